@@ -1,0 +1,124 @@
+#include "KwValueText.h"
+
+#include <cctype>
+#include <cstdio>
+
+std::uint32_t KwReadDecimal(const std::string& text)
+{
+    std::size_t pos = 0;
+    while (pos < text.size() && std::isspace(static_cast<unsigned char>(text[pos])))
+        ++pos;
+    bool negative = false;
+    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
+        negative = text[pos] == '-';
+        ++pos;
+    }
+    std::uint32_t value = 0;
+    for (; pos < text.size() && text[pos] >= '0' && text[pos] <= '9'; ++pos)
+        value = value * 10u + static_cast<std::uint32_t>(text[pos] - '0');
+    return negative ? 0u - value : value;
+}
+
+namespace {
+unsigned HexDigit(char c)
+{
+    if (c >= '0' && c <= '9')
+        return static_cast<unsigned>(c - '0');
+    if (c >= 'A' && c <= 'F')
+        return static_cast<unsigned>(c - 'A' + 10);
+    if (c >= 'a' && c <= 'f')
+        return static_cast<unsigned>(c - 'a' + 10);
+    return 0;
+}
+} // namespace
+
+std::string KwReadHexBytes(const std::string& text)
+{
+    std::string digits;
+    digits.reserve(text.size());
+    for (char c : text)
+        if (c != ' ')
+            digits += c;
+    std::string bytes;
+    std::size_t pos = 0;
+    if (digits.size() % 2 == 1) {
+        bytes += static_cast<char>(HexDigit(digits[0]));
+        pos = 1;
+    }
+    for (; pos + 1 < digits.size(); pos += 2)
+        bytes += static_cast<char>(HexDigit(digits[pos]) * 16 + HexDigit(digits[pos + 1]));
+    return bytes;
+}
+
+std::string KwHexText(const std::string& bytes)
+{
+    static const char digits[] = "0123456789ABCDEF";
+    std::string text;
+    text.reserve(bytes.size() * 2);
+    for (unsigned char byte : bytes) {
+        text += digits[byte >> 4];
+        text += digits[byte & 15];
+    }
+    return text;
+}
+
+std::string KwTimeTicksText(std::uint32_t ticks)
+{
+    const unsigned long days = ticks / 8640000ul;
+    const unsigned long hours = ticks / 360000ul % 24;
+    const unsigned long minutes = ticks / 6000ul % 60;
+    const unsigned long seconds = ticks / 100ul % 60;
+    const unsigned long hundredths = ticks % 100ul;
+    char text[64];
+    if (days == 0)
+        std::snprintf(text, sizeof text, "%lu:%02lu:%02lu.%02lu", hours, minutes, seconds, hundredths);
+    else if (days == 1)
+        std::snprintf(text, sizeof text, "1 day %lu:%02lu:%02lu.%02lu", hours, minutes, seconds, hundredths);
+    else
+        std::snprintf(text, sizeof text, "%lu days, %lu:%02lu:%02lu.%02lu", days, hours, minutes, seconds,
+                      hundredths);
+    return text;
+}
+
+std::uint32_t KwReadTimeTicks(const std::string& text)
+{
+    std::uint32_t total = 0;
+    std::string rest = text;
+    std::size_t word = rest.find("days");
+    std::size_t wordLength = 4;
+    if (word == std::string::npos) {
+        word = rest.find("day");
+        wordLength = 3;
+    }
+    if (word != std::string::npos) {
+        total += KwReadDecimal(rest.substr(0, word)) * 8640000u;
+        rest = rest.substr(word + wordLength);
+    }
+    const std::size_t comma = rest.find(',');
+    if (comma != std::string::npos)
+        rest = rest.substr(comma + 1);
+
+    // Each part counts only when its separator is there.
+    std::size_t colon = rest.find(':');
+    if (colon != std::string::npos) {
+        total += KwReadDecimal(rest.substr(0, colon)) * 360000u;
+        rest = rest.substr(colon + 1);
+        colon = rest.find(':');
+        if (colon != std::string::npos) {
+            total += KwReadDecimal(rest.substr(0, colon)) * 6000u;
+            rest = rest.substr(colon + 1);
+        }
+    }
+    const std::size_t point = rest.find('.');
+    if (point != std::string::npos) {
+        total += KwReadDecimal(rest.substr(0, point)) * 100u;
+        total += KwReadDecimal(rest.substr(point + 1));
+    }
+    return total;
+}
+
+std::string KwUpToZero(const std::string& bytes)
+{
+    const std::size_t zero = bytes.find('\0');
+    return zero == std::string::npos ? bytes : bytes.substr(0, zero);
+}

@@ -1,0 +1,20 @@
+#pragma once
+// The text readings and writings shared by the value codec, the table index codec
+// and the expressions: decimal integers, hexadecimal bytes and time ticks.
+#include <cstdint>
+#include <string>
+
+// Leading white space, one optional sign, digits up to the first other character,
+// accumulated modulo 2^32; no digits give 0.
+std::uint32_t KwReadDecimal(const std::string& text);
+// Spaces removed; an odd count makes the first character a byte of its own; then
+// each pair is one byte, high digit first; a non-hexadecimal character counts as 0.
+std::string KwReadHexBytes(const std::string& text);
+// Two upper-case hexadecimal digits per byte, no separators.
+std::string KwHexText(const std::string& bytes);
+// "h:mm:ss.hh", "1 day h:mm:ss.hh" or "N days, h:mm:ss.hh".
+std::string KwTimeTicksText(std::uint32_t hundredths);
+// Reads any of the forms above back; a part whose separator is missing counts 0.
+std::uint32_t KwReadTimeTicks(const std::string& text);
+// The bytes up to the first zero byte.
+std::string KwUpToZero(const std::string& bytes);
