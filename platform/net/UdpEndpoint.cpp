@@ -1,0 +1,35 @@
+#include "UdpEndpoint.h"
+
+#include <arpa/inet.h>
+#include <cstring>
+#include <netinet/in.h>
+
+std::string DottedIPv4(std::uint32_t address)
+{
+    return std::to_string((address >> 24) & 0xFF) + "." + std::to_string((address >> 16) & 0xFF) +
+           "." + std::to_string((address >> 8) & 0xFF) + "." + std::to_string(address & 0xFF);
+}
+
+std::string UdpEndpoint::DottedAddress() const { return DottedIPv4(Address); }
+
+bool UdpEndpoint::ParseAddress(const std::string& dotted, std::uint32_t& address)
+{
+    in_addr parsed{};
+    if (inet_pton(AF_INET, dotted.c_str(), &parsed) != 1)
+        return false;
+    address = ntohl(parsed.s_addr);
+    return true;
+}
+
+void UdpEndpoint::ToSockaddr(sockaddr_in& out) const
+{
+    std::memset(&out, 0, sizeof out);
+    out.sin_family = AF_INET;
+    out.sin_addr.s_addr = htonl(Address);
+    out.sin_port = htons(Port);
+}
+
+UdpEndpoint UdpEndpoint::FromSockaddr(const sockaddr_in& in)
+{
+    return UdpEndpoint{ntohl(in.sin_addr.s_addr), ntohs(in.sin_port)};
+}
