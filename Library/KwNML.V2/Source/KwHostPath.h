@@ -1,0 +1,8 @@
+#pragma once
+// Paths as the host and the original design write them ("\" separators, folder names
+// in any letter case) turned into a path of this system: both separators accepted,
+// and each component that does not exist as written is looked up ignoring case.
+#include "AnsiString.h"
+#include <string>
+
+std::string KwResolveHostPath(const AnsiString& path);
