@@ -1,0 +1,13 @@
+// Generated from the device MIB description; edit the data, not the layout.
+// The main window's own group, read by its two-second status poll.
+
+#include "VarTables.h"
+#include "CatalogueOptionSlots.h"
+
+// MIB-II sysDescr, read by the main window's two-second status poll
+// Users: TMainForm as SVT_SV.
+KwSNMPVarTable sysDescrVars = {
+    {"1.3.6.1.2.1.1.1", "sysDescr", SX_DISPLAYSTR, AC_READONLY, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr},
+    {},
+};
+
