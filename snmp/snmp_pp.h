@@ -1,0 +1,15 @@
+// The SNMP engine layer in one include.
+#pragma once
+#include "Address.h"
+#include "BootCounter.h"
+#include "Counter64.h"
+#include "Oid.h"
+#include "OctetStr.h"
+#include "Pdu.h"
+#include "SmiIntegers.h"
+#include "Snmp.h"
+#include "SnmpStatus.h"
+#include "Target.h"
+#include "TimeTicks.h"
+#include "UsmKeys.h"
+#include "Vb.h"
