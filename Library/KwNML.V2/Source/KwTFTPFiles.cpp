@@ -1,0 +1,112 @@
+#include "KwTFTPFiles.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+bool KwTFTPSourceFile::Open(const std::string& path)
+{
+    Close();
+    fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    struct stat info {};
+    if (fd_ >= 0 && (::fstat(fd_, &info) != 0 || !S_ISREG(info.st_mode)))
+        Close();
+    return fd_ >= 0;
+}
+
+int KwTFTPSourceFile::Read(void* buffer, int size)
+{
+    if (fd_ < 0)
+        return -1;
+    int total = 0;
+    while (total < size) {
+        ssize_t got = ::read(fd_, static_cast<char*>(buffer) + total, static_cast<size_t>(size - total));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return -1;
+        if (got == 0)
+            break;
+        total += static_cast<int>(got);
+    }
+    return total;
+}
+
+void KwTFTPSourceFile::Close()
+{
+    if (fd_ >= 0)
+        ::close(fd_);
+    fd_ = -1;
+}
+
+bool KwTFTPUploadFile::Create(const std::string& target)
+{
+    Discard();
+    const size_t slash = target.rfind('/');
+    const std::string folder = slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
+    const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
+    std::string pattern = folder + "." + name + ".part-XXXXXX";
+    std::vector<char> buffer(pattern.begin(), pattern.end());
+    buffer.push_back('\0');
+    fd_ = ::mkostemp(buffer.data(), O_CLOEXEC);
+    if (fd_ < 0)
+        return false;
+    target_ = target;
+    temporary_ = buffer.data();
+    // The new file gets the earlier file's permissions, or the usual ones for a new file.
+    struct stat earlier {};
+    mode_t mode;
+    if (::stat(target.c_str(), &earlier) == 0) {
+        mode = earlier.st_mode & 07777;
+    } else {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        mode = 0666 & ~mask;
+    }
+    ::fchmod(fd_, mode);
+    return true;
+}
+
+bool KwTFTPUploadFile::Write(const void* data, int count)
+{
+    if (fd_ < 0)
+        return false;
+    int done = 0;
+    while (done < count) {
+        ssize_t put = ::write(fd_, static_cast<const char*>(data) + done, static_cast<size_t>(count - done));
+        if (put < 0 && errno == EINTR)
+            continue;
+        if (put <= 0)
+            return false;
+        done += static_cast<int>(put);
+    }
+    return true;
+}
+
+bool KwTFTPUploadFile::Commit()
+{
+    if (fd_ < 0)
+        return false;
+    const bool closed = ::close(fd_) == 0;
+    fd_ = -1;
+    if (!closed || ::rename(temporary_.c_str(), target_.c_str()) != 0) {
+        ::unlink(temporary_.c_str());
+        temporary_.clear();
+        return false;
+    }
+    temporary_.clear();
+    return true;
+}
+
+void KwTFTPUploadFile::Discard()
+{
+    if (fd_ >= 0)
+        ::close(fd_);
+    fd_ = -1;
+    if (!temporary_.empty())
+        ::unlink(temporary_.c_str());
+    temporary_.clear();
+}

@@ -1,0 +1,48 @@
+#pragma once
+// The two files a TFTP transfer works on.
+//  - KwTFTPSourceFile: an existing regular file read in blocks.
+//  - KwTFTPUploadFile: a received file. It is written to a temporary file beside the
+//    target and renamed over the target only by Commit, so a transfer that fails
+//    leaves the earlier file untouched.
+#include <string>
+
+class KwTFTPSourceFile {
+public:
+    KwTFTPSourceFile() = default;
+    ~KwTFTPSourceFile() { Close(); }
+    KwTFTPSourceFile(const KwTFTPSourceFile&) = delete;
+    KwTFTPSourceFile& operator=(const KwTFTPSourceFile&) = delete;
+
+    // False when the path is missing, unreadable or not a regular file.
+    bool Open(const std::string& path);
+    // Up to `size` bytes; fewer only at the end of the file; -1 on a read error.
+    int Read(void* buffer, int size);
+    void Close();
+    bool IsOpen() const { return fd_ >= 0; }
+
+private:
+    int fd_ = -1;
+};
+
+class KwTFTPUploadFile {
+public:
+    KwTFTPUploadFile() = default;
+    ~KwTFTPUploadFile() { Discard(); }
+    KwTFTPUploadFile(const KwTFTPUploadFile&) = delete;
+    KwTFTPUploadFile& operator=(const KwTFTPUploadFile&) = delete;
+
+    // Creates the temporary file for `target`; false when its folder refuses it.
+    bool Create(const std::string& target);
+    // Appends all `count` bytes; false on any failure (disk full, I/O error).
+    bool Write(const void* data, int count);
+    // Closes the temporary file and renames it over the target.
+    bool Commit();
+    // Closes and removes the temporary file; the target stays as it was.
+    void Discard();
+    bool IsOpen() const { return fd_ >= 0; }
+
+private:
+    int fd_ = -1;
+    std::string target_;
+    std::string temporary_;
+};

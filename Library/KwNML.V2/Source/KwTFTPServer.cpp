@@ -1,0 +1,173 @@
+#include "KwTFTPServer.h"
+
+#include "HandlerExceptions.h"
+#include "KwTFTPFileName.h"
+#include "KwTFTPPacket.h"
+#include "LocalInterfaces.h"
+#include "SysUtils.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QTimer>
+#include <algorithm>
+
+KwTFTPServer::KwTFTPServer(TComponent* Owner) : TComponent(Owner)
+{
+    const std::string address = LocalHostAddress();
+    if (!address.empty())
+        Msg_.ServerAddress = address.c_str();
+    Window_ = AllocateHWnd([this](TMessage& message) { Dispatch(message); });
+    Timer_ = new QTimer();
+    Timer_->setInterval(CheckIntervalMs);
+    QObject::connect(Timer_, &QTimer::timeout, Timer_, [this] { RunGuarded([this] { CheckSessions(); }); });
+}
+
+KwTFTPServer::~KwTFTPServer()
+{
+    // No handler of the owner runs once its deletion has begun: sessions end quietly.
+    OnStatus_ = nullptr;
+    CloseListener();
+    Timer_->stop();
+    std::vector<std::shared_ptr<_TFTPSession>> ending;
+    ending.swap(Sessions_);
+    for (auto& session : ending)
+        session->DetachStatusHandler();
+    ending.clear();
+    DeallocateHWnd(Window_);
+    delete Timer_;
+}
+
+void KwTFTPServer::SetTimeout(int Timeout, int Retries)
+{
+    Msg_.Timeout = Timeout;
+    RetryLimit_ = Retries;
+}
+
+void KwTFTPServer::SetOnStatus(KwTFTPStatusEvent OnStatus) { OnStatus_ = std::move(OnStatus); }
+
+void KwTFTPServer::SetListenAddress(const AnsiString& dottedAddress)
+{
+    std::uint32_t address = 0;
+    if (UdpEndpoint::ParseAddress(dottedAddress.ToStdString(), address))
+        ListenAddress_ = address;
+}
+
+void KwTFTPServer::Start(const AnsiString& RootDirectory, int Port)
+{
+    RootDirectory_ = KwTFTPRootDirectory(RootDirectory);
+    Msg_.ServerPort = Port;
+    if (Listener_.IsOpen())
+        return;
+    const auto fail = [this] {
+        Stop();
+        throw Exception(TFTPStatusText(TFTPERR_OPEN_SOCKET), TFTPERR_OPEN_SOCKET);
+    };
+    if (Port < 0 || Port > 65535 || !Listener_.Open())
+        fail();
+    if (!Listener_.Bind(UdpEndpoint{ListenAddress_, static_cast<std::uint16_t>(Port)}) ||
+        !Listener_.AsyncSelect(Window_, WM_TFTP_SERVER, FD_READ))
+        fail();
+    Msg_.ServerPort = Listener_.LocalEndpoint().Port;
+    Timer_->start();
+}
+
+void KwTFTPServer::Stop()
+{
+    CloseListener();
+    if (QCoreApplication::instance()) {
+        QTimer deadline;
+        deadline.setSingleShot(true);
+        deadline.start(StopWaitMs);
+        // The 20 ms check keeps waking the loop, so the wait sleeps between events.
+        while (RunningSessionCount() > 0 && deadline.isActive() && Timer_->isActive())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    Timer_->stop();
+    // Finished sessions need no more time: end them now.
+    std::vector<std::shared_ptr<_TFTPSession>> finished;
+    for (const auto& session : Sessions_)
+        if (session->State() != _TFTPSession::Running)
+            finished.push_back(session);
+    for (const auto& session : finished)
+        RemoveSession(session);
+}
+
+void KwTFTPServer::CloseListener() { Listener_.Close(); }
+
+int KwTFTPServer::RunningSessionCount() const
+{
+    return static_cast<int>(std::count_if(Sessions_.begin(), Sessions_.end(), [](const auto& s) {
+        return s->State() == _TFTPSession::Running;
+    }));
+}
+
+bool KwTFTPServer::FindSession(const KwTFTPMsg& Request)
+{
+    return std::any_of(Sessions_.begin(), Sessions_.end(), [&](const auto& s) {
+        return s->State() == _TFTPSession::Running && s->IsSame(Request);
+    });
+}
+
+void KwTFTPServer::ReadRequest()
+{
+    std::uint8_t packet[KwTFTPPacket::BufferSize];
+    UdpEndpoint from;
+    const int length = Listener_.ReceiveFrom(packet, sizeof packet, &from);
+    if (length < KwTFTPPacket::HeaderSize)
+        return;
+    int opcode = 0;
+    std::string fileName, mode;
+    if (!KwTFTPPacket::ParseRequest(packet, length, opcode, fileName, mode))
+        return;  // malformed or not a request: dropped without reply
+    Msg_.Code = TFTP_CONNECTED;
+    Msg_.Text = TFTPStatusText(TFTP_CONNECTED);
+    Msg_.Opcode = opcode;
+    Msg_.FileName = AnsiString(fileName);
+    Msg_.Mode = AnsiString(mode);
+    Msg_.ClientAddress = AnsiString(from.DottedAddress());
+    Msg_.ClientPort = from.Port;
+    for (const auto& session : Sessions_) {
+        if (session->State() == _TFTPSession::Running && session->IsSame(Msg_)) {
+            auto repeated = session;  // the answer may re-enter the server
+            repeated->AnswerRepeatedRequest(RetryLimit_);
+            return;
+        }
+    }
+    Msg_.SendCount = 0;
+    ++Msg_.SessionNumber;
+    auto session = std::make_shared<_TFTPSession>(RootDirectory_, OnStatus_, Msg_, from, ListenAddress_);
+    Sessions_.push_back(session);
+    session->Begin();
+}
+
+void KwTFTPServer::CheckSessions()
+{
+    const std::int64_t now = KwTFTPTickCount();
+    const auto snapshot = Sessions_;  // handlers may change the list
+    for (const auto& session : snapshot) {
+        if (std::find(Sessions_.begin(), Sessions_.end(), session) == Sessions_.end())
+            continue;
+        if (session->State() != _TFTPSession::Running) {
+            if (session->Lingering(now))
+                continue;
+            RemoveSession(session);
+            return;  // at most one session leaves per tick
+        }
+        if (session->Deadline() != 0 && now > session->Deadline() && session->Resend(RetryLimit_)) {
+            RemoveSession(session);
+            session->SetStatus(TFTPERR_TIMEOUT);
+            return;
+        }
+    }
+}
+
+void KwTFTPServer::RemoveSession(const std::shared_ptr<_TFTPSession>& session)
+{
+    Sessions_.erase(std::remove(Sessions_.begin(), Sessions_.end(), session), Sessions_.end());
+}
+
+void KwTFTPServer::Dispatch(TMessage& Message)
+{
+    if (Message.Msg == WM_TFTP_SERVER)
+        ReadRequest();
+}

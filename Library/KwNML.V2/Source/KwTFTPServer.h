@@ -1,0 +1,74 @@
+#pragma once
+// The TFTP server through which the maintenance forms move files between the PC and
+// the device: read and write requests, octet transfers in 512-byte blocks, one
+// session (with its own port) per request. Everything runs on the GUI thread: the
+// listening socket's readiness arrives as window message 33200, and a 20 ms check
+// retransmits, times out and disposes of sessions while the server is started.
+//
+// Use: construct with the form as owner; SetTimeout; SetOnStatus; Start(folder, 69);
+// Start again with another folder to serve that one; Stop when the form closes.
+// Deleting the server ends its sessions at once and calls no handler any more.
+#include "Classes.h"
+#include "KwTFTPMsg.h"
+#include "KwTFTPSession.h"
+#include "UdpSocket.h"
+
+#include <memory>
+#include <vector>
+
+class QTimer;
+
+constexpr UINT WM_TFTP_SERVER = 33200;
+
+class KwTFTPServer : public TComponent {
+public:
+    explicit KwTFTPServer(TComponent* Owner);
+    ~KwTFTPServer() override;
+
+    // Time-out in 10 ms units for later sessions; transmissions allowed per DATA block
+    // (the first included), read at every check.
+    void SetTimeout(int Timeout, int Retries);
+    void SetOnStatus(KwTFTPStatusEvent OnStatus);
+    // Serves `RootDirectory` on UDP `Port` (0 picks a free port, see ServerPort). A
+    // running server only changes its folder. An empty folder serves nothing.
+    // Throws Exception with the text of -1109 when the port cannot be opened.
+    void Start(const AnsiString& RootDirectory, int Port);
+    // Closes the listening socket and waits up to 10000 ms, pumping messages, for the
+    // running sessions; sessions still running then stay listed.
+    void Stop();
+    // Whether a running session equals the request (IsSame).
+    bool FindSession(const KwTFTPMsg& Request);
+    // Reads one datagram from the listening socket.
+    void ReadRequest();
+    // The 20 ms check.
+    void CheckSessions();
+    void Dispatch(TMessage& Message);
+
+    // Only this local address is listened on and answered from (default: any).
+    void SetListenAddress(const AnsiString& dottedAddress);
+
+    bool Started() const { return Listener_.IsOpen(); }
+    const AnsiString& RootDirectory() const { return RootDirectory_; }
+    int RetryLimit() const { return RetryLimit_; }
+    // The template of the next session.
+    const KwTFTPMsg& Template() const { return Msg_; }
+    int SessionCount() const { return static_cast<int>(Sessions_.size()); }
+    int RunningSessionCount() const;
+
+    static constexpr int StopWaitMs = 10000;
+    static constexpr int CheckIntervalMs = 20;
+
+private:
+    void RemoveSession(const std::shared_ptr<_TFTPSession>& session);
+    void CloseListener();
+
+    KwTFTPMsg Msg_;
+    int RetryLimit_ = 3;
+    KwTFTPStatusEvent OnStatus_;
+    AnsiString RootDirectory_;
+    std::uint32_t ListenAddress_ = 0;
+    UdpSocket Listener_;
+    HWND Window_ = nullptr;
+    QTimer* Timer_ = nullptr;
+    std::vector<std::shared_ptr<_TFTPSession>> Sessions_;
+};
