@@ -180,10 +180,19 @@ extern KwSNMPVarTable macAccessControlFilterMacAddressDeleteVars;  // 1
 extern KwSNMPVarTable macAccessControlFilterListIndexVars;  // 2
 
 // Every table of the catalogue, in catalogue order.
+// A form that builds a variable list from a table, with the item type and key
+// count it passes.
+struct CatalogueTableUse {
+    const char* Form;
+    KwSNMPItemType ItemType;
+    int KeyCount;
+};
 struct CatalogueTableInfo {
     const char* Name;
     KwSNMPVar* Table;
     int Count;   // records before the terminator
+    const CatalogueTableUse* Uses;
+    int UseCount;
 };
 extern const CatalogueTableInfo CatalogueTableIndex[];
 extern const int CatalogueTableCount;

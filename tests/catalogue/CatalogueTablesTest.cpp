@@ -201,6 +201,40 @@ TEST(CatalogueTables, SampleOfGroupSizes)
     EXPECT_EQ(FindTable("ifIndexVars"), nullptr);
 }
 
+TEST(CatalogueTables, EachGroupNamesHowItsFormsReadIt)
+{
+    std::map<int, int> tablesByType;
+    for (int i = 0; i < CatalogueTableCount; ++i) {
+        const CatalogueTableInfo& t = CatalogueTableIndex[i];
+        SCOPED_TRACE(t.Name);
+        ASSERT_GT(t.UseCount, 0);
+        for (int u = 1; u < t.UseCount; ++u)
+            EXPECT_EQ(t.Uses[u].ItemType, t.Uses[0].ItemType);
+        ++tablesByType[t.Uses[0].ItemType];
+    }
+    EXPECT_EQ(tablesByType, (std::map<int, int>{{SVT_SV, 48}, {MVT_SV, 76}, {MVT_FMV, 2}, {MVT_UMV, 21}}));
+
+    const CatalogueTableInfo* mode = FindTable("dot11ApModeVars3");
+    ASSERT_NE(mode, nullptr);
+    ASSERT_EQ(mode->UseCount, 8);
+    EXPECT_STREQ(mode->Uses[1].Form, "TMainForm");
+    EXPECT_EQ(mode->Uses[1].ItemType, MVT_SV);
+    const CatalogueTableInfo* leases = FindTable("currentDynamicIndexVars");
+    ASSERT_NE(leases, nullptr);
+    EXPECT_STREQ(leases->Uses[0].Form, "TFM_DHCP");
+    EXPECT_EQ(leases->Uses[0].ItemType, MVT_FMV);
+    EXPECT_EQ(leases->Uses[0].KeyCount, 1);
+    const CatalogueTableInfo* peers = FindTable("dot11RemoteApMacAddressListVars");
+    ASSERT_NE(peers, nullptr);
+    EXPECT_EQ(peers->Uses[0].ItemType, MVT_UMV);
+    EXPECT_EQ(peers->Uses[0].KeyCount, 0);
+    const CatalogueTableInfo* apply = FindTable("deviceSettingApplyVars");
+    ASSERT_NE(apply, nullptr);
+    ASSERT_EQ(apply->UseCount, 4);
+    EXPECT_STREQ(apply->Uses[0].Form, "TFM_Sytem");
+    EXPECT_EQ(apply->Uses[3].ItemType, SVT_SV);
+}
+
 TEST(CatalogueTables, AVariableListCopiesAGroupAndSharesItsOptionLists)
 {
     KwSNMPVarList list(dot11MssidIndexVars, MVT_UMV, 1);
