@@ -1,0 +1,76 @@
+#include "TftpTestLoop.h"
+#include "UdpSocket.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+struct App {
+    App() { EnsureCoreApplication(); }
+};
+
+struct Received {
+    int messages = 0;
+    long lastEvent = 0;
+};
+}
+
+TEST(UdpSocket, PostsOneReadMessageUntilTheNextReceive)
+{
+    App app;
+    Received got;
+    HWND window = AllocateHWnd([&](TMessage& m) {
+        if (m.Msg == WM_USER + 7) {
+            ++got.messages;
+            got.lastEvent = SelectEvent(m.LParam);
+        }
+    });
+    UdpSocket receiver, sender;
+    ASSERT_TRUE(receiver.Open());
+    ASSERT_TRUE(receiver.Bind(UdpEndpoint::Loopback(0)));
+    ASSERT_TRUE(receiver.AsyncSelect(window, WM_USER + 7, FD_READ));
+    ASSERT_TRUE(sender.Open());
+    const UdpEndpoint target = receiver.LocalEndpoint();
+    EXPECT_EQ(sender.SendTo("one", 3, target), 3);
+    EXPECT_EQ(sender.SendTo("two", 3, target), 3);
+    ASSERT_TRUE(PumpUntil([&] { return got.messages > 0; }, 5000));
+    PumpFor(50);
+    EXPECT_EQ(got.messages, 1);  // no flood while nobody reads
+    EXPECT_EQ(got.lastEvent, FD_READ);
+
+    char buffer[16];
+    UdpEndpoint from;
+    ASSERT_EQ(receiver.ReceiveFrom(buffer, sizeof buffer, &from), 3);
+    EXPECT_EQ(std::string(buffer, 3), "one");
+    EXPECT_EQ(from, UdpEndpoint::Loopback(sender.LocalEndpoint().Port));
+    ASSERT_TRUE(PumpUntil([&] { return got.messages == 2; }, 5000));  // "two" still waits
+    ASSERT_EQ(receiver.ReceiveFrom(buffer, sizeof buffer, nullptr), 3);
+    EXPECT_EQ(receiver.ReceiveFrom(buffer, sizeof buffer, nullptr), -1);
+    DeallocateHWnd(window);
+}
+
+TEST(UdpSocket, SecondBindToAPortInUseFails)
+{
+    UdpSocket first, second;
+    ASSERT_TRUE(first.Open());
+    ASSERT_TRUE(first.Bind(UdpEndpoint{0, 0}));
+    const std::uint16_t port = first.LocalEndpoint().Port;
+    ASSERT_NE(port, 0);
+    ASSERT_TRUE(second.Open());
+    EXPECT_FALSE(second.Bind(UdpEndpoint{0, port}));
+    EXPECT_FALSE(second.Bind(UdpEndpoint::Loopback(port)));
+}
+
+TEST(UdpSocket, NoMessagesAfterTheWindowIsGone)
+{
+    App app;
+    int messages = 0;
+    HWND window = AllocateHWnd([&](TMessage&) { ++messages; });
+    UdpSocket receiver, sender;
+    ASSERT_TRUE(receiver.Open() && receiver.Bind(UdpEndpoint::Loopback(0)));
+    ASSERT_TRUE(receiver.AsyncSelect(window, WM_USER + 8, FD_READ));
+    DeallocateHWnd(window);
+    ASSERT_TRUE(sender.Open());
+    sender.SendTo("x", 1, receiver.LocalEndpoint());
+    PumpFor(50);
+    EXPECT_EQ(messages, 0);
+}

@@ -1,0 +1,82 @@
+#include "TftpTestLoop.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QProcess>
+#include <QTimer>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+std::uint16_t FreeUdpPort()
+{
+    const int fd = ::socket(AF_INET, SOCK_DGRAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    std::uint16_t port = 0;
+    if (fd >= 0 && ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
+        ::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length) == 0)
+        port = ntohs(address.sin_port);
+    if (fd >= 0)
+        ::close(fd);
+    return port;
+}
+
+bool PumpUntil(const std::function<bool()>& done, int maxMs)
+{
+    QElapsedTimer clock;
+    clock.start();
+    QTimer wake;  // bounds each wait, so an idle loop still rechecks `done`
+    wake.start(5);
+    while (!done()) {
+        if (clock.elapsed() >= maxMs)
+            return done();
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    return true;
+}
+
+void PumpFor(int ms)
+{
+    QElapsedTimer clock;
+    clock.start();
+    PumpUntil([&] { return clock.elapsed() >= ms; }, ms + 1000);
+}
+
+ProcessResult RunPumping(const QString& program, const QStringList& arguments,
+                         const std::string& input, int maxMs)
+{
+    ProcessResult result;
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(program, arguments);
+    if (!process.waitForStarted(10000)) {
+        result.Output = "cannot start " + program.toStdString();
+        return result;
+    }
+    if (!input.empty())
+        process.write(input.data(), static_cast<qint64>(input.size()));
+    process.closeWriteChannel();
+    result.Finished = PumpUntil([&] { return process.state() == QProcess::NotRunning; }, maxMs);
+    if (!result.Finished) {
+        process.kill();
+        process.waitForFinished(5000);
+    }
+    result.Output = process.readAll().toStdString();
+    result.ExitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    return result;
+}
+
+void EnsureCoreApplication()
+{
+    static QCoreApplication* application = nullptr;
+    if (QCoreApplication::instance())
+        return;
+    static int argc = 1;
+    static char name[] = "tftp_tests";
+    static char* argv[] = {name, nullptr};
+    application = new QCoreApplication(argc, argv);
+}

@@ -1,0 +1,28 @@
+#pragma once
+// Running the Qt event loop in the test while peers work beside it.
+#include <QStringList>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+// A UDP port on 127.0.0.1 that was free a moment ago.
+std::uint16_t FreeUdpPort();
+
+// Processes Qt events until `done` holds or `maxMs` have passed; the final `done`.
+bool PumpUntil(const std::function<bool()>& done, int maxMs);
+// Processes Qt events for `ms` milliseconds.
+void PumpFor(int ms);
+
+struct ProcessResult {
+    bool Finished = false;  // false when it had to be killed after maxMs
+    int ExitCode = -1;
+    std::string Output;     // standard output and error together
+};
+
+// Runs a program to its end while the event loop keeps serving; `input` goes to its
+// standard input, which is then closed.
+ProcessResult RunPumping(const QString& program, const QStringList& arguments,
+                         const std::string& input = std::string(), int maxMs = 120000);
+
+// Creates the process's QCoreApplication once (it lives to the end of the process).
+void EnsureCoreApplication();
