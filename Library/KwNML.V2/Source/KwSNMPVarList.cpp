@@ -128,6 +128,31 @@ void KwSNMPVarList::Assign(const KwSNMPVarList& other)
         entries.push_back(CopyOf(entry->var));
 }
 
+void KwSNMPVarList::RestoreFrom(const KwSNMPVarList& copy)
+{
+    if (&copy == this)
+        return;
+    bool same = copy.Count() == Count();
+    for (int i = 0; same && i < Count(); ++i)
+        same = entries[i]->oid == copy.entries[i]->oid;
+    if (!same) {
+        Assign(copy);
+        return;
+    }
+    ItemType = copy.ItemType;
+    KeyCount = copy.KeyCount;
+    Name = copy.Name;
+    for (int i = 0; i < Count(); ++i) {
+        KwSNMPVar& var = entries[i]->var;
+        const KwSNMPVar& saved = copy.entries[i]->var;
+        var.Syntax = saved.Syntax;
+        var.Access = saved.Access;
+        var.Options = saved.Options;
+        *var.Value = *saved.Value;
+        *var.InstanceOid = *saved.InstanceOid;
+    }
+}
+
 void KwSNMPVarList::Clear()
 {
     entries.clear();

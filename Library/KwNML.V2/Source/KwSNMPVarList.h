@@ -43,6 +43,9 @@ public:
     // Appends owned copies of the table's records, in table order.
     void AddTable(const KwSNMPVar* table);
     void Assign(const KwSNMPVarList& other);
+    // Assign, keeping this list's descriptors (and the addresses of their strings)
+    // when both lists hold the same variables: used to undo a set's temporary marks.
+    void RestoreFrom(const KwSNMPVarList& copy);
     void Clear();
 
     // The value and instance texts of a descriptor (a null string reads as empty).

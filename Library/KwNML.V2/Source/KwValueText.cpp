@@ -1,7 +1,11 @@
 #include "KwValueText.h"
 
 #include <cctype>
+#include <charconv>
+#include <cmath>
 #include <cstdio>
+#include <cstring>
+#include <limits>
 
 std::uint32_t KwReadDecimal(const std::string& text)
 {
@@ -121,4 +125,64 @@ std::string KwUpToZero(const std::string& bytes)
 {
     const std::size_t zero = bytes.find('\0');
     return zero == std::string::npos ? bytes : bytes.substr(0, zero);
+}
+
+double KwReadFloat(const std::string& text)
+{
+    std::size_t pos = 0;
+    while (pos < text.size() && std::isspace(static_cast<unsigned char>(text[pos])))
+        ++pos;
+    bool negative = false;
+    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
+        negative = text[pos] == '-';
+        ++pos;
+    }
+    // Only plain decimal notation: digits, one point, an exponent.
+    const char* first = text.data() + pos;
+    const char* last = text.data() + text.size();
+    if (first < last && (*first == '+' || *first == '-'))
+        return 0.0;
+    double value = 0.0;
+    const auto result = std::from_chars(first, last, value, std::chars_format::general);
+    if (result.ec == std::errc::invalid_argument)
+        return 0.0;
+    if (result.ec == std::errc::result_out_of_range)
+        value = std::numeric_limits<double>::infinity();
+    return negative ? -value : value;
+}
+
+std::uint64_t KwFloatToUInt64(double value)
+{
+    if (!(value > 0.0))
+        return 0;
+    if (value >= 18446744073709551616.0)
+        return std::numeric_limits<std::uint64_t>::max();
+    return static_cast<std::uint64_t>(value);
+}
+
+std::int64_t KwFloatToInt64(double value)
+{
+    if (std::isnan(value))
+        return 0;
+    if (value >= 9223372036854775808.0)
+        return std::numeric_limits<std::int64_t>::max();
+    if (value <= -9223372036854775808.0)
+        return std::numeric_limits<std::int64_t>::min();
+    return static_cast<std::int64_t>(value);
+}
+
+void KwDoubleToWords(double value, std::uint32_t& low, std::uint32_t& high)
+{
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &value, sizeof bits);
+    low = static_cast<std::uint32_t>(bits);
+    high = static_cast<std::uint32_t>(bits >> 32);
+}
+
+double KwWordsToDouble(std::uint32_t low, std::uint32_t high)
+{
+    const std::uint64_t bits = (static_cast<std::uint64_t>(high) << 32) | low;
+    double value = 0.0;
+    std::memcpy(&value, &bits, sizeof value);
+    return value;
 }

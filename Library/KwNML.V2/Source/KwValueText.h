@@ -18,3 +18,15 @@ std::string KwTimeTicksText(std::uint32_t hundredths);
 std::uint32_t KwReadTimeTicks(const std::string& text);
 // The bytes up to the first zero byte.
 std::string KwUpToZero(const std::string& bytes);
+// A decimal floating-point prefix: leading white space, optional sign, "." as the
+// decimal point, reading stops at the first character that does not fit; none gives 0.
+// Independent of the process locale.
+double KwReadFloat(const std::string& text);
+// A double as an unsigned 64-bit count: truncated toward zero, NaN and negatives give
+// 0, values beyond the range give its maximum.
+std::uint64_t KwFloatToUInt64(double value);
+// A double truncated toward zero into the signed 64-bit range (NaN gives 0).
+std::int64_t KwFloatToInt64(double value);
+// The two 32-bit halves of an IEEE 754 double, and back.
+void KwDoubleToWords(double value, std::uint32_t& low, std::uint32_t& high);
+double KwWordsToDouble(std::uint32_t low, std::uint32_t high);

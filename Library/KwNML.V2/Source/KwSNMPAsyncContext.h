@@ -1,0 +1,16 @@
+#pragma once
+#include <vector>
+
+#include "KwSNMPRequest.h"
+#include "Oid.h"
+
+// One asynchronous send, handed to the engine as the callback's data.
+struct KwSNMPAsyncContext {
+    void (KwSNMPRequest::*Handler)(KwSNMPAsyncContext&, int, Pdu&, SnmpTarget&);
+    KwSNMPRequest* Request;
+    bool ReadResponse;
+    KwSNMPAsyncDone Done;
+    std::vector<int> Variables;  // the variables of the sent PDU, in binding order
+    std::vector<Oid> Sent;       // the OIDs sent, in binding order
+    unsigned long RequestId = 0;
+};

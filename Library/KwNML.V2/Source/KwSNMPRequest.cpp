@@ -1,0 +1,180 @@
+// The request: construction, defaults, target and PDU, row index, and the wait for
+// outstanding replies when it is destroyed.
+#include "KwSNMPRequest.h"
+
+#include "KwSNMPAsyncContext.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QTimer>
+#include <chrono>
+
+#include "KwErrors.h"
+#include "KwExpression.h"
+#include "snmp_pp.h"
+
+namespace {
+bool IsEngineSyntax(int syntax)
+{
+    return (syntax >= SX_INTEGER && syntax <= SX_OBJECTID) ||
+           (syntax >= SX_IPADDRESS && syntax <= SX_UINTEGER && syntax != SX_NSAPADDR);
+}
+} // namespace
+
+KwSNMPRequest::KwSNMPRequest()
+{
+    LoadDefaults();
+}
+
+KwSNMPRequest::~KwSNMPRequest()
+{
+    Enabled = false;
+    WaitForReplies();
+    // Whatever is still outstanding is forgotten by the engine: no reply or time-out
+    // reaches this request once it is gone.
+    for (KwSNMPAsyncContext* context : outstanding) {
+        if (KwSNMPSession)
+            KwSNMPSession->cancel(context->RequestId);
+        delete context;
+    }
+    outstanding.clear();
+}
+
+void KwSNMPRequest::WaitForReplies()
+{
+    using Clock = std::chrono::steady_clock;
+    const auto deadline = Clock::now() + std::chrono::milliseconds(6000);
+    while (Pending > 0 && Clock::now() < deadline && QCoreApplication::instance()) {
+        QEventLoop loop;
+        QTimer::singleShot(10, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+}
+
+void KwSNMPRequest::LoadDefaults()
+{
+    Device = KwDefaultDevice;
+    Scope = KwDefaultScope;
+    Security = KwDefaultSecurity;
+    Timeout = KwDefaultTimeout;
+}
+
+bool KwSNMPRequest::TestCondition()
+{
+    return IsTrue(Condition);
+}
+
+bool KwSNMPRequest::Test(const AnsiString& condition)
+{
+    return IsTrue(condition);
+}
+
+void KwSNMPRequest::RequireSession() const
+{
+    if (!KwSNMPSession)
+        RaiseKwError(KWERR_CREATE_SESSION);
+}
+
+void KwSNMPRequest::BuildTarget(UTarget& utarget, CTarget& ctarget, SnmpTarget*& target)
+{
+    UdpAddress address(Device.Address.c_str());
+    if (!address.valid())
+        RaiseKwError(KWERR_BAD_ADDRESS);
+    address.set_port(Device.Port);
+    utarget = UTarget(address);
+    ctarget = CTarget(address);
+
+    if (Security.Version == 3) {
+        utarget.set_version(version3);
+        utarget.set_retry(Retries);
+        utarget.set_timeout(static_cast<unsigned long>(Timeout < 0 ? 0 : Timeout));
+        utarget.set_security_model(Security.SecurityModel);
+        utarget.set_security_name(OctetStr(Security.SecurityName.ToStdString()));
+        RequireSession();
+        KwSNMPSession->usmAddUserName(OctetStr(Security.SecurityName.ToStdString()),
+                                      Security.AuthProtocol, Security.PrivProtocol,
+                                      OctetStr(Security.AuthPassword.ToStdString()),
+                                      OctetStr(Security.PrivPassword.ToStdString()));
+        target = &utarget;
+    } else {
+        ctarget.set_version(Security.Version == 1 ? version2c : version1);
+        ctarget.set_retry(Retries);
+        ctarget.set_timeout(static_cast<unsigned long>(Timeout < 0 ? 0 : Timeout));
+        ctarget.set_readcommunity(OctetStr(Security.ReadCommunity.ToStdString()));
+        ctarget.set_writecommunity(OctetStr(Security.WriteCommunity.ToStdString()));
+        target = &ctarget;
+    }
+}
+
+void KwSNMPRequest::BuildPdu(int mode, Pdu& pdu)
+{
+    pdu.set_security_level(Security.SecurityLevel);
+    pdu.set_context_name(OctetStr(Scope.ContextName.ToStdString()));
+    pdu.set_context_engine_id(OctetStr(Scope.ContextEngineId.ToStdString()));
+    pduVariables.clear();
+
+    const bool table = VarList.IsTable();
+    Vb vb;
+    for (int i = 0; i < VarList.Count(); ++i) {
+        KwSNMPVar& var = VarList.Item(i);
+        const AnsiString column = var.Oid;
+        if (mode == 0 || mode == 1) {
+            if (!VarList.IsReadable(i))
+                continue;
+            if (mode == 0) {
+                *var.InstanceOid = "";
+                vb.set_oid(Oid((VarList.ItemType == SVT_SV ? column + ".0" : column).c_str()));
+            } else {
+                if (!table)
+                    RaiseKwError(KWERR_GETNEXT_SINGLE);
+                vb.set_oid(Oid(var.InstanceOid->c_str()));
+            }
+            vb.set_null();
+        } else {
+            if (table && i < VarList.KeyCount)
+                continue;  // index columns name the row; they are never written
+            if (!VarList.IsWritable(i))
+                continue;
+            AnsiString oid;
+            switch (VarList.ItemType) {
+            case SVT_SV: oid = column + ".0"; break;
+            case MVT_SV: oid = column; break;
+            case MVT_FMV:
+            case MVT_UMV: oid = column + "." + RowIndex(); break;
+            default: RaiseKwError(KWERR_ITEM_TYPE);
+            }
+            vb.set_oid(Oid(oid.c_str()));
+            if (IsEngineSyntax(var.Syntax))
+                vb.set_syntax(var.Syntax);
+            ValueToVb(i, vb);
+        }
+        pdu += vb;
+        pduVariables.push_back(i);
+    }
+}
+
+AnsiString KwSNMPRequest::RowIndex()
+{
+    AnsiString index;
+    for (int key = 0; key < VarList.KeyCount && key < VarList.Count(); ++key) {
+        if (!index.IsEmpty())
+            index += ".";
+        AnsiString part;
+        ValueToIndex(key, part);
+        index += part;
+    }
+    return index;
+}
+
+void KwSNMPRequest::SetRowIndex(const AnsiString& index)
+{
+    AnsiString rest = index;
+    for (int key = 0; key < VarList.KeyCount; ++key) {
+        if (rest.IsEmpty() || key >= VarList.Count())
+            RaiseKwError(KWERR_KEY_COUNT);
+        KwSNMPVar& var = VarList.Item(key);
+        if (!VarList.IsReadable(key))
+            *var.InstanceOid = AnsiString(var.Oid) + "." + rest;
+        rest = IndexToValue(key, rest);
+    }
+}

@@ -1,0 +1,124 @@
+#pragma once
+// One reusable set of SNMP operations against one agent: a variable list with the
+// agent's address, SNMPv3 scope, security settings, time-out and retries. It builds
+// the engine's target and PDU, reads (get, or a get-next walk of a table row by row)
+// and writes (set), synchronously or asynchronously, and turns every failure into a
+// code and text.
+//
+// Lifetime: the destructor refuses new operations, waits up to 6000 ms (pumping
+// messages) for outstanding replies, and detaches whatever is still outstanding, so
+// no reply or time-out ever reaches a destroyed request.
+#include <functional>
+#include <memory>
+#include <set>
+#include <vector>
+
+#include "AnsiString.h"
+#include "KwSNMPError.h"
+#include "KwSNMPSession.h"
+#include "KwSNMPVarList.h"
+
+class Vb;
+class Pdu;
+class SnmpTarget;
+class UTarget;
+class CTarget;
+class TStrings;
+class Snmp;
+
+// Result callback: every failure of a synchronous operation and of an asynchronous send.
+using KwSNMPResultEvent = std::function<void(const KwSNMPError& error)>;
+// Completion of an asynchronous operation: the reply's record and the variable list.
+using KwSNMPAsyncDone = std::function<void(KwSNMPError& error, KwSNMPVarList& varList)>;
+
+struct KwSNMPAsyncContext;
+void KwSNMPAsyncCallback(int reason, Snmp* session, Pdu& pdu, SnmpTarget& target, void* data);
+
+class KwSNMPRequest {
+public:
+    KwSNMPRequest();
+    virtual ~KwSNMPRequest();
+    KwSNMPRequest(const KwSNMPRequest&) = delete;
+    KwSNMPRequest& operator=(const KwSNMPRequest&) = delete;
+
+    KwSNMPResultEvent OnResult;
+    bool UseGetNext = false;
+    int Timeout = 100;  // hundredths of a second
+    int Retries = 1;
+    KwSNMPDevice Device;
+    KwSNMPScope Scope;
+    KwSNMPSecurity Security;
+    KwSNMPVarList VarList;
+    AnsiString Condition;
+    bool Enabled = true;
+    int Pending = 0;  // asynchronous operations sent and not yet answered
+
+    long long ErrorCount() const { return errorCount; }
+    void LoadDefaults();
+
+    // Get, walk and set. A get of a table list is one step of a get-next walk: first
+    // true starts it; the result is true while a further row may follow.
+    bool Get(bool& ok, bool first);
+    void GetAsync(KwSNMPAsyncDone done, bool first);
+    // varIndexes: empty (every writable variable) or comma-separated indexes; values,
+    // when given, the value texts of the listed variables in the order of the list.
+    bool Set(bool& ok, bool readResponse, const AnsiString& varIndexes, TStrings* values);
+    void SetAsync(KwSNMPAsyncDone done, bool readResponse, const AnsiString& varIndexes,
+                  TStrings* values);
+
+    bool TestCondition();
+    bool Test(const AnsiString& condition);
+
+    // Variable references and derived values.
+    virtual AnsiString ExpandVariables(const AnsiString& text, bool quoteStrings,
+                                       const AnsiString& marker);
+    // Table index conversion.
+    virtual AnsiString IndexToValue(int key, const AnsiString& index);
+    virtual void ValueToIndex(int key, AnsiString& out);
+    // Value conversion to and from the engine's bindings.
+    virtual void VbToValue(int index, Vb& vb);
+    virtual void ValueToVb(int index, Vb& vb);
+    virtual void CalcValue(int index, bool afterResponse);
+    virtual bool IsTrue(const AnsiString& condition);
+    virtual bool IsOutOfTable(const AnsiString& column, const AnsiString& last,
+                              const AnsiString& returned);
+
+    // Fills both targets from the device and security settings and names the one to
+    // use. Raises -509.
+    void BuildTarget(UTarget& utarget, CTarget& ctarget, SnmpTarget*& target);
+    // Mode 0 first get, 1 next row of a walk, 2 set. Raises -510 or -515.
+    void BuildPdu(int mode, Pdu& pdu);
+    AnsiString RowIndex();
+    void SetRowIndex(const AnsiString& index);  // raises -514
+
+    // One asynchronous reply (through the engine's callback only).
+    void AsyncResponse(int reason, Pdu& pdu, SnmpTarget& target, bool readResponse,
+                       KwSNMPAsyncDone done);
+
+private:
+    friend void KwSNMPAsyncCallback(int, Snmp*, Pdu&, SnmpTarget&, void*);
+    struct Outcome;
+    struct Pairing;
+
+    void RequireSession() const;
+    bool ChooseOperation(int& operation, const KwSNMPAsyncDone* done);
+    void ReportFailure(int code, const AnsiString& message);
+    void MarkForSet(const AnsiString& varIndexes, TStrings* values);
+    void PrepareSet(const AnsiString& varIndexes, TStrings* values, UTarget& utarget,
+                    CTarget& ctarget, SnmpTarget*& target, Pdu& pdu);
+    Pairing PairingOf(const Pdu& pdu) const;
+    void StoreResponse(const Pdu& response, const Pairing& pairing, Outcome& outcome,
+                       bool noSuchNameRule);
+    bool FinishResponse(const Outcome& outcome);
+    void SendAsync(int operation, Pdu& pdu, SnmpTarget& target, bool readResponse,
+                   KwSNMPAsyncDone done);
+    void DeliverLater(const KwSNMPError& error, KwSNMPAsyncDone done);
+    void HandleReply(KwSNMPAsyncContext& context, int reason, Pdu& pdu, SnmpTarget& target);
+    void WaitForReplies();
+
+    long long errorCount = 0;
+    bool inExchange = false;                 // a synchronous exchange is running
+    std::vector<int> pduVariables;           // the variables of the last PDU built, in order
+    std::set<KwSNMPAsyncContext*> outstanding;  // sent, reply not yet handled
+    std::shared_ptr<int> alive = std::make_shared<int>(0);  // expires with the request
+};

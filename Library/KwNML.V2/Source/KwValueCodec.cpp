@@ -1,0 +1,208 @@
+// Value conversion between a variable's value text and the engine's bindings.
+#include <cstdint>
+#include <string>
+
+#include "KwDateTimeBytes.h"
+#include "KwDayNumber.h"
+#include "KwErrors.h"
+#include "KwOptionList.h"
+#include "KwSNMPRequest.h"
+#include "KwValueText.h"
+#include "SysUtils.h"
+#include "snmp_pp.h"
+
+namespace {
+const char* const NullText = "(NULL)";
+
+bool IsOctetKind(int syntax)
+{
+    return syntax == SX_OCTETSTR || syntax == SX_BITSTR || syntax == SX_OPAQUE ||
+           syntax == SX_MACADDRESS;
+}
+
+bool IsKnownSyntax(int syntax)
+{
+    switch (syntax) {
+    case SX_BOOLEAN: case SX_INTEGER: case SX_COUNTER: case SX_GUAGE: case SX_UINTEGER:
+    case SX_COUNTER64: case SX_TIMETICKS: case SX_OCTETSTR: case SX_BITSTR: case SX_OPAQUE:
+    case SX_MACADDRESS: case SX_DISPLAYSTR: case SX_OBJECTID: case SX_IPADDRESS:
+    case SX_NSAPADDR: case SX_DOUBLE: case SX_DATETIME: case SX_BCDATETIME: case SX_NULL:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The bytes of an OCTET STRING binding, or false when it carries none.
+bool OctetsOf(const Vb& vb, std::string& bytes)
+{
+    OctetStr octets;
+    if (vb.get_value(octets) != SNMP_CLASS_SUCCESS)
+        return false;
+    bytes = octets.bytes();
+    return true;
+}
+
+// A received value as its text; "(NULL)" when the binding holds no value of the
+// kind the syntax reads, or fewer bytes than the syntax needs.
+std::string ReceivedText(int syntax, const Vb& vb)
+{
+    std::string bytes;
+    switch (syntax) {
+    case SX_BOOLEAN:
+    case SX_INTEGER: {
+        long value = 0;
+        if (vb.get_value(value) != SNMP_CLASS_SUCCESS)
+            return NullText;
+        if (syntax == SX_BOOLEAN)
+            return value != 0 ? "true" : "false";
+        return std::to_string(static_cast<std::int32_t>(value));
+    }
+    case SX_COUNTER:
+    case SX_GUAGE:
+    case SX_UINTEGER: {
+        unsigned long value = 0;
+        if (vb.get_value(value) != SNMP_CLASS_SUCCESS)
+            return NullText;
+        return std::to_string(static_cast<std::uint32_t>(value));
+    }
+    case SX_COUNTER64: {
+        Counter64 value;
+        if (vb.get_value(value) != SNMP_CLASS_SUCCESS)
+            return NullText;
+        return std::to_string(static_cast<unsigned long long>(value));
+    }
+    case SX_TIMETICKS: {
+        if (vb.get_syntax() != sNMP_SYNTAX_TIMETICKS)
+            return NullText;
+        TimeTicks value;
+        vb.get_value(value);
+        return KwTimeTicksText(static_cast<std::uint32_t>(static_cast<unsigned long>(value)));
+    }
+    case SX_OCTETSTR:
+    case SX_BITSTR:
+    case SX_OPAQUE:
+    case SX_MACADDRESS:
+        return OctetsOf(vb, bytes) ? KwHexText(bytes) : NullText;
+    case SX_DISPLAYSTR:
+        return OctetsOf(vb, bytes) ? KwUpToZero(bytes) : NullText;
+    case SX_OBJECTID: {
+        Oid value;
+        if (vb.get_value(value) != SNMP_CLASS_SUCCESS)
+            return NullText;
+        return value.get_printable();
+    }
+    case SX_IPADDRESS:
+    case SX_NSAPADDR: {
+        IpAddress value;
+        if (vb.get_value(value) != SNMP_CLASS_SUCCESS || !value.valid())
+            return NullText;
+        return value.get_printable();
+    }
+    case SX_DOUBLE:
+    case SX_BCDATETIME: {
+        if (!OctetsOf(vb, bytes) || bytes.size() < 8)
+            return NullText;
+        double number = 0.0;
+        std::memcpy(&number, bytes.data(), sizeof number);
+        if (syntax == SX_DOUBLE)
+            return FloatToStr(number).ToStdString();
+        return KwDayNumberText(number).ToStdString();
+    }
+    case SX_DATETIME:
+        // RFC 2579 allows 8 bytes (no offset from UTC) as well as 11.
+        if (!OctetsOf(vb, bytes) || bytes.size() < 8)
+            return NullText;
+        return KwDateTimeText(bytes).ToStdString();
+    default:  // SX_NULL
+        return NullText;
+    }
+}
+
+bool HasNoValue(int syntax, const Vb& vb)
+{
+    if (vb.has_no_value())
+        return true;
+    if (IsOctetKind(syntax))
+        return false;
+    // An empty string counts as no value; the bytes of a double or a date may well
+    // begin with a zero byte, so only their length decides.
+    OctetStr octets;
+    if (vb.get_value(octets) == SNMP_CLASS_SUCCESS)
+        return octets.len() == 0;
+    return std::string(vb.get_printable_value()).empty();
+}
+} // namespace
+
+void KwSNMPRequest::VbToValue(int index, Vb& vb)
+{
+    KwSNMPVar& var = VarList.Item(index);
+    if (!IsKnownSyntax(var.Syntax))
+        RaiseKwError(KWERR_BAD_SYNTAX);
+    std::string text = ReceivedText(var.Syntax, vb);
+    if (HasNoValue(var.Syntax, vb))
+        text = var.Syntax == SX_DISPLAYSTR ? "" : NullText;
+    AnsiString value(text);
+    if (var.Options)
+        value = var.Options->ValueToText(value);
+    *var.Value = value;
+}
+
+void KwSNMPRequest::ValueToVb(int index, Vb& vb)
+{
+    const KwSNMPVar& var = VarList.Item(index);
+    if (!IsKnownSyntax(var.Syntax))
+        RaiseKwError(KWERR_BAD_SYNTAX);
+    AnsiString value = KwSNMPVarList::ValueOf(var);
+    if (var.Options)
+        value = var.Options->TextToValue(value);
+    const std::string t = value.ToStdString();
+    if (var.Syntax == SX_NULL || t == NullText) {
+        vb.set_null();
+        return;
+    }
+    switch (var.Syntax) {
+    case SX_BOOLEAN:
+        vb.set_value(SnmpInt32(t == "true" ? 1 : 0));
+        break;
+    case SX_INTEGER:
+        vb.set_value(SnmpInt32(static_cast<std::int32_t>(KwReadDecimal(t))));
+        break;
+    case SX_COUNTER:
+    case SX_GUAGE:
+    case SX_UINTEGER:
+        vb.set_value(Gauge32(KwReadDecimal(t)));
+        break;
+    case SX_COUNTER64:
+        vb.set_value(Counter64(static_cast<unsigned long long>(KwFloatToUInt64(KwReadFloat(t)))));
+        break;
+    case SX_TIMETICKS:
+        vb.set_value(TimeTicks(KwReadTimeTicks(t)));
+        break;
+    case SX_OCTETSTR:
+    case SX_BITSTR:
+    case SX_OPAQUE:
+    case SX_MACADDRESS:
+        vb.set_value(OctetStr(KwReadHexBytes(t)));
+        break;
+    case SX_DISPLAYSTR:
+        vb.set_value(OctetStr(t));
+        break;
+    case SX_OBJECTID:
+        vb.set_value(Oid(t.c_str()));
+        break;
+    case SX_IPADDRESS:
+    case SX_NSAPADDR:
+        vb.set_value(IpAddress(t.c_str()));
+        break;
+    case SX_DOUBLE:
+    case SX_BCDATETIME: {
+        const double number = var.Syntax == SX_DOUBLE ? KwReadFloat(t) : KwReadDayNumber(value);
+        vb.set_value(OctetStr(std::string(reinterpret_cast<const char*>(&number), sizeof number)));
+        break;
+    }
+    case SX_DATETIME:
+        vb.set_value(OctetStr(KwDateTimeBytes(value)));
+        break;
+    }
+}
