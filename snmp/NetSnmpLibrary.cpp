@@ -1,0 +1,28 @@
+#include "NetSnmpLibrary.h"
+
+#include "NetSnmpIncludes.h"
+
+#include <mutex>
+
+namespace snmp_layer {
+
+void ensureNetSnmpStarted()
+{
+    static std::once_flag once;
+    std::call_once(once, [] {
+        // Every file net-snmp would read or write is switched off before it starts:
+        // configuration (snmp.conf and the persistent copy), persistent state, and
+        // the MIB directories (OIDs are numeric everywhere).
+        netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DONT_READ_CONFIGS, 1);
+        netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DISABLE_PERSISTENT_LOAD, 1);
+        netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DISABLE_PERSISTENT_SAVE, 1);
+        netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DONT_PERSIST_STATE, 1);
+        netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_NO_TOKEN_WARNINGS, 1);
+        netsnmp_ds_set_string(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_MIBDIRS, "");
+        netsnmp_set_mib_directory("");
+        snmp_disable_log();
+        init_snmp("vka_snmp");
+    });
+}
+
+}

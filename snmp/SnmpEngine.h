@@ -1,0 +1,65 @@
+// The inside of Snmp: the per-target net-snmp sessions, the outstanding
+// requests and the queue of finished asynchronous ones.
+#pragma once
+#include <deque>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "Pdu.h"
+#include "Snmp.h"
+#include "Target.h"
+
+struct snmp_pdu;
+struct snmp_session;
+
+namespace snmp_layer {
+
+// One net-snmp session: one target's address, version and credentials.
+struct TargetSession {
+    void* handle = nullptr;     // net-snmp single-session handle
+    std::string key;
+    std::string userName;       // SNMPv3 only
+};
+
+// One request sent and not yet finished.
+struct Operation {
+    unsigned long requestId = 0;
+    bool async = false;
+    snmp_callback callback = nullptr;
+    void* callbackData = nullptr;
+    std::unique_ptr<SnmpTarget> target;
+    Pdu request;
+    TargetSession* session = nullptr;
+    // Outcome
+    bool done = false;
+    int reason = SNMP_CLASS_SUCCESS;   // ASYNC_RESPONSE, TIMEOUT, report status, ...
+    Pdu response;
+};
+
+}
+
+struct Snmp::Engine {
+    Snmp* owner = nullptr;
+    bool mpInitialized = false;
+    unsigned long sessionsOpened = 0;
+    std::map<std::string, std::unique_ptr<snmp_layer::TargetSession>> sessions;
+    std::map<unsigned long, std::shared_ptr<snmp_layer::Operation>> outstanding;
+    std::deque<std::shared_ptr<snmp_layer::Operation>> finished;   // async, not yet delivered
+
+    ~Engine();
+    int send(Pdu& pdu, const SnmpTarget& target, int command, bool async, snmp_callback callback,
+             const void* data);
+    // Called by net-snmp (through its session callback) for every outcome.
+    void onOutcome(int operation, snmp_session* session, int requestId, snmp_pdu* pdu);
+    int processPending();
+    int cancel(unsigned long requestId);
+    int cancelAll(const void* data);
+    void closeSessionsOfUser(const std::string& name);
+
+private:
+    int sessionFor(const SnmpTarget& target, int command, snmp_layer::TargetSession*& session);
+    void closeSession(snmp_layer::TargetSession* session);
+    int waitFor(snmp_layer::Operation& op);
+    void readAndExpire(snmp_layer::TargetSession& session, bool wait);
+};
