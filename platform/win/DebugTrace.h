@@ -1,0 +1,13 @@
+#pragma once
+// The debug-trace sink: hands a finished trace line to a trace viewer when one is
+// listening, otherwise drops it. The viewer is a Unix datagram socket in the abstract
+// namespace named "TraceWin TRACE Window", or else "MfxTraceWindow". Each line is one
+// datagram: the four bytes "twin" followed by the text (no terminating NUL).
+// Sending never blocks: a viewer that is absent, gone or too slow loses the line.
+#include <string>
+
+extern const char* const TraceViewerName;        // "TraceWin TRACE Window"
+extern const char* const TraceViewerAltName;     // "MfxTraceWindow"
+
+// True when a viewer took the line.
+bool SendTraceText(const std::string& text);
