@@ -28,18 +28,80 @@ bool SameIgnoringCase(const std::string& a, const char* b)
 
 double NowAsDays() { return static_cast<double>(Now()); }
 
-// The ")" matching the "(" at open, nesting counted from the character after it.
-std::size_t MatchingClose(const std::string& s, std::size_t open)
-{
-    int depth = 1;
-    for (std::size_t i = open + 1; i < s.size(); ++i) {
-        if (s[i] == '(')
-            ++depth;
-        else if (s[i] == ')' && --depth == 0)
-            return i;
+// The text under evaluation, consumed from its front. The first occurrence of a
+// character behind the front does not move while the front advances, so each is
+// searched for once until the text is rewritten: long chains of operators take
+// linear time.
+class Cursor {
+public:
+    explicit Cursor(std::string text) : s_(std::move(text)) { Forget(); }
+
+    // First position of c at or after the front, or npos.
+    std::size_t Find(char c)
+    {
+        unsigned char k = static_cast<unsigned char>(c);
+        if (!known_[k] || (cached_[k] != npos && cached_[k] < start_)) {
+            cached_[k] = s_.find(c, start_);
+            known_[k] = true;
+        }
+        return cached_[k];
     }
-    return npos;
-}
+    // The first double quote after the one at `first`.
+    std::size_t FindClosingQuote(std::size_t first)
+    {
+        if (first != quoteFor_) {
+            quoteFor_ = first;
+            closingQuote_ = s_.find('"', first + 1);
+        }
+        return closingQuote_;
+    }
+    // The ")" matching the "(" at open, nesting counted from the character after it.
+    std::size_t MatchingClose(std::size_t open)
+    {
+        if (open != closeFor_) {
+            closeFor_ = open;
+            close_ = npos;
+            int depth = 1;
+            for (std::size_t i = open + 1; i < s_.size(); ++i) {
+                if (s_[i] == '(')
+                    ++depth;
+                else if (s_[i] == ')' && --depth == 0) {
+                    close_ = i;
+                    break;
+                }
+            }
+        }
+        return close_;
+    }
+    std::string Between(std::size_t from, std::size_t to) const { return s_.substr(from, to - from); }
+    std::string Before(std::size_t at) const { return Between(start_, at); }
+    std::string Rest() const { return s_.substr(start_); }
+    std::size_t Front() const { return start_; }
+    void ConsumeTo(std::size_t position) { start_ = position; }
+    const std::string& Text() const { return s_; }
+    // Replaces the characters [from, to) and drops the consumed front.
+    void Replace(std::size_t from, std::size_t to, const std::string& with)
+    {
+        s_ = s_.substr(start_, from - start_) + with + s_.substr(to);
+        start_ = 0;
+        Forget();
+    }
+
+private:
+    void Forget()
+    {
+        for (bool& k : known_)
+            k = false;
+        quoteFor_ = closeFor_ = npos;
+    }
+
+    std::string s_;
+    std::size_t start_ = 0;
+    bool known_[256];
+    std::size_t cached_[256];
+    std::size_t quoteFor_ = npos, closingQuote_ = npos;
+    std::size_t closeFor_ = npos, close_ = npos;
+};
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -114,29 +176,12 @@ std::string NumberText(double value)
     return text;
 }
 
-double Calc(std::string s);
-
-// Rule 1: the first "(" that has a matching ")". Its innermost group is evaluated and
-// written back; repeating this gives the value of the whole parenthesis exactly as
-// evaluating its inner text would, without recursing once per nesting level.
-bool ReplaceParenthesis(std::string& s)
-{
-    std::size_t open = s.find('(');
-    if (open == npos)
-        return false;
-    std::size_t close = MatchingClose(s, open);
-    if (close == npos)
-        return false;
-    std::size_t innerClose = s.find(')', open + 1);
-    std::size_t innerOpen = s.rfind('(', innerClose);
-    double value = Calc(s.substr(innerOpen + 1, innerClose - innerOpen - 1));
-    s.replace(innerOpen, innerClose - innerOpen + 1, NumberText(value));
-    return true;
-}
-
-// The value is acc + sign * factor * value(s). A division's right side is evaluated
-// on a fresh set of accumulators, kept on a stack, so long chains never recurse.
-double Calc(std::string s)
+// The value is acc + sign * factor * value(rest of the text). A division's right side
+// is evaluated on a fresh set of accumulators, kept on a stack, so long chains never
+// recurse. Parenthesis (rule 1): the first "(" that has a matching ")"; its innermost
+// group is evaluated and written back, and repeating this gives the value of the
+// whole parenthesis exactly as evaluating its inner text would.
+double Calc(const std::string& text)
 {
     struct Division {
         double acc, sign, factor, numerator;
@@ -144,28 +189,34 @@ double Calc(std::string s)
     std::vector<Division> divisions;
     double acc = 0.0, sign = 1.0, factor = 1.0;
     double result;
+    Cursor t(text);
     for (;;) {
-        if (ReplaceParenthesis(s))
-            continue;
+        std::size_t open = t.Find('(');
+        std::size_t close = open == npos ? npos : t.MatchingClose(open);
         std::size_t at;
-        if ((at = s.find('+')) != npos) {
-            acc += sign * factor * Calc(s.substr(0, at));
-            s.erase(0, at + 1);
-        } else if ((at = s.find('-')) != npos) {
-            acc += sign * factor * Calc(s.substr(0, at));
+        if (close != npos) {
+            std::size_t innerClose = t.Text().find(')', open + 1);
+            std::size_t innerOpen = t.Text().rfind('(', innerClose);
+            double value = Calc(t.Between(innerOpen + 1, innerClose));
+            t.Replace(innerOpen, innerClose + 1, NumberText(value));
+        } else if ((at = t.Find('+')) != npos) {
+            acc += sign * factor * Calc(t.Before(at));
+            t.ConsumeTo(at + 1);
+        } else if ((at = t.Find('-')) != npos) {
+            acc += sign * factor * Calc(t.Before(at));
             sign = -sign;
-            s.erase(0, at + 1);
-        } else if ((at = s.find('*')) != npos) {
-            factor *= ReadNumber(s.substr(0, at));
-            s.erase(0, at + 1);
-        } else if ((at = s.find('/')) != npos) {
-            divisions.push_back({acc, sign, factor, ReadNumber(s.substr(0, at))});
+            t.ConsumeTo(at + 1);
+        } else if ((at = t.Find('*')) != npos) {
+            factor *= ReadNumber(t.Before(at));
+            t.ConsumeTo(at + 1);
+        } else if ((at = t.Find('/')) != npos) {
+            divisions.push_back({acc, sign, factor, ReadNumber(t.Before(at))});
             acc = 0.0;
             sign = 1.0;
             factor = 1.0;
-            s.erase(0, at + 1);
+            t.ConsumeTo(at + 1);
         } else {
-            result = acc + sign * factor * ReadNumber(s);
+            result = acc + sign * factor * ReadNumber(t.Rest());
             break;
         }
     }
@@ -179,38 +230,40 @@ double Calc(std::string s)
 
 [[noreturn]] void RaiseBadLogicOperand() { RaiseKwError(KWCERR_BAD_LOGIC_OPERAND); }
 
-bool Condition(std::string s, int depth)
+bool Condition(const std::string& text, int depth)
 {
     if (depth > MaxConditionDepth)
         RaiseBadLogicOperand();
     bool negate = false;
+    Cursor t(text);
     for (;;) {
-        std::size_t q1 = s.find('"');
-        std::size_t q2 = q1 == npos ? npos : s.find('"', q1 + 1);
+        std::size_t q1 = t.Find('"');
+        std::size_t q2 = q1 == npos ? npos : t.FindClosingQuote(q1);
         auto quoted = [&](std::size_t p) { return q2 != npos && p != npos && q1 < p && p < q2; };
-        std::size_t bang = s.find('!');
-        std::size_t amp = s.find('&');
-        std::size_t bar = s.find('|');
-        std::size_t open = s.find('(');
-        std::size_t close = open == npos ? npos : MatchingClose(s, open);
+        std::size_t bang = t.Find('!');
+        std::size_t amp = t.Find('&');
+        std::size_t bar = t.Find('|');
+        std::size_t open = t.Find('(');
+        std::size_t close = open == npos ? npos : t.MatchingClose(open);
 
         if (open != npos && close != npos && !quoted(open) && !quoted(close)) {
-            bool inner = Condition(s.substr(open + 1, close - open - 1), depth + 1);
-            s.replace(open, close - open + 1, inner ? "true" : "false");
+            bool inner = Condition(t.Between(open + 1, close), depth + 1);
+            t.Replace(open, close + 1, inner ? "true" : "false");
         } else if (bar != npos && !quoted(bar)) {
-            if (Condition(s.substr(0, bar), depth + 1))
+            if (Condition(t.Before(bar), depth + 1))
                 return !negate;
-            s.erase(0, bar + 1);
+            t.ConsumeTo(bar + 1);
         } else if (amp != npos && !quoted(amp)) {
-            if (!Condition(s.substr(0, amp), depth + 1))
+            if (!Condition(t.Before(amp), depth + 1))
                 return negate;
-            s.erase(0, amp + 1);
+            t.ConsumeTo(amp + 1);
         } else if (bang != npos && !quoted(bang)) {
-            // "!" is the prefix of its term: the rest of the text is negated.
+            // "!" is the prefix of its term: the rest of the text without its first
+            // character is negated.
             negate = !negate;
-            s.erase(0, 1);
+            t.ConsumeTo(t.Front() + 1);
         } else {
-            return negate != EvalComparison(AnsiString(s));
+            return negate != EvalComparison(AnsiString(t.Rest()));
         }
     }
 }

@@ -2,6 +2,7 @@
 
 #include "TextCase.h"
 
+#include <cstdio>
 #include <dirent.h>
 #include <sys/stat.h>
 
@@ -73,4 +74,25 @@ std::string KwResolveHostPath(const AnsiString& path)
         pos = slash + 1;
     }
     return resolved;
+}
+
+bool ReadHostFile(const AnsiString& path, std::string& content)
+{
+    content.clear();
+    std::string resolved = KwResolveHostPath(path);
+    struct stat info;
+    if (resolved.empty() || ::stat(resolved.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
+        return false;
+    std::FILE* file = std::fopen(resolved.c_str(), "rb");
+    if (!file)
+        return false;
+    char chunk[4096];
+    std::size_t got;
+    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0)
+        content.append(chunk, got);
+    bool failed = std::ferror(file) != 0;
+    std::fclose(file);
+    if (failed)
+        content.clear();
+    return !failed;
 }

@@ -6,3 +6,7 @@
 #include <string>
 
 std::string KwResolveHostPath(const AnsiString& path);
+
+// The whole content of a regular file named by a host path; false (content empty) when
+// it is missing, is not a regular file or cannot be read.
+bool ReadHostFile(const AnsiString& path, std::string& content);

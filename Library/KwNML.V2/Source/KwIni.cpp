@@ -4,7 +4,6 @@
 #include "TextCase.h"
 
 #include <cstring>
-#include <fstream>
 #include <string>
 
 namespace {
@@ -42,11 +41,15 @@ int ReadProfileString(const std::string& section, const std::string& key,
 {
     std::string value;
     bool found = false;
-    std::ifstream file(KwResolveHostPath(fileName), std::ios::binary);
-    std::string line;
+    std::string content;
+    ReadHostFile(fileName, content);
     bool inSection = false;
-    while (!found && file && std::getline(file, line)) {
-        std::string text = TrimBlanks(line);
+    for (std::size_t start = 0; !found && start < content.size();) {
+        std::size_t end = content.find('\n', start);
+        if (end == std::string::npos)
+            end = content.size();
+        std::string text = TrimBlanks(content.substr(start, end - start));
+        start = end + 1;
         if (text.empty() || text[0] == ';')
             continue;
         if (text[0] == '[') {

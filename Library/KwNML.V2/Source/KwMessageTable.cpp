@@ -2,8 +2,6 @@
 
 #include "KwHostPath.h"
 
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <utility>
 
@@ -53,11 +51,8 @@ bool IsBlankLine(const std::string& line)
 
 bool LoadTextLines(KwMessageTable& table, const AnsiString& path)
 {
-    std::ifstream file(KwResolveHostPath(path), std::ios::binary);
-    if (!file)
-        return false;
-    std::string content((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    if (file.bad())
+    std::string content;
+    if (!ReadHostFile(path, content))
         return false;
 
     // One read, whole lines: a long line stays one entry, so later entries keep their

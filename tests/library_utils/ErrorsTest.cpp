@@ -1,0 +1,190 @@
+#include "KwErrors.h"
+#include "KwSNMPError.h"
+#include "SysUtils.h"
+#include "TempFolder.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+namespace {
+
+TEST(StatusTranslation, EveryRangeAndItsEdges)
+{
+    struct Case {
+        int status;
+        int code;
+        const char* text;
+    } cases[] = {
+        {0, 0, "(KwSNMP++) Ok!"},
+        {-1401, 0, "(KwSNMP++) Ok!"},
+        {1400, 0, "(KwSNMP++) Ok!"},
+        {1401, -301, "(SNMPv3USM) error!"},
+        {1413, -313, "(SNMPv3USM) Unsupported PrivProtocol!"},
+        {1414, -314, "(SNMPv3USM) Address error!"},
+        {1415, -528, "(KwSNMP++) Unknown error code!"},
+        {-1402, -201, "(SNMPv3) Unsupported Security Model!"},
+        {-1418, -217, "(SNMPv3) Report sent!"},
+        {-1419, -528, "(KwSNMP++) Unknown error code!"},
+        {-1400, -528, "(KwSNMP++) Unknown error code!"},
+        {1, -101, "(SNMP) Response PDU Too Big!"},
+        {2, -102, "(SNMP) Variable does not exist!"},
+        {18, -118, "(SNMP) Cannot create variable, Inconsistent Name!"},
+        {19, -528, "(KwSNMP++) Unknown error code!"},
+        {-1, -401, "(SNMPClass) Operation failed!"},
+        {-5, -405, "(SNMPClass) SNMP request timed out!"},
+        {-9, -409, "(SNMPClass)Unknown error code!"},
+        {-20, -420, "(SNMP Class) Transport is not supported!"},
+        {-23, -423, "(SNMPClass) Blocked Mode Shutdown!"},
+        {-24, -528, "(KwSNMP++) Unknown error code!"},
+        {2147483647, -528, "(KwSNMP++) Unknown error code!"},
+        {-2147483647 - 1, -528, "(KwSNMP++) Unknown error code!"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.status);
+        int code = 99;
+        AnsiString message;
+        TranslateSNMPStatus(c.status, code, message);
+        EXPECT_EQ(code, c.code);
+        EXPECT_EQ(message, c.text);
+        EXPECT_EQ(SNMPStatusToCode(c.status), c.code);
+        EXPECT_EQ(KwErrorText(c.code), c.text);
+    }
+}
+
+TEST(StatusTranslation, TablesHaveTheirSizes)
+{
+    EXPECT_EQ(SNMPErrorTexts.Count(), 18);
+    EXPECT_EQ(SNMPv3ErrorTexts.Count(), 17);
+    EXPECT_EQ(USMErrorTexts.Count(), 14);
+    EXPECT_EQ(SNMPClassErrorTexts.Count(), 23);
+    EXPECT_EQ(KwSNMPErrorTexts.Count(), 29);
+    EXPECT_EQ(KwCommonErrorTexts.Count(), 19);
+    EXPECT_EQ(StatusLineFormats.Count(), 2);
+    EXPECT_EQ(StatusLineFormats[KW_STATUS_SET], "Set: [ERROR] Request:[VARLIST]. Receive at [TIME].");
+    EXPECT_EQ(KwErrorText(KWCERR_READ_OPTIONS), "(KwCommon) Fail to read option data from file([FILENAME])!");
+    EXPECT_EQ(KwErrorText(KWCERR_LIST_RANGE),
+              "(KwCommon) Please enter a delimited number string with delimiter '[DELIMITER]'.\n"
+              "Here,each number is between [MIN] and [MAX]!");
+    EXPECT_EQ(KwErrorText(KWERR_CREATE_SESSION), "(KwSNMP++) Cannot create the global KwSNMP++ session!");
+    EXPECT_EQ(KwErrorText(-1105), "(KwSNMP++) Unknown error code!");
+    EXPECT_EQ(KwSNMPErrorTexts[29], "");
+    EXPECT_EQ(KwSNMPErrorTexts[-1], "");
+}
+
+TEST(LibraryException, CarriesTextAndCode)
+{
+    try {
+        RaiseKwError(KWERR_EXPR_NULL);
+        FAIL() << "nothing raised";
+    } catch (const Exception& e) {
+        EXPECT_EQ(e.Message, "(KwSNMP++) Null value in the expression!");
+        EXPECT_EQ(e.HelpContext, -512);
+    }
+    try {
+        RaiseKwError(KWCERR_LEN, "(KwCommon) Please enter a string whose length is 8!");
+        FAIL() << "nothing raised";
+    } catch (const Exception& e) {
+        EXPECT_EQ(e.Message, "(KwCommon) Please enter a string whose length is 8!");
+        EXPECT_EQ(e.HelpContext, -5);
+    }
+}
+
+TEST(ResultRecord, StartsAllZero)
+{
+    KwSNMPError record;
+    EXPECT_EQ(record.Code, 0);
+    EXPECT_EQ(record.ErrorIndex, 0);
+    EXPECT_TRUE(record.Message.IsEmpty());
+    EXPECT_TRUE(record.Agent.IsEmpty());
+    EXPECT_EQ(record.AgentPort, 0);
+    EXPECT_FALSE(record.Last);
+    EXPECT_EQ(record.ErrorCount, 0);
+}
+
+// Each test loads into a table of its own and restores it afterwards.
+class MessageFile : public ::testing::Test {
+protected:
+    void TearDown() override
+    {
+        for (KwMessageTable* table : {&SNMPErrorTexts, &SNMPClassErrorTexts, &StatusLineFormats, &USMErrorTexts})
+            table->Restore();
+    }
+    TempFolder folder;
+};
+
+TEST_F(MessageFile, NonBlankLinesReplaceEntriesInOrder)
+{
+    std::string path = folder.Write("snmp.msg", "\n  \nGet [ERROR]\r\n\r\n\t\n  Set [ERROR]  \n");
+    EXPECT_TRUE(LoadTextLines(StatusLineFormats, AnsiString(path)));
+    EXPECT_EQ(StatusLineFormats[0], "Get [ERROR]");
+    EXPECT_EQ(StatusLineFormats[1], "  Set [ERROR]  ");  // blanks kept, line end removed
+}
+
+TEST_F(MessageFile, BlankLinesBetweenGiveTheSameTable)
+{
+    std::string spaced = folder.Write("a.err", "one\n\ntwo\n   \nthree");
+    std::string packed = folder.Write("b.err", "one\ntwo\nthree\n");
+    LoadTextLines(SNMPErrorTexts, AnsiString(spaced));
+    std::vector<AnsiString> first;
+    for (int i = 0; i < SNMPErrorTexts.Count(); ++i)
+        first.push_back(SNMPErrorTexts[i]);
+    LoadTextLines(SNMPErrorTexts, AnsiString(packed));
+    for (int i = 0; i < SNMPErrorTexts.Count(); ++i)
+        EXPECT_EQ(SNMPErrorTexts[i], first[i]) << i;
+    EXPECT_EQ(SNMPErrorTexts[2], "three");
+}
+
+TEST_F(MessageFile, ShorterFileKeepsBuiltInTextsForTheRest)
+{
+    LoadTextLines(SNMPClassErrorTexts, AnsiString(folder.Write("snmpclass.err", "Failed.\nNo resources.\n")));
+    int code = 0;
+    AnsiString message;
+    TranslateSNMPStatus(-2, code, message);
+    EXPECT_EQ(message, "No resources.");
+    TranslateSNMPStatus(-5, code, message);
+    EXPECT_EQ(code, -405);
+    EXPECT_EQ(message, "(SNMPClass) SNMP request timed out!");
+    EXPECT_EQ(SNMPClassErrorTexts.Count(), 23);
+}
+
+TEST_F(MessageFile, UnreadableOrBlankFileChangesNothing)
+{
+    LoadTextLines(USMErrorTexts, AnsiString(folder.Write("first.err", "Custom\n")));
+    EXPECT_FALSE(LoadTextLines(USMErrorTexts, AnsiString(folder.Path() + "/missing.err")));
+    EXPECT_FALSE(LoadTextLines(USMErrorTexts, AnsiString(folder.Write("blank.err", " \r\n\t\n\n"))));
+    EXPECT_FALSE(LoadTextLines(USMErrorTexts, AnsiString(folder.Write("empty.err", ""))));
+    EXPECT_FALSE(LoadTextLines(USMErrorTexts, AnsiString(folder.Path())));  // a folder
+    EXPECT_EQ(USMErrorTexts[0], "Custom");
+    EXPECT_EQ(USMErrorTexts[1], "(SNMPv3USM) Configfile write error!");
+}
+
+TEST_F(MessageFile, LongLineStaysOneEntry)
+{
+    std::string longLine(3000, 'x');
+    LoadTextLines(SNMPErrorTexts, AnsiString(folder.Write("snmp.err", longLine + "\nsecond\n")));
+    EXPECT_EQ(SNMPErrorTexts[0].Length(), 3000);
+    EXPECT_EQ(SNMPErrorTexts[1], "second");
+    EXPECT_EQ(KwErrorText(-102), "second");
+}
+
+TEST_F(MessageFile, LongerFileAddsEntriesAndBytesSurvive)
+{
+    std::string lines;
+    for (int i = 0; i < 20; ++i)
+        lines += "text " + std::to_string(i) + " \xE9\n";
+    LoadTextLines(SNMPErrorTexts, AnsiString(folder.Write("snmp.err", lines)));
+    EXPECT_EQ(SNMPErrorTexts.Count(), 20);
+    EXPECT_EQ(SNMPErrorTexts[19], "text 19 \xE9");
+}
+
+TEST_F(MessageFile, HostPathWithBackslashesAndOtherCase)
+{
+    std::string sub = folder.Path() + "/errmsg";
+    ASSERT_EQ(::mkdir(sub.c_str(), 0700), 0);
+    folder.Write("errmsg/snmp.msg", "Get from host\n");
+    AnsiString hostPath = AnsiString(folder.Path()) + "\\errMSg\\snmp.msg";
+    EXPECT_TRUE(LoadTextLines(StatusLineFormats, hostPath));
+    EXPECT_EQ(StatusLineFormats[0], "Get from host");
+}
+
+}  // namespace
