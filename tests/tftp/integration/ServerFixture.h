@@ -1,0 +1,54 @@
+#pragma once
+// A started TFTP server on a free loopback port serving a temporary folder, with
+// every status it reports recorded; clients get a second folder of their own.
+#include "KwTFTPServer.h"
+#include "RawTftpClient.h"
+#include "StatusRecorder.h"
+#include "TftpTestFiles.h"
+#include "TftpTestLoop.h"
+
+#include <gtest/gtest.h>
+#include <memory>
+
+class ServerFixture : public ::testing::Test {
+protected:
+    // Time-out in 10 ms units: short, so lost packets heal quickly.
+    void StartServer(int timeout = 50, int retries = 3)
+    {
+        EnsureCoreApplication();
+        server = std::make_unique<KwTFTPServer>(nullptr);
+        server->SetListenAddress("127.0.0.1");
+        server->SetTimeout(timeout, retries);
+        server->SetOnStatus(status.Handler());
+        port = FreeUdpPort();
+        server->Start(AnsiString(root.Path()), port);
+    }
+    void SetUp() override { StartServer(); }
+    void TearDown() override
+    {
+        if (server)
+            server->Stop();
+        server.reset();
+    }
+
+    // Waits until every session has reported its end (status 0 after the last).
+    bool WaitForSessionsGone(int maxMs = 20000)
+    {
+        return PumpUntil([&] { return server->SessionCount() == 0; }, maxMs);
+    }
+    // The codes reported by the session with the given serial.
+    std::vector<int> CodesOfSession(int number) const
+    {
+        std::vector<int> codes;
+        for (const KwTFTPMsg& record : status.Records)
+            if (record.SessionNumber == number)
+                codes.push_back(record.Code);
+        return codes;
+    }
+
+    TempFolder root;
+    TempFolder local;
+    StatusRecorder status;
+    std::unique_ptr<KwTFTPServer> server;
+    std::uint16_t port = 0;
+};
