@@ -140,3 +140,25 @@ TEST(OptionList, PrefixKeysTranslateTheLeadingPart)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(OptionList, MixedTablesAndNullKeys)
+{
+    // A null key string is kept as the empty text, never dereferenced.
+    const KwStrOption table[] = {{nullptr, "None"}, {"x", "Ex"}, {nullptr, nullptr}};
+    KwOptionList strings(table, KW_OPTKEY_STRING);
+    EXPECT_EQ(strings.ValueToText(""), "None");
+    EXPECT_EQ(strings.TextToValue("None"), "");
+
+    // Integer keys given as text, and texts given integer keys.
+    const KwStrOption numeric[] = {{"12", "Twelve"}, {"junk", "Junk"}, {nullptr, nullptr}};
+    KwOptionList integers(numeric, KW_OPTKEY_INT);
+    EXPECT_EQ(integers.ValueToText("12"), "Twelve");
+    EXPECT_EQ(integers.TextToValue("Junk"), "0");
+    const KwIntOption keyed[] = {{5, "Five"}, {0, nullptr}};
+    KwOptionList texts(keyed, KW_OPTKEY_STRING);
+    EXPECT_EQ(texts.ValueToText("5"), "Five");
+}
+
+}  // namespace
