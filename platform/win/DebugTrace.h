@@ -11,3 +11,7 @@ extern const char* const TraceViewerAltName;     // "MfxTraceWindow"
 
 // True when a viewer took the line.
 bool SendTraceText(const std::string& text);
+
+// Tests listen under names of their own so that they never meet a real viewer or
+// each other; empty names restore the two above.
+void SetTraceViewerNames(const std::string& name, const std::string& altName);

@@ -96,7 +96,7 @@ bool FindValue(const std::string& fileName, const std::string& section, const st
         if (line.isSection) {
             inSection = SameName(line.name, wantSection);
         } else if (inSection && SameName(line.name, wantKey)) {
-            value = line.value;
+            value = line.value.substr(0, line.value.find('\0'));  // C text ends at a NUL
             found = true;
             return false;
         }

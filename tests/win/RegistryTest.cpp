@@ -1,0 +1,190 @@
+#include "Registry.h"
+#include "RegistryFile.h"
+#include "TempFolder.h"
+
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+namespace {
+
+const char* const HelpPathKey = "\\SOFTWARE\\Tavrix\\Modules\\HelpPath";
+const char* const OidName = "1.3.6.1.4.1.32473.10.37.37";
+
+class RegistryTest : public ::testing::Test {
+protected:
+    void SetUp() override { UseFile(folder / "registry.reg"); }
+    void TearDown() override { unsetenv("VKA7410_REGISTRY"); }
+    void UseFile(const std::string& path) { setenv("VKA7410_REGISTRY", path.c_str(), 1); }
+
+    TempFolder folder;
+};
+
+TEST_F(RegistryTest, PathComesFromTheEnvironmentOrTheDocumentedDefault)
+{
+    EXPECT_EQ(folder / "registry.reg", RegistryFile::DefaultPath());
+    const char* home = std::getenv("HOME");
+    const std::string savedHome = home ? home : "";
+    setenv("VKA7410_REGISTRY", "", 1);
+    setenv("HOME", "/home/someone", 1);
+    EXPECT_EQ("/home/someone/.config/vka7410/registry.reg", RegistryFile::DefaultPath());
+    if (home)
+        setenv("HOME", savedHome.c_str(), 1);
+    else
+        unsetenv("HOME");
+}
+
+TEST_F(RegistryTest, CreatedKeyAndValueRoundTripThroughTheFile)
+{
+    const std::string value = "C:\\Tavrix\\Modules\\say \"hi\"\\help.chm";
+    {
+        Registry registry(HKEY_LOCAL_MACHINE);
+        EXPECT_FALSE(registry.OpenKey(HelpPathKey, false));
+        ASSERT_TRUE(registry.OpenKey(HelpPathKey, true)) << registry.LastError();
+        EXPECT_EQ("", registry.ReadString(OidName));
+        ASSERT_TRUE(registry.WriteString(OidName, value)) << registry.LastError();
+        ASSERT_TRUE(registry.WriteString("", "default text"));
+    }
+    const std::string text = folder.Read("registry.reg");
+    EXPECT_EQ(0u, text.find("REGEDIT4\n"));
+    EXPECT_NE(std::string::npos, text.find("[HKEY_LOCAL_MACHINE\\SOFTWARE\\Tavrix\\Modules\\HelpPath]\n"));
+    EXPECT_NE(std::string::npos,
+              text.find("\"1.3.6.1.4.1.32473.10.37.37\"=\"C:\\\\Tavrix\\\\Modules\\\\say \\\"hi\\\"\\\\help.chm\"\n"));
+    EXPECT_NE(std::string::npos, text.find("@=\"default text\"\n"));
+
+    Registry again;
+    ASSERT_TRUE(again.OpenKey(HelpPathKey, false));
+    EXPECT_EQ(value, again.ReadString(OidName));
+    EXPECT_EQ("default text", again.ReadString(""));
+    // Rewriting replaces the value in place rather than adding a second line.
+    ASSERT_TRUE(again.WriteString(OidName, "x"));
+    const std::string rewritten = folder.Read("registry.reg");
+    EXPECT_EQ(rewritten.find(OidName), rewritten.rfind(OidName));
+}
+
+TEST_F(RegistryTest, NamesIgnoreCaseAndSeparatorsAreForgiving)
+{
+    folder.Write("registry.reg",
+                 "REGEDIT4\r\n\r\n"
+                 "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Tavrix\\NVane5.1\\ExePath]\r\n"
+                 "\"Path\"=\"/opt/nvane/bin/\"\r\n");
+    Registry registry;
+    ASSERT_TRUE(registry.OpenKey("\\software\\TAVRIX\\nvane5.1\\exepath\\", false));
+    EXPECT_EQ("/opt/nvane/bin/", registry.ReadString("PATH"));
+    EXPECT_TRUE(registry.ValueExists("path"));
+    EXPECT_FALSE(registry.ValueExists("other"));
+    EXPECT_TRUE(registry.OpenKey("SOFTWARE//Tavrix", false));  // a parent exists implicitly
+    EXPECT_FALSE(registry.OpenKey("\\SOFTWARE\\Tavrix\\NVane5.1\\MibFile", false));
+    EXPECT_FALSE(registry.OpenKey("\\SOFTWARE\\Tav", false));  // not a prefix match
+}
+
+TEST_F(RegistryTest, OtherValueTypesAndCommentsSurviveAWrite)
+{
+    const std::string original =
+        "REGEDIT4\n\n"
+        "; written by the host\n"
+        "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Tavrix\\NVane5.1\\MibFile]\n"
+        "\"Count\"=dword:00000010\n"
+        "\"Blob\"=hex:01,02,\\\n"
+        "  03,04\n"
+        "\"Path\"=\"/mib/\"\n";
+    folder.Write("registry.reg", original);
+    Registry registry;
+    ASSERT_TRUE(registry.OpenKey("\\SOFTWARE\\Tavrix\\NVane5.1\\MibFile", false));
+    EXPECT_EQ("", registry.ReadString("Count"));  // not a string value
+    EXPECT_FALSE(registry.ValueExists("Blob"));
+    ASSERT_TRUE(registry.WriteString("Path", "/mib2/"));
+    const std::string text = folder.Read("registry.reg");
+    EXPECT_NE(std::string::npos, text.find("; written by the host\n"));
+    EXPECT_NE(std::string::npos, text.find("\"Count\"=dword:00000010\n"));
+    EXPECT_NE(std::string::npos, text.find("\"Blob\"=hex:01,02,\\\n  03,04\n"));
+    EXPECT_NE(std::string::npos, text.find("\"Path\"=\"/mib2/\"\n"));
+}
+
+TEST_F(RegistryTest, MalformedFileFindsNothingAndIsNeverOverwritten)
+{
+    const std::string junk = "this is not a registry\n[HKEY_LOCAL_MACHINE\\SOFTWARE]\n\"a\"=\"b\"\n";
+    folder.Write("registry.reg", junk);
+    Registry registry;
+    EXPECT_FALSE(registry.OpenKey("\\SOFTWARE", false));
+    EXPECT_NE(std::string::npos, registry.LastError().find("REGEDIT4"));
+    EXPECT_FALSE(registry.OpenKey(HelpPathKey, true));
+    EXPECT_EQ(junk, folder.Read("registry.reg"));
+
+    // Broken lines inside a good file are skipped, not fatal.
+    folder.Write("registry.reg",
+                 "REGEDIT4\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\K]\n\"unterminated=\"x\n"
+                 "\"v\"=\"ok\"\n\"w\"=\"no end\n[broken\n\"\"=\n");
+    ASSERT_TRUE(registry.OpenKey("\\SOFTWARE\\K", false));
+    EXPECT_EQ("ok", registry.ReadString("v"));
+    EXPECT_FALSE(registry.ValueExists("w"));
+}
+
+TEST_F(RegistryTest, AbsentFileIsAnEmptyRegistryAndCreatingMakesItsFolder)
+{
+    UseFile(folder / "deeper/still/registry.reg");
+    Registry registry;
+    EXPECT_FALSE(registry.OpenKey(HelpPathKey, false));
+    EXPECT_FALSE(registry.KeyExists(HelpPathKey));
+    ASSERT_TRUE(registry.OpenKey(HelpPathKey, true)) << registry.LastError();
+    EXPECT_TRUE(registry.KeyExists(HelpPathKey));
+    EXPECT_NE(std::string::npos, folder.Read("deeper/still/registry.reg").find("HelpPath]"));
+}
+
+TEST_F(RegistryTest, UnwritableLocationRefusesCreationAndKeepsReading)
+{
+    // A path below a plain file cannot be created, whoever runs the test.
+    folder.Write("plain", "x");
+    UseFile(folder / "plain/registry.reg");
+    Registry registry;
+    EXPECT_FALSE(registry.OpenKey(HelpPathKey, true));
+    EXPECT_FALSE(registry.LastError().empty());
+
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "permissions do not bind the superuser";
+    folder.MakeFolder("locked");
+    folder.Write("locked/registry.reg",
+                 "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Tavrix\\Modules\\HelpPath]\n\"a\"=\"1\"\n");
+    ::chmod((folder / "locked").c_str(), 0555);
+    UseFile(folder / "locked/registry.reg");
+    ASSERT_TRUE(registry.OpenKey(HelpPathKey, true));  // exists: nothing to write
+    EXPECT_EQ("1", registry.ReadString("a"));
+    EXPECT_FALSE(registry.WriteString("a", "2"));
+    EXPECT_FALSE(registry.OpenKey("\\SOFTWARE\\New", true));
+    Registry reader;
+    ASSERT_TRUE(reader.OpenKey(HelpPathKey, false));
+    EXPECT_EQ("1", reader.ReadString("a"));
+}
+
+TEST_F(RegistryTest, WindowsShapedCalls)
+{
+    HKEY key = nullptr;
+    DWORD disposition = 0;
+    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\X", 0, nullptr, 0,
+                                             KEY_ALL_ACCESS, nullptr, &key, &disposition));
+    EXPECT_EQ(REG_CREATED_NEW_KEY, disposition);
+    const char text[] = "hello";
+    ASSERT_EQ(ERROR_SUCCESS, RegSetValueExA(key, "Greeting", 0, REG_SZ,
+                                            reinterpret_cast<const BYTE*>(text), sizeof text));
+    DWORD type = 0, size = 3;
+    BYTE small[3];
+    EXPECT_EQ(ERROR_MORE_DATA, RegQueryValueExA(key, "greeting", nullptr, &type, small, &size));
+    EXPECT_EQ(6u, size);
+    BYTE buffer[16];
+    size = sizeof buffer;
+    ASSERT_EQ(ERROR_SUCCESS, RegQueryValueExA(key, "GREETING", nullptr, &type, buffer, &size));
+    EXPECT_EQ(REG_SZ, type);
+    EXPECT_STREQ("hello", reinterpret_cast<char*>(buffer));
+    EXPECT_EQ(ERROR_FILE_NOT_FOUND, RegQueryValueExA(key, "none", nullptr, &type, buffer, &size));
+    const char broken[] = "two\nlines";
+    EXPECT_NE(ERROR_SUCCESS, RegSetValueExA(key, "Bad", 0, REG_SZ,
+                                            reinterpret_cast<const BYTE*>(broken), sizeof broken));
+    EXPECT_EQ(ERROR_SUCCESS, RegCloseKey(key));
+    HKEY again = nullptr;
+    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_LOCAL_MACHINE, "software\\x", 0, nullptr, 0,
+                                             KEY_ALL_ACCESS, nullptr, &again, &disposition));
+    EXPECT_EQ(REG_OPENED_EXISTING_KEY, disposition);
+    RegCloseKey(again);
+}
+
+}  // namespace
