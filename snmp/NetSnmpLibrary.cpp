@@ -2,7 +2,9 @@
 
 #include "NetSnmpIncludes.h"
 
+#include <cstdlib>
 #include <mutex>
+#include <string>
 
 namespace snmp_layer {
 
@@ -21,7 +23,14 @@ void ensureNetSnmpStarted()
         netsnmp_ds_set_string(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_MIBDIRS, "");
         netsnmp_set_mib_directory("");
         snmp_disable_log();
+        // net-snmp reads its list of MIB modules only from the MIBS variable; an
+        // empty list loads none. The caller's value is put back afterwards.
+        const char* mibs = std::getenv("MIBS");
+        std::string saved = mibs ? mibs : "";
+        setenv("MIBS", "", 1);
         init_snmp("vka_snmp");
+        if (mibs) setenv("MIBS", saved.c_str(), 1);
+        else unsetenv("MIBS");
     });
 }
 

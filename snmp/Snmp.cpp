@@ -3,6 +3,7 @@
 #include "NetSnmpIncludes.h"
 
 #include <algorithm>
+#include <string>
 #include <vector>
 
 #include "NetSnmpLibrary.h"
@@ -90,7 +91,10 @@ int Snmp::mpInit(const OctetStr& localEngineId, unsigned long engineBoots)
     if (localEngineId.len() == 0 || localEngineId.len() > 32) return SNMPv3_MP_INVALID_ENGINEID;
     if (set_exact_engineID(localEngineId.data(), localEngineId.len()) != SNMPERR_SUCCESS)
         return SNMPv3_MP_INVALID_ENGINEID;
-    snmpv3_set_engineBootsAndTime(static_cast<int>(engineBoots), 0);
+    // net-snmp takes the boots count through its configuration handler, which
+    // stores the value it is given plus one (the count read back at a restart).
+    std::string previous = std::to_string(static_cast<long long>(engineBoots) - 1);
+    engineBoots_conf("engineBoots", &previous[0]);
     engine_->mpInitialized = true;
     return SNMPv3_MP_OK;
 }

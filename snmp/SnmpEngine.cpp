@@ -77,7 +77,7 @@ int Snmp::Engine::sessionFor(const SnmpTarget& target, int command, TargetSessio
     if (v3 && !mpInitialized) return SNMPv3_MP_NOT_INITIALIZED;
     if (v3 && user->get_security_model() != SNMP_SECURITY_MODEL_USM) return SNMPv3_MP_UNSUPPORTED_SECURITY_MODEL;
 
-    std::string ip = static_cast<const IpAddress&>(address).get_printable();
+    std::string ip = address.IpAddress::get_printable();
     std::string peer = "udp:" + ip + ":" + std::to_string(address.get_port());
     std::string key = peer + "|v" + std::to_string(static_cast<int>(target.get_version()));
     OctetStr secret;
