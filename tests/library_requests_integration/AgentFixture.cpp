@@ -1,0 +1,62 @@
+#include "AgentFixture.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+#include "KwSNMPVarList.h"
+
+namespace library_requests {
+
+void OpenSession()
+{
+    static bool open = false;
+    App();
+    if (open)
+        return;
+    char folder[] = "/tmp/kwreq-XXXXXX";
+    if (!mkdtemp(folder))
+        return;
+    KwSNMPInitSession(folder);
+    open = true;
+}
+
+void LoadList(KwSNMPRequest& request, std::initializer_list<Spec> specs, KwSNMPItemType itemType,
+              int keyCount)
+{
+    std::vector<KwSNMPVar> table;
+    for (const Spec& spec : specs)
+        table.push_back(KwSNMPVar{spec.Oid, "v", spec.Syntax, spec.Access, nullptr, nullptr,
+                                  nullptr, nullptr, nullptr, nullptr});
+    table.push_back(KwSNMPVar{});
+    request.VarList = KwSNMPVarList(table.data(), itemType, keyCount);
+}
+
+void Aim(KwSNMPRequest& request, unsigned short port, int version)
+{
+    request.Device.Address = "127.0.0.1";
+    request.Device.Port = port;
+    request.Security.Version = static_cast<unsigned char>(version);
+    request.Security.ReadCommunity = "orchid";
+    request.Security.WriteCommunity = "thunder";
+    request.Timeout = 100;
+    request.Retries = 1;
+}
+
+std::string RunTool(const std::string& commandLine)
+{
+    std::string output;
+    FILE* pipe = popen((commandLine + " 2>/dev/null").c_str(), "r");
+    if (!pipe)
+        return output;
+    char buffer[4096];
+    std::size_t n;
+    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0)
+        output.append(buffer, n);
+    pclose(pipe);
+    while (!output.empty() && (output.back() == '\n' || output.back() == ' '))
+        output.pop_back();
+    return output;
+}
+
+} // namespace library_requests

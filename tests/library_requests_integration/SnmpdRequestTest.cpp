@@ -1,0 +1,477 @@
+// Get, walk and set against net-snmp's snmpd, over SNMPv1, v2c and v3.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <sstream>
+#include <vector>
+
+#include "AgentFixture.h"
+#include "Classes.h"
+#include "FreePort.h"
+#include "KwErrors.h"
+#include "SnmpdPeer.h"
+#include "SysUtils.h"
+
+using namespace library_requests;
+
+namespace {
+const char* const SysGroup = "1.3.6.1.2.1.1";
+
+class SnmpdRequests : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        OpenSession();
+        peer = new vka_test::SnmpdPeer();
+        std::string error;
+        if (!peer->Start(&error)) {
+            startError = error;
+            delete peer;
+            peer = nullptr;
+        }
+    }
+    static void TearDownTestSuite()
+    {
+        delete peer;
+        peer = nullptr;
+    }
+    void SetUp() override
+    {
+        ASSERT_NE(peer, nullptr) << startError;
+    }
+
+    void LoadSystemGroup(KwSNMPRequest& request)
+    {
+        LoadList(request,
+                 {{"1.3.6.1.2.1.1.1", SX_DISPLAYSTR, AC_READONLY},
+                  {"1.3.6.1.2.1.1.2", SX_OBJECTID, AC_READONLY},
+                  {"1.3.6.1.2.1.1.3", SX_TIMETICKS, AC_READONLY},
+                  {"1.3.6.1.2.1.1.4", SX_DISPLAYSTR, AC_READWRITE},
+                  {"1.3.6.1.2.1.1.5", SX_DISPLAYSTR, AC_READWRITE},
+                  {"1.3.6.1.2.1.1.6", SX_DISPLAYSTR, AC_READWRITE}},
+                 SVT_SV, 0);
+    }
+
+    // The value as snmpget prints it, without quotes.
+    std::string ToolGet(const std::string& oid)
+    {
+        std::string value = RunTool("snmpget -v2c -c orchid -Oqv -On " + peer->PeerName() + " " + oid);
+        if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
+            value = value.substr(1, value.size() - 2);
+        return value;
+    }
+
+    static vka_test::SnmpdPeer* peer;
+    static std::string startError;
+};
+
+vka_test::SnmpdPeer* SnmpdRequests::peer = nullptr;
+std::string SnmpdRequests::startError;
+
+AnsiString Value(KwSNMPRequest& request, int index)
+{
+    return *request.VarList.Item(index).Value;
+}
+
+TEST_F(SnmpdRequests, SystemGroupGetOverEachVersion)
+{
+    for (int version : {0, 1}) {
+        KwSNMPRequest request;
+        Aim(request, peer->Port(), version);
+        LoadSystemGroup(request);
+        std::vector<KwSNMPError> failures;
+        request.OnResult = [&](const KwSNMPError& e) { failures.push_back(e); };
+        bool ok = false;
+        EXPECT_FALSE(request.Get(ok, true));
+        EXPECT_TRUE(ok) << version;
+        EXPECT_TRUE(failures.empty());
+        const std::string descr = ToolGet("1.3.6.1.2.1.1.1.0");
+        EXPECT_EQ(Value(request, 0).ToStdString(), descr);
+        EXPECT_EQ(Value(request, 1), "1.3.6.1.4.1.8072.3.2.10");
+        EXPECT_NE(Value(request, 2).Pos(":"), 0);
+        EXPECT_EQ(*request.VarList.Item(0).InstanceOid, "1.3.6.1.2.1.1.1.0");
+    }
+}
+
+TEST_F(SnmpdRequests, SetThenGetOverV2c)
+{
+    KwSNMPRequest request;
+    Aim(request, peer->Port(), 1);
+    LoadSystemGroup(request);
+    *request.VarList.Item(3).Value = "ops@example.org";
+    *request.VarList.Item(4).Value = "vka-7410";
+    *request.VarList.Item(5).Value = "roof";
+    bool ok = false;
+    request.Set(ok, false, "", nullptr);
+    EXPECT_TRUE(ok);
+    EXPECT_EQ(ToolGet("1.3.6.1.2.1.1.5.0"), "vka-7410");
+
+    // Only the listed variables go out, with the given values; the list is unchanged after.
+    TStringList values;
+    values.Add("contact-2");
+    values.Add("location-2");
+    request.Set(ok, false, "3,5", &values);
+    EXPECT_TRUE(ok);
+    EXPECT_EQ(ToolGet("1.3.6.1.2.1.1.4.0"), "contact-2");
+    EXPECT_EQ(ToolGet("1.3.6.1.2.1.1.5.0"), "vka-7410");
+    EXPECT_EQ(ToolGet("1.3.6.1.2.1.1.6.0"), "location-2");
+    EXPECT_EQ(Value(request, 3), "ops@example.org");
+    EXPECT_EQ(request.VarList.Item(4).Access, AC_READWRITE);
+    EXPECT_EQ(request.VarList.Item(0).Access, AC_READONLY);
+}
+
+TEST_F(SnmpdRequests, ReadOnlySetReportsTheAgentsError)
+{
+    KwSNMPRequest request;
+    Aim(request, peer->Port(), 1);
+    LoadList(request, {{"1.3.6.1.2.1.1.1", SX_DISPLAYSTR, AC_READWRITE}}, SVT_SV, 0);
+    *request.VarList.Item(0).Value = "nope";
+    std::vector<int> codes;
+    request.OnResult = [&](const KwSNMPError& e) { codes.push_back(e.Code); };
+    bool ok = true;
+    request.Set(ok, false, "", nullptr);
+    EXPECT_FALSE(ok);
+    ASSERT_EQ(codes.size(), 1u);
+    EXPECT_TRUE(codes[0] == -117 || codes[0] == -104 || codes[0] == -106) << codes[0];
+    EXPECT_EQ(request.ErrorCount(), 1);
+}
+
+TEST_F(SnmpdRequests, NullValueGoesOutAsNullAndIsRefused)
+{
+    KwSNMPRequest request;
+    Aim(request, peer->Port(), 1);
+    LoadList(request, {{"1.3.6.1.2.1.1.4", SX_DISPLAYSTR, AC_READWRITE}}, SVT_SV, 0);
+    *request.VarList.Item(0).Value = "(NULL)";
+    const std::string before = ToolGet("1.3.6.1.2.1.1.4.0");
+    bool ok = true;
+    request.Set(ok, false, "", nullptr);
+    EXPECT_FALSE(ok);
+    EXPECT_EQ(ToolGet("1.3.6.1.2.1.1.4.0"), before);
+}
+
+// The sysORTable: index not-accessible, then OID, description and time stamp.
+void LoadSysOrTable(KwSNMPRequest& request)
+{
+    LoadList(request,
+             {{"1.3.6.1.2.1.1.9.1.1", SX_INTEGER, AC_NOTACCESS},
+              {"1.3.6.1.2.1.1.9.1.2", SX_OBJECTID, AC_READONLY},
+              {"1.3.6.1.2.1.1.9.1.3", SX_DISPLAYSTR, AC_READONLY},
+              {"1.3.6.1.2.1.1.9.1.4", SX_TIMETICKS, AC_READONLY}},
+             MVT_FMV, 1);
+}
+
+std::vector<std::string> Lines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        if (!line.empty())
+            lines.push_back(line);
+    return lines;
+}
+
+TEST_F(SnmpdRequests, TableWalkRowByRowMatchesSnmpwalk)
+{
+    const std::vector<std::string> reference =
+        Lines(RunTool("snmpwalk -v2c -c orchid -On -Oq " + peer->PeerName() + " 1.3.6.1.2.1.1.9.1.3"));
+    ASSERT_FALSE(reference.empty());
+    for (int version : {0, 1}) {
+        KwSNMPRequest request;
+        Aim(request, peer->Port(), version);
+        LoadSysOrTable(request);
+        bool ok = false;
+        std::vector<std::string> rows;
+        bool first = true;
+        while (request.Get(ok, first)) {
+            first = false;
+            rows.push_back("." + request.VarList.Item(2).InstanceOid->ToStdString());
+            // The key column takes the row index.
+            EXPECT_EQ(*request.VarList.Item(0).InstanceOid,
+                      "1.3.6.1.2.1.1.9.1.1." + Value(request, 0).ToStdString());
+            ASSERT_LE(rows.size(), reference.size() + 1);
+        }
+        EXPECT_TRUE(ok) << version;
+        ASSERT_EQ(rows.size(), reference.size());
+        for (std::size_t i = 0; i < rows.size(); ++i)
+            EXPECT_EQ(reference[i].substr(0, reference[i].find(' ')), rows[i]);
+        EXPECT_EQ(Value(request, 2), "(NOTDONE)");
+
+        // A second walk starts from the first row again.
+        ASSERT_TRUE(request.Get(ok, true));
+        EXPECT_EQ("." + request.VarList.Item(2).InstanceOid->ToStdString(),
+                  reference[0].substr(0, reference[0].find(' ')));
+    }
+}
+
+TEST_F(SnmpdRequests, EmptyTableEndsAtOnce)
+{
+    KwSNMPRequest request;
+    Aim(request, peer->Port(), 1);
+    // A column that snmpd does not have: the first get-next already leaves it.
+    LoadList(request, {{"1.3.6.1.2.1.1.9.1.9", SX_INTEGER, AC_READONLY}}, MVT_FMV, 0);
+    bool ok = false;
+    EXPECT_FALSE(request.Get(ok, true));
+    EXPECT_TRUE(ok);
+    EXPECT_EQ(Value(request, 0), "(NOTDONE)");
+}
+
+TEST_F(SnmpdRequests, FixedInstancesWithGetNext)
+{
+    KwSNMPRequest request;
+    Aim(request, peer->Port(), 1);
+    request.UseGetNext = true;
+    LoadList(request, {{"1.3.6.1.2.1.1.1", SX_DISPLAYSTR, AC_READONLY}}, MVT_SV, 0);
+    bool ok = false;
+    EXPECT_FALSE(request.Get(ok, true));
+    EXPECT_TRUE(ok);
+    EXPECT_EQ(*request.VarList.Item(0).InstanceOid, "1.3.6.1.2.1.1.1.0");
+    EXPECT_FALSE(Value(request, 0).IsEmpty());
+}
+
+TEST_F(SnmpdRequests, TimeOutReportsAndCounts)
+{
+    const unsigned short silent = vka_test::FreeUdpPort();
+    KwSNMPRequest request;
+    Aim(request, silent, 1);
+    request.Timeout = 20;
+    request.Retries = 0;
+    LoadSystemGroup(request);
+    std::vector<KwSNMPError> failures;
+    request.OnResult = [&](const KwSNMPError& e) { failures.push_back(e); };
+    bool ok = true;
+    request.Get(ok, true);
+    EXPECT_FALSE(ok);
+    ASSERT_EQ(failures.size(), 1u);
+    EXPECT_EQ(failures[0].Code, -405);
+    EXPECT_EQ(failures[0].Message, "(SNMPClass) SNMP request timed out!");
+    EXPECT_EQ(failures[0].ErrorCount, 1);
+    EXPECT_EQ(request.ErrorCount(), 1);
+    EXPECT_EQ(Value(request, 0), "");        // no value: empty for a display string
+    EXPECT_EQ(Value(request, 2), "(NULL)");  // and "(NULL)" for the others
+}
+
+TEST_F(SnmpdRequests, SecondSynchronousOperationFromACallbackIsRefused)
+{
+    const unsigned short silent = vka_test::FreeUdpPort();
+    KwSNMPRequest request;
+    Aim(request, silent, 1);
+    request.Timeout = 10;
+    request.Retries = 0;
+    LoadSystemGroup(request);
+    int calls = 0;
+    bool nestedResult = true, nestedOk = true;
+    request.OnResult = [&](const KwSNMPError&) {
+        ++calls;
+        nestedResult = request.Get(nestedOk, true);  // would nest inside the first exchange
+    };
+    bool ok = true;
+    request.Get(ok, true);
+    EXPECT_EQ(calls, 1);
+    EXPECT_FALSE(nestedResult);
+    EXPECT_FALSE(nestedOk);
+}
+
+struct V3Case {
+    const char* User;
+    int Level;
+    int Auth;
+    int Priv;
+    const char* AuthPass;
+    const char* PrivPass;
+};
+
+class SnmpdV3 : public SnmpdRequests, public ::testing::WithParamInterface<V3Case> {};
+
+TEST_P(SnmpdV3, GetAndSet)
+{
+    const V3Case& c = GetParam();
+    KwSNMPRequest request;
+    Aim(request, peer->Port(), 3);
+    request.Security.SecurityModel = 3;
+    request.Security.SecurityName = c.User;
+    request.Security.SecurityLevel = c.Level;
+    request.Security.AuthProtocol = c.Auth;
+    request.Security.PrivProtocol = c.Priv;
+    request.Security.AuthPassword = c.AuthPass;
+    request.Security.PrivPassword = c.PrivPass;
+    LoadSystemGroup(request);
+    std::vector<int> codes;
+    request.OnResult = [&](const KwSNMPError& e) { codes.push_back(e.Code); };
+    bool ok = false;
+    request.Get(ok, true);
+    EXPECT_TRUE(ok) << c.User << " " << (codes.empty() ? 0 : codes[0]);
+    EXPECT_FALSE(Value(request, 0).IsEmpty());
+
+    *request.VarList.Item(5).Value = AnsiString("set by ") + c.User;
+    request.Set(ok, false, "5", nullptr);
+    EXPECT_TRUE(ok) << c.User;
+    EXPECT_EQ(ToolGet("1.3.6.1.2.1.1.6.0"), "set by " + std::string(c.User));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Users, SnmpdV3,
+    ::testing::Values(V3Case{"noauthuser", 1, 1, 1, "", ""},
+                      V3Case{"md5user", 2, 2, 1, "md5password", ""},
+                      V3Case{"shauser", 2, 3, 1, "shapassword", ""},
+                      V3Case{"md5des", 3, 2, 2, "md5password", "despassword"},
+                      V3Case{"shades", 3, 3, 2, "shapassword", "despassword"},
+                      V3Case{"shaaes", 3, 3, 4, "shapassword", "aespassword"}));
+
+struct ReportCase {
+    const char* User;
+    int Level;
+    int Auth;
+    int Priv;
+    const char* AuthPass;
+    const char* PrivPass;
+};
+
+class SnmpdReports : public SnmpdRequests, public ::testing::WithParamInterface<ReportCase> {};
+
+bool IsSecurityFailure(int code)
+{
+    return (code <= -201 && code >= -217) || (code <= -301 && code >= -314);
+}
+
+TEST_P(SnmpdReports, FailWithTheirSecurityCodeNeverWithACounter)
+{
+    const ReportCase& c = GetParam();
+    KwSNMPRequest request;
+    Aim(request, peer->Port(), 3);
+    request.Timeout = 50;
+    request.Retries = 0;
+    request.Security.SecurityModel = 3;
+    request.Security.SecurityName = c.User;
+    request.Security.SecurityLevel = c.Level;
+    request.Security.AuthProtocol = c.Auth;
+    request.Security.PrivProtocol = c.Priv;
+    request.Security.AuthPassword = c.AuthPass;
+    request.Security.PrivPassword = c.PrivPass;
+    LoadList(request, {{"1.3.6.1.2.1.1.3", SX_TIMETICKS, AC_READONLY}}, SVT_SV, 0);
+    std::vector<int> codes;
+    request.OnResult = [&](const KwSNMPError& e) { codes.push_back(e.Code); };
+    bool ok = true;
+    request.Get(ok, true);
+    EXPECT_FALSE(ok);
+    ASSERT_EQ(codes.size(), 1u);
+    EXPECT_TRUE(IsSecurityFailure(codes[0])) << c.User << " gave " << codes[0];
+    EXPECT_EQ(Value(request, 0), "(NULL)");
+
+    // The same asynchronously: done receives the code.
+    KwSNMPError received;
+    bool called = false;
+    request.GetAsync([&](KwSNMPError& e, KwSNMPVarList&) { received = e; called = true; }, true);
+    ASSERT_TRUE(PumpUntil([&] { return called; }));
+    EXPECT_TRUE(IsSecurityFailure(received.Code)) << c.User << " gave " << received.Code;
+    EXPECT_TRUE(received.Last);
+    EXPECT_EQ(request.Pending, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Users, SnmpdReports,
+    ::testing::Values(ReportCase{"nosuchuser", 1, 1, 1, "", ""},
+                      ReportCase{"md5user", 2, 2, 1, "wrongpassword", ""},
+                      ReportCase{"md5des", 3, 2, 2, "md5password", "wrongprivpass"}));
+
+TEST_F(SnmpdRequests, AsynchronousGetAndWalk)
+{
+    KwSNMPRequest request;
+    Aim(request, peer->Port(), 1);
+    LoadSystemGroup(request);
+    std::vector<KwSNMPError> records;
+    request.GetAsync([&](KwSNMPError& e, KwSNMPVarList&) { records.push_back(e); }, true);
+    EXPECT_EQ(request.Pending, 1);
+    ASSERT_TRUE(PumpUntil([&] { return !records.empty(); }));
+    EXPECT_EQ(records[0].Code, 0);
+    EXPECT_TRUE(records[0].Last);
+    EXPECT_EQ(records[0].Agent, "127.0.0.1");
+    EXPECT_EQ(records[0].AgentPort, peer->Port());
+    EXPECT_EQ(request.Pending, 0);
+    EXPECT_FALSE(Value(request, 0).IsEmpty());
+
+    // The walk: each done asks for the next row until Last.
+    const std::size_t expected =
+        Lines(RunTool("snmpwalk -v2c -c orchid -On -Oq " + peer->PeerName() + " 1.3.6.1.2.1.1.9.1.2")).size();
+    KwSNMPRequest walker;
+    Aim(walker, peer->Port(), 1);
+    LoadSysOrTable(walker);
+    std::vector<std::string> rows;
+    bool finished = false;
+    KwSNMPAsyncDone step = [&](KwSNMPError& e, KwSNMPVarList& list) {
+        if (e.Code != 0 || e.Last) {
+            finished = true;
+            EXPECT_EQ(e.Code, 0);
+            return;
+        }
+        rows.push_back(list.Item(1).Value->ToStdString());
+        walker.GetAsync(step, false);
+    };
+    walker.GetAsync(step, true);
+    ASSERT_TRUE(PumpUntil([&] { return finished; }));
+    EXPECT_EQ(rows.size(), expected);
+    EXPECT_EQ(walker.Pending, 0);
+}
+
+TEST_F(SnmpdRequests, FailedAsynchronousSendEndsOnTheNextTick)
+{
+    KwSNMPRequest request;
+    Aim(request, 0, 1);  // port 0: the engine refuses the target
+    LoadSystemGroup(request);
+    std::vector<int> results;
+    request.OnResult = [&](const KwSNMPError& e) { results.push_back(e.Code); };
+    KwSNMPError received;
+    bool called = false;
+    request.GetAsync([&](KwSNMPError& e, KwSNMPVarList&) { received = e; called = true; }, true);
+    ASSERT_EQ(results.size(), 1u);
+    EXPECT_NE(results[0], 0);
+    EXPECT_EQ(request.ErrorCount(), 1);
+    ASSERT_TRUE(PumpUntil([&] { return called; }, 2.0));
+    EXPECT_EQ(received.Code, results[0]);
+    EXPECT_TRUE(received.Last);
+    EXPECT_EQ(request.Pending, 0);
+}
+
+TEST_F(SnmpdRequests, DestroyedRequestNeverHearsItsReplies)
+{
+    const unsigned short silent = vka_test::FreeUdpPort();
+    auto calls = std::make_shared<int>(0);
+    {
+        auto request = std::make_unique<KwSNMPRequest>();
+        Aim(*request, silent, 1);
+        request->Timeout = 100;  // 1 s, twice
+        LoadSystemGroup(*request);
+        request->GetAsync([calls](KwSNMPError&, KwSNMPVarList&) { ++*calls; }, true);
+        request->GetAsync([calls](KwSNMPError&, KwSNMPVarList&) { ++*calls; }, true);
+        EXPECT_EQ(request->Pending, 2);
+        // The destructor waits for the time-outs (about 2 s), which it then receives.
+    }
+    EXPECT_EQ(*calls, 2);
+
+    {
+        auto request = std::make_unique<KwSNMPRequest>();
+        Aim(*request, silent, 1);
+        request->Timeout = 700;  // longer than the destructor's wait
+        request->Retries = 0;
+        LoadSystemGroup(*request);
+        request->GetAsync([calls](KwSNMPError&, KwSNMPVarList&) { ++*calls; }, true);
+    }
+    Pump(2.0);
+    EXPECT_EQ(*calls, 2);  // the outstanding get was cancelled with the request
+}
+
+TEST_F(SnmpdRequests, RequestDestroyedInsideItsOwnDone)
+{
+    auto* request = new KwSNMPRequest();
+    Aim(*request, peer->Port(), 1);
+    LoadSystemGroup(*request);
+    bool called = false;
+    request->GetAsync(
+        [&](KwSNMPError&, KwSNMPVarList&) {
+            called = true;
+            delete request;  // the owner closes in its completion handler
+        },
+        true);
+    ASSERT_TRUE(PumpUntil([&] { return called; }));
+    Pump(0.2);
+}
+} // namespace

@@ -1,0 +1,34 @@
+#pragma once
+// A request over a list built from a small descriptor table, for conversion tests.
+#include <initializer_list>
+#include <vector>
+
+#include "KwSNMPRequest.h"
+#include "KwSNMPVar.h"
+
+struct VarSpec {
+    const char* Oid;
+    int Syntax;
+    int Access = AC_READWRITE;
+    KwOptionList* Options = nullptr;
+    const char* GetExpr = nullptr;
+    const char* SetExpr = nullptr;
+};
+
+// Builds the request's list from the specs (item type and key count as given) and
+// fills the values.
+inline void LoadList(KwSNMPRequest& request, std::initializer_list<VarSpec> specs,
+                     KwSNMPItemType itemType = SVT_SV, int keyCount = 0)
+{
+    std::vector<KwSNMPVar> table;
+    for (const VarSpec& spec : specs)
+        table.push_back(KwSNMPVar{spec.Oid, "v", spec.Syntax, spec.Access, spec.Options,
+                                  spec.GetExpr, spec.SetExpr, nullptr, nullptr, nullptr});
+    table.push_back(KwSNMPVar{});
+    request.VarList = KwSNMPVarList(table.data(), itemType, keyCount);
+}
+
+inline AnsiString& ValueOf(KwSNMPRequest& request, int index)
+{
+    return *request.VarList.Item(index).Value;
+}

@@ -1,0 +1,160 @@
+// Table index conversion and the walk end test.
+#include <gtest/gtest.h>
+
+#include "KwOptionList.h"
+#include "RequestFixture.h"
+#include "SysUtils.h"
+
+namespace {
+struct IndexCase {
+    int Syntax;
+    int Access;
+    const char* Index;
+    const char* Value;
+    const char* Rest;
+};
+
+class IndexToValueCases : public ::testing::TestWithParam<IndexCase> {};
+
+TEST_P(IndexToValueCases, ReadsTheKeyAndReturnsTheRest)
+{
+    const IndexCase& c = GetParam();
+    KwSNMPRequest request;
+    LoadList(request, {{"1.3.6.1.4.1", c.Syntax, c.Access}, {"1.3.6.1.4.2", SX_INTEGER}}, MVT_FMV, 1);
+    EXPECT_EQ(request.IndexToValue(0, c.Index), c.Rest);
+    EXPECT_EQ(ValueOf(request, 0), c.Value);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    TableIndex, IndexToValueCases,
+    ::testing::Values(
+        IndexCase{SX_INTEGER, AC_READONLY, "4294967295.7", "-1", "7"},
+        IndexCase{SX_COUNTER, AC_READONLY, "4294967295", "4294967295", ""},
+        IndexCase{SX_BOOLEAN, AC_READONLY, "3.1", "true", "1"},
+        IndexCase{SX_TIMETICKS, AC_READONLY, "500", "0:00:05.00", ""},
+        IndexCase{SX_COUNTER64, AC_READONLY, "1.2.9", "4294967298", "9"},
+        IndexCase{SX_OCTETSTR, AC_READONLY, "3.65.66.67", "414243", ""},
+        IndexCase{SX_OCTETSTR, AC_READONLY | AC_IMPLIED, "65.66", "4142", ""},
+        IndexCase{SX_DISPLAYSTR, AC_READONLY, "2.65.66.9", "AB", "9"},
+        IndexCase{SX_DISPLAYSTR, AC_READONLY | AC_IMPLIED, "65.66.0.67", "AB", ""},
+        IndexCase{SX_MACADDRESS, AC_READONLY, "0.17.34.51.68.85.7", "001122334455", "7"},
+        IndexCase{SX_IPADDRESS, AC_READONLY, "192.168.0.1.5", "192.168.0.1", "5"},
+        IndexCase{SX_OBJECTID, AC_READONLY, "3.1.3.6.4", "1.3.6", "4"},
+        IndexCase{SX_OBJECTID, AC_READONLY | AC_IMPLIED, "1.3.6.4", "1.3.6.4", ""},
+        IndexCase{SX_DATETIME, AC_READONLY, "7.214.3.14.10.5.0.0.45.5.30.2",
+                  "2006-3-14,10:5:0.0,-5:30", "2"},
+        IndexCase{SX_NULL, AC_READONLY, "5.6", "(NULL)", "5.6"},
+        // Indexes shorter than the key needs are never read past their end.
+        IndexCase{SX_MACADDRESS, AC_READONLY, "0.17", "001100000000", ""},
+        IndexCase{SX_IPADDRESS, AC_READONLY, "10.1", "10.1.0.0", ""},
+        IndexCase{SX_OCTETSTR, AC_READONLY, "9.65.66", "4142", ""},
+        IndexCase{SX_DISPLAYSTR, AC_READONLY, "4294967295.65", "A", ""},
+        IndexCase{SX_DATETIME, AC_READONLY, "7.214.3", "2006-3-0,0:0:0.0", ""}));
+
+TEST(TableIndex, ImpliedCountsOnlyForTheLastKey)
+{
+    KwSNMPRequest request;
+    LoadList(request, {{"1.1", SX_OCTETSTR, AC_READONLY | AC_IMPLIED}, {"1.2", SX_INTEGER}}, MVT_FMV, 2);
+    EXPECT_EQ(request.IndexToValue(0, "1.65.9"), "9");
+    EXPECT_EQ(ValueOf(request, 0), "41");
+}
+
+struct ValueCase {
+    int Syntax;
+    int Access;
+    const char* Value;
+    const char* Index;
+};
+
+class ValueToIndexCases : public ::testing::TestWithParam<ValueCase> {};
+
+TEST_P(ValueToIndexCases, WritesTheKey)
+{
+    const ValueCase& c = GetParam();
+    KwSNMPRequest request;
+    LoadList(request, {{"1.3.6.1.4.1", c.Syntax, c.Access}}, MVT_FMV, 1);
+    ValueOf(request, 0) = c.Value;
+    AnsiString out = "stale";
+    request.ValueToIndex(0, out);
+    EXPECT_EQ(out, c.Index);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    TableIndex, ValueToIndexCases,
+    ::testing::Values(
+        ValueCase{SX_INTEGER, AC_READONLY, "-1", "4294967295"},
+        ValueCase{SX_INTEGER, AC_READONLY, "abc", "0"},
+        ValueCase{SX_BOOLEAN, AC_READONLY, "true", "1"},
+        ValueCase{SX_BOOLEAN, AC_READONLY, "TRUE", "0"},
+        ValueCase{SX_TIMETICKS, AC_READONLY, "0:00:05.00", "500"},
+        ValueCase{SX_COUNTER64, AC_READONLY, "4294967298", "1.2"},
+        ValueCase{SX_OCTETSTR, AC_READONLY, "ABC", "2.10.188"},
+        ValueCase{SX_OCTETSTR, AC_READONLY | AC_IMPLIED, "4142", "65.66"},
+        ValueCase{SX_DISPLAYSTR, AC_READONLY, "AB", "2.65.66"},
+        ValueCase{SX_MACADDRESS, AC_READONLY, "0011223344", ""},
+        ValueCase{SX_MACADDRESS, AC_READONLY, "00112233445566", "0.17.34.51.68.85"},
+        ValueCase{SX_IPADDRESS, AC_READONLY, "192.168.0.1", "192.168.0.1"},
+        ValueCase{SX_OBJECTID, AC_READONLY, "1.3.6", "3.1.3.6"},
+        ValueCase{SX_OBJECTID, AC_READONLY | AC_IMPLIED, "1.3.6", "1.3.6"},
+        ValueCase{SX_DATETIME, AC_READONLY, "2006-3-14,10:5:0.0", "7.214.3.14.10.5.0.0.43.0.0"},
+        ValueCase{SX_NULL, AC_READONLY, "x", ""}));
+
+TEST(TableIndex, DoubleKeysRoundTrip)
+{
+    KwSNMPRequest request;
+    LoadList(request, {{"1.1", SX_DOUBLE, AC_READONLY}}, MVT_FMV, 1);
+    ValueOf(request, 0) = "-2.5";
+    AnsiString index;
+    request.ValueToIndex(0, index);
+    EXPECT_EQ(index, "0.3221487616");  // low word, then high word
+    ValueOf(request, 0) = "";
+    EXPECT_EQ(request.IndexToValue(0, index + ".4"), "4");
+    EXPECT_EQ(ValueOf(request, 0), "-2.5");
+}
+
+TEST(TableIndex, OptionKeysUseTheDeviceValue)
+{
+    KwIntOption table[] = {{2, "Enable"}, {0, nullptr}};
+    KwOptionList options(table);
+    KwSNMPRequest request;
+    LoadList(request, {{"1.1", SX_INTEGER, AC_READONLY, &options}}, MVT_FMV, 1);
+    request.IndexToValue(0, "2");
+    EXPECT_EQ(ValueOf(request, 0), "Enable");
+    AnsiString index;
+    request.ValueToIndex(0, index);
+    EXPECT_EQ(index, "2");
+}
+
+TEST(TableIndex, BadSyntaxRaisesAndKeepsTheValue)
+{
+    KwSNMPRequest request;
+    LoadList(request, {{"1.1", SX_INT16, AC_READONLY}}, MVT_FMV, 1);
+    ValueOf(request, 0) = "keep";
+    try {
+        request.IndexToValue(0, "1");
+        FAIL();
+    } catch (const Exception& e) {
+        EXPECT_EQ(e.HelpContext, -511);
+    }
+    EXPECT_EQ(ValueOf(request, 0), "keep");
+    AnsiString out;
+    EXPECT_THROW(request.ValueToIndex(0, out), Exception);
+}
+
+TEST(TableIndex, OutOfTableComparesWholeSubIdentifiers)
+{
+    KwSNMPRequest request;
+    LoadList(request, {{"1.1", SX_INTEGER, AC_READONLY}}, MVT_FMV, 1);
+    const AnsiString column = "1.3.6.1.4.1.32473.10.37.37.4.5.1.2";
+    EXPECT_FALSE(request.IsOutOfTable(column, "", column + ".3"));
+    EXPECT_TRUE(request.IsOutOfTable(column, column + ".3", column + ".3"));
+    EXPECT_TRUE(request.IsOutOfTable(column, "", "1.3.6.1.4.1.32473.10.37.37.4.5.1.3.1"));
+    EXPECT_TRUE(request.IsOutOfTable(column, "", column));
+    EXPECT_TRUE(request.IsOutOfTable("1.3.6.1.1", "", "1.3.6.1.10.5"));
+    EXPECT_TRUE(request.IsOutOfTable("1.3.6.1.1", "", "1.3.6.2"));
+
+    LoadList(request, {{"1.1", SX_INTEGER, AC_READONLY}}, MVT_SV, 0);
+    EXPECT_FALSE(request.IsOutOfTable(column, column, column));
+    EXPECT_FALSE(request.IsOutOfTable(column, "", "9"));
+}
+} // namespace

@@ -1,0 +1,234 @@
+// Value conversion between value texts and the engine's bindings, and the readings.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "KwOptionList.h"
+#include "KwValueText.h"
+#include "RequestFixture.h"
+#include "SysUtils.h"
+#include "snmp_pp.h"
+
+namespace {
+struct Received {
+    int Syntax;
+    Vb Binding;
+    const char* Text;
+};
+
+Vb WithValue(const SnmpInt32& v) { Vb vb(Oid("1.3")); vb.set_value(v); return vb; }
+Vb WithValue(const SnmpUInt32& v) { Vb vb(Oid("1.3")); vb.set_value(v); return vb; }
+Vb WithValue(const TimeTicks& v) { Vb vb(Oid("1.3")); vb.set_value(v); return vb; }
+Vb WithValue(const Counter64& v) { Vb vb(Oid("1.3")); vb.set_value(v); return vb; }
+Vb WithValue(const OctetStr& v) { Vb vb(Oid("1.3")); vb.set_value(v); return vb; }
+Vb WithValue(const Oid& v) { Vb vb(Oid("1.3")); vb.set_value(v); return vb; }
+Vb WithValue(const IpAddress& v) { Vb vb(Oid("1.3")); vb.set_value(v); return vb; }
+Vb Bytes(const char* data, int length) { return WithValue(OctetStr(std::string(data, length))); }
+Vb Empty() { Vb vb(Oid("1.3")); vb.set_null(); return vb; }
+Vb NoSuchInstance() { Vb vb(Oid("1.3")); vb.set_syntax(sNMP_SYNTAX_NOSUCHINSTANCE); return vb; }
+
+std::string DoubleBytes(double d)
+{
+    return std::string(reinterpret_cast<const char*>(&d), sizeof d);
+}
+
+class ReceivedValues : public ::testing::TestWithParam<Received> {};
+
+TEST_P(ReceivedValues, GiveTheirText)
+{
+    const Received& c = GetParam();
+    KwSNMPRequest request;
+    LoadList(request, {{"1.3", c.Syntax}});
+    Vb vb = c.Binding;
+    request.VbToValue(0, vb);
+    EXPECT_EQ(ValueOf(request, 0), c.Text);
+}
+
+const std::string one = DoubleBytes(1.0);  // begins with zero bytes
+const std::string half = DoubleBytes(-2.5);
+
+INSTANTIATE_TEST_SUITE_P(
+    ValueCodec, ReceivedValues,
+    ::testing::Values(
+        Received{SX_INTEGER, WithValue(SnmpInt32(-5)), "-5"},
+        Received{SX_INTEGER, WithValue(SnmpInt32(300)), "300"},
+        Received{SX_INTEGER, NoSuchInstance(), "(NULL)"},
+        Received{SX_INTEGER, WithValue(OctetStr("x")), "(NULL)"},  // wrong type
+        Received{SX_BOOLEAN, WithValue(SnmpInt32(5)), "true"},
+        Received{SX_BOOLEAN, WithValue(SnmpInt32(0)), "false"},
+        Received{SX_COUNTER, WithValue(Counter32(4294967295ul)), "4294967295"},
+        Received{SX_GUAGE, WithValue(Gauge32(7)), "7"},
+        Received{SX_UINTEGER, WithValue(TimeTicks(9)), "9"},
+        Received{SX_COUNTER64, WithValue(Counter64(1, 2)), "4294967298"},
+        Received{SX_TIMETICKS, WithValue(TimeTicks(500)), "0:00:05.00"},
+        Received{SX_TIMETICKS, WithValue(TimeTicks(9378405)), "1 day 2:03:04.05"},
+        Received{SX_TIMETICKS, WithValue(TimeTicks(17280000)), "2 days, 0:00:00.00"},
+        Received{SX_OCTETSTR, Bytes("\x00\x11\xAB", 3), "0011AB"},
+        Received{SX_OCTETSTR, WithValue(OctetStr("")), ""},
+        Received{SX_MACADDRESS, Bytes("\x00\x11\x22\xAA\xBB\xCC", 6), "001122AABBCC"},
+        Received{SX_MACADDRESS, NoSuchInstance(), ""},
+        Received{SX_DISPLAYSTR, Bytes("AB\0C", 4), "AB"},
+        Received{SX_DISPLAYSTR, WithValue(OctetStr("")), ""},
+        Received{SX_DISPLAYSTR, NoSuchInstance(), ""},
+        Received{SX_OBJECTID, WithValue(Oid("1.3.6.1.2.1.1.1")), "1.3.6.1.2.1.1.1"},
+        Received{SX_IPADDRESS, WithValue(IpAddress("192.168.0.1")), "192.168.0.1"},
+        Received{SX_DOUBLE, WithValue(OctetStr(one)), "1"},
+        Received{SX_DOUBLE, WithValue(OctetStr(half)), "-2.5"},
+        Received{SX_DOUBLE, Bytes("\x01\x02\x03", 3), "(NULL)"},  // shorter than a double
+        Received{SX_DATETIME, Bytes("\x07\xD6\x03\x0E\x0A\x05\x00\x00-\x05\x1E", 11),
+                 "2006-3-14,10:5:0.0,-5:30"},
+        Received{SX_DATETIME, Bytes("\x07\xD6\x03\x0E\x0A\x05\x00\x00", 8), "2006-3-14,10:5:0.0"},
+        Received{SX_DATETIME, Bytes("\x07\xD6\x03", 3), "(NULL)"},
+        Received{SX_NULL, WithValue(SnmpInt32(1)), "(NULL)"}));
+
+TEST(ValueCodec, OptionListTranslatesBothWays)
+{
+    KwIntOption table[] = {{0, "Disable"}, {1, "Enable"}, {0, nullptr}};
+    KwOptionList options(table);
+    KwSNMPRequest request;
+    LoadList(request, {{"1.3", SX_INTEGER, AC_READWRITE, &options}});
+    Vb vb = WithValue(SnmpInt32(1));
+    request.VbToValue(0, vb);
+    EXPECT_EQ(ValueOf(request, 0), "Enable");
+    vb = WithValue(SnmpInt32(7));
+    request.VbToValue(0, vb);
+    EXPECT_EQ(ValueOf(request, 0), "7");
+
+    ValueOf(request, 0) = "Enable";
+    Vb out(Oid("1.3"));
+    request.ValueToVb(0, out);
+    long sent = -1;
+    ASSERT_EQ(out.get_value(sent), SNMP_CLASS_SUCCESS);
+    EXPECT_EQ(sent, 1);
+}
+
+TEST(ValueCodec, BadSyntaxRaisesInBothDirections)
+{
+    for (int syntax : {0, 7, 63, int(SX_BOOL8), int(SX_INT8), int(SX_UINT16), 77}) {
+        KwSNMPRequest request;
+        LoadList(request, {{"1.3", syntax}});
+        ValueOf(request, 0) = "keep";
+        Vb vb = WithValue(SnmpInt32(3));
+        try {
+            request.VbToValue(0, vb);
+            FAIL() << syntax;
+        } catch (const Exception& e) {
+            EXPECT_EQ(e.HelpContext, -511);
+            EXPECT_EQ(e.Message, "(KwSNMP++) Bad SNMP syntax!");
+        }
+        EXPECT_EQ(ValueOf(request, 0), "keep");
+        EXPECT_THROW(request.ValueToVb(0, vb), Exception);
+        long value = 0;
+        vb.get_value(value);
+        EXPECT_EQ(value, 3);  // binding untouched
+    }
+}
+
+TEST(ValueCodec, NullTextSendsNoValueForEverySyntax)
+{
+    for (int syntax : {SX_BOOLEAN, SX_INTEGER, SX_COUNTER, SX_COUNTER64, SX_TIMETICKS, SX_OCTETSTR,
+                       SX_DISPLAYSTR, SX_OBJECTID, SX_IPADDRESS, SX_DOUBLE, SX_DATETIME,
+                       SX_MACADDRESS, SX_NULL}) {
+        KwSNMPRequest request;
+        LoadList(request, {{"1.3", syntax}});
+        ValueOf(request, 0) = "(NULL)";
+        Vb vb = WithValue(SnmpInt32(3));
+        request.ValueToVb(0, vb);
+        EXPECT_TRUE(vb.has_no_value()) << syntax;
+    }
+}
+
+TEST(ValueCodec, SentValues)
+{
+    KwSNMPRequest request;
+    LoadList(request, {{"1.1", SX_INTEGER},
+                       {"1.2", SX_DISPLAYSTR},
+                       {"1.3", SX_TIMETICKS},
+                       {"1.4", SX_OCTETSTR},
+                       {"1.5", SX_BOOLEAN},
+                       {"1.6", SX_COUNTER},
+                       {"1.7", SX_DOUBLE},
+                       {"1.8", SX_DATETIME},
+                       {"1.9", SX_IPADDRESS},
+                       {"1.10", SX_COUNTER64}});
+    auto send = [&](int index, const char* text) {
+        ValueOf(request, index) = text;
+        Vb vb(Oid("1.3"));
+        request.ValueToVb(index, vb);
+        return vb;
+    };
+    long number = -1;
+    unsigned long unsignedNumber = 1;
+    OctetStr octets;
+
+    EXPECT_EQ(send(0, "").get_value(number), SNMP_CLASS_SUCCESS);
+    EXPECT_EQ(number, 0);
+    send(0, "abc").get_value(number);
+    EXPECT_EQ(number, 0);
+    send(0, "  -42xyz").get_value(number);
+    EXPECT_EQ(number, -42);
+
+    Vb text = send(1, "");
+    ASSERT_EQ(text.get_value(octets), SNMP_CLASS_SUCCESS);
+    EXPECT_EQ(octets.len(), 0u);
+
+    Vb ticks = send(2, "1 day 2:03:04.05");
+    EXPECT_EQ(ticks.get_syntax(), sNMP_SYNTAX_TIMETICKS);
+    ticks.get_value(unsignedNumber);
+    EXPECT_EQ(unsignedNumber, 9378405ul);
+    send(2, "2 days, 0:00:00.00").get_value(unsignedNumber);
+    EXPECT_EQ(unsignedNumber, 17280000ul);
+    send(2, "1234").get_value(unsignedNumber);
+    EXPECT_EQ(unsignedNumber, 0ul);
+
+    send(3, "00 11 22 aa bb cc").get_value(octets);
+    EXPECT_EQ(octets.bytes(), std::string("\x00\x11\x22\xAA\xBB\xCC", 6));
+    send(3, "ABC").get_value(octets);
+    EXPECT_EQ(octets.bytes(), std::string("\x0A\xBC", 2));
+
+    send(4, "true").get_value(number);
+    EXPECT_EQ(number, 1);
+    send(4, "True").get_value(number);
+    EXPECT_EQ(number, 0);
+
+    Vb counter = send(5, "4294967296");
+    EXPECT_EQ(counter.get_syntax(), sNMP_SYNTAX_GAUGE32);
+    counter.get_value(unsignedNumber);
+    EXPECT_EQ(unsignedNumber, 0ul);
+
+    send(6, "-2.5").get_value(octets);
+    EXPECT_EQ(octets.bytes(), DoubleBytes(-2.5));
+
+    send(7, "2006-3-14,10:5:0.0,-5:30").get_value(octets);
+    EXPECT_EQ(octets.bytes(), std::string("\x07\xD6\x03\x0E\x0A\x05\x00\x00-\x05\x1E", 11));
+
+    EXPECT_TRUE(send(8, "not an address").has_no_value());
+    IpAddress ip;
+    ASSERT_EQ(send(8, "10.0.0.7").get_value(ip), SNMP_CLASS_SUCCESS);
+    EXPECT_STREQ(ip.get_printable(), "10.0.0.7");
+
+    Counter64 big;
+    send(9, "4294967298").get_value(big);
+    EXPECT_EQ(static_cast<unsigned long long>(big), 4294967298ull);
+}
+
+TEST(ValueText, Readings)
+{
+    EXPECT_EQ(KwReadDecimal("  +12z"), 12u);
+    EXPECT_EQ(KwReadDecimal("-1"), 4294967295u);
+    EXPECT_EQ(KwReadDecimal("4294967297"), 1u);
+    EXPECT_EQ(KwReadDecimal(""), 0u);
+    EXPECT_EQ(KwReadHexBytes(""), "");
+    EXPECT_EQ(KwReadHexBytes("1"), std::string("\x01", 1));
+    EXPECT_EQ(KwReadHexBytes("zz"), std::string("\x00", 1));
+    EXPECT_EQ(KwHexText(std::string("\x00\xff", 2)), "00FF");
+    for (std::uint32_t ticks : {0u, 99u, 8639999u, 8640000u, 17280000u, 4294967295u})
+        EXPECT_EQ(KwReadTimeTicks(KwTimeTicksText(ticks)), ticks) << ticks;
+    EXPECT_EQ(KwReadTimeTicks("5.07"), 507u);
+    EXPECT_DOUBLE_EQ(KwReadFloat(" 1.5e2xyz"), 150.0);
+    EXPECT_DOUBLE_EQ(KwReadFloat("-.5"), -0.5);
+    EXPECT_DOUBLE_EQ(KwReadFloat("abc"), 0.0);
+    EXPECT_EQ(KwFloatToUInt64(-3.0), 0u);
+    EXPECT_EQ(KwFloatToInt64(-2.9), -2);
+}
+} // namespace
