@@ -24,6 +24,11 @@ Entries EntriesOf(const KwOptionList* list)
     return out;
 }
 
+// Read during this file's own static initialisation, whose order against the
+// catalogue's is not fixed: the tables hold the objects' addresses from the start.
+const KwOptionList* const EarlyModeList = dot11ApModeVars3[0].Options;
+const KwOptionList* const EarlyNamedList = dot11ApModeOptions2;
+
 std::set<const KwOptionList*> AllObjects()
 {
     std::set<const KwOptionList*> all;
@@ -44,6 +49,13 @@ TEST(CatalogueOptionLists, AreBuiltBeforeMainAsSeparateObjects)
         EXPECT_EQ(list->CaseSensitive(), 0);
         EXPECT_GE(list->Count(), 2);
     }
+}
+
+TEST(CatalogueOptionLists, TablesHoldTheAddressesBeforeAnyInitialisationRuns)
+{
+    ASSERT_NE(EarlyModeList, nullptr);
+    EXPECT_EQ(EarlyModeList, EarlyNamedList);
+    EXPECT_EQ(EarlyModeList, dot11ApModeOptions2);
 }
 
 TEST(CatalogueOptionLists, NumberOfObjectsPerContent)
