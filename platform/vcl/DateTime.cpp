@@ -377,19 +377,30 @@ private:
     size_t pos_ = 0;
 };
 
+// Month/day/year; a first number of three or four digits starts year/month/day instead,
+// so that text written "yyyy/mm/dd" reads back.
 bool ScanDate(Scanner& in, TDateTime& result)
 {
-    int month, day, year, digits, yearDigits = 0;
-    if (!in.Number(month, digits, 2) || !in.Char('/') || !in.Number(day, digits, 2))
+    int first, second, third = 0, firstDigits, digits, thirdDigits = 0;
+    if (!in.Number(first, firstDigits, 4) || !in.Char('/') || !in.Number(second, digits, 2))
         return false;
-    if (in.Char('/')) {
-        if (!in.Number(year, yearDigits, 4))
+    bool hasThird = in.Char('/');
+    if (hasThird && !in.Number(third, thirdDigits, firstDigits > 2 ? 2 : 4))
+        return false;
+    int year, month, day, yearDigits;
+    if (firstDigits > 2) {
+        if (!hasThird)
             return false;
+        year = first, yearDigits = firstDigits, month = second, day = third;
     } else {
-        Word y, m, d;
-        DecodeDate(Date(), y, m, d);
-        year = y;
-        yearDigits = 4;
+        month = first, day = second;
+        if (hasThird) {
+            year = third, yearDigits = thirdDigits;
+        } else {
+            Word y, m, d;
+            DecodeDate(Date(), y, m, d);
+            year = y, yearDigits = 4;
+        }
     }
     if (yearDigits <= 2)
         year += year < 50 ? 2000 : 1900;

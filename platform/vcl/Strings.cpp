@@ -296,8 +296,8 @@ void TStrings::SaveToFile(const AnsiString& fileName) const
     std::ofstream out(fileName.c_str(), std::ios::binary | std::ios::trunc);
     if (!out)
         throw EFCreateError("Cannot create file \"" + fileName + "\"");
-    const std::string& text = Text().ToStdString();
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
+    const AnsiString text = Text();
+    out.write(text.c_str(), text.Length());
     out.close();
     if (!out)
         throw EFCreateError("Cannot write file \"" + fileName + "\"");

@@ -191,6 +191,47 @@ double StrToFloatDef(const AnsiString& text, double defaultValue)
     return TryStrToFloat(text, value) ? value : defaultValue;
 }
 
+double StrToFloatPrefix(const AnsiString& text, int* used)
+{
+    const std::string& s = text.ToStdString();
+    auto digit = [&](size_t i) { return i < s.size() && s[i] >= '0' && s[i] <= '9'; };
+    size_t i = 0;
+    while (i < s.size() && static_cast<unsigned char>(s[i]) <= ' ' && s[i] != '\0')
+        ++i;
+    const size_t start = i;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-'))
+        ++i;
+    size_t digits = 0;
+    while (digit(i)) { ++i; ++digits; }
+    if (i < s.size() && s[i] == '.') {
+        size_t fraction = i + 1;
+        while (digit(fraction)) { ++fraction; ++digits; }
+        if (digits > 0)
+            i = fraction;
+    }
+    if (digits == 0) {
+        if (used)
+            *used = 0;
+        return 0.0;
+    }
+    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+        size_t exponent = i + 1;
+        if (exponent < s.size() && (s[exponent] == '+' || s[exponent] == '-'))
+            ++exponent;
+        if (digit(exponent)) {
+            while (digit(exponent))
+                ++exponent;
+            i = exponent;
+        }
+    }
+    CLocaleScope cLocale;
+    const std::string number = s.substr(start, i - start);
+    double value = std::strtod(number.c_str(), nullptr);
+    if (used)
+        *used = static_cast<int>(i);
+    return value;
+}
+
 AnsiString FloatToStr(double value)
 {
     if (std::isnan(value))

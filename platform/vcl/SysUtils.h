@@ -43,6 +43,10 @@ double StrToFloat(const AnsiString& text);            // EConvertError
 double StrToFloatDef(const AnsiString& text, double defaultValue);
 bool TryStrToInt(const AnsiString& text, int& value);
 bool TryStrToFloat(const AnsiString& text, double& value);
+// Reads the decimal number at the start of `text` (blanks before it skipped; sign,
+// fraction and exponent optional) and stops at the first character that does not fit;
+// 0 when the text does not start with a number. `used` receives the bytes consumed.
+double StrToFloatPrefix(const AnsiString& text, int* used = nullptr);
 // General format with 15 significant digits: "0.1", "12345", "1E20", "1.5E-7".
 AnsiString FloatToStr(double value);
 // Fixed notation with `decimals` digits after the point ("%.*f").
@@ -108,7 +112,8 @@ AnsiString FormatDateTime(const AnsiString& format, const TDateTime& value);
 AnsiString DateToStr(const TDateTime& value);      // "m/d/yyyy"
 AnsiString TimeToStr(const TDateTime& value);      // "h:nn:ss AM"
 AnsiString DateTimeToStr(const TDateTime& value);  // time left out at midnight
-// "m/d/yyyy" (two-digit years pivot at 50, year may be left out), "h:nn[:ss[.zzz]] [AM|PM]",
+// "m/d/yyyy" or "yyyy/m/d" (two-digit years: 00-49 are 20xx, 50-99 19xx; the year may be
+// left out after m/d), "h:nn[:ss[.zzz]] [AM|PM]" (AM/PM also first),
 // or a date followed by a time. EConvertError on anything else.
 TDateTime StrToDate(const AnsiString& text);
 TDateTime StrToTime(const AnsiString& text);

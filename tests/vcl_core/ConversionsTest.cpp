@@ -129,3 +129,18 @@ TEST(ExceptionType, CarriesMessageAndHelpContext)
         EXPECT_STREQ("bad", e.what());
     }
 }
+
+TEST(FloatConversions, PrefixReadingStopsAtTheFirstCharacterThatDoesNotFit)
+{
+    int used = -1;
+    EXPECT_DOUBLE_EQ(12.5, StrToFloatPrefix("  12.5kbps", &used));
+    EXPECT_EQ(6, used);
+    EXPECT_DOUBLE_EQ(-300, StrToFloatPrefix("-3e2x"));
+    EXPECT_DOUBLE_EQ(3, StrToFloatPrefix("3e"));      // an exponent without digits is not read
+    EXPECT_DOUBLE_EQ(0.5, StrToFloatPrefix(".5."));
+    EXPECT_DOUBLE_EQ(0, StrToFloatPrefix("abc", &used));
+    EXPECT_EQ(0, used);
+    EXPECT_DOUBLE_EQ(0, StrToFloatPrefix("-"));
+    EXPECT_DOUBLE_EQ(0, StrToFloatPrefix("inf"));
+    EXPECT_DOUBLE_EQ(0, StrToFloatPrefix("0x1A"));  // reads the 0 only
+}

@@ -94,6 +94,16 @@ TEST(DateTimeParsing, RoundTripsThroughTheFixedLocale)
     EXPECT_DOUBLE_EQ(EncodeDate(2005, 1, 2), StrToDate("1/2/05"));
     EXPECT_DOUBLE_EQ(EncodeDate(1999, 1, 2), StrToDate("1/2/99"));
     EXPECT_NEAR(EncodeTime(10, 30, 0, 0), StrToDateTime("10:30"), 1e-9);
+    // The device-value pattern reads back: year first, two-digit 12-hour clock, lower-case pm.
+    const char* pattern = "yyyy/mm/dd hh:nn:ss am/pm";
+    TDateTime evening = EncodeDate(2010, 3, 19) + EncodeTime(19, 5, 0, 0);
+    EXPECT_EQ("2010/03/19 07:05:00 pm", FormatDateTime(pattern, evening));
+    EXPECT_NEAR(evening, StrToDateTime(FormatDateTime(pattern, evening)), 1e-9);
+    TDateTime morning = EncodeDate(1999, 12, 31) + EncodeTime(0, 0, 1, 0);
+    EXPECT_NEAR(morning, StrToDateTime(FormatDateTime(pattern, morning)), 1e-9);
+    EXPECT_EQ("03:06:07 PM", FormatDateTime("hh:nn:ss ampm", EncodeTime(15, 6, 7, 0)));
+    EXPECT_EQ("03-04-2007 15:06:07",
+              FormatDateTime("mm-dd-yyyy hh:mm:ss", EncodeDate(2007, 3, 4) + EncodeTime(15, 6, 7, 0)));
     // Before the epoch the time still counts forward from the day's start.
     TDateTime old = StrToDateTime("12/29/1899 6:00:00 AM");
     Word h, n, s, z;
@@ -105,7 +115,7 @@ TEST(DateTimeParsing, RoundTripsThroughTheFixedLocale)
 TEST(DateTimeParsing, RefusesBadTextWithTheClassLibraryMessages)
 {
     for (const char* bad : {"", "2/30/2024", "13/1/2024", "1-2-2024", "1/2/2024x", "a/b/c",
-                            "1/2/12345"}) {
+                            "1/2/12345", "2024/1", "2024/13/1", "123/1/2/3"}) {
         try {
             StrToDate(bad);
             ADD_FAILURE() << "accepted '" << bad << "'";
