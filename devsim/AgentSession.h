@@ -1,0 +1,48 @@
+#pragma once
+// The device's SNMP endpoint: a UDP transport on 127.0.0.1 whose requests go
+// through the request gate (drop, silence, delay) to net-snmp's agent, and
+// whose every request is written to the journal with the reply's status.
+#include "Journal.h"
+#include "NetSnmp.h"
+#include "RequestGate.h"
+
+#include <string>
+
+namespace devsim {
+
+class AgentSession {
+public:
+    AgentSession(RequestGate& gate, Journal& journal);
+    ~AgentSession();
+    AgentSession(const AgentSession&) = delete;
+    AgentSession& operator=(const AgentSession&) = delete;
+
+    // Listens on udp:127.0.0.1:port; false with `error` set when it cannot.
+    bool open(int port, std::string& error);
+
+private:
+    struct Delayed;
+    struct Reply {
+        bool sent = false;
+        long status = 0;
+        long index = 0;
+    };
+
+    static int onPacket(int operation, netsnmp_session* session, int requestId, netsnmp_pdu* pdu, void* magic);
+    static int buildReply(netsnmp_session* session, netsnmp_pdu* pdu, u_char** packet, size_t* length, size_t* offset);
+    static void onDelayed(unsigned int registration, void* data);
+
+    int receive(int operation, netsnmp_session* session, int requestId, netsnmp_pdu* pdu, void* magic);
+    int process(int operation, netsnmp_session* session, int requestId, netsnmp_pdu* pdu, void* magic);
+    void record(const netsnmp_pdu* pdu, const std::string& status, long index);
+    static JournalRecord describe(const netsnmp_pdu* pdu);
+
+    RequestGate& gate_;
+    Journal& journal_;
+    netsnmp_session* session_ = nullptr;
+    Reply* capture_ = nullptr;
+
+    static AgentSession* active_;
+};
+
+} // namespace devsim

@@ -1,0 +1,41 @@
+#pragma once
+// The control channel's commands, one line each, answered by one line that
+// starts with "OK" or "ERR <reason>":
+//
+//   ping                      OK
+//   load PATH                 replaces the state by a state file: OK <count>
+//   set [flags] OID TYPE VALUE  adds or replaces one variable (a state-file
+//                             line; read-only marks do not stop it): OK
+//   get OID                   OK OID TYPE VALUE (the value a reader sees now)
+//   delay MS                  holds every later reply back MS milliseconds (0: off)
+//   drop N                    the next N requests get no reply
+//   silent SECONDS            no reply to anything for SECONDS (0: speak again)
+//   clear-journal             empties the journal
+//   stop                      ends the program
+#include "Journal.h"
+#include "RequestGate.h"
+#include "StateStore.h"
+
+#include <string>
+
+namespace devsim {
+
+class ControlCommands {
+public:
+    ControlCommands(StateStore& store, RequestGate& gate, Journal& journal);
+
+    std::string execute(const std::string& line);
+    bool stopRequested() const { return stop_; }
+
+private:
+    std::string load(const std::string& path);
+    std::string set(const std::string& line);
+    std::string get(const std::string& oidText);
+
+    StateStore& store_;
+    RequestGate& gate_;
+    Journal& journal_;
+    bool stop_ = false;
+};
+
+} // namespace devsim

@@ -1,0 +1,149 @@
+#include "DeviceConfig.h"
+
+#include <cctype>
+#include <fstream>
+#include <sstream>
+
+namespace devsim {
+
+namespace {
+
+std::vector<std::string> words(const std::string& line)
+{
+    std::istringstream in(line);
+    std::vector<std::string> result;
+    std::string word;
+    while (in >> word)
+        result.push_back(word);
+    return result;
+}
+
+std::string upper(std::string s)
+{
+    for (char& c : s)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return s;
+}
+
+bool plainWord(const std::string& word)
+{
+    for (unsigned char c : word)
+        if (c <= 0x20 || c >= 0x7f || c == '"' || c == '\'' || c == '\\' || c == '#')
+            return false;
+    return !word.empty();
+}
+
+void checkPass(const std::string& pass, const char* what)
+{
+    if (!plainWord(pass))
+        throw std::runtime_error(std::string(what) + " pass phrase may not hold blanks, quotes or backslashes");
+    if (pass.size() < 8)
+        throw std::runtime_error(std::string(what) + " pass phrase must have at least 8 characters");
+}
+
+UsmUser parseUser(const std::vector<std::string>& w)
+{
+    if (w.size() < 3)
+        throw std::runtime_error("user needs a name and a level (noAuthNoPriv, authNoPriv or authPriv)");
+    UsmUser user;
+    user.name = w[1];
+    if (!plainWord(user.name) || user.name.size() > 32)
+        throw std::runtime_error("user name \"" + user.name + "\" must be 1 to 32 printable characters without blanks or quotes");
+    std::size_t next = 3;
+    const std::string level = w[2];
+    if (level == "noAuthNoPriv") {
+        user.level = SecurityLevel::NoAuthNoPriv;
+    } else if (level == "authNoPriv" || level == "authPriv") {
+        user.level = level == "authPriv" ? SecurityLevel::AuthPriv : SecurityLevel::AuthNoPriv;
+        if (w.size() < 5)
+            throw std::runtime_error("user " + user.name + ": " + level + " needs MD5|SHA and a pass phrase");
+        user.authProtocol = upper(w[3]);
+        if (user.authProtocol != "MD5" && user.authProtocol != "SHA")
+            throw std::runtime_error("user " + user.name + ": unknown authentication protocol \"" + w[3] + "\" (MD5 or SHA)");
+        user.authPass = w[4];
+        checkPass(user.authPass, "authentication");
+        next = 5;
+        if (user.level == SecurityLevel::AuthPriv) {
+            if (w.size() < 7)
+                throw std::runtime_error("user " + user.name + ": authPriv needs DES|AES and a privacy pass phrase");
+            user.privProtocol = upper(w[5]);
+            if (user.privProtocol != "DES" && user.privProtocol != "AES")
+                throw std::runtime_error("user " + user.name + ": unknown privacy protocol \"" + w[5] + "\" (DES or AES)");
+            user.privPass = w[6];
+            checkPass(user.privPass, "privacy");
+            next = 7;
+        }
+    } else {
+        throw std::runtime_error("user " + user.name + ": unknown level \"" + level
+                                 + "\" (noAuthNoPriv, authNoPriv or authPriv)");
+    }
+    if (next < w.size()) {
+        if (w[next] != "readonly" || next + 1 != w.size())
+            throw std::runtime_error("user " + user.name + ": unexpected \"" + w[next] + "\"");
+        user.readOnly = true;
+    }
+    return user;
+}
+
+} // namespace
+
+DeviceConfig defaultDeviceConfig()
+{
+    DeviceConfig config;
+    config.readCommunities = {"orchid"};
+    config.writeCommunities = {"thunder"};
+    return config;
+}
+
+DeviceConfig parseDeviceConfig(const std::string& text, const std::string& name)
+{
+    DeviceConfig config;
+    std::istringstream in(text);
+    std::string line;
+    int number = 0;
+    while (std::getline(in, line)) {
+        ++number;
+        const std::vector<std::string> w = words(line);
+        if (w.empty() || w[0][0] == '#')
+            continue;
+        try {
+            if (w[0] == "read-community" || w[0] == "write-community") {
+                if (w.size() != 2 || !plainWord(w[1]))
+                    throw std::runtime_error(w[0] + " needs one community without blanks or quotes");
+                (w[0] == "read-community" ? config.readCommunities : config.writeCommunities).push_back(w[1]);
+            } else if (w[0] == "user") {
+                UsmUser user = parseUser(w);
+                for (const UsmUser& other : config.users)
+                    if (other.name == user.name)
+                        throw std::runtime_error("user " + user.name + " is given twice");
+                config.users.push_back(std::move(user));
+            } else if (w[0] == "restart-silence") {
+                if (w.size() != 2 || w[1].empty() || w[1].size() > 6
+                    || w[1].find_first_not_of("0123456789") != std::string::npos)
+                    throw std::runtime_error("restart-silence needs a number of seconds");
+                config.restartSilenceSeconds = static_cast<unsigned>(std::stoul(w[1]));
+            } else {
+                throw std::runtime_error("unknown setting \"" + w[0] + "\"");
+            }
+        } catch (const std::runtime_error& e) {
+            throw ConfigError(name + ": line " + std::to_string(number) + ": " + e.what());
+        }
+    }
+    if (config.readCommunities.empty())
+        config.readCommunities = {"orchid"};
+    if (config.writeCommunities.empty())
+        config.writeCommunities = {"thunder"};
+    return config;
+}
+
+DeviceConfig loadDeviceConfig(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    if (!file)
+        throw ConfigError(path + ": cannot read the configuration file");
+    std::ostringstream content;
+    content << file.rdbuf();
+    return parseDeviceConfig(content.str(), path);
+}
+
+} // namespace devsim

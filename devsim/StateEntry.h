@@ -1,0 +1,24 @@
+#pragma once
+// One variable the simulated device serves.
+#include "Oid.h"
+#include "Value.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+
+namespace devsim {
+
+struct StateEntry {
+    Oid oid;
+    Value value;
+    bool readOnly = false;
+    // Counters that move by themselves: added every second (0 = still).
+    std::uint64_t advancePerSecond = 0;
+    // Largest OCTET STRING length a set may write.
+    std::optional<std::size_t> maxLength;
+    // The value is the agent's up time (sysUpTime); not settable.
+    bool upTime = false;
+};
+
+} // namespace devsim

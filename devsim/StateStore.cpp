@@ -1,0 +1,96 @@
+#include "StateStore.h"
+
+#include "SystemGroup.h"
+
+namespace devsim {
+
+StateStore::StateStore(Now now)
+    : now_(std::move(now)), start_(now_())
+{
+    reset({});
+}
+
+void StateStore::reset(const std::vector<StateEntry>& entries)
+{
+    slots_.clear();
+    const Clock::time_point t = now_();
+    for (StateEntry& entry : systemGroupDefaults()) {
+        const Oid key = entry.oid;
+        slots_[key] = Slot{std::move(entry), t};
+    }
+    for (const StateEntry& entry : entries) {
+        auto it = slots_.find(entry.oid);
+        if (it == slots_.end()) {
+            slots_[entry.oid] = Slot{entry, t};
+            continue;
+        }
+        StateEntry merged = entry;
+        merged.readOnly = entry.readOnly || it->second.entry.readOnly;
+        if (!merged.maxLength)
+            merged.maxLength = it->second.entry.maxLength;
+        merged.upTime = it->second.entry.upTime;
+        it->second = Slot{std::move(merged), t};
+    }
+}
+
+void StateStore::put(StateEntry entry)
+{
+    auto it = slots_.find(entry.oid);
+    if (it != slots_.end() && it->second.entry.upTime)
+        entry.upTime = true;
+    Oid key = entry.oid;
+    slots_[key] = Slot{std::move(entry), now_()};
+}
+
+const StateEntry* StateStore::find(const Oid& oid) const
+{
+    auto it = slots_.find(oid);
+    return it == slots_.end() ? nullptr : &it->second.entry;
+}
+
+const StateEntry* StateStore::next(const Oid& oid, bool inclusive, const Oid& within) const
+{
+    auto it = inclusive ? slots_.lower_bound(oid) : slots_.upper_bound(oid);
+    if (it == slots_.end() || !oidStartsWith(it->first, within))
+        return nullptr;
+    return &it->second.entry;
+}
+
+bool StateStore::hasObjectOf(const Oid& oid) const
+{
+    if (oid.empty())
+        return false;
+    Oid object(oid.begin(), oid.end() - 1);
+    auto it = slots_.upper_bound(object);
+    return it != slots_.end() && it->first.size() == oid.size() && oidStartsWith(it->first, object);
+}
+
+Value StateStore::read(const StateEntry& entry) const
+{
+    if (entry.upTime) {
+        auto hundredths = std::chrono::duration_cast<std::chrono::milliseconds>(now_() - start_).count() / 10;
+        return Value::makeUnsigned(VarType::TimeTicks, static_cast<std::uint64_t>(hundredths) & 0xFFFFFFFFull);
+    }
+    if (!entry.advancePerSecond)
+        return entry.value;
+    auto it = slots_.find(entry.oid);
+    if (it == slots_.end())
+        return entry.value;
+    auto seconds = std::chrono::duration_cast<std::chrono::seconds>(now_() - it->second.since).count();
+    Value value = entry.value;
+    value.number += entry.advancePerSecond * static_cast<std::uint64_t>(seconds);
+    if (value.type == VarType::Counter32)
+        value.number &= 0xFFFFFFFFull;
+    return value;
+}
+
+void StateStore::assign(const Oid& oid, const Value& value)
+{
+    auto it = slots_.find(oid);
+    if (it == slots_.end())
+        return;
+    it->second.entry.value = value;
+    it->second.since = now_();
+}
+
+} // namespace devsim

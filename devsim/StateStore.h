@@ -1,0 +1,56 @@
+#pragma once
+// The device's variables in OID order, with the values a reader sees now
+// (up time and advancing counters move with the clock).
+#include "StateEntry.h"
+
+#include <chrono>
+#include <functional>
+#include <map>
+#include <vector>
+
+namespace devsim {
+
+class StateStore {
+public:
+    using Clock = std::chrono::steady_clock;
+    using Now = std::function<Clock::time_point()>;
+
+    explicit StateStore(Now now = &Clock::now);
+
+    // The system group defaults, then `entries` on top (an entry of the system
+    // group keeps the default's read-only mark and length limit).
+    void reset(const std::vector<StateEntry>& entries);
+
+    // Adds or replaces one variable (control channel).
+    void put(StateEntry entry);
+
+    const StateEntry* find(const Oid& oid) const;
+
+    // The first variable after `oid` (or at it when `inclusive`) that lies
+    // below `within`; nullptr when there is none.
+    const StateEntry* next(const Oid& oid, bool inclusive, const Oid& within) const;
+
+    // True when a variable shares everything but the last arc with `oid`
+    // (the object exists, this instance does not).
+    bool hasObjectOf(const Oid& oid) const;
+
+    // The value as read now.
+    Value read(const StateEntry& entry) const;
+
+    // Stores a new value for an existing variable; an advancing counter goes
+    // on from the new value.
+    void assign(const Oid& oid, const Value& value);
+
+    std::size_t size() const { return slots_.size(); }
+
+private:
+    struct Slot {
+        StateEntry entry;
+        Clock::time_point since;
+    };
+    Now now_;
+    Clock::time_point start_;
+    std::map<Oid, Slot> slots_;
+};
+
+} // namespace devsim

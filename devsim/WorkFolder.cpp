@@ -1,0 +1,53 @@
+#include "WorkFolder.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <ftw.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+namespace devsim {
+
+namespace {
+
+int removeOne(const char* path, const struct stat*, int, struct FTW*)
+{
+    ::remove(path);
+    return 0;
+}
+
+} // namespace
+
+WorkFolder::~WorkFolder()
+{
+    if (owned_ && !path_.empty())
+        ::nftw(path_.c_str(), removeOne, 16, FTW_DEPTH | FTW_PHYS);
+}
+
+bool WorkFolder::prepare(const std::string& given, std::string& error)
+{
+    if (!given.empty()) {
+        struct stat info {};
+        if (::stat(given.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) {
+            error = given + ": not a folder";
+            return false;
+        }
+        path_ = given;
+        return true;
+    }
+    const char* base = std::getenv("TMPDIR");
+    std::string pattern = std::string(base && *base ? base : "/tmp") + "/devsim.XXXXXX";
+    std::vector<char> buffer(pattern.begin(), pattern.end());
+    buffer.push_back('\0');
+    if (!::mkdtemp(buffer.data())) {
+        error = "cannot create a temporary folder: " + std::string(std::strerror(errno));
+        return false;
+    }
+    path_ = buffer.data();
+    owned_ = true;
+    return true;
+}
+
+} // namespace devsim
