@@ -242,8 +242,6 @@ AnsiString operator+(const AnsiString& a, const AnsiString& b)
 }
 AnsiString operator+(const AnsiString& a, const char* b) { AnsiString r(a); r += b; return r; }
 AnsiString operator+(const char* a, const AnsiString& b) { AnsiString r(a); r += b; return r; }
-AnsiString operator+(const AnsiString& a, char b) { AnsiString r(a); r += b; return r; }
-AnsiString operator+(char a, const AnsiString& b) { AnsiString r(a); r += b; return r; }
 
 std::ostream& operator<<(std::ostream& out, const AnsiString& text)
 {

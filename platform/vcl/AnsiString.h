@@ -77,7 +77,6 @@ public:
 
     AnsiString& operator+=(const AnsiString& other) { bytes_ += other.bytes_; return *this; }
     AnsiString& operator+=(const char* other) { if (other) bytes_ += other; return *this; }
-    AnsiString& operator+=(char c) { bytes_ += c; return *this; }
 
     const std::string& ToStdString() const { return bytes_; }
     QString ToQString() const;                 // Latin-1
@@ -90,8 +89,8 @@ private:
 AnsiString operator+(const AnsiString& a, const AnsiString& b);
 AnsiString operator+(const AnsiString& a, const char* b);
 AnsiString operator+(const char* a, const AnsiString& b);
-AnsiString operator+(const AnsiString& a, char b);
-AnsiString operator+(char a, const AnsiString& b);
+// No char or int overloads: as in the class library, `s + 5` appends "5" and `s + 'c'`
+// appends "c", both through the converting constructors.
 
 inline bool operator==(const AnsiString& a, const AnsiString& b) { return a.ToStdString() == b.ToStdString(); }
 inline bool operator!=(const AnsiString& a, const AnsiString& b) { return !(a == b); }

@@ -145,6 +145,12 @@ TEST(AnsiString, OperatorsAndHashing)
     EXPECT_EQ("abcd", a + "cd");
     EXPECT_EQ("xab", "x" + a);
     EXPECT_EQ("ab!", a + '!');
+    EXPECT_EQ("ab5", a + 5);           // numbers append their decimal text
+    EXPECT_EQ("ab-1.5", a + -1.5);
+    AnsiString grown2 = a;
+    grown2 += 7;
+    grown2 += 'x';
+    EXPECT_EQ("ab7x", grown2);
     EXPECT_TRUE(a < AnsiString("b"));
     EXPECT_TRUE(a >= AnsiString("ab"));
     EXPECT_TRUE(a != "AB");
