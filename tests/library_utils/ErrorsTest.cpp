@@ -106,7 +106,8 @@ class MessageFile : public ::testing::Test {
 protected:
     void TearDown() override
     {
-        for (KwMessageTable* table : {&SNMPErrorTexts, &SNMPClassErrorTexts, &StatusLineFormats, &USMErrorTexts})
+        for (KwMessageTable* table : {&SNMPErrorTexts, &SNMPv3ErrorTexts, &USMErrorTexts, &SNMPClassErrorTexts,
+                                      &KwSNMPErrorTexts, &KwCommonErrorTexts, &StatusLineFormats})
             table->Restore();
     }
     TempFolder folder;
@@ -185,6 +186,28 @@ TEST_F(MessageFile, HostPathWithBackslashesAndOtherCase)
     AnsiString hostPath = AnsiString(folder.Path()) + "\\errMSg\\snmp.msg";
     EXPECT_TRUE(LoadTextLines(StatusLineFormats, hostPath));
     EXPECT_EQ(StatusLineFormats[0], "Get from host");
+}
+
+TEST_F(MessageFile, FolderOfSevenFiles)
+{
+    std::string sub = folder.Path() + "/ErrMsg";
+    ASSERT_EQ(::mkdir(sub.c_str(), 0700), 0);
+    const char* names[] = {"common.err", "snmp.err", "snmpv3.err", "snmpusm.err",
+                           "snmpclass.err", "kwsnmp.err"};
+    for (const char* name : names)
+        folder.Write(std::string("ErrMsg/") + name, std::string("first of ") + name + "\n");
+    // snmp.msg is missing: the status lines keep their texts.
+    EXPECT_EQ(LoadMessageFiles(AnsiString(folder.Path()) + "\\errmsg\\"), 6);
+    EXPECT_EQ(KwErrorText(-1), "(KwCommon) Bad logic operand!");  // entry 1 untouched
+    EXPECT_EQ(KwCommonErrorTexts[0], "first of common.err");
+    EXPECT_EQ(KwErrorText(-101), "first of snmp.err");
+    EXPECT_EQ(KwErrorText(-201), "first of snmpv3.err");
+    EXPECT_EQ(KwErrorText(-301), "first of snmpusm.err");
+    EXPECT_EQ(KwErrorText(-401), "first of snmpclass.err");
+    EXPECT_EQ(KwErrorText(0), "first of kwsnmp.err");
+    EXPECT_EQ(KwErrorText(-501), "(KwSNMP++) Fail to read SNMP variables from file([FILENAME])!");
+    EXPECT_EQ(StatusLineFormats[0], "Get: [ERROR] Request:[VARLIST]. Receive at [TIME].");
+    EXPECT_EQ(LoadMessageFiles(AnsiString(folder.Path() + "/none/")), 0);
 }
 
 }  // namespace

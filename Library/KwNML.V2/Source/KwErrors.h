@@ -81,6 +81,12 @@ extern KwMessageTable KwSNMPErrorTexts;     // 29 texts
 extern KwMessageTable KwCommonErrorTexts;   // 19 texts
 extern KwMessageTable StatusLineFormats;    // 2 templates
 
+// Loads the seven message files of a folder (written with "\" or "/", e.g.
+// "...\errmsg\") into their tables: "common.err", "snmp.err", "snmpv3.err",
+// "snmpusm.err", "snmpclass.err", "kwsnmp.err" and "snmp.msg". A missing or blank
+// file leaves its table as it was. Returns how many tables were replaced.
+int LoadMessageFiles(const AnsiString& folder);
+
 // An SNMP engine status (SNMP_CLASS_*, PDU error-status, SNMPv3 and USM statuses)
 // as a library code and the current text of its table entry. Unknown statuses give
 // -528.
