@@ -26,6 +26,8 @@ public:
     TDateTime(Word year, Word month, Word day);                     // EncodeDate
     TDateTime(Word hour, Word minute, Word second, Word millisecond); // EncodeTime
     operator double() const { return Val; }
+    TDateTime& operator+=(double days) { Val += days; return *this; }
+    TDateTime& operator-=(double days) { Val -= days; return *this; }
 
     static TDateTime CurrentDate();
     static TDateTime CurrentTime();

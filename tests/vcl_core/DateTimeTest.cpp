@@ -12,6 +12,12 @@ TEST(DateEncoding, CountsDaysFromTheClassLibraryEpoch)
     EXPECT_DOUBLE_EQ(0.5, EncodeTime(12, 0, 0, 0));
     EXPECT_EQ(7, DayOfWeek(EncodeDate(1899, 12, 30)));  // a Saturday
     EXPECT_EQ(1, DayOfWeek(EncodeDate(2026, 12, 6)));   // a Sunday
+    TDateTime t(Word(2024), Word(2), Word(28));
+    t += 1.5;
+    EXPECT_EQ("2/29/2024 12:00:00 PM", DateTimeToStr(t));
+    t -= 0.5;
+    EXPECT_EQ("2/29/2024", DateTimeToStr(t));
+    EXPECT_DOUBLE_EQ(EncodeTime(1, 2, 3, 4), TDateTime(Word(1), Word(2), Word(3), Word(4)));
 }
 
 TEST(DateEncoding, RefusesImpossibleValues)
