@@ -91,6 +91,19 @@ AnsiString Format(const AnsiString& format, const Args&... args)
     return vcl_detail::FormatRaw(format.c_str(), vcl_detail::FormatArg(args)...);
 }
 
+// --- files ---------------------------------------------------------------------
+// Paths may use '\' or '/'; FileExists and DirectoryExists also find names whose case
+// differs from the disk's (see platform/win Paths.h).
+AnsiString ExtractFilePath(const AnsiString& path);  // up to and including the last separator
+AnsiString ExtractFileName(const AnsiString& path);
+AnsiString ExtractFileExt(const AnsiString& path);   // ".cfg"
+AnsiString ChangeFileExt(const AnsiString& path, const AnsiString& extension);
+AnsiString IncludeTrailingPathDelimiter(const AnsiString& path);  // adds '/' unless it ends in '\' or '/'
+AnsiString ExpandFileName(const AnsiString& path);   // separators and case resolved, made absolute
+bool FileExists(const AnsiString& path);             // a file, not a folder
+bool DirectoryExists(const AnsiString& path);
+AnsiString GetCurrentDir();                          // without a trailing separator
+
 // --- dates and times -------------------------------------------------------------
 // Encode/Decode throw EConvertError on values out of range.
 TDateTime EncodeDate(Word year, Word month, Word day);

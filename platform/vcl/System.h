@@ -15,6 +15,12 @@ public:
     AnsiString ClassName() const;
 };
 
+// The program's arguments: ParamStr(0) is the program, 1..ParamCount() the arguments.
+// Taken from the process itself unless the program entry (or a test) sets them.
+int ParamCount();
+AnsiString ParamStr(int index);  // "" outside 0..ParamCount()
+void SetParams(int argc, const char* const* argv);
+
 using TNotifyEvent = std::function<void(TObject* Sender)>;
 
 // Days since 30 December 1899 (local time); the fraction is the time of day.
