@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <sys/wait.h>
 
 namespace devsim_test {
@@ -21,14 +22,28 @@ std::string Quote(const std::string& text)
     return quoted + "'";
 }
 
+// The tools' own configuration and persistent folder, removed at exit.
+class ToolFolderHolder {
+public:
+    ToolFolderHolder()
+    {
+        char pattern[] = "/tmp/devsim-tools.XXXXXX";
+        if (mkdtemp(pattern))
+            path = pattern;
+    }
+    ~ToolFolderHolder()
+    {
+        std::error_code ignored;
+        if (!path.empty())
+            std::filesystem::remove_all(path, ignored);
+    }
+    std::string path;
+};
+
 const std::string& ToolFolder()
 {
-    static const std::string folder = [] {
-        char pattern[] = "/tmp/devsim-tools.XXXXXX";
-        const char* made = mkdtemp(pattern);
-        return std::string(made ? made : "/tmp");
-    }();
-    return folder;
+    static const ToolFolderHolder folder;
+    return folder.path;
 }
 
 std::string Trim(const std::string& text)
@@ -79,6 +94,8 @@ std::vector<ToolVar> ParseVars(const std::string& output)
         ToolVar var;
         var.Oid = line.substr(1, equals - 1);
         const std::string rest = line.substr(equals + 3);
+        if (rest.rfind("No more variables left", 0) == 0)
+            continue; // the end of a v2c walk, not a variable
         std::size_t colon = rest.find(": ");
         if (colon != std::string::npos && rest.find(' ') > colon) {
             var.Type = rest.substr(0, colon);

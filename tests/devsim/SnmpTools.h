@@ -18,10 +18,12 @@ ToolRun RunTool(const std::string& tool, const std::vector<std::string>& argumen
 // One "OID = TYPE: value" line of a tool's output.
 struct ToolVar {
     std::string Oid;     // without the leading dot
-    std::string Type;    // "STRING", "INTEGER", "Hex-STRING", ... or "" for an exception text
+    std::string Type;    // "STRING", "INTEGER", "Hex-STRING", ...; "" for time ticks (printed
+                         // bare) and for "No Such Object/Instance" texts
     std::string Value;   // as printed (strings keep their quotes)
 };
 
+// The variables of a tool's output (a walk's closing "No more variables" is none).
 std::vector<ToolVar> ParseVars(const std::string& output);
 
 // Community arguments: -v <version> -c <community> -t <seconds> -r 0

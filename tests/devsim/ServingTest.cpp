@@ -1,0 +1,92 @@
+// The device serves every variable of its state file with its type, and
+// walks them in OID order.
+#include "DeviceFixture.h"
+
+using namespace devsim_test;
+
+TEST_F(DeviceTest, EveryStateTypeReachesTheClient)
+{
+    const std::string P = kP37 + ".9.";
+    StartDevice(P + "1.0 INTEGER -17\n" + P + "2.0 STRING \"two words\"\n" + P + "3.0 HEX 00 0D 7F FF\n"
+                + P + "4.0 IPADDRESS 10.0.0.254\n" + P + "5.0 COUNTER32 4294967295\n" + P + "6.0 GAUGE32 42\n"
+                + P + "7.0 TIMETICKS 360000\n" + P + "8.0 OID 1.3.6.1.4.1.32473.10.37.7410\n" + P
+                + "9.0 COUNTER64 18446744073709551615\n");
+    ToolRun walk = Tool("snmpwalk", Community("2c", "orchid"), {kP37 + ".9"});
+    const auto vars = ParseVars(walk.output);
+    ASSERT_EQ(vars.size(), 9u) << walk.output;
+    const std::vector<std::pair<std::string, std::string>> expected = {
+        {"INTEGER", "-17"},      {"STRING", "\"two words\""}, {"Hex-STRING", "00 0D 7F FF"},
+        {"IpAddress", "10.0.0.254"}, {"Counter32", "4294967295"}, {"Gauge32", "42"},
+        {"", "360000"}, {"OID", ".1.3.6.1.4.1.32473.10.37.7410"}, {"Counter64", "18446744073709551615"}};
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(vars[i].Oid, P + std::to_string(i + 1) + ".0");
+        EXPECT_EQ(vars[i].Type, expected[i].first) << i;
+        EXPECT_EQ(vars[i].Value, expected[i].second) << i;
+    }
+    // And each type goes back in by a set.
+    ToolRun set = Tool("snmpset", Community("2c", "thunder"),
+                       {P + "1.0", "i", "5", P + "2.0", "s", "new", P + "3.0", "x", "01FE", P + "4.0", "a",
+                        "1.2.3.4", P + "6.0", "u", "7", P + "7.0", "t", "9", P + "8.0", "o", "1.3.6.1.4"});
+    ASSERT_EQ(set.exitCode, 0) << set.output;
+    EXPECT_EQ(device.GetValue(P + "1.0"), "INTEGER 5");
+    EXPECT_EQ(device.GetValue(P + "2.0"), "STRING \"new\"");
+    EXPECT_EQ(device.GetValue(P + "3.0"), "HEX 01 FE");
+    EXPECT_EQ(device.GetValue(P + "4.0"), "IPADDRESS 1.2.3.4");
+    EXPECT_EQ(device.GetValue(P + "6.0"), "GAUGE32 7");
+    EXPECT_EQ(device.GetValue(P + "7.0"), "TIMETICKS 9");
+    EXPECT_EQ(device.GetValue(P + "8.0"), "OID 1.3.6.1.4");
+}
+
+TEST_F(DeviceTest, WalksThePrivateSubtreeInOidOrder)
+{
+    // Lines out of order; arcs 9 and 10 sort as numbers, not as text.
+    StartDevice(kP37 + ".10.1 INTEGER 10\n" + kP37 + ".9.1 INTEGER 9\n" + kP37 + ".4.1.1.2.2 INTEGER 22\n"
+                + kP37 + ".4.1.1.1.2 INTEGER 12\n" + kP37 + ".4.1.1.2.1 INTEGER 21\n" + kP37
+                + ".4.1.1.1.1 INTEGER 11\n" + "1.3.6.1.4.1.32473.10.37.35.1.0 INTEGER 35\n");
+    const std::vector<std::string> order = {"1.3.6.1.4.1.32473.10.37.35.1.0", kP37 + ".4.1.1.1.1",
+                                            kP37 + ".4.1.1.1.2", kP37 + ".4.1.1.2.1", kP37 + ".4.1.1.2.2",
+                                            kP37 + ".9.1", kP37 + ".10.1"};
+    for (const std::string tool : {"snmpwalk", "snmpbulkwalk"}) {
+        ToolRun walk = Tool(tool, Community("2c", "orchid"), {"1.3.6.1.4.1.32473.10.37"});
+        std::vector<std::string> walked;
+        for (const ToolVar& var : ParseVars(walk.output))
+            walked.push_back(var.Oid);
+        EXPECT_EQ(walked, order) << tool << "\n" << walk.output;
+    }
+    // A v1 walk ends at the end of the subtree the same way.
+    ToolRun v1 = Tool("snmpwalk", Community("1", "orchid"), {kP37 + ".4"});
+    EXPECT_EQ(ParseVars(v1.output).size(), 4u) << v1.output;
+}
+
+TEST_F(DeviceTest, GetNextStepsIntoTablesAndOutOfTheSystemGroup)
+{
+    StartDevice();
+    ToolRun next = Tool("snmpgetnext", Community("2c", "orchid"),
+                        {kP37 + ".4.10.1.4.1.2", "1.3.6.1.2.1.1.7.0", kP37 + ".4.10.1.4.1.3.2"});
+    const auto vars = ParseVars(next.output);
+    ASSERT_EQ(vars.size(), 3u) << next.output;
+    EXPECT_EQ(vars[0].Oid, kP37 + ".4.10.1.4.1.2.1");
+    EXPECT_EQ(vars[0].Value, "192.168.1.100");
+    EXPECT_EQ(vars[1].Oid, kApMode); // first variable of the private subtree
+    EXPECT_EQ(vars[2].Oid, kFirmware);
+}
+
+TEST_F(DeviceTest, MissingVariablesAreNoSuchObjectOrInstance)
+{
+    StartDevice();
+    ToolRun get = Tool("snmpget", Community("2c", "orchid"), {kP37 + ".4.10.1.4.1.2.7", kP37 + ".77.0", kApMode});
+    const auto vars = ParseVars(get.output);
+    ASSERT_EQ(vars.size(), 3u) << get.output;
+    EXPECT_NE(vars[0].Value.find("No Such Instance"), std::string::npos);
+    EXPECT_NE(vars[1].Value.find("No Such Object"), std::string::npos);
+    EXPECT_EQ(vars[2].Value, "1");
+    // v1 reports the first missing one by index.
+    ToolRun v1 = Tool("snmpget", Community("1", "orchid"), {kApMode, kP37 + ".77.0"});
+    EXPECT_NE(v1.output.find("noSuchName"), std::string::npos) << v1.output;
+    const auto journal = device.Journal();
+    ASSERT_GE(journal.size(), 2u);
+    const auto& v1Get = journal[journal.size() - 2]; // snmpget then asks again without the missing one
+    EXPECT_EQ(v1Get.Version, "1");
+    EXPECT_EQ(v1Get.Status, "noSuchName");
+    EXPECT_EQ(v1Get.ErrorIndex, 2);
+}
