@@ -23,12 +23,11 @@ ProcessResult RunClient(Client client, std::uint16_t port, bool get, const std::
                         const std::string& localPath, int retransmitSeconds = 1)
 {
     if (client == Client::Hpa) {
-        const std::string script = "connect 127.0.0.1 " + std::to_string(port) +
-                                   "\nmode octet\nrexmt " + std::to_string(retransmitSeconds) +
+        const std::string script = "mode octet\nrexmt " + std::to_string(retransmitSeconds) +
                                    "\ntimeout 30\n" + (get ? "get " : "put ") +
                                    (get ? remote + " " + localPath : localPath + " " + remote) +
                                    "\nquit\n";
-        return RunPumping("tftp", {}, script, 300000);
+        return RunPumping("tftp", {"127.0.0.1", QString::number(port)}, script, 300000);
     }
     return RunPumping("atftp", {get ? "--get" : "--put", "-r", QString::fromStdString(remote), "-l",
                                 QString::fromStdString(localPath), "--tftp-timeout",
