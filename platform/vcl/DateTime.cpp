@@ -59,6 +59,9 @@ int DaysInMonth(Word year, Word month)
 // The day is the whole part; the fraction counts forward even for negative values.
 void SplitValue(double value, long long& day, long long& msec)
 {
+    // Beyond 31 December 9999 either way (or not a number) there is no date to give.
+    if (!std::isfinite(value) || std::fabs(value) > 2958466.0)
+        throw EConvertError("Invalid argument to date decode");
     double whole = std::trunc(value);
     day = static_cast<long long>(whole);
     msec = std::llround(std::fabs(value - whole) * MSecsPerDay);

@@ -38,6 +38,7 @@ TEST(DateEncoding, RefusesImpossibleValues)
 
 TEST(DateEncoding, DecodeIsTheInverseAcrossCenturiesAndBeforeTheEpoch)
 {
+    Word y0, m0, d0, z0;
     for (int y : {1, 1600, 1899, 1900, 1970, 2000, 2038, 9999})
         for (int m : {1, 2, 12}) {
             TDateTime d = EncodeDate(y, m, m == 2 ? 28 : 31) + EncodeTime(23, 59, 59, 999);
@@ -54,6 +55,10 @@ TEST(DateEncoding, DecodeIsTheInverseAcrossCenturiesAndBeforeTheEpoch)
             EXPECT_EQ(59, s);
             EXPECT_EQ(999, z) << y << "-" << m;
         }
+    // Values without a date are refused, not turned into garbage.
+    EXPECT_THROW(FormatDateTime("c", 1e300), EConvertError);
+    EXPECT_THROW(DecodeTime(std::nan(""), y0, m0, d0, z0), EConvertError);
+    EXPECT_EQ("12/31/9999", FormatDateTime("c", EncodeDate(9999, 12, 31)));
     // Rounding to the next day does not produce 24:00.
     Word h, n, s, z, y, m, d;
     TDateTime almost = EncodeDate(2020, 1, 1).Val + 0.99999999999;
