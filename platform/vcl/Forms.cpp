@@ -183,20 +183,25 @@ void TCustomForm::SetClientWidth(int width)
     LayoutClient();
 }
 
+int TCustomForm::MenuHeight() const
+{
+    if (!menuBar_ || menuBar_->isHidden() || menuBar_->actions().isEmpty())
+        return 0;
+    int height = menuBar_->heightForWidth(window_->width());
+    return height > 0 ? height : menuBar_->sizeHint().height();
+}
+
 void TCustomForm::SetClientHeight(int height)
 {
-    int menu = menuBar_ && !menuBar_->isHidden() ? menuBar_->sizeHint().height() : 0;
-    window_->resize(window_->width(), std::max(0, height) + menu);
+    window_->resize(window_->width(), std::max(0, height) + MenuHeight());
     LayoutClient();
 }
 
 void TCustomForm::LayoutClient()
 {
-    int menu = 0;
-    if (menuBar_ && !menuBar_->isHidden()) {
-        menu = menuBar_->sizeHint().height();
+    int menu = MenuHeight();
+    if (menuBar_)
         menuBar_->setGeometry(0, 0, window_->width(), menu);
-    }
     QRect area(0, menu, window_->width(), std::max(0, window_->height() - menu));
     if (client_->geometry() != area)
         client_->setGeometry(area);
@@ -216,7 +221,7 @@ void TCustomForm::SetMenu(TMainMenu* menu)
         if (!menuBar_)
             menuBar_ = new QMenuBar(window_);
         menuBar_->show();
-        menu->Attach(menuBar_);
+        menu->Attach(menuBar_, [this] { LayoutClient(); });
     }
     LayoutClient();
 }
@@ -345,8 +350,7 @@ void TCustomForm::ShowWindow()
     else
         window_->show();
     LayoutClient();
-    window_->raise();
-    window_->activateWindow();
+    BringToFront();
 }
 
 void TCustomForm::HideWindow()
@@ -372,7 +376,9 @@ void TCustomForm::SetVisible(bool visible)
 
 void TCustomForm::BringToFront()
 {
-    window_->raise();
+    // The offscreen platform used by the tests has no stacking order.
+    if (QGuiApplication::platformName() != QLatin1String("offscreen"))
+        window_->raise();
     window_->activateWindow();
 }
 
@@ -636,10 +642,6 @@ void TApplication::ShowException(const std::exception& error)
     box.Icon = DialogIcon::Error;
     box.Buttons = {DialogButton::Ok};
     box.DefaultButton = DialogButton::Ok;
-    if (showingException_) {
-        // A box already open for an exception: a second one goes to stderr only if
-        // the service itself keeps failing.
-    }
     FlagScope showing(showingException_);
     try {
         CurrentDialogService().ShowMessageBox(box);

@@ -108,6 +108,7 @@ private:
     void PlaceOnScreen();
     void ApplyWindowFlags();
     void LayoutClient();
+    int MenuHeight() const;
     void CloseModal();
     void EscapePressed();
     void ReturnPressed();

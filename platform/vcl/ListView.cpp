@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QSignalBlocker>
 #include <QTreeWidget>
+#include <algorithm>
 #include <set>
 
 namespace {
@@ -106,7 +107,22 @@ TListItem::~TListItem()
 {
     subItems_->OnChange = nullptr;
     CountScope deleting(view_->deleting_);
+    QTreeWidget* tree = view_->tree_;
+    std::vector<QTreeWidgetItem*> keep;
+    for (QTreeWidgetItem* row : tree->selectedItems())
+        if (row != row_)
+            keep.push_back(row);
     delete row_;
+    // Qt may select the row that takes the deleted one's place; the original list
+    // leaves the selection to the remaining selected rows.
+    QList<QTreeWidgetItem*> now = tree->selectedItems();
+    bool same = int(now.size()) == int(keep.size()) &&
+                std::all_of(keep.begin(), keep.end(), [&](QTreeWidgetItem* r) { return now.contains(r); });
+    if (!same) {
+        tree->selectionModel()->clearSelection();
+        for (QTreeWidgetItem* row : keep)
+            row->setSelected(true);
+    }
 }
 
 TStrings* TListItem::SubItems() const { return subItems_.get(); }
@@ -306,7 +322,7 @@ void TListView::ApplyColumns()
         Qt::Alignment align = c->alignment_ == taCenter ? Qt::AlignHCenter
                               : c->alignment_ == taRightJustify ? Qt::AlignRight
                                                                 : Qt::AlignLeft;
-        tree_->headerItem()->setTextAlignment(i, int(align | Qt::AlignVCenter));
+        tree_->headerItem()->setTextAlignment(i, align | Qt::AlignVCenter);
         // A width of 0 hides the column: the user cannot see or widen it.
         tree_->setColumnHidden(i, c->width_ == 0);
         if (c->width_ == -1)

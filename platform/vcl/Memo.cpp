@@ -6,6 +6,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTextCursor>
+#include <QTextDocument>
 
 TMemo::TMemo(TComponent* owner) : TWinControl(owner)
 {
@@ -45,7 +46,11 @@ std::vector<AnsiString> TMemo::SplitLines() const
 {
     // A last empty line (text ending in a line break) does not count, as in the original.
     std::vector<AnsiString> lines;
-    AnsiString text = ControlText(memo_->toPlainText());
+    // The raw text keeps every character (toPlainText turns no-break spaces into
+    // blanks); paragraphs are separated by U+2029 there.
+    QString raw = memo_->document()->toRawText();
+    raw.replace(QChar::ParagraphSeparator, QChar('\n')).replace(QChar::LineSeparator, QChar('\n'));
+    AnsiString text = ControlText(raw);
     if (text.IsEmpty())
         return lines;
     std::string current;

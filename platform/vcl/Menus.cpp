@@ -115,6 +115,8 @@ void TMenuItem::Rebuild()
         bar_->clear();
         for (TMenuItem* item : items_)
             bar_->addAction(item->action_);
+        if (barChanged_)
+            barChanged_();
         return;
     }
     if (items_.empty()) {
@@ -143,14 +145,16 @@ TMainMenu::TMainMenu(TComponent* owner) : TComponent(owner), items_(new TMenuIte
 
 TMainMenu::~TMainMenu()
 {
+    items_->barChanged_ = nullptr;
     if (auto* form = dynamic_cast<TCustomForm*>(Owner()))
         if (form->Menu() == this)
             form->SetMenu(nullptr);
     delete items_;
 }
 
-void TMainMenu::Attach(QMenuBar* bar)
+void TMainMenu::Attach(QMenuBar* bar, std::function<void()> changed)
 {
     items_->bar_ = bar;
+    items_->barChanged_ = std::move(changed);
     items_->Rebuild();
 }

@@ -50,6 +50,7 @@ private:
     TMenuItem* parent_ = nullptr;
     std::vector<TMenuItem*> items_;
     QMenuBar* bar_ = nullptr;  // set on the root item of a main menu
+    std::function<void()> barChanged_;
     AnsiString caption_;
     AnsiString hint_;
     bool visible_ = true;
@@ -66,6 +67,6 @@ public:
 
 private:
     friend class TCustomForm;
-    void Attach(QMenuBar* bar);
+    void Attach(QMenuBar* bar, std::function<void()> changed);
     TMenuItem* items_;
 };
