@@ -1,0 +1,69 @@
+#include "AddressChecks.h"
+
+#include "SysUtils.h"
+
+#include <array>
+#include <cstdint>
+
+namespace {
+
+// The shape both checks share: exactly three dots, none first or last, four parts
+// converted as decimal numbers (an empty or non-numeric part counts as -1).
+bool SplitDottedQuad(const AnsiString& text, std::array<int, 4>& parts)
+{
+    if (text.IsEmpty())
+        return false;
+    const int firstDot = text.Pos(".");
+    if (firstDot == 1 || firstDot == text.Length())
+        return false;
+    int dots = 0;
+    for (int i = 1; i <= text.Length(); ++i)
+        dots += text[i] == '.';
+    if (dots != 3)
+        return false;
+
+    int start = 1;
+    for (int part = 0; part < 4; ++part) {
+        int end = start;
+        while (end <= text.Length() && text[end] != '.')
+            ++end;
+        parts[part] = StrToIntDef(text.SubString(start, end - start), -1);
+        start = end + 1;
+    }
+    return true;
+}
+
+bool InRange(int value, int low, int high) { return value >= low && value <= high; }
+
+}  // namespace
+
+bool IsValidHostAddressText(const AnsiString& text)
+{
+    std::array<int, 4> p{};
+    if (!SplitDottedQuad(text, p))
+        return false;
+    return InRange(p[0], 1, 223) && InRange(p[1], 0, 255) && InRange(p[2], 0, 255) && InRange(p[3], 1, 254);
+}
+
+bool IsValidSubnetMaskText(const AnsiString& text)
+{
+    std::array<int, 4> p{};
+    if (!SplitDottedQuad(text, p))
+        return false;
+    if (!InRange(p[0], 1, 255))
+        return false;
+    for (int i = 1; i < 4; ++i)
+        if (!InRange(p[i], 0, 255))
+            return false;
+    for (int part : p)
+        if (part == 1)
+            return false;
+
+    // Judge the real 32-bit value: ones followed only by zeros, the two highest
+    // bits set, the lowest clear.
+    const std::uint32_t mask = (std::uint32_t(p[0]) << 24) | (std::uint32_t(p[1]) << 16) |
+                               (std::uint32_t(p[2]) << 8) | std::uint32_t(p[3]);
+    const std::uint32_t hostBits = ~mask;
+    const bool contiguous = (hostBits & (hostBits + 1)) == 0;
+    return contiguous && (mask & 0xC0000000u) == 0xC0000000u && (mask & 1u) == 0;
+}

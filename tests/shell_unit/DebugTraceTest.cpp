@@ -1,0 +1,88 @@
+#include "DebugTrace.h"
+#include "DebugTraceLine.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <cstring>
+#include <regex>
+#include <string>
+
+namespace {
+
+// A trace viewer listening under a name of this test's own.
+class TraceViewer {
+public:
+    explicit TraceViewer(const std::string& name)
+    {
+        fd_ = socket(AF_UNIX, SOCK_DGRAM | SOCK_NONBLOCK, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        std::memcpy(address.sun_path + 1, name.data(), name.size());
+        bind(fd_, reinterpret_cast<sockaddr*>(&address),
+             static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + name.size()));
+        SetTraceViewerNames(name, name + ".alt");
+    }
+    ~TraceViewer()
+    {
+        SetTraceViewerNames("", "");
+        close(fd_);
+    }
+    // The text of the next datagram without its "twin" tag; empty when none came.
+    std::string next()
+    {
+        char buffer[2048];
+        const ssize_t n = recv(fd_, buffer, sizeof buffer, 0);
+        if (n < 4)
+            return "";
+        EXPECT_EQ(std::string(buffer, 4), "twin");
+        return std::string(buffer + 4, static_cast<size_t>(n - 4));
+    }
+
+private:
+    int fd_ = -1;
+};
+
+std::string viewerName() { return "vka-trace-test-" + std::to_string(getpid()); }
+
+}  // namespace
+
+TEST(DebugTrace, LinesAreStampedWithTheLocalTime)
+{
+    TraceViewer viewer(viewerName());
+    DebugTrace("Timer1Timer is come in !\n");
+    EXPECT_TRUE(std::regex_match(viewer.next(), std::regex(R"(\d{1,2}:\d{1,2}:\d{1,2} Timer1Timer is come in !\n)")));
+}
+
+TEST(DebugTrace, LeadingLineFeedsAreDroppedWithoutAStamp)
+{
+    TraceViewer viewer(viewerName());
+    DebugTrace("\n\nvalue %d of %s", 7, "seven");
+    EXPECT_EQ(viewer.next(), "value 7 of seven");
+}
+
+TEST(DebugTrace, TextIsCutToFiveHundredCharacters)
+{
+    TraceViewer viewer(viewerName());
+    const std::string longText(700, 'x');
+    DebugTrace("\n%s", longText.c_str());
+    EXPECT_EQ(viewer.next(), std::string(500, 'x'));
+}
+
+TEST(DebugTrace, PercentSignsAreCountedAsPrintfDoes)
+{
+    EXPECT_EQ(CountTraceArguments("%d%%"), 1);
+    EXPECT_EQ(CountTraceArguments("%*d %s"), 3);
+    EXPECT_EQ(CountTraceArguments("plain"), 0);
+    EXPECT_EQ(CountTraceArguments("dangling %"), -1);
+}
+
+TEST(DebugTrace, FormatAskingForMissingArgumentsIsSentUnformatted)
+{
+    TraceViewer viewer(viewerName());
+    DebugTrace("\n%s and %s", "one");
+    EXPECT_EQ(viewer.next(), "%s and %s");
+}
