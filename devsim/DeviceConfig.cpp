@@ -33,12 +33,12 @@ bool plainWord(const std::string& word)
     return !word.empty();
 }
 
-void checkPass(const std::string& pass, const char* what)
+void checkPass(const std::string& user, const std::string& pass, const char* what)
 {
     if (!plainWord(pass))
-        throw std::runtime_error(std::string(what) + " pass phrase may not hold blanks, quotes or backslashes");
+        throw std::runtime_error("user " + user + ": " + what + " pass phrase may not hold quotes or backslashes");
     if (pass.size() < 8)
-        throw std::runtime_error(std::string(what) + " pass phrase must have at least 8 characters");
+        throw std::runtime_error("user " + user + ": " + what + " pass phrase must have at least 8 characters");
 }
 
 UsmUser parseUser(const std::vector<std::string>& w)
@@ -61,7 +61,7 @@ UsmUser parseUser(const std::vector<std::string>& w)
         if (user.authProtocol != "MD5" && user.authProtocol != "SHA")
             throw std::runtime_error("user " + user.name + ": unknown authentication protocol \"" + w[3] + "\" (MD5 or SHA)");
         user.authPass = w[4];
-        checkPass(user.authPass, "authentication");
+        checkPass(user.name, user.authPass, "authentication");
         next = 5;
         if (user.level == SecurityLevel::AuthPriv) {
             if (w.size() < 7)
@@ -70,7 +70,7 @@ UsmUser parseUser(const std::vector<std::string>& w)
             if (user.privProtocol != "DES" && user.privProtocol != "AES")
                 throw std::runtime_error("user " + user.name + ": unknown privacy protocol \"" + w[5] + "\" (DES or AES)");
             user.privPass = w[6];
-            checkPass(user.privPass, "privacy");
+            checkPass(user.name, user.privPass, "privacy");
             next = 7;
         }
     } else {

@@ -1,0 +1,165 @@
+// The control channel for tests: loading state, slowing, dropping and
+// silencing replies, and the journal of what the device received.
+#include "DeviceFixture.h"
+
+#include <fstream>
+#include <thread>
+
+using namespace devsim_test;
+
+namespace {
+
+bool Answered(const ToolRun& run)
+{
+    return run.exitCode == 0 && run.output.find("Timeout") == std::string::npos;
+}
+
+} // namespace
+
+TEST_F(DeviceTest, DelayedRepliesOutlastAShortTimeout)
+{
+    StartDevice();
+    ASSERT_TRUE(device.DelayReplies(1500));
+    EXPECT_FALSE(Answered(Tool("snmpget", Community("2c", "orchid", 1), {kApMode})));
+    ToolRun patient = Tool("snmpget", Community("2c", "orchid", 5), {kApMode});
+    EXPECT_TRUE(Answered(patient)) << patient.output;
+    ASSERT_TRUE(device.DelayReplies(0));
+    EXPECT_TRUE(Answered(Tool("snmpget", Community("2c", "orchid", 1), {kApMode})));
+    // Late or not, every request is journalled with its outcome.
+    const auto journal = device.Journal();
+    ASSERT_EQ(journal.size(), 3u);
+    for (const auto& entry : journal)
+        EXPECT_EQ(entry.Status, "noError");
+}
+
+TEST_F(DeviceTest, DelayedSetsKeepTheirV3Security)
+{
+    StartDevice(SmallState(), "user shaaes authPriv SHA shapassword AES aespassword\n");
+    ASSERT_TRUE(device.DelayReplies(300));
+    ToolRun set = Tool("snmpset",
+                       {"-v", "3", "-u", "shaaes", "-l", "authPriv", "-a", "SHA", "-A", "shapassword", "-x", "AES",
+                        "-X", "aespassword", "-t", "5", "-r", "0"},
+                       {kApMode, "i", "3"});
+    EXPECT_TRUE(Answered(set)) << set.output;
+    EXPECT_EQ(device.GetValue(kApMode), "INTEGER 3");
+}
+
+TEST_F(DeviceTest, DroppedRequestsGetNoReply)
+{
+    StartDevice();
+    ASSERT_TRUE(device.DropNext(2));
+    EXPECT_FALSE(Answered(Tool("snmpget", Community("2c", "orchid", 1), {kApMode})));
+    EXPECT_FALSE(Answered(Tool("snmpset", Community("2c", "thunder", 1), {kApMode, "i", "3"})));
+    EXPECT_TRUE(Answered(Tool("snmpget", Community("2c", "orchid", 1), {kApMode})));
+    EXPECT_EQ(device.GetValue(kApMode), "INTEGER 1"); // the dropped set did nothing
+    const auto journal = device.Journal();
+    ASSERT_EQ(journal.size(), 3u);
+    EXPECT_EQ(journal[0].Status, "dropped");
+    EXPECT_EQ(journal[1].Status, "dropped");
+    EXPECT_EQ(journal[1].Kind, "SET");
+    EXPECT_EQ(journal[2].Status, "noError");
+}
+
+TEST_F(DeviceTest, ASilentDeviceAnswersNothingUntilItSpeaksAgain)
+{
+    StartDevice();
+    ASSERT_TRUE(device.SilentFor(60));
+    EXPECT_FALSE(Answered(Tool("snmpget", Community("2c", "orchid", 1), {kSysName})));
+    EXPECT_FALSE(Answered(Tool("snmpget", Community("1", "orchid", 1), {kSysName})));
+    ASSERT_TRUE(device.SilentFor(0));
+    EXPECT_TRUE(Answered(Tool("snmpget", Community("2c", "orchid", 1), {kSysName})));
+    const auto journal = device.Journal();
+    ASSERT_EQ(journal.size(), 3u);
+    EXPECT_EQ(journal[0].Status, "silent");
+    EXPECT_EQ(journal[1].Status, "silent");
+    EXPECT_EQ(journal[2].Status, "noError");
+}
+
+TEST_F(DeviceTest, SilenceEndsByItself)
+{
+    StartDevice();
+    ASSERT_TRUE(device.SilentFor(2));
+    EXPECT_FALSE(Answered(Tool("snmpget", Community("2c", "orchid", 1), {kSysName})));
+    std::this_thread::sleep_for(std::chrono::milliseconds(1200));
+    EXPECT_TRUE(Answered(Tool("snmpget", Community("2c", "orchid", 2), {kSysName})));
+}
+
+TEST_F(DeviceTest, ARestartCommandIsAnsweredThenTheDeviceGoesSilent)
+{
+    StartDevice(SmallState() + kP37 + ".4.2.1.0 INTEGER 0\n", "restart-silence 60\n");
+    const std::string restart = kP37 + ".4.2.1.0"; // deviceRestart
+    ToolRun nothing = Tool("snmpset", Community("2c", "thunder", 1), {restart, "i", "0"});
+    EXPECT_TRUE(Answered(nothing)) << nothing.output;
+    EXPECT_TRUE(Answered(Tool("snmpget", Community("2c", "orchid", 1), {restart})));
+    ToolRun reboot = Tool("snmpset", Community("2c", "thunder", 1), {restart, "i", "1"});
+    EXPECT_TRUE(Answered(reboot)) << reboot.output;
+    EXPECT_FALSE(Answered(Tool("snmpget", Community("2c", "orchid", 1), {restart})));
+    const auto journal = device.Journal();
+    ASSERT_EQ(journal.size(), 4u);
+    EXPECT_EQ(journal[2].Status, "noError");
+    EXPECT_EQ(journal[3].Status, "silent");
+}
+
+TEST_F(DeviceTest, LoadReplacesTheStateAndABadFileKeepsIt)
+{
+    StartDevice();
+    const std::string next = device.Folder() + "/next.state";
+    std::ofstream(next) << kP37 + ".1.1.0 STRING \"fresh\"\n";
+    EXPECT_EQ(device.Control("load " + next), "OK 1");
+    EXPECT_EQ(Get(kP37 + ".1.1.0").Value, "\"fresh\"");
+    EXPECT_NE(Get(kApMode).Value.find("No Such"), std::string::npos);
+    EXPECT_EQ(Get(kSysName).Value, "\"VKA-7410\""); // the system group is always there
+
+    const std::string bad = device.Folder() + "/bad.state";
+    std::ofstream(bad) << kP37 + ".2.0 INTEGER 1\n" + kP37 + ".3.0 INTEGER many\n";
+    EXPECT_EQ(device.Control("load " + bad),
+              "ERR " + bad + ": line 2: INTEGER value must be a whole number from -2147483648 to 2147483647");
+    EXPECT_EQ(Get(kP37 + ".1.1.0").Value, "\"fresh\"");
+    EXPECT_EQ(device.Control("load " + device.Folder() + "/missing.state").rfind("ERR ", 0), 0u);
+}
+
+TEST_F(DeviceTest, JournalLinesCarryKindVersionSecurityAndBindings)
+{
+    StartDevice();
+    Tool("snmpget", Community("1", "orchid"), {kApMode, kTftpServer});
+    Tool("snmpgetnext", Community("2c", "orchid"), {kTftpCommand});
+    Tool("snmpbulkwalk", Community("2c", "thunder"), {kP37 + ".4.10"});
+    Tool("snmpset", Community("2c", "thunder"), {kTftpServer, "a", "10.9.8.7", kP37 + ".4.3.2.2.0", "x", "00FF"});
+    const auto journal = device.Journal();
+    ASSERT_GE(journal.size(), 4u);
+    EXPECT_EQ(journal[0].Kind, "GET");
+    EXPECT_EQ(journal[0].Version, "1");
+    ASSERT_EQ(journal[0].Bindings.size(), 2u);
+    EXPECT_EQ(journal[0].Bindings[1].Oid, kTftpServer);
+    EXPECT_EQ(journal[0].Bindings[1].Type, "NULL");
+    EXPECT_EQ(journal[1].Kind, "GETNEXT");
+    EXPECT_EQ(journal[1].Version, "2c");
+    EXPECT_EQ(journal[2].Kind, "GETBULK");
+    EXPECT_EQ(journal[2].Security, "thunder");
+    const auto& set = journal.back();
+    EXPECT_EQ(set.Kind, "SET");
+    ASSERT_EQ(set.Bindings.size(), 2u);
+    EXPECT_EQ(set.Bindings[0].Type, "IPADDRESS");
+    EXPECT_EQ(set.Bindings[0].Value, "10.9.8.7");
+    EXPECT_EQ(set.Bindings[1].Type, "HEX");
+    EXPECT_EQ(set.Bindings[1].Value, "00 FF");
+
+    ASSERT_TRUE(device.ClearJournal());
+    EXPECT_TRUE(device.Journal().empty());
+    Tool("snmpget", Community("2c", "orchid"), {kSysName});
+    EXPECT_EQ(device.Journal().size(), 1u);
+}
+
+TEST_F(DeviceTest, ControlRefusesUnknownCommandsAndBadArguments)
+{
+    StartDevice();
+    EXPECT_EQ(device.Control("ping"), "OK");
+    EXPECT_EQ(device.Control("reboot"), "ERR unknown command \"reboot\"");
+    EXPECT_EQ(device.Control("delay soon").rfind("ERR ", 0), 0u);
+    EXPECT_EQ(device.Control("drop -1").rfind("ERR ", 0), 0u);
+    EXPECT_EQ(device.Control("silent").rfind("ERR ", 0), 0u);
+    EXPECT_EQ(device.Control("get 1.3.6.1.2.1.1.9.0"), "ERR no variable 1.3.6.1.2.1.1.9.0");
+    EXPECT_EQ(device.Control("get " + kApMode), "OK " + kApMode + " INTEGER 1");
+    // Still serving.
+    EXPECT_EQ(Get(kApMode).Value, "1");
+}
