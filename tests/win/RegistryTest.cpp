@@ -131,7 +131,7 @@ TEST_F(RegistryTest, AbsentFileIsAnEmptyRegistryAndCreatingMakesItsFolder)
     EXPECT_NE(std::string::npos, folder.Read("deeper/still/registry.reg").find("HelpPath]"));
 }
 
-TEST_F(RegistryTest, UnwritableLocationRefusesCreationAndKeepsReading)
+TEST_F(RegistryTest, UncreatableLocationRefusesCreation)
 {
     // A path below a plain file cannot be created, whoever runs the test.
     folder.Write("plain", "x");
@@ -139,7 +139,10 @@ TEST_F(RegistryTest, UnwritableLocationRefusesCreationAndKeepsReading)
     Registry registry;
     EXPECT_FALSE(registry.OpenKey(HelpPathKey, true));
     EXPECT_FALSE(registry.LastError().empty());
+}
 
+TEST_F(RegistryTest, ReadOnlyFolderRefusesWritesAndKeepsReading)
+{
     if (::geteuid() == 0)
         GTEST_SKIP() << "permissions do not bind the superuser";
     folder.MakeFolder("locked");
@@ -147,6 +150,7 @@ TEST_F(RegistryTest, UnwritableLocationRefusesCreationAndKeepsReading)
                  "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Tavrix\\Modules\\HelpPath]\n\"a\"=\"1\"\n");
     ::chmod((folder / "locked").c_str(), 0555);
     UseFile(folder / "locked/registry.reg");
+    Registry registry;
     ASSERT_TRUE(registry.OpenKey(HelpPathKey, true));  // exists: nothing to write
     EXPECT_EQ("1", registry.ReadString("a"));
     EXPECT_FALSE(registry.WriteString("a", "2"));
