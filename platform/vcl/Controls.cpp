@@ -500,7 +500,14 @@ void TWinControl::RemoveControl(TControl* control)
 QRect TWinControl::AlignRect() const
 {
     QWidget* client = ClientWidget();
-    return client ? client->contentsRect() : QRect();
+    QRect area = client ? client->contentsRect() : QRect();
+    return area.adjusted(borderWidth_, borderWidth_, -borderWidth_, -borderWidth_);
+}
+
+void TWinControl::SetBorderWidth(int width)
+{
+    borderWidth_ = std::max(0, width);
+    Realign();
 }
 
 void TWinControl::BoundsChanged()

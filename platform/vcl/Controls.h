@@ -265,6 +265,9 @@ public:
     virtual QWidget* ClientWidget() const { return Widget(); }
     // Places the aligned children (top, bottom, left, right, then client).
     void Realign();
+    // Space kept free inside the control's edge for aligned children.
+    int BorderWidth() const { return borderWidth_; }
+    void SetBorderWidth(int width);
     // Moves the focus to the next (or previous) control in the tab order of the form.
     void SelectNext(bool forward = true);
 
@@ -289,6 +292,7 @@ private:
 
     std::vector<TControl*> controls_;
     HWND handle_ = nullptr;
+    int borderWidth_ = 0;
     bool aligning_ = false;
 };
 

@@ -53,8 +53,6 @@ public:
     void SetBevelInner(TBevelCut bevel) { bevelInner_ = bevel; }
     int BevelWidth() const { return bevelWidth_; }
     void SetBevelWidth(int width);
-    int BorderWidth() const { return borderWidth_; }
-    void SetBorderWidth(int width);
     TAlignment Alignment() const { return alignment_; }
     void SetAlignment(TAlignment alignment);
 
@@ -72,7 +70,6 @@ private:
     TBevelCut bevelInner_ = bvNone;
     TAlignment alignment_ = taCenter;
     int bevelWidth_ = 1;
-    int borderWidth_ = 0;
 };
 
 enum TShapeType { stRectangle, stSquare, stRoundRect, stRoundSquare, stEllipse, stCircle };

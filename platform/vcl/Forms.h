@@ -204,6 +204,23 @@ private:
 
 extern TApplication* Application;
 
+// A scrolling container: children live on an inner area that grows to hold them
+// all, and scroll bars appear when it is larger than the box.
+class TScrollBox : public TWinControl {
+public:
+    explicit TScrollBox(TComponent* owner);
+    QWidget* ClientWidget() const override { return content_; }
+    int ClientWidth() const override;
+    int ClientHeight() const override;
+
+protected:
+    QRect AlignRect() const override;
+
+private:
+    void FitContent();
+    QWidget* content_;
+};
+
 using TCursor = int;
 constexpr TCursor crDefault = 0, crArrow = -2, crCross = -3, crIBeam = -4, crHourGlass = -11,
                   crSQLWait = -17, crNo = -18, crAppStart = -19, crHandPoint = -21;

@@ -35,12 +35,6 @@ void TPanel::SetBevelWidth(int width)
     ApplyFrame();
 }
 
-void TPanel::SetBorderWidth(int width)
-{
-    borderWidth_ = std::max(0, width);
-    Realign();
-}
-
 void TPanel::ApplyFrame()
 {
     if (bevelOuter_ == bvNone || bevelOuter_ == bvSpace)
@@ -63,7 +57,7 @@ void TPanel::SetAlignment(TAlignment alignment)
 
 QRect TPanel::AlignRect() const
 {
-    return frame_->contentsRect().adjusted(borderWidth_, borderWidth_, -borderWidth_, -borderWidth_);
+    return frame_->contentsRect().adjusted(BorderWidth(), BorderWidth(), -BorderWidth(), -BorderWidth());
 }
 
 void TPanel::BoundsChanged()

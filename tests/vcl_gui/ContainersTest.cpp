@@ -1,0 +1,144 @@
+// Containers and the application object: scroll box, panels with borders, the
+// message loop, keys.
+#include "GuiTestSupport.h"
+
+#include <QScrollArea>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(ScrollBox, ContentGrowsToHoldItsChildren)
+{
+    ShownForm f;
+    auto* box = f.Add<TScrollBox>("ScrollBox1");
+    box->SetBounds(0, 0, 100, 80);
+    auto* edit = new TEdit(f.form);
+    edit->SetParent(box);
+    edit->SetBounds(10, 200, 121, 21);
+    QApplication::processEvents();
+    EXPECT_GE(box->ClientWidget()->height(), 221);
+    EXPECT_GE(box->ClientWidget()->width(), 131);
+    EXPECT_EQ(box->ClientWidget(), edit->Widget()->parentWidget());
+}
+
+TEST(Panels, BorderWidthKeepsAlignedChildrenInside)
+{
+    ShownForm f;
+    auto* panel = f.Add<TPanel>("Panel1");
+    panel->SetBevelOuter(bvNone);
+    panel->SetBounds(0, 0, 200, 100);
+    panel->SetBorderWidth(5);
+    auto* inner = new TPanel(f.form);
+    inner->SetParent(panel);
+    inner->SetAlign(alClient);
+    EXPECT_EQ(5, inner->Left());
+    EXPECT_EQ(190, inner->Width());
+    EXPECT_EQ(90, inner->Height());
+}
+
+TEST(Keys, KeyDownReportsVirtualKeyAndShiftState)
+{
+    ShownForm f;
+    auto* ok = f.Add<TButton>("BT_Ok");
+    auto* build = f.Add<TLabel>("Label4");
+    build->SetVisible(false);
+    ok->OnKeyDown = [&](TObject*, Word& key, TShiftState shift) {
+        if (key == VK_F3 && shift.Contains(ssShift) && shift.Contains(ssAlt))
+            build->SetVisible(true);
+    };
+    QTest::keyClick(ok->Widget(), Qt::Key_F3);
+    EXPECT_FALSE(build->Visible());
+    QTest::keyClick(ok->Widget(), Qt::Key_F3, Qt::ShiftModifier | Qt::AltModifier);
+    EXPECT_TRUE(build->Visible());
+}
+
+TEST(Keys, KeyPreviewLetsTheFormSeeAndEatKeysFirst)
+{
+    ShownForm f;
+    f.form->SetKeyPreview(true);
+    auto* edit = f.Add<TEdit>("Ed_Port");
+    f.form->OnKeyDown = [](TObject*, Word& key, TShiftState) {
+        if (key == 'X')
+            key = 0;
+    };
+    QTest::keyClicks(edit->Widget(), "1x2");
+    EXPECT_EQ(AnsiString("12"), edit->Text());
+}
+
+TEST(ApplicationLoop, RunEndsWhenTheMainFormCloses)
+{
+    TCustomForm* previousMain = Application->MainForm();
+    Application->SetMainForm(nullptr);
+    Application->ResetTerminated();
+    TForm* main = nullptr;
+    Application->CreateForm(main);
+    bool shown = false;
+    main->OnShow = [&](TObject*) {
+        shown = true;
+        WhenLoopRuns([&] { main->Close(); });
+    };
+    Application->Run();
+    EXPECT_TRUE(shown);
+    EXPECT_TRUE(Application->Terminated());
+    EXPECT_FALSE(main->Visible());
+    delete main;
+    Application->ResetTerminated();
+    Application->SetMainForm(previousMain);
+}
+
+TEST(ApplicationLoop, TerminateEndsAModalLoopWithCancel)
+{
+    Application->ResetTerminated();
+    TForm form(nullptr);
+    WhenLoopRuns([] { Application->Terminate(); });
+    EXPECT_EQ(mrCancel, form.ShowModal());
+    Application->ResetTerminated();
+}
+
+TEST(ApplicationLoop, ProcessMessagesDeliversPostedMessages)
+{
+    int delivered = 0;
+    HWND window = AllocateHWnd([&](TMessage& m) { delivered += int(m.WParam); });
+    PostMessage(window, WM_USER + 1, 2, 0);
+    PostMessage(window, WM_USER + 1, 3, 0);
+    EXPECT_EQ(0, delivered);
+    Application->ProcessMessages();
+    EXPECT_EQ(5, delivered);
+    PostMessage(window, WM_USER + 1, 4, 0);
+    Application->HandleMessage();  // waits for the queued message, then handles it
+    EXPECT_EQ(9, delivered);
+    DeallocateHWnd(window);
+}
+
+TEST(Shapes, BrushColourAndShapePaint)
+{
+    ShownForm f;
+    auto* led = f.Add<TShape>("power");
+    led->SetBounds(0, 0, 20, 20);
+    led->SetShape(stCircle);
+    led->Brush()->SetColor(clLime);
+    led->Pen()->SetWidth(0);
+    QImage image = led->Widget()->grab().toImage();
+    EXPECT_EQ(QColor(0, 255, 0), image.pixelColor(10, 10));
+    EXPECT_NE(QColor(0, 255, 0), image.pixelColor(0, 0));  // outside the circle
+    led->Brush()->SetColor(clRed);
+    image = led->Widget()->grab().toImage();
+    EXPECT_EQ(QColor(255, 0, 0), image.pixelColor(10, 10));
+}
+
+TEST(Images, PictureLoadsAndAutoSizes)
+{
+    ShownForm f;
+    auto* image = f.Add<TImage>("Image1");
+    QImage picture(30, 12, QImage::Format_RGB32);
+    picture.fill(Qt::blue);
+    image->SetAutoSize(true);
+    image->Picture()->Assign(picture);
+    EXPECT_EQ(30, image->Width());
+    EXPECT_EQ(12, image->Height());
+    EXPECT_THROW(image->Picture()->LoadFromFile("/nonexistent/front.jpg"), EFOpenError);
+    EXPECT_EQ(30, image->Picture()->Width());
+}
+
+}  // namespace
