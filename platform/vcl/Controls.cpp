@@ -618,10 +618,9 @@ void TWinControl::DefaultHandler(void* message)
     if (!m)
         return;
     if (m->Msg == WM_NEXTDLGCTL) {
+        // wParam 0: next control, otherwise previous (lParam 0, as the module posts it).
         if (m->LParam == 0)
             SelectNext(m->WParam == 0);
-        else if (auto* target = reinterpret_cast<QWidget*>(m->WParam))
-            target->setFocus(Qt::OtherFocusReason);
     } else if (m->Msg == WM_CLOSE) {
         if (auto* form = dynamic_cast<TCustomForm*>(this))
             form->Close();

@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
+#include <QToolTip>
 #include <QWidget>
 #include <algorithm>
 #include <cstdio>
@@ -654,6 +655,18 @@ int TApplication::MessageBox(const char* text, const char* caption, int flags)
 {
     return MessageBoxA(nullptr, text, caption, UINT(flags));
 }
+
+void TApplication::ActivateHint(int screenX, int screenY)
+{
+    QPoint at(screenX, screenY);
+    QWidget* w = QApplication::widgetAt(at);
+    while (w && !w->property("vclControl").toBool())
+        w = w->parentWidget();
+    if (w && !w->toolTip().isEmpty())
+        QToolTip::showText(at, w->toolTip(), w);
+}
+
+void TApplication::CancelHint() { QToolTip::hideText(); }
 
 TApplication* Application = new TApplication();
 

@@ -192,6 +192,9 @@ public:
     void HandleException(TObject* Sender, std::exception_ptr error);
     void ShowException(const std::exception& error);
     int MessageBox(const char* text, const char* caption, int flags = MB_OK);
+    // Shows the hint of the control under a screen point now; CancelHint hides it.
+    void ActivateHint(int screenX, int screenY);
+    void CancelHint();
 
     TExceptionEvent OnException;
 

@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStringList>
+#include <cstdio>
 
 namespace {
 
@@ -47,6 +48,11 @@ class QtDialogService : public DialogService {
 public:
     DialogButton ShowMessageBox(const MessageBoxRequest& request) override
     {
+        if (!qobject_cast<QApplication*>(QCoreApplication::instance())) {
+            // No widgets to show (a program without GUI): the text goes to stderr.
+            std::fprintf(stderr, "%s: %s\n", request.Caption.c_str(), request.Text.c_str());
+            return request.DefaultButton;
+        }
         QMessageBox box(ToQt(request.Icon), FromBytes(request.Caption), FromBytes(request.Text),
                         QMessageBox::NoButton, QApplication::activeWindow());
         std::vector<std::pair<QAbstractButton*, DialogButton>> buttons;
@@ -67,6 +73,8 @@ public:
 
     FileDialogResult ShowFileDialog(const FileDialogRequest& request) override
     {
+        if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
+            return FileDialogResult{false, request.FileName, request.FilterIndex};
         QFileDialog dialog(QApplication::activeWindow(), FromBytes(request.Title), FromBytes(request.InitialDir));
         dialog.setOption(QFileDialog::DontUseNativeDialog);
         dialog.setAcceptMode(request.Save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
