@@ -10,11 +10,11 @@ AgentSession* AgentSession::active_ = nullptr;
 
 struct AgentSession::Delayed {
     AgentSession* owner;
+    unsigned int alarm;
     int operation;
     netsnmp_session* session;
     int requestId;
     netsnmp_pdu* pdu;
-    void* magic;
 };
 
 namespace {
@@ -65,6 +65,11 @@ AgentSession::AgentSession(RequestGate& gate, Journal& journal)
 
 AgentSession::~AgentSession()
 {
+    for (Delayed* delayed : delayed_) {
+        snmp_alarm_unregister(delayed->alarm);
+        snmp_free_pdu(delayed->pdu);
+        delete delayed;
+    }
     if (session_)
         snmp_close(session_);
     if (active_ == this)
@@ -100,10 +105,10 @@ bool AgentSession::open(int port, std::string& error)
 int AgentSession::onPacket(int operation, netsnmp_session* session, int requestId, netsnmp_pdu* pdu, void* magic)
 {
     auto* self = static_cast<AgentSession*>(magic);
-    return self->receive(operation, session, requestId, pdu, magic);
+    return self->receive(operation, session, requestId, pdu);
 }
 
-int AgentSession::receive(int operation, netsnmp_session* session, int requestId, netsnmp_pdu* pdu, void* magic)
+int AgentSession::receive(int operation, netsnmp_session* session, int requestId, netsnmp_pdu* pdu)
 {
     if (operation != NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE)
         return handle_snmp_packet(operation, session, requestId, pdu, nullptr);
@@ -120,21 +125,23 @@ int AgentSession::receive(int operation, netsnmp_session* session, int requestId
     }
     const auto delay = gate_.replyDelay();
     if (delay.count() <= 0)
-        return process(operation, session, requestId, pdu, magic);
+        return process(operation, session, requestId, pdu);
 
     netsnmp_pdu* copy = snmp_clone_pdu(pdu);
     if (!copy)
-        return process(operation, session, requestId, pdu, magic);
-    auto* delayed = new Delayed{this, operation, session, requestId, copy, magic};
+        return process(operation, session, requestId, pdu);
+    auto* delayed = new Delayed{this, 0, operation, session, requestId, copy};
     struct timeval wait;
     wait.tv_sec = static_cast<long>(delay.count() / 1000);
     wait.tv_usec = static_cast<long>((delay.count() % 1000) * 1000);
-    if (snmp_alarm_register_hr(wait, 0, &AgentSession::onDelayed, delayed) == 0) {
+    delayed->alarm = snmp_alarm_register_hr(wait, 0, &AgentSession::onDelayed, delayed);
+    if (delayed->alarm == 0) {
         delete delayed;
-        const int handled = process(operation, session, requestId, copy, magic);
+        const int handled = process(operation, session, requestId, copy);
         snmp_free_pdu(copy);
         return handled;
     }
+    delayed_.insert(delayed);
     return 1;
 }
 
@@ -142,17 +149,18 @@ void AgentSession::onDelayed(unsigned int, void* data)
 {
     auto* delayed = static_cast<Delayed*>(data);
     AgentSession* self = delayed->owner;
+    self->delayed_.erase(delayed);
     if (active_ == self) {
         if (self->gate_.silentAt(RequestGate::Clock::now()))
             self->record(delayed->pdu, "silent", 0);
         else
-            self->process(delayed->operation, delayed->session, delayed->requestId, delayed->pdu, delayed->magic);
+            self->process(delayed->operation, delayed->session, delayed->requestId, delayed->pdu);
     }
     snmp_free_pdu(delayed->pdu);
     delete delayed;
 }
 
-int AgentSession::process(int operation, netsnmp_session* session, int requestId, netsnmp_pdu* pdu, void* magic)
+int AgentSession::process(int operation, netsnmp_session* session, int requestId, netsnmp_pdu* pdu)
 {
     JournalRecord entry = describe(pdu);
     Reply reply;

@@ -6,6 +6,7 @@
 #include "NetSnmp.h"
 #include "RequestGate.h"
 
+#include <set>
 #include <string>
 
 namespace devsim {
@@ -32,8 +33,8 @@ private:
     static int buildReply(netsnmp_session* session, netsnmp_pdu* pdu, u_char** packet, size_t* length, size_t* offset);
     static void onDelayed(unsigned int registration, void* data);
 
-    int receive(int operation, netsnmp_session* session, int requestId, netsnmp_pdu* pdu, void* magic);
-    int process(int operation, netsnmp_session* session, int requestId, netsnmp_pdu* pdu, void* magic);
+    int receive(int operation, netsnmp_session* session, int requestId, netsnmp_pdu* pdu);
+    int process(int operation, netsnmp_session* session, int requestId, netsnmp_pdu* pdu);
     void record(const netsnmp_pdu* pdu, const std::string& status, long index);
     static JournalRecord describe(const netsnmp_pdu* pdu);
 
@@ -41,6 +42,7 @@ private:
     Journal& journal_;
     netsnmp_session* session_ = nullptr;
     Reply* capture_ = nullptr;
+    std::set<Delayed*> delayed_;   // requests waiting for their delay to pass
 
     static AgentSession* active_;
 };

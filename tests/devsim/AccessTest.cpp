@@ -37,11 +37,11 @@ std::vector<std::string> V3Options(const V3User& user)
     return options;
 }
 
-class V3Access : public DeviceTest, public ::testing::WithParamInterface<V3User> {};
+class DevsimV3Access : public Devsim, public ::testing::WithParamInterface<V3User> {};
 
 } // namespace
 
-TEST_F(DeviceTest, CommunitiesReadAndWriteOverV1AndV2c)
+TEST_F(Devsim, CommunitiesReadAndWriteOverV1AndV2c)
 {
     StartDevice();
     for (const std::string version : {"1", "2c"}) {
@@ -72,7 +72,7 @@ TEST_F(DeviceTest, CommunitiesReadAndWriteOverV1AndV2c)
     EXPECT_EQ(journal.back().Status, "noError");
 }
 
-TEST_F(DeviceTest, AnUnknownCommunityGetsNoAnswer)
+TEST_F(Devsim, AnUnknownCommunityGetsNoAnswer)
 {
     StartDevice();
     ToolRun run = Tool("snmpget", Community("2c", "public", 1), {kSysName});
@@ -84,7 +84,7 @@ TEST_F(DeviceTest, AnUnknownCommunityGetsNoAnswer)
     EXPECT_EQ(journal[0].Status, "noResponse");
 }
 
-TEST_F(DeviceTest, ConfiguredCommunitiesReplaceTheDefaults)
+TEST_F(Devsim, ConfiguredCommunitiesReplaceTheDefaults)
 {
     StartDevice(SmallState(), "read-community looker\nwrite-community changer\n");
     EXPECT_EQ(Get(kApMode, "looker").Value, "1");
@@ -93,7 +93,7 @@ TEST_F(DeviceTest, ConfiguredCommunitiesReplaceTheDefaults)
     EXPECT_EQ(device.GetValue(kApMode), "INTEGER 2");
 }
 
-TEST_P(V3Access, UserReadsAndWrites)
+TEST_P(DevsimV3Access, UserReadsAndWrites)
 {
     StartDevice(SmallState(), kUsers);
     const V3User& user = GetParam();
@@ -114,7 +114,7 @@ TEST_P(V3Access, UserReadsAndWrites)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    EveryCombination, V3Access,
+    EveryCombination, DevsimV3Access,
     ::testing::Values(V3User{"plain", "noAuthNoPriv", nullptr, nullptr, nullptr, nullptr},
                       V3User{"md5only", "authNoPriv", "MD5", "md5password", nullptr, nullptr},
                       V3User{"shaonly", "authNoPriv", "SHA", "shapassword", nullptr, nullptr},
@@ -124,7 +124,7 @@ INSTANTIATE_TEST_SUITE_P(
                       V3User{"shaaes", "authPriv", "SHA", "shapassword", "AES", "aespassword"}),
     [](const ::testing::TestParamInfo<V3User>& info) { return std::string(info.param.name); });
 
-TEST_F(DeviceTest, V3RefusesWrongKeysLowLevelsAndReadOnlyUsers)
+TEST_F(Devsim, V3RefusesWrongKeysLowLevelsAndReadOnlyUsers)
 {
     StartDevice(SmallState(), kUsers);
     // A wrong pass phrase fails authentication.

@@ -16,7 +16,7 @@ bool Answered(const ToolRun& run)
 
 } // namespace
 
-TEST_F(DeviceTest, DelayedRepliesOutlastAShortTimeout)
+TEST_F(Devsim, DelayedRepliesOutlastAShortTimeout)
 {
     StartDevice();
     ASSERT_TRUE(device.DelayReplies(1500));
@@ -32,7 +32,7 @@ TEST_F(DeviceTest, DelayedRepliesOutlastAShortTimeout)
         EXPECT_EQ(entry.Status, "noError");
 }
 
-TEST_F(DeviceTest, DelayedSetsKeepTheirV3Security)
+TEST_F(Devsim, DelayedSetsKeepTheirV3Security)
 {
     StartDevice(SmallState(), "user shaaes authPriv SHA shapassword AES aespassword\n");
     ASSERT_TRUE(device.DelayReplies(300));
@@ -44,7 +44,7 @@ TEST_F(DeviceTest, DelayedSetsKeepTheirV3Security)
     EXPECT_EQ(device.GetValue(kApMode), "INTEGER 3");
 }
 
-TEST_F(DeviceTest, DroppedRequestsGetNoReply)
+TEST_F(Devsim, DroppedRequestsGetNoReply)
 {
     StartDevice();
     ASSERT_TRUE(device.DropNext(2));
@@ -60,7 +60,7 @@ TEST_F(DeviceTest, DroppedRequestsGetNoReply)
     EXPECT_EQ(journal[2].Status, "noError");
 }
 
-TEST_F(DeviceTest, ASilentDeviceAnswersNothingUntilItSpeaksAgain)
+TEST_F(Devsim, ASilentDeviceAnswersNothingUntilItSpeaksAgain)
 {
     StartDevice();
     ASSERT_TRUE(device.SilentFor(60));
@@ -75,7 +75,7 @@ TEST_F(DeviceTest, ASilentDeviceAnswersNothingUntilItSpeaksAgain)
     EXPECT_EQ(journal[2].Status, "noError");
 }
 
-TEST_F(DeviceTest, SilenceEndsByItself)
+TEST_F(Devsim, SilenceEndsByItself)
 {
     StartDevice();
     ASSERT_TRUE(device.SilentFor(2));
@@ -84,7 +84,7 @@ TEST_F(DeviceTest, SilenceEndsByItself)
     EXPECT_TRUE(Answered(Tool("snmpget", Community("2c", "orchid", 2), {kSysName})));
 }
 
-TEST_F(DeviceTest, ARestartCommandIsAnsweredThenTheDeviceGoesSilent)
+TEST_F(Devsim, ARestartCommandIsAnsweredThenTheDeviceGoesSilent)
 {
     StartDevice(SmallState() + kP37 + ".4.2.1.0 INTEGER 0\n", "restart-silence 60\n");
     const std::string restart = kP37 + ".4.2.1.0"; // deviceRestart
@@ -100,7 +100,7 @@ TEST_F(DeviceTest, ARestartCommandIsAnsweredThenTheDeviceGoesSilent)
     EXPECT_EQ(journal[3].Status, "silent");
 }
 
-TEST_F(DeviceTest, LoadReplacesTheStateAndABadFileKeepsIt)
+TEST_F(Devsim, LoadReplacesTheStateAndABadFileKeepsIt)
 {
     StartDevice();
     const std::string next = device.Folder() + "/next.state";
@@ -118,7 +118,7 @@ TEST_F(DeviceTest, LoadReplacesTheStateAndABadFileKeepsIt)
     EXPECT_EQ(device.Control("load " + device.Folder() + "/missing.state").rfind("ERR ", 0), 0u);
 }
 
-TEST_F(DeviceTest, JournalLinesCarryKindVersionSecurityAndBindings)
+TEST_F(Devsim, JournalLinesCarryKindVersionSecurityAndBindings)
 {
     StartDevice();
     Tool("snmpget", Community("1", "orchid"), {kApMode, kTftpServer});
@@ -150,7 +150,7 @@ TEST_F(DeviceTest, JournalLinesCarryKindVersionSecurityAndBindings)
     EXPECT_EQ(device.Journal().size(), 1u);
 }
 
-TEST_F(DeviceTest, ControlRefusesUnknownCommandsAndBadArguments)
+TEST_F(Devsim, ControlRefusesUnknownCommandsAndBadArguments)
 {
     StartDevice();
     EXPECT_EQ(device.Control("ping"), "OK");

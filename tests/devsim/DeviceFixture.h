@@ -39,7 +39,7 @@ inline std::string SmallState()
            + kP37 + ".4.10.1.4.1.3.2 IPADDRESS 192.168.2.199\n";
 }
 
-class DeviceTest : public ::testing::Test {
+class Devsim : public ::testing::Test {
 protected:
     // Starts the device with `state` and `config` (empty: defaults).
     void StartDevice(const std::string& state = SmallState(), const std::string& config = "")

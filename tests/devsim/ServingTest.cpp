@@ -4,7 +4,7 @@
 
 using namespace devsim_test;
 
-TEST_F(DeviceTest, EveryStateTypeReachesTheClient)
+TEST_F(Devsim, EveryStateTypeReachesTheClient)
 {
     const std::string P = kP37 + ".9.";
     StartDevice(P + "1.0 INTEGER -17\n" + P + "2.0 STRING \"two words\"\n" + P + "3.0 HEX 00 0D 7F FF\n"
@@ -37,7 +37,7 @@ TEST_F(DeviceTest, EveryStateTypeReachesTheClient)
     EXPECT_EQ(device.GetValue(P + "8.0"), "OID 1.3.6.1.4");
 }
 
-TEST_F(DeviceTest, WalksThePrivateSubtreeInOidOrder)
+TEST_F(Devsim, WalksThePrivateSubtreeInOidOrder)
 {
     // Lines out of order; arcs 9 and 10 sort as numbers, not as text.
     StartDevice(kP37 + ".10.1 INTEGER 10\n" + kP37 + ".9.1 INTEGER 9\n" + kP37 + ".4.1.1.2.2 INTEGER 22\n"
@@ -58,7 +58,7 @@ TEST_F(DeviceTest, WalksThePrivateSubtreeInOidOrder)
     EXPECT_EQ(ParseVars(v1.output).size(), 4u) << v1.output;
 }
 
-TEST_F(DeviceTest, GetNextStepsIntoTablesAndOutOfTheSystemGroup)
+TEST_F(Devsim, GetNextStepsIntoTablesAndOutOfTheSystemGroup)
 {
     StartDevice();
     ToolRun next = Tool("snmpgetnext", Community("2c", "orchid"),
@@ -71,7 +71,7 @@ TEST_F(DeviceTest, GetNextStepsIntoTablesAndOutOfTheSystemGroup)
     EXPECT_EQ(vars[2].Oid, kFirmware);
 }
 
-TEST_F(DeviceTest, MissingVariablesAreNoSuchObjectOrInstance)
+TEST_F(Devsim, MissingVariablesAreNoSuchObjectOrInstance)
 {
     StartDevice();
     ToolRun get = Tool("snmpget", Community("2c", "orchid"), {kP37 + ".4.10.1.4.1.2.7", kP37 + ".77.0", kApMode});

@@ -4,7 +4,7 @@
 
 using namespace devsim_test;
 
-TEST_F(DeviceTest, SetsApplyInPduOrderAndTheLastDuplicateWins)
+TEST_F(Devsim, SetsApplyInPduOrderAndTheLastDuplicateWins)
 {
     StartDevice();
     ToolRun set = Tool("snmpset", Community("2c", "thunder"),
@@ -30,7 +30,7 @@ TEST_F(DeviceTest, SetsApplyInPduOrderAndTheLastDuplicateWins)
     EXPECT_EQ(journal[0].Bindings[0].Type, "STRING");
 }
 
-TEST_F(DeviceTest, OneBadBindingChangesNothing)
+TEST_F(Devsim, OneBadBindingChangesNothing)
 {
     StartDevice();
     struct Case {
@@ -65,7 +65,7 @@ TEST_F(DeviceTest, OneBadBindingChangesNothing)
     }
 }
 
-TEST_F(DeviceTest, AV1SetRefusalIsReportedInV1Terms)
+TEST_F(Devsim, AV1SetRefusalIsReportedInV1Terms)
 {
     StartDevice();
     ToolRun set = Tool("snmpset", Community("1", "thunder"), {kTftpFile, "s", "changed", kFirmware, "s", "9.9"});
@@ -74,7 +74,7 @@ TEST_F(DeviceTest, AV1SetRefusalIsReportedInV1Terms)
     EXPECT_EQ(device.GetValue(kTftpFile), "STRING \"config.dcf\"");
 }
 
-TEST_F(DeviceTest, ControlSetsMayChangeReadOnlyVariablesAndAddNewOnes)
+TEST_F(Devsim, ControlSetsMayChangeReadOnlyVariablesAndAddNewOnes)
 {
     StartDevice();
     ASSERT_TRUE(device.SetValue(kFirmware, "STRING", "\"2.0.01\""));

@@ -30,7 +30,7 @@ struct FakeClock {
 
 } // namespace
 
-TEST(StateStore, NextWalksInOidOrderWithinTheSubtree)
+TEST(DevsimStateStore, NextWalksInOidOrderWithinTheSubtree)
 {
     StateStore store;
     // Given out of order, with arcs that sort differently as text (9 < 10).
@@ -51,7 +51,7 @@ TEST(StateStore, NextWalksInOidOrderWithinTheSubtree)
     EXPECT_EQ(store.next(O("1.3.6.1.2.1.1.7.0"), false, systemGroupOid()), nullptr);
 }
 
-TEST(StateStore, SystemGroupKeepsItsMarksUnderAStateFile)
+TEST(DevsimStateStore, SystemGroupKeepsItsMarksUnderAStateFile)
 {
     StateStore store;
     store.reset(parseStateText("1.3.6.1.2.1.1.1.0 STRING \"other descr\"\n1.3.6.1.2.1.1.5.0 STRING \"ap-1\"\n", "t"));
@@ -67,7 +67,7 @@ TEST(StateStore, SystemGroupKeepsItsMarksUnderAStateFile)
     EXPECT_NE(store.find(sysUpTimeOid()), nullptr);
 }
 
-TEST(StateStore, CountersAdvanceWithTheClockAndWrap)
+TEST(DevsimStateStore, CountersAdvanceWithTheClockAndWrap)
 {
     FakeClock clock;
     StateStore store(clock.function());
@@ -86,7 +86,7 @@ TEST(StateStore, CountersAdvanceWithTheClockAndWrap)
     EXPECT_EQ(store.read(*store.find(O(P + ".2.0"))).number, 103u);
 }
 
-TEST(SetCheck, RefusesWhatTheDeviceCannotTake)
+TEST(DevsimSetCheck, RefusesWhatTheDeviceCannotTake)
 {
     StateStore store;
     store.reset(parseStateText(P + ".1.0 INTEGER 1\nro " + P + ".2.0 STRING \"fw\"\nmax=3 " + P

@@ -30,7 +30,7 @@ std::string ErrorOf(const std::string& text)
 
 } // namespace
 
-TEST(StateText, EveryTypeWritesBackAsRead)
+TEST(DevsimStateText, EveryTypeWritesBackAsRead)
 {
     for (const std::string& line : {
              P + ".1.0 INTEGER -2147483648",
@@ -51,7 +51,7 @@ TEST(StateText, EveryTypeWritesBackAsRead)
         EXPECT_EQ(RoundTrip(line), line);
 }
 
-TEST(StateText, OtherSpellingsReadToTheSameValue)
+TEST(DevsimStateText, OtherSpellingsReadToTheSameValue)
 {
     EXPECT_EQ(RoundTrip("." + P + ".1.0 integer 5"), P + ".1.0 INTEGER 5");
     EXPECT_EQ(RoundTrip(P + ".2.0 STRING plain words  "), P + ".2.0 STRING \"plain words\"");
@@ -62,7 +62,7 @@ TEST(StateText, OtherSpellingsReadToTheSameValue)
     EXPECT_EQ(RoundTrip(P + ".3.0 HEX\r"), P + ".3.0 STRING \"\"");
 }
 
-TEST(StateText, CommentsAndBlankLinesAreNoVariables)
+TEST(DevsimStateText, CommentsAndBlankLinesAreNoVariables)
 {
     EXPECT_EQ(parseStateLine("").kind, LineKind::Blank);
     EXPECT_EQ(parseStateLine("   \t").kind, LineKind::Blank);
@@ -70,7 +70,7 @@ TEST(StateText, CommentsAndBlankLinesAreNoVariables)
     EXPECT_EQ(parseStateText("# only\n\n" + P + ".1.0 INTEGER 1\n", "x").size(), 1u);
 }
 
-TEST(StateText, BadValuesAreRefusedWithTheirReason)
+TEST(DevsimStateText, BadValuesAreRefusedWithTheirReason)
 {
     struct Case { std::string line; std::string reason; };
     for (const Case& c : std::vector<Case>{
@@ -102,7 +102,7 @@ TEST(StateText, BadValuesAreRefusedWithTheirReason)
     }
 }
 
-TEST(StateText, FileFaultsNameTheFileAndLine)
+TEST(DevsimStateText, FileFaultsNameTheFileAndLine)
 {
     EXPECT_EQ(ErrorOf("# head\n" + P + ".1.0 INTEGER 1\n" + P + ".2.0 BOGUS 1\n"),
               "dev.state: line 3: unknown type \"BOGUS\" (expected INTEGER, STRING, HEX, IPADDRESS, COUNTER32, "
@@ -116,7 +116,7 @@ TEST(StateText, FileFaultsNameTheFileAndLine)
     EXPECT_EQ(ErrorOf("1.3.6.1.2.1.1.5.0 STRING \"own name\"\n"), "");
 }
 
-TEST(StateText, AnUnreadableFileIsNamed)
+TEST(DevsimStateText, AnUnreadableFileIsNamed)
 {
     try {
         loadStateFile("/nonexistent/devsim.state");

@@ -5,7 +5,7 @@
 
 using namespace devsim_test;
 
-TEST_F(DeviceTest, SystemGroupReadsAsTheDevice)
+TEST_F(Devsim, SystemGroupReadsAsTheDevice)
 {
     StartDevice();
     ToolRun walk = Tool("snmpwalk", Community("2c", "orchid"), {"1.3.6.1.2.1.1"});
@@ -25,7 +25,7 @@ TEST_F(DeviceTest, SystemGroupReadsAsTheDevice)
     EXPECT_EQ(vars[6].Type, "INTEGER");
 }
 
-TEST_F(DeviceTest, UpTimeAdvances)
+TEST_F(Devsim, UpTimeAdvances)
 {
     StartDevice();
     const long first = std::stol(Get(kSysUpTime).Value);
@@ -34,7 +34,7 @@ TEST_F(DeviceTest, UpTimeAdvances)
     EXPECT_GT(second, first);
 }
 
-TEST_F(DeviceTest, ContactNameAndLocationAreWritableUpTo255Bytes)
+TEST_F(Devsim, ContactNameAndLocationAreWritableUpTo255Bytes)
 {
     StartDevice();
     const std::string longest(255, 'n');
@@ -50,7 +50,7 @@ TEST_F(DeviceTest, ContactNameAndLocationAreWritableUpTo255Bytes)
     EXPECT_EQ(Get(kSysName).Value, "\"" + longest + "\"");
 }
 
-TEST_F(DeviceTest, DescrObjectIdUpTimeAndServicesAreReadOnly)
+TEST_F(Devsim, DescrObjectIdUpTimeAndServicesAreReadOnly)
 {
     StartDevice();
     struct Case { std::string oid; std::string type; std::string value; };
@@ -64,7 +64,7 @@ TEST_F(DeviceTest, DescrObjectIdUpTimeAndServicesAreReadOnly)
     EXPECT_EQ(Get("1.3.6.1.2.1.1.7.0").Value, "2");
 }
 
-TEST_F(DeviceTest, StateFileMaySetTheSystemGroup)
+TEST_F(Devsim, StateFileMaySetTheSystemGroup)
 {
     StartDevice("1.3.6.1.2.1.1.5.0 STRING \"ap-north\"\n1.3.6.1.2.1.1.1.0 STRING \"VKA-7410 Outdoor Wireless Access Point v2\"\n");
     EXPECT_EQ(Get(kSysName).Value, "\"ap-north\"");
