@@ -3,6 +3,7 @@
 #include "ControlEventFilter.h"
 #include "Forms.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -89,6 +90,13 @@ bool ControlEventFilter::Key(QEvent* event, bool down)
 {
     auto* key = static_cast<QKeyEvent*>(event);
     TControl* c = control_;
+    // A form sees its controls' keys only through KeyPreview, not when they
+    // bubble up unhandled from the focused control.
+    if (dynamic_cast<TCustomForm*>(c)) {
+        QWidget* focus = QApplication::focusWidget();
+        if (focus && focus != c->Widget() && c->Widget()->isAncestorOf(focus))
+            return false;
+    }
     bool eaten = false;
     c->FromQt([&] {
         TCustomForm* form = c->ParentForm();
@@ -125,6 +133,9 @@ bool ControlEventFilter::Key(QEvent* event, bool down)
 bool ControlEventFilter::eventFilter(QObject* watched, QEvent* event)
 {
     TControl* c = control_;
+    // Labels, panels, shapes and images take their mouse clicks themselves; Qt would
+    // pass them on to the parent, which would then see the same click again.
+    bool passive = c->clickOnMouseUp_ && watched == c->Widget() && !qobject_cast<QAbstractItemView*>(c->Widget());
     switch (event->type()) {
     case QEvent::FocusIn:
         if (IsControlFocusChange(event))
@@ -145,7 +156,7 @@ bool ControlEventFilter::eventFilter(QObject* watched, QEvent* event)
                 c->OnMouseDown(c, ButtonOf(m->button()), ShiftOf(m->modifiers(), m->buttons()),
                                int(m->position().x()), int(m->position().y()));
             });
-        break;
+        return passive;
     }
     case QEvent::MouseButtonRelease: {
         auto* m = static_cast<QMouseEvent*>(event);
@@ -157,11 +168,11 @@ bool ControlEventFilter::eventFilter(QObject* watched, QEvent* event)
         auto* w = static_cast<QWidget*>(watched);
         if (c->clickOnMouseUp_ && m->button() == Qt::LeftButton && w->rect().contains(m->position().toPoint()))
             c->FromQt([&] { c->Click(); });
-        break;
+        return passive;
     }
     case QEvent::MouseButtonDblClick:
         c->FromQt([&] { c->Fire(c->OnDblClick); });
-        break;
+        return passive;
     case QEvent::MouseMove: {
         auto* m = static_cast<QMouseEvent*>(event);
         if (c->OnMouseMove)

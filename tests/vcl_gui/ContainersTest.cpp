@@ -37,6 +37,25 @@ TEST(Panels, BorderWidthKeepsAlignedChildrenInside)
     EXPECT_EQ(90, inner->Height());
 }
 
+TEST(Clicks, AClickOnALabelIsTheLabelsAloneNotItsPanels)
+{
+    ShownForm f;
+    auto* panel = f.Add<TPanel>("Panel1");
+    panel->SetBounds(0, 0, 200, 100);
+    auto* label = new TLabel(f.form);
+    label->SetParent(panel);
+    label->SetCaption("Samples");
+    label->SetLeft(20);
+    int labelClicks = 0, panelClicks = 0;
+    label->OnClick = [&](TObject*) { ++labelClicks; };
+    panel->OnClick = [&](TObject*) { ++panelClicks; };
+    QTest::mouseClick(label->Widget(), Qt::LeftButton);
+    EXPECT_EQ(1, labelClicks);
+    EXPECT_EQ(0, panelClicks);
+    QTest::mouseClick(panel->Widget(), Qt::LeftButton, {}, QPoint(150, 80));
+    EXPECT_EQ(1, panelClicks);
+}
+
 TEST(Keys, KeyDownReportsVirtualKeyAndShiftState)
 {
     ShownForm f;
@@ -58,12 +77,19 @@ TEST(Keys, KeyPreviewLetsTheFormSeeAndEatKeysFirst)
     ShownForm f;
     f.form->SetKeyPreview(true);
     auto* edit = f.Add<TEdit>("Ed_Port");
-    f.form->OnKeyDown = [](TObject*, Word& key, TShiftState) {
+    int formKeys = 0;
+    f.form->OnKeyDown = [&](TObject*, Word& key, TShiftState) {
+        ++formKeys;
         if (key == 'X')
             key = 0;
     };
+    QApplication::setActiveWindow(f.form->Widget());
+    edit->SetFocus();
     QTest::keyClicks(edit->Widget(), "1x2");
     EXPECT_EQ(AnsiString("12"), edit->Text());
+    EXPECT_EQ(3, formKeys);
+    QTest::keyClick(edit->Widget(), Qt::Key_Return);  // bubbles up unhandled, not previewed twice
+    EXPECT_EQ(4, formKeys);
 }
 
 TEST(ApplicationLoop, RunEndsWhenTheMainFormCloses)
