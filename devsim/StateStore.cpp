@@ -18,27 +18,26 @@ void StateStore::reset(const std::vector<StateEntry>& entries)
         const Oid key = entry.oid;
         slots_[key] = Slot{std::move(entry), t};
     }
-    for (const StateEntry& entry : entries) {
-        auto it = slots_.find(entry.oid);
-        if (it == slots_.end()) {
-            slots_[entry.oid] = Slot{entry, t};
-            continue;
-        }
-        StateEntry merged = entry;
-        merged.readOnly = entry.readOnly || it->second.entry.readOnly;
-        if (!merged.maxLength)
-            merged.maxLength = it->second.entry.maxLength;
-        merged.upTime = it->second.entry.upTime;
-        it->second = Slot{std::move(merged), t};
-    }
+    for (const StateEntry& entry : entries)
+        put(entry);
 }
 
 void StateStore::put(StateEntry entry)
 {
     auto it = slots_.find(entry.oid);
-    if (it != slots_.end() && it->second.entry.upTime)
-        entry.upTime = true;
-    Oid key = entry.oid;
+    if (it != slots_.end()) {
+        // A system group variable keeps its read-only mark, length limit and up-time role.
+        static const std::vector<StateEntry> system = systemGroupDefaults();
+        for (const StateEntry& fixed : system) {
+            if (fixed.oid != entry.oid)
+                continue;
+            entry.readOnly = entry.readOnly || fixed.readOnly;
+            if (!entry.maxLength)
+                entry.maxLength = fixed.maxLength;
+            entry.upTime = fixed.upTime;
+        }
+    }
+    const Oid key = entry.oid;
     slots_[key] = Slot{std::move(entry), now_()};
 }
 

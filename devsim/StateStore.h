@@ -21,7 +21,8 @@ public:
     // group keeps the default's read-only mark and length limit).
     void reset(const std::vector<StateEntry>& entries);
 
-    // Adds or replaces one variable (control channel).
+    // Adds or replaces one variable (control channel); a system group
+    // variable keeps its marks as in reset().
     void put(StateEntry entry);
 
     const StateEntry* find(const Oid& oid) const;

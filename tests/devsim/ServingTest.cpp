@@ -2,6 +2,8 @@
 // walks them in OID order.
 #include "DeviceFixture.h"
 
+#include <thread>
+
 using namespace devsim_test;
 
 TEST_F(Devsim, EveryStateTypeReachesTheClient)
@@ -89,4 +91,31 @@ TEST_F(Devsim, MissingVariablesAreNoSuchObjectOrInstance)
     EXPECT_EQ(v1Get.Version, "1");
     EXPECT_EQ(v1Get.Status, "noSuchName");
     EXPECT_EQ(v1Get.ErrorIndex, 2);
+}
+
+TEST_F(Devsim, ServesNothingButTheSystemGroupAndThePrivateSubtree)
+{
+    StartDevice();
+    ToolRun walk = Tool("snmpwalk", Community("2c", "orchid"), {".1"});
+    const auto vars = ParseVars(walk.output);
+    ASSERT_EQ(vars.size(), 7u + 11u) << walk.output;
+    for (std::size_t i = 0; i < vars.size(); ++i)
+        EXPECT_EQ(vars[i].Oid.rfind(i < 7 ? "1.3.6.1.2.1.1." : "1.3.6.1.4.1.32473.10.37.", 0), 0u) << vars[i].Oid;
+    // No SNMP engine, VACM or other agent module answers.
+    ToolRun get = Tool("snmpget", Community("2c", "orchid"), {"1.3.6.1.6.3.10.2.1.1.0", "1.3.6.1.2.1.2.1.0"});
+    const auto missing = ParseVars(get.output);
+    ASSERT_EQ(missing.size(), 2u) << get.output;
+    for (const ToolVar& var : missing)
+        EXPECT_NE(var.Value.find("No Such Object"), std::string::npos) << var.Oid;
+}
+
+TEST_F(Devsim, AdvancingCountersMoveBetweenReads)
+{
+    const std::string counter = kP37 + ".5.9.1.0";
+    StartDevice("advance=1000 " + counter + " COUNTER32 100\n" + kP37 + ".5.9.2.0 COUNTER32 100\n");
+    const long first = std::stol(Get(counter).Value);
+    std::this_thread::sleep_for(std::chrono::milliseconds(1100));
+    const long second = std::stol(Get(counter).Value);
+    EXPECT_GE(second - first, 1000);
+    EXPECT_EQ(Get(kP37 + ".5.9.2.0").Value, "100");
 }

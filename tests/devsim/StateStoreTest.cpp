@@ -65,6 +65,16 @@ TEST(DevsimStateStore, SystemGroupKeepsItsMarksUnderAStateFile)
     ASSERT_TRUE(name->maxLength.has_value());
     EXPECT_EQ(*name->maxLength, 255u);
     EXPECT_NE(store.find(sysUpTimeOid()), nullptr);
+
+    // The same for a single variable put by the control channel.
+    StateEntry plain;
+    plain.oid = O("1.3.6.1.2.1.1.1.0");
+    plain.value = Value::makeString("put");
+    store.put(plain);
+    EXPECT_TRUE(store.find(plain.oid)->readOnly);
+    plain.oid = O(P + ".1.0");
+    store.put(plain);
+    EXPECT_FALSE(store.find(plain.oid)->readOnly);
 }
 
 TEST(DevsimStateStore, CountersAdvanceWithTheClockAndWrap)
