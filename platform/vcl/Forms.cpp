@@ -171,18 +171,25 @@ void TCustomForm::SetBounds(int left, int top, int width, int height)
 {
     QSize extra = FrameExtra();
     window_->move(left, top);
-    window_->resize(std::max(0, width - extra.width()), std::max(0, height - extra.height()));
+    ResizeWindow(width - extra.width(), height - extra.height());
+}
+
+void TCustomForm::ResizeWindow(int width, int height)
+{
+    width = std::max(0, width);
+    height = std::max(0, height);
+    // A form with a fixed border keeps a fixed size, but code may still change it.
+    if (window_->minimumSize() == window_->maximumSize())
+        window_->setFixedSize(width, height);
+    else
+        window_->resize(width, height);
     LayoutClient();
 }
 
 int TCustomForm::ClientWidth() const { return client_->width(); }
 int TCustomForm::ClientHeight() const { return client_->height(); }
 
-void TCustomForm::SetClientWidth(int width)
-{
-    window_->resize(std::max(0, width), window_->height());
-    LayoutClient();
-}
+void TCustomForm::SetClientWidth(int width) { ResizeWindow(width, window_->height()); }
 
 int TCustomForm::MenuHeight() const
 {
@@ -192,11 +199,7 @@ int TCustomForm::MenuHeight() const
     return height > 0 ? height : menuBar_->sizeHint().height();
 }
 
-void TCustomForm::SetClientHeight(int height)
-{
-    window_->resize(window_->width(), std::max(0, height) + MenuHeight());
-    LayoutClient();
-}
+void TCustomForm::SetClientHeight(int height) { ResizeWindow(window_->width(), std::max(0, height) + MenuHeight()); }
 
 void TCustomForm::LayoutClient()
 {

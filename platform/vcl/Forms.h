@@ -109,6 +109,7 @@ private:
     void ApplyWindowFlags();
     void LayoutClient();
     int MenuHeight() const;
+    void ResizeWindow(int width, int height);
     void CloseModal();
     void EscapePressed();
     void ReturnPressed();

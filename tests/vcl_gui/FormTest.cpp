@@ -202,6 +202,20 @@ TEST(Forms, CloseActionNoneKeepsTheFormAndFreeReleasesIt)
     EXPECT_TRUE(destroyed);
 }
 
+TEST(Forms, AFixedBorderStillLetsCodeResizeTheForm)
+{
+    TForm form(nullptr);
+    form.SetBorderStyle(bsSingle);
+    form.SetBorderIcons(biSystemMenu | biMinimize);
+    form.SetClientWidth(300);
+    form.Show();
+    form.SetClientWidth(420);
+    form.SetClientHeight(170);
+    EXPECT_EQ(420, form.ClientWidth());
+    EXPECT_EQ(170, form.ClientHeight());
+    EXPECT_EQ(form.Widget()->minimumSize(), form.Widget()->maximumSize());
+}
+
 // --- window messages ----------------------------------------------------------------
 
 class TConfigProbe : public TForm {
