@@ -42,6 +42,10 @@ KwSNMPRequest::~KwSNMPRequest()
 
 void KwSNMPRequest::WaitForReplies()
 {
+    // Inside a tick of the event timer (a completion handler destroying its owner)
+    // no reply can arrive before the handler returns: waiting would only freeze.
+    if (!SNMPEventTimer || !SNMPEventTimer->Running())
+        return;
     using Clock = std::chrono::steady_clock;
     const auto deadline = Clock::now() + std::chrono::milliseconds(6000);
     while (Pending > 0 && Clock::now() < deadline && QCoreApplication::instance()) {

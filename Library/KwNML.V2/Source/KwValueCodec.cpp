@@ -83,6 +83,8 @@ std::string ReceivedText(int syntax, const Vb& vb)
     case SX_BITSTR:
     case SX_OPAQUE:
     case SX_MACADDRESS:
+        if (vb.has_no_value())
+            return "";
         return OctetsOf(vb, bytes) ? KwHexText(bytes) : NullText;
     case SX_DISPLAYSTR:
         return OctetsOf(vb, bytes) ? KwUpToZero(bytes) : NullText;
@@ -119,12 +121,35 @@ std::string ReceivedText(int syntax, const Vb& vb)
     }
 }
 
+bool IsDottedAddress(const std::string& text)
+{
+    int parts = 0;
+    std::size_t pos = 0;
+    while (true) {
+        std::size_t digits = 0;
+        unsigned value = 0;
+        while (pos < text.size() && text[pos] >= '0' && text[pos] <= '9' && digits < 4) {
+            value = value * 10 + static_cast<unsigned>(text[pos] - '0');
+            ++pos;
+            ++digits;
+        }
+        if (digits == 0 || value > 255)
+            return false;
+        ++parts;
+        if (pos == text.size())
+            return parts == 4;
+        if (text[pos] != '.' || parts == 4)
+            return false;
+        ++pos;
+    }
+}
+
 bool HasNoValue(int syntax, const Vb& vb)
 {
+    if (IsOctetKind(syntax))
+        return false;  // their text is the bytes' hex form, empty for none
     if (vb.has_no_value())
         return true;
-    if (IsOctetKind(syntax))
-        return false;
     // An empty string counts as no value; the bytes of a double or a date may well
     // begin with a zero byte, so only their length decides.
     OctetStr octets;
@@ -188,12 +213,22 @@ void KwSNMPRequest::ValueToVb(int index, Vb& vb)
     case SX_DISPLAYSTR:
         vb.set_value(OctetStr(t));
         break;
-    case SX_OBJECTID:
-        vb.set_value(Oid(t.c_str()));
+    // Texts that are no dotted form go out as NULL, so the agent refuses them
+    // instead of storing a made-up value; a name is never looked up.
+    case SX_OBJECTID: {
+        const Oid oid(t.c_str());
+        if (oid.valid() && !t.empty())
+            vb.set_value(oid);
+        else
+            vb.set_null();
         break;
+    }
     case SX_IPADDRESS:
     case SX_NSAPADDR:
-        vb.set_value(IpAddress(t.c_str()));
+        if (IsDottedAddress(t))
+            vb.set_value(IpAddress(t.c_str()));
+        else
+            vb.set_null();
         break;
     case SX_DOUBLE:
     case SX_BCDATETIME: {
