@@ -3,6 +3,7 @@
 #include "AccessSetup.h"
 #include "AgentSession.h"
 #include "ControlSocket.h"
+#include "DeviceBehaviours.h"
 #include "DeviceConfig.h"
 #include "HookTable.h"
 #include "NetSnmp.h"
@@ -44,22 +45,6 @@ void confineNetSnmp(const std::string& folder)
     netsnmp_ds_set_boolean(NETSNMP_DS_APPLICATION_ID, NETSNMP_DS_AGENT_AGENTX_MASTER, 0);
     netsnmp_ds_set_boolean(NETSNMP_DS_APPLICATION_ID, NETSNMP_DS_AGENT_NO_ROOT_ACCESS, 1);
     netsnmp_ds_set_boolean(NETSNMP_DS_APPLICATION_ID, NETSNMP_DS_AGENT_DONT_LOG_TCPWRAPPERS_CONNECTS, 1);
-}
-
-void addRestartHooks(HookTable& hooks, unsigned seconds)
-{
-    if (seconds == 0)
-        return;
-    const std::chrono::milliseconds span = std::chrono::seconds(seconds);
-    auto device = [](std::initializer_list<std::uint32_t> tail) {
-        Oid oid = privateTreeOid();
-        oid.push_back(37);
-        oid.insert(oid.end(), tail);
-        return oid;
-    };
-    hooks.add(device({4, 2, 1, 0}), silenceHook(1, span));        // deviceRestart = reboot
-    hooks.add(device({4, 2, 2, 0}), silenceHook(1, span));        // deviceFactoryDefault = reset
-    hooks.add(device({4, 3, 2, 4, 0}), silenceHook(4, span));     // tftpUpgradeSettingCommand = Reboot
 }
 
 void onSignal(int)
@@ -115,7 +100,7 @@ int runDevice(const Options& options)
     RequestGate gate;
     PostReplyQueue afterReply;
     HookTable hooks;
-    addRestartHooks(hooks, config.restartSilenceSeconds);
+    installBehaviours(hooks, config);
     HookContext context{store, gate, afterReply};
 
     catchSignals();

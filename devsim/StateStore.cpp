@@ -1,5 +1,6 @@
 #include "StateStore.h"
 
+#include "ServedTrees.h"
 #include "SystemGroup.h"
 
 namespace devsim {
@@ -81,6 +82,16 @@ Value StateStore::read(const StateEntry& entry) const
     if (value.type == VarType::Counter32)
         value.number &= 0xFFFFFFFFull;
     return value;
+}
+
+void StateStore::removeBelow(const Oid& prefix)
+{
+    for (auto it = slots_.lower_bound(prefix); it != slots_.end() && oidStartsWith(it->first, prefix);) {
+        if (oidStartsWith(it->first, systemGroupOid()))
+            ++it;
+        else
+            it = slots_.erase(it);
+    }
 }
 
 void StateStore::assign(const Oid& oid, const Value& value)

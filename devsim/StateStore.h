@@ -42,6 +42,10 @@ public:
     // on from the new value.
     void assign(const Oid& oid, const Value& value);
 
+    // Removes every variable below `prefix` (a table's rows before a refresh
+    // fills it again); the system group stays.
+    void removeBelow(const Oid& prefix);
+
     std::size_t size() const { return slots_.size(); }
 
 private:

@@ -115,3 +115,18 @@ TEST(DevsimSetCheck, RefusesWhatTheDeviceCannotTake)
     EXPECT_EQ(checkSet(store, O(P + ".9.0"), VarType::Integer, &number), SetError::NoCreation);
     EXPECT_EQ(checkSet(store, sysUpTimeOid(), VarType::TimeTicks, &number), SetError::NotWritable);
 }
+
+TEST(DevsimStateStore, RemoveBelowEmptiesATableOnly)
+{
+    StateStore store;
+    store.reset(parseStateText(P + ".4.1.1.1 INTEGER 1\n" + P + ".4.1.1.2 INTEGER 2\n" + P + ".4.10.0 INTEGER 3\n"
+                                   + P + ".5.0 INTEGER 4\n",
+                               "t"));
+    const std::size_t before = store.size();
+    store.removeBelow(O(P + ".4.1"));
+    EXPECT_EQ(store.size(), before - 2);
+    EXPECT_EQ(store.find(O(P + ".4.1.1.1")), nullptr);
+    EXPECT_NE(store.find(O(P + ".4.10.0")), nullptr);
+    store.removeBelow(O("1.3.6.1"));
+    EXPECT_EQ(store.size(), 7u); // the system group stays
+}
