@@ -43,6 +43,8 @@ TEST_F(Devsim, OneBadBindingChangesNothing)
         {{kApMode, "i", "3", kTftpFile, "s", "changed", kFirmware, "s", "9.9"}, "notWritable", 3},
         {{kTftpServer, "a", "10.1.1.1", kP37 + ".77.0", "i", "1"}, "noCreation", 2},
         {{kApMode, "i", "4", kTftpServer, "i", "5"}, "wrongType", 2},
+        // A value never read goes out as an explicit NULL: refused, not stored as zero.
+        {{kApMode, "i", "4", kTftpFile, "n", ""}, "wrongType", 2},
         {{kSysName, "s", "renamed", kTftpFile, "s", "changed", kSysContact, "s", std::string(300, 'c')},
          "wrongLength", 3},
     };
