@@ -138,12 +138,18 @@ bool ControlEventFilter::eventFilter(QObject* watched, QEvent* event)
     bool passive = c->clickOnMouseUp_ && watched == c->Widget() && !qobject_cast<QAbstractItemView*>(c->Widget());
     switch (event->type()) {
     case QEvent::FocusIn:
-        if (IsControlFocusChange(event))
+        if (IsControlFocusChange(event) && !c->entered_) {
+            c->entered_ = true;
             c->FromQt([&] { c->Fire(c->OnEnter); });
+        }
         break;
     case QEvent::FocusOut:
-        if (IsControlFocusChange(event))
+        // Only a control that was entered is left: when an OnExit handler takes the
+        // focus back, the control the focus was going to never saw it arrive.
+        if (IsControlFocusChange(event) && c->entered_) {
+            c->entered_ = false;
             c->FromQt([&] { c->Fire(c->OnExit); });
+        }
         break;
     case QEvent::KeyPress:
         return Key(event, true);

@@ -247,6 +247,7 @@ private:
     bool showHint_ = false;
     bool muted_ = false;
     bool clickOnMouseUp_ = false;
+    bool entered_ = false;  // the focus arrived (OnEnter fired) and has not left
 };
 
 // A control that holds other controls. Deleting it deletes its child controls

@@ -275,6 +275,26 @@ TEST(Forms, EnterAndExitFollowTheFocus)
     EXPECT_EQ((std::vector<std::string>{"exit first", "enter second"}), log);
 }
 
+TEST(Forms, AnExitHandlerCanTakeTheFocusBack)
+{
+    ShownForm f;
+    auto* first = f.Add<TEdit>("Ed_Vid");
+    auto* second = f.Add<TEdit>("Ed_Other");
+    second->SetTop(30);
+    std::vector<std::string> log;
+    first->OnExit = [&](TObject*) {
+        log.push_back("exit first");
+        first->SetFocus();  // refused input: back to the edit
+    };
+    second->OnEnter = [&](TObject*) { log.push_back("enter second"); };
+    second->OnExit = [&](TObject*) { log.push_back("exit second"); };
+    QApplication::setActiveWindow(f.form->Widget());
+    first->SetFocus();
+    second->SetFocus();
+    EXPECT_TRUE(first->Focused());
+    EXPECT_EQ((std::vector<std::string>{"exit first"}), log);
+}
+
 // --- menus --------------------------------------------------------------------------
 
 TEST(Menus, ItemsBecomeActionsOfTheFormsMenuBar)
