@@ -7,6 +7,7 @@
 #include "SysUtils.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
 #include <algorithm>
@@ -75,11 +76,10 @@ void KwTFTPServer::Stop()
 {
     CloseListener();
     if (QCoreApplication::instance()) {
-        QTimer deadline;
-        deadline.setSingleShot(true);
-        deadline.start(StopWaitMs);
+        QElapsedTimer waited;
+        waited.start();
         // The 20 ms check keeps waking the loop, so the wait sleeps between events.
-        while (RunningSessionCount() > 0 && deadline.isActive() && Timer_->isActive())
+        while (RunningSessionCount() > 0 && waited.elapsed() < StopWaitMs && Timer_->isActive())
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     }
     Timer_->stop();
@@ -148,7 +148,7 @@ void KwTFTPServer::CheckSessions()
         if (std::find(Sessions_.begin(), Sessions_.end(), session) == Sessions_.end())
             continue;
         if (session->State() != _TFTPSession::Running) {
-            if (session->Lingering(now))
+            if (session->Lingering(now, RetryLimit_))
                 continue;
             RemoveSession(session);
             return;  // at most one session leaves per tick

@@ -163,7 +163,7 @@ void _TFTPSession::OnSocket()
         return;
     const int opcode = OpcodeOf(packet, length);
     const int block = BlockOf(packet, length);
-    if (Lingering(KwTFTPTickCount())) {
+    if (State_ == Finished && FinishedAt_ != 0) {
         if (opcode == DATA && block == LastBlockReceived_)
             SendAck(static_cast<std::uint16_t>(block));
         return;
@@ -221,6 +221,7 @@ void _TFTPSession::OnData(int block, const std::uint8_t* payload, int count)
         return;
     }
     LastBlockReceived_ = block;
+    Waits_ = 0;
     Msg_.LastBlockSize = count;
     Msg_.Bytes = SaturatingAdd(Msg_.Bytes, count);
     if (count == BlockSize) {
@@ -236,7 +237,7 @@ void _TFTPSession::OnData(int block, const std::uint8_t* payload, int count)
         return;
     }
     if (SendAck(static_cast<std::uint16_t>(block))) {
-        LingerUntil_ = KwTFTPTickCount() + static_cast<std::int64_t>(Msg_.Timeout) * 10;
+        FinishedAt_ = KwTFTPTickCount();
         SetStatus(TFTP_SUCCESS);
     }
 }
@@ -251,7 +252,13 @@ void _TFTPSession::OnPeerError(int errorCode)
 bool _TFTPSession::Resend(int RetryLimit)
 {
     auto keepAlive = shared_from_this();
-    if (Msg_.Opcode == WRQ || Msg_.SendCount >= RetryLimit)
+    if (Msg_.Opcode == WRQ) {
+        if (++Waits_ >= RetryLimit)
+            return true;
+        ArmDeadline();
+        return false;
+    }
+    if (Msg_.SendCount >= RetryLimit)
         return true;
     ++Msg_.SendCount;
     if (SendBuffer()) {

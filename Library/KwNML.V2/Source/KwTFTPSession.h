@@ -12,7 +12,10 @@
 //  - a received file replaces the target only when complete;
 //  - a read or write failure ends with an ERROR packet and an error status;
 //  - an ERROR packet from the peer ends the transfer with -1101 minus its code;
-//  - a finished write stays a while to acknowledge a repeated last block, in case the
+//  - a write waits RetryLimit time-outs for the next DATA (it sends nothing meanwhile),
+//    as patient as a read is with its three transmissions, so a lost DATA heals when
+//    the peer repeats it;
+//  - a finished write stays as long to acknowledge a repeated last block, in case the
 //    peer lost the last ACK.
 // Sessions are held by shared_ptr: every entry point keeps the session alive while the
 // status handler runs, whatever the handler does to the server.
@@ -48,7 +51,8 @@ public:
     void Begin();
     // Handles one socket notification.
     void OnSocket();
-    // Retransmits the last DATA; true when the session is to be timed out instead.
+    // Retransmits the last DATA (a write only waits again); true when the session is to
+    // be timed out instead.
     bool Resend(int RetryLimit);
     // Answers a request that repeats this session's (its first answer was lost).
     void AnswerRepeatedRequest(int RetryLimit);
@@ -63,7 +67,11 @@ public:
     // Retransmission deadline in KwTFTPTickCount milliseconds; 0 when none is armed.
     std::int64_t Deadline() const { return Deadline_; }
     // A finished write that still acknowledges a repeated last block.
-    bool Lingering(std::int64_t now) const { return State_ == Finished && LingerUntil_ > now; }
+    bool Lingering(std::int64_t now, int RetryLimit) const
+    {
+        return State_ == Finished && FinishedAt_ != 0 &&
+               now - FinishedAt_ < static_cast<std::int64_t>(Msg_.Timeout) * 10 * RetryLimit;
+    }
     const KwTFTPMsg& Msg() const { return Msg_; }
     std::uint16_t LocalPort() const { return Socket_.LocalEndpoint().Port; }
 
@@ -90,7 +98,8 @@ private:
     bool Cancel_ = false;
     int State_ = Running;
     std::int64_t Deadline_ = 0;
-    std::int64_t LingerUntil_ = 0;
+    std::int64_t FinishedAt_ = 0;  // when a write completed
+    int Waits_ = 0;                // time-outs a write has waited for its next DATA
     HWND Window_ = nullptr;
     UdpSocket Socket_;
     KwTFTPSourceFile Source_;

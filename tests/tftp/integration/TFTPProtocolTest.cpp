@@ -356,3 +356,24 @@ TEST_F(Protocol, HandlerCancelStopsTheTransferWithoutAPacket)
     while (next && next->Block() == 1);  // a retransmission may have crossed our ACK
     EXPECT_FALSE(next);
 }
+
+TEST_F(Protocol, WriteWaitsForARepeatedDataAfterALoss)
+{
+    const std::string content = PatternBytes(800);
+    RawTftpClient client;
+    client.SendRequest(port, 2, "late.bin");
+    auto ack = client.Receive(kWait);
+    ASSERT_EQ(OpcodeOf(ack), 4);
+    client.SendData(ack->FromPort, 1, content.substr(0, 512));
+    ASSERT_EQ(client.Receive(kWait)->Block(), 1);
+    // DATA 2 "is lost"; the peer repeats it after more than one time-out (500 ms)
+    // but well within the three the session waits.
+    PumpFor(700);
+    EXPECT_FALSE(client.Receive(0));  // the server sent nothing meanwhile
+    client.SendData(ack->FromPort, 2, content.substr(512));
+    ack = client.Receive(kWait);
+    ASSERT_EQ(OpcodeOf(ack), 4);
+    EXPECT_EQ(ack->Block(), 2);
+    ASSERT_TRUE(PumpUntil([&] { return status.Saw(TFTP_SUCCESS); }, kWait));
+    EXPECT_TRUE(ReadFileBytes(root / "late.bin") == content);
+}

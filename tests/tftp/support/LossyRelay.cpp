@@ -99,7 +99,12 @@ void LossyRelay::Run()
                 ++dropped_;
                 continue;
             }
-            if (toServer)
+            const int opcode = WordAt(packet, 0);
+            if (toServer && (opcode == 1 || opcode == 2)) {
+                sockaddr_in listener = server;  // a request, first or repeated, goes to the server's port
+                listener.sin_port = htons(serverPort_);
+                SendTo(back_, packet, listener);
+            } else if (toServer)
                 SendTo(back_, packet, server);
             else if (haveClient)
                 SendTo(front_, packet, client);

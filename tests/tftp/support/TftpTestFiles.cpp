@@ -87,7 +87,7 @@ std::string ReadFileBytes(const std::string& path, bool* exists)
     return content.str();
 }
 
-bool FileExists(const std::string& path)
+bool PathExists(const std::string& path)
 {
     struct stat info {};
     return ::stat(path.c_str(), &info) == 0;
