@@ -162,15 +162,15 @@ void AgentSession::onDelayed(unsigned int, void* data)
 
 int AgentSession::process(int operation, netsnmp_session* session, int requestId, netsnmp_pdu* pdu)
 {
-    JournalRecord entry = describe(pdu);
-    Reply reply;
-    capture_ = &reply;
+    Pending pending{describe(pdu)};
+    pending_ = &pending;
     // The agent reads a non-null magic as its own session of a delegated request.
     const int handled = handle_snmp_packet(operation, session, requestId, pdu, nullptr);
-    capture_ = nullptr;
-    entry.status = reply.sent ? statusName(reply.status) : "noResponse";
-    entry.errorIndex = reply.sent ? reply.index : 0;
-    journal_.append(entry);
+    pending_ = nullptr;
+    if (!pending.written) {
+        pending.entry.status = "noResponse";
+        journal_.append(pending.entry);
+    }
     return handled;
 }
 
@@ -178,10 +178,12 @@ int AgentSession::buildReply(netsnmp_session* session, netsnmp_pdu* pdu, u_char*
                              size_t* offset)
 {
     AgentSession* self = active_;
-    if (self && self->capture_ && pdu->command == SNMP_MSG_RESPONSE) {
-        self->capture_->sent = true;
-        self->capture_->status = pdu->errstat;
-        self->capture_->index = pdu->errindex;
+    if (self && self->pending_ && !self->pending_->written && pdu->command == SNMP_MSG_RESPONSE) {
+        Pending& pending = *self->pending_;
+        pending.entry.status = statusName(pdu->errstat);
+        pending.entry.errorIndex = pdu->errindex;
+        self->journal_.append(pending.entry);
+        pending.written = true;
     }
     // net-snmp encodes backwards into the end of the buffer; the caller of
     // this hook expects the message at the start.

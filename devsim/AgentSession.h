@@ -23,10 +23,11 @@ public:
 
 private:
     struct Delayed;
-    struct Reply {
-        bool sent = false;
-        long status = 0;
-        long index = 0;
+    // The journal line of the request being answered; written when its reply
+    // is built, before it goes out, so a client that has the reply finds it.
+    struct Pending {
+        JournalRecord entry;
+        bool written = false;
     };
 
     static int onPacket(int operation, netsnmp_session* session, int requestId, netsnmp_pdu* pdu, void* magic);
@@ -41,7 +42,7 @@ private:
     RequestGate& gate_;
     Journal& journal_;
     netsnmp_session* session_ = nullptr;
-    Reply* capture_ = nullptr;
+    Pending* pending_ = nullptr;
     std::set<Delayed*> delayed_;   // requests waiting for their delay to pass
 
     static AgentSession* active_;
