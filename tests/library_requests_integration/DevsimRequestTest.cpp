@@ -101,8 +101,9 @@ TEST_F(DevsimRequests, SparseColumnsStayAligned)
         EXPECT_EQ(rows[2].Values, (std::vector<std::string>{"3", "three", "30"}));
         // Past the table: SNMPv1 ends with noSuchName on the last row, v2c with
         // endOfMibView; neither is reported as a failure of an ended walk.
-        if (version == 1)
+        if (version == 1) {
             EXPECT_TRUE(ok);
+        }
     }
 }
 

@@ -24,7 +24,6 @@ Vb WithValue(const OctetStr& v) { Vb vb(Oid("1.3")); vb.set_value(v); return vb;
 Vb WithValue(const Oid& v) { Vb vb(Oid("1.3")); vb.set_value(v); return vb; }
 Vb WithValue(const IpAddress& v) { Vb vb(Oid("1.3")); vb.set_value(v); return vb; }
 Vb Bytes(const char* data, int length) { return WithValue(OctetStr(std::string(data, length))); }
-Vb Empty() { Vb vb(Oid("1.3")); vb.set_null(); return vb; }
 Vb NoSuchInstance() { Vb vb(Oid("1.3")); vb.set_syntax(sNMP_SYNTAX_NOSUCHINSTANCE); return vb; }
 
 std::string DoubleBytes(double d)

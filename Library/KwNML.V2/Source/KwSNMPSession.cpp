@@ -1,9 +1,9 @@
 #include "KwSNMPSession.h"
 
-#include <QTimer>
 #include <exception>
 #include <utility>
 
+#include "ExtCtrls.h"
 #include "HandlerExceptions.h"
 #include "KwErrors.h"
 #include "KwHostPath.h"
@@ -20,31 +20,32 @@ _SnmpEventProcessor* SNMPEventTimer = nullptr;
 const char* const KwLocalEngineId = "KwSNMP_PP_Application";
 const char* const KwBootCounterFileName = "KwSNMP_PP_BootCounter";
 
-_SnmpEventProcessor::_SnmpEventProcessor() : timer(new QTimer())
+_SnmpEventProcessor::_SnmpEventProcessor() : timer(new TTimer(nullptr))
 {
-    timer->setInterval(20);
-    QObject::connect(timer, &QTimer::timeout, [this] { OnTimer(); });
+    timer->SetEnabled(false);
+    timer->SetInterval(20);
+    timer->OnTimer = [this](TObject*) { OnTimer(); };
 }
 
 _SnmpEventProcessor::~_SnmpEventProcessor()
 {
-    timer->stop();
+    timer->SetEnabled(false);
     delete timer;
 }
 
 void _SnmpEventProcessor::Start()
 {
-    timer->start();
+    timer->SetEnabled(true);
 }
 
 void _SnmpEventProcessor::Stop()
 {
-    timer->stop();
+    timer->SetEnabled(false);
 }
 
 bool _SnmpEventProcessor::Running() const
 {
-    return timer->isActive();
+    return timer->Enabled();
 }
 
 void _SnmpEventProcessor::Defer(std::function<void()> work)
@@ -56,7 +57,7 @@ void _SnmpEventProcessor::OnTimer()
 {
     // Off while the engine's events run, so a handler that pumps messages never
     // starts a second tick; on again afterwards, also when a handler raised.
-    timer->stop();
+    timer->SetEnabled(false);
     RunGuarded([this] {
         if (KwSNMPSession)
             KwSNMPSession->SNMPProcessPendingEvents();
@@ -65,7 +66,7 @@ void _SnmpEventProcessor::OnTimer()
     work.swap(deferred);
     for (auto& item : work)
         RunGuarded(item);
-    timer->start();
+    timer->SetEnabled(true);
 }
 
 void KwSNMPInitSession(const AnsiString& bootCounterFolder)

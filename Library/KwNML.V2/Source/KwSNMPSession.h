@@ -7,7 +7,7 @@
 #include "AnsiString.h"
 
 class Snmp;
-class QTimer;
+class TTimer;
 
 struct KwSNMPDevice {
     AnsiString Address;       // IP address or host name
@@ -51,7 +51,7 @@ public:
     void Defer(std::function<void()> work);
 
 private:
-    QTimer* timer;
+    TTimer* timer;
     std::vector<std::function<void()>> deferred;
 };
 
