@@ -3,6 +3,7 @@
 #include <cctype>
 #include <fstream>
 #include <sstream>
+#include <sys/stat.h>
 
 namespace devsim {
 
@@ -138,6 +139,9 @@ DeviceConfig parseDeviceConfig(const std::string& text, const std::string& name)
 
 DeviceConfig loadDeviceConfig(const std::string& path)
 {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode))
+        throw ConfigError(path + ": is a folder, not a configuration file");
     std::ifstream file(path, std::ios::binary);
     if (!file)
         throw ConfigError(path + ": cannot read the configuration file");

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <map>
 #include <sstream>
+#include <sys/stat.h>
 
 namespace devsim {
 
@@ -40,6 +41,9 @@ std::vector<StateEntry> parseStateText(const std::string& text, const std::strin
 
 std::vector<StateEntry> loadStateFile(const std::string& path)
 {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode))
+        throw StateFileError(path + ": is a folder, not a state file");
     std::ifstream file(path, std::ios::binary);
     if (!file)
         throw StateFileError(path + ": cannot read the state file");

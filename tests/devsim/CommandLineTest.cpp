@@ -89,6 +89,8 @@ TEST_F(DevsimCommandLine, BadFilesAreNamedWithTheLine)
     for (const Case& c : std::vector<Case>{
              {"--state " + dir + "/none.state", dir + "/none.state: cannot read the state file"},
              {"--state " + badState, badState + ": line 2: unknown type \"INTEGR\""},
+             {"--state " + dir, dir + ": is a folder, not a state file"},
+             {"--state " + good + " --config " + dir, dir + ": is a folder, not a configuration file"},
              {"--state " + good + " --config " + dir + "/none.conf", dir + "/none.conf: cannot read"},
              {"--state " + good + " --config " + badConfig, badConfig + ": line 2: user x: authentication pass phrase must have at least 8 characters"},
              {"--state " + good + " --dir " + dir + "/nofolder", dir + "/nofolder: not a folder"},
