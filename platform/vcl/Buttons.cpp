@@ -16,7 +16,7 @@ TCheckBox::TCheckBox(TComponent* owner) : TWinControl(owner)
     AttachWidget(box_);
     box_->resize(97, 17);
     // Signals are blocked while code sets the state, so this is the user's change.
-    QObject::connect(box_, &QCheckBox::stateChanged, box_, [this](int) {
+    QObject::connect(box_, &QCheckBox::stateChanged, SignalContext(), [this](int) {
         FromQt([this] { Click(); });
     });
 }
@@ -62,7 +62,7 @@ TRadioButton::TRadioButton(TComponent* owner) : TWinControl(owner)
     button_ = new QRadioButton;
     AttachWidget(button_);
     button_->resize(113, 17);
-    QObject::connect(button_, &QRadioButton::toggled, button_, [this](bool on) {
+    QObject::connect(button_, &QRadioButton::toggled, SignalContext(), [this](bool on) {
         if (on)
             FromQt([this] { Click(); });
     });
@@ -100,7 +100,7 @@ TButton::TButton(TComponent* owner) : TWinControl(owner)
     button_->setAutoDefault(false);
     AttachWidget(button_);
     button_->resize(75, 25);
-    QObject::connect(button_, &QPushButton::clicked, button_, [this] {
+    QObject::connect(button_, &QPushButton::clicked, SignalContext(), [this] {
         FromQt([this] { Click(); });
     });
 }

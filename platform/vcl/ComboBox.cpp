@@ -46,7 +46,7 @@ TComboBox::TComboBox(TComponent* owner) : TWinControl(owner)
     };
     items_ = std::make_unique<TCallbackStrings>(std::move(access));
     // activated is the user's pick only; code changes never fire OnChange.
-    QObject::connect(combo_, &QComboBox::activated, combo_, [this](int index) { UserPicked(index); });
+    QObject::connect(combo_, &QComboBox::activated, SignalContext(), [this](int index) { UserPicked(index); });
     SetStyle(csDropDown);
 }
 
@@ -77,7 +77,7 @@ void TComboBox::SetStyle(TComboBoxStyle style)
         combo_->setInsertPolicy(QComboBox::NoInsert);
         combo_->setCompleter(nullptr);
         QLineEdit* edit = combo_->lineEdit();
-        QObject::connect(edit, &QLineEdit::textEdited, combo_, [this] {
+        QObject::connect(edit, &QLineEdit::textEdited, SignalContext(), [this] {
             FromQt([this] { Fire(OnChange); });
         });
     }

@@ -133,6 +133,8 @@ bool ControlEventFilter::Key(QEvent* event, bool down)
 bool ControlEventFilter::eventFilter(QObject* watched, QEvent* event)
 {
     TControl* c = control_;
+    if (c->muted_)
+        return false;
     // Labels, panels, shapes and images take their mouse clicks themselves; Qt would
     // pass them on to the parent, which would then see the same click again.
     bool passive = c->clickOnMouseUp_ && watched == c->Widget() && !qobject_cast<QAbstractItemView*>(c->Widget());
@@ -211,15 +213,22 @@ TControl::TControl(TComponent* owner)
 TControl::~TControl()
 {
     muted_ = true;
+    DropConnections();
     if (parent_)
         parent_->RemoveControl(this);
     parent_ = nullptr;
     delete widget_.data();
 }
 
+void TControl::DropConnections()
+{
+    delete context_.data();
+}
+
 void TControl::AttachWidget(QWidget* widget, QWidget* inputWidget)
 {
     widget_ = widget;
+    context_ = new QObject(widget);
     widget->setObjectName(Name().ToQString());
     widget->setProperty("vclControl", true);
     auto* filter = new ControlEventFilter(this, widget);
@@ -476,6 +485,7 @@ TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
 TWinControl::~TWinControl()
 {
     MuteEvents();
+    DropConnections();
     ReleaseHandle();
     // Child controls go first, as the class library destroys them.
     while (!controls_.empty()) {

@@ -185,6 +185,10 @@ protected:
     virtual void ApplyFont();
     virtual void ApplyColor();
     virtual void BoundsChanged();
+    // Context object of the control's signal connections: deleted as soon as the
+    // control starts going, so no signal reaches a half-destroyed control.
+    QObject* SignalContext() const { return context_; }
+    void DropConnections();
     // Whether a mouse click on the widget fires OnClick (labels, panels, shapes,
     // images, list views); buttons and check boxes click through Qt's own signal.
     void SetClickOnMouseUp(bool on) { clickOnMouseUp_ = on; }
@@ -233,6 +237,7 @@ private:
     friend class ControlEventFilter;
 
     QPointer<QWidget> widget_;
+    QPointer<QObject> context_;
     TWinControl* parent_ = nullptr;
     std::unique_ptr<TFont> font_;
     AnsiString text_;

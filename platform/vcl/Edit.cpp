@@ -10,7 +10,7 @@ TEdit::TEdit(TComponent* owner) : TWinControl(owner)
     AttachWidget(edit_);
     edit_->resize(121, 21);
     // textEdited comes only from the user; code changes go through WriteText.
-    QObject::connect(edit_, &QLineEdit::textEdited, edit_, [this](const QString& text) { UserEdited(text); });
+    QObject::connect(edit_, &QLineEdit::textEdited, SignalContext(), [this](const QString& text) { UserEdited(text); });
 }
 
 AnsiString TEdit::ReadText() const { return ControlText(edit_->text()); }

@@ -46,6 +46,7 @@ enum TBevelCut { bvNone, bvLowered, bvRaised, bvSpace };
 class TPanel : public TWinControl {
 public:
     explicit TPanel(TComponent* owner);
+    ~TPanel() override;
 
     TBevelCut BevelOuter() const { return bevelOuter_; }
     void SetBevelOuter(TBevelCut bevel);

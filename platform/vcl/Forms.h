@@ -213,6 +213,7 @@ extern TApplication* Application;
 class TScrollBox : public TWinControl {
 public:
     explicit TScrollBox(TComponent* owner);
+    ~TScrollBox() override;
     QWidget* ClientWidget() const override { return content_; }
     int ClientWidth() const override;
     int ClientHeight() const override;
@@ -223,6 +224,7 @@ protected:
 private:
     void FitContent();
     QWidget* content_;
+    QObject* watch_ = nullptr;
 };
 
 using TCursor = int;

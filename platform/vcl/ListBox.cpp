@@ -31,7 +31,7 @@ TListBox::TListBox(TComponent* owner) : TWinControl(owner)
     };
     items_ = std::make_unique<TCallbackStrings>(std::move(access));
     // The user's selection fires OnClick, as the original list box does.
-    QObject::connect(list_, &QListWidget::currentRowChanged, list_, [this](int) {
+    QObject::connect(list_, &QListWidget::currentRowChanged, SignalContext(), [this](int) {
         FromQt([this] { Fire(OnClick); });
     });
 }

@@ -270,11 +270,11 @@ TListView::TListView(TComponent* owner) : TWinControl(owner)
     columns_.reset(new TListColumns(this));
     items_.reset(new TListItems(this));
     ApplyColumns();
-    QObject::connect(tree_->selectionModel(), &QItemSelectionModel::selectionChanged, tree_,
+    QObject::connect(tree_->selectionModel(), &QItemSelectionModel::selectionChanged, SignalContext(),
                      [this](const QItemSelection& selected, const QItemSelection& deselected) {
                          SelectionChanged(selected, deselected);
                      });
-    QObject::connect(tree_, &QTreeWidget::itemChanged, tree_, [this](QTreeWidgetItem* row, int column) {
+    QObject::connect(tree_, &QTreeWidget::itemChanged, SignalContext(), [this](QTreeWidgetItem* row, int column) {
         // Only the user's check-box clicks get here; code changes block the signal.
         if (column == 0 && checkboxes_)
             if (TListItem* item = ItemOf(row))
@@ -297,6 +297,7 @@ TListView::TListView(TComponent* owner) : TWinControl(owner)
 TListView::~TListView()
 {
     MuteEvents();
+    DropConnections();
     CountScope deleting(deleting_);
     while (items_->Count() > 0)
         delete items_->Item(items_->Count() - 1);

@@ -33,7 +33,7 @@ TMemo::TMemo(TComponent* owner) : TWinControl(owner)
     };
     access.clear = [this] { SetLines({}); };
     lines_ = std::make_unique<TCallbackStrings>(std::move(access));
-    QObject::connect(memo_, &QPlainTextEdit::textChanged, memo_, [this] {
+    QObject::connect(memo_, &QPlainTextEdit::textChanged, SignalContext(), [this] {
         FromQt([this] { Fire(OnChange); });
     });
 }

@@ -60,7 +60,7 @@ TPageControl::TPageControl(TComponent* owner) : TWinControl(owner)
     AttachWidget(tabs_);
     tabs_->resize(289, 193);
     // Code changes run inside ByCode and raise no OnChange.
-    QObject::connect(tabs_, &QTabWidget::currentChanged, tabs_, [this](int) {
+    QObject::connect(tabs_, &QTabWidget::currentChanged, SignalContext(), [this](int) {
         if (!ChangingByCode())
             FromQt([this] { Fire(OnChange); });
     });
@@ -69,6 +69,7 @@ TPageControl::TPageControl(TComponent* owner) : TWinControl(owner)
 TPageControl::~TPageControl()
 {
     MuteEvents();
+    DropConnections();
     // The sheets go while the page list still exists.
     while (!pages_.empty())
         delete pages_.back();

@@ -20,6 +20,11 @@ TPanel::TPanel(TComponent* owner) : TWinControl(owner)
     SetAlignment(taCenter);
 }
 
+TPanel::~TPanel()
+{
+    static_cast<ResizeNotifying<QFrame>*>(frame_)->resized = nullptr;
+}
+
 AnsiString TPanel::ReadText() const { return ControlText(caption_->text()); }
 void TPanel::WriteText(const AnsiString& text) { caption_->setText(ControlQString(text)); }
 

@@ -20,6 +20,7 @@ TRadioGroup::TRadioGroup(TComponent* owner) : TWinControl(owner)
 TRadioGroup::~TRadioGroup()
 {
     items_->OnChange = nullptr;
+    static_cast<ResizeNotifying<QGroupBox>*>(box_)->resized = nullptr;
 }
 
 TStrings* TRadioGroup::Items() const { return items_.get(); }
@@ -43,7 +44,7 @@ void TRadioGroup::Rebuild()
     for (int i = 0; i < count; ++i) {
         auto* b = new QRadioButton(ControlQString(items_->Strings(i)), box_);
         b->setChecked(i == itemIndex_);
-        QObject::connect(b, &QRadioButton::toggled, b, [this, i](bool on) {
+        QObject::connect(b, &QRadioButton::toggled, SignalContext(), [this, i](bool on) {
             if (on)
                 UserPicked(i);
         });

@@ -40,8 +40,16 @@ TScrollBox::TScrollBox(TComponent* owner) : TWinControl(owner)
         return false;
     });
     *self = watch;
+    watch_ = watch;
     content_->installEventFilter(watch);
     FitContent();
+}
+
+TScrollBox::~TScrollBox()
+{
+    // Children going away must not call back into a box that is being destroyed.
+    delete watch_;
+    static_cast<ResizeNotifying<QScrollArea>*>(Widget())->resized = nullptr;
 }
 
 void TScrollBox::FitContent()

@@ -86,7 +86,10 @@ TStatusBar::TStatusBar(TComponent* owner) : TWinControl(owner)
     Refresh();
 }
 
-TStatusBar::~TStatusBar() = default;
+TStatusBar::~TStatusBar()
+{
+    static_cast<ResizeNotifying<QFrame>*>(bar_)->resized = nullptr;
+}
 
 void TStatusBar::SetSimplePanel(bool simple)
 {
