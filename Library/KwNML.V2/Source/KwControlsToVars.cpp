@@ -1,0 +1,191 @@
+// Reading bound controls back into the variables' value texts.
+#include <cstdint>
+
+#include "ExtCtrls.h"
+#include "KwDateTime.h"
+#include "KwDayNumber.h"
+#include "KwErrors.h"
+#include "KwOptionList.h"
+#include "KwRawCodec.h"
+#include "KwSNMPRequest2Edits.h"
+#include "KwValueText.h"
+#include "StdCtrls.h"
+#include "SysUtils.h"
+
+namespace {
+bool IsBooleanKind(int syntax)
+{
+    return syntax == SX_BOOLEAN || syntax == SX_BOOL8 || syntax == SX_BOOL16;
+}
+
+AnsiString EditText(const KwControlBinding& binding, int k)
+{
+    return binding.Controls[k]->Text();
+}
+
+// Leading digits of an edit's text (0 when none).
+std::uint32_t EditNumber(const KwControlBinding& binding, int k)
+{
+    return KwReadDecimal(EditText(binding, k).ToStdString());
+}
+
+void RequireEdits(const KwControlBinding& binding, int need)
+{
+    if (binding.ControlCount() < need)
+        RaiseKwError(KWERR_CONTROL_COUNT);
+}
+
+AnsiString HexJoin(const KwControlBinding& binding, int count)
+{
+    AnsiString joined;
+    for (int k = 0; k < count; ++k) {
+        const AnsiString text = EditText(binding, k);
+        if (text.IsEmpty())
+            joined += "00";
+        else if (text.Length() == 1)
+            joined += "0" + text;
+        else
+            joined += text;
+    }
+    return joined;
+}
+
+AnsiString DottedJoin(const KwControlBinding& binding, int count)
+{
+    AnsiString joined;
+    for (int k = 0; k < count; ++k) {
+        if (k > 0)
+            joined += ".";
+        joined += IntToStr(static_cast<unsigned long>(EditNumber(binding, k)));
+    }
+    return joined;
+}
+} // namespace
+
+AnsiString KwSNMPRequest2Edits::JoinEdits(const KwControlBinding& binding)
+{
+    const int n = binding.ControlCount();
+    switch (binding.Syntax) {
+    case SX_BITSTR: case SX_OCTETSTR: case SX_OPAQUE: return HexJoin(binding, n);
+    case SX_OBJECTID: return DottedJoin(binding, n);
+    case SX_IPADDRESS: case SX_NSAPADDR:
+        RequireEdits(binding, 4);
+        return DottedJoin(binding, 4);
+    case SX_TIMETICKS: {
+        RequireEdits(binding, 5);
+        const std::uint32_t t = EditNumber(binding, 0) * 8640000u + EditNumber(binding, 1) * 360000u +
+                                EditNumber(binding, 2) * 6000u + EditNumber(binding, 3) * 100u +
+                                EditNumber(binding, 4);
+        return AnsiString(KwTimeTicksText(t));
+    }
+    case SX_DATETIME: {
+        RequireEdits(binding, 10);
+        KwDateTime value;
+        value.Year = static_cast<std::uint16_t>(EditNumber(binding, 0));
+        value.Month = static_cast<std::uint8_t>(EditNumber(binding, 1));
+        value.Day = static_cast<std::uint8_t>(EditNumber(binding, 2));
+        value.Hour = static_cast<std::uint8_t>(EditNumber(binding, 3));
+        value.Minutes = static_cast<std::uint8_t>(EditNumber(binding, 4));
+        value.Seconds = static_cast<std::uint8_t>(EditNumber(binding, 5));
+        value.DeciSeconds = static_cast<std::uint8_t>(EditNumber(binding, 6));
+        value.Direction = EditText(binding, 7)[1];  // an empty direction raises ERangeError
+        value.UtcHours = static_cast<std::uint8_t>(EditNumber(binding, 8));
+        value.UtcMinutes = static_cast<std::uint8_t>(EditNumber(binding, 9));
+        return value.ToString();
+    }
+    case SX_BCDATETIME: {
+        RequireEdits(binding, 7);
+        auto word = [&](int k) { return static_cast<Word>(EditNumber(binding, k)); };
+        const double day = EncodeDate(word(0), word(1), word(2)) + EncodeTime(word(3), word(4), word(5), word(6));
+        return KwDayNumberText(day);
+    }
+    case SX_MACADDRESS:
+        RequireEdits(binding, 6);
+        return HexJoin(binding, 6);
+    default:
+        return EditText(binding, 0);
+    }
+}
+
+AnsiString KwSNMPRequest2Edits::ReadPart(const KwControlBinding& binding, KwOptionList* options)
+{
+    TControl* first = binding.Controls.empty() ? nullptr : binding.Controls[0];
+    AnsiString text;
+    if (auto* label = dynamic_cast<TLabel*>(first)) {
+        text = label->Caption();
+    } else if (auto* box = dynamic_cast<TCheckBox*>(first)) {
+        if (options)
+        {
+            const int position = box->Checked() ? 1 : 0;
+            text = position < options->Count() ? options->Item(position)->Text : AnsiString();
+        }
+        else if (IsBooleanKind(binding.Syntax))
+            text = box->Checked() ? "true" : "false";
+        else
+            RaiseKwError(KWERR_ASSOC_SYNTAX);
+    } else if (auto* combo = dynamic_cast<TComboBox*>(first)) {
+        text = combo->Items()->Strings(combo->ItemIndex());
+        if (binding.ControlCount() > 1)
+            text += (binding.Syntax == SX_OBJECTID ? "." : "") + binding.Controls[1]->Text();
+    } else if (auto* group = dynamic_cast<TRadioGroup*>(first)) {
+        text = group->Items()->Strings(group->ItemIndex());
+    } else if (dynamic_cast<TEdit*>(first)) {
+        text = binding.ControlCount() == 1 ? EditText(binding, 0) : JoinEdits(binding);
+    }
+    return text;
+}
+
+void KwSNMPRequest2Edits::ControlsToVars(int varIndex)
+{
+    KwSNMPVarList& list = Request.VarList;
+    for (int i = 0; i < list.Count(); ++i) {
+        if (varIndex >= 0 && varIndex != i)
+            continue;
+        if (!list.IsWritable(i))
+            continue;
+        KwSNMPVar& var = list.Item(i);
+        AnsiString text = KwSNMPVarList::ValueOf(var);
+        if (var.Options)
+            text = var.Options->TextToValue(text);
+        std::string whole = KwTextToRaw(text, var.Syntax).ToStdString();
+        int found = 0;
+        for (const auto& binding : Bindings) {
+            if (binding->VarIndex != i)
+                continue;
+            if (found == 0 && var.Syntax == SX_DISPLAYSTR) {
+                whole.clear();
+                *var.Value = "";
+            }
+            ++found;
+            std::string part;
+            const TControl* first = binding->Controls.empty() ? nullptr : binding->Controls[0];
+            if (binding->IsBitBinding() && dynamic_cast<const TCheckBox*>(first)) {
+                for (int k = 0; k < binding->ControlCount(); ++k) {
+                    const int n = binding->BitIndexes[k];
+                    const std::size_t byte = static_cast<std::size_t>(n / 8);
+                    const unsigned char mask = static_cast<unsigned char>(1u << (7 - n % 8));
+                    if (part.size() <= byte)
+                        part.resize(byte + 1, '\0');
+                    const bool checked = static_cast<TCheckBox*>(binding->Controls[k])->Checked();
+                    part[byte] = static_cast<char>(checked ? (part[byte] | mask) : (part[byte] & ~mask));
+                }
+            } else {
+                KwOptionList* options = OptionsInForce(*binding);
+                AnsiString partText = ReadPart(*binding, options);
+                if (options)
+                    partText = options->TextToValue(partText);
+                part = KwTextToRaw(partText, binding->Syntax).ToStdString();
+            }
+            const std::size_t end = static_cast<std::size_t>(binding->PartIndex) + part.size();
+            if (whole.size() < end)
+                whole.resize(end, '\0');
+            whole.replace(static_cast<std::size_t>(binding->PartIndex), part.size(), part);
+        }
+        if (found == 0)
+            continue;
+        AnsiString value = KwRawToText(AnsiString(whole), var.Syntax);
+        if (var.Options)
+            value = var.Options->ValueToText(value);
+        *var.Value = value;
+    }
+}

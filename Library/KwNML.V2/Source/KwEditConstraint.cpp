@@ -1,0 +1,295 @@
+// Edit-field constraints: typing filter, exit checks, refusal and revert.
+#include "KwEditConstraint.h"
+
+#include <algorithm>
+
+#include "Beep.h"
+#include "ExeName.h"
+#include "KwErrors.h"
+#include "KwExpression.h"
+#include "KwNumList.h"
+#include "MessageBox.h"
+#include "StdCtrls.h"
+#include "SysUtils.h"
+
+namespace {
+bool IsPlaceholder(const AnsiString& text)
+{
+    return text == "(NOTDONE)" || text == "(NULL)";
+}
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsHex(char c) { return IsDigit(c) || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f'); }
+
+// 0-based position of the first character the type does not allow, or -1.
+int FirstMistyped(const KwEditSpecifier& spec, const std::string& text)
+{
+    bool pointSeen = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        bool fits = true;
+        switch (spec.Type) {
+        case 'f':
+            if (c == '.' && !pointSeen)
+                pointSeen = true;
+            else
+                fits = IsDigit(c) || (c == '-' && i == 0);
+            break;
+        case 'h': fits = IsHex(c); break;
+        case 'i': fits = IsDigit(c) || (c == '-' && i == 0); break;
+        case 'u': fits = IsDigit(c); break;
+        case 'n':
+            fits = IsDigit(c) || (c == spec.Delimiter && i > 0 && text[i - 1] != spec.Delimiter);
+            break;
+        default: break;
+        }
+        if (!fits)
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
+AnsiString NumberText(double value)
+{
+    return ExpressionNumberText(value);
+}
+
+AnsiString UnsignedText(double value)
+{
+    const double clamped = std::min(std::max(value, 0.0), 4294967295.0);
+    return IntToStr(static_cast<unsigned long>(static_cast<unsigned int>(clamped)));
+}
+} // namespace
+
+KwEditConstraint::KwEditConstraint(TComponent* owner, unsigned char rememberText)
+    : RememberText(rememberText), owner_(owner)
+{
+}
+
+KwEditConstraint::~KwEditConstraint()
+{
+    alive_.reset();
+    // Edits that outlive the constraints get their own handlers back.
+    for (const auto& record : records_) {
+        if (!record->Alive.Alive())
+            continue;
+        record->Edit->OnChange = record->SavedChange;
+        record->Edit->OnExit = record->SavedExit;
+    }
+}
+
+void KwEditConstraint::Add(const AnsiString& format, const std::vector<TEdit*>& edits)
+{
+    const std::vector<KwEditSpecifier> specs = KwCheckFormat(format);
+    if (edits.size() < specs.size())
+        RaiseKwError(KWERR_CONTROL_COUNT);
+    for (std::size_t k = 0; k < specs.size(); ++k)
+        AttachParsed(specs[k], edits[k]);
+}
+
+void KwEditConstraint::Attach(const AnsiString& specifier, TEdit* edit)
+{
+    AttachParsed(KwParseEditSpecifier(specifier), edit);
+}
+
+void KwEditConstraint::AttachParsed(const KwEditSpecifier& spec, TEdit* edit)
+{
+    auto record = std::make_unique<_EditConstraint_s>();
+    record->Edit = edit;
+    record->Spec = spec;
+    record->SavedChange = edit->OnChange;
+    record->SavedExit = edit->OnExit;
+    record->Alive = KwWidgetGuard(edit);
+    if (spec.Width > 0)
+        edit->SetWidth(spec.Width);
+    edit->SetMaxLength(spec.Length);
+    std::weak_ptr<int> alive = alive_;
+    edit->OnChange = [this, alive](TObject* sender) {
+        if (!alive.expired())
+            EditChange(sender);
+    };
+    edit->OnExit = [this, alive](TObject* sender) {
+        if (!alive.expired())
+            EditExit(sender);
+    };
+    records_.push_back(std::move(record));
+}
+
+void KwEditConstraint::Remove(TEdit* edit)
+{
+    auto at = std::find_if(records_.begin(), records_.end(),
+                           [edit](const auto& record) { return record->Edit == edit; });
+    if (at == records_.end())
+        return;
+    if ((*at)->Alive.Alive()) {
+        edit->OnChange = (*at)->SavedChange;
+        edit->OnExit = (*at)->SavedExit;
+    }
+    records_.erase(at);
+}
+
+_EditConstraint_s* KwEditConstraint::Find(TEdit* edit) const
+{
+    for (const auto& record : records_)
+        if (record->Edit == edit)
+            return record.get();
+    return nullptr;
+}
+
+void KwEditConstraint::SaveText(TEdit* edit)
+{
+    if (_EditConstraint_s* record = Find(edit))
+        record->AcceptedText = edit->Text();
+}
+
+void KwEditConstraint::MoveToNextControl()
+{
+    if (auto* form = dynamic_cast<TWinControl*>(owner_))
+        PostMessage(form->Handle(), WM_NEXTDLGCTL, 0, 0);
+}
+
+bool KwEditConstraint::ChainRefused(const TNotifyEvent& handler, TEdit* edit)
+{
+    if (!handler)
+        return false;
+    const int tag = edit->Tag();
+    handler(edit);
+    const bool refused = edit->Tag() == -1;
+    if (refused)
+        edit->SetTag(tag == -1 ? 0 : tag);
+    return refused;
+}
+
+void KwEditConstraint::EditChange(TObject* sender)
+{
+    auto* edit = dynamic_cast<TEdit*>(sender);
+    _EditConstraint_s* record = edit ? Find(edit) : nullptr;
+    if (!record)
+        return;
+    const AnsiString text = edit->Text();
+    if (text.IsEmpty() || IsPlaceholder(text))
+        return;
+    const KwEditSpecifier spec = record->Spec;
+    std::string bytes = text.ToStdString();
+
+    if (spec.ExitChar != 0) {
+        const std::size_t at = bytes.find(spec.ExitChar);
+        if (at != std::string::npos) {
+            bytes.erase(at, 1);
+            edit->SetText(AnsiString(bytes));
+            MoveToNextControl();
+            return;
+        }
+    }
+    const int bad = FirstMistyped(spec, bytes);
+    if (bad >= 0) {
+        bytes.erase(static_cast<std::size_t>(bad), 1);
+        edit->SetText(AnsiString(bytes));
+        Beep(1000, 200);
+        return;
+    }
+    std::weak_ptr<int> alive = alive_;
+    if (ChainRefused(record->SavedChange, edit) || alive.expired())
+        return;
+    record = Find(edit);
+    if (record && (spec.Flags & KW_EDIT_AUTOTAB) && spec.Length > 0 &&
+        edit->Text().Length() == spec.Length)
+        MoveToNextControl();
+}
+
+void KwEditConstraint::Refuse(_EditConstraint_s& record, int code, const AnsiString& message)
+{
+    (void)code;
+    const AnsiString caption = ExtractFileName(AnsiString(ExeName()));
+    TEdit* edit = record.Edit;
+    const AnsiString accepted = record.AcceptedText;
+    std::weak_ptr<int> alive = alive_;
+    MessageBoxA(nullptr, message.c_str(), caption.c_str(), MB_OK);
+    if (alive.expired() || !record.Alive.Alive())
+        return;
+    edit->SetText(accepted);
+    if (edit->CanFocus())
+        edit->SetFocus();
+}
+
+void KwEditConstraint::EditExit(TObject* sender)
+{
+    auto* edit = dynamic_cast<TEdit*>(sender);
+    _EditConstraint_s* record = edit ? Find(edit) : nullptr;
+    if (!record)
+        return;
+    const AnsiString text = edit->Text();
+    if (IsPlaceholder(text))
+        return;
+    const KwEditSpecifier& spec = record->Spec;
+    if (text.IsEmpty()) {
+        if (spec.Flags & KW_EDIT_NOEMPTY)
+            Refuse(*record, KWCERR_EMPTY, KwErrorText(KWCERR_EMPTY));
+        return;
+    }
+    switch (spec.Type) {
+    case 'i': case 'u': case 'f': {
+        const double value = StrToFloatPrefix(text);
+        if (value < spec.Minimum || value > spec.Maximum) {
+            AnsiString message = KwErrorText(KWCERR_NUMBER_RANGE);
+            message = ReplaceAll(message, "[MIN]", NumberText(spec.Minimum));
+            message = ReplaceAll(message, "[MAX]", NumberText(spec.Maximum));
+            Refuse(*record, KWCERR_NUMBER_RANGE, message);
+            return;
+        }
+        break;
+    }
+    case 's': case 'h':
+        if (spec.Length > 0) {
+            const bool hex = spec.Type == 'h';
+            if ((spec.Flags & KW_EDIT_FIXED) && text.Length() != spec.Length) {
+                const int code = hex ? KWCERR_HEX_LEN : KWCERR_LEN;
+                Refuse(*record, code, ReplaceAll(KwErrorText(code), "[LEN]", IntToStr(spec.Length)));
+                return;
+            }
+            if (!(spec.Flags & KW_EDIT_FIXED) && text.Length() > spec.Length) {
+                const int code = hex ? KWCERR_HEX_MAXLEN : KWCERR_MAXLEN;
+                Refuse(*record, code, ReplaceAll(KwErrorText(code), "[MAXLEN]", IntToStr(spec.Length)));
+                return;
+            }
+        }
+        break;
+    case 'n': {
+        KwNumList<unsigned int> items;
+        items.Delimiter = spec.Delimiter;
+        items.Parse(text.c_str());
+        const AnsiString delimiter(spec.Delimiter);
+        if (spec.Length > 0) {
+            const bool fixed = (spec.Flags & KW_EDIT_FIXED) != 0;
+            if ((fixed && items.Count() != spec.Length) || (!fixed && items.Count() > spec.Length)) {
+                const int code = fixed ? KWCERR_LIST_COUNT : KWCERR_LIST_MAXCOUNT;
+                AnsiString message = ReplaceAll(KwErrorText(code), "[DELIMITER]", delimiter);
+                message = ReplaceAll(message, fixed ? "[COUNT]" : "[MAXCOUNT]", IntToStr(spec.Length));
+                Refuse(*record, code, message);
+                return;
+            }
+        }
+        const double low = std::min(std::max(spec.Minimum, 0.0), 4294967295.0);
+        const double high = std::min(std::max(spec.Maximum, 0.0), 4294967295.0);
+        if (!items.InRange(static_cast<unsigned int>(low), static_cast<unsigned int>(high))) {
+            AnsiString message = ReplaceAll(KwErrorText(KWCERR_LIST_RANGE), "[DELIMITER]", delimiter);
+            message = ReplaceAll(message, "[MIN]", UnsignedText(spec.Minimum));
+            message = ReplaceAll(message, "[MAX]", UnsignedText(spec.Maximum));
+            Refuse(*record, KWCERR_LIST_RANGE, message);
+            return;
+        }
+        break;
+    }
+    default: break;
+    }
+    std::weak_ptr<int> alive = alive_;
+    if (ChainRefused(record->SavedExit, edit)) {
+        if (!alive.expired() && (record = Find(edit)))
+            edit->SetText(record->AcceptedText);
+        return;
+    }
+    if (alive.expired() || !(record = Find(edit)))
+        return;
+    if (RememberText)
+        record->AcceptedText = edit->Text();
+}

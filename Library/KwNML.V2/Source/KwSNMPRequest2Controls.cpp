@@ -1,0 +1,340 @@
+// The read and write cycles of the request object of the forms.
+#include "KwSNMPRequest2Controls.h"
+
+#include "ComCtrls.h"
+#include "ExeName.h"
+#include "Forms.h"
+#include "KwErrors.h"
+#include "KwRawCodec.h"
+#include "KwStatusLine.h"
+#include "MessageBox.h"
+#include "StdCtrls.h"
+#include "SysUtils.h"
+
+namespace {
+// Clears a flag when a cycle ends, also by an exception.
+class BusyScope {
+public:
+    explicit BusyScope(bool& busy) : busy_(busy) { busy_ = true; }
+    ~BusyScope() { busy_ = false; }
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+
+private:
+    bool& busy_;
+};
+} // namespace
+
+KwSNMPRequest2Controls::KwSNMPRequest2Controls(TComponent* owner) : TComponent(owner) {}
+
+KwSNMPRequest2Controls::~KwSNMPRequest2Controls()
+{
+    destroying_ = true;
+    Busy = false;
+    Request.Enabled = false;
+    alive_.reset();
+    // Request's own destructor waits for outstanding replies; they are dropped here.
+}
+
+void KwSNMPRequest2Controls::AttachStatusMemo(TMemo* memo) { StatusControl = memo; }
+void KwSNMPRequest2Controls::AttachStatusBar(TStatusBar* bar) { StatusControl = bar; }
+
+void KwSNMPRequest2Controls::ShowStatus(const AnsiString& text)
+{
+    if (!StatusControl)
+        return;
+    const AnsiString format = StatusLineFormats.Text(RequestKind == 1 ? KW_STATUS_SET : KW_STATUS_GET);
+    KwWriteStatusLine(StatusControl,
+                      KwFillStatusLine(format, Request.VarList.Name, text, KwStatusTime()));
+}
+
+void KwSNMPRequest2Controls::ShowError(const AnsiString& message)
+{
+    if (StatusControl) {
+        ShowStatus(message);
+        return;
+    }
+    const AnsiString caption = ExtractFileName(AnsiString(ExeName()));
+    MessageBoxA(nullptr, message.c_str(), caption.c_str(), MB_OK);
+}
+
+void KwSNMPRequest2Controls::ShowGetError(KwSNMPError& error)
+{
+    RequestKind = 0;
+    ShowError(error.Message);
+}
+
+void KwSNMPRequest2Controls::ShowSetError(KwSNMPError& error)
+{
+    RequestKind = 1;
+    ShowError(error.Message);
+}
+
+AnsiString KwSNMPRequest2Controls::ConditionText()
+{
+    if (!ConditionSource || ConditionKey.IsEmpty())
+        return AnsiString();
+    return ConditionSource->ConditionText(ConditionKey, 1, "#");
+}
+
+bool KwSNMPRequest2Controls::AcceptRow(const AnsiString& condition)
+{
+    return Request.Test(condition) && Request.TestCondition();
+}
+
+void KwSNMPRequest2Controls::RespondIfAccepted(const AnsiString& condition)
+{
+    if (!AcceptRow(condition))
+        return;
+    ++RowCount;
+    OnResponse();
+}
+
+void KwSNMPRequest2Controls::SendOk()
+{
+    if (!Request.OnResult)
+        return;
+    KwSNMPError ok;
+    ok.Code = 0;
+    ok.Message = KwErrorText(KW_SUCCESS);
+    ok.ErrorCount = -1;
+    Request.OnResult(ok);
+}
+
+void KwSNMPRequest2Controls::PumpMessages()
+{
+    ++pumping_;
+    std::weak_ptr<int> alive = alive_;
+    try {
+        if (Application)
+            Application->ProcessMessages();
+    } catch (...) {
+        if (!alive.expired())
+            --pumping_;
+        throw;
+    }
+    if (!alive.expired())
+        --pumping_;
+}
+
+// --- get -------------------------------------------------------------------------
+
+bool KwSNMPRequest2Controls::Get()
+{
+    if (pumping_ > 0 || destroying_)
+        return false;  // never nested inside this object's own message pumping
+    RequestKind = 0;
+    BeforeGet();
+    const AnsiString condition = ConditionText();
+    RowCount = 0;
+    if (Mode == 0)
+        return SyncGet(condition);
+    if (Mode != 1)
+        return true;
+    Busy = true;
+    if (!Request.Enabled) {
+        Busy = false;
+        return true;
+    }
+    try {
+        Request.GetAsync(GetCompletion(), true);
+    } catch (...) {
+        Busy = false;
+        throw;
+    }
+    return true;
+}
+
+bool KwSNMPRequest2Controls::SyncGet(const AnsiString& condition)
+{
+    std::weak_ptr<int> alive = alive_;
+    bool ok = true;
+    {
+        BusyScope busy(Busy);
+        if (!Request.VarList.IsTable()) {
+            Request.Get(ok, true);
+            RespondIfAccepted(condition);
+            if (alive.expired())
+                return false;
+        } else {
+            bool first = true;
+            while (Request.Get(ok, first)) {
+                first = false;
+                RespondIfAccepted(condition);
+                if (alive.expired())
+                    return false;  // the owner went away while rows were shown
+            }
+        }
+        AfterGet();
+    }
+    if (ok)
+        SendOk();
+    return ok;
+}
+
+KwSNMPAsyncDone KwSNMPRequest2Controls::GetCompletion()
+{
+    std::weak_ptr<int> alive = alive_;
+    return [this, alive](KwSNMPError& error, KwSNMPVarList& varList) {
+        if (alive.expired() || destroying_)
+            return;
+        GetDone(error, varList);
+    };
+}
+
+void KwSNMPRequest2Controls::ShowGetException(const AnsiString& message)
+{
+    Busy = false;
+    RequestKind = 0;
+    ShowError(message);
+}
+
+void KwSNMPRequest2Controls::FinishGet(KwSNMPError& error)
+{
+    AfterGet();
+    Busy = false;
+    RequestKind = 0;
+    SendOk();
+    if (OnGetDone)
+        OnGetDone(this, error);
+}
+
+void KwSNMPRequest2Controls::GetDone(KwSNMPError& error, KwSNMPVarList&)
+{
+    if (destroying_)
+        return;
+    if (error.Code != 0) {
+        Busy = false;
+        RequestKind = 0;
+        if (OnGetDone)
+            OnGetDone(this, error);
+        return;
+    }
+    const AnsiString condition = ConditionText();
+    std::weak_ptr<int> alive = alive_;
+    if (!Request.VarList.IsTable()) {
+        if (AcceptRow(condition)) {
+            try {
+                ++RowCount;
+                OnResponse();
+            } catch (const std::exception& e) {
+                if (!alive.expired())
+                    ShowGetException(AnsiString(e.what()));
+                return;
+            }
+            if (alive.expired() || destroying_)
+                return;
+        }
+        FinishGet(error);
+        return;
+    }
+    if (error.Last) {
+        FinishGet(error);
+        return;
+    }
+    try {
+        RespondIfAccepted(condition);
+        if (alive.expired() || destroying_)
+            return;
+        if (Request.Enabled) {
+            Request.GetAsync(GetCompletion(), false);
+            return;
+        }
+        FinishGet(error);
+    } catch (const std::exception& e) {
+        if (!alive.expired())
+            ShowGetException(AnsiString(e.what()));
+    }
+}
+
+// --- set -------------------------------------------------------------------------
+
+bool KwSNMPRequest2Controls::Set(bool reGet, bool fromControls, const AnsiString& varIndexes,
+                                 TStrings* values)
+{
+    if (pumping_ > 0 || destroying_)
+        return false;  // never nested inside this object's own message pumping
+    RequestKind = 1;
+    ReGet = reGet;
+    BeforeSet();
+    if (fromControls)
+        ReadControls();
+    if (Mode == 0) {
+        bool ok = true;
+        {
+            BusyScope busy(Busy);
+            Request.Set(ok, false, varIndexes, values);
+            AfterSet();
+        }
+        if (ok)
+            SendOk();
+        if (Request.VarList.IsTable() && ReGet)
+            Get();
+        return ok;
+    }
+    if (Mode != 1)
+        return true;
+    Busy = true;
+    if (!Request.Enabled) {
+        Busy = false;
+        return true;
+    }
+    try {
+        Request.SetAsync(SetCompletion(), false, varIndexes, values);
+    } catch (...) {
+        Busy = false;
+        throw;
+    }
+    return true;
+}
+
+KwSNMPAsyncDone KwSNMPRequest2Controls::SetCompletion()
+{
+    std::weak_ptr<int> alive = alive_;
+    return [this, alive](KwSNMPError& error, KwSNMPVarList& varList) {
+        if (alive.expired() || destroying_)
+            return;
+        SetDone(error, varList);
+    };
+}
+
+void KwSNMPRequest2Controls::SetDone(KwSNMPError& error, KwSNMPVarList&)
+{
+    if (destroying_)
+        return;
+    if (error.Code != 0) {
+        Busy = false;
+        RequestKind = 1;
+        if (OnSetDone)
+            OnSetDone(this, error);
+        return;
+    }
+    std::weak_ptr<int> alive = alive_;
+    AfterSet();
+    Busy = false;
+    RequestKind = 1;
+    SendOk();
+    if (OnSetDone)
+        OnSetDone(this, error);
+    if (alive.expired() || destroying_)
+        return;  // the done handler deleted the request
+    if (Request.VarList.IsTable() && ReGet)
+        Get();
+}
+
+// --- raw value codec ---------------------------------------------------------------
+
+AnsiString KwSNMPRequest2Controls::TextToRaw(const AnsiString& text, int syntax)
+{
+    return KwTextToRaw(text, syntax);
+}
+
+AnsiString KwSNMPRequest2Controls::RawToText(const AnsiString& raw, int syntax)
+{
+    return KwRawToText(raw, syntax);
+}
+
+AnsiString KwSNMPRequest2Controls::PartOfRaw(const AnsiString& raw, int offset, int syntax)
+{
+    return KwPartOfRaw(raw, offset, syntax);
+}

@@ -1,0 +1,101 @@
+#pragma once
+// The request object of the forms: one KwSNMPRequest with a whole read or write cycle
+// around it. Hooks run before and after the exchange and once per accepted response
+// (every row of a walked table); rows are filtered by condition; the cycle runs
+// synchronously (Mode 0) or asynchronously (Mode 1, completion events later).
+// Results go to the request's OnResult, to OnGetDone / OnSetDone, to a status line
+// or to a message box. The hooks are empty here; KwSNMPRequest2Edits fills them.
+//
+// Ownership and lifetime: a TComponent owned by its form, so the form deletes it.
+// Once destruction has begun no completion reaches a hook or an event: replies that
+// the request's wait still delivers are dropped. While the object pumps messages (a
+// list view growing row by row), Get and Set refuse to start a second cycle inside it.
+#include <functional>
+#include <memory>
+
+#include "Classes.h"
+#include "KwSNMPRequest.h"
+
+class KwSNMPRequest2Controls;
+class TMemo;
+class TStatusBar;
+
+// Completion of an asynchronous get or set: the request and the reply's record.
+using KwSNMPDoneEvent = std::function<void(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)>;
+
+// Supplier of an extra row condition (nothing in the module sets one).
+class KwConditionSource {
+public:
+    virtual ~KwConditionSource() = default;
+    virtual AnsiString ConditionText(const AnsiString& key, int kind, const AnsiString& marker) = 0;
+};
+
+class KwSNMPRequest2Controls : public TComponent {
+protected:
+    bool destroying_ = false;  // set first by every destructor; drops late completions
+
+public:
+    explicit KwSNMPRequest2Controls(TComponent* owner);
+    ~KwSNMPRequest2Controls() override;
+
+    KwSNMPRequest Request;
+    KwSNMPDoneEvent OnGetDone;
+    KwSNMPDoneEvent OnSetDone;
+    unsigned char Mode = 1;   // 0 synchronous, 1 asynchronous; others send nothing
+    bool Busy = false;
+    int RowCount = 0;         // rows accepted by the current or last Get
+    TObject* StatusControl = nullptr;  // a TMemo, TStatusBar or TStatusPanel
+    int RequestKind = 0;      // 0 get, 1 set: the status-line template in use
+    bool ReGet = true;        // re-read a table list after a set
+    KwConditionSource* ConditionSource = nullptr;
+    AnsiString ConditionKey;
+
+    void AttachStatusMemo(TMemo* memo);
+    void AttachStatusBar(TStatusBar* bar);
+    void ShowStatus(const AnsiString& text);
+
+    bool Get();
+    bool Set(bool reGet, bool fromControls, const AnsiString& varIndexes, TStrings* values);
+    AnsiString ConditionText();
+
+    virtual void BeforeGet() {}
+    virtual void BeforeSet() {}
+    virtual void OnResponse() = 0;
+    virtual void ReadControls() {}
+    virtual void ShowGetError(KwSNMPError& error);
+    virtual void ShowSetError(KwSNMPError& error);
+    virtual void AfterGet() {}
+    virtual void AfterSet() {}
+
+    // The raw value codec (see KwRawCodec.h).
+    AnsiString TextToRaw(const AnsiString& text, int syntax);
+    AnsiString RawToText(const AnsiString& raw, int syntax);
+    AnsiString PartOfRaw(const AnsiString& raw, int offset, int syntax);
+
+    // Asynchronous completions of one get (or walk step) and one set.
+    void GetDone(KwSNMPError& error, KwSNMPVarList& varList);
+    void SetDone(KwSNMPError& error, KwSNMPVarList& varList);
+
+    // True while the object pumps messages inside one of its cycles.
+    bool Pumping() const { return pumping_ > 0; }
+
+protected:
+    // Lets the application process pending messages; Get and Set refuse meanwhile.
+    void PumpMessages();
+    // Expires when the object is destroyed: code that pumped checks it before going on.
+    std::weak_ptr<int> AliveToken() const { return alive_; }
+
+private:
+    bool AcceptRow(const AnsiString& condition);
+    void RespondIfAccepted(const AnsiString& condition);
+    void SendOk();
+    void FinishGet(KwSNMPError& error);
+    void ShowGetException(const AnsiString& message);
+    void ShowError(const AnsiString& message);
+    bool SyncGet(const AnsiString& condition);
+    KwSNMPAsyncDone GetCompletion();
+    KwSNMPAsyncDone SetCompletion();
+
+    int pumping_ = 0;
+    std::shared_ptr<int> alive_ = std::make_shared<int>(0);
+};

@@ -1,0 +1,92 @@
+#pragma once
+// The request object that every settings form creates: a KwSNMPRequest2Controls whose
+// variables are bound to labels, check boxes, combo boxes, radio groups, groups of
+// edits, bit check boxes or (for a walked table) a list view. After every reply the
+// bound controls show the values; before every set they are read back.
+//
+// Values written into constrained edits by a read count as accepted input, so a later
+// refused entry restores the device's value. Destroying the request gives the list
+// view and the edits their own handlers back.
+#include <functional>
+#include <initializer_list>
+#include <memory>
+#include <vector>
+
+#include "ComCtrls.h"
+#include "KwControlBinding.h"
+#include "KwEditConstraint.h"
+#include "KwSNMPRequest2Controls.h"
+#include "KwWidgetGuard.h"
+
+class TCheckBox;
+class TComboBox;
+class TEdit;
+class TLabel;
+class TListView;
+
+class KwSNMPRequest2Edits : public KwSNMPRequest2Controls {
+public:
+    explicit KwSNMPRequest2Edits(TComponent* owner);
+    ~KwSNMPRequest2Edits() override;
+
+    std::function<void()> OnBeforeGet;
+    std::function<void()> OnBeforeSet;
+    std::function<void()> OnAfterGet;
+    std::function<void()> OnAfterSet;
+
+    TListView* ListView = nullptr;
+    std::vector<std::unique_ptr<KwControlBinding>> Bindings;
+    std::unique_ptr<KwEditConstraint> Constraints;
+    bool AutoEnable = true;
+
+    void BindLabel(int varIndex, TControl* label);
+    void BindCheckBox(int varIndex, TControl* checkBox);
+    void BindComboBox(int varIndex, TComboBox* comboBox);
+    // One edit per specifier of the format, each constrained by its specifier. The
+    // format must be made of specifiers alone (-2 otherwise, nothing bound).
+    void BindFormat(int varIndex, const AnsiString& format, const std::vector<TEdit*>& edits);
+    template <class... More>
+    void BindFormat(int varIndex, const AnsiString& format, TEdit* first, More*... more)
+    {
+        BindFormat(varIndex, format, std::vector<TEdit*>{first, more...});
+    }
+    // Bits "0,1,2" of the variable's raw image to check boxes, in order.
+    void BindBits(int varIndex, const AnsiString& bits, const std::vector<TCheckBox*>& boxes);
+    void BindListView(TListView* listView, bool autoEnable);
+    void Unbind(int varIndex);
+    void SetConstraintOwner(TComponent* owner);
+
+    // One binding: offset, part syntax, own option list, one or two controls.
+    void AddBinding(int varIndex, int partIndex, int syntax, KwOptionList* options,
+                    TControl* first, TControl* second = nullptr);
+
+    void VarsToControls(int varIndex);
+    void ControlsToVars(int varIndex);
+    void EnableControls(bool enable);
+
+    // List view side.
+    void BuildListColumns();
+    void AddListRow();
+    void SelectedRowToVars();
+    // Variables in column order: hidden columns first, then visible ones.
+    std::vector<int> ColumnVariables() const;
+    virtual void ListViewSelectItem(TObject* sender, TListItem* item, bool selected);
+
+    void BeforeGet() override;
+    void BeforeSet() override;
+    void OnResponse() override;
+    void ReadControls() override;
+    void AfterGet() override;
+    void AfterSet() override;
+
+private:
+    void ShowBinding(const KwControlBinding& binding);
+    AnsiString ReadPart(const KwControlBinding& binding, KwOptionList* options);
+    void ShowInEdits(const KwControlBinding& binding, const AnsiString& text, const AnsiString& raw);
+    AnsiString JoinEdits(const KwControlBinding& binding);
+    void SetEditText(TControl* control, const AnsiString& text);
+    KwOptionList* OptionsInForce(const KwControlBinding& binding) const;
+
+    TLVSelectItemEvent savedSelectItem_;
+    KwWidgetGuard listViewAlive_;
+};
