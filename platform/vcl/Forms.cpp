@@ -411,8 +411,12 @@ int TCustomForm::ShowModal()
         throw;
     }
     for (;;) {
-        if (modalResult_ == mrNone && !Application->Terminated())
+        if (modalResult_ == mrNone && !Application->Terminated()) {
             loop.exec();
+            // Neither a result nor Terminate: Qt itself was told to quit.
+            if (modalResult_ == mrNone && !Application->Terminated())
+                Application->Terminate();
+        }
         if (Application->Terminated()) {
             if (modalResult_ == mrNone)
                 modalResult_ = mrCancel;
@@ -538,6 +542,9 @@ void TApplication::Initialize()
 {
     if (!QCoreApplication::instance())
         new QApplication(storedArgc, storedArgv);
+    // Forms decide when the program ends (the main form's close), not Qt.
+    if (qobject_cast<QApplication*>(QCoreApplication::instance()))
+        QApplication::setQuitOnLastWindowClosed(false);
 }
 
 void TApplication::Run()
@@ -551,8 +558,11 @@ void TApplication::Run()
         return;
     QEventLoop loop;
     LoopScope scope(&loop);
-    while (!terminated_)
+    while (!terminated_) {
         loop.exec();
+        if (!terminated_)  // Qt itself was told to quit
+            Terminate();
+    }
 }
 
 void TApplication::ProcessMessages()

@@ -122,6 +122,19 @@ TEST(ApplicationLoop, TerminateEndsAModalLoopWithCancel)
     Application->ResetTerminated();
 }
 
+TEST(ApplicationLoop, AQtQuitEndsAModalLoopInsteadOfSpinning)
+{
+    Application->ResetTerminated();
+    TForm form(nullptr);
+    WhenLoopRuns([] { QCoreApplication::exit(0); });
+    EXPECT_EQ(mrCancel, form.ShowModal());
+    EXPECT_TRUE(Application->Terminated());
+    Application->ResetTerminated();
+    // Qt keeps its quit state until its own loop has run once more.
+    QTimer::singleShot(0, QCoreApplication::instance(), [] { QCoreApplication::exit(0); });
+    QCoreApplication::exec();
+}
+
 TEST(ApplicationLoop, ProcessMessagesDeliversPostedMessages)
 {
     int delivered = 0;
