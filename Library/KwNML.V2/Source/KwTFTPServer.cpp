@@ -26,6 +26,7 @@ KwTFTPServer::KwTFTPServer(TComponent* Owner) : TComponent(Owner)
 KwTFTPServer::~KwTFTPServer()
 {
     // No handler of the owner runs once its deletion has begun: sessions end quietly.
+    *Alive_ = false;
     OnStatus_ = nullptr;
     CloseListener();
     Timer_->stop();
@@ -35,7 +36,11 @@ KwTFTPServer::~KwTFTPServer()
         session->DetachStatusHandler();
     ending.clear();
     DeallocateHWnd(Window_);
-    delete Timer_;
+    Timer_->stop();
+    if (QCoreApplication::instance())
+        Timer_->deleteLater();  // this may run inside the timer's own signal
+    else
+        delete Timer_;
 }
 
 void KwTFTPServer::SetTimeout(int Timeout, int Retries)
@@ -76,11 +81,15 @@ void KwTFTPServer::Stop()
 {
     CloseListener();
     if (QCoreApplication::instance()) {
+        const std::shared_ptr<bool> alive = Alive_;
         QElapsedTimer waited;
         waited.start();
         // The 20 ms check keeps waking the loop, so the wait sleeps between events.
-        while (RunningSessionCount() > 0 && waited.elapsed() < StopWaitMs && Timer_->isActive())
+        while (RunningSessionCount() > 0 && waited.elapsed() < StopWaitMs && Timer_->isActive()) {
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+            if (!*alive)
+                return;  // a handler deleted the server while it waited
+        }
     }
     Timer_->stop();
     // Finished sessions need no more time: end them now.
@@ -144,7 +153,10 @@ void KwTFTPServer::CheckSessions()
 {
     const std::int64_t now = KwTFTPTickCount();
     const auto snapshot = Sessions_;  // handlers may change the list
+    const std::shared_ptr<bool> alive = Alive_;
     for (const auto& session : snapshot) {
+        if (!*alive)
+            return;  // a handler deleted the server
         if (std::find(Sessions_.begin(), Sessions_.end(), session) == Sessions_.end())
             continue;
         if (session->State() != _TFTPSession::Running) {
@@ -154,6 +166,8 @@ void KwTFTPServer::CheckSessions()
             return;  // at most one session leaves per tick
         }
         if (session->Deadline() != 0 && now > session->Deadline() && session->Resend(RetryLimit_)) {
+            if (!*alive)
+                return;
             RemoveSession(session);
             session->SetStatus(TFTPERR_TIMEOUT);
             return;

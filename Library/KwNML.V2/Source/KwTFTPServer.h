@@ -71,4 +71,6 @@ private:
     HWND Window_ = nullptr;
     QTimer* Timer_ = nullptr;
     std::vector<std::shared_ptr<_TFTPSession>> Sessions_;
+    // Cleared by the destructor, so a handler that deletes the server mid-call is safe.
+    std::shared_ptr<bool> Alive_ = std::make_shared<bool>(true);
 };

@@ -2,6 +2,8 @@
 // packets, strangers, short and unknown packets, names reaching outside the folder.
 #include "ServerFixture.h"
 
+#include <unistd.h>
+
 using Protocol = ServerFixture;
 
 namespace {
@@ -376,4 +378,32 @@ TEST_F(Protocol, WriteWaitsForARepeatedDataAfterALoss)
     EXPECT_EQ(ack->Block(), 2);
     ASSERT_TRUE(PumpUntil([&] { return status.Saw(TFTP_SUCCESS); }, kWait));
     EXPECT_TRUE(ReadFileBytes(root / "late.bin") == content);
+}
+
+TEST_F(Protocol, ReadErrorEndsWithAnErrorNotSuccess)
+{
+    // Reading this process's memory at offset 0 fails with an I/O error.
+    ASSERT_EQ(::symlink("/proc/self/mem", (root / "broken.bin").c_str()), 0);
+    RawTftpClient client;
+    client.SendRequest(port, 1, "broken.bin");
+    auto error = client.Receive(kWait);
+    ASSERT_EQ(OpcodeOf(error), 5);
+    EXPECT_EQ(error->Block(), 0);
+    ASSERT_TRUE(WaitForSessionsGone());
+    EXPECT_EQ(CodesOfSession(0), (std::vector<int>{1, -1101, 0}));
+}
+
+TEST_F(Protocol, AHandlerMayDeleteTheServer)
+{
+    WriteFileBytes(root / "gone.bin", PatternBytes(600));
+    status.Also = [this](KwTFTPMsg& msg, bool&) {
+        if (msg.Code == TFTP_TRANSFERRING && msg.SendCount == 2)
+            server.reset();  // during the check's retransmission
+    };
+    RawTftpClient client;
+    client.SendRequest(port, 1, "gone.bin");
+    ASSERT_EQ(OpcodeOf(client.Receive(kWait)), 3);
+    ASSERT_TRUE(PumpUntil([&] { return !server; }, kWait));
+    PumpFor(100);
+    EXPECT_EQ(status.Last(), TFTP_TRANSFERRING);  // nothing more after the deletion
 }
