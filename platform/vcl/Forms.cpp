@@ -311,8 +311,12 @@ TWinControl* TCustomForm::ActiveControl() const
 
 void TCustomForm::SetActiveControl(TWinControl* control)
 {
-    if (control)
+    // Before the form is shown the choice waits for the first show.
+    pendingActive_ = control;
+    if (control && window_->isVisible()) {
         control->SetFocus();
+        pendingActive_ = nullptr;
+    }
 }
 
 void TCustomForm::PlaceOnScreen()
@@ -355,6 +359,10 @@ void TCustomForm::ShowWindow()
         window_->show();
     LayoutClient();
     BringToFront();
+    if (pendingActive_ && ContainsControl(pendingActive_)) {
+        pendingActive_->SetFocus();
+        pendingActive_ = nullptr;
+    }
 }
 
 void TCustomForm::HideWindow()

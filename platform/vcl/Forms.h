@@ -120,6 +120,7 @@ private:
     QWidget* client_ = nullptr;
     QMenuBar* menuBar_ = nullptr;
     TMainMenu* menu_ = nullptr;
+    TWinControl* pendingActive_ = nullptr;
     QEventLoop* modalLoop_ = nullptr;
     TModalResult modalResult_ = mrNone;
     TPosition position_ = poDesigned;

@@ -275,6 +275,21 @@ TEST(Forms, EnterAndExitFollowTheFocus)
     EXPECT_EQ((std::vector<std::string>{"exit first", "enter second"}), log);
 }
 
+TEST(Forms, ActiveControlChosenBeforeShowGetsTheFocusWhenShown)
+{
+    TForm form(nullptr);
+    auto* first = new TEdit(&form);
+    first->SetParent(&form);
+    auto* second = new TEdit(&form);
+    second->SetParent(&form);
+    second->SetTop(30);
+    form.SetActiveControl(second);
+    form.Show();
+    QApplication::setActiveWindow(form.Widget());
+    EXPECT_TRUE(second->Focused());
+    EXPECT_EQ(second, form.ActiveControl());
+}
+
 TEST(Forms, AnExitHandlerCanTakeTheFocusBack)
 {
     ShownForm f;
