@@ -1,0 +1,206 @@
+// Constrained edits: mistyped characters removed, refusal on exit with the common
+// messages, the value a read wrote counting as accepted, chained form handlers.
+#include "ControlsFixture.h"
+
+#include <QApplication>
+#include <QTest>
+
+#include "Beep.h"
+#include "ExeName.h"
+#include "KwEditConstraint.h"
+
+using namespace library_controls;
+
+namespace {
+void Type(TEdit* edit, const char* text)
+{
+    edit->SetSelStart(edit->Text().Length());
+    QTest::keyClicks(edit->Widget(), text);
+}
+
+void Leave(TEdit* edit)
+{
+    ASSERT_TRUE(edit->OnExit);
+    edit->OnExit(edit);
+}
+
+std::string Caption()
+{
+    const std::string exe = ExeName();
+    return exe.substr(exe.find_last_of('/') + 1);
+}
+} // namespace
+
+class EditConstraints : public DeviceTest {
+protected:
+    void SetUp() override
+    {
+        DeviceTest::SetUp();
+        SetBeepHook([this](const BeepRecord& beep) { beeps.push_back(beep); });
+    }
+    void TearDown() override
+    {
+        SetBeepHook({});
+        DeviceTest::TearDown();
+    }
+    std::vector<BeepRecord> beeps;
+};
+
+TEST_F(EditConstraints, RangedNumberRefusalRestoresTheDeviceValueNeverAnEmptyEdit)
+{
+    auto* request = NewRequest(false, 0);
+    auto* vlan = Add<TEdit>("Ed_Vlan");
+    request->BindFormat(6, "%u{n1x4094}", vlan);
+    ASSERT_TRUE(request->Get());
+    ASSERT_EQ(vlan->Text(), "100");
+
+    Type(vlan, "2a");
+    EXPECT_EQ(vlan->Text(), "1002");
+    ASSERT_EQ(beeps.size(), 1u);
+    EXPECT_EQ(beeps[0].frequency, 1000u);
+    EXPECT_EQ(beeps[0].duration, 200u);
+
+    vlan->SetText("0");
+    Leave(vlan);
+    ASSERT_EQ(dialogs->Count(), 1);
+    EXPECT_EQ(dialogs->Last().Text, "(KwCommon) Please enter a number between 1 and 4094!");
+    EXPECT_EQ(dialogs->Last().Caption, Caption());
+    EXPECT_EQ(vlan->Text(), "100");  // what the device holds, not an empty text
+
+    // A Save now sends the device's value back, never an empty one.
+    device->ClearJournal();
+    request->Request.VarList.Item(0).Access = AC_INVALID;
+    for (int i = 1; i < request->Request.VarList.Count(); ++i)
+        if (i != 6)
+            request->Request.VarList.Item(i).Access = AC_INVALID;
+    ASSERT_TRUE(request->Set(true, true, "", nullptr));
+    const auto set = LastSet();
+    ASSERT_EQ(set.Bindings.size(), 1u);
+    EXPECT_EQ(set.Bindings[0].Value, "100");
+
+    // An accepted entry becomes the value a later refusal restores.
+    vlan->SetText("4094");
+    Leave(vlan);
+    EXPECT_EQ(dialogs->Count(), 1);
+    vlan->SetText("4095");
+    Leave(vlan);
+    EXPECT_EQ(dialogs->Count(), 2);
+    EXPECT_EQ(vlan->Text(), "4094");
+}
+
+TEST_F(EditConstraints, LengthsAndEmptyTexts)
+{
+    KwEditConstraint constraints(form, 1);
+    auto* name = Add<TEdit>("Ed_Name");
+    auto* code = Add<TEdit>("Ed_Code");
+    auto* key = Add<TEdit>("Ed_Key");
+    auto* must = Add<TEdit>("Ed_Must");
+    constraints.Add("%s{l8}%s{l8f}%h{l4f}%s{l0n}", {name, code, key, must});
+    EXPECT_EQ(name->MaxLength(), 8);
+
+    Type(name, "abcdefghij");
+    EXPECT_EQ(name->Text(), "abcdefgh");  // typing stops at the length
+    name->SetText("123456789");          // text set by the program is checked on exit
+    Leave(name);
+    EXPECT_EQ(dialogs->Last().Text, "(KwCommon) Please enter a string whose length is less than 8!");
+    EXPECT_EQ(name->Text(), "");  // nothing accepted yet
+
+    code->SetText("1234567");
+    Leave(code);
+    EXPECT_EQ(dialogs->Last().Text, "(KwCommon) Please enter a string whose length is 8!");
+
+    Type(key, "12G4");
+    EXPECT_EQ(key->Text(), "124");
+    Leave(key);
+    EXPECT_EQ(dialogs->Last().Text, "(KwCommon) Please enter a hex string whose length is 4!");
+
+    const int boxes = dialogs->Count();
+    name->SetText("");
+    Leave(name);  // empty without flag "n": accepted, no message
+    EXPECT_EQ(dialogs->Count(), boxes);
+    Leave(must);
+    EXPECT_EQ(dialogs->Last().Text, "(KwCommon) Empty value is not allowed!");
+}
+
+TEST_F(EditConstraints, DelimitedNumberLists)
+{
+    KwEditConstraint constraints(form, 1);
+    auto* list = Add<TEdit>("Ed_List");
+    constraints.Attach("%n,{n1x9l3}", list);  // after "l3", an "n" would be a flag
+    Type(list, ",1,,2");
+    EXPECT_EQ(list->Text(), "1,2");
+    list->SetText("1,2,3,4");
+    Leave(list);
+    EXPECT_EQ(dialogs->Last().Text,
+              "(KwCommon) Please enter a delimited number string with delimiter ','.\n"
+              "Here,the count of the number is less than 3!");
+    list->SetText("1,12");
+    Leave(list);
+    EXPECT_EQ(dialogs->Last().Text,
+              "(KwCommon) Please enter a delimited number string with delimiter ','.\n"
+              "Here,each number is between 1 and 9!");
+    list->SetText("1,9");
+    Leave(list);
+    EXPECT_EQ(dialogs->Count(), 2);
+}
+
+TEST_F(EditConstraints, ExitCharacterAndFullLengthMoveTheFocus)
+{
+    KwEditConstraint constraints(form, 1);
+    auto* first = Add<TEdit>("Ed_A");
+    auto* second = Add<TEdit>("Ed_B");
+    auto* third = Add<TEdit>("Ed_C");
+    first->SetBounds(10, 10, 60, 21);
+    second->SetBounds(80, 10, 60, 21);
+    third->SetBounds(150, 10, 60, 21);
+    constraints.Add("%u{e.}%s{l3a}%s", {first, second, third});
+    QApplication::setActiveWindow(form->Widget());
+    first->SetFocus();
+    QApplication::processEvents();
+
+    Type(first, "19.");
+    EXPECT_EQ(first->Text(), "19");
+    ASSERT_TRUE(PumpUntil([&] { return second->Focused(); }, 3));
+    Type(second, "abc");
+    EXPECT_TRUE(PumpUntil([&] { return third->Focused(); }, 3));
+}
+
+TEST_F(EditConstraints, FormHandlersAreChainedAndCanRefuse)
+{
+    auto* request = NewRequest(false, 0);
+    auto* name = Add<TEdit>("Ed_Name");
+    int changes = 0;
+    int exits = 0;
+    name->SetTag(7);
+    name->OnChange = [&](TObject*) { ++changes; };
+    name->OnExit = [&](TObject* sender) {
+        ++exits;
+        if (static_cast<TEdit*>(sender)->Text() == "bad")
+            static_cast<TEdit*>(sender)->SetTag(-1);
+    };
+    request->BindFormat(0, "%s{l16}", name);
+    ASSERT_TRUE(request->Get());
+    EXPECT_EQ(name->Text(), "VKA-Lab");
+    EXPECT_GE(changes, 1);
+
+    name->SetText("bad");
+    Leave(name);
+    EXPECT_EQ(exits, 1);
+    EXPECT_EQ(name->Text(), "VKA-Lab");  // refused by the form: back to the accepted text
+    EXPECT_EQ(name->Tag(), 7);           // the refusal does not stick
+    EXPECT_EQ(dialogs->Count(), 0);
+
+    name->SetText("good");
+    Leave(name);
+    EXPECT_EQ(exits, 2);
+    EXPECT_EQ(request->Constraints->Find(name)->AcceptedText, "good");
+
+    // The request goes first (as forms delete theirs on close): the edit keeps working
+    // with its own handlers.
+    delete request;
+    const int before = changes;
+    name->SetText("later");
+    EXPECT_EQ(changes, before + 1);
+    name->OnExit(name);
+    EXPECT_EQ(exits, 3);
+}
