@@ -1,0 +1,33 @@
+#include "MenuForms.h"
+
+#include <map>
+
+namespace {
+std::map<AnsiString, TMenuFormOpener>& Openers()
+{
+    static std::map<AnsiString, TMenuFormOpener> openers;
+    return openers;
+}
+}  // namespace
+
+bool RegisterMenuForm(const AnsiString& itemName, TMenuFormOpener opener)
+{
+    Openers()[itemName] = std::move(opener);
+    return true;
+}
+
+bool HasMenuForm(const AnsiString& itemName)
+{
+    auto found = Openers().find(itemName);
+    return found != Openers().end() && found->second;
+}
+
+bool OpenMenuForm(const AnsiString& itemName)
+{
+    auto found = Openers().find(itemName);
+    if (found == Openers().end() || !found->second)
+        return false;
+    TMenuFormOpener opener = found->second;  // a copy: the opener may register again
+    opener();
+    return true;
+}
