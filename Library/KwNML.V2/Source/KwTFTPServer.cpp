@@ -110,11 +110,14 @@ int KwTFTPServer::RunningSessionCount() const
     }));
 }
 
-bool KwTFTPServer::FindSession(const KwTFTPMsg& Request)
+bool KwTFTPServer::FindSession(const KwTFTPMsg& Request) { return FindRunningSession(Request) != nullptr; }
+
+std::shared_ptr<_TFTPSession> KwTFTPServer::FindRunningSession(const KwTFTPMsg& Request) const
 {
-    return std::any_of(Sessions_.begin(), Sessions_.end(), [&](const auto& s) {
-        return s->State() == _TFTPSession::Running && s->IsSame(Request);
-    });
+    for (const auto& session : Sessions_)
+        if (session->State() == _TFTPSession::Running && session->IsSame(Request))
+            return session;
+    return nullptr;
 }
 
 void KwTFTPServer::ReadRequest()
@@ -135,12 +138,9 @@ void KwTFTPServer::ReadRequest()
     Msg_.Mode = AnsiString(mode);
     Msg_.ClientAddress = AnsiString(from.DottedAddress());
     Msg_.ClientPort = from.Port;
-    for (const auto& session : Sessions_) {
-        if (session->State() == _TFTPSession::Running && session->IsSame(Msg_)) {
-            auto repeated = session;  // the answer may re-enter the server
-            repeated->AnswerRepeatedRequest(RetryLimit_);
-            return;
-        }
+    if (auto repeated = FindRunningSession(Msg_)) {
+        repeated->AnswerRepeatedRequest(RetryLimit_);  // its first answer was lost
+        return;
     }
     Msg_.SendCount = 0;
     ++Msg_.SessionNumber;

@@ -59,6 +59,7 @@ public:
     static constexpr int CheckIntervalMs = 20;
 
 private:
+    std::shared_ptr<_TFTPSession> FindRunningSession(const KwTFTPMsg& Request) const;
     void RemoveSession(const std::shared_ptr<_TFTPSession>& session);
     void CloseListener();
 

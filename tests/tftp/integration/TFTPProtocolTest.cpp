@@ -2,6 +2,9 @@
 // packets, strangers, short and unknown packets, names reaching outside the folder.
 #include "ServerFixture.h"
 
+#include "HandlerExceptions.h"
+
+#include <stdexcept>
 #include <unistd.h>
 
 using Protocol = ServerFixture;
@@ -406,4 +409,25 @@ TEST_F(Protocol, AHandlerMayDeleteTheServer)
     ASSERT_TRUE(PumpUntil([&] { return !server; }, kWait));
     PumpFor(100);
     EXPECT_EQ(status.Last(), TFTP_TRANSFERRING);  // nothing more after the deletion
+}
+
+TEST_F(Protocol, AThrowingHandlerIsReportedAndTheTransferGoesOn)
+{
+    int reported = 0;
+    SetHandlerExceptionSink([&](std::exception_ptr) { ++reported; });
+    status.Also = [](KwTFTPMsg& msg, bool&) {
+        if (msg.Code == TFTP_CONNECTED)
+            throw std::runtime_error("handler failure");
+    };
+    WriteFileBytes(root / "t.txt", "text");
+    RawTftpClient client;
+    client.SendRequest(port, 1, "t.txt");
+    auto data = client.Receive(kWait);
+    ASSERT_EQ(OpcodeOf(data), 3);
+    EXPECT_EQ(data->Payload(), "text");
+    client.SendAck(data->FromPort, 1);
+    ASSERT_TRUE(WaitForSessionsGone());
+    SetHandlerExceptionSink(nullptr);
+    EXPECT_EQ(reported, 1);
+    EXPECT_EQ(CodesOfSession(0), (std::vector<int>{1, 2, 3, 0}));
 }
