@@ -5,6 +5,7 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QCursor>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -457,6 +458,44 @@ void TControl::SetTabStop(bool tabStop)
     if (widget_)
         widget_->setFocusPolicy(tabStop ? Qt::StrongFocus : Qt::ClickFocus);
 }
+
+namespace {
+// Client coordinates of a windowed control start at its client area (below a
+// form's menu bar).
+const QWidget* ClientOrigin(const TControl* control)
+{
+    if (auto* win = dynamic_cast<const TWinControl*>(control))
+        if (win->ClientWidget())
+            return win->ClientWidget();
+    return control->Widget();
+}
+}  // namespace
+
+TPoint TControl::ClientToScreen(const TPoint& point) const
+{
+    const QWidget* origin = ClientOrigin(this);
+    if (!origin)
+        return point;
+    QPoint at = origin->mapToGlobal(QPoint(point.x, point.y));
+    return TPoint(at.x(), at.y());
+}
+
+TPoint TControl::ScreenToClient(const TPoint& point) const
+{
+    const QWidget* origin = ClientOrigin(this);
+    if (!origin)
+        return point;
+    QPoint at = origin->mapFromGlobal(QPoint(point.x, point.y));
+    return TPoint(at.x(), at.y());
+}
+
+TPoint TMouse::CursorPos() const
+{
+    QPoint at = QCursor::pos();
+    return TPoint(at.x(), at.y());
+}
+
+TMouse* Mouse = new TMouse();
 
 void TControl::BringToFront()
 {

@@ -64,6 +64,22 @@ private:
 
 enum TMouseButton { mbLeft, mbRight, mbMiddle };
 
+struct TPoint {
+    int x = 0;
+    int y = 0;
+    TPoint() = default;
+    TPoint(int ax, int ay) : x(ax), y(ay) {}
+    bool operator==(const TPoint& o) const { return x == o.x && y == o.y; }
+};
+inline TPoint Point(int x, int y) { return TPoint(x, y); }
+
+// The mouse: where its cursor is, in screen coordinates.
+class TMouse {
+public:
+    TPoint CursorPos() const;
+};
+extern TMouse* Mouse;
+
 using TKeyEvent = std::function<void(TObject* Sender, Word& Key, TShiftState Shift)>;
 using TKeyPressEvent = std::function<void(TObject* Sender, char& Key)>;
 using TMouseEvent = std::function<void(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
@@ -145,6 +161,10 @@ public:
     void SetTabStop(bool tabStop);
     int TabOrder() const { return tabOrder_; }
     void SetTabOrder(int order) { tabOrder_ = order; }
+
+    // Between the control's own coordinates and the screen's.
+    TPoint ClientToScreen(const TPoint& point) const;
+    TPoint ScreenToClient(const TPoint& point) const;
 
     void BringToFront();
     void SendToBack();

@@ -56,6 +56,21 @@ TEST(Clicks, AClickOnALabelIsTheLabelsAloneNotItsPanels)
     EXPECT_EQ(1, panelClicks);
 }
 
+TEST(Coordinates, ClientAndScreenPointsConvertBothWays)
+{
+    ShownForm f;
+    auto* group = f.Add<TGroupBox>("GroupBox1");
+    group->SetBounds(40, 50, 200, 100);
+    TPoint screen = group->ClientToScreen(TPoint(3, 4));
+    EXPECT_EQ(TPoint(43, 54), f.form->ScreenToClient(screen));
+    EXPECT_EQ(TPoint(3, 4), group->ScreenToClient(screen));
+    // A menu bar above the client area moves it, not its coordinates.
+    auto* menu = new TMainMenu(f.form);
+    menu->Items()->Add(new TMenuItem(f.form));
+    menu->Items()->Items(0)->SetCaption("&Home");
+    EXPECT_EQ(TPoint(43, 54), f.form->ScreenToClient(group->ClientToScreen(TPoint(3, 4))));
+}
+
 TEST(Keys, KeyDownReportsVirtualKeyAndShiftState)
 {
     ShownForm f;
