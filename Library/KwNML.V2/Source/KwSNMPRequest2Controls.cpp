@@ -2,6 +2,7 @@
 #include "KwSNMPRequest2Controls.h"
 
 #include "ComCtrls.h"
+#include "Controls.h"
 #include "ExeName.h"
 #include "Forms.h"
 #include "KwErrors.h"
@@ -26,6 +27,21 @@ private:
 } // namespace
 
 KwSNMPRequest2Controls::KwSNMPRequest2Controls(TComponent* owner) : TComponent(owner) {}
+
+bool KwSNMPRequest2Controls::Closing()
+{
+    if (destroying_)
+        return true;
+    // An owner form that is being destroyed has muted its events and deletes its
+    // requests one by one: a reply for a request not yet deleted must not reach it.
+    TComponent* owner = Owner();
+    const auto* control = dynamic_cast<const TControl*>(owner);
+    if ((owner && owner->Destroying()) || (control && control->EventsMuted())) {
+        destroying_ = true;
+        Request.Enabled = false;
+    }
+    return destroying_;
+}
 
 KwSNMPRequest2Controls::~KwSNMPRequest2Controls()
 {
@@ -121,7 +137,7 @@ void KwSNMPRequest2Controls::PumpMessages()
 
 bool KwSNMPRequest2Controls::Get()
 {
-    if (pumping_ > 0 || destroying_)
+    if (pumping_ > 0 || Closing())
         return false;  // never nested inside this object's own message pumping
     RequestKind = 0;
     BeforeGet();
@@ -176,7 +192,7 @@ KwSNMPAsyncDone KwSNMPRequest2Controls::GetCompletion()
 {
     std::weak_ptr<int> alive = alive_;
     return [this, alive](KwSNMPError& error, KwSNMPVarList& varList) {
-        if (alive.expired() || destroying_)
+        if (alive.expired() || Closing())
             return;
         GetDone(error, varList);
     };
@@ -201,7 +217,7 @@ void KwSNMPRequest2Controls::FinishGet(KwSNMPError& error)
 
 void KwSNMPRequest2Controls::GetDone(KwSNMPError& error, KwSNMPVarList&)
 {
-    if (destroying_)
+    if (Closing())
         return;
     if (error.Code != 0) {
         Busy = false;
@@ -252,7 +268,7 @@ void KwSNMPRequest2Controls::GetDone(KwSNMPError& error, KwSNMPVarList&)
 bool KwSNMPRequest2Controls::Set(bool reGet, bool fromControls, const AnsiString& varIndexes,
                                  TStrings* values)
 {
-    if (pumping_ > 0 || destroying_)
+    if (pumping_ > 0 || Closing())
         return false;  // never nested inside this object's own message pumping
     RequestKind = 1;
     ReGet = reGet;
@@ -292,7 +308,7 @@ KwSNMPAsyncDone KwSNMPRequest2Controls::SetCompletion()
 {
     std::weak_ptr<int> alive = alive_;
     return [this, alive](KwSNMPError& error, KwSNMPVarList& varList) {
-        if (alive.expired() || destroying_)
+        if (alive.expired() || Closing())
             return;
         SetDone(error, varList);
     };
@@ -300,7 +316,7 @@ KwSNMPAsyncDone KwSNMPRequest2Controls::SetCompletion()
 
 void KwSNMPRequest2Controls::SetDone(KwSNMPError& error, KwSNMPVarList&)
 {
-    if (destroying_)
+    if (Closing())
         return;
     if (error.Code != 0) {
         Busy = false;

@@ -7,8 +7,8 @@
 // or to a message box. The hooks are empty here; KwSNMPRequest2Edits fills them.
 //
 // Ownership and lifetime: a TComponent owned by its form, so the form deletes it.
-// Once destruction has begun no completion reaches a hook or an event: replies that
-// the request's wait still delivers are dropped. While the object pumps messages (a
+// Once its own or its owner form's destruction has begun, no completion reaches a hook
+// or an event: replies that a request's wait still delivers are dropped. While the object pumps messages (a
 // list view growing row by row), Get and Set refuse to start a second cycle inside it.
 #include <functional>
 #include <memory>
@@ -86,6 +86,8 @@ protected:
     std::weak_ptr<int> AliveToken() const { return alive_; }
 
 private:
+    // True once this object or its owner form is being destroyed; completions stop.
+    bool Closing();
     bool AcceptRow(const AnsiString& condition);
     void RespondIfAccepted(const AnsiString& condition);
     void SendOk();
