@@ -145,3 +145,18 @@ TEST_F(TableBinding, SecondOperationWhileRowsArePumpedIsRefused)
     EXPECT_EQ(CountKind("SET"), 0);
     EXPECT_FALSE(request->Pumping());
 }
+
+TEST_F(TableBinding, FormDeletedWhileRowsArePumpedEndsTheWalk)
+{
+    auto* request = NewRequest(true, 0);
+    request->BindListView(Add<TListView>("LV_Peers"), true);
+    int afterGets = 0;
+    request->OnAfterGet = [&] { ++afterGets; };
+    QTimer::singleShot(0, [&] {
+        delete form;  // deletes the request with it
+        form = nullptr;
+    });
+    EXPECT_FALSE(request->Get());
+    EXPECT_EQ(afterGets, 0);
+    EXPECT_EQ(CountKind("GETNEXT"), 1);  // no further row was asked for
+}

@@ -18,6 +18,13 @@ bool IsBooleanKind(int syntax)
     return syntax == SX_BOOLEAN || syntax == SX_BOOL8 || syntax == SX_BOOL16;
 }
 
+bool IsReadableKind(const TControl* control)
+{
+    return dynamic_cast<const TLabel*>(control) || dynamic_cast<const TCheckBox*>(control) ||
+           dynamic_cast<const TComboBox*>(control) || dynamic_cast<const TRadioGroup*>(control) ||
+           dynamic_cast<const TEdit*>(control);
+}
+
 AnsiString EditText(const KwControlBinding& binding, int k)
 {
     return binding.Controls[k]->Text();
@@ -152,13 +159,15 @@ void KwSNMPRequest2Edits::ControlsToVars(int varIndex)
         for (const auto& binding : Bindings) {
             if (binding->VarIndex != i)
                 continue;
+            const TControl* first = binding->Controls.empty() ? nullptr : binding->Controls[0];
+            if (!IsReadableKind(first))
+                continue;  // a control that no read can have filled contributes nothing
             if (found == 0 && var.Syntax == SX_DISPLAYSTR) {
                 whole.clear();
                 *var.Value = "";
             }
             ++found;
             std::string part;
-            const TControl* first = binding->Controls.empty() ? nullptr : binding->Controls[0];
             if (binding->IsBitBinding() && dynamic_cast<const TCheckBox*>(first)) {
                 for (int k = 0; k < binding->ControlCount(); ++k) {
                     const int n = binding->BitIndexes[k];

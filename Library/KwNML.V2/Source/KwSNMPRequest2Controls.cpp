@@ -13,16 +13,22 @@
 #include "SysUtils.h"
 
 namespace {
-// Clears a flag when a cycle ends, also by an exception.
+// Clears the busy flag when a cycle ends, also by an exception, unless the object
+// went away while the cycle pumped messages.
 class BusyScope {
 public:
-    explicit BusyScope(bool& busy) : busy_(busy) { busy_ = true; }
-    ~BusyScope() { busy_ = false; }
+    BusyScope(bool& busy, std::weak_ptr<int> alive) : busy_(busy), alive_(std::move(alive)) { busy_ = true; }
+    ~BusyScope()
+    {
+        if (!alive_.expired())
+            busy_ = false;
+    }
     BusyScope(const BusyScope&) = delete;
     BusyScope& operator=(const BusyScope&) = delete;
 
 private:
     bool& busy_;
+    std::weak_ptr<int> alive_;
 };
 } // namespace
 
@@ -166,7 +172,7 @@ bool KwSNMPRequest2Controls::SyncGet(const AnsiString& condition)
     std::weak_ptr<int> alive = alive_;
     bool ok = true;
     {
-        BusyScope busy(Busy);
+        BusyScope busy(Busy, alive_);
         if (!Request.VarList.IsTable()) {
             Request.Get(ok, true);
             RespondIfAccepted(condition);
@@ -183,7 +189,7 @@ bool KwSNMPRequest2Controls::SyncGet(const AnsiString& condition)
         }
         AfterGet();
     }
-    if (ok)
+    if (ok && !alive.expired())
         SendOk();
     return ok;
 }
@@ -277,13 +283,18 @@ bool KwSNMPRequest2Controls::Set(bool reGet, bool fromControls, const AnsiString
         ReadControls();
     if (Mode == 0) {
         bool ok = true;
+        std::weak_ptr<int> alive = alive_;
         {
-            BusyScope busy(Busy);
+            BusyScope busy(Busy, alive_);
             Request.Set(ok, false, varIndexes, values);
             AfterSet();
         }
+        if (alive.expired())
+            return ok;
         if (ok)
             SendOk();
+        if (alive.expired())
+            return ok;
         if (Request.VarList.IsTable() && ReGet)
             Get();
         return ok;
