@@ -27,8 +27,8 @@ bool parseCount(const std::string& text, unsigned long max, unsigned long& out)
 
 } // namespace
 
-ControlCommands::ControlCommands(StateStore& store, RequestGate& gate, Journal& journal)
-    : store_(store), gate_(gate), journal_(journal)
+ControlCommands::ControlCommands(StateStore& store, RequestGate& gate, Journal& journal, DeviceLog* log)
+    : store_(store), gate_(gate), journal_(journal), log_(log)
 {
 }
 
@@ -48,6 +48,25 @@ std::string ControlCommands::execute(const std::string& rawLine)
         return set(argument);
     if (command == "get")
         return get(argument);
+    if (command == "template")
+        return set("template " + argument);
+    if (command == "clear-template") {
+        Oid prefix;
+        if (!parseOid(argument, prefix))
+            return "ERR clear-template needs a numeric OID prefix";
+        return "OK " + std::to_string(store_.removeTemplatesBelow(prefix));
+    }
+    if (command == "log" || command == "clear-log") {
+        if (!log_)
+            return "ERR this device keeps no log";
+        if (command == "clear-log")
+            log_->clear();
+        else if (argument.empty())
+            return "ERR log needs the line's text";
+        else
+            log_->addLine(argument);
+        return "OK";
+    }
     if (command == "delay") {
         if (!parseCount(argument, 600000, n))
             return "ERR delay needs milliseconds from 0 to 600000";

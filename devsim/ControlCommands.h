@@ -11,7 +11,14 @@
 //   drop N                    the next N requests get no reply
 //   silent SECONDS            no reply to anything for SECONDS (0: speak again)
 //   clear-journal             empties the journal
+//   template OID TYPE VALUE   adds or replaces one template row (as "set
+//                             template ...")
+//   clear-template PREFIX     removes the template rows below PREFIX: OK <count>
+//                             (a refresh of that table then empties it)
+//   log TEXT                  adds a line to the device log as given
+//   clear-log                 empties the device log
 //   stop                      ends the program
+#include "DeviceLog.h"
 #include "Journal.h"
 #include "RequestGate.h"
 #include "StateStore.h"
@@ -22,7 +29,8 @@ namespace devsim {
 
 class ControlCommands {
 public:
-    ControlCommands(StateStore& store, RequestGate& gate, Journal& journal);
+    // `log` may be null (no device log commands).
+    ControlCommands(StateStore& store, RequestGate& gate, Journal& journal, DeviceLog* log = nullptr);
 
     std::string execute(const std::string& line);
     bool stopRequested() const { return stop_; }
@@ -35,6 +43,7 @@ private:
     StateStore& store_;
     RequestGate& gate_;
     Journal& journal_;
+    DeviceLog* log_;
     bool stop_ = false;
 };
 

@@ -96,12 +96,16 @@ int runDevice(const Options& options)
     }
 
     StateStore store;
+    store.keepRowsAsTemplates(refreshTableEntries());
     store.reset(entries);
     RequestGate gate;
     PostReplyQueue afterReply;
+    DeviceJobs jobs(config.tftpClient == "atftp" ? TftpProgram::Atftp : TftpProgram::TftpHpa, folder.path());
+    DeviceLog log;
+    DeviceServices services{config, jobs, log, folder.path(), entries};
     HookTable hooks;
-    installBehaviours(hooks, config);
-    HookContext context{store, gate, afterReply};
+    installBehaviours(hooks, services);
+    HookContext context{store, gate, afterReply, &journal};
 
     catchSignals();
     confineNetSnmp(folder.path());
@@ -114,7 +118,7 @@ int runDevice(const Options& options)
     {
         StateHandler handler(store, hooks, context);
         AgentSession session(gate, journal);
-        ControlCommands commands(store, gate, journal);
+        ControlCommands commands(store, gate, journal, &log);
         ControlSocket control(commands);
         if (!handler.registerTree(systemGroupOid(), "devsim-system")
             || !handler.registerTree(privateTreeOid(), "devsim-private")) {
@@ -132,6 +136,7 @@ int runDevice(const Options& options)
             while (!stopFlag && !commands.stopRequested()) {
                 agent_check_and_process(1);
                 afterReply.runAll();
+                jobs.poll();
             }
         }
     }

@@ -1,35 +1,37 @@
 #include "DeviceBehaviours.h"
 
-#include "ServedTrees.h"
+#include "DeviceTables.h"
 
 namespace devsim {
 
 namespace {
-
-// An OID of the device's own subtree 1.3.6.1.4.1.32473.10.37.37.
-Oid deviceOid(std::initializer_list<std::uint32_t> tail)
-{
-    Oid oid = privateTreeOid();
-    oid.push_back(37);
-    oid.insert(oid.end(), tail);
-    return oid;
-}
 
 void installRestartSilence(HookTable& hooks, unsigned seconds)
 {
     if (seconds == 0)
         return;
     const std::chrono::milliseconds span = std::chrono::seconds(seconds);
-    hooks.add(deviceOid({4, 2, 1, 0}), silenceHook(1, span));    // deviceRestart = reboot
-    hooks.add(deviceOid({4, 2, 2, 0}), silenceHook(1, span));    // deviceFactoryDefault = reset
-    hooks.add(deviceOid({4, 3, 2, 4, 0}), silenceHook(4, span)); // tftpUpgradeSettingCommand = Reboot
+    hooks.add(deviceOid("4.2.1.0"), silenceHook(1, span));   // deviceRestart = reboot
+    hooks.add(deviceOid("4.2.2.0"), silenceHook(1, span));   // deviceFactoryDefault = reset
+    hooks.add(deviceOid("4.3.2.4.0"), silenceHook(4, span)); // tftpUpgradeSettingCommand = Reboot
 }
 
 } // namespace
 
-void installBehaviours(HookTable& hooks, const DeviceConfig& config)
+std::vector<Oid> refreshTableEntries()
 {
-    installRestartSilence(hooks, config.restartSilenceSeconds);
+    std::vector<Oid> entries;
+    for (const RefreshTable& table : refreshTables())
+        entries.push_back(table.entry);
+    return entries;
+}
+
+void installBehaviours(HookTable& hooks, DeviceServices& services)
+{
+    installTableBehaviours(hooks);
+    installRadioBehaviour(hooks);
+    installCommandBehaviours(hooks, services);
+    installRestartSilence(hooks, services.config.restartSilenceSeconds);
 }
 
 } // namespace devsim

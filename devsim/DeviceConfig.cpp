@@ -123,6 +123,16 @@ DeviceConfig parseDeviceConfig(const std::string& text, const std::string& name)
                     || w[1].find_first_not_of("0123456789") != std::string::npos)
                     throw std::runtime_error("restart-silence needs a number of seconds");
                 config.restartSilenceSeconds = static_cast<unsigned>(std::stoul(w[1]));
+            } else if (w[0] == "tftp-client") {
+                if (w.size() != 2 || (w[1] != "tftp-hpa" && w[1] != "atftp"))
+                    throw std::runtime_error("tftp-client needs tftp-hpa or atftp");
+                config.tftpClient = w[1];
+            } else if (w[0] == "tftp-port") {
+                if (w.size() != 2 || w[1].empty() || w[1].size() > 5
+                    || w[1].find_first_not_of("0123456789") != std::string::npos || std::stoi(w[1]) < 1
+                    || std::stoi(w[1]) > 65535)
+                    throw std::runtime_error("tftp-port needs a port from 1 to 65535");
+                config.tftpPort = std::stoi(w[1]);
             } else {
                 throw std::runtime_error("unknown setting \"" + w[0] + "\"");
             }

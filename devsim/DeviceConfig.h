@@ -9,6 +9,10 @@
 //   user NAME authPriv MD5|SHA AUTHPASS DES|AES PRIVPASS [readonly]
 //   restart-silence SECONDS      (silence after a restart or factory reset
 //                                 command; default 0: none)
+//   tftp-client tftp-hpa|atftp   (the TFTP client program the file commands
+//                                 run; default tftp-hpa)
+//   tftp-port N                  (the port of the module's TFTP server the
+//                                 file commands use; default 69)
 //
 // A user's level is the least it must use; users may read and write unless
 // marked readonly. Pass phrases are at least 8 characters, without blanks
@@ -41,6 +45,8 @@ struct DeviceConfig {
     std::vector<std::string> writeCommunities;
     std::vector<UsmUser> users;
     unsigned restartSilenceSeconds = 0;
+    std::string tftpClient = "tftp-hpa";   // or "atftp"
+    int tftpPort = 69;
 };
 
 // Defaults only (no file).

@@ -11,6 +11,19 @@ void HookTable::runAfterCommit(HookContext& context, const Oid& oid, const Value
         hook(context, oid, written);
 }
 
+SetError HookTable::runGuards(StateStore& trial, const Oid& oid, const Value& written) const
+{
+    auto it = guards_.find(oid);
+    if (it == guards_.end())
+        return SetError::None;
+    for (const Guard& guard : it->second) {
+        const SetError error = guard(trial, oid, written);
+        if (error != SetError::None)
+            return error;
+    }
+    return SetError::None;
+}
+
 Hook silenceHook(long trigger, std::chrono::milliseconds span)
 {
     return [trigger, span](HookContext& context, const Oid&, const Value& written) {

@@ -58,6 +58,18 @@ void Journal::append(const JournalRecord& record)
     std::fflush(file_);
 }
 
+void Journal::note(const std::string& text)
+{
+    if (!file_)
+        return;
+    std::string line = "NOTE\t";
+    for (char c : text)
+        line += (c == '\t' || c == '\n' || c == '\r') ? ' ' : c;
+    line += '\n';
+    std::fwrite(line.data(), 1, line.size(), file_);
+    std::fflush(file_);
+}
+
 bool Journal::clear()
 {
     if (path_.empty())

@@ -16,6 +16,9 @@
 // BINDING   the request's bindings in PDU order, each "OID TYPE VALUE" as
 //           the state file writes them, "OID NULL" for the empty values of
 //           a get, "OID ASN_0xNN HEXBYTES" for other types
+//
+// Between them, the device's own notes on what it did after a set (a TFTP
+// transfer, a restart), two fields: "NOTE" TAB text (no TAB in the text).
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -47,6 +50,8 @@ public:
     // False when the file cannot be opened for appending.
     bool open();
     void append(const JournalRecord& record);
+    // "NOTE<TAB>text"; TABs and line ends in the text become blanks.
+    void note(const std::string& text);
     // Empties the file; false when it cannot be truncated.
     bool clear();
 

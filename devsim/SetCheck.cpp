@@ -26,6 +26,9 @@ const char* setErrorName(SetError error)
     case SetError::NotWritable: return "notWritable";
     case SetError::WrongType: return "wrongType";
     case SetError::WrongLength: return "wrongLength";
+    case SetError::WrongValue: return "wrongValue";
+    case SetError::InconsistentValue: return "inconsistentValue";
+    case SetError::ResourceUnavailable: return "resourceUnavailable";
     }
     return "?";
 }

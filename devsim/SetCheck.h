@@ -5,7 +5,11 @@
 
 namespace devsim {
 
-enum class SetError { None, NoCreation, NotWritable, WrongType, WrongLength };
+enum class SetError {
+    None, NoCreation, NotWritable, WrongType, WrongLength,
+    // from the device's behaviours (HookTable guards):
+    WrongValue, InconsistentValue, ResourceUnavailable
+};
 
 // `type` is the binding's type as the device understands it; nullopt when the
 // binding's ASN.1 type is none of the eight the device keeps.

@@ -1,6 +1,7 @@
 #pragma once
 // Reading a whole state file (format in StateLine.h). Every variable must
-// lie below the system group or the private subtree, once.
+// lie below the system group or the private subtree, once (a template row
+// may share its OID with a served variable).
 #include "StateEntry.h"
 
 #include <stdexcept>

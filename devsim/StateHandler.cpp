@@ -23,6 +23,9 @@ int snmpErrorOf(SetError error)
     case SetError::NotWritable: return SNMP_ERR_NOTWRITABLE;
     case SetError::WrongType: return SNMP_ERR_WRONGTYPE;
     case SetError::WrongLength: return SNMP_ERR_WRONGLENGTH;
+    case SetError::WrongValue: return SNMP_ERR_WRONGVALUE;
+    case SetError::InconsistentValue: return SNMP_ERR_INCONSISTENTVALUE;
+    case SetError::ResourceUnavailable: return SNMP_ERR_RESOURCEUNAVAILABLE;
     case SetError::None: break;
     }
     return SNMP_ERR_NOERROR;
@@ -103,6 +106,34 @@ void StateHandler::reserve(netsnmp_agent_request_info* info, netsnmp_request_inf
         const std::optional<Value> value = valueOf(request->requestvb);
         const SetError error = checkSet(store_, requestOid(request), varTypeOf(request->requestvb->type),
                                         value ? &*value : nullptr);
+        if (error != SetError::None) {
+            netsnmp_set_request_error(info, request, snmpErrorOf(error));
+            return;
+        }
+    }
+    guard(info, requests);
+}
+
+void StateHandler::guard(netsnmp_agent_request_info* info, netsnmp_request_info* requests)
+{
+    bool guarded = false;
+    for (netsnmp_request_info* request = requests; request && !guarded; request = request->next)
+        guarded = hooks_.hasGuard(requestOid(request));
+    if (!guarded)
+        return;
+    // The behaviours try the whole PDU on a copy of the state, in PDU order,
+    // as the commit will run them on the real one.
+    StateStore trial = store_;
+    std::vector<std::pair<netsnmp_request_info*, Value>> written;
+    for (netsnmp_request_info* request = requests; request; request = request->next) {
+        std::optional<Value> value = valueOf(request->requestvb);
+        if (!value)
+            continue;
+        trial.assign(requestOid(request), *value);
+        written.emplace_back(request, std::move(*value));
+    }
+    for (auto& [request, value] : written) {
+        const SetError error = hooks_.runGuards(trial, requestOid(request), value);
         if (error != SetError::None) {
             netsnmp_set_request_error(info, request, snmpErrorOf(error));
             return;

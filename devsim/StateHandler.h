@@ -4,7 +4,8 @@
 //
 // A set is all or nothing per PDU: RESERVE1 checks every binding (unknown
 // variable noCreation, read-only notWritable, type wrongType, length
-// wrongLength), ACTION writes them in PDU order (a repeated variable: the
+// wrongLength), then lets the behaviours' guards try the PDU on a copy of
+// the state (a full table, an unknown key: see HookTable.h), ACTION writes them in PDU order (a repeated variable: the
 // last binding wins) and keeps each old value, UNDO puts the old values back
 // in reverse order, COMMIT runs the hooks of the written variables.
 #include "HookTable.h"
@@ -26,6 +27,7 @@ private:
     void get(netsnmp_agent_request_info* info, netsnmp_request_info* requests);
     void getNext(const Oid& root, netsnmp_request_info* requests);
     void reserve(netsnmp_agent_request_info* info, netsnmp_request_info* requests);
+    void guard(netsnmp_agent_request_info* info, netsnmp_request_info* requests);
     void action(netsnmp_request_info* requests);
     void undo(netsnmp_request_info* requests);
     void commit(netsnmp_request_info* requests);

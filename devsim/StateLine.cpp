@@ -61,6 +61,8 @@ ParsedLine parseStateLine(const std::string& rawLine)
         std::uint64_t n = 0;
         if (word == "ro") {
             entry.readOnly = true;
+        } else if (word == "template") {
+            entry.isTemplate = true;
         } else if (word.compare(0, 8, "advance=") == 0) {
             if (!parseCount(word.substr(8), n))
                 return failure("bad flag \"" + word + "\": advance=N needs a whole number");
@@ -70,7 +72,7 @@ ParsedLine parseStateLine(const std::string& rawLine)
                 return failure("bad flag \"" + word + "\": max=N needs a whole number up to 65535");
             entry.maxLength = static_cast<std::size_t>(n);
         } else {
-            return failure("unknown flag \"" + word + "\" (expected ro, advance=N, max=N or an OID)");
+            return failure("unknown flag \"" + word + "\" (expected ro, advance=N, max=N, template or an OID)");
         }
         word = nextWord(line, pos);
     }
@@ -93,8 +95,10 @@ ParsedLine parseStateLine(const std::string& rawLine)
     if (!value)
         return failure(error);
     entry.value = std::move(*value);
-    if (entry.advancePerSecond && type != VarType::Counter32 && type != VarType::Counter64)
-        return failure("advance=N is allowed for COUNTER32 and COUNTER64 only");
+    if (entry.advancePerSecond && type != VarType::Counter32 && type != VarType::Counter64 && type != VarType::Integer)
+        return failure("advance=N is allowed for COUNTER32, COUNTER64 and INTEGER only");
+    if (entry.advancePerSecond && type == VarType::Integer && entry.value.integer < 0)
+        return failure("advance=N on an INTEGER needs a value from 0");
     if (entry.maxLength && type != VarType::OctetString)
         return failure("max=N is allowed for STRING and HEX only");
     return result;
@@ -103,6 +107,8 @@ ParsedLine parseStateLine(const std::string& rawLine)
 std::string formatStateLine(const StateEntry& entry)
 {
     std::string line;
+    if (entry.isTemplate)
+        line += "template ";
     if (entry.readOnly)
         line += "ro ";
     if (entry.advancePerSecond)

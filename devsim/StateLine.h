@@ -3,9 +3,10 @@
 //
 //   [flag ...] OID TYPE [VALUE]
 //
-// flags: "ro" (read-only for SNMP sets), "advance=N" (COUNTER32/COUNTER64
-// grows by N every second), "max=N" (sets of a longer OCTET STRING are
-// refused with wrongLength). TYPE and VALUE as in Value.h. Blank lines and
+// flags: "ro" (read-only for SNMP sets), "advance=N" (COUNTER32, COUNTER64
+// or a non-negative INTEGER grows by N every second), "max=N" (sets of a
+// longer OCTET STRING are refused with wrongLength), "template" (a row of a
+// refresh template, not served: see StateStore.h). TYPE and VALUE as in Value.h. Blank lines and
 // lines whose first non-blank character is '#' are not variables.
 #include "StateEntry.h"
 

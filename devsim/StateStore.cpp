@@ -19,12 +19,26 @@ void StateStore::reset(const std::vector<StateEntry>& entries)
         const Oid key = entry.oid;
         slots_[key] = Slot{std::move(entry), t};
     }
+    templates_.clear();
     for (const StateEntry& entry : entries)
         put(entry);
+    for (const Oid& table : rowsAsTemplates_) {
+        auto given = templates_.lower_bound(table);
+        if (given != templates_.end() && oidStartsWith(given->first, table))
+            continue;
+        for (auto it = slots_.lower_bound(table); it != slots_.end() && oidStartsWith(it->first, table); ++it)
+            templates_[it->first] = it->second.entry;
+    }
 }
 
 void StateStore::put(StateEntry entry)
 {
+    if (entry.isTemplate) {
+        entry.isTemplate = false;
+        const Oid key = entry.oid;
+        templates_[key] = std::move(entry);
+        return;
+    }
     auto it = slots_.find(entry.oid);
     if (it != slots_.end()) {
         // A system group variable keeps its read-only mark, length limit and up-time role.
@@ -78,7 +92,14 @@ Value StateStore::read(const StateEntry& entry) const
         return entry.value;
     auto seconds = std::chrono::duration_cast<std::chrono::seconds>(now_() - it->second.since).count();
     Value value = entry.value;
-    value.number += entry.advancePerSecond * static_cast<std::uint64_t>(seconds);
+    const std::uint64_t grown = entry.advancePerSecond * static_cast<std::uint64_t>(seconds);
+    if (value.type == VarType::Integer) {
+        // A non-negative INTEGER counter wraps from 2147483647 to 0.
+        const std::uint64_t total = static_cast<std::uint64_t>(value.integer) + grown;
+        value.integer = static_cast<std::int64_t>(total & 0x7FFFFFFFull);
+        return value;
+    }
+    value.number += grown;
     if (value.type == VarType::Counter32)
         value.number &= 0xFFFFFFFFull;
     return value;
@@ -92,6 +113,41 @@ void StateStore::removeBelow(const Oid& prefix)
         else
             it = slots_.erase(it);
     }
+}
+
+std::vector<StateEntry> StateStore::templatesBelow(const Oid& prefix) const
+{
+    std::vector<StateEntry> rows;
+    for (auto it = templates_.lower_bound(prefix); it != templates_.end() && oidStartsWith(it->first, prefix); ++it)
+        rows.push_back(it->second);
+    return rows;
+}
+
+std::size_t StateStore::removeTemplatesBelow(const Oid& prefix)
+{
+    std::size_t count = 0;
+    for (auto it = templates_.lower_bound(prefix); it != templates_.end() && oidStartsWith(it->first, prefix);) {
+        it = templates_.erase(it);
+        ++count;
+    }
+    return count;
+}
+
+std::vector<Oid> StateStore::oidsBelow(const Oid& prefix) const
+{
+    std::vector<Oid> oids;
+    for (auto it = slots_.lower_bound(prefix); it != slots_.end() && oidStartsWith(it->first, prefix); ++it)
+        oids.push_back(it->first);
+    return oids;
+}
+
+std::vector<StateEntry> StateStore::entries() const
+{
+    std::vector<StateEntry> all;
+    all.reserve(slots_.size());
+    for (const auto& slot : slots_)
+        all.push_back(slot.second.entry);
+    return all;
 }
 
 void StateStore::assign(const Oid& oid, const Value& value)

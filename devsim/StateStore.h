@@ -1,6 +1,8 @@
 #pragma once
 // The device's variables in OID order, with the values a reader sees now
-// (up time and advancing counters move with the clock).
+// (up time and advancing counters move with the clock), and the rows of the
+// refresh templates: entries marked "template" that are never served; a
+// refresh of a table replaces its rows by the template rows below it.
 #include "StateEntry.h"
 
 #include <chrono>
@@ -22,8 +24,26 @@ public:
     void reset(const std::vector<StateEntry>& entries);
 
     // Adds or replaces one variable (control channel); a system group
-    // variable keeps its marks as in reset().
+    // variable keeps its marks as in reset(). A template entry goes to the
+    // templates.
     void put(StateEntry entry);
+
+    // Tables (entry prefixes) whose rows, at each reset without template
+    // rows of their own, become their template: a refresh then finds the
+    // same rows again.
+    void keepRowsAsTemplates(std::vector<Oid> tables) { rowsAsTemplates_ = std::move(tables); }
+
+    // The template rows below `prefix`, in OID order (without the template mark).
+    std::vector<StateEntry> templatesBelow(const Oid& prefix) const;
+
+    // Removes the template rows below `prefix`; how many there were.
+    std::size_t removeTemplatesBelow(const Oid& prefix);
+
+    // The OIDs of the served variables below `prefix`, in order.
+    std::vector<Oid> oidsBelow(const Oid& prefix) const;
+
+    // Every served variable, in OID order (a configuration backup).
+    std::vector<StateEntry> entries() const;
 
     const StateEntry* find(const Oid& oid) const;
 
@@ -56,6 +76,8 @@ private:
     Now now_;
     Clock::time_point start_;
     std::map<Oid, Slot> slots_;
+    std::map<Oid, StateEntry> templates_;
+    std::vector<Oid> rowsAsTemplates_;
 };
 
 } // namespace devsim

@@ -92,7 +92,8 @@ TEST(DevsimStateText, BadValuesAreRefusedWithTheirReason)
              {P + ".1.0", "missing type"},
              {"rw " + P + ".1.0 INTEGER 1", "unknown flag \"rw\""},
              {"advance=x " + P + ".1.0 COUNTER32 1", "advance=N"},
-             {"advance=1 " + P + ".1.0 GAUGE32 1", "COUNTER32 and COUNTER64 only"},
+             {"advance=1 " + P + ".1.0 GAUGE32 1", "COUNTER32, COUNTER64 and INTEGER only"},
+             {"advance=1 " + P + ".1.0 INTEGER -3", "INTEGER needs a value from 0"},
              {"max=4 " + P + ".1.0 INTEGER 1", "STRING and HEX only"},
              {"1.3.6.x INTEGER 1", "bad OID"},
          }) {

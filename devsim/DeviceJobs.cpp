@@ -1,0 +1,85 @@
+#include "DeviceJobs.h"
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+namespace devsim {
+
+namespace {
+
+std::string partPath(const TftpTransfer& t)
+{
+    return t.localPath + ".part";
+}
+
+std::string readAll(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+} // namespace
+
+DeviceJobs::DeviceJobs(TftpProgram program, std::string folder)
+    : program_(program), outputPath_(std::move(folder) + "/tftp-client.out")
+{
+}
+
+void DeviceJobs::transfer(TftpTransfer transfer, Done done)
+{
+    queue_.push_back(Job{nullptr, std::move(transfer), std::move(done)});
+}
+
+void DeviceJobs::then(std::function<void()> step)
+{
+    queue_.push_back(Job{std::move(step), {}, nullptr});
+}
+
+void DeviceJobs::finish(bool ok, std::string reason)
+{
+    Job job = std::move(*running_);
+    running_.reset();
+    if (!job.transfer.upload) {
+        if (ok && std::rename(partPath(job.transfer).c_str(), job.transfer.localPath.c_str()) != 0) {
+            ok = false;
+            reason = "cannot keep the received file as " + job.transfer.localPath;
+        }
+        if (!ok)
+            std::remove(partPath(job.transfer).c_str());
+    }
+    job.done(ok, reason);
+}
+
+void DeviceJobs::poll()
+{
+    int exitCode = 0;
+    if (running_ && child_.finished(exitCode)) {
+        std::string reason;
+        const bool ok = tftpSucceeded(program_, exitCode, readAll(outputPath_), reason);
+        finish(ok, reason);
+    }
+    while (!running_ && !queue_.empty()) {
+        Job job = std::move(queue_.front());
+        queue_.pop_front();
+        if (job.step) {
+            job.step();
+            continue;
+        }
+        std::string reason;
+        if (!tftpServerAllowed(job.transfer.server, reason)) {
+            job.done(false, reason);
+            continue;
+        }
+        TftpTransfer run = job.transfer;
+        if (!run.upload)
+            run.localPath = partPath(job.transfer);
+        running_ = std::move(job);
+        if (!child_.start(tftpCommandLine(program_, run), outputPath_, reason))
+            finish(false, reason);
+    }
+}
+
+} // namespace devsim

@@ -1,0 +1,50 @@
+#pragma once
+// The device's work after a set's reply, one job at a time in the order
+// given: TFTP transfers (a client program the main loop does not wait for)
+// and steps that need the transfers before them to have ended (installing
+// a received firmware image). poll() moves the queue on; the main loop
+// calls it each round.
+#include "ChildProcess.h"
+#include "TftpClient.h"
+
+#include <deque>
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace devsim {
+
+class DeviceJobs {
+public:
+    using Done = std::function<void(bool ok, const std::string& reason)>;
+
+    // `folder` holds the client's output file.
+    DeviceJobs(TftpProgram program, std::string folder);
+
+    // A transfer; `done` gets its outcome. A get writes a temporary file next
+    // to the local path and puts it in place only when the transfer worked,
+    // so a failed get leaves the earlier file as it was.
+    void transfer(TftpTransfer transfer, Done done);
+
+    // A step that runs once everything queued before it has ended.
+    void then(std::function<void()> step);
+
+    void poll();
+    bool idle() const { return queue_.empty() && !running_; }
+
+private:
+    struct Job {
+        std::function<void()> step;
+        TftpTransfer transfer;
+        Done done;
+    };
+    void finish(bool ok, std::string reason);
+
+    TftpProgram program_;
+    std::string outputPath_;
+    std::deque<Job> queue_;
+    std::optional<Job> running_;
+    ChildProcess child_;
+};
+
+} // namespace devsim
