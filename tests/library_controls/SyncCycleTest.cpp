@@ -69,3 +69,23 @@ TEST_F(SyncCycle, DisabledRequestSendsNothing)
     EXPECT_FALSE(fired);
     EXPECT_TRUE(device->Journal().empty());
 }
+
+TEST_F(SyncCycle, HooksRunAroundEachExchange)
+{
+    auto* request = NewRequest(true, 0);
+    auto* list = Add<TListView>("LV_Peers");
+    request->BindListView(list, true);
+    std::vector<std::string> order;
+    request->OnBeforeGet = [&] { order.push_back("BeforeGet:" + std::to_string(list->Items()->Count())); };
+    request->OnAfterGet = [&] { order.push_back("AfterGet:" + std::to_string(list->Items()->Count())); };
+    request->OnBeforeSet = [&] { order.push_back("BeforeSet"); };
+    request->OnAfterSet = [&] { order.push_back("AfterSet"); };
+    ASSERT_TRUE(request->Get());
+    list->SetSelected(list->Items()->Item(1));
+    ASSERT_TRUE(request->Get());  // the list is emptied before the hook, refilled after
+    list->SetSelected(list->Items()->Item(1));
+    ASSERT_TRUE(request->Set(true, true, "", nullptr));
+    const std::vector<std::string> expected = {"BeforeGet:0", "AfterGet:3", "BeforeGet:0", "AfterGet:3",
+                                               "BeforeSet", "AfterSet", "BeforeGet:0", "AfterGet:3"};
+    EXPECT_EQ(order, expected);
+}
