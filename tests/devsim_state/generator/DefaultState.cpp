@@ -80,6 +80,10 @@ int RowsOfGroup(const std::string& group)
         {"dot11SiteSurveyIndexVars", 3},    {"dot11RogueApSurveyIndexVars", 3},
         {"schedulingIndexVars", 4},         {"dot11PortListIndexVars", 3},
         {"currentDynamicIndexVars", 3},
+        {"dot11MacAccessControlListIndexVars", FixedListRows},
+        {"macAccessControlFilterListIndexVars", FixedListRows},
+        {"dot11RemoteApMacAddressListVars", FixedListRows},
+        {"parantalControlListIndexVars", FixedListRows},
     };
     const auto it = rows.find(group);
     return it == rows.end() ? 2 : it->second;
@@ -129,7 +133,8 @@ std::vector<StateLine> BuildDefaultState()
                     continue;
                 }
                 byOid[oid] = lines.size();
-                lines.push_back({oid, TypeOfSyntax(var.Syntax), ValueText(var, row), readOnly, var.Name, table.Name});
+                lines.push_back({oid, TypeOfSyntax(var.Syntax), ValueText(var, row), readOnly, AdvanceOf(var.Name),
+                                 var.Name, table.Name});
             }
         }
     }
@@ -144,7 +149,10 @@ std::string FormatDefaultState(const std::vector<StateLine>& lines)
            "# regenerate it rather than editing it by hand.\n"
            "#\n"
            "# Scalars of SVT_SV groups carry \".0\", MVT_SV OIDs stand as the groups hold them,\n"
-           "# walked groups have a few rows. sysUpTime is the agent's own.\n";
+           "# walked groups have a few rows. sysUpTime is the agent's own.\n"
+           "# The fixed-row lists (MAC access list, MAC filter, WDS peers, parental URLs)\n"
+           "# have free rows (zero MAC address, empty URL) for their Add variables; the\n"
+           "# traffic counters advance. A refresh finds the rows given here again.\n";
     std::string group;
     for (const StateLine& line : lines) {
         if (line.Group != group) {
@@ -153,6 +161,8 @@ std::string FormatDefaultState(const std::vector<StateLine>& lines)
         }
         if (line.ReadOnly)
             out << "ro ";
+        if (line.Advance)
+            out << "advance=" << line.Advance << ' ';
         out << line.Oid << ' ' << line.Type;
         if (!line.Value.empty())
             out << ' ' << line.Value;

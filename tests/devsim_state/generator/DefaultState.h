@@ -16,6 +16,7 @@ struct StateLine {
     std::string Type;    // INTEGER, STRING, IPADDRESS, HEX, TIMETICKS or OID
     std::string Value;   // as the state file writes it (strings quoted)
     bool ReadOnly = false;
+    int Advance = 0;     // a counter's growth per second (flag advance=N)
     std::string Name;    // the catalogue name that first placed it
     std::string Group;   // the group that first placed it
 };

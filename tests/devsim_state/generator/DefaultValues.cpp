@@ -1,10 +1,22 @@
 #include "DefaultValues.h"
 
+#include <algorithm>
 #include <map>
 
 namespace defaultstate {
 
 namespace {
+
+// Fixed-row lists: the rows given, then free rows up to `rows`.
+std::string WithFreeRows(std::string used, int rows, const std::string& freeValue)
+{
+    int given = 1 + static_cast<int>(std::count(used.begin(), used.end(), '|'));
+    for (; given < rows; ++given)
+        used += "|" + freeValue;
+    return used;
+}
+
+const char* const FreeMac = "00:00:00:00:00:00";
 
 // name -> value texts, one per row, separated by '|'. Integers of option-typed
 // variables are keys of their option lists; strings are written unquoted here.
@@ -124,7 +136,7 @@ const std::map<std::string, std::string>& Values()
         {"SSID", "VKA-7410-North|VKA-7410-South"},
         {"dot11RemoteApMacAddressAdd", "00:00:00:00:00:00"},
         {"dot11RemoteApMacAddressDeleteAll", "0"},
-        {"dot11RemoteApMacAddressList", "00:1A:2B:74:20:01|00:1A:2B:74:20:02"},
+        {"dot11RemoteApMacAddressList", WithFreeRows("00:1A:2B:74:20:01|00:1A:2B:74:20:02", FixedListRows, FreeMac)},
         {"dot11MacCloneStatus", "0"},
         {"dot11MacCloneSource", "1"},
         {"dot11MacCloneMacAddress", "00:00:00:00:00:00"},
@@ -135,7 +147,7 @@ const std::map<std::string, std::string>& Values()
         {"dot11MacAccessControl", "3"},
         {"dot11MacAccessControlMacAddressAdd", "00:00:00:00:00:00"},
         {"dot11MacAccessControlMacAddressDelete", "00:00:00:00:00:00"},
-        {"dot11MacAccessControlListMacAddress", "00:1C:C0:30:40:01|00:1C:C0:30:40:02"},
+        {"dot11MacAccessControlListMacAddress", WithFreeRows("00:1C:C0:30:40:01|00:1C:C0:30:40:02", FixedListRows, FreeMac)},
         {"dot11ClientInformationRefresh", "0"},
         {"dot11ClientMacAddress", "00:1C:C0:50:60:01|00:1C:C0:50:60:02"},
         {"dot11ClientBand", "2|3"},
@@ -408,11 +420,11 @@ const std::map<std::string, std::string>& Values()
         {"parantalControlStatus", "0"},
         {"parantalControlUrlAdd", ""},
         {"parantalControlUrlDelete", "0"},
-        {"parantalControlListUrl", "www.example.org|games.example.net"},
+        {"parantalControlListUrl", WithFreeRows("www.example.org|games.example.net", FixedListRows, "")},
         {"macAccessControlFilterControlStatus", "0"},
         {"macAccessControlFilterMacAddressAdd", "00:00:00:00:00:00"},
         {"macAccessControlFilterMacAddressDelete", "00:00:00:00:00:00"},
-        {"macAccessControlFilterListMacAddress", "00:1C:C0:90:A0:01|00:1C:C0:90:A0:02"},
+        {"macAccessControlFilterListMacAddress", WithFreeRows("00:1C:C0:90:A0:01|00:1C:C0:90:A0:02", FixedListRows, FreeMac)},
     };
     return values;
 }
@@ -435,6 +447,21 @@ bool DefaultValueOf(const std::string& name, int row, std::string& value)
     const std::size_t end = all.find('|', start);
     value = all.substr(start, end == std::string::npos ? std::string::npos : end - start);
     return true;
+}
+
+int AdvanceOf(const std::string& name)
+{
+    // Traffic of a quiet access point: a few dozen packets a second.
+    static const std::map<std::string, int> rates = {
+        {"dot11TransmittedPacketCount", 40}, {"dot11TransmittedBytesCount", 25000},
+        {"dot11TransmittedRetryCount", 2},   {"dot11ReceivedPacketCount", 35},
+        {"dot11ReceivedBytesCount", 12000},  {"dot11ReceivedCRCCount", 1},
+        {"dot11ReceivedPHYErrorCount", 1},   {"dot3TransmittedPacketCount", 50},
+        {"dot3TransmittedBytesCount", 30000}, {"dot3ReceivedPacketCount", 45},
+        {"dot3ReceivedBytesCount", 40000},
+    };
+    const auto it = rates.find(name);
+    return it == rates.end() ? 0 : it->second;
 }
 
 }  // namespace defaultstate

@@ -9,4 +9,11 @@ namespace defaultstate {
 // false when the name has no value of its own.
 bool DefaultValueOf(const std::string& name, int row, std::string& value);
 
+// Rows of the device's fixed-row lists (MAC access list, MAC filter, WDS
+// peers, parental URLs): two in use, the others free.
+constexpr int FixedListRows = 8;
+
+// Counters that advance by themselves, per second (0: still).
+int AdvanceOf(const std::string& name);
+
 }  // namespace defaultstate
