@@ -111,7 +111,9 @@ TEST_F(DevsimCommandLine, ConfigurationFaultsAreNamed)
                                     std::string("user a authPriv MD5 longenough RC4 longenough"),
                                     std::string("user a sometimes"), std::string("community public"),
                                     std::string("user a noAuthNoPriv\nuser a noAuthNoPriv"),
-                                    std::string("restart-silence soon")}) {
+                                    std::string("restart-silence soon"), std::string("tftp-client curl"),
+                                    std::string("tftp-port 0"), std::string("tftp-port 65536"),
+                                    std::string("tftp-port sixty-nine")}) {
         const std::string config = Write("c.conf", line + "\n");
         const ProgramRun run = RunDevsim("--port " + Port() + " --state " + good + " --config " + config);
         EXPECT_EQ(run.exitCode, 3) << line << "\n" << run.output;

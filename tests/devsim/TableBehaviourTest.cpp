@@ -176,6 +176,9 @@ TEST_F(DevsimTables, RefusedListEditsChangeNothing)
     ToolRun v1 = Set({kAclAdd, "x", "001CC0304001"}, "1");
     EXPECT_NE(v1.exitCode, 0);
     EXPECT_NE(v1.output.find("badValue"), std::string::npos) << v1.output;
+    ToolRun full = Set({kAclAdd, "x", "001CC0304002", kAclAdd, "x", "001CC0304003"}, "1");
+    EXPECT_NE(full.output.find("genErr"), std::string::npos) << full.output;
+    EXPECT_EQ(Column(kAclList, 2), (std::vector<std::string>{"HEX 001CC0304001", "HEX " + kZero}));
 }
 
 TEST_F(DevsimTables, PeersAreReplacedByDeleteAllThenAddsInOnePdu)
