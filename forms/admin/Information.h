@@ -1,0 +1,60 @@
+#pragma once
+// Home / Information: the device's MIB-II system group. Description, object id and
+// up time are shown; contact, name and location can be changed and are written back
+// with one set. The commit request of deviceSettingApply is built and bound to a
+// hidden combo box but never sent.
+#include "vcl.h"
+
+class KwSNMPRequest2Controls;
+class KwSNMPRequest2Edits;
+struct KwSNMPError;
+
+class TFM_Information : public TForm {
+public:
+    explicit TFM_Information(TComponent* Owner);
+    ~TFM_Information() override;
+
+    TLabel* Lb_SD;
+    TLabel* Lb_SO;
+    TLabel* Lb_SU;
+    TLabel* Lb_SC;
+    TLabel* Lb_SN;
+    TLabel* Lb_SL;
+    TEdit* Ed_SD;
+    TEdit* Ed_SO;
+    TEdit* Ed_SU;
+    TEdit* Ed_SC;
+    TEdit* Ed_SN;
+    TEdit* Ed_SL;
+    TButton* Btn_Re;
+    TButton* Btn_Sa;
+    TStatusBar* StatusBar;
+    TComboBox* CB_DeviceApplySetting;
+
+    // Built by FormCreate, owned by the form.
+    KwSNMPRequest2Edits* ApplyRequest = nullptr;   // deviceSettingApply
+    KwSNMPRequest2Edits* SystemRequest = nullptr;  // the system group
+
+    void FormCreate(TObject* Sender);
+    void Btn_ReClick(TObject* Sender);
+    void Btn_SaClick(TObject* Sender);
+
+    // True once a read of the system group has succeeded: only then do the edits hold
+    // the device's values, and only then may Save write them back.
+    bool SystemGroupRead() const { return systemGroupRead_; }
+
+private:
+    void AddRow(TLabel*& label, TEdit*& edit, const char* labelName, const char* editName,
+                const char* caption, int top, bool writable);
+    bool CheckInput();
+    void SystemGroupGetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error);
+    void SystemGroupSetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error);
+
+    bool systemGroupRead_ = false;
+    bool announceGet_ = false;  // a Refresh waits for its reply to say "Get OK!"
+};
+
+extern TFM_Information* FM_Information;
+
+// Refusal of a Save before the first successful read of the system group.
+extern const char* const InformationNotReadText;

@@ -1,0 +1,133 @@
+// Home / Information where the road is not smooth: a Save before the group has been
+// read, an agent that stops answering, and replies that come after the form closed.
+#include "InformationFixture.h"
+#include "KwSNMPRequest2Edits.h"
+
+using namespace information_test;
+
+namespace {
+const char* const GetTimedOut = "Get: (SNMPClass) SNMP request timed out!";
+const char* const SetTimedOut = "Set: (SNMPClass) SNMP request timed out!";
+
+bool StartsWith(const std::string& text, const std::string& prefix)
+{
+    return text.compare(0, prefix.size(), prefix) == 0;
+}
+
+std::vector<vka_test::DevsimJournalEntry> Requests(vka_test::DevsimPeer& devsim,
+                                                    const std::string& kind)
+{
+    std::vector<vka_test::DevsimJournalEntry> found;
+    for (const auto& entry : devsim.Journal())
+        if (entry.Kind == kind)
+            found.push_back(entry);
+    return found;
+}
+}  // namespace
+
+TEST_P(InformationRoad, AStoppedAgentGivesTheTimeOutTextNeverASuccess)
+{
+    RunInForm([&](TFM_Information& form) {
+        if (!WaitForRead(form))
+            return;
+        agent->Stop();
+        form.SystemRequest->Request.Timeout = 20;  // the test need not wait 2 x 30 s
+
+        form.Btn_Re->Click();
+        ASSERT_TRUE(PumpUntil([&] { return StartsWith(Status(form), GetTimedOut); }))
+            << Status(form);
+
+        form.Ed_SC->SetText("nobody hears this");
+        form.Btn_Sa->Click();
+        ASSERT_TRUE(PumpUntil([&] { return StartsWith(Status(form), SetTimedOut); }))
+            << Status(form);
+        EXPECT_EQ(dialogs.Count(), 0);
+    });
+}
+
+// The simulated device, whose journal shows what was sent, and which can hold its
+// replies back.
+class InformationDevsim : public InformationRoad {};
+
+TEST_P(InformationDevsim, SaveBeforeTheFirstReplyIsRefusedAndSendsNothing)
+{
+    vka_test::DevsimPeer& devsim = *agent->Devsim();
+    ASSERT_TRUE(devsim.DelayReplies(1500));
+    RunInForm([&](TFM_Information& form) {
+        ASSERT_FALSE(form.SystemGroupRead());
+        form.Btn_Sa->Click();
+        ASSERT_EQ(dialogs.Count(), 1);
+        EXPECT_EQ(dialogs.Last().Text, InformationNotReadText);
+        EXPECT_EQ(dialogs.Last().Caption, "Error");
+        EXPECT_EQ(form.Ed_SC->Text().ToStdString(), "Ed_SC");
+
+        // Once the group is in, the same Save goes out.
+        if (!WaitForRead(form))
+            return;
+        ASSERT_TRUE(devsim.DelayReplies(0));
+        form.Ed_SN->SetText("after the read");
+        form.Btn_Sa->Click();
+        ASSERT_TRUE(PumpUntil([&] { return Status(form) == "Save OK!"; })) << Status(form);
+        EXPECT_EQ(dialogs.Count(), 1);
+    });
+    const auto sets = Requests(devsim, "SET");
+    ASSERT_EQ(sets.size(), 1u);
+    ASSERT_EQ(sets[0].Bindings.size(), 3u);
+    EXPECT_EQ(sets[0].Bindings[0].Value, "\"admin@vka-7410.example\"");  // read, not "Ed_SC"
+    EXPECT_EQ(sets[0].Bindings[1].Value, "\"after the read\"");
+}
+
+TEST_P(InformationDevsim, AFailedReadLeavesSaveRefused)
+{
+    vka_test::DevsimPeer& devsim = *agent->Devsim();
+    ASSERT_TRUE(devsim.DropNext(1000));
+    RunInForm([&](TFM_Information& form) {
+        form.SystemRequest->Request.Timeout = 20;
+        form.Btn_Re->Click();
+        ASSERT_TRUE(PumpUntil([&] { return StartsWith(Status(form), GetTimedOut); }))
+            << Status(form);
+        form.Btn_Sa->Click();
+        ASSERT_EQ(dialogs.Count(), 1);
+        EXPECT_EQ(dialogs.Last().Text, InformationNotReadText);
+        // Closing waits for the first read, still unanswered, and drops it.
+    });
+    EXPECT_TRUE(Requests(devsim, "SET").empty());
+    EXPECT_FALSE(Requests(devsim, "GET").empty());
+}
+
+TEST_P(InformationDevsim, RepliesAfterTheFormClosedNeverReachIt)
+{
+    vka_test::DevsimPeer& devsim = *agent->Devsim();
+    ASSERT_TRUE(devsim.DelayReplies(800));
+    RunInForm([&](TFM_Information& form) {
+        EXPECT_FALSE(form.SystemGroupRead());  // closed with its first read outstanding
+    });
+    Pump(1.2);
+
+    // A Save still on its way when the form closes.
+    ASSERT_TRUE(devsim.DelayReplies(0));
+    RunInForm([&](TFM_Information& form) {
+        if (!WaitForRead(form))
+            return;
+        ASSERT_TRUE(devsim.DelayReplies(800));
+        form.Ed_SL->SetText("saved while closing");
+        form.Btn_Sa->Click();
+    });
+    Pump(1.2);
+    ASSERT_TRUE(devsim.DelayReplies(0));
+    EXPECT_EQ(ToolGet(agent->PeerName(), SysLocation), "saved while closing");
+
+    // The process and the session are whole: the next form reads as usual.
+    RunInForm([&](TFM_Information& form) {
+        if (!WaitForRead(form))
+            return;
+        EXPECT_EQ(form.Ed_SL->Text().ToStdString(), "saved while closing");
+    });
+    for (const auto& entry : Requests(devsim, "GET"))
+        EXPECT_EQ(entry.Status, "noError");
+}
+
+INSTANTIATE_TEST_SUITE_P(Roads, InformationDevsim,
+                         ::testing::Values(Road{PeerKind::Devsim, 0}, Road{PeerKind::Devsim, 1},
+                                           Road{PeerKind::Devsim, 3}),
+                         RoadName);

@@ -1,0 +1,88 @@
+#pragma once
+// Shared set-up of the Home / Information tests: one agent (snmpd or the simulated
+// device) per test, the library session opened as the main window opens it, the
+// session defaults aimed at the agent, and the form opened through its menu handler.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "DevsimPeer.h"
+#include "Information.h"
+#include "ScriptedDialogs.h"
+#include "SnmpdPeer.h"
+
+namespace information_test {
+
+enum class PeerKind { Snmpd, Devsim };
+
+struct Road {
+    PeerKind Peer;
+    int Version;  // 0 SNMPv1, 1 SNMPv2c, 3 SNMPv3 (authPriv user)
+};
+std::string RoadName(const ::testing::TestParamInfo<Road>& info);
+
+// The SNMPv3 user both agents know: SHA authentication, DES privacy.
+extern const char* const V3User;
+extern const char* const V3AuthPass;
+extern const char* const V3PrivPass;
+
+// One running agent of either kind.
+class Agent {
+public:
+    explicit Agent(PeerKind kind) : kind_(kind) {}
+    bool Start(std::string* error);
+    void Stop();
+    unsigned short Port() const;
+    std::string PeerName() const;
+    vka_test::DevsimPeer* Devsim() { return kind_ == PeerKind::Devsim ? &devsim_ : nullptr; }
+
+private:
+    PeerKind kind_;
+    vka_test::SnmpdPeer snmpd_;
+    vka_test::DevsimPeer devsim_;
+};
+
+// Opens the library session once per process (boots counter in a temporary folder).
+void OpenSession();
+// Points the session defaults at 127.0.0.1:port with the road's version and security,
+// as the main window's start-up does from its command line and profile file.
+void AimDefaults(unsigned short port, int version);
+
+// Pumps the event loop until `done` holds or `seconds` pass; true when it held.
+bool PumpUntil(const std::function<bool()>& done, double seconds = 10.0);
+void Pump(double seconds);
+
+// Opens Home / Information through its menu handler and runs `body` inside the modal
+// loop, then closes the form. Checks that the handler deleted the form.
+void RunInForm(const std::function<void(TFM_Information& form)>& body);
+
+// snmpget / snmpset of net-snmp over v2c with the test communities. The value is
+// printed as snmpget prints it without its quotes (an empty string gives "").
+std::string ToolGet(const std::string& peer, const std::string& oid);
+bool ToolSetString(const std::string& peer, const std::string& oid, const std::string& value);
+
+inline const std::string SysDescr = "1.3.6.1.2.1.1.1.0";
+inline const std::string SysObjectId = "1.3.6.1.2.1.1.2.0";
+inline const std::string SysContact = "1.3.6.1.2.1.1.4.0";
+inline const std::string SysName = "1.3.6.1.2.1.1.5.0";
+inline const std::string SysLocation = "1.3.6.1.2.1.1.6.0";
+
+// A test with one agent of the road's kind, started before and stopped after it.
+class InformationRoad : public ::testing::TestWithParam<Road> {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+    // Waits for the form's first read; fails the test when it does not come.
+    static bool WaitForRead(TFM_Information& form);
+    static std::string Status(TFM_Information& form);
+    // SET requests the simulated device has received (every request for snmpd: none
+    // are journalled, so it gives -1).
+    int DevsimSetCount();
+
+    std::unique_ptr<Agent> agent;
+    InstalledScriptedDialogs dialogs;
+};
+
+} // namespace information_test
