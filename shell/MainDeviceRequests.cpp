@@ -5,7 +5,6 @@
 #include "SettingsForm.h"
 #include "VarTables.h"
 
-#if __has_include("KwSNMPRequest2Edits.h")
 #include "KwSNMPRequest2Edits.h"
 
 void TMainForm::CreateDeviceRequests()
@@ -34,7 +33,3 @@ void TMainForm::CreateDeviceRequests()
     IpInfoRequest->BindFormat(1, "%s", SubMaskEdit);
     IpInfoRequest->Get();
 }
-#else
-// Until the library binds controls, the menus follow "nothing read".
-void TMainForm::CreateDeviceRequests() { ApplyModeVisibility(CB_ApMode->ItemIndex()); }
-#endif

@@ -7,10 +7,7 @@
 #include "KwSNMPRequest.h"
 #include "KwStatusLine.h"
 
-#if __has_include("KwSNMPRequest2Edits.h")
 #include "KwSNMPRequest2Edits.h"
-#define VKA_HAVE_REQUEST2EDITS 1
-#endif
 
 namespace {
 // A lit LED goes dark, a dark one lights.
@@ -99,11 +96,9 @@ void TMainForm::Timer1Timer(TObject* Sender)
         CB_ApMode->Clear();
         Timer1Ticks = 0;
     }
-#ifdef VKA_HAVE_REQUEST2EDITS
     // Only requests that start-up made are read.
     for (KwSNMPRequest2Edits* request : {Led24Request, Led5Request, IpInfoRequest})
         if (request)
             request->Get();
-#endif
     ++Timer1Ticks;
 }

@@ -4,10 +4,7 @@
 #include "SettingsForm.h"
 #include "VarTables.h"
 
-#if __has_include("KwSNMPRequest2Edits.h")
 #include "KwSNMPRequest2Edits.h"
-#define VKA_HAVE_REQUEST2EDITS 1
-#endif
 
 TFM_Waiting* FM_Waiting = nullptr;
 
@@ -83,11 +80,9 @@ TFM_Waiting::TFM_Waiting(TComponent* Owner) : TForm(Owner)
 void TFM_Waiting::FormCreate(TObject* Sender)
 {
     DebugTrace("FormCreate is come in !\n");
-#ifdef VKA_HAVE_REQUEST2EDITS
     FwVerRequest = NewGroupRequest(this, deviceInformationFirmwareVersionVars, SVT_SV, 0, 0, 0);
     FwVerRequest->BindFormat(0, "%s", Ed_FwVer);
     FwVerRequest->Get();
-#endif
     SecondsLeft = 25;
 }
 
@@ -112,12 +107,10 @@ void TFM_Waiting::Timer1Timer(TObject* Sender)
 
 void TFM_Waiting::SendRebootCommand()
 {
-#ifdef VKA_HAVE_REQUEST2EDITS
     RebootRequest = NewGroupRequest(this, tftpUpgradeSettingCommandVars, SVT_SV);
     RebootRequest->BindFormat(0, "%s", Ed_Reboot);
     Ed_Reboot->SetText("reboot");
     RebootRequest->Set(true, true, "", nullptr);
-#endif
 }
 
 void TFM_Waiting::FormCloseQuery(TObject* Sender, bool& CanClose)

@@ -1,0 +1,66 @@
+// The module program itself, started as the host system starts it: a command line, a
+// registry file naming the profile folder, a profile with the agent port, and a
+// writable working folder. The device's journal shows the two-second status poll.
+#include "ShellFixture.h"
+
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace shell_test;
+
+namespace {
+// The program, stopped and reaped at the end of the test.
+class ModuleProcess {
+public:
+    ModuleProcess(const std::string& workFolder, const std::vector<std::string>& arguments)
+    {
+        pid_ = fork();
+        if (pid_ != 0)
+            return;
+        if (chdir(workFolder.c_str()) != 0)
+            _exit(127);
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        std::vector<char*> argv{const_cast<char*>(VKA_MODULE_PROGRAM)};
+        for (const std::string& a : arguments)
+            argv.push_back(const_cast<char*>(a.c_str()));
+        argv.push_back(nullptr);
+        execv(VKA_MODULE_PROGRAM, argv.data());
+        _exit(127);
+    }
+    ~ModuleProcess()
+    {
+        if (pid_ <= 0)
+            return;
+        kill(pid_, SIGTERM);
+        int status = 0;
+        waitpid(pid_, &status, 0);
+    }
+    bool Running() const { return pid_ > 0 && waitpid(pid_, nullptr, WNOHANG) == 0; }
+
+private:
+    pid_t pid_ = -1;
+};
+}  // namespace
+
+TEST_F(ShellTest, TheModuleProgramPollsSysDescrWithItsReadCommunity)
+{
+    StartDevice("prairie", "gale");
+    WriteDeviceProfile("127.0.0.1");
+    ModuleProcess module(folder, {"/I127.0.0.1", "/Rprairie", "/Wgale"});
+
+    // Several polls, about two seconds apart (not timed here, only counted).
+    ASSERT_TRUE(PumpUntil([&] { return RequestsFor(device, "GET", SysDescr0).size() >= 3; }, 20))
+        << "polls seen: " << RequestsFor(device, "GET", SysDescr0).size();
+    EXPECT_TRUE(module.Running());
+    for (const auto& poll : RequestsFor(device, "GET", SysDescr0)) {
+        EXPECT_EQ(poll.Security, "prairie");
+        EXPECT_EQ(poll.Version, "1");
+        EXPECT_EQ(poll.Status, "noError");
+        EXPECT_EQ(poll.Bindings.size(), 1u);
+    }
+    // Start-up's reads went out too, and the boots counter file was written in the
+    // working folder.
+    EXPECT_FALSE(RequestsFor(device, "GET", ApMode).empty());
+    EXPECT_FALSE(ReadFile(folder + "KwSNMP_PP_BootCounter").empty());
+}

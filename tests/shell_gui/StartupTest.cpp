@@ -1,0 +1,187 @@
+// Start-up of the main window: command line, profile and registry into the session
+// defaults, refusals, single instance, message files, and start-ups that stop half-way.
+#include "ShellFixture.h"
+
+#include "KwErrors.h"
+#include "KwSNMPRequest.h"
+#include "KwSNMPSession.h"
+
+#include <sys/stat.h>
+
+using namespace shell_test;
+
+namespace {
+bool AnyTimerRuns(TMainForm* form)
+{
+    return form->LedStatus->Enabled() || form->LedBlink->Enabled() || form->Timer1->Enabled();
+}
+}  // namespace
+
+TEST_F(ShellTest, CommandLineProfileAndRegistryLandInTheRequestDefaults)
+{
+    StartDevice("meadow", "storm");
+    WriteDeviceProfile("127.0.0.1", "ContextEngineID=80001f88\r\nSecurityModel=3\r\nSecurityName=ops\r\n");
+    TMainForm* form = Open({"/I127.0.0.1", "/Rmeadow", "/Wstorm", "/v1"});
+
+    EXPECT_EQ(form->Caption(), "VKA-7410 : 127.0.0.1");
+    EXPECT_EQ(form->DeviceAddress, "127.0.0.1");
+    EXPECT_EQ(KwDefaultDevice.Address, "127.0.0.1");
+    EXPECT_EQ(KwDefaultDevice.Port, device.Port());  // from the profile the registry names
+    EXPECT_EQ(KwDefaultSecurity.ReadCommunity, "meadow");
+    EXPECT_EQ(KwDefaultSecurity.WriteCommunity, "storm");
+    EXPECT_EQ(KwDefaultSecurity.Version, 1);  // "/v1" after the profile's Version=0
+    EXPECT_EQ(KwDefaultScope.ContextEngineId, "80001f88");
+    EXPECT_EQ(KwDefaultSecurity.SecurityModel, 3);
+    EXPECT_EQ(KwDefaultSecurity.SecurityName, "ops");
+    EXPECT_EQ(dialogs.Count(), 0) << dialogs.Texts().front();
+    EXPECT_FALSE(Application->Terminated());
+
+    // The requests copied those defaults: the device saw SNMPv2c with the read community.
+    ASSERT_TRUE(PumpUntil([&] { return !RequestsFor(device, "GET", SysDescr0).empty(); }));
+    const auto polls = RequestsFor(device, "GET", SysDescr0);
+    EXPECT_EQ(polls.front().Version, "2c");
+    EXPECT_EQ(polls.front().Security, "meadow");
+    ASSERT_FALSE(RequestsFor(device, "GET", ApMode).empty());
+    EXPECT_EQ(RequestsFor(device, "GET", ApMode).front().Security, "meadow");
+    EXPECT_EQ(form->StatusRequest->Device.Port, device.Port());
+}
+
+TEST_F(ShellTest, ProfileFolderFromExePathWhenNoMibFileKey)
+{
+    // "Path" of ExePath followed by "..\Conf\MBF\".
+    const std::string exePath = folder + "bin\\";
+    ASSERT_EQ(mkdir((folder + "bin").c_str(), 0755), 0);
+    ASSERT_EQ(system(("mkdir -p '" + folder + "Conf/MBF'").c_str()), 0);
+    WriteFile(folder + "registry.reg",
+              "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Tavrix\\NVane5.1\\ExePath]\n\"Path\"=" +
+                  RegistryString(exePath) + "\n");
+    StartDevice();
+    WriteFile(folder + "Conf/MBF/127.0.0.1.cfg",
+              "[Program Information]\r\nAgentPort=" + std::to_string(device.Port()) + "\r\n");
+    Open({"/I127.0.0.1", "/Rorchid"});
+    EXPECT_EQ(KwDefaultDevice.Port, device.Port());
+}
+
+TEST_F(ShellTest, RefusedValuesAreListedInOneWarningAndStartUpGoesOn)
+{
+    StartDevice();
+    WriteProfile("127.0.0.1", "AgentPort=" + std::to_string(device.Port()) + "\r\nVersion=0\r\n"
+                              "SecurityModel=lots\r\n");
+    TMainForm* form = Open({"/I127.0.0.1", "/Rorchid", "/vx", "/t99999"});
+
+    ASSERT_EQ(dialogs.Count(), 1);
+    EXPECT_EQ(dialogs.Last().Caption, "Warning");
+    const std::string text = dialogs.Last().Text;
+    EXPECT_NE(text.find("SecurityModel"), std::string::npos) << text;
+    EXPECT_NE(text.find("/v"), std::string::npos) << text;
+    EXPECT_EQ(KwDefaultSecurity.Version, 0);  // unchanged, not wrapped
+    EXPECT_EQ(KwDefaultSecurity.SecurityModel, 1);
+    EXPECT_FALSE(Application->Terminated());
+    EXPECT_TRUE(form->LedBlink->Enabled() || form->Timer1->Enabled());
+    EXPECT_TRUE(PumpUntil([&] { return !RequestsFor(device, "GET", SysDescr0).empty(); }));
+}
+
+TEST_F(ShellTest, WithoutArgumentsTheModuleRefusesToRun)
+{
+    TMainForm* form = Open({});
+    ASSERT_EQ(dialogs.Count(), 1);
+    EXPECT_EQ(dialogs.Last().Text, "This module is only used in the NVane or HP-Openview.");
+    EXPECT_EQ(dialogs.Last().Origin, DialogOrigin::ShowMessage);
+    EXPECT_TRUE(Application->Terminated());
+    EXPECT_FALSE(AnyTimerRuns(form));
+    EXPECT_EQ(form->StatusRequest, nullptr);
+}
+
+TEST_F(ShellTest, ASecondModuleForTheSameDeviceIsRefused)
+{
+    StartDevice();
+    TMainForm* first = OpenOnDevice();
+    ASSERT_EQ(dialogs.Count(), 0);
+    ASSERT_FALSE(Application->Terminated());
+
+    TMainForm* second = Open({"/I127.0.0.1", "/Rorchid"});
+    ASSERT_EQ(dialogs.Count(), 1);
+    EXPECT_EQ(dialogs.Last().Text, "Another VKA-7410 module is running!");
+    EXPECT_EQ(dialogs.Last().Caption, "Warning");
+    EXPECT_TRUE(Application->Terminated());
+    EXPECT_FALSE(AnyTimerRuns(second));
+    EXPECT_EQ(second->StatusRequest, nullptr);
+    EXPECT_TRUE(first->Timer1->Enabled());
+
+    // Another device's module runs beside the first.
+    Application->ResetTerminated();
+    WriteDeviceProfile("localhost");
+    Open({"/Ilocalhost", "/Rorchid"});
+    EXPECT_EQ(dialogs.Count(), 1);
+    EXPECT_FALSE(Application->Terminated());
+}
+
+TEST_F(ShellTest, MessageFilesOfTheModuleFolderReplaceTheBuiltInTexts)
+{
+    StartDevice();
+    // The module folder is the help path less its last 12 characters ("VKA-7410.hlp").
+    ASSERT_EQ(system(("mkdir -p '" + folder + "module/ErrMsg'").c_str()), 0);
+    WriteFile(folder + "module/ErrMsg/snmp.msg", "\nPoll [ERROR] Request:[VARLIST] came at [TIME]\n");
+    WriteFile(folder + "module/ErrMsg/kwsnmp.err", "(KwSNMP++) Fine\n");
+    WriteRegistry(folder + "module\\VKA-7410.hlp", profiles);
+    TMainForm* form = OpenOnDevice();
+
+    EXPECT_EQ(StatusLineFormats.Text(0), "Poll [ERROR] Request:[VARLIST] came at [TIME]");
+    ASSERT_TRUE(PumpUntil([&] { return !form->LastStatusText.IsEmpty(); }));
+    const std::string shown = form->LastStatusText.ToStdString();
+    EXPECT_EQ(shown.rfind("Poll (KwSNMP++) Fine came at ", 0), 0u) << shown;
+    EXPECT_EQ(form->MainStatusBar->Panels()->Items(0)->Text(), form->LastStatusText);
+}
+
+TEST_F(ShellTest, AMissingHelpPathKeyIsCreated)
+{
+    StartDevice();
+    WriteFile(folder + "registry.reg", "REGEDIT4\n\n");
+    WriteFile(folder + "127.0.0.1.cfg",  // no profile folder: the current one
+              "[Program Information]\r\nAgentPort=" + std::to_string(device.Port()) + "\r\n");
+    Open({"/I127.0.0.1", "/Rorchid"});
+    EXPECT_EQ(dialogs.Count(), 0);
+    EXPECT_NE(ReadFile(folder + "registry.reg").find("Modules\\HelpPath]"), std::string::npos);
+}
+
+TEST_F(ShellTest, ASessionFailureStopsTheTimersBeforeItIsShown)
+{
+    // The boots counter cannot be written: a folder stands where the file goes.
+    ASSERT_EQ(mkdir((folder + "KwSNMP_PP_BootCounter").c_str(), 0755), 0);
+    bool timersStoppedWhenShown = false;
+    TMainForm* form = nullptr;
+    struct Probe : ScriptedDialogs {
+        std::function<void()> onBox;
+        DialogButton ShowMessageBox(const MessageBoxRequest& r) override
+        {
+            if (onBox)
+                onBox();
+            return ScriptedDialogs::ShowMessageBox(r);
+        }
+    } probe;
+    ScopedDialogService scope(probe);
+    probe.onBox = [&] { timersStoppedWhenShown = forms.back() && !AnyTimerRuns(forms.back()); };
+    form = Open({"/I127.0.0.1", "/Rorchid"});
+
+    ASSERT_EQ(probe.Count(), 1);
+    const std::string text = probe.Last().Text;
+    EXPECT_TRUE(text == KwErrorText(KWERR_LOAD_BOOTS).ToStdString() ||
+                text == KwErrorText(KWERR_SAVE_BOOTS).ToStdString())
+        << text;
+    EXPECT_TRUE(timersStoppedWhenShown);
+    EXPECT_TRUE(Application->Terminated());
+    EXPECT_EQ(form->StatusRequest, nullptr);
+    Pump(2.5);  // no timer tick runs on requests that were never made
+    EXPECT_FALSE(AnyTimerRuns(form));
+}
+
+TEST_F(ShellTest, AFailedStartUpReadStopsTheTimersAndEndsTheModule)
+{
+    // An address the engine cannot use: the first synchronous read raises.
+    TMainForm* form = Open({"/I10.0.0.300", "/Rorchid"});
+    ASSERT_GE(dialogs.Count(), 1);
+    EXPECT_EQ(dialogs.Last().Text, KwErrorText(KWERR_BAD_ADDRESS).ToStdString());
+    EXPECT_TRUE(Application->Terminated());
+    EXPECT_FALSE(AnyTimerRuns(form));
+    EXPECT_EQ(form->ApModeRequest, nullptr);
+}
