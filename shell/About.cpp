@@ -62,6 +62,12 @@ TAboutForm::TAboutForm(TComponent* Owner) : TForm(Owner)
     SetClientHeight(BT_Ok->Top() + BT_Ok->Height() + 12);
 }
 
+TAboutForm::~TAboutForm()
+{
+    if (AboutForm == this)
+        AboutForm = nullptr;
+}
+
 void TAboutForm::BT_OkClick(TObject* Sender) { Close(); }
 
 void TAboutForm::BT_OkKeyDown(TObject* Sender, Word& Key, TShiftState Shift)

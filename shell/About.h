@@ -6,6 +6,7 @@
 class TAboutForm : public TForm {
 public:
     explicit TAboutForm(TComponent* Owner);
+    ~TAboutForm() override;
 
     TLabel* Label1;
     TLabel* Label2;

@@ -77,6 +77,12 @@ TFM_Waiting::TFM_Waiting(TComponent* Owner) : TForm(Owner)
     DebugTrace("TFM_Waiting is come in !\n");
 }
 
+TFM_Waiting::~TFM_Waiting()
+{
+    if (FM_Waiting == this)
+        FM_Waiting = nullptr;
+}
+
 void TFM_Waiting::FormCreate(TObject* Sender)
 {
     DebugTrace("FormCreate is come in !\n");

@@ -14,6 +14,7 @@ class KwSNMPRequest2Edits;
 class TFM_Waiting : public TForm {
 public:
     explicit TFM_Waiting(TComponent* Owner);
+    ~TFM_Waiting() override;
 
     TLabel* Label1;
     TLabel* La_Time;

@@ -185,3 +185,22 @@ TEST_F(ShellTest, AFailedStartUpReadStopsTheTimersAndEndsTheModule)
     EXPECT_FALSE(AnyTimerRuns(form));
     EXPECT_EQ(form->ApModeRequest, nullptr);
 }
+
+TEST_F(ShellTest, TheSingleInstanceNameNeverBecomesAFile)
+{
+    // A caption full of path characters: the guard still works and nothing appears on disk.
+    const std::string address = "../guard/..//x";
+    TMainForm* first = Open({"/I" + address});
+    EXPECT_EQ(first->Caption(), ("VKA-7410 : " + address).c_str());
+    ASSERT_TRUE(Application->Terminated());  // the address is unusable: start-up ends at the first read
+    Application->ResetTerminated();
+    dialogs.Clear();
+    Open({"/I" + address});
+    ASSERT_GE(dialogs.Count(), 1);
+    EXPECT_EQ(dialogs.boxes.front().Text, "Another VKA-7410 module is running!");
+    // The working folder holds only the registry file, the boots counter and the profiles.
+    EXPECT_EQ(system(("test \"$(ls -A '" + folder + "' | sort | tr '\\n' ' ')\" = "
+                      "\"KwSNMP_PP_BootCounter profiles registry.reg \"").c_str()),
+              0);
+    EXPECT_EQ(system(("test ! -e '" + folder + "../guard'").c_str()), 0);
+}
