@@ -14,6 +14,22 @@ class TListItems;
 class TStatusBar;
 class TPageControl;
 
+// --- image list ------------------------------------------------------------------
+
+// Small pictures shown beside list items (by ImageIndex).
+class TImageList : public TComponent {
+public:
+    explicit TImageList(TComponent* owner) : TComponent(owner) {}
+    int Add(const QImage& image);  // returns the index
+    int Add(const TPicture& picture) { return Add(picture.Image()); }
+    int Count() const { return int(images_.size()); }
+    QImage Image(int index) const;  // empty when out of range
+    void Clear() { images_.clear(); }
+
+private:
+    std::vector<QImage> images_;
+};
+
 // --- list view -------------------------------------------------------------------
 
 class TListColumn : public TObject {
@@ -77,7 +93,7 @@ public:
     void* Data() const { return data_; }
     void SetData(void* data) { data_ = data; }
     int ImageIndex() const { return imageIndex_; }
-    void SetImageIndex(int index) { imageIndex_ = index; }
+    void SetImageIndex(int index);
     TListView* ListView() const { return view_; }
     void Delete();
     void MakeVisible(bool partialOk = true);
@@ -87,6 +103,7 @@ private:
     friend class TListView;
     TListItem(TListView* view, QTreeWidgetItem* row);
     void ShowSubItems();
+    void ShowImage();
     TListView* view_;
     QTreeWidgetItem* row_;
     AnsiString caption_;
@@ -160,6 +177,8 @@ public:
     void SetHideSelection(bool hide) { hideSelection_ = hide; }
     bool Checkboxes() const { return checkboxes_; }
     void SetCheckboxes(bool checkboxes);
+    TImageList* SmallImages() const { return smallImages_; }
+    void SetSmallImages(TImageList* images);
     bool ShowColumnHeaders() const;
     void SetShowColumnHeaders(bool show);
     // The item under a point of the list's client area, or nullptr.
@@ -184,6 +203,7 @@ private:
     QTreeWidget* tree_;
     std::unique_ptr<TListColumns> columns_;
     std::unique_ptr<TListItems> items_;
+    TImageList* smallImages_ = nullptr;
     TViewStyle viewStyle_ = vsIcon;
     bool rowSelect_ = false;
     bool multiSelect_ = false;

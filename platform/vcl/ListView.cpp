@@ -18,6 +18,19 @@ struct CountScope {
 };
 }  // namespace
 
+// --- image list ----------------------------------------------------------------
+
+int TImageList::Add(const QImage& image)
+{
+    images_.push_back(image);
+    return Count() - 1;
+}
+
+QImage TImageList::Image(int index) const
+{
+    return index >= 0 && index < Count() ? images_[size_t(index)] : QImage();
+}
+
 // --- columns ---------------------------------------------------------------------
 
 AnsiString TListColumn::Caption() const { return caption_; }
@@ -146,6 +159,20 @@ void TListItem::ShowSubItems()
         row_->setText(i + 1, ControlQString(subItems_->Strings(i)));
     for (int column = count + 1; column < shown; ++column)
         row_->setText(column, QString());
+}
+
+void TListItem::SetImageIndex(int index)
+{
+    imageIndex_ = index;
+    ShowImage();
+    view_->ItemChanged(this, ctImage);
+}
+
+void TListItem::ShowImage()
+{
+    QSignalBlocker quiet(view_->tree_);
+    QImage image = view_->smallImages_ ? view_->smallImages_->Image(imageIndex_) : QImage();
+    row_->setIcon(0, image.isNull() ? QIcon() : QIcon(QPixmap::fromImage(image)));
 }
 
 int TListItem::Index() const { return view_->tree_->indexOfTopLevelItem(row_); }
@@ -409,6 +436,13 @@ void TListView::SetCheckboxes(bool checkboxes)
         else
             row->setData(0, Qt::CheckStateRole, QVariant());
     }
+}
+
+void TListView::SetSmallImages(TImageList* images)
+{
+    smallImages_ = images;
+    for (int i = 0; i < items_->Count(); ++i)
+        items_->Item(i)->ShowImage();
 }
 
 bool TListView::ShowColumnHeaders() const { return !tree_->isHeaderHidden(); }

@@ -83,4 +83,26 @@ TEST(ListViewChecks, CheckBoxesAndChangeEvents)
     EXPECT_EQ(3u, changes.size());
 }
 
+TEST(ListViewImages, ImageIndexShowsThePictureOfTheImageList)
+{
+    ShownForm f;
+    auto* list = f.Add<TListView>("User_ListView");
+    list->Columns()->Add()->SetCaption("Name");
+    auto* images = new TImageList(f.form);
+    QImage idle(8, 8, QImage::Format_RGB32), active(8, 8, QImage::Format_RGB32);
+    idle.fill(Qt::gray);
+    active.fill(Qt::green);
+    EXPECT_EQ(0, images->Add(idle));
+    EXPECT_EQ(1, images->Add(active));
+    list->SetSmallImages(images);
+    TListItem* rule = list->Items()->Add();
+    rule->SetCaption("night");
+    EXPECT_TRUE(list->Tree()->topLevelItem(0)->icon(0).isNull());
+    rule->SetImageIndex(1);
+    QImage shown = list->Tree()->topLevelItem(0)->icon(0).pixmap(8, 8).toImage();
+    EXPECT_EQ(QColor(Qt::green), shown.pixelColor(4, 4));
+    rule->SetImageIndex(5);  // no such picture: none
+    EXPECT_TRUE(list->Tree()->topLevelItem(0)->icon(0).isNull());
+}
+
 }  // namespace
