@@ -120,6 +120,40 @@ TEST_F(SnmpdRequests, SetThenGetOverV2c)
     EXPECT_EQ(request.VarList.Item(0).Access, AC_READONLY);
 }
 
+TEST_F(SnmpdRequests, SetReadsTheResponseBackIntoTheVariablesSent)
+{
+    KwSNMPRequest request;
+    Aim(request, peer->Port(), 1);
+    LoadSystemGroup(request);
+    *request.VarList.Item(0).Value = "untouched";
+    *request.VarList.Item(5).Value = "read back";
+    bool ok = false;
+    EXPECT_FALSE(request.Set(ok, true, "5", nullptr));  // scalars: no further row
+    EXPECT_TRUE(ok);
+    EXPECT_EQ(Value(request, 5), "read back");
+    EXPECT_EQ(*request.VarList.Item(5).InstanceOid, "1.3.6.1.2.1.1.6.0");
+    EXPECT_EQ(Value(request, 0), "untouched");  // read-only variable 0 took no binding
+}
+
+TEST_F(SnmpdRequests, AsynchronousSet)
+{
+    KwSNMPRequest request;
+    Aim(request, peer->Port(), 1);
+    LoadSystemGroup(request);
+    TStringList values;
+    values.Add("async contact");
+    KwSNMPError received;
+    bool called = false;
+    request.SetAsync([&](KwSNMPError& e, KwSNMPVarList&) { received = e; called = true; }, false, "3",
+                     &values);
+    EXPECT_EQ(Value(request, 3), "");  // the given value lasts for the PDU only
+    EXPECT_EQ(request.VarList.Item(4).Access, AC_READWRITE);
+    ASSERT_TRUE(PumpUntil([&] { return called; }));
+    EXPECT_EQ(received.Code, 0);
+    EXPECT_TRUE(received.Last);
+    EXPECT_EQ(ToolGet("1.3.6.1.2.1.1.4.0"), "async contact");
+}
+
 TEST_F(SnmpdRequests, ReadOnlySetReportsTheAgentsError)
 {
     KwSNMPRequest request;
