@@ -11,6 +11,7 @@
 #include "KwErrors.h"
 #include "SnmpdPeer.h"
 #include "SysUtils.h"
+#include "snmp_pp.h"
 
 using namespace library_requests;
 
@@ -335,6 +336,16 @@ TEST_P(SnmpdV3, GetAndSet)
     request.Get(ok, true);
     EXPECT_TRUE(ok) << c.User << " " << (codes.empty() ? 0 : codes[0]);
     EXPECT_FALSE(Value(request, 0).IsEmpty());
+
+    // The target's session (and its engine discovery) is reused by later requests.
+    const unsigned long opened = KwSNMPSession->sessions_opened();
+    KwSNMPRequest again;
+    again.Device = request.Device;
+    again.Security = request.Security;
+    LoadSystemGroup(again);
+    again.Get(ok, true);
+    EXPECT_TRUE(ok);
+    EXPECT_EQ(KwSNMPSession->sessions_opened(), opened);
 
     *request.VarList.Item(5).Value = AnsiString("set by ") + c.User;
     request.Set(ok, false, "5", nullptr);
