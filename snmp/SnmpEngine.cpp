@@ -4,6 +4,7 @@
 
 #include <sys/select.h>
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 #include <vector>
 
@@ -16,10 +17,48 @@ using snmp_layer::TargetSession;
 
 namespace {
 
-int netSnmpCallback(int operation, netsnmp_session* session, int requestId, netsnmp_pdu* pdu, void* magic)
+std::map<uintptr_t, snmp_layer::RequestToken>& registry()
 {
-    static_cast<Snmp::Engine*>(magic)->onOutcome(operation, session, requestId, pdu);
+    static std::map<uintptr_t, snmp_layer::RequestToken> tokens;
+    return tokens;
+}
+
+uintptr_t nextSerial()
+{
+    static uintptr_t serial = 0;
+    return ++serial;
+}
+
+void forgetTokensOf(Snmp::Engine* engine, TargetSession* session)
+{
+    auto& tokens = registry();
+    for (auto it = tokens.begin(); it != tokens.end();)
+        it = (it->second.engine == engine && (!session || it->second.session == session)) ? tokens.erase(it)
+                                                                                       : std::next(it);
+}
+
+int netSnmpCallback(int operation, netsnmp_session* session, int, netsnmp_pdu* pdu, void* magic)
+{
+    auto& tokens = registry();
+    auto it = tokens.find(reinterpret_cast<uintptr_t>(magic));
+    if (it == tokens.end()) return 1;   // its engine, session or request is gone
+    snmp_layer::RequestToken token = it->second;
+    // A resend notice is no outcome; neither is a REPORT that net-snmp answers by resending.
+    if (operation == NETSNMP_CALLBACK_OP_RESEND || operation == NETSNMP_CALLBACK_OP_CONNECT) return 1;
+    bool resent = operation == NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE && pdu && pdu->command == SNMP_MSG_REPORT
+        && snmpv3_get_report_type(pdu) == SNMPERR_NOT_IN_TIME_WINDOW;
+    if (!resent) tokens.erase(it);
+    token.engine->onOutcome(token.requestId, operation, session, pdu);
     return 1;
+}
+
+// How long a request may stay without an outcome from net-snmp: every try of
+// the request and of an engine discovery before it, and a margin.
+std::chrono::steady_clock::duration patience(const SnmpTarget& target)
+{
+    long tries = static_cast<long>(target.get_retry()) + 1;
+    long hundredths = static_cast<long>(target.get_timeout()) * tries * 2 + 500;
+    return std::chrono::milliseconds(hundredths * 10);
 }
 
 long netSnmpVersion(snmp_version v)
@@ -53,6 +92,7 @@ char* copyBytes(const OctetStr& s)
 
 Snmp::Engine::~Engine()
 {
+    forgetTokensOf(this, nullptr);
     std::vector<TargetSession*> all;
     for (auto& entry : sessions) all.push_back(entry.second.get());
     for (TargetSession* s : all) closeSession(s);
@@ -104,7 +144,7 @@ int Snmp::Engine::sessionFor(const SnmpTarget& target, int command, TargetSessio
     in.timeout = static_cast<long>(target.get_timeout()) * 10000L;
     in.retries = target.get_retry();
     in.callback = netSnmpCallback;
-    in.callback_magic = this;
+    in.callback_magic = nullptr;   // every request carries its own token
     if (v3) {
         // Sessions made for an earlier key set of this user are finished: net-snmp
         // holds one key set per user name.
@@ -165,8 +205,9 @@ void Snmp::Engine::closeSession(TargetSession* session)
         }
     }
     void* handle = session->handle;
-    sessions.erase(session->key);
+    forgetTokensOf(this, session);
     if (handle) snmp_sess_close(handle);
+    sessions.erase(session->key);
 }
 
 void Snmp::Engine::closeSessionsOfUser(const std::string& name)
@@ -207,11 +248,14 @@ int Snmp::Engine::send(Pdu& pdu, const SnmpTarget& target, int command, bool asy
         request->securityLevel = 0;
     }
 
-    int requestId = snmp_sess_async_send(session->handle, request, netSnmpCallback, this);
+    uintptr_t serial = nextSerial();
+    registry()[serial] = snmp_layer::RequestToken{this, 0, session};
+    int requestId = snmp_sess_async_send(session->handle, request, netSnmpCallback, reinterpret_cast<void*>(serial));
     if (requestId == 0) {
         netsnmp_session* s = snmp_sess_session(session->handle);
         int mapped = snmp_layer::statusFromNetSnmpError(s ? s->s_snmp_errno : SNMPERR_GENERR);
         snmp_free_pdu(request);
+        registry().erase(serial);
         if (!async) pdu = snmp_layer::withoutValues(pdu);
         return mapped == SNMP_CLASS_SUCCESS ? SNMP_CLASS_TL_FAILED : mapped;
     }
@@ -224,6 +268,8 @@ int Snmp::Engine::send(Pdu& pdu, const SnmpTarget& target, int command, bool asy
     op->target = target.clone();
     op->request = pdu;
     op->session = session;
+    op->deadline = std::chrono::steady_clock::now() + patience(target);
+    registry()[serial].requestId = op->requestId;
     outstanding[op->requestId] = op;
     pdu.set_request_id(op->requestId);
     if (async) return SNMP_CLASS_SUCCESS;
@@ -238,11 +284,17 @@ int Snmp::Engine::send(Pdu& pdu, const SnmpTarget& target, int command, bool asy
     return op->reason;
 }
 
-void Snmp::Engine::onOutcome(int operation, snmp_session* session, int requestId, snmp_pdu* pdu)
+void Snmp::Engine::onOutcome(unsigned long requestId, int operation, snmp_session* session, snmp_pdu* pdu)
 {
-    auto it = outstanding.find(static_cast<unsigned long>(requestId));
+    auto it = outstanding.find(requestId);
     if (it == outstanding.end()) return;   // cancelled, or its session closed
     std::shared_ptr<Operation> op = it->second;
+    if (operation == NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE && pdu && pdu->command == SNMP_MSG_REPORT
+        && snmpv3_get_report_type(pdu) == SNMPERR_NOT_IN_TIME_WINDOW) {
+        // net-snmp resends with the agent's time; the outcome comes later.
+        op->lastReport = SNMPv3_USM_NOT_IN_TIME_WINDOW;
+        return;
+    }
     outstanding.erase(it);
     op->done = true;
     switch (operation) {
@@ -260,6 +312,13 @@ void Snmp::Engine::onOutcome(int operation, snmp_session* session, int requestId
     case NETSNMP_CALLBACK_OP_TIMED_OUT:
         op->reason = SNMP_CLASS_TIMEOUT;
         break;
+    case NETSNMP_CALLBACK_OP_SEC_ERROR: {
+        // A security failure found in the reply (an unauthenticated REPORT among them).
+        int mapped = (pdu && pdu->command == SNMP_MSG_REPORT) ? snmp_layer::statusFromReport(pdu)
+            : snmp_layer::statusFromNetSnmpError(session ? session->s_snmp_errno : SNMPERR_GENERR);
+        op->reason = mapped == SNMP_CLASS_SUCCESS ? SNMPv3_USM_ERROR : mapped;
+        break;
+    }
     case NETSNMP_CALLBACK_OP_SEND_FAILED: {
         int mapped = snmp_layer::statusFromNetSnmpError(session ? session->s_snmp_errno : SNMPERR_GENERR);
         op->reason = mapped == SNMP_CLASS_SUCCESS ? SNMP_CLASS_TL_FAILED : mapped;
@@ -293,9 +352,32 @@ void Snmp::Engine::readAndExpire(TargetSession& session, bool wait)
     snmp_sess_timeout(session.handle);
 }
 
+void Snmp::Engine::finish(const std::shared_ptr<Operation>& op, int reason)
+{
+    outstanding.erase(op->requestId);
+    op->done = true;
+    op->reason = reason;
+    op->response = snmp_layer::withoutValues(op->request);
+    if (op->async) finished.push_back(op);
+}
+
+void Snmp::Engine::expireOverdue()
+{
+    auto now = std::chrono::steady_clock::now();
+    std::vector<std::shared_ptr<Operation>> overdue;
+    for (auto& entry : outstanding)
+        if (now > entry.second->deadline) overdue.push_back(entry.second);
+    for (auto& op : overdue) finish(op, op->lastReport ? op->lastReport : SNMP_CLASS_TIMEOUT);
+}
+
 int Snmp::Engine::waitFor(Operation& op)
 {
     while (!op.done) {
+        if (std::chrono::steady_clock::now() > op.deadline) {
+            auto it = outstanding.find(op.requestId);
+            if (it != outstanding.end()) finish(it->second, op.lastReport ? op.lastReport : SNMP_CLASS_TIMEOUT);
+            break;
+        }
         TargetSession* session = op.session;
         bool open = false;
         for (auto& entry : sessions)
@@ -322,6 +404,7 @@ int Snmp::Engine::processPending()
             if (outstanding.size() == before) break;
         }
     }
+    expireOverdue();
     int delivered = 0;
     while (!finished.empty()) {
         std::shared_ptr<Operation> op = finished.front();

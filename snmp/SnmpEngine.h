@@ -1,6 +1,7 @@
 // The inside of Snmp: the per-target net-snmp sessions, the outstanding
 // requests and the queue of finished asynchronous ones.
 #pragma once
+#include <chrono>
 #include <deque>
 #include <map>
 #include <memory>
@@ -22,6 +23,17 @@ struct TargetSession {
     std::string userName;       // SNMPv3 only
 };
 
+// What net-snmp's callback data stands for. net-snmp passes a REPORT's own
+// request id (0 when the agent could not read the request) to the callback, and
+// may call back more than once for one request (a not-in-time-window REPORT is
+// followed by a resend), so the callback data is a serial number looked up in
+// a registry, never a pointer to something that may be gone.
+struct RequestToken {
+    Snmp::Engine* engine = nullptr;
+    unsigned long requestId = 0;
+    struct TargetSession* session = nullptr;
+};
+
 // One request sent and not yet finished.
 struct Operation {
     unsigned long requestId = 0;
@@ -31,10 +43,13 @@ struct Operation {
     std::unique_ptr<SnmpTarget> target;
     Pdu request;
     TargetSession* session = nullptr;
+    // Last moment to give up should net-snmp never report an outcome.
+    std::chrono::steady_clock::time_point deadline;
     // Outcome
     bool done = false;
     int reason = SNMP_CLASS_SUCCESS;   // ASYNC_RESPONSE, TIMEOUT, report status, ...
     Pdu response;
+    int lastReport = 0;   // status of a REPORT that net-snmp answered by resending
 };
 
 }
@@ -51,7 +66,7 @@ struct Snmp::Engine {
     int send(Pdu& pdu, const SnmpTarget& target, int command, bool async, snmp_callback callback,
              const void* data);
     // Called by net-snmp (through its session callback) for every outcome.
-    void onOutcome(int operation, snmp_session* session, int requestId, snmp_pdu* pdu);
+    void onOutcome(unsigned long requestId, int operation, snmp_session* session, snmp_pdu* pdu);
     int processPending();
     int cancel(unsigned long requestId);
     int cancelAll(const void* data);
@@ -62,4 +77,6 @@ private:
     void closeSession(snmp_layer::TargetSession* session);
     int waitFor(snmp_layer::Operation& op);
     void readAndExpire(snmp_layer::TargetSession& session, bool wait);
+    void finish(const std::shared_ptr<snmp_layer::Operation>& op, int reason);
+    void expireOverdue();
 };

@@ -1,0 +1,157 @@
+// SNMPv3 with the user-based security model against the private snmpd: every
+// security level and protocol pair, and the failures a REPORT brings.
+#include "SnmpTestSession.h"
+
+using namespace snmp_test;
+
+namespace {
+
+struct UserCase {
+    const char* name;
+    long auth;
+    long priv;
+    const char* authPass;
+    const char* privPass;
+    int level;
+};
+
+std::string CaseName(const ::testing::TestParamInfo<UserCase>& info)
+{
+    return info.param.name;
+}
+
+class UserAccess : public SnmpdTest, public ::testing::WithParamInterface<UserCase> {
+protected:
+    UTarget Target()
+    {
+        const UserCase& c = GetParam();
+        EXPECT_EQ(snmp->usmAddUserName(c.name, c.auth, c.priv, c.authPass, c.privPass), SNMPv3_USM_OK);
+        return UserTarget(peer.AddressWithPort(), c.name);
+    }
+};
+
+TEST_P(UserAccess, GetGetNextAndSet)
+{
+    UTarget target = Target();
+    const int level = GetParam().level;
+
+    Pdu get = OnePdu(kSysDescr, level);
+    ASSERT_EQ(snmp->get(get, target), SNMP_CLASS_SUCCESS);
+    EXPECT_EQ(get[0].get_syntax(), sNMP_SYNTAX_OCTETS);
+    EXPECT_NE(std::string(get[0].get_printable_value()), "");
+
+    Pdu next = OnePdu("1.3.6.1.2.1.1.4", level);
+    ASSERT_EQ(snmp->get_next(next, target), SNMP_CLASS_SUCCESS);
+    EXPECT_STREQ(next[0].get_printable_oid(), kSysContact);
+
+    Pdu set = OnePdu(kSysLocation, level);
+    Vb location{Oid(kSysLocation)};
+    std::string text = std::string("mast of ") + GetParam().name;
+    location.set_value(OctetStr(text));
+    set.set_vb(location, 0);
+    ASSERT_EQ(snmp->set(set, target), SNMP_CLASS_SUCCESS);
+
+    Pdu back = OnePdu(kSysLocation, level);
+    ASSERT_EQ(snmp->get(back, target), SNMP_CLASS_SUCCESS);
+    EXPECT_EQ(std::string(back[0].get_printable_value()), text);
+}
+
+TEST_P(UserAccess, SessionIsOpenedOnceAndReused)
+{
+    UTarget target = Target();
+    for (int i = 0; i < 3; ++i) {
+        Pdu get = OnePdu(kSysName, GetParam().level);
+        ASSERT_EQ(snmp->get(get, target), SNMP_CLASS_SUCCESS);
+        // The library registers the user before every request; unchanged keys
+        // must not end the session.
+        Target();
+    }
+    EXPECT_EQ(snmp->sessions_opened(), 1u);
+    EXPECT_EQ(snmp->sessions_open(), 1u);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Levels, UserAccess,
+    ::testing::Values(
+        UserCase{"noauthuser", SNMP_AUTHPROTOCOL_NONE, SNMP_PRIVPROTOCOL_NONE, "", "", SNMP_SECURITY_LEVEL_NOAUTH_NOPRIV},
+        UserCase{"md5user", SNMP_AUTHPROTOCOL_HMACMD5, SNMP_PRIVPROTOCOL_NONE, "md5password", "", SNMP_SECURITY_LEVEL_AUTH_NOPRIV},
+        UserCase{"shauser", SNMP_AUTHPROTOCOL_HMACSHA, SNMP_PRIVPROTOCOL_NONE, "shapassword", "", SNMP_SECURITY_LEVEL_AUTH_NOPRIV},
+        UserCase{"md5des", SNMP_AUTHPROTOCOL_HMACMD5, SNMP_PRIVPROTOCOL_DES, "md5password", "despassword", SNMP_SECURITY_LEVEL_AUTH_PRIV},
+        UserCase{"shades", SNMP_AUTHPROTOCOL_HMACSHA, SNMP_PRIVPROTOCOL_DES, "shapassword", "despassword", SNMP_SECURITY_LEVEL_AUTH_PRIV},
+        UserCase{"shaaes", SNMP_AUTHPROTOCOL_HMACSHA, SNMP_PRIVPROTOCOL_AES128, "shapassword", "aespassword", SNMP_SECURITY_LEVEL_AUTH_PRIV}),
+    CaseName);
+
+using UserFailure = SnmpdTest;
+
+TEST_F(UserFailure, WrongPassPhraseFailsWithAuthenticationFailure)
+{
+    ASSERT_EQ(snmp->usmAddUserName("md5des", SNMP_AUTHPROTOCOL_HMACMD5, SNMP_PRIVPROTOCOL_DES, "notthepassword",
+                                   "despassword"), SNMPv3_USM_OK);
+    UTarget target = UserTarget(peer.AddressWithPort(), "md5des");
+    Pdu get = OnePdu(kSysDescr, SNMP_SECURITY_LEVEL_AUTH_PRIV);
+    EXPECT_EQ(snmp->get(get, target), SNMPv3_USM_AUTHENTICATION_FAILURE);
+    ASSERT_EQ(get.get_vb_count(), 1);
+    EXPECT_TRUE(get[0].has_no_value()) << "a REPORT's counter must not pass as the value";
+
+    AsyncResult result;
+    Pdu async = OnePdu(kSysDescr, SNMP_SECURITY_LEVEL_AUTH_PRIV);
+    ASSERT_EQ(snmp->get(async, target, RecordCallback, &result), SNMP_CLASS_SUCCESS);
+    ASSERT_TRUE(PumpUntil(*snmp, [&] { return result.calls > 0; }));
+    EXPECT_EQ(result.reason, SNMPv3_USM_AUTHENTICATION_FAILURE);
+    EXPECT_TRUE(result.pdu[0].has_no_value());
+    EXPECT_EQ(result.pdu.get_error_status(), 0);
+
+    // The right pass phrase replaces the keys; the same user works at once.
+    ASSERT_EQ(snmp->usmAddUserName("md5des", SNMP_AUTHPROTOCOL_HMACMD5, SNMP_PRIVPROTOCOL_DES, "md5password",
+                                   "despassword"), SNMPv3_USM_OK);
+    Pdu again = OnePdu(kSysDescr, SNMP_SECURITY_LEVEL_AUTH_PRIV);
+    EXPECT_EQ(snmp->get(again, target), SNMP_CLASS_SUCCESS);
+}
+
+TEST_F(UserFailure, UnknownUserFailsWithUnknownSecurityName)
+{
+    ASSERT_EQ(snmp->usmAddUserName("stranger", SNMP_AUTHPROTOCOL_HMACSHA, SNMP_PRIVPROTOCOL_NONE, "strangerpass", ""),
+              SNMPv3_USM_OK);
+    UTarget target = UserTarget(peer.AddressWithPort(), "stranger");
+    Pdu get = OnePdu(kSysDescr, SNMP_SECURITY_LEVEL_AUTH_NOPRIV);
+    EXPECT_EQ(snmp->get(get, target), SNMPv3_USM_UNKNOWN_SECURITY_NAME);
+    EXPECT_TRUE(get[0].has_no_value());
+
+    AsyncResult result;
+    Pdu async = OnePdu(kSysDescr, SNMP_SECURITY_LEVEL_AUTH_NOPRIV);
+    ASSERT_EQ(snmp->get(async, target, RecordCallback, &result), SNMP_CLASS_SUCCESS);
+    ASSERT_TRUE(PumpUntil(*snmp, [&] { return result.calls > 0; }));
+    EXPECT_EQ(result.reason, SNMPv3_USM_UNKNOWN_SECURITY_NAME);
+    EXPECT_TRUE(result.pdu[0].has_no_value());
+}
+
+TEST_F(UserFailure, HigherLevelThanTheUsersKeysIsRefusedLocally)
+{
+    ASSERT_EQ(snmp->usmAddUserName("md5user", SNMP_AUTHPROTOCOL_HMACMD5, SNMP_PRIVPROTOCOL_NONE, "md5password", ""),
+              SNMPv3_USM_OK);
+    UTarget target = UserTarget(peer.AddressWithPort(), "md5user");
+    Pdu get = OnePdu(kSysDescr, SNMP_SECURITY_LEVEL_AUTH_PRIV);
+    int status = snmp->get(get, target);
+    EXPECT_NE(status, SNMP_CLASS_SUCCESS);
+    EXPECT_TRUE(get[0].has_no_value());
+}
+
+TEST_F(UserFailure, SecurityModelOtherThanUsmIsUnsupported)
+{
+    UTarget target = UserTarget(peer.AddressWithPort(), "noauthuser");
+    target.set_security_model(SNMP_SECURITY_MODEL_V1);
+    Pdu get = OnePdu(kSysDescr);
+    EXPECT_EQ(snmp->get(get, target), SNMPv3_MP_UNSUPPORTED_SECURITY_MODEL);
+}
+
+TEST(UserWithoutMessageProcessing, Version3BeforeMpInitIsRefused)
+{
+    int status = -99;
+    Snmp snmp(status);
+    ASSERT_EQ(status, SNMP_CLASS_SUCCESS);
+    UTarget target = UserTarget("127.0.0.1/161", "noauthuser");
+    Pdu get = OnePdu(kSysDescr);
+    EXPECT_EQ(snmp.get(get, target), SNMPv3_MP_NOT_INITIALIZED);
+}
+
+}
