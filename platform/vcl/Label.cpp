@@ -12,11 +12,38 @@ TLabel::TLabel(TComponent* owner) : TControl(owner)
     ApplyAlignment();
 }
 
+namespace {
+// The caption as shown: accelerator marks dropped, "&&" shown as "&".
+AnsiString ShownCaption(const AnsiString& caption)
+{
+    std::string shown;
+    const std::string& raw = caption.ToStdString();
+    for (size_t i = 0; i < raw.size(); ++i) {
+        if (raw[i] == '&') {
+            if (i + 1 < raw.size() && raw[i + 1] == '&')
+                shown += '&';
+            ++i;
+            if (i < raw.size() && raw[i] != '&')
+                shown += raw[i];
+            continue;
+        }
+        shown += raw[i];
+    }
+    return AnsiString(shown);
+}
+}  // namespace
+
 void TLabel::WriteText(const AnsiString& text)
 {
     caption_ = text;
-    label_->setText(ControlQString(text));
+    label_->setText(ControlQString(showAccelChar_ ? ShownCaption(text) : text));
     FitSize();
+}
+
+void TLabel::SetShowAccelChar(bool show)
+{
+    showAccelChar_ = show;
+    WriteText(caption_);
 }
 
 void TLabel::ApplyFont()

@@ -30,6 +30,9 @@ public:
     void SetWordWrap(bool wrap);
     bool Transparent() const { return transparent_; }
     void SetTransparent(bool transparent) { transparent_ = transparent; }
+    // "&x" marks an accelerator and "&&" shows one ampersand (on by default).
+    bool ShowAccelChar() const { return showAccelChar_; }
+    void SetShowAccelChar(bool show);
 
 protected:
     AnsiString ReadText() const override { return caption_; }
@@ -47,6 +50,7 @@ private:
     bool autoSize_ = true;
     bool wordWrap_ = false;
     bool transparent_ = false;
+    bool showAccelChar_ = true;
 };
 
 enum TStaticBorderStyle { sbsNone, sbsSingle, sbsSunken };

@@ -1,6 +1,7 @@
 // Selections in edits, radio group columns, stretched images, list check boxes.
 #include "GuiTestSupport.h"
 
+#include <QLabel>
 #include <QRadioButton>
 #include <QTest>
 #include <QTreeWidget>
@@ -20,6 +21,20 @@ TEST(EditSelection, SelStartAndSelLengthAreZeroBased)
     EXPECT_EQ(AnsiString("234"), edit->SelText());
     edit->SetPasswordChar('*');
     EXPECT_EQ(AnsiString("0123456789"), edit->Text());
+}
+
+TEST(Labels, AmpersandsMarkAcceleratorsAndTheCaptionKeepsThem)
+{
+    ShownForm f;
+    auto* label = f.Add<TLabel>("Label1");
+    label->SetCaption("&Save && Apply");
+    EXPECT_EQ(AnsiString("&Save && Apply"), label->Caption());
+    EXPECT_EQ(QString("Save & Apply"), static_cast<QLabel*>(label->Widget())->text());
+    label->SetShowAccelChar(false);
+    EXPECT_EQ(QString("&Save && Apply"), static_cast<QLabel*>(label->Widget())->text());
+    int width = label->Width();
+    label->SetCaption("&Save && Apply, then restart the device");
+    EXPECT_GT(label->Width(), width);  // AutoSize follows the caption
 }
 
 TEST(RadioGroupLayout, ColumnsPutItemsSideBySide)
