@@ -1,0 +1,191 @@
+// Asynchronous requests: delivered only by SNMPProcessPendingEvents, in any
+// order, never inside a synchronous call, never after cancel; time-outs.
+#include "FreePort.h"
+#include "SnmpTestSession.h"
+
+using namespace snmp_test;
+
+namespace {
+
+using AsyncDelivery = SnmpdTest;
+
+TEST_F(AsyncDelivery, TwoOutstandingRequestsBothComplete)
+{
+    CTarget target = CommunityTarget(peer.AddressWithPort(), version2c);
+    AsyncResult first, second;
+    Pdu a = OnePdu(kSysDescr);
+    Pdu b = OnePdu(kSysName);
+    ASSERT_EQ(snmp->get(a, target, RecordCallback, &first), SNMP_CLASS_SUCCESS);
+    ASSERT_EQ(snmp->get(b, target, RecordCallback, &second), SNMP_CLASS_SUCCESS);
+    EXPECT_NE(a.get_request_id(), b.get_request_id());
+    EXPECT_EQ(snmp->outstanding(), 2);
+    ASSERT_TRUE(PumpUntil(*snmp, [&] { return first.calls && second.calls; }));
+    EXPECT_EQ(first.calls, 1);
+    EXPECT_EQ(second.calls, 1);
+    EXPECT_EQ(first.reason, SNMP_CLASS_ASYNC_RESPONSE);
+    EXPECT_EQ(second.reason, SNMP_CLASS_ASYNC_RESPONSE);
+    EXPECT_STREQ(first.pdu[0].get_printable_oid(), kSysDescr);
+    EXPECT_STREQ(second.pdu[0].get_printable_oid(), kSysName);
+    EXPECT_EQ(first.address, peer.AddressWithPort());
+    EXPECT_EQ(snmp->outstanding(), 0);
+}
+
+TEST_F(AsyncDelivery, ReplyIsNeverDeliveredInsideASynchronousCall)
+{
+    CTarget target = CommunityTarget(peer.AddressWithPort(), version2c);
+    AsyncResult async;
+    Pdu a = OnePdu(kSysDescr);
+    ASSERT_EQ(snmp->get(a, target, RecordCallback, &async), SNMP_CLASS_SUCCESS);
+    // The synchronous get shares the session and reads the async reply first.
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    Pdu sync = OnePdu(kSysName);
+    ASSERT_EQ(snmp->get(sync, target), SNMP_CLASS_SUCCESS);
+    EXPECT_STREQ(sync[0].get_printable_oid(), kSysName);
+    EXPECT_EQ(async.calls, 0);
+    EXPECT_EQ(snmp->SNMPProcessPendingEvents(), 1);
+    EXPECT_EQ(async.calls, 1);
+    EXPECT_EQ(async.reason, SNMP_CLASS_ASYNC_RESPONSE);
+}
+
+TEST_F(AsyncDelivery, CancelledRequestIsNeverDelivered)
+{
+    CTarget target = CommunityTarget(peer.AddressWithPort(), version2c);
+    AsyncResult cancelled, kept;
+    Pdu a = OnePdu(kSysDescr);
+    Pdu b = OnePdu(kSysName);
+    ASSERT_EQ(snmp->get(a, target, RecordCallback, &cancelled), SNMP_CLASS_SUCCESS);
+    ASSERT_EQ(snmp->get(b, target, RecordCallback, &kept), SNMP_CLASS_SUCCESS);
+    EXPECT_EQ(snmp->cancel(a.get_request_id()), SNMP_CLASS_SUCCESS);
+    EXPECT_EQ(snmp->cancel(a.get_request_id()), SNMP_CLASS_INVALID_REQID);
+    ASSERT_TRUE(PumpUntil(*snmp, [&] { return kept.calls > 0; }));
+    // Give the cancelled one every chance: its reply and any time-out.
+    PumpUntil(*snmp, [] { return false; }, 2.5);
+    EXPECT_EQ(cancelled.calls, 0);
+    EXPECT_EQ(kept.calls, 1);
+}
+
+TEST_F(AsyncDelivery, CancelAllAlsoDropsRepliesAlreadyReceived)
+{
+    CTarget target = CommunityTarget(peer.AddressWithPort(), version2c);
+    AsyncResult owner;
+    for (int i = 0; i < 3; ++i) {
+        Pdu pdu = OnePdu(kSysDescr);
+        ASSERT_EQ(snmp->get(pdu, target, RecordCallback, &owner), SNMP_CLASS_SUCCESS);
+    }
+    // A synchronous call reads the replies into the queue without delivering.
+    Pdu sync = OnePdu(kSysName);
+    ASSERT_EQ(snmp->get(sync, target), SNMP_CLASS_SUCCESS);
+    EXPECT_EQ(snmp->cancel_all(&owner), 3);
+    PumpUntil(*snmp, [] { return false; }, 0.5);
+    EXPECT_EQ(owner.calls, 0);
+    EXPECT_EQ(snmp->outstanding(), 0);
+}
+
+TEST_F(AsyncDelivery, DestroyingTheEngineEndsOutstandingRequestsAsSessionDestroyed)
+{
+    CTarget target = CommunityTarget(peer.AddressWithPort(), version2c);
+    AsyncResult result;
+    Pdu pdu = OnePdu(kSysDescr);
+    ASSERT_EQ(snmp->get(pdu, target, RecordCallback, &result), SNMP_CLASS_SUCCESS);
+    snmp.reset();
+    EXPECT_EQ(result.calls, 1);
+    EXPECT_EQ(result.reason, SNMP_CLASS_SESSION_DESTROYED);
+}
+
+struct Walk {
+    CTarget* target = nullptr;
+    int steps = 0;
+    bool done = false;
+    std::vector<std::string> oids;
+};
+
+void WalkStep(int reason, Snmp* snmp, Pdu& pdu, SnmpTarget&, void* data)
+{
+    auto* walk = static_cast<Walk*>(data);
+    if (reason != SNMP_CLASS_ASYNC_RESPONSE || walk->oids.size() == 5) {
+        walk->done = true;
+        return;
+    }
+    walk->oids.push_back(pdu[0].get_printable_oid());
+    // A synchronous call inside a handler is allowed and delivers nothing.
+    Pdu probe = OnePdu(kSysName);
+    EXPECT_EQ(snmp->get(probe, *walk->target), SNMP_CLASS_SUCCESS);
+    Pdu next = OnePdu(walk->oids.back().c_str());
+    EXPECT_EQ(snmp->get_next(next, *walk->target, WalkStep, walk), SNMP_CLASS_SUCCESS);
+}
+
+TEST_F(AsyncDelivery, ReplyHandlerMayStartTheNextRequest)
+{
+    CTarget target = CommunityTarget(peer.AddressWithPort(), version2c);
+    Walk walk;
+    walk.target = &target;
+    Pdu first = OnePdu("1.3.6.1.2.1.1");
+    ASSERT_EQ(snmp->get_next(first, target, WalkStep, &walk), SNMP_CLASS_SUCCESS);
+    ASSERT_TRUE(PumpUntil(*snmp, [&] { return walk.done; }));
+    ASSERT_EQ(walk.oids.size(), 5u);
+    EXPECT_EQ(walk.oids[0], kSysDescr);
+    for (size_t i = 1; i < walk.oids.size(); ++i) EXPECT_LT(Oid(walk.oids[i - 1]), Oid(walk.oids[i]));
+}
+
+TEST_F(AsyncDelivery, AsyncWithoutCallbackIsRefused)
+{
+    CTarget target = CommunityTarget(peer.AddressWithPort(), version2c);
+    Pdu pdu = OnePdu(kSysDescr);
+    EXPECT_EQ(snmp->get(pdu, target, nullptr, nullptr), SNMP_CLASS_INVALID_CALLBACK);
+    EXPECT_EQ(snmp->outstanding(), 0);
+}
+
+using DeadAgent = EngineTest;
+
+TEST_F(DeadAgent, SilentPortTimesOutSynchronouslyAndAsynchronously)
+{
+    unsigned short port = vka_test::FreeUdpPort();
+    ASSERT_NE(port, 0);
+    for (snmp_version version : {version1, version2c}) {
+        CTarget target = CommunityTarget("127.0.0.1/" + std::to_string(port), version);
+        target.set_timeout(10);
+        target.set_retry(2);
+        Pdu pdu = OnePdu(kSysDescr);
+        EXPECT_EQ(snmp->get(pdu, target), SNMP_CLASS_TIMEOUT);
+        EXPECT_TRUE(pdu[0].has_no_value());
+
+        AsyncResult result;
+        Pdu async = OnePdu(kSysDescr);
+        ASSERT_EQ(snmp->get(async, target, RecordCallback, &result), SNMP_CLASS_SUCCESS);
+        ASSERT_TRUE(PumpUntil(*snmp, [&] { return result.calls > 0; }));
+        EXPECT_EQ(result.reason, SNMP_CLASS_TIMEOUT);
+        EXPECT_TRUE(result.pdu[0].has_no_value());
+    }
+}
+
+TEST_F(DeadAgent, SilentPortTimesOutForVersion3)
+{
+    unsigned short port = vka_test::FreeUdpPort();
+    ASSERT_NE(port, 0);
+    UTarget target = UserTarget("127.0.0.1/" + std::to_string(port), "noauthuser");
+    target.set_timeout(10);
+    target.set_retry(1);
+    Pdu pdu = OnePdu(kSysDescr);
+    EXPECT_EQ(snmp->get(pdu, target), SNMP_CLASS_TIMEOUT);
+}
+
+TEST_F(DeadAgent, InvalidAddressIsRefusedBeforeSending)
+{
+    CTarget target = CommunityTarget("no.such.host.invalid/161", version2c);
+    Pdu pdu = OnePdu(kSysDescr);
+    EXPECT_EQ(snmp->get(pdu, target), SNMP_CLASS_INVALID_ADDRESS);
+    CTarget noPort = CommunityTarget("127.0.0.1", version2c);
+    EXPECT_EQ(snmp->get(pdu, noPort), SNMP_CLASS_INVALID_ADDRESS);
+}
+
+TEST_F(DeadAgent, PduWithInvalidOrNoBindingsIsRefused)
+{
+    CTarget target = CommunityTarget("127.0.0.1/161", version2c);
+    Pdu empty;
+    EXPECT_EQ(snmp->get(empty, target), SNMP_CLASS_INVALID_PDU);
+    Pdu bad;
+    bad += Vb(Oid("1.3.x"));
+    EXPECT_EQ(snmp->get(bad, target), SNMP_CLASS_INVALID_OID);
+}
+
+}
