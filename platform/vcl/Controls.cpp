@@ -451,6 +451,27 @@ bool TControl::Focused() const
     return focus == widget_;
 }
 
+int TControl::TabOrder() const
+{
+    if (!parent_)
+        return -1;
+    auto& list = parent_->tabList_;
+    auto at = std::find(list.begin(), list.end(), this);
+    return at == list.end() ? -1 : int(at - list.begin());
+}
+
+void TControl::SetTabOrder(int order)
+{
+    int current = TabOrder();
+    if (current < 0)
+        return;
+    auto& list = parent_->tabList_;
+    order = std::max(0, std::min(order, int(list.size()) - 1));
+    list.erase(list.begin() + current);
+    list.insert(list.begin() + order, this);
+    parent_->ApplyTabOrder();
+}
+
 bool TControl::TabStop() const { return widget_ && (widget_->focusPolicy() & Qt::TabFocus); }
 
 void TControl::SetTabStop(bool tabStop)
@@ -556,11 +577,24 @@ bool TWinControl::ContainsControl(const TControl* control) const
     return false;
 }
 
-void TWinControl::InsertControl(TControl* control) { controls_.push_back(control); }
+void TWinControl::InsertControl(TControl* control)
+{
+    controls_.push_back(control);
+    if (dynamic_cast<TWinControl*>(control))
+        tabList_.push_back(control);
+}
 
 void TWinControl::RemoveControl(TControl* control)
 {
     controls_.erase(std::remove(controls_.begin(), controls_.end(), control), controls_.end());
+    tabList_.erase(std::remove(tabList_.begin(), tabList_.end(), control), tabList_.end());
+}
+
+void TWinControl::ApplyTabOrder()
+{
+    for (size_t i = 1; i < tabList_.size(); ++i)
+        if (tabList_[i - 1]->Widget() && tabList_[i]->Widget())
+            QWidget::setTabOrder(tabList_[i - 1]->Widget(), tabList_[i]->Widget());
 }
 
 QRect TWinControl::AlignRect() const

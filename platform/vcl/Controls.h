@@ -159,8 +159,10 @@ public:
     bool Focused() const;
     bool TabStop() const;
     void SetTabStop(bool tabStop);
-    int TabOrder() const { return tabOrder_; }
-    void SetTabOrder(int order) { tabOrder_ = order; }
+    // Position among the windowed controls of the same parent in the Tab key's
+    // order (-1 without a parent); setting it moves the control there.
+    int TabOrder() const;
+    void SetTabOrder(int order);
 
     // Between the control's own coordinates and the screen's.
     TPoint ClientToScreen(const TPoint& point) const;
@@ -264,7 +266,6 @@ private:
     AnsiString hint_;
     TAlign align_ = alNone;
     TColor color_ = clDefault;
-    int tabOrder_ = -1;
     int codeDepth_ = 0;
     std::exception_ptr pending_;
     bool visible_ = true;
@@ -316,7 +317,9 @@ private:
     void InsertControl(TControl* control);
     void RemoveControl(TControl* control);
 
+    void ApplyTabOrder();
     std::vector<TControl*> controls_;
+    std::vector<TControl*> tabList_;  // windowed children in Tab order
     HWND handle_ = nullptr;
     int borderWidth_ = 0;
     bool aligning_ = false;

@@ -261,6 +261,24 @@ TEST(Forms, NextControlMessageMovesTheFocus)
     EXPECT_TRUE(second->Focused());
 }
 
+TEST(Forms, TabOrderDecidesWhereTheFocusGoesNext)
+{
+    ShownForm f;
+    auto* a = f.Add<TEdit>("Ed_A");
+    auto* b = f.Add<TEdit>("Ed_B");
+    auto* c = f.Add<TEdit>("Ed_C");
+    EXPECT_EQ(2, c->TabOrder());
+    b->SetTabOrder(2);
+    EXPECT_EQ(2, b->TabOrder());
+    EXPECT_EQ(1, c->TabOrder());
+    QApplication::setActiveWindow(f.form->Widget());
+    a->SetFocus();
+    f.form->SelectNext();
+    EXPECT_TRUE(c->Focused());
+    f.form->SelectNext();
+    EXPECT_TRUE(b->Focused());
+}
+
 TEST(Forms, EnterAndExitFollowTheFocus)
 {
     ShownForm f;
