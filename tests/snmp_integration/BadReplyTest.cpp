@@ -1,0 +1,177 @@
+// Replies an agent should never send: truncated, malformed, for another
+// request, too few bindings, huge values, the longest OIDs. No crash, and a
+// clear status for each.
+#include <thread>
+
+#include "RawResponder.h"
+#include "SnmpTestSession.h"
+
+using namespace snmp_test;
+
+namespace {
+
+class BadReply : public EngineTest {
+protected:
+    void SetUp() override
+    {
+        EngineTest::SetUp();
+        ASSERT_TRUE(responder.Ok());
+        target = CommunityTarget(responder.AddressWithPort(), version2c);
+        target.set_timeout(50);
+        target.set_retry(0);
+    }
+    // Sends an asynchronous get and waits for it to reach the responder.
+    void SendGet(const Pdu& request)
+    {
+        pdu = request;
+        ASSERT_EQ(snmp->get(pdu, target, RecordCallback, &result), SNMP_CLASS_SUCCESS);
+        ASSERT_TRUE(responder.Receive());
+    }
+    Pdu Reply(const char* oid, const char* text)
+    {
+        Pdu reply;
+        Vb vb{Oid(oid)};
+        vb.set_value(OctetStr(text));
+        reply += vb;
+        return reply;
+    }
+    RawResponder responder;
+    CTarget target;
+    Pdu pdu;
+    AsyncResult result;
+};
+
+TEST_F(BadReply, WellFormedReplyFromTheResponderIsAccepted)
+{
+    SendGet(OnePdu(kSysName));
+    responder.Reply(EncodeResponse(static_cast<long>(pdu.get_request_id()), Reply(kSysName, "raw")));
+    ASSERT_TRUE(PumpUntil(*snmp, [&] { return result.calls > 0; }));
+    EXPECT_EQ(result.reason, SNMP_CLASS_ASYNC_RESPONSE);
+    EXPECT_STREQ(result.pdu[0].get_printable_value(), "raw");
+}
+
+TEST_F(BadReply, TruncatedAndGarbageDatagramsAreIgnored)
+{
+    SendGet(OnePdu(kSysName));
+    std::string good = EncodeResponse(static_cast<long>(pdu.get_request_id()), Reply(kSysName, "after the junk"));
+    ASSERT_GT(good.size(), 10u);
+    responder.Reply(good.substr(0, good.size() / 2));
+    responder.Reply(good.substr(0, 3));
+    responder.Reply(std::string("\x30\x84\xff\xff\xff\xff\x02\x01", 8));
+    responder.Reply(std::string(300, '\xA2'));
+    responder.Reply(good);
+    ASSERT_TRUE(PumpUntil(*snmp, [&] { return result.calls > 0; }));
+    EXPECT_EQ(result.reason, SNMP_CLASS_ASYNC_RESPONSE);
+    EXPECT_STREQ(result.pdu[0].get_printable_value(), "after the junk");
+}
+
+TEST_F(BadReply, OnlyBrokenRepliesEndInATimeOut)
+{
+    SendGet(OnePdu(kSysName));
+    std::string good = EncodeResponse(static_cast<long>(pdu.get_request_id()), Reply(kSysName, "x"));
+    responder.Reply(good.substr(0, good.size() - 1));
+    responder.Reply("not snmp at all");
+    ASSERT_TRUE(PumpUntil(*snmp, [&] { return result.calls > 0; }));
+    EXPECT_EQ(result.reason, SNMP_CLASS_TIMEOUT);
+    EXPECT_TRUE(result.pdu[0].has_no_value());
+}
+
+TEST_F(BadReply, ReplyToAnotherRequestIdIsNotTakenAsTheAnswer)
+{
+    SendGet(OnePdu(kSysName));
+    responder.Reply(EncodeResponse(static_cast<long>(pdu.get_request_id()) + 1, Reply(kSysName, "stranger")));
+    ASSERT_TRUE(PumpUntil(*snmp, [&] { return result.calls > 0; }));
+    EXPECT_EQ(result.reason, SNMP_CLASS_TIMEOUT);
+    EXPECT_STREQ(result.pdu[0].get_printable_value(), "");
+}
+
+TEST_F(BadReply, ReplyToAnotherRequestIdTimesOutSynchronously)
+{
+    std::string stray = EncodeResponse(424242, Reply(kSysName, "stranger"));
+    std::thread agent([&] {
+        if (responder.Receive()) responder.Reply(stray);
+    });
+    Pdu get = OnePdu(kSysName);
+    EXPECT_EQ(snmp->get(get, target), SNMP_CLASS_TIMEOUT);
+    agent.join();
+    EXPECT_TRUE(get[0].has_no_value());
+}
+
+TEST_F(BadReply, MissingBindingsAreNoValueWithTheRequestedOids)
+{
+    Pdu request;
+    request += Vb(Oid(kSysDescr));
+    request += Vb(Oid(kSysContact));
+    request += Vb(Oid(kSysName));
+    SendGet(request);
+    responder.Reply(EncodeResponse(static_cast<long>(pdu.get_request_id()), Reply(kSysDescr, "only one")));
+    ASSERT_TRUE(PumpUntil(*snmp, [&] { return result.calls > 0; }));
+    ASSERT_EQ(result.reason, SNMP_CLASS_ASYNC_RESPONSE);
+    ASSERT_EQ(result.pdu.get_vb_count(), 3);
+    EXPECT_STREQ(result.pdu[0].get_printable_value(), "only one");
+    EXPECT_STREQ(result.pdu[1].get_printable_oid(), kSysContact);
+    EXPECT_TRUE(result.pdu[1].has_no_value());
+    EXPECT_STREQ(result.pdu[2].get_printable_oid(), kSysName);
+    EXPECT_TRUE(result.pdu[2].has_no_value());
+}
+
+TEST_F(BadReply, HugeOctetStringArrivesWhole)
+{
+    SendGet(OnePdu(kSysDescr));
+    std::string big(60000, 'v');
+    big[100] = '\0';
+    Pdu reply;
+    Vb vb{Oid(kSysDescr)};
+    vb.set_value(OctetStr(big));
+    reply += vb;
+    responder.Reply(EncodeResponse(static_cast<long>(pdu.get_request_id()), reply));
+    ASSERT_TRUE(PumpUntil(*snmp, [&] { return result.calls > 0; }));
+    ASSERT_EQ(result.reason, SNMP_CLASS_ASYNC_RESPONSE);
+    OctetStr value;
+    ASSERT_EQ(result.pdu[0].get_value(value), SNMP_CLASS_SUCCESS);
+    EXPECT_EQ(value.len(), big.size());
+    EXPECT_EQ(value.bytes(), big);
+    EXPECT_EQ(std::string(result.pdu[0].get_printable_value()).size(), 100u) << "printable text ends at the NUL";
+}
+
+TEST_F(BadReply, OidsOf128SubIdentifiersTravelBothWays)
+{
+    std::string dotted = "1.3.6.1.4.1.32473";
+    for (int i = 7; i < 128; ++i) dotted += "." + std::to_string(i);
+    Oid longest(dotted);
+    ASSERT_TRUE(longest.valid());
+    ASSERT_EQ(longest.len(), 128u);
+    SendGet(OnePdu(dotted.c_str()));
+    Pdu reply;
+    Vb vb{longest};
+    vb.set_value(longest);
+    reply += vb;
+    responder.Reply(EncodeResponse(static_cast<long>(pdu.get_request_id()), reply));
+    ASSERT_TRUE(PumpUntil(*snmp, [&] { return result.calls > 0; }));
+    ASSERT_EQ(result.reason, SNMP_CLASS_ASYNC_RESPONSE);
+    EXPECT_EQ(result.pdu[0].get_oid(), longest);
+    Oid value;
+    ASSERT_EQ(result.pdu[0].get_value(value), SNMP_CLASS_SUCCESS);
+    EXPECT_EQ(value.len(), 128u);
+    EXPECT_EQ(std::string(result.pdu[0].get_printable_value()), dotted);
+
+    Oid tooLong(dotted + ".1");
+    EXPECT_FALSE(tooLong.valid());
+    Pdu refused;
+    refused += Vb(tooLong);
+    EXPECT_EQ(snmp->get(refused, target), SNMP_CLASS_INVALID_OID);
+}
+
+TEST_F(BadReply, ErrorIndexOutOfRangeIsReportedNotTrusted)
+{
+    SendGet(OnePdu(kSysName));
+    responder.Reply(EncodeResponse(static_cast<long>(pdu.get_request_id()), Reply(kSysName, "x"),
+                                   SNMP_ERROR_GENERAL_VB_ERR, 99));
+    ASSERT_TRUE(PumpUntil(*snmp, [&] { return result.calls > 0; }));
+    EXPECT_EQ(result.reason, SNMP_CLASS_ASYNC_RESPONSE);
+    EXPECT_EQ(result.pdu.get_error_status(), SNMP_ERROR_GENERAL_VB_ERR);
+    EXPECT_EQ(result.pdu.get_error_index(), 99);
+    EXPECT_EQ(result.pdu.get_vb_count(), 1);
+}
+
+}
