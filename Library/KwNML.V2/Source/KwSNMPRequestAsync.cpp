@@ -1,0 +1,181 @@
+// The asynchronous get, walk and set of a request, and the handling of their replies.
+#include <memory>
+#include <utility>
+
+#include "HandlerExceptions.h"
+#include "KwErrors.h"
+#include "KwSNMPRequestParts.h"
+
+void KwSNMPRequest::GetAsync(KwSNMPAsyncDone done, bool first)
+{
+    if (!Enabled)
+        return;
+    int operation = OpGet;
+    if (!ChooseOperation(operation, &done))
+        return;
+    RequireSession();
+    UTarget utarget;
+    CTarget ctarget;
+    SnmpTarget* target = nullptr;
+    BuildTarget(utarget, ctarget, target);
+    Pdu pdu;
+    BuildPdu(first ? 0 : 1, pdu);
+    SendAsync(operation, pdu, *target, true, std::move(done));
+}
+
+void KwSNMPRequest::SetAsync(KwSNMPAsyncDone done, bool readResponse,
+                             const AnsiString& varIndexes, TStrings* values)
+{
+    if (!Enabled)
+        return;
+    const KwSNMPVarList kept(VarList);
+    UTarget utarget;
+    CTarget ctarget;
+    SnmpTarget* target = nullptr;
+    Pdu pdu;
+    try {
+        PrepareSet(varIndexes, values, utarget, ctarget, target, pdu);
+    } catch (...) {
+        VarList.RestoreFrom(kept);
+        throw;
+    }
+    VarList.RestoreFrom(kept);
+    SendAsync(OpSet, pdu, *target, readResponse, std::move(done));
+}
+
+void KwSNMPRequest::SendAsync(int operation, Pdu& pdu, SnmpTarget& target, bool readResponse,
+                              KwSNMPAsyncDone done)
+{
+    const Pairing pairing = PairingOf(pdu);
+    auto context = std::make_unique<KwSNMPAsyncContext>(KwSNMPAsyncContext{
+        &KwSNMPRequest::HandleReply, this, readResponse, done, pairing.Variables, pairing.Sent});
+    int status = SNMP_CLASS_SUCCESS;
+    switch (operation) {
+    case OpGet: status = KwSNMPSession->get(pdu, target, KwSNMPAsyncCallback, context.get()); break;
+    case OpGetNext: status = KwSNMPSession->get_next(pdu, target, KwSNMPAsyncCallback, context.get()); break;
+    default: status = KwSNMPSession->set(pdu, target, KwSNMPAsyncCallback, context.get()); break;
+    }
+    int code = 0;
+    AnsiString message;
+    TranslateSNMPStatus(status, code, message);
+    if (code == 0) {
+        context->RequestId = pdu.get_request_id();
+        outstanding.insert(context.release());
+        ++Pending;
+        return;
+    }
+    // No reply will follow a refused send: its failure reaches done on the next tick
+    // of the event timer, so the request (and whoever waits on it) is never left busy.
+    DeliverLater(KwResultRecord(code, message), std::move(done));
+    ReportFailure(code, message);
+}
+
+void KwSNMPRequest::DeliverLater(const KwSNMPError& error, KwSNMPAsyncDone done)
+{
+    if (!SNMPEventTimer)
+        return;
+    ++Pending;
+    KwSNMPError record = error;
+    record.Last = true;
+    std::weak_ptr<int> token = alive;
+    SNMPEventTimer->Defer([this, token, record, done]() mutable {
+        if (token.expired())
+            return;
+        --Pending;
+        if (done)
+            done(record, VarList);
+    });
+}
+
+void KwSNMPAsyncCallback(int reason, Snmp*, Pdu& pdu, SnmpTarget& target, void* data)
+{
+    std::unique_ptr<KwSNMPAsyncContext> context(static_cast<KwSNMPAsyncContext*>(data));
+    KwSNMPRequest* request = context->Request;
+    if (!request)
+        return;
+    request->outstanding.erase(context.get());
+    // Exceptions never travel back into the engine.
+    RunGuarded([&] { (request->*context->Handler)(*context, reason, pdu, target); });
+}
+
+void KwSNMPRequest::AsyncResponse(int reason, Pdu& pdu, SnmpTarget& target, bool readResponse,
+                                  KwSNMPAsyncDone done)
+{
+    KwSNMPAsyncContext context{&KwSNMPRequest::HandleReply, this, readResponse, std::move(done),
+                               {}, {}};
+    for (int i = 0; i < VarList.Count(); ++i)
+        if (VarList.IsReadable(i))
+            context.Variables.push_back(i);
+    HandleReply(context, reason, pdu, target);
+}
+
+void KwSNMPRequest::HandleReply(KwSNMPAsyncContext& context, int reason, Pdu& pdu,
+                                SnmpTarget& target)
+{
+    // The reply counts as handled before done runs, so a done that destroys this
+    // request does not wait for the very reply it is handling.
+    --Pending;
+    if (reason == SNMP_CLASS_SESSION_DESTROYED)
+        return;
+
+    KwSNMPError error;
+    int code = 0;
+    AnsiString message;
+    if (reason == SNMP_CLASS_ASYNC_RESPONSE)
+        TranslateSNMPStatus(pdu.get_error_status(), code, message);
+    else  // a time-out, or the USM or MP status of an SNMPv3 REPORT
+        TranslateSNMPStatus(reason, code, message);
+    error.Code = code;
+    error.Message = message;
+    error.ErrorIndex = pdu.get_error_index();
+    const AnsiString agent = target.get_address().get_printable();
+    const int slash = agent.Pos("/");
+    error.Agent = slash > 0 ? agent.SubString(1, slash - 1) : agent;
+    error.AgentPort = static_cast<unsigned short>(target.get_address().get_port());
+
+    const bool table = VarList.IsTable();
+    const Pairing pairing{context.Variables, context.Sent};
+    try {
+        if ((code == 0 && context.ReadResponse) || (code == -102 && table)) {
+            error.Last = false;
+            if (code == -102 && table) {
+                // The walk ends; at the last row's OID it ends without an error.
+                if (!pairing.Variables.empty() && pairing.Variables[0] < VarList.Count()) {
+                    Vb first;
+                    if (pdu.get_vb_count() > 0)
+                        pdu.get_vb(first, 0);
+                    const KwSNMPVar& var = VarList.Item(pairing.Variables[0]);
+                    if (AnsiString(first.get_printable_oid()) == *var.InstanceOid) {
+                        error.Code = 0;
+                        error.Message = KwErrorText(0);
+                    }
+                }
+                error.Last = true;
+            } else {
+                Outcome outcome;
+                StoreResponse(pdu, pairing, outcome, false);
+                if (outcome.Finished == outcome.Paired)
+                    error.Last = true;
+                if (!error.Last) {
+                    if (table)
+                        SetRowIndex(outcome.RowIndex);
+                    for (int i = 0; i < VarList.Count(); ++i)
+                        CalcValue(i, true);
+                    if (!table)
+                        error.Last = true;
+                }
+            }
+        } else {
+            error.Last = true;
+        }
+    } catch (const Exception& exception) {
+        // A reply that cannot be stored ends the request with the exception's code.
+        const AnsiString text = exception.Message;
+        error = KwResultRecordOf(exception);
+        error.Message = text;
+        error.Last = true;
+    }
+    if (context.Done)
+        context.Done(error, VarList);
+}
+

@@ -1,0 +1,32 @@
+#pragma once
+// What the request's get, set and reply handling share: how the bindings of a
+// response pair with the variables, the outcome of storing one, and the records.
+#include <string>
+#include <vector>
+
+#include "KwSNMPAsyncContext.h"
+#include "KwSNMPRequest.h"
+#include "SysUtils.h"
+#include "snmp_pp.h"
+
+// Which variable each binding of a response belongs to, and what was asked for it.
+struct KwSNMPRequest::Pairing {
+    std::vector<int> Variables;
+    std::vector<Oid> Sent;
+};
+
+struct KwSNMPRequest::Outcome {
+    int Code = 0;
+    bool Ok = true;
+    bool Stop = false;  // the walk ends at once (noSuchName on the last row's OID)
+    int Paired = 0;     // variables that took a binding
+    int Finished = 0;   // of these, the ones that left their column
+    AnsiString RowIndex;
+};
+
+enum KwSNMPOperation { OpGet, OpGetNext, OpSet };
+
+// A result record with a code and its text (the other fields zero).
+KwSNMPError KwResultRecord(int code, const AnsiString& message);
+// An exception raised while a reply is handled, as a result record.
+KwSNMPError KwResultRecordOf(const Exception& exception);

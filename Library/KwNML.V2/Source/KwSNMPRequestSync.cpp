@@ -1,0 +1,154 @@
+// The synchronous get, walk and set of a request.
+#include <utility>
+
+#include "Classes.h"
+#include "KwErrors.h"
+#include "KwNumList.h"
+#include "KwSNMPRequestParts.h"
+
+namespace {
+// A synchronous exchange runs callbacks (OnResult) that may pump messages; a second
+// synchronous operation started from there is refused instead of nested.
+class ExchangeScope {
+public:
+    explicit ExchangeScope(bool& flag) : flag(flag) { flag = true; }
+    ~ExchangeScope() { flag = false; }
+private:
+    bool& flag;
+};
+} // namespace
+
+void KwSNMPRequest::ReportFailure(int code, const AnsiString& message)
+{
+    ++errorCount;
+    KwSNMPError error = KwResultRecord(code, message);
+    error.ErrorCount = errorCount;
+    if (OnResult)
+        OnResult(error);
+}
+
+bool KwSNMPRequest::ChooseOperation(int& operation, const KwSNMPAsyncDone* done)
+{
+    switch (VarList.ItemType) {
+    case SVT_SV: operation = OpGet; return true;
+    case MVT_SV: operation = UseGetNext ? OpGetNext : OpGet; return true;
+    case MVT_FMV:
+    case MVT_UMV: operation = OpGetNext; return true;
+    default:
+        break;
+    }
+    const KwSNMPError error = KwResultRecord(KWERR_ITEM_TYPE, KwErrorText(KWERR_ITEM_TYPE));
+    if (done)
+        DeliverLater(error, *done);
+    ReportFailure(error.Code, error.Message);
+    return false;
+}
+
+bool KwSNMPRequest::Get(bool& ok, bool first)
+{
+    ok = true;
+    if (!Enabled || inExchange) {
+        ok = false;
+        return false;
+    }
+    ExchangeScope scope(inExchange);
+    int operation = OpGet;
+    if (!ChooseOperation(operation, nullptr)) {
+        ok = false;
+        return false;
+    }
+    RequireSession();
+    UTarget utarget;
+    CTarget ctarget;
+    SnmpTarget* target = nullptr;
+    BuildTarget(utarget, ctarget, target);
+    Pdu pdu;
+    BuildPdu(first ? 0 : 1, pdu);
+    const Pairing pairing = PairingOf(pdu);
+
+    const int status = operation == OpGet ? KwSNMPSession->get(pdu, *target)
+                                          : KwSNMPSession->get_next(pdu, *target);
+    Outcome outcome;
+    AnsiString message;
+    TranslateSNMPStatus(status, outcome.Code, message);
+    if (outcome.Code != 0) {
+        ok = false;
+        if (!(outcome.Code == -102 && VarList.IsTable()))
+            ReportFailure(outcome.Code, message);
+    }
+    StoreResponse(pdu, pairing, outcome, true);
+    ok = ok && outcome.Ok;
+    return FinishResponse(outcome);
+}
+
+void KwSNMPRequest::MarkForSet(const AnsiString& varIndexes, TStrings* values)
+{
+    if (varIndexes.IsEmpty())
+        return;
+    KwNumList<int> listed;
+    listed.Delimiter = ',';
+    listed.Parse(varIndexes.c_str());
+    for (int i = 0; i < VarList.Count(); ++i) {
+        KwSNMPVar& var = VarList.Item(i);
+        const int position = listed.IndexOf(i);
+        if (position < 0) {
+            var.Access |= AC_INVALID;
+            continue;
+        }
+        var.Access &= ~AC_INVALID;
+        if (values && position < values->Count())
+            *var.Value = values->Strings(position);
+    }
+}
+
+// Steps shared by both sets; on any failure the list gets its marks and values back.
+void KwSNMPRequest::PrepareSet(const AnsiString& varIndexes, TStrings* values,
+                               UTarget& utarget, CTarget& ctarget, SnmpTarget*& target,
+                               Pdu& pdu)
+{
+    MarkForSet(varIndexes, values);
+    for (int i = 0; i < VarList.Count(); ++i)
+        CalcValue(i, false);
+    RequireSession();
+    BuildTarget(utarget, ctarget, target);
+    BuildPdu(2, pdu);
+}
+
+bool KwSNMPRequest::Set(bool& ok, bool readResponse, const AnsiString& varIndexes,
+                        TStrings* values)
+{
+    ok = true;
+    if (!Enabled || inExchange) {
+        ok = false;
+        return false;
+    }
+    ExchangeScope scope(inExchange);
+    const KwSNMPVarList kept(VarList);
+    UTarget utarget;
+    CTarget ctarget;
+    SnmpTarget* target = nullptr;
+    Pdu pdu;
+    try {
+        PrepareSet(varIndexes, values, utarget, ctarget, target, pdu);
+    } catch (...) {
+        VarList.RestoreFrom(kept);
+        throw;
+    }
+    const Pairing pairing = PairingOf(pdu);
+    const int status = KwSNMPSession->set(pdu, *target);
+    // The marks, the given values and the computed values last for this PDU only.
+    VarList.RestoreFrom(kept);
+
+    Outcome outcome;
+    AnsiString message;
+    TranslateSNMPStatus(status, outcome.Code, message);
+    if (outcome.Code != 0) {
+        ok = false;
+        ReportFailure(outcome.Code, message);
+    }
+    if (!readResponse)
+        return false;
+    StoreResponse(pdu, pairing, outcome, false);
+    return FinishResponse(outcome);
+}
+

@@ -1,0 +1,136 @@
+// Storing a response into the variable list, and what follows a stored row.
+#include <algorithm>
+#include <cstdint>
+#include <utility>
+
+#include "KwErrors.h"
+#include "KwSNMPRequestParts.h"
+
+KwSNMPError KwResultRecord(int code, const AnsiString& message)
+{
+    KwSNMPError error;
+    error.Code = code;
+    error.Message = message;
+    return error;
+}
+
+KwSNMPError KwResultRecordOf(const Exception& exception)
+{
+    const int code = exception.HelpContext < 0 ? exception.HelpContext : KWERR_UNKNOWN;
+    return KwResultRecord(code, exception.Message);
+}
+
+namespace {
+std::vector<std::uint32_t> SubIdsOf(const AnsiString& dotted)
+{
+    Oid oid(dotted.c_str());
+    return oid.ids();
+}
+} // namespace
+
+KwSNMPRequest::Pairing KwSNMPRequest::PairingOf(const Pdu& pdu) const
+{
+    Pairing pairing;
+    pairing.Variables = pduVariables;
+    for (const Vb& vb : pdu.vbs())
+        pairing.Sent.push_back(vb.get_oid());
+    return pairing;
+}
+
+// Stores a response: the n-th variable of the sent PDU takes the n-th binding; a
+// binding the response lacks counts as one without value for the OID that was sent.
+void KwSNMPRequest::StoreResponse(const Pdu& response, const Pairing& pairing,
+                                  Outcome& outcome, bool noSuchNameRule)
+{
+    struct Slot {
+        int Var;
+        Vb Binding;
+        AnsiString Returned;
+        bool Inside = true;
+    };
+    std::vector<Slot> bound;
+    for (std::size_t n = 0; n < pairing.Variables.size(); ++n) {
+        const int var = pairing.Variables[n];
+        if (var >= VarList.Count())
+            break;
+        Slot slot{var, Vb(), AnsiString()};
+        if (static_cast<int>(n) < response.get_vb_count())
+            response.get_vb(slot.Binding, static_cast<int>(n));
+        else
+            slot.Binding = Vb(n < pairing.Sent.size() ? pairing.Sent[n] : Oid());
+        slot.Returned = slot.Binding.get_printable_oid();
+        bound.push_back(std::move(slot));
+    }
+    outcome.Paired = static_cast<int>(bound.size());
+    const bool table = VarList.IsTable();
+
+    // An agent answering a get-next past the table's end with noSuchName hands back
+    // the last row's OID: the walk ends there.
+    std::size_t usable = bound.size();
+    if (noSuchNameRule && outcome.Code == -102 && table) {
+        for (std::size_t s = 0; s < bound.size(); ++s) {
+            outcome.Ok = false;
+            if (bound[s].Returned == *VarList.Item(bound[s].Var).InstanceOid) {
+                outcome.Stop = true;
+                usable = s;
+                break;
+            }
+            ReportFailure(-102, KwErrorText(-102));
+        }
+    }
+
+    for (std::size_t s = 0; s < usable; ++s) {
+        const KwSNMPVar& var = VarList.Item(bound[s].Var);
+        bound[s].Inside = !IsOutOfTable(var.Oid, *var.InstanceOid, bound[s].Returned);
+    }
+
+    // The row is the lowest index that a variable still inside its column returned;
+    // a column that skips this row (a sparse table) has no value in it.
+    std::vector<std::uint32_t> lowest;
+    bool haveRow = false;
+    for (std::size_t s = 0; s < usable; ++s) {
+        const KwSNMPVar& var = VarList.Item(bound[s].Var);
+        const int columnLength = static_cast<int>(std::string(var.Oid).size());
+        if (!bound[s].Inside || bound[s].Returned.Length() <= columnLength)
+            continue;
+        const AnsiString index = bound[s].Returned.SubString(columnLength + 2, bound[s].Returned.Length());
+        const std::vector<std::uint32_t> ids = SubIdsOf(index);
+        if (!haveRow || ids < lowest) {
+            lowest = ids;
+            outcome.RowIndex = index;
+            haveRow = true;
+        }
+    }
+
+    for (std::size_t s = 0; s < usable; ++s) {
+        const int i = bound[s].Var;
+        KwSNMPVar& var = VarList.Item(i);
+        const AnsiString column = var.Oid;
+        if (!bound[s].Inside) {
+            ++outcome.Finished;
+            *var.Value = "(NOTDONE)";
+            *var.InstanceOid =
+                column + "." + (outcome.RowIndex.IsEmpty() ? RowIndex() : outcome.RowIndex);
+        } else if (table && haveRow && bound[s].Returned != column + "." + outcome.RowIndex) {
+            *var.Value = "(NULL)";
+            *var.InstanceOid = column + "." + outcome.RowIndex;
+        } else {
+            VbToValue(i, bound[s].Binding);
+            *var.InstanceOid = bound[s].Returned;
+        }
+    }
+}
+
+// After a stored response: true when a further row may follow.
+bool KwSNMPRequest::FinishResponse(const Outcome& outcome)
+{
+    if (outcome.Stop || outcome.Finished == outcome.Paired)
+        return false;
+    const bool table = VarList.IsTable();
+    if (table)
+        SetRowIndex(outcome.RowIndex);
+    for (int i = 0; i < VarList.Count(); ++i)
+        CalcValue(i, true);
+    return table;
+}
+
