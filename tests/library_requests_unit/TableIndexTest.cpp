@@ -112,6 +112,18 @@ TEST(TableIndex, DoubleKeysRoundTrip)
     EXPECT_EQ(ValueOf(request, 0), "-2.5");
 }
 
+TEST(TableIndex, DayNumberKeysRoundTrip)
+{
+    KwSNMPRequest request;
+    LoadList(request, {{"1.1", SX_BCDATETIME, AC_READONLY}}, MVT_FMV, 1);
+    ValueOf(request, 0) = "2006/03/14 10:05:00 am";
+    AnsiString index;
+    request.ValueToIndex(0, index);
+    ValueOf(request, 0) = "";
+    EXPECT_EQ(request.IndexToValue(0, index), "");
+    EXPECT_EQ(ValueOf(request, 0), "2006/03/14 10:05:00 am");
+}
+
 TEST(TableIndex, OptionKeysUseTheDeviceValue)
 {
     KwIntOption table[] = {{2, "Enable"}, {0, nullptr}};

@@ -45,6 +45,7 @@ TEST_P(ReceivedValues, GiveTheirText)
 
 const std::string one = DoubleBytes(1.0);  // begins with zero bytes
 const std::string half = DoubleBytes(-2.5);
+const std::string dayTwo = DoubleBytes(2.75);
 
 INSTANTIATE_TEST_SUITE_P(
     ValueCodec, ReceivedValues,
@@ -78,7 +79,26 @@ INSTANTIATE_TEST_SUITE_P(
                  "2006-3-14,10:5:0.0,-5:30"},
         Received{SX_DATETIME, Bytes("\x07\xD6\x03\x0E\x0A\x05\x00\x00", 8), "2006-3-14,10:5:0.0"},
         Received{SX_DATETIME, Bytes("\x07\xD6\x03", 3), "(NULL)"},
+        Received{SX_BCDATETIME, WithValue(OctetStr(dayTwo)), "1900/01/01 06:00:00 pm"},
+        Received{SX_BCDATETIME, Bytes("\x01", 1), "(NULL)"},
+        Received{SX_NSAPADDR, WithValue(IpAddress("10.0.0.1")), "10.0.0.1"},
+        Received{SX_OPAQUE, Bytes("\x7F", 1), "7F"},
         Received{SX_NULL, WithValue(SnmpInt32(1)), "(NULL)"}));
+
+TEST(ValueCodec, DayNumbersRoundTrip)
+{
+    KwSNMPRequest request;
+    LoadList(request, {{"1.3", SX_BCDATETIME}});
+    ValueOf(request, 0) = "1900/01/01 06:00:00 pm";
+    Vb vb{Oid("1.3")};
+    request.ValueToVb(0, vb);
+    OctetStr octets;
+    ASSERT_EQ(vb.get_value(octets), SNMP_CLASS_SUCCESS);
+    EXPECT_EQ(octets.bytes(), dayTwo);
+    ValueOf(request, 0) = "";
+    request.VbToValue(0, vb);
+    EXPECT_EQ(ValueOf(request, 0), "1900/01/01 06:00:00 pm");
+}
 
 TEST(ValueCodec, OptionListTranslatesBothWays)
 {
