@@ -8,6 +8,7 @@
 #include "AgentFixture.h"
 #include "Classes.h"
 #include "FreePort.h"
+#include "HandlerExceptions.h"
 #include "KwErrors.h"
 #include "SnmpdPeer.h"
 #include "SysUtils.h"
@@ -458,6 +459,22 @@ TEST_F(SnmpdRequests, AsynchronousGetAndWalk)
     ASSERT_TRUE(PumpUntil([&] { return finished; }));
     EXPECT_EQ(rows.size(), expected);
     EXPECT_EQ(walker.Pending, 0);
+}
+
+TEST_F(SnmpdRequests, RaisingCompletionLeavesTheEventTimerRunning)
+{
+    int reported = 0;
+    SetHandlerExceptionSink([&](std::exception_ptr) { ++reported; });
+    KwSNMPRequest request;
+    Aim(request, peer->Port(), 1);
+    LoadSystemGroup(request);
+    request.GetAsync([](KwSNMPError&, KwSNMPVarList&) { RaiseKwError(KWERR_EXPR_NULL); }, true);
+    ASSERT_TRUE(PumpUntil([&] { return reported == 1; }));
+    bool called = false;
+    request.GetAsync([&](KwSNMPError&, KwSNMPVarList&) { called = true; }, true);
+    EXPECT_TRUE(PumpUntil([&] { return called; }));
+    EXPECT_EQ(request.Pending, 0);
+    SetHandlerExceptionSink(nullptr);
 }
 
 TEST_F(SnmpdRequests, FailedAsynchronousSendEndsOnTheNextTick)
