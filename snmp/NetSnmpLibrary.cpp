@@ -21,6 +21,11 @@ void ensureNetSnmpStarted()
         netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DONT_PERSIST_STATE, 1);
         netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_NO_TOKEN_WARNINGS, 1);
         netsnmp_ds_set_string(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_MIBDIRS, "");
+        // Parts of net-snmp that ignore those switches (the certificate index,
+        // for one, creates folders in the persistent directory) get folders that
+        // can never exist: nothing below /dev/null can be created, not even by root.
+        set_configuration_directory("/dev/null/vka-snmp-reads-no-configuration");
+        set_persistent_directory("/dev/null/vka-snmp-keeps-no-state");
         netsnmp_set_mib_directory("");
         snmp_disable_log();
         // net-snmp reads its list of MIB modules only from the MIBS variable; an
