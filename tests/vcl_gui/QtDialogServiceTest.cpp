@@ -1,0 +1,81 @@
+// The Qt dialog service itself: real message boxes and file dialogs, answered by
+// clicking them from the event loop.
+#include "GuiTestSupport.h"
+
+#include <QAbstractButton>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+template <class Dialog>
+Dialog* OpenDialog()
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* d = qobject_cast<Dialog*>(w))
+            if (d->isVisible())
+                return d;
+    return nullptr;
+}
+
+// Clicks the button labelled `text` on the message box once it is up.
+void AnswerBoxWith(const QString& text, QString* seenTitle, QString* seenText)
+{
+    WhenLoopRuns([=] {
+        QMessageBox* box = OpenDialog<QMessageBox>();
+        if (!box) {
+            AnswerBoxWith(text, seenTitle, seenText);
+            return;
+        }
+        *seenTitle = box->windowTitle();
+        *seenText = box->text();
+        for (QAbstractButton* b : box->buttons())
+            if (b->text().remove('&') == text)
+                b->click();
+    }, 10);
+}
+
+TEST(QtDialogService, MessageBoxShowsTextAndReturnsTheButtonClicked)
+{
+    QString title, text;
+    AnswerBoxWith("No", &title, &text);
+    int result = MessageBoxA(nullptr, "Are you sure to delete ?", "Delete", MB_YESNO | MB_ICONQUESTION);
+    EXPECT_EQ(IDNO, result);
+    EXPECT_EQ(QString("Delete"), title);
+    EXPECT_EQ(QString("Are you sure to delete ?"), text);
+}
+
+TEST(QtDialogService, TextWithHighBytesReachesTheBoxAsLatin1)
+{
+    QString title, text;
+    AnswerBoxWith("OK", &title, &text);
+    MessageBoxA(nullptr, "Caf\xe9", "Warning", MB_OK);
+    EXPECT_EQ(QString::fromLatin1("Caf\xe9"), text);
+}
+
+TEST(QtDialogService, SaveDialogReturnsTheChosenNameWithTheDefaultExtension)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    std::function<void()> answer = [&] {
+        QFileDialog* dialog = OpenDialog<QFileDialog>();
+        if (!dialog) {
+            WhenLoopRuns(answer, 10);
+            return;
+        }
+        dialog->selectFile(folder.path() + "/backup");
+        QMetaObject::invokeMethod(dialog, "accept");
+    };
+    WhenLoopRuns(answer, 10);
+    TSaveDialog save(nullptr);
+    save.SetFilter("Config files|*.cfg|All files|*.*");
+    save.SetDefaultExt("cfg");
+    save.SetInitialDir(folder.path().toLatin1().constData());
+    ASSERT_TRUE(save.Execute());
+    EXPECT_EQ(AnsiString((folder.path() + "/backup.cfg").toLatin1().constData()), save.FileName());
+}
+
+}  // namespace
