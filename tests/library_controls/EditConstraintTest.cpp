@@ -204,3 +204,31 @@ TEST_F(EditConstraints, FormHandlersAreChainedAndCanRefuse)
     name->OnExit(name);
     EXPECT_EQ(exits, 3);
 }
+
+namespace {
+// A box that takes the focus away from the edit it refuses, as a real one does.
+class FocusTakingDialogs : public ScriptedDialogs {
+public:
+    DialogButton ShowMessageBox(const MessageBoxRequest& request) override
+    {
+        if (edit && edit->OnExit)
+            edit->OnExit(edit);
+        return ScriptedDialogs::ShowMessageBox(request);
+    }
+    TEdit* edit = nullptr;
+};
+} // namespace
+
+TEST_F(EditConstraints, TheRefusalsOwnBoxDoesNotRefuseAgain)
+{
+    FocusTakingDialogs boxes;
+    ScopedDialogService scope(boxes);
+    KwEditConstraint constraints(form, 1);
+    auto* vlan = Add<TEdit>("Ed_Vlan");
+    constraints.Attach("%u{n1x4094}", vlan);
+    boxes.edit = vlan;
+    vlan->SetText("9999");
+    Leave(vlan);
+    EXPECT_EQ(boxes.Count(), 1);
+    EXPECT_EQ(vlan->Text(), "");
+}

@@ -203,9 +203,15 @@ void KwEditConstraint::Refuse(_EditConstraint_s& record, int code, const AnsiStr
     const AnsiString caption = ExtractFileName(AnsiString(ExeName()));
     TEdit* edit = record.Edit;
     const AnsiString accepted = record.AcceptedText;
+    const KwWidgetGuard editAlive = record.Alive;
     std::weak_ptr<int> alive = alive_;
+    // The box takes the focus: an exit it causes is not checked a second time.
+    refusing_ = true;
     MessageBoxA(nullptr, message.c_str(), caption.c_str(), MB_OK);
-    if (alive.expired() || !record.Alive.Alive())
+    if (alive.expired())
+        return;
+    refusing_ = false;
+    if (!editAlive.Alive() || !Find(edit))
         return;
     edit->SetText(accepted);
     if (edit->CanFocus())
@@ -214,6 +220,8 @@ void KwEditConstraint::Refuse(_EditConstraint_s& record, int code, const AnsiStr
 
 void KwEditConstraint::EditExit(TObject* sender)
 {
+    if (refusing_)
+        return;
     auto* edit = dynamic_cast<TEdit*>(sender);
     _EditConstraint_s* record = edit ? Find(edit) : nullptr;
     if (!record)

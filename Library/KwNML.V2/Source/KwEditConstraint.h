@@ -64,4 +64,5 @@ private:
     TComponent* owner_;
     std::vector<std::unique_ptr<_EditConstraint_s>> records_;
     std::shared_ptr<int> alive_ = std::make_shared<int>(0);
+    bool refusing_ = false;  // a refusal's message box is up
 };
