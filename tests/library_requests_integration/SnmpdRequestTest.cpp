@@ -1,6 +1,8 @@
 // Get, walk and set against net-snmp's snmpd, over SNMPv1, v2c and v3.
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <memory>
 #include <sstream>
 #include <vector>
@@ -316,6 +318,12 @@ struct V3Case {
     const char* PrivPass;
 };
 
+// Readable, stable test names.
+void PrintTo(const V3Case& c, std::ostream* out)
+{
+    *out << c.User;
+}
+
 class SnmpdV3 : public SnmpdRequests, public ::testing::WithParamInterface<V3Case> {};
 
 TEST_P(SnmpdV3, GetAndSet)
@@ -372,6 +380,12 @@ struct ReportCase {
     const char* AuthPass;
     const char* PrivPass;
 };
+
+// Readable, stable test names.
+void PrintTo(const ReportCase& c, std::ostream* out)
+{
+    *out << c.User << " level " << c.Level;
+}
 
 class SnmpdReports : public SnmpdRequests, public ::testing::WithParamInterface<ReportCase> {};
 

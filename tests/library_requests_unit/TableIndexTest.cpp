@@ -1,6 +1,8 @@
 // Table index conversion and the walk end test.
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "KwOptionList.h"
 #include "RequestFixture.h"
 #include "SysUtils.h"
@@ -13,6 +15,12 @@ struct IndexCase {
     const char* Value;
     const char* Rest;
 };
+
+// Readable, stable test names.
+void PrintTo(const IndexCase& c, std::ostream* out)
+{
+    *out << "syntax " << c.Syntax << " access " << c.Access << " index " << c.Index;
+}
 
 class IndexToValueCases : public ::testing::TestWithParam<IndexCase> {};
 
@@ -65,6 +73,12 @@ struct ValueCase {
     const char* Value;
     const char* Index;
 };
+
+// Readable, stable test names.
+void PrintTo(const ValueCase& c, std::ostream* out)
+{
+    *out << "syntax " << c.Syntax << " access " << c.Access << " value " << c.Value;
+}
 
 class ValueToIndexCases : public ::testing::TestWithParam<ValueCase> {};
 

@@ -1,6 +1,8 @@
 // Value conversion between value texts and the engine's bindings, and the readings.
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cstring>
 
 #include "KwOptionList.h"
@@ -15,6 +17,12 @@ struct Received {
     Vb Binding;
     const char* Text;
 };
+
+// Readable, stable test names.
+void PrintTo(const Received& c, std::ostream* out)
+{
+    *out << "syntax " << c.Syntax << " from " << c.Binding.get_syntax() << " gives " << c.Text;
+}
 
 Vb WithValue(const SnmpInt32& v) { Vb vb(Oid("1.3")); vb.set_value(v); return vb; }
 Vb WithValue(const SnmpUInt32& v) { Vb vb(Oid("1.3")); vb.set_value(v); return vb; }

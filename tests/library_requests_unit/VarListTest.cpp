@@ -1,6 +1,8 @@
 // Variable lists: owned copies, access tests, assignment.
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "KwOptionList.h"
 #include "KwSNMPVarList.h"
 
@@ -46,6 +48,12 @@ struct AccessCase {
     int KeyCount;
     bool Readable, Writable, Visible, Hidden;
 };
+
+// Readable, stable test names.
+void PrintTo(const AccessCase& c, std::ostream* out)
+{
+    *out << "access " << c.Access << " item type " << int(c.ItemType) << " keys " << c.KeyCount;
+}
 
 class AccessTests : public ::testing::TestWithParam<AccessCase> {};
 

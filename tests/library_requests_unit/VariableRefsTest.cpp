@@ -1,6 +1,8 @@
 // Variable references ("$n"), derived values and conditions.
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "KwOptionList.h"
 #include "RequestFixture.h"
 #include "SysUtils.h"
@@ -91,6 +93,12 @@ struct CalcCase {
     const char* Expression;
     const char* Value;
 };
+
+// Readable, stable test names.
+void PrintTo(const CalcCase& c, std::ostream* out)
+{
+    *out << "syntax " << c.Syntax << " of " << c.Expression;
+}
 
 class CalcValueCases : public ::testing::TestWithParam<CalcCase> {};
 
