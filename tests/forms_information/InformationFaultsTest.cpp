@@ -131,3 +131,23 @@ INSTANTIATE_TEST_SUITE_P(Roads, InformationDevsim,
                          ::testing::Values(Road{PeerKind::Devsim, 0}, Road{PeerKind::Devsim, 1},
                                            Road{PeerKind::Devsim, 3}),
                          RoadName);
+
+// A reply later than the closing form's wait for it: the request gives up and the
+// reply, when it comes, is dropped.
+class InformationDevsimLate : public InformationRoad {};
+
+TEST_P(InformationDevsimLate, AReplyLaterThanTheClosingWaitIsDropped)
+{
+    vka_test::DevsimPeer& devsim = *agent->Devsim();
+    ASSERT_TRUE(devsim.DelayReplies(7000));
+    RunInForm([&](TFM_Information& form) { EXPECT_FALSE(form.SystemGroupRead()); });
+    Pump(1.5);  // the delayed reply comes in meanwhile
+    ASSERT_TRUE(devsim.DelayReplies(0));
+    const auto gets = Requests(devsim, "GET");
+    ASSERT_EQ(gets.size(), 1u);
+    EXPECT_EQ(gets[0].Status, "noError");
+    RunInForm([&](TFM_Information& form) { WaitForRead(form); });
+}
+
+INSTANTIATE_TEST_SUITE_P(Roads, InformationDevsimLate,
+                         ::testing::Values(Road{PeerKind::Devsim, 1}), RoadName);
