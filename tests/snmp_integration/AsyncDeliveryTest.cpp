@@ -167,6 +167,21 @@ TEST_F(DeadAgent, SilentPortTimesOutForVersion3)
     target.set_retry(1);
     Pdu pdu = OnePdu(kSysDescr);
     EXPECT_EQ(snmp->get(pdu, target), SNMP_CLASS_TIMEOUT);
+
+    // Asynchronously the engine discovery may fail while sending (the send
+    // is refused with the time-out) or afterwards (the callback gets it).
+    AsyncResult result;
+    Pdu async = OnePdu(kSysDescr);
+    int status = snmp->get(async, target, RecordCallback, &result);
+    if (status == SNMP_CLASS_SUCCESS) {
+        ASSERT_TRUE(PumpUntil(*snmp, [&] { return result.calls > 0; }));
+        EXPECT_EQ(result.reason, SNMP_CLASS_TIMEOUT);
+    } else {
+        EXPECT_EQ(status, SNMP_CLASS_TIMEOUT);
+        PumpUntil(*snmp, [] { return false; }, 0.5);
+        EXPECT_EQ(result.calls, 0);
+    }
+    EXPECT_EQ(snmp->outstanding(), 0);
 }
 
 TEST_F(DeadAgent, InvalidAddressIsRefusedBeforeSending)
