@@ -232,3 +232,23 @@ TEST_F(EditConstraints, TheRefusalsOwnBoxDoesNotRefuseAgain)
     EXPECT_EQ(boxes.Count(), 1);
     EXPECT_EQ(vlan->Text(), "");
 }
+
+TEST_F(EditConstraints, LeavingByFocusRefusesAndTakesTheFocusBack)
+{
+    auto* request = NewRequest(false, 0);
+    auto* vlan = Add<TEdit>("Ed_Vlan");
+    auto* other = Add<TEdit>("Ed_Other");
+    vlan->SetBounds(10, 10, 60, 21);
+    other->SetBounds(80, 10, 60, 21);
+    request->BindFormat(6, "%u{n1x4094}", vlan);
+    ASSERT_TRUE(request->Get());
+    QApplication::setActiveWindow(form->Widget());
+    vlan->SetFocus();
+    ASSERT_TRUE(PumpUntil([&] { return vlan->Focused(); }, 3));
+    vlan->SetText("5000");
+    other->SetFocus();
+    ASSERT_TRUE(PumpUntil([&] { return dialogs->Count() > 0; }, 3));
+    EXPECT_EQ(dialogs->Last().Text, "(KwCommon) Please enter a number between 1 and 4094!");
+    EXPECT_EQ(vlan->Text(), "100");
+    EXPECT_TRUE(PumpUntil([&] { return vlan->Focused(); }, 3));
+}
