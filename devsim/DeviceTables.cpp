@@ -56,6 +56,14 @@ const std::vector<RowDelete>& rowDeletes()
     return deletes;
 }
 
+const std::vector<RowDeleteFlag>& rowDeleteFlags()
+{
+    static const std::vector<RowDeleteFlag> flags = {
+        {"dot11VlanListSurveydelete", deviceOid("3.3.5.1.3.1"), 22},
+    };
+    return flags;
+}
+
 const std::vector<CounterGroup>& counterGroups()
 {
     static const std::vector<CounterGroup> groups = {

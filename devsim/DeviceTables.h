@@ -37,6 +37,13 @@ struct RowDelete {
     std::vector<std::uint32_t> keepColumns; // columns that are not the rule's own
 };
 
+// A column whose value 1 frees its own row (the row's delete flag).
+struct RowDeleteFlag {
+    const char* name;   // the flag column's name
+    Oid entry;          // the table's entry
+    std::uint32_t column;
+};
+
 struct CounterGroup {
     const char* name;   // the clear variable's name
     Oid clear;          // = 1 sets the counters to 0
@@ -46,6 +53,7 @@ struct CounterGroup {
 const std::vector<RefreshTable>& refreshTables();
 const std::vector<KeyedList>& keyedLists();
 const std::vector<RowDelete>& rowDeletes();
+const std::vector<RowDeleteFlag>& rowDeleteFlags();
 const std::vector<CounterGroup>& counterGroups();
 
 } // namespace devsim

@@ -80,6 +80,24 @@ void installRowDelete(HookTable& hooks, const RowDelete& rows)
     });
 }
 
+// The flag column of rows 1 to 64: 1 frees the row, the flag reads 0 again.
+void installRowDeleteFlag(HookTable& hooks, const RowDeleteFlag& flag)
+{
+    for (std::uint32_t row = 1; row <= 64; ++row) {
+        Oid oid = flag.entry;
+        oid.push_back(flag.column);
+        oid.push_back(row);
+        const Oid entry = flag.entry;
+        const std::vector<std::uint32_t> keep = {flag.column};
+        hooks.addGuard(oid, zeroOrOne);
+        hooks.add(oid, [entry, keep, row](HookContext& context, const Oid& at, const Value& written) {
+            if (isCommand(written, 1))
+                freeRow(context.store, entry, row, keep);
+            context.store.assign(at, Value::makeInteger(0));
+        });
+    }
+}
+
 void installCounterClear(HookTable& hooks, const CounterGroup& group)
 {
     hooks.addGuard(group.clear, zeroOrOne);
@@ -106,6 +124,8 @@ void installTableBehaviours(HookTable& hooks)
         installKeyedList(hooks, list);
     for (const RowDelete& rows : rowDeletes())
         installRowDelete(hooks, rows);
+    for (const RowDeleteFlag& flag : rowDeleteFlags())
+        installRowDeleteFlag(hooks, flag);
     for (const CounterGroup& group : counterGroups())
         installCounterClear(hooks, group);
 }

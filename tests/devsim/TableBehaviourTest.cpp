@@ -214,6 +214,22 @@ TEST_F(DevsimTables, ARowDeleteFreesEveryColumnOfThatRow)
     EXPECT_EQ(device.GetValue(kForwardEntry + ".2.1"), "STRING \"Web\"");
 }
 
+TEST_F(DevsimTables, AVlanRowGoesWithItsOwnDeleteFlag)
+{
+    const std::string vlan = kP37 + ".3.3.5.1.3.1";
+    StartDevice(vlan + ".2.1 INTEGER 1\n" + vlan + ".2.2 INTEGER 10\n" + vlan + ".3.1 STRING \"default\"\n" + vlan
+                + ".3.2 STRING \"office\"\n" + vlan + ".4.2 INTEGER 2\n" + vlan + ".22.1 INTEGER 0\n" + vlan
+                + ".22.2 INTEGER 0\n");
+    ASSERT_EQ(Set({vlan + ".22.2", "i", "1"}).exitCode, 0);
+    EXPECT_EQ(device.GetValue(vlan + ".2.2"), "INTEGER 0");
+    EXPECT_EQ(device.GetValue(vlan + ".3.2"), "STRING \"\"");
+    EXPECT_EQ(device.GetValue(vlan + ".4.2"), "INTEGER 0");
+    EXPECT_EQ(device.GetValue(vlan + ".22.2"), "INTEGER 0");
+    EXPECT_EQ(device.GetValue(vlan + ".3.1"), "STRING \"default\"");
+    EXPECT_NE(Set({vlan + ".22.1", "i", "5"}).output.find("wrongValue"), std::string::npos);
+    EXPECT_EQ(device.GetValue(vlan + ".2.1"), "INTEGER 1");
+}
+
 TEST_F(DevsimTables, IntegerCountersAdvanceAndAClearStartsThemAgain)
 {
     StartDevice("ro advance=100000 " + kWlanSent + " INTEGER 2147400000\n" + kWlanClear + " INTEGER 0\n");
