@@ -45,6 +45,24 @@ TEST_P(InformationRoad, AStoppedAgentGivesTheTimeOutTextNeverASuccess)
     });
 }
 
+// A first read that cannot even be sent (here: no agent address) is reported in a
+// message box; the form stays usable and refuses to save what it never read.
+TEST(InformationWithoutAgent, AReadThatCannotBeSentLeavesSaveRefused)
+{
+    OpenSession();
+    AimDefaults(161, 1);
+    KwDefaultDevice.Address = "";
+    InstalledScriptedDialogs dialogs;
+    RunInForm([&](TFM_Information& form) {
+        ASSERT_EQ(dialogs.Count(), 1);  // the library's exception, shown by the application
+        EXPECT_NE(dialogs.Last().Text.find("(KwSNMP++)"), std::string::npos) << dialogs.Last().Text;
+        form.Ed_SN->SetText("never sent");
+        form.Btn_Sa->Click();
+        ASSERT_EQ(dialogs.Count(), 2);
+        EXPECT_EQ(dialogs.Last().Text, InformationNotReadText);
+    });
+}
+
 // The simulated device, whose journal shows what was sent, and which can hold its
 // replies back.
 class InformationDevsim : public InformationRoad {};

@@ -47,6 +47,27 @@ TEST_P(InformationRoad, ShowsTheAgentsSystemGroup)
         EXPECT_EQ(Status(form), "");  // opening the form reports nothing on success
         EXPECT_EQ(dialogs.Count(), 0);
     });
+
+    if (vka_test::DevsimPeer* devsim = agent->Devsim()) {
+        // One get of the six scalars with their instance ".0"; the commit variable
+        // deviceSettingApply is never read or written.
+        // (The test's own snmpget calls ask for one variable each.)
+        std::vector<vka_test::DevsimJournalEntry> formRequests;
+        for (const auto& entry : devsim->Journal()) {
+            for (const auto& binding : entry.Bindings)
+                EXPECT_NE(binding.Oid.rfind("1.3.6.1.4.1.32473.10.37.37.4.2.3", 0), 0u);
+            if (entry.Bindings.size() > 1)
+                formRequests.push_back(entry);
+        }
+        ASSERT_EQ(formRequests.size(), 1u);
+        EXPECT_EQ(formRequests[0].Kind, "GET");
+        EXPECT_EQ(formRequests[0].Version, GetParam().Version == 0 ? "1"
+                                           : GetParam().Version == 1 ? "2c" : "3");
+        ASSERT_EQ(formRequests[0].Bindings.size(), 6u);
+        for (int i = 0; i < 6; ++i)
+            EXPECT_EQ(formRequests[0].Bindings[i].Oid,
+                      "1.3.6.1.2.1.1." + std::to_string(i + 1) + ".0");
+    }
 }
 
 TEST_P(InformationRoad, SaveWritesContactNameAndLocationAnEmptyOneAsEmptyText)
