@@ -160,7 +160,9 @@ void TFM_Information::SystemGroupSetDone(KwSNMPRequest2Controls* Sender, KwSNMPE
 
 void TFM_Information::Btn_ReClick(TObject* Sender)
 {
-    // "Get OK!" waits for the reply: the call only says the read has been sent.
+    // "Get OK!" waits for the reply: the call only says the read has been sent. An
+    // earlier result must not stand for this one meanwhile.
+    StatusBar->SetSimpleText("");
     if (SystemRequest->Get())
         announceGet_ = true;
 }
@@ -204,5 +206,6 @@ void TFM_Information::Btn_SaClick(TObject* Sender)
     if (!CheckInput())
         return;
     // "Save OK!" waits for the device's answer (SystemGroupSetDone).
+    StatusBar->SetSimpleText("");
     SystemRequest->Set(true, true, "", nullptr);
 }

@@ -86,6 +86,10 @@ TEST_P(InformationRoad, SaveWritesContactNameAndLocationAnEmptyOneAsEmptyText)
         form.Btn_Sa->Click();
         EXPECT_NE(Status(form), "Save OK!") << "success shown before the device answered";
         ASSERT_TRUE(PumpUntil([&] { return Status(form) == "Save OK!"; })) << Status(form);
+        // A second Save does not borrow the first one's result while it waits.
+        form.Btn_Sa->Click();
+        EXPECT_EQ(Status(form), "");
+        ASSERT_TRUE(PumpUntil([&] { return Status(form) == "Save OK!"; })) << Status(form);
         EXPECT_EQ(dialogs.Count(), 0);
     });
     EXPECT_EQ(ToolGet(peer, SysContact), contact);
@@ -98,7 +102,7 @@ TEST_P(InformationRoad, SaveWritesContactNameAndLocationAnEmptyOneAsEmptyText)
         for (const auto& entry : devsim->Journal())
             if (entry.Kind == "SET")
                 sets.push_back(entry);
-        ASSERT_EQ(sets.size(), 1u);
+        ASSERT_EQ(sets.size(), 2u);
         EXPECT_EQ(sets[0].Status, "noError");
         ASSERT_EQ(sets[0].Bindings.size(), 3u);
         EXPECT_EQ(sets[0].Bindings[0].Oid, SysContact);
