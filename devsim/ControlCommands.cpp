@@ -118,6 +118,8 @@ std::string ControlCommands::set(const std::string& line)
         return "ERR OID " + formatOid(parsed.entry.oid) + " is outside the served subtrees";
     if (parsed.entry.oid == sysUpTimeOid())
         return "ERR sysUpTime is the agent's own up time";
+    if (parsed.entry.isTemplate && oidStartsWith(parsed.entry.oid, systemGroupOid()))
+        return "ERR template rows belong to the private subtree's tables";
     store_.put(std::move(parsed.entry));
     return "OK";
 }

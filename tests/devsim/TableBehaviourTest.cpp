@@ -262,3 +262,14 @@ TEST_F(DevsimTables, LedsFollowRadioAndBand)
     EXPECT_EQ(device.GetValue(kLed24), "INTEGER 1");
     EXPECT_EQ(device.GetValue(kLed5), "INTEGER 0");
 }
+
+TEST_F(DevsimTables, TemplateAndLogCommandsRefuseWhatTheyCannotUse)
+{
+    StartDevice(kClientRefresh + " INTEGER 0\n");
+    EXPECT_EQ(device.Control("clear-template some.table").rfind("ERR ", 0), 0u);
+    EXPECT_EQ(device.Control("template " + kClientEntry + ".2.1 HEX 0").rfind("ERR ", 0), 0u);
+    EXPECT_EQ(device.Control("template 1.3.6.1.2.1.1.5.0 STRING \"x\"").rfind("ERR ", 0), 0u);
+    EXPECT_EQ(device.Control("log").rfind("ERR ", 0), 0u);
+    EXPECT_EQ(device.Control("clear-log"), "OK");
+    EXPECT_EQ(device.Control("clear-template " + kClientEntry), "OK 0");
+}
