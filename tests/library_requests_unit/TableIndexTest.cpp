@@ -184,3 +184,17 @@ TEST(TableIndex, OutOfTableComparesWholeSubIdentifiers)
     EXPECT_FALSE(request.IsOutOfTable(column, "", "9"));
 }
 } // namespace
+
+// An agent that answers a get-next with an OID at or before the one asked for would
+// keep a walk going for ever: such a column counts as finished.
+TEST(TableIndex, OutOfTableWhenTheAgentGoesBackwards)
+{
+    KwSNMPRequest request;
+    LoadList(request, {{"1.1", SX_INTEGER, AC_READONLY}}, MVT_FMV, 1);
+    const AnsiString column = "1.3.6.1.4.1.32473.10.37.37.4.5.1.2";
+    EXPECT_TRUE(request.IsOutOfTable(column, column + ".5", column + ".3"));
+    EXPECT_TRUE(request.IsOutOfTable(column, column + ".5.1", column + ".5"));
+    EXPECT_TRUE(request.IsOutOfTable(column, column + ".10", column + ".9.7"));
+    EXPECT_FALSE(request.IsOutOfTable(column, column + ".9", column + ".10"));
+    EXPECT_FALSE(request.IsOutOfTable(column, column + ".5", column + ".5.1"));
+}

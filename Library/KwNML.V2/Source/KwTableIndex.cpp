@@ -252,5 +252,7 @@ bool KwSNMPRequest::IsOutOfTable(const AnsiString& column, const AnsiString& las
     // Whole sub-identifiers: column "...1.1" does not hold "...1.10.5".
     if (ret[col.size()] != '.')
         return true;
-    return returned == last;
+    // A get-next answer must come after the instance asked for: one at or before it
+    // would walk the same rows for ever.
+    return !last.IsEmpty() && ParseIndex(ret) <= ParseIndex(last.ToStdString());
 }
