@@ -191,6 +191,26 @@ public:
                  kLogFile);
     }
 
+    // The log sent before the set is answered: its notes come before the
+    // set's own journal line.
+    void sendLogNow(HookContext& context)
+    {
+        const std::string file = path(kLogFile);
+        std::ofstream(file, std::ios::binary) << s_.log.fileText();
+        const std::string server = ipText(context.store, deviceOid("5.4.4.0"));
+        const std::string remote = textAt(context.store, deviceOid("5.4.5.0"));
+        note(context, std::string("tftp put ") + kLogFile + " to " + server + ":" + std::to_string(s_.config.tftpPort)
+                          + " \"" + remote + "\"");
+        if (remote.empty()) {
+            note(context, std::string("tftp put ") + kLogFile + " failed: no remote file name");
+            return;
+        }
+        s_.jobs.transferNow(TftpTransfer{true, server, s_.config.tftpPort, remote, file},
+                            [&context](bool ok, const std::string& reason) {
+                                note(context, std::string("tftp put ") + kLogFile + (ok ? " ok" : " failed: " + reason));
+                            });
+    }
+
     DeviceServices& s_;
 };
 
@@ -230,7 +250,16 @@ void installCommandBehaviours(HookTable& hooks, DeviceServices& services)
     command(deviceOid("4.3.2.4.0"),
             {kUpgradeFirmware, kUpgradeConfigsave, kUpgradeReboot, kUpgradeNothing, kUpgradeCertificate, kUpgradeKey},
             kUpgradeNothing, [commands](HookContext& c, long value) { commands->upgradeCommand(c, value); });
-    command(deviceOid("5.4.6.0"), {0, 1}, 0, [commands](HookContext& c, long) { commands->sendLog(c); });
+    if (services.config.logBeforeReply) {
+        hooks.addGuard(deviceOid("5.4.6.0"), oneOf({0, 1}));
+        hooks.add(deviceOid("5.4.6.0"), [commands](HookContext& context, const Oid& at, const Value& written) {
+            context.store.assign(at, Value::makeInteger(0));
+            if (written.integer == 1)
+                commands->sendLogNow(context);
+        });
+    } else {
+        command(deviceOid("5.4.6.0"), {0, 1}, 0, [commands](HookContext& c, long) { commands->sendLog(c); });
+    }
     command(deviceOid("5.4.10.0"), {0, 1}, 0, [&services](HookContext& c, long) {
         services.log.clear();
         note(c, "log cleared");

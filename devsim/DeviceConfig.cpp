@@ -127,6 +127,10 @@ DeviceConfig parseDeviceConfig(const std::string& text, const std::string& name)
                 if (w.size() != 2 || (w[1] != "tftp-hpa" && w[1] != "atftp"))
                     throw std::runtime_error("tftp-client needs tftp-hpa or atftp");
                 config.tftpClient = w[1];
+            } else if (w[0] == "log-upload") {
+                if (w.size() != 2 || (w[1] != "after-reply" && w[1] != "before-reply"))
+                    throw std::runtime_error("log-upload needs after-reply or before-reply");
+                config.logBeforeReply = w[1] == "before-reply";
             } else if (w[0] == "tftp-port") {
                 if (w.size() != 2 || w[1].empty() || w[1].size() > 5
                     || w[1].find_first_not_of("0123456789") != std::string::npos || std::stoi(w[1]) < 1

@@ -13,6 +13,10 @@
 //                                 run; default tftp-hpa)
 //   tftp-port N                  (the port of the module's TFTP server the
 //                                 file commands use; default 69)
+//   log-upload after-reply|before-reply
+//                                (when systemLogGetLog = 1 sends the log:
+//                                 once the reply has gone out (default), or
+//                                 before the device answers the set)
 //
 // A user's level is the least it must use; users may read and write unless
 // marked readonly. Pass phrases are at least 8 characters, without blanks
@@ -47,6 +51,7 @@ struct DeviceConfig {
     unsigned restartSilenceSeconds = 0;
     std::string tftpClient = "tftp-hpa";   // or "atftp"
     int tftpPort = 69;
+    bool logBeforeReply = false;
 };
 
 // Defaults only (no file).

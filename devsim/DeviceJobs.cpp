@@ -1,6 +1,8 @@
 #include "DeviceJobs.h"
 
+#include <chrono>
 #include <cstdio>
+#include <thread>
 #include <fstream>
 #include <sstream>
 
@@ -51,6 +53,37 @@ void DeviceJobs::finish(bool ok, std::string reason)
             std::remove(partPath(job.transfer).c_str());
     }
     job.done(ok, reason);
+}
+
+void DeviceJobs::transferNow(TftpTransfer transfer, Done done)
+{
+    std::string reason;
+    if (!tftpServerAllowed(transfer.server, reason)) {
+        done(false, reason);
+        return;
+    }
+    TftpTransfer run = transfer;
+    if (!run.upload)
+        run.localPath = partPath(transfer);
+    const std::string output = outputPath_ + ".now";
+    ChildProcess child;
+    if (!child.start(tftpCommandLine(program_, run), output, reason)) {
+        done(false, reason);
+        return;
+    }
+    int exitCode = 0;
+    while (!child.finished(exitCode))
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    bool ok = tftpSucceeded(program_, exitCode, readAll(output), reason);
+    if (!run.upload) {
+        if (ok && std::rename(run.localPath.c_str(), transfer.localPath.c_str()) != 0) {
+            ok = false;
+            reason = "cannot keep the received file as " + transfer.localPath;
+        }
+        if (!ok)
+            std::remove(run.localPath.c_str());
+    }
+    done(ok, reason);
 }
 
 void DeviceJobs::poll()

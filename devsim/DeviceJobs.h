@@ -29,6 +29,10 @@ public:
     // A step that runs once everything queued before it has ended.
     void then(std::function<void()> step);
 
+    // A transfer run at once, waiting for it (the device answers the set
+    // only afterwards); work queued before it is not waited for.
+    void transferNow(TftpTransfer transfer, Done done);
+
     void poll();
     bool idle() const { return queue_.empty() && !running_; }
 

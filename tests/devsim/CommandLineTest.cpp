@@ -113,7 +113,7 @@ TEST_F(DevsimCommandLine, ConfigurationFaultsAreNamed)
                                     std::string("user a noAuthNoPriv\nuser a noAuthNoPriv"),
                                     std::string("restart-silence soon"), std::string("tftp-client curl"),
                                     std::string("tftp-port 0"), std::string("tftp-port 65536"),
-                                    std::string("tftp-port sixty-nine")}) {
+                                    std::string("tftp-port sixty-nine"), std::string("log-upload sometimes")}) {
         const std::string config = Write("c.conf", line + "\n");
         const ProgramRun run = RunDevsim("--port " + Port() + " --state " + good + " --config " + config);
         EXPECT_EQ(run.exitCode, 3) << line << "\n" << run.output;

@@ -221,3 +221,21 @@ TEST_F(Devsim, FactoryResetReloadsTheStateAndRestartsGoSilent)
     EXPECT_NE(journal.find("NOTE\tfactory-reset\n"), std::string::npos) << journal;
     EXPECT_NE(set({kRestart, "i", "2"}).output.find("wrongValue"), std::string::npos);
 }
+
+TEST_F(Devsim, TheLogMaySendBeforeTheSetIsAnswered)
+{
+    InTftpd server;
+    std::string error;
+    ASSERT_TRUE(server.Start(&error)) << error;
+    StartDevice(CommandState(), "tftp-port " + std::to_string(server.Port()) + "\nlog-upload before-reply\n");
+    ToolRun set = Tool("snmpset", Community("2c", "thunder", 10),
+                       {kLogServer, "a", "127.0.0.1", kLogName, "s", "device.log", kLogGet, "i", "1"});
+    ASSERT_EQ(set.exitCode, 0) << set.output;
+    // Here already, without waiting: the reply came after the transfer.
+    EXPECT_EQ(ReadBytes(server.Folder() + "/device.log").rfind("Jan  1 00:00:05 | VKA-7410 [System]", 0), 0u);
+    const std::string journal = ReadBytes(device.JournalPath());
+    const std::size_t ok = journal.find("NOTE\ttftp put LogFile.RD ok\n");
+    EXPECT_NE(ok, std::string::npos) << journal;
+    EXPECT_LT(ok, journal.find("SET\t2c\tthunder\tnoError")) << journal;
+    EXPECT_EQ(device.GetValue(kLogGet), "INTEGER 0");
+}
