@@ -193,3 +193,30 @@ TEST_F(AsyncCycle, NoCompletionReachesADestroyedRequestOrForm)
     Pump(0.8);
     EXPECT_EQ(done.count, 0);
 }
+
+// The ok record goes to OnResult before the done event: a result handler that deletes
+// the request ends the cycle there, for a get and for a set.
+TEST_F(AsyncCycle, ResultHandlerThatDeletesTheRequestEndsTheCycle)
+{
+    for (const bool set : {false, true}) {
+        SCOPED_TRACE(set ? "set" : "get");
+        auto* request = NewRequest(false, 1);
+        auto* vlan = Add<TEdit>(set ? "Ed_VlanSet" : "Ed_VlanGet");
+        request->BindFormat(6, "%u", vlan);
+        vlan->SetText("12");
+        Done done;
+        request->OnGetDone = done.Handler();
+        request->OnSetDone = done.Handler();
+        bool deleted = false;
+        request->Request.OnResult = [&](const KwSNMPError& e) {
+            if (e.Code == 0 && !deleted) {
+                deleted = true;
+                delete request;
+            }
+        };
+        ASSERT_TRUE(set ? request->Set(false, true, "6", nullptr) : request->Get());
+        ASSERT_TRUE(PumpUntil([&] { return deleted; }));
+        Pump(0.1);
+        EXPECT_EQ(done.count, 0);
+    }
+}

@@ -213,10 +213,15 @@ void KwSNMPRequest2Controls::ShowGetException(const AnsiString& message)
 
 void KwSNMPRequest2Controls::FinishGet(KwSNMPError& error)
 {
+    std::weak_ptr<int> alive = alive_;
     AfterGet();
+    if (alive.expired())
+        return;
     Busy = false;
     RequestKind = 0;
     SendOk();
+    if (alive.expired())
+        return;  // a hook or the result handler deleted the request
     if (OnGetDone)
         OnGetDone(this, error);
 }
@@ -338,9 +343,13 @@ void KwSNMPRequest2Controls::SetDone(KwSNMPError& error, KwSNMPVarList&)
     }
     std::weak_ptr<int> alive = alive_;
     AfterSet();
+    if (alive.expired())
+        return;
     Busy = false;
     RequestKind = 1;
     SendOk();
+    if (alive.expired())
+        return;  // a hook or the result handler deleted the request
     if (OnSetDone)
         OnSetDone(this, error);
     if (alive.expired() || destroying_)
