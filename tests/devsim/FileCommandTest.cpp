@@ -2,6 +2,7 @@
 // device runs tftp-hpa's or atftp's client once the set's reply has gone
 // out, files arrive byte for byte, the outcome is a NOTE line of the journal.
 #include "DeviceFixture.h"
+#include "DevsimNotes.h"
 #include "InTftpd.h"
 
 #include <chrono>
@@ -53,20 +54,10 @@ protected:
     }
 
     // The device's own files.
-    std::string DeviceFile(const std::string& name) const { return device.Folder() + "/netsnmp/" + name; }
+    std::string DeviceFile(const std::string& name) const { return vka_test::DevsimFilesFolder(device) + "/" + name; }
     std::string ServerFile(const std::string& name) const { return server.Folder() + "/" + name; }
 
-    // The NOTE lines of the journal, in order.
-    std::vector<std::string> Notes() const
-    {
-        std::vector<std::string> notes;
-        std::istringstream in(ReadBytes(device.JournalPath()));
-        std::string line;
-        while (std::getline(in, line))
-            if (line.rfind("NOTE\t", 0) == 0)
-                notes.push_back(line.substr(5));
-        return notes;
-    }
+    std::vector<std::string> Notes() const { return vka_test::DevsimNotes(device); }
 
     // Waits (at most 40 s: a client's own time-outs included) for a note
     // starting with `start`; the whole note, or "" when none came.
@@ -81,18 +72,7 @@ protected:
         return "";
     }
 
-    // The outcome note of `what` ("tftp get download.img", "upgrade
-    // firmware"): "<what> ok" or "<what> failed: <reason>"; "" when none came.
-    std::string Outcome(const std::string& what) const
-    {
-        for (int i = 0; i < 400; ++i) {
-            for (const std::string& note : Notes())
-                if (note == what + " ok" || note.rfind(what + " failed: ", 0) == 0)
-                    return note;
-            std::this_thread::sleep_for(std::chrono::milliseconds(100));
-        }
-        return "";
-    }
+    std::string Outcome(const std::string& what) const { return vka_test::WaitForDevsimOutcome(device, what); }
 
     InTftpd server;
 };
