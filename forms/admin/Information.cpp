@@ -14,8 +14,8 @@ const char* const InformationNotReadText =
 namespace {
 const int MaxTextLength = 32;
 const int LabelLeft = 16;
-const int EditLeft = 140;
-const int EditWidth = 260;
+const int EditLeft = 150;
+const int EditWidth = 300;
 const int RowHeight = 30;
 }  // namespace
 
@@ -121,6 +121,11 @@ void TFM_Information::FormCreate(TObject* Sender)
     SystemRequest->BindFormat(4, "%s", Ed_SN);
     SystemRequest->BindFormat(5, "%s", Ed_SL);
     SystemRequest->AttachStatusBar(StatusBar);
+    // Long values (the description above all) are shown from their start.
+    SystemRequest->OnAfterGet = [this] {
+        for (TEdit* edit : {Ed_SD, Ed_SO, Ed_SU, Ed_SC, Ed_SN, Ed_SL})
+            edit->SetSelStart(0);
+    };
     // Failures reach the form only through these events: the request writes no status
     // line of its own for them.
     SystemRequest->OnGetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) {
