@@ -46,8 +46,8 @@ private:
 TEST_F(ShellTest, TheModuleProgramPollsSysDescrWithItsReadCommunity)
 {
     StartDevice("prairie", "gale");
-    WriteDeviceProfile("127.0.0.1");
-    ModuleProcess module(folder, {"/I127.0.0.1", "/Rprairie", "/Wgale"});
+    WriteDeviceProfile(Address());
+    ModuleProcess module(folder, {"/I" + Address(), "/Rprairie", "/Wgale"});
 
     // Several polls, about two seconds apart (not timed here, only counted).
     ASSERT_TRUE(PumpUntil([&] { return RequestsFor(device, "GET", SysDescr0).size() >= 3; }, 20))

@@ -115,6 +115,9 @@ void ShellTest::WriteRegistry(const std::string& helpPath, const std::string& pr
 
 void ShellTest::WriteProfile(const std::string& address, const std::string& keys)
 {
+    // "127.0.0.1/161" names the profile "161.cfg" in the folder "127.0.0.1".
+    const std::string path = profiles + address;
+    system(("mkdir -p \"$(dirname '" + path + "')\"").c_str());
     WriteFile(profiles + address + ".cfg", "[Program Information]\r\n" + keys);
 }
 
@@ -146,8 +149,8 @@ TMainForm* ShellTest::Open(const std::vector<std::string>& arguments,
 
 TMainForm* ShellTest::OpenOnDevice(const std::function<void(TMainForm*)>& prepare)
 {
-    WriteDeviceProfile("127.0.0.1");
-    return Open({"/I127.0.0.1", "/Rorchid", "/Wthunder"}, prepare);
+    WriteDeviceProfile(Address());
+    return Open({"/I" + Address(), "/Rorchid", "/Wthunder"}, prepare);
 }
 
 }  // namespace shell_test

@@ -52,7 +52,11 @@ protected:
     // `prepare` runs between the constructor and the start-up.
     TMainForm* Open(const std::vector<std::string>& arguments,
                     const std::function<void(TMainForm*)>& prepare = nullptr);
-    // The usual start: address 127.0.0.1 and the device's communities.
+    // The device's address as the module gets it: "127.0.0.1/<port>". The port makes
+    // the window caption, and so the single-instance name, unique to this test, so
+    // that test programs running side by side do not refuse each other.
+    std::string Address() const { return "127.0.0.1/" + std::to_string(device.Port()); }
+    // The usual start: the device's address and communities.
     TMainForm* OpenOnDevice(const std::function<void(TMainForm*)>& prepare = nullptr);
 
     std::string folder;       // the working folder, with a trailing '/'

@@ -20,12 +20,12 @@ bool AnyTimerRuns(TMainForm* form)
 TEST_F(ShellTest, CommandLineProfileAndRegistryLandInTheRequestDefaults)
 {
     StartDevice("meadow", "storm");
-    WriteDeviceProfile("127.0.0.1", "ContextEngineID=80001f88\r\nSecurityModel=3\r\nSecurityName=ops\r\n");
-    TMainForm* form = Open({"/I127.0.0.1", "/Rmeadow", "/Wstorm", "/v1"});
+    WriteDeviceProfile(Address(), "ContextEngineID=80001f88\r\nSecurityModel=3\r\nSecurityName=ops\r\n");
+    TMainForm* form = Open({"/I" + Address(), "/Rmeadow", "/Wstorm", "/v1"});
 
-    EXPECT_EQ(form->Caption(), "VKA-7410 : 127.0.0.1");
-    EXPECT_EQ(form->DeviceAddress, "127.0.0.1");
-    EXPECT_EQ(KwDefaultDevice.Address, "127.0.0.1");
+    EXPECT_EQ(form->Caption(), ("VKA-7410 : " + Address()).c_str());
+    EXPECT_EQ(form->DeviceAddress, Address().c_str());
+    EXPECT_EQ(KwDefaultDevice.Address, Address().c_str());
     EXPECT_EQ(KwDefaultDevice.Port, device.Port());  // from the profile the registry names
     EXPECT_EQ(KwDefaultSecurity.ReadCommunity, "meadow");
     EXPECT_EQ(KwDefaultSecurity.WriteCommunity, "storm");
@@ -56,18 +56,19 @@ TEST_F(ShellTest, ProfileFolderFromExePathWhenNoMibFileKey)
               "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Tavrix\\NVane5.1\\ExePath]\n\"Path\"=" +
                   RegistryString(exePath) + "\n");
     StartDevice();
-    WriteFile(folder + "Conf/MBF/127.0.0.1.cfg",
+    ASSERT_EQ(system(("mkdir -p '" + folder + "Conf/MBF/127.0.0.1'").c_str()), 0);
+    WriteFile(folder + "Conf/MBF/" + Address() + ".cfg",
               "[Program Information]\r\nAgentPort=" + std::to_string(device.Port()) + "\r\n");
-    Open({"/I127.0.0.1", "/Rorchid"});
+    Open({"/I" + Address(), "/Rorchid"});
     EXPECT_EQ(KwDefaultDevice.Port, device.Port());
 }
 
 TEST_F(ShellTest, RefusedValuesAreListedInOneWarningAndStartUpGoesOn)
 {
     StartDevice();
-    WriteProfile("127.0.0.1", "AgentPort=" + std::to_string(device.Port()) + "\r\nVersion=0\r\n"
-                              "SecurityModel=lots\r\n");
-    TMainForm* form = Open({"/I127.0.0.1", "/Rorchid", "/vx", "/t99999"});
+    WriteProfile(Address(), "AgentPort=" + std::to_string(device.Port()) + "\r\nVersion=0\r\n"
+                            "SecurityModel=lots\r\n");
+    TMainForm* form = Open({"/I" + Address(), "/Rorchid", "/vx", "/t99999"});
 
     ASSERT_EQ(dialogs.Count(), 1);
     EXPECT_EQ(dialogs.Last().Caption, "Warning");
@@ -99,7 +100,7 @@ TEST_F(ShellTest, ASecondModuleForTheSameDeviceIsRefused)
     ASSERT_EQ(dialogs.Count(), 0);
     ASSERT_FALSE(Application->Terminated());
 
-    TMainForm* second = Open({"/I127.0.0.1", "/Rorchid"});
+    TMainForm* second = Open({"/I" + Address(), "/Rorchid"});
     ASSERT_EQ(dialogs.Count(), 1);
     EXPECT_EQ(dialogs.Last().Text, "Another VKA-7410 module is running!");
     EXPECT_EQ(dialogs.Last().Caption, "Warning");
@@ -110,8 +111,9 @@ TEST_F(ShellTest, ASecondModuleForTheSameDeviceIsRefused)
 
     // Another device's module runs beside the first.
     Application->ResetTerminated();
-    WriteDeviceProfile("localhost");
-    Open({"/Ilocalhost", "/Rorchid"});
+    const std::string other = "localhost/" + std::to_string(device.Port());
+    WriteDeviceProfile(other);
+    Open({"/I" + other, "/Rorchid"});
     EXPECT_EQ(dialogs.Count(), 1);
     EXPECT_FALSE(Application->Terminated());
 }
@@ -137,9 +139,10 @@ TEST_F(ShellTest, AMissingHelpPathKeyIsCreated)
 {
     StartDevice();
     WriteFile(folder + "registry.reg", "REGEDIT4\n\n");
-    WriteFile(folder + "127.0.0.1.cfg",  // no profile folder: the current one
+    ASSERT_EQ(system(("mkdir -p '" + folder + "127.0.0.1'").c_str()), 0);
+    WriteFile(folder + Address() + ".cfg",  // no profile folder: the current one
               "[Program Information]\r\nAgentPort=" + std::to_string(device.Port()) + "\r\n");
-    Open({"/I127.0.0.1", "/Rorchid"});
+    Open({"/I" + Address(), "/Rorchid"});
     EXPECT_EQ(dialogs.Count(), 0);
     EXPECT_NE(ReadFile(folder + "registry.reg").find("Modules\\HelpPath]"), std::string::npos);
 }
@@ -161,7 +164,7 @@ TEST_F(ShellTest, ASessionFailureStopsTheTimersBeforeItIsShown)
     } probe;
     ScopedDialogService scope(probe);
     probe.onBox = [&] { timersStoppedWhenShown = forms.back() && !AnyTimerRuns(forms.back()); };
-    form = Open({"/I127.0.0.1", "/Rorchid"});
+    form = Open({"/I127.0.0.1/1", "/Rorchid"});
 
     ASSERT_EQ(probe.Count(), 1);
     const std::string text = probe.Last().Text;
