@@ -1,9 +1,6 @@
 #include "ControlsFixture.h"
 
 #include <QApplication>
-#include <QEventLoop>
-#include <QTimer>
-#include <chrono>
 #include <cstdlib>
 
 #include "KwSNMPSession.h"
@@ -91,25 +88,6 @@ public:
 KwOptionList ModeOptions(modeTable);
 KwOptionList SwitchOptions(switchTable);
 KwOptionList BandOptions(bandTable);
-
-bool PumpUntil(const std::function<bool()>& done, double seconds)
-{
-    const auto deadline = std::chrono::steady_clock::now() +
-                          std::chrono::milliseconds(static_cast<int>(seconds * 1000));
-    while (!done()) {
-        if (std::chrono::steady_clock::now() >= deadline)
-            return false;
-        QEventLoop loop;
-        QTimer::singleShot(5, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
-    return true;
-}
-
-void Pump(double seconds)
-{
-    PumpUntil([] { return false; }, seconds);
-}
 
 vka_test::DevsimPeer* DeviceTest::device = nullptr;
 

@@ -4,13 +4,13 @@
 // requests aimed at the device.
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <memory>
 #include <string>
 
 #include "DevsimPeer.h"
 #include "KwOptionList.h"
 #include "KwSNMPRequest2Edits.h"
+#include "QtPump.h"
 #include "ScriptedDialogs.h"
 #include "vcl.h"
 
@@ -26,9 +26,8 @@ extern KwOptionList ModeOptions;   // 1 "Access Point", 2 "WDS with AP", 3 "WDS"
 extern KwOptionList SwitchOptions; // 0 "Disable", 1 "Enable"
 extern KwOptionList BandOptions;   // 0 "2.4GHz", 1 "5GHz"
 
-// Pumps the Qt loop until `done` holds or `seconds` pass; true when it held.
-bool PumpUntil(const std::function<bool()>& done, double seconds = 10.0);
-void Pump(double seconds);
+using vka_test::Pump;
+using vka_test::PumpUntil;
 
 class DeviceTest : public ::testing::Test {
 protected:

@@ -1,16 +1,14 @@
 #pragma once
-// Shared set-up: the Qt loop the event timer runs on, the library's session, and
-// waiting for asynchronous completions by pumping the loop.
+// Shared set-up: the Qt loop the event timer runs on and the library's session;
+// asynchronous completions are waited for with the pump of QtPump.h.
 #include <QCoreApplication>
-#include <QEventLoop>
-#include <QTimer>
-#include <chrono>
-#include <functional>
+#include <initializer_list>
 #include <string>
 
 #include "KwSNMPRequest.h"
 #include "KwSNMPSession.h"
 #include "KwSNMPVar.h"
+#include "QtPump.h"
 
 namespace library_requests {
 
@@ -27,26 +25,8 @@ inline QCoreApplication& App()
 // Opens the library session once per process, with its boots counter in a temporary folder.
 void OpenSession();
 
-// Pumps the Qt loop until `done` holds or `seconds` pass; true when it held.
-inline bool PumpUntil(const std::function<bool()>& done, double seconds = 10.0)
-{
-    App();
-    const auto deadline = std::chrono::steady_clock::now() +
-                          std::chrono::milliseconds(static_cast<int>(seconds * 1000));
-    while (!done()) {
-        if (std::chrono::steady_clock::now() >= deadline)
-            return false;
-        QEventLoop loop;
-        QTimer::singleShot(5, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
-    return true;
-}
-
-inline void Pump(double seconds)
-{
-    PumpUntil([] { return false; }, seconds);
-}
+using vka_test::Pump;
+using vka_test::PumpUntil;
 
 struct Spec {
     const char* Oid;
