@@ -1,16 +1,9 @@
 #include "InformationMenu.h"
 
 #include "Information.h"
+#include "MenuForms.h"
 
-void OpenInformationForm()
-{
-    FM_Information = new TFM_Information(Application);
-    try {
-        FM_Information->ShowModal();
-    } catch (...) {
-        delete FM_Information;
-        throw;
-    }
-    if (FM_Information)
-        delete FM_Information;
-}
+void OpenInformationForm() { RunModalForm(FM_Information); }
+
+// Home / Information in the main window's menu.
+static const bool informationRegistered = RegisterMenuForm("Information1", OpenInformationForm);

@@ -1,5 +1,6 @@
 #include "FormInputChecks.h"
 
+#include "SettingsForm.h"
 #include "StdCtrls.h"
 #include "SysUtils.h"
 
@@ -24,13 +25,7 @@ AnsiString TakeField(AnsiString& rest)
 
 }  // namespace
 
-bool IsAsciiText(const AnsiString& text)
-{
-    for (int i = 1; i <= text.Length(); ++i)
-        if (static_cast<unsigned char>(text[i]) >= 0x80)
-            return false;
-    return true;
-}
+bool IsAsciiText(const AnsiString& text) { return !HasHighBytes(text); }
 
 bool IsHostNameText(const AnsiString& text)
 {

@@ -1,5 +1,7 @@
 #include "InformationFixture.h"
 
+#include "MenuForms.h"
+
 #include <QApplication>
 #include <QEventLoop>
 #include <QTimer>
@@ -152,7 +154,8 @@ void RunInForm(const std::function<void(TFM_Information& form)>& body)
         if (FM_Information)
             FM_Information->Close();
     });
-    OpenInformationForm();
+    // Through the main menu's item, as a user opens it.
+    EXPECT_TRUE(OpenMenuForm("Information1")) << "Home / Information has no opener";
     EXPECT_TRUE(ran) << "the form's modal loop never ran";
     EXPECT_EQ(FM_Information, nullptr) << "the global still points at the deleted form";
 }

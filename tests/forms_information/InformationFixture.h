@@ -54,7 +54,7 @@ void AimDefaults(unsigned short port, int version);
 bool PumpUntil(const std::function<bool()>& done, double seconds = 10.0);
 void Pump(double seconds);
 
-// Opens Home / Information through its menu handler and runs `body` inside the modal
+// Opens Home / Information through the main menu's item and runs `body` inside the modal
 // loop, then closes the form. Checks that the handler deleted the form.
 void RunInForm(const std::function<void(TFM_Information& form)>& body);
 
