@@ -220,3 +220,25 @@ TEST_F(AsyncCycle, ResultHandlerThatDeletesTheRequestEndsTheCycle)
         EXPECT_EQ(done.count, 0);
     }
 }
+
+// A done handler may delete its request; the handler itself lives on until it returns.
+TEST_F(AsyncCycle, DoneHandlerMayDeleteItsRequest)
+{
+    for (const bool set : {false, true}) {
+        SCOPED_TRACE(set ? "set" : "get");
+        auto* request = NewRequest(true, 1);
+        request->BindListView(Add<TListView>(set ? "LV_Set" : "LV_Get"), true);
+        auto kept = std::make_shared<std::string>("still here");
+        std::string seen;
+        const KwSNMPDoneEvent handler = [&seen, kept](KwSNMPRequest2Controls* sender, KwSNMPError&) {
+            delete sender;
+            seen = *kept;
+        };
+        request->OnGetDone = handler;
+        request->OnSetDone = handler;
+        ASSERT_TRUE(set ? request->Set(true, false, "1", nullptr) : request->Get());
+        ASSERT_TRUE(PumpUntil([&] { return !seen.empty(); }));
+        EXPECT_EQ(seen, "still here");
+        Pump(0.1);
+    }
+}

@@ -114,13 +114,32 @@ void KwSNMPRequest2Controls::RespondIfAccepted(const AnsiString& condition)
 
 void KwSNMPRequest2Controls::SendOk()
 {
-    if (!Request.OnResult)
+    // A copy: the handler may delete this object, and with it the handler itself.
+    const KwSNMPResultEvent onResult = Request.OnResult;
+    if (!onResult)
         return;
     KwSNMPError ok;
     ok.Code = 0;
     ok.Message = KwErrorText(KW_SUCCESS);
     ok.ErrorCount = -1;
-    Request.OnResult(ok);
+    onResult(ok);
+}
+
+bool KwSNMPRequest2Controls::EndCycle(int kind, KwSNMPError& error)
+{
+    std::weak_ptr<int> alive = alive_;
+    Busy = false;
+    RequestKind = kind;
+    if (error.Code == 0) {
+        SendOk();
+        if (alive.expired())
+            return false;
+    }
+    // A copy, as above: a done handler may delete its request.
+    const KwSNMPDoneEvent done = kind == 0 ? OnGetDone : OnSetDone;
+    if (done)
+        done(this, error);
+    return !alive.expired();
 }
 
 void KwSNMPRequest2Controls::PumpMessages()
@@ -159,7 +178,7 @@ bool KwSNMPRequest2Controls::Get()
         return true;
     }
     try {
-        Request.GetAsync(GetCompletion(), true);
+        Request.GetAsync(Completion(&KwSNMPRequest2Controls::GetDone), true);
     } catch (...) {
         Busy = false;
         throw;
@@ -194,13 +213,14 @@ bool KwSNMPRequest2Controls::SyncGet(const AnsiString& condition)
     return ok;
 }
 
-KwSNMPAsyncDone KwSNMPRequest2Controls::GetCompletion()
+KwSNMPAsyncDone KwSNMPRequest2Controls::Completion(
+    void (KwSNMPRequest2Controls::*step)(KwSNMPError&, KwSNMPVarList&))
 {
     std::weak_ptr<int> alive = alive_;
-    return [this, alive](KwSNMPError& error, KwSNMPVarList& varList) {
+    return [this, alive, step](KwSNMPError& error, KwSNMPVarList& varList) {
         if (alive.expired() || Closing())
             return;
-        GetDone(error, varList);
+        (this->*step)(error, varList);
     };
 }
 
@@ -215,15 +235,8 @@ void KwSNMPRequest2Controls::FinishGet(KwSNMPError& error)
 {
     std::weak_ptr<int> alive = alive_;
     AfterGet();
-    if (alive.expired())
-        return;
-    Busy = false;
-    RequestKind = 0;
-    SendOk();
-    if (alive.expired())
-        return;  // a hook or the result handler deleted the request
-    if (OnGetDone)
-        OnGetDone(this, error);
+    if (!alive.expired())
+        EndCycle(0, error);
 }
 
 void KwSNMPRequest2Controls::GetDone(KwSNMPError& error, KwSNMPVarList&)
@@ -231,10 +244,7 @@ void KwSNMPRequest2Controls::GetDone(KwSNMPError& error, KwSNMPVarList&)
     if (Closing())
         return;
     if (error.Code != 0) {
-        Busy = false;
-        RequestKind = 0;
-        if (OnGetDone)
-            OnGetDone(this, error);
+        EndCycle(0, error);
         return;
     }
     const AnsiString condition = ConditionText();
@@ -264,7 +274,7 @@ void KwSNMPRequest2Controls::GetDone(KwSNMPError& error, KwSNMPVarList&)
         if (alive.expired() || destroying_)
             return;
         if (Request.Enabled) {
-            Request.GetAsync(GetCompletion(), false);
+            Request.GetAsync(Completion(&KwSNMPRequest2Controls::GetDone), false);
             return;
         }
         FinishGet(error);
@@ -312,7 +322,7 @@ bool KwSNMPRequest2Controls::Set(bool reGet, bool fromControls, const AnsiString
         return true;
     }
     try {
-        Request.SetAsync(SetCompletion(), false, varIndexes, values);
+        Request.SetAsync(Completion(&KwSNMPRequest2Controls::SetDone), false, varIndexes, values);
     } catch (...) {
         Busy = false;
         throw;
@@ -320,40 +330,18 @@ bool KwSNMPRequest2Controls::Set(bool reGet, bool fromControls, const AnsiString
     return true;
 }
 
-KwSNMPAsyncDone KwSNMPRequest2Controls::SetCompletion()
-{
-    std::weak_ptr<int> alive = alive_;
-    return [this, alive](KwSNMPError& error, KwSNMPVarList& varList) {
-        if (alive.expired() || Closing())
-            return;
-        SetDone(error, varList);
-    };
-}
-
 void KwSNMPRequest2Controls::SetDone(KwSNMPError& error, KwSNMPVarList&)
 {
     if (Closing())
         return;
     if (error.Code != 0) {
-        Busy = false;
-        RequestKind = 1;
-        if (OnSetDone)
-            OnSetDone(this, error);
+        EndCycle(1, error);
         return;
     }
     std::weak_ptr<int> alive = alive_;
     AfterSet();
-    if (alive.expired())
-        return;
-    Busy = false;
-    RequestKind = 1;
-    SendOk();
-    if (alive.expired())
-        return;  // a hook or the result handler deleted the request
-    if (OnSetDone)
-        OnSetDone(this, error);
-    if (alive.expired() || destroying_)
-        return;  // the done handler deleted the request
+    if (alive.expired() || !EndCycle(1, error) || destroying_)
+        return;  // a hook or a handler deleted the request
     if (Request.VarList.IsTable() && ReGet)
         Get();
 }

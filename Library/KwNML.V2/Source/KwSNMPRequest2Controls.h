@@ -91,12 +91,15 @@ private:
     bool AcceptRow(const AnsiString& condition);
     void RespondIfAccepted(const AnsiString& condition);
     void SendOk();
+    // Ends an asynchronous cycle (kind 0 get, 1 set): the ok record after a success,
+    // then the done event. False when the request went away meanwhile.
+    bool EndCycle(int kind, KwSNMPError& error);
     void FinishGet(KwSNMPError& error);
     void ShowGetException(const AnsiString& message);
     void ShowError(const AnsiString& message);
     bool SyncGet(const AnsiString& condition);
-    KwSNMPAsyncDone GetCompletion();
-    KwSNMPAsyncDone SetCompletion();
+    // The completion handed to the request: `step` runs while this object lives.
+    KwSNMPAsyncDone Completion(void (KwSNMPRequest2Controls::*step)(KwSNMPError&, KwSNMPVarList&));
 
     int pumping_ = 0;
     std::shared_ptr<int> alive_ = std::make_shared<int>(0);
