@@ -92,6 +92,7 @@ char* copyBytes(const OctetStr& s)
 
 Snmp::Engine::~Engine()
 {
+    *alive = false;
     forgetTokensOf(this, nullptr);
     std::vector<TargetSession*> all;
     for (auto& entry : sessions) all.push_back(entry.second.get());
@@ -147,9 +148,10 @@ int Snmp::Engine::sessionFor(const SnmpTarget& target, int command, TargetSessio
     in.callback_magic = nullptr;   // every request carries its own token
     if (v3) {
         // Sessions made for an earlier key set of this user are finished: net-snmp
-        // holds one key set per user name.
-        closeSessionsOfUser(userName);
-        snmp_layer::UsmUserTable::instance().prepareNetSnmpUser(userName, usmUser ? usmUser->generation : 0);
+        // holds one key set per user name. Those of the same key set at other agents stay.
+        unsigned long generation = usmUser ? usmUser->generation : 0;
+        closeStaleSessionsOfUser(userName, generation);
+        snmp_layer::UsmUserTable::instance().prepareNetSnmpUser(userName, generation);
         in.securityName = &userName[0];
         in.securityNameLen = userName.size();
         in.securityModel = SNMP_SEC_MODEL_USM;
@@ -185,6 +187,7 @@ int Snmp::Engine::sessionFor(const SnmpTarget& target, int command, TargetSessio
     created->handle = handle;
     created->key = key;
     created->userName = v3 ? userName : std::string();
+    created->generation = usmUser ? usmUser->generation : 0;
     session = created.get();
     sessions[key] = std::move(created);
     return SNMP_CLASS_SUCCESS;
@@ -215,6 +218,15 @@ void Snmp::Engine::closeSessionsOfUser(const std::string& name)
     std::vector<TargetSession*> doomed;
     for (auto& entry : sessions)
         if (!entry.second->userName.empty() && entry.second->userName == name) doomed.push_back(entry.second.get());
+    for (TargetSession* s : doomed) closeSession(s);
+}
+
+void Snmp::Engine::closeStaleSessionsOfUser(const std::string& name, unsigned long generation)
+{
+    std::vector<TargetSession*> doomed;
+    for (auto& entry : sessions)
+        if (!name.empty() && entry.second->userName == name && entry.second->generation != generation)
+            doomed.push_back(entry.second.get());
     for (TargetSession* s : doomed) closeSession(s);
 }
 
@@ -406,7 +418,8 @@ int Snmp::Engine::processPending()
     }
     expireOverdue();
     int delivered = 0;
-    while (!finished.empty()) {
+    std::shared_ptr<bool> living = alive;
+    while (*living && !finished.empty()) {
         std::shared_ptr<Operation> op = finished.front();
         finished.pop_front();
         ++delivered;

@@ -21,6 +21,7 @@ struct TargetSession {
     void* handle = nullptr;     // net-snmp single-session handle
     std::string key;
     std::string userName;       // SNMPv3 only
+    unsigned long generation = 0;   // of the user's key set it was opened with
 };
 
 // What net-snmp's callback data stands for. net-snmp passes a REPORT's own
@@ -61,6 +62,8 @@ struct Snmp::Engine {
     std::map<std::string, std::unique_ptr<snmp_layer::TargetSession>> sessions;
     std::map<unsigned long, std::shared_ptr<snmp_layer::Operation>> outstanding;
     std::deque<std::shared_ptr<snmp_layer::Operation>> finished;   // async, not yet delivered
+    // Cleared by the destructor, so delivery stops when a callback destroys the engine.
+    std::shared_ptr<bool> alive = std::make_shared<bool>(true);
 
     ~Engine();
     int send(Pdu& pdu, const SnmpTarget& target, int command, bool async, snmp_callback callback,
@@ -71,6 +74,8 @@ struct Snmp::Engine {
     int cancel(unsigned long requestId);
     int cancelAll(const void* data);
     void closeSessionsOfUser(const std::string& name);
+    // Closes the user's sessions made with a key set other than `generation`.
+    void closeStaleSessionsOfUser(const std::string& name, unsigned long generation);
 
 private:
     int sessionFor(const SnmpTarget& target, int command, snmp_layer::TargetSession*& session);

@@ -1,5 +1,8 @@
 // Asynchronous requests: delivered only by SNMPProcessPendingEvents, in any
 // order, never inside a synchronous call, never after cancel; time-outs.
+#include <memory>
+#include <vector>
+
 #include "FreePort.h"
 #include "SnmpTestSession.h"
 
@@ -90,6 +93,39 @@ TEST_F(AsyncDelivery, DestroyingTheEngineEndsOutstandingRequestsAsSessionDestroy
     snmp.reset();
     EXPECT_EQ(result.calls, 1);
     EXPECT_EQ(result.reason, SNMP_CLASS_SESSION_DESTROYED);
+}
+
+// A reply handler that destroys the engine: the engine stops delivering at once,
+// and the requests still queued end as session destroyed.
+struct Destroyer {
+    std::unique_ptr<Snmp>* engine = nullptr;
+    std::vector<int> reasons;
+};
+
+void DestroyOnFirstCall(int reason, Snmp*, Pdu&, SnmpTarget&, void* data)
+{
+    auto* destroyer = static_cast<Destroyer*>(data);
+    destroyer->reasons.push_back(reason);
+    if (destroyer->reasons.size() == 1) destroyer->engine->reset();
+}
+
+TEST_F(AsyncDelivery, ReplyHandlerMayDestroyTheEngine)
+{
+    CTarget target = CommunityTarget(peer.AddressWithPort(), version2c);
+    Destroyer destroyer;
+    destroyer.engine = &snmp;
+    for (int i = 0; i < 3; ++i) {
+        Pdu pdu = OnePdu(kSysDescr);
+        ASSERT_EQ(snmp->get(pdu, target, DestroyOnFirstCall, &destroyer), SNMP_CLASS_SUCCESS);
+    }
+    // A synchronous call reads all three replies into the queue.
+    Pdu sync = OnePdu(kSysName);
+    ASSERT_EQ(snmp->get(sync, target), SNMP_CLASS_SUCCESS);
+    Snmp* engine = snmp.get();
+    engine->SNMPProcessPendingEvents();
+    EXPECT_EQ(snmp, nullptr);
+    EXPECT_EQ(destroyer.reasons,
+              (std::vector<int>{SNMP_CLASS_ASYNC_RESPONSE, SNMP_CLASS_SESSION_DESTROYED, SNMP_CLASS_SESSION_DESTROYED}));
 }
 
 struct Walk {

@@ -107,3 +107,32 @@ TEST_F(Discovery, HappensOnceForManyRequests)
 }
 
 }
+
+// One user name on two agents: each agent keeps its own session, so going back
+// and forth neither repeats discovery nor ends the other agent's requests.
+TEST_F(Discovery, SameUserOnTwoAgentsKeepsBothSessions)
+{
+    vka_test::SnmpdPeer second;
+    std::string error;
+    ASSERT_TRUE(second.Start(&error)) << error;
+    ASSERT_EQ(snmp->usmAddUserName("shaaes", SNMP_AUTHPROTOCOL_HMACSHA, SNMP_PRIVPROTOCOL_AES128, "shapassword",
+                                   "aespassword"), SNMPv3_USM_OK);
+    UTarget first = UserTarget(peer.AddressWithPort(), "shaaes");
+    UTarget other = UserTarget(second.AddressWithPort(), "shaaes");
+    for (int round = 0; round < 2; ++round) {
+        Pdu a = OnePdu(kSysName, SNMP_SECURITY_LEVEL_AUTH_PRIV);
+        ASSERT_EQ(snmp->get(a, first), SNMP_CLASS_SUCCESS);
+        Pdu b = OnePdu(kSysName, SNMP_SECURITY_LEVEL_AUTH_PRIV);
+        ASSERT_EQ(snmp->get(b, other), SNMP_CLASS_SUCCESS);
+    }
+    EXPECT_EQ(snmp->sessions_opened(), 2u);
+
+    // A request still outstanding at the first agent survives one made at the second.
+    AsyncResult result;
+    Pdu async = OnePdu(kSysDescr, SNMP_SECURITY_LEVEL_AUTH_PRIV);
+    ASSERT_EQ(snmp->get(async, first, RecordCallback, &result), SNMP_CLASS_SUCCESS);
+    Pdu sync = OnePdu(kSysName, SNMP_SECURITY_LEVEL_AUTH_PRIV);
+    ASSERT_EQ(snmp->get(sync, other), SNMP_CLASS_SUCCESS);
+    ASSERT_TRUE(PumpUntil(*snmp, [&] { return result.calls > 0; }));
+    EXPECT_EQ(result.reason, SNMP_CLASS_ASYNC_RESPONSE);
+}
