@@ -252,3 +252,21 @@ TEST_F(EditConstraints, LeavingByFocusRefusesAndTakesTheFocusBack)
     EXPECT_EQ(vlan->Text(), "100");
     EXPECT_TRUE(PumpUntil([&] { return vlan->Focused(); }, 3));
 }
+
+// A long pasted text full of characters the type does not allow is cleaned in one go,
+// without a change event for every character removed.
+TEST_F(EditConstraints, PastedTextIsCleanedInOneGo)
+{
+    KwEditConstraint constraints(form, 1);
+    auto* edit = Add<TEdit>("Ed_Number");
+    int changes = 0;
+    edit->OnChange = [&](TObject*) { ++changes; };
+    constraints.Attach("%u", edit);
+    std::string pasted;
+    for (int k = 0; k < 30000; ++k)
+        pasted += k % 1000 == 0 ? '7' : 'x';
+    edit->SetText(AnsiString(pasted));
+    EXPECT_EQ(edit->Text(), AnsiString(std::string(30, '7')));
+    EXPECT_EQ(changes, 1);  // the form's handler sees the cleaned text only
+    EXPECT_EQ(beeps.size(), 1u);
+}

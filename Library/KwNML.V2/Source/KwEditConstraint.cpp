@@ -21,32 +21,32 @@ bool IsPlaceholder(const AnsiString& text)
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsHex(char c) { return IsDigit(c) || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f'); }
 
-// 0-based position of the first character the type does not allow, or -1.
-int FirstMistyped(const KwEditSpecifier& spec, const std::string& text)
+// Whether the type allows c after the characters kept before it.
+bool Fits(const KwEditSpecifier& spec, char c, const std::string& kept)
 {
-    bool pointSeen = false;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        bool fits = true;
-        switch (spec.Type) {
-        case 'f':
-            if (c == '.' && !pointSeen)
-                pointSeen = true;
-            else
-                fits = IsDigit(c) || (c == '-' && i == 0);
-            break;
-        case 'h': fits = IsHex(c); break;
-        case 'i': fits = IsDigit(c) || (c == '-' && i == 0); break;
-        case 'u': fits = IsDigit(c); break;
-        case 'n':
-            fits = IsDigit(c) || (c == spec.Delimiter && i > 0 && text[i - 1] != spec.Delimiter);
-            break;
-        default: break;
-        }
-        if (!fits)
-            return static_cast<int>(i);
+    switch (spec.Type) {
+    case 'f':
+        return IsDigit(c) || (c == '-' && kept.empty()) ||
+               (c == '.' && kept.find('.') == std::string::npos);
+    case 'h': return IsHex(c);
+    case 'i': return IsDigit(c) || (c == '-' && kept.empty());
+    case 'u': return IsDigit(c);
+    case 'n': return IsDigit(c) || (c == spec.Delimiter && !kept.empty() && kept.back() != spec.Delimiter);
+    default: return true;
     }
-    return -1;
+}
+
+// The text without the characters the type does not allow: what removing the first
+// such character over and over leaves, in one pass (a long paste must not nest one
+// change event per character).
+std::string WithoutMistyped(const KwEditSpecifier& spec, const std::string& text)
+{
+    std::string kept;
+    kept.reserve(text.size());
+    for (char c : text)
+        if (Fits(spec, c, kept))
+            kept.push_back(c);
+    return kept;
 }
 
 AnsiString NumberText(double value)
@@ -181,10 +181,9 @@ void KwEditConstraint::EditChange(TObject* sender)
             return;
         }
     }
-    const int bad = FirstMistyped(spec, bytes);
-    if (bad >= 0) {
-        bytes.erase(static_cast<std::size_t>(bad), 1);
-        edit->SetText(AnsiString(bytes));
+    const std::string kept = WithoutMistyped(spec, bytes);
+    if (kept.size() != bytes.size()) {
+        edit->SetText(AnsiString(kept));
         Beep(1000, 200);
         return;
     }
