@@ -61,9 +61,9 @@ void KwTFTPServer::SetListenAddress(const AnsiString& dottedAddress)
 void KwTFTPServer::Start(const AnsiString& RootDirectory, int Port)
 {
     RootDirectory_ = KwTFTPRootDirectory(RootDirectory);
-    Msg_.ServerPort = Port;
     if (Listener_.IsOpen())
-        return;
+        return;  // the port stays the one listened on
+    Msg_.ServerPort = Port;
     const auto fail = [this] {
         Stop();
         throw Exception(TFTPStatusText(TFTPERR_OPEN_SOCKET), TFTPERR_OPEN_SOCKET);
@@ -144,7 +144,12 @@ void KwTFTPServer::ReadRequest()
     }
     Msg_.SendCount = 0;
     ++Msg_.SessionNumber;
+    const std::shared_ptr<bool> alive = Alive_;
     auto session = std::make_shared<_TFTPSession>(RootDirectory_, OnStatus_, Msg_, from, ListenAddress_);
+    if (!*alive) {
+        session->DetachStatusHandler();  // its first status deleted the server
+        return;
+    }
     Sessions_.push_back(session);
     session->Begin();
 }

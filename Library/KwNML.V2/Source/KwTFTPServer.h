@@ -30,7 +30,8 @@ public:
     void SetTimeout(int Timeout, int Retries);
     void SetOnStatus(KwTFTPStatusEvent OnStatus);
     // Serves `RootDirectory` on UDP `Port` (0 picks a free port, see ServerPort). A
-    // running server only changes its folder. An empty folder serves nothing.
+    // running server only changes its folder and keeps its port. An empty folder
+    // serves nothing.
     // Throws Exception with the text of -1109 when the port cannot be opened.
     void Start(const AnsiString& RootDirectory, int Port);
     // Closes the listening socket and waits up to 10000 ms, pumping messages, for the

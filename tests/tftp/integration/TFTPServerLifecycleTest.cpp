@@ -186,3 +186,32 @@ TEST_F(Lifecycle, SessionsCountFromZeroAndCarryTheRequest)
         EXPECT_EQ(last.Text, TFTPStatusText(TFTP_DISCONNECTED));
     }
 }
+
+TEST_F(Lifecycle, HandlerThatDeletesTheServerOnConnectEndsTheRequestQuietly)
+{
+    WriteFileBytes(root / "x.txt", "x");
+    status.Also = [this](KwTFTPMsg& msg, bool&) {
+        if (msg.Code == TFTP_CONNECTED)
+            server.reset();
+    };
+    RawTftpClient client;
+    client.SendRequest(port, 1, "x.txt");
+    ASSERT_TRUE(PumpUntil([&] { return !server; }, kWait));
+    EXPECT_FALSE(client.Receive(300).has_value());
+    EXPECT_EQ(status.Codes, std::vector<int>{TFTP_CONNECTED});
+}
+
+TEST_F(Lifecycle, RestartWithAnotherPortKeepsReportingTheListeningPort)
+{
+    TempFolder other;
+    server->Start(AnsiString(other.Path()), 0);
+    EXPECT_EQ(server->Template().ServerPort, port);
+    WriteFileBytes(other / "p.txt", "p");
+    RawTftpClient client;
+    client.SendRequest(port, 1, "p.txt");
+    auto data = client.Receive(kWait);
+    ASSERT_EQ(OpcodeOf(data), 3);
+    client.SendAck(data->FromPort, 1);
+    ASSERT_TRUE(WaitForSessionsGone());
+    EXPECT_EQ(status.Records.back().ServerPort, port);
+}

@@ -69,3 +69,11 @@ TEST(TFTPSourceFile, ReadsBlocksAndRefusesFoldersAndMissingFiles)
     EXPECT_FALSE(source.Open(folder / "none"));
     EXPECT_EQ(source.Read(block, 512), -1);
 }
+
+TEST(TFTPSourceFile, RefusesAPipeWithoutWaitingForAWriter)
+{
+    TempFolder folder;
+    ASSERT_EQ(::mkfifo((folder / "pipe").c_str(), 0600), 0);
+    KwTFTPSourceFile source;
+    EXPECT_FALSE(source.Open(folder / "pipe"));
+}
