@@ -269,4 +269,13 @@ TEST_F(EditConstraints, PastedTextIsCleanedInOneGo)
     EXPECT_EQ(edit->Text(), AnsiString(std::string(30, '7')));
     EXPECT_EQ(changes, 1);  // the form's handler sees the cleaned text only
     EXPECT_EQ(beeps.size(), 1u);
+
+    // Exit characters too: all of them go, and the focus moves on once.
+    auto* next = Add<TEdit>("Ed_Exit");
+    constraints.Attach("%u{e.}", next);
+    std::string dotted;
+    for (int k = 0; k < 15000; ++k)
+        dotted += k % 1000 == 0 ? "7." : "..";
+    next->SetText(AnsiString(dotted));
+    EXPECT_EQ(next->Text(), AnsiString(std::string(15, '7')));
 }

@@ -172,14 +172,12 @@ void KwEditConstraint::EditChange(TObject* sender)
     const KwEditSpecifier spec = record->Spec;
     std::string bytes = text.ToStdString();
 
-    if (spec.ExitChar != 0) {
-        const std::size_t at = bytes.find(spec.ExitChar);
-        if (at != std::string::npos) {
-            bytes.erase(at, 1);
-            edit->SetText(AnsiString(bytes));
-            MoveToNextControl();
-            return;
-        }
+    if (spec.ExitChar != 0 && bytes.find(spec.ExitChar) != std::string::npos) {
+        // Every exit character goes at once; the focus moves on once.
+        bytes.erase(std::remove(bytes.begin(), bytes.end(), spec.ExitChar), bytes.end());
+        edit->SetText(AnsiString(bytes));
+        MoveToNextControl();
+        return;
     }
     const std::string kept = WithoutMistyped(spec, bytes);
     if (kept.size() != bytes.size()) {
