@@ -1,9 +1,11 @@
 // The engine boots counter file.
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -93,6 +95,26 @@ TEST_F(BootCounterFile, UnwritableFolderFailsToSaveAndLeavesTheOldFile)
     unsigned int boots = 0;
     ASSERT_EQ(getBootCounter(file, engine, boots), SNMPv3_OK);
     EXPECT_EQ(boots, 5u);
+}
+
+TEST_F(BootCounterFile, FullDiskFailsToSaveAndLeavesTheOldFile)
+{
+    ASSERT_EQ(saveBootCounter(file, engine, 5), SNMPv3_OK);
+    // Files of this process may not grow at all from here on, even for root.
+    auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit none = saved;
+    none.rlim_cur = 0;
+    setrlimit(RLIMIT_FSIZE, &none);
+    int status = saveBootCounter(file, engine, 6);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previous);
+    EXPECT_EQ(status, SNMPv3_FILECREATE_ERROR);
+    unsigned int boots = 0;
+    ASSERT_EQ(getBootCounter(file, engine, boots), SNMPv3_OK);
+    EXPECT_EQ(boots, 5u);
+    EXPECT_EQ(FilesInFolder(), 1u) << "the temporary file is removed";
 }
 
 TEST_F(BootCounterFile, MissingFolderFailsToSave)
