@@ -36,6 +36,18 @@ protected:
     {
         return PumpUntil([&] { return server->SessionCount() == 0; }, maxMs);
     }
+    // Asks to upload `name` and sends its first full block, acknowledged; the
+    // session's port goes to `sessionPort`.
+    void UploadFirstBlock(RawTftpClient& client, const std::string& name, std::uint16_t& sessionPort)
+    {
+        client.SendRequest(port, 2, name);
+        auto ack = client.Receive(5000);
+        ASSERT_TRUE(ack && ack->Opcode() == 4);
+        sessionPort = ack->FromPort;
+        client.SendData(sessionPort, 1, PatternBytes(512));
+        auto next = client.Receive(5000);
+        ASSERT_TRUE(next && next->Opcode() == 4 && next->Block() == 1);
+    }
     // The codes reported by the session with the given serial.
     std::vector<int> CodesOfSession(int number) const
     {

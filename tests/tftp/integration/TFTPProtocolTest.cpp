@@ -283,12 +283,9 @@ TEST_F(Protocol, PeerErrorEndsTheTransferAndKeepsTheEarlierFile)
 {
     WriteFileBytes(root / "cfg.dcf", "earlier");
     RawTftpClient client;
-    client.SendRequest(port, 2, "cfg.dcf");
-    auto ack = client.Receive(kWait);
-    ASSERT_EQ(OpcodeOf(ack), 4);
-    client.SendData(ack->FromPort, 1, PatternBytes(512));
-    ASSERT_EQ(OpcodeOf(client.Receive(kWait)), 4);
-    client.SendError(ack->FromPort, 3);
+    std::uint16_t session = 0;
+    ASSERT_NO_FATAL_FAILURE(UploadFirstBlock(client, "cfg.dcf", session));
+    client.SendError(session, 3);
     ASSERT_TRUE(WaitForSessionsGone());
     EXPECT_EQ(CodesOfSession(0), (std::vector<int>{1, 2, 2, -1104, 0}));
     EXPECT_EQ(ReadFileBytes(root / "cfg.dcf"), "earlier");
@@ -299,11 +296,8 @@ TEST_F(Protocol, SilentWriterTimesOutAndKeepsTheEarlierFile)
 {
     WriteFileBytes(root / "cfg.dcf", "earlier");
     RawTftpClient client;
-    client.SendRequest(port, 2, "cfg.dcf");
-    auto ack = client.Receive(kWait);
-    ASSERT_EQ(OpcodeOf(ack), 4);
-    client.SendData(ack->FromPort, 1, PatternBytes(512));
-    ASSERT_EQ(OpcodeOf(client.Receive(kWait)), 4);
+    std::uint16_t session = 0;
+    ASSERT_NO_FATAL_FAILURE(UploadFirstBlock(client, "cfg.dcf", session));
     ASSERT_TRUE(WaitForSessionsGone());
     EXPECT_EQ(CodesOfSession(0), (std::vector<int>{1, 2, 2, -1113, 0}));
     EXPECT_FALSE(client.Receive(kQuiet));  // write transfers are not retransmitted
