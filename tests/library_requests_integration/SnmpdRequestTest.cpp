@@ -324,13 +324,10 @@ void PrintTo(const V3Case& c, std::ostream* out)
     *out << c.User;
 }
 
-class SnmpdV3 : public SnmpdRequests, public ::testing::WithParamInterface<V3Case> {};
-
-TEST_P(SnmpdV3, GetAndSet)
+// A request aimed at the agent as the case's SNMPv3 user.
+void AimAs(KwSNMPRequest& request, unsigned short port, const V3Case& c)
 {
-    const V3Case& c = GetParam();
-    KwSNMPRequest request;
-    Aim(request, peer->Port(), 3);
+    Aim(request, port, 3);
     request.Security.SecurityModel = 3;
     request.Security.SecurityName = c.User;
     request.Security.SecurityLevel = c.Level;
@@ -338,6 +335,15 @@ TEST_P(SnmpdV3, GetAndSet)
     request.Security.PrivProtocol = c.Priv;
     request.Security.AuthPassword = c.AuthPass;
     request.Security.PrivPassword = c.PrivPass;
+}
+
+class SnmpdV3 : public SnmpdRequests, public ::testing::WithParamInterface<V3Case> {};
+
+TEST_P(SnmpdV3, GetAndSet)
+{
+    const V3Case& c = GetParam();
+    KwSNMPRequest request;
+    AimAs(request, peer->Port(), c);
     LoadSystemGroup(request);
     std::vector<int> codes;
     request.OnResult = [&](const KwSNMPError& e) { codes.push_back(e.Code); };
@@ -369,22 +375,18 @@ INSTANTIATE_TEST_SUITE_P(
                       V3Case{"shauser", 2, 3, 1, "shapassword", ""},
                       V3Case{"md5des", 3, 2, 2, "md5password", "despassword"},
                       V3Case{"shades", 3, 3, 2, "shapassword", "despassword"},
-                      V3Case{"shaaes", 3, 3, 4, "shapassword", "aespassword"}));
+                      V3Case{"shaaes", 3, 3, 4, "shapassword", "aespassword"}),
+    [](const ::testing::TestParamInfo<V3Case>& info) { return std::string(info.param.User); });
 
 struct ReportCase {
     bool MayTimeOut;  // an agent may drop a request it cannot decrypt
-    const char* User;
-    int Level;
-    int Auth;
-    int Priv;
-    const char* AuthPass;
-    const char* PrivPass;
+    V3Case As;
 };
 
 // Readable, stable test names.
 void PrintTo(const ReportCase& c, std::ostream* out)
 {
-    *out << c.User << " level " << c.Level;
+    *out << c.As.User << " level " << c.As.Level;
 }
 
 class SnmpdReports : public SnmpdRequests, public ::testing::WithParamInterface<ReportCase> {};
@@ -399,16 +401,9 @@ TEST_P(SnmpdReports, FailWithTheirSecurityCodeNeverWithACounter)
 {
     const ReportCase& c = GetParam();
     KwSNMPRequest request;
-    Aim(request, peer->Port(), 3);
+    AimAs(request, peer->Port(), c.As);
     request.Timeout = 50;
     request.Retries = 0;
-    request.Security.SecurityModel = 3;
-    request.Security.SecurityName = c.User;
-    request.Security.SecurityLevel = c.Level;
-    request.Security.AuthProtocol = c.Auth;
-    request.Security.PrivProtocol = c.Priv;
-    request.Security.AuthPassword = c.AuthPass;
-    request.Security.PrivPassword = c.PrivPass;
     LoadList(request, {{"1.3.6.1.2.1.1.3", SX_TIMETICKS, AC_READONLY}}, SVT_SV, 0);
     std::vector<int> codes;
     request.OnResult = [&](const KwSNMPError& e) { codes.push_back(e.Code); };
@@ -416,7 +411,7 @@ TEST_P(SnmpdReports, FailWithTheirSecurityCodeNeverWithACounter)
     request.Get(ok, true);
     EXPECT_FALSE(ok);
     ASSERT_EQ(codes.size(), 1u);
-    EXPECT_TRUE(IsSecurityFailure(codes[0], c.MayTimeOut)) << c.User << " gave " << codes[0];
+    EXPECT_TRUE(IsSecurityFailure(codes[0], c.MayTimeOut)) << c.As.User << " gave " << codes[0];
     EXPECT_EQ(Value(request, 0), "(NULL)");
 
     // The same asynchronously: done receives the code.
@@ -424,17 +419,18 @@ TEST_P(SnmpdReports, FailWithTheirSecurityCodeNeverWithACounter)
     bool called = false;
     request.GetAsync([&](KwSNMPError& e, KwSNMPVarList&) { received = e; called = true; }, true);
     ASSERT_TRUE(PumpUntil([&] { return called; }));
-    EXPECT_TRUE(IsSecurityFailure(received.Code, c.MayTimeOut)) << c.User << " gave " << received.Code;
+    EXPECT_TRUE(IsSecurityFailure(received.Code, c.MayTimeOut)) << c.As.User << " gave " << received.Code;
     EXPECT_TRUE(received.Last);
     EXPECT_EQ(request.Pending, 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Users, SnmpdReports,
-    ::testing::Values(ReportCase{false, "nosuchuser", 1, 1, 1, "", ""},
-                      ReportCase{false, "stranger", 2, 3, 1, "strangerpass", ""},
-                      ReportCase{false, "md5user", 2, 2, 1, "wrongpassword", ""},
-                      ReportCase{true, "md5des", 3, 2, 2, "md5password", "wrongprivpass"}));
+    ::testing::Values(ReportCase{false, {"nosuchuser", 1, 1, 1, "", ""}},
+                      ReportCase{false, {"stranger", 2, 3, 1, "strangerpass", ""}},
+                      ReportCase{false, {"md5user", 2, 2, 1, "wrongpassword", ""}},
+                      ReportCase{true, {"md5des", 3, 2, 2, "md5password", "wrongprivpass"}}),
+    [](const ::testing::TestParamInfo<ReportCase>& info) { return std::string(info.param.As.User); });
 
 TEST_F(SnmpdRequests, AsynchronousGetAndWalk)
 {

@@ -15,16 +15,6 @@ std::vector<std::string> OidsOf(const Pdu& pdu)
     return oids;
 }
 
-int CodeOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const Exception& e) {
-        return e.HelpContext;
-    }
-    return 0;
-}
-
 TEST(PduBuild, ScalarsGetTheirInstance)
 {
     KwSNMPRequest request;

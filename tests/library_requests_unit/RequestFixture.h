@@ -1,10 +1,12 @@
 #pragma once
 // A request over a list built from a small descriptor table, for conversion tests.
+#include <functional>
 #include <initializer_list>
 #include <vector>
 
 #include "KwSNMPRequest.h"
 #include "KwSNMPVar.h"
+#include "SysUtils.h"
 
 struct VarSpec {
     const char* Oid;
@@ -31,4 +33,15 @@ inline void LoadList(KwSNMPRequest& request, std::initializer_list<VarSpec> spec
 inline AnsiString& ValueOf(KwSNMPRequest& request, int index)
 {
     return *request.VarList.Item(index).Value;
+}
+
+// The code of the library exception the action raises, 0 when it raises none.
+inline int CodeOf(const std::function<void()>& action)
+{
+    try {
+        action();
+    } catch (const Exception& e) {
+        return e.HelpContext;
+    }
+    return 0;
 }

@@ -8,16 +8,6 @@
 #include "SysUtils.h"
 
 namespace {
-int CodeOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const Exception& e) {
-        return e.HelpContext;
-    }
-    return 0;
-}
-
 TEST(VariableRefs, Expansion)
 {
     KwIntOption table[] = {{1, "Enable"}, {0, nullptr}};
