@@ -56,20 +56,31 @@ TEST(QtDialogService, TextWithHighBytesReachesTheBoxAsLatin1)
     EXPECT_EQ(QString::fromLatin1("Caf\xe9"), text);
 }
 
+// Types `name` into the file dialog's name field, as a user does, and accepts the
+// dialog once it is up. (QFileDialog::selectFile leaves the field alone while it has
+// the focus, so it cannot stand in for typing.)
+void AnswerFileDialogWith(const QString& name)
+{
+    WhenLoopRuns([=] {
+        QFileDialog* dialog = OpenDialog<QFileDialog>();
+        if (!dialog) {
+            AnswerFileDialogWith(name);
+            return;
+        }
+        auto* field = dialog->findChild<QLineEdit*>("fileNameEdit");
+        if (field)
+            field->setText(name);
+        QMetaObject::invokeMethod(dialog, "accept");
+        if (dialog->isVisible())
+            dialog->reject();  // the name was refused: the test sees no file chosen
+    }, 10);
+}
+
 TEST(QtDialogService, SaveDialogReturnsTheChosenNameWithTheDefaultExtension)
 {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
-    std::function<void()> answer = [&] {
-        QFileDialog* dialog = OpenDialog<QFileDialog>();
-        if (!dialog) {
-            WhenLoopRuns(answer, 10);
-            return;
-        }
-        dialog->selectFile(folder.path() + "/backup");
-        QMetaObject::invokeMethod(dialog, "accept");
-    };
-    WhenLoopRuns(answer, 10);
+    AnswerFileDialogWith("backup");
     TSaveDialog save(nullptr);
     save.SetFilter("Config files|*.cfg|All files|*.*");
     save.SetDefaultExt("cfg");
