@@ -198,5 +198,11 @@ TEST(Request, SetThatFailsWhilePreparingRestoresTheList)
     EXPECT_EQ(ValueOf(request, 0), "1");
     EXPECT_EQ(ValueOf(request, 1), "2");
     EXPECT_EQ(request.VarList.Item(2).Access, AC_READWRITE);
+
+    EXPECT_THROW(request.SetAsync(nullptr, false, "0,1", &values), Exception);
+    EXPECT_EQ(ValueOf(request, 0), "1");
+    EXPECT_EQ(ValueOf(request, 1), "2");
+    EXPECT_EQ(request.VarList.Item(2).Access, AC_READWRITE);
+    EXPECT_EQ(request.Pending, 0);
 }
 } // namespace

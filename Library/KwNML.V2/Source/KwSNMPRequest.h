@@ -104,8 +104,8 @@ private:
     bool ChooseOperation(int& operation, const KwSNMPAsyncDone* done);
     void ReportFailure(int code, const AnsiString& message);
     void MarkForSet(const AnsiString& varIndexes, TStrings* values);
-    void PrepareSet(const AnsiString& varIndexes, TStrings* values, UTarget& utarget,
-                    CTarget& ctarget, SnmpTarget*& target, Pdu& pdu);
+    void PrepareSet(const KwSNMPVarList& kept, const AnsiString& varIndexes, TStrings* values,
+                    UTarget& utarget, CTarget& ctarget, SnmpTarget*& target, Pdu& pdu);
     Pairing PairingOf(const Pdu& pdu) const;
     void StoreResponse(const Pdu& response, const Pairing& pairing, Outcome& outcome,
                        bool noSuchNameRule);

@@ -33,12 +33,7 @@ void KwSNMPRequest::SetAsync(KwSNMPAsyncDone done, bool readResponse,
     CTarget ctarget;
     SnmpTarget* target = nullptr;
     Pdu pdu;
-    try {
-        PrepareSet(varIndexes, values, utarget, ctarget, target, pdu);
-    } catch (...) {
-        VarList.RestoreFrom(kept);
-        throw;
-    }
+    PrepareSet(kept, varIndexes, values, utarget, ctarget, target, pdu);
     VarList.RestoreFrom(kept);
     SendAsync(OpSet, pdu, *target, readResponse, std::move(done));
 }

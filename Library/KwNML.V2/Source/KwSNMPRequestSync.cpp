@@ -101,17 +101,22 @@ void KwSNMPRequest::MarkForSet(const AnsiString& varIndexes, TStrings* values)
     }
 }
 
-// Steps shared by both sets; on any failure the list gets its marks and values back.
-void KwSNMPRequest::PrepareSet(const AnsiString& varIndexes, TStrings* values,
-                               UTarget& utarget, CTarget& ctarget, SnmpTarget*& target,
-                               Pdu& pdu)
+// Steps shared by both sets; on any failure the list gets the kept marks and values back.
+void KwSNMPRequest::PrepareSet(const KwSNMPVarList& kept, const AnsiString& varIndexes,
+                               TStrings* values, UTarget& utarget, CTarget& ctarget,
+                               SnmpTarget*& target, Pdu& pdu)
 {
-    MarkForSet(varIndexes, values);
-    for (int i = 0; i < VarList.Count(); ++i)
-        CalcValue(i, false);
-    RequireSession();
-    BuildTarget(utarget, ctarget, target);
-    BuildPdu(2, pdu);
+    try {
+        MarkForSet(varIndexes, values);
+        for (int i = 0; i < VarList.Count(); ++i)
+            CalcValue(i, false);
+        RequireSession();
+        BuildTarget(utarget, ctarget, target);
+        BuildPdu(2, pdu);
+    } catch (...) {
+        VarList.RestoreFrom(kept);
+        throw;
+    }
 }
 
 bool KwSNMPRequest::Set(bool& ok, bool readResponse, const AnsiString& varIndexes,
@@ -128,12 +133,7 @@ bool KwSNMPRequest::Set(bool& ok, bool readResponse, const AnsiString& varIndexe
     CTarget ctarget;
     SnmpTarget* target = nullptr;
     Pdu pdu;
-    try {
-        PrepareSet(varIndexes, values, utarget, ctarget, target, pdu);
-    } catch (...) {
-        VarList.RestoreFrom(kept);
-        throw;
-    }
+    PrepareSet(kept, varIndexes, values, utarget, ctarget, target, pdu);
     const Pairing pairing = PairingOf(pdu);
     const int status = KwSNMPSession->set(pdu, *target);
     // The marks, the given values and the computed values last for this PDU only.
