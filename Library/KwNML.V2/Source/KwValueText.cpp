@@ -7,16 +7,26 @@
 #include <cstring>
 #include <limits>
 
-std::uint32_t KwReadDecimal(const std::string& text)
+namespace {
+// Position after the leading white space and one optional sign.
+std::size_t SkipSpaceAndSign(const std::string& text, bool& negative)
 {
     std::size_t pos = 0;
     while (pos < text.size() && std::isspace(static_cast<unsigned char>(text[pos])))
         ++pos;
-    bool negative = false;
+    negative = false;
     if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
         negative = text[pos] == '-';
         ++pos;
     }
+    return pos;
+}
+} // namespace
+
+std::uint32_t KwReadDecimal(const std::string& text)
+{
+    bool negative = false;
+    std::size_t pos = SkipSpaceAndSign(text, negative);
     std::uint32_t value = 0;
     for (; pos < text.size() && text[pos] >= '0' && text[pos] <= '9'; ++pos)
         value = value * 10u + static_cast<std::uint32_t>(text[pos] - '0');
@@ -129,14 +139,8 @@ std::string KwUpToZero(const std::string& bytes)
 
 double KwReadFloat(const std::string& text)
 {
-    std::size_t pos = 0;
-    while (pos < text.size() && std::isspace(static_cast<unsigned char>(text[pos])))
-        ++pos;
     bool negative = false;
-    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
-        negative = text[pos] == '-';
-        ++pos;
-    }
+    const std::size_t pos = SkipSpaceAndSign(text, negative);
     // Only plain decimal notation: digits, one point, an exponent.
     const char* first = text.data() + pos;
     const char* last = text.data() + text.size();
