@@ -5,6 +5,8 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QKeyEvent>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -344,8 +346,8 @@ TEST(PageControlRules, OnChangeOnlyForTheUsersTabChange)
     pages->SetActivePageIndex(0);
     EXPECT_EQ(0, changes.count);
     EXPECT_EQ(list, pages->ActivePage());
-    auto* tabs = qobject_cast<QTabWidget*>(pages->Widget());
-    tabs->setCurrentIndex(1);  // what a click on the tab does
+    QTabBar* bar = qobject_cast<QTabWidget*>(pages->Widget())->tabBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(1).center());
     EXPECT_EQ(1, changes.count);
     EXPECT_EQ(ports, pages->ActivePage());
     EXPECT_EQ(1, ports->PageIndex());
