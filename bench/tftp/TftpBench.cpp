@@ -10,81 +10,34 @@
 // which needs root (as non-root it refuses to start and the bench says so).
 // A ratio above 1 means the module's server is slower than in.tftpd.
 #include "KwTFTPServer.h"
+#include "TftpTestFiles.h"
+#include "TftpTestLoop.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QEventLoop>
 #include <QProcess>
-#include <QTimer>
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <netinet/in.h>
-#include <sstream>
 #include <string>
-#include <sys/socket.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
 namespace {
-std::uint16_t FreePort()
-{
-    const int fd = ::socket(AF_INET, SOCK_DGRAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t length = sizeof address;
-    ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
-    ::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length);
-    ::close(fd);
-    return ntohs(address.sin_port);
-}
-
-// Pumps the event loop (our server runs in it) until `done` or `maxMs`.
-bool PumpUntil(const std::function<bool()>& done, int maxMs)
-{
-    QElapsedTimer clock;
-    clock.start();
-    QTimer wake;
-    wake.start(5);
-    while (!done() && clock.elapsed() < maxMs)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    return done();
-}
-
-std::string ReadAll(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
-}
-
 // Fetches `remote` into `localPath` with tftp-hpa's client; milliseconds, -1 on failure.
 double Fetch(std::uint16_t port, const std::string& remote, const std::string& localPath)
 {
     ::unlink(localPath.c_str());
-    QProcess client;
-    client.setProcessChannelMode(QProcess::MergedChannels);
     QElapsedTimer clock;
     clock.start();
-    client.start("tftp", {"127.0.0.1", QString::number(port)});
-    if (!client.waitForStarted(5000))
-        return -1;
-    const std::string script = "mode octet\nget " + remote + " " + localPath + "\nquit\n";
-    client.write(script.data(), static_cast<qint64>(script.size()));
-    client.closeWriteChannel();
-    if (!PumpUntil([&] { return client.state() == QProcess::NotRunning; }, 600000)) {
-        client.kill();
-        client.waitForFinished(5000);
-        return -1;
-    }
+    const ProcessResult run = RunPumping("tftp", {"127.0.0.1", QString::number(port)},
+                                         "mode octet\nget " + remote + " " + localPath + "\nquit\n", 600000);
     const double ms = clock.nsecsElapsed() / 1e6;
-    const QByteArray output = client.readAll();
-    if (output.contains("rror") || output.contains("timed out")) {
-        std::fprintf(stderr, "tftp: %s\n", output.constData());
+    if (!run.Finished || run.Output.find("rror") != std::string::npos ||
+        run.Output.find("timed out") != std::string::npos) {
+        std::fprintf(stderr, "tftp: %s\n", run.Output.c_str());
         return -1;
     }
     return ms;
@@ -123,10 +76,10 @@ int main(int argc, char** argv)
     KwTFTPServer server(nullptr);
     server.SetListenAddress("127.0.0.1");
     server.SetTimeout(300, 3);
-    const std::uint16_t ourPort = FreePort();
+    const std::uint16_t ourPort = FreeUdpPort();
     server.Start(folder.c_str(), ourPort);
 
-    const std::uint16_t hpaPort = FreePort();
+    const std::uint16_t hpaPort = FreeUdpPort();
     QProcess reference;
     reference.setProcessChannelMode(QProcess::MergedChannels);
     reference.start("in.tftpd", {"-L", "-a", QString("127.0.0.1:%1").arg(hpaPort), "-s",
@@ -145,9 +98,9 @@ int main(int argc, char** argv)
     bool identical = true;
     for (int round = 0; round < rounds; ++round) {
         const double a = Fetch(ourPort, "bench.bin", received);
-        identical = identical && ReadAll(received) == content;
+        identical = identical && ReadFileBytes(received) == content;
         const double b = Fetch(hpaPort, "bench.bin", received);
-        identical = identical && ReadAll(received) == content;
+        identical = identical && ReadFileBytes(received) == content;
         if (a < 0 || b < 0) {
             std::fprintf(stderr, "a transfer failed in round %d\n", round + 1);
             return 1;

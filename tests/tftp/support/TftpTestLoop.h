@@ -1,12 +1,14 @@
 #pragma once
 // Running the Qt event loop in the test while peers work beside it.
+#include "FreePort.h"
+
 #include <QStringList>
 #include <cstdint>
 #include <functional>
 #include <string>
 
 // A UDP port on 127.0.0.1 that was free a moment ago.
-std::uint16_t FreeUdpPort();
+using vka_test::FreeUdpPort;
 
 // Processes Qt events until `done` holds or `maxMs` have passed; the final `done`.
 bool PumpUntil(const std::function<bool()>& done, int maxMs);
