@@ -16,6 +16,9 @@ struct CountScope {
     bool& flag_;
     bool old_;
 };
+
+// Items deleted so far: while it stands still, no item went away.
+unsigned long itemsDeleted = 0;
 }  // namespace
 
 // --- image list ----------------------------------------------------------------
@@ -118,6 +121,7 @@ TListItem::TListItem(TListView* view, QTreeWidgetItem* row) : view_(view), row_(
 
 TListItem::~TListItem()
 {
+    ++itemsDeleted;
     subItems_->OnChange = nullptr;
     CountScope deleting(view_->deleting_);
     QTreeWidget* tree = view_->tree_;
@@ -475,13 +479,22 @@ void TListView::SelectionChanged(const QItemSelection& selected, const QItemSele
             changes.emplace_back(ItemOf(tree_->topLevelItem(row)), false);
     for (int row : on)
         changes.emplace_back(ItemOf(tree_->topLevelItem(row)), true);
+    // A handler may delete items (a list reloaded when its selection moves): those
+    // hear nothing more.
+    const unsigned long deletedBefore = itemsDeleted;
+    auto listed = [&](TListItem* item) {
+        if (itemsDeleted == deletedBefore)
+            return item != nullptr;
+        for (int row = 0; row < tree_->topLevelItemCount(); ++row)
+            if (ItemOf(tree_->topLevelItem(row)) == item)
+                return true;
+        return false;
+    };
     FromQt([&] {
         for (auto& [item, isSelected] : changes) {
-            if (!item)
-                continue;
-            if (OnSelectItem)
+            if (OnSelectItem && listed(item))
                 OnSelectItem(this, item, isSelected);
-            if (OnChange)
+            if (OnChange && listed(item))
                 OnChange(this, item, ctState);
         }
     });

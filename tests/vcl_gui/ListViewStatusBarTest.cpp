@@ -75,6 +75,25 @@ TEST(ListViewRules, UserClicksSelectAndDeselectAndClickFollowsTheSelection)
     EXPECT_EQ(std::make_pair(AnsiString("00:11:22:33:44:55"), false), log.events.back());
 }
 
+TEST(ListViewRules, ItemsDeletedByASelectionHandlerGetNoFurtherEvents)
+{
+    ShownForm f;
+    TListView* list = MakeList(f);
+    list->SetItemIndex(0);
+    std::vector<std::pair<TListItem*, bool>> seen;
+    list->OnSelectItem = [&](TObject*, TListItem* item, bool selected) {
+        seen.emplace_back(item, selected);
+        if (!selected)
+            list->Items()->Clear();  // the rows are reloaded when the selection leaves one
+    };
+    TListItem* first = list->Items()->Item(0);
+    list->SetItemIndex(2);
+    ASSERT_EQ(1u, seen.size());
+    EXPECT_EQ(std::make_pair(first, false), seen[0]);
+    EXPECT_EQ(0, list->Items()->Count());
+    EXPECT_EQ(nullptr, list->Selected());
+}
+
 TEST(ListViewRules, ExceptionInOnSelectItemSetByCodeReachesTheCaller)
 {
     ShownForm f;
