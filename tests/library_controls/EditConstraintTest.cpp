@@ -279,3 +279,22 @@ TEST_F(EditConstraints, PastedTextIsCleanedInOneGo)
     next->SetText(AnsiString(dotted));
     EXPECT_EQ(next->Text(), AnsiString(std::string(15, '7')));
 }
+
+// A form handler chained from a constraint may take the constraint off its own edit.
+TEST_F(EditConstraints, ChainedHandlerMayRemoveTheConstraint)
+{
+    KwEditConstraint constraints(form, 1);
+    auto* edit = Add<TEdit>("Ed_Free");
+    auto kept = std::make_shared<std::string>("handled");
+    std::string seen;
+    edit->OnExit = [&constraints, &seen, kept](TObject* sender) {
+        constraints.Remove(static_cast<TEdit*>(sender));
+        seen = *kept;
+    };
+    constraints.Attach("%u", edit);
+    edit->SetText("12");
+    Leave(edit);
+    EXPECT_EQ(seen, "handled");
+    EXPECT_EQ(constraints.Find(edit), nullptr);
+    EXPECT_EQ(edit->Text(), "12");
+}

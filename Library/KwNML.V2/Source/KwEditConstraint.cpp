@@ -148,7 +148,7 @@ void KwEditConstraint::MoveToNextControl()
         PostMessage(form->Handle(), WM_NEXTDLGCTL, 0, 0);
 }
 
-bool KwEditConstraint::ChainRefused(const TNotifyEvent& handler, TEdit* edit)
+bool KwEditConstraint::ChainRefused(TNotifyEvent handler, TEdit* edit)
 {
     if (!handler)
         return false;

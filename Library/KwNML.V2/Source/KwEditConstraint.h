@@ -58,8 +58,9 @@ private:
     void AttachParsed(const KwEditSpecifier& spec, TEdit* edit);
     void MoveToNextControl();
     void Refuse(_EditConstraint_s& record, int code, const AnsiString& message);
-    // Calls a chained handler; true when it refused the text (Tag -1).
-    bool ChainRefused(const TNotifyEvent& handler, TEdit* edit);
+    // Calls a chained handler (a copy: the handler may remove the edit's record, and
+    // with it the handler itself); true when it refused the text (Tag -1).
+    bool ChainRefused(TNotifyEvent handler, TEdit* edit);
 
     TComponent* owner_;
     std::vector<std::unique_ptr<_EditConstraint_s>> records_;
