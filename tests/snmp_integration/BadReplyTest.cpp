@@ -97,6 +97,26 @@ TEST_F(BadReply, ReplyToAnotherRequestIdTimesOutSynchronously)
     EXPECT_TRUE(get[0].has_no_value());
 }
 
+TEST_F(BadReply, SilentAgentIsAskedRetriesPlusOneTimes)
+{
+    target.set_timeout(10);
+    target.set_retry(2);
+    auto sendsSeen = [&] {
+        int count = 0;
+        while (responder.Receive(nullptr, 300)) ++count;
+        return count;
+    };
+    Pdu get = OnePdu(kSysName);
+    EXPECT_EQ(snmp->get(get, target), SNMP_CLASS_TIMEOUT);
+    EXPECT_EQ(sendsSeen(), 3);
+
+    Pdu async = OnePdu(kSysName);
+    ASSERT_EQ(snmp->get(async, target, RecordCallback, &result), SNMP_CLASS_SUCCESS);
+    ASSERT_TRUE(PumpUntil(*snmp, [&] { return result.calls > 0; }));
+    EXPECT_EQ(result.reason, SNMP_CLASS_TIMEOUT);
+    EXPECT_EQ(sendsSeen(), 3);
+}
+
 TEST_F(BadReply, MissingBindingsAreNoValueWithTheRequestedOids)
 {
     Pdu request;
