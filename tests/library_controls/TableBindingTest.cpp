@@ -160,3 +160,29 @@ TEST_F(TableBinding, FormDeletedWhileRowsArePumpedEndsTheWalk)
     EXPECT_EQ(afterGets, 0);
     EXPECT_EQ(CountKind("GETNEXT"), 1);  // no further row was asked for
 }
+
+// The list view's own selection handler may delete the request bound to it.
+TEST_F(TableBinding, ListViewHandlerMayDeleteTheRequest)
+{
+    auto* request = NewRequest(true, 0);
+    auto* list = Add<TListView>("LV_Peers");
+    auto* name = Add<TEdit>("Ed_PeerName");
+    auto kept = std::make_shared<std::string>("closed");
+    std::string seen;
+    list->OnSelectItem = [&request, &seen, kept](TObject*, TListItem*, bool selected) {
+        if (!selected || !request)
+            return;
+        delete request;
+        request = nullptr;
+        seen = *kept;
+    };
+    request->BindListView(list, true);
+    request->BindFormat(1, "%s", name);
+    ASSERT_TRUE(request->Get());
+    ASSERT_EQ(list->Items()->Count(), 3);
+    name->SetText("untouched");
+    list->SetSelected(list->Items()->Item(1));
+    EXPECT_EQ(request, nullptr);
+    EXPECT_EQ(seen, "closed");
+    EXPECT_EQ(name->Text(), "untouched");
+}

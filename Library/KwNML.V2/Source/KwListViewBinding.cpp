@@ -91,8 +91,14 @@ void KwSNMPRequest2Edits::SelectedRowToVars()
 
 void KwSNMPRequest2Edits::ListViewSelectItem(TObject* sender, TListItem* item, bool selected)
 {
-    if (savedSelectItem_)
-        savedSelectItem_(sender, item, selected);
+    if (savedSelectItem_) {
+        // A copy: the form's own handler may delete this request, and itself with it.
+        const TLVSelectItemEvent saved = savedSelectItem_;
+        std::weak_ptr<int> alive = AliveToken();
+        saved(sender, item, selected);
+        if (alive.expired())
+            return;
+    }
     if (!selected || destroying_)
         return;
     if (AutoEnable)
