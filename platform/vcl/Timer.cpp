@@ -6,9 +6,11 @@
 TTimer::TTimer(TComponent* owner) : TComponent(owner), timer_(std::make_unique<QTimer>())
 {
     QObject::connect(timer_.get(), &QTimer::timeout, timer_.get(), [this] {
-        RunGuarded([this] {
-            if (OnTimer)
-                OnTimer(this);
+        // A copy runs: the handler may delete this timer (with its owner).
+        TNotifyEvent handler = OnTimer;
+        RunGuarded([&] {
+            if (handler)
+                handler(this);
         });
     });
     Update();

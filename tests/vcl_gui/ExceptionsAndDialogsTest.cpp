@@ -71,6 +71,31 @@ TEST(HandlerExceptions, ATimerKeepsTickingAfterItsHandlerThrew)
     EXPECT_EQ(stoppedAt, ticks);
 }
 
+// How many copies of a handler's captured state exist.
+int handlerStates = 0;
+struct HandlerState {
+    HandlerState() { ++handlerStates; }
+    HandlerState(const HandlerState&) { ++handlerStates; }
+    ~HandlerState() { --handlerStates; }
+};
+
+TEST(Timers, AHandlerThatDeletesItsOwnTimerRunsToItsEnd)
+{
+    auto* owner = new TComponent(nullptr);
+    auto* timer = new TTimer(owner);
+    timer->SetInterval(1);
+    static bool fired, stateAliveAfterDelete;  // not reached through the handler's own state
+    fired = stateAliveAfterDelete = false;
+    timer->OnTimer = [owner, state = HandlerState()](TObject*) {
+        fired = true;
+        delete owner;  // the timer goes with its owner
+        stateAliveAfterDelete = handlerStates > 0;
+    };
+    RunLoopUntil([&] { return fired; });
+    ASSERT_TRUE(fired);
+    EXPECT_TRUE(stateAliveAfterDelete);
+}
+
 TEST(HandlerExceptions, APostedMessageHandlerExceptionIsShownAndLaterMessagesArrive)
 {
     InstalledScriptedDialogs dialogs;
