@@ -242,3 +242,27 @@ TEST_F(AsyncCycle, DoneHandlerMayDeleteItsRequest)
         Pump(0.1);
     }
 }
+
+// The form's after-get hook may delete the request: nothing of the cycle follows.
+TEST_F(AsyncCycle, AfterGetHookMayDeleteTheRequest)
+{
+    auto* request = NewRequest(false, 1);
+    request->BindFormat(0, "%s", Add<TEdit>("Ed_Name"));
+    Done done;
+    request->OnGetDone = done.Handler();
+    int okRecords = 0;
+    request->Request.OnResult = [&](const KwSNMPError& e) { okRecords += e.Code == 0; };
+    auto kept = std::make_shared<std::string>("closed");
+    std::string seen;
+    request->OnAfterGet = [&request, &seen, kept] {
+        delete request;
+        request = nullptr;
+        seen = *kept;
+    };
+    ASSERT_TRUE(request->Get());
+    ASSERT_TRUE(PumpUntil([&] { return !seen.empty(); }));
+    Pump(0.1);
+    EXPECT_EQ(seen, "closed");
+    EXPECT_EQ(okRecords, 0);
+    EXPECT_EQ(done.count, 0);
+}

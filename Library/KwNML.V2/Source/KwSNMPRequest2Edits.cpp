@@ -137,14 +137,14 @@ void KwSNMPRequest2Edits::BeforeGet()
         BuildListColumns();
         ListView->Items()->Clear();
     }
-    if (OnBeforeGet)
-        OnBeforeGet();
+    if (const auto hook = OnBeforeGet)  // a copy: the form's hook may delete this request
+        hook();
 }
 
 void KwSNMPRequest2Edits::BeforeSet()
 {
-    if (OnBeforeSet)
-        OnBeforeSet();
+    if (const auto hook = OnBeforeSet)  // a copy: the form's hook may delete this request
+        hook();
 }
 
 void KwSNMPRequest2Edits::OnResponse()
@@ -170,12 +170,12 @@ void KwSNMPRequest2Edits::AfterGet()
 {
     if (ListView && AutoEnable && Request.VarList.ItemType == MVT_FMV)
         EnableControls(false);
-    if (OnAfterGet)
-        OnAfterGet();
+    if (const auto hook = OnAfterGet)  // a copy: the form's hook may delete this request
+        hook();
 }
 
 void KwSNMPRequest2Edits::AfterSet()
 {
-    if (OnAfterSet)
-        OnAfterSet();
+    if (const auto hook = OnAfterSet)  // a copy: the form's hook may delete this request
+        hook();
 }
