@@ -143,6 +143,25 @@ TEST(Response, WalkRowsAndEnd)
         EXPECT_EQ(ValueOf(request, i), "(NOTDONE)");
 }
 
+TEST(Response, WalkEndsWhenTheAgentAnswersWithAnEarlierRow)
+{
+    KwSNMPRequest request;
+    LoadTable(request);
+    Pdu row;
+    row += Binding("1.3.6.1.4.1.9.1.1.4", 4);
+    row += Text("1.3.6.1.4.1.9.1.2.4", "four");
+    row += Binding("1.3.6.1.4.1.9.1.3.4", 40);
+    ASSERT_FALSE(Deliver(request, SNMP_CLASS_ASYNC_RESPONSE, row).Error.Last);
+
+    Pdu back;  // row 2 after row 4: following it would walk the table for ever
+    back += Binding("1.3.6.1.4.1.9.1.1.2", 2);
+    back += Text("1.3.6.1.4.1.9.1.2.2", "two");
+    back += Binding("1.3.6.1.4.1.9.1.3.2", 20);
+    const Reply reply = Deliver(request, SNMP_CLASS_ASYNC_RESPONSE, back);
+    EXPECT_TRUE(reply.Error.Last);
+    EXPECT_EQ(ValueOf(request, 1), "(NOTDONE)");
+}
+
 TEST(Response, ColumnOneDoesNotContainColumnTen)
 {
     KwSNMPRequest request;
