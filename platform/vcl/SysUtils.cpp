@@ -77,6 +77,8 @@ static bool ParseInteger(const AnsiString& text, long long minimum, long long ma
             wrapped = static_cast<int>(static_cast<unsigned int>(magnitude));
         else
             wrapped = static_cast<long long>(magnitude);
+        if (negative && wrapped == std::numeric_limits<long long>::min())
+            return false;  // its negation does not fit
         value = negative ? -wrapped : wrapped;
         return value >= minimum && value <= maximum;
     }

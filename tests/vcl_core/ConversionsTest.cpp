@@ -32,6 +32,11 @@ TEST(IntegerConversions, RejectWhatIsNotAnIntegerWithTheClassLibraryMessage)
     }
     EXPECT_THROW(StrToInt64("9223372036854775808"), EConvertError);
     EXPECT_EQ(-9223372036854775807LL - 1, StrToInt64("-9223372036854775808"));
+    // A minus before hex negates the wrapped value; the negation must still fit.
+    EXPECT_EQ(1, StrToInt("-$FFFFFFFF"));
+    EXPECT_EQ(1, StrToInt64("-$FFFFFFFFFFFFFFFF"));
+    EXPECT_THROW(StrToInt("-$80000000"), EConvertError);
+    EXPECT_THROW(StrToInt64("-$8000000000000000"), EConvertError);
 }
 
 TEST(IntegerConversions, ToTextAndHex)
