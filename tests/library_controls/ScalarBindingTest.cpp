@@ -232,6 +232,27 @@ TEST_F(ScalarBinding, BindingErrorsAndUnbinding)
     EXPECT_FALSE(box->Enabled());
 }
 
+TEST_F(ScalarBinding, VariablesTheListLacksAreRefused)
+{
+    auto* request = NewRequest(false, 0);
+    const int count = request->Request.VarList.Count();
+    auto* label = Add<TLabel>("Lb_Far");
+    std::vector<TEdit*> edits = Edits("Ed_Far", 2);
+    EXPECT_EQ(CodeOf([&] { request->BindLabel(count, label); }), KWCERR_INDEX);
+    EXPECT_EQ(CodeOf([&] { request->BindFormat(-1, "%s", edits[0]); }), KWCERR_INDEX);
+    EXPECT_EQ(CodeOf([&] { request->BindBits(count + 5, "0", {Add<TCheckBox>("CB_Far")}); }),
+              KWCERR_INDEX);
+    EXPECT_EQ(CodeOf([&] { request->BindComboBox(1000, Add<TComboBox>("CB_FarMode")); }),
+              KWCERR_INDEX);
+    EXPECT_TRUE(request->Bindings.empty());
+    EXPECT_EQ(request->Constraints->Count(), 0);
+
+    // A list swapped for a shorter one leaves bindings without their variable.
+    request->BindFormat(count - 1, "%s", edits[1]);
+    request->Request.VarList = KwSNMPVarList();
+    EXPECT_EQ(CodeOf([&] { request->VarsToControls(-1); }), KWCERR_INDEX);
+}
+
 TEST_F(ScalarBinding, TimeTicksAndPartsOfValues)
 {
     auto* request = NewRequest(false, 0);

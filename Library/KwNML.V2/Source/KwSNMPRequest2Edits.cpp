@@ -24,10 +24,17 @@ KwSNMPRequest2Edits::~KwSNMPRequest2Edits()
     Constraints.reset();  // gives the edits their own handlers back
 }
 
+const KwSNMPVar& KwSNMPRequest2Edits::BoundVariable(int varIndex) const
+{
+    if (varIndex < 0 || varIndex >= Request.VarList.Count())
+        RaiseKwError(KWCERR_INDEX);
+    return Request.VarList.Item(varIndex);
+}
+
 void KwSNMPRequest2Edits::AddBinding(int varIndex, int partIndex, int syntax,
                                      KwOptionList* options, TControl* first, TControl* second)
 {
-    const KwSNMPVar& var = Request.VarList.Item(varIndex);
+    const KwSNMPVar& var = BoundVariable(varIndex);
     KwOptionList* inForce = options;
     if (!inForce && partIndex == 0 && syntax == var.Syntax)
         inForce = var.Options;
@@ -54,31 +61,33 @@ void KwSNMPRequest2Edits::AddBinding(int varIndex, int partIndex, int syntax,
 
 void KwSNMPRequest2Edits::BindLabel(int varIndex, TControl* label)
 {
-    AddBinding(varIndex, 0, Request.VarList.Item(varIndex).Syntax, nullptr, label);
+    AddBinding(varIndex, 0, BoundVariable(varIndex).Syntax, nullptr, label);
 }
 
 void KwSNMPRequest2Edits::BindCheckBox(int varIndex, TControl* checkBox)
 {
-    AddBinding(varIndex, 0, Request.VarList.Item(varIndex).Syntax, nullptr, checkBox);
+    AddBinding(varIndex, 0, BoundVariable(varIndex).Syntax, nullptr, checkBox);
 }
 
 void KwSNMPRequest2Edits::BindComboBox(int varIndex, TComboBox* comboBox)
 {
+    const int syntax = BoundVariable(varIndex).Syntax;
     comboBox->SetStyle(csDropDownList);
-    AddBinding(varIndex, 0, Request.VarList.Item(varIndex).Syntax, nullptr, comboBox);
+    AddBinding(varIndex, 0, syntax, nullptr, comboBox);
 }
 
 void KwSNMPRequest2Edits::BindFormat(int varIndex, const AnsiString& format,
                                      const std::vector<TEdit*>& edits)
 {
     // Checked whole before any edit is touched: a bad format binds nothing.
+    const int syntax = BoundVariable(varIndex).Syntax;
     const int count = static_cast<int>(KwCheckFormat(format).size());
     if (static_cast<int>(edits.size()) < count)
         RaiseKwError(KWERR_CONTROL_COUNT);
     Constraints->Add(format, edits);
     auto binding = std::make_unique<KwControlBinding>();
     binding->VarIndex = varIndex;
-    binding->Syntax = Request.VarList.Item(varIndex).Syntax;
+    binding->Syntax = syntax;
     binding->Controls.assign(edits.begin(), edits.begin() + count);
     Bindings.push_back(std::move(binding));
 }
@@ -86,6 +95,7 @@ void KwSNMPRequest2Edits::BindFormat(int varIndex, const AnsiString& format,
 void KwSNMPRequest2Edits::BindBits(int varIndex, const AnsiString& bits,
                                    const std::vector<TCheckBox*>& boxes)
 {
+    const int syntax = BoundVariable(varIndex).Syntax;
     KwNumList<int> numbers;
     numbers.Delimiter = ',';
     numbers.Parse(bits.c_str());
@@ -96,7 +106,7 @@ void KwSNMPRequest2Edits::BindBits(int varIndex, const AnsiString& bits,
             RaiseKwError(KWERR_ASSOC_INDEX);
     auto binding = std::make_unique<KwControlBinding>();
     binding->VarIndex = varIndex;
-    binding->Syntax = Request.VarList.Item(varIndex).Syntax;
+    binding->Syntax = syntax;
     binding->BitIndexes = numbers.Items();
     for (int k = 0; k < numbers.Count(); ++k)
         binding->Controls.push_back(boxes[k]);

@@ -80,6 +80,8 @@ public:
     void AfterSet() override;
 
 private:
+    // The variable a binding names; raises -12 when the list has no such variable.
+    const KwSNMPVar& BoundVariable(int varIndex) const;
     void ShowBinding(const KwControlBinding& binding);
     AnsiString ReadPart(const KwControlBinding& binding, KwOptionList* options);
     void ShowInEdits(const KwControlBinding& binding, const AnsiString& text, const AnsiString& raw);

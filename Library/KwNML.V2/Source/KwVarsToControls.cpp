@@ -50,7 +50,7 @@ KwOptionList* KwSNMPRequest2Edits::OptionsInForce(const KwControlBinding& bindin
 {
     if (binding.Options)
         return binding.Options;
-    const KwSNMPVar& var = Request.VarList.Item(binding.VarIndex);
+    const KwSNMPVar& var = BoundVariable(binding.VarIndex);
     if (binding.PartIndex == 0 && binding.Syntax == var.Syntax)
         return var.Options;
     return nullptr;
@@ -71,7 +71,7 @@ void KwSNMPRequest2Edits::VarsToControls(int varIndex)
     for (const auto& binding : Bindings) {
         if (varIndex >= 0 && varIndex != binding->VarIndex)
             continue;
-        if (Request.VarList.Item(binding->VarIndex).Access & AC_INVALID)
+        if (BoundVariable(binding->VarIndex).Access & AC_INVALID)
             continue;
         ShowBinding(*binding);
     }
@@ -79,7 +79,7 @@ void KwSNMPRequest2Edits::VarsToControls(int varIndex)
 
 void KwSNMPRequest2Edits::ShowBinding(const KwControlBinding& binding)
 {
-    const KwSNMPVar& var = Request.VarList.Item(binding.VarIndex);
+    const KwSNMPVar& var = BoundVariable(binding.VarIndex);
     AnsiString text = KwSNMPVarList::ValueOf(var);
     if (var.Options)
         text = var.Options->TextToValue(text);
