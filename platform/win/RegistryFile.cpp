@@ -61,6 +61,35 @@ bool ReadQuoted(const std::string& s, size_t& at, std::string& out)
     return false;
 }
 
+bool IsKeyHeader(const std::string& line)
+{
+    const std::string text = TrimmedLine(line);
+    return text.size() >= 2 && text.front() == '[' && text.back() == ']';
+}
+
+// Whether a line is a value other than a string ("name"=hex:01,\) that goes on on
+// the next line.
+bool ContinuesOnNextLine(const std::string& line)
+{
+    const std::string text = TrimmedLine(line);
+    if (text.empty() || text.back() != '\\')
+        return false;
+    size_t at = 0;
+    std::string name;
+    if (text[0] == '@')
+        at = 1;
+    else if (!ReadQuoted(text, at, name))
+        return false;  // a comment or anything else
+    while (at < text.size() && (text[at] == ' ' || text[at] == '\t'))
+        ++at;
+    if (at >= text.size() || text[at] != '=')
+        return false;
+    ++at;
+    while (at < text.size() && (text[at] == ' ' || text[at] == '\t'))
+        ++at;
+    return at < text.size() && text[at] != '"';
+}
+
 bool MakeFolders(const std::string& folder)
 {
     if (folder.empty())
@@ -160,7 +189,22 @@ bool RegistryFile::Load()
     }
     std::string line;
     bool first = true;
-    while (std::getline(in, line)) {
+    // One line read ahead and handed back: a key header that ends a continuation.
+    std::string held;
+    bool holding = false;
+    auto nextLine = [&](std::string& out) {
+        if (holding) {
+            out = std::move(held);
+            holding = false;
+            return true;
+        }
+        if (!std::getline(in, out))
+            return false;
+        if (!out.empty() && out.back() == '\r')
+            out.pop_back();
+        return true;
+    };
+    while (nextLine(line)) {
         if (first) {
             first = false;
             if (line.compare(0, 3, "\xEF\xBB\xBF") == 0)
@@ -173,19 +217,22 @@ bool RegistryFile::Load()
                 return false;
             }
         }
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        // A value of another type may continue on following lines ending in '\'.
-        while (!line.empty() && line.back() == '\\' && TrimmedLine(line).find("=\"") == std::string::npos) {
+        // A value of another type (hex) may continue on following lines ending in '\';
+        // comments, key headers and string values never do, and a key header is never
+        // taken in as a continuation.
+        while (ContinuesOnNextLine(line)) {
             std::string next;
-            if (!std::getline(in, next))
+            if (!nextLine(next))
                 break;
-            if (!next.empty() && next.back() == '\r')
-                next.pop_back();
+            if (IsKeyHeader(next)) {
+                held = std::move(next);
+                holding = true;
+                break;
+            }
             line += "\n" + next;
         }
         std::string text = TrimmedLine(line);
-        if (text.size() >= 2 && text.front() == '[' && text.back() == ']') {
+        if (IsKeyHeader(text)) {
             Section section;
             section.key = CanonicalKey(text.substr(1, text.size() - 2));
             section.header = line;

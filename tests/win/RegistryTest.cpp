@@ -101,6 +101,33 @@ TEST_F(RegistryTest, OtherValueTypesAndCommentsSurviveAWrite)
     EXPECT_NE(std::string::npos, text.find("\"Path\"=\"/mib2/\"\n"));
 }
 
+TEST_F(RegistryTest, OnlyValueLinesContinueOnTheNextLine)
+{
+    folder.Write("registry.reg",
+                 "REGEDIT4\n"
+                 "; installed under C:\\Tavrix\\\n"
+                 "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Tavrix\\Modules\\HelpPath]\n"
+                 "; the folder, with its separator\\\n"
+                 "\"Path\"=\"C:\\\\Help\"\n");
+    Registry registry;
+    ASSERT_TRUE(registry.OpenKey(HelpPathKey, false));
+    EXPECT_EQ("C:\\Help", registry.ReadString("Path"));
+    // A key written after such a comment is found again.
+    registry.CloseKey();
+    folder.Write("registry.reg", "REGEDIT4\n; trailing separator C:\\");
+    ASSERT_TRUE(registry.OpenKey(HelpPathKey, true));
+    ASSERT_TRUE(registry.WriteString("Path", "/help"));
+    Registry again;
+    ASSERT_TRUE(again.OpenKey(HelpPathKey, false));
+    EXPECT_EQ("/help", again.ReadString("Path"));
+    // A cut-off value that would go on never takes in the key after it.
+    folder.Write("registry.reg", "REGEDIT4\n[HKEY_LOCAL_MACHINE\\Other]\n\"Blob\"=hex:01,02,\\");
+    ASSERT_TRUE(registry.OpenKey(HelpPathKey, true));
+    ASSERT_TRUE(registry.WriteString("Path", "/help2"));
+    ASSERT_TRUE(again.OpenKey(HelpPathKey, false));
+    EXPECT_EQ("/help2", again.ReadString("Path"));
+}
+
 TEST_F(RegistryTest, MalformedFileFindsNothingAndIsNeverOverwritten)
 {
     const std::string junk = "this is not a registry\n[HKEY_LOCAL_MACHINE\\SOFTWARE]\n\"a\"=\"b\"\n";
