@@ -58,8 +58,17 @@ TEST(CalcExpression, NowIsTheCurrentDayCount)
     double after = Now();
     EXPECT_GE(now, before);
     EXPECT_LE(now, after);
-    EXPECT_NEAR(CalcExpression("NOW*2"), 2 * now, 1e-3);
-    EXPECT_NEAR(CalcExpression("(NOW)-NOW"), 0, 1e-6);
+    before = Now();
+    double twice = CalcExpression("NOW*2");
+    after = Now();
+    EXPECT_GE(twice, 2 * before);
+    EXPECT_LE(twice, 2 * after);
+    // The parenthesis is read first and written back with 15 digits.
+    before = Now();
+    double difference = CalcExpression("(NOW)-NOW");
+    after = Now();
+    EXPECT_LE(difference, 1e-9);
+    EXPECT_GE(difference, before - after - 1e-9);
 }
 
 TEST(CalcExpression, LongChainsDoNotRecurse)
