@@ -55,6 +55,8 @@ public:
         }
         QMessageBox box(ToQt(request.Icon), FromBytes(request.Caption), FromBytes(request.Text),
                         QMessageBox::NoButton, QApplication::activeWindow());
+        // Texts may carry device values: "<" and "&" are shown, never read as markup.
+        box.setTextFormat(Qt::PlainText);
         std::vector<std::pair<QAbstractButton*, DialogButton>> buttons;
         for (DialogButton b : request.Buttons) {
             QPushButton* added = box.addButton(ToQt(b));

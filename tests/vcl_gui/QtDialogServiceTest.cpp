@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTemporaryDir>
@@ -21,21 +22,27 @@ Dialog* OpenDialog()
     return nullptr;
 }
 
+// Runs `act` on the message box once it is up.
+void WhenBoxIsUp(std::function<void(QMessageBox*)> act)
+{
+    WhenLoopRuns([=] {
+        if (QMessageBox* box = OpenDialog<QMessageBox>())
+            act(box);
+        else
+            WhenBoxIsUp(act);
+    }, 10);
+}
+
 // Clicks the button labelled `text` on the message box once it is up.
 void AnswerBoxWith(const QString& text, QString* seenTitle, QString* seenText)
 {
-    WhenLoopRuns([=] {
-        QMessageBox* box = OpenDialog<QMessageBox>();
-        if (!box) {
-            AnswerBoxWith(text, seenTitle, seenText);
-            return;
-        }
+    WhenBoxIsUp([=](QMessageBox* box) {
         *seenTitle = box->windowTitle();
         *seenText = box->text();
         for (QAbstractButton* b : box->buttons())
             if (b->text().remove('&') == text)
                 b->click();
-    }, 10);
+    });
 }
 
 TEST(QtDialogService, MessageBoxShowsTextAndReturnsTheButtonClicked)
@@ -54,6 +61,20 @@ TEST(QtDialogService, TextWithHighBytesReachesTheBoxAsLatin1)
     AnswerBoxWith("OK", &title, &text);
     MessageBoxA(nullptr, "Caf\xe9", "Warning", MB_OK);
     EXPECT_EQ(QString::fromLatin1("Caf\xe9"), text);
+}
+
+TEST(QtDialogService, TextIsShownAsWrittenNeverAsMarkup)
+{
+    const QString message = "Please input <1..15> in <b>Channel</b> & retry";
+    Qt::TextFormat format = Qt::RichText;
+    WhenBoxIsUp([&](QMessageBox* box) {
+        for (QLabel* label : box->findChildren<QLabel*>())
+            if (label->text() == message)
+                format = label->textFormat();
+        box->button(QMessageBox::Ok)->click();
+    });
+    MessageBoxA(nullptr, message.toLatin1().constData(), "Warning", MB_OK);
+    EXPECT_EQ(Qt::PlainText, format);
 }
 
 // Types `name` into the file dialog's name field, as a user does, and accepts the
