@@ -1,6 +1,8 @@
 #pragma once
 // Shared set-up: the Qt loop the event timer runs on and the library's session;
 // asynchronous completions are waited for with the pump of QtPump.h.
+#include <gtest/gtest.h>
+
 #include <QCoreApplication>
 #include <initializer_list>
 #include <string>
@@ -27,6 +29,33 @@ void OpenSession();
 
 using vka_test::Pump;
 using vka_test::PumpUntil;
+
+// A test suite sharing one agent (a DevsimPeer or SnmpdPeer) and the library session.
+template <class Peer>
+class AgentSuite : public ::testing::Test {
+protected:
+    // Starts the configured agent for the suite; a failure is reported by every test.
+    static void StartAgent(Peer* agent)
+    {
+        OpenSession();
+        std::string error;
+        if (agent->Start(&error)) {
+            peer = agent;
+        } else {
+            startError = error;
+            delete agent;
+        }
+    }
+    static void TearDownTestSuite()
+    {
+        delete peer;
+        peer = nullptr;
+    }
+    void SetUp() override { ASSERT_NE(peer, nullptr) << startError; }
+
+    static inline Peer* peer = nullptr;
+    static inline std::string startError;
+};
 
 struct Spec {
     const char* Oid;

@@ -30,33 +30,15 @@ const char* const State =
 
 const char* const Col = "1.3.6.1.4.1.32473.10.37.99";
 
-class DevsimRequests : public ::testing::Test {
+class DevsimRequests : public AgentSuite<vka_test::DevsimPeer> {
 protected:
     static void SetUpTestSuite()
     {
-        OpenSession();
-        peer = new vka_test::DevsimPeer();
-        peer->SetStateText(State);
-        std::string error;
-        if (!peer->Start(&error)) {
-            startError = error;
-            delete peer;
-            peer = nullptr;
-        }
+        auto* agent = new vka_test::DevsimPeer();
+        agent->SetStateText(State);
+        StartAgent(agent);
     }
-    static void TearDownTestSuite()
-    {
-        delete peer;
-        peer = nullptr;
-    }
-    void SetUp() override { ASSERT_NE(peer, nullptr) << startError; }
-
-    static vka_test::DevsimPeer* peer;
-    static std::string startError;
 };
-
-vka_test::DevsimPeer* DevsimRequests::peer = nullptr;
-std::string DevsimRequests::startError;
 
 std::string Oid(const char* suffix)
 {

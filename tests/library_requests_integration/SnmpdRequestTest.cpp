@@ -21,28 +21,9 @@ using namespace library_requests;
 namespace {
 const char* const SysGroup = "1.3.6.1.2.1.1";
 
-class SnmpdRequests : public ::testing::Test {
+class SnmpdRequests : public AgentSuite<vka_test::SnmpdPeer> {
 protected:
-    static void SetUpTestSuite()
-    {
-        OpenSession();
-        peer = new vka_test::SnmpdPeer();
-        std::string error;
-        if (!peer->Start(&error)) {
-            startError = error;
-            delete peer;
-            peer = nullptr;
-        }
-    }
-    static void TearDownTestSuite()
-    {
-        delete peer;
-        peer = nullptr;
-    }
-    void SetUp() override
-    {
-        ASSERT_NE(peer, nullptr) << startError;
-    }
+    static void SetUpTestSuite() { StartAgent(new vka_test::SnmpdPeer()); }
 
     void LoadSystemGroup(KwSNMPRequest& request)
     {
@@ -64,13 +45,7 @@ protected:
             value = value.substr(1, value.size() - 2);
         return value;
     }
-
-    static vka_test::SnmpdPeer* peer;
-    static std::string startError;
 };
-
-vka_test::SnmpdPeer* SnmpdRequests::peer = nullptr;
-std::string SnmpdRequests::startError;
 
 AnsiString Value(KwSNMPRequest& request, int index)
 {
