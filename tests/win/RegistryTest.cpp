@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -168,23 +169,62 @@ TEST_F(RegistryTest, UncreatableLocationRefusesCreation)
     EXPECT_FALSE(registry.LastError().empty());
 }
 
+// What a read-only registry folder allows; "" when all holds, else the step that failed.
+std::string ReadOnlyFolderChecks()
+{
+    Registry registry;
+    if (!registry.OpenKey(HelpPathKey, true))  // exists: nothing to write
+        return "opening the existing key for writing failed";
+    if (registry.ReadString("a") != "1")
+        return "the value was not read";
+    if (registry.WriteString("a", "2"))
+        return "a write was reported as done";
+    if (registry.OpenKey("\\SOFTWARE\\New", true))
+        return "a new key was reported as created";
+    Registry reader;
+    if (!reader.OpenKey(HelpPathKey, false) || reader.ReadString("a") != "1")
+        return "the value was lost";
+    return "";
+}
+
+// Runs `checks` as the unprivileged user "nobody" when the test runs as the superuser,
+// whom permissions do not bind.
+std::string AsUnprivilegedUser(std::string (*checks)())
+{
+    if (::geteuid() != 0)
+        return checks();
+    int channel[2];
+    if (::pipe(channel) != 0)
+        return "no pipe";
+    pid_t child = ::fork();
+    if (child == 0) {
+        ::close(channel[0]);
+        std::string failure = ::setgid(65534) == 0 && ::setuid(65534) == 0 ? checks() : "cannot become nobody";
+        (void)!::write(channel[1], failure.data(), failure.size());
+        ::_exit(0);
+    }
+    ::close(channel[1]);
+    std::string failure;
+    char buffer[256];
+    for (ssize_t n; (n = ::read(channel[0], buffer, sizeof buffer)) > 0;)
+        failure.append(buffer, size_t(n));
+    ::close(channel[0]);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    if (!WIFEXITED(status))
+        return "the unprivileged check did not finish";
+    return failure;
+}
+
 TEST_F(RegistryTest, ReadOnlyFolderRefusesWritesAndKeepsReading)
 {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "permissions do not bind the superuser";
     folder.MakeFolder("locked");
     folder.Write("locked/registry.reg",
                  "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Tavrix\\Modules\\HelpPath]\n\"a\"=\"1\"\n");
+    ::chmod(folder.Path().c_str(), 0755);
     ::chmod((folder / "locked").c_str(), 0555);
     UseFile(folder / "locked/registry.reg");
-    Registry registry;
-    ASSERT_TRUE(registry.OpenKey(HelpPathKey, true));  // exists: nothing to write
-    EXPECT_EQ("1", registry.ReadString("a"));
-    EXPECT_FALSE(registry.WriteString("a", "2"));
-    EXPECT_FALSE(registry.OpenKey("\\SOFTWARE\\New", true));
-    Registry reader;
-    ASSERT_TRUE(reader.OpenKey(HelpPathKey, false));
-    EXPECT_EQ("1", reader.ReadString("a"));
+    EXPECT_EQ("", AsUnprivilegedUser(ReadOnlyFolderChecks));
 }
 
 TEST_F(RegistryTest, WindowsShapedCalls)
