@@ -2,6 +2,10 @@
 
 #include <clocale>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <unistd.h>
 #include <gtest/gtest.h>
 
 TEST(IntegerConversions, AcceptDecimalHexSignsAndBlanks)
@@ -84,17 +88,54 @@ TEST(FloatConversions, ParseStrictlyAndReportBadInput)
     EXPECT_DOUBLE_EQ(9.5, StrToFloatDef("x", 9.5));
 }
 
+// Switches the process to a locale with a decimal comma for one test: an installed
+// one, or else one compiled into a private folder with localedef. Available() is
+// false when neither can be had.
+class CommaLocale {
+public:
+    CommaLocale()
+    {
+        const char* previous = std::setlocale(LC_ALL, nullptr);
+        saved_ = previous ? previous : "C";
+        if (std::setlocale(LC_ALL, "de_DE.UTF-8"))
+            return;
+        char pattern[] = "/tmp/vka-locale-XXXXXX";
+        if (!::mkdtemp(pattern))
+            return;
+        folder_ = pattern;
+        std::string command = "localedef -i de_DE -f UTF-8 '" + folder_ + "/de_DE.UTF-8' >/dev/null 2>&1";
+        if (std::system(command.c_str()) == 0) {
+            ::setenv("LOCPATH", folder_.c_str(), 1);
+            std::setlocale(LC_ALL, "de_DE.UTF-8");
+        }
+    }
+    ~CommaLocale()
+    {
+        std::setlocale(LC_ALL, saved_.c_str());
+        if (!folder_.empty()) {
+            ::unsetenv("LOCPATH");
+            (void)!std::system(("rm -rf '" + folder_ + "'").c_str());
+        }
+    }
+    bool Available() const { return std::localeconv()->decimal_point[0] == ','; }
+
+private:
+    std::string saved_;
+    std::string folder_;
+};
+
 TEST(FloatConversions, IgnoreTheDesktopLocale)
 {
-    const char* previous = std::setlocale(LC_ALL, nullptr);
-    std::string saved = previous ? previous : "C";
-    // Any locale with a decimal comma will do when one is installed; "C" otherwise.
-    if (!std::setlocale(LC_ALL, "de_DE.UTF-8"))
-        std::setlocale(LC_ALL, "C");
+    CommaLocale desktop;
+    if (!desktop.Available())
+        GTEST_SKIP() << "no locale with a decimal comma can be had here";
+    char desktopText[16];
+    std::snprintf(desktopText, sizeof desktopText, "%.2f", 2.25);
+    ASSERT_STREQ("2,25", desktopText);  // what the desktop's own conversion writes
     EXPECT_DOUBLE_EQ(1.5, StrToFloat("1.5"));
     EXPECT_EQ("1.5", FloatToStr(1.5));
     EXPECT_EQ("2.25", AnsiString().sprintf("%.2f", 2.25));
-    std::setlocale(LC_ALL, saved.c_str());
+    EXPECT_EQ(AnsiString("2.5"), FloatToStrFixed(2.5, 1));
 }
 
 TEST(TextHelpers, CaseAndComparison)
