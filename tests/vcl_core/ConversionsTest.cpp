@@ -126,6 +126,8 @@ private:
 
 TEST(FloatConversions, IgnoreTheDesktopLocale)
 {
+    const TDateTime moment = EncodeDate(2024, 3, 5).Val + EncodeTime(13, 4, 5, 0).Val;
+    const AnsiString momentText = DateTimeToStr(moment);
     CommaLocale desktop;
     if (!desktop.Available())
         GTEST_SKIP() << "no locale with a decimal comma can be had here";
@@ -136,6 +138,8 @@ TEST(FloatConversions, IgnoreTheDesktopLocale)
     EXPECT_EQ("1.5", FloatToStr(1.5));
     EXPECT_EQ("2.25", AnsiString().sprintf("%.2f", 2.25));
     EXPECT_EQ(AnsiString("2.5"), FloatToStrFixed(2.5, 1));
+    EXPECT_EQ(momentText, DateTimeToStr(moment));
+    EXPECT_DOUBLE_EQ(moment.Val, StrToDateTime(momentText).Val);
 }
 
 TEST(TextHelpers, CaseAndComparison)
