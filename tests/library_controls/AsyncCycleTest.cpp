@@ -266,3 +266,26 @@ TEST_F(AsyncCycle, AfterGetHookMayDeleteTheRequest)
     EXPECT_EQ(okRecords, 0);
     EXPECT_EQ(done.count, 0);
 }
+
+// A get or set that cannot be sent ends on the next tick with its failure: the form's
+// request is never left busy.
+TEST_F(AsyncCycle, UnsentCycleEndsWithItsFailure)
+{
+    for (const bool set : {false, true}) {
+        SCOPED_TRACE(set ? "set" : "get");
+        auto* request = NewRequest(false, 1);
+        request->Request.Device.Port = 0;  // the engine refuses the target
+        Done done;
+        request->OnGetDone = done.Handler();
+        request->OnSetDone = done.Handler();
+        int failures = 0;
+        request->Request.OnResult = [&](const KwSNMPError& e) { failures += e.Code != 0; };
+        ASSERT_TRUE(set ? request->Set(false, false, "6", nullptr) : request->Get());
+        ASSERT_TRUE(PumpUntil([&] { return done.count > 0; }));
+        EXPECT_NE(done.last.Code, 0);
+        EXPECT_TRUE(done.last.Last);
+        EXPECT_FALSE(request->Busy);
+        EXPECT_EQ(failures, 1);
+        EXPECT_EQ(request->Request.Pending, 0);
+    }
+}
