@@ -67,16 +67,13 @@ bool IsKeyHeader(const std::string& line)
     return text.size() >= 2 && text.front() == '[' && text.back() == ']';
 }
 
-// Whether a line is a value other than a string ("name"=hex:01,\) that goes on on
-// the next line.
-bool ContinuesOnNextLine(const std::string& line)
+// Reads the start of a value line, "name"= or @=, from trimmed text: the name, and
+// `at` at the first character of the value. False for any other line.
+bool ReadValueStart(const std::string& text, std::string& name, size_t& at)
 {
-    const std::string text = TrimmedLine(line);
-    if (text.empty() || text.back() != '\\')
-        return false;
-    size_t at = 0;
-    std::string name;
-    if (text[0] == '@')
+    at = 0;
+    name.clear();
+    if (text.compare(0, 1, "@") == 0)
         at = 1;
     else if (!ReadQuoted(text, at, name))
         return false;  // a comment or anything else
@@ -87,7 +84,18 @@ bool ContinuesOnNextLine(const std::string& line)
     ++at;
     while (at < text.size() && (text[at] == ' ' || text[at] == '\t'))
         ++at;
-    return at < text.size() && text[at] != '"';
+    return true;
+}
+
+// Whether a line is a value other than a string ("name"=hex:01,\) that goes on on
+// the next line.
+bool ContinuesOnNextLine(const std::string& line)
+{
+    const std::string text = TrimmedLine(line);
+    std::string name;
+    size_t at;
+    return !text.empty() && text.back() == '\\' && ReadValueStart(text, name, at) && at < text.size() &&
+           text[at] != '"';
 }
 
 bool MakeFolders(const std::string& folder)
@@ -146,20 +154,10 @@ RegistryFile::Entry RegistryFile::ParseLine(const std::string& line)
     Entry entry;
     entry.raw = line;
     std::string text = TrimmedLine(line);
-    size_t at = 0;
+    size_t at;
     std::string name;
-    if (text.compare(0, 1, "@") == 0) {
-        at = 1;
-    } else if (!ReadQuoted(text, at, name)) {
+    if (!ReadValueStart(text, name, at))
         return entry;  // comment or something else: kept, not a value
-    }
-    while (at < text.size() && (text[at] == ' ' || text[at] == '\t'))
-        ++at;
-    if (at >= text.size() || text[at] != '=')
-        return entry;
-    ++at;
-    while (at < text.size() && (text[at] == ' ' || text[at] == '\t'))
-        ++at;
     entry.isValue = true;
     entry.name = name;
     if (at < text.size() && text[at] == '"') {
