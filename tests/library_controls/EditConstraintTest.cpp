@@ -142,6 +142,12 @@ TEST_F(EditConstraints, DelimitedNumberLists)
     list->SetText("1,9");
     Leave(list);
     EXPECT_EQ(dialogs->Count(), 2);
+
+    // A number past 32 bits is out of range, never taken as its low bits (4294967297 is 1).
+    list->SetText("1,4294967297");
+    Leave(list);
+    EXPECT_EQ(dialogs->Count(), 3);
+    EXPECT_EQ(list->Text(), "1,9");
 }
 
 TEST_F(EditConstraints, ExitCharacterAndFullLengthMoveTheFocus)

@@ -2,6 +2,7 @@
 #include "KwEditConstraint.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "Beep.h"
 #include "ExeName.h"
@@ -47,6 +48,27 @@ std::string WithoutMistyped(const KwEditSpecifier& spec, const std::string& text
         if (Fits(spec, c, kept))
             kept.push_back(c);
     return kept;
+}
+
+// True when an item of a delimited list holds a whole number past 32 bits, which the
+// list's reading would wrap to its low bits.
+bool HasOversizedItem(const std::string& text, char delimiter)
+{
+    std::uint64_t value = 0;
+    bool fraction = false;
+    for (char c : text) {
+        if (c == delimiter) {
+            value = 0;
+            fraction = false;
+        } else if (c == '.') {
+            fraction = true;
+        } else if (!fraction && IsDigit(c)) {
+            value = value * 10 + static_cast<std::uint64_t>(c - '0');
+            if (value > 0xFFFFFFFFull)
+                return true;
+        }
+    }
+    return false;
 }
 
 AnsiString NumberText(double value)
@@ -276,7 +298,8 @@ void KwEditConstraint::EditExit(TObject* sender)
         }
         const double low = std::min(std::max(spec.Minimum, 0.0), 4294967295.0);
         const double high = std::min(std::max(spec.Maximum, 0.0), 4294967295.0);
-        if (!items.InRange(static_cast<unsigned int>(low), static_cast<unsigned int>(high))) {
+        if (HasOversizedItem(text.ToStdString(), spec.Delimiter) ||
+            !items.InRange(static_cast<unsigned int>(low), static_cast<unsigned int>(high))) {
             AnsiString message = ReplaceAll(KwErrorText(KWCERR_LIST_RANGE), "[DELIMITER]", delimiter);
             message = ReplaceAll(message, "[MIN]", UnsignedText(spec.Minimum));
             message = ReplaceAll(message, "[MAX]", UnsignedText(spec.Maximum));
