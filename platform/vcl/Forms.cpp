@@ -53,6 +53,20 @@ TButton* FindButton(const TWinControl* root, bool cancel)
     }
     return nullptr;
 }
+// Whether `control` is among the controls below `root`, found by address alone: a
+// control deleted meanwhile has left its parent's list and is not read.
+bool HoldsControl(const TWinControl* root, const TControl* control)
+{
+    for (int i = 0; i < root->ControlCount(); ++i) {
+        TControl* c = root->Controls(i);
+        if (c == control)
+            return true;
+        if (auto* win = dynamic_cast<TWinControl*>(c))
+            if (HoldsControl(win, control))
+                return true;
+    }
+    return false;
+}
 }  // namespace
 
 // The form's top-level window: the menu bar on top, the client area below.
@@ -359,7 +373,7 @@ void TCustomForm::ShowWindow()
         window_->show();
     LayoutClient();
     BringToFront();
-    if (pendingActive_ && ContainsControl(pendingActive_)) {
+    if (pendingActive_ && HoldsControl(this, pendingActive_)) {
         pendingActive_->SetFocus();
         pendingActive_ = nullptr;
     }

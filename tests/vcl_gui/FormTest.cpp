@@ -308,6 +308,21 @@ TEST(Forms, ActiveControlChosenBeforeShowGetsTheFocusWhenShown)
     EXPECT_EQ(second, form.ActiveControl());
 }
 
+TEST(Forms, AnActiveControlDeletedBeforeShowIsForgotten)
+{
+    TForm form(nullptr);
+    auto* kept = new TEdit(&form);
+    kept->SetParent(&form);
+    auto* dropped = new TEdit(&form);
+    dropped->SetParent(&form);
+    form.SetActiveControl(dropped);
+    delete dropped;
+    form.Show();  // the deleted control is not read (AddressSanitizer builds see it)
+    QApplication::setActiveWindow(form.Widget());
+    kept->SetFocus();
+    EXPECT_EQ(kept, form.ActiveControl());
+}
+
 TEST(Forms, AnExitHandlerCanTakeTheFocusBack)
 {
     ShownForm f;
