@@ -8,8 +8,10 @@
 //
 // Ownership and lifetime: a TComponent owned by its form, so the form deletes it.
 // Once its own or its owner form's destruction has begun, no completion reaches a hook
-// or an event: replies that a request's wait still delivers are dropped. While the object pumps messages (a
-// list view growing row by row), Get and Set refuse to start a second cycle inside it.
+// or an event: replies that a request's wait still delivers are dropped. A result, done
+// or hook handler of an asynchronous cycle may delete the object; the cycle ends there.
+// While the object pumps messages (a list view growing row by row), Get and Set refuse
+// to start a second cycle inside it.
 #include <functional>
 #include <memory>
 
