@@ -10,6 +10,7 @@
 #include <QEventLoop>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
@@ -432,9 +433,14 @@ int TCustomForm::ShowModal()
         window_->setWindowModality(Qt::NonModal);
         throw;
     }
+    // The window goes when the form is deleted: a form deleted inside its own loop
+    // (with its owner, say) is not touched again.
+    QPointer<QWidget> alive(window_);
     for (;;) {
         if (modalResult_ == mrNone && !Application->Terminated()) {
             loop.exec();
+            if (!alive)
+                return mrCancel;
             // Neither a result nor Terminate: Qt itself was told to quit.
             if (modalResult_ == mrNone && !Application->Terminated())
                 Application->Terminate();
@@ -446,6 +452,8 @@ int TCustomForm::ShowModal()
         }
         if (modalResult_ != mrNone) {
             CloseModal();
+            if (!alive)
+                return mrCancel;
             if (modalResult_ != mrNone)
                 break;
         }

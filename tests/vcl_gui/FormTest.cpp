@@ -148,6 +148,14 @@ TEST(ModalForms, CloseQueryRefusesEscAndTheCloseButton)
     EXPECT_EQ(3, queries);
 }
 
+TEST(ModalForms, AFormDeletedWhileModalEndsItsLoopWithCancel)
+{
+    auto* owner = new TComponent(nullptr);
+    auto* form = new TForm(owner);
+    WhenLoopRuns([owner] { delete owner; });  // e.g. the main form going at shutdown
+    EXPECT_EQ(mrCancel, form->ShowModal());
+}
+
 TEST(ModalForms, EscClicksTheCancelButton)
 {
     ModalDialog d;
