@@ -30,6 +30,8 @@ Snmp::~Snmp()
 {
     auto& all = liveSessions();
     all.erase(std::remove(all.begin(), all.end(), this), all.end());
+    // The handlers told of the end may still call this object.
+    engine_->shutdown();
     engine_.reset();
 }
 

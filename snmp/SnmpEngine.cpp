@@ -92,6 +92,11 @@ char* copyBytes(const OctetStr& s)
 
 Snmp::Engine::~Engine()
 {
+    shutdown();
+}
+
+void Snmp::Engine::shutdown()
+{
     *alive = false;
     forgetTokensOf(this, nullptr);
     std::vector<TargetSession*> all;

@@ -66,6 +66,9 @@ struct Snmp::Engine {
     std::shared_ptr<bool> alive = std::make_shared<bool>(true);
 
     ~Engine();
+    // Ends every session; what is outstanding or undelivered ends as
+    // SNMP_CLASS_SESSION_DESTROYED. Delivery stops for good.
+    void shutdown();
     int send(Pdu& pdu, const SnmpTarget& target, int command, bool async, snmp_callback callback,
              const void* data);
     // Called by net-snmp (through its session callback) for every outcome.

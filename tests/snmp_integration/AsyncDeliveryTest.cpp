@@ -95,6 +95,21 @@ TEST_F(AsyncDelivery, DestroyingTheEngineEndsOutstandingRequestsAsSessionDestroy
     EXPECT_EQ(result.reason, SNMP_CLASS_SESSION_DESTROYED);
 }
 
+void AskTheEngine(int reason, Snmp* session, Pdu&, SnmpTarget&, void* data)
+{
+    if (reason == SNMP_CLASS_SESSION_DESTROYED) *static_cast<int*>(data) = session->outstanding();
+}
+
+TEST_F(AsyncDelivery, EngineBeingDestroyedStillAnswersItsHandlers)
+{
+    CTarget target = CommunityTarget(peer.AddressWithPort(), version2c);
+    int outstanding = -1;
+    Pdu pdu = OnePdu(kSysDescr);
+    ASSERT_EQ(snmp->get(pdu, target, AskTheEngine, &outstanding), SNMP_CLASS_SUCCESS);
+    snmp.reset();
+    EXPECT_EQ(outstanding, 0);
+}
+
 // A reply handler that destroys the engine: the engine stops delivering at once,
 // and the requests still queued end as session destroyed.
 struct Destroyer {
