@@ -1,7 +1,8 @@
 #include "SnmpdPeer.h"
 
 #include <signal.h>
-#include <spawn.h>
+#include <fcntl.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <chrono>
@@ -13,8 +14,6 @@
 #include <vector>
 
 #include "FreePort.h"
-
-extern char** environ;
 
 namespace vka_test {
 
@@ -38,6 +37,28 @@ const char* const kConfig =
     "rwuser shades priv -V all\n"
     "rwuser shaaes priv -V all\n"
     "sysServices 72\n";
+
+// Starts the agent with its standard streams on /dev/null, so it holds no pipe of
+// the test's, and ends it with the test: should the test die without Stop, the
+// kernel sends the agent SIGTERM when the thread that started it ends.
+pid_t spawnAgent(char* const argv[], char* const envp[])
+{
+    const pid_t parent = getpid();
+    const pid_t pid = fork();
+    if (pid != 0) return pid;   // the test, or -1
+    // Only async-signal-safe calls from here on.
+    prctl(PR_SET_PDEATHSIG, SIGTERM);
+    if (getppid() != parent) _exit(127);   // the test ended before prctl
+    int null = open("/dev/null", O_RDWR);
+    if (null >= 0) {
+        dup2(null, 0);
+        dup2(null, 1);
+        dup2(null, 2);
+        if (null > 2) close(null);
+    }
+    execve(argv[0], argv, envp);
+    _exit(127);
+}
 
 void sleepMs(int ms)
 {
@@ -93,8 +114,8 @@ bool SnmpdPeer::Start(std::string* error)
         argv.push_back(nullptr);
         for (auto& e : env) envp.push_back(&e[0]);
         envp.push_back(nullptr);
-        pid_t pid = -1;
-        if (posix_spawn(&pid, argv[0], nullptr, nullptr, argv.data(), envp.data()) != 0)
+        pid_t pid = spawnAgent(argv.data(), envp.data());
+        if (pid < 0)
             return fail("cannot start /usr/sbin/snmpd");
         pid_ = pid;
 
