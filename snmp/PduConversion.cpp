@@ -66,6 +66,11 @@ bool addBinding(netsnmp_pdu* out, const Vb& vb)
     return added != nullptr;
 }
 
+unsigned long unsigned32(const netsnmp_variable_list* v)
+{
+    return v->val.integer ? static_cast<unsigned long>(*v->val.integer) & 0xFFFFFFFFul : 0;
+}
+
 Vb toVb(const netsnmp_variable_list* v)
 {
     std::vector<uint32_t> ids(v->name, v->name + v->name_length);
@@ -75,16 +80,16 @@ Vb toVb(const netsnmp_variable_list* v)
         vb.set_value(SnmpInt32(v->val.integer ? *v->val.integer : 0));
         break;
     case ASN_COUNTER:
-        vb.set_value(Counter32(v->val.integer ? static_cast<unsigned long>(*v->val.integer) & 0xFFFFFFFFul : 0));
+        vb.set_value(Counter32(unsigned32(v)));
         break;
     case ASN_GAUGE:
-        vb.set_value(Gauge32(v->val.integer ? static_cast<unsigned long>(*v->val.integer) & 0xFFFFFFFFul : 0));
+        vb.set_value(Gauge32(unsigned32(v)));
         break;
     case ASN_UINTEGER:
-        vb.set_value(SnmpUInt32(v->val.integer ? static_cast<unsigned long>(*v->val.integer) & 0xFFFFFFFFul : 0));
+        vb.set_value(SnmpUInt32(unsigned32(v)));
         break;
     case ASN_TIMETICKS:
-        vb.set_value(TimeTicks(v->val.integer ? static_cast<unsigned long>(*v->val.integer) & 0xFFFFFFFFul : 0));
+        vb.set_value(TimeTicks(unsigned32(v)));
         break;
     case ASN_COUNTER64:
         vb.set_value(v->val.counter64 ? Counter64(v->val.counter64->high, v->val.counter64->low) : Counter64());
