@@ -4,11 +4,16 @@
 #include <QLineEdit>
 #include <QSignalBlocker>
 
+#include <limits>
+
 TEdit::TEdit(TComponent* owner) : TWinControl(owner)
 {
     edit_ = new QLineEdit;
     AttachWidget(edit_);
     edit_->resize(121, 21);
+    // MaxLength is ours and limits typing only; Qt's own limit (32767) would cut text
+    // set by code.
+    edit_->setMaxLength(std::numeric_limits<int>::max());
     // textEdited comes only from the user; code changes go through WriteText.
     QObject::connect(edit_, &QLineEdit::textEdited, SignalContext(), [this](const QString& text) { UserEdited(text); });
 }
