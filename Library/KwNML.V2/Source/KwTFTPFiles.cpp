@@ -10,8 +10,9 @@
 bool KwTFTPSourceFile::Open(const std::string& path)
 {
     Close();
-    // Non-blocking, so a pipe of that name cannot hold the open until a writer comes.
-    fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    // Non-blocking, so a pipe of that name cannot hold the open until a writer comes;
+    // a symbolic link is not followed, so nothing outside the served folder is read.
+    fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW);
     struct stat info {};
     if (fd_ >= 0 && (::fstat(fd_, &info) != 0 || !S_ISREG(info.st_mode)))
         Close();

@@ -13,7 +13,7 @@ public:
     KwTFTPSourceFile(const KwTFTPSourceFile&) = delete;
     KwTFTPSourceFile& operator=(const KwTFTPSourceFile&) = delete;
 
-    // False when the path is missing, unreadable or not a regular file.
+    // False when the path is missing, unreadable, a symbolic link or not a regular file.
     bool Open(const std::string& path);
     // Up to `size` bytes; fewer only at the end of the file; -1 on a read error.
     int Read(void* buffer, int size);

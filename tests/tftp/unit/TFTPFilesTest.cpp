@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 TEST(TFTPUploadFile, TargetChangesOnlyOnCommit)
 {
@@ -76,4 +77,13 @@ TEST(TFTPSourceFile, RefusesAPipeWithoutWaitingForAWriter)
     ASSERT_EQ(::mkfifo((folder / "pipe").c_str(), 0600), 0);
     KwTFTPSourceFile source;
     EXPECT_FALSE(source.Open(folder / "pipe"));
+}
+
+TEST(TFTPSourceFile, RefusesALinkLeadingOutOfTheFolder)
+{
+    TempFolder outside, folder;
+    WriteFileBytes(outside / "secret", "outside");
+    ASSERT_EQ(::symlink((outside / "secret").c_str(), (folder / "link").c_str()), 0);
+    KwTFTPSourceFile source;
+    EXPECT_FALSE(source.Open(folder / "link"));
 }
