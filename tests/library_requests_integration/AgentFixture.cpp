@@ -21,12 +21,12 @@ void OpenSession()
     open = true;
 }
 
-void LoadList(KwSNMPRequest& request, std::initializer_list<Spec> specs, KwSNMPItemType itemType,
+void LoadList(KwSNMPRequest& request, std::initializer_list<VarDef> specs, KwSNMPItemType itemType,
               int keyCount)
 {
     std::vector<KwSNMPVar> table;
-    for (const Spec& spec : specs)
-        table.push_back(KwSNMPVar{spec.Oid, "v", spec.Syntax, spec.Access, nullptr, nullptr,
+    for (const VarDef& def : specs)
+        table.push_back(KwSNMPVar{def.Oid, "v", def.Syntax, def.Access, nullptr, nullptr,
                                   nullptr, nullptr, nullptr, nullptr});
     table.push_back(KwSNMPVar{});
     request.VarList = KwSNMPVarList(table.data(), itemType, keyCount);

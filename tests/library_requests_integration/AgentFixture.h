@@ -57,14 +57,14 @@ protected:
     static inline std::string startError;
 };
 
-struct Spec {
+struct VarDef {
     const char* Oid;
     int Syntax;
     int Access;
 };
 
 // Loads the list from specs.
-void LoadList(KwSNMPRequest& request, std::initializer_list<Spec> specs, KwSNMPItemType itemType,
+void LoadList(KwSNMPRequest& request, std::initializer_list<VarDef> specs, KwSNMPItemType itemType,
               int keyCount);
 
 // A request aimed at 127.0.0.1:port with SNMPv2c and the test communities.

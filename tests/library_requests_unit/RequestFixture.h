@@ -23,9 +23,9 @@ inline void LoadList(KwSNMPRequest& request, std::initializer_list<VarSpec> spec
                      KwSNMPItemType itemType = SVT_SV, int keyCount = 0)
 {
     std::vector<KwSNMPVar> table;
-    for (const VarSpec& spec : specs)
-        table.push_back(KwSNMPVar{spec.Oid, "v", spec.Syntax, spec.Access, spec.Options,
-                                  spec.GetExpr, spec.SetExpr, nullptr, nullptr, nullptr});
+    for (const VarSpec& def : specs)
+        table.push_back(KwSNMPVar{def.Oid, "v", def.Syntax, def.Access, def.Options,
+                                  def.GetExpr, def.SetExpr, nullptr, nullptr, nullptr});
     table.push_back(KwSNMPVar{});
     request.VarList = KwSNMPVarList(table.data(), itemType, keyCount);
 }

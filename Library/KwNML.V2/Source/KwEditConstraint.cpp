@@ -23,16 +23,16 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsHex(char c) { return IsDigit(c) || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f'); }
 
 // Whether the type allows c after the characters kept before it.
-bool Fits(const KwEditSpecifier& spec, char c, const std::string& kept)
+bool Fits(const KwEditSpecifier& specifier, char c, const std::string& kept)
 {
-    switch (spec.Type) {
+    switch (specifier.Type) {
     case 'f':
         return IsDigit(c) || (c == '-' && kept.empty()) ||
                (c == '.' && kept.find('.') == std::string::npos);
     case 'h': return IsHex(c);
     case 'i': return IsDigit(c) || (c == '-' && kept.empty());
     case 'u': return IsDigit(c);
-    case 'n': return IsDigit(c) || (c == spec.Delimiter && !kept.empty() && kept.back() != spec.Delimiter);
+    case 'n': return IsDigit(c) || (c == specifier.Delimiter && !kept.empty() && kept.back() != specifier.Delimiter);
     default: return true;
     }
 }
@@ -40,12 +40,12 @@ bool Fits(const KwEditSpecifier& spec, char c, const std::string& kept)
 // The text without the characters the type does not allow: what removing the first
 // such character over and over leaves, in one pass (a long paste must not nest one
 // change event per character).
-std::string WithoutMistyped(const KwEditSpecifier& spec, const std::string& text)
+std::string WithoutMistyped(const KwEditSpecifier& specifier, const std::string& text)
 {
     std::string kept;
     kept.reserve(text.size());
     for (char c : text)
-        if (Fits(spec, c, kept))
+        if (Fits(specifier, c, kept))
             kept.push_back(c);
     return kept;
 }
@@ -114,17 +114,17 @@ void KwEditConstraint::Attach(const AnsiString& specifier, TEdit* edit)
     AttachParsed(KwParseEditSpecifier(specifier), edit);
 }
 
-void KwEditConstraint::AttachParsed(const KwEditSpecifier& spec, TEdit* edit)
+void KwEditConstraint::AttachParsed(const KwEditSpecifier& specifier, TEdit* edit)
 {
     auto record = std::make_unique<_EditConstraint_s>();
     record->Edit = edit;
-    record->Spec = spec;
+    record->Spec = specifier;
     record->SavedChange = edit->OnChange;
     record->SavedExit = edit->OnExit;
     record->Alive = KwWidgetGuard(edit);
-    if (spec.Width > 0)
-        edit->SetWidth(spec.Width);
-    edit->SetMaxLength(spec.Length);
+    if (specifier.Width > 0)
+        edit->SetWidth(specifier.Width);
+    edit->SetMaxLength(specifier.Length);
     std::weak_ptr<int> alive = alive_;
     edit->OnChange = [this, alive](TObject* sender) {
         if (!alive.expired())
@@ -191,17 +191,17 @@ void KwEditConstraint::EditChange(TObject* sender)
     const AnsiString text = edit->Text();
     if (text.IsEmpty() || IsPlaceholder(text))
         return;
-    const KwEditSpecifier spec = record->Spec;
+    const KwEditSpecifier specifier = record->Spec;
     std::string bytes = text.ToStdString();
 
-    if (spec.ExitChar != 0 && bytes.find(spec.ExitChar) != std::string::npos) {
+    if (specifier.ExitChar != 0 && bytes.find(specifier.ExitChar) != std::string::npos) {
         // Every exit character goes at once; the focus moves on once.
-        bytes.erase(std::remove(bytes.begin(), bytes.end(), spec.ExitChar), bytes.end());
+        bytes.erase(std::remove(bytes.begin(), bytes.end(), specifier.ExitChar), bytes.end());
         edit->SetText(AnsiString(bytes));
         MoveToNextControl();
         return;
     }
-    const std::string kept = WithoutMistyped(spec, bytes);
+    const std::string kept = WithoutMistyped(specifier, bytes);
     if (kept.size() != bytes.size()) {
         edit->SetText(AnsiString(kept));
         Beep(1000, 200);
@@ -211,8 +211,8 @@ void KwEditConstraint::EditChange(TObject* sender)
     if (ChainRefused(record->SavedChange, edit) || alive.expired())
         return;
     record = Find(edit);
-    if (record && (spec.Flags & KW_EDIT_AUTOTAB) && spec.Length > 0 &&
-        edit->Text().Length() == spec.Length)
+    if (record && (specifier.Flags & KW_EDIT_AUTOTAB) && specifier.Length > 0 &&
+        edit->Text().Length() == specifier.Length)
         MoveToNextControl();
 }
 
@@ -248,61 +248,61 @@ void KwEditConstraint::EditExit(TObject* sender)
     const AnsiString text = edit->Text();
     if (IsPlaceholder(text))
         return;
-    const KwEditSpecifier& spec = record->Spec;
+    const KwEditSpecifier& specifier = record->Spec;
     if (text.IsEmpty()) {
-        if (spec.Flags & KW_EDIT_NOEMPTY)
+        if (specifier.Flags & KW_EDIT_NOEMPTY)
             Refuse(*record, KWCERR_EMPTY, KwErrorText(KWCERR_EMPTY));
         return;
     }
-    switch (spec.Type) {
+    switch (specifier.Type) {
     case 'i': case 'u': case 'f': {
         const double value = StrToFloatPrefix(text);
-        if (value < spec.Minimum || value > spec.Maximum) {
+        if (value < specifier.Minimum || value > specifier.Maximum) {
             AnsiString message = KwErrorText(KWCERR_NUMBER_RANGE);
-            message = ReplaceAll(message, "[MIN]", NumberText(spec.Minimum));
-            message = ReplaceAll(message, "[MAX]", NumberText(spec.Maximum));
+            message = ReplaceAll(message, "[MIN]", NumberText(specifier.Minimum));
+            message = ReplaceAll(message, "[MAX]", NumberText(specifier.Maximum));
             Refuse(*record, KWCERR_NUMBER_RANGE, message);
             return;
         }
         break;
     }
     case 's': case 'h':
-        if (spec.Length > 0) {
-            const bool hex = spec.Type == 'h';
-            if ((spec.Flags & KW_EDIT_FIXED) && text.Length() != spec.Length) {
+        if (specifier.Length > 0) {
+            const bool hex = specifier.Type == 'h';
+            if ((specifier.Flags & KW_EDIT_FIXED) && text.Length() != specifier.Length) {
                 const int code = hex ? KWCERR_HEX_LEN : KWCERR_LEN;
-                Refuse(*record, code, ReplaceAll(KwErrorText(code), "[LEN]", IntToStr(spec.Length)));
+                Refuse(*record, code, ReplaceAll(KwErrorText(code), "[LEN]", IntToStr(specifier.Length)));
                 return;
             }
-            if (!(spec.Flags & KW_EDIT_FIXED) && text.Length() > spec.Length) {
+            if (!(specifier.Flags & KW_EDIT_FIXED) && text.Length() > specifier.Length) {
                 const int code = hex ? KWCERR_HEX_MAXLEN : KWCERR_MAXLEN;
-                Refuse(*record, code, ReplaceAll(KwErrorText(code), "[MAXLEN]", IntToStr(spec.Length)));
+                Refuse(*record, code, ReplaceAll(KwErrorText(code), "[MAXLEN]", IntToStr(specifier.Length)));
                 return;
             }
         }
         break;
     case 'n': {
         KwNumList<unsigned int> items;
-        items.Delimiter = spec.Delimiter;
+        items.Delimiter = specifier.Delimiter;
         items.Parse(text.c_str());
-        const AnsiString delimiter(spec.Delimiter);
-        if (spec.Length > 0) {
-            const bool fixed = (spec.Flags & KW_EDIT_FIXED) != 0;
-            if ((fixed && items.Count() != spec.Length) || (!fixed && items.Count() > spec.Length)) {
+        const AnsiString delimiter(specifier.Delimiter);
+        if (specifier.Length > 0) {
+            const bool fixed = (specifier.Flags & KW_EDIT_FIXED) != 0;
+            if ((fixed && items.Count() != specifier.Length) || (!fixed && items.Count() > specifier.Length)) {
                 const int code = fixed ? KWCERR_LIST_COUNT : KWCERR_LIST_MAXCOUNT;
                 AnsiString message = ReplaceAll(KwErrorText(code), "[DELIMITER]", delimiter);
-                message = ReplaceAll(message, fixed ? "[COUNT]" : "[MAXCOUNT]", IntToStr(spec.Length));
+                message = ReplaceAll(message, fixed ? "[COUNT]" : "[MAXCOUNT]", IntToStr(specifier.Length));
                 Refuse(*record, code, message);
                 return;
             }
         }
-        const double low = std::min(std::max(spec.Minimum, 0.0), 4294967295.0);
-        const double high = std::min(std::max(spec.Maximum, 0.0), 4294967295.0);
-        if (HasOversizedItem(text.ToStdString(), spec.Delimiter) ||
+        const double low = std::min(std::max(specifier.Minimum, 0.0), 4294967295.0);
+        const double high = std::min(std::max(specifier.Maximum, 0.0), 4294967295.0);
+        if (HasOversizedItem(text.ToStdString(), specifier.Delimiter) ||
             !items.InRange(static_cast<unsigned int>(low), static_cast<unsigned int>(high))) {
             AnsiString message = ReplaceAll(KwErrorText(KWCERR_LIST_RANGE), "[DELIMITER]", delimiter);
-            message = ReplaceAll(message, "[MIN]", UnsignedText(spec.Minimum));
-            message = ReplaceAll(message, "[MAX]", UnsignedText(spec.Maximum));
+            message = ReplaceAll(message, "[MIN]", UnsignedText(specifier.Minimum));
+            message = ReplaceAll(message, "[MAX]", UnsignedText(specifier.Maximum));
             Refuse(*record, KWCERR_LIST_RANGE, message);
             return;
         }

@@ -55,7 +55,7 @@ public:
     void EditExit(TObject* sender);
 
 private:
-    void AttachParsed(const KwEditSpecifier& spec, TEdit* edit);
+    void AttachParsed(const KwEditSpecifier& specifier, TEdit* edit);
     void MoveToNextControl();
     void Refuse(_EditConstraint_s& record, int code, const AnsiString& message);
     // Calls a chained handler (a copy: the handler may remove the edit's record, and

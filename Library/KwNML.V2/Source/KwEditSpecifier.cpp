@@ -47,34 +47,34 @@ double ReadNumber(const std::string& s, std::size_t& at)
     return StrToFloat(AnsiString(s.substr(start, at - start)));
 }
 
-void DefaultRange(KwEditSpecifier& spec, bool haveMin, bool haveMax)
+void DefaultRange(KwEditSpecifier& specifier, bool haveMin, bool haveMax)
 {
     double low = 0, high = 0;
-    switch (spec.Type) {
+    switch (specifier.Type) {
     case 'i': low = -2147483648.0; high = 2147483647.0; break;
     case 'u': case 'n': low = 0; high = 4294967295.0; break;
     case 'f': low = -DBL_MAX; high = DBL_MAX; break;
     default: break;
     }
     if (!haveMin)
-        spec.Minimum = low;
+        specifier.Minimum = low;
     if (!haveMax)
-        spec.Maximum = high;
+        specifier.Maximum = high;
 }
 } // namespace
 
-KwEditSpecifier KwParseEditSpecifier(const AnsiString& specifier)
+KwEditSpecifier KwParseEditSpecifier(const AnsiString& text)
 {
-    const std::string& s = specifier.ToStdString();
+    const std::string& s = text.ToStdString();
     if (s.size() < 2 || s[0] != '%' || !IsTypeLetter(s[1]))
         BadFormat();
-    KwEditSpecifier spec;
-    spec.Type = s[1];
+    KwEditSpecifier specifier;
+    specifier.Type = s[1];
     std::size_t at = 2;
-    if (spec.Type == 'n') {
+    if (specifier.Type == 'n') {
         if (at >= s.size())
             BadFormat();
-        spec.Delimiter = s[at++];
+        specifier.Delimiter = s[at++];
     }
     bool haveMin = false, haveMax = false;
     if (at < s.size()) {
@@ -85,27 +85,27 @@ KwEditSpecifier KwParseEditSpecifier(const AnsiString& specifier)
         while (i < items.size()) {
             const char letter = items[i++];
             switch (letter) {
-            case 'w': spec.Width = ReadDigits(items, i); break;
+            case 'w': specifier.Width = ReadDigits(items, i); break;
             case 'l': {
-                spec.Length = ReadDigits(items, i);
+                specifier.Length = ReadDigits(items, i);
                 for (int n = 0; n < 3 && i < items.size() && std::strchr("afn", items[i]); ++n, ++i)
-                    spec.Flags |= items[i] == 'a' ? KW_EDIT_AUTOTAB
+                    specifier.Flags |= items[i] == 'a' ? KW_EDIT_AUTOTAB
                                                   : items[i] == 'f' ? KW_EDIT_FIXED : KW_EDIT_NOEMPTY;
                 break;
             }
-            case 'n': spec.Minimum = ReadNumber(items, i); haveMin = true; break;
-            case 'x': spec.Maximum = ReadNumber(items, i); haveMax = true; break;
+            case 'n': specifier.Minimum = ReadNumber(items, i); haveMin = true; break;
+            case 'x': specifier.Maximum = ReadNumber(items, i); haveMax = true; break;
             case 'e':
                 if (i >= items.size())
                     BadFormat();
-                spec.ExitChar = items[i++];
+                specifier.ExitChar = items[i++];
                 break;
             default: BadFormat();
             }
         }
     }
-    DefaultRange(spec, haveMin, haveMax);
-    return spec;
+    DefaultRange(specifier, haveMin, haveMax);
+    return specifier;
 }
 
 std::vector<AnsiString> KwSplitFormat(const AnsiString& format)

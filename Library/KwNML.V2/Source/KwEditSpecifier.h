@@ -30,7 +30,7 @@ enum : unsigned short {
 
 // Parses one specifier. Raises -2 "(KwCommon) Bad format specifier of edit's
 // constraint!" for a bad one; a malformed number item raises EConvertError.
-KwEditSpecifier KwParseEditSpecifier(const AnsiString& specifier);
+KwEditSpecifier KwParseEditSpecifier(const AnsiString& text);
 
 // The format cut at every "%" that is not its first character.
 std::vector<AnsiString> KwSplitFormat(const AnsiString& format);
