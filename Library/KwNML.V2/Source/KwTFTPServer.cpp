@@ -36,7 +36,6 @@ KwTFTPServer::~KwTFTPServer()
         session->DetachStatusHandler();
     ending.clear();
     DeallocateHWnd(Window_);
-    Timer_->stop();
     if (QCoreApplication::instance())
         Timer_->deleteLater();  // this may run inside the timer's own signal
     else
