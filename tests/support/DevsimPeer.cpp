@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <sys/prctl.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -137,12 +138,17 @@ bool DevsimPeer::Launch(std::string* why)
         args.push_back(dir_ + "/device.conf");
     }
     const std::string logPath = dir_ + "/devsim.log";
+    const pid_t parent = getpid();
     pid_ = fork();
     if (pid_ < 0) {
         *why = "cannot fork";
         return false;
     }
     if (pid_ == 0) {
+        // A test that dies takes its device with it.
+        prctl(PR_SET_PDEATHSIG, SIGTERM);
+        if (getppid() != parent)
+            _exit(127);
         int log = ::open(logPath.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0600);
         if (log >= 0) {
             dup2(log, 1);
