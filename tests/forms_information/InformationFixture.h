@@ -10,6 +10,7 @@
 
 #include "DevsimPeer.h"
 #include "Information.h"
+#include "QtPump.h"
 #include "ScriptedDialogs.h"
 #include "SnmpdPeer.h"
 
@@ -50,9 +51,8 @@ void OpenSession();
 // as the main window's start-up does from its command line and profile file.
 void AimDefaults(unsigned short port, int version);
 
-// Pumps the event loop until `done` holds or `seconds` pass; true when it held.
-bool PumpUntil(const std::function<bool()>& done, double seconds = 10.0);
-void Pump(double seconds);
+using vka_test::Pump;
+using vka_test::PumpUntil;
 
 // Opens Home / Information through the main menu's item and runs `body` inside the modal
 // loop, then closes the form. Checks that the handler deleted the form.

@@ -12,22 +12,6 @@
 
 namespace shell_test {
 
-bool PumpUntil(const std::function<bool()>& done, double seconds)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done()) {
-        if (clock.elapsed() > seconds * 1000)
-            return false;
-        Application->WaitForMessages(20);
-    }
-    return true;
-}
-
-void Pump(double seconds)
-{
-    PumpUntil([] { return false; }, seconds);
-}
 
 std::string ReadFile(const std::string& path)
 {

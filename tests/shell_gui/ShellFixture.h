@@ -5,6 +5,7 @@
 // system starts the module.
 #include "DevsimPeer.h"
 #include "Main.h"
+#include "QtPump.h"
 #include "ScriptedDialogs.h"
 
 #include <gtest/gtest.h>
@@ -15,9 +16,8 @@
 
 namespace shell_test {
 
-// Pumps the event loop until `done` holds or `seconds` pass; true when it held.
-bool PumpUntil(const std::function<bool()>& done, double seconds = 10.0);
-void Pump(double seconds);
+using vka_test::Pump;
+using vka_test::PumpUntil;
 
 std::string ReadFile(const std::string& path);
 void WriteFile(const std::string& path, const std::string& text);
