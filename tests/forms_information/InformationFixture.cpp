@@ -3,9 +3,7 @@
 #include "MenuForms.h"
 
 #include <QApplication>
-#include <QEventLoop>
 #include <QTimer>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 

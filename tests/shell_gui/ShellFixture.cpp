@@ -2,7 +2,6 @@
 
 #include "KwErrors.h"
 
-#include <QElapsedTimer>
 
 #include <climits>
 #include <cstdlib>
