@@ -3,22 +3,10 @@
 #include <algorithm>
 
 #include "Main.h"
+#include "SettingsForm.h"
 #include "ShellAssets.h"
 
 TAboutForm* AboutForm = nullptr;
-
-namespace {
-TLabel* AddLabel(TAboutForm* form, const char* name, const char* caption, int left, int top)
-{
-    TLabel* label = new TLabel(form);
-    label->SetName(name);
-    label->SetParent(form);
-    label->SetLeft(left);
-    label->SetTop(top);
-    label->SetCaption(caption);
-    return label;
-}
-}  // namespace
 
 TAboutForm::TAboutForm(TComponent* Owner) : TForm(Owner)
 {
@@ -36,14 +24,14 @@ TAboutForm::TAboutForm(TComponent* Owner) : TForm(Owner)
     LoadJpegAsset(Image1->Picture(), "logo.jpg");
 
     const int textLeft = Image1->Left() + Image1->Width() + 16;
-    Label1 = AddLabel(this, "Label1", "", textLeft, 20);
+    Label1 = AddFormLabel(this, "Label1", "", textLeft, 20);
     Label1->SetCaption(AnsiString(ModelName) + " Management Module");
     Label1->Font()->SetStyle(fsBold);
-    Label2 = AddLabel(this, "Label2", "Release Version:", textLeft, 48);
-    La_FwVer = AddLabel(this, "La_FwVer", "v1.02", textLeft + 110, 48);
-    Label4 = AddLabel(this, "Label4", "R20(2010/03/19)", textLeft + 160, 48);
+    Label2 = AddFormLabel(this, "Label2", "Release Version:", textLeft, 48);
+    La_FwVer = AddFormLabel(this, "La_FwVer", "v1.02", textLeft + 110, 48);
+    Label4 = AddFormLabel(this, "Label4", "R20(2010/03/19)", textLeft + 160, 48);
     Label4->SetVisible(false);
-    Label3 = AddLabel(this, "Label3", "Device management over SNMP v1, v2c and v3.", textLeft, 76);
+    Label3 = AddFormLabel(this, "Label3", "Device management over SNMP v1, v2c and v3.", textLeft, 76);
 
     const int contentBottom = std::max(Image1->Top() + Image1->Height(), 96);
     BT_Ok = new TButton(this);

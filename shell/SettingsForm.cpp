@@ -70,3 +70,14 @@ void ShowFormStatus(TStatusBar* bar, const AnsiString& text)
     else
         bar->SetSimpleText(text);
 }
+
+TLabel* AddFormLabel(TForm* form, const char* name, const char* caption, int left, int top)
+{
+    TLabel* label = new TLabel(form);
+    label->SetName(name);
+    label->SetParent(form);
+    label->SetLeft(left);
+    label->SetTop(top);
+    label->SetCaption(caption);
+    return label;
+}

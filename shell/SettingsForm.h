@@ -62,6 +62,9 @@ bool CheckNumberRange(TEdit* edit, int low, int high, const AnsiString& message,
 // the bar has no panels).
 void ShowFormStatus(TStatusBar* bar, const AnsiString& text);
 
+// A label placed by hand on a form, named as the form's design names it.
+TLabel* AddFormLabel(TForm* form, const char* name, const char* caption, int left, int top);
+
 // --- ready flag ------------------------------------------------------------------
 
 // Forms with asynchronous requests are not ready while a get or set is under way, and

@@ -9,20 +9,10 @@
 TFM_Waiting* FM_Waiting = nullptr;
 
 namespace {
-TLabel* AddLabel(TFM_Waiting* form, const char* name, const char* caption, int left, int top)
-{
-    TLabel* label = new TLabel(form);
-    label->SetName(name);
-    label->SetParent(form);
-    label->SetLeft(left);
-    label->SetTop(top);
-    label->SetCaption(caption);
-    return label;
-}
 
 TLabel* AddCentredLabel(TFM_Waiting* form, const char* name, const char* caption, int top, int width)
 {
-    TLabel* label = AddLabel(form, name, caption, 0, top);
+    TLabel* label = AddFormLabel(form, name, caption, 0, top);
     label->SetAutoSize(false);
     label->SetAlignment(taCenter);
     label->SetBounds(0, top, width, 17);
@@ -51,9 +41,9 @@ TFM_Waiting::TFM_Waiting(TComponent* Owner) : TForm(Owner)
     SetClientWidth(width);
     SetClientHeight(104);
 
-    Label1 = AddLabel(this, "Label1", "Please wait for", 60, 16);
-    La_Time = AddLabel(this, "La_Time", "", 160, 16);
-    seconds = AddLabel(this, "seconds", "seconds", 184, 16);
+    Label1 = AddFormLabel(this, "Label1", "Please wait for", 60, 16);
+    La_Time = AddFormLabel(this, "La_Time", "", 160, 16);
+    seconds = AddFormLabel(this, "seconds", "seconds", 184, 16);
     Label2 = AddCentredLabel(this, "Label2", "Settings saved.", 48, width);
     Label3 = AddCentredLabel(this, "Label3", "The device is restarting.", 72, width);
     Ed_Reboot = AddHiddenEdit(this, "Ed_Reboot");
