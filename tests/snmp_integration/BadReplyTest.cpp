@@ -1,7 +1,9 @@
 // Replies an agent should never send: truncated, malformed, for another
 // request, too few bindings, huge values, the longest OIDs. No crash, and a
 // clear status for each.
+#include <chrono>
 #include <thread>
+#include <vector>
 
 #include "RawResponder.h"
 #include "SnmpTestSession.h"
@@ -115,6 +117,24 @@ TEST_F(BadReply, SilentAgentIsAskedRetriesPlusOneTimes)
     ASSERT_TRUE(PumpUntil(*snmp, [&] { return result.calls > 0; }));
     EXPECT_EQ(result.reason, SNMP_CLASS_TIMEOUT);
     EXPECT_EQ(sendsSeen(), 3);
+}
+
+TEST_F(BadReply, TimeOutIsCountedInHundredthsOfASecond)
+{
+    // 150 hundredths: the retry follows the first send after 1.5 s, not after 15 ms
+    // (milliseconds taken for hundredths) nor after 15 s or more.
+    target.set_timeout(150);
+    target.set_retry(1);
+    std::vector<std::chrono::steady_clock::time_point> arrivals;
+    std::thread agent([&] {
+        while (arrivals.size() < 2 && responder.Receive(nullptr, 5000))
+            arrivals.push_back(std::chrono::steady_clock::now());
+    });
+    Pdu get = OnePdu(kSysName);
+    EXPECT_EQ(snmp->get(get, target), SNMP_CLASS_TIMEOUT);
+    agent.join();
+    ASSERT_EQ(arrivals.size(), 2u) << "the retry did not come within 5 s of the first send";
+    EXPECT_GE(arrivals[1] - arrivals[0], std::chrono::milliseconds(1400));
 }
 
 TEST_F(BadReply, MissingBindingsAreNoValueWithTheRequestedOids)
