@@ -153,7 +153,8 @@ public:
     bool IsValidIpAddress(const AnsiString& Text);
     bool IsValidSubnetMask(const AnsiString& Text);
 
-    // Timers stopped: start-up refused to run or failed half-way.
+    // Timers stopped for good: start-up refused to run or failed half-way. A poll still
+    // outstanding shows its answer but starts neither the blink nor the next poll.
     void StopTimers();
 
 private:
@@ -170,6 +171,7 @@ private:
 
     HANDLE instanceMutex_ = nullptr;
     bool shuttingDown_ = false;
+    bool timersStopped_ = false;
 };
 
 extern TMainForm* MainForm;

@@ -163,6 +163,7 @@ void TMainForm::BuildTimers()
 
 void TMainForm::StopTimers()
 {
+    timersStopped_ = true;
     LedStatus->SetEnabled(false);
     LedBlink->SetEnabled(false);
     Timer1->SetEnabled(false);

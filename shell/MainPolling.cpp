@@ -45,7 +45,8 @@ void TMainForm::LedStatusTimer(TObject* Sender)
     } catch (const std::exception& e) {
         SetLedsWhite();
         ShowStatusText(e.what());
-        LedStatus->SetEnabled(true);
+        if (!timersStopped_)
+            LedStatus->SetEnabled(true);
     }
 }
 
@@ -57,10 +58,12 @@ void TMainForm::OnLedStatusReply(KwSNMPError& Result)
     } else {
         text = KwFillStatusLine(StatusLineFormats.Text(KW_STATUS_GET), "", Result.Message,
                                 KwStatusTime());
-        LedBlinkTimer(this);
+        if (!timersStopped_)
+            LedBlinkTimer(this);
     }
     ShowStatusText(text);
-    LedStatus->SetEnabled(true);
+    if (!timersStopped_)
+        LedStatus->SetEnabled(true);
 }
 
 void TMainForm::LedBlinkTimer(TObject* Sender)

@@ -124,3 +124,20 @@ TEST_F(ShellTest, Timer1RefreshesTheDeviceFactsAndClearsThemEverySeventhTick)
     EXPECT_EQ(form->Timer1Ticks, 1);
     ASSERT_TRUE(device.SilentFor(0));
 }
+
+TEST_F(ShellTest, StoppedTimersStayStoppedWhenTheOutstandingPollIsAnswered)
+{
+    StartDevice();
+    TMainForm* form = OpenOnDevice();
+    ASSERT_TRUE(PumpUntil([&] { return !form->LastStatusText.IsEmpty(); }));
+    form->LastStatusText = "";
+    ASSERT_TRUE(device.DelayReplies(500));
+    ASSERT_TRUE(PumpUntil([&] { return form->StatusRequest->Pending > 0; }));
+    form->StopTimers();
+    ASSERT_TRUE(PumpUntil([&] { return form->StatusRequest->Pending == 0; }));
+    // The answer is still shown, but it starts neither the blink nor the next poll.
+    EXPECT_FALSE(form->LastStatusText.IsEmpty());
+    EXPECT_FALSE(form->LedStatus->Enabled());
+    EXPECT_FALSE(form->LedBlink->Enabled());
+    EXPECT_FALSE(form->Timer1->Enabled());
+}
