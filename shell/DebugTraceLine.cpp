@@ -4,30 +4,74 @@
 #include "LocalTime.h"
 
 #include <cstring>
+#include <vector>
 
 namespace {
 constexpr std::size_t MaxTraceText = 500;
 }
 
-int CountTraceArguments(const char* format)
+namespace {
+
+// The kinds the format's conversions read, in order; false for a dangling '%'.
+// "%%" reads nothing, a '*' width or precision reads an int.
+bool ConversionKinds(const char* format, std::vector<TraceArgumentKind>& kinds)
 {
-    // Conversions that consume an argument; "%%" consumes none, a '*' width or
-    // precision consumes one more.
-    int count = 0;
     for (const char* p = format; *p; ++p) {
         if (*p != '%')
             continue;
         ++p;
         if (*p == '%')
             continue;
-        for (; *p && !std::strchr("diouxXeEfFgGaAcspn", *p); ++p)
+        bool wide = false;
+        bool longDouble = false;
+        for (; *p && !std::strchr("diouxXeEfFgGaAcspn", *p); ++p) {
             if (*p == '*')
-                ++count;
+                kinds.push_back(TraceArgumentKind::Int);
+            else if (std::strchr("ljzt", *p))
+                wide = true;
+            else if (*p == 'L')
+                longDouble = true;
+        }
         if (!*p)
-            return -1;  // a dangling '%': never hand such a format to printf
-        ++count;
+            return false;  // a dangling '%': never hand such a format to printf
+        if (longDouble)
+            kinds.push_back(TraceArgumentKind::Unreadable);
+        else if (std::strchr("diouxXc", *p))
+            kinds.push_back(wide && *p != 'c' ? TraceArgumentKind::Long : TraceArgumentKind::Int);
+        else if (std::strchr("eEfFgGaA", *p))
+            kinds.push_back(TraceArgumentKind::Floating);
+        else if (*p == 's')
+            kinds.push_back(TraceArgumentKind::Text);
+        else if (*p == 'p')
+            kinds.push_back(TraceArgumentKind::Pointer);
+        else
+            kinds.push_back(TraceArgumentKind::Unreadable);
     }
-    return count;
+    return true;
+}
+
+}  // namespace
+
+int CountTraceArguments(const char* format)
+{
+    std::vector<TraceArgumentKind> kinds;
+    return ConversionKinds(format, kinds) ? static_cast<int>(kinds.size()) : -1;
+}
+
+bool TraceArgumentsFit(const char* format, const TraceArgumentKind* kinds, int count)
+{
+    std::vector<TraceArgumentKind> wanted;
+    if (!ConversionKinds(format, wanted) || static_cast<int>(wanted.size()) != count)
+        return false;
+    for (int i = 0; i < count; ++i) {
+        const TraceArgumentKind want = wanted[static_cast<std::size_t>(i)];
+        const TraceArgumentKind have = kinds[i];
+        const bool fits = want != TraceArgumentKind::Unreadable &&
+                          (want == have || (want == TraceArgumentKind::Pointer && have == TraceArgumentKind::Text));
+        if (!fits)
+            return false;
+    }
+    return true;
 }
 
 std::string FormatTraceLine(const std::string& formatted)

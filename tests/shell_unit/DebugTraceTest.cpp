@@ -86,3 +86,22 @@ TEST(DebugTrace, FormatAskingForMissingArgumentsIsSentUnformatted)
     DebugTrace("\n%s and %s", "one");
     EXPECT_EQ(viewer.next(), "%s and %s");
 }
+
+TEST(DebugTrace, ArgumentsOfTheWrongKindAreNeverRead)
+{
+    TraceViewer viewer(viewerName());
+    DebugTrace("\n%s", 5);  // a number where the format wants text
+    EXPECT_EQ(viewer.next(), "%s");
+    DebugTrace("\n%d", "five");
+    EXPECT_EQ(viewer.next(), "%d");
+    DebugTrace("\n%f", 2);
+    EXPECT_EQ(viewer.next(), "%f");
+    int written = 0;
+    DebugTrace("\nx%n", &written);  // a trace never writes through its arguments
+    EXPECT_EQ(viewer.next(), "x%n");
+    EXPECT_EQ(written, 0);
+    DebugTrace("\n%Lf", 1.5);  // a double where the format wants a long double
+    EXPECT_EQ(viewer.next(), "%Lf");
+    DebugTrace("\n%*d|%5.1f|%c|%lu|%p", 3, 7, 2.25, 'z', 9ul, static_cast<void*>(nullptr));
+    EXPECT_EQ(viewer.next(), "  7|  2.2|z|9|(nil)");
+}
