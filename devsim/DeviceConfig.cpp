@@ -1,9 +1,9 @@
 #include "DeviceConfig.h"
 
+#include "RegularFile.h"
+
 #include <cctype>
-#include <fstream>
 #include <sstream>
-#include <sys/stat.h>
 
 namespace devsim {
 
@@ -153,15 +153,14 @@ DeviceConfig parseDeviceConfig(const std::string& text, const std::string& name)
 
 DeviceConfig loadDeviceConfig(const std::string& path)
 {
-    struct stat info {};
-    if (::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode))
-        throw ConfigError(path + ": is a folder, not a configuration file");
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
-        throw ConfigError(path + ": cannot read the configuration file");
-    std::ostringstream content;
-    content << file.rdbuf();
-    return parseDeviceConfig(content.str(), path);
+    std::string content;
+    switch (readRegularFile(path, content)) {
+    case FileFault::None: return parseDeviceConfig(content, path);
+    case FileFault::Folder: throw ConfigError(path + ": is a folder, not a configuration file");
+    case FileFault::NotRegular: throw ConfigError(path + ": is not a regular file, not a configuration file");
+    case FileFault::Unreadable: break;
+    }
+    throw ConfigError(path + ": cannot read the configuration file");
 }
 
 } // namespace devsim

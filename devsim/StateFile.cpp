@@ -1,12 +1,11 @@
 #include "StateFile.h"
 
+#include "RegularFile.h"
 #include "ServedTrees.h"
 #include "StateLine.h"
 
-#include <fstream>
 #include <map>
 #include <sstream>
-#include <sys/stat.h>
 
 namespace devsim {
 
@@ -43,17 +42,14 @@ std::vector<StateEntry> parseStateText(const std::string& text, const std::strin
 
 std::vector<StateEntry> loadStateFile(const std::string& path)
 {
-    struct stat info {};
-    if (::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode))
-        throw StateFileError(path + ": is a folder, not a state file");
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
-        throw StateFileError(path + ": cannot read the state file");
-    std::ostringstream content;
-    content << file.rdbuf();
-    if (file.bad())
-        throw StateFileError(path + ": cannot read the state file");
-    return parseStateText(content.str(), path);
+    std::string content;
+    switch (readRegularFile(path, content)) {
+    case FileFault::None: return parseStateText(content, path);
+    case FileFault::Folder: throw StateFileError(path + ": is a folder, not a state file");
+    case FileFault::NotRegular: throw StateFileError(path + ": is not a regular file, not a state file");
+    case FileFault::Unreadable: break;
+    }
+    throw StateFileError(path + ": cannot read the state file");
 }
 
 } // namespace devsim

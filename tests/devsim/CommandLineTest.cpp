@@ -92,6 +92,7 @@ TEST_F(DevsimCommandLine, BadFilesAreNamedWithTheLine)
              {"--state " + dir, dir + ": is a folder, not a state file"},
              {"--state " + good + " --config " + dir, dir + ": is a folder, not a configuration file"},
              {"--state " + good + " --config " + dir + "/none.conf", dir + "/none.conf: cannot read"},
+             {"--state " + good + " --config /dev/zero", "/dev/zero: is not a regular file, not a configuration file"},
              {"--state " + good + " --config " + badConfig, badConfig + ": line 2: user x: authentication pass phrase must have at least 8 characters"},
              {"--state " + good + " --dir " + dir + "/nofolder", dir + "/nofolder: not a folder"},
              {"--state " + good + " --journal " + dir + "/nofolder/j.log",

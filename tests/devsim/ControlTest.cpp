@@ -116,6 +116,8 @@ TEST_F(Devsim, LoadReplacesTheStateAndABadFileKeepsIt)
               "ERR " + bad + ": line 2: INTEGER value must be a whole number from -2147483648 to 2147483647");
     EXPECT_EQ(Get(kP37 + ".1.1.0").Value, "\"fresh\"");
     EXPECT_EQ(device.Control("load " + device.Folder() + "/missing.state").rfind("ERR ", 0), 0u);
+    EXPECT_EQ(device.Control("load /dev/zero"), "ERR /dev/zero: is not a regular file, not a state file");
+    EXPECT_EQ(Get(kP37 + ".1.1.0").Value, "\"fresh\"");
 }
 
 TEST_F(Devsim, JournalLinesCarryKindVersionSecurityAndBindings)

@@ -126,3 +126,14 @@ TEST(DevsimStateText, AnUnreadableFileIsNamed)
         EXPECT_STREQ(e.what(), "/nonexistent/devsim.state: cannot read the state file");
     }
 }
+
+TEST(DevsimStateText, ADeviceOrPipeIsRefusedUnread)
+{
+    // /dev/zero never ends: reading it would fill the memory.
+    try {
+        loadStateFile("/dev/zero");
+        FAIL() << "no error";
+    } catch (const StateFileError& e) {
+        EXPECT_STREQ(e.what(), "/dev/zero: is not a regular file, not a state file");
+    }
+}
