@@ -2,7 +2,6 @@
 
 #include "KwErrors.h"
 
-
 #include <climits>
 #include <cstdlib>
 #include <fstream>
@@ -10,7 +9,6 @@
 #include <unistd.h>
 
 namespace shell_test {
-
 
 std::string ReadFile(const std::string& path)
 {
