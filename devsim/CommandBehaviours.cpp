@@ -85,6 +85,11 @@ bool restoreConfiguration(StateStore& store, const std::string& path, std::strin
                     + typeWord(entry.value.type);
             return false;
         }
+        if (held->maxLength && entry.value.bytes.size() > *held->maxLength) {
+            outcome = "variable " + formatOid(entry.oid) + " is longer than " + std::to_string(*held->maxLength)
+                    + " bytes";
+            return false;
+        }
         taken.push_back(&entry);
     }
     for (const StateEntry* entry : taken)

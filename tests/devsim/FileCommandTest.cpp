@@ -148,6 +148,14 @@ TEST_P(DevsimFiles, AConfigurationBackupRestoresTheDevice)
     EXPECT_EQ(WaitForNote("configuration restore").rfind("configuration restore failed: ", 0), 0u);
     EXPECT_EQ(device.GetValue(kSysName), "STRING \"mast-9\"");
     EXPECT_EQ(device.GetValue(kApMode), "INTEGER 1");
+
+    // Nor does a value longer than a set could ever write.
+    WriteBytes(ServerFile("backup.dcf"), kSysName + " STRING \"" + std::string(256, 'n') + "\"\n");
+    ASSERT_TRUE(device.ClearJournal());
+    ASSERT_EQ(Set({kUpgrade, "i", "3"}).exitCode, 0);
+    EXPECT_EQ(WaitForNote("configuration restore"),
+              "configuration restore failed: variable " + kSysName + " is longer than 255 bytes");
+    EXPECT_EQ(device.GetValue(kSysName), "STRING \"mast-9\"");
 }
 
 TEST_P(DevsimFiles, TheDeviceLogIsSentAndCleared)
