@@ -101,6 +101,9 @@ ParsedLine parseStateLine(const std::string& rawLine)
         return failure("advance=N on an INTEGER needs a value from 0");
     if (entry.maxLength && type != VarType::OctetString)
         return failure("max=N is allowed for STRING and HEX only");
+    if (entry.maxLength && entry.value.bytes.size() > *entry.maxLength)
+        return failure("the value has " + std::to_string(entry.value.bytes.size()) + " bytes, longer than max="
+                       + std::to_string(*entry.maxLength));
     return result;
 }
 

@@ -95,6 +95,8 @@ TEST(DevsimStateText, BadValuesAreRefusedWithTheirReason)
              {"advance=1 " + P + ".1.0 GAUGE32 1", "COUNTER32, COUNTER64 and INTEGER only"},
              {"advance=1 " + P + ".1.0 INTEGER -3", "INTEGER needs a value from 0"},
              {"max=4 " + P + ".1.0 INTEGER 1", "STRING and HEX only"},
+             {"max=4 " + P + ".1.0 STRING \"abcde\"", "5 bytes, longer than max=4"},
+             {"max=1 " + P + ".1.0 HEX 00 01", "2 bytes, longer than max=1"},
              {"1.3.6.x INTEGER 1", "bad OID"},
          }) {
         ParsedLine parsed = parseStateLine(c.line);
