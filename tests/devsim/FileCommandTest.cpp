@@ -82,8 +82,9 @@ protected:
 TEST_P(DevsimFiles, FirmwareCertificateAndKeyArriveByteForByte)
 {
     const std::string image = RandomBytes(300000);
-    WriteBytes(ServerFile("vka7410.bin"), image);
-    ToolRun target = Set({kTftpServer, "a", "127.0.0.1", kTftpFile, "s", "vka7410.bin"});
+    // A ':' is part of the name, not a host separator.
+    WriteBytes(ServerFile("fw:7410.bin"), image);
+    ToolRun target = Set({kTftpServer, "a", "127.0.0.1", kTftpFile, "s", "fw:7410.bin"});
     ASSERT_EQ(target.exitCode, 0) << target.output;
     ToolRun get = Set({kTftpCommand, "i", "2"});
     ASSERT_EQ(get.exitCode, 0) << get.output;
@@ -103,7 +104,7 @@ TEST_P(DevsimFiles, FirmwareCertificateAndKeyArriveByteForByte)
 
     const auto notes = Notes();
     ASSERT_GE(notes.size(), 2u);
-    EXPECT_EQ(notes[0], "tftp get download.img from 127.0.0.1:" + std::to_string(server.Port()) + " \"vka7410.bin\"");
+    EXPECT_EQ(notes[0], "tftp get download.img from 127.0.0.1:" + std::to_string(server.Port()) + " \"fw:7410.bin\"");
 }
 
 TEST_P(DevsimFiles, AFailedGetKeepsTheEarlierFileAndSaysWhy)

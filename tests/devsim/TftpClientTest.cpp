@@ -36,21 +36,6 @@ TEST(DevsimTftpClient, AtftpIsJudgedByItsExitStatus)
     EXPECT_EQ(reason, "the client was stopped");
 }
 
-TEST(DevsimTftpClient, CommandLinesNameTheFilesInTransferOrder)
-{
-    const TftpTransfer get{false, "127.0.0.1", 6969, "fw:1.bin", "/dev/files/download.img.part"};
-    EXPECT_EQ(tftpCommandLine(TftpProgram::TftpHpa, get),
-              (std::vector<std::string>{"tftp", "-4", "-v", "-l", "-m", "binary", "127.0.0.1", "6969", "-c", "get",
-                                        "fw:1.bin", "/dev/files/download.img.part"}));
-    const TftpTransfer put{true, "127.0.0.2", 69, "backup.dcf", "/dev/files/config.dcf"};
-    EXPECT_EQ(tftpCommandLine(TftpProgram::TftpHpa, put),
-              (std::vector<std::string>{"tftp", "-4", "-v", "-l", "-m", "binary", "127.0.0.2", "69", "-c", "put",
-                                        "/dev/files/config.dcf", "backup.dcf"}));
-    EXPECT_EQ(tftpCommandLine(TftpProgram::Atftp, put),
-              (std::vector<std::string>{"atftp", "--put", "-r", "backup.dcf", "-l", "/dev/files/config.dcf", "127.0.0.2",
-                                        "69"}));
-}
-
 TEST(DevsimTftpClient, OnlyLoopbackServersAreReached)
 {
     std::string reason;
