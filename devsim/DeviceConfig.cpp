@@ -154,13 +154,10 @@ DeviceConfig parseDeviceConfig(const std::string& text, const std::string& name)
 DeviceConfig loadDeviceConfig(const std::string& path)
 {
     std::string content;
-    switch (readRegularFile(path, content)) {
-    case FileFault::None: return parseDeviceConfig(content, path);
-    case FileFault::Folder: throw ConfigError(path + ": is a folder, not a configuration file");
-    case FileFault::NotRegular: throw ConfigError(path + ": is not a regular file, not a configuration file");
-    case FileFault::Unreadable: break;
-    }
-    throw ConfigError(path + ": cannot read the configuration file");
+    const std::string fault = readRegularFile(path, "configuration file", content);
+    if (!fault.empty())
+        throw ConfigError(fault);
+    return parseDeviceConfig(content, path);
 }
 
 } // namespace devsim

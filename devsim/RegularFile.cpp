@@ -6,24 +6,23 @@
 
 namespace devsim {
 
-FileFault readRegularFile(const std::string& path, std::string& content)
+std::string readRegularFile(const std::string& path, const std::string& what, std::string& content)
 {
     struct stat info {};
-    if (::stat(path.c_str(), &info) != 0)
-        return FileFault::Unreadable;
-    if (S_ISDIR(info.st_mode))
-        return FileFault::Folder;
-    if (!S_ISREG(info.st_mode))
-        return FileFault::NotRegular;
+    if (::stat(path.c_str(), &info) == 0) {
+        if (S_ISDIR(info.st_mode))
+            return path + ": is a folder, not a " + what;
+        if (!S_ISREG(info.st_mode))
+            return path + ": is not a regular file, not a " + what;
+    }
     std::ifstream file(path, std::ios::binary);
-    if (!file)
-        return FileFault::Unreadable;
     std::ostringstream text;
-    text << file.rdbuf();
-    if (file.bad())
-        return FileFault::Unreadable;
+    if (file)
+        text << file.rdbuf();
+    if (!file || file.bad())
+        return path + ": cannot read the " + what;
     content = text.str();
-    return FileFault::None;
+    return "";
 }
 
 } // namespace devsim

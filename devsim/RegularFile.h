@@ -4,10 +4,10 @@
 
 namespace devsim {
 
-enum class FileFault { None, Folder, NotRegular, Unreadable };
-
-// Reads a whole regular file. Folders, devices and pipes are refused unread:
-// /dev/zero would never end and a pipe without writer would stop the device.
-FileFault readRegularFile(const std::string& path, std::string& content);
+// Reads a whole regular file into `content`. Folders, devices and pipes are
+// refused unread: /dev/zero would never end and a pipe without writer would
+// stop the device. Returns "" when read, otherwise the fault as
+// "PATH: ...", naming the file as `what` (e.g. "state file").
+std::string readRegularFile(const std::string& path, const std::string& what, std::string& content);
 
 } // namespace devsim

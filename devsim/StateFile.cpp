@@ -43,13 +43,10 @@ std::vector<StateEntry> parseStateText(const std::string& text, const std::strin
 std::vector<StateEntry> loadStateFile(const std::string& path)
 {
     std::string content;
-    switch (readRegularFile(path, content)) {
-    case FileFault::None: return parseStateText(content, path);
-    case FileFault::Folder: throw StateFileError(path + ": is a folder, not a state file");
-    case FileFault::NotRegular: throw StateFileError(path + ": is not a regular file, not a state file");
-    case FileFault::Unreadable: break;
-    }
-    throw StateFileError(path + ": cannot read the state file");
+    const std::string fault = readRegularFile(path, "state file", content);
+    if (!fault.empty())
+        throw StateFileError(fault);
+    return parseStateText(content, path);
 }
 
 } // namespace devsim
