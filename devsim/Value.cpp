@@ -192,8 +192,8 @@ bool parseIp(const std::string& text, std::string& out)
         if (part == 3)
             end = text.size();
         std::uint64_t v = 0;
-        std::string piece = text.substr(pos, end - pos);
-        if (piece.size() > 3 || !parseUnsigned(piece, 255, v))
+        std::string number = text.substr(pos, end - pos);
+        if (number.size() > 3 || !parseUnsigned(number, 255, v))
             return false;
         bytes += static_cast<char>(v);
         pos = end + 1;
