@@ -15,7 +15,8 @@ namespace {
 
 constexpr std::size_t kLongestLine = 65536;
 
-void writeAll(int fd, const std::string& text)
+// False when the client takes no more: its socket never blocks the device.
+bool writeAll(int fd, const std::string& text)
 {
     std::size_t done = 0;
     while (done < text.size()) {
@@ -23,9 +24,10 @@ void writeAll(int fd, const std::string& text)
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)
-            return;
+            return false;
         done += static_cast<std::size_t>(n);
     }
+    return true;
 }
 
 } // namespace
@@ -94,7 +96,7 @@ void ControlSocket::onClient(int fd, void* data)
 
 void ControlSocket::accept()
 {
-    int fd = ::accept4(listenFd_, nullptr, nullptr, SOCK_CLOEXEC);
+    int fd = ::accept4(listenFd_, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
     if (fd < 0)
         return;
     pending_[fd];
@@ -117,7 +119,10 @@ void ControlSocket::serve(int fd)
     while ((end = text.find('\n')) != std::string::npos) {
         const std::string line = text.substr(0, end);
         text.erase(0, end + 1);
-        writeAll(fd, commands_.execute(line) + "\n");
+        if (!writeAll(fd, commands_.execute(line) + "\n")) {
+            drop(fd); // it reads no replies
+            return;
+        }
     }
     if (text.size() > kLongestLine) {
         writeAll(fd, "ERR command line too long\n");

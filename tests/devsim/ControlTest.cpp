@@ -2,8 +2,14 @@
 // silencing replies, and the journal of what the device received.
 #include "DeviceFixture.h"
 
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
 #include <fstream>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <thread>
+#include <unistd.h>
 
 using namespace devsim_test;
 
@@ -164,4 +170,35 @@ TEST_F(Devsim, ControlRefusesUnknownCommandsAndBadArguments)
     EXPECT_EQ(device.Control("get " + kApMode), "OK " + kApMode + " INTEGER 1");
     // Still serving.
     EXPECT_EQ(Get(kApMode).Value, "1");
+}
+
+TEST_F(Devsim, AControlClientThatReadsNoRepliesDoesNotStopTheDevice)
+{
+    StartDevice();
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    ASSERT_GE(fd, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::strncpy(address.sun_path, device.ControlPath().c_str(), sizeof address.sun_path - 1);
+    ASSERT_EQ(::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    ::fcntl(fd, F_SETFL, O_NONBLOCK);
+    // Commands until nothing more is taken: the replies fill the channel back.
+    std::string commands;
+    for (int i = 0; i < 1000; ++i)
+        commands += "get " + kApMode + "\n";
+    int stalls = 0;
+    for (int sent = 0; sent < 100000 && stalls < 20;) {
+        if (::send(fd, commands.data(), commands.size(), MSG_NOSIGNAL) > 0) {
+            ++sent;
+            stalls = 0;
+            continue;
+        }
+        if (errno != EAGAIN && errno != EWOULDBLOCK)
+            break; // the device gave up on this client
+        ++stalls;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    EXPECT_TRUE(Answered(Tool("snmpget", Community("2c", "orchid", 1), {kApMode})));
+    EXPECT_EQ(device.Control("ping"), "OK");
+    ::close(fd);
 }
