@@ -2,6 +2,8 @@
 // every authentication and privacy combination.
 #include "DeviceFixture.h"
 
+#include <ostream>
+
 using namespace devsim_test;
 
 namespace {
@@ -26,6 +28,12 @@ struct V3User {
     const char* priv;
     const char* privPass;
 };
+
+// Names the user in test listings instead of a byte dump.
+void PrintTo(const V3User& user, std::ostream* out)
+{
+    *out << user.name;
+}
 
 std::vector<std::string> V3Options(const V3User& user)
 {
