@@ -11,6 +11,9 @@ const char* const InformationNotReadText =
     "The system information has not been read from the device yet. "
     "Press Refresh, then Save again.";
 
+const char* const InformationReadPendingText =
+    "The device has not answered the last Refresh yet. Save again when it has.";
+
 namespace {
 const int MaxTextLength = 32;
 const int LabelLeft = 16;
@@ -206,6 +209,11 @@ void TFM_Information::Btn_SaClick(TObject* Sender)
     // which must never reach the device.
     if (!systemGroupRead_) {
         Application->MessageBox(InformationNotReadText, "Error", MB_OK);
+        return;
+    }
+    // A read still on its way would put the older values back after the save.
+    if (SystemRequest->Request.Pending > 0) {
+        Application->MessageBox(InformationReadPendingText, "Error", MB_OK);
         return;
     }
     if (!CheckInput())

@@ -58,3 +58,5 @@ extern TFM_Information* FM_Information;
 
 // Refusal of a Save before the first successful read of the system group.
 extern const char* const InformationNotReadText;
+// Save's refusal while a Refresh is still waiting for the device.
+extern const char* const InformationReadPendingText;

@@ -95,6 +95,31 @@ TEST_P(InformationDevsim, SaveBeforeTheFirstReplyIsRefusedAndSendsNothing)
     EXPECT_EQ(sets[0].Bindings[1].Value, "\"after the read\"");
 }
 
+TEST_P(InformationDevsim, SaveWaitsForAnOutstandingRefresh)
+{
+    vka_test::DevsimPeer& devsim = *agent->Devsim();
+    RunInForm([&](TFM_Information& form) {
+        if (!WaitForRead(form))
+            return;
+        ASSERT_TRUE(devsim.DelayReplies(800));
+        form.Btn_Re->Click();
+        form.Ed_SN->SetText("saved name");
+        form.Btn_Sa->Click();  // the older read would overwrite the saved text
+        ASSERT_EQ(dialogs.Count(), 1);
+        EXPECT_EQ(dialogs.Last().Text, InformationReadPendingText);
+        ASSERT_TRUE(PumpUntil([&] { return Status(form) == "Get OK!"; })) << Status(form);
+
+        ASSERT_TRUE(devsim.DelayReplies(0));
+        form.Ed_SN->SetText("saved name");
+        form.Btn_Sa->Click();
+        ASSERT_TRUE(PumpUntil([&] { return Status(form) == "Save OK!"; })) << Status(form);
+        EXPECT_EQ(form.Ed_SN->Text().ToStdString(), "saved name");
+    });
+    const auto sets = Requests(devsim, "SET");
+    ASSERT_EQ(sets.size(), 1u);
+    EXPECT_EQ(sets[0].Bindings[1].Value, "\"saved name\"");
+}
+
 TEST_P(InformationDevsim, AFailedReadLeavesSaveRefused)
 {
     vka_test::DevsimPeer& devsim = *agent->Devsim();
