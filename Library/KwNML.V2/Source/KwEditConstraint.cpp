@@ -118,7 +118,7 @@ void KwEditConstraint::AttachParsed(const KwEditSpecifier& specifier, TEdit* edi
 {
     auto record = std::make_unique<_EditConstraint_s>();
     record->Edit = edit;
-    record->Spec = specifier;
+    record->Format = specifier;
     record->SavedChange = edit->OnChange;
     record->SavedExit = edit->OnExit;
     record->Alive = KwWidgetGuard(edit);
@@ -191,7 +191,7 @@ void KwEditConstraint::EditChange(TObject* sender)
     const AnsiString text = edit->Text();
     if (text.IsEmpty() || IsPlaceholder(text))
         return;
-    const KwEditSpecifier specifier = record->Spec;
+    const KwEditSpecifier specifier = record->Format;
     std::string bytes = text.ToStdString();
 
     if (specifier.ExitChar != 0 && bytes.find(specifier.ExitChar) != std::string::npos) {
@@ -248,7 +248,7 @@ void KwEditConstraint::EditExit(TObject* sender)
     const AnsiString text = edit->Text();
     if (IsPlaceholder(text))
         return;
-    const KwEditSpecifier& specifier = record->Spec;
+    const KwEditSpecifier& specifier = record->Format;
     if (text.IsEmpty()) {
         if (specifier.Flags & KW_EDIT_NOEMPTY)
             Refuse(*record, KWCERR_EMPTY, KwErrorText(KWCERR_EMPTY));

@@ -21,7 +21,7 @@ class TEdit;
 
 struct _EditConstraint_s {
     TEdit* Edit = nullptr;
-    KwEditSpecifier Spec;
+    KwEditSpecifier Format;
     AnsiString AcceptedText;  // last text accepted on leaving the edit
     TNotifyEvent SavedChange;
     TNotifyEvent SavedExit;
