@@ -1,6 +1,7 @@
 #include "InformationFixture.h"
 
 #include "MenuForms.h"
+#include "ToolOutput.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -30,21 +31,7 @@ public:
 };
 ::testing::Environment* const environment = ::testing::AddGlobalTestEnvironment(new QtEnvironment);
 
-std::string Run(const std::string& commandLine)
-{
-    std::string output;
-    FILE* pipe = popen((commandLine + " 2>/dev/null").c_str(), "r");
-    if (!pipe)
-        return output;
-    char buffer[4096];
-    std::size_t n;
-    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0)
-        output.append(buffer, n);
-    pclose(pipe);
-    while (!output.empty() && (output.back() == '\n' || output.back() == ' '))
-        output.pop_back();
-    return output;
-}
+std::string Run(const std::string& commandLine) { return vka_test::RunTool(commandLine); }
 
 std::string Quoted(const std::string& text)
 {

@@ -1,4 +1,5 @@
 #pragma once
+#include "ToolOutput.h"
 // Shared set-up: the Qt loop the event timer runs on and the library's session;
 // asynchronous completions are waited for with the pump of QtPump.h.
 #include <gtest/gtest.h>
@@ -71,6 +72,6 @@ void LoadList(KwSNMPRequest& request, std::initializer_list<VarDef> specs, KwSNM
 void Aim(KwSNMPRequest& request, unsigned short port, int version = 1);
 
 // The output of a net-snmp command line tool (trimmed).
-std::string RunTool(const std::string& commandLine);
+using vka_test::RunTool;
 
 } // namespace library_requests
