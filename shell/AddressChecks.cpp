@@ -11,31 +11,29 @@ namespace {
 // converted as decimal numbers (an empty or non-numeric part counts as -1).
 bool SplitDottedQuad(const AnsiString& text, std::array<int, 4>& parts)
 {
-    if (text.IsEmpty())
+    const std::vector<AnsiString> fields = DottedFields(text);
+    if (fields.size() != 4 || fields.front().IsEmpty() || fields.back().IsEmpty())
         return false;
-    const int firstDot = text.Pos(".");
-    if (firstDot == 1 || firstDot == text.Length())
-        return false;
-    int dots = 0;
-    for (int i = 1; i <= text.Length(); ++i)
-        dots += text[i] == '.';
-    if (dots != 3)
-        return false;
-
-    int start = 1;
-    for (int part = 0; part < 4; ++part) {
-        int end = start;
-        while (end <= text.Length() && text[end] != '.')
-            ++end;
-        parts[part] = StrToIntDef(text.SubString(start, end - start), -1);
-        start = end + 1;
-    }
+    for (int part = 0; part < 4; ++part)
+        parts[part] = StrToIntDef(fields[part], -1);
     return true;
 }
 
 bool InRange(int value, int low, int high) { return value >= low && value <= high; }
 
 }  // namespace
+
+std::vector<AnsiString> DottedFields(const AnsiString& text)
+{
+    std::vector<AnsiString> fields(1);
+    for (int i = 1; i <= text.Length(); ++i) {
+        if (text[i] == '.')
+            fields.emplace_back();
+        else
+            fields.back() += text[i];
+    }
+    return fields;
+}
 
 bool IsValidHostAddressText(const AnsiString& text)
 {

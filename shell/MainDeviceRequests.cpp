@@ -5,10 +5,16 @@
 #include "SettingsForm.h"
 #include "VarTables.h"
 
+#include "ExeName.h"
+#include "KwReadSequence.h"
 #include "KwSNMPRequest2Edits.h"
+#include "MessageBox.h"
 
 void TMainForm::CreateDeviceRequests()
 {
+    // Against a silent device the first synchronous read's time-out ends the rest at
+    // once, and the user hears of it once.
+    KwReadSequence sequence;
     DhcpControlRequest = NewGroupRequest(this, dhcpServerControlVars, SVT_SV, 0, 0, 0);
     DhcpControlRequest->BindComboBox(0, CB_Fuction1);
     DhcpControlRequest->Get();
@@ -32,4 +38,9 @@ void TMainForm::CreateDeviceRequests()
     IpInfoRequest->BindFormat(0, "%s", IPAddressEdit);
     IpInfoRequest->BindFormat(1, "%s", SubMaskEdit);
     IpInfoRequest->Get();
+
+    if (sequence.TimedOut()) {
+        const AnsiString caption = ExtractFileName(AnsiString(ExeName()));
+        MessageBoxA(nullptr, sequence.FailureText().c_str(), caption.c_str(), MB_OK);
+    }
 }

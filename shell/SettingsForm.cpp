@@ -32,11 +32,16 @@ bool RefuseInput(const AnsiString& text, const AnsiString& caption, TWinControl*
     return false;
 }
 
-bool CheckPlainText(TEdit* edit, const AnsiString& caption)
+bool CheckPlainText(TEdit* edit, const AnsiString& caption, bool clearRefused)
 {
     if (!HasHighBytes(edit->Text()))
         return true;
-    return RefuseInput(HighBytesText, caption, edit);
+    Application->MessageBox(HighBytesText, caption.c_str(), MB_OK);
+    if (clearRefused)
+        edit->Clear();
+    if (edit->CanFocus())
+        edit->SetFocus();
+    return false;
 }
 
 bool CheckMaxLength(TEdit* edit, int maxLength, const AnsiString& message, const AnsiString& caption)

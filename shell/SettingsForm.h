@@ -45,8 +45,8 @@ extern const char* const HighBytesText;  // "Don't support chinese character !"
 bool RefuseInput(const AnsiString& text, const AnsiString& caption, TWinControl* control = nullptr);
 
 // The text is accepted when it holds no byte of 128 or more; otherwise it is refused
-// with HighBytesText.
-bool CheckPlainText(TEdit* edit, const AnsiString& caption = "Warning");
+// with HighBytesText (and the refused text removed when `clearRefused`).
+bool CheckPlainText(TEdit* edit, const AnsiString& caption = "Warning", bool clearRefused = false);
 
 // At most maxLength characters; otherwise refused with `message`.
 bool CheckMaxLength(TEdit* edit, int maxLength, const AnsiString& message,

@@ -1,8 +1,8 @@
 #include "Information.h"
 
 #include "Catalogue.h"
+#include "FormBuilder.h"
 #include "FormInputChecks.h"
-#include "KwSNMPError.h"
 #include "KwSNMPRequest2Edits.h"
 
 TFM_Information* FM_Information = nullptr;
@@ -16,34 +16,10 @@ const char* const InformationReadPendingText =
 
 namespace {
 const int MaxTextLength = 32;
-const int LabelLeft = 16;
-const int EditLeft = 150;
-const int EditWidth = 300;
-const int RowHeight = 30;
+const TSaveGuardTexts SaveGuard = {InformationNotReadText, InformationReadPendingText, "Error"};
 }  // namespace
 
-void TFM_Information::AddRow(TLabel*& label, TEdit*& edit, const char* labelName,
-                             const char* editName, const char* caption, int top, bool writable)
-{
-    label = new TLabel(this);
-    label->SetName(labelName);
-    label->SetParent(this);
-    label->SetCaption(caption);
-    label->SetBounds(LabelLeft, top + 4, EditLeft - LabelLeft - 8, 17);
-
-    edit = new TEdit(this);
-    edit->SetName(editName);
-    edit->SetParent(this);
-    edit->SetBounds(EditLeft, top, EditWidth, 21);
-    edit->SetText(editName);  // until the first reply fills it
-    if (!writable) {
-        edit->SetReadOnly(true);
-        edit->SetEnabled(false);
-        edit->SetColor(clBtnFace);
-    }
-}
-
-TFM_Information::TFM_Information(TComponent* Owner) : TForm(Owner)
+TFM_Information::TFM_Information(TComponent* Owner) : TSettingsForm(Owner)
 {
     SetName("FM_Information");
     SetCaption("Home \\ Information");
@@ -51,174 +27,102 @@ TFM_Information::TFM_Information(TComponent* Owner) : TForm(Owner)
     SetBorderIcons(biSystemMenu | biMinimize);
     SetPosition(poMainFormCenter);
 
-    int top = 16;
-    AddRow(Lb_SD, Ed_SD, "Lb_SD", "Ed_SD", "System Description:", top, false);
-    AddRow(Lb_SO, Ed_SO, "Lb_SO", "Ed_SO", "System Object ID:", top += RowHeight, false);
-    AddRow(Lb_SU, Ed_SU, "Lb_SU", "Ed_SU", "System Uptime:", top += RowHeight, false);
-    AddRow(Lb_SC, Ed_SC, "Lb_SC", "Ed_SC", "System Contact:", top += RowHeight, true);
-    AddRow(Lb_SN, Ed_SN, "Lb_SN", "Ed_SN", "System Name:", top += RowHeight, true);
-    AddRow(Lb_SL, Ed_SL, "Lb_SL", "Ed_SL", "System Location:", top += RowHeight, true);
+    TFormBuilder build(this);
+    TFormRows rows(build, TRowColumns{});
+    Ed_SD = rows.ShowEdit("Lb_SD", "System Description:", "Ed_SD", &Lb_SD);
+    Ed_SO = rows.ShowEdit("Lb_SO", "System Object ID:", "Ed_SO", &Lb_SO);
+    Ed_SU = rows.ShowEdit("Lb_SU", "System Uptime:", "Ed_SU", &Lb_SU);
+    Ed_SC = rows.Edit("Lb_SC", "System Contact:", "Ed_SC", 0, &Lb_SC);
+    Ed_SN = rows.Edit("Lb_SN", "System Name:", "Ed_SN", 0, &Lb_SN);
+    Ed_SL = rows.Edit("Lb_SL", "System Location:", "Ed_SL", 0, &Lb_SL);
+    rows.Skip(12);
+    Btn_Re = build.Button("Btn_Re", "Refresh", rows.ButtonLeft(1), rows.Top(),
+                          ReadSequence([this](TObject* S) { Btn_ReClick(S); }));
+    Btn_Sa = build.Button("Btn_Sa", "Save", rows.ButtonLeft(0), rows.Top(),
+                          [this](TObject* S) { Btn_SaClick(S); });
+    CB_DeviceApplySetting = build.HiddenCombo("CB_DeviceApplySetting");
+    StatusBar = build.StatusBar("StatusBar");
+    SetStatusBar(StatusBar);
+    const TRowColumns& columns = rows.Columns();
+    SetClientWidth(columns.ControlLeft + columns.ControlWidth + columns.LabelLeft);
+    SetClientHeight(rows.Top() + TFormBuilder::ButtonHeight + 12 + 20);
 
-    top += RowHeight + 12;
-    Btn_Re = new TButton(this);
-    Btn_Re->SetName("Btn_Re");
-    Btn_Re->SetParent(this);
-    Btn_Re->SetCaption("Refresh");
-    Btn_Re->SetBounds(EditLeft + EditWidth - 2 * 75 - 10, top, 75, 25);
-    Btn_Re->OnClick = [this](TObject* Sender) { Btn_ReClick(Sender); };
-
-    Btn_Sa = new TButton(this);
-    Btn_Sa->SetName("Btn_Sa");
-    Btn_Sa->SetParent(this);
-    Btn_Sa->SetCaption("Save");
-    Btn_Sa->SetBounds(EditLeft + EditWidth - 75, top, 75, 25);
-    Btn_Sa->OnClick = [this](TObject* Sender) { Btn_SaClick(Sender); };
-
-    CB_DeviceApplySetting = new TComboBox(this);
-    CB_DeviceApplySetting->SetName("CB_DeviceApplySetting");
-    CB_DeviceApplySetting->SetParent(this);
-    CB_DeviceApplySetting->SetBounds(LabelLeft, top, 100, 21);
-    CB_DeviceApplySetting->SetVisible(false);
-
-    StatusBar = new TStatusBar(this);
-    StatusBar->SetName("StatusBar");
-    StatusBar->SetParent(this);
-    StatusBar->SetSimplePanel(true);
-
-    SetClientWidth(EditLeft + EditWidth + LabelLeft);
-    SetClientHeight(top + 25 + 12 + 20);
-
-    OnCreate = [this](TObject* Sender) { FormCreate(Sender); };
+    OnCreate = ReadSequence([this](TObject* Sender) { FormCreate(Sender); });
 }
 
 TFM_Information::~TFM_Information()
 {
-    // The requests go first, while every control and handler of the form is whole:
-    // replies that are still outstanding are dropped by the request, never shown.
-    for (KwSNMPRequest2Edits** request : {&SystemRequest, &ApplyRequest}) {
-        if (!*request)
-            continue;
-        (*request)->OnGetDone = nullptr;
-        (*request)->OnSetDone = nullptr;
-        delete *request;
-        *request = nullptr;
-    }
     if (FM_Information == this)
         FM_Information = nullptr;
 }
 
 void TFM_Information::FormCreate(TObject* Sender)
 {
-    ApplyRequest = new KwSNMPRequest2Edits(this);
-    ApplyRequest->Request.VarList = KwSNMPVarList(deviceSettingApplyVars, SVT_SV, 0);
-    ApplyRequest->Request.Timeout = 1000;
+    ApplyRequest = GroupRequest(deviceSettingApplyVars, SVT_SV, 0, 1000);
     ApplyRequest->BindComboBox(0, CB_DeviceApplySetting);
 
-    SystemRequest = new KwSNMPRequest2Edits(this);
-    SystemRequest->Request.VarList = KwSNMPVarList(systemDescrVars, SVT_SV, 0);
-    SystemRequest->Request.Timeout = 3000;
-    SystemRequest->BindFormat(0, "%s", Ed_SD);
-    SystemRequest->BindFormat(1, "%s", Ed_SO);
-    SystemRequest->BindFormat(2, "%s", Ed_SU);
-    SystemRequest->BindFormat(3, "%s", Ed_SC);
-    SystemRequest->BindFormat(4, "%s", Ed_SN);
-    SystemRequest->BindFormat(5, "%s", Ed_SL);
+    SystemRequest = GroupRequest(systemDescrVars, SVT_SV, 0, 3000);
+    TEdit* const shown[] = {Ed_SD, Ed_SO, Ed_SU, Ed_SC, Ed_SN, Ed_SL};
+    for (int i = 0; i < 6; ++i)
+        SystemRequest->BindFormat(i, "%s", shown[i]);
     SystemRequest->AttachStatusBar(StatusBar);
     // Long values (the description above all) are shown from their start.
-    SystemRequest->OnAfterGet = [this] {
-        for (TEdit* edit : {Ed_SD, Ed_SO, Ed_SU, Ed_SC, Ed_SN, Ed_SL})
+    SystemRequest->OnAfterGet = [shown] {
+        for (TEdit* edit : shown)
             edit->SetSelStart(0);
     };
     // Failures reach the form only through these events: the request writes no status
     // line of its own for them.
-    SystemRequest->OnGetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) {
-        SystemGroupGetDone(S, E);
-    };
-    SystemRequest->OnSetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) {
-        SystemGroupSetDone(S, E);
-    };
-    SystemRequest->Get();
+    OnGroupRead(SystemRequest, [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { SystemGroupGetDone(S, E); });
+    SystemRequest->OnSetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { SystemGroupSetDone(S, E); };
+    ReadGroup(SystemRequest);
 
-    Ed_SC->SetMaxLength(MaxTextLength);
-    Ed_SN->SetMaxLength(MaxTextLength);
-    Ed_SL->SetMaxLength(MaxTextLength);
+    // After the bindings, whose edit formats set a length of their own.
+    for (TEdit* edit : {Ed_SC, Ed_SN, Ed_SL})
+        edit->SetMaxLength(MaxTextLength);
 }
 
 void TFM_Information::SystemGroupGetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)
 {
     const bool announce = announceGet_;
     announceGet_ = false;
-    if (Error.Code != 0) {
+    if (Error.Code != 0)
         Sender->ShowGetError(Error);
-        return;
-    }
-    systemGroupRead_ = true;
-    if (announce)
-        StatusBar->SetSimpleText("Get OK!");
+    else if (announce)
+        ShowStatus("Get OK!");
 }
 
 void TFM_Information::SystemGroupSetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)
 {
-    if (Error.Code != 0) {
+    if (Error.Code != 0)
         Sender->ShowSetError(Error);
-        return;
-    }
-    StatusBar->SetSimpleText("Save OK!");
+    else
+        ShowStatus("Save OK!");
 }
 
 void TFM_Information::Btn_ReClick(TObject* Sender)
 {
     // "Get OK!" waits for the reply: the call only says the read has been sent. An
     // earlier result must not stand for this one meanwhile.
-    StatusBar->SetSimpleText("");
-    if (SystemRequest->Get())
+    ShowStatus("");
+    if (ReadGroup(SystemRequest))
         announceGet_ = true;
 }
 
 bool TFM_Information::CheckInput()
 {
-    struct LengthCheck {
-        TEdit* Edit;
-        const char* Message;
-    };
-    const LengthCheck lengths[] = {
-        {Ed_SC, "The Max Lengh of the SystemContact is 32."},
-        {Ed_SN, "The Max Lengh of the SystemName is 32."},
-        {Ed_SL, "The Max Lengh of the SystemLocation is 32."},
-    };
-    for (const LengthCheck& check : lengths) {
-        if (check.Edit->Text().Length() > MaxTextLength) {
-            Application->MessageBox(check.Message, "Error", MB_OK);
-            return false;
-        }
-    }
-    for (TEdit* edit : {Ed_SC, Ed_SN, Ed_SL}) {
-        if (!IsAsciiText(edit->Text())) {
-            Application->MessageBox("Don't support chinese character !", "Error", MB_OK);
-            edit->Clear();
-            edit->SetFocus();
-            return false;
-        }
-    }
-    return true;
+    return CheckMaxLength(Ed_SC, MaxTextLength, "The Max Lengh of the SystemContact is 32.", "Error") &&
+           CheckMaxLength(Ed_SN, MaxTextLength, "The Max Lengh of the SystemName is 32.", "Error") &&
+           CheckMaxLength(Ed_SL, MaxTextLength, "The Max Lengh of the SystemLocation is 32.", "Error") &&
+           CheckPlainText(Ed_SC, "Error", true) && CheckPlainText(Ed_SN, "Error", true) &&
+           CheckPlainText(Ed_SL, "Error", true);
 }
 
 void TFM_Information::Btn_SaClick(TObject* Sender)
 {
-    // Until the group has been read the edits hold their own names or stale text,
-    // which must never reach the device.
-    if (!systemGroupRead_) {
-        Application->MessageBox(InformationNotReadText, "Error", MB_OK);
-        return;
-    }
-    // A read still on its way would put the older values back after the save.
-    if (SystemRequest->Request.Pending > 0) {
-        Application->MessageBox(InformationReadPendingText, "Error", MB_OK);
-        return;
-    }
-    if (!CheckInput())
+    if (!MaySave(SystemRequest, SaveGuard) || !CheckInput())
         return;
     // "Save OK!" waits for the device's answer (SystemGroupSetDone).
-    StatusBar->SetSimpleText("");
+    ShowStatus("");
     SystemRequest->Set(true, true, "", nullptr);
 }

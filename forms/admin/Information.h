@@ -3,13 +3,11 @@
 // up time are shown; contact, name and location can be changed and are written back
 // with one set. The commit request of deviceSettingApply is built and bound to a
 // hidden combo box but never sent.
-#include "vcl.h"
+#include "SettingsFormBase.h"
 
-class KwSNMPRequest2Controls;
 class KwSNMPRequest2Edits;
-struct KwSNMPError;
 
-class TFM_Information : public TForm {
+class TFM_Information : public TSettingsForm {
 public:
     explicit TFM_Information(TComponent* Owner);
     ~TFM_Information() override;
@@ -41,16 +39,13 @@ public:
 
     // True once a read of the system group has succeeded: only then do the edits hold
     // the device's values, and only then may Save write them back.
-    bool SystemGroupRead() const { return systemGroupRead_; }
+    bool SystemGroupRead() const { return GroupRead(SystemRequest); }
 
 private:
-    void AddRow(TLabel*& label, TEdit*& edit, const char* labelName, const char* editName,
-                const char* caption, int top, bool writable);
     bool CheckInput();
     void SystemGroupGetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error);
     void SystemGroupSetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error);
 
-    bool systemGroupRead_ = false;
     bool announceGet_ = false;  // a Refresh waits for its reply to say "Get OK!"
 };
 

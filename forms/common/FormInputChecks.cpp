@@ -1,5 +1,6 @@
 #include "FormInputChecks.h"
 
+#include "AddressChecks.h"
 #include "SettingsForm.h"
 #include "StdCtrls.h"
 #include "SysUtils.h"
@@ -9,17 +10,14 @@ namespace {
 // The runtime's string-to-integer conversion with default 0.
 int FieldValue(const AnsiString& field) { return StrToIntDef(field, 0); }
 
-// Cuts the text up to the next '.' (or its end) off the front of `rest`.
-AnsiString TakeField(AnsiString& rest)
+// Field `index` of a dotted text; the fourth runs to the end of the text.
+AnsiString QuadField(const std::vector<AnsiString>& fields, std::size_t index)
 {
-    const int dot = rest.Pos(".");
-    if (dot == 0) {
-        AnsiString field = rest;
-        rest = "";
-        return field;
-    }
-    AnsiString field = rest.SubString(1, dot - 1);
-    rest.Delete(1, dot);
+    if (index >= fields.size())
+        return AnsiString();
+    AnsiString field = fields[index];
+    for (std::size_t rest = index + 1; index == 3 && rest < fields.size(); ++rest)
+        field += "." + fields[rest];
     return field;
 }
 
@@ -41,12 +39,12 @@ bool IsHostNameText(const AnsiString& text)
 
 AnsiString NetworkAddressText(const AnsiString& address, const AnsiString& mask)
 {
-    AnsiString restAddress = address;
-    AnsiString restMask = mask;
+    const std::vector<AnsiString> addressFields = DottedFields(address);
+    const std::vector<AnsiString> maskFields = DottedFields(mask);
     AnsiString result;
-    for (int field = 0; field < 4; ++field) {
-        const int a = FieldValue(TakeField(restAddress)) & 0xFF;
-        const int m = FieldValue(TakeField(restMask)) & 0xFF;
+    for (std::size_t field = 0; field < 4; ++field) {
+        const int a = FieldValue(QuadField(addressFields, field)) & 0xFF;
+        const int m = FieldValue(QuadField(maskFields, field)) & 0xFF;
         result += IntToStr(a & m);
         if (field < 3)
             result += ".";
@@ -57,17 +55,14 @@ AnsiString NetworkAddressText(const AnsiString& address, const AnsiString& mask)
 std::uint32_t IpTextToUInt(const AnsiString& text)
 {
     std::uint32_t value = 0;
-    AnsiString field;
-    for (int i = 1; i <= text.Length(); ++i) {
-        if (text[i] == '.') {
-            value += static_cast<std::uint32_t>(FieldValue(field));
-            field = "";
+    bool first = true;
+    for (const AnsiString& field : DottedFields(text)) {
+        if (!first)
             value <<= 8;
-        } else {
-            field += text[i];
-        }
+        first = false;
+        value += static_cast<std::uint32_t>(FieldValue(field));
     }
-    return value + static_cast<std::uint32_t>(FieldValue(field));
+    return value;
 }
 
 std::uint32_t IpEditToUInt(const TEdit* edit) { return edit ? IpTextToUInt(edit->Text()) : 0; }

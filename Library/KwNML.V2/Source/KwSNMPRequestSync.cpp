@@ -4,6 +4,7 @@
 #include "Classes.h"
 #include "KwErrors.h"
 #include "KwNumList.h"
+#include "KwReadSequence.h"
 #include "KwSNMPRequestParts.h"
 
 namespace {
@@ -66,8 +67,13 @@ bool KwSNMPRequest::Get(bool& ok, bool first)
     BuildPdu(first ? 0 : 1, pdu);
     const Pairing pairing = PairingOf(pdu);
 
-    const int status = operation == OpGet ? KwSNMPSession->get(pdu, *target)
-                                          : KwSNMPSession->get_next(pdu, *target);
+    // A device that already timed out in this window's read sequence is not asked again.
+    int status = 0;
+    if (!KwReadSequence::ShortCut(Device.Address, Device.Port, status)) {
+        status = operation == OpGet ? KwSNMPSession->get(pdu, *target)
+                                    : KwSNMPSession->get_next(pdu, *target);
+        KwReadSequence::Note(Device.Address, Device.Port, status);
+    }
     Outcome outcome;
     AnsiString message;
     TranslateSNMPStatus(status, outcome.Code, message);
