@@ -207,3 +207,22 @@ TEST_F(ShellTest, TheSingleInstanceNameNeverBecomesAFile)
               0);
     EXPECT_EQ(system(("test ! -e '" + folder + "../guard'").c_str()), 0);
 }
+
+// A device that has gone silent: the first synchronous read of start-up waits its
+// time-out, the two after it fail at once without asking the device again, and the
+// user sees one message.
+TEST_F(ShellTest, ASilentDeviceCostsStartUpOneTimeOutAndOneMessage)
+{
+    StartDevice();
+    ASSERT_TRUE(device.SilentFor(120));
+    ASSERT_TRUE(device.ClearJournal());
+    TMainForm* form = OpenOnDevice();
+    ASSERT_NE(form, nullptr);
+    ASSERT_EQ(dialogs.Count(), 1);
+    EXPECT_EQ(dialogs.Last().Text, "(SNMPClass) SNMP request timed out!");
+    // Only the first read reached the device (sent again once by its retry); the radio
+    // and the operating mode were never asked for.
+    EXPECT_TRUE(RequestsFor(device, "GET", "1.3.6.1.4.1.32473.10.37.36.2.1.3.3.1.1.1.23.1").empty());
+    EXPECT_TRUE(RequestsFor(device, "GET", ApMode).empty());
+    EXPECT_EQ(form->CB_ApMode->ItemIndex(), -1);
+}
