@@ -2,6 +2,7 @@
 // default state, each in one request, over SNMPv1, SNMPv2c and SNMPv3 (an
 // authPriv user, SHA and AES): what a form sees when it opens against a device
 // in its factory state.
+#include "TempFolder.h"
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
@@ -44,9 +45,9 @@ protected:
     static void SetUpTestSuite()
     {
         App();
-        char folder[] = "/tmp/catalogue-devsim-XXXXXX";
-        if (mkdtemp(folder))
-            KwSNMPInitSession(folder);
+        const std::string folder = vka_test::MakeTempFolder("catalogue-devsim");
+        if (!folder.empty())
+            KwSNMPInitSession(folder.c_str());
         std::ifstream file(VKA_DEFAULT_STATE_FILE, std::ios::binary);
         std::ostringstream state;
         state << file.rdbuf();

@@ -1,5 +1,6 @@
 // devsim's command line and files: faults are named and end the program
 // with a non-zero status before it serves anything.
+#include "TempFolder.h"
 #include <gtest/gtest.h>
 
 #include "DevsimPeer.h"
@@ -40,8 +41,8 @@ class DevsimCommandLine : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        char pattern[] = "/tmp/devsim-cli.XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
+        const std::string pattern = vka_test::MakeTempFolder("devsim-cli");
+        ASSERT_FALSE(pattern.empty());
         dir = pattern;
         Write("good.state", "1.3.6.1.4.1.32473.10.37.37.1.0 INTEGER 1\n");
     }

@@ -1,5 +1,6 @@
 // The control channel for tests: loading state, slowing, dropping and
 // silencing replies, and the journal of what the device received.
+#include "TempFolder.h"
 #include "DeviceFixture.h"
 
 #include <cerrno>
@@ -86,8 +87,7 @@ TEST_F(Devsim, SilenceEndsByItself)
     StartDevice();
     ASSERT_TRUE(device.SilentFor(2));
     EXPECT_FALSE(Answered(Tool("snmpget", Community("2c", "orchid", 1), {kSysName})));
-    std::this_thread::sleep_for(std::chrono::milliseconds(1200));
-    EXPECT_TRUE(Answered(Tool("snmpget", Community("2c", "orchid", 2), {kSysName})));
+    EXPECT_TRUE(vka_test::WaitFor([&] { return Answered(Tool("snmpget", Community("2c", "orchid", 1), {kSysName})); }));
 }
 
 TEST_F(Devsim, ARestartCommandIsAnsweredThenTheDeviceGoesSilent)

@@ -1,6 +1,7 @@
 // The file commands against a real TFTP server (tftpd-hpa's in.tftpd): the
 // device runs tftp-hpa's or atftp's client once the set's reply has gone
 // out, files arrive byte for byte, the outcome is a NOTE line of the journal.
+#include "TempFolder.h"
 #include "DeviceFixture.h"
 #include "DevsimNotes.h"
 #include "InTftpd.h"
@@ -202,8 +203,7 @@ TEST_F(Devsim, FactoryResetReloadsTheStateAndRestartsGoSilent)
     EXPECT_EQ(device.GetValue(kApply), "INTEGER 0");
     ASSERT_EQ(set({kFactory, "i", "1"}).exitCode, 0);
     EXPECT_NE(Tool("snmpget", Community("2c", "orchid", 1), {kSysName}).exitCode, 0) << "silent after the reset";
-    std::this_thread::sleep_for(std::chrono::milliseconds(1100));
-    EXPECT_EQ(Get(kApMode).Value, "1");
+    EXPECT_TRUE(vka_test::WaitFor([&] { return Get(kApMode).Value == "1"; }));
     EXPECT_EQ(Get(kSysName).Value, "\"VKA-7410\"");
     const std::string journal = ReadBytes(device.JournalPath());
     EXPECT_NE(journal.find("NOTE\tapply\n"), std::string::npos) << journal;

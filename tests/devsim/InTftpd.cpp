@@ -1,3 +1,4 @@
+#include "TempFolder.h"
 #include "InTftpd.h"
 
 #include "FreePort.h"
@@ -26,8 +27,8 @@ InTftpd::~InTftpd()
 
 bool InTftpd::Start(std::string* error)
 {
-    char pattern[] = "/tmp/devsim-tftpd.XXXXXX";
-    if (!mkdtemp(pattern)) {
+    const std::string pattern = vka_test::MakeTempFolder("devsim-tftpd");
+    if (pattern.empty()) {
         *error = "cannot make the server's folder";
         return false;
     }

@@ -1,3 +1,4 @@
+#include "TempFolder.h"
 #include "SnmpTools.h"
 
 #include <array>
@@ -27,8 +28,8 @@ class ToolFolderHolder {
 public:
     ToolFolderHolder()
     {
-        char pattern[] = "/tmp/devsim-tools.XXXXXX";
-        if (mkdtemp(pattern))
+        const std::string pattern = vka_test::MakeTempFolder("devsim-tools");
+        if (!pattern.empty())
             path = pattern;
     }
     ~ToolFolderHolder()

@@ -1,6 +1,7 @@
 // The device's lists: refresh variables fill tables from their templates,
 // Add/Delete/DeleteAll and row deletes edit fixed-row tables (refusing a
 // full table, a listed or unknown key), statistics clears, radio and LEDs.
+#include "TempFolder.h"
 #include "DeviceFixture.h"
 
 #include <algorithm>
@@ -234,9 +235,8 @@ TEST_F(DevsimTables, IntegerCountersAdvanceAndAClearStartsThemAgain)
 {
     StartDevice("ro advance=100000 " + kWlanSent + " INTEGER 2147400000\n" + kWlanClear + " INTEGER 0\n");
     const long first = std::stol(Get(kWlanSent).Value);
-    std::this_thread::sleep_for(std::chrono::milliseconds(1100));
-    const long later = std::stol(Get(kWlanSent).Value);
-    EXPECT_NE(later, first);
+    long later = first;
+    EXPECT_TRUE(vka_test::WaitFor([&] { return (later = std::stol(Get(kWlanSent).Value)) != first; }));
     EXPECT_GE(later, 0) << "an INTEGER counter wraps to 0, never to a negative value";
     EXPECT_LT(later, 2147400000L + 100000L * 3);
     ASSERT_EQ(Set({kWlanClear, "i", "1"}).exitCode, 0);

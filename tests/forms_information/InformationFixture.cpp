@@ -1,3 +1,4 @@
+#include "TempFolder.h"
 #include "InformationFixture.h"
 
 #include "MenuForms.h"
@@ -81,9 +82,9 @@ void OpenSession()
     static bool open = false;
     if (open)
         return;
-    char folder[] = "/tmp/vka-information-XXXXXX";
-    ASSERT_NE(mkdtemp(folder), nullptr);
-    KwSNMPInitSession(folder);
+    const std::string folder = vka_test::MakeTempFolder("vka-information");
+    ASSERT_FALSE(folder.empty());
+    KwSNMPInitSession(folder.c_str());
     open = true;
 }
 

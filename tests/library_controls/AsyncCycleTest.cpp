@@ -161,7 +161,7 @@ TEST_F(AsyncCycle, SetErrorsAreShownByKind)
     KwSNMPError error;
     error.Message = "(SNMP) Not writable!";
     request->ShowSetError(error);
-    EXPECT_EQ(request->RequestKind, 1);
+    EXPECT_EQ(request->RequestKind, KwCycleSet);
     EXPECT_EQ(bar->SimpleText().SubString(1, 31), "Set: (SNMP) Not writable!. Rece");
 }
 

@@ -1,3 +1,4 @@
+#include "TempFolder.h"
 #include "ControlsFixture.h"
 
 #include <QApplication>
@@ -77,9 +78,9 @@ public:
         static char* argv[] = {name, nullptr};
         if (!QApplication::instance())
             new QApplication(argc, argv);
-        char folder[] = "/tmp/kwctl-XXXXXX";
-        if (mkdtemp(folder))
-            KwSNMPInitSession(folder);
+        const std::string folder = vka_test::MakeTempFolder("kwctl");
+        if (!folder.empty())
+            KwSNMPInitSession(folder.c_str());
     }
 };
 ::testing::Environment* const environment = ::testing::AddGlobalTestEnvironment(new QtEnvironment);

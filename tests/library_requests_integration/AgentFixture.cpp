@@ -1,3 +1,4 @@
+#include "TempFolder.h"
 #include "AgentFixture.h"
 
 #include <cstdio>
@@ -14,10 +15,10 @@ void OpenSession()
     App();
     if (open)
         return;
-    char folder[] = "/tmp/kwreq-XXXXXX";
-    if (!mkdtemp(folder))
+    const std::string folder = vka_test::MakeTempFolder("kwreq");
+    if (folder.empty())
         return;
-    KwSNMPInitSession(folder);
+    KwSNMPInitSession(folder.c_str());
     open = true;
 }
 

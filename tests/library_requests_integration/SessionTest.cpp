@@ -1,4 +1,5 @@
 // The library session: boots counter file, defaults, event timer.
+#include "TempFolder.h"
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -14,8 +15,8 @@ using namespace library_requests;
 namespace {
 std::string TempFolder()
 {
-    char folder[] = "/tmp/kwsession-XXXXXX";
-    return mkdtemp(folder) ? folder : "";
+    const std::string folder = vka_test::MakeTempFolder("kwsession");
+    return folder;
 }
 
 unsigned int BootsIn(const std::string& file)

@@ -24,12 +24,12 @@ TEST(PduBuild, ScalarsGetTheirInstance)
                        {"1.3.6.1.2.1.1.5", SX_DISPLAYSTR, AC_READWRITE}});
     *request.VarList.Item(0).InstanceOid = "old";
     Pdu pdu;
-    request.BuildPdu(0, pdu);
+    request.BuildPdu(KwPduFirstGet, pdu);
     EXPECT_EQ(OidsOf(pdu), (std::vector<std::string>{"1.3.6.1.2.1.1.1.0", "1.3.6.1.2.1.1.5.0"}));
     EXPECT_EQ(*request.VarList.Item(0).InstanceOid, "");
     for (const Vb& vb : pdu.vbs())
         EXPECT_TRUE(vb.has_no_value());
-    EXPECT_EQ(CodeOf([&] { Pdu next; request.BuildPdu(1, next); }), -510);
+    EXPECT_EQ(CodeOf([&] { Pdu next; request.BuildPdu(KwPduNextRow, next); }), -510);
 }
 
 TEST(PduBuild, FixedInstancesAndSecurityScope)
@@ -39,13 +39,13 @@ TEST(PduBuild, FixedInstancesAndSecurityScope)
     request.Scope.ContextName = "ctx";
     LoadList(request, {{"1.3.6.1.4.1.32473.10.37.37.2.1.3.2.1.1.18.1", SX_INTEGER}}, MVT_SV);
     Pdu pdu;
-    request.BuildPdu(0, pdu);
+    request.BuildPdu(KwPduFirstGet, pdu);
     EXPECT_EQ(OidsOf(pdu), (std::vector<std::string>{"1.3.6.1.4.1.32473.10.37.37.2.1.3.2.1.1.18.1"}));
     EXPECT_EQ(pdu.get_security_level(), 3);
     EXPECT_EQ(pdu.get_context_name().bytes(), "ctx");
     ValueOf(request, 0) = "4";
     Pdu set;
-    request.BuildPdu(2, set);
+    request.BuildPdu(KwPduSet, set);
     EXPECT_EQ(OidsOf(set), OidsOf(pdu));
 }
 
@@ -61,7 +61,7 @@ TEST(PduBuild, TableSetNamesTheRowAndNeverWritesKeys)
     ValueOf(request, 1) = "name";
     ValueOf(request, 3) = "(NULL)";
     Pdu pdu;
-    request.BuildPdu(2, pdu);
+    request.BuildPdu(KwPduSet, pdu);
     EXPECT_EQ(OidsOf(pdu), (std::vector<std::string>{"1.3.6.1.4.1.9.1.2.3", "1.3.6.1.4.1.9.1.4.3"}));
     OctetStr text;
     ASSERT_EQ(pdu[0].get_value(text), SNMP_CLASS_SUCCESS);
@@ -72,7 +72,7 @@ TEST(PduBuild, TableSetNamesTheRowAndNeverWritesKeys)
     *request.VarList.Item(1).InstanceOid = "1.3.6.1.4.1.9.1.2.2";
     *request.VarList.Item(2).InstanceOid = "1.3.6.1.4.1.9.1.3.2";
     Pdu next;
-    request.BuildPdu(1, next);
+    request.BuildPdu(KwPduNextRow, next);
     EXPECT_EQ(OidsOf(next), (std::vector<std::string>{"1.3.6.1.4.1.9.1.1.2", "1.3.6.1.4.1.9.1.2.2",
                                                       "1.3.6.1.4.1.9.1.3.2"}));
 }
@@ -83,7 +83,7 @@ TEST(PduBuild, BadItemTypeRaisesForSets)
     LoadList(request, {{"1.1", SX_INTEGER}});
     request.VarList.ItemType = 7;
     Pdu pdu;
-    EXPECT_EQ(CodeOf([&] { request.BuildPdu(2, pdu); }), -515);
+    EXPECT_EQ(CodeOf([&] { request.BuildPdu(KwPduSet, pdu); }), -515);
 }
 
 TEST(RowIndex, JoinsAndSplitsTheKeys)

@@ -192,7 +192,7 @@ TEST(Response, SparseColumnHasNoValueInARowItSkips)
     // The next get-next of column 2 starts from row 2 again and finds row 3.
     EXPECT_EQ(*request.VarList.Item(1).InstanceOid, "1.3.6.1.4.1.9.1.2.2");
     Pdu next;
-    request.BuildPdu(1, next);
+    request.BuildPdu(KwPduNextRow, next);
     EXPECT_STREQ(next[1].get_printable_oid(), "1.3.6.1.4.1.9.1.2.2");
 }
 

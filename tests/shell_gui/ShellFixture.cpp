@@ -1,3 +1,4 @@
+#include "TempFolder.h"
 #include "ShellFixture.h"
 
 #include "KwErrors.h"
@@ -37,8 +38,8 @@ void ShellTest::SetUp()
 {
     char cwd[PATH_MAX];
     previousFolder_ = getcwd(cwd, sizeof cwd) ? cwd : "/tmp";
-    char pattern[] = "/tmp/vka-shell-XXXXXX";
-    folder = std::string(mkdtemp(pattern)) + "/";
+    const std::string pattern = vka_test::MakeTempFolder("vka-shell");
+    folder = pattern + "/";
     profiles = folder + "profiles/";
     ASSERT_EQ(system(("mkdir -p '" + profiles + "'").c_str()), 0);
     ASSERT_EQ(chdir(folder.c_str()), 0);

@@ -1,4 +1,5 @@
 // The module folder and the profile folder from the host's registry keys.
+#include "TempFolder.h"
 #include "HostFolders.h"
 
 #include <gtest/gtest.h>
@@ -17,8 +18,8 @@ class HostFoldersTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        char pattern[] = "/tmp/vka-hostfolders-XXXXXX";
-        folder = mkdtemp(pattern);
+        const std::string pattern = vka_test::MakeTempFolder("vka-hostfolders");
+        folder = pattern;
         path = folder + "/registry.reg";
         setenv("VKA7410_REGISTRY", path.c_str(), 1);
     }

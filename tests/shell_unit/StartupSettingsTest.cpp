@@ -1,3 +1,4 @@
+#include "TempFolder.h"
 #include "StartupSettings.h"
 
 #include <gtest/gtest.h>
@@ -14,8 +15,8 @@ class StartupSettingsTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        char pattern[] = "/tmp/vka-startup-XXXXXX";
-        folder = mkdtemp(pattern);
+        const std::string pattern = vka_test::MakeTempFolder("vka-startup");
+        folder = pattern;
         folder += "/";
         security.Version = 0;
         security.ReadCommunity = "orchid";

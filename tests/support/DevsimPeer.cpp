@@ -1,3 +1,4 @@
+#include "TempFolder.h"
 #include "DevsimPeer.h"
 
 #include "FreePort.h"
@@ -104,8 +105,8 @@ bool DevsimPeer::Start(std::string* error)
         return fail("devsim is already running");
     if (Program().empty())
         return fail("this build has no devsim program");
-    char folder[] = "/tmp/devsim-peer.XXXXXX"; // short: the control socket path must fit 108 bytes
-    if (!mkdtemp(folder))
+    const std::string folder = vka_test::MakeTempFolder("devsim-peer"); // short: the control socket path must fit 108 bytes
+    if (folder.empty())
         return fail("cannot create a temporary folder");
     dir_ = folder;
     if (::mkdir((dir_ + "/netsnmp").c_str(), 0700) != 0 || !WriteFile(StatePath(), stateText_)

@@ -1,3 +1,4 @@
+#include "TempFolder.h"
 #include "SnmpdPeer.h"
 
 #include <signal.h>
@@ -88,8 +89,8 @@ bool SnmpdPeer::Start(std::string* error)
         return false;
     };
     if (pid_ > 0) return true;
-    char tmpl[] = "/tmp/vka-snmpd-XXXXXX";
-    if (!mkdtemp(tmpl)) return fail("cannot create a temporary folder");
+    const std::string tmpl = vka_test::MakeTempFolder("vka-snmpd");
+    if (tmpl.empty()) return fail("cannot create a temporary folder");
     dir_ = tmpl;
     std::filesystem::create_directories(dir_ + "/persist");
     std::filesystem::create_directories(dir_ + "/home");

@@ -1,5 +1,6 @@
 // Edit-field constraints: typing filter, exit checks, refusal and revert.
 #include "KwEditConstraint.h"
+#include "KwValueText.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -16,7 +17,7 @@
 namespace {
 bool IsPlaceholder(const AnsiString& text)
 {
-    return text == "(NOTDONE)" || text == "(NULL)";
+    return text == KwNotDoneText || text == KwNoValueText;
 }
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }

@@ -1,4 +1,5 @@
 #include "KwOptionList.h"
+#include "KwValueText.h"
 
 #include "TextCase.h"
 
@@ -134,7 +135,7 @@ int KwOptionList::IndexOfText(const AnsiString& text) const
 int KwOptionList::IndexOfValue(const AnsiString& value) const
 {
     if (keyKind_ == KW_OPTKEY_INT) {
-        if (value == "(NULL)")
+        if (value == KwNoValueText)
             return -1;
         int key = 0;
         if (!ReadDecimalInt(value, key))

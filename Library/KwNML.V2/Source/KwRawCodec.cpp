@@ -84,7 +84,7 @@ AnsiString KwTextToRaw(const AnsiString& text, int syntax)
 {
     if (KwRawLeastLength(syntax) < 0)
         RaiseKwError(KWERR_BAD_SYNTAX);
-    if (syntax == SX_NULL || text == "(NULL)")
+    if (syntax == SX_NULL || text == KwNoValueText)
         return AnsiString();
     const std::string& t = text.ToStdString();
     std::string raw;
@@ -137,10 +137,10 @@ AnsiString KwRawToText(const AnsiString& raw, int syntax)
     if (least < 0)
         RaiseKwError(KWERR_BAD_SYNTAX);
     if (syntax == SX_NULL)
-        return "(NULL)";
+        return KwNoValueText;
     const std::string& r = raw.ToStdString();
     if (r.empty())
-        return syntax == SX_DISPLAYSTR ? AnsiString() : AnsiString("(NULL)");
+        return syntax == SX_DISPLAYSTR ? AnsiString() : AnsiString(KwNoValueText);
     if (static_cast<int>(r.size()) < least || (syntax == SX_OBJECTID && r.size() % 4 != 0))
         RaiseKwError(KWERR_ASSOC_VALUE);
     switch (syntax) {

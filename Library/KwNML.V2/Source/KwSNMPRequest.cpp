@@ -11,6 +11,7 @@
 
 #include "KwErrors.h"
 #include "KwExpression.h"
+#include "KwSNMPRequestParts.h"
 #include "snmp_pp.h"
 
 namespace {
@@ -110,7 +111,14 @@ void KwSNMPRequest::BuildTarget(UTarget& utarget, CTarget& ctarget, SnmpTarget*&
     }
 }
 
-void KwSNMPRequest::BuildPdu(int mode, Pdu& pdu)
+void KwSNMPRequest::PrepareExchange(KwPduMode mode, Exchange& exchange)
+{
+    RequireSession();
+    BuildTarget(exchange.Utarget, exchange.Ctarget, exchange.Target);
+    BuildPdu(mode, exchange.Request);
+}
+
+void KwSNMPRequest::BuildPdu(KwPduMode mode, Pdu& pdu)
 {
     pdu.set_security_level(Security.SecurityLevel);
     pdu.set_context_name(OctetStr(Scope.ContextName.ToStdString()));
@@ -122,10 +130,10 @@ void KwSNMPRequest::BuildPdu(int mode, Pdu& pdu)
     for (int i = 0; i < VarList.Count(); ++i) {
         KwSNMPVar& var = VarList.Item(i);
         const AnsiString column = var.Oid;
-        if (mode == 0 || mode == 1) {
+        if (mode != KwPduSet) {
             if (!VarList.IsReadable(i))
                 continue;
-            if (mode == 0) {
+            if (mode == KwPduFirstGet) {
                 *var.InstanceOid = "";
                 vb.set_oid(Oid((VarList.ItemType == SVT_SV ? column + ".0" : column).c_str()));
             } else {

@@ -34,6 +34,10 @@ using KwSNMPAsyncDone = std::function<void(KwSNMPError& error, KwSNMPVarList& va
 struct KwSNMPAsyncContext;
 void KwSNMPAsyncCallback(int reason, Snmp* session, Pdu& pdu, SnmpTarget& target, void* data);
 
+// What BuildPdu builds: the first get of a group or table, the get-next of a walk's
+// next row, or a set.
+enum KwPduMode { KwPduFirstGet, KwPduNextRow, KwPduSet };
+
 class KwSNMPRequest {
 public:
     KwSNMPRequest();
@@ -86,8 +90,8 @@ public:
     // Fills both targets from the device and security settings and names the one to
     // use. Raises -509.
     void BuildTarget(UTarget& utarget, CTarget& ctarget, SnmpTarget*& target);
-    // Mode 0 first get, 1 next row of a walk, 2 set. Raises -510 or -515.
-    void BuildPdu(int mode, Pdu& pdu);
+    // Raises -510 or -515.
+    void BuildPdu(KwPduMode mode, Pdu& pdu);
     AnsiString RowIndex();
     void SetRowIndex(const AnsiString& index);  // raises -514
 
@@ -99,13 +103,16 @@ private:
     friend void KwSNMPAsyncCallback(int, Snmp*, Pdu&, SnmpTarget&, void*);
     struct Outcome;
     struct Pairing;
+    struct Exchange;
 
+    // The session, the target and the PDU of one exchange, built in that order.
+    void PrepareExchange(KwPduMode mode, Exchange& exchange);
     void RequireSession() const;
     bool ChooseOperation(int& operation, const KwSNMPAsyncDone* done);
     void ReportFailure(int code, const AnsiString& message);
     void MarkForSet(const AnsiString& varIndexes, TStrings* values);
     void PrepareSet(const KwSNMPVarList& kept, const AnsiString& varIndexes, TStrings* values,
-                    UTarget& utarget, CTarget& ctarget, SnmpTarget*& target, Pdu& pdu);
+                    Exchange& exchange);
     Pairing PairingOf(const Pdu& pdu) const;
     void StoreResponse(const Pdu& response, const Pairing& pairing, Outcome& outcome,
                        bool noSuchNameRule);

@@ -65,7 +65,7 @@ void KwSNMPRequest2Controls::ShowStatus(const AnsiString& text)
 {
     if (!StatusControl)
         return;
-    const AnsiString format = StatusLineFormats.Text(RequestKind == 1 ? KW_STATUS_SET : KW_STATUS_GET);
+    const AnsiString format = StatusLineFormats.Text(RequestKind == KwCycleSet ? KW_STATUS_SET : KW_STATUS_GET);
     KwWriteStatusLine(StatusControl,
                       KwFillStatusLine(format, Request.VarList.Name, text, KwStatusTime()));
 }
@@ -82,13 +82,13 @@ void KwSNMPRequest2Controls::ShowError(const AnsiString& message)
 
 void KwSNMPRequest2Controls::ShowGetError(KwSNMPError& error)
 {
-    RequestKind = 0;
+    RequestKind = KwCycleGet;
     ShowError(error.Message);
 }
 
 void KwSNMPRequest2Controls::ShowSetError(KwSNMPError& error)
 {
-    RequestKind = 1;
+    RequestKind = KwCycleSet;
     ShowError(error.Message);
 }
 
@@ -125,7 +125,7 @@ void KwSNMPRequest2Controls::SendOk()
     onResult(ok);
 }
 
-bool KwSNMPRequest2Controls::EndCycle(int kind, KwSNMPError& error)
+bool KwSNMPRequest2Controls::EndCycle(KwCycleKind kind, KwSNMPError& error)
 {
     std::weak_ptr<int> alive = alive_;
     Busy = false;
@@ -136,7 +136,7 @@ bool KwSNMPRequest2Controls::EndCycle(int kind, KwSNMPError& error)
             return false;
     }
     // A copy, as above: a done handler may delete its request.
-    const KwSNMPDoneEvent done = kind == 0 ? OnGetDone : OnSetDone;
+    const KwSNMPDoneEvent done = kind == KwCycleGet ? OnGetDone : OnSetDone;
     if (done)
         done(this, error);
     return !alive.expired();
@@ -164,7 +164,7 @@ bool KwSNMPRequest2Controls::Get()
 {
     if (pumping_ > 0 || Closing())
         return false;  // never nested inside this object's own message pumping
-    RequestKind = 0;
+    RequestKind = KwCycleGet;
     BeforeGet();
     const AnsiString condition = ConditionText();
     RowCount = 0;
@@ -227,7 +227,7 @@ KwSNMPAsyncDone KwSNMPRequest2Controls::Completion(
 void KwSNMPRequest2Controls::ShowGetException(const AnsiString& message)
 {
     Busy = false;
-    RequestKind = 0;
+    RequestKind = KwCycleGet;
     ShowError(message);
 }
 
@@ -236,7 +236,7 @@ void KwSNMPRequest2Controls::FinishGet(KwSNMPError& error)
     std::weak_ptr<int> alive = alive_;
     AfterGet();
     if (!alive.expired())
-        EndCycle(0, error);
+        EndCycle(KwCycleGet, error);
 }
 
 void KwSNMPRequest2Controls::GetDone(KwSNMPError& error, KwSNMPVarList&)
@@ -244,7 +244,7 @@ void KwSNMPRequest2Controls::GetDone(KwSNMPError& error, KwSNMPVarList&)
     if (Closing())
         return;
     if (error.Code != 0) {
-        EndCycle(0, error);
+        EndCycle(KwCycleGet, error);
         return;
     }
     const AnsiString condition = ConditionText();
@@ -291,7 +291,7 @@ bool KwSNMPRequest2Controls::Set(bool reGet, bool fromControls, const AnsiString
 {
     if (pumping_ > 0 || Closing())
         return false;  // never nested inside this object's own message pumping
-    RequestKind = 1;
+    RequestKind = KwCycleSet;
     ReGet = reGet;
     BeforeSet();
     if (fromControls)
@@ -335,12 +335,12 @@ void KwSNMPRequest2Controls::SetDone(KwSNMPError& error, KwSNMPVarList&)
     if (Closing())
         return;
     if (error.Code != 0) {
-        EndCycle(1, error);
+        EndCycle(KwCycleSet, error);
         return;
     }
     std::weak_ptr<int> alive = alive_;
     AfterSet();
-    if (alive.expired() || !EndCycle(1, error) || destroying_)
+    if (alive.expired() || !EndCycle(KwCycleSet, error) || destroying_)
         return;  // a hook or a handler deleted the request
     if (Request.VarList.IsTable() && ReGet)
         Get();

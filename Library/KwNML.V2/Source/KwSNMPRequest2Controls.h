@@ -32,6 +32,9 @@ public:
     virtual AnsiString ConditionText(const AnsiString& key, int kind, const AnsiString& marker) = 0;
 };
 
+// The two cycles of a request: which status-line template and done event apply.
+enum KwCycleKind { KwCycleGet = 0, KwCycleSet = 1 };
+
 class KwSNMPRequest2Controls : public TComponent {
 protected:
     bool destroying_ = false;  // set first by every destructor; drops late completions
@@ -47,7 +50,7 @@ public:
     bool Busy = false;
     int RowCount = 0;         // rows accepted by the current or last Get
     TObject* StatusControl = nullptr;  // a TMemo, TStatusBar or TStatusPanel
-    int RequestKind = 0;      // 0 get, 1 set: the status-line template in use
+    KwCycleKind RequestKind = KwCycleGet;  // the status-line template in use
     bool ReGet = true;        // re-read a table list after a set
     KwConditionSource* ConditionSource = nullptr;
     AnsiString ConditionKey;
@@ -93,9 +96,9 @@ private:
     bool AcceptRow(const AnsiString& condition);
     void RespondIfAccepted(const AnsiString& condition);
     void SendOk();
-    // Ends an asynchronous cycle (kind 0 get, 1 set): the ok record after a success,
+    // Ends an asynchronous cycle: the ok record after a success,
     // then the done event. False when the request went away meanwhile.
-    bool EndCycle(int kind, KwSNMPError& error);
+    bool EndCycle(KwCycleKind kind, KwSNMPError& error);
     void FinishGet(KwSNMPError& error);
     void ShowGetException(const AnsiString& message);
     void ShowError(const AnsiString& message);

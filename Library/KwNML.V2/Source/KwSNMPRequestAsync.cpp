@@ -13,14 +13,9 @@ void KwSNMPRequest::GetAsync(KwSNMPAsyncDone done, bool first)
     int operation = OpGet;
     if (!ChooseOperation(operation, &done))
         return;
-    RequireSession();
-    UTarget utarget;
-    CTarget ctarget;
-    SnmpTarget* target = nullptr;
-    BuildTarget(utarget, ctarget, target);
-    Pdu pdu;
-    BuildPdu(first ? 0 : 1, pdu);
-    SendAsync(operation, pdu, *target, true, std::move(done));
+    Exchange exchange;
+    PrepareExchange(first ? KwPduFirstGet : KwPduNextRow, exchange);
+    SendAsync(operation, exchange.Request, *exchange.Target, true, std::move(done));
 }
 
 void KwSNMPRequest::SetAsync(KwSNMPAsyncDone done, bool readResponse,
@@ -29,13 +24,10 @@ void KwSNMPRequest::SetAsync(KwSNMPAsyncDone done, bool readResponse,
     if (!Enabled)
         return;
     const KwSNMPVarList kept(VarList);
-    UTarget utarget;
-    CTarget ctarget;
-    SnmpTarget* target = nullptr;
-    Pdu pdu;
-    PrepareSet(kept, varIndexes, values, utarget, ctarget, target, pdu);
+    Exchange exchange;
+    PrepareSet(kept, varIndexes, values, exchange);
     VarList.RestoreFrom(kept);
-    SendAsync(OpSet, pdu, *target, readResponse, std::move(done));
+    SendAsync(OpSet, exchange.Request, *exchange.Target, readResponse, std::move(done));
 }
 
 void KwSNMPRequest::SendAsync(int operation, Pdu& pdu, SnmpTarget& target, bool readResponse,

@@ -24,6 +24,14 @@ struct KwSNMPRequest::Outcome {
     AnsiString RowIndex;
 };
 
+// The target (one of the two kinds, as the version asks) and the PDU of one exchange.
+struct KwSNMPRequest::Exchange {
+    UTarget Utarget;
+    CTarget Ctarget;
+    SnmpTarget* Target = nullptr;
+    Pdu Request;
+};
+
 enum KwSNMPOperation { OpGet, OpGetNext, OpSet };
 
 // A result record with a code and its text (the other fields zero).

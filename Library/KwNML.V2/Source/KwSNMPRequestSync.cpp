@@ -58,20 +58,16 @@ bool KwSNMPRequest::Get(bool& ok, bool first)
         ok = false;
         return false;
     }
-    RequireSession();
-    UTarget utarget;
-    CTarget ctarget;
-    SnmpTarget* target = nullptr;
-    BuildTarget(utarget, ctarget, target);
-    Pdu pdu;
-    BuildPdu(first ? 0 : 1, pdu);
+    Exchange exchange;
+    PrepareExchange(first ? KwPduFirstGet : KwPduNextRow, exchange);
+    Pdu& pdu = exchange.Request;
     const Pairing pairing = PairingOf(pdu);
 
     // A device that already timed out in this window's read sequence is not asked again.
     int status = 0;
     if (!KwReadSequence::ShortCut(Device.Address, Device.Port, status)) {
-        status = operation == OpGet ? KwSNMPSession->get(pdu, *target)
-                                    : KwSNMPSession->get_next(pdu, *target);
+        status = operation == OpGet ? KwSNMPSession->get(pdu, *exchange.Target)
+                                    : KwSNMPSession->get_next(pdu, *exchange.Target);
         KwReadSequence::Note(Device.Address, Device.Port, status);
     }
     Outcome outcome;
@@ -109,16 +105,13 @@ void KwSNMPRequest::MarkForSet(const AnsiString& varIndexes, TStrings* values)
 
 // Steps shared by both sets; on any failure the list gets the kept marks and values back.
 void KwSNMPRequest::PrepareSet(const KwSNMPVarList& kept, const AnsiString& varIndexes,
-                               TStrings* values, UTarget& utarget, CTarget& ctarget,
-                               SnmpTarget*& target, Pdu& pdu)
+                               TStrings* values, Exchange& exchange)
 {
     try {
         MarkForSet(varIndexes, values);
         for (int i = 0; i < VarList.Count(); ++i)
             CalcValue(i, false);
-        RequireSession();
-        BuildTarget(utarget, ctarget, target);
-        BuildPdu(2, pdu);
+        PrepareExchange(KwPduSet, exchange);
     } catch (...) {
         VarList.RestoreFrom(kept);
         throw;
@@ -135,13 +128,11 @@ bool KwSNMPRequest::Set(bool& ok, bool readResponse, const AnsiString& varIndexe
     }
     ExchangeScope scope(inExchange);
     const KwSNMPVarList kept(VarList);
-    UTarget utarget;
-    CTarget ctarget;
-    SnmpTarget* target = nullptr;
-    Pdu pdu;
-    PrepareSet(kept, varIndexes, values, utarget, ctarget, target, pdu);
+    Exchange exchange;
+    PrepareSet(kept, varIndexes, values, exchange);
+    Pdu& pdu = exchange.Request;
     const Pairing pairing = PairingOf(pdu);
-    const int status = KwSNMPSession->set(pdu, *target);
+    const int status = KwSNMPSession->set(pdu, *exchange.Target);
     // The marks, the given values and the computed values last for this PDU only.
     VarList.RestoreFrom(kept);
 

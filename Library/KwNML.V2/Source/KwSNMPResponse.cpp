@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "KwErrors.h"
+#include "KwValueText.h"
 #include "KwSNMPRequestParts.h"
 
 KwSNMPError KwResultRecord(int code, const AnsiString& message)
@@ -108,11 +109,11 @@ void KwSNMPRequest::StoreResponse(const Pdu& response, const Pairing& pairing,
         const AnsiString column = var.Oid;
         if (!bound[s].Inside) {
             ++outcome.Finished;
-            *var.Value = "(NOTDONE)";
+            *var.Value = KwNotDoneText;
             *var.InstanceOid =
                 column + "." + (outcome.RowIndex.IsEmpty() ? RowIndex() : outcome.RowIndex);
         } else if (table && haveRow && bound[s].Returned != column + "." + outcome.RowIndex) {
-            *var.Value = "(NULL)";
+            *var.Value = KwNoValueText;
             *var.InstanceOid = column + "." + outcome.RowIndex;
         } else {
             VbToValue(i, bound[s].Binding);

@@ -151,7 +151,7 @@ AnsiString KwSNMPRequest::IndexToValue(int key, const AnsiString& index)
         }
         break;
     case SX_NULL:
-        value = "(NULL)";
+        value = KwNoValueText;
         break;
     default:
         RaiseKwError(KWERR_BAD_SYNTAX);

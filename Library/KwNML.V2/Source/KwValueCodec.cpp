@@ -12,7 +12,6 @@
 #include "snmp_pp.h"
 
 namespace {
-const char* const NullText = "(NULL)";
 
 bool IsOctetKind(int syntax)
 {
@@ -53,7 +52,7 @@ std::string ReceivedText(int syntax, const Vb& vb)
     case SX_INTEGER: {
         long value = 0;
         if (vb.get_value(value) != SNMP_CLASS_SUCCESS)
-            return NullText;
+            return KwNoValueText;
         if (syntax == SX_BOOLEAN)
             return value != 0 ? "true" : "false";
         return std::to_string(static_cast<std::int32_t>(value));
@@ -63,18 +62,18 @@ std::string ReceivedText(int syntax, const Vb& vb)
     case SX_UINTEGER: {
         unsigned long value = 0;
         if (vb.get_value(value) != SNMP_CLASS_SUCCESS)
-            return NullText;
+            return KwNoValueText;
         return std::to_string(static_cast<std::uint32_t>(value));
     }
     case SX_COUNTER64: {
         Counter64 value;
         if (vb.get_value(value) != SNMP_CLASS_SUCCESS)
-            return NullText;
+            return KwNoValueText;
         return std::to_string(static_cast<unsigned long long>(value));
     }
     case SX_TIMETICKS: {
         if (vb.get_syntax() != sNMP_SYNTAX_TIMETICKS)
-            return NullText;
+            return KwNoValueText;
         TimeTicks value;
         vb.get_value(value);
         return KwTimeTicksText(static_cast<std::uint32_t>(static_cast<unsigned long>(value)));
@@ -85,26 +84,26 @@ std::string ReceivedText(int syntax, const Vb& vb)
     case SX_MACADDRESS:
         if (vb.has_no_value())
             return "";
-        return OctetsOf(vb, bytes) ? KwHexText(bytes) : NullText;
+        return OctetsOf(vb, bytes) ? KwHexText(bytes) : KwNoValueText;
     case SX_DISPLAYSTR:
-        return OctetsOf(vb, bytes) ? KwUpToZero(bytes) : NullText;
+        return OctetsOf(vb, bytes) ? KwUpToZero(bytes) : KwNoValueText;
     case SX_OBJECTID: {
         Oid value;
         if (vb.get_value(value) != SNMP_CLASS_SUCCESS)
-            return NullText;
+            return KwNoValueText;
         return value.get_printable();
     }
     case SX_IPADDRESS:
     case SX_NSAPADDR: {
         IpAddress value;
         if (vb.get_value(value) != SNMP_CLASS_SUCCESS || !value.valid())
-            return NullText;
+            return KwNoValueText;
         return value.get_printable();
     }
     case SX_DOUBLE:
     case SX_BCDATETIME: {
         if (!OctetsOf(vb, bytes) || bytes.size() < 8)
-            return NullText;
+            return KwNoValueText;
         double number = 0.0;
         std::memcpy(&number, bytes.data(), sizeof number);
         if (syntax == SX_DOUBLE)
@@ -114,10 +113,10 @@ std::string ReceivedText(int syntax, const Vb& vb)
     case SX_DATETIME:
         // RFC 2579 allows 8 bytes (no offset from UTC) as well as 11.
         if (!OctetsOf(vb, bytes) || bytes.size() < 8)
-            return NullText;
+            return KwNoValueText;
         return KwDateTimeText(bytes).ToStdString();
     default:  // SX_NULL
-        return NullText;
+        return KwNoValueText;
     }
 }
 
@@ -166,7 +165,7 @@ void KwSNMPRequest::VbToValue(int index, Vb& vb)
         RaiseKwError(KWERR_BAD_SYNTAX);
     std::string text = ReceivedText(var.Syntax, vb);
     if (HasNoValue(var.Syntax, vb))
-        text = var.Syntax == SX_DISPLAYSTR ? "" : NullText;
+        text = var.Syntax == SX_DISPLAYSTR ? "" : KwNoValueText;
     AnsiString value(text);
     if (var.Options)
         value = var.Options->ValueToText(value);
@@ -182,7 +181,7 @@ void KwSNMPRequest::ValueToVb(int index, Vb& vb)
     if (var.Options)
         value = var.Options->TextToValue(value);
     const std::string t = value.ToStdString();
-    if (var.Syntax == SX_NULL || t == NullText) {
+    if (var.Syntax == SX_NULL || t == KwNoValueText) {
         vb.set_null();
         return;
     }

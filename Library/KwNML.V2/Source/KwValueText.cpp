@@ -64,6 +64,9 @@ std::string KwReadHexBytes(const std::string& text)
     return bytes;
 }
 
+const char* const KwNoValueText = "(NULL)";
+const char* const KwNotDoneText = "(NOTDONE)";
+
 std::string KwHexText(const std::string& bytes)
 {
     static const char digits[] = "0123456789ABCDEF";

@@ -4,6 +4,12 @@
 #include <cstdint>
 #include <string>
 
+// The value text of a variable without value, in both directions: a reply that
+// carried none, and a value that goes out as an explicit NULL binding.
+extern const char* const KwNoValueText;    // "(NULL)"
+// The value text of a variable that left its column during a table walk.
+extern const char* const KwNotDoneText;    // "(NOTDONE)"
+
 // Leading white space, one optional sign, digits up to the first other character,
 // accumulated modulo 2^32; no digits give 0.
 std::uint32_t KwReadDecimal(const std::string& text);

@@ -76,7 +76,7 @@ AnsiString KwSNMPRequest::ExpandVariables(const AnsiString& text, bool quoteStri
         AnsiString value = KwSNMPVarList::ValueOf(var);
         if (var.Options)
             value = var.Options->TextToValue(value);
-        if (value == "(NULL)")
+        if (value == KwNoValueText)
             RaiseKwError(KWERR_EXPR_NULL);
         const std::string r = Replacement(var, value, quoteStrings).ToStdString();
         work.insert(p, r);

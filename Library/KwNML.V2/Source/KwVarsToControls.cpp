@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "ExtCtrls.h"
+#include "KwValueText.h"
 #include "KwDateTime.h"
 #include "KwErrors.h"
 #include "KwOptionList.h"
@@ -150,7 +151,7 @@ void KwSNMPRequest2Edits::ShowInEdits(const KwControlBinding& binding, const Ans
 {
     const int n = binding.ControlCount();
     const std::string& bytes = raw.ToStdString();
-    const bool none = text == "(NULL)";
+    const bool none = text == KwNoValueText;
     switch (binding.Syntax) {
     case SX_BITSTR: case SX_OCTETSTR: case SX_OPAQUE:
         RequireEdits(n, static_cast<int>(bytes.size()));

@@ -1,3 +1,4 @@
+#include "TempFolder.h"
 #include "FormTestRoad.h"
 
 #include <QApplication>
@@ -14,17 +15,19 @@ const char* const FormV3User = "shades";
 const char* const FormV3AuthPass = "shapassword";
 const char* const FormV3PrivPass = "despassword";
 
+void EnsureQApplication()
+{
+    static int argc = 1;
+    static char name[] = "form_tests";
+    static char* argv[] = {name, nullptr};
+    if (!QApplication::instance())
+        new QApplication(argc, argv);
+}
+
 namespace {
 class QtEnvironment : public ::testing::Environment {
 public:
-    void SetUp() override
-    {
-        static int argc = 1;
-        static char name[] = "form_tests";
-        static char* argv[] = {name, nullptr};
-        if (!QApplication::instance())
-            new QApplication(argc, argv);
-    }
+    void SetUp() override { EnsureQApplication(); }
 };
 ::testing::Environment* const environment = ::testing::AddGlobalTestEnvironment(new QtEnvironment);
 }  // namespace
@@ -49,9 +52,9 @@ void OpenFormSession()
     static bool open = false;
     if (open)
         return;
-    char folder[] = "/tmp/vka-form-XXXXXX";
-    ASSERT_NE(mkdtemp(folder), nullptr);
-    KwSNMPInitSession(folder);
+    const std::string folder = vka_test::MakeTempFolder("vka-form");
+    ASSERT_FALSE(folder.empty());
+    KwSNMPInitSession(folder.c_str());
     open = true;
 }
 

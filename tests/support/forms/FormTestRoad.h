@@ -32,6 +32,9 @@ extern const char* const FormV3PrivPass;
 ::testing::internal::ValueArray<int, int, int> AllVersions();
 std::string VersionName(const ::testing::TestParamInfo<int>& info);
 
+// The QApplication of form tests that use no FormRoad (those that do get it anyway).
+void EnsureQApplication();
+
 // The simulated device's default state file (devsim/state/vka7410-default.state).
 std::string DefaultStateText();
 

@@ -1,0 +1,32 @@
+#pragma once
+// Fresh folders for tests under /tmp and waiting for a condition with a deadline
+// outside the Qt event loop.
+#include <functional>
+#include <string>
+
+namespace vka_test {
+
+// Creates /tmp/<prefix>-XXXXXX; its path without a trailing '/', or "" when it
+// could not be made.
+std::string MakeTempFolder(const std::string& prefix);
+
+// Removes a folder and everything below it (what a test made in it).
+void RemoveFolder(const std::string& path);
+
+// A temporary folder that goes with its owner.
+class TempFolder {
+public:
+    explicit TempFolder(const std::string& prefix) : path_(MakeTempFolder(prefix)) {}
+    ~TempFolder() { RemoveFolder(path_); }
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+    const std::string& Path() const { return path_; }
+
+private:
+    std::string path_;
+};
+
+// Asks `done` every 10 ms until it holds or `seconds` pass; true when it held.
+bool WaitFor(const std::function<bool()>& done, double seconds = 10.0);
+
+}  // namespace vka_test
