@@ -377,6 +377,8 @@ void TFM_MultiSSIDNewForm::EnableEntryControls(int index)
 void TFM_MultiSSIDNewForm::CB_IndexChange(TObject* Sender)
 {
     const int k = CB_Index->ItemIndex();
+    // The entry is always shown as the device has it, also when it is chosen again.
+    MulSSIDListView->ClearSelection();
     if (k >= 0 && k < MulSSIDListView->Items()->Count())
         MulSSIDListView->SetItemIndex(k);
     CB_Priority->SetItemIndex(CB_Priority->Items()->IndexOf(Edt_Priority->Text()));
