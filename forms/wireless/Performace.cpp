@@ -234,6 +234,9 @@ void TFM_Performace::Bt_Refresh_aClick(TObject* Sender)
     MarkVars(RadioRequest, beacon, rvDtim);
     Read(RadioRequest);
 
+    // The band decides what is shown below: it is read before it is used, so a band
+    // changed on the device never leaves the other band's lists on view.
+    Read(BandRequest);
     if (!FiveGHz()) {
         Label_Ack->SetCaption("Ack Time Out (2.4GHz, 64~200)");
         CB_WMode1->SetVisible(true);
@@ -248,7 +251,6 @@ void TFM_Performace::Bt_Refresh_aClick(TObject* Sender)
         CB_WMode2Change(Sender);
     }
     Read(ModeRequest);
-    Read(BandRequest);
     ApplyEnableRules();
     // "Get OK!" only when every read came back; otherwise the first failure.
     ShowStatus(failed_ ? firstFailure_.Message : AnsiString("Get OK!"));

@@ -58,7 +58,8 @@ protected:
     {
         devsim.ClearJournal();
         form.AddButton->Click();
-        if (!Sets().empty())
+        // The table is written asynchronously: its re-read follows the device's answer.
+        if (Status(form) == "Save SSID...!")
             EXPECT_TRUE(PumpUntil([&] { return Status(form) == "Get OK!"; })) << Status(form);
         return Sets();
     }

@@ -168,6 +168,7 @@ TEST_P(PerformanceTest, RangesAreCheckedAtBothEdgesAndARefusalSendsNothing)
             EXPECT_EQ(dialogs.Last().Text, c.refusal);
             EXPECT_EQ(dialogs.Last().Caption, "Error");
             EXPECT_EQ((form.*c.edit)->Text().ToStdString(), "");
+            form.Bt_Refresh_a->Click();  // the device's values back in place
         }
 
         // At 5 GHz the ACK time-out may go down to 50.
