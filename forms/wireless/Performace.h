@@ -99,3 +99,6 @@ private:
 };
 
 extern TFM_Performace* FM_Performace;
+
+// Save's refusal before the settings it would send were read from the device.
+extern const char* const PerformanceNotReadText;

@@ -68,6 +68,11 @@ protected:
 TEST_P(MultiSsidTest, AddWritesTheColumnsOfEachSecurity)
 {
     ASSERT_TRUE(devsim.SetValue(MssidColumn(8, 2), "STRING", "*****"));  // a stored key, masked
+    // Entry 3 uses WEP with the second key.
+    ASSERT_TRUE(devsim.SetValue(MssidColumn(2, 3), "INTEGER", "1"));
+    ASSERT_TRUE(devsim.SetValue(MssidColumn(6, 3), "INTEGER", "1"));
+    ASSERT_TRUE(devsim.SetValue(MssidColumn(7, 3), "INTEGER", "2"));
+    const char* const shared = "Key value is used by SSID! \nTo change Key value affects other SSID settings.";
     Run([&](TFM_MultiSSIDNewForm& form) {
         ASSERT_TRUE(WaitForTable(form));
         EXPECT_EQ(form.Caption().ToStdString(), "Advanced \\ Multi-SSID");
@@ -85,14 +90,18 @@ TEST_P(MultiSsidTest, AddWritesTheColumnsOfEachSecurity)
         EXPECT_EQ(Oids(sets[0]), Entry2({2, 3, 4, 5, 6, 13, 29}));
         EXPECT_EQ(ValueOf(sets[0], MssidColumn(2, 2)), "1");
         EXPECT_EQ(ValueOf(sets[0], MssidColumn(3, 2)), "\"guest\"");
-        ASSERT_EQ(form.LV_MultiSSID_User->Items()->Count(), 2);
+        ASSERT_EQ(form.LV_MultiSSID_User->Items()->Count(), 3);
         TListItem* row = form.LV_MultiSSID_User->Items()->Item(1);
         EXPECT_EQ(row->Caption().ToStdString(), "Multi-SSID1");
         EXPECT_EQ(row->SubItems()->Strings(0).ToStdString(), "guest");
         EXPECT_EQ(row->SubItems()->Strings(1).ToStdString(), "2.4GHz");
         EXPECT_EQ(row->SubItems()->Strings(2).ToStdString(), "None");
 
-        // WEP with the masked key: the key stays on the device.
+        EXPECT_EQ(form.LV_MultiSSID_User->Items()->Item(2)->SubItems()->Strings(2).ToStdString(), "OpenSystem");
+        EXPECT_EQ(dialogs.Count(), 0);
+
+        // WEP with the masked key: the key stays on the device. Entry 3's key index
+        // is the same: the user is warned, the write goes on.
         Choose(form, 1);
         EXPECT_EQ(form.Ed_Key->Text().ToStdString(), "*****");
         Pick(form.CB_MssidEncryption, "Enable");
@@ -100,9 +109,13 @@ TEST_P(MultiSsidTest, AddWritesTheColumnsOfEachSecurity)
         sets = Add(form);
         ASSERT_EQ(sets.size(), 1u);
         EXPECT_EQ(Oids(sets[0]), Entry2({2, 3, 4, 5, 6, 7, 12, 13, 29}));
+        EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{shared});
+        EXPECT_EQ(dialogs.Last().Caption, "Warning");
+        dialogs.Clear();
         EXPECT_EQ(form.LV_MultiSSID_User->Items()->Item(1)->SubItems()->Strings(2).ToStdString(), "OpenSystem");
-        // A new key is sent.
+        // A new key is sent; another key index shares nothing.
         Choose(form, 1);
+        Pick(form.CB_DefaultKey, "Third");
         form.Ed_Key->SetText("abcde");
         form.Ed_ConfirmKey->SetText("abcde");
         sets = Add(form);
