@@ -336,3 +336,42 @@ TEST_P(MultiSsidTest, ClosingWithTheTableWalkOutstandingCancelsIt)
 }
 
 INSTANTIATE_TEST_SUITE_P(Roads, MultiSsidTest, vka_test::AllVersions(), vka_test::VersionName);
+
+// A device without the priority switch: over SNMPv1 its read fails when the form opens
+// (v2c and v3 answer noSuchObject, which the library shows as a value).
+class MultiSsidWithoutPriority : public MultiSsidTest {
+protected:
+    std::string StateText() const override
+    {
+        std::string text = vka_test::DefaultStateText();
+        const auto at = text.find(PriorityState + " ");
+        if (at != std::string::npos)
+            text.erase(at, text.find('\n', at) - at + 1);
+        return text;
+    }
+};
+
+TEST_P(MultiSsidWithoutPriority, AFailedPriorityReadNeitherSpoilsAddNorIsWrittenBack)
+{
+    Run([&](TFM_MultiSSIDNewForm& form) {
+        ASSERT_TRUE(WaitForTable(form));
+        ASSERT_FALSE(form.PriorityStateRead());
+        EXPECT_NE(Status(form), "Get OK!");  // the failed read is what the user sees first
+        Choose(form, 1);
+        form.Ed_SSID->SetText("guest");
+        devsim.ClearJournal();
+        form.AddButton->Click();
+        EXPECT_EQ(Status(form), "Save SSID...!");  // the write's own result
+        ASSERT_TRUE(PumpUntil([&] { return Status(form) == "Get OK!"; })) << Status(form);
+        EXPECT_EQ(DeviceValue(MssidColumn(3, 2)), "STRING \"guest\"");
+
+        devsim.ClearJournal();
+        form.ApplyBtn->Click();
+        EXPECT_EQ(Status(form), "Save OK!");
+        const auto sets = Sets();
+        ASSERT_EQ(sets.size(), 1u);
+        EXPECT_EQ(Oids(sets[0]), std::vector<std::string>{MssidState});
+    });
+}
+
+INSTANTIATE_TEST_SUITE_P(Roads, MultiSsidWithoutPriority, ::testing::Values(0), vka_test::VersionName);
