@@ -892,6 +892,11 @@ void TFM_MultiSSIDNewForm::AddButtonClick(TObject* Sender)
     Edt_Priority->SetText(CB_Priority->Text());
     if (CB_Index->ItemIndex() == 0) {
         // Of the primary SSID only the priority is written here.
+        if (IfEnabMuSSID->Checked() && ApModeNeedsSwitch() && !SwitchToAccessPoint()) {
+            MarkColumns(true);
+            ShowStatus("Save Fail!");
+            return;
+        }
         if (IfEnablePriority->Checked()) {
             MarkColumn(colPriority, true);
             ShowStatus(TableRequest->Set(false, true, "", nullptr) ? "Save SSID...!" : "Save Fail!");
