@@ -3,6 +3,7 @@
 // the mode and data-rate lists, and results that never claim a success they lack.
 #include "FormTestRoad.h"
 #include "KwSNMPRequest2Edits.h"
+#include "KwSNMPSession.h"
 #include "Performace.h"
 #include "WirelessTestSupport.h"
 
@@ -296,3 +297,21 @@ TEST_P(PerformanceTest, AFailedSetIsNeverShownAsSuccess)
 }
 
 INSTANTIATE_TEST_SUITE_P(Roads, PerformanceTest, vka_test::AllVersions(), vka_test::VersionName);
+
+// A device the library cannot even address: the creation's failure stays in the status
+// bar, and neither Save nor Refresh touches the requests that were never built.
+TEST(PerformanceWithoutDevice, ACreationFailureIsShownAndNothingIsSentAfterIt)
+{
+    vka_test::OpenFormSession();
+    vka_test::AimFormSession(161, 1);
+    KwDefaultDevice.Address = "";
+    InstalledScriptedDialogs dialogs;
+    vka_test::RunMenuForm<TFM_Performace>("adPerformance1", FM_Performace, [&](TFM_Performace& form) {
+        const std::string failure = Status(form);
+        EXPECT_NE(failure.find("(KwSNMP++)"), std::string::npos) << failure;
+        form.Bt_Apply_a->Click();
+        form.Bt_Refresh_a->Click();
+        EXPECT_EQ(Status(form), failure);
+        EXPECT_EQ(dialogs.Count(), 0);
+    });
+}
