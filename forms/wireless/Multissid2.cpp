@@ -1,0 +1,960 @@
+#include "Multissid2.h"
+
+#include "AddressChecks.h"
+#include "BoundOptionCombo.h"
+#include "Catalogue.h"
+#include "ComCtrls.h"
+#include "Dialogs.h"
+#include "FormBuilder.h"
+#include "KwSNMPRequest2Edits.h"
+
+TFM_MultiSSIDNewForm* FM_MultiSSIDNewForm = nullptr;
+
+const char* const MultiSsidNotReadText =
+    "The multi-SSID table has not been read from the device yet. Wait for it, then try again.";
+const char* const MultiSsidPendingText =
+    "The device has not answered the last request on the multi-SSID table yet. Try again when it has.";
+
+namespace {
+const TSaveGuardTexts TableGuard = {MultiSsidNotReadText, MultiSsidPendingText, "Warning"};
+const TSaveGuardTexts StateGuard = {
+    "The multi-SSID settings have not been read from the device yet. Close the form and open it again.",
+    MultiSsidPendingText, "Warning"};
+
+enum ApModeItem { apAccessPoint, apWdsWithAp, apWds, apClient };
+enum SecurityItem { secOpen, secPersonal, secEnterprise };
+const char* const PrimaryCaption = "Primary SSID";
+const char* const ListCaption = "Multi-SSID";
+const char* const ConfirmText = "Please input the confirm new password correctly!";
+const char* const IntervalText = "Please input a number between 300 and 9999999.";
+const char* const PortText = "Please input a number between 1 and 65535.";
+
+// A decimal number; a text that is not one counts as 0.
+long long DecimalOrZero(const AnsiString& text)
+{
+    const std::string s = text.ToStdString();
+    if (s.empty() || s.size() > 12 || s.find_first_not_of("0123456789") != std::string::npos)
+        return 0;
+    return std::stoll(s);
+}
+
+// The device hides a stored key behind asterisks.
+bool IsMasked(const AnsiString& key)
+{
+    if (key.IsEmpty())
+        return false;
+    for (int i = 1; i <= key.Length(); ++i)
+        if (key[i] != '*')
+            return false;
+    return true;
+}
+
+bool IsHexDigits(const AnsiString& text)
+{
+    for (int i = 1; i <= text.Length(); ++i) {
+        const char c = text[i];
+        if (!((c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f')))
+            return false;
+    }
+    return true;
+}
+
+// The list's word for an entry's security.
+AnsiString AuthToText(const AnsiString& encryption, const AnsiString& auth)
+{
+    if (auth == "opensystem" && encryption == "Disable")
+        return "None";
+    if (auth == "opensystem" && encryption == "Enable")
+        return "OpenSystem";
+    static const char* const words[][2] = {
+        {"wpa-psk", "WPA-Personal"},          {"wpa-eap", "WPA-Enterprise"},
+        {"wpa2-psk", "WPA2-Personal"},        {"wpa2-eap", "WPA2-Enterprise"},
+        {"wpa-auto-psk", "WPA-Auto-Personal"}, {"wpa-auto-eap", "WPA-Auto-Enterprise"}};
+    for (const auto& word : words)
+        if (auth == word[0])
+            return word[1];
+    return "";
+}
+
+struct SecurityPick {
+    const char* Auth;
+    int Security;
+    int WpaMode;
+};
+
+// The security and WPA-mode items an authentication word stands for, per AP mode.
+const std::vector<SecurityPick>& SecurityPicks(int apMode)
+{
+    static const std::vector<SecurityPick> accessPoint = {
+        {"opensystem", 0, 0}, {"sharedkey", 0, 0},    {"wpa-psk", 1, 2},      {"wpa-eap", 2, 2},
+        {"wpa2-psk", 1, 1},   {"wpa2-eap", 2, 1},     {"wpa-auto-psk", 1, 0}, {"wpa-auto-eap", 2, 0}};
+    static const std::vector<SecurityPick> wdsWithAp = {
+        {"opensystem", 0, 0}, {"sharedkey", 0, 0},    {"wpa2-psk", 1, 1},     {"wpa2-eap", 2, 1},
+        {"wpa-auto-psk", 1, 0}, {"wpa-auto-eap", 2, 0}};
+    static const std::vector<SecurityPick> wds = {{"opensystem", 0, 0}, {"sharedkey", 0, 0}, {"wpa2-psk", 1, 0}};
+    static const std::vector<SecurityPick> client = {
+        {"opensystem", 0, 0}, {"wpa-psk", 1, 2}, {"wpa2-psk", 1, 1}, {"wpa-auto-psk", 1, 0}};
+    switch (apMode) {
+    case apWdsWithAp: return wdsWithAp;
+    case apWds: return wds;
+    case apClient: return client;
+    default: return accessPoint;
+    }
+}
+
+void Fill(TComboBox* combo, std::initializer_list<const char*> items)
+{
+    combo->Items()->Clear();
+    for (const char* item : items)
+        combo->Items()->Add(item);
+}
+}  // namespace
+
+TFM_MultiSSIDNewForm::TFM_MultiSSIDNewForm(TComponent* Owner) : TSettingsForm(Owner)
+{
+    SetName("FM_MultiSSIDNewForm");
+    SetCaption("Advanced \\ Multi-SSID");
+    SetBorderStyle(bsSingle);
+    SetBorderIcons(biSystemMenu | biMinimize);
+    SetPosition(poMainFormCenter);
+
+    const int left = 16, leftControl = 130, right = 300, rightControl = 420, width = 140;
+    TFormBuilder build(this);
+    GroupBox1 = build.Group("GroupBox1", "Multi-SSID Settings", 8, 4, 580, 154);
+    TFormBuilder g1 = build.In(GroupBox1);
+    IfEnabMuSSID = g1.Check("IfEnabMuSSID", "Enable Multi-SSID ", left, 20, 200);
+    IfEnablePriority = g1.Check("IfEnablePriority", "Enable Priority", right, 20, 120);
+    g1.Label("Lb_Priority", "Priority", 440, 22, 50);
+    CB_Priority = g1.Combo("CB_Priority", {"0", "1", "2", "3", "4", "5", "6", "7"}, 500, 18, 60);
+    g1.Label("Lb_Index", "Index", left, 50);
+    CB_Index = g1.Combo("CB_Index", {"Primary SSID", "SSID 1", "SSID 2", "SSID 3"}, leftControl, 46, width);
+    g1.Label("Lb_Band", "Band", right, 50);
+    CB_Band = g1.Combo("CB_Band", {}, rightControl, 46, width);
+    CB_Band->SetEnabled(false);
+    g1.Label("Lb_SSID", "SSID", left, 78);
+    Ed_SSID = g1.Edit("Ed_SSID", leftControl, 74, width);
+    g1.Label("Lb_SsidBroadcast", "SSID Visibility:", right, 78);
+    CB_SsidBroadcast = g1.Combo("CB_SsidBroadcast", {}, rightControl, 74, width);
+    g1.Label("Lb_SecurityMode", "Security:", left, 106);
+    CB_SecurityMode = g1.Combo("CB_SecurityMode", {}, leftControl, 102, width);
+    g1.Label("Lb_MssidEncryption", "Encryption:", right, 106);
+    CB_MssidEncryption = g1.Combo("CB_MssidEncryption", {}, rightControl, 102, width);
+    g1.Label("Lb_WMM", "WMM(Wi-Fi Multimedia):", left, 134, 112);
+    CB_WMM = g1.Combo("CB_WMM", {}, leftControl, 130, width);
+    Lb_Ssidindex = g1.Label("Lb_Ssidindex", "", right, 134, 40);
+
+    GroupBox2 = build.Group("GroupBox2", "Key Settings", 8, 163, 580, 120);
+    TFormBuilder g2 = build.In(GroupBox2);
+    g2.Label("Lb_WepEncryp", "Key Size :  ", left, 24);
+    CB_WepEncryp = g2.Combo("CB_WepEncryp", {"64Bits", "128Bits"}, leftControl, 20, width);
+    g2.Label("Lb_KeyType", "Key Type : ", right, 24);
+    CB_KeyType = g2.Combo("CB_KeyType", {}, rightControl, 20, width);
+    g2.Label("Lb_DefaultKey", "Key Index(1~4) : ", left, 54);
+    CB_DefaultKey = g2.Combo("CB_DefaultKey", {}, leftControl, 50, width);
+    g2.Label("Lb_Key", "Network Key :", left, 84);
+    Ed_Key = g2.Edit("Ed_Key", leftControl, 80, width);
+    Ed_Key->SetPasswordChar('*');
+    g2.Label("Lb_ConfirmKey", "Confirm Key", right, 84);
+    Ed_ConfirmKey = g2.Edit("Ed_ConfirmKey", rightControl, 80, width);
+    Ed_ConfirmKey->SetPasswordChar('*');
+
+    GroupBox3 = build.Group("GroupBox3", "PassPhrase Settings", 8, 163, 580, 130);
+    TFormBuilder g3 = build.In(GroupBox3);
+    g3.Label("Lb_WPAMode", "WPA Mode ", left, 24);
+    CB_WPAMode = g3.Combo("CB_WPAMode", {}, leftControl, 20, width);
+    g3.Label("Lb_CipherType", "Cipher Type ", right, 24);
+    CB_CipherType = g3.Combo("CB_CipherType", {}, rightControl, 20, width);
+    g3.Label("Lb_UpdateInterval", "Group Key Update Interval  ", left, 54, 112);
+    Ed_UpdateInterval = g3.Edit("Ed_UpdateInterval", leftControl, 50, width);
+    g3.Label("Lb_Sec", "Sec", leftControl + width + 6, 54, 30);
+    const int passTop = 84;
+    Lb_Passphrase = g3.Label("Lb_Passphrase", "PassPhrase", left, passTop + 4);
+    Ed_Passphrase = g3.Edit("Ed_Passphrase", leftControl, passTop, width);
+    Ed_Passphrase->SetPasswordChar('*');
+    Lb_ConfirmPass = g3.Label("Lb_ConfirmPass", "Confirm PassPhrase", right, passTop + 4);
+    Ed_ConfirmPass = g3.Edit("Ed_ConfirmPass", rightControl, passTop, width);
+    Ed_ConfirmPass->SetPasswordChar('*');
+    GroupBox7 = g3.Group("GroupBox7", "", 4, passTop, 570, 70);
+    TFormBuilder g7 = build.In(GroupBox7);
+    g7.Label("Lb_RadiusServer", "RADIUS Server", left - 4, 8);
+    Edt_RadiusServer = g7.Edit("Edt_RadiusServer", leftControl - 4, 4, width);
+    g7.Label("Lb_RadiusPort", "RADIUS Port", right - 4, 8);
+    Edt_RadiusPort = g7.Edit("Edt_RadiusPort", rightControl - 4, 4, width);
+    g7.Label("Lb_RadiusSecret", "RADIUS Secret", left - 4, 38);
+    Edt_RadiusSecret = g7.Edit("Edt_RadiusSecret", leftControl - 4, 34, width);
+    Edt_RadiusSecret->SetPasswordChar('*');
+
+    AddButton = build.Button("AddButton", "Add", 8, 291, [this](TObject* S) { AddButtonClick(S); });
+    DelButton = build.Button("DelButton", "Delete", 8 + TFormBuilder::ButtonWidth + 8, 291,
+                             [this](TObject* S) { DelButtonClick(S); });
+    GroupBox4 = build.Group("GroupBox4", "", 8, 291 + TFormBuilder::ButtonHeight, 580, 135);
+    LV_MultiSSID_User = build.In(GroupBox4).List(
+        "LV_MultiSSID_User", {{"Index", 100}, {"SSID", 150}, {"Band", 60}, {"Encryption", 120}}, 8, 16, 564, 110);
+    LV_MultiSSID_User->SetGridLines(true);
+    ApplyBtn = build.Button("ApplyBtn", "Save", 420, 441 + TFormBuilder::ButtonHeight,
+                            [this](TObject* S) { ApplyBtnClick(S); });
+    CancelBtn = build.Button("CancelBtn", "Cancel", 505, 441 + TFormBuilder::ButtonHeight,
+                             [this](TObject* S) { CancelBtnClick(S); });
+    StatusBar = build.StatusBar("StatusBar", {300});
+    SetStatusBar(StatusBar);
+
+    GroupBox6 = build.Group("GroupBox6", "", 0, 0, 100, 100);
+    GroupBox6->SetVisible(false);
+    TFormBuilder hidden = build.In(GroupBox6);
+    CB_ApMode = hidden.HiddenCombo("CB_ApMode");
+    CB_VlanStatus = hidden.HiddenCombo("CB_VlanStatus");
+    CB_IdvState = hidden.HiddenCombo("CB_IdvState");
+    CB_dot11Authentication = hidden.HiddenCombo("CB_dot11Authentication");
+    CB_Clipher = hidden.HiddenCombo("CB_Clipher");
+    Edt_Priority = hidden.HiddenEdit("Edt_Priority");
+    MulSSIDListView = hidden.HiddenList("MulSSIDListView", 0);
+    CB_AccountMode = hidden.HiddenCombo("CB_AccountMode");
+    Fill(CB_AccountMode, {"Disable", "Enable"});
+    for (const char* name : {"Edt_BackupRadiusServer", "Edt_BackupRadiusPort", "Edt_BackupRadiusSecret"})
+        BackupRadiusEdits.push_back(hidden.HiddenEdit(name));
+    for (const char* name : {"Edt_AccountServer", "Edt_AccountPort", "Edt_AccountSecret",
+                             "Edt_BackupAccountServer", "Edt_BackupAccountPort", "Edt_BackupAccountSecret"})
+        AccountingEdits.push_back(hidden.HiddenEdit(name));
+
+    IfEnabMuSSID->OnClick = [this](TObject* S) { IfEnabMuSSIDClick(S); };
+    IfEnablePriority->OnClick = [this](TObject* S) { IfEnablePriorityClick(S); };
+    CB_Index->OnChange = [this](TObject* S) { CB_IndexChange(S); };
+    CB_SecurityMode->OnChange = [this](TObject* S) { CB_SecurityModeChange(S); };
+    CB_Band->OnChange = [this](TObject* S) { CB_SecurityModeChange(S); };
+    for (TComboBox* combo : {CB_KeyType, CB_WepEncryp, CB_DefaultKey})
+        combo->OnChange = [this](TObject* S) { CB_KeyTypeChange(S); };
+    CB_MssidEncryption->OnChange = [this](TObject* S) { CB_MssidEncryptionChange(S); };
+    CB_AccountMode->OnChange = [this](TObject* S) { CB_AccountModeChange(S); };
+    LV_MultiSSID_User->OnClick = [this](TObject* S) { LV_MultiSSID_UserClick(S); };
+
+    SetClientWidth(596);
+    SetHeight(521 + TFormBuilder::ButtonHeight);
+    OnCreate = ReadSequence([this](TObject* Sender) { FormCreate(Sender); });
+}
+
+TFM_MultiSSIDNewForm::~TFM_MultiSSIDNewForm()
+{
+    if (FM_MultiSSIDNewForm == this)
+        FM_MultiSSIDNewForm = nullptr;
+}
+
+// --- creation and reads ------------------------------------------------------------
+
+bool TFM_MultiSSIDNewForm::Read(KwSNMPRequest2Edits* request)
+{
+    AnsiString failure;
+    request->Request.OnResult = [&failure](const KwSNMPError& error) {
+        if (error.Code != 0)
+            failure = error.Message;
+    };
+    const bool ok = ReadGroup(request);
+    request->Request.OnResult = nullptr;
+    if (!ok && readFailure_.IsEmpty())
+        readFailure_ = failure.IsEmpty() ? AnsiString("Get Fail!") : failure;
+    return ok;
+}
+
+void TFM_MultiSSIDNewForm::FormCreate(TObject* Sender)
+{
+    CB_Index->SetItemIndex(0);
+
+    ApModeRequest = GroupRequest(dot11ApModeVars3, MVT_SV, 0, 10000, 0);
+    BindOptionCombo(ApModeRequest, 0, CB_ApMode);
+    ApModeRequest->AttachStatusBar(StatusBar);
+    Read(ApModeRequest);
+
+    BandRequest = GroupRequest(dot11BandVars2, MVT_SV, 0, 10000, 0);
+    BindOptionCombo(BandRequest, 0, CB_Band);
+    Read(BandRequest);
+
+    StateRequest = GroupRequest(dot11MssidStateVars, MVT_SV, 0, 10000, 0);
+    StateRequest->BindCheckBox(0, IfEnabMuSSID);
+    StateRequest->AttachStatusBar(StatusBar);
+    if (Read(StateRequest))
+        warnApMode_ = true;
+
+    PriorityStateRequest = GroupRequest(dot11MssidPriorityStateVars, MVT_SV, 0, 10000, 0);
+    PriorityStateRequest->BindCheckBox(0, IfEnablePriority);
+    PriorityStateRequest->AttachStatusBar(StatusBar);
+    priorityStateRead_ = Read(PriorityStateRequest);
+
+    VlanRequest = GroupRequest(dot11VlanStatusVars2, SVT_SV, 0, 10000, 0);
+    BindOptionCombo(VlanRequest, 0, CB_VlanStatus);
+    Read(VlanRequest);
+
+    TableRequest = GroupRequest(dot11MssidIndexVars, MVT_UMV, 1, 10000, 1);
+    TableRequest->BindListView(MulSSIDListView, true);
+    TableRequest->BindLabel(colIndex, Lb_Ssidindex);
+    BindOptionCombo(TableRequest, colState, CB_IdvState);
+    TableRequest->BindFormat(colSsid, "%s", Ed_SSID);
+    BindOptionCombo(TableRequest, colSuppress, CB_SsidBroadcast);
+    BindOptionCombo(TableRequest, colAuthentication, CB_dot11Authentication);
+    BindOptionCombo(TableRequest, colEncryption, CB_MssidEncryption);
+    BindOptionCombo(TableRequest, colWepKeyIndex, CB_DefaultKey);
+    BindOptionCombo(TableRequest, colKeyType, CB_KeyType);
+    BindOptionCombo(TableRequest, colCipher, CB_Clipher);
+    TableRequest->BindFormat(colPassPhrase, "%s", Ed_Passphrase);
+    TableRequest->BindFormat(colWepKey, "%s", Ed_Key);
+    BindOptionCombo(TableRequest, colWmm, CB_WMM);
+    TableRequest->BindFormat(colInterval, "%s", Ed_UpdateInterval);
+    TableRequest->BindFormat(colRadiusServer, "%s", Edt_RadiusServer);
+    TableRequest->BindFormat(colRadiusPort, "%s", Edt_RadiusPort);
+    TableRequest->BindFormat(colRadiusSecret, "%s", Edt_RadiusSecret);
+    TableRequest->BindFormat(colPriority, "%s", Edt_Priority);
+    TableRequest->OnBeforeGet = [this] { rowColumns_ = TableRequest->ColumnVariables(); };
+    OnGroupRead(TableRequest, [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { MssidGetDone(S, E); });
+    TableRequest->OnSetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { MssidSetDone(S, E); };
+    if (!readFailure_.IsEmpty())
+        ShowStatus(readFailure_);
+    ReadGroup(TableRequest);
+
+    // UpdateIndexCombo
+    CB_Index->SetEnabled(IfEnabMuSSID->Checked());
+    EnableEntryControls(0);
+    IfEnablePriorityClick(Sender);
+}
+
+void TFM_MultiSSIDNewForm::MssidGetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)
+{
+    if (Error.Code != 0) {
+        ShowStatus(Error.Message);
+        return;
+    }
+    if (CB_ApMode->ItemIndex() < 0)
+        Read(ApModeRequest);
+    // A failed read of the creation stays in view until the user has seen it once.
+    ShowStatus(readFailure_.IsEmpty() ? AnsiString("Get OK!") : readFailure_);
+    readFailure_ = "";
+    CB_Index->SetItemIndex(0);
+    CB_IndexChange(this);
+}
+
+void TFM_MultiSSIDNewForm::MssidSetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)
+{
+    if (Error.Code != 0) {
+        ShowStatus(Error.Message);
+        return;
+    }
+    MarkColumns(true);
+    ReadGroup(TableRequest);
+}
+
+AnsiString TFM_MultiSSIDNewForm::RowText(int row, int column) const
+{
+    TListItems* items = MulSSIDListView->Items();
+    if (row < 0 || row >= items->Count())
+        return "";
+    for (std::size_t k = 0; k < rowColumns_.size(); ++k) {
+        if (rowColumns_[k] != column)
+            continue;
+        TListItem* item = items->Item(row);
+        if (k == 0)
+            return item->Caption();
+        TStrings* sub = item->SubItems();
+        return int(k) - 1 < sub->Count() ? sub->Strings(int(k) - 1) : AnsiString();
+    }
+    return "";
+}
+
+// --- showing an entry ----------------------------------------------------------------
+
+void TFM_MultiSSIDNewForm::EnableEntryControls(int index)
+{
+    const bool enable = index != 0;
+    for (TWinControl* control :
+         std::initializer_list<TWinControl*>{CB_Index, Ed_SSID, CB_SsidBroadcast, CB_SecurityMode, CB_WMM,
+                                             CB_MssidEncryption, CB_KeyType, CB_WepEncryp, CB_DefaultKey, Ed_Key,
+                                             Ed_ConfirmKey, CB_WPAMode, CB_CipherType, Ed_UpdateInterval,
+                                             Ed_Passphrase, Ed_ConfirmPass, Edt_RadiusServer, Edt_RadiusPort,
+                                             Edt_RadiusSecret, CB_AccountMode})
+        control->SetEnabled(enable);
+    for (TEdit* edit : BackupRadiusEdits)
+        edit->SetEnabled(enable);
+    for (TEdit* edit : AccountingEdits)
+        edit->SetEnabled(enable);
+}
+
+void TFM_MultiSSIDNewForm::CB_IndexChange(TObject* Sender)
+{
+    const int k = CB_Index->ItemIndex();
+    // The entry is always shown as the device has it, also when it is chosen again.
+    MulSSIDListView->ClearSelection();
+    if (k >= 0 && k < MulSSIDListView->Items()->Count())
+        MulSSIDListView->SetItemIndex(k);
+    CB_Priority->SetItemIndex(CB_Priority->Items()->IndexOf(Edt_Priority->Text()));
+    SetSecurityLists();
+    KeySizeFromLength();
+    Ed_ConfirmKey->SetText(Ed_Key->Text());
+    Ed_ConfirmPass->SetText(Ed_Passphrase->Text());
+    shownPassphrase_ = Ed_Passphrase->Text();
+    shownSecret_ = Edt_RadiusSecret->Text();
+    SetKeyMaxLength();
+    SetEditLimits();
+    EnableEntryControls(IfEnabMuSSID->Checked() ? k : 0);
+    IfEnabMuSSIDClick(Sender);
+}
+
+void TFM_MultiSSIDNewForm::SetSecurityLists()
+{
+    const int apMode = CB_ApMode->ItemIndex();
+    switch (apMode) {
+    case apWdsWithAp:
+        Fill(CB_SecurityMode, {"Open System", "WPA-Personal", "WPA-Enterprise"});
+        Fill(CB_WPAMode, {"AUTO(WPA or WPA2)", "WPA2 Only"});
+        CB_WPAMode->SetEnabled(true);
+        break;
+    case apWds:
+        Fill(CB_SecurityMode, {"Open System", "WPA-Personal"});
+        Fill(CB_WPAMode, {"WPA2 Only"});
+        CB_WPAMode->SetItemIndex(0);
+        CB_WPAMode->SetEnabled(false);
+        break;
+    case apClient:
+        Fill(CB_SecurityMode, {"Open System", "WPA-Personal"});
+        Fill(CB_WPAMode, {"AUTO(WPA or WPA2)", "WPA2 Only", "WPA Only"});
+        CB_WPAMode->SetEnabled(true);
+        break;
+    default:
+        Fill(CB_SecurityMode, {"Open System", "WPA-Personal", "WPA-Enterprise"});
+        Fill(CB_WPAMode, {"AUTO(WPA or WPA2)", "WPA2 Only", "WPA Only"});
+        CB_WPAMode->SetEnabled(true);
+        break;
+    }
+    const AnsiString auth = CB_dot11Authentication->Text();
+    for (const SecurityPick& pick : SecurityPicks(apMode)) {
+        if (auth == pick.Auth) {
+            CB_SecurityMode->SetItemIndex(pick.Security);
+            CB_WPAMode->SetItemIndex(pick.WpaMode);
+            return;
+        }
+    }
+    CB_SecurityMode->SetItemIndex(-1);
+    if (apMode != apWds)
+        CB_WPAMode->SetItemIndex(-1);
+}
+
+void TFM_MultiSSIDNewForm::UiToAuthentication()
+{
+    const int apMode = CB_ApMode->ItemIndex();
+    const int security = CB_SecurityMode->ItemIndex();
+    const int wpa = CB_WPAMode->ItemIndex();
+    int item = -1;
+    if (security == secOpen) {
+        item = 0;
+    } else if (apMode == apWds) {
+        if (security == secPersonal && wpa == 0)
+            item = 4;
+    } else if (wpa >= 0 && wpa <= 2) {
+        static const int personal[] = {6, 4, 2};  // by WPA mode item
+        static const int enterprise[] = {7, 5, 3};
+        if (security == secPersonal)
+            item = personal[wpa];
+        else if (security == secEnterprise && apMode != apClient)
+            item = enterprise[wpa];
+    }
+    if (item >= 0)
+        CB_dot11Authentication->SetItemIndex(item);
+}
+
+void TFM_MultiSSIDNewForm::CipherTypeToClipher()
+{
+    const AnsiString cipher = CB_CipherType->Text();
+    if (cipher == "Auto")
+        CB_Clipher->SetItemIndex(0);
+    else if (cipher == "AES")
+        CB_Clipher->SetItemIndex(1);
+    else if (cipher == "TKIP")
+        CB_Clipher->SetItemIndex(2);
+}
+
+void TFM_MultiSSIDNewForm::KeySizeFromLength()
+{
+    const int wanted = CB_KeyType->ItemIndex() == 1 ? 26 : 13;
+    CB_WepEncryp->SetItemIndex(Ed_Key->Text().Length() == wanted ? 1 : 0);
+}
+
+void TFM_MultiSSIDNewForm::SetKeyMaxLength()
+{
+    const bool hex = CB_KeyType->ItemIndex() == 1;
+    const bool wide = CB_WepEncryp->ItemIndex() == 1;
+    const int length = hex ? (wide ? 26 : 10) : (wide ? 13 : 5);
+    Ed_Key->SetMaxLength(length);
+    Ed_ConfirmKey->SetMaxLength(length);
+}
+
+void TFM_MultiSSIDNewForm::SetEditLimits()
+{
+    Ed_SSID->SetMaxLength(32);
+    Ed_UpdateInterval->SetMaxLength(7);
+    Ed_Passphrase->SetMaxLength(63);
+    Ed_ConfirmPass->SetMaxLength(63);
+    const int limits[] = {15, 5, 64};  // server, port, secret
+    Edt_RadiusServer->SetMaxLength(limits[0]);
+    Edt_RadiusPort->SetMaxLength(limits[1]);
+    Edt_RadiusSecret->SetMaxLength(limits[2]);
+    for (std::size_t i = 0; i < BackupRadiusEdits.size(); ++i)
+        BackupRadiusEdits[i]->SetMaxLength(limits[i % 3]);
+    if (CB_AccountMode->ItemIndex() == 1)
+        for (std::size_t i = 0; i < AccountingEdits.size(); ++i)
+            AccountingEdits[i]->SetMaxLength(limits[i % 3]);
+}
+
+void TFM_MultiSSIDNewForm::CB_KeyTypeChange(TObject* Sender) { SetKeyMaxLength(); }
+
+void TFM_MultiSSIDNewForm::CB_MssidEncryptionChange(TObject* Sender)
+{
+    const bool on = CB_MssidEncryption->ItemIndex() != 0;
+    for (TWinControl* control :
+         std::initializer_list<TWinControl*>{CB_WepEncryp, CB_KeyType, CB_DefaultKey, Ed_Key, Ed_ConfirmKey})
+        control->SetEnabled(on);
+}
+
+void TFM_MultiSSIDNewForm::CB_AccountModeChange(TObject* Sender)
+{
+    for (TEdit* edit : AccountingEdits)
+        edit->SetEnabled(CB_AccountMode->ItemIndex() != 0);
+}
+
+void TFM_MultiSSIDNewForm::CB_SecurityModeChange(TObject* Sender) { ShowSecurityGroups(CB_Index->ItemIndex() == 0); }
+
+void TFM_MultiSSIDNewForm::ShowSecurityGroups(bool primary)
+{
+    GroupBox1->SetVisible(true);
+    GroupBox4->SetVisible(true);
+    const bool multi = IfEnabMuSSID->Checked();
+    if (multi)
+        CB_MssidEncryption->SetEnabled(CB_Index->ItemIndex() != 0);
+
+    const int h = TFormBuilder::ButtonHeight;
+    auto place = [&](int addTop, int panelBottom) {
+        AddButton->SetTop(addTop);
+        DelButton->SetTop(addTop);
+        GroupBox4->SetTop(addTop + h);
+        ApplyBtn->SetTop(panelBottom + 10 + h);
+        CancelBtn->SetTop(panelBottom + 10 + h);
+        SetHeight(panelBottom + 90 + h);
+    };
+    const int security = CB_SecurityMode->ItemIndex();
+    switch (security) {
+    case secOpen:
+        GroupBox2->SetVisible(true);
+        GroupBox3->SetVisible(false);
+        GroupBox2->SetTop(163);
+        place(291, 431);
+        break;
+    case secPersonal:
+        GroupBox3->SetCaption("PassPhrase Settings");
+        GroupBox3->SetVisible(true);
+        for (TControl* control : std::initializer_list<TControl*>{Ed_Passphrase, Ed_ConfirmPass, Lb_Passphrase,
+                                                                 Lb_ConfirmPass})
+            control->SetVisible(true);
+        GroupBox2->SetVisible(false);
+        GroupBox7->SetVisible(false);
+        GroupBox3->SetBounds(GroupBox1->Left(), 163, GroupBox3->Width(), 130);
+        place(295, 435);
+        break;
+    case secEnterprise:
+        GroupBox3->SetCaption("RADIUS Server Settings");
+        GroupBox3->SetVisible(true);
+        GroupBox7->SetVisible(true);
+        GroupBox7->SetTop(Ed_Passphrase->Top());
+        GroupBox2->SetVisible(false);
+        for (TControl* control : std::initializer_list<TControl*>{Ed_Passphrase, Ed_ConfirmPass, Lb_Passphrase,
+                                                                 Lb_ConfirmPass})
+            control->SetVisible(false);
+        GroupBox3->SetBounds(GroupBox1->Left(), 163, GroupBox3->Width(), 161);
+        place(324, 469);
+        break;
+    default:
+        break;
+    }
+
+    const int apMode = CB_ApMode->ItemIndex();
+    bool refilled = false;
+    if (security == secPersonal) {
+        if (apMode == apWdsWithAp)
+            Fill(CB_CipherType, {"Auto", "AES"});
+        else
+            Fill(CB_CipherType, {"Auto", "AES", "TKIP"});
+        refilled = true;
+    } else if (security == secEnterprise && apMode == apAccessPoint) {
+        Fill(CB_CipherType, {"Auto", "AES", "TKIP"});
+        CB_AccountModeChange(this);
+        refilled = true;
+    }
+    if (refilled) {
+        CB_CipherType->SetEnabled(CB_Index->ItemIndex() != 0);
+        const int at = CB_CipherType->Items()->IndexOf(CB_Clipher->Text());
+        CB_CipherType->SetItemIndex(at >= 0 ? at : 0);
+    }
+    if (GroupBox2->Visible() && !primary && multi)
+        CB_MssidEncryptionChange(this);
+}
+
+// --- the feature switches and the visible list ----------------------------------------
+
+void TFM_MultiSSIDNewForm::IfEnablePriorityClick(TObject* Sender)
+{
+    CB_Priority->SetEnabled(IfEnablePriority->Checked());
+}
+
+bool TFM_MultiSSIDNewForm::ApModeNeedsSwitch() const
+{
+    const int apMode = CB_ApMode->ItemIndex();
+    return apMode == apWds || apMode == apClient;
+}
+
+void TFM_MultiSSIDNewForm::IfEnabMuSSIDClick(TObject* Sender)
+{
+    if (!IfEnabMuSSID->Checked()) {
+        EnableEntryControls(0);
+        CB_Index->SetEnabled(false);
+        AddButton->SetEnabled(false);
+        DelButton->SetEnabled(false);
+        if (priorityStateRead_) {
+            IfEnablePriority->SetEnabled(false);
+            IfEnablePriority->SetChecked(false);
+        }
+        LV_MultiSSID_User->Items()->Clear();
+        warnApMode_ = true;
+    } else {
+        EnableEntryControls(CB_Index->ItemIndex());
+        CB_Index->SetEnabled(true);
+        AddButton->SetEnabled(true);
+        if (priorityStateRead_)
+            IfEnablePriority->SetEnabled(true);
+        if (!inListClick_)
+            FillUserList();
+        if (warnApMode_) {
+            if (ApModeNeedsSwitch())
+                Application->MessageBox("If you enable Multi-SSID, AP Mode will be set to 'Access Point'!",
+                                        "Warning", MB_OK);
+            warnApMode_ = false;
+        }
+    }
+    ShowSecurityGroups(CB_Index->ItemIndex() == 0);
+}
+
+void TFM_MultiSSIDNewForm::FillUserList()
+{
+    LV_MultiSSID_User->Items()->Clear();
+    const int rows = MulSSIDListView->Items()->Count();
+    for (int row = 0; row < rows; ++row) {
+        if (RowText(row, colState) != "Enable")
+            continue;
+        TListItem* item = LV_MultiSSID_User->Items()->Add();
+        const int index = int(DecimalOrZero(RowText(row, colIndex)));
+        item->SetCaption(row == 0 ? AnsiString(PrimaryCaption) : AnsiString(ListCaption) + AnsiString(index - 1));
+        item->SubItems()->Add(RowText(row, colSsid));
+        item->SubItems()->Add(CB_Band->Text());
+        item->SubItems()->Add(AuthToText(RowText(row, colEncryption), RowText(row, colAuthentication)));
+    }
+}
+
+void TFM_MultiSSIDNewForm::LV_MultiSSID_UserClick(TObject* Sender)
+{
+    inListClick_ = true;
+    TListItem* selected = LV_MultiSSID_User->Selected();
+    if (!selected) {
+        DelButton->SetEnabled(false);
+    } else {
+        CB_Priority->SetItemIndex(CB_Priority->Items()->IndexOf(Edt_Priority->Text()));
+        const AnsiString caption = selected->Caption();
+        if (caption == PrimaryCaption) {
+            CB_Index->SetItemIndex(0);
+            DelButton->SetEnabled(false);
+            ShowSecurityGroups(true);
+            CB_IndexChange(Sender);
+        } else {
+            const int digit = caption.Length() >= 11 ? caption[11] - '0' : -1;
+            if (digit >= 1 && digit <= 3)
+                CB_Index->SetItemIndex(digit);
+            DelButton->SetEnabled(true);
+            CB_IndexChange(Sender);
+            CB_AccountModeChange(Sender);
+        }
+    }
+    inListClick_ = false;
+}
+
+// --- writes ---------------------------------------------------------------------------
+
+void TFM_MultiSSIDNewForm::MarkColumn(int column, bool send)
+{
+    MarkVars(TableRequest, send ? smSend : smLeaveOut, column);
+}
+
+void TFM_MultiSSIDNewForm::MarkColumns(bool send)
+{
+    // The key and the individual state keep their words: every write of the table
+    // carries the entry's state.
+    MarkVars(StateRequest, send ? smSend : smLeaveOut, 0);
+    for (int column = colSsid; column < ColumnCount; ++column)
+        MarkColumn(column, send);
+}
+
+bool TFM_MultiSSIDNewForm::MayWriteTable()
+{
+    if (!MaySave(TableRequest, TableGuard))
+        return false;
+    // The row a write goes to is the chosen entry's, shown from the walked table.
+    const int k = CB_Index->ItemIndex();
+    if (k < 0 || k >= MulSSIDListView->Items()->Count())
+        return RefuseInput(MultiSsidNotReadText, "Warning");
+    if (MulSSIDListView->ItemIndex() != k)
+        MulSSIDListView->SetItemIndex(k);
+    return true;
+}
+
+bool TFM_MultiSSIDNewForm::SwitchToAccessPoint()
+{
+    CB_ApMode->SetItemIndex(apAccessPoint);
+    return ApModeRequest->Set(true, true, "", nullptr);
+}
+
+bool TFM_MultiSSIDNewForm::CheckSsid()
+{
+    const AnsiString ssid = Ed_SSID->Text();
+    if (ssid.IsEmpty())
+        return RefuseInput("Please input SSID!", "Warning", Ed_SSID);
+    if (ssid[1] == ' ')
+        return RefuseInput("The first character can't be blank!", "Warning", Ed_SSID);
+    if (ssid.Length() > 32)
+        return RefuseInput("The Max Length of SSID is 32!", "Warning", Ed_SSID);
+    return true;
+}
+
+bool TFM_MultiSSIDNewForm::CheckDuplicateSSID()
+{
+    const int selectedIndex = CB_Index->ItemIndex() + 1;
+    const int rows = MulSSIDListView->Items()->Count();
+    for (int row = 0; row < rows; ++row) {
+        const int index = int(DecimalOrZero(RowText(row, colIndex)));
+        if (RowText(row, colSsid) != Ed_SSID->Text() || index == selectedIndex ||
+            RowText(row, colState) != "Enable")
+            continue;
+        AnsiString text = "The 11g SSID " + AnsiString(selectedIndex - 1);
+        if (index == 1)
+            text += "'s SSID is same as Primary SSID";
+        else
+            text += "'s SSID is same as SSID " + AnsiString(index - 1);
+        return RefuseInput(text, "Warning", Ed_SSID);
+    }
+    return true;
+}
+
+bool TFM_MultiSSIDNewForm::CheckInterval()
+{
+    if (Ed_UpdateInterval->Text().IsEmpty())
+        return RefuseInput(IntervalText, "Warning", Ed_UpdateInterval);
+    const long long seconds = DecimalOrZero(Ed_UpdateInterval->Text());
+    if (seconds < 300 || seconds > 9999999)
+        return RefuseInput(IntervalText, "Error", Ed_UpdateInterval);
+    return true;
+}
+
+bool TFM_MultiSSIDNewForm::CheckHexKey()
+{
+    if (IsMasked(Ed_Key->Text())) {
+        MarkColumn(colWepKey, false);
+        return true;
+    }
+    MarkColumn(colWepKey, true);
+    if (IsHexDigits(Ed_Key->Text()))
+        return true;
+    ShowMessage("Please input  Hexadecimal digits!");
+    if (Ed_Key->CanFocus())
+        Ed_Key->SetFocus();
+    return false;
+}
+
+bool TFM_MultiSSIDNewForm::CheckWepKeyLength()
+{
+    const int length = Ed_Key->Text().Length();
+    const bool wide = CB_WepEncryp->ItemIndex() == 1;
+    if (CB_KeyType->ItemIndex() != 1) {
+        if (!wide && length != 5)
+            return RefuseInput("The Length of the key  must be 5 ASCII numbers!", "Warning", Ed_Key);
+        if (wide && length != 13)
+            return RefuseInput("The Length of the keymust be 13 ASCII numbers!", "Warning", Ed_Key);
+        MarkColumn(colWepKey, !IsMasked(Ed_Key->Text()));
+        return true;
+    }
+    if (!wide && length != 10)
+        return RefuseInput("The Length of the key must be 10 hexadecimal numbers!", "Warning", Ed_Key);
+    if (wide && length != 26)
+        return RefuseInput("The Length of the key must be 26 hexadecimal numbers!", "Warning", Ed_Key);
+    return CheckHexKey();
+}
+
+bool TFM_MultiSSIDNewForm::CheckRadius()
+{
+    if (!IsValidHostAddressText(Edt_RadiusServer->Text()))
+        return RefuseInput("The Radius server's IP is illegal.", "Error", Edt_RadiusServer);
+    const long long port = DecimalOrZero(Edt_RadiusPort->Text());
+    if (Edt_RadiusPort->Text().IsEmpty() || port < 1 || port > 65535)
+        return RefuseInput(PortText, "Error", Edt_RadiusPort);
+    const AnsiString secret = Edt_RadiusSecret->Text();
+    if (secret.IsEmpty())
+        return RefuseInput("The shared secret of radius server cannot be empty.", "Error", Edt_RadiusSecret);
+    if (secret.Length() > 64)
+        return RefuseInput("The max length of secret of radius server is 64.", "Error", Edt_RadiusSecret);
+    return true;
+}
+
+void TFM_MultiSSIDNewForm::WarnSharedKey()
+{
+    // Entries with WEP share the device's four keys: a key index in use elsewhere
+    // changes what those entries use too.
+    TListItems* rows = LV_MultiSSID_User->Items();
+    for (int i = 0; i < rows->Count(); ++i) {
+        TListItem* row = rows->Item(i);
+        TStrings* sub = row->SubItems();
+        if (sub->Count() < 3 || sub->Strings(2) != "OpenSystem")
+            continue;
+        int hiddenRow = -1;
+        if (row->Caption() == PrimaryCaption)
+            hiddenRow = 0;
+        else if (sub->Strings(0) != Ed_SSID->Text() && row->Caption().Length() >= 11)
+            hiddenRow = row->Caption()[11] - '0';
+        if (hiddenRow < 0 || RowText(hiddenRow, colWepKeyIndex) != CB_DefaultKey->Text())
+            continue;
+        Application->MessageBox("Key value is used by SSID! \nTo change Key value affects other SSID settings.",
+                                "Warning", MB_OK);
+        return;
+    }
+}
+
+bool TFM_MultiSSIDNewForm::CheckEntry()
+{
+    if (IfEnabMuSSID->Checked() && !CheckSsid())
+        return false;
+    if (!CheckDuplicateSSID())
+        return false;
+    UiToAuthentication();
+    CipherTypeToClipher();
+    switch (CB_SecurityMode->ItemIndex()) {
+    case secOpen:
+        if (CB_MssidEncryption->ItemIndex() == 0) {
+            for (int column : {colSsid, colSuppress, colAuthentication, colEncryption, colWmm, colPriority})
+                MarkColumn(column, true);
+            return true;
+        }
+        if (!CheckWepKeyLength())
+            return false;
+        if (Ed_Key->Text() != Ed_ConfirmKey->Text())
+            return RefuseInput(ConfirmText, "Warning", Ed_Key);
+        WarnSharedKey();
+        for (int column : {colSsid, colSuppress, colAuthentication, colEncryption, colWepKeyIndex, colKeyType,
+                           colWmm, colPriority})
+            MarkColumn(column, true);
+        return true;
+    case secPersonal: {
+        if (!CheckInterval())
+            return false;
+        const int length = Ed_Passphrase->Text().Length();
+        if (length < 8)
+            return RefuseInput("The ComPassphrase length is between 8 and 63.", "Error", Ed_Passphrase);
+        if (length > 63)
+            return RefuseInput("The max length of Passphrase is 63.", "Error", Ed_Passphrase);
+        if (Ed_ConfirmPass->Text() != Ed_Passphrase->Text())
+            return RefuseInput(ConfirmText, "Warning", Ed_Passphrase);
+        for (int column : {colSsid, colSuppress, colAuthentication, colWmm, colPriority, colCipher, colInterval})
+            MarkColumn(column, true);
+        // An unchanged pass phrase is not sent again.
+        MarkColumn(colPassPhrase, Ed_Passphrase->Text() != shownPassphrase_);
+        return true;
+    }
+    case secEnterprise:
+        if (!CheckInterval() || !CheckRadius())
+            return false;
+        for (int column : {colRadiusServer, colRadiusPort, colSsid, colSuppress, colAuthentication, colWmm,
+                           colPriority, colCipher, colInterval})
+            MarkColumn(column, true);
+        MarkColumn(colRadiusSecret, Edt_RadiusSecret->Text() != shownSecret_);
+        return true;
+    default:
+        return false;  // no security chosen: nothing to write
+    }
+}
+
+void TFM_MultiSSIDNewForm::WriteEntry()
+{
+    CB_IdvState->SetItemIndex(1);  // Enable
+    ShowStatus(TableRequest->Set(false, true, "", nullptr) ? "Save SSID...!" : "Save Fail!");
+}
+
+void TFM_MultiSSIDNewForm::AddButtonClick(TObject* Sender)
+{
+    if (!MayWriteTable())
+        return;
+    MarkColumns(false);
+    Edt_Priority->SetText(CB_Priority->Text());
+    if (CB_Index->ItemIndex() == 0) {
+        // Of the primary SSID only the priority is written here.
+        if (IfEnabMuSSID->Checked() && ApModeNeedsSwitch() && !SwitchToAccessPoint()) {
+            MarkColumns(true);
+            ShowStatus("Save Fail!");
+            return;
+        }
+        if (IfEnablePriority->Checked()) {
+            MarkColumn(colPriority, true);
+            ShowStatus(TableRequest->Set(false, true, "", nullptr) ? "Save SSID...!" : "Save Fail!");
+        }
+        MarkColumns(true);
+        return;
+    }
+    // Every check runs before anything is written, the AP mode included.
+    if (!CheckEntry()) {
+        MarkColumns(true);
+        return;
+    }
+    if (IfEnabMuSSID->Checked() && ApModeNeedsSwitch() && !SwitchToAccessPoint()) {
+        MarkColumns(true);
+        ShowStatus("Save Fail!");
+        return;
+    }
+    WriteEntry();
+    MarkColumns(true);
+}
+
+void TFM_MultiSSIDNewForm::DelButtonClick(TObject* Sender)
+{
+    TListItem* selected = LV_MultiSSID_User->Selected();
+    if (!selected || selected->Caption() == PrimaryCaption)
+        return;
+    // The entry deleted is the one the selected row names, whatever CB_Index shows.
+    const AnsiString caption = selected->Caption();
+    const int digit = caption.Length() >= 11 ? caption[11] - '0' : -1;
+    if (digit < 1 || digit > 3)
+        return;
+    CB_Index->SetItemIndex(digit);
+    if (!MayWriteTable())
+        return;
+    MarkColumns(false);
+    CB_IdvState->SetItemIndex(0);  // Disable
+    MarkVars(TableRequest, smSend, colState);
+    ShowStatus("Deleting...");
+    if (!TableRequest->Set(false, true, "", nullptr))
+        ShowStatus("Save Fail!");
+    MarkColumns(true);
+}
+
+void TFM_MultiSSIDNewForm::ApplyBtnClick(TObject* Sender)
+{
+    if (!MaySave(StateRequest, StateGuard))
+        return;
+    MarkColumns(false);
+    bool saved = true;
+    if (IfEnabMuSSID->Checked() && ApModeNeedsSwitch())
+        saved = SwitchToAccessPoint();
+    MarkVars(StateRequest, smSend, 0);
+    saved = StateRequest->Set(true, true, "", nullptr) && saved;
+    // A priority switch that was never read is not written back in its default.
+    if (priorityStateRead_)
+        saved = PriorityStateRequest->Set(true, true, "", nullptr) && saved;
+    MarkColumns(true);
+    ShowStatus(saved ? "Save OK!" : "Save Fail!");
+}
+
+void TFM_MultiSSIDNewForm::CancelBtnClick(TObject* Sender) { Close(); }

@@ -1,0 +1,151 @@
+#pragma once
+// Advanced \ Multi-SSID: switches the device's multiple-SSID feature and edits its
+// multi-SSID table. Entry 1 is the primary SSID (only its priority is written here),
+// entries 2 to 4 are the additional SSIDs with their text, visibility, security (open
+// with or without WEP, WPA-Personal, WPA-Enterprise with a RADIUS server), WMM and
+// priority. The table is walked into a hidden list view and shown in the form's own
+// words in the visible one; each write chooses its columns by access words.
+#include "SettingsFormBase.h"
+
+#include <vector>
+
+class KwSNMPRequest2Edits;
+
+class TFM_MultiSSIDNewForm : public TSettingsForm {
+public:
+    explicit TFM_MultiSSIDNewForm(TComponent* Owner);
+    ~TFM_MultiSSIDNewForm() override;
+
+    TGroupBox* GroupBox1;  // "Multi-SSID Settings"
+    TCheckBox* IfEnabMuSSID;
+    TCheckBox* IfEnablePriority;
+    TComboBox* CB_Priority;
+    TComboBox* CB_Index;
+    TComboBox* CB_Band;
+    TEdit* Ed_SSID;
+    TComboBox* CB_SsidBroadcast;
+    TComboBox* CB_SecurityMode;
+    TComboBox* CB_MssidEncryption;
+    TComboBox* CB_WMM;
+    TLabel* Lb_Ssidindex;
+
+    TGroupBox* GroupBox2;  // "Key Settings"
+    TComboBox* CB_WepEncryp;
+    TComboBox* CB_KeyType;
+    TComboBox* CB_DefaultKey;
+    TEdit* Ed_Key;
+    TEdit* Ed_ConfirmKey;
+
+    TGroupBox* GroupBox3;  // pass phrase or RADIUS settings
+    TComboBox* CB_WPAMode;
+    TComboBox* CB_CipherType;
+    TEdit* Ed_UpdateInterval;
+    TLabel* Lb_Passphrase;
+    TEdit* Ed_Passphrase;
+    TLabel* Lb_ConfirmPass;
+    TEdit* Ed_ConfirmPass;
+    TGroupBox* GroupBox7;  // RADIUS server
+    TEdit* Edt_RadiusServer;
+    TEdit* Edt_RadiusPort;
+    TEdit* Edt_RadiusSecret;
+
+    TGroupBox* GroupBox4;  // the list
+    TListView* LV_MultiSSID_User;
+    TButton* AddButton;
+    TButton* DelButton;
+    TButton* ApplyBtn;
+    TButton* CancelBtn;
+    TStatusBar* StatusBar;
+
+    // Never shown: device values, the walked table, and the backup RADIUS and
+    // accounting settings (enabled and limited with the others, never sent).
+    TGroupBox* GroupBox6;
+    TComboBox* CB_ApMode;
+    TComboBox* CB_VlanStatus;
+    TComboBox* CB_IdvState;
+    TComboBox* CB_dot11Authentication;
+    TComboBox* CB_Clipher;
+    TEdit* Edt_Priority;
+    TListView* MulSSIDListView;
+    TComboBox* CB_AccountMode;
+    std::vector<TEdit*> BackupRadiusEdits;  // server, port, secret
+    std::vector<TEdit*> AccountingEdits;    // primary and backup server, port, secret
+
+    // Built by FormCreate, owned by the form. All synchronous but the table.
+    KwSNMPRequest2Edits* ApModeRequest = nullptr;
+    KwSNMPRequest2Edits* BandRequest = nullptr;
+    KwSNMPRequest2Edits* StateRequest = nullptr;
+    KwSNMPRequest2Edits* PriorityStateRequest = nullptr;
+    KwSNMPRequest2Edits* VlanRequest = nullptr;
+    KwSNMPRequest2Edits* TableRequest = nullptr;
+
+    // The table's columns.
+    enum Column {
+        colIndex, colState, colSsid, colSuppress, colAuthentication, colEncryption, colWepKeyIndex,
+        colKeyType, colCipher, colPassPhrase, colWepKey, colWmm, colInterval, colRadiusServer,
+        colRadiusPort, colRadiusSecret, colPriority, ColumnCount
+    };
+
+    void FormCreate(TObject* Sender);
+    void IfEnabMuSSIDClick(TObject* Sender);
+    void IfEnablePriorityClick(TObject* Sender);
+    void CB_IndexChange(TObject* Sender);
+    void CB_SecurityModeChange(TObject* Sender);
+    void CB_KeyTypeChange(TObject* Sender);
+    void CB_MssidEncryptionChange(TObject* Sender);
+    void CB_AccountModeChange(TObject* Sender);
+    void LV_MultiSSID_UserClick(TObject* Sender);
+    void AddButtonClick(TObject* Sender);
+    void ApplyBtnClick(TObject* Sender);
+    void DelButtonClick(TObject* Sender);
+    void CancelBtnClick(TObject* Sender);
+
+    bool PriorityStateRead() const { return priorityStateRead_; }
+    bool TableRead() const { return GroupRead(TableRequest); }
+
+private:
+    bool Read(KwSNMPRequest2Edits* request);
+    void MssidGetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error);
+    void MssidSetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error);
+    void EnableEntryControls(int index);
+    void SetSecurityLists();
+    void UiToAuthentication();
+    void CipherTypeToClipher();
+    void ShowSecurityGroups(bool primary);
+    void FillUserList();
+    void MarkColumns(bool send);
+    void MarkColumn(int column, bool send);
+    void KeySizeFromLength();
+    void SetKeyMaxLength();
+    void SetEditLimits();
+    bool MayWriteTable();
+    bool ApModeNeedsSwitch() const;
+    bool SwitchToAccessPoint();
+    bool CheckEntry();
+    bool CheckSsid();
+    bool CheckDuplicateSSID();
+    bool CheckInterval();
+    bool CheckWepKeyLength();
+    bool CheckHexKey();
+    bool CheckRadius();
+    void WarnSharedKey();
+    void WriteEntry();
+    AnsiString RowText(int row, int column) const;
+
+    std::vector<int> rowColumns_;  // the variables of the hidden list's columns, as walked
+    AnsiString shownPassphrase_;   // as they stood when the entry was shown
+    AnsiString shownSecret_;
+    AnsiString readFailure_;       // the first failed read of the creation
+    bool inListClick_ = false;
+    bool priorityStateRead_ = false;
+    // The AP-mode warning: armed once the feature's state was read and whenever the
+    // user switches the feature off; shown at most once per arming, per form.
+    bool warnApMode_ = false;
+};
+
+extern TFM_MultiSSIDNewForm* FM_MultiSSIDNewForm;
+
+// Refusals of a write while the table has not been read or a read or write of it is
+// still under way.
+extern const char* const MultiSsidNotReadText;
+extern const char* const MultiSsidPendingText;

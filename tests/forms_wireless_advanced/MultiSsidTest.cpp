@@ -1,0 +1,377 @@
+// Advanced / Multi-SSID against the simulated device over SNMPv1, v2c and v3: the
+// columns each Add writes per security, secrets left out when unchanged, refusals that
+// send nothing, Delete, the AP-mode warning and a close while the table walk is out.
+#include "FormTestRoad.h"
+#include "KwSNMPRequest2Edits.h"
+#include "Multissid2.h"
+#include "WirelessTestSupport.h"
+
+using namespace wireless_test;
+using vka_test::PumpUntil;
+
+namespace {
+const std::string ApMode = Private("2.1.3.2.1.1.18.1");
+const std::string MssidState = Private("3.3.3.1.1.1.1");
+const std::string PriorityState = Private("3.3.3.1.1.2.1");
+
+std::string Status(TFM_MultiSSIDNewForm& form)
+{
+    return form.StatusBar->Panels()->Items(0)->Text().ToStdString();
+}
+
+// The table columns (their last OID arc) of entry 2, in the table's order.
+std::vector<std::string> Entry2(std::initializer_list<int> columns)
+{
+    std::vector<std::string> oids;
+    for (int column : columns)
+        oids.push_back(MssidColumn(column, 2));
+    return oids;
+}
+
+void Pick(TComboBox* combo, const char* text)
+{
+    combo->SetItemIndex(combo->Items()->IndexOf(text));
+    if (combo->OnChange)
+        combo->OnChange(combo);
+}
+}  // namespace
+
+class MultiSsidTest : public vka_test::FormRoad {
+protected:
+    void Run(const std::function<void(TFM_MultiSSIDNewForm&)>& body)
+    {
+        vka_test::RunMenuForm<TFM_MultiSSIDNewForm>("Ad_MultiSSID", FM_MultiSSIDNewForm, body);
+    }
+    static bool WaitForTable(TFM_MultiSSIDNewForm& form)
+    {
+        return PumpUntil([&] { return form.TableRead() && !TSettingsForm::Outstanding(form.TableRequest); });
+    }
+    // The feature on and entry k shown, as a user picks it.
+    static void Choose(TFM_MultiSSIDNewForm& form, int k)
+    {
+        if (!form.IfEnabMuSSID->Checked())
+            form.IfEnabMuSSID->SetChecked(true);
+        Pick(form.CB_Index, form.CB_Index->Items()->Strings(k).c_str());
+    }
+    // Add, then the table's write once the re-read that follows it is in.
+    std::vector<vka_test::DevsimJournalEntry> Add(TFM_MultiSSIDNewForm& form)
+    {
+        devsim.ClearJournal();
+        form.AddButton->Click();
+        // The table is written asynchronously: its re-read follows the device's answer.
+        if (Status(form) == "Save SSID...!")
+            EXPECT_TRUE(PumpUntil([&] { return Status(form) == "Get OK!"; })) << Status(form);
+        return Sets();
+    }
+};
+
+TEST_P(MultiSsidTest, AddWritesTheColumnsOfEachSecurity)
+{
+    ASSERT_TRUE(devsim.SetValue(MssidColumn(8, 2), "STRING", "*****"));  // a stored key, masked
+    // Entry 3 uses WEP with the second key.
+    ASSERT_TRUE(devsim.SetValue(MssidColumn(2, 3), "INTEGER", "1"));
+    ASSERT_TRUE(devsim.SetValue(MssidColumn(6, 3), "INTEGER", "1"));
+    ASSERT_TRUE(devsim.SetValue(MssidColumn(7, 3), "INTEGER", "2"));
+    const char* const shared = "Key value is used by SSID! \nTo change Key value affects other SSID settings.";
+    Run([&](TFM_MultiSSIDNewForm& form) {
+        ASSERT_TRUE(WaitForTable(form));
+        EXPECT_EQ(form.Caption().ToStdString(), "Advanced \\ Multi-SSID");
+        EXPECT_EQ(Status(form), "Get OK!");
+        EXPECT_FALSE(form.Ed_SSID->Enabled());  // the primary entry, read-only
+
+        // Open system without encryption.
+        Choose(form, 1);
+        EXPECT_TRUE(form.Ed_SSID->Enabled());
+        form.Ed_SSID->SetText("guest");
+        Pick(form.CB_SecurityMode, "Open System");
+        Pick(form.CB_MssidEncryption, "Disable");
+        auto sets = Add(form);
+        ASSERT_EQ(sets.size(), 1u);
+        EXPECT_EQ(Oids(sets[0]), Entry2({2, 3, 4, 5, 6, 13, 29}));
+        EXPECT_EQ(ValueOf(sets[0], MssidColumn(2, 2)), "1");
+        EXPECT_EQ(ValueOf(sets[0], MssidColumn(3, 2)), "\"guest\"");
+        ASSERT_EQ(form.LV_MultiSSID_User->Items()->Count(), 3);
+        TListItem* row = form.LV_MultiSSID_User->Items()->Item(1);
+        EXPECT_EQ(row->Caption().ToStdString(), "Multi-SSID1");
+        EXPECT_EQ(row->SubItems()->Strings(0).ToStdString(), "guest");
+        EXPECT_EQ(row->SubItems()->Strings(1).ToStdString(), "2.4GHz");
+        EXPECT_EQ(row->SubItems()->Strings(2).ToStdString(), "None");
+
+        EXPECT_EQ(form.LV_MultiSSID_User->Items()->Item(2)->SubItems()->Strings(2).ToStdString(), "OpenSystem");
+        EXPECT_EQ(dialogs.Count(), 0);
+
+        // WEP with the masked key: the key stays on the device. Entry 3's key index
+        // is the same: the user is warned, the write goes on.
+        Choose(form, 1);
+        EXPECT_EQ(form.Ed_Key->Text().ToStdString(), "*****");
+        Pick(form.CB_MssidEncryption, "Enable");
+        Pick(form.CB_DefaultKey, "Second");
+        sets = Add(form);
+        ASSERT_EQ(sets.size(), 1u);
+        EXPECT_EQ(Oids(sets[0]), Entry2({2, 3, 4, 5, 6, 7, 12, 13, 29}));
+        EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{shared});
+        EXPECT_EQ(dialogs.Last().Caption, "Warning");
+        dialogs.Clear();
+        EXPECT_EQ(form.LV_MultiSSID_User->Items()->Item(1)->SubItems()->Strings(2).ToStdString(), "OpenSystem");
+        // A new key is sent; another key index shares nothing.
+        Choose(form, 1);
+        Pick(form.CB_DefaultKey, "Third");
+        form.Ed_Key->SetText("abcde");
+        form.Ed_ConfirmKey->SetText("abcde");
+        sets = Add(form);
+        ASSERT_EQ(sets.size(), 1u);
+        EXPECT_EQ(Oids(sets[0]), Entry2({2, 3, 4, 5, 6, 7, 12, 8, 13, 29}));
+        EXPECT_EQ(ValueOf(sets[0], MssidColumn(8, 2)), "\"abcde\"");
+
+        // WPA-Personal, WPA2 only with AES; the unchanged pass phrase is not sent.
+        Choose(form, 1);
+        Pick(form.CB_SecurityMode, "WPA-Personal");
+        Pick(form.CB_WPAMode, "WPA2 Only");
+        Pick(form.CB_CipherType, "AES");
+        sets = Add(form);
+        ASSERT_EQ(sets.size(), 1u);
+        EXPECT_EQ(Oids(sets[0]), Entry2({2, 3, 4, 5, 10, 13, 14, 29}));
+        EXPECT_EQ(ValueOf(sets[0], MssidColumn(5, 2)), "5");   // wpa2-psk
+        EXPECT_EQ(ValueOf(sets[0], MssidColumn(10, 2)), "2");  // AES
+        Choose(form, 1);
+        EXPECT_EQ(form.CB_SecurityMode->Text().ToStdString(), "WPA-Personal");
+        form.Ed_Passphrase->SetText("a new phrase");
+        form.Ed_ConfirmPass->SetText("a new phrase");
+        sets = Add(form);
+        ASSERT_EQ(sets.size(), 1u);
+        EXPECT_EQ(Oids(sets[0]), Entry2({2, 3, 4, 5, 10, 11, 13, 14, 29}));
+
+        // WPA-Enterprise, auto WPA; the unchanged secret is not sent.
+        Choose(form, 1);
+        Pick(form.CB_SecurityMode, "WPA-Enterprise");
+        Pick(form.CB_WPAMode, "AUTO(WPA or WPA2)");
+        form.Edt_RadiusServer->SetText("192.168.1.30");
+        sets = Add(form);
+        ASSERT_EQ(sets.size(), 1u);
+        EXPECT_EQ(Oids(sets[0]), Entry2({2, 3, 4, 5, 10, 13, 14, 15, 16, 29}));
+        EXPECT_EQ(ValueOf(sets[0], MssidColumn(5, 2)), "8");  // wpa-auto-eap
+        EXPECT_EQ(ValueOf(sets[0], MssidColumn(15, 2)), "192.168.1.30");
+        Choose(form, 1);
+        form.Edt_RadiusSecret->SetText("another secret");
+        sets = Add(form);
+        ASSERT_EQ(sets.size(), 1u);
+        EXPECT_EQ(Oids(sets[0]), Entry2({2, 3, 4, 5, 10, 13, 14, 15, 16, 17, 29}));
+        EXPECT_EQ(DeviceValue(MssidColumn(17, 2)), "STRING \"another secret\"");
+        EXPECT_EQ(dialogs.Count(), 0);
+    });
+}
+
+TEST_P(MultiSsidTest, EveryCheckRefusesBeforeAnythingIsSentAndAcceptsItsEdges)
+{
+    ASSERT_TRUE(devsim.SetValue(ApMode, "INTEGER", "3"));  // WDS: Add would switch the mode
+    ASSERT_TRUE(devsim.SetValue(MssidColumn(5, 2), "INTEGER", "5"));  // wpa2-psk
+    ASSERT_TRUE(devsim.SetValue(MssidColumn(2, 3), "INTEGER", "1"));
+    struct Case {
+        TEdit* TFM_MultiSSIDNewForm::*edit;
+        std::string text;
+        const char* refusal;  // nullptr: accepted
+        const char* caption;
+    };
+    const char* const interval = "Please input a number between 300 and 9999999.";
+    const std::vector<Case> cases = {
+        {&TFM_MultiSSIDNewForm::Ed_SSID, "", "Please input SSID!", "Warning"},
+        {&TFM_MultiSSIDNewForm::Ed_SSID, " lead", "The first character can't be blank!", "Warning"},
+        {&TFM_MultiSSIDNewForm::Ed_SSID, std::string(33, 's'), "The Max Length of SSID is 32!", "Warning"},
+        {&TFM_MultiSSIDNewForm::Ed_SSID, "VKA-7410", "The 11g SSID 1's SSID is same as Primary SSID", "Warning"},
+        {&TFM_MultiSSIDNewForm::Ed_SSID, "VKA-7410-2", "The 11g SSID 1's SSID is same as SSID 2", "Warning"},
+        {&TFM_MultiSSIDNewForm::Ed_UpdateInterval, "", interval, "Warning"},
+        {&TFM_MultiSSIDNewForm::Ed_UpdateInterval, "abc", interval, "Error"},
+        {&TFM_MultiSSIDNewForm::Ed_UpdateInterval, "299", interval, "Error"},
+        {&TFM_MultiSSIDNewForm::Ed_UpdateInterval, "10000000", interval, "Error"},
+        {&TFM_MultiSSIDNewForm::Ed_UpdateInterval, "300", nullptr, nullptr},
+        {&TFM_MultiSSIDNewForm::Ed_UpdateInterval, "9999999", nullptr, nullptr},
+        {&TFM_MultiSSIDNewForm::Ed_Passphrase, std::string(7, 'p'), "The ComPassphrase length is between 8 and 63.", "Error"},
+        {&TFM_MultiSSIDNewForm::Ed_Passphrase, std::string(64, 'p'), "The max length of Passphrase is 63.", "Error"},
+        {&TFM_MultiSSIDNewForm::Ed_Passphrase, std::string(8, 'p'), nullptr, nullptr},
+        {&TFM_MultiSSIDNewForm::Ed_Passphrase, std::string(63, 'p'), nullptr, nullptr},
+    };
+    Run([&](TFM_MultiSSIDNewForm& form) {
+        ASSERT_TRUE(WaitForTable(form));
+        ASSERT_EQ(dialogs.Count(), 0);  // the feature is off: no AP-mode warning yet
+        for (const Case& c : cases) {
+            SCOPED_TRACE(std::string((form.*c.edit)->Name().c_str()) + " = \"" + c.text + "\"");
+            Choose(form, 1);
+            dialogs.Clear();
+            (form.*c.edit)->SetText(c.text.c_str());
+            if (c.edit == &TFM_MultiSSIDNewForm::Ed_Passphrase)
+                form.Ed_ConfirmPass->SetText(c.text.c_str());
+            const auto sets = Add(form);
+            if (!c.refusal) {
+                ASSERT_EQ(sets.size(), 2u);  // the AP mode first, then the entry
+                EXPECT_EQ(Oids(sets[0]), std::vector<std::string>{ApMode});
+                EXPECT_EQ(dialogs.Count(), 0);
+                ASSERT_TRUE(devsim.SetValue(ApMode, "INTEGER", "3"));
+                form.ApModeRequest->Get();
+                continue;
+            }
+            EXPECT_TRUE(sets.empty());
+            ASSERT_EQ(dialogs.Count(), 1);
+            EXPECT_EQ(dialogs.Last().Text, c.refusal);
+            EXPECT_EQ(dialogs.Last().Caption, c.caption);
+        }
+    });
+}
+
+TEST_P(MultiSsidTest, RadiusChecksAcceptTheirEdges)
+{
+    ASSERT_TRUE(devsim.SetValue(MssidColumn(5, 2), "INTEGER", "6"));  // wpa2-eap
+    const char* const port = "Please input a number between 1 and 65535.";
+    const std::vector<std::pair<std::string, const char*>> ports = {
+        {"0", port}, {"65536", port}, {"", port}, {"1", nullptr}, {"65535", nullptr}};
+    Run([&](TFM_MultiSSIDNewForm& form) {
+        ASSERT_TRUE(WaitForTable(form));
+        for (const auto& [text, refusal] : ports) {
+            SCOPED_TRACE("port \"" + text + "\"");
+            Choose(form, 1);
+            dialogs.Clear();
+            form.Edt_RadiusPort->SetText(text.c_str());
+            const auto sets = Add(form);
+            EXPECT_EQ(sets.size(), refusal ? 0u : 1u);
+            EXPECT_EQ(dialogs.Texts(), refusal ? std::vector<std::string>{refusal} : std::vector<std::string>{});
+        }
+        const std::vector<std::pair<std::string, std::string>> refusals = {
+            {"Edt_RadiusServer=192.168.1.255", "The Radius server's IP is illegal."},
+            {"Edt_RadiusSecret=", "The shared secret of radius server cannot be empty."},
+            {"Edt_RadiusSecret=" + std::string(65, 's'), "The max length of secret of radius server is 64."}};
+        for (const auto& [assignment, refusal] : refusals) {
+            Choose(form, 1);
+            dialogs.Clear();
+            const auto equals = assignment.find('=');
+            TEdit* edit = assignment.rfind("Edt_RadiusServer", 0) == 0 ? form.Edt_RadiusServer : form.Edt_RadiusSecret;
+            edit->SetText(assignment.substr(equals + 1).c_str());
+            EXPECT_TRUE(Add(form).empty());
+            EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{refusal});
+            EXPECT_EQ(dialogs.Last().Caption, "Error");
+        }
+    });
+}
+
+TEST_P(MultiSsidTest, DeleteWritesTheEntrysStateAlone)
+{
+    ASSERT_TRUE(devsim.SetValue(MssidState, "INTEGER", "1"));
+    ASSERT_TRUE(devsim.SetValue(MssidColumn(2, 3), "INTEGER", "1"));
+    Run([&](TFM_MultiSSIDNewForm& form) {
+        ASSERT_TRUE(WaitForTable(form));
+        TListItems* rows = form.LV_MultiSSID_User->Items();
+        ASSERT_EQ(rows->Count(), 2);
+        EXPECT_EQ(rows->Item(1)->Caption().ToStdString(), "Multi-SSID2");
+
+        form.LV_MultiSSID_User->SetSelected(rows->Item(0));
+        form.LV_MultiSSID_User->Click();
+        EXPECT_FALSE(form.DelButton->Enabled());
+        devsim.ClearJournal();
+        form.DelButton->Click();  // nothing for the primary entry
+        EXPECT_TRUE(Sets().empty());
+
+        form.LV_MultiSSID_User->SetSelected(rows->Item(1));
+        form.LV_MultiSSID_User->Click();
+        EXPECT_TRUE(form.DelButton->Enabled());
+        EXPECT_EQ(form.CB_Index->ItemIndex(), 2);
+        form.CB_Index->SetItemIndex(1);  // the selected row decides, not the index box
+        form.DelButton->Click();
+        EXPECT_EQ(Status(form), "Deleting...");
+        ASSERT_TRUE(PumpUntil([&] { return Status(form) == "Get OK!"; })) << Status(form);
+        const auto sets = Sets();
+        ASSERT_EQ(sets.size(), 1u);
+        ASSERT_EQ(Oids(sets[0]), std::vector<std::string>{MssidColumn(2, 3)});
+        EXPECT_EQ(sets[0].Bindings[0].Value, "0");
+        EXPECT_EQ(form.LV_MultiSSID_User->Items()->Count(), 1);
+    });
+}
+
+TEST_P(MultiSsidTest, TheApModeWarningComesOncePerFormAndSaveWritesAccessPointFirst)
+{
+    ASSERT_TRUE(devsim.SetValue(ApMode, "INTEGER", "3"));
+    const char* const warning = "If you enable Multi-SSID, AP Mode will be set to 'Access Point'!";
+    Run([&](TFM_MultiSSIDNewForm& form) {
+        ASSERT_TRUE(WaitForTable(form));
+        EXPECT_EQ(dialogs.Count(), 0);
+        form.IfEnabMuSSID->SetChecked(true);
+        Choose(form, 2);
+        Choose(form, 1);
+        ASSERT_EQ(dialogs.Count(), 1);
+        EXPECT_EQ(dialogs.Last().Text, warning);
+        EXPECT_EQ(dialogs.Last().Caption, "Warning");
+
+        devsim.ClearJournal();
+        form.ApplyBtn->Click();
+        EXPECT_EQ(Status(form), "Save OK!");
+        const auto sets = Sets();
+        ASSERT_EQ(sets.size(), 3u);
+        EXPECT_EQ(Oids(sets[0]), std::vector<std::string>{ApMode});
+        EXPECT_EQ(sets[0].Bindings[0].Value, "1");
+        EXPECT_EQ(Oids(sets[1]), std::vector<std::string>{MssidState});
+        EXPECT_EQ(sets[1].Bindings[0].Value, "1");
+        EXPECT_EQ(Oids(sets[2]), std::vector<std::string>{PriorityState});
+    });
+    // With the feature already on in WDS, each opening warns exactly once.
+    ASSERT_TRUE(devsim.SetValue(ApMode, "INTEGER", "3"));
+    for (int opening = 0; opening < 2; ++opening) {
+        dialogs.Clear();
+        Run([&](TFM_MultiSSIDNewForm& form) {
+            ASSERT_TRUE(WaitForTable(form));
+            Choose(form, 1);
+            EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{warning});
+            form.IfEnabMuSSID->SetChecked(false);  // arms the warning of this form only
+        });
+    }
+}
+
+TEST_P(MultiSsidTest, ClosingWithTheTableWalkOutstandingCancelsIt)
+{
+    ASSERT_TRUE(devsim.DelayReplies(300));
+    Run([&](TFM_MultiSSIDNewForm& form) {
+        ASSERT_TRUE(TSettingsForm::Outstanding(form.TableRequest));
+    });
+    const auto walked = [&] { return Requests("GETNEXT").size(); };
+    ASSERT_TRUE(PumpUntil([&] { return walked() >= 1; }));
+    // The walk does not go on after the form went (one row would take another request).
+    EXPECT_FALSE(PumpUntil([&] { return walked() > 1; }, 1.5));
+    EXPECT_EQ(dialogs.Count(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Roads, MultiSsidTest, vka_test::AllVersions(), vka_test::VersionName);
+
+// A device without the priority switch: over SNMPv1 its read fails when the form opens
+// (v2c and v3 answer noSuchObject, which the library shows as a value).
+class MultiSsidWithoutPriority : public MultiSsidTest {
+protected:
+    std::string StateText() const override
+    {
+        std::string text = vka_test::DefaultStateText();
+        const auto at = text.find(PriorityState + " ");
+        if (at != std::string::npos)
+            text.erase(at, text.find('\n', at) - at + 1);
+        return text;
+    }
+};
+
+TEST_P(MultiSsidWithoutPriority, AFailedPriorityReadNeitherSpoilsAddNorIsWrittenBack)
+{
+    Run([&](TFM_MultiSSIDNewForm& form) {
+        ASSERT_TRUE(WaitForTable(form));
+        ASSERT_FALSE(form.PriorityStateRead());
+        EXPECT_NE(Status(form), "Get OK!");  // the failed read is what the user sees first
+        Choose(form, 1);
+        form.Ed_SSID->SetText("guest");
+        devsim.ClearJournal();
+        form.AddButton->Click();
+        EXPECT_EQ(Status(form), "Save SSID...!");  // the write's own result
+        ASSERT_TRUE(PumpUntil([&] { return Status(form) == "Get OK!"; })) << Status(form);
+        EXPECT_EQ(DeviceValue(MssidColumn(3, 2)), "STRING \"guest\"");
+
+        devsim.ClearJournal();
+        form.ApplyBtn->Click();
+        EXPECT_EQ(Status(form), "Save OK!");
+        const auto sets = Sets();
+        ASSERT_EQ(sets.size(), 1u);
+        EXPECT_EQ(Oids(sets[0]), std::vector<std::string>{MssidState});
+    });
+}
+
+INSTANTIATE_TEST_SUITE_P(Roads, MultiSsidWithoutPriority, ::testing::Values(0), vka_test::VersionName);
