@@ -212,7 +212,8 @@ void TFM_DevInfo::FormCreate(TObject* Sender)
         BandRequest = GroupRequest(dot11BandVars, MVT_SV, 0, 10000, 0);
         BandRequest->BindComboBox(0, CB_Band);
         Read(BandRequest);
-        GroupBox3->SetCaption(CB_Band->ItemIndex() != 0 ? "Wireless(5GHz)" : "Wireless(2.4GHz)");
+        // A band the device did not report (no item) is not shown as 5 GHz.
+        GroupBox3->SetCaption(CB_Band->ItemIndex() > 0 ? "Wireless(5GHz)" : "Wireless(2.4GHz)");
 
         // 6. Load.
         LoadRequest = GroupRequest(deviceInformationCpuUtilizationVars, SVT_SV, 0, 10000, 0);
