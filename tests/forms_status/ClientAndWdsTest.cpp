@@ -130,6 +130,24 @@ TEST_P(StationListsRoad, AClientRefreshTheDeviceNeverAnswersIsATimeOutAndTheForm
     });
 }
 
+TEST_P(StationListsRoad, ADroppedClientRefreshIsSentAgainAndTheListStillComes)
+{
+    RunMenuForm<TClientInformation>("Client1", ClientInformation, [&](TClientInformation& form) {
+        ASSERT_TRUE(PumpUntil([&] { return !form.Busy(); }));
+        form.RefreshRequest->Request.Timeout = 30;  // the retry follows soon
+        ASSERT_TRUE(devsim.DropNext(1));
+        devsim.ClearJournal();
+        form.Bt_Rfrsh->Click();
+        ASSERT_TRUE(PumpUntil([&] { return !form.Busy(); }));
+        EXPECT_EQ(Panel(form.StatusBar), KwErrorText(0).ToStdString());
+        EXPECT_EQ(form.User_ListView->Items()->Count(), 2);
+    });
+    const auto sets = Sets();
+    ASSERT_EQ(sets.size(), 2u);
+    EXPECT_EQ(sets[0].Status, "dropped");
+    EXPECT_EQ(sets[1].Status, "noError");
+}
+
 TEST_P(StationListsRoad, WdsPeersAreListedOnlyInAWdsModeWithEmptyCellsForEmptyValues)
 {
     // Access Point mode: no refresh, an empty list.
