@@ -4,6 +4,7 @@
 #include "Devinfo.h"
 #include "FormTestRoad.h"
 #include "SnmpdPeer.h"
+#include "Wdsinfo.h"
 
 using namespace vka_test;
 
@@ -99,7 +100,7 @@ TEST_P(DeviceInformationRoad, ClosingBeforeTheFirmwareReplyLeavesNothingBehind)
 INSTANTIATE_TEST_SUITE_P(Roads, DeviceInformationRoad, AllVersions(), VersionName);
 
 // net-snmp's own agent: the MIB-II system group and no VKA-7410 variables.
-class DeviceInformationSnmpd : public ::testing::TestWithParam<int> {
+class StatusFormsSnmpd : public ::testing::TestWithParam<int> {
 protected:
     void SetUp() override
     {
@@ -112,7 +113,7 @@ protected:
     InstalledScriptedDialogs dialogs;
 };
 
-TEST_P(DeviceInformationSnmpd, AnAgentWithoutTheDevicesVariablesShowsNothingMadeUp)
+TEST_P(StatusFormsSnmpd, AnAgentWithoutTheDevicesVariablesShowsNothingMadeUp)
 {
     RunMenuForm<TFM_DevInfo>("stDeviceInfo2", FM_DevInfo, [&](TFM_DevInfo& form) {
         // The firmware read is asynchronous: wait until it has been answered.
@@ -135,4 +136,16 @@ TEST_P(DeviceInformationSnmpd, AnAgentWithoutTheDevicesVariablesShowsNothingMade
     });
 }
 
-INSTANTIATE_TEST_SUITE_P(Roads, DeviceInformationSnmpd, AllVersions(), VersionName);
+TEST_P(StatusFormsSnmpd, TheWdsFormWithoutAnOperatingModeListsNothingAndSaysSoOnce)
+{
+    RunMenuForm<TFM_WDSInfo>("WDSInformation1", FM_WDSInfo, [&](TFM_WDSInfo& form) {
+        EXPECT_FALSE(form.WdsMode());
+        EXPECT_EQ(form.RefreshRequest, nullptr);
+        EXPECT_EQ(dialogs.Count(), GetParam() == 0 ? 1 : 0);
+        form.Btn_Refresh->Click();
+        EXPECT_EQ(Panel(form.StatusBar1), "Get OK!");
+        EXPECT_EQ(form.WDS_ClientListView->Items()->Count(), 0);
+    });
+}
+
+INSTANTIATE_TEST_SUITE_P(Roads, StatusFormsSnmpd, AllVersions(), VersionName);
