@@ -3,6 +3,7 @@
 // clear the device refuses or never answers is reported as a failure, never as done.
 #include "FormTestRoad.h"
 #include "Static.h"
+#include "SnmpdPeer.h"
 #include "Statwlan.h"
 
 #include <string>
@@ -165,3 +166,35 @@ TEST_P(StatisticsRoad, LateRepliesStillFillTheCounters)
 }
 
 INSTANTIATE_TEST_SUITE_P(Roads, StatisticsRoad, AllVersions(), VersionName);
+
+// net-snmp's own agent has none of the counters: over SNMPv1 the reads fail, and both
+// forms say so in their own words, the agent's reason once in a message box.
+class StatisticsWithoutCounters : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        OpenFormSession();
+        std::string error;
+        ASSERT_TRUE(snmpd.Start(&error)) << error;
+        AimFormSession(snmpd.Port(), 0);
+    }
+    SnmpdPeer snmpd;
+    InstalledScriptedDialogs dialogs;
+};
+
+TEST_F(StatisticsWithoutCounters, TheGetAndRefreshErrorTextsAreShown)
+{
+    RunMenuForm<TFM_StatWLAN>("WLAN1", FM_StatWLAN, [&](TFM_StatWLAN& form) {
+        EXPECT_EQ(Panel(form.StatusBar1), "Wlan Info Get Error!");
+        ASSERT_EQ(dialogs.Count(), 1);
+        EXPECT_EQ(dialogs.Last().Text, "(SNMP) Variable does not exist!");
+        form.Btn_Refresh->Click();
+        EXPECT_EQ(Panel(form.StatusBar1), "Refresh Wlan Info Error!");
+    });
+    RunMenuForm<TFM_Static>("Ethernet1", FM_Static, [&](TFM_Static& form) {
+        EXPECT_EQ(Panel(form.StatusBar1), "Ethernet Info Get Error!");
+        form.Btn_Refresh->Click();
+        EXPECT_EQ(Panel(form.StatusBar1), "Refresh Ethernet Info Error!");
+    });
+    EXPECT_EQ(dialogs.Count(), 4);
+}
