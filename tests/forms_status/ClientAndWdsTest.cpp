@@ -185,6 +185,18 @@ TEST_P(StationListsRoad, WdsPeersAreListedOnlyInAWdsModeWithEmptyCellsForEmptyVa
     ExpectRefreshBeforeWalk(WdsRefresh, WdsEntry);
 }
 
+TEST_P(StationListsRoad, AWdsModeWithoutPeersListsNone)
+{
+    devsim.SetValue(P + "2.1.3.2.1.1.18.1", "INTEGER", "3");  // WDS
+    ASSERT_EQ(devsim.Control("clear-template " + WdsEntry).rfind("OK", 0), 0u);
+    RunMenuForm<TFM_WDSInfo>("WDSInformation1", FM_WDSInfo, [&](TFM_WDSInfo& form) {
+        ASSERT_TRUE(PumpUntil([&] { return Panel(form.StatusBar1) == KwErrorText(0).ToStdString(); }))
+            << Panel(form.StatusBar1);
+        EXPECT_EQ(form.WDS_ClientListView->Items()->Count(), 0);
+    });
+    EXPECT_EQ(Sets().size(), 1u);
+}
+
 TEST_P(StationListsRoad, AWdsRefreshFailureIsShownAndClosingWithAWalkUnderWayLeavesNothingBehind)
 {
     devsim.SetValue(P + "2.1.3.2.1.1.18.1", "INTEGER", "3");  // WDS
