@@ -12,6 +12,7 @@
 // variables edit fixed-row tables; a statistics clear sets its counters to 0.
 // Radio (RadioBehaviour.cpp): the two dot11RadioWave variables follow each
 // other and the WLAN LEDs follow radio and band.
+// Clock (ClockBehaviour.cpp): a manual time written becomes the device's time.
 // Commands (CommandBehaviours.cpp): restart, factory reset, apply, the TFTP
 // file commands and the device log, after the reply has gone out.
 #include "DeviceConfig.h"
@@ -41,6 +42,9 @@ std::vector<Oid> refreshTableEntries();
 void installTableBehaviours(HookTable& hooks);
 void installRadioBehaviour(HookTable& hooks);
 void installCommandBehaviours(HookTable& hooks, DeviceServices& services);
+void installClockBehaviour(HookTable& hooks);
+// "MM/DD/YYYY hh:mm:ss" of a date that exists (ClockBehaviour.cpp).
+bool isManualTimeText(const std::string& text);
 
 // The device-side file names of the file commands.
 inline const char* const kConfigBackupFile = "config.dcf";

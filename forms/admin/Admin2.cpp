@@ -1,0 +1,543 @@
+#include "Admin2.h"
+
+#include "AddressChecks.h"
+#include "Catalogue.h"
+#include "DebugTraceLine.h"
+#include "FormBuilder.h"
+#include "FormInputChecks.h"
+#include "New_req2Edit.h"
+#include "SetContents.h"
+#include "SysUtils.h"
+
+TFM_Admin2* FM_Admin2 = nullptr;
+
+const char* const AdminNotReadText =
+    "The administrator settings have not been read from the device. Close this window and open it again.";
+const char* const RangesNotReadyText =
+    "The IP range list is being read from the device. Please try again in a moment.";
+
+namespace {
+const TSaveGuardTexts SaveGuard = {AdminNotReadText, AdminNotReadText, "Warning"};
+const char* const FreeAddress = "0.0.0.0";
+const int MaxRanges = 4;
+const int MaxNameLength = 64;
+
+// Cells of a hidden range row and of a user list row: start, end (after the caption).
+enum { rcStart = 0, rcEnd = 1 };
+
+AnsiString Cell(TListItem* row, int cell)
+{
+    TStrings* cells = row->SubItems();
+    return cell < cells->Count() ? cells->Strings(cell) : AnsiString();
+}
+
+bool IsFreeRow(TListItem* row) { return Cell(row, rcStart) == FreeAddress && Cell(row, rcEnd) == FreeAddress; }
+}  // namespace
+
+TFM_Admin2::TFM_Admin2(TComponent* Owner) : TSettingsForm(Owner)
+{
+    SetName("FM_Admin2");
+    SetCaption("Tools \\ Administrator Settings");
+    SetBorderStyle(bsSingle);
+    SetBorderIcons(biSystemMenu | biMinimize);
+    SetPosition(poMainFormCenter);
+
+    TFormBuilder build(this);
+    const TRowColumns columns{12, 170, 220, 28};
+    const int width = 420;
+
+    GroupBox3 = build.Group("GroupBox3", "Administrator", 8, 8, width, 142);
+    {
+        TFormBuilder in = build.In(GroupBox3);
+        TFormRows rows(in, columns, 20);
+        Ed_Usr = rows.Edit("Lb_Usr", "User Name", "Ed_Usr", MaxNameLength);
+        Ed_OPwd = rows.Edit("Lb_OPwd", "Old Password", "Ed_OPwd", MaxNameLength);
+        Ed_NPwd = rows.Edit("Lb_NPwd", "New Password", "Ed_NPwd", MaxNameLength);
+        Ed_CNP = rows.Edit("Lb_CNP", "Confirm New Password", "Ed_CNP", MaxNameLength);
+        for (TEdit* secret : {Ed_OPwd, Ed_NPwd, Ed_CNP})
+            secret->SetPasswordChar('*');
+    }
+    GroupBox2 = build.Group("GroupBox2", "System Name Settings ", 8, 156, width, 82);
+    {
+        TFormBuilder in = build.In(GroupBox2);
+        TFormRows rows(in, columns, 20);
+        Ed_SysName = rows.Edit("Lb_SysName", "System Name", "Ed_SysName", 32);
+        Ed_Location = rows.Edit("Lb_Location", "System Location", "Ed_Location", 32);
+    }
+    GroupBox1 = build.Group("GroupBox1", "Manager", 8, 244, width, 250);
+    {
+        TFormBuilder in = build.In(GroupBox1);
+        CheckBox_VID = in.Check("CheckBox_VID", "Limit Administrator VID", 12, 22, 180);
+        CheckBox_VID->OnClick = [this](TObject* S) { CheckBox_VIDClick(S); };
+        Ed_VID = in.Edit("Ed_VID", 200, 20, 60, 4);
+        CkBx_ManagerState = in.Check("CkBx_ManagerState", "Limit Administrator IP", 12, 50, 180);
+        CkBx_ManagerState->OnClick = [this](TObject* S) { CkBx_ManagerStateClick(S); };
+        in.Label("Lb_From", "From:", 12, 82, 40);
+        Ed_FromIP = in.Edit("Ed_FromIP", 52, 78, 120);
+        in.Label("Lb_To", "To:", 182, 82, 26);
+        Ed_ToIP = in.Edit("Ed_ToIP", 208, 78, 120);
+        Btn_Add = in.Button("Btn_Add", "Add", 336, 78, [this](TObject* S) { Btn_AddClick(S); }, 70);
+        ListView_User = in.List("ListView_User", {}, 12, 108, 320, 130);
+        ListView_User->OnClick = [this](TObject* S) { ListView_UserClick(S); };
+        Btn_Del = in.Button("Btn_Del", "Delete", 336, 108, [this](TObject* S) { Btn_DelClick(S); }, 70);
+    }
+    GB_Control = build.Group("GB_Control", "Control Setting", 8, 500, width, 122);
+    {
+        TFormBuilder in = build.In(GB_Control);
+        RadioGroup1 = in.Add<TRadioGroup>("RadioGroup1", 12, 18, 396, 40);
+        RadioGroup1->SetColumns(3);
+        for (const char* item : {"None", "Telnet", "SSH"})
+            RadioGroup1->Items()->Add(item);
+        RadioGroup1->OnClick = [this](TObject* S) { RadioGroup1Click(S); };
+        TFormRows rows(in, columns, 62);
+        CB_Timeout = rows.Combo("Lb_Timeout", "Timeout", "CB_Timeout");
+        CB_Ping = rows.Combo("Lb_Ping", "Ping Control", "CB_Ping");
+    }
+    GroupBox4 = build.Group("GroupBox4", "Trap", 8, 628, width, 60);
+    {
+        TFormBuilder in = build.In(GroupBox4);
+        CB_TrapStatus = in.Combo("CB_TrapStatus", {}, 12, 20, 90);
+        Ch_SystemTrap = in.Check("Ch_SystemTrap", "System Trap ", 110, 22, 100);
+        Ch_WirelessTrap = in.Check("Ch_WirelessTrap", "Wireless Trap ", 212, 22, 100);
+        Ed_TrapServerIp = in.Edit("Ed_TrapServerIp", 316, 20, 90);
+        CB_TrapType = in.HiddenCombo("CB_TrapType");
+    }
+    GroupBox4->SetVisible(false);  // the device's traps are not offered here
+
+    OK = build.Button("OK", "Save", width + 8 - 2 * TFormBuilder::ButtonWidth - 10, 630,
+                      ReadSequence([this](TObject* S) { OKClick(S); }));
+    Cancel = build.Button("Cancel", "Cancel", width + 8 - TFormBuilder::ButtonWidth, 630,
+                          [this](TObject* S) { CancelClick(S); });
+    StatusBar = build.StatusBar("StatusBar", {400});
+    SetStatusBar(StatusBar);
+
+    Ed_Pwd = build.HiddenEdit("Ed_Pwd");
+    CB_managerIpAddressStatus = build.HiddenCombo("CB_managerIpAddressStatus");
+    CB_Telnet = build.HiddenCombo("CB_Telnet");
+    CB_SHH = build.HiddenCombo("CB_SHH");
+    ListView_IpRange = build.HiddenList("ListView_IpRange", 0);
+    LA_Index = build.Label("LA_Index", "", 0, 0, 40);
+    LA_Index->SetVisible(false);
+    Ed_From = build.HiddenEdit("Ed_From");
+    Ed_To = build.HiddenEdit("Ed_To");
+    Ed_Delete = build.HiddenEdit("Ed_Delete");
+    NetMask = build.HiddenEdit("NetMask");
+    NetMask->SetText("255.255.255.0");
+    CB_DeviceApplySetting = build.HiddenCombo("CB_DeviceApplySetting");
+
+    SetClientWidth(width + 16);
+    SetClientHeight(630 + TFormBuilder::ButtonHeight + 12 + 20);
+
+    OnCreate = ReadSequence([this](TObject* Sender) { FormCreate(Sender); });
+}
+
+TFM_Admin2::~TFM_Admin2()
+{
+    if (FM_Admin2 == this)
+        FM_Admin2 = nullptr;
+}
+
+void TFM_Admin2::FormCreate(TObject* Sender)
+{
+    const auto read = [this](KwSNMPRequest2Edits* request) {
+        failures_.Watch(request);
+        if (!ReadGroup(request))
+            ShowReadFailure(failures_.Text(request), Application->Title());
+    };
+    try {
+        // 1. Management access limits.
+        ManagerRequest = GroupRequest(managerIpAddressStatusVars, SVT_SV, 0, 10000, 0);
+        ManagerRequest->BindComboBox(0, CB_managerIpAddressStatus);
+        ManagerRequest->BindFormat(1, "%u{n1x4094}", Ed_VID);
+        read(ManagerRequest);
+        StatusToCheckBoxes();
+        Ed_VID->SetEnabled(CheckBox_VID->Checked());
+
+        // 2. Console, time-out, system name, login.
+        ConsoleRequest = GroupRequest(telnetVars, MVT_SV, 0, 10000, 0);
+        ConsoleRequest->BindComboBox(0, CB_Telnet);
+        ConsoleRequest->BindComboBox(1, CB_SHH);
+        read(ConsoleRequest);
+        TimeoutRequest = GroupRequest(timeoutVars, SVT_SV, 0, 10000, 0);
+        TimeoutRequest->BindComboBox(0, CB_Timeout);
+        read(TimeoutRequest);
+        SystemNameRequest = GroupRequest(systemNameVars, SVT_SV, 0, 10000, 0);
+        SystemNameRequest->BindFormat(0, "%s", Ed_SysName);
+        SystemNameRequest->BindFormat(1, "%s", Ed_Location);
+        read(SystemNameRequest);
+        LoginRequest = GroupRequest(usersNameVars, MVT_SV, 0, 10000, 0);
+        LoginRequest->BindFormat(0, "%s", Ed_Usr);
+        LoginRequest->BindFormat(1, "%s", Ed_Pwd);
+        read(LoginRequest);
+
+        // 3. Traps (kept, not offered).
+        TrapRequest = GroupRequest(trapStatusVars, SVT_SV, 0, 10000, 0);
+        TrapRequest->BindComboBox(0, CB_TrapStatus);
+        TrapRequest->BindComboBox(1, CB_TrapType);
+        read(TrapRequest);
+        if (CB_TrapType->ItemIndex() == 0 || CB_TrapType->ItemIndex() == 1) {
+            Ch_SystemTrap->SetChecked(CB_TrapType->ItemIndex() == 0);
+            Ch_WirelessTrap->SetChecked(CB_TrapType->ItemIndex() == 1);
+        }
+
+        // 4. Ping.
+        PingRequest = GroupRequest(pingControlStatusVars, SVT_SV, 0, 10000, 0);
+        PingRequest->BindComboBox(0, CB_Ping);
+        read(PingRequest);
+
+        // 5. The range table (whole, hidden), the ranges in use (shown), the delete.
+        RangeRequest = GroupRequest(managerIpAddressIndexVars, MVT_UMV, 1, 10000);
+        RangeRequest->BindListView(ListView_IpRange, true);
+        RangeRequest->BindLabel(0, LA_Index);
+        RangeRequest->BindFormat(1, "%s", Ed_From);
+        RangeRequest->BindFormat(2, "%s", Ed_To);
+        RangeRequest->AttachStatusBar(StatusBar);
+        RangeRequest->OnSetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnManagerRangeSetDone(S, E); };
+        OnGroupRead(RangeRequest, nullptr);
+        ReadGroup(RangeRequest);
+
+        UserListRequest = GroupRequest<New_req2Edit>(IndexVars2, MVT_UMV, 1, 10000);
+        UserListRequest->BindListView(ListView_User, true);
+        UserListRequest->SkipIndex = 1;
+        UserListRequest->SkipValue = FreeAddress;
+        OnGroupRead(UserListRequest, nullptr);
+        ReadGroup(UserListRequest);
+        if (ListView_User->Columns()->Count() > 1)
+            ListView_User->Column(1)->SetWidth(100);
+
+        DeleteRequest = GroupRequest(managerDeleteVars, SVT_SV, 0, 10000);
+        DeleteRequest->BindFormat(0, "%s", Ed_Delete);
+        DeleteRequest->AttachStatusBar(StatusBar);
+        DeleteRequest->OnSetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnManagerDeleteDone(S, E); };
+    } catch (const std::exception& e) {
+        // What was read stays; Save refuses groups that were not.
+        ShowStatus(AnsiString(e.what()));
+    }
+
+    for (TEdit* edit : {Ed_Usr, Ed_OPwd, Ed_NPwd, Ed_CNP})
+        edit->SetMaxLength(MaxNameLength);
+    Ed_SysName->SetMaxLength(32);
+    Ed_Location->SetMaxLength(32);
+    RadioFromConsole();
+    ResetRangeInputs();
+    CkBx_ManagerStateClick(this);
+    // A Save without changes writes the device's password again.
+    for (TEdit* secret : {Ed_OPwd, Ed_NPwd, Ed_CNP})
+        secret->SetText(Ed_Pwd->Text());
+    Ed_VID->SetMaxLength(4);
+}
+
+// --- small helpers -----------------------------------------------------------------
+
+void TFM_Admin2::ResetRangeInputs()
+{
+    Ed_FromIP->Clear();
+    Ed_ToIP->Clear();
+    Btn_Del->SetEnabled(false);
+}
+
+void TFM_Admin2::StatusToCheckBoxes()
+{
+    const int status = CB_managerIpAddressStatus->ItemIndex();
+    if (status < 0 || status > 3)
+        return;
+    CheckBox_VID->SetChecked(status == 1 || status == 3);
+    CkBx_ManagerState->SetChecked(status == 2 || status == 3);
+}
+
+void TFM_Admin2::CheckBoxesToStatus()
+{
+    CB_managerIpAddressStatus->SetItemIndex((CkBx_ManagerState->Checked() ? 2 : 0) + (CheckBox_VID->Checked() ? 1 : 0));
+}
+
+void TFM_Admin2::CheckBox_VIDClick(TObject* Sender) { Ed_VID->SetEnabled(CheckBox_VID->Checked()); }
+
+void TFM_Admin2::CkBx_ManagerStateClick(TObject* Sender)
+{
+    const bool limited = CkBx_ManagerState->Checked();
+    Ed_FromIP->SetEnabled(limited);
+    Ed_ToIP->SetEnabled(limited);
+    Btn_Add->SetEnabled(limited);
+}
+
+void TFM_Admin2::ListView_UserClick(TObject* Sender)
+{
+    if (!ListView_User->Selected()) {
+        Btn_Del->SetEnabled(false);
+        return;
+    }
+    Btn_Del->SetEnabled(true);
+    CkBx_ManagerStateClick(Sender);
+}
+
+void TFM_Admin2::RadioFromConsole()
+{
+    const int telnet = CB_Telnet->ItemIndex();
+    const int ssh = CB_SHH->ItemIndex();
+    if (telnet == 0 && ssh == 0)
+        RadioGroup1->SetItemIndex(0);
+    else if (telnet == 1 && ssh == 0)
+        RadioGroup1->SetItemIndex(1);
+    else if (telnet == 0 && ssh == 1)
+        RadioGroup1->SetItemIndex(2);
+    else
+        return;  // both on (or unknown): no choice shown
+    CB_Timeout->SetEnabled(RadioGroup1->ItemIndex() != 0);
+}
+
+void TFM_Admin2::RadioGroup1Click(TObject* Sender)
+{
+    switch (RadioGroup1->ItemIndex()) {
+    case 0: CB_Telnet->SetItemIndex(0); CB_SHH->SetItemIndex(0); CB_Timeout->SetEnabled(false); break;
+    case 1: CB_Telnet->SetItemIndex(1); CB_SHH->SetItemIndex(0); CB_Timeout->SetEnabled(true); break;
+    case 2: CB_Telnet->SetItemIndex(0); CB_SHH->SetItemIndex(1); CB_Timeout->SetEnabled(true); break;
+    default: break;
+    }
+}
+
+bool TFM_Admin2::IsValidUserName(const AnsiString& text)
+{
+    for (int i = 1; i <= text.Length(); ++i) {
+        const char c = text[i];
+        const bool accepted = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+                              c == '@' || c == '.' || c == '_' || c == '-';
+        if (!accepted)
+            return false;
+    }
+    return true;
+}
+
+// --- Save --------------------------------------------------------------------------
+
+bool TFM_Admin2::CheckSaveInput()
+{
+    if (CheckBox_VID->Checked()) {
+        // The range the VID's binding allows, 1 to 4094; anything else never reaches the device.
+        const int vid = StrToIntDef(Ed_VID->Text(), 0);
+        if (Ed_VID->Text().IsEmpty() || vid < 1 || vid > 4094) {
+            Ed_VID->Clear();
+            return RefuseInput("The VID value range is 1~4094.", "Warning", Ed_VID);
+        }
+    }
+    if (Ed_OPwd->Text() != Ed_Pwd->Text())
+        return RefuseInput("Please input the current password correctly!", "Warning");
+    const auto refuseName = [this](const char* text) {
+        Ed_Usr->Clear();
+        ResetRangeInputs();
+        return RefuseInput(text, "Warning", Ed_Usr);
+    };
+    if (Ed_Usr->Text().IsEmpty())
+        return refuseName("Please input the login name!");
+    if (Ed_Usr->Text().Length() > MaxNameLength)
+        return refuseName("Please limit user name to 64 characters!");
+    if (!IsValidUserName(Ed_Usr->Text()))
+        return refuseName("Invaild UserName!");
+    if (Ed_NPwd->Text().Length() > MaxNameLength) {
+        Ed_NPwd->Clear();
+        ResetRangeInputs();
+        return RefuseInput("Please limit password to 64 characters!", "Warning", Ed_NPwd);
+    }
+    if (Ed_CNP->Text() != Ed_NPwd->Text()) {
+        ResetRangeInputs();
+        return RefuseInput("Please input the confirm new password correctly!", "Warning", Ed_NPwd);
+    }
+    return true;
+}
+
+void TFM_Admin2::MarkConsole()
+{
+    static const TSendMark marks[3][3] = {
+        {smSend, smSend, smKeep},   // None: both off, no time-out
+        {smSend, smKeep, smSend},   // Telnet
+        {smKeep, smSend, smSend}};  // SSH
+    const int choice = RadioGroup1->ItemIndex();
+    if (choice < 0 || choice > 2)
+        return;
+    MarkVars(ConsoleRequest, marks[choice][0], 0);
+    MarkVars(ConsoleRequest, marks[choice][1], 1);
+    MarkVars(TimeoutRequest, marks[choice][2], 0);
+}
+
+void TFM_Admin2::OKClick(TObject* Sender)
+{
+    // Until every group Save writes has been read, its controls hold no device values:
+    // placeholders must never become the device's login.
+    for (KwSNMPRequest2Edits* request : {LoginRequest, ConsoleRequest, TimeoutRequest, PingRequest, ManagerRequest})
+        if (!request || !MaySave(request, SaveGuard))
+            return;
+    if (!CheckSaveInput())
+        return;
+
+    Ed_Pwd->SetText(Ed_NPwd->Text());
+    CheckBoxesToStatus();
+    MarkVars(ManagerRequest, CheckBox_VID->Checked() ? smSend : smLeaveOut, 1);
+    MarkConsole();
+
+    bool allSet = true;
+    const struct {
+        const char* Name;
+        KwSNMPRequest2Edits* Request;
+    } writes[] = {{"login", LoginRequest},
+                  {"console", ConsoleRequest},
+                  {"console time-out", TimeoutRequest},
+                  {"ping", PingRequest},
+                  {"management access", ManagerRequest}};
+    for (const auto& write : writes) {
+        // A set that would carry nothing (the time-out with no console) is not sent.
+        const bool sent = HasVariablesToSend(write.Request);
+        const bool ok = !sent || write.Request->Set(true, true, "", nullptr);
+        DebugTrace("Administrator Save: %s %s\n", write.Name, !sent ? "nothing to send" : ok ? "set" : "failed");
+        allSet = allSet && ok;
+    }
+    // The VLAN tag is read again with the next reads even when it was left out.
+    MarkVars(ManagerRequest, smSend, 1);
+    if (allSet) {
+        ResetRangeInputs();
+        ReadGroup(ConsoleRequest);
+        ShowStatus("Set OK!");
+    } else {
+        ShowStatus("Setting Error!");
+    }
+}
+
+void TFM_Admin2::CancelClick(TObject* Sender) { Close(); }
+
+// --- manager ranges ----------------------------------------------------------------
+
+bool TFM_Admin2::RangesBusy() const
+{
+    for (const KwSNMPRequest2Controls* request : {static_cast<const KwSNMPRequest2Controls*>(RangeRequest),
+                                                  static_cast<const KwSNMPRequest2Controls*>(UserListRequest),
+                                                  static_cast<const KwSNMPRequest2Controls*>(DeleteRequest)})
+        if (request && Outstanding(request))
+            return true;
+    return false;
+}
+
+bool TFM_Admin2::MayChangeRanges()
+{
+    if (!RangeRequest || !UserListRequest || !DeleteRequest)
+        return false;
+    if (RangesBusy() || !GroupRead(RangeRequest) || !GroupRead(UserListRequest))
+        return RefuseInput(RangesNotReadyText, "Warning");
+    return true;
+}
+
+TListItem* TFM_Admin2::RangeRowOf(const AnsiString& start, const AnsiString& end, bool asNumbers) const
+{
+    for (int i = 0; i < ListView_IpRange->Items()->Count(); ++i) {
+        TListItem* row = ListView_IpRange->Items()->Item(i);
+        const bool same = asNumbers ? IpTextToUInt(Cell(row, rcStart)) == IpTextToUInt(start) &&
+                                          IpTextToUInt(Cell(row, rcEnd)) == IpTextToUInt(end)
+                                    : Cell(row, rcStart) == start && Cell(row, rcEnd) == end;
+        if (same && !IsFreeRow(row))
+            return row;
+    }
+    return nullptr;
+}
+
+TListItem* TFM_Admin2::FirstFreeRangeRow() const
+{
+    for (int i = 0; i < ListView_IpRange->Items()->Count(); ++i)
+        if (IsFreeRow(ListView_IpRange->Items()->Item(i)))
+            return ListView_IpRange->Items()->Item(i);
+    return nullptr;
+}
+
+void TFM_Admin2::Btn_AddClick(TObject* Sender)
+{
+    if (!MayChangeRanges())
+        return;
+    if (ListView_User->Items()->Count() >= MaxRanges) {
+        Ed_FromIP->Clear();
+        Ed_ToIP->Clear();
+        RefuseInput("Maximum numbers of IP Range List is 4!!", "Waring");
+        return;
+    }
+    for (TEdit* edit : {Ed_FromIP, Ed_ToIP}) {
+        if (!IsValidHostAddressText(edit->Text())) {
+            edit->Clear();
+            RefuseInput("Please input valid IP address", "Waring", edit);
+            return;
+        }
+    }
+    if (IpEditToUInt(Ed_FromIP) > IpEditToUInt(Ed_ToIP)) {
+        RefuseInput("Invalid IP address range for Administrator!", "Warning", Ed_FromIP);
+        return;
+    }
+    // Every range in use is compared, also those after a free row.
+    if (RangeRowOf(Ed_FromIP->Text(), Ed_ToIP->Text(), true)) {
+        RefuseInput("The same IP range has been added", "Warning", Ed_FromIP);
+        return;
+    }
+    TListItem* freeRow = FirstFreeRangeRow();
+    if (!freeRow) {
+        // The device has no row left: writing anyway would overwrite a range in use.
+        RefuseInput("Maximum numbers of IP Range List is 4!!", "Waring");
+        return;
+    }
+    if (NetworkAddressText(Ed_ToIP->Text(), NetMask->Text()) != NetworkAddressText(Ed_FromIP->Text(), NetMask->Text())) {
+        RefuseInput("The Two IP address is not in the same subnet,Please check...", "Warning", Ed_FromIP);
+        return;
+    }
+    ListView_IpRange->SetSelected(freeRow);  // its index reaches LA_Index
+    Ed_From->SetText(Ed_FromIP->Text());
+    Ed_To->SetText(Ed_ToIP->Text());
+    ShowStatus("");
+    // The lists are read again by OnManagerRangeSetDone once the device has the range.
+    if (!RangeRequest->Set(false, true, "", nullptr))
+        ShowStatus("Setting Error!");
+}
+
+void TFM_Admin2::OnManagerRangeSetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)
+{
+    if (Error.Code != 0) {
+        ShowStatus("Setting Error!");
+        return;
+    }
+    Ed_FromIP->Clear();
+    Ed_ToIP->Clear();
+    ShowStatus("Set OK!");
+    RefreshManagerRanges();
+}
+
+void TFM_Admin2::Btn_DelClick(TObject* Sender)
+{
+    TListItem* chosen = ListView_User->Selected();
+    if (!chosen || !MayChangeRanges())
+        return;
+    TListItem* row = RangeRowOf(Cell(chosen, rcStart), Cell(chosen, rcEnd), false);
+    if (!row) {
+        // No row holds that range (any more): an earlier index must not delete another one.
+        ShowStatus("Delete Error!");
+        return;
+    }
+    ListView_IpRange->SetSelected(row);
+    Ed_Delete->SetText(LA_Index->Caption());
+    ShowStatus("");
+    if (!DeleteRequest->Set(false, true, "", nullptr))
+        ShowStatus("Delete Error!");
+}
+
+void TFM_Admin2::OnManagerDeleteDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)
+{
+    if (Error.Code != 0) {
+        ShowStatus(Error.Message);
+        return;
+    }
+    ShowStatus("Delete OK!");
+    Btn_Del->SetEnabled(false);  // the chosen row goes with the lists' new read
+    RefreshManagerRanges();
+}
+
+bool TFM_Admin2::RefreshManagerRanges()
+{
+    ListView_IpRange->Items()->Clear();
+    ReadGroup(RangeRequest);
+    ListView_User->Items()->Clear();
+    UserListRequest->RowNumber = 1;
+    UserListRequest->SkipIndex = 1;
+    UserListRequest->SkipValue = FreeAddress;
+    ReadGroup(UserListRequest);
+    return true;
+}

@@ -1,0 +1,320 @@
+#include "Timedlg.h"
+
+#include "Catalogue.h"
+#include "FormBuilder.h"
+#include "AddressChecks.h"
+#include "SetContents.h"
+#include "SysUtils.h"
+
+#include <algorithm>
+
+TFM_Time* FM_Time = nullptr;
+
+const char* const TimeNotReadText =
+    "The time settings have not been read from the device. Close this window and open it again.";
+const char* const ManualTimeIncompleteText = "Please select a valid date and time!";
+const char* const NtpServerAddresses[5] = {"129.6.15.28", "129.6.15.29", "129.6.15.30", "132.163.97.1",
+                                           "132.163.96.1"};
+
+namespace {
+const TSaveGuardTexts SaveGuard = {TimeNotReadText, TimeNotReadText, "Error"};
+const char* const InvalidAddressText = "Please input valid IP address";
+
+// Indexes of the time settings group.
+enum { tvServer = 0, tvZone, tvDaylight, tvTimeOfDay, tvNtp, tvOffset, tvDstFirst = 6, tvDstLast = 13 };
+
+const int DaylightZones[] = {3,  4,  6,  7,  9,  10, 13, 15, 17, 18, 19, 21, 22, 23, 26, 27, 28, 29, 30,
+                             32, 33, 34, 36, 38, 40, 42, 44, 46, 50, 55, 57, 63, 64, 67, 69, 70, 72};
+
+void AddNumbers(TComboBox* combo, int first, int last, int digits)
+{
+    for (int value = first; value <= last; ++value) {
+        AnsiString text = IntToStr(value);
+        while (text.Length() < digits)
+            text = "0" + text;
+        combo->Items()->Add(text);
+    }
+}
+
+bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+}  // namespace
+
+TFM_Time::TFM_Time(TComponent* Owner) : TSettingsForm(Owner)
+{
+    SetName("FM_Time");
+    SetCaption("Tools \\ Time and Date");
+    SetBorderStyle(bsSingle);
+    SetBorderIcons(biSystemMenu | biMinimize);
+    SetPosition(poMainFormCenter);
+
+    TFormBuilder build(this);
+    const int width = 560;
+    GroupBox1 = build.Group("GroupBox1", "Time Configuration", 8, 8, width, 222);
+    {
+        TFormBuilder in = build.In(GroupBox1);
+        TFormRows rows(in, TRowColumns{12, 170, 370, 28}, 20);
+        const int top = rows.Top();
+        rows.Label("Lb_Time", "Time :");
+        LB_CurrentTime = in.Label("LB_CurrentTime", "", 170, top + 4, 200);
+        CB_TimeZone = rows.Combo("Lb_TimeZone", "Time Zone :", "CB_TimeZone");
+        CB_TimeZone->OnChange = [this](TObject* S) { CB_TimeZoneChange(S); };
+        const int daylightTop = rows.Top();
+        rows.Label("Lb_Daylight", "Enable Daylight Saving :");
+        CheckBox_Daylight = in.Check("CheckBox_Daylight", "", 170, daylightTop + 4, 20);
+        CheckBox_Daylight->OnClick = [this](TObject* S) { CheckBox_DaylightClick(S); };
+        CB_InDays = rows.Combo("Lb_InDays", "Daylight Saving Offset ", "CB_InDays");
+        CB_InDays->SetEnabled(false);
+        const int datesTop = rows.Top();
+        rows.Label("Lb_Dates", "Daylight Saving Dates ");
+        const char* const headers[] = {"Month", "Week", "Day of Week", "Current Time"};
+        for (int i = 0; i < 4; ++i)
+            in.Label((AnsiString("Lb_Column") + IntToStr(i)).c_str(), headers[i], 170 + i * 92, datesTop + 4, 88);
+        TComboBox** const start[] = {&CB_StartMonth, &CB_StartWeek, &CB_StartDay, &CB_StartTime};
+        TComboBox** const end[] = {&CB_EndMonth, &CB_EndWeek, &CB_EndDay, &CB_EndTime};
+        const char* const startNames[] = {"CB_StartMonth", "CB_StartWeek", "CB_StartDay", "CB_StartTime"};
+        const char* const endNames[] = {"CB_EndMonth", "CB_EndWeek", "CB_EndDay", "CB_EndTime"};
+        const int startTop = rows.Top();
+        rows.Label("Lb_DstStart", "DST Start");
+        const int endTop = rows.Top();
+        rows.Label("Lb_DstEnd", "DST End");
+        for (int i = 0; i < 4; ++i) {
+            *start[i] = in.Combo(startNames[i], {}, 170 + i * 92, startTop, 88);
+            *end[i] = in.Combo(endNames[i], {}, 170 + i * 92, endTop, 88);
+        }
+    }
+    GroupBox2 = build.Group("GroupBox2", "Automatic Time Configuration", 8, 236, width, 84);
+    {
+        TFormBuilder in = build.In(GroupBox2);
+        TFormRows rows(in, TRowColumns{12, 170, 140, 28}, 20);
+        const int ntpTop = rows.Top();
+        rows.Label("Lb_NTP", "Enable NTP server :");
+        CheckBox_NTP = in.Check("CheckBox_NTP", "", 170, ntpTop + 4, 20);
+        CheckBox_NTP->OnClick = [this](TObject* S) { CheckBox_NTPClick(S); };
+        const int serverTop = rows.Top();
+        Ed_ServerIp = rows.Edit("Lb_ServerIp", "NTP Server Used :", "Ed_ServerIp", 15);
+        Btn_Convert = in.Button("Btn_Convert", "<<", 316, serverTop, [this](TObject* S) { Btn_ConvertClick(S); }, 30);
+        CB_ServerName = in.Combo("CB_ServerName", {"Select NTP Server", "time-a.nist.gov"}, 352, serverTop, 190);
+    }
+    GroupBox3 = build.Group("GroupBox3", "Set the Date and Time Manually", 8, 326, width, 112);
+    {
+        TFormBuilder in = build.In(GroupBox3);
+        const char* const names[] = {"CB_Year", "CB_Month", "CB_Day", "CB_Hour", "CB_Minute", "CB_Second"};
+        const char* const captions[] = {"Year:", "Month:", "Day:", "Hour:", "Minute:", "Second:"};
+        TComboBox** const combos[] = {&CB_Year, &CB_Month, &CB_Day, &CB_Hour, &CB_Minute, &CB_Second};
+        for (int i = 0; i < 6; ++i) {
+            const int left = 12 + (i % 3) * 180;
+            const int top = 22 + (i / 3) * 30;
+            in.Label((AnsiString("Lb_") + (names[i] + 3)).c_str(), captions[i], left, top + 4, 60);
+            *combos[i] = in.Combo(names[i], {}, left + 62, top, 90);
+        }
+        AddNumbers(CB_Year, 2002, 2037, 4);  // today's dates and the years after
+        AddNumbers(CB_Month, 1, 12, 2);
+        AddNumbers(CB_Day, 1, 31, 2);
+        AddNumbers(CB_Hour, 0, 23, 2);
+        AddNumbers(CB_Minute, 0, 59, 2);
+        AddNumbers(CB_Second, 0, 59, 2);
+        Btn_Copy = in.Button("Btn_Copy", "Copy Your Computer's Time Settings", 12, 82,
+                             [this](TObject* S) { Btn_CopyClick(S); }, 240);
+    }
+    Ed_DateTime = build.HiddenEdit("Ed_DateTime");
+    Btn_Apply = build.Button("Btn_Apply", "Save", width - 2 * TFormBuilder::ButtonWidth - 2, 446,
+                             ReadSequence([this](TObject* S) { Btn_ApplyClick(S); }));
+    Btn_Cancel = build.Button("Btn_Cancel", "Cancel", width + 8 - TFormBuilder::ButtonWidth, 446,
+                              [this](TObject* S) { Btn_CancelClick(S); });
+    StatusBar = build.StatusBar("StatusBar", {50});
+    SetStatusBar(StatusBar);
+    SetClientWidth(width + 16);
+    SetClientHeight(446 + TFormBuilder::ButtonHeight + 12 + 20);
+
+    OnCreate = ReadSequence([this](TObject* Sender) { FormCreate(Sender); });
+}
+
+TFM_Time::~TFM_Time()
+{
+    if (FM_Time == this)
+        FM_Time = nullptr;
+}
+
+bool TFM_Time::ReadTimeGroups()
+{
+    bool read = true;
+    for (KwSNMPRequest2Edits* request : {TimeRequest, ManualRequest}) {
+        if (ReadGroup(request))
+            continue;
+        read = false;
+        ShowReadFailure(failures_.Text(request), Application->Title());
+    }
+    return read;
+}
+
+void TFM_Time::FormCreate(TObject* Sender)
+{
+    try {
+        TimeRequest = GroupRequest(sntpServerIpAddressVars, SVT_SV, 0, 10000, 0);
+        TimeRequest->BindFormat(tvServer, "%s", Ed_ServerIp);
+        TimeRequest->BindComboBox(tvZone, CB_TimeZone);
+        TimeRequest->BindCheckBox(tvDaylight, CheckBox_Daylight);
+        TimeRequest->BindLabel(tvTimeOfDay, LB_CurrentTime);
+        TimeRequest->BindCheckBox(tvNtp, CheckBox_NTP);
+        TimeRequest->BindComboBox(tvOffset, CB_InDays);
+        TComboBox* const dst[] = {CB_StartMonth, CB_StartWeek, CB_StartDay, CB_StartTime,
+                                  CB_EndMonth,   CB_EndWeek,   CB_EndDay,   CB_EndTime};
+        for (int i = tvDstFirst; i <= tvDstLast; ++i)
+            TimeRequest->BindComboBox(i, dst[i - tvDstFirst]);
+        TimeRequest->AttachStatusBar(StatusBar);
+        failures_.Watch(TimeRequest);
+
+        ManualRequest = GroupRequest(setTimeManuallyVars, SVT_SV, 0, 10000, 0);
+        ManualRequest->BindFormat(0, "%s", Ed_DateTime);
+        failures_.Watch(ManualRequest);
+        ReadTimeGroups();
+        FillManualFromPc();
+    } catch (const std::exception& e) {
+        ShowStatus(AnsiString(e.what()));
+    }
+    CB_ServerName->SetItemIndex(0);
+    if (Ed_ServerIp->Text() == "0.0.0.0")
+        Ed_ServerIp->Clear();
+    CheckBox_DaylightClick(this);
+    CheckBox_NTPClick(this);
+}
+
+void TFM_Time::FillManualFromPc()
+{
+    const AnsiString now = FormatDateTime("mm-dd-yyyy hh:nn:ss", Now());
+    const AnsiString time = now.SubString(12, now.Length());
+    const struct {
+        TComboBox* Combo;
+        AnsiString Part;
+    } parts[] = {{CB_Month, now.SubString(1, 2)}, {CB_Day, now.SubString(4, 2)},  {CB_Year, now.SubString(7, 4)},
+                 {CB_Hour, time.SubString(1, 2)}, {CB_Minute, time.SubString(4, 2)}, {CB_Second, time.SubString(7, 2)}};
+    for (const auto& part : parts)
+        part.Combo->SetItemIndex(part.Combo->Items()->IndexOf(part.Part));
+}
+
+AnsiString TFM_Time::ManualTimeText() const
+{
+    return CB_Month->Text() + "/" + CB_Day->Text() + "/" + CB_Year->Text() + " " + CB_Hour->Text() + ":" +
+           CB_Minute->Text() + ":" + CB_Second->Text();
+}
+
+TComboBox* TFM_Time::IncompleteManualField() const
+{
+    for (TComboBox* combo : {CB_Month, CB_Day, CB_Year, CB_Hour, CB_Minute, CB_Second})
+        if (combo->ItemIndex() < 0)
+            return combo;
+    static const int daysIn[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const int month = StrToIntDef(CB_Month->Text(), 1);
+    const int year = StrToIntDef(CB_Year->Text(), 2002);
+    const int lastDay = daysIn[month - 1] + (month == 2 && IsLeapYear(year) ? 1 : 0);
+    return StrToIntDef(CB_Day->Text(), 1) > lastDay ? CB_Day : nullptr;
+}
+
+bool TFM_Time::ZoneHasDaylightSaving(int itemIndex)
+{
+    return std::find(std::begin(DaylightZones), std::end(DaylightZones), itemIndex) != std::end(DaylightZones);
+}
+
+void TFM_Time::Btn_CopyClick(TObject* Sender)
+{
+    FillManualFromPc();
+    Ed_DateTime->SetText(ManualTimeText());
+}
+
+void TFM_Time::Btn_ConvertClick(TObject* Sender)
+{
+    const int index = CB_ServerName->ItemIndex();
+    if (index == 0)
+        Ed_ServerIp->Clear();
+    else if (index >= 1 && index <= 5)
+        Ed_ServerIp->SetText(NtpServerAddresses[index - 1]);
+}
+
+void TFM_Time::CheckBox_NTPClick(TObject* Sender)
+{
+    const bool ntp = CheckBox_NTP->Checked();
+    for (TControl* control : std::initializer_list<TControl*>{Ed_ServerIp, Btn_Convert, CB_ServerName})
+        control->SetEnabled(ntp);
+    for (TControl* control :
+         std::initializer_list<TControl*>{GroupBox3, CB_Hour, CB_Minute, CB_Second, CB_Year, CB_Month, CB_Day, Btn_Copy})
+        control->SetEnabled(!ntp);
+}
+
+void TFM_Time::CheckBox_DaylightClick(TObject* Sender)
+{
+    const bool daylight = CheckBox_Daylight->Checked();
+    for (TComboBox* combo : {CB_StartMonth, CB_StartWeek, CB_StartDay, CB_StartTime, CB_EndMonth, CB_EndWeek,
+                             CB_EndDay, CB_EndTime})
+        combo->SetEnabled(daylight);
+    if (!daylight)
+        CB_InDays->SetEnabled(false);
+}
+
+void TFM_Time::CB_TimeZoneChange(TObject* Sender)
+{
+    CheckBox_Daylight->SetEnabled(ZoneHasDaylightSaving(CB_TimeZone->ItemIndex()));
+}
+
+void TFM_Time::MarkTimeSettings()
+{
+    MarkVars(TimeRequest, CheckBox_Daylight->Enabled() ? smSend : smLeaveOut, tvDaylight);
+    for (int i = tvDstFirst; i <= tvDstLast; ++i)
+        MarkVars(TimeRequest, CheckBox_Daylight->Checked() ? smSend : smLeaveOut, i);
+    const bool ntp = CheckBox_NTP->Checked();
+    MarkVars(ManualRequest, ntp ? smLeaveOut : smSend, 0);
+    MarkVars(TimeRequest, ntp ? smSend : smLeaveOut, tvServer);
+}
+
+void TFM_Time::UnmarkTimeSettings()
+{
+    MarkVars(TimeRequest, smSend, tvServer);
+    MarkVars(TimeRequest, smSend, tvDaylight);
+    for (int i = tvDstFirst; i <= tvDstLast; ++i)
+        MarkVars(TimeRequest, smSend, i);
+    MarkVars(ManualRequest, smSend, 0);
+}
+
+void TFM_Time::Btn_ApplyClick(TObject* Sender)
+{
+    if (!MaySave(TimeRequest, SaveGuard) || !MaySave(ManualRequest, SaveGuard))
+        return;
+    if (CheckBox_NTP->Checked() && Ed_ServerIp->Text().IsEmpty()) {
+        RefuseInput(InvalidAddressText, "Waring", Ed_ServerIp);
+        return;
+    }
+    if (!Ed_ServerIp->Text().IsEmpty() && !IsValidHostAddressText(Ed_ServerIp->Text())) {
+        Application->MessageBox(InvalidAddressText, "Waring", MB_OK);
+        Ed_ServerIp->Clear();
+        if (Ed_ServerIp->CanFocus())
+            Ed_ServerIp->SetFocus();
+        return;
+    }
+    // A date that is not complete (or does not exist) never reaches the device.
+    if (!CheckBox_NTP->Checked()) {
+        if (TComboBox* field = IncompleteManualField()) {
+            RefuseInput(ManualTimeIncompleteText, "Waring", field);
+            return;
+        }
+    }
+    if (Ed_ServerIp->Text().IsEmpty())
+        Ed_ServerIp->SetText("0.0.0.0");
+    if (!CheckBox_NTP->Checked())
+        Ed_DateTime->SetText(ManualTimeText());
+    MarkTimeSettings();
+
+    failures_.Forget(ManualRequest);
+    const bool settingsSet = TimeRequest->Set(true, true, "", nullptr);
+    // With NTP on the manual time is left out and its set would carry nothing.
+    const bool manualSet = !HasVariablesToSend(ManualRequest) || ManualRequest->Set(true, true, "", nullptr);
+    // A variable left out of a set is left out of reads too: mark them all again, so
+    // that the read below shows everything the device holds now.
+    UnmarkTimeSettings();
+    if (Ed_ServerIp->Text() == "0.0.0.0")
+        Ed_ServerIp->Clear();
+    ShowStatus(settingsSet && manualSet ? "Setting Success" : "Setting Error");
+    if (!manualSet)
+        Application->MessageBox(failures_.Text(ManualRequest).c_str(), Application->Title().c_str(), MB_OK);
+    ReadTimeGroups();
+}
+
+void TFM_Time::Btn_CancelClick(TObject* Sender) { Close(); }

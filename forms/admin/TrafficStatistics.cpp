@@ -1,0 +1,90 @@
+#include "TrafficStatistics.h"
+
+#include "FormBuilder.h"
+
+namespace {
+const TRowColumns CounterColumns{16, 200, 130, 28};
+const int GroupWidth = CounterColumns.ControlLeft + CounterColumns.ControlWidth + 16;
+const int GroupLeft = 8;
+
+TGroupBox* CounterGroup(TFormBuilder& build, const char* name, const char* caption, int top,
+                        std::initializer_list<TCounterRow> rows, std::vector<TEdit*>& edits)
+{
+    const int height = 24 + int(rows.size()) * CounterColumns.RowHeight;
+    TGroupBox* group = build.Group(name, caption, GroupLeft, top, GroupWidth, height);
+    TFormBuilder inside = build.In(group);
+    TFormRows lines(inside, CounterColumns, 20);
+    for (const TCounterRow& row : rows) {
+        const AnsiString labelName = AnsiString("Lb_") + row.EditName;
+        edits.push_back(lines.ShowEdit(labelName.c_str(), row.Caption, row.EditName));
+    }
+    return group;
+}
+}  // namespace
+
+TTrafficStatisticsForm::TTrafficStatisticsForm(TComponent* Owner, const TStatisticsTexts& texts)
+    : TSettingsForm(Owner), texts_(texts)
+{
+}
+
+std::vector<TEdit*> TTrafficStatisticsForm::BuildCounters(const char* transmittedCaption,
+                                                          const char* receivedCaption,
+                                                          std::initializer_list<TCounterRow> transmitted,
+                                                          std::initializer_list<TCounterRow> received)
+{
+    TFormBuilder build(this);
+    std::vector<TEdit*> edits;
+    GroupBox1 = CounterGroup(build, "GroupBox1", transmittedCaption, 8, transmitted, edits);
+    const int secondTop = GroupBox1->Top() + GroupBox1->Height() + 8;
+    GroupBox2 = CounterGroup(build, "GroupBox2", receivedCaption, secondTop, received, edits);
+    const int buttonTop = GroupBox2->Top() + GroupBox2->Height() + 10;
+    const int right = GroupLeft + GroupWidth;
+    Btn_Refresh = build.Button("Btn_Refresh", "Refresh", right - 2 * TFormBuilder::ButtonWidth - 10, buttonTop,
+                               ReadSequence([this](TObject* S) { Btn_RefreshClick(S); }));
+    Btn_Clear = build.Button("Btn_Clear", "Clear", right - TFormBuilder::ButtonWidth, buttonTop, nullptr);
+    CB_Clear = build.HiddenCombo("CB_Clear");
+    StatusBar1 = build.StatusBar("StatusBar1", {50});
+    SetStatusBar(StatusBar1);
+    SetClientWidth(right + GroupLeft);
+    SetClientHeight(buttonTop + TFormBuilder::ButtonHeight + 12 + 20);
+    return edits;
+}
+
+void TTrafficStatisticsForm::CreateRequests(const KwSNMPVar* counters, const KwSNMPVar* clear,
+                                            int clearTimeout, const std::vector<TEdit*>& edits)
+{
+    CountersRequest = GroupRequest(counters, MVT_SV, 0, 10000, 0);
+    for (int i = 0; i < int(edits.size()); ++i)
+        CountersRequest->BindFormat(i, "%s", edits[i]);
+    failures_.Watch(CountersRequest);
+    ReadCounters(texts_.GetOk, texts_.GetError);
+
+    ClearRequest = GroupRequest(clear, MVT_SV, 0, clearTimeout, 0);
+    ClearRequest->BindComboBox(0, CB_Clear);
+    failures_.Watch(ClearRequest);
+}
+
+bool TTrafficStatisticsForm::ReadCounters(const char* okText, const char* errorText)
+{
+    failures_.Forget(CountersRequest);
+    const bool read = ReadGroup(CountersRequest);
+    ShowStatus(read ? okText : errorText);
+    if (!read)
+        ShowReadFailure(failures_.Text(CountersRequest), Application->Title());
+    return read;
+}
+
+bool TTrafficStatisticsForm::ClearCounters()
+{
+    failures_.Forget(ClearRequest);
+    CB_Clear->SetItemIndex(1);  // "clear"
+    if (ClearRequest->Set(true, true, "", nullptr))
+        return true;
+    Application->MessageBox(failures_.Text(ClearRequest).c_str(), Application->Title().c_str(), MB_OK);
+    return false;
+}
+
+void TTrafficStatisticsForm::Btn_RefreshClick(TObject* Sender)
+{
+    ReadCounters(texts_.RefreshOk, texts_.RefreshError);
+}

@@ -1,0 +1,149 @@
+#include "Wdsinfo.h"
+
+#include "Catalogue.h"
+#include "FormBuilder.h"
+
+TFM_WDSInfo* FM_WDSInfo = nullptr;
+
+namespace {
+const char* const NoMacAddress = "000000000000";
+
+// Cells of a walked WDS row (after the index caption).
+enum WdsCell { wcMac = 0, wcBand, wcAuthentication, wcSignal, wcPowerSaving, wcName, wcConnected, wcStatus };
+
+AnsiString Cell(TListItem* row, int cell)
+{
+    TStrings* cells = row->SubItems();
+    return cell < cells->Count() ? cells->Strings(cell) : AnsiString();
+}
+}  // namespace
+
+TFM_WDSInfo::TFM_WDSInfo(TComponent* Owner) : TSettingsForm(Owner)
+{
+    SetName("FM_WDSInfo");
+    SetCaption("Status \\ WDS Information");
+    SetBorderStyle(bsSingle);
+    SetBorderIcons(biSystemMenu | biMinimize);
+    SetPosition(poMainFormCenter);
+
+    TFormBuilder build(this);
+    build.Label("Lb_ChannelCaption", "Channel : ", 12, 10, 60);
+    Lb_Channel = build.Label("Lb_Channel", "CH", 72, 10, 40);
+    build.Label("Lb_Open", "(", 112, 10, 8);
+    Lb_Band = build.Label("Lb_Band", "", 120, 10, 50);
+    build.Label("Lb_Unit", ")GHZ", 170, 10, 40);
+    WDS_ClientListView = build.List("WDS_ClientListView",
+                                    {{"Name", 100}, {"MAC", 145}, {"Authentication", 130}, {"Signal", 120}, {"Status ", 80}},
+                                    12, 34, 590, 200);
+    WDS_ClientListView->SetGridLines(true);
+    Btn_Refresh = build.Button("Btn_Refresh", "Refresh", 430, 246, [this](TObject* S) { Btn_RefreshClick(S); });
+    Btn_Close = build.Button("Btn_Close", "Close", 527, 246, [this](TObject* S) { Btn_CloseClick(S); });
+    StatusBar1 = build.StatusBar("StatusBar1", {400});
+    SetStatusBar(StatusBar1);
+    WDS_ListView = build.HiddenList("WDS_ListView", 0);
+    IfGetInfo1 = build.HiddenCombo("IfGetInfo1");
+    CB_APMode = build.HiddenCombo("CB_APMode");
+    CB_dot11Encryption = build.HiddenCombo("CB_dot11Encryption");
+    SetClientWidth(614);
+    SetClientHeight(246 + TFormBuilder::ButtonHeight + 12 + 20);
+
+    OnCreate = ReadSequence([this](TObject* Sender) { FormCreate(Sender); });
+}
+
+TFM_WDSInfo::~TFM_WDSInfo()
+{
+    if (FM_WDSInfo == this)
+        FM_WDSInfo = nullptr;
+}
+
+void TFM_WDSInfo::FormCreate(TObject* Sender)
+{
+    ModeRequest = GroupRequest(dot11ApModeVars, MVT_SV, 0, 1000, 0);
+    ModeRequest->BindComboBox(0, CB_APMode);
+    Read(ModeRequest);
+
+    ChannelRequest = GroupRequest(dot11ChannelVars, MVT_SV, 0, 1000, 0);
+    ChannelRequest->BindLabel(0, Lb_Channel);
+    ChannelRequest->BindLabel(1, Lb_Band);
+    Read(ChannelRequest);
+
+    EncryptionRequest = GroupRequest(dot11EncryptionVars, MVT_SV, 0, 5000, 0);
+    EncryptionRequest->BindComboBox(0, CB_dot11Encryption);
+    Read(EncryptionRequest);
+
+    wdsMode_ = CB_APMode->ItemIndex() == 1 || CB_APMode->ItemIndex() == 2;
+    if (wdsMode_) {
+        RefreshRequest = GroupRequest(dot11WdsRefreshVars, MVT_SV, 0, 10000);
+        RefreshRequest->BindComboBox(0, IfGetInfo1);
+        RefreshRequest->OnSetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnWdsRefreshDone(S, E); };
+        TableRequest = GroupRequest(dot11WdsIndexVars, MVT_UMV, 1, 10000);
+        TableRequest->BindListView(WDS_ListView, true);
+        TableRequest->AttachStatusBar(StatusBar1);
+        TableRequest->OnGetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnWdsTableDone(S, E); };
+    }
+    IfGetInfo1->SetItemIndex(1);  // "get"
+    if (wdsMode_)
+        RefreshRequest->Set(true, true, "", nullptr);
+}
+
+void TFM_WDSInfo::Read(KwSNMPRequest2Edits* request)
+{
+    failures_.Watch(request);
+    if (!ReadGroup(request))
+        ShowReadFailure(failures_.Text(request), Application->Title());
+}
+
+bool TFM_WDSInfo::Detecting() const
+{
+    return (RefreshRequest && Outstanding(RefreshRequest)) || (TableRequest && Outstanding(TableRequest));
+}
+
+void TFM_WDSInfo::Btn_RefreshClick(TObject* Sender)
+{
+    // One detection at a time: the one under way answers this click too.
+    if (Detecting())
+        return;
+    IfGetInfo1->SetItemIndex(1);
+    ShowStatus("Refresh WDS Info...");
+    if (wdsMode_)
+        RefreshRequest->Set(true, true, "", nullptr);
+    else
+        ShowStatus("Get OK!");
+}
+
+void TFM_WDSInfo::Btn_CloseClick(TObject* Sender) { Close(); }
+
+void TFM_WDSInfo::OnWdsRefreshDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)
+{
+    if (Error.Code != 0) {
+        ShowStatus("Get timed out!" + Error.Message);
+        return;
+    }
+    TableRequest->Get();
+    ShowStatus("Get Ok!");
+}
+
+void TFM_WDSInfo::OnWdsTableDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)
+{
+    ShowStatus(Error.Message);
+    if (Error.Code == 0)
+        FillWdsList();
+}
+
+void TFM_WDSInfo::FillWdsList()
+{
+    WDS_ClientListView->Items()->Clear();
+    for (int i = 0; i < WDS_ListView->Items()->Count(); ++i) {
+        TListItem* peer = WDS_ListView->Items()->Item(i);
+        const AnsiString mac = Cell(peer, wcMac);
+        const AnsiString signal = Cell(peer, wcSignal);
+        const AnsiString status = Cell(peer, wcStatus);
+        TListItem* row = WDS_ClientListView->Items()->Add();
+        row->SetCaption(Cell(peer, wcName));
+        TStrings* cells = row->SubItems();
+        cells->Add(mac == NoMacAddress ? AnsiString() : mac);
+        cells->Add(Cell(peer, wcAuthentication));
+        cells->Add(signal == "0" ? AnsiString() : signal + "%");
+        cells->Add(status == "on" ? AnsiString("On") : status == "off" ? AnsiString("Off") : AnsiString());
+    }
+}

@@ -1,0 +1,358 @@
+// Tools / Administrator Settings against the simulated device: Save writes its five
+// groups in order (marked by the console choice and the VLAN limit), refuses input and
+// unread groups without sending anything, never traces a password; manager ranges are
+// added into the first free row and deleted by their row, gaps in the table included.
+#include "Admin2.h"
+#include "FormTestRoad.h"
+#include "TraceViewer.h"
+
+#include <QApplication>
+#include <sstream>
+
+using namespace vka_test;
+
+namespace {
+const std::string P = "1.3.6.1.4.1.32473.10.37.37.";
+const std::string UserName = P + "4.1.1.1.2.1";
+const std::string Password = P + "4.1.1.1.3.1";
+const std::string Telnet = P + "4.4.1.0";
+const std::string Ssh = P + "4.4.2.0";
+const std::string Timeout = P + "4.4.3.0";
+const std::string Ping = P + "4.12.1.0";
+const std::string ManagerStatus = P + "4.10.1.1.0";
+const std::string VlanTag = P + "4.10.1.2.0";
+const std::string ManagerDelete = P + "4.10.1.3.0";
+const std::string RangeStart = P + "4.10.1.4.1.2.";
+const std::string RangeEnd = P + "4.10.1.4.1.3.";
+const char* const DevicePassword = "Pa55-word.7";
+
+std::string Panel(TStatusBar* bar) { return bar->Panels()->Items(0)->Text().ToStdString(); }
+std::string Text(TEdit* edit) { return edit->Text().ToStdString(); }
+
+std::string Row(TListView* list, int index)
+{
+    TListItem* item = list->Items()->Item(index);
+    std::string row = item->Caption().ToStdString();
+    for (int i = 0; i < item->SubItems()->Count(); ++i)
+        row += "|" + item->SubItems()->Strings(i).ToStdString();
+    return row;
+}
+
+// "OID=VALUE" of each binding, "|"-joined, OIDs without the private prefix.
+std::string Bindings(const DevsimJournalEntry& entry)
+{
+    std::string text;
+    for (const auto& binding : entry.Bindings)
+        text += (text.empty() ? "" : "|") + binding.Oid.substr(P.size()) + "=" + binding.Value;
+    return text;
+}
+}  // namespace
+
+class AdminRoad : public FormRoad {
+protected:
+    // The default device with its password, and four manager rows: 1 and 3 in use, 2
+    // and 4 free (a gap before a range in use).
+    std::string StateText() const override
+    {
+        std::istringstream lines(DefaultStateText());
+        std::string text, line;
+        while (std::getline(lines, line))
+            if (line.find(Password + " ") == std::string::npos && line.find(RangeStart) == std::string::npos &&
+                line.find(RangeEnd) == std::string::npos)
+                text += line + "\n";
+        text += Password + " STRING \"" + DevicePassword + "\"\n";
+        const char* const starts[] = {"127.0.0.100", "0.0.0.0", "127.0.0.200", "0.0.0.0"};
+        const char* const ends[] = {"127.0.0.110", "0.0.0.0", "127.0.0.210", "0.0.0.0"};
+        for (int row = 0; row < 4; ++row) {
+            text += RangeStart + std::to_string(row + 1) + " IPADDRESS " + starts[row] + "\n";
+            text += RangeEnd + std::to_string(row + 1) + " IPADDRESS " + ends[row] + "\n";
+        }
+        return text;
+    }
+    static bool WaitForRanges(TFM_Admin2& form)
+    {
+        return PumpUntil([&] { return !form.RangesBusy() && form.ListView_IpRange->Items()->Count() == 4; });
+    }
+    static void WaitForActive() { PumpUntil([] { return QApplication::activeWindow() != nullptr; }); }
+};
+
+TEST_P(AdminRoad, ShowsTheDevicesSettingsAndSaveWritesTheFiveGroupsInOrder)
+{
+    TraceViewer traces;
+    RunMenuForm<TFM_Admin2>("tAdmin2", FM_Admin2, [&](TFM_Admin2& form) {
+        EXPECT_EQ(form.Caption().ToStdString(), "Tools \\ Administrator Settings");
+        EXPECT_EQ(Text(form.Ed_Usr), "admin");
+        for (TEdit* secret : {form.Ed_OPwd, form.Ed_NPwd, form.Ed_CNP}) {
+            EXPECT_EQ(Text(secret), DevicePassword);
+            EXPECT_EQ(secret->PasswordChar(), '*');
+        }
+        EXPECT_EQ(form.RadioGroup1->ItemIndex(), 2);  // SSH
+        EXPECT_TRUE(form.CB_Timeout->Enabled());
+        EXPECT_EQ(form.CB_Timeout->Text().ToStdString(), "5Mins");
+        EXPECT_EQ(form.CB_Ping->Text().ToStdString(), "Enable");
+        EXPECT_FALSE(form.CheckBox_VID->Checked());
+        EXPECT_FALSE(form.Ed_VID->Enabled());
+        EXPECT_FALSE(form.CkBx_ManagerState->Checked());
+        EXPECT_FALSE(form.Btn_Add->Enabled());
+        EXPECT_FALSE(form.Btn_Del->Enabled());
+        EXPECT_FALSE(form.GroupBox4->Visible());
+        ASSERT_TRUE(WaitForRanges(form));
+        ASSERT_EQ(form.ListView_User->Items()->Count(), 2);
+        EXPECT_EQ(Row(form.ListView_User, 0), "1|127.0.0.100|127.0.0.110");
+        EXPECT_EQ(Row(form.ListView_User, 1), "2|127.0.0.200|127.0.0.210");
+
+        devsim.ClearJournal();
+        form.OK->Click();
+        EXPECT_EQ(Panel(form.StatusBar), "Set OK!");
+        EXPECT_EQ(dialogs.Count(), 0);
+    });
+    const auto sets = Sets();
+    ASSERT_EQ(sets.size(), 5u);
+    EXPECT_EQ(Bindings(sets[0]), "4.1.1.1.2.1=\"admin\"|4.1.1.1.3.1=\"" + std::string(DevicePassword) + "\"");
+    EXPECT_EQ(Bindings(sets[1]), "4.4.2.0=1");  // SSH: telnet is left as it is
+    EXPECT_EQ(Bindings(sets[2]), "4.4.3.0=3");
+    EXPECT_EQ(Bindings(sets[3]), "4.12.1.0=1");
+    EXPECT_EQ(Bindings(sets[4]), "4.10.1.1.0=0");  // no VLAN limit: the tag is left out
+    for (const auto& set : sets)
+        EXPECT_EQ(set.Status, "noError");
+    // The Save was traced, the password never.
+    const auto lines = traces.Lines();
+    EXPECT_FALSE(lines.empty());
+    for (const auto& line : lines)
+        EXPECT_EQ(line.find(DevicePassword), std::string::npos) << line;
+}
+
+TEST_P(AdminRoad, ANewPasswordAndNoConsoleAreWrittenAndNeverTraced)
+{
+    TraceViewer traces;
+    const std::string fresh = "N3w_secret@x";
+    RunMenuForm<TFM_Admin2>("tAdmin2", FM_Admin2, [&](TFM_Admin2& form) {
+        form.Ed_NPwd->SetText(fresh.c_str());
+        form.Ed_CNP->SetText(fresh.c_str());
+        form.RadioGroup1->SetItemIndex(0);  // None
+        EXPECT_FALSE(form.CB_Timeout->Enabled());
+        devsim.ClearJournal();
+        form.OK->Click();
+        EXPECT_EQ(Panel(form.StatusBar), "Set OK!");
+        EXPECT_EQ(Text(form.Ed_Pwd), fresh);
+    });
+    const auto sets = Sets();
+    ASSERT_EQ(sets.size(), 4u);  // no time-out without a console
+    EXPECT_EQ(Bindings(sets[0]), "4.1.1.1.2.1=\"admin\"|4.1.1.1.3.1=\"" + fresh + "\"");
+    EXPECT_EQ(Bindings(sets[1]), "4.4.1.0=0|4.4.2.0=0");
+    EXPECT_EQ(Bindings(sets[2]), "4.12.1.0=1");
+    EXPECT_EQ(DeviceValue(Password), "STRING \"" + fresh + "\"");
+    for (const auto& line : traces.Lines()) {
+        EXPECT_EQ(line.find(fresh), std::string::npos) << line;
+        EXPECT_EQ(line.find(DevicePassword), std::string::npos) << line;
+    }
+}
+
+TEST_P(AdminRoad, TheVidIsTakenAtItsEdgesAndRefusedOutsideThem)
+{
+    RunMenuForm<TFM_Admin2>("tAdmin2", FM_Admin2, [&](TFM_Admin2& form) {
+        WaitForActive();
+        form.CheckBox_VID->SetChecked(true);
+        EXPECT_TRUE(form.Ed_VID->Enabled());
+        devsim.ClearJournal();
+        for (const char* bad : {"0", "", "abc", "4095"}) {
+            form.Ed_VID->SetText(bad);
+            form.OK->Click();
+            EXPECT_EQ(dialogs.Last().Text, "The VID value range is 1~4094.") << bad;
+            EXPECT_EQ(dialogs.Last().Caption, "Warning");
+            EXPECT_EQ(Text(form.Ed_VID), "");
+            EXPECT_TRUE(form.Ed_VID->Focused());
+        }
+        EXPECT_EQ(dialogs.Count(), 4);
+        EXPECT_TRUE(Sets().empty());
+        for (const char* good : {"4094", "1"}) {
+            form.Ed_VID->SetText(good);
+            form.OK->Click();
+            EXPECT_EQ(Panel(form.StatusBar), "Set OK!") << good;
+        }
+        EXPECT_EQ(dialogs.Count(), 4);
+    });
+    const auto sets = Sets();
+    ASSERT_EQ(sets.size(), 10u);
+    EXPECT_EQ(Bindings(sets[4]), "4.10.1.1.0=1|4.10.1.2.0=4094");
+    EXPECT_EQ(Bindings(sets[9]), "4.10.1.1.0=1|4.10.1.2.0=1");
+}
+
+TEST_P(AdminRoad, RefusedLoginInputSendsNothing)
+{
+    RunMenuForm<TFM_Admin2>("tAdmin2", FM_Admin2, [&](TFM_Admin2& form) {
+        WaitForActive();
+        devsim.ClearJournal();
+        form.Ed_OPwd->SetText("guess");
+        form.OK->Click();
+        EXPECT_EQ(dialogs.Last().Text, "Please input the current password correctly!");
+        form.Ed_OPwd->SetText(DevicePassword);
+
+        const struct {
+            std::string Name;
+            const char* Refusal;
+        } names[] = {{"", "Please input the login name!"},
+                     {std::string(65, 'a'), "Please limit user name to 64 characters!"},
+                     {"has blank", "Invaild UserName!"},
+                     {"no#sign", "Invaild UserName!"}};
+        for (const auto& name : names) {
+            form.Ed_Usr->SetText(name.Name.c_str());
+            form.OK->Click();
+            EXPECT_EQ(dialogs.Last().Text, name.Refusal) << name.Name;
+            EXPECT_EQ(dialogs.Last().Caption, "Warning");
+            EXPECT_EQ(Text(form.Ed_Usr), "");
+            EXPECT_TRUE(form.Ed_Usr->Focused());
+        }
+        EXPECT_TRUE(TFM_Admin2::IsValidUserName("a.b_c-d@e9"));
+        form.Ed_Usr->SetText(std::string(64, 'u').c_str());
+
+        form.Ed_NPwd->SetText(std::string(65, 'p').c_str());
+        form.Ed_CNP->SetText(std::string(65, 'p').c_str());
+        form.OK->Click();
+        EXPECT_EQ(dialogs.Last().Text, "Please limit password to 64 characters!");
+        EXPECT_EQ(Text(form.Ed_NPwd), "");
+        form.Ed_NPwd->SetText("one");
+        form.Ed_CNP->SetText("other");
+        form.OK->Click();
+        EXPECT_EQ(dialogs.Last().Text, "Please input the confirm new password correctly!");
+        EXPECT_EQ(Text(form.Ed_NPwd), "one");
+        EXPECT_TRUE(form.Ed_NPwd->Focused());
+        EXPECT_EQ(dialogs.Count(), 7);
+        EXPECT_EQ(Panel(form.StatusBar), "");
+    });
+    EXPECT_TRUE(Sets().empty());
+    EXPECT_EQ(DeviceValue(Password), "STRING \"" + std::string(DevicePassword) + "\"");
+}
+
+TEST_P(AdminRoad, RangesGoIntoTheFirstFreeRowAndAreDeletedByTheirOwnRow)
+{
+    RunMenuForm<TFM_Admin2>("tAdmin2", FM_Admin2, [&](TFM_Admin2& form) {
+        ASSERT_TRUE(WaitForRanges(form));
+        WaitForActive();
+        form.CkBx_ManagerState->SetChecked(true);
+        EXPECT_TRUE(form.Btn_Add->Enabled());
+        devsim.ClearJournal();
+        const auto add = [&](const char* from, const char* to) {
+            form.Ed_FromIP->SetText(from);
+            form.Ed_ToIP->SetText(to);
+            form.Btn_Add->Click();
+        };
+        // The range of row 3, behind the free row 2: already there.
+        add("127.0.0.200", "127.0.0.210");
+        EXPECT_EQ(dialogs.Last().Text, "The same IP range has been added");
+        add("127.0.0.9", "127.0.0.1");
+        EXPECT_EQ(dialogs.Last().Text, "Invalid IP address range for Administrator!");
+        add("127.0.0.1", "127.0.1.5");
+        EXPECT_EQ(dialogs.Last().Text, "The Two IP address is not in the same subnet,Please check...");
+        EXPECT_EQ(dialogs.Last().Caption, "Warning");
+        add("127.0.0.255", "127.0.0.1");
+        EXPECT_EQ(dialogs.Last().Text, "Please input valid IP address");
+        EXPECT_EQ(dialogs.Last().Caption, "Waring");
+        EXPECT_TRUE(form.Ed_FromIP->Focused());
+        EXPECT_EQ(dialogs.Count(), 4);
+        EXPECT_TRUE(Sets().empty());
+
+        add("127.0.0.5", "127.0.0.5");
+        EXPECT_NE(Panel(form.StatusBar), "Set OK!");  // not before the device said so
+        ASSERT_TRUE(PumpUntil([&] { return Panel(form.StatusBar) == "Set OK!"; })) << Panel(form.StatusBar);
+        ASSERT_TRUE(WaitForRanges(form));
+        ASSERT_EQ(form.ListView_User->Items()->Count(), 3);
+        EXPECT_EQ(Row(form.ListView_User, 1), "2|127.0.0.5|127.0.0.5");
+        EXPECT_EQ(Text(form.Ed_FromIP), "");
+
+        add("127.0.0.20", "127.0.0.30");
+        ASSERT_TRUE(PumpUntil([&] { return !form.RangesBusy() && form.ListView_User->Items()->Count() == 4; }));
+        add("127.0.0.40", "127.0.0.50");
+        EXPECT_EQ(dialogs.Last().Text, "Maximum numbers of IP Range List is 4!!");
+        EXPECT_EQ(dialogs.Last().Caption, "Waring");
+        EXPECT_EQ(Text(form.Ed_FromIP), "");
+
+        // Delete the third range shown: the device's row 3.
+        form.ListView_User->SetSelected(form.ListView_User->Items()->Item(2));
+        form.ListView_User->Click();
+        EXPECT_TRUE(form.Btn_Del->Enabled());
+        form.Btn_Del->Click();
+        ASSERT_TRUE(PumpUntil([&] { return Panel(form.StatusBar) == "Delete OK!"; })) << Panel(form.StatusBar);
+        ASSERT_TRUE(PumpUntil([&] { return !form.RangesBusy() && form.ListView_User->Items()->Count() == 3; }));
+        EXPECT_EQ(Row(form.ListView_User, 2), "3|127.0.0.20|127.0.0.30");
+        EXPECT_FALSE(form.Btn_Del->Enabled());
+    });
+    const auto sets = Sets();
+    ASSERT_EQ(sets.size(), 3u);
+    EXPECT_EQ(Bindings(sets[0]), "4.10.1.4.1.2.2=127.0.0.5|4.10.1.4.1.3.2=127.0.0.5");
+    EXPECT_EQ(Bindings(sets[1]), "4.10.1.4.1.2.4=127.0.0.20|4.10.1.4.1.3.4=127.0.0.30");
+    EXPECT_EQ(Bindings(sets[2]), "4.10.1.3.0=3");
+    EXPECT_EQ(DeviceValue(RangeStart + "3"), "IPADDRESS 0.0.0.0");
+}
+
+TEST_P(AdminRoad, ADeleteWhoseRangeIsNoLongerListedAndARefusedAddAreFailures)
+{
+    ASSERT_EQ(devsim.Control("set ro " + RangeEnd + "2 IPADDRESS 0.0.0.0").rfind("OK", 0), 0u);
+    RunMenuForm<TFM_Admin2>("tAdmin2", FM_Admin2, [&](TFM_Admin2& form) {
+        ASSERT_TRUE(WaitForRanges(form));
+        form.CkBx_ManagerState->SetChecked(true);
+        devsim.ClearJournal();
+        form.Ed_FromIP->SetText("127.0.0.5");
+        form.Ed_ToIP->SetText("127.0.0.6");
+        form.Btn_Add->Click();
+        ASSERT_TRUE(PumpUntil([&] { return !form.RangesBusy(); }));
+        EXPECT_EQ(Panel(form.StatusBar), "Setting Error!");
+        EXPECT_EQ(Text(form.Ed_FromIP), "127.0.0.5");  // kept for another try
+
+        // The range of user row 1 has gone from the range table meanwhile.
+        form.ListView_User->SetSelected(form.ListView_User->Items()->Item(0));
+        form.ListView_User->Click();
+        form.ListView_IpRange->Items()->Item(0)->SubItems()->SetStrings(0, "127.0.0.99");
+        form.Btn_Del->Click();
+        EXPECT_EQ(Panel(form.StatusBar), "Delete Error!");
+        Pump(0.2);
+    });
+    const auto sets = Sets();
+    ASSERT_EQ(sets.size(), 1u);  // the refused add; no delete
+    EXPECT_NE(sets[0].Status, "noError");
+}
+
+TEST_P(AdminRoad, ClosingWithARangeWriteUnderWayLeavesNothingBehind)
+{
+    RunMenuForm<TFM_Admin2>("tAdmin2", FM_Admin2, [&](TFM_Admin2& form) {
+        ASSERT_TRUE(WaitForRanges(form));
+        form.CkBx_ManagerState->SetChecked(true);
+        ASSERT_TRUE(devsim.DelayReplies(400));
+        form.Ed_FromIP->SetText("127.0.0.5");
+        form.Ed_ToIP->SetText("127.0.0.6");
+        form.Btn_Add->Click();
+        EXPECT_TRUE(form.RangesBusy());
+    });
+    Pump(0.6);
+    EXPECT_EQ(FM_Admin2, nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(Roads, AdminRoad, AllVersions(), VersionName);
+
+// A device without the login variables: over SNMPv1 their read fails, and Save is
+// refused, so no placeholder can become the device's login.
+class AdminUnreadRoad : public FormRoad {
+protected:
+    std::string StateText() const override
+    {
+        std::istringstream lines(DefaultStateText());
+        std::string kept, line;
+        while (std::getline(lines, line))
+            if (line.find(UserName + " ") == std::string::npos)
+                kept += line + "\n";
+        return kept;
+    }
+};
+
+TEST_P(AdminUnreadRoad, SaveIsRefusedWhenTheLoginWasNotRead)
+{
+    RunMenuForm<TFM_Admin2>("tAdmin2", FM_Admin2, [&](TFM_Admin2& form) {
+        ASSERT_EQ(dialogs.Count(), 1);  // the failed read
+        form.OK->Click();
+        ASSERT_EQ(dialogs.Count(), 2);
+        EXPECT_EQ(dialogs.Last().Text, AdminNotReadText);
+    });
+    EXPECT_TRUE(Sets().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Roads, AdminUnreadRoad, ::testing::Values(0), VersionName);

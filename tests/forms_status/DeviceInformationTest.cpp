@@ -1,0 +1,151 @@
+// Status / Device Information: what the device reports, shown read-only, with the
+// security level in one line; against net-snmp's snmpd, which has none of the device's
+// own variables, the form says so once and stays usable.
+#include "Devinfo.h"
+#include "FormTestRoad.h"
+#include "SnmpdPeer.h"
+#include "Wdsinfo.h"
+
+using namespace vka_test;
+
+namespace {
+const std::string P = "1.3.6.1.4.1.32473.10.37.37.";
+std::string Text(TEdit* edit) { return edit->Text().ToStdString(); }
+std::string Text(TLabel* label) { return label->Caption().ToStdString(); }
+std::string Panel(TStatusBar* bar) { return bar->Panels()->Items(0)->Text().ToStdString(); }
+}  // namespace
+
+class DeviceInformationRoad : public FormRoad {};
+
+TEST_P(DeviceInformationRoad, ShowsTheDevicesIdentityInterfacesAndRadio)
+{
+    RunMenuForm<TFM_DevInfo>("stDeviceInfo2", FM_DevInfo, [&](TFM_DevInfo& form) {
+        EXPECT_EQ(form.Caption().ToStdString(), "Status \\ Device Information");
+        EXPECT_FALSE(form.GB_Internet->Visible());
+        EXPECT_FALSE(form.GroupBox4->Visible());
+        ASSERT_TRUE(PumpUntil([&] { return Text(form.Ed_Firmware) == "1.2.07"; })) << Text(form.Ed_Firmware);
+        EXPECT_EQ(Text(form.Ed_Mac), "001A2B741001");
+        EXPECT_EQ(Text(form.LAB_Primary), "001A2B741001");
+        EXPECT_EQ(Text(form.Lab_Seccondary1), "001A2B741002");
+        EXPECT_EQ(Text(form.Lab_Seccondary3), "001A2B741004");
+        EXPECT_EQ(Text(form.Ed_IPaddr), "192.168.1.1");
+        EXPECT_EQ(Text(form.Ed_SubMask), "255.255.255.0");
+        EXPECT_EQ(Text(form.Ed_Gate), "192.168.1.254");
+        EXPECT_EQ(Text(form.Ed_SSID), "VKA-7410");
+        EXPECT_EQ(Text(form.Ed_Channel), "6");
+        EXPECT_EQ(Text(form.Ed_DRate), "Auto");
+        EXPECT_EQ(Text(form.Ed_Sec), "None");
+        EXPECT_EQ(form.GroupBox3->Caption().ToStdString(), "Wireless(2.4GHz)");
+        EXPECT_EQ(Text(form.Ed_Cpu), "7");
+        EXPECT_EQ(Text(form.Edt_IPType), "Static IP");
+        EXPECT_FALSE(form.Edt_Connect->Visible());
+        EXPECT_EQ(Text(form.Edt_SDNS), "8.8.8.8");
+        EXPECT_FALSE(form.Ed_SSID->Enabled());
+        EXPECT_EQ(Panel(form.StatusBar), "");
+        EXPECT_EQ(dialogs.Count(), 0);
+    });
+    EXPECT_TRUE(Sets().empty());  // the form writes nothing
+}
+
+TEST_P(DeviceInformationRoad, EmptyAddressesAreShownAsNotAvailableAndTheSecurityLevelInOneLine)
+{
+    devsim.SetValue(P + "5.1.4.1.1.17.1", "HEX", "00 00 00 00 00 00");  // SSID 2 without address
+    devsim.SetValue(P + "5.1.4.1.1.4.1", "IPADDRESS", "0.0.0.0");        // no gateway
+    devsim.SetValue(P + "2.1.3.2.1.1.24.1", "INTEGER", "1");             // 5 GHz
+    devsim.SetValue(P + "2.1.3.3.1.1.2.1", "INTEGER", "1");              // WEP on
+    devsim.SetValue(P + "2.1.3.3.2.1.3.1", "STRING", "\"abcdefghijklm\"");  // 13 ascii characters
+    devsim.SetValue(P + "2.2.1.1.1.1.3.2", "INTEGER", "2");              // WAN by DHCP
+    devsim.SetValue(P + "2.2.1.1.2.1.17.1", "INTEGER", "1");             // connected
+    devsim.SetValue(P + "5.1.4.1.1.10.1", "IPADDRESS", "0.0.0.0");
+    RunMenuForm<TFM_DevInfo>("stDeviceInfo2", FM_DevInfo, [&](TFM_DevInfo& form) {
+        EXPECT_EQ(Text(form.Lab_Seccondary1), "001A2B741002");
+        EXPECT_EQ(Text(form.Lab_Seccondary2), "N/A");
+        EXPECT_EQ(Text(form.Ed_Gate), "N/A");
+        EXPECT_EQ(form.GroupBox3->Caption().ToStdString(), "Wireless(5GHz)");
+        EXPECT_EQ(Text(form.Ed_Sec), "Open / 128bits");
+        EXPECT_EQ(Text(form.Edt_IPType), "DHCP Client");
+        EXPECT_EQ(Text(form.Edt_Connect), "Connected");
+        EXPECT_EQ(Text(form.Edt_IPAddress), "");
+
+        // The other lines, from the same hidden controls.
+        form.ED_Key->SetText("abcdefg");
+        EXPECT_EQ(form.SecurityLevelText(form.CB_Authentication, form.CB_Encryption, form.CB_WepKeyEntryMethod,
+                                         form.CB_CipherType, form.ED_Key).ToStdString(), "Open / ");
+        form.CB_Authentication->SetItemIndex(4);  // wpa2-psk
+        form.CB_CipherType->SetItemIndex(1);      // AES
+        EXPECT_EQ(form.SecurityLevelText(form.CB_Authentication, form.CB_Encryption, form.CB_WepKeyEntryMethod,
+                                         form.CB_CipherType, form.ED_Key).ToStdString(), "WPA2-Personal / AES");
+        form.CB_Authentication->SetItemIndex(8);  // dot1x
+        EXPECT_EQ(form.SecurityLevelText(form.CB_Authentication, form.CB_Encryption, form.CB_WepKeyEntryMethod,
+                                         form.CB_CipherType, form.ED_Key).ToStdString(), "");
+        form.CB_Authentication->SetItemIndex(1);  // sharedkey, hex key of 10 digits
+        form.CB_WepKeyEntryMethod->SetItemIndex(1);
+        form.ED_Key->SetText("0123456789");
+        EXPECT_EQ(form.SecurityLevelText(form.CB_Authentication, form.CB_Encryption, form.CB_WepKeyEntryMethod,
+                                         form.CB_CipherType, form.ED_Key).ToStdString(), "Shared Key / 64bits");
+    });
+}
+
+TEST_P(DeviceInformationRoad, ClosingBeforeTheFirmwareReplyLeavesNothingBehind)
+{
+    RunMenuForm<TFM_DevInfo>("stDeviceInfo2", FM_DevInfo, [&](TFM_DevInfo& form) {
+        ASSERT_TRUE(devsim.DelayReplies(500));
+        // A second firmware read is on its way when the form goes.
+        EXPECT_TRUE(form.FirmwareRequest->Get());
+    });
+    Pump(0.8);
+    EXPECT_EQ(FM_DevInfo, nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(Roads, DeviceInformationRoad, AllVersions(), VersionName);
+
+// net-snmp's own agent: the MIB-II system group and no VKA-7410 variables.
+class StatusFormsSnmpd : public ::testing::TestWithParam<int> {
+protected:
+    void SetUp() override
+    {
+        OpenFormSession();
+        std::string error;
+        ASSERT_TRUE(snmpd.Start(&error)) << error;
+        AimFormSession(snmpd.Port(), GetParam());
+    }
+    SnmpdPeer snmpd;
+    InstalledScriptedDialogs dialogs;
+};
+
+TEST_P(StatusFormsSnmpd, AnAgentWithoutTheDevicesVariablesShowsNothingMadeUp)
+{
+    RunMenuForm<TFM_DevInfo>("stDeviceInfo2", FM_DevInfo, [&](TFM_DevInfo& form) {
+        // The firmware read is asynchronous: wait until it has been answered.
+        ASSERT_TRUE(PumpUntil([&] { return !TSettingsForm::Outstanding(form.FirmwareRequest); }));
+        // Nothing, or the library's mark of a value the agent did not give.
+        for (TEdit* edit : {form.Ed_Mac, form.Ed_IPaddr, form.Ed_SSID, form.Ed_Channel, form.Ed_Sec})
+            EXPECT_TRUE(Text(edit) == "" || Text(edit) == "(NULL)") << edit->Name().ToStdString() << ": " << Text(edit);
+        EXPECT_EQ(Text(form.Lab_Seccondary1), "");
+        EXPECT_EQ(form.GroupBox3->Caption().ToStdString(), "Wireless(2.4GHz)");
+        if (GetParam() == 0) {
+            // SNMPv1 has no "no such object" value: the get fails, and the user is told
+            // once in the status bar and once in a message box.
+            EXPECT_EQ(Panel(form.StatusBar), "(SNMP) Variable does not exist!");
+            ASSERT_EQ(dialogs.Count(), 1);
+            EXPECT_EQ(dialogs.Last().Text, "(SNMP) Variable does not exist!");
+        } else {
+            EXPECT_EQ(Panel(form.StatusBar), "");
+            EXPECT_EQ(dialogs.Count(), 0);
+        }
+    });
+}
+
+TEST_P(StatusFormsSnmpd, TheWdsFormWithoutAnOperatingModeListsNothingAndSaysSoOnce)
+{
+    RunMenuForm<TFM_WDSInfo>("WDSInformation1", FM_WDSInfo, [&](TFM_WDSInfo& form) {
+        EXPECT_FALSE(form.WdsMode());
+        EXPECT_EQ(form.RefreshRequest, nullptr);
+        EXPECT_EQ(dialogs.Count(), GetParam() == 0 ? 1 : 0);
+        form.Btn_Refresh->Click();
+        EXPECT_EQ(Panel(form.StatusBar1), "Get OK!");
+        EXPECT_EQ(form.WDS_ClientListView->Items()->Count(), 0);
+    });
+}
+
+INSTANTIATE_TEST_SUITE_P(Roads, StatusFormsSnmpd, AllVersions(), VersionName);

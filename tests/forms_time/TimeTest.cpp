@@ -1,0 +1,242 @@
+// Tools / Time and Date against the simulated device: NTP on and off, the manual date
+// and time in the device's format (also copied from this computer's clock), the
+// daylight-saving rules by zone, and refusals that send nothing.
+#include "FormTestRoad.h"
+#include "Timedlg.h"
+
+#include <QApplication>
+#include <ctime>
+#include <sstream>
+
+using namespace vka_test;
+
+namespace {
+const std::string T = "1.3.6.1.4.1.32473.10.37.37.4.8.";
+std::string Panel(TStatusBar* bar) { return bar->Panels()->Items(0)->Text().ToStdString(); }
+std::string Text(TEdit* edit) { return edit->Text().ToStdString(); }
+
+std::string TwoDigits(int value) { return (value < 10 ? "0" : "") + std::to_string(value); }
+
+std::tm Today()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return local;
+}
+
+void Pick(TComboBox* combo, const char* text) { combo->SetItemIndex(combo->Items()->IndexOf(text)); }
+
+// The OIDs of a request's bindings, "|"-joined, with their values.
+std::string Bindings(const DevsimJournalEntry& entry)
+{
+    std::string text;
+    for (const auto& binding : entry.Bindings)
+        text += (text.empty() ? "" : "|") + binding.Oid.substr(T.size()) + "=" + binding.Value;
+    return text;
+}
+}  // namespace
+
+class TimeRoad : public FormRoad {};
+
+TEST_P(TimeRoad, ShowsTheDevicesClockAndWritesTheNtpServer)
+{
+    RunMenuForm<TFM_Time>("Time", FM_Time, [&](TFM_Time& form) {
+        EXPECT_EQ(form.Caption().ToStdString(), "Tools \\ Time and Date");
+        EXPECT_EQ(form.LB_CurrentTime->Caption().ToStdString(), "01/01/2000 00:00:00");
+        EXPECT_EQ(form.CB_TimeZone->ItemIndex(), 26);
+        EXPECT_EQ(form.CB_TimeZone->Items()->Count(), 75);
+        EXPECT_TRUE(form.CheckBox_NTP->Checked());
+        EXPECT_EQ(Text(form.Ed_ServerIp), "192.168.1.254");
+        EXPECT_FALSE(form.GroupBox3->Enabled());
+        EXPECT_FALSE(form.CB_Year->Enabled());
+        EXPECT_TRUE(form.Ed_ServerIp->Enabled());
+        EXPECT_FALSE(form.CheckBox_Daylight->Checked());
+        EXPECT_FALSE(form.CB_StartMonth->Enabled());
+        EXPECT_FALSE(form.CB_InDays->Enabled());
+        EXPECT_EQ(form.CB_ServerName->ItemIndex(), 0);
+
+        // The picker's server, then one typed by hand.
+        form.CB_ServerName->SetItemIndex(1);
+        form.Btn_Convert->Click();
+        EXPECT_EQ(Text(form.Ed_ServerIp), NtpServerAddresses[0]);
+        form.Ed_ServerIp->SetText("127.0.0.123");
+        devsim.ClearJournal();
+        form.Btn_Apply->Click();
+        EXPECT_EQ(Panel(form.StatusBar), "Setting Success");
+        EXPECT_EQ(dialogs.Count(), 0);
+        EXPECT_EQ(Text(form.Ed_ServerIp), "127.0.0.123");  // read back
+    });
+    const auto sets = Sets();
+    // Server, zone, daylight switch (the zone has it), NTP on; no manual time (no set
+    // for it at all), no DST dates.
+    ASSERT_EQ(sets.size(), 1u);
+    EXPECT_EQ(Bindings(sets[0]), "1.0=127.0.0.123|2.0=27|3.0=0|5.0=1");
+    EXPECT_EQ(DeviceValue(T + "1.0"), "IPADDRESS 127.0.0.123");
+    EXPECT_EQ(DeviceValue(T + "4.0"), "STRING \"01/01/2000 00:00:00\"");  // the clock was not set
+}
+
+TEST_P(TimeRoad, NtpOffSendsTheManualDateInTheDevicesFormatAndTheDeviceClockFollows)
+{
+    RunMenuForm<TFM_Time>("Time", FM_Time, [&](TFM_Time& form) {
+        form.CheckBox_NTP->SetChecked(false);
+        ASSERT_FALSE(form.CheckBox_NTP->Checked());
+        EXPECT_TRUE(form.GroupBox3->Enabled());
+        EXPECT_FALSE(form.Ed_ServerIp->Enabled());
+        Pick(form.CB_Year, "2011");
+        Pick(form.CB_Month, "12");
+        Pick(form.CB_Day, "05");
+        Pick(form.CB_Hour, "18");
+        Pick(form.CB_Minute, "09");
+        Pick(form.CB_Second, "07");
+        devsim.ClearJournal();
+        form.Btn_Apply->Click();
+        EXPECT_EQ(Panel(form.StatusBar), "Setting Success");
+        EXPECT_EQ(form.LB_CurrentTime->Caption().ToStdString(), "12/05/2011 18:09:07");
+    });
+    const auto sets = Sets();
+    ASSERT_EQ(sets.size(), 2u);
+    EXPECT_EQ(Bindings(sets[0]), "2.0=27|3.0=0|5.0=0");  // the server is left out
+    EXPECT_EQ(Bindings(sets[1]), "7.0=\"12/05/2011 18:09:07\"");
+    EXPECT_EQ(DeviceValue(T + "4.0"), "STRING \"12/05/2011 18:09:07\"");
+}
+
+TEST_P(TimeRoad, TheComputersClockSelectsTodayInTheYearList)
+{
+    RunMenuForm<TFM_Time>("Time", FM_Time, [&](TFM_Time& form) {
+        EXPECT_EQ(form.CB_Year->Items()->Strings(0).ToStdString(), "2002");
+        EXPECT_EQ(form.CB_Year->Items()->Strings(form.CB_Year->Items()->Count() - 1).ToStdString(), "2037");
+        const std::tm today = Today();
+        form.Btn_Copy->Click();
+        EXPECT_EQ(form.CB_Year->Text().ToStdString(), std::to_string(today.tm_year + 1900));
+        EXPECT_EQ(form.CB_Month->Text().ToStdString(), TwoDigits(today.tm_mon + 1));
+        EXPECT_EQ(form.CB_Day->Text().ToStdString(), TwoDigits(today.tm_mday));
+        const std::string date = TwoDigits(today.tm_mon + 1) + "/" + TwoDigits(today.tm_mday) + "/" +
+                                 std::to_string(today.tm_year + 1900) + " ";
+        EXPECT_EQ(Text(form.Ed_DateTime).substr(0, 11), date);
+        EXPECT_EQ(Text(form.Ed_DateTime).size(), 19u);
+        EXPECT_EQ(form.ManualTimeText().ToStdString(), Text(form.Ed_DateTime));
+
+        // Copied and sent as it is.
+        form.CheckBox_NTP->SetChecked(false);
+        devsim.ClearJournal();
+        form.Btn_Apply->Click();
+        EXPECT_EQ(Panel(form.StatusBar), "Setting Success");
+        const auto sets = Sets();
+        ASSERT_EQ(sets.size(), 2u);
+        ASSERT_EQ(sets[1].Bindings.size(), 1u);
+        EXPECT_EQ(sets[1].Bindings[0].Value.substr(0, 12), "\"" + date);
+    });
+}
+
+TEST_P(TimeRoad, RefusedInputSendsNothing)
+{
+    RunMenuForm<TFM_Time>("Time", FM_Time, [&](TFM_Time& form) {
+        ASSERT_TRUE(PumpUntil([] { return QApplication::activeWindow() != nullptr; }));  // focus needs it
+        devsim.ClearJournal();
+        // NTP on without a server.
+        form.Ed_ServerIp->SetText("");
+        form.Btn_Apply->Click();
+        ASSERT_EQ(dialogs.Count(), 1);
+        EXPECT_EQ(dialogs.Last().Text, "Please input valid IP address");
+        EXPECT_EQ(dialogs.Last().Caption, "Waring");
+        EXPECT_TRUE(form.Ed_ServerIp->Focused());
+        // Addresses that are no host's: refused and emptied, with NTP off too.
+        for (const char* bad : {"127.0.0.255", "224.0.0.1", "0.0.0.0"}) {
+            form.Ed_ServerIp->SetText(bad);
+            form.Btn_Apply->Click();
+            EXPECT_EQ(dialogs.Last().Text, "Please input valid IP address") << bad;
+            EXPECT_EQ(Text(form.Ed_ServerIp), "") << bad;
+        }
+        form.CheckBox_NTP->SetChecked(false);
+        form.Ed_ServerIp->SetText("224.0.0.1");
+        form.Btn_Apply->Click();
+        EXPECT_EQ(dialogs.Count(), 5);
+        EXPECT_EQ(dialogs.Last().Text, "Please input valid IP address");
+
+        // A manual date with a field left empty, or one that does not exist.
+        form.Ed_ServerIp->SetText("");
+        form.CB_Day->SetItemIndex(-1);
+        form.Btn_Apply->Click();
+        ASSERT_EQ(dialogs.Count(), 6);
+        EXPECT_EQ(dialogs.Last().Text, ManualTimeIncompleteText);
+        EXPECT_EQ(dialogs.Last().Caption, "Waring");
+        EXPECT_TRUE(form.CB_Day->Focused());
+        Pick(form.CB_Year, "2023");
+        Pick(form.CB_Month, "02");
+        Pick(form.CB_Day, "29");
+        form.Btn_Apply->Click();
+        ASSERT_EQ(dialogs.Count(), 7);
+        EXPECT_EQ(dialogs.Last().Text, ManualTimeIncompleteText);
+        Pick(form.CB_Year, "2024");  // a leap year has it
+        form.Btn_Apply->Click();
+        EXPECT_EQ(dialogs.Count(), 7);
+        EXPECT_EQ(Panel(form.StatusBar), "Setting Success");
+    });
+    const auto sets = Sets();
+    ASSERT_EQ(sets.size(), 2u);
+    EXPECT_EQ(sets[1].Bindings[0].Value.substr(0, 12), "\"02/29/2024 ");
+}
+
+TEST_P(TimeRoad, ZonesWithoutDaylightSavingLeaveItsSwitchOutButKeepCheckedDates)
+{
+    RunMenuForm<TFM_Time>("Time", FM_Time, [&](TFM_Time& form) {
+        EXPECT_TRUE(form.CheckBox_Daylight->Enabled());
+        form.CheckBox_Daylight->SetChecked(true);
+        EXPECT_TRUE(form.CB_StartMonth->Enabled());
+        EXPECT_FALSE(form.CB_InDays->Enabled());
+        form.CB_TimeZone->SetItemIndex(2);  // (GMT-10:00) Hawaii
+        form.CB_TimeZoneChange(form.CB_TimeZone);
+        EXPECT_FALSE(form.CheckBox_Daylight->Enabled());
+        EXPECT_TRUE(form.CheckBox_Daylight->Checked());
+        devsim.ClearJournal();
+        form.Btn_Apply->Click();
+        EXPECT_EQ(Panel(form.StatusBar), "Setting Success");
+    });
+    const auto sets = Sets();
+    ASSERT_EQ(sets.size(), 1u);
+    EXPECT_EQ(Bindings(sets[0]),
+              "1.0=192.168.1.254|2.0=3|5.0=1|8.0=3|9.0=5|10.0=0|11.0=1|12.0=10|13.0=5|14.0=0|15.0=2");
+}
+
+TEST_P(TimeRoad, ADeviceThatRefusesTheTimeIsASettingError)
+{
+    ASSERT_EQ(devsim.Control("set ro " + T + "7.0 STRING \"01/01/2000 00:00:00\"").rfind("OK", 0), 0u);
+    RunMenuForm<TFM_Time>("Time", FM_Time, [&](TFM_Time& form) {
+        form.CheckBox_NTP->SetChecked(false);
+        form.Btn_Apply->Click();
+        EXPECT_EQ(Panel(form.StatusBar), "Setting Error");
+        ASSERT_EQ(dialogs.Count(), 1);  // the device's reason
+    });
+}
+
+INSTANTIATE_TEST_SUITE_P(Roads, TimeRoad, AllVersions(), VersionName);
+
+// A device without the time zone variable: over SNMPv1 the first read fails, and Save
+// is refused rather than writing values never read.
+class TimeUnreadRoad : public FormRoad {
+protected:
+    std::string StateText() const override
+    {
+        std::istringstream lines(DefaultStateText());
+        std::string kept, line;
+        while (std::getline(lines, line))
+            if (line.find(T + "2.0 ") == std::string::npos)
+                kept += line + "\n";
+        return kept;
+    }
+};
+
+TEST_P(TimeUnreadRoad, SaveIsRefusedUntilTheSettingsWereRead)
+{
+    RunMenuForm<TFM_Time>("Time", FM_Time, [&](TFM_Time& form) {
+        ASSERT_EQ(dialogs.Count(), 1);  // the failed read
+        form.Ed_ServerIp->SetText("127.0.0.9");
+        form.Btn_Apply->Click();
+        ASSERT_EQ(dialogs.Count(), 2);
+        EXPECT_EQ(dialogs.Last().Text, TimeNotReadText);
+    });
+    EXPECT_TRUE(Sets().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Roads, TimeUnreadRoad, ::testing::Values(0), VersionName);
