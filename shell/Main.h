@@ -145,6 +145,21 @@ public:
     // Menus.
     void About1Click(TObject* Sender);
     void Exit1Click(TObject* Sender);
+
+    // Handlers no menu item is bound to: the grouping form, and generic pages of
+    // catalogue tables by their page names.
+    void UserLimitClick(TObject* Sender);
+    void adSecSettingKey1Click(TObject* Sender);
+    void Function1Click(TObject* Sender);
+    void DynamicTable1Click(TObject* Sender);
+    void adStatic2Click(TObject* Sender);
+    void adSecServSet1Click(TObject* Sender);
+    void dot11g1Click(TObject* Sender);
+    void dot11b1Click(TObject* Sender);
+    void N80211a3Click(TObject* Sender);
+    void N80211g3Click(TObject* Sender);
+    // The generic page `pageName`, shown modally.
+    void OpenGenericPage(const AnsiString& pageName);
     // Shows the internet-connection and router entries for operating-mode item 4 and
     // the multi-SSID and VLAN entries for any other item (also -1, nothing read).
     void ApplyModeVisibility(int apModeItemIndex);

@@ -1,5 +1,7 @@
 #include "MenuForms.h"
 
+#include "KwReadSequence.h"
+
 #include <map>
 
 namespace {
@@ -30,4 +32,10 @@ bool OpenMenuForm(const AnsiString& itemName)
     TMenuFormOpener opener = found->second;  // a copy: the opener may register again
     opener();
     return true;
+}
+
+void CreateAsReadSequence(TCustomForm* form)
+{
+    KwReadSequence sequence;
+    form->DoCreate();
 }

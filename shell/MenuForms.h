@@ -21,6 +21,10 @@ bool HasMenuForm(const AnsiString& itemName);
 // Runs the item's opener; false when it has none.
 bool OpenMenuForm(const AnsiString& itemName);
 
+// Runs the form's creation handler as one read sequence: against a silent device the
+// first synchronous read's time-out ends the others of the creation at once.
+void CreateAsReadSequence(TCustomForm* form);
+
 // The menu handler of one form: created with the application as owner into its global
 // pointer, shown modally, deleted when it returns; the pointer is null afterwards.
 template <class T>
@@ -28,7 +32,9 @@ void RunModalForm(T*& global)
 {
     global = new T(Application);
     try {
-        global->ShowModal();
+        CreateAsReadSequence(global);
+        if (global)
+            global->ShowModal();
     } catch (...) {
         delete global;
         global = nullptr;

@@ -12,6 +12,7 @@
 #include "KwErrors.h"
 #include "KwExpression.h"
 #include "KwSNMPRequestParts.h"
+#include "KwSNMPSession.h"
 #include "snmp_pp.h"
 
 namespace {
@@ -88,11 +89,14 @@ void KwSNMPRequest::BuildTarget(UTarget& utarget, CTarget& ctarget, SnmpTarget*&
     address.set_port(Device.Port);
     utarget = UTarget(address);
     ctarget = CTarget(address);
+    int timeout = Timeout < 0 ? 0 : Timeout;
+    if (KwTimeoutCap > 0 && timeout > KwTimeoutCap)
+        timeout = KwTimeoutCap;
 
     if (Security.Version == 3) {
         utarget.set_version(version3);
         utarget.set_retry(Retries);
-        utarget.set_timeout(static_cast<unsigned long>(Timeout < 0 ? 0 : Timeout));
+        utarget.set_timeout(static_cast<unsigned long>(timeout));
         utarget.set_security_model(Security.SecurityModel);
         utarget.set_security_name(OctetStr(Security.SecurityName.ToStdString()));
         RequireSession();
@@ -104,7 +108,7 @@ void KwSNMPRequest::BuildTarget(UTarget& utarget, CTarget& ctarget, SnmpTarget*&
     } else {
         ctarget.set_version(Security.Version == 1 ? version2c : version1);
         ctarget.set_retry(Retries);
-        ctarget.set_timeout(static_cast<unsigned long>(Timeout < 0 ? 0 : Timeout));
+        ctarget.set_timeout(static_cast<unsigned long>(timeout));
         ctarget.set_readcommunity(OctetStr(Security.ReadCommunity.ToStdString()));
         ctarget.set_writecommunity(OctetStr(Security.WriteCommunity.ToStdString()));
         target = &ctarget;

@@ -15,6 +15,7 @@ KwSNMPDevice KwDefaultDevice;
 KwSNMPScope KwDefaultScope;
 KwSNMPSecurity KwDefaultSecurity;
 int KwDefaultTimeout = 100;
+int KwTimeoutCap = 0;
 _SnmpEventProcessor* SNMPEventTimer = nullptr;
 
 const char* const KwLocalEngineId = "KwSNMP_PP_Application";

@@ -60,6 +60,10 @@ extern KwSNMPDevice KwDefaultDevice;
 extern KwSNMPScope KwDefaultScope;
 extern KwSNMPSecurity KwDefaultSecurity;
 extern int KwDefaultTimeout;
+// Upper bound of every request's time-out in hundredths of a second, 0 for none (the
+// default). Only tests set it, so that a silent device costs them seconds, not the
+// minutes the forms' designed time-outs would take.
+extern int KwTimeoutCap;
 extern _SnmpEventProcessor* SNMPEventTimer;
 
 // The local SNMPv3 engine id and the boots counter file name.
