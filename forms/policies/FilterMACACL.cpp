@@ -2,7 +2,9 @@
 
 #include "Catalogue.h"
 #include "FormBuilder.h"
+#include "GuardedEvents.h"
 #include "KwSNMPRequest2Edits.h"
+#include "SyncFailureReport.h"
 #include "New_req2Edit.h"
 
 #include <cctype>
@@ -67,15 +69,15 @@ TFM_FilterMACACL::TFM_FilterMACACL(TComponent* Owner) : TSettingsForm(Owner)
     CB_Band = rows.Combo("Label1", "Band", "CB_Band");
     CB_Band->SetEnabled(false);
     CB_AccessControl = rows.Combo("Label2", "Access Control", "CB_AccessControl");
-    CB_AccessControl->OnChange = [this](TObject* S) { CB_AccessControlChange(S); };
+    CB_AccessControl->OnChange = Guarded([this](TObject* S) { CB_AccessControlChange(S); });
     Ed_MacAdd = rows.Edit("Label3", "MAC Address", "Ed_MacAdd", 12);
     Ed_MacAdd->SetText("111111111111");
     Bt_Add = build.Button("Bt_Add", "Add", 300, rows.Top() - rows.Columns().RowHeight,
-                          [this](TObject* S) { Bt_AddClick(S); });
+                          Guarded([this](TObject* S) { Bt_AddClick(S); }));
     LV_UerMACAddress = build.List("LV_UerMACAddress", {{"ID", 40}, {"MAC Address", 140}}, 16, rows.Top(), 280, 150);
     LV_UerMACAddress->SetGridLines(true);
-    LV_UerMACAddress->OnClick = [this](TObject* S) { LV_UerMACAddressClick(S); };
-    Bt_Del = build.Button("Bt_Del", "Delete", 300, rows.Top(), [this](TObject* S) { Bt_DelClick(S); });
+    LV_UerMACAddress->OnClick = Guarded([this](TObject* S) { LV_UerMACAddressClick(S); });
+    Bt_Del = build.Button("Bt_Del", "Delete", 300, rows.Top(), Guarded([this](TObject* S) { Bt_DelClick(S); }));
 
     TGroupBox* clients = build.Group("GroupBox1", "Current Client Information", 8, rows.Top() + 160, 540, 170);
     TFormBuilder inClients = build.In(clients);
@@ -83,9 +85,9 @@ TFM_FilterMACACL::TFM_FilterMACACL(TComponent* Owner) : TSettingsForm(Owner)
                                    {{"MAC Address", 110}, {"SSID", 100}, {"Band", 50}, {"Authentication", 100}, {"Signal", 50}},
                                    8, 20, 430, 140);
     LV_ClientUser->SetGridLines(true);
-    LV_ClientUser->OnClick = [this](TObject* S) { LV_ClientUserClick(S); };
-    Btn_AddCli = inClients.Button("Btn_AddCli", "Add", 448, 20, [this](TObject* S) { Btn_AddCliClick(S); });
-    Bt_Apply = build.Button("Bt_Apply", "Save", 470, rows.Top() + 340, [this](TObject* S) { Bt_ApplyClick(S); });
+    LV_ClientUser->OnClick = Guarded([this](TObject* S) { LV_ClientUserClick(S); });
+    Btn_AddCli = inClients.Button("Btn_AddCli", "Add", 448, 20, Guarded([this](TObject* S) { Btn_AddCliClick(S); }));
+    Bt_Apply = build.Button("Bt_Apply", "Save", 470, rows.Top() + 340, Guarded([this](TObject* S) { Bt_ApplyClick(S); }));
     StatusBar1 = build.StatusBar("StatusBar1", {50});
     SetStatusBar(StatusBar1);
 
@@ -101,7 +103,7 @@ TFM_FilterMACACL::TFM_FilterMACACL(TComponent* Owner) : TSettingsForm(Owner)
     SetClientWidth(556);
     SetClientHeight(rows.Top() + 400);
 
-    OnCreate = ReadSequence([this](TObject* Sender) { FormCreate(Sender); });
+    OnCreate = ReadSequence(Guarded([this](TObject* Sender) { FormCreate(Sender); }));
     OnCloseQuery = [this](TObject* Sender, bool& CanClose) { FormCloseQuery(Sender, CanClose); };
 }
 
@@ -114,29 +116,36 @@ TFM_FilterMACACL::~TFM_FilterMACACL()
 void TFM_FilterMACACL::FormCreate(TObject* Sender)
 {
     ApModeRequest = GroupRequest(dot11ApModeVars3, MVT_SV, 0, 10000, 0);
+    ReportSyncFailures(ApModeRequest);
     ApModeRequest->BindComboBox(0, CB_APMode);
     ReadGroup(ApModeRequest);
 
     ApplyRequest = GroupRequest(deviceSettingApplyVars, SVT_SV, 0, 10000, 0);
+
+    ReportSyncFailures(ApplyRequest);
     ApplyRequest->BindComboBox(0, CB_DeviceApplySetting);
 
     AccessRequest = GroupRequest(dot11MacAccessControlVars, MVT_SV, 0, 10000, 0);
+
+    ReportSyncFailures(AccessRequest);
     AccessRequest->BindComboBox(0, CB_AccessControl);
     AccessRequest->AttachStatusBar(StatusBar1);
     ReadGroup(AccessRequest);
 
     BandRequest = GroupRequest(dot11BandVars, MVT_SV, 0, 10000, 0);
+
+    ReportSyncFailures(BandRequest);
     BandRequest->BindComboBox(0, CB_Band);
     ReadGroup(BandRequest);
     CB_Band->SetEnabled(false);
 
     ClientTableRequest = GroupRequest(dot11ClinetIndexVars, MVT_UMV, 1, 10000, 1);
     ClientTableRequest->BindListView(LV_ClientTable, false);
-    ClientTableRequest->OnGetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnClientTableDone(S, E); };
+    ClientTableRequest->OnGetDone = GuardedDone([this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnClientTableDone(S, E); });
 
     ClientRefreshRequest = GroupRequest(dot11ClientInformationRefreshVars, MVT_SV, 1, 1000, 1);
     ClientRefreshRequest->BindComboBox(0, CB_GetInfo);
-    ClientRefreshRequest->OnSetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnClientRefreshDone(S, E); };
+    ClientRefreshRequest->OnSetDone = GuardedDone([this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnClientRefreshDone(S, E); });
     CB_GetInfo->SetItemIndex(1);
     LV_ClientUser->Items()->Clear();
     Btn_AddCli->SetEnabled(false);
@@ -146,8 +155,8 @@ void TFM_FilterMACACL::FormCreate(TObject* Sender)
         ShowStatus(AnsiString("Detect timed out!") + e.what());
     }
 
-    const KwSNMPDoneEvent listSetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnListSetDone(S, E); };
-    const KwSNMPDoneEvent listGetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnListGetDone(S, E); };
+    const KwSNMPDoneEvent listSetDone = GuardedDone([this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnListSetDone(S, E); });
+    const KwSNMPDoneEvent listGetDone = GuardedDone([this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnListGetDone(S, E); });
     AddRequest = GroupRequest(dot11MacAccessControlMacAddressAddVars, MVT_SV, 0, 10000, 1);
     AddRequest->BindFormat(0, "%h", Ed_MacAdd);
     AddRequest->OnSetDone = listSetDone;

@@ -2,7 +2,9 @@
 
 #include "Catalogue.h"
 #include "FormBuilder.h"
+#include "GuardedEvents.h"
 #include "KwSNMPRequest2Edits.h"
+#include "SyncFailureReport.h"
 #include "Wait.h"
 
 #include <exception>
@@ -29,16 +31,16 @@ TFM_Group::TFM_Group(TComponent* Owner) : TSettingsForm(Owner)
     Label5 = build.Label("Label5", "AP Grouping Settings:(For AP Mode Only)", 16, 12);
     TFormRows rows(build, TRowColumns{16, 150, 160}, 40);
     CB_LoadB = rows.Combo("Label1", "Load Balance", "CB_LoadB");
-    CB_LoadB->OnChange = [this](TObject* S) { CB_LoadBChange(S); };
+    CB_LoadB->OnChange = Guarded([this](TObject* S) { CB_LoadBChange(S); });
     Ed_UsrL = rows.Edit("Label2", "User Limit (0-64)", "Ed_UsrL", 2);
     rows.Skip(8);
     const int top = rows.Top();
     Bt_Apply = build.Button("Bt_Apply", "Apply", rows.ButtonLeft(2), top,
-                            [this](TObject* S) { Bt_ApplyClick(S); });
+                            Guarded([this](TObject* S) { Bt_ApplyClick(S); }));
     Bt_Refresh = build.Button("Bt_Refresh", "Refresh", rows.ButtonLeft(1), top,
-                              ReadSequence([this](TObject* S) { Bt_RefreshClick(S); }));
+                              ReadSequence(Guarded([this](TObject* S) { Bt_RefreshClick(S); })));
     Bt_Cancel = build.Button("Bt_Cancel", "Cancel", rows.ButtonLeft(0), top,
-                             [this](TObject* S) { Bt_CancelClick(S); });
+                             Guarded([this](TObject* S) { Bt_CancelClick(S); }));
     CB_APMode = build.HiddenCombo("CB_APMode");
     CB_DeviceApplySetting = build.HiddenCombo("CB_DeviceApplySetting");
     StatusBar = build.StatusBar("StatusBar");
@@ -59,14 +61,17 @@ void TFM_Group::FormCreate(TObject* Sender)
 {
     try {
         UserLimitRequest = GroupRequest(dot11UserLimitStatusVars, MVT_SV, 0, 0, 0);
+        ReportSyncFailures(UserLimitRequest);
         UserLimitRequest->BindComboBox(0, CB_LoadB);
         UserLimitRequest->BindFormat(1, "%u", Ed_UsrL);
         UserLimitRequest->AttachStatusBar(StatusBar);
         ReadGroup(UserLimitRequest);
         ApModeRequest = GroupRequest(dot11ApModeVars2, MVT_SV, 0, 0, 0);
+        ReportSyncFailures(ApModeRequest);
         ApModeRequest->BindComboBox(0, CB_APMode);
         ReadGroup(ApModeRequest);
         ApplyRequest = GroupRequest(deviceSettingApplyVars, SVT_SV, 0, 1000, 0);
+        ReportSyncFailures(ApplyRequest);
         ApplyRequest->BindComboBox(0, CB_DeviceApplySetting);
         Ed_UsrL->SetMaxLength(2);
     } catch (const std::exception& e) {
@@ -103,6 +108,10 @@ void TFM_Group::Bt_ApplyClick(TObject* Sender)
 {
     if (!UserLimitRequest || !ApplyRequest || !MaySave(UserLimitRequest, SaveGuard))
         return;
+    if (CB_LoadB->ItemIndex() < 0) {  // the device's answer held no load balance choice
+        RefuseInput(GroupNotReadText, "Error");
+        return;
+    }
     if (Ed_UsrL->Text().IsEmpty())
         Ed_UsrL->SetText("0");
     if (!CheckNumberRange(Ed_UsrL, 0, 64, "Please input a number between 0 and 64.", "Error")) {

@@ -2,7 +2,9 @@
 
 #include "Catalogue.h"
 #include "FormBuilder.h"
+#include "GuardedEvents.h"
 #include "KwSNMPRequest2Edits.h"
+#include "SyncFailureReport.h"
 
 TFM_RogueAP* FM_RogueAP = nullptr;
 
@@ -35,7 +37,7 @@ TFM_RogueAP::TFM_RogueAP(TComponent* Owner) : TSettingsForm(Owner)
     TGroupBox* group = build.Group("GroupBox1", "AP List", 8, 8, 720, 330);
     TFormBuilder inGroup = build.In(group);
     CB_OperatorType = inGroup.Combo("CB_OperatorType", {"All", "Valid", "Neighborhood", "Rogue", "New"}, 16, 24, 140);
-    CB_OperatorType->OnChange = [this](TObject* S) { CB_OperatorTypeChange(S); };
+    CB_OperatorType->OnChange = Guarded([this](TObject* S) { CB_OperatorTypeChange(S); });
     AP_UserListView = inGroup.List("AP_UserListView",
                                    {{"Type", 80}, {"Band ", 50}, {"CH", 40}, {"SSID", 100},
                                     {"BSSID", 100}, {"Last Seen ", 150}, {"Status ", 60}},
@@ -44,23 +46,23 @@ TFM_RogueAP::TFM_RogueAP(TComponent* Owner) : TSettingsForm(Owner)
     AP_UserListView->SetGridLines(true);
     CheckBox_SelectAll = inGroup.Check("CheckBox_SelectAll", "Select All", 16, 262);
     CheckBox_SelectAll->SetEnabled(false);
-    CheckBox_SelectAll->OnClick = [this](TObject* S) { CheckBox_SelectAllClick(S); };
+    CheckBox_SelectAll->OnClick = Guarded([this](TObject* S) { CheckBox_SelectAllClick(S); });
     const int buttons = 292;
-    Btn_Detect = inGroup.Button("Btn_Detect", "Detect", 16, buttons, [this](TObject* S) { Btn_DetectClick(S); });
+    Btn_Detect = inGroup.Button("Btn_Detect", "Detect", 16, buttons, Guarded([this](TObject* S) { Btn_DetectClick(S); }));
     Btn_SetValid = inGroup.Button("Btn_SetValid", "Set as Valid", 110, buttons,
-                                  [this](TObject* S) { Btn_SetValidClick(S); }, 120);
+                                  Guarded([this](TObject* S) { Btn_SetValidClick(S); }), 120);
     Btn_SetNeigh = inGroup.Button("Btn_SetNeigh", "Set as Neighborhood", 240, buttons,
-                                  [this](TObject* S) { Btn_SetNeighClick(S); }, 140);
+                                  Guarded([this](TObject* S) { Btn_SetNeighClick(S); }), 140);
     Btn_SetRogue = inGroup.Button("Btn_SetRogue", "Set as Rogue", 390, buttons,
-                                  [this](TObject* S) { Btn_SetRogueClick(S); }, 120);
+                                  Guarded([this](TObject* S) { Btn_SetRogueClick(S); }), 120);
     Btn_SetNew = inGroup.Button("Btn_SetNew", "Set as New", 520, buttons,
-                                [this](TObject* S) { Btn_SetNewClick(S); }, 120);
+                                Guarded([this](TObject* S) { Btn_SetNewClick(S); }), 120);
     RB_MarkAllValid = build.Radio("RB_MarkAllValid", "Mark All New Access Points as Valid Access Points ", 16, 348, 400);
     RB_MarkAllRogue = build.Radio("RB_MarkAllRogue", "Mark All New Access Points as Rogue Access Points ", 16, 372, 400);
     RB_MarkAllValid->SetChecked(true);
-    RB_MarkAllValid->OnClick = [this](TObject* S) { RB_MarkAllValidClick(S); };
-    RB_MarkAllRogue->OnClick = [this](TObject* S) { RB_MarkAllRogueClick(S); };
-    Btn_Apply = build.Button("Btn_Apply", "Save", 650, 368, [this](TObject* S) { Btn_ApplyClick(S); });
+    RB_MarkAllValid->OnClick = Guarded([this](TObject* S) { RB_MarkAllValidClick(S); });
+    RB_MarkAllRogue->OnClick = Guarded([this](TObject* S) { RB_MarkAllRogueClick(S); });
+    Btn_Apply = build.Button("Btn_Apply", "Save", 650, 368, Guarded([this](TObject* S) { Btn_ApplyClick(S); }));
     StatusBar = build.StatusBar("StatusBar", {50});
     SetStatusBar(StatusBar);
 
@@ -77,7 +79,7 @@ TFM_RogueAP::TFM_RogueAP(TComponent* Owner) : TSettingsForm(Owner)
     SetClientWidth(736);
     SetClientHeight(430);
 
-    OnCreate = ReadSequence([this](TObject* Sender) { FormCreate(Sender); });
+    OnCreate = ReadSequence(Guarded([this](TObject* Sender) { FormCreate(Sender); }));
     OnShow = [this](TObject* Sender) { FormShow(Sender); };
 }
 
@@ -91,11 +93,11 @@ void TFM_RogueAP::FormCreate(TObject* Sender)
 {
     RefreshRequest = GroupRequest(dot11RogueApSurveyRefreshVars, SVT_SV, 0, 10000, 1);
     RefreshRequest->BindComboBox(0, CB_Refresh);
-    RefreshRequest->OnSetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnSurveyRefreshDone(S, E); };
+    RefreshRequest->OnSetDone = GuardedDone([this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnSurveyRefreshDone(S, E); });
 
     SurveyRequest = GroupRequest(dot11RogueApSurveyIndexVars, MVT_UMV, 1, 10000, 1);
     SurveyRequest->BindListView(AP_ListView, false);
-    SurveyRequest->OnGetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnSurveyTableDone(S, E); };
+    SurveyRequest->OnGetDone = GuardedDone([this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnSurveyTableDone(S, E); });
 
     struct Scalar {
         const KwSNMPVar* table;
@@ -108,11 +110,14 @@ void TFM_RogueAP::FormCreate(TObject* Sender)
                               {dot11RogueApAddtoNewVars, Ed_New, &NewRequest}};
     for (const Scalar& scalar : scalars) {
         *scalar.request = GroupRequest(scalar.table, SVT_SV, 0, 10000, 0);
+        ReportSyncFailures(*scalar.request);
         (*scalar.request)->BindFormat(0, "%s", scalar.edit);
         ReadGroup(*scalar.request);
     }
 
     MarkAllRequest = GroupRequest(dot11RogueApAllNewNodesAsValidVars, SVT_SV, 0, 10000, 0);
+
+    ReportSyncFailures(MarkAllRequest);
     MarkAllRequest->BindCheckBox(MarkValidVar, CheckBox_MarkAllValid);
     MarkAllRequest->BindCheckBox(MarkRogueVar, CheckBox_MarkAllRogue);
     ReadGroup(MarkAllRequest);

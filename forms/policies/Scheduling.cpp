@@ -2,7 +2,9 @@
 
 #include "Catalogue.h"
 #include "FormBuilder.h"
+#include "GuardedEvents.h"
 #include "KwSNMPRequest2Edits.h"
+#include "SyncFailureReport.h"
 
 #include <exception>
 
@@ -45,7 +47,7 @@ TFM_Scheduling::TFM_Scheduling(TComponent* Owner) : TSettingsForm(Owner)
     TGroupBox* page = build.Group("GroupBox1", "Wireless Scheduling Setting", 8, 8, 600, 470);
     TFormBuilder in = build.In(page);
     CheckBox_SchEnable = in.Check("CheckBox_SchEnable", "Scheduling Enable", 16, 24);
-    CheckBox_SchEnable->OnClick = [this](TObject* S) { CheckBox_SchEnableClick(S); };
+    CheckBox_SchEnable->OnClick = Guarded([this](TObject* S) { CheckBox_SchEnableClick(S); });
 
     TGroupBox* ruleGroup = in.Group("GroupBox2", "Schedule Rule List", 16, 48, 568, 150);
     User_ListView = in.In(ruleGroup).List("User_ListView",
@@ -57,15 +59,15 @@ TFM_Scheduling::TFM_Scheduling(TComponent* Owner) : TSettingsForm(Owner)
     ImageList1->Add(MarkImage(false));
     ImageList1->Add(MarkImage(true));
     User_ListView->SetSmallImages(ImageList1);
-    User_ListView->OnClick = [this](TObject* S) { User_ListViewClick(S); };
+    User_ListView->OnClick = Guarded([this](TObject* S) { User_ListViewClick(S); });
 
     in.Label("Label1", "Name", 16, 214);
     Ed_ScheduleName = in.Edit("Ed_ScheduleName", 120, 210, 200, 32);
     RB_Week = in.Radio("RB_Week", "All Week ", 120, 240, 100);
     RB_Day = in.Radio("RB_Day", "Select Day(s)", 230, 240, 120);
     RB_Day->SetChecked(true);
-    RB_Week->OnClick = [this](TObject* S) { RB_WeekClick(S); };
-    RB_Day->OnClick = [this](TObject* S) { RB_DayClick(S); };
+    RB_Week->OnClick = Guarded([this](TObject* S) { RB_WeekClick(S); });
+    RB_Day->OnClick = Guarded([this](TObject* S) { RB_DayClick(S); });
     const char* names[7] = {"CheckBox_Sun", "CheckBox_Mon", "CheckBox_Tue", "CheckBox_Wed",
                             "CheckBox_Thu", "CheckBox_Fri", "CheckBox_Sat"};
     const char* captions[7] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
@@ -74,7 +76,7 @@ TFM_Scheduling::TFM_Scheduling(TComponent* Owner) : TSettingsForm(Owner)
     for (int i = 0; i < 7; ++i)
         *boxes[i] = in.Check(names[i], captions[i], 120 + i * 60, 266, 55);
     CheckBox_AllDay = in.Check("CheckBox_AllDay", "All Day(s) - 24hrs", 120, 296);
-    CheckBox_AllDay->OnClick = [this](TObject* S) { CheckBox_AllDayClick(S); };
+    CheckBox_AllDay->OnClick = Guarded([this](TObject* S) { CheckBox_AllDayClick(S); });
     in.Label("Label2", "Start Time", 16, 330);
     Ed_StartHour = in.Edit("Ed_StartHour", 120, 326, 30, 2);
     in.Label("Label3", ":", 154, 330);
@@ -86,10 +88,10 @@ TFM_Scheduling::TFM_Scheduling(TComponent* Owner) : TSettingsForm(Owner)
     in.Label("Label6", "(hour:minute, 24 hour time) ", 200, 360);
     in.Label("Label7", "Wireless ", 16, 394);
     CB_Wireless = in.Combo("CB_Wireless", {}, 120, 390, 100);
-    Btn_Add = in.Button("Btn_Add", "Add", 120, 430, [this](TObject* S) { Btn_AddClick(S); });
-    Btn_Clear = in.Button("Btn_Clear", "Clear", 205, 430, [this](TObject* S) { Btn_ClearClick(S); });
-    Btn_Del = in.Button("Btn_Del", "Delete", 290, 430, [this](TObject* S) { Btn_DelClick(S); });
-    Btn_Apply = build.Button("Btn_Apply", "Save", 533, 486, [this](TObject* S) { Btn_ApplyClick(S); });
+    Btn_Add = in.Button("Btn_Add", "Add", 120, 430, Guarded([this](TObject* S) { Btn_AddClick(S); }));
+    Btn_Clear = in.Button("Btn_Clear", "Clear", 205, 430, Guarded([this](TObject* S) { Btn_ClearClick(S); }));
+    Btn_Del = in.Button("Btn_Del", "Delete", 290, 430, Guarded([this](TObject* S) { Btn_DelClick(S); }));
+    Btn_Apply = build.Button("Btn_Apply", "Save", 533, 486, Guarded([this](TObject* S) { Btn_ApplyClick(S); }));
     StatusBar = build.StatusBar("StatusBar", {50});
     SetStatusBar(StatusBar);
 
@@ -106,7 +108,7 @@ TFM_Scheduling::TFM_Scheduling(TComponent* Owner) : TSettingsForm(Owner)
     SetClientWidth(616);
     SetClientHeight(540);
 
-    OnCreate = ReadSequence([this](TObject* Sender) { FormCreate(Sender); });
+    OnCreate = ReadSequence(Guarded([this](TObject* Sender) { FormCreate(Sender); }));
     OnShow = [this](TObject* Sender) { FormShow(Sender); };
 }
 
@@ -140,11 +142,14 @@ void TFM_Scheduling::SetDayBoxes(const TDayFlags& days)
 void TFM_Scheduling::FormCreate(TObject* Sender)
 {
     StatusRequest = GroupRequest(schedulingStatusVars, MVT_SV, 0, 10000, 0);
+    ReportSyncFailures(StatusRequest);
     StatusRequest->BindCheckBox(0, CheckBox_SchEnable);
     StatusRequest->BindFormat(1, "%s", Ed_Apmode);
     ReadGroup(StatusRequest);
 
     DeleteRequest = GroupRequest(schedulingDeleteVars, SVT_SV, 0, 10000, 0);
+
+    ReportSyncFailures(DeleteRequest);
     DeleteRequest->BindFormat(0, "%s", Ed_DeleteSchdule);
 
     RuleRequest = GroupRequest(schedulingIndexVars, MVT_UMV, 1, 10000, 1);
@@ -157,11 +162,13 @@ void TFM_Scheduling::FormCreate(TObject* Sender)
     RuleRequest->BindFormat(5, "%s", Ed_EndTime);
     RuleRequest->BindComboBox(6, CB_Wireless);
     RuleRequest->BindComboBox(7, CB_NodeStatus);
-    OnGroupRead(RuleRequest, [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnRuleTableDone(S, E); });
-    RuleRequest->OnSetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnRuleSetDone(S, E); };
+    OnGroupRead(RuleRequest, GuardedDone([this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnRuleTableDone(S, E); }));
+    RuleRequest->OnSetDone = GuardedDone([this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnRuleSetDone(S, E); });
     RuleRequest->Get();
 
     NodeStatusRequest = GroupRequest(schedulingNodeStatusVars, MVT_SV, 0, 10000, 0);
+
+    ReportSyncFailures(NodeStatusRequest);
 
     CB_Wireless->SetItemIndex(0);
     Ed_ScheduleName->SetMaxLength(32);

@@ -2,7 +2,9 @@
 
 #include "Catalogue.h"
 #include "FormBuilder.h"
+#include "GuardedEvents.h"
 #include "KwSNMPRequest2Edits.h"
+#include "SyncFailureReport.h"
 
 #include <exception>
 
@@ -34,18 +36,18 @@ TFM_WLANPart::TFM_WLANPart(TComponent* Owner) : TSettingsForm(Owner)
     CB_WBand = rows.Combo("Label1", "Wireless Band", "CB_WBand");
     CB_StationConnection = rows.Combo("Label2", "Internal Station Connection", "CB_StationConnection");
     CB_WLANAccess = rows.Combo("Label3", "Ethernet to WLAN Access", "CB_WLANAccess");
-    CB_WLANAccess->OnChange = [this](TObject* S) { CB_WLANAccessChange(S); };
+    CB_WLANAccess->OnChange = Guarded([this](TObject* S) { CB_WLANAccessChange(S); });
     CB_Connect = rows.Combo("Label4", "Link Integrity ", "CB_Connect");
     rows.Skip(8);
     const int top = rows.Top();
     Btn_Apply = build.Button("Btn_Apply", "Save", rows.ButtonLeft(2), top,
-                             [this](TObject* S) { Btn_ApplyClick(S); });
+                             Guarded([this](TObject* S) { Btn_ApplyClick(S); }));
     Btn_Refresh = build.Button("Btn_Refresh", "Refresh", rows.ButtonLeft(1), top,
-                               ReadSequence([this](TObject* S) { Btn_RefreshClick(S); }));
+                               ReadSequence(Guarded([this](TObject* S) { Btn_RefreshClick(S); })));
     Btn_Close = build.Button("Btn_Close", "Close", rows.ButtonLeft(0), top,
-                             [this](TObject* S) { Btn_CloseClick(S); });
+                             Guarded([this](TObject* S) { Btn_CloseClick(S); }));
     CB_ApMode = build.HiddenCombo("CB_ApMode");
-    CB_ApMode->OnChange = [this](TObject* S) { CB_ApModeChange(S); };
+    CB_ApMode->OnChange = Guarded([this](TObject* S) { CB_ApModeChange(S); });
     CB_MultiState = build.HiddenCombo("CB_MultiState");
     CB_DeviceApplySetting = build.HiddenCombo("CB_DeviceApplySetting");
     StatusBar = build.StatusBar("StatusBar");
@@ -66,26 +68,35 @@ void TFM_WLANPart::FormCreate(TObject* Sender)
 {
     try {
         BandRequest = GroupRequest(dot11BandVars, MVT_SV, 0, 10000, 0);
+        ReportSyncFailures(BandRequest);
         BandRequest->BindComboBox(0, CB_WBand);
         ReadGroup(BandRequest);
         CB_WBand->SetEnabled(false);
 
         MultiStateRequest = GroupRequest(dot11MssidStateVars, MVT_SV, 0, 10000, 0);
+
+        ReportSyncFailures(MultiStateRequest);
         MultiStateRequest->BindComboBox(0, CB_MultiState);
         ReadGroup(MultiStateRequest);
 
         ApModeRequest = GroupRequest(dot11ApModeVars3, MVT_SV, 0, 10000, 0);
+
+        ReportSyncFailures(ApModeRequest);
         ApModeRequest->BindComboBox(0, CB_ApMode);
         ApModeRequest->AttachStatusBar(StatusBar);
         ReadGroup(ApModeRequest);
 
         PartitionRequest = GroupRequest(dot11InternalStationConnectionVars, MVT_SV, 0, 500, 0);
+
+        ReportSyncFailures(PartitionRequest);
         PartitionRequest->BindComboBox(0, CB_StationConnection);
         PartitionRequest->BindComboBox(1, CB_WLANAccess);
         PartitionRequest->AttachStatusBar(StatusBar);
         ReadGroup(PartitionRequest);
 
         LinkRequest = GroupRequest(dot11LinkIntegrateVars, MVT_SV, 0, 500, 0);
+
+        ReportSyncFailures(LinkRequest);
         LinkRequest->BindComboBox(0, CB_Connect);
         LinkRequest->AttachStatusBar(StatusBar);
         ReadGroup(LinkRequest);
@@ -117,6 +128,12 @@ void TFM_WLANPart::Btn_ApplyClick(TObject* Sender)
     // Unread boxes hold no choice, which would go out as Disable.
     if (!MaySave(PartitionRequest, SaveGuard) || !MaySave(LinkRequest, SaveGuard))
         return;
+    // A box the device's answer left without a choice holds nothing to write.
+    for (TComboBox* box : {CB_StationConnection, CB_WLANAccess, CB_Connect})
+        if (box->ItemIndex() < 0) {
+            RefuseInput(PartitionNotReadText, "Error");
+            return;
+        }
     // Both are written whatever the first one gives.
     const bool partition = PartitionRequest->Set(true, true, "", nullptr);
     const bool link = LinkRequest->Set(true, true, "", nullptr);
