@@ -468,6 +468,8 @@ bool TFM_Scheduling::ResetNodeStatuses()
 
 void TFM_Scheduling::Btn_AddClick(TObject* Sender)
 {
+    if (Outstanding(RuleRequest))
+        return;  // the rule table is being written or read: one thing at a time
     if (Ed_ScheduleName->Text().IsEmpty()) {
         RefuseInput("The Name field can not be blank.", "Warning", Ed_ScheduleName);
         return;
@@ -502,6 +504,8 @@ void TFM_Scheduling::Btn_AddClick(TObject* Sender)
 
 void TFM_Scheduling::Btn_ApplyClick(TObject* Sender)
 {
+    if (Outstanding(RuleRequest))
+        return;
     statusWritten_ = StatusRequest->Set(false, true, "", nullptr);
     if (User_ListView->Selected() && Schedule_ListView->Selected()) {
         const bool reset = ResetNodeStatuses();
@@ -519,7 +523,7 @@ void TFM_Scheduling::Btn_ApplyClick(TObject* Sender)
 
 void TFM_Scheduling::Btn_DelClick(TObject* Sender)
 {
-    if (Ed_DeleteName->Text().IsEmpty())
+    if (Ed_DeleteName->Text().IsEmpty() || Outstanding(RuleRequest))
         return;
     if (Application->MessageBox(ScheduleDeleteQuestion, "Warning", MB_OKCANCEL) != IDOK)
         return;
