@@ -32,6 +32,7 @@ void installBehaviours(HookTable& hooks, DeviceServices& services)
     installRadioBehaviour(hooks);
     installCommandBehaviours(hooks, services);
     installClockBehaviour(hooks);
+    installPolicyBehaviours(hooks);
     installRestartSilence(hooks, services.config.restartSilenceSeconds);
 }
 

@@ -45,6 +45,8 @@ void installCommandBehaviours(HookTable& hooks, DeviceServices& services);
 void installClockBehaviour(HookTable& hooks);
 // "MM/DD/YYYY hh:mm:ss" of a date that exists (ClockBehaviour.cpp).
 bool isManualTimeText(const std::string& text);
+// Rogue AP classification (PolicyBehaviours.cpp).
+void installPolicyBehaviours(HookTable& hooks);
 
 // The device-side file names of the file commands.
 inline const char* const kConfigBackupFile = "config.dcf";

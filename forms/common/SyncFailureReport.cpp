@@ -1,0 +1,20 @@
+#include "SyncFailureReport.h"
+
+#include "KwReadSequence.h"
+#include "KwSNMPRequest2Controls.h"
+
+void ReportSyncFailures(KwSNMPRequest2Controls* request)
+{
+    // The handler lives in the request's own KwSNMPRequest: it never outlives it.
+    request->Request.OnResult = [request](const KwSNMPError& result) {
+        if (result.Code == 0)
+            return;
+        KwSNMPError error = result;
+        if (request->RequestKind == 1) {
+            request->ShowSetError(error);
+            return;
+        }
+        if (request->StatusControl || KwReadSequence::FirstReport())
+            request->ShowGetError(error);
+    };
+}

@@ -1,0 +1,91 @@
+#pragma once
+// Advanced \ Wireless MAC ACL: the radio's access mode (Accept, Reject, Disable), the
+// device's list of MAC addresses and the associated clients, from which a client's
+// address can be put on the list. Rows are added and removed through the device's
+// action scalars, never by writing table rows.
+//
+// List operations (both list reads, add, client add, delete) are asynchronous and
+// counted: while any is outstanding the form refuses to close, Save, Add, Delete and
+// the client add are disabled, and an empty list is taken as such only from a
+// completed read of the shown list with nothing else outstanding (the device is then
+// put into Disable).
+#include "SettingsFormBase.h"
+
+class New_req2Edit;
+
+class TFM_FilterMACACL : public TSettingsForm {
+public:
+    explicit TFM_FilterMACACL(TComponent* Owner);
+    ~TFM_FilterMACACL() override;
+
+    TComboBox* CB_Band;
+    TComboBox* CB_AccessControl;
+    TEdit* Ed_MacAdd;
+    TButton* Bt_Add;
+    TListView* LV_UerMACAddress;
+    TButton* Bt_Del;
+    TListView* LV_ClientUser;
+    TButton* Btn_AddCli;
+    TButton* Bt_Apply;
+    TStatusBar* StatusBar1;
+    TListView* LV_GetMAC;
+    TLabel* LA_Index;
+    TEdit* Ed_MACAddr;
+    TListView* LV_ClientTable;
+    TEdit* Ed_ClientInfoMac;
+    TComboBox* CB_GetInfo;
+    TComboBox* CB_APMode;
+    TComboBox* CB_DeviceApplySetting;
+
+    // Built by FormCreate, owned by the form.
+    KwSNMPRequest2Edits* ApModeRequest = nullptr;
+    KwSNMPRequest2Edits* ApplyRequest = nullptr;         // never written
+    KwSNMPRequest2Edits* AccessRequest = nullptr;        // dot11MacAccessControl
+    KwSNMPRequest2Edits* BandRequest = nullptr;
+    KwSNMPRequest2Edits* ClientTableRequest = nullptr;   // asynchronous walk
+    KwSNMPRequest2Edits* ClientRefreshRequest = nullptr; // asynchronous set
+    KwSNMPRequest2Edits* AddRequest = nullptr;           // asynchronous set
+    KwSNMPRequest2Edits* ClientAddRequest = nullptr;     // asynchronous set
+    KwSNMPRequest2Edits* DeleteRequest = nullptr;        // asynchronous set
+    KwSNMPRequest2Edits* HiddenListRequest = nullptr;    // asynchronous walk, every row
+    New_req2Edit* VisibleListRequest = nullptr;          // asynchronous walk, listed rows
+
+    // List operations outstanding; the form closes only at 0.
+    int PendingListOps() const { return pendingListOps_; }
+
+    void FormCreate(TObject* Sender);
+    void CB_AccessControlChange(TObject* Sender);
+    void Bt_AddClick(TObject* Sender);
+    void Bt_DelClick(TObject* Sender);
+    void Btn_AddCliClick(TObject* Sender);
+    void LV_ClientUserClick(TObject* Sender);
+    void LV_UerMACAddressClick(TObject* Sender);
+    void Bt_ApplyClick(TObject* Sender);
+    void FormCloseQuery(TObject* Sender, bool& CanClose);
+
+    void FillClientList();
+    bool CheckMacAddress(const AnsiString& text);
+    bool IsMacUnique(const AnsiString& text);
+
+private:
+    void OnListGetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error);
+    void OnListSetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error);
+    void OnClientRefreshDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error);
+    void OnClientTableDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error);
+
+    // Starts one list operation and counts it; a start that fails is not counted.
+    bool StartListOp(KwSNMPRequest2Controls* request, bool set);
+    void ReadLists();
+    void ListOpEnded();
+    void EnableListControls();
+    bool WriteAccessMode();
+
+    int pendingListOps_ = 0;
+    bool emptyCheckDue_ = false;  // a read of the shown list completed since the last check
+};
+
+extern TFM_FilterMACACL* FM_FilterMACACL;
+
+// True when `entered` matches `stored` over the entered text's length, a lower-case
+// letter matching its upper-case form in `stored`.
+bool SameMacText(const AnsiString& entered, const AnsiString& stored);

@@ -1,0 +1,147 @@
+#include "Group.h"
+
+#include "Catalogue.h"
+#include "FormBuilder.h"
+#include "GuardedEvents.h"
+#include "KwSNMPRequest2Edits.h"
+#include "SyncFailureReport.h"
+#include "Wait.h"
+
+#include <exception>
+
+TFM_Group* FM_Group = nullptr;
+
+const char* const GroupNotReadText =
+    "The grouping settings have not been read from the device yet. "
+    "Press Refresh, then Apply again.";
+
+namespace {
+const TSaveGuardTexts SaveGuard = {GroupNotReadText, GroupNotReadText, "Error"};
+}  // namespace
+
+TFM_Group::TFM_Group(TComponent* Owner) : TSettingsForm(Owner)
+{
+    SetName("FM_Group");
+    SetCaption("Advanced \\ Grouping");
+    SetBorderStyle(bsSingle);
+    SetBorderIcons(biSystemMenu | biMinimize);
+    SetPosition(poMainFormCenter);
+
+    TFormBuilder build(this);
+    Label5 = build.Label("Label5", "AP Grouping Settings:(For AP Mode Only)", 16, 12);
+    TFormRows rows(build, TRowColumns{16, 150, 160}, 40);
+    CB_LoadB = rows.Combo("Label1", "Load Balance", "CB_LoadB");
+    CB_LoadB->OnChange = Guarded([this](TObject* S) { CB_LoadBChange(S); });
+    Ed_UsrL = rows.Edit("Label2", "User Limit (0-64)", "Ed_UsrL", 2);
+    rows.Skip(8);
+    const int top = rows.Top();
+    Bt_Apply = build.Button("Bt_Apply", "Apply", rows.ButtonLeft(2), top,
+                            Guarded([this](TObject* S) { Bt_ApplyClick(S); }));
+    Bt_Refresh = build.Button("Bt_Refresh", "Refresh", rows.ButtonLeft(1), top,
+                              ReadSequence(Guarded([this](TObject* S) { Bt_RefreshClick(S); })));
+    Bt_Cancel = build.Button("Bt_Cancel", "Cancel", rows.ButtonLeft(0), top,
+                             Guarded([this](TObject* S) { Bt_CancelClick(S); }));
+    CB_APMode = build.HiddenCombo("CB_APMode");
+    CB_DeviceApplySetting = build.HiddenCombo("CB_DeviceApplySetting");
+    StatusBar = build.StatusBar("StatusBar");
+    SetStatusBar(StatusBar);
+    SetClientWidth(rows.Columns().ControlLeft + rows.Columns().ControlWidth + 16);
+    SetClientHeight(top + TFormBuilder::ButtonHeight + 12 + 20);
+
+    OnCreate = ReadSequence([this](TObject* Sender) { FormCreate(Sender); });
+}
+
+TFM_Group::~TFM_Group()
+{
+    if (FM_Group == this)
+        FM_Group = nullptr;
+}
+
+void TFM_Group::FormCreate(TObject* Sender)
+{
+    try {
+        UserLimitRequest = GroupRequest(dot11UserLimitStatusVars, MVT_SV, 0, 0, 0);
+        ReportSyncFailures(UserLimitRequest);
+        UserLimitRequest->BindComboBox(0, CB_LoadB);
+        UserLimitRequest->BindFormat(1, "%u", Ed_UsrL);
+        UserLimitRequest->AttachStatusBar(StatusBar);
+        ReadGroup(UserLimitRequest);
+        ApModeRequest = GroupRequest(dot11ApModeVars2, MVT_SV, 0, 0, 0);
+        ReportSyncFailures(ApModeRequest);
+        ApModeRequest->BindComboBox(0, CB_APMode);
+        ReadGroup(ApModeRequest);
+        ApplyRequest = GroupRequest(deviceSettingApplyVars, SVT_SV, 0, 1000, 0);
+        ReportSyncFailures(ApplyRequest);
+        ApplyRequest->BindComboBox(0, CB_DeviceApplySetting);
+        Ed_UsrL->SetMaxLength(2);
+    } catch (const std::exception& e) {
+        ShowStatus(e.what());
+    }
+    UpdateGroupEnabling();
+}
+
+void TFM_Group::UpdateGroupEnabling()
+{
+    const bool accessPoint = CB_APMode->ItemIndex() == 0;
+    CB_LoadB->SetEnabled(accessPoint);
+    CB_LoadB->SetColor(accessPoint ? clWindow : clBtnFace);
+    // The user limit follows the load balance choice, in every mode.
+    const bool limitOn = CB_LoadB->ItemIndex() == 1;
+    Ed_UsrL->SetReadOnly(!limitOn);
+    Ed_UsrL->SetColor(limitOn ? clWindow : clBtnFace);
+}
+
+void TFM_Group::CB_LoadBChange(TObject* Sender) { UpdateGroupEnabling(); }
+
+void TFM_Group::Bt_RefreshClick(TObject* Sender)
+{
+    if (!UserLimitRequest || !ApModeRequest)
+        return;  // the creation failed before the requests existed
+    ReadGroup(UserLimitRequest);
+    ReadGroup(ApModeRequest);
+    UpdateGroupEnabling();
+}
+
+void TFM_Group::Bt_CancelClick(TObject* Sender) { Close(); }
+
+void TFM_Group::Bt_ApplyClick(TObject* Sender)
+{
+    if (!UserLimitRequest || !ApplyRequest || !MaySave(UserLimitRequest, SaveGuard))
+        return;
+    if (CB_LoadB->ItemIndex() < 0) {  // the device's answer held no load balance choice
+        RefuseInput(GroupNotReadText, "Error");
+        return;
+    }
+    if (Ed_UsrL->Text().IsEmpty())
+        Ed_UsrL->SetText("0");
+    if (!CheckNumberRange(Ed_UsrL, 0, 64, "Please input a number between 0 and 64.", "Error")) {
+        Ed_UsrL->Clear();
+        return;
+    }
+    CB_DeviceApplySetting->SetItemIndex(1);
+
+    FM_Waiting = NewForm<TFM_Waiting>(Application);
+    FM_Waiting->Label2->SetCaption("Please wait...");
+    FM_Waiting->Label3->SetCaption("The settings are saving and taking effect.");
+    FM_Waiting->Label1->SetVisible(false);
+    FM_Waiting->seconds->SetVisible(false);
+    FM_Waiting->SendReboot = false;
+    FM_Waiting->Show();
+    FM_Waiting->Repaint();
+    SetEnabled(false);
+
+    bool saved = false;
+    bool committed = false;
+    try {
+        saved = UserLimitRequest->Set(true, true, "", nullptr);
+        // The commit goes last, also after a failed first set.
+        committed = ApplyRequest->Set(true, true, "", nullptr);
+    } catch (const std::exception& e) {
+        ShowStatus(e.what());
+    }
+
+    delete FM_Waiting;
+    FM_Waiting = nullptr;
+    SetEnabled(true);
+    ShowStatus(saved && committed ? "Setting OK!" : "Setting Error!");
+}

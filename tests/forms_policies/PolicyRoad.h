@@ -1,0 +1,45 @@
+#pragma once
+// What the wireless policy form tests share: the road to devsim, the device's OIDs,
+// and short ways to read the journal's sets and the form's controls.
+#include "FormTestRoad.h"
+#include "vcl.h"
+
+#include <string>
+#include <vector>
+
+namespace policy_test {
+
+inline const std::string P = "1.3.6.1.4.1.32473.10.37.37";
+
+// "OID TYPE VALUE" of each binding of a set, in order.
+std::vector<std::string> Bindings(const vka_test::DevsimJournalEntry& entry);
+// Every binding of every set, in order.
+std::vector<std::string> SetBindings(const std::vector<vka_test::DevsimJournalEntry>& sets);
+
+// Panel 0 of a status bar, or its simple text.
+std::string StatusText(const TStatusBar* bar);
+
+// The rows of a list view: caption and sub-items joined by "|".
+std::vector<std::string> Rows(const TListView* list);
+
+// Clicks a row of a list view as the user does: selects it, then OnClick.
+void ClickRow(TListView* list, int row);
+
+// A state line "OID TYPE VALUE" replacing the default's line of that OID.
+std::string WithLines(const std::string& state, const std::vector<std::string>& lines);
+
+// The state without the lines of these OIDs (a device that lacks the variables).
+std::string WithoutLines(const std::string& state, const std::vector<std::string>& oids);
+
+class PolicyRoad : public vka_test::FormRoad {
+protected:
+    std::string StateText() const override
+    {
+        return WithLines(WithoutLines(vka_test::DefaultStateText(), MissingOids()), ExtraLines());
+    }
+    virtual std::vector<std::string> ExtraLines() const { return {}; }
+    virtual std::vector<std::string> MissingOids() const { return {}; }
+    std::vector<std::string> SentBindings() const { return SetBindings(Sets()); }
+};
+
+}  // namespace policy_test
