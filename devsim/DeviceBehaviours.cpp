@@ -31,6 +31,7 @@ void installBehaviours(HookTable& hooks, DeviceServices& services)
     installTableBehaviours(hooks);
     installRadioBehaviour(hooks);
     installCommandBehaviours(hooks, services);
+    installDhcpBehaviours(hooks);
     installRestartSilence(hooks, services.config.restartSilenceSeconds);
 }
 

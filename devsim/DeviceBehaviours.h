@@ -41,6 +41,8 @@ std::vector<Oid> refreshTableEntries();
 void installTableBehaviours(HookTable& hooks);
 void installRadioBehaviour(HookTable& hooks);
 void installCommandBehaviours(HookTable& hooks, DeviceServices& services);
+// The current static lease list built from the static lease table (DhcpBehaviours.cpp).
+void installDhcpBehaviours(HookTable& hooks);
 
 // The device-side file names of the file commands.
 inline const char* const kConfigBackupFile = "config.dcf";

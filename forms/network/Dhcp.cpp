@@ -79,7 +79,8 @@ void TFM_DHCP::FormCreate(TObject* Sender)
     }
     LanRequest = GroupRequest(lanIfIpAddressVars, MVT_SV, 0, 1000, 1);
     LanRequest->BindFormat(0, "%s", Ed_ext);
-    LanRequest->Get();
+    if (!KwReadSequence::SilentDeviceSeen())
+        LanRequest->Get();
 
     Ed_DomNa->SetMaxLength(63);
     for (TEdit* edit : {Ed_IPAF, Ed_SubMask, Ed_Gateway, Ed_Wins, Ed_DNS})
