@@ -14,7 +14,8 @@ std::string StateWithRows(const std::string& prefix, const std::string& lines, c
     const std::string dotted = prefix + ".";
     while (std::getline(in, line)) {
         std::string oid = line.compare(0, 3, "ro ") == 0 ? line.substr(3) : line;
-        if (oid.compare(0, dotted.size(), dotted) == 0)
+        oid = oid.substr(0, oid.find(' '));
+        if (oid == prefix || oid.compare(0, dotted.size(), dotted) == 0)
             continue;
         result += line + "\n";
     }

@@ -16,7 +16,7 @@ using vka_test::PumpUntil;
 
 inline const std::string P = "1.3.6.1.4.1.32473.10.37.37";
 
-// The default state with every line below `prefix` replaced by `lines`.
+// The state with the variable `prefix` and every line below it replaced by `lines`.
 std::string StateWithRows(const std::string& prefix, const std::string& lines,
                           const std::string& state = vka_test::DefaultStateText());
 
