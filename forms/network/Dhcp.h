@@ -167,3 +167,5 @@ extern TFM_DHCP* FM_DHCP;
 // Save of a static entry when every row of the device's table holds an entry and no
 // entry of the list is being edited.
 extern const char* const StaticPoolFullText;
+// Save on the static page before the static table was ever read.
+extern const char* const StaticPoolNotReadText;

@@ -13,6 +13,8 @@
 
 const char* const StaticPoolFullText =
     "The static pool is full. Delete an entry before adding another one.";
+const char* const StaticPoolNotReadText =
+    "The static pool has not been read from the device. Close the form and open it again.";
 
 namespace {
 const int DisableItem = 0;
@@ -208,6 +210,11 @@ void TFM_DHCP::Btn_AddClick(TObject* Sender)
     const bool editing = !AddMode;
     AddMode = true;
     if (!StaticRequest || !StaticSwitchRequest)
+        return;
+    // Until the table has been read there is no row to write, and the switch shows
+    // nothing the device said.
+    const TSaveGuardTexts guard = {StaticPoolNotReadText, StaticPoolNotReadText, "Warning"};
+    if (!MaySave(StaticRequest, guard))
         return;
     if (CB_Fuction2->ItemIndex() == DisableItem) {
         const bool set = StaticSwitchRequest->Set(true, true, "", nullptr);

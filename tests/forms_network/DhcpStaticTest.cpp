@@ -115,6 +115,8 @@ TEST_P(DhcpDeadDevice, CancelClosesTheFormAfterTheReadsFailed)
         EXPECT_NE(Panel(form.StatusBar1), "Get OK!");
         EXPECT_NE(Panel(form.StatusBar1).find("timed out"), std::string::npos) << Panel(form.StatusBar1);
         EXPECT_FALSE(TSettingsForm::Outstanding(form.StaticRequest));
+        ASSERT_TRUE(Press(form.Btn_Add));  // no table read: no row to write
+        EXPECT_EQ(dialogs.Last().Text, StaticPoolNotReadText);
         EXPECT_TRUE(form.CloseQuery());
         ASSERT_TRUE(Press(form.Bt_Cancel));
         EXPECT_EQ(form.ModalResult(), mrCancel);
