@@ -146,3 +146,17 @@ TEST_P(DhcpStaticAdd, ClosingWaitsForTheStaticTableWrite)
     });
     EXPECT_EQ(DeviceValue(StaticCell(3, 2)), "STRING \"late\"");
 }
+
+// A delete the device never answered is reported as such, never as "Delete OK!".
+TEST_P(DhcpStaticAdd, AFailedDeleteIsNotReportedAsDone)
+{
+    Open([&](TFM_DHCP& form) {
+        ChooseEntry(form, 0);
+        form.StaticDeleteRequest->Request.Timeout = 20;
+        ASSERT_TRUE(devsim.DropNext(100));
+        ASSERT_TRUE(Press(form.Btn_Del));
+        EXPECT_NE(Panel(form.StatusBar2).find("timed out"), std::string::npos) << Panel(form.StatusBar2);
+        ASSERT_TRUE(devsim.DropNext(0));
+    });
+    EXPECT_EQ(DeviceValue(StaticCell(4, 1)), "IPADDRESS 192.168.1.50");
+}
