@@ -32,6 +32,7 @@ void installBehaviours(HookTable& hooks, DeviceServices& services)
     installRadioBehaviour(hooks);
     installCommandBehaviours(hooks, services);
     installDhcpBehaviours(hooks);
+    installWanBehaviours(hooks, services.factoryState);
     installRestartSilence(hooks, services.config.restartSilenceSeconds);
 }
 
