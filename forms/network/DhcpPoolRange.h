@@ -4,14 +4,9 @@
 // leave the range text as it is when it cannot be converted (no dot in the first
 // address, a part that is not a decimal number, an end above 255).
 #include "AnsiString.h"
+#include "NumberText.h"
 
 // "50" with first address 192.168.0.100 becomes "192.168.0.149".
 bool PoolCountToEnd(const AnsiString& first, AnsiString& range);
 // "192.168.0.149" with first address 192.168.0.100 becomes "50".
 bool PoolEndToCount(const AnsiString& first, AnsiString& range);
-
-// The decimal number after the last "." of the text (the whole text without a dot);
-// false when that part is empty or holds anything but digits (or is too long).
-bool LastDottedNumber(const AnsiString& text, int& number);
-// The whole text as a decimal number; false for anything else.
-bool DecimalNumber(const AnsiString& text, long long& number);

@@ -2,7 +2,7 @@
 
 #include "AddressChecks.h"
 #include "Catalogue.h"
-#include "DhcpPoolRange.h"
+#include "NumberText.h"
 #include "FormBuilder.h"
 #include "FormInputChecks.h"
 #include "KwSNMPRequest2Edits.h"
@@ -26,11 +26,6 @@ AnsiString Column(TListItem* row, int column)
     return column < items->Count() ? items->Strings(column) : AnsiString();
 }
 
-long long NumberOrZero(const AnsiString& text)
-{
-    long long number = 0;
-    return DecimalNumber(text, number) ? number : 0;
-}
 }  // namespace
 
 TFM_FirewallDMZ::TFM_FirewallDMZ(TComponent* Owner) : TSettingsForm(Owner)

@@ -4,7 +4,7 @@
 // settings and the MTU are written in that order. "Save OK!" stands only for four
 // sets that all succeeded; only then is the type kept for the close.
 #include "AddressChecks.h"
-#include "DhcpPoolRange.h"
+#include "NumberText.h"
 #include "FormInputChecks.h"
 #include "InternetConnect.h"
 #include "KwSNMPRequest2Edits.h"
@@ -48,11 +48,10 @@ bool OptionalAddress(TEdit* edit)
     return IsValidHostAddressText(edit->Text());
 }
 
+// A text that is no number counts as 0, and is refused.
 bool MtuIn(TEdit* edit, long long low, long long high)
 {
-    long long mtu = 0;
-    if (!DecimalNumber(edit->Text(), mtu))
-        mtu = 0;  // a text that is no number counts as 0
+    const long long mtu = NumberOrZero(edit->Text());
     return mtu >= low && mtu <= high;
 }
 }  // namespace

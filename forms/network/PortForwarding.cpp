@@ -2,7 +2,7 @@
 
 #include "AddressChecks.h"
 #include "Catalogue.h"
-#include "DhcpPoolRange.h"
+#include "NumberText.h"
 #include "FormBuilder.h"
 #include "FormInputChecks.h"
 #include "KwSNMPRequest2Edits.h"
@@ -18,13 +18,6 @@ AnsiString Column(TListItem* row, int column)
 {
     TStrings* items = row->SubItems();
     return column < items->Count() ? items->Strings(column) : AnsiString();
-}
-
-// The text as a number, 0 when it is none (as the port checks count it).
-long long NumberOrZero(const AnsiString& text)
-{
-    long long number = 0;
-    return DecimalNumber(text, number) ? number : 0;
 }
 
 bool IsPort(const AnsiString& text)

@@ -1,0 +1,39 @@
+#include "NumberText.h"
+
+int LastDot(const AnsiString& text)
+{
+    for (int i = text.Length(); i >= 1; --i)
+        if (text[i] == '.')
+            return i;
+    return 0;
+}
+
+long long NumberOrZero(const AnsiString& text)
+{
+    long long number = 0;
+    return DecimalNumber(text, number) ? number : 0;
+}
+
+bool DecimalNumber(const AnsiString& text, long long& number)
+{
+    if (text.IsEmpty() || text.Length() > 12)
+        return false;
+    long long value = 0;
+    for (int i = 1; i <= text.Length(); ++i) {
+        const char c = text[i];
+        if (c < '0' || c > '9')
+            return false;
+        value = value * 10 + (c - '0');
+    }
+    number = value;
+    return true;
+}
+
+bool LastDottedNumber(const AnsiString& text, int& number)
+{
+    long long value = 0;
+    if (!DecimalNumber(text.SubString(LastDot(text) + 1, text.Length()), value) || value > 99999)
+        return false;
+    number = int(value);
+    return true;
+}
