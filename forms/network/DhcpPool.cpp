@@ -71,17 +71,17 @@ bool TFM_DHCP::CheckPool()
     // Texts that are no numbers are refused like numbers out of range, never left to
     // a conversion error.
     long long count = 0;
-    if (!DecimalNumber(Ed_PoolRan->Text(), count) || count < 1 || count > 254)
+    if (!NumberText::Decimal(Ed_PoolRan->Text(), count) || count < 1 || count > 254)
         return Refuse(Ed_PoolRan, "Please input a number between 1 and 254.", "Error", true);
     int start = 0;
-    if (!LastDottedNumber(Ed_IPAF->Text(), start))
+    if (!NumberText::LastDotted(Ed_IPAF->Text(), start))
         return Refuse(Ed_IPAF, "Please input valid IP address", "Waring", true);
     if (start + count > 255)
         return Refuse(Ed_PoolRan, "Invaild IP range!", "Error", true);
     if (Ed_Lease->Text().IsEmpty())
         return Refuse(Ed_Lease, "Please input a number between 60 and 31536000.", "Warning", false);
     long long lease = 0;
-    if (!DecimalNumber(Ed_Lease->Text(), lease) || lease < 60 || lease > 31536000)
+    if (!NumberText::Decimal(Ed_Lease->Text(), lease) || lease < 60 || lease > 31536000)
         return Refuse(Ed_Lease, "Please input a number between 60 and 31536000.", "Error", true);
     if (!IsValidHostAddressText(Ed_IPAF->Text()))
         return Refuse(Ed_IPAF, "Please input valid IP address", "Waring", true);

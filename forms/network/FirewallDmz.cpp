@@ -161,7 +161,7 @@ void TFM_FirewallDMZ::FillUserRules()
                     shown->SubItems()->Add(Column(row, DestStartColumn) + "~" + Column(row, DestEndColumn));
                     const AnsiString start = Column(row, StartPortColumn);
                     const AnsiString end = Column(row, EndPortColumn);
-                    shown->SubItems()->Add(NumberOrZero(start) != 0 && NumberOrZero(end) != 0 ? start + "~" + end
+                    shown->SubItems()->Add(NumberText::OrZero(start) != 0 && NumberText::OrZero(end) != 0 ? start + "~" + end
                                                                                               : AnsiString());
                 });
 }
@@ -174,7 +174,7 @@ void TFM_FirewallDMZ::OnRuleReadDone(KwSNMPRequest2Controls* Sender, KwSNMPError
     }
     TListItem* free = FirstFreeRow();
     LV_FireRules->SetSelected(free);  // the row a new rule goes into
-    if (free && NumberOrZero(Column(free, ActionColumn)) == 0)
+    if (free && NumberText::OrZero(Column(free, ActionColumn)) == 0)
         CB_Protocol->SetItemIndex(0);
     FillUserRules();
     CB_ProtocolChange(this);
@@ -231,7 +231,7 @@ bool TFM_FirewallDMZ::CheckRule()
         for (TEdit* edit : {Edt_PortRangeStart, Edt_PortRangeEnd}) {
             long long port = 0;
             // A text that is no number is refused like one out of range.
-            if (!DecimalNumber(edit->Text(), port) || port > 65535)
+            if (!NumberText::Decimal(edit->Text(), port) || port > 65535)
                 return refuseAddress(edit, "Invaild Port");
         }
     }

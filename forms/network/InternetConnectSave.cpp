@@ -51,7 +51,7 @@ bool OptionalAddress(TEdit* edit)
 // A text that is no number counts as 0, and is refused.
 bool MtuIn(TEdit* edit, long long low, long long high)
 {
-    const long long mtu = NumberOrZero(edit->Text());
+    const long long mtu = NumberText::OrZero(edit->Text());
     return mtu >= low && mtu <= high;
 }
 }  // namespace

@@ -1,5 +1,7 @@
 #include "NumberText.h"
 
+namespace NumberText {
+
 int LastDot(const AnsiString& text)
 {
     for (int i = text.Length(); i >= 1; --i)
@@ -8,13 +10,13 @@ int LastDot(const AnsiString& text)
     return 0;
 }
 
-long long NumberOrZero(const AnsiString& text)
+long long OrZero(const AnsiString& text)
 {
     long long number = 0;
-    return DecimalNumber(text, number) ? number : 0;
+    return Decimal(text, number) ? number : 0;
 }
 
-bool DecimalNumber(const AnsiString& text, long long& number)
+bool Decimal(const AnsiString& text, long long& number)
 {
     if (text.IsEmpty() || text.Length() > 12)
         return false;
@@ -29,11 +31,13 @@ bool DecimalNumber(const AnsiString& text, long long& number)
     return true;
 }
 
-bool LastDottedNumber(const AnsiString& text, int& number)
+bool LastDotted(const AnsiString& text, int& number)
 {
     long long value = 0;
-    if (!DecimalNumber(text.SubString(LastDot(text) + 1, text.Length()), value) || value > 99999)
+    if (!Decimal(text.SubString(LastDot(text) + 1, text.Length()), value) || value > 99999)
         return false;
     number = int(value);
     return true;
 }
+
+}  // namespace NumberText

@@ -22,7 +22,7 @@ AnsiString Column(TListItem* row, int column)
 
 bool IsPort(const AnsiString& text)
 {
-    const long long port = NumberOrZero(text);
+    const long long port = NumberText::OrZero(text);
     return port >= 1 && port <= 65535;
 }
 }  // namespace
@@ -189,7 +189,7 @@ bool TFM_AdPortfwding::CheckRule()
     for (TEdit* edit : {Edt_PubPortRangeStart, Edt_PubPortRangeEnd, Edt_PriPortRangeStart})
         if (!IsPort(edit->Text()))
             return refusePort(edit, "Invaild port value!");
-    if (NumberOrZero(Edt_PubPortRangeStart->Text()) > NumberOrZero(Edt_PubPortRangeEnd->Text()))
+    if (NumberText::OrZero(Edt_PubPortRangeStart->Text()) > NumberText::OrZero(Edt_PubPortRangeEnd->Text()))
         return refusePort(Edt_PubPortRangeEnd, "The end port should be equle and geater than the start port!");
     return true;
 }
@@ -260,8 +260,8 @@ void TFM_AdPortfwding::Edt_PubPortRangeStartChange(TObject* Sender)
 
 void TFM_AdPortfwding::Edt_PubPortRangeEndChange(TObject* Sender)
 {
-    const long long end = NumberOrZero(Edt_PubPortRangeEnd->Text()) - NumberOrZero(Edt_PubPortRangeStart->Text()) +
-                          NumberOrZero(Edt_PriPortRangeStart->Text());
+    const long long end = NumberText::OrZero(Edt_PubPortRangeEnd->Text()) - NumberText::OrZero(Edt_PubPortRangeStart->Text()) +
+                          NumberText::OrZero(Edt_PriPortRangeStart->Text());
     Edt_PriPortRangeEnd->SetText(AnsiString(end));
 }
 
