@@ -134,6 +134,43 @@ TEST_P(InternetConnectChecks, RefusesEachBadFieldWithItsMessageAndSendsNothing)
     EXPECT_EQ(TypeSets(), (std::vector<std::string>{"2", "1"}));  // the choice and the close only
 }
 
+TEST_P(InternetConnectChecks, SavesTheDhcpAndPptpTypesWithTheirOwnVariables)
+{
+    Open([&](TFM_InternetConnect& form) {
+        Choose(form.CB_Interconntypeshow, 1);
+        EXPECT_EQ(form.Edt_DyPDNS->Text().ToStdString(), "10.10.0.1");
+        EXPECT_EQ(form.Edt_DyMTU->Text().ToStdString(), "1500");
+        ASSERT_TRUE(devsim.ClearJournal());
+        form.Edt_Dyhostname->SetText("gateway-7");
+        ASSERT_TRUE(Press(form.Bt_Apply));
+        EXPECT_EQ(Panel(form.StatusBar1), "Save OK!");
+        EXPECT_EQ(TFM_InternetConnect::SavedConnectionType, 1);
+
+        Choose(form.CB_Interconntypeshow, 3);
+        EXPECT_EQ(form.CB_PPTPMode->ItemIndex(), 1);  // dynamic: the server gives the addresses
+        EXPECT_FALSE(form.Edt_PPTPIP->Enabled());
+        form.Edt_PPTPIP->SetText("not checked");
+        form.Edt_PPTPMTU->SetText("1401");
+        ASSERT_TRUE(Press(form.Bt_Apply));
+        EXPECT_EQ(dialogs.Last().Text, "Please input valid PPTP MTU.");
+        form.Edt_PPTPMTU->SetText("1400");
+        ASSERT_TRUE(Press(form.Bt_Apply));
+        EXPECT_EQ(Panel(form.StatusBar1), "Save OK!");
+    });
+    const auto sets = Sets();
+    ASSERT_EQ(sets.size(), 10u);  // DHCP: four sets; the switch to PPTP; PPTP: four; close
+    EXPECT_EQ(SetBindings(sets[2]), (std::vector<std::string>{PrimaryDns + "=10.10.0.1", SecondaryDns + "=8.8.8.8",
+                                                              HostName + "=\"gateway-7\""}));
+    EXPECT_EQ(SetBindings(sets[3]), std::vector<std::string>{Mtu + "=1500"});
+    EXPECT_EQ(SetBindings(sets[5]), std::vector<std::string>{WanType + "=4"});
+    EXPECT_EQ(SetBindings(sets[7]),
+              (std::vector<std::string>{PrimaryDns + "=10.10.0.1", Link + ".9.1=2", Link + ".14.1=\"vpn.example.com\"",
+                                        Link + ".15.1=\"user\"", Link + ".16.1=\"password\""}));
+    EXPECT_EQ(SetBindings(sets[8]), std::vector<std::string>{Mtu + "=1400"});
+    EXPECT_EQ(SetBindings(sets[9]), std::vector<std::string>{WanType + "=4"});  // the saved type stays
+    TFM_InternetConnect::SavedConnectionType = 0;
+}
+
 // A set that fails in the middle: "Set Error!", and the type kept for the close is the
 // one read at opening (the device took the type, not the settings).
 class InternetConnectFailingSet : public InternetConnect {
