@@ -33,6 +33,8 @@ void installBehaviours(HookTable& hooks, DeviceServices& services)
     installCommandBehaviours(hooks, services);
     installClockBehaviour(hooks);
     installPolicyBehaviours(hooks);
+    installDhcpBehaviours(hooks);
+    installWanBehaviours(hooks, services.factoryState);
     installRestartSilence(hooks, services.config.restartSilenceSeconds);
 }
 

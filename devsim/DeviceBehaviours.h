@@ -47,6 +47,10 @@ void installClockBehaviour(HookTable& hooks);
 bool isManualTimeText(const std::string& text);
 // Rogue AP classification (PolicyBehaviours.cpp).
 void installPolicyBehaviours(HookTable& hooks);
+// The current static lease list built from the static lease table (DhcpBehaviours.cpp).
+void installDhcpBehaviours(HookTable& hooks);
+// The WAN address and MTU that follow the connection type (WanBehaviours.cpp).
+void installWanBehaviours(HookTable& hooks, const std::vector<StateEntry>& startState);
 
 // The device-side file names of the file commands.
 inline const char* const kConfigBackupFile = "config.dcf";

@@ -1,0 +1,6 @@
+#include "AdvancedNetwork.h"
+#include "MenuForms.h"
+
+// Advanced / Router Settings / Advanced Network in the main window's menu.
+static const bool advancedNetworkRegistered =
+    RegisterMenuForm("AdvancedNetwork1", [] { RunModalForm(FM_Adnetwork); });

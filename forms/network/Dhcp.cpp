@@ -1,0 +1,258 @@
+#include "Dhcp.h"
+
+#include "Catalogue.h"
+#include "DhcpPoolRange.h"
+#include "FormBuilder.h"
+#include "KwReadSequence.h"
+#include "KwSNMPRequest2Edits.h"
+#include "New_req2Edit.h"
+
+TFM_DHCP* FM_DHCP = nullptr;
+
+namespace {
+const int DisableItem = 0;
+const int EnableItem = 1;
+const int WirelessClientItem = 3;
+const int RouterModeItem = 4;
+const int DomainDynamicItem = 0;
+const int DomainStaticItem = 1;
+const char* const ListingText = "Listing data ... ";
+}  // namespace
+
+TFM_DHCP::TFM_DHCP(TComponent* Owner) : TSettingsForm(Owner)
+{
+    SetName("FM_DHCP");
+    SetCaption("Advanced \\ DHCP Server");
+    SetBorderStyle(bsSingle);
+    SetBorderIcons(biSystemMenu | biMinimize);
+    SetPosition(poMainFormCenter);
+    SetClientWidth(520);
+    SetClientHeight(440);
+
+    TFormBuilder build(this);
+    PageControl1 = build.Add<TPageControl>("PageControl1", 0, 0, 520, 440);
+    PageControl1->OnChange = ReadSequence([this](TObject* S) { PageControl1Change(S); });
+    TabSheet1 = new TTabSheet(this);
+    TabSheet1->SetName("TabSheet1");
+    TabSheet1->SetPageControl(PageControl1);
+    TabSheet1->SetCaption(" Dynamic Pool Settings ");
+    TabSheet2 = new TTabSheet(this);
+    TabSheet2->SetName("TabSheet2");
+    TabSheet2->SetPageControl(PageControl1);
+    TabSheet2->SetCaption("Static Pool Settings  ");
+    TabSheet3 = new TTabSheet(this);
+    TabSheet3->SetName("TabSheet3");
+    TabSheet3->SetPageControl(PageControl1);
+    TabSheet3->SetCaption(" Current IP Mapping List  ");
+    BuildPoolPage();
+    BuildStaticPage();
+    BuildLeasePage();
+    PageControl1->SetActivePage(TabSheet2);  // the form opens on the static pool
+
+    // Until the static table has been read once, as designed.
+    EnableStaticLists(false);
+    CB_Fuction2->Items()->Add("Disable");
+    CB_Fuction2->Items()->Add("Enable");
+    Bt_Apply->SetEnabled(false);
+    Bt_Refresh->SetEnabled(false);
+    Bt_Cancel->SetEnabled(false);
+
+    OnCreate = ReadSequence([this](TObject* Sender) { FormCreate(Sender); });
+    OnCloseQuery = [this](TObject* Sender, bool& CanClose) { FormCloseQuery(Sender, CanClose); };
+}
+
+TFM_DHCP::~TFM_DHCP()
+{
+    if (FM_DHCP == this)
+        FM_DHCP = nullptr;
+}
+
+void TFM_DHCP::FormCreate(TObject* Sender)
+{
+    try {
+        CreatePoolRequests();
+        CreateStaticRequests();
+        CreateLeaseRequests();
+    } catch (const std::exception& e) {
+        for (TStatusBar* bar : {StatusBar1, StatusBar2, StatusBar3})
+            ShowFormStatus(bar, e.what());
+    }
+    LanRequest = GroupRequest(lanIfIpAddressVars, MVT_SV, 0, 1000, 1);
+    LanRequest->BindFormat(0, "%s", Ed_ext);
+    if (!KwReadSequence::SilentDeviceSeen())
+        LanRequest->Get();
+
+    Ed_DomNa->SetMaxLength(63);
+    for (TEdit* edit : {Ed_IPAF, Ed_SubMask, Ed_Gateway, Ed_Wins, Ed_DNS})
+        edit->SetMaxLength(15);
+    Btn_Del->SetEnabled(false);
+    Bt_Edit->SetEnabled(false);
+    Btn_Add->SetEnabled(true);
+    EnableStaticEntry(false);
+    // A read that failed or never started leaves nothing to wait for.
+    AllowCancelWhenIdle();
+}
+
+void TFM_DHCP::AllowCancelWhenIdle()
+{
+    if (!StaticRequest || !Outstanding(StaticRequest))
+        Bt_Cancel->SetEnabled(true);
+}
+
+void TFM_DHCP::FormCloseQuery(TObject* Sender, bool& CanClose)
+{
+    // The requests stay with the form until it is deleted: nothing is freed here, so
+    // closing twice or during a wait frees nothing twice.
+    if (StaticRequest && Outstanding(StaticRequest))
+        CanClose = false;
+}
+
+void TFM_DHCP::Bt_CancelClick(TObject* Sender) { Close(); }
+
+void TFM_DHCP::PageControl1Change(TObject* Sender)
+{
+    if (PageControl1->ActivePage() == TabSheet2)
+        User_ListView->SetColor(CB_Fuction1->ItemIndex() == EnableItem ? clWindow : clBtnFace);
+    if (DomainStatusRequest)
+        DomainStatusRequest->Get();
+    UpdateEditStates();
+}
+
+void TFM_DHCP::CB_Fuction1Change(TObject* Sender)
+{
+    CB_Fuction2->SetItemIndex(CB_Fuction1->ItemIndex());
+    UpdateEditStates();
+    if (CB_Fuction1->ItemIndex() == EnableItem)
+        Bt_Apply->SetEnabled(true);
+}
+
+void TFM_DHCP::CB_Fuction2Change(TObject* Sender)
+{
+    CB_Fuction1->SetItemIndex(CB_Fuction2->ItemIndex());
+    UpdateEditStates();
+}
+
+void TFM_DHCP::UpdateEditStates()
+{
+    const bool router = CB_APMode->ItemIndex() == RouterModeItem;
+    switch (CB_Fuction1->ItemIndex()) {
+    case DisableItem:
+        for (TEdit* edit : {Ed_IPAF, Ed_PoolRan, Ed_SubMask, Ed_Gateway, Ed_Wins, Ed_DNS, Ed_DomNa, Ed_Lease})
+            edit->SetEnabled(false);
+        break;
+    case EnableItem:
+        for (TEdit* edit : {Ed_IPAF, Ed_PoolRan, Ed_SubMask, Ed_Gateway, Ed_Lease})
+            edit->SetEnabled(true);
+        Ed_Wins->SetEnabled(!router);
+        Ed_DNS->SetEnabled(!router);
+        Ed_DomNa->SetEnabled(CB_DNStatus->ItemIndex() != DomainStaticItem);
+        break;
+    default:
+        break;
+    }
+    switch (CB_Fuction2->ItemIndex()) {
+    case DisableItem:
+        EnableStaticEntry(false);
+        EnableStaticLists(false);
+        break;
+    case EnableItem:
+        for (TEdit* edit : {ED_StaticAssignIP, ED_StaticAssignMAC, ED_StaticSubMask, ED_StaticGateway,
+                            ED_StaticHostName})
+            edit->SetEnabled(true);
+        ED_StaticWins->SetEnabled(!router);
+        ED_StaticDNS->SetEnabled(!router);
+        ED_StaticDoname->SetEnabled(CB_DNStatus->ItemIndex() != DomainDynamicItem);
+        EnableStaticLists(true);
+        break;
+    default:
+        break;
+    }
+    Ed_PoolRan->SetMaxLength(3);
+    Ed_Lease->SetMaxLength(8);
+}
+
+void TFM_DHCP::EnableStaticLists(bool on)
+{
+    LV_StaticPoolSet->SetEnabled(on);
+    User_ListView->SetEnabled(on);
+    User_ListView->SetColor(on ? clWindow : clBtnFace);
+}
+
+void TFM_DHCP::EnableStaticEntry(bool on)
+{
+    for (TEdit* edit : {ED_StaticAssignIP, ED_StaticAssignMAC, ED_StaticSubMask, ED_StaticDNS,
+                        ED_StaticGateway, ED_StaticWins, ED_StaticDoname, ED_StaticHostName})
+        edit->SetEnabled(on);
+}
+
+void TFM_DHCP::ConvertPoolRange(bool toEnd)
+{
+    AnsiString range = Ed_PoolRan->Text();
+    if (toEnd ? PoolCountToEnd(Ed_IPAF->Text(), range) : PoolEndToCount(Ed_IPAF->Text(), range))
+        Ed_PoolRan->SetText(range);
+}
+
+void TFM_DHCP::ClearRouterZeroServers(TEdit* wins, TEdit* dns)
+{
+    if (CB_APMode->ItemIndex() != RouterModeItem)
+        return;
+    for (TEdit* edit : {wins, dns})
+        if (edit->Text() == "0.0.0.0")
+            edit->SetText("");
+}
+
+void TFM_DHCP::CreatePoolRequests()
+{
+    ModeRequest = GroupRequest(dot11ApModeVars2, MVT_SV, 0, 0, 0);
+    ModeRequest->BindComboBox(0, CB_APMode);
+    ReadGroup(ModeRequest);
+
+    AddressRequest = GroupRequest(ipInformationIpVars, MVT_SV, 0, 1000, 0);
+    AddressRequest->BindFormat(0, "%s", ED_IpAddr);
+    ReadGroup(AddressRequest);
+
+    PoolRequest = GroupRequest(dynamicIpPoolStartVars2, MVT_SV, 0, 10000, 0);
+    PoolRequest->BindFormat(0, "%s", Ed_IPAF);
+    PoolRequest->BindFormat(1, "%s", Ed_PoolRan);
+    PoolRequest->BindFormat(2, "%s", Ed_SubMask);
+    PoolRequest->BindFormat(3, "%s", Ed_Gateway);
+    PoolRequest->BindFormat(4, "%s", Ed_Wins);
+    PoolRequest->BindFormat(5, "%s", Ed_DNS);
+    PoolRequest->BindFormat(6, "%s", Ed_DomNa);
+    PoolRequest->BindFormat(7, "%u", Ed_Lease);
+    PoolRequest->AttachStatusBar(StatusBar1);
+    failures_.Watch(PoolRequest);
+    ShowFormStatus(StatusBar1, ListingText);
+    if (ReadGroup(PoolRequest)) {
+        ConvertPoolRange(false);
+        if (Ed_Gateway->Text() == "0.0.0.0")
+            Ed_Gateway->SetText("");
+        ClearRouterZeroServers(Ed_Wins, Ed_DNS);
+        ShowFormStatus(StatusBar1, "Get OK!");
+    } else {
+        ShowPoolFailure(PoolRequest);  // never "Get OK!" for a read that failed
+    }
+
+    SwitchRequest = GroupRequest(dhcpServerControlVars, SVT_SV, 0, 10000, 0);
+    SwitchRequest->BindComboBox(0, CB_Fuction1);
+    failures_.Watch(SwitchRequest);
+    const bool switchRead = ReadGroup(SwitchRequest);
+    StaticSwitchRequest = GroupRequest(dhcpServerStaticControlVars, SVT_SV, 0, 10000, 0);
+    StaticSwitchRequest->BindComboBox(0, CB_Fuction2);
+    failures_.Watch(StaticSwitchRequest);
+    if (ReadGroup(StaticSwitchRequest) && switchRead) {
+        CB_Fuction2->SetItemIndex(CB_Fuction1->ItemIndex());
+        UpdateEditStates();
+    }
+    if (CB_APMode->ItemIndex() == WirelessClientItem) {
+        // A wireless client serves no addresses: shown off, and not to be changed.
+        CB_Fuction1->SetItemIndex(DisableItem);
+        CB_Fuction2->SetItemIndex(DisableItem);
+        CB_Fuction1->SetEnabled(false);
+        CB_Fuction2->SetEnabled(false);
+    }
+
+    DomainStatusRequest = GroupRequest(dhcpServerDomainNameStatusVars, SVT_SV, 0, 10000, 0);
+    DomainStatusRequest->BindComboBox(0, CB_DNStatus);
+    ReadGroup(DomainStatusRequest);
+}

@@ -1,0 +1,144 @@
+// Advanced / DHCP Server, first page: the server switch and the dynamic pool.
+#include "AddressChecks.h"
+#include "Dhcp.h"
+#include "DhcpPoolRange.h"
+#include "FormBuilder.h"
+#include "KwSNMPRequest2Edits.h"
+
+namespace {
+const int EnableItem = 1;
+const int DomainNameVar = 6;  // dynamicDomainName in the pool's group
+const char* const NoAddress = "0.0.0.0";
+
+// Refuses with `text` after emptying the edit (when `empty`) and focusing it.
+bool Refuse(TEdit* edit, const char* text, const char* caption, bool empty)
+{
+    if (empty)
+        edit->SetText("");
+    return RefuseInput(text, caption, edit);
+}
+
+// An optional server address: empty or 0.0.0.0 stand for none.
+bool IsNoneOrHost(const AnsiString& text)
+{
+    return text.IsEmpty() || text == NoAddress || IsValidHostAddressText(text);
+}
+}  // namespace
+
+void TFM_DHCP::BuildPoolPage()
+{
+    TFormBuilder build(TabSheet1);
+    TFormRows rows(build, TRowColumns{16, 210, 220}, 12);
+    build.Label("Lb_DHCPServerControl", "DHCP Server Control", 16, rows.Top());
+    rows.Skip(22);
+    CB_Fuction1 = rows.Combo("Lb_Function1", "Function Enable/Disable", "CB_Fuction1");
+    CB_Fuction1->OnChange = [this](TObject* S) { CB_Fuction1Change(S); };
+    Ed_IPAF = rows.Edit("Lb_IPAF", "IP Assigned From", "Ed_IPAF", 15);
+    Ed_PoolRan = rows.Edit("Lb_PoolRan", "The Range of Pool (1-254)", "Ed_PoolRan", 3);
+    Ed_SubMask = rows.Edit("Lb_SubMask", "Subnet Mask", "Ed_SubMask", 15);
+    Ed_Gateway = rows.Edit("Lb_Gateway", "Gateway", "Ed_Gateway", 15);
+    Ed_Wins = rows.Edit("Lb_Wins", "Wins", "Ed_Wins", 15);
+    Ed_DNS = rows.Edit("Lb_DNS", "DNS", "Ed_DNS", 15);
+    Ed_DomNa = rows.Edit("Lb_DomNa", "Domain Name", "Ed_DomNa", 63);
+    Ed_Lease = rows.Edit("Lb_Lease", "Lease Time (60 - 31536000 sec)", "Ed_Lease", 8);
+    rows.Skip(8);
+    Bt_Refresh = build.Button("Bt_Refresh", "Refresh", rows.ButtonLeft(2), rows.Top(),
+                              ReadSequence([this](TObject* S) { Bt_RefreshClick(S); }));
+    Bt_Refresh->SetVisible(false);  // no user reaches it, as designed
+    Bt_Apply = build.Button("Bt_Apply", "Save", rows.ButtonLeft(1), rows.Top(),
+                            [this](TObject* S) { Bt_ApplyClick(S); });
+    Bt_Cancel = build.Button("Bt_Cancel", "Cancel", rows.ButtonLeft(0), rows.Top(),
+                             [this](TObject* S) { Bt_CancelClick(S); });
+    StatusBar1 = build.StatusBar("StatusBar1", {50});
+    CB_APMode = build.HiddenCombo("CB_APMode");
+    CB_DNStatus = build.HiddenCombo("CB_DNStatus");
+    ED_IpAddr = build.HiddenEdit("ED_IpAddr");
+    Ed_ext = build.HiddenEdit("Ed_ext");
+}
+
+void TFM_DHCP::ShowPoolFailure(KwSNMPRequest2Controls* request)
+{
+    const AnsiString text = failures_.Of(request);
+    ShowFormStatus(StatusBar1, text.IsEmpty() ? AnsiString("Set Error!") : text);
+}
+
+bool TFM_DHCP::CheckPool()
+{
+    if (Ed_IPAF->Text().IsEmpty())
+        return Refuse(Ed_IPAF, "Please input valid IP address", "Warning", false);
+    if (Ed_PoolRan->Text().IsEmpty())
+        return Refuse(Ed_PoolRan, "Please input a number between 1 and 254.", "Warning", false);
+    // Texts that are no numbers are refused like numbers out of range, never left to
+    // a conversion error.
+    long long count = 0;
+    if (!NumberText::Decimal(Ed_PoolRan->Text(), count) || count < 1 || count > 254)
+        return Refuse(Ed_PoolRan, "Please input a number between 1 and 254.", "Error", true);
+    int start = 0;
+    if (!NumberText::LastDotted(Ed_IPAF->Text(), start))
+        return Refuse(Ed_IPAF, "Please input valid IP address", "Waring", true);
+    if (start + count > 255)
+        return Refuse(Ed_PoolRan, "Invaild IP range!", "Error", true);
+    if (Ed_Lease->Text().IsEmpty())
+        return Refuse(Ed_Lease, "Please input a number between 60 and 31536000.", "Warning", false);
+    long long lease = 0;
+    if (!NumberText::Decimal(Ed_Lease->Text(), lease) || lease < 60 || lease > 31536000)
+        return Refuse(Ed_Lease, "Please input a number between 60 and 31536000.", "Error", true);
+    if (!IsValidHostAddressText(Ed_IPAF->Text()))
+        return Refuse(Ed_IPAF, "Please input valid IP address", "Waring", true);
+    if (!IsValidSubnetMaskText(Ed_SubMask->Text()))
+        return Refuse(Ed_SubMask, "Please input valid SubMask.", "Waring", true);
+    if (!IsValidHostAddressText(Ed_Gateway->Text()))
+        return Refuse(Ed_Gateway, "Please input valid Gateway.", "Waring", true);
+    if (!IsNoneOrHost(Ed_Wins->Text()))
+        return Refuse(Ed_Wins, "Invalid WINS!", "Waring", true);
+    if (Ed_Wins->Text().IsEmpty())
+        Ed_Wins->SetText(NoAddress);
+    if (!IsNoneOrHost(Ed_DNS->Text()))
+        return Refuse(Ed_DNS, "Please input valid DNS!", "Waring", true);
+    if (Ed_DNS->Text().IsEmpty())
+        Ed_DNS->SetText(NoAddress);
+    return true;
+}
+
+void TFM_DHCP::SavePool()
+{
+    ConvertPoolRange(true);  // the device keeps the pool's last address
+    const bool switchSet = SwitchRequest->Set(true, true, "", nullptr);
+    // The domain name goes out whenever the user can edit it here.
+    MarkVars(PoolRequest, Ed_DomNa->Enabled() ? smSend : smLeaveOut, DomainNameVar);
+    const bool poolSet = PoolRequest->Set(true, true, "", nullptr);
+    MarkVars(PoolRequest, smSend, DomainNameVar);  // later reads show it again
+    if (!switchSet || !poolSet) {
+        ConvertPoolRange(false);
+        ShowPoolFailure(switchSet ? PoolRequest : SwitchRequest);
+        return;
+    }
+    ReadGroup(PoolRequest);
+    ClearRouterZeroServers(Ed_Wins, Ed_DNS);
+    ConvertPoolRange(false);
+    ShowFormStatus(StatusBar1, "Setting Success!");
+}
+
+void TFM_DHCP::Bt_ApplyClick(TObject* Sender)
+{
+    if (!SwitchRequest || !PoolRequest || CB_Fuction1->ItemIndex() < 0)
+        return;  // the switch was never read: there is nothing to write back
+    if (CB_Fuction1->ItemIndex() == EnableItem) {
+        if (CheckPool())
+            SavePool();
+        return;
+    }
+    if (SwitchRequest->Set(true, true, "", nullptr))
+        ShowFormStatus(StatusBar1, "Setting Success!");
+    else
+        ShowPoolFailure(SwitchRequest);
+}
+
+void TFM_DHCP::Bt_RefreshClick(TObject* Sender)
+{
+    if (!SwitchRequest || !PoolRequest)
+        return;
+    ReadGroup(SwitchRequest);
+    if (ReadGroup(PoolRequest))
+        ConvertPoolRange(false);
+}

@@ -1,0 +1,184 @@
+#include "Lan.h"
+
+#include "AddressChecks.h"
+#include "Catalogue.h"
+#include "FormBuilder.h"
+#include "FormInputChecks.h"
+#include "KwSNMPRequest2Edits.h"
+
+TFM_LanCfg* FM_LanCfg = nullptr;
+
+namespace {
+const int AddressLength = 15;
+const int StaticItem = 0;
+const int DhcpItem = 1;
+const int RouterModeItem = 4;
+const char* const NoAddress = "0.0.0.0";
+}  // namespace
+
+TFM_LanCfg::TFM_LanCfg(TComponent* Owner) : TSettingsForm(Owner)
+{
+    SetName("FM_LanCfg");
+    SetCaption("Home \\ LAN");
+    SetBorderStyle(bsSingle);
+    SetBorderIcons(biSystemMenu | biMinimize);
+    SetPosition(poMainFormCenter);
+
+    TFormBuilder build(this);
+    TFormRows rows(build, TRowColumns{16, 150, 200});
+    CB_IPFrom = rows.Combo("GetIPFrom", "Get IP From", "CB_IPFrom", {}, &GetIPFrom);
+    CB_IPFrom->OnChange = [this](TObject* S) { CB_IPFromChange(S); };
+    ED_IpAddr = rows.Edit("LA_IPAddress", "IP Address", "ED_IpAddr", AddressLength, &LA_IPAddress);
+    ED_SubMask = rows.Edit("LA_SubnetMask", "Subnet Mask", "ED_SubMask", AddressLength, &LA_SubnetMask);
+    ED_DefGw = rows.Edit("LA_DefGW", "Default Gateway", "ED_DefGw", AddressLength, &LA_DefGW);
+    ED_IpAddr->SetText("   .   .   .   ");
+    ED_SubMask->SetText("255.255.255.0");
+    ED_DefGw->SetText("   .   .   .   ");
+    rows.Skip(12);
+    BT_LanCfgOk = build.Button("BT_LanCfgOk", "Save", rows.ButtonLeft(1), rows.Top(),
+                               [this](TObject* S) { BT_LanCfgOkClick(S); });
+    BT_LanCfgCancel = build.Button("BT_LanCfgCancel", "Cancel", rows.ButtonLeft(0), rows.Top(),
+                                   [this](TObject* S) { BT_LanCfgCancelClick(S); });
+    Static_ListView = build.HiddenList("Static_ListView", 0);
+    CB_APMode = build.HiddenCombo("CB_APMode");
+    Edt_WANIP = build.HiddenEdit("Edt_WANIP");
+    ED_WANSubMask = build.HiddenEdit("ED_WANSubMask");
+    Ed_IPAF = build.HiddenEdit("Ed_IPAF");
+    Ed_IPEND = build.HiddenEdit("Ed_IPEND");
+    CB_DeviceApplySetting = build.HiddenCombo("CB_DeviceApplySetting");
+    StatusBar = build.StatusBar("StatusBar", {50});
+    SetStatusBar(StatusBar);
+    const TRowColumns& columns = rows.Columns();
+    SetClientWidth(columns.ControlLeft + columns.ControlWidth + columns.LabelLeft);
+    SetClientHeight(rows.Top() + TFormBuilder::ButtonHeight + 12 + 20);
+
+    OnCreate = ReadSequence([this](TObject* Sender) { FormCreate(Sender); });
+}
+
+TFM_LanCfg::~TFM_LanCfg()
+{
+    if (FM_LanCfg == this)
+        FM_LanCfg = nullptr;
+}
+
+void TFM_LanCfg::FormCreate(TObject* Sender)
+{
+    try {
+        ModeRequest = GroupRequest(dot11ApModeVars, MVT_SV, 0, 1000, 0);
+        ModeRequest->BindComboBox(0, CB_APMode);
+        ReadGroup(ModeRequest);
+        AddressModeRequest = GroupRequest(ipTypeVars, MVT_SV, 0, 1000, 0);
+        AddressModeRequest->BindComboBox(0, CB_IPFrom);
+        failures_.Watch(AddressModeRequest);
+        ReadGroup(AddressModeRequest);
+        if (CB_APMode->ItemIndex() == RouterModeItem)
+            CB_IPFrom->SetEnabled(false);
+
+        WanRequest = GroupRequest(ipInformationIpVars4, MVT_SV, 0, 1000, 0);
+        WanRequest->BindFormat(0, "%s", Edt_WANIP);
+        WanRequest->BindFormat(1, "%s", ED_WANSubMask);
+        ReadGroup(WanRequest);
+
+        LanRequest = GroupRequest(ipInformationIpVars, MVT_SV, 0, 1000, 0);
+        LanRequest->BindFormat(0, "%s", ED_IpAddr);
+        LanRequest->BindFormat(1, "%s", ED_SubMask);
+        LanRequest->BindFormat(2, "%s", ED_DefGw);
+        LanRequest->AttachStatusBar(StatusBar);
+        failures_.Watch(LanRequest);
+
+        PoolRequest = GroupRequest(dynamicIpPoolStartVars, MVT_SV, 0, 0, 1);
+        PoolRequest->BindFormat(0, "%s", Ed_IPAF);
+        PoolRequest->BindFormat(1, "%s", Ed_IPEND);
+        ReadGroup(PoolRequest);
+
+        StaticRequest = GroupRequest(staticIndexVars, MVT_UMV, 1, 10000, 1);
+        StaticRequest->BindListView(Static_ListView, true);
+
+        if (ReadGroup(LanRequest)) {
+            ShowAddressRows();
+            ClearZeroAddresses();
+        } else if (!failures_.Of(LanRequest).IsEmpty()) {
+            LanRequest->ShowStatus(failures_.Of(LanRequest));
+        }
+    } catch (const std::exception& e) {
+        ShowStatus(e.what());
+    }
+    // After the bindings, whose edit formats set a length of their own.
+    for (TEdit* edit : {ED_DefGw, ED_IpAddr, ED_SubMask})
+        edit->SetMaxLength(AddressLength);
+}
+
+void TFM_LanCfg::ClearZeroAddresses()
+{
+    for (TEdit* edit : {ED_IpAddr, ED_SubMask, ED_DefGw})
+        if (edit->Text() == NoAddress)
+            edit->SetText("");
+}
+
+void TFM_LanCfg::ShowAddressRows()
+{
+    const bool shown = CB_IPFrom->ItemIndex() != DhcpItem;
+    for (TControl* control : std::initializer_list<TControl*>{LA_IPAddress, ED_IpAddr, LA_SubnetMask,
+                                                             ED_SubMask, LA_DefGW, ED_DefGw})
+        control->SetVisible(shown);
+}
+
+void TFM_LanCfg::CB_IPFromChange(TObject* Sender) { ShowAddressRows(); }
+
+void TFM_LanCfg::BT_LanCfgCancelClick(TObject* Sender) { Close(); }
+
+bool TFM_LanCfg::CheckStaticAddress()
+{
+    if (!IsValidHostAddressText(ED_IpAddr->Text())) {
+        ED_IpAddr->SetText("");
+        return RefuseInput("Please input valid IP Address.", "Warning", ED_IpAddr);
+    }
+    // The WAN side exists in router operation only.
+    if (CB_APMode->ItemIndex() == RouterModeItem &&
+        NetworkAddressText(Edt_WANIP->Text(), ED_WANSubMask->Text()) ==
+            NetworkAddressText(ED_IpAddr->Text(), ED_SubMask->Text()))
+        return RefuseInput("The LAN IP address and WAN IP address should  not be the same network! ",
+                           "Warning", ED_IpAddr);
+    if (!IsValidSubnetMaskText(ED_SubMask->Text())) {
+        ED_SubMask->SetText("");
+        return RefuseInput("Please input valid Subnet Mask.", "Warning", ED_SubMask);
+    }
+    const AnsiString gateway = ED_DefGw->Text();
+    if (!gateway.IsEmpty() && (!IsValidHostAddressText(gateway) || gateway == NoAddress)) {
+        ED_DefGw->SetText("");
+        return RefuseInput("Please input valid Gateway.", "Waring", ED_DefGw);
+    }
+    return true;
+}
+
+void TFM_LanCfg::SaveStaticAddress()
+{
+    if (!CheckStaticAddress())
+        return;
+    if (ED_DefGw->Text().IsEmpty())
+        ED_DefGw->SetText(NoAddress);
+    ShowStatus("");
+    const bool modeSet = AddressModeRequest->Set(true, true, "", nullptr);
+    const bool addressSet = LanRequest->Set(true, true, "", nullptr);
+    ReadGroup(LanRequest);
+    if (ED_DefGw->Text() == NoAddress)
+        ED_DefGw->SetText("");  // no gateway, shown as the user left it: empty
+    // A failed write is never left looking like a success.
+    ShowStatus(modeSet && addressSet ? "Set OK!" : "Set Error!");
+}
+
+void TFM_LanCfg::BT_LanCfgOkClick(TObject* Sender)
+{
+    if (!AddressModeRequest || !LanRequest)
+        return;  // the form's creation failed before its requests existed
+    switch (CB_IPFrom->ItemIndex()) {
+    case DhcpItem:
+        ShowStatus(AddressModeRequest->Set(true, true, "", nullptr) ? "Set OK!" : "Set Error!");
+        break;
+    case StaticItem:
+        SaveStaticAddress();
+        break;
+    default:
+        break;
+    }
+}

@@ -1,0 +1,86 @@
+// Advanced / DHCP Server, third page: the current lease lists. A Refresh writes the
+// list's refresh variable and walks the list once that write has ended; each list
+// reports in its own status bar, a failed walk too.
+#include "DhcpFixture.h"
+#include "FreePort.h"
+#include "KwSNMPRequest2Edits.h"
+#include "New_req2Edit.h"
+
+using namespace network_test;
+
+namespace {
+const std::string DynamicRefresh = P + ".3.3.1.4.1.0";
+const std::string StaticRefresh = P + ".3.3.1.4.3.0";
+const std::string DynamicList = P + ".3.3.1.4.2.1";
+
+bool Below(const vka_test::DevsimJournalEntry& entry, const std::string& prefix)
+{
+    return !entry.Bindings.empty() && entry.Bindings[0].Oid.compare(0, prefix.size(), prefix) == 0;
+}
+}  // namespace
+
+class DhcpLeases : public DhcpForm {};
+
+TEST_P(DhcpLeases, RefreshesEachListAndWalksItAfterTheRefreshWrite)
+{
+    Open([&](TFM_DHCP& form) {
+        ASSERT_TRUE(PumpUntil([&] { return Panel(form.StatusBar3) == "Get OK" && Panel(form.StatusBar4) == "Get OK"; }));
+        EXPECT_EQ(ShownMacs(form.LV_DynPool),
+                  (std::vector<std::string>{"001CC0506001", "001CC0506002", "001CC0506003"}));
+        ASSERT_EQ(form.LV_DynPool->Items()->Item(1)->SubItems()->Count(), 3);
+        EXPECT_EQ(form.LV_DynPool->Items()->Item(1)->SubItems()->Strings(0).ToStdString(), "192.168.1.101");
+        EXPECT_EQ(form.LV_DynPool->Items()->Item(1)->SubItems()->Strings(2).ToStdString(), "phone-2");
+        EXPECT_EQ(ShownMacs(form.LV_StaticPool), (std::vector<std::string>{"001CC0708001", "001CC0708002"}));
+
+        // The device's static leases changed: the list follows after a Refresh.
+        ASSERT_TRUE(devsim.SetValue(StaticCell(4, 2), "IPADDRESS", "192.168.1.77"));
+        ASSERT_TRUE(devsim.SetValue(StaticCell(5, 2), "HEX", "00:1C:C0:70:80:07"));
+        ASSERT_TRUE(devsim.SetValue(StaticCell(2, 2), "INTEGER", "1"));
+        ASSERT_TRUE(devsim.ClearJournal());
+        ASSERT_TRUE(Press(form.Bt_RefreshStaticPool));
+        EXPECT_FALSE(form.Bt_RefreshStaticPool->Enabled());  // one walk at a time
+        ASSERT_TRUE(PumpUntil([&] { return Panel(form.StatusBar4) == "Get OK"; }));
+        EXPECT_EQ(ShownMacs(form.LV_StaticPool),
+                  (std::vector<std::string>{"001CC0708001", "001CC0708007", "001CC0708002"}));
+        EXPECT_EQ(form.LV_StaticPool->Items()->Item(1)->SubItems()->Strings(0).ToStdString(), "192.168.1.77");
+
+        ASSERT_TRUE(Press(form.Bt_RefreshDynamicPool));
+        ASSERT_TRUE(PumpUntil([&] { return Panel(form.StatusBar3) == "Get OK"; }));
+        EXPECT_EQ(form.LV_DynPool->Items()->Count(), 3);
+        EXPECT_TRUE(form.Bt_RefreshDynamicPool->Enabled());
+    });
+    // Each refresh write comes first; its list is walked only after it.
+    const auto journal = devsim.Journal();
+    int dynamicSet = -1;
+    int firstDynamicWalk = -1;
+    for (int i = 0; i < int(journal.size()); ++i) {
+        if (journal[i].Kind == "SET" && Below(journal[i], DynamicRefresh))
+            dynamicSet = i;
+        if (journal[i].Kind != "SET" && Below(journal[i], DynamicList) && firstDynamicWalk < 0)
+            firstDynamicWalk = i;
+    }
+    ASSERT_GE(dynamicSet, 0);
+    EXPECT_GT(firstDynamicWalk, dynamicSet);
+    const auto sets = Sets();
+    ASSERT_EQ(sets.size(), 2u);
+    EXPECT_EQ(SetBindings(sets[0]), std::vector<std::string>{StaticRefresh + "=1"});
+    EXPECT_EQ(SetBindings(sets[1]), std::vector<std::string>{DynamicRefresh + "=1"});
+}
+
+TEST_P(DhcpLeases, AFailedWalkIsReportedInItsOwnListsBar)
+{
+    Open([&](TFM_DHCP& form) {
+        ASSERT_TRUE(PumpUntil([&] { return Panel(form.StatusBar3) == "Get OK" && Panel(form.StatusBar4) == "Get OK"; }));
+        // The walk goes to a port where nobody answers; the refresh write still reaches the device.
+        form.DynamicLeaseRequest->Request.Device.Port = vka_test::FreeUdpPort();
+        form.DynamicLeaseRequest->Request.Timeout = 20;
+        ASSERT_TRUE(Press(form.Bt_RefreshDynamicPool));
+        ASSERT_TRUE(PumpUntil([&] { return Panel(form.StatusBar3).find("timed out") != std::string::npos; }))
+            << Panel(form.StatusBar3);
+        EXPECT_EQ(Panel(form.StatusBar4), "Get OK");
+        EXPECT_EQ(form.LV_DynPool->Items()->Count(), 3);  // the list as it was
+        EXPECT_TRUE(form.Bt_RefreshDynamicPool->Enabled());
+    });
+}
+
+INSTANTIATE_TEST_SUITE_P(Roads, DhcpLeases, ::testing::Values(1), vka_test::VersionName);

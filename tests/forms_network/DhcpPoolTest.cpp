@@ -1,0 +1,133 @@
+// Advanced / DHCP Server, first page: the server switch and the dynamic pool. The
+// range edit shows the pool's size and the device gets its last address; bad input is
+// refused with the form's own texts (a text that is no number too) before anything
+// is sent; the domain name goes out exactly when its edit can be used.
+#include "DhcpFixture.h"
+#include "KwSNMPRequest2Edits.h"
+
+using namespace network_test;
+
+namespace {
+const std::string Pool = P + ".3.3.1.2.2.1";
+std::string PoolCell(int column) { return Pool + "." + std::to_string(column) + ".1"; }
+}  // namespace
+
+class DhcpPool : public DhcpForm {};
+
+TEST_P(DhcpPool, SavesTheSwitchAndThePoolWithItsEndAddress)
+{
+    Open([&](TFM_DHCP& form) {
+        EXPECT_EQ(Panel(form.StatusBar1), "Get OK!");
+        EXPECT_EQ(form.Ed_IPAF->Text().ToStdString(), "192.168.1.100");
+        EXPECT_EQ(form.Ed_PoolRan->Text().ToStdString(), "100");  // .100 to .199
+        EXPECT_EQ(form.Ed_Wins->Text().ToStdString(), "0.0.0.0");
+        EXPECT_EQ(form.CB_DNStatus->ItemIndex(), 1);  // static: the name is edited per lease
+        EXPECT_FALSE(form.Ed_DomNa->Enabled());
+        ASSERT_TRUE(devsim.ClearJournal());
+
+        form.Ed_PoolRan->SetText("50");
+        form.Ed_Lease->SetText("3600");
+        form.Ed_Wins->SetText("");
+        form.Ed_DomNa->SetText("not.sent");
+        ASSERT_TRUE(Press(form.Bt_Apply));
+        EXPECT_EQ(dialogs.Count(), 0);
+        EXPECT_EQ(Panel(form.StatusBar1), "Setting Success!");
+        EXPECT_EQ(form.Ed_PoolRan->Text().ToStdString(), "50");
+        EXPECT_EQ(form.Ed_DomNa->Text().ToStdString(), "example.com");  // read back from the device
+
+        // The device now names the domain dynamically: the edit opens, and it is sent.
+        ASSERT_TRUE(devsim.SetValue(DomainStatus, "INTEGER", "1"));
+        form.PageControl1Change(form.PageControl1);
+        EXPECT_TRUE(form.Ed_DomNa->Enabled());
+        form.Ed_DomNa->SetText("lan.example");
+        ASSERT_TRUE(Press(form.Bt_Apply));
+        EXPECT_EQ(Panel(form.StatusBar1), "Setting Success!");
+    });
+    const auto sets = Sets();
+    ASSERT_EQ(sets.size(), 4u);
+    EXPECT_EQ(SetBindings(sets[0]), std::vector<std::string>{ServerSwitch + "=1"});
+    EXPECT_EQ(SetBindings(sets[1]),
+              (std::vector<std::string>{PoolCell(2) + "=192.168.1.100", PoolCell(3) + "=192.168.1.149",
+                                        PoolCell(4) + "=255.255.255.0", PoolCell(5) + "=192.168.1.254",
+                                        PoolCell(6) + "=0.0.0.0", PoolCell(7) + "=192.168.1.254",
+                                        PoolCell(9) + "=3600"}));
+    ASSERT_EQ(sets[3].Bindings.size(), 8u);
+    EXPECT_EQ(SetBindings(sets[3])[6], PoolCell(8) + "=\"lan.example\"");
+    EXPECT_EQ(DeviceValue(PoolCell(3)), "IPADDRESS 192.168.1.149");
+}
+
+INSTANTIATE_TEST_SUITE_P(Roads, DhcpPool, vka_test::AllVersions(), vka_test::VersionName);
+
+class DhcpPoolChecks : public DhcpForm {};
+
+TEST_P(DhcpPoolChecks, RefusesBadInputWithItsMessageAndSendsNothing)
+{
+    struct Case {
+        const char* range;
+        const char* lease;
+        const char* gateway;
+        const char* text;
+        const char* caption;
+    };
+    const Case cases[] = {
+        {"", "3600", "192.168.1.254", "Please input a number between 1 and 254.", "Warning"},
+        {"0", "3600", "192.168.1.254", "Please input a number between 1 and 254.", "Error"},
+        {"255", "3600", "192.168.1.254", "Please input a number between 1 and 254.", "Error"},
+        {"1x", "3600", "192.168.1.254", "Please input a number between 1 and 254.", "Error"},
+        {"156", "3600", "192.168.1.254", "Invaild IP range!", "Error"},
+        {"155", "59", "192.168.1.254", "Please input a number between 60 and 31536000.", "Error"},
+        {"155", "31536001", "192.168.1.254", "Please input a number between 60 and 31536000.", "Error"},
+        {"155", "", "192.168.1.254", "Please input a number between 60 and 31536000.", "Warning"},
+        {"155", "60", "", "Please input valid Gateway.", "Waring"},
+    };
+    Open([&](TFM_DHCP& form) {
+        ASSERT_TRUE(devsim.ClearJournal());
+        for (const Case& c : cases) {
+            dialogs.Clear();
+            form.Ed_PoolRan->SetText(c.range);
+            form.Ed_Lease->SetText(c.lease);
+            form.Ed_Gateway->SetText(c.gateway);
+            ASSERT_TRUE(Press(form.Bt_Apply));
+            ASSERT_EQ(dialogs.Count(), 1) << c.range << " " << c.lease;
+            EXPECT_EQ(dialogs.Last().Text, c.text);
+            EXPECT_EQ(dialogs.Last().Caption, c.caption);
+        }
+        EXPECT_TRUE(Sets().empty());
+
+        // 100 + 155 = 255 is the last allowed pool; the lease may be 31536000.
+        dialogs.Clear();
+        form.Ed_PoolRan->SetText("155");
+        form.Ed_Lease->SetText("31536000");
+        form.Ed_Gateway->SetText("192.168.1.254");
+        ASSERT_TRUE(Press(form.Bt_Apply));
+        EXPECT_EQ(dialogs.Count(), 0);
+        EXPECT_EQ(Panel(form.StatusBar1), "Setting Success!");
+
+        // Switched off, Save writes the switch alone and checks nothing.
+        Choose(form.CB_Fuction1, 0);
+        form.Ed_PoolRan->SetText("0");
+        ASSERT_TRUE(Press(form.Bt_Apply));
+        EXPECT_EQ(dialogs.Count(), 0);
+    });
+    const auto sets = Sets();
+    ASSERT_EQ(sets.size(), 3u);
+    EXPECT_EQ(SetBindings(sets[1])[1], PoolCell(3) + "=192.168.1.254");
+    EXPECT_EQ(SetBindings(sets[2]), std::vector<std::string>{ServerSwitch + "=0"});
+}
+
+// A pool read that fails is reported as such, never as "Get OK!".
+TEST_P(DhcpPoolChecks, AFailedSaveOrReadIsNeverShownAsSuccess)
+{
+    Open([&](TFM_DHCP& form) {
+        form.SwitchRequest->Request.Timeout = 20;
+        form.PoolRequest->Request.Timeout = 20;
+        ASSERT_TRUE(devsim.DropNext(100));
+        ASSERT_TRUE(Press(form.Bt_Apply));
+        EXPECT_NE(Panel(form.StatusBar1).find("timed out"), std::string::npos) << Panel(form.StatusBar1);
+        EXPECT_EQ(form.Ed_PoolRan->Text().ToStdString(), "100");  // the size again, not the end
+        ASSERT_TRUE(devsim.DropNext(0));
+    });
+    EXPECT_EQ(DeviceValue(ServerSwitch), "INTEGER 1");
+}
+
+INSTANTIATE_TEST_SUITE_P(Roads, DhcpPoolChecks, ::testing::Values(1), vka_test::VersionName);

@@ -1,0 +1,162 @@
+// Advanced / DHCP Server, static leases, with free rows between the entries: an
+// entry is edited and deleted in its own table row, a new one goes into the first
+// free row, and duplicates and a full table are refused before anything is sent.
+#include "DhcpFixture.h"
+#include "KwSNMPRequest2Edits.h"
+
+using namespace network_test;
+
+TEST_P(DhcpForm, EditsAndDeletesTheChosenEntryInItsOwnRow)
+{
+    Open([&](TFM_DHCP& form) {
+        EXPECT_EQ(form.Caption().ToStdString(), "Advanced \\ DHCP Server");
+        EXPECT_EQ(form.PageControl1->ActivePage(), form.TabSheet2);
+        EXPECT_EQ(Panel(form.StatusBar2), "Get OK!");
+        EXPECT_TRUE(form.Bt_Cancel->Enabled());
+        ASSERT_EQ(ShownMacs(form.User_ListView), (std::vector<std::string>{"001CC0708001", "001CC0708002"}));
+
+        // The second entry lives in row 3 (row 2 is free).
+        ChooseEntry(form, 1);
+        EXPECT_EQ(form.Lb_Index->Caption().ToStdString(), "3");
+        EXPECT_EQ(form.ED_StaticHostName->Text().ToStdString(), "nas");
+        EXPECT_EQ(form.ED_StaticAssignMAC->Text().ToStdString(), "001CC0708002");
+        ASSERT_TRUE(devsim.ClearJournal());
+        form.ED_StaticHostName->SetText("nas-2");  // the MAC stays: its own row is no duplicate
+        ASSERT_TRUE(Press(form.Btn_Add));
+        EXPECT_EQ(dialogs.Count(), 0);
+        ASSERT_TRUE(WaitForStaticTable(form));
+        EXPECT_EQ(Panel(form.StatusBar2), "Get OK!");
+        EXPECT_EQ(DeviceValue(StaticCell(3, 3)), "STRING \"nas-2\"");
+        EXPECT_EQ(DeviceValue(StaticCell(3, 1)), "STRING \"printer\"");
+        EXPECT_EQ(DeviceValue(StaticCell(3, 2)), "STRING \"\"");
+
+        ChooseEntry(form, 1);
+        ASSERT_TRUE(Press(form.Btn_Del));
+        ASSERT_EQ(dialogs.Count(), 1);
+        EXPECT_EQ(dialogs.Last().Text, "Are you sure that you want to delete this entry?");
+        EXPECT_EQ(dialogs.Last().Caption, "Warning");
+        EXPECT_EQ(Panel(form.StatusBar2), "Delete OK!");
+        ASSERT_TRUE(WaitForStaticTable(form));
+        EXPECT_EQ(ShownMacs(form.User_ListView), std::vector<std::string>{"001CC0708001"});
+    });
+    const auto sets = Sets();
+    ASSERT_EQ(sets.size(), 3u);
+    EXPECT_EQ(SetBindings(sets[0]), std::vector<std::string>{StaticSwitch + "=1"});
+    EXPECT_EQ(SetBindings(sets[1]),
+              (std::vector<std::string>{StaticCell(2, 3) + "=1", StaticCell(3, 3) + "=\"nas-2\"",
+                                        StaticCell(4, 3) + "=192.168.1.51", StaticCell(5, 3) + "=00 1C C0 70 80 02",
+                                        StaticCell(6, 3) + "=255.255.255.0", StaticCell(7, 3) + "=192.168.1.254",
+                                        StaticCell(8, 3) + "=192.168.1.254", StaticCell(9, 3) + "=0.0.0.0",
+                                        StaticCell(10, 3) + "=\"example.com\""}));
+    EXPECT_EQ(SetBindings(sets[2]), std::vector<std::string>{StaticDelete + "=3"});
+    EXPECT_EQ(DeviceValue(StaticCell(4, 3)), "IPADDRESS 0.0.0.0");
+    EXPECT_EQ(DeviceValue(StaticCell(4, 1)), "IPADDRESS 192.168.1.50");
+}
+
+INSTANTIATE_TEST_SUITE_P(Roads, DhcpForm, vka_test::AllVersions(), vka_test::VersionName);
+
+class DhcpStaticAdd : public DhcpForm {};
+
+TEST_P(DhcpStaticAdd, AddsIntoFreeRowsAndRefusesDuplicatesAndAFullTable)
+{
+    auto fill = [](TFM_DHCP& form, const char* ip, const char* mac, const char* host) {
+        form.ED_StaticAssignIP->SetText(ip);
+        form.ED_StaticAssignMAC->SetText(mac);
+        form.ED_StaticHostName->SetText(host);
+    };
+    Open([&](TFM_DHCP& form) {
+        EXPECT_EQ(form.Lb_Index->Caption().ToStdString(), "2");  // the first free row
+        EXPECT_EQ(form.ED_StaticSubMask->Text().ToStdString(), form.Ed_SubMask->Text().ToStdString());
+        ASSERT_TRUE(devsim.ClearJournal());
+
+        // Another entry's MAC in the other letter case is the same address.
+        fill(form, "192.168.1.60", "001cc0708001", "cam");
+        ASSERT_TRUE(Press(form.Btn_Add));
+        ASSERT_EQ(dialogs.Count(), 1);
+        EXPECT_EQ(dialogs.Last().Text, "Reject: The MAC has already existed in IP Static pool.");
+        EXPECT_TRUE(form.ED_StaticAssignMAC->Enabled());
+
+        fill(form, "192.168.1.60", "001CC0708003", "cam");
+        ASSERT_TRUE(Press(form.Btn_Add));
+        ASSERT_TRUE(WaitForStaticTable(form));
+        EXPECT_EQ(form.Lb_Index->Caption().ToStdString(), "4");
+        fill(form, "192.168.1.61", "001CC0708004", "tv");
+        ASSERT_TRUE(Press(form.Btn_Add));
+        ASSERT_TRUE(WaitForStaticTable(form));
+        EXPECT_EQ(form.User_ListView->Items()->Count(), 4);
+
+        // Every row holds an entry and none is being edited: nothing may be overwritten.
+        const int before = int(Sets().size());
+        fill(form, "192.168.1.62", "001CC0708005", "radio");
+        ASSERT_TRUE(Press(form.Btn_Add));
+        EXPECT_EQ(dialogs.Last().Text, StaticPoolFullText);
+        EXPECT_EQ(int(Sets().size()), before);
+        EXPECT_EQ(dialogs.Count(), 2);
+    });
+    EXPECT_EQ(DeviceValue(StaticCell(5, 2)), "HEX 00 1C C0 70 80 03");
+    EXPECT_EQ(DeviceValue(StaticCell(3, 4)), "STRING \"tv\"");
+    EXPECT_EQ(DeviceValue(StaticCell(3, 1)), "STRING \"printer\"");
+    EXPECT_EQ(DeviceValue(StaticCell(3, 3)), "STRING \"nas\"");
+    const auto sets = Sets();
+    ASSERT_EQ(sets.size(), 4u);  // two entries, each after the static switch
+}
+
+INSTANTIATE_TEST_SUITE_P(Roads, DhcpStaticAdd, ::testing::Values(1), vka_test::VersionName);
+
+// A device that never answers: the reads fail, Cancel is enabled and closes the form
+// (it used to stay disabled, and closing was refused until a read succeeded).
+class DhcpDeadDevice : public DhcpForm {};
+
+TEST_P(DhcpDeadDevice, CancelClosesTheFormAfterTheReadsFailed)
+{
+    ASSERT_TRUE(devsim.SilentFor(30));
+    Open([&](TFM_DHCP& form) {
+        EXPECT_TRUE(form.StaticListUnread);
+        EXPECT_NE(Panel(form.StatusBar1), "Get OK!");
+        EXPECT_NE(Panel(form.StatusBar1).find("timed out"), std::string::npos) << Panel(form.StatusBar1);
+        EXPECT_FALSE(TSettingsForm::Outstanding(form.StaticRequest));
+        ASSERT_TRUE(Press(form.Btn_Add));  // no table read: no row to write
+        EXPECT_EQ(dialogs.Last().Text, StaticPoolNotReadText);
+        EXPECT_TRUE(form.CloseQuery());
+        ASSERT_TRUE(Press(form.Bt_Cancel));
+        EXPECT_EQ(form.ModalResult(), mrCancel);
+    });
+    ASSERT_TRUE(devsim.SilentFor(0));
+    EXPECT_TRUE(Sets().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Roads, DhcpDeadDevice, ::testing::Values(1), vka_test::VersionName);
+
+// While a write of the static table is on its way the form stays; once the device
+// answered (and the table was read again) it closes.
+TEST_P(DhcpStaticAdd, ClosingWaitsForTheStaticTableWrite)
+{
+    Open([&](TFM_DHCP& form) {
+        form.ED_StaticAssignIP->SetText("192.168.1.70");
+        form.ED_StaticAssignMAC->SetText("001CC0708007");
+        form.ED_StaticHostName->SetText("late");
+        ASSERT_TRUE(devsim.DelayReplies(400));
+        ASSERT_TRUE(Press(form.Btn_Add));
+        EXPECT_TRUE(form.Bt_Cancel->Enabled());
+        EXPECT_FALSE(form.CloseQuery());
+        ASSERT_TRUE(devsim.DelayReplies(0));
+        ASSERT_TRUE(WaitForStaticTable(form));
+        EXPECT_FALSE(form.StaticReadAwaited);
+        EXPECT_TRUE(form.CloseQuery());
+    });
+    EXPECT_EQ(DeviceValue(StaticCell(3, 2)), "STRING \"late\"");
+}
+
+// A delete the device never answered is reported as such, never as "Delete OK!".
+TEST_P(DhcpStaticAdd, AFailedDeleteIsNotReportedAsDone)
+{
+    Open([&](TFM_DHCP& form) {
+        ChooseEntry(form, 0);
+        form.StaticDeleteRequest->Request.Timeout = 20;
+        ASSERT_TRUE(devsim.DropNext(100));
+        ASSERT_TRUE(Press(form.Btn_Del));
+        EXPECT_NE(Panel(form.StatusBar2).find("timed out"), std::string::npos) << Panel(form.StatusBar2);
+        ASSERT_TRUE(devsim.DropNext(0));
+    });
+    EXPECT_EQ(DeviceValue(StaticCell(4, 1)), "IPADDRESS 192.168.1.50");
+}

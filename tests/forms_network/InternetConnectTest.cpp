@@ -1,0 +1,258 @@
+// Home / Internet Connection against the simulated device: the type is written only by
+// the user's choice, a save and the close; a save says "Save OK!" only when all four
+// sets succeeded; refused input sends nothing.
+#include "InternetConnect.h"
+#include "KwSNMPRequest2Edits.h"
+#include "NetworkFixture.h"
+
+using namespace network_test;
+
+namespace {
+const std::string Info = P + ".2.2.1.1.1.1";
+const std::string WanType = Info + ".3.2";
+const std::string WanIp = Info + ".7.2";
+const std::string WanMask = Info + ".8.2";
+const std::string WanGateway = Info + ".9.2";
+const std::string Mtu = Info + ".4.2";
+const std::string PrimaryDns = Info + ".5.2";
+const std::string SecondaryDns = Info + ".6.2";
+const std::string Link = P + ".2.2.1.1.2.1";
+const std::string HostName = Link + ".1.1";
+const std::string ManualMode = Link + ".17.1";
+const std::string ConnectMode = Link + ".8.1";
+
+std::string Replace(const std::string& state, const std::string& oid, const std::string& line)
+{
+    return StateWithRows(oid, line.empty() ? "" : oid + " " + line + "\n", state);
+}
+}  // namespace
+
+class InternetConnect : public vka_test::FormRoad {
+protected:
+    // A static WAN address outside the LAN's network.
+    std::string StateText() const override
+    {
+        std::string state = vka_test::DefaultStateText();
+        state = Replace(state, WanIp, "IPADDRESS 203.0.113.10");
+        state = Replace(state, WanGateway, "IPADDRESS 203.0.113.1");
+        return Tailor(state);
+    }
+    virtual std::string Tailor(const std::string& state) const { return state; }
+    void Open(const std::function<void(TFM_InternetConnect&)>& body)
+    {
+        vka_test::RunMenuForm<TFM_InternetConnect>("InternetConnect1", FM_InternetConnect, body);
+    }
+    std::vector<std::string> TypeSets() const
+    {
+        std::vector<std::string> values;
+        for (const auto& set : Sets())
+            if (set.Bindings.size() == 1 && set.Bindings[0].Oid == WanType)
+                values.push_back(set.Bindings[0].Value);
+        return values;
+    }
+};
+
+TEST_P(InternetConnect, ATypeChosenIsWrittenAtOnceAndTheTypeReadComesBackAtClose)
+{
+    Open([&](TFM_InternetConnect& form) {
+        EXPECT_EQ(form.Caption().ToStdString(), "Home \\ Internet Connection");
+        EXPECT_TRUE(Sets().empty());  // opening writes nothing
+        EXPECT_EQ(form.CB_Interconntypeshow->ItemIndex(), 0);
+        EXPECT_TRUE(form.GroupBox1->Visible());
+        EXPECT_EQ(form.Edt_StaticIP->Text().ToStdString(), "203.0.113.10");
+        EXPECT_EQ(form.Edt_StaticMTU->Text().ToStdString(), "1500");
+
+        Choose(form.CB_Interconntypeshow, 3);  // PPTP: the device reports that type's values
+        EXPECT_TRUE(form.GroupBox5->Visible());
+        EXPECT_FALSE(form.GroupBox1->Visible());
+        EXPECT_EQ(form.Edt_PPTPMTU->Text().ToStdString(), "1400");
+        EXPECT_EQ(form.Edt_PPTPRePassword->Text().ToStdString(), "password");
+    });
+    EXPECT_EQ(TypeSets(), (std::vector<std::string>{"4", "1"}));
+    EXPECT_EQ(DeviceValue(WanIp), "IPADDRESS 203.0.113.10");
+    EXPECT_EQ(DeviceValue(Mtu), "INTEGER 1500");
+}
+
+TEST_P(InternetConnect, SavesAStaticAddressWithItsOwnVariablesOnly)
+{
+    Open([&](TFM_InternetConnect& form) {
+        form.Edt_StaticIP->SetText("203.0.113.20");
+        form.Edt_StaticSDNS->SetText("");  // optional: written as 0.0.0.0
+        form.Edt_StaticMTU->SetText("1400");
+        ASSERT_TRUE(Press(form.Bt_Apply));
+        EXPECT_EQ(dialogs.Count(), 0);
+        EXPECT_EQ(Panel(form.StatusBar1), "Save OK!");
+        EXPECT_EQ(form.Edt_StaticSDNS->Text().ToStdString(), "");
+    });
+    const auto sets = Sets();
+    ASSERT_EQ(sets.size(), 5u);  // type, WAN, settings, MTU, and the type again at close
+    EXPECT_EQ(SetBindings(sets[0]), std::vector<std::string>{WanType + "=1"});
+    EXPECT_EQ(SetBindings(sets[1]), (std::vector<std::string>{WanIp + "=203.0.113.20", WanMask + "=255.255.255.0",
+                                                              WanGateway + "=203.0.113.1"}));
+    EXPECT_EQ(SetBindings(sets[2]), (std::vector<std::string>{PrimaryDns + "=10.10.0.1", SecondaryDns + "=0.0.0.0"}));
+    EXPECT_EQ(SetBindings(sets[3]), std::vector<std::string>{Mtu + "=1400"});
+    EXPECT_EQ(SetBindings(sets[4]), std::vector<std::string>{WanType + "=1"});
+}
+
+INSTANTIATE_TEST_SUITE_P(Roads, InternetConnect, vka_test::AllVersions(), vka_test::VersionName);
+
+class InternetConnectChecks : public InternetConnect {};
+
+TEST_P(InternetConnectChecks, RefusesEachBadFieldWithItsMessageAndSendsNothing)
+{
+    Open([&](TFM_InternetConnect& form) {
+        // In the LAN's network: refused before the (bad) mask is looked at.
+        form.Edt_StaticIP->SetText("192.168.1.77");
+        form.Edt_StaticSubmask->SetText("255.255.255.0.5");
+        ASSERT_TRUE(Press(form.Bt_Apply));
+        EXPECT_EQ(dialogs.Last().Text, "The LAN IP address and WAN IP addresses should  not be in the same network! ");
+        EXPECT_EQ(dialogs.Last().Caption, "Warning");
+        EXPECT_EQ(form.Edt_StaticIP->Text().ToStdString(), "192.168.1.77");  // kept
+
+        form.Edt_StaticIP->SetText("203.0.113.20");
+        form.Edt_StaticSubmask->SetText("255.255.255.0");
+        for (const char* mtu : {"1501", "199", "mtu"}) {
+            form.Edt_StaticMTU->SetText(mtu);
+            ASSERT_TRUE(Press(form.Bt_Apply));
+            EXPECT_EQ(dialogs.Last().Text, "Please input valid Static MTU.");
+            EXPECT_EQ(dialogs.Last().Caption, "Waring");
+        }
+        form.Edt_StaticMTU->SetText("1500");
+        form.Edt_StaticPDNS->SetText("");
+        ASSERT_TRUE(Press(form.Bt_Apply));
+        EXPECT_EQ(dialogs.Last().Text, "Please input valid static primary DNS.");
+        EXPECT_EQ(dialogs.Count(), 5);
+        EXPECT_TRUE(Sets().empty());
+
+        Choose(form.CB_Interconntypeshow, 1);
+        for (const char* host : {"", "my host", "h\xB0st"}) {
+            form.Edt_Dyhostname->SetText(host);
+            ASSERT_TRUE(Press(form.Bt_Apply));
+            EXPECT_EQ(dialogs.Last().Text, "Please input valid host name!");
+        }
+    });
+    EXPECT_EQ(TypeSets(), (std::vector<std::string>{"2", "1"}));  // the choice and the close only
+}
+
+TEST_P(InternetConnectChecks, SavesTheDhcpAndPptpTypesWithTheirOwnVariables)
+{
+    Open([&](TFM_InternetConnect& form) {
+        Choose(form.CB_Interconntypeshow, 1);
+        EXPECT_EQ(form.Edt_DyPDNS->Text().ToStdString(), "10.10.0.1");
+        EXPECT_EQ(form.Edt_DyMTU->Text().ToStdString(), "1500");
+        ASSERT_TRUE(devsim.ClearJournal());
+        form.Edt_Dyhostname->SetText("gateway-7");
+        ASSERT_TRUE(Press(form.Bt_Apply));
+        EXPECT_EQ(Panel(form.StatusBar1), "Save OK!");
+        EXPECT_EQ(TFM_InternetConnect::SavedConnectionType, 1);
+
+        Choose(form.CB_Interconntypeshow, 3);
+        EXPECT_EQ(form.CB_PPTPMode->ItemIndex(), 1);  // dynamic: the server gives the addresses
+        EXPECT_FALSE(form.Edt_PPTPIP->Enabled());
+        form.Edt_PPTPIP->SetText("not checked");
+        form.Edt_PPTPMTU->SetText("1401");
+        ASSERT_TRUE(Press(form.Bt_Apply));
+        EXPECT_EQ(dialogs.Last().Text, "Please input valid PPTP MTU.");
+        form.Edt_PPTPMTU->SetText("1400");
+        ASSERT_TRUE(Press(form.Bt_Apply));
+        EXPECT_EQ(Panel(form.StatusBar1), "Save OK!");
+    });
+    const auto sets = Sets();
+    ASSERT_EQ(sets.size(), 10u);  // DHCP: four sets; the switch to PPTP; PPTP: four; close
+    EXPECT_EQ(SetBindings(sets[2]), (std::vector<std::string>{PrimaryDns + "=10.10.0.1", SecondaryDns + "=8.8.8.8",
+                                                              HostName + "=\"gateway-7\""}));
+    EXPECT_EQ(SetBindings(sets[3]), std::vector<std::string>{Mtu + "=1500"});
+    EXPECT_EQ(SetBindings(sets[5]), std::vector<std::string>{WanType + "=4"});
+    EXPECT_EQ(SetBindings(sets[7]),
+              (std::vector<std::string>{PrimaryDns + "=10.10.0.1", Link + ".9.1=2", Link + ".14.1=\"vpn.example.com\"",
+                                        Link + ".15.1=\"user\"", Link + ".16.1=\"password\""}));
+    EXPECT_EQ(SetBindings(sets[8]), std::vector<std::string>{Mtu + "=1400"});
+    EXPECT_EQ(SetBindings(sets[9]), std::vector<std::string>{WanType + "=4"});  // the saved type stays
+    TFM_InternetConnect::SavedConnectionType = 0;
+}
+
+// A set that fails in the middle: "Set Error!", and the type kept for the close is the
+// one read at opening (the device took the type, not the settings).
+class InternetConnectFailingSet : public InternetConnect {
+protected:
+    std::string Tailor(const std::string& state) const override
+    {
+        return Replace(state, HostName, "") + "ro " + HostName + " STRING \"fixed\"\n";
+    }
+};
+
+TEST_P(InternetConnectFailingSet, SaysSetErrorAndClosesWithTheTypeRead)
+{
+    Open([&](TFM_InternetConnect& form) {
+        Choose(form.CB_Interconntypeshow, 1);
+        form.Edt_Dyhostname->SetText("myhost");
+        ASSERT_TRUE(Press(form.Bt_Apply));
+        EXPECT_EQ(Panel(form.StatusBar1), "Set Error!");
+        EXPECT_EQ(TFM_InternetConnect::SavedConnectionType, 0);
+    });
+    EXPECT_EQ(TypeSets(), (std::vector<std::string>{"2", "2", "1"}));
+    EXPECT_EQ(DeviceValue(WanType), "INTEGER 1");
+}
+
+// The type could not be read (SNMPv1: the device has no such variable): nothing is
+// saved and the close writes no type.
+class InternetConnectUnreadType : public InternetConnect {
+protected:
+    std::string Tailor(const std::string& state) const override { return Replace(state, WanType, ""); }
+};
+
+TEST_P(InternetConnectUnreadType, WritesNoTypeAtAll)
+{
+    TFM_InternetConnect::SavedConnectionType = 3;  // left by an earlier opening
+    Open([&](TFM_InternetConnect& form) {
+        EXPECT_FALSE(form.TypeRead);
+        ASSERT_TRUE(Press(form.Bt_Apply));
+    });
+    EXPECT_TRUE(Sets().empty());
+    TFM_InternetConnect::SavedConnectionType = 0;
+}
+
+// PPPoE with manual connection: the link is switched by Connect and Disconnect, and a
+// save with the DNS from the ISP sends no DNS.
+class InternetConnectPppoe : public InternetConnect {
+protected:
+    std::string Tailor(const std::string& state) const override
+    {
+        return Replace(Replace(state, WanType, "INTEGER 3"), ConnectMode, "INTEGER 2");
+    }
+};
+
+TEST_P(InternetConnectPppoe, ConnectsDisconnectsAndSavesWithoutDns)
+{
+    Open([&](TFM_InternetConnect& form) {
+        EXPECT_TRUE(form.GroupBox4->Visible());
+        EXPECT_TRUE(form.RB_Manual->Checked());
+        ASSERT_TRUE(form.Btn_Connect->Visible());
+        EXPECT_FALSE(form.Btn_Disconnect->Enabled());  // the link is down
+        ASSERT_TRUE(Press(form.Btn_Connect));
+        EXPECT_FALSE(form.Btn_Connect->Enabled());
+        ASSERT_TRUE(Press(form.Btn_Disconnect));
+        EXPECT_TRUE(form.Btn_Connect->Enabled());
+
+        EXPECT_EQ(form.CB_PPPoEDNS->ItemIndex(), 0);  // from the ISP
+        form.Edt_PPPoEMTU->SetText("1493");
+        ASSERT_TRUE(Press(form.Bt_Apply));
+        EXPECT_EQ(dialogs.Last().Text, "Please input valid PPPOE MTU.");
+        form.Edt_PPPoEMTU->SetText("1492");
+        ASSERT_TRUE(Press(form.Bt_Apply));
+        EXPECT_EQ(Panel(form.StatusBar1), "Save OK!");
+    });
+    const auto sets = Sets();
+    ASSERT_GE(sets.size(), 4u);
+    EXPECT_EQ(SetBindings(sets[0]), std::vector<std::string>{ManualMode + "=1"});
+    EXPECT_EQ(SetBindings(sets[1]), std::vector<std::string>{ManualMode + "=2"});
+    for (const auto& set : sets)
+        for (const auto& binding : set.Bindings)
+            EXPECT_TRUE(binding.Oid != PrimaryDns && binding.Oid != SecondaryDns) << binding.Oid;
+    EXPECT_EQ(DeviceValue(Mtu), "INTEGER 1492");
+}
+
+INSTANTIATE_TEST_SUITE_P(Roads, InternetConnectChecks, ::testing::Values(1), vka_test::VersionName);
+INSTANTIATE_TEST_SUITE_P(Roads, InternetConnectFailingSet, ::testing::Values(1), vka_test::VersionName);
+INSTANTIATE_TEST_SUITE_P(Roads, InternetConnectUnreadType, ::testing::Values(0), vka_test::VersionName);
+INSTANTIATE_TEST_SUITE_P(Roads, InternetConnectPppoe, ::testing::Values(1), vka_test::VersionName);

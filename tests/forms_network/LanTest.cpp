@@ -1,0 +1,107 @@
+// Home / LAN against the simulated device: the address mode and the static address,
+// checked before anything is written, and what reached the device binding by binding.
+#include "KwSNMPRequest2Edits.h"
+#include "Lan.h"
+#include "NetworkFixture.h"
+
+using namespace network_test;
+
+namespace {
+const std::string IpType = P + ".2.2.1.1.1.1.3.1";
+const std::string LanIp = P + ".2.2.1.1.1.1.7.1";
+const std::string LanMask = P + ".2.2.1.1.1.1.8.1";
+const std::string LanGateway = P + ".2.2.1.1.1.1.9.1";
+}  // namespace
+
+class LanForm : public vka_test::FormRoad {
+protected:
+    void Open(const std::function<void(TFM_LanCfg&)>& body)
+    {
+        vka_test::RunMenuForm<TFM_LanCfg>("hLan1", FM_LanCfg, body);
+    }
+};
+
+TEST_P(LanForm, SavesAStaticAddressAndADhcpModeWithTheirOwnVariablesOnly)
+{
+    Open([&](TFM_LanCfg& form) {
+        EXPECT_EQ(form.Caption().ToStdString(), "Home \\ LAN");
+        EXPECT_EQ(form.CB_IPFrom->ItemIndex(), 0);  // static
+        EXPECT_EQ(form.ED_IpAddr->Text().ToStdString(), "192.168.1.1");
+        EXPECT_EQ(form.ED_DefGw->Text().ToStdString(), "192.168.1.254");
+        EXPECT_EQ(form.Edt_WANIP->Text().ToStdString(), "192.168.1.1");
+        ASSERT_TRUE(devsim.ClearJournal());
+
+        form.ED_IpAddr->SetText("10.0.0.2");
+        form.ED_SubMask->SetText("255.255.0.0");
+        form.ED_DefGw->SetText("");  // no gateway: written as 0.0.0.0, shown empty
+        ASSERT_TRUE(Press(form.BT_LanCfgOk));
+        EXPECT_EQ(Panel(form.StatusBar), "Set OK!");
+        EXPECT_EQ(form.ED_DefGw->Text().ToStdString(), "");
+
+        Choose(form.CB_IPFrom, 1);  // DHCP: the address rows go
+        EXPECT_FALSE(form.ED_IpAddr->Visible());
+        EXPECT_FALSE(form.LA_DefGW->Visible());
+        form.ED_IpAddr->SetText("not an address");  // neither checked nor sent
+        ASSERT_TRUE(Press(form.BT_LanCfgOk));
+        EXPECT_EQ(Panel(form.StatusBar), "Set OK!");
+        Choose(form.CB_IPFrom, 0);
+        EXPECT_TRUE(form.ED_IpAddr->Visible());
+    });
+    const auto sets = Sets();
+    ASSERT_EQ(sets.size(), 3u);
+    EXPECT_EQ(SetBindings(sets[0]), std::vector<std::string>{IpType + "=1"});
+    EXPECT_EQ(SetBindings(sets[1]), (std::vector<std::string>{LanIp + "=10.0.0.2", LanMask + "=255.255.0.0",
+                                                              LanGateway + "=0.0.0.0"}));
+    EXPECT_EQ(SetBindings(sets[2]), std::vector<std::string>{IpType + "=2"});
+    EXPECT_EQ(DeviceValue(LanIp), "IPADDRESS 10.0.0.2");
+    EXPECT_EQ(DeviceValue(IpType), "INTEGER 2");
+    EXPECT_EQ(dialogs.Count(), 0);
+}
+
+TEST_P(LanForm, RefusesEachBadAddressWithItsOwnMessageAndSendsNothing)
+{
+    struct Case {
+        const char* ip;
+        const char* mask;
+        const char* gateway;
+        const char* text;
+        const char* caption;
+    };
+    const Case cases[] = {
+        {"192.168.0.0", "255.255.255.0", "", "Please input valid IP Address.", "Warning"},
+        {"192.168.0.7", "255.0.255.0", "", "Please input valid Subnet Mask.", "Warning"},
+        {"192.168.0.7", "255.255.255.0", "300.1.1.1", "Please input valid Gateway.", "Waring"},
+        {"192.168.0.7", "255.255.255.0", "0.0.0.0", "Please input valid Gateway.", "Waring"},
+    };
+    Open([&](TFM_LanCfg& form) {
+        ASSERT_TRUE(devsim.ClearJournal());
+        for (const Case& c : cases) {
+            dialogs.Clear();
+            form.ED_IpAddr->SetText(c.ip);
+            form.ED_SubMask->SetText(c.mask);
+            form.ED_DefGw->SetText(c.gateway);
+            ASSERT_TRUE(Press(form.BT_LanCfgOk));
+            ASSERT_EQ(dialogs.Count(), 1) << c.text;
+            EXPECT_EQ(dialogs.Last().Text, c.text);
+            EXPECT_EQ(dialogs.Last().Caption, c.caption);
+        }
+        EXPECT_EQ(form.ED_DefGw->Text().ToStdString(), "");  // the refused gateway is emptied
+    });
+    EXPECT_TRUE(Sets().empty());
+}
+
+TEST_P(LanForm, AFailedStaticSaveSaysSetError)
+{
+    Open([&](TFM_LanCfg& form) {
+        form.AddressModeRequest->Request.Timeout = 20;
+        form.LanRequest->Request.Timeout = 20;
+        form.ED_IpAddr->SetText("192.168.1.9");
+        ASSERT_TRUE(devsim.DropNext(100));
+        ASSERT_TRUE(Press(form.BT_LanCfgOk));
+        EXPECT_EQ(Panel(form.StatusBar), "Set Error!");
+        ASSERT_TRUE(devsim.DropNext(0));
+    });
+    EXPECT_EQ(DeviceValue(LanIp), "IPADDRESS 192.168.1.1");
+}
+
+INSTANTIATE_TEST_SUITE_P(Roads, LanForm, vka_test::AllVersions(), vka_test::VersionName);

@@ -1,0 +1,109 @@
+// Parental control against the simulated device: the URL list with a free row between
+// entries, Add up to the limit, duplicates and bad addresses refused before anything
+// (the status included) is written, and Delete of the chosen entry's own row.
+#include "KwSNMPRequest2Edits.h"
+#include "NetworkFixture.h"
+#include "ParentalControl.h"
+
+using namespace network_test;
+
+namespace {
+const std::string Status = P + ".3.2.1.1.1.1.1";
+const std::string UrlAdd = P + ".3.2.1.1.1.2.1";
+const std::string UrlDelete = P + ".3.2.1.1.1.3.1";
+const std::string Urls = P + ".3.2.1.2.1.2";
+
+std::string UrlRow(int row, const std::string& url)
+{
+    return "ro " + Urls + "." + std::to_string(row) + " STRING \"" + url + "\"\n";
+}
+}  // namespace
+
+class Parental : public vka_test::FormRoad {
+protected:
+    std::string StateText() const override
+    {
+        std::string rows = UrlRow(1, "www.example.org") + UrlRow(2, "") + UrlRow(3, "games.example.net");
+        for (int row = 4; row <= 10; ++row)
+            rows += UrlRow(row, row <= Filled() ? "site" + std::to_string(row) + ".example" : "");
+        return StateWithRows(Status, Status + " INTEGER 2\n", StateWithRows(Urls, rows));
+    }
+    virtual int Filled() const { return 3; }
+    void Open(const std::function<void(TFM_ParentalCtr&)>& body)
+    {
+        vka_test::RunMenuForm<TFM_ParentalCtr>("ParentalControl1", FM_ParentalCtr, [&](TFM_ParentalCtr& form) {
+            ASSERT_TRUE(PumpUntil([&] { return form.LV_WebURLUser->Items()->Count() > 0; }));
+            body(form);
+        });
+    }
+    static std::vector<std::string> Shown(TFM_ParentalCtr& form)
+    {
+        std::vector<std::string> rows;
+        for (int i = 0; i < form.LV_WebURLUser->Items()->Count(); ++i) {
+            TListItem* row = form.LV_WebURLUser->Items()->Item(i);
+            rows.push_back(row->Caption().ToStdString() + ":" + row->SubItems()->Strings(0).ToStdString());
+        }
+        return rows;
+    }
+};
+
+TEST_P(Parental, AddsAndDeletesTheChosenEntryRefusingBadAddresses)
+{
+    Open([&](TFM_ParentalCtr& form) {
+        EXPECT_EQ(form.Caption().ToStdString(), "Advanced \\ Parental Control");
+        ASSERT_EQ(Shown(form), (std::vector<std::string>{"1:www.example.org", "3:games.example.net"}));
+        ASSERT_TRUE(devsim.ClearJournal());
+
+        for (const char* url : {"bad url", "a/b", "GAMES.example.net"}) {
+            form.Edt_WebURL->SetText(url);
+            ASSERT_TRUE(Press(form.Btn_Add));
+        }
+        EXPECT_EQ(dialogs.Texts(), (std::vector<std::string>{"Invalid Website URL!", "Invalid Website URL!",
+                                                              "Reject: The URL has already exist "}));
+        EXPECT_TRUE(Sets().empty());  // not even the status
+
+        form.Edt_WebURL->SetText("news.example.com");
+        ASSERT_TRUE(Press(form.Btn_Add));
+        ASSERT_TRUE(PumpUntil([&] { return Shown(form).size() == 3u; }));
+        EXPECT_EQ(Shown(form)[1], "2:news.example.com");
+
+        form.LV_WebURLUser->Items()->Item(2)->SetSelected(true);  // games, row 3
+        form.LV_WebURLUser->Click();
+        EXPECT_EQ(form.Edt_WebURL->Text().ToStdString(), "games.example.net");
+        ASSERT_TRUE(Press(form.Btn_Delect));
+        EXPECT_EQ(dialogs.Last().Text, "Are you sure that you want to delete this Website URL?");
+        ASSERT_TRUE(PumpUntil([&] { return Shown(form).size() == 2u; }));
+        EXPECT_EQ(Shown(form), (std::vector<std::string>{"1:www.example.org", "2:news.example.com"}));
+    });
+    const auto sets = Sets();
+    ASSERT_EQ(sets.size(), 3u);
+    EXPECT_EQ(SetBindings(sets[0]), std::vector<std::string>{Status + "=2"});
+    EXPECT_EQ(SetBindings(sets[1]), std::vector<std::string>{UrlAdd + "=\"news.example.com\""});
+    EXPECT_EQ(SetBindings(sets[2]), std::vector<std::string>{UrlDelete + "=3"});
+}
+
+INSTANTIATE_TEST_SUITE_P(Roads, Parental, vka_test::AllVersions(), vka_test::VersionName);
+
+class ParentalFull : public Parental {
+protected:
+    int Filled() const override { return 10; }  // nine entries: one more fits
+};
+
+TEST_P(ParentalFull, AddsUpToTenEntriesAndNoMore)
+{
+    Open([&](TFM_ParentalCtr& form) {
+        ASSERT_EQ(Shown(form).size(), 9u);
+        form.Edt_WebURL->SetText("tenth.example");
+        ASSERT_TRUE(Press(form.Btn_Add));
+        ASSERT_TRUE(PumpUntil([&] { return Shown(form).size() == 10u; }));
+        const int sets = int(Sets().size());
+        form.Edt_WebURL->SetText("eleventh.example");
+        ASSERT_TRUE(Press(form.Btn_Add));
+        EXPECT_EQ(dialogs.Last().Text, "Maximum Numbers of WebURL List is 10!");
+        EXPECT_EQ(dialogs.Last().Caption, "Waring");
+        EXPECT_EQ(form.Edt_WebURL->Text().ToStdString(), "");
+        EXPECT_EQ(int(Sets().size()), sets);
+    });
+}
+
+INSTANTIATE_TEST_SUITE_P(Roads, ParentalFull, ::testing::Values(1), vka_test::VersionName);
