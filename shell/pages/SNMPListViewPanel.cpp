@@ -257,7 +257,7 @@ void TSNMPListViewPanel::DeleteClick(TObject* sender)
                                            : ListViewPanel->DeleteValue;
         }
         if (!Request->Set(false, false, "", nullptr))
-            Request->ShowSetError(write.Failure());
+            ShowSetFailure(Request);
     } catch (const Exception& error) {
         Request->ShowStatus(error.Message);
     }

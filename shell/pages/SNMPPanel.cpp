@@ -17,13 +17,6 @@ TPartialWrite::TPartialWrite(KwSNMPRequest2Edits* request, const std::set<int>& 
             list.Item(i).Access |= AC_INVALID;
     }
     request->Mode = 0;
-    onResult_ = request->Request.OnResult;
-    request->Request.OnResult = [this](const KwSNMPError& error) {
-        if (error.Code != 0)
-            failure_ = error;
-        if (onResult_)
-            onResult_(error);
-    };
 }
 
 TPartialWrite::~TPartialWrite()
@@ -32,7 +25,12 @@ TPartialWrite::~TPartialWrite()
     for (int i = 0; i < list.Count() && i < static_cast<int>(access_.size()); ++i)
         list.Item(i).Access = access_[i];
     request_->Mode = mode_;
-    request_->Request.OnResult = onResult_;
+}
+
+void ShowSetFailure(KwSNMPRequest2Edits* request)
+{
+    KwSNMPError failure = request->Request.LastFailure;
+    request->ShowSetError(failure);
 }
 
 // --- the page host -----------------------------------------------------------------
@@ -171,7 +169,7 @@ void TSNMPEditorPanel::SetCheckedClick(TObject* sender)
         }
         written = Request->Set(false, false, "", nullptr);
         if (!written)
-            Request->ShowSetError(write.Failure());
+            ShowSetFailure(Request);
     } catch (const Exception& error) {
         Request->ShowStatus(error.Message);
         return;

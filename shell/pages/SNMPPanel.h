@@ -55,18 +55,17 @@ protected:
 // A write of a few of a request's variables: synchronous, and with access bit 32 on
 // the variables left out, for the life of the object. The request's mode and every
 // access word come back on any exit, also when reading the controls or the set throws.
+// The failure of the request's last synchronous set, in its status line.
+void ShowSetFailure(KwSNMPRequest2Edits* request);
+
 class TPartialWrite {
 public:
     TPartialWrite(KwSNMPRequest2Edits* request, const std::set<int>& leftOut);
     ~TPartialWrite();
     TPartialWrite(const TPartialWrite&) = delete;
     TPartialWrite& operator=(const TPartialWrite&) = delete;
-    // The last failure the request reported meanwhile.
-    KwSNMPError& Failure() { return failure_; }
 
 private:
-    KwSNMPResultEvent onResult_;
-    KwSNMPError failure_;
     KwSNMPRequest2Edits* request_;
     unsigned char mode_;
     std::vector<int> access_;

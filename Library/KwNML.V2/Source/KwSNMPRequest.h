@@ -46,6 +46,9 @@ public:
     KwSNMPRequest& operator=(const KwSNMPRequest&) = delete;
 
     KwSNMPResultEvent OnResult;
+    // The failure the current or last synchronous get or set reported (Code 0 when it
+    // reported none): Get and Set only say true or false, forms show this text.
+    KwSNMPError LastFailure;
     bool UseGetNext = false;
     int Timeout = 100;  // hundredths of a second
     int Retries = 1;

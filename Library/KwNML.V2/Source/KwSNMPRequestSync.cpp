@@ -24,6 +24,7 @@ void KwSNMPRequest::ReportFailure(int code, const AnsiString& message)
     ++errorCount;
     KwSNMPError error = KwResultRecord(code, message);
     error.ErrorCount = errorCount;
+    LastFailure = error;
     if (OnResult)
         OnResult(error);
 }
@@ -48,6 +49,8 @@ bool KwSNMPRequest::ChooseOperation(int& operation, const KwSNMPAsyncDone* done)
 bool KwSNMPRequest::Get(bool& ok, bool first)
 {
     ok = true;
+    if (first)
+        LastFailure = KwSNMPError();
     if (!Enabled || inExchange) {
         ok = false;
         return false;
@@ -122,6 +125,7 @@ bool KwSNMPRequest::Set(bool& ok, bool readResponse, const AnsiString& varIndexe
                         TStrings* values)
 {
     ok = true;
+    LastFailure = KwSNMPError();
     if (!Enabled || inExchange) {
         ok = false;
         return false;
