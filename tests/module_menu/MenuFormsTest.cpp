@@ -1,0 +1,120 @@
+// Every entry of the main menu against the simulated device: it opens its form, the
+// form closes and is freed; with replies later than the close nothing reaches the
+// closed form; against a silent device each opening ends with one message at most.
+#include "FormTestRoad.h"
+#include "KwSNMPSession.h"
+#include "Main.h"
+#include "MenuForms.h"
+
+#include <QApplication>
+#include <QTimer>
+
+#include <map>
+
+namespace {
+
+// The leaves of the four menus that open settings forms.
+std::vector<TMenuItem*> FormEntries(TMainForm& main)
+{
+    std::vector<TMenuItem*> entries;
+    std::function<void(TMenuItem*)> walk = [&](TMenuItem* item) {
+        if (item->Count() == 0) {
+            entries.push_back(item);
+            return;
+        }
+        for (int i = 0; i < item->Count(); ++i)
+            walk(item->Items(i));
+    };
+    for (TMenuItem* top : {main.Home1, main.advanced2, main.tools2, main.status2})
+        walk(top);
+    return entries;
+}
+
+// Clicks the entry and closes whatever modal form it opened, trying again while the
+// form refuses (a reply it waits for); true when the modal loop ended.
+bool OpenAndClose(TMenuItem* entry, const std::function<void()>& whileOpen = nullptr)
+{
+    bool closed = false;
+    auto attempt = std::make_shared<std::function<void()>>();
+    int tries = 0;
+    *attempt = [&, attempt] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal)
+            return;
+        if (tries++ == 0 && whileOpen)
+            whileOpen();
+        modal->close();
+        if (QApplication::activeModalWidget() == modal && tries < 600)
+            QTimer::singleShot(50, QApplication::instance(), *attempt);
+    };
+    QTimer::singleShot(0, QApplication::instance(), *attempt);
+    entry->Click();
+    closed = QApplication::activeModalWidget() == nullptr;
+    return closed;
+}
+
+class MenuRoad : public vka_test::FormRoad {
+protected:
+    void SetUp() override
+    {
+        vka_test::FormRoad::SetUp();
+        main = new TMainForm(Application);  // its menus, without the start-up
+        vka_test::AimFormSession(devsim.Port(), GetParam());
+    }
+    void TearDown() override
+    {
+        delete main;
+        KwTimeoutCap = 0;
+        vka_test::FormRoad::TearDown();
+    }
+    TMainForm* main = nullptr;
+};
+
+}  // namespace
+
+TEST_P(MenuRoad, EveryEntryOpensItsFormWhichClosesAndIsFreed)
+{
+    for (TMenuItem* entry : FormEntries(*main)) {
+        SCOPED_TRACE(entry->Name().ToStdString());
+        EXPECT_TRUE(entry->Enabled()) << "no form registered for this entry";
+        if (!entry->Enabled())
+            continue;
+        const int formsBefore = Application->ComponentCount();
+        EXPECT_TRUE(OpenAndClose(entry));
+        EXPECT_EQ(Application->ComponentCount(), formsBefore) << "the form was not freed";
+    }
+    EXPECT_TRUE(HasMenuForm("UserLimit")) << "the grouping form has no opener";
+}
+
+TEST_P(MenuRoad, RepliesLaterThanTheCloseNeverReachTheClosedForms)
+{
+    ASSERT_TRUE(devsim.DelayReplies(300));
+    for (TMenuItem* entry : FormEntries(*main)) {
+        SCOPED_TRACE(entry->Name().ToStdString());
+        if (entry->Enabled())
+            EXPECT_TRUE(OpenAndClose(entry));
+    }
+    vka_test::Pump(0.5);  // the last delayed replies arrive
+    ASSERT_TRUE(devsim.DelayReplies(0));
+    // The module is whole: a form opened now reads the device as usual.
+    EXPECT_TRUE(OpenAndClose(main->Information1));
+}
+
+TEST_P(MenuRoad, AgainstASilentDeviceEachFormShowsOneMessageAtMost)
+{
+    KwTimeoutCap = 20;  // a fifth of a second a try, instead of the designed seconds
+    ASSERT_TRUE(devsim.SilentFor(600));
+    std::map<std::string, int> boxes;
+    for (TMenuItem* entry : FormEntries(*main)) {
+        if (!entry->Enabled())
+            continue;
+        const int before = dialogs.Count();
+        EXPECT_TRUE(OpenAndClose(entry)) << entry->Name().ToStdString();
+        if (dialogs.Count() - before > 1)
+            boxes[entry->Name().ToStdString()] = dialogs.Count() - before;
+    }
+    for (const auto& [name, count] : boxes)
+        ADD_FAILURE() << name << " showed " << count << " message boxes against a silent device";
+}
+
+INSTANTIATE_TEST_SUITE_P(Roads, MenuRoad, ::testing::Values(1), vka_test::VersionName);
