@@ -123,6 +123,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         at += 2 + length;
         world->Pump();
     }
+    // Ended sessions' windows and notifiers go with deleteLater, which only an event
+    // loop would carry out.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     FUZZ_CHECK(world->server->SessionCount() <= KwTFTPServer::MaxSessions);
     FUZZ_CHECK(OpenDescriptors() <= world->baseline + 2 * KwTFTPServer::MaxSessions + 8);
     FUZZ_CHECK((Names(world->top.Path()) == std::set<std::string>{"served", "secret"}));
