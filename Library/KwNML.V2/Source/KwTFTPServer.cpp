@@ -140,6 +140,18 @@ std::vector<std::shared_ptr<_TFTPSession>> KwTFTPServer::TakeEndedSessions(std::
     return ended;
 }
 
+std::vector<std::shared_ptr<_TFTPSession>> KwTFTPServer::ReleaseFinishedSessions(const AnsiString& clientAddress)
+{
+    const bool full = SessionCount() >= MaxSessions;
+    std::vector<std::shared_ptr<_TFTPSession>> released;
+    for (const auto& session : Sessions_)
+        if (session->State() == _TFTPSession::Finished && (full || session->Msg().ClientAddress == clientAddress))
+            released.push_back(session);
+    for (const auto& session : released)
+        RemoveSession(session);
+    return released;
+}
+
 bool KwTFTPServer::HasRoomFor(const AnsiString& clientAddress) const
 {
     if (SessionCount() >= MaxSessions)
@@ -186,8 +198,14 @@ void KwTFTPServer::ReadRequest()
         return;  // a status handler deleted the server
     const AnsiString clientAddress(from.DottedAddress());
     if (!HasRoomFor(clientAddress)) {
-        RefuseRequest(from, KwTFTPPacket::ERR_UNDEFINED);
-        return;
+        // Finished uploads that only wait for a repeated last block give their place.
+        ReleaseFinishedSessions(clientAddress).clear();
+        if (!*alive)
+            return;
+        if (!HasRoomFor(clientAddress)) {
+            RefuseRequest(from, KwTFTPPacket::ERR_UNDEFINED);
+            return;
+        }
     }
     Msg_.Code = TFTP_CONNECTED;
     Msg_.Text = TFTPStatusText(TFTP_CONNECTED);

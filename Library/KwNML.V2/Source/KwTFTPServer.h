@@ -6,7 +6,8 @@
 // retransmits, times out and disposes of sessions while the server is started.
 //
 // Requests are bounded: at most MaxSessions listed sessions, MaxSessionsPerAddress of
-// them for one requesting address; a request beyond that, or naming a transfer mode
+// them for one requesting address (finished uploads that linger give way to a new
+// request); a request beyond that, or naming a transfer mode
 // TFTP does not define, is refused with an ERROR from the listening port and opens
 // nothing. A request from the address and port of a running session is a repeat of
 // that transfer, never a second one.
@@ -72,6 +73,9 @@ private:
     std::shared_ptr<_TFTPSession> RunningSessionOf(const UdpEndpoint& peer) const;
     // Takes the sessions that have ended (and no longer linger) out of the list.
     std::vector<std::shared_ptr<_TFTPSession>> TakeEndedSessions(std::int64_t now);
+    // Takes out the finished sessions that still linger: those of the address, or all
+    // when the list is full.
+    std::vector<std::shared_ptr<_TFTPSession>> ReleaseFinishedSessions(const AnsiString& clientAddress);
     bool HasRoomFor(const AnsiString& clientAddress) const;
     void RefuseRequest(const UdpEndpoint& peer, int errorCode);
     void RemoveSession(const std::shared_ptr<_TFTPSession>& session);

@@ -197,3 +197,31 @@ TEST_F(Flood, EveryEndedSessionLeavesAtTheNextCheck)
         timeouts += code == TFTPERR_TIMEOUT;
     EXPECT_EQ(timeouts, 5);
 }
+
+// Finished uploads linger to acknowledge a repeated last block; they give their place
+// to a new request rather than keep the device out.
+TEST_F(Flood, FinishedUploadsGiveWayToANewRequest)
+{
+    StartServer(1000, 3);
+    for (int i = 0; i < KwTFTPServer::MaxSessionsPerAddress; ++i) {
+        RawTftpClient device(Loopback(5));
+        const std::string name = "up" + std::to_string(i);
+        device.SendRequest(port, 2, name);
+        auto ack = device.Receive(kWait);
+        ASSERT_TRUE(ack && ack->Opcode() == 4 && ack->Block() == 0);
+        device.SendData(ack->FromPort, 1, "small");
+        auto last = device.Receive(kWait);
+        ASSERT_TRUE(last && last->Opcode() == 4 && last->Block() == 1);
+        ASSERT_TRUE(PumpUntil([&] { return PathExists(root / name); }, kWait));
+    }
+    EXPECT_EQ(server->SessionCount(), KwTFTPServer::MaxSessionsPerAddress);  // all lingering
+    WriteFileBytes(root / "next.bin", "next");
+    RawTftpClient device(Loopback(5));
+    device.SendRequest(port, 1, "next.bin");
+    auto data = device.Receive(kWait);
+    ASSERT_TRUE(data);
+    EXPECT_EQ(data->Opcode(), 3);
+    EXPECT_EQ(data->Payload(), "next");
+    device.SendAck(data->FromPort, 1);
+    ASSERT_TRUE(WaitForSessionsGone(60000));
+}
