@@ -197,6 +197,8 @@ bool UsesTwelveHours(const std::string& f)
 }
 
 std::string TwoDigits(int v) { char b[8]; std::snprintf(b, sizeof b, "%02d", v % 100); return b; }
+// Years below 1000 keep four digits, so that "yyyy" reads back as the same year.
+std::string FourDigits(int v) { char b[16]; std::snprintf(b, sizeof b, "%04d", v); return b; }
 
 class DateTimeFormatter {
 public:
@@ -225,7 +227,7 @@ public:
                 lastToken = token;
             switch (token) {
             case 'Y':
-                out += run <= 2 ? TwoDigits(year_) : std::to_string(year_);
+                out += run <= 2 ? TwoDigits(year_) : FourDigits(year_);
                 break;
             case 'M':
                 if (run == 1) out += std::to_string(month_);

@@ -61,6 +61,10 @@ LONG RegCreateKeyExA(HKEY root, LPCSTR subKey, DWORD, LPSTR, DWORD, REGSAM, void
         return ERROR_BADDB;
     }
     const std::string path = SubPath(root, subKey);
+    if (path.find_first_of("\r\n") != std::string::npos) {
+        LastRegistryError() = "a registry key in the file cannot hold a line break";
+        return ERROR_INVALID_PARAMETER;
+    }
     const bool exists = path == root->path || file.KeyExists(path);
     if (!exists) {
         file.CreateKey(path);

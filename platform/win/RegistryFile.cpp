@@ -263,8 +263,16 @@ bool RegistryFile::Save()
     }
     for (const Section& section : sections_) {
         out << section.header << "\n";
-        for (const Entry& entry : section.entries)
-            out << entry.raw << "\n";
+        for (size_t i = 0; i < section.entries.size(); ++i) {
+            const std::string& raw = section.entries[i].raw;
+            out << raw << "\n";
+            // A value cut off after its '\' would take in the line written after it:
+            // a blank line ends it, as it ends it when the file is read.
+            const bool nextEnds = i + 1 == section.entries.size() ||
+                                  TrimmedLine(section.entries[i + 1].raw).empty();
+            if (!nextEnds && ContinuesOnNextLine(raw))
+                out << "\n";
+        }
     }
     const std::string folder = ExtractFilePath(path_);
     if (!MakeFolders(folder)) {
@@ -336,7 +344,8 @@ bool RegistryFile::ReadString(const std::string& key, const std::string& name,
 void RegistryFile::CreateKey(const std::string& key)
 {
     const std::string canonical = CanonicalKey(key);
-    if (canonical.empty() || FindSection(canonical))
+    if (canonical.empty() || canonical.find_first_of("\r\n") != std::string::npos ||
+        FindSection(canonical))
         return;
     Section section;
     section.key = canonical;
@@ -365,7 +374,8 @@ bool RegistryFile::SetString(const std::string& key, const std::string& name,
                              const std::string& value)
 {
     if (value.find_first_of("\r\n") != std::string::npos ||
-        name.find_first_of("\r\n") != std::string::npos) {
+        name.find_first_of("\r\n") != std::string::npos ||
+        key.find_first_of("\r\n") != std::string::npos) {
         error_ = "a registry value in the file cannot hold a line break";
         return false;
     }

@@ -3,6 +3,7 @@
 
 #include <ostream>
 
+#include <cmath>
 #include <cstring>
 
 #include "KwOptionList.h"
@@ -237,6 +238,31 @@ TEST(ValueCodec, SentValues)
     Counter64 big;
     send(9, "4294967298").get_value(big);
     EXPECT_EQ(static_cast<unsigned long long>(big), 4294967298ull);
+    // Beyond a double's 53 bits every digit still counts.
+    send(9, "1152921504606846977").get_value(big);
+    EXPECT_EQ(static_cast<unsigned long long>(big), 1152921504606846977ull);
+    send(9, " +18446744073709551615").get_value(big);
+    EXPECT_EQ(static_cast<unsigned long long>(big), 18446744073709551615ull);
+    send(9, "18446744073709551616").get_value(big);
+    EXPECT_EQ(static_cast<unsigned long long>(big), 18446744073709551615ull);
+    send(9, "1.5e3").get_value(big);
+    EXPECT_EQ(static_cast<unsigned long long>(big), 1500ull);
+    send(9, "-7").get_value(big);
+    EXPECT_EQ(static_cast<unsigned long long>(big), 0ull);
+}
+
+TEST(ValueCodec, YearsBelowOneThousandReadBack)
+{
+    KwSNMPRequest request;
+    LoadList(request, {{"1.3", SX_BCDATETIME}});
+    for (const char* text : {"0999/12/31 11:30:00 pm", "0005/01/02 06:00:00 am"}) {
+        ValueOf(request, 0) = text;
+        Vb vb{Oid("1.3")};
+        request.ValueToVb(0, vb);
+        ValueOf(request, 0) = "";
+        request.VbToValue(0, vb);
+        EXPECT_EQ(ValueOf(request, 0), text);
+    }
 }
 
 TEST(ValueText, Readings)
@@ -255,6 +281,13 @@ TEST(ValueText, Readings)
     EXPECT_DOUBLE_EQ(KwReadFloat(" 1.5e2xyz"), 150.0);
     EXPECT_DOUBLE_EQ(KwReadFloat("-.5"), -0.5);
     EXPECT_DOUBLE_EQ(KwReadFloat("abc"), 0.0);
+    // Too small for a double is 0, never infinity; too large stays infinite.
+    EXPECT_EQ(KwReadFloat("1e-400"), 0.0);
+    EXPECT_EQ(KwReadFloat("-0.0000001e-400"), 0.0);
+    EXPECT_EQ(KwReadFloat("123456e-330"), 0.0);
+    EXPECT_TRUE(std::isinf(KwReadFloat("1e400")));
+    EXPECT_TRUE(std::isinf(KwReadFloat("0.01e311")));
+    EXPECT_EQ(KwReadUInt64("1152921504606846977"), 1152921504606846977ull);
     EXPECT_EQ(KwFloatToUInt64(-3.0), 0u);
     EXPECT_EQ(KwFloatToInt64(-2.9), -2);
 }

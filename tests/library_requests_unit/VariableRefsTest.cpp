@@ -156,4 +156,26 @@ TEST(VariableRefs, Conditions)
     EXPECT_TRUE(request.TestCondition());
     EXPECT_FALSE(request.Test("$1=11"));
 }
+
+// A string from the device is data in a row condition, whatever bytes it holds.
+TEST(VariableRefs, DeviceStringsNeverLeaveTheirQuotes)
+{
+    KwSNMPRequest request;
+    LoadList(request, {{"1.0", SX_DISPLAYSTR}, {"1.1", SX_OCTETSTR}, {"1.2", SX_DISPLAYSTR}});
+    const char* hostile[] = {"x\"|\"1\"=\"1", "\"", "a|b", "(true)", "!", "a&b=c", "<>", "\x01" "41\x02"};
+    for (const char* value : hostile) {
+        SCOPED_TRACE(value);
+        ValueOf(request, 0) = value;
+        ValueOf(request, 2) = value;
+        EXPECT_FALSE(request.IsTrue("$0=\"abc\""));
+        EXPECT_TRUE(request.IsTrue("$0=$2"));
+        EXPECT_TRUE(request.IsTrue("$0<>\"abc\"&$2=$0"));
+        EXPECT_FALSE(request.IsTrue("$0<>$2|$2<>$0"));
+    }
+    // Plain strings read as before, and compare by their bytes.
+    ValueOf(request, 0) = "a\"";
+    ValueOf(request, 2) = "b";
+    EXPECT_TRUE(request.IsTrue("$0<$2"));
+    EXPECT_EQ(request.ExpandVariables("$2=\"b\"", true, "$"), "\"b\"=\"b\"");
+}
 } // namespace

@@ -87,6 +87,38 @@ TEST(CalcExpression, LongChainsDoNotRecurse)
     EXPECT_DOUBLE_EQ(CalcExpression(AnsiString(nested)), 1);
 }
 
+// Texts of half a megabyte in each shape that used to be rewritten once per
+// parenthesis (which took minutes here) now evaluate, with the same results.
+TEST(CalcExpression, LargeTextsOfEveryShape)
+{
+    const int n = 100000;
+    const std::string nested = std::string(5 * n, '(') + "1" + std::string(5 * n, ')');
+    std::string sequence, unmatched, conditions, quoted = "\"";
+    for (int i = 0; i < n; ++i) {
+        sequence += "(1)+";
+        unmatched += "(+(1)";
+        conditions += "(a=a)&";
+    }
+    EXPECT_DOUBLE_EQ(CalcExpression(AnsiString(nested)), 1);
+    EXPECT_DOUBLE_EQ(CalcExpression(AnsiString(sequence + "1")), n + 1);
+    EXPECT_DOUBLE_EQ(CalcExpression(AnsiString(unmatched)), n);
+    EXPECT_TRUE(EvalCondition(AnsiString(conditions + "b=b")));
+    EXPECT_FALSE(EvalCondition(AnsiString(conditions + "b=c")));
+    EXPECT_THROW(EvalCondition(AnsiString(quoted + conditions + "b=b")), Exception);
+}
+
+TEST(EvalCondition, QuotedDataComparesByItsBytes)
+{
+    for (const char* data : {"", "plain", "\"", "a\"|\"b", "(x)", "!a", "<>=", "&|", "\x01" "00\x02"}) {
+        SCOPED_TRACE(data);
+        const AnsiString q = QuoteConditionData(data);
+        EXPECT_TRUE(EvalCondition(q + "=" + q));
+        EXPECT_FALSE(EvalCondition(q + "<>" + q + "|" + q + "=\"zz\""));
+        EXPECT_TRUE(EvalCondition(q + "<" + QuoteConditionData(std::string(data) + "~")));
+    }
+    EXPECT_EQ(QuoteConditionData("plain"), "\"plain\"");
+}
+
 TEST(ExpressionNumberText, GeneralFormatWithoutExponent)
 {
     EXPECT_EQ(ExpressionNumberText(3), "3");

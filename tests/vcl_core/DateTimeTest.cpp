@@ -73,6 +73,8 @@ TEST(FormatDateTime, KnowsTheClassLibraryLetters)
     TDateTime t = EncodeDate(2007, 3, 4) + EncodeTime(15, 6, 7, 89);
     EXPECT_EQ("2007-03-04 15:06:07", FormatDateTime("yyyy-mm-dd hh:nn:ss", t));
     EXPECT_EQ("07/3/4", FormatDateTime("yy/m/d", t));
+    EXPECT_EQ("0999/03/04", FormatDateTime("yyyy/mm/dd", EncodeDate(999, 3, 4)));
+    EXPECT_EQ("0007", FormatDateTime("yyyy", EncodeDate(7, 1, 1)));
     EXPECT_EQ("3:06:07 PM", FormatDateTime("h:nn:ss AM/PM", t));
     EXPECT_EQ("3:06 pm", FormatDateTime("h:nn am/pm", t));
     EXPECT_EQ("03 p", FormatDateTime("hh a/p", t));

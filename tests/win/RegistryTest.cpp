@@ -259,3 +259,56 @@ TEST_F(RegistryTest, WindowsShapedCalls)
 }
 
 }  // namespace
+
+// Whatever the file held, a written value reads back and every other value stays as
+// it was: a value cut off after its '\' must not take in what is written after it.
+TEST_F(RegistryTest, WriteAfterACutOffValueReadsBackAndChangesNothingElse)
+{
+    const std::string key = "HKEY_LOCAL_MACHINE\\SOFTWARE\\Tavrix\\Cut";
+    const std::string files[] = {
+        "REGEDIT4\n[" + key + "]\n\"Keep\"=\"k\"\n\"Blob\"=hex:01,02,\\",
+        "REGEDIT4\n[" + key + "]\n\"Keep\"=\"k\"\n\"Blob\"=hex:01,02,\\\n[HKEY_LOCAL_MACHINE\\Next]\n\"N\"=\"n\"\n",
+        "REGEDIT4\n[" + key + "]\n\"Blob\"=hex(2):41,\\   \n\"Keep\"=\"k\"\n",
+    };
+    for (const std::string& original : files) {
+        SCOPED_TRACE(original);
+        folder.Write("registry.reg", original);
+        RegistryFile before(folder / "registry.reg");
+        ASSERT_TRUE(before.Load());
+        std::string keep, next;
+        const bool hadKeep = before.ReadString(key, "Keep", keep);
+        const bool hadNext = before.ReadString("HKEY_LOCAL_MACHINE\\Next", "N", next);
+        for (const char* value : {"first", "second"}) {
+            RegistryFile file(folder / "registry.reg");
+            ASSERT_TRUE(file.Load());
+            ASSERT_TRUE(file.SetString(key, "Fresh", value));
+            ASSERT_TRUE(file.Save());
+            RegistryFile after(folder / "registry.reg");
+            ASSERT_TRUE(after.Load());
+            std::string text;
+            ASSERT_TRUE(after.ReadString(key, "Fresh", text));
+            EXPECT_EQ(value, text);
+            EXPECT_EQ(hadKeep, after.ReadString(key, "Keep", text));
+            if (hadKeep) {
+                EXPECT_EQ(keep, text);
+            }
+            EXPECT_EQ(hadNext, after.ReadString("HKEY_LOCAL_MACHINE\\Next", "N", text));
+            if (hadNext) {
+                EXPECT_EQ(next, text);
+            }
+        }
+        // Written once, however often: no duplicates pile up.
+        const std::string saved = folder.Read("registry.reg");
+        EXPECT_EQ(saved.find("\"Fresh\""), saved.rfind("\"Fresh\""));
+    }
+}
+
+TEST_F(RegistryTest, KeyWithALineBreakIsRefused)
+{
+    Registry registry;
+    EXPECT_FALSE(registry.OpenKey("\\SOFTWARE\\Bad\n[HKEY_LOCAL_MACHINE\\Forged]", true));
+    RegistryFile file(folder / "registry.reg");
+    ASSERT_TRUE(file.Load());
+    EXPECT_FALSE(file.KeyExists("HKEY_LOCAL_MACHINE\\Forged"));
+    EXPECT_FALSE(file.SetString("HKEY_LOCAL_MACHINE\\A\rB", "n", "v"));
+}

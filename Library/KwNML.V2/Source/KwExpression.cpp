@@ -1,6 +1,7 @@
 #include "KwExpression.h"
 
 #include "KwErrors.h"
+#include "KwValueText.h"
 #include "SysUtils.h"
 #include "TextCase.h"
 
@@ -28,79 +29,193 @@ bool SameIgnoringCase(const std::string& a, const char* b)
 
 double NowAsDays() { return static_cast<double>(Now()); }
 
-// The text under evaluation, consumed from its front. The first occurrence of a
-// character behind the front does not move while the front advances, so each is
-// searched for once until the text is rewritten: long chains of operators take
-// linear time.
+// The position of every "(" s matching ")" (nesting counted from the character after
+// it), npos for one without; computed once for a whole text, in one pass.
+std::vector<std::size_t> MatchingParentheses(const std::string& s)
+{
+    std::vector<std::size_t> match(s.size(), npos);
+    std::vector<std::size_t> open;
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        if (s[i] == '(') {
+            open.push_back(i);
+        } else if (s[i] == ')' && !open.empty()) {
+            match[open.back()] = i;
+            open.pop_back();
+        }
+    }
+    return match;
+}
+
+// The characters the two languages look for, each with a search slot of its own.
+int SlotOf(char c)
+{
+    switch (c) {
+    case '(': return 0;
+    case '+': return 1;
+    case '-': return 2;
+    case '*': return 3;
+    case '/': return 4;
+    case '"': return 5;
+    case '!': return 6;
+    case '&': return 7;
+    case '|': return 8;
+    default: return -1;
+    }
+}
+const int SlotCount = 9;
+
+// The text under evaluation, consumed from its front: a part already rewritten
+// (`head_`: text before a parenthesis that was replaced, and the replacements), then
+// the rest of the source text as it stands (`src_` from `tail_` to `end_`). Writing
+// a parenthesis's value back moves the text before it to the head and skips the
+// parenthesis in the source, so nothing is copied twice, and a searched character is
+// looked for again only past the place where it was last found: evaluation takes
+// linear time however many parentheses and operators the text holds.
+//
+// Positions below Src are in the head, positions from Src on are Src plus a source
+// position. The head never holds a "(" (every one before the first "(" found was
+// written back), so every "(" found lies in the source.
 class Cursor {
 public:
-    explicit Cursor(std::string text) : s_(std::move(text)) { Forget(); }
+    static constexpr std::size_t Src = npos / 4;
 
-    // First position of c at or after the front, or npos.
+    Cursor(const std::string& src, const std::vector<std::size_t>& match, std::size_t from,
+           std::size_t to, std::string head = std::string())
+        : src_(src), match_(match), head_(std::move(head)), tail_(from), end_(to)
+    {
+        ConsumeTo(0);
+        ForgetHead();
+        for (Search& s : inSrc_)
+            s = Search();
+    }
+
+    // First position of c (one of the slot characters) at or after the front, or npos.
     std::size_t Find(char c)
     {
-        unsigned char k = static_cast<unsigned char>(c);
-        if (!known_[k] || (cached_[k] != npos && cached_[k] < start_)) {
-            cached_[k] = s_.find(c, start_);
-            known_[k] = true;
+        const int slot = SlotOf(c);
+        if (front_ < Src) {
+            std::size_t at = FindInHead(c, heads_[slot], front_);
+            if (at != npos)
+                return at;
         }
-        return cached_[k];
+        std::size_t at = FindInSrc(c, inSrc_[slot], SrcFront());
+        return at == npos ? npos : Src + at;
     }
     // The first double quote after the one at `first`.
     std::size_t FindClosingQuote(std::size_t first)
     {
         if (first != quoteFor_) {
             quoteFor_ = first;
-            closingQuote_ = s_.find('"', first + 1);
+            quoteInHead_ = Search();
         }
-        return closingQuote_;
-    }
-    // The ")" matching the "(" at open, nesting counted from the character after it.
-    std::size_t MatchingClose(std::size_t open)
-    {
-        if (open != closeFor_) {
-            closeFor_ = open;
-            close_ = npos;
-            int depth = 1;
-            for (std::size_t i = open + 1; i < s_.size(); ++i) {
-                if (s_[i] == '(')
-                    ++depth;
-                else if (s_[i] == ')' && --depth == 0) {
-                    close_ = i;
-                    break;
-                }
-            }
+        if (first < Src) {
+            std::size_t at = FindInHead('"', quoteInHead_, first + 1);
+            if (at != npos)
+                return at;
+            at = FindInSrc('"', inSrc_[SlotOf('"')], tail_);
+            return at == npos ? npos : Src + at;
         }
-        return close_;
+        std::size_t at = FindInSrc('"', quoteInSrc_, first - Src + 1);
+        return at == npos ? npos : Src + at;
     }
-    std::string Between(std::size_t from, std::size_t to) const { return s_.substr(from, to - from); }
-    std::string Before(std::size_t at) const { return Between(start_, at); }
-    std::string Rest() const { return s_.substr(start_); }
-    std::size_t Front() const { return start_; }
-    void ConsumeTo(std::size_t position) { start_ = position; }
-    const std::string& Text() const { return s_; }
-    // Replaces the characters [from, to) and drops the consumed front.
-    void Replace(std::size_t from, std::size_t to, const std::string& with)
+    // The ")" matching the "(" at `open`, or npos when it lies beyond this text.
+    std::size_t MatchingClose(std::size_t open) const
     {
-        s_ = s_.substr(start_, from - start_) + with + s_.substr(to);
-        start_ = 0;
-        Forget();
+        const std::size_t close = match_[open - Src];
+        return close != npos && close < end_ ? Src + close : npos;
+    }
+    std::size_t Front() const { return front_; }
+    void ConsumeTo(std::size_t position)
+    {
+        // Past the head's end is the source's start.
+        front_ = position < Src && position >= head_.size() ? Src + tail_ + (position - head_.size()) : position;
+    }
+    // The text [front, at) and the text after `at`, as texts of their own.
+    Cursor Before(std::size_t at) const
+    {
+        if (at < Src)
+            return Cursor(src_, match_, end_, end_, head_.substr(front_, at - front_));
+        return Cursor(src_, match_, SrcFront(), at - Src, front_ < Src ? head_.substr(front_) : std::string());
+    }
+    // The source between two source positions, as a text of its own.
+    Cursor Between(std::size_t from, std::size_t to) const { return Cursor(src_, match_, from - Src, to - Src); }
+    std::string TextBefore(std::size_t at) const
+    {
+        if (at < Src)
+            return head_.substr(front_, at - front_);
+        return (front_ < Src ? head_.substr(front_) : std::string()) + src_.substr(SrcFront(), at - Src - SrcFront());
+    }
+    std::string Rest() const { return TextBefore(Src + end_); }
+    // Puts `with` in place of the parenthesis [open, close] (both in the source).
+    void Replace(std::size_t open, std::size_t close, const std::string& with)
+    {
+        if (front_ < Src) {
+            head_.append(src_, tail_, open - Src - tail_);
+        } else {
+            head_.assign(src_, front_ - Src, open - front_);
+            front_ = 0;
+            ForgetHead();
+        }
+        head_ += with;
+        tail_ = close - Src + 1;
     }
 
 private:
-    void Forget()
+    // What a search found: `at` (or npos) for the range [from, to) looked at.
+    struct Search {
+        bool known = false;
+        std::size_t from = 0, to = 0, at = npos;
+    };
+
+    std::size_t SrcFront() const { return front_ < Src ? tail_ : front_ - Src; }
+    void ForgetHead()
     {
-        for (bool& k : known_)
-            k = false;
-        quoteFor_ = closeFor_ = npos;
+        for (Search& s : heads_)
+            s = Search();
+        quoteFor_ = npos;
+    }
+    // The head only grows at its end while the front lies in it, so an earlier
+    // search stays good: it is extended over what was appended since.
+    std::size_t FindInHead(char c, Search& s, std::size_t from)
+    {
+        if (s.known && s.from <= from && (s.at == npos || s.at >= from)) {
+            if (s.at == npos && s.to < head_.size()) {
+                s.at = head_.find(c, s.to);
+                s.to = head_.size();
+            }
+            return s.at;
+        }
+        s.known = true;
+        s.from = from;
+        s.to = head_.size();
+        s.at = head_.find(c, from);
+        return s.at;
+    }
+    // The source part never changes; only its start moves forward.
+    std::size_t FindInSrc(char c, Search& s, std::size_t from)
+    {
+        if (s.known && s.from <= from && (s.at == npos || s.at >= from))
+            return s.at;
+        s.known = true;
+        s.from = from;
+        s.at = npos;
+        if (from < end_) {
+            const void* hit = std::memchr(src_.data() + from, c, end_ - from);
+            if (hit)
+                s.at = static_cast<std::size_t>(static_cast<const char*>(hit) - src_.data());
+        }
+        return s.at;
     }
 
-    std::string s_;
-    std::size_t start_ = 0;
-    bool known_[256];
-    std::size_t cached_[256];
-    std::size_t quoteFor_ = npos, closingQuote_ = npos;
-    std::size_t closeFor_ = npos, close_ = npos;
+    const std::string& src_;
+    const std::vector<std::size_t>& match_;
+    std::string head_;
+    std::size_t tail_, end_;
+    std::size_t front_;
+    Search heads_[SlotCount];
+    Search inSrc_[SlotCount];
+    std::size_t quoteFor_ = npos;
+    Search quoteInHead_, quoteInSrc_;
 };
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
@@ -178,10 +293,11 @@ std::string NumberText(double value)
 
 // The value is acc + sign * factor * value(rest of the text). A division's right side
 // is evaluated on a fresh set of accumulators, kept on a stack, so long chains never
-// recurse. Parenthesis (rule 1): the first "(" that has a matching ")"; its innermost
-// group is evaluated and written back, and repeating this gives the value of the
-// whole parenthesis exactly as evaluating its inner text would.
-double Calc(const std::string& text)
+// recurse. Parenthesis (rule 1): the first "(" that has a matching ")" is replaced by
+// the value of its inner text, written as text; `groups` holds those values, worked
+// out beforehand from the innermost parenthesis outwards, so deep nesting never
+// recurses either.
+double Calc(Cursor t, const std::vector<double>& groups)
 {
     struct Division {
         double acc, sign, factor, numerator;
@@ -189,28 +305,24 @@ double Calc(const std::string& text)
     std::vector<Division> divisions;
     double acc = 0.0, sign = 1.0, factor = 1.0;
     double result;
-    Cursor t(text);
     for (;;) {
         std::size_t open = t.Find('(');
         std::size_t close = open == npos ? npos : t.MatchingClose(open);
         std::size_t at;
         if (close != npos) {
-            std::size_t innerClose = t.Text().find(')', open + 1);
-            std::size_t innerOpen = t.Text().rfind('(', innerClose);
-            double value = Calc(t.Between(innerOpen + 1, innerClose));
-            t.Replace(innerOpen, innerClose + 1, NumberText(value));
+            t.Replace(open, close, NumberText(groups[open - Cursor::Src]));
         } else if ((at = t.Find('+')) != npos) {
-            acc += sign * factor * Calc(t.Before(at));
+            acc += sign * factor * Calc(t.Before(at), groups);
             t.ConsumeTo(at + 1);
         } else if ((at = t.Find('-')) != npos) {
-            acc += sign * factor * Calc(t.Before(at));
+            acc += sign * factor * Calc(t.Before(at), groups);
             sign = -sign;
             t.ConsumeTo(at + 1);
         } else if ((at = t.Find('*')) != npos) {
-            factor *= ReadNumber(t.Before(at));
+            factor *= ReadNumber(t.TextBefore(at));
             t.ConsumeTo(at + 1);
         } else if ((at = t.Find('/')) != npos) {
-            divisions.push_back({acc, sign, factor, ReadNumber(t.Before(at))});
+            divisions.push_back({acc, sign, factor, ReadNumber(t.TextBefore(at))});
             acc = 0.0;
             sign = 1.0;
             factor = 1.0;
@@ -228,14 +340,56 @@ double Calc(const std::string& text)
     return result;
 }
 
+double CalcText(const std::string& text)
+{
+    const std::vector<std::size_t> match = MatchingParentheses(text);
+    // A parenthesis closes after every one inside it: in the order of their ")"s,
+    // each finds the values of its inner ones ready.
+    std::vector<double> groups(text.size(), 0.0);
+    std::vector<std::size_t> open;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '(') {
+            open.push_back(i);
+        } else if (text[i] == ')' && !open.empty()) {
+            const std::size_t p = open.back();
+            open.pop_back();
+            groups[p] = Calc(Cursor(text, match, p + 1, i), groups);
+        }
+    }
+    return Calc(Cursor(text, match, 0, text.size()), groups);
+}
+
+// A token of QuoteConditionData: the data's bytes in hexadecimal between two
+// control characters that no condition text holds otherwise.
+const char TokenStart = '\x01';
+const char TokenEnd = '\x02';
+
+// The side of a comparison with every token replaced by its data (not scanned again).
+std::string WithData(const std::string& side)
+{
+    if (side.find(TokenStart) == npos)
+        return side;
+    std::string out;
+    std::size_t from = 0;
+    for (std::size_t at; (at = side.find(TokenStart, from)) != npos;) {
+        const std::size_t end = side.find(TokenEnd, at + 1);
+        if (end == npos)
+            break;
+        out.append(side, from, at - from);
+        out += KwReadHexBytes(side.substr(at + 1, end - at - 1));
+        from = end + 1;
+    }
+    out.append(side, from, npos);
+    return out;
+}
+
 [[noreturn]] void RaiseBadLogicOperand() { RaiseKwError(KWCERR_BAD_LOGIC_OPERAND); }
 
-bool Condition(const std::string& text, int depth)
+bool Condition(Cursor t, int depth)
 {
     if (depth > MaxConditionDepth)
         RaiseBadLogicOperand();
     bool negate = false;
-    Cursor t(text);
     for (;;) {
         std::size_t q1 = t.Find('"');
         std::size_t q2 = q1 == npos ? npos : t.FindClosingQuote(q1);
@@ -248,7 +402,7 @@ bool Condition(const std::string& text, int depth)
 
         if (open != npos && close != npos && !quoted(open) && !quoted(close)) {
             bool inner = Condition(t.Between(open + 1, close), depth + 1);
-            t.Replace(open, close + 1, inner ? "true" : "false");
+            t.Replace(open, close, inner ? "true" : "false");
         } else if (bar != npos && !quoted(bar)) {
             if (Condition(t.Before(bar), depth + 1))
                 return !negate;
@@ -268,11 +422,17 @@ bool Condition(const std::string& text, int depth)
     }
 }
 
+bool ConditionText(const std::string& text)
+{
+    const std::vector<std::size_t> match = MatchingParentheses(text);
+    return Condition(Cursor(text, match, 0, text.size()), 0);
+}
+
 }  // namespace
 
-double CalcExpression(const AnsiString& text) { return Calc(text.ToStdString()); }
+double CalcExpression(const AnsiString& text) { return CalcText(text.ToStdString()); }
 
-bool EvalCondition(const AnsiString& text) { return Condition(text.ToStdString(), 0); }
+bool EvalCondition(const AnsiString& text) { return ConditionText(text.ToStdString()); }
 
 bool EvalComparison(const AnsiString& text)
 {
@@ -286,8 +446,8 @@ bool EvalComparison(const AnsiString& text)
             return false;
         RaiseBadLogicOperand();
     }
-    std::string left = Unquote(leftText.Trim()).ToStdString();
-    std::string right = Unquote(rightText.Trim()).ToStdString();
+    std::string left = WithData(Unquote(leftText.Trim()).ToStdString());
+    std::string right = WithData(Unquote(rightText.Trim()).ToStdString());
     if (SameIgnoringCase(left, "NOW"))
         left = NumberText(NowAsDays());
     if (SameIgnoringCase(right, "NOW"))
@@ -321,6 +481,15 @@ int FindOperator(const char* const* operators, const AnsiString& text, AnsiStrin
         }
     }
     return -1;
+}
+
+AnsiString QuoteConditionData(const AnsiString& text)
+{
+    const std::string& s = text.ToStdString();
+    const bool plain = s.find_first_of("\"|&!()<>=\x01\x02") == npos;
+    if (plain)
+        return "\"" + text + "\"";
+    return AnsiString("\"" + std::string(1, TokenStart) + KwHexText(s) + std::string(1, TokenEnd) + "\"");
 }
 
 AnsiString Unquote(const AnsiString& text)

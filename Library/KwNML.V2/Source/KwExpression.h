@@ -19,6 +19,8 @@ double CalcExpression(const AnsiString& text);
 // Raises the library exception -1 "(KwCommon) Bad logic operand!" for a term that is
 // neither a comparison nor "true"/"false", and for parentheses nested too deep.
 bool EvalCondition(const AnsiString& text);
+// Each side is trimmed and unquoted; tokens of QuoteConditionData in it stand for
+// their data.
 bool EvalComparison(const AnsiString& text);
 
 // Finds the first operator of the null-terminated list that occurs in the text and
@@ -26,6 +28,12 @@ bool EvalComparison(const AnsiString& text);
 // left and right untouched.
 int FindOperator(const char* const* operators, const AnsiString& text, AnsiString& left,
                  AnsiString& right);
+
+// A value from the device as a quoted operand of a condition. Its content stays data
+// whatever it holds: a text with a double quote, an operator character or a
+// parenthesis goes in as an encoded token that no rule of the language splits, and
+// EvalComparison compares the original bytes. Any other text is simply quoted.
+AnsiString QuoteConditionData(const AnsiString& text);
 
 // The text without one pair of enclosing double quotes.
 AnsiString Unquote(const AnsiString& text);

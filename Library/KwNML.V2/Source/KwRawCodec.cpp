@@ -105,7 +105,7 @@ AnsiString KwTextToRaw(const AnsiString& text, int syntax)
             raw.push_back(static_cast<char>(part & 0xFF));
         break;
     case SX_TIMETICKS: PutLE(raw, KwReadTimeTicks(t), 4); break;
-    case SX_COUNTER64: PutLE(raw, KwFloatToUInt64(KwReadFloat(t)), 8); break;
+    case SX_COUNTER64: PutLE(raw, KwReadUInt64(t), 8); break;
     case SX_DOUBLE: {
         std::uint32_t low = 0, high = 0;
         KwDoubleToWords(KwReadFloat(t), low, high);

@@ -67,4 +67,13 @@ bool ParseRequest(const std::uint8_t* packet, int length, int& opcode, std::stri
     return TextAt(packet, length, offset, fileName) && TextAt(packet, length, offset, mode);
 }
 
+bool IsKnownMode(const std::string& mode)
+{
+    std::string lower = mode;
+    for (char& c : lower)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return lower == "netascii" || lower == "octet" || lower == "mail";
+}
+
 }  // namespace KwTFTPPacket

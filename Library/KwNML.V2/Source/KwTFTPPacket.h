@@ -37,4 +37,8 @@ int BuildError(std::uint8_t* buffer, int errorCode);
 bool ParseRequest(const std::uint8_t* packet, int length, int& opcode, std::string& fileName,
                   std::string& mode);
 
+// Whether `mode` is one of the transfer modes TFTP defines ("netascii", "octet",
+// "mail"), compared ignoring case. Every accepted mode moves the file byte for byte.
+bool IsKnownMode(const std::string& mode);
+
 }  // namespace KwTFTPPacket

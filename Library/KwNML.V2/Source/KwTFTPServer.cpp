@@ -119,6 +119,55 @@ std::shared_ptr<_TFTPSession> KwTFTPServer::FindRunningSession(const KwTFTPMsg& 
     return nullptr;
 }
 
+std::shared_ptr<_TFTPSession> KwTFTPServer::RunningSessionOf(const UdpEndpoint& peer) const
+{
+    const AnsiString address(peer.DottedAddress());
+    for (const auto& session : Sessions_)
+        if (session->State() == _TFTPSession::Running && session->Msg().ClientAddress == address &&
+            session->Msg().ClientPort == peer.Port)
+            return session;
+    return nullptr;
+}
+
+std::vector<std::shared_ptr<_TFTPSession>> KwTFTPServer::TakeEndedSessions(std::int64_t now)
+{
+    std::vector<std::shared_ptr<_TFTPSession>> ended;
+    for (const auto& session : Sessions_)
+        if (session->State() != _TFTPSession::Running && !session->Lingering(now, RetryLimit_))
+            ended.push_back(session);
+    for (const auto& session : ended)
+        RemoveSession(session);
+    return ended;
+}
+
+std::vector<std::shared_ptr<_TFTPSession>> KwTFTPServer::ReleaseFinishedSessions(const AnsiString& clientAddress)
+{
+    const bool full = SessionCount() >= MaxSessions;
+    std::vector<std::shared_ptr<_TFTPSession>> released;
+    for (const auto& session : Sessions_)
+        if (session->State() == _TFTPSession::Finished && (full || session->Msg().ClientAddress == clientAddress))
+            released.push_back(session);
+    for (const auto& session : released)
+        RemoveSession(session);
+    return released;
+}
+
+bool KwTFTPServer::HasRoomFor(const AnsiString& clientAddress) const
+{
+    if (SessionCount() >= MaxSessions)
+        return false;
+    const auto fromAddress = std::count_if(Sessions_.begin(), Sessions_.end(), [&](const auto& s) {
+        return s->Msg().ClientAddress == clientAddress;
+    });
+    return fromAddress < MaxSessionsPerAddress;
+}
+
+void KwTFTPServer::RefuseRequest(const UdpEndpoint& peer, int errorCode)
+{
+    std::uint8_t error[8];
+    Listener_.SendTo(error, KwTFTPPacket::BuildError(error, errorCode), peer);
+}
+
 void KwTFTPServer::ReadRequest()
 {
     std::uint8_t packet[KwTFTPPacket::BufferSize];
@@ -130,20 +179,43 @@ void KwTFTPServer::ReadRequest()
     std::string fileName, mode;
     if (!KwTFTPPacket::ParseRequest(packet, length, opcode, fileName, mode))
         return;  // malformed or not a request: dropped without reply
+    if (auto running = RunningSessionOf(from)) {
+        // The same peer port asks again: its first answer was lost. Whatever it names,
+        // it is that transfer, never a second one.
+        const KwTFTPMsg& m = running->Msg();
+        if (m.Opcode == opcode && m.FileName.ToStdString() == fileName &&
+            AnsiString(mode).LowerCase() == m.Mode.LowerCase())
+            running->AnswerRepeatedRequest(RetryLimit_);
+        return;
+    }
+    if (!KwTFTPPacket::IsKnownMode(mode)) {
+        RefuseRequest(from, KwTFTPPacket::ERR_ILLEGAL_OPERATION);
+        return;
+    }
+    const std::shared_ptr<bool> alive = Alive_;
+    TakeEndedSessions(KwTFTPTickCount()).clear();  // their sockets and files go first
+    if (!*alive)
+        return;  // a status handler deleted the server
+    const AnsiString clientAddress(from.DottedAddress());
+    if (!HasRoomFor(clientAddress)) {
+        // Finished uploads that only wait for a repeated last block give their place.
+        ReleaseFinishedSessions(clientAddress).clear();
+        if (!*alive)
+            return;
+        if (!HasRoomFor(clientAddress)) {
+            RefuseRequest(from, KwTFTPPacket::ERR_UNDEFINED);
+            return;
+        }
+    }
     Msg_.Code = TFTP_CONNECTED;
     Msg_.Text = TFTPStatusText(TFTP_CONNECTED);
     Msg_.Opcode = opcode;
     Msg_.FileName = AnsiString(fileName);
     Msg_.Mode = AnsiString(mode);
-    Msg_.ClientAddress = AnsiString(from.DottedAddress());
+    Msg_.ClientAddress = clientAddress;
     Msg_.ClientPort = from.Port;
-    if (auto repeated = FindRunningSession(Msg_)) {
-        repeated->AnswerRepeatedRequest(RetryLimit_);  // its first answer was lost
-        return;
-    }
     Msg_.SendCount = 0;
     ++Msg_.SessionNumber;
-    const std::shared_ptr<bool> alive = Alive_;
     auto session = std::make_shared<_TFTPSession>(RootDirectory_, OnStatus_, Msg_, from, ListenAddress_);
     if (!*alive) {
         session->DetachStatusHandler();  // its first status deleted the server
@@ -156,25 +228,23 @@ void KwTFTPServer::ReadRequest()
 void KwTFTPServer::CheckSessions()
 {
     const std::int64_t now = KwTFTPTickCount();
-    const auto snapshot = Sessions_;  // handlers may change the list
     const std::shared_ptr<bool> alive = Alive_;
+    // Every session that has ended leaves now, with its socket and file.
+    TakeEndedSessions(now).clear();
+    if (!*alive)
+        return;  // a status handler deleted the server
+    const auto snapshot = Sessions_;  // handlers may change the list
     for (const auto& session : snapshot) {
         if (!*alive)
-            return;  // a handler deleted the server
+            return;
         if (std::find(Sessions_.begin(), Sessions_.end(), session) == Sessions_.end())
             continue;
-        if (session->State() != _TFTPSession::Running) {
-            if (session->Lingering(now, RetryLimit_))
-                continue;
-            RemoveSession(session);
-            return;  // at most one session leaves per tick
-        }
-        if (session->Deadline() != 0 && now > session->Deadline() && session->Resend(RetryLimit_)) {
+        if (session->State() == _TFTPSession::Running && session->Deadline() != 0 &&
+            now > session->Deadline() && session->Resend(RetryLimit_)) {
             if (!*alive)
                 return;
             RemoveSession(session);
             session->SetStatus(TFTPERR_TIMEOUT);
-            return;
         }
     }
 }

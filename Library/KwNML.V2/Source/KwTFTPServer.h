@@ -5,6 +5,13 @@
 // listening socket's readiness arrives as window message 33200, and a 20 ms check
 // retransmits, times out and disposes of sessions while the server is started.
 //
+// Requests are bounded: at most MaxSessions listed sessions, MaxSessionsPerAddress of
+// them for one requesting address (finished uploads that linger give way to a new
+// request); a request beyond that, or naming a transfer mode
+// TFTP does not define, is refused with an ERROR from the listening port and opens
+// nothing. A request from the address and port of a running session is a repeat of
+// that transfer, never a second one.
+//
 // Use: construct with the form as owner; SetTimeout; SetOnStatus; Start(folder, 69);
 // Start again with another folder to serve that one; Stop when the form closes.
 // Deleting the server ends its sessions at once and calls no handler any more.
@@ -57,10 +64,20 @@ public:
     int RunningSessionCount() const;
 
     static constexpr int StopWaitMs = 10000;
+    static constexpr int MaxSessions = 32;
+    static constexpr int MaxSessionsPerAddress = 8;
     static constexpr int CheckIntervalMs = 20;
 
 private:
     std::shared_ptr<_TFTPSession> FindRunningSession(const KwTFTPMsg& Request) const;
+    std::shared_ptr<_TFTPSession> RunningSessionOf(const UdpEndpoint& peer) const;
+    // Takes the sessions that have ended (and no longer linger) out of the list.
+    std::vector<std::shared_ptr<_TFTPSession>> TakeEndedSessions(std::int64_t now);
+    // Takes out the finished sessions that still linger: those of the address, or all
+    // when the list is full.
+    std::vector<std::shared_ptr<_TFTPSession>> ReleaseFinishedSessions(const AnsiString& clientAddress);
+    bool HasRoomFor(const AnsiString& clientAddress) const;
+    void RefuseRequest(const UdpEndpoint& peer, int errorCode);
     void RemoveSession(const std::shared_ptr<_TFTPSession>& session);
     void CloseListener();
 

@@ -198,7 +198,7 @@ void KwSNMPRequest::ValueToVb(int index, Vb& vb)
         vb.set_value(Gauge32(KwReadDecimal(t)));
         break;
     case SX_COUNTER64:
-        vb.set_value(Counter64(static_cast<unsigned long long>(KwFloatToUInt64(KwReadFloat(t)))));
+        vb.set_value(Counter64(static_cast<unsigned long long>(KwReadUInt64(t))));
         break;
     case SX_TIMETICKS:
         vb.set_value(TimeTicks(KwReadTimeTicks(t)));

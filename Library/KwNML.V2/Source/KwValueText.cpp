@@ -21,6 +21,37 @@ std::size_t SkipSpaceAndSign(const std::string& text, bool& negative)
     }
     return pos;
 }
+// Whether the decimal number in [first, last), which a double cannot hold, is too
+// large (rather than too small): the power of ten of its first nonzero digit is
+// positive.
+bool TooLarge(const char* first, const char* last)
+{
+    long long power = 0;  // of the first nonzero digit, before the exponent
+    bool seen = false, point = false;
+    const char* at = first;
+    for (; at < last && ((*at >= '0' && *at <= '9') || *at == '.'); ++at) {
+        if (*at == '.') {
+            point = true;
+        } else if (!seen && *at != '0') {
+            seen = true;
+            power = point ? power - 1 : 0;
+        } else if (seen && !point) {
+            ++power;
+        } else if (!seen && point) {
+            --power;
+        }
+    }
+    long long exponent = 0;
+    bool negativeExponent = false;
+    if (at < last && (*at == 'e' || *at == 'E')) {
+        ++at;
+        if (at < last && (*at == '+' || *at == '-'))
+            negativeExponent = *at++ == '-';
+        for (; at < last && *at >= '0' && *at <= '9'; ++at)
+            exponent = exponent > 1000000000 ? exponent : exponent * 10 + (*at - '0');
+    }
+    return power + (negativeExponent ? -exponent : exponent) > 0;
+}
 } // namespace
 
 std::uint32_t KwReadDecimal(const std::string& text)
@@ -154,8 +185,29 @@ double KwReadFloat(const std::string& text)
     if (result.ec == std::errc::invalid_argument)
         return 0.0;
     if (result.ec == std::errc::result_out_of_range)
-        value = std::numeric_limits<double>::infinity();
+        value = TooLarge(first, result.ptr) ? std::numeric_limits<double>::infinity() : 0.0;
     return negative ? -value : value;
+}
+
+std::uint64_t KwReadUInt64(const std::string& text)
+{
+    bool negative = false;
+    std::size_t pos = SkipSpaceAndSign(text, negative);
+    const std::size_t digits = pos;
+    std::uint64_t value = 0;
+    bool saturated = false;
+    for (; pos < text.size() && text[pos] >= '0' && text[pos] <= '9'; ++pos) {
+        const unsigned digit = static_cast<unsigned>(text[pos] - '0');
+        if (value > (std::numeric_limits<std::uint64_t>::max() - digit) / 10)
+            saturated = true;
+        else
+            value = value * 10 + digit;
+    }
+    const bool plainInteger = pos > digits && (pos == text.size() || (text[pos] != '.' && text[pos] != 'e' &&
+                                                                       text[pos] != 'E'));
+    if (!plainInteger || negative)
+        return KwFloatToUInt64(KwReadFloat(text));
+    return saturated ? std::numeric_limits<std::uint64_t>::max() : value;
 }
 
 std::uint64_t KwFloatToUInt64(double value)

@@ -26,8 +26,14 @@ std::uint32_t KwReadTimeTicks(const std::string& text);
 std::string KwUpToZero(const std::string& bytes);
 // A decimal floating-point prefix: leading white space, optional sign, "." as the
 // decimal point, reading stops at the first character that does not fit; none gives 0.
+// A value too small for a double reads as 0, one too large as infinity.
 // Independent of the process locale.
 double KwReadFloat(const std::string& text);
+// A 64-bit count written as text: a plain decimal integer (leading white space, an
+// optional '+') is read exactly, saturating at the maximum; any other number (a
+// fraction, an exponent, a minus sign) is read as a decimal floating number and
+// converted as by KwFloatToUInt64.
+std::uint64_t KwReadUInt64(const std::string& text);
 // A double as an unsigned 64-bit count: truncated toward zero, NaN and negatives give
 // 0, values beyond the range give its maximum.
 std::uint64_t KwFloatToUInt64(double value);

@@ -42,7 +42,8 @@ AnsiString Replacement(const KwSNMPVar& var, const AnsiString& text, bool quoteS
     default:
         if (!quoteStrings)
             RaiseKwError(KWERR_EXPR_SYNTAX);
-        return "\"" + text + "\"";
+        // Quoted so that no byte from the device is ever taken as an operator.
+        return QuoteConditionData(text);
     }
 }
 } // namespace

@@ -25,12 +25,14 @@ int RawPacket::Opcode() const { return WordAt(Bytes, 0); }
 int RawPacket::Block() const { return WordAt(Bytes, 2); }
 std::string RawPacket::Payload() const { return Bytes.size() > 4 ? Bytes.substr(4) : std::string(); }
 
-RawTftpClient::RawTftpClient()
+RawTftpClient::RawTftpClient() : RawTftpClient(INADDR_LOOPBACK) {}
+
+RawTftpClient::RawTftpClient(std::uint32_t localAddress)
 {
     fd_ = ::socket(AF_INET, SOCK_DGRAM | SOCK_NONBLOCK, 0);
     sockaddr_in address{};
     address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    address.sin_addr.s_addr = htonl(localAddress);
     socklen_t length = sizeof address;
     ::bind(fd_, reinterpret_cast<sockaddr*>(&address), sizeof address);
     ::getsockname(fd_, reinterpret_cast<sockaddr*>(&address), &length);

@@ -17,6 +17,8 @@ struct RawPacket {
 class RawTftpClient {
 public:
     RawTftpClient();
+    // Sends from another loopback address (host order), e.g. 127.0.0.2.
+    explicit RawTftpClient(std::uint32_t localAddress);
     ~RawTftpClient();
     RawTftpClient(const RawTftpClient&) = delete;
     RawTftpClient& operator=(const RawTftpClient&) = delete;
