@@ -15,7 +15,6 @@
 
 namespace maintenance_test {
 
-const std::string P = "1.3.6.1.4.1.32473.10.37.37";
 
 std::string RoadName(const ::testing::TestParamInfo<int>& info)
 {

@@ -46,7 +46,7 @@ private:
 // "OID TYPE VALUE" of each binding of a journal entry.
 std::vector<std::string> BindingTexts(const vka_test::DevsimJournalEntry& entry);
 
-extern const std::string P;  // "1.3.6.1.4.1.32473.10.37.37"
+inline const std::string P = "1.3.6.1.4.1.32473.10.37.37";
 
 class MaintenanceRoad : public vka_test::FormRoad {
 protected:
