@@ -43,6 +43,9 @@ TFM_CfgFile::TFM_CfgFile(TComponent* Owner) : TSettingsForm(Owner)
     Bt_SavBrw = save.Button("Bt_SavBrw", "Browse", 360, 18, [this](TObject* S) { Bt_SavBrwClick(S); });
     Bt_Upload = save.Button("Bt_Upload", "OK", 360, 48, [this](TObject* S) { Bt_UploadClick(S); });
     Ed_TfpSrv = build.HiddenEdit("Ed_TfpSrv");
+    Ed_UpgFile->SetText("");
+    Ed_SaveFile->SetText("");
+    Ed_TfpSrv->SetText("");
     CB_UpgCom = build.HiddenCombo("CB_UpgCom");
     CB_TfpCom = build.HiddenCombo("CB_TfpCom");
     La_TftpSrv = build.Label("La_TftpSrv", "Tftp Server:", 8, 180);

@@ -49,6 +49,10 @@ TFM_Firmware::TFM_Firmware(TComponent* Owner) : TSettingsForm(Owner)
     Bt_KBrowse = build.Button("Bt_KBrowse", "Browse", 340, 162, [this](TObject* S) { Bt_KBrowseClick(S); });
     Bt_KUpload = build.Button("Bt_KUpload", "Upload", 420, 162, [this](TObject* S) { Bt_KUploadClick(S); });
     Ed_TfpSrv = build.HiddenEdit("Ed_TfpSrv");
+    Ed_UpgFile->SetText("");
+    EDT_Certificate->SetText("");
+    EDT_Key->SetText("");
+    Ed_TfpSrv->SetText("");
     CB_TfpCom = build.HiddenCombo("CB_TfpCom");
     CB_UpgCom = build.HiddenCombo("CB_UpgCom");
     CB_Restart = build.HiddenCombo("CB_Restart");

@@ -64,6 +64,15 @@ TLogSetForm::TLogSetForm(TComponent* Owner) : TSettingsForm(Owner)
         CB_Schedule->Items()->Add(halfHours % 2 ? IntToStr(halfHours / 2) + ".5" : IntToStr(halfHours / 2));
     build.In(GB_Schedule).Label("La_Schedule", "hours or when Log is full", 100, 28);
     Ed_Schdule = build.In(GB_Schedule).HiddenEdit("Ed_Schdule");
+    Ed_LogServerIp->SetText("");
+    Ed_MailServerIp->SetText("");
+    Ed_TMail->SetText("");
+    Edt_FEail->SetText("");
+    Ed_UserName->SetText("");
+    Ed_Password->SetText("");
+    Ed_Conpass->SetText("");
+    Ed_SntpPort->SetText("");
+    Ed_Schdule->SetText("");
 
     OnCreate = ReadSequence([this](TObject* S) { FormCreate(S); });
 }

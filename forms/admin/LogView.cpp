@@ -42,6 +42,8 @@ TLogForm::TLogForm(TComponent* Owner) : TSettingsForm(Owner)
     SetStatusBar(StatusBar1);
     ServerEdit = build.HiddenEdit("ServerEdit");
     FileNameEdit = build.HiddenEdit("FileNameEdit");
+    ServerEdit->SetText("");
+    FileNameEdit->SetText("");
     GetCoBox = build.HiddenCombo("GetCoBox");
     Bt_Clear = build.HiddenCombo("Bt_Clear");
 
