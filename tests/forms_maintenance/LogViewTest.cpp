@@ -182,4 +182,19 @@ TEST_P(LogView, ServesNoOtherTransfer)
     });
 }
 
+// A device that sends its log before it answers the get.
+class LogViewSentFirst : public LogView {
+protected:
+    std::string ExtraConfig() const override { return "log-upload before-reply\n"; }
+};
+
+TEST_P(LogViewSentFirst, ShowsTheLog)
+{
+    vka_test::RunMenuForm<TLogForm>("ViewLog1", LogForm, [&](TLogForm& form) {
+        if (WaitForStatus(form, "Get OK."))
+            EXPECT_EQ(Rows(form), DeviceLog);
+    });
+}
+
 INSTANTIATE_TEST_SUITE_P(Roads, LogView, Roads(), RoadName);
+INSTANTIATE_TEST_SUITE_P(Roads, LogViewSentFirst, ::testing::Values(1, 11), RoadName);

@@ -78,7 +78,7 @@ void MaintenanceRoad::SetUp()
     vka_test::OpenFormSession();
     devsim.SetConfigText(std::string("user ") + vka_test::FormV3User + " authPriv SHA " + vka_test::FormV3AuthPass +
                          " DES " + vka_test::FormV3PrivPass + "\ntftp-port " + std::to_string(tftpPort) +
-                         "\ntftp-client " + (Atftp(GetParam()) ? "atftp" : "tftp-hpa") + "\n");
+                         "\ntftp-client " + (Atftp(GetParam()) ? "atftp" : "tftp-hpa") + "\n" + ExtraConfig());
     devsim.SetStateText(StateText());
     std::string error;
     ASSERT_TRUE(devsim.Start(&error)) << error;

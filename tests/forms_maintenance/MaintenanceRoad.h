@@ -52,6 +52,8 @@ class MaintenanceRoad : public vka_test::FormRoad {
 protected:
     void SetUp() override;
     void TearDown() override;
+    // Lines added to the device's configuration.
+    virtual std::string ExtraConfig() const { return ""; }
 
     // The test's own folder (the current folder while it runs).
     const std::string& Folder() const { return folder_; }
