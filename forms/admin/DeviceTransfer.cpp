@@ -62,7 +62,17 @@ bool ChooseLocalServerAddress(TEdit* target)
 
 // --- TTransferServer ----------------------------------------------------------------
 
-TTransferServer::TTransferServer(TForm* form, int timeout) : TComponent(form), form_(form), timeout_(timeout) {}
+TTransferServer::TTransferServer(TForm* form, int timeout)
+    : TComponent(form), form_(form), report_(new TTimer(this)), timeout_(timeout)
+{
+    report_->SetEnabled(false);
+    report_->SetInterval(1);
+    report_->OnTimer = [this](TObject*) {
+        report_->SetEnabled(false);
+        if (OnEnded && (state_ == TTransferState::Arrived || state_ == TTransferState::Failed))
+            OnEnded(state_ == TTransferState::Arrived);
+    };
+}
 
 TTransferServer::~TTransferServer()
 {
@@ -115,6 +125,7 @@ int TTransferServer::Port() const { return server_ ? server_->Template().ServerP
 
 void TTransferServer::Expect(const AnsiString& fileName, TTransferDirection direction)
 {
+    report_->SetEnabled(false);
     expectedName_ = fileName;
     expectedOpcode_ = direction == TTransferDirection::ToDevice ? 1 : 2;
     session_ = -1;
@@ -123,6 +134,7 @@ void TTransferServer::Expect(const AnsiString& fileName, TTransferDirection dire
 
 void TTransferServer::ExpectNothing()
 {
+    report_->SetEnabled(false);
     session_ = -1;
     state_ = TTransferState::Idle;
 }
@@ -142,10 +154,8 @@ void TTransferServer::Status(KwTFTPMsg& msg, bool& cancel)
     if (msg.SessionNumber != session_ || state_ != TTransferState::Running)
         return;
     if (msg.Code == TFTP_SUCCESS || msg.Code < 0) {
-        const bool completed = msg.Code == TFTP_SUCCESS;
-        state_ = completed ? TTransferState::Arrived : TTransferState::Failed;
-        if (OnEnded)
-            OnEnded(completed);
+        state_ = msg.Code == TFTP_SUCCESS ? TTransferState::Arrived : TTransferState::Failed;
+        report_->SetEnabled(true);
     }
 }
 

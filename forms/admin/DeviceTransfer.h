@@ -75,7 +75,9 @@ public:
     void ExpectNothing();
     TTransferState State() const { return state_; }
 
-    // The expected transfer has ended: true when the whole file moved.
+    // The expected transfer has ended: true when the whole file moved. Called from the
+    // event loop once the TFTP session's own work is done, so the handler may show
+    // dialogs.
     std::function<void(bool completed)> OnEnded;
 
     // Closes the listening socket, waits for a running transfer (KwTFTPServer::Stop)
@@ -89,6 +91,7 @@ private:
     void CloseFormSoon();
 
     TForm* form_;
+    TTimer* report_;  // hands the end of a transfer to OnEnded from the event loop
     int timeout_;
     KwTFTPServer* server_ = nullptr;
     TTransferState state_ = TTransferState::Idle;
