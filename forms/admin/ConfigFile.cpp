@@ -304,6 +304,9 @@ void TFM_CfgFile::Restore()
     TWaitTexts loading;
     loading.Label3 = "Updating config file...";
     ShowDeviceWait(10, loading);
+    // A fetch under way is given a little longer.
+    for (int extra = 0; extra < 6 && Server->State() == TTransferState::Running; ++extra)
+        ShowDeviceWait(5, loading);
     if (Server->State() != TTransferState::Arrived) {
         // The device never fetched the whole file: no restart, no success.
         SetEnabled(true);
