@@ -6,6 +6,7 @@
 #include "Journal.h"
 #include "StateFile.h"
 #include "StateLine.h"
+#include "TransferFaults.h"
 
 #include <filesystem>
 #include <fstream>
@@ -118,6 +119,23 @@ public:
                 journal->note("tftp " + verb + " " + deviceFile + " failed: no remote file name");
             return;
         }
+        const TransferFault fault = transferFaults().take();
+        if (fault.kind == TransferFault::Kind::Skip) {
+            if (journal)
+                journal->note("tftp " + verb + " " + deviceFile + " skipped");
+            return;
+        }
+        if (fault.kind == TransferFault::Kind::Fail) {
+            s_.jobs.then([journal, verb, deviceFile, then] {
+                if (journal)
+                    journal->note("tftp " + verb + " " + deviceFile + " failed: told to fail");
+                if (then)
+                    then(false, "told to fail");
+            });
+            return;
+        }
+        if (fault.kind == TransferFault::Kind::Late)
+            s_.jobs.pause(std::chrono::milliseconds(fault.lateMs));
         s_.jobs.transfer(t, [journal, verb, deviceFile, then](bool ok, const std::string& reason) {
             if (journal)
                 journal->note("tftp " + verb + " " + deviceFile + (ok ? " ok" : " failed: " + reason));
@@ -244,12 +262,19 @@ void installCommandBehaviours(HookTable& hooks, DeviceServices& services)
         });
     };
 
-    command(deviceOid("4.2.1.0"), {0, 1}, 0, [](HookContext& c, long) { note(c, "restart"); });
+    command(deviceOid("4.2.1.0"), {0, 1}, 0, [&services](HookContext& c, long) {
+        services.log.add("System", "Restart requested by the manager");
+        note(c, "restart");
+    });
     command(deviceOid("4.2.2.0"), {0, 1}, 0, [&services](HookContext& c, long) {
         c.store.reset(services.factoryState);
+        services.log.add("System", "Factory default settings restored");
         note(c, "factory-reset");
     });
-    command(deviceOid("4.2.3.0"), {0, 1}, 0, [](HookContext& c, long) { note(c, "apply"); });
+    command(deviceOid("4.2.3.0"), {0, 1}, 0, [&services](HookContext& c, long) {
+        services.log.add("System", "Settings saved and activated");
+        note(c, "apply");
+    });
     command(deviceOid("4.3.2.3.0"), {kTftpGet, kTftpPut, kTftpNothing}, kTftpNothing,
             [commands](HookContext& c, long value) { commands->tftpCommand(c, value); });
     command(deviceOid("4.3.2.4.0"),

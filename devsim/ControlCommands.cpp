@@ -3,6 +3,7 @@
 #include "ServedTrees.h"
 #include "StateFile.h"
 #include "StateLine.h"
+#include "TransferFaults.h"
 
 namespace devsim {
 
@@ -85,6 +86,8 @@ std::string ControlCommands::execute(const std::string& rawLine)
         gate_.silenceFor(std::chrono::seconds(n), RequestGate::Clock::now());
         return "OK";
     }
+    if (command == "transfer-fault")
+        return transferFaults().command(argument);
     if (command == "clear-journal")
         return journal_.clear() ? "OK" : "ERR cannot empty the journal";
     if (command == "stop") {

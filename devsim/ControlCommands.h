@@ -17,6 +17,8 @@
 //                             (a refresh of that table then empties it)
 //   log TEXT                  adds a line to the device log as given
 //   clear-log                 empties the device log
+//   transfer-fault ...        the next file transfers fail, never happen or
+//                             start late (TransferFaults.h)
 //   stop                      ends the program
 #include "DeviceLog.h"
 #include "Journal.h"

@@ -40,6 +40,11 @@ void DeviceJobs::then(std::function<void()> step)
     queue_.push_back(Job{std::move(step), {}, nullptr});
 }
 
+void DeviceJobs::pause(std::chrono::milliseconds milliseconds)
+{
+    queue_.push_back(Job{nullptr, {}, nullptr, milliseconds});
+}
+
 void DeviceJobs::finish(bool ok, std::string reason)
 {
     Job job = std::move(*running_);
@@ -94,9 +99,18 @@ void DeviceJobs::poll()
         const bool ok = tftpSucceeded(program_, exitCode, readAll(outputPath_), reason);
         finish(ok, reason);
     }
-    while (!running_ && !queue_.empty()) {
+    if (pausedUntil_) {
+        if (std::chrono::steady_clock::now() < *pausedUntil_)
+            return;
+        pausedUntil_.reset();
+    }
+    while (!running_ && !pausedUntil_ && !queue_.empty()) {
         Job job = std::move(queue_.front());
         queue_.pop_front();
+        if (job.pause.count() > 0) {
+            pausedUntil_ = std::chrono::steady_clock::now() + job.pause;
+            continue;
+        }
         if (job.step) {
             job.step();
             continue;

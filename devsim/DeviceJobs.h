@@ -7,6 +7,7 @@
 #include "ChildProcess.h"
 #include "TftpClient.h"
 
+#include <chrono>
 #include <deque>
 #include <functional>
 #include <optional>
@@ -29,18 +30,23 @@ public:
     // A step that runs once everything queued before it has ended.
     void then(std::function<void()> step);
 
+    // Holds the jobs queued after it back for `milliseconds` once those before it
+    // have ended (a device that is slow to start a transfer).
+    void pause(std::chrono::milliseconds milliseconds);
+
     // A transfer run at once, waiting for it (the device answers the set
     // only afterwards); work queued before it is not waited for.
     void transferNow(TftpTransfer transfer, Done done);
 
     void poll();
-    bool idle() const { return queue_.empty() && !running_; }
+    bool idle() const { return queue_.empty() && !running_ && !pausedUntil_; }
 
 private:
     struct Job {
         std::function<void()> step;
         TftpTransfer transfer;
         Done done;
+        std::chrono::milliseconds pause{0};
     };
     void finish(bool ok, std::string reason);
 
@@ -49,6 +55,7 @@ private:
     std::deque<Job> queue_;
     std::optional<Job> running_;
     ChildProcess child_;
+    std::optional<std::chrono::steady_clock::time_point> pausedUntil_;
 };
 
 } // namespace devsim

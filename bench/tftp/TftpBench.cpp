@@ -1,13 +1,15 @@
-// TFTP download benchmark: the same file fetched with tftp-hpa's client `tftp` from the
-// module's server (KwTFTPServer, in this process) and from tftp-hpa's own server
-// `in.tftpd` (started here in foreground mode), on free ports of 127.0.0.1. Every round
-// fetches once from each; the report gives the median times and their ratio.
+// TFTP benchmark: the same file fetched (RRQ) and sent (WRQ) with tftp-hpa's client
+// `tftp` to the module's server (KwTFTPServer, in this process) and to tftp-hpa's own
+// server `in.tftpd` (started here in foreground mode), on free ports of 127.0.0.1.
+// Every round downloads and uploads once with each; the report gives the median times
+// and their ratios.
 //
 // Run by hand after a build:
 //     build-dir/bench/tftp/bench_tftp [megabytes=16] [rounds=3]
 // Needs the Debian packages tftp-hpa (client) and tftpd-hpa (in.tftpd). in.tftpd is
-// started as `in.tftpd -L -a 127.0.0.1:PORT -s DIR`; -s makes it chroot into DIR,
-// which needs root (as non-root it refuses to start and the bench says so).
+// started as `in.tftpd -L -c -a 127.0.0.1:PORT -s DIR`; -s makes it chroot into DIR,
+// which needs root (as non-root it refuses to start and the bench says so); -c lets
+// uploads create files.
 // A ratio above 1 means the module's server is slower than in.tftpd.
 #include "KwTFTPServer.h"
 #include "TftpTestFiles.h"
@@ -43,6 +45,22 @@ double Fetch(std::uint16_t port, const std::string& remote, const std::string& l
     return ms;
 }
 
+// Sends `localPath` as `remote` with tftp-hpa's client; milliseconds, -1 on failure.
+double Send(std::uint16_t port, const std::string& localPath, const std::string& remote)
+{
+    QElapsedTimer clock;
+    clock.start();
+    const ProcessResult run = RunPumping("tftp", {"127.0.0.1", QString::number(port)},
+                                         "mode octet\nput " + localPath + " " + remote + "\nquit\n", 600000);
+    const double ms = clock.nsecsElapsed() / 1e6;
+    if (!run.Finished || run.Output.find("rror") != std::string::npos ||
+        run.Output.find("timed out") != std::string::npos) {
+        std::fprintf(stderr, "tftp: %s\n", run.Output.c_str());
+        return -1;
+    }
+    return ms;
+}
+
 double Median(std::vector<double> values)
 {
     std::sort(values.begin(), values.end());
@@ -62,7 +80,7 @@ int main(int argc, char** argv)
         return 1;
     }
     const std::string folder = pattern;
-    ::chmod(folder.c_str(), 0755);  // in.tftpd serves as an unprivileged user
+    ::chmod(folder.c_str(), 0777);  // in.tftpd serves (and creates uploads) as an unprivileged user
     const std::string served = folder + "/bench.bin";
     std::string content(static_cast<std::size_t>(megabytes) << 20, '\0');
     for (std::size_t i = 0; i < content.size(); ++i)
@@ -82,7 +100,7 @@ int main(int argc, char** argv)
     const std::uint16_t hpaPort = FreeUdpPort();
     QProcess reference;
     reference.setProcessChannelMode(QProcess::MergedChannels);
-    reference.start("in.tftpd", {"-L", "-a", QString("127.0.0.1:%1").arg(hpaPort), "-s",
+    reference.start("in.tftpd", {"-L", "-c", "-a", QString("127.0.0.1:%1").arg(hpaPort), "-s",
                                  QString::fromStdString(folder)});
     if (!reference.waitForStarted(5000)) {
         std::fprintf(stderr, "cannot start in.tftpd (install tftpd-hpa)\n");
@@ -94,21 +112,33 @@ int main(int argc, char** argv)
         return 1;
     }
 
-    std::vector<double> ours, theirs;
+    std::vector<double> ours, theirs, oursUp, theirsUp;
     bool identical = true;
+    const std::string oursUploaded = folder + "/up-ours.bin", theirsUploaded = folder + "/up-hpa.bin";
     for (int round = 0; round < rounds; ++round) {
         const double a = Fetch(ourPort, "bench.bin", received);
         identical = identical && ReadFileBytes(received) == content;
         const double b = Fetch(hpaPort, "bench.bin", received);
         identical = identical && ReadFileBytes(received) == content;
-        if (a < 0 || b < 0) {
+        ::unlink(oursUploaded.c_str());
+        ::unlink(theirsUploaded.c_str());
+        const double c = Send(ourPort, served, "up-ours.bin");
+        identical = identical && ReadFileBytes(oursUploaded) == content;
+        const double d = Send(hpaPort, served, "up-hpa.bin");
+        identical = identical && ReadFileBytes(theirsUploaded) == content;
+        if (a < 0 || b < 0 || c < 0 || d < 0) {
             std::fprintf(stderr, "a transfer failed in round %d\n", round + 1);
             return 1;
         }
         ours.push_back(a);
         theirs.push_back(b);
-        std::printf("round %d: KwTFTPServer %.0f ms, in.tftpd %.0f ms\n", round + 1, a, b);
+        oursUp.push_back(c);
+        theirsUp.push_back(d);
+        std::printf("round %d: download KwTFTPServer %.0f ms, in.tftpd %.0f ms; upload KwTFTPServer %.0f ms, "
+                    "in.tftpd %.0f ms\n", round + 1, a, b, c, d);
     }
+    ::unlink(oursUploaded.c_str());
+    ::unlink(theirsUploaded.c_str());
     reference.kill();
     reference.waitForFinished(5000);
     server.Stop();
@@ -117,10 +147,13 @@ int main(int argc, char** argv)
     ::unlink(served.c_str());
     ::rmdir(folder.c_str());
 
-    const double mine = Median(ours), ref = Median(theirs);
     std::printf("file %d MB, %d rounds, files identical: %s\n", megabytes, rounds, identical ? "yes" : "NO");
-    std::printf("median KwTFTPServer %.0f ms (%.1f MB/s), in.tftpd %.0f ms (%.1f MB/s)\n", mine,
-                megabytes * 1000.0 / mine, ref, megabytes * 1000.0 / ref);
-    std::printf("ratio KwTFTPServer / in.tftpd: %.2f\n", mine / ref);
+    const auto report = [megabytes](const char* what, const std::vector<double>& a, const std::vector<double>& b) {
+        const double mine = Median(a), ref = Median(b);
+        std::printf("%s: median KwTFTPServer %.0f ms (%.1f MB/s), in.tftpd %.0f ms (%.1f MB/s), ratio %.2f\n", what,
+                    mine, megabytes * 1000.0 / mine, ref, megabytes * 1000.0 / ref, mine / ref);
+    };
+    report("download (RRQ)", ours, theirs);
+    report("upload (WRQ)", oursUp, theirsUp);
     return identical ? 0 : 1;
 }

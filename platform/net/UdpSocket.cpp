@@ -67,9 +67,15 @@ bool UdpSocket::AsyncSelect(HWND window, UINT message, long events)
     if (events & FD_READ) {
         auto* notifier = new QSocketNotifier(fd_, QSocketNotifier::Read);
         notifiers_->read = notifier;
+        readArmed_ = true;
         QObject::connect(notifier, &QSocketNotifier::activated, notifier, [this, notifier] {
-            notifier->setEnabled(false);  // until the next ReceiveFrom
-            Post(FD_READ);
+            if (!readArmed_) {
+                // Handed on already and not read since: quiet until the next ReceiveFrom.
+                notifier->setEnabled(false);
+                return;
+            }
+            readArmed_ = false;
+            DeliverRead();
         });
     }
     if (events & FD_WRITE) {
@@ -89,10 +95,24 @@ void UdpSocket::Post(long event)
         StopNotifiers();  // the window is gone: nobody listens any more
 }
 
+void UdpSocket::DeliverRead()
+{
+    if (!IsWindow(window_)) {
+        StopNotifiers();  // the window is gone: nobody listens any more
+        return;
+    }
+    // The notifier stays enabled: a receiver that reads within the message re-arms it
+    // without touching the event loop's poll set.
+    // The handler may close or delete this socket: nothing of it is touched afterwards.
+    SendMessage(window_, message_, static_cast<WPARAM>(fd_), static_cast<LPARAM>(FD_READ));
+}
+
 int UdpSocket::ReceiveFrom(void* buffer, int size, UdpEndpoint* from)
 {
-    if (notifiers_->read)
-        notifiers_->read->setEnabled(true);
+    if (notifiers_->read) {
+        readArmed_ = true;
+        notifiers_->read->setEnabled(true);  // no change when it is enabled already
+    }
     if (fd_ < 0) {
         lastError_ = EBADF;
         return -1;

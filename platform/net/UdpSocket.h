@@ -1,14 +1,16 @@
 #pragma once
-// A non-blocking IPv4 UDP socket whose readiness is posted as a window message, in
+// A non-blocking IPv4 UDP socket whose readiness arrives as a window message, in
 // the manner of WSAAsyncSelect: after AsyncSelect(window, msg, FD_READ | FD_WRITE)
 // the window receives `msg` with WParam = the socket handle and LParam = the event
 // (low word) and an error code (high word, 0 here).
-//  - FD_READ is posted once when data waits; it is posted again only after the next
-//    ReceiveFrom (which re-enables it), so a slow receiver is never flooded.
+//  - FD_READ comes once when data waits; it comes again only after the next
+//    ReceiveFrom (which re-arms it), so a slow receiver is never flooded. It is handed
+//    to the window straight from the event loop's readiness check (no posted event):
+//    a receiver that reads at once costs no event-loop round of its own per datagram.
 //  - FD_WRITE is posted once when the socket becomes writable after AsyncSelect, and
 //    again only after a SendTo that failed because the send buffer was full.
-// Messages arrive on the GUI thread through the Qt event loop. The socket never sets
-// SO_REUSEADDR: a second bind to a port in use fails.
+// Messages arrive on the GUI thread from the Qt event loop, never inside a call of
+// this class. The socket never sets SO_REUSEADDR: a second bind to a port in use fails.
 #include "UdpEndpoint.h"
 #include "WindowMessages.h"
 
@@ -52,10 +54,12 @@ private:
     struct Notifiers;
     void StopNotifiers();
     void Post(long event);
+    void DeliverRead();
 
     int fd_ = -1;
     int lastError_ = 0;
     HWND window_ = nullptr;
     UINT message_ = 0;
     std::unique_ptr<Notifiers> notifiers_;
+    bool readArmed_ = true;  // the next readiness may be handed on
 };

@@ -1,0 +1,205 @@
+#include "DeviceTransfer.h"
+
+#include "FormInputChecks.h"
+#include "KwNetInterface.h"
+#include "KwSNMPSession.h"
+#include "KwTFTPServer.h"
+#include "Main.h"
+#include "TftpPort.h"
+#include "Wait.h"
+
+const char* const FilePathErrorText = "The file path is error.";
+const char* const NoServerAddressText = "Invalid Server IP Address or SNMP timed out!";
+const char* const TftpInitErrorText = "TFTP Service Init Error:";
+
+namespace {
+const int TftpRetries = 3;
+}  // namespace
+
+bool SplitTransferPath(const AnsiString& path, TTransferPath& parts)
+{
+    const int at = path.LastDelimiter("\\/");
+    if (at == 0 || at == path.Length())
+        return false;
+    parts.Root = at == 1 ? path.SubString(1, 1) : path.SubString(1, at - 1);
+    parts.Name = path.SubString(at + 1, path.Length() - at);
+    return true;
+}
+
+AnsiString ChooseServerAddress(const KwNetInterface* interfaces, int count, const AnsiString& deviceAddress,
+                               const AnsiString& deviceMask)
+{
+    if (deviceAddress.IsEmpty())
+        return "";
+    for (int i = 0; i < count; ++i) {
+        const KwNetInterface& local = interfaces[i];
+        const AnsiString mask = deviceMask.IsEmpty() ? local.Netmask : deviceMask;
+        if (NetworkAddressText(local.Address, local.Netmask) == NetworkAddressText(deviceAddress, mask))
+            return local.Address;
+    }
+    return "";
+}
+
+bool ChooseLocalServerAddress(TEdit* target)
+{
+    KwNetInterface interfaces[KwMaxNetInterfaces];
+    const int count = GetNetInterfaces(interfaces);
+    AnsiString address;
+    AnsiString mask;
+    if (MainForm && !MainForm->IPAddressEdit->Text().Trim().IsEmpty() &&
+        !MainForm->SubMaskEdit->Text().Trim().IsEmpty()) {
+        address = MainForm->IPAddressEdit->Text().Trim();
+        mask = MainForm->SubMaskEdit->Text().Trim();
+    } else {
+        address = KwDefaultDevice.Address;
+    }
+    target->SetText(ChooseServerAddress(interfaces, count, address, mask));
+    if (!target->Text().IsEmpty())
+        return true;
+    ShowMessage(NoServerAddressText);
+    return false;
+}
+
+// --- TTransferServer ----------------------------------------------------------------
+
+TTransferServer::TTransferServer(TForm* form, int timeout)
+    : TComponent(form), form_(form), report_(new TTimer(this)), timeout_(timeout)
+{
+    report_->SetEnabled(false);
+    report_->SetInterval(1);
+    report_->OnTimer = [this](TObject*) {
+        report_->SetEnabled(false);
+        if (OnEnded && (state_ == TTransferState::Arrived || state_ == TTransferState::Failed))
+            OnEnded(state_ == TTransferState::Arrived);
+    };
+}
+
+TTransferServer::~TTransferServer()
+{
+    OnEnded = nullptr;
+    delete server_;  // ends its sessions at once; no status reaches us any more
+    server_ = nullptr;
+}
+
+bool TTransferServer::Open(const AnsiString& root)
+{
+    try {
+        server_ = new KwTFTPServer(nullptr);
+        server_->SetTimeout(timeout_, TftpRetries);
+        server_->SetOnStatus([this](KwTFTPMsg& msg, bool& cancel) { Status(msg, cancel); });
+        server_->Start(root, TftpServerPort(69));
+        return true;
+    } catch (const Exception& e) {
+        delete server_;
+        server_ = nullptr;
+        ShowMessage(AnsiString(TftpInitErrorText) + e.Message);
+    } catch (const std::exception& e) {
+        delete server_;
+        server_ = nullptr;
+        ShowMessage(AnsiString(TftpInitErrorText) + e.what());
+    }
+    CloseFormSoon();
+    return false;
+}
+
+void TTransferServer::CloseFormSoon()
+{
+    // The form is being created: its modal loop has not begun, so the close waits for it.
+    TTimer* closer = new TTimer(this);
+    closer->SetInterval(1);
+    TForm* form = form_;
+    closer->OnTimer = [closer, form](TObject*) {
+        closer->SetEnabled(false);
+        form->Close();
+    };
+    closer->SetEnabled(true);
+}
+
+void TTransferServer::Serve(const AnsiString& root)
+{
+    if (server_)
+        server_->Start(root, TftpServerPort(69));
+}
+
+int TTransferServer::Port() const { return server_ ? server_->Template().ServerPort : 0; }
+
+void TTransferServer::Expect(const AnsiString& fileName, TTransferDirection direction)
+{
+    report_->SetEnabled(false);
+    expectedName_ = fileName;
+    expectedOpcode_ = direction == TTransferDirection::ToDevice ? 1 : 2;
+    session_ = -1;
+    state_ = TTransferState::Expecting;
+}
+
+void TTransferServer::ExpectNothing()
+{
+    report_->SetEnabled(false);
+    session_ = -1;
+    state_ = TTransferState::Idle;
+}
+
+void TTransferServer::Status(KwTFTPMsg& msg, bool& cancel)
+{
+    if (msg.Code == TFTP_CONNECTED) {
+        // A new request: served only when it is the one expected, and only once.
+        if (state_ == TTransferState::Expecting && msg.Opcode == expectedOpcode_ && msg.FileName == expectedName_) {
+            session_ = msg.SessionNumber;
+            state_ = TTransferState::Running;
+        } else {
+            cancel = true;
+        }
+        return;
+    }
+    if (msg.SessionNumber != session_ || state_ != TTransferState::Running)
+        return;
+    if (msg.Code == TFTP_SUCCESS || msg.Code < 0) {
+        state_ = msg.Code == TFTP_SUCCESS ? TTransferState::Arrived : TTransferState::Failed;
+        report_->SetEnabled(true);
+    }
+}
+
+void TTransferServer::Stop()
+{
+    if (!server_)
+        return;
+    ExpectNothing();
+    server_->Stop();
+    delete server_;
+    server_ = nullptr;
+}
+
+// --- the waiting dialog -----------------------------------------------------------
+
+void ShowDeviceWait(int seconds, const TWaitTexts& texts)
+{
+    // A countdown opened on top of another one: the other is current again afterwards.
+    TFM_Waiting* const below = FM_Waiting;
+    TFM_Waiting* wait = NewForm<TFM_Waiting>(Application);
+    FM_Waiting = wait;
+    wait->SendReboot = false;
+    wait->SecondsLeft = seconds;
+    if (texts.Caption)
+        wait->SetCaption(texts.Caption);
+    if (texts.Label2)
+        wait->Label2->SetCaption(texts.Label2);
+    if (texts.Label3)
+        wait->Label3->SetCaption(texts.Label3);
+    try {
+        wait->ShowModal();
+    } catch (...) {
+        delete wait;
+        FM_Waiting = below;
+        throw;
+    }
+    delete wait;
+    FM_Waiting = below;
+}
+
+void EndDeviceWait()
+{
+    if (!FM_Waiting)
+        return;
+    FM_Waiting->SecondsLeft = 0;
+    FM_Waiting->Close();
+}

@@ -1,0 +1,117 @@
+#pragma once
+// What the maintenance forms share to move files between the PC and the device. The
+// device has no file service of its own: the module serves the file by TFTP and tells
+// the device over SNMP which address and name to use and what to do.
+//
+// - SplitTransferPath: the folder to serve and the bare name the device asks for.
+// - ChooseLocalServerAddress: the PC address the device can reach, the local
+//   interface on the device's network.
+// - TTransferServer: a form's TFTP server. It accepts only the one transfer the form
+//   expects (name and direction), and tells the form when that transfer has ended.
+// - ShowDeviceWait: the countdown that covers the device's work or restart.
+#include "KwTFTPMsg.h"
+#include "vcl.h"
+
+#include <functional>
+
+class KwTFTPServer;
+struct KwNetInterface;
+
+// --- file paths ------------------------------------------------------------------
+
+extern const char* const FilePathErrorText;  // "The file path is error."
+
+struct TTransferPath {
+    AnsiString Root;  // the folder to serve ("/" for a file at the top of the file system)
+    AnsiString Name;  // the bare file name
+};
+
+// Splits a chosen path at its last separator, '\' (the design's) or '/' (the file
+// dialogs' on Linux). False when the path holds no separator or ends in one.
+bool SplitTransferPath(const AnsiString& path, TTransferPath& parts);
+
+// --- the PC address --------------------------------------------------------------
+
+extern const char* const NoServerAddressText;  // "Invalid Server IP Address or SNMP timed out!"
+
+// The address of the first interface whose network equals the device's network; ""
+// when none does. Without a device mask (the device's own address facts not read yet)
+// each interface's own mask decides whether the device's address lies on its network.
+AnsiString ChooseServerAddress(const KwNetInterface* interfaces, int count, const AnsiString& deviceAddress,
+                               const AnsiString& deviceMask);
+
+// Puts the PC address into `target` (which the caller has emptied). The device's
+// address and mask are the main window's; before the main window has read them, the
+// address the session talks to stands in. False, after the message box
+// NoServerAddressText, when no local interface is on the device's network.
+bool ChooseLocalServerAddress(TEdit* target);
+
+// --- the form's TFTP server -------------------------------------------------------
+
+enum class TTransferDirection { ToDevice, FromDevice };  // the device reads, or writes
+enum class TTransferState { Idle, Expecting, Running, Arrived, Failed };
+
+extern const char* const TftpInitErrorText;  // "TFTP Service Init Error:"
+
+class TTransferServer : public TComponent {
+public:
+    // Owned by `form`; `timeout` in 10 ms units, 3 retries.
+    TTransferServer(TForm* form, int timeout);
+    ~TTransferServer() override;
+
+    // Creates the server and starts it on `root` at the TFTP port (69, or its stand-in,
+    // platform/net/TftpPort.h). On failure shows TftpInitErrorText followed by the
+    // reason, arranges for the form to close as soon as it is shown, and returns false:
+    // the module itself keeps running.
+    bool Open(const AnsiString& root);
+    bool Opened() const { return server_ != nullptr; }
+    // Serves another folder; the running server keeps its port.
+    void Serve(const AnsiString& root);
+
+    // From now on only a request for `fileName` in `direction` is served, once; every
+    // other request is cancelled before a byte moves.
+    void Expect(const AnsiString& fileName, TTransferDirection direction);
+    // Serves nothing until the next Expect.
+    void ExpectNothing();
+    TTransferState State() const { return state_; }
+
+    // The expected transfer has ended: true when the whole file moved. Called from the
+    // event loop once the TFTP session's own work is done, so the handler may show
+    // dialogs.
+    std::function<void(bool completed)> OnEnded;
+
+    // Closes the listening socket, waits for a running transfer (KwTFTPServer::Stop)
+    // and deletes the server.
+    void Stop();
+    KwTFTPServer* Server() const { return server_; }
+    int Port() const;
+
+private:
+    void Status(KwTFTPMsg& msg, bool& cancel);
+    void CloseFormSoon();
+
+    TForm* form_;
+    TTimer* report_;  // hands the end of a transfer to OnEnded from the event loop
+    int timeout_;
+    KwTFTPServer* server_ = nullptr;
+    TTransferState state_ = TTransferState::Idle;
+    AnsiString expectedName_;
+    int expectedOpcode_ = 0;
+    int session_ = -1;
+};
+
+// --- the waiting dialog ------------------------------------------------------------
+
+// Texts of the countdown; null keeps the dialog's own.
+struct TWaitTexts {
+    const char* Caption = nullptr;
+    const char* Label2 = nullptr;
+    const char* Label3 = nullptr;
+};
+
+// Shows the countdown modally for `seconds` (the dialog's own restart command off) and
+// deletes it. Sequences that learn the device refused its command end it early with
+// EndDeviceWait.
+void ShowDeviceWait(int seconds, const TWaitTexts& texts);
+// Ends the countdown shown now, if any.
+void EndDeviceWait();

@@ -1,0 +1,99 @@
+// Status / Log / Log Settings against the simulated device: the settings read and
+// written back, the empty address sent as 0.0.0.0, a bad address refused unsent, and
+// no save of settings that were never read.
+#include "LogSettings.h"
+#include "MaintenanceRoad.h"
+
+using namespace maintenance_test;
+
+namespace {
+// The state line starting with `start` becomes `line` ("" removes it).
+void Replace(std::string& state, const std::string& start, const std::string& line)
+{
+    const std::size_t at = state.find(start);
+    ASSERT_NE(at, std::string::npos) << start;
+    state.replace(at, state.find('\n', at) + 1 - at, line.empty() ? "" : line + "\n");
+}
+
+class LogSettings : public MaintenanceRoad {
+protected:
+    std::string StateText() const override
+    {
+        std::string state = vka_test::DefaultStateText();
+        Replace(state, P + ".5.4.2.0 ", P + ".5.4.2.0 INTEGER 0");
+        Replace(state, P + ".5.4.9.0 ", P + ".5.4.9.0 IPADDRESS 10.1.2.3");
+        return state;
+    }
+};
+
+// A device without the log server address: the SNMPv1 read of the settings fails.
+class LogSettingsUnread : public LogSettings {
+protected:
+    std::string StateText() const override
+    {
+        std::string state = vka_test::DefaultStateText();
+        Replace(state, P + ".5.4.9.0 ", "");
+        return state;
+    }
+};
+
+const std::string Levels[] = {P + ".5.4.1.0", P + ".5.4.2.0", P + ".5.4.3.0"};
+const std::string RemoteState = P + ".5.4.8.0";
+const std::string Server = P + ".5.4.9.0";
+}  // namespace
+
+TEST_P(LogSettings, ReadsAndWritesTheSettings)
+{
+    vka_test::RunMenuForm<TLogSetForm>("LogSettings1", LogSetForm, [&](TLogSetForm& form) {
+        EXPECT_EQ(form.Caption().ToStdString(), "Status \\ Log \\  Log Setting");
+        EXPECT_EQ(form.Ed_LogServerIp->Text().ToStdString(), "10.1.2.3");
+        EXPECT_TRUE(form.CheckBox_System->Checked());
+        EXPECT_FALSE(form.CheckBox_Wireless->Checked());
+        EXPECT_EQ(form.Ed_LogServerIp->MaxLength(), 15);
+        EXPECT_FALSE(form.GB_Email->Visible());
+
+        // A bad address: refused, emptied, nothing sent.
+        form.Ed_LogServerIp->SetText("256.1.1.1");
+        form.Bt_Apply->Click();
+        EXPECT_EQ(form.Ed_LogServerIp->Text().ToStdString(), "");
+        EXPECT_TRUE(Sets().empty());
+
+        form.Ed_LogServerIp->SetText("192.168.5.9");
+        form.CheckBox_System->SetChecked(false);
+        form.CheckBox_Wireless->SetChecked(true);
+        form.Bt_Apply->Click();
+        EXPECT_EQ(form.StatusBar->SimpleText().ToStdString(), "Set Success!");
+
+        // An empty address goes out as 0.0.0.0 and is shown empty again.
+        form.Ed_LogServerIp->SetText("");
+        form.Bt_Apply->Click();
+        EXPECT_EQ(form.StatusBar->SimpleText().ToStdString(), "Set Success!");
+        EXPECT_EQ(form.Ed_LogServerIp->Text().ToStdString(), "");
+    });
+    ASSERT_EQ(dialogs.Count(), 1);
+    EXPECT_EQ(dialogs.boxes[0].Text, "Please input valid IP Address.");
+    EXPECT_EQ(dialogs.boxes[0].Caption, "Warning");
+
+    const auto sets = SetBindings();
+    ASSERT_EQ(sets.size(), 2u);
+    EXPECT_EQ(sets[0], (std::vector<std::string>{Levels[0] + " INTEGER 0", Levels[1] + " INTEGER 1",
+                                                 Levels[2] + " INTEGER 0", RemoteState + " INTEGER 1",
+                                                 Server + " IPADDRESS 192.168.5.9"}));
+    EXPECT_EQ(sets[1].back(), Server + " IPADDRESS 0.0.0.0");
+    EXPECT_EQ(DeviceValue(Server), "IPADDRESS 0.0.0.0");
+    EXPECT_EQ(DeviceValue(Levels[1]), "INTEGER 1");
+}
+
+// Settings the device never gave would overwrite its own with the form's blanks.
+TEST_P(LogSettingsUnread, NoSaveBeforeTheSettingsWereRead)
+{
+    vka_test::RunMenuForm<TLogSetForm>("LogSettings1", LogSetForm, [&](TLogSetForm& form) {
+        dialogs.Clear();
+        form.Bt_Apply->Click();
+        EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{LogSettingsNotReadText});
+    });
+    EXPECT_TRUE(Sets().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Roads, LogSettings, ::testing::Values(0, 1, 3), RoadName);
+INSTANTIATE_TEST_SUITE_P(Roads, LogSettingsUnread, ::testing::Values(0), RoadName);

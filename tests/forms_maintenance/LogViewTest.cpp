@@ -1,0 +1,200 @@
+// Status / Log / View Log against the simulated device: the form has the device send
+// "LogFile.RD" to its TFTP server and lists it; a log that does not come, or comes
+// late, never lets an older one be shown; Clear empties the device's log; the form
+// serves no other transfer.
+#include <sys/socket.h>
+#include <netinet/in.h>
+#include <arpa/inet.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "LogView.h"
+#include "MaintenanceRoad.h"
+
+using namespace maintenance_test;
+
+namespace {
+class LogView : public MaintenanceRoad {
+protected:
+    static std::string Status(TLogForm& form)
+    {
+        return form.StatusBar1->Panels()->Items(0)->Text().ToStdString();
+    }
+    static std::vector<std::string> Rows(TLogForm& form)
+    {
+        std::vector<std::string> rows;
+        TListItems* items = form.ViewListView->Items();
+        for (int i = 0; i < items->Count(); ++i) {
+            TListItem* item = items->Item(i);
+            rows.push_back(item->Caption().ToStdString() + "|" + item->SubItems()->Strings(0).ToStdString() + "|" +
+                           item->SubItems()->Strings(1).ToStdString());
+        }
+        return rows;
+    }
+    static bool WaitForStatus(TLogForm& form, const std::string& status, double seconds = 20)
+    {
+        const bool seen = vka_test::PumpUntil([&] { return Status(form) == status; }, seconds);
+        EXPECT_TRUE(seen) << "status: " << Status(form);
+        return seen;
+    }
+};
+
+const std::string LogServer = P + ".5.4.4.0";
+const std::string LogName = P + ".5.4.5.0";
+const std::string LogGet = P + ".5.4.6.0";
+const std::string LogClear = P + ".5.4.10.0";
+const std::vector<std::string> DeviceLog = {
+    "Jan  1 00:00:05|System|System started, firmware 1.2.07",
+    "Jan  1 00:00:17|Wireless|Radio on, 2.4GHz channel 6",
+    "Jan  1 00:00:29|Notice|Station 00:1C:C0:50:60:01 associated with VKA-7410",
+    "Jan  1 00:00:41|System|Administrator login from 192.168.1.100",
+};
+}  // namespace
+
+TEST_P(LogView, ShowsTheDevicesLogAndGetsItAgain)
+{
+    vka_test::RunMenuForm<TLogForm>("ViewLog1", LogForm, [&](TLogForm& form) {
+        EXPECT_EQ(form.Caption().ToStdString(), "Status \\ Log");
+        if (!WaitForStatus(form, "Get OK."))
+            return;
+        EXPECT_EQ(Rows(form), DeviceLog);
+        EXPECT_TRUE(form.GetBtn->Enabled());
+        EXPECT_EQ(ReadFile(Folder() + "/LogFile.RD"), ReadFile(DeviceFile("LogFile.RD")));
+
+        ASSERT_EQ(devsim.Control("log Jan  1 01:00:00 | VKA-7410 [Notice]fresh entry"), "OK");
+        form.GetBtn->Click();
+        EXPECT_EQ(Status(form), "Refresh...!");
+        if (!WaitForStatus(form, "Get OK."))
+            return;
+        std::vector<std::string> expected = DeviceLog;
+        expected.push_back("Jan  1 01:00:00|Notice|fresh entry");
+        EXPECT_EQ(Rows(form), expected);
+    });
+    // The address and name, then the get command alone: a set carrying the get command
+    // without a value would be refused whole.
+    const auto sets = SetBindings();
+    ASSERT_EQ(sets.size(), 4u);
+    for (int get : {0, 2}) {
+        EXPECT_EQ(sets[get], (std::vector<std::string>{LogServer + " IPADDRESS 127.0.0.1",
+                                                       LogName + " STRING \"LogFile.RD\""}));
+        EXPECT_EQ(sets[get + 1], std::vector<std::string>{LogGet + " INTEGER 1"});
+    }
+    for (const auto& set : Sets())
+        EXPECT_EQ(set.Status, "noError");
+    EXPECT_EQ(dialogs.Count(), 0);
+}
+
+// The device answers the get but its file fails, never comes or comes after the
+// wait: "Get fail." and an empty list, never the log of an earlier get or run.
+TEST_P(LogView, ALogThatDoesNotArriveNeverShowsAnOlderOne)
+{
+    WriteFile("LogFile.RD", "Dec 31 23:59:59 | VKA-7410 [System]stale entry of an earlier run\r\n");
+    ASSERT_EQ(devsim.Control("transfer-fault skip"), "OK");
+    vka_test::RunMenuForm<TLogForm>("ViewLog1", LogForm, [&](TLogForm& form) {
+        form.UploadWaitMs = 300;
+        if (!WaitForStatus(form, "Get fail."))
+            return;
+        EXPECT_TRUE(Rows(form).empty());
+        EXPECT_TRUE(form.GetBtn->Enabled());
+
+        form.UploadWaitMs = 20000;
+        form.GetBtn->Click();
+        if (!WaitForStatus(form, "Get OK."))
+            return;
+        EXPECT_EQ(Rows(form), DeviceLog);
+
+        ASSERT_EQ(devsim.Control("transfer-fault fail"), "OK");
+        form.UploadWaitMs = 300;
+        form.GetBtn->Click();
+        if (!WaitForStatus(form, "Get fail."))
+            return;
+        EXPECT_TRUE(Rows(form).empty());
+
+        // A late file is waited for.
+        ASSERT_EQ(devsim.Control("transfer-fault late 1500"), "OK");
+        form.UploadWaitMs = 20000;
+        form.GetBtn->Click();
+        EXPECT_TRUE(vka_test::PumpUntil([&] { return Sets().size() == 8; }));
+        EXPECT_EQ(Status(form), "Refresh...!");
+        if (!WaitForStatus(form, "Get OK."))
+            return;
+        EXPECT_EQ(Rows(form), DeviceLog);
+    });
+    EXPECT_TRUE(HasNote("tftp put LogFile.RD skipped"));
+    EXPECT_TRUE(HasNote("tftp put LogFile.RD failed: told to fail"));
+}
+
+TEST_P(LogView, ClearEmptiesTheDevicesLog)
+{
+    vka_test::RunMenuForm<TLogForm>("ViewLog1", LogForm, [&](TLogForm& form) {
+        if (!WaitForStatus(form, "Get OK."))
+            return;
+        form.Clear_Btn->Click();
+        EXPECT_TRUE(Rows(form).empty());
+        EXPECT_TRUE(vka_test::PumpUntil([&] { return HasNote("log cleared"); }));
+        form.GetBtn->Click();
+        if (!WaitForStatus(form, "Get OK."))
+            return;
+        EXPECT_TRUE(Rows(form).empty());
+    });
+    const auto sets = SetBindings();
+    ASSERT_EQ(sets.size(), 5u);
+    EXPECT_EQ(sets[2], std::vector<std::string>{LogClear + " INTEGER 1"});
+}
+
+// A refused set: its message in the panel, nothing further sent, "Get Log" stays off.
+TEST_P(LogView, ARefusedTransferSetStopsTheGet)
+{
+    ASSERT_EQ(devsim.Control("set ro " + LogName + " STRING \"LogFile.RD\""), "OK");
+    vka_test::RunMenuForm<TLogForm>("ViewLog1", LogForm, [&](TLogForm& form) {
+        EXPECT_TRUE(vka_test::PumpUntil([&] { return Status(form) != "Refresh...!"; }));
+        EXPECT_NE(Status(form), "Get OK.");
+        EXPECT_NE(Status(form), "Get fail.");
+        EXPECT_FALSE(form.GetBtn->Enabled());
+    });
+    ASSERT_EQ(Sets().size(), 1u);
+    EXPECT_NE(Sets()[0].Status, "noError");
+}
+
+// Only the device's log may be written, only while a get waits for it.
+TEST_P(LogView, ServesNoOtherTransfer)
+{
+    vka_test::RunMenuForm<TLogForm>("ViewLog1", LogForm, [&](TLogForm& form) {
+        if (!WaitForStatus(form, "Get OK."))
+            return;
+        const int s = socket(AF_INET, SOCK_DGRAM | SOCK_NONBLOCK, 0);
+        ASSERT_GE(s, 0);
+        sockaddr_in to{};
+        to.sin_family = AF_INET;
+        to.sin_port = htons(tftpPort);
+        to.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        for (const std::string& name : {std::string("LogFile.RD"), std::string("other.txt")}) {
+            std::string request = std::string("\0\2", 2) + name + '\0' + "octet" + '\0';
+            sendto(s, request.data(), request.size(), 0, reinterpret_cast<sockaddr*>(&to), sizeof to);
+        }
+        char reply[600];
+        bool answered = false;
+        vka_test::PumpUntil([&] { return answered = recv(s, reply, sizeof reply, 0) > 0; }, 0.5);
+        close(s);
+        EXPECT_FALSE(answered) << "the form's server accepted a transfer it did not expect";
+        EXPECT_FALSE(std::filesystem::exists(Folder() + "/other.txt"));
+    });
+}
+
+// A device that sends its log before it answers the get.
+class LogViewSentFirst : public LogView {
+protected:
+    std::string ExtraConfig() const override { return "log-upload before-reply\n"; }
+};
+
+TEST_P(LogViewSentFirst, ShowsTheLog)
+{
+    vka_test::RunMenuForm<TLogForm>("ViewLog1", LogForm, [&](TLogForm& form) {
+        if (WaitForStatus(form, "Get OK."))
+            EXPECT_EQ(Rows(form), DeviceLog);
+    });
+}
+
+INSTANTIATE_TEST_SUITE_P(Roads, LogView, Roads(), RoadName);
+INSTANTIATE_TEST_SUITE_P(Roads, LogViewSentFirst, ::testing::Values(1, 11), RoadName);

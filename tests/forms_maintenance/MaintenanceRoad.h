@@ -1,0 +1,82 @@
+#pragma once
+// The maintenance forms' road: the simulated device told the port of the forms' TFTP
+// server (VKA7410_TFTP_PORT, a free loopback port) and which TFTP client to run, each
+// test in a fresh current folder (where the log view receives "LogFile.RD"), and the
+// waiting dialogs ended as soon as they show, each recorded.
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "DevsimNotes.h"
+#include "FormTestRoad.h"
+
+class QTimer;
+
+namespace maintenance_test {
+
+// A road: the SNMP version (0, 1, 3) plus 10 for atftp's client instead of tftp-hpa's.
+inline int VersionOf(int road) { return road % 10; }
+inline bool Atftp(int road) { return road >= 10; }
+std::string RoadName(const ::testing::TestParamInfo<int>& info);
+// Every version with tftp-hpa's client, SNMPv2c with atftp's.
+::testing::internal::ValueArray<int, int, int, int> Roads();
+
+// A countdown the form showed.
+struct ShownWait {
+    std::string Caption;
+    std::string Label2;
+    std::string Label3;
+    int Seconds = 0;
+    bool EndedByTest = false;  // false: the form ended it itself
+};
+
+// Ends each waiting dialog (FM_Waiting) once it shows and `Ready` holds.
+class WaitingDialogs {
+public:
+    WaitingDialogs();
+    ~WaitingDialogs();
+    std::vector<ShownWait> Shown;
+    std::function<bool(const ShownWait&)> Ready = [](const ShownWait&) { return true; };
+
+private:
+    void Check();
+    QTimer* timer_;
+};
+
+// "OID TYPE VALUE" of each binding of a journal entry.
+std::vector<std::string> BindingTexts(const vka_test::DevsimJournalEntry& entry);
+
+inline const std::string P = "1.3.6.1.4.1.32473.10.37.37";
+
+class MaintenanceRoad : public vka_test::FormRoad {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+    // Lines added to the device's configuration.
+    virtual std::string ExtraConfig() const { return ""; }
+
+    // The test's own folder (the current folder while it runs).
+    const std::string& Folder() const { return folder_; }
+    std::string WriteFile(const std::string& name, const std::string& bytes) const;
+    static std::string ReadFile(const std::string& path);
+    std::string DeviceFile(const std::string& name) const;
+    std::vector<std::string> Notes() const { return vka_test::DevsimNotes(devsim); }
+    bool HasNote(const std::string& note) const;
+    // The device's sets as "OID TYPE VALUE" lists, in order.
+    std::vector<std::vector<std::string>> SetBindings() const;
+    // Texts of the message boxes shown so far.
+    std::vector<std::string> Boxes() const { return dialogs.Texts(); }
+    bool BoxShown(const std::string& text) const;
+    bool PumpUntilBox(const std::string& text, double seconds = 20);
+
+    unsigned short tftpPort = 0;
+    WaitingDialogs waits;
+
+private:
+    std::string folder_;
+    std::string previousFolder_;
+};
+
+std::string RandomBytes(std::size_t size, unsigned seed);
+
+}  // namespace maintenance_test

@@ -1,0 +1,120 @@
+// The pieces the maintenance forms share: chosen paths split at either separator, the
+// PC address on the device's network, the log line parser, the TFTP port stand-in, and
+// a TFTP port already taken (the form says so and closes; the module goes on).
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <cstdlib>
+
+#include "ConfigFile.h"
+#include "DeviceTransfer.h"
+#include "Firmware.h"
+#include "KwNetInterface.h"
+#include "KwTFTPMsg.h"
+#include "LogView.h"
+#include "MaintenanceRoad.h"
+#include "System.h"
+#include "TftpPort.h"
+
+using namespace maintenance_test;
+
+namespace {
+std::pair<std::string, std::string> Split(const char* path)
+{
+    TTransferPath parts;
+    if (!SplitTransferPath(path, parts))
+        return {"refused", ""};
+    return {parts.Root.ToStdString(), parts.Name.ToStdString()};
+}
+
+std::string Entry(const char* line)
+{
+    const TLogEntry entry = ParseLogLine(line);
+    return entry.Time.ToStdString() + "|" + entry.Type.ToStdString() + "|" + entry.Message.ToStdString();
+}
+}  // namespace
+
+TEST(TransferPieces, PathsSplitAtTheLastSeparatorOfEitherKind)
+{
+    using P = std::pair<std::string, std::string>;
+    EXPECT_EQ(Split("D:\\cfg\\x.dcf"), (P{"D:\\cfg", "x.dcf"}));
+    EXPECT_EQ(Split("/home/user/cfg/x.dcf"), (P{"/home/user/cfg", "x.dcf"}));
+    EXPECT_EQ(Split("/home/a\\b/x.dcf"), (P{"/home/a\\b", "x.dcf"}));
+    EXPECT_EQ(Split("/x.dcf"), (P{"/", "x.dcf"}));  // the root, not an empty folder
+    EXPECT_EQ(Split("x.dcf"), (P{"refused", ""}));
+    EXPECT_EQ(Split("/home/user/"), (P{"refused", ""}));
+}
+
+TEST(TransferPieces, TheInterfaceOnTheDevicesNetworkIsChosen)
+{
+    KwNetInterface list[3];
+    list[0].Address = "10.0.0.5";
+    list[0].Netmask = "255.0.0.0";
+    list[1].Address = "192.168.0.100";
+    list[1].Netmask = "255.255.255.0";
+    list[2].Address = "192.168.0.101";
+    list[2].Netmask = "255.255.255.0";
+    EXPECT_EQ(ChooseServerAddress(list, 3, "192.168.0.50", "255.255.255.0").ToStdString(), "192.168.0.100");
+    EXPECT_EQ(ChooseServerAddress(list, 3, "172.16.0.1", "255.255.0.0").ToStdString(), "");
+    EXPECT_EQ(ChooseServerAddress(list, 0, "192.168.0.50", "255.255.255.0").ToStdString(), "");
+    // Without the device's mask, each interface's own decides.
+    EXPECT_EQ(ChooseServerAddress(list, 3, "10.200.1.1", "").ToStdString(), "10.0.0.5");
+    EXPECT_EQ(ChooseServerAddress(list, 3, "", "").ToStdString(), "");
+}
+
+TEST(TransferPieces, LogLinesSplitIntoTimeTypeAndMessage)
+{
+    EXPECT_EQ(Entry("t1 | [A]m"), "t1|A|m");
+    EXPECT_EQ(Entry(" 12:00 |x[a]b]c"), "12:00|a|b]c");
+    EXPECT_EQ(Entry("no separators at all"), "||no separators at all");
+    EXPECT_EQ(Entry("Jan  1 00:00:05 | VKA-7410 [System]System started"), "Jan  1 00:00:05|System|System started");
+}
+
+TEST(TransferPieces, ThePortStandIn)
+{
+    unsetenv(TftpPortVariable);
+    EXPECT_EQ(TftpServerPort(), 69);
+    for (const char* bad : {"", "0", "65536", "12ab", "-5", "123456"}) {
+        setenv(TftpPortVariable, bad, 1);
+        EXPECT_EQ(TftpServerPort(), 69) << bad;
+    }
+    setenv(TftpPortVariable, "16969", 1);
+    EXPECT_EQ(TftpServerPort(), 16969);
+    unsetenv(TftpPortVariable);
+}
+
+namespace {
+class TakenPort : public MaintenanceRoad {};
+}  // namespace
+
+// Another program holds the port: each transfer form says why it cannot serve and
+// closes; the module goes on and opens other forms.
+TEST_P(TakenPort, TheFormSaysSoAndCloses)
+{
+    const int holder = socket(AF_INET, SOCK_DGRAM, 0);
+    ASSERT_GE(holder, 0);
+    sockaddr_in at{};
+    at.sin_family = AF_INET;
+    at.sin_port = htons(tftpPort);
+    at.sin_addr.s_addr = htonl(INADDR_ANY);
+    ASSERT_EQ(bind(holder, reinterpret_cast<sockaddr*>(&at), sizeof at), 0);
+
+    const std::string expected = std::string("TFTP Service Init Error:") + TFTPStatusText(TFTPERR_OPEN_SOCKET).c_str();
+    auto closesByItself = [&](TForm& form) {
+        EXPECT_TRUE(vka_test::PumpUntil([&] { return form.ModalResult() != mrNone; }, 5));
+    };
+    vka_test::RunMenuForm<TFM_CfgFile>("tUpdate2", FM_CfgFile, [&](TFM_CfgFile& form) { closesByItself(form); });
+    vka_test::RunMenuForm<TFM_Firmware>("Firmware1", FM_Firmware, [&](TFM_Firmware& form) { closesByItself(form); });
+    vka_test::RunMenuForm<TLogForm>("ViewLog1", LogForm, [&](TLogForm& form) { closesByItself(form); });
+    close(holder);
+    EXPECT_EQ(dialogs.Texts(), (std::vector<std::string>{expected, expected, expected}));
+    EXPECT_TRUE(Sets().empty());
+
+    bool opened = false;
+    vka_test::RunMenuForm<TFM_Sytem>("tSystem2", FM_Sytem, [&](TFM_Sytem& form) { opened = form.Visible(); });
+    EXPECT_TRUE(opened);
+}
+
+INSTANTIATE_TEST_SUITE_P(Roads, TakenPort, ::testing::Values(1), RoadName);
