@@ -131,7 +131,7 @@ void TFM_QosSetting::FormCreate(TObject* Sender)
     RuleDeleteRequest->BindFormat(0, "%s", Ed_QosRuleDel);
 
     RulesRequest = GroupRequest(dot11QosRulesIndexVars, MVT_UMV, 1, RequestTimeout, 1);
-    RulesRequest->BindListView(LV_QosRules, true);
+    RulesRequest->BindListView(LV_QosRules, false);  // the form enables the editor itself
     RulesRequest->BindLabel(0, LB_Index);
     RulesRequest->BindComboBox(1, CB_QosRulesState);
     RulesRequest->BindFormat(2, "%s", Ed_QosName);

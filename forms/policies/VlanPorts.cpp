@@ -42,6 +42,19 @@ void TFM_VlanSetting::BuildPortNames()
     }
 }
 
+void TFM_VlanSetting::OnSsidListDone(KwSNMPRequest2Controls*, KwSNMPError& Error)
+{
+    if (Error.Code != 0) {
+        ShowStatus(Error.Message);
+        return;
+    }
+    BuildPortNames();
+    if (GroupRead(PortListRequest)) {  // the port list came first: shown again by the new names
+        FillPortVids();
+        FillPortPvids();
+    }
+}
+
 bool TFM_VlanSetting::RefreshPortList()
 {
     // The device builds the list on request; the walk follows the refresh.

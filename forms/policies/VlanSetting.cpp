@@ -237,10 +237,13 @@ void TFM_VlanSetting::FormCreate(TObject* Sender)
     for (int k = 0; k < PvidCount; ++k)
         PvidSettingRequest->BindFormat(k, "%s", PvidEdits[k]);
     ReadGroup(PvidSettingRequest);
-    SsidRequest = GroupRequest(dot11MssidIndexVars2, MVT_UMV, 1, RequestTimeout, 0);
+    // The SSID names are walked asynchronously: a walk waiting row by row inside the
+    // form's creation would let other events reach the half-built form.
+    SsidRequest = GroupRequest(dot11MssidIndexVars2, MVT_UMV, 1, RequestTimeout, 1);
     SsidRequest->BindListView(LV_MultiSSID, false);
+    OnGroupRead(SsidRequest, [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnSsidListDone(S, E); });
+    BuildPortNames();  // the ports' own names until the SSIDs arrive
     ReadGroup(SsidRequest);
-    BuildPortNames();  // with the SSIDs the device gave, the port's own names for the others
     PortRefreshRequest = GroupRequest(dot11PortListRefreshVars, SVT_SV, 0, RequestTimeout, 0);
     PortRefreshRequest->BindComboBox(0, CB_PortListRefresh);
     PortListRequest = GroupRequest(dot11PortListIndexVars, MVT_UMV, 1, RequestTimeout, 1);
@@ -251,7 +254,7 @@ void TFM_VlanSetting::FormCreate(TObject* Sender)
     VlanTableRequest = GroupRequest(dot11GroupVlanListIndexVars, MVT_UMV, 1, RequestTimeout, 1);
     OnGroupRead(VlanTableRequest, [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnVlanListDone(S, E); });
     VlanTableRequest->OnSetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnVlanSetDone(S, E); };
-    VlanTableRequest->BindListView(LV_VlanList, true);
+    VlanTableRequest->BindListView(LV_VlanList, false);  // the form enables the editor itself
     VlanTableRequest->BindLabel(0, LB_Index);
     VlanTableRequest->BindFormat(1, "%u{n1x4094}", Ed_VlanID);
     VlanTableRequest->BindFormat(2, "%s", Ed_VlanName);

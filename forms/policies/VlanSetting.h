@@ -124,6 +124,7 @@ private:
     void OnVlanListDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error);
     void OnVlanSetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error);
     void OnPortListDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error);
+    void OnSsidListDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error);
     void BuildVlanUserList();
     bool VidExists(const AnsiString& vid) const;
     void BuildPortNames();

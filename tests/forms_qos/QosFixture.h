@@ -66,6 +66,8 @@ protected:
     static std::string Status(TFM_QosSetting& form);
     // Waits until the status bar shows `text`; false when it does not.
     static bool WaitForStatus(TFM_QosSetting& form, const std::string& text);
+    // Empties the status bar, so that a wait sees the next text, not an earlier one.
+    static void ClearStatus(TFM_QosSetting& form) { form.StatusBar->Panels()->Items(0)->SetText(""); }
     // Clicks the visible rule row (nullptr: clicks beside the rows).
     static void ClickRule(TFM_QosSetting& form, int visibleRow);
     // The sets the device received whose first binding lies below `prefix`.

@@ -21,6 +21,7 @@ TEST_P(QosForm, SaveWritesEachRuleStateAtItsOwnRowThenTheSwitches)
             form.LV_QosRulesUser->Items()->Item(0)->SetChecked(false);
             form.LV_QosRulesUser->Items()->Item(1)->SetChecked(true);
             form.CheckBox_Http->SetChecked(true);
+            ClearStatus(form);
             form.Btn_Apply->Click();
             ASSERT_TRUE(WaitForStatus(form, "Get OK!"));
             EXPECT_EQ(dialogs.Count(), 0);
@@ -53,6 +54,7 @@ TEST_P(QosForm, SaveWithNoRuleWarnsAndStillWritesTheSwitches)
     LoadDevice(RuleTable(8, {}));
     RunForm([&](TFM_QosSetting& form) {
         EXPECT_EQ(form.LV_QosRulesUser->Items()->Count(), 0);
+        ClearStatus(form);
         form.Btn_Apply->Click();
         ASSERT_EQ(dialogs.Count(), 1);
         EXPECT_EQ(dialogs.Last().Text, BestEffortText);
@@ -90,6 +92,7 @@ TEST_P(QosForm, SaveRewritesTheRuleBeingEditedAtItsRowKeepingItsState)
         RunForm([&](TFM_QosSetting& form) {
             ClickRule(form, 1);  // Video, TCP port 80
             form.Ed_PortFrom1->SetText("443");
+            ClearStatus(form);
             form.Btn_Apply->Click();
             ASSERT_TRUE(PumpUntil([&] { return Sets().size() == 4u; }));
             ASSERT_TRUE(WaitForStatus(form, "Get OK!"));
