@@ -5,6 +5,7 @@
 #include "Catalogue.h"
 #include "FormBuilder.h"
 #include "KwSNMPRequest2Edits.h"
+#include "SyncFailures.h"
 
 #include <string>
 
@@ -60,6 +61,7 @@ bool TFM_QosSetting::WriteRuleStates()
                                                        SX_INTEGER, AC_READWRITE, stateOptions,
                                                        nullptr, nullptr, nullptr, nullptr, nullptr};
     RuleStateRequest = GroupRequest(group.data(), MVT_SV, 0, RequestTimeout, 0);
+    ReportSyncFailures(RuleStateRequest);
     for (int k = 0; k < count; ++k)
         RuleStateRequest->BindComboBox(k, stateCombos_[static_cast<std::size_t>(k)]);
 

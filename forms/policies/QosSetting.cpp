@@ -3,6 +3,7 @@
 #include "Catalogue.h"
 #include "FormBuilder.h"
 #include "KwSNMPRequest2Edits.h"
+#include "SyncFailures.h"
 
 TFM_QosSetting* FM_QosSetting = nullptr;
 
@@ -116,18 +117,22 @@ TFM_QosSetting::~TFM_QosSetting()
 void TFM_QosSetting::FormCreate(TObject* Sender)
 {
     ApModeRequest = GroupRequest(dot11ApModeVars3, MVT_SV, 0, RequestTimeout, 0);
+    ReportSyncFailures(ApModeRequest);
     ApModeRequest->BindComboBox(0, CB_ApMode);
     ReadGroup(ApModeRequest);
     CB_EnableQos->SetEnabled(CB_ApMode->ItemIndex() != 3);  // not as a wireless client
 
     QosStatusRequest = GroupRequest(dot11QosStatusVars, SVT_SV, 0, RequestTimeout, 0);
+    ReportSyncFailures(QosStatusRequest);
     QosStatusRequest->BindComboBox(0, CB_EnableQos);
     ReadGroup(QosStatusRequest);
     QosHttpRequest = GroupRequest(dot11QosHttpVars, SVT_SV, 0, RequestTimeout, 0);
+    ReportSyncFailures(QosHttpRequest);
     QosHttpRequest->BindCheckBox(0, CheckBox_Http);
     QosHttpRequest->BindCheckBox(1, CheckBox_Automatic);
     ReadGroup(QosHttpRequest);
     RuleDeleteRequest = GroupRequest(dot11QosRulesDeleteVars, SVT_SV, 0, RequestTimeout, 0);
+    ReportSyncFailures(RuleDeleteRequest);
     RuleDeleteRequest->BindFormat(0, "%s", Ed_QosRuleDel);
 
     RulesRequest = GroupRequest(dot11QosRulesIndexVars, MVT_UMV, 1, RequestTimeout, 1);

@@ -3,6 +3,7 @@
 #include "Catalogue.h"
 #include "FormBuilder.h"
 #include "KwSNMPRequest2Edits.h"
+#include "SyncFailures.h"
 
 TFM_VlanSetting* FM_VlanSetting = nullptr;
 
@@ -213,6 +214,7 @@ void TFM_VlanSetting::FormCreate(TObject* Sender)
 {
     Creating = 1;
     ApModeRequest = GroupRequest(dot11ApModeVars3, MVT_SV, 0, RequestTimeout, 0);
+    ReportSyncFailures(ApModeRequest);
     ApModeRequest->BindComboBox(0, CB_APMode);
     ReadGroup(ApModeRequest);
     Btn_VlanEdit->SetEnabled(false);
@@ -224,16 +226,19 @@ void TFM_VlanSetting::FormCreate(TObject* Sender)
     }
 
     VlanStatusRequest = GroupRequest(dot11VlanStatusVars, SVT_SV, 0, RequestTimeout, 0);
+    ReportSyncFailures(VlanStatusRequest);
     VlanStatusRequest->BindComboBox(0, CB_VlanStatus);
     VlanStatusRequest->BindComboBox(1, CB_VlanMode);
     if (ReadGroup(VlanStatusRequest))
         LB_VlanMode->SetCaption(CB_VlanMode->ItemIndex() > 0 ? "Dynamic" : "Static");
 
     PvidAutoRequest = GroupRequest(dot11PvidAutoAssignStatusVars, SVT_SV, 0, RequestTimeout, 0);
+    ReportSyncFailures(PvidAutoRequest);
     PvidAutoRequest->BindComboBox(0, CB_PvidAutoStatus);
     if (ReadGroup(PvidAutoRequest))
         CB_PvidAutoStatusChange(Sender);
     PvidSettingRequest = GroupRequest(dot11PvidSettingMgmtVars, MVT_SV, 0, RequestTimeout, 0);
+    ReportSyncFailures(PvidSettingRequest);
     for (int k = 0; k < PvidCount; ++k)
         PvidSettingRequest->BindFormat(k, "%s", PvidEdits[k]);
     ReadGroup(PvidSettingRequest);
@@ -245,6 +250,7 @@ void TFM_VlanSetting::FormCreate(TObject* Sender)
     BuildPortNames();  // the ports' own names until the SSIDs arrive
     ReadGroup(SsidRequest);
     PortRefreshRequest = GroupRequest(dot11PortListRefreshVars, SVT_SV, 0, RequestTimeout, 0);
+    ReportSyncFailures(PortRefreshRequest);
     PortRefreshRequest->BindComboBox(0, CB_PortListRefresh);
     PortListRequest = GroupRequest(dot11PortListIndexVars, MVT_UMV, 1, RequestTimeout, 1);
     PortListRequest->BindListView(LV_PortList, false);

@@ -259,4 +259,23 @@ TEST_P(QosForm, AWirelessClientCannotSwitchQos)
     });
 }
 
+
+
+TEST_P(QosForm, AnUnansweredDeleteSaysDeleteFailAndKeepsTheList)
+{
+    LoadThreeRules(Layout::Gaps);
+    RunForm([&](TFM_QosSetting& form) {
+        form.RuleDeleteRequest->Request.Timeout = 30;
+        ClickRule(form, 2);
+        ASSERT_TRUE(devsim.DropNext(2));
+        dialogs.Answer(DialogButton::Ok);
+        form.Btn_Del->Click();
+        EXPECT_EQ(Status(form), "Delete Fail!");
+        ASSERT_EQ(dialogs.Count(), 2);  // the question, then the library's time-out
+        EXPECT_NE(dialogs.Last().Text.find("timed out"), std::string::npos) << dialogs.Last().Text;
+        EXPECT_EQ(form.LV_QosRulesUser->Items()->Count(), 3);
+        EXPECT_TRUE(Requests("GETNEXT").empty());  // no walk after a failure
+    });
+    EXPECT_EQ(DeviceText(RuleOid(NameColumn, 7)), "\"Backup\"");
+}
 INSTANTIATE_TEST_SUITE_P(Roads, QosForm, vka_test::AllVersions(), vka_test::VersionName);

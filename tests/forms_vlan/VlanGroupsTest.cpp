@@ -252,4 +252,25 @@ TEST_P(VlanForm, TheFirstStatusChangeInWdsModeWarnsOnce)
     });
 }
 
+
+
+TEST_P(VlanForm, ALateWalkOrUnansweredSetReachesNothingOnceTheFormIsClosed)
+{
+    LoadDevice(6, TwoGroups(Layout::Gaps));
+    RunForm([&](TFM_VlanSetting& form) {
+        // A delete the device never answers: its time-out is shown, the list stays.
+        form.VlanTableRequest->Request.Timeout = 30;
+        ClickGroup(form, 0);
+        ASSERT_TRUE(devsim.DropNext(2));
+        dialogs.Answer(DialogButton::Ok);
+        form.Btn_VlanDelete->Click();
+        ASSERT_TRUE(PumpUntil([&] { return Status(form).find("timed out") != std::string::npos; })) << Status(form);
+        EXPECT_EQ(form.LV_VlanListUser->Items()->Count(), 2);
+        // Walks still on their way when the form closes.
+        ASSERT_TRUE(devsim.DelayReplies(300));
+        form.VlanTableRequest->Get();
+        form.PortListRequest->Get();
+    });
+    vka_test::Pump(0.5);
+}
 INSTANTIATE_TEST_SUITE_P(Roads, VlanForm, vka_test::AllVersions(), vka_test::VersionName);
