@@ -9,8 +9,7 @@
 namespace {
 // Variables of the rule table (0 is the index).
 enum RuleVar {
-    rvHostOneIpStart = 6, rvHostOneIpEnd = 7, rvHostOneIpRange = 8, rvHostOnePortStart = 9,
-    rvHostTwoIpStart = 12, rvHostTwoIpEnd = 13, rvHostTwoIpRange = 14, rvHostTwoPortStart = 15,
+    rvHostOnePortStart = 9, rvHostTwoIpStart = 12, rvHostTwoIpEnd = 13, rvHostTwoIpRange = 14, rvHostTwoPortStart = 15,
 };
 
 // A port number typed by the user: decimal digits only, 1 to 65535.
@@ -28,7 +27,7 @@ bool IsPortText(const AnsiString& text, int* value)
     return number >= 1 && number <= 65535;
 }
 
-// The decimal number after the last "." (0 when there is none or it is no number).
+// The decimal number after the last "." (-1 without a ".", 0 when it is no number).
 int LastField(const AnsiString& text)
 {
     const std::string value = text.ToStdString();
@@ -45,7 +44,6 @@ int LastField(const AnsiString& text)
     }
     return number;
 }
-
 }  // namespace
 
 int TFM_QosSetting::IpRangeCount(TEdit* start, TEdit* end)

@@ -153,15 +153,10 @@ void TFM_QosSetting::FormCreate(TObject* Sender)
     WalkRules();
 }
 
-void TFM_QosSetting::MarkRuleColumns(bool send)
-{
-    for (int column = 1; column < 18; ++column)
-        MarkVars(RulesRequest, send ? smSend : smLeaveOut, column);
-}
-
 void TFM_QosSetting::WalkRules()
 {
-    MarkRuleColumns(true);
+    for (int column = 1; column < 18; ++column)
+        MarkVars(RulesRequest, smSend, column);
     RulesRequest->Get();
 }
 

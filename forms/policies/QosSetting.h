@@ -91,11 +91,9 @@ private:
     void RulesSetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error);
     void FillUserRuleList();
     void SetEditState(int state);
-    // Walks the rule table with every column's access word back at "send", so the
-    // hidden list's columns keep their layout.
+    // Walks the rule table with every column's access word at "send", so the hidden
+    // list's columns keep their layout. (Add leaves columns out of its own set only.)
     void WalkRules();
-    // The access word of the 17 columns after the index: send or leave out.
-    void MarkRuleColumns(bool send);
     // Add, and Save's rewrite of the selected rule (which keeps the rule's state).
     void AddRule(bool keepState);
     // Whether Add's set sends a column of the rule row.

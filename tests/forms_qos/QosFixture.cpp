@@ -131,27 +131,4 @@ std::vector<DevsimJournalEntry> QosForm::SetsBelow(const std::string& prefix) co
     return found;
 }
 
-std::string QosForm::DeviceText(const std::string& oid) const
-{
-    const std::string value = DeviceValue(oid);
-    const std::size_t blank = value.find(' ');
-    return blank == std::string::npos ? "" : value.substr(blank + 1);
-}
-
-const DevsimJournalBinding* Binding(const DevsimJournalEntry& entry, const std::string& oid)
-{
-    for (const DevsimJournalBinding& binding : entry.Bindings)
-        if (binding.Oid == oid)
-            return &binding;
-    return nullptr;
-}
-
-std::vector<std::string> Oids(const DevsimJournalEntry& entry)
-{
-    std::vector<std::string> oids;
-    for (const DevsimJournalBinding& binding : entry.Bindings)
-        oids.push_back(binding.Oid);
-    return oids;
-}
-
 }  // namespace qos_test

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "FormTestRoad.h"
+#include "JournalBindings.h"
 #include "KwSNMPRequest2Edits.h"
 #include "QosSetting.h"
 
@@ -15,6 +16,8 @@ namespace qos_test {
 
 using vka_test::DevsimJournalBinding;
 using vka_test::DevsimJournalEntry;
+using vka_test::JournalBinding;
+using vka_test::JournalOids;
 using vka_test::PumpUntil;
 
 // Column `column` of row `row` of the rule table.
@@ -72,11 +75,9 @@ protected:
     static void ClickRule(TFM_QosSetting& form, int visibleRow);
     // The sets the device received whose first binding lies below `prefix`.
     std::vector<DevsimJournalEntry> SetsBelow(const std::string& prefix) const;
-    std::string DeviceText(const std::string& oid) const;  // value text of "TYPE value"
+    std::string DeviceText(const std::string& oid) const { return vka_test::ValueText(DeviceValue(oid)); }
 };
 
 // The binding of `oid`, or nullptr.
-const DevsimJournalBinding* Binding(const DevsimJournalEntry& entry, const std::string& oid);
-std::vector<std::string> Oids(const DevsimJournalEntry& entry);
 
 }  // namespace qos_test

@@ -92,14 +92,14 @@ TEST_P(QosForm, AddWritesTheFirstFreeRowWithTheColumnsOfItsProtocol)
             ASSERT_EQ(Sets().size(), 1u);
             const DevsimJournalEntry add = Sets()[0];
             EXPECT_EQ(add.Status, "noError");
-            EXPECT_EQ(Oids(add), RowOids(row, {2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}));
-            EXPECT_EQ(Binding(add, RuleOid(2, row))->Value, "1");
-            EXPECT_EQ(Binding(add, RuleOid(3, row))->Value, "\"Web\"");
-            EXPECT_EQ(Binding(add, RuleOid(4, row))->Value, "2");
-            EXPECT_EQ(Binding(add, RuleOid(5, row))->Value, "6");
-            EXPECT_EQ(Binding(add, RuleOid(8, row))->Value, "192.168.2.10");
-            EXPECT_EQ(Binding(add, RuleOid(9, row))->Value, "1");
-            EXPECT_EQ(Binding(add, RuleOid(12, row))->Value, "11");
+            EXPECT_EQ(JournalOids(add), RowOids(row, {2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}));
+            EXPECT_EQ(JournalBinding(add, RuleOid(2, row))->Value, "1");
+            EXPECT_EQ(JournalBinding(add, RuleOid(3, row))->Value, "\"Web\"");
+            EXPECT_EQ(JournalBinding(add, RuleOid(4, row))->Value, "2");
+            EXPECT_EQ(JournalBinding(add, RuleOid(5, row))->Value, "6");
+            EXPECT_EQ(JournalBinding(add, RuleOid(8, row))->Value, "192.168.2.10");
+            EXPECT_EQ(JournalBinding(add, RuleOid(9, row))->Value, "1");
+            EXPECT_EQ(JournalBinding(add, RuleOid(12, row))->Value, "11");
             ASSERT_EQ(form.LV_QosRulesUser->Items()->Count(), 4);
 
             // ICMP with ports typed: the ports are neither checked nor sent; host 2
@@ -118,9 +118,9 @@ TEST_P(QosForm, AddWritesTheFirstFreeRowWithTheColumnsOfItsProtocol)
             ASSERT_TRUE(PumpUntil([&] { return form.LV_QosRulesUser->Items()->Count() == 5; }));
             ASSERT_EQ(Sets().size(), 1u);
             const int second = std::stoi(next);
-            EXPECT_EQ(Oids(Sets()[0]), RowOids(second, {2, 3, 4, 5, 6, 7, 8, 9, 13, 14, 15}));
-            EXPECT_EQ(Binding(Sets()[0], RuleOid(15, second))->Value, "5");
-            EXPECT_EQ(Binding(Sets()[0], RuleOid(5, second))->Value, "1");
+            EXPECT_EQ(JournalOids(Sets()[0]), RowOids(second, {2, 3, 4, 5, 6, 7, 8, 9, 13, 14, 15}));
+            EXPECT_EQ(JournalBinding(Sets()[0], RuleOid(15, second))->Value, "5");
+            EXPECT_EQ(JournalBinding(Sets()[0], RuleOid(5, second))->Value, "1");
         });
         EXPECT_EQ(DeviceText(RuleOid(NameColumn, row)), "\"Web\"");
         for (int used : ThreeRuleRows(layout))  // no rule was overwritten

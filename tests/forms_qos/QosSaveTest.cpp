@@ -63,8 +63,8 @@ TEST_P(QosForm, SaveWithNoRuleWarnsAndStillWritesTheSwitches)
     });
     const std::vector<DevsimJournalEntry> sets = Sets();
     ASSERT_EQ(sets.size(), 2u);
-    EXPECT_EQ(Oids(sets[0]), std::vector<std::string>{QosStatusOid});
-    EXPECT_EQ(Oids(sets[1]), (std::vector<std::string>{QosHttpOid, QosAutomaticOid}));
+    EXPECT_EQ(JournalOids(sets[0]), std::vector<std::string>{QosStatusOid});
+    EXPECT_EQ(JournalOids(sets[1]), (std::vector<std::string>{QosHttpOid, QosAutomaticOid}));
 }
 
 TEST_P(QosForm, SaveWithQosOffWritesOnlyTheSwitch)
@@ -79,7 +79,7 @@ TEST_P(QosForm, SaveWithQosOffWritesOnlyTheSwitch)
     });
     const std::vector<DevsimJournalEntry> sets = Sets();
     ASSERT_EQ(sets.size(), 1u);
-    EXPECT_EQ(Oids(sets[0]), std::vector<std::string>{QosStatusOid});
+    EXPECT_EQ(JournalOids(sets[0]), std::vector<std::string>{QosStatusOid});
     EXPECT_EQ(sets[0].Bindings[0].Value, "0");
 }
 
@@ -101,9 +101,9 @@ TEST_P(QosForm, SaveRewritesTheRuleBeingEditedAtItsRowKeepingItsState)
         const DevsimJournalEntry rewrite = Sets()[3];
         ASSERT_FALSE(rewrite.Bindings.empty());
         EXPECT_EQ(rewrite.Bindings[0].Oid, RuleOid(3, row));  // the state column stays out
-        EXPECT_EQ(Binding(rewrite, RuleOid(StateColumn, row)), nullptr);
-        ASSERT_NE(Binding(rewrite, RuleOid(10, row)), nullptr);
-        EXPECT_EQ(Binding(rewrite, RuleOid(10, row))->Value, "443");
+        EXPECT_EQ(JournalBinding(rewrite, RuleOid(StateColumn, row)), nullptr);
+        ASSERT_NE(JournalBinding(rewrite, RuleOid(10, row)), nullptr);
+        EXPECT_EQ(JournalBinding(rewrite, RuleOid(10, row))->Value, "443");
         EXPECT_EQ(DeviceText(RuleOid(10, row)), "443");
         EXPECT_EQ(DeviceText(RuleOid(StateColumn, row)), "0");  // Video was and stays off
     }

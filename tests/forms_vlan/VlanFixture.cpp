@@ -120,29 +120,6 @@ bool VlanForm::WaitForSets(std::size_t count) const
     return PumpUntil([&] { return Sets().size() >= count; });
 }
 
-std::string VlanForm::DeviceText(const std::string& oid) const
-{
-    const std::string value = DeviceValue(oid);
-    const std::size_t blank = value.find(' ');
-    return blank == std::string::npos ? "" : value.substr(blank + 1);
-}
-
-const DevsimJournalBinding* Binding(const DevsimJournalEntry& entry, const std::string& oid)
-{
-    for (const DevsimJournalBinding& binding : entry.Bindings)
-        if (binding.Oid == oid)
-            return &binding;
-    return nullptr;
-}
-
-std::vector<std::string> Oids(const DevsimJournalEntry& entry)
-{
-    std::vector<std::string> oids;
-    for (const DevsimJournalBinding& binding : entry.Bindings)
-        oids.push_back(binding.Oid);
-    return oids;
-}
-
 std::string Text(TEdit* edit) { return edit->Text().ToStdString(); }
 
 }  // namespace vlan_test

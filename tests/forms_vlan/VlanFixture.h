@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "FormTestRoad.h"
+#include "JournalBindings.h"
 #include "KwSNMPRequest2Edits.h"
 #include "VlanSetting.h"
 
@@ -16,6 +17,8 @@ namespace vlan_test {
 
 using vka_test::DevsimJournalBinding;
 using vka_test::DevsimJournalEntry;
+using vka_test::JournalBinding;
+using vka_test::JournalOids;
 using vka_test::PumpUntil;
 
 // Column `column` of row `row` of the VLAN table (2 VID, 3 name, 4..17 ports, 22 delete).
@@ -68,11 +71,9 @@ protected:
     static void ShowPage(TFM_VlanSetting& form, TTabSheet* page);
     // Waits until the device has received `count` sets.
     bool WaitForSets(std::size_t count) const;
-    std::string DeviceText(const std::string& oid) const;
+    std::string DeviceText(const std::string& oid) const { return vka_test::ValueText(DeviceValue(oid)); }
 };
 
-const DevsimJournalBinding* Binding(const DevsimJournalEntry& entry, const std::string& oid);
-std::vector<std::string> Oids(const DevsimJournalEntry& entry);
 std::string Text(TEdit* edit);
 
 }  // namespace vlan_test

@@ -100,11 +100,11 @@ TEST_P(VlanForm, AddWritesANewGroupIntoTheFirstFreeRow)
         ASSERT_EQ(Sets().size(), 1u);
         const DevsimJournalEntry add = Sets()[0];
         EXPECT_EQ(add.Status, "noError");
-        EXPECT_EQ(Oids(add), GroupRowOids(row));
-        EXPECT_EQ(Binding(add, GroupOid(2, row))->Value, "20");
-        EXPECT_EQ(Binding(add, GroupOid(3, row))->Value, "\"guest\"");
-        EXPECT_EQ(Binding(add, GroupOid(4, row))->Value, "1");  // Mgmt tagged
-        EXPECT_EQ(Binding(add, GroupOid(5, row))->Value, "2");  // LAN untagged
+        EXPECT_EQ(JournalOids(add), GroupRowOids(row));
+        EXPECT_EQ(JournalBinding(add, GroupOid(2, row))->Value, "20");
+        EXPECT_EQ(JournalBinding(add, GroupOid(3, row))->Value, "\"guest\"");
+        EXPECT_EQ(JournalBinding(add, GroupOid(4, row))->Value, "1");  // Mgmt tagged
+        EXPECT_EQ(JournalBinding(add, GroupOid(5, row))->Value, "2");  // LAN untagged
         for (int used : TwoGroupRows(layout))
             EXPECT_NE(DeviceText(GroupOid(2, used)), "20");
         EXPECT_EQ(DeviceText(GroupOid(2, row)), "20");
@@ -141,7 +141,7 @@ TEST_P(VlanForm, EditThenSaveWritesTheGroupToItsOwnRow)
             EXPECT_EQ(dialogs.Count(), 0);
         });
         ASSERT_EQ(Sets().size(), 1u);
-        EXPECT_EQ(Oids(Sets()[0]), GroupRowOids(row));
+        EXPECT_EQ(JournalOids(Sets()[0]), GroupRowOids(row));
         EXPECT_EQ(DeviceText(GroupOid(2, row)), "10");
         EXPECT_EQ(DeviceText(GroupOid(3, row)), "\"office-2\"");
         EXPECT_EQ(DeviceText(GroupOid(5, row)), "0");
@@ -171,7 +171,7 @@ TEST_P(VlanForm, DeleteFreesTheChosenGroupsRow)
             EXPECT_EQ(form.LV_VlanListUser->Items()->Item(0)->SubItems()->Strings(0).ToStdString(), "default");
         });
         ASSERT_EQ(Sets().size(), 1u);
-        EXPECT_EQ(Oids(Sets()[0]), std::vector<std::string>{GroupOid(22, rows[1])});
+        EXPECT_EQ(JournalOids(Sets()[0]), std::vector<std::string>{GroupOid(22, rows[1])});
         EXPECT_EQ(Sets()[0].Bindings[0].Value, "1");
         EXPECT_EQ(DeviceText(GroupOid(2, rows[1])), "0");
         EXPECT_EQ(DeviceText(GroupOid(2, rows[0])), "1");
@@ -225,7 +225,7 @@ TEST_P(VlanForm, AFailedDeleteThenAnAddWritesTheFreeRow)
         });
         ASSERT_EQ(Sets().size(), 2u);
         EXPECT_NE(Sets()[0].Status, "noError");
-        EXPECT_EQ(Oids(Sets()[1]), GroupRowOids(row));
+        EXPECT_EQ(JournalOids(Sets()[1]), GroupRowOids(row));
         EXPECT_EQ(DeviceText(GroupOid(2, row)), "30");
         EXPECT_EQ(DeviceText(GroupOid(3, rows[1])), "\"office\"");
         dialogs.Clear();

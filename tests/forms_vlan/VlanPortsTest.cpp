@@ -35,7 +35,7 @@ TEST_P(VlanForm, PortListNamesMissingSsidsByTheirPortAndRefreshesOnItsPage)
         ShowPage(form, form.TabSheet_PortList);
         ASSERT_TRUE(WaitForStatus(form, "Get OK!"));
         ASSERT_GE(Sets().size(), 1u);
-        EXPECT_EQ(Oids(Sets()[0]), std::vector<std::string>{PortRefreshOid});
+        EXPECT_EQ(JournalOids(Sets()[0]), std::vector<std::string>{PortRefreshOid});
         EXPECT_EQ(Sets()[0].Bindings[0].Value, "1");
         EXPECT_FALSE(Requests("GETNEXT").empty());
     });
@@ -78,8 +78,8 @@ TEST_P(VlanForm, PvidSaveWritesStatusAutoAssignAndTheTenPvidsInStaticMode)
     });
     const std::vector<DevsimJournalEntry> sets = Sets();
     ASSERT_EQ(sets.size(), 3u);
-    EXPECT_EQ(Oids(sets[0]), std::vector<std::string>{VlanStatusOid});  // never the mode
-    EXPECT_EQ(Oids(sets[1]), std::vector<std::string>{PvidAutoOid});
+    EXPECT_EQ(JournalOids(sets[0]), std::vector<std::string>{VlanStatusOid});  // never the mode
+    EXPECT_EQ(JournalOids(sets[1]), std::vector<std::string>{PvidAutoOid});
     ASSERT_EQ(sets[2].Bindings.size(), 10u);
     for (int k = 0; k < 10; ++k)
         EXPECT_EQ(sets[2].Bindings[static_cast<std::size_t>(k)].Oid, PvidOid(PvidColumns[k]));
@@ -105,8 +105,8 @@ TEST_P(VlanForm, InDynamicModePvidSaveWritesOnlyStatusAndAutoAssign)
     });
     const std::vector<DevsimJournalEntry> sets = Sets();
     ASSERT_EQ(sets.size(), 2u);
-    EXPECT_EQ(Oids(sets[0]), std::vector<std::string>{VlanStatusOid});
-    EXPECT_EQ(Oids(sets[1]), std::vector<std::string>{PvidAutoOid});
+    EXPECT_EQ(JournalOids(sets[0]), std::vector<std::string>{VlanStatusOid});
+    EXPECT_EQ(JournalOids(sets[1]), std::vector<std::string>{PvidAutoOid});
 }
 
 TEST_P(VlanForm, WithVlanOffSavesWriteOnlyTheStatus)
@@ -127,8 +127,8 @@ TEST_P(VlanForm, WithVlanOffSavesWriteOnlyTheStatus)
     });
     const std::vector<DevsimJournalEntry> sets = Sets();
     ASSERT_EQ(sets.size(), 3u);
-    EXPECT_EQ(Oids(sets[0]), std::vector<std::string>{VlanStatusOid});
+    EXPECT_EQ(JournalOids(sets[0]), std::vector<std::string>{VlanStatusOid});
     EXPECT_EQ(sets[0].Bindings[0].Value, "0");
-    EXPECT_EQ(Oids(sets[1]), std::vector<std::string>{VlanStatusOid});
-    EXPECT_EQ(Oids(sets[2]), std::vector<std::string>{PortRefreshOid});
+    EXPECT_EQ(JournalOids(sets[1]), std::vector<std::string>{VlanStatusOid});
+    EXPECT_EQ(JournalOids(sets[2]), std::vector<std::string>{PortRefreshOid});
 }
