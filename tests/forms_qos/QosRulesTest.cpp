@@ -278,4 +278,43 @@ TEST_P(QosForm, AnUnansweredDeleteSaysDeleteFailAndKeepsTheList)
     });
     EXPECT_EQ(DeviceText(RuleOid(NameColumn, 7)), "\"Backup\"");
 }
+TEST_P(QosForm, EachProtocolSendsItsNumberAndOnlyItsPorts)
+{
+    struct Case {
+        int Item;              // of CB_Protocol
+        const char* Number;    // dot11QosRulesProtocol sent
+        bool Ports;
+    };
+    const Case cases[] = {{0, "256", false}, {2, "17", true}, {3, "257", true}, {5, "47", false}};
+    LoadThreeRules(Layout::Gaps);
+    RunForm([&](TFM_QosSetting& form) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(c.Number);
+            const int row = std::stoi(form.LB_Index->Caption().ToStdString());
+            devsim.ClearJournal();
+            form.Btn_ClearClick(nullptr);
+            form.Ed_QosName->SetText(c.Number);
+            form.CB_Protocol->SetItemIndex(c.Item);
+            form.CB_ProtocolChange(nullptr);
+            EXPECT_EQ(form.Ed_ProtocolName->Enabled(), c.Item == 5);
+            if (c.Item == 5)
+                form.Ed_ProtocolName->SetText("47");
+            form.Ed_IpFrom1->SetText("192.168.4.1");
+            form.Ed_PortFrom1->SetText("53");  // UDP: the empty end becomes 53, a range of 1
+            const int before = form.LV_QosRulesUser->Items()->Count();
+            form.Btn_Add->Click();
+            ASSERT_TRUE(PumpUntil([&] { return form.LV_QosRulesUser->Items()->Count() == before + 1; }));
+            ASSERT_EQ(Sets().size(), 1u);
+            EXPECT_EQ(JournalBinding(Sets()[0], RuleOid(5, row))->Value, c.Number);
+            const DevsimJournalBinding* range = JournalBinding(Sets()[0], RuleOid(12, row));
+            EXPECT_EQ(range != nullptr, c.Ports);
+            if (range) {
+                EXPECT_EQ(range->Value, "1");
+                EXPECT_EQ(JournalBinding(Sets()[0], RuleOid(11, row))->Value, "53");
+            }
+        }
+    });
+    EXPECT_EQ(dialogs.Count(), 0);
+}
+
 INSTANTIATE_TEST_SUITE_P(Roads, QosForm, vka_test::AllVersions(), vka_test::VersionName);
