@@ -304,13 +304,14 @@ TEST_P(QosForm, EachProtocolSendsItsNumberAndOnlyItsPorts)
             const int before = form.LV_QosRulesUser->Items()->Count();
             form.Btn_Add->Click();
             ASSERT_TRUE(PumpUntil([&] { return form.LV_QosRulesUser->Items()->Count() == before + 1; }));
-            ASSERT_EQ(Sets().size(), 1u);
-            EXPECT_EQ(JournalBinding(Sets()[0], RuleOid(5, row))->Value, c.Number);
-            const DevsimJournalBinding* range = JournalBinding(Sets()[0], RuleOid(12, row));
+            const std::vector<DevsimJournalEntry> sets = Sets();
+            ASSERT_EQ(sets.size(), 1u);
+            EXPECT_EQ(JournalBinding(sets[0], RuleOid(5, row))->Value, c.Number);
+            const DevsimJournalBinding* range = JournalBinding(sets[0], RuleOid(12, row));
             EXPECT_EQ(range != nullptr, c.Ports);
             if (range) {
                 EXPECT_EQ(range->Value, "1");
-                EXPECT_EQ(JournalBinding(Sets()[0], RuleOid(11, row))->Value, "53");
+                EXPECT_EQ(JournalBinding(sets[0], RuleOid(11, row))->Value, "53");
             }
         }
     });
