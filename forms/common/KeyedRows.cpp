@@ -29,7 +29,7 @@ TListItem* TKeyedRows::HiddenRow(const AnsiString& key) const
 {
     if (key.IsEmpty())
         return nullptr;
-    return FirstHiddenRow([&key](TListItem* row) { return row->Caption() == key; });
+    return RowWithKey(hidden_, key);
 }
 
 TListItem* TKeyedRows::FirstHiddenRow(const TRowTest& test) const
@@ -52,3 +52,47 @@ bool TKeyedRows::ChooseHiddenOfSelected() const
     hidden_->SetSelected(row);
     return true;
 }
+
+void TKeyedRows::Clear()
+{
+    shown_->Items()->Clear();
+    keys_.clear();
+}
+
+TListItem* TKeyedRows::Add(const TListItem* hiddenRow)
+{
+    TListItem* row = shown_->Items()->Add();
+    keys_.push_back(hiddenRow->Caption());
+    return row;
+}
+
+AnsiString TKeyedRows::KeyOf(int shownIndex) const
+{
+    if (shownIndex < 0 || shownIndex >= Count())
+        return AnsiString();
+    return keys_[static_cast<std::size_t>(shownIndex)];
+}
+
+TListItem* TKeyedRows::RowWithKey(TListView* list, const AnsiString& key)
+{
+    if (key.IsEmpty())
+        return nullptr;
+    for (int i = 0; i < list->Items()->Count(); ++i)
+        if (list->Items()->Item(i)->Caption() == key)
+            return list->Items()->Item(i);
+    return nullptr;
+}
+
+bool TKeyedRows::SelectHidden(TListItem* row) const
+{
+    if (!row) {
+        hidden_->ClearSelection();
+        return false;
+    }
+    hidden_->SetSelected(row);
+    return true;
+}
+
+bool TKeyedRows::SelectHiddenRowOf(const TListItem* shownRow) const { return SelectHidden(HiddenRowOf(shownRow)); }
+
+bool TKeyedRows::SelectFirstHiddenRow(const TRowTest& test) const { return SelectHidden(FirstHiddenRow(test)); }

@@ -7,7 +7,8 @@ void ReportSyncFailures(KwSNMPRequest2Controls* request)
 {
     // The handler lives in the request's own KwSNMPRequest: it never outlives it.
     request->Request.OnResult = [request](const KwSNMPError& result) {
-        if (result.Code == 0)
+        // Asynchronous cycles report through their done handlers.
+        if (result.Code == 0 || request->Mode != 0)
             return;
         KwSNMPError error = result;
         if (request->RequestKind == 1) {

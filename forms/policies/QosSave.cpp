@@ -5,7 +5,7 @@
 #include "Catalogue.h"
 #include "FormBuilder.h"
 #include "KwSNMPRequest2Edits.h"
-#include "SyncFailures.h"
+#include "SyncFailureReport.h"
 
 #include <string>
 

@@ -3,7 +3,7 @@
 #include "Catalogue.h"
 #include "FormBuilder.h"
 #include "KwSNMPRequest2Edits.h"
-#include "SyncFailures.h"
+#include "SyncFailureReport.h"
 
 TFM_QosSetting* FM_QosSetting = nullptr;
 

@@ -9,7 +9,7 @@
 // The handlers are split by concern: QosSetting.cpp the form, its reads and the rule
 // list; QosRules.cpp Add and Delete; QosSave.cpp Save.
 #include "SettingsFormBase.h"
-#include "TableRows.h"
+#include "KeyedRows.h"
 
 #include <string>
 #include <vector>

@@ -12,7 +12,7 @@
 // enabling rules; VlanGroups.cpp the group list, Add/Edit and Delete; VlanPorts.cpp
 // the port list and the PVIDs.
 #include "SettingsFormBase.h"
-#include "TableRows.h"
+#include "KeyedRows.h"
 
 class KwSNMPRequest2Edits;
 
