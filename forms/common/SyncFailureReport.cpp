@@ -11,11 +11,14 @@ void ReportSyncFailures(KwSNMPRequest2Controls* request)
         if (result.Code == 0 || request->Mode != 0)
             return;
         KwSNMPError error = result;
-        if (request->RequestKind == 1) {
-            request->ShowSetError(error);
+        const bool write = request->RequestKind == KwCycleSet;
+        // In a form's creation or refresh a silent device is reported once; outside
+        // one every failure is.
+        if (!request->StatusControl && !KwReadSequence::FirstReport())
             return;
-        }
-        if (request->StatusControl || KwReadSequence::FirstReport())
+        if (write)
+            request->ShowSetError(error);
+        else
             request->ShowGetError(error);
     };
 }

@@ -104,17 +104,18 @@ TEST_P(MenuRoad, AgainstASilentDeviceEachFormShowsOneMessageAtMost)
 {
     KwTimeoutCap = 20;  // a fifth of a second a try, instead of the designed seconds
     ASSERT_TRUE(devsim.SilentFor(600));
-    std::map<std::string, int> boxes;
+    std::map<std::string, std::string> boxes;
     for (TMenuItem* entry : FormEntries(*main)) {
         if (!entry->Enabled())
             continue;
         const int before = dialogs.Count();
         EXPECT_TRUE(OpenAndClose(entry)) << entry->Name().ToStdString();
         if (dialogs.Count() - before > 1)
-            boxes[entry->Name().ToStdString()] = dialogs.Count() - before;
+            for (int i = before; i < dialogs.Count(); ++i)
+                boxes[entry->Name().ToStdString()] += "\n  " + dialogs.boxes[i].Text;
     }
-    for (const auto& [name, count] : boxes)
-        ADD_FAILURE() << name << " showed " << count << " message boxes against a silent device";
+    for (const auto& [name, texts] : boxes)
+        ADD_FAILURE() << name << " showed more than one message against a silent device:" << texts;
 }
 
 INSTANTIATE_TEST_SUITE_P(Roads, MenuRoad, ::testing::Values(1), vka_test::VersionName);

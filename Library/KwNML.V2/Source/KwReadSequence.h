@@ -4,11 +4,11 @@
 // freeze the module for minutes and could stack one message per read.
 //
 // While a sequence is open (one object on the stack around the creation handler or the
-// refresh), the first synchronous read that times out marks its device (address and
-// port) silent: every later synchronous read of the same sequence to that device fails
-// at once with the same status, without sending anything. A device that answers is not
-// affected, nor are asynchronous requests, nor sets. Sequences nest: an inner one shares
-// the outer one's marks. The time-out values themselves stay as they are.
+// refresh), the first synchronous exchange that times out marks its device (address and
+// port) silent: every later synchronous read or write of the same sequence to that
+// device fails at once with the same status, without sending anything. A device that
+// answers is not affected, nor are asynchronous requests. Sequences nest: an inner one
+// shares the outer one's marks. The time-out values themselves stay as they are.
 #include "AnsiString.h"
 
 #include <set>

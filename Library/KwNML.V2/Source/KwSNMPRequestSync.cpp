@@ -136,7 +136,12 @@ bool KwSNMPRequest::Set(bool& ok, bool readResponse, const AnsiString& varIndexe
     PrepareSet(kept, varIndexes, values, exchange);
     Pdu& pdu = exchange.Request;
     const Pairing pairing = PairingOf(pdu);
-    const int status = KwSNMPSession->set(pdu, *exchange.Target);
+    // A device that already timed out in this window's sequence is not written either.
+    int status = 0;
+    if (!KwReadSequence::ShortCut(Device.Address, Device.Port, status)) {
+        status = KwSNMPSession->set(pdu, *exchange.Target);
+        KwReadSequence::Note(Device.Address, Device.Port, status);
+    }
     // The marks, the given values and the computed values last for this PDU only.
     VarList.RestoreFrom(kept);
 
