@@ -69,10 +69,26 @@ bool AnsweredFrontPanelPoll(const std::vector<vka_test::DevsimJournalEntry>& jou
     return false;
 }
 
+void WriteText(const std::string& path, const std::string& text)
+{
+    if (FILE* file = std::fopen(path.c_str(), "w")) {
+        std::fputs(text.c_str(), file);
+        std::fclose(file);
+    }
+}
+
 void StartUp(vka_test::DevsimPeer& device)
 {
     device.ClearJournal();
+    // The host system's registry keys and the device's profile, as scripts/run-demo
+    // writes them.
     const std::string folder = vka_test::MakeTempFolder("vka-bench");
+    WriteText(folder + "/registry.reg",
+              "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Tavrix\\Modules\\HelpPath]\n"
+              "\"1.3.6.1.4.1.32473.10.37.37\"=\"" + folder + "/VKA-7410.hlp\"\n\n"
+              "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Tavrix\\NVane5.1\\MibFile]\n\"Path\"=\"" + folder + "/\"\n");
+    WriteText(folder + "/127.0.0.1.cfg", "[Program Information]\nAgentPort=" + std::to_string(device.Port()) +
+                                             "\nVersion=0\nSecurityModel=1\nSecurityLevel=0\n");
     const Clock::time_point start = Clock::now();
     const pid_t pid = fork();
     if (pid == 0) {
@@ -80,8 +96,7 @@ void StartUp(vka_test::DevsimPeer& device)
             _exit(127);
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
         setenv("VKA7410_REGISTRY", (folder + "/registry.reg").c_str(), 1);
-        const std::string address = "/I127.0.0.1/" + std::to_string(device.Port());
-        execl(VKA_MODULE_PROGRAM, VKA_MODULE_PROGRAM, address.c_str(), "/Rorchid", "/Wthunder", "/v1",
+        execl(VKA_MODULE_PROGRAM, VKA_MODULE_PROGRAM, "/I127.0.0.1", "/Rorchid", "/Wthunder",
               static_cast<char*>(nullptr));
         _exit(127);
     }
