@@ -80,10 +80,10 @@ TListView* TFormBuilder::List(const char* name, std::initializer_list<TColumnSpe
     list->SetViewStyle(vsReport);
     list->SetRowSelect(true);
     list->SetReadOnly(true);
-    for (const TColumnSpec& spec : columns) {
+    for (const TColumnSpec& wanted : columns) {
         TListColumn* column = list->Columns()->Add();
-        column->SetCaption(spec.Caption);
-        column->SetWidth(spec.Width);
+        column->SetCaption(wanted.Caption);
+        column->SetWidth(wanted.Width);
     }
     return list;
 }

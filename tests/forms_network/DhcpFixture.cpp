@@ -48,8 +48,9 @@ void DhcpForm::Open(const std::function<void(TFM_DHCP&)>& body)
         ASSERT_TRUE(WaitForStaticTable(form));
         body(form);
         // The form refuses to close while its static table is busy.
-        if (form.ModalResult() == mrNone)
+        if (form.ModalResult() == mrNone) {
             EXPECT_TRUE(WaitForStaticTable(form));
+        }
     });
 }
 
