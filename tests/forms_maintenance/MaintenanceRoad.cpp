@@ -1,3 +1,4 @@
+#include "TempFolder.h"
 #include "MaintenanceRoad.h"
 
 #include <QTimer>
@@ -65,9 +66,8 @@ std::vector<std::string> BindingTexts(const vka_test::DevsimJournalEntry& entry)
 
 void MaintenanceRoad::SetUp()
 {
-    char folder[] = "/tmp/vka-maintenance-XXXXXX";
-    ASSERT_NE(mkdtemp(folder), nullptr);
-    folder_ = folder;
+    folder_ = vka_test::MakeTempFolder("vka-maintenance");
+    ASSERT_FALSE(folder_.empty());
     previousFolder_ = std::filesystem::current_path().string();
     std::filesystem::current_path(folder_);
 

@@ -1,3 +1,4 @@
+#include "TempFolder.h"
 #include "TftpTestFiles.h"
 
 #include <algorithm>
@@ -9,37 +10,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace {
-void RemoveTree(const std::string& path)
+TempFolder::TempFolder() : path_(vka_test::MakeTempFolder("vka-tftp"))
 {
-    struct stat info {};
-    if (::lstat(path.c_str(), &info) != 0)
-        return;
-    if (S_ISDIR(info.st_mode)) {
-        if (DIR* dir = ::opendir(path.c_str())) {
-            while (dirent* entry = ::readdir(dir)) {
-                const std::string name = entry->d_name;
-                if (name != "." && name != "..")
-                    RemoveTree(path + "/" + name);
-            }
-            ::closedir(dir);
-        }
-        ::rmdir(path.c_str());
-    } else {
-        ::unlink(path.c_str());
-    }
-}
-}
-
-TempFolder::TempFolder()
-{
-    char pattern[] = "/tmp/vka-tftp-XXXXXX";
-    if (!::mkdtemp(pattern))
+    if (path_.empty())
         throw std::runtime_error("cannot create a temporary folder");
-    path_ = pattern;
 }
 
-TempFolder::~TempFolder() { RemoveTree(path_); }
+TempFolder::~TempFolder() { vka_test::RemoveFolder(path_); }
 
 std::vector<std::string> TempFolder::Names() const
 {
