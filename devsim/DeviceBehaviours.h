@@ -40,6 +40,9 @@ std::vector<Oid> refreshTableEntries();
 
 void installTableBehaviours(HookTable& hooks);
 void installRadioBehaviour(HookTable& hooks);
+// Channel lists by country, the modes of JP/GB on 5 GHz, multi-SSID off in WDS and
+// client mode (WirelessBehaviours.cpp).
+void installWirelessBehaviours(HookTable& hooks);
 void installCommandBehaviours(HookTable& hooks, DeviceServices& services);
 
 // The device-side file names of the file commands.
