@@ -58,14 +58,13 @@ void Refresh(TFM_Wirless& form);
 
 class WirelessRoad : public vka_test::FormRoad {
 protected:
-    std::string StateText() const override { return StateWith(stateLines, dropPrefixes); }
+    // Tests that need variables the default state lacks, or lacks variables it has,
+    // override this; others change values through Device().
+    std::string StateText() const override { return vka_test::DefaultStateText(); }
     // Opens Home / Wireless through its menu item and runs `body` inside it.
     void Open(const std::function<void(TFM_Wirless& form)>& body);
     // devsim's value set through its control channel ("TYPE value").
     void Device(const std::string& oid, const std::string& typeAndValue);
-
-    std::map<std::string, std::string> stateLines;
-    std::vector<std::string> dropPrefixes;
 };
 
 }  // namespace wireless_test
