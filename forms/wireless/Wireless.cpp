@@ -481,8 +481,7 @@ void TFM_Wirless::Bt_RefreshClick(TObject* Sender)
     ReadVlanStatus();
     ReadMssidTable();
     ReadBandGroup();
-    if (Read(ApModeRequest))
-        ModeText = CB_APMode->Text();
+    ReadApMode();
     ReadAuthGroup();
     ReadPassPhrase();
     // The RADIUS group is read again too: Save compares the secret with the one read,

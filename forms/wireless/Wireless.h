@@ -201,6 +201,8 @@ public:
     void ReadApplication();
     void FillApplicationCombo();
     void CB_BandChange(TObject* Sender);
+    // Reads the mode into CB_APMode and records it in ModeText.
+    void ReadApMode();
     void CB_ApplicaitonChange(TObject* Sender);
     void CB_ChanalChange(TObject* Sender);
     void FillChannelsByCountry();

@@ -90,10 +90,7 @@ void TFM_Wirless::CB_BandChange(TObject* Sender)
     CB_APMode->Items()->Clear();
     ApModeRequest->Request.VarList.Item(0).Options->FillComboBox(CB_APMode);
     ApModeRequest->BindComboBox(0, CB_APMode);
-    Read(ApModeRequest);
-    ModeText = CB_APMode->Text();
-    if (IsRestrictedCountry(Ed_Countrycode->Text()) && CB_APMode->Text().IsEmpty())
-        CB_APMode->SetItemIndex(0);
+    ReadApMode();
 
     TEdit* list = band == 0 ? Ed_ChanListA : CB_APMode->ItemIndex() != 2 ? Ed_ChanListG : Ed_ChanListW;
     FillChannelCombo(list, CB_Chanal, CB_AuSc->ItemIndex() == 1 ? Ed_Channeldatabase : Ed_Channel);
@@ -104,6 +101,15 @@ void TFM_Wirless::CB_BandChange(TObject* Sender)
     // The mode handler's warnings once for a band change, from its last step.
     CB_ApplicaitonChange(this);
     CB_APModeChange(Sender);
+}
+
+void TFM_Wirless::ReadApMode()
+{
+    Read(ApModeRequest);
+    ModeText = CB_APMode->Text();
+    // A mode JP and GB do not offer on 5 GHz shows as the first one offered.
+    if (IsRestrictedCountry(Ed_Countrycode->Text()) && CB_APMode->Text().IsEmpty())
+        CB_APMode->SetItemIndex(0);
 }
 
 void TFM_Wirless::CB_ApplicaitonChange(TObject* Sender)
