@@ -280,7 +280,7 @@ void BindCombo(KwSNMPRequest2Edits* request, int varIndex, TComboBox* combo)
 
 void TFM_Wirless::ReadCountryCode()
 {
-    if (!Refreshed) {
+    if (!CountryCodeRequest) {
         CountryCodeRequest = SyncRequest(dot11CountrycodeVars, MVT_SV, 0, 1000);
         CountryCodeRequest->BindFormat(0, "%s", Ed_Countrycode);
     }
@@ -289,7 +289,7 @@ void TFM_Wirless::ReadCountryCode()
 
 void TFM_Wirless::ReadVlanStatus()
 {
-    if (!Refreshed) {
+    if (!VlanStatusRequest) {
         VlanStatusRequest = SyncRequest(dot11VlanStatusVars2, SVT_SV, 0, 10000);
         BindCombo(VlanStatusRequest, 0, CB_VlanStatus);
     }
@@ -298,7 +298,7 @@ void TFM_Wirless::ReadVlanStatus()
 
 void TFM_Wirless::ReadMssidTable()
 {
-    if (!Refreshed) {
+    if (!MssidTableRequest) {
         MssidTableRequest = SyncRequest(dot11MssidIndexVars, MVT_UMV, 1, 5000);
         MssidTableRequest->BindListView(MssidListView, false);
     }
@@ -317,7 +317,7 @@ void TFM_Wirless::ReadWifiMode()
 
 void TFM_Wirless::ReadBandGroup()
 {
-    if (!Refreshed) {
+    if (!BandRequest) {
         BandRequest = SyncRequest(dot11BandVars2, MVT_SV, 0, 2000);
         BandRequest->BindComboBox(0, CB_Band);
         SsidRequest = SyncRequest(dot11SsidVars2, MVT_SV, 0, 2000);
@@ -366,7 +366,7 @@ void TFM_Wirless::ReadBandGroup()
 
 void TFM_Wirless::ReadAuthGroup()
 {
-    if (!Refreshed) {
+    if (!AuthRequest) {
         AuthRequest = SyncRequest(dot11AuthenticationVars, MVT_SV, 0, 5000);
         BindCombo(AuthRequest, 0, CB_dot11Authentication);
         BindCombo(AuthRequest, 1, CB_DefaultKey);
@@ -392,7 +392,7 @@ void TFM_Wirless::ReadAuthGroup()
 
 void TFM_Wirless::ReadPassPhrase()
 {
-    if (!Refreshed) {
+    if (!PassPhraseRequest) {
         PassPhraseRequest = SyncRequest(dot11PassPhraseVars, MVT_SV, 0, 1000);
         PassPhraseRequest->BindFormat(0, "%s", Ed_Passphrase);
         BindCombo(PassPhraseRequest, 1, CB_Clipher);
@@ -408,7 +408,7 @@ void TFM_Wirless::ReadPassPhrase()
 
 void TFM_Wirless::ReadRadius()
 {
-    if (!Refreshed) {
+    if (!RadiusRequest) {
         RadiusRequest = SyncRequest(dot11PrimaryRadiusServerVars, MVT_SV, 0, 1000);
         RadiusRequest->BindFormat(0, "%s", Edt_RadiusServer);
         RadiusRequest->BindFormat(1, "%u{n1x65535}", Edt_RadiusPort);
@@ -425,7 +425,7 @@ void TFM_Wirless::ReadRadius()
 
 void TFM_Wirless::BuildSiteSurveyRequests()
 {
-    if (Refreshed)
+    if (ClientScanRequest)
         return;
     ClientScanRequest = GroupRequest(dot11SiteSurveyRefreshVars, MVT_SV, 0, 1000);
     BindCombo(ClientScanRequest, 0, CB_SiteScan);
@@ -488,11 +488,9 @@ void TFM_Wirless::Bt_RefreshClick(TObject* Sender)
     // and a stale one would drop the user's change while reporting success.
     ReadRadius();
     ReadRemoteMacs();
-    Read(CloneMacRequest);
-    if (CB_MACSource->Text().IsEmpty())
-        CB_MACSource->SetItemIndex(0);
-    if (Edt_MACAddr->Text() == "000000000000")
-        Edt_MACAddr->Clear();
+    // The clone request is read and tidied as at creation, and its controls enabled
+    // by what was read.
+    CreateCloneMacRequests();
     UpdateModeLayout();
     SetEditLimits();
     ClearZeroRemoteMacs();

@@ -152,7 +152,7 @@ public:
     KwSNMPRequest2Edits* CloneSurveyRequest = nullptr;     // asynchronous walk
 
     // --- form state -----------------------------------------------------------------------
-    bool Refreshed = false;            // set by Refresh: the builders only read again
+    bool Refreshed = false;            // set by Refresh (each builder builds its requests once)
     AnsiString ModeText;               // CB_APMode's text as last read from the device
     int ReadChannelIndex = 0;          // CB_Chanal's item after the last fill by country
     AnsiString ReadGroupKeyInterval;
@@ -243,6 +243,7 @@ private:
     void PlaceGroups(const TWirelessLayout& layout);
 
     AnsiString readFailure_;
+    bool cloneRescan_ = false;  // a clone scan waits for the walk under way
 };
 
 extern TFM_Wirless* FM_Wirless;

@@ -35,7 +35,7 @@ bool TFM_Wirless::FillChannelCombo(TEdit* list, TComboBox* combo, TEdit* channel
 
 void TFM_Wirless::Read5GHzChannelLists()
 {
-    if (!Refreshed) {
+    if (!IndoorWdsListRequest) {
         IndoorWdsListRequest = SyncRequest(dot11Band5GHzWdsChannelListVars, MVT_SV, 0, 5000);
         IndoorWdsListRequest->BindFormat(0, "%s", ED_IndoorWdsChannelList);
         IndoorListRequest = SyncRequest(dot11Band5GHzChannelListVars, MVT_SV, 0, 5000);
@@ -50,7 +50,7 @@ void TFM_Wirless::Read5GHzChannelLists()
 
 void TFM_Wirless::ReadCountry()
 {
-    if (!Refreshed) {
+    if (!CountryRequest) {
         CountryRequest = SyncRequest(dot11CountrycodeVars, MVT_SV, 0, 5000);
         CountryRequest->BindFormat(0, "%s", ED_Country);
     }
@@ -59,7 +59,7 @@ void TFM_Wirless::ReadCountry()
 
 void TFM_Wirless::ReadApplication()
 {
-    if (!Refreshed) {
+    if (!ApplicationRequest) {
         ApplicationRequest = SyncRequest(dot11ApplicationVars, MVT_SV, 0, 5000);
         dot11ApplicationOptions->FillComboBox(CB_App);
         ApplicationRequest->BindComboBox(0, CB_App);

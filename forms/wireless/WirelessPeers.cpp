@@ -16,7 +16,7 @@ const int PeerCount = 8;
 
 void TFM_Wirless::ReadRemoteMacs()
 {
-    if (!Refreshed) {
+    if (!RemoteMacAddRequest) {
         RemoteMacAddRequest = SyncRequest(dot11RemoteApMacAddressAddVars, MVT_SV, 0, 5000);
         for (int i = 0; i < PeerCount; ++i)
             RemoteMacAddRequest->BindFormat(i, "%h", Ed_ReMAddra[i]);
@@ -74,17 +74,27 @@ void TFM_Wirless::ClearZeroRemoteMacs()
 
 void TFM_Wirless::CreateCloneMacRequests()
 {
-    CloneMacRequest = SyncRequest(dot11MacCloneStatusVars, MVT_SV, 0, 10000);
-    CloneMacRequest->BindCheckBox(0, CBH_CloneMACStatus);
-    CloneMacRequest->BindComboBox(1, CB_MACSource);
-    CloneMacRequest->BindFormat(2, "%h", Edt_MACAddr);
+    if (!CloneMacRequest) {
+        CloneMacRequest = SyncRequest(dot11MacCloneStatusVars, MVT_SV, 0, 10000);
+        CloneMacRequest->BindCheckBox(0, CBH_CloneMACStatus);
+        CloneMacRequest->BindComboBox(1, CB_MACSource);
+        CloneMacRequest->BindFormat(2, "%h", Edt_MACAddr);
+        CloneRefreshRequest = SyncRequest(dot11MacCloneAddressRefreshVars, MVT_SV, 0, 10000);
+        CB_CloneAddrReresh->Items()->Add("Nothing");
+        CB_CloneAddrReresh->Items()->Add("Refresh");
+        CloneRefreshRequest->BindComboBox(0, CB_CloneAddrReresh);
+        CloneSurveyRequest = GroupRequest(dot11MacCloneSurveryIndexVars, MVT_UMV, 1, 1000, 1);
+        CloneSurveyRequest->BindListView(LV_CloneMACSurvey, false);
+        // A scan asked for while the last walk was still on its way walks once that
+        // one has ended, so the list shows what the device collected last.
+        CloneSurveyRequest->OnGetDone = [this](KwSNMPRequest2Controls* Sender, KwSNMPError&) {
+            if (cloneRescan_) {
+                cloneRescan_ = false;
+                Sender->Get();
+            }
+        };
+    }
     Read(CloneMacRequest);
-    CloneRefreshRequest = SyncRequest(dot11MacCloneAddressRefreshVars, MVT_SV, 0, 10000);
-    CB_CloneAddrReresh->Items()->Add("Nothing");
-    CB_CloneAddrReresh->Items()->Add("Refresh");
-    CloneRefreshRequest->BindComboBox(0, CB_CloneAddrReresh);
-    CloneSurveyRequest = GroupRequest(dot11MacCloneSurveryIndexVars, MVT_UMV, 1, 1000, 1);
-    CloneSurveyRequest->BindListView(LV_CloneMACSurvey, false);
     if (CB_MACSource->Text().IsEmpty())
         CB_MACSource->SetItemIndex(0);
     if (Edt_MACAddr->Text() == EmptyMac)
@@ -126,7 +136,9 @@ void TFM_Wirless::Btn_ScanClick(TObject* Sender)
         return;
     CB_CloneAddrReresh->SetItemIndex(1);
     CloneRefreshRequest->Set(true, true, "", nullptr);
-    if (!Outstanding(CloneSurveyRequest))
+    if (Outstanding(CloneSurveyRequest))
+        cloneRescan_ = true;
+    else
         CloneSurveyRequest->Get();
 }
 
