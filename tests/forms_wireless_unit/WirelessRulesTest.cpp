@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "WirelessLayout.h"
 #include "WirelessRules.h"
@@ -98,7 +99,8 @@ TEST(WirelessSecurityRules, WdsWithApInTheRestrictedCase)
         for (const auto& cell : cells) {
             SCOPED_TRACE(cell.label);
             const TSecurityView view = SecurityViewFor(wmWdsWithAp, multiSsid, true, cell.label);
-            EXPECT_EQ(view.SecurityItems, (std::vector<const char*>{"Open System", "WPA-Personal"}));
+            EXPECT_EQ(std::vector<std::string>(view.SecurityItems.begin(), view.SecurityItems.end()),
+                      (std::vector<std::string>{"Open System", "WPA-Personal"}));
             EXPECT_EQ(view.WpaModeItems.size(), 3u);
             EXPECT_TRUE(view.WpaModeEnabled);
             EXPECT_EQ(view.SecurityIndex, cell.security);
