@@ -175,7 +175,9 @@ TFM_Wirless::TFM_Wirless(TComponent* Owner) : TSettingsForm(Owner)
     LV_ClientSiteServey = survey.List("LV_ClientSiteServey", {}, 10, 16, 380, 92);
     LV_WdsSiteServey = survey.List("LV_WdsSiteServey", {}, 10, 16, 380, 92);
     LV_WdsSiteServey->SetVisible(false);
-    SiteScan = survey.Button("SiteScan", "Scan", 400, 16, nullptr);
+    SiteScan = survey.Button("SiteScan", "Scan", 400, 16, [this](TObject* S) { SiteScanClick(S); });
+    LV_ClientSiteServey->OnClick = [this](TObject* S) { LV_ClientSiteServeyClick(S); };
+    LV_WdsSiteServey->OnClick = [this](TObject* S) { LV_WdsSiteServeyClick(S); };
 
     // MAC clone.
     GroupBox7 = page.Group("GroupBox7", "Clone MAC Address", 5, 0, GroupWidth, LayoutMetrics.Clone);
@@ -192,7 +194,7 @@ TFM_Wirless::TFM_Wirless(TComponent* Owner) : TSettingsForm(Owner)
     CB_MACSource->OnChange = [this](TObject* S) { CB_MACSourceChange(S); };
     LV_CloneMACSurvey->OnClick = [this](TObject* S) { LV_CloneMACSurveyClick(S); };
 
-    Bt_Apply = build.Button("Bt_Apply", "Save", 250, 0, nullptr);
+    Bt_Apply = build.Button("Bt_Apply", "Save", 250, 0, [this](TObject* S) { Bt_ApplyClick(S); });
     Bt_Refresh = build.Button("Bt_Refresh", "Refresh", 335, 0, ReadSequence([this](TObject* S) { Bt_RefreshClick(S); }));
     Bt_Close = build.Button("Bt_Close", "Close", 420, 0, [this](TObject* S) { Bt_CloseClick(S); });
     StatusBar = build.StatusBar("StatusBar", {50});
@@ -435,6 +437,10 @@ void TFM_Wirless::BuildSiteSurveyRequests()
     BindCombo(WdsScanRequest, 0, CB_WdsSiteScan);
     WdsSurveyRequest = GroupRequest(dot11WdsSiteSurveyIndexVars, MVT_UMV, 1, 1000);
     WdsSurveyRequest->BindListView(LV_WdsSiteServey, false);
+    for (KwSNMPRequest2Edits* refresh : {ClientScanRequest, WdsScanRequest})
+        refresh->OnSetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { SurveyRefreshDone(S, E); };
+    for (KwSNMPRequest2Edits* table : {ClientSurveyRequest, WdsSurveyRequest})
+        table->OnGetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { SurveyWalkDone(S, E); };
     // The index column is not shown: a row's caption is its index.
     for (TListView* list : {LV_ClientSiteServey, LV_WdsSiteServey})
         if (list->Columns()->Count() > 0)

@@ -13,6 +13,7 @@
 #include "SettingsFormBase.h"
 #include "WirelessLayout.h"
 #include "WirelessRules.h"
+#include "WirelessSaveRules.h"
 
 class KwSNMPRequest2Edits;
 
@@ -222,6 +223,31 @@ public:
     void Btn_ScanClick(TObject* Sender);
     void LV_CloneMACSurveyClick(TObject* Sender);
 
+    // --- Save (WirelessSave.cpp) and its checks (WirelessChecks.cpp) ----------------------
+    void Bt_ApplyClick(TObject* Sender);
+    // Every variable of the written groups sent (true) or left out (false).
+    void MarkWirelessVars(bool send);
+    void SecurityToAuthentication();
+    void ApplicationToHidden();
+    void WriteApplication();
+    void CopyCipherToHidden();
+    bool CheckWepKey(int key);  // key 0 to 3: the default key's length and digits
+    bool CheckHexKeyText(TEdit* edit);
+    bool IsValidMacAddress(const AnsiString& text);
+    bool CheckSsidAndWdsPeers();
+    bool CheckDuplicateRemoteMacs();
+    bool CheckCloneMacAddress();
+    void WarnOfSharedKey();
+
+    // --- site survey (WirelessSurvey.cpp) ------------------------------------------------
+    void SiteScanClick(TObject* Sender);
+    void SurveyRefreshDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error);
+    void SurveyWalkDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error);
+    void LV_ClientSiteServeyClick(TObject* Sender);
+    void LV_WdsSiteServeyClick(TObject* Sender);
+    // Puts a surveyed BSSID into the first free peer edit; false when it is not placed.
+    bool PickWdsPeer(const AnsiString& mac);
+
     // The first read failure of the last creation or Refresh ("" when all succeeded).
     const AnsiString& ReadFailure() const { return readFailure_; }
 
@@ -241,6 +267,25 @@ private:
     void BuildSiteSurveyRequests();
     void ReportReads(bool refresh);
     void PlaceGroups(const TWirelessLayout& layout);
+
+    struct TSavePlan {
+        TSaveSequence Sequence = ssNoSequence;
+        TSecurityBranch Branch = sbNone;
+        int Key = -1;  // the default key (0 to 3) of a WEP branch, -1 for none
+    };
+    TSavePlan PlanSave() const;
+    bool RunSaveChecks(const TSavePlan& plan);
+    bool WriteSavePlan(const TSavePlan& plan);
+    bool WriteDefaultKey(int key);
+    bool WritePeers();
+    bool CheckDefaultKey(int key);
+    bool CheckInterval();
+    bool CheckPassphrase();
+    bool CheckRadius();
+    void MarkPassphrase();
+    bool Send(KwSNMPRequest2Edits* request);
+    void EnableSurveyButtons(bool enabled);
+    KwSNMPRequest2Edits* SurveyTableFor(bool clientList) const;
 
     AnsiString readFailure_;
     bool cloneRescan_ = false;  // a clone scan waits for the walk under way
