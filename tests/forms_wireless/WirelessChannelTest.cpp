@@ -75,16 +75,18 @@ TEST_P(WirelessChannels, ListAndWidthByCountryBandApplicationAndMode)
                         // The device's channel 6, or the list's first when it lacks it.
                         const bool listed = std::count(channels.begin(), channels.end(), "6") > 0;
                         EXPECT_EQ(Text(form.CB_Chanal), listed ? "6" : channels[0]);
-                        if (country == "JP")
+                        if (country == "JP") {
                             EXPECT_EQ(Text(form.CB_Applicaiton),
                                       band == 0 ? "Concurrent 11b/g/n on 2.4GHz for outdoor"
                                                 : "Concurrent 11a/n on W56 for outdoor");
+                        }
                         // The width: 20 MHz alone in Korea; a client's follows its SSID
                         // broadcast, which a client cannot change.
                         const bool widthFree = country != "KR" && shownMode != 4;
                         EXPECT_EQ(form.CB_ChannelWidth->Enabled(), widthFree);
-                        if (country == "KR")
+                        if (country == "KR") {
                             EXPECT_EQ(Text(form.CB_ChannelWidth), "20MHz");
+                        }
                     }
                 }
             });

@@ -244,11 +244,13 @@ TEST_P(WirelessSave, EveryRefusalSendsNothingAndRefreshStillReadsEveryGroup)
             // Refresh reads every group again, each with all its variables.
             devsim.ClearJournal();
             Refresh(form);
-            for (const auto& get : Requests("GET"))
-                if (get.Bindings[0].Oid == Ssid)
+            for (const auto& get : Requests("GET")) {
+                if (get.Bindings[0].Oid == Ssid) {
                     EXPECT_EQ(get.Bindings.size(), 6u);
-                else if (get.Bindings[0].Oid == AuthenticationOid)
+                } else if (get.Bindings[0].Oid == AuthenticationOid) {
                     EXPECT_EQ(get.Bindings.size(), 3u);
+                }
+            }
             EXPECT_EQ(Status(form), "Refresh Ok!");
         });
         dialogs.Clear();
@@ -266,9 +268,11 @@ TEST_P(WirelessSave, AFailedSetIsReportedAndNotFollowedByARefresh)
         EXPECT_TRUE(Requests("GET").empty()) << "no refresh after a failure";
         // The access words are back: a refresh reads every group whole.
         Refresh(form);
-        for (const auto& get : Requests("GET"))
-            if (get.Bindings[0].Oid == Ssid)
+        for (const auto& get : Requests("GET")) {
+            if (get.Bindings[0].Oid == Ssid) {
                 EXPECT_EQ(get.Bindings.size(), 6u);
+            }
+        }
     });
 }
 
