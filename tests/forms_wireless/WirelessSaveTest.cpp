@@ -276,4 +276,19 @@ TEST_P(WirelessSave, AFailedSetIsReportedAndNotFollowedByARefresh)
     });
 }
 
+TEST_P(WirelessSave, ASecurityThatNamesNoBranchWritesNothingAndSaysSo)
+{
+    // With multi-SSID on an access point has no "Shared Key": a device on sharedkey
+    // leaves the security unselected, and Save has nothing it could write.
+    Device(MultiSsidOid, "INTEGER 1");
+    Device(AuthenticationOid, "INTEGER 2");
+    Open([&](TFM_Wirless& form) {
+        ASSERT_EQ(form.CB_SecurityMode->ItemIndex(), -1);
+        devsim.ClearJournal();
+        form.Bt_Apply->Click();
+        EXPECT_TRUE(Sets().empty());
+        EXPECT_EQ(Status(form), "Setting error!");
+    });
+}
+
 INSTANTIATE_TEST_SUITE_P(Roads, WirelessSave, ::testing::Values(1), vka_test::VersionName);
