@@ -215,6 +215,17 @@ TEST_P(WirelessSave, EveryRefusalSendsNothingAndRefreshStillReadsEveryGroup)
          "The length is 12 in MAC address.", "Error"},
         {"duplicate peer", 2, 1, 0, [](TFM_Wirless& f) { f.Ed_ReMAddra[3]->SetText("001a2b742002"); },
          "Exist same MAC address.", "Warning"},
+        // Peers 5 to 8 take part in the checks though their edits are hidden.
+        {"hidden duplicate peer", 2, 1, 0, [](TFM_Wirless& f) { f.Ed_ReMAddra[6]->SetText("001A2B742001"); },
+         "Exist same MAC address.", "Warning"},
+        {"hex key", 1, 1, 1,
+         [](TFM_Wirless& f) {
+             f.CB_KeyType[0]->SetItemIndex(1);
+             f.CB_WepEncryp[0]->SetItemIndex(0);
+             f.Ed_Key[0]->SetText("00112233GG");
+             f.Ed_ConfirmKey->SetText("00112233GG");
+         },
+         "Please input  Hexadecimal digits!", nullptr},
         {"group peer", 2, 1, 0, [](TFM_Wirless& f) { f.Ed_ReMAddra[1]->SetText("011A2B742002"); },
          "Invalid MAC Address.", "Warning"},
         {"clone address", 4, 1, 0,
@@ -238,9 +249,20 @@ TEST_P(WirelessSave, EveryRefusalSendsNothingAndRefreshStillReadsEveryGroup)
             form.Bt_Apply->Click();
             ASSERT_GE(dialogs.Count(), 1);
             EXPECT_EQ(dialogs.Last().Text, r.text);
-            EXPECT_EQ(dialogs.Last().Caption, r.caption);
+            if (r.caption) {
+                EXPECT_EQ(dialogs.Last().Caption, r.caption);
+            }
+            // The focus goes back only to an edit the user can reach.
+            for (TEdit* hidden : {form.Ed_ReMAddra[4], form.Ed_ReMAddra[5], form.Ed_ReMAddra[6], form.Ed_ReMAddra[7]})
+                EXPECT_FALSE(hidden->Focused());
             EXPECT_TRUE(Sets().empty()) << "a refusal writes nothing";
             EXPECT_EQ(Status(form), "") << "a refusal reports no result";
+            if (std::string(r.name) == "empty SSID") {
+                EXPECT_TRUE(form.Ed_SSID->Focused());
+            }
+            if (std::string(r.name) == "hex key") {
+                EXPECT_EQ(Text(form.Ed_Key[0]), "") << "the refused key is emptied";
+            }
             // Refresh reads every group again, each with all its variables.
             devsim.ClearJournal();
             Refresh(form);
