@@ -274,6 +274,7 @@ private:
         int Key = -1;  // the default key (0 to 3) of a WEP branch, -1 for none
     };
     TSavePlan PlanSave() const;
+    bool MaySaveGroups(const TSavePlan& plan);
     bool RunSaveChecks(const TSavePlan& plan);
     bool WriteSavePlan(const TSavePlan& plan);
     bool WriteDefaultKey(int key);
@@ -289,9 +290,14 @@ private:
 
     AnsiString readFailure_;
     bool cloneRescan_ = false;  // a clone scan waits for the walk under way
+    bool peersRead_ = false;    // the peer edits hold the device's list as last walked
 };
 
 extern TFM_Wirless* FM_Wirless;
 
 // The status text of a Refresh whose reads all succeeded.
 extern const char* const RefreshOkText;
+// Save's refusals before the groups it writes were read, and while the peer list's
+// read is outstanding.
+extern const char* const WirelessNotReadText;
+extern const char* const WirelessReadPendingText;

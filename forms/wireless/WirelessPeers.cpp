@@ -38,6 +38,7 @@ void TFM_Wirless::ReadRemoteMacs()
 void TFM_Wirless::RemoteMacListDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)
 {
     AnsiString texts[PeerCount];
+    peersRead_ = Error.Code == 0;
     if (Error.Code == 0) {
         // The form has eight peer edits: rows beyond the eighth are left out.
         TListItems* rows = Lv_RemoteMac->Items();

@@ -5,9 +5,15 @@
 #include "KwSNMPRequest2Edits.h"
 #include "Wireless.h"
 
+const char* const WirelessNotReadText =
+    "The wireless settings have not been read from the device yet. Press Refresh, then Save again.";
+const char* const WirelessReadPendingText =
+    "The device has not answered the last read of the WDS peers yet. Save again when it has.";
+
 namespace {
 
 const char* const SettingSuccessText = "Setting Success!";
+const TSaveGuardTexts SaveGuard = {WirelessNotReadText, WirelessReadPendingText, "Error"};
 const char* const SettingErrorText = "Setting error!";
 
 void Mark(KwSNMPRequest2Edits* request, std::initializer_list<int> items, TSendMark mark = smSend)
@@ -103,7 +109,7 @@ void TFM_Wirless::Bt_ApplyClick(TObject* Sender)
         ShowStatus(SettingErrorText);
         return;
     }
-    if (!RunSaveChecks(plan))
+    if (!MaySaveGroups(plan) || !RunSaveChecks(plan))
         return;
 
     MarkWirelessVars(false);
@@ -116,10 +122,28 @@ void TFM_Wirless::Bt_ApplyClick(TObject* Sender)
         ShowStatus(SettingErrorText);
         return;
     }
-    Bt_RefreshClick(Sender);
+    ReadSequence([this](TObject* S) { Bt_RefreshClick(S); })(Sender);
     if (plan.Sequence == ssClient)
         ReadModeWasClient = CB_APMode->ItemIndex() == 3 || CB_APMode->ItemIndex() == 4;
     ShowStatus(SettingSuccessText);
+}
+
+bool TFM_Wirless::MaySaveGroups(const TSavePlan& plan)
+{
+    // Controls that never received the device's values hold their own names or
+    // stale text, which must not reach the device; nor may a peer list that was not
+    // read replace the device's peers.
+    for (KwSNMPRequest2Edits* request : {BandRequest, ApModeRequest, SsidRequest, AuthRequest, PassPhraseRequest,
+                                         RadiusRequest, WepKeyRequest[0], WepKeyRequest[1], WepKeyRequest[2],
+                                         WepKeyRequest[3], CloneMacRequest})
+        if (!request || !MaySave(request, SaveGuard))
+            return false;
+    if (plan.Sequence != ssWdsWithAp && plan.Sequence != ssWds)
+        return true;
+    if (!MaySave(RemoteMacListRequest, SaveGuard))
+        return false;
+    // The last walk failed: the peer edits were emptied, not read.
+    return peersRead_ || RefuseInput(WirelessNotReadText, "Error");
 }
 
 bool TFM_Wirless::Send(KwSNMPRequest2Edits* request)

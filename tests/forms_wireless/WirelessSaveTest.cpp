@@ -298,6 +298,38 @@ TEST_P(WirelessSave, AFailedSetIsReportedAndNotFollowedByARefresh)
     });
 }
 
+TEST_P(WirelessSave, APeerListThatWasNotReadIsNeverWrittenOver)
+{
+    Device(ModeOid, "INTEGER 2");
+    Open([&](TFM_Wirless& form) {
+        ASSERT_TRUE(vka_test::PumpUntil([&] { return !TSettingsForm::Outstanding(form.RemoteMacListRequest); }));
+        // A second walk, still on its way: Save waits for it.
+        ASSERT_TRUE(devsim.DelayReplies(200));
+        form.ReadRemoteMacs();
+        devsim.ClearJournal();
+        form.Bt_Apply->Click();
+        ASSERT_EQ(dialogs.Count(), 1);
+        EXPECT_EQ(dialogs.Last().Text, WirelessReadPendingText);
+        EXPECT_TRUE(Sets().empty());
+        ASSERT_TRUE(vka_test::PumpUntil([&] { return !TSettingsForm::Outstanding(form.RemoteMacListRequest); }));
+        ASSERT_TRUE(devsim.DelayReplies(0));
+        // A failed walk emptied the peers: Save refuses rather than delete the device's.
+        Hasten(form);
+        ASSERT_TRUE(devsim.DropNext(3));
+        form.ReadRemoteMacs();
+        ASSERT_TRUE(vka_test::PumpUntil([&] { return !TSettingsForm::Outstanding(form.RemoteMacListRequest); }));
+        ASSERT_EQ(Text(form.Ed_ReMAddra[0]), "");
+        devsim.ClearJournal();
+        dialogs.Clear();
+        form.Ed_ReMAddra[0]->SetText("0002B3A4C5D6");  // peer 1 typed again
+        form.Bt_Apply->Click();
+        ASSERT_EQ(dialogs.Count(), 1);
+        EXPECT_EQ(dialogs.Last().Text, WirelessNotReadText);
+        EXPECT_TRUE(Sets().empty());
+    });
+    EXPECT_EQ(DeviceValue(PeerListColumn + ".2"), "HEX 00 1A 2B 74 20 02") << "the device keeps its peers";
+}
+
 TEST_P(WirelessSave, ASecurityThatNamesNoBranchWritesNothingAndSaysSo)
 {
     // With multi-SSID on an access point has no "Shared Key": a device on sharedkey
