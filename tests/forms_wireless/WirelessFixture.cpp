@@ -67,13 +67,24 @@ void Refresh(TFM_Wirless& form) { form.Bt_Refresh->Click(); }
 
 namespace {
 
-// The form's synchronous reads let timers run while it is being created: the body
-// waits until the form is shown, then runs and closes it.
+// A request of the form showing a walked row lets timers run meanwhile.
+bool AnyRequestPumping(TFM_Wirless& form)
+{
+    for (int i = 0; i < form.ComponentCount(); ++i)
+        if (auto* request = dynamic_cast<KwSNMPRequest2Controls*>(form.Components(i)))
+            if (request->Pumping())
+                return true;
+    return false;
+}
+
+// The form's synchronous reads, and its walks row by row, let timers run while it is
+// being created or a row is shown: the body waits until the form is shown and no
+// request is in the middle of its work, then runs and closes the form.
 void RunWhenShown(const std::function<void(TFM_Wirless& form)>& body, bool* ran)
 {
     if (!FM_Wirless)
         return;
-    if (!FM_Wirless->Visible()) {
+    if (!FM_Wirless->Visible() || AnyRequestPumping(*FM_Wirless)) {
         QTimer::singleShot(5, QApplication::instance(), [body, ran] { RunWhenShown(body, ran); });
         return;
     }
