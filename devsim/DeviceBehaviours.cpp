@@ -30,6 +30,7 @@ void installBehaviours(HookTable& hooks, DeviceServices& services)
 {
     installTableBehaviours(hooks);
     installRadioBehaviour(hooks);
+    installWirelessBehaviours(hooks);
     installCommandBehaviours(hooks, services);
     installClockBehaviour(hooks);
     installPolicyBehaviours(hooks);

@@ -41,6 +41,9 @@ std::vector<Oid> refreshTableEntries();
 
 void installTableBehaviours(HookTable& hooks);
 void installRadioBehaviour(HookTable& hooks);
+// Channel lists by country, the modes of JP/GB on 5 GHz, multi-SSID off in WDS and
+// client mode (WirelessBehaviours.cpp).
+void installWirelessBehaviours(HookTable& hooks);
 void installCommandBehaviours(HookTable& hooks, DeviceServices& services);
 void installClockBehaviour(HookTable& hooks);
 // "MM/DD/YYYY hh:mm:ss" of a date that exists (ClockBehaviour.cpp).

@@ -1,0 +1,348 @@
+// Save of Home / Wireless: the ordered sets of every mode, security and multi-SSID
+// state, what is left out (unchanged passphrase and secret, masked keys), every named
+// refusal sending nothing, and a failed set reported as such.
+#include <algorithm>
+
+#include "SettingsFormBase.h"
+#include "WirelessFixture.h"
+
+using namespace wireless_test;
+
+namespace {
+
+class WirelessSave : public WirelessRoad {
+protected:
+    // The sets the device received since the journal was cleared, each as the OIDs
+    // of its bindings (values where `withValues`).
+    std::vector<std::vector<std::string>> SetOids(bool withValues = false) const
+    {
+        std::vector<std::vector<std::string>> sets;
+        for (const auto& entry : Sets()) {
+            std::vector<std::string> oids;
+            for (const auto& binding : entry.Bindings)
+                oids.push_back(withValues ? binding.Oid + "=" + binding.Value : binding.Oid);
+            sets.push_back(oids);
+        }
+        return sets;
+    }
+    std::string Status(TFM_Wirless& form) { return form.StatusBar->Panels()->Items(0)->Text().ToStdString(); }
+};
+
+const std::string Ssid = Radio + "1.1", Broadcast = Radio + "2.1", Channel = Radio + "3.1",
+                  AutoScan = Radio + "16.1", Width = Radio + "19.1";
+const std::string Auth = AuthenticationOid, KeyIndex = KeyIndexOid, Encryption = EncryptionOid;
+const std::string Passphrase = P37 + ".2.1.3.3.1.1.4.1", Cipher = CipherOid, Interval = P37 + ".2.1.3.3.1.1.6.1";
+const std::string RadiusPort = P37 + ".2.1.3.3.1.1.8.1", Nap = P37 + ".2.1.3.3.1.1.21.1";
+const std::string DeleteAll = P37 + ".2.1.3.2.2.2.1.3.1", PeerAdd = P37 + ".2.1.3.2.2.2.1.1.1";
+const std::string CloneAddress = P37 + ".2.1.3.1.1.1.3.1";
+
+using SetList = std::vector<std::vector<std::string>>;
+
+enum Security { SecOpen, SecWep, SecPersonal, SecEnterprise };
+
+// The device as a case needs it: mode, multi-SSID, and a security shown by the form.
+struct SaveCase {
+    int mode;
+    Security security;
+    int multiSsid;
+};
+
+std::string CaseName(const SaveCase& c)
+{
+    static const char* const names[] = {"open", "WEP", "WPA-Personal", "WPA-Enterprise"};
+    return "mode " + std::to_string(c.mode) + ", " + names[c.security] + ", multi-SSID " + std::to_string(c.multiSsid);
+}
+
+// The sets each case must send, in order (the device's defaults: key 1 "12345" ASCII,
+// passphrase and RADIUS secret unchanged, two WDS peers, clone off).
+SetList Expected(const SaveCase& c)
+{
+    SetList sets;
+    if (c.multiSsid == 1 && (c.mode == 3 || c.mode == 4))
+        sets.push_back({MultiSsidOid});
+    sets.push_back({BandOid});
+    const std::vector<std::string> key1 = {KeyTypeOid(1), KeyOid(1)};
+    if (c.mode == 1) {
+        const std::vector<std::string> ssid = {Ssid, Broadcast, Channel, AutoScan, Width};
+        switch (c.security) {
+        case SecOpen: sets.insert(sets.end(), {{ModeOid}, ssid, {Auth, Encryption}}); break;
+        case SecWep: sets.insert(sets.end(), {ssid, key1, {ModeOid}, {Auth, KeyIndex, Encryption}}); break;
+        case SecPersonal: sets.insert(sets.end(), {{ModeOid}, ssid, {Cipher, Interval}, {Auth}}); break;
+        case SecEnterprise:
+            sets.insert(sets.end(), {{ModeOid}, ssid, {RadiusServerOid, RadiusPort, Nap}, {Cipher, Interval}, {Auth}});
+            break;
+        }
+    } else if (c.mode == 2 || c.mode == 3) {
+        const std::vector<std::string> ssid = {Ssid, Broadcast, Channel, Width};
+        switch (c.security) {
+        case SecOpen: sets.insert(sets.end(), {{ModeOid}, ssid, {Auth, Encryption}}); break;
+        case SecWep: sets.insert(sets.end(), {ssid, key1, {ModeOid}, {Auth, KeyIndex, Encryption}}); break;
+        case SecPersonal:
+            sets.insert(sets.end(), {{ModeOid}, ssid, c.mode == 2 ? std::vector<std::string>{Cipher, Interval}
+                                                                   : std::vector<std::string>{Interval},
+                                     {Auth}});
+            break;
+        default: break;
+        }
+        sets.insert(sets.end(), {{DeleteAll}, {PeerAdd, PeerAdd}});
+    } else {
+        const std::vector<std::string> ssid = {Ssid, Channel, Width};
+        switch (c.security) {
+        case SecOpen: sets.insert(sets.end(), {ssid, {Auth, Encryption}, {ModeOid}, {CloneStatusOid}}); break;
+        case SecWep: sets.insert(sets.end(), {ssid, key1, {Auth, KeyIndex, Encryption}, {ModeOid}, {CloneStatusOid}}); break;
+        case SecPersonal: sets.insert(sets.end(), {{ModeOid}, ssid, {Cipher}, {Auth}, {CloneStatusOid}}); break;
+        default: break;
+        }
+    }
+    return sets;
+}
+
+}  // namespace
+
+TEST_P(WirelessSave, EveryModeSecurityAndMultiSsidWritesItsSetsInOrder)
+{
+    std::vector<SaveCase> cases;
+    for (int multiSsid : {0, 1}) {
+        for (int mode : {1, 2, 3, 4})
+            for (Security security : {SecOpen, SecWep, SecPersonal})
+                cases.push_back({mode, security, multiSsid});
+        cases.push_back({1, SecEnterprise, multiSsid});
+    }
+    for (const SaveCase& c : cases) {
+        SCOPED_TRACE(CaseName(c));
+        Device(ModeOid, "INTEGER " + std::to_string(c.mode));
+        Device(MultiSsidOid, "INTEGER " + std::to_string(c.multiSsid));
+        const int authentication = c.security == SecPersonal ? 5 : c.security == SecEnterprise ? 6 : 1;
+        Device(AuthenticationOid, "INTEGER " + std::to_string(authentication));
+        Device(EncryptionOid, c.security == SecWep ? "INTEGER 1" : "INTEGER 0");
+        Device(PeerListColumn + ".1", "HEX 00:1A:2B:74:20:01");
+        Device(PeerListColumn + ".2", "HEX 00:1A:2B:74:20:02");
+        Open([&](TFM_Wirless& form) {
+            ASSERT_TRUE(vka_test::PumpUntil([&] { return !TSettingsForm::Outstanding(form.RemoteMacListRequest); }));
+            devsim.ClearJournal();
+            form.Bt_Apply->Click();
+            EXPECT_EQ(SetOids(), Expected(c));
+            EXPECT_EQ(Status(form), "Setting Success!");
+            EXPECT_EQ(dialogs.Count(), 0) << (dialogs.Count() ? dialogs.Last().Text : "");
+            // The form read everything again afterwards.
+            EXPECT_FALSE(Requests("GET").empty());
+        });
+        dialogs.Clear();
+    }
+}
+
+TEST_P(WirelessSave, PeersGoAfterADeleteAllInEditOrderWithTheSameOidTwice)
+{
+    Device(ModeOid, "INTEGER 2");
+    Open([&](TFM_Wirless& form) {
+        ASSERT_TRUE(vka_test::PumpUntil([&] { return !TSettingsForm::Outstanding(form.RemoteMacListRequest); }));
+        form.Ed_ReMAddra[0]->SetText("0002B3A4C5D6");
+        form.Ed_ReMAddra[1]->SetText("");
+        form.Ed_ReMAddra[2]->SetText("0002b3a4c5d8");
+        devsim.ClearJournal();
+        form.Bt_Apply->Click();
+        const SetList sets = SetOids(true);
+        ASSERT_GE(sets.size(), 2u);
+        EXPECT_EQ(sets[sets.size() - 2], (std::vector<std::string>{DeleteAll + "=1"}));
+        EXPECT_EQ(sets.back(), (std::vector<std::string>{PeerAdd + "=00 02 B3 A4 C5 D6", PeerAdd + "=00 02 B3 A4 C5 D8"}));
+        EXPECT_EQ(Status(form), "Setting Success!");
+    });
+    // The device took them in PDU order into its first rows.
+    EXPECT_EQ(DeviceValue(PeerListColumn + ".1"), "HEX 00 02 B3 A4 C5 D6");
+    EXPECT_EQ(DeviceValue(PeerListColumn + ".2"), "HEX 00 02 B3 A4 C5 D8");
+}
+
+TEST_P(WirelessSave, ChangedSecretsAreWrittenMaskedKeysAreNot)
+{
+    Device(AuthenticationOid, "INTEGER 6");  // wpa2-eap
+    Open([&](TFM_Wirless& form) {
+        form.Edt_RadiusSecret->SetText("new secret");
+        devsim.ClearJournal();
+        form.Bt_Apply->Click();
+        const SetList sets = SetOids(true);
+        ASSERT_GE(sets.size(), 4u);
+        EXPECT_EQ(sets[3], (std::vector<std::string>{RadiusServerOid + "=192.168.1.20", RadiusPort + "=1812",
+                                                     RadiusSecretOid + "=\"new secret\"", Nap + "=0"}));
+        EXPECT_EQ(form.ReadRadiusSecret.ToStdString(), "new secret") << "the secret read again after the save";
+    });
+    Device(AuthenticationOid, "INTEGER 1");
+    Device(EncryptionOid, "INTEGER 1");
+    Device(KeyOid(1), "STRING \"*****\"");
+    Open([&](TFM_Wirless& form) {
+        devsim.ClearJournal();
+        form.Bt_Apply->Click();
+        const SetList sets = SetOids();
+        ASSERT_GE(sets.size(), 3u);
+        EXPECT_EQ(sets[2], (std::vector<std::string>{KeyTypeOid(1)})) << "the masked key stays the device's";
+        EXPECT_EQ(Status(form), "Setting Success!");
+    });
+}
+
+TEST_P(WirelessSave, EveryRefusalSendsNothingAndRefreshStillReadsEveryGroup)
+{
+    struct Refusal {
+        const char* name;
+        int mode, authentication, encryption;
+        std::function<void(TFM_Wirless&)> type;
+        const char* text;
+        const char* caption;
+    };
+    auto ssid = [](const std::string& text) { return [text](TFM_Wirless& f) { f.Ed_SSID->SetText(text.c_str()); }; };
+    const std::vector<Refusal> refusals = {
+        {"long SSID", 1, 1, 0, ssid(std::string(33, 'a')), "The Max Length of SSID is 32.!", "Warning"},
+        {"empty SSID", 1, 1, 0, ssid(""), "Please Input SSID.", "Warning"},
+        {"blank SSID", 1, 1, 0, ssid(" x"), "The first character can't be blank.", "Error"},
+        {"high byte", 1, 1, 0, ssid("caf\xe9"), "Don't support chinese character !", "Error"},
+        {"short key", 1, 1, 1, [](TFM_Wirless& f) { f.Ed_Key[0]->SetText("1234"); f.Ed_ConfirmKey->SetText("1234"); },
+         "The Length of the 1st key must be 5 ASCII numbers!", "Warning"},
+        {"confirm key", 1, 1, 1, [](TFM_Wirless& f) { f.Ed_ConfirmKey->SetText("54321"); },
+         "Please input the confirm new password correctly!", "Warning"},
+        {"interval", 1, 5, 0, [](TFM_Wirless& f) { f.Ed_UpdateInterval->SetText("299"); },
+         "Please input a number between 300 and 9999999.", "Error"},
+        {"passphrase", 1, 5, 0, [](TFM_Wirless& f) { f.Ed_Passphrase->SetText("1234567"); },
+         "The Passphrase length is between 8 and 63.", "Error"},
+        {"confirm passphrase", 1, 5, 0, [](TFM_Wirless& f) { f.Ed_ConfirmPass->SetText("VKA7410PASSPHRASE"); },
+         "Please input the confirm new password correctly!", "Warning"},
+        {"RADIUS server", 1, 6, 0, [](TFM_Wirless& f) { f.Edt_RadiusServer->SetText("10.0.0.255"); },
+         "The Radius server's IP is illegal.", "Error"},
+        {"RADIUS port", 1, 6, 0, [](TFM_Wirless& f) { f.Edt_RadiusPort->SetText("65536"); },
+         "Please input a number between 1 and 65535.", "Error"},
+        {"RADIUS secret", 1, 6, 0, [](TFM_Wirless& f) { f.Edt_RadiusSecret->SetText(""); },
+         "The shared secret of radius server cannot be empty.", "Error"},
+        {"first peer", 2, 1, 0, [](TFM_Wirless& f) { f.Ed_ReMAddra[0]->SetText(""); },
+         "Please input MAC address in first blank space!", "Warning"},
+        {"peer length", 3, 1, 0, [](TFM_Wirless& f) { f.Ed_ReMAddra[2]->SetText("00112233445"); },
+         "The length is 12 in MAC address.", "Error"},
+        {"duplicate peer", 2, 1, 0, [](TFM_Wirless& f) { f.Ed_ReMAddra[3]->SetText("001a2b742002"); },
+         "Exist same MAC address.", "Warning"},
+        // Peers 5 to 8 take part in the checks though their edits are hidden.
+        {"hidden duplicate peer", 2, 1, 0, [](TFM_Wirless& f) { f.Ed_ReMAddra[6]->SetText("001A2B742001"); },
+         "Exist same MAC address.", "Warning"},
+        {"hex key", 1, 1, 1,
+         [](TFM_Wirless& f) {
+             f.CB_KeyType[0]->SetItemIndex(1);
+             f.CB_WepEncryp[0]->SetItemIndex(0);
+             f.Ed_Key[0]->SetText("00112233GG");
+             f.Ed_ConfirmKey->SetText("00112233GG");
+         },
+         "Please input  Hexadecimal digits!", nullptr},
+        {"group peer", 2, 1, 0, [](TFM_Wirless& f) { f.Ed_ReMAddra[1]->SetText("011A2B742002"); },
+         "Invalid MAC Address.", "Warning"},
+        {"clone address", 4, 1, 0,
+         [](TFM_Wirless& f) {
+             f.CBH_CloneMACStatus->SetChecked(true);
+             f.CB_MACSource->SetItemIndex(1);
+             f.Edt_MACAddr->SetText("00112233445");
+         },
+         "Invaild MAC address!", "Warning"},
+    };
+    for (const Refusal& r : refusals) {
+        SCOPED_TRACE(r.name);
+        Device(ModeOid, "INTEGER " + std::to_string(r.mode));
+        Device(AuthenticationOid, "INTEGER " + std::to_string(r.authentication));
+        Device(EncryptionOid, "INTEGER " + std::to_string(r.encryption));
+        Open([&](TFM_Wirless& form) {
+            ASSERT_TRUE(vka_test::PumpUntil([&] { return !TSettingsForm::Outstanding(form.RemoteMacListRequest); }));
+            r.type(form);
+            dialogs.Clear();
+            devsim.ClearJournal();
+            form.Bt_Apply->Click();
+            ASSERT_GE(dialogs.Count(), 1);
+            EXPECT_EQ(dialogs.Last().Text, r.text);
+            if (r.caption) {
+                EXPECT_EQ(dialogs.Last().Caption, r.caption);
+            }
+            // The focus goes back only to an edit the user can reach.
+            for (TEdit* hidden : {form.Ed_ReMAddra[4], form.Ed_ReMAddra[5], form.Ed_ReMAddra[6], form.Ed_ReMAddra[7]})
+                EXPECT_FALSE(hidden->Focused());
+            EXPECT_TRUE(Sets().empty()) << "a refusal writes nothing";
+            EXPECT_EQ(Status(form), "") << "a refusal reports no result";
+            if (std::string(r.name) == "empty SSID") {
+                EXPECT_TRUE(form.Ed_SSID->Focused());
+            }
+            if (std::string(r.name) == "hex key") {
+                EXPECT_EQ(Text(form.Ed_Key[0]), "") << "the refused key is emptied";
+            }
+            // Refresh reads every group again, each with all its variables.
+            devsim.ClearJournal();
+            Refresh(form);
+            for (const auto& get : Requests("GET")) {
+                if (get.Bindings[0].Oid == Ssid) {
+                    EXPECT_EQ(get.Bindings.size(), 6u);
+                } else if (get.Bindings[0].Oid == AuthenticationOid) {
+                    EXPECT_EQ(get.Bindings.size(), 3u);
+                }
+            }
+            EXPECT_EQ(Status(form), "Refresh Ok!");
+        });
+        dialogs.Clear();
+    }
+}
+
+TEST_P(WirelessSave, AFailedSetIsReportedAndNotFollowedByARefresh)
+{
+    Open([&](TFM_Wirless& form) {
+        Hasten(form);
+        devsim.ClearJournal();
+        ASSERT_TRUE(devsim.DropNext(2));
+        form.Bt_Apply->Click();
+        EXPECT_EQ(Status(form), "Setting error!");
+        EXPECT_TRUE(Requests("GET").empty()) << "no refresh after a failure";
+        // The access words are back: a refresh reads every group whole.
+        Refresh(form);
+        for (const auto& get : Requests("GET")) {
+            if (get.Bindings[0].Oid == Ssid) {
+                EXPECT_EQ(get.Bindings.size(), 6u);
+            }
+        }
+    });
+}
+
+TEST_P(WirelessSave, APeerListThatWasNotReadIsNeverWrittenOver)
+{
+    Device(ModeOid, "INTEGER 2");
+    Open([&](TFM_Wirless& form) {
+        ASSERT_TRUE(vka_test::PumpUntil([&] { return !TSettingsForm::Outstanding(form.RemoteMacListRequest); }));
+        // A second walk, still on its way: Save waits for it.
+        ASSERT_TRUE(devsim.DelayReplies(200));
+        form.ReadRemoteMacs();
+        devsim.ClearJournal();
+        form.Bt_Apply->Click();
+        ASSERT_EQ(dialogs.Count(), 1);
+        EXPECT_EQ(dialogs.Last().Text, WirelessReadPendingText);
+        EXPECT_TRUE(Sets().empty());
+        ASSERT_TRUE(vka_test::PumpUntil([&] { return !TSettingsForm::Outstanding(form.RemoteMacListRequest); }));
+        ASSERT_TRUE(devsim.DelayReplies(0));
+        // A failed walk emptied the peers: Save refuses rather than delete the device's.
+        Hasten(form);
+        ASSERT_TRUE(devsim.DropNext(3));
+        form.ReadRemoteMacs();
+        ASSERT_TRUE(vka_test::PumpUntil([&] { return !TSettingsForm::Outstanding(form.RemoteMacListRequest); }));
+        ASSERT_EQ(Text(form.Ed_ReMAddra[0]), "");
+        devsim.ClearJournal();
+        dialogs.Clear();
+        form.Ed_ReMAddra[0]->SetText("0002B3A4C5D6");  // peer 1 typed again
+        form.Bt_Apply->Click();
+        ASSERT_EQ(dialogs.Count(), 1);
+        EXPECT_EQ(dialogs.Last().Text, WirelessNotReadText);
+        EXPECT_TRUE(Sets().empty());
+    });
+    EXPECT_EQ(DeviceValue(PeerListColumn + ".2"), "HEX 00 1A 2B 74 20 02") << "the device keeps its peers";
+}
+
+TEST_P(WirelessSave, ASecurityThatNamesNoBranchWritesNothingAndSaysSo)
+{
+    // With multi-SSID on an access point has no "Shared Key": a device on sharedkey
+    // leaves the security unselected, and Save has nothing it could write.
+    Device(MultiSsidOid, "INTEGER 1");
+    Device(AuthenticationOid, "INTEGER 2");
+    Open([&](TFM_Wirless& form) {
+        ASSERT_EQ(form.CB_SecurityMode->ItemIndex(), -1);
+        devsim.ClearJournal();
+        form.Bt_Apply->Click();
+        EXPECT_TRUE(Sets().empty());
+        EXPECT_EQ(Status(form), "Setting error!");
+    });
+}
+
+INSTANTIATE_TEST_SUITE_P(Roads, WirelessSave, ::testing::Values(1), vka_test::VersionName);
