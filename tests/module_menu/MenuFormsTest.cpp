@@ -31,26 +31,27 @@ std::vector<TMenuItem*> FormEntries(TMainForm& main)
 }
 
 // Clicks the entry and closes whatever modal form it opened, trying again while the
-// form refuses (a reply it waits for); true when the modal loop ended.
+// form is still being created or refuses to close (a reply it waits for); true when
+// the modal loop ended.
 bool OpenAndClose(TMenuItem* entry, const std::function<void()>& whileOpen = nullptr)
 {
-    bool closed = false;
+    auto returned = std::make_shared<bool>(false);
     auto attempt = std::make_shared<std::function<void()>>();
-    int tries = 0;
-    *attempt = [&, attempt] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal)
+    auto tries = std::make_shared<int>(0);
+    *attempt = [=] {
+        if (*returned || ++*tries > 1200)
             return;
-        if (tries++ == 0 && whileOpen)
-            whileOpen();
-        modal->close();
-        if (QApplication::activeModalWidget() == modal && tries < 600)
-            QTimer::singleShot(50, QApplication::instance(), *attempt);
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            if (*tries == 1 && whileOpen)
+                whileOpen();
+            modal->close();
+        }
+        QTimer::singleShot(50, QApplication::instance(), *attempt);
     };
     QTimer::singleShot(0, QApplication::instance(), *attempt);
     entry->Click();
-    closed = QApplication::activeModalWidget() == nullptr;
-    return closed;
+    *returned = true;
+    return QApplication::activeModalWidget() == nullptr;
 }
 
 class MenuRoad : public vka_test::FormRoad {
