@@ -139,11 +139,7 @@ TFM_Admin2::~TFM_Admin2()
 
 void TFM_Admin2::FormCreate(TObject* Sender)
 {
-    const auto read = [this](KwSNMPRequest2Edits* request) {
-        failures_.Watch(request);
-        if (!ReadGroup(request))
-            ShowReadFailure(failures_.Text(request), Application->Title());
-    };
+    const auto read = [this](KwSNMPRequest2Edits* request) { ReadGroupOrReport(request); };
     try {
         // 1. Management access limits.
         ManagerRequest = GroupRequest(managerIpAddressStatusVars, SVT_SV, 0, 10000, 0);

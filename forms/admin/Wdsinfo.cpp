@@ -60,16 +60,16 @@ void TFM_WDSInfo::FormCreate(TObject* Sender)
 {
     ModeRequest = GroupRequest(dot11ApModeVars, MVT_SV, 0, 1000, 0);
     ModeRequest->BindComboBox(0, CB_APMode);
-    Read(ModeRequest);
+    ReadGroupOrReport(ModeRequest);
 
     ChannelRequest = GroupRequest(dot11ChannelVars, MVT_SV, 0, 1000, 0);
     ChannelRequest->BindLabel(0, Lb_Channel);
     ChannelRequest->BindLabel(1, Lb_Band);
-    Read(ChannelRequest);
+    ReadGroupOrReport(ChannelRequest);
 
     EncryptionRequest = GroupRequest(dot11EncryptionVars, MVT_SV, 0, 5000, 0);
     EncryptionRequest->BindComboBox(0, CB_dot11Encryption);
-    Read(EncryptionRequest);
+    ReadGroupOrReport(EncryptionRequest);
 
     wdsMode_ = CB_APMode->ItemIndex() == 1 || CB_APMode->ItemIndex() == 2;
     if (wdsMode_) {
@@ -84,13 +84,6 @@ void TFM_WDSInfo::FormCreate(TObject* Sender)
     IfGetInfo1->SetItemIndex(1);  // "get"
     if (wdsMode_)
         RefreshRequest->Set(true, true, "", nullptr);
-}
-
-void TFM_WDSInfo::Read(KwSNMPRequest2Edits* request)
-{
-    failures_.Watch(request);
-    if (!ReadGroup(request))
-        ShowReadFailure(failures_.Text(request), Application->Title());
 }
 
 bool TFM_WDSInfo::Detecting() const

@@ -101,7 +101,6 @@ void TFM_DHCP::CreateStaticRequests()
 
     StaticDeleteRequest = GroupRequest(dhcpServerStaticDeleteVars, SVT_SV, 0, 10000, 0);
     StaticDeleteRequest->BindLabel(0, Lb_Index);
-    failures_.Watch(StaticDeleteRequest);
     ED_StaticAssignIP->SetMaxLength(15);
     ED_StaticAssignMAC->SetMaxLength(12);
     for (TEdit* edit : {ED_StaticSubMask, ED_StaticGateway, ED_StaticWins, ED_StaticDNS})
@@ -334,7 +333,7 @@ void TFM_DHCP::Bt_DelClick(TObject* Sender)
             StaticRequest->Get();
             ShowFormStatus(StatusBar2, "Delete OK!");
         } else {
-            const AnsiString failure = failures_.Of(StaticDeleteRequest);
+            const AnsiString failure = StaticDeleteRequest->Request.LastFailure.Message;
             ShowFormStatus(StatusBar2, failure.IsEmpty() ? AnsiString("Delete Error!") : failure);
         }
     }
