@@ -30,13 +30,6 @@ std::vector<std::string> SetBindings(const DevsimJournalEntry& entry)
     return texts;
 }
 
-std::string Panel(TStatusBar* bar)
-{
-    if (bar->Panels()->Count() == 0 || bar->SimplePanel())
-        return bar->SimpleText().ToStdString();
-    return bar->Panels()->Items(0)->Text().ToStdString();
-}
-
 ::testing::AssertionResult Press(TButton* button)
 {
     if (!button->Enabled() || !button->Visible())

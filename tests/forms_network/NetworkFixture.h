@@ -3,6 +3,7 @@
 // test's own, the journal's SET bindings, status texts, and button presses that a
 // user could make (a disabled button cannot be pressed).
 #include "FormTestRoad.h"
+#include "FormTexts.h"
 #include "vcl.h"
 
 #include <string>
@@ -23,8 +24,8 @@ std::string StateWithRows(const std::string& prefix, const std::string& lines,
 // The bindings of a SET as "OID=VALUE" texts.
 std::vector<std::string> SetBindings(const DevsimJournalEntry& entry);
 
-// Panel 0 of a status bar.
-std::string Panel(TStatusBar* bar);
+// Panel 0 of a status bar, or its simple text.
+inline std::string Panel(const TStatusBar* bar) { return vka_test::StatusText(bar); }
 
 // Presses an enabled button; a disabled one fails the test and is not pressed.
 ::testing::AssertionResult Press(TButton* button);

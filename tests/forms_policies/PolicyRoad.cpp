@@ -21,26 +21,6 @@ std::vector<std::string> SetBindings(const std::vector<vka_test::DevsimJournalEn
     return all;
 }
 
-std::string StatusText(const TStatusBar* bar)
-{
-    if (bar->Panels()->Count() > 0 && !bar->SimplePanel())
-        return bar->Panels()->Items(0)->Text().ToStdString();
-    return bar->SimpleText().ToStdString();
-}
-
-std::vector<std::string> Rows(const TListView* list)
-{
-    std::vector<std::string> rows;
-    for (int i = 0; i < list->Items()->Count(); ++i) {
-        const TListItem* item = list->Items()->Item(i);
-        std::string row = item->Caption().ToStdString();
-        for (int k = 0; k < item->SubItems()->Count(); ++k)
-            row += "|" + item->SubItems()->Strings(k).ToStdString();
-        rows.push_back(row);
-    }
-    return rows;
-}
-
 void ClickRow(TListView* list, int row)
 {
     if (row < 0)

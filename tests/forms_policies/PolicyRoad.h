@@ -2,6 +2,7 @@
 // What the wireless policy form tests share: the road to devsim, the device's OIDs,
 // and short ways to read the journal's sets and the form's controls.
 #include "FormTestRoad.h"
+#include "FormTexts.h"
 #include "vcl.h"
 
 #include <string>
@@ -16,11 +17,8 @@ std::vector<std::string> Bindings(const vka_test::DevsimJournalEntry& entry);
 // Every binding of every set, in order.
 std::vector<std::string> SetBindings(const std::vector<vka_test::DevsimJournalEntry>& sets);
 
-// Panel 0 of a status bar, or its simple text.
-std::string StatusText(const TStatusBar* bar);
-
-// The rows of a list view: caption and sub-items joined by "|".
-std::vector<std::string> Rows(const TListView* list);
+using vka_test::Rows;
+using vka_test::StatusText;
 
 // Clicks a row of a list view as the user does: selects it, then OnClick.
 void ClickRow(TListView* list, int row);
