@@ -517,10 +517,8 @@ void TFM_Admin2::Btn_DelClick(TObject* Sender)
 
 void TFM_Admin2::OnManagerDeleteDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)
 {
-    if (Error.Code != 0) {
-        ShowStatus(Error.Message);
+    if (ShowFailure(Error))
         return;
-    }
     ShowStatus("Delete OK!");
     Btn_Del->SetEnabled(false);  // the chosen row goes with the lists' new read
     RefreshManagerRanges();

@@ -43,6 +43,14 @@ bool TSettingsForm::MaySave(const KwSNMPRequest2Controls* request, const TSaveGu
     return true;
 }
 
+bool TSettingsForm::ShowFailure(const KwSNMPError& error)
+{
+    if (error.Code == 0)
+        return false;
+    ShowStatus(error.Message);
+    return true;
+}
+
 TNotifyEvent TSettingsForm::ReadSequence(TNotifyEvent handler)
 {
     return [handler](TObject* sender) {

@@ -74,6 +74,9 @@ protected:
     // panels).
     void SetStatusBar(TStatusBar* bar) { statusBar_ = bar; }
     void ShowStatus(const AnsiString& text) { ShowFormStatus(statusBar_, text); }
+    // For done handlers: shows a failed operation's text with ShowStatus. True when
+    // `error` is a failure (the handler then stops), false for a success.
+    bool ShowFailure(const KwSNMPError& error);
 
 private:
     TStatusBar* statusBar_ = nullptr;

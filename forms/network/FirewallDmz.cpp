@@ -168,10 +168,8 @@ void TFM_FirewallDMZ::FillUserRules()
 
 void TFM_FirewallDMZ::OnRuleReadDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)
 {
-    if (Error.Code != 0) {
-        ShowStatus(Error.Message);
+    if (ShowFailure(Error))
         return;
-    }
     TListItem* free = FirstFreeRow();
     LV_FireRules->SetSelected(free);  // the row a new rule goes into
     if (free && NumberText::OrZero(Column(free, ActionColumn)) == 0)
@@ -188,20 +186,16 @@ void TFM_FirewallDMZ::OnRuleReadDone(KwSNMPRequest2Controls* Sender, KwSNMPError
 
 void TFM_FirewallDMZ::OnRuleSetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)
 {
-    if (Error.Code != 0) {
-        ShowStatus(Error.Message);
+    if (ShowFailure(Error))
         return;
-    }
     ShowStatus("Set Success!");
     FireRuleRequest->Get();
 }
 
 void TFM_FirewallDMZ::OnDeleteSetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)
 {
-    if (Error.Code != 0) {
-        ShowStatus(Error.Message);
+    if (ShowFailure(Error))
         return;
-    }
     ShowStatus("Delete Ok!");
     LV_FireRules->Items()->Clear();
     FireRuleRequest->Get();

@@ -127,10 +127,8 @@ void TFM_AdPortfwding::FillUserRules()
 
 void TFM_AdPortfwding::OnRuleReadDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)
 {
-    if (Error.Code != 0) {
-        ShowStatus(Error.Message);
+    if (ShowFailure(Error))
         return;
-    }
     // The row a new rule goes into.
     LV_PortFwdRule->SetSelected(
         rows_->FirstHiddenRow([](TListItem* row) { return Column(row, AddressColumn) == FreeAddress; }));
@@ -147,20 +145,16 @@ void TFM_AdPortfwding::OnRuleReadDone(KwSNMPRequest2Controls* Sender, KwSNMPErro
 
 void TFM_AdPortfwding::OnRuleSetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)
 {
-    if (Error.Code != 0) {
-        ShowStatus(Error.Message);
+    if (ShowFailure(Error))
         return;
-    }
     ShowStatus("Set OK!");
     PortRuleRequest->Get();
 }
 
 void TFM_AdPortfwding::OnDeleteSetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)
 {
-    if (Error.Code != 0) {
-        ShowStatus(Error.Message);
+    if (ShowFailure(Error))
         return;
-    }
     ShowStatus("Delete Ok!");
     LV_PortFwdRule->Items()->Clear();
     PortRuleRequest->Get();

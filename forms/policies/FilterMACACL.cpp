@@ -246,10 +246,8 @@ void TFM_FilterMACACL::OnListGetDone(KwSNMPRequest2Controls* Sender, KwSNMPError
     if (Sender == VisibleListRequest)
         emptyCheckDue_ = Error.Code == 0;
     ListOpEnded();
-    if (Error.Code != 0) {
-        ShowStatus(Error.Message);
+    if (ShowFailure(Error))
         return;
-    }
     if (pendingListOps_ > 0)
         return;  // the other read (or a write) is still on its way
     bool written = true;
@@ -265,8 +263,7 @@ void TFM_FilterMACACL::OnListGetDone(KwSNMPRequest2Controls* Sender, KwSNMPError
 
 void TFM_FilterMACACL::OnListSetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)
 {
-    if (Error.Code != 0) {
-        ShowStatus(Error.Message);
+    if (ShowFailure(Error)) {
         ListOpEnded();
         return;
     }

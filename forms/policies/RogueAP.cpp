@@ -165,9 +165,8 @@ void TFM_RogueAP::OnSurveyRefreshDone(KwSNMPRequest2Controls* Sender, KwSNMPErro
 
 void TFM_RogueAP::OnSurveyTableDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)
 {
-    if (Error.Code != 0) {
+    if (ShowFailure(Error)) {
         // Detect stays usable: the user can start another survey.
-        ShowStatus(Error.Message);
         Btn_Detect->SetEnabled(true);
         return;
     }

@@ -311,10 +311,8 @@ void TFM_MultiSSIDNewForm::FormCreate(TObject* Sender)
 
 void TFM_MultiSSIDNewForm::MssidGetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)
 {
-    if (Error.Code != 0) {
-        ShowStatus(Error.Message);
+    if (ShowFailure(Error))
         return;
-    }
     if (CB_ApMode->ItemIndex() < 0)
         Read(ApModeRequest);
     // A failed read of the creation stays in view until the user has seen it once.
@@ -326,10 +324,8 @@ void TFM_MultiSSIDNewForm::MssidGetDone(KwSNMPRequest2Controls* Sender, KwSNMPEr
 
 void TFM_MultiSSIDNewForm::MssidSetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)
 {
-    if (Error.Code != 0) {
-        ShowStatus(Error.Message);
+    if (ShowFailure(Error))
         return;
-    }
     MarkColumns(true);
     ReadGroup(TableRequest);
 }
