@@ -3,12 +3,12 @@
 // unread groups without sending anything, never traces a password; manager ranges are
 // added into the first free row and deleted by their row, gaps in the table included.
 #include "Admin2.h"
+#include "DeviceState.h"
 #include "FormTestRoad.h"
 #include "FormTexts.h"
 #include "TraceViewer.h"
 
 #include <QApplication>
-#include <sstream>
 
 using namespace vka_test;
 
@@ -45,12 +45,9 @@ protected:
     // and 4 free (a gap before a range in use).
     std::string StateText() const override
     {
-        std::istringstream lines(DefaultStateText());
-        std::string text, line;
-        while (std::getline(lines, line))
-            if (line.find(Password + " ") == std::string::npos && line.find(RangeStart) == std::string::npos &&
-                line.find(RangeEnd) == std::string::npos)
-                text += line + "\n";
+        std::string text = WithoutLines(DefaultStateText(), {Password});
+        for (const std::string& column : {RangeStart, RangeEnd})
+            text = WithoutSubtree(text, column.substr(0, column.size() - 1));
         text += Password + " STRING \"" + DevicePassword + "\"\n";
         const char* const starts[] = {"127.0.0.100", "0.0.0.0", "127.0.0.200", "0.0.0.0"};
         const char* const ends[] = {"127.0.0.110", "0.0.0.0", "127.0.0.210", "0.0.0.0"};
@@ -326,12 +323,7 @@ class AdminUnreadRoad : public FormRoad {
 protected:
     std::string StateText() const override
     {
-        std::istringstream lines(DefaultStateText());
-        std::string kept, line;
-        while (std::getline(lines, line))
-            if (line.find(UserName + " ") == std::string::npos)
-                kept += line + "\n";
-        return kept;
+        return WithoutLines(DefaultStateText(), {UserName});
     }
 };
 

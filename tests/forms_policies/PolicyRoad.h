@@ -1,6 +1,7 @@
 #pragma once
 // What the wireless policy form tests share: the road to devsim, the device's OIDs,
 // and short ways to read the journal's sets and the form's controls.
+#include "DeviceState.h"
 #include "FormTestRoad.h"
 #include "FormTexts.h"
 #include "vcl.h"
@@ -23,11 +24,8 @@ using vka_test::StatusText;
 // Clicks a row of a list view as the user does: selects it, then OnClick.
 void ClickRow(TListView* list, int row);
 
-// A state line "OID TYPE VALUE" replacing the default's line of that OID.
-std::string WithLines(const std::string& state, const std::vector<std::string>& lines);
-
-// The state without the lines of these OIDs (a device that lacks the variables).
-std::string WithoutLines(const std::string& state, const std::vector<std::string>& oids);
+using vka_test::WithLines;
+using vka_test::WithoutLines;
 
 class PolicyRoad : public vka_test::FormRoad {
 protected:

@@ -1,13 +1,13 @@
 // Tools / Time and Date against the simulated device: NTP on and off, the manual date
 // and time in the device's format (also copied from this computer's clock), the
 // daylight-saving rules by zone, and refusals that send nothing.
+#include "DeviceState.h"
 #include "FormTestRoad.h"
 #include "FormTexts.h"
 #include "Timedlg.h"
 
 #include <QApplication>
 #include <ctime>
-#include <sstream>
 
 using namespace vka_test;
 
@@ -218,12 +218,7 @@ class TimeUnreadRoad : public FormRoad {
 protected:
     std::string StateText() const override
     {
-        std::istringstream lines(DefaultStateText());
-        std::string kept, line;
-        while (std::getline(lines, line))
-            if (line.find(T + "2.0 ") == std::string::npos)
-                kept += line + "\n";
-        return kept;
+        return WithoutLines(DefaultStateText(), {T + "2.0"});
     }
 };
 

@@ -1,6 +1,7 @@
 // Advanced / Multi-SSID against the simulated device over SNMPv1, v2c and v3: the
 // columns each Add writes per security, secrets left out when unchanged, refusals that
 // send nothing, Delete, the AP-mode warning and a close while the table walk is out.
+#include "DeviceState.h"
 #include "FormTestRoad.h"
 #include "KwSNMPRequest2Edits.h"
 #include "Multissid2.h"
@@ -343,11 +344,7 @@ class MultiSsidWithoutPriority : public MultiSsidTest {
 protected:
     std::string StateText() const override
     {
-        std::string text = vka_test::DefaultStateText();
-        const auto at = text.find(PriorityState + " ");
-        if (at != std::string::npos)
-            text.erase(at, text.find('\n', at) - at + 1);
-        return text;
+        return vka_test::WithoutLines(vka_test::DefaultStateText(), {PriorityState});
     }
 };
 
