@@ -12,19 +12,4 @@ std::vector<std::string> SetBindings(const DevsimJournalEntry& entry)
     return texts;
 }
 
-::testing::AssertionResult Press(TButton* button)
-{
-    if (!button->Enabled() || !button->Visible())
-        return ::testing::AssertionFailure() << button->Name().ToStdString() << " cannot be pressed";
-    button->Click();
-    return ::testing::AssertionSuccess();
-}
-
-void Choose(TComboBox* combo, int index)
-{
-    combo->SetItemIndex(index);
-    if (combo->OnChange)
-        combo->OnChange(combo);
-}
-
 }  // namespace network_test

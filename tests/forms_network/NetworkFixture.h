@@ -5,6 +5,7 @@
 #include "DeviceState.h"
 #include "FormTestRoad.h"
 #include "FormTexts.h"
+#include "UserActions.h"
 #include "vcl.h"
 
 #include <string>
@@ -31,10 +32,7 @@ std::vector<std::string> SetBindings(const DevsimJournalEntry& entry);
 // Panel 0 of a status bar, or its simple text.
 inline std::string Panel(const TStatusBar* bar) { return vka_test::StatusText(bar); }
 
-// Presses an enabled button; a disabled one fails the test and is not pressed.
-::testing::AssertionResult Press(TButton* button);
-
-// A user's choice in a combo box: the item, then its change handler.
-void Choose(TComboBox* combo, int index);
+using vka_test::Choose;
+using vka_test::Press;
 
 }  // namespace network_test

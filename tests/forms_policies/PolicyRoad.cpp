@@ -19,13 +19,4 @@ std::vector<std::string> SetBindings(const std::vector<vka_test::DevsimJournalEn
     return all;
 }
 
-void ClickRow(TListView* list, int row)
-{
-    if (row < 0)
-        list->ClearSelection();
-    else
-        list->SetSelected(list->Items()->Item(row));
-    list->Click();
-}
-
 }  // namespace policy_test

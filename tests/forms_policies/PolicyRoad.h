@@ -4,6 +4,7 @@
 #include "DeviceState.h"
 #include "FormTestRoad.h"
 #include "FormTexts.h"
+#include "UserActions.h"
 #include "vcl.h"
 
 #include <string>
@@ -21,8 +22,8 @@ std::vector<std::string> SetBindings(const std::vector<vka_test::DevsimJournalEn
 using vka_test::Rows;
 using vka_test::StatusText;
 
-// Clicks a row of a list view as the user does: selects it, then OnClick.
-void ClickRow(TListView* list, int row);
+using vka_test::Choose;
+using vka_test::ClickRow;
 
 using vka_test::WithLines;
 using vka_test::WithoutLines;
