@@ -241,12 +241,7 @@ TFM_MultiSSIDNewForm::~TFM_MultiSSIDNewForm()
 
 bool TFM_MultiSSIDNewForm::Read(KwSNMPRequest2Edits* request)
 {
-    const bool ok = ReadGroup(request);
-    if (!ok && readFailure_.IsEmpty()) {
-        const AnsiString failure = request->Request.LastFailure.Message;
-        readFailure_ = failure.IsEmpty() ? AnsiString("Get Fail!") : failure;
-    }
-    return ok;
+    return readFailure_.Note(ReadGroup(request), request);
 }
 
 void TFM_MultiSSIDNewForm::FormCreate(TObject* Sender)
@@ -299,8 +294,8 @@ void TFM_MultiSSIDNewForm::FormCreate(TObject* Sender)
     TableRequest->OnBeforeGet = [this] { rowColumns_ = TableRequest->ColumnVariables(); };
     OnGroupRead(TableRequest, [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { MssidGetDone(S, E); });
     TableRequest->OnSetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { MssidSetDone(S, E); };
-    if (!readFailure_.IsEmpty())
-        ShowStatus(readFailure_);
+    if (readFailure_.Failed())
+        ShowStatus(readFailure_.Text("Get Fail!"));
     ReadGroup(TableRequest);
 
     // UpdateIndexCombo
@@ -316,8 +311,8 @@ void TFM_MultiSSIDNewForm::MssidGetDone(KwSNMPRequest2Controls* Sender, KwSNMPEr
     if (CB_ApMode->ItemIndex() < 0)
         Read(ApModeRequest);
     // A failed read of the creation stays in view until the user has seen it once.
-    ShowStatus(readFailure_.IsEmpty() ? AnsiString("Get OK!") : readFailure_);
-    readFailure_ = "";
+    ShowStatus(readFailure_.Failed() ? readFailure_.Text("Get Fail!") : AnsiString("Get OK!"));
+    readFailure_.Clear();
     CB_Index->SetItemIndex(0);
     CB_IndexChange(this);
 }

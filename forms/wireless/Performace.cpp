@@ -128,13 +128,7 @@ TFM_Performace::~TFM_Performace()
 
 bool TFM_Performace::Read(KwSNMPRequest2Edits* request)
 {
-    if (ReadGroup(request))
-        return true;
-    if (!failed_) {
-        failed_ = true;
-        firstFailure_ = request->Request.LastFailure;
-    }
-    return false;
+    return readFailure_.Note(ReadGroup(request), request);
 }
 
 bool TFM_Performace::Write(KwSNMPRequest2Edits* request)
@@ -200,7 +194,7 @@ void TFM_Performace::Bt_Refresh_aClick(TObject* Sender)
 {
     if (!Mode5Request)
         return;  // the creation failed; its message stays in the status bar
-    failed_ = false;
+    readFailure_.Clear();
     Read(CountryRequest);
     Read(SecurityRequest);
     Read(CipherRequest);
@@ -232,7 +226,7 @@ void TFM_Performace::Bt_Refresh_aClick(TObject* Sender)
     Read(ModeRequest);
     ApplyEnableRules();
     // "Get OK!" only when every read came back; otherwise the first failure.
-    ShowStatus(failed_ ? firstFailure_.Message : AnsiString("Get OK!"));
+    ShowStatus(readFailure_.Failed() ? readFailure_.Text() : AnsiString("Get OK!"));
 }
 
 // --- display rules -----------------------------------------------------------------

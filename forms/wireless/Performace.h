@@ -5,6 +5,7 @@
 // DTIM interval and ACK time-out. Every request is synchronous; Save chooses what it
 // sends by access words just before the set, then reads everything again and shows
 // its own result.
+#include "FirstFailure.h"
 #include "SettingsFormBase.h"
 
 class KwSNMPRequest2Edits;
@@ -92,8 +93,7 @@ private:
 
     bool mode24AtFirst_ = false;  // the 2.4 GHz mode list was at item 0 since the last read
     bool mode5AtFirst_ = false;   // the same for 5 GHz
-    bool failed_ = false;         // a read or write of the current operation failed
-    KwSNMPError firstFailure_;    // its record
+    TFirstFailure readFailure_;   // the first failed read of the current refresh
 };
 
 extern TFM_Performace* FM_Performace;
