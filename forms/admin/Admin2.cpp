@@ -5,6 +5,7 @@
 #include "DebugTraceLine.h"
 #include "FormBuilder.h"
 #include "FormInputChecks.h"
+#include "ListCells.h"
 #include "New_req2Edit.h"
 #include "SetContents.h"
 #include "SysUtils.h"
@@ -25,13 +26,7 @@ const int MaxNameLength = 64;
 // Cells of a hidden range row and of a user list row: start, end (after the caption).
 enum { rcStart = 0, rcEnd = 1 };
 
-AnsiString Cell(TListItem* row, int cell)
-{
-    TStrings* cells = row->SubItems();
-    return cell < cells->Count() ? cells->Strings(cell) : AnsiString();
-}
-
-bool IsFreeRow(TListItem* row) { return Cell(row, rcStart) == FreeAddress && Cell(row, rcEnd) == FreeAddress; }
+bool IsFreeRow(TListItem* row) { return SubItemText(row, rcStart) == FreeAddress && SubItemText(row, rcEnd) == FreeAddress; }
 }  // namespace
 
 TFM_Admin2::TFM_Admin2(TComponent* Owner) : TSettingsForm(Owner)
@@ -139,11 +134,7 @@ TFM_Admin2::~TFM_Admin2()
 
 void TFM_Admin2::FormCreate(TObject* Sender)
 {
-    const auto read = [this](KwSNMPRequest2Edits* request) {
-        failures_.Watch(request);
-        if (!ReadGroup(request))
-            ShowReadFailure(failures_.Text(request), Application->Title());
-    };
+    const auto read = [this](KwSNMPRequest2Edits* request) { ReadGroupOrReport(request); };
     try {
         // 1. Management access limits.
         ManagerRequest = GroupRequest(managerIpAddressStatusVars, SVT_SV, 0, 10000, 0);
@@ -427,9 +418,9 @@ TListItem* TFM_Admin2::RangeRowOf(const AnsiString& start, const AnsiString& end
 {
     for (int i = 0; i < ListView_IpRange->Items()->Count(); ++i) {
         TListItem* row = ListView_IpRange->Items()->Item(i);
-        const bool same = asNumbers ? IpTextToUInt(Cell(row, rcStart)) == IpTextToUInt(start) &&
-                                          IpTextToUInt(Cell(row, rcEnd)) == IpTextToUInt(end)
-                                    : Cell(row, rcStart) == start && Cell(row, rcEnd) == end;
+        const bool same = asNumbers ? IpTextToUInt(SubItemText(row, rcStart)) == IpTextToUInt(start) &&
+                                          IpTextToUInt(SubItemText(row, rcEnd)) == IpTextToUInt(end)
+                                    : SubItemText(row, rcStart) == start && SubItemText(row, rcEnd) == end;
         if (same && !IsFreeRow(row))
             return row;
     }
@@ -506,7 +497,7 @@ void TFM_Admin2::Btn_DelClick(TObject* Sender)
     TListItem* chosen = ListView_User->Selected();
     if (!chosen || !MayChangeRanges())
         return;
-    TListItem* row = RangeRowOf(Cell(chosen, rcStart), Cell(chosen, rcEnd), false);
+    TListItem* row = RangeRowOf(SubItemText(chosen, rcStart), SubItemText(chosen, rcEnd), false);
     if (!row) {
         // No row holds that range (any more): an earlier index must not delete another one.
         ShowStatus("Delete Error!");
@@ -521,10 +512,8 @@ void TFM_Admin2::Btn_DelClick(TObject* Sender)
 
 void TFM_Admin2::OnManagerDeleteDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)
 {
-    if (Error.Code != 0) {
-        ShowStatus(Error.Message);
+    if (ShowFailure(Error))
         return;
-    }
     ShowStatus("Delete OK!");
     Btn_Del->SetEnabled(false);  // the chosen row goes with the lists' new read
     RefreshManagerRanges();

@@ -8,7 +8,6 @@
 // Passwords: the device's current one sits in the hidden Ed_Pwd; the three password
 // edits start with it, so a Save without changes writes the same password again. No
 // password is ever written to the debug trace.
-#include "RequestFailures.h"
 #include "SettingsFormBase.h"
 
 class New_req2Edit;
@@ -113,7 +112,6 @@ private:
     TListItem* RangeRowOf(const AnsiString& start, const AnsiString& end, bool asNumbers) const;
     TListItem* FirstFreeRangeRow() const;
 
-    TRequestFailures failures_;
 };
 
 extern TFM_Admin2* FM_Admin2;

@@ -2,6 +2,7 @@
 
 #include "Catalogue.h"
 #include "FormBuilder.h"
+#include "ListCells.h"
 
 TClientInformation* ClientInformation = nullptr;
 
@@ -33,12 +34,6 @@ AnsiString PowerSavingWord(const AnsiString& label)
 
 // Cells of a walked station row (after the index caption).
 enum StationCell { scMac = 0, scBand, scAuthentication, scSignal, scPowerSaving, scSsid };
-
-AnsiString Cell(TListItem* row, int cell)
-{
-    TStrings* cells = row->SubItems();
-    return cell < cells->Count() ? cells->Strings(cell) : AnsiString();
-}
 }  // namespace
 
 TClientInformation::TClientInformation(TComponent* Owner) : TSettingsForm(Owner)
@@ -95,9 +90,7 @@ void TClientInformation::FormCreate(TObject* Sender)
 
         BandRequest = GroupRequest(dot11BandVars2, MVT_SV, 0, 10000, 0);
         BandRequest->BindComboBox(0, CB_Band);
-        failures_.Watch(BandRequest);
-        if (!ReadGroup(BandRequest))
-            ShowReadFailure(failures_.Text(BandRequest), Application->Title());
+        ReadGroupOrReport(BandRequest);
         // A band the device did not report (no item) is not shown as 5 GHz.
         Lb_Band->SetCaption(CB_Band->ItemIndex() > 0 ? "5GHZ" : "2.4GHZ");
 
@@ -180,16 +173,16 @@ void TClientInformation::FillClientList()
     int number = 1;
     for (int i = 0; i < ClientListView->Items()->Count(); ++i) {
         TListItem* station = ClientListView->Items()->Item(i);
-        if (Cell(station, scMac) == NoMacAddress)
+        if (SubItemText(station, scMac) == NoMacAddress)
             continue;
         TListItem* row = User_ListView->Items()->Add();
         row->SetCaption(IntToStr(number++));
         TStrings* cells = row->SubItems();
-        cells->Add(Cell(station, scSsid));
-        cells->Add(Cell(station, scMac));
-        cells->Add(Cell(station, scBand));
-        cells->Add(AuthenticationWord(Cell(station, scAuthentication)));
-        cells->Add(Cell(station, scSignal) + "%");
-        cells->Add(PowerSavingWord(Cell(station, scPowerSaving)));
+        cells->Add(SubItemText(station, scSsid));
+        cells->Add(SubItemText(station, scMac));
+        cells->Add(SubItemText(station, scBand));
+        cells->Add(AuthenticationWord(SubItemText(station, scAuthentication)));
+        cells->Add(SubItemText(station, scSignal) + "%");
+        cells->Add(PowerSavingWord(SubItemText(station, scPowerSaving)));
     }
 }

@@ -5,7 +5,6 @@
 // and copies the rows into the visible list with readable words. While a detection
 // runs (from the form's construction, and from each Refresh, until the walk or the
 // refresh write has ended) the form refuses to close.
-#include "RequestFailures.h"
 #include "SettingsFormBase.h"
 
 class TClientInformation : public TSettingsForm {
@@ -48,7 +47,6 @@ private:
     void StartDetection();
     void ShowRowCount();
     bool busy_ = true;
-    TRequestFailures failures_;
 };
 
 extern TClientInformation* ClientInformation;

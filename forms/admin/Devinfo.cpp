@@ -152,14 +152,12 @@ TFM_DevInfo::~TFM_DevInfo()
 
 bool TFM_DevInfo::Read(KwSNMPRequest2Edits* request)
 {
-    failures_.Watch(request);
     if (ReadGroup(request))
         return true;
-    const AnsiString reason = failures_.Text(request);
     if (!failureShown_)
-        ShowStatus(reason);
+        ShowStatus(request->Request.LastFailure.Message);
     failureShown_ = true;
-    ShowReadFailure(reason, Application->Title());
+    ShowReadFailure(request);
     return false;
 }
 

@@ -4,7 +4,6 @@
 // and the radio's SSID, channel, security level and data rate. Everything is read once
 // when the form opens; the form writes nothing. The hidden Internet group is filled
 // too (the WAN type, connection state and addresses), as the device reports them.
-#include "RequestFailures.h"
 #include "SettingsFormBase.h"
 
 class TFM_DevInfo : public TSettingsForm {
@@ -86,7 +85,6 @@ private:
     void ShowAdditionalSsids();
     void ShowInternet();
 
-    TRequestFailures failures_;
     bool failureShown_ = false;
 };
 

@@ -138,12 +138,8 @@ TFM_Time::~TFM_Time()
 bool TFM_Time::ReadTimeGroups()
 {
     bool read = true;
-    for (KwSNMPRequest2Edits* request : {TimeRequest, ManualRequest}) {
-        if (ReadGroup(request))
-            continue;
-        read = false;
-        ShowReadFailure(failures_.Text(request), Application->Title());
-    }
+    for (KwSNMPRequest2Edits* request : {TimeRequest, ManualRequest})
+        read = ReadGroupOrReport(request) && read;
     return read;
 }
 
@@ -162,11 +158,9 @@ void TFM_Time::FormCreate(TObject* Sender)
         for (int i = tvDstFirst; i <= tvDstLast; ++i)
             TimeRequest->BindComboBox(i, dst[i - tvDstFirst]);
         TimeRequest->AttachStatusBar(StatusBar);
-        failures_.Watch(TimeRequest);
 
         ManualRequest = GroupRequest(setTimeManuallyVars, SVT_SV, 0, 10000, 0);
         ManualRequest->BindFormat(0, "%s", Ed_DateTime);
-        failures_.Watch(ManualRequest);
         ReadTimeGroups();
         FillManualFromPc();
     } catch (const std::exception& e) {
@@ -302,7 +296,6 @@ void TFM_Time::Btn_ApplyClick(TObject* Sender)
         Ed_DateTime->SetText(ManualTimeText());
     MarkTimeSettings();
 
-    failures_.Forget(ManualRequest);
     const bool settingsSet = TimeRequest->Set(true, true, "", nullptr);
     // With NTP on the manual time is left out and its set would carry nothing.
     const bool manualSet = !HasVariablesToSend(ManualRequest) || ManualRequest->Set(true, true, "", nullptr);
@@ -313,7 +306,7 @@ void TFM_Time::Btn_ApplyClick(TObject* Sender)
         Ed_ServerIp->Clear();
     ShowStatus(settingsSet && manualSet ? "Setting Success" : "Setting Error");
     if (!manualSet)
-        Application->MessageBox(failures_.Text(ManualRequest).c_str(), Application->Title().c_str(), MB_OK);
+        Application->MessageBox(ManualRequest->Request.LastFailure.Message.c_str(), Application->Title().c_str(), MB_OK);
     ReadTimeGroups();
 }
 

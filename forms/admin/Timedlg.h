@@ -4,7 +4,6 @@
 // date and time chosen in the manual combo boxes (or copied from this computer's clock)
 // are sent once. Time zone and daylight saving (with its start and end rules) are sent
 // with every Save; daylight saving only for the zones that have it.
-#include "RequestFailures.h"
 #include "SettingsFormBase.h"
 
 class TFM_Time : public TSettingsForm {
@@ -74,7 +73,6 @@ private:
     void UnmarkTimeSettings();
     bool ReadTimeGroups();
 
-    TRequestFailures failures_;
 };
 
 extern TFM_Time* FM_Time;

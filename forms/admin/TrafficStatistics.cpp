@@ -56,31 +56,27 @@ void TTrafficStatisticsForm::CreateRequests(const KwSNMPVar* counters, const KwS
     CountersRequest = GroupRequest(counters, MVT_SV, 0, 10000, 0);
     for (int i = 0; i < int(edits.size()); ++i)
         CountersRequest->BindFormat(i, "%s", edits[i]);
-    failures_.Watch(CountersRequest);
     ReadCounters(texts_.GetOk, texts_.GetError);
 
     ClearRequest = GroupRequest(clear, MVT_SV, 0, clearTimeout, 0);
     ClearRequest->BindComboBox(0, CB_Clear);
-    failures_.Watch(ClearRequest);
 }
 
 bool TTrafficStatisticsForm::ReadCounters(const char* okText, const char* errorText)
 {
-    failures_.Forget(CountersRequest);
     const bool read = ReadGroup(CountersRequest);
     ShowStatus(read ? okText : errorText);
     if (!read)
-        ShowReadFailure(failures_.Text(CountersRequest), Application->Title());
+        ShowReadFailure(CountersRequest);
     return read;
 }
 
 bool TTrafficStatisticsForm::ClearCounters()
 {
-    failures_.Forget(ClearRequest);
     CB_Clear->SetItemIndex(1);  // "clear"
     if (ClearRequest->Set(true, true, "", nullptr))
         return true;
-    Application->MessageBox(failures_.Text(ClearRequest).c_str(), Application->Title().c_str(), MB_OK);
+    Application->MessageBox(ClearRequest->Request.LastFailure.Message.c_str(), Application->Title().c_str(), MB_OK);
     return false;
 }
 

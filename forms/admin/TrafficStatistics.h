@@ -4,7 +4,6 @@
 // clear scalar and a one-panel status bar. The counters are read synchronously when
 // the form opens and on Refresh; Clear writes the clear scalar ("clear", item 1). Each
 // form of the family gives its counters, its texts and its clear sequence.
-#include "RequestFailures.h"
 #include "SettingsFormBase.h"
 
 #include <initializer_list>
@@ -65,5 +64,4 @@ protected:
 
 private:
     TStatisticsTexts texts_;
-    TRequestFailures failures_;
 };

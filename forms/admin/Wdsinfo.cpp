@@ -2,6 +2,7 @@
 
 #include "Catalogue.h"
 #include "FormBuilder.h"
+#include "ListCells.h"
 
 TFM_WDSInfo* FM_WDSInfo = nullptr;
 
@@ -10,12 +11,6 @@ const char* const NoMacAddress = "000000000000";
 
 // Cells of a walked WDS row (after the index caption).
 enum WdsCell { wcMac = 0, wcBand, wcAuthentication, wcSignal, wcPowerSaving, wcName, wcConnected, wcStatus };
-
-AnsiString Cell(TListItem* row, int cell)
-{
-    TStrings* cells = row->SubItems();
-    return cell < cells->Count() ? cells->Strings(cell) : AnsiString();
-}
 }  // namespace
 
 TFM_WDSInfo::TFM_WDSInfo(TComponent* Owner) : TSettingsForm(Owner)
@@ -60,16 +55,16 @@ void TFM_WDSInfo::FormCreate(TObject* Sender)
 {
     ModeRequest = GroupRequest(dot11ApModeVars, MVT_SV, 0, 1000, 0);
     ModeRequest->BindComboBox(0, CB_APMode);
-    Read(ModeRequest);
+    ReadGroupOrReport(ModeRequest);
 
     ChannelRequest = GroupRequest(dot11ChannelVars, MVT_SV, 0, 1000, 0);
     ChannelRequest->BindLabel(0, Lb_Channel);
     ChannelRequest->BindLabel(1, Lb_Band);
-    Read(ChannelRequest);
+    ReadGroupOrReport(ChannelRequest);
 
     EncryptionRequest = GroupRequest(dot11EncryptionVars, MVT_SV, 0, 5000, 0);
     EncryptionRequest->BindComboBox(0, CB_dot11Encryption);
-    Read(EncryptionRequest);
+    ReadGroupOrReport(EncryptionRequest);
 
     wdsMode_ = CB_APMode->ItemIndex() == 1 || CB_APMode->ItemIndex() == 2;
     if (wdsMode_) {
@@ -84,13 +79,6 @@ void TFM_WDSInfo::FormCreate(TObject* Sender)
     IfGetInfo1->SetItemIndex(1);  // "get"
     if (wdsMode_)
         RefreshRequest->Set(true, true, "", nullptr);
-}
-
-void TFM_WDSInfo::Read(KwSNMPRequest2Edits* request)
-{
-    failures_.Watch(request);
-    if (!ReadGroup(request))
-        ShowReadFailure(failures_.Text(request), Application->Title());
 }
 
 bool TFM_WDSInfo::Detecting() const
@@ -135,14 +123,14 @@ void TFM_WDSInfo::FillWdsList()
     WDS_ClientListView->Items()->Clear();
     for (int i = 0; i < WDS_ListView->Items()->Count(); ++i) {
         TListItem* peer = WDS_ListView->Items()->Item(i);
-        const AnsiString mac = Cell(peer, wcMac);
-        const AnsiString signal = Cell(peer, wcSignal);
-        const AnsiString status = Cell(peer, wcStatus);
+        const AnsiString mac = SubItemText(peer, wcMac);
+        const AnsiString signal = SubItemText(peer, wcSignal);
+        const AnsiString status = SubItemText(peer, wcStatus);
         TListItem* row = WDS_ClientListView->Items()->Add();
-        row->SetCaption(Cell(peer, wcName));
+        row->SetCaption(SubItemText(peer, wcName));
         TStrings* cells = row->SubItems();
         cells->Add(mac == NoMacAddress ? AnsiString() : mac);
-        cells->Add(Cell(peer, wcAuthentication));
+        cells->Add(SubItemText(peer, wcAuthentication));
         cells->Add(signal == "0" ? AnsiString() : signal + "%");
         cells->Add(status == "on" ? AnsiString("On") : status == "off" ? AnsiString("Off") : AnsiString());
     }

@@ -3,7 +3,6 @@
 // point runs in one of the two WDS modes, its WDS peers. Like the client list, the peer
 // table is rebuilt by the device on request: the form writes the refresh scalar and
 // walks the table once the device has taken it.
-#include "RequestFailures.h"
 #include "SettingsFormBase.h"
 
 class TFM_WDSInfo : public TSettingsForm {
@@ -44,11 +43,7 @@ public:
     bool Detecting() const;
 
 private:
-    // A synchronous read; a failure is shown once per opening in a message box.
-    void Read(KwSNMPRequest2Edits* request);
-
     bool wdsMode_ = false;
-    TRequestFailures failures_;
 };
 
 extern TFM_WDSInfo* FM_WDSInfo;

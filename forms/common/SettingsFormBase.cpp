@@ -43,6 +43,14 @@ bool TSettingsForm::MaySave(const KwSNMPRequest2Controls* request, const TSaveGu
     return true;
 }
 
+bool TSettingsForm::ShowFailure(const KwSNMPError& error)
+{
+    if (error.Code == 0)
+        return false;
+    ShowStatus(error.Message);
+    return true;
+}
+
 TNotifyEvent TSettingsForm::ReadSequence(TNotifyEvent handler)
 {
     return [handler](TObject* sender) {
@@ -51,8 +59,16 @@ TNotifyEvent TSettingsForm::ReadSequence(TNotifyEvent handler)
     };
 }
 
-void TSettingsForm::ShowReadFailure(const AnsiString& text, const AnsiString& caption)
+void TSettingsForm::ShowReadFailure(const KwSNMPRequest2Controls* request)
 {
     if (KwReadSequence::FirstReport())
-        Application->MessageBox(text.c_str(), caption.c_str(), MB_OK);
+        Application->MessageBox(request->Request.LastFailure.Message.c_str(), Application->Title().c_str(), MB_OK);
+}
+
+bool TSettingsForm::ReadGroupOrReport(KwSNMPRequest2Controls* request)
+{
+    if (ReadGroup(request))
+        return true;
+    ShowReadFailure(request);
+    return false;
 }

@@ -59,9 +59,13 @@ protected:
     // been read or a read is outstanding. True when the save may go on.
     bool MaySave(const KwSNMPRequest2Controls* request, const TSaveGuardTexts& texts);
 
-    // A failed read reported in a message box: once per read sequence, so a silent
-    // device gives the user one message, not one per group.
-    static void ShowReadFailure(const AnsiString& text, const AnsiString& caption);
+    // The failure of the request's last read in a message box titled with the program's
+    // name: once per read sequence, so a silent device gives the user one message, not
+    // one per group. (Requests that report through themselves, status line or message
+    // box, use ReportSyncFailures instead; both keep to one report per sequence.)
+    static void ShowReadFailure(const KwSNMPRequest2Controls* request);
+    // Reads the group and shows a failure with ShowReadFailure. True when it was read.
+    bool ReadGroupOrReport(KwSNMPRequest2Controls* request);
 
     // `handler` with its synchronous reads run as one read sequence.
     static TNotifyEvent ReadSequence(TNotifyEvent handler);
@@ -70,6 +74,9 @@ protected:
     // panels).
     void SetStatusBar(TStatusBar* bar) { statusBar_ = bar; }
     void ShowStatus(const AnsiString& text) { ShowFormStatus(statusBar_, text); }
+    // For done handlers: shows a failed operation's text with ShowStatus. True when
+    // `error` is a failure (the handler then stops), false for a success.
+    bool ShowFailure(const KwSNMPError& error);
 
 private:
     TStatusBar* statusBar_ = nullptr;

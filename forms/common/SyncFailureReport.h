@@ -5,6 +5,11 @@
 // gives one message box per sequence, not one per request. Successes say nothing: the
 // form writes its own result texts. Asynchronous requests report through their done
 // handlers instead.
+//
+// The report is made from the request's OnResult, at the moment of the failure, so that
+// every Get and Set of the form (and the re-read after a table's set) is covered without
+// a call after each. Forms that report a failure themselves, after the call, read
+// request->Request.LastFailure instead (TSettingsForm::ReadGroupOrReport).
 class KwSNMPRequest2Controls;
 
 void ReportSyncFailures(KwSNMPRequest2Controls* request);

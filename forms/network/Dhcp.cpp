@@ -221,7 +221,6 @@ void TFM_DHCP::CreatePoolRequests()
     PoolRequest->BindFormat(6, "%s", Ed_DomNa);
     PoolRequest->BindFormat(7, "%u", Ed_Lease);
     PoolRequest->AttachStatusBar(StatusBar1);
-    failures_.Watch(PoolRequest);
     ShowFormStatus(StatusBar1, ListingText);
     if (ReadGroup(PoolRequest)) {
         ConvertPoolRange(false);
@@ -235,11 +234,9 @@ void TFM_DHCP::CreatePoolRequests()
 
     SwitchRequest = GroupRequest(dhcpServerControlVars, SVT_SV, 0, 10000, 0);
     SwitchRequest->BindComboBox(0, CB_Fuction1);
-    failures_.Watch(SwitchRequest);
     const bool switchRead = ReadGroup(SwitchRequest);
     StaticSwitchRequest = GroupRequest(dhcpServerStaticControlVars, SVT_SV, 0, 10000, 0);
     StaticSwitchRequest->BindComboBox(0, CB_Fuction2);
-    failures_.Watch(StaticSwitchRequest);
     if (ReadGroup(StaticSwitchRequest) && switchRead) {
         CB_Fuction2->SetItemIndex(CB_Fuction1->ItemIndex());
         UpdateEditStates();

@@ -10,7 +10,6 @@
 // Closing is refused only while the static lease table is being read or written (a
 // write whose outcome is unknown must be seen through). A device that never answered
 // leaves the form closable: a failed read does not trap the user.
-#include "FailureTexts.h"
 #include "KeyedRows.h"
 #include "SettingsFormBase.h"
 
@@ -159,7 +158,6 @@ private:
     void FillLeaseList(New_req2Edit* request);
 
     std::unique_ptr<TKeyedRows> staticRows_;
-    TFailureTexts failures_;
 };
 
 extern TFM_DHCP* FM_DHCP;

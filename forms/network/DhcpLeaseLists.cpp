@@ -7,17 +7,12 @@
 #include "FormBuilder.h"
 #include "KwReadSequence.h"
 #include "KwSNMPRequest2Edits.h"
+#include "ListCells.h"
 #include "New_req2Edit.h"
 
 namespace {
 const int RefreshItem = 1;
 const char* const EmptyMac = "000000000000";
-
-AnsiString Column(TListItem* row, int column)
-{
-    TStrings* items = row->SubItems();
-    return column < items->Count() ? items->Strings(column) : AnsiString();
-}
 }  // namespace
 
 void TFM_DHCP::BuildLeasePage()
@@ -162,8 +157,8 @@ void TFM_DHCP::FillLeaseList(New_req2Edit* request)
     for (int i = 0; i < walked->Items()->Count(); ++i) {
         TListItem* row = walked->Items()->Item(i);
         TListItem* lease = shown->Items()->Add();
-        lease->SetCaption(Column(row, 0));  // the MAC address
+        lease->SetCaption(SubItemText(row, 0));  // the MAC address
         for (int column = 1; column < columns; ++column)
-            lease->SubItems()->Add(Column(row, column));
+            lease->SubItems()->Add(SubItemText(row, column));
     }
 }

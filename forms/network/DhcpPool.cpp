@@ -58,7 +58,7 @@ void TFM_DHCP::BuildPoolPage()
 
 void TFM_DHCP::ShowPoolFailure(KwSNMPRequest2Controls* request)
 {
-    const AnsiString text = failures_.Of(request);
+    const AnsiString text = request->Request.LastFailure.Message;
     ShowFormStatus(StatusBar1, text.IsEmpty() ? AnsiString("Set Error!") : text);
 }
 

@@ -8,6 +8,7 @@
 #include "FormBuilder.h"
 #include "KwReadSequence.h"
 #include "KwSNMPRequest2Edits.h"
+#include "ListCells.h"
 
 #include <cctype>
 
@@ -27,13 +28,7 @@ const int IpColumn = 2;
 const int MacColumn = 3;
 const char* const FreeIp = "0.0.0.0";
 
-AnsiString Column(TListItem* row, int column)
-{
-    TStrings* items = row->SubItems();
-    return column < items->Count() ? items->Strings(column) : AnsiString();
-}
-
-bool IsFreeRow(TListItem* row) { return Column(row, IpColumn) == FreeIp; }
+bool IsFreeRow(TListItem* row) { return SubItemText(row, IpColumn) == FreeIp; }
 }  // namespace
 
 void TFM_DHCP::BuildStaticPage()
@@ -101,7 +96,6 @@ void TFM_DHCP::CreateStaticRequests()
 
     StaticDeleteRequest = GroupRequest(dhcpServerStaticDeleteVars, SVT_SV, 0, 10000, 0);
     StaticDeleteRequest->BindLabel(0, Lb_Index);
-    failures_.Watch(StaticDeleteRequest);
     ED_StaticAssignIP->SetMaxLength(15);
     ED_StaticAssignMAC->SetMaxLength(12);
     for (TEdit* edit : {ED_StaticSubMask, ED_StaticGateway, ED_StaticWins, ED_StaticDNS})
@@ -164,9 +158,9 @@ void TFM_DHCP::FillStaticUserList()
 {
     staticRows_->Fill([](TListItem* row) { return !IsFreeRow(row); },
                       [](TListItem* row, TListItem* shown) {
-                          shown->SetCaption(Column(row, MacColumn));
-                          shown->SubItems()->Add(Column(row, IpColumn));
-                          shown->SubItems()->Add(Column(row, HostColumn));
+                          shown->SetCaption(SubItemText(row, MacColumn));
+                          shown->SubItems()->Add(SubItemText(row, IpColumn));
+                          shown->SubItems()->Add(SubItemText(row, HostColumn));
                       });
     ED_StaticAssignIP->SetText("");
     ED_StaticAssignMAC->SetText("");
@@ -275,7 +269,7 @@ bool TFM_DHCP::IsStaticMacUnique(const AnsiString& targetKey)
     // The row being written may keep its own MAC; any other row may not, whatever the
     // letter case it was typed in.
     TListItem* other = staticRows_->FirstHiddenRow([&](TListItem* row) {
-        return row->Caption() != targetKey && Column(row, MacColumn).UpperCase() == mac;
+        return row->Caption() != targetKey && SubItemText(row, MacColumn).UpperCase() == mac;
     });
     if (!other)
         return true;
@@ -334,7 +328,7 @@ void TFM_DHCP::Bt_DelClick(TObject* Sender)
             StaticRequest->Get();
             ShowFormStatus(StatusBar2, "Delete OK!");
         } else {
-            const AnsiString failure = failures_.Of(StaticDeleteRequest);
+            const AnsiString failure = StaticDeleteRequest->Request.LastFailure.Message;
             ShowFormStatus(StatusBar2, failure.IsEmpty() ? AnsiString("Delete Error!") : failure);
         }
     }

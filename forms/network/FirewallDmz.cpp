@@ -2,6 +2,7 @@
 
 #include "AddressChecks.h"
 #include "Catalogue.h"
+#include "ListCells.h"
 #include "NumberText.h"
 #include "FormBuilder.h"
 #include "FormInputChecks.h"
@@ -19,13 +20,6 @@ const int TcpItem = 1;
 const int UdpItem = 2;
 const int DmzAddressVar = 1;
 const char* const FreeAddress = "0.0.0.0";
-
-AnsiString Column(TListItem* row, int column)
-{
-    TStrings* items = row->SubItems();
-    return column < items->Count() ? items->Strings(column) : AnsiString();
-}
-
 }  // namespace
 
 TFM_FirewallDMZ::TFM_FirewallDMZ(TComponent* Owner) : TSettingsForm(Owner)
@@ -145,22 +139,22 @@ void TFM_FirewallDMZ::CB_ProtocolChange(TObject* Sender)
 
 TListItem* TFM_FirewallDMZ::FirstFreeRow() const
 {
-    return rows_->FirstHiddenRow([](TListItem* row) { return Column(row, SourceEndColumn) == FreeAddress; });
+    return rows_->FirstHiddenRow([](TListItem* row) { return SubItemText(row, SourceEndColumn) == FreeAddress; });
 }
 
 void TFM_FirewallDMZ::FillUserRules()
 {
-    rows_->Fill([](TListItem* row) { return !Column(row, NameColumn).IsEmpty(); },
+    rows_->Fill([](TListItem* row) { return !SubItemText(row, NameColumn).IsEmpty(); },
                 [](TListItem* row, TListItem* shown) {
-                    shown->SetCaption(Column(row, NameColumn));
-                    shown->SubItems()->Add(Column(row, SourceInterfaceColumn));
-                    shown->SubItems()->Add(Column(row, SourceStartColumn) + "~" + Column(row, SourceEndColumn));
-                    shown->SubItems()->Add(Column(row, ProtocolColumn));
-                    shown->SubItems()->Add(Column(row, ActionColumn));
-                    shown->SubItems()->Add(Column(row, DestInterfaceColumn));
-                    shown->SubItems()->Add(Column(row, DestStartColumn) + "~" + Column(row, DestEndColumn));
-                    const AnsiString start = Column(row, StartPortColumn);
-                    const AnsiString end = Column(row, EndPortColumn);
+                    shown->SetCaption(SubItemText(row, NameColumn));
+                    shown->SubItems()->Add(SubItemText(row, SourceInterfaceColumn));
+                    shown->SubItems()->Add(SubItemText(row, SourceStartColumn) + "~" + SubItemText(row, SourceEndColumn));
+                    shown->SubItems()->Add(SubItemText(row, ProtocolColumn));
+                    shown->SubItems()->Add(SubItemText(row, ActionColumn));
+                    shown->SubItems()->Add(SubItemText(row, DestInterfaceColumn));
+                    shown->SubItems()->Add(SubItemText(row, DestStartColumn) + "~" + SubItemText(row, DestEndColumn));
+                    const AnsiString start = SubItemText(row, StartPortColumn);
+                    const AnsiString end = SubItemText(row, EndPortColumn);
                     shown->SubItems()->Add(NumberText::OrZero(start) != 0 && NumberText::OrZero(end) != 0 ? start + "~" + end
                                                                                               : AnsiString());
                 });
@@ -168,13 +162,11 @@ void TFM_FirewallDMZ::FillUserRules()
 
 void TFM_FirewallDMZ::OnRuleReadDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)
 {
-    if (Error.Code != 0) {
-        ShowStatus(Error.Message);
+    if (ShowFailure(Error))
         return;
-    }
     TListItem* free = FirstFreeRow();
     LV_FireRules->SetSelected(free);  // the row a new rule goes into
-    if (free && NumberText::OrZero(Column(free, ActionColumn)) == 0)
+    if (free && NumberText::OrZero(SubItemText(free, ActionColumn)) == 0)
         CB_Protocol->SetItemIndex(0);
     FillUserRules();
     CB_ProtocolChange(this);
@@ -188,20 +180,16 @@ void TFM_FirewallDMZ::OnRuleReadDone(KwSNMPRequest2Controls* Sender, KwSNMPError
 
 void TFM_FirewallDMZ::OnRuleSetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)
 {
-    if (Error.Code != 0) {
-        ShowStatus(Error.Message);
+    if (ShowFailure(Error))
         return;
-    }
     ShowStatus("Set Success!");
     FireRuleRequest->Get();
 }
 
 void TFM_FirewallDMZ::OnDeleteSetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)
 {
-    if (Error.Code != 0) {
-        ShowStatus(Error.Message);
+    if (ShowFailure(Error))
         return;
-    }
     ShowStatus("Delete Ok!");
     LV_FireRules->Items()->Clear();
     FireRuleRequest->Get();

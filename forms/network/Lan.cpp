@@ -69,7 +69,6 @@ void TFM_LanCfg::FormCreate(TObject* Sender)
         ReadGroup(ModeRequest);
         AddressModeRequest = GroupRequest(ipTypeVars, MVT_SV, 0, 1000, 0);
         AddressModeRequest->BindComboBox(0, CB_IPFrom);
-        failures_.Watch(AddressModeRequest);
         ReadGroup(AddressModeRequest);
         if (CB_APMode->ItemIndex() == RouterModeItem)
             CB_IPFrom->SetEnabled(false);
@@ -84,7 +83,6 @@ void TFM_LanCfg::FormCreate(TObject* Sender)
         LanRequest->BindFormat(1, "%s", ED_SubMask);
         LanRequest->BindFormat(2, "%s", ED_DefGw);
         LanRequest->AttachStatusBar(StatusBar);
-        failures_.Watch(LanRequest);
 
         PoolRequest = GroupRequest(dynamicIpPoolStartVars, MVT_SV, 0, 0, 1);
         PoolRequest->BindFormat(0, "%s", Ed_IPAF);
@@ -97,8 +95,8 @@ void TFM_LanCfg::FormCreate(TObject* Sender)
         if (ReadGroup(LanRequest)) {
             ShowAddressRows();
             ClearZeroAddresses();
-        } else if (!failures_.Of(LanRequest).IsEmpty()) {
-            LanRequest->ShowStatus(failures_.Of(LanRequest));
+        } else if (!LanRequest->Request.LastFailure.Message.IsEmpty()) {
+            LanRequest->ShowStatus(LanRequest->Request.LastFailure.Message);
         }
     } catch (const std::exception& e) {
         ShowStatus(e.what());

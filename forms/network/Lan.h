@@ -3,7 +3,6 @@
 // static address, the address, mask and default gateway, checked before they are
 // written. The WAN address, the DHCP pool and the static lease table are read into
 // hidden controls (the table is bound but never read).
-#include "FailureTexts.h"
 #include "SettingsFormBase.h"
 
 class TFM_LanCfg : public TSettingsForm {
@@ -50,7 +49,6 @@ private:
     void SaveStaticAddress();
     void ClearZeroAddresses();
 
-    TFailureTexts failures_;
 };
 
 extern TFM_LanCfg* FM_LanCfg;

@@ -99,10 +99,8 @@ void TFM_ParentalCtr::CB_ParentContrlChange(TObject* Sender)
 
 void TFM_ParentalCtr::OnListDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)
 {
-    if (Error.Code != 0) {
-        ShowStatus(Error.Message);
+    if (ShowFailure(Error))
         return;
-    }
     ShowStatus("Get OK!");
     rows_->Fill([](TListItem* row) { return !UrlOf(row).IsEmpty(); },
                 [](TListItem* row, TListItem* shown) {
@@ -128,8 +126,7 @@ void TFM_ParentalCtr::OnActionGetDone(KwSNMPRequest2Controls* Sender, KwSNMPErro
 
 void TFM_ParentalCtr::OnActionSetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)
 {
-    if (Error.Code != 0) {
-        ShowStatus(Error.Message);
+    if (ShowFailure(Error)) {
         Btn_Apply->SetEnabled(true);
         Btn_Delect->SetEnabled(true);
         return;

@@ -2,6 +2,7 @@
 
 #include "AddressChecks.h"
 #include "Catalogue.h"
+#include "ListCells.h"
 #include "NumberText.h"
 #include "FormBuilder.h"
 #include "FormInputChecks.h"
@@ -13,12 +14,6 @@ namespace {
 // Sub-items of a table row (the caption is the row's key).
 enum { NameColumn, AddressColumn, PubStartColumn, PubEndColumn, PriStartColumn, PriEndColumn, TypeColumn };
 const char* const FreeAddress = "0.0.0.0";
-
-AnsiString Column(TListItem* row, int column)
-{
-    TStrings* items = row->SubItems();
-    return column < items->Count() ? items->Strings(column) : AnsiString();
-}
 
 bool IsPort(const AnsiString& text)
 {
@@ -115,25 +110,23 @@ void TFM_AdPortfwding::FormCreate(TObject* Sender)
 
 void TFM_AdPortfwding::FillUserRules()
 {
-    rows_->Fill([](TListItem* row) { return !Column(row, NameColumn).IsEmpty(); },
+    rows_->Fill([](TListItem* row) { return !SubItemText(row, NameColumn).IsEmpty(); },
                 [](TListItem* row, TListItem* shown) {
-                    shown->SetCaption(Column(row, NameColumn));
-                    shown->SubItems()->Add(Column(row, AddressColumn));
-                    shown->SubItems()->Add(Column(row, PubStartColumn) + "~" + Column(row, PubEndColumn));
-                    shown->SubItems()->Add(Column(row, PriStartColumn) + "~" + Column(row, PriEndColumn));
-                    shown->SubItems()->Add(Column(row, TypeColumn));
+                    shown->SetCaption(SubItemText(row, NameColumn));
+                    shown->SubItems()->Add(SubItemText(row, AddressColumn));
+                    shown->SubItems()->Add(SubItemText(row, PubStartColumn) + "~" + SubItemText(row, PubEndColumn));
+                    shown->SubItems()->Add(SubItemText(row, PriStartColumn) + "~" + SubItemText(row, PriEndColumn));
+                    shown->SubItems()->Add(SubItemText(row, TypeColumn));
                 });
 }
 
 void TFM_AdPortfwding::OnRuleReadDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)
 {
-    if (Error.Code != 0) {
-        ShowStatus(Error.Message);
+    if (ShowFailure(Error))
         return;
-    }
     // The row a new rule goes into.
     LV_PortFwdRule->SetSelected(
-        rows_->FirstHiddenRow([](TListItem* row) { return Column(row, AddressColumn) == FreeAddress; }));
+        rows_->FirstHiddenRow([](TListItem* row) { return SubItemText(row, AddressColumn) == FreeAddress; }));
     FillUserRules();
     for (TEdit* edit : {Edt_Name, Edt_IPAddr, Edt_PubPortRangeStart, Edt_PubPortRangeEnd, Edt_PriPortRangeStart,
                         Edt_PriPortRangeEnd})
@@ -147,20 +140,16 @@ void TFM_AdPortfwding::OnRuleReadDone(KwSNMPRequest2Controls* Sender, KwSNMPErro
 
 void TFM_AdPortfwding::OnRuleSetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)
 {
-    if (Error.Code != 0) {
-        ShowStatus(Error.Message);
+    if (ShowFailure(Error))
         return;
-    }
     ShowStatus("Set OK!");
     PortRuleRequest->Get();
 }
 
 void TFM_AdPortfwding::OnDeleteSetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)
 {
-    if (Error.Code != 0) {
-        ShowStatus(Error.Message);
+    if (ShowFailure(Error))
         return;
-    }
     ShowStatus("Delete Ok!");
     LV_PortFwdRule->Items()->Clear();
     PortRuleRequest->Get();
@@ -209,7 +198,7 @@ void TFM_AdPortfwding::Btn_AddClick(TObject* Sender)
     // without a free row takes no new rule: no existing rule is written over.
     TListItem* target = PortRuleEditing
                             ? rows_->HiddenRow(editKey_)
-                            : rows_->FirstHiddenRow([](TListItem* row) { return Column(row, AddressColumn) == FreeAddress; });
+                            : rows_->FirstHiddenRow([](TListItem* row) { return SubItemText(row, AddressColumn) == FreeAddress; });
     if (!target) {
         RefuseInput(full, "Waring");
         return;

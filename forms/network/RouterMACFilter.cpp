@@ -92,10 +92,8 @@ void TFM_RouterMACFilter::CB_TelnetChange(TObject* Sender)
 
 void TFM_RouterMACFilter::OnFilterListDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)
 {
-    if (Error.Code != 0) {
-        ShowStatus(Error.Message);
+    if (ShowFailure(Error))
         return;
-    }
     ShowStatus("Get OK!");
     CB_TelnetChange(this);
     FillFilterUserList();
@@ -167,10 +165,8 @@ void TFM_RouterMACFilter::Btn_DelClick(TObject* Sender)
 
 void TFM_RouterMACFilter::OnFilterActionSetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)
 {
-    if (Error.Code != 0) {
-        ShowStatus(Error.Message);
+    if (ShowFailure(Error))
         return;
-    }
     ShowStatus("Set Success");
     LV_MACFilter->Items()->Clear();
     Edt_MACAddress->SetText("");

@@ -4,6 +4,7 @@
 #include "FormBuilder.h"
 #include "GuardedEvents.h"
 #include "KwSNMPRequest2Edits.h"
+#include "ListCells.h"
 #include "SyncFailureReport.h"
 #include "New_req2Edit.h"
 
@@ -19,12 +20,6 @@ const int DisableItem = 2;
 const int WirelessClientItem = 3;
 // Sub-items of a client table row (its caption is the client index).
 enum ClientColumn { ccMac, ccBand, ccAuthentication, ccRssi, ccPsm, ccSsid, ccUptime, ccActive };
-
-AnsiString SubItem(const TListItem* item, int index)
-{
-    TStrings* subItems = item->SubItems();
-    return index < subItems->Count() ? subItems->Strings(index) : AnsiString();
-}
 
 // The word shown for the device's authentication label.
 AnsiString AuthenticationWord(const AnsiString& label)
@@ -246,10 +241,8 @@ void TFM_FilterMACACL::OnListGetDone(KwSNMPRequest2Controls* Sender, KwSNMPError
     if (Sender == VisibleListRequest)
         emptyCheckDue_ = Error.Code == 0;
     ListOpEnded();
-    if (Error.Code != 0) {
-        ShowStatus(Error.Message);
+    if (ShowFailure(Error))
         return;
-    }
     if (pendingListOps_ > 0)
         return;  // the other read (or a write) is still on its way
     bool written = true;
@@ -265,8 +258,7 @@ void TFM_FilterMACACL::OnListGetDone(KwSNMPRequest2Controls* Sender, KwSNMPError
 
 void TFM_FilterMACACL::OnListSetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)
 {
-    if (Error.Code != 0) {
-        ShowStatus(Error.Message);
+    if (ShowFailure(Error)) {
         ListOpEnded();
         return;
     }
@@ -332,7 +324,7 @@ bool TFM_FilterMACACL::IsMacUnique(const AnsiString& text)
 {
     TListItems* rows = LV_GetMAC->Items();
     for (int i = 0; i < rows->Count(); ++i) {
-        const AnsiString stored = SubItem(rows->Item(i), 0);
+        const AnsiString stored = SubItemText(rows->Item(i), 0);
         if (stored == text || SameMacText(text, stored))
             return RefuseInput("Reject: The MAC already exists ", "Warning");
     }
@@ -353,7 +345,7 @@ void TFM_FilterMACACL::Bt_AddClick(TObject* Sender)
     }
     TListItems* rows = LV_GetMAC->Items();
     for (int i = 0; i < rows->Count(); ++i)
-        if (SubItem(rows->Item(i), 0) == EmptyMac) {
+        if (SubItemText(rows->Item(i), 0) == EmptyMac) {
             LV_GetMAC->SetSelected(rows->Item(i));
             break;
         }
@@ -405,10 +397,10 @@ void TFM_FilterMACACL::Bt_DelClick(TObject* Sender)
     TListItem* selected = LV_UerMACAddress->Selected();
     if (!selected || pendingListOps_ > 0)
         return;
-    const AnsiString mac = SubItem(selected, 0);
+    const AnsiString mac = SubItemText(selected, 0);
     TListItems* rows = LV_GetMAC->Items();
     for (int i = 0; i < rows->Count(); ++i) {
-        if (SubItem(rows->Item(i), 0) != mac)
+        if (SubItemText(rows->Item(i), 0) != mac)
             continue;
         LV_GetMAC->SetSelected(rows->Item(i));
         Ed_MACAddr->SetText(mac);
@@ -446,15 +438,15 @@ void TFM_FilterMACACL::FillClientList()
     TListItems* rows = LV_ClientTable->Items();
     for (int i = 0; i < rows->Count(); ++i) {
         const TListItem* row = rows->Item(i);
-        const AnsiString mac = SubItem(row, ccMac);
+        const AnsiString mac = SubItemText(row, ccMac);
         if (mac == EmptyMac)
             continue;
         TListItem* item = shown->Add();
         item->SetCaption(mac);
-        item->SubItems()->Add(SubItem(row, ccSsid));
-        item->SubItems()->Add(SubItem(row, ccBand));
-        item->SubItems()->Add(AuthenticationWord(SubItem(row, ccAuthentication)));
-        item->SubItems()->Add(SubItem(row, ccRssi));
+        item->SubItems()->Add(SubItemText(row, ccSsid));
+        item->SubItems()->Add(SubItemText(row, ccBand));
+        item->SubItems()->Add(AuthenticationWord(SubItemText(row, ccAuthentication)));
+        item->SubItems()->Add(SubItemText(row, ccRssi));
     }
 }
 

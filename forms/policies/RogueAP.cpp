@@ -4,6 +4,7 @@
 #include "FormBuilder.h"
 #include "GuardedEvents.h"
 #include "KwSNMPRequest2Edits.h"
+#include "ListCells.h"
 #include "SyncFailureReport.h"
 
 TFM_RogueAP* FM_RogueAP = nullptr;
@@ -13,12 +14,6 @@ namespace {
 enum SurveyColumn { scChannel, scBssid, scMode, scSsid, scLastSeen, scType, scStatus };
 // Sub-items of a shown row (its caption is the type label).
 const int ShownBssid = 3;
-
-AnsiString SubItem(const TListItem* item, int index)
-{
-    TStrings* subItems = item->SubItems();
-    return index < subItems->Count() ? subItems->Strings(index) : AnsiString();
-}
 
 // The mark-all pair: valid first, rogue second.
 const int MarkValidVar = 0;
@@ -165,9 +160,8 @@ void TFM_RogueAP::OnSurveyRefreshDone(KwSNMPRequest2Controls* Sender, KwSNMPErro
 
 void TFM_RogueAP::OnSurveyTableDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)
 {
-    if (Error.Code != 0) {
+    if (ShowFailure(Error)) {
         // Detect stays usable: the user can start another survey.
-        ShowStatus(Error.Message);
         Btn_Detect->SetEnabled(true);
         return;
     }
@@ -185,13 +179,13 @@ void TFM_RogueAP::FillApUserList(const AnsiString& filter)
     TListItems* survey = AP_ListView->Items();
     for (int i = 0; i < survey->Count(); ++i) {
         const TListItem* row = survey->Item(i);
-        const AnsiString type = SubItem(row, scType);
+        const AnsiString type = SubItemText(row, scType);
         if (filter != "all" && type != filter)
             continue;
         TListItem* item = shown->Add();
         item->SetCaption(type);
         for (int column : {scMode, scChannel, scSsid, scBssid, scLastSeen, scStatus})
-            item->SubItems()->Add(SubItem(row, column));
+            item->SubItems()->Add(SubItemText(row, column));
     }
 }
 
@@ -218,7 +212,7 @@ AnsiString TFM_RogueAP::FindSurveyIndex(const AnsiString& bssid) const
 {
     TListItems* survey = AP_ListView->Items();
     for (int i = 0; i < survey->Count(); ++i)
-        if (SubItem(survey->Item(i), scBssid) == bssid)
+        if (SubItemText(survey->Item(i), scBssid) == bssid)
             return survey->Item(i)->Caption();
     return AnsiString();
 }
@@ -233,7 +227,7 @@ void TFM_RogueAP::ClassifyChecked(KwSNMPRequest2Edits* request, TEdit* edit)
         if (!item->Checked())
             continue;
         // An entry no longer in the survey is skipped.
-        const AnsiString index = FindSurveyIndex(SubItem(item, ShownBssid));
+        const AnsiString index = FindSurveyIndex(SubItemText(item, ShownBssid));
         if (index.IsEmpty())
             continue;
         edit->SetText(index);

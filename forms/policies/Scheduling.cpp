@@ -4,6 +4,7 @@
 #include "FormBuilder.h"
 #include "GuardedEvents.h"
 #include "KwSNMPRequest2Edits.h"
+#include "ListCells.h"
 #include "SyncFailureReport.h"
 
 #include <exception>
@@ -20,12 +21,6 @@ enum RuleColumn { rcName, rcDay, rcAllDay, rcStart, rcEnd, rcWireless, rcNodeSta
 const int StartTimeVar = 4;
 const int EndTimeVar = 5;
 const int RuleVarCount = 8;
-
-AnsiString SubItem(const TListItem* item, int index)
-{
-    TStrings* subItems = item->SubItems();
-    return index < subItems->Count() ? subItems->Strings(index) : AnsiString();
-}
 
 QImage MarkImage(bool active)
 {
@@ -206,7 +201,7 @@ bool TFM_Scheduling::SelectFirstFreeRow()
 {
     TListItems* rows = Schedule_ListView->Items();
     for (int i = 0; i < rows->Count(); ++i)
-        if (SubItem(rows->Item(i), rcName).IsEmpty()) {
+        if (SubItemText(rows->Item(i), rcName).IsEmpty()) {
             Schedule_ListView->SetSelected(rows->Item(i));
             return true;
         }
@@ -277,16 +272,16 @@ void TFM_Scheduling::FillRuleList()
     TListItems* rows = Schedule_ListView->Items();
     for (int i = 0; i < rows->Count(); ++i) {
         const TListItem* row = rows->Item(i);
-        const AnsiString name = SubItem(row, rcName);
+        const AnsiString name = SubItemText(row, rcName);
         if (name.IsEmpty())
             continue;
         TListItem* item = shown->Add();
         item->SetCaption(name);
-        item->SubItems()->Add(DaysText(SubItem(row, rcDay)));
-        item->SubItems()->Add(TimeFrameText(SubItem(row, rcAllDay), SubItem(row, rcStart), SubItem(row, rcEnd)));
-        item->SubItems()->Add(SubItem(row, rcWireless));
+        item->SubItems()->Add(DaysText(SubItemText(row, rcDay)));
+        item->SubItems()->Add(TimeFrameText(SubItemText(row, rcAllDay), SubItemText(row, rcStart), SubItemText(row, rcEnd)));
+        item->SubItems()->Add(SubItemText(row, rcWireless));
         shownRows_.push_back(i);
-        if (SubItem(row, rcNodeStatus) == "Disable")
+        if (SubItemText(row, rcNodeStatus) == "Disable")
             item->SetImageIndex(0);
         else
             ActiveRow = item->Index();
@@ -324,8 +319,8 @@ void TFM_Scheduling::OnRuleTableDone(KwSNMPRequest2Controls* Sender, KwSNMPError
 void TFM_Scheduling::LoadHiddenRow(int hiddenRow)
 {
     const TListItem* row = Schedule_ListView->Items()->Item(hiddenRow);
-    Ed_DeleteName->SetText(SubItem(row, rcName));
-    const AnsiString day = SubItem(row, rcDay);
+    Ed_DeleteName->SetText(SubItemText(row, rcName));
+    const AnsiString day = SubItemText(row, rcDay);
     if (day == "127") {
         RB_Week->SetChecked(true);
         RB_WeekClick(RB_Week);
@@ -339,12 +334,12 @@ void TFM_Scheduling::LoadHiddenRow(int hiddenRow)
         if (number && DayMaskToFlags(IntToDayMask(std::stoi(digits.ToStdString()), 2), days))
             SetDayBoxes(days);
     }
-    if (SubItem(row, rcAllDay) == "Disable") {
+    if (SubItemText(row, rcAllDay) == "Disable") {
         AnsiString hour, minute;
-        SplitTimeText(SubItem(row, rcStart), hour, minute);
+        SplitTimeText(SubItemText(row, rcStart), hour, minute);
         Ed_StartHour->SetText(hour);
         Ed_StartMinute->SetText(minute);
-        SplitTimeText(SubItem(row, rcEnd), hour, minute);
+        SplitTimeText(SubItemText(row, rcEnd), hour, minute);
         Ed_EndHour->SetText(hour);
         Ed_EndMinute->SetText(minute);
     } else {

@@ -1,7 +1,6 @@
 #include "Multissid2.h"
 
 #include "AddressChecks.h"
-#include "BoundOptionCombo.h"
 #include "Catalogue.h"
 #include "ComCtrls.h"
 #include "Dialogs.h"
@@ -242,16 +241,7 @@ TFM_MultiSSIDNewForm::~TFM_MultiSSIDNewForm()
 
 bool TFM_MultiSSIDNewForm::Read(KwSNMPRequest2Edits* request)
 {
-    AnsiString failure;
-    request->Request.OnResult = [&failure](const KwSNMPError& error) {
-        if (error.Code != 0)
-            failure = error.Message;
-    };
-    const bool ok = ReadGroup(request);
-    request->Request.OnResult = nullptr;
-    if (!ok && readFailure_.IsEmpty())
-        readFailure_ = failure.IsEmpty() ? AnsiString("Get Fail!") : failure;
-    return ok;
+    return readFailure_.Note(ReadGroup(request), request);
 }
 
 void TFM_MultiSSIDNewForm::FormCreate(TObject* Sender)
@@ -259,12 +249,12 @@ void TFM_MultiSSIDNewForm::FormCreate(TObject* Sender)
     CB_Index->SetItemIndex(0);
 
     ApModeRequest = GroupRequest(dot11ApModeVars3, MVT_SV, 0, 10000, 0);
-    BindOptionCombo(ApModeRequest, 0, CB_ApMode);
+    ApModeRequest->BindComboBox(0, CB_ApMode);
     ApModeRequest->AttachStatusBar(StatusBar);
     Read(ApModeRequest);
 
     BandRequest = GroupRequest(dot11BandVars2, MVT_SV, 0, 10000, 0);
-    BindOptionCombo(BandRequest, 0, CB_Band);
+    BandRequest->BindComboBox(0, CB_Band);
     Read(BandRequest);
 
     StateRequest = GroupRequest(dot11MssidStateVars, MVT_SV, 0, 10000, 0);
@@ -279,23 +269,23 @@ void TFM_MultiSSIDNewForm::FormCreate(TObject* Sender)
     priorityStateRead_ = Read(PriorityStateRequest);
 
     VlanRequest = GroupRequest(dot11VlanStatusVars2, SVT_SV, 0, 10000, 0);
-    BindOptionCombo(VlanRequest, 0, CB_VlanStatus);
+    VlanRequest->BindComboBox(0, CB_VlanStatus);
     Read(VlanRequest);
 
     TableRequest = GroupRequest(dot11MssidIndexVars, MVT_UMV, 1, 10000, 1);
     TableRequest->BindListView(MulSSIDListView, true);
     TableRequest->BindLabel(colIndex, Lb_Ssidindex);
-    BindOptionCombo(TableRequest, colState, CB_IdvState);
+    TableRequest->BindComboBox(colState, CB_IdvState);
     TableRequest->BindFormat(colSsid, "%s", Ed_SSID);
-    BindOptionCombo(TableRequest, colSuppress, CB_SsidBroadcast);
-    BindOptionCombo(TableRequest, colAuthentication, CB_dot11Authentication);
-    BindOptionCombo(TableRequest, colEncryption, CB_MssidEncryption);
-    BindOptionCombo(TableRequest, colWepKeyIndex, CB_DefaultKey);
-    BindOptionCombo(TableRequest, colKeyType, CB_KeyType);
-    BindOptionCombo(TableRequest, colCipher, CB_Clipher);
+    TableRequest->BindComboBox(colSuppress, CB_SsidBroadcast);
+    TableRequest->BindComboBox(colAuthentication, CB_dot11Authentication);
+    TableRequest->BindComboBox(colEncryption, CB_MssidEncryption);
+    TableRequest->BindComboBox(colWepKeyIndex, CB_DefaultKey);
+    TableRequest->BindComboBox(colKeyType, CB_KeyType);
+    TableRequest->BindComboBox(colCipher, CB_Clipher);
     TableRequest->BindFormat(colPassPhrase, "%s", Ed_Passphrase);
     TableRequest->BindFormat(colWepKey, "%s", Ed_Key);
-    BindOptionCombo(TableRequest, colWmm, CB_WMM);
+    TableRequest->BindComboBox(colWmm, CB_WMM);
     TableRequest->BindFormat(colInterval, "%s", Ed_UpdateInterval);
     TableRequest->BindFormat(colRadiusServer, "%s", Edt_RadiusServer);
     TableRequest->BindFormat(colRadiusPort, "%s", Edt_RadiusPort);
@@ -304,8 +294,8 @@ void TFM_MultiSSIDNewForm::FormCreate(TObject* Sender)
     TableRequest->OnBeforeGet = [this] { rowColumns_ = TableRequest->ColumnVariables(); };
     OnGroupRead(TableRequest, [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { MssidGetDone(S, E); });
     TableRequest->OnSetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { MssidSetDone(S, E); };
-    if (!readFailure_.IsEmpty())
-        ShowStatus(readFailure_);
+    if (readFailure_.Failed())
+        ShowStatus(readFailure_.Text("Get Fail!"));
     ReadGroup(TableRequest);
 
     // UpdateIndexCombo
@@ -316,25 +306,21 @@ void TFM_MultiSSIDNewForm::FormCreate(TObject* Sender)
 
 void TFM_MultiSSIDNewForm::MssidGetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)
 {
-    if (Error.Code != 0) {
-        ShowStatus(Error.Message);
+    if (ShowFailure(Error))
         return;
-    }
     if (CB_ApMode->ItemIndex() < 0)
         Read(ApModeRequest);
     // A failed read of the creation stays in view until the user has seen it once.
-    ShowStatus(readFailure_.IsEmpty() ? AnsiString("Get OK!") : readFailure_);
-    readFailure_ = "";
+    ShowStatus(readFailure_.Failed() ? readFailure_.Text("Get Fail!") : AnsiString("Get OK!"));
+    readFailure_.Clear();
     CB_Index->SetItemIndex(0);
     CB_IndexChange(this);
 }
 
 void TFM_MultiSSIDNewForm::MssidSetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)
 {
-    if (Error.Code != 0) {
-        ShowStatus(Error.Message);
+    if (ShowFailure(Error))
         return;
-    }
     MarkColumns(true);
     ReadGroup(TableRequest);
 }

@@ -1,10 +1,10 @@
 #include "Performace.h"
 
-#include "BoundOptionCombo.h"
 #include "Catalogue.h"
 #include "ComCtrls.h"
 #include "FormBuilder.h"
 #include "KwSNMPRequest2Edits.h"
+#include "SetContents.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -47,14 +47,6 @@ AnsiString RateText(const AnsiString& text)
     return shortest;
 }
 
-bool HasWritable(KwSNMPRequest2Edits* request)
-{
-    const KwSNMPVarList& list = request->Request.VarList;
-    for (int i = 0; i < list.Count(); ++i)
-        if (list.IsWritable(i))
-            return true;
-    return false;
-}
 }  // namespace
 
 TFM_Performace::TFM_Performace(TComponent* Owner) : TSettingsForm(Owner)
@@ -134,23 +126,9 @@ TFM_Performace::~TFM_Performace()
 
 // --- creation and reads ------------------------------------------------------------
 
-void TFM_Performace::CaptureFailures(KwSNMPRequest2Edits* request)
-{
-    request->Request.OnResult = [this](const KwSNMPError& error) {
-        if (error.Code != 0)
-            lastFailure_ = error;
-    };
-}
-
 bool TFM_Performace::Read(KwSNMPRequest2Edits* request)
 {
-    if (ReadGroup(request))
-        return true;
-    if (!failed_) {
-        failed_ = true;
-        firstFailure_ = lastFailure_;
-    }
-    return false;
+    return readFailure_.Note(ReadGroup(request), request);
 }
 
 bool TFM_Performace::Write(KwSNMPRequest2Edits* request)
@@ -165,29 +143,29 @@ void TFM_Performace::FormCreate(TObject* Sender)
         CountryRequest->BindFormat(0, "%s", ED_Country);
 
         SecurityRequest = GroupRequest(dot11AuthenticationVars, MVT_SV, 0, 5000, 0);
-        BindOptionCombo(SecurityRequest, 0, CB_dot11Authentication);
+        SecurityRequest->BindComboBox(0, CB_dot11Authentication);
         MarkVars(SecurityRequest, smLeaveOut, 1);  // the key index
-        BindOptionCombo(SecurityRequest, 2, CB_dot11Encryption);
+        SecurityRequest->BindComboBox(2, CB_dot11Encryption);
 
         CipherRequest = GroupRequest(dot11PassPhraseVars, MVT_SV, 0, 1000, 0);
         MarkVars(CipherRequest, smLeaveOut, 0);  // the pass phrase stays on the device
-        BindOptionCombo(CipherRequest, 1, CB_Clipher);
+        CipherRequest->BindComboBox(1, CB_Clipher);
         MarkVars(CipherRequest, smLeaveOut, 2);
 
         ModeRequest = GroupRequest(dot11ApModeVars3, MVT_SV, 0, 10000, 0);
-        BindOptionCombo(ModeRequest, 0, CB_ApMode);
+        ModeRequest->BindComboBox(0, CB_ApMode);
         ModeRequest->AttachStatusBar(StatusBar);
 
         RadioRequest = GroupRequest(dot11BeaconIntervalVars, MVT_SV, 0, 10000, 0);
         RadioRequest->BindFormat(rvBeacon, "%s", Ed_BeInta);
         RadioRequest->BindFormat(rvDtim, "%s", Ed_DTIMa);
-        BindOptionCombo(RadioRequest, rvTransmitPower, CB_TranPa);
-        BindOptionCombo(RadioRequest, rvWmm, CB_WMM);
-        BindOptionCombo(RadioRequest, rvShortGI, CB_ShortGI);
-        BindOptionCombo(RadioRequest, rvIgmpSnooping, CB_IGMPSnooping);
-        BindOptionCombo(RadioRequest, rvRadioWave, CB_Radio);
+        RadioRequest->BindComboBox(rvTransmitPower, CB_TranPa);
+        RadioRequest->BindComboBox(rvWmm, CB_WMM);
+        RadioRequest->BindComboBox(rvShortGI, CB_ShortGI);
+        RadioRequest->BindComboBox(rvIgmpSnooping, CB_IGMPSnooping);
+        RadioRequest->BindComboBox(rvRadioWave, CB_Radio);
         RadioRequest->BindFormat(rvDataRate, "%s", Ed_TRate);
-        BindOptionCombo(RadioRequest, rvLoadBalance, CB_Grouping);
+        RadioRequest->BindComboBox(rvLoadBalance, CB_Grouping);
         RadioRequest->BindFormat(rvUserLimit, "%s", Ed_ULimit);
         RadioRequest->BindFormat(rvAckTimeout, "%s", Ed_AckTimeOut);
         RadioRequest->BindFormat(rvRateList24, "%s", Ed_24GDataRateList);
@@ -196,19 +174,14 @@ void TFM_Performace::FormCreate(TObject* Sender)
         BandRequest = GroupRequest(dot11BandVars, MVT_SV, 0, 10000, 0);
         BandRequest->BindComboBox(0, CB_Wireless);
         BandRequest->AttachStatusBar(StatusBar);
-        for (KwSNMPRequest2Edits* request : {CountryRequest, SecurityRequest, CipherRequest, ModeRequest,
-                                             RadioRequest, BandRequest})
-            CaptureFailures(request);
         Read(BandRequest);
 
         // The mode lists are filled once: "802.11n Only", once taken out for the
         // security in force, stays out for the life of the form.
         Mode24Request = GroupRequest(dot11WifiModeVars2, MVT_SV, 0, 10000, 0);
-        BindOptionCombo(Mode24Request, 0, CB_WMode1);
+        Mode24Request->BindComboBox(0, CB_WMode1);
         Mode5Request = GroupRequest(dot11WifiModeVars3, MVT_SV, 0, 10000, 0);
-        BindOptionCombo(Mode5Request, 0, CB_WMode2);
-        CaptureFailures(Mode24Request);
-        CaptureFailures(Mode5Request);
+        Mode5Request->BindComboBox(0, CB_WMode2);
 
         Ed_BeInta->SetMaxLength(4);  // after the bindings, whose formats set their own
         Bt_Refresh_aClick(Sender);
@@ -221,7 +194,7 @@ void TFM_Performace::Bt_Refresh_aClick(TObject* Sender)
 {
     if (!Mode5Request)
         return;  // the creation failed; its message stays in the status bar
-    failed_ = false;
+    readFailure_.Clear();
     Read(CountryRequest);
     Read(SecurityRequest);
     Read(CipherRequest);
@@ -253,7 +226,7 @@ void TFM_Performace::Bt_Refresh_aClick(TObject* Sender)
     Read(ModeRequest);
     ApplyEnableRules();
     // "Get OK!" only when every read came back; otherwise the first failure.
-    ShowStatus(failed_ ? firstFailure_.Message : AnsiString("Get OK!"));
+    ShowStatus(readFailure_.Failed() ? readFailure_.Text() : AnsiString("Get OK!"));
 }
 
 // --- display rules -----------------------------------------------------------------
@@ -471,7 +444,7 @@ void TFM_Performace::SaveRadioOn()
     const bool radioSaved = Write(RadioRequest);
     KwSNMPRequest2Edits* modeRequest = FiveGHz() ? Mode5Request : Mode24Request;
     // A client keeps its band's wireless mode: then there is nothing to send.
-    const bool modeSaved = !HasWritable(modeRequest) || Write(modeRequest);
+    const bool modeSaved = !HasVariablesToSend(modeRequest) || Write(modeRequest);
     RestoreMarks();
     // The form reads everything again first, so its own result is what stays shown.
     Bt_Refresh_aClick(this);

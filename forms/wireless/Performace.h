@@ -5,6 +5,7 @@
 // DTIM interval and ACK time-out. Every request is synchronous; Save chooses what it
 // sends by access words just before the set, then reads everything again and shows
 // its own result.
+#include "FirstFailure.h"
 #include "SettingsFormBase.h"
 
 class KwSNMPRequest2Edits;
@@ -77,7 +78,6 @@ public:
 private:
     bool Read(KwSNMPRequest2Edits* request);
     bool Write(KwSNMPRequest2Edits* request);
-    void CaptureFailures(KwSNMPRequest2Edits* request);
     bool FiveGHz() const { return CB_Wireless->ItemIndex() == 1; }
     TComboBox* BandModeList() const { return FiveGHz() ? CB_WMode2 : CB_WMode1; }
     void RunBandModeHandler();
@@ -93,9 +93,7 @@ private:
 
     bool mode24AtFirst_ = false;  // the 2.4 GHz mode list was at item 0 since the last read
     bool mode5AtFirst_ = false;   // the same for 5 GHz
-    KwSNMPError lastFailure_;     // the last failed exchange of any request
-    bool failed_ = false;         // a read or write of the current operation failed
-    KwSNMPError firstFailure_;    // its record
+    TFirstFailure readFailure_;   // the first failed read of the current refresh
 };
 
 extern TFM_Performace* FM_Performace;

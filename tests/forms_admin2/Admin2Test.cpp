@@ -3,11 +3,12 @@
 // unread groups without sending anything, never traces a password; manager ranges are
 // added into the first free row and deleted by their row, gaps in the table included.
 #include "Admin2.h"
+#include "DeviceState.h"
 #include "FormTestRoad.h"
+#include "FormTexts.h"
 #include "TraceViewer.h"
 
 #include <QApplication>
-#include <sstream>
 
 using namespace vka_test;
 
@@ -26,17 +27,7 @@ const std::string RangeStart = P + "4.10.1.4.1.2.";
 const std::string RangeEnd = P + "4.10.1.4.1.3.";
 const char* const DevicePassword = "Pa55-word.7";
 
-std::string Panel(TStatusBar* bar) { return bar->Panels()->Items(0)->Text().ToStdString(); }
 std::string Text(TEdit* edit) { return edit->Text().ToStdString(); }
-
-std::string Row(TListView* list, int index)
-{
-    TListItem* item = list->Items()->Item(index);
-    std::string row = item->Caption().ToStdString();
-    for (int i = 0; i < item->SubItems()->Count(); ++i)
-        row += "|" + item->SubItems()->Strings(i).ToStdString();
-    return row;
-}
 
 // "OID=VALUE" of each binding, "|"-joined, OIDs without the private prefix.
 std::string Bindings(const DevsimJournalEntry& entry)
@@ -54,12 +45,9 @@ protected:
     // and 4 free (a gap before a range in use).
     std::string StateText() const override
     {
-        std::istringstream lines(DefaultStateText());
-        std::string text, line;
-        while (std::getline(lines, line))
-            if (line.find(Password + " ") == std::string::npos && line.find(RangeStart) == std::string::npos &&
-                line.find(RangeEnd) == std::string::npos)
-                text += line + "\n";
+        std::string text = WithoutLines(DefaultStateText(), {Password});
+        for (const std::string& column : {RangeStart, RangeEnd})
+            text = WithoutSubtree(text, column.substr(0, column.size() - 1));
         text += Password + " STRING \"" + DevicePassword + "\"\n";
         const char* const starts[] = {"127.0.0.100", "0.0.0.0", "127.0.0.200", "0.0.0.0"};
         const char* const ends[] = {"127.0.0.110", "0.0.0.0", "127.0.0.210", "0.0.0.0"};
@@ -98,12 +86,12 @@ TEST_P(AdminRoad, ShowsTheDevicesSettingsAndSaveWritesTheFiveGroupsInOrder)
         EXPECT_FALSE(form.GroupBox4->Visible());
         ASSERT_TRUE(WaitForRanges(form));
         ASSERT_EQ(form.ListView_User->Items()->Count(), 2);
-        EXPECT_EQ(Row(form.ListView_User, 0), "1|127.0.0.100|127.0.0.110");
-        EXPECT_EQ(Row(form.ListView_User, 1), "2|127.0.0.200|127.0.0.210");
+        EXPECT_EQ(RowText(form.ListView_User, 0), "1|127.0.0.100|127.0.0.110");
+        EXPECT_EQ(RowText(form.ListView_User, 1), "2|127.0.0.200|127.0.0.210");
 
         devsim.ClearJournal();
         form.OK->Click();
-        EXPECT_EQ(Panel(form.StatusBar), "Set OK!");
+        EXPECT_EQ(StatusText(form.StatusBar), "Set OK!");
         EXPECT_EQ(dialogs.Count(), 0);
     });
     const auto sets = Sets();
@@ -133,7 +121,7 @@ TEST_P(AdminRoad, ANewPasswordAndNoConsoleAreWrittenAndNeverTraced)
         EXPECT_FALSE(form.CB_Timeout->Enabled());
         devsim.ClearJournal();
         form.OK->Click();
-        EXPECT_EQ(Panel(form.StatusBar), "Set OK!");
+        EXPECT_EQ(StatusText(form.StatusBar), "Set OK!");
         EXPECT_EQ(Text(form.Ed_Pwd), fresh);
     });
     const auto sets = Sets();
@@ -168,7 +156,7 @@ TEST_P(AdminRoad, TheVidIsTakenAtItsEdgesAndRefusedOutsideThem)
         for (const char* good : {"4094", "1"}) {
             form.Ed_VID->SetText(good);
             form.OK->Click();
-            EXPECT_EQ(Panel(form.StatusBar), "Set OK!") << good;
+            EXPECT_EQ(StatusText(form.StatusBar), "Set OK!") << good;
         }
         EXPECT_EQ(dialogs.Count(), 4);
     });
@@ -218,7 +206,7 @@ TEST_P(AdminRoad, RefusedLoginInputSendsNothing)
         EXPECT_EQ(Text(form.Ed_NPwd), "one");
         EXPECT_TRUE(form.Ed_NPwd->Focused());
         EXPECT_EQ(dialogs.Count(), 7);
-        EXPECT_EQ(Panel(form.StatusBar), "");
+        EXPECT_EQ(StatusText(form.StatusBar), "");
     });
     EXPECT_TRUE(Sets().empty());
     EXPECT_EQ(DeviceValue(Password), "STRING \"" + std::string(DevicePassword) + "\"");
@@ -253,11 +241,11 @@ TEST_P(AdminRoad, RangesGoIntoTheFirstFreeRowAndAreDeletedByTheirOwnRow)
         EXPECT_TRUE(Sets().empty());
 
         add("127.0.0.5", "127.0.0.5");
-        EXPECT_NE(Panel(form.StatusBar), "Set OK!");  // not before the device said so
-        ASSERT_TRUE(PumpUntil([&] { return Panel(form.StatusBar) == "Set OK!"; })) << Panel(form.StatusBar);
+        EXPECT_NE(StatusText(form.StatusBar), "Set OK!");  // not before the device said so
+        ASSERT_TRUE(PumpUntil([&] { return StatusText(form.StatusBar) == "Set OK!"; })) << StatusText(form.StatusBar);
         ASSERT_TRUE(WaitForRanges(form));
         ASSERT_EQ(form.ListView_User->Items()->Count(), 3);
-        EXPECT_EQ(Row(form.ListView_User, 1), "2|127.0.0.5|127.0.0.5");
+        EXPECT_EQ(RowText(form.ListView_User, 1), "2|127.0.0.5|127.0.0.5");
         EXPECT_EQ(Text(form.Ed_FromIP), "");
 
         add("127.0.0.20", "127.0.0.30");
@@ -272,9 +260,9 @@ TEST_P(AdminRoad, RangesGoIntoTheFirstFreeRowAndAreDeletedByTheirOwnRow)
         form.ListView_User->Click();
         EXPECT_TRUE(form.Btn_Del->Enabled());
         form.Btn_Del->Click();
-        ASSERT_TRUE(PumpUntil([&] { return Panel(form.StatusBar) == "Delete OK!"; })) << Panel(form.StatusBar);
+        ASSERT_TRUE(PumpUntil([&] { return StatusText(form.StatusBar) == "Delete OK!"; })) << StatusText(form.StatusBar);
         ASSERT_TRUE(PumpUntil([&] { return !form.RangesBusy() && form.ListView_User->Items()->Count() == 3; }));
-        EXPECT_EQ(Row(form.ListView_User, 2), "3|127.0.0.20|127.0.0.30");
+        EXPECT_EQ(RowText(form.ListView_User, 2), "3|127.0.0.20|127.0.0.30");
         EXPECT_FALSE(form.Btn_Del->Enabled());
     });
     const auto sets = Sets();
@@ -296,7 +284,7 @@ TEST_P(AdminRoad, ADeleteWhoseRangeIsNoLongerListedAndARefusedAddAreFailures)
         form.Ed_ToIP->SetText("127.0.0.6");
         form.Btn_Add->Click();
         ASSERT_TRUE(PumpUntil([&] { return !form.RangesBusy(); }));
-        EXPECT_EQ(Panel(form.StatusBar), "Setting Error!");
+        EXPECT_EQ(StatusText(form.StatusBar), "Setting Error!");
         EXPECT_EQ(Text(form.Ed_FromIP), "127.0.0.5");  // kept for another try
 
         // The range of user row 1 has gone from the range table meanwhile.
@@ -304,7 +292,7 @@ TEST_P(AdminRoad, ADeleteWhoseRangeIsNoLongerListedAndARefusedAddAreFailures)
         form.ListView_User->Click();
         form.ListView_IpRange->Items()->Item(0)->SubItems()->SetStrings(0, "127.0.0.99");
         form.Btn_Del->Click();
-        EXPECT_EQ(Panel(form.StatusBar), "Delete Error!");
+        EXPECT_EQ(StatusText(form.StatusBar), "Delete Error!");
         Pump(0.2);
     });
     const auto sets = Sets();
@@ -335,12 +323,7 @@ class AdminUnreadRoad : public FormRoad {
 protected:
     std::string StateText() const override
     {
-        std::istringstream lines(DefaultStateText());
-        std::string kept, line;
-        while (std::getline(lines, line))
-            if (line.find(UserName + " ") == std::string::npos)
-                kept += line + "\n";
-        return kept;
+        return WithoutLines(DefaultStateText(), {UserName});
     }
 };
 

@@ -49,8 +49,8 @@ TEST_P(InformationRoad, AStoppedAgentGivesTheTimeOutTextNeverASuccess)
 // message box; the form stays usable and refuses to save what it never read.
 TEST(InformationWithoutAgent, AReadThatCannotBeSentLeavesSaveRefused)
 {
-    OpenSession();
-    AimDefaults(161, 1);
+    OpenFormSession();
+    AimFormSession(161, 1);
     KwDefaultDevice.Address = "";
     InstalledScriptedDialogs dialogs;
     RunInForm([&](TFM_Information& form) {

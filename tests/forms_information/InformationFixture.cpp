@@ -1,37 +1,12 @@
-#include "TempFolder.h"
 #include "InformationFixture.h"
 
-#include "MenuForms.h"
 #include "ToolOutput.h"
 
-#include <QApplication>
-#include <QTimer>
-#include <cstdio>
-#include <cstdlib>
-
 #include "InformationMenu.h"
-#include "KwSNMPSession.h"
 
 namespace information_test {
 
-const char* const V3User = "shades";
-const char* const V3AuthPass = "shapassword";
-const char* const V3PrivPass = "despassword";
-
 namespace {
-class QtEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override
-    {
-        static int argc = 1;
-        static char name[] = "forms_information_tests";
-        static char* argv[] = {name, nullptr};
-        if (!QApplication::instance())
-            new QApplication(argc, argv);
-    }
-};
-::testing::Environment* const environment = ::testing::AddGlobalTestEnvironment(new QtEnvironment);
-
 std::string Run(const std::string& commandLine) { return vka_test::RunTool(commandLine); }
 
 std::string Quoted(const std::string& text)
@@ -54,8 +29,8 @@ bool Agent::Start(std::string* error)
 {
     if (kind_ == PeerKind::Snmpd)
         return snmpd_.Start(error);
-    devsim_.SetConfigText(std::string("user ") + V3User + " authPriv SHA " + V3AuthPass + " DES " +
-                          V3PrivPass + "\n");
+    devsim_.SetConfigText(std::string("user ") + vka_test::FormV3User + " authPriv SHA " + vka_test::FormV3AuthPass +
+                          " DES " + vka_test::FormV3PrivPass + "\n");
     return devsim_.Start(error);
 }
 
@@ -77,55 +52,10 @@ std::string Agent::PeerName() const
     return kind_ == PeerKind::Snmpd ? snmpd_.PeerName() : devsim_.PeerName();
 }
 
-void OpenSession()
-{
-    static bool open = false;
-    if (open)
-        return;
-    const std::string folder = vka_test::MakeTempFolder("vka-information");
-    ASSERT_FALSE(folder.empty());
-    KwSNMPInitSession(folder.c_str());
-    open = true;
-}
-
-void AimDefaults(unsigned short port, int version)
-{
-    KwDefaultDevice.Address = "127.0.0.1";
-    KwDefaultDevice.Port = port;
-    KwDefaultSecurity = KwSNMPSecurity{};
-    KwDefaultSecurity.Version = static_cast<unsigned char>(version);
-    KwDefaultSecurity.ReadCommunity = "orchid";
-    KwDefaultSecurity.WriteCommunity = "thunder";
-    KwDefaultSecurity.SecurityModel = 1;
-    KwDefaultSecurity.SecurityLevel = 1;
-    KwDefaultSecurity.AuthProtocol = 1;
-    KwDefaultSecurity.PrivProtocol = 1;
-    if (version == 3) {
-        KwDefaultSecurity.SecurityModel = 3;
-        KwDefaultSecurity.SecurityLevel = 3;  // authPriv
-        KwDefaultSecurity.SecurityName = V3User;
-        KwDefaultSecurity.AuthProtocol = 3;  // SHA
-        KwDefaultSecurity.PrivProtocol = 2;  // DES
-        KwDefaultSecurity.AuthPassword = V3AuthPass;
-        KwDefaultSecurity.PrivPassword = V3PrivPass;
-    }
-}
-
-
 void RunInForm(const std::function<void(TFM_Information& form)>& body)
 {
-    bool ran = false;
-    QTimer::singleShot(0, QApplication::instance(), [&] {
-        ran = true;
-        if (FM_Information)
-            body(*FM_Information);
-        if (FM_Information)
-            FM_Information->Close();
-    });
     // Through the main menu's item, as a user opens it.
-    EXPECT_TRUE(OpenMenuForm("Information1")) << "Home / Information has no opener";
-    EXPECT_TRUE(ran) << "the form's modal loop never ran";
-    EXPECT_EQ(FM_Information, nullptr) << "the global still points at the deleted form";
+    vka_test::RunMenuForm<TFM_Information>("Information1", FM_Information, body);
 }
 
 std::string ToolGet(const std::string& peer, const std::string& oid)
@@ -146,11 +76,11 @@ bool ToolSetString(const std::string& peer, const std::string& oid, const std::s
 
 void InformationRoad::SetUp()
 {
-    OpenSession();
+    OpenFormSession();
     agent = std::make_unique<Agent>(GetParam().Peer);
     std::string error;
     ASSERT_TRUE(agent->Start(&error)) << error;
-    AimDefaults(agent->Port(), GetParam().Version);
+    AimFormSession(agent->Port(), GetParam().Version);
 }
 
 void InformationRoad::TearDown()

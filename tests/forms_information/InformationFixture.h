@@ -9,6 +9,7 @@
 #include <string>
 
 #include "DevsimPeer.h"
+#include "FormTestRoad.h"
 #include "Information.h"
 #include "QtPump.h"
 #include "ScriptedDialogs.h"
@@ -23,11 +24,6 @@ struct Road {
     int Version;  // 0 SNMPv1, 1 SNMPv2c, 3 SNMPv3 (authPriv user)
 };
 std::string RoadName(const ::testing::TestParamInfo<Road>& info);
-
-// The SNMPv3 user both agents know: SHA authentication, DES privacy.
-extern const char* const V3User;
-extern const char* const V3AuthPass;
-extern const char* const V3PrivPass;
 
 // One running agent of either kind.
 class Agent {
@@ -45,11 +41,10 @@ private:
     vka_test::DevsimPeer devsim_;
 };
 
-// Opens the library session once per process (boots counter in a temporary folder).
-void OpenSession();
-// Points the session defaults at 127.0.0.1:port with the road's version and security,
-// as the main window's start-up does from its command line and profile file.
-void AimDefaults(unsigned short port, int version);
+// The session is opened and aimed as every form test does it (FormTestRoad.h); the
+// SNMPv3 user there is the one both agents know.
+using vka_test::AimFormSession;
+using vka_test::OpenFormSession;
 
 using vka_test::Pump;
 using vka_test::PumpUntil;

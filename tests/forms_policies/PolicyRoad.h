@@ -1,7 +1,10 @@
 #pragma once
 // What the wireless policy form tests share: the road to devsim, the device's OIDs,
 // and short ways to read the journal's sets and the form's controls.
+#include "DeviceState.h"
 #include "FormTestRoad.h"
+#include "FormTexts.h"
+#include "UserActions.h"
 #include "vcl.h"
 
 #include <string>
@@ -16,20 +19,14 @@ std::vector<std::string> Bindings(const vka_test::DevsimJournalEntry& entry);
 // Every binding of every set, in order.
 std::vector<std::string> SetBindings(const std::vector<vka_test::DevsimJournalEntry>& sets);
 
-// Panel 0 of a status bar, or its simple text.
-std::string StatusText(const TStatusBar* bar);
+using vka_test::Rows;
+using vka_test::StatusText;
 
-// The rows of a list view: caption and sub-items joined by "|".
-std::vector<std::string> Rows(const TListView* list);
+using vka_test::Choose;
+using vka_test::ClickRow;
 
-// Clicks a row of a list view as the user does: selects it, then OnClick.
-void ClickRow(TListView* list, int row);
-
-// A state line "OID TYPE VALUE" replacing the default's line of that OID.
-std::string WithLines(const std::string& state, const std::vector<std::string>& lines);
-
-// The state without the lines of these OIDs (a device that lacks the variables).
-std::string WithoutLines(const std::string& state, const std::vector<std::string>& oids);
+using vka_test::WithLines;
+using vka_test::WithoutLines;
 
 class PolicyRoad : public vka_test::FormRoad {
 protected:

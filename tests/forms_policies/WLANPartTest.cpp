@@ -33,13 +33,6 @@ class PartitionWithFixedLink : public PartitionForm {
 protected:
     std::vector<std::string> ExtraLines() const override { return {"ro " + Link + " INTEGER 0"}; }
 };
-
-void Choose(TComboBox* box, int item)
-{
-    box->SetItemIndex(item);
-    if (box->OnChange)
-        box->OnChange(box);
-}
 }  // namespace
 
 TEST_P(PartitionForm, SaveWritesThePartitionPairThenLinkIntegrity)

@@ -2,6 +2,7 @@
 // device reports them, advancing between two reads, cleared by the clear scalar; a
 // clear the device refuses or never answers is reported as a failure, never as done.
 #include "FormTestRoad.h"
+#include "FormTexts.h"
 #include "Static.h"
 #include "SnmpdPeer.h"
 #include "Statwlan.h"
@@ -16,7 +17,6 @@ const std::string EthernetCounters = "1.3.6.1.4.1.32473.10.37.37.5.2.1.1.1.1.";
 const std::string WlanClear = WlanCounters + "16.1";
 const std::string EthernetClear = EthernetCounters + "16.1";
 
-std::string Panel(TStatusBar* bar) { return bar->Panels()->Items(0)->Text().ToStdString(); }
 long long Number(TEdit* edit) { return std::stoll(edit->Text().ToStdString()); }
 long long DeviceNumber(const std::string& value) { return std::stoll(value.substr(value.find(' ') + 1)); }
 }  // namespace
@@ -41,7 +41,7 @@ TEST_P(StatisticsRoad, WlanCountersAreReadAdvanceAndClear)
 {
     RunMenuForm<TFM_StatWLAN>("WLAN1", FM_StatWLAN, [&](TFM_StatWLAN& form) {
         EXPECT_EQ(form.Caption().ToStdString(), "Status \\ Stats \\ WLAN ");
-        EXPECT_EQ(Panel(form.StatusBar1), "Wlan Info Get OK!");
+        EXPECT_EQ(StatusText(form.StatusBar1), "Wlan Info Get OK!");
         EXPECT_GE(Number(form.Ed_TranPCount), 184302);
         EXPECT_EQ(form.Edt_DropPCount->Text().ToStdString(), "12");
         EXPECT_EQ(form.Edt_RecDecErrCount->Text().ToStdString(), "0");
@@ -50,7 +50,7 @@ TEST_P(StatisticsRoad, WlanCountersAreReadAdvanceAndClear)
         const long long before = Number(form.Ed_TranPCount);
         ASSERT_TRUE(WaitUntilAdvanced(WlanCounters + "3.1", before));
         form.Btn_Refresh->Click();
-        EXPECT_EQ(Panel(form.StatusBar1), "Refresh Wlan Info OK!");
+        EXPECT_EQ(StatusText(form.StatusBar1), "Refresh Wlan Info OK!");
         EXPECT_GT(Number(form.Ed_TranPCount), before);
 
         form.ClearPauseMs = 50;
@@ -58,7 +58,7 @@ TEST_P(StatisticsRoad, WlanCountersAreReadAdvanceAndClear)
         form.Btn_Clear->Click();
         EXPECT_FALSE(form.Btn_Refresh->Enabled());
         EXPECT_FALSE(form.Btn_Clear->Enabled());
-        ASSERT_TRUE(PumpUntil([&] { return Panel(form.StatusBar1) == "Clear OK!"; })) << Panel(form.StatusBar1);
+        ASSERT_TRUE(PumpUntil([&] { return StatusText(form.StatusBar1) == "Clear OK!"; })) << StatusText(form.StatusBar1);
         EXPECT_TRUE(form.Btn_Refresh->Enabled());
         EXPECT_TRUE(form.Btn_Clear->Enabled());
         EXPECT_LT(Number(form.Ed_TranPCount), before);
@@ -87,13 +87,13 @@ TEST_P(StatisticsRoad, AWlanClearTheDeviceRefusesIsAnErrorAndNothingIsReadAgain)
         form.ClearPauseMs = 50;
         const int readsBefore = GetsOf(WlanCounters + "3.1");
         form.Btn_Clear->Click();
-        EXPECT_EQ(Panel(form.StatusBar1), "Clear Error!");
+        EXPECT_EQ(StatusText(form.StatusBar1), "Clear Error!");
         ASSERT_EQ(dialogs.Count(), 1);  // the device's reason
         EXPECT_NE(dialogs.Last().Text, "");
         EXPECT_TRUE(form.Btn_Clear->Enabled());
         EXPECT_TRUE(form.Btn_Refresh->Enabled());
         Pump(0.2);
-        EXPECT_EQ(Panel(form.StatusBar1), "Clear Error!");
+        EXPECT_EQ(StatusText(form.StatusBar1), "Clear Error!");
         EXPECT_EQ(GetsOf(WlanCounters + "3.1"), readsBefore);
     });
     const auto sets = Sets();
@@ -106,7 +106,7 @@ TEST_P(StatisticsRoad, ClosingDuringTheWlanClearPauseLeavesNothingBehind)
     RunMenuForm<TFM_StatWLAN>("WLAN1", FM_StatWLAN, [&](TFM_StatWLAN& form) {
         form.ClearPauseMs = 300;
         form.Btn_Clear->Click();
-        EXPECT_EQ(Panel(form.StatusBar1), "");
+        EXPECT_EQ(StatusText(form.StatusBar1), "");
     });
     const int gets = int(Requests("GET").size());
     Pump(0.5);  // the pause would have ended here: no read from a closed form
@@ -119,18 +119,18 @@ TEST_P(StatisticsRoad, EthernetCountersAreReadAdvanceAndClear)
     RunMenuForm<TFM_Static>("Ethernet1", FM_Static, [&](TFM_Static& form) {
         EXPECT_EQ(form.Caption().ToStdString(), "Status \\ Stats \\ Ethernet");
         EXPECT_EQ(form.GroupBox2->Caption().ToStdString(), "Recieved Count");
-        EXPECT_EQ(Panel(form.StatusBar1), "Ethernet Info Get OK!");
+        EXPECT_EQ(StatusText(form.StatusBar1), "Ethernet Info Get OK!");
         EXPECT_EQ(form.ClearRequest->Request.Timeout, 1000);
         const long long before = Number(form.Edt_RecByCount);
         EXPECT_GE(before, 102448771);
         ASSERT_TRUE(WaitUntilAdvanced(EthernetCounters + "5.1", before));
         form.Btn_Refresh->Click();
-        EXPECT_EQ(Panel(form.StatusBar1), "Refresh Ethernet Info OK!");
+        EXPECT_EQ(StatusText(form.StatusBar1), "Refresh Ethernet Info OK!");
         EXPECT_GT(Number(form.Edt_RecByCount), before);
 
         devsim.ClearJournal();
         form.Btn_Clear->Click();
-        EXPECT_EQ(Panel(form.StatusBar1), "Clear Ethernet Info is OK!");
+        EXPECT_EQ(StatusText(form.StatusBar1), "Clear Ethernet Info is OK!");
         EXPECT_LT(Number(form.Edt_RecByCount), 1000000);
         EXPECT_EQ(form.Edt_DropPacCount->Text().ToStdString(), "0");
         EXPECT_EQ(dialogs.Count(), 0);
@@ -149,7 +149,7 @@ TEST_P(StatisticsRoad, AnEthernetClearThatIsNeverAnsweredIsAnError)
         form.ClearRequest->Request.Timeout = 20;  // the test need not wait 2 x 10 s
         ASSERT_TRUE(devsim.SilentFor(3));
         form.Btn_Clear->Click();
-        EXPECT_EQ(Panel(form.StatusBar1), "Clear Ethernet Info Error!");
+        EXPECT_EQ(StatusText(form.StatusBar1), "Clear Ethernet Info Error!");
         ASSERT_EQ(dialogs.Count(), 1);
         EXPECT_NE(dialogs.Last().Text.find("timed out"), std::string::npos) << dialogs.Last().Text;
         ASSERT_TRUE(devsim.SilentFor(0));
@@ -160,7 +160,7 @@ TEST_P(StatisticsRoad, LateRepliesStillFillTheCounters)
 {
     ASSERT_TRUE(devsim.DelayReplies(400));
     RunMenuForm<TFM_Static>("Ethernet1", FM_Static, [&](TFM_Static& form) {
-        EXPECT_EQ(Panel(form.StatusBar1), "Ethernet Info Get OK!");
+        EXPECT_EQ(StatusText(form.StatusBar1), "Ethernet Info Get OK!");
         EXPECT_GE(Number(form.Ed_TranPCount), 201877);
     });
 }
@@ -185,16 +185,16 @@ protected:
 TEST_F(StatisticsWithoutCounters, TheGetAndRefreshErrorTextsAreShown)
 {
     RunMenuForm<TFM_StatWLAN>("WLAN1", FM_StatWLAN, [&](TFM_StatWLAN& form) {
-        EXPECT_EQ(Panel(form.StatusBar1), "Wlan Info Get Error!");
+        EXPECT_EQ(StatusText(form.StatusBar1), "Wlan Info Get Error!");
         ASSERT_EQ(dialogs.Count(), 1);
         EXPECT_EQ(dialogs.Last().Text, "(SNMP) Variable does not exist!");
         form.Btn_Refresh->Click();
-        EXPECT_EQ(Panel(form.StatusBar1), "Refresh Wlan Info Error!");
+        EXPECT_EQ(StatusText(form.StatusBar1), "Refresh Wlan Info Error!");
     });
     RunMenuForm<TFM_Static>("Ethernet1", FM_Static, [&](TFM_Static& form) {
-        EXPECT_EQ(Panel(form.StatusBar1), "Ethernet Info Get Error!");
+        EXPECT_EQ(StatusText(form.StatusBar1), "Ethernet Info Get Error!");
         form.Btn_Refresh->Click();
-        EXPECT_EQ(Panel(form.StatusBar1), "Refresh Ethernet Info Error!");
+        EXPECT_EQ(StatusText(form.StatusBar1), "Refresh Ethernet Info Error!");
     });
     EXPECT_EQ(dialogs.Count(), 4);
 }

@@ -3,6 +3,7 @@
 // has taken it; the lists with no, one empty and several rows; refresh failures.
 #include "Clientinfo.h"
 #include "FormTestRoad.h"
+#include "FormTexts.h"
 #include "KwErrors.h"
 #include "Wdsinfo.h"
 
@@ -15,17 +16,7 @@ const std::string ClientEntry = P + "2.1.3.4.2.1";
 const std::string WdsRefresh = P + "2.1.3.5.1.1.1.1";
 const std::string WdsEntry = P + "2.1.3.5.2.1";
 
-std::string Panel(TStatusBar* bar) { return bar->Panels()->Items(0)->Text().ToStdString(); }
 
-// The row's caption and cells, joined by "|".
-std::string Row(TListView* list, int index)
-{
-    TListItem* item = list->Items()->Item(index);
-    std::string row = item->Caption().ToStdString();
-    for (int i = 0; i < item->SubItems()->Count(); ++i)
-        row += "|" + item->SubItems()->Strings(i).ToStdString();
-    return row;
-}
 }  // namespace
 
 class StationListsRoad : public FormRoad {
@@ -72,16 +63,16 @@ TEST_P(StationListsRoad, ClientListShowsTheStationsInReadableWordsAndRefusesToCl
     RunMenuForm<TClientInformation>("Client1", ClientInformation, [&](TClientInformation& form) {
         EXPECT_EQ(form.Caption().ToStdString(), "Status \\ Client Information");
         EXPECT_TRUE(form.Busy());
-        EXPECT_EQ(Panel(form.StatusBar), "Detect Client Info...");
+        EXPECT_EQ(StatusText(form.StatusBar), "Detect Client Info...");
         form.Bt_Close->Click();  // refused while the detection runs
         EXPECT_EQ(ClientInformation, &form);
         ASSERT_TRUE(PumpUntil([&] { return !form.Busy(); }));
-        EXPECT_EQ(Panel(form.StatusBar), KwErrorText(0).ToStdString());
+        EXPECT_EQ(StatusText(form.StatusBar), KwErrorText(0).ToStdString());
         EXPECT_EQ(form.Lb_Band->Caption().ToStdString(), "2.4GHZ");
         EXPECT_EQ(form.NumOfRecord->Caption().ToStdString(), "2");
         ASSERT_EQ(form.User_ListView->Items()->Count(), 2);
-        EXPECT_EQ(Row(form.User_ListView, 0), "1|VKA-7410|001CC0506001|G|OPEN|42%|Off");
-        EXPECT_EQ(Row(form.User_ListView, 1), "2|VKA-7410|001CC0506002|N|WPA2-PSK|27%|On");
+        EXPECT_EQ(RowText(form.User_ListView, 0), "1|VKA-7410|001CC0506001|G|OPEN|42%|Off");
+        EXPECT_EQ(RowText(form.User_ListView, 1), "2|VKA-7410|001CC0506002|N|WPA2-PSK|27%|On");
         EXPECT_EQ(form.User_ListView->Column(0)->Width(), 0);
         EXPECT_EQ(dialogs.Count(), 0);
     });
@@ -97,8 +88,8 @@ TEST_P(StationListsRoad, ClientListSkipsEmptyStationsKeepsUnknownWordsAndEmpties
     RunMenuForm<TClientInformation>("Client1", ClientInformation, [&](TClientInformation& form) {
         ASSERT_TRUE(PumpUntil([&] { return !form.Busy(); }));
         ASSERT_EQ(form.User_ListView->Items()->Count(), 2);
-        EXPECT_EQ(Row(form.User_ListView, 0), "1|SSID1|001CC050600A|A|WPA2-Auto-PSK|35%|On");
-        EXPECT_EQ(Row(form.User_ListView, 1), "2|SSID3|001CC050600C|G|10|61%|Off");
+        EXPECT_EQ(RowText(form.User_ListView, 0), "1|SSID1|001CC050600A|A|WPA2-Auto-PSK|35%|On");
+        EXPECT_EQ(RowText(form.User_ListView, 1), "2|SSID3|001CC050600C|G|10|61%|Off");
         EXPECT_EQ(form.NumOfRecord->Caption().ToStdString(), "2");
 
         // The stations leave: a refresh finds none.
@@ -124,7 +115,7 @@ TEST_P(StationListsRoad, AClientRefreshTheDeviceNeverAnswersIsATimeOutAndTheForm
         ASSERT_TRUE(devsim.SilentFor(3));
         form.Bt_Rfrsh->Click();
         ASSERT_TRUE(PumpUntil([&] { return !form.Busy(); }));
-        EXPECT_EQ(Panel(form.StatusBar), "Detect timed out!(SNMPClass) SNMP request timed out!");
+        EXPECT_EQ(StatusText(form.StatusBar), "Detect timed out!(SNMPClass) SNMP request timed out!");
         EXPECT_EQ(form.NumOfRecord->Caption().ToStdString(), "0");
         ASSERT_TRUE(devsim.SilentFor(0));
     });
@@ -139,7 +130,7 @@ TEST_P(StationListsRoad, ADroppedClientRefreshIsSentAgainAndTheListStillComes)
         devsim.ClearJournal();
         form.Bt_Rfrsh->Click();
         ASSERT_TRUE(PumpUntil([&] { return !form.Busy(); }));
-        EXPECT_EQ(Panel(form.StatusBar), KwErrorText(0).ToStdString());
+        EXPECT_EQ(StatusText(form.StatusBar), KwErrorText(0).ToStdString());
         EXPECT_EQ(form.User_ListView->Items()->Count(), 2);
     });
     const auto sets = Sets();
@@ -157,7 +148,7 @@ TEST_P(StationListsRoad, WdsPeersAreListedOnlyInAWdsModeWithEmptyCellsForEmptyVa
         EXPECT_EQ(form.Lb_Channel->Caption().ToStdString(), "6");
         EXPECT_EQ(form.Lb_Band->Caption().ToStdString(), "2.437");
         form.Btn_Refresh->Click();
-        EXPECT_EQ(Panel(form.StatusBar1), "Get OK!");
+        EXPECT_EQ(StatusText(form.StatusBar1), "Get OK!");
         EXPECT_EQ(form.WDS_ClientListView->Items()->Count(), 0);
     });
     EXPECT_TRUE(Sets().empty());
@@ -171,14 +162,14 @@ TEST_P(StationListsRoad, WdsPeersAreListedOnlyInAWdsModeWithEmptyCellsForEmptyVa
     RunMenuForm<TFM_WDSInfo>("WDSInformation1", FM_WDSInfo, [&](TFM_WDSInfo& form) {
         EXPECT_TRUE(form.WdsMode());
         ASSERT_TRUE(PumpUntil([&] { return form.WDS_ClientListView->Items()->Count() == 2; }));
-        EXPECT_EQ(Row(form.WDS_ClientListView, 0), "VKA-7410|001A2B742001|opensystem|38%|On");
-        EXPECT_EQ(Row(form.WDS_ClientListView, 1), "VKA-7410||opensystem||");
-        EXPECT_EQ(Panel(form.StatusBar1), KwErrorText(0).ToStdString());
+        EXPECT_EQ(RowText(form.WDS_ClientListView, 0), "VKA-7410|001A2B742001|opensystem|38%|On");
+        EXPECT_EQ(RowText(form.WDS_ClientListView, 1), "VKA-7410||opensystem||");
+        EXPECT_EQ(StatusText(form.StatusBar1), KwErrorText(0).ToStdString());
 
         // Refresh: the same two steps again.
         form.Btn_Refresh->Click();
-        EXPECT_EQ(Panel(form.StatusBar1), "Refresh WDS Info...");
-        ASSERT_TRUE(PumpUntil([&] { return Panel(form.StatusBar1) == KwErrorText(0).ToStdString(); }));
+        EXPECT_EQ(StatusText(form.StatusBar1), "Refresh WDS Info...");
+        ASSERT_TRUE(PumpUntil([&] { return StatusText(form.StatusBar1) == KwErrorText(0).ToStdString(); }));
         EXPECT_EQ(form.WDS_ClientListView->Items()->Count(), 2);
     });
     EXPECT_EQ(Sets().size(), 2u);
@@ -190,8 +181,8 @@ TEST_P(StationListsRoad, AWdsModeWithoutPeersListsNone)
     devsim.SetValue(P + "2.1.3.2.1.1.18.1", "INTEGER", "3");  // WDS
     ASSERT_EQ(devsim.Control("clear-template " + WdsEntry).rfind("OK", 0), 0u);
     RunMenuForm<TFM_WDSInfo>("WDSInformation1", FM_WDSInfo, [&](TFM_WDSInfo& form) {
-        ASSERT_TRUE(PumpUntil([&] { return Panel(form.StatusBar1) == KwErrorText(0).ToStdString(); }))
-            << Panel(form.StatusBar1);
+        ASSERT_TRUE(PumpUntil([&] { return StatusText(form.StatusBar1) == KwErrorText(0).ToStdString(); }))
+            << StatusText(form.StatusBar1);
         EXPECT_EQ(form.WDS_ClientListView->Items()->Count(), 0);
     });
     EXPECT_EQ(Sets().size(), 1u);
@@ -206,7 +197,7 @@ TEST_P(StationListsRoad, AWdsRefreshFailureIsShownAndClosingWithAWalkUnderWayLea
         ASSERT_TRUE(devsim.SilentFor(3));
         form.Btn_Refresh->Click();
         ASSERT_TRUE(PumpUntil([&] { return !form.Detecting(); }));
-        EXPECT_EQ(Panel(form.StatusBar1), "Get timed out!(SNMPClass) SNMP request timed out!");
+        EXPECT_EQ(StatusText(form.StatusBar1), "Get timed out!(SNMPClass) SNMP request timed out!");
         EXPECT_EQ(form.WDS_ClientListView->Items()->Count(), 2);  // what it held before
         ASSERT_TRUE(devsim.SilentFor(0));
     });

@@ -3,6 +3,7 @@
 // own variables, the form says so once and stays usable.
 #include "Devinfo.h"
 #include "FormTestRoad.h"
+#include "FormTexts.h"
 #include "SnmpdPeer.h"
 #include "Wdsinfo.h"
 
@@ -12,7 +13,6 @@ namespace {
 const std::string P = "1.3.6.1.4.1.32473.10.37.37.";
 std::string Text(TEdit* edit) { return edit->Text().ToStdString(); }
 std::string Text(TLabel* label) { return label->Caption().ToStdString(); }
-std::string Panel(TStatusBar* bar) { return bar->Panels()->Items(0)->Text().ToStdString(); }
 }  // namespace
 
 class DeviceInformationRoad : public FormRoad {};
@@ -41,7 +41,7 @@ TEST_P(DeviceInformationRoad, ShowsTheDevicesIdentityInterfacesAndRadio)
         EXPECT_FALSE(form.Edt_Connect->Visible());
         EXPECT_EQ(Text(form.Edt_SDNS), "8.8.8.8");
         EXPECT_FALSE(form.Ed_SSID->Enabled());
-        EXPECT_EQ(Panel(form.StatusBar), "");
+        EXPECT_EQ(StatusText(form.StatusBar), "");
         EXPECT_EQ(dialogs.Count(), 0);
     });
     EXPECT_TRUE(Sets().empty());  // the form writes nothing
@@ -126,11 +126,11 @@ TEST_P(StatusFormsSnmpd, AnAgentWithoutTheDevicesVariablesShowsNothingMadeUp)
         if (GetParam() == 0) {
             // SNMPv1 has no "no such object" value: the get fails, and the user is told
             // once in the status bar and once in a message box.
-            EXPECT_EQ(Panel(form.StatusBar), "(SNMP) Variable does not exist!");
+            EXPECT_EQ(StatusText(form.StatusBar), "(SNMP) Variable does not exist!");
             ASSERT_EQ(dialogs.Count(), 1);
             EXPECT_EQ(dialogs.Last().Text, "(SNMP) Variable does not exist!");
         } else {
-            EXPECT_EQ(Panel(form.StatusBar), "");
+            EXPECT_EQ(StatusText(form.StatusBar), "");
             EXPECT_EQ(dialogs.Count(), 0);
         }
     });
@@ -143,7 +143,7 @@ TEST_P(StatusFormsSnmpd, TheWdsFormWithoutAnOperatingModeListsNothingAndSaysSoOn
         EXPECT_EQ(form.RefreshRequest, nullptr);
         EXPECT_EQ(dialogs.Count(), GetParam() == 0 ? 1 : 0);
         form.Btn_Refresh->Click();
-        EXPECT_EQ(Panel(form.StatusBar1), "Get OK!");
+        EXPECT_EQ(StatusText(form.StatusBar1), "Get OK!");
         EXPECT_EQ(form.WDS_ClientListView->Items()->Count(), 0);
     });
 }

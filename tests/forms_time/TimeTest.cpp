@@ -1,18 +1,18 @@
 // Tools / Time and Date against the simulated device: NTP on and off, the manual date
 // and time in the device's format (also copied from this computer's clock), the
 // daylight-saving rules by zone, and refusals that send nothing.
+#include "DeviceState.h"
 #include "FormTestRoad.h"
+#include "FormTexts.h"
 #include "Timedlg.h"
 
 #include <QApplication>
 #include <ctime>
-#include <sstream>
 
 using namespace vka_test;
 
 namespace {
 const std::string T = "1.3.6.1.4.1.32473.10.37.37.4.8.";
-std::string Panel(TStatusBar* bar) { return bar->Panels()->Items(0)->Text().ToStdString(); }
 std::string Text(TEdit* edit) { return edit->Text().ToStdString(); }
 
 std::string TwoDigits(int value) { return (value < 10 ? "0" : "") + std::to_string(value); }
@@ -63,7 +63,7 @@ TEST_P(TimeRoad, ShowsTheDevicesClockAndWritesTheNtpServer)
         form.Ed_ServerIp->SetText("127.0.0.123");
         devsim.ClearJournal();
         form.Btn_Apply->Click();
-        EXPECT_EQ(Panel(form.StatusBar), "Setting Success");
+        EXPECT_EQ(StatusText(form.StatusBar), "Setting Success");
         EXPECT_EQ(dialogs.Count(), 0);
         EXPECT_EQ(Text(form.Ed_ServerIp), "127.0.0.123");  // read back
     });
@@ -91,7 +91,7 @@ TEST_P(TimeRoad, NtpOffSendsTheManualDateInTheDevicesFormatAndTheDeviceClockFoll
         Pick(form.CB_Second, "07");
         devsim.ClearJournal();
         form.Btn_Apply->Click();
-        EXPECT_EQ(Panel(form.StatusBar), "Setting Success");
+        EXPECT_EQ(StatusText(form.StatusBar), "Setting Success");
         EXPECT_EQ(form.LB_CurrentTime->Caption().ToStdString(), "12/05/2011 18:09:07");
     });
     const auto sets = Sets();
@@ -121,7 +121,7 @@ TEST_P(TimeRoad, TheComputersClockSelectsTodayInTheYearList)
         form.CheckBox_NTP->SetChecked(false);
         devsim.ClearJournal();
         form.Btn_Apply->Click();
-        EXPECT_EQ(Panel(form.StatusBar), "Setting Success");
+        EXPECT_EQ(StatusText(form.StatusBar), "Setting Success");
         const auto sets = Sets();
         ASSERT_EQ(sets.size(), 2u);
         ASSERT_EQ(sets[1].Bindings.size(), 1u);
@@ -171,7 +171,7 @@ TEST_P(TimeRoad, RefusedInputSendsNothing)
         Pick(form.CB_Year, "2024");  // a leap year has it
         form.Btn_Apply->Click();
         EXPECT_EQ(dialogs.Count(), 7);
-        EXPECT_EQ(Panel(form.StatusBar), "Setting Success");
+        EXPECT_EQ(StatusText(form.StatusBar), "Setting Success");
     });
     const auto sets = Sets();
     ASSERT_EQ(sets.size(), 2u);
@@ -191,7 +191,7 @@ TEST_P(TimeRoad, ZonesWithoutDaylightSavingLeaveItsSwitchOutButKeepCheckedDates)
         EXPECT_TRUE(form.CheckBox_Daylight->Checked());
         devsim.ClearJournal();
         form.Btn_Apply->Click();
-        EXPECT_EQ(Panel(form.StatusBar), "Setting Success");
+        EXPECT_EQ(StatusText(form.StatusBar), "Setting Success");
     });
     const auto sets = Sets();
     ASSERT_EQ(sets.size(), 1u);
@@ -205,7 +205,7 @@ TEST_P(TimeRoad, ADeviceThatRefusesTheTimeIsASettingError)
     RunMenuForm<TFM_Time>("Time", FM_Time, [&](TFM_Time& form) {
         form.CheckBox_NTP->SetChecked(false);
         form.Btn_Apply->Click();
-        EXPECT_EQ(Panel(form.StatusBar), "Setting Error");
+        EXPECT_EQ(StatusText(form.StatusBar), "Setting Error");
         ASSERT_EQ(dialogs.Count(), 1);  // the device's reason
     });
 }
@@ -218,12 +218,7 @@ class TimeUnreadRoad : public FormRoad {
 protected:
     std::string StateText() const override
     {
-        std::istringstream lines(DefaultStateText());
-        std::string kept, line;
-        while (std::getline(lines, line))
-            if (line.find(T + "2.0 ") == std::string::npos)
-                kept += line + "\n";
-        return kept;
+        return WithoutLines(DefaultStateText(), {T + "2.0"});
     }
 };
 

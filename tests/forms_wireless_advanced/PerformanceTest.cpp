@@ -2,6 +2,7 @@
 // each Save sends (binding by binding, per AP mode), the range checks at both edges,
 // the mode and data-rate lists, and results that never claim a success they lack.
 #include "FormTestRoad.h"
+#include "UserActions.h"
 #include "KwSNMPRequest2Edits.h"
 #include "KwSNMPSession.h"
 #include "Performace.h"
@@ -34,14 +35,6 @@ std::vector<std::string> Items(TComboBox* combo)
     for (int i = 0; i < combo->Items()->Count(); ++i)
         items.push_back(combo->Items()->Strings(i).ToStdString());
     return items;
-}
-
-// A user's pick in a combo box: the item, then its OnChange.
-void Pick(TComboBox* combo, int item)
-{
-    combo->SetItemIndex(item);
-    if (combo->OnChange)
-        combo->OnChange(combo);
 }
 }  // namespace
 
@@ -239,7 +232,7 @@ TEST_P(PerformanceTest, DataRateListsFollowBandAndModeAndAutoSelectsTheBest)
         EXPECT_EQ(form.CB_DRate->Text().ToStdString(), "Best(up to 300)");
         EXPECT_FALSE(form.CB_DRate->Enabled());
 
-        Pick(form.CB_WMode1, 1);  // Mixed 802.11g and 802.11b: a rate of the list
+        vka_test::Choose(form.CB_WMode1, 1);  // Mixed 802.11g and 802.11b: a rate of the list
         EXPECT_TRUE(form.CB_DRate->Enabled());
         EXPECT_EQ(Items(form.CB_DRate),
                   (std::vector<std::string>{"Best(up to 54)", "54", "48", "36", "24", "18", "12", "9", "6", "11",
@@ -248,7 +241,7 @@ TEST_P(PerformanceTest, DataRateListsFollowBandAndModeAndAutoSelectsTheBest)
         ASSERT_TRUE(devsim.SetValue(WifiMode, "INTEGER", "3"));
         form.Bt_Refresh_a->Click();
         EXPECT_EQ(form.CB_DRate->Text().ToStdString(), "5.5");  // the stored "5.50"
-        Pick(form.CB_DRate, form.CB_DRate->Items()->IndexOf("11"));
+        vka_test::Choose(form.CB_DRate, form.CB_DRate->Items()->IndexOf("11"));
         auto sets = Save(form);
         ASSERT_EQ(sets.size(), 2u);
         EXPECT_EQ(ValueOf(sets[0], DataRate), "\"11\"");

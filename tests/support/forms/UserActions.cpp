@@ -1,0 +1,34 @@
+#include "UserActions.h"
+
+#include "ComCtrls.h"
+#include "StdCtrls.h"
+
+namespace vka_test {
+
+void Choose(TComboBox* combo, int index)
+{
+    combo->SetItemIndex(index);
+    if (combo->OnChange)
+        combo->OnChange(combo);
+}
+
+void Choose(TComboBox* combo, const char* text) { Choose(combo, combo->Items()->IndexOf(text)); }
+
+::testing::AssertionResult Press(TButton* button)
+{
+    if (!button->Enabled() || !button->Visible())
+        return ::testing::AssertionFailure() << button->Name().ToStdString() << " cannot be pressed";
+    button->Click();
+    return ::testing::AssertionSuccess();
+}
+
+void ClickRow(TListView* list, int row)
+{
+    if (row < 0)
+        list->ClearSelection();
+    else
+        list->SetSelected(list->Items()->Item(row));
+    list->Click();
+}
+
+}  // namespace vka_test

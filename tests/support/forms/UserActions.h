@@ -1,0 +1,23 @@
+#pragma once
+// What a user does to a form, done the way the user's action reaches its handlers.
+#include <gtest/gtest.h>
+
+class TButton;
+class TComboBox;
+class TListView;
+
+namespace vka_test {
+
+// A choice in a combo box: the item, then its OnChange (which code's ItemIndex does not fire).
+void Choose(TComboBox* combo, int index);
+// The same by the item's text (-1, no item, when the list has no such text).
+void Choose(TComboBox* combo, const char* text);
+
+// Presses an enabled, visible button; one the user could not press fails the test and is
+// not pressed.
+::testing::AssertionResult Press(TButton* button);
+
+// Clicks a row of a list view: selects it (nothing for -1), then OnClick.
+void ClickRow(TListView* list, int row);
+
+}  // namespace vka_test
