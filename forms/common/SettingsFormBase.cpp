@@ -1,5 +1,6 @@
 #include "SettingsFormBase.h"
 
+#include "ExeName.h"
 #include "KwReadSequence.h"
 
 bool TSettingsForm::GroupRead(const KwSNMPRequest2Controls* request) const
@@ -61,8 +62,14 @@ TNotifyEvent TSettingsForm::ReadSequence(TNotifyEvent handler)
 
 void TSettingsForm::ShowReadFailure(const KwSNMPRequest2Controls* request)
 {
+    // Captioned as the library captions its own messages: with the program file's name.
+    ShowReadFailure(request->Request.LastFailure.Message, ExtractFileName(AnsiString(ExeName())));
+}
+
+void TSettingsForm::ShowReadFailure(const AnsiString& text, const AnsiString& caption)
+{
     if (KwReadSequence::FirstReport())
-        Application->MessageBox(request->Request.LastFailure.Message.c_str(), Application->Title().c_str(), MB_OK);
+        Application->MessageBox(text.c_str(), caption.c_str(), MB_OK);
 }
 
 bool TSettingsForm::ReadGroupOrReport(KwSNMPRequest2Controls* request)

@@ -59,11 +59,13 @@ protected:
     // been read or a read is outstanding. True when the save may go on.
     bool MaySave(const KwSNMPRequest2Controls* request, const TSaveGuardTexts& texts);
 
-    // The failure of the request's last read in a message box titled with the program's
-    // name: once per read sequence, so a silent device gives the user one message, not
+    // The failure of the request's last read in a message box titled with the program
+    // file's name: once per read sequence, so a silent device gives the user one message, not
     // one per group. (Requests that report through themselves, status line or message
     // box, use ReportSyncFailures instead; both keep to one report per sequence.)
     static void ShowReadFailure(const KwSNMPRequest2Controls* request);
+    // The same for a failure the form has in hand, with its own caption.
+    static void ShowReadFailure(const AnsiString& text, const AnsiString& caption);
     // Reads the group and shows a failure with ShowReadFailure. True when it was read.
     bool ReadGroupOrReport(KwSNMPRequest2Controls* request);
 
