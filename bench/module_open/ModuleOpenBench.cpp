@@ -6,11 +6,16 @@
 //    that the module sent until then (same OIDs, same order).
 // 2. A form: from its menu entry to the last request of its opening, against the same
 //    requests sent by snmpget / snmpgetnext.
+// 3. With "silent": every menu entry opened and closed against a device that has gone
+//    silent, request time-outs capped at one second a try (as the tests cap them), the
+//    time against one time-out with its retry (2 s): how long a silent device holds the
+//    module per form.
 // Both against devsim on a free loopback port, SNMPv2c; times and ratios are printed,
 // nothing is asserted.
 //
 //   cmake --build <build> --target bench_module_open
 //   QT_QPA_PLATFORM=offscreen <build>/bench/module_open/bench_module_open [menu item] [rounds]
+//   QT_QPA_PLATFORM=offscreen <build>/bench/module_open/bench_module_open silent
 // e.g. bench_module_open hWirelessBand1 3
 #include <QApplication>
 #include <QTimer>
@@ -24,6 +29,8 @@
 #include <vector>
 
 #include "DevsimPeer.h"
+#include "KwSNMPSession.h"
+#include "ScriptedDialogs.h"
 #include "FormTestRoad.h"
 #include "MenuForms.h"
 #include "TempFolder.h"
@@ -150,6 +157,45 @@ void OpenForm(vka_test::DevsimPeer& device, const char* item)
                 reads.size(), tools, module / tools);
 }
 
+// Opens the entry and closes its form as soon as it shows (or refuses and is asked
+// again); the seconds until the menu handler returned.
+double OpenAndClose(const char* item)
+{
+    auto returned = std::make_shared<bool>(false);
+    auto attempt = std::make_shared<std::function<void()>>();
+    *attempt = [=] {
+        if (*returned)
+            return;
+        if (QWidget* modal = QApplication::activeModalWidget())
+            modal->close();
+        QTimer::singleShot(20, QApplication::instance(), *attempt);
+    };
+    QTimer::singleShot(0, QApplication::instance(), *attempt);
+    const Clock::time_point start = Clock::now();
+    OpenMenuForm(item);
+    *returned = true;
+    return Since(start);
+}
+
+void SilentDevice(vka_test::DevsimPeer& device)
+{
+    const char* const entries[] = {
+        "Information1", "hWirelessBand1", "hLan1", "adPerformance1", "Mac1", "WLANPartition1", "Ad_MultiSSID",
+        "DHCPServer1", "Intrusion1", "Scheduling1", "QosSetting1", "VlanSetting1", "tAdmin2", "tSystem2",
+        "Firmware1", "Time", "tUpdate2", "stDeviceInfo2", "Client1", "WDSInformation1", "Ethernet1", "WLAN1",
+        "ViewLog1", "LogSettings1", "InternetConnect1", "ParentalControl1", "AdvancePortForwarding1",
+        "MACFilter1", "FirewallDMZ1", "AdvancedNetwork1", "UserLimit"};
+    KwTimeoutCap = 100;
+    vka_test::AimFormSession(device.Port(), 1);
+    device.SilentFor(3600);
+    const double oneTimeOut = 2 * KwTimeoutCap / 100.0;
+    for (const char* item : entries) {
+        const double seconds = OpenAndClose(item);
+        std::printf("%-24s silent device: %.2f s, %.2f x one time-out with its retry\n", item, seconds,
+                    seconds / oneTimeOut);
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -165,6 +211,12 @@ int main(int argc, char** argv)
         return 1;
     }
     vka_test::OpenFormSession();
+    InstalledScriptedDialogs dialogs;  // the failures' message boxes are answered
+    if (std::string(item) == "silent") {
+        SilentDevice(device);
+        device.Stop();
+        return 0;
+    }
     for (int round = 0; round < rounds; ++round) {
         StartUp(device);
         OpenForm(device, item);
