@@ -146,6 +146,38 @@ public:
     void About1Click(TObject* Sender);
     void Exit1Click(TObject* Sender);
 
+    // The menu entries' handlers: each opens its form modally and frees it.
+    void Information1Click(TObject* Sender);
+    void hWirelessBand1Click(TObject* Sender);
+    void hLan1Click(TObject* Sender);
+    void InternetConnect1Click(TObject* Sender);
+    void adPerformance1Click(TObject* Sender);
+    void Mac1Click(TObject* Sender);
+    void WLANPartition1Click(TObject* Sender);
+    void Ad_MultiSSIDClick(TObject* Sender);
+    void DHCPServer1Click(TObject* Sender);
+    void Intrusion1Click(TObject* Sender);
+    void Scheduling1Click(TObject* Sender);
+    void QosSetting1Click(TObject* Sender);
+    void VlanSetting1Click(TObject* Sender);
+    void ParentalControl1Click(TObject* Sender);
+    void AdvancePortForwarding1Click(TObject* Sender);
+    void MACFilter1Click(TObject* Sender);
+    void FirewallDMZ1Click(TObject* Sender);
+    void AdvancedNetwork1Click(TObject* Sender);
+    void tAdmin1Click(TObject* Sender);
+    void tSystem1Click(TObject* Sender);
+    void Firmware1Click(TObject* Sender);
+    void TimeClick(TObject* Sender);
+    void tUpdate1Click(TObject* Sender);
+    void stEthernet1Click(TObject* Sender);
+    void Client1Click(TObject* Sender);
+    void WDSInformation1Click(TObject* Sender);
+    void Ethernet1Click(TObject* Sender);
+    void WLAN1Click(TObject* Sender);
+    void ViewLog1Click(TObject* Sender);
+    void LogSettings1Click(TObject* Sender);
+
     // Handlers no menu item is bound to: the grouping form, and generic pages of
     // catalogue tables by their page names.
     void UserLimitClick(TObject* Sender);

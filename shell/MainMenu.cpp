@@ -4,6 +4,8 @@
 #include "About.h"
 #include "MenuForms.h"
 
+#include <map>
+
 TMenuItem* TMainForm::AddMenuItem(TMenuItem* parent, const char* name, const char* caption)
 {
     TMenuItem* item = new TMenuItem(this);
@@ -111,7 +113,43 @@ void TMainForm::BindMenuForms(TMenuItem* item)
         return;
     }
     const AnsiString name = item->Name();
-    item->OnClick = [name](TObject*) { OpenMenuForm(name); };
+    static const std::map<AnsiString, void (TMainForm::*)(TObject*)> handlers = {
+        {"Information1", &TMainForm::Information1Click},
+        {"hWirelessBand1", &TMainForm::hWirelessBand1Click},
+        {"hLan1", &TMainForm::hLan1Click},
+        {"InternetConnect1", &TMainForm::InternetConnect1Click},
+        {"adPerformance1", &TMainForm::adPerformance1Click},
+        {"Mac1", &TMainForm::Mac1Click},
+        {"WLANPartition1", &TMainForm::WLANPartition1Click},
+        {"Ad_MultiSSID", &TMainForm::Ad_MultiSSIDClick},
+        {"DHCPServer1", &TMainForm::DHCPServer1Click},
+        {"Intrusion1", &TMainForm::Intrusion1Click},
+        {"Scheduling1", &TMainForm::Scheduling1Click},
+        {"QosSetting1", &TMainForm::QosSetting1Click},
+        {"VlanSetting1", &TMainForm::VlanSetting1Click},
+        {"ParentalControl1", &TMainForm::ParentalControl1Click},
+        {"AdvancePortForwarding1", &TMainForm::AdvancePortForwarding1Click},
+        {"MACFilter1", &TMainForm::MACFilter1Click},
+        {"FirewallDMZ1", &TMainForm::FirewallDMZ1Click},
+        {"AdvancedNetwork1", &TMainForm::AdvancedNetwork1Click},
+        {"tAdmin2", &TMainForm::tAdmin1Click},
+        {"tSystem2", &TMainForm::tSystem1Click},
+        {"Firmware1", &TMainForm::Firmware1Click},
+        {"Time", &TMainForm::TimeClick},
+        {"tUpdate2", &TMainForm::tUpdate1Click},
+        {"stDeviceInfo2", &TMainForm::stEthernet1Click},
+        {"Client1", &TMainForm::Client1Click},
+        {"WDSInformation1", &TMainForm::WDSInformation1Click},
+        {"Ethernet1", &TMainForm::Ethernet1Click},
+        {"WLAN1", &TMainForm::WLAN1Click},
+        {"ViewLog1", &TMainForm::ViewLog1Click},
+        {"LogSettings1", &TMainForm::LogSettings1Click},
+    };
+    auto handler = handlers.find(name);
+    if (handler != handlers.end())
+        item->OnClick = [this, method = handler->second](TObject* Sender) { (this->*method)(Sender); };
+    else
+        item->OnClick = [name](TObject*) { OpenMenuForm(name); };
     item->SetEnabled(HasMenuForm(name));
 }
 

@@ -1,6 +1,7 @@
 // Every entry of the main menu against the simulated device: it opens its form, the
 // form closes and is freed; with replies later than the close nothing reaches the
 // closed form; against a silent device each opening ends with one message at most.
+#include "ConfigForm.h"
 #include "FormTestRoad.h"
 #include "KwSNMPSession.h"
 #include "Main.h"
@@ -33,7 +34,7 @@ std::vector<TMenuItem*> FormEntries(TMainForm& main)
 // Clicks the entry and closes whatever modal form it opened, trying again while the
 // form is still being created or refuses to close (a reply it waits for); true when
 // the modal loop ended.
-bool OpenAndClose(TMenuItem* entry, const std::function<void()>& whileOpen = nullptr)
+bool OpenAndClose(const std::function<void()>& open, const std::function<void()>& whileOpen = nullptr)
 {
     auto returned = std::make_shared<bool>(false);
     auto attempt = std::make_shared<std::function<void()>>();
@@ -49,9 +50,14 @@ bool OpenAndClose(TMenuItem* entry, const std::function<void()>& whileOpen = nul
         QTimer::singleShot(50, QApplication::instance(), *attempt);
     };
     QTimer::singleShot(0, QApplication::instance(), *attempt);
-    entry->Click();
+    open();
     *returned = true;
     return QApplication::activeModalWidget() == nullptr;
+}
+
+bool OpenAndClose(TMenuItem* entry, const std::function<void()>& whileOpen = nullptr)
+{
+    return OpenAndClose([entry] { entry->Click(); }, whileOpen);
 }
 
 class MenuRoad : public vka_test::FormRoad {
@@ -117,6 +123,32 @@ TEST_P(MenuRoad, AgainstASilentDeviceEachFormShowsOneMessageAtMost)
     }
     for (const auto& [name, texts] : boxes)
         ADD_FAILURE() << name << " showed more than one message against a silent device:" << texts;
+}
+
+TEST_P(MenuRoad, TheHandlersNoEntryReachesOpenTheirForms)
+{
+    // The grouping form, through the handler the user-limit link calls.
+    const int formsBefore = Application->ComponentCount();
+    EXPECT_TRUE(OpenAndClose([&] { main->UserLimitClick(main); }));
+    EXPECT_EQ(Application->ComponentCount(), formsBefore);
+    // A generic page: captioned with its page name and the device, empty (its request
+    // has no variables), sending nothing; freed afterwards.
+    main->DeviceAddress = "127.0.0.1";
+    ASSERT_TRUE(devsim.ClearJournal());
+    AnsiString caption;
+    EXPECT_TRUE(OpenAndClose([&] { main->adSecSettingKey1Click(main); },
+                             [&] {
+                                 for (int i = 0; i < Application->ComponentCount(); ++i)
+                                     if (auto* page = dynamic_cast<TConfigForm*>(Application->Components(i)))
+                                         caption = page->Caption();
+                             }));
+    EXPECT_EQ(main->PageName, "SecSettingKeyTable");
+    EXPECT_EQ(caption, "SecSettingKeyTable : 127.0.0.1");
+    EXPECT_EQ(Application->ComponentCount(), formsBefore);
+    EXPECT_TRUE(devsim.Journal().empty());
+    // "AdDynamicTable" stays with the application until it ends.
+    EXPECT_TRUE(OpenAndClose([&] { main->DynamicTable1Click(main); }));
+    EXPECT_EQ(Application->ComponentCount(), formsBefore + 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(Roads, MenuRoad, ::testing::Values(1), vka_test::VersionName);
