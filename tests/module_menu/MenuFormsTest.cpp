@@ -95,7 +95,7 @@ TEST_P(MenuRoad, EveryEntryOpensItsFormWhichClosesAndIsFreed)
 
 TEST_P(MenuRoad, RepliesLaterThanTheCloseNeverReachTheClosedForms)
 {
-    ASSERT_TRUE(devsim.DelayReplies(300));
+    ASSERT_TRUE(devsim.DelayReplies(200));
     for (TMenuItem* entry : FormEntries(*main)) {
         SCOPED_TRACE(entry->Name().ToStdString());
         if (entry->Enabled())
