@@ -278,6 +278,7 @@ private:
     bool RunSaveChecks(const TSavePlan& plan);
     bool WriteSavePlan(const TSavePlan& plan);
     bool WriteDefaultKey(int key);
+    bool WriteOpenOrWep(const TSavePlan& plan);
     bool WritePeers();
     bool CheckDefaultKey(int key);
     bool CheckInterval();

@@ -187,6 +187,25 @@ bool TFM_Wirless::WritePeers()
     return cleared && added;
 }
 
+// Open and WEP write the same groups, in the same order, in the access point and the
+// WDS sequences.
+bool TFM_Wirless::WriteOpenOrWep(const TSavePlan& plan)
+{
+    if (plan.Branch == sbOpen) {
+        Mark(AuthRequest, {0, 2});
+        const bool mode = Send(ApModeRequest);
+        const bool ssid = Send(SsidRequest);
+        const bool auth = Send(AuthRequest);
+        return mode && ssid && auth;
+    }
+    Mark(AuthRequest, {0, 1, 2});
+    CB_dot11Encryption->SetItemIndex(1);
+    const bool key = WriteDefaultKey(plan.Key);
+    const bool mode = Send(ApModeRequest);
+    const bool auth = Send(AuthRequest);
+    return key && mode && auth;
+}
+
 bool TFM_Wirless::WriteSavePlan(const TSavePlan& plan)
 {
     const TWirelessMode mode = Mode();
@@ -207,16 +226,9 @@ bool TFM_Wirless::WriteSavePlan(const TSavePlan& plan)
         Ed_Channel->SetText(CB_Chanal->Text());
         switch (plan.Branch) {
         case sbOpen:
-            Mark(AuthRequest, {0, 2});
-            all({Send(ApModeRequest), Send(SsidRequest), Send(AuthRequest)});
+        case sbWep:
+            all({WriteOpenOrWep(plan)});
             break;
-        case sbWep: {
-            Mark(AuthRequest, {0, 1, 2});
-            CB_dot11Encryption->SetItemIndex(1);
-            const bool key = WriteDefaultKey(plan.Key);
-            all({key, Send(ApModeRequest), Send(AuthRequest)});
-            break;
-        }
         case sbPersonal:
             MarkPassphrase();
             Mark(PassPhraseRequest, {1, 2});
@@ -249,16 +261,9 @@ bool TFM_Wirless::WriteSavePlan(const TSavePlan& plan)
         }
         switch (plan.Branch) {
         case sbOpen:
-            Mark(AuthRequest, {0, 2});
-            all({Send(ApModeRequest), Send(SsidRequest), Send(AuthRequest)});
+        case sbWep:
+            all({WriteOpenOrWep(plan)});
             break;
-        case sbWep: {
-            Mark(AuthRequest, {0, 1, 2});
-            CB_dot11Encryption->SetItemIndex(1);
-            const bool key = WriteDefaultKey(plan.Key);
-            all({key, Send(ApModeRequest), Send(AuthRequest)});
-            break;
-        }
         case sbPersonal:
             MarkPassphrase();
             if (plan.Sequence == ssWdsWithAp) {
