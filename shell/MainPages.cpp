@@ -3,7 +3,7 @@
 // registers its opener under the entry's name (MenuForms.h).
 #include "Main.h"
 
-#include "ConfigForm.h"
+#include "GUIConfigForm.h"
 #include "KwSNMPRequest2Edits.h"
 #include "MenuForms.h"
 

@@ -2,7 +2,7 @@
 // backup arrives byte for byte and is reported only once it has; a restore changes
 // the device's state and restarts it; refused input sends nothing; a device that
 // does not move the file gets a failure, never a success.
-#include "ConfigFile.h"
+#include "Cfghis.h"
 #include "DeviceTransfer.h"
 #include "KwSNMPRequest2Edits.h"
 #include "MaintenanceRoad.h"

@@ -1,7 +1,7 @@
 // Status / Log / Log Settings against the simulated device: the settings read and
 // written back, the empty address sent as 0.0.0.0, a bad address refused unsent, and
 // no save of settings that were never read.
-#include "LogSettings.h"
+#include "Logset.h"
 #include "MaintenanceRoad.h"
 
 using namespace maintenance_test;

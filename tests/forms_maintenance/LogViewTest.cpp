@@ -9,7 +9,7 @@
 
 #include <filesystem>
 
-#include "LogView.h"
+#include "Systemlog.h"
 #include "MaintenanceRoad.h"
 
 using namespace maintenance_test;

@@ -8,12 +8,12 @@
 
 #include <cstdlib>
 
-#include "ConfigFile.h"
+#include "Cfghis.h"
 #include "DeviceTransfer.h"
 #include "Firmware.h"
 #include "KwNetInterface.h"
 #include "KwTFTPMsg.h"
-#include "LogView.h"
+#include "Systemlog.h"
 #include "MaintenanceRoad.h"
 #include "System.h"
 #include "TftpPort.h"

@@ -1,7 +1,7 @@
 // Home / Internet Connection against the simulated device: the type is written only by
 // the user's choice, a save and the close; a save says "Save OK!" only when all four
 // sets succeeded; refused input sends nothing.
-#include "InternetConnect.h"
+#include "Interconnect.h"
 #include "KwSNMPRequest2Edits.h"
 #include "NetworkFixture.h"
 

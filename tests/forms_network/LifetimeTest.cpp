@@ -3,8 +3,8 @@
 #include "DhcpFixture.h"
 #include "KwSNMPRequest2Edits.h"
 #include "New_req2Edit.h"
-#include "PortForwarding.h"
-#include "RouterMACFilter.h"
+#include "Adportforwding.h"
+#include "Routermacfilter.h"
 
 using namespace network_test;
 

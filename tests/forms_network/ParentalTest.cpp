@@ -3,7 +3,7 @@
 // (the status included) is written, and Delete of the chosen entry's own row.
 #include "KwSNMPRequest2Edits.h"
 #include "NetworkFixture.h"
-#include "ParentalControl.h"
+#include "Parentalcontrol.h"
 
 using namespace network_test;
 

@@ -1,10 +1,10 @@
 // Port forwarding and firewall rules against the simulated device, with free rows
 // between the rules: Edit and Delete reach the chosen rule's own row, a new rule goes
 // into a free row, and a full table is refused instead of written over.
-#include "FirewallDmz.h"
+#include "Firewalldmz.h"
 #include "KwSNMPRequest2Edits.h"
 #include "NetworkFixture.h"
-#include "PortForwarding.h"
+#include "Adportforwding.h"
 
 using namespace network_test;
 

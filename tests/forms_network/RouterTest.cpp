@@ -1,10 +1,10 @@
 // The router forms, opened through their menu items (offered in router operation):
 // the MAC filter list with free rows between its addresses, and the advanced network
 // switches.
-#include "AdvancedNetwork.h"
+#include "Advancednetwork.h"
 #include "KwSNMPRequest2Edits.h"
 #include "NetworkFixture.h"
-#include "RouterMACFilter.h"
+#include "Routermacfilter.h"
 
 using namespace network_test;
 

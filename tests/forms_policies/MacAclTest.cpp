@@ -1,7 +1,7 @@
 // Advanced \ Wireless MAC ACL against devsim: adds, client adds and deletes through the
 // action scalars, the mode written first, the refusals, the empty-list rule, and the
 // counted list operations that keep the form open and Add from running twice.
-#include "FilterMACACL.h"
+#include "Filtermacacl.h"
 #include "New_req2Edit.h"
 #include "PolicyRoad.h"
 

@@ -2,7 +2,7 @@
 // filter, classification through the action scalars, Save's new marks and mark-all
 // choice, a failed survey, and a form closed while the survey is on its way.
 #include "PolicyRoad.h"
-#include "RogueAP.h"
+#include "Rogueap.h"
 
 using namespace policy_test;
 using vka_test::PumpUntil;

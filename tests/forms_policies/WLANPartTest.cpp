@@ -1,7 +1,7 @@
 // Advanced \ WLAN Partition: the partition pair and link integrity written, the ARP
 // warning, the Wireless Client rule, and results that say what really happened.
 #include "PolicyRoad.h"
-#include "WLANPart.h"
+#include "Filterwlanpartition.h"
 
 using namespace policy_test;
 

@@ -1,7 +1,7 @@
 // The MAC ACL's duplicate test: an address typed in lower case matches the listed one.
 #include <gtest/gtest.h>
 
-#include "FilterMACACL.h"
+#include "Filtermacacl.h"
 
 TEST(SameMacText, LettersMatchInEitherCaseDigitsOnlyThemselves)
 {

@@ -10,7 +10,7 @@
 #include "FormTestRoad.h"
 #include "JournalBindings.h"
 #include "KwSNMPRequest2Edits.h"
-#include "QosSetting.h"
+#include "Qossetting.h"
 
 namespace qos_test {
 

@@ -11,7 +11,7 @@
 #include "FormTestRoad.h"
 #include "JournalBindings.h"
 #include "KwSNMPRequest2Edits.h"
-#include "VlanSetting.h"
+#include "Vlansetting.h"
 
 namespace vlan_test {
 

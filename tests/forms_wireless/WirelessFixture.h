@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "FormTestRoad.h"
-#include "Wireless.h"
+#include "Wirless.h"
 
 namespace wireless_test {
 

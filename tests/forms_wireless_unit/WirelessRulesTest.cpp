@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "WirelessLayout.h"
-#include "WirelessRules.h"
+#include "WirlessLayout.h"
+#include "WirlessRules.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // Every entry of the main menu against the simulated device: it opens its form, the
 // form closes and is freed; with replies later than the close nothing reaches the
 // closed form; against a silent device each opening ends with one message at most.
-#include "ConfigForm.h"
+#include "GUIConfigForm.h"
 #include "FormTestRoad.h"
 #include "KwSNMPSession.h"
 #include "Main.h"

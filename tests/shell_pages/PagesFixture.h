@@ -2,7 +2,7 @@
 // A generic configuration page against devsim: a small test table (index, name, status
 // with the options Empty, Valid and Delete; three rows, row 2 free) and a scalar group
 // of one writable and three read-only variables, next to the device's system group.
-#include "ConfigForm.h"
+#include "GUIConfigForm.h"
 #include "FormTestRoad.h"
 #include "KwOptionList.h"
 #include "KwSNMPRequest2Edits.h"

@@ -1,0 +1,257 @@
+#include "Systemlog.h"
+
+#include "DeviceTransfer.h"
+#include "FormBuilder.h"
+#include "KwSNMPRequest2Edits.h"
+#include "Logset.h"
+#include "MenuForms.h"
+#include "VarTables.h"
+
+#include <cstdio>
+
+TLogForm* LogForm = nullptr;
+
+const char* const LogFileName = "LogFile.RD";
+
+namespace {
+const int CommandOn = 1;  // "get", "clear"
+const int TransferLogCommandIndex = 2;
+}  // namespace
+
+TLogForm::TLogForm(TComponent* Owner) : TSettingsForm(Owner)
+{
+    SetName("LogForm");
+    SetCaption("Status \\ Log");
+    SetPosition(poMainFormCenter);
+    SetClientWidth(478);
+    SetClientHeight(330);
+
+    TFormBuilder build(this);
+    ViewGrpBox = build.Group("ViewGrpBox", "View Log", 8, 8, 462, 260);
+    ViewListView = build.In(ViewGrpBox).List("ViewListView", {{"Time", 120}, {"Type", 70}, {"Message", 250}},
+                                             8, 20, 446, 232);
+    LBLog = build.Add<TListBox>("LBLog", 8, 8, 10, 10);
+    LBLog->SetVisible(false);
+    Clear_Btn = build.Button("Clear_Btn", "Clear", 142, 276, [this](TObject* S) { Clear_BtnClick(S); });
+    SetBtn = build.Button("SetBtn", "Log Settings", 142, 276, [this](TObject* S) { SetBtnClick(S); });
+    SetBtn->SetVisible(false);
+    GetBtn = build.Button("GetBtn", "Get Log", 252, 276, [this](TObject* S) { GetBtnClick(S); });
+    GetBtn->SetEnabled(false);
+    CloseBtn = build.Button("CloseBtn", "Close", 368, 276, [this](TObject* S) { CloseBtnClick(S); });
+    StatusBar1 = build.StatusBar("StatusBar1", {50});
+    SetStatusBar(StatusBar1);
+    ServerEdit = build.HiddenEdit("ServerEdit");
+    FileNameEdit = build.HiddenEdit("FileNameEdit");
+    ServerEdit->SetText("");
+    FileNameEdit->SetText("");
+    GetCoBox = build.HiddenCombo("GetCoBox");
+    Bt_Clear = build.HiddenCombo("Bt_Clear");
+
+    UploadWait = new TTimer(this);
+    UploadWait->SetEnabled(false);
+    UploadWait->OnTimer = [this](TObject*) { UploadWaitOver(); };
+
+    OnResize = [this](TObject* S) { FormResize(S); };
+    OnCreate = [this](TObject* S) { FormCreate(S); };
+}
+
+TLogForm::~TLogForm()
+{
+    if (LogForm == this)
+        LogForm = nullptr;
+}
+
+bool TLogForm::ChooseLocalServerAddress(TEdit* target) { return ::ChooseLocalServerAddress(target); }
+
+void TLogForm::FormCreate(TObject* Sender)
+{
+    TransferRequest = GroupRequest(systemLogTFTPServerIPAddressVars, SVT_SV, 0, 1000);
+    TransferRequest->BindFormat(0, "%s", ServerEdit);
+    TransferRequest->BindFormat(1, "%s", FileNameEdit);
+    // The get command has a set of its own, after this one: here it would go out
+    // without a value, and the device would refuse the whole set.
+    MarkVars(TransferRequest, smLeaveOut, TransferLogCommandIndex);
+    TransferRequest->OnSetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { TransferTargetDone(S, E); };
+
+    GetRequest = GroupRequest(systemLogGetLogVars, SVT_SV, 0, 1000);
+    GetRequest->BindComboBox(0, GetCoBox);
+    GetRequest->OnSetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { GetLogDone(S, E); };
+
+    ClearRequest = GroupRequest(systemLogClearLocalLogVars, SVT_SV, 0, 1000);
+    ClearRequest->BindComboBox(0, Bt_Clear);
+    ClearRequest->OnSetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { ClearDone(S, E); };
+
+    Server = new TTransferServer(this, 5000);
+    const AnsiString folder = GetCurrentDir();
+    if (!Server->Open(folder))
+        return;  // the form closes as soon as it is shown
+    Server->OnEnded = [this](bool completed) { UploadEnded(completed); };
+    LogFilePath = IncludeTrailingPathDelimiter(folder) + LogFileName;
+
+    ShowStatus("Get Ok");
+    GetBtnClick(this);
+}
+
+void TLogForm::FormResize(TObject* Sender)
+{
+    const int width = ClientWidth();
+    ViewGrpBox->SetBounds(8, 8, width - 16, ClientHeight() - 70);
+    ViewListView->SetBounds(8, 20, ViewGrpBox->Width() - 16, ViewGrpBox->Height() - 28);
+    const int top = ClientHeight() - 54;
+    SetBtn->SetBounds(width * 142 / 478, top, SetBtn->Width(), SetBtn->Height());
+    Clear_Btn->SetBounds(width * 142 / 478, top, Clear_Btn->Width(), Clear_Btn->Height());
+    GetBtn->SetBounds(width * 252 / 478, top, GetBtn->Width(), GetBtn->Height());
+    CloseBtn->SetBounds(width * 368 / 478, top, CloseBtn->Width(), CloseBtn->Height());
+}
+
+void TLogForm::GetBtnClick(TObject* Sender)
+{
+    if (!Server || !Server->Opened() || TransferRequest->Busy || GetRequest->Busy)
+        return;  // a get is under way
+    ShowStatus("Refresh...!");
+    FileNameEdit->SetText(LogFileName);
+    ServerEdit->SetText("");
+    if (!ChooseLocalServerAddress(ServerEdit))
+        return;
+    // Only what the device sends for this get may be shown.
+    UploadWait->SetEnabled(false);
+    commandAccepted_ = false;
+    std::remove(LogFilePath.c_str());
+    Server->Expect(LogFileName, TTransferDirection::FromDevice);
+    TransferRequest->Set(true, true, "", nullptr);
+}
+
+void TLogForm::TransferTargetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)
+{
+    if (Error.Code != 0) {
+        Server->ExpectNothing();
+        ShowStatus(Error.Message);
+        return;
+    }
+    GetCoBox->SetItemIndex(CommandOn);
+    GetRequest->Set(true, true, "", nullptr);
+}
+
+void TLogForm::GetLogDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)
+{
+    if (Error.Code != 0) {
+        Server->ExpectNothing();
+        ShowStatus(Error.Message);
+        return;
+    }
+    commandAccepted_ = true;
+    switch (Server->State()) {
+    case TTransferState::Arrived: ShowReceivedLog(); break;
+    case TTransferState::Failed: ShowGetFailure(); break;
+    default:
+        // The device sends the file after its answer.
+        UploadWait->SetInterval(UploadWaitMs);
+        UploadWait->SetEnabled(true);
+        break;
+    }
+}
+
+void TLogForm::UploadEnded(bool completed)
+{
+    if (!commandAccepted_)
+        return;  // GetLogDone looks at the outcome
+    UploadWait->SetEnabled(false);
+    if (completed)
+        ShowReceivedLog();
+    else
+        ShowGetFailure();
+}
+
+void TLogForm::UploadWaitOver()
+{
+    UploadWait->SetEnabled(false);
+    Server->ExpectNothing();
+    ShowGetFailure();
+}
+
+void TLogForm::ShowReceivedLog()
+{
+    commandAccepted_ = false;
+    ShowStatus(LoadLogFile(this, LogFilePath) ? "Get OK." : "Get fail.");
+}
+
+void TLogForm::ShowGetFailure()
+{
+    commandAccepted_ = false;
+    LBLog->Clear();
+    ShowLines();
+    GetBtn->SetEnabled(true);
+    ShowStatus("Get fail.");
+}
+
+TLogEntry ParseLogLine(const AnsiString& line)
+{
+    TLogEntry entry;
+    AnsiString rest = line;
+    const int bar = rest.Pos("|");
+    if (bar > 0) {
+        entry.Time = rest.SubString(1, bar - 1).Trim();
+        rest = rest.SubString(bar + 1, rest.Length() - bar);
+    }
+    const int open = rest.Pos("[");
+    if (open > 0)
+        rest = rest.SubString(open + 1, rest.Length() - open);
+    const int close = rest.Pos("]");
+    if (close > 0) {
+        entry.Type = rest.SubString(1, close - 1);
+        rest = rest.SubString(close + 1, rest.Length() - close);
+    }
+    entry.Message = rest;
+    return entry;
+}
+
+void TLogForm::ShowLines()
+{
+    ViewListView->Items()->Clear();
+    TStrings* lines = LBLog->Items();
+    for (int i = 0; i < lines->Count(); ++i) {
+        if (lines->Strings(i).IsEmpty())
+            continue;
+        const TLogEntry entry = ParseLogLine(lines->Strings(i));
+        TListItem* row = ViewListView->Items()->Add();
+        row->SetCaption(entry.Time);
+        row->SubItems()->Add(entry.Type);
+        row->SubItems()->Add(entry.Message);
+    }
+}
+
+bool TLogForm::LoadLogFile(TLogForm* form, const AnsiString& path)
+{
+    bool found = false;
+    if (FileExists(path)) {
+        try {
+            form->LBLog->Items()->LoadFromFile(path);
+            found = true;
+        } catch (const Exception&) {
+            form->LBLog->Clear();
+        }
+    }
+    form->ShowLines();
+    form->GetBtn->SetEnabled(true);
+    return found;
+}
+
+void TLogForm::Clear_BtnClick(TObject* Sender)
+{
+    Bt_Clear->SetItemIndex(CommandOn);
+    if (ClearRequest->Set(true, true, "", nullptr))
+        ViewListView->Items()->Clear();
+}
+
+// A refused clear: the device still holds its log, so the list shows it again.
+void TLogForm::ClearDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)
+{
+    if (Error.Code == 0)
+        return;
+    ShowLines();
+    ShowStatus(Error.Message);
+}
+
+void TLogForm::SetBtnClick(TObject* Sender) { RunModalForm(LogSetForm); }
+
+void TLogForm::CloseBtnClick(TObject* Sender) { Close(); }

@@ -1,0 +1,257 @@
+#include "Adportforwding.h"
+
+#include "AddressChecks.h"
+#include "Catalogue.h"
+#include "ListCells.h"
+#include "NumberText.h"
+#include "FormBuilder.h"
+#include "FormInputChecks.h"
+#include "KwSNMPRequest2Edits.h"
+
+TFM_AdPortfwding* FM_AdPortfwding = nullptr;
+
+namespace {
+// Sub-items of a table row (the caption is the row's key).
+enum { NameColumn, AddressColumn, PubStartColumn, PubEndColumn, PriStartColumn, PriEndColumn, TypeColumn };
+const char* const FreeAddress = "0.0.0.0";
+
+bool IsPort(const AnsiString& text)
+{
+    const long long port = NumberText::OrZero(text);
+    return port >= 1 && port <= 65535;
+}
+}  // namespace
+
+TFM_AdPortfwding::TFM_AdPortfwding(TComponent* Owner) : TSettingsForm(Owner)
+{
+    SetName("FM_AdPortfwding");
+    SetCaption("Advanced \\ Advance Port Forwarding");
+    SetBorderStyle(bsSingle);
+    SetBorderIcons(biSystemMenu | biMinimize);
+    SetPosition(poMainFormCenter);
+
+    TFormBuilder build(this);
+    TFormRows rows(build, TRowColumns{16, 150, 160});
+    Edt_Name = rows.Edit("Lb_Name", "Name ", "Edt_Name", 31);
+    Edt_IPAddr = rows.Edit("Lb_IPAddr", "IP Address", "Edt_IPAddr", 15);
+    const int pubTop = rows.Top();
+    rows.Label("Lb_PubPortRange", "Public Port Range");
+    Edt_PubPortRangeStart = build.Edit("Edt_PubPortRangeStart", 150, pubTop, 60, 5);
+    build.Label("Lb_PubTilde", "~", 218, pubTop + 4, 10);
+    Edt_PubPortRangeEnd = build.Edit("Edt_PubPortRangeEnd", 232, pubTop, 60, 5);
+    const int priTop = rows.Top();
+    rows.Label("Lb_PriPortRange", "Private Port Range");
+    Edt_PriPortRangeStart = build.Edit("Edt_PriPortRangeStart", 150, priTop, 60, 5);
+    build.Label("Lb_PriTilde", "~", 218, priTop + 4, 10);
+    Edt_PriPortRangeEnd = build.Edit("Edt_PriPortRangeEnd", 232, priTop, 60, 5);
+    Edt_PriPortRangeEnd->SetEnabled(false);  // computed from the other three
+    CB_TraType = rows.Combo("Lb_TraType", "Traffic Type", "CB_TraType");
+    Edt_PubPortRangeStart->OnChange = [this](TObject* S) { Edt_PubPortRangeStartChange(S); };
+    Edt_PubPortRangeEnd->OnChange = [this](TObject* S) { Edt_PubPortRangeEndChange(S); };
+    Edt_PriPortRangeStart->OnChange = [this](TObject* S) { Edt_PriPortRangeStartChange(S); };
+
+    const int buttonsTop = 16;
+    Btn_Add = build.Button("Btn_Add", "Add", 340, buttonsTop, [this](TObject* S) { Btn_AddClick(S); });
+    Btn_Edit = build.Button("Btn_Edit", "Edit", 340, buttonsTop + 30, [this](TObject* S) { Btn_EditClick(S); });
+    Btn_Delete = build.Button("Btn_Delete", "Delete", 340, buttonsTop + 60, [this](TObject* S) { Btn_DeleteClick(S); });
+    LV_UserPortFwdRule = build.List("LV_UserPortFwdRule",
+                                    {{"Name", 90}, {"IP Address", 100}, {"Public Port Range", 110},
+                                     {"Private Port Range", 110}, {"Traffic Type", 80}},
+                                    16, rows.Top() + 8, 520, 180);
+    LV_UserPortFwdRule->SetGridLines(true);
+    rows.Skip(196);
+    Btn_Apply = build.Button("Btn_Apply", "Save", 376, rows.Top(), [this](TObject* S) { Btn_ApplyClick(S); });
+    Btn_Cancel = build.Button("Btn_Cancel", "Cancel", 461, rows.Top(), [this](TObject* S) { Btn_CancelClick(S); });
+    StatusBar1 = build.StatusBar("StatusBar1", {50});
+    SetStatusBar(StatusBar1);
+    LV_PortFwdRule = build.HiddenList("LV_PortFwdRule", 0);
+    LA_Index = build.Label("LA_Index", "", 0, 0);
+    LA_Index->SetVisible(false);
+    Edt_portFrdRuleDel = build.HiddenEdit("Edt_portFrdRuleDel");
+    ED_IpAddr = build.HiddenEdit("ED_IpAddr");
+    NetMask = build.HiddenEdit("NetMask");
+    NetMask->SetText("255.255.255.0");
+    rows_ = std::make_unique<TKeyedRows>(LV_PortFwdRule, LV_UserPortFwdRule);
+    SetClientWidth(552);
+    SetClientHeight(rows.Top() + TFormBuilder::ButtonHeight + 12 + 20);
+
+    OnCreate = ReadSequence([this](TObject* Sender) { FormCreate(Sender); });
+}
+
+TFM_AdPortfwding::~TFM_AdPortfwding()
+{
+    if (FM_AdPortfwding == this)
+        FM_AdPortfwding = nullptr;
+}
+
+void TFM_AdPortfwding::FormCreate(TObject* Sender)
+{
+    LanAddressRequest = GroupRequest(ifIpAddressVars2, MVT_SV, 0, 1000, 0);
+    LanAddressRequest->BindFormat(0, "%s", ED_IpAddr);
+    ReadGroup(LanAddressRequest);
+
+    PortRuleRequest = GroupRequest(portForwardingIndexVars, MVT_UMV, 1, 10000, 1);
+    PortRuleRequest->BindListView(LV_PortFwdRule, true);
+    PortRuleRequest->BindLabel(0, LA_Index);
+    TEdit* const edits[] = {Edt_Name, Edt_IPAddr, Edt_PubPortRangeStart, Edt_PubPortRangeEnd,
+                            Edt_PriPortRangeStart, Edt_PriPortRangeEnd};
+    for (int i = 0; i < 6; ++i)
+        PortRuleRequest->BindFormat(i + 1, "%s", edits[i]);
+    PortRuleRequest->BindComboBox(7, CB_TraType);
+    OnGroupRead(PortRuleRequest, [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnRuleReadDone(S, E); });
+    PortRuleRequest->OnSetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnRuleSetDone(S, E); };
+    CB_TraType->SetItemIndex(0);
+    PortRuleRequest->Get();
+
+    PortRuleDeleteRequest = GroupRequest(portForwardingRuleDeleteVars, SVT_SV, 0, 10000, 1);
+    PortRuleDeleteRequest->BindFormat(0, "%s", Edt_portFrdRuleDel);
+    PortRuleDeleteRequest->OnSetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnDeleteSetDone(S, E); };
+}
+
+void TFM_AdPortfwding::FillUserRules()
+{
+    rows_->Fill([](TListItem* row) { return !SubItemText(row, NameColumn).IsEmpty(); },
+                [](TListItem* row, TListItem* shown) {
+                    shown->SetCaption(SubItemText(row, NameColumn));
+                    shown->SubItems()->Add(SubItemText(row, AddressColumn));
+                    shown->SubItems()->Add(SubItemText(row, PubStartColumn) + "~" + SubItemText(row, PubEndColumn));
+                    shown->SubItems()->Add(SubItemText(row, PriStartColumn) + "~" + SubItemText(row, PriEndColumn));
+                    shown->SubItems()->Add(SubItemText(row, TypeColumn));
+                });
+}
+
+void TFM_AdPortfwding::OnRuleReadDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)
+{
+    if (ShowFailure(Error))
+        return;
+    // The row a new rule goes into.
+    LV_PortFwdRule->SetSelected(
+        rows_->FirstHiddenRow([](TListItem* row) { return SubItemText(row, AddressColumn) == FreeAddress; }));
+    FillUserRules();
+    for (TEdit* edit : {Edt_Name, Edt_IPAddr, Edt_PubPortRangeStart, Edt_PubPortRangeEnd, Edt_PriPortRangeStart,
+                        Edt_PriPortRangeEnd})
+        edit->SetText("");
+    Edt_PriPortRangeEnd->SetEnabled(false);
+    Edt_Name->SetMaxLength(31);
+    ShowStatus("Get OK!");
+    PortRuleEditing = false;
+    editKey_ = "";
+}
+
+void TFM_AdPortfwding::OnRuleSetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)
+{
+    if (ShowFailure(Error))
+        return;
+    ShowStatus("Set OK!");
+    PortRuleRequest->Get();
+}
+
+void TFM_AdPortfwding::OnDeleteSetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)
+{
+    if (ShowFailure(Error))
+        return;
+    ShowStatus("Delete Ok!");
+    LV_PortFwdRule->Items()->Clear();
+    PortRuleRequest->Get();
+}
+
+bool TFM_AdPortfwding::CheckRule()
+{
+    if (Edt_Name->Text().IsEmpty())
+        return RefuseInput("The Name field can not be blank.", "Warning", Edt_Name);
+    if (Edt_IPAddr->Text().IsEmpty() || Edt_IPAddr->Text() == FreeAddress)
+        return RefuseInput("Invalid IP address!", "Warning", Edt_IPAddr);
+    if (!IsValidHostAddressText(Edt_IPAddr->Text())) {
+        Edt_IPAddr->SetText("");
+        return RefuseInput("Invalid IP address!", "Waring", Edt_IPAddr);
+    }
+    if (NetworkAddressText(ED_IpAddr->Text(), NetMask->Text()) !=
+        NetworkAddressText(Edt_IPAddr->Text(), NetMask->Text()))
+        return RefuseInput("The IP address and Router address should be the same network! ", "Warning",
+                           Edt_IPAddr);
+    auto refusePort = [](TEdit* edit, const char* text) {
+        edit->SetText("");
+        return RefuseInput(text, "Waring", edit);
+    };
+    if (Edt_PubPortRangeStart->Text().IsEmpty())
+        return refusePort(Edt_PubPortRangeStart, "The field can not be blank!");
+    for (TEdit* edit : {Edt_PubPortRangeStart, Edt_PubPortRangeEnd, Edt_PriPortRangeStart})
+        if (!IsPort(edit->Text()))
+            return refusePort(edit, "Invaild port value!");
+    if (NumberText::OrZero(Edt_PubPortRangeStart->Text()) > NumberText::OrZero(Edt_PubPortRangeEnd->Text()))
+        return refusePort(Edt_PubPortRangeEnd, "The end port should be equle and geater than the start port!");
+    return true;
+}
+
+void TFM_AdPortfwding::Btn_AddClick(TObject* Sender)
+{
+    if (!PortRuleRequest)
+        return;
+    const AnsiString full = "Maximum Numbers of Port Forwarding Rule is 25!";
+    if (!PortRuleEditing && rows_->ShownCount() >= MaxRules) {
+        RefuseInput(full, "Waring");
+        return;
+    }
+    if (!CheckRule())
+        return;
+    // The row to write: the rule chosen by Edit, or the first free row. A table
+    // without a free row takes no new rule: no existing rule is written over.
+    TListItem* target = PortRuleEditing
+                            ? rows_->HiddenRow(editKey_)
+                            : rows_->FirstHiddenRow([](TListItem* row) { return SubItemText(row, AddressColumn) == FreeAddress; });
+    if (!target) {
+        RefuseInput(full, "Waring");
+        return;
+    }
+    LA_Index->SetCaption(target->Caption());
+    ShowStatus("");
+    if (!PortRuleRequest->Set(false, true, "", nullptr))
+        ShowStatus("Setting Error!");
+}
+
+void TFM_AdPortfwding::Btn_EditClick(TObject* Sender)
+{
+    // The chosen rule's own row, by its key.
+    if (!rows_->ChooseHiddenOfSelected())
+        return;
+    editKey_ = rows_->SelectedKey();
+    Edt_PriPortRangeEnd->SetEnabled(false);
+    PortRuleEditing = true;
+}
+
+void TFM_AdPortfwding::Btn_DeleteClick(TObject* Sender)
+{
+    // Only a rule chosen in the list is deleted (the table's free row never is).
+    const AnsiString key = rows_->SelectedKey();
+    if (!PortRuleDeleteRequest || key.IsEmpty() || !rows_->HiddenRow(key))
+        return;
+    Btn_EditClick(Sender);
+    Edt_portFrdRuleDel->SetText(key);
+    ShowStatus("");
+    PortRuleDeleteRequest->Set(false, true, "", nullptr);
+}
+
+void TFM_AdPortfwding::Btn_ApplyClick(TObject* Sender)
+{
+    if (PortRuleRequest && !Outstanding(PortRuleRequest))
+        PortRuleRequest->Get();
+}
+
+void TFM_AdPortfwding::Btn_CancelClick(TObject* Sender) { Close(); }
+
+void TFM_AdPortfwding::Edt_PubPortRangeStartChange(TObject* Sender)
+{
+    const AnsiString start = Edt_PubPortRangeStart->Text();
+    Edt_PubPortRangeEnd->SetText(start);
+    Edt_PriPortRangeStart->SetText(start);
+    Edt_PubPortRangeEndChange(Sender);
+}
+
+void TFM_AdPortfwding::Edt_PubPortRangeEndChange(TObject* Sender)
+{
+    const long long end = NumberText::OrZero(Edt_PubPortRangeEnd->Text()) - NumberText::OrZero(Edt_PubPortRangeStart->Text()) +
+                          NumberText::OrZero(Edt_PriPortRangeStart->Text());
+    Edt_PriPortRangeEnd->SetText(AnsiString(end));
+}
+
+void TFM_AdPortfwding::Edt_PriPortRangeStartChange(TObject* Sender) { Edt_PubPortRangeEndChange(Sender); }

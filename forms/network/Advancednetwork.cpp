@@ -1,0 +1,66 @@
+#include "Advancednetwork.h"
+
+#include "Catalogue.h"
+#include "FormBuilder.h"
+#include "KwSNMPRequest2Edits.h"
+
+TFM_Adnetwork* FM_Adnetwork = nullptr;
+
+const char* const AdnetworkNotReadText =
+    "The switches have not been read from the device. Close the form and open it again.";
+
+namespace {
+const TSaveGuardTexts SaveGuard = {AdnetworkNotReadText, AdnetworkNotReadText, "Error"};
+}
+
+TFM_Adnetwork::TFM_Adnetwork(TComponent* Owner) : TSettingsForm(Owner)
+{
+    SetName("FM_Adnetwork");
+    SetCaption("Advanced \\ Advanced Network");
+    SetBorderStyle(bsSingle);
+    SetBorderIcons(biSystemMenu | biMinimize);
+    SetPosition(poMainFormCenter);
+
+    TFormBuilder build(this);
+    GB_UPnP = build.Group("GB_UPnP", "UPnP", 16, 12, 300, 50);
+    CBH_EnalbeUPnP = build.In(GB_UPnP).Check("CBH_EnalbeUPnP", "Enable UPnP ", 16, 22);
+    GB_WANPing = build.Group("GB_WANPing", "WAN Ping", 16, 72, 300, 50);
+    CHB_EnableWLANPingRes = build.In(GB_WANPing).Check("CHB_EnableWLANPingRes", "Enable WAN Ping Respond", 16, 22);
+    Btn_Apply = build.Button("Btn_Apply", "Save", 156, 136, [this](TObject* S) { Btn_ApplyClick(S); });
+    Btn_Cancel = build.Button("Btn_Cancel", "Cancel", 241, 136, [this](TObject* S) { Btn_CancelClick(S); });
+    StatusBar1 = build.StatusBar("StatusBar1", {50});
+    SetStatusBar(StatusBar1);
+    SetClientWidth(332);
+    SetClientHeight(136 + TFormBuilder::ButtonHeight + 12 + 20);
+
+    OnCreate = ReadSequence([this](TObject* Sender) { FormCreate(Sender); });
+}
+
+TFM_Adnetwork::~TFM_Adnetwork()
+{
+    if (FM_Adnetwork == this)
+        FM_Adnetwork = nullptr;
+}
+
+void TFM_Adnetwork::FormCreate(TObject* Sender)
+{
+    UpnpRequest = GroupRequest(upnpControlStatusVars, SVT_SV, 0, 10000, 0);
+    UpnpRequest->BindCheckBox(0, CBH_EnalbeUPnP);
+    ReadGroup(UpnpRequest);
+    WanPingRequest = GroupRequest(wanPingRespondControlStatusVars, SVT_SV, 0, 10000, 0);
+    WanPingRequest->BindCheckBox(0, CHB_EnableWLANPingRes);
+    ReadGroup(WanPingRequest);
+}
+
+void TFM_Adnetwork::Btn_ApplyClick(TObject* Sender)
+{
+    if (!UpnpRequest || !WanPingRequest || !MaySave(UpnpRequest, SaveGuard) ||
+        !MaySave(WanPingRequest, SaveGuard))
+        return;
+    ShowStatus("Refresh...");
+    const bool upnpSet = UpnpRequest->Set(true, true, "", nullptr);
+    const bool pingSet = WanPingRequest->Set(true, true, "", nullptr);  // whatever became of UPnP
+    ShowStatus(upnpSet && pingSet ? "Set OK!" : "Set Error!");
+}
+
+void TFM_Adnetwork::Btn_CancelClick(TObject* Sender) { Close(); }

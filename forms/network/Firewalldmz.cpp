@@ -1,0 +1,305 @@
+#include "Firewalldmz.h"
+
+#include "AddressChecks.h"
+#include "Catalogue.h"
+#include "ListCells.h"
+#include "NumberText.h"
+#include "FormBuilder.h"
+#include "FormInputChecks.h"
+#include "KwSNMPRequest2Edits.h"
+
+TFM_FirewallDMZ* FM_FirewallDMZ = nullptr;
+
+namespace {
+// Sub-items of a table row (the caption is the row's key).
+enum {
+    NameColumn, SourceInterfaceColumn, SourceStartColumn, SourceEndColumn, ProtocolColumn, ActionColumn,
+    DestInterfaceColumn, DestStartColumn, DestEndColumn, StartPortColumn, EndPortColumn
+};
+const int TcpItem = 1;
+const int UdpItem = 2;
+const int DmzAddressVar = 1;
+const char* const FreeAddress = "0.0.0.0";
+}  // namespace
+
+TFM_FirewallDMZ::TFM_FirewallDMZ(TComponent* Owner) : TSettingsForm(Owner)
+{
+    SetName("FM_FirewallDMZ");
+    SetCaption("Advanced \\ Firewall&DMZ");
+    SetBorderStyle(bsSingle);
+    SetBorderIcons(biSystemMenu | biMinimize);
+    SetPosition(poMainFormCenter);
+
+    TFormBuilder build(this);
+    CBH_EableDMZ = build.Check("CBH_EableDMZ", "Enable DMZ ", 16, 12, 120);
+    CBH_EableDMZ->OnClick = [this](TObject* S) { CBH_EableDMZClick(S); };
+    build.Label("Lb_DMZIPAddr", "DMZ IP Address", 150, 14);
+    Edt_DMZIPAddr = build.Edit("Edt_DMZIPAddr", 260, 10, 130, 15);
+    CB_EnableSPI = build.Check("CB_EnableSPI", "Enable SPI", 16, 40, 120);
+
+    TFormRows left(build, TRowColumns{16, 150, 130, 28}, 72);
+    Edt_Name = left.Edit("Lb_Name", "Name ", "Edt_Name", 31);
+    CB_SourInterface = left.Combo("Lb_SourInterface", "Source Interface", "CB_SourInterface");
+    const int sourceTop = left.Top();
+    left.Label("Lb_SourceIP", "Soure IP ");
+    Edt_SourceIPStart = build.Edit("Edt_SourceIPStart", 150, sourceTop, 110, 15);
+    Edt_SourceIPEnd = build.Edit("Edt_SourceIPEnd", 280, sourceTop, 110, 15);
+    CB_Protocol = left.Combo("Lb_Protocol", "Protocol", "CB_Protocol");
+    CB_Protocol->OnChange = [this](TObject* S) { CB_ProtocolChange(S); };
+    CB_Action = left.Combo("Lb_Action", "Action", "CB_Action");
+    CB_DestInterface = left.Combo("Lb_DestInterface", "Destination Interface ", "CB_DestInterface");
+    const int destTop = left.Top();
+    left.Label("Lb_DestIP", "Destination IP");
+    Edt_DestIPStart = build.Edit("Edt_DestIPStart", 150, destTop, 110, 15);
+    Edt_DestIPEnd = build.Edit("Edt_DestIPEnd", 280, destTop, 110, 15);
+    const int portTop = left.Top();
+    left.Label("Lb_PortRange", "Port Range");
+    Edt_PortRangeStart = build.Edit("Edt_PortRangeStart", 150, portTop, 60, 5);
+    Edt_PortRangeEnd = build.Edit("Edt_PortRangeEnd", 230, portTop, 60, 5);
+
+    Btn_Add = build.Button("Btn_Add", "Add", 420, 72, [this](TObject* S) { Btn_AddClick(S); });
+    Btn_Edit = build.Button("Btn_Edit", "Edit", 420, 102, [this](TObject* S) { Btn_EditClick(S); });
+    Btn_Delete = build.Button("Btn_Delete", "Delete", 420, 132, [this](TObject* S) { Btn_DeleteClick(S); });
+    LV_UserFireRules = build.List("LV_UserFireRules",
+                                  {{"Name", 80}, {"Source Interface", 70}, {"Soure IP", 150}, {"Protocol", 60},
+                                   {"Action", 50}, {"Destination Interface", 70}, {"Destination IP", 150},
+                                   {"Port Range", 80}},
+                                  16, left.Top() + 8, 700, 180);
+    LV_UserFireRules->SetGridLines(true);
+    left.Skip(196);
+    Btn_Apply = build.Button("Btn_Apply", "Save", 556, left.Top(), [this](TObject* S) { Btn_ApplyClick(S); });
+    Btn_Cancel = build.Button("Btn_Cancel", "Cancel", 641, left.Top(), [this](TObject* S) { Btn_CancelClick(S); });
+    StatusBar1 = build.StatusBar("StatusBar1", {50});
+    SetStatusBar(StatusBar1);
+    LV_FireRules = build.HiddenList("LV_FireRules", 0);
+    LA_Index = build.Label("LA_Index", "", 0, 0);
+    LA_Index->SetVisible(false);
+    Edt_MACAddressDel = build.HiddenEdit("Edt_MACAddressDel");
+    rows_ = std::make_unique<TKeyedRows>(LV_FireRules, LV_UserFireRules);
+    SetClientWidth(732);
+    SetClientHeight(left.Top() + TFormBuilder::ButtonHeight + 12 + 20);
+
+    OnCreate = ReadSequence([this](TObject* Sender) { FormCreate(Sender); });
+}
+
+TFM_FirewallDMZ::~TFM_FirewallDMZ()
+{
+    if (FM_FirewallDMZ == this)
+        FM_FirewallDMZ = nullptr;
+}
+
+void TFM_FirewallDMZ::FormCreate(TObject* Sender)
+{
+    DmzRequest = GroupRequest(dmzStatusVars, SVT_SV, 0, 10000, 0);
+    DmzRequest->BindCheckBox(0, CBH_EableDMZ);
+    DmzRequest->BindFormat(1, "%s", Edt_DMZIPAddr);
+    ReadGroup(DmzRequest);
+    SpiRequest = GroupRequest(firewallSettingStatusVars, SVT_SV, 0, 10000, 0);
+    SpiRequest->BindCheckBox(0, CB_EnableSPI);
+    ReadGroup(SpiRequest);
+
+    FireRuleDeleteRequest = GroupRequest(fireWallSettingRuleDeleteVars, SVT_SV, 0, 10000, 1);
+    FireRuleDeleteRequest->BindFormat(0, "%s", Edt_MACAddressDel);
+    FireRuleDeleteRequest->OnSetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnDeleteSetDone(S, E); };
+
+    FireRuleRequest = GroupRequest(firewallRulesIndexVars, MVT_UMV, 1, 2000, 1);
+    FireRuleRequest->BindListView(LV_FireRules, true);
+    FireRuleRequest->BindLabel(0, LA_Index);
+    FireRuleRequest->BindFormat(1, "%s", Edt_Name);
+    FireRuleRequest->BindComboBox(2, CB_SourInterface);
+    FireRuleRequest->BindFormat(3, "%s", Edt_SourceIPStart);
+    FireRuleRequest->BindFormat(4, "%s", Edt_SourceIPEnd);
+    FireRuleRequest->BindComboBox(5, CB_Protocol);
+    FireRuleRequest->BindComboBox(6, CB_Action);
+    FireRuleRequest->BindComboBox(7, CB_DestInterface);
+    FireRuleRequest->BindFormat(8, "%s", Edt_DestIPStart);
+    FireRuleRequest->BindFormat(9, "%s", Edt_DestIPEnd);
+    FireRuleRequest->BindFormat(10, "%s", Edt_PortRangeStart);
+    FireRuleRequest->BindFormat(11, "%s", Edt_PortRangeEnd);
+    OnGroupRead(FireRuleRequest, [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnRuleReadDone(S, E); });
+    FireRuleRequest->OnSetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnRuleSetDone(S, E); };
+    FireRuleRequest->Get();
+
+    for (TComboBox* combo : {CB_SourInterface, CB_Protocol, CB_Action, CB_DestInterface})
+        combo->SetItemIndex(0);
+    Edt_Name->SetMaxLength(31);
+    if (Edt_DMZIPAddr->Text() == FreeAddress)
+        Edt_DMZIPAddr->SetText("");
+    CBH_EableDMZClick(this);
+}
+
+void TFM_FirewallDMZ::CBH_EableDMZClick(TObject* Sender) { Edt_DMZIPAddr->SetEnabled(CBH_EableDMZ->Checked()); }
+
+void TFM_FirewallDMZ::CB_ProtocolChange(TObject* Sender)
+{
+    const bool ports = CB_Protocol->ItemIndex() == TcpItem || CB_Protocol->ItemIndex() == UdpItem;
+    Edt_PortRangeStart->SetEnabled(ports);
+    Edt_PortRangeEnd->SetEnabled(ports);
+}
+
+TListItem* TFM_FirewallDMZ::FirstFreeRow() const
+{
+    return rows_->FirstHiddenRow([](TListItem* row) { return SubItemText(row, SourceEndColumn) == FreeAddress; });
+}
+
+void TFM_FirewallDMZ::FillUserRules()
+{
+    rows_->Fill([](TListItem* row) { return !SubItemText(row, NameColumn).IsEmpty(); },
+                [](TListItem* row, TListItem* shown) {
+                    shown->SetCaption(SubItemText(row, NameColumn));
+                    shown->SubItems()->Add(SubItemText(row, SourceInterfaceColumn));
+                    shown->SubItems()->Add(SubItemText(row, SourceStartColumn) + "~" + SubItemText(row, SourceEndColumn));
+                    shown->SubItems()->Add(SubItemText(row, ProtocolColumn));
+                    shown->SubItems()->Add(SubItemText(row, ActionColumn));
+                    shown->SubItems()->Add(SubItemText(row, DestInterfaceColumn));
+                    shown->SubItems()->Add(SubItemText(row, DestStartColumn) + "~" + SubItemText(row, DestEndColumn));
+                    const AnsiString start = SubItemText(row, StartPortColumn);
+                    const AnsiString end = SubItemText(row, EndPortColumn);
+                    shown->SubItems()->Add(NumberText::OrZero(start) != 0 && NumberText::OrZero(end) != 0 ? start + "~" + end
+                                                                                              : AnsiString());
+                });
+}
+
+void TFM_FirewallDMZ::OnRuleReadDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)
+{
+    if (ShowFailure(Error))
+        return;
+    TListItem* free = FirstFreeRow();
+    LV_FireRules->SetSelected(free);  // the row a new rule goes into
+    if (free && NumberText::OrZero(SubItemText(free, ActionColumn)) == 0)
+        CB_Protocol->SetItemIndex(0);
+    FillUserRules();
+    CB_ProtocolChange(this);
+    for (TEdit* edit : {Edt_Name, Edt_SourceIPStart, Edt_SourceIPEnd, Edt_DestIPStart, Edt_DestIPEnd,
+                        Edt_PortRangeStart, Edt_PortRangeEnd})
+        edit->SetText("");
+    ShowStatus("Get OK!");
+    FireRuleEditing = false;
+    editKey_ = "";
+}
+
+void TFM_FirewallDMZ::OnRuleSetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)
+{
+    if (ShowFailure(Error))
+        return;
+    ShowStatus("Set Success!");
+    FireRuleRequest->Get();
+}
+
+void TFM_FirewallDMZ::OnDeleteSetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)
+{
+    if (ShowFailure(Error))
+        return;
+    ShowStatus("Delete Ok!");
+    LV_FireRules->Items()->Clear();
+    FireRuleRequest->Get();
+}
+
+bool TFM_FirewallDMZ::CheckRule()
+{
+    auto refuseAddress = [](TEdit* edit, const char* text) {
+        edit->SetText("");
+        return RefuseInput(text, "Waring", edit);
+    };
+    if (!IsValidHostAddressText(Edt_SourceIPStart->Text()))
+        return refuseAddress(Edt_SourceIPStart, "Please input valid Source Start IP address");
+    if (!IsValidHostAddressText(Edt_SourceIPEnd->Text()))
+        return refuseAddress(Edt_SourceIPEnd, "Please input valid Source End IP address");
+    if (IpEditToUInt(Edt_SourceIPStart) > IpEditToUInt(Edt_SourceIPEnd))
+        return RefuseInput("Invalid Soure IP address range!", "Warning", Edt_SourceIPStart);
+    if (CB_SourInterface->Text() == CB_DestInterface->Text())
+        return RefuseInput("The Source Interface and Destination Interface can not be same!", "Waring");
+    if (!IsValidHostAddressText(Edt_DestIPStart->Text()))
+        return refuseAddress(Edt_DestIPStart, "Please input valid Destination Start IP address");
+    if (!IsValidHostAddressText(Edt_DestIPEnd->Text()))
+        return refuseAddress(Edt_DestIPEnd, "Please input valid Destination End IP address");
+    if (IpEditToUInt(Edt_DestIPStart) > IpEditToUInt(Edt_DestIPEnd))
+        return RefuseInput("Invalid Destination IP address range!", "Warning", Edt_DestIPStart);
+    if (CB_Protocol->ItemIndex() == TcpItem || CB_Protocol->ItemIndex() == UdpItem) {
+        for (TEdit* edit : {Edt_PortRangeStart, Edt_PortRangeEnd}) {
+            long long port = 0;
+            // A text that is no number is refused like one out of range.
+            if (!NumberText::Decimal(edit->Text(), port) || port > 65535)
+                return refuseAddress(edit, "Invaild Port");
+        }
+    }
+    return true;
+}
+
+void TFM_FirewallDMZ::Btn_AddClick(TObject* Sender)
+{
+    if (!FireRuleRequest || !SpiRequest)
+        return;
+    const AnsiString full = "Maximum Numbers of Firewall Rules is 25!";
+    if (!FireRuleEditing && rows_->ShownCount() >= MaxRules) {
+        RefuseInput(full, "Waring");
+        return;
+    }
+    if (!CheckRule())
+        return;
+    // The row to write: the rule chosen by Edit, or the first free row. A table
+    // without a free row takes no new rule: no existing rule is written over.
+    TListItem* target = FireRuleEditing ? rows_->HiddenRow(editKey_) : FirstFreeRow();
+    if (!target) {
+        RefuseInput(full, "Waring");
+        return;
+    }
+    LA_Index->SetCaption(target->Caption());
+    ShowStatus("");
+    const bool spiSet = SpiRequest->Set(true, true, "", nullptr);
+    const bool ruleSent = spiSet && FireRuleRequest->Set(false, true, "", nullptr);
+    if (!ruleSent)
+        ShowStatus("Set Error!");
+    // "Set Success!" waits for the device's answer to the rule (OnRuleSetDone).
+}
+
+void TFM_FirewallDMZ::Btn_EditClick(TObject* Sender)
+{
+    // The chosen rule's own row, by its key.
+    if (!rows_->ChooseHiddenOfSelected())
+        return;
+    editKey_ = rows_->SelectedKey();
+    FireRuleEditing = true;
+    CB_ProtocolChange(Sender);
+}
+
+void TFM_FirewallDMZ::Btn_DeleteClick(TObject* Sender)
+{
+    // Only a rule chosen in the list is deleted (the table's free row never is).
+    const AnsiString key = rows_->SelectedKey();
+    if (!FireRuleDeleteRequest || key.IsEmpty() || !rows_->HiddenRow(key))
+        return;
+    Btn_EditClick(Sender);
+    Edt_MACAddressDel->SetText(key);
+    ShowStatus("");
+    FireRuleDeleteRequest->Set(false, true, "", nullptr);
+}
+
+void TFM_FirewallDMZ::Btn_ApplyClick(TObject* Sender)
+{
+    if (!DmzRequest || !SpiRequest)
+        return;
+    if (CBH_EableDMZ->Checked()) {
+        if (Edt_DMZIPAddr->Text().IsEmpty())
+            return void(RefuseInput("Please input valid IP address", "Warning", Edt_DMZIPAddr));
+        if (!IsValidHostAddressText(Edt_DMZIPAddr->Text())) {
+            Edt_DMZIPAddr->SetText("");
+            return void(RefuseInput("Please input valid IP address", "Waring", Edt_DMZIPAddr));
+        }
+        MarkVars(DmzRequest, smSend, DmzAddressVar);
+    } else {
+        MarkVars(DmzRequest, smKeep, DmzAddressVar);  // only the status goes out
+    }
+    const bool dmzSet = DmzRequest->Set(true, true, "", nullptr);
+    const bool spiSet = SpiRequest->Set(true, true, "", nullptr);
+    if (dmzSet && spiSet) {
+        ReadGroup(DmzRequest);
+        if (Edt_DMZIPAddr->Text() == FreeAddress)
+            Edt_DMZIPAddr->SetText("");
+        ShowStatus("Setting Success!");
+    } else {
+        ShowStatus("Setting Error!");
+    }
+}
+
+void TFM_FirewallDMZ::Btn_CancelClick(TObject* Sender) { Close(); }

@@ -1,0 +1,465 @@
+#include "Filtermacacl.h"
+
+#include "Catalogue.h"
+#include "FormBuilder.h"
+#include "GuardedEvents.h"
+#include "KwSNMPRequest2Edits.h"
+#include "ListCells.h"
+#include "SyncFailureReport.h"
+#include "New_req2Edit.h"
+
+#include <cctype>
+#include <exception>
+
+TFM_FilterMACACL* FM_FilterMACACL = nullptr;
+
+namespace {
+const char* const EmptyMac = "000000000000";
+const int RejectItem = 1;
+const int DisableItem = 2;
+const int WirelessClientItem = 3;
+// Sub-items of a client table row (its caption is the client index).
+enum ClientColumn { ccMac, ccBand, ccAuthentication, ccRssi, ccPsm, ccSsid, ccUptime, ccActive };
+
+// The word shown for the device's authentication label.
+AnsiString AuthenticationWord(const AnsiString& label)
+{
+    static const struct {
+        const char* label;
+        const char* word;
+    } words[] = {{"opensystem", "OPEN"},        {"sharedkey", "SHARED KEY"},     {"wpa-psk", "WPA-PSK"},
+                 {"wpa-eap", "WPA-EAP"},        {"wpa2-psk", "WPA2-PSK"},        {"wpa2-eap", "WPA2-EAP"},
+                 {"wpa-auto-psk", "WPA2-Auto-PSK"}, {"wpa-auto-eap", "WPA2-Auto-EAP"}, {"dot1x", "802.1x/WEP"},
+                 {"WEP", "WEP"}};
+    for (const auto& entry : words)
+        if (label == entry.label)
+            return entry.word;
+    return label;
+}
+}  // namespace
+
+bool SameMacText(const AnsiString& entered, const AnsiString& stored)
+{
+    if (entered.Length() != stored.Length())
+        return false;
+    for (int i = 1; i <= entered.Length(); ++i) {
+        const unsigned char a = static_cast<unsigned char>(entered[i]);
+        const unsigned char b = static_cast<unsigned char>(stored[i]);
+        if (a != b && std::toupper(a) != std::toupper(b))
+            return false;
+    }
+    return true;
+}
+
+TFM_FilterMACACL::TFM_FilterMACACL(TComponent* Owner) : TSettingsForm(Owner)
+{
+    SetName("FM_FilterMACACL");
+    SetCaption("Advanced \\ Wireless MAC ACL");
+    SetBorderStyle(bsSingle);
+    SetBorderIcons(biSystemMenu | biMinimize);
+    SetPosition(poMainFormCenter);
+
+    TFormBuilder build(this);
+    TFormRows rows(build, TRowColumns{16, 130, 160});
+    CB_Band = rows.Combo("Label1", "Band", "CB_Band");
+    CB_Band->SetEnabled(false);
+    CB_AccessControl = rows.Combo("Label2", "Access Control", "CB_AccessControl");
+    CB_AccessControl->OnChange = Guarded([this](TObject* S) { CB_AccessControlChange(S); });
+    Ed_MacAdd = rows.Edit("Label3", "MAC Address", "Ed_MacAdd", 12);
+    Ed_MacAdd->SetText("111111111111");
+    Bt_Add = build.Button("Bt_Add", "Add", 300, rows.Top() - rows.Columns().RowHeight,
+                          Guarded([this](TObject* S) { Bt_AddClick(S); }));
+    LV_UerMACAddress = build.List("LV_UerMACAddress", {{"ID", 40}, {"MAC Address", 140}}, 16, rows.Top(), 280, 150);
+    LV_UerMACAddress->SetGridLines(true);
+    LV_UerMACAddress->OnClick = Guarded([this](TObject* S) { LV_UerMACAddressClick(S); });
+    Bt_Del = build.Button("Bt_Del", "Delete", 300, rows.Top(), Guarded([this](TObject* S) { Bt_DelClick(S); }));
+
+    TGroupBox* clients = build.Group("GroupBox1", "Current Client Information", 8, rows.Top() + 160, 540, 170);
+    TFormBuilder inClients = build.In(clients);
+    LV_ClientUser = inClients.List("LV_ClientUser",
+                                   {{"MAC Address", 110}, {"SSID", 100}, {"Band", 50}, {"Authentication", 100}, {"Signal", 50}},
+                                   8, 20, 430, 140);
+    LV_ClientUser->SetGridLines(true);
+    LV_ClientUser->OnClick = Guarded([this](TObject* S) { LV_ClientUserClick(S); });
+    Btn_AddCli = inClients.Button("Btn_AddCli", "Add", 448, 20, Guarded([this](TObject* S) { Btn_AddCliClick(S); }));
+    Bt_Apply = build.Button("Bt_Apply", "Save", 470, rows.Top() + 340, Guarded([this](TObject* S) { Bt_ApplyClick(S); }));
+    StatusBar1 = build.StatusBar("StatusBar1", {50});
+    SetStatusBar(StatusBar1);
+
+    LV_GetMAC = build.HiddenList("LV_GetMAC", 2);
+    LA_Index = build.Label("LA_Index", "LA_Index", 0, 0);
+    LA_Index->SetVisible(false);
+    Ed_MACAddr = build.HiddenEdit("Ed_MACAddr");
+    LV_ClientTable = build.HiddenList("LV_ClientTable", 9);
+    Ed_ClientInfoMac = build.HiddenEdit("Ed_ClientInfoMac");
+    CB_GetInfo = build.HiddenCombo("CB_GetInfo");
+    CB_APMode = build.HiddenCombo("CB_APMode");
+    CB_DeviceApplySetting = build.HiddenCombo("CB_DeviceApplySetting");
+    SetClientWidth(556);
+    SetClientHeight(rows.Top() + 400);
+
+    OnCreate = ReadSequence(Guarded([this](TObject* Sender) { FormCreate(Sender); }));
+    OnCloseQuery = [this](TObject* Sender, bool& CanClose) { FormCloseQuery(Sender, CanClose); };
+}
+
+TFM_FilterMACACL::~TFM_FilterMACACL()
+{
+    if (FM_FilterMACACL == this)
+        FM_FilterMACACL = nullptr;
+}
+
+void TFM_FilterMACACL::FormCreate(TObject* Sender)
+{
+    ApModeRequest = GroupRequest(dot11ApModeVars3, MVT_SV, 0, 10000, 0);
+    ReportSyncFailures(ApModeRequest);
+    ApModeRequest->BindComboBox(0, CB_APMode);
+    ReadGroup(ApModeRequest);
+
+    ApplyRequest = GroupRequest(deviceSettingApplyVars, SVT_SV, 0, 10000, 0);
+
+    ReportSyncFailures(ApplyRequest);
+    ApplyRequest->BindComboBox(0, CB_DeviceApplySetting);
+
+    AccessRequest = GroupRequest(dot11MacAccessControlVars, MVT_SV, 0, 10000, 0);
+
+    ReportSyncFailures(AccessRequest);
+    AccessRequest->BindComboBox(0, CB_AccessControl);
+    AccessRequest->AttachStatusBar(StatusBar1);
+    ReadGroup(AccessRequest);
+
+    BandRequest = GroupRequest(dot11BandVars, MVT_SV, 0, 10000, 0);
+
+    ReportSyncFailures(BandRequest);
+    BandRequest->BindComboBox(0, CB_Band);
+    ReadGroup(BandRequest);
+    CB_Band->SetEnabled(false);
+
+    ClientTableRequest = GroupRequest(dot11ClinetIndexVars, MVT_UMV, 1, 10000, 1);
+    ClientTableRequest->BindListView(LV_ClientTable, false);
+    ClientTableRequest->OnGetDone = GuardedDone([this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnClientTableDone(S, E); });
+
+    ClientRefreshRequest = GroupRequest(dot11ClientInformationRefreshVars, MVT_SV, 1, 1000, 1);
+    ClientRefreshRequest->BindComboBox(0, CB_GetInfo);
+    ClientRefreshRequest->OnSetDone = GuardedDone([this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnClientRefreshDone(S, E); });
+    CB_GetInfo->SetItemIndex(1);
+    LV_ClientUser->Items()->Clear();
+    Btn_AddCli->SetEnabled(false);
+    try {
+        ClientRefreshRequest->Set(true, true, "", nullptr);
+    } catch (const std::exception& e) {
+        ShowStatus(AnsiString("Detect timed out!") + e.what());
+    }
+
+    const KwSNMPDoneEvent listSetDone = GuardedDone([this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnListSetDone(S, E); });
+    const KwSNMPDoneEvent listGetDone = GuardedDone([this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnListGetDone(S, E); });
+    AddRequest = GroupRequest(dot11MacAccessControlMacAddressAddVars, MVT_SV, 0, 10000, 1);
+    AddRequest->BindFormat(0, "%h", Ed_MacAdd);
+    AddRequest->OnSetDone = listSetDone;
+    Ed_MacAdd->SetMaxLength(12);
+
+    ClientAddRequest = GroupRequest(dot11MacAccessControlMacAddressAddVars, MVT_SV, 0, 10000, 1);
+    ClientAddRequest->BindFormat(0, "%h", Ed_ClientInfoMac);
+    ClientAddRequest->OnSetDone = listSetDone;
+
+    DeleteRequest = GroupRequest(dot11MacAccessControlMacAddressDeleteVars, MVT_SV, 0, 10000, 1);
+    DeleteRequest->BindFormat(0, "%h", Ed_MACAddr);
+    DeleteRequest->OnSetDone = listSetDone;
+
+    HiddenListRequest = GroupRequest(dot11MacAccessControlListIndexVars, MVT_UMV, 1, 2000, 1);
+    HiddenListRequest->BindListView(LV_GetMAC, false);
+    HiddenListRequest->BindLabel(0, LA_Index);
+    HiddenListRequest->BindFormat(1, "%h", Ed_MACAddr);
+    HiddenListRequest->OnGetDone = listGetDone;
+
+    VisibleListRequest = GroupRequest<New_req2Edit>(dot11MacAccessControlListIndexVars, MVT_UMV, 1, 10000, 1);
+    VisibleListRequest->BindListView(LV_UerMACAddress, false);
+    VisibleListRequest->OnGetDone = listGetDone;
+
+    Bt_Del->SetEnabled(false);
+    Bt_Apply->SetEnabled(false);
+    Ed_MacAdd->Clear();
+    ReadLists();
+    CB_AccessControlChange(CB_AccessControl);
+
+    if (CB_APMode->ItemIndex() == WirelessClientItem) {
+        CB_Band->SetEnabled(false);
+        CB_AccessControl->SetEnabled(false);
+        CB_AccessControl->SetItemIndex(DisableItem);
+    }
+}
+
+// --- list operations -------------------------------------------------------------
+
+bool TFM_FilterMACACL::StartListOp(KwSNMPRequest2Controls* request, bool set)
+{
+    ++pendingListOps_;
+    EnableListControls();
+    bool started = false;
+    try {
+        started = set ? request->Set(true, true, "", nullptr) : request->Get();
+    } catch (const std::exception& e) {
+        ShowStatus(e.what());
+    }
+    if (!started)
+        ListOpEnded();
+    return started;
+}
+
+void TFM_FilterMACACL::ReadLists()
+{
+    ShowStatus("Refresh...");
+    VisibleListRequest->RowNumber = 1;
+    VisibleListRequest->SkipIndex = 1;
+    VisibleListRequest->SkipValue = EmptyMac;
+    StartListOp(HiddenListRequest, false);
+    StartListOp(VisibleListRequest, false);
+}
+
+void TFM_FilterMACACL::ListOpEnded()
+{
+    if (pendingListOps_ > 0)
+        --pendingListOps_;
+    EnableListControls();
+}
+
+void TFM_FilterMACACL::EnableListControls()
+{
+    const bool idle = pendingListOps_ == 0;
+    Bt_Apply->SetEnabled(idle);
+    if (!idle) {
+        Bt_Add->SetEnabled(false);
+        Bt_Del->SetEnabled(false);
+        Btn_AddCli->SetEnabled(false);
+        return;
+    }
+    CB_AccessControlChange(CB_AccessControl);
+    Btn_AddCli->SetEnabled(LV_ClientUser->Selected() != nullptr);
+}
+
+void TFM_FilterMACACL::OnListGetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)
+{
+    if (Sender == VisibleListRequest)
+        emptyCheckDue_ = Error.Code == 0;
+    ListOpEnded();
+    if (ShowFailure(Error))
+        return;
+    if (pendingListOps_ > 0)
+        return;  // the other read (or a write) is still on its way
+    bool written = true;
+    if (emptyCheckDue_ && LV_UerMACAddress->Items()->Count() == 0) {
+        // An empty list always leaves the device in Disable.
+        CB_AccessControl->SetItemIndex(DisableItem);
+        written = WriteAccessMode();
+    }
+    emptyCheckDue_ = false;
+    CB_AccessControlChange(CB_AccessControl);
+    ShowStatus(written ? "Get OK!" : "Set error!");
+}
+
+void TFM_FilterMACACL::OnListSetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)
+{
+    if (ShowFailure(Error)) {
+        ListOpEnded();
+        return;
+    }
+    // The reads are counted before the write is let go: the count never passes 0.
+    ReadLists();
+    Ed_MacAdd->Clear();
+    ListOpEnded();
+}
+
+// --- access mode -----------------------------------------------------------------
+
+bool TFM_FilterMACACL::WriteAccessMode()
+{
+    try {
+        return AccessRequest->Set(true, true, "", nullptr);
+    } catch (const std::exception& e) {
+        ShowStatus(e.what());
+        return false;
+    }
+}
+
+void TFM_FilterMACACL::CB_AccessControlChange(TObject* Sender)
+{
+    const bool idle = pendingListOps_ == 0;
+    if (CB_AccessControl->ItemIndex() != DisableItem) {
+        Ed_MacAdd->SetEnabled(true);
+        Bt_Add->SetEnabled(idle);
+    } else {
+        Ed_MacAdd->SetEnabled(false);
+        Bt_Add->SetEnabled(false);
+        Bt_Del->SetEnabled(false);
+    }
+}
+
+void TFM_FilterMACACL::Bt_ApplyClick(TObject* Sender)
+{
+    if (pendingListOps_ > 0)
+        return;
+    ShowStatus(WriteAccessMode() ? "Save OK!" : "Set error!");
+}
+
+void TFM_FilterMACACL::FormCloseQuery(TObject* Sender, bool& CanClose)
+{
+    CanClose = CanClose && pendingListOps_ == 0;
+}
+
+// --- add and delete --------------------------------------------------------------
+
+bool TFM_FilterMACACL::CheckMacAddress(const AnsiString& text)
+{
+    bool valid = !text.IsEmpty() && text != EmptyMac;
+    if (valid && text.Length() >= 2) {
+        // An address whose first octet has the group bit set names no station.
+        const char second = static_cast<char>(std::toupper(static_cast<unsigned char>(text[2])));
+        valid = AnsiString("BDF13579").Pos(AnsiString(std::string(1, second))) == 0;
+    }
+    if (!valid)
+        RefuseInput("Invalid MAC Address.", "Warning");
+    return valid;
+}
+
+bool TFM_FilterMACACL::IsMacUnique(const AnsiString& text)
+{
+    TListItems* rows = LV_GetMAC->Items();
+    for (int i = 0; i < rows->Count(); ++i) {
+        const AnsiString stored = SubItemText(rows->Item(i), 0);
+        if (stored == text || SameMacText(text, stored))
+            return RefuseInput("Reject: The MAC already exists ", "Warning");
+    }
+    return true;
+}
+
+void TFM_FilterMACACL::Bt_AddClick(TObject* Sender)
+{
+    if (pendingListOps_ > 0)
+        return;  // one list operation at a time: no second add of the same address
+    if (!WriteAccessMode()) {
+        ShowStatus("Set error!");
+        return;
+    }
+    if (CB_AccessControl->ItemIndex() == DisableItem || Ed_MacAdd->Text().IsEmpty()) {
+        RefuseInput("Invalid MAC Address.", "Error");
+        return;
+    }
+    TListItems* rows = LV_GetMAC->Items();
+    for (int i = 0; i < rows->Count(); ++i)
+        if (SubItemText(rows->Item(i), 0) == EmptyMac) {
+            LV_GetMAC->SetSelected(rows->Item(i));
+            break;
+        }
+    const AnsiString text = Ed_MacAdd->Text();
+    if (text.Length() != 12) {
+        RefuseInput("The length is 12 in MAC Address.", "Error", Ed_MacAdd);
+        return;
+    }
+    if (text == EmptyMac) {
+        RefuseInput("Please input a valid MAC Address.", "Warning", Ed_MacAdd);
+        return;
+    }
+    if (!CheckMacAddress(text)) {
+        if (Ed_MacAdd->CanFocus())
+            Ed_MacAdd->SetFocus();
+        return;
+    }
+    if (!IsMacUnique(text))
+        return;
+    StartListOp(AddRequest, true);
+}
+
+void TFM_FilterMACACL::Btn_AddCliClick(TObject* Sender)
+{
+    if (pendingListOps_ > 0)
+        return;
+    const AnsiString text = Ed_ClientInfoMac->Text();
+    if (text.Length() != 12) {
+        RefuseInput("The length is 12 in MAC Address.", "Error");
+        return;
+    }
+    if (text == EmptyMac) {
+        RefuseInput("Please input a valid MAC Address.", "Warning");
+        return;
+    }
+    if (!IsMacUnique(text))
+        return;
+    CB_AccessControl->SetItemIndex(RejectItem);
+    // The client goes on the list only once the mode says the list rejects it.
+    if (!WriteAccessMode()) {
+        ShowStatus("Set error!");
+        return;
+    }
+    StartListOp(ClientAddRequest, true);
+}
+
+void TFM_FilterMACACL::Bt_DelClick(TObject* Sender)
+{
+    TListItem* selected = LV_UerMACAddress->Selected();
+    if (!selected || pendingListOps_ > 0)
+        return;
+    const AnsiString mac = SubItemText(selected, 0);
+    TListItems* rows = LV_GetMAC->Items();
+    for (int i = 0; i < rows->Count(); ++i) {
+        if (SubItemText(rows->Item(i), 0) != mac)
+            continue;
+        LV_GetMAC->SetSelected(rows->Item(i));
+        Ed_MACAddr->SetText(mac);
+        StartListOp(DeleteRequest, true);
+        return;
+    }
+    // The device's table no longer holds the address: nothing to delete.
+}
+
+// --- clients ---------------------------------------------------------------------
+
+void TFM_FilterMACACL::OnClientRefreshDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)
+{
+    if (Error.Code != 0) {
+        ShowStatus("Detect timed out!" + Error.Message);
+        return;
+    }
+    ClientTableRequest->Get();
+    ShowStatus("Get Client info...!");
+}
+
+void TFM_FilterMACACL::OnClientTableDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)
+{
+    ShowStatus(Error.Message);
+    if (Error.Code != 0)
+        return;
+    FillClientList();
+    Btn_AddCli->SetEnabled(false);
+}
+
+void TFM_FilterMACACL::FillClientList()
+{
+    TListItems* shown = LV_ClientUser->Items();
+    shown->Clear();
+    TListItems* rows = LV_ClientTable->Items();
+    for (int i = 0; i < rows->Count(); ++i) {
+        const TListItem* row = rows->Item(i);
+        const AnsiString mac = SubItemText(row, ccMac);
+        if (mac == EmptyMac)
+            continue;
+        TListItem* item = shown->Add();
+        item->SetCaption(mac);
+        item->SubItems()->Add(SubItemText(row, ccSsid));
+        item->SubItems()->Add(SubItemText(row, ccBand));
+        item->SubItems()->Add(AuthenticationWord(SubItemText(row, ccAuthentication)));
+        item->SubItems()->Add(SubItemText(row, ccRssi));
+    }
+}
+
+void TFM_FilterMACACL::LV_ClientUserClick(TObject* Sender)
+{
+    TListItem* selected = LV_ClientUser->Selected();
+    if (selected)
+        Ed_ClientInfoMac->SetText(selected->Caption().Trim());
+    Btn_AddCli->SetEnabled(selected != nullptr && pendingListOps_ == 0);
+}
+
+void TFM_FilterMACACL::LV_UerMACAddressClick(TObject* Sender)
+{
+    Bt_Del->SetEnabled(LV_UerMACAddress->Selected() != nullptr && pendingListOps_ == 0 &&
+                       CB_AccessControl->ItemIndex() != DisableItem);
+}

@@ -1,0 +1,95 @@
+// The QoS form's Save: the QoS switch, the two classifiers, the enabled state of every
+// listed rule, and the rule being edited.
+#include "Qossetting.h"
+
+#include "Catalogue.h"
+#include "FormBuilder.h"
+#include "KwSNMPRequest2Edits.h"
+#include "SyncFailureReport.h"
+
+#include <string>
+
+namespace {
+const int RequestTimeout = 10000;
+const char* const RuleStateColumn = "1.3.6.1.4.1.32473.10.37.37.3.3.6.2.5.1.2.";
+}  // namespace
+
+bool TFM_QosSetting::NoRuleEnabled() const
+{
+    for (int i = 0; i < LV_QosRulesUser->Items()->Count(); ++i)
+        if (LV_QosRulesUser->Items()->Item(i)->Checked())
+            return false;
+    return true;
+}
+
+void TFM_QosSetting::CreateStateCombos(int count)
+{
+    // The combo boxes of an earlier Save go with its request (deleted first, as its
+    // bindings point at them).
+    delete RuleStateRequest;
+    RuleStateRequest = nullptr;
+    for (TComboBox* combo : stateCombos_)
+        delete combo;
+    stateCombos_.clear();
+    TFormBuilder build(this);
+    for (int k = 0; k < count; ++k) {
+        const AnsiString name = "CB_RuleState" + IntToStr(k + 1);
+        stateCombos_.push_back(build.HiddenCombo(name.c_str()));
+    }
+}
+
+bool TFM_QosSetting::WriteRuleStates()
+{
+    const int count = LV_QosRulesUser->Items()->Count();
+    if (count == 0)
+        return true;  // no rule listed: nothing to write here, the switches still are
+    CreateStateCombos(count);
+
+    // One state variable per listed rule, at the rule's own row of the table.
+    std::vector<std::string> oids;
+    std::vector<std::string> names;
+    for (int k = 0; k < count; ++k) {
+        const std::string key = RuleKey(k).ToStdString();
+        oids.push_back(RuleStateColumn + key);
+        names.push_back("dot11QosRulesState" + key);
+    }
+    KwOptionList* const stateOptions = dot11QosRulesIndexVars[1].Options;  // 0 Disable, 1 Enable
+    std::vector<KwSNMPVar> group(static_cast<std::size_t>(count) + 1, KwSNMPVar{});
+    for (int k = 0; k < count; ++k)
+        group[static_cast<std::size_t>(k)] = KwSNMPVar{oids[static_cast<std::size_t>(k)].c_str(),
+                                                       names[static_cast<std::size_t>(k)].c_str(),
+                                                       SX_INTEGER, AC_READWRITE, stateOptions,
+                                                       nullptr, nullptr, nullptr, nullptr, nullptr};
+    RuleStateRequest = GroupRequest(group.data(), MVT_SV, 0, RequestTimeout, 0);
+    ReportSyncFailures(RuleStateRequest);
+    for (int k = 0; k < count; ++k)
+        RuleStateRequest->BindComboBox(k, stateCombos_[static_cast<std::size_t>(k)]);
+
+    if (!ReadGroup(RuleStateRequest))
+        return false;
+    for (int k = 0; k < count; ++k)
+        stateCombos_[static_cast<std::size_t>(k)]->SetItemIndex(
+            LV_QosRulesUser->Items()->Item(k)->Checked() ? 1 : 0);
+    return RuleStateRequest->Set(true, true, "", nullptr);
+}
+
+void TFM_QosSetting::Btn_ApplyClick(TObject*)
+{
+    if (!CheckBox_Automatic->Checked() && !CheckBox_Http->Checked() && NoRuleEnabled())
+        Application->MessageBox("All traffic will be treated as priority of 'Best Effort'\n"
+                                "because of priority classifier specified and empty rule table.",
+                                "Warning", MB_OK);
+    if (CB_EnableQos->ItemIndex() == 0) {
+        QosStatusRequest->Set(true, true, "", nullptr);
+        return;
+    }
+    // Each write goes only after the one before it succeeded; the library shows a
+    // failure in a message box.
+    if (!WriteRuleStates() || !QosStatusRequest->Set(true, true, "", nullptr) ||
+        !QosHttpRequest->Set(true, true, "", nullptr))
+        return;
+    if (EditState == esRuleSelected)
+        AddRule(true);  // the rule being edited, its state as just written
+    else
+        WalkRules();
+}

@@ -1,0 +1,135 @@
+// The VLAN form's port list and port VLAN IDs.
+#include "Vlansetting.h"
+
+#include "KwSNMPRequest2Edits.h"
+
+namespace {
+const char* const VidRangeText = "The VID value range is 1~4094.";
+
+// A PVID typed by the user: decimal digits only, 1 to 4094.
+bool IsPvidText(const AnsiString& text)
+{
+    if (text.IsEmpty() || text.Length() > 4)
+        return false;
+    int number = 0;
+    for (int i = 1; i <= text.Length(); ++i) {
+        if (text[i] < '0' || text[i] > '9')
+            return false;
+        number = number * 10 + (text[i] - '0');
+    }
+    return number >= 1 && number <= 4094;
+}
+}  // namespace
+
+void TFM_VlanSetting::BuildPortNames()
+{
+    // The SSID rows the device gave name their ports; a missing one keeps the port's
+    // own name.
+    const char* const ssidPorts[4] = {"Primary", "S-1", "S-2", "S-3"};
+    LV_PortListUser->Items()->Clear();
+    std::vector<AnsiString> names = {"Mgmt", "LAN"};
+    for (int k = 0; k < 4; ++k) {
+        TListItem* ssid = k < LV_MultiSSID->Items()->Count() ? LV_MultiSSID->Items()->Item(k) : nullptr;
+        names.push_back(ssid && ssid->SubItems()->Count() > 0 ? ssid->SubItems()->Strings(0) : AnsiString(ssidPorts[k]));
+    }
+    for (int k = 1; k <= 4; ++k)
+        names.push_back("W-" + IntToStr(k));
+    for (const AnsiString& name : names) {
+        TListItem* row = LV_PortListUser->Items()->Add();
+        row->SetCaption(name);
+        for (int column = 0; column < 3; ++column)
+            row->SubItems()->Add("");
+    }
+}
+
+void TFM_VlanSetting::OnSsidListDone(KwSNMPRequest2Controls*, KwSNMPError& Error)
+{
+    if (Error.Code != 0) {
+        ShowStatus(Error.Message);
+        return;
+    }
+    BuildPortNames();
+    if (GroupRead(PortListRequest)) {  // the port list came first: shown again by the new names
+        FillPortVids();
+        FillPortPvids();
+    }
+}
+
+bool TFM_VlanSetting::RefreshPortList()
+{
+    // The device builds the list on request; the walk follows the refresh.
+    CB_PortListRefresh->SetItemIndex(1);
+    if (!PortRefreshRequest->Set(true, true, "", nullptr))
+        return false;
+    return ReadGroup(PortListRequest);
+}
+
+void TFM_VlanSetting::OnPortListDone(KwSNMPRequest2Controls*, KwSNMPError& Error)
+{
+    if (Error.Code != 0) {
+        ShowStatus(Error.Message);
+        return;
+    }
+    FillPortVids();
+    FillPortPvids();
+    ShowStatus("Get OK!");
+}
+
+void TFM_VlanSetting::FillPortVids()
+{
+    if (LV_PortList->Items()->Count() != PvidCount || LV_PortListUser->Items()->Count() != PvidCount)
+        return;
+    for (int i = 0; i < PvidCount; ++i) {
+        TStrings* shown = LV_PortListUser->Items()->Item(i)->SubItems();
+        TStrings* walked = LV_PortList->Items()->Item(i)->SubItems();
+        shown->SetStrings(0, walked->Count() > 0 ? walked->Strings(0) : AnsiString());
+        shown->SetStrings(1, walked->Count() > 1 ? walked->Strings(1) : AnsiString());
+    }
+}
+
+void TFM_VlanSetting::FillPortPvids()
+{
+    if (LV_PortListUser->Items()->Count() != PvidCount)
+        return;
+    for (int i = 0; i < PvidCount; ++i)
+        LV_PortListUser->Items()->Item(i)->SubItems()->SetStrings(2, PvidEdits[i]->Text());
+}
+
+void TFM_VlanSetting::CB_PvidAutoStatusChange(TObject*)
+{
+    const bool manual = CB_VlanMode->ItemIndex() <= 0 && CB_PvidAutoStatus->ItemIndex() <= 0;
+    for (TEdit* edit : PvidEdits)
+        edit->SetEnabled(manual);
+}
+
+void TFM_VlanSetting::Btn_PvidApplyClick(TObject*)
+{
+    if (CB_VlanStatus->ItemIndex() == 0) {
+        ShowStatus(SetVlanStatus() ? "Set OK!" : "Set Error!");
+        return;
+    }
+    // Automatic assignment, or dynamic VLANs: the device sets the PVIDs itself.
+    if (CB_PvidAutoStatus->ItemIndex() != 0 || CB_VlanMode->ItemIndex() > 0) {
+        const bool status = SetVlanStatus();
+        const bool automatic = PvidAutoRequest->Set(true, true, "", nullptr);
+        ShowStatus(status && automatic ? "Set OK!" : "Set Error!");
+        return;
+    }
+    for (int k = 0; k < PvidCount; ++k) {
+        if (!IsPvidText(PvidEdits[k]->Text())) {
+            PvidEdits[k]->SetText("1");
+            RefuseInput(VidRangeText, "Warning", PvidEdits[k]);
+            return;
+        }
+    }
+    const bool status = SetVlanStatus();
+    const bool automatic = PvidAutoRequest->Set(true, true, "", nullptr);
+    const bool pvids = PvidSettingRequest->Set(true, true, "", nullptr);
+    if (!(status && automatic && pvids)) {
+        ShowStatus("Set Error!");
+        return;
+    }
+    ReadGroup(PvidSettingRequest);
+    FillPortPvids();
+    ShowStatus("Set OK!");
+}

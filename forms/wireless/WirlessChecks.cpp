@@ -1,0 +1,227 @@
+// Home / Wireless: the checks Save runs on what the user typed before anything is
+// written: WEP keys, WDS peers, the cloned MAC, interval, passphrase and RADIUS.
+#include "AddressChecks.h"
+#include "Wirless.h"
+
+#include <cctype>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+const char* const ConfirmText = "Please input the confirm new password correctly!";
+
+// The number a text stands for, 0 for a text that is not a number.
+long NumberOf(const AnsiString& text)
+{
+    const std::string s = text.ToStdString();
+    if (s.empty() || s.size() > 10)
+        return 0;
+    for (char c : s)
+        if (!std::isdigit(static_cast<unsigned char>(c)))
+            return 0;
+    return std::atol(s.c_str());
+}
+
+}  // namespace
+
+bool TFM_Wirless::CheckHexKeyText(TEdit* edit)
+{
+    const AnsiString key = edit->Text();
+    if (IsMaskedKey(key))
+        return true;
+    for (int i = 1; i <= key.Length(); ++i)
+        if (!std::isxdigit(static_cast<unsigned char>(key[i]))) {
+            ShowMessage("Please input  Hexadecimal digits!");
+            edit->Clear();
+            return false;
+        }
+    return true;
+}
+
+bool TFM_Wirless::CheckWepKey(int key)
+{
+    static const char* const ordinals[] = {"1st", "2nd", "3rd", "4th"};
+    static const char* const defaultLabels[] = {"First", "Second", "Third", "Fourth"};
+    const int type = CB_KeyType[key]->ItemIndex();
+    const int size = CB_WepEncryp[key]->ItemIndex();
+    const int length = Ed_Key[key]->Text().Length();
+    const bool inUse = CB_DefaultKey->Text() == defaultLabels[key];
+    const AnsiString ordinal = ordinals[key];
+    if (type != 1) {
+        if (inUse && ((size == 0 && length != 5) || (size == 1 && length != 13))) {
+            // The fourth key's messages are the device maker's own wording.
+            const AnsiString text = key == 3 ? (size == 0 ? "The Length of the 4th key in must be 5 ASCII numbers!"
+                                                          : "The Length of the 4th key in must be 13 ASCII numbers!!")
+                                             : "The Length of the " + ordinal + " key must be " +
+                                                   (size == 0 ? "5" : "13") + " ASCII numbers!";
+            Application->MessageBox(text.c_str(), "Warning", MB_OK);
+            return false;
+        }
+        return true;
+    }
+    if (inUse && ((size == 0 && length != 10) || (size == 1 && length != 26))) {
+        const AnsiString text =
+            "The Length of the " + ordinal + " key must be " + (size == 0 ? "10" : "26") + " hexadecimal numbers!";
+        Application->MessageBox(text.c_str(), "Warning", MB_OK);
+        return false;
+    }
+    return CheckHexKeyText(Ed_Key[key]);
+}
+
+bool TFM_Wirless::CheckDefaultKey(int key)
+{
+    if (!CheckWepKey(key))
+        return false;
+    if (Ed_Key[key]->Text() != Ed_ConfirmKey->Text())
+        return RefuseInput(ConfirmText, "Warning", Ed_ConfirmKey);
+    return true;
+}
+
+bool TFM_Wirless::IsValidMacAddress(const AnsiString& text)
+{
+    if (IsUnicastMacText(text))
+        return true;
+    return RefuseInput("Invalid MAC Address.", "Warning");
+}
+
+bool TFM_Wirless::CheckSsidAndWdsPeers()
+{
+    if (Ed_SSID->Text().IsEmpty())
+        return RefuseInput("Please input the SSID.", "Warning", Ed_SSID);
+    if (Ed_SSID->Text()[1] == ' ')
+        return RefuseInput("The first character can't be blank.", "Error", Ed_SSID);
+    if (RestrictedCase())
+        return true;
+    const TWirelessMode mode = Mode();
+    if (mode != wmWdsWithAp && mode != wmWds)
+        return true;
+    static const char* const lengthTexts[] = {
+        "The length is 12 Root AP MAC Address.", "The length is 12 MAC address.", "The length is 12 in MAC address.",
+        "The length is 12 in MAC address.",      "The length is 12 MAC address.", "The length is 12 MAC address.",
+        "The length is 12 MAC address.",         "The length is 12 MAC address."};
+    for (int i = 0; i < 8; ++i) {
+        const AnsiString peer = Ed_ReMAddra[i]->Text();
+        if (peer.IsEmpty()) {
+            if (i == 0)
+                return RefuseInput("Please input MAC address in first blank space!", "Warning", Ed_ReMAddra[0]);
+            continue;
+        }
+        if (peer.Length() != 12)
+            return RefuseInput(lengthTexts[i], "Error");
+        if (!IsValidMacAddress(peer)) {
+            if (Ed_ReMAddra[i]->CanFocus())
+                Ed_ReMAddra[i]->SetFocus();
+            return false;
+        }
+    }
+    return true;
+}
+
+bool TFM_Wirless::CheckDuplicateRemoteMacs()
+{
+    AnsiString peers[8];
+    for (int i = 0; i < 8; ++i) {
+        peers[i] = Ed_ReMAddra[i]->Text().UpperCase();
+        Ed_ReMAddra[i]->SetText(peers[i]);
+    }
+    for (int i = 7; i >= 1; --i)
+        for (int j = 0; j < i; ++j)
+            if (peers[i] == peers[j] && !peers[i].IsEmpty() && peers[i] != "000000000000")
+                return RefuseInput("Exist same MAC address.", "Warning", Ed_ReMAddra[i]);
+    return true;
+}
+
+bool TFM_Wirless::CheckCloneMacAddress()
+{
+    const AnsiString address = Edt_MACAddr->Text();
+    if (address.Length() != 12)
+        return RefuseInput("Invaild MAC address!", "Warning", Edt_MACAddr);
+    return IsValidMacAddress(address);
+}
+
+void TFM_Wirless::WarnOfSharedKey()
+{
+    TListItems* rows = MssidListView->Items();
+    for (int r = 1; r < rows->Count(); ++r) {
+        TStrings* cells = rows->Item(r)->SubItems();
+        if (cells->Count() < 6)
+            continue;
+        const AnsiString authentication = cells->Strings(3);
+        if (std::strstr(cells->Strings(0).c_str(), "Enable") &&
+            (std::strstr(authentication.c_str(), "open") || std::strstr(authentication.c_str(), "share")) &&
+            cells->Strings(5) == CB_DefaultKey->Text()) {
+            Application->MessageBox("Key value is used by SSID! \nTo change Key value affects other SSID settings.",
+                                    "Warning", MB_OK);
+            return;
+        }
+    }
+}
+
+bool TFM_Wirless::CheckInterval()
+{
+    const long interval = NumberOf(Ed_UpdateInterval->Text());
+    if (interval >= 300 && interval <= 9999999)
+        return true;
+    Ed_UpdateInterval->Clear();
+    return RefuseInput("Please input a number between 300 and 9999999.", "Error", Ed_UpdateInterval);
+}
+
+bool TFM_Wirless::CheckPassphrase()
+{
+    const int length = Ed_Passphrase->Text().Length();
+    if (length < 8)
+        return RefuseInput("The Passphrase length is between 8 and 63.", "Error", Ed_Passphrase);
+    if (length > 63)
+        return RefuseInput("The max length of Passphrase is 63.", "Error", Ed_Passphrase);
+    if (Ed_Passphrase->Text() != Ed_ConfirmPass->Text())
+        return RefuseInput(ConfirmText, "Warning", Ed_Passphrase);
+    return true;
+}
+
+bool TFM_Wirless::CheckRadius()
+{
+    if (!IsValidHostAddressText(Edt_RadiusServer->Text()))
+        return RefuseInput("The Radius server's IP is illegal.", "Error", Edt_RadiusServer);
+    const long port = NumberOf(Edt_RadiusPort->Text());
+    if (port < 1 || port > 65535)
+        return RefuseInput("Please input a number between 1 and 65535.", "Error", Edt_RadiusPort);
+    if (Edt_RadiusSecret->Text().IsEmpty())
+        return RefuseInput("The shared secret of radius server cannot be empty.", "Error", Edt_RadiusSecret);
+    if (Edt_RadiusSecret->Text().Length() > 64)
+        return RefuseInput("The max length of secret of radius server is 64.", "Error", Edt_RadiusSecret);
+    return true;
+}
+
+bool TFM_Wirless::RunSaveChecks(const TSavePlan& plan)
+{
+    const bool wds = plan.Sequence == ssWdsWithAp || plan.Sequence == ssWds;
+    if (wds && !(CheckDuplicateRemoteMacs() && CheckSsidAndWdsPeers())) {
+        ResetRemoteMacEdits();
+        return false;
+    }
+    switch (plan.Branch) {
+    case sbWep:
+        if (plan.Sequence == ssAccessPoint || plan.Sequence == ssWdsWithAp)
+            WarnOfSharedKey();
+        if (plan.Key >= 0 && !CheckDefaultKey(plan.Key))
+            return false;
+        break;
+    case sbPersonal:
+        if (plan.Sequence != ssClient && !CheckInterval())
+            return false;
+        if (!CheckPassphrase())
+            return false;
+        break;
+    case sbEnterprise:
+        if (!CheckInterval() || !CheckRadius())
+            return false;
+        break;
+    default:
+        break;
+    }
+    // The cloned address is checked with the rest, before anything is written.
+    if (plan.Sequence == ssClient && CBH_CloneMACStatus->Checked() && CB_MACSource->ItemIndex() == 1)
+        return CheckCloneMacAddress();
+    return true;
+}

@@ -1,0 +1,151 @@
+// Home / Wireless: the WDS peers from the device's remote-MAC list, and MAC cloning with
+// the device's survey of addresses.
+#include "Catalogue.h"
+#include "KwReadSequence.h"
+#include "KwSNMPRequest2Edits.h"
+#include "Wirless.h"
+
+namespace {
+
+const char* const EmptyMac = "000000000000";
+const int PeerCount = 8;
+
+}  // namespace
+
+// --- WDS peers ---------------------------------------------------------------------------
+
+void TFM_Wirless::ReadRemoteMacs()
+{
+    if (!RemoteMacAddRequest) {
+        RemoteMacAddRequest = SyncRequest(dot11RemoteApMacAddressAddVars, MVT_SV, 0, 5000);
+        for (int i = 0; i < PeerCount; ++i)
+            RemoteMacAddRequest->BindFormat(i, "%h", Ed_ReMAddra[i]);
+        RemoteMacListRequest = GroupRequest(dot11RemoteApMacAddressListVars, MVT_UMV, 0, 5000, 1);
+        RemoteMacListRequest->BindListView(Lv_RemoteMac, false);
+        OnGroupRead(RemoteMacListRequest,
+                    [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { RemoteMacListDone(S, E); });
+        RemoteMacDeleteAllRequest = SyncRequest(dot11RemoteApMacAddressDeleteAllVars, MVT_SV, 0, 0);
+        RemoteMacDeleteAllRequest->BindComboBox(0, CB_RemoveMac);
+        CB_RemoveMac->Items()->Add("nothing");
+        CB_RemoveMac->Items()->Add("deleteall");
+    }
+    // A walk still on its way brings the device's list; a second one would only
+    // rebuild the same rows under it.
+    if (!Outstanding(RemoteMacListRequest))
+        ReadGroup(RemoteMacListRequest);
+}
+
+void TFM_Wirless::RemoteMacListDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)
+{
+    AnsiString texts[PeerCount];
+    peersRead_ = Error.Code == 0;
+    if (Error.Code == 0) {
+        // The form has eight peer edits: rows beyond the eighth are left out.
+        TListItems* rows = Lv_RemoteMac->Items();
+        for (int i = 0; i < PeerCount && i < rows->Count(); ++i)
+            texts[i] = rows->Item(i)->Caption();
+    } else {
+        ShowStatus(Error.Message);
+    }
+    for (int i = 0; i < PeerCount; ++i)
+        Ed_ReMAddra[i]->SetText(texts[i]);
+    ResetRemoteMacEdits();
+}
+
+void TFM_Wirless::ResetRemoteMacEdits()
+{
+    ClearZeroRemoteMacs();
+    // JP and GB on 5 GHz: no WDS peers as an access point or a client.
+    const TWirelessMode mode = Mode();
+    const bool locked = RestrictedCase() && (mode == wmAccessPoint || mode == wmClient);
+    for (TEdit* peer : Ed_ReMAddra) {
+        peer->SetReadOnly(locked);
+        peer->SetColor(locked ? clBtnFace : clWindow);
+    }
+}
+
+void TFM_Wirless::ClearZeroRemoteMacs()
+{
+    for (TEdit* peer : Ed_ReMAddra)
+        if (peer->Text() == EmptyMac)
+            peer->Clear();
+}
+
+// --- MAC clone --------------------------------------------------------------------------
+
+void TFM_Wirless::CreateCloneMacRequests()
+{
+    if (!CloneMacRequest) {
+        CloneMacRequest = SyncRequest(dot11MacCloneStatusVars, MVT_SV, 0, 10000);
+        CloneMacRequest->BindCheckBox(0, CBH_CloneMACStatus);
+        CloneMacRequest->BindComboBox(1, CB_MACSource);
+        CloneMacRequest->BindFormat(2, "%h", Edt_MACAddr);
+        CloneRefreshRequest = SyncRequest(dot11MacCloneAddressRefreshVars, MVT_SV, 0, 10000);
+        CB_CloneAddrReresh->Items()->Add("Nothing");
+        CB_CloneAddrReresh->Items()->Add("Refresh");
+        CloneRefreshRequest->BindComboBox(0, CB_CloneAddrReresh);
+        CloneSurveyRequest = GroupRequest(dot11MacCloneSurveryIndexVars, MVT_UMV, 1, 1000, 1);
+        CloneSurveyRequest->BindListView(LV_CloneMACSurvey, false);
+        // A scan asked for while the last walk was still on its way walks once that
+        // one has ended, so the list shows what the device collected last.
+        CloneSurveyRequest->OnGetDone = [this](KwSNMPRequest2Controls* Sender, KwSNMPError&) {
+            if (cloneRescan_) {
+                cloneRescan_ = false;
+                Sender->Get();
+            }
+        };
+    }
+    Read(CloneMacRequest);
+    if (CB_MACSource->Text().IsEmpty())
+        CB_MACSource->SetItemIndex(0);
+    if (Edt_MACAddr->Text() == EmptyMac)
+        Edt_MACAddr->Clear();
+    Edt_MACAddr->SetMaxLength(12);
+    CBH_CloneMACStatusClick(this);
+}
+
+void TFM_Wirless::CBH_CloneMACStatusClick(TObject* Sender)
+{
+    if (!CBH_CloneMACStatus->Checked()) {
+        CB_MACSource->SetEnabled(false);
+        CB_MACSource->SetItemIndex(0);
+        Btn_Scan->SetEnabled(false);
+        Edt_MACAddr->SetEnabled(false);
+        return;
+    }
+    CB_MACSource->SetEnabled(true);
+    CB_MACSourceChange(Sender);
+}
+
+void TFM_Wirless::CB_MACSourceChange(TObject* Sender)
+{
+    if (CB_MACSource->ItemIndex() == 0) {
+        Edt_MACAddr->SetEnabled(false);
+        Btn_Scan->SetEnabled(false);
+        return;
+    }
+    Edt_MACAddr->SetEnabled(CBH_CloneMACStatus->Checked());
+    Btn_Scan->SetEnabled(true);
+}
+
+void TFM_Wirless::Btn_ScanClick(TObject* Sender)
+{
+    if (!CloneRefreshRequest || !CloneSurveyRequest)
+        return;
+    // A device found silent while the form opened is not asked again for its list.
+    if (KwReadSequence::SilentDeviceSeen())
+        return;
+    CB_CloneAddrReresh->SetItemIndex(1);
+    CloneRefreshRequest->Set(true, true, "", nullptr);
+    if (Outstanding(CloneSurveyRequest))
+        cloneRescan_ = true;
+    else
+        CloneSurveyRequest->Get();
+}
+
+void TFM_Wirless::LV_CloneMACSurveyClick(TObject* Sender)
+{
+    TListItem* row = LV_CloneMACSurvey->Selected();
+    if (row && row->SubItems()->Count() > 0)
+        Edt_MACAddr->SetText(row->SubItems()->Strings(0));
+}
