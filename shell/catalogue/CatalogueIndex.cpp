@@ -1,4 +1,4 @@
-// Generated from the device MIB description; edit the data, not the layout.
+// Written and kept by hand: keep every entry in the layout below.
 // The index of every descriptor table.
 
 #include "VarTables.h"

@@ -1,4 +1,4 @@
-// Generated from the device MIB description; edit the data, not the layout.
+// Written and kept by hand: keep every entry in the layout below.
 // The option tables, the option-list objects and their building and freeing.
 
 #include "CatalogueOptionLists.h"

@@ -1,4 +1,4 @@
-// Generated from the device MIB description; edit the data, not the layout.
+// Written and kept by hand: keep every entry in the layout below.
 // The main window's own group, read by its two-second status poll.
 
 #include "VarTables.h"

@@ -1,4 +1,4 @@
-// Generated from the device MIB description; edit the data, not the layout.
+// Written and kept by hand: keep every entry in the layout below.
 // Groups first used by the main window and the waiting dialog.
 
 #include "VarTables.h"
