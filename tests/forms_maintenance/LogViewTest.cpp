@@ -191,8 +191,9 @@ protected:
 TEST_P(LogViewSentFirst, ShowsTheLog)
 {
     vka_test::RunMenuForm<TLogForm>("ViewLog1", LogForm, [&](TLogForm& form) {
-        if (WaitForStatus(form, "Get OK."))
+        if (WaitForStatus(form, "Get OK.")) {
             EXPECT_EQ(Rows(form), DeviceLog);
+        }
     });
 }
 

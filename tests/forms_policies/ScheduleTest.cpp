@@ -185,8 +185,9 @@ TEST_P(ScheduleWithFreeRows, TheEditorRefusesBeforeAnythingIsSent)
             ASSERT_EQ(dialogs.Count(), ++boxes) << c.text;
             EXPECT_EQ(dialogs.Last().Text, c.text);
             EXPECT_EQ(dialogs.Last().Caption, "Warning");
-            if (c.focus)
+            if (c.focus) {
                 EXPECT_EQ(form.ActiveControl(), form.*c.focus) << c.text;
+            }
         }
         EXPECT_TRUE(Sets().empty());
         // 24 hours and 60 minutes pass.

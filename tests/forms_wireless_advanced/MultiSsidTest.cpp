@@ -54,8 +54,9 @@ protected:
         devsim.ClearJournal();
         form.AddButton->Click();
         // The table is written asynchronously: its re-read follows the device's answer.
-        if (Status(form) == "Save SSID...!")
+        if (Status(form) == "Save SSID...!") {
             EXPECT_TRUE(PumpUntil([&] { return Status(form) == "Get OK!"; })) << Status(form);
+        }
         return Sets();
     }
 };

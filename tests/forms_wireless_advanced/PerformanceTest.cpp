@@ -113,8 +113,9 @@ TEST_P(PerformanceTest, EachApModeSendsItsOwnVariables)
             ASSERT_EQ(sets.size(), c.modeSet ? 2u : 1u);
             EXPECT_EQ(Oids(sets[0]), c.radio);
             EXPECT_EQ(ValueOf(sets[0], DataRate), "\"0\"");  // an 802.11n mode: no fixed rate
-            if (c.modeSet)
+            if (c.modeSet) {
                 EXPECT_EQ(Oids(sets[1]), std::vector<std::string>{WifiMode});
+            }
             EXPECT_EQ(Status(form), "Save OK!");
             EXPECT_EQ(dialogs.Count(), 0);
         }
@@ -153,8 +154,9 @@ TEST_P(PerformanceTest, RangesAreCheckedAtBothEdgesAndARefusalSendsNothing)
             if (!c.refusal) {
                 EXPECT_EQ(dialogs.Count(), 0);
                 ASSERT_EQ(sets.size(), 2u);
-                if (c.edit == &TFM_Performace::Ed_ULimit)
+                if (c.edit == &TFM_Performace::Ed_ULimit) {
                     EXPECT_EQ(ValueOf(sets[0], UserLimit), c.text);
+                }
                 continue;
             }
             EXPECT_TRUE(sets.empty());

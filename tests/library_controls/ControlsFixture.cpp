@@ -48,25 +48,31 @@ const char* const StateText =
     "1.3.6.1.4.1.32473.10.37.90.2.1.4.2 INTEGER 0\n"
     "1.3.6.1.4.1.32473.10.37.90.2.1.4.3 INTEGER 7\n";
 
+// A descriptor of the lab tree: no expressions, no value yet.
+constexpr KwSNMPVar LabVar(const char* oid, const char* name, int syntax, int access, KwOptionList* options = nullptr)
+{
+    return {oid, name, syntax, access, options, nullptr, nullptr, nullptr, nullptr, nullptr};
+}
+
 // Scalars: name, mode, radio switch, address, MAC, band, VLAN, up time, flags, firmware.
 const KwSNMPVar scalarTable[] = {
-    {"1.3.6.1.4.1.32473.10.37.90.1.1", "labName", SX_DISPLAYSTR, AC_READWRITE, nullptr},
-    {"1.3.6.1.4.1.32473.10.37.90.1.2", "labMode", SX_INTEGER, AC_READWRITE, &ModeOptions},
-    {"1.3.6.1.4.1.32473.10.37.90.1.3", "labRadio", SX_INTEGER, AC_READWRITE, &SwitchOptions},
-    {"1.3.6.1.4.1.32473.10.37.90.1.4", "labAddress", SX_IPADDRESS, AC_READWRITE, nullptr},
-    {"1.3.6.1.4.1.32473.10.37.90.1.5", "labMac", SX_MACADDRESS, AC_READWRITE, nullptr},
-    {"1.3.6.1.4.1.32473.10.37.90.1.6", "labBand", SX_INTEGER, AC_READWRITE, &BandOptions},
-    {"1.3.6.1.4.1.32473.10.37.90.1.7", "labVlan", SX_INTEGER, AC_READWRITE, nullptr},
-    {"1.3.6.1.4.1.32473.10.37.90.1.8", "labUpTime", SX_TIMETICKS, AC_READONLY, nullptr},
-    {"1.3.6.1.4.1.32473.10.37.90.1.9", "labFlags", SX_BITSTR, AC_READWRITE, nullptr},
-    {"1.3.6.1.4.1.32473.10.37.90.1.10", "labFirmware", SX_DISPLAYSTR, AC_READONLY, nullptr},
+    LabVar("1.3.6.1.4.1.32473.10.37.90.1.1", "labName", SX_DISPLAYSTR, AC_READWRITE),
+    LabVar("1.3.6.1.4.1.32473.10.37.90.1.2", "labMode", SX_INTEGER, AC_READWRITE, &ModeOptions),
+    LabVar("1.3.6.1.4.1.32473.10.37.90.1.3", "labRadio", SX_INTEGER, AC_READWRITE, &SwitchOptions),
+    LabVar("1.3.6.1.4.1.32473.10.37.90.1.4", "labAddress", SX_IPADDRESS, AC_READWRITE),
+    LabVar("1.3.6.1.4.1.32473.10.37.90.1.5", "labMac", SX_MACADDRESS, AC_READWRITE),
+    LabVar("1.3.6.1.4.1.32473.10.37.90.1.6", "labBand", SX_INTEGER, AC_READWRITE, &BandOptions),
+    LabVar("1.3.6.1.4.1.32473.10.37.90.1.7", "labVlan", SX_INTEGER, AC_READWRITE),
+    LabVar("1.3.6.1.4.1.32473.10.37.90.1.8", "labUpTime", SX_TIMETICKS, AC_READONLY),
+    LabVar("1.3.6.1.4.1.32473.10.37.90.1.9", "labFlags", SX_BITSTR, AC_READWRITE),
+    LabVar("1.3.6.1.4.1.32473.10.37.90.1.10", "labFirmware", SX_DISPLAYSTR, AC_READONLY),
     {}};
 
 const KwSNMPVar columnTable[] = {
-    {"1.3.6.1.4.1.32473.10.37.90.2.1.1", "labIndex", SX_INTEGER, AC_READONLY, nullptr},
-    {"1.3.6.1.4.1.32473.10.37.90.2.1.2", "labPeerName", SX_DISPLAYSTR, AC_READWRITE, nullptr},
-    {"1.3.6.1.4.1.32473.10.37.90.2.1.3", "labPeerMac", SX_MACADDRESS, AC_READWRITE, nullptr},
-    {"1.3.6.1.4.1.32473.10.37.90.2.1.4", "labPeerState", SX_INTEGER, AC_READWRITE, nullptr},
+    LabVar("1.3.6.1.4.1.32473.10.37.90.2.1.1", "labIndex", SX_INTEGER, AC_READONLY),
+    LabVar("1.3.6.1.4.1.32473.10.37.90.2.1.2", "labPeerName", SX_DISPLAYSTR, AC_READWRITE),
+    LabVar("1.3.6.1.4.1.32473.10.37.90.2.1.3", "labPeerMac", SX_MACADDRESS, AC_READWRITE),
+    LabVar("1.3.6.1.4.1.32473.10.37.90.2.1.4", "labPeerState", SX_INTEGER, AC_READWRITE),
     {}};
 
 class QtEnvironment : public ::testing::Environment {

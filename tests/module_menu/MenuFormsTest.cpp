@@ -98,8 +98,9 @@ TEST_P(MenuRoad, RepliesLaterThanTheCloseNeverReachTheClosedForms)
     ASSERT_TRUE(devsim.DelayReplies(200));
     for (TMenuItem* entry : FormEntries(*main)) {
         SCOPED_TRACE(entry->Name().ToStdString());
-        if (entry->Enabled())
+        if (entry->Enabled()) {
             EXPECT_TRUE(OpenAndClose(entry));
+        }
     }
     vka_test::Pump(0.5);  // the last delayed replies arrive
     ASSERT_TRUE(devsim.DelayReplies(0));

@@ -59,7 +59,7 @@ void _SnmpEventProcessor::OnTimer()
     // Off while the engine's events run, so a handler that pumps messages never
     // starts a second tick; on again afterwards, also when a handler raised.
     timer->SetEnabled(false);
-    RunGuarded([this] {
+    RunGuarded([] {
         if (KwSNMPSession)
             KwSNMPSession->SNMPProcessPendingEvents();
     });
