@@ -7,18 +7,13 @@
 
 #include "DefaultState.h"
 
-#ifdef VKA_HAVE_DEVSIM_CORE
 #include "StateFile.h"
 #include "Value.h"
-#endif
 
 namespace {
 
 TEST(DefaultStateOnDevice, TheDeviceReaderAcceptsEveryLine)
 {
-#ifndef VKA_HAVE_DEVSIM_CORE
-    GTEST_SKIP() << "the simulated device's library is not part of this build";
-#else
     std::vector<devsim::StateEntry> entries;
     try {
         entries = devsim::loadStateFile(VKA_DEFAULT_STATE_FILE);
@@ -39,7 +34,6 @@ TEST(DefaultStateOnDevice, TheDeviceReaderAcceptsEveryLine)
             EXPECT_EQ(type, lines[i].Type);
         }
     }
-#endif
 }
 
 }  // namespace
