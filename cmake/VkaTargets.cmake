@@ -18,3 +18,13 @@ function(vka_folder_tests name label)
     PROPERTIES LABELS ${label} ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
     DISCOVERY_TIMEOUT 60)
 endfunction()
+
+# A settings-forms library (every .cpp in the calling folder) and `<name>_menu`, the
+# same library linked whole. Each form registers its menu opener from a static
+# initialiser, which the linker would drop from an archive nobody calls into: programs
+# and tests that open forms through the menu link `<name>_menu`.
+function(vka_forms_library name)
+  vka_folder_library(${name})
+  add_library(${name}_menu INTERFACE)
+  target_link_libraries(${name}_menu INTERFACE "$<LINK_LIBRARY:WHOLE_ARCHIVE,${name}>")
+endfunction()
