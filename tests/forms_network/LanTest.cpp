@@ -29,6 +29,9 @@ TEST_P(LanForm, SavesAStaticAddressAndADhcpModeWithTheirOwnVariablesOnly)
         EXPECT_EQ(form.ED_IpAddr->Text().ToStdString(), "192.168.1.1");
         EXPECT_EQ(form.ED_DefGw->Text().ToStdString(), "192.168.1.254");
         EXPECT_EQ(form.Edt_WANIP->Text().ToStdString(), "192.168.1.1");
+        // The pool's first and last address, read by their instances.
+        EXPECT_TRUE(PumpUntil([&] { return form.Ed_IPEND->Text() == "192.168.1.199"; }));
+        EXPECT_EQ(form.Ed_IPAF->Text().ToStdString(), "192.168.1.100");
         ASSERT_TRUE(devsim.ClearJournal());
 
         form.ED_IpAddr->SetText("10.0.0.2");
@@ -105,3 +108,27 @@ TEST_P(LanForm, AFailedStaticSaveSaysSetError)
 }
 
 INSTANTIATE_TEST_SUITE_P(Roads, LanForm, vka_test::AllVersions(), vka_test::VersionName);
+
+// A device whose gateway cannot be read back: after Save the gateway field shows what
+// was sent, not an empty field the device never confirmed.
+class LanGatewayUnread : public LanForm {
+protected:
+    std::string StateText() const override
+    {
+        return vka_test::DefaultStateText() + LanGateway + ".1 IPADDRESS 0.0.0.0\n";  // the gateway is no instance
+    }
+};
+
+TEST_P(LanGatewayUnread, AFailedRereadLeavesTheGatewaySent)
+{
+    Open([&](TFM_LanCfg& form) {
+        form.ED_IpAddr->SetText("192.168.1.9");
+        form.ED_SubMask->SetText("255.255.255.0");
+        form.ED_DefGw->SetText("");
+        ASSERT_TRUE(Press(form.BT_LanCfgOk));
+        EXPECT_EQ(form.ED_DefGw->Text().ToStdString(), "0.0.0.0");
+    });
+    EXPECT_EQ(DeviceValue(LanIp), "IPADDRESS 192.168.1.9");
+}
+
+INSTANTIATE_TEST_SUITE_P(Roads, LanGatewayUnread, ::testing::Values(1), vka_test::VersionName);
