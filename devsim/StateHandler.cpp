@@ -76,8 +76,11 @@ void StateHandler::get(netsnmp_agent_request_info* info, netsnmp_request_info* r
         if (request->processed)
             continue;
         const Oid name = requestOid(request);
-        if (const StateEntry* entry = store_.find(name))
+        const StateEntry* entry = store_.find(name);
+        if (entry && store_.isInstance(name))
             storeValue(request->requestvb, store_.read(*entry));
+        else if (entry)
+            netsnmp_set_request_error(info, request, SNMP_NOSUCHOBJECT);  // an object, no instance
         else
             netsnmp_set_request_error(info, request,
                                       store_.hasObjectOf(name) ? SNMP_NOSUCHINSTANCE : SNMP_NOSUCHOBJECT);

@@ -65,9 +65,17 @@ const StateEntry* StateStore::find(const Oid& oid) const
 const StateEntry* StateStore::next(const Oid& oid, bool inclusive, const Oid& within) const
 {
     auto it = inclusive ? slots_.lower_bound(oid) : slots_.upper_bound(oid);
+    while (it != slots_.end() && !isInstance(it->first))
+        ++it;
     if (it == slots_.end() || !oidStartsWith(it->first, within))
         return nullptr;
     return &it->second.entry;
+}
+
+bool StateStore::isInstance(const Oid& oid) const
+{
+    auto below = slots_.upper_bound(oid);
+    return below == slots_.end() || !oidStartsWith(below->first, oid);
 }
 
 bool StateStore::hasObjectOf(const Oid& oid) const

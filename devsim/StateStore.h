@@ -51,6 +51,10 @@ public:
     // below `within`; nullptr when there is none.
     const StateEntry* next(const Oid& oid, bool inclusive, const Oid& within) const;
 
+    // False when other variables lie below `oid`: it names an object (a column or a
+    // group), not an instance, and an agent answers it as one it does not have.
+    bool isInstance(const Oid& oid) const;
+
     // True when a variable shares everything but the last arc with `oid`
     // (the object exists, this instance does not).
     bool hasObjectOf(const Oid& oid) const;

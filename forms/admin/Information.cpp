@@ -111,9 +111,13 @@ void TFM_Information::Btn_ReClick(TObject* Sender)
 
 bool TFM_Information::CheckInput()
 {
-    return CheckMaxLength(Ed_SC, MaxTextLength, "The Max Lengh of the SystemContact is 32.", "Error") &&
-           CheckMaxLength(Ed_SN, MaxTextLength, "The Max Lengh of the SystemName is 32.", "Error") &&
-           CheckMaxLength(Ed_SL, MaxTextLength, "The Max Lengh of the SystemLocation is 32.", "Error") &&
+    // A text too long is refused with the focus left where it is.
+    const auto fits = [](TEdit* edit, const char* message) {
+        return edit->Text().Length() <= MaxTextLength || RefuseInput(message, "Error");
+    };
+    return fits(Ed_SC, "The Max Lengh of the SystemContact is 32.") &&
+           fits(Ed_SN, "The Max Lengh of the SystemName is 32.") &&
+           fits(Ed_SL, "The Max Lengh of the SystemLocation is 32.") &&
            CheckPlainText(Ed_SC, "Error", true) && CheckPlainText(Ed_SN, "Error", true) &&
            CheckPlainText(Ed_SL, "Error", true);
 }

@@ -15,6 +15,8 @@ namespace {
 enum { NameColumn, AddressColumn, PubStartColumn, PubEndColumn, PriStartColumn, PriEndColumn, TypeColumn };
 const char* const FreeAddress = "0.0.0.0";
 
+bool IsFreeRow(TListItem* row) { return SubItemText(row, AddressColumn) == FreeAddress; }
+
 bool IsPort(const AnsiString& text)
 {
     const long long port = NumberText::OrZero(text);
@@ -22,14 +24,9 @@ bool IsPort(const AnsiString& text)
 }
 }  // namespace
 
-TFM_AdPortfwding::TFM_AdPortfwding(TComponent* Owner) : TSettingsForm(Owner)
+TFM_AdPortfwding::TFM_AdPortfwding(TComponent* Owner)
+    : TRouterRuleForm(Owner, "FM_AdPortfwding", "Advanced \\ Advance Port Forwarding")
 {
-    SetName("FM_AdPortfwding");
-    SetCaption("Advanced \\ Advance Port Forwarding");
-    SetBorderStyle(bsSingle);
-    SetBorderIcons(biSystemMenu | biMinimize);
-    SetPosition(poMainFormCenter);
-
     TFormBuilder build(this);
     TFormRows rows(build, TRowColumns{16, 150, 160});
     Edt_Name = rows.Edit("Lb_Name", "Name ", "Edt_Name", 31);
@@ -58,24 +55,12 @@ TFM_AdPortfwding::TFM_AdPortfwding(TComponent* Owner) : TSettingsForm(Owner)
                                     {{"Name", 90}, {"IP Address", 100}, {"Public Port Range", 110},
                                      {"Private Port Range", 110}, {"Traffic Type", 80}},
                                     16, rows.Top() + 8, 520, 180);
-    LV_UserPortFwdRule->SetGridLines(true);
     rows.Skip(196);
-    Btn_Apply = build.Button("Btn_Apply", "Save", 376, rows.Top(), [this](TObject* S) { Btn_ApplyClick(S); });
-    Btn_Cancel = build.Button("Btn_Cancel", "Cancel", 461, rows.Top(), [this](TObject* S) { Btn_CancelClick(S); });
-    StatusBar1 = build.StatusBar("StatusBar1", {50});
-    SetStatusBar(StatusBar1);
-    LV_PortFwdRule = build.HiddenList("LV_PortFwdRule", 0);
-    LA_Index = build.Label("LA_Index", "", 0, 0);
-    LA_Index->SetVisible(false);
+    LV_PortFwdRule = FinishPage(build, LV_UserPortFwdRule, "LV_PortFwdRule", {376, 461, rows.Top(), 552});
     Edt_portFrdRuleDel = build.HiddenEdit("Edt_portFrdRuleDel");
     ED_IpAddr = build.HiddenEdit("ED_IpAddr");
     NetMask = build.HiddenEdit("NetMask");
     NetMask->SetText("255.255.255.0");
-    rows_ = std::make_unique<TKeyedRows>(LV_PortFwdRule, LV_UserPortFwdRule);
-    SetClientWidth(552);
-    SetClientHeight(rows.Top() + TFormBuilder::ButtonHeight + 12 + 20);
-
-    OnCreate = ReadSequence([this](TObject* Sender) { FormCreate(Sender); });
 }
 
 TFM_AdPortfwding::~TFM_AdPortfwding()
@@ -90,26 +75,30 @@ void TFM_AdPortfwding::FormCreate(TObject* Sender)
     LanAddressRequest->BindFormat(0, "%s", ED_IpAddr);
     ReadGroup(LanAddressRequest);
 
-    PortRuleRequest = GroupRequest(portForwardingIndexVars, MVT_UMV, 1, 10000, 1);
-    PortRuleRequest->BindListView(LV_PortFwdRule, true);
-    PortRuleRequest->BindLabel(0, LA_Index);
+    PortRuleRequest = RuleTableRequest(portForwardingIndexVars, 10000,
+                                       [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnRuleReadDone(S, E); });
     TEdit* const edits[] = {Edt_Name, Edt_IPAddr, Edt_PubPortRangeStart, Edt_PubPortRangeEnd,
                             Edt_PriPortRangeStart, Edt_PriPortRangeEnd};
     for (int i = 0; i < 6; ++i)
         PortRuleRequest->BindFormat(i + 1, "%s", edits[i]);
     PortRuleRequest->BindComboBox(7, CB_TraType);
-    OnGroupRead(PortRuleRequest, [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnRuleReadDone(S, E); });
-    PortRuleRequest->OnSetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnRuleSetDone(S, E); };
+    PortRuleRequest->OnSetDone = [this](KwSNMPRequest2Controls*, KwSNMPError& E) { RereadAfterChange(E, "Set OK!"); };
     CB_TraType->SetItemIndex(0);
     PortRuleRequest->Get();
 
-    PortRuleDeleteRequest = GroupRequest(portForwardingRuleDeleteVars, SVT_SV, 0, 10000, 1);
-    PortRuleDeleteRequest->BindFormat(0, "%s", Edt_portFrdRuleDel);
-    PortRuleDeleteRequest->OnSetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnDeleteSetDone(S, E); };
+    PortRuleDeleteRequest = ActionRequest(portForwardingRuleDeleteVars, SVT_SV, "%s", Edt_portFrdRuleDel,
+                                          [this](KwSNMPRequest2Controls*, KwSNMPError& E) {
+                                              RereadAfterChange(E, "Delete Ok!", LV_PortFwdRule);
+                                          });
 }
 
-void TFM_AdPortfwding::FillUserRules()
+void TFM_AdPortfwding::OnRuleReadDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)
 {
+    if (ShowFailure(Error))
+        return;
+    ResetAfterWalk(IsFreeRow, {Edt_Name, Edt_IPAddr, Edt_PubPortRangeStart, Edt_PubPortRangeEnd,
+                               Edt_PriPortRangeStart, Edt_PriPortRangeEnd},
+                   PortRuleEditing);
     rows_->Fill([](TListItem* row) { return !SubItemText(row, NameColumn).IsEmpty(); },
                 [](TListItem* row, TListItem* shown) {
                     shown->SetCaption(SubItemText(row, NameColumn));
@@ -118,41 +107,8 @@ void TFM_AdPortfwding::FillUserRules()
                     shown->SubItems()->Add(SubItemText(row, PriStartColumn) + "~" + SubItemText(row, PriEndColumn));
                     shown->SubItems()->Add(SubItemText(row, TypeColumn));
                 });
-}
-
-void TFM_AdPortfwding::OnRuleReadDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)
-{
-    if (ShowFailure(Error))
-        return;
-    // The row a new rule goes into.
-    LV_PortFwdRule->SetSelected(
-        rows_->FirstHiddenRow([](TListItem* row) { return SubItemText(row, AddressColumn) == FreeAddress; }));
-    FillUserRules();
-    for (TEdit* edit : {Edt_Name, Edt_IPAddr, Edt_PubPortRangeStart, Edt_PubPortRangeEnd, Edt_PriPortRangeStart,
-                        Edt_PriPortRangeEnd})
-        edit->SetText("");
     Edt_PriPortRangeEnd->SetEnabled(false);
     Edt_Name->SetMaxLength(31);
-    ShowStatus("Get OK!");
-    PortRuleEditing = false;
-    editKey_ = "";
-}
-
-void TFM_AdPortfwding::OnRuleSetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)
-{
-    if (ShowFailure(Error))
-        return;
-    ShowStatus("Set OK!");
-    PortRuleRequest->Get();
-}
-
-void TFM_AdPortfwding::OnDeleteSetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)
-{
-    if (ShowFailure(Error))
-        return;
-    ShowStatus("Delete Ok!");
-    LV_PortFwdRule->Items()->Clear();
-    PortRuleRequest->Get();
 }
 
 bool TFM_AdPortfwding::CheckRule()
@@ -185,50 +141,22 @@ bool TFM_AdPortfwding::CheckRule()
 
 void TFM_AdPortfwding::Btn_AddClick(TObject* Sender)
 {
-    if (!PortRuleRequest)
+    if (!PortRuleRequest ||
+        !ReadyToWrite(PortRuleEditing, MaxRules, "Maximum Numbers of Port Forwarding Rule is 25!", IsFreeRow, [this] { return CheckRule(); }))
         return;
-    const AnsiString full = "Maximum Numbers of Port Forwarding Rule is 25!";
-    if (!PortRuleEditing && rows_->ShownCount() >= MaxRules) {
-        RefuseInput(full, "Waring");
-        return;
-    }
-    if (!CheckRule())
-        return;
-    // The row to write: the rule chosen by Edit, or the first free row. A table
-    // without a free row takes no new rule: no existing rule is written over.
-    TListItem* target = PortRuleEditing
-                            ? rows_->HiddenRow(editKey_)
-                            : rows_->FirstHiddenRow([](TListItem* row) { return SubItemText(row, AddressColumn) == FreeAddress; });
-    if (!target) {
-        RefuseInput(full, "Waring");
-        return;
-    }
-    LA_Index->SetCaption(target->Caption());
-    ShowStatus("");
     if (!PortRuleRequest->Set(false, true, "", nullptr))
         ShowStatus("Setting Error!");
 }
 
 void TFM_AdPortfwding::Btn_EditClick(TObject* Sender)
 {
-    // The chosen rule's own row, by its key.
-    if (!rows_->ChooseHiddenOfSelected())
-        return;
-    editKey_ = rows_->SelectedKey();
-    Edt_PriPortRangeEnd->SetEnabled(false);
-    PortRuleEditing = true;
+    if (ChooseRuleToEdit(PortRuleEditing))
+        Edt_PriPortRangeEnd->SetEnabled(false);
 }
 
 void TFM_AdPortfwding::Btn_DeleteClick(TObject* Sender)
 {
-    // Only a rule chosen in the list is deleted (the table's free row never is).
-    const AnsiString key = rows_->SelectedKey();
-    if (!PortRuleDeleteRequest || key.IsEmpty() || !rows_->HiddenRow(key))
-        return;
-    Btn_EditClick(Sender);
-    Edt_portFrdRuleDel->SetText(key);
-    ShowStatus("");
-    PortRuleDeleteRequest->Set(false, true, "", nullptr);
+    DeleteChosenRule(PortRuleDeleteRequest, Edt_portFrdRuleDel, [&] { Btn_EditClick(Sender); });
 }
 
 void TFM_AdPortfwding::Btn_ApplyClick(TObject* Sender)
@@ -236,8 +164,6 @@ void TFM_AdPortfwding::Btn_ApplyClick(TObject* Sender)
     if (PortRuleRequest && !Outstanding(PortRuleRequest))
         PortRuleRequest->Get();
 }
-
-void TFM_AdPortfwding::Btn_CancelClick(TObject* Sender) { Close(); }
 
 void TFM_AdPortfwding::Edt_PubPortRangeStartChange(TObject* Sender)
 {

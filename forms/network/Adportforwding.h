@@ -2,14 +2,10 @@
 // Advanced / Router Settings / Advance Port Forwarding: the device's fixed table of
 // port forwarding rules (a row with address 0.0.0.0 is free). Add writes a new rule
 // into the first free row, or the rule chosen by Edit; Delete frees the chosen rule's
-// row. Every row of the visible list keeps the key of its table row, so Edit and
-// Delete reach that rule also when free rows lie between the rules.
-#include "KeyedRows.h"
-#include "SettingsFormBase.h"
+// row.
+#include "RouterRuleForm.h"
 
-#include <memory>
-
-class TFM_AdPortfwding : public TSettingsForm {
+class TFM_AdPortfwding : public TRouterRuleForm {
 public:
     explicit TFM_AdPortfwding(TComponent* Owner);
     ~TFM_AdPortfwding() override;
@@ -22,14 +18,9 @@ public:
     TEdit* Edt_PriPortRangeEnd;
     TComboBox* CB_TraType;
     TListView* LV_UserPortFwdRule;
-    TButton* Btn_Add;
     TButton* Btn_Edit;
     TButton* Btn_Delete;
-    TButton* Btn_Apply;
-    TButton* Btn_Cancel;
-    TStatusBar* StatusBar1;
     TListView* LV_PortFwdRule;
-    TLabel* LA_Index;
     TEdit* Edt_portFrdRuleDel;
     TEdit* ED_IpAddr;
     TEdit* NetMask;
@@ -42,12 +33,11 @@ public:
     // Edit chose a rule: Add writes that rule's row.
     bool PortRuleEditing = false;
 
-    void FormCreate(TObject* Sender);
-    void Btn_AddClick(TObject* Sender);
+    void FormCreate(TObject* Sender) override;
+    void Btn_AddClick(TObject* Sender) override;
     void Btn_EditClick(TObject* Sender);
     void Btn_DeleteClick(TObject* Sender);
-    void Btn_ApplyClick(TObject* Sender);
-    void Btn_CancelClick(TObject* Sender);
+    void Btn_ApplyClick(TObject* Sender) override;
     void Edt_PubPortRangeStartChange(TObject* Sender);
     void Edt_PubPortRangeEndChange(TObject* Sender);
     void Edt_PriPortRangeStartChange(TObject* Sender);
@@ -56,13 +46,7 @@ public:
 
 private:
     void OnRuleReadDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error);
-    void OnRuleSetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error);
-    void OnDeleteSetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error);
     bool CheckRule();
-    void FillUserRules();
-
-    std::unique_ptr<TKeyedRows> rows_;
-    AnsiString editKey_;  // the table row Edit chose
 };
 
 extern TFM_AdPortfwding* FM_AdPortfwding;

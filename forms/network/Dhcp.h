@@ -143,7 +143,7 @@ private:
     void OnStaticGetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error);
     void OnStaticSetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error);
     void FillStaticUserList();
-    void SaveStaticEntry(bool editing);
+    void SaveStaticEntry();
     bool CheckStaticEntry();
     bool IsValidStaticMac(const AnsiString& text);
     bool IsStaticMacUnique(const AnsiString& targetKey);
@@ -167,3 +167,5 @@ extern TFM_DHCP* FM_DHCP;
 extern const char* const StaticPoolFullText;
 // Save on the static page before the static table was ever read.
 extern const char* const StaticPoolNotReadText;
+// Save while the static table is being read again.
+extern const char* const StaticPoolReadingText;

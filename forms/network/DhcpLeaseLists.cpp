@@ -140,7 +140,7 @@ void TFM_DHCP::OnLeaseListDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Erro
     TStatusBar* bar = dynamicList ? StatusBar3 : StatusBar4;
     (dynamicList ? Bt_RefreshDynamicPool : Bt_RefreshStaticPool)->SetEnabled(true);
     if (Error.Code != 0) {
-        ShowFormStatus(bar, Error.Message);
+        ShowFormStatus(bar, "Setting Error!");  // after the request's own report of the failure
         return;
     }
     FillLeaseList(dynamicList ? DynamicLeaseRequest : StaticLeaseRequest);

@@ -16,6 +16,8 @@ const char* const StaticPoolFullText =
     "The static pool is full. Delete an entry before adding another one.";
 const char* const StaticPoolNotReadText =
     "The static pool has not been read from the device. Close the form and open it again.";
+const char* const StaticPoolReadingText =
+    "The static pool is being read from the device. Save again once the list is shown.";
 
 namespace {
 const int DisableItem = 0;
@@ -201,22 +203,23 @@ void TFM_DHCP::Bt_EditClick(TObject* Sender)
 
 void TFM_DHCP::Btn_AddClick(TObject* Sender)
 {
-    const bool editing = !AddMode;
-    AddMode = true;
     if (!StaticRequest || !StaticSwitchRequest)
         return;
-    // Until the table has been read there is no row to write, and the switch shows
-    // nothing the device said.
-    const TSaveGuardTexts guard = {StaticPoolNotReadText, StaticPoolNotReadText, "Warning"};
-    if (!MaySave(StaticRequest, guard))
-        return;
+    const TSaveGuardTexts guard = {StaticPoolNotReadText, StaticPoolReadingText, "Warning"};
     if (CB_Fuction2->ItemIndex() == DisableItem) {
+        // Only the switch goes out: nothing of the table is checked or needed.
+        if (!MaySave(StaticSwitchRequest, guard))
+            return;
+        AddMode = true;
         const bool set = StaticSwitchRequest->Set(true, true, "", nullptr);
         ShowFormStatus(StatusBar2, set ? "Setting Success!" : "Setting Error!");
         CB_Fuction1Change(Sender);
         return;
     }
-    SaveStaticEntry(editing);
+    // Until the table has been read there is no row to write.
+    if (!MaySave(StaticRequest, guard))
+        return;
+    SaveStaticEntry();
 }
 
 bool TFM_DHCP::IsValidStaticMac(const AnsiString& text)
@@ -282,13 +285,14 @@ bool TFM_DHCP::IsStaticMacUnique(const AnsiString& targetKey)
     return false;
 }
 
-void TFM_DHCP::SaveStaticEntry(bool editing)
+void TFM_DHCP::SaveStaticEntry()
 {
+    // A refused entry stays the edit of its row: the corrected one is saved there.
     if (!CheckStaticEntry())
         return;
     // The row to write: the entry being edited, or the first free row for a new one.
     // A full table is refused: a new entry never overwrites an existing one.
-    TListItem* target = editing ? staticRows_->HiddenRow(Lb_Index->Caption()) : FirstFreeStaticRow();
+    TListItem* target = !AddMode ? staticRows_->HiddenRow(Lb_Index->Caption()) : FirstFreeStaticRow();
     if (!target) {
         RefuseInput(StaticPoolFullText, "Warning");
         return;
@@ -310,6 +314,7 @@ void TFM_DHCP::SaveStaticEntry(bool editing)
     }
     CB_StaticStatus->SetItemIndex(EnableItem);
     Lb_Index->SetCaption(targetKey);
+    AddMode = true;  // written: the next Save is a new entry again
     StaticRequest->Set(true, true, "", nullptr);
     Bt_Cancel->SetEnabled(true);
 }

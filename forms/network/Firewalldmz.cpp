@@ -20,16 +20,13 @@ const int TcpItem = 1;
 const int UdpItem = 2;
 const int DmzAddressVar = 1;
 const char* const FreeAddress = "0.0.0.0";
+
+bool IsFreeRow(TListItem* row) { return SubItemText(row, SourceEndColumn) == FreeAddress; }
 }  // namespace
 
-TFM_FirewallDMZ::TFM_FirewallDMZ(TComponent* Owner) : TSettingsForm(Owner)
+TFM_FirewallDMZ::TFM_FirewallDMZ(TComponent* Owner)
+    : TRouterRuleForm(Owner, "FM_FirewallDMZ", "Advanced \\ Firewall&DMZ")
 {
-    SetName("FM_FirewallDMZ");
-    SetCaption("Advanced \\ Firewall&DMZ");
-    SetBorderStyle(bsSingle);
-    SetBorderIcons(biSystemMenu | biMinimize);
-    SetPosition(poMainFormCenter);
-
     TFormBuilder build(this);
     CBH_EableDMZ = build.Check("CBH_EableDMZ", "Enable DMZ ", 16, 12, 120);
     CBH_EableDMZ->OnClick = [this](TObject* S) { CBH_EableDMZClick(S); };
@@ -65,21 +62,9 @@ TFM_FirewallDMZ::TFM_FirewallDMZ(TComponent* Owner) : TSettingsForm(Owner)
                                    {"Action", 50}, {"Destination Interface", 70}, {"Destination IP", 150},
                                    {"Port Range", 80}},
                                   16, left.Top() + 8, 700, 180);
-    LV_UserFireRules->SetGridLines(true);
     left.Skip(196);
-    Btn_Apply = build.Button("Btn_Apply", "Save", 556, left.Top(), [this](TObject* S) { Btn_ApplyClick(S); });
-    Btn_Cancel = build.Button("Btn_Cancel", "Cancel", 641, left.Top(), [this](TObject* S) { Btn_CancelClick(S); });
-    StatusBar1 = build.StatusBar("StatusBar1", {50});
-    SetStatusBar(StatusBar1);
-    LV_FireRules = build.HiddenList("LV_FireRules", 0);
-    LA_Index = build.Label("LA_Index", "", 0, 0);
-    LA_Index->SetVisible(false);
+    LV_FireRules = FinishPage(build, LV_UserFireRules, "LV_FireRules", {556, 641, left.Top(), 732});
     Edt_MACAddressDel = build.HiddenEdit("Edt_MACAddressDel");
-    rows_ = std::make_unique<TKeyedRows>(LV_FireRules, LV_UserFireRules);
-    SetClientWidth(732);
-    SetClientHeight(left.Top() + TFormBuilder::ButtonHeight + 12 + 20);
-
-    OnCreate = ReadSequence([this](TObject* Sender) { FormCreate(Sender); });
 }
 
 TFM_FirewallDMZ::~TFM_FirewallDMZ()
@@ -98,13 +83,13 @@ void TFM_FirewallDMZ::FormCreate(TObject* Sender)
     SpiRequest->BindCheckBox(0, CB_EnableSPI);
     ReadGroup(SpiRequest);
 
-    FireRuleDeleteRequest = GroupRequest(fireWallSettingRuleDeleteVars, SVT_SV, 0, 10000, 1);
-    FireRuleDeleteRequest->BindFormat(0, "%s", Edt_MACAddressDel);
-    FireRuleDeleteRequest->OnSetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnDeleteSetDone(S, E); };
+    FireRuleDeleteRequest = ActionRequest(fireWallSettingRuleDeleteVars, SVT_SV, "%s", Edt_MACAddressDel,
+                                          [this](KwSNMPRequest2Controls*, KwSNMPError& E) {
+                                              RereadAfterChange(E, "Delete Ok!", LV_FireRules);
+                                          });
 
-    FireRuleRequest = GroupRequest(firewallRulesIndexVars, MVT_UMV, 1, 2000, 1);
-    FireRuleRequest->BindListView(LV_FireRules, true);
-    FireRuleRequest->BindLabel(0, LA_Index);
+    FireRuleRequest = RuleTableRequest(firewallRulesIndexVars, 2000,
+                                       [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnRuleReadDone(S, E); });
     FireRuleRequest->BindFormat(1, "%s", Edt_Name);
     FireRuleRequest->BindComboBox(2, CB_SourInterface);
     FireRuleRequest->BindFormat(3, "%s", Edt_SourceIPStart);
@@ -116,7 +101,6 @@ void TFM_FirewallDMZ::FormCreate(TObject* Sender)
     FireRuleRequest->BindFormat(9, "%s", Edt_DestIPEnd);
     FireRuleRequest->BindFormat(10, "%s", Edt_PortRangeStart);
     FireRuleRequest->BindFormat(11, "%s", Edt_PortRangeEnd);
-    OnGroupRead(FireRuleRequest, [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnRuleReadDone(S, E); });
     FireRuleRequest->OnSetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnRuleSetDone(S, E); };
     FireRuleRequest->Get();
 
@@ -135,11 +119,6 @@ void TFM_FirewallDMZ::CB_ProtocolChange(TObject* Sender)
     const bool ports = CB_Protocol->ItemIndex() == TcpItem || CB_Protocol->ItemIndex() == UdpItem;
     Edt_PortRangeStart->SetEnabled(ports);
     Edt_PortRangeEnd->SetEnabled(ports);
-}
-
-TListItem* TFM_FirewallDMZ::FirstFreeRow() const
-{
-    return rows_->FirstHiddenRow([](TListItem* row) { return SubItemText(row, SourceEndColumn) == FreeAddress; });
 }
 
 void TFM_FirewallDMZ::FillUserRules()
@@ -164,35 +143,19 @@ void TFM_FirewallDMZ::OnRuleReadDone(KwSNMPRequest2Controls* Sender, KwSNMPError
 {
     if (ShowFailure(Error))
         return;
-    TListItem* free = FirstFreeRow();
-    LV_FireRules->SetSelected(free);  // the row a new rule goes into
+    TListItem* free = ResetAfterWalk(IsFreeRow,
+                                     {Edt_Name, Edt_SourceIPStart, Edt_SourceIPEnd, Edt_DestIPStart, Edt_DestIPEnd,
+                                      Edt_PortRangeStart, Edt_PortRangeEnd},
+                                     FireRuleEditing);
     if (free && NumberText::OrZero(SubItemText(free, ActionColumn)) == 0)
         CB_Protocol->SetItemIndex(0);
     FillUserRules();
     CB_ProtocolChange(this);
-    for (TEdit* edit : {Edt_Name, Edt_SourceIPStart, Edt_SourceIPEnd, Edt_DestIPStart, Edt_DestIPEnd,
-                        Edt_PortRangeStart, Edt_PortRangeEnd})
-        edit->SetText("");
-    ShowStatus("Get OK!");
-    FireRuleEditing = false;
-    editKey_ = "";
 }
 
 void TFM_FirewallDMZ::OnRuleSetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)
 {
-    if (ShowFailure(Error))
-        return;
-    ShowStatus("Set Success!");
-    FireRuleRequest->Get();
-}
-
-void TFM_FirewallDMZ::OnDeleteSetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)
-{
-    if (ShowFailure(Error))
-        return;
-    ShowStatus("Delete Ok!");
-    LV_FireRules->Items()->Clear();
-    FireRuleRequest->Get();
+    RereadAfterChange(Error, spiRefused_ ? "Set Error!" : "Set Success!");
 }
 
 bool TFM_FirewallDMZ::CheckRule()
@@ -228,51 +191,30 @@ bool TFM_FirewallDMZ::CheckRule()
 
 void TFM_FirewallDMZ::Btn_AddClick(TObject* Sender)
 {
-    if (!FireRuleRequest || !SpiRequest)
+    if (!FireRuleRequest || !SpiRequest ||
+        !ReadyToWrite(FireRuleEditing, MaxRules, "Maximum Numbers of Firewall Rules is 25!", IsFreeRow, [this] { return CheckRule(); }))
         return;
-    const AnsiString full = "Maximum Numbers of Firewall Rules is 25!";
-    if (!FireRuleEditing && rows_->ShownCount() >= MaxRules) {
-        RefuseInput(full, "Waring");
-        return;
+    // Both go out whatever the other's outcome: a refused switch does not lose the rule.
+    // The switch's failure is reported as it happens; the rule's outcome (and "Set
+    // Success!" only when both were taken) waits for the device's answer.
+    spiRefused_ = !SpiRequest->Set(true, true, "", nullptr);
+    if (spiRefused_) {
+        KwSNMPError failure = SpiRequest->Request.LastFailure;
+        SpiRequest->ShowSetError(failure);  // as a failed request reports it
     }
-    if (!CheckRule())
-        return;
-    // The row to write: the rule chosen by Edit, or the first free row. A table
-    // without a free row takes no new rule: no existing rule is written over.
-    TListItem* target = FireRuleEditing ? rows_->HiddenRow(editKey_) : FirstFreeRow();
-    if (!target) {
-        RefuseInput(full, "Waring");
-        return;
-    }
-    LA_Index->SetCaption(target->Caption());
-    ShowStatus("");
-    const bool spiSet = SpiRequest->Set(true, true, "", nullptr);
-    const bool ruleSent = spiSet && FireRuleRequest->Set(false, true, "", nullptr);
-    if (!ruleSent)
+    if (!FireRuleRequest->Set(false, true, "", nullptr))
         ShowStatus("Set Error!");
-    // "Set Success!" waits for the device's answer to the rule (OnRuleSetDone).
 }
 
 void TFM_FirewallDMZ::Btn_EditClick(TObject* Sender)
 {
-    // The chosen rule's own row, by its key.
-    if (!rows_->ChooseHiddenOfSelected())
-        return;
-    editKey_ = rows_->SelectedKey();
-    FireRuleEditing = true;
-    CB_ProtocolChange(Sender);
+    if (ChooseRuleToEdit(FireRuleEditing))
+        CB_ProtocolChange(Sender);
 }
 
 void TFM_FirewallDMZ::Btn_DeleteClick(TObject* Sender)
 {
-    // Only a rule chosen in the list is deleted (the table's free row never is).
-    const AnsiString key = rows_->SelectedKey();
-    if (!FireRuleDeleteRequest || key.IsEmpty() || !rows_->HiddenRow(key))
-        return;
-    Btn_EditClick(Sender);
-    Edt_MACAddressDel->SetText(key);
-    ShowStatus("");
-    FireRuleDeleteRequest->Set(false, true, "", nullptr);
+    DeleteChosenRule(FireRuleDeleteRequest, Edt_MACAddressDel, [&] { Btn_EditClick(Sender); });
 }
 
 void TFM_FirewallDMZ::Btn_ApplyClick(TObject* Sender)
@@ -301,5 +243,3 @@ void TFM_FirewallDMZ::Btn_ApplyClick(TObject* Sender)
         ShowStatus("Setting Error!");
     }
 }
-
-void TFM_FirewallDMZ::Btn_CancelClick(TObject* Sender) { Close(); }

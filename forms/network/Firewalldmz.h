@@ -2,15 +2,10 @@
 // Advanced / Router Settings / Firewall & DMZ: the DMZ host and the SPI switch (Save),
 // and the device's fixed table of firewall rules (a row whose source end address is
 // 0.0.0.0 is free). Add writes a new rule into the first free row, or the rule chosen
-// by Edit; Delete frees the chosen rule's row. Every row of the visible list keeps
-// the key of its table row, so Edit and Delete reach that rule also when free rows
-// lie between the rules.
-#include "KeyedRows.h"
-#include "SettingsFormBase.h"
+// by Edit; Delete frees the chosen rule's row.
+#include "RouterRuleForm.h"
 
-#include <memory>
-
-class TFM_FirewallDMZ : public TSettingsForm {
+class TFM_FirewallDMZ : public TRouterRuleForm {
 public:
     explicit TFM_FirewallDMZ(TComponent* Owner);
     ~TFM_FirewallDMZ() override;
@@ -30,14 +25,9 @@ public:
     TEdit* Edt_PortRangeStart;
     TEdit* Edt_PortRangeEnd;
     TListView* LV_UserFireRules;
-    TButton* Btn_Add;
     TButton* Btn_Edit;
     TButton* Btn_Delete;
-    TButton* Btn_Apply;
-    TButton* Btn_Cancel;
-    TStatusBar* StatusBar1;
     TListView* LV_FireRules;
-    TLabel* LA_Index;
     TEdit* Edt_MACAddressDel;
 
     // Built by FormCreate, owned by the form.
@@ -49,12 +39,11 @@ public:
     // Edit chose a rule: Add writes that rule's row.
     bool FireRuleEditing = false;
 
-    void FormCreate(TObject* Sender);
-    void Btn_ApplyClick(TObject* Sender);
-    void Btn_AddClick(TObject* Sender);
+    void FormCreate(TObject* Sender) override;
+    void Btn_ApplyClick(TObject* Sender) override;
+    void Btn_AddClick(TObject* Sender) override;
     void Btn_EditClick(TObject* Sender);
     void Btn_DeleteClick(TObject* Sender);
-    void Btn_CancelClick(TObject* Sender);
     void CBH_EableDMZClick(TObject* Sender);
     void CB_ProtocolChange(TObject* Sender);
 
@@ -63,13 +52,10 @@ public:
 private:
     void OnRuleReadDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error);
     void OnRuleSetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error);
-    void OnDeleteSetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error);
     bool CheckRule();
     void FillUserRules();
-    TListItem* FirstFreeRow() const;
 
-    std::unique_ptr<TKeyedRows> rows_;
-    AnsiString editKey_;  // the table row Edit chose
+    bool spiRefused_ = false;  // the last Add's SPI switch was not taken
 };
 
 extern TFM_FirewallDMZ* FM_FirewallDMZ;

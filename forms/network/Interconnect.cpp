@@ -277,13 +277,25 @@ void TFM_InternetConnect::CopyPasswords(int t)
         Edt_PPTPRePassword->SetText(Edt_PPTPPassword->Text());
 }
 
+std::vector<TEdit*> TFM_InternetConnect::AddressEdits() const
+{
+    return {Edt_StaticIP, Edt_StaticSubmask, Edt_StaticGateway, Edt_StaticPDNS, Edt_StaticSDNS,
+            Edt_DyPDNS,   Edt_DySDNS,        Edt_PPPoEIP,       Edt_PPPoEPDNS,  Edt_PPPoESDNS,
+            Edt_PPTPIP,   Edt_PPTPSubmask,   Edt_PPTPGateway,   Edt_PPTPDNS};
+}
+
 void TFM_InternetConnect::BlankEmptyAddresses()
 {
-    for (TEdit* edit : {Edt_StaticIP, Edt_StaticSubmask, Edt_StaticGateway, Edt_StaticPDNS, Edt_StaticSDNS,
-                        Edt_DyPDNS, Edt_DySDNS, Edt_PPPoEIP, Edt_PPPoEPDNS, Edt_PPPoESDNS, Edt_PPTPIP,
-                        Edt_PPTPSubmask, Edt_PPTPGateway, Edt_PPTPDNS})
+    for (TEdit* edit : AddressEdits())
         if (edit->Text() == "0.0.0.0")
             edit->SetText("");
+}
+
+void TFM_InternetConnect::UnblankEmptyAddresses()
+{
+    for (TEdit* edit : AddressEdits())
+        if (edit->Text().IsEmpty())
+            edit->SetText("0.0.0.0");
 }
 
 void TFM_InternetConnect::CB_PPTPModeClick(TObject* Sender)

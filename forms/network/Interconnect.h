@@ -12,6 +12,8 @@
 // read of the type failed writes no type when it closes (it would be a guess).
 #include "SettingsFormBase.h"
 
+#include <vector>
+
 class TFM_InternetConnect : public TSettingsForm {
 public:
     explicit TFM_InternetConnect(TComponent* Owner);
@@ -108,7 +110,10 @@ private:
     void ShowType(int t);
     void LayOut(int t);
     void CopyPasswords(int t);
+    // The addresses the device reports as 0.0.0.0 are shown empty, and go back as 0.0.0.0.
+    std::vector<TEdit*> AddressEdits() const;
     void BlankEmptyAddresses();
+    void UnblankEmptyAddresses();
     void SetManualMode(int item);
     // Save's checks of type t; marks what the sets send.
     bool CheckStatic();

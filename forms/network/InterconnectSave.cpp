@@ -1,8 +1,9 @@
 // Home / Internet Connection, Save: the fields of the chosen type are checked in a
 // fixed order (the first refusal ends the save with nothing sent), the variables of
 // that type are marked to be sent, and the type, the WAN address, the connection
-// settings and the MTU are written in that order. "Save OK!" stands only for four
-// sets that all succeeded; only then is the type kept for the close.
+// settings and the MTU are written in that order. Once the device took the type it is
+// kept for the close; the MTU's set gives the outcome, the others report their own
+// failures.
 #include "AddressChecks.h"
 #include "NumberText.h"
 #include "FormInputChecks.h"
@@ -46,6 +47,15 @@ bool OptionalAddress(TEdit* edit)
         return true;
     }
     return IsValidHostAddressText(edit->Text());
+}
+
+// A failed set shows the device's reason, as a failed request reports it.
+void ReportFailure(bool set, KwSNMPRequest2Controls* request)
+{
+    if (set)
+        return;
+    KwSNMPError failure = request->Request.LastFailure;
+    request->ShowSetError(failure);
 }
 
 // A text that is no number counts as 0, and is refused.
@@ -156,11 +166,11 @@ bool TFM_InternetConnect::CheckPptp()
         return Refuse(Edt_PPTPRePassword, "Please input the confirm password correctly!", "Warning");
     const AnsiString server = Edt_PPTPSever->Text();
     if (server.IsEmpty())
-        return Refuse(Edt_PPTPSever, "Server IP/Name can not be empty!", "Warning", false);
+        return Refuse(Edt_PPTPSever, "Server IP/Name can not be empty!", "Warning");
     if (!IsAsciiText(server) || !IsHostNameText(server))
-        return Refuse(Edt_PPTPSever, "Please input valid the host name!", "Warning", false);
+        return Refuse(Edt_PPTPSever, "Please input valid the host name!", "Warning");
     if (Edt_PPTPAccount->Text().IsEmpty())
-        return Refuse(Edt_PPTPAccount, "Account can not be empty!", "Warning", false);
+        return Refuse(Edt_PPTPAccount, "Account can not be empty!", "Warning");
     if (!MtuIn(Edt_PPTPMTU, 200, 1400))
         return Refuse(Edt_PPTPMTU, "Please input valid PPTP MTU.", "Waring");
     return true;
@@ -196,13 +206,17 @@ void TFM_InternetConnect::Bt_ApplyClick(TObject* Sender)
     MarkMtuCopy(t);
 
     ShowStatus("");
+    UnblankEmptyAddresses();  // never an empty value where the device holds 0.0.0.0
     // A type the device refused leaves the rest unwritten: it belongs to that type.
     if (!TypeRequest->Set(true, true, "", nullptr)) {
         MarkRange(InfoRequest, PrimaryDns, PptpLast, smSend);
+        BlankEmptyAddresses();
         ShowStatus("Set Error!");
         return;
     }
-    const bool wanSet = WanRequest->Set(true, true, "", nullptr);
+    // The device runs type t from here on, with what follows: the close keeps it.
+    SavedConnectionType = t;
+    ReportFailure(WanRequest->Set(true, true, "", nullptr), WanRequest);
     if (t == DynamicType) {
         Edt_StaticPDNS->SetText(Edt_DyPDNS->Text());
         Edt_StaticSDNS->SetText(Edt_DySDNS->Text());
@@ -210,17 +224,13 @@ void TFM_InternetConnect::Bt_ApplyClick(TObject* Sender)
         Edt_StaticPDNS->SetText(Edt_PPPoEPDNS->Text());
         Edt_StaticSDNS->SetText(Edt_PPPoESDNS->Text());
     }
-    const bool infoSet = InfoRequest->Set(true, true, "", nullptr);
+    ReportFailure(InfoRequest->Set(true, true, "", nullptr), InfoRequest);
     // Later reads show every setting again.
     MarkRange(InfoRequest, PrimaryDns, PptpLast, smSend);
     LayOut(t);
     CB_PppoeManualModeChange(this);
     const bool mtuSet = MtuRequest->Set(true, true, "", nullptr);
-    if (!wanSet || !infoSet || !mtuSet) {
-        ShowStatus("Set Error!");
-        return;
-    }
-    ShowStatus("Save OK!");
-    SavedConnectionType = t;
     BlankEmptyAddresses();
+    // The outcome is the MTU's; a failed address or settings set has shown its reason.
+    ShowStatus(mtuSet ? "Save OK!" : "Set Error!");
 }

@@ -4,27 +4,18 @@
 #include "FormBuilder.h"
 #include "FormInputChecks.h"
 #include "KwSNMPRequest2Edits.h"
+#include "ListCells.h"
 
 TFM_ParentalCtr* FM_ParentalCtr = nullptr;
 
 namespace {
-const int DisableItem = 0;
 const int MaxUrlLength = 40;
-
-AnsiString UrlOf(TListItem* row)
-{
-    return row->SubItems()->Count() > 0 ? row->SubItems()->Strings(0) : AnsiString();
-}
+const int UrlColumn = 0;
 }  // namespace
 
-TFM_ParentalCtr::TFM_ParentalCtr(TComponent* Owner) : TSettingsForm(Owner)
+TFM_ParentalCtr::TFM_ParentalCtr(TComponent* Owner)
+    : TRouterValueListForm(Owner, "FM_ParentalCtr", "Advanced \\ Parental Control")
 {
-    SetName("FM_ParentalCtr");
-    SetCaption("Advanced \\ Parental Control");
-    SetBorderStyle(bsSingle);
-    SetBorderIcons(biSystemMenu | biMinimize);
-    SetPosition(poMainFormCenter);
-
     TFormBuilder build(this);
     TFormRows rows(build, TRowColumns{16, 170, 200});
     CB_ParentContrl = rows.Combo("Lb_ParentContrl", "Enabled Parental Control ", "CB_ParentContrl");
@@ -34,22 +25,10 @@ TFM_ParentalCtr::TFM_ParentalCtr(TComponent* Owner) : TSettingsForm(Owner)
     Btn_Add = build.Button("Btn_Add", "Add", 380, urlTop, [this](TObject* S) { Btn_AddClick(S); });
     Btn_Delect = build.Button("Btn_Delect", "Delete", 460, urlTop, [this](TObject* S) { Btn_DelectClick(S); });
     LV_WebURLUser = build.List("LV_WebURLUser", {{"ID", 40}, {"Website URL", 300}}, 16, rows.Top(), 520, 180);
-    LV_WebURLUser->SetGridLines(true);
     LV_WebURLUser->OnClick = [this](TObject* S) { LV_WebURLUserClick(S); };
     rows.Skip(190);
-    Btn_Apply = build.Button("Btn_Apply", "Save", 380, rows.Top(), [this](TObject* S) { Btn_ApplyClick(S); });
-    Btn_Cancel = build.Button("Btn_Cancel", "Cancel", 460, rows.Top(), [this](TObject* S) { Btn_CancelClick(S); });
-    StatusBar1 = build.StatusBar("StatusBar1", {50});
-    SetStatusBar(StatusBar1);
-    LV_WebURL = build.HiddenList("LV_WebURL", 0);
-    LA_Index = build.Label("LA_Index", "", 0, 0);
-    LA_Index->SetVisible(false);
+    LV_WebURL = FinishPage(build, LV_WebURLUser, "LV_WebURL", {380, 460, rows.Top(), 552});
     Edt_WebURLDel = build.HiddenEdit("Edt_WebURLDel");
-    rows_ = std::make_unique<TKeyedRows>(LV_WebURL, LV_WebURLUser);
-    SetClientWidth(552);
-    SetClientHeight(rows.Top() + TFormBuilder::ButtonHeight + 12 + 20);
-
-    OnCreate = ReadSequence([this](TObject* Sender) { FormCreate(Sender); });
 }
 
 TFM_ParentalCtr::~TFM_ParentalCtr()
@@ -61,28 +40,10 @@ TFM_ParentalCtr::~TFM_ParentalCtr()
 void TFM_ParentalCtr::FormCreate(TObject* Sender)
 {
     try {
-        UrlStatusRequest = GroupRequest(parantalControlStatusVars, MVT_SV, 0, 10000, 0);
-        UrlStatusRequest->BindComboBox(0, CB_ParentContrl);
-        ReadGroup(UrlStatusRequest);
-
-        UrlListRequest = GroupRequest(parantalControlListIndexVars, MVT_UMV, 1, 10000, 1);
-        UrlListRequest->BindListView(LV_WebURL, true);
-        UrlListRequest->BindLabel(0, LA_Index);
-        UrlListRequest->BindFormat(1, "%s", Edt_WebURL);
-        OnGroupRead(UrlListRequest, [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnListDone(S, E); });
-        UrlListRequest->Get();
-
-        const KwSNMPDoneEvent getDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnActionGetDone(S, E); };
-        const KwSNMPDoneEvent setDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnActionSetDone(S, E); };
-        UrlAddRequest = GroupRequest(parantalControlUrlAddVars, MVT_SV, 0, 10000, 1);
-        UrlAddRequest->BindFormat(0, "%s", Edt_WebURL);
-        UrlAddRequest->OnGetDone = getDone;
-        UrlAddRequest->OnSetDone = setDone;
-        UrlDeleteRequest = GroupRequest(parantalControlUrlDeleteVars, MVT_SV, 0, 10000, 1);
-        UrlDeleteRequest->BindFormat(0, "%s", Edt_WebURLDel);
-        UrlDeleteRequest->OnGetDone = getDone;
-        UrlDeleteRequest->OnSetDone = setDone;
-        UrlDeleteRequest->Get();
+        CreateValueRequests({parantalControlStatusVars, parantalControlListIndexVars, parantalControlUrlAddVars,
+                             parantalControlUrlDeleteVars},
+                            CB_ParentContrl, "%s", Edt_WebURL, Edt_WebURLDel);
+        DeleteRequest->Get();
         CB_ParentContrlChange(this);
     } catch (const std::exception& e) {
         StatusBar1->SetSimpleText(e.what());
@@ -92,9 +53,7 @@ void TFM_ParentalCtr::FormCreate(TObject* Sender)
 
 void TFM_ParentalCtr::CB_ParentContrlChange(TObject* Sender)
 {
-    const bool on = CB_ParentContrl->ItemIndex() != DisableItem;
-    Edt_WebURL->SetEnabled(on);
-    Btn_Add->SetEnabled(on);
+    OfferAdding(CB_ParentContrl, Edt_WebURL, Btn_Add);
 }
 
 void TFM_ParentalCtr::OnListDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)
@@ -102,15 +61,11 @@ void TFM_ParentalCtr::OnListDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Er
     if (ShowFailure(Error))
         return;
     ShowStatus("Get OK!");
-    rows_->Fill([](TListItem* row) { return !UrlOf(row).IsEmpty(); },
-                [](TListItem* row, TListItem* shown) {
-                    shown->SetCaption(row->Caption());
-                    shown->SubItems()->Add(UrlOf(row));
-                });
-    if (rows_->ShownCount() == 0 && UrlStatusRequest && GroupRead(UrlStatusRequest)) {
+    ShowKeyAndValue([](TListItem* row) { return !SubItemText(row, UrlColumn).IsEmpty(); });
+    if (rows_->ShownCount() == 0 && ModeRequest && GroupRead(ModeRequest)) {
         // Nothing to control: the device is told so.
-        CB_ParentContrl->SetItemIndex(DisableItem);
-        UrlStatusRequest->Set(true, true, "", nullptr);
+        CB_ParentContrl->SetItemIndex(DisabledItem);
+        ModeRequest->Set(true, true, "", nullptr);
         CB_ParentContrlChange(this);
     }
     Edt_WebURL->SetText("");
@@ -121,19 +76,15 @@ void TFM_ParentalCtr::OnActionGetDone(KwSNMPRequest2Controls* Sender, KwSNMPErro
 {
     Btn_Apply->SetEnabled(true);
     Btn_Delect->SetEnabled(true);
-    ShowStatus(Error.Code != 0 ? Error.Message : AnsiString("Get OK!"));
+    TRouterValueListForm::OnActionGetDone(Sender, Error);
 }
 
 void TFM_ParentalCtr::OnActionSetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)
 {
-    if (ShowFailure(Error)) {
+    if (!RereadAfterChange(Error, "Refresh...", LV_WebURLUser)) {
         Btn_Apply->SetEnabled(true);
         Btn_Delect->SetEnabled(true);
-        return;
     }
-    ShowStatus("Refresh...");
-    LV_WebURLUser->Items()->Clear();
-    UrlListRequest->Get();
 }
 
 bool TFM_ParentalCtr::CheckUrl()
@@ -142,29 +93,27 @@ bool TFM_ParentalCtr::CheckUrl()
     if (url.IsEmpty() || !IsAsciiText(url) || !IsHostNameText(url))
         return RefuseInput("Invalid Website URL!", "Warning", Edt_WebURL);
     // A host name is the same whatever the letter case it was typed in.
-    const AnsiString wanted = url.UpperCase();
-    if (rows_->FirstHiddenRow([&wanted](TListItem* row) { return UrlOf(row).UpperCase() == wanted; }))
+    if (TableHolds(UrlColumn, url))
         return RefuseInput("Reject: The URL has already exist ", "Warning");
     return true;
 }
 
 void TFM_ParentalCtr::Btn_AddClick(TObject* Sender)
 {
-    if (!UrlAddRequest || !UrlStatusRequest)
+    if (!AddRequest || !ModeRequest)
         return;
-    if (rows_->ShownCount() >= MaxUrls) {
-        RefuseInput("Maximum Numbers of WebURL List is 10!", "Waring");
+    if (RefusedAsFull(false, MaxUrls, "Maximum Numbers of WebURL List is 10!")) {
         Edt_WebURL->SetText("");
         return;
     }
-    if (CB_ParentContrl->ItemIndex() == DisableItem)
+    if (CB_ParentContrl->ItemIndex() == DisabledItem)
         return;
     // Checked before anything is written: a refused address leaves the device as it was.
     if (!CheckUrl())
         return;
-    UrlStatusRequest->Set(true, true, "", nullptr);
+    ModeRequest->Set(true, true, "", nullptr);
     ShowStatus("");
-    UrlAddRequest->Set(true, true, "", nullptr);
+    AddRequest->Set(true, true, "", nullptr);
 }
 
 void TFM_ParentalCtr::LV_WebURLUserClick(TObject* Sender)
@@ -176,21 +125,19 @@ void TFM_ParentalCtr::LV_WebURLUserClick(TObject* Sender)
 void TFM_ParentalCtr::Btn_DelectClick(TObject* Sender)
 {
     const AnsiString key = rows_->SelectedKey();
-    if (!UrlDeleteRequest || key.IsEmpty() || Edt_WebURL->Text().IsEmpty())
+    if (!DeleteRequest || key.IsEmpty() || Edt_WebURL->Text().IsEmpty())
         return;
     if (Application->MessageBox("Are you sure that you want to delete this Website URL?", "Warning",
                                 MB_OKCANCEL) != IDOK)
         return;
     Edt_WebURLDel->SetText(key);
     ShowStatus("");
-    UrlDeleteRequest->Set(false, true, "", nullptr);
+    DeleteRequest->Set(false, true, "", nullptr);
 }
 
 void TFM_ParentalCtr::Btn_ApplyClick(TObject* Sender)
 {
-    if (!UrlStatusRequest || CB_ParentContrl->ItemIndex() < 0)
+    if (!ModeRequest || CB_ParentContrl->ItemIndex() < 0)
         return;  // the status was never read: there is nothing to write back
-    ShowStatus(UrlStatusRequest->Set(true, true, "", nullptr) ? "Set OK!" : "Set error!");
+    ShowStatus(ModeRequest->Set(true, true, "", nullptr) ? "Set OK!" : "Set error!");
 }
-
-void TFM_ParentalCtr::Btn_CancelClick(TObject* Sender) { Close(); }

@@ -94,6 +94,23 @@ TEST_F(Devsim, MissingVariablesAreNoSuchObjectOrInstance)
     EXPECT_EQ(v1Get.ErrorIndex, 2);
 }
 
+// A line with instances below it names an object, as a column OID does: an agent
+// answers it as a variable it does not have, and a walk passes over it.
+TEST_F(Devsim, AnObjectWithInstancesBelowItIsNoVariable)
+{
+    const std::string column = kP37 + ".9.1";
+    StartDevice(column + " INTEGER 5\n" + column + ".1 INTEGER 6\n");
+    ToolRun get = Tool("snmpget", Community("2c", "orchid"), {column});
+    const auto vars = ParseVars(get.output);
+    ASSERT_EQ(vars.size(), 1u) << get.output;
+    EXPECT_NE(vars[0].Value.find("No Such Object"), std::string::npos) << get.output;
+    ToolRun v1 = Tool("snmpget", Community("1", "orchid"), {column});
+    EXPECT_NE(v1.output.find("noSuchName"), std::string::npos) << v1.output;
+    const auto walked = ParseVars(Tool("snmpwalk", Community("2c", "orchid"), {kP37 + ".9"}).output);
+    ASSERT_EQ(walked.size(), 1u);
+    EXPECT_EQ(walked[0].Oid, column + ".1");
+}
+
 TEST_F(Devsim, ServesNothingButTheSystemGroupAndThePrivateSubtree)
 {
     StartDevice();

@@ -300,6 +300,18 @@ TEST_P(AdminRoad, ADeleteWhoseRangeIsNoLongerListedAndARefusedAddAreFailures)
     EXPECT_NE(sets[0].Status, "noError");
 }
 
+// A set the device refuses shows its reason before the form's "Setting Error!".
+TEST_P(AdminRoad, ARefusedSaveShowsTheDevicesReason)
+{
+    ASSERT_EQ(devsim.Control("set ro " + Ping + " INTEGER 1").rfind("OK", 0), 0u);
+    RunMenuForm<TFM_Admin2>("tAdmin2", FM_Admin2, [&](TFM_Admin2& form) {
+        form.OK->Click();
+        EXPECT_EQ(StatusText(form.StatusBar), "Setting Error!");
+        ASSERT_EQ(dialogs.Count(), 1);
+        EXPECT_NE(dialogs.Last().Text.find("(SNMP) "), std::string::npos) << dialogs.Last().Text;
+    });
+}
+
 TEST_P(AdminRoad, ClosingWithARangeWriteUnderWayLeavesNothingBehind)
 {
     RunMenuForm<TFM_Admin2>("tAdmin2", FM_Admin2, [&](TFM_Admin2& form) {

@@ -138,11 +138,13 @@ TEST_P(InformationRoad, TooLongAndNonAsciiTextsAreRefusedAndNothingIsSent)
             return;
         const std::string name33(33, 'n');
         form.Ed_SN->SetText(name33.c_str());
+        form.Ed_SC->SetFocus();
         form.Btn_Sa->Click();
         ASSERT_EQ(dialogs.Count(), 1);
         EXPECT_EQ(dialogs.Last().Text, "The Max Lengh of the SystemName is 32.");
         EXPECT_EQ(dialogs.Last().Caption, "Error");
-        EXPECT_EQ(Text(form.Ed_SN), name33);  // a length refusal keeps the text
+        EXPECT_EQ(Text(form.Ed_SN), name33);  // a length refusal keeps the text and the focus
+        EXPECT_TRUE(form.Ed_SC->Focused());
 
         // Length checks of all three come before any check of the bytes.
         form.Ed_SN->SetText("plain");

@@ -160,3 +160,52 @@ TEST_P(DhcpStaticAdd, AFailedDeleteIsNotReportedAsDone)
     });
     EXPECT_EQ(DeviceValue(StaticCell(4, 1)), "IPADDRESS 192.168.1.50");
 }
+
+// An edit refused for a bad address stays the edit of its row: the corrected entry is
+// written there, not refused as a duplicate or added to a free row.
+TEST_P(DhcpStaticAdd, ACorrectedEditIsWrittenIntoTheEditedRow)
+{
+    Open([&](TFM_DHCP& form) {
+        ChooseEntry(form, 1);  // "nas", row 3
+        form.ED_StaticAssignIP->SetText("192.168.1.0");
+        ASSERT_TRUE(Press(form.Btn_Add));
+        EXPECT_EQ(dialogs.Last().Text, "Please input valid IP address");
+        form.ED_StaticAssignIP->SetText("192.168.1.52");
+        ASSERT_TRUE(Press(form.Btn_Add));
+        ASSERT_TRUE(WaitForStaticTable(form));
+        EXPECT_EQ(dialogs.Count(), 1);
+    });
+    EXPECT_EQ(DeviceValue(StaticCell(4, 3)), "IPADDRESS 192.168.1.52");
+    EXPECT_EQ(DeviceValue(StaticCell(4, 2)), "IPADDRESS 0.0.0.0");
+}
+
+// Save while the table is read again after a delete: the switch alone (at Disable)
+// needs nothing of the table; an entry waits for the list, and is told so truly.
+TEST_P(DhcpStaticAdd, SaveDuringTheRereadAfterADelete)
+{
+    struct Case {
+        int switchItem;
+        std::string set;     // what goes out, "" for nothing
+        const char* refusal;  // the message, or nullptr
+    };
+    for (const Case& c : {Case{0, StaticSwitch + "=0", nullptr}, Case{1, "", StaticPoolReadingText}}) {
+        SCOPED_TRACE(c.switchItem);
+        Open([&](TFM_DHCP& form) {
+            ChooseEntry(form, 0);
+            ASSERT_TRUE(devsim.DelayReplies(300));
+            ASSERT_TRUE(Press(form.Btn_Del));
+            ASSERT_TRUE(TSettingsForm::Outstanding(form.StaticRequest));
+            ASSERT_TRUE(devsim.ClearJournal());
+            Choose(form.CB_Fuction2, c.switchItem);
+            const int dialogsBefore = dialogs.Count();
+            ASSERT_TRUE(Press(form.Btn_Add));
+            EXPECT_EQ(dialogs.Count(), dialogsBefore + (c.refusal ? 1 : 0));
+            if (c.refusal) {
+                EXPECT_EQ(dialogs.Last().Text, c.refusal);
+            }
+            ASSERT_TRUE(devsim.DelayReplies(0));
+        });
+        const auto sets = Sets();
+        EXPECT_EQ(sets.empty() ? std::string() : SetBindings(sets[0]).at(0), c.set);
+    }
+}

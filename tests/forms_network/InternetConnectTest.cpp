@@ -130,8 +130,14 @@ TEST_P(InternetConnectChecks, RefusesEachBadFieldWithItsMessageAndSendsNothing)
             ASSERT_TRUE(Press(form.Bt_Apply));
             EXPECT_EQ(dialogs.Last().Text, "Please input valid host name!");
         }
+
+        Choose(form.CB_Interconntypeshow, 3);
+        form.Edt_PPTPSever->SetText("my server");
+        ASSERT_TRUE(Press(form.Bt_Apply));
+        EXPECT_EQ(dialogs.Last().Text, "Please input valid the host name!");
+        EXPECT_EQ(form.Edt_PPTPSever->Text().ToStdString(), "");  // refused: cleared
     });
-    EXPECT_EQ(TypeSets(), (std::vector<std::string>{"2", "1"}));  // the choice and the close only
+    EXPECT_EQ(TypeSets(), (std::vector<std::string>{"2", "4", "1"}));  // the choices and the close only
 }
 
 TEST_P(InternetConnectChecks, SavesTheDhcpAndPptpTypesWithTheirOwnVariables)
@@ -171,8 +177,8 @@ TEST_P(InternetConnectChecks, SavesTheDhcpAndPptpTypesWithTheirOwnVariables)
     TFM_InternetConnect::SavedConnectionType = 0;
 }
 
-// A set that fails in the middle: "Set Error!", and the type kept for the close is the
-// one read at opening (the device took the type, not the settings).
+// A settings set the device refuses shows the device's reason; the MTU gives the
+// outcome, and the close keeps the type the device took.
 class InternetConnectFailingSet : public InternetConnect {
 protected:
     std::string Tailor(const std::string& state) const override
@@ -181,17 +187,45 @@ protected:
     }
 };
 
-TEST_P(InternetConnectFailingSet, SaysSetErrorAndClosesWithTheTypeRead)
+TEST_P(InternetConnectFailingSet, ShowsTheRefusalAndClosesWithTheTypeSaved)
 {
     Open([&](TFM_InternetConnect& form) {
         Choose(form.CB_Interconntypeshow, 1);
         form.Edt_Dyhostname->SetText("myhost");
         ASSERT_TRUE(Press(form.Bt_Apply));
-        EXPECT_EQ(Panel(form.StatusBar1), "Set Error!");
-        EXPECT_EQ(TFM_InternetConnect::SavedConnectionType, 0);
+        EXPECT_EQ(dialogs.Count(), 1);
+        EXPECT_EQ(Panel(form.StatusBar1), "Save OK!");
     });
-    EXPECT_EQ(TypeSets(), (std::vector<std::string>{"2", "2", "1"}));
-    EXPECT_EQ(DeviceValue(WanType), "INTEGER 1");
+    EXPECT_EQ(TypeSets(), (std::vector<std::string>{"2", "2", "2"}));
+    TFM_InternetConnect::SavedConnectionType = 0;
+}
+
+// An address the device holds as 0.0.0.0 is shown empty and written back as 0.0.0.0,
+// never as an empty value the device refuses (PPTP sends the primary DNS it cannot show).
+class InternetConnectBlankAddresses : public InternetConnect {
+protected:
+    std::string Tailor(const std::string& state) const override
+    {
+        return Replace(state, PrimaryDns, "IPADDRESS 0.0.0.0");
+    }
+};
+
+TEST_P(InternetConnectBlankAddresses, APptpSaveWritesThemAsZeroAddresses)
+{
+    Open([&](TFM_InternetConnect& form) {
+        Choose(form.CB_Interconntypeshow, 3);
+        ASSERT_TRUE(devsim.ClearJournal());
+        ASSERT_TRUE(Press(form.Bt_Apply));
+        EXPECT_EQ(Panel(form.StatusBar1), "Save OK!");
+        EXPECT_EQ(dialogs.Count(), 0);
+        EXPECT_EQ(form.Edt_StaticPDNS->Text().ToStdString(), "");
+    });
+    const auto sets = Sets();
+    ASSERT_GE(sets.size(), 3u);
+    for (const auto& set : sets)
+        EXPECT_EQ(set.Status, "noError") << SetBindings(set).at(0);
+    EXPECT_EQ(SetBindings(sets[2]).at(0), PrimaryDns + "=0.0.0.0");
+    TFM_InternetConnect::SavedConnectionType = 0;
 }
 
 // The type could not be read (SNMPv1: the device has no such variable): nothing is
@@ -254,5 +288,6 @@ TEST_P(InternetConnectPppoe, ConnectsDisconnectsAndSavesWithoutDns)
 
 INSTANTIATE_TEST_SUITE_P(Roads, InternetConnectChecks, ::testing::Values(1), vka_test::VersionName);
 INSTANTIATE_TEST_SUITE_P(Roads, InternetConnectFailingSet, ::testing::Values(1), vka_test::VersionName);
+INSTANTIATE_TEST_SUITE_P(Roads, InternetConnectBlankAddresses, ::testing::Values(1), vka_test::VersionName);
 INSTANTIATE_TEST_SUITE_P(Roads, InternetConnectUnreadType, ::testing::Values(0), vka_test::VersionName);
 INSTANTIATE_TEST_SUITE_P(Roads, InternetConnectPppoe, ::testing::Values(1), vka_test::VersionName);

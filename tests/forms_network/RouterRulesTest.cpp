@@ -222,6 +222,21 @@ TEST_P(Firewall, EditsAndDeletesTheRulesOwnRowsAndSavesTheDmz)
     EXPECT_EQ(DeviceValue(Cell(Rules, 2, 1)), "STRING \"Telnet\"");
 }
 
+// A device that refuses the SPI switch still gets the rule: both go out, each reported.
+TEST_P(Firewall, ARefusedSpiSwitchDoesNotLoseTheRule)
+{
+    ASSERT_EQ(devsim.Control("set ro " + Spi + " INTEGER 0").rfind("OK", 0), 0u);
+    Open([&](TFM_FirewallDMZ& form) {
+        form.Edt_Name->SetText("New");
+        for (TEdit* edit : {form.Edt_SourceIPStart, form.Edt_SourceIPEnd, form.Edt_DestIPStart, form.Edt_DestIPEnd})
+            edit->SetText("192.168.1.30");
+        ASSERT_TRUE(Press(form.Btn_Add));
+        EXPECT_EQ(dialogs.Count(), 1);  // the switch's refusal
+        ASSERT_TRUE(Reread(form));
+        EXPECT_EQ(Captions(form.LV_UserFireRules), (std::vector<std::string>{"Telnet", "New", "Web"}));
+    });
+}
+
 INSTANTIATE_TEST_SUITE_P(Roads, Firewall, vka_test::AllVersions(), vka_test::VersionName);
 
 class FirewallFull : public Firewall {

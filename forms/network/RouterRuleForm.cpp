@@ -1,0 +1,170 @@
+#include "RouterRuleForm.h"
+
+#include "FormBuilder.h"
+#include "FormInputChecks.h"
+#include "KwSNMPRequest2Edits.h"
+#include "ListCells.h"
+
+TRouterRuleForm::TRouterRuleForm(TComponent* Owner, const char* name, const char* caption) : TSettingsForm(Owner)
+{
+    SetName(name);
+    SetCaption(caption);
+    SetBorderStyle(bsSingle);
+    SetBorderIcons(biSystemMenu | biMinimize);
+    SetPosition(poMainFormCenter);
+    OnCreate = ReadSequence([this](TObject* Sender) { FormCreate(Sender); });
+}
+
+TListView* TRouterRuleForm::FinishPage(TFormBuilder& build, TListView* shown, const char* tableName,
+                                       const TFooter& footer)
+{
+    shown->SetGridLines(true);
+    Btn_Apply = build.Button("Btn_Apply", "Save", footer.saveLeft, footer.top, [this](TObject* S) { Btn_ApplyClick(S); });
+    Btn_Cancel = build.Button("Btn_Cancel", "Cancel", footer.cancelLeft, footer.top,
+                              [this](TObject* S) { Btn_CancelClick(S); });
+    StatusBar1 = build.StatusBar("StatusBar1", {50});
+    SetStatusBar(StatusBar1);
+    ruleTable_ = build.HiddenList(tableName, 0);
+    LA_Index = build.Label("LA_Index", "", 0, 0);
+    LA_Index->SetVisible(false);
+    rows_ = std::make_unique<TKeyedRows>(ruleTable_, shown);
+    SetClientWidth(footer.width);
+    SetClientHeight(footer.top + TFormBuilder::ButtonHeight + 12 + 20);
+    return ruleTable_;
+}
+
+KwSNMPRequest2Edits* TRouterRuleForm::RuleTableRequest(const KwSNMPVar* vars, int timeout,
+                                                       const KwSNMPDoneEvent& readDone)
+{
+    ruleRequest_ = GroupRequest(vars, MVT_UMV, 1, timeout, 1);
+    ruleRequest_->BindListView(ruleTable_, true);
+    ruleRequest_->BindLabel(0, LA_Index);
+    OnGroupRead(ruleRequest_, readDone);
+    return ruleRequest_;
+}
+
+KwSNMPRequest2Edits* TRouterRuleForm::ActionRequest(const KwSNMPVar* vars, KwSNMPItemType itemType,
+                                                    const char* format, TEdit* edit, const KwSNMPDoneEvent& setDone,
+                                                    const KwSNMPDoneEvent& getDone)
+{
+    KwSNMPRequest2Edits* request = GroupRequest(vars, itemType, 0, 10000, 1);
+    request->BindFormat(0, format, edit);
+    request->OnSetDone = setDone;
+    request->OnGetDone = getDone;
+    return request;
+}
+
+void TRouterRuleForm::OfferAdding(const TComboBox* mode, TEdit* edit, TButton* add)
+{
+    const bool on = mode->ItemIndex() != 0;
+    edit->SetEnabled(on);
+    add->SetEnabled(on);
+}
+
+bool TRouterRuleForm::RereadAfterChange(const KwSNMPError& error, const AnsiString& okText, TListView* emptied)
+{
+    if (ShowFailure(error))
+        return false;
+    ShowStatus(okText);
+    if (emptied)
+        emptied->Items()->Clear();
+    ruleRequest_->Get();
+    return true;
+}
+
+bool TRouterRuleForm::RefusedAsFull(bool editing, int limit, const AnsiString& text)
+{
+    if (editing || rows_->ShownCount() < limit)
+        return false;
+    RefuseInput(text, "Waring");
+    return true;
+}
+
+bool TRouterRuleForm::ReadyToWrite(bool editing, int limit, const AnsiString& fullText, const TRowTest& isFree,
+                                   const std::function<bool()>& checks)
+{
+    if (RefusedAsFull(editing, limit, fullText) || !checks())
+        return false;
+    TListItem* target = editing ? rows_->HiddenRow(editKey_) : rows_->FirstHiddenRow(isFree);
+    if (!target)
+        return RefuseInput(fullText, "Waring");
+    LA_Index->SetCaption(target->Caption());
+    ShowStatus("");
+    return true;
+}
+
+bool TRouterRuleForm::ChooseRuleToEdit(bool& editing)
+{
+    if (!rows_->ChooseHiddenOfSelected())
+        return false;
+    editKey_ = rows_->SelectedKey();
+    editing = true;
+    return true;
+}
+
+TListItem* TRouterRuleForm::ResetAfterWalk(const TRowTest& isFree, std::initializer_list<TEdit*> cleared,
+                                           bool& editing)
+{
+    TListItem* free = rows_->FirstHiddenRow(isFree);
+    ruleTable_->SetSelected(free);
+    for (TEdit* edit : cleared)
+        edit->SetText("");
+    ShowStatus("Get OK!");
+    editing = false;
+    editKey_ = "";
+    return free;
+}
+
+AnsiString TRouterRuleForm::ChosenRuleKey() const
+{
+    const AnsiString key = rows_->SelectedKey();
+    return !key.IsEmpty() && rows_->HiddenRow(key) ? key : AnsiString();
+}
+
+void TRouterRuleForm::DeleteChosenRule(KwSNMPRequest2Edits* request, TEdit* keyEdit,
+                                       const std::function<void()>& edit)
+{
+    const AnsiString key = ChosenRuleKey();
+    if (!request || key.IsEmpty())
+        return;
+    edit();
+    keyEdit->SetText(key);
+    ShowStatus("");
+    request->Set(false, true, "", nullptr);
+}
+
+bool TRouterRuleForm::TableHolds(int column, const AnsiString& text) const
+{
+    const AnsiString wanted = text.UpperCase();
+    return rows_->FirstHiddenRow([&](TListItem* row) { return SubItemText(row, column).UpperCase() == wanted; });
+}
+
+void TRouterRuleForm::ShowKeyAndValue(const TRowTest& inUse)
+{
+    rows_->Fill(inUse, [](TListItem* row, TListItem* shown) {
+        shown->SetCaption(row->Caption());
+        shown->SubItems()->Add(SubItemText(row, 0));
+    });
+}
+
+void TRouterValueListForm::CreateValueRequests(const TValueListVars& vars, TComboBox* mode, const char* format,
+                                               TEdit* value, TEdit* deleted)
+{
+    ModeRequest = GroupRequest(vars.Mode, MVT_SV, 0, 10000, 0);
+    ModeRequest->BindComboBox(0, mode);
+    ReadGroup(ModeRequest);
+
+    ListRequest = RuleTableRequest(vars.List, 10000, [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnListDone(S, E); });
+    ListRequest->BindFormat(1, format, value);
+    ListRequest->Get();
+
+    const KwSNMPDoneEvent getDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnActionGetDone(S, E); };
+    const KwSNMPDoneEvent setDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnActionSetDone(S, E); };
+    AddRequest = ActionRequest(vars.Add, MVT_SV, format, value, setDone, getDone);
+    DeleteRequest = ActionRequest(vars.Delete, MVT_SV, format, deleted, setDone, getDone);
+}
+
+void TRouterValueListForm::OnActionGetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)
+{
+    ShowStatus(Error.Code != 0 ? Error.Message : AnsiString("Get OK!"));
+}
