@@ -28,8 +28,14 @@ TFM_RogueAP::TFM_RogueAP(TComponent* Owner) : TSettingsForm(Owner)
     SetBorderIcons(biSystemMenu | biMinimize);
     SetPosition(poMainFormCenter);
 
-    TFormBuilder build(this);
-    TGroupBox* group = build.Group("GroupBox1", "AP List", 8, 8, 720, 330);
+    TFormBuilder form(this);
+    PageControl1 = form.Add<TPageControl>("PageControl1", 8, 8, 736, 440);
+    TabSheet1 = new TTabSheet(this);
+    TabSheet1->SetName("TabSheet1");
+    TabSheet1->SetPageControl(PageControl1);
+    TabSheet1->SetCaption("Wireless Intrusion Protection");
+    TFormBuilder build = form.In(TabSheet1);
+    TGroupBox* group = build.Group("GroupBox1", "AP List", 4, 4, 720, 330);
     TFormBuilder inGroup = build.In(group);
     CB_OperatorType = inGroup.Combo("CB_OperatorType", {"All", "Valid", "Neighborhood", "Rogue", "New"}, 16, 24, 140);
     CB_OperatorType->OnChange = Guarded([this](TObject* S) { CB_OperatorTypeChange(S); });
@@ -57,22 +63,22 @@ TFM_RogueAP::TFM_RogueAP(TComponent* Owner) : TSettingsForm(Owner)
     RB_MarkAllValid->SetChecked(true);
     RB_MarkAllValid->OnClick = Guarded([this](TObject* S) { RB_MarkAllValidClick(S); });
     RB_MarkAllRogue->OnClick = Guarded([this](TObject* S) { RB_MarkAllRogueClick(S); });
-    Btn_Apply = build.Button("Btn_Apply", "Save", 650, 368, Guarded([this](TObject* S) { Btn_ApplyClick(S); }));
-    StatusBar = build.StatusBar("StatusBar", {50});
+    Btn_Apply = build.Button("Btn_Apply", "Save", 640, 368, Guarded([this](TObject* S) { Btn_ApplyClick(S); }));
+    StatusBar = form.StatusBar("StatusBar", {50});
     SetStatusBar(StatusBar);
 
-    AP_ListView = build.HiddenList("AP_ListView", 8);
-    CB_Refresh = build.HiddenCombo("CB_Refresh");
-    Ed_Valid = build.HiddenEdit("Ed_Valid");
-    Ed_Neigh = build.HiddenEdit("Ed_Neigh");
-    Ed_Rogue = build.HiddenEdit("Ed_Rogue");
-    Ed_New = build.HiddenEdit("Ed_New");
-    CheckBox_MarkAllValid = build.Check("CheckBox_MarkAllValid", "Mark All New Access Points as Valid Access Points ", 0, 0);
-    CheckBox_MarkAllRogue = build.Check("CheckBox_MarkAllRogue", "Mark All New Access Points as Rogue Access Points ", 0, 0);
+    AP_ListView = form.HiddenList("AP_ListView", 8);
+    CB_Refresh = form.HiddenCombo("CB_Refresh");
+    Ed_Valid = form.HiddenEdit("Ed_Valid");
+    Ed_Neigh = form.HiddenEdit("Ed_Neigh");
+    Ed_Rogue = form.HiddenEdit("Ed_Rogue");
+    Ed_New = form.HiddenEdit("Ed_New");
+    CheckBox_MarkAllValid = form.Check("CheckBox_MarkAllValid", "Mark All New Access Points as Valid Access Points ", 0, 0);
+    CheckBox_MarkAllRogue = form.Check("CheckBox_MarkAllRogue", "Mark All New Access Points as Rogue Access Points ", 0, 0);
     CheckBox_MarkAllValid->SetVisible(false);
     CheckBox_MarkAllRogue->SetVisible(false);
-    SetClientWidth(736);
-    SetClientHeight(430);
+    SetClientWidth(752);
+    SetClientHeight(480);
 
     OnCreate = ReadSequence(Guarded([this](TObject* Sender) { FormCreate(Sender); }));
     OnShow = [this](TObject* Sender) { FormShow(Sender); };
