@@ -694,8 +694,14 @@ bool TFM_MultiSSIDNewForm::MayWriteTable()
 
 bool TFM_MultiSSIDNewForm::SwitchToAccessPoint()
 {
+    // A refused switch leaves the device in its mode: so does the box, and the next
+    // Add tries the switch again.
+    const int deviceMode = CB_ApMode->ItemIndex();
     CB_ApMode->SetItemIndex(apAccessPoint);
-    return ApModeRequest->Set(true, true, "", nullptr);
+    if (ApModeRequest->Set(true, true, "", nullptr))
+        return true;
+    CB_ApMode->SetItemIndex(deviceMode);
+    return false;
 }
 
 bool TFM_MultiSSIDNewForm::CheckSsid()

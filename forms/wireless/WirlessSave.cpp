@@ -85,9 +85,10 @@ void TFM_Wirless::Bt_ApplyClick(TObject* Sender)
     const AnsiString ssid = Ed_SSID->Text();
     const char* refusal = nullptr;
     const char* caption = "Warning";
+    // The user reads the refusal beside the SSID typed; it is emptied afterwards.
     if (ssid.Length() >= 33) {
-        Ed_SSID->Clear();
         RefuseInput("The Max Length of SSID is 32.!", "Warning", Ed_SSID);
+        Ed_SSID->Clear();
         return;
     }
     if (ssid.IsEmpty())
@@ -97,8 +98,8 @@ void TFM_Wirless::Bt_ApplyClick(TObject* Sender)
     else if (HasHighBytes(ssid))
         refusal = HighBytesText, caption = "Error";
     if (refusal) {
-        Ed_SSID->Clear();
         RefuseInput(refusal, caption, Ed_SSID);
+        Ed_SSID->Clear();
         ResetRemoteMacEdits();
         return;
     }

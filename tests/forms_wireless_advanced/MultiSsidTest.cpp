@@ -54,8 +54,9 @@ protected:
         devsim.ClearJournal();
         form.AddButton->Click();
         // The table is written asynchronously: its re-read follows the device's answer.
-        if (Status(form) == "Save SSID...!")
+        if (Status(form) == "Save SSID...!") {
             EXPECT_TRUE(PumpUntil([&] { return Status(form) == "Get OK!"; })) << Status(form);
+        }
         return Sets();
     }
 };
@@ -315,6 +316,25 @@ TEST_P(MultiSsidTest, TheApModeWarningComesOncePerFormAndSaveWritesAccessPointFi
             form.IfEnabMuSSID->SetChecked(false);  // arms the warning of this form only
         });
     }
+}
+
+TEST_P(MultiSsidTest, ARefusedSwitchToAccessPointIsTriedAgainByEveryAdd)
+{
+    ASSERT_EQ(devsim.Control("set ro " + ApMode + " INTEGER 3").rfind("OK", 0), 0u);  // WDS, kept
+    Run([&](TFM_MultiSSIDNewForm& form) {
+        ASSERT_TRUE(WaitForTable(form));
+        for (int add = 0; add < 2; ++add) {
+            SCOPED_TRACE(add);
+            Choose(form, 1);
+            form.Ed_SSID->SetText("guest");
+            const auto sets = Add(form);
+            EXPECT_EQ(Status(form), "Save Fail!");
+            ASSERT_EQ(sets.size(), 1u);
+            EXPECT_EQ(Oids(sets[0]), std::vector<std::string>{ApMode});
+            EXPECT_EQ(form.CB_ApMode->Text().ToStdString(), "WDS");
+        }
+    });
+    EXPECT_EQ(DeviceValue(MssidColumn(3, 2)), "STRING \"VKA-7410-1\"");
 }
 
 TEST_P(MultiSsidTest, ClosingWithTheTableWalkOutstandingCancelsIt)

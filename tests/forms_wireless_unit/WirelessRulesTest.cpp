@@ -66,10 +66,12 @@ TEST(WirelessLayout, EveryCaseOfModeAndSecurity)
         EXPECT_EQ(layout.PageHeight, c.page);
         EXPECT_EQ(layout.ButtonsTop, c.buttons);
         EXPECT_EQ(layout.FormHeight, c.form);
-        if (c.security == sgPersonal)
+        if (c.security == sgPersonal) {
             EXPECT_EQ(layout.PassphraseHeight, 124);
-        if (c.security == sgEnterprise)
+        }
+        if (c.security == sgEnterprise) {
             EXPECT_EQ(layout.PassphraseHeight, h);
+        }
     }
 }
 
