@@ -5,6 +5,7 @@
 #include "GuardedEvents.h"
 #include "KwSNMPRequest2Edits.h"
 #include "ListCells.h"
+#include "SinglePage.h"
 #include "SyncFailureReport.h"
 
 TFM_RogueAP* FM_RogueAP = nullptr;
@@ -28,15 +29,11 @@ TFM_RogueAP::TFM_RogueAP(TComponent* Owner) : TSettingsForm(Owner)
     SetBorderIcons(biSystemMenu | biMinimize);
     SetPosition(poMainFormCenter);
 
-    TFormBuilder form(this);
-    PageControl1 = form.Add<TPageControl>("PageControl1", 8, 8, 736, 440);
-    TabSheet1 = new TTabSheet(this);
-    TabSheet1->SetName("TabSheet1");
-    TabSheet1->SetPageControl(PageControl1);
-    TabSheet1->SetCaption("Wireless Intrusion Protection");
-    TFormBuilder build = form.In(TabSheet1);
-    TGroupBox* group = build.Group("GroupBox1", "AP List", 4, 4, 720, 330);
-    TFormBuilder inGroup = build.In(group);
+    TFormBuilder build(this);
+    TabSheet1 = AddSinglePage(build, PageControl1, "Wireless Intrusion Protection", 8, 8, 736, 440);
+    TFormBuilder page = build.In(TabSheet1);
+    TGroupBox* group = page.Group("GroupBox1", "AP List", 4, 4, 720, 330);
+    TFormBuilder inGroup = page.In(group);
     CB_OperatorType = inGroup.Combo("CB_OperatorType", {"All", "Valid", "Neighborhood", "Rogue", "New"}, 16, 24, 140);
     CB_OperatorType->OnChange = Guarded([this](TObject* S) { CB_OperatorTypeChange(S); });
     AP_UserListView = inGroup.List("AP_UserListView",
@@ -58,23 +55,23 @@ TFM_RogueAP::TFM_RogueAP(TComponent* Owner) : TSettingsForm(Owner)
                                   Guarded([this](TObject* S) { Btn_SetRogueClick(S); }), 120);
     Btn_SetNew = inGroup.Button("Btn_SetNew", "Set as New", 520, buttons,
                                 Guarded([this](TObject* S) { Btn_SetNewClick(S); }), 120);
-    RB_MarkAllValid = build.Radio("RB_MarkAllValid", "Mark All New Access Points as Valid Access Points ", 16, 348, 400);
-    RB_MarkAllRogue = build.Radio("RB_MarkAllRogue", "Mark All New Access Points as Rogue Access Points ", 16, 372, 400);
+    RB_MarkAllValid = page.Radio("RB_MarkAllValid", "Mark All New Access Points as Valid Access Points ", 16, 348, 400);
+    RB_MarkAllRogue = page.Radio("RB_MarkAllRogue", "Mark All New Access Points as Rogue Access Points ", 16, 372, 400);
     RB_MarkAllValid->SetChecked(true);
     RB_MarkAllValid->OnClick = Guarded([this](TObject* S) { RB_MarkAllValidClick(S); });
     RB_MarkAllRogue->OnClick = Guarded([this](TObject* S) { RB_MarkAllRogueClick(S); });
-    Btn_Apply = build.Button("Btn_Apply", "Save", 640, 368, Guarded([this](TObject* S) { Btn_ApplyClick(S); }));
-    StatusBar = form.StatusBar("StatusBar", {50});
+    Btn_Apply = page.Button("Btn_Apply", "Save", 640, 368, Guarded([this](TObject* S) { Btn_ApplyClick(S); }));
+    StatusBar = build.StatusBar("StatusBar", {50});
     SetStatusBar(StatusBar);
 
-    AP_ListView = form.HiddenList("AP_ListView", 8);
-    CB_Refresh = form.HiddenCombo("CB_Refresh");
-    Ed_Valid = form.HiddenEdit("Ed_Valid");
-    Ed_Neigh = form.HiddenEdit("Ed_Neigh");
-    Ed_Rogue = form.HiddenEdit("Ed_Rogue");
-    Ed_New = form.HiddenEdit("Ed_New");
-    CheckBox_MarkAllValid = form.Check("CheckBox_MarkAllValid", "Mark All New Access Points as Valid Access Points ", 0, 0);
-    CheckBox_MarkAllRogue = form.Check("CheckBox_MarkAllRogue", "Mark All New Access Points as Rogue Access Points ", 0, 0);
+    AP_ListView = build.HiddenList("AP_ListView", 8);
+    CB_Refresh = build.HiddenCombo("CB_Refresh");
+    Ed_Valid = build.HiddenEdit("Ed_Valid");
+    Ed_Neigh = build.HiddenEdit("Ed_Neigh");
+    Ed_Rogue = build.HiddenEdit("Ed_Rogue");
+    Ed_New = build.HiddenEdit("Ed_New");
+    CheckBox_MarkAllValid = build.Check("CheckBox_MarkAllValid", "Mark All New Access Points as Valid Access Points ", 0, 0);
+    CheckBox_MarkAllRogue = build.Check("CheckBox_MarkAllRogue", "Mark All New Access Points as Rogue Access Points ", 0, 0);
     CheckBox_MarkAllValid->SetVisible(false);
     CheckBox_MarkAllRogue->SetVisible(false);
     SetClientWidth(752);

@@ -5,6 +5,7 @@
 #include "GuardedEvents.h"
 #include "KwSNMPRequest2Edits.h"
 #include "ListCells.h"
+#include "SinglePage.h"
 #include "SyncFailureReport.h"
 
 #include <exception>
@@ -39,11 +40,7 @@ TFM_Scheduling::TFM_Scheduling(TComponent* Owner) : TSettingsForm(Owner)
     SetPosition(poMainFormCenter);
 
     TFormBuilder build(this);
-    PageControl1 = build.Add<TPageControl>("PageControl1", 8, 8, 600, 500);
-    TabSheet1 = new TTabSheet(this);
-    TabSheet1->SetName("TabSheet1");
-    TabSheet1->SetPageControl(PageControl1);
-    TabSheet1->SetCaption("Wireless Scheduling Setting");
+    TabSheet1 = AddSinglePage(build, PageControl1, "Wireless Scheduling Setting", 8, 8, 600, 500);
     TFormBuilder in = build.In(TabSheet1);
     CheckBox_SchEnable = in.Check("CheckBox_SchEnable", "Scheduling Enable", 16, 24);
     CheckBox_SchEnable->OnClick = Guarded([this](TObject* S) { CheckBox_SchEnableClick(S); });
