@@ -1,7 +1,6 @@
 // Advanced / VLAN Settings: the group list, Add, Edit then Save, and Delete against
 // the simulated device, with the groups in the table's first rows and with free rows
 // between them.
-#include "UserActions.h"
 #include "VlanFixture.h"
 
 using namespace vlan_test;
