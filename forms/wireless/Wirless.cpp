@@ -30,6 +30,35 @@ TFM_Wirless::TFM_Wirless(TComponent* Owner) : TSettingsForm(Owner)
     TabSheet1->SetCaption("IEEE 802.11");
     TFormBuilder page = build.In(TabSheet1);
 
+    BuildNetworkGroup(page);
+    BuildKeyGroup(page);
+    BuildPassphraseGroup(page);
+    BuildWdsGroup(page);
+    BuildSurveyGroup(page);
+    BuildCloneGroup(page);
+
+    Bt_Apply = build.Button("Bt_Apply", "Save", 250, 0, [this](TObject* S) { Bt_ApplyClick(S); });
+    Bt_Refresh = build.Button("Bt_Refresh", "Refresh", 335, 0, ReadSequence([this](TObject* S) { Bt_RefreshClick(S); }));
+    Bt_Close = build.Button("Bt_Close", "Close", 420, 0, [this](TObject* S) { Bt_CloseClick(S); });
+    StatusBar = build.StatusBar("StatusBar", {50});
+    SetStatusBar(StatusBar);
+
+    BuildHiddenControls(build);
+    ConnectHandlers();
+
+    CB_Band->SetItemIndex(0);
+    OnCreate = ReadSequence([this](TObject* Sender) { FormCreate(Sender); });
+    OnShow = [this](TObject* Sender) { FormShow(Sender); };
+}
+
+TFM_Wirless::~TFM_Wirless()
+{
+    if (FM_Wirless == this)
+        FM_Wirless = nullptr;
+}
+
+void TFM_Wirless::BuildNetworkGroup(TFormBuilder& page)
+{
     // The first group: one row a setting, the application row second.
     GroupBox1 = page.Group("GroupBox1", "Wireless Network Settings", 5, LayoutMetrics.Margin, GroupWidth,
                            LayoutMetrics.FirstGroup);
@@ -51,7 +80,10 @@ TFM_Wirless::TFM_Wirless(TComponent* Owner) : TSettingsForm(Owner)
     CB_Chanal = below(rows.Combo("Label6", "Wireless Channel  ", "CB_Chanal", {}, &label));
     CB_ChannelWidth = below(rows.Combo("Label7", "Channel Width", "CB_ChannelWidth", {"20MHz", "Auto 20/40 MHz"}, &label));
     CB_SecurityMode = below(rows.Combo("Label8", "Authentication ", "CB_SecurityMode", {}, &label));
+}
 
+void TFM_Wirless::BuildKeyGroup(TFormBuilder& page)
+{
     // Key settings: one row of key controls, the row of the key in use.
     GroupBox5 = page.Group("GroupBox5", "Key settings", 5, 0, GroupWidth, LayoutMetrics.Key);
     TFormBuilder keys = page.In(GroupBox5);
@@ -74,7 +106,10 @@ TFM_Wirless::TFM_Wirless(TComponent* Owner) : TSettingsForm(Owner)
     keys.Label("Label11", "Confirm Key", 170, 73);
     Ed_ConfirmKey = keys.Edit("Ed_ConfirmKey", 260, 70, 210, 32);
     Ed_ConfirmKey->SetPasswordChar('*');
+}
 
+void TFM_Wirless::BuildPassphraseGroup(TFormBuilder& page)
+{
     // Passphrase settings, and the RADIUS server in the passphrase fields' place.
     GroupBox6 = page.Group("GroupBox6", "Passphrase Settings", 5, 0, GroupWidth, PersonalGroupHeight);
     TFormBuilder pass = page.In(GroupBox6);
@@ -106,7 +141,10 @@ TFM_Wirless::TFM_Wirless(TComponent* Owner) : TSettingsForm(Owner)
     Edt_BackAccountServer = radius.HiddenEdit("Edt_BackAccountServer");
     Edt_BackAccountPort = radius.HiddenEdit("Edt_BackAccountPort");
     Edt_BackAccountSecret = radius.HiddenEdit("Edt_BackAccountSecret");
+}
 
+void TFM_Wirless::BuildWdsGroup(TFormBuilder& page)
+{
     // WDS peers: even ones on the left, odd ones on the right; 5 to 8 hidden.
     GroupBox3 = page.Group("GroupBox3", "WDS", 5, 0, GroupWidth, LayoutMetrics.Wds);
     TFormBuilder wds = page.In(GroupBox3);
@@ -125,7 +163,10 @@ TFM_Wirless::TFM_Wirless(TComponent* Owner) : TSettingsForm(Owner)
             Ed_ReMAddra[i]->SetVisible(false);
         }
     }
+}
 
+void TFM_Wirless::BuildSurveyGroup(TFormBuilder& page)
+{
     // Site survey: the client and WDS lists share one place.
     GroupBox4 = page.Group("GroupBox4", "Site Survey", 5, 0, GroupWidth, LayoutMetrics.Survey);
     TFormBuilder survey = page.In(GroupBox4);
@@ -135,7 +176,10 @@ TFM_Wirless::TFM_Wirless(TComponent* Owner) : TSettingsForm(Owner)
     SiteScan = survey.Button("SiteScan", "Scan", 400, 16, [this](TObject* S) { SiteScanClick(S); });
     LV_ClientSiteServey->OnClick = [this](TObject* S) { LV_ClientSiteServeyClick(S); };
     LV_WdsSiteServey->OnClick = [this](TObject* S) { LV_WdsSiteServeyClick(S); };
+}
 
+void TFM_Wirless::BuildCloneGroup(TFormBuilder& page)
+{
     // MAC clone.
     GroupBox7 = page.Group("GroupBox7", "Clone MAC Address", 5, 0, GroupWidth, LayoutMetrics.Clone);
     TFormBuilder clone = page.In(GroupBox7);
@@ -149,13 +193,10 @@ TFM_Wirless::TFM_Wirless(TComponent* Owner) : TSettingsForm(Owner)
     CBH_CloneMACStatus->OnClick = [this](TObject* S) { CBH_CloneMACStatusClick(S); };
     CB_MACSource->OnChange = [this](TObject* S) { CB_MACSourceChange(S); };
     LV_CloneMACSurvey->OnClick = [this](TObject* S) { LV_CloneMACSurveyClick(S); };
+}
 
-    Bt_Apply = build.Button("Bt_Apply", "Save", 250, 0, [this](TObject* S) { Bt_ApplyClick(S); });
-    Bt_Refresh = build.Button("Bt_Refresh", "Refresh", 335, 0, ReadSequence([this](TObject* S) { Bt_RefreshClick(S); }));
-    Bt_Close = build.Button("Bt_Close", "Close", 420, 0, [this](TObject* S) { Bt_CloseClick(S); });
-    StatusBar = build.StatusBar("StatusBar", {50});
-    SetStatusBar(StatusBar);
-
+void TFM_Wirless::BuildHiddenControls(TFormBuilder& build)
+{
     CB_dot11Authentication = build.HiddenCombo("CB_dot11Authentication");
     CB_Clipher = build.HiddenCombo("CB_Clipher");
     CB_Auther = build.HiddenCombo("CB_Auther");
@@ -181,8 +222,10 @@ TFM_Wirless::TFM_Wirless(TComponent* Owner) : TSettingsForm(Owner)
     CB_WdsSiteScan = build.HiddenCombo("CB_WdsSiteScan");
     CB_App = build.HiddenCombo("CB_App");
     CB_CloneAddrReresh = build.HiddenCombo("CB_CloneAddrReresh");
+}
 
-    // The handlers the user reaches.
+void TFM_Wirless::ConnectHandlers()
+{
     CB_Band->OnChange = [this](TObject* S) { CB_BandChange(S); };
     CB_APMode->OnChange = [this](TObject* S) { CB_APModeChange(S); };
     CB_SecurityMode->OnChange = [this](TObject* S) { CB_SecurityModeChange(S); };
@@ -195,16 +238,6 @@ TFM_Wirless::TFM_Wirless(TComponent* Owner) : TSettingsForm(Owner)
     CB_CipherType->OnChange = [this](TObject* S) { CB_CipherTypeChange(S); };
     CB_AuSc->OnChange = [this](TObject* S) { CB_AuScClick(S); };
     CB_Chanal->OnChange = [this](TObject* S) { CB_ChanalChange(S); };
-
-    CB_Band->SetItemIndex(0);
-    OnCreate = ReadSequence([this](TObject* Sender) { FormCreate(Sender); });
-    OnShow = [this](TObject* Sender) { FormShow(Sender); };
-}
-
-TFM_Wirless::~TFM_Wirless()
-{
-    if (FM_Wirless == this)
-        FM_Wirless = nullptr;
 }
 
 // --- requests ------------------------------------------------------------------------

@@ -19,6 +19,7 @@
 #include "WirlessSaveRules.h"
 
 class KwSNMPRequest2Edits;
+class TFormBuilder;
 
 class TFM_Wirless : public TSettingsForm {
 public:
@@ -269,6 +270,15 @@ private:
     void ReadRadius();
     void BuildSiteSurveyRequests();
     void ReportReads(bool refresh);
+    // The controls, group by group, and the handlers the user reaches.
+    void BuildNetworkGroup(TFormBuilder& page);
+    void BuildKeyGroup(TFormBuilder& page);
+    void BuildPassphraseGroup(TFormBuilder& page);
+    void BuildWdsGroup(TFormBuilder& page);
+    void BuildSurveyGroup(TFormBuilder& page);
+    void BuildCloneGroup(TFormBuilder& page);
+    void BuildHiddenControls(TFormBuilder& build);
+    void ConnectHandlers();
     void PlaceGroups(const TWirelessLayout& layout);
 
     struct TSavePlan {
