@@ -383,9 +383,12 @@ void TFM_FilterMACACL::Btn_AddCliClick(TObject* Sender)
     }
     if (!IsMacUnique(text))
         return;
+    // The client goes on the list only once the mode says the list rejects it; a
+    // refused switch leaves the box at the mode the device kept.
+    const int deviceMode = CB_AccessControl->ItemIndex();
     CB_AccessControl->SetItemIndex(RejectItem);
-    // The client goes on the list only once the mode says the list rejects it.
     if (!WriteAccessMode()) {
+        CB_AccessControl->SetItemIndex(deviceMode);
         ShowStatus("Set error!");
         return;
     }

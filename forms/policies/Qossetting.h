@@ -103,7 +103,8 @@ private:
     bool CheckPorts(TEdit* from, TEdit* to, int startColumn, TEdit* rangeEdit);
     bool CheckHostTwo();
     bool NoRuleEnabled() const;
-    bool WriteRuleStates();
+    bool ReadRuleStates();   // the states of the listed rules, as the device holds them
+    bool WriteRuleStates();  // each as its row is ticked
     void CreateStateCombos(int count);
 
     TKeyedRows rules_;

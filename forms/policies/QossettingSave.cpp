@@ -38,12 +38,12 @@ void TFM_QosSetting::CreateStateCombos(int count)
     }
 }
 
-bool TFM_QosSetting::WriteRuleStates()
+bool TFM_QosSetting::ReadRuleStates()
 {
     const int count = LV_QosRulesUser->Items()->Count();
+    CreateStateCombos(count);
     if (count == 0)
         return true;  // no rule listed: nothing to write here, the switches still are
-    CreateStateCombos(count);
 
     // One state variable per listed rule, at the rule's own row of the table.
     std::vector<std::string> oids;
@@ -65,8 +65,14 @@ bool TFM_QosSetting::WriteRuleStates()
     for (int k = 0; k < count; ++k)
         RuleStateRequest->BindComboBox(k, stateCombos_[static_cast<std::size_t>(k)]);
 
-    if (!ReadGroup(RuleStateRequest))
-        return false;
+    return ReadGroup(RuleStateRequest);
+}
+
+bool TFM_QosSetting::WriteRuleStates()
+{
+    if (!RuleStateRequest)
+        return true;  // no rule listed
+    const int count = int(stateCombos_.size());
     for (int k = 0; k < count; ++k)
         stateCombos_[static_cast<std::size_t>(k)]->SetItemIndex(
             LV_QosRulesUser->Items()->Item(k)->Checked() ? 1 : 0);
@@ -83,10 +89,15 @@ void TFM_QosSetting::Btn_ApplyClick(TObject*)
         QosStatusRequest->Set(true, true, "", nullptr);
         return;
     }
-    // Each write goes only after the one before it succeeded; the library shows a
-    // failure in a message box.
-    if (!WriteRuleStates() || !QosStatusRequest->Set(true, true, "", nullptr) ||
-        !QosHttpRequest->Set(true, true, "", nullptr))
+    // The rule states are written only over states just read. Then all three writes
+    // are tried, each failure shown by the library in its message box; the rule being
+    // edited is rewritten only when all three went through.
+    if (!ReadRuleStates())
+        return;
+    const bool statesWritten = WriteRuleStates();
+    const bool switchWritten = QosStatusRequest->Set(true, true, "", nullptr);
+    const bool classifiersWritten = QosHttpRequest->Set(true, true, "", nullptr);
+    if (!statesWritten || !switchWritten || !classifiersWritten)
         return;
     if (EditState == esRuleSelected)
         AddRule(true);  // the rule being edited, its state as just written

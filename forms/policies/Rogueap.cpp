@@ -5,6 +5,7 @@
 #include "GuardedEvents.h"
 #include "KwSNMPRequest2Edits.h"
 #include "ListCells.h"
+#include "SinglePage.h"
 #include "SyncFailureReport.h"
 
 TFM_RogueAP* FM_RogueAP = nullptr;
@@ -29,8 +30,10 @@ TFM_RogueAP::TFM_RogueAP(TComponent* Owner) : TSettingsForm(Owner)
     SetPosition(poMainFormCenter);
 
     TFormBuilder build(this);
-    TGroupBox* group = build.Group("GroupBox1", "AP List", 8, 8, 720, 330);
-    TFormBuilder inGroup = build.In(group);
+    TabSheet1 = AddSinglePage(build, PageControl1, "Wireless Intrusion Protection", 8, 8, 736, 440);
+    TFormBuilder page = build.In(TabSheet1);
+    TGroupBox* group = page.Group("GroupBox1", "AP List", 4, 4, 720, 330);
+    TFormBuilder inGroup = page.In(group);
     CB_OperatorType = inGroup.Combo("CB_OperatorType", {"All", "Valid", "Neighborhood", "Rogue", "New"}, 16, 24, 140);
     CB_OperatorType->OnChange = Guarded([this](TObject* S) { CB_OperatorTypeChange(S); });
     AP_UserListView = inGroup.List("AP_UserListView",
@@ -52,12 +55,12 @@ TFM_RogueAP::TFM_RogueAP(TComponent* Owner) : TSettingsForm(Owner)
                                   Guarded([this](TObject* S) { Btn_SetRogueClick(S); }), 120);
     Btn_SetNew = inGroup.Button("Btn_SetNew", "Set as New", 520, buttons,
                                 Guarded([this](TObject* S) { Btn_SetNewClick(S); }), 120);
-    RB_MarkAllValid = build.Radio("RB_MarkAllValid", "Mark All New Access Points as Valid Access Points ", 16, 348, 400);
-    RB_MarkAllRogue = build.Radio("RB_MarkAllRogue", "Mark All New Access Points as Rogue Access Points ", 16, 372, 400);
+    RB_MarkAllValid = page.Radio("RB_MarkAllValid", "Mark All New Access Points as Valid Access Points ", 16, 348, 400);
+    RB_MarkAllRogue = page.Radio("RB_MarkAllRogue", "Mark All New Access Points as Rogue Access Points ", 16, 372, 400);
     RB_MarkAllValid->SetChecked(true);
     RB_MarkAllValid->OnClick = Guarded([this](TObject* S) { RB_MarkAllValidClick(S); });
     RB_MarkAllRogue->OnClick = Guarded([this](TObject* S) { RB_MarkAllRogueClick(S); });
-    Btn_Apply = build.Button("Btn_Apply", "Save", 650, 368, Guarded([this](TObject* S) { Btn_ApplyClick(S); }));
+    Btn_Apply = page.Button("Btn_Apply", "Save", 640, 368, Guarded([this](TObject* S) { Btn_ApplyClick(S); }));
     StatusBar = build.StatusBar("StatusBar", {50});
     SetStatusBar(StatusBar);
 
@@ -71,8 +74,8 @@ TFM_RogueAP::TFM_RogueAP(TComponent* Owner) : TSettingsForm(Owner)
     CheckBox_MarkAllRogue = build.Check("CheckBox_MarkAllRogue", "Mark All New Access Points as Rogue Access Points ", 0, 0);
     CheckBox_MarkAllValid->SetVisible(false);
     CheckBox_MarkAllRogue->SetVisible(false);
-    SetClientWidth(736);
-    SetClientHeight(430);
+    SetClientWidth(752);
+    SetClientHeight(480);
 
     OnCreate = ReadSequence(Guarded([this](TObject* Sender) { FormCreate(Sender); }));
     OnShow = [this](TObject* Sender) { FormShow(Sender); };

@@ -12,6 +12,8 @@ public:
     explicit TFM_RogueAP(TComponent* Owner);
     ~TFM_RogueAP() override;
 
+    TPageControl* PageControl1;
+    TTabSheet* TabSheet1;  // "Wireless Intrusion Protection", the group "AP List" on it
     TComboBox* CB_OperatorType;
     TListView* AP_UserListView;
     TCheckBox* CheckBox_SelectAll;

@@ -5,6 +5,7 @@
 #include "GuardedEvents.h"
 #include "KwSNMPRequest2Edits.h"
 #include "ListCells.h"
+#include "SinglePage.h"
 #include "SyncFailureReport.h"
 
 #include <exception>
@@ -39,8 +40,8 @@ TFM_Scheduling::TFM_Scheduling(TComponent* Owner) : TSettingsForm(Owner)
     SetPosition(poMainFormCenter);
 
     TFormBuilder build(this);
-    TGroupBox* page = build.Group("GroupBox1", "Wireless Scheduling Setting", 8, 8, 600, 470);
-    TFormBuilder in = build.In(page);
+    TabSheet1 = AddSinglePage(build, PageControl1, "Wireless Scheduling Setting", 8, 8, 600, 500);
+    TFormBuilder in = build.In(TabSheet1);
     CheckBox_SchEnable = in.Check("CheckBox_SchEnable", "Scheduling Enable", 16, 24);
     CheckBox_SchEnable->OnClick = Guarded([this](TObject* S) { CheckBox_SchEnableClick(S); });
 
@@ -86,7 +87,7 @@ TFM_Scheduling::TFM_Scheduling(TComponent* Owner) : TSettingsForm(Owner)
     Btn_Add = in.Button("Btn_Add", "Add", 120, 430, Guarded([this](TObject* S) { Btn_AddClick(S); }));
     Btn_Clear = in.Button("Btn_Clear", "Clear", 205, 430, Guarded([this](TObject* S) { Btn_ClearClick(S); }));
     Btn_Del = in.Button("Btn_Del", "Delete", 290, 430, Guarded([this](TObject* S) { Btn_DelClick(S); }));
-    Btn_Apply = build.Button("Btn_Apply", "Save", 533, 486, Guarded([this](TObject* S) { Btn_ApplyClick(S); }));
+    Btn_Apply = build.Button("Btn_Apply", "Save", 533, 516, Guarded([this](TObject* S) { Btn_ApplyClick(S); }));
     StatusBar = build.StatusBar("StatusBar", {50});
     SetStatusBar(StatusBar);
 
@@ -101,7 +102,7 @@ TFM_Scheduling::TFM_Scheduling(TComponent* Owner) : TSettingsForm(Owner)
     Ed_DeleteSchdule = build.HiddenEdit("Ed_DeleteSchdule");
     Ed_Apmode = build.HiddenEdit("Ed_Apmode");
     SetClientWidth(616);
-    SetClientHeight(540);
+    SetClientHeight(570);
 
     OnCreate = ReadSequence(Guarded([this](TObject* Sender) { FormCreate(Sender); }));
     OnShow = [this](TObject* Sender) { FormShow(Sender); };
@@ -446,10 +447,12 @@ void TFM_Scheduling::OnRuleSetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& 
         Sender->ShowSetError(Error);
         return;
     }
-    if (kind == RuleWrite::Add)
+    // An activation is reported as the add of the rule's node status once the switch
+    // and every node status were written too.
+    if (kind == RuleWrite::Add || (kind == RuleWrite::Activate && statusWritten_))
         ShowStatus("Add OK!");
     else if (kind == RuleWrite::Activate)
-        ShowStatus(statusWritten_ ? "Set OK!" : "Set Error!");
+        ShowStatus("Set Error!");
     // The set's re-read of the table follows and ends in OnRuleTableDone.
 }
 

@@ -14,6 +14,8 @@ public:
     explicit TFM_Scheduling(TComponent* Owner);
     ~TFM_Scheduling() override;
 
+    TPageControl* PageControl1;
+    TTabSheet* TabSheet1;  // "Wireless Scheduling Setting"
     TCheckBox* CheckBox_SchEnable;
     TListView* User_ListView;
     TImageList* ImageList1;

@@ -279,6 +279,9 @@ void TFM_VlanSetting::FormCreate(TObject* Sender)
 
 void TFM_VlanSetting::EmptyGroupEdits()
 {
+    // An emptied editor is a new group: a group opened with Edit is no longer edited.
+    EditMode = 0;
+    editKey_ = "";
     Ed_VlanID->SetText("");
     Ed_VlanName->SetText("");
 }

@@ -91,7 +91,8 @@ public:
     int RowState = rsEmptied;
     int UserRowCount = 0;
     // 1 while the page holds a group opened with Edit: Save writes it back to its own
-    // row. Back to 0 with every read of the table.
+    // row. Back to 0 with every read of the table and whenever the editor is emptied
+    // for a new group.
     unsigned char EditMode = 0;
 
     void FormCreate(TObject* Sender);

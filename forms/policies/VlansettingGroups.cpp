@@ -168,8 +168,10 @@ void TFM_VlanSetting::Btn_VlanEditClick(TObject* Sender)
 
 bool TFM_VlanSetting::VidExists(const AnsiString& vid) const
 {
+    // Compared as numbers: "010" is VLAN 10.
+    const int number = VidNumber(vid);
     for (int i = 0; i < LV_VlanListUser->Items()->Count(); ++i)
-        if (LV_VlanListUser->Items()->Item(i)->Caption() == vid && groups_.KeyOf(i) != editKey_)
+        if (VidNumber(LV_VlanListUser->Items()->Item(i)->Caption()) == number && groups_.KeyOf(i) != editKey_)
             return true;
     return false;
 }

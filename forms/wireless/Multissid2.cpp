@@ -109,6 +109,13 @@ void Fill(TComboBox* combo, std::initializer_list<const char*> items)
 }
 }  // namespace
 
+namespace {
+// The two columns of label and control in each group.
+const TRowColumns LeftColumn = {16, 130, 140, 28};
+const TRowColumns RightColumn = {300, 420, 140, 28};
+const int ListTop = 291;  // the Add button's row, then the list
+}  // namespace
+
 TFM_MultiSSIDNewForm::TFM_MultiSSIDNewForm(TComponent* Owner) : TSettingsForm(Owner)
 {
     SetName("FM_MultiSSIDNewForm");
@@ -117,76 +124,14 @@ TFM_MultiSSIDNewForm::TFM_MultiSSIDNewForm(TComponent* Owner) : TSettingsForm(Ow
     SetBorderIcons(biSystemMenu | biMinimize);
     SetPosition(poMainFormCenter);
 
-    const int left = 16, leftControl = 130, right = 300, rightControl = 420, width = 140;
     TFormBuilder build(this);
-    GroupBox1 = build.Group("GroupBox1", "Multi-SSID Settings", 8, 4, 580, 154);
-    TFormBuilder g1 = build.In(GroupBox1);
-    IfEnabMuSSID = g1.Check("IfEnabMuSSID", "Enable Multi-SSID ", left, 20, 200);
-    IfEnablePriority = g1.Check("IfEnablePriority", "Enable Priority", right, 20, 120);
-    g1.Label("Lb_Priority", "Priority", 440, 22, 50);
-    CB_Priority = g1.Combo("CB_Priority", {"0", "1", "2", "3", "4", "5", "6", "7"}, 500, 18, 60);
-    g1.Label("Lb_Index", "Index", left, 50);
-    CB_Index = g1.Combo("CB_Index", {"Primary SSID", "SSID 1", "SSID 2", "SSID 3"}, leftControl, 46, width);
-    g1.Label("Lb_Band", "Band", right, 50);
-    CB_Band = g1.Combo("CB_Band", {}, rightControl, 46, width);
-    CB_Band->SetEnabled(false);
-    g1.Label("Lb_SSID", "SSID", left, 78);
-    Ed_SSID = g1.Edit("Ed_SSID", leftControl, 74, width);
-    g1.Label("Lb_SsidBroadcast", "SSID Visibility:", right, 78);
-    CB_SsidBroadcast = g1.Combo("CB_SsidBroadcast", {}, rightControl, 74, width);
-    g1.Label("Lb_SecurityMode", "Security:", left, 106);
-    CB_SecurityMode = g1.Combo("CB_SecurityMode", {}, leftControl, 102, width);
-    g1.Label("Lb_MssidEncryption", "Encryption:", right, 106);
-    CB_MssidEncryption = g1.Combo("CB_MssidEncryption", {}, rightControl, 102, width);
-    g1.Label("Lb_WMM", "WMM(Wi-Fi Multimedia):", left, 134, 112);
-    CB_WMM = g1.Combo("CB_WMM", {}, leftControl, 130, width);
-    Lb_Ssidindex = g1.Label("Lb_Ssidindex", "", right, 134, 40);
-
-    GroupBox2 = build.Group("GroupBox2", "Key Settings", 8, 163, 580, 120);
-    TFormBuilder g2 = build.In(GroupBox2);
-    g2.Label("Lb_WepEncryp", "Key Size :  ", left, 24);
-    CB_WepEncryp = g2.Combo("CB_WepEncryp", {"64Bits", "128Bits"}, leftControl, 20, width);
-    g2.Label("Lb_KeyType", "Key Type : ", right, 24);
-    CB_KeyType = g2.Combo("CB_KeyType", {}, rightControl, 20, width);
-    g2.Label("Lb_DefaultKey", "Key Index(1~4) : ", left, 54);
-    CB_DefaultKey = g2.Combo("CB_DefaultKey", {}, leftControl, 50, width);
-    g2.Label("Lb_Key", "Network Key :", left, 84);
-    Ed_Key = g2.Edit("Ed_Key", leftControl, 80, width);
-    Ed_Key->SetPasswordChar('*');
-    g2.Label("Lb_ConfirmKey", "Confirm Key", right, 84);
-    Ed_ConfirmKey = g2.Edit("Ed_ConfirmKey", rightControl, 80, width);
-    Ed_ConfirmKey->SetPasswordChar('*');
-
-    GroupBox3 = build.Group("GroupBox3", "PassPhrase Settings", 8, 163, 580, 130);
-    TFormBuilder g3 = build.In(GroupBox3);
-    g3.Label("Lb_WPAMode", "WPA Mode ", left, 24);
-    CB_WPAMode = g3.Combo("CB_WPAMode", {}, leftControl, 20, width);
-    g3.Label("Lb_CipherType", "Cipher Type ", right, 24);
-    CB_CipherType = g3.Combo("CB_CipherType", {}, rightControl, 20, width);
-    g3.Label("Lb_UpdateInterval", "Group Key Update Interval  ", left, 54, 112);
-    Ed_UpdateInterval = g3.Edit("Ed_UpdateInterval", leftControl, 50, width);
-    g3.Label("Lb_Sec", "Sec", leftControl + width + 6, 54, 30);
-    const int passTop = 84;
-    Lb_Passphrase = g3.Label("Lb_Passphrase", "PassPhrase", left, passTop + 4);
-    Ed_Passphrase = g3.Edit("Ed_Passphrase", leftControl, passTop, width);
-    Ed_Passphrase->SetPasswordChar('*');
-    Lb_ConfirmPass = g3.Label("Lb_ConfirmPass", "Confirm PassPhrase", right, passTop + 4);
-    Ed_ConfirmPass = g3.Edit("Ed_ConfirmPass", rightControl, passTop, width);
-    Ed_ConfirmPass->SetPasswordChar('*');
-    GroupBox7 = g3.Group("GroupBox7", "", 4, passTop, 570, 70);
-    TFormBuilder g7 = build.In(GroupBox7);
-    g7.Label("Lb_RadiusServer", "RADIUS Server", left - 4, 8);
-    Edt_RadiusServer = g7.Edit("Edt_RadiusServer", leftControl - 4, 4, width);
-    g7.Label("Lb_RadiusPort", "RADIUS Port", right - 4, 8);
-    Edt_RadiusPort = g7.Edit("Edt_RadiusPort", rightControl - 4, 4, width);
-    g7.Label("Lb_RadiusSecret", "RADIUS Secret", left - 4, 38);
-    Edt_RadiusSecret = g7.Edit("Edt_RadiusSecret", leftControl - 4, 34, width);
-    Edt_RadiusSecret->SetPasswordChar('*');
-
-    AddButton = build.Button("AddButton", "Add", 8, 291, [this](TObject* S) { AddButtonClick(S); });
-    DelButton = build.Button("DelButton", "Delete", 8 + TFormBuilder::ButtonWidth + 8, 291,
+    BuildSettingsGroup(build);
+    BuildKeyGroup(build);
+    BuildPassphraseGroup(build);
+    AddButton = build.Button("AddButton", "Add", 8, ListTop, [this](TObject* S) { AddButtonClick(S); });
+    DelButton = build.Button("DelButton", "Delete", 8 + TFormBuilder::ButtonWidth + 8, ListTop,
                              [this](TObject* S) { DelButtonClick(S); });
-    GroupBox4 = build.Group("GroupBox4", "", 8, 291 + TFormBuilder::ButtonHeight, 580, 135);
+    GroupBox4 = build.Group("GroupBox4", "", 8, ListTop + TFormBuilder::ButtonHeight, 580, 135);
     LV_MultiSSID_User = build.In(GroupBox4).List(
         "LV_MultiSSID_User", {{"Index", 100}, {"SSID", 150}, {"Band", 60}, {"Encryption", 120}}, 8, 16, 564, 110);
     LV_MultiSSID_User->SetGridLines(true);
@@ -196,7 +141,92 @@ TFM_MultiSSIDNewForm::TFM_MultiSSIDNewForm(TComponent* Owner) : TSettingsForm(Ow
                              [this](TObject* S) { CancelBtnClick(S); });
     StatusBar = build.StatusBar("StatusBar", {300});
     SetStatusBar(StatusBar);
+    BuildHiddenControls(build);
 
+    IfEnabMuSSID->OnClick = [this](TObject* S) { IfEnabMuSSIDClick(S); };
+    IfEnablePriority->OnClick = [this](TObject* S) { IfEnablePriorityClick(S); };
+    CB_Index->OnChange = [this](TObject* S) { CB_IndexChange(S); };
+    CB_SecurityMode->OnChange = [this](TObject* S) { CB_SecurityModeChange(S); };
+    CB_Band->OnChange = [this](TObject* S) { CB_SecurityModeChange(S); };
+    for (TComboBox* combo : {CB_KeyType, CB_WepEncryp, CB_DefaultKey})
+        combo->OnChange = [this](TObject* S) { CB_KeyTypeChange(S); };
+    CB_MssidEncryption->OnChange = [this](TObject* S) { CB_MssidEncryptionChange(S); };
+    CB_AccountMode->OnChange = [this](TObject* S) { CB_AccountModeChange(S); };
+    LV_MultiSSID_User->OnClick = [this](TObject* S) { LV_MultiSSID_UserClick(S); };
+
+    SetClientWidth(596);
+    SetHeight(521 + TFormBuilder::ButtonHeight);
+    OnCreate = ReadSequence([this](TObject* Sender) { FormCreate(Sender); });
+}
+
+void TFM_MultiSSIDNewForm::BuildSettingsGroup(TFormBuilder& build)
+{
+    GroupBox1 = build.Group("GroupBox1", "Multi-SSID Settings", 8, 4, 580, 154);
+    TFormBuilder in = build.In(GroupBox1);
+    IfEnabMuSSID = in.Check("IfEnabMuSSID", "Enable Multi-SSID ", LeftColumn.LabelLeft, 20, 200);
+    IfEnablePriority = in.Check("IfEnablePriority", "Enable Priority", RightColumn.LabelLeft, 20, 120);
+    in.Label("Lb_Priority", "Priority", 440, 22, 50);
+    CB_Priority = in.Combo("CB_Priority", {"0", "1", "2", "3", "4", "5", "6", "7"}, 500, 18, 60);
+    TFormRows left(in, LeftColumn, 46);
+    TFormRows right(in, RightColumn, 46);
+    CB_Index = left.Combo("Lb_Index", "Index", "CB_Index", {"Primary SSID", "SSID 1", "SSID 2", "SSID 3"});
+    CB_Band = right.Combo("Lb_Band", "Band", "CB_Band");
+    CB_Band->SetEnabled(false);
+    Ed_SSID = left.Edit("Lb_SSID", "SSID", "Ed_SSID");
+    CB_SsidBroadcast = right.Combo("Lb_SsidBroadcast", "SSID Visibility:", "CB_SsidBroadcast");
+    CB_SecurityMode = left.Combo("Lb_SecurityMode", "Security:", "CB_SecurityMode");
+    CB_MssidEncryption = right.Combo("Lb_MssidEncryption", "Encryption:", "CB_MssidEncryption");
+    CB_WMM = left.Combo("Lb_WMM", "WMM(Wi-Fi Multimedia):", "CB_WMM");
+    Lb_Ssidindex = right.Label("Lb_Ssidindex", "");
+}
+
+void TFM_MultiSSIDNewForm::BuildKeyGroup(TFormBuilder& build)
+{
+    GroupBox2 = build.Group("GroupBox2", "Key Settings", 8, 163, 580, 120);
+    TFormBuilder in = build.In(GroupBox2);
+    TFormRows left(in, {LeftColumn.LabelLeft, LeftColumn.ControlLeft, LeftColumn.ControlWidth, 30}, 20);
+    TFormRows right(in, {RightColumn.LabelLeft, RightColumn.ControlLeft, RightColumn.ControlWidth, 30}, 20);
+    CB_WepEncryp = left.Combo("Lb_WepEncryp", "Key Size :  ", "CB_WepEncryp", {"64Bits", "128Bits"});
+    CB_KeyType = right.Combo("Lb_KeyType", "Key Type : ", "CB_KeyType");
+    CB_DefaultKey = left.Combo("Lb_DefaultKey", "Key Index(1~4) : ", "CB_DefaultKey");
+    right.Skip(30);
+    Ed_Key = left.Edit("Lb_Key", "Network Key :", "Ed_Key");
+    Ed_ConfirmKey = right.Edit("Lb_ConfirmKey", "Confirm Key", "Ed_ConfirmKey");
+    Ed_Key->SetPasswordChar('*');
+    Ed_ConfirmKey->SetPasswordChar('*');
+}
+
+void TFM_MultiSSIDNewForm::BuildPassphraseGroup(TFormBuilder& build)
+{
+    GroupBox3 = build.Group("GroupBox3", "PassPhrase Settings", 8, 163, 580, 130);
+    TFormBuilder in = build.In(GroupBox3);
+    TFormRows left(in, {LeftColumn.LabelLeft, LeftColumn.ControlLeft, LeftColumn.ControlWidth, 30}, 20);
+    TFormRows right(in, {RightColumn.LabelLeft, RightColumn.ControlLeft, RightColumn.ControlWidth, 30}, 20);
+    CB_WPAMode = left.Combo("Lb_WPAMode", "WPA Mode ", "CB_WPAMode");
+    CB_CipherType = right.Combo("Lb_CipherType", "Cipher Type ", "CB_CipherType");
+    Ed_UpdateInterval = left.Edit("Lb_UpdateInterval", "Group Key Update Interval  ", "Ed_UpdateInterval");
+    in.Label("Lb_Sec", "Sec", LeftColumn.ControlLeft + LeftColumn.ControlWidth + 6, 54, 30);
+    left.Skip(4);
+    right.Skip(34);
+    const int passTop = left.Top();
+    Ed_Passphrase = left.Edit("Lb_Passphrase", "PassPhrase", "Ed_Passphrase", 0, &Lb_Passphrase);
+    Ed_ConfirmPass = right.Edit("Lb_ConfirmPass", "Confirm PassPhrase", "Ed_ConfirmPass", 0, &Lb_ConfirmPass);
+    Ed_Passphrase->SetPasswordChar('*');
+    Ed_ConfirmPass->SetPasswordChar('*');
+
+    // The RADIUS server takes the pass phrase's place.
+    GroupBox7 = in.Group("GroupBox7", "", 4, passTop, 570, 70);
+    TFormBuilder radius = build.In(GroupBox7);
+    TFormRows radiusLeft(radius, {LeftColumn.LabelLeft - 4, LeftColumn.ControlLeft - 4, LeftColumn.ControlWidth, 30}, 4);
+    TFormRows radiusRight(radius, {RightColumn.LabelLeft - 4, RightColumn.ControlLeft - 4, RightColumn.ControlWidth, 30}, 4);
+    Edt_RadiusServer = radiusLeft.Edit("Lb_RadiusServer", "RADIUS Server", "Edt_RadiusServer");
+    Edt_RadiusPort = radiusRight.Edit("Lb_RadiusPort", "RADIUS Port", "Edt_RadiusPort");
+    Edt_RadiusSecret = radiusLeft.Edit("Lb_RadiusSecret", "RADIUS Secret", "Edt_RadiusSecret");
+    Edt_RadiusSecret->SetPasswordChar('*');
+}
+
+void TFM_MultiSSIDNewForm::BuildHiddenControls(TFormBuilder& build)
+{
     GroupBox6 = build.Group("GroupBox6", "", 0, 0, 100, 100);
     GroupBox6->SetVisible(false);
     TFormBuilder hidden = build.In(GroupBox6);
@@ -214,21 +244,6 @@ TFM_MultiSSIDNewForm::TFM_MultiSSIDNewForm(TComponent* Owner) : TSettingsForm(Ow
     for (const char* name : {"Edt_AccountServer", "Edt_AccountPort", "Edt_AccountSecret",
                              "Edt_BackupAccountServer", "Edt_BackupAccountPort", "Edt_BackupAccountSecret"})
         AccountingEdits.push_back(hidden.HiddenEdit(name));
-
-    IfEnabMuSSID->OnClick = [this](TObject* S) { IfEnabMuSSIDClick(S); };
-    IfEnablePriority->OnClick = [this](TObject* S) { IfEnablePriorityClick(S); };
-    CB_Index->OnChange = [this](TObject* S) { CB_IndexChange(S); };
-    CB_SecurityMode->OnChange = [this](TObject* S) { CB_SecurityModeChange(S); };
-    CB_Band->OnChange = [this](TObject* S) { CB_SecurityModeChange(S); };
-    for (TComboBox* combo : {CB_KeyType, CB_WepEncryp, CB_DefaultKey})
-        combo->OnChange = [this](TObject* S) { CB_KeyTypeChange(S); };
-    CB_MssidEncryption->OnChange = [this](TObject* S) { CB_MssidEncryptionChange(S); };
-    CB_AccountMode->OnChange = [this](TObject* S) { CB_AccountModeChange(S); };
-    LV_MultiSSID_User->OnClick = [this](TObject* S) { LV_MultiSSID_UserClick(S); };
-
-    SetClientWidth(596);
-    SetHeight(521 + TFormBuilder::ButtonHeight);
-    OnCreate = ReadSequence([this](TObject* Sender) { FormCreate(Sender); });
 }
 
 TFM_MultiSSIDNewForm::~TFM_MultiSSIDNewForm()
@@ -694,8 +709,14 @@ bool TFM_MultiSSIDNewForm::MayWriteTable()
 
 bool TFM_MultiSSIDNewForm::SwitchToAccessPoint()
 {
+    // A refused switch leaves the device in its mode: so does the box, and the next
+    // Add tries the switch again.
+    const int deviceMode = CB_ApMode->ItemIndex();
     CB_ApMode->SetItemIndex(apAccessPoint);
-    return ApModeRequest->Set(true, true, "", nullptr);
+    if (ApModeRequest->Set(true, true, "", nullptr))
+        return true;
+    CB_ApMode->SetItemIndex(deviceMode);
+    return false;
 }
 
 bool TFM_MultiSSIDNewForm::CheckSsid()

@@ -11,6 +11,7 @@
 #include <vector>
 
 class KwSNMPRequest2Edits;
+class TFormBuilder;
 
 class TFM_MultiSSIDNewForm : public TSettingsForm {
 public:
@@ -105,6 +106,10 @@ public:
     bool TableRead() const { return GroupRead(TableRequest); }
 
 private:
+    void BuildSettingsGroup(TFormBuilder& build);
+    void BuildKeyGroup(TFormBuilder& build);
+    void BuildPassphraseGroup(TFormBuilder& build);
+    void BuildHiddenControls(TFormBuilder& build);
     bool Read(KwSNMPRequest2Edits* request);
     void MssidGetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error);
     void MssidSetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error);

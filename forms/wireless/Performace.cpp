@@ -21,12 +21,19 @@ const char* const NOnly = "802.11n Only";
 
 enum ApModeItem { apAccessPoint, apWdsWithAp, apWds, apClient };
 
-// Refuses a number outside low..high: the message with caption "Error", the edit
-// cleared and focused.
-bool CheckRange(TEdit* edit, int low, int high, const char* message)
+// Refuses a decimal number outside low..high (a text that is no number counts as 0):
+// the message with caption "Error", then the edit cleared. The focus stays where it
+// is unless `focus` is given.
+bool CheckRange(TEdit* edit, int low, int high, const char* message, TWinControl* focus = nullptr)
 {
-    if (CheckNumberRange(edit, low, high, message, "Error"))
+    const AnsiString text = edit->Text().Trim();
+    bool decimal = !text.IsEmpty();
+    for (int i = 1; decimal && i <= text.Length(); ++i)
+        decimal = text[i] >= '0' && text[i] <= '9';
+    const int value = decimal ? StrToIntDef(text, 0) : 0;
+    if (decimal && value >= low && value <= high)
         return true;
+    RefuseInput(message, "Error", focus);
     edit->Clear();
     return false;
 }
@@ -379,7 +386,7 @@ bool TFM_Performace::CheckInput()
         // connection limit on. Elsewhere the device's value never blocks a Save.
         const bool userLimitSent = apMode == apAccessPoint && CB_Grouping->ItemIndex() == 1;
         if (userLimitSent && Ed_ULimit->Text() != "0" &&
-            !CheckRange(Ed_ULimit, 1, 64, "The range of 'User Limit' is from 0 to 64"))
+            !CheckRange(Ed_ULimit, 1, 64, "The range of 'User Limit' is from 0 to 64", Ed_ULimit))
             return false;
     }
     if (FiveGHz())

@@ -2,7 +2,6 @@
 
 #include "Catalogue.h"
 #include "FormBuilder.h"
-#include "KwOptionList.h"
 #include "KwSNMPRequest2Edits.h"
 
 TFM_Wirless* FM_Wirless = nullptr;
@@ -10,26 +9,8 @@ TFM_Wirless* FM_Wirless = nullptr;
 const char* const RefreshOkText = "Refresh Ok!";
 
 namespace {
-
-const int RowPitch = 27;
 const int LabelLeft = 16;
-const int ControlLeft = 150;
-const int ControlWidth = 300;
 const int GroupWidth = 490;
-
-// A caption label and a control in one row of a group.
-template <class T>
-T* Row(TFormBuilder& build, const char* labelName, const char* caption, T* control, int top,
-       std::vector<TControl*>* moved = nullptr)
-{
-    TLabel* label = build.Label(labelName, caption, LabelLeft, top + 3);
-    if (moved) {
-        moved->push_back(label);
-        moved->push_back(control);
-    }
-    return control;
-}
-
 }  // namespace
 
 TFM_Wirless::TFM_Wirless(TComponent* Owner) : TSettingsForm(Owner)
@@ -49,42 +30,60 @@ TFM_Wirless::TFM_Wirless(TComponent* Owner) : TSettingsForm(Owner)
     TabSheet1->SetCaption("IEEE 802.11");
     TFormBuilder page = build.In(TabSheet1);
 
+    BuildNetworkGroup(page);
+    BuildKeyGroup(page);
+    BuildPassphraseGroup(page);
+    BuildWdsGroup(page);
+    BuildSurveyGroup(page);
+    BuildCloneGroup(page);
+
+    Bt_Apply = build.Button("Bt_Apply", "Save", 250, 0, [this](TObject* S) { Bt_ApplyClick(S); });
+    Bt_Refresh = build.Button("Bt_Refresh", "Refresh", 335, 0, ReadSequence([this](TObject* S) { Bt_RefreshClick(S); }));
+    Bt_Close = build.Button("Bt_Close", "Close", 420, 0, [this](TObject* S) { Bt_CloseClick(S); });
+    StatusBar = build.StatusBar("StatusBar", {50});
+    SetStatusBar(StatusBar);
+
+    BuildHiddenControls(build);
+    ConnectHandlers();
+
+    CB_Band->SetItemIndex(0);
+    OnCreate = ReadSequence([this](TObject* Sender) { FormCreate(Sender); });
+    OnShow = [this](TObject* Sender) { FormShow(Sender); };
+}
+
+TFM_Wirless::~TFM_Wirless()
+{
+    if (FM_Wirless == this)
+        FM_Wirless = nullptr;
+}
+
+void TFM_Wirless::BuildNetworkGroup(TFormBuilder& page)
+{
     // The first group: one row a setting, the application row second.
     GroupBox1 = page.Group("GroupBox1", "Wireless Network Settings", 5, LayoutMetrics.Margin, GroupWidth,
                            LayoutMetrics.FirstGroup);
     TFormBuilder first = page.In(GroupBox1);
-    int top = 18;
-    CB_Band = Row(first, "Label1", "Band", first.Combo("CB_Band", {"2.4GHz", "5GHz"}, ControlLeft, top, ControlWidth),
-                  top);
-    top += RowPitch;
-    Label51 = first.Label("Label51", "Application ", LabelLeft, top + 3);
-    CB_Applicaiton = first.Combo("CB_Applicaiton", {}, ControlLeft, top, ControlWidth);
-    std::vector<TControl*>& moved = RowsBelowApplication;
-    top += RowPitch;
-    CB_APMode = Row(first, "Label2", "Mode ", first.Combo("CB_APMode", {}, ControlLeft, top, ControlWidth), top, &moved);
-    top += RowPitch;
-    Ed_SSID = Row(first, "Label3", "SSID ", first.Edit("Ed_SSID", ControlLeft, top, ControlWidth, 32), top, &moved);
-    top += RowPitch;
-    CB_SsidBroadcast = Row(first, "Label4", "SSID Visibility   ",
-                           first.Combo("CB_SsidBroadcast", {"Disable", "Enable"}, ControlLeft, top, ControlWidth), top,
-                           &moved);
-    top += RowPitch;
-    CB_AuSc = Row(first, "Label5", "Auto Channel Scan",
-                  first.Combo("CB_AuSc", {"Disable", "Enable"}, ControlLeft, top, ControlWidth), top, &moved);
-    top += RowPitch;
-    CB_Chanal = Row(first, "Label6", "Wireless Channel  ", first.Combo("CB_Chanal", {}, ControlLeft, top, ControlWidth),
-                    top, &moved);
-    top += RowPitch;
-    CB_ChannelWidth = Row(first, "Label7", "Channel Width",
-                          first.Combo("CB_ChannelWidth", {"20MHz", "Auto 20/40 MHz"}, ControlLeft, top, ControlWidth),
-                          top, &moved);
-    top += RowPitch;
-    CB_SecurityMode = Row(first, "Label8", "Authentication ",
-                          first.Combo("CB_SecurityMode", {}, ControlLeft, top, ControlWidth), top, &moved);
-    for (TComboBox* combo : {CB_Band, CB_Applicaiton, CB_APMode, CB_SsidBroadcast, CB_AuSc, CB_Chanal,
-                             CB_ChannelWidth, CB_SecurityMode})
-        combo->SetStyle(csDropDownList);
+    TFormRows rows(first, {LabelLeft, 150, 300, 27}, 18);
+    // The rows under the application row move up when it is hidden.
+    TLabel* label = nullptr;
+    auto below = [this, &label](auto* control) {
+        RowsBelowApplication.push_back(label);
+        RowsBelowApplication.push_back(control);
+        return control;
+    };
+    CB_Band = rows.Combo("Label1", "Band", "CB_Band", {"2.4GHz", "5GHz"});
+    CB_Applicaiton = rows.Combo("Label51", "Application ", "CB_Applicaiton", {}, &Label51);
+    CB_APMode = below(rows.Combo("Label2", "Mode ", "CB_APMode", {}, &label));
+    Ed_SSID = below(rows.Edit("Label3", "SSID ", "Ed_SSID", 32, &label));
+    CB_SsidBroadcast = below(rows.Combo("Label4", "SSID Visibility   ", "CB_SsidBroadcast", {"Disable", "Enable"}, &label));
+    CB_AuSc = below(rows.Combo("Label5", "Auto Channel Scan", "CB_AuSc", {"Disable", "Enable"}, &label));
+    CB_Chanal = below(rows.Combo("Label6", "Wireless Channel  ", "CB_Chanal", {}, &label));
+    CB_ChannelWidth = below(rows.Combo("Label7", "Channel Width", "CB_ChannelWidth", {"20MHz", "Auto 20/40 MHz"}, &label));
+    CB_SecurityMode = below(rows.Combo("Label8", "Authentication ", "CB_SecurityMode", {}, &label));
+}
 
+void TFM_Wirless::BuildKeyGroup(TFormBuilder& page)
+{
     // Key settings: one row of key controls, the row of the key in use.
     GroupBox5 = page.Group("GroupBox5", "Key settings", 5, 0, GroupWidth, LayoutMetrics.Key);
     TFormBuilder keys = page.In(GroupBox5);
@@ -107,34 +106,27 @@ TFM_Wirless::TFM_Wirless(TComponent* Owner) : TSettingsForm(Owner)
     keys.Label("Label11", "Confirm Key", 170, 73);
     Ed_ConfirmKey = keys.Edit("Ed_ConfirmKey", 260, 70, 210, 32);
     Ed_ConfirmKey->SetPasswordChar('*');
+}
 
+void TFM_Wirless::BuildPassphraseGroup(TFormBuilder& page)
+{
     // Passphrase settings, and the RADIUS server in the passphrase fields' place.
     GroupBox6 = page.Group("GroupBox6", "Passphrase Settings", 5, 0, GroupWidth, PersonalGroupHeight);
     TFormBuilder pass = page.In(GroupBox6);
-    pass.Label("Label12", "WPA Mode", LabelLeft, 19);
-    CB_WPAMode = pass.Combo("CB_WPAMode", {}, 190, 16, 200);
-    pass.Label("Label13", "Cipher Type", LabelLeft, 40);
-    CB_CipherType = pass.Combo("CB_CipherType", {}, 190, 37, 200);
-    pass.Label("Label14", "Group Key Update Interval", LabelLeft, 61);
-    Ed_UpdateInterval = pass.Edit("Ed_UpdateInterval", 190, 58, 200, 7);
-    Lb_Passphrase = pass.Label("Lb_Passphrase", "Passphrase", LabelLeft, 82);
-    Ed_Passphrase = pass.Edit("Ed_Passphrase", 190, 79, 200, 63);
-    Lb_ConfirmPass = pass.Label("Lb_ConfirmPass", "Confirm Passphrase", LabelLeft, 103);
-    Ed_ConfirmPass = pass.Edit("Ed_ConfirmPass", 190, 100, 200, 63);
-    for (TComboBox* combo : {CB_WPAMode, CB_CipherType})
-        combo->SetStyle(csDropDownList);
+    TFormRows passRows(pass, {LabelLeft, 190, 200, 21}, 16);
+    CB_WPAMode = passRows.Combo("Label12", "WPA Mode", "CB_WPAMode");
+    CB_CipherType = passRows.Combo("Label13", "Cipher Type", "CB_CipherType");
+    Ed_UpdateInterval = passRows.Edit("Label14", "Group Key Update Interval", "Ed_UpdateInterval", 7);
+    Ed_Passphrase = passRows.Edit("Lb_Passphrase", "Passphrase", "Ed_Passphrase", 63, &Lb_Passphrase);
+    Ed_ConfirmPass = passRows.Edit("Lb_ConfirmPass", "Confirm Passphrase", "Ed_ConfirmPass", 63, &Lb_ConfirmPass);
     GroupBox2 = pass.Group("GroupBox2", "RADIUS Server", 8, Lb_Passphrase->Top() - LayoutMetrics.Margin,
                            GroupWidth - 16, 120);
     TFormBuilder radius = pass.In(GroupBox2);
-    radius.Label("Label15", "Network Access Protection", LabelLeft, 19);
-    CB_NetProtect = radius.Combo("CB_NetProtect", {"Disable", "Enable"}, 182, 16, 200);
-    radius.Label("Label16", "RADIUS Server", LabelLeft, 46);
-    Edt_RadiusServer = radius.Edit("Edt_RadiusServer", 182, 43, 200, 15);
-    radius.Label("Label17", "RADIUS Port", LabelLeft, 73);
-    Edt_RadiusPort = radius.Edit("Edt_RadiusPort", 182, 70, 200);
-    radius.Label("Label18", "Shared Secret", LabelLeft, 100);
-    Edt_RadiusSecret = radius.Edit("Edt_RadiusSecret", 182, 97, 200, 64);
-    CB_NetProtect->SetStyle(csDropDownList);
+    TFormRows radiusRows(radius, {LabelLeft, 182, 200, 27}, 16);
+    CB_NetProtect = radiusRows.Combo("Label15", "Network Access Protection", "CB_NetProtect", {"Disable", "Enable"});
+    Edt_RadiusServer = radiusRows.Edit("Label16", "RADIUS Server", "Edt_RadiusServer", 15);
+    Edt_RadiusPort = radiusRows.Edit("Label17", "RADIUS Port", "Edt_RadiusPort");
+    Edt_RadiusSecret = radiusRows.Edit("Label18", "Shared Secret", "Edt_RadiusSecret", 64);
     CB_NetProtect->OnChange = [this](TObject* S) { CB_AccountModeChange(S); };
     Edt_BackRadiusServer = radius.HiddenEdit("Edt_BackRadiusServer");
     Edt_BackRadiusPort = radius.HiddenEdit("Edt_BackRadiusPort");
@@ -149,7 +141,10 @@ TFM_Wirless::TFM_Wirless(TComponent* Owner) : TSettingsForm(Owner)
     Edt_BackAccountServer = radius.HiddenEdit("Edt_BackAccountServer");
     Edt_BackAccountPort = radius.HiddenEdit("Edt_BackAccountPort");
     Edt_BackAccountSecret = radius.HiddenEdit("Edt_BackAccountSecret");
+}
 
+void TFM_Wirless::BuildWdsGroup(TFormBuilder& page)
+{
     // WDS peers: even ones on the left, odd ones on the right; 5 to 8 hidden.
     GroupBox3 = page.Group("GroupBox3", "WDS", 5, 0, GroupWidth, LayoutMetrics.Wds);
     TFormBuilder wds = page.In(GroupBox3);
@@ -168,7 +163,10 @@ TFM_Wirless::TFM_Wirless(TComponent* Owner) : TSettingsForm(Owner)
             Ed_ReMAddra[i]->SetVisible(false);
         }
     }
+}
 
+void TFM_Wirless::BuildSurveyGroup(TFormBuilder& page)
+{
     // Site survey: the client and WDS lists share one place.
     GroupBox4 = page.Group("GroupBox4", "Site Survey", 5, 0, GroupWidth, LayoutMetrics.Survey);
     TFormBuilder survey = page.In(GroupBox4);
@@ -178,14 +176,16 @@ TFM_Wirless::TFM_Wirless(TComponent* Owner) : TSettingsForm(Owner)
     SiteScan = survey.Button("SiteScan", "Scan", 400, 16, [this](TObject* S) { SiteScanClick(S); });
     LV_ClientSiteServey->OnClick = [this](TObject* S) { LV_ClientSiteServeyClick(S); };
     LV_WdsSiteServey->OnClick = [this](TObject* S) { LV_WdsSiteServeyClick(S); };
+}
 
+void TFM_Wirless::BuildCloneGroup(TFormBuilder& page)
+{
     // MAC clone.
     GroupBox7 = page.Group("GroupBox7", "Clone MAC Address", 5, 0, GroupWidth, LayoutMetrics.Clone);
     TFormBuilder clone = page.In(GroupBox7);
     CBH_CloneMACStatus = clone.Check("CBH_CloneMACStatus", "Enable", LabelLeft, 18);
     clone.Label("Label19", "MAC Source", 120, 21);
     CB_MACSource = clone.Combo("CB_MACSource", {"Auto", "Manual"}, 200, 18, 90);
-    CB_MACSource->SetStyle(csDropDownList);
     clone.Label("Label20", "MAC Address", LabelLeft, 48);
     Edt_MACAddr = clone.Edit("Edt_MACAddr", 120, 45, 150, 12);
     Btn_Scan = clone.Button("Btn_Scan", "Scan", 290, 44, [this](TObject* S) { Btn_ScanClick(S); });
@@ -193,13 +193,10 @@ TFM_Wirless::TFM_Wirless(TComponent* Owner) : TSettingsForm(Owner)
     CBH_CloneMACStatus->OnClick = [this](TObject* S) { CBH_CloneMACStatusClick(S); };
     CB_MACSource->OnChange = [this](TObject* S) { CB_MACSourceChange(S); };
     LV_CloneMACSurvey->OnClick = [this](TObject* S) { LV_CloneMACSurveyClick(S); };
+}
 
-    Bt_Apply = build.Button("Bt_Apply", "Save", 250, 0, [this](TObject* S) { Bt_ApplyClick(S); });
-    Bt_Refresh = build.Button("Bt_Refresh", "Refresh", 335, 0, ReadSequence([this](TObject* S) { Bt_RefreshClick(S); }));
-    Bt_Close = build.Button("Bt_Close", "Close", 420, 0, [this](TObject* S) { Bt_CloseClick(S); });
-    StatusBar = build.StatusBar("StatusBar", {50});
-    SetStatusBar(StatusBar);
-
+void TFM_Wirless::BuildHiddenControls(TFormBuilder& build)
+{
     CB_dot11Authentication = build.HiddenCombo("CB_dot11Authentication");
     CB_Clipher = build.HiddenCombo("CB_Clipher");
     CB_Auther = build.HiddenCombo("CB_Auther");
@@ -225,8 +222,10 @@ TFM_Wirless::TFM_Wirless(TComponent* Owner) : TSettingsForm(Owner)
     CB_WdsSiteScan = build.HiddenCombo("CB_WdsSiteScan");
     CB_App = build.HiddenCombo("CB_App");
     CB_CloneAddrReresh = build.HiddenCombo("CB_CloneAddrReresh");
+}
 
-    // The handlers the user reaches.
+void TFM_Wirless::ConnectHandlers()
+{
     CB_Band->OnChange = [this](TObject* S) { CB_BandChange(S); };
     CB_APMode->OnChange = [this](TObject* S) { CB_APModeChange(S); };
     CB_SecurityMode->OnChange = [this](TObject* S) { CB_SecurityModeChange(S); };
@@ -239,16 +238,6 @@ TFM_Wirless::TFM_Wirless(TComponent* Owner) : TSettingsForm(Owner)
     CB_CipherType->OnChange = [this](TObject* S) { CB_CipherTypeChange(S); };
     CB_AuSc->OnChange = [this](TObject* S) { CB_AuScClick(S); };
     CB_Chanal->OnChange = [this](TObject* S) { CB_ChanalChange(S); };
-
-    CB_Band->SetItemIndex(0);
-    OnCreate = ReadSequence([this](TObject* Sender) { FormCreate(Sender); });
-    OnShow = [this](TObject* Sender) { FormShow(Sender); };
-}
-
-TFM_Wirless::~TFM_Wirless()
-{
-    if (FM_Wirless == this)
-        FM_Wirless = nullptr;
 }
 
 // --- requests ------------------------------------------------------------------------
@@ -266,19 +255,6 @@ KwSNMPRequest2Edits* TFM_Wirless::SyncRequest(const KwSNMPVar* table, KwSNMPItem
 
 bool TFM_Wirless::Read(KwSNMPRequest2Edits* request) { return request && ReadGroup(request); }
 
-namespace {
-
-// Binds a combo box to a variable and lists the variable's labels in it when the form
-// did not give the combo items of its own.
-void BindCombo(KwSNMPRequest2Edits* request, int varIndex, TComboBox* combo)
-{
-    KwOptionList* options = request->Request.VarList.Item(varIndex).Options;
-    if (options && combo->Items()->Count() == 0)
-        options->FillComboBox(combo);
-    request->BindComboBox(varIndex, combo);
-}
-
-}  // namespace
 
 void TFM_Wirless::ReadCountryCode()
 {
@@ -293,7 +269,7 @@ void TFM_Wirless::ReadVlanStatus()
 {
     if (!VlanStatusRequest) {
         VlanStatusRequest = SyncRequest(dot11VlanStatusVars2, SVT_SV, 0, 10000);
-        BindCombo(VlanStatusRequest, 0, CB_VlanStatus);
+        VlanStatusRequest->BindComboBox(0, CB_VlanStatus);
     }
     Read(VlanStatusRequest);
 }
@@ -313,7 +289,7 @@ void TFM_Wirless::ReadWifiMode()
     delete WifiModeRequest;
     const bool band5 = CB_Band->ItemIndex() == 1;
     WifiModeRequest = SyncRequest(band5 ? dot11WifiModeVars3 : dot11WifiModeVars2, MVT_SV, 0, 10000);
-    BindCombo(WifiModeRequest, 0, band5 ? CB_WMode2 : CB_WMode1);
+    WifiModeRequest->BindComboBox(0, band5 ? CB_WMode2 : CB_WMode1);
     Read(WifiModeRequest);
 }
 
@@ -324,11 +300,11 @@ void TFM_Wirless::ReadBandGroup()
         BandRequest->BindComboBox(0, CB_Band);
         SsidRequest = SyncRequest(dot11SsidVars2, MVT_SV, 0, 2000);
         SsidRequest->BindFormat(0, "%s", Ed_SSID);
-        BindCombo(SsidRequest, 1, CB_SsidBroadcast);
+        SsidRequest->BindComboBox(1, CB_SsidBroadcast);
         SsidRequest->BindFormat(2, "%s", Ed_Channel);
         SsidRequest->BindFormat(3, "%s", Ed_ChanListA);
-        BindCombo(SsidRequest, 4, CB_AuSc);
-        BindCombo(SsidRequest, 5, CB_ChannelWidth);
+        SsidRequest->BindComboBox(4, CB_AuSc);
+        SsidRequest->BindComboBox(5, CB_ChannelWidth);
         const TSendMark marks[] = {smSend, smSend, smSend, smKeep, smSend, smSend};
         for (int i = 0; i < 6; ++i)
             MarkVars(SsidRequest, marks[i], i);
@@ -341,7 +317,7 @@ void TFM_Wirless::ReadBandGroup()
         MarkVars(ChannelListRequest, smKeep);
         ChannelListRequest->AttachStatusBar(StatusBar);
         MssidStateRequest = SyncRequest(dot11MssidStateVars, MVT_SV, 0, 1000);
-        BindCombo(MssidStateRequest, 0, CB_MultEnable);
+        MssidStateRequest->BindComboBox(0, CB_MultEnable);
         MarkVars(MssidStateRequest, smSend);
         ApModeStatusRequest = SyncRequest(dot11ApModeStatusVars, MVT_SV, 0, 1000);
         ApModeStatusRequest->BindFormat(0, "%s", Ed_APModeStatus);
@@ -370,16 +346,16 @@ void TFM_Wirless::ReadAuthGroup()
 {
     if (!AuthRequest) {
         AuthRequest = SyncRequest(dot11AuthenticationVars, MVT_SV, 0, 5000);
-        BindCombo(AuthRequest, 0, CB_dot11Authentication);
-        BindCombo(AuthRequest, 1, CB_DefaultKey);
-        BindCombo(AuthRequest, 2, CB_dot11Encryption);
+        AuthRequest->BindComboBox(0, CB_dot11Authentication);
+        AuthRequest->BindComboBox(1, CB_DefaultKey);
+        AuthRequest->BindComboBox(2, CB_dot11Encryption);
         MarkVars(AuthRequest, smSend);
         AuthRequest->AttachStatusBar(StatusBar);
         const KwSNMPVar* const keyTables[] = {dot11KeyEntryMethodVars, dot11KeyEntryMethodVars2,
                                               dot11KeyEntryMethodVars3, dot11KeyEntryMethodVars4};
         for (int k = 0; k < 4; ++k) {
             WepKeyRequest[k] = SyncRequest(keyTables[k], MVT_SV, 0, 1000);
-            BindCombo(WepKeyRequest[k], 0, CB_KeyType[k]);
+            WepKeyRequest[k]->BindComboBox(0, CB_KeyType[k]);
             WepKeyRequest[k]->BindFormat(1, "%s", Ed_Key[k]);
         }
     }
@@ -397,7 +373,7 @@ void TFM_Wirless::ReadPassPhrase()
     if (!PassPhraseRequest) {
         PassPhraseRequest = SyncRequest(dot11PassPhraseVars, MVT_SV, 0, 1000);
         PassPhraseRequest->BindFormat(0, "%s", Ed_Passphrase);
-        BindCombo(PassPhraseRequest, 1, CB_Clipher);
+        PassPhraseRequest->BindComboBox(1, CB_Clipher);
         PassPhraseRequest->BindFormat(2, "%s", Ed_UpdateInterval);
         MarkVars(PassPhraseRequest, smSend);
         PassPhraseRequest->AttachStatusBar(StatusBar);
@@ -415,7 +391,7 @@ void TFM_Wirless::ReadRadius()
         RadiusRequest->BindFormat(0, "%s", Edt_RadiusServer);
         RadiusRequest->BindFormat(1, "%u{n1x65535}", Edt_RadiusPort);
         RadiusRequest->BindFormat(2, "%s", Edt_RadiusSecret);
-        BindCombo(RadiusRequest, 3, CB_NetProtect);
+        RadiusRequest->BindComboBox(3, CB_NetProtect);
         RadiusRequest->AttachStatusBar(StatusBar);
     }
     Read(RadiusRequest);
@@ -430,11 +406,11 @@ void TFM_Wirless::BuildSiteSurveyRequests()
     if (ClientScanRequest)
         return;
     ClientScanRequest = GroupRequest(dot11SiteSurveyRefreshVars, MVT_SV, 0, 1000);
-    BindCombo(ClientScanRequest, 0, CB_SiteScan);
+    ClientScanRequest->BindComboBox(0, CB_SiteScan);
     ClientSurveyRequest = GroupRequest(dot11SiteSurveyIndexVars, MVT_UMV, 1, 1000);
     ClientSurveyRequest->BindListView(LV_ClientSiteServey, false);
     WdsScanRequest = GroupRequest(dot11WdsSiteSurveyRefreshVars, MVT_SV, 0, 1000);
-    BindCombo(WdsScanRequest, 0, CB_WdsSiteScan);
+    WdsScanRequest->BindComboBox(0, CB_WdsSiteScan);
     WdsSurveyRequest = GroupRequest(dot11WdsSiteSurveyIndexVars, MVT_UMV, 1, 1000);
     WdsSurveyRequest->BindListView(LV_WdsSiteServey, false);
     for (KwSNMPRequest2Edits* refresh : {ClientScanRequest, WdsScanRequest})

@@ -10,12 +10,16 @@
 //   WirlessDisplay.cpp   security mapping, mode and security handlers, keys, layout
 //   WirlessChannels.cpp  band, application, country and channel lists, channel width
 //   WirlessPeers.cpp     WDS peer list and MAC clone
+//   WirlessSave.cpp      Save: SSID checks, the plan of the mode and security, guards
+//   WirlessSaveSequences.cpp  the write sequences: access point, WDS, client
+//   WirlessChecks.cpp, WirlessSurvey.cpp  the checks of Save, the site survey
 #include "SettingsFormBase.h"
 #include "WirlessLayout.h"
 #include "WirlessRules.h"
 #include "WirlessSaveRules.h"
 
 class KwSNMPRequest2Edits;
+class TFormBuilder;
 
 class TFM_Wirless : public TSettingsForm {
 public:
@@ -223,7 +227,7 @@ public:
     void Btn_ScanClick(TObject* Sender);
     void LV_CloneMACSurveyClick(TObject* Sender);
 
-    // --- Save (WirlessSave.cpp) and its checks (WirlessChecks.cpp) ----------------------
+    // --- Save (WirlessSave.cpp, WirlessSaveSequences.cpp), its checks (WirlessChecks.cpp)
     void Bt_ApplyClick(TObject* Sender);
     // Every variable of the written groups sent (true) or left out (false).
     void MarkWirelessVars(bool send);
@@ -266,6 +270,15 @@ private:
     void ReadRadius();
     void BuildSiteSurveyRequests();
     void ReportReads(bool refresh);
+    // The controls, group by group, and the handlers the user reaches.
+    void BuildNetworkGroup(TFormBuilder& page);
+    void BuildKeyGroup(TFormBuilder& page);
+    void BuildPassphraseGroup(TFormBuilder& page);
+    void BuildWdsGroup(TFormBuilder& page);
+    void BuildSurveyGroup(TFormBuilder& page);
+    void BuildCloneGroup(TFormBuilder& page);
+    void BuildHiddenControls(TFormBuilder& build);
+    void ConnectHandlers();
     void PlaceGroups(const TWirelessLayout& layout);
 
     struct TSavePlan {
@@ -277,6 +290,10 @@ private:
     bool MaySaveGroups(const TSavePlan& plan);
     bool RunSaveChecks(const TSavePlan& plan);
     bool WriteSavePlan(const TSavePlan& plan);
+    bool WriteAccessPointSequence(const TSavePlan& plan);
+    bool WriteWdsSequence(const TSavePlan& plan);
+    bool WriteClientSequence(const TSavePlan& plan);
+    void MarkClone();
     bool WriteDefaultKey(int key);
     bool WriteOpenOrWep(const TSavePlan& plan);
     bool WritePeers();

@@ -26,8 +26,6 @@ void TFM_Wirless::ReadRemoteMacs()
                     [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { RemoteMacListDone(S, E); });
         RemoteMacDeleteAllRequest = SyncRequest(dot11RemoteApMacAddressDeleteAllVars, MVT_SV, 0, 0);
         RemoteMacDeleteAllRequest->BindComboBox(0, CB_RemoveMac);
-        CB_RemoveMac->Items()->Add("nothing");
-        CB_RemoveMac->Items()->Add("deleteall");
     }
     // A walk still on its way brings the device's list; a second one would only
     // rebuild the same rows under it.

@@ -16,12 +16,6 @@ const char* const SettingSuccessText = "Setting Success!";
 const TSaveGuardTexts SaveGuard = {WirelessNotReadText, WirelessReadPendingText, "Error"};
 const char* const SettingErrorText = "Setting error!";
 
-void Mark(KwSNMPRequest2Edits* request, std::initializer_list<int> items, TSendMark mark = smSend)
-{
-    for (int item : items)
-        MarkVars(request, mark, item);
-}
-
 }  // namespace
 
 void TFM_Wirless::MarkWirelessVars(bool send)
@@ -85,9 +79,10 @@ void TFM_Wirless::Bt_ApplyClick(TObject* Sender)
     const AnsiString ssid = Ed_SSID->Text();
     const char* refusal = nullptr;
     const char* caption = "Warning";
+    // The user reads the refusal beside the SSID typed; it is emptied afterwards.
     if (ssid.Length() >= 33) {
-        Ed_SSID->Clear();
         RefuseInput("The Max Length of SSID is 32.!", "Warning", Ed_SSID);
+        Ed_SSID->Clear();
         return;
     }
     if (ssid.IsEmpty())
@@ -97,8 +92,8 @@ void TFM_Wirless::Bt_ApplyClick(TObject* Sender)
     else if (HasHighBytes(ssid))
         refusal = HighBytesText, caption = "Error";
     if (refusal) {
-        Ed_SSID->Clear();
         RefuseInput(refusal, caption, Ed_SSID);
+        Ed_SSID->Clear();
         ResetRemoteMacEdits();
         return;
     }
@@ -144,190 +139,4 @@ bool TFM_Wirless::MaySaveGroups(const TSavePlan& plan)
         return false;
     // The last walk failed: the peer edits were emptied, not read.
     return peersRead_ || RefuseInput(WirelessNotReadText, "Error");
-}
-
-bool TFM_Wirless::Send(KwSNMPRequest2Edits* request)
-{
-    if (!request)
-        return false;
-    // A request none of whose variables is marked has nothing to write.
-    const KwSNMPVarList& list = request->Request.VarList;
-    bool any = false;
-    for (int i = 0; i < list.Count() && !any; ++i)
-        any = list.Item(i).Access == smSend;
-    return !any || request->Set(true, true, "", nullptr);
-}
-
-void TFM_Wirless::MarkPassphrase()
-{
-    Mark(AuthRequest, {0});
-    // A passphrase left as it was read is not written again.
-    MarkVars(PassPhraseRequest, Ed_Passphrase->Text() == ReadPassphrase ? smLeaveOut : smSend, 0);
-}
-
-bool TFM_Wirless::WriteDefaultKey(int key)
-{
-    if (key < 0)
-        return true;
-    KwSNMPRequest2Edits* request = WepKeyRequest[key];
-    Mark(request, {0, 1});
-    // A key still shown masked is the device's own: its type is sent, not the mask.
-    if (IsMaskedKey(Ed_Key[key]->Text()))
-        MarkVars(request, smLeaveOut, 1);
-    const bool ssid = Send(SsidRequest);
-    const bool written = Send(request);
-    return ssid && written;
-}
-
-bool TFM_Wirless::WritePeers()
-{
-    CB_RemoveMac->SetItemIndex(1);
-    const bool cleared = Send(RemoteMacDeleteAllRequest);
-    const bool added = Send(RemoteMacAddRequest);
-    return cleared && added;
-}
-
-// Open and WEP write the same groups, in the same order, in the access point and the
-// WDS sequences.
-bool TFM_Wirless::WriteOpenOrWep(const TSavePlan& plan)
-{
-    if (plan.Branch == sbOpen) {
-        Mark(AuthRequest, {0, 2});
-        const bool mode = Send(ApModeRequest);
-        const bool ssid = Send(SsidRequest);
-        const bool auth = Send(AuthRequest);
-        return mode && ssid && auth;
-    }
-    Mark(AuthRequest, {0, 1, 2});
-    CB_dot11Encryption->SetItemIndex(1);
-    const bool key = WriteDefaultKey(plan.Key);
-    const bool mode = Send(ApModeRequest);
-    const bool auth = Send(AuthRequest);
-    return key && mode && auth;
-}
-
-bool TFM_Wirless::WriteSavePlan(const TSavePlan& plan)
-{
-    const TWirelessMode mode = Mode();
-    if (mode != wmAccessPoint && mode != wmWdsWithAp && MultiSsidOn()) {
-        // WDS and client run without the further SSIDs: switched off first.
-        CB_MultEnable->SetItemIndex(0);
-        MarkVars(MssidStateRequest, smSend);
-        Send(MssidStateRequest);
-    }
-    bool ok = Send(BandRequest);
-    auto all = [&ok](std::initializer_list<bool> results) {
-        for (bool result : results)
-            ok = ok && result;
-    };
-
-    if (plan.Sequence == ssAccessPoint) {
-        Mark(SsidRequest, {0, 1, 2, 4, 5});
-        Ed_Channel->SetText(CB_Chanal->Text());
-        switch (plan.Branch) {
-        case sbOpen:
-        case sbWep:
-            all({WriteOpenOrWep(plan)});
-            break;
-        case sbPersonal:
-            MarkPassphrase();
-            Mark(PassPhraseRequest, {1, 2});
-            CopyCipherToHidden();
-            all({Send(ApModeRequest), Send(SsidRequest), Send(PassPhraseRequest), Send(AuthRequest)});
-            break;
-        case sbEnterprise:
-            Mark(RadiusRequest, {0, 1, 3});
-            // A secret left as it was read is not written again.
-            MarkVars(RadiusRequest, Edt_RadiusSecret->Text() == ReadRadiusSecret ? smLeaveOut : smSend, 2);
-            Mark(PassPhraseRequest, {1, 2});
-            Mark(AuthRequest, {0});
-            CopyCipherToHidden();
-            all({Send(ApModeRequest), Send(SsidRequest), Send(RadiusRequest), Send(PassPhraseRequest),
-                 Send(AuthRequest)});
-            break;
-        default:
-            return false;
-        }
-        return ok;
-    }
-
-    if (plan.Sequence == ssWdsWithAp || plan.Sequence == ssWds) {
-        Mark(SsidRequest, {0, 1, 2, 5});
-        Ed_Channel->SetText(CB_Chanal->Text());
-        for (int k = 0; k < 8; ++k) {
-            const AnsiString peer = Ed_ReMAddra[k]->Text();
-            if (!peer.IsEmpty() && peer != "000000000000")
-                MarkVars(RemoteMacAddRequest, smSend, k);
-        }
-        switch (plan.Branch) {
-        case sbOpen:
-        case sbWep:
-            all({WriteOpenOrWep(plan)});
-            break;
-        case sbPersonal:
-            MarkPassphrase();
-            if (plan.Sequence == ssWdsWithAp) {
-                Mark(PassPhraseRequest, {1, 2});
-                CopyCipherToHidden();
-            } else {
-                Mark(PassPhraseRequest, {2});  // WDS keeps its cipher
-            }
-            all({Send(ApModeRequest), Send(SsidRequest), Send(PassPhraseRequest), Send(AuthRequest)});
-            break;
-        default:
-            return false;
-        }
-        all({WritePeers()});
-        return ok;
-    }
-
-    // The client sequence: SSID, channel and width; the clone settings last.
-    Mark(SsidRequest, {0, 2, 5});
-    auto cloneStep = [this] {
-        if (CBH_CloneMACStatus->Checked()) {
-            Mark(CloneMacRequest, {0, 1});
-            if (CB_MACSource->ItemIndex() == 0) {
-                Edt_MACAddr->Clear();
-                MarkVars(CloneMacRequest, smLeaveOut, 2);
-            } else {
-                MarkVars(CloneMacRequest, smSend, 2);
-            }
-        } else {
-            Mark(CloneMacRequest, {0});
-            Mark(CloneMacRequest, {1, 2}, smLeaveOut);
-        }
-    };
-    switch (plan.Branch) {
-    case sbOpen: {
-        Mark(AuthRequest, {0, 2});
-        const bool ssid = Send(SsidRequest);
-        const bool auth = Send(AuthRequest);
-        cloneStep();
-        all({ssid, auth, Send(ApModeRequest), Send(CloneMacRequest)});
-        break;
-    }
-    case sbWep: {
-        Mark(AuthRequest, {0, 1, 2});
-        CB_dot11Encryption->SetItemIndex(1);
-        const bool key = WriteDefaultKey(plan.Key);
-        const bool auth = Send(AuthRequest);
-        cloneStep();
-        all({key, auth, Send(ApModeRequest), Send(CloneMacRequest)});
-        break;
-    }
-    case sbPersonal: {
-        MarkPassphrase();
-        Mark(PassPhraseRequest, {1});  // a client has no group key interval
-        CopyCipherToHidden();
-        all({Send(ApModeRequest), Send(SsidRequest), Send(PassPhraseRequest), Send(AuthRequest)});
-        cloneStep();
-        all({Send(CloneMacRequest)});
-        break;
-    }
-    default:
-        return false;
-    }
-    // The marks of the clone request are its own: sent whole again next time.
-    MarkVars(CloneMacRequest, smSend);
-    return ok;
 }

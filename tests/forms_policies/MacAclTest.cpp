@@ -187,10 +187,20 @@ TEST_P(MacAclForm, AClientIsAddedAfterTheModeWasSwitchedToReject)
 {
     Run([&](TFM_FilterMACACL& form) {
         ASSERT_TRUE(PumpUntil([&] { return form.LV_ClientUser->Items()->Count() == 2; }));
-        const std::size_t before = SentBindings().size();
         ClickRow(form.LV_ClientUser, 0);
         EXPECT_EQ(form.Ed_ClientInfoMac->Text(), "001CC0506001");
         ASSERT_TRUE(form.Btn_AddCli->Enabled());
+        // A device that refuses the mode keeps Accept: so does the box, and no add goes.
+        ASSERT_EQ(devsim.Control("set ro " + Mode + " INTEGER 1").rfind("OK", 0), 0u);
+        std::size_t before = SentBindings().size();
+        form.Btn_AddCli->Click();
+        EXPECT_EQ(StatusText(form.StatusBar1), "Set error!");
+        EXPECT_EQ(form.CB_AccessControl->Text(), "Accept");
+        EXPECT_EQ(SetsSince(before), std::vector<std::string>{Mode + " INTEGER 2"});
+        ASSERT_TRUE(devsim.SetValue(Mode, "INTEGER", "1"));
+        dialogs.Clear();
+
+        before = SentBindings().size();
         form.Btn_AddCli->Click();
         EXPECT_FALSE(form.Btn_AddCli->Enabled());
         ASSERT_TRUE(WaitIdle(form));

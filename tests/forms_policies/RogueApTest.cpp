@@ -57,6 +57,7 @@ std::vector<std::string> Shown(const TFM_RogueAP& form) { return Rows(form.AP_Us
 TEST_P(RogueForm, DetectWritesTheRefreshThenShowsTheSurvey)
 {
     Run([&](TFM_RogueAP& form) {
+        EXPECT_EQ(form.PageControl1->ActivePage()->Caption(), "Wireless Intrusion Protection");
         EXPECT_TRUE(Shown(form).empty());
         EXPECT_FALSE(form.CheckBox_SelectAll->Enabled());
         EXPECT_TRUE(form.RB_MarkAllValid->Checked());

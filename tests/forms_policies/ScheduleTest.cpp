@@ -91,6 +91,7 @@ TEST_P(ScheduleForm, ShowsTheRulesWithTheLastEnabledOneMarked)
         EXPECT_EQ(form.User_ListView->Items()->Item(1)->ImageIndex(), 1);
         EXPECT_EQ(form.User_ListView->Items()->Item(2)->ImageIndex(), 0);
         EXPECT_EQ(form.FreeRow, 4);
+        EXPECT_EQ(form.PageControl1->ActivePage()->Caption(), "Wireless Scheduling Setting");
         // Scheduling is off: the editor and the list are disabled, Save is not.
         EXPECT_FALSE(form.CheckBox_SchEnable->Checked());
         EXPECT_FALSE(form.Ed_ScheduleName->Enabled());
@@ -213,7 +214,7 @@ TEST_P(ScheduleWithFreeRows, SaveActivatesTheChosenRuleAloneWithIntegerNodeStatu
         EXPECT_FALSE(form.CheckBox_Sun->Checked());
         EXPECT_TRUE(form.Btn_Del->Enabled());
         form.Btn_Apply->Click();
-        ASSERT_TRUE(PumpUntil([&] { return StatusText(form.StatusBar) == "Set OK!"; }));
+        ASSERT_TRUE(PumpUntil([&] { return StatusText(form.StatusBar) == "Add OK!"; }));
         EXPECT_EQ(SetsSince(before), (std::vector<std::string>{
                                          Switch + " INTEGER 1", NodeStatus(1) + " INTEGER 0", NodeStatus(2) + " INTEGER 0",
                                          NodeStatus(3) + " INTEGER 0", NodeStatus(4) + " INTEGER 0",

@@ -103,23 +103,9 @@ void QosForm::RunForm(const std::function<void(TFM_QosSetting& form)>& body)
     });
 }
 
-std::string QosForm::Status(TFM_QosSetting& form)
-{
-    return form.StatusBar->Panels()->Items(0)->Text().ToStdString();
-}
-
 bool QosForm::WaitForStatus(TFM_QosSetting& form, const std::string& text)
 {
     return PumpUntil([&] { return Status(form) == text; });
-}
-
-void QosForm::ClickRule(TFM_QosSetting& form, int visibleRow)
-{
-    if (visibleRow < 0)
-        form.LV_QosRulesUser->ClearSelection();
-    else
-        form.LV_QosRulesUser->SetSelected(form.LV_QosRulesUser->Items()->Item(visibleRow));
-    form.LV_QosRulesUser->Click();
 }
 
 std::vector<DevsimJournalEntry> QosForm::SetsBelow(const std::string& prefix) const

@@ -8,9 +8,11 @@
 #include <vector>
 
 #include "FormTestRoad.h"
+#include "FormTexts.h"
 #include "JournalBindings.h"
 #include "KwSNMPRequest2Edits.h"
 #include "Qossetting.h"
+#include "UserActions.h"
 
 namespace qos_test {
 
@@ -66,13 +68,13 @@ protected:
     // empties the journal and runs `body`.
     void RunForm(const std::function<void(TFM_QosSetting& form)>& body);
 
-    static std::string Status(TFM_QosSetting& form);
+    static std::string Status(TFM_QosSetting& form) { return vka_test::StatusText(form.StatusBar); }
     // Waits until the status bar shows `text`; false when it does not.
     static bool WaitForStatus(TFM_QosSetting& form, const std::string& text);
     // Empties the status bar, so that a wait sees the next text, not an earlier one.
     static void ClearStatus(TFM_QosSetting& form) { form.StatusBar->Panels()->Items(0)->SetText(""); }
     // Clicks the visible rule row (nullptr: clicks beside the rows).
-    static void ClickRule(TFM_QosSetting& form, int visibleRow);
+    static void ClickRule(TFM_QosSetting& form, int visibleRow) { vka_test::ClickRow(form.LV_QosRulesUser, visibleRow); }
     // The sets the device received whose first binding lies below `prefix`.
     std::vector<DevsimJournalEntry> SetsBelow(const std::string& prefix) const;
     std::string DeviceText(const std::string& oid) const { return vka_test::ValueText(DeviceValue(oid)); }

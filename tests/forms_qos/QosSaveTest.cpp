@@ -49,6 +49,22 @@ TEST_P(QosForm, SaveWritesEachRuleStateAtItsOwnRowThenTheSwitches)
     }
 }
 
+TEST_P(QosForm, ARefusedSwitchStillLetsTheClassifiersGoAndIsReported)
+{
+    LoadThreeRules(Layout::Contiguous);
+    ASSERT_EQ(devsim.Control("set ro " + QosStatusOid + " INTEGER 1").rfind("OK", 0), 0u);
+    RunForm([&](TFM_QosSetting& form) {
+        form.Btn_Apply->Click();
+        EXPECT_EQ(dialogs.Count(), 1);  // the switch's failure, in the library's words
+    });
+    const std::vector<DevsimJournalEntry> sets = Sets();
+    ASSERT_EQ(sets.size(), 3u);
+    EXPECT_EQ(sets[0].Status, "noError");
+    EXPECT_EQ(JournalOids(sets[1]), std::vector<std::string>{QosStatusOid});
+    EXPECT_NE(sets[1].Status, "noError");
+    EXPECT_EQ(JournalOids(sets[2]), (std::vector<std::string>{QosHttpOid, QosAutomaticOid}));
+}
+
 TEST_P(QosForm, SaveWithNoRuleWarnsAndStillWritesTheSwitches)
 {
     LoadDevice(RuleTable(8, {}));

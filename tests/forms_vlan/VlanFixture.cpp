@@ -90,23 +90,9 @@ void VlanForm::RunForm(const std::function<void(TFM_VlanSetting& form)>& body)
     });
 }
 
-std::string VlanForm::Status(TFM_VlanSetting& form)
-{
-    return form.StatusBar->Panels()->Items(0)->Text().ToStdString();
-}
-
 bool VlanForm::WaitForStatus(TFM_VlanSetting& form, const std::string& text)
 {
     return PumpUntil([&] { return Status(form) == text; });
-}
-
-void VlanForm::ClickGroup(TFM_VlanSetting& form, int visibleRow)
-{
-    if (visibleRow < 0)
-        form.LV_VlanListUser->ClearSelection();
-    else
-        form.LV_VlanListUser->SetSelected(form.LV_VlanListUser->Items()->Item(visibleRow));
-    form.LV_VlanListUser->Click();
 }
 
 void VlanForm::ShowPage(TFM_VlanSetting& form, TTabSheet* page)

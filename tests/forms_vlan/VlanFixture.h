@@ -9,8 +9,10 @@
 #include <vector>
 
 #include "FormTestRoad.h"
+#include "FormTexts.h"
 #include "JournalBindings.h"
 #include "KwSNMPRequest2Edits.h"
+#include "UserActions.h"
 #include "Vlansetting.h"
 
 namespace vlan_test {
@@ -63,11 +65,11 @@ protected:
     // and runs `body`.
     void RunForm(const std::function<void(TFM_VlanSetting& form)>& body);
 
-    static std::string Status(TFM_VlanSetting& form);
+    static std::string Status(TFM_VlanSetting& form) { return vka_test::StatusText(form.StatusBar); }
     static bool WaitForStatus(TFM_VlanSetting& form, const std::string& text);
     // Empties the status bar, so that a wait sees the next text, not an earlier one.
     static void ClearStatus(TFM_VlanSetting& form) { form.StatusBar->Panels()->Items(0)->SetText(""); }
-    static void ClickGroup(TFM_VlanSetting& form, int visibleRow);
+    static void ClickGroup(TFM_VlanSetting& form, int visibleRow) { vka_test::ClickRow(form.LV_VlanListUser, visibleRow); }
     static void ShowPage(TFM_VlanSetting& form, TTabSheet* page);
     // Waits until the device has received `count` sets.
     bool WaitForSets(std::size_t count) const;

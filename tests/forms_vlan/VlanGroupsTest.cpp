@@ -82,9 +82,12 @@ TEST_P(VlanForm, AddWritesANewGroupIntoTheFirstFreeRow)
                 EXPECT_EQ(dialogs.Last().Text, VidRangeText);
                 EXPECT_EQ(dialogs.Last().Caption, "Warning");
             }
-            TypeGuestGroup(form, "10");
-            form.AddButton->Click();
-            EXPECT_EQ(dialogs.Last().Text, VidTakenText);
+            for (const char* taken : {"10", "010"}) {  // VIDs are numbers
+                SCOPED_TRACE(taken);
+                TypeGuestGroup(form, taken);
+                form.AddButton->Click();
+                EXPECT_EQ(dialogs.Last().Text, VidTakenText);
+            }
             vka_test::Pump(0.1);
             EXPECT_TRUE(Sets().empty());
             dialogs.Clear();
@@ -139,9 +142,21 @@ TEST_P(VlanForm, EditThenSaveWritesTheGroupToItsOwnRow)
             EXPECT_EQ(form.EditMode, 0);  // the read ends the edit
             EXPECT_EQ(form.LV_VlanListUser->Items()->Count(), 2);
             EXPECT_EQ(dialogs.Count(), 0);
+
+            // Edit again, then VLAN off and on: the emptied editor is a new group.
+            ClickGroup(form, 1);
+            form.Btn_VlanEdit->Click();
+            vka_test::Choose(form.CB_VlanStatus, "Disable");
+            vka_test::Choose(form.CB_VlanStatus, "Enable");
+            TypeGuestGroup(form, "30");
+            ClearStatus(form);
+            form.AddButton->Click();
+            ASSERT_TRUE(WaitForSets(2));
+            ASSERT_TRUE(WaitForStatus(form, "Get OK!"));
         });
-        ASSERT_EQ(Sets().size(), 1u);
+        ASSERT_EQ(Sets().size(), 2u);
         EXPECT_EQ(JournalOids(Sets()[0]), GroupRowOids(row));
+        EXPECT_EQ(JournalOids(Sets()[1]), GroupRowOids(FirstFreeRow(layout)));
         EXPECT_EQ(DeviceText(GroupOid(2, row)), "10");
         EXPECT_EQ(DeviceText(GroupOid(3, row)), "\"office-2\"");
         EXPECT_EQ(DeviceText(GroupOid(5, row)), "0");

@@ -38,6 +38,22 @@ const std::string CloneAddress = P37 + ".2.1.3.1.1.1.3.1";
 
 using SetList = std::vector<std::vector<std::string>>;
 
+// Notes what the SSID edit held when a box showed, then lets the test's dialogs answer.
+class SsidAtBox : public ScriptedDialogs {
+public:
+    SsidAtBox(ScriptedDialogs& next, TEdit* ssid) : next_(next), ssid_(ssid) {}
+    DialogButton ShowMessageBox(const MessageBoxRequest& request) override
+    {
+        Seen = ssid_->Text().ToStdString();
+        return next_.ShowMessageBox(request);
+    }
+    std::string Seen;
+
+private:
+    ScriptedDialogs& next_;
+    TEdit* ssid_;
+};
+
 enum Security { SecOpen, SecWep, SecPersonal, SecEnterprise };
 
 // The device as a case needs it: mode, multi-SSID, and a security shown by the form.
@@ -246,7 +262,16 @@ TEST_P(WirelessSave, EveryRefusalSendsNothingAndRefreshStillReadsEveryGroup)
             r.type(form);
             dialogs.Clear();
             devsim.ClearJournal();
-            form.Bt_Apply->Click();
+            const std::string typed = Text(form.Ed_SSID);
+            SsidAtBox spy(dialogs, form.Ed_SSID);
+            {
+                ScopedDialogService scope(spy);
+                form.Bt_Apply->Click();
+            }
+            if (&r - refusals.data() < 4) {  // the SSID refusals: the box first, then the edit emptied
+                EXPECT_EQ(spy.Seen, typed);
+                EXPECT_EQ(Text(form.Ed_SSID), "");
+            }
             ASSERT_GE(dialogs.Count(), 1);
             EXPECT_EQ(dialogs.Last().Text, r.text);
             if (r.caption) {

@@ -318,6 +318,25 @@ TEST_P(MultiSsidTest, TheApModeWarningComesOncePerFormAndSaveWritesAccessPointFi
     }
 }
 
+TEST_P(MultiSsidTest, ARefusedSwitchToAccessPointIsTriedAgainByEveryAdd)
+{
+    ASSERT_EQ(devsim.Control("set ro " + ApMode + " INTEGER 3").rfind("OK", 0), 0u);  // WDS, kept
+    Run([&](TFM_MultiSSIDNewForm& form) {
+        ASSERT_TRUE(WaitForTable(form));
+        for (int add = 0; add < 2; ++add) {
+            SCOPED_TRACE(add);
+            Choose(form, 1);
+            form.Ed_SSID->SetText("guest");
+            const auto sets = Add(form);
+            EXPECT_EQ(Status(form), "Save Fail!");
+            ASSERT_EQ(sets.size(), 1u);
+            EXPECT_EQ(Oids(sets[0]), std::vector<std::string>{ApMode});
+            EXPECT_EQ(form.CB_ApMode->Text().ToStdString(), "WDS");
+        }
+    });
+    EXPECT_EQ(DeviceValue(MssidColumn(3, 2)), "STRING \"VKA-7410-1\"");
+}
+
 TEST_P(MultiSsidTest, ClosingWithTheTableWalkOutstandingCancelsIt)
 {
     ASSERT_TRUE(devsim.DelayReplies(300));

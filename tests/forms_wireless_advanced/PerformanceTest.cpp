@@ -146,10 +146,14 @@ TEST_P(PerformanceTest, RangesAreCheckedAtBothEdgesAndARefusalSendsNothing)
         {&TFM_Performace::Ed_AckTimeOut, "201", ack24}, {&TFM_Performace::Ed_AckTimeOut, "50", ack24},
     };
     Run([&](TFM_Performace& form) {
+        // The form active, so a refusal's focus lands at once.
+        form.SetActiveControl(form.Bt_Apply_a);
+        ASSERT_TRUE(vka_test::PumpUntil([&] { return form.Bt_Apply_a->Focused(); }));
         for (const Case& c : cases) {
             SCOPED_TRACE(std::string((form.*c.edit)->Name().c_str()) + " = \"" + c.text + "\"");
             dialogs.Clear();
             (form.*c.edit)->SetText(c.text);
+            TWinControl* const before = form.ActiveControl();
             const auto sets = Save(form);
             if (!c.refusal) {
                 EXPECT_EQ(dialogs.Count(), 0);
@@ -164,6 +168,8 @@ TEST_P(PerformanceTest, RangesAreCheckedAtBothEdgesAndARefusalSendsNothing)
             EXPECT_EQ(dialogs.Last().Text, c.refusal);
             EXPECT_EQ(dialogs.Last().Caption, "Error");
             EXPECT_EQ((form.*c.edit)->Text().ToStdString(), "");
+            // Only the user limit takes the focus.
+            EXPECT_EQ(form.ActiveControl(), c.edit == &TFM_Performace::Ed_ULimit ? form.Ed_ULimit : before);
             form.Bt_Refresh_a->Click();  // the device's values back in place
         }
 

@@ -1,0 +1,216 @@
+// Home / Wireless: the write sequences of Save, one for each mode's groups: the
+// access point, WDS (with or without AP) and the client. Each branch marks what it
+// writes and tries every set of it; the result is true only when all went through.
+#include "KwSNMPRequest2Edits.h"
+#include "Wirless.h"
+
+namespace {
+
+void Mark(KwSNMPRequest2Edits* request, std::initializer_list<int> items, TSendMark mark = smSend)
+{
+    for (int item : items)
+        MarkVars(request, mark, item);
+}
+
+// Every result true; the calls in the list have all run, in order, before it is read.
+bool AllTrue(std::initializer_list<bool> results)
+{
+    bool all = true;
+    for (bool result : results)
+        all = all && result;
+    return all;
+}
+
+}  // namespace
+
+bool TFM_Wirless::WriteSavePlan(const TSavePlan& plan)
+{
+    const TWirelessMode mode = Mode();
+    if (mode != wmAccessPoint && mode != wmWdsWithAp && MultiSsidOn()) {
+        // WDS and client run without the further SSIDs: switched off first.
+        CB_MultEnable->SetItemIndex(0);
+        MarkVars(MssidStateRequest, smSend);
+        Send(MssidStateRequest);
+    }
+    const bool band = Send(BandRequest);
+    bool written = false;
+    switch (plan.Sequence) {
+    case ssAccessPoint:
+        written = WriteAccessPointSequence(plan);
+        break;
+    case ssWdsWithAp:
+    case ssWds:
+        written = WriteWdsSequence(plan);
+        break;
+    default:
+        written = WriteClientSequence(plan);
+        break;
+    }
+    return band && written;
+}
+
+bool TFM_Wirless::WriteAccessPointSequence(const TSavePlan& plan)
+{
+    Mark(SsidRequest, {0, 1, 2, 4, 5});
+    Ed_Channel->SetText(CB_Chanal->Text());
+    switch (plan.Branch) {
+    case sbOpen:
+    case sbWep:
+        return WriteOpenOrWep(plan);
+    case sbPersonal:
+        MarkPassphrase();
+        Mark(PassPhraseRequest, {1, 2});
+        CopyCipherToHidden();
+        return AllTrue({Send(ApModeRequest), Send(SsidRequest), Send(PassPhraseRequest), Send(AuthRequest)});
+    case sbEnterprise:
+        Mark(RadiusRequest, {0, 1, 3});
+        // A secret left as it was read is not written again.
+        MarkVars(RadiusRequest, Edt_RadiusSecret->Text() == ReadRadiusSecret ? smLeaveOut : smSend, 2);
+        Mark(PassPhraseRequest, {1, 2});
+        Mark(AuthRequest, {0});
+        CopyCipherToHidden();
+        return AllTrue({Send(ApModeRequest), Send(SsidRequest), Send(RadiusRequest), Send(PassPhraseRequest),
+                        Send(AuthRequest)});
+    default:
+        return false;
+    }
+}
+
+bool TFM_Wirless::WriteWdsSequence(const TSavePlan& plan)
+{
+    Mark(SsidRequest, {0, 1, 2, 5});
+    Ed_Channel->SetText(CB_Chanal->Text());
+    for (int k = 0; k < 8; ++k) {
+        const AnsiString peer = Ed_ReMAddra[k]->Text();
+        if (!peer.IsEmpty() && peer != "000000000000")
+            MarkVars(RemoteMacAddRequest, smSend, k);
+    }
+    bool written = false;
+    switch (plan.Branch) {
+    case sbOpen:
+    case sbWep:
+        written = WriteOpenOrWep(plan);
+        break;
+    case sbPersonal:
+        MarkPassphrase();
+        if (plan.Sequence == ssWdsWithAp) {
+            Mark(PassPhraseRequest, {1, 2});
+            CopyCipherToHidden();
+        } else {
+            Mark(PassPhraseRequest, {2});  // WDS keeps its cipher
+        }
+        written = AllTrue({Send(ApModeRequest), Send(SsidRequest), Send(PassPhraseRequest), Send(AuthRequest)});
+        break;
+    default:
+        return false;
+    }
+    const bool peers = WritePeers();
+    return written && peers;
+}
+
+// The client sequence: SSID, channel and width; the clone settings last.
+bool TFM_Wirless::WriteClientSequence(const TSavePlan& plan)
+{
+    Mark(SsidRequest, {0, 2, 5});
+    bool written = false;
+    switch (plan.Branch) {
+    case sbOpen: {
+        Mark(AuthRequest, {0, 2});
+        const bool ssid = Send(SsidRequest);
+        const bool auth = Send(AuthRequest);
+        MarkClone();
+        written = AllTrue({ssid, auth, Send(ApModeRequest), Send(CloneMacRequest)});
+        break;
+    }
+    case sbWep: {
+        Mark(AuthRequest, {0, 1, 2});
+        CB_dot11Encryption->SetItemIndex(1);
+        const bool key = WriteDefaultKey(plan.Key);
+        const bool auth = Send(AuthRequest);
+        MarkClone();
+        written = AllTrue({key, auth, Send(ApModeRequest), Send(CloneMacRequest)});
+        break;
+    }
+    case sbPersonal: {
+        MarkPassphrase();
+        Mark(PassPhraseRequest, {1});  // a client has no group key interval
+        CopyCipherToHidden();
+        const bool security =
+            AllTrue({Send(ApModeRequest), Send(SsidRequest), Send(PassPhraseRequest), Send(AuthRequest)});
+        MarkClone();
+        written = AllTrue({security, Send(CloneMacRequest)});
+        break;
+    }
+    default:
+        return false;
+    }
+    // The marks of the clone request are its own: sent whole again next time.
+    MarkVars(CloneMacRequest, smSend);
+    return written;
+}
+
+void TFM_Wirless::MarkClone()
+{
+    if (!CBH_CloneMACStatus->Checked()) {
+        Mark(CloneMacRequest, {0});
+        Mark(CloneMacRequest, {1, 2}, smLeaveOut);
+        return;
+    }
+    Mark(CloneMacRequest, {0, 1});
+    if (CB_MACSource->ItemIndex() == 0) {
+        Edt_MACAddr->Clear();
+        MarkVars(CloneMacRequest, smLeaveOut, 2);
+    } else {
+        MarkVars(CloneMacRequest, smSend, 2);
+    }
+}
+
+// Open and WEP write the same groups, in the same order, in the access point and the
+// WDS sequences.
+bool TFM_Wirless::WriteOpenOrWep(const TSavePlan& plan)
+{
+    if (plan.Branch == sbOpen) {
+        Mark(AuthRequest, {0, 2});
+        return AllTrue({Send(ApModeRequest), Send(SsidRequest), Send(AuthRequest)});
+    }
+    Mark(AuthRequest, {0, 1, 2});
+    CB_dot11Encryption->SetItemIndex(1);
+    return AllTrue({WriteDefaultKey(plan.Key), Send(ApModeRequest), Send(AuthRequest)});
+}
+
+bool TFM_Wirless::WriteDefaultKey(int key)
+{
+    if (key < 0)
+        return true;
+    KwSNMPRequest2Edits* request = WepKeyRequest[key];
+    Mark(request, {0, 1});
+    // A key still shown masked is the device's own: its type is sent, not the mask.
+    if (IsMaskedKey(Ed_Key[key]->Text()))
+        MarkVars(request, smLeaveOut, 1);
+    return AllTrue({Send(SsidRequest), Send(request)});
+}
+
+bool TFM_Wirless::WritePeers()
+{
+    CB_RemoveMac->SetItemIndex(1);
+    return AllTrue({Send(RemoteMacDeleteAllRequest), Send(RemoteMacAddRequest)});
+}
+
+void TFM_Wirless::MarkPassphrase()
+{
+    Mark(AuthRequest, {0});
+    // A passphrase left as it was read is not written again.
+    MarkVars(PassPhraseRequest, Ed_Passphrase->Text() == ReadPassphrase ? smLeaveOut : smSend, 0);
+}
+
+bool TFM_Wirless::Send(KwSNMPRequest2Edits* request)
+{
+    if (!request)
+        return false;
+    // A request none of whose variables is marked has nothing to write.
+    const KwSNMPVarList& list = request->Request.VarList;
+    bool any = false;
+    for (int i = 0; i < list.Count() && !any; ++i)
+        any = list.Item(i).Access == smSend;
+    return !any || request->Set(true, true, "", nullptr);
+}
