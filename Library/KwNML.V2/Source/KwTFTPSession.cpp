@@ -268,6 +268,15 @@ bool _TFTPSession::Resend(int RetryLimit)
     return false;
 }
 
+void _TFTPSession::Abort()
+{
+    auto keepAlive = shared_from_this();
+    if (State_ != Running)
+        return;
+    Deadline_ = 0;
+    Refuse(ERR_UNDEFINED, TFTPERR_CANCELED);
+}
+
 void _TFTPSession::AnswerRepeatedRequest(int RetryLimit)
 {
     auto keepAlive = shared_from_this();
