@@ -1,11 +1,16 @@
 // TFTP benchmark: the same file fetched (RRQ) and sent (WRQ) with tftp-hpa's client
 // `tftp` to the module's server (KwTFTPServer, in this process) and to tftp-hpa's own
 // server `in.tftpd` (started here in foreground mode), on free ports of 127.0.0.1.
-// Every round downloads and uploads once with each; the report gives the median times
-// and their ratios.
+// Every round downloads and uploads once with each, interleaved; the report gives the
+// median wall times and the median CPU time the serving side spent per megabyte, and
+// their ratios. Our server's CPU is this process's own. in.tftpd serves each transfer
+// in a child and ignores SIGCHLD, so its children's CPU never reaches /proc's cutime:
+// the bench puts in.tftpd into a cpuacct control group of its own, whose usage counts
+// exited children too, and falls back to /proc/PID/stat (the parent alone) when no
+// group can be made.
 //
 // Run by hand after a build:
-//     build-dir/bench/tftp/bench_tftp [megabytes=16] [rounds=3]
+//     build-dir/bench/tftp/bench_tftp [megabytes=16] [rounds=5]
 // Needs the Debian packages tftp-hpa (client) and tftpd-hpa (in.tftpd). in.tftpd is
 // started as `in.tftpd -L -c -a 127.0.0.1:PORT -s DIR`; -s makes it chroot into DIR,
 // which needs root (as non-root it refuses to start and the bench says so); -c lets
@@ -22,12 +27,65 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <string>
+#include <ctime>
+#include <sstream>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
 namespace {
+// CPU milliseconds this process has used.
+double OwnCpuMs()
+{
+    timespec now{};
+    ::clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
+}
+
+// The CPU in.tftpd and every child it forked have used, in milliseconds.
+class ReferenceCpu {
+public:
+    explicit ReferenceCpu(qint64 pid) : pid_(pid)
+    {
+        const std::string group = "/sys/fs/cgroup/cpuacct/vka-tftp-bench-" + std::to_string(::getpid());
+        if (::mkdir(group.c_str(), 0755) == 0) {
+            std::ofstream(group + "/tasks") << pid << std::flush;
+            group_ = group;
+        }
+    }
+    ~ReferenceCpu()
+    {
+        if (!group_.empty())
+            ::rmdir(group_.c_str());  // empty once in.tftpd has been stopped
+    }
+    const char* Source() const { return group_.empty() ? "/proc (in.tftpd alone)" : "cpuacct group"; }
+    double Ms() const
+    {
+        if (!group_.empty()) {
+            std::ifstream usage(group_ + "/cpuacct.usage");
+            double ns = 0;
+            usage >> ns;
+            return ns / 1e6;
+        }
+        std::ifstream stat("/proc/" + std::to_string(pid_) + "/stat");
+        std::string line;
+        if (!std::getline(stat, line) || line.rfind(')') == std::string::npos)
+            return 0;
+        std::istringstream fields(line.substr(line.rfind(')') + 2));
+        std::string field;
+        double ticks = 0;
+        for (int i = 3; i <= 17 && fields >> field; ++i)
+            if (i >= 14)  // utime, stime, cutime, cstime
+                ticks += std::stod(field);
+        return ticks * 1000.0 / ::sysconf(_SC_CLK_TCK);
+    }
+
+private:
+    qint64 pid_;
+    std::string group_;
+};
 // Fetches `remote` into `localPath` with tftp-hpa's client; milliseconds, -1 on failure.
 double Fetch(std::uint16_t port, const std::string& remote, const std::string& localPath)
 {
@@ -72,7 +130,7 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     const int megabytes = argc > 1 ? std::max(1, std::atoi(argv[1])) : 16;
-    const int rounds = argc > 2 ? std::max(1, std::atoi(argv[2])) : 3;
+    const int rounds = argc > 2 ? std::max(1, std::atoi(argv[2])) : 5;
 
     char pattern[] = "/tmp/vka-tftp-bench-XXXXXX";
     if (!::mkdtemp(pattern)) {
@@ -112,20 +170,53 @@ int main(int argc, char** argv)
         return 1;
     }
 
+    ReferenceCpu hpaCpu(reference.processId());
+    // The CPU a transfer cost its server.
+    const auto ourCpu = [](const std::function<double()>& transfer, double& cpuMs) {
+        const double before = OwnCpuMs();
+        const double ms = transfer();
+        cpuMs = OwnCpuMs() - before;
+        return ms;
+    };
+    const auto theirCpu = [&hpaCpu](const std::function<double()>& transfer, double& cpuMs) {
+        const double before = hpaCpu.Ms();
+        const double ms = transfer();
+        cpuMs = hpaCpu.Ms() - before;
+        return ms;
+    };
+
     std::vector<double> ours, theirs, oursUp, theirsUp;
+    std::vector<double> oursCpu, theirsCpu, oursUpCpu, theirsUpCpu;
     bool identical = true;
     const std::string oursUploaded = folder + "/up-ours.bin", theirsUploaded = folder + "/up-hpa.bin";
     for (int round = 0; round < rounds; ++round) {
-        const double a = Fetch(ourPort, "bench.bin", received);
-        identical = identical && ReadFileBytes(received) == content;
-        const double b = Fetch(hpaPort, "bench.bin", received);
-        identical = identical && ReadFileBytes(received) == content;
-        ::unlink(oursUploaded.c_str());
-        ::unlink(theirsUploaded.c_str());
-        const double c = Send(ourPort, served, "up-ours.bin");
-        identical = identical && ReadFileBytes(oursUploaded) == content;
-        const double d = Send(hpaPort, served, "up-hpa.bin");
-        identical = identical && ReadFileBytes(theirsUploaded) == content;
+        double cpu[4] = {};
+        // Which server goes first alternates, so neither always meets a warm cache.
+        const bool oursFirst = round % 2 == 0;
+        double a = 0, b = 0, c = 0, d = 0;
+        const auto fetchOurs = [&] {
+            a = ourCpu([&] { return Fetch(ourPort, "bench.bin", received); }, cpu[0]);
+            identical = identical && ReadFileBytes(received) == content;
+        };
+        const auto fetchTheirs = [&] {
+            b = theirCpu([&] { return Fetch(hpaPort, "bench.bin", received); }, cpu[1]);
+            identical = identical && ReadFileBytes(received) == content;
+        };
+        const auto sendOurs = [&] {
+            ::unlink(oursUploaded.c_str());
+            c = ourCpu([&] { return Send(ourPort, served, "up-ours.bin"); }, cpu[2]);
+            identical = identical && ReadFileBytes(oursUploaded) == content;
+        };
+        const auto sendTheirs = [&] {
+            ::unlink(theirsUploaded.c_str());
+            d = theirCpu([&] { return Send(hpaPort, served, "up-hpa.bin"); }, cpu[3]);
+            identical = identical && ReadFileBytes(theirsUploaded) == content;
+        };
+        if (oursFirst) {
+            fetchOurs(), fetchTheirs(), sendOurs(), sendTheirs();
+        } else {
+            fetchTheirs(), fetchOurs(), sendTheirs(), sendOurs();
+        }
         if (a < 0 || b < 0 || c < 0 || d < 0) {
             std::fprintf(stderr, "a transfer failed in round %d\n", round + 1);
             return 1;
@@ -134,8 +225,13 @@ int main(int argc, char** argv)
         theirs.push_back(b);
         oursUp.push_back(c);
         theirsUp.push_back(d);
-        std::printf("round %d: download KwTFTPServer %.0f ms, in.tftpd %.0f ms; upload KwTFTPServer %.0f ms, "
-                    "in.tftpd %.0f ms\n", round + 1, a, b, c, d);
+        oursCpu.push_back(cpu[0] / megabytes);
+        theirsCpu.push_back(cpu[1] / megabytes);
+        oursUpCpu.push_back(cpu[2] / megabytes);
+        theirsUpCpu.push_back(cpu[3] / megabytes);
+        std::printf("round %d: download KwTFTPServer %.0f ms (CPU %.0f ms), in.tftpd %.0f ms (CPU %.0f ms); "
+                    "upload KwTFTPServer %.0f ms (CPU %.0f ms), in.tftpd %.0f ms (CPU %.0f ms)\n",
+                    round + 1, a, cpu[0], b, cpu[1], c, cpu[2], d, cpu[3]);
     }
     ::unlink(oursUploaded.c_str());
     ::unlink(theirsUploaded.c_str());
@@ -147,13 +243,17 @@ int main(int argc, char** argv)
     ::unlink(served.c_str());
     ::rmdir(folder.c_str());
 
-    std::printf("file %d MB, %d rounds, files identical: %s\n", megabytes, rounds, identical ? "yes" : "NO");
-    const auto report = [megabytes](const char* what, const std::vector<double>& a, const std::vector<double>& b) {
-        const double mine = Median(a), ref = Median(b);
-        std::printf("%s: median KwTFTPServer %.0f ms (%.1f MB/s), in.tftpd %.0f ms (%.1f MB/s), ratio %.2f\n", what,
-                    mine, megabytes * 1000.0 / mine, ref, megabytes * 1000.0 / ref, mine / ref);
+    std::printf("file %d MB, %d rounds, files identical: %s, in.tftpd CPU from %s\n", megabytes, rounds,
+                identical ? "yes" : "NO", hpaCpu.Source());
+    const auto report = [megabytes](const char* what, const std::vector<double>& a, const std::vector<double>& b,
+                                    const std::vector<double>& aCpu, const std::vector<double>& bCpu) {
+        const double mine = Median(a), ref = Median(b), mineCpu = Median(aCpu), refCpu = Median(bCpu);
+        std::printf("%s: median KwTFTPServer %.0f ms (%.1f MB/s), in.tftpd %.0f ms (%.1f MB/s), ratio %.2f; "
+                    "CPU per MB KwTFTPServer %.2f ms, in.tftpd %.2f ms, ratio %.2f\n",
+                    what, mine, megabytes * 1000.0 / mine, ref, megabytes * 1000.0 / ref, mine / ref, mineCpu, refCpu,
+                    refCpu > 0 ? mineCpu / refCpu : 0.0);
     };
-    report("download (RRQ)", ours, theirs);
-    report("upload (WRQ)", oursUp, theirsUp);
+    report("download (RRQ)", ours, theirs, oursCpu, theirsCpu);
+    report("upload (WRQ)", oursUp, theirsUp, oursUpCpu, theirsUpCpu);
     return identical ? 0 : 1;
 }

@@ -12,6 +12,7 @@ TFM_CfgFile* FM_CfgFile = nullptr;
 namespace {
 const char* const DcfFilter = ".dcf document|*.dcf|All Files|*.*";
 const char* const FailText = "Fail to save the configuration file!";
+const char* const FormatErrorText = "File format error! Please try again!";
 const int PutIndex = 1;         // tftpcommand "Put"
 const int ConfigsaveIndex = 1;  // tftpUpgradeSettingCommand "Configsave"
 const int RebootIndex = 2;      // tftpUpgradeSettingCommand "Reboot"
@@ -175,8 +176,8 @@ void TFM_CfgFile::Bt_OKClick(TObject* Sender)
         RefuseInput("Empty file is not accepted.", "Warning");
         return;
     }
-    if (!FileExists(path) || path.UpperCase().Pos(".DCF") == 0) {
-        RefuseInput("File format error! Please try again!", "Warning");
+    if (!TransferFileExists(path) || path.UpperCase().Pos(".DCF") == 0) {
+        RefuseInput(FormatErrorText, "Warning");
         return;
     }
     Ed_TfpSrv->SetText("");
@@ -219,6 +220,10 @@ void TFM_CfgFile::Bt_UploadClick(TObject* Sender)
     }
     if (parts.Name.UpperCase().Pos(".DCF") == 0)
         parts.Name += ".dcf";
+    if (!TransferNameAccepted(parts.Name)) {
+        RefuseInput(FormatErrorText, "Warning");
+        return;
+    }
     const bool sent = SendTarget(parts.Root, parts.Name);
     Ed_UpgFile->SetText("");
     if (!sent)
@@ -303,11 +308,7 @@ void TFM_CfgFile::Restore()
     SetEnabled(false);
     TWaitTexts loading;
     loading.Label3 = "Updating config file...";
-    ShowDeviceWait(10, loading);
-    // A fetch under way is given a little longer.
-    for (int extra = 0; extra < 6 && Server->State() == TTransferState::Running; ++extra)
-        ShowDeviceWait(5, loading);
-    if (Server->State() != TTransferState::Arrived) {
+    if (!AwaitTransfer(*Server, 10, 1, loading)) {
         // The device never fetched the whole file: no restart, no success.
         SetEnabled(true);
         ReportFailure();

@@ -3,10 +3,19 @@
 #include "FormInputChecks.h"
 #include "KwNetInterface.h"
 #include "KwSNMPSession.h"
+#include "KwTFTPFileName.h"
+#include "KwTFTPFiles.h"
+#include "KwTFTPPacket.h"
 #include "KwTFTPServer.h"
 #include "Main.h"
 #include "TftpPort.h"
+#include "UdpEndpoint.h"
 #include "Wait.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <pwd.h>
+#include <unistd.h>
 
 const char* const FilePathErrorText = "The file path is error.";
 const char* const NoServerAddressText = "Invalid Server IP Address or SNMP timed out!";
@@ -18,12 +27,47 @@ const int TftpRetries = 3;
 
 bool SplitTransferPath(const AnsiString& path, TTransferPath& parts)
 {
-    const int at = path.LastDelimiter("\\/");
+    const int at = path.LastDelimiter("/");
     if (at == 0 || at == path.Length())
         return false;
     parts.Root = at == 1 ? path.SubString(1, 1) : path.SubString(1, at - 1);
     parts.Name = path.SubString(at + 1, path.Length() - at);
     return true;
+}
+
+bool TransferNameAccepted(const AnsiString& name) { return KwTFTPIsPlainFileName(name); }
+
+bool TransferFileExists(const AnsiString& path)
+{
+    TTransferPath parts;
+    if (!SplitTransferPath(path, parts))
+        parts = TTransferPath{"", path};
+    if (!TransferNameAccepted(parts.Name))
+        return false;
+    KwTFTPSourceFile file;  // opened as the server's session opens it
+    return file.Open(KwTFTPFilePath(KwTFTPRootDirectory(parts.Root), parts.Name));
+}
+
+AnsiString ModuleDataFolder()
+{
+    namespace fs = std::filesystem;
+    const char* state = std::getenv("XDG_STATE_HOME");
+    const char* home = std::getenv("HOME");
+    fs::path base;
+    if (state && *state == '/')
+        base = state;
+    else if (home && *home)
+        base = fs::path(home) / ".local" / "state";
+    else if (const passwd* user = ::getpwuid(::getuid()); user && user->pw_dir)
+        base = fs::path(user->pw_dir) / ".local" / "state";
+    else
+        return "";
+    const fs::path folder = base / "vka7410";
+    std::error_code failed;
+    fs::create_directories(folder, failed);
+    if (!fs::is_directory(folder, failed))
+        return "";
+    return AnsiString(folder.string());
 }
 
 AnsiString ChooseServerAddress(const KwNetInterface* interfaces, int count, const AnsiString& deviceAddress,
@@ -87,6 +131,7 @@ bool TTransferServer::Open(const AnsiString& root)
         server_ = new KwTFTPServer(nullptr);
         server_->SetTimeout(timeout_, TftpRetries);
         server_->SetOnStatus([this](KwTFTPMsg& msg, bool& cancel) { Status(msg, cancel); });
+        server_->SetOnRequest([this](const KwTFTPMsg& msg) { return Request(msg); });
         server_->Start(root, TftpServerPort(69));
         return true;
     } catch (const Exception& e) {
@@ -127,7 +172,11 @@ void TTransferServer::Expect(const AnsiString& fileName, TTransferDirection dire
 {
     report_->SetEnabled(false);
     expectedName_ = fileName;
-    expectedOpcode_ = direction == TTransferDirection::ToDevice ? 1 : 2;
+    expectedOpcode_ = direction == TTransferDirection::ToDevice ? KwTFTPPacket::RRQ : KwTFTPPacket::WRQ;
+    std::uint32_t device = 0;
+    deviceAddress_ = UdpEndpoint::ResolveAddress(KwDefaultDevice.Address.ToStdString(), device)
+                         ? AnsiString(DottedIPv4(device))
+                         : AnsiString();
     session_ = -1;
     state_ = TTransferState::Expecting;
 }
@@ -135,22 +184,28 @@ void TTransferServer::Expect(const AnsiString& fileName, TTransferDirection dire
 void TTransferServer::ExpectNothing()
 {
     report_->SetEnabled(false);
+    const int running = state_ == TTransferState::Running ? session_ : -1;
     session_ = -1;
     state_ = TTransferState::Idle;
+    if (running >= 0 && server_)
+        server_->EndSession(running);
+}
+
+// A new request: served only when it is the one expected, from the device, and only once.
+int TTransferServer::Request(const KwTFTPMsg& msg)
+{
+    if (!TransferNameAccepted(msg.FileName) || deviceAddress_.IsEmpty() || msg.ClientAddress != deviceAddress_)
+        return KwTFTPPacket::ERR_ACCESS_VIOLATION;
+    if (state_ == TTransferState::Expecting && msg.Opcode == expectedOpcode_ && msg.FileName == expectedName_) {
+        session_ = msg.SessionNumber;
+        state_ = TTransferState::Running;
+        return 0;
+    }
+    return msg.Opcode == KwTFTPPacket::RRQ ? KwTFTPPacket::ERR_FILE_NOT_FOUND : KwTFTPPacket::ERR_ACCESS_VIOLATION;
 }
 
 void TTransferServer::Status(KwTFTPMsg& msg, bool& cancel)
 {
-    if (msg.Code == TFTP_CONNECTED) {
-        // A new request: served only when it is the one expected, and only once.
-        if (state_ == TTransferState::Expecting && msg.Opcode == expectedOpcode_ && msg.FileName == expectedName_) {
-            session_ = msg.SessionNumber;
-            state_ = TTransferState::Running;
-        } else {
-            cancel = true;
-        }
-        return;
-    }
     if (msg.SessionNumber != session_ || state_ != TTransferState::Running)
         return;
     if (msg.Code == TFTP_SUCCESS || msg.Code < 0) {
@@ -194,6 +249,23 @@ void ShowDeviceWait(int seconds, const TWaitTexts& texts)
     }
     delete wait;
     FM_Waiting = below;
+}
+
+bool AwaitTransfer(TTransferServer& server, int firstSeconds, int startWaits, const TWaitTexts& texts)
+{
+    int notBegun = 0;
+    for (int seconds = firstSeconds;; seconds = 5) {
+        ShowDeviceWait(seconds, texts);
+        const TTransferState state = server.State();
+        if (state == TTransferState::Arrived)
+            return true;
+        if (state == TTransferState::Running)
+            continue;
+        if (state != TTransferState::Expecting || ++notBegun >= startWaits)
+            break;
+    }
+    server.ExpectNothing();
+    return false;
 }
 
 void EndDeviceWait()

@@ -3,12 +3,15 @@
 // device has no file service of its own: the module serves the file by TFTP and tells
 // the device over SNMP which address and name to use and what to do.
 //
-// - SplitTransferPath: the folder to serve and the bare name the device asks for.
+// - SplitTransferPath, TransferFileExists: the folder to serve and the bare name the
+//   device asks for, and whether the server will find that file.
 // - ChooseLocalServerAddress: the PC address the device can reach, the local
 //   interface on the device's network.
 // - TTransferServer: a form's TFTP server. It accepts only the one transfer the form
-//   expects (name and direction), and tells the form when that transfer has ended.
-// - ShowDeviceWait: the countdown that covers the device's work or restart.
+//   expects (name and direction, from the device's address), refuses every other
+//   request at once, and tells the form when that transfer has ended.
+// - ShowDeviceWait, AwaitTransfer: the countdowns that cover the device's work or
+//   restart, and its fetch of a file.
 #include "KwTFTPMsg.h"
 #include "vcl.h"
 
@@ -26,9 +29,20 @@ struct TTransferPath {
     AnsiString Name;  // the bare file name
 };
 
-// Splits a chosen path at its last separator, '\' (the design's) or '/' (the file
-// dialogs' on Linux). False when the path holds no separator or ends in one.
+// Splits a chosen path at its last "/" (on this system a "\" is part of a name). False
+// when the path holds no "/" or ends in one.
 bool SplitTransferPath(const AnsiString& path, TTransferPath& parts);
+// Whether the TFTP server serves a file of this bare name (KwTFTPIsPlainFileName).
+bool TransferNameAccepted(const AnsiString& name);
+// Whether the server will open the file at `path` for the device: an accepted name and
+// a readable regular file of exactly that name (case included; a path without a
+// folder lies in the current folder).
+bool TransferFileExists(const AnsiString& path);
+
+// The module's per-user data folder, where files from the device are received:
+// $XDG_STATE_HOME/vka7410 (default ~/.local/state/vka7410), created when missing.
+// Empty when it cannot be created.
+AnsiString ModuleDataFolder();
 
 // --- the PC address --------------------------------------------------------------
 
@@ -68,10 +82,11 @@ public:
     // Serves another folder; the running server keeps its port.
     void Serve(const AnsiString& root);
 
-    // From now on only a request for `fileName` in `direction` is served, once; every
-    // other request is cancelled before a byte moves.
+    // From now on only a request for `fileName` in `direction` from the device's address
+    // (the one the module manages) is served, once; every other request gets an ERROR
+    // at once (file not found for a read, access violation for a write).
     void Expect(const AnsiString& fileName, TTransferDirection direction);
-    // Serves nothing until the next Expect.
+    // Serves nothing until the next Expect; a transfer under way is stopped.
     void ExpectNothing();
     TTransferState State() const { return state_; }
 
@@ -87,6 +102,7 @@ public:
     int Port() const;
 
 private:
+    int Request(const KwTFTPMsg& msg);
     void Status(KwTFTPMsg& msg, bool& cancel);
     void CloseFormSoon();
 
@@ -97,6 +113,7 @@ private:
     TTransferState state_ = TTransferState::Idle;
     AnsiString expectedName_;
     int expectedOpcode_ = 0;
+    AnsiString deviceAddress_;  // dotted
     int session_ = -1;
 };
 
@@ -115,3 +132,10 @@ struct TWaitTexts {
 void ShowDeviceWait(int seconds, const TWaitTexts& texts);
 // Ends the countdown shown now, if any.
 void EndDeviceWait();
+
+// Covers the device's fetch of the expected file: the countdown for `firstSeconds`,
+// then 5 s more at a time while the transfer runs (its session's own time-outs end a
+// transfer that stalls), or until `startWaits` countdowns have passed without it
+// beginning. True once the whole file has moved; otherwise the server expects nothing
+// any more (a transfer under way is stopped) and false.
+bool AwaitTransfer(TTransferServer& server, int firstSeconds, int startWaits, const TWaitTexts& texts);

@@ -20,7 +20,18 @@ const int FactoryDefaultVar = 1;
 
 void Tell(const char* text, const char* caption) { MessageBoxA(nullptr, text, caption, MB_OK); }
 
-bool EndsInSeparator(const AnsiString& path) { return !path.IsEmpty() && path[path.Length()] == '\\'; }
+// A folder, not a file: "/" on this system, "\\" as typed from the device's documentation.
+bool EndsInSeparator(const AnsiString& path)
+{
+    return !path.IsEmpty() && (path[path.Length()] == '/' || path[path.Length()] == '\\');
+}
+
+// The name part of a path, as the device will ask for it.
+AnsiString BareName(const AnsiString& path)
+{
+    TTransferPath parts;
+    return SplitTransferPath(path, parts) ? parts.Name : path;
+}
 }  // namespace
 
 TFM_Firmware::TFM_Firmware(TComponent* Owner) : TSettingsForm(Owner)
@@ -167,7 +178,7 @@ void TFM_Firmware::Bt_OKClick(TObject* Sender)
         RefuseInput("Please put in the firmware file & path.", "Warning");
         return;
     }
-    if ((path.Pos(".tfp") == 0 && path.Pos(".bin") == 0) || !FileExists(path)) {
+    if ((path.Pos(".tfp") == 0 && path.Pos(".bin") == 0) || !TransferFileExists(path)) {
         RefuseInput("Please put in valid firmware file & path.", "Warning");
         return;
     }
@@ -179,9 +190,9 @@ bool TFM_Firmware::CheckPemPath(TEdit* edit)
     const AnsiString path = edit->Text();
     if (path.IsEmpty() || EndsInSeparator(path))
         return RefuseInput("Empty file is not accepted!", "Warning");
-    if (path.Pos(".der") == 0 && path.Pos(".pem") == 0)
+    if ((path.Pos(".der") == 0 && path.Pos(".pem") == 0) || !TransferNameAccepted(BareName(path)))
         return RefuseInput("File format error! Please try again.", "Warning", edit);
-    if (!FileExists(path))
+    if (!TransferFileExists(path))
         return RefuseInput("Please put in valid pem file & path.", "Warning");
     return true;
 }
@@ -242,15 +253,8 @@ bool TFM_Firmware::FileLoaded(const char* text)
 {
     TWaitTexts loading;
     loading.Label3 = text;
-    for (int wait = 0; wait < LoadingWaits; ++wait) {
-        ShowDeviceWait(5, loading);
-        const TTransferState state = Server->State();
-        if (state == TTransferState::Arrived)
-            return true;
-        if (state != TTransferState::Expecting && state != TTransferState::Running)
-            break;
-    }
-    Server->ExpectNothing();
+    if (AwaitTransfer(*Server, 5, LoadingWaits, loading))
+        return true;
     Tell(CantPerformText, "Warning");
     ShowStatus("The device did not fetch the file.");
     return false;

@@ -53,7 +53,8 @@ public:
     int UploadKind = FirmwareUpload;
     bool TargetSent = false;
     bool FirmwarePending = true;
-    // Loading waits of 5 s allowed for the device to fetch the whole file.
+    // Loading waits of 5 s allowed for the device to begin its fetch; once it has
+    // begun, the wait lasts as long as the transfer runs.
     int LoadingWaits = 12;
 
     void FormCreate(TObject* Sender);

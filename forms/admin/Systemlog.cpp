@@ -82,11 +82,13 @@ void TLogForm::FormCreate(TObject* Sender)
     ClearRequest->OnSetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { ClearDone(S, E); };
 
     Server = new TTransferServer(this, 5000);
-    const AnsiString folder = GetCurrentDir();
+    const AnsiString folder = ModuleDataFolder();
     if (!Server->Open(folder))
         return;  // the form closes as soon as it is shown
     Server->OnEnded = [this](bool completed) { UploadEnded(completed); };
-    LogFilePath = IncludeTrailingPathDelimiter(folder) + LogFileName;
+    // Without a data folder nothing is received, and the get says so.
+    if (!folder.IsEmpty())
+        LogFilePath = IncludeTrailingPathDelimiter(folder) + LogFileName;
 
     ShowStatus("Get Ok");
     GetBtnClick(this);

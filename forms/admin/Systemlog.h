@@ -6,8 +6,8 @@
 // The log is shown only when this opening's transfer of "LogFile.RD" has completed:
 // the old file is removed before each get, and a device that answers the command but
 // sends nothing within UploadWaitMs gives "Get fail." and an empty list, never an
-// older log. The file is received into the current folder (the module is started in a
-// writable one; the program's own folder need not be).
+// older log. The file is received into the module's per-user data folder
+// (ModuleDataFolder), never into the current or the program's folder.
 #include "SettingsFormBase.h"
 
 class TTransferServer;

@@ -2,6 +2,7 @@
 
 #include <arpa/inet.h>
 #include <cstring>
+#include <netdb.h>
 #include <netinet/in.h>
 
 std::string DottedIPv4(std::uint32_t address)
@@ -18,6 +19,21 @@ bool UdpEndpoint::ParseAddress(const std::string& dotted, std::uint32_t& address
     if (inet_pton(AF_INET, dotted.c_str(), &parsed) != 1)
         return false;
     address = ntohl(parsed.s_addr);
+    return true;
+}
+
+bool UdpEndpoint::ResolveAddress(const std::string& host, std::uint32_t& address)
+{
+    if (ParseAddress(host, address))
+        return true;
+    addrinfo hints{};
+    hints.ai_family = AF_INET;
+    hints.ai_socktype = SOCK_DGRAM;
+    addrinfo* found = nullptr;
+    if (host.empty() || getaddrinfo(host.c_str(), nullptr, &hints, &found) != 0 || !found)
+        return false;
+    address = ntohl(reinterpret_cast<const sockaddr_in*>(found->ai_addr)->sin_addr.s_addr);
+    freeaddrinfo(found);
     return true;
 }
 

@@ -19,6 +19,8 @@ struct UdpEndpoint {
 
     // Parses "a.b.c.d"; false (endpoint unchanged) for anything else.
     static bool ParseAddress(const std::string& dotted, std::uint32_t& address);
+    // "a.b.c.d" or a host name's first IPv4 address; false when there is none.
+    static bool ResolveAddress(const std::string& host, std::uint32_t& address);
     static UdpEndpoint Loopback(std::uint16_t port) { return UdpEndpoint{0x7F000001u, port}; }
 
     void ToSockaddr(sockaddr_in& out) const;

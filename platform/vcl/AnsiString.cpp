@@ -1,4 +1,5 @@
 #include "AnsiString.h"
+#include "TextBytes.h"
 #include "CLocaleScope.h"
 #include "SysUtils.h"
 #include "TextCase.h"
@@ -222,19 +223,9 @@ int AnsiString::AnsiCompareIC(const AnsiString& other) const
     return AnsiCompareText(*this, other);
 }
 
-QString AnsiString::ToQString() const
-{
-    return QString::fromLatin1(bytes_.data(), static_cast<qsizetype>(bytes_.size()));
-}
+QString AnsiString::ToQString() const { return BytesToQString(bytes_); }
 
-AnsiString AnsiString::FromQString(const QString& text)
-{
-    std::string out;
-    out.reserve(static_cast<size_t>(text.size()));
-    for (QChar c : text)
-        out += c.unicode() <= 0xFF ? static_cast<char>(c.unicode()) : '?';
-    return AnsiString(std::move(out));
-}
+AnsiString AnsiString::FromQString(const QString& text) { return AnsiString(QStringToBytes(text)); }
 
 AnsiString operator+(const AnsiString& a, const AnsiString& b)
 {

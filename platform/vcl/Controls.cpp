@@ -2,6 +2,7 @@
 
 #include "ControlEventFilter.h"
 #include "Forms.h"
+#include "TextBytes.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -12,20 +13,9 @@
 #include <QWidget>
 #include <algorithm>
 
-AnsiString ControlText(const QString& text)
-{
-    std::string bytes;
-    bytes.reserve(size_t(text.size()));
-    for (QChar c : text) {
-        if (c.unicode() <= 0xFF)
-            bytes += char(c.unicode());
-        else
-            bytes += QString(c).toUtf8().toStdString();
-    }
-    return AnsiString(std::move(bytes));
-}
+AnsiString ControlText(const QString& text) { return AnsiString(QStringToBytes(text)); }
 
-QString ControlQString(const AnsiString& text) { return QString::fromLatin1(text.c_str(), text.Length()); }
+QString ControlQString(const AnsiString& text) { return BytesToQString(text.ToStdString()); }
 
 Word QtKeyToVirtualKey(int key)
 {

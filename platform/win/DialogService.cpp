@@ -1,6 +1,9 @@
 #include "DialogService.h"
 
+#include "TextBytes.h"
+
 #include <QApplication>
+#include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -9,8 +12,10 @@
 
 namespace {
 
-QString FromBytes(const std::string& text) { return QString::fromLatin1(text.data(), int(text.size())); }
-std::string ToBytes(const QString& text) { return text.toLatin1().toStdString(); }
+QString FromBytes(const std::string& text) { return BytesToQString(text); }
+// Paths are the file system's bytes: Qt's encoding for file names.
+QString FromPath(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
+std::string ToPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
 QMessageBox::StandardButton ToQt(DialogButton button)
 {
@@ -77,7 +82,7 @@ public:
     {
         if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
             return FileDialogResult{false, request.FileName, request.FilterIndex};
-        QFileDialog dialog(QApplication::activeWindow(), FromBytes(request.Title), FromBytes(request.InitialDir));
+        QFileDialog dialog(QApplication::activeWindow(), FromBytes(request.Title), FromPath(request.InitialDir));
         dialog.setOption(QFileDialog::DontUseNativeDialog);
         dialog.setAcceptMode(request.Save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
         dialog.setFileMode(request.Save || !request.FileMustExist ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
@@ -92,13 +97,13 @@ public:
             dialog.selectNameFilter(filters[index - 1]);
         }
         if (!request.FileName.empty())
-            dialog.selectFile(FromBytes(request.FileName));
+            dialog.selectFile(FromPath(request.FileName));
         FileDialogResult result;
         result.FilterIndex = request.FilterIndex;
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return result;
         result.Accepted = true;
-        result.FileName = ApplyDefaultExtension(ToBytes(dialog.selectedFiles().first()), request.DefaultExt);
+        result.FileName = ApplyDefaultExtension(ToPath(dialog.selectedFiles().first()), request.DefaultExt);
         int chosen = filters.indexOf(dialog.selectedNameFilter());
         if (chosen >= 0)
             result.FilterIndex = chosen + 1;

@@ -6,6 +6,7 @@
 #include "Firmware.h"
 #include "KwSNMPRequest2Edits.h"
 #include "MaintenanceRoad.h"
+#include "RawTftpClient.h"
 
 using namespace maintenance_test;
 
@@ -117,28 +118,31 @@ TEST_P(Firmware, CertificateKeyThenFirmware)
     EXPECT_EQ(sets[9], std::vector<std::string>{Restart});
 }
 
+// Folders end in "/"; a name is the file's only in its own case; a "\\" is part of a
+// name, which the server would refuse.
 TEST_P(Firmware, RefusedInputSendsNothing)
 {
     const std::string upper = WriteFile("image.BIN", "x");
     const std::string text = WriteFile("cert.txt", "x");
+    WriteFile("lower.bin", "x");
+    WriteFile("a\\b.pem", "x");
     vka_test::RunMenuForm<TFM_Firmware>("Firmware1", FM_Firmware, [&](TFM_Firmware& form) {
-        form.Bt_OK->Click();
-        form.Ed_UpgFile->SetText(upper);
-        form.Bt_OK->Click();
-        form.Ed_UpgFile->SetText(Folder() + "/missing.bin");
-        form.Bt_OK->Click();
-        form.EDT_Certificate->SetText("D:\\certs\\");
-        form.Bt_CUpload->Click();
-        form.EDT_Certificate->SetText(text);
-        form.Bt_CUpload->Click();
+        for (const std::string& firmware : {std::string(), upper, Folder() + "/missing.bin", Folder() + "/",
+                                            Folder() + "/LOWER.bin"}) {
+            form.Ed_UpgFile->SetText(firmware.c_str());
+            form.Bt_OK->Click();
+        }
+        for (const std::string& certificate : {Folder() + "/certs/", text, Folder() + "/a\\b.pem", Folder() + "/missing.pem"}) {
+            form.EDT_Certificate->SetText(certificate.c_str());
+            form.Bt_CUpload->Click();
+        }
         EXPECT_TRUE(vka_test::PumpUntil([&] { return form.EDT_Certificate->Focused(); }, 2));
-        form.EDT_Certificate->SetText(Folder() + "/missing.pem");
-        form.Bt_CUpload->Click();
     });
-    EXPECT_EQ(dialogs.Texts(),
-              (std::vector<std::string>{"Please put in the firmware file & path.", "Please put in valid firmware file & path.",
-                                        "Please put in valid firmware file & path.", "Empty file is not accepted!",
-                                        "File format error! Please try again.", "Please put in valid pem file & path."}));
+    const std::string empty = "Please put in the firmware file & path.", invalid = "Please put in valid firmware file & path.";
+    EXPECT_EQ(dialogs.Texts(), (std::vector<std::string>{empty, invalid, invalid, empty, invalid, "Empty file is not accepted!",
+                                                         "File format error! Please try again.",
+                                                         "File format error! Please try again.",
+                                                         "Please put in valid pem file & path."}));
     for (const auto& box : dialogs.boxes)
         EXPECT_EQ(box.Caption, "Warning");
     EXPECT_TRUE(Sets().empty());
@@ -160,4 +164,50 @@ TEST_P(Firmware, FileTheDeviceDoesNotFetchGivesNoUpgrade)
     EXPECT_EQ(sets[1], std::vector<std::string>{TftpGet});
 }
 
+// A device that fetches the image slowly, one block per loading countdown, for longer
+// than the form waits for a fetch to begin: the wait goes on while blocks arrive, and
+// the upgrade follows the whole image.
+class FirmwareSlowDevice : public Firmware {};
+
+TEST_P(FirmwareSlowDevice, TheWaitLastsWhileBlocksArrive)
+{
+    const std::string image = RandomBytes(3 * 512 + 100, 8);
+    const std::string path = WriteFile("slow.bin", image);
+    ASSERT_EQ(devsim.Control("transfer-fault skip"), "OK");  // the test fetches instead
+    RawTftpClient device;
+    std::string fetched;
+    std::uint16_t session = 0;
+    int blocks = 0;
+    bool lastAcked = false;
+    waits.Ready = [&](const ShownWait& wait) {
+        if (wait.Label3 != "Loading firmware file..." || lastAcked)
+            return true;
+        if (blocks == 0)
+            device.SendRequest(tftpPort, 1, "slow.bin");
+        else
+            device.SendAck(session, blocks);
+        if (blocks > 0 && fetched.size() < std::size_t(blocks) * 512)
+            return lastAcked = true;
+        const auto data = device.Receive(2000);
+        if (!data || data->Opcode() != 3)
+            return true;
+        session = data->FromPort;
+        fetched += data->Payload();
+        ++blocks;
+        return true;
+    };
+    vka_test::RunMenuForm<TFM_Firmware>("Firmware1", FM_Firmware, [&](TFM_Firmware& form) {
+        form.LoadingWaits = 2;
+        form.Ed_UpgFile->SetText(path.c_str());
+        form.Bt_OK->Click();
+        EXPECT_TRUE(PumpUntilBox("Update firmware success!", 30));
+    });
+    EXPECT_FALSE(BoxShown("Cant Perform Operation,Please try again!"));
+    EXPECT_TRUE(fetched == image);
+    const auto sets = SetBindings();
+    ASSERT_GE(sets.size(), 3u);
+    EXPECT_EQ(sets[2], std::vector<std::string>{Upgrade + " INTEGER 1"});
+}
+
 INSTANTIATE_TEST_SUITE_P(Roads, Firmware, Roads(), RoadName);
+INSTANTIATE_TEST_SUITE_P(Roads, FirmwareSlowDevice, ::testing::Values(1), RoadName);

@@ -74,6 +74,7 @@ void MaintenanceRoad::SetUp()
     tftpPort = vka_test::FreeUdpPort();
     ASSERT_NE(tftpPort, 0);
     setenv(TftpPortVariable, std::to_string(tftpPort).c_str(), 1);
+    setenv("XDG_STATE_HOME", (folder_ + "/state").c_str(), 1);
 
     vka_test::OpenFormSession();
     devsim.SetConfigText(std::string("user ") + vka_test::FormV3User + " authPriv SHA " + vka_test::FormV3AuthPass +
@@ -89,6 +90,7 @@ void MaintenanceRoad::TearDown()
 {
     FormRoad::TearDown();
     unsetenv(TftpPortVariable);
+    unsetenv("XDG_STATE_HOME");
     if (!previousFolder_.empty())
         std::filesystem::current_path(previousFolder_);
     std::error_code ignored;

@@ -1,8 +1,9 @@
 #pragma once
 // The maintenance forms' road: the simulated device told the port of the forms' TFTP
 // server (VKA7410_TFTP_PORT, a free loopback port) and which TFTP client to run, each
-// test in a fresh current folder (where the log view receives "LogFile.RD"), and the
-// waiting dialogs ended as soon as they show, each recorded.
+// test in a fresh current folder with its own per-user data folder (XDG_STATE_HOME,
+// where the log view receives "LogFile.RD"), and the waiting dialogs ended as soon as
+// they show, each recorded.
 #include <functional>
 #include <string>
 #include <vector>
@@ -57,6 +58,8 @@ protected:
 
     // The test's own folder (the current folder while it runs).
     const std::string& Folder() const { return folder_; }
+    // The module's data folder under the test's XDG_STATE_HOME (made by the forms).
+    std::string DataFolder() const { return folder_ + "/state/vka7410"; }
     std::string WriteFile(const std::string& name, const std::string& bytes) const;
     static std::string ReadFile(const std::string& path);
     std::string DeviceFile(const std::string& name) const;

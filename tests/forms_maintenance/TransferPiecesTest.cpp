@@ -1,5 +1,6 @@
-// The pieces the maintenance forms share: chosen paths split at either separator, the
-// PC address on the device's network, the log line parser, the TFTP port stand-in, and
+// The pieces the maintenance forms share: chosen paths split at "/" alone, the PC
+// address on the device's network, the log line parser, the TFTP port stand-in, the
+// form's server refusing at once what it does not expect (real clients hear why), and
 // a TFTP port already taken (the form says so and closes; the module goes on).
 #include <arpa/inet.h>
 #include <netinet/in.h>
@@ -7,11 +8,17 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <fstream>
 
 #include "Cfghis.h"
 #include "DeviceTransfer.h"
 #include "Firmware.h"
 #include "KwNetInterface.h"
+#include "KwSNMPSession.h"
+#include "KwTFTPServer.h"
+#include "RawTftpClient.h"
+#include "TempFolder.h"
+#include "TftpTestLoop.h"
 #include "KwTFTPMsg.h"
 #include "Systemlog.h"
 #include "MaintenanceRoad.h"
@@ -36,12 +43,13 @@ std::string Entry(const char* line)
 }
 }  // namespace
 
-TEST(TransferPieces, PathsSplitAtTheLastSeparatorOfEitherKind)
+TEST(TransferPieces, PathsSplitAtTheLastSlash)
 {
     using P = std::pair<std::string, std::string>;
-    EXPECT_EQ(Split("D:\\cfg\\x.dcf"), (P{"D:\\cfg", "x.dcf"}));
+    EXPECT_EQ(Split("D:\\cfg\\x.dcf"), (P{"refused", ""}));
     EXPECT_EQ(Split("/home/user/cfg/x.dcf"), (P{"/home/user/cfg", "x.dcf"}));
     EXPECT_EQ(Split("/home/a\\b/x.dcf"), (P{"/home/a\\b", "x.dcf"}));
+    EXPECT_EQ(Split("/home/cfg/a\\b"), (P{"/home/cfg", "a\\b"}));
     EXPECT_EQ(Split("/x.dcf"), (P{"/", "x.dcf"}));  // the root, not an empty folder
     EXPECT_EQ(Split("x.dcf"), (P{"refused", ""}));
     EXPECT_EQ(Split("/home/user/"), (P{"refused", ""}));
@@ -83,6 +91,70 @@ TEST(TransferPieces, ThePortStandIn)
     setenv(TftpPortVariable, "16969", 1);
     EXPECT_EQ(TftpServerPort(), 16969);
     unsetenv(TftpPortVariable);
+}
+
+// While the form expects the device to fetch "cfg.dcf", every other request is
+// answered at once with an ERROR: another name, the other direction, a name outside
+// the folder, the right request from a host that is not the device. When the form
+// gives up on a transfer under way, its peer is told and the session ends.
+TEST(TransferPieces, TheFormsServerRefusesAtOnceWhatItDoesNotExpect)
+{
+    vka_test::TempFolder folder("vka-transfer");
+    std::ofstream(folder.Path() + "/cfg.dcf") << std::string(1500, 'c');
+    const std::uint16_t port = FreeUdpPort();
+    setenv(TftpPortVariable, std::to_string(port).c_str(), 1);
+    KwDefaultDevice.Address = "127.0.0.1";
+    TForm form(nullptr);
+    TTransferServer& server = *new TTransferServer(&form, 3000);  // the form's
+    const bool opened = server.Open(folder.Path().c_str());
+    unsetenv(TftpPortVariable);
+    ASSERT_TRUE(opened);
+    server.Expect("cfg.dcf", TTransferDirection::ToDevice);
+
+    const std::string local = folder.Path() + "/client.out";
+    const QString at = QString::number(port);
+    struct RealClient {
+        QString program;
+        QStringList arguments;
+        std::string script;
+        const char* heard;  // tftp-hpa's words; atftp only fails
+    } const clients[] = {
+        {"tftp", {"127.0.0.1", at}, "get ../../etc/passwd " + local, "Error code 2"},
+        {"tftp", {"127.0.0.1", at}, "get other.dcf " + local, "Error code 1"},
+        {"tftp", {"127.0.0.1", at}, "put " + folder.Path() + "/cfg.dcf cfg.dcf", "Error code 2"},
+        {"atftp", {"--get", "-r", "../cfg.dcf", "-l", local.c_str(), "127.0.0.1", at}, "", ""},
+        {"atftp", {"--get", "-r", "CFG.DCF", "-l", local.c_str(), "127.0.0.1", at}, "", ""},
+    };
+    for (const RealClient& client : clients) {
+        const std::string script = client.script.empty() ? "" : "mode octet\ntimeout 30\n" + client.script + "\nquit\n";
+        const ProcessResult run = RunPumping(client.program, client.arguments, script, 3000);
+        const std::string what = client.program.toStdString() + " " + client.script;
+        EXPECT_TRUE(run.Finished) << what << ": no answer";
+        if (*client.heard)
+            EXPECT_NE(run.Output.find(client.heard), std::string::npos) << what << ": " << run.Output;
+        else
+            EXPECT_NE(run.ExitCode, 0) << what << ": " << run.Output;
+    }
+    EXPECT_EQ(server.State(), TTransferState::Expecting);
+
+    RawTftpClient stranger(0x7F000002u);
+    stranger.SendRequest(port, 1, "cfg.dcf");
+    const auto refused = stranger.Receive(2000);
+    ASSERT_TRUE(refused) << "a host other than the device was not answered";
+    EXPECT_EQ(refused->Opcode(), 5);
+    EXPECT_EQ(refused->Block(), 2);
+
+    RawTftpClient device;
+    device.SendRequest(port, 1, "cfg.dcf");
+    const auto first = device.Receive(2000);
+    ASSERT_TRUE(first);
+    EXPECT_EQ(first->Opcode(), 3);
+    EXPECT_EQ(server.State(), TTransferState::Running);
+    server.ExpectNothing();
+    const auto told = device.Receive(2000);
+    ASSERT_TRUE(told) << "the stopped transfer's peer was not told";
+    EXPECT_EQ(told->Opcode(), 5);
+    EXPECT_EQ(server.Server()->SessionCount(), 0);
 }
 
 namespace {

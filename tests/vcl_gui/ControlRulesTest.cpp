@@ -297,21 +297,20 @@ TEST(TextRules, BytesAbove127SurviveARoundTripThroughControls)
     item->SubItems()->Add(text);
     EXPECT_EQ(text, list->Items()->Item(0)->Caption());
     EXPECT_EQ(text, list->Items()->Item(0)->SubItems()->Strings(0));
-    EXPECT_EQ(QString::fromLatin1(bytes.data(), int(bytes.size())), static_cast<QLineEdit*>(edit->Widget())->text());
+    edit->SetText("caf\xC3\xA9");
+    EXPECT_EQ(QString::fromUtf8("caf\xC3\xA9"), static_cast<QLineEdit*>(edit->Widget())->text());
 }
 
-TEST(TextRules, CharactersBeyondLatin1TypedByTheUserArriveAsHighBytes)
+TEST(TextRules, TextTypedByTheUserArrivesAsUtf8)
 {
     ShownForm f;
     auto* edit = f.Add<TEdit>("Ed_SysName");
     QTest::keyClicks(edit->Widget(), "a");
-    QKeyEvent cjk(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(QChar(0x4E2D)));
-    QApplication::sendEvent(edit->Widget(), &cjk);
-    AnsiString text = edit->Text();
-    ASSERT_GE(text.Length(), 2);
-    EXPECT_EQ('a', text[1]);
-    for (int i = 2; i <= text.Length(); ++i)
-        EXPECT_GE(static_cast<unsigned char>(text[i]), 128);
+    for (char16_t typed : {char16_t(0xE9), char16_t(0x4E2D)}) {
+        QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(QChar(typed)));
+        QApplication::sendEvent(edit->Widget(), &key);
+    }
+    EXPECT_EQ(AnsiString("a\xC3\xA9\xE4\xB8\xAD"), edit->Text());
 }
 
 // --- memo ------------------------------------------------------------------------

@@ -3,6 +3,8 @@
 #include "GuiTestSupport.h"
 
 #include <QAbstractButton>
+#include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -55,12 +57,12 @@ TEST(QtDialogService, MessageBoxShowsTextAndReturnsTheButtonClicked)
     EXPECT_EQ(QString("Are you sure to delete ?"), text);
 }
 
-TEST(QtDialogService, TextWithHighBytesReachesTheBoxAsLatin1)
+TEST(QtDialogService, Utf8TextReachesTheBoxAsItsCharacters)
 {
     QString title, text;
     AnswerBoxWith("OK", &title, &text);
-    MessageBoxA(nullptr, "Caf\xe9", "Warning", MB_OK);
-    EXPECT_EQ(QString::fromLatin1("Caf\xe9"), text);
+    MessageBoxA(nullptr, "Caf\xC3\xA9", "Warning", MB_OK);
+    EXPECT_EQ(QString::fromUtf8("Caf\xC3\xA9"), text);
 }
 
 TEST(QtDialogService, TextIsShownAsWrittenNeverAsMarkup)
@@ -97,17 +99,21 @@ void AnswerFileDialogWith(const QString& name)
     }, 10);
 }
 
+// A name outside ASCII, in a folder outside ASCII, comes back as the file system's bytes.
 TEST(QtDialogService, SaveDialogReturnsTheChosenNameWithTheDefaultExtension)
 {
-    QTemporaryDir folder;
-    ASSERT_TRUE(folder.isValid());
-    AnswerFileDialogWith("backup");
+    QTemporaryDir base;
+    ASSERT_TRUE(base.isValid());
+    const QString folder = base.path() + QString::fromUtf8("/d\xC3\xA9p\xC3\xB4t");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    AnswerFileDialogWith(QString::fromUtf8("\xE9\x85\x8D\xE7\xBD\xAE"));
     TSaveDialog save(nullptr);
     save.SetFilter("Config files|*.cfg|All files|*.*");
     save.SetDefaultExt("cfg");
-    save.SetInitialDir(folder.path().toLatin1().constData());
+    save.SetInitialDir(QFile::encodeName(folder).constData());
     ASSERT_TRUE(save.Execute());
-    EXPECT_EQ(AnsiString((folder.path() + "/backup.cfg").toLatin1().constData()), save.FileName());
+    EXPECT_EQ(AnsiString(QFile::encodeName(folder + QString::fromUtf8("/\xE9\x85\x8D\xE7\xBD\xAE.cfg")).constData()),
+              save.FileName());
 }
 
 }  // namespace

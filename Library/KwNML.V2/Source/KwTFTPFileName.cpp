@@ -5,9 +5,9 @@
 bool KwTFTPIsPlainFileName(const AnsiString& name)
 {
     const std::string& text = name.ToStdString();
-    if (text.empty() || text == ".")
+    if (text.empty() || text == "." || text == "..")
         return false;
-    if (text.find_first_of("/\\") != std::string::npos || text.find("..") != std::string::npos)
+    if (text.find_first_of("/\\") != std::string::npos)
         return false;
     const bool driveLetter =
         text.size() >= 2 && text[1] == ':' && std::isalpha(static_cast<unsigned char>(text[0]));
@@ -16,18 +16,14 @@ bool KwTFTPIsPlainFileName(const AnsiString& name)
 
 AnsiString KwTFTPRootDirectory(const AnsiString& root)
 {
-    if (root.IsEmpty())
+    if (root.IsEmpty() || root[root.Length()] == '/')
         return root;
-    const char last = root[root.Length()];
-    return last == '\\' || last == '/' ? root : root + "\\";
+    return root + "/";
 }
 
 std::string KwTFTPFilePath(const AnsiString& root, const AnsiString& name)
 {
     std::string path = root.ToStdString();
-    for (char& c : path)
-        if (c == '\\')
-            c = '/';
     if (!path.empty() && path.back() != '/')
         path += '/';
     return path + name.ToStdString();

@@ -1,7 +1,9 @@
 #include "KwTFTPFiles.h"
 
 #include <cerrno>
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -21,20 +23,64 @@ bool KwTFTPSourceFile::Open(const std::string& path)
     return fd_ >= 0;
 }
 
-int KwTFTPSourceFile::Read(void* buffer, int size)
+namespace {
+// Reads until `size` bytes or the end of the file; -1 on a read error.
+long ReadFully(int fd, char* buffer, std::size_t size)
 {
-    if (fd_ < 0)
-        return -1;
-    int total = 0;
+    std::size_t total = 0;
     while (total < size) {
-        ssize_t got = ::read(fd_, static_cast<char*>(buffer) + total, static_cast<size_t>(size - total));
+        const ssize_t got = ::read(fd, buffer + total, size - total);
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0)
             return -1;
         if (got == 0)
             break;
-        total += static_cast<int>(got);
+        total += static_cast<std::size_t>(got);
+    }
+    return static_cast<long>(total);
+}
+
+bool WriteFully(int fd, const char* data, std::size_t count)
+{
+    std::size_t done = 0;
+    while (done < count) {
+        const ssize_t put = ::write(fd, data + done, count - done);
+        if (put < 0 && errno == EINTR)
+            continue;
+        if (put <= 0)
+            return false;
+        done += static_cast<std::size_t>(put);
+    }
+    return true;
+}
+}  // namespace
+
+int KwTFTPSourceFile::Read(void* buffer, int size)
+{
+    if (fd_ < 0 || size < 0)
+        return -1;
+    int total = 0;
+    while (total < size) {
+        if (next_ == buffer_.size()) {
+            if (ended_)
+                break;
+            buffer_.resize(KwTFTPFileChunk);
+            const long got = ReadFully(fd_, buffer_.data(), KwTFTPFileChunk);
+            if (got < 0) {
+                buffer_.clear();
+                next_ = 0;
+                return -1;
+            }
+            buffer_.resize(static_cast<std::size_t>(got));
+            next_ = 0;
+            ended_ = got < static_cast<long>(KwTFTPFileChunk);
+            continue;
+        }
+        const std::size_t take = std::min(buffer_.size() - next_, static_cast<std::size_t>(size - total));
+        std::memcpy(static_cast<char*>(buffer) + total, buffer_.data() + next_, take);
+        next_ += take;
+        total += static_cast<int>(take);
     }
     return total;
 }
@@ -44,6 +90,9 @@ void KwTFTPSourceFile::Close()
     if (fd_ >= 0)
         ::close(fd_);
     fd_ = -1;
+    buffer_.clear();
+    next_ = 0;
+    ended_ = false;
 }
 
 bool KwTFTPUploadFile::Create(const std::string& target)
@@ -76,25 +125,28 @@ bool KwTFTPUploadFile::Create(const std::string& target)
 
 bool KwTFTPUploadFile::Write(const void* data, int count)
 {
+    if (fd_ < 0 || count < 0)
+        return false;
+    const char* bytes = static_cast<const char*>(data);
+    pending_.insert(pending_.end(), bytes, bytes + count);
+    return pending_.size() < KwTFTPFileChunk || Flush();
+}
+
+bool KwTFTPUploadFile::Flush()
+{
     if (fd_ < 0)
         return false;
-    int done = 0;
-    while (done < count) {
-        ssize_t put = ::write(fd_, static_cast<const char*>(data) + done, static_cast<size_t>(count - done));
-        if (put < 0 && errno == EINTR)
-            continue;
-        if (put <= 0)
-            return false;
-        done += static_cast<int>(put);
-    }
-    return true;
+    const bool written = WriteFully(fd_, pending_.data(), pending_.size());
+    pending_.clear();
+    return written;
 }
 
 bool KwTFTPUploadFile::Commit()
 {
     if (fd_ < 0)
         return false;
-    const bool closed = ::close(fd_) == 0;
+    const bool flushed = Flush();
+    const bool closed = ::close(fd_) == 0 && flushed;
     fd_ = -1;
     if (!closed || ::rename(temporary_.c_str(), target_.c_str()) != 0) {
         ::unlink(temporary_.c_str());
@@ -107,6 +159,7 @@ bool KwTFTPUploadFile::Commit()
 
 void KwTFTPUploadFile::Discard()
 {
+    pending_.clear();
     if (fd_ >= 0)
         ::close(fd_);
     fd_ = -1;

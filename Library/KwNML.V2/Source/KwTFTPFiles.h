@@ -4,7 +4,12 @@
 //  - KwTFTPUploadFile: a received file. It is written to a temporary file beside the
 //    target and renamed over the target only by Commit, so a transfer that fails
 //    leaves the earlier file untouched.
+// Both move the file in chunks of KwTFTPFileChunk bytes, not one system call per block.
+#include <cstddef>
 #include <string>
+#include <vector>
+
+constexpr std::size_t KwTFTPFileChunk = 64 * 1024;
 
 class KwTFTPSourceFile {
 public:
@@ -22,6 +27,9 @@ public:
 
 private:
     int fd_ = -1;
+    std::vector<char> buffer_;  // read ahead; bytes before next_ handed out
+    std::size_t next_ = 0;
+    bool ended_ = false;        // the file's end lies in the buffer
 };
 
 class KwTFTPUploadFile {
@@ -33,9 +41,12 @@ public:
 
     // Creates the temporary file for `target`; false when its folder refuses it.
     bool Create(const std::string& target);
-    // Appends all `count` bytes; false on any failure (disk full, I/O error).
+    // Appends all `count` bytes; false on any failure (disk full, I/O error) of the
+    // chunk written now.
     bool Write(const void* data, int count);
-    // Closes the temporary file and renames it over the target.
+    // Writes what is pending; false on any failure.
+    bool Flush();
+    // Writes what is pending, closes the temporary file and renames it over the target.
     bool Commit();
     // Closes and removes the temporary file; the target stays as it was.
     void Discard();
@@ -43,6 +54,7 @@ public:
 
 private:
     int fd_ = -1;
+    std::vector<char> pending_;
     std::string target_;
     std::string temporary_;
 };

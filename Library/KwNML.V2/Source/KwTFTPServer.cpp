@@ -50,6 +50,19 @@ void KwTFTPServer::SetTimeout(int Timeout, int Retries)
 
 void KwTFTPServer::SetOnStatus(KwTFTPStatusEvent OnStatus) { OnStatus_ = std::move(OnStatus); }
 
+void KwTFTPServer::SetOnRequest(KwTFTPRequestFilter OnRequest) { OnRequest_ = std::move(OnRequest); }
+
+void KwTFTPServer::EndSession(int SessionNumber)
+{
+    for (const auto& session : Sessions_)
+        if (session->State() == _TFTPSession::Running && session->Msg().SessionNumber == SessionNumber) {
+            const auto ending = session;  // alive while its status handler runs
+            RemoveSession(ending);
+            ending->Abort();
+            return;
+        }
+}
+
 void KwTFTPServer::SetListenAddress(const AnsiString& dottedAddress)
 {
     std::uint32_t address = 0;
@@ -207,15 +220,26 @@ void KwTFTPServer::ReadRequest()
             return;
         }
     }
-    Msg_.Code = TFTP_CONNECTED;
-    Msg_.Text = TFTPStatusText(TFTP_CONNECTED);
-    Msg_.Opcode = opcode;
-    Msg_.FileName = AnsiString(fileName);
-    Msg_.Mode = AnsiString(mode);
-    Msg_.ClientAddress = clientAddress;
-    Msg_.ClientPort = from.Port;
-    Msg_.SendCount = 0;
-    ++Msg_.SessionNumber;
+    KwTFTPMsg request = Msg_;
+    request.Code = TFTP_CONNECTED;
+    request.Text = TFTPStatusText(TFTP_CONNECTED);
+    request.Opcode = opcode;
+    request.FileName = AnsiString(fileName);
+    request.Mode = AnsiString(mode);
+    request.ClientAddress = clientAddress;
+    request.ClientPort = from.Port;
+    request.SendCount = 0;
+    ++request.SessionNumber;
+    if (OnRequest_) {
+        const int refusal = OnRequest_(request);
+        if (!*alive)
+            return;
+        if (refusal != 0) {
+            RefuseRequest(from, refusal);
+            return;
+        }
+    }
+    Msg_ = request;
     auto session = std::make_shared<_TFTPSession>(RootDirectory_, OnStatus_, Msg_, from, ListenAddress_);
     if (!*alive) {
         session->DetachStatusHandler();  // its first status deleted the server

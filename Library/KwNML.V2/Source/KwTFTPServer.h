@@ -10,7 +10,8 @@
 // request); a request beyond that, or naming a transfer mode
 // TFTP does not define, is refused with an ERROR from the listening port and opens
 // nothing. A request from the address and port of a running session is a repeat of
-// that transfer, never a second one.
+// that transfer, never a second one. The owner may decide on every new request
+// (SetOnRequest): a refused one gets its ERROR at once and opens nothing.
 //
 // Use: construct with the form as owner; SetTimeout; SetOnStatus; Start(folder, 69);
 // Start again with another folder to serve that one; Stop when the form closes.
@@ -20,12 +21,17 @@
 #include "KwTFTPSession.h"
 #include "UdpSocket.h"
 
+#include <functional>
 #include <memory>
 #include <vector>
 
 class QTimer;
 
 constexpr UINT WM_TFTP_SERVER = 33200;
+
+// Decides on a new request (the record of the session it would become): 0 serves it,
+// a TFTP error code refuses it with that ERROR.
+using KwTFTPRequestFilter = std::function<int(const KwTFTPMsg& Request)>;
 
 class KwTFTPServer : public TComponent {
 public:
@@ -36,6 +42,10 @@ public:
     // (the first included), read at every check.
     void SetTimeout(int Timeout, int Retries);
     void SetOnStatus(KwTFTPStatusEvent OnStatus);
+    void SetOnRequest(KwTFTPRequestFilter OnRequest);
+    // Ends the running session `SessionNumber` at once: an ERROR tells its peer, the
+    // session reports -1114 and leaves the list.
+    void EndSession(int SessionNumber);
     // Serves `RootDirectory` on UDP `Port` (0 picks a free port, see ServerPort). A
     // running server only changes its folder and keeps its port. An empty folder
     // serves nothing.
@@ -84,6 +94,7 @@ private:
     KwTFTPMsg Msg_;
     int RetryLimit_ = 3;
     KwTFTPStatusEvent OnStatus_;
+    KwTFTPRequestFilter OnRequest_;
     AnsiString RootDirectory_;
     std::uint32_t ListenAddress_ = 0;
     UdpSocket Listener_;

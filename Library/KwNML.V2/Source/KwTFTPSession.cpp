@@ -57,8 +57,10 @@ void _TFTPSession::Dispatch(TMessage& Message)
 
 void _TFTPSession::SetStatus(int Code)
 {
-    Msg_.Code = Code;
-    Msg_.Text = TFTPStatusText(Code);
+    if (Code != Msg_.Code || Msg_.Text.IsEmpty()) {  // a transfer reports 2 for every block
+        Msg_.Code = Code;
+        Msg_.Text = TFTPStatusText(Code);
+    }
     if (OnStatus_) {
         KwTFTPStatusEvent handler = OnStatus_;  // the handler may replace ours
         bool cancel = Cancel_;
@@ -128,14 +130,14 @@ void _TFTPSession::BeginWrite(const std::string& path)
 
 void _TFTPSession::SendNextBlock(std::uint16_t block)
 {
-    std::uint8_t data[BlockSize];
-    const int count = Source_.Read(data, BlockSize);
+    // The block is read straight behind the header it goes out with.
+    const int count = Source_.Read(SendBuffer_ + HeaderSize, BlockSize);
     if (count < 0) {
         Refuse(ERR_UNDEFINED, TFTPERR_UNDEFINED);
         return;
     }
     BlockSent_ = block;
-    SendLength_ = BuildData(SendBuffer_, block, data, count);
+    SendLength_ = BuildData(SendBuffer_, block, nullptr, 0) + count;
     Msg_.LastBlockSize = count;
     Msg_.Bytes = SaturatingAdd(Msg_.Bytes, count);
     Msg_.SendCount = 1;
@@ -216,7 +218,8 @@ void _TFTPSession::OnData(int block, const std::uint8_t* payload, int count)
         SetStatus(TFTPERR_CANCELED);
         return;
     }
-    if (!Upload_.Write(payload, count)) {
+    // The last block writes out whatever is still pending, so a full disk shows here.
+    if (!Upload_.Write(payload, count) || (count < BlockSize && !Upload_.Flush())) {
         Refuse(ERR_DISK_FULL, TFTPERR_DISK_FULL);
         return;
     }
@@ -266,6 +269,15 @@ bool _TFTPSession::Resend(int RetryLimit)
         SetStatus(TFTP_TRANSFERRING);
     }
     return false;
+}
+
+void _TFTPSession::Abort()
+{
+    auto keepAlive = shared_from_this();
+    if (State_ != Running)
+        return;
+    Deadline_ = 0;
+    Refuse(ERR_UNDEFINED, TFTPERR_CANCELED);
 }
 
 void _TFTPSession::AnswerRepeatedRequest(int RetryLimit)

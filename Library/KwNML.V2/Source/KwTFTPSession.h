@@ -54,6 +54,8 @@ public:
     // Retransmits the last DATA (a write only waits again); true when the session is to
     // be timed out instead.
     bool Resend(int RetryLimit);
+    // Ends the transfer now: ERROR 0 to the peer, status -1114.
+    void Abort();
     // Answers a request that repeats this session's (its first answer was lost).
     void AnswerRepeatedRequest(int RetryLimit);
     // Same opcode, mode, client address, client port and file name.

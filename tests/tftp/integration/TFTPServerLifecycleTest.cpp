@@ -42,7 +42,7 @@ TEST_F(Lifecycle, SecondStartChangesTheFolderAndKeepsTheSocket)
     WriteFileBytes(other / "b.txt", "second folder");
     server->Start(AnsiString(other.Path()), port);
     EXPECT_TRUE(server->Started());
-    EXPECT_EQ(server->RootDirectory(), AnsiString(other.Path() + "\\"));
+    EXPECT_EQ(server->RootDirectory(), AnsiString(other.Path() + "/"));
     EXPECT_EQ(server->Template().ServerPort, port);
     RawTftpClient client;
     client.SendRequest(port, 1, "b.txt");
@@ -146,7 +146,7 @@ TEST_F(Lifecycle, WriteFailureEndsWithDiskFullAndKeepsTheEarlierFile)
     small.rlim_cur = 1000;
     ::setrlimit(RLIMIT_FSIZE, &small);
     std::optional<RawPacket> reply;
-    for (int block = 1; block <= 3; ++block) {
+    for (int block = 1; block <= 6; ++block) {
         client.SendData(ack->FromPort, block, content.substr((block - 1) * 512, 512));
         reply = client.Receive(kWait);
         if (OpcodeOf(reply) != 4)
