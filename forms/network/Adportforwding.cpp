@@ -56,7 +56,7 @@ TFM_AdPortfwding::TFM_AdPortfwding(TComponent* Owner) : TSettingsForm(Owner)
     Btn_Delete = build.Button("Btn_Delete", "Delete", 340, buttonsTop + 60, [this](TObject* S) { Btn_DeleteClick(S); });
     LV_UserPortFwdRule = build.List("LV_UserPortFwdRule",
                                     {{"Name", 90}, {"IP Address", 100}, {"Public Port Range", 110},
-                                     {"Private Port Range", 110}, {"Traffic Type", 80}},
+                                     {"Private Port Range", 118}, {"Traffic Type", 80}},
                                     16, rows.Top() + 8, 520, 180);
     LV_UserPortFwdRule->SetGridLines(true);
     rows.Skip(196);

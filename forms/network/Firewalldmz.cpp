@@ -61,10 +61,10 @@ TFM_FirewallDMZ::TFM_FirewallDMZ(TComponent* Owner) : TSettingsForm(Owner)
     Btn_Edit = build.Button("Btn_Edit", "Edit", 420, 102, [this](TObject* S) { Btn_EditClick(S); });
     Btn_Delete = build.Button("Btn_Delete", "Delete", 420, 132, [this](TObject* S) { Btn_DeleteClick(S); });
     LV_UserFireRules = build.List("LV_UserFireRules",
-                                  {{"Name", 80}, {"Source Interface", 70}, {"Soure IP", 150}, {"Protocol", 60},
-                                   {"Action", 50}, {"Destination Interface", 70}, {"Destination IP", 150},
+                                  {{"Name", 80}, {"Source Interface", 106}, {"Soure IP", 185}, {"Protocol", 60},
+                                   {"Action", 50}, {"Destination Interface", 132}, {"Destination IP", 185},
                                    {"Port Range", 80}},
-                                  16, left.Top() + 8, 700, 180);
+                                  16, left.Top() + 8, 890, 180);
     LV_UserFireRules->SetGridLines(true);
     left.Skip(196);
     Btn_Apply = build.Button("Btn_Apply", "Save", 556, left.Top(), [this](TObject* S) { Btn_ApplyClick(S); });
@@ -76,7 +76,7 @@ TFM_FirewallDMZ::TFM_FirewallDMZ(TComponent* Owner) : TSettingsForm(Owner)
     LA_Index->SetVisible(false);
     Edt_MACAddressDel = build.HiddenEdit("Edt_MACAddressDel");
     rows_ = std::make_unique<TKeyedRows>(LV_FireRules, LV_UserFireRules);
-    SetClientWidth(732);
+    SetClientWidth(922);
     SetClientHeight(left.Top() + TFormBuilder::ButtonHeight + 12 + 20);
 
     OnCreate = ReadSequence([this](TObject* Sender) { FormCreate(Sender); });

@@ -139,8 +139,9 @@ TFM_MultiSSIDNewForm::TFM_MultiSSIDNewForm(TComponent* Owner) : TSettingsForm(Ow
     g1.Label("Lb_MssidEncryption", "Encryption:", right, 106);
     CB_MssidEncryption = g1.Combo("CB_MssidEncryption", {}, rightControl, 102, width);
     g1.Label("Lb_WMM", "WMM(Wi-Fi Multimedia):", left, 134, 112);
-    CB_WMM = g1.Combo("CB_WMM", {}, leftControl, 130, width);
+    CB_WMM = g1.Combo("CB_WMM", {}, 170, 130, 120);
     Lb_Ssidindex = g1.Label("Lb_Ssidindex", "", right, 134, 40);
+    Lb_Ssidindex->SetVisible(false);  // holds the row's index for the request only
 
     GroupBox2 = build.Group("GroupBox2", "Key Settings", 8, 163, 580, 120);
     TFormBuilder g2 = build.In(GroupBox2);
@@ -160,12 +161,12 @@ TFM_MultiSSIDNewForm::TFM_MultiSSIDNewForm(TComponent* Owner) : TSettingsForm(Ow
     GroupBox3 = build.Group("GroupBox3", "PassPhrase Settings", 8, 163, 580, 130);
     TFormBuilder g3 = build.In(GroupBox3);
     g3.Label("Lb_WPAMode", "WPA Mode ", left, 24);
-    CB_WPAMode = g3.Combo("CB_WPAMode", {}, leftControl, 20, width);
+    CB_WPAMode = g3.Combo("CB_WPAMode", {}, leftControl, 20, 160);
     g3.Label("Lb_CipherType", "Cipher Type ", right, 24);
     CB_CipherType = g3.Combo("CB_CipherType", {}, rightControl, 20, width);
     g3.Label("Lb_UpdateInterval", "Group Key Update Interval  ", left, 54, 112);
-    Ed_UpdateInterval = g3.Edit("Ed_UpdateInterval", leftControl, 50, width);
-    g3.Label("Lb_Sec", "Sec", leftControl + width + 6, 54, 30);
+    Ed_UpdateInterval = g3.Edit("Ed_UpdateInterval", 190, 50, 100);
+    g3.Label("Lb_Sec", "Sec", 296, 54, 30);
     const int passTop = 84;
     Lb_Passphrase = g3.Label("Lb_Passphrase", "PassPhrase", left, passTop + 4);
     Ed_Passphrase = g3.Edit("Ed_Passphrase", leftControl, passTop, width);

@@ -111,29 +111,30 @@ TFM_Wirless::TFM_Wirless(TComponent* Owner) : TSettingsForm(Owner)
     // Passphrase settings, and the RADIUS server in the passphrase fields' place.
     GroupBox6 = page.Group("GroupBox6", "Passphrase Settings", 5, 0, GroupWidth, PersonalGroupHeight);
     TFormBuilder pass = page.In(GroupBox6);
-    pass.Label("Label12", "WPA Mode", LabelLeft, 19);
-    CB_WPAMode = pass.Combo("CB_WPAMode", {}, 190, 16, 200);
-    pass.Label("Label13", "Cipher Type", LabelLeft, 40);
-    CB_CipherType = pass.Combo("CB_CipherType", {}, 190, 37, 200);
-    pass.Label("Label14", "Group Key Update Interval", LabelLeft, 61);
-    Ed_UpdateInterval = pass.Edit("Ed_UpdateInterval", 190, 58, 200, 7);
-    Lb_Passphrase = pass.Label("Lb_Passphrase", "Passphrase", LabelLeft, 82);
-    Ed_Passphrase = pass.Edit("Ed_Passphrase", 190, 79, 200, 63);
-    Lb_ConfirmPass = pass.Label("Lb_ConfirmPass", "Confirm Passphrase", LabelLeft, 103);
-    Ed_ConfirmPass = pass.Edit("Ed_ConfirmPass", 190, 100, 200, 63);
+    // WPA mode and cipher share the first row, so that four rows fit the group.
+    pass.Label("Label12", "WPA Mode", LabelLeft, 22);
+    CB_WPAMode = pass.Combo("CB_WPAMode", {}, 100, 19, 160);
+    pass.Label("Label13", "Cipher Type", 270, 22);
+    CB_CipherType = pass.Combo("CB_CipherType", {}, 350, 19, 130);
+    pass.Label("Label14", "Group Key Update Interval", LabelLeft, 46);
+    Ed_UpdateInterval = pass.Edit("Ed_UpdateInterval", 190, 43, 200, 7);
+    Lb_Passphrase = pass.Label("Lb_Passphrase", "Passphrase", LabelLeft, 70);
+    Ed_Passphrase = pass.Edit("Ed_Passphrase", 190, 67, 200, 63);
+    Lb_ConfirmPass = pass.Label("Lb_ConfirmPass", "Confirm Passphrase", LabelLeft, 94);
+    Ed_ConfirmPass = pass.Edit("Ed_ConfirmPass", 190, 91, 200, 63);
     for (TComboBox* combo : {CB_WPAMode, CB_CipherType})
         combo->SetStyle(csDropDownList);
     GroupBox2 = pass.Group("GroupBox2", "RADIUS Server", 8, Lb_Passphrase->Top() - LayoutMetrics.Margin,
                            GroupWidth - 16, 120);
     TFormBuilder radius = pass.In(GroupBox2);
-    radius.Label("Label15", "Network Access Protection", LabelLeft, 19);
-    CB_NetProtect = radius.Combo("CB_NetProtect", {"Disable", "Enable"}, 182, 16, 200);
-    radius.Label("Label16", "RADIUS Server", LabelLeft, 46);
-    Edt_RadiusServer = radius.Edit("Edt_RadiusServer", 182, 43, 200, 15);
-    radius.Label("Label17", "RADIUS Port", LabelLeft, 73);
-    Edt_RadiusPort = radius.Edit("Edt_RadiusPort", 182, 70, 200);
-    radius.Label("Label18", "Shared Secret", LabelLeft, 100);
-    Edt_RadiusSecret = radius.Edit("Edt_RadiusSecret", 182, 97, 200, 64);
+    radius.Label("Label15", "Network Access Protection", LabelLeft, 23);
+    CB_NetProtect = radius.Combo("CB_NetProtect", {"Disable", "Enable"}, 182, 20, 200);
+    radius.Label("Label16", "RADIUS Server", LabelLeft, 47);
+    Edt_RadiusServer = radius.Edit("Edt_RadiusServer", 182, 44, 200, 15);
+    radius.Label("Label17", "RADIUS Port", LabelLeft, 71);
+    Edt_RadiusPort = radius.Edit("Edt_RadiusPort", 182, 68, 200);
+    radius.Label("Label18", "Shared Secret", LabelLeft, 95);
+    Edt_RadiusSecret = radius.Edit("Edt_RadiusSecret", 182, 92, 200, 64);
     CB_NetProtect->SetStyle(csDropDownList);
     CB_NetProtect->OnChange = [this](TObject* S) { CB_AccountModeChange(S); };
     Edt_BackRadiusServer = radius.HiddenEdit("Edt_BackRadiusServer");
@@ -163,6 +164,7 @@ TFM_Wirless::TFM_Wirless(TComponent* Owner) : TSettingsForm(Owner)
         const int rowTop = 20 + (i / 2) * 30;
         TLabel* label = wds.Label(peerLabels[i], peerCaptions[i], left, rowTop + 3);
         Ed_ReMAddra[i] = wds.Edit(peerNames[i], left + 24, rowTop, 160, 12);
+        Ed_ReMAddra[i]->SetText("");  // empty until a peer is read or typed
         if (i >= 4) {
             label->SetVisible(false);
             Ed_ReMAddra[i]->SetVisible(false);
@@ -172,24 +174,27 @@ TFM_Wirless::TFM_Wirless(TComponent* Owner) : TSettingsForm(Owner)
     // Site survey: the client and WDS lists share one place.
     GroupBox4 = page.Group("GroupBox4", "Site Survey", 5, 0, GroupWidth, LayoutMetrics.Survey);
     TFormBuilder survey = page.In(GroupBox4);
-    LV_ClientSiteServey = survey.List("LV_ClientSiteServey", {}, 10, 16, 380, 92);
-    LV_WdsSiteServey = survey.List("LV_WdsSiteServey", {}, 10, 16, 380, 92);
+    LV_ClientSiteServey = survey.List("LV_ClientSiteServey", {}, 10, 20, 380, 90);
+    LV_WdsSiteServey = survey.List("LV_WdsSiteServey", {}, 10, 20, 380, 90);
     LV_WdsSiteServey->SetVisible(false);
     SiteScan = survey.Button("SiteScan", "Scan", 400, 16, [this](TObject* S) { SiteScanClick(S); });
     LV_ClientSiteServey->OnClick = [this](TObject* S) { LV_ClientSiteServeyClick(S); };
     LV_WdsSiteServey->OnClick = [this](TObject* S) { LV_WdsSiteServeyClick(S); };
 
     // MAC clone.
-    GroupBox7 = page.Group("GroupBox7", "Clone MAC Address", 5, 0, GroupWidth, LayoutMetrics.Clone);
+    // The clone group starts three gaps below the survey group, yet the security group
+    // follows one gap after the clone metric: the group is that much shorter.
+    GroupBox7 = page.Group("GroupBox7", "Clone MAC Address", 5, 0, GroupWidth,
+                           LayoutMetrics.Clone - 3 * LayoutMetrics.Gap);
     TFormBuilder clone = page.In(GroupBox7);
-    CBH_CloneMACStatus = clone.Check("CBH_CloneMACStatus", "Enable", LabelLeft, 18);
-    clone.Label("Label19", "MAC Source", 120, 21);
-    CB_MACSource = clone.Combo("CB_MACSource", {"Auto", "Manual"}, 200, 18, 90);
+    CBH_CloneMACStatus = clone.Check("CBH_CloneMACStatus", "Enable", LabelLeft, 20, 90);
+    clone.Label("Label19", "MAC Source", 120, 23);
+    CB_MACSource = clone.Combo("CB_MACSource", {"Auto", "Manual"}, 200, 20, 90);
     CB_MACSource->SetStyle(csDropDownList);
     clone.Label("Label20", "MAC Address", LabelLeft, 48);
     Edt_MACAddr = clone.Edit("Edt_MACAddr", 120, 45, 150, 12);
     Btn_Scan = clone.Button("Btn_Scan", "Scan", 290, 44, [this](TObject* S) { Btn_ScanClick(S); });
-    LV_CloneMACSurvey = clone.List("LV_CloneMACSurvey", {{"ID", 50}, {"MAC Address", 150}}, LabelLeft, 75, 300, 92);
+    LV_CloneMACSurvey = clone.List("LV_CloneMACSurvey", {{"ID", 50}, {"MAC Address", 150}}, LabelLeft, 72, 300, 64);
     CBH_CloneMACStatus->OnClick = [this](TObject* S) { CBH_CloneMACStatusClick(S); };
     CB_MACSource->OnChange = [this](TObject* S) { CB_MACSourceChange(S); };
     LV_CloneMACSurvey->OnClick = [this](TObject* S) { LV_CloneMACSurveyClick(S); };
