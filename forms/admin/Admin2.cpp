@@ -193,8 +193,11 @@ void TFM_Admin2::FormCreate(TObject* Sender)
         UserListRequest->SkipValue = FreeAddress;
         OnGroupRead(UserListRequest, nullptr);
         ReadGroup(UserListRequest);
-        if (ListView_User->Columns()->Count() > 1)
+        if (ListView_User->Columns()->Count() > 2) {
+            ListView_User->Column(0)->SetWidth(0);  // the row number: no column of its own
             ListView_User->Column(1)->SetWidth(100);
+            ListView_User->Column(2)->SetWidth(100);
+        }
 
         DeleteRequest = GroupRequest(managerDeleteVars, SVT_SV, 0, 10000);
         DeleteRequest->BindFormat(0, "%s", Ed_Delete);

@@ -48,17 +48,19 @@ TClientInformation::TClientInformation(TComponent* Owner) : TSettingsForm(Owner)
     Lb_ClientInformation = build.Label("Lb_ClientInformation", "Client Information ", 12, 10, 110);
     NumOfRecord = build.Label("NumOfRecord", "0", 122, 10, 40);
     Lb_Association = build.Label("Lb_Association", "Station association", 12, 32, 120);
-    build.Label("Lb_Open", "(", 132, 32, 8);
+    TLabel* opening = build.Label("Lb_Open", "(", 132, 32, 8);
     Lb_Band = build.Label("Lb_Band", "", 140, 32, 50);
-    build.Label("Lb_CloseParen", "):", 190, 32, 20);
+    TLabel* closing = build.Label("Lb_CloseParen", "):", 190, 32, 20);
+    FlowLabels({Lb_ClientInformation, NumOfRecord});
+    FlowLabels({Lb_Association, opening, Lb_Band, closing});
     User_ListView = build.List("User_ListView",
                                {{"Index", 0},
                                 {"SSID", 100},
                                 {"MAC", 135},
-                                {"Band", 120},
-                                {"Authentication", 120},
+                                {"Band", 70},
+                                {"Authentication", 100},
                                 {"Signal", 50},
-                                {"Power Saving Mode", 50}},
+                                {"Power Saving Mode", 125}},
                                12, 56, 590, 220);
     User_ListView->SetGridLines(true);
     Bt_Rfrsh = build.Button("Bt_Rfrsh", "Refresh", 430, 288, [this](TObject* S) { Bt_RfrshClick(S); });
@@ -99,7 +101,7 @@ void TClientInformation::FormCreate(TObject* Sender)
         TableRequest->AttachStatusBar(StatusBar);
         TableRequest->OnGetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnClientTableDone(S, E); };
 
-        const int widths[] = {0, 100, 135, 120, 120, 50, 50};
+        const int widths[] = {0, 100, 135, 70, 100, 50, 125};
         for (int i = 0; i < 7; ++i)
             User_ListView->Column(i)->SetWidth(widths[i]);
         StartDetection();

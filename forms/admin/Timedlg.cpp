@@ -48,11 +48,11 @@ TFM_Time::TFM_Time(TComponent* Owner) : TSettingsForm(Owner)
     SetPosition(poMainFormCenter);
 
     TFormBuilder build(this);
-    const int width = 560;
+    const int width = 620;
     GroupBox1 = build.Group("GroupBox1", "Time Configuration", 8, 8, width, 222);
     {
         TFormBuilder in = build.In(GroupBox1);
-        TFormRows rows(in, TRowColumns{12, 170, 370, 28}, 20);
+        TFormRows rows(in, TRowColumns{12, 170, 430, 28}, 20);
         const int top = rows.Top();
         rows.Label("Lb_Time", "Time :");
         LB_CurrentTime = in.Label("LB_CurrentTime", "", 170, top + 4, 200);
@@ -92,8 +92,8 @@ TFM_Time::TFM_Time(TComponent* Owner) : TSettingsForm(Owner)
         CheckBox_NTP->OnClick = [this](TObject* S) { CheckBox_NTPClick(S); };
         const int serverTop = rows.Top();
         Ed_ServerIp = rows.Edit("Lb_ServerIp", "NTP Server Used :", "Ed_ServerIp", 15);
-        Btn_Convert = in.Button("Btn_Convert", "<<", 316, serverTop, [this](TObject* S) { Btn_ConvertClick(S); }, 30);
-        CB_ServerName = in.Combo("CB_ServerName", {"Select NTP Server", "time-a.nist.gov"}, 352, serverTop, 190);
+        Btn_Convert = in.Button("Btn_Convert", "<<", 316, serverTop, [this](TObject* S) { Btn_ConvertClick(S); }, 36);
+        CB_ServerName = in.Combo("CB_ServerName", {"Select NTP Server", "time-a.nist.gov"}, 358, serverTop, 190);
     }
     GroupBox3 = build.Group("GroupBox3", "Set the Date and Time Manually", 8, 326, width, 112);
     {

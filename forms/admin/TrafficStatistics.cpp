@@ -3,7 +3,7 @@
 #include "FormBuilder.h"
 
 namespace {
-const TRowColumns CounterColumns{16, 200, 130, 28};
+const TRowColumns CounterColumns{16, 225, 130, 28};
 const int GroupWidth = CounterColumns.ControlLeft + CounterColumns.ControlWidth + 16;
 const int GroupLeft = 8;
 

@@ -22,11 +22,12 @@ TFM_WDSInfo::TFM_WDSInfo(TComponent* Owner) : TSettingsForm(Owner)
     SetPosition(poMainFormCenter);
 
     TFormBuilder build(this);
-    build.Label("Lb_ChannelCaption", "Channel : ", 12, 10, 60);
+    TLabel* caption = build.Label("Lb_ChannelCaption", "Channel : ", 12, 10, 60);
     Lb_Channel = build.Label("Lb_Channel", "CH", 72, 10, 40);
-    build.Label("Lb_Open", "(", 112, 10, 8);
+    TLabel* opening = build.Label("Lb_Open", "(", 112, 10, 8);
     Lb_Band = build.Label("Lb_Band", "", 120, 10, 50);
-    build.Label("Lb_Unit", ")GHZ", 170, 10, 40);
+    TLabel* unit = build.Label("Lb_Unit", ")GHZ", 170, 10, 40);
+    FlowLabels({caption, Lb_Channel, opening, Lb_Band, unit});
     WDS_ClientListView = build.List("WDS_ClientListView",
                                     {{"Name", 100}, {"MAC", 145}, {"Authentication", 130}, {"Signal", 120}, {"Status ", 80}},
                                     12, 34, 590, 200);

@@ -1,5 +1,7 @@
 #include "FormBuilder.h"
 
+#include <vector>
+
 TComponent* TFormBuilder::Owner() const
 {
     // Every control belongs to the form, also those placed inside a group box.
@@ -11,6 +13,7 @@ TLabel* TFormBuilder::Label(const char* name, const char* caption, int left, int
 {
     TLabel* label = Add<TLabel>(name, left, top, width > 0 ? width : 120, 17);
     label->SetCaption(caption);
+    *caption_ = label;
     return label;
 }
 
@@ -20,7 +23,7 @@ TEdit* TFormBuilder::Edit(const char* name, int left, int top, int width, int ma
     edit->SetText(name);  // until the device's value fills it, as designed
     if (maxLength > 0)
         edit->SetMaxLength(maxLength);
-    return edit;
+    return Named(edit);
 }
 
 TEdit* TFormBuilder::ShowEdit(const char* name, int left, int top, int width)
@@ -39,13 +42,14 @@ TComboBox* TFormBuilder::Combo(const char* name, std::initializer_list<const cha
     combo->SetStyle(csDropDownList);
     for (const char* item : items)
         combo->Items()->Add(item);
-    return combo;
+    return Named(combo);
 }
 
 TCheckBox* TFormBuilder::Check(const char* name, const char* caption, int left, int top, int width)
 {
     TCheckBox* check = Add<TCheckBox>(name, left, top, width > 0 ? width : 200, 17);
     check->SetCaption(caption);
+    *caption_ = nullptr;  // a caption followed by other controls names none
     return check;
 }
 
@@ -53,6 +57,7 @@ TRadioButton* TFormBuilder::Radio(const char* name, const char* caption, int lef
 {
     TRadioButton* radio = Add<TRadioButton>(name, left, top, width > 0 ? width : 200, 17);
     radio->SetCaption(caption);
+    *caption_ = nullptr;
     return radio;
 }
 
@@ -61,6 +66,7 @@ TGroupBox* TFormBuilder::Group(const char* name, const char* caption, int left, 
 {
     TGroupBox* group = Add<TGroupBox>(name, left, top, width, height);
     group->SetCaption(caption);
+    *caption_ = nullptr;
     return group;
 }
 
@@ -70,6 +76,7 @@ TButton* TFormBuilder::Button(const char* name, const char* caption, int left, i
     TButton* button = Add<TButton>(name, left, top, width, ButtonHeight);
     button->SetCaption(caption);
     button->OnClick = std::move(onClick);
+    *caption_ = nullptr;
     return button;
 }
 
@@ -85,7 +92,7 @@ TListView* TFormBuilder::List(const char* name, std::initializer_list<TColumnSpe
         column->SetCaption(wanted.Caption);
         column->SetWidth(wanted.Width);
     }
-    return list;
+    return Named(list);
 }
 
 TStatusBar* TFormBuilder::StatusBar(const char* name, std::initializer_list<int> panelWidths)
@@ -122,6 +129,18 @@ TListView* TFormBuilder::HiddenList(const char* name, int columnCount)
         list->Columns()->Add();
     list->SetVisible(false);
     return list;
+}
+
+void FlowLabels(std::initializer_list<TLabel*> labels)
+{
+    const std::vector<TLabel*> line(labels);
+    auto flow = [line] {
+        for (size_t i = 1; i < line.size(); ++i)
+            line[i]->SetLeft(line[i - 1]->Left() + line[i - 1]->Width());
+    };
+    flow();
+    for (TLabel* label : line)
+        label->OnResize = [flow](TObject*) { flow(); };
 }
 
 // --- rows ------------------------------------------------------------------------

@@ -10,11 +10,14 @@
 //   StatusBar = build.StatusBar("StatusBar");
 //
 // Controls are parented to the builder's parent (the form, or a group box through
-// In()). Hidden controls hold device values that the user does not edit: they are
+// In()). A caption label names the edit, combo box or list built right after it on the
+// same parent (its FocusControl), so assistive technology reads the field by its
+// caption. Hidden controls hold device values that the user does not edit: they are
 // bound to requests like visible ones, but never shown.
 #include "vcl.h"
 
 #include <initializer_list>
+#include <memory>
 #include <utility>
 
 // A list view column: caption and width in pixels (0 hides the column).
@@ -25,11 +28,11 @@ struct TColumnSpec {
 
 class TFormBuilder {
 public:
-    explicit TFormBuilder(TWinControl* parent) : parent_(parent) {}
+    explicit TFormBuilder(TWinControl* parent) : parent_(parent), caption_(std::make_shared<TLabel*>(nullptr)) {}
 
     TWinControl* Parent() const { return parent_; }
     // A builder whose controls go into `parent` (a group box, a panel, a tab sheet).
-    TFormBuilder In(TWinControl* parent) const { return TFormBuilder(parent); }
+    TFormBuilder In(TWinControl* parent) const { return TFormBuilder(parent, caption_); }
 
     // Any control: created with the form as owner, named, parented and placed.
     template <class T>
@@ -70,9 +73,25 @@ public:
     static const int EditHeight = 21;
 
 private:
+    TFormBuilder(TWinControl* parent, std::shared_ptr<TLabel*> caption) : parent_(parent), caption_(std::move(caption)) {}
     TComponent* Owner() const;
+    // Makes the caption label just built on the same parent name `control`.
+    template <class T>
+    T* Named(T* control) const
+    {
+        TLabel*& caption = *caption_;
+        if (caption && caption->Parent() == parent_ && !caption->FocusControl())
+            caption->SetFocusControl(control);
+        caption = nullptr;
+        return control;
+    }
     TWinControl* parent_;
+    std::shared_ptr<TLabel*> caption_;  // shared by the builders In() makes
 };
+
+// Labels read as one line ("Channel : ", "6", " (", "2.437", ")GHZ"): each starts where
+// the one before it ends, also after a device value has changed one of them.
+void FlowLabels(std::initializer_list<TLabel*> labels);
 
 // Rows of "caption label + control" at fixed column positions, top to bottom: the
 // cursor advances by one row per call.

@@ -53,7 +53,7 @@ TFM_AdPortfwding::TFM_AdPortfwding(TComponent* Owner)
     Btn_Delete = build.Button("Btn_Delete", "Delete", 340, buttonsTop + 60, [this](TObject* S) { Btn_DeleteClick(S); });
     LV_UserPortFwdRule = build.List("LV_UserPortFwdRule",
                                     {{"Name", 90}, {"IP Address", 100}, {"Public Port Range", 110},
-                                     {"Private Port Range", 110}, {"Traffic Type", 80}},
+                                     {"Private Port Range", 118}, {"Traffic Type", 80}},
                                     16, rows.Top() + 8, 520, 180);
     rows.Skip(196);
     LV_PortFwdRule = FinishPage(build, LV_UserPortFwdRule, "LV_PortFwdRule", {376, 461, rows.Top(), 552});

@@ -46,11 +46,12 @@ void TFM_DHCP::BuildStaticPage()
     ED_StaticSubMask = rows.Edit("Lb_StaticSubMask", "Subnet Mask ", "ED_StaticSubMask", 15);
     ED_StaticGateway = rows.Edit("Lb_StaticGateway", "Gateway ", "ED_StaticGateway", 15);
     const int rightTop = rows.Top();
-    TFormRows right(build, TRowColumns{350, 420, 90, 26}, 28 + 26);
+    TFormRows right(build, TRowColumns{350, 445, 110, 26}, 28 + 26);
     ED_StaticWins = right.Edit("Lb_StaticWins", "Wins ", "ED_StaticWins", 15);
     ED_StaticDNS = right.Edit("Lb_StaticDNS", "DNS ", "ED_StaticDNS", 15);
     ED_StaticDoname = right.Edit("Lb_StaticDoname", "Domain Name ", "ED_StaticDoname", 63);
     ED_StaticHostName = right.Edit("Lb_StaticHostName", "Host Name", "ED_StaticHostName");
+    ED_StaticHostName->SetText("");  // empty until a row gives it a name
     Btn_Add = build.Button("Btn_Add", "Save", 350, rightTop + 4, [this](TObject* S) { Btn_AddClick(S); });
     Btn_Del = build.Button("Btn_Del", "Del", 435, rightTop + 4, [this](TObject* S) { Bt_DelClick(S); });
     Bt_Edit = build.Button("Bt_Edit", "Edit", 435, rightTop + 34, [this](TObject* S) { Bt_EditClick(S); });

@@ -58,12 +58,12 @@ TFM_FirewallDMZ::TFM_FirewallDMZ(TComponent* Owner)
     Btn_Edit = build.Button("Btn_Edit", "Edit", 420, 102, [this](TObject* S) { Btn_EditClick(S); });
     Btn_Delete = build.Button("Btn_Delete", "Delete", 420, 132, [this](TObject* S) { Btn_DeleteClick(S); });
     LV_UserFireRules = build.List("LV_UserFireRules",
-                                  {{"Name", 80}, {"Source Interface", 70}, {"Soure IP", 150}, {"Protocol", 60},
-                                   {"Action", 50}, {"Destination Interface", 70}, {"Destination IP", 150},
+                                  {{"Name", 80}, {"Source Interface", 106}, {"Soure IP", 185}, {"Protocol", 60},
+                                   {"Action", 50}, {"Destination Interface", 132}, {"Destination IP", 185},
                                    {"Port Range", 80}},
-                                  16, left.Top() + 8, 700, 180);
+                                  16, left.Top() + 8, 890, 180);
     left.Skip(196);
-    LV_FireRules = FinishPage(build, LV_UserFireRules, "LV_FireRules", {556, 641, left.Top(), 732});
+    LV_FireRules = FinishPage(build, LV_UserFireRules, "LV_FireRules", {556, 641, left.Top(), 922});
     Edt_MACAddressDel = build.HiddenEdit("Edt_MACAddressDel");
 }
 

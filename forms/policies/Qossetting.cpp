@@ -80,9 +80,9 @@ TFM_QosSetting::TFM_QosSetting(TComponent* Owner)
     Btn_Clear = build.Button("Btn_Clear", "Clear", 540, 262, [this](TObject* S) { Btn_ClearClick(S); });
 
     LV_QosRulesUser = build.List("LV_QosRulesUser",
-                                 {{"Name ", 70}, {"Priority", 100}, {"Host 1 IP Range", 130},
-                                  {"Host 2 IP Range ", 130}, {"Protocol / Ports ", 130}},
-                                 16, 296, 600, 180);
+                                 {{"Name ", 70}, {"Priority", 110}, {"Host 1 IP Range", 185},
+                                  {"Host 2 IP Range ", 185}, {"Protocol / Ports ", 180}},
+                                 16, 296, 740, 180);
     LV_QosRulesUser->SetCheckboxes(true);
     LV_QosRulesUser->SetGridLines(true);
     LV_QosRulesUser->OnClick = [this](TObject* S) { LV_QosRulesUserClick(S); };
@@ -103,7 +103,7 @@ TFM_QosSetting::TFM_QosSetting(TComponent* Owner)
     Ed_QosRuleDel = build.HiddenEdit("Ed_QosRuleDel");
     CB_ApMode = build.HiddenCombo("CB_ApMode");
 
-    SetClientWidth(632);
+    SetClientWidth(772);
     SetClientHeight(540);
     OnCreate = ReadSequence([this](TObject* Sender) { FormCreate(Sender); });
 }

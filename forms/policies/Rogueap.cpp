@@ -50,7 +50,7 @@ TFM_RogueAP::TFM_RogueAP(TComponent* Owner) : TSettingsForm(Owner)
     Btn_SetValid = inGroup.Button("Btn_SetValid", "Set as Valid", 110, buttons,
                                   Guarded([this](TObject* S) { Btn_SetValidClick(S); }), 120);
     Btn_SetNeigh = inGroup.Button("Btn_SetNeigh", "Set as Neighborhood", 240, buttons,
-                                  Guarded([this](TObject* S) { Btn_SetNeighClick(S); }), 140);
+                                  Guarded([this](TObject* S) { Btn_SetNeighClick(S); }), 146);
     Btn_SetRogue = inGroup.Button("Btn_SetRogue", "Set as Rogue", 390, buttons,
                                   Guarded([this](TObject* S) { Btn_SetRogueClick(S); }), 120);
     Btn_SetNew = inGroup.Button("Btn_SetNew", "Set as New", 520, buttons,

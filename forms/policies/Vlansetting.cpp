@@ -154,6 +154,7 @@ void TFM_VlanSetting::BuildGroupPage(TTabSheet* page)
             auto handler = section.Handlers[row];
             *section.All[row] = build.Button(section.AllNames[row], "All", 84, top + 18 + row * 24,
                                              [this, handler](TObject* S) { (this->*handler)(S); }, 50);
+            (*section.All[row])->SetHeight(23);  // one row of radio buttons each
         }
         for (int port = section.First; port < section.Last; ++port) {
             const int left = 150 + (port - section.First) * 64;

@@ -65,15 +65,15 @@ TFM_Performace::TFM_Performace(TComponent* Owner) : TSettingsForm(Owner)
     SetPosition(poMainFormCenter);
 
     TFormBuilder build(this);
-    PageControl1 = build.Add<TPageControl>("PageControl1", 8, 8, 470, 470);
+    PageControl1 = build.Add<TPageControl>("PageControl1", 8, 8, 560, 480);
     TabSheet1 = new TTabSheet(this);
     TabSheet1->SetName("TabSheet1");
     TabSheet1->SetPageControl(PageControl1);
     TabSheet1->SetCaption("Advanced Wireless Settings");
-    GroupBox1 = build.In(TabSheet1).Group("GroupBox1", "Advance Wireless Settings", 8, 8, 445, 400);
+    GroupBox1 = build.In(TabSheet1).Group("GroupBox1", "Advance Wireless Settings", 8, 8, 535, 425);
 
     TFormBuilder group = build.In(GroupBox1);
-    TFormRows rows(group, TRowColumns{16, 200, 170, 30}, 24);
+    TFormRows rows(group, TRowColumns{16, 215, 250, 30}, 24);
     CB_Radio = rows.Combo("Lb_Radio", "Wireless ", "CB_Radio");
     const int modeTop = rows.Top();
     CB_WMode1 = rows.Combo("Lb_WMode", "Wireless Mode", "CB_WMode1");
@@ -119,8 +119,8 @@ TFM_Performace::TFM_Performace(TComponent* Owner) : TSettingsForm(Owner)
 
     StatusBar = build.StatusBar("StatusBar");
     SetStatusBar(StatusBar);
-    SetClientWidth(486);
-    SetClientHeight(510);
+    SetClientWidth(576);
+    SetClientHeight(520);
 
     OnCreate = ReadSequence([this](TObject* Sender) { FormCreate(Sender); });
 }

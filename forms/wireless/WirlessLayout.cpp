@@ -33,9 +33,10 @@ TWirelessLayout WirelessLayoutFor(TModeGroups groups, TSecurityGroup security, c
         // The personal group's height is fixed: 141 covers it and its margins.
         layout.PassphraseTop = securityTop;
         layout.PassphraseHeight = PersonalGroupHeight;
-        layout.PageHeight = above + (1 + extraGaps) * g + mg + 141;
+        // One margin more than the group needs in a tab sheet with a taller tab row.
+        layout.PageHeight = above + (1 + extraGaps) * g + 2 * mg + 141;
         layout.ButtonsTop = above + (2 + extraGaps) * g + mg + 141;
-        layout.FormHeight = above + (10 + extraGaps) * g + mg + 141;
+        layout.FormHeight = layout.ButtonsTop + BelowButtons * g;
         return layout;
     }
     int groupHeight = m.Key;
@@ -48,6 +49,6 @@ TWirelessLayout WirelessLayoutFor(TModeGroups groups, TSecurityGroup security, c
     }
     layout.PageHeight = above + groupHeight + (3 + extraGaps) * g + mg;
     layout.ButtonsTop = above + groupHeight + (4 + extraGaps) * g + mg;
-    layout.FormHeight = above + groupHeight + (12 + extraGaps) * g + mg;
+    layout.FormHeight = layout.ButtonsTop + BelowButtons * g;
     return layout;
 }

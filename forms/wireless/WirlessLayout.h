@@ -30,6 +30,10 @@ enum TSecurityGroup { sgKeys, sgPersonal, sgEnterprise, sgNone };
 
 // Height of the passphrase group with WPA-Personal.
 const int PersonalGroupHeight = 124;
+// The form ends this many gaps below the buttons' top: room for the buttons and the
+// status bar, so that the tallest case (a client with WPA-Personal) fits a 768-line
+// screen with its title bar.
+const int BelowButtons = 5;
 // WPA-Enterprise makes the passphrase group this much shorter than its metric.
 const int EnterpriseShrink = 44;
 

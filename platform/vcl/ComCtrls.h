@@ -337,6 +337,7 @@ private:
     void AddPage(TTabSheet* page);
     void RemovePage(TTabSheet* page);
     QTabWidget* tabs_;
+    int shownPage_ = -1;  // the page shown before the latest change
     std::vector<TTabSheet*> pages_;
 };
 

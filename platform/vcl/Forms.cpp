@@ -339,7 +339,6 @@ void TCustomForm::PlaceOnScreen()
     if (placed_)
         return;
     placed_ = true;
-    QRect area;
     TCustomForm* over = nullptr;
     if (position_ == poMainFormCenter && Application)
         over = Application->MainForm();
@@ -347,17 +346,39 @@ void TCustomForm::PlaceOnScreen()
         over = dynamic_cast<TCustomForm*>(Owner());
     if (over == this || (over && !over->Widget()->isVisible()))
         over = nullptr;
+    QRect area;
     if (over)
         area = over->Widget()->frameGeometry();
     else if (position_ == poScreenCenter || position_ == poDesktopCenter || position_ == poMainFormCenter ||
-             position_ == poOwnerFormCenter) {
-        if (QScreen* screen = QGuiApplication::primaryScreen())
-            area = screen->availableGeometry();
-    }
+             position_ == poOwnerFormCenter)
+        area = AvailableScreen();
     if (!area.isValid())
         return;
-    QSize size = window_->frameGeometry().size();
+    const QSize size = window_->frameGeometry().size();
     window_->move(area.x() + (area.width() - size.width()) / 2, area.y() + (area.height() - size.height()) / 2);
+    centred_ = true;
+    KeepOnScreen();
+}
+
+QRect TCustomForm::AvailableScreen() const
+{
+    QScreen* screen = window_->screen() ? window_->screen() : QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect();
+}
+
+// A centred form lies on the screen whatever it was centred on: its right and bottom
+// edges if they fit, its top-left corner (and title bar) in any case. Run again once
+// shown, when the frame's size is known.
+void TCustomForm::KeepOnScreen()
+{
+    const QRect available = AvailableScreen();
+    if (!centred_ || !available.isValid())
+        return;
+    const QRect frame = window_->frameGeometry();
+    const int x = std::max(available.left(), std::min(frame.x(), available.right() + 1 - frame.width()));
+    const int y = std::max(available.top(), std::min(frame.y(), available.bottom() + 1 - frame.height()));
+    if (x != frame.x() || y != frame.y())
+        window_->move(x, y);
 }
 
 void TCustomForm::ShowWindow()
@@ -372,6 +393,7 @@ void TCustomForm::ShowWindow()
         window_->showMinimized();
     else
         window_->show();
+    KeepOnScreen();
     LayoutClient();
     BringToFront();
     if (pendingActive_ && HoldsControl(this, pendingActive_)) {

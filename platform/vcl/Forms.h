@@ -106,6 +106,8 @@ private:
     void ShowWindow();
     void HideWindow();
     void PlaceOnScreen();
+    void KeepOnScreen();
+    QRect AvailableScreen() const;
     void ApplyWindowFlags();
     void LayoutClient();
     int MenuHeight() const;
@@ -130,6 +132,7 @@ private:
     bool created_ = false;
     bool closing_ = false;
     bool placed_ = false;
+    bool centred_ = false;  // placed by centring, so kept on the screen
     bool keyPreview_ = false;
     bool releasing_ = false;
 };

@@ -38,6 +38,23 @@ void TLabel::WriteText(const AnsiString& text)
     caption_ = text;
     label_->setText(ControlQString(showAccelChar_ ? ShownCaption(text) : text));
     FitSize();
+    NameFocusControl();
+}
+
+void TLabel::SetFocusControl(TWinControl* control)
+{
+    if (focusWidget_)
+        focusWidget_->setAccessibleName(QString());
+    focusControl_ = control;
+    focusWidget_ = control ? control->Widget() : nullptr;
+    label_->setBuddy(focusWidget_);
+    NameFocusControl();
+}
+
+void TLabel::NameFocusControl()
+{
+    if (focusWidget_)
+        focusWidget_->setAccessibleName(label_->text());
 }
 
 void TLabel::SetShowAccelChar(bool show)

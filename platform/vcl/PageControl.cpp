@@ -1,6 +1,9 @@
 #include "ComCtrls.h"
 
+#include "PageTabsAccessible.h"
+
 #include <QProgressBar>
+#include <QTabBar>
 #include <QTabWidget>
 
 // --- TTabSheet -------------------------------------------------------------------
@@ -56,11 +59,14 @@ void TTabSheet::SetTabVisible(bool visible)
 
 TPageControl::TPageControl(TComponent* owner) : TWinControl(owner)
 {
+    InstallPageTabsAccessible();
     tabs_ = new QTabWidget;
     AttachWidget(tabs_);
     tabs_->resize(289, 193);
     // Code changes run inside ByCode and raise no OnChange.
-    QObject::connect(tabs_, &QTabWidget::currentChanged, SignalContext(), [this](int) {
+    QObject::connect(tabs_, &QTabWidget::currentChanged, SignalContext(), [this](int index) {
+        AnnouncePageSelected(tabs_->tabBar(), shownPage_);
+        shownPage_ = index;
         if (!ChangingByCode())
             FromQt([this] { Fire(OnChange); });
     });

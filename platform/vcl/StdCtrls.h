@@ -33,6 +33,10 @@ public:
     // "&x" marks an accelerator and "&&" shows one ampersand (on by default).
     bool ShowAccelChar() const { return showAccelChar_; }
     void SetShowAccelChar(bool show);
+    // The control the label names: assistive technology reads that control by the
+    // label's text (and the label's accelerator focuses it).
+    TWinControl* FocusControl() const { return focusWidget_ ? focusControl_ : nullptr; }
+    void SetFocusControl(TWinControl* control);
 
 protected:
     AnsiString ReadText() const override { return caption_; }
@@ -43,8 +47,11 @@ protected:
     void ApplyAlignment();
 
 private:
+    void NameFocusControl();
     QLabel* label_;
     AnsiString caption_;
+    TWinControl* focusControl_ = nullptr;
+    QPointer<QWidget> focusWidget_;  // gone with the control, whichever goes first
     TAlignment alignment_ = taLeftJustify;
     TTextLayout layout_ = tlTop;
     bool autoSize_ = true;

@@ -26,9 +26,9 @@ TEST_P(LanForm, SavesAStaticAddressAndADhcpModeWithTheirOwnVariablesOnly)
     Open([&](TFM_LanCfg& form) {
         EXPECT_EQ(form.Caption().ToStdString(), "Home \\ LAN");
         EXPECT_EQ(form.CB_IPFrom->ItemIndex(), 0);  // static
-        EXPECT_EQ(form.ED_IpAddr->Text().ToStdString(), "192.168.1.1");
-        EXPECT_EQ(form.ED_DefGw->Text().ToStdString(), "192.168.1.254");
-        EXPECT_EQ(form.Edt_WANIP->Text().ToStdString(), "192.168.1.1");
+        EXPECT_EQ(form.ED_IpAddr->Text().ToStdString(), "127.0.0.1");
+        EXPECT_EQ(form.ED_DefGw->Text().ToStdString(), "127.0.0.254");
+        EXPECT_EQ(form.Edt_WANIP->Text().ToStdString(), "127.0.0.1");
         // The pool's first and last address, read by their instances.
         EXPECT_TRUE(PumpUntil([&] { return form.Ed_IPEND->Text() == "192.168.1.199"; }));
         EXPECT_EQ(form.Ed_IPAF->Text().ToStdString(), "192.168.1.100");
@@ -104,7 +104,7 @@ TEST_P(LanForm, AFailedStaticSaveSaysSetError)
         EXPECT_EQ(Panel(form.StatusBar), "Set Error!");
         ASSERT_TRUE(devsim.DropNext(0));
     });
-    EXPECT_EQ(DeviceValue(LanIp), "IPADDRESS 192.168.1.1");
+    EXPECT_EQ(DeviceValue(LanIp), "IPADDRESS 127.0.0.1");
 }
 
 INSTANTIATE_TEST_SUITE_P(Roads, LanForm, vka_test::AllVersions(), vka_test::VersionName);

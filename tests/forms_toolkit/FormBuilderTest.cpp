@@ -4,6 +4,7 @@
 #include "FormTestRoad.h"
 #include "SettingsForm.h"
 
+#include <QAccessible>
 #include <gtest/gtest.h>
 
 TEST(FormBuilder, RowsPlaceALabelAndAControlPerRowAndEveryControlBelongsToTheForm)
@@ -63,4 +64,34 @@ TEST(FormBuilder, HiddenHoldersAreNeverShownAndListsAndBarsGetTheirColumns)
     EXPECT_EQ(panels->Panels()->Items(0)->Text(), "Set OK!");
     ShowFormStatus(simple, "Get OK!");
     EXPECT_EQ(simple->SimpleText(), "Get OK!");
+}
+
+// Assistive technology reads each field by the caption built for it, also inside a
+// group box (never by the group's title), and a caption followed by another kind of
+// control names no later field.
+TEST(FormBuilder, CaptionLabelsNameTheFieldsBuiltForThem)
+{
+    vka_test::EnsureQApplication();
+    TForm form(nullptr);
+    TFormBuilder build(&form);
+    TGroupBox* group = build.Group("GroupBox1", "Wireless Network Settings", 8, 8, 400, 300);
+    TFormBuilder inGroup = build.In(group);
+    TFormRows rows(inGroup, TRowColumns{10, 120, 200, 30}, 20);
+    TEdit* ssid = rows.Edit("Lb_SSID", "SSID ", "Ed_SSID");
+    TComboBox* band = rows.Combo("Lb_Band", "Band:", "CB_Band");
+    build.In(group).Label("Lb_Rules", "Rules", 10, 100);
+    TListView* rules = build.In(group).List("LV_Rules", {{"No.", 40}}, 10, 120, 200, 60);
+    build.In(group).Label("Lb_Note", "Note", 10, 190);
+    build.In(group).Button("Bt_Go", "Go", 10, 210, nullptr);
+    TEdit* after = build.In(group).Edit("Ed_After", 100, 210, 80);
+    const struct {
+        TControl* field;
+        const char* name;
+    } cases[] = {{ssid, "SSID "}, {band, "Band:"}, {rules, "Rules"}};
+    auto name = [](TControl* field) {
+        return QAccessible::queryAccessibleInterface(field->Widget())->text(QAccessible::Name).toStdString();
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(name(c.field), c.name) << c.field->Name().ToStdString();
+    EXPECT_NE(name(after), "Note");
 }

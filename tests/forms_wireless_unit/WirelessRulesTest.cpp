@@ -37,23 +37,23 @@ TEST(WirelessLayout, EveryCaseOfModeAndSecurity)
         int wds, survey, clone, key, pass, page, buttons, form;
     };
     const Case cases[] = {
-        {mgSecurityOnly, sgKeys, -1, -1, -1, G + mg, -1, G + K + 3 * g + mg, G + K + 4 * g + mg, G + K + 12 * g + mg},
-        {mgSecurityOnly, sgPersonal, -1, -1, -1, -1, G + mg, G + g + mg + 141, G + 2 * g + mg + 141,
-         G + 10 * g + mg + 141},
+        {mgSecurityOnly, sgKeys, -1, -1, -1, G + mg, -1, G + K + 3 * g + mg, G + K + 4 * g + mg, G + K + 9 * g + mg},
+        {mgSecurityOnly, sgPersonal, -1, -1, -1, -1, G + mg, G + g + 2 * mg + 141, G + 2 * g + mg + 141,
+         G + 7 * g + mg + 141},
         {mgSecurityOnly, sgEnterprise, -1, -1, -1, -1, G + mg, G + h + 3 * g + mg, G + h + 4 * g + mg,
-         G + h + 12 * g + mg},
+         G + h + 9 * g + mg},
         {mgSurveyClone, sgKeys, -1, G + mg, G + S + 3 * g, G + S + L + g, -1, G + S + L + K + 4 * g + mg,
-         G + S + L + K + 5 * g + mg, G + S + L + K + 13 * g + mg},
-        {mgSurveyClone, sgPersonal, -1, G + mg, G + S + 3 * g, -1, G + S + L + g, G + S + L + 2 * g + mg + 141,
-         G + S + L + 3 * g + mg + 141, G + S + L + 11 * g + mg + 141},
+         G + S + L + K + 5 * g + mg, G + S + L + K + 10 * g + mg},
+        {mgSurveyClone, sgPersonal, -1, G + mg, G + S + 3 * g, -1, G + S + L + g, G + S + L + 2 * g + 2 * mg + 141,
+         G + S + L + 3 * g + mg + 141, G + S + L + 8 * g + mg + 141},
         {mgWdsSurvey, sgKeys, G + mg, G + W + g, -1, G + W + S + g, -1, G + W + S + K + 4 * g + mg,
-         G + W + S + K + 5 * g + mg, G + W + S + K + 13 * g + mg},
-        {mgWdsSurvey, sgPersonal, G + mg, G + W + g, -1, -1, G + W + S + g, G + W + S + 2 * g + mg + 141,
-         G + W + S + 3 * g + mg + 141, G + W + S + 11 * g + mg + 141},
+         G + W + S + K + 5 * g + mg, G + W + S + K + 10 * g + mg},
+        {mgWdsSurvey, sgPersonal, G + mg, G + W + g, -1, -1, G + W + S + g, G + W + S + 2 * g + 2 * mg + 141,
+         G + W + S + 3 * g + mg + 141, G + W + S + 8 * g + mg + 141},
         // Not laid down for these modes (a client has no WPA-Enterprise): the group
         // takes the key group's place with its own height.
         {mgSurveyClone, sgEnterprise, -1, G + mg, G + S + 3 * g, -1, G + S + L + g, G + S + L + h + 4 * g + mg,
-         G + S + L + h + 5 * g + mg, G + S + L + h + 13 * g + mg},
+         G + S + L + h + 5 * g + mg, G + S + L + h + 10 * g + mg},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE("groups " + std::to_string(c.groups) + ", security " + std::to_string(c.security));

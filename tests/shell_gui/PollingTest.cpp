@@ -104,8 +104,8 @@ TEST_F(ShellTest, Timer1RefreshesTheDeviceFactsAndClearsThemEverySeventhTick)
     StartDevice();
     TMainForm* form = OpenOnDevice();
     form->StopTimers();
-    ASSERT_TRUE(PumpUntil([&] { return form->IPAddressEdit->Text() == "192.168.1.1"; }));
-    EXPECT_EQ(form->SubMaskEdit->Text(), "255.255.255.0");
+    ASSERT_TRUE(PumpUntil([&] { return form->IPAddressEdit->Text() == "127.0.0.1"; }));
+    EXPECT_EQ(form->SubMaskEdit->Text(), "255.0.0.0");
 
     ASSERT_TRUE(device.SetValue("1.3.6.1.4.1.32473.10.37.37.2.2.1.1.1.1.7.1", "IPADDRESS", "10.1.1.7"));
     form->Timer1Timer(form);

@@ -1,6 +1,7 @@
 // The class library's event rules that Qt's widgets do not follow by themselves.
 #include "GuiTestSupport.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -356,6 +357,33 @@ TEST(PageControlRules, OnChangeOnlyForTheUsersTabChange)
     EXPECT_EQ(1, ports->PageIndex());
     delete ports;
     EXPECT_EQ(1, pages->PageCount());
+}
+
+TEST(PageControlRules, TheTabsTellAssistiveTechnologyWhichPageIsSelected)
+{
+    ShownForm f;
+    auto* pages = f.Add<TPageControl>("PageControl1");
+    pages->SetBounds(0, 0, 300, 200);
+    for (const char* caption : {"VLAN &List", "Port List"}) {
+        auto* sheet = new TTabSheet(f.form);
+        sheet->SetCaption(caption);
+        sheet->SetPageControl(pages);
+    }
+    QTabBar* bar = qobject_cast<QTabWidget*>(pages->Widget())->tabBar();
+    QAccessibleInterface* tabs = QAccessible::queryAccessibleInterface(bar);
+    ASSERT_NE(tabs, nullptr);
+    for (int active : {1, 0}) {
+        pages->SetActivePageIndex(active);
+        ASSERT_EQ(tabs->childCount(), 2);
+        for (int i = 0; i < 2; ++i) {
+            QAccessibleInterface* tab = tabs->child(i);
+            EXPECT_EQ(tab->role(), QAccessible::PageTab);
+            EXPECT_TRUE(tab->state().selectable);
+            EXPECT_EQ(tab->state().selected, i == active) << "tab " << i;
+            EXPECT_EQ(tabs->indexOfChild(tab), i);
+        }
+    }
+    EXPECT_EQ(tabs->child(0)->text(QAccessible::Name).toStdString(), "VLAN List");
 }
 
 }  // namespace

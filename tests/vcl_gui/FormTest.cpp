@@ -3,7 +3,9 @@
 
 #include <QAction>
 #include <QMenuBar>
+#include <QGuiApplication>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -222,6 +224,36 @@ TEST(Forms, AFixedBorderStillLetsCodeResizeTheForm)
     EXPECT_EQ(420, form.ClientWidth());
     EXPECT_EQ(170, form.ClientHeight());
     EXPECT_EQ(form.Widget()->minimumSize(), form.Widget()->maximumSize());
+}
+
+TEST(Forms, CentredOnTheMainWindowTheFormStaysOnTheScreen)
+{
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    struct Case {
+        QPoint mainAt;
+        QSize formSize;
+    } cases[] = {
+        {screen.topLeft(), {300, screen.height() - 10}},                      // would start above the top
+        {screen.bottomRight() - QPoint(100, 80), {400, 300}},                // would end beyond the corner
+        {screen.topLeft(), {screen.width() + 50, screen.height() + 50}},     // larger than the screen
+    };
+    for (const Case& c : cases) {
+        TForm main(nullptr);
+        main.SetBounds(c.mainAt.x(), c.mainAt.y(), 200, 100);
+        main.Show();
+        Application->SetMainForm(&main);
+        TForm form(nullptr);
+        form.SetPosition(poMainFormCenter);
+        form.SetBounds(0, 0, c.formSize.width(), c.formSize.height());
+        form.Show();
+        Application->SetMainForm(nullptr);
+        const QRect placed = form.Widget()->frameGeometry();
+        if (placed.width() <= screen.width() && placed.height() <= screen.height()) {
+            EXPECT_TRUE(screen.contains(placed)) << placed.x() << "," << placed.y();
+        }
+        EXPECT_GE(placed.top(), screen.top());
+        EXPECT_GE(placed.left(), screen.left());
+    }
 }
 
 // --- window messages ----------------------------------------------------------------

@@ -145,7 +145,8 @@ std::string FormatDefaultState(const std::vector<StateLine>& lines)
 {
     std::ostringstream out;
     out << "# Default state of the simulated VKA-7410: Access Point mode, radio on, 2.4 GHz,\n"
-           "# LAN 192.168.1.1/24. Written by make_default_state from the variable catalogue;\n"
+           "# LAN 127.0.0.1/8, the loopback network it answers on (so transfers reach the module).\n"
+           "# Written by make_default_state from the variable catalogue;\n"
            "# regenerate it rather than editing it by hand.\n"
            "#\n"
            "# Scalars of SVT_SV groups carry \".0\", MVT_SV OIDs stand as the groups hold them,\n"

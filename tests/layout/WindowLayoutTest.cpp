@@ -1,0 +1,196 @@
+// Every window the module opens passes the layout check against the simulated device:
+// each form of the menus (the router forms too, whose entries the menu hides) on each of
+// its pages, Home / Wireless in every mode with every security, Multi-SSID with every
+// security, the grouping form and the generic pages.
+#include "FormTestRoad.h"
+#include "LayoutCheck.h"
+#include "Main.h"
+#include "QtPump.h"
+#include "UserActions.h"
+
+#include <QApplication>
+#include <QTimer>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <set>
+
+namespace {
+
+// Combo boxes whose choices lay a form out anew, outermost first: every combination is
+// checked.
+const std::map<std::string, std::vector<const char*>> Variants = {
+    {"FM_Wirless", {"CB_APMode", "CB_SecurityMode"}},
+    {"FM_MultiSSIDNewForm", {"CB_SecurityMode"}},
+};
+
+// Controls a form places over each other on purpose.
+const std::vector<vka_test::AllowedOverlap> Overlaps = {};
+
+TCustomForm* ModalForm()
+{
+    QWidget* modal = QApplication::activeModalWidget();
+    for (int i = 0; modal && i < Application->ComponentCount(); ++i)
+        if (auto* form = dynamic_cast<TCustomForm*>(Application->Components(i)))
+            if (form->Widget() == modal)
+                return form;
+    return nullptr;
+}
+
+// Whether an edit shown still holds its own name: the device's values are not all in.
+bool Unfilled(const TWinControl& parent)
+{
+    for (int i = 0; i < parent.ControlCount(); ++i) {
+        const TControl* control = parent.Controls(i);
+        if (!control->Widget()->isVisibleTo(parent.ParentForm()->Widget()))
+            continue;
+        if (dynamic_cast<const TEdit*>(control) && control->Text() == control->Name())
+            return true;
+        if (auto* win = dynamic_cast<const TWinControl*>(control); win && Unfilled(*win))
+            return true;
+    }
+    return false;
+}
+
+void PageControls(TWinControl& parent, std::vector<TPageControl*>& found)
+{
+    for (int i = 0; i < parent.ControlCount(); ++i) {
+        if (auto* pages = dynamic_cast<TPageControl*>(parent.Controls(i)))
+            found.push_back(pages);
+        if (auto* win = dynamic_cast<TWinControl*>(parent.Controls(i)))
+            PageControls(*win, found);
+    }
+}
+
+using Faults = std::map<std::string, std::string>;  // fault -> the first variant showing it
+
+// The form's faults on every page of every page control, in its current variant.
+void CheckPages(TCustomForm& form, const std::string& variant, Faults& faults)
+{
+    auto check = [&](const std::string& where) {
+        for (const std::string& fault : vka_test::LayoutFaults(form, Overlaps))
+            faults.emplace(fault, where);
+    };
+    std::vector<TPageControl*> pageControls;
+    PageControls(form, pageControls);
+    check(variant);
+    for (TPageControl* pages : pageControls)
+        for (int p = 0; p < pages->PageCount(); ++p) {
+            pages->SetActivePage(pages->Pages(p));
+            check(variant + " [page " + pages->Pages(p)->Caption().ToStdString() + "]");
+        }
+}
+
+// Chooses every item of the variant combo boxes from `depth` on, checking each.
+void CheckVariants(TCustomForm& form, const std::vector<const char*>& combos, size_t depth,
+                   const std::string& variant, Faults& faults)
+{
+    if (depth == combos.size()) {
+        CheckPages(form, variant, faults);
+        return;
+    }
+    auto* combo = FindControl<TComboBox>(&form, combos[depth]);
+    ASSERT_NE(combo, nullptr) << combos[depth];
+    for (int i = 0; i < combo->Items()->Count(); ++i) {
+        vka_test::Choose(combo, i);
+        CheckVariants(form, combos, depth + 1,
+                      variant + " [" + combos[depth] + " " + combo->Items()->Strings(i).ToStdString() + "]", faults);
+    }
+}
+
+class WindowLayout : public vka_test::FormRoad {
+protected:
+    void SetUp() override
+    {
+        vka_test::FormRoad::SetUp();
+        main = new TMainForm(Application);
+        main->DeviceAddress = "127.0.0.1";
+        vka_test::AimFormSession(devsim.Port(), GetParam());
+    }
+    void TearDown() override
+    {
+        delete main;
+        vka_test::FormRoad::TearDown();
+    }
+
+    // Opens a window, checks it in all its variants once the device's values are in,
+    // closes it; the faults found, one a line.
+    Faults Check(const std::function<void()>& open)
+    {
+        struct Run {
+            Faults faults;
+            bool checked = false;
+            bool returned = false;
+            std::function<void()> attempt;
+        };
+        auto run = std::make_shared<Run>();
+        run->attempt = [weak = std::weak_ptr<Run>(run)] {
+            auto run = weak.lock();
+            if (!run || run->returned)
+                return;
+            if (TCustomForm* form = ModalForm()) {
+                if (!run->checked) {
+                    run->checked = true;
+                    vka_test::PumpUntil([form] { return !Unfilled(*form); }, 3);
+                    const auto found = Variants.find(form->Name().ToStdString());
+                    CheckVariants(*form, found == Variants.end() ? std::vector<const char*>{} : found->second, 0,
+                                  "", run->faults);
+                }
+                form->Close();
+            }
+            QTimer::singleShot(20, QApplication::instance(), run->attempt);
+        };
+        QTimer::singleShot(0, QApplication::instance(), run->attempt);
+        open();
+        run->returned = true;
+        EXPECT_TRUE(run->checked) << "no window opened";
+        return run->faults;
+    }
+
+    static std::string Lines(const Faults& faults)
+    {
+        std::string text;
+        for (const auto& [fault, variant] : faults)
+            text += "\n  " + fault + variant;
+        return text;
+    }
+
+    TMainForm* main = nullptr;
+};
+
+// The leaves of the menus that open settings forms.
+void Leaves(TMenuItem* item, std::vector<TMenuItem*>& leaves)
+{
+    if (item->Count() == 0)
+        leaves.push_back(item);
+    for (int i = 0; i < item->Count(); ++i)
+        Leaves(item->Items(i), leaves);
+}
+
+}  // namespace
+
+TEST_P(WindowLayout, EveryMenuFormInEveryVariantPassesTheLayoutCheck)
+{
+    std::vector<TMenuItem*> entries;
+    for (TMenuItem* top : {main->Home1, main->advanced2, main->tools2, main->status2})
+        Leaves(top, entries);
+    for (TMenuItem* entry : entries) {
+        const Faults faults = Check([entry] { entry->Click(); });
+        EXPECT_TRUE(faults.empty()) << entry->Name().ToStdString() << Lines(faults);
+    }
+}
+
+TEST_P(WindowLayout, TheGroupingFormAndTheGenericPagesPassTheLayoutCheck)
+{
+    using Handler = void (TMainForm::*)(TObject*);
+    for (Handler handler : {&TMainForm::UserLimitClick, &TMainForm::adSecSettingKey1Click, &TMainForm::Function1Click,
+                            &TMainForm::adStatic2Click, &TMainForm::adSecServSet1Click, &TMainForm::dot11g1Click,
+                            &TMainForm::dot11b1Click, &TMainForm::N80211a3Click, &TMainForm::N80211g3Click,
+                            &TMainForm::DynamicTable1Click}) {
+        const Faults faults = Check([&] { (main->*handler)(main); });
+        EXPECT_TRUE(faults.empty()) << main->PageName.ToStdString() << Lines(faults);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Road, WindowLayout, ::testing::Values(1), vka_test::VersionName);

@@ -1,0 +1,25 @@
+#pragma once
+// The layout every window must have, checked on what the window shows now:
+// - every visible control lies inside its parent's client area;
+// - visible siblings do not overlap (but for the pairs a form places so on purpose);
+// - the text of every label, check box, radio button, button, group title and list
+//   column header fits its control in the control's own font;
+// - no visible edit shows its own control name (a field nothing ever filled);
+// - the window, with its frame, fits a 1024x768 work area.
+// Each fault is one line naming the form and the controls.
+#include <string>
+#include <vector>
+
+class TCustomForm;
+
+namespace vka_test {
+
+// Two controls of one parent that a form overlaps on purpose (by object name).
+struct AllowedOverlap {
+    const char* First;
+    const char* Second;
+};
+
+std::vector<std::string> LayoutFaults(const TCustomForm& form, const std::vector<AllowedOverlap>& allowed = {});
+
+}  // namespace vka_test
