@@ -57,6 +57,13 @@ std::string ControlCommands::execute(const std::string& rawLine)
             return "ERR clear-template needs a numeric OID prefix";
         return "OK " + std::to_string(store_.removeTemplatesBelow(prefix));
     }
+    if (command == "endless") {
+        Oid column;
+        if (!parseOid(argument, column) || !isServedOid(column))
+            return "ERR endless needs a served column's numeric OID";
+        store_.makeEndless(column);
+        return "OK";
+    }
     if (command == "log" || command == "clear-log") {
         if (!log_)
             return "ERR this device keeps no log";

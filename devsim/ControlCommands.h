@@ -15,6 +15,8 @@
 //                             template ...")
 //   clear-template PREFIX     removes the template rows below PREFIX: OK <count>
 //                             (a refresh of that table then empties it)
+//   endless COLUMN            the column never ends: a get-next of column.k
+//                             answers column.(k+1) (StateStore::makeEndless)
 //   log TEXT                  adds a line to the device log as given
 //   clear-log                 empties the device log
 //   transfer-fault ...        the next file transfers fail, never happen or

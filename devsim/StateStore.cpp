@@ -67,9 +67,30 @@ const StateEntry* StateStore::next(const Oid& oid, bool inclusive, const Oid& wi
     auto it = inclusive ? slots_.lower_bound(oid) : slots_.upper_bound(oid);
     while (it != slots_.end() && !isInstance(it->first))
         ++it;
-    if (it == slots_.end() || !oidStartsWith(it->first, within))
+    const StateEntry* real = it == slots_.end() ? nullptr : &it->second.entry;
+    if (!endless_.empty())
+        real = endlessNext(oid, real);
+    if (!real || !oidStartsWith(real->oid, within))
         return nullptr;
-    return &it->second.entry;
+    return real;
+}
+
+const StateEntry* StateStore::endlessNext(const Oid& oid, const StateEntry* real) const
+{
+    for (const Oid& column : endless_) {
+        std::uint32_t row = 0;
+        if (oidStartsWith(oid, column))
+            row = oid.size() > column.size() ? oid[column.size()] : 0;
+        else if (!(oid < column) || (real && real->oid < column))
+            continue;
+        auto first = slots_.upper_bound(column);
+        const bool hasRow = first != slots_.end() && oidStartsWith(first->first, column);
+        endlessRow_.value = hasRow ? first->second.entry.value : Value::makeInteger(1);
+        endlessRow_.oid = column;
+        endlessRow_.oid.push_back(row + 1);
+        return &endlessRow_;
+    }
+    return real;
 }
 
 bool StateStore::isInstance(const Oid& oid) const

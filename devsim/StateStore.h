@@ -55,6 +55,11 @@ public:
     // group), not an instance, and an agent answers it as one it does not have.
     bool isInstance(const Oid& oid) const;
 
+    // A broken agent's column: a get-next at or below `column` answers the row
+    // after the one asked for, column.k -> column.(k+1), for ever, with the value of
+    // the column's first row (INTEGER 1 when it has none).
+    void makeEndless(const Oid& column) { endless_.push_back(column); }
+
     // True when a variable shares everything but the last arc with `oid`
     // (the object exists, this instance does not).
     bool hasObjectOf(const Oid& oid) const;
@@ -82,6 +87,9 @@ private:
     std::map<Oid, Slot> slots_;
     std::map<Oid, StateEntry> templates_;
     std::vector<Oid> rowsAsTemplates_;
+    std::vector<Oid> endless_;
+    mutable StateEntry endlessRow_;  // the row an endless column answered last
+    const StateEntry* endlessNext(const Oid& oid, const StateEntry* real) const;
 };
 
 } // namespace devsim

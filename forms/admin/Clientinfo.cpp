@@ -128,7 +128,8 @@ void TClientInformation::StartDetection()
 
 void TClientInformation::FormCloseQuery(TObject* Sender, bool& CanClose)
 {
-    if (busy_)
+    // A walk of the table does not hold the form: closing it ends the walk.
+    if (busy_ && !(TableRequest && TableRequest->Busy))
         CanClose = false;
 }
 

@@ -1,5 +1,8 @@
 #include "ScheduleTexts.h"
 
+#include <algorithm>
+#include <limits>
+
 const char* const AllWeekText = "All Week";
 const char* const AllDayText = "All Day(s) - 24hrs";
 
@@ -27,15 +30,15 @@ AnsiString DayFlagsToMask(const TDayFlags& days)
 
 int DayMaskToInt(const AnsiString& mask)
 {
-    int value = 0;
-    int weight = 1;
-    for (int i = mask.Length(); i >= 1 && weight > 0; --i) {
+    // Digits beyond 31 places count nothing; a sum past the int range stays at its top.
+    long long value = 0;
+    long long weight = 1;
+    for (int i = mask.Length(); i >= 1 && weight <= (1LL << 30); --i, weight *= 2) {
         const char c = mask[i];
         if (c >= '0' && c <= '9')
             value += (c - '0') * weight;
-        weight = weight > (1 << 29) ? 0 : weight * 2;  // digits beyond 31 places count nothing
     }
-    return value;
+    return static_cast<int>(std::min<long long>(value, std::numeric_limits<int>::max()));
 }
 
 AnsiString IntToDayMask(int value, int radix)

@@ -28,6 +28,22 @@ bool TEditsPanel::IsReadOnlyRow(int row) const
 
 void TEditsPanel::SetRequest(KwSNMPRequest2Edits* request)
 {
+    const std::size_t bound = request->Bindings.size();
+    try {
+        BuildRows(request);
+    } catch (...) {
+        // The rows' controls go with this panel: the request keeps no binding to them.
+        request->DropBindingsAfter(bound);
+        Request = nullptr;
+        Rows.clear();
+        throw;
+    }
+    SetAllEditable(false);
+    Layout(2, true);
+}
+
+void TEditsPanel::BuildRows(KwSNMPRequest2Edits* request)
+{
     Request = request;
     Rows.clear();
     const KwSNMPVarList& list = request->Request.VarList;
@@ -65,8 +81,6 @@ void TEditsPanel::SetRequest(KwSNMPRequest2Edits* request)
             row.control = edit;
         }
     }
-    SetAllEditable(false);
-    Layout(2, true);
 }
 
 void TEditsPanel::LayoutOnePerLine()

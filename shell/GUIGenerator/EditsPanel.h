@@ -76,6 +76,7 @@ public:
     TCtrlBtnPanel* Buttons = nullptr;
 
 private:
+    void BuildRows(KwSNMPRequest2Edits* request);
     bool ValidRow(int row) const { return row >= 0 && row < static_cast<int>(Rows.size()); }
     void CheckBoxClick(TObject* sender);
     void ComboChange(TObject* sender);

@@ -2,6 +2,9 @@
 // the seven day boxes, every day integer the device can hold, every hour and minute.
 #include <gtest/gtest.h>
 
+#include <limits>
+#include <string>
+
 #include "ScheduleTexts.h"
 #include "SysUtils.h"
 
@@ -53,6 +56,19 @@ TEST(ScheduleDays, KnownMasks)
     EXPECT_EQ(IntToDayMask(5, 2), "0000101");          // Tuesday and Sunday
     EXPECT_EQ(DaysText("34"), "Fri Mon");
     EXPECT_EQ(DaysText("127"), "All Week");
+}
+
+TEST(ScheduleDays, LongMasksStayInTheIntRange)
+{
+    const int top = std::numeric_limits<int>::max();
+    const struct { std::string mask; int value; } cases[] = {
+        {std::string(40, '1'), top},            // places beyond 31 count nothing
+        {"2" + std::string(30, '0'), top},      // 2 * 2^30
+        {std::string(31, '9'), top},
+        {"1" + std::string(27, '0'), 1 << 27},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(DayMaskToInt(AnsiString(c.mask)), c.value) << c.mask;
 }
 
 TEST(ScheduleDays, MasksOfOtherLengthsChangeNoBoxAndShowNoNames)

@@ -244,6 +244,12 @@ TEST_F(ScalarBinding, VariablesTheListLacksAreRefused)
               KWCERR_INDEX);
     EXPECT_EQ(CodeOf([&] { request->BindComboBox(1000, Add<TComboBox>("CB_FarMode")); }),
               KWCERR_INDEX);
+    // Bits lie inside their variable: its width, or the longest string SNMP carries.
+    const struct { int Var; const char* Bits; } outside[] = {
+        {6, "32"}, {4, "0,48"}, {8, "524280"}, {8, "2147483647"}};
+    for (const auto& o : outside)
+        EXPECT_EQ(CodeOf([&] { request->BindBits(o.Var, o.Bits, {Add<TCheckBox>("CB_Bit0"), Add<TCheckBox>("CB_Bit1")}); }),
+                  KWERR_ASSOC_INDEX) << o.Bits;
     EXPECT_TRUE(request->Bindings.empty());
     EXPECT_EQ(request->Constraints->Count(), 0);
 

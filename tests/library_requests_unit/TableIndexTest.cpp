@@ -198,3 +198,31 @@ TEST(TableIndex, OutOfTableWhenTheAgentGoesBackwards)
     EXPECT_FALSE(request.IsOutOfTable(column, column + ".9", column + ".10"));
     EXPECT_FALSE(request.IsOutOfTable(column, column + ".5", column + ".5.1"));
 }
+
+// A row index read into the keys and written back names the same row: a set goes to
+// the row that was read.
+TEST(TableIndex, RowIndexesRoundTripExactly)
+{
+    const struct {
+        int Second;  // the syntax of the second key (0: one key only)
+        int Access;
+        const char* Index;
+    } cases[] = {
+        {0, 0, "2097152.1"},  // a Counter64 beyond a double's 53 bits
+        {0, 0, "4294967295.4294967295"},
+        {SX_DISPLAYSTR, AC_IMPLIED, "5"},  // an empty IMPLIED string adds nothing
+        {SX_OCTETSTR, AC_IMPLIED, "5"},
+        {SX_OBJECTID, AC_IMPLIED, "5"},
+        {SX_DISPLAYSTR, 0, "5.0"},
+    };
+    for (const auto& c : cases) {
+        KwSNMPRequest request;
+        if (c.Second == 0)
+            LoadList(request, {{"1.1", SX_COUNTER64, AC_NOTACCESS}, {"1.2", SX_INTEGER, AC_READONLY}}, MVT_FMV, 1);
+        else
+            LoadList(request, {{"1.1", SX_INTEGER, AC_NOTACCESS}, {"1.2", c.Second, AC_NOTACCESS | c.Access},
+                               {"1.3", SX_INTEGER, AC_READONLY}}, MVT_FMV, 2);
+        request.SetRowIndex(c.Index);
+        EXPECT_EQ(request.RowIndex(), c.Index);
+    }
+}

@@ -1,6 +1,9 @@
 // Value conversion between value texts and the engine's bindings, and the readings.
 #include <gtest/gtest.h>
 
+#include <limits>
+#include <string>
+
 #include <ostream>
 
 #include <cmath>
@@ -281,12 +284,17 @@ TEST(ValueText, Readings)
     EXPECT_DOUBLE_EQ(KwReadFloat(" 1.5e2xyz"), 150.0);
     EXPECT_DOUBLE_EQ(KwReadFloat("-.5"), -0.5);
     EXPECT_DOUBLE_EQ(KwReadFloat("abc"), 0.0);
-    // Too small for a double is 0, never infinity; too large stays infinite.
-    EXPECT_EQ(KwReadFloat("1e-400"), 0.0);
-    EXPECT_EQ(KwReadFloat("-0.0000001e-400"), 0.0);
-    EXPECT_EQ(KwReadFloat("123456e-330"), 0.0);
-    EXPECT_TRUE(std::isinf(KwReadFloat("1e400")));
-    EXPECT_TRUE(std::isinf(KwReadFloat("0.01e311")));
+    // Too small for a double is 0; too large is the largest finite double, so the
+    // largest double's 15-digit text reads back as itself; "inf" and "nan" are words.
+    const double top = std::numeric_limits<double>::max();
+    const struct { std::string Text; double Value; } edges[] = {
+        {"1e-400", 0.0}, {"-0.0000001e-400", 0.0}, {"123456e-330", 0.0},
+        {"1e400", top}, {"-0.01e311", -top}, {FloatToStr(top).ToStdString(), top},
+        {"inf", 0.0}, {"-INF", 0.0}, {"nan", 0.0}, {"infinity", 0.0},
+    };
+    for (const auto& e : edges)
+        EXPECT_EQ(KwReadFloat(e.Text), e.Value) << e.Text;
+    EXPECT_EQ(FloatToStr(top), "1.79769313486232E308");
     EXPECT_EQ(KwReadUInt64("1152921504606846977"), 1152921504606846977ull);
     EXPECT_EQ(KwFloatToUInt64(-3.0), 0u);
     EXPECT_EQ(KwFloatToInt64(-2.9), -2);

@@ -130,3 +130,24 @@ TEST(EmptyPage, AnEmptyRequestGivesAnEmptyPageAndTheTypeIsSetOnce)
     EXPECT_EQ(dialogs.boxes[0].Text, dialogs.boxes[1].Text);
     EXPECT_EQ(dialogs.Last().Text.rfind("aIdx is overtop!\n you may define < ", 0), 0u) << dialogs.Last().Text;
 }
+
+// A page whose build fails part-way (a prefix-keyed list needs a second control the
+// page does not make) leaves no binding to its freed rows: the next reply touches none.
+TEST(EmptyPage, AFailedBuildLeavesNoBindingBehind)
+{
+    vka_test::EnsureQApplication();
+    TForm form(Application);
+    KwStrOption prefixed[] = {{"ab", "AB"}, {nullptr, nullptr}};
+    KwOptionList options(prefixed, KW_OPTKEY_PREFIX);
+    KwSNMPVar table[] = {
+        {"1.3.6.1.4.1.32473.1", "plain", SX_DISPLAYSTR, AC_READWRITE, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr},
+        {"1.3.6.1.4.1.32473.2", "prefixed", SX_DISPLAYSTR, AC_READWRITE, &options, nullptr, nullptr, nullptr, nullptr,
+         nullptr},
+        {nullptr, nullptr, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr}};
+    KwSNMPRequest2Edits* request = new KwSNMPRequest2Edits(&form);
+    request->Request.VarList = KwSNMPVarList(table, SVT_SV, 0);
+    EXPECT_THROW(new TEditsPanel(&form, request), Exception);
+    EXPECT_TRUE(request->Bindings.empty());
+    *request->Request.VarList.Item(0).Value = "reply";
+    request->VarsToControls(-1);
+}

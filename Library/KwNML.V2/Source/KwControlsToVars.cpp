@@ -25,6 +25,16 @@ bool IsReadableKind(const TControl* control)
            dynamic_cast<const TEdit*>(control);
 }
 
+// A combo box or radio group without a chosen item: nothing to read back.
+bool ShowsNoChoice(const TControl* control)
+{
+    if (const auto* combo = dynamic_cast<const TComboBox*>(control))
+        return combo->ItemIndex() < 0 || combo->ItemIndex() >= combo->Items()->Count();
+    if (const auto* group = dynamic_cast<const TRadioGroup*>(control))
+        return group->ItemIndex() < 0 || group->ItemIndex() >= group->Items()->Count();
+    return false;
+}
+
 AnsiString EditText(const KwControlBinding& binding, int k)
 {
     return binding.Controls[k]->Text();
@@ -156,6 +166,14 @@ void KwSNMPRequest2Edits::ControlsToVars(int varIndex)
             text = var.Options->TextToValue(text);
         std::string whole = KwTextToRaw(text, var.Syntax).ToStdString();
         int found = 0;
+        bool unshown = false;
+        for (const auto& binding : Bindings)
+            if (binding->VarIndex == i && !binding->Controls.empty() && ShowsNoChoice(binding->Controls[0]))
+                unshown = true;
+        if (unshown) {
+            Request.LeftOut.insert(i);
+            continue;
+        }
         for (const auto& binding : Bindings) {
             if (binding->VarIndex != i)
                 continue;

@@ -149,7 +149,7 @@ void KwSNMPRequest::BuildPdu(KwPduMode mode, Pdu& pdu)
         } else {
             if (table && i < VarList.KeyCount)
                 continue;  // index columns name the row; they are never written
-            if (!VarList.IsWritable(i))
+            if (!VarList.IsWritable(i) || LeftOut.count(i))
                 continue;
             AnsiString oid;
             switch (VarList.ItemType) {
@@ -173,10 +173,12 @@ AnsiString KwSNMPRequest::RowIndex()
 {
     AnsiString index;
     for (int key = 0; key < VarList.KeyCount && key < VarList.Count(); ++key) {
-        if (!index.IsEmpty())
-            index += ".";
         AnsiString part;
         ValueToIndex(key, part);
+        if (part.IsEmpty())
+            continue;  // an empty IMPLIED key adds no sub-identifier, not an empty one
+        if (!index.IsEmpty())
+            index += ".";
         index += part;
     }
     return index;
@@ -186,9 +188,13 @@ void KwSNMPRequest::SetRowIndex(const AnsiString& index)
 {
     AnsiString rest = index;
     for (int key = 0; key < VarList.KeyCount; ++key) {
-        if (rest.IsEmpty() || key >= VarList.Count())
+        if (key >= VarList.Count())
             RaiseKwError(KWERR_KEY_COUNT);
         KwSNMPVar& var = VarList.Item(key);
+        // Only the last key, written IMPLIED, may be empty: "5" holds {5, ""}.
+        const bool mayBeEmpty = key > 0 && key == VarList.KeyCount - 1 && (var.Access & AC_IMPLIED);
+        if (rest.IsEmpty() && !mayBeEmpty)
+            RaiseKwError(KWERR_KEY_COUNT);
         if (!VarList.IsReadable(key))
             *var.InstanceOid = AnsiString(var.Oid) + "." + rest;
         rest = IndexToValue(key, rest);

@@ -38,6 +38,13 @@ void KwSNMPAsyncCallback(int reason, Snmp* session, Pdu& pdu, SnmpTarget& target
 // next row, or a set.
 enum KwPduMode { KwPduFirstGet, KwPduNextRow, KwPduSet };
 
+// The most rows one walk reads, far more than any table of the device holds: a walk
+// that reaches it stops there (WalkCut), so an agent that never ends a table cannot
+// hold a form or its memory for ever.
+extern int KwWalkRowLimit;
+// The status text of a walk that stopped at KwWalkRowLimit.
+AnsiString KwWalkCutText();
+
 class KwSNMPRequest {
 public:
     KwSNMPRequest();
@@ -59,6 +66,11 @@ public:
     AnsiString Condition;
     bool Enabled = true;
     int Pending = 0;  // asynchronous operations sent and not yet answered
+    // Writable variables that sets leave out for now: values their controls could not
+    // show, which are never written back.
+    std::set<int> LeftOut;
+    int WalkRows = 0;       // rows the current or last walk read
+    bool WalkCut = false;   // that walk stopped at KwWalkRowLimit
 
     long long ErrorCount() const { return errorCount; }
     void LoadDefaults();
@@ -125,6 +137,8 @@ private:
     void DeliverLater(const KwSNMPError& error, KwSNMPAsyncDone done);
     void HandleReply(KwSNMPAsyncContext& context, int reason, Pdu& pdu, SnmpTarget& target);
     void WaitForReplies();
+    // Starts a walk's row count (first) or tells whether the walk has read its last row.
+    bool WalkAtLimit(bool first);
 
     long long errorCount = 0;
     bool inExchange = false;                 // a synchronous exchange is running

@@ -210,6 +210,8 @@ bool KwSNMPRequest2Controls::SyncGet(const AnsiString& condition)
     }
     if (ok && !alive.expired())
         SendOk();
+    if (Request.WalkCut && !alive.expired())
+        ShowStatus(KwWalkCutText());
     return ok;
 }
 
@@ -235,8 +237,8 @@ void KwSNMPRequest2Controls::FinishGet(KwSNMPError& error)
 {
     std::weak_ptr<int> alive = alive_;
     AfterGet();
-    if (!alive.expired())
-        EndCycle(KwCycleGet, error);
+    if (!alive.expired() && EndCycle(KwCycleGet, error) && Request.WalkCut)
+        ShowStatus(KwWalkCutText());
 }
 
 void KwSNMPRequest2Controls::GetDone(KwSNMPError& error, KwSNMPVarList&)

@@ -1,6 +1,8 @@
 // Binding variables to controls, and the hooks that move values on each cycle.
 #include "KwSNMPRequest2Edits.h"
 
+#include "KwRawCodec.h"
+
 #include <algorithm>
 
 #include "ExtCtrls.h"
@@ -101,8 +103,11 @@ void KwSNMPRequest2Edits::BindBits(int varIndex, const AnsiString& bits,
     numbers.Parse(bits.c_str());
     if (numbers.Count() > static_cast<int>(boxes.size()))
         RaiseKwError(KWERR_CONTROL_COUNT);
+    // A bit lies inside the variable: its fixed width, or the longest string SNMP carries.
+    const int width = KwRawPartWidth(syntax);
+    const long long bitCount = 8LL * (width > 0 ? width : 65535);
     for (int n : numbers.Items())
-        if (n < 0)
+        if (n < 0 || n >= bitCount)
             RaiseKwError(KWERR_ASSOC_INDEX);
     auto binding = std::make_unique<KwControlBinding>();
     binding->VarIndex = varIndex;
@@ -124,6 +129,16 @@ void KwSNMPRequest2Edits::Unbind(int varIndex)
             if (auto* edit = dynamic_cast<TEdit*>(control))
                 Constraints->Remove(edit);
         at = Bindings.erase(at);
+    }
+}
+
+void KwSNMPRequest2Edits::DropBindingsAfter(std::size_t kept)
+{
+    while (Bindings.size() > kept) {
+        for (TControl* control : Bindings.back()->Controls)
+            if (auto* edit = dynamic_cast<TEdit*>(control))
+                Constraints->Remove(edit);
+        Bindings.pop_back();
     }
 }
 
@@ -169,6 +184,7 @@ void KwSNMPRequest2Edits::OnResponse()
 
 void KwSNMPRequest2Edits::ReadControls()
 {
+    Request.LeftOut.clear();
     for (int i = 0; i < Request.VarList.Count(); ++i)
         *Request.VarList.Item(i).Value = "";
     if (ListView)

@@ -54,6 +54,9 @@ public:
     void BindBits(int varIndex, const AnsiString& bits, const std::vector<TCheckBox*>& boxes);
     void BindListView(TListView* listView, bool autoEnable);
     void Unbind(int varIndex);
+    // Drops every binding made after the first `kept` ones (what a construction that
+    // failed part-way had bound to controls it frees again).
+    void DropBindingsAfter(std::size_t kept);
     void SetConstraintOwner(TComponent* owner);
 
     // One binding: offset, part syntax, own option list, one or two controls.
@@ -61,6 +64,9 @@ public:
                     TControl* first, TControl* second = nullptr);
 
     void VarsToControls(int varIndex);
+    // Reads the controls back into the variables. A variable whose combo box or radio
+    // group shows no choice (the device's value is outside the option list) is left
+    // out of the coming set: a value the form cannot show is never written back.
     void ControlsToVars(int varIndex);
     void EnableControls(bool enable);
 

@@ -10,6 +10,10 @@ void KwSNMPRequest::GetAsync(KwSNMPAsyncDone done, bool first)
 {
     if (!Enabled)
         return;
+    if (WalkAtLimit(first)) {
+        DeliverLater(KwResultRecord(KW_SUCCESS, KwErrorText(KW_SUCCESS)), std::move(done));
+        return;
+    }
     int operation = OpGet;
     if (!ChooseOperation(operation, &done))
         return;
@@ -144,8 +148,10 @@ void KwSNMPRequest::HandleReply(KwSNMPAsyncContext& context, int reason, Pdu& pd
                 if (outcome.Finished == outcome.Paired)
                     error.Last = true;
                 if (!error.Last) {
-                    if (table)
+                    if (table) {
                         SetRowIndex(outcome.RowIndex);
+                        ++WalkRows;
+                    }
                     for (int i = 0; i < VarList.Count(); ++i)
                         CalcValue(i, true);
                     if (!table)

@@ -55,6 +55,8 @@ bool KwSNMPRequest::Get(bool& ok, bool first)
         ok = false;
         return false;
     }
+    if (WalkAtLimit(first))
+        return false;
     ExchangeScope scope(inExchange);
     int operation = OpGet;
     if (!ChooseOperation(operation, nullptr)) {
@@ -83,7 +85,10 @@ bool KwSNMPRequest::Get(bool& ok, bool first)
     }
     StoreResponse(pdu, pairing, outcome, true);
     ok = ok && outcome.Ok;
-    return FinishResponse(outcome);
+    const bool more = FinishResponse(outcome);
+    if (more)
+        ++WalkRows;
+    return more;
 }
 
 void KwSNMPRequest::MarkForSet(const AnsiString& varIndexes, TStrings* values)

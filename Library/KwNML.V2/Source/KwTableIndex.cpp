@@ -22,7 +22,7 @@ SubIds ParseIndex(const std::string& text)
     if (text.empty())
         return ids;
     std::size_t start = 0;
-    while (true) {
+    while (start < text.size()) {  // a dot at the end starts no sub-identifier
         const std::size_t dot = text.find('.', start);
         ids.push_back(KwReadDecimal(text.substr(start, dot == std::string::npos ? std::string::npos : dot - start)));
         if (dot == std::string::npos)
@@ -186,7 +186,7 @@ void KwSNMPRequest::ValueToIndex(int key, AnsiString& out)
         ids.push_back(KwReadTimeTicks(t));
         break;
     case SX_COUNTER64: {
-        const std::uint64_t count = KwFloatToUInt64(KwReadFloat(t));
+        const std::uint64_t count = KwReadUInt64(t);  // every digit: no double between
         ids.push_back(static_cast<std::uint32_t>(count >> 32));
         ids.push_back(static_cast<std::uint32_t>(count));
         break;
@@ -255,4 +255,22 @@ bool KwSNMPRequest::IsOutOfTable(const AnsiString& column, const AnsiString& las
     // A get-next answer must come after the instance asked for: one at or before it
     // would walk the same rows for ever.
     return !last.IsEmpty() && ParseIndex(ret) <= ParseIndex(last.ToStdString());
+}
+
+int KwWalkRowLimit = 4096;
+
+AnsiString KwWalkCutText()
+{
+    return "(KwSNMP++) The table did not end: the walk stopped after " + IntToStr(KwWalkRowLimit) + " rows!";
+}
+
+bool KwSNMPRequest::WalkAtLimit(bool first)
+{
+    if (first || !VarList.IsTable()) {
+        WalkRows = 0;
+        WalkCut = false;
+        return false;
+    }
+    WalkCut = WalkRows >= KwWalkRowLimit;
+    return WalkCut;
 }

@@ -178,14 +178,17 @@ double KwReadFloat(const std::string& text)
     // Only plain decimal notation: digits, one point, an exponent.
     const char* first = text.data() + pos;
     const char* last = text.data() + text.size();
-    if (first < last && (*first == '+' || *first == '-'))
+    // "inf" and "nan" are no decimal numbers: they read as 0 like any other word.
+    if (first == last || !(std::isdigit(static_cast<unsigned char>(*first)) || *first == '.'))
         return 0.0;
     double value = 0.0;
     const auto result = std::from_chars(first, last, value, std::chars_format::general);
     if (result.ec == std::errc::invalid_argument)
         return 0.0;
+    // Beyond the range: the largest finite number (the 15 digits of the largest double
+    // round up past it), never infinity.
     if (result.ec == std::errc::result_out_of_range)
-        value = TooLarge(first, result.ptr) ? std::numeric_limits<double>::infinity() : 0.0;
+        value = TooLarge(first, result.ptr) ? std::numeric_limits<double>::max() : 0.0;
     return negative ? -value : value;
 }
 

@@ -26,8 +26,9 @@ std::uint32_t KwReadTimeTicks(const std::string& text);
 std::string KwUpToZero(const std::string& bytes);
 // A decimal floating-point prefix: leading white space, optional sign, "." as the
 // decimal point, reading stops at the first character that does not fit; none gives 0.
-// A value too small for a double reads as 0, one too large as infinity.
-// Independent of the process locale.
+// A value too small for a double reads as 0, one too large as the largest finite
+// double (with its sign); "inf" and "nan" are no numbers and read as 0, so a text
+// never reads as infinity or NaN. Independent of the process locale.
 double KwReadFloat(const std::string& text);
 // A 64-bit count written as text: a plain decimal integer (leading white space, an
 // optional '+') is read exactly, saturating at the maximum; any other number (a

@@ -125,7 +125,9 @@ void KwSNMPRequest2Edits::ShowBinding(const KwControlBinding& binding)
         if (options)
             options->SelectComboBox(combo, text);
         if (binding.ControlCount() > 1) {
-            const int length = combo->Items()->Strings(combo->ItemIndex()).Length();
+            // A value outside the list keeps no prefix: the edit shows all of it.
+            const int chosen = combo->ItemIndex();
+            const int length = chosen >= 0 ? combo->Items()->Strings(chosen).Length() : 0;
             AnsiString rest = text.SubString(length + 1, text.Length());
             if (binding.Syntax == SX_OBJECTID && !rest.IsEmpty())
                 rest = rest.SubString(2, rest.Length());
