@@ -183,10 +183,14 @@ TEST_P(DhcpStaticAdd, ACorrectedEditIsWrittenIntoTheEditedRow)
 // needs nothing of the table; an entry waits for the list, and is told so truly.
 TEST_P(DhcpStaticAdd, SaveDuringTheRereadAfterADelete)
 {
-    // switch item -> what goes out ("" nothing), the message ("" none)
-    const std::vector<std::tuple<int, std::string, std::string>> cases = {
-        {0, StaticSwitch + "=0", ""}, {1, "", StaticPoolReadingText}};
-    for (const auto& [item, sent, refusal] : cases) {
+    struct Case {
+        int item;             // the static switch
+        std::string sent;     // what goes out ("" nothing)
+        std::string refusal;  // the message ("" none)
+    };
+    for (const Case& c : {Case{0, StaticSwitch + "=0", ""}, Case{1, "", StaticPoolReadingText}}) {
+        const int item = c.item;
+        const std::string& refusal = c.refusal;
         Open([&](TFM_DHCP& form) {
             ChooseEntry(form, 0);
             ASSERT_TRUE(devsim.DelayReplies(300));
@@ -201,6 +205,6 @@ TEST_P(DhcpStaticAdd, SaveDuringTheRereadAfterADelete)
             ASSERT_TRUE(devsim.DelayReplies(0));
         });
         const auto sets = Sets();
-        EXPECT_EQ(sets.empty() ? std::string() : SetBindings(sets[0]).at(0), sent) << item;
+        EXPECT_EQ(sets.empty() ? std::string() : SetBindings(sets[0]).at(0), c.sent) << item;
     }
 }
