@@ -14,7 +14,6 @@ const int StaticItem = 0;
 const int DhcpItem = 1;
 const int RouterModeItem = 4;
 const char* const NoAddress = "0.0.0.0";
-const int PoolEndVar = 1;
 }  // namespace
 
 TFM_LanCfg::TFM_LanCfg(TComponent* Owner) : TSettingsForm(Owner)
@@ -85,13 +84,9 @@ void TFM_LanCfg::FormCreate(TObject* Sender)
         LanRequest->BindFormat(2, "%s", ED_DefGw);
         LanRequest->AttachStatusBar(StatusBar);
 
-        // The pool's first and last address, by their instances; the rest of the
-        // pool's group is left out.
-        PoolRequest = GroupRequest(dynamicIpPoolStartVars2, MVT_SV, 0, 0, 1);
-        for (int var = PoolEndVar + 1; var < PoolRequest->Request.VarList.Count(); ++var)
-            MarkVars(PoolRequest, smLeaveOut, var);
+        PoolRequest = GroupRequest(dynamicIpPoolStartVars, MVT_SV, 0, 0, 1);
         PoolRequest->BindFormat(0, "%s", Ed_IPAF);
-        PoolRequest->BindFormat(PoolEndVar, "%s", Ed_IPEND);
+        PoolRequest->BindFormat(1, "%s", Ed_IPEND);
         ReadGroup(PoolRequest);
 
         StaticRequest = GroupRequest(staticIndexVars, MVT_UMV, 1, 10000, 1);
@@ -163,8 +158,7 @@ void TFM_LanCfg::SaveStaticAddress()
     ShowStatus("");
     const bool modeSet = AddressModeRequest->Set(true, true, "", nullptr);
     const bool addressSet = LanRequest->Set(true, true, "", nullptr);
-    // No gateway, shown as the user left it (empty), once the device said so; after a
-    // failed read the edit shows what was sent.
+    // No gateway is shown as the user left it (empty) once the device has confirmed it.
     if (ReadGroup(LanRequest) && ED_DefGw->Text() == NoAddress)
         ED_DefGw->SetText("");
     // A failed write is never left looking like a success.

@@ -45,7 +45,7 @@ protected:
     TListView* FinishPage(TFormBuilder& build, TListView* shown, const char* tableName, const TFooter& footer);
 
     // The table request: walked into the hidden list, keys into LA_Index, `readDone`
-    // after each walk that succeeded. Further bindings are the page's.
+    // after each walk (a failed one too). Further bindings are the page's.
     KwSNMPRequest2Edits* RuleTableRequest(const KwSNMPVar* vars, int timeout, const KwSNMPDoneEvent& readDone);
     // A request writing one action variable (add or delete) from `edit`.
     KwSNMPRequest2Edits* ActionRequest(const KwSNMPVar* vars, KwSNMPItemType itemType, const char* format,

@@ -234,14 +234,10 @@ KwSNMPVarTable ipTypeVars = {
 };
 
 // the dynamic pool start and end (LAN form)
-// Users: TFM_LanCfg as MVT_SV.
-// The two OIDs carry no instance, unlike dynamicIpPoolStartVars2. The LAN form
-// reads them as MVT_SV, so they go out as they stand; the values only fill
-// hidden fields that nothing reads, and a device that refuses them leaves
-// those fields empty without a message.
+// Users: TFM_LanCfg as MVT_SV (which sends the OIDs as they stand: with their instance).
 KwSNMPVarTable dynamicIpPoolStartVars = {
-    {"1.3.6.1.4.1.32473.10.37.37.3.3.1.2.2.1.2", "dynamicIpPoolStart", SX_IPADDRESS, AC_READWRITE, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr},
-    {"1.3.6.1.4.1.32473.10.37.37.3.3.1.2.2.1.3", "dynamicIpPoolEnd", SX_IPADDRESS, AC_READWRITE, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr},
+    {"1.3.6.1.4.1.32473.10.37.37.3.3.1.2.2.1.2.1", "dynamicIpPoolStart", SX_IPADDRESS, AC_READWRITE, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr},
+    {"1.3.6.1.4.1.32473.10.37.37.3.3.1.2.2.1.3.1", "dynamicIpPoolEnd", SX_IPADDRESS, AC_READWRITE, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr},
     {},
 };
 

@@ -143,8 +143,8 @@ TEST(DefaultState, TheDeviceStandsInAccessPointModeWithItsRadioOn)
     EXPECT_EQ(value(p36 + ".2.1.3.3.1.1.1.23.1"), "1");                // dot11RadioWave (main window)
     EXPECT_EQ(value(p37 + ".2.1.3.2.1.1.15.1"), "1");                  // dot11RadioWave (advanced form)
     EXPECT_EQ(value(p37 + ".2.2.1.1.1.1.7.1"), "127.0.0.1");           // ipInformationIp, LAN
-    EXPECT_EQ(value(p37 + ".3.3.1.2.2.1.2"), "192.168.1.100");         // pool start as the LAN form reads it
-    EXPECT_EQ(value(p37 + ".3.3.1.2.2.1.2.1"), "192.168.1.100");       // and as the DHCP form does
+    EXPECT_EQ(value(p37 + ".3.3.1.2.2.1.2.1"), "192.168.1.100");       // pool start, by its instance
+    EXPECT_EQ(value(p37 + ".3.3.1.2.2.1.2"), "<none>");                // the column itself is no variable
     EXPECT_EQ(value("1.3.6.1.2.1.1.5.0"), "\"VKA-7410\"");             // sysName
     EXPECT_EQ(value("1.3.6.1.2.1.1.2.0"), "1.3.6.1.4.1.32473.10.37.37"); // sysObjectID
     EXPECT_EQ(value(p37 + ".4.4.2.0"), "1");                           // ssh, instance given by the group

@@ -184,28 +184,27 @@ TEST_P(DhcpStaticAdd, ACorrectedEditIsWrittenIntoTheEditedRow)
 TEST_P(DhcpStaticAdd, SaveDuringTheRereadAfterADelete)
 {
     struct Case {
-        int switchItem;
-        std::string set;     // what goes out, "" for nothing
-        const char* refusal;  // the message, or nullptr
+        int item;             // the static switch
+        std::string sent;     // what goes out ("" nothing)
+        std::string refusal;  // the message ("" none)
     };
-    for (const Case& c : {Case{0, StaticSwitch + "=0", nullptr}, Case{1, "", StaticPoolReadingText}}) {
-        SCOPED_TRACE(c.switchItem);
+    for (const Case& c : {Case{0, StaticSwitch + "=0", ""}, Case{1, "", StaticPoolReadingText}}) {
+        const int item = c.item;
+        const std::string& refusal = c.refusal;
         Open([&](TFM_DHCP& form) {
             ChooseEntry(form, 0);
             ASSERT_TRUE(devsim.DelayReplies(300));
             ASSERT_TRUE(Press(form.Btn_Del));
             ASSERT_TRUE(TSettingsForm::Outstanding(form.StaticRequest));
             ASSERT_TRUE(devsim.ClearJournal());
-            Choose(form.CB_Fuction2, c.switchItem);
-            const int dialogsBefore = dialogs.Count();
+            dialogs.Clear();
+            Choose(form.CB_Fuction2, item);
             ASSERT_TRUE(Press(form.Btn_Add));
-            EXPECT_EQ(dialogs.Count(), dialogsBefore + (c.refusal ? 1 : 0));
-            if (c.refusal) {
-                EXPECT_EQ(dialogs.Last().Text, c.refusal);
-            }
+            EXPECT_EQ(dialogs.Texts(), refusal.empty() ? std::vector<std::string>{}
+                                                       : std::vector<std::string>{refusal});
             ASSERT_TRUE(devsim.DelayReplies(0));
         });
         const auto sets = Sets();
-        EXPECT_EQ(sets.empty() ? std::string() : SetBindings(sets[0]).at(0), c.set);
+        EXPECT_EQ(sets.empty() ? std::string() : SetBindings(sets[0]).at(0), c.sent) << item;
     }
 }

@@ -3,7 +3,6 @@
 #include "DhcpFixture.h"
 #include "KwSNMPRequest2Edits.h"
 #include "New_req2Edit.h"
-#include "Adportforwding.h"
 #include "Routermacfilter.h"
 
 using namespace network_test;
@@ -40,23 +39,6 @@ TEST_P(ClosingDuringAWait, TheMacFilterClosesWhileAnAddIsOnItsWay)
     ASSERT_TRUE(devsim.DelayReplies(0));
     const auto sets = Sets();
     ASSERT_EQ(sets.size(), 1u);  // the add reached the device; its answer reached nothing
-}
-
-TEST_P(ClosingDuringAWait, ThePortForwardingFormClosesWhileARuleIsWritten)
-{
-    vka_test::RunMenuForm<TFM_AdPortfwding>("AdvancePortForwarding1", FM_AdPortfwding, [&](TFM_AdPortfwding& form) {
-        ASSERT_TRUE(PumpUntil([&] { return Panel(form.StatusBar1) == "Get OK!"; }));
-        form.LV_UserPortFwdRule->Items()->Item(0)->SetSelected(true);
-        ASSERT_TRUE(Press(form.Btn_Edit));
-        ASSERT_TRUE(devsim.DelayReplies(300));
-        form.Edt_Name->SetText("Late");
-        ASSERT_TRUE(Press(form.Btn_Add));
-        EXPECT_TRUE(TSettingsForm::Outstanding(form.PortRuleRequest));
-        form.Close();
-    });
-    vka_test::Pump(0.6);
-    ASSERT_TRUE(devsim.DelayReplies(0));
-    EXPECT_EQ(Sets().size(), 1u);
 }
 
 INSTANTIATE_TEST_SUITE_P(Roads, ClosingDuringAWait, ::testing::Values(1), vka_test::VersionName);
