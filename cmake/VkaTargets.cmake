@@ -9,11 +9,17 @@ function(vka_folder_library name)
 endfunction()
 
 # A GoogleTest executable from every .cpp in the calling folder, registered with
-# CTest under `label` (unit, integration or gui).
+# CTest under `label` (unit, integration or gui). GUI programs get a main that makes
+# one QApplication (tests/support/qt_main).
 function(vka_folder_tests name label)
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
   add_executable(${name} ${sources})
-  target_link_libraries(${name} PRIVATE GTest::gtest GTest::gtest_main ${ARGN})
+  if(label STREQUAL "gui")
+    target_link_libraries(${name} PRIVATE vka_qt_test_main)
+  else()
+    target_link_libraries(${name} PRIVATE GTest::gtest_main)
+  endif()
+  target_link_libraries(${name} PRIVATE GTest::gtest ${ARGN})
   gtest_discover_tests(${name}
     PROPERTIES LABELS ${label} ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
     DISCOVERY_TIMEOUT 60)

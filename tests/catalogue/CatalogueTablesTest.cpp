@@ -8,7 +8,6 @@
 #include <string>
 
 #include "Catalogue.h"
-#include "KwSNMPVarList.h"
 
 namespace {
 
@@ -99,23 +98,6 @@ TEST(CatalogueTables, EachGroupNamesHowItsFormsReadIt)
         EXPECT_TRUE(type.first == SVT_SV || type.first == MVT_SV || type.first == MVT_FMV ||
                     type.first == MVT_UMV)
             << type.first;
-}
-
-TEST(CatalogueTables, AVariableListCopiesAGroupAndSharesItsOptionLists)
-{
-    KwSNMPVarList list(dot11MssidIndexVars, MVT_UMV, 1);
-    ASSERT_EQ(list.Count(), 17);
-    EXPECT_EQ(list.KeyCount, 1);
-    EXPECT_STREQ(list.Item(2).Name, "dot11MssidSsid");
-    EXPECT_NE(list.Item(2).Name, dot11MssidIndexVars[2].Name);  // its own copy
-    EXPECT_EQ(list.Item(4).Options, dot11MssidIndexVars[4].Options);
-    EXPECT_FALSE(list.IsReadable(0));  // the index column is not requested
-    EXPECT_TRUE(list.IsWritable(0));   // but takes the row a set names
-    EXPECT_TRUE(list.IsReadable(1));
-
-    KwSNMPVarList wireless(dot11SsidVars2, MVT_SV, 0);
-    EXPECT_FALSE(wireless.IsReadable(0));  // invalid: left out
-    EXPECT_TRUE(wireless.IsReadable(3));
 }
 
 }  // namespace

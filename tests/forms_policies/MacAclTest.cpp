@@ -34,12 +34,6 @@ protected:
     {
         return PumpUntil([&] { return form.PendingListOps() == 0; });
     }
-    // The sets after the form's start (client refresh and any empty-list write).
-    std::vector<std::string> SetsSince(std::size_t from) const
-    {
-        const auto all = SentBindings();
-        return std::vector<std::string>(all.begin() + std::min(from, all.size()), all.end());
-    }
 };
 
 class MacAclEmpty : public MacAclForm {

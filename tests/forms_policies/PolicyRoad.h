@@ -4,6 +4,7 @@
 #include "DeviceState.h"
 #include "FormTestRoad.h"
 #include "FormTexts.h"
+#include "JournalBindings.h"
 #include "UserActions.h"
 #include "vcl.h"
 
@@ -14,10 +15,8 @@ namespace policy_test {
 
 inline const std::string P = "1.3.6.1.4.1.32473.10.37.37";
 
-// "OID TYPE VALUE" of each binding of a set, in order.
-std::vector<std::string> Bindings(const vka_test::DevsimJournalEntry& entry);
-// Every binding of every set, in order.
-std::vector<std::string> SetBindings(const std::vector<vka_test::DevsimJournalEntry>& sets);
+using vka_test::Bindings;
+using vka_test::SetBindings;
 
 using vka_test::Rows;
 using vka_test::StatusText;
@@ -36,7 +35,6 @@ protected:
     }
     virtual std::vector<std::string> ExtraLines() const { return {}; }
     virtual std::vector<std::string> MissingOids() const { return {}; }
-    std::vector<std::string> SentBindings() const { return SetBindings(Sets()); }
 };
 
 }  // namespace policy_test

@@ -44,11 +44,6 @@ protected:
         form.CB_OperatorType->SetItemIndex(item);
         form.CB_OperatorType->OnChange(form.CB_OperatorType);
     }
-    std::vector<std::string> SetsSince(std::size_t from) const
-    {
-        const auto all = SentBindings();
-        return std::vector<std::string>(all.begin() + std::min(from, all.size()), all.end());
-    }
 };
 
 std::vector<std::string> Shown(const TFM_RogueAP& form) { return Rows(form.AP_UserListView); }

@@ -28,11 +28,6 @@ protected:
     {
         return PumpUntil([&] { return !form.RuleRequest->Busy && StatusText(form.StatusBar) == "Get OK!"; });
     }
-    std::vector<std::string> SetsSince(std::size_t from) const
-    {
-        const auto all = SentBindings();
-        return std::vector<std::string>(all.begin() + std::min(from, all.size()), all.end());
-    }
     static void FillEditor(TFM_Scheduling& form, const char* name, const char* startHour, const char* startMinute,
                            const char* endHour, const char* endMinute)
     {

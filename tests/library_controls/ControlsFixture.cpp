@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "KwSNMPSession.h"
+#include "QtTestEnvironment.h"
 #include "KwSNMPVarList.h"
 
 namespace library_controls {
@@ -75,21 +76,18 @@ const KwSNMPVar columnTable[] = {
     LabVar("1.3.6.1.4.1.32473.10.37.90.2.1.4", "labPeerState", SX_INTEGER, AC_READWRITE),
     {}};
 
-class QtEnvironment : public ::testing::Environment {
+// The library session, opened once (its event timer needs the QApplication).
+class SessionEnvironment : public ::testing::Environment {
 public:
     void SetUp() override
     {
-        static int argc = 1;
-        static char name[] = "library_controls";
-        static char* argv[] = {name, nullptr};
-        if (!QApplication::instance())
-            new QApplication(argc, argv);
+        vka_test::EnsureQApplication();
         const std::string folder = vka_test::MakeTempFolder("kwctl");
         if (!folder.empty())
             KwSNMPInitSession(folder.c_str());
     }
 };
-::testing::Environment* const environment = ::testing::AddGlobalTestEnvironment(new QtEnvironment);
+::testing::Environment* const environment = ::testing::AddGlobalTestEnvironment(new SessionEnvironment);
 } // namespace
 
 KwOptionList ModeOptions(modeTable);

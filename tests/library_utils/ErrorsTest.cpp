@@ -110,7 +110,7 @@ protected:
                                       &KwSNMPErrorTexts, &KwCommonErrorTexts, &StatusLineFormats})
             table->Restore();
     }
-    TempFolder folder;
+    vka_test::TempFolder folder;
 };
 
 TEST_F(MessageFile, NonBlankLinesReplaceEntriesInOrder)

@@ -22,7 +22,7 @@ protected:
                             "AuthPassword=" + std::string(5000, 'p') + "\r\n"
                             "PrivPassword=a=b\r\n");
     }
-    TempFolder folder;
+    vka_test::TempFolder folder;
     std::string path;
 };
 

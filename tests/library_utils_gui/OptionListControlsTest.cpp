@@ -15,15 +15,6 @@ const KwIntOption Nothing[] = {{0, nullptr}};
 
 class OptionListControls : public ::testing::Test {
 protected:
-    static void SetUpTestSuite()
-    {
-        if (!QApplication::instance()) {
-            static int argc = 1;
-            static char name[] = "library_utils_gui";
-            static char* argv[] = {name, nullptr};
-            new QApplication(argc, argv);
-        }
-    }
     std::unique_ptr<TComboBox> combo = std::make_unique<TComboBox>(nullptr);
     std::unique_ptr<TRadioGroup> group = std::make_unique<TRadioGroup>(nullptr);
 };

@@ -1,22 +1,15 @@
-#include "TempFolder.h"
 #include "DevsimPeer.h"
 
 #include "FreePort.h"
 
 #include <cerrno>
-#include <chrono>
-#include <csignal>
 #include <cstring>
-#include <fcntl.h>
-#include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <sys/prctl.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
 #include <sys/wait.h>
-#include <thread>
 #include <unistd.h>
 
 #ifndef VKA_DEVSIM_PROGRAM
@@ -105,10 +98,8 @@ bool DevsimPeer::Start(std::string* error)
         return fail("devsim is already running");
     if (Program().empty())
         return fail("this build has no devsim program");
-    const std::string folder = vka_test::MakeTempFolder("devsim-peer"); // short: the control socket path must fit 108 bytes
-    if (folder.empty())
+    if (!MakeFolder("devsim-peer"))  // short: the control socket path must fit 108 bytes
         return fail("cannot create a temporary folder");
-    dir_ = folder;
     if (::mkdir((dir_ + "/netsnmp").c_str(), 0700) != 0 || !WriteFile(StatePath(), stateText_)
         || (!configText_.empty() && !WriteFile(dir_ + "/device.conf", configText_)))
         return fail("cannot write devsim's files in " + dir_);
@@ -138,74 +129,27 @@ bool DevsimPeer::Launch(std::string* why)
         args.push_back("--config");
         args.push_back(dir_ + "/device.conf");
     }
-    const std::string logPath = dir_ + "/devsim.log";
-    const pid_t parent = getpid();
-    pid_ = fork();
-    if (pid_ < 0) {
+    if (!Spawn(args, dir_ + "/devsim.log")) {
         *why = "cannot fork";
         return false;
     }
-    if (pid_ == 0) {
-        // A test that dies takes its device with it.
-        prctl(PR_SET_PDEATHSIG, SIGTERM);
-        if (getppid() != parent)
-            _exit(127);
-        int log = ::open(logPath.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0600);
-        if (log >= 0) {
-            dup2(log, 1);
-            dup2(log, 2);
-        }
-        std::vector<char*> argv;
-        for (auto& a : args)
-            argv.push_back(a.data());
-        argv.push_back(nullptr);
-        execv(argv[0], argv.data());
-        _exit(127);
-    }
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (std::chrono::steady_clock::now() < deadline) {
-        int status = 0;
-        if (waitpid(pid_, &status, WNOHANG) == pid_) {
-            pid_ = -1;
-            if (WIFEXITED(status) && WEXITSTATUS(status) == kExitPortInUse) {
-                *why = "port taken";
-            } else {
-                *why = "devsim ended at start (status " + std::to_string(status) + ")";
-            }
-            return false;
-        }
-        if (Control("ping") == "OK")
-            return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    *why = "devsim did not answer within 10 s";
+    int status = 0;
+    if (WaitReady([&] { return Control("ping") == "OK"; }, 10, &status))
+        return true;
+    if (pid_ > 0)
+        *why = "devsim did not answer within 10 s";
+    else if (WIFEXITED(status) && WEXITSTATUS(status) == kExitPortInUse)
+        *why = "port taken";
+    else
+        *why = "devsim ended at start (status " + std::to_string(status) + ")";
     return false;
 }
 
 void DevsimPeer::Stop()
 {
-    if (pid_ > 0) {
+    if (Running())
         Control("stop");
-        bool gone = false;
-        for (int i = 0; i < 150 && !gone; ++i) {
-            int status = 0;
-            if (waitpid(pid_, &status, WNOHANG) == pid_)
-                gone = true;
-            else
-                std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        }
-        if (!gone) {
-            kill(pid_, SIGKILL);
-            int status = 0;
-            waitpid(pid_, &status, 0);
-        }
-        pid_ = -1;
-    }
-    if (!dir_.empty()) {
-        std::error_code ignored;
-        std::filesystem::remove_all(dir_, ignored);
-        dir_.clear();
-    }
+    EndAndClean(3000, false);
 }
 
 std::string DevsimPeer::Control(const std::string& command) const

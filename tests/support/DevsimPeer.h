@@ -7,8 +7,9 @@
 // serves the MIB-II system group only.
 #pragma once
 #include <string>
-#include <sys/types.h>
 #include <vector>
+
+#include "LoopbackAgent.h"
 
 namespace vka_test {
 
@@ -33,12 +34,10 @@ struct DevsimJournalEntry {
     std::vector<DevsimJournalBinding> Bindings;
 };
 
-class DevsimPeer {
+class DevsimPeer : public LoopbackAgent {
 public:
     DevsimPeer() = default;
     ~DevsimPeer();
-    DevsimPeer(const DevsimPeer&) = delete;
-    DevsimPeer& operator=(const DevsimPeer&) = delete;
 
     // Contents of the state file and the configuration file written at Start.
     void SetStateText(const std::string& text) { stateText_ = text; }
@@ -50,14 +49,7 @@ public:
     bool Start(std::string* error = nullptr);
     // Asks devsim to stop, then terminates it if it does not; removes the folder.
     void Stop();
-    bool Running() const { return pid_ > 0; }
 
-    unsigned short Port() const { return port_; }
-    std::string Address() const { return "127.0.0.1"; }
-    std::string AddressWithPort() const { return Address() + "/" + std::to_string(port_); }
-    // net-snmp tools' peer form, "udp:127.0.0.1:<port>".
-    std::string PeerName() const { return "udp:127.0.0.1:" + std::to_string(port_); }
-    const std::string& Folder() const { return dir_; }
     std::string StatePath() const { return dir_ + "/device.state"; }
     std::string JournalPath() const { return dir_ + "/journal.log"; }
     std::string ControlPath() const { return dir_ + "/control.sock"; }
@@ -85,9 +77,6 @@ public:
 
 private:
     bool Launch(std::string* error);
-    pid_t pid_ = -1;
-    unsigned short port_ = 0;
-    std::string dir_;
     std::string stateText_;
     std::string configText_;
 };

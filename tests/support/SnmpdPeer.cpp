@@ -1,17 +1,8 @@
-#include "TempFolder.h"
 #include "SnmpdPeer.h"
 
-#include <signal.h>
-#include <fcntl.h>
-#include <sys/prctl.h>
-#include <sys/wait.h>
-#include <unistd.h>
-#include <chrono>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <thread>
 #include <vector>
 
 #include "FreePort.h"
@@ -39,33 +30,6 @@ const char* const kConfig =
     "rwuser shaaes priv -V all\n"
     "sysServices 72\n";
 
-// Starts the agent with its standard streams on /dev/null, so it holds no pipe of
-// the test's, and ends it with the test: should the test die without Stop, the
-// kernel sends the agent SIGTERM when the thread that started it ends.
-pid_t spawnAgent(char* const argv[], char* const envp[])
-{
-    const pid_t parent = getpid();
-    const pid_t pid = fork();
-    if (pid != 0) return pid;   // the test, or -1
-    // Only async-signal-safe calls from here on.
-    prctl(PR_SET_PDEATHSIG, SIGTERM);
-    if (getppid() != parent) _exit(127);   // the test ended before prctl
-    int null = open("/dev/null", O_RDWR);
-    if (null >= 0) {
-        dup2(null, 0);
-        dup2(null, 1);
-        dup2(null, 2);
-        if (null > 2) close(null);
-    }
-    execve(argv[0], argv, envp);
-    _exit(127);
-}
-
-void sleepMs(int ms)
-{
-    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
-}
-
 }
 
 SnmpdPeer::~SnmpdPeer()
@@ -89,9 +53,7 @@ bool SnmpdPeer::Start(std::string* error)
         return false;
     };
     if (pid_ > 0) return true;
-    const std::string tmpl = vka_test::MakeTempFolder("vka-snmpd");
-    if (tmpl.empty()) return fail("cannot create a temporary folder");
-    dir_ = tmpl;
+    if (!MakeFolder("vka-snmpd")) return fail("cannot create a temporary folder");
     std::filesystem::create_directories(dir_ + "/persist");
     std::filesystem::create_directories(dir_ + "/home");
     {
@@ -110,26 +72,13 @@ bool SnmpdPeer::Start(std::string* error)
                                         "SNMP_PERSISTENT_FILE=" + dir_ + "/persist/snmpd.conf",
                                         "HOME=" + dir_ + "/home", "MIBS=", "MIBDIRS=" + dir_,
                                         "PATH=/usr/sbin:/usr/bin:/bin"};
-        std::vector<char*> argv, envp;
-        for (auto& a : args) argv.push_back(&a[0]);
-        argv.push_back(nullptr);
-        for (auto& e : env) envp.push_back(&e[0]);
-        envp.push_back(nullptr);
-        pid_t pid = spawnAgent(argv.data(), envp.data());
-        if (pid < 0)
+        if (!Spawn(args, "", env))
             return fail("cannot start /usr/sbin/snmpd");
-        pid_ = pid;
-
         // Ready once snmpd holds its port and has logged its start.
-        for (int i = 0; i < 200; ++i) {
-            int status = 0;
-            if (waitpid(pid_, &status, WNOHANG) == pid_) {
-                pid_ = -1;
-                break;
-            }
-            if (UdpPortInUse(port_) && Log().find("NET-SNMP version") != std::string::npos) return true;
-            sleepMs(50);
-        }
+        int status = 0;
+        if (WaitReady([&] { return UdpPortInUse(port_) && Log().find("NET-SNMP version") != std::string::npos; }, 10,
+                      &status))
+            return true;
         if (pid_ > 0) return fail("snmpd did not start listening on " + listen);
         // The port was taken between choosing and binding it: try another.
     }
@@ -138,25 +87,7 @@ bool SnmpdPeer::Start(std::string* error)
 
 void SnmpdPeer::Stop()
 {
-    if (pid_ > 0) {
-        kill(pid_, SIGTERM);
-        int status = 0;
-        bool gone = false;
-        for (int i = 0; i < 100 && !gone; ++i) {
-            if (waitpid(pid_, &status, WNOHANG) == pid_) gone = true;
-            else sleepMs(20);
-        }
-        if (!gone) {
-            kill(pid_, SIGKILL);
-            waitpid(pid_, &status, 0);
-        }
-        pid_ = -1;
-    }
-    if (!dir_.empty()) {
-        std::error_code ignored;
-        std::filesystem::remove_all(dir_, ignored);
-        dir_.clear();
-    }
+    EndAndClean(2000, true);
 }
 
 }

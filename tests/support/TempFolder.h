@@ -10,17 +10,25 @@ namespace vka_test {
 // could not be made.
 std::string MakeTempFolder(const std::string& prefix);
 
-// Removes a folder and everything below it (what a test made in it).
+// Removes a folder and everything below it (what a test made in it, read-only or not).
 void RemoveFolder(const std::string& path);
 
-// A temporary folder that goes with its owner.
+// A temporary folder that goes with its owner, also when a test left parts of it
+// read-only.
 class TempFolder {
 public:
-    explicit TempFolder(const std::string& prefix) : path_(MakeTempFolder(prefix)) {}
+    explicit TempFolder(const std::string& prefix = "vka-test") : path_(MakeTempFolder(prefix)) {}
     ~TempFolder() { RemoveFolder(path_); }
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
     const std::string& Path() const { return path_; }
+    std::string operator/(const std::string& name) const { return path_ + "/" + name; }
+
+    // Writes `bytes` to the file `name` in the folder; its path.
+    std::string Write(const std::string& name, const std::string& bytes) const;
+    // The bytes of the file `name`; "" when there is none.
+    std::string Read(const std::string& name) const;
+    void MakeFolder(const std::string& name) const;
 
 private:
     std::string path_;

@@ -28,7 +28,7 @@ TEST(Paths, FileNameAndFolderParts)
 
 TEST(Paths, FoldersAreFoundWhateverTheCaseOfTheirNames)
 {
-    TempFolder root;
+    vka_test::TempFolder root;
     root.MakeFolder("module");
     root.MakeFolder("module/errmsg");
     root.Write("module/errmsg/snmp.err", "x");

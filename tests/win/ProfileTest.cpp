@@ -23,7 +23,7 @@ protected:
         return std::string(buffer.data(), count);
     }
 
-    TempFolder folder;
+    vka_test::TempFolder folder;
     std::string file = folder / "10.0.0.1.cfg";
     DWORD lastCount = 0;
 };

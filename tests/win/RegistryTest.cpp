@@ -18,7 +18,7 @@ protected:
     void TearDown() override { unsetenv("VKA7410_REGISTRY"); }
     void UseFile(const std::string& path) { setenv("VKA7410_REGISTRY", path.c_str(), 1); }
 
-    TempFolder folder;
+    vka_test::TempFolder folder;
 };
 
 TEST_F(RegistryTest, PathComesFromTheEnvironmentOrTheDocumentedDefault)

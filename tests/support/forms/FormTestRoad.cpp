@@ -1,7 +1,9 @@
 #include "TempFolder.h"
 #include "FormTestRoad.h"
+#include "JournalBindings.h"
 
 #include <QApplication>
+#include <algorithm>
 #include <QTimer>
 #include <cstdlib>
 #include <fstream>
@@ -14,23 +16,6 @@ namespace vka_test {
 const char* const FormV3User = "shades";
 const char* const FormV3AuthPass = "shapassword";
 const char* const FormV3PrivPass = "despassword";
-
-void EnsureQApplication()
-{
-    static int argc = 1;
-    static char name[] = "form_tests";
-    static char* argv[] = {name, nullptr};
-    if (!QApplication::instance())
-        new QApplication(argc, argv);
-}
-
-namespace {
-class QtEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override { EnsureQApplication(); }
-};
-::testing::Environment* const environment = ::testing::AddGlobalTestEnvironment(new QtEnvironment);
-}  // namespace
 
 std::string DefaultStateText()
 {
@@ -110,6 +95,17 @@ void FormRoad::SetUp()
 }
 
 void FormRoad::TearDown() { devsim.Stop(); }
+
+std::vector<std::string> FormRoad::SentBindings() const
+{
+    return SetBindings(Sets());
+}
+
+std::vector<std::string> FormRoad::SetsSince(std::size_t from) const
+{
+    const auto all = SentBindings();
+    return std::vector<std::string>(all.begin() + std::min(from, all.size()), all.end());
+}
 
 std::vector<DevsimJournalEntry> FormRoad::Requests(const std::string& kind) const
 {

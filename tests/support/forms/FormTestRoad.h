@@ -19,6 +19,7 @@
 #include "DevsimPeer.h"
 #include "MenuForms.h"
 #include "QtPump.h"
+#include "QtTestEnvironment.h"
 #include "ScriptedDialogs.h"
 
 namespace vka_test {
@@ -31,9 +32,6 @@ extern const char* const FormV3PrivPass;
 // 0 SNMPv1, 1 SNMPv2c, 3 SNMPv3.
 ::testing::internal::ValueArray<int, int, int> AllVersions();
 std::string VersionName(const ::testing::TestParamInfo<int>& info);
-
-// The QApplication of form tests that use no FormRoad (those that do get it anyway).
-void EnsureQApplication();
 
 // The simulated device's default state file (devsim/state/vka7410-default.state).
 std::string DefaultStateText();
@@ -69,6 +67,10 @@ protected:
     // The device's requests of one kind (GET, GETNEXT, GETBULK, SET), in order.
     std::vector<DevsimJournalEntry> Requests(const std::string& kind) const;
     std::vector<DevsimJournalEntry> Sets() const { return Requests("SET"); }
+    // "OID TYPE VALUE" of every binding the device was sent in a set, in order.
+    std::vector<std::string> SentBindings() const;
+    // The same from binding `from` on (a count taken earlier from SentBindings()).
+    std::vector<std::string> SetsSince(std::size_t from) const;
     // The value devsim holds now ("TYPE value"), as DevsimPeer::GetValue.
     std::string DeviceValue(const std::string& oid) const { return devsim.GetValue(oid); }
 
