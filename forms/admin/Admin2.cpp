@@ -65,6 +65,7 @@ TFM_Admin2::TFM_Admin2(TComponent* Owner) : TSettingsForm(Owner)
         CheckBox_VID = in.Check("CheckBox_VID", "Limit Administrator VID", 12, 22, 180);
         CheckBox_VID->OnClick = [this](TObject* S) { CheckBox_VIDClick(S); };
         Ed_VID = in.Edit("Ed_VID", 200, 20, 60, 4);
+        Ed_VID->SetAccessibleName(CheckBox_VID->Caption());
         CkBx_ManagerState = in.Check("CkBx_ManagerState", "Limit Administrator IP", 12, 50, 180);
         CkBx_ManagerState->OnClick = [this](TObject* S) { CkBx_ManagerStateClick(S); };
         in.Label("Lb_From", "From:", 12, 82, 40);

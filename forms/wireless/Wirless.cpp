@@ -102,6 +102,7 @@ void TFM_Wirless::BuildKeyGroup(TFormBuilder& page)
         CB_WepEncryp[k] = keys.Combo(sizeNames[k], {"64Bits", "128Bits"}, 170, 43, 80);
         Ed_Key[k] = keys.Edit(keyNames[k], 260, 43, 210, 32);
         Ed_Key[k]->SetPasswordChar('*');
+        Lb_Key[k]->SetFocusControl(Ed_Key[k]);  // the key, not its type, is read as "Key n"
     }
     keys.Label("Label11", "Confirm Key", 170, 73);
     Ed_ConfirmKey = keys.Edit("Ed_ConfirmKey", 260, 70, 210, 32);

@@ -294,6 +294,12 @@ int TControl::Top() const { return OuterRect(widget_).y(); }
 int TControl::Width() const { return OuterRect(widget_).width(); }
 int TControl::Height() const { return OuterRect(widget_).height(); }
 
+void TControl::SetAccessibleName(const AnsiString& name)
+{
+    if (widget_)
+        widget_->setAccessibleName(ControlQString(name));
+}
+
 void TControl::SetBounds(int left, int top, int width, int height)
 {
     if (!widget_)

@@ -147,6 +147,8 @@ public:
     void SetHint(const AnsiString& hint);
     bool ShowHint() const { return showHint_; }
     void SetShowHint(bool show);
+    // The name assistive technology reads for a control no caption label names.
+    void SetAccessibleName(const AnsiString& name);
 
     TFont* Font() const { return font_.get(); }
     TColor Color() const { return color_; }

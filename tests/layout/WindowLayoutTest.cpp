@@ -9,8 +9,11 @@
 #include "UserActions.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <QTimer>
 
+#include <cctype>
+#include <cstdlib>
 #include <functional>
 #include <map>
 #include <memory>
@@ -65,12 +68,27 @@ void PageControls(TWinControl& parent, std::vector<TPageControl*>& found)
 
 using Faults = std::map<std::string, std::string>;  // fault -> the first variant showing it
 
+// With VKA_LAYOUT_SHOTS naming a folder, the screen as each checked window shows it,
+// for a person to look at (run under a display, e.g. Xvfb at 1024x768).
+void SaveScreen(std::string name)
+{
+    const char* folder = std::getenv("VKA_LAYOUT_SHOTS");
+    if (!folder)
+        return;
+    QApplication::processEvents();
+    for (char& c : name)
+        if (!std::isalnum(static_cast<unsigned char>(c)))
+            c = '_';
+    QGuiApplication::primaryScreen()->grabWindow(0).save(QString::fromStdString(std::string(folder) + "/" + name + ".png"));
+}
+
 // The form's faults on every page of every page control, in its current variant.
 void CheckPages(TCustomForm& form, const std::string& variant, Faults& faults)
 {
     auto check = [&](const std::string& where) {
         for (const std::string& fault : vka_test::LayoutFaults(form, Overlaps))
             faults.emplace(fault, where);
+        SaveScreen(form.Name().ToStdString() + where);
     };
     std::vector<TPageControl*> pageControls;
     PageControls(form, pageControls);

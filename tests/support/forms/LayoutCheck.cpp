@@ -3,6 +3,7 @@
 #include "vcl.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QGroupBox>
@@ -86,6 +87,7 @@ private:
                 shown.push_back(child);
             }
             TextFits(*child);
+            NamedByItsLabel(*child);
             if (auto* win = dynamic_cast<const TWinControl*>(child))
                 Walk(*win);
         }
@@ -171,6 +173,19 @@ private:
         } else if (auto* tree = qobject_cast<QTreeWidget*>(w)) {
             HeadersFit(control, *tree);
         }
+    }
+
+    // Assistive technology reads a field by its caption, never by its group's title.
+    void NamedByItsLabel(const TControl& control)
+    {
+        QWidget* w = control.Widget();
+        auto* group = qobject_cast<QGroupBox*>(w->parentWidget());
+        if (!group || group->title().isEmpty() ||
+            !(qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w) || qobject_cast<QTreeWidget*>(w)))
+            return;
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(w);
+        if (w->accessibleName().isEmpty() && accessible && accessible->text(QAccessible::Name) == group->title())
+            Fault(Name(&control) + " is read by its group's title \"" + group->title().toStdString() + "\"");
     }
 
     void HeadersFit(const TControl& control, const QTreeWidget& tree)

@@ -5,6 +5,8 @@
 // - the text of every label, check box, radio button, button, group title and list
 //   column header fits its control in the control's own font;
 // - no visible edit shows its own control name (a field nothing ever filled);
+// - no edit, combo box or list in a group box is read by the group's title (its caption
+//   label names it);
 // - the window, with its frame, fits a 1024x768 work area.
 // Each fault is one line naming the form and the controls.
 #include <string>
