@@ -32,7 +32,7 @@ protected:
     // A static WAN address outside the LAN's network.
     std::string StateText() const override
     {
-        std::string state = vka_test::DefaultStateText();
+        std::string state = OnPrivateLan();
         state = Replace(state, WanIp, "IPADDRESS 203.0.113.10");
         state = Replace(state, WanGateway, "IPADDRESS 203.0.113.1");
         return Tailor(state);

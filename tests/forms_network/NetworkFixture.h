@@ -26,6 +26,18 @@ inline std::string StateWithRows(const std::string& prefix, const std::string& l
     return vka_test::WithoutSubtree(state, prefix) + lines;
 }
 
+// The default state with the LAN and WAN on the private 192.168.1.0/24 network a
+// router stands on (the default device answers on loopback).
+inline std::string OnPrivateLan(const std::string& state = vka_test::DefaultStateText())
+{
+    const std::string info = P + ".2.2.1.1.1.1";
+    return vka_test::WithLines(state, {info + ".7.1 IPADDRESS 192.168.1.1", info + ".8.1 IPADDRESS 255.255.255.0",
+                                       info + ".9.1 IPADDRESS 192.168.1.254", info + ".7.2 IPADDRESS 192.168.1.1",
+                                       info + ".8.2 IPADDRESS 255.255.255.0", info + ".9.2 IPADDRESS 192.168.1.254",
+                                       P + ".5.1.4.1.1.2.1 IPADDRESS 192.168.1.1",
+                                       "ro " + P + ".5.1.4.1.1.3.1 IPADDRESS 255.255.255.0"});
+}
+
 // The bindings of a SET as "OID=VALUE" texts.
 std::vector<std::string> SetBindings(const DevsimJournalEntry& entry);
 

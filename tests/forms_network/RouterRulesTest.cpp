@@ -61,7 +61,8 @@ protected:
     std::string StateText() const override
     {
         return StateWithRows(Forward, ForwardRow(1, "Web", "192.168.1.60", 8080) + ForwardRow(2) +
-                                          ForwardRow(3, "Camera", "192.168.1.61", 554) + ForwardRow(4));
+                                          ForwardRow(3, "Camera", "192.168.1.61", 554) + ForwardRow(4),
+                             OnPrivateLan());
     }
     void Open(const std::function<void(TFM_AdPortfwding&)>& body)
     {
@@ -131,7 +132,8 @@ protected:
     std::string StateText() const override
     {
         return StateWithRows(Forward, ForwardRow(1, "Web", "192.168.1.60", 8080) +
-                                          ForwardRow(2, "Camera", "192.168.1.61", 554));
+                                          ForwardRow(2, "Camera", "192.168.1.61", 554),
+                             OnPrivateLan());
     }
 };
 
