@@ -172,6 +172,24 @@ TEST_F(Devsim, ControlRefusesUnknownCommandsAndBadArguments)
     EXPECT_EQ(Get(kApMode).Value, "1");
 }
 
+TEST_F(Devsim, TemplateAndLogCommandsRefuseWhatTheyCannotUse)
+{
+    const std::string clientRefresh = kP37 + ".2.1.3.4.1.1.1.1";  // fills the client table
+    const std::string clientEntry = kP37 + ".2.1.3.4.2.1";
+    StartDevice(clientRefresh + " INTEGER 0\n");
+    struct Case { std::string command; std::string reply; };
+    for (const Case& c : std::vector<Case>{{"clear-template some.table", "ERR "},
+                                           {"template " + clientEntry + ".2.1 HEX 0", "ERR "},
+                                           {"template 1.3.6.1.2.1.1.5.0 STRING \"x\"", "ERR "},
+                                           {"log", "ERR "},
+                                           {"clear-log", "OK"},
+                                           {"clear-template " + clientEntry, "OK 0"}})
+    {
+        const std::string reply = device.Control(c.command);  // "ERR " stands for any reason
+        EXPECT_EQ(c.reply == "ERR " ? reply.substr(0, 4) : reply, c.reply) << c.command;
+    }
+}
+
 TEST_F(Devsim, AControlClientThatReadsNoRepliesDoesNotStopTheDevice)
 {
     StartDevice();

@@ -1,9 +1,6 @@
-// The device serves every variable of its state file with its type, and
-// walks them in OID order.
-#include "TempFolder.h"
+// The device serves every variable of its state file with its type, and nothing but
+// the system group and its private subtree.
 #include "DeviceFixture.h"
-
-#include <thread>
 
 using namespace devsim_test;
 
@@ -38,40 +35,6 @@ TEST_F(Devsim, EveryStateTypeReachesTheClient)
     EXPECT_EQ(device.GetValue(P + "6.0"), "GAUGE32 7");
     EXPECT_EQ(device.GetValue(P + "7.0"), "TIMETICKS 9");
     EXPECT_EQ(device.GetValue(P + "8.0"), "OID 1.3.6.1.4");
-}
-
-TEST_F(Devsim, WalksThePrivateSubtreeInOidOrder)
-{
-    // Lines out of order; arcs 9 and 10 sort as numbers, not as text.
-    StartDevice(kP37 + ".10.1 INTEGER 10\n" + kP37 + ".9.1 INTEGER 9\n" + kP37 + ".4.1.1.2.2 INTEGER 22\n"
-                + kP37 + ".4.1.1.1.2 INTEGER 12\n" + kP37 + ".4.1.1.2.1 INTEGER 21\n" + kP37
-                + ".4.1.1.1.1 INTEGER 11\n" + "1.3.6.1.4.1.32473.10.37.35.1.0 INTEGER 35\n");
-    const std::vector<std::string> order = {"1.3.6.1.4.1.32473.10.37.35.1.0", kP37 + ".4.1.1.1.1",
-                                            kP37 + ".4.1.1.1.2", kP37 + ".4.1.1.2.1", kP37 + ".4.1.1.2.2",
-                                            kP37 + ".9.1", kP37 + ".10.1"};
-    for (const std::string tool : {"snmpwalk", "snmpbulkwalk"}) {
-        ToolRun walk = Tool(tool, Community("2c", "orchid"), {"1.3.6.1.4.1.32473.10.37"});
-        std::vector<std::string> walked;
-        for (const ToolVar& var : ParseVars(walk.output))
-            walked.push_back(var.Oid);
-        EXPECT_EQ(walked, order) << tool << "\n" << walk.output;
-    }
-    // A v1 walk ends at the end of the subtree the same way.
-    ToolRun v1 = Tool("snmpwalk", Community("1", "orchid"), {kP37 + ".4"});
-    EXPECT_EQ(ParseVars(v1.output).size(), 4u) << v1.output;
-}
-
-TEST_F(Devsim, GetNextStepsIntoTablesAndOutOfTheSystemGroup)
-{
-    StartDevice();
-    ToolRun next = Tool("snmpgetnext", Community("2c", "orchid"),
-                        {kP37 + ".4.10.1.4.1.2", "1.3.6.1.2.1.1.7.0", kP37 + ".4.10.1.4.1.3.2"});
-    const auto vars = ParseVars(next.output);
-    ASSERT_EQ(vars.size(), 3u) << next.output;
-    EXPECT_EQ(vars[0].Oid, kP37 + ".4.10.1.4.1.2.1");
-    EXPECT_EQ(vars[0].Value, "192.168.1.100");
-    EXPECT_EQ(vars[1].Oid, kApMode); // first variable of the private subtree
-    EXPECT_EQ(vars[2].Oid, kFirmware);
 }
 
 TEST_F(Devsim, MissingVariablesAreNoSuchObjectOrInstance)
@@ -125,13 +88,4 @@ TEST_F(Devsim, ServesNothingButTheSystemGroupAndThePrivateSubtree)
     ASSERT_EQ(missing.size(), 2u) << get.output;
     for (const ToolVar& var : missing)
         EXPECT_NE(var.Value.find("No Such Object"), std::string::npos) << var.Oid;
-}
-
-TEST_F(Devsim, AdvancingCountersMoveBetweenReads)
-{
-    const std::string counter = kP37 + ".5.9.1.0";
-    StartDevice("advance=1000 " + counter + " COUNTER32 100\n" + kP37 + ".5.9.2.0 COUNTER32 100\n");
-    const long first = std::stol(Get(counter).Value);
-    EXPECT_TRUE(vka_test::WaitFor([&] { return std::stol(Get(counter).Value) - first >= 1000; }));
-    EXPECT_EQ(Get(kP37 + ".5.9.2.0").Value, "100");
 }

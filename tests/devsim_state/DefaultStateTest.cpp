@@ -130,29 +130,4 @@ TEST(DefaultState, EveryVariableHasAChosenValueAndOptionValuesAreKeys)
     }
 }
 
-TEST(DefaultState, TheDeviceStandsInAccessPointModeWithItsRadioOn)
-{
-    const auto byOid = ByOid(defaultstate::BuildDefaultState());
-    const std::string p37 = "1.3.6.1.4.1.32473.10.37.37";
-    const std::string p36 = "1.3.6.1.4.1.32473.10.37.36";
-    auto value = [&](const std::string& oid) {
-        const auto it = byOid.find(oid);
-        return it == byOid.end() ? std::string("<none>") : it->second.Value;
-    };
-    EXPECT_EQ(value(p37 + ".2.1.3.2.1.1.18.1"), "1");                  // dot11ApMode: Access Point
-    EXPECT_EQ(value(p36 + ".2.1.3.3.1.1.1.23.1"), "1");                // dot11RadioWave (main window)
-    EXPECT_EQ(value(p37 + ".2.1.3.2.1.1.15.1"), "1");                  // dot11RadioWave (advanced form)
-    EXPECT_EQ(value(p37 + ".2.2.1.1.1.1.7.1"), "127.0.0.1");           // ipInformationIp, LAN
-    EXPECT_EQ(value(p37 + ".3.3.1.2.2.1.2.1"), "192.168.1.100");       // pool start, by its instance
-    EXPECT_EQ(value(p37 + ".3.3.1.2.2.1.2"), "<none>");                // the column itself is no variable
-    EXPECT_EQ(value("1.3.6.1.2.1.1.5.0"), "\"VKA-7410\"");             // sysName
-    EXPECT_EQ(value("1.3.6.1.2.1.1.2.0"), "1.3.6.1.4.1.32473.10.37.37"); // sysObjectID
-    EXPECT_EQ(value(p37 + ".4.4.2.0"), "1");                           // ssh, instance given by the group
-    EXPECT_EQ(value(p37 + ".2.1.3.2.3.2.1.6.2"), "\"WPA2-PSK\"");      // " Security " of survey row 2
-    EXPECT_EQ(value(p37 + ".3.3.3.3.1.3.4"), "\"VKA-7410-3\"");        // dot11MssidSsid of entry 4
-    // The schedule's node-state instances are the table's own cells.
-    EXPECT_EQ(value(p37 + ".4.11.2.1.9.3"), "0");
-    EXPECT_EQ(byOid.count("1.3.6.1.2.1.1.3.0"), 0u);
-}
-
 }  // namespace
