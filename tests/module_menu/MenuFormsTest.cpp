@@ -74,9 +74,11 @@ protected:
     {
         delete main;
         KwTimeoutCap = 0;
+        KwWalkRowLimit = walkRowLimit;
         vka_test::FormRoad::TearDown();
     }
     TMainForm* main = nullptr;
+    const int walkRowLimit = KwWalkRowLimit;
 };
 
 }  // namespace
@@ -100,8 +102,9 @@ TEST_P(MenuRoad, RepliesLaterThanTheCloseNeverReachTheClosedForms)
     ASSERT_TRUE(devsim.DelayReplies(200));
     for (TMenuItem* entry : FormEntries(*main)) {
         SCOPED_TRACE(entry->Name().ToStdString());
-        if (entry->Enabled())
+        if (entry->Enabled()) {
             EXPECT_TRUE(OpenAndClose(entry));
+        }
     }
     vka_test::Pump(0.5);  // the last delayed replies arrive
     ASSERT_TRUE(devsim.DelayReplies(0));
@@ -208,7 +211,6 @@ TEST_P(MenuRoad, AnEndlessTableStopsAtTheRowLimit)
         }));
         EXPECT_EQ(WalkSteps(devsim, c.Column), 40);
     }
-    KwWalkRowLimit = 4096;
 }
 
 // Closing a form ends its walk at once, long before the row limit.
