@@ -214,6 +214,7 @@ TEST(TableIndex, RowIndexesRoundTripExactly)
         {SX_OCTETSTR, AC_IMPLIED, "5"},
         {SX_OBJECTID, AC_IMPLIED, "5"},
         {SX_DISPLAYSTR, 0, "5.0"},
+        {SX_NULL, 0, "5"},  // a "null" key takes no sub-identifier
     };
     for (const auto& c : cases) {
         KwSNMPRequest request;

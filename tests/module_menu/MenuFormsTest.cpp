@@ -74,9 +74,11 @@ protected:
     {
         delete main;
         KwTimeoutCap = 0;
+        KwWalkRowLimit = walkRowLimit;
         vka_test::FormRoad::TearDown();
     }
     TMainForm* main = nullptr;
+    const int walkRowLimit = KwWalkRowLimit;
 };
 
 }  // namespace
@@ -209,7 +211,6 @@ TEST_P(MenuRoad, AnEndlessTableStopsAtTheRowLimit)
         }));
         EXPECT_EQ(WalkSteps(devsim, c.Column), 40);
     }
-    KwWalkRowLimit = 4096;
 }
 
 // Closing a form ends its walk at once, long before the row limit.

@@ -191,8 +191,10 @@ void KwSNMPRequest::SetRowIndex(const AnsiString& index)
         if (key >= VarList.Count())
             RaiseKwError(KWERR_KEY_COUNT);
         KwSNMPVar& var = VarList.Item(key);
-        // Only the last key, written IMPLIED, may be empty: "5" holds {5, ""}.
-        const bool mayBeEmpty = key > 0 && key == VarList.KeyCount - 1 && (var.Access & AC_IMPLIED);
+        // Keys that may take no sub-identifier: a "null" key, and the last key written
+        // IMPLIED ("5" holds {5, ""}).
+        const bool mayBeEmpty = key > 0 && (var.Syntax == SX_NULL ||
+                                            (key == VarList.KeyCount - 1 && (var.Access & AC_IMPLIED)));
         if (rest.IsEmpty() && !mayBeEmpty)
             RaiseKwError(KWERR_KEY_COUNT);
         if (!VarList.IsReadable(key))
