@@ -18,3 +18,15 @@ function(vka_folder_tests name label)
     PROPERTIES LABELS ${label} ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
     DISCOVERY_TIMEOUT 60)
 endfunction()
+
+# The forms libraries, linked whole as the program links them (their menu openers
+# register themselves from static initialisers), into the variable `out`.
+function(vka_menu_form_libraries out)
+  set(libraries)
+  foreach(lib vka_forms_wireless vka_forms_policies vka_forms_admin vka_forms_network)
+    if(TARGET ${lib})
+      list(APPEND libraries "$<LINK_LIBRARY:WHOLE_ARCHIVE,${lib}>")
+    endif()
+  endforeach()
+  set(${out} ${libraries} PARENT_SCOPE)
+endfunction()

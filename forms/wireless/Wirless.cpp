@@ -173,10 +173,10 @@ TFM_Wirless::TFM_Wirless(TComponent* Owner) : TSettingsForm(Owner)
     }
 
     // Site survey: the client and WDS lists share one place.
-    GroupBox4 = page.Group("GroupBox4", "Site Survey", 5, 0, GroupWidth, LayoutMetrics.Survey);
+    GroupBox4 = page.Group("GroupBox4", "Site Survey", 5, 0, GroupWidth, LayoutMetrics.Survey - SurveyTrim);
     TFormBuilder survey = page.In(GroupBox4);
-    LV_ClientSiteServey = survey.List("LV_ClientSiteServey", {}, 10, 20, 380, 90);
-    LV_WdsSiteServey = survey.List("LV_WdsSiteServey", {}, 10, 20, 380, 90);
+    LV_ClientSiteServey = survey.List("LV_ClientSiteServey", {}, 10, 20, 380, 62);
+    LV_WdsSiteServey = survey.List("LV_WdsSiteServey", {}, 10, 20, 380, 62);
     LV_WdsSiteServey->SetVisible(false);
     SiteScan = survey.Button("SiteScan", "Scan", 400, 16, [this](TObject* S) { SiteScanClick(S); });
     LV_ClientSiteServey->OnClick = [this](TObject* S) { LV_ClientSiteServeyClick(S); };

@@ -28,7 +28,7 @@ TEST_P(LanForm, SavesAStaticAddressAndADhcpModeWithTheirOwnVariablesOnly)
         EXPECT_EQ(form.CB_IPFrom->ItemIndex(), 0);  // static
         EXPECT_EQ(form.ED_IpAddr->Text().ToStdString(), "127.0.0.1");
         EXPECT_EQ(form.ED_DefGw->Text().ToStdString(), "127.0.0.254");
-        EXPECT_EQ(form.Edt_WANIP->Text().ToStdString(), "127.0.0.1");
+        EXPECT_EQ(form.Edt_WANIP->Text().ToStdString(), "192.168.1.1");
         ASSERT_TRUE(devsim.ClearJournal());
 
         form.ED_IpAddr->SetText("10.0.0.2");
