@@ -26,11 +26,11 @@ TFM_DHCP::TFM_DHCP(TComponent* Owner) : TSettingsForm(Owner)
     SetBorderStyle(bsSingle);
     SetBorderIcons(biSystemMenu | biMinimize);
     SetPosition(poMainFormCenter);
-    SetClientWidth(580);
+    SetClientWidth(600);
     SetClientHeight(440);
 
     TFormBuilder build(this);
-    PageControl1 = build.Add<TPageControl>("PageControl1", 0, 0, 580, 440);
+    PageControl1 = build.Add<TPageControl>("PageControl1", 0, 0, 600, 440);
     PageControl1->OnChange = ReadSequence([this](TObject* S) { PageControl1Change(S); });
     TabSheet1 = new TTabSheet(this);
     TabSheet1->SetName("TabSheet1");

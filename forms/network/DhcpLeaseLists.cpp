@@ -18,25 +18,25 @@ const char* const EmptyMac = "000000000000";
 void TFM_DHCP::BuildLeasePage()
 {
     TFormBuilder page(TabSheet3);
-    TGroupBox* dynamicGroup = page.Group("GB_DynPool", "Current DHCP Dynamic Pools", 8, 8, 556, 190);
+    TGroupBox* dynamicGroup = page.Group("GB_DynPool", "Current DHCP Dynamic Pools", 8, 8, 576, 190);
     TFormBuilder dynamicPart = page.In(dynamicGroup);
     LV_DynPool = dynamicPart.List("LV_DynPool",
                                   {{"Binding MAC Address", 135}, {"Assigned IP Address ", 130},
-                                   {"Lease time ", 78}, {"Host Name", 72}},
-                                  8, 20, 460, 140);
+                                   {"Lease time ", 118}, {"Host Name", 72}},
+                                  8, 20, 480, 140);
     LV_DynPool->SetGridLines(true);
-    Bt_RefreshDynamicPool = dynamicPart.Button("Bt_RefreshDynamicPool", "Refresh", 472, 20,
+    Bt_RefreshDynamicPool = dynamicPart.Button("Bt_RefreshDynamicPool", "Refresh", 492, 20,
                                                [this](TObject* S) { Bt_RefreshDynamicPoolClick(S); });
     StatusBar3 = dynamicPart.StatusBar("StatusBar3", {50});
 
-    TGroupBox* staticGroup = page.Group("GB_StaticPool", "Current DHCP Static Pools", 8, 206, 556, 190);
+    TGroupBox* staticGroup = page.Group("GB_StaticPool", "Current DHCP Static Pools", 8, 206, 576, 190);
     TFormBuilder staticPart = page.In(staticGroup);
     LV_StaticPool = staticPart.List("LV_StaticPool",
                                     {{"Binding MAC Address", 160}, {"Assigned IP Address ", 130},
                                      {"Host Name", 100}},
-                                    8, 20, 460, 140);
+                                    8, 20, 480, 140);
     LV_StaticPool->SetGridLines(true);
-    Bt_RefreshStaticPool = staticPart.Button("Bt_RefreshStaticPool", "Refresh", 472, 20,
+    Bt_RefreshStaticPool = staticPart.Button("Bt_RefreshStaticPool", "Refresh", 492, 20,
                                              [this](TObject* S) { Bt_RefreshStaticPoolClick(S); });
     StatusBar4 = staticPart.StatusBar("StatusBar4", {50});
 

@@ -2,7 +2,7 @@
 
 TWirelessLayout WirelessLayoutFor(TModeGroups groups, TSecurityGroup security, const TLayoutMetrics& m)
 {
-    const int G = m.FirstGroup, g = m.Gap, mg = m.Margin;
+    const int G = m.FirstGroup, g = m.Gap, mg = m.Margin, S = m.Survey - SurveyTrim;
     const int h = m.Passphrase - EnterpriseShrink;
     TWirelessLayout layout;
 
@@ -15,15 +15,15 @@ TWirelessLayout WirelessLayoutFor(TModeGroups groups, TSecurityGroup security, c
         break;
     case mgSurveyClone:
         layout.SurveyTop = G + mg;
-        layout.CloneTop = G + m.Survey + 3 * g;
-        above = G + m.Survey + m.Clone;
+        layout.CloneTop = G + S + 3 * g;
+        above = G + S + m.Clone;
         securityTop = above + g;
         extraGaps = 1;
         break;
     case mgWdsSurvey:
         layout.WdsTop = G + mg;
         layout.SurveyTop = G + m.Wds + g;
-        above = G + m.Wds + m.Survey;
+        above = G + m.Wds + S;
         securityTop = above + g;
         extraGaps = 1;
         break;

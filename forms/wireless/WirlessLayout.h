@@ -28,6 +28,10 @@ enum TModeGroups {
 // (WPA-Enterprise), or none when no security item is selected.
 enum TSecurityGroup { sgKeys, sgPersonal, sgEnterprise, sgNone };
 
+// The site survey group is shown this much shorter than its metric (its list three
+// rows high), and the groups below it follow, so that a client's form fits a 768-line
+// screen.
+const int SurveyTrim = 30;
 // Height of the passphrase group with WPA-Personal.
 const int PersonalGroupHeight = 124;
 // The form ends this many gaps below the buttons' top: room for the buttons and the

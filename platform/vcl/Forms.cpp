@@ -199,6 +199,8 @@ void TCustomForm::ResizeWindow(int width, int height)
     else
         window_->resize(width, height);
     LayoutClient();
+    if (window_->isVisible())
+        KeepOnScreen();  // a form that grows while shown stays on the screen
 }
 
 int TCustomForm::ClientWidth() const { return client_->width(); }

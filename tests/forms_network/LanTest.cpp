@@ -28,7 +28,7 @@ TEST_P(LanForm, SavesAStaticAddressAndADhcpModeWithTheirOwnVariablesOnly)
         EXPECT_EQ(form.CB_IPFrom->ItemIndex(), 0);  // static
         EXPECT_EQ(form.ED_IpAddr->Text().ToStdString(), "127.0.0.1");
         EXPECT_EQ(form.ED_DefGw->Text().ToStdString(), "127.0.0.254");
-        EXPECT_EQ(form.Edt_WANIP->Text().ToStdString(), "127.0.0.1");
+        EXPECT_EQ(form.Edt_WANIP->Text().ToStdString(), "192.168.1.1");
         // The pool's first and last address, read by their instances.
         EXPECT_TRUE(PumpUntil([&] { return form.Ed_IPEND->Text() == "192.168.1.199"; }));
         EXPECT_EQ(form.Ed_IPAF->Text().ToStdString(), "192.168.1.100");

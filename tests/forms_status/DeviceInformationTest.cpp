@@ -28,9 +28,9 @@ TEST_P(DeviceInformationRoad, ShowsTheDevicesIdentityInterfacesAndRadio)
         EXPECT_EQ(Text(form.LAB_Primary), "001A2B741001");
         EXPECT_EQ(Text(form.Lab_Seccondary1), "001A2B741002");
         EXPECT_EQ(Text(form.Lab_Seccondary3), "001A2B741004");
-        EXPECT_EQ(Text(form.Ed_IPaddr), "127.0.0.1");
-        EXPECT_EQ(Text(form.Ed_SubMask), "255.0.0.0");
-        EXPECT_EQ(Text(form.Ed_Gate), "127.0.0.254");
+        EXPECT_EQ(Text(form.Ed_IPaddr), "192.168.1.1");
+        EXPECT_EQ(Text(form.Ed_SubMask), "255.255.255.0");
+        EXPECT_EQ(Text(form.Ed_Gate), "192.168.1.254");
         EXPECT_EQ(Text(form.Ed_SSID), "VKA-7410");
         EXPECT_EQ(Text(form.Ed_Channel), "6");
         EXPECT_EQ(Text(form.Ed_DRate), "Auto");

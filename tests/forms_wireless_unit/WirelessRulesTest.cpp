@@ -30,7 +30,7 @@ TLayoutMetrics Odd()
 TEST(WirelessLayout, EveryCaseOfModeAndSecurity)
 {
     const TLayoutMetrics m = Odd();
-    const int G = 200, W = 50, S = 60, K = 70, L = 80, g = 7, mg = 3, h = 150 - 44;
+    const int G = 200, W = 50, S = 60 - SurveyTrim, K = 70, L = 80, g = 7, mg = 3, h = 150 - 44;
     struct Case {
         TModeGroups groups;
         TSecurityGroup security;

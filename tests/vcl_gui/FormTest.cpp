@@ -235,6 +235,7 @@ TEST(Forms, CentredOnTheMainWindowTheFormStaysOnTheScreen)
     } cases[] = {
         {screen.topLeft(), {300, screen.height() - 10}},                      // would start above the top
         {screen.bottomRight() - QPoint(100, 80), {400, 300}},                // would end beyond the corner
+        {screen.topLeft() + QPoint(0, screen.height() - 200), {300, 300}},   // grows past the bottom
         {screen.topLeft(), {screen.width() + 50, screen.height() + 50}},     // larger than the screen
     };
     for (const Case& c : cases) {
@@ -247,6 +248,7 @@ TEST(Forms, CentredOnTheMainWindowTheFormStaysOnTheScreen)
         form.SetBounds(0, 0, c.formSize.width(), c.formSize.height());
         form.Show();
         Application->SetMainForm(nullptr);
+        form.SetHeight(form.Height() + 60);  // grown while shown (another layout)
         const QRect placed = form.Widget()->frameGeometry();
         if (placed.width() <= screen.width() && placed.height() <= screen.height()) {
             EXPECT_TRUE(screen.contains(placed)) << placed.x() << "," << placed.y();

@@ -44,10 +44,10 @@ std::string FallbackValue(const KwSNMPVar& var)
     }
 }
 
-std::string ValueText(const KwSNMPVar& var, int row)
+std::string ValueText(const KwSNMPVar& var, const std::string& oid, int row)
 {
     std::string value;
-    if (!DefaultValueOf(var.Name, row, value))
+    if (!DefaultValueOfOid(oid, value) && !DefaultValueOf(var.Name, row, value))
         value = FallbackValue(var);
     return var.Syntax == SX_DISPLAYSTR ? Quoted(value) : value;
 }
@@ -133,7 +133,7 @@ std::vector<StateLine> BuildDefaultState()
                     continue;
                 }
                 byOid[oid] = lines.size();
-                lines.push_back({oid, TypeOfSyntax(var.Syntax), ValueText(var, row), readOnly, AdvanceOf(var.Name),
+                lines.push_back({oid, TypeOfSyntax(var.Syntax), ValueText(var, oid, row), readOnly, AdvanceOf(var.Name),
                                  var.Name, table.Name});
             }
         }

@@ -38,9 +38,9 @@ const std::map<std::string, std::string>& Values()
         {"wirelessLed2dot4G", "1"},
         {"wirelessLed5G", "0"},
         {"dataBaseChannel", "6"},
-        {"ifIpAddress", "127.0.0.1"},
-        {"ifSubnetMask", "255.0.0.0"},
-        {"ifDefaultGateway", "127.0.0.254"},
+        {"ifIpAddress", "192.168.1.1"},
+        {"ifSubnetMask", "255.255.255.0"},
+        {"ifDefaultGateway", "192.168.1.254"},
         {"ifMacAddress", "00:1A:2B:74:10:01"},
         {"mssid1MacAddress", "00:1A:2B:74:10:02"},
         {"mssid2MacAddress", "00:1A:2B:74:10:03"},
@@ -336,10 +336,10 @@ const std::map<std::string, std::string>& Values()
 
         // LAN, internet connection and DHCP.
         {"ipType", "1"},
-        {"ipInformationIp", "127.0.0.1"},
-        {"ipInformationMask", "255.0.0.0"},
-        {"ipInformationGateway", "127.0.0.254"},
-        {"lanIfIpAddress", "127.0.0.1"},
+        {"ipInformationIp", "192.168.1.1"},
+        {"ipInformationMask", "255.255.255.0"},
+        {"ipInformationGateway", "192.168.1.254"},
+        {"lanIfIpAddress", "192.168.1.1"},
         {"ipPrimaryDNS", "10.10.0.1"},
         {"ipSecordaryDNS", "8.8.8.8"},
         {"ipMTU", "1500"},
@@ -430,6 +430,22 @@ const std::map<std::string, std::string>& Values()
 }
 
 }  // namespace
+
+bool DefaultValueOfOid(const std::string& oid, std::string& value)
+{
+    // The device's own address, as the main window reads it: the loopback network the
+    // simulated device answers on, so the module's file transfers reach it.
+    static const std::map<std::string, std::string> values = {
+        {"1.3.6.1.4.1.32473.10.37.37.2.2.1.1.1.1.7.1", "127.0.0.1"},    // ipInformationIp
+        {"1.3.6.1.4.1.32473.10.37.37.2.2.1.1.1.1.8.1", "255.0.0.0"},    // ipInformationMask
+        {"1.3.6.1.4.1.32473.10.37.37.2.2.1.1.1.1.9.1", "127.0.0.254"},  // ipInformationGateway
+    };
+    const auto it = values.find(oid);
+    if (it == values.end())
+        return false;
+    value = it->second;
+    return true;
+}
 
 bool DefaultValueOf(const std::string& name, int row, std::string& value)
 {

@@ -8,6 +8,8 @@ namespace defaultstate {
 // listed per row are separated by '|'; rows past the last repeat it. Returns
 // false when the name has no value of its own.
 bool DefaultValueOf(const std::string& name, int row, std::string& value);
+// A value given for one object identifier alone (ahead of its variable's name).
+bool DefaultValueOfOid(const std::string& oid, std::string& value);
 
 // Rows of the device's fixed-row lists (MAC access list, MAC filter, WDS
 // peers, parental URLs): two in use, the others free.

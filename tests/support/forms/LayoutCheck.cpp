@@ -26,7 +26,8 @@ int ButtonMargins(const QWidget* w) { return 2 * w->style()->pixelMetric(QStyle:
 const int EditMargins = 8;
 const int ComboMargins = 28;
 const int CellMargins = 8;
-// The title bar and border a window manager adds where the platform reports none.
+// The title bar and border a window manager adds, at least (headless platforms report
+// less or none).
 const QSize NominalFrame(8, 31);
 const QSize WorkArea(1024, 768);
 
@@ -67,9 +68,8 @@ private:
     void WindowFits()
     {
         const QWidget* window = form_.Widget();
-        QSize outer = window->frameGeometry().size();
-        if (outer == window->geometry().size())
-            outer += NominalFrame;
+        const QSize frame = window->frameGeometry().size() - window->geometry().size();
+        const QSize outer = window->geometry().size() + frame.expandedTo(NominalFrame);
         if (outer.width() > WorkArea.width() || outer.height() > WorkArea.height())
             Fault("the window, " + Size(outer) + " with its frame, exceeds a " + Size(WorkArea) + " work area");
     }
