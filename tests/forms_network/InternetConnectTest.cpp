@@ -102,12 +102,12 @@ TEST_P(InternetConnectChecks, RefusesEachBadFieldWithItsMessageAndSendsNothing)
 {
     Open([&](TFM_InternetConnect& form) {
         // In the LAN's network: refused before the (bad) mask is looked at.
-        form.Edt_StaticIP->SetText("127.0.0.77");
+        form.Edt_StaticIP->SetText("192.168.1.77");
         form.Edt_StaticSubmask->SetText("255.255.255.0.5");
         ASSERT_TRUE(Press(form.Bt_Apply));
         EXPECT_EQ(dialogs.Last().Text, "The LAN IP address and WAN IP addresses should  not be in the same network! ");
         EXPECT_EQ(dialogs.Last().Caption, "Warning");
-        EXPECT_EQ(form.Edt_StaticIP->Text().ToStdString(), "127.0.0.77");  // kept
+        EXPECT_EQ(form.Edt_StaticIP->Text().ToStdString(), "192.168.1.77");  // kept
 
         form.Edt_StaticIP->SetText("203.0.113.20");
         form.Edt_StaticSubmask->SetText("255.255.255.0");
