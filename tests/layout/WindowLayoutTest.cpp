@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QScreen>
+#include <QWindow>
 #include <QTimer>
 
 #include <cctype>
@@ -70,11 +71,13 @@ using Faults = std::map<std::string, std::string>;  // fault -> the first varian
 
 // With VKA_LAYOUT_SHOTS naming a folder, the screen as each checked window shows it,
 // for a person to look at (run under a display, e.g. Xvfb at 1024x768).
-void SaveScreen(std::string name)
+void SaveScreen(const TCustomForm& form, std::string name)
 {
     const char* folder = std::getenv("VKA_LAYOUT_SHOTS");
     if (!folder)
         return;
+    QWindow* window = form.Widget()->windowHandle();
+    vka_test::PumpUntil([window] { return window && window->isExposed(); }, 2);
     QApplication::processEvents();
     for (char& c : name)
         if (!std::isalnum(static_cast<unsigned char>(c)))
@@ -88,7 +91,7 @@ void CheckPages(TCustomForm& form, const std::string& variant, Faults& faults)
     auto check = [&](const std::string& where) {
         for (const std::string& fault : vka_test::LayoutFaults(form, Overlaps))
             faults.emplace(fault, where);
-        SaveScreen(form.Name().ToStdString() + where);
+        SaveScreen(form, form.Name().ToStdString() + where);
     };
     std::vector<TPageControl*> pageControls;
     PageControls(form, pageControls);
