@@ -134,7 +134,7 @@ TFM_Admin2::~TFM_Admin2()
 
 void TFM_Admin2::FormCreate(TObject* Sender)
 {
-    const auto read = [this](KwSNMPRequest2Edits* request) { ReadGroupOrReport(request); };
+    const auto read = [this](KwSNMPRequest2Edits* request) { ReadGroup(request); };
     try {
         // 1. Management access limits.
         ManagerRequest = GroupRequest(managerIpAddressStatusVars, SVT_SV, 0, 10000, 0);
@@ -184,15 +184,13 @@ void TFM_Admin2::FormCreate(TObject* Sender)
         RangeRequest->BindFormat(2, "%s", Ed_To);
         RangeRequest->AttachStatusBar(StatusBar);
         RangeRequest->OnSetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnManagerRangeSetDone(S, E); };
-        OnGroupRead(RangeRequest, nullptr);
-        ReadGroup(RangeRequest);
+                ReadGroup(RangeRequest);
 
         UserListRequest = GroupRequest<New_req2Edit>(IndexVars2, MVT_UMV, 1, 10000);
         UserListRequest->BindListView(ListView_User, true);
         UserListRequest->SkipIndex = 1;
         UserListRequest->SkipValue = FreeAddress;
-        OnGroupRead(UserListRequest, nullptr);
-        ReadGroup(UserListRequest);
+                ReadGroup(UserListRequest);
         if (ListView_User->Columns()->Count() > 1)
             ListView_User->Column(1)->SetWidth(100);
 

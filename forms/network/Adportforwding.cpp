@@ -98,7 +98,7 @@ void TFM_AdPortfwding::FormCreate(TObject* Sender)
     for (int i = 0; i < 6; ++i)
         PortRuleRequest->BindFormat(i + 1, "%s", edits[i]);
     PortRuleRequest->BindComboBox(7, CB_TraType);
-    OnGroupRead(PortRuleRequest, [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnRuleReadDone(S, E); });
+    PortRuleRequest->OnGetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnRuleReadDone(S, E); };
     PortRuleRequest->OnSetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnRuleSetDone(S, E); };
     CB_TraType->SetItemIndex(0);
     PortRuleRequest->Get();

@@ -83,7 +83,7 @@ void TFM_DHCP::CreateStaticRequests()
     StaticRequest->BindFormat(7, "%s", ED_StaticDNS);
     StaticRequest->BindFormat(8, "%s", ED_StaticWins);
     StaticRequest->BindFormat(9, "%s", ED_StaticDoname);
-    OnGroupRead(StaticRequest, [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnStaticGetDone(S, E); });
+    StaticRequest->OnGetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnStaticGetDone(S, E); };
     StaticRequest->OnSetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnStaticSetDone(S, E); };
     if (KwReadSequence::SilentDeviceSeen()) {
         // The device did not answer this opening's reads: the table is not asked for,

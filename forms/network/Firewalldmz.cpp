@@ -10,6 +10,9 @@
 
 TFM_FirewallDMZ* FM_FirewallDMZ = nullptr;
 
+const char* const FirewallNotReadText =
+    "The DMZ and SPI settings have not been read from the device. Close the form and open it again.";
+
 namespace {
 // Sub-items of a table row (the caption is the row's key).
 enum {
@@ -20,6 +23,7 @@ const int TcpItem = 1;
 const int UdpItem = 2;
 const int DmzAddressVar = 1;
 const char* const FreeAddress = "0.0.0.0";
+const TSaveGuardTexts SaveGuard = {FirewallNotReadText, FirewallNotReadText, "Error"};
 }  // namespace
 
 TFM_FirewallDMZ::TFM_FirewallDMZ(TComponent* Owner) : TSettingsForm(Owner)
@@ -116,7 +120,7 @@ void TFM_FirewallDMZ::FormCreate(TObject* Sender)
     FireRuleRequest->BindFormat(9, "%s", Edt_DestIPEnd);
     FireRuleRequest->BindFormat(10, "%s", Edt_PortRangeStart);
     FireRuleRequest->BindFormat(11, "%s", Edt_PortRangeEnd);
-    OnGroupRead(FireRuleRequest, [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnRuleReadDone(S, E); });
+    FireRuleRequest->OnGetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnRuleReadDone(S, E); };
     FireRuleRequest->OnSetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnRuleSetDone(S, E); };
     FireRuleRequest->Get();
 
@@ -228,7 +232,7 @@ bool TFM_FirewallDMZ::CheckRule()
 
 void TFM_FirewallDMZ::Btn_AddClick(TObject* Sender)
 {
-    if (!FireRuleRequest || !SpiRequest)
+    if (!FireRuleRequest || !SpiRequest || !MaySave(SpiRequest, SaveGuard))
         return;
     const AnsiString full = "Maximum Numbers of Firewall Rules is 25!";
     if (!FireRuleEditing && rows_->ShownCount() >= MaxRules) {
@@ -277,7 +281,7 @@ void TFM_FirewallDMZ::Btn_DeleteClick(TObject* Sender)
 
 void TFM_FirewallDMZ::Btn_ApplyClick(TObject* Sender)
 {
-    if (!DmzRequest || !SpiRequest)
+    if (!MaySave({DmzRequest, SpiRequest}, SaveGuard))
         return;
     if (CBH_EableDMZ->Checked()) {
         if (Edt_DMZIPAddr->Text().IsEmpty())

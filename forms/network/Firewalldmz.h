@@ -73,3 +73,4 @@ private:
 };
 
 extern TFM_FirewallDMZ* FM_FirewallDMZ;
+extern const char* const FirewallNotReadText;

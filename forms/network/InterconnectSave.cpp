@@ -9,8 +9,12 @@
 #include "Interconnect.h"
 #include "KwSNMPRequest2Edits.h"
 
+const char* const InternetConnectNotReadText =
+    "The connection settings have not been read from the device. Close the form and open it again.";
+
 namespace {
 const char* const NoAddress = "0.0.0.0";
+const TSaveGuardTexts SaveGuard = {InternetConnectNotReadText, InternetConnectNotReadText, "Error"};
 
 // Positions in the connection settings' group.
 const int PrimaryDns = 0;
@@ -168,8 +172,9 @@ bool TFM_InternetConnect::CheckPptp()
 
 void TFM_InternetConnect::Bt_ApplyClick(TObject* Sender)
 {
-    if (!TypeRequest || !WanRequest || !InfoRequest || !MtuRequest || !GroupRead(TypeRequest))
-        return;  // the type was never read: nothing here stands for the device
+    // Groups never read hold no device values: nothing of them is written.
+    if (!MaySave({TypeRequest, WanRequest, InfoRequest, MtuRequest}, SaveGuard))
+        return;
     const int t = CB_Interconntypeshow->ItemIndex();
     MarkRange(InfoRequest, PrimaryDns, SecondaryDns, smSend);
     bool accepted = false;

@@ -69,7 +69,7 @@ void TFM_ParentalCtr::FormCreate(TObject* Sender)
         UrlListRequest->BindListView(LV_WebURL, true);
         UrlListRequest->BindLabel(0, LA_Index);
         UrlListRequest->BindFormat(1, "%s", Edt_WebURL);
-        OnGroupRead(UrlListRequest, [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnListDone(S, E); });
+        UrlListRequest->OnGetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnListDone(S, E); };
         UrlListRequest->Get();
 
         const KwSNMPDoneEvent getDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnActionGetDone(S, E); };

@@ -67,7 +67,7 @@ void TFM_RouterMACFilter::FormCreate(TObject* Sender)
     ListRequest->BindListView(LV_MACFilter, true);
     ListRequest->BindLabel(0, LA_Index);
     ListRequest->BindFormat(1, "%h", Edt_MACAddress);
-    OnGroupRead(ListRequest, [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnFilterListDone(S, E); });
+    ListRequest->OnGetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnFilterListDone(S, E); };
     ListRequest->Get();
     Edt_MACAddress->SetMaxLength(12);
 

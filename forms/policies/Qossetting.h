@@ -112,3 +112,4 @@ private:
 };
 
 extern TFM_QosSetting* FM_QosSetting;
+extern const char* const QosNotReadText;

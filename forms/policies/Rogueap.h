@@ -71,3 +71,4 @@ private:
 };
 
 extern TFM_RogueAP* FM_RogueAP;
+extern const char* const RogueApNotReadText;

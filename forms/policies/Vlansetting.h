@@ -144,3 +144,4 @@ private:
 };
 
 extern TFM_VlanSetting* FM_VlanSetting;
+extern const char* const VlanNotReadText;

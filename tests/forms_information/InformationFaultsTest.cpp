@@ -33,13 +33,13 @@ TEST_P(InformationRoad, AStoppedAgentGivesTheTimeOutTextNeverASuccess)
         agent->Stop();
         form.SystemRequest->Request.Timeout = 20;  // the test need not wait 2 x 30 s
 
-        form.Btn_Re->Click();
-        ASSERT_TRUE(PumpUntil([&] { return StartsWith(Status(form), GetTimedOut); }))
-            << Status(form);
-
         form.Ed_SC->SetText("nobody hears this");
         form.Btn_Sa->Click();
         ASSERT_TRUE(PumpUntil([&] { return StartsWith(Status(form), SetTimedOut); }))
+            << Status(form);
+
+        form.Btn_Re->Click();
+        ASSERT_TRUE(PumpUntil([&] { return StartsWith(Status(form), GetTimedOut); }))
             << Status(form);
         EXPECT_EQ(dialogs.Count(), 0);
     });
