@@ -1,10 +1,9 @@
 #include "Admin2.h"
 
-#include "AddressChecks.h"
+#include "InputChecks.h"
 #include "Catalogue.h"
 #include "DebugTraceLine.h"
 #include "FormBuilder.h"
-#include "FormInputChecks.h"
 #include "ListCells.h"
 #include "New_req2Edit.h"
 #include "SetContents.h"

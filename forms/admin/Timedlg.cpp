@@ -2,7 +2,7 @@
 
 #include "Catalogue.h"
 #include "FormBuilder.h"
-#include "AddressChecks.h"
+#include "InputChecks.h"
 #include "SetContents.h"
 #include "SysUtils.h"
 

@@ -12,7 +12,7 @@
 //   report of their own.
 // - Save first asks MaySave for each group it writes back: never before the group was
 //   read successfully, never while a read of it is outstanding.
-// - Input checks and refusals come from FormInputChecks.h; results go to ShowStatus.
+// - Input checks and refusals come from InputChecks.h; results go to ShowStatus.
 //
 // Lifetime: the requests (and timers, TFTP servers, any non-visual component) have the
 // form as owner. Deleting the form deletes them first, while every control still exists,

@@ -2,7 +2,7 @@
 // fixed-row table of static leases. A free row reads IP address 0.0.0.0. Each entry of
 // the user list keeps the key of its table row, so editing and deleting reach that
 // row also when free rows lie between the entries.
-#include "AddressChecks.h"
+#include "InputChecks.h"
 #include "Catalogue.h"
 #include "Dhcp.h"
 #include "FormBuilder.h"

@@ -3,9 +3,8 @@
 // that type are marked to be sent, and the type, the WAN address, the connection
 // settings and the MTU are written in that order. "Save OK!" stands only for four
 // sets that all succeeded; only then is the type kept for the close.
-#include "AddressChecks.h"
+#include "InputChecks.h"
 #include "NumberText.h"
-#include "FormInputChecks.h"
 #include "Interconnect.h"
 #include "KwSNMPRequest2Edits.h"
 

@@ -1,9 +1,8 @@
 #include "Lan.h"
 
-#include "AddressChecks.h"
+#include "InputChecks.h"
 #include "Catalogue.h"
 #include "FormBuilder.h"
-#include "FormInputChecks.h"
 #include "KwSNMPRequest2Edits.h"
 
 TFM_LanCfg* FM_LanCfg = nullptr;

@@ -2,7 +2,7 @@
 
 #include "Catalogue.h"
 #include "FormBuilder.h"
-#include "FormInputChecks.h"
+#include "InputChecks.h"
 #include "KwSNMPRequest2Edits.h"
 
 TFM_ParentalCtr* FM_ParentalCtr = nullptr;

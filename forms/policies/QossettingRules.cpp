@@ -2,8 +2,7 @@
 // sends, and the delete scalar.
 #include "Qossetting.h"
 
-#include "AddressChecks.h"
-#include "FormInputChecks.h"
+#include "InputChecks.h"
 #include "KwSNMPRequest2Edits.h"
 
 namespace {

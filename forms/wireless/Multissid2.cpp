@@ -1,6 +1,6 @@
 #include "Multissid2.h"
 
-#include "AddressChecks.h"
+#include "InputChecks.h"
 #include "Catalogue.h"
 #include "ComCtrls.h"
 #include "Dialogs.h"
