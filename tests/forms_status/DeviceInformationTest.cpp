@@ -86,17 +86,6 @@ TEST_P(DeviceInformationRoad, EmptyAddressesAreShownAsNotAvailableAndTheSecurity
     });
 }
 
-TEST_P(DeviceInformationRoad, ClosingBeforeTheFirmwareReplyLeavesNothingBehind)
-{
-    RunMenuForm<TFM_DevInfo>("stDeviceInfo2", FM_DevInfo, [&](TFM_DevInfo& form) {
-        ASSERT_TRUE(devsim.DelayReplies(500));
-        // A second firmware read is on its way when the form goes.
-        EXPECT_TRUE(form.FirmwareRequest->Get());
-    });
-    Pump(0.8);
-    EXPECT_EQ(FM_DevInfo, nullptr);
-}
-
 INSTANTIATE_TEST_SUITE_P(Roads, DeviceInformationRoad, AllVersions(), VersionName);
 
 // net-snmp's own agent: the MIB-II system group and no VKA-7410 variables.
