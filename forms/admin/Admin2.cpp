@@ -394,12 +394,7 @@ void TFM_Admin2::CancelClick(TObject* Sender) { Close(); }
 
 bool TFM_Admin2::RangesBusy() const
 {
-    for (const KwSNMPRequest2Controls* request : {static_cast<const KwSNMPRequest2Controls*>(RangeRequest),
-                                                  static_cast<const KwSNMPRequest2Controls*>(UserListRequest),
-                                                  static_cast<const KwSNMPRequest2Controls*>(DeleteRequest)})
-        if (request && Outstanding(request))
-            return true;
-    return false;
+    return AnyOutstanding({RangeRequest, UserListRequest, DeleteRequest});
 }
 
 bool TFM_Admin2::MayChangeRanges()

@@ -83,7 +83,7 @@ void TFM_WDSInfo::FormCreate(TObject* Sender)
 
 bool TFM_WDSInfo::Detecting() const
 {
-    return (RefreshRequest && Outstanding(RefreshRequest)) || (TableRequest && Outstanding(TableRequest));
+    return AnyOutstanding({RefreshRequest, TableRequest});
 }
 
 void TFM_WDSInfo::Btn_RefreshClick(TObject* Sender)

@@ -7,6 +7,14 @@ bool TSettingsForm::Outstanding(const KwSNMPRequest2Controls* request)
     return request->Busy || request->Request.Pending > 0;
 }
 
+bool TSettingsForm::AnyOutstanding(std::initializer_list<const KwSNMPRequest2Controls*> requests)
+{
+    for (const KwSNMPRequest2Controls* request : requests)
+        if (request && Outstanding(request))
+            return true;
+    return false;
+}
+
 bool TSettingsForm::ReadGroup(KwSNMPRequest2Controls* request)
 {
     const bool ok = request->Get();
@@ -40,13 +48,12 @@ const char* const TableUnreadText = "The list has not been read from the device.
 
 bool TSettingsForm::MayReadTable(std::initializer_list<const KwSNMPRequest2Controls*> requests)
 {
-    for (const KwSNMPRequest2Controls* request : requests) {
+    for (const KwSNMPRequest2Controls* request : requests)
         if (!request)
             return false;  // the form's creation failed before its requests existed
-        if (Outstanding(request)) {
-            ShowStatus(TableBusyText);
-            return false;
-        }
+    if (AnyOutstanding(requests)) {
+        ShowStatus(TableBusyText);
+        return false;
     }
     return true;
 }

@@ -45,6 +45,9 @@ public:
     static bool GroupRead(const KwSNMPRequest2Controls* request) { return request->WasRead(); }
     // True while an asynchronous read or write of the request is outstanding.
     static bool Outstanding(const KwSNMPRequest2Controls* request);
+    // True while one of the requests (missing ones are skipped) is outstanding: a table
+    // operation is under way.
+    static bool AnyOutstanding(std::initializer_list<const KwSNMPRequest2Controls*> requests);
 
 protected:
     // A request owned by this form on one catalogue group (see NewGroupRequest). Its
