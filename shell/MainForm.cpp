@@ -1,7 +1,7 @@
 // The main window's controls, as the form resource lays them out, and its constructor.
 #include "Main.h"
 
-#include "AddressChecks.h"
+#include "InputChecks.h"
 #include "ExeName.h"
 #include "KwErrors.h"
 #include "KwSNMPRequest.h"

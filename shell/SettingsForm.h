@@ -1,9 +1,10 @@
 #pragma once
 // What every settings form does the same way: its requests built from catalogue groups,
-// its input checks and refusals, the access words that choose what a set sends, the
+// its input checks and refusals (InputChecks.h), the access words that choose what a set sends, the
 // status texts, and the ready flag of forms with asynchronous requests.
 #include "KwSNMPVar.h"
 #include "KwSNMPVarList.h"
+#include "InputChecks.h"
 #include "vcl.h"
 
 class KwSNMPRequest2Controls;
@@ -32,29 +33,6 @@ enum TSendMark { smSend = AC_READWRITE, smKeep = AC_READONLY, smLeaveOut = AC_IN
 
 // Marks variable `index` (every variable for -1) of the request's list.
 void MarkVars(KwSNMPRequest2Controls* request, TSendMark mark, int index = -1);
-
-// --- input checks ----------------------------------------------------------------
-
-// True when a byte of the text is 128 or above (characters the device cannot store).
-bool HasHighBytes(const AnsiString& text);
-extern const char* const HighBytesText;  // "Don't support chinese character !"
-
-// The refusal of an input: a box with the text, the form's caption ("Warning",
-// "Waring", "Error") and OK, then the focus back into the offending control (when
-// given). Always false, so a check can end with `return RefuseInput(...)`.
-bool RefuseInput(const AnsiString& text, const AnsiString& caption, TWinControl* control = nullptr);
-
-// The text is accepted when it holds no byte of 128 or more; otherwise it is refused
-// with HighBytesText (and the refused text removed when `clearRefused`).
-bool CheckPlainText(TEdit* edit, const AnsiString& caption = "Warning", bool clearRefused = false);
-
-// At most maxLength characters; otherwise refused with `message`.
-bool CheckMaxLength(TEdit* edit, int maxLength, const AnsiString& message,
-                    const AnsiString& caption = "Warning");
-
-// A decimal whole number from low to high; otherwise refused with `message`.
-bool CheckNumberRange(TEdit* edit, int low, int high, const AnsiString& message,
-                      const AnsiString& caption = "Warning");
 
 // --- results ---------------------------------------------------------------------
 

@@ -1,10 +1,9 @@
 #include "Admin2.h"
 
-#include "AddressChecks.h"
+#include "InputChecks.h"
 #include "Catalogue.h"
 #include "DebugTraceLine.h"
 #include "FormBuilder.h"
-#include "FormInputChecks.h"
 #include "ListCells.h"
 #include "New_req2Edit.h"
 #include "SetContents.h"
@@ -135,7 +134,7 @@ TFM_Admin2::~TFM_Admin2()
 
 void TFM_Admin2::FormCreate(TObject* Sender)
 {
-    const auto read = [this](KwSNMPRequest2Edits* request) { ReadGroupOrReport(request); };
+    const auto read = [this](KwSNMPRequest2Edits* request) { ReadGroup(request); };
     try {
         // 1. Management access limits.
         ManagerRequest = GroupRequest(managerIpAddressStatusVars, SVT_SV, 0, 10000, 0);
@@ -185,14 +184,12 @@ void TFM_Admin2::FormCreate(TObject* Sender)
         RangeRequest->BindFormat(2, "%s", Ed_To);
         RangeRequest->AttachStatusBar(StatusBar);
         RangeRequest->OnSetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnManagerRangeSetDone(S, E); };
-        OnGroupRead(RangeRequest, nullptr);
-        ReadGroup(RangeRequest);
+                ReadGroup(RangeRequest);
 
         UserListRequest = GroupRequest<New_req2Edit>(IndexVars2, MVT_UMV, 1, 10000);
         UserListRequest->BindListView(ListView_User, true);
         UserListRequest->SkipIndex = 1;
         UserListRequest->SkipValue = FreeAddress;
-        OnGroupRead(UserListRequest, nullptr);
         ReadGroup(UserListRequest);
         if (ListView_User->Columns()->Count() > 2) {
             ListView_User->Column(0)->SetWidth(0);  // the row number: no column of its own
@@ -406,12 +403,7 @@ void TFM_Admin2::CancelClick(TObject* Sender) { Close(); }
 
 bool TFM_Admin2::RangesBusy() const
 {
-    for (const KwSNMPRequest2Controls* request : {static_cast<const KwSNMPRequest2Controls*>(RangeRequest),
-                                                  static_cast<const KwSNMPRequest2Controls*>(UserListRequest),
-                                                  static_cast<const KwSNMPRequest2Controls*>(DeleteRequest)})
-        if (request && Outstanding(request))
-            return true;
-    return false;
+    return AnyOutstanding({RangeRequest, UserListRequest, DeleteRequest});
 }
 
 bool TFM_Admin2::MayChangeRanges()

@@ -92,7 +92,7 @@ void TClientInformation::FormCreate(TObject* Sender)
 
         BandRequest = GroupRequest(dot11BandVars2, MVT_SV, 0, 10000, 0);
         BandRequest->BindComboBox(0, CB_Band);
-        ReadGroupOrReport(BandRequest);
+        ReadGroup(BandRequest);
         // A band the device did not report (no item) is not shown as 5 GHz.
         Lb_Band->SetCaption(CB_Band->ItemIndex() > 0 ? "5GHZ" : "2.4GHZ");
 

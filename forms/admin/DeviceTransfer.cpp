@@ -1,6 +1,6 @@
 #include "DeviceTransfer.h"
 
-#include "FormInputChecks.h"
+#include "InputChecks.h"
 #include "KwNetInterface.h"
 #include "KwSNMPSession.h"
 #include "KwTFTPFileName.h"

@@ -157,7 +157,6 @@ bool TFM_DevInfo::Read(KwSNMPRequest2Edits* request)
     if (!failureShown_)
         ShowStatus(request->Request.LastFailure.Message);
     failureShown_ = true;
-    ShowReadFailure(request);
     return false;
 }
 
@@ -185,12 +184,12 @@ void TFM_DevInfo::FormCreate(TObject* Sender)
         // 3. The firmware version arrives on its own.
         FirmwareRequest = GroupRequest(deviceInformationFirmwareVersionVars, SVT_SV);
         FirmwareRequest->BindFormat(0, "%s", Ed_Firmware);
-        OnGroupRead(FirmwareRequest, [this](KwSNMPRequest2Controls* S, KwSNMPError& E) {
+        FirmwareRequest->OnGetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) {
             if (E.Code != 0 && !failureShown_) {
                 failureShown_ = true;
                 ShowStatus(E.Message);
             }
-        });
+        };
         ReadGroup(FirmwareRequest);
 
         // 4. The radio's settings and its security level.

@@ -2,7 +2,7 @@
 
 #include "Catalogue.h"
 #include "FormBuilder.h"
-#include "FormInputChecks.h"
+#include "InputChecks.h"
 #include "KwSNMPRequest2Edits.h"
 
 TFM_Information* FM_Information = nullptr;
@@ -73,7 +73,7 @@ void TFM_Information::FormCreate(TObject* Sender)
     };
     // Failures reach the form only through these events: the request writes no status
     // line of its own for them.
-    OnGroupRead(SystemRequest, [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { SystemGroupGetDone(S, E); });
+    SystemRequest->OnGetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { SystemGroupGetDone(S, E); };
     SystemRequest->OnSetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { SystemGroupSetDone(S, E); };
     ReadGroup(SystemRequest);
 

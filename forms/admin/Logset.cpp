@@ -1,6 +1,6 @@
 #include "Logset.h"
 
-#include "AddressChecks.h"
+#include "InputChecks.h"
 #include "FormBuilder.h"
 #include "KwSNMPRequest2Edits.h"
 #include "VarTables.h"

@@ -2,7 +2,7 @@
 
 #include "Catalogue.h"
 #include "FormBuilder.h"
-#include "AddressChecks.h"
+#include "InputChecks.h"
 #include "SetContents.h"
 #include "SysUtils.h"
 
@@ -139,7 +139,7 @@ bool TFM_Time::ReadTimeGroups()
 {
     bool read = true;
     for (KwSNMPRequest2Edits* request : {TimeRequest, ManualRequest})
-        read = ReadGroupOrReport(request) && read;
+        read = ReadGroup(request) && read;
     return read;
 }
 
@@ -305,8 +305,6 @@ void TFM_Time::Btn_ApplyClick(TObject* Sender)
     if (Ed_ServerIp->Text() == "0.0.0.0")
         Ed_ServerIp->Clear();
     ShowStatus(settingsSet && manualSet ? "Setting Success" : "Setting Error");
-    if (!manualSet)
-        Application->MessageBox(ManualRequest->Request.LastFailure.Message.c_str(), Application->Title().c_str(), MB_OK);
     ReadTimeGroups();
 }
 

@@ -66,18 +66,13 @@ bool TTrafficStatisticsForm::ReadCounters(const char* okText, const char* errorT
 {
     const bool read = ReadGroup(CountersRequest);
     ShowStatus(read ? okText : errorText);
-    if (!read)
-        ShowReadFailure(CountersRequest);
     return read;
 }
 
 bool TTrafficStatisticsForm::ClearCounters()
 {
     CB_Clear->SetItemIndex(1);  // "clear"
-    if (ClearRequest->Set(true, true, "", nullptr))
-        return true;
-    Application->MessageBox(ClearRequest->Request.LastFailure.Message.c_str(), Application->Title().c_str(), MB_OK);
-    return false;
+    return ClearRequest->Set(true, true, "", nullptr);
 }
 
 void TTrafficStatisticsForm::Btn_RefreshClick(TObject* Sender)

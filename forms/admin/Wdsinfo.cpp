@@ -56,16 +56,16 @@ void TFM_WDSInfo::FormCreate(TObject* Sender)
 {
     ModeRequest = GroupRequest(dot11ApModeVars, MVT_SV, 0, 1000, 0);
     ModeRequest->BindComboBox(0, CB_APMode);
-    ReadGroupOrReport(ModeRequest);
+    ReadGroup(ModeRequest);
 
     ChannelRequest = GroupRequest(dot11ChannelVars, MVT_SV, 0, 1000, 0);
     ChannelRequest->BindLabel(0, Lb_Channel);
     ChannelRequest->BindLabel(1, Lb_Band);
-    ReadGroupOrReport(ChannelRequest);
+    ReadGroup(ChannelRequest);
 
     EncryptionRequest = GroupRequest(dot11EncryptionVars, MVT_SV, 0, 5000, 0);
     EncryptionRequest->BindComboBox(0, CB_dot11Encryption);
-    ReadGroupOrReport(EncryptionRequest);
+    ReadGroup(EncryptionRequest);
 
     wdsMode_ = CB_APMode->ItemIndex() == 1 || CB_APMode->ItemIndex() == 2;
     if (wdsMode_) {
@@ -84,7 +84,7 @@ void TFM_WDSInfo::FormCreate(TObject* Sender)
 
 bool TFM_WDSInfo::Detecting() const
 {
-    return (RefreshRequest && Outstanding(RefreshRequest)) || (TableRequest && Outstanding(TableRequest));
+    return AnyOutstanding({RefreshRequest, TableRequest});
 }
 
 void TFM_WDSInfo::Btn_RefreshClick(TObject* Sender)

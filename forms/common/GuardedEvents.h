@@ -1,12 +1,10 @@
 #pragma once
-// Event handlers that never let an exception reach the event loop: what a handler
-// raises (a control without a choice read back for a set, a request that cannot be
-// sent) is shown in a message box with the exception's text and the caption "Error".
+// Every exception that ends an event handler has one fate: the application's handler
+// (Application->HandleException) shows its text in a message box. Handlers the user's
+// actions fire already run so; these wrappers give the same fate to handlers that code
+// runs (done handlers of requests, clicks made by the form itself).
 #include "KwSNMPRequest2Controls.h"
 #include "vcl.h"
 
 TNotifyEvent Guarded(TNotifyEvent handler);
 KwSNMPDoneEvent GuardedDone(KwSNMPDoneEvent handler);
-
-// The message box of an exception that ended a handler.
-void ShowHandlerException(const char* text);

@@ -1,35 +1,34 @@
 #include "SettingsFormBase.h"
 
-#include "ExeName.h"
 #include "KwReadSequence.h"
-
-bool TSettingsForm::GroupRead(const KwSNMPRequest2Controls* request) const
-{
-    auto found = read_.find(request);
-    return found != read_.end() && found->second;
-}
 
 bool TSettingsForm::Outstanding(const KwSNMPRequest2Controls* request)
 {
     return request->Busy || request->Request.Pending > 0;
 }
 
+bool TSettingsForm::AnyOutstanding(std::initializer_list<const KwSNMPRequest2Controls*> requests)
+{
+    for (const KwSNMPRequest2Controls* request : requests)
+        if (request && Outstanding(request))
+            return true;
+    return false;
+}
+
 bool TSettingsForm::ReadGroup(KwSNMPRequest2Controls* request)
 {
     const bool ok = request->Get();
-    if (ok && request->Mode == 0)
-        read_[request] = true;
+    if (!ok && !readFailed_) {
+        readFailed_ = true;
+        readFailure_ = request->Request.LastFailure.Message;
+    }
     return ok;
 }
 
-void TSettingsForm::OnGroupRead(KwSNMPRequest2Controls* request, KwSNMPDoneEvent handler)
+void TSettingsForm::ClearReadFailure()
 {
-    request->OnGetDone = [this, handler](KwSNMPRequest2Controls* sender, KwSNMPError& error) {
-        if (error.Code == 0)
-            read_[sender] = true;
-        if (handler)
-            handler(sender, error);
-    };
+    readFailed_ = false;
+    readFailure_ = AnsiString();
 }
 
 bool TSettingsForm::MaySave(const KwSNMPRequest2Controls* request, const TSaveGuardTexts& texts)
@@ -41,6 +40,41 @@ bool TSettingsForm::MaySave(const KwSNMPRequest2Controls* request, const TSaveGu
     // A read still on its way would put the older values back after the save.
     if (Outstanding(request))
         return RefuseInput(texts.ReadPending, texts.Caption);
+    return true;
+}
+
+const char* const TableBusyText = "The device has not finished the last change of the list yet. Please wait.";
+const char* const TableUnreadText = "The list has not been read from the device. Press Refresh first.";
+
+bool TSettingsForm::MayReadTable(std::initializer_list<const KwSNMPRequest2Controls*> requests)
+{
+    for (const KwSNMPRequest2Controls* request : requests)
+        if (!request)
+            return false;  // the form's creation failed before its requests existed
+    if (AnyOutstanding(requests)) {
+        ShowStatus(TableBusyText);
+        return false;
+    }
+    return true;
+}
+
+bool TSettingsForm::MayChangeTable(std::initializer_list<const KwSNMPRequest2Controls*> requests)
+{
+    if (!MayReadTable(requests))
+        return false;
+    if (requests.size() > 0 && !GroupRead(*requests.begin())) {
+        ShowStatus(TableUnreadText);
+        return false;
+    }
+    return true;
+}
+
+bool TSettingsForm::MaySave(std::initializer_list<const KwSNMPRequest2Controls*> requests,
+                            const TSaveGuardTexts& texts)
+{
+    for (const KwSNMPRequest2Controls* request : requests)
+        if (!request || !MaySave(request, texts))
+            return false;
     return true;
 }
 
@@ -58,24 +92,4 @@ TNotifyEvent TSettingsForm::ReadSequence(TNotifyEvent handler)
         KwReadSequence sequence;
         handler(sender);
     };
-}
-
-void TSettingsForm::ShowReadFailure(const KwSNMPRequest2Controls* request)
-{
-    // Captioned as the library captions its own messages: with the program file's name.
-    ShowReadFailure(request->Request.LastFailure.Message, ExtractFileName(AnsiString(ExeName())));
-}
-
-void TSettingsForm::ShowReadFailure(const AnsiString& text, const AnsiString& caption)
-{
-    if (KwReadSequence::FirstReport())
-        Application->MessageBox(text.c_str(), caption.c_str(), MB_OK);
-}
-
-bool TSettingsForm::ReadGroupOrReport(KwSNMPRequest2Controls* request)
-{
-    if (ReadGroup(request))
-        return true;
-    ShowReadFailure(request);
-    return false;
 }

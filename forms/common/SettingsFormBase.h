@@ -8,9 +8,11 @@
 //   form), binds the controls, and reads the groups the page shows.
 // - Refresh buttons are wrapped in ReadSequence as well, so that a silent device costs
 //   one time-out per sequence, not one per synchronous read.
+// - A failed read is reported by the request itself (GroupRequest): forms add no
+//   report of their own.
 // - Save first asks MaySave for each group it writes back: never before the group was
 //   read successfully, never while a read of it is outstanding.
-// - Input checks and refusals come from FormInputChecks.h; results go to ShowStatus.
+// - Input checks and refusals come from InputChecks.h; results go to ShowStatus.
 //
 // Lifetime: the requests (and timers, TFTP servers, any non-visual component) have the
 // form as owner. Deleting the form deletes them first, while every control still exists,
@@ -22,9 +24,12 @@
 #include "SettingsForm.h"
 #include "vcl.h"
 
-#include <map>
+#include <initializer_list>
 
 // What MaySave says when it refuses.
+extern const char* const TableBusyText;
+extern const char* const TableUnreadText;
+
 struct TSaveGuardTexts {
     const char* NotRead;      // the group has not been read successfully yet
     const char* ReadPending;  // a read of the group is still outstanding
@@ -35,39 +40,56 @@ class TSettingsForm : public TForm {
 public:
     explicit TSettingsForm(TComponent* owner) : TForm(owner) {}
 
-    // True once a read of the request's group has succeeded.
-    bool GroupRead(const KwSNMPRequest2Controls* request) const;
+    // True once a read of the request's group has succeeded, false again after a failed
+    // one (the request keeps it: KwSNMPRequest2Controls::WasRead).
+    static bool GroupRead(const KwSNMPRequest2Controls* request) { return request->WasRead(); }
     // True while an asynchronous read or write of the request is outstanding.
     static bool Outstanding(const KwSNMPRequest2Controls* request);
+    // True while one of the requests (missing ones are skipped) is outstanding: a table
+    // operation is under way.
+    static bool AnyOutstanding(std::initializer_list<const KwSNMPRequest2Controls*> requests);
 
 protected:
-    // A request owned by this form on one catalogue group (see NewGroupRequest).
+    // A request owned by this form on one catalogue group (see NewGroupRequest). Its
+    // failed synchronous reads and writes are reported by the request, as the library
+    // reports a failed request: in its status control, else in a message box of which a
+    // read sequence shows one; a failed read leaves the bound controls as they were.
     template <class Request = KwSNMPRequest2Edits>
     Request* GroupRequest(const KwSNMPVar* table, KwSNMPItemType itemType, int keyCount = 0,
                           int timeout = 0, unsigned char mode = 1)
     {
-        return NewGroupRequest<Request>(this, table, itemType, keyCount, timeout, mode);
+        Request* request = NewGroupRequest<Request>(this, table, itemType, keyCount, timeout, mode);
+        request->ReportFailures = true;
+        return request;
     }
 
-    // Reads the group. A synchronous read that succeeded marks the group read; an
-    // asynchronous one is marked by its done handler (OnGroupRead).
+    // Reads the group. A synchronous read that failed is kept as the first failure
+    // (ReadFailed) unless one is kept already.
     bool ReadGroup(KwSNMPRequest2Controls* request);
-    // The request's get-done handler: marks the group read on success, then runs
-    // `handler` (which may be empty).
-    void OnGroupRead(KwSNMPRequest2Controls* request, KwSNMPDoneEvent handler);
     // Save's guard for one group: refuses with a message box while the group has not
     // been read or a read is outstanding. True when the save may go on.
     bool MaySave(const KwSNMPRequest2Controls* request, const TSaveGuardTexts& texts);
+    // The same for every group a save writes (false, silently, for a missing one: the
+    // form's creation failed before its requests existed).
+    bool MaySave(std::initializer_list<const KwSNMPRequest2Controls*> requests, const TSaveGuardTexts& texts);
 
-    // The failure of the request's last read in a message box titled with the program
-    // file's name: once per read sequence, so a silent device gives the user one message, not
-    // one per group. (Requests that report through themselves, status line or message
-    // box, use ReportSyncFailures instead; both keep to one report per sequence.)
-    static void ShowReadFailure(const KwSNMPRequest2Controls* request);
-    // The same for a failure the form has in hand, with its own caption.
-    static void ShowReadFailure(const AnsiString& text, const AnsiString& caption);
-    // Reads the group and shows a failure with ShowReadFailure. True when it was read.
-    bool ReadGroupOrReport(KwSNMPRequest2Controls* request);
+    // One table operation at a time. Add, Edit, Save and Delete of a table form ask
+    // MayChangeTable with the request that walks the table first and the requests that
+    // write it after: refused while any of them is outstanding, and until the walk has
+    // completed, whose rows give the keys a write uses. Refresh and page changes ask
+    // MayReadTable: refused while one is outstanding. A refusal puts TableBusyText or
+    // TableUnreadText in the status bar and sends nothing.
+    bool MayChangeTable(std::initializer_list<const KwSNMPRequest2Controls*> requests);
+    bool MayReadTable(std::initializer_list<const KwSNMPRequest2Controls*> requests);
+
+    // The first failed ReadGroup since ClearReadFailure, for forms whose status bar
+    // sums up a creation or refresh ("Get OK!" only when every read came back).
+    bool ReadFailed() const { return readFailed_; }
+    AnsiString ReadFailureText(const AnsiString& noReason = AnsiString()) const
+    {
+        return readFailure_.IsEmpty() ? noReason : readFailure_;
+    }
+    void ClearReadFailure();
 
     // `handler` with its synchronous reads run as one read sequence.
     static TNotifyEvent ReadSequence(TNotifyEvent handler);
@@ -82,5 +104,6 @@ protected:
 
 private:
     TStatusBar* statusBar_ = nullptr;
-    std::map<const KwSNMPRequest2Controls*, bool> read_;
+    bool readFailed_ = false;
+    AnsiString readFailure_;
 };

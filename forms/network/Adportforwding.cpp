@@ -1,11 +1,10 @@
 #include "Adportforwding.h"
 
-#include "AddressChecks.h"
+#include "InputChecks.h"
 #include "Catalogue.h"
 #include "ListCells.h"
 #include "NumberText.h"
 #include "FormBuilder.h"
-#include "FormInputChecks.h"
 #include "KwSNMPRequest2Edits.h"
 
 TFM_AdPortfwding* FM_AdPortfwding = nullptr;

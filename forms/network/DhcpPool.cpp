@@ -1,5 +1,5 @@
 // Advanced / DHCP Server, first page: the server switch and the dynamic pool.
-#include "AddressChecks.h"
+#include "InputChecks.h"
 #include "Dhcp.h"
 #include "DhcpPoolRange.h"
 #include "FormBuilder.h"

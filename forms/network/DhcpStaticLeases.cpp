@@ -2,7 +2,7 @@
 // fixed-row table of static leases. A free row reads IP address 0.0.0.0. Each entry of
 // the user list keeps the key of its table row, so editing and deleting reach that
 // row also when free rows lie between the entries.
-#include "AddressChecks.h"
+#include "InputChecks.h"
 #include "Catalogue.h"
 #include "Dhcp.h"
 #include "FormBuilder.h"
@@ -86,7 +86,7 @@ void TFM_DHCP::CreateStaticRequests()
     StaticRequest->BindFormat(7, "%s", ED_StaticDNS);
     StaticRequest->BindFormat(8, "%s", ED_StaticWins);
     StaticRequest->BindFormat(9, "%s", ED_StaticDoname);
-    OnGroupRead(StaticRequest, [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnStaticGetDone(S, E); });
+    StaticRequest->OnGetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnStaticGetDone(S, E); };
     StaticRequest->OnSetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnStaticSetDone(S, E); };
     if (KwReadSequence::SilentDeviceSeen()) {
         // The device did not answer this opening's reads: the table is not asked for,

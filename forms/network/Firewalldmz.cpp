@@ -1,11 +1,10 @@
 #include "Firewalldmz.h"
 
-#include "AddressChecks.h"
+#include "InputChecks.h"
 #include "Catalogue.h"
 #include "ListCells.h"
 #include "NumberText.h"
 #include "FormBuilder.h"
-#include "FormInputChecks.h"
 #include "KwSNMPRequest2Edits.h"
 
 TFM_FirewallDMZ* FM_FirewallDMZ = nullptr;
@@ -22,6 +21,10 @@ const int DmzAddressVar = 1;
 const char* const FreeAddress = "0.0.0.0";
 
 bool IsFreeRow(TListItem* row) { return SubItemText(row, SourceEndColumn) == FreeAddress; }
+
+const char* const FirewallNotReadText =
+    "The DMZ and SPI settings have not been read from the device. Close the form and open it again.";
+const TSaveGuardTexts SaveGuard = {FirewallNotReadText, FirewallNotReadText, "Error"};
 }  // namespace
 
 TFM_FirewallDMZ::TFM_FirewallDMZ(TComponent* Owner)
@@ -191,7 +194,7 @@ bool TFM_FirewallDMZ::CheckRule()
 
 void TFM_FirewallDMZ::Btn_AddClick(TObject* Sender)
 {
-    if (!FireRuleRequest || !SpiRequest ||
+    if (!FireRuleRequest || !SpiRequest || !MaySave(SpiRequest, SaveGuard) ||
         !ReadyToWrite(FireRuleEditing, MaxRules, "Maximum Numbers of Firewall Rules is 25!", IsFreeRow, [this] { return CheckRule(); }))
         return;
     // Both go out whatever the other's outcome: a refused switch does not lose the rule.
@@ -219,7 +222,7 @@ void TFM_FirewallDMZ::Btn_DeleteClick(TObject* Sender)
 
 void TFM_FirewallDMZ::Btn_ApplyClick(TObject* Sender)
 {
-    if (!DmzRequest || !SpiRequest)
+    if (!MaySave({DmzRequest, SpiRequest}, SaveGuard))
         return;
     if (CBH_EableDMZ->Checked()) {
         if (Edt_DMZIPAddr->Text().IsEmpty())

@@ -59,3 +59,4 @@ private:
 };
 
 extern TFM_FirewallDMZ* FM_FirewallDMZ;
+extern const char* const FirewallNotReadText;

@@ -124,3 +124,4 @@ private:
 };
 
 extern TFM_InternetConnect* FM_InternetConnect;
+extern const char* const InternetConnectNotReadText;

@@ -4,14 +4,17 @@
 // settings and the MTU are written in that order. Once the device took the type it is
 // kept for the close; the MTU's set gives the outcome, the others report their own
 // failures.
-#include "AddressChecks.h"
+#include "InputChecks.h"
 #include "NumberText.h"
-#include "FormInputChecks.h"
 #include "Interconnect.h"
 #include "KwSNMPRequest2Edits.h"
 
+const char* const InternetConnectNotReadText =
+    "The connection settings have not been read from the device. Close the form and open it again.";
+
 namespace {
 const char* const NoAddress = "0.0.0.0";
+const TSaveGuardTexts SaveGuard = {InternetConnectNotReadText, InternetConnectNotReadText, "Error"};
 
 // Positions in the connection settings' group.
 const int PrimaryDns = 0;
@@ -178,8 +181,9 @@ bool TFM_InternetConnect::CheckPptp()
 
 void TFM_InternetConnect::Bt_ApplyClick(TObject* Sender)
 {
-    if (!TypeRequest || !WanRequest || !InfoRequest || !MtuRequest || !GroupRead(TypeRequest))
-        return;  // the type was never read: nothing here stands for the device
+    // Groups never read hold no device values: nothing of them is written.
+    if (!MaySave({TypeRequest, WanRequest, InfoRequest, MtuRequest}, SaveGuard))
+        return;
     const int t = CB_Interconntypeshow->ItemIndex();
     MarkRange(InfoRequest, PrimaryDns, SecondaryDns, smSend);
     bool accepted = false;

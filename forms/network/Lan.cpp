@@ -1,12 +1,14 @@
 #include "Lan.h"
 
-#include "AddressChecks.h"
+#include "InputChecks.h"
 #include "Catalogue.h"
 #include "FormBuilder.h"
-#include "FormInputChecks.h"
 #include "KwSNMPRequest2Edits.h"
 
 TFM_LanCfg* FM_LanCfg = nullptr;
+
+const char* const LanNotReadText =
+    "The LAN settings have not been read from the device. Close the form and open it again.";
 
 namespace {
 const int AddressLength = 15;
@@ -14,6 +16,7 @@ const int StaticItem = 0;
 const int DhcpItem = 1;
 const int RouterModeItem = 4;
 const char* const NoAddress = "0.0.0.0";
+const TSaveGuardTexts SaveGuard = {LanNotReadText, LanNotReadText, "Error"};
 }  // namespace
 
 TFM_LanCfg::TFM_LanCfg(TComponent* Owner) : TSettingsForm(Owner)
@@ -95,8 +98,6 @@ void TFM_LanCfg::FormCreate(TObject* Sender)
         if (ReadGroup(LanRequest)) {
             ShowAddressRows();
             ClearZeroAddresses();
-        } else if (!LanRequest->Request.LastFailure.Message.IsEmpty()) {
-            LanRequest->ShowStatus(LanRequest->Request.LastFailure.Message);
         }
     } catch (const std::exception& e) {
         ShowStatus(e.what());
@@ -151,7 +152,7 @@ bool TFM_LanCfg::CheckStaticAddress()
 
 void TFM_LanCfg::SaveStaticAddress()
 {
-    if (!CheckStaticAddress())
+    if (!MaySave(LanRequest, SaveGuard) || !CheckStaticAddress())
         return;
     if (ED_DefGw->Text().IsEmpty())
         ED_DefGw->SetText(NoAddress);
@@ -169,6 +170,8 @@ void TFM_LanCfg::BT_LanCfgOkClick(TObject* Sender)
 {
     if (!AddressModeRequest || !LanRequest)
         return;  // the form's creation failed before its requests existed
+    if (!MaySave(AddressModeRequest, SaveGuard))
+        return;
     switch (CB_IPFrom->ItemIndex()) {
     case DhcpItem:
         ShowStatus(AddressModeRequest->Set(true, true, "", nullptr) ? "Set OK!" : "Set Error!");

@@ -52,3 +52,4 @@ private:
 };
 
 extern TFM_LanCfg* FM_LanCfg;
+extern const char* const LanNotReadText;

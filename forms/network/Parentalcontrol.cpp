@@ -1,8 +1,8 @@
 #include "Parentalcontrol.h"
 
 #include "Catalogue.h"
+#include "InputChecks.h"
 #include "FormBuilder.h"
-#include "FormInputChecks.h"
 #include "KwSNMPRequest2Edits.h"
 #include "ListCells.h"
 

@@ -1,7 +1,7 @@
 #include "RouterRuleForm.h"
 
 #include "FormBuilder.h"
-#include "FormInputChecks.h"
+#include "InputChecks.h"
 #include "KwSNMPRequest2Edits.h"
 #include "ListCells.h"
 
@@ -39,7 +39,7 @@ KwSNMPRequest2Edits* TRouterRuleForm::RuleTableRequest(const KwSNMPVar* vars, in
     ruleRequest_ = GroupRequest(vars, MVT_UMV, 1, timeout, 1);
     ruleRequest_->BindListView(ruleTable_, true);
     ruleRequest_->BindLabel(0, LA_Index);
-    OnGroupRead(ruleRequest_, readDone);
+    ruleRequest_->OnGetDone = readDone;
     return ruleRequest_;
 }
 

@@ -5,7 +5,6 @@
 #include "GuardedEvents.h"
 #include "KwSNMPRequest2Edits.h"
 #include "ListCells.h"
-#include "SyncFailureReport.h"
 #include "New_req2Edit.h"
 
 #include <cctype>
@@ -111,25 +110,21 @@ TFM_FilterMACACL::~TFM_FilterMACACL()
 void TFM_FilterMACACL::FormCreate(TObject* Sender)
 {
     ApModeRequest = GroupRequest(dot11ApModeVars3, MVT_SV, 0, 10000, 0);
-    ReportSyncFailures(ApModeRequest);
     ApModeRequest->BindComboBox(0, CB_APMode);
     ReadGroup(ApModeRequest);
 
     ApplyRequest = GroupRequest(deviceSettingApplyVars, SVT_SV, 0, 10000, 0);
 
-    ReportSyncFailures(ApplyRequest);
     ApplyRequest->BindComboBox(0, CB_DeviceApplySetting);
 
     AccessRequest = GroupRequest(dot11MacAccessControlVars, MVT_SV, 0, 10000, 0);
 
-    ReportSyncFailures(AccessRequest);
     AccessRequest->BindComboBox(0, CB_AccessControl);
     AccessRequest->AttachStatusBar(StatusBar1);
     ReadGroup(AccessRequest);
 
     BandRequest = GroupRequest(dot11BandVars, MVT_SV, 0, 10000, 0);
 
-    ReportSyncFailures(BandRequest);
     BandRequest->BindComboBox(0, CB_Band);
     ReadGroup(BandRequest);
     CB_Band->SetEnabled(false);

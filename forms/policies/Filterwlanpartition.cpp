@@ -4,7 +4,6 @@
 #include "FormBuilder.h"
 #include "GuardedEvents.h"
 #include "KwSNMPRequest2Edits.h"
-#include "SyncFailureReport.h"
 
 #include <exception>
 
@@ -68,27 +67,23 @@ void TFM_WLANPart::FormCreate(TObject* Sender)
 {
     try {
         BandRequest = GroupRequest(dot11BandVars, MVT_SV, 0, 10000, 0);
-        ReportSyncFailures(BandRequest);
         BandRequest->BindComboBox(0, CB_WBand);
         ReadGroup(BandRequest);
         CB_WBand->SetEnabled(false);
 
         MultiStateRequest = GroupRequest(dot11MssidStateVars, MVT_SV, 0, 10000, 0);
 
-        ReportSyncFailures(MultiStateRequest);
         MultiStateRequest->BindComboBox(0, CB_MultiState);
         ReadGroup(MultiStateRequest);
 
         ApModeRequest = GroupRequest(dot11ApModeVars3, MVT_SV, 0, 10000, 0);
 
-        ReportSyncFailures(ApModeRequest);
         ApModeRequest->BindComboBox(0, CB_ApMode);
         ApModeRequest->AttachStatusBar(StatusBar);
         ReadGroup(ApModeRequest);
 
         PartitionRequest = GroupRequest(dot11InternalStationConnectionVars, MVT_SV, 0, 500, 0);
 
-        ReportSyncFailures(PartitionRequest);
         PartitionRequest->BindComboBox(0, CB_StationConnection);
         PartitionRequest->BindComboBox(1, CB_WLANAccess);
         PartitionRequest->AttachStatusBar(StatusBar);
@@ -96,7 +91,6 @@ void TFM_WLANPart::FormCreate(TObject* Sender)
 
         LinkRequest = GroupRequest(dot11LinkIntegrateVars, MVT_SV, 0, 500, 0);
 
-        ReportSyncFailures(LinkRequest);
         LinkRequest->BindComboBox(0, CB_Connect);
         LinkRequest->AttachStatusBar(StatusBar);
         ReadGroup(LinkRequest);

@@ -4,7 +4,6 @@
 #include "FormBuilder.h"
 #include "GuardedEvents.h"
 #include "KwSNMPRequest2Edits.h"
-#include "SyncFailureReport.h"
 #include "Wait.h"
 
 #include <exception>
@@ -61,17 +60,14 @@ void TFM_Group::FormCreate(TObject* Sender)
 {
     try {
         UserLimitRequest = GroupRequest(dot11UserLimitStatusVars, MVT_SV, 0, 0, 0);
-        ReportSyncFailures(UserLimitRequest);
         UserLimitRequest->BindComboBox(0, CB_LoadB);
         UserLimitRequest->BindFormat(1, "%u", Ed_UsrL);
         UserLimitRequest->AttachStatusBar(StatusBar);
         ReadGroup(UserLimitRequest);
         ApModeRequest = GroupRequest(dot11ApModeVars2, MVT_SV, 0, 0, 0);
-        ReportSyncFailures(ApModeRequest);
         ApModeRequest->BindComboBox(0, CB_APMode);
         ReadGroup(ApModeRequest);
         ApplyRequest = GroupRequest(deviceSettingApplyVars, SVT_SV, 0, 1000, 0);
-        ReportSyncFailures(ApplyRequest);
         ApplyRequest->BindComboBox(0, CB_DeviceApplySetting);
         Ed_UsrL->SetMaxLength(2);
     } catch (const std::exception& e) {

@@ -3,7 +3,6 @@
 #include "Catalogue.h"
 #include "FormBuilder.h"
 #include "KwSNMPRequest2Edits.h"
-#include "SyncFailureReport.h"
 
 TFM_QosSetting* FM_QosSetting = nullptr;
 
@@ -117,22 +116,18 @@ TFM_QosSetting::~TFM_QosSetting()
 void TFM_QosSetting::FormCreate(TObject* Sender)
 {
     ApModeRequest = GroupRequest(dot11ApModeVars3, MVT_SV, 0, RequestTimeout, 0);
-    ReportSyncFailures(ApModeRequest);
     ApModeRequest->BindComboBox(0, CB_ApMode);
     ReadGroup(ApModeRequest);
     CB_EnableQos->SetEnabled(CB_ApMode->ItemIndex() != 3);  // not as a wireless client
 
     QosStatusRequest = GroupRequest(dot11QosStatusVars, SVT_SV, 0, RequestTimeout, 0);
-    ReportSyncFailures(QosStatusRequest);
     QosStatusRequest->BindComboBox(0, CB_EnableQos);
     ReadGroup(QosStatusRequest);
     QosHttpRequest = GroupRequest(dot11QosHttpVars, SVT_SV, 0, RequestTimeout, 0);
-    ReportSyncFailures(QosHttpRequest);
     QosHttpRequest->BindCheckBox(0, CheckBox_Http);
     QosHttpRequest->BindCheckBox(1, CheckBox_Automatic);
     ReadGroup(QosHttpRequest);
     RuleDeleteRequest = GroupRequest(dot11QosRulesDeleteVars, SVT_SV, 0, RequestTimeout, 0);
-    ReportSyncFailures(RuleDeleteRequest);
     RuleDeleteRequest->BindFormat(0, "%s", Ed_QosRuleDel);
 
     RulesRequest = GroupRequest(dot11QosRulesIndexVars, MVT_UMV, 1, RequestTimeout, 1);
@@ -148,7 +143,7 @@ void TFM_QosSetting::FormCreate(TObject* Sender)
                               Ed_HostTowIpRange, Ed_PortFrom2, Ed_PortTo2, Ed_HostTowPortRange};
     for (int i = 0; i < 12; ++i)
         RulesRequest->BindFormat(6 + i, "%s", columns[i]);
-    OnGroupRead(RulesRequest, [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { RulesGetDone(S, E); });
+    RulesRequest->OnGetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { RulesGetDone(S, E); };
     RulesRequest->OnSetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { RulesSetDone(S, E); };
     WalkRules();
 }

@@ -113,3 +113,4 @@ private:
 };
 
 extern TFM_QosSetting* FM_QosSetting;
+extern const char* const QosNotReadText;

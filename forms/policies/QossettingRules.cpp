@@ -2,8 +2,7 @@
 // sends, and the delete scalar.
 #include "Qossetting.h"
 
-#include "AddressChecks.h"
-#include "FormInputChecks.h"
+#include "InputChecks.h"
 #include "KwSNMPRequest2Edits.h"
 
 namespace {
@@ -186,6 +185,8 @@ void TFM_QosSetting::AddRule(bool keepState)
     // The columns a rule leaves out are named to this one set only: the access words
     // stay as they are, so the hidden list keeps the layout it was walked with and
     // the selected row still gives the set its own index.
+    if (!MayChangeTable({RulesRequest, RuleDeleteRequest}))
+        return;
     ruleSend_.assign(18, true);
     if (keepState)
         SendColumn(false, 1);
@@ -209,7 +210,7 @@ void TFM_QosSetting::AddRule(bool keepState)
 void TFM_QosSetting::Btn_DelClick(TObject*)
 {
     TListItem* selected = LV_QosRulesUser->Selected();
-    if (!selected)
+    if (!selected || !MayChangeTable({RulesRequest, RuleDeleteRequest}))
         return;
     const AnsiString question = "Are you sure you want to delete " + selected->Caption() + "?";
     if (Application->MessageBox(question.c_str(), "Warning", MB_OKCANCEL) != IDOK)

@@ -5,7 +5,6 @@
 #include "Catalogue.h"
 #include "FormBuilder.h"
 #include "KwSNMPRequest2Edits.h"
-#include "SyncFailureReport.h"
 
 #include <string>
 
@@ -61,7 +60,6 @@ bool TFM_QosSetting::ReadRuleStates()
                                                        SX_INTEGER, AC_READWRITE, stateOptions,
                                                        nullptr, nullptr, nullptr, nullptr, nullptr};
     RuleStateRequest = GroupRequest(group.data(), MVT_SV, 0, RequestTimeout, 0);
-    ReportSyncFailures(RuleStateRequest);
     for (int k = 0; k < count; ++k)
         RuleStateRequest->BindComboBox(k, stateCombos_[static_cast<std::size_t>(k)]);
 
@@ -79,8 +77,15 @@ bool TFM_QosSetting::WriteRuleStates()
     return RuleStateRequest->Set(true, true, "", nullptr);
 }
 
+const char* const QosNotReadText =
+    "The QoS settings have not been read from the device. Close the form and open it again.";
+
 void TFM_QosSetting::Btn_ApplyClick(TObject*)
 {
+    const TSaveGuardTexts guard = {QosNotReadText, QosNotReadText, "Error"};
+    if (!MaySave(QosStatusRequest, guard) || !MaySave(QosHttpRequest, guard) ||
+        !MayChangeTable({RulesRequest, RuleDeleteRequest}))
+        return;
     if (!CheckBox_Automatic->Checked() && !CheckBox_Http->Checked() && NoRuleEnabled())
         Application->MessageBox("All traffic will be treated as priority of 'Best Effort'\n"
                                 "because of priority classifier specified and empty rule table.",

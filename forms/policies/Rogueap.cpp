@@ -6,7 +6,6 @@
 #include "KwSNMPRequest2Edits.h"
 #include "ListCells.h"
 #include "SinglePage.h"
-#include "SyncFailureReport.h"
 
 TFM_RogueAP* FM_RogueAP = nullptr;
 
@@ -108,14 +107,12 @@ void TFM_RogueAP::FormCreate(TObject* Sender)
                               {dot11RogueApAddtoNewVars, Ed_New, &NewRequest}};
     for (const Scalar& scalar : scalars) {
         *scalar.request = GroupRequest(scalar.table, SVT_SV, 0, 10000, 0);
-        ReportSyncFailures(*scalar.request);
         (*scalar.request)->BindFormat(0, "%s", scalar.edit);
         ReadGroup(*scalar.request);
     }
 
     MarkAllRequest = GroupRequest(dot11RogueApAllNewNodesAsValidVars, SVT_SV, 0, 10000, 0);
 
-    ReportSyncFailures(MarkAllRequest);
     MarkAllRequest->BindCheckBox(MarkValidVar, CheckBox_MarkAllValid);
     MarkAllRequest->BindCheckBox(MarkRogueVar, CheckBox_MarkAllRogue);
     ReadGroup(MarkAllRequest);
@@ -253,8 +250,14 @@ void TFM_RogueAP::Btn_SetNeighClick(TObject* Sender) { Classify(NeighRequest, Ed
 void TFM_RogueAP::Btn_SetRogueClick(TObject* Sender) { Classify(RogueRequest, Ed_Rogue); }
 void TFM_RogueAP::Btn_SetNewClick(TObject* Sender) { Classify(NewRequest, Ed_New); }
 
+const char* const RogueApNotReadText =
+    "The marking switches have not been read from the device. Close the form and open it again.";
+
 void TFM_RogueAP::Btn_ApplyClick(TObject* Sender)
 {
+    const TSaveGuardTexts guard = {RogueApNotReadText, RogueApNotReadText, "Error"};
+    if (!MarkAllRequest || !MaySave(MarkAllRequest, guard))
+        return;
     if (HasCheckedRow() == 0) {
         RefuseInput("No entry click!", "Waring");
         return;

@@ -73,3 +73,4 @@ private:
 };
 
 extern TFM_RogueAP* FM_RogueAP;
+extern const char* const RogueApNotReadText;

@@ -6,7 +6,6 @@
 #include "KwSNMPRequest2Edits.h"
 #include "ListCells.h"
 #include "SinglePage.h"
-#include "SyncFailureReport.h"
 
 #include <exception>
 
@@ -138,14 +137,12 @@ void TFM_Scheduling::SetDayBoxes(const TDayFlags& days)
 void TFM_Scheduling::FormCreate(TObject* Sender)
 {
     StatusRequest = GroupRequest(schedulingStatusVars, MVT_SV, 0, 10000, 0);
-    ReportSyncFailures(StatusRequest);
     StatusRequest->BindCheckBox(0, CheckBox_SchEnable);
     StatusRequest->BindFormat(1, "%s", Ed_Apmode);
     ReadGroup(StatusRequest);
 
     DeleteRequest = GroupRequest(schedulingDeleteVars, SVT_SV, 0, 10000, 0);
 
-    ReportSyncFailures(DeleteRequest);
     DeleteRequest->BindFormat(0, "%s", Ed_DeleteSchdule);
 
     RuleRequest = GroupRequest(schedulingIndexVars, MVT_UMV, 1, 10000, 1);
@@ -158,13 +155,12 @@ void TFM_Scheduling::FormCreate(TObject* Sender)
     RuleRequest->BindFormat(5, "%s", Ed_EndTime);
     RuleRequest->BindComboBox(6, CB_Wireless);
     RuleRequest->BindComboBox(7, CB_NodeStatus);
-    OnGroupRead(RuleRequest, GuardedDone([this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnRuleTableDone(S, E); }));
+    RuleRequest->OnGetDone = GuardedDone([this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnRuleTableDone(S, E); });
     RuleRequest->OnSetDone = GuardedDone([this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnRuleSetDone(S, E); });
     RuleRequest->Get();
 
     NodeStatusRequest = GroupRequest(schedulingNodeStatusVars, MVT_SV, 0, 10000, 0);
 
-    ReportSyncFailures(NodeStatusRequest);
 
     CB_Wireless->SetItemIndex(0);
     Ed_ScheduleName->SetMaxLength(32);
@@ -500,9 +496,13 @@ void TFM_Scheduling::Btn_AddClick(TObject* Sender)
         ShowStatus("Adding schedule!");
 }
 
+const char* const ScheduleNotReadText =
+    "The schedule switch has not been read from the device. Close the form and open it again.";
+
 void TFM_Scheduling::Btn_ApplyClick(TObject* Sender)
 {
-    if (Outstanding(RuleRequest))
+    const TSaveGuardTexts guard = {ScheduleNotReadText, ScheduleNotReadText, "Error"};
+    if (Outstanding(RuleRequest) || !StatusRequest || !MaySave(StatusRequest, guard))
         return;
     statusWritten_ = StatusRequest->Set(false, true, "", nullptr);
     if (User_ListView->Selected() && Schedule_ListView->Selected()) {

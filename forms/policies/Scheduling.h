@@ -99,3 +99,4 @@ private:
 extern TFM_Scheduling* FM_Scheduling;
 
 extern const char* const ScheduleDeleteQuestion;
+extern const char* const ScheduleNotReadText;

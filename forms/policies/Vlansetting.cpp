@@ -3,7 +3,6 @@
 #include "Catalogue.h"
 #include "FormBuilder.h"
 #include "KwSNMPRequest2Edits.h"
-#include "SyncFailureReport.h"
 
 TFM_VlanSetting* FM_VlanSetting = nullptr;
 
@@ -215,7 +214,6 @@ void TFM_VlanSetting::FormCreate(TObject* Sender)
 {
     Creating = 1;
     ApModeRequest = GroupRequest(dot11ApModeVars3, MVT_SV, 0, RequestTimeout, 0);
-    ReportSyncFailures(ApModeRequest);
     ApModeRequest->BindComboBox(0, CB_APMode);
     ReadGroup(ApModeRequest);
     Btn_VlanEdit->SetEnabled(false);
@@ -227,19 +225,16 @@ void TFM_VlanSetting::FormCreate(TObject* Sender)
     }
 
     VlanStatusRequest = GroupRequest(dot11VlanStatusVars, SVT_SV, 0, RequestTimeout, 0);
-    ReportSyncFailures(VlanStatusRequest);
     VlanStatusRequest->BindComboBox(0, CB_VlanStatus);
     VlanStatusRequest->BindComboBox(1, CB_VlanMode);
     if (ReadGroup(VlanStatusRequest))
         LB_VlanMode->SetCaption(CB_VlanMode->ItemIndex() > 0 ? "Dynamic" : "Static");
 
     PvidAutoRequest = GroupRequest(dot11PvidAutoAssignStatusVars, SVT_SV, 0, RequestTimeout, 0);
-    ReportSyncFailures(PvidAutoRequest);
     PvidAutoRequest->BindComboBox(0, CB_PvidAutoStatus);
     if (ReadGroup(PvidAutoRequest))
         CB_PvidAutoStatusChange(Sender);
     PvidSettingRequest = GroupRequest(dot11PvidSettingMgmtVars, MVT_SV, 0, RequestTimeout, 0);
-    ReportSyncFailures(PvidSettingRequest);
     for (int k = 0; k < PvidCount; ++k)
         PvidSettingRequest->BindFormat(k, "%s", PvidEdits[k]);
     ReadGroup(PvidSettingRequest);
@@ -247,19 +242,18 @@ void TFM_VlanSetting::FormCreate(TObject* Sender)
     // form's creation would let other events reach the half-built form.
     SsidRequest = GroupRequest(dot11MssidIndexVars2, MVT_UMV, 1, RequestTimeout, 1);
     SsidRequest->BindListView(LV_MultiSSID, false);
-    OnGroupRead(SsidRequest, [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnSsidListDone(S, E); });
+    SsidRequest->OnGetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnSsidListDone(S, E); };
     BuildPortNames();  // the ports' own names until the SSIDs arrive
     ReadGroup(SsidRequest);
     PortRefreshRequest = GroupRequest(dot11PortListRefreshVars, SVT_SV, 0, RequestTimeout, 0);
-    ReportSyncFailures(PortRefreshRequest);
     PortRefreshRequest->BindComboBox(0, CB_PortListRefresh);
     PortListRequest = GroupRequest(dot11PortListIndexVars, MVT_UMV, 1, RequestTimeout, 1);
     PortListRequest->BindListView(LV_PortList, false);
-    OnGroupRead(PortListRequest, [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnPortListDone(S, E); });
+    PortListRequest->OnGetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnPortListDone(S, E); };
     RefreshPortList();
 
     VlanTableRequest = GroupRequest(dot11GroupVlanListIndexVars, MVT_UMV, 1, RequestTimeout, 1);
-    OnGroupRead(VlanTableRequest, [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnVlanListDone(S, E); });
+    VlanTableRequest->OnGetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnVlanListDone(S, E); };
     VlanTableRequest->OnSetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnVlanSetDone(S, E); };
     VlanTableRequest->BindListView(LV_VlanList, false);  // the form enables the editor itself
     VlanTableRequest->BindLabel(0, LB_Index);
@@ -351,6 +345,7 @@ void TFM_VlanSetting::PageControl1Change(TObject* Sender)
         Btn_VlanWdsUntagAllClick(Sender);
         RowState = rsEmptied;
     }
-    if (PageControl1->ActivePage() && PageControl1->ActivePage()->Caption() == "Port List")
+    if (PageControl1->ActivePage() && PageControl1->ActivePage()->Caption() == "Port List" &&
+        MayReadTable({VlanTableRequest, PortListRequest}))
         RefreshPortList();
 }

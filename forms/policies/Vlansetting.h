@@ -145,3 +145,4 @@ private:
 };
 
 extern TFM_VlanSetting* FM_VlanSetting;
+extern const char* const VlanNotReadText;

@@ -15,6 +15,7 @@ const char* const ListedPortNames[TFM_VlanSetting::PortCount] = {
 const char* const VidRangeText = "The VID value range is 1~4094.";
 const char* const VidTakenText = "There is an existent entry with the same VID.\nPlease change the VID.";
 const char* const TableFullText = "The VLAN table is full. Please delete a VLAN first.";
+const TSaveGuardTexts SaveGuard = {VlanNotReadText, VlanNotReadText, "Error"};
 
 // A group's VLAN and delete columns: what Save and Delete send (the index names the row).
 const char* const GroupColumns = "0,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16";
@@ -178,6 +179,8 @@ bool TFM_VlanSetting::VidExists(const AnsiString& vid) const
 
 void TFM_VlanSetting::AddButtonClick(TObject*)
 {
+    if (!MayChangeTable({VlanTableRequest}))
+        return;
     const AnsiString vid = Ed_VlanID->Text();
     if (VidNumber(vid) == 0)
         return (void)RefuseInput(VidRangeText, "Warning", Ed_VlanID);
@@ -208,7 +211,7 @@ void TFM_VlanSetting::Btn_VlanDeleteClick(TObject*)
 {
     TListItem* selected = LV_VlanListUser->Selected();
     TListItem* group = selected ? groups_.HiddenRowOf(selected) : nullptr;
-    if (!group)
+    if (!group || !MayChangeTable({VlanTableRequest}))
         return;
     const AnsiString question = "Are you sure you want to delete " + SubItem(group, NameItem) + "?";
     if (Application->MessageBox(question.c_str(), "Warning", MB_OKCANCEL) != IDOK)
@@ -217,6 +220,9 @@ void TFM_VlanSetting::Btn_VlanDeleteClick(TObject*)
     CB_VlanItemDel->SetItemIndex(1);  // delete
     VlanTableRequest->Set(true, true, DeleteColumns, nullptr);
 }
+
+const char* const VlanNotReadText =
+    "The VLAN settings have not been read from the device. Close the form and open it again.";
 
 bool TFM_VlanSetting::SetVlanStatus()
 {
@@ -227,7 +233,8 @@ bool TFM_VlanSetting::SetVlanStatus()
 void TFM_VlanSetting::Btn_VlanApplyClick(TObject*)
 {
     PageControl1->SetActivePage(TabSheet_VlanList);
-    if (!SetVlanStatus())
+    if (!MaySave({VlanStatusRequest}, SaveGuard) || !MayReadTable({VlanTableRequest, PortListRequest}) ||
+        !SetVlanStatus())
         return;
     ShowStatus(RefreshPortList() ? "Set OK!" : "Set Error!");
 }

@@ -104,6 +104,9 @@ void TFM_VlanSetting::CB_PvidAutoStatusChange(TObject*)
 
 void TFM_VlanSetting::Btn_PvidApplyClick(TObject*)
 {
+    const TSaveGuardTexts guard = {VlanNotReadText, VlanNotReadText, "Error"};
+    if (!MaySave({VlanStatusRequest, PvidAutoRequest, PvidSettingRequest}, guard))
+        return;
     if (CB_VlanStatus->ItemIndex() == 0) {
         ShowStatus(SetVlanStatus() ? "Set OK!" : "Set Error!");
         return;

@@ -1,6 +1,6 @@
 #include "Multissid2.h"
 
-#include "AddressChecks.h"
+#include "InputChecks.h"
 #include "Catalogue.h"
 #include "ComCtrls.h"
 #include "Dialogs.h"
@@ -256,7 +256,7 @@ TFM_MultiSSIDNewForm::~TFM_MultiSSIDNewForm()
 
 bool TFM_MultiSSIDNewForm::Read(KwSNMPRequest2Edits* request)
 {
-    return readFailure_.Note(ReadGroup(request), request);
+    return ReadGroup(request);
 }
 
 void TFM_MultiSSIDNewForm::FormCreate(TObject* Sender)
@@ -307,10 +307,10 @@ void TFM_MultiSSIDNewForm::FormCreate(TObject* Sender)
     TableRequest->BindFormat(colRadiusSecret, "%s", Edt_RadiusSecret);
     TableRequest->BindFormat(colPriority, "%s", Edt_Priority);
     TableRequest->OnBeforeGet = [this] { rowColumns_ = TableRequest->ColumnVariables(); };
-    OnGroupRead(TableRequest, [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { MssidGetDone(S, E); });
+    TableRequest->OnGetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { MssidGetDone(S, E); };
     TableRequest->OnSetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { MssidSetDone(S, E); };
-    if (readFailure_.Failed())
-        ShowStatus(readFailure_.Text("Get Fail!"));
+    if (ReadFailed())
+        ShowStatus(ReadFailureText("Get Fail!"));
     ReadGroup(TableRequest);
 
     // UpdateIndexCombo
@@ -326,8 +326,8 @@ void TFM_MultiSSIDNewForm::MssidGetDone(KwSNMPRequest2Controls* Sender, KwSNMPEr
     if (CB_ApMode->ItemIndex() < 0)
         Read(ApModeRequest);
     // A failed read of the creation stays in view until the user has seen it once.
-    ShowStatus(readFailure_.Failed() ? readFailure_.Text("Get Fail!") : AnsiString("Get OK!"));
-    readFailure_.Clear();
+    ShowStatus(ReadFailed() ? ReadFailureText("Get Fail!") : AnsiString("Get OK!"));
+    ClearReadFailure();
     CB_Index->SetItemIndex(0);
     CB_IndexChange(this);
 }

@@ -5,7 +5,6 @@
 // with or without WEP, WPA-Personal, WPA-Enterprise with a RADIUS server), WMM and
 // priority. The table is walked into a hidden list view and shown in the form's own
 // words in the visible one; each write chooses its columns by access words.
-#include "FirstFailure.h"
 #include "SettingsFormBase.h"
 
 #include <vector>
@@ -141,7 +140,6 @@ private:
     std::vector<int> rowColumns_;  // the variables of the hidden list's columns, as walked
     AnsiString shownPassphrase_;   // as they stood when the entry was shown
     AnsiString shownSecret_;
-    TFirstFailure readFailure_;    // the first failed read of the creation
     bool inListClick_ = false;
     bool priorityStateRead_ = false;
     // The AP-mode warning: armed once the feature's state was read and whenever the

@@ -5,9 +5,8 @@
 #include "FormBuilder.h"
 #include "KwSNMPRequest2Edits.h"
 #include "SetContents.h"
+#include "SysUtils.h"
 
-#include <cstdio>
-#include <cstdlib>
 
 TFM_Performace* FM_Performace = nullptr;
 
@@ -42,16 +41,11 @@ bool CheckRange(TEdit* edit, int low, int high, const char* message, TWinControl
 // not a number.
 AnsiString RateText(const AnsiString& text)
 {
-    const std::string s = text.Trim().ToStdString();
-    if (s.empty())
+    // The platform's conversions: "." is the point whatever the desktop's locale.
+    double value = 0;
+    if (!TryStrToFloat(text.Trim(), value))
         return "";
-    char* end = nullptr;
-    const double value = std::strtod(s.c_str(), &end);
-    if (!end || *end != '\0')
-        return "";
-    char shortest[32];
-    std::snprintf(shortest, sizeof shortest, "%g", value);
-    return shortest;
+    return FloatToStr(value);
 }
 
 }  // namespace
@@ -135,7 +129,7 @@ TFM_Performace::~TFM_Performace()
 
 bool TFM_Performace::Read(KwSNMPRequest2Edits* request)
 {
-    return readFailure_.Note(ReadGroup(request), request);
+    return ReadGroup(request);
 }
 
 bool TFM_Performace::Write(KwSNMPRequest2Edits* request)
@@ -201,7 +195,7 @@ void TFM_Performace::Bt_Refresh_aClick(TObject* Sender)
 {
     if (!Mode5Request)
         return;  // the creation failed; its message stays in the status bar
-    readFailure_.Clear();
+    ClearReadFailure();
     Read(CountryRequest);
     Read(SecurityRequest);
     Read(CipherRequest);
@@ -233,7 +227,7 @@ void TFM_Performace::Bt_Refresh_aClick(TObject* Sender)
     Read(ModeRequest);
     ApplyEnableRules();
     // "Get OK!" only when every read came back; otherwise the first failure.
-    ShowStatus(readFailure_.Failed() ? readFailure_.Text() : AnsiString("Get OK!"));
+    ShowStatus(ReadFailed() ? ReadFailureText() : AnsiString("Get OK!"));
 }
 
 // --- display rules -----------------------------------------------------------------

@@ -5,7 +5,6 @@
 // DTIM interval and ACK time-out. Every request is synchronous; Save chooses what it
 // sends by access words just before the set, then reads everything again and shows
 // its own result.
-#include "FirstFailure.h"
 #include "SettingsFormBase.h"
 
 class KwSNMPRequest2Edits;
@@ -93,7 +92,6 @@ private:
 
     bool mode24AtFirst_ = false;  // the 2.4 GHz mode list was at item 0 since the last read
     bool mode5AtFirst_ = false;   // the same for 5 GHz
-    TFirstFailure readFailure_;   // the first failed read of the current refresh
 };
 
 extern TFM_Performace* FM_Performace;

@@ -246,12 +246,7 @@ void TFM_Wirless::ConnectHandlers()
 KwSNMPRequest2Edits* TFM_Wirless::SyncRequest(const KwSNMPVar* table, KwSNMPItemType itemType, int keyCount,
                                               int timeout)
 {
-    KwSNMPRequest2Edits* request = GroupRequest(table, itemType, keyCount, timeout, 0);
-    request->Request.OnResult = [this](const KwSNMPError& error) {
-        if (error.Code != 0 && readFailure_.IsEmpty())
-            readFailure_ = error.Message;
-    };
-    return request;
+    return GroupRequest(table, itemType, keyCount, timeout, 0);
 }
 
 bool TFM_Wirless::Read(KwSNMPRequest2Edits* request) { return request && ReadGroup(request); }
@@ -428,7 +423,7 @@ void TFM_Wirless::BuildSiteSurveyRequests()
 
 void TFM_Wirless::FormCreate(TObject* Sender)
 {
-    readFailure_ = "";
+    ClearReadFailure();
     ReadCountryCode();
     ReadVlanStatus();
     ReadMssidTable();
@@ -459,7 +454,7 @@ void TFM_Wirless::FormShow(TObject* Sender)
 
 void TFM_Wirless::Bt_RefreshClick(TObject* Sender)
 {
-    readFailure_ = "";
+    ClearReadFailure();
     Refreshed = true;
     ReadVlanStatus();
     ReadMssidTable();
@@ -485,9 +480,8 @@ void TFM_Wirless::Bt_RefreshClick(TObject* Sender)
 void TFM_Wirless::ReportReads(bool refresh)
 {
     // A read that failed is never reported as a successful refresh.
-    if (!readFailure_.IsEmpty()) {
-        ShowStatus(readFailure_);
-        ShowReadFailure(readFailure_, "Error");
+    if (ReadFailed()) {
+        ShowStatus(ReadFailureText());
     } else if (refresh) {
         ShowStatus(RefreshOkText);
     }

@@ -253,10 +253,10 @@ public:
     bool PickWdsPeer(const AnsiString& mac);
 
     // The first read failure of the last creation or Refresh ("" when all succeeded).
-    const AnsiString& ReadFailure() const { return readFailure_; }
+    AnsiString ReadFailure() const { return ReadFailureText(); }
 
 private:
-    // A synchronous request on a catalogue group whose failures the form notes.
+    // A synchronous request on a catalogue group.
     KwSNMPRequest2Edits* SyncRequest(const KwSNMPVar* table, KwSNMPItemType itemType, int keyCount,
                                      int timeout);
     bool Read(KwSNMPRequest2Edits* request);
@@ -305,8 +305,6 @@ private:
     bool Send(KwSNMPRequest2Edits* request);
     void EnableSurveyButtons(bool enabled);
     KwSNMPRequest2Edits* SurveyTableFor(bool clientList) const;
-
-    AnsiString readFailure_;
     bool cloneRescan_ = false;  // a clone scan waits for the walk under way
     bool peersRead_ = false;    // the peer edits hold the device's list as last walked
 };

@@ -1,6 +1,6 @@
 // Home / Wireless: the checks Save runs on what the user typed before anything is
 // written: WEP keys, WDS peers, the cloned MAC, interval, passphrase and RADIUS.
-#include "AddressChecks.h"
+#include "InputChecks.h"
 #include "Wirless.h"
 
 #include <cctype>

@@ -22,8 +22,7 @@ void TFM_Wirless::ReadRemoteMacs()
             RemoteMacAddRequest->BindFormat(i, "%h", Ed_ReMAddra[i]);
         RemoteMacListRequest = GroupRequest(dot11RemoteApMacAddressListVars, MVT_UMV, 0, 5000, 1);
         RemoteMacListRequest->BindListView(Lv_RemoteMac, false);
-        OnGroupRead(RemoteMacListRequest,
-                    [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { RemoteMacListDone(S, E); });
+        RemoteMacListRequest->OnGetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { RemoteMacListDone(S, E); };
         RemoteMacDeleteAllRequest = SyncRequest(dot11RemoteApMacAddressDeleteAllVars, MVT_SV, 0, 0);
         RemoteMacDeleteAllRequest->BindComboBox(0, CB_RemoveMac);
     }

@@ -89,7 +89,7 @@ void TFM_Wirless::Bt_ApplyClick(TObject* Sender)
         refusal = "Please Input SSID.";
     else if (ssid[1] == ' ')
         refusal = "The first character can't be blank.", caption = "Error";
-    else if (HasHighBytes(ssid))
+    else if (!IsAsciiText(ssid))
         refusal = HighBytesText, caption = "Error";
     if (refusal) {
         RefuseInput(refusal, caption, Ed_SSID);

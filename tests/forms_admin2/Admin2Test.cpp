@@ -329,25 +329,3 @@ TEST_P(AdminRoad, ClosingWithARangeWriteUnderWayLeavesNothingBehind)
 
 INSTANTIATE_TEST_SUITE_P(Roads, AdminRoad, AllVersions(), VersionName);
 
-// A device without the login variables: over SNMPv1 their read fails, and Save is
-// refused, so no placeholder can become the device's login.
-class AdminUnreadRoad : public FormRoad {
-protected:
-    std::string StateText() const override
-    {
-        return WithoutLines(DefaultStateText(), {UserName});
-    }
-};
-
-TEST_P(AdminUnreadRoad, SaveIsRefusedWhenTheLoginWasNotRead)
-{
-    RunMenuForm<TFM_Admin2>("tAdmin2", FM_Admin2, [&](TFM_Admin2& form) {
-        ASSERT_EQ(dialogs.Count(), 1);  // the failed read
-        form.OK->Click();
-        ASSERT_EQ(dialogs.Count(), 2);
-        EXPECT_EQ(dialogs.Last().Text, AdminNotReadText);
-    });
-    EXPECT_TRUE(Sets().empty());
-}
-
-INSTANTIATE_TEST_SUITE_P(Roads, AdminUnreadRoad, ::testing::Values(0), VersionName);

@@ -26,17 +26,6 @@ protected:
     }
 };
 
-// A device without the log server address: the SNMPv1 read of the settings fails.
-class LogSettingsUnread : public LogSettings {
-protected:
-    std::string StateText() const override
-    {
-        std::string state = vka_test::DefaultStateText();
-        Replace(state, P + ".5.4.9.0 ", "");
-        return state;
-    }
-};
-
 const std::string Levels[] = {P + ".5.4.1.0", P + ".5.4.2.0", P + ".5.4.3.0"};
 const std::string RemoteState = P + ".5.4.8.0";
 const std::string Server = P + ".5.4.9.0";
@@ -84,16 +73,4 @@ TEST_P(LogSettings, ReadsAndWritesTheSettings)
     EXPECT_EQ(DeviceValue(Levels[1]), "INTEGER 1");
 }
 
-// Settings the device never gave would overwrite its own with the form's blanks.
-TEST_P(LogSettingsUnread, NoSaveBeforeTheSettingsWereRead)
-{
-    vka_test::RunMenuForm<TLogSetForm>("LogSettings1", LogSetForm, [&](TLogSetForm& form) {
-        dialogs.Clear();
-        form.Bt_Apply->Click();
-        EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{LogSettingsNotReadText});
-    });
-    EXPECT_TRUE(Sets().empty());
-}
-
 INSTANTIATE_TEST_SUITE_P(Roads, LogSettings, ::testing::Values(0, 1, 3), RoadName);
-INSTANTIATE_TEST_SUITE_P(Roads, LogSettingsUnread, ::testing::Values(0), RoadName);

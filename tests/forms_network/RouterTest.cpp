@@ -151,24 +151,5 @@ TEST_P(AdvancedNetwork, WritesBothSwitchesAndSaysWhenOneFailed)
     EXPECT_EQ(DeviceValue(WanPing), "INTEGER 1");
 }
 
-// A switch never read is not written: its unticked box would be a guess. (Over
-// SNMPv1 the missing variable fails the read at once with noSuchName.)
-class AdvancedNetworkUnread : public AdvancedNetwork {
-protected:
-    std::string StateText() const override { return StateWithRows(Upnp, ""); }  // no UPnP here
-};
-
-TEST_P(AdvancedNetworkUnread, SaveSendsNothing)
-{
-    Open([&](TFM_Adnetwork& form) {
-        ASSERT_TRUE(devsim.ClearJournal());
-        ASSERT_TRUE(Press(form.Btn_Apply));
-        ASSERT_GE(dialogs.Count(), 1);
-        EXPECT_EQ(dialogs.Last().Text, AdnetworkNotReadText);
-    });
-    EXPECT_TRUE(Sets().empty());
-}
-
-INSTANTIATE_TEST_SUITE_P(Roads, AdvancedNetworkUnread, ::testing::Values(0), vka_test::VersionName);
 
 INSTANTIATE_TEST_SUITE_P(Roads, AdvancedNetwork, vka_test::AllVersions(), vka_test::VersionName);

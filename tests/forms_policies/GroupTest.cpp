@@ -23,11 +23,6 @@ protected:
     std::vector<std::string> ExtraLines() const override { return {ApMode + " INTEGER 3"}; }
 };
 
-class GroupWithoutLimit : public GroupForm {
-protected:
-    std::vector<std::string> MissingOids() const override { return {LoadBalance, UserLimit}; }
-};
-
 class GroupWithFixedLimit : public GroupForm {
 protected:
     std::vector<std::string> ExtraLines() const override { return {"ro " + UserLimit + " INTEGER 32"}; }
@@ -122,20 +117,6 @@ TEST_P(GroupWithFixedLimit, AFailedSettingsWriteIsAnErrorAndTheCommitIsStillSent
     EXPECT_EQ(Bindings(sets[1]), std::vector<std::string>{Commit + " INTEGER 1"});
 }
 
-TEST_P(GroupWithoutLimit, ApplyWithSettingsNeverReadSendsNothing)
-{
-    Run([&](TFM_Group& form) {
-        form.Ed_UsrL->SetText("10");
-        const int before = dialogs.Count();
-        form.Bt_Apply->Click();
-        ASSERT_EQ(dialogs.Count(), before + 1);
-        EXPECT_EQ(dialogs.Last().Text, GroupNotReadText);
-        EXPECT_EQ(dialogs.Last().Caption, "Error");
-    });
-    EXPECT_TRUE(Sets().empty());
-}
-
 INSTANTIATE_TEST_SUITE_P(Roads, GroupForm, vka_test::AllVersions(), vka_test::VersionName);
 INSTANTIATE_TEST_SUITE_P(Roads, GroupInWdsMode, ::testing::Values(1), vka_test::VersionName);
-INSTANTIATE_TEST_SUITE_P(Roads, GroupWithoutLimit, vka_test::AllVersions(), vka_test::VersionName);
 INSTANTIATE_TEST_SUITE_P(Roads, GroupWithFixedLimit, ::testing::Values(0, 3), vka_test::VersionName);

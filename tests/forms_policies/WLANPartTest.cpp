@@ -24,11 +24,6 @@ protected:
     std::vector<std::string> ExtraLines() const override { return {ApMode + " INTEGER 4"}; }
 };
 
-class PartitionWithoutSettings : public PartitionForm {
-protected:
-    std::vector<std::string> MissingOids() const override { return {Station, EthernetToWlan}; }
-};
-
 class PartitionWithFixedLink : public PartitionForm {
 protected:
     std::vector<std::string> ExtraLines() const override { return {"ro " + Link + " INTEGER 0"}; }
@@ -112,19 +107,6 @@ TEST_P(PartitionWithFixedLink, AFailedLinkWriteIsAnErrorAfterThePartitionWasWrit
     EXPECT_NE(sets[1].Status, "noError");
 }
 
-TEST_P(PartitionWithoutSettings, SaveWithSettingsNeverReadSendsNothing)
-{
-    Run([&](TFM_WLANPart& form) {
-        EXPECT_EQ(form.CB_StationConnection->ItemIndex(), -1);
-        form.Btn_Apply->Click();
-        ASSERT_EQ(dialogs.Count(), 1);
-        EXPECT_EQ(dialogs.Last().Text, PartitionNotReadText);
-        EXPECT_EQ(dialogs.Last().Caption, "Error");
-    });
-    EXPECT_TRUE(Sets().empty());
-}
-
 INSTANTIATE_TEST_SUITE_P(Roads, PartitionForm, vka_test::AllVersions(), vka_test::VersionName);
 INSTANTIATE_TEST_SUITE_P(Roads, PartitionAsClient, ::testing::Values(1), vka_test::VersionName);
-INSTANTIATE_TEST_SUITE_P(Roads, PartitionWithoutSettings, vka_test::AllVersions(), vka_test::VersionName);
 INSTANTIATE_TEST_SUITE_P(Roads, PartitionWithFixedLink, ::testing::Values(0, 3), vka_test::VersionName);

@@ -212,26 +212,3 @@ TEST_P(TimeRoad, ADeviceThatRefusesTheTimeIsASettingError)
 
 INSTANTIATE_TEST_SUITE_P(Roads, TimeRoad, AllVersions(), VersionName);
 
-// A device without the time zone variable: over SNMPv1 the first read fails, and Save
-// is refused rather than writing values never read.
-class TimeUnreadRoad : public FormRoad {
-protected:
-    std::string StateText() const override
-    {
-        return WithoutLines(DefaultStateText(), {T + "2.0"});
-    }
-};
-
-TEST_P(TimeUnreadRoad, SaveIsRefusedUntilTheSettingsWereRead)
-{
-    RunMenuForm<TFM_Time>("Time", FM_Time, [&](TFM_Time& form) {
-        ASSERT_EQ(dialogs.Count(), 1);  // the failed read
-        form.Ed_ServerIp->SetText("127.0.0.9");
-        form.Btn_Apply->Click();
-        ASSERT_EQ(dialogs.Count(), 2);
-        EXPECT_EQ(dialogs.Last().Text, TimeNotReadText);
-    });
-    EXPECT_TRUE(Sets().empty());
-}
-
-INSTANTIATE_TEST_SUITE_P(Roads, TimeUnreadRoad, ::testing::Values(0), VersionName);

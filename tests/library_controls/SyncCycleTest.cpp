@@ -6,7 +6,7 @@ using namespace library_controls;
 
 class SyncCycle : public DeviceTest {};
 
-TEST_F(SyncCycle, FailedScalarGetStillRefillsOnceAndReportsThroughOnResult)
+TEST_F(SyncCycle, FailedScalarGetLeavesTheControlsAndReportsThroughOnResult)
 {
     auto* request = NewRequest(false, 0);
     auto* vlan = Add<TEdit>("Ed_Vlan");
@@ -21,13 +21,14 @@ TEST_F(SyncCycle, FailedScalarGetStillRefillsOnceAndReportsThroughOnResult)
     vlan->SetText("55");
     ASSERT_TRUE(device->DropNext(1));
     EXPECT_FALSE(request->Get());
-    EXPECT_EQ(request->RowCount, 1);
+    EXPECT_EQ(request->RowCount, 0);
     EXPECT_EQ(afterGets, 1);
     ASSERT_EQ(codes.size(), 1u);  // the time-out; no Ok record
     EXPECT_EQ(codes[0], -405);
     EXPECT_FALSE(request->Busy);
-    // The controls show what the failed exchange left in the variables.
-    EXPECT_NE(vlan->Text(), "55");
+    EXPECT_FALSE(request->WasRead());
+    // The failed exchange's values are not the device's: the controls keep theirs.
+    EXPECT_EQ(vlan->Text(), "55");
 }
 
 TEST_F(SyncCycle, FailedTableSetStillReReadsButNotWithoutReGet)

@@ -9,11 +9,11 @@
 
 TEST(SettingsFormTest, HighBytesAreFoundWherever)
 {
-    EXPECT_FALSE(HasHighBytes(""));
-    EXPECT_FALSE(HasHighBytes("Plain SSID ~ 127\x7f"));
-    EXPECT_TRUE(HasHighBytes("caf\xe9"));
-    EXPECT_TRUE(HasHighBytes(AnsiString("\x80", 1)));
-    EXPECT_TRUE(HasHighBytes("\xe4\xb8\xad"));  // a UTF-8 character
+    EXPECT_FALSE(!IsAsciiText(""));
+    EXPECT_FALSE(!IsAsciiText("Plain SSID ~ 127\x7f"));
+    EXPECT_TRUE(!IsAsciiText("caf\xe9"));
+    EXPECT_TRUE(!IsAsciiText(AnsiString("\x80", 1)));
+    EXPECT_TRUE(!IsAsciiText("\xe4\xb8\xad"));  // a UTF-8 character
 }
 
 TEST(SettingsFormTest, GroupRequestsAndAccessWords)

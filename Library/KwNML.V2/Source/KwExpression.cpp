@@ -1,5 +1,6 @@
 #include "KwExpression.h"
 
+#include "CLocaleScope.h"
 #include "KwErrors.h"
 #include "KwValueText.h"
 #include "SysUtils.h"
@@ -262,7 +263,8 @@ double ReadNumber(const std::string& s)
         }
     }
     std::string number = s.substr(begin, i - begin);
-    return std::strtod(number.c_str(), nullptr);  // "C" locale: "." is the point
+    CLocaleScope pointIsDot;
+    return std::strtod(number.c_str(), nullptr);
 }
 
 std::string NumberText(double value)
@@ -271,6 +273,7 @@ std::string NumberText(double value)
         return "nan";
     if (std::isinf(value))
         return value > 0 ? "inf" : "-inf";
+    CLocaleScope pointIsDot;
     char general[64];
     std::snprintf(general, sizeof general, "%.15g", value);
     if (!std::strchr(general, 'e'))

@@ -7,6 +7,7 @@
 #include "Forms.h"
 #include "KwErrors.h"
 #include "KwRawCodec.h"
+#include "KwReadSequence.h"
 #include "KwStatusLine.h"
 #include "MessageBox.h"
 #include "StdCtrls.h"
@@ -130,6 +131,8 @@ bool KwSNMPRequest2Controls::EndCycle(KwCycleKind kind, KwSNMPError& error)
     std::weak_ptr<int> alive = alive_;
     Busy = false;
     RequestKind = kind;
+    if (kind == KwCycleGet)
+        wasRead_ = error.Code == 0;
     if (error.Code == 0) {
         SendOk();
         if (alive.expired())
@@ -193,8 +196,10 @@ bool KwSNMPRequest2Controls::SyncGet(const AnsiString& condition)
     {
         BusyScope busy(Busy, alive_);
         if (!Request.VarList.IsTable()) {
-            Request.Get(ok, true);
-            RespondIfAccepted(condition);
+            // A failed get leaves the controls as they were: its values are not the
+            // device's.
+            if (Request.Get(ok, true), ok)
+                RespondIfAccepted(condition);
             if (alive.expired())
                 return false;
         } else {
@@ -208,11 +213,32 @@ bool KwSNMPRequest2Controls::SyncGet(const AnsiString& condition)
         }
         AfterGet();
     }
-    if (ok && !alive.expired())
-        SendOk();
+    if (alive.expired())
+        return false;
+    EndSyncCycle(KwCycleGet, ok);
     if (Request.WalkCut && !alive.expired())
         ShowStatus(KwWalkCutText());
     return ok;
+}
+
+void KwSNMPRequest2Controls::EndSyncCycle(KwCycleKind kind, bool ok)
+{
+    if (kind == KwCycleGet)
+        wasRead_ = ok;
+    if (ok) {
+        SendOk();
+        return;
+    }
+    KwSNMPError failure = Request.LastFailure;
+    if (!ReportFailures || failure.Code == 0)
+        return;
+    // A status line takes every failure; message boxes are one per read sequence.
+    if (!StatusControl && !KwReadSequence::FirstReport())
+        return;
+    if (kind == KwCycleSet)
+        ShowSetError(failure);
+    else
+        ShowGetError(failure);
 }
 
 KwSNMPAsyncDone KwSNMPRequest2Controls::Completion(
@@ -308,8 +334,7 @@ bool KwSNMPRequest2Controls::Set(bool reGet, bool fromControls, const AnsiString
         }
         if (alive.expired())
             return ok;
-        if (ok)
-            SendOk();
+        EndSyncCycle(KwCycleSet, ok);
         if (alive.expired())
             return ok;
         if (Request.VarList.IsTable() && ReGet)

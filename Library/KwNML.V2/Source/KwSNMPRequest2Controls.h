@@ -54,6 +54,15 @@ public:
     bool ReGet = true;        // re-read a table list after a set
     KwConditionSource* ConditionSource = nullptr;
     AnsiString ConditionKey;
+    // A failed synchronous get or set is shown as ShowGetError / ShowSetError show it:
+    // in the status control, else in a message box of which a read sequence (see
+    // KwReadSequence) shows one. Off for requests whose owner reports for itself.
+    bool ReportFailures = false;
+
+    // True once a get of the list has ended successfully, false again after a failed
+    // one: the bound controls then hold values the device gave. A get in progress
+    // keeps the last outcome (see Busy).
+    bool WasRead() const { return wasRead_; }
 
     void AttachStatusMemo(TMemo* memo);
     void AttachStatusBar(TStatusBar* bar);
@@ -106,6 +115,10 @@ private:
     // The completion handed to the request: `step` runs while this object lives.
     KwSNMPAsyncDone Completion(void (KwSNMPRequest2Controls::*step)(KwSNMPError&, KwSNMPVarList&));
 
+    // Records a get's outcome; reports a failed synchronous get or set (ReportFailures).
+    void EndSyncCycle(KwCycleKind kind, bool ok);
+
     int pumping_ = 0;
+    bool wasRead_ = false;
     std::shared_ptr<int> alive_ = std::make_shared<int>(0);
 };

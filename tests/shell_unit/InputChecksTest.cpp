@@ -1,8 +1,37 @@
-#include "FormInputChecks.h"
+#include "InputChecks.h"
 
 #include <gtest/gtest.h>
 
-TEST(FormInputChecks, AsciiText)
+TEST(InputChecks, HostAddresses)
+{
+    for (const char* good : {"192.168.0.1", "1.0.0.1", "223.255.255.254", "10.010.0.7"})
+        EXPECT_TRUE(IsValidHostAddressText(good)) << good;
+    for (const char* bad : {"192.168.0.0", "192.168.0.255", "0.1.2.3", "224.0.0.1", "10.0.0", "",
+                            ".1.2.3", "1.2.3.", "1..2.3", "1.2.3.4.5", "1.256.0.1", "a.b.c.d",
+                            "1.2.3.x", "1.2.3.-4"})
+        EXPECT_FALSE(IsValidHostAddressText(bad)) << bad;
+}
+
+TEST(InputChecks, SubnetMasks)
+{
+    for (const char* good : {"255.255.255.0", "255.255.0.0", "255.255.255.252", "192.0.0.0", "255.255.255.254",
+                             "255.128.0.0"})
+        EXPECT_TRUE(IsValidSubnetMaskText(good)) << good;
+    for (const char* bad : {"255.255.255.255", "255.0.255.0", "255.255.255.1", "0.0.0.0", "128.0.0.0",
+                            "255.255.0", ".255.255.0", "255.255.255.", "255..255.0", "256.0.0.0"})
+        EXPECT_FALSE(IsValidSubnetMaskText(bad)) << bad;
+}
+
+TEST(InputChecks, MaskFirstOctetIsJudgedByItsRealBits)
+{
+    // 96 is 0110 0000: not a run of leading ones, whatever its digits look like.
+    EXPECT_FALSE(IsValidSubnetMaskText("96.0.0.0"));
+    EXPECT_FALSE(IsValidSubnetMaskText("64.0.0.0"));
+    EXPECT_FALSE(IsValidSubnetMaskText("255.96.0.0"));
+}
+
+
+TEST(InputChecks, AsciiText)
 {
     EXPECT_TRUE(IsAsciiText(""));
     EXPECT_TRUE(IsAsciiText("Building 7, roof"));
@@ -12,7 +41,7 @@ TEST(FormInputChecks, AsciiText)
     EXPECT_FALSE(IsAsciiText(AnsiString("\x80xyz")));
 }
 
-TEST(FormInputChecks, HostNameText)
+TEST(InputChecks, HostNameText)
 {
     EXPECT_TRUE(IsHostNameText(""));
     EXPECT_TRUE(IsHostNameText("my-host_1.lan"));
@@ -20,7 +49,7 @@ TEST(FormInputChecks, HostNameText)
         EXPECT_FALSE(IsHostNameText(bad)) << bad;
 }
 
-TEST(FormInputChecks, NetworkAddressText)
+TEST(InputChecks, NetworkAddressText)
 {
     EXPECT_EQ(NetworkAddressText("192.168.1.77", "255.255.255.128"), "192.168.1.0");
     EXPECT_EQ(NetworkAddressText("192.168.0.10", "255.255.255.0"), "192.168.0.0");
@@ -32,7 +61,7 @@ TEST(FormInputChecks, NetworkAddressText)
     EXPECT_EQ(NetworkAddressText("", ""), "0.0.0.0");
 }
 
-TEST(FormInputChecks, IpTextToUInt)
+TEST(InputChecks, IpTextToUInt)
 {
     EXPECT_EQ(IpTextToUInt("192.168.0.1"), 3232235521u);
     EXPECT_EQ(IpTextToUInt("10.0.0.1"), 0x0A000001u);

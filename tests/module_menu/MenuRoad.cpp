@@ -1,0 +1,77 @@
+#include "MenuRoad.h"
+
+#include "KwSNMPSession.h"
+
+#include <QApplication>
+#include <QTimer>
+
+#include <memory>
+
+namespace vka_test {
+
+std::vector<TMenuItem*> FormEntries(TMainForm& main)
+{
+    std::vector<TMenuItem*> entries;
+    std::function<void(TMenuItem*)> walk = [&](TMenuItem* item) {
+        if (item->Count() == 0) {
+            entries.push_back(item);
+            return;
+        }
+        for (int i = 0; i < item->Count(); ++i)
+            walk(item->Items(i));
+    };
+    for (TMenuItem* top : {main.Home1, main.advanced2, main.tools2, main.status2})
+        walk(top);
+    return entries;
+}
+
+bool OpenAndClose(const std::function<void()>& open, const std::function<void()>& whileOpen)
+{
+    auto returned = std::make_shared<bool>(false);
+    auto attempt = std::make_shared<std::function<void()>>();
+    auto tries = std::make_shared<int>(0);
+    *attempt = [=] {
+        if (*returned || ++*tries > 1200)
+            return;
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            if (*tries == 1 && whileOpen)
+                whileOpen();
+            modal->close();
+        }
+        QTimer::singleShot(50, QApplication::instance(), *attempt);
+    };
+    QTimer::singleShot(0, QApplication::instance(), *attempt);
+    open();
+    *returned = true;
+    return QApplication::activeModalWidget() == nullptr;
+}
+
+bool OpenAndClose(TMenuItem* entry, const std::function<void()>& whileOpen)
+{
+    return OpenAndClose([entry] { entry->Click(); }, whileOpen);
+}
+
+TForm* NewestForm()
+{
+    for (int i = Application->ComponentCount() - 1; i >= 0; --i)
+        if (auto* form = dynamic_cast<TForm*>(Application->Components(i)))
+            return form;
+    return nullptr;
+}
+
+void MenuRoad::SetUp()
+{
+    FormRoad::SetUp();
+    main = new TMainForm(Application);
+    AimFormSession(devsim.Port(), GetParam());
+}
+
+void MenuRoad::TearDown()
+{
+    delete main;
+    KwTimeoutCap = 0;
+    KwWalkRowLimit = walkRowLimit_;
+    FormRoad::TearDown();
+}
+
+}  // namespace vka_test

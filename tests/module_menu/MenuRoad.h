@@ -1,0 +1,51 @@
+#pragma once
+// The main menu against devsim: the entries that open settings forms, opening one and
+// closing whatever modal form it opened, and the form that is open.
+#include "FormTestRoad.h"
+#include "KwSNMPRequest.h"
+#include "Main.h"
+
+#include <functional>
+#include <vector>
+
+namespace vka_test {
+
+// The leaves of the four menus that open settings forms.
+std::vector<TMenuItem*> FormEntries(TMainForm& main);
+
+// Runs `open` and closes whatever modal form it opened, trying again while the form is
+// still being created or refuses to close (a reply it waits for); `whileOpen` runs once,
+// first, inside the form's modal loop. True when the modal loop ended.
+bool OpenAndClose(const std::function<void()>& open, const std::function<void()>& whileOpen = nullptr);
+bool OpenAndClose(TMenuItem* entry, const std::function<void()>& whileOpen = nullptr);
+
+// The newest form the application owns (the one a menu entry opened), or null.
+TForm* NewestForm();
+// Every component the form owns, and theirs, of type T.
+template <class T>
+std::vector<T*> Owned(TComponent* owner)
+{
+    std::vector<T*> found;
+    std::function<void(TComponent*)> walk = [&](TComponent* c) {
+        for (int i = 0; i < c->ComponentCount(); ++i) {
+            if (auto* t = dynamic_cast<T*>(c->Components(i)))
+                found.push_back(t);
+            walk(c->Components(i));
+        }
+    };
+    walk(owner);
+    return found;
+}
+
+// A main window (its menus, without the start-up) on the road's device.
+class MenuRoad : public FormRoad {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+    TMainForm* main = nullptr;
+
+private:
+    const int walkRowLimit_ = KwWalkRowLimit;
+};
+
+}  // namespace vka_test
