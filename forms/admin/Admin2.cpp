@@ -377,12 +377,8 @@ void TFM_Admin2::OKClick(TObject* Sender)
     for (const auto& write : writes) {
         // A set that would carry nothing (the time-out with no console) is not sent.
         const bool sent = HasVariablesToSend(write.Request);
+        // A failed set shows the device's reason itself; the result line follows.
         const bool ok = !sent || write.Request->Set(true, true, "", nullptr);
-        if (!ok) {
-            // The device's reason, as a failed request reports it; the result line follows.
-            KwSNMPError failure = write.Request->Request.LastFailure;
-            write.Request->ShowSetError(failure);
-        }
         DebugTrace("Administrator Save: %s %s\n", write.Name, !sent ? "nothing to send" : ok ? "set" : "failed");
         allSet = allSet && ok;
     }

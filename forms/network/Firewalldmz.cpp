@@ -198,13 +198,9 @@ void TFM_FirewallDMZ::Btn_AddClick(TObject* Sender)
         !ReadyToWrite(FireRuleEditing, MaxRules, "Maximum Numbers of Firewall Rules is 25!", IsFreeRow, [this] { return CheckRule(); }))
         return;
     // Both go out whatever the other's outcome: a refused switch does not lose the rule.
-    // The switch's failure is reported as it happens; the rule's outcome (and "Set
-    // Success!" only when both were taken) waits for the device's answer.
+    // The switch's failure is reported by its request as it happens; the rule's outcome
+    // (and "Set Success!" only when both were taken) waits for the device's answer.
     spiRefused_ = !SpiRequest->Set(true, true, "", nullptr);
-    if (spiRefused_) {
-        KwSNMPError failure = SpiRequest->Request.LastFailure;
-        SpiRequest->ShowSetError(failure);  // as a failed request reports it
-    }
     if (!FireRuleRequest->Set(false, true, "", nullptr))
         ShowStatus("Set Error!");
 }

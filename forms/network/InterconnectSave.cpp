@@ -52,15 +52,6 @@ bool OptionalAddress(TEdit* edit)
     return IsValidHostAddressText(edit->Text());
 }
 
-// A failed set shows the device's reason, as a failed request reports it.
-void ReportFailure(bool set, KwSNMPRequest2Controls* request)
-{
-    if (set)
-        return;
-    KwSNMPError failure = request->Request.LastFailure;
-    request->ShowSetError(failure);
-}
-
 // A text that is no number counts as 0, and is refused.
 bool MtuIn(TEdit* edit, long long low, long long high)
 {
@@ -220,7 +211,8 @@ void TFM_InternetConnect::Bt_ApplyClick(TObject* Sender)
     }
     // The device runs type t from here on, with what follows: the close keeps it.
     SavedConnectionType = t;
-    ReportFailure(WanRequest->Set(true, true, "", nullptr), WanRequest);
+    // Their failures are reported by the requests themselves; the MTU gives the outcome.
+    WanRequest->Set(true, true, "", nullptr);
     if (t == DynamicType) {
         Edt_StaticPDNS->SetText(Edt_DyPDNS->Text());
         Edt_StaticSDNS->SetText(Edt_DySDNS->Text());
@@ -228,7 +220,7 @@ void TFM_InternetConnect::Bt_ApplyClick(TObject* Sender)
         Edt_StaticPDNS->SetText(Edt_PPPoEPDNS->Text());
         Edt_StaticSDNS->SetText(Edt_PPPoESDNS->Text());
     }
-    ReportFailure(InfoRequest->Set(true, true, "", nullptr), InfoRequest);
+    InfoRequest->Set(true, true, "", nullptr);
     // Later reads show every setting again.
     MarkRange(InfoRequest, PrimaryDns, PptpLast, smSend);
     LayOut(t);
