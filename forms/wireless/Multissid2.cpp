@@ -176,8 +176,11 @@ void TFM_MultiSSIDNewForm::BuildSettingsGroup(TFormBuilder& build)
     CB_SsidBroadcast = right.Combo("Lb_SsidBroadcast", "SSID Visibility:", "CB_SsidBroadcast");
     CB_SecurityMode = left.Combo("Lb_SecurityMode", "Security:", "CB_SecurityMode");
     CB_MssidEncryption = right.Combo("Lb_MssidEncryption", "Encryption:", "CB_MssidEncryption");
-    CB_WMM = left.Combo("Lb_WMM", "WMM(Wi-Fi Multimedia):", "CB_WMM");
+    // The WMM caption is longer than the column gives a caption.
+    TFormRows wmmRow(in, {LeftColumn.LabelLeft, 170, 120, LeftColumn.RowHeight}, left.Top());
+    CB_WMM = wmmRow.Combo("Lb_WMM", "WMM(Wi-Fi Multimedia):", "CB_WMM");
     Lb_Ssidindex = right.Label("Lb_Ssidindex", "");
+    Lb_Ssidindex->SetVisible(false);  // holds the row's index for the request only
 }
 
 void TFM_MultiSSIDNewForm::BuildKeyGroup(TFormBuilder& build)
@@ -200,13 +203,15 @@ void TFM_MultiSSIDNewForm::BuildPassphraseGroup(TFormBuilder& build)
 {
     GroupBox3 = build.Group("GroupBox3", "PassPhrase Settings", 8, 163, 580, 130);
     TFormBuilder in = build.In(GroupBox3);
-    TFormRows left(in, {LeftColumn.LabelLeft, LeftColumn.ControlLeft, LeftColumn.ControlWidth, 30}, 20);
+    // The WPA modes and the interval's caption need wider places than the columns give.
+    TFormRows modeRow(in, {LeftColumn.LabelLeft, LeftColumn.ControlLeft, 160, 30}, 20);
     TFormRows right(in, {RightColumn.LabelLeft, RightColumn.ControlLeft, RightColumn.ControlWidth, 30}, 20);
-    CB_WPAMode = left.Combo("Lb_WPAMode", "WPA Mode ", "CB_WPAMode");
+    CB_WPAMode = modeRow.Combo("Lb_WPAMode", "WPA Mode ", "CB_WPAMode");
     CB_CipherType = right.Combo("Lb_CipherType", "Cipher Type ", "CB_CipherType");
-    Ed_UpdateInterval = left.Edit("Lb_UpdateInterval", "Group Key Update Interval  ", "Ed_UpdateInterval");
-    in.Label("Lb_Sec", "Sec", LeftColumn.ControlLeft + LeftColumn.ControlWidth + 6, 54, 30);
-    left.Skip(4);
+    TFormRows intervalRow(in, {LeftColumn.LabelLeft, 190, 100, 34}, modeRow.Top());
+    Ed_UpdateInterval = intervalRow.Edit("Lb_UpdateInterval", "Group Key Update Interval  ", "Ed_UpdateInterval");
+    in.Label("Lb_Sec", "Sec", 296, 54, 30);
+    TFormRows left(in, {LeftColumn.LabelLeft, LeftColumn.ControlLeft, LeftColumn.ControlWidth, 30}, intervalRow.Top());
     right.Skip(34);
     const int passTop = left.Top();
     Ed_Passphrase = left.Edit("Lb_Passphrase", "PassPhrase", "Ed_Passphrase", 0, &Lb_Passphrase);

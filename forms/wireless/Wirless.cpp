@@ -114,16 +114,19 @@ void TFM_Wirless::BuildPassphraseGroup(TFormBuilder& page)
     // Passphrase settings, and the RADIUS server in the passphrase fields' place.
     GroupBox6 = page.Group("GroupBox6", "Passphrase Settings", 5, 0, GroupWidth, PersonalGroupHeight);
     TFormBuilder pass = page.In(GroupBox6);
-    TFormRows passRows(pass, {LabelLeft, 190, 200, 21}, 16);
-    CB_WPAMode = passRows.Combo("Label12", "WPA Mode", "CB_WPAMode");
-    CB_CipherType = passRows.Combo("Label13", "Cipher Type", "CB_CipherType");
+    // WPA mode and cipher share the first row, so that four rows fit the group.
+    TFormRows modeRow(pass, {LabelLeft, 100, 160, 24}, 19);
+    CB_WPAMode = modeRow.Combo("Label12", "WPA Mode", "CB_WPAMode");
+    TFormRows cipherRow(pass, {270, 350, 130, 24}, 19);
+    CB_CipherType = cipherRow.Combo("Label13", "Cipher Type", "CB_CipherType");
+    TFormRows passRows(pass, {LabelLeft, 190, 200, 24}, modeRow.Top());
     Ed_UpdateInterval = passRows.Edit("Label14", "Group Key Update Interval", "Ed_UpdateInterval", 7);
     Ed_Passphrase = passRows.Edit("Lb_Passphrase", "Passphrase", "Ed_Passphrase", 63, &Lb_Passphrase);
     Ed_ConfirmPass = passRows.Edit("Lb_ConfirmPass", "Confirm Passphrase", "Ed_ConfirmPass", 63, &Lb_ConfirmPass);
     GroupBox2 = pass.Group("GroupBox2", "RADIUS Server", 8, Lb_Passphrase->Top() - LayoutMetrics.Margin,
                            GroupWidth - 16, 120);
     TFormBuilder radius = pass.In(GroupBox2);
-    TFormRows radiusRows(radius, {LabelLeft, 182, 200, 27}, 16);
+    TFormRows radiusRows(radius, {LabelLeft, 182, 200, 24}, 20);
     CB_NetProtect = radiusRows.Combo("Label15", "Network Access Protection", "CB_NetProtect", {"Disable", "Enable"});
     Edt_RadiusServer = radiusRows.Edit("Label16", "RADIUS Server", "Edt_RadiusServer", 15);
     Edt_RadiusPort = radiusRows.Edit("Label17", "RADIUS Port", "Edt_RadiusPort");
@@ -159,6 +162,7 @@ void TFM_Wirless::BuildWdsGroup(TFormBuilder& page)
         const int rowTop = 20 + (i / 2) * 30;
         TLabel* label = wds.Label(peerLabels[i], peerCaptions[i], left, rowTop + 3);
         Ed_ReMAddra[i] = wds.Edit(peerNames[i], left + 24, rowTop, 160, 12);
+        Ed_ReMAddra[i]->SetText("");  // empty until a peer is read or typed
         if (i >= 4) {
             label->SetVisible(false);
             Ed_ReMAddra[i]->SetVisible(false);
@@ -169,10 +173,10 @@ void TFM_Wirless::BuildWdsGroup(TFormBuilder& page)
 void TFM_Wirless::BuildSurveyGroup(TFormBuilder& page)
 {
     // Site survey: the client and WDS lists share one place.
-    GroupBox4 = page.Group("GroupBox4", "Site Survey", 5, 0, GroupWidth, LayoutMetrics.Survey);
+    GroupBox4 = page.Group("GroupBox4", "Site Survey", 5, 0, GroupWidth, LayoutMetrics.Survey - SurveyTrim);
     TFormBuilder survey = page.In(GroupBox4);
-    LV_ClientSiteServey = survey.List("LV_ClientSiteServey", {}, 10, 16, 380, 92);
-    LV_WdsSiteServey = survey.List("LV_WdsSiteServey", {}, 10, 16, 380, 92);
+    LV_ClientSiteServey = survey.List("LV_ClientSiteServey", {}, 10, 20, 380, 62);
+    LV_WdsSiteServey = survey.List("LV_WdsSiteServey", {}, 10, 20, 380, 62);
     LV_WdsSiteServey->SetVisible(false);
     SiteScan = survey.Button("SiteScan", "Scan", 400, 16, [this](TObject* S) { SiteScanClick(S); });
     LV_ClientSiteServey->OnClick = [this](TObject* S) { LV_ClientSiteServeyClick(S); };
@@ -182,15 +186,18 @@ void TFM_Wirless::BuildSurveyGroup(TFormBuilder& page)
 void TFM_Wirless::BuildCloneGroup(TFormBuilder& page)
 {
     // MAC clone.
-    GroupBox7 = page.Group("GroupBox7", "Clone MAC Address", 5, 0, GroupWidth, LayoutMetrics.Clone);
+    // The clone group starts three gaps below the survey group, yet the security group
+    // follows one gap after the clone metric: the group is that much shorter.
+    GroupBox7 = page.Group("GroupBox7", "Clone MAC Address", 5, 0, GroupWidth,
+                           LayoutMetrics.Clone - 3 * LayoutMetrics.Gap);
     TFormBuilder clone = page.In(GroupBox7);
-    CBH_CloneMACStatus = clone.Check("CBH_CloneMACStatus", "Enable", LabelLeft, 18);
-    clone.Label("Label19", "MAC Source", 120, 21);
-    CB_MACSource = clone.Combo("CB_MACSource", {"Auto", "Manual"}, 200, 18, 90);
+    CBH_CloneMACStatus = clone.Check("CBH_CloneMACStatus", "Enable", LabelLeft, 20, 90);
+    clone.Label("Label19", "MAC Source", 120, 23);
+    CB_MACSource = clone.Combo("CB_MACSource", {"Auto", "Manual"}, 200, 20, 90);
     clone.Label("Label20", "MAC Address", LabelLeft, 48);
     Edt_MACAddr = clone.Edit("Edt_MACAddr", 120, 45, 150, 12);
     Btn_Scan = clone.Button("Btn_Scan", "Scan", 290, 44, [this](TObject* S) { Btn_ScanClick(S); });
-    LV_CloneMACSurvey = clone.List("LV_CloneMACSurvey", {{"ID", 50}, {"MAC Address", 150}}, LabelLeft, 75, 300, 92);
+    LV_CloneMACSurvey = clone.List("LV_CloneMACSurvey", {{"ID", 50}, {"MAC Address", 150}}, LabelLeft, 72, 300, 64);
     CBH_CloneMACStatus->OnClick = [this](TObject* S) { CBH_CloneMACStatusClick(S); };
     CB_MACSource->OnChange = [this](TObject* S) { CB_MACSourceChange(S); };
     LV_CloneMACSurvey->OnClick = [this](TObject* S) { LV_CloneMACSurveyClick(S); };
