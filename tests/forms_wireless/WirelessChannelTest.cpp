@@ -61,7 +61,7 @@ TEST_P(WirelessChannels, ListAndWidthByCountryBandApplicationAndMode)
                                      std::to_string(band) + ", mode " + std::to_string(mode));
                         Device(BandOid, "INTEGER " + std::to_string(band));
                         Device(ModeOid, "INTEGER " + std::to_string(mode));
-                        Refresh(form);
+                        form.Bt_Refresh->Click();
                         const bool restricted = band == 1 && (country == "JP" || country == "GB");
                         // JP and GB on 5 GHz offer Access Point and client only.
                         const int shownMode = restricted && (mode == 2 || mode == 3) ? 1 : mode;
@@ -105,12 +105,11 @@ TEST_P(WirelessChannels, ChannelsWhere40MHzIsImpossibleKeepTheWidthAt20)
         EXPECT_EQ(Text(form.CB_ChannelWidth), "20MHz");
         EXPECT_FALSE(form.CB_ChannelWidth->Enabled());
         // The user picks another channel: the width follows the SSID broadcast again.
-        form.CB_Chanal->SetItemIndex(5);
-        form.CB_Chanal->OnChange(form.CB_Chanal);
+        vka_test::Choose(form.CB_Chanal, 5);
         EXPECT_TRUE(form.CB_ChannelWidth->Enabled());
         // A mode without 802.11n restricts it again.
         Device(WifiModeOid, "INTEGER 3");  // Mixed 802.11g and 802.11b
-        Refresh(form);
+        form.Bt_Refresh->Click();
         EXPECT_EQ(form.CB_WMode1->ItemIndex(), 1);
         EXPECT_FALSE(form.CB_ChannelWidth->Enabled());
     });
@@ -129,8 +128,7 @@ TEST_P(WirelessChannels, ABandChangeRereadsTheModeAndRebuildsModeSecurityWidthAn
         devsim.ClearJournal();
 
         // The user chooses 5 GHz.
-        form.CB_Band->SetItemIndex(1);
-        form.CB_Band->OnChange(form.CB_Band);
+        vka_test::Choose(form.CB_Band, 1);
 
         // band -> the mode read again with the two-mode list
         const auto gets = Requests("GET");
@@ -168,14 +166,28 @@ TEST_P(WirelessChannels, ABandChangeRereadsTheModeAndRebuildsModeSecurityWidthAn
         EXPECT_EQ(Items(form.CB_Chanal), Split("36 40 44 48")) << "JP indoor, WDS list";
 
         // Back to 2.4 GHz: the device's mode is offered again.
-        form.CB_Band->SetItemIndex(0);
-        form.CB_Band->OnChange(form.CB_Band);
+        vka_test::Choose(form.CB_Band, 0);
         EXPECT_EQ(Items(form.CB_APMode), FullModes);
         EXPECT_EQ(Text(form.CB_APMode), "WDS with AP");
         EXPECT_EQ(Items(form.CB_Applicaiton), (std::vector<std::string>{"Concurrent 11b/g/n on 2.4GHz for outdoor"}));
         EXPECT_TRUE(form.GroupBox3->Visible());
         EXPECT_EQ(Text(form.CB_Chanal), "6");
     });
+}
+
+TEST_P(WirelessChannels, TheApplicationIsWrittenForJapanOnly)
+{
+    Device(CountryOid, "STRING \"JP\"");
+    Device(BandOid, "INTEGER 1");
+    Open([&](TFM_Wirless& form) {
+        EXPECT_EQ(form.CB_Applicaiton->ItemIndex(), 1) << "opens on the outdoor entry";
+        devsim.ClearJournal();
+        form.Bt_Apply->Click();
+        ASSERT_FALSE(Sets().empty());
+        EXPECT_EQ(Sets()[0].Bindings[0].Oid, ApplicationOid);
+        EXPECT_EQ(Sets()[0].Bindings[0].Value, "2");
+    });
+    EXPECT_EQ(DeviceValue(ApplicationOid), "INTEGER 2");
 }
 
 INSTANTIATE_TEST_SUITE_P(Roads, WirelessChannels, ::testing::Values(1), vka_test::VersionName);
