@@ -62,7 +62,7 @@ TEST_P(GroupForm, ApplyWritesBothSettingsThenTheCommitOrRefusesTheLimit)
             EXPECT_TRUE(form.Enabled());
             EXPECT_EQ(FM_Waiting, nullptr);
             if (c.Sent.empty()) {
-                EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{"Please input a number between 0 and 64."});
+                ASSERT_EQ(dialogs.Texts(), std::vector<std::string>{"Please input a number between 0 and 64."});
                 EXPECT_EQ(dialogs.Last().Caption, "Error");
             } else {
                 EXPECT_EQ(vka_test::StatusText(form.StatusBar), "Setting OK!");

@@ -142,7 +142,7 @@ TEST_P(MacAclForm, RefusedAddressesSendNoAdd)
             }
             form.Ed_MacAdd->SetText(c.Typed);
             form.Bt_Add->Click();
-            EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{c.Text});
+            ASSERT_EQ(dialogs.Texts(), std::vector<std::string>{c.Text});
             EXPECT_EQ(dialogs.Last().Caption, c.Caption);
             EXPECT_EQ(form.PendingListOps(), 0);
             for (const std::string& binding : Sent())  // the mode goes first; the address never
@@ -210,7 +210,7 @@ TEST_P(MacAclForm, AClientIsAddedAfterTheModeWasSwitchedToReject)
         EXPECT_EQ(form.CB_AccessControl->Text(), "Reject");
         // The same client again is a duplicate.
         form.Btn_AddCli->Click();
-        EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{Duplicate});
+        ASSERT_EQ(dialogs.Texts(), std::vector<std::string>{Duplicate});
         EXPECT_EQ(dialogs.Last().Caption, "Warning");
     });
 }

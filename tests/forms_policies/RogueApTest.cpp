@@ -116,7 +116,7 @@ TEST_P(RogueForm, ClassifyAndSaveWriteTheSurveyIndexOfEachCheckedRow)
         for (TButton* button : {form.Btn_SetRogue, form.Btn_Apply}) {
             dialogs.Clear();
             button->Click();
-            EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{"No entry click!"});
+            ASSERT_EQ(dialogs.Texts(), std::vector<std::string>{"No entry click!"});
             EXPECT_EQ(dialogs.Last().Caption, "Waring");
         }
         EXPECT_TRUE(Sets().empty());

@@ -175,7 +175,7 @@ TEST_P(ScheduleForm, TheEditorRefusesBeforeAnythingIsSent)
             form.CheckBox_Fri->SetChecked(c.day);
             dialogs.Clear();
             form.Btn_Add->Click();
-            EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{c.text});
+            ASSERT_EQ(dialogs.Texts(), std::vector<std::string>{c.text});
             EXPECT_EQ(dialogs.Last().Caption, "Warning");
             if (c.focus) {
                 EXPECT_EQ(form.ActiveControl(), form.*c.focus);
@@ -249,7 +249,7 @@ TEST_P(ScheduleForm, DeleteAsksThenDeletesTheChosenRule)
         ClickRow(form.User_ListView, 1);
         dialogs.Answer(DialogButton::Cancel);
         form.Btn_Del->Click();
-        EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{"Are you sure that you want to delete this entry?"});
+        ASSERT_EQ(dialogs.Texts(), std::vector<std::string>{"Are you sure that you want to delete this entry?"});
         EXPECT_EQ(dialogs.Last().Caption, "Warning");
         EXPECT_TRUE(Sets().empty());
 

@@ -330,7 +330,7 @@ TEST_P(VlanForm, AFullTableRefusesANewGroupAndWritesNoRow)
         ShowPage(form, form.TabSheet_EditVlan);
         TypeGuestGroup(form, "30");
         form.AddButton->Click();
-        EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{"The VLAN table is full. Please delete a VLAN first."});
+        ASSERT_EQ(dialogs.Texts(), std::vector<std::string>{"The VLAN table is full. Please delete a VLAN first."});
         EXPECT_EQ(dialogs.Last().Caption, "Warning");
         vka_test::Pump(0.1);
     });

@@ -274,7 +274,7 @@ TEST_P(WirelessRead, MultiSsidWarnsOnEveryChangeIntoWdsOrClientVlanOnce)
         ASSERT_EQ(Text(form.CB_SecurityMode), "WPA-Enterprise");
         EXPECT_EQ(dialogs.Count(), 0) << "opening warns of nothing";
         vka_test::Choose(form.CB_APMode, 2);  // WDS, leaving WPA-Enterprise behind
-        EXPECT_EQ(dialogs.Texts(), (std::vector<std::string>{multiSsid, vlan}));
+        ASSERT_EQ(dialogs.Texts(), (std::vector<std::string>{multiSsid, vlan}));
         EXPECT_EQ(dialogs.Last().Caption, "Warning");
         vka_test::Choose(form.CB_APMode, 0);
         vka_test::Choose(form.CB_APMode, 3);  // client: the multi-SSID warning again, VLAN not

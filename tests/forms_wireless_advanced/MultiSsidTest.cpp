@@ -113,7 +113,7 @@ TEST_P(MultiSsidTest, AddWritesTheColumnsOfEachSecurity)
         sets = Add(form);
         ASSERT_EQ(sets.size(), 1u);
         EXPECT_EQ(JournalOids(sets[0]), Entry2({2, 3, 4, 5, 6, 7, 12, 13, 29}));
-        EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{shared});
+        ASSERT_EQ(dialogs.Texts(), std::vector<std::string>{shared});
         EXPECT_EQ(dialogs.Last().Caption, "Warning");
         dialogs.Clear();
         EXPECT_EQ(form.LV_MultiSSID_User->Items()->Item(1)->SubItems()->Strings(2).ToStdString(), "OpenSystem");
@@ -229,7 +229,7 @@ TEST_P(MultiSsidTest, EveryCheckRefusesBeforeAnythingIsSentAndAcceptsItsEdges)
                 continue;
             }
             EXPECT_TRUE(sets.empty());
-            EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{c.refusal});
+            ASSERT_EQ(dialogs.Texts(), std::vector<std::string>{c.refusal});
             EXPECT_EQ(dialogs.Last().Caption, c.caption);
         }
     });
