@@ -175,150 +175,145 @@ TEST_P(VlanForm, ListsTheGroupsEachWithItsOwnRow)
 
 TEST_P(VlanForm, AddRefusesBadAndTakenVidsAndWritesANewGroupIntoTheFirstFreeRow)
 {
-    for (const Layout& layout : Layouts) {
-        SCOPED_TRACE(layout.Name);
-        LoadDevice(6, TwoGroups(layout));
-        const int row = layout.FreeRow;
-        RunForm([&](TFM_VlanSetting& form) {
-            // A group chosen in the list first: a new group still never goes into its row.
-            ClickGroup(form, 0);
-            ShowPage(form, form.TabSheet_EditVlan);
-            const char* const taken = "There is an existent entry with the same VID.\nPlease change the VID.";
-            const std::pair<const char*, const char*> refusals[] = {
-                {"", VidRangeText}, {"0", VidRangeText}, {"4095", VidRangeText}, {"10", taken}, {"010", taken}};
-            for (const auto& [vid, text] : refusals) {
-                SCOPED_TRACE(vid);
-                dialogs.Clear();
-                TypeGuestGroup(form, vid);
-                form.AddButton->Click();
-                ASSERT_EQ(dialogs.Count(), 1);
-                EXPECT_EQ(dialogs.Last().Text, text);
-                EXPECT_EQ(dialogs.Last().Caption, "Warning");
-            }
-            vka_test::Pump(0.1);
-            EXPECT_TRUE(Sets().empty());
+    const Layout& layout = Layouts[1];
+    LoadDevice(6, TwoGroups(layout));
+    const int row = layout.FreeRow;
+    RunForm([&](TFM_VlanSetting& form) {
+        // A group chosen in the list first: a new group still never goes into its row.
+        ClickGroup(form, 0);
+        ShowPage(form, form.TabSheet_EditVlan);
+        const char* const taken = "There is an existent entry with the same VID.\nPlease change the VID.";
+        const std::pair<const char*, const char*> refusals[] = {
+            {"", VidRangeText}, {"0", VidRangeText}, {"4095", VidRangeText}, {"10", taken}, {"010", taken}};
+        for (const auto& [vid, text] : refusals) {
+            SCOPED_TRACE(vid);
             dialogs.Clear();
-
-            TypeGuestGroup(form, "20");
-            ClearStatus(form);
+            TypeGuestGroup(form, vid);
             form.AddButton->Click();
-            ASSERT_TRUE(WaitForSets(1));
-            ASSERT_TRUE(WaitForStatus(form, "Get OK!"));
-            EXPECT_EQ(dialogs.Count(), 0);
-            ASSERT_EQ(form.LV_VlanListUser->Items()->Count(), 3);
-        });
-        ASSERT_EQ(Sets().size(), 1u);
-        const DevsimJournalEntry add = Sets()[0];
-        EXPECT_EQ(add.Status, "noError");
-        EXPECT_EQ(JournalOids(add), GroupRowOids(row));
-        EXPECT_EQ(JournalBinding(add, GroupOid(3, row))->Value, "\"guest\"");
-        EXPECT_EQ(JournalBinding(add, GroupOid(4, row))->Value, "1");  // Mgmt tagged
-        EXPECT_EQ(JournalBinding(add, GroupOid(5, row))->Value, "2");  // LAN untagged
-        for (int used : layout.Rows)
-            EXPECT_NE(DeviceText(GroupOid(2, used)), "20");
-        EXPECT_EQ(DeviceText(GroupOid(2, row)), "20");
-    }
+            ASSERT_EQ(dialogs.Count(), 1);
+            EXPECT_EQ(dialogs.Last().Text, text);
+            EXPECT_EQ(dialogs.Last().Caption, "Warning");
+        }
+        vka_test::Pump(0.1);
+        EXPECT_TRUE(Sets().empty());
+        dialogs.Clear();
+
+        TypeGuestGroup(form, "20");
+        ClearStatus(form);
+        form.AddButton->Click();
+        ASSERT_TRUE(WaitForSets(1));
+        ASSERT_TRUE(WaitForStatus(form, "Get OK!"));
+        EXPECT_EQ(dialogs.Count(), 0);
+        ASSERT_EQ(form.LV_VlanListUser->Items()->Count(), 3);
+    });
+    ASSERT_EQ(Sets().size(), 1u);
+    const DevsimJournalEntry add = Sets()[0];
+    EXPECT_EQ(add.Status, "noError");
+    EXPECT_EQ(JournalOids(add), GroupRowOids(row));
+    EXPECT_EQ(JournalBinding(add, GroupOid(3, row))->Value, "\"guest\"");
+    EXPECT_EQ(JournalBinding(add, GroupOid(4, row))->Value, "1");  // Mgmt tagged
+    EXPECT_EQ(JournalBinding(add, GroupOid(5, row))->Value, "2");  // LAN untagged
+    for (int used : layout.Rows)
+        EXPECT_NE(DeviceText(GroupOid(2, used)), "20");
+    EXPECT_EQ(DeviceText(GroupOid(2, row)), "20");
 }
 
 TEST_P(VlanForm, EditThenSaveWritesTheGroupToItsOwnRow)
 {
-    for (const Layout& layout : Layouts) {
-        SCOPED_TRACE(layout.Name);
-        LoadDevice(6, TwoGroups(layout));
-        const int row = layout.Rows[1];
-        RunForm([&](TFM_VlanSetting& form) {
-            ClickGroup(form, 1);
-            form.Btn_VlanEdit->Click();
-            EXPECT_EQ(form.PageControl1->ActivePage(), form.TabSheet_EditVlan);
-            EXPECT_EQ(form.EditMode, 1);
-            EXPECT_EQ(Text(form.Ed_VlanID), "10");
-            EXPECT_FALSE(form.Ed_VlanID->Enabled());
-            EXPECT_EQ(Text(form.Ed_VlanName), "office");
-            EXPECT_TRUE(form.TagRadios[0]->Checked());
-            EXPECT_TRUE(form.UntagRadios[1]->Checked());
-            EXPECT_TRUE(form.NotRadios[2]->Checked());
-            EXPECT_FALSE(form.TagRadios[2]->Enabled());  // SSID ports are never tagged here
+    const Layout& layout = Layouts[1];
+    LoadDevice(6, TwoGroups(layout));
+    const int row = layout.Rows[1];
+    RunForm([&](TFM_VlanSetting& form) {
+        ClickGroup(form, 1);
+        form.Btn_VlanEdit->Click();
+        EXPECT_EQ(form.PageControl1->ActivePage(), form.TabSheet_EditVlan);
+        EXPECT_EQ(form.EditMode, 1);
+        EXPECT_EQ(Text(form.Ed_VlanID), "10");
+        EXPECT_FALSE(form.Ed_VlanID->Enabled());
+        EXPECT_EQ(Text(form.Ed_VlanName), "office");
+        EXPECT_TRUE(form.TagRadios[0]->Checked());
+        EXPECT_TRUE(form.UntagRadios[1]->Checked());
+        EXPECT_TRUE(form.NotRadios[2]->Checked());
+        EXPECT_FALSE(form.TagRadios[2]->Enabled());  // SSID ports are never tagged here
 
-            form.Ed_VlanName->SetText("office-2");
-            form.NotRadios[1]->SetChecked(true);
-            ClearStatus(form);
-            form.AddButton->Click();
-            ASSERT_TRUE(WaitForSets(1));
-            ASSERT_TRUE(WaitForStatus(form, "Get OK!"));
-            EXPECT_EQ(form.EditMode, 0);  // the read ends the edit
-            EXPECT_EQ(form.LV_VlanListUser->Items()->Count(), 2);
-            EXPECT_EQ(dialogs.Count(), 0);
+        form.Ed_VlanName->SetText("office-2");
+        form.NotRadios[1]->SetChecked(true);
+        ClearStatus(form);
+        form.AddButton->Click();
+        ASSERT_TRUE(WaitForSets(1));
+        ASSERT_TRUE(WaitForStatus(form, "Get OK!"));
+        EXPECT_EQ(form.EditMode, 0);  // the read ends the edit
+        EXPECT_EQ(form.LV_VlanListUser->Items()->Count(), 2);
+        EXPECT_EQ(dialogs.Count(), 0);
 
-            // Edit again, then VLAN off and on: the emptied editor is a new group.
-            ClickGroup(form, 1);
-            form.Btn_VlanEdit->Click();
-            vka_test::Choose(form.CB_VlanStatus, "Disable");
-            vka_test::Choose(form.CB_VlanStatus, "Enable");
-            TypeGuestGroup(form, "30");
-            ClearStatus(form);
-            form.AddButton->Click();
-            ASSERT_TRUE(WaitForSets(2));
-            ASSERT_TRUE(WaitForStatus(form, "Get OK!"));
-        });
-        ASSERT_EQ(Sets().size(), 2u);
-        EXPECT_EQ(JournalOids(Sets()[0]), GroupRowOids(row));
-        EXPECT_EQ(JournalOids(Sets()[1]), GroupRowOids(layout.FreeRow));
-        EXPECT_EQ(DeviceText(GroupOid(3, row)), "\"office-2\"");
-        EXPECT_EQ(DeviceText(GroupOid(5, row)), "0");
-        EXPECT_EQ(DeviceText(GroupOid(3, layout.Rows[0])), "\"default\"");
-    }
+        // Edit again, then VLAN off and on: the emptied editor is a new group.
+        ClickGroup(form, 1);
+        form.Btn_VlanEdit->Click();
+        vka_test::Choose(form.CB_VlanStatus, "Disable");
+        vka_test::Choose(form.CB_VlanStatus, "Enable");
+        TypeGuestGroup(form, "30");
+        ClearStatus(form);
+        form.AddButton->Click();
+        ASSERT_TRUE(WaitForSets(2));
+        ASSERT_TRUE(WaitForStatus(form, "Get OK!"));
+    });
+    ASSERT_EQ(Sets().size(), 2u);
+    EXPECT_EQ(JournalOids(Sets()[0]), GroupRowOids(row));
+    EXPECT_EQ(JournalOids(Sets()[1]), GroupRowOids(layout.FreeRow));
+    EXPECT_EQ(DeviceText(GroupOid(3, row)), "\"office-2\"");
+    EXPECT_EQ(DeviceText(GroupOid(5, row)), "0");
+    EXPECT_EQ(DeviceText(GroupOid(3, layout.Rows[0])), "\"default\"");
 }
 
 // Delete writes the flag of the chosen group's own row; a delete the device refuses
 // is reported, keeps the list, and the next Add still writes the free row.
 TEST_P(VlanForm, DeleteFreesTheChosenGroupsRowAndAFailedOneKeepsIt)
 {
-    for (const Layout& layout : Layouts) {
-        for (const bool refused : {false, true}) {
-            SCOPED_TRACE(std::string(layout.Name) + (refused ? ", refused" : ""));
-            const std::vector<int>& rows = layout.Rows;
-            DeviceSetup setup;
-            setup.ReadOnlyDeleteRow = refused ? rows[1] : 0;
-            LoadDevice(6, TwoGroups(layout), setup);
-            RunForm([&](TFM_VlanSetting& form) {
-                ClickGroup(form, 1);
-                dialogs.Answer(DialogButton::Cancel);
-                form.Btn_VlanDelete->Click();
-                EXPECT_EQ(dialogs.Last().Text, "Are you sure you want to delete office?");
-                EXPECT_EQ(dialogs.Last().Caption, "Warning");
-                vka_test::Pump(0.1);
-                EXPECT_TRUE(Sets().empty());
+    const Layout& layout = Layouts[1];
+    for (const bool refused : {false, true}) {
+        SCOPED_TRACE(refused ? "refused" : "deleted");
+        const std::vector<int>& rows = layout.Rows;
+        DeviceSetup setup;
+        setup.ReadOnlyDeleteRow = refused ? rows[1] : 0;
+        LoadDevice(6, TwoGroups(layout), setup);
+        RunForm([&](TFM_VlanSetting& form) {
+            ClickGroup(form, 1);
+            dialogs.Answer(DialogButton::Cancel);
+            form.Btn_VlanDelete->Click();
+            EXPECT_EQ(dialogs.Last().Text, "Are you sure you want to delete office?");
+            EXPECT_EQ(dialogs.Last().Caption, "Warning");
+            vka_test::Pump(0.1);
+            EXPECT_TRUE(Sets().empty());
 
-                dialogs.Answer(DialogButton::Ok);
-                form.Btn_VlanDelete->Click();
-                ASSERT_TRUE(WaitForSets(1));
-                if (!refused) {
-                    ASSERT_TRUE(PumpUntil([&] { return form.LV_VlanListUser->Items()->Count() == 1; }));
-                    EXPECT_EQ(vka_test::RowText(form.LV_VlanListUser, 0).substr(0, 10), "1|default|");
-                    return;
-                }
-                ASSERT_TRUE(PumpUntil([&] { return !Status(form).empty() && Status(form) != "Get OK!"; }));
-                EXPECT_NE(Status(form).find("(SNMP)"), std::string::npos) << Status(form);
-                EXPECT_EQ(form.LV_VlanListUser->Items()->Count(), 2);
-                ShowPage(form, form.TabSheet_EditVlan);
-                TypeGuestGroup(form, "30");
-                ClearStatus(form);
-                form.AddButton->Click();
-                ASSERT_TRUE(WaitForSets(2));
-                ASSERT_TRUE(WaitForStatus(form, "Get OK!"));
-                EXPECT_EQ(form.LV_VlanListUser->Items()->Count(), 3);
-            });
-            ASSERT_EQ(Sets().size(), refused ? 2u : 1u);
-            EXPECT_EQ(JournalOids(Sets()[0]), std::vector<std::string>{GroupOid(22, rows[1])});
-            EXPECT_EQ(Sets()[0].Bindings[0].Value, "1");
-            EXPECT_EQ(DeviceText(GroupOid(2, rows[1])), refused ? "10" : "0");
-            EXPECT_EQ(DeviceText(GroupOid(2, rows[0])), "1");
-            if (refused) {
-                EXPECT_EQ(JournalOids(Sets()[1]), GroupRowOids(layout.FreeRow));
-                EXPECT_EQ(DeviceText(GroupOid(2, layout.FreeRow)), "30");
+            dialogs.Answer(DialogButton::Ok);
+            form.Btn_VlanDelete->Click();
+            ASSERT_TRUE(WaitForSets(1));
+            if (!refused) {
+                ASSERT_TRUE(PumpUntil([&] { return form.LV_VlanListUser->Items()->Count() == 1; }));
+                EXPECT_EQ(vka_test::RowText(form.LV_VlanListUser, 0).substr(0, 10), "1|default|");
+                return;
             }
-            dialogs.Clear();
+            ASSERT_TRUE(PumpUntil([&] { return !Status(form).empty() && Status(form) != "Get OK!"; }));
+            EXPECT_NE(Status(form).find("(SNMP)"), std::string::npos) << Status(form);
+            EXPECT_EQ(form.LV_VlanListUser->Items()->Count(), 2);
+            ShowPage(form, form.TabSheet_EditVlan);
+            TypeGuestGroup(form, "30");
+            ClearStatus(form);
+            form.AddButton->Click();
+            ASSERT_TRUE(WaitForSets(2));
+            ASSERT_TRUE(WaitForStatus(form, "Get OK!"));
+            EXPECT_EQ(form.LV_VlanListUser->Items()->Count(), 3);
+        });
+        ASSERT_EQ(Sets().size(), refused ? 2u : 1u);
+        EXPECT_EQ(JournalOids(Sets()[0]), std::vector<std::string>{GroupOid(22, rows[1])});
+        EXPECT_EQ(Sets()[0].Bindings[0].Value, "1");
+        EXPECT_EQ(DeviceText(GroupOid(2, rows[1])), refused ? "10" : "0");
+        EXPECT_EQ(DeviceText(GroupOid(2, rows[0])), "1");
+        if (refused) {
+            EXPECT_EQ(JournalOids(Sets()[1]), GroupRowOids(layout.FreeRow));
+            EXPECT_EQ(DeviceText(GroupOid(2, layout.FreeRow)), "30");
         }
+        dialogs.Clear();
     }
 }
 
