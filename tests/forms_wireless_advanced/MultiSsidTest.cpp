@@ -1,6 +1,6 @@
-// Advanced / Multi-SSID against the simulated device over SNMPv1, v2c and v3: the
-// columns each Add writes per security, secrets left out when unchanged, refusals that
-// send nothing, Delete, the AP-mode warning and a close while the table walk is out.
+// Advanced / Multi-SSID against the simulated device: the columns each Add writes per
+// security, secrets left out when unchanged, refusals that send nothing, Delete, the
+// AP-mode warning and a close while the table walk is out.
 #include "DeviceState.h"
 #include "FormTexts.h"
 #include "FormTestRoad.h"

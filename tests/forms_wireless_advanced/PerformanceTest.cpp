@@ -1,6 +1,6 @@
-// Advanced / Performance against the simulated device over SNMPv1, v2c and v3: what
-// each Save sends (binding by binding, per AP mode), the range checks at both edges,
-// the mode and data-rate lists, and results that never claim a success they lack.
+// Advanced / Performance against the simulated device: what each Save sends (binding by
+// binding, per AP mode), the range checks at both edges, the mode and data-rate lists,
+// and results that never claim a success they lack.
 #include "FormTestRoad.h"
 #include "JournalBindings.h"
 #include "KwSNMPRequest2Edits.h"
