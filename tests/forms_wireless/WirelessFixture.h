@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QTimer>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -63,7 +64,12 @@ protected:
     void Open(const std::function<void(TFM_Wirless& form)>& body)
     {
         bool ran = false;
-        std::function<void()> runWhenShown = [&] {
+        // A timer still queued when this opening is over finds `open` false and stays away
+        // from the locals it refers to.
+        const auto open = std::make_shared<bool>(true);
+        std::function<void()> runWhenShown = [&, open] {
+            if (!*open)
+                return;
             bool pumping = false;
             for (int i = 0; FM_Wirless && i < FM_Wirless->ComponentCount(); ++i)
                 if (auto* request = dynamic_cast<KwSNMPRequest2Controls*>(FM_Wirless->Components(i)))
@@ -80,6 +86,7 @@ protected:
                 FM_Wirless->Close();
         };
         vka_test::RunMenuForm<TFM_Wirless>("hWirelessBand1", FM_Wirless, [&](TFM_Wirless&) { runWhenShown(); });
+        *open = false;
         EXPECT_TRUE(ran) << "the form was never shown";
     }
     // devsim's value set through its control channel ("TYPE value").
