@@ -11,22 +11,6 @@ namespace {
 
 class WirelessChannels : public WirelessRoad {};
 
-enum Kind { K24, KIndoor, KWds, KOutdoor };
-
-// The device's own lists, distinct from the fixed ones, and the fixed ones.
-const char* DeviceList(Kind kind)
-{
-    static const char* const lists[] = {"1 3 5 7 9 11", "36 44 52 60", "40 48", "104 112 120"};
-    return lists[kind];
-}
-const char* FixedList(Kind kind)
-{
-    static const char* const lists[] = {"1 2 3 4 5 6 7 8 9 10 11 12 13", "36 40 44 48 52 56 60 64 100 104 108 112 116 "
-                                        "120 124 128 132 136 140",
-                                        "36 40 44 48", "100 104 108 112 116 120 124 128 132 136 140"};
-    return lists[kind];
-}
-
 std::vector<std::string> Split(const std::string& list)
 {
     std::vector<std::string> items;
@@ -41,56 +25,61 @@ const std::vector<std::string> RestrictedModes = {"Access Point", "Wireless Clie
 
 }  // namespace
 
+// The device's lists (2.4 GHz, 5 GHz indoor, indoor WDS, outdoor) are its own, or empty
+// for the fixed ones; its channel is 6 (the list's first where the list lacks it).
 TEST_P(WirelessChannels, ListAndWidthByCountryBandApplicationAndMode)
 {
-    for (const std::string country : {"DE", "JP", "GB", "KR"}) {
-        for (const bool empty : {false, true}) {
-            Device(CountryOid, "STRING \"" + country + "\"");
-            const std::pair<std::string, Kind> lists[] = {
-                {List24Oid, K24}, {Indoor5Oid, KIndoor}, {IndoorWds5Oid, KWds}, {Outdoor5Oid, KOutdoor}};
-            for (const auto& [oid, kind] : lists)
-                Device(oid, std::string("STRING \"") + (empty ? "" : DeviceList(kind)) + "\"");
-            Device(ChannelOid, "INTEGER 6");
-            Device(BandOid, "INTEGER 0");
-            Device(ModeOid, "INTEGER 1");
-            Open([&](TFM_Wirless& form) {
-                EXPECT_EQ(form.CB_Applicaiton->Visible(), country == "JP");
-                for (int band : {0, 1}) {
-                    for (int mode : {1, 2, 3, 4}) {
-                        SCOPED_TRACE(country + (empty ? ", empty lists" : ", device lists") + ", band " +
-                                     std::to_string(band) + ", mode " + std::to_string(mode));
-                        Device(BandOid, "INTEGER " + std::to_string(band));
-                        Device(ModeOid, "INTEGER " + std::to_string(mode));
-                        Refresh(form);
-                        const bool restricted = band == 1 && (country == "JP" || country == "GB");
-                        // JP and GB on 5 GHz offer Access Point and client only.
-                        const int shownMode = restricted && (mode == 2 || mode == 3) ? 1 : mode;
-                        EXPECT_EQ(Items(form.CB_APMode), restricted ? RestrictedModes : FullModes);
-                        EXPECT_EQ(Text(form.CB_APMode), FullModes[shownMode - 1]);
-                        Kind kind = K24;
-                        if (band == 1)
-                            kind = country == "JP" ? KOutdoor : (shownMode == 2 || shownMode == 3) ? KWds : KIndoor;
-                        const std::vector<std::string> channels = Split(empty ? FixedList(kind) : DeviceList(kind));
-                        EXPECT_EQ(Items(form.CB_Chanal), channels);
-                        // The device's channel 6, or the list's first when it lacks it.
-                        const bool listed = std::count(channels.begin(), channels.end(), "6") > 0;
-                        EXPECT_EQ(Text(form.CB_Chanal), listed ? "6" : channels[0]);
-                        if (country == "JP") {
-                            EXPECT_EQ(Text(form.CB_Applicaiton),
-                                      band == 0 ? "Concurrent 11b/g/n on 2.4GHz for outdoor"
-                                                : "Concurrent 11a/n on W56 for outdoor");
-                        }
-                        // The width: 20 MHz alone in Korea; a client's follows its SSID
-                        // broadcast, which a client cannot change.
-                        const bool widthFree = country != "KR" && shownMode != 4;
-                        EXPECT_EQ(form.CB_ChannelWidth->Enabled(), widthFree);
-                        if (country == "KR") {
-                            EXPECT_EQ(Text(form.CB_ChannelWidth), "20MHz");
-                        }
-                    }
-                }
-            });
-        }
+    const char* const fixedIndoor = "36 40 44 48 52 56 60 64 100 104 108 112 116 120 124 128 132 136 140";
+    const char* const fixedOutdoor = "100 104 108 112 116 120 124 128 132 136 140";
+    const struct {
+        const char* Country;
+        bool Empty;
+        int Band, Mode;
+        const char* Shown;  // the mode shown (JP and GB on 5 GHz: Access Point and client only)
+        const char* Channels;
+        bool WidthFree;  // 20 MHz alone in Korea; a client's follows its SSID broadcast
+    } cases[] = {
+        {"DE", false, 0, 1, "Access Point", "1 3 5 7 9 11", true},
+        {"DE", true, 0, 3, "WDS", "1 2 3 4 5 6 7 8 9 10 11 12 13", true},
+        {"DE", false, 1, 2, "WDS with AP", "40 48", true},
+        {"DE", true, 1, 1, "Access Point", fixedIndoor, true},
+        {"DE", true, 1, 3, "WDS", "36 40 44 48", true},
+        {"GB", false, 1, 3, "Access Point", "36 44 52 60", true},
+        {"GB", false, 0, 2, "WDS with AP", "1 3 5 7 9 11", true},
+        {"JP", false, 1, 4, "Wireless Client", "104 112 120", false},
+        {"JP", true, 1, 2, "Access Point", fixedOutdoor, true},
+        {"JP", false, 0, 1, "Access Point", "1 3 5 7 9 11", true},
+        {"KR", false, 0, 1, "Access Point", "1 3 5 7 9 11", false},
+        {"KR", true, 1, 3, "WDS", "36 40 44 48", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.Country) + (c.Empty ? ", empty lists" : "") + ", band " + std::to_string(c.Band) +
+                     ", mode " + std::to_string(c.Mode));
+        Device(CountryOid, std::string("STRING \"") + c.Country + "\"");
+        const std::pair<std::string, const char*> lists[] = {
+            {List24Oid, "1 3 5 7 9 11"}, {Indoor5Oid, "36 44 52 60"}, {IndoorWds5Oid, "40 48"}, {Outdoor5Oid, "104 112 120"}};
+        for (const auto& [oid, list] : lists)
+            Device(oid, std::string("STRING \"") + (c.Empty ? "" : list) + "\"");
+        Device(ChannelOid, "INTEGER 6");
+        Device(BandOid, "INTEGER " + std::to_string(c.Band));
+        Device(ModeOid, "INTEGER " + std::to_string(c.Mode));
+        Open([&](TFM_Wirless& form) {
+            const bool restricted = c.Band == 1 && (std::string(c.Country) == "JP" || std::string(c.Country) == "GB");
+            EXPECT_EQ(Items(form.CB_APMode), restricted ? RestrictedModes : FullModes);
+            EXPECT_EQ(Text(form.CB_APMode), c.Shown);
+            const std::vector<std::string> channels = Split(c.Channels);
+            EXPECT_EQ(Items(form.CB_Chanal), channels);
+            EXPECT_EQ(Text(form.CB_Chanal), std::count(channels.begin(), channels.end(), "6") ? "6" : channels[0]);
+            EXPECT_EQ(form.CB_Applicaiton->Visible(), std::string(c.Country) == "JP");
+            if (std::string(c.Country) == "JP") {
+                EXPECT_EQ(Text(form.CB_Applicaiton), c.Band == 0 ? "Concurrent 11b/g/n on 2.4GHz for outdoor"
+                                                                 : "Concurrent 11a/n on W56 for outdoor");
+            }
+            EXPECT_EQ(form.CB_ChannelWidth->Enabled(), c.WidthFree);
+            if (std::string(c.Country) == "KR") {
+                EXPECT_EQ(Text(form.CB_ChannelWidth), "20MHz");
+            }
+        });
     }
 }
 
@@ -105,12 +94,11 @@ TEST_P(WirelessChannels, ChannelsWhere40MHzIsImpossibleKeepTheWidthAt20)
         EXPECT_EQ(Text(form.CB_ChannelWidth), "20MHz");
         EXPECT_FALSE(form.CB_ChannelWidth->Enabled());
         // The user picks another channel: the width follows the SSID broadcast again.
-        form.CB_Chanal->SetItemIndex(5);
-        form.CB_Chanal->OnChange(form.CB_Chanal);
+        vka_test::Choose(form.CB_Chanal, 5);
         EXPECT_TRUE(form.CB_ChannelWidth->Enabled());
         // A mode without 802.11n restricts it again.
         Device(WifiModeOid, "INTEGER 3");  // Mixed 802.11g and 802.11b
-        Refresh(form);
+        form.Bt_Refresh->Click();
         EXPECT_EQ(form.CB_WMode1->ItemIndex(), 1);
         EXPECT_FALSE(form.CB_ChannelWidth->Enabled());
     });
@@ -129,8 +117,7 @@ TEST_P(WirelessChannels, ABandChangeRereadsTheModeAndRebuildsModeSecurityWidthAn
         devsim.ClearJournal();
 
         // The user chooses 5 GHz.
-        form.CB_Band->SetItemIndex(1);
-        form.CB_Band->OnChange(form.CB_Band);
+        vka_test::Choose(form.CB_Band, 1);
 
         // band -> the mode read again with the two-mode list
         const auto gets = Requests("GET");
@@ -168,14 +155,28 @@ TEST_P(WirelessChannels, ABandChangeRereadsTheModeAndRebuildsModeSecurityWidthAn
         EXPECT_EQ(Items(form.CB_Chanal), Split("36 40 44 48")) << "JP indoor, WDS list";
 
         // Back to 2.4 GHz: the device's mode is offered again.
-        form.CB_Band->SetItemIndex(0);
-        form.CB_Band->OnChange(form.CB_Band);
+        vka_test::Choose(form.CB_Band, 0);
         EXPECT_EQ(Items(form.CB_APMode), FullModes);
         EXPECT_EQ(Text(form.CB_APMode), "WDS with AP");
         EXPECT_EQ(Items(form.CB_Applicaiton), (std::vector<std::string>{"Concurrent 11b/g/n on 2.4GHz for outdoor"}));
         EXPECT_TRUE(form.GroupBox3->Visible());
         EXPECT_EQ(Text(form.CB_Chanal), "6");
     });
+}
+
+TEST_P(WirelessChannels, TheApplicationIsWrittenForJapanOnly)
+{
+    Device(CountryOid, "STRING \"JP\"");
+    Device(BandOid, "INTEGER 1");
+    Open([&](TFM_Wirless& form) {
+        EXPECT_EQ(form.CB_Applicaiton->ItemIndex(), 1) << "opens on the outdoor entry";
+        devsim.ClearJournal();
+        form.Bt_Apply->Click();
+        ASSERT_FALSE(Sets().empty());
+        EXPECT_EQ(Sets()[0].Bindings[0].Oid, ApplicationOid);
+        EXPECT_EQ(Sets()[0].Bindings[0].Value, "2");
+    });
+    EXPECT_EQ(DeviceValue(ApplicationOid), "INTEGER 2");
 }
 
 INSTANTIATE_TEST_SUITE_P(Roads, WirelessChannels, ::testing::Values(1), vka_test::VersionName);

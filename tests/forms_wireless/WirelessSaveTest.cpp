@@ -3,7 +3,6 @@
 // refusal sending nothing, and a failed set reported as such.
 #include <algorithm>
 
-#include "SettingsFormBase.h"
 #include "WirelessFixture.h"
 
 using namespace wireless_test;
@@ -25,13 +24,12 @@ protected:
         }
         return sets;
     }
-    std::string Status(TFM_Wirless& form) { return form.StatusBar->Panels()->Items(0)->Text().ToStdString(); }
 };
 
 const std::string Ssid = Radio + "1.1", Broadcast = Radio + "2.1", Channel = Radio + "3.1",
                   AutoScan = Radio + "16.1", Width = Radio + "19.1";
 const std::string Auth = AuthenticationOid, KeyIndex = KeyIndexOid, Encryption = EncryptionOid;
-const std::string Passphrase = P37 + ".2.1.3.3.1.1.4.1", Cipher = CipherOid, Interval = P37 + ".2.1.3.3.1.1.6.1";
+const std::string Passphrase = PassphraseOid, Cipher = CipherOid, Interval = P37 + ".2.1.3.3.1.1.6.1";
 const std::string RadiusPort = P37 + ".2.1.3.3.1.1.8.1", Nap = P37 + ".2.1.3.3.1.1.21.1";
 const std::string DeleteAll = P37 + ".2.1.3.2.2.2.1.3.1", PeerAdd = P37 + ".2.1.3.2.2.2.1.1.1";
 const std::string CloneAddress = P37 + ".2.1.3.1.1.1.3.1";
@@ -134,7 +132,7 @@ TEST_P(WirelessSave, EveryModeSecurityAndMultiSsidWritesItsSetsInOrder)
         Device(PeerListColumn + ".1", "HEX 00:1A:2B:74:20:01");
         Device(PeerListColumn + ".2", "HEX 00:1A:2B:74:20:02");
         Open([&](TFM_Wirless& form) {
-            ASSERT_TRUE(vka_test::PumpUntil([&] { return !TSettingsForm::Outstanding(form.RemoteMacListRequest); }));
+            ASSERT_TRUE(vka_test::PumpUntil([&] { return PeersRead(form); }));
             devsim.ClearJournal();
             form.Bt_Apply->Click();
             EXPECT_EQ(SetOids(), Expected(c));
@@ -151,7 +149,7 @@ TEST_P(WirelessSave, PeersGoAfterADeleteAllInEditOrderWithTheSameOidTwice)
 {
     Device(ModeOid, "INTEGER 2");
     Open([&](TFM_Wirless& form) {
-        ASSERT_TRUE(vka_test::PumpUntil([&] { return !TSettingsForm::Outstanding(form.RemoteMacListRequest); }));
+        ASSERT_TRUE(vka_test::PumpUntil([&] { return PeersRead(form); }));
         form.Ed_ReMAddra[0]->SetText("0002B3A4C5D6");
         form.Ed_ReMAddra[1]->SetText("");
         form.Ed_ReMAddra[2]->SetText("0002b3a4c5d8");
@@ -258,7 +256,7 @@ TEST_P(WirelessSave, EveryRefusalSendsNothingAndRefreshStillReadsEveryGroup)
         Device(AuthenticationOid, "INTEGER " + std::to_string(r.authentication));
         Device(EncryptionOid, "INTEGER " + std::to_string(r.encryption));
         Open([&](TFM_Wirless& form) {
-            ASSERT_TRUE(vka_test::PumpUntil([&] { return !TSettingsForm::Outstanding(form.RemoteMacListRequest); }));
+            ASSERT_TRUE(vka_test::PumpUntil([&] { return PeersRead(form); }));
             r.type(form);
             dialogs.Clear();
             devsim.ClearJournal();
@@ -290,7 +288,7 @@ TEST_P(WirelessSave, EveryRefusalSendsNothingAndRefreshStillReadsEveryGroup)
             }
             // Refresh reads every group again, each with all its variables.
             devsim.ClearJournal();
-            Refresh(form);
+            form.Bt_Refresh->Click();
             for (const auto& get : Requests("GET")) {
                 if (get.Bindings[0].Oid == Ssid) {
                     EXPECT_EQ(get.Bindings.size(), 6u);
@@ -314,7 +312,7 @@ TEST_P(WirelessSave, AFailedSetIsReportedAndNotFollowedByARefresh)
         EXPECT_EQ(Status(form), "Setting error!");
         EXPECT_TRUE(Requests("GET").empty()) << "no refresh after a failure";
         // The access words are back: a refresh reads every group whole.
-        Refresh(form);
+        form.Bt_Refresh->Click();
         for (const auto& get : Requests("GET")) {
             if (get.Bindings[0].Oid == Ssid) {
                 EXPECT_EQ(get.Bindings.size(), 6u);
@@ -327,7 +325,7 @@ TEST_P(WirelessSave, APeerListThatWasNotReadIsNeverWrittenOver)
 {
     Device(ModeOid, "INTEGER 2");
     Open([&](TFM_Wirless& form) {
-        ASSERT_TRUE(vka_test::PumpUntil([&] { return !TSettingsForm::Outstanding(form.RemoteMacListRequest); }));
+        ASSERT_TRUE(vka_test::PumpUntil([&] { return PeersRead(form); }));
         // A second walk, still on its way: Save waits for it.
         ASSERT_TRUE(devsim.DelayReplies(200));
         form.ReadRemoteMacs();
@@ -336,13 +334,13 @@ TEST_P(WirelessSave, APeerListThatWasNotReadIsNeverWrittenOver)
         ASSERT_EQ(dialogs.Count(), 1);
         EXPECT_EQ(dialogs.Last().Text, WirelessReadPendingText);
         EXPECT_TRUE(Sets().empty());
-        ASSERT_TRUE(vka_test::PumpUntil([&] { return !TSettingsForm::Outstanding(form.RemoteMacListRequest); }));
+        ASSERT_TRUE(vka_test::PumpUntil([&] { return PeersRead(form); }));
         ASSERT_TRUE(devsim.DelayReplies(0));
         // A failed walk emptied the peers: Save refuses rather than delete the device's.
         Hasten(form);
         ASSERT_TRUE(devsim.DropNext(3));
         form.ReadRemoteMacs();
-        ASSERT_TRUE(vka_test::PumpUntil([&] { return !TSettingsForm::Outstanding(form.RemoteMacListRequest); }));
+        ASSERT_TRUE(vka_test::PumpUntil([&] { return PeersRead(form); }));
         ASSERT_EQ(Text(form.Ed_ReMAddra[0]), "");
         devsim.ClearJournal();
         dialogs.Clear();

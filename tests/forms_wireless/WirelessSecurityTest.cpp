@@ -64,7 +64,7 @@ TEST_P(WirelessSecurity, EveryModeMultiSsidAndDeviceValueShowsItsSecurity)
                 SCOPED_TRACE("mode " + std::to_string(row.mode) + ", multi-SSID " + std::to_string(row.multiSsid) +
                              ", " + Labels[v]);
                 Device(AuthenticationOid, "INTEGER " + std::to_string(v + 1));
-                Refresh(form);
+                form.Bt_Refresh->Click();
                 ASSERT_EQ(Text(form.CB_dot11Authentication), Labels[v]);
                 EXPECT_EQ(Items(form.CB_SecurityMode), row.security);
                 EXPECT_EQ(Items(form.CB_WPAMode), row.wpaModes);
@@ -78,11 +78,9 @@ TEST_P(WirelessSecurity, EveryModeMultiSsidAndDeviceValueShowsItsSecurity)
                     EXPECT_TRUE(form.GroupBox2->Visible());
                     EXPECT_FALSE(form.Ed_Passphrase->Visible());
                     EXPECT_EQ(Text(form.GroupBox6), "RADIUS Server Settings");
-                    EXPECT_EQ(form.GroupBox6->Height(), 252 - 44);
                 } else if (security == P) {
                     EXPECT_FALSE(form.GroupBox2->Visible());
                     EXPECT_EQ(Text(form.GroupBox6), "Passphrase Settings");
-                    EXPECT_EQ(form.GroupBox6->Height(), 124);
                 }
                 if (security == S) {
                     EXPECT_EQ(form.CB_dot11Encryption->ItemIndex(), 1);
@@ -99,15 +97,15 @@ TEST_P(WirelessSecurity, CipherListFollowsTheModeAndTheDevicesCipher)
     Open([&](TFM_Wirless& form) {
         Device(AuthenticationOid, "INTEGER 5");  // wpa2-psk
         Device(CipherOid, "INTEGER 3");          // tkip
-        Refresh(form);
+        form.Bt_Refresh->Click();
         EXPECT_EQ(Items(form.CB_CipherType), (std::vector<std::string>{"Auto", "AES", "TKIP"}));
         EXPECT_EQ(Text(form.CB_CipherType), "TKIP");
         Device(ModeOid, "INTEGER 2");
-        Refresh(form);
+        form.Bt_Refresh->Click();
         EXPECT_EQ(Items(form.CB_CipherType), (std::vector<std::string>{"Auto", "AES"}));
         EXPECT_EQ(Text(form.CB_CipherType), "Auto") << "no TKIP with WDS";
         Device(ModeOid, "INTEGER 3");
-        Refresh(form);
+        form.Bt_Refresh->Click();
         EXPECT_EQ(Items(form.CB_CipherType), (std::vector<std::string>{"AES"}));
         EXPECT_EQ(Text(form.CB_CipherType), "AES");
         // WDS with AP: the WDS group (captioned by mode), the WDS survey, no clone.
@@ -117,7 +115,7 @@ TEST_P(WirelessSecurity, CipherListFollowsTheModeAndTheDevicesCipher)
         EXPECT_FALSE(form.GroupBox7->Visible());
         EXPECT_FALSE(form.CB_AuSc->Enabled());
         Device(ModeOid, "INTEGER 4");
-        Refresh(form);
+        form.Bt_Refresh->Click();
         EXPECT_FALSE(form.GroupBox3->Visible());
         EXPECT_TRUE(form.GroupBox7->Visible());
         EXPECT_TRUE(form.LV_ClientSiteServey->Visible());
@@ -129,7 +127,7 @@ TEST_P(WirelessSecurity, CipherListFollowsTheModeAndTheDevicesCipher)
 
 TEST_P(WirelessSecurity, KeySizesFollowTheKeysAndLimitTheirLengths)
 {
-    const std::map<std::string, std::string> keys = {
+    const std::vector<std::pair<std::string, std::string>> keys = {
         {KeyTypeOid(1), "INTEGER 1"}, {KeyOid(1), "STRING \"abcdefghijklm\""},                // ASCII 13
         {KeyTypeOid(2), "INTEGER 2"}, {KeyOid(2), "STRING \"00112233445566778899aabbcc\""},   // HEX 26
         {KeyTypeOid(3), "INTEGER 2"}, {KeyOid(3), "STRING \"00112233445566778899aabbc\""},    // HEX 25
@@ -160,14 +158,12 @@ TEST_P(WirelessSecurity, KeySizesFollowTheKeysAndLimitTheirLengths)
         EXPECT_FALSE(form.CB_ChannelWidth->Enabled());
 
         // The user switches encryption off: the key controls go, the width is free.
-        form.CB_dot11Encryption->SetItemIndex(0);
-        form.CB_dot11Encryption->OnChange(form.CB_dot11Encryption);
+        vka_test::Choose(form.CB_dot11Encryption, 0);
         EXPECT_FALSE(form.Ed_Key[1]->Enabled());
         EXPECT_FALSE(form.Ed_ConfirmKey->Enabled());
         EXPECT_TRUE(form.CB_ChannelWidth->Enabled());
         // Another key type changes the length the key edit takes.
-        form.CB_KeyType[1]->SetItemIndex(0);
-        form.CB_KeyType[1]->OnChange(form.CB_KeyType[1]);
+        vka_test::Choose(form.CB_KeyType[1], 0);
         EXPECT_EQ(form.Ed_Key[1]->MaxLength(), 13);
         EXPECT_EQ(form.Ed_ConfirmKey->MaxLength(), 13);
     });
