@@ -50,7 +50,7 @@ TEST_P(GroupForm, ApplyWritesBothSettingsThenTheCommitOrRefusesTheLimit)
             devsim.ClearJournal();
             dialogs.Clear();
             form.Bt_Apply->Click();
-            EXPECT_EQ(SentBindings(Sets()), c.Sent);
+            EXPECT_EQ(SetBindings(Sets()), c.Sent);
             EXPECT_EQ(form.Ed_UsrL->Text(), c.Shown);
             EXPECT_TRUE(form.Enabled());
             EXPECT_EQ(FM_Waiting, nullptr);
@@ -96,7 +96,7 @@ TEST_P(GroupForm, AFailedSettingsWriteIsAnErrorAndTheCommitIsStillSent)
     const std::vector<vka_test::DevsimJournalEntry> sets = Sets();
     ASSERT_EQ(sets.size(), 2u);
     EXPECT_NE(sets[0].Status, "noError");
-    EXPECT_EQ(SentBindings({sets[1]}), std::vector<std::string>{Commit + " INTEGER 1"});
+    EXPECT_EQ(SetBindings({sets[1]}), std::vector<std::string>{Commit + " INTEGER 1"});
 }
 
 INSTANTIATE_TEST_SUITE_P(Roads, GroupForm, ::testing::Values(1), vka_test::VersionName);

@@ -48,7 +48,7 @@ protected:
     {
         return PumpUntil([&] { return form.PendingListOps() == 0; });
     }
-    std::vector<std::string> Sent() const { return SentBindings(Sets()); }
+    std::vector<std::string> Sent() const { return SetBindings(Sets()); }
     // Where in the journal the list was last read and the mode written Disable.
     struct DisableWrites {
         std::size_t lastListRead = 0, lastWrite = 0, writes = 0, dropped = 0;
@@ -62,7 +62,7 @@ protected:
                 found.lastListRead = i;
                 found.dropped += journal[i].Status == "dropped" ? 1 : 0;
             }
-            if (journal[i].Kind == "SET" && SentBindings({journal[i]}) == std::vector<std::string>{Mode + " INTEGER 3"}) {
+            if (journal[i].Kind == "SET" && SetBindings({journal[i]}) == std::vector<std::string>{Mode + " INTEGER 3"}) {
                 found.lastWrite = i;
                 ++found.writes;
             }

@@ -4,19 +4,12 @@
 #include <string>
 #include <vector>
 
-#include "DevsimPeer.h"
+#include "JournalBindings.h"
 
 namespace policy_test {
 
 inline const std::string P = "1.3.6.1.4.1.32473.10.37.37";
 
-inline std::vector<std::string> SentBindings(const std::vector<vka_test::DevsimJournalEntry>& sets)
-{
-    std::vector<std::string> all;
-    for (const auto& entry : sets)
-        for (const auto& binding : entry.Bindings)
-            all.push_back(binding.Oid + " " + binding.Type + (binding.Value.empty() ? "" : " " + binding.Value));
-    return all;
-}
+using vka_test::SetBindings;
 
 }  // namespace policy_test

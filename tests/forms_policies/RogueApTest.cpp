@@ -72,7 +72,7 @@ TEST_P(RogueForm, DetectWritesTheRefreshThenShowsTheSurveyAndTheFilterOneType)
         EXPECT_EQ(Shown(form), SurveyRows);
         EXPECT_TRUE(form.CheckBox_SelectAll->Enabled());
         EXPECT_FALSE(form.CheckBox_SelectAll->Checked());
-        EXPECT_EQ(SentBindings(Sets()), std::vector<std::string>{Refresh + " INTEGER 1"});
+        EXPECT_EQ(SetBindings(Sets()), std::vector<std::string>{Refresh + " INTEGER 1"});
 
         Filter(form, 4);  // New
         EXPECT_EQ(Shown(form), std::vector<std::string>{SurveyRows[2]});
@@ -132,7 +132,7 @@ TEST_P(RogueForm, ClassifyAndSaveWriteTheSurveyIndexOfEachCheckedRow)
                 Check(form, row);
             (form.*step.Button)->Click();
             ASSERT_TRUE(SurveyEnded(form));
-            EXPECT_EQ(SentBindings(Sets()), step.Sent);
+            EXPECT_EQ(SetBindings(Sets()), step.Sent);
             EXPECT_EQ(Types(form), step.Types);
         }
     });
@@ -188,7 +188,7 @@ TEST_P(RogueForm, ClosingWhileTheSurveyIsOnItsWayReachesNothing)
     });
     // The refresh's reply arrives after the form and its requests are gone.
     EXPECT_FALSE(PumpUntil([&] { return FM_RogueAP != nullptr; }, 0.5));
-    EXPECT_EQ(SentBindings(Sets()), std::vector<std::string>{Refresh + " INTEGER 1"});
+    EXPECT_EQ(SetBindings(Sets()), std::vector<std::string>{Refresh + " INTEGER 1"});
 }
 
 INSTANTIATE_TEST_SUITE_P(Roads, RogueForm, ::testing::Values(1), vka_test::VersionName);

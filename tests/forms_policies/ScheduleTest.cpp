@@ -142,7 +142,7 @@ TEST_P(ScheduleForm, AddWritesTheRuleIntoTheFirstFreeRowOnce)
             form.Btn_Add->Click();  // again while the first write is on its way: nothing more
             EXPECT_EQ(StatusText(form.StatusBar), "Adding schedule!");
             ASSERT_TRUE(PumpUntil([&] { return form.FreeRow == 3; }));
-            EXPECT_EQ(SentBindings(Sets()), c.Sent);
+            EXPECT_EQ(SetBindings(Sets()), c.Sent);
             EXPECT_EQ(Shown(form)[2], c.Shown);
             EXPECT_EQ(dialogs.Count(), 0);
         });
@@ -198,7 +198,7 @@ TEST_P(ScheduleForm, SaveActivatesTheChosenRuleAloneWithIntegerNodeStatuses)
         EXPECT_TRUE(form.Btn_Del->Enabled());
         form.Btn_Apply->Click();
         ASSERT_TRUE(PumpUntil([&] { return StatusText(form.StatusBar) == "Add OK!"; }));
-        EXPECT_EQ(SentBindings(Sets()), (std::vector<std::string>{
+        EXPECT_EQ(SetBindings(Sets()), (std::vector<std::string>{
                                             Switch + " INTEGER 1", NodeStatus(1) + " INTEGER 0",
                                             NodeStatus(2) + " INTEGER 0", NodeStatus(3) + " INTEGER 0",
                                             NodeStatus(4) + " INTEGER 0", NodeStatus(1) + " INTEGER 1"}));
@@ -232,7 +232,7 @@ TEST_P(ScheduleForm, AFailedActivationOrDeleteSaysSoAndLeavesTheNextAddWhole)
         form.CheckBox_Thu->SetChecked(true);
         form.Btn_Add->Click();
         ASSERT_TRUE(PumpUntil([&] { return form.FreeRow == 3; }));
-        const auto sent = SentBindings(Sets());
+        const auto sent = SetBindings(Sets());
         ASSERT_EQ(sent.size(), 7u);
         EXPECT_EQ(sent[0], Column(3, 3) + " STRING \"Lab\"");
         EXPECT_EQ(sent[1], Column(4, 3) + " INTEGER 16");
@@ -258,7 +258,7 @@ TEST_P(ScheduleForm, DeleteAsksThenDeletesTheChosenRule)
         EXPECT_EQ(StatusText(form.StatusBar), "Delete OK!");
         ASSERT_TRUE(PumpUntil([&] { return form.FreeRow == 1; }));
         EXPECT_EQ(Shown(form), std::vector<std::string>{"Office hours|Fri Thu Wed Tue Mon|08:00-18:00|On"});
-        const auto sent = SentBindings(Sets());
+        const auto sent = SetBindings(Sets());
         ASSERT_FALSE(sent.empty());
         EXPECT_EQ(sent.back(), DeleteRule + " INTEGER 2");
     });

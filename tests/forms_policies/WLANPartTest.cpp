@@ -44,7 +44,7 @@ TEST_P(PartitionForm, SaveWritesThePartitionPairThenLinkIntegrityAndSaysWhetherA
             EXPECT_EQ(StatusText(form.StatusBar), linkRefused ? "Setting Error!" : "Setting Success!");
         });
         const auto sets = Sets();
-        EXPECT_EQ(SentBindings(sets), (std::vector<std::string>{Station + " INTEGER 0", EthernetToWlan + " INTEGER 1",
+        EXPECT_EQ(SetBindings(sets), (std::vector<std::string>{Station + " INTEGER 0", EthernetToWlan + " INTEGER 1",
                                                                 Link + " INTEGER 1"}));
         ASSERT_EQ(sets.size(), 2u);
         EXPECT_EQ(sets[0].Status, "noError");
