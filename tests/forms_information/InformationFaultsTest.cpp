@@ -1,9 +1,12 @@
 // Home / Information where the road is not smooth: a Save before the group has been
 // read, an agent that stops answering, and replies that come after the form closed.
-#include "InformationFixture.h"
+#include "FormTestRoad.h"
+#include "FormTexts.h"
+#include "Information.h"
 #include "KwSNMPRequest2Edits.h"
 
-using namespace information_test;
+using vka_test::Pump;
+using vka_test::PumpUntil;
 
 namespace {
 const char* const GetTimedOut = "Get: (SNMPClass) SNMP request timed out!";
@@ -14,23 +17,31 @@ bool StartsWith(const std::string& text, const std::string& prefix)
     return text.compare(0, prefix.size(), prefix) == 0;
 }
 
-std::vector<vka_test::DevsimJournalEntry> Requests(vka_test::DevsimPeer& devsim,
-                                                    const std::string& kind)
+std::string Status(TFM_Information& form) { return vka_test::StatusText(form.StatusBar); }
+
+bool WaitForRead(TFM_Information& form)
 {
-    std::vector<vka_test::DevsimJournalEntry> found;
-    for (const auto& entry : devsim.Journal())
-        if (entry.Kind == kind)
-            found.push_back(entry);
-    return found;
+    const bool read = PumpUntil([&] { return form.SystemGroupRead(); });
+    EXPECT_TRUE(read) << "no reply to the form's first read; status: " << Status(form);
+    return read;
+}
+
+void RunInForm(const std::function<void(TFM_Information&)>& body)
+{
+    vka_test::RunMenuForm<TFM_Information>("Information1", FM_Information, body);
 }
 }  // namespace
 
-TEST_P(InformationRoad, AStoppedAgentGivesTheTimeOutTextNeverASuccess)
+// The simulated device, whose journal shows what was sent, and which can hold its
+// replies back.
+class InformationDevsim : public vka_test::FormRoad {};
+
+TEST_P(InformationDevsim, AStoppedAgentGivesTheTimeOutTextNeverASuccess)
 {
     RunInForm([&](TFM_Information& form) {
         if (!WaitForRead(form))
             return;
-        agent->Stop();
+        devsim.Stop();
         form.SystemRequest->Request.Timeout = 20;  // the test need not wait 2 x 30 s
 
         form.Btn_Re->Click();
@@ -49,8 +60,8 @@ TEST_P(InformationRoad, AStoppedAgentGivesTheTimeOutTextNeverASuccess)
 // message box; the form stays usable and refuses to save what it never read.
 TEST(InformationWithoutAgent, AReadThatCannotBeSentLeavesSaveRefused)
 {
-    OpenFormSession();
-    AimFormSession(161, 1);
+    vka_test::OpenFormSession();
+    vka_test::AimFormSession(161, 1);
     KwDefaultDevice.Address = "";
     InstalledScriptedDialogs dialogs;
     RunInForm([&](TFM_Information& form) {
@@ -63,13 +74,8 @@ TEST(InformationWithoutAgent, AReadThatCannotBeSentLeavesSaveRefused)
     });
 }
 
-// The simulated device, whose journal shows what was sent, and which can hold its
-// replies back.
-class InformationDevsim : public InformationRoad {};
-
 TEST_P(InformationDevsim, SaveBeforeTheFirstReplyIsRefusedAndSendsNothing)
 {
-    vka_test::DevsimPeer& devsim = *agent->Devsim();
     ASSERT_TRUE(devsim.DelayReplies(1500));
     RunInForm([&](TFM_Information& form) {
         ASSERT_FALSE(form.SystemGroupRead());
@@ -88,16 +94,15 @@ TEST_P(InformationDevsim, SaveBeforeTheFirstReplyIsRefusedAndSendsNothing)
         ASSERT_TRUE(PumpUntil([&] { return Status(form) == "Save OK!"; })) << Status(form);
         EXPECT_EQ(dialogs.Count(), 1);
     });
-    const auto sets = Requests(devsim, "SET");
+    const auto sets = Requests("SET");
     ASSERT_EQ(sets.size(), 1u);
     ASSERT_EQ(sets[0].Bindings.size(), 3u);
-    EXPECT_EQ(sets[0].Bindings[0].Value, "\"admin@vka-7410.example\"");  // read, not "Ed_SC"
+    EXPECT_EQ(sets[0].Bindings[0].Value, "\"admin@example.com\"");  // read, not "Ed_SC"
     EXPECT_EQ(sets[0].Bindings[1].Value, "\"after the read\"");
 }
 
 TEST_P(InformationDevsim, SaveWaitsForAnOutstandingRefresh)
 {
-    vka_test::DevsimPeer& devsim = *agent->Devsim();
     RunInForm([&](TFM_Information& form) {
         if (!WaitForRead(form))
             return;
@@ -115,14 +120,13 @@ TEST_P(InformationDevsim, SaveWaitsForAnOutstandingRefresh)
         ASSERT_TRUE(PumpUntil([&] { return Status(form) == "Save OK!"; })) << Status(form);
         EXPECT_EQ(form.Ed_SN->Text().ToStdString(), "saved name");
     });
-    const auto sets = Requests(devsim, "SET");
+    const auto sets = Requests("SET");
     ASSERT_EQ(sets.size(), 1u);
     EXPECT_EQ(sets[0].Bindings[1].Value, "\"saved name\"");
 }
 
 TEST_P(InformationDevsim, AFailedReadLeavesSaveRefused)
 {
-    vka_test::DevsimPeer& devsim = *agent->Devsim();
     ASSERT_TRUE(devsim.DropNext(1000));
     RunInForm([&](TFM_Information& form) {
         form.SystemRequest->Request.Timeout = 20;
@@ -134,13 +138,12 @@ TEST_P(InformationDevsim, AFailedReadLeavesSaveRefused)
         EXPECT_EQ(dialogs.Last().Text, InformationNotReadText);
         // Closing waits for the first read, still unanswered, and drops it.
     });
-    EXPECT_TRUE(Requests(devsim, "SET").empty());
-    EXPECT_FALSE(Requests(devsim, "GET").empty());
+    EXPECT_TRUE(Requests("SET").empty());
+    EXPECT_FALSE(Requests("GET").empty());
 }
 
 TEST_P(InformationDevsim, RepliesAfterTheFormClosedNeverReachIt)
 {
-    vka_test::DevsimPeer& devsim = *agent->Devsim();
     ASSERT_TRUE(devsim.DelayReplies(800));
     RunInForm([&](TFM_Information& form) {
         EXPECT_FALSE(form.SystemGroupRead());  // closed with its first read outstanding
@@ -158,7 +161,7 @@ TEST_P(InformationDevsim, RepliesAfterTheFormClosedNeverReachIt)
     });
     Pump(1.2);
     ASSERT_TRUE(devsim.DelayReplies(0));
-    EXPECT_EQ(ToolGet(agent->PeerName(), SysLocation), "saved while closing");
+    EXPECT_EQ(DeviceValue("1.3.6.1.2.1.1.6.0"), "STRING \"saved while closing\"");
 
     // The process and the session are whole: the next form reads as usual.
     RunInForm([&](TFM_Information& form) {
@@ -166,31 +169,26 @@ TEST_P(InformationDevsim, RepliesAfterTheFormClosedNeverReachIt)
             return;
         EXPECT_EQ(form.Ed_SL->Text().ToStdString(), "saved while closing");
     });
-    for (const auto& entry : Requests(devsim, "GET"))
+    for (const auto& entry : Requests("GET"))
         EXPECT_EQ(entry.Status, "noError");
 }
 
-INSTANTIATE_TEST_SUITE_P(Roads, InformationDevsim,
-                         ::testing::Values(Road{PeerKind::Devsim, 0}, Road{PeerKind::Devsim, 1},
-                                           Road{PeerKind::Devsim, 3}),
-                         RoadName);
+INSTANTIATE_TEST_SUITE_P(Roads, InformationDevsim, ::testing::Values(1), vka_test::VersionName);
 
 // A reply later than the closing form's wait for it: the request gives up and the
 // reply, when it comes, is dropped.
-class InformationDevsimLate : public InformationRoad {};
+class InformationDevsimLate : public vka_test::FormRoad {};
 
 TEST_P(InformationDevsimLate, AReplyLaterThanTheClosingWaitIsDropped)
 {
-    vka_test::DevsimPeer& devsim = *agent->Devsim();
     ASSERT_TRUE(devsim.DelayReplies(7000));
     RunInForm([&](TFM_Information& form) { EXPECT_FALSE(form.SystemGroupRead()); });
     Pump(1.5);  // the delayed reply comes in meanwhile
     ASSERT_TRUE(devsim.DelayReplies(0));
-    const auto gets = Requests(devsim, "GET");
+    const auto gets = Requests("GET");
     ASSERT_EQ(gets.size(), 1u);
     EXPECT_EQ(gets[0].Status, "noError");
     RunInForm([&](TFM_Information& form) { WaitForRead(form); });
 }
 
-INSTANTIATE_TEST_SUITE_P(Roads, InformationDevsimLate,
-                         ::testing::Values(Road{PeerKind::Devsim, 1}), RoadName);
+INSTANTIATE_TEST_SUITE_P(Roads, InformationDevsimLate, ::testing::Values(1), vka_test::VersionName);
