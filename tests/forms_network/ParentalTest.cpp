@@ -36,21 +36,13 @@ protected:
             body(form);
         });
     }
-    static std::vector<std::string> Shown(TFM_ParentalCtr& form)
-    {
-        std::vector<std::string> rows;
-        for (int i = 0; i < form.LV_WebURLUser->Items()->Count(); ++i) {
-            TListItem* row = form.LV_WebURLUser->Items()->Item(i);
-            rows.push_back(row->Caption().ToStdString() + ":" + row->SubItems()->Strings(0).ToStdString());
-        }
-        return rows;
-    }
+    static Lines Shown(TFM_ParentalCtr& form) { return Rows(form.LV_WebURLUser); }
 };
 
 TEST_P(Parental, AddsAndDeletesTheChosenEntryRefusingBadAddresses)
 {
     Open([&](TFM_ParentalCtr& form) {
-        ASSERT_EQ(Shown(form), (std::vector<std::string>{"1:www.example.org", "3:games.example.net"}));
+        ASSERT_EQ(Shown(form), (std::vector<std::string>{"1|www.example.org", "3|games.example.net"}));
         ASSERT_TRUE(devsim.ClearJournal());
 
         for (const char* url : {"bad url", "a/b", "GAMES.example.net"}) {
@@ -64,7 +56,7 @@ TEST_P(Parental, AddsAndDeletesTheChosenEntryRefusingBadAddresses)
         form.Edt_WebURL->SetText("news.example.com");
         ASSERT_TRUE(Press(form.Btn_Add));
         ASSERT_TRUE(PumpUntil([&] { return Shown(form).size() == 3u; }));
-        EXPECT_EQ(Shown(form)[1], "2:news.example.com");
+        EXPECT_EQ(Shown(form)[1], "2|news.example.com");
 
         form.LV_WebURLUser->Items()->Item(2)->SetSelected(true);  // games, row 3
         form.LV_WebURLUser->Click();
@@ -72,7 +64,7 @@ TEST_P(Parental, AddsAndDeletesTheChosenEntryRefusingBadAddresses)
         ASSERT_TRUE(Press(form.Btn_Delect));
         EXPECT_EQ(dialogs.Last().Text, "Are you sure that you want to delete this Website URL?");
         ASSERT_TRUE(PumpUntil([&] { return Shown(form).size() == 2u; }));
-        EXPECT_EQ(Shown(form), (std::vector<std::string>{"1:www.example.org", "2:news.example.com"}));
+        EXPECT_EQ(Shown(form), (std::vector<std::string>{"1|www.example.org", "2|news.example.com"}));
     });
     EXPECT_EQ(Sets().size(), 3u);
     EXPECT_EQ(SentBindings(), (Lines{Status + " INTEGER 2", UrlAdd + " STRING \"news.example.com\"",

@@ -40,15 +40,7 @@ protected:
             body(form);
         });
     }
-    static std::vector<std::string> Shown(TFM_RouterMACFilter& form)
-    {
-        std::vector<std::string> rows;
-        for (int i = 0; i < form.LV_UserMACFilter->Items()->Count(); ++i) {
-            TListItem* row = form.LV_UserMACFilter->Items()->Item(i);
-            rows.push_back(row->Caption().ToStdString() + ":" + row->SubItems()->Strings(0).ToStdString());
-        }
-        return rows;
-    }
+    static Lines Shown(TFM_RouterMACFilter& form) { return Rows(form.LV_UserMACFilter); }
 };
 
 TEST_P(RouterMacFilter, DeletesTheChosenAddressAndAddsANewOne)
@@ -56,7 +48,7 @@ TEST_P(RouterMacFilter, DeletesTheChosenAddressAndAddsANewOne)
     Open([&](TFM_RouterMACFilter& form) {
         EXPECT_EQ(form.CB_Telnet->ItemIndex(), 1);
         EXPECT_TRUE(form.Btn_Add->Enabled());
-        ASSERT_EQ(Shown(form), (std::vector<std::string>{"1:001CC090A001", "3:001CC090A003", "4:001CC090A004"}));
+        ASSERT_EQ(Shown(form), (std::vector<std::string>{"1|001CC090A001", "3|001CC090A003", "4|001CC090A004"}));
         ASSERT_TRUE(devsim.ClearJournal());
 
         // The second address shown lives in row 3; row 2 is free.
@@ -71,7 +63,7 @@ TEST_P(RouterMacFilter, DeletesTheChosenAddressAndAddsANewOne)
         form.Edt_MACAddress->SetText("001CC090A009");
         ASSERT_TRUE(Press(form.Btn_Add));
         ASSERT_TRUE(PumpUntil([&] { return Shown(form).size() == 3u; }));
-        EXPECT_EQ(Shown(form), (std::vector<std::string>{"1:001CC090A001", "2:001CC090A009", "4:001CC090A004"}));
+        EXPECT_EQ(Shown(form), (std::vector<std::string>{"1|001CC090A001", "2|001CC090A009", "4|001CC090A004"}));
         EXPECT_EQ(dialogs.Count(), 0);
     });
     EXPECT_EQ(Sets().size(), 2u);
