@@ -126,79 +126,65 @@ TEST_P(AdminRoad, ANewPasswordAndNoConsoleAreWrittenAndNeverTraced)
     }
 }
 
-TEST_P(AdminRoad, TheVidIsTakenAtItsEdgesAndRefusedOutsideThem)
+// Each refusal: its text, the edit it empties or keeps, the focus there, and nothing
+// sent; a VID is taken at its edges, a 64-character name too.
+TEST_P(AdminRoad, RefusedInputSendsNothingAndTheVidIsTakenAtItsEdges)
 {
+    struct Case {
+        std::string current, user, fresh, confirm;
+        const char* vid;  // nullptr: no VLAN limit
+        const char* text;
+        TEdit* TFM_Admin2::*edit;  // the edit refused, nullptr: none
+        std::string after;         // its text afterwards
+    };
+    const std::string pwd = DevicePassword;
+    const std::string longPwd(65, 'p');
+    const Case cases[] = {
+        {"guess", "admin", pwd, pwd, nullptr, "Please input the current password correctly!", nullptr, ""},
+        {pwd, "", pwd, pwd, nullptr, "Please input the login name!", &TFM_Admin2::Ed_Usr, ""},
+        {pwd, std::string(65, 'a'), pwd, pwd, nullptr, "Please limit user name to 64 characters!", &TFM_Admin2::Ed_Usr, ""},
+        {pwd, "has blank", pwd, pwd, nullptr, "Invaild UserName!", &TFM_Admin2::Ed_Usr, ""},
+        {pwd, "no#sign", pwd, pwd, nullptr, "Invaild UserName!", &TFM_Admin2::Ed_Usr, ""},
+        {pwd, std::string(64, 'u'), longPwd, longPwd, nullptr, "Please limit password to 64 characters!", &TFM_Admin2::Ed_NPwd, ""},
+        {pwd, "admin", "one", "other", nullptr, "Please input the confirm new password correctly!", &TFM_Admin2::Ed_NPwd, "one"},
+        {pwd, "admin", pwd, pwd, "0", "The VID value range is 1~4094.", &TFM_Admin2::Ed_VID, ""},
+        {pwd, "admin", pwd, pwd, "", "The VID value range is 1~4094.", &TFM_Admin2::Ed_VID, ""},
+        {pwd, "admin", pwd, pwd, "abc", "The VID value range is 1~4094.", &TFM_Admin2::Ed_VID, ""},
+        {pwd, "admin", pwd, pwd, "4095", "The VID value range is 1~4094.", &TFM_Admin2::Ed_VID, ""},
+    };
     RunMenuForm<TFM_Admin2>("tAdmin2", FM_Admin2, [&](TFM_Admin2& form) {
         WaitForActive();
-        form.CheckBox_VID->SetChecked(true);
-        EXPECT_TRUE(form.Ed_VID->Enabled());
         devsim.ClearJournal();
-        for (const char* bad : {"0", "", "abc", "4095"}) {
-            form.Ed_VID->SetText(bad);
+        for (const Case& c : cases) {
+            dialogs.Clear();
+            form.Ed_OPwd->SetText(c.current.c_str());
+            form.Ed_Usr->SetText(c.user.c_str());
+            form.Ed_NPwd->SetText(c.fresh.c_str());
+            form.Ed_CNP->SetText(c.confirm.c_str());
+            form.CheckBox_VID->SetChecked(c.vid != nullptr);
+            form.Ed_VID->SetText(c.vid ? c.vid : "");
             form.OK->Click();
-            EXPECT_EQ(dialogs.Last().Text, "The VID value range is 1~4094.") << bad;
-            EXPECT_EQ(dialogs.Last().Caption, "Warning");
-            EXPECT_EQ(Text(form.Ed_VID), "");
-            EXPECT_TRUE(form.Ed_VID->Focused());
+            ASSERT_EQ(dialogs.Count(), 1) << c.text;
+            EXPECT_EQ(dialogs.Last().Text, c.text);
+            EXPECT_EQ(dialogs.Last().Caption, "Warning") << c.text;
+            EXPECT_TRUE(!c.edit || Text(form.*c.edit) == c.after) << c.text;
+            EXPECT_TRUE(!c.edit || (form.*c.edit)->Focused()) << c.text;
+            EXPECT_EQ(StatusText(form.StatusBar), "");
         }
-        EXPECT_EQ(dialogs.Count(), 4);
         EXPECT_TRUE(Sets().empty());
+        form.Ed_NPwd->SetText(DevicePassword);
+        form.CheckBox_VID->SetChecked(true);
         for (const char* good : {"4094", "1"}) {
             form.Ed_VID->SetText(good);
             form.OK->Click();
             EXPECT_EQ(StatusText(form.StatusBar), "Set OK!") << good;
         }
-        EXPECT_EQ(dialogs.Count(), 4);
     });
     const auto sets = Sets();
     ASSERT_EQ(sets.size(), 10u);
     EXPECT_EQ(vka_test::Bindings(sets[4]), (Lines{ManagerStatus + " INTEGER 1", VlanTag + " INTEGER 4094"}));
     EXPECT_EQ(vka_test::Bindings(sets[9]), (Lines{ManagerStatus + " INTEGER 1", VlanTag + " INTEGER 1"}));
-}
-
-TEST_P(AdminRoad, RefusedLoginInputSendsNothing)
-{
-    RunMenuForm<TFM_Admin2>("tAdmin2", FM_Admin2, [&](TFM_Admin2& form) {
-        WaitForActive();
-        devsim.ClearJournal();
-        form.Ed_OPwd->SetText("guess");
-        form.OK->Click();
-        EXPECT_EQ(dialogs.Last().Text, "Please input the current password correctly!");
-        form.Ed_OPwd->SetText(DevicePassword);
-
-        const struct {
-            std::string Name;
-            const char* Refusal;
-        } names[] = {{"", "Please input the login name!"},
-                     {std::string(65, 'a'), "Please limit user name to 64 characters!"},
-                     {"has blank", "Invaild UserName!"},
-                     {"no#sign", "Invaild UserName!"}};
-        for (const auto& name : names) {
-            form.Ed_Usr->SetText(name.Name.c_str());
-            form.OK->Click();
-            EXPECT_EQ(dialogs.Last().Text, name.Refusal) << name.Name;
-            EXPECT_EQ(dialogs.Last().Caption, "Warning");
-            EXPECT_EQ(Text(form.Ed_Usr), "");
-            EXPECT_TRUE(form.Ed_Usr->Focused());
-        }
-        form.Ed_Usr->SetText(std::string(64, 'u').c_str());
-
-        form.Ed_NPwd->SetText(std::string(65, 'p').c_str());
-        form.Ed_CNP->SetText(std::string(65, 'p').c_str());
-        form.OK->Click();
-        EXPECT_EQ(dialogs.Last().Text, "Please limit password to 64 characters!");
-        EXPECT_EQ(Text(form.Ed_NPwd), "");
-        form.Ed_NPwd->SetText("one");
-        form.Ed_CNP->SetText("other");
-        form.OK->Click();
-        EXPECT_EQ(dialogs.Last().Text, "Please input the confirm new password correctly!");
-        EXPECT_EQ(Text(form.Ed_NPwd), "one");
-        EXPECT_TRUE(form.Ed_NPwd->Focused());
-        EXPECT_EQ(dialogs.Count(), 7);
-        EXPECT_EQ(StatusText(form.StatusBar), "");
-    });
-    EXPECT_TRUE(Sets().empty());
-    EXPECT_EQ(DeviceValue(Password), "STRING \"" + std::string(DevicePassword) + "\"");
+    EXPECT_EQ(DeviceValue(Password), "STRING \"" + pwd + "\"");
 }
 
 TEST_P(AdminRoad, RangesGoIntoTheFirstFreeRowAndAreDeletedByTheirOwnRow)
