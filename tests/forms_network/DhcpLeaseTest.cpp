@@ -47,34 +47,30 @@ TEST_P(DhcpForm, RefreshesEachListAndWalksItAfterTheRefreshWrite)
         ASSERT_TRUE(PumpUntil([&] { return StatusText(form.StatusBar3) == "Get OK"; }));
         EXPECT_EQ(form.LV_DynPool->Items()->Count(), 3);
         EXPECT_TRUE(form.Bt_RefreshDynamicPool->Enabled());
+
+        // A walk that fails is reported in its own list's bar; the list stays as it was.
+        // (The walk goes where nobody answers; the refresh write still reaches the device.)
+        form.DynamicLeaseRequest->Request.Device.Port = vka_test::FreeUdpPort();
+        form.DynamicLeaseRequest->Request.Timeout = 20;
+        ASSERT_TRUE(Press(form.Bt_RefreshDynamicPool));
+        ASSERT_TRUE(PumpUntil([&] { return StatusText(form.StatusBar3) == "Setting Error!"; }))
+            << StatusText(form.StatusBar3);
+        EXPECT_EQ(StatusText(form.StatusBar4), "Get OK");
+        EXPECT_EQ(form.LV_DynPool->Items()->Count(), 3);
+        EXPECT_TRUE(form.Bt_RefreshDynamicPool->Enabled());
     });
     // Each refresh write comes first; its list is walked only after it.
     const auto journal = devsim.Journal();
     int dynamicSet = -1;
     int firstDynamicWalk = -1;
     for (int i = 0; i < int(journal.size()); ++i) {
-        if (journal[i].Kind == "SET" && Below(journal[i], DynamicRefresh))
+        if (journal[i].Kind == "SET" && Below(journal[i], DynamicRefresh) && dynamicSet < 0)
             dynamicSet = i;
         if (journal[i].Kind != "SET" && Below(journal[i], DynamicList) && firstDynamicWalk < 0)
             firstDynamicWalk = i;
     }
     ASSERT_GE(dynamicSet, 0);
     EXPECT_GT(firstDynamicWalk, dynamicSet);
-    EXPECT_EQ(SentBindings(), (Lines{StaticRefresh + " INTEGER 1", DynamicRefresh + " INTEGER 1"}));
+    EXPECT_EQ(SentBindings(),
+              (Lines{StaticRefresh + " INTEGER 1", DynamicRefresh + " INTEGER 1", DynamicRefresh + " INTEGER 1"}));
 }
-
-TEST_P(DhcpForm, AFailedWalkIsReportedInItsOwnListsBar)
-{
-    Open([&](TFM_DHCP& form) {
-        ASSERT_TRUE(PumpUntil([&] { return StatusText(form.StatusBar3) == "Get OK" && StatusText(form.StatusBar4) == "Get OK"; }));
-        // The walk goes to a port where nobody answers; the refresh write still reaches the device.
-        form.DynamicLeaseRequest->Request.Device.Port = vka_test::FreeUdpPort();
-        form.DynamicLeaseRequest->Request.Timeout = 20;
-        ASSERT_TRUE(Press(form.Bt_RefreshDynamicPool));
-        ASSERT_TRUE(PumpUntil([&] { return StatusText(form.StatusBar3) == "Setting Error!"; })) << StatusText(form.StatusBar3);
-        EXPECT_EQ(StatusText(form.StatusBar4), "Get OK");
-        EXPECT_EQ(form.LV_DynPool->Items()->Count(), 3);  // the list as it was
-        EXPECT_TRUE(form.Bt_RefreshDynamicPool->Enabled());
-    });
-}
-
