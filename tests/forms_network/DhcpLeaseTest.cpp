@@ -19,7 +19,6 @@ bool Below(const vka_test::DevsimJournalEntry& entry, const std::string& prefix)
 }
 }  // namespace
 
-
 TEST_P(DhcpForm, RefreshesEachListAndWalksItAfterTheRefreshWrite)
 {
     Open([&](TFM_DHCP& form) {

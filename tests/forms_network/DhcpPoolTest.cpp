@@ -12,7 +12,6 @@ const std::string Pool = P + ".3.3.1.2.2.1";
 std::string PoolCell(int column) { return Pool + "." + std::to_string(column) + ".1"; }
 }  // namespace
 
-
 TEST_P(DhcpForm, SavesTheSwitchAndThePoolWithItsEndAddress)
 {
     Open([&](TFM_DHCP& form) {
@@ -54,8 +53,6 @@ TEST_P(DhcpForm, SavesTheSwitchAndThePoolWithItsEndAddress)
     EXPECT_EQ(Bindings(sets[3])[6], PoolCell(8) + " STRING \"lan.example\"");
     EXPECT_EQ(DeviceValue(PoolCell(3)), "IPADDRESS 192.168.1.149");
 }
-
-
 
 TEST_P(DhcpForm, RefusesBadInputWithItsMessageAndSendsNothing)
 {

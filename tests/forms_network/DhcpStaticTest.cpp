@@ -51,7 +51,6 @@ TEST_P(DhcpForm, EditsAndDeletesTheChosenEntryInItsOwnRow)
 
 INSTANTIATE_TEST_SUITE_P(Roads, DhcpForm, ::testing::Values(1), vka_test::VersionName);
 
-
 TEST_P(DhcpForm, AddsIntoFreeRowsAndRefusesDuplicatesAndAFullTable)
 {
     auto fill = [](TFM_DHCP& form, const char* ip, const char* mac, const char* host) {
@@ -96,10 +95,8 @@ TEST_P(DhcpForm, AddsIntoFreeRowsAndRefusesDuplicatesAndAFullTable)
     ASSERT_EQ(sets.size(), 4u);  // two entries, each after the static switch
 }
 
-
 // A device that never answers: the reads fail, Cancel is enabled and closes the form
 // (it used to stay disabled, and closing was refused until a read succeeded).
-
 TEST_P(DhcpForm, CancelClosesTheFormAfterTheReadsFailed)
 {
     ASSERT_TRUE(devsim.SilentFor(30));
@@ -117,7 +114,6 @@ TEST_P(DhcpForm, CancelClosesTheFormAfterTheReadsFailed)
     ASSERT_TRUE(devsim.SilentFor(0));
     EXPECT_TRUE(Sets().empty());
 }
-
 
 // While a write of the static table is on its way the form stays; once the device
 // answered (and the table was read again) it closes.

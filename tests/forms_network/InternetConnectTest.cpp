@@ -84,7 +84,6 @@ TEST_P(InternetConnect, SavesAStaticAddressWithItsOwnVariablesOnly)
 
 INSTANTIATE_TEST_SUITE_P(Roads, InternetConnect, ::testing::Values(1), vka_test::VersionName);
 
-
 TEST_P(InternetConnect, RefusesEachBadFieldWithItsMessageAndSendsNothing)
 {
     Open([&](TFM_InternetConnect& form) {

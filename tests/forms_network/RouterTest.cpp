@@ -72,7 +72,6 @@ TEST_P(RouterMacFilter, DeletesTheChosenAddressAndAddsANewOne)
 
 INSTANTIATE_TEST_SUITE_P(Roads, RouterMacFilter, ::testing::Values(1), vka_test::VersionName);
 
-
 TEST_P(RouterMacFilter, RefusesWhatTheListCannotTakeAndSendsNothing)
 {
     Open([&](TFM_RouterMACFilter& form) {
@@ -99,7 +98,6 @@ TEST_P(RouterMacFilter, RefusesWhatTheListCannotTakeAndSendsNothing)
     });
     EXPECT_EQ(SentBindings(), Lines{FilterMode + " INTEGER 0"});
 }
-
 
 class AdvancedNetwork : public vka_test::FormRoad {
 protected:
