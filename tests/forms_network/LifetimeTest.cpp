@@ -27,7 +27,7 @@ TEST_P(ClosingDuringAWait, TheDhcpFormClosesWhileALeaseListIsRefreshed)
 TEST_P(ClosingDuringAWait, TheMacFilterClosesWhileAnAddIsOnItsWay)
 {
     vka_test::RunMenuForm<TFM_RouterMACFilter>("MACFilter1", FM_RouterMACFilter, [&](TFM_RouterMACFilter& form) {
-        ASSERT_TRUE(PumpUntil([&] { return Panel(form.StatusBar1) == "Get OK!"; }));
+        ASSERT_TRUE(PumpUntil([&] { return StatusText(form.StatusBar1) == "Get OK!"; }));
         ASSERT_TRUE(devsim.DelayReplies(300));
         Choose(form.CB_Telnet, 1);
         form.Edt_MACAddress->SetText("001CC090A00B");

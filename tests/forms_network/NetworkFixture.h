@@ -1,10 +1,10 @@
 #pragma once
 // Shared parts of the network form tests: the device's state with table rows of the
-// test's own, the journal's SET bindings, status texts, and button presses that a
-// user could make (a disabled button cannot be pressed).
+// test's own on the LAN a router stands on.
 #include "DeviceState.h"
 #include "FormTestRoad.h"
 #include "FormTexts.h"
+#include "JournalBindings.h"
 #include "UserActions.h"
 #include "vcl.h"
 
@@ -14,7 +14,6 @@
 
 namespace network_test {
 
-using vka_test::DevsimJournalEntry;
 using vka_test::PumpUntil;
 
 inline const std::string P = "1.3.6.1.4.1.32473.10.37.37";
@@ -38,13 +37,11 @@ inline std::string OnPrivateLan(const std::string& state = vka_test::DefaultStat
                                        "ro " + P + ".5.1.4.1.1.3.1 IPADDRESS 255.255.255.0"});
 }
 
-// The bindings of a SET as "OID=VALUE" texts.
-std::vector<std::string> SetBindings(const DevsimJournalEntry& entry);
-
-// Panel 0 of a status bar, or its simple text.
-inline std::string Panel(const TStatusBar* bar) { return vka_test::StatusText(bar); }
-
+using Lines = std::vector<std::string>;
+using vka_test::Bindings;
 using vka_test::Choose;
 using vka_test::Press;
+using vka_test::Rows;
+using vka_test::StatusText;
 
 }  // namespace network_test
