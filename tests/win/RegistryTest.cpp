@@ -113,20 +113,6 @@ TEST_F(RegistryTest, OnlyValueLinesContinueOnTheNextLine)
     Registry registry;
     ASSERT_TRUE(registry.OpenKey(HelpPathKey, false));
     EXPECT_EQ("C:\\Help", registry.ReadString("Path"));
-    // A key written after such a comment is found again.
-    registry.CloseKey();
-    folder.Write("registry.reg", "REGEDIT4\n; trailing separator C:\\");
-    ASSERT_TRUE(registry.OpenKey(HelpPathKey, true));
-    ASSERT_TRUE(registry.WriteString("Path", "/help"));
-    Registry again;
-    ASSERT_TRUE(again.OpenKey(HelpPathKey, false));
-    EXPECT_EQ("/help", again.ReadString("Path"));
-    // A cut-off value that would go on never takes in the key after it.
-    folder.Write("registry.reg", "REGEDIT4\n[HKEY_LOCAL_MACHINE\\Other]\n\"Blob\"=hex:01,02,\\");
-    ASSERT_TRUE(registry.OpenKey(HelpPathKey, true));
-    ASSERT_TRUE(registry.WriteString("Path", "/help2"));
-    ASSERT_TRUE(again.OpenKey(HelpPathKey, false));
-    EXPECT_EQ("/help2", again.ReadString("Path"));
 }
 
 TEST_F(RegistryTest, MalformedFileFindsNothingAndIsNeverOverwritten)
@@ -148,25 +134,19 @@ TEST_F(RegistryTest, MalformedFileFindsNothingAndIsNeverOverwritten)
     EXPECT_FALSE(registry.ValueExists("w"));
 }
 
-TEST_F(RegistryTest, AbsentFileIsAnEmptyRegistryAndCreatingMakesItsFolder)
+TEST_F(RegistryTest, AnAbsentFileIsEmptyAndCreatingMakesItsFolderWherePossible)
 {
     UseFile(folder / "deeper/still/registry.reg");
     Registry registry;
-    EXPECT_FALSE(registry.OpenKey(HelpPathKey, false));
     EXPECT_FALSE(registry.KeyExists(HelpPathKey));
     ASSERT_TRUE(registry.OpenKey(HelpPathKey, true)) << registry.LastError();
-    EXPECT_TRUE(registry.KeyExists(HelpPathKey));
     EXPECT_NE(std::string::npos, folder.Read("deeper/still/registry.reg").find("HelpPath]"));
-}
-
-TEST_F(RegistryTest, UncreatableLocationRefusesCreation)
-{
     // A path below a plain file cannot be created, whoever runs the test.
     folder.Write("plain", "x");
     UseFile(folder / "plain/registry.reg");
-    Registry registry;
-    EXPECT_FALSE(registry.OpenKey(HelpPathKey, true));
-    EXPECT_FALSE(registry.LastError().empty());
+    Registry refused;
+    EXPECT_FALSE(refused.OpenKey(HelpPathKey, true));
+    EXPECT_FALSE(refused.LastError().empty());
 }
 
 // What a read-only registry folder allows; "" when all holds, else the step that failed.
@@ -269,6 +249,8 @@ TEST_F(RegistryTest, WriteAfterACutOffValueReadsBackAndChangesNothingElse)
         "REGEDIT4\n[" + key + "]\n\"Keep\"=\"k\"\n\"Blob\"=hex:01,02,\\",
         "REGEDIT4\n[" + key + "]\n\"Keep\"=\"k\"\n\"Blob\"=hex:01,02,\\\n[HKEY_LOCAL_MACHINE\\Next]\n\"N\"=\"n\"\n",
         "REGEDIT4\n[" + key + "]\n\"Blob\"=hex(2):41,\\   \n\"Keep\"=\"k\"\n",
+        "REGEDIT4\n; trailing separator C:\\",  // a comment never continues
+        "REGEDIT4\n[HKEY_LOCAL_MACHINE\\Other]\n\"Blob\"=hex:01,02,\\",
     };
     for (const std::string& original : files) {
         SCOPED_TRACE(original);
