@@ -132,21 +132,6 @@ TEST(ApplicationLoop, TerminateOrAQtQuitEndsAModalLoopWithCancel)
     QCoreApplication::exec();
 }
 
-TEST(ApplicationLoop, ProcessMessagesAndHandleMessageDeliverPostedMessages)
-{
-    int delivered = 0;
-    HWND window = AllocateHWnd([&](TMessage& m) { delivered += int(m.WParam); });
-    PostMessage(window, WM_USER + 1, 2, 0);
-    PostMessage(window, WM_USER + 1, 3, 0);
-    EXPECT_EQ(0, delivered);
-    Application->ProcessMessages();
-    EXPECT_EQ(5, delivered);
-    PostMessage(window, WM_USER + 1, 4, 0);
-    Application->HandleMessage();  // waits for the queued message, then handles it
-    EXPECT_EQ(9, delivered);
-    DeallocateHWnd(window);
-}
-
 TEST(Painting, ShapesAndImagesShowTheirColoursAndSizes)
 {
     ShownForm f;

@@ -226,21 +226,34 @@ public:
     void Dispatch(void* message) override
     {
         auto* m = static_cast<TMessage*>(message);
-        if (m->Msg == 34002) {
-            ++refreshes;
-            return;
-        }
-        TForm::Dispatch(message);
+        if (m->Msg == 34002)
+            refreshes += int(m->WParam);
+        else
+            TForm::Dispatch(message);
     }
     int refreshes = 0;
 };
 
-TEST(Forms, PostedMessagesReachDispatchAndTheRestGoesToTheDefault)
+// Posted messages wait for the loop: ProcessMessages delivers what is queued,
+// HandleMessage waits for the next; a form's go to Dispatch, the rest to the default.
+TEST(Messages, PostedMessagesReachTheirWindowsThroughTheLoop)
 {
+    int delivered = 0;
+    HWND window = AllocateHWnd([&](TMessage& m) { delivered += int(m.WParam); });
+    PostMessage(window, WM_USER + 1, 2, 0);
+    PostMessage(window, WM_USER + 1, 3, 0);
+    EXPECT_EQ(0, delivered);
+    Application->ProcessMessages();
+    EXPECT_EQ(5, delivered);
+    PostMessage(window, WM_USER + 1, 4, 0);
+    Application->HandleMessage();
+    EXPECT_EQ(9, delivered);
+    DeallocateHWnd(window);
+
     auto* form = new TConfigProbe(nullptr);
     form->Show();
     HWND handle = form->Handle();
-    ASSERT_TRUE(PostMessage(handle, 34002, 0, 0));
+    ASSERT_TRUE(PostMessage(handle, 34002, 1, 0));
     ASSERT_TRUE(PostMessage(handle, WM_CLOSE, 0, 0));
     Application->ProcessMessages();
     EXPECT_EQ(1, form->refreshes);
