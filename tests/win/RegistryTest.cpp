@@ -21,20 +21,6 @@ protected:
     vka_test::TempFolder folder;
 };
 
-TEST_F(RegistryTest, PathComesFromTheEnvironmentOrTheDocumentedDefault)
-{
-    EXPECT_EQ(folder / "registry.reg", RegistryFile::DefaultPath());
-    const char* home = std::getenv("HOME");
-    const std::string savedHome = home ? home : "";
-    setenv("VKA7410_REGISTRY", "", 1);
-    setenv("HOME", "/home/someone", 1);
-    EXPECT_EQ("/home/someone/.config/vka7410/registry.reg", RegistryFile::DefaultPath());
-    if (home)
-        setenv("HOME", savedHome.c_str(), 1);
-    else
-        unsetenv("HOME");
-}
-
 TEST_F(RegistryTest, CreatedKeyAndValueRoundTripThroughTheFile)
 {
     const std::string value = "C:\\Tavrix\\Modules\\say \"hi\"\\help.chm";
