@@ -1,9 +1,8 @@
 #include "Classes.h"
 #include "SysUtils.h"
+#include "TempFolder.h"
 
-#include <cstdio>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 TEST(StringList, IndexesAreCheckedAndIndexOfIgnoresCase)
 {
@@ -111,20 +110,15 @@ TEST(StringList, ChangeEventsFireOncePerUpdateBlock)
 
 TEST(StringList, FileRoundTripKeepsBytesAndReportsErrors)
 {
-    char path[] = "/tmp/vka-strings-XXXXXX";
-    int fd = mkstemp(path);
-    ASSERT_GE(fd, 0);
-    close(fd);
+    vka_test::TempFolder folder("vka-strings");
+    const AnsiString path = (folder / "list.txt").c_str();
     TStringList list;
-    list.Add("caf\xE9");
-    list.Add("");
-    list.Add("end");
+    list.SetText("caf\xE9\r\n\r\nend");
     list.SaveToFile(path);
     TStringList back;
     back.LoadFromFile(path);
     EXPECT_TRUE(back.Equals(list));
-    std::remove(path);
-    EXPECT_THROW(back.LoadFromFile(path), EFOpenError);
+    EXPECT_THROW(back.LoadFromFile(path + ".absent"), EFOpenError);
     EXPECT_EQ(3, back.Count());  // a failed load loses nothing
     EXPECT_THROW(list.SaveToFile("/nonexistent-dir/x.txt"), EFCreateError);
 }
@@ -144,44 +138,24 @@ struct SiblingKiller : TComponent {
 };
 }  // namespace
 
-TEST(Component, OwnerDestroysItsComponentsExactlyOnce)
+// Every component goes exactly once: with its owner (grandchildren too), before it
+// (leaving the owner's list), or from a sibling's destructor during the owner's teardown.
+TEST(Component, EveryComponentIsDestroyedExactlyOnce)
 {
     int destroyed = 0;
     auto* owner = new TComponent(nullptr);
     auto* a = new Probe(owner, destroyed);
-    new Probe(a, destroyed);  // grandchild
-    new Probe(owner, destroyed);
-    EXPECT_EQ(2, owner->ComponentCount());
-    EXPECT_EQ(owner, a->Owner());
-    EXPECT_EQ(a, owner->Components(0));
-    EXPECT_THROW(owner->Components(2), ERangeError);
-    delete owner;
-    EXPECT_EQ(3, destroyed);
-}
-
-TEST(Component, ChildDestroyedFirstLeavesItsOwner)
-{
-    int destroyed = 0;
-    TComponent owner(nullptr);
-    auto* a = new Probe(&owner, destroyed);
-    auto* b = new Probe(&owner, destroyed);
+    new Probe(a, destroyed);
+    auto* b = new Probe(owner, destroyed);
+    auto* c = new Probe(owner, destroyed);
+    EXPECT_THROW(owner->Components(3), ERangeError);
     delete a;
-    EXPECT_EQ(1, owner.ComponentCount());
-    EXPECT_EQ(b, owner.Components(0));
-    EXPECT_EQ(0, b->ComponentIndex());
-    owner.DestroyComponents();
     EXPECT_EQ(2, destroyed);
-    EXPECT_EQ(0, owner.ComponentCount());
-}
-
-TEST(Component, ASiblingDeletedDuringTeardownIsNotDeletedTwice)
-{
-    int destroyed = 0;
-    auto* owner = new TComponent(nullptr);
-    auto* victim = new Probe(owner, destroyed);
-    new SiblingKiller(owner, victim);  // destroyed first (last created)
+    EXPECT_EQ(b, owner->Components(0));
+    EXPECT_EQ(1, c->ComponentIndex());
+    new SiblingKiller(owner, b);  // destroyed first (last created)
     delete owner;
-    EXPECT_EQ(1, destroyed);
+    EXPECT_EQ(4, destroyed);
 }
 
 TEST(Component, NamesFindComponentsAndOwnershipMoves)
