@@ -193,37 +193,6 @@ TEST_F(RegistryTest, ReadOnlyFolderRefusesWritesAndKeepsReading)
     EXPECT_EQ("", AsUnprivilegedUser(ReadOnlyFolderChecks));
 }
 
-TEST_F(RegistryTest, WindowsShapedCalls)
-{
-    HKEY key = nullptr;
-    DWORD disposition = 0;
-    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\X", 0, nullptr, 0,
-                                             KEY_ALL_ACCESS, nullptr, &key, &disposition));
-    EXPECT_EQ(REG_CREATED_NEW_KEY, disposition);
-    const char text[] = "hello";
-    ASSERT_EQ(ERROR_SUCCESS, RegSetValueExA(key, "Greeting", 0, REG_SZ,
-                                            reinterpret_cast<const BYTE*>(text), sizeof text));
-    DWORD type = 0, size = 3;
-    BYTE small[3];
-    EXPECT_EQ(ERROR_MORE_DATA, RegQueryValueExA(key, "greeting", nullptr, &type, small, &size));
-    EXPECT_EQ(6u, size);
-    BYTE buffer[16];
-    size = sizeof buffer;
-    ASSERT_EQ(ERROR_SUCCESS, RegQueryValueExA(key, "GREETING", nullptr, &type, buffer, &size));
-    EXPECT_EQ(REG_SZ, type);
-    EXPECT_STREQ("hello", reinterpret_cast<char*>(buffer));
-    EXPECT_EQ(ERROR_FILE_NOT_FOUND, RegQueryValueExA(key, "none", nullptr, &type, buffer, &size));
-    const char broken[] = "two\nlines";
-    EXPECT_NE(ERROR_SUCCESS, RegSetValueExA(key, "Bad", 0, REG_SZ,
-                                            reinterpret_cast<const BYTE*>(broken), sizeof broken));
-    EXPECT_EQ(ERROR_SUCCESS, RegCloseKey(key));
-    HKEY again = nullptr;
-    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_LOCAL_MACHINE, "software\\x", 0, nullptr, 0,
-                                             KEY_ALL_ACCESS, nullptr, &again, &disposition));
-    EXPECT_EQ(REG_OPENED_EXISTING_KEY, disposition);
-    RegCloseKey(again);
-}
-
 }  // namespace
 
 // Whatever the file held, a written value reads back and every other value stays as
