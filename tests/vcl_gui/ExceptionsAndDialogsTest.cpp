@@ -119,13 +119,6 @@ TEST(MessageBoxes, EachCallChoosesCaptionButtonsIconDefaultAndResult)
          DialogOrigin::MessageBox},
         {[] { return Application->MessageBox("Another VKA-7410 module is running!", "Warning", 0); },
          DialogButton::Ok, IDOK, "Warning", {DialogButton::Ok}, DialogButton::Ok, DialogIcon::None, DialogOrigin::MessageBox},
-        {[] { return MessageDlg("Save?", mtConfirmation, mbYesNoCancel, 0); }, DialogButton::Cancel, mrCancel, "Confirm",
-         {DialogButton::Yes, DialogButton::No, DialogButton::Cancel}, DialogButton::Yes, DialogIcon::Question,
-         DialogOrigin::MessageDlg},
-        {[] { return MessageDlg("Bad address", mtError, TMsgDlgButtons() << mbOK, 0); }, DialogButton::Ok, mrOk, "Error",
-         {DialogButton::Ok}, DialogButton::Ok, DialogIcon::Error, DialogOrigin::MessageDlg},
-        {[] { return MessageDlg("Sure?", mtWarning, mbYesNo, 0); }, DialogButton::No, mrNo, "Warning",
-         {DialogButton::Yes, DialogButton::No}, DialogButton::Yes, DialogIcon::Warning, DialogOrigin::MessageDlg},
         {[] { ShowMessage("This module is only used in the NVane or HP-Openview."); return 0; }, DialogButton::Ok, 0,
          "VKA-7410", {DialogButton::Ok}, DialogButton::Ok, DialogIcon::None, DialogOrigin::ShowMessage},
     };
