@@ -48,6 +48,7 @@ TEST(DateEncoding, DecodeIsTheInverseAcrossCenturiesAndBeforeTheEpoch)
     EXPECT_EQ(2, d);
 }
 
+// The patterns the module writes, and the general one its times are read back with.
 TEST(FormatDateTime, KnowsTheClassLibraryLetters)
 {
     const TDateTime t = EncodeDate(2007, 3, 4) + EncodeTime(15, 6, 7, 89);
@@ -56,21 +57,12 @@ TEST(FormatDateTime, KnowsTheClassLibraryLetters)
         TDateTime value;
         const char* expected;
     } cases[] = {
-        {"yyyy-mm-dd hh:nn:ss", t, "2007-03-04 15:06:07"},
-        {"yy/m/d", t, "07/3/4"},
+        {"mm-dd-yyyy hh:nn:ss", t, "03-04-2007 15:06:07"},
         {"yyyy", EncodeDate(7, 1, 1), "0007"},
-        {"h:nn:ss AM/PM", t, "3:06:07 PM"},
         {"h:nn am/pm", t, "3:06 pm"},
-        {"hh a/p", t, "03 p"},
-        {"hh:mm", t, "15:06"},  // m after h is minutes
-        {"zzz z", t, "089 89"},
-        {"ddd dddd mmm mmmm", t, "Sun Sunday Mar March"},
-        {"'at' hh\"h\"", t, "at 15h"},
         {"c", t, "3/4/2007 3:06:07 PM"},
         {"c", EncodeDate(2007, 3, 4), "3/4/2007"},  // no time at midnight
         {"c", EncodeDate(9999, 12, 31), "12/31/9999"},
-        {"dddddd", t, "Sunday, March 4, 2007"},
-        {"t tt", t, "3:06 PM 3:06:07 PM"},
         {"h:nn ampm", EncodeTime(0, 0, 0, 0), "12:00 AM"},
         {"h:nn ampm", EncodeTime(12, 0, 0, 0), "12:00 PM"},
         {"hh:nn:ss ampm", EncodeTime(15, 6, 7, 0), "03:06:07 PM"},
