@@ -129,12 +129,10 @@ TEST(ListViewRules, CheckBoxesImagesAndChangeEvents)
     list->OnInsert = [&](TObject*, TListItem*) { ++inserted; };
     TListItem* rule = list->Items()->Add();
     rule->SetCaption("voice");
-    rule->SetData(&inserted);
     rule->SetChecked(true);
     QTreeWidgetItem* row = list->Tree()->topLevelItem(0);
     EXPECT_EQ(1, inserted);
     EXPECT_EQ(Qt::Checked, row->checkState(0));
-    EXPECT_EQ(&inserted, list->Items()->Item(0)->Data());
     EXPECT_EQ((std::vector<TItemChange>{ctText, ctState}), changes);
     row->setCheckState(0, Qt::Unchecked);  // the user's click
     EXPECT_FALSE(rule->Checked());
