@@ -5,8 +5,6 @@
 #include "TempFolder.h"
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
-#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <memory>
@@ -15,6 +13,7 @@
 #include "Catalogue.h"
 #include "DefaultState.h"
 #include "DevsimPeer.h"
+#include "QtTestEnvironment.h"
 #include "KwSNMPRequest.h"
 #include "KwSNMPSession.h"
 #include "snmp_pp.h"
@@ -30,21 +29,11 @@ std::string VersionName(int version)
     return version == 0 ? " over SNMPv1" : version == 1 ? " over SNMPv2c" : " over SNMPv3";
 }
 
-QCoreApplication& App()
-{
-    static int argc = 1;
-    static char name[] = "catalogue_devsim_tests";
-    static char* argv[] = {name, nullptr};
-    static QCoreApplication* app =
-        QCoreApplication::instance() ? QCoreApplication::instance() : new QCoreApplication(argc, argv);
-    return *app;
-}
-
 class CatalogueOnDevice : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
-        App();
+        vka_test::EnsureQApplication();
         const std::string folder = vka_test::MakeTempFolder("catalogue-devsim");
         if (!folder.empty())
             KwSNMPInitSession(folder.c_str());
@@ -161,24 +150,27 @@ TEST_F(CatalogueOnDevice, WalkedGroupsShowTheirRows)
 
 TEST_F(CatalogueOnDevice, ValuesReachTheFormsAsLabelsAndTexts)
 {
-    auto mode = RequestFor(CatalogueTableIndex[0], 0);
-    for (int t = 0; t < CatalogueTableCount; ++t)
-        if (std::string(CatalogueTableIndex[t].Name) == "dot11ApModeVars3")
-            mode = RequestFor(CatalogueTableIndex[t], 0);
-    bool ok = false;
-    mode->Get(ok, true);
-    ASSERT_TRUE(ok);
-    EXPECT_EQ(ValueOf(*mode, 0), "Access Point");
-
-    auto system = RequestFor(CatalogueTableIndex[0], 0);
-    for (int t = 0; t < CatalogueTableCount; ++t)
-        if (std::string(CatalogueTableIndex[t].Name) == "systemDescrVars")
-            system = RequestFor(CatalogueTableIndex[t], 0);
-    system->Get(ok, true);
-    ASSERT_TRUE(ok);
-    EXPECT_EQ(ValueOf(*system, 0), "VKA-7410 Outdoor Wireless Access Point");
-    EXPECT_EQ(ValueOf(*system, 1), "1.3.6.1.4.1.32473.10.37.37");
-    EXPECT_EQ(ValueOf(*system, 4), "VKA-7410");
+    const struct {
+        const char* group;
+        int index;
+        const char* value;
+    } cases[] = {
+        {"dot11ApModeVars3", 0, "Access Point"},  // an option's label, not its key
+        {"systemDescrVars", 0, "VKA-7410 Outdoor Wireless Access Point"},
+        {"systemDescrVars", 1, "1.3.6.1.4.1.32473.10.37.37"},
+    };
+    for (const auto& c : cases) {
+        const CatalogueTableInfo* table = nullptr;
+        for (int t = 0; t < CatalogueTableCount; ++t)
+            if (std::string(CatalogueTableIndex[t].Name) == c.group)
+                table = &CatalogueTableIndex[t];
+        ASSERT_NE(table, nullptr) << c.group;
+        auto request = RequestFor(*table, 0);
+        bool ok = false;
+        request->Get(ok, true);
+        ASSERT_TRUE(ok) << c.group;
+        EXPECT_EQ(ValueOf(*request, c.index), c.value);
+    }
 }
 
 }  // namespace

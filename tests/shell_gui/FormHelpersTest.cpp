@@ -1,5 +1,5 @@
-// The settings-form helpers that show things: refusals in message boxes with the focus
-// back in the edit, and result texts in the status bar.
+// The settings-form input checks: a refusal is a message box, and the focus goes back
+// to the refused edit.
 #include "ShellFixture.h"
 
 #include "SettingsForm.h"
@@ -8,74 +8,51 @@
 
 using namespace shell_test;
 
-namespace {
-struct PageForm {
-    PageForm()
-    {
-        form = new TForm(nullptr);
-        form->SetBounds(10, 10, 300, 200);
-        edit = new TEdit(form);
-        edit->SetName("Ed_SSID");
-        edit->SetParent(form);
-        other = new TEdit(form);
-        other->SetName("Ed_Other");
-        other->SetParent(form);
-        other->SetTop(40);
-        bar = new TStatusBar(form);
-        bar->SetParent(form);
-        form->Show();
-        QApplication::processEvents();
-        other->SetFocus();
-    }
-    ~PageForm() { delete form; }
-    TForm* form;
-    TEdit* edit;
-    TEdit* other;
-    TStatusBar* bar;
-};
-}  // namespace
-
 TEST_F(ShellTest, RefusedInputIsReportedAndTheEditTakesTheFocus)
 {
-    PageForm page;
-    page.edit->SetText("caf\xe9");
-    EXPECT_FALSE(CheckPlainText(page.edit));
-    ASSERT_EQ(dialogs.Count(), 1);
-    EXPECT_EQ(dialogs.Last().Text, "Don't support chinese character !");
-    EXPECT_EQ(dialogs.Last().Caption, "Warning");
-    QApplication::processEvents();
-    EXPECT_TRUE(page.edit->Focused());
-
-    page.edit->SetText("cafe");
-    EXPECT_TRUE(CheckPlainText(page.edit, "Waring"));
-    EXPECT_EQ(dialogs.Count(), 1);
-
-    page.edit->SetText(AnsiString::StringOfChar('a', 33));
-    EXPECT_FALSE(CheckMaxLength(page.edit, 32, "The Max Lengh of the SystemName is 32."));
-    EXPECT_EQ(dialogs.Last().Text, "The Max Lengh of the SystemName is 32.");
-    page.edit->SetText(AnsiString::StringOfChar('a', 32));
-    EXPECT_TRUE(CheckMaxLength(page.edit, 32, "x"));
-
+    TForm form(nullptr);
+    auto* edit = new TEdit(&form);
+    edit->SetParent(&form);
+    auto* other = new TEdit(&form);
+    other->SetParent(&form);
+    other->SetTop(40);
+    form.Show();
     const char* range = "Please input a number between 25 and 500.";
-    for (const char* bad : {"", "abc", "24", "501", "2x5", "99999999999"}) {
-        page.edit->SetText(bad);
-        EXPECT_FALSE(CheckNumberRange(page.edit, 25, 500, range, "Error")) << bad;
-        EXPECT_EQ(dialogs.Last().Caption, "Error");
+    const struct {
+        AnsiString text;
+        std::function<bool()> check;
+        const char* message;  // nullptr: accepted
+        const char* caption;
+    } cases[] = {
+        {"caf\xe9", [&] { return CheckPlainText(edit); }, "Don't support chinese character !", "Warning"},
+        {"cafe", [&] { return CheckPlainText(edit, "Waring"); }, nullptr, nullptr},
+        {AnsiString::StringOfChar('a', 33), [&] { return CheckMaxLength(edit, 32, "The Max Lengh of the SystemName is 32."); },
+         "The Max Lengh of the SystemName is 32.", "Warning"},
+        {AnsiString::StringOfChar('a', 32), [&] { return CheckMaxLength(edit, 32, "x"); }, nullptr, nullptr},
+        {"", [&] { return CheckNumberRange(edit, 25, 500, range, "Error"); }, range, "Error"},
+        {"abc", [&] { return CheckNumberRange(edit, 25, 500, range, "Error"); }, range, "Error"},
+        {"24", [&] { return CheckNumberRange(edit, 25, 500, range, "Error"); }, range, "Error"},
+        {"501", [&] { return CheckNumberRange(edit, 25, 500, range, "Error"); }, range, "Error"},
+        {"2x5", [&] { return CheckNumberRange(edit, 25, 500, range, "Error"); }, range, "Error"},
+        {"99999999999", [&] { return CheckNumberRange(edit, 25, 500, range, "Error"); }, range, "Error"},
+        {"25", [&] { return CheckNumberRange(edit, 25, 500, range); }, nullptr, nullptr},
+        {" 500 ", [&] { return CheckNumberRange(edit, 25, 500, range); }, nullptr, nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text.ToStdString());
+        QApplication::setActiveWindow(form.Widget());
+        other->SetFocus();
+        dialogs.Clear();
+        edit->SetText(c.text);
+        EXPECT_EQ(c.check(), c.message == nullptr);
+        if (!c.message) {
+            EXPECT_EQ(dialogs.Count(), 0);
+            continue;
+        }
+        ASSERT_EQ(dialogs.Count(), 1);
+        EXPECT_EQ(dialogs.Last().Text, c.message);
+        EXPECT_EQ(dialogs.Last().Caption, c.caption);
+        QApplication::processEvents();
+        EXPECT_TRUE(edit->Focused());
     }
-    for (const char* good : {"25", "500", " 100 "}) {
-        page.edit->SetText(good);
-        EXPECT_TRUE(CheckNumberRange(page.edit, 25, 500, range)) << good;
-    }
-}
-
-TEST_F(ShellTest, ResultTextsGoToTheFirstPanelOrTheSimpleText)
-{
-    PageForm page;
-    ShowFormStatus(page.bar, "Save OK!");
-    EXPECT_EQ(page.bar->SimpleText(), "Save OK!");
-    page.bar->Panels()->Add()->SetWidth(50);
-    ShowFormStatus(page.bar, "Set Error!");
-    EXPECT_EQ(page.bar->Panels()->Items(0)->Text(), "Set Error!");
-    EXPECT_EQ(page.bar->ShownText(), "Set Error!");
-    ShowFormStatus(nullptr, "nothing happens");
 }

@@ -60,43 +60,38 @@ TEST_F(ShellTest, PollsDoNotOverlap)
     EXPECT_TRUE(PumpUntil([&] { return form->LedStatus->Enabled(); }));
 }
 
+// Which LED blinks follows the two LED settings; the second tick ends a blink where it began.
 TEST_F(ShellTest, BlinkRules)
 {
     StartDevice();
     TMainForm* form = OpenOnDevice();
     form->StopTimers();
-    for (TComboBox* combo : {form->CB_Led2dot4G, form->CB_Led5G}) {
+    for (TComboBox* combo : {form->CB_Led2dot4G, form->CB_Led5G})
         combo->Items()->SetText("disable\nblinking");
-    }
-    auto run = [&](int led24, int led5) {
-        form->CB_Led2dot4G->SetItemIndex(led24);
-        form->CB_Led5G->SetItemIndex(led5);
-        form->power->Brush()->SetColor(clWhite);
-        form->lan->Brush()->SetColor(clWhite);
-        form->wlan->Brush()->SetColor(clWhite);
+    const struct {
+        int led24, led5;
+        TColor lan, wlan;
+    } cases[] = {
+        {1, 1, clLime, clLime},   // both blinking: the 2.4 GHz rule wins, WLAN toggles
+        {0, 0, clLime, clWhite},  // neither: LAN toggles, WLAN dark
+        {0, 1, clLime, clLime},   // only 5 GHz: WLAN toggles
+    };
+    for (const auto& c : cases) {
+        form->CB_Led2dot4G->SetItemIndex(c.led24);
+        form->CB_Led5G->SetItemIndex(c.led5);
+        for (TShape* led : {form->power, form->lan, form->wlan})
+            led->Brush()->SetColor(clWhite);
         form->LedBlink->SetEnabled(false);
         form->LedBlinkTimer(form);
-    };
-
-    // Both blinking: the 2.4 GHz rule wins, WLAN toggles and LAN is lit.
-    run(1, 1);
-    EXPECT_EQ(form->wlan->Brush()->Color(), clLime);
-    EXPECT_EQ(form->lan->Brush()->Color(), clLime);
-    EXPECT_EQ(form->power->Brush()->Color(), clLime);
-    EXPECT_TRUE(form->LedBlink->Enabled());
-    form->LedBlinkTimer(form);  // the second tick ends the blink where it started
-    EXPECT_EQ(form->wlan->Brush()->Color(), clWhite);
-    EXPECT_FALSE(form->LedBlink->Enabled());
-
-    // Neither blinking: LAN toggles, WLAN dark.
-    run(0, 0);
-    EXPECT_EQ(form->lan->Brush()->Color(), clLime);
-    EXPECT_EQ(form->wlan->Brush()->Color(), clWhite);
-
-    // Only 5 GHz blinking: WLAN toggles, LAN lit.
-    run(0, 1);
-    EXPECT_EQ(form->wlan->Brush()->Color(), clLime);
-    EXPECT_EQ(form->lan->Brush()->Color(), clLime);
+        SCOPED_TRACE(std::to_string(c.led24) + "/" + std::to_string(c.led5));
+        EXPECT_EQ(form->power->Brush()->Color(), clLime);
+        EXPECT_EQ(form->lan->Brush()->Color(), c.lan);
+        EXPECT_EQ(form->wlan->Brush()->Color(), c.wlan);
+        EXPECT_TRUE(form->LedBlink->Enabled());
+        form->LedBlinkTimer(form);
+        EXPECT_EQ((c.led24 || c.led5 ? form->wlan : form->lan)->Brush()->Color(), clWhite);
+        EXPECT_FALSE(form->LedBlink->Enabled());
+    }
 }
 
 TEST_F(ShellTest, Timer1RefreshesTheDeviceFactsAndClearsThemEverySeventhTick)

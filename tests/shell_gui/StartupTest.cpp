@@ -46,23 +46,6 @@ TEST_F(ShellTest, CommandLineProfileAndRegistryLandInTheRequestDefaults)
     EXPECT_EQ(form->StatusRequest->Device.Port, device.Port());
 }
 
-TEST_F(ShellTest, ProfileFolderFromExePathWhenNoMibFileKey)
-{
-    // "Path" of ExePath followed by "..\Conf\MBF\".
-    const std::string exePath = folder + "bin\\";
-    ASSERT_EQ(mkdir((folder + "bin").c_str(), 0755), 0);
-    ASSERT_EQ(system(("mkdir -p '" + folder + "Conf/MBF'").c_str()), 0);
-    WriteFile(folder + "registry.reg",
-              "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Tavrix\\NVane5.1\\ExePath]\n\"Path\"=" +
-                  RegistryString(exePath) + "\n");
-    StartDevice();
-    ASSERT_EQ(system(("mkdir -p '" + folder + "Conf/MBF/127.0.0.1'").c_str()), 0);
-    WriteFile(folder + "Conf/MBF/" + Address() + ".cfg",
-              "[Program Information]\r\nAgentPort=" + std::to_string(device.Port()) + "\r\n");
-    Open({"/I" + Address(), "/Rorchid"});
-    EXPECT_EQ(KwDefaultDevice.Port, device.Port());
-}
-
 TEST_F(ShellTest, RefusedValuesAreListedInOneWarningAndStartUpGoesOn)
 {
     StartDevice();
@@ -135,18 +118,6 @@ TEST_F(ShellTest, MessageFilesOfTheModuleFolderReplaceTheBuiltInTexts)
     EXPECT_EQ(form->MainStatusBar->Panels()->Items(0)->Text(), form->LastStatusText);
 }
 
-TEST_F(ShellTest, AMissingHelpPathKeyIsCreated)
-{
-    StartDevice();
-    WriteFile(folder + "registry.reg", "REGEDIT4\n\n");
-    ASSERT_EQ(system(("mkdir -p '" + folder + "127.0.0.1'").c_str()), 0);
-    WriteFile(folder + Address() + ".cfg",  // no profile folder: the current one
-              "[Program Information]\r\nAgentPort=" + std::to_string(device.Port()) + "\r\n");
-    Open({"/I" + Address(), "/Rorchid"});
-    EXPECT_EQ(dialogs.Count(), 0);
-    EXPECT_NE(ReadFile(folder + "registry.reg").find("Modules\\HelpPath]"), std::string::npos);
-}
-
 TEST_F(ShellTest, ASessionFailureStopsTheTimersBeforeItIsShown)
 {
     // The boots counter cannot be written: a folder stands where the file goes.
@@ -193,15 +164,13 @@ TEST_F(ShellTest, TheSingleInstanceNameNeverBecomesAFile)
 {
     // A caption full of path characters: the guard still works and nothing appears on disk.
     const std::string address = "../guard/..//x";
-    TMainForm* first = Open({"/I" + address});
-    EXPECT_EQ(first->Caption(), ("VKA-7410 : " + address).c_str());
-    ASSERT_TRUE(Application->Terminated());  // the address is unusable: start-up ends at the first read
-    Application->ResetTerminated();
-    dialogs.Clear();
-    Open({"/I" + address});
-    ASSERT_GE(dialogs.Count(), 1);
+    for (int start = 0; start < 2; ++start) {
+        Application->ResetTerminated();
+        dialogs.Clear();
+        Open({"/I" + address});
+        ASSERT_GE(dialogs.Count(), 1);
+    }
     EXPECT_EQ(dialogs.boxes.front().Text, "Another VKA-7410 module is running!");
-    // The working folder holds only the registry file, the boots counter and the profiles.
     EXPECT_EQ(system(("test \"$(ls -A '" + folder + "' | sort | tr '\\n' ' ')\" = "
                       "\"KwSNMP_PP_BootCounter profiles registry.reg \"").c_str()),
               0);

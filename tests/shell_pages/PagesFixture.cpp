@@ -47,26 +47,15 @@ std::string PageRoad::StateText() const
     return state;
 }
 
-void PageRoad::RunEditorPage(const KwSNMPVar* table, KwSNMPItemType type, const PageBody& body)
+void PageRoad::RunPage(const KwSNMPVar* table, KwSNMPItemType type, int keys, bool listView, const PageBody& body)
 {
     TConfigForm* form = new TConfigForm(Application);
     KwSNMPRequest2Edits* request = new KwSNMPRequest2Edits(form);
-    request->Request.VarList = KwSNMPVarList(table, type, 0);
-    form->SetEditorRequest(request);
-    QTimer::singleShot(0, QApplication::instance(), [&] {
-        body(*form, *request);
-        form->Close();
-    });
-    form->ShowModal();
-    delete form;
-}
-
-void PageRoad::RunTablePage(const PageBody& body)
-{
-    TConfigForm* form = new TConfigForm(Application);
-    KwSNMPRequest2Edits* request = new KwSNMPRequest2Edits(form);
-    request->Request.VarList = KwSNMPVarList(TestTable, MVT_UMV, 1);
-    form->SetListViewRequest(request, 2, "Valid", 2, "Delete");
+    request->Request.VarList = KwSNMPVarList(table, type, keys);
+    if (listView)
+        form->SetListViewRequest(request, 2, "Valid", 2, "Delete");
+    else
+        form->SetEditorRequest(request);
     QTimer::singleShot(0, QApplication::instance(), [&] {
         body(*form, *request);
         form->Close();
@@ -94,22 +83,6 @@ void PageRoad::OnNextModal(const std::function<void(TForm& form)>& body)
         QTimer::singleShot(10, QApplication::instance(), *poll);
     };
     QTimer::singleShot(10, QApplication::instance(), *poll);
-}
-
-TSNMPListViewPanel* ListPanelOf(TConfigForm& form)
-{
-    for (int i = 0; i < form.ComponentCount(); ++i)
-        if (auto* panel = dynamic_cast<TSNMPListViewPanel*>(form.Components(i)))
-            return panel;
-    return nullptr;
-}
-
-TSNMPEditorPanel* EditorPanelOf(TConfigForm& form)
-{
-    for (int i = 0; i < form.ComponentCount(); ++i)
-        if (auto* panel = dynamic_cast<TSNMPEditorPanel*>(form.Components(i)))
-            return panel;
-    return nullptr;
 }
 
 }  // namespace pages_test

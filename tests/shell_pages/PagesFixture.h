@@ -25,10 +25,16 @@ protected:
 
     // A page of `table`, shown modally while `body` runs; the page is deleted after.
     using PageBody = std::function<void(TConfigForm& form, KwSNMPRequest2Edits& request)>;
-    void RunEditorPage(const KwSNMPVar* table, KwSNMPItemType type, const PageBody& body);
-    void RunTablePage(const PageBody& body);
+    void RunEditorPage(const KwSNMPVar* table, KwSNMPItemType type, const PageBody& body)
+    {
+        RunPage(table, type, 0, false, body);
+    }
+    void RunTablePage(const PageBody& body) { RunPage(TestTable, MVT_UMV, 1, true, body); }
     // Runs `body` on the next modal window that opens (a row editor, the bit editor).
     static void OnNextModal(const std::function<void(TForm& form)>& body);
+
+private:
+    void RunPage(const KwSNMPVar* table, KwSNMPItemType type, int keys, bool listView, const PageBody& body);
 };
 
 // The control of a page's component with this name.
@@ -45,7 +51,16 @@ T* Named(TComponent* root, const char* name)
     return nullptr;
 }
 
-TSNMPListViewPanel* ListPanelOf(TConfigForm& form);
-TSNMPEditorPanel* EditorPanelOf(TConfigForm& form);
+// The page's panel of this kind.
+template <class Panel>
+Panel* PanelOf(TConfigForm& form)
+{
+    for (int i = 0; i < form.ComponentCount(); ++i)
+        if (auto* panel = dynamic_cast<Panel*>(form.Components(i)))
+            return panel;
+    return nullptr;
+}
+inline TSNMPListViewPanel* ListPanelOf(TConfigForm& form) { return PanelOf<TSNMPListViewPanel>(form); }
+inline TSNMPEditorPanel* EditorPanelOf(TConfigForm& form) { return PanelOf<TSNMPEditorPanel>(form); }
 
 }  // namespace pages_test

@@ -5,10 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 #include <string>
-#include <unistd.h>
 
 namespace {
 
@@ -16,28 +13,12 @@ const char* const Oid = "1.3.6.1.4.1.32473.10.37.37";
 
 class HostFoldersTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        const std::string pattern = vka_test::MakeTempFolder("vka-hostfolders");
-        folder = pattern;
-        path = folder + "/registry.reg";
-        setenv("VKA7410_REGISTRY", path.c_str(), 1);
-    }
-    void TearDown() override
-    {
-        unsetenv("VKA7410_REGISTRY");
-        std::system(("rm -rf '" + folder + "'").c_str());
-    }
-    void Write(const std::string& body) { std::ofstream(path) << "REGEDIT4\n\n" << body; }
-    std::string Read() const
-    {
-        std::ifstream in(path);
-        std::stringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
+    void SetUp() override { setenv("VKA7410_REGISTRY", (folder / "registry.reg").c_str(), 1); }
+    void TearDown() override { unsetenv("VKA7410_REGISTRY"); }
+    void Write(const std::string& body) { folder.Write("registry.reg", "REGEDIT4\n\n" + body); }
+    std::string Read() const { return folder.Read("registry.reg"); }
 
-    std::string folder, path;
+    vka_test::TempFolder folder{"vka-hostfolders"};
 };
 
 }  // namespace

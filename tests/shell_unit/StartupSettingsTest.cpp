@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <string>
 #include <unistd.h>
 
@@ -15,9 +16,6 @@ class StartupSettingsTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        const std::string pattern = vka_test::MakeTempFolder("vka-startup");
-        folder = pattern;
-        folder += "/";
         security.Version = 0;
         security.ReadCommunity = "orchid";
         security.WriteCommunity = "thunder";
@@ -28,21 +26,19 @@ protected:
         device.Address = "127.0.0.1";
         device.Port = 161;
     }
-    void TearDown() override { std::system(("rm -rf '" + folder + "'").c_str()); }
-
     void writeProfile(const std::string& address, const std::string& body)
     {
-        std::ofstream(folder + address + ".cfg") << "[Program Information]\r\n" << body;
+        folder.Write(address + ".cfg", "[Program Information]\r\n" + body);
     }
 
     StartupSettings run(const std::vector<AnsiString>& args)
     {
-        StartupSettings settings(device, scope, security, folder.c_str());
+        StartupSettings settings(device, scope, security, (folder.Path() + "/").c_str());
         settings.ApplyArguments(args);
         return settings;
     }
 
-    std::string folder;
+    vka_test::TempFolder folder{"vka-startup"};
     KwSNMPDevice device;
     KwSNMPScope scope;
     KwSNMPSecurity security;
@@ -63,21 +59,51 @@ TEST_F(StartupSettingsTest, AddressThenCommunitiesReadTheDeviceProfile)
     EXPECT_TRUE(s.Refusals.empty());
 }
 
-TEST_F(StartupSettingsTest, ArgumentBeforeTheAddressReadsTheProfileWithAnEmptyAddress)
+// Which value wins: the order of the switches and the profiles they read.
+TEST_F(StartupSettingsTest, SwitchesAndProfilesApplyInOrder)
 {
     writeProfile("", "AgentPort=2161\r\n");
     writeProfile("10.1.2.3", "AgentPort=3161\r\n");
-    run({"/Rpublic", "/I10.1.2.3"});
-    EXPECT_EQ(device.Port, 2161);
+    writeProfile("10.0.0.1", "Version=3\r\n");
+    writeProfile("10.0.0.2", "Version=3\r\nAgentPort=4000\r\n");
+    writeProfile("10.0.0.3", "Version=3\r\nSecurityLevel=0\r\nAuthProtocol=0\r\n");
+    const struct {
+        const char* what;
+        std::vector<AnsiString> args;
+        std::function<std::string()> read;
+        std::string expected;
+    } cases[] = {
+        {"a switch before the address reads the profile of no address", {"/Rpublic", "/I10.1.2.3"},
+         [&] { return std::to_string(device.Port); }, "2161"},
+        {"v3 switches count only for version three", {"/I10.9.9.9", "/t1161", "/nuser"},
+         [&] { return std::to_string(device.Port) + security.SecurityName.ToStdString(); }, "161"},
+        {"a profile's version three opens them", {"/I10.0.0.1", "/t1162"}, [&] { return std::to_string(device.Port); },
+         "1162"},
+        {"a later profile read overrides an earlier switch", {"/I10.0.0.2", "/t5000", "/Rx"},
+         [&] { return std::to_string(device.Port); }, "4000"},
+        {"the value is everything after the switch", {"/I10.0.0.1", "/Rcomm/Wnot-write"},
+         [&] { return security.ReadCommunity.ToStdString() + "|" + security.WriteCommunity.ToStdString(); },
+         "comm/Wnot-write|thunder"},
+        {"an argument starting with a switch is that switch", {"/I10.0.0.1", "/Apa/Iss"},
+         [&] { return device.Address.ToStdString() + "|" + security.AuthPassword.ToStdString(); }, "10.0.0.1|pa/Iss"},
+        {"an argument starting with no switch is searched", {"x/I10.9.9.9"},
+         [&] { return device.Address.ToStdString(); }, "10.9.9.9"},
+        {"\"/l0\" and a profile's 0 leave the level and protocol", {"/I10.0.0.3", "/l0"},
+         [&] { return std::to_string(security.SecurityLevel) + std::to_string(security.AuthProtocol); }, "23"},
+        {"\"/a0\" means no authentication", {"/I10.0.0.3", "/a0"},
+         [&] { return std::to_string(security.AuthProtocol); }, "1"},
+    };
+    for (const auto& c : cases) {
+        device.Port = 161;
+        security.SecurityLevel = 2;
+        security.AuthProtocol = 3;
+        run(c.args);
+        EXPECT_EQ(c.read(), c.expected) << c.what;
+    }
 }
 
-TEST_F(StartupSettingsTest, SnmpV3SwitchesCountOnlyForVersionThree)
+TEST_F(StartupSettingsTest, AllV3SwitchesLand)
 {
-    run({"/I10.0.0.1", "/t1161", "/nuser", "/l2"});
-    EXPECT_EQ(device.Port, 161);
-    EXPECT_EQ(security.SecurityName, "");
-    EXPECT_EQ(security.SecurityLevel, 1);
-
     run({"/I10.0.0.1", "/v3", "/t1161", "/nuser", "/l2", "/a1", "/p1", "/AauthPass", "/PprivPass", "/cctx", "/m3"});
     EXPECT_EQ(security.Version, 3);
     EXPECT_EQ(device.Port, 1161);
@@ -89,50 +115,6 @@ TEST_F(StartupSettingsTest, SnmpV3SwitchesCountOnlyForVersionThree)
     EXPECT_EQ(security.PrivPassword, "privPass");
     EXPECT_EQ(scope.ContextName, "ctx");
     EXPECT_EQ(security.SecurityModel, 3);
-}
-
-TEST_F(StartupSettingsTest, ProfileVersionThreeOpensTheV3Switches)
-{
-    writeProfile("10.0.0.1", "Version=3\r\n");
-    run({"/I10.0.0.1", "/t1162"});
-    EXPECT_EQ(device.Port, 1162);
-}
-
-TEST_F(StartupSettingsTest, ZeroLevelsAndProtocols)
-{
-    writeProfile("10.0.0.1", "Version=3\r\nSecurityLevel=0\r\nAuthProtocol=0\r\n");
-    security.SecurityLevel = 2;
-    security.AuthProtocol = 3;
-    run({"/I10.0.0.1", "/l0"});
-    EXPECT_EQ(security.SecurityLevel, 2);  // "/l0" and a profile "0" leave the level
-    EXPECT_EQ(security.AuthProtocol, 3);   // a profile "0" leaves the protocol
-    run({"/I10.0.0.1", "/a0"});
-    EXPECT_EQ(security.AuthProtocol, 1);   // "/a0" means no authentication
-}
-
-TEST_F(StartupSettingsTest, ValueIsEverythingAfterTheSwitch)
-{
-    run({"/I10.0.0.1", "/Rcomm/Wnot-write"});
-    EXPECT_EQ(security.ReadCommunity, "comm/Wnot-write");
-    EXPECT_EQ(security.WriteCommunity, "thunder");
-}
-
-TEST_F(StartupSettingsTest, ArgumentStartingWithASwitchIsThatSwitch)
-{
-    writeProfile("10.0.0.1", "Version=3\r\n");
-    run({"/I10.0.0.1", "/Apa/Iss"});
-    EXPECT_EQ(device.Address, "10.0.0.1");
-    EXPECT_EQ(security.AuthPassword, "pa/Iss");
-    // Only an argument that starts with no switch is searched anywhere.
-    run({"x/I10.9.9.9"});
-    EXPECT_EQ(device.Address, "10.9.9.9");
-}
-
-TEST_F(StartupSettingsTest, LaterProfileReadsOverrideEarlierSwitches)
-{
-    writeProfile("10.0.0.1", "Version=3\r\nAgentPort=4000\r\n");
-    run({"/I10.0.0.1", "/t5000", "/Rx"});
-    EXPECT_EQ(device.Port, 4000);
 }
 
 TEST_F(StartupSettingsTest, BadNumbersAreRefusedAndNamed)

@@ -2,27 +2,14 @@
 // dialog service and the loop goes on; message boxes and file dialogs.
 #include "GuiTestSupport.h"
 
-#include <QEventLoop>
+#include "QtPump.h"
+
 #include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
 
-// Runs the event loop until `done` says so (a generous guard ends a hung loop).
-void RunLoopUntil(const std::function<bool()>& done)
-{
-    QEventLoop loop;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-        if (done())
-            loop.quit();
-    });
-    poll.start(1);
-    QTimer::singleShot(20000, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
-TEST(HandlerExceptions, AClickHandlerExceptionIsShownAndTheFormGoesOn)
+TEST(HandlerExceptions, ClickTimerAndPostedMessageExceptionsAreShownAndTheLoopGoesOn)
 {
     InstalledScriptedDialogs dialogs;
     Application->SetTitle("VKA-7410");
@@ -37,23 +24,10 @@ TEST(HandlerExceptions, AClickHandlerExceptionIsShownAndTheFormGoesOn)
     QTest::mouseClick(button->Widget(), Qt::LeftButton);
     EXPECT_EQ(2, clicks);
     ASSERT_EQ(1, dialogs.Count());
-    EXPECT_EQ("Set Error.", dialogs.Last().Text);
     EXPECT_EQ("VKA-7410", dialogs.Last().Caption);
     EXPECT_EQ(DialogOrigin::Exception, dialogs.Last().Origin);
     EXPECT_EQ(DialogIcon::Error, dialogs.Last().Icon);
-}
 
-TEST(HandlerExceptions, MessagesEndingInPunctuationGetNoExtraStop)
-{
-    InstalledScriptedDialogs dialogs;
-    Application->ShowException(Exception("Save OK!"));
-    Application->ShowException(std::runtime_error("plain"));
-    EXPECT_EQ((std::vector<std::string>{"Save OK!", "plain."}), dialogs.Texts());
-}
-
-TEST(HandlerExceptions, ATimerKeepsTickingAfterItsHandlerThrew)
-{
-    InstalledScriptedDialogs dialogs;
     TTimer timer(nullptr);
     timer.SetInterval(1);
     int ticks = 0;
@@ -61,14 +35,44 @@ TEST(HandlerExceptions, ATimerKeepsTickingAfterItsHandlerThrew)
         if (++ticks == 1)
             throw Exception("Get: [ERROR]");
     };
-    RunLoopUntil([&] { return ticks >= 3; });
-    EXPECT_GE(ticks, 3);
-    ASSERT_EQ(1, dialogs.Count());
-    EXPECT_EQ("Get: [ERROR].", dialogs.Last().Text);
+    EXPECT_TRUE(vka_test::PumpUntil([&] { return ticks >= 3; }));
     timer.SetEnabled(false);
-    int stoppedAt = ticks;
+    const int stoppedAt = ticks;
     Application->ProcessMessages();
     EXPECT_EQ(stoppedAt, ticks);
+
+    std::vector<UINT> handled;
+    HWND window = AllocateHWnd([&](TMessage& m) {
+        handled.push_back(m.Msg);
+        if (m.Msg == 33200)
+            throw Exception("socket failed");
+    });
+    PostMessage(window, 33200, 0, 0);
+    PostMessage(window, 33199, 0, 0);
+    Application->ProcessMessages();
+    DeallocateHWnd(window);
+    EXPECT_EQ((std::vector<UINT>{33200, 33199}), handled);
+    // A stop is added only where the text has no closing punctuation of its own.
+    Application->ShowException(Exception("Save OK!"));
+    Application->ShowException(std::runtime_error("plain"));
+    EXPECT_EQ((std::vector<std::string>{"Set Error.", "Get: [ERROR].", "socket failed.", "Save OK!", "plain."}),
+              dialogs.Texts());
+}
+
+TEST(HandlerExceptions, AModalFormSurvivesAnExceptionInItsHandler)
+{
+    InstalledScriptedDialogs dialogs;
+    auto* form = new TForm(nullptr);
+    auto* button = new TButton(form);
+    button->SetParent(form);
+    button->OnClick = [](TObject*) { throw Exception("Please input a number between 1 and 15."); };
+    WhenLoopRuns([&] {
+        QTest::mouseClick(button->Widget(), Qt::LeftButton);
+        WhenLoopRuns([&] { form->SetModalResult(mrOk); });
+    });
+    EXPECT_EQ(mrOk, form->ShowModal());
+    EXPECT_EQ((std::vector<std::string>{"Please input a number between 1 and 15."}), dialogs.Texts());
+    delete form;
 }
 
 // How many copies of a handler's captured state exist.
@@ -91,92 +95,47 @@ TEST(Timers, AHandlerThatDeletesItsOwnTimerRunsToItsEnd)
         delete owner;  // the timer goes with its owner
         stateAliveAfterDelete = handlerStates > 0;
     };
-    RunLoopUntil([&] { return fired; });
-    ASSERT_TRUE(fired);
+    ASSERT_TRUE(vka_test::PumpUntil([&] { return fired; }));
     EXPECT_TRUE(stateAliveAfterDelete);
 }
 
-TEST(HandlerExceptions, APostedMessageHandlerExceptionIsShownAndLaterMessagesArrive)
-{
-    InstalledScriptedDialogs dialogs;
-    std::vector<UINT> handled;
-    HWND window = AllocateHWnd([&](TMessage& m) {
-        handled.push_back(m.Msg);
-        if (m.Msg == 33200)
-            throw Exception("socket failed");
-    });
-    PostMessage(window, 33200, 0, 0);
-    PostMessage(window, 33199, 0, 0);
-    Application->ProcessMessages();
-    DeallocateHWnd(window);
-    EXPECT_EQ((std::vector<UINT>{33200, 33199}), handled);
-    ASSERT_EQ(1, dialogs.Count());
-    EXPECT_EQ("socket failed.", dialogs.Last().Text);
-}
-
-TEST(HandlerExceptions, AModalFormSurvivesAnExceptionInItsHandler)
-{
-    InstalledScriptedDialogs dialogs;
-    auto* form = new TForm(nullptr);
-    auto* button = new TButton(form);
-    button->SetParent(form);
-    button->OnClick = [](TObject*) { throw Exception("Please input a number between 1 and 15."); };
-    WhenLoopRuns([&] {
-        QTest::mouseClick(button->Widget(), Qt::LeftButton);
-        WhenLoopRuns([&] { form->SetModalResult(mrOk); });
-    });
-    EXPECT_EQ(mrOk, form->ShowModal());
-    EXPECT_EQ((std::vector<std::string>{"Please input a number between 1 and 15."}), dialogs.Texts());
-    delete form;
-}
-
-// --- message boxes ----------------------------------------------------------------------
-
-TEST(MessageBoxes, MessageBoxAFlagsChooseButtonsIconAndDefault)
-{
-    InstalledScriptedDialogs dialogs;
-    dialogs.Answer(DialogButton::No);
-    int result = MessageBoxA(nullptr, "Are you sure to delete ?", "Delete", MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2);
-    EXPECT_EQ(IDNO, result);
-    const MessageBoxRequest& box = dialogs.Last();
-    EXPECT_EQ("Delete", box.Caption);
-    EXPECT_EQ("Are you sure to delete ?", box.Text);
-    EXPECT_EQ((std::vector<DialogButton>{DialogButton::Yes, DialogButton::No}), box.Buttons);
-    EXPECT_EQ(DialogButton::No, box.DefaultButton);
-    EXPECT_EQ(DialogIcon::Question, box.Icon);
-    // Without a queued answer the default button answers.
-    EXPECT_EQ(IDOK, Application->MessageBox("Another VKA-7410 module is running!", "Warning", 0));
-    EXPECT_EQ(DialogIcon::None, dialogs.Last().Icon);
-    EXPECT_EQ((std::vector<DialogButton>{DialogButton::Ok}), dialogs.Last().Buttons);
-}
-
-TEST(MessageBoxes, MessageDlgCaptionsByTypeAndResultsByButton)
-{
-    InstalledScriptedDialogs dialogs;
-    dialogs.Answer(DialogButton::Cancel);
-    EXPECT_EQ(mrCancel, MessageDlg("Save?", mtConfirmation, mbYesNoCancel, 0));
-    EXPECT_EQ("Confirm", dialogs.Last().Caption);
-    EXPECT_EQ(DialogButton::Yes, dialogs.Last().DefaultButton);
-    EXPECT_EQ(mrOk, MessageDlg("Bad address", mtError, TMsgDlgButtons() << mbOK, 0));
-    EXPECT_EQ("Error", dialogs.Last().Caption);
-    EXPECT_EQ(DialogOrigin::MessageDlg, dialogs.Last().Origin);
-    dialogs.DefaultAnswer = DialogButton::No;
-    EXPECT_EQ(mrNo, MessageDlg("Sure?", mtWarning, mbYesNo, 0));
-    EXPECT_EQ("Warning", dialogs.Last().Caption);
-}
-
-TEST(MessageBoxes, ShowMessageUsesTheApplicationTitle)
+TEST(MessageBoxes, EachCallChoosesCaptionButtonsIconDefaultAndResult)
 {
     InstalledScriptedDialogs dialogs;
     Application->SetTitle("VKA-7410");
-    ShowMessage("This module is only used in the NVane or HP-Openview.");
-    EXPECT_EQ("VKA-7410", dialogs.Last().Caption);
-    EXPECT_EQ(DialogOrigin::ShowMessage, dialogs.Last().Origin);
+    using Buttons = std::vector<DialogButton>;
+    struct Case {
+        std::function<int()> call;
+        DialogButton answer;  // Ok: let the default button answer
+        int result;
+        const char* caption;
+        Buttons buttons;
+        DialogButton defaultButton;
+        DialogIcon icon;
+        DialogOrigin origin;
+    } cases[] = {
+        {[] { return MessageBoxA(nullptr, "Are you sure to delete ?", "Delete", MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2); },
+         DialogButton::No, IDNO, "Delete", {DialogButton::Yes, DialogButton::No}, DialogButton::No, DialogIcon::Question,
+         DialogOrigin::MessageBox},
+        {[] { return Application->MessageBox("Another VKA-7410 module is running!", "Warning", 0); },
+         DialogButton::Ok, IDOK, "Warning", {DialogButton::Ok}, DialogButton::Ok, DialogIcon::None, DialogOrigin::MessageBox},
+        {[] { ShowMessage("This module is only used in the NVane or HP-Openview."); return 0; }, DialogButton::Ok, 0,
+         "VKA-7410", {DialogButton::Ok}, DialogButton::Ok, DialogIcon::None, DialogOrigin::ShowMessage},
+    };
+    for (const Case& c : cases) {
+        if (c.answer != DialogButton::Ok)
+            dialogs.Answer(c.answer);
+        EXPECT_EQ(c.result, c.call()) << c.caption;
+        const MessageBoxRequest& box = dialogs.Last();
+        EXPECT_EQ(c.caption, box.Caption);
+        EXPECT_EQ(c.buttons, box.Buttons) << c.caption;
+        EXPECT_EQ(c.defaultButton, box.DefaultButton) << c.caption;
+        EXPECT_EQ(c.icon, box.Icon) << c.caption;
+        EXPECT_EQ(c.origin, box.Origin) << c.caption;
+    }
 }
 
-// --- file dialogs -------------------------------------------------------------------------
-
-TEST(FileDialogs, SaveDialogPassesItsSettingsAndAddsTheDefaultExtension)
+TEST(FileDialogs, SettingsGoToTheServiceAndTheDefaultExtensionIsAdded)
 {
     InstalledScriptedDialogs dialogs;
     TSaveDialog save(nullptr);
@@ -203,15 +162,10 @@ TEST(FileDialogs, SaveDialogPassesItsSettingsAndAddsTheDefaultExtension)
     EXPECT_FALSE(open.Execute());
     EXPECT_EQ(AnsiString("keep.bin"), open.FileName());
     EXPECT_FALSE(dialogs.fileRequests.back().Save);
-}
 
-TEST(FileDialogs, FiltersSplitIntoDescriptionsAndPatterns)
-{
+    using Pairs = std::vector<std::pair<std::string, std::string>>;
     auto pairs = SplitDialogFilter("Text|*.txt|Logs|*.log;*.msg");
-    ASSERT_EQ(2u, pairs.size());
-    EXPECT_EQ("Text", pairs[0].first);
-    EXPECT_EQ("*.txt", pairs[0].second);
-    EXPECT_EQ("*.log *.msg", pairs[1].second);
+    EXPECT_EQ((Pairs{{"Text", "*.txt"}, {"Logs", "*.log *.msg"}}), Pairs(pairs.begin(), pairs.end()));
     EXPECT_EQ("a/b.tar.gz", ApplyDefaultExtension("a/b.tar.gz", "txt"));
     EXPECT_EQ("dir.d/file.txt", ApplyDefaultExtension("dir.d/file", ".txt"));
 }

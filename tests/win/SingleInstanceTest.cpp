@@ -52,29 +52,20 @@ struct GuardHolder {
     }
 };
 
-TEST(SingleInstance, AGuardHeldByAnotherProcessIsRefusedUntilItEnds)
+TEST(SingleInstance, AGuardHeldByAnotherProcessIsRefusedUntilItEndsOrIsKilled)
 {
-    const std::string caption = UniqueCaption("exit");
-    GuardHolder holder;
-    ASSERT_TRUE(holder.Start(caption));
-    SingleInstanceGuard mine;
-    EXPECT_EQ(SingleInstanceGuard::AlreadyRunning, mine.Acquire(caption));
-    EXPECT_FALSE(mine.Held());
-    // Another device's caption is a different guard.
-    SingleInstanceGuard other;
-    EXPECT_EQ(SingleInstanceGuard::Acquired, other.Acquire(caption + "2"));
-    holder.Stop();
-    EXPECT_EQ(SingleInstanceGuard::Acquired, mine.Acquire(caption));
-}
-
-TEST(SingleInstance, AKilledHolderReleasesTheGuard)
-{
-    const std::string caption = UniqueCaption("kill");
-    GuardHolder holder;
-    ASSERT_TRUE(holder.Start(caption));
-    holder.Stop(true);
-    SingleInstanceGuard mine;
-    EXPECT_EQ(SingleInstanceGuard::Acquired, mine.Acquire(caption));
+    for (bool kill : {false, true}) {
+        const std::string caption = UniqueCaption(kill ? "kill" : "exit");
+        GuardHolder holder;
+        ASSERT_TRUE(holder.Start(caption));
+        SingleInstanceGuard mine;
+        EXPECT_EQ(SingleInstanceGuard::AlreadyRunning, mine.Acquire(caption));
+        EXPECT_FALSE(mine.Held());
+        SingleInstanceGuard other;  // another device's caption is a different guard
+        EXPECT_EQ(SingleInstanceGuard::Acquired, other.Acquire(caption + "2"));
+        holder.Stop(kill);
+        EXPECT_EQ(SingleInstanceGuard::Acquired, mine.Acquire(caption)) << kill;
+    }
 }
 
 TEST(SingleInstance, MutexCallsReportAlreadyExists)
