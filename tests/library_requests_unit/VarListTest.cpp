@@ -98,16 +98,6 @@ TEST(VarList, InvalidFlagClearedRestoresEarlierTests)
     EXPECT_TRUE(list.IsVisible(0));
 }
 
-TEST(VarList, ImpliedIsTheBit64)
-{
-    KwSNMPVar table[] = {{"1.1", "a", SX_OCTETSTR, AC_READONLY | AC_IMPLIED, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr},
-                         {"1.2", "b", SX_OCTETSTR, AC_READONLY, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr},
-                         {}};
-    KwSNMPVarList list(table, MVT_FMV, 1);
-    EXPECT_TRUE(list.IsImplied(0));
-    EXPECT_FALSE(list.IsImplied(1));
-}
-
 TEST(VarList, CopyCarriesValuesRebuildStartsFromStaticStrings)
 {
     KwOptionList options(onOff);
