@@ -31,7 +31,7 @@ unsigned int BootsIn(const std::string& file)
 // resets the defaults the main window may have changed.
 TEST(Session, BootsCounterAndDefaults)
 {
-    App();
+    vka_test::EnsureQApplication();
     const std::string folder = TempFolder();
     ASSERT_FALSE(folder.empty());
     const std::string file = folder + "/KwSNMP_PP_BootCounter";

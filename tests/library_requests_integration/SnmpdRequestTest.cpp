@@ -47,11 +47,6 @@ protected:
     }
 };
 
-AnsiString Value(KwSNMPRequest& request, int index)
-{
-    return *request.VarList.Item(index).Value;
-}
-
 TEST_F(SnmpdRequests, SystemGroupGetOverEachVersion)
 {
     for (int version : {0, 1}) {
@@ -65,9 +60,9 @@ TEST_F(SnmpdRequests, SystemGroupGetOverEachVersion)
         EXPECT_TRUE(ok) << version;
         EXPECT_TRUE(failures.empty());
         const std::string descr = ToolGet("1.3.6.1.2.1.1.1.0");
-        EXPECT_EQ(Value(request, 0).ToStdString(), descr);
-        EXPECT_EQ(Value(request, 1), "1.3.6.1.4.1.8072.3.2.10");
-        EXPECT_NE(Value(request, 2).Pos(":"), 0);
+        EXPECT_EQ(ValueOf(request, 0).ToStdString(), descr);
+        EXPECT_EQ(ValueOf(request, 1), "1.3.6.1.4.1.8072.3.2.10");
+        EXPECT_NE(ValueOf(request, 2).Pos(":"), 0);
         EXPECT_EQ(*request.VarList.Item(0).InstanceOid, "1.3.6.1.2.1.1.1.0");
     }
 }
@@ -94,7 +89,7 @@ TEST_F(SnmpdRequests, SetThenGetOverV2c)
     EXPECT_EQ(ToolGet("1.3.6.1.2.1.1.4.0"), "contact-2");
     EXPECT_EQ(ToolGet("1.3.6.1.2.1.1.5.0"), "vka-7410");
     EXPECT_EQ(ToolGet("1.3.6.1.2.1.1.6.0"), "location-2");
-    EXPECT_EQ(Value(request, 3), "ops@example.org");
+    EXPECT_EQ(ValueOf(request, 3), "ops@example.org");
     EXPECT_EQ(request.VarList.Item(4).Access, AC_READWRITE);
     EXPECT_EQ(request.VarList.Item(0).Access, AC_READONLY);
 
@@ -103,9 +98,9 @@ TEST_F(SnmpdRequests, SetThenGetOverV2c)
     *request.VarList.Item(5).Value = "read back";
     EXPECT_FALSE(request.Set(ok, true, "5", nullptr));  // scalars: no further row
     EXPECT_TRUE(ok);
-    EXPECT_EQ(Value(request, 5), "read back");
+    EXPECT_EQ(ValueOf(request, 5), "read back");
     EXPECT_EQ(*request.VarList.Item(5).InstanceOid, "1.3.6.1.2.1.1.6.0");
-    EXPECT_EQ(Value(request, 0), "untouched");
+    EXPECT_EQ(ValueOf(request, 0), "untouched");
 }
 
 TEST_F(SnmpdRequests, AsynchronousSet)
@@ -119,7 +114,7 @@ TEST_F(SnmpdRequests, AsynchronousSet)
     bool called = false;
     request.SetAsync([&](KwSNMPError& e, KwSNMPVarList&) { received = e; called = true; }, false, "3",
                      &values);
-    EXPECT_EQ(Value(request, 3), "");  // the given value lasts for the PDU only
+    EXPECT_EQ(ValueOf(request, 3), "");  // the given value lasts for the PDU only
     EXPECT_EQ(request.VarList.Item(4).Access, AC_READWRITE);
     ASSERT_TRUE(PumpUntil([&] { return called; }));
     EXPECT_EQ(received.Code, 0);
@@ -188,14 +183,14 @@ TEST_F(SnmpdRequests, TableWalkRowByRowMatchesSnmpwalk)
             rows.push_back("." + request.VarList.Item(2).InstanceOid->ToStdString());
             // The key column takes the row index.
             EXPECT_EQ(*request.VarList.Item(0).InstanceOid,
-                      "1.3.6.1.2.1.1.9.1.1." + Value(request, 0).ToStdString());
+                      "1.3.6.1.2.1.1.9.1.1." + ValueOf(request, 0).ToStdString());
             ASSERT_LE(rows.size(), reference.size() + 1);
         }
         EXPECT_TRUE(ok) << version;
         ASSERT_EQ(rows.size(), reference.size());
         for (std::size_t i = 0; i < rows.size(); ++i)
             EXPECT_EQ(reference[i].substr(0, reference[i].find(' ')), rows[i]);
-        EXPECT_EQ(Value(request, 2), "(NOTDONE)");
+        EXPECT_EQ(ValueOf(request, 2), "(NOTDONE)");
 
         // A second walk starts from the first row again.
         ASSERT_TRUE(request.Get(ok, true));
@@ -213,7 +208,7 @@ TEST_F(SnmpdRequests, EmptyTableEndsAtOnce)
     bool ok = false;
     EXPECT_FALSE(request.Get(ok, true));
     EXPECT_TRUE(ok);
-    EXPECT_EQ(Value(request, 0), "(NOTDONE)");
+    EXPECT_EQ(ValueOf(request, 0), "(NOTDONE)");
 }
 
 TEST_F(SnmpdRequests, FixedInstancesWithGetNext)
@@ -226,7 +221,7 @@ TEST_F(SnmpdRequests, FixedInstancesWithGetNext)
     EXPECT_FALSE(request.Get(ok, true));
     EXPECT_TRUE(ok);
     EXPECT_EQ(*request.VarList.Item(0).InstanceOid, "1.3.6.1.2.1.1.1.0");
-    EXPECT_FALSE(Value(request, 0).IsEmpty());
+    EXPECT_FALSE(ValueOf(request, 0).IsEmpty());
 }
 
 TEST_F(SnmpdRequests, TimeOutReportsAndCounts)
@@ -247,8 +242,8 @@ TEST_F(SnmpdRequests, TimeOutReportsAndCounts)
     EXPECT_EQ(failures[0].Message, "(SNMPClass) SNMP request timed out!");
     EXPECT_EQ(failures[0].ErrorCount, 1);
     EXPECT_EQ(request.ErrorCount(), 1);
-    EXPECT_EQ(Value(request, 0), "");        // no value: empty for a display string
-    EXPECT_EQ(Value(request, 2), "(NULL)");  // and "(NULL)" for the others
+    EXPECT_EQ(ValueOf(request, 0), "");        // no value: empty for a display string
+    EXPECT_EQ(ValueOf(request, 2), "(NULL)");  // and "(NULL)" for the others
 }
 
 TEST_F(SnmpdRequests, SecondSynchronousOperationFromACallbackIsRefused)
@@ -313,7 +308,7 @@ TEST_P(SnmpdV3, GetAndSet)
     bool ok = false;
     request.Get(ok, true);
     EXPECT_TRUE(ok) << c.User << " " << (codes.empty() ? 0 : codes[0]);
-    EXPECT_FALSE(Value(request, 0).IsEmpty());
+    EXPECT_FALSE(ValueOf(request, 0).IsEmpty());
 
     // The target's session (and its engine discovery) is reused by later requests.
     const unsigned long opened = KwSNMPSession->sessions_opened();
@@ -375,7 +370,7 @@ TEST_P(SnmpdReports, FailWithTheirSecurityCodeNeverWithACounter)
     EXPECT_FALSE(ok);
     ASSERT_EQ(codes.size(), 1u);
     EXPECT_TRUE(IsSecurityFailure(codes[0], c.MayTimeOut)) << c.As.User << " gave " << codes[0];
-    EXPECT_EQ(Value(request, 0), "(NULL)");
+    EXPECT_EQ(ValueOf(request, 0), "(NULL)");
 
     // The same asynchronously: done receives the code.
     KwSNMPError received;
@@ -409,7 +404,7 @@ TEST_F(SnmpdRequests, AsynchronousGetAndWalk)
     EXPECT_EQ(records[0].Agent, "127.0.0.1");
     EXPECT_EQ(records[0].AgentPort, peer->Port());
     EXPECT_EQ(request.Pending, 0);
-    EXPECT_FALSE(Value(request, 0).IsEmpty());
+    EXPECT_FALSE(ValueOf(request, 0).IsEmpty());
 
     // The walk: each done asks for the next row until Last.
     const std::size_t expected =
