@@ -67,23 +67,6 @@ TEST_F(AsyncDelivery, CancelledRequestIsNeverDelivered)
     EXPECT_EQ(kept.calls, 1);
 }
 
-TEST_F(AsyncDelivery, CancelAllAlsoDropsRepliesAlreadyReceived)
-{
-    CTarget target = CommunityTarget(peer.AddressWithPort(), version2c);
-    AsyncResult owner;
-    for (int i = 0; i < 3; ++i) {
-        Pdu pdu = OnePdu(kSysDescr);
-        ASSERT_EQ(snmp->get(pdu, target, RecordCallback, &owner), SNMP_CLASS_SUCCESS);
-    }
-    // A synchronous call reads the replies into the queue without delivering.
-    Pdu sync = OnePdu(kSysName);
-    ASSERT_EQ(snmp->get(sync, target), SNMP_CLASS_SUCCESS);
-    EXPECT_EQ(snmp->cancel_all(&owner), 3);
-    PumpUntil(*snmp, [] { return false; }, 0.5);
-    EXPECT_EQ(owner.calls, 0);
-    EXPECT_EQ(snmp->outstanding(), 0);
-}
-
 // Destroying the engine ends its outstanding requests as session destroyed, and the
 // engine still answers the handlers it calls while going.
 void AskTheEngine(int reason, Snmp* session, Pdu& pdu, SnmpTarget& target, void* data)
@@ -171,14 +154,6 @@ TEST_F(AsyncDelivery, ReplyHandlerMayStartTheNextRequest)
     ASSERT_EQ(walk.oids.size(), 5u);
     EXPECT_EQ(walk.oids[0], kSysDescr);
     for (size_t i = 1; i < walk.oids.size(); ++i) EXPECT_LT(Oid(walk.oids[i - 1]), Oid(walk.oids[i]));
-}
-
-TEST_F(AsyncDelivery, AsyncWithoutCallbackIsRefused)
-{
-    CTarget target = CommunityTarget(peer.AddressWithPort(), version2c);
-    Pdu pdu = OnePdu(kSysDescr);
-    EXPECT_EQ(snmp->get(pdu, target, nullptr, nullptr), SNMP_CLASS_INVALID_CALLBACK);
-    EXPECT_EQ(snmp->outstanding(), 0);
 }
 
 using DeadAgent = EngineTest;
