@@ -4,8 +4,6 @@
 #include <limits>
 #include <string>
 
-#include <ostream>
-
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -17,18 +15,6 @@
 #include "snmp_pp.h"
 
 namespace {
-struct Received {
-    int Syntax;
-    Vb Binding;
-    const char* Text;
-};
-
-// Readable, stable test names.
-void PrintTo(const Received& c, std::ostream* out)
-{
-    *out << "syntax " << c.Syntax << " from " << c.Binding.get_syntax() << " gives " << c.Text;
-}
-
 Vb WithValue(const SnmpInt32& v) { Vb vb(Oid("1.3")); vb.set_value(v); return vb; }
 Vb WithValue(const SnmpUInt32& v) { Vb vb(Oid("1.3")); vb.set_value(v); return vb; }
 Vb WithValue(const TimeTicks& v) { Vb vb(Oid("1.3")); vb.set_value(v); return vb; }
@@ -44,59 +30,62 @@ std::string DoubleBytes(double d)
     return std::string(reinterpret_cast<const char*>(&d), sizeof d);
 }
 
-class ReceivedValues : public ::testing::TestWithParam<Received> {};
-
-TEST_P(ReceivedValues, GiveTheirText)
-{
-    const Received& c = GetParam();
-    KwSNMPRequest request;
-    LoadList(request, {{"1.3", c.Syntax}});
-    Vb vb = c.Binding;
-    request.VbToValue(0, vb);
-    EXPECT_EQ(ValueOf(request, 0), c.Text);
-}
-
 const std::string one = DoubleBytes(1.0);  // begins with zero bytes
 const std::string half = DoubleBytes(-2.5);
 const std::string dayTwo = DoubleBytes(2.75);
 
-INSTANTIATE_TEST_SUITE_P(
-    ValueCodec, ReceivedValues,
-    ::testing::Values(
-        Received{SX_INTEGER, WithValue(SnmpInt32(-5)), "-5"},
-        Received{SX_INTEGER, WithValue(SnmpInt32(300)), "300"},
-        Received{SX_INTEGER, NoSuchInstance(), "(NULL)"},
-        Received{SX_INTEGER, WithValue(OctetStr("x")), "(NULL)"},  // wrong type
-        Received{SX_BOOLEAN, WithValue(SnmpInt32(5)), "true"},
-        Received{SX_BOOLEAN, WithValue(SnmpInt32(0)), "false"},
-        Received{SX_COUNTER, WithValue(Counter32(4294967295ul)), "4294967295"},
-        Received{SX_GUAGE, WithValue(Gauge32(7)), "7"},
-        Received{SX_UINTEGER, WithValue(TimeTicks(9)), "9"},
-        Received{SX_COUNTER64, WithValue(Counter64(1, 2)), "4294967298"},
-        Received{SX_TIMETICKS, WithValue(TimeTicks(500)), "0:00:05.00"},
-        Received{SX_TIMETICKS, WithValue(TimeTicks(9378405)), "1 day 2:03:04.05"},
-        Received{SX_TIMETICKS, WithValue(TimeTicks(17280000)), "2 days, 0:00:00.00"},
-        Received{SX_OCTETSTR, Bytes("\x00\x11\xAB", 3), "0011AB"},
-        Received{SX_OCTETSTR, WithValue(OctetStr("")), ""},
-        Received{SX_MACADDRESS, Bytes("\x00\x11\x22\xAA\xBB\xCC", 6), "001122AABBCC"},
-        Received{SX_MACADDRESS, NoSuchInstance(), ""},
-        Received{SX_DISPLAYSTR, Bytes("AB\0C", 4), "AB"},
-        Received{SX_DISPLAYSTR, WithValue(OctetStr("")), ""},
-        Received{SX_DISPLAYSTR, NoSuchInstance(), ""},
-        Received{SX_OBJECTID, WithValue(Oid("1.3.6.1.2.1.1.1")), "1.3.6.1.2.1.1.1"},
-        Received{SX_IPADDRESS, WithValue(IpAddress("192.168.0.1")), "192.168.0.1"},
-        Received{SX_DOUBLE, WithValue(OctetStr(one)), "1"},
-        Received{SX_DOUBLE, WithValue(OctetStr(half)), "-2.5"},
-        Received{SX_DOUBLE, Bytes("\x01\x02\x03", 3), "(NULL)"},  // shorter than a double
-        Received{SX_DATETIME, Bytes("\x07\xD6\x03\x0E\x0A\x05\x00\x00-\x05\x1E", 11),
-                 "2006-3-14,10:5:0.0,-5:30"},
-        Received{SX_DATETIME, Bytes("\x07\xD6\x03\x0E\x0A\x05\x00\x00", 8), "2006-3-14,10:5:0.0"},
-        Received{SX_DATETIME, Bytes("\x07\xD6\x03", 3), "(NULL)"},
-        Received{SX_BCDATETIME, WithValue(OctetStr(dayTwo)), "1900/01/01 06:00:00 pm"},
-        Received{SX_BCDATETIME, Bytes("\x01", 1), "(NULL)"},
-        Received{SX_NSAPADDR, WithValue(IpAddress("10.0.0.1")), "10.0.0.1"},
-        Received{SX_OPAQUE, Bytes("\x7F", 1), "7F"},
-        Received{SX_NULL, WithValue(SnmpInt32(1)), "(NULL)"}));
+// A binding received for a variable of the syntax -> the value text.
+TEST(ValueCodec, ReceivedValuesGiveTheirText)
+{
+    const struct {
+        int Syntax;
+        Vb Binding;
+        const char* Text;
+    } cases[] = {
+        {SX_INTEGER, WithValue(SnmpInt32(-5)), "-5"},
+        {SX_INTEGER, WithValue(SnmpInt32(300)), "300"},
+        {SX_INTEGER, NoSuchInstance(), "(NULL)"},
+        {SX_INTEGER, WithValue(OctetStr("x")), "(NULL)"},  // wrong type
+        {SX_BOOLEAN, WithValue(SnmpInt32(5)), "true"},
+        {SX_BOOLEAN, WithValue(SnmpInt32(0)), "false"},
+        {SX_COUNTER, WithValue(Counter32(4294967295ul)), "4294967295"},
+        {SX_GUAGE, WithValue(Gauge32(7)), "7"},
+        {SX_UINTEGER, WithValue(TimeTicks(9)), "9"},
+        {SX_COUNTER64, WithValue(Counter64(1, 2)), "4294967298"},
+        {SX_TIMETICKS, WithValue(TimeTicks(500)), "0:00:05.00"},
+        {SX_TIMETICKS, WithValue(TimeTicks(9378405)), "1 day 2:03:04.05"},
+        {SX_TIMETICKS, WithValue(TimeTicks(17280000)), "2 days, 0:00:00.00"},
+        {SX_OCTETSTR, Bytes("\x00\x11\xAB", 3), "0011AB"},
+        {SX_OCTETSTR, WithValue(OctetStr("")), ""},
+        {SX_MACADDRESS, Bytes("\x00\x11\x22\xAA\xBB\xCC", 6), "001122AABBCC"},
+        {SX_MACADDRESS, NoSuchInstance(), ""},
+        {SX_DISPLAYSTR, Bytes("AB\0C", 4), "AB"},
+        {SX_DISPLAYSTR, WithValue(OctetStr("")), ""},
+        {SX_DISPLAYSTR, NoSuchInstance(), ""},
+        {SX_OBJECTID, WithValue(Oid("1.3.6.1.2.1.1.1")), "1.3.6.1.2.1.1.1"},
+        {SX_IPADDRESS, WithValue(IpAddress("192.168.0.1")), "192.168.0.1"},
+        {SX_DOUBLE, WithValue(OctetStr(one)), "1"},
+        {SX_DOUBLE, WithValue(OctetStr(half)), "-2.5"},
+        {SX_DOUBLE, Bytes("\x01\x02\x03", 3), "(NULL)"},  // shorter than a double
+        {SX_DATETIME, Bytes("\x07\xD6\x03\x0E\x0A\x05\x00\x00-\x05\x1E", 11),
+         "2006-3-14,10:5:0.0,-5:30"},
+        {SX_DATETIME, Bytes("\x07\xD6\x03\x0E\x0A\x05\x00\x00", 8), "2006-3-14,10:5:0.0"},
+        {SX_DATETIME, Bytes("\x07\xD6\x03", 3), "(NULL)"},
+        {SX_BCDATETIME, WithValue(OctetStr(dayTwo)), "1900/01/01 06:00:00 pm"},
+        {SX_BCDATETIME, Bytes("\x01", 1), "(NULL)"},
+        {SX_NSAPADDR, WithValue(IpAddress("10.0.0.1")), "10.0.0.1"},
+        {SX_OPAQUE, Bytes("\x7F", 1), "7F"},
+        {SX_NULL, WithValue(SnmpInt32(1)), "(NULL)"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << "syntax " << c.Syntax << " gives " << c.Text);
+        KwSNMPRequest request;
+        LoadList(request, {{"1.3", c.Syntax}});
+        Vb vb = c.Binding;
+        request.VbToValue(0, vb);
+        EXPECT_EQ(ValueOf(request, 0), c.Text);
+    }
+}
 
 TEST(ValueCodec, DayNumbersRoundTrip)
 {
