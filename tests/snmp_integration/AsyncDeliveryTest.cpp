@@ -12,27 +12,6 @@ namespace {
 
 using AsyncDelivery = SnmpdTest;
 
-TEST_F(AsyncDelivery, TwoOutstandingRequestsBothComplete)
-{
-    CTarget target = CommunityTarget(peer.AddressWithPort(), version2c);
-    AsyncResult first, second;
-    Pdu a = OnePdu(kSysDescr);
-    Pdu b = OnePdu(kSysName);
-    ASSERT_EQ(snmp->get(a, target, RecordCallback, &first), SNMP_CLASS_SUCCESS);
-    ASSERT_EQ(snmp->get(b, target, RecordCallback, &second), SNMP_CLASS_SUCCESS);
-    EXPECT_NE(a.get_request_id(), b.get_request_id());
-    EXPECT_EQ(snmp->outstanding(), 2);
-    ASSERT_TRUE(PumpUntil(*snmp, [&] { return first.calls && second.calls; }));
-    EXPECT_EQ(first.calls, 1);
-    EXPECT_EQ(second.calls, 1);
-    EXPECT_EQ(first.reason, SNMP_CLASS_ASYNC_RESPONSE);
-    EXPECT_EQ(second.reason, SNMP_CLASS_ASYNC_RESPONSE);
-    EXPECT_STREQ(first.pdu[0].get_printable_oid(), kSysDescr);
-    EXPECT_STREQ(second.pdu[0].get_printable_oid(), kSysName);
-    EXPECT_EQ(first.address, peer.AddressWithPort());
-    EXPECT_EQ(snmp->outstanding(), 0);
-}
-
 TEST_F(AsyncDelivery, ReplyIsNeverDeliveredInsideASynchronousCall)
 {
     CTarget target = CommunityTarget(peer.AddressWithPort(), version2c);
@@ -157,27 +136,6 @@ TEST_F(AsyncDelivery, ReplyHandlerMayStartTheNextRequest)
 }
 
 using DeadAgent = EngineTest;
-
-TEST_F(DeadAgent, SilentPortTimesOutSynchronouslyAndAsynchronously)
-{
-    unsigned short port = vka_test::FreeUdpPort();
-    ASSERT_NE(port, 0);
-    for (snmp_version version : {version1, version2c}) {
-        CTarget target = CommunityTarget("127.0.0.1/" + std::to_string(port), version);
-        target.set_timeout(10);
-        target.set_retry(2);
-        Pdu pdu = OnePdu(kSysDescr);
-        EXPECT_EQ(snmp->get(pdu, target), SNMP_CLASS_TIMEOUT);
-        EXPECT_TRUE(pdu[0].has_no_value());
-
-        AsyncResult result;
-        Pdu async = OnePdu(kSysDescr);
-        ASSERT_EQ(snmp->get(async, target, RecordCallback, &result), SNMP_CLASS_SUCCESS);
-        ASSERT_TRUE(PumpUntil(*snmp, [&] { return result.calls > 0; }));
-        EXPECT_EQ(result.reason, SNMP_CLASS_TIMEOUT);
-        EXPECT_TRUE(result.pdu[0].has_no_value());
-    }
-}
 
 TEST_F(DeadAgent, SilentPortTimesOutForVersion3)
 {
