@@ -90,14 +90,10 @@ TEST(Response, ErrorsLeaveTheListAlone)
 
     Pdu request_bindings;
     request_bindings += Vb(Oid("1.3.6.1.2.1.1.1.0"));
-    reply = Deliver(request, SNMP_CLASS_TIMEOUT, request_bindings);
-    EXPECT_EQ(reply.Error.Code, -405);
-    reply = Deliver(request, SNMPv3_USM_UNKNOWN_SECURITY_NAME, request_bindings);
-    EXPECT_EQ(reply.Error.Code, -304);
-    reply = Deliver(request, SNMPv3_USM_AUTHENTICATION_FAILURE, request_bindings);
-    EXPECT_EQ(reply.Error.Code, -308);
-    reply = Deliver(request, SNMPv3_USM_DECRYPTION_ERROR, request_bindings);
-    EXPECT_EQ(reply.Error.Code, -306);
+    const std::pair<int, int> reasons[] = {{SNMP_CLASS_TIMEOUT, -405}, {SNMPv3_USM_UNKNOWN_SECURITY_NAME, -304},
+                                           {SNMPv3_USM_AUTHENTICATION_FAILURE, -308}, {SNMPv3_USM_DECRYPTION_ERROR, -306}};
+    for (const auto& [reason, code] : reasons)
+        EXPECT_EQ(Deliver(request, reason, request_bindings).Error.Code, code) << reason;
     EXPECT_EQ(ValueOf(request, 0), "kept");
 
     // A set without reading the response back leaves the list too.

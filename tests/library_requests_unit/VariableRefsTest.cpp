@@ -55,7 +55,8 @@ TEST(VariableRefs, InsertedTextIsNotExpandedAgain)
     EXPECT_EQ(request.ExpandVariables("$1=$1", true, "$"), "\"$1$0\"=\"$1$0\"");
 }
 
-TEST(VariableRefs, RefusesReferencesPastTheList)
+// References past the list (or a number too long for any list) and "(NULL)" values raise.
+TEST(VariableRefs, RefusedReferences)
 {
     KwSNMPRequest request;
     LoadList(request, {{"1.0", SX_INTEGER}});
@@ -64,12 +65,6 @@ TEST(VariableRefs, RefusesReferencesPastTheList)
     EXPECT_EQ(CodeOf([&] { request.ExpandVariables("$99999999999999999999", false, "$"); }), -12);
     KwSNMPRequest empty;
     EXPECT_EQ(CodeOf([&] { empty.ExpandVariables("$", true, "$"); }), -12);
-}
-
-TEST(VariableRefs, NullValueRaises)
-{
-    KwSNMPRequest request;
-    LoadList(request, {{"1.0", SX_INTEGER}});
     ValueOf(request, 0) = "(NULL)";
     EXPECT_EQ(CodeOf([&] { request.ExpandVariables("$0", false, "$"); }), -512);
     EXPECT_EQ(CodeOf([&] { request.IsTrue("$0=1"); }), -512);
