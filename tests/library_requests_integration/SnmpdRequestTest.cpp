@@ -445,25 +445,6 @@ TEST_F(SnmpdRequests, RaisingCompletionLeavesTheEventTimerRunning)
     SetHandlerExceptionSink(nullptr);
 }
 
-TEST_F(SnmpdRequests, FailedAsynchronousSendEndsOnTheNextTick)
-{
-    KwSNMPRequest request;
-    Aim(request, 0, 1);  // port 0: the engine refuses the target
-    LoadSystemGroup(request);
-    std::vector<int> results;
-    request.OnResult = [&](const KwSNMPError& e) { results.push_back(e.Code); };
-    KwSNMPError received;
-    bool called = false;
-    request.GetAsync([&](KwSNMPError& e, KwSNMPVarList&) { received = e; called = true; }, true);
-    ASSERT_EQ(results.size(), 1u);
-    EXPECT_NE(results[0], 0);
-    EXPECT_EQ(request.ErrorCount(), 1);
-    ASSERT_TRUE(PumpUntil([&] { return called; }, 2.0));
-    EXPECT_EQ(received.Code, results[0]);
-    EXPECT_TRUE(received.Last);
-    EXPECT_EQ(request.Pending, 0);
-}
-
 TEST_F(SnmpdRequests, DestroyedRequestNeverHearsItsReplies)
 {
     const unsigned short silent = vka_test::FreeUdpPort();
@@ -491,21 +472,5 @@ TEST_F(SnmpdRequests, DestroyedRequestNeverHearsItsReplies)
     }
     Pump(2.0);
     EXPECT_EQ(*calls, 2);  // the outstanding get was cancelled with the request
-}
-
-TEST_F(SnmpdRequests, RequestDestroyedInsideItsOwnDone)
-{
-    auto* request = new KwSNMPRequest();
-    Aim(*request, peer->Port(), 1);
-    LoadSystemGroup(*request);
-    bool called = false;
-    request->GetAsync(
-        [&](KwSNMPError&, KwSNMPVarList&) {
-            called = true;
-            delete request;  // the owner closes in its completion handler
-        },
-        true);
-    ASSERT_TRUE(PumpUntil([&] { return called; }));
-    Pump(0.2);
 }
 } // namespace
