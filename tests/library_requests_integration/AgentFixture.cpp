@@ -12,7 +12,7 @@ namespace library_requests {
 void OpenSession()
 {
     static bool open = false;
-    App();
+    vka_test::EnsureQApplication();
     if (open)
         return;
     const std::string folder = vka_test::MakeTempFolder("kwreq");
@@ -20,17 +20,6 @@ void OpenSession()
         return;
     KwSNMPInitSession(folder.c_str());
     open = true;
-}
-
-void LoadList(KwSNMPRequest& request, std::initializer_list<VarDef> specs, KwSNMPItemType itemType,
-              int keyCount)
-{
-    std::vector<KwSNMPVar> table;
-    for (const VarDef& def : specs)
-        table.push_back(KwSNMPVar{def.Oid, "v", def.Syntax, def.Access, nullptr, nullptr,
-                                  nullptr, nullptr, nullptr, nullptr});
-    table.push_back(KwSNMPVar{});
-    request.VarList = KwSNMPVarList(table.data(), itemType, keyCount);
 }
 
 void Aim(KwSNMPRequest& request, unsigned short port, int version)

@@ -1,10 +1,9 @@
 #pragma once
 #include "ToolOutput.h"
-// Shared set-up: the Qt loop the event timer runs on and the library's session;
+// Shared set-up: the Qt application the event timer runs on and the library's session;
 // asynchronous completions are waited for with the pump of QtPump.h.
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <initializer_list>
 #include <string>
 
@@ -12,18 +11,10 @@
 #include "KwSNMPSession.h"
 #include "KwSNMPVar.h"
 #include "QtPump.h"
+#include "QtTestEnvironment.h"
+#include "RequestFixture.h"
 
 namespace library_requests {
-
-inline QCoreApplication& App()
-{
-    static int argc = 1;
-    static char name[] = "library_requests_integration";
-    static char* argv[] = {name, nullptr};
-    static QCoreApplication* app =
-        QCoreApplication::instance() ? QCoreApplication::instance() : new QCoreApplication(argc, argv);
-    return *app;
-}
 
 // Opens the library session once per process, with its boots counter in a temporary folder.
 void OpenSession();
@@ -57,16 +48,6 @@ protected:
     static inline Peer* peer = nullptr;
     static inline std::string startError;
 };
-
-struct VarDef {
-    const char* Oid;
-    int Syntax;
-    int Access;
-};
-
-// Loads the list from specs.
-void LoadList(KwSNMPRequest& request, std::initializer_list<VarDef> specs, KwSNMPItemType itemType,
-              int keyCount);
 
 // A request aimed at 127.0.0.1:port with SNMPv2c and the test communities.
 void Aim(KwSNMPRequest& request, unsigned short port, int version = 1);

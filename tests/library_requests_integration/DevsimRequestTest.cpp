@@ -176,22 +176,4 @@ TEST_F(DevsimRequests, SlowAgentWhileASecondRequestRuns)
     EXPECT_EQ(slow.Pending, 0);
     EXPECT_EQ(quick.Pending, 0);
 }
-
-TEST_F(DevsimRequests, SlowReplyNeverReachesADestroyedRequest)
-{
-    const std::string name = Oid(".1.1.2.1");
-    auto calls = std::make_shared<int>(0);
-    ASSERT_TRUE(peer->SilentFor(3));
-    {
-        KwSNMPRequest request;
-        Aim(request, peer->Port(), 1);
-        request.Timeout = 800;  // beyond the destructor's wait
-        request.Retries = 0;
-        LoadList(request, {{name.c_str(), SX_DISPLAYSTR, AC_READONLY}}, MVT_SV, 0);
-        request.GetAsync([calls](KwSNMPError&, KwSNMPVarList&) { ++*calls; }, true);
-    }
-    Pump(2.5);
-    EXPECT_EQ(*calls, 0);
-    peer->SilentFor(0);
-}
 } // namespace

@@ -154,9 +154,6 @@ TEST(Request, DefaultsAreCopiedAtConstruction)
     EXPECT_EQ(request.Device.Address, "10.1.2.3");
     EXPECT_EQ(request.Device.Port, 1610);
     EXPECT_EQ(request.Timeout, 100);
-    EXPECT_EQ(request.Retries, 1);
-    EXPECT_TRUE(request.Enabled);
-    EXPECT_EQ(request.Pending, 0);
     request.LoadDefaults();
     EXPECT_EQ(request.Device.Address, "10.9.9.9");
     KwDefaultDevice = saved;

@@ -2,6 +2,9 @@
 // through the asynchronous reply handler with hand-made response PDUs.
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 #include "RequestFixture.h"
 #include "SysUtils.h"
 #include "snmp_pp.h"
@@ -87,14 +90,10 @@ TEST(Response, ErrorsLeaveTheListAlone)
 
     Pdu request_bindings;
     request_bindings += Vb(Oid("1.3.6.1.2.1.1.1.0"));
-    reply = Deliver(request, SNMP_CLASS_TIMEOUT, request_bindings);
-    EXPECT_EQ(reply.Error.Code, -405);
-    reply = Deliver(request, SNMPv3_USM_UNKNOWN_SECURITY_NAME, request_bindings);
-    EXPECT_EQ(reply.Error.Code, -304);
-    reply = Deliver(request, SNMPv3_USM_AUTHENTICATION_FAILURE, request_bindings);
-    EXPECT_EQ(reply.Error.Code, -308);
-    reply = Deliver(request, SNMPv3_USM_DECRYPTION_ERROR, request_bindings);
-    EXPECT_EQ(reply.Error.Code, -306);
+    const std::pair<int, int> reasons[] = {{SNMP_CLASS_TIMEOUT, -405}, {SNMPv3_USM_UNKNOWN_SECURITY_NAME, -304},
+                                           {SNMPv3_USM_AUTHENTICATION_FAILURE, -308}, {SNMPv3_USM_DECRYPTION_ERROR, -306}};
+    for (const auto& [reason, code] : reasons)
+        EXPECT_EQ(Deliver(request, reason, request_bindings).Error.Code, code) << reason;
     EXPECT_EQ(ValueOf(request, 0), "kept");
 
     // A set without reading the response back leaves the list too.
@@ -117,60 +116,40 @@ void LoadTable(KwSNMPRequest& request)
              MVT_FMV, 1);
 }
 
+// After row 4 of the three-column table, each of these replies ends the walk with every
+// value (NOTDONE): every column left (the next column's first row, beyond the table);
+// an earlier row (following it would walk for ever); columns 10, 20, 30 for 1, 2, 3.
 TEST(Response, WalkRowsAndEnd)
 {
-    KwSNMPRequest request;
-    LoadTable(request);
-    Pdu row;
-    row += Binding("1.3.6.1.4.1.9.1.1.4", 4);
-    row += Text("1.3.6.1.4.1.9.1.2.4", "four");
-    row += Binding("1.3.6.1.4.1.9.1.3.4", 40);
-    Reply reply = Deliver(request, SNMP_CLASS_ASYNC_RESPONSE, row);
-    EXPECT_EQ(reply.Error.Code, 0);
-    EXPECT_FALSE(reply.Error.Last);
-    EXPECT_EQ(ValueOf(request, 0), "4");
-    EXPECT_EQ(ValueOf(request, 1), "four");
-    EXPECT_EQ(request.RowIndex(), "4");
+    const std::vector<std::vector<std::pair<const char*, long>>> ends = {
+        {{"1.3.6.1.4.1.9.1.2.1", 1}, {"1.3.6.1.4.1.9.1.3.1", 1}, {"1.3.6.1.4.1.9.2.1.0", 1}},
+        {{"1.3.6.1.4.1.9.1.1.2", 2}, {"1.3.6.1.4.1.9.1.2.2", 2}, {"1.3.6.1.4.1.9.1.3.2", 20}},
+        {{"1.3.6.1.4.1.9.1.10.5", 5}, {"1.3.6.1.4.1.9.1.20.5", 5}, {"1.3.6.1.4.1.9.1.30.5", 50}},
+    };
+    for (const auto& end : ends) {
+        SCOPED_TRACE(end[0].first);
+        KwSNMPRequest request;
+        LoadTable(request);
+        Pdu row;
+        row += Binding("1.3.6.1.4.1.9.1.1.4", 4);
+        row += Text("1.3.6.1.4.1.9.1.2.4", "four");
+        row += Binding("1.3.6.1.4.1.9.1.3.4", 40);
+        Reply reply = Deliver(request, SNMP_CLASS_ASYNC_RESPONSE, row);
+        EXPECT_EQ(reply.Error.Code, 0);
+        EXPECT_FALSE(reply.Error.Last);
+        EXPECT_EQ(ValueOf(request, 0), "4");
+        EXPECT_EQ(ValueOf(request, 1), "four");
+        EXPECT_EQ(request.RowIndex(), "4");
 
-    Pdu past;  // every column left: the next column's first row, and beyond the table
-    past += Text("1.3.6.1.4.1.9.1.2.1", "x");
-    past += Binding("1.3.6.1.4.1.9.1.3.1", 1);
-    past += Binding("1.3.6.1.4.1.9.2.1.0", 1);
-    reply = Deliver(request, SNMP_CLASS_ASYNC_RESPONSE, past);
-    EXPECT_EQ(reply.Error.Code, 0);
-    EXPECT_TRUE(reply.Error.Last);
-    for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(ValueOf(request, i), "(NOTDONE)");
-}
-
-TEST(Response, WalkEndsWhenTheAgentAnswersWithAnEarlierRow)
-{
-    KwSNMPRequest request;
-    LoadTable(request);
-    Pdu row;
-    row += Binding("1.3.6.1.4.1.9.1.1.4", 4);
-    row += Text("1.3.6.1.4.1.9.1.2.4", "four");
-    row += Binding("1.3.6.1.4.1.9.1.3.4", 40);
-    ASSERT_FALSE(Deliver(request, SNMP_CLASS_ASYNC_RESPONSE, row).Error.Last);
-
-    Pdu back;  // row 2 after row 4: following it would walk the table for ever
-    back += Binding("1.3.6.1.4.1.9.1.1.2", 2);
-    back += Text("1.3.6.1.4.1.9.1.2.2", "two");
-    back += Binding("1.3.6.1.4.1.9.1.3.2", 20);
-    const Reply reply = Deliver(request, SNMP_CLASS_ASYNC_RESPONSE, back);
-    EXPECT_TRUE(reply.Error.Last);
-    EXPECT_EQ(ValueOf(request, 1), "(NOTDONE)");
-}
-
-TEST(Response, ColumnOneDoesNotContainColumnTen)
-{
-    KwSNMPRequest request;
-    LoadList(request, {{"1.3.6.1.4.1.9.1.1", SX_INTEGER, AC_READONLY}}, MVT_FMV, 1);
-    Pdu pdu;
-    pdu += Binding("1.3.6.1.4.1.9.1.10.1", 5);
-    const Reply reply = Deliver(request, SNMP_CLASS_ASYNC_RESPONSE, pdu);
-    EXPECT_TRUE(reply.Error.Last);
-    EXPECT_EQ(ValueOf(request, 0), "(NOTDONE)");
+        Pdu past;
+        for (const auto& binding : end)
+            past += Binding(binding.first, binding.second);
+        reply = Deliver(request, SNMP_CLASS_ASYNC_RESPONSE, past);
+        EXPECT_EQ(reply.Error.Code, 0);
+        EXPECT_TRUE(reply.Error.Last);
+        for (int i = 0; i < 3; ++i)
+            EXPECT_EQ(ValueOf(request, i), "(NOTDONE)");
+    }
 }
 
 TEST(Response, SparseColumnHasNoValueInARowItSkips)

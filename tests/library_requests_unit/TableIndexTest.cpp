@@ -1,63 +1,51 @@
 // Table index conversion and the walk end test.
 #include <gtest/gtest.h>
 
-#include <ostream>
-
 #include "KwOptionList.h"
 #include "RequestFixture.h"
 #include "SysUtils.h"
 
 namespace {
-struct IndexCase {
-    int Syntax;
-    int Access;
-    const char* Index;
-    const char* Value;
-    const char* Rest;
-};
-
-// Readable, stable test names.
-void PrintTo(const IndexCase& c, std::ostream* out)
+// Each key read from an index, and what of the index is left for the next key.
+TEST(TableIndex, IndexToValueReadsTheKeyAndReturnsTheRest)
 {
-    *out << "syntax " << c.Syntax << " access " << c.Access << " index " << c.Index;
-}
-
-class IndexToValueCases : public ::testing::TestWithParam<IndexCase> {};
-
-TEST_P(IndexToValueCases, ReadsTheKeyAndReturnsTheRest)
-{
-    const IndexCase& c = GetParam();
-    KwSNMPRequest request;
-    LoadList(request, {{"1.3.6.1.4.1", c.Syntax, c.Access}, {"1.3.6.1.4.2", SX_INTEGER}}, MVT_FMV, 1);
-    EXPECT_EQ(request.IndexToValue(0, c.Index), c.Rest);
-    EXPECT_EQ(ValueOf(request, 0), c.Value);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    TableIndex, IndexToValueCases,
-    ::testing::Values(
-        IndexCase{SX_INTEGER, AC_READONLY, "4294967295.7", "-1", "7"},
-        IndexCase{SX_COUNTER, AC_READONLY, "4294967295", "4294967295", ""},
-        IndexCase{SX_BOOLEAN, AC_READONLY, "3.1", "true", "1"},
-        IndexCase{SX_TIMETICKS, AC_READONLY, "500", "0:00:05.00", ""},
-        IndexCase{SX_COUNTER64, AC_READONLY, "1.2.9", "4294967298", "9"},
-        IndexCase{SX_OCTETSTR, AC_READONLY, "3.65.66.67", "414243", ""},
-        IndexCase{SX_OCTETSTR, AC_READONLY | AC_IMPLIED, "65.66", "4142", ""},
-        IndexCase{SX_DISPLAYSTR, AC_READONLY, "2.65.66.9", "AB", "9"},
-        IndexCase{SX_DISPLAYSTR, AC_READONLY | AC_IMPLIED, "65.66.0.67", "AB", ""},
-        IndexCase{SX_MACADDRESS, AC_READONLY, "0.17.34.51.68.85.7", "001122334455", "7"},
-        IndexCase{SX_IPADDRESS, AC_READONLY, "192.168.0.1.5", "192.168.0.1", "5"},
-        IndexCase{SX_OBJECTID, AC_READONLY, "3.1.3.6.4", "1.3.6", "4"},
-        IndexCase{SX_OBJECTID, AC_READONLY | AC_IMPLIED, "1.3.6.4", "1.3.6.4", ""},
-        IndexCase{SX_DATETIME, AC_READONLY, "7.214.3.14.10.5.0.0.45.5.30.2",
-                  "2006-3-14,10:5:0.0,-5:30", "2"},
-        IndexCase{SX_NULL, AC_READONLY, "5.6", "(NULL)", "5.6"},
+    const struct {
+        int Syntax;
+        int Access;
+        const char* Index;
+        const char* Value;
+        const char* Rest;
+    } cases[] = {
+        {SX_INTEGER, AC_READONLY, "4294967295.7", "-1", "7"},
+        {SX_COUNTER, AC_READONLY, "4294967295", "4294967295", ""},
+        {SX_BOOLEAN, AC_READONLY, "3.1", "true", "1"},
+        {SX_TIMETICKS, AC_READONLY, "500", "0:00:05.00", ""},
+        {SX_COUNTER64, AC_READONLY, "1.2.9", "4294967298", "9"},
+        {SX_OCTETSTR, AC_READONLY, "3.65.66.67", "414243", ""},
+        {SX_OCTETSTR, AC_READONLY | AC_IMPLIED, "65.66", "4142", ""},
+        {SX_DISPLAYSTR, AC_READONLY, "2.65.66.9", "AB", "9"},
+        {SX_DISPLAYSTR, AC_READONLY | AC_IMPLIED, "65.66.0.67", "AB", ""},
+        {SX_MACADDRESS, AC_READONLY, "0.17.34.51.68.85.7", "001122334455", "7"},
+        {SX_IPADDRESS, AC_READONLY, "192.168.0.1.5", "192.168.0.1", "5"},
+        {SX_OBJECTID, AC_READONLY, "3.1.3.6.4", "1.3.6", "4"},
+        {SX_OBJECTID, AC_READONLY | AC_IMPLIED, "1.3.6.4", "1.3.6.4", ""},
+        {SX_DATETIME, AC_READONLY, "7.214.3.14.10.5.0.0.45.5.30.2", "2006-3-14,10:5:0.0,-5:30", "2"},
+        {SX_NULL, AC_READONLY, "5.6", "(NULL)", "5.6"},
         // Indexes shorter than the key needs are never read past their end.
-        IndexCase{SX_MACADDRESS, AC_READONLY, "0.17", "001100000000", ""},
-        IndexCase{SX_IPADDRESS, AC_READONLY, "10.1", "10.1.0.0", ""},
-        IndexCase{SX_OCTETSTR, AC_READONLY, "9.65.66", "4142", ""},
-        IndexCase{SX_DISPLAYSTR, AC_READONLY, "4294967295.65", "A", ""},
-        IndexCase{SX_DATETIME, AC_READONLY, "7.214.3", "2006-3-0,0:0:0.0", ""}));
+        {SX_MACADDRESS, AC_READONLY, "0.17", "001100000000", ""},
+        {SX_IPADDRESS, AC_READONLY, "10.1", "10.1.0.0", ""},
+        {SX_OCTETSTR, AC_READONLY, "9.65.66", "4142", ""},
+        {SX_DISPLAYSTR, AC_READONLY, "4294967295.65", "A", ""},
+        {SX_DATETIME, AC_READONLY, "7.214.3", "2006-3-0,0:0:0.0", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Index);
+        KwSNMPRequest request;
+        LoadList(request, {{"1.3.6.1.4.1", c.Syntax, c.Access}, {"1.3.6.1.4.2", SX_INTEGER}}, MVT_FMV, 1);
+        EXPECT_EQ(request.IndexToValue(0, c.Index), c.Rest);
+        EXPECT_EQ(ValueOf(request, 0), c.Value);
+    }
+}
 
 TEST(TableIndex, ImpliedCountsOnlyForTheLastKey)
 {
@@ -67,51 +55,41 @@ TEST(TableIndex, ImpliedCountsOnlyForTheLastKey)
     EXPECT_EQ(ValueOf(request, 0), "41");
 }
 
-struct ValueCase {
-    int Syntax;
-    int Access;
-    const char* Value;
-    const char* Index;
-};
-
-// Readable, stable test names.
-void PrintTo(const ValueCase& c, std::ostream* out)
+TEST(TableIndex, ValueToIndexWritesTheKey)
 {
-    *out << "syntax " << c.Syntax << " access " << c.Access << " value " << c.Value;
+    const struct {
+        int Syntax;
+        int Access;
+        const char* Value;
+        const char* Index;
+    } cases[] = {
+        {SX_INTEGER, AC_READONLY, "-1", "4294967295"},
+        {SX_INTEGER, AC_READONLY, "abc", "0"},
+        {SX_BOOLEAN, AC_READONLY, "true", "1"},
+        {SX_BOOLEAN, AC_READONLY, "TRUE", "0"},
+        {SX_TIMETICKS, AC_READONLY, "0:00:05.00", "500"},
+        {SX_COUNTER64, AC_READONLY, "4294967298", "1.2"},
+        {SX_OCTETSTR, AC_READONLY, "ABC", "2.10.188"},
+        {SX_OCTETSTR, AC_READONLY | AC_IMPLIED, "4142", "65.66"},
+        {SX_DISPLAYSTR, AC_READONLY, "AB", "2.65.66"},
+        {SX_MACADDRESS, AC_READONLY, "0011223344", ""},
+        {SX_MACADDRESS, AC_READONLY, "00112233445566", "0.17.34.51.68.85"},
+        {SX_IPADDRESS, AC_READONLY, "192.168.0.1", "192.168.0.1"},
+        {SX_OBJECTID, AC_READONLY, "1.3.6", "3.1.3.6"},
+        {SX_OBJECTID, AC_READONLY | AC_IMPLIED, "1.3.6", "1.3.6"},
+        {SX_DATETIME, AC_READONLY, "2006-3-14,10:5:0.0", "7.214.3.14.10.5.0.0.43.0.0"},
+        {SX_NULL, AC_READONLY, "x", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Value);
+        KwSNMPRequest request;
+        LoadList(request, {{"1.3.6.1.4.1", c.Syntax, c.Access}}, MVT_FMV, 1);
+        ValueOf(request, 0) = c.Value;
+        AnsiString out = "stale";
+        request.ValueToIndex(0, out);
+        EXPECT_EQ(out, c.Index);
+    }
 }
-
-class ValueToIndexCases : public ::testing::TestWithParam<ValueCase> {};
-
-TEST_P(ValueToIndexCases, WritesTheKey)
-{
-    const ValueCase& c = GetParam();
-    KwSNMPRequest request;
-    LoadList(request, {{"1.3.6.1.4.1", c.Syntax, c.Access}}, MVT_FMV, 1);
-    ValueOf(request, 0) = c.Value;
-    AnsiString out = "stale";
-    request.ValueToIndex(0, out);
-    EXPECT_EQ(out, c.Index);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    TableIndex, ValueToIndexCases,
-    ::testing::Values(
-        ValueCase{SX_INTEGER, AC_READONLY, "-1", "4294967295"},
-        ValueCase{SX_INTEGER, AC_READONLY, "abc", "0"},
-        ValueCase{SX_BOOLEAN, AC_READONLY, "true", "1"},
-        ValueCase{SX_BOOLEAN, AC_READONLY, "TRUE", "0"},
-        ValueCase{SX_TIMETICKS, AC_READONLY, "0:00:05.00", "500"},
-        ValueCase{SX_COUNTER64, AC_READONLY, "4294967298", "1.2"},
-        ValueCase{SX_OCTETSTR, AC_READONLY, "ABC", "2.10.188"},
-        ValueCase{SX_OCTETSTR, AC_READONLY | AC_IMPLIED, "4142", "65.66"},
-        ValueCase{SX_DISPLAYSTR, AC_READONLY, "AB", "2.65.66"},
-        ValueCase{SX_MACADDRESS, AC_READONLY, "0011223344", ""},
-        ValueCase{SX_MACADDRESS, AC_READONLY, "00112233445566", "0.17.34.51.68.85"},
-        ValueCase{SX_IPADDRESS, AC_READONLY, "192.168.0.1", "192.168.0.1"},
-        ValueCase{SX_OBJECTID, AC_READONLY, "1.3.6", "3.1.3.6"},
-        ValueCase{SX_OBJECTID, AC_READONLY | AC_IMPLIED, "1.3.6", "1.3.6"},
-        ValueCase{SX_DATETIME, AC_READONLY, "2006-3-14,10:5:0.0", "7.214.3.14.10.5.0.0.43.0.0"},
-        ValueCase{SX_NULL, AC_READONLY, "x", ""}));
 
 TEST(TableIndex, DoubleKeysRoundTrip)
 {

@@ -4,9 +4,8 @@
 #include <limits>
 #include <string>
 
-#include <ostream>
-
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 
 #include "KwOptionList.h"
@@ -16,18 +15,6 @@
 #include "snmp_pp.h"
 
 namespace {
-struct Received {
-    int Syntax;
-    Vb Binding;
-    const char* Text;
-};
-
-// Readable, stable test names.
-void PrintTo(const Received& c, std::ostream* out)
-{
-    *out << "syntax " << c.Syntax << " from " << c.Binding.get_syntax() << " gives " << c.Text;
-}
-
 Vb WithValue(const SnmpInt32& v) { Vb vb(Oid("1.3")); vb.set_value(v); return vb; }
 Vb WithValue(const SnmpUInt32& v) { Vb vb(Oid("1.3")); vb.set_value(v); return vb; }
 Vb WithValue(const TimeTicks& v) { Vb vb(Oid("1.3")); vb.set_value(v); return vb; }
@@ -43,59 +30,62 @@ std::string DoubleBytes(double d)
     return std::string(reinterpret_cast<const char*>(&d), sizeof d);
 }
 
-class ReceivedValues : public ::testing::TestWithParam<Received> {};
-
-TEST_P(ReceivedValues, GiveTheirText)
-{
-    const Received& c = GetParam();
-    KwSNMPRequest request;
-    LoadList(request, {{"1.3", c.Syntax}});
-    Vb vb = c.Binding;
-    request.VbToValue(0, vb);
-    EXPECT_EQ(ValueOf(request, 0), c.Text);
-}
-
 const std::string one = DoubleBytes(1.0);  // begins with zero bytes
 const std::string half = DoubleBytes(-2.5);
 const std::string dayTwo = DoubleBytes(2.75);
 
-INSTANTIATE_TEST_SUITE_P(
-    ValueCodec, ReceivedValues,
-    ::testing::Values(
-        Received{SX_INTEGER, WithValue(SnmpInt32(-5)), "-5"},
-        Received{SX_INTEGER, WithValue(SnmpInt32(300)), "300"},
-        Received{SX_INTEGER, NoSuchInstance(), "(NULL)"},
-        Received{SX_INTEGER, WithValue(OctetStr("x")), "(NULL)"},  // wrong type
-        Received{SX_BOOLEAN, WithValue(SnmpInt32(5)), "true"},
-        Received{SX_BOOLEAN, WithValue(SnmpInt32(0)), "false"},
-        Received{SX_COUNTER, WithValue(Counter32(4294967295ul)), "4294967295"},
-        Received{SX_GUAGE, WithValue(Gauge32(7)), "7"},
-        Received{SX_UINTEGER, WithValue(TimeTicks(9)), "9"},
-        Received{SX_COUNTER64, WithValue(Counter64(1, 2)), "4294967298"},
-        Received{SX_TIMETICKS, WithValue(TimeTicks(500)), "0:00:05.00"},
-        Received{SX_TIMETICKS, WithValue(TimeTicks(9378405)), "1 day 2:03:04.05"},
-        Received{SX_TIMETICKS, WithValue(TimeTicks(17280000)), "2 days, 0:00:00.00"},
-        Received{SX_OCTETSTR, Bytes("\x00\x11\xAB", 3), "0011AB"},
-        Received{SX_OCTETSTR, WithValue(OctetStr("")), ""},
-        Received{SX_MACADDRESS, Bytes("\x00\x11\x22\xAA\xBB\xCC", 6), "001122AABBCC"},
-        Received{SX_MACADDRESS, NoSuchInstance(), ""},
-        Received{SX_DISPLAYSTR, Bytes("AB\0C", 4), "AB"},
-        Received{SX_DISPLAYSTR, WithValue(OctetStr("")), ""},
-        Received{SX_DISPLAYSTR, NoSuchInstance(), ""},
-        Received{SX_OBJECTID, WithValue(Oid("1.3.6.1.2.1.1.1")), "1.3.6.1.2.1.1.1"},
-        Received{SX_IPADDRESS, WithValue(IpAddress("192.168.0.1")), "192.168.0.1"},
-        Received{SX_DOUBLE, WithValue(OctetStr(one)), "1"},
-        Received{SX_DOUBLE, WithValue(OctetStr(half)), "-2.5"},
-        Received{SX_DOUBLE, Bytes("\x01\x02\x03", 3), "(NULL)"},  // shorter than a double
-        Received{SX_DATETIME, Bytes("\x07\xD6\x03\x0E\x0A\x05\x00\x00-\x05\x1E", 11),
-                 "2006-3-14,10:5:0.0,-5:30"},
-        Received{SX_DATETIME, Bytes("\x07\xD6\x03\x0E\x0A\x05\x00\x00", 8), "2006-3-14,10:5:0.0"},
-        Received{SX_DATETIME, Bytes("\x07\xD6\x03", 3), "(NULL)"},
-        Received{SX_BCDATETIME, WithValue(OctetStr(dayTwo)), "1900/01/01 06:00:00 pm"},
-        Received{SX_BCDATETIME, Bytes("\x01", 1), "(NULL)"},
-        Received{SX_NSAPADDR, WithValue(IpAddress("10.0.0.1")), "10.0.0.1"},
-        Received{SX_OPAQUE, Bytes("\x7F", 1), "7F"},
-        Received{SX_NULL, WithValue(SnmpInt32(1)), "(NULL)"}));
+// A binding received for a variable of the syntax -> the value text.
+TEST(ValueCodec, ReceivedValuesGiveTheirText)
+{
+    const struct {
+        int Syntax;
+        Vb Binding;
+        const char* Text;
+    } cases[] = {
+        {SX_INTEGER, WithValue(SnmpInt32(-5)), "-5"},
+        {SX_INTEGER, WithValue(SnmpInt32(300)), "300"},
+        {SX_INTEGER, NoSuchInstance(), "(NULL)"},
+        {SX_INTEGER, WithValue(OctetStr("x")), "(NULL)"},  // wrong type
+        {SX_BOOLEAN, WithValue(SnmpInt32(5)), "true"},
+        {SX_BOOLEAN, WithValue(SnmpInt32(0)), "false"},
+        {SX_COUNTER, WithValue(Counter32(4294967295ul)), "4294967295"},
+        {SX_GUAGE, WithValue(Gauge32(7)), "7"},
+        {SX_UINTEGER, WithValue(TimeTicks(9)), "9"},
+        {SX_COUNTER64, WithValue(Counter64(1, 2)), "4294967298"},
+        {SX_TIMETICKS, WithValue(TimeTicks(500)), "0:00:05.00"},
+        {SX_TIMETICKS, WithValue(TimeTicks(9378405)), "1 day 2:03:04.05"},
+        {SX_TIMETICKS, WithValue(TimeTicks(17280000)), "2 days, 0:00:00.00"},
+        {SX_OCTETSTR, Bytes("\x00\x11\xAB", 3), "0011AB"},
+        {SX_OCTETSTR, WithValue(OctetStr("")), ""},
+        {SX_MACADDRESS, Bytes("\x00\x11\x22\xAA\xBB\xCC", 6), "001122AABBCC"},
+        {SX_MACADDRESS, NoSuchInstance(), ""},
+        {SX_DISPLAYSTR, Bytes("AB\0C", 4), "AB"},
+        {SX_DISPLAYSTR, WithValue(OctetStr("")), ""},
+        {SX_DISPLAYSTR, NoSuchInstance(), ""},
+        {SX_OBJECTID, WithValue(Oid("1.3.6.1.2.1.1.1")), "1.3.6.1.2.1.1.1"},
+        {SX_IPADDRESS, WithValue(IpAddress("192.168.0.1")), "192.168.0.1"},
+        {SX_DOUBLE, WithValue(OctetStr(one)), "1"},
+        {SX_DOUBLE, WithValue(OctetStr(half)), "-2.5"},
+        {SX_DOUBLE, Bytes("\x01\x02\x03", 3), "(NULL)"},  // shorter than a double
+        {SX_DATETIME, Bytes("\x07\xD6\x03\x0E\x0A\x05\x00\x00-\x05\x1E", 11),
+         "2006-3-14,10:5:0.0,-5:30"},
+        {SX_DATETIME, Bytes("\x07\xD6\x03\x0E\x0A\x05\x00\x00", 8), "2006-3-14,10:5:0.0"},
+        {SX_DATETIME, Bytes("\x07\xD6\x03", 3), "(NULL)"},
+        {SX_BCDATETIME, WithValue(OctetStr(dayTwo)), "1900/01/01 06:00:00 pm"},
+        {SX_BCDATETIME, Bytes("\x01", 1), "(NULL)"},
+        {SX_NSAPADDR, WithValue(IpAddress("10.0.0.1")), "10.0.0.1"},
+        {SX_OPAQUE, Bytes("\x7F", 1), "7F"},
+        {SX_NULL, WithValue(SnmpInt32(1)), "(NULL)"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << "syntax " << c.Syntax << " gives " << c.Text);
+        KwSNMPRequest request;
+        LoadList(request, {{"1.3", c.Syntax}});
+        Vb vb = c.Binding;
+        request.VbToValue(0, vb);
+        EXPECT_EQ(ValueOf(request, 0), c.Text);
+    }
+}
 
 TEST(ValueCodec, DayNumbersRoundTrip)
 {
@@ -155,103 +145,86 @@ TEST(ValueCodec, BadSyntaxRaisesInBothDirections)
     }
 }
 
-TEST(ValueCodec, NullTextSendsNoValueForEverySyntax)
+// The binding a value text of the syntax puts into a binding that held a value, as
+// "kind value" (octets in hexadecimal), or "none".
+std::string Sent(int syntax, const char* text)
 {
-    for (int syntax : {SX_BOOLEAN, SX_INTEGER, SX_COUNTER, SX_COUNTER64, SX_TIMETICKS, SX_OCTETSTR,
-                       SX_DISPLAYSTR, SX_OBJECTID, SX_IPADDRESS, SX_DOUBLE, SX_DATETIME,
-                       SX_MACADDRESS, SX_NULL}) {
-        KwSNMPRequest request;
-        LoadList(request, {{"1.3", syntax}});
-        ValueOf(request, 0) = "(NULL)";
-        Vb vb = WithValue(SnmpInt32(3));
-        request.ValueToVb(0, vb);
-        EXPECT_TRUE(vb.has_no_value()) << syntax;
+    KwSNMPRequest request;
+    LoadList(request, {{"1.3", syntax}});
+    ValueOf(request, 0) = text;
+    Vb vb = WithValue(SnmpInt32(3));
+    request.ValueToVb(0, vb);
+    if (vb.has_no_value())
+        return "none";
+    unsigned long number = 0;
+    switch (vb.get_syntax()) {
+    case sNMP_SYNTAX_INT32: {
+        long value = 0;
+        vb.get_value(value);
+        return "int " + std::to_string(value);
+    }
+    case sNMP_SYNTAX_OCTETS: {
+        OctetStr octets;
+        vb.get_value(octets);
+        std::string hex;
+        for (unsigned char c : octets.bytes()) {
+            char two[3];
+            std::snprintf(two, sizeof two, "%02X", c);
+            hex += two;
+        }
+        return "octets " + hex;
+    }
+    case sNMP_SYNTAX_IPADDR: {
+        IpAddress ip;
+        vb.get_value(ip);
+        return std::string("ip ") + ip.get_printable();
+    }
+    case sNMP_SYNTAX_CNTR64: {
+        Counter64 big;
+        vb.get_value(big);
+        return "c64 " + std::to_string(static_cast<unsigned long long>(big));
+    }
+    case sNMP_SYNTAX_TIMETICKS:
+        vb.get_value(number);
+        return "ticks " + std::to_string(number);
+    case sNMP_SYNTAX_GAUGE32:
+        vb.get_value(number);
+        return "gauge " + std::to_string(number);
+    default:
+        return "syntax " + std::to_string(vb.get_syntax());
     }
 }
 
 TEST(ValueCodec, SentValues)
 {
-    KwSNMPRequest request;
-    LoadList(request, {{"1.1", SX_INTEGER},
-                       {"1.2", SX_DISPLAYSTR},
-                       {"1.3", SX_TIMETICKS},
-                       {"1.4", SX_OCTETSTR},
-                       {"1.5", SX_BOOLEAN},
-                       {"1.6", SX_COUNTER},
-                       {"1.7", SX_DOUBLE},
-                       {"1.8", SX_DATETIME},
-                       {"1.9", SX_IPADDRESS},
-                       {"1.10", SX_COUNTER64}});
-    auto send = [&](int index, const char* text) {
-        ValueOf(request, index) = text;
-        Vb vb(Oid("1.3"));
-        request.ValueToVb(index, vb);
-        return vb;
+    for (int syntax : {SX_BOOLEAN, SX_INTEGER, SX_COUNTER, SX_COUNTER64, SX_TIMETICKS, SX_OCTETSTR,
+                       SX_DISPLAYSTR, SX_OBJECTID, SX_IPADDRESS, SX_DOUBLE, SX_DATETIME,
+                       SX_MACADDRESS, SX_NULL})
+        EXPECT_EQ(Sent(syntax, "(NULL)"), "none") << syntax;
+    const struct {
+        int Syntax;
+        const char* Text;
+        const char* Binding;
+    } cases[] = {
+        {SX_INTEGER, "", "int 0"}, {SX_INTEGER, "abc", "int 0"}, {SX_INTEGER, "  -42xyz", "int -42"},
+        {SX_DISPLAYSTR, "", "octets "},
+        {SX_TIMETICKS, "1 day 2:03:04.05", "ticks 9378405"},
+        {SX_TIMETICKS, "2 days, 0:00:00.00", "ticks 17280000"}, {SX_TIMETICKS, "1234", "ticks 0"},
+        {SX_OCTETSTR, "00 11 22 aa bb cc", "octets 001122AABBCC"}, {SX_OCTETSTR, "ABC", "octets 0ABC"},
+        {SX_BOOLEAN, "true", "int 1"}, {SX_BOOLEAN, "True", "int 0"},
+        {SX_COUNTER, "4294967296", "gauge 0"},
+        {SX_DOUBLE, "-2.5", "octets 00000000000004C0"},
+        {SX_DATETIME, "2006-3-14,10:5:0.0,-5:30", "octets 07D6030E0A0500002D051E"},
+        {SX_IPADDRESS, "not an address", "none"}, {SX_IPADDRESS, "10.0.0.7", "ip 10.0.0.7"},
+        {SX_COUNTER64, "4294967298", "c64 4294967298"},
+        // Beyond a double's 53 bits every digit still counts.
+        {SX_COUNTER64, "1152921504606846977", "c64 1152921504606846977"},
+        {SX_COUNTER64, " +18446744073709551615", "c64 18446744073709551615"},
+        {SX_COUNTER64, "18446744073709551616", "c64 18446744073709551615"},
+        {SX_COUNTER64, "1.5e3", "c64 1500"}, {SX_COUNTER64, "-7", "c64 0"},
     };
-    long number = -1;
-    unsigned long unsignedNumber = 1;
-    OctetStr octets;
-
-    EXPECT_EQ(send(0, "").get_value(number), SNMP_CLASS_SUCCESS);
-    EXPECT_EQ(number, 0);
-    send(0, "abc").get_value(number);
-    EXPECT_EQ(number, 0);
-    send(0, "  -42xyz").get_value(number);
-    EXPECT_EQ(number, -42);
-
-    Vb text = send(1, "");
-    ASSERT_EQ(text.get_value(octets), SNMP_CLASS_SUCCESS);
-    EXPECT_EQ(octets.len(), 0u);
-
-    Vb ticks = send(2, "1 day 2:03:04.05");
-    EXPECT_EQ(ticks.get_syntax(), sNMP_SYNTAX_TIMETICKS);
-    ticks.get_value(unsignedNumber);
-    EXPECT_EQ(unsignedNumber, 9378405ul);
-    send(2, "2 days, 0:00:00.00").get_value(unsignedNumber);
-    EXPECT_EQ(unsignedNumber, 17280000ul);
-    send(2, "1234").get_value(unsignedNumber);
-    EXPECT_EQ(unsignedNumber, 0ul);
-
-    send(3, "00 11 22 aa bb cc").get_value(octets);
-    EXPECT_EQ(octets.bytes(), std::string("\x00\x11\x22\xAA\xBB\xCC", 6));
-    send(3, "ABC").get_value(octets);
-    EXPECT_EQ(octets.bytes(), std::string("\x0A\xBC", 2));
-
-    send(4, "true").get_value(number);
-    EXPECT_EQ(number, 1);
-    send(4, "True").get_value(number);
-    EXPECT_EQ(number, 0);
-
-    Vb counter = send(5, "4294967296");
-    EXPECT_EQ(counter.get_syntax(), sNMP_SYNTAX_GAUGE32);
-    counter.get_value(unsignedNumber);
-    EXPECT_EQ(unsignedNumber, 0ul);
-
-    send(6, "-2.5").get_value(octets);
-    EXPECT_EQ(octets.bytes(), DoubleBytes(-2.5));
-
-    send(7, "2006-3-14,10:5:0.0,-5:30").get_value(octets);
-    EXPECT_EQ(octets.bytes(), std::string("\x07\xD6\x03\x0E\x0A\x05\x00\x00-\x05\x1E", 11));
-
-    EXPECT_TRUE(send(8, "not an address").has_no_value());
-    IpAddress ip;
-    ASSERT_EQ(send(8, "10.0.0.7").get_value(ip), SNMP_CLASS_SUCCESS);
-    EXPECT_STREQ(ip.get_printable(), "10.0.0.7");
-
-    Counter64 big;
-    send(9, "4294967298").get_value(big);
-    EXPECT_EQ(static_cast<unsigned long long>(big), 4294967298ull);
-    // Beyond a double's 53 bits every digit still counts.
-    send(9, "1152921504606846977").get_value(big);
-    EXPECT_EQ(static_cast<unsigned long long>(big), 1152921504606846977ull);
-    send(9, " +18446744073709551615").get_value(big);
-    EXPECT_EQ(static_cast<unsigned long long>(big), 18446744073709551615ull);
-    send(9, "18446744073709551616").get_value(big);
-    EXPECT_EQ(static_cast<unsigned long long>(big), 18446744073709551615ull);
-    send(9, "1.5e3").get_value(big);
-    EXPECT_EQ(static_cast<unsigned long long>(big), 1500ull);
-    send(9, "-7").get_value(big);
-    EXPECT_EQ(static_cast<unsigned long long>(big), 0ull);
+    for (const auto& c : cases)
+        EXPECT_EQ(Sent(c.Syntax, c.Text), c.Binding) << c.Syntax << " " << c.Text;
 }
 
 TEST(ValueCodec, YearsBelowOneThousandReadBack)

@@ -1,8 +1,6 @@
 // Variable lists: owned copies, access tests, assignment.
 #include <gtest/gtest.h>
 
-#include <ostream>
-
 #include "KwOptionList.h"
 #include "KwSNMPVarList.h"
 
@@ -42,48 +40,40 @@ TEST(VarList, CopiesTextsAndSharesOptionList)
     EXPECT_EQ(list.Name, "");
 }
 
-struct AccessCase {
-    int Access;
-    KwSNMPItemType ItemType;
-    int KeyCount;
-    bool Readable, Writable, Visible, Hidden;
-};
-
-// Readable, stable test names.
-void PrintTo(const AccessCase& c, std::ostream* out)
+// Access bits, item type and keys -> readable, writable, visible, hidden.
+TEST(VarList, AccessTests)
 {
-    *out << "access " << c.Access << " item type " << int(c.ItemType) << " keys " << c.KeyCount;
+    const struct {
+        int Access;
+        KwSNMPItemType ItemType;
+        int KeyCount;
+        bool Readable, Writable, Visible, Hidden;
+    } cases[] = {
+        {6, SVT_SV, 0, true, true, true, false},
+        {4, SVT_SV, 0, false, true, false, true},
+        {2, SVT_SV, 0, true, false, true, false},
+        {2, MVT_FMV, 1, true, true, true, false},   // key column
+        {2, MVT_UMV, 1, true, true, true, false},
+        {2, MVT_SV, 1, true, false, true, false},   // no keys in MVT_SV
+        {1, SVT_SV, 0, false, false, true, false},
+        {6 | 32, SVT_SV, 0, false, false, false, true},
+        {2 | 32, MVT_FMV, 1, false, false, false, true},
+        {6 | 16, SVT_SV, 0, true, true, false, true},
+        {8, SVT_SV, 0, false, false, true, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << "access " << c.Access << " type " << int(c.ItemType));
+        KwSNMPVar table[] = {{"1.1", "a", SX_INTEGER, c.Access, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr},
+                             {}};
+        KwSNMPVarList list(table, c.ItemType, c.KeyCount);
+        EXPECT_EQ(list.IsReadable(0), c.Readable);
+        EXPECT_EQ(list.IsWritable(0), c.Writable);
+        EXPECT_EQ(list.IsVisible(0), c.Visible);
+        EXPECT_EQ(list.IsHidden(0), c.Hidden);
+        EXPECT_EQ(list.VisibleCount(), c.Visible ? 1 : 0);
+        EXPECT_EQ(list.HiddenCount(), c.Hidden ? 1 : 0);
+    }
 }
-
-class AccessTests : public ::testing::TestWithParam<AccessCase> {};
-
-TEST_P(AccessTests, Tests)
-{
-    const AccessCase& c = GetParam();
-    KwSNMPVar table[] = {{"1.1", "a", SX_INTEGER, c.Access, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr},
-                         {}};
-    KwSNMPVarList list(table, c.ItemType, c.KeyCount);
-    EXPECT_EQ(list.IsReadable(0), c.Readable);
-    EXPECT_EQ(list.IsWritable(0), c.Writable);
-    EXPECT_EQ(list.IsVisible(0), c.Visible);
-    EXPECT_EQ(list.IsHidden(0), c.Hidden);
-    EXPECT_EQ(list.VisibleCount(), c.Visible ? 1 : 0);
-    EXPECT_EQ(list.HiddenCount(), c.Hidden ? 1 : 0);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    VarList, AccessTests,
-    ::testing::Values(AccessCase{6, SVT_SV, 0, true, true, true, false},
-                      AccessCase{4, SVT_SV, 0, false, true, false, true},
-                      AccessCase{2, SVT_SV, 0, true, false, true, false},
-                      AccessCase{2, MVT_FMV, 1, true, true, true, false},   // key column
-                      AccessCase{2, MVT_UMV, 1, true, true, true, false},
-                      AccessCase{2, MVT_SV, 1, true, false, true, false},   // no keys in MVT_SV
-                      AccessCase{1, SVT_SV, 0, false, false, true, false},
-                      AccessCase{6 | 32, SVT_SV, 0, false, false, false, true},
-                      AccessCase{2 | 32, MVT_FMV, 1, false, false, false, true},
-                      AccessCase{6 | 16, SVT_SV, 0, true, true, false, true},
-                      AccessCase{8, SVT_SV, 0, false, false, true, false}));
 
 TEST(VarList, InvalidFlagClearedRestoresEarlierTests)
 {
@@ -96,16 +86,6 @@ TEST(VarList, InvalidFlagClearedRestoresEarlierTests)
     EXPECT_TRUE(list.IsReadable(0));
     EXPECT_TRUE(list.IsWritable(0));
     EXPECT_TRUE(list.IsVisible(0));
-}
-
-TEST(VarList, ImpliedIsTheBit64)
-{
-    KwSNMPVar table[] = {{"1.1", "a", SX_OCTETSTR, AC_READONLY | AC_IMPLIED, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr},
-                         {"1.2", "b", SX_OCTETSTR, AC_READONLY, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr},
-                         {}};
-    KwSNMPVarList list(table, MVT_FMV, 1);
-    EXPECT_TRUE(list.IsImplied(0));
-    EXPECT_FALSE(list.IsImplied(1));
 }
 
 TEST(VarList, CopyCarriesValuesRebuildStartsFromStaticStrings)

@@ -1,8 +1,6 @@
 // Variable references ("$n"), derived values and conditions.
 #include <gtest/gtest.h>
 
-#include <ostream>
-
 #include "KwOptionList.h"
 #include "RequestFixture.h"
 #include "SysUtils.h"
@@ -13,7 +11,6 @@ TEST(VariableRefs, Expansion)
     KwIntOption table[] = {{1, "Enable"}, {0, nullptr}};
     KwOptionList options(table);
     KwSNMPRequest request;
-    std::vector<VarSpec> specs;
     LoadList(request, {{"1.0", SX_INTEGER},
                        {"1.1", SX_BOOLEAN},
                        {"1.2", SX_INTEGER, AC_READWRITE, &options},
@@ -58,7 +55,8 @@ TEST(VariableRefs, InsertedTextIsNotExpandedAgain)
     EXPECT_EQ(request.ExpandVariables("$1=$1", true, "$"), "\"$1$0\"=\"$1$0\"");
 }
 
-TEST(VariableRefs, RefusesReferencesPastTheList)
+// References past the list (or a number too long for any list) and "(NULL)" values raise.
+TEST(VariableRefs, RefusedReferences)
 {
     KwSNMPRequest request;
     LoadList(request, {{"1.0", SX_INTEGER}});
@@ -67,53 +65,39 @@ TEST(VariableRefs, RefusesReferencesPastTheList)
     EXPECT_EQ(CodeOf([&] { request.ExpandVariables("$99999999999999999999", false, "$"); }), -12);
     KwSNMPRequest empty;
     EXPECT_EQ(CodeOf([&] { empty.ExpandVariables("$", true, "$"); }), -12);
-}
-
-TEST(VariableRefs, NullValueRaises)
-{
-    KwSNMPRequest request;
-    LoadList(request, {{"1.0", SX_INTEGER}});
     ValueOf(request, 0) = "(NULL)";
     EXPECT_EQ(CodeOf([&] { request.ExpandVariables("$0", false, "$"); }), -512);
     EXPECT_EQ(CodeOf([&] { request.IsTrue("$0=1"); }), -512);
 }
 
-struct CalcCase {
-    int Syntax;
-    const char* Expression;
-    const char* Value;
-};
-
-// Readable, stable test names.
-void PrintTo(const CalcCase& c, std::ostream* out)
+// A get expression's result stored by the target syntax.
+TEST(VariableRefs, CalcValueStoresByTheTargetSyntax)
 {
-    *out << "syntax " << c.Syntax << " of " << c.Expression;
+    const struct {
+        int Syntax;
+        const char* Expression;
+        const char* Value;
+    } cases[] = {
+        {SX_INTEGER, "2.9", "2"},
+        {SX_INTEGER, "-2.9", "-2"},
+        {SX_BOOLEAN, "0", "false"},
+        {SX_BOOLEAN, "0.5", "true"},
+        {SX_COUNTER, "-1", "4294967295"},
+        {SX_GUAGE, "4294967297", "1"},
+        {SX_TIMETICKS, "500", "0:00:05.00"},
+        {SX_COUNTER64, "4294967298", "4294967298"},
+        {SX_DOUBLE, "1/4", "0.25"},
+        {SX_BCDATETIME, "2", "1900/01/01 12:00:00 am"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Expression);
+        KwSNMPRequest request;
+        LoadList(request, {{"1.0", c.Syntax, AC_READWRITE, nullptr, c.Expression, nullptr}});
+        ValueOf(request, 0) = "untouched";
+        request.CalcValue(0, true);
+        EXPECT_EQ(ValueOf(request, 0), c.Value);
+    }
 }
-
-class CalcValueCases : public ::testing::TestWithParam<CalcCase> {};
-
-TEST_P(CalcValueCases, StoresByTheTargetSyntax)
-{
-    const CalcCase& c = GetParam();
-    KwSNMPRequest request;
-    LoadList(request, {{"1.0", c.Syntax, AC_READWRITE, nullptr, c.Expression, nullptr}});
-    ValueOf(request, 0) = "untouched";
-    request.CalcValue(0, true);
-    EXPECT_EQ(ValueOf(request, 0), c.Value);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    VariableRefs, CalcValueCases,
-    ::testing::Values(CalcCase{SX_INTEGER, "2.9", "2"},
-                      CalcCase{SX_INTEGER, "-2.9", "-2"},
-                      CalcCase{SX_BOOLEAN, "0", "false"},
-                      CalcCase{SX_BOOLEAN, "0.5", "true"},
-                      CalcCase{SX_COUNTER, "-1", "4294967295"},
-                      CalcCase{SX_GUAGE, "4294967297", "1"},
-                      CalcCase{SX_TIMETICKS, "500", "0:00:05.00"},
-                      CalcCase{SX_COUNTER64, "4294967298", "4294967298"},
-                      CalcCase{SX_DOUBLE, "1/4", "0.25"},
-                      CalcCase{SX_BCDATETIME, "2", "1900/01/01 12:00:00 am"}));
 
 TEST(VariableRefs, CalcValueWithoutExpressionChangesNothing)
 {

@@ -35,7 +35,6 @@ TEST(NumList, Parsing)
 TEST(NumList, CountItemsAndReparse)
 {
     KwNumList<int> list;
-    EXPECT_EQ(list.Delimiter, '.');
     EXPECT_EQ(list.CountItems(nullptr), 0);
     EXPECT_EQ(list.CountItems(""), 0);
     EXPECT_EQ(list.CountItems("1"), 1);

@@ -39,35 +39,30 @@ TEST_F(OptionListControls, FillPutsLabelsInListOrder)
     EXPECT_EQ(combo->ItemIndex(), -1);
 }
 
+// A text selects the item of its label, else the item of its value; a label that reads
+// as a number wins over the key of that number.
 TEST_F(OptionListControls, SelectByLabelThenByValue)
 {
-    KwOptionList list(Modes);
-    list.FillComboBox(combo.get());
-    list.FillRadioGroup(group.get());
-    struct Case {
-        const char* text;
-        int index;
+    KwOptionList modes(Modes);
+    KwOptionList numbers(NumberLabels);
+    const struct {
+        KwOptionList* List;
+        const char* Text;
+        int Index;
     } cases[] = {
-        {"WDS", 2}, {"wireless client", 3}, {"2", 1}, {"4", 3},
-        {"Bridge", -1}, {"(NULL)", -1}, {"9", -1}, {"Access Point", 0},
+        {&modes, "WDS", 2}, {&modes, "wireless client", 3}, {&modes, "2", 1}, {&modes, "4", 3},
+        {&modes, "Bridge", -1}, {&modes, "(NULL)", -1}, {&modes, "9", -1}, {&modes, "Access Point", 0},
+        {&numbers, "2", 1}, {&numbers, "20", 1},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.text);
-        list.SelectComboBox(combo.get(), c.text);
-        EXPECT_EQ(combo->ItemIndex(), c.index);
-        list.SelectRadioGroup(group.get(), c.text);
-        EXPECT_EQ(group->ItemIndex(), c.index);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Text);
+        c.List->FillComboBox(combo.get());
+        c.List->FillRadioGroup(group.get());
+        c.List->SelectComboBox(combo.get(), c.Text);
+        EXPECT_EQ(combo->ItemIndex(), c.Index);
+        c.List->SelectRadioGroup(group.get(), c.Text);
+        EXPECT_EQ(group->ItemIndex(), c.Index);
     }
-}
-
-TEST_F(OptionListControls, LabelWinsOverValue)
-{
-    KwOptionList list(NumberLabels);
-    list.FillComboBox(combo.get());
-    list.SelectComboBox(combo.get(), "2");
-    EXPECT_EQ(combo->ItemIndex(), 1);   // the label "2", not the key 2
-    list.SelectComboBox(combo.get(), "20");
-    EXPECT_EQ(combo->ItemIndex(), 1);   // no such label: the key 20
 }
 
 TEST_F(OptionListControls, ControlWithFewerItemsIsNeverMisselected)

@@ -117,13 +117,11 @@ TEST_F(BootCounterFile, FullDiskFailsToSaveAndLeavesTheOldFile)
     EXPECT_EQ(FilesInFolder(), 1u) << "the temporary file is removed";
 }
 
-TEST_F(BootCounterFile, MissingFolderFailsToSave)
+// A missing folder, or a folder where the file should be: the save fails, nothing is
+// created and a folder is never replaced.
+TEST_F(BootCounterFile, SaveWithoutAPlaceForTheFileFails)
 {
     EXPECT_EQ(saveBootCounter(dir + "/absent/KwSNMP_PP_BootCounter", engine, 1), SNMPv3_FILECREATE_ERROR);
-}
-
-TEST_F(BootCounterFile, ATargetThatIsAFolderCannotBeReplaced)
-{
     std::filesystem::create_directory(file);
     EXPECT_NE(saveBootCounter(file, engine, 1), SNMPv3_OK);
     EXPECT_TRUE(std::filesystem::is_directory(file));

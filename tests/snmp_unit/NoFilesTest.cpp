@@ -100,11 +100,4 @@ TEST(NetSnmpStart, WritesNoFile)
     EXPECT_EQ(planted.Files(), before);
 }
 
-TEST(NetSnmpStart, OnlyPortZeroIsSupported)
-{
-    int status = -99;
-    Snmp snmp(status, 16161);
-    EXPECT_EQ(status, SNMP_CLASS_TL_UNSUPPORTED);
-}
-
 }

@@ -1,5 +1,5 @@
 #pragma once
-// A request over a list built from a small descriptor table, for conversion tests.
+// A request over a list built from a small descriptor table (library tests).
 #include <functional>
 #include <initializer_list>
 #include <vector>
