@@ -130,6 +130,13 @@ TEST(EditRules, MaxLengthLimitsTypingButNeverCutsTextFromCode)
     const AnsiString longText = AnsiString::StringOfChar('v', 40000);
     edit->SetText(longText);
     EXPECT_EQ(40000, edit->Text().Length());
+    // It is laid out only as far as an edit can show (each character laid out costs tens
+    // of bytes); editing what is shown makes that the text.
+    auto* line = static_cast<QLineEdit*>(edit->Widget());
+    EXPECT_EQ(TEdit::ShownLimit, line->text().size());
+    QTest::keyClick(line, Qt::Key_End);
+    QTest::keyClick(line, Qt::Key_Backspace);
+    EXPECT_EQ(TEdit::ShownLimit - 1, edit->Text().Length());
 }
 
 TEST(EditRules, ExceptionFromOnChangeSetByCodeReachesTheCaller)
