@@ -159,9 +159,10 @@ void _TFTPSession::OnSocket()
     std::uint8_t packet[BufferSize];
     UdpEndpoint from;
     int length = Socket_.ReceiveFrom(packet, sizeof packet, &from);
+    const std::int64_t burstEnd = MicroTicks() + BurstUs;
     for (int handled = 1; length >= 0; ++handled) {
         HandlePacket(packet, length, from);
-        if (handled >= BurstBlocks || !ExpectsQuickAnswer())
+        if (handled >= BurstBlocks || !ExpectsQuickAnswer() || SentAtUs_ > burstEnd)
             return;
         length = Socket_.WaitReceiveFrom(packet, sizeof packet, &from, QuickWaitUs);
     }

@@ -19,7 +19,7 @@
 //    peer lost the last ACK.
 // On a fast link (the peer answered within QuickRoundTripUs) the session waits a moment
 // for the peer's next packet right after answering, instead of a round through the event
-// loop per block; at most BurstBlocks packets in a row, so the loop keeps its turn.
+// loop per block; at most BurstBlocks packets or BurstUs in a row, so the loop keeps its turn.
 // Sessions are held by shared_ptr: every entry point keeps the session alive while the
 // status handler runs, whatever the handler does to the server.
 #include "KwTFTPFiles.h"
@@ -87,6 +87,7 @@ public:
     static constexpr int QuickRoundTripUs = 500;
     static constexpr int QuickWaitUs = 1000;
     static constexpr int BurstBlocks = 32;
+    static constexpr int BurstUs = 5000;
 
 private:
     void HandlePacket(const std::uint8_t* packet, int length, const UdpEndpoint& from);
