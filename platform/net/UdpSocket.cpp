@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <netinet/in.h>
+#include <sys/time.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -34,7 +35,9 @@ UdpSocket::~UdpSocket() { Close(); }
 bool UdpSocket::Open()
 {
     Close();
-    fd_ = ::socket(AF_INET, SOCK_DGRAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    // Blocking only for WaitReceiveFrom; every other call passes MSG_DONTWAIT.
+    fd_ = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+    receiveTimeoutUs_ = 0;
     if (fd_ < 0) {
         lastError_ = errno;
         return false;
@@ -109,6 +112,24 @@ void UdpSocket::DeliverRead()
 
 int UdpSocket::ReceiveFrom(void* buffer, int size, UdpEndpoint* from)
 {
+    return Receive(buffer, size, from, MSG_DONTWAIT);
+}
+
+int UdpSocket::WaitReceiveFrom(void* buffer, int size, UdpEndpoint* from, int microseconds)
+{
+    if (fd_ >= 0 && microseconds > 0 && microseconds != receiveTimeoutUs_) {
+        const timeval limit{microseconds / 1000000, microseconds % 1000000};
+        if (::setsockopt(fd_, SOL_SOCKET, SO_RCVTIMEO, &limit, sizeof limit) != 0) {
+            lastError_ = errno;
+            return -1;
+        }
+        receiveTimeoutUs_ = microseconds;
+    }
+    return Receive(buffer, size, from, microseconds > 0 ? 0 : MSG_DONTWAIT);
+}
+
+int UdpSocket::Receive(void* buffer, int size, UdpEndpoint* from, int flags)
+{
     if (notifiers_->read) {
         readArmed_ = true;
         notifiers_->read->setEnabled(true);  // no change when it is enabled already
@@ -121,7 +142,7 @@ int UdpSocket::ReceiveFrom(void* buffer, int size, UdpEndpoint* from)
     socklen_t senderLength = sizeof sender;
     ssize_t received;
     do {
-        received = ::recvfrom(fd_, buffer, size > 0 ? static_cast<size_t>(size) : 0, 0,
+        received = ::recvfrom(fd_, buffer, size > 0 ? static_cast<size_t>(size) : 0, flags,
                               reinterpret_cast<sockaddr*>(&sender), &senderLength);
     } while (received < 0 && errno == EINTR);
     if (received < 0) {
@@ -143,7 +164,7 @@ int UdpSocket::SendTo(const void* data, int size, const UdpEndpoint& to)
     to.ToSockaddr(target);
     ssize_t sent;
     do {
-        sent = ::sendto(fd_, data, static_cast<size_t>(size), 0,
+        sent = ::sendto(fd_, data, static_cast<size_t>(size), MSG_DONTWAIT,
                         reinterpret_cast<sockaddr*>(&target), sizeof target);
     } while (sent < 0 && errno == EINTR);
     if (sent < 0) {

@@ -10,7 +10,7 @@
 //  - FD_WRITE is posted once when the socket becomes writable after AsyncSelect, and
 //    again only after a SendTo that failed because the send buffer was full.
 // Messages arrive on the GUI thread from the Qt event loop, never inside a call of
-// this class. The socket never sets SO_REUSEADDR: a second bind to a port in use fails.
+// this class. WaitReceiveFrom is the one call that may wait, for a bounded moment. The socket never sets SO_REUSEADDR: a second bind to a port in use fails.
 #include "UdpEndpoint.h"
 #include "WindowMessages.h"
 
@@ -39,6 +39,9 @@ public:
     // One datagram into `buffer`; its length (a longer one is cut), or -1 when none
     // waits or on error. Re-enables FD_READ notification.
     int ReceiveFrom(void* buffer, int size, UdpEndpoint* from);
+    // As ReceiveFrom, but when no datagram waits yet it waits up to `microseconds`
+    // (rounded up to the kernel's timer tick) for one; -1 when none came.
+    int WaitReceiveFrom(void* buffer, int size, UdpEndpoint* from, int microseconds);
     // Sends one datagram; the bytes sent or -1.
     int SendTo(const void* data, int size, const UdpEndpoint& to);
     void Close();
@@ -55,6 +58,7 @@ private:
     void StopNotifiers();
     void Post(long event);
     void DeliverRead();
+    int Receive(void* buffer, int size, UdpEndpoint* from, int flags);
 
     int fd_ = -1;
     int lastError_ = 0;
@@ -62,4 +66,5 @@ private:
     UINT message_ = 0;
     std::unique_ptr<Notifiers> notifiers_;
     bool readArmed_ = true;  // the next readiness may be handed on
+    int receiveTimeoutUs_ = 0;  // SO_RCVTIMEO as last set; 0 is none
 };

@@ -18,13 +18,17 @@ TEdit::TEdit(TComponent* owner) : TWinControl(owner)
     QObject::connect(edit_, &QLineEdit::textEdited, SignalContext(), [this](const QString& text) { UserEdited(text); });
 }
 
-AnsiString TEdit::ReadText() const { return ControlText(edit_->text()); }
+AnsiString TEdit::ReadText() const { return clipped_ ? shown_ : ControlText(edit_->text()); }
 
 void TEdit::WriteText(const AnsiString& text)
 {
     {
+        QString shown = ControlQString(text);
+        clipped_ = shown.size() > ShownLimit;
+        if (clipped_)
+            shown.truncate(ShownLimit);
         QSignalBlocker quiet(edit_);
-        edit_->setText(ControlQString(text));
+        edit_->setText(shown);
     }
     shown_ = text;
     Change();
@@ -33,6 +37,8 @@ void TEdit::WriteText(const AnsiString& text)
 void TEdit::UserEdited(const QString& text)
 {
     QString before = ControlQString(shown_);
+    if (clipped_)
+        before.truncate(ShownLimit);
     QString after = text;
     if (maxLength_ > 0 && after.size() > maxLength_ && after.size() > before.size()) {
         // Keep as much of the inserted text as fits; the rest is refused.
@@ -58,6 +64,7 @@ void TEdit::UserEdited(const QString& text)
             return;
     }
     shown_ = ControlText(after);
+    clipped_ = false;  // the user changed what is shown: that is the text now
     modified_ = true;
     FromQt([this] { Change(); });
 }

@@ -77,9 +77,13 @@ private:
 // OnChange fires on every change of the text: typed by the user (guarded) and set
 // by code (in the caller's frame). MaxLength limits typing and pasting only: text
 // set by code is never cut, and a longer text can still be shortened by the user.
+// A line edit lays out every character it holds, at tens of bytes each: a text set by
+// code shows its first ShownLimit characters only, while Text() keeps the whole of it
+// until the user changes what is shown.
 class TEdit : public TWinControl {
 public:
     explicit TEdit(TComponent* owner);
+    static constexpr int ShownLimit = 4096;
 
     int MaxLength() const { return maxLength_; }
     void SetMaxLength(int maxLength) { maxLength_ = maxLength < 0 ? 0 : maxLength; }
@@ -111,6 +115,7 @@ private:
     void UserEdited(const QString& text);
     QLineEdit* edit_;
     AnsiString shown_;  // the text as of the last change
+    bool clipped_ = false;  // shown_ is longer than what the widget holds
     int maxLength_ = 0;
     char passwordChar_ = 0;
     bool modified_ = false;

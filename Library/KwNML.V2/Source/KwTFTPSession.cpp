@@ -16,6 +16,12 @@ std::int64_t KwTFTPTickCount()
 }
 
 namespace {
+std::int64_t MicroTicks()
+{
+    using namespace std::chrono;
+    return duration_cast<microseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
 int SaturatingAdd(int total, int count)
 {
     return total > INT_MAX - count ? INT_MAX : total + count;
@@ -152,9 +158,19 @@ void _TFTPSession::OnSocket()
     auto keepAlive = shared_from_this();
     std::uint8_t packet[BufferSize];
     UdpEndpoint from;
-    const int length = Socket_.ReceiveFrom(packet, sizeof packet, &from);
-    if (length < 0)
-        return;
+    int length = Socket_.ReceiveFrom(packet, sizeof packet, &from);
+    const std::int64_t burstEnd = MicroTicks() + BurstUs;
+    for (int handled = 1; length >= 0; ++handled) {
+        HandlePacket(packet, length, from);
+        if (handled >= BurstBlocks || !ExpectsQuickAnswer() || SentAtUs_ > burstEnd)
+            return;
+        length = Socket_.WaitReceiveFrom(packet, sizeof packet, &from, QuickWaitUs);
+    }
+    QuickPeer_ = false;  // the wait went by: back to the event loop until it answers fast again
+}
+
+void _TFTPSession::HandlePacket(const std::uint8_t* packet, int length, const UdpEndpoint& from)
+{
     if (from != Peer_) {
         // Not our peer: tell the stranger, leave the transfer alone.
         std::uint8_t error[8];
@@ -163,6 +179,7 @@ void _TFTPSession::OnSocket()
     }
     if (length < HeaderSize)
         return;
+    QuickPeer_ = MicroTicks() - SentAtUs_ < QuickRoundTripUs;
     const int opcode = OpcodeOf(packet, length);
     const int block = BlockOf(packet, length);
     if (State_ == Finished && FinishedAt_ != 0) {
@@ -301,8 +318,10 @@ void _TFTPSession::AnswerRepeatedRequest(int RetryLimit)
 
 bool _TFTPSession::SendBuffer()
 {
-    if (Socket_.SendTo(SendBuffer_, SendLength_, Peer_) == SendLength_)
+    if (Socket_.SendTo(SendBuffer_, SendLength_, Peer_) == SendLength_) {
+        SentAtUs_ = MicroTicks();
         return true;
+    }
     SetStatus(TFTPERR_SEND_RECEIVE);
     return false;
 }
@@ -310,8 +329,10 @@ bool _TFTPSession::SendBuffer()
 bool _TFTPSession::SendAck(std::uint16_t block)
 {
     std::uint8_t ack[HeaderSize];
-    if (Socket_.SendTo(ack, BuildAck(ack, block), Peer_) == HeaderSize)
+    if (Socket_.SendTo(ack, BuildAck(ack, block), Peer_) == HeaderSize) {
+        SentAtUs_ = MicroTicks();
         return true;
+    }
     if (State_ == Running)
         SetStatus(TFTPERR_SEND_RECEIVE);
     return false;

@@ -17,6 +17,9 @@
 //    the peer repeats it;
 //  - a finished write stays as long to acknowledge a repeated last block, in case the
 //    peer lost the last ACK.
+// On a fast link (the peer answered within QuickRoundTripUs) the session waits a moment
+// for the peer's next packet right after answering, instead of a round through the event
+// loop per block; at most BurstBlocks packets or BurstUs in a row, so the loop keeps its turn.
 // Sessions are held by shared_ptr: every entry point keeps the session alive while the
 // status handler runs, whatever the handler does to the server.
 #include "KwTFTPFiles.h"
@@ -63,7 +66,11 @@ public:
     void SetStatus(int Code);
     void Dispatch(TMessage& Message);
     // Stops every later call of the status handler (the server is going away).
-    void DetachStatusHandler() { OnStatus_ = nullptr; }
+    void DetachStatusHandler()
+    {
+        OnStatus_ = nullptr;
+        Detached_ = true;
+    }
 
     int State() const { return State_; }
     // Retransmission deadline in KwTFTPTickCount milliseconds; 0 when none is armed.
@@ -77,7 +84,18 @@ public:
     const KwTFTPMsg& Msg() const { return Msg_; }
     std::uint16_t LocalPort() const { return Socket_.LocalEndpoint().Port; }
 
+    static constexpr int QuickRoundTripUs = 500;
+    static constexpr int QuickWaitUs = 1000;
+    static constexpr int BurstBlocks = 32;
+    static constexpr int BurstUs = 5000;
+
 private:
+    void HandlePacket(const std::uint8_t* packet, int length, const UdpEndpoint& from);
+    // Running, owned, and the peer answers fast: worth waiting for its next packet.
+    bool ExpectsQuickAnswer() const
+    {
+        return QuickPeer_ && !Detached_ && State_ == Running && TransferOpen() && Socket_.IsOpen();
+    }
     void BeginRead(const std::string& path);
     void BeginWrite(const std::string& path);
     void SendNextBlock(std::uint16_t block);
@@ -110,4 +128,7 @@ private:
     std::uint16_t BlockSent_ = 0;  // block number of the DATA in the send buffer
     std::uint8_t SendBuffer_[KwTFTPPacket::BufferSize] = {};
     int SendLength_ = 0;
+    std::int64_t SentAtUs_ = 0;  // when the last DATA or ACK went out
+    bool QuickPeer_ = false;     // the peer's last answer came within QuickRoundTripUs
+    bool Detached_ = false;      // the server let go of this session
 };

@@ -45,6 +45,12 @@ TEST(UdpSocket, PostsOneReadMessageUntilTheNextReceive)
     ASSERT_TRUE(PumpUntil([&] { return got.messages == 2; }, 5000));  // "two" still waits
     ASSERT_EQ(receiver.ReceiveFrom(buffer, sizeof buffer, nullptr), 3);
     EXPECT_EQ(receiver.ReceiveFrom(buffer, sizeof buffer, nullptr), -1);
+    // The bounded wait gives up when nothing comes, takes what waits, and leaves the
+    // plain receive as it was: never waiting.
+    EXPECT_EQ(receiver.WaitReceiveFrom(buffer, sizeof buffer, nullptr, 1000), -1);
+    EXPECT_EQ(sender.SendTo("three", 5, target), 5);
+    EXPECT_EQ(receiver.WaitReceiveFrom(buffer, sizeof buffer, nullptr, 1000000), 5);
+    EXPECT_EQ(receiver.ReceiveFrom(buffer, sizeof buffer, nullptr), -1);
     DeallocateHWnd(window);
 }
 
