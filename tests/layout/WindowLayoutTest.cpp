@@ -209,7 +209,8 @@ TEST_P(WindowLayout, TheGroupingFormAndTheGenericPagesPassTheLayoutCheck)
                             &TMainForm::adStatic2Click, &TMainForm::adSecServSet1Click, &TMainForm::dot11g1Click,
                             &TMainForm::dot11b1Click, &TMainForm::N80211a3Click, &TMainForm::N80211g3Click,
                             &TMainForm::DynamicTable1Click}) {
-        const Faults faults = Check([&] { (main->*handler)(main); });
+        TMainForm* window = main;
+        const Faults faults = Check([window, handler] { (window->*handler)(window); });
         EXPECT_TRUE(faults.empty()) << main->PageName.ToStdString() << Lines(faults);
     }
 }
