@@ -1,14 +1,39 @@
 #pragma once
 // A started TFTP server on a free loopback port serving a temporary folder, with
 // every status it reports recorded; clients get a second folder of their own.
+// Also the runs of tftp-hpa's and atftp's clients against it.
 #include "KwTFTPServer.h"
 #include "RawTftpClient.h"
 #include "StatusRecorder.h"
 #include "TftpTestFiles.h"
 #include "TftpTestLoop.h"
 
+#include <QString>
 #include <gtest/gtest.h>
 #include <memory>
+
+constexpr int kWait = 5000;  // generous bound for a packet that must come
+constexpr int kQuiet = 150;  // a packet that must not come stays away this long
+
+inline int OpcodeOf(const std::optional<RawPacket>& p) { return p ? p->Opcode() : -1; }
+
+// tftp-hpa's client runs `command` ("get remote local" or "put local remote").
+inline ProcessResult Hpa(std::uint16_t port, const std::string& command, int rexmt = 1)
+{
+    return RunPumping("tftp", {"127.0.0.1", QString::number(port)},
+                      "mode octet\nrexmt " + std::to_string(rexmt) + "\ntimeout 30\n" + command + "\nquit\n",
+                      300000);
+}
+
+// atftp's client; `direction` is "--get" or "--put".
+inline ProcessResult Atftp(std::uint16_t port, const char* direction, const std::string& remote,
+                           const std::string& localPath, int timeout = 1)
+{
+    return RunPumping("atftp", {direction, "-r", QString::fromStdString(remote), "-l",
+                                QString::fromStdString(localPath), "--tftp-timeout",
+                                QString::number(timeout), "127.0.0.1", QString::number(port)},
+                      std::string(), 300000);
+}
 
 class ServerFixture : public ::testing::Test {
 protected:
@@ -36,16 +61,26 @@ protected:
     {
         return PumpUntil([&] { return server->SessionCount() == 0; }, maxMs);
     }
+    // Reads a file of one block: its bytes, or "error N" for an ERROR.
+    std::string Fetch(const std::string& name)
+    {
+        RawTftpClient client;
+        client.SendRequest(port, 1, name);
+        const auto reply = client.Receive(kWait);
+        if (OpcodeOf(reply) == 3)
+            client.SendAck(reply->FromPort, 1);
+        return OpcodeOf(reply) == 3 ? reply->Payload() : "error " + std::to_string(reply ? reply->Block() : -1);
+    }
     // Asks to upload `name` and sends its first full block, acknowledged; the
     // session's port goes to `sessionPort`.
     void UploadFirstBlock(RawTftpClient& client, const std::string& name, std::uint16_t& sessionPort)
     {
         client.SendRequest(port, 2, name);
-        auto ack = client.Receive(5000);
+        auto ack = client.Receive(kWait);
         ASSERT_TRUE(ack && ack->Opcode() == 4);
         sessionPort = ack->FromPort;
         client.SendData(sessionPort, 1, PatternBytes(512));
-        auto next = client.Receive(5000);
+        auto next = client.Receive(kWait);
         ASSERT_TRUE(next && next->Opcode() == 4 && next->Block() == 1);
     }
     // The codes reported by the session with the given serial.

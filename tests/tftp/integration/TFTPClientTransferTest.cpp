@@ -2,7 +2,6 @@
 // size through the server; the files must arrive byte for byte.
 #include "ServerFixture.h"
 
-#include <QString>
 #include <string>
 
 namespace {
@@ -20,19 +19,11 @@ std::string Name(const Transfer& t)
 
 // Runs one transfer; `get` true reads `remote` from the server into `localPath`.
 ProcessResult RunClient(Client client, std::uint16_t port, bool get, const std::string& remote,
-                        const std::string& localPath, int retransmitSeconds = 1)
+                        const std::string& localPath)
 {
-    if (client == Client::Hpa) {
-        const std::string script = "mode octet\nrexmt " + std::to_string(retransmitSeconds) +
-                                   "\ntimeout 30\n" + (get ? "get " : "put ") +
-                                   (get ? remote + " " + localPath : localPath + " " + remote) +
-                                   "\nquit\n";
-        return RunPumping("tftp", {"127.0.0.1", QString::number(port)}, script, 300000);
-    }
-    return RunPumping("atftp", {get ? "--get" : "--put", "-r", QString::fromStdString(remote), "-l",
-                                QString::fromStdString(localPath), "--tftp-timeout",
-                                QString::number(retransmitSeconds), "127.0.0.1", QString::number(port)},
-                      std::string(), 300000);
+    if (client == Client::Hpa)
+        return Hpa(port, get ? "get " + remote + " " + localPath : "put " + localPath + " " + remote);
+    return Atftp(port, get ? "--get" : "--put", remote, localPath);
 }
 }
 
@@ -67,7 +58,7 @@ TEST_P(ClientTransfer, WriteArrivesByteForByteAndReplacesTheTarget)
     const std::string stored = ReadFileBytes(root / "target.bin");
     EXPECT_EQ(stored.size(), content.size());
     EXPECT_TRUE(stored == content);
-    EXPECT_EQ(root.Names(), std::vector<std::string>{"target.bin"});  // no temporary left
+    EXPECT_EQ(FolderNames(root), std::vector<std::string>{"target.bin"});  // no temporary left
 }
 
 INSTANTIATE_TEST_SUITE_P(

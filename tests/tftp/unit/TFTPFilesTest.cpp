@@ -15,7 +15,7 @@ TEST(TFTPUploadFile, TargetChangesOnlyOnCommit)
     EXPECT_EQ(ReadFileBytes(folder / "cfg.dcf"), "earlier");
     ASSERT_TRUE(upload.Commit());
     EXPECT_EQ(ReadFileBytes(folder / "cfg.dcf"), "newer");
-    EXPECT_EQ(folder.Names(), std::vector<std::string>{"cfg.dcf"});
+    EXPECT_EQ(FolderNames(folder), std::vector<std::string>{"cfg.dcf"});
 }
 
 TEST(TFTPUploadFile, DiscardOrDestructionKeepsTheEarlierFile)
@@ -31,7 +31,7 @@ TEST(TFTPUploadFile, DiscardOrDestructionKeepsTheEarlierFile)
     ASSERT_TRUE(second.Create(folder / "new.bin"));
     second.Discard();
     EXPECT_EQ(ReadFileBytes(folder / "cfg.dcf"), "earlier");
-    EXPECT_EQ(folder.Names(), std::vector<std::string>{"cfg.dcf"});
+    EXPECT_EQ(FolderNames(folder), std::vector<std::string>{"cfg.dcf"});
 }
 
 TEST(TFTPUploadFile, CommitOverAFolderFailsAndLeavesNothing)
@@ -43,7 +43,7 @@ TEST(TFTPUploadFile, CommitOverAFolderFailsAndLeavesNothing)
     ASSERT_TRUE(upload.Create(folder / "sub"));
     ASSERT_TRUE(upload.Write("data", 4));
     EXPECT_FALSE(upload.Commit());
-    EXPECT_EQ(folder.Names(), std::vector<std::string>{"sub"});
+    EXPECT_EQ(FolderNames(folder), std::vector<std::string>{"sub"});
     EXPECT_EQ(ReadFileBytes(folder / "sub/keep"), "x");
 }
 
