@@ -49,13 +49,12 @@ const std::vector<std::string> DeviceLog = {
 TEST_P(LogView, ShowsTheDevicesLogAndGetsItAgain)
 {
     vka_test::RunMenuForm<TLogForm>("ViewLog1", LogForm, [&](TLogForm& form) {
-        EXPECT_EQ(form.Caption().ToStdString(), "Status \\ Log");
         if (!WaitForStatus(form, "Get OK."))
             return;
         EXPECT_EQ(Rows(form), DeviceLog);
         EXPECT_TRUE(form.GetBtn->Enabled());
         // Received into the data folder it made, never into the current folder.
-        EXPECT_EQ(ReadFile(DataFolder() + "/LogFile.RD"), ReadFile(DeviceFile("LogFile.RD")));
+        EXPECT_EQ(ReadFileBytes(DataFolder() + "/LogFile.RD"), DeviceFile("LogFile.RD"));
         EXPECT_FALSE(std::filesystem::exists(Folder() + "/LogFile.RD"));
 
         ASSERT_EQ(devsim.Control("log Jan  1 01:00:00 | VKA-7410 [Notice]fresh entry"), "OK");
@@ -170,4 +169,4 @@ TEST_P(LogViewSentFirst, ShowsTheLog)
 }
 
 INSTANTIATE_TEST_SUITE_P(Roads, LogView, Roads(), RoadName);
-INSTANTIATE_TEST_SUITE_P(Roads, LogViewSentFirst, ::testing::Values(1, 11), RoadName);
+INSTANTIATE_TEST_SUITE_P(Roads, LogViewSentFirst, Roads(), RoadName);

@@ -46,7 +46,7 @@ TEST_P(MainWindowTransfers, BackupReachesTheDevice)
         form.Bt_Upload->Click();
         EXPECT_TRUE(PumpUntilBox("The configuration file saved successfully!"));
     });
-    EXPECT_EQ(ReadFile(Folder() + "/backup.dcf"), ReadFile(DeviceFile("config.dcf")));
+    EXPECT_EQ(ReadFileBytes(Folder() + "/backup.dcf"), DeviceFile("config.dcf"));
 }
 
 TEST_P(MainWindowTransfers, TheLogViewReachesTheDevice)
@@ -65,7 +65,7 @@ TEST_P(MainWindowTransfers, FirmwareReachesTheDevice)
                (FM_Firmware && FM_Firmware->Server->State() != TTransferState::Expecting &&
                 FM_Firmware->Server->State() != TTransferState::Running);
     };
-    const std::string image = RandomBytes(70000, 5);
+    const std::string image = PatternBytes(70000, 5);
     const std::string path = WriteFile("image.bin", image);
     vka_test::RunMenuForm<TFM_Firmware>("Firmware1", FM_Firmware, [&](TFM_Firmware& form) {
         dialogs.ChooseFile(path);
@@ -74,7 +74,7 @@ TEST_P(MainWindowTransfers, FirmwareReachesTheDevice)
         EXPECT_TRUE(PumpUntilBox("Update firmware success!", 30));
     });
     EXPECT_EQ(vka_test::WaitForDevsimOutcome(devsim, "upgrade firmware", 10), "upgrade firmware ok");
-    EXPECT_TRUE(ReadFile(DeviceFile("firmware.img")) == image);
+    EXPECT_TRUE(DeviceFile("firmware.img") == image);
 }
 
 INSTANTIATE_TEST_SUITE_P(Roads, MainWindowTransfers, ::testing::Values(1), RoadName);
