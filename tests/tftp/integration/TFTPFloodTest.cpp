@@ -9,8 +9,6 @@
 #include <thread>
 #include <vector>
 
-using Flood = ServerFixture;
-
 namespace {
 std::uint32_t Loopback(int last) { return (127u << 24) | static_cast<std::uint32_t>(last); }
 
@@ -24,21 +22,40 @@ int OpenDescriptors()
     }
     return count;
 }
-
-// Every flood client's answer: true for DATA (a session took it), false for ERROR.
-std::vector<bool> Answers(std::vector<std::unique_ptr<RawTftpClient>>& clients,
-                          std::vector<std::uint16_t>& sessionPorts)
-{
-    std::vector<bool> taken;
-    for (auto& client : clients) {
-        auto answer = client->Receive(kWait);
-        EXPECT_TRUE(answer);
-        taken.push_back(answer && answer->Opcode() == 3);
-        sessionPorts.push_back(answer ? answer->FromPort : 0);
-    }
-    return taken;
-}
 }  // namespace
+
+class Flood : public ServerFixture {
+protected:
+    // Each of the addresses 127.0.0.`first`.. asks for `name` from `ports` ports and
+    // never acknowledges; how many sessions took a request.
+    int Occupy(int first, int addresses, int ports, const std::string& name)
+    {
+        for (int last = first; last < first + addresses; ++last)
+            for (int i = 0; i < ports; ++i)
+                clients.push_back(std::make_unique<RawTftpClient>(Loopback(last)));
+        for (auto& client : clients)
+            client->SendRequest(port, 1, name);
+        int taken = 0;
+        for (auto& client : clients) {
+            const auto answer = client->Receive(kWait);
+            EXPECT_TRUE(answer);
+            sessionPorts.push_back(OpcodeOf(answer) == 3 ? answer->FromPort : 0);
+            taken += OpcodeOf(answer) == 3;
+        }
+        return taken;
+    }
+    // The flood gives up; its sessions end and leave.
+    void GiveUp()
+    {
+        for (std::size_t i = 0; i < clients.size(); ++i)
+            if (sessionPorts[i])
+                clients[i]->SendError(sessionPorts[i], 0);
+        ASSERT_TRUE(WaitForSessionsGone());
+        clients.clear();
+    }
+    std::vector<std::unique_ptr<RawTftpClient>> clients;
+    std::vector<std::uint16_t> sessionPorts;
+};
 
 TEST_F(Flood, FloodLeavesARealTransferWorkingAndDescriptorsBounded)
 {
@@ -46,20 +63,7 @@ TEST_F(Flood, FloodLeavesARealTransferWorkingAndDescriptorsBounded)
     const std::string content = PatternBytes(3000, 5);
     WriteFileBytes(root / "f.bin", content);
     const int before = OpenDescriptors();
-
-    // Two addresses ask for the file from many ports and never acknowledge.
-    std::vector<std::unique_ptr<RawTftpClient>> clients;
-    for (int last : {2, 3})
-        for (int i = 0; i < 20; ++i)
-            clients.push_back(std::make_unique<RawTftpClient>(Loopback(last)));
-    for (auto& client : clients)
-        client->SendRequest(port, 1, "f.bin");
-    std::vector<std::uint16_t> sessionPorts;
-    const std::vector<bool> taken = Answers(clients, sessionPorts);
-    int sessions = 0;
-    for (bool t : taken)
-        sessions += t;
-    EXPECT_EQ(sessions, 2 * KwTFTPServer::MaxSessionsPerAddress);
+    EXPECT_EQ(Occupy(2, 2, 20, "f.bin"), 2 * KwTFTPServer::MaxSessionsPerAddress);
     // One port sends hundreds of requests for missing or forbidden files, and in
     // made-up modes: each is refused with an ERROR, and none stays open.
     RawTftpClient noise(Loopback(4));
@@ -68,8 +72,7 @@ TEST_F(Flood, FloodLeavesARealTransferWorkingAndDescriptorsBounded)
         noise.SendRequest(port, i % 3 && i % 4 == 0 ? 2 : 1,
                           i % 3 ? "no/such" + std::to_string(i) : "x" + std::to_string(i),
                           i % 5 ? (i % 2 ? "OCTET" : "octet") : "mode" + std::to_string(i));
-        auto answer = noise.Receive(kWait);
-        refused += answer && answer->Opcode() == 5;
+        refused += OpcodeOf(noise.Receive(kWait)) == 5;
     }
     EXPECT_EQ(refused, 300);
 
@@ -84,12 +87,7 @@ TEST_F(Flood, FloodLeavesARealTransferWorkingAndDescriptorsBounded)
     EXPECT_TRUE(ReadFileBytes(local / "got.bin") == content) << run.Output;
     EXPECT_TRUE(FolderNames(root) == std::vector<std::string>{"f.bin"});  // the flood created nothing
 
-    // The flood gives up; its sessions end and leave, with their descriptors.
-    for (std::size_t i = 0; i < clients.size(); ++i)
-        if (taken[i])
-            clients[i]->SendError(sessionPorts[i], 0);
-    ASSERT_TRUE(WaitForSessionsGone());
-    clients.clear();
+    GiveUp();  // with their descriptors
     EXPECT_LE(OpenDescriptors(), before + 1);  // the noise client's socket
 }
 
@@ -97,23 +95,9 @@ TEST_F(Flood, SessionsAreBoundedInTotal)
 {
     StartServer(1000, 3);
     WriteFileBytes(root / "t.bin", PatternBytes(2000));
-    std::vector<std::unique_ptr<RawTftpClient>> clients;
-    for (int last = 2; last < 8; ++last)
-        for (int i = 0; i < KwTFTPServer::MaxSessionsPerAddress; ++i)
-            clients.push_back(std::make_unique<RawTftpClient>(Loopback(last)));
-    for (auto& client : clients)
-        client->SendRequest(port, 1, "t.bin");
-    std::vector<std::uint16_t> sessionPorts;
-    const std::vector<bool> taken = Answers(clients, sessionPorts);
-    int sessions = 0;
-    for (bool t : taken)
-        sessions += t;
-    EXPECT_EQ(sessions, KwTFTPServer::MaxSessions);
+    EXPECT_EQ(Occupy(2, 6, KwTFTPServer::MaxSessionsPerAddress, "t.bin"), KwTFTPServer::MaxSessions);
     EXPECT_EQ(server->SessionCount(), KwTFTPServer::MaxSessions);
-    for (std::size_t i = 0; i < clients.size(); ++i)
-        if (taken[i])
-            clients[i]->SendError(sessionPorts[i], 0);
-    ASSERT_TRUE(WaitForSessionsGone());
+    GiveUp();
 }
 
 TEST_F(Flood, EveryEndedSessionLeavesAtTheNextCheck)

@@ -1,31 +1,7 @@
 #include "TftpTestLoop.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QEventLoop>
 #include <QProcess>
-#include <QTimer>
-
-bool PumpUntil(const std::function<bool()>& done, int maxMs)
-{
-    QElapsedTimer clock;
-    clock.start();
-    QTimer wake;  // bounds each wait, so an idle loop still rechecks `done`
-    wake.start(5);
-    while (!done()) {
-        if (clock.elapsed() >= maxMs)
-            return done();
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    }
-    return true;
-}
-
-void PumpFor(int ms)
-{
-    QElapsedTimer clock;
-    clock.start();
-    PumpUntil([&] { return clock.elapsed() >= ms; }, ms + 1000);
-}
 
 ProcessResult RunPumping(const QString& program, const QStringList& arguments,
                          const std::string& input, int maxMs)

@@ -1,6 +1,7 @@
 #pragma once
 // Running the Qt event loop in the test while peers work beside it.
 #include "FreePort.h"
+#include "QtPump.h"
 
 #include <QStringList>
 #include <cstdint>
@@ -11,9 +12,12 @@
 using vka_test::FreeUdpPort;
 
 // Processes Qt events until `done` holds or `maxMs` have passed; the final `done`.
-bool PumpUntil(const std::function<bool()>& done, int maxMs);
+inline bool PumpUntil(const std::function<bool()>& done, int maxMs)
+{
+    return vka_test::PumpUntil(done, maxMs / 1000.0) || done();
+}
 // Processes Qt events for `ms` milliseconds.
-void PumpFor(int ms);
+inline void PumpFor(int ms) { vka_test::Pump(ms / 1000.0); }
 
 struct ProcessResult {
     bool Finished = false;  // false when it had to be killed after maxMs
