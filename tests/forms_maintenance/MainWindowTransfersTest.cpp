@@ -60,11 +60,7 @@ TEST_P(MainWindowTransfers, TheLogViewReachesTheDevice)
 
 TEST_P(MainWindowTransfers, FirmwareReachesTheDevice)
 {
-    waits.Ready = [](const ShownWait& wait) {
-        return wait.Label3 != "Loading firmware file..." ||
-               (FM_Firmware && FM_Firmware->Server->State() != TTransferState::Expecting &&
-                FM_Firmware->Server->State() != TTransferState::Running);
-    };
+    waits.EndLoadingWhenFetched();
     const std::string image = PatternBytes(70000, 5);
     const std::string path = WriteFile("image.bin", image);
     vka_test::RunMenuForm<TFM_Firmware>("Firmware1", FM_Firmware, [&](TFM_Firmware& form) {

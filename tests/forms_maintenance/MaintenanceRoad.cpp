@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "DeviceTransfer.h"
+#include "Firmware.h"
 #include "FreePort.h"
 #include "TempFolder.h"
 #include "TftpPort.h"
@@ -32,6 +34,16 @@ std::vector<std::string> WaitingDialogs::Labels3() const
     for (const ShownWait& shown : Shown)
         labels.push_back(shown.Label3);
     return labels;
+}
+
+void WaitingDialogs::EndLoadingWhenFetched()
+{
+    Ready = [](const ShownWait& wait) {
+        if (wait.Label3 != "Loading firmware file..." && wait.Label3 != "Loading pem file...")
+            return true;
+        return FM_Firmware && FM_Firmware->Server->State() != TTransferState::Expecting &&
+               FM_Firmware->Server->State() != TTransferState::Running;
+    };
 }
 
 void WaitingDialogs::Check()

@@ -39,6 +39,8 @@ public:
     std::vector<ShownWait> Shown;
     std::function<bool(const ShownWait&)> Ready = [](const ShownWait&) { return true; };
     std::vector<std::string> Labels3() const;
+    // Ends a loading countdown of the firmware form only once its server is done.
+    void EndLoadingWhenFetched();
 
 private:
     void Check();
