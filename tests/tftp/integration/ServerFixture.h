@@ -1,14 +1,12 @@
 #pragma once
 // A started TFTP server on a free loopback port serving a temporary folder, with
 // every status it reports recorded; clients get a second folder of their own.
-// Also the runs of tftp-hpa's and atftp's clients against it.
 #include "KwTFTPServer.h"
 #include "RawTftpClient.h"
 #include "StatusRecorder.h"
 #include "TftpTestFiles.h"
 #include "TftpTestLoop.h"
 
-#include <QString>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -16,24 +14,6 @@ constexpr int kWait = 5000;  // generous bound for a packet that must come
 constexpr int kQuiet = 150;  // a packet that must not come stays away this long
 
 inline int OpcodeOf(const std::optional<RawPacket>& p) { return p ? p->Opcode() : -1; }
-
-// tftp-hpa's client runs `command` ("get remote local" or "put local remote").
-inline ProcessResult Hpa(std::uint16_t port, const std::string& command, int rexmt = 1)
-{
-    return RunPumping("tftp", {"127.0.0.1", QString::number(port)},
-                      "mode octet\nrexmt " + std::to_string(rexmt) + "\ntimeout 30\n" + command + "\nquit\n",
-                      300000);
-}
-
-// atftp's client; `direction` is "--get" or "--put".
-inline ProcessResult Atftp(std::uint16_t port, const char* direction, const std::string& remote,
-                           const std::string& localPath, int timeout = 1)
-{
-    return RunPumping("atftp", {direction, "-r", QString::fromStdString(remote), "-l",
-                                QString::fromStdString(localPath), "--tftp-timeout",
-                                QString::number(timeout), "127.0.0.1", QString::number(port)},
-                      std::string(), 300000);
-}
 
 class ServerFixture : public ::testing::Test {
 protected:

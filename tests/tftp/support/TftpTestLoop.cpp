@@ -27,6 +27,20 @@ ProcessResult RunPumping(const QString& program, const QStringList& arguments,
     return result;
 }
 
+ProcessResult Hpa(std::uint16_t port, const std::string& command, int maxMs)
+{
+    return RunPumping("tftp", {"127.0.0.1", QString::number(port)},
+                      "mode octet\nrexmt 1\ntimeout 30\n" + command + "\nquit\n", maxMs);
+}
+
+ProcessResult Atftp(std::uint16_t port, const char* direction, const std::string& remote,
+                    const std::string& localPath, int maxMs)
+{
+    return RunPumping("atftp", {direction, "-r", QString::fromStdString(remote), "-l", QString::fromStdString(localPath),
+                                "--tftp-timeout", "1", "127.0.0.1", QString::number(port)},
+                      std::string(), maxMs);
+}
+
 void EnsureCoreApplication()
 {
     if (QCoreApplication::instance())

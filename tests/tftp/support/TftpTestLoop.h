@@ -30,5 +30,12 @@ struct ProcessResult {
 ProcessResult RunPumping(const QString& program, const QStringList& arguments,
                          const std::string& input = std::string(), int maxMs = 120000);
 
+// tftp-hpa's client runs `command` ("get remote local" or "put local remote")
+// against 127.0.0.1:`port`, in octet mode, retransmitting every second.
+ProcessResult Hpa(std::uint16_t port, const std::string& command, int maxMs = 300000);
+// atftp's client; `direction` is "--get" or "--put".
+ProcessResult Atftp(std::uint16_t port, const char* direction, const std::string& remote,
+                    const std::string& localPath, int maxMs = 300000);
+
 // Creates the process's QCoreApplication once (it lives to the end of the process).
 void EnsureCoreApplication();
