@@ -147,7 +147,8 @@ protected:
         RawTftpClient clients[2];
         RawPacket last[2];
         std::uint16_t session = 0;
-        std::string requested, received;
+        const Step* request = nullptr;  // the client's first
+        std::string received;
         int dataBlock = 0;
         for (std::size_t i = 0; i < c.steps.size(); ++i) {
             const Step& s = c.steps[i];
@@ -156,8 +157,8 @@ protected:
             switch (s.kind) {
             case Request:
                 client.SendRequest(port, s.opcode, s.text, s.mode);
-                if (requested.empty())
-                    requested = s.opcode == 1 ? s.text : "-";
+                if (!request)
+                    request = &s;
                 break;
             case ToListener: client.Send(port, s.text); break;
             case ToSession: client.Send(session, s.text); break;
@@ -201,19 +202,29 @@ protected:
             }
         }
         ASSERT_TRUE(WaitForSessionsGone());
+        // Each record carries the request; sessions are numbered from 0 on.
         std::vector<int> codes;
         for (std::size_t i = first; i < status.Records.size(); ++i) {
-            codes.push_back(status.Records[i].Code);
-            EXPECT_EQ(status.Records[i].SessionNumber, status.Records[first].SessionNumber);
+            const KwTFTPMsg& r = status.Records[i];
+            codes.push_back(r.Code);
+            EXPECT_EQ(r.SessionNumber, sessions);
+            EXPECT_EQ(r.Opcode, request->opcode);
+            EXPECT_EQ(r.FileName, AnsiString(request->text.c_str()));
+            EXPECT_EQ(r.Mode, AnsiString(request->mode.c_str()));
+            EXPECT_EQ(r.ClientAddress, AnsiString("127.0.0.1"));
+            EXPECT_EQ(r.ClientPort, clients[0].Port());
+            EXPECT_EQ(r.ServerPort, port);
+            EXPECT_EQ(r.Text, TFTPStatusText(r.Code));
         }
+        sessions += !codes.empty();
         EXPECT_EQ(codes, c.codes);
         if (!codes.empty() && codes.end()[-2] == TFTP_SUCCESS) {
             const KwTFTPMsg& end = status.Records.back();
-            const std::string moved = requested == "-" ? ReadFileBytes(root / end.FileName.ToStdString()) : received;
+            const std::string moved = request->opcode == 2 ? ReadFileBytes(root / request->text) : received;
             EXPECT_EQ(end.Bytes, static_cast<int>(moved.size()));
             EXPECT_EQ(end.LastBlockSize, static_cast<int>(moved.size() % 512));
-            if (requested != "-") {
-                EXPECT_TRUE(received == ReadFileBytes(root / requested)) << "the read did not deliver the file whole";
+            if (request->opcode == 1) {
+                EXPECT_TRUE(received == ReadFileBytes(root / request->text)) << "the read did not deliver the file whole";
             }
         }
         std::vector<std::string> names;
@@ -225,6 +236,7 @@ protected:
         }
         EXPECT_EQ(FolderNames(root), names);
     }
+    int sessions = 0;  // made so far
 };
 
 class ProtocolCase : public Protocol, public ::testing::WithParamInterface<Case> {};

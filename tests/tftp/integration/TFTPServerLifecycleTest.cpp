@@ -138,24 +138,3 @@ TEST_F(Lifecycle, WriteFailureEndsWithDiskFullAndKeepsTheEarlierFile)
     EXPECT_EQ(ReadFileBytes(root / "cfg.dcf"), "earlier");
     EXPECT_EQ(FolderNames(root), std::vector<std::string>{"cfg.dcf"});
 }
-
-TEST_F(Lifecycle, SessionsCountFromZeroAndCarryTheRequest)
-{
-    WriteFileBytes(root / "n.txt", "x");
-    for (int i = 0; i < 2; ++i) {
-        RawTftpClient client;
-        client.SendRequest(port, 1, "n.txt", "netascii");
-        auto data = client.Receive(kWait);
-        ASSERT_EQ(OpcodeOf(data), 3);
-        client.SendAck(data->FromPort, 1);
-        ASSERT_TRUE(WaitForSessionsGone());
-        const KwTFTPMsg& last = status.Records.back();
-        EXPECT_EQ(last.SessionNumber, i);
-        EXPECT_EQ(last.Mode, AnsiString("netascii"));
-        EXPECT_EQ(last.FileName, AnsiString("n.txt"));
-        EXPECT_EQ(last.ClientAddress, AnsiString("127.0.0.1"));
-        EXPECT_EQ(last.ClientPort, client.Port());
-        EXPECT_EQ(last.ServerPort, port);
-        EXPECT_EQ(last.Text, TFTPStatusText(TFTP_DISCONNECTED));
-    }
-}
