@@ -49,23 +49,18 @@ TEST_P(MainWindowTransfers, BackupReachesTheDevice)
     EXPECT_EQ(ReadFileBytes(Folder() + "/backup.dcf"), DeviceFile("config.dcf"));
 }
 
-TEST_P(MainWindowTransfers, TheLogViewReachesTheDevice)
+TEST_P(MainWindowTransfers, TheLogViewAndFirmwareReachTheDevice)
 {
     vka_test::RunMenuForm<TLogForm>("ViewLog1", LogForm, [&](TLogForm& form) {
         EXPECT_TRUE(vka_test::PumpUntil([&] { return form.StatusBar1->Panels()->Items(0)->Text() == "Get OK."; }, 20))
             << form.StatusBar1->Panels()->Items(0)->Text().ToStdString();
         EXPECT_GT(form.ViewListView->Items()->Count(), 0);
     });
-}
-
-TEST_P(MainWindowTransfers, FirmwareReachesTheDevice)
-{
     waits.EndLoadingWhenFetched();
     const std::string image = PatternBytes(70000, 5);
     const std::string path = WriteFile("image.bin", image);
     vka_test::RunMenuForm<TFM_Firmware>("Firmware1", FM_Firmware, [&](TFM_Firmware& form) {
-        dialogs.ChooseFile(path);
-        form.Bt_Browse->Click();
+        form.Ed_UpgFile->SetText(path.c_str());
         form.Bt_OK->Click();
         EXPECT_TRUE(PumpUntilBox("Update firmware success!", 30));
     });
