@@ -27,32 +27,17 @@
 
 using namespace maintenance_test;
 
-namespace {
-std::pair<std::string, std::string> Split(const char* path)
-{
-    TTransferPath parts;
-    if (!SplitTransferPath(path, parts))
-        return {"refused", ""};
-    return {parts.Root.ToStdString(), parts.Name.ToStdString()};
-}
-
-std::string Entry(const char* line)
-{
-    const TLogEntry entry = ParseLogLine(line);
-    return entry.Time.ToStdString() + "|" + entry.Type.ToStdString() + "|" + entry.Message.ToStdString();
-}
-}  // namespace
-
+// Path -> "folder|name" (the root "/" is a folder, not an empty one).
 TEST(TransferPieces, PathsSplitAtTheLastSlash)
 {
-    using P = std::pair<std::string, std::string>;
-    EXPECT_EQ(Split("D:\\cfg\\x.dcf"), (P{"refused", ""}));
-    EXPECT_EQ(Split("/home/user/cfg/x.dcf"), (P{"/home/user/cfg", "x.dcf"}));
-    EXPECT_EQ(Split("/home/a\\b/x.dcf"), (P{"/home/a\\b", "x.dcf"}));
-    EXPECT_EQ(Split("/home/cfg/a\\b"), (P{"/home/cfg", "a\\b"}));
-    EXPECT_EQ(Split("/x.dcf"), (P{"/", "x.dcf"}));  // the root, not an empty folder
-    EXPECT_EQ(Split("x.dcf"), (P{"refused", ""}));
-    EXPECT_EQ(Split("/home/user/"), (P{"refused", ""}));
+    const std::pair<const char*, const char*> cases[] = {
+        {"D:\\cfg\\x.dcf", "refused"}, {"/home/user/cfg/x.dcf", "/home/user/cfg|x.dcf"},
+        {"/home/a\\b/x.dcf", "/home/a\\b|x.dcf"}, {"/home/cfg/a\\b", "/home/cfg|a\\b"},
+        {"/x.dcf", "/|x.dcf"}, {"x.dcf", "refused"}, {"/home/user/", "refused"}};
+    for (const auto& [path, split] : cases) {
+        TTransferPath parts;
+        EXPECT_EQ(SplitTransferPath(path, parts) ? (parts.Root + "|" + parts.Name).ToStdString() : "refused", split);
+    }
 }
 
 // Device address and mask -> the local address the device is told ("" none).
@@ -79,6 +64,10 @@ TEST(TransferPieces, TheInterfaceOnTheDevicesNetworkIsChosen)
 
 TEST(TransferPieces, LogLinesSplitIntoTimeTypeAndMessage)
 {
+    const auto Entry = [](const char* line) {
+        const TLogEntry entry = ParseLogLine(line);
+        return (entry.Time + "|" + entry.Type + "|" + entry.Message).ToStdString();
+    };
     EXPECT_EQ(Entry("t1 | [A]m"), "t1|A|m");
     EXPECT_EQ(Entry(" 12:00 |x[a]b]c"), "12:00|a|b]c");
     EXPECT_EQ(Entry("no separators at all"), "||no separators at all");

@@ -51,18 +51,6 @@ protected:
             client.SendAck(reply->FromPort, 1);
         return OpcodeOf(reply) == 3 ? reply->Payload() : "error " + std::to_string(reply ? reply->Block() : -1);
     }
-    // Asks to upload `name` and sends its first full block, acknowledged; the
-    // session's port goes to `sessionPort`.
-    void UploadFirstBlock(RawTftpClient& client, const std::string& name, std::uint16_t& sessionPort)
-    {
-        client.SendRequest(port, 2, name);
-        auto ack = client.Receive(kWait);
-        ASSERT_TRUE(ack && ack->Opcode() == 4);
-        sessionPort = ack->FromPort;
-        client.SendData(sessionPort, 1, PatternBytes(512));
-        auto next = client.Receive(kWait);
-        ASSERT_TRUE(next && next->Opcode() == 4 && next->Block() == 1);
-    }
     // The codes reported by the session with the given serial.
     std::vector<int> CodesOfSession(int number) const
     {

@@ -99,8 +99,11 @@ TEST_F(Lifecycle, DeletingTheServerDuringAnUploadKeepsTheEarlierFile)
 {
     WriteFileBytes(root / "cfg.dcf", "earlier");
     RawTftpClient client;
-    std::uint16_t session = 0;
-    ASSERT_NO_FATAL_FAILURE(UploadFirstBlock(client, "cfg.dcf", session));
+    client.SendRequest(port, 2, "cfg.dcf");
+    const auto ack = client.Receive(kWait);
+    ASSERT_EQ(OpcodeOf(ack), 4);
+    client.SendData(ack->FromPort, 1, PatternBytes(512));
+    ASSERT_EQ(OpcodeOf(client.Receive(kWait)), 4);
     server.reset();
     EXPECT_EQ(ReadFileBytes(root / "cfg.dcf"), "earlier");
     EXPECT_EQ(FolderNames(root), std::vector<std::string>{"cfg.dcf"});
