@@ -2,8 +2,10 @@
 // before, what the client (or a stranger beside it) sends and hears, what the session
 // reports, and the folder afterwards. Checked for every case: replies come from the
 // session's own port (refusals of a request's form from the listening port), ERRORs
-// are five bytes, one session at most, a successful read delivers the file whole and
-// reports its size, and nothing but the listed files is left in the folder.
+// are five bytes, one session at most, numbered on from 0, its records carrying the
+// request, a successful transfer reports its size, a read delivers the file whole, and
+// nothing but the listed files is left in the folder. (Block numbers rolling over are
+// the real clients' 40 MB transfers.)
 #include "ServerFixture.h"
 
 #include "HandlerExceptions.h"
