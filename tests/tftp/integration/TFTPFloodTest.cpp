@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <dirent.h>
+#include <filesystem>
 #include <memory>
 #include <thread>
 #include <vector>
@@ -133,20 +134,18 @@ TEST_F(Flood, FinishedUploadsGiveWayToANewRequest)
         RawTftpClient device(Loopback(5));
         const std::string name = "up" + std::to_string(i);
         device.SendRequest(port, 2, name);
-        auto ack = device.Receive(kWait);
-        ASSERT_TRUE(ack && ack->Opcode() == 4 && ack->Block() == 0);
+        const auto ack = device.Receive(kWait);
+        ASSERT_EQ(OpcodeOf(ack), 4);
         device.SendData(ack->FromPort, 1, "small");
-        auto last = device.Receive(kWait);
-        ASSERT_TRUE(last && last->Opcode() == 4 && last->Block() == 1);
-        ASSERT_TRUE(PumpUntil([&] { return PathExists(root / name); }, kWait));
+        ASSERT_EQ(OpcodeOf(device.Receive(kWait)), 4);
+        ASSERT_TRUE(PumpUntil([&] { return std::filesystem::exists(root / name); }, kWait));
     }
     EXPECT_EQ(server->SessionCount(), KwTFTPServer::MaxSessionsPerAddress);  // all lingering
     WriteFileBytes(root / "next.bin", "next");
     RawTftpClient device(Loopback(5));
     device.SendRequest(port, 1, "next.bin");
-    auto data = device.Receive(kWait);
-    ASSERT_TRUE(data);
-    EXPECT_EQ(data->Opcode(), 3);
+    const auto data = device.Receive(kWait);
+    ASSERT_EQ(OpcodeOf(data), 3);
     EXPECT_EQ(data->Payload(), "next");
     device.SendAck(data->FromPort, 1);
     ASSERT_TRUE(WaitForSessionsGone(60000));

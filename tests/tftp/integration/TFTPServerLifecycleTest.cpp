@@ -3,6 +3,7 @@
 #include "SysUtils.h"
 
 #include <csignal>
+#include <filesystem>
 #include <sys/resource.h>
 
 using Lifecycle = ServerFixture;
@@ -59,7 +60,7 @@ TEST_F(Lifecycle, EmptyFolderServesNothing)
     RawTftpClient writer;
     writer.SendRequest(port, 2, "tftp-cwd-upload.txt");
     EXPECT_EQ(OpcodeOf(writer.Receive(kWait)), 5);
-    EXPECT_FALSE(PathExists("tftp-cwd-upload.txt"));
+    EXPECT_FALSE(std::filesystem::exists("tftp-cwd-upload.txt"));
 }
 
 TEST_F(Lifecycle, StopWaitsForRunningTransfers)

@@ -54,9 +54,3 @@ std::string ReadFileBytes(const std::string& path, bool* exists)
     content << in.rdbuf();
     return content.str();
 }
-
-bool PathExists(const std::string& path)
-{
-    struct stat info {};
-    return ::stat(path.c_str(), &info) == 0;
-}

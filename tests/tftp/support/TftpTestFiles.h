@@ -14,6 +14,5 @@ std::string PatternBytes(std::size_t size, unsigned seed = 1);
 void WriteFileBytes(const std::string& path, const std::string& bytes);
 // The file's bytes; `exists` false (and "") when it cannot be read.
 std::string ReadFileBytes(const std::string& path, bool* exists = nullptr);
-bool PathExists(const std::string& path);
 // Names in the folder (no "." or ".."), sorted.
 std::vector<std::string> FolderNames(const TempFolder& folder);
