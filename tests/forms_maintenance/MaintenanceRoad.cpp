@@ -1,29 +1,24 @@
-#include "TempFolder.h"
 #include "MaintenanceRoad.h"
 
 #include <QTimer>
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <random>
-#include <sstream>
-#include <unistd.h>
 
+#include "DeviceTransfer.h"
+#include "Firmware.h"
 #include "FreePort.h"
+#include "TempFolder.h"
 #include "TftpPort.h"
 #include "Wait.h"
 
 namespace maintenance_test {
-
 
 std::string RoadName(const ::testing::TestParamInfo<int>& info)
 {
     const int version = VersionOf(info.param);
     return std::string(version == 0 ? "V1" : version == 1 ? "V2c" : "V3") + (Atftp(info.param) ? "_atftp" : "_tftpHpa");
 }
-
-::testing::internal::ValueArray<int, int, int, int> Roads() { return ::testing::Values(0, 1, 3, 11); }
 
 WaitingDialogs::WaitingDialogs() : timer_(new QTimer)
 {
@@ -33,6 +28,24 @@ WaitingDialogs::WaitingDialogs() : timer_(new QTimer)
 
 WaitingDialogs::~WaitingDialogs() { delete timer_; }
 
+std::vector<std::string> WaitingDialogs::Labels3() const
+{
+    std::vector<std::string> labels;
+    for (const ShownWait& shown : Shown)
+        labels.push_back(shown.Label3);
+    return labels;
+}
+
+void WaitingDialogs::EndLoadingWhenFetched()
+{
+    Ready = [](const ShownWait& wait) {
+        if (wait.Label3 != "Loading firmware file..." && wait.Label3 != "Loading pem file...")
+            return true;
+        return FM_Firmware && FM_Firmware->Server->State() != TTransferState::Expecting &&
+               FM_Firmware->Server->State() != TTransferState::Running;
+    };
+}
+
 void WaitingDialogs::Check()
 {
     TFM_Waiting* wait = FM_Waiting;
@@ -40,12 +53,8 @@ void WaitingDialogs::Check()
         return;
     // A dialog seen before carries its record's number in its tag.
     if (wait->Tag() == 0) {
-        ShownWait shown;
-        shown.Caption = wait->Caption().ToStdString();
-        shown.Label2 = wait->Label2->Caption().ToStdString();
-        shown.Label3 = wait->Label3->Caption().ToStdString();
-        shown.Seconds = wait->SecondsLeft;
-        Shown.push_back(shown);
+        Shown.push_back({wait->Caption().ToStdString(), wait->Label2->Caption().ToStdString(),
+                         wait->Label3->Caption().ToStdString()});
         wait->SetTag(static_cast<int>(Shown.size()));
     }
     ShownWait& shown = Shown[wait->Tag() - 1];
@@ -54,14 +63,6 @@ void WaitingDialogs::Check()
     shown.EndedByTest = true;
     wait->SecondsLeft = 0;
     wait->Close();
-}
-
-std::vector<std::string> BindingTexts(const vka_test::DevsimJournalEntry& entry)
-{
-    std::vector<std::string> texts;
-    for (const auto& binding : entry.Bindings)
-        texts.push_back(binding.Oid + " " + binding.Type + (binding.Value.empty() ? "" : " " + binding.Value));
-    return texts;
 }
 
 void MaintenanceRoad::SetUp()
@@ -93,63 +94,41 @@ void MaintenanceRoad::TearDown()
     unsetenv("XDG_STATE_HOME");
     if (!previousFolder_.empty())
         std::filesystem::current_path(previousFolder_);
-    std::error_code ignored;
-    if (!folder_.empty())
-        std::filesystem::remove_all(folder_, ignored);
+    vka_test::RemoveFolder(folder_);
 }
 
 std::string MaintenanceRoad::WriteFile(const std::string& name, const std::string& bytes) const
 {
-    const std::string path = folder_ + "/" + name;
-    std::ofstream(path, std::ios::binary) << bytes;
-    return path;
+    WriteFileBytes(folder_ + "/" + name, bytes);
+    return folder_ + "/" + name;
 }
 
-std::string MaintenanceRoad::ReadFile(const std::string& path)
+bool MaintenanceRoad::HasNote(const std::string& start) const
 {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << file.rdbuf();
-    return bytes.str();
-}
-
-std::string MaintenanceRoad::DeviceFile(const std::string& name) const
-{
-    return vka_test::DevsimFilesFolder(devsim) + "/" + name;
-}
-
-bool MaintenanceRoad::HasNote(const std::string& note) const
-{
-    const std::vector<std::string> notes = Notes();
-    return std::find(notes.begin(), notes.end(), note) != notes.end();
+    const std::vector<std::string> notes = vka_test::DevsimNotes(devsim);
+    return std::any_of(notes.begin(), notes.end(), [&](const std::string& note) { return note.rfind(start, 0) == 0; });
 }
 
 std::vector<std::vector<std::string>> MaintenanceRoad::SetBindings() const
 {
     std::vector<std::vector<std::string>> sets;
-    for (const auto& entry : Sets())
-        sets.push_back(BindingTexts(entry));
+    for (const auto& entry : Sets()) {
+        sets.emplace_back();
+        for (const auto& binding : entry.Bindings)
+            sets.back().push_back(binding.Oid + " " + binding.Type + (binding.Value.empty() ? "" : " " + binding.Value));
+    }
     return sets;
 }
 
 bool MaintenanceRoad::BoxShown(const std::string& text) const
 {
-    const std::vector<std::string> texts = Boxes();
+    const std::vector<std::string> texts = dialogs.Texts();
     return std::find(texts.begin(), texts.end(), text) != texts.end();
 }
 
 bool MaintenanceRoad::PumpUntilBox(const std::string& text, double seconds)
 {
     return vka_test::PumpUntil([&] { return BoxShown(text); }, seconds);
-}
-
-std::string RandomBytes(std::size_t size, unsigned seed)
-{
-    std::mt19937 random(seed);
-    std::string bytes(size, '\0');
-    for (char& c : bytes)
-        c = static_cast<char>(random() & 0xFF);
-    return bytes;
 }
 
 }  // namespace maintenance_test

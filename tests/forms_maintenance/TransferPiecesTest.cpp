@@ -27,53 +27,47 @@
 
 using namespace maintenance_test;
 
-namespace {
-std::pair<std::string, std::string> Split(const char* path)
-{
-    TTransferPath parts;
-    if (!SplitTransferPath(path, parts))
-        return {"refused", ""};
-    return {parts.Root.ToStdString(), parts.Name.ToStdString()};
-}
-
-std::string Entry(const char* line)
-{
-    const TLogEntry entry = ParseLogLine(line);
-    return entry.Time.ToStdString() + "|" + entry.Type.ToStdString() + "|" + entry.Message.ToStdString();
-}
-}  // namespace
-
+// Path -> "folder|name" (the root "/" is a folder, not an empty one).
 TEST(TransferPieces, PathsSplitAtTheLastSlash)
 {
-    using P = std::pair<std::string, std::string>;
-    EXPECT_EQ(Split("D:\\cfg\\x.dcf"), (P{"refused", ""}));
-    EXPECT_EQ(Split("/home/user/cfg/x.dcf"), (P{"/home/user/cfg", "x.dcf"}));
-    EXPECT_EQ(Split("/home/a\\b/x.dcf"), (P{"/home/a\\b", "x.dcf"}));
-    EXPECT_EQ(Split("/home/cfg/a\\b"), (P{"/home/cfg", "a\\b"}));
-    EXPECT_EQ(Split("/x.dcf"), (P{"/", "x.dcf"}));  // the root, not an empty folder
-    EXPECT_EQ(Split("x.dcf"), (P{"refused", ""}));
-    EXPECT_EQ(Split("/home/user/"), (P{"refused", ""}));
+    const std::pair<const char*, const char*> cases[] = {
+        {"D:\\cfg\\x.dcf", "refused"}, {"/home/user/cfg/x.dcf", "/home/user/cfg|x.dcf"},
+        {"/home/a\\b/x.dcf", "/home/a\\b|x.dcf"}, {"/home/cfg/a\\b", "/home/cfg|a\\b"},
+        {"/x.dcf", "/|x.dcf"}, {"x.dcf", "refused"}, {"/home/user/", "refused"}};
+    for (const auto& [path, split] : cases) {
+        TTransferPath parts;
+        EXPECT_EQ(SplitTransferPath(path, parts) ? (parts.Root + "|" + parts.Name).ToStdString() : "refused", split);
+    }
 }
 
+// Device address and mask -> the local address the device is told ("" none).
 TEST(TransferPieces, TheInterfaceOnTheDevicesNetworkIsChosen)
 {
     KwNetInterface list[3];
-    list[0].Address = "10.0.0.5";
-    list[0].Netmask = "255.0.0.0";
-    list[1].Address = "192.168.0.100";
-    list[1].Netmask = "255.255.255.0";
-    list[2].Address = "192.168.0.101";
-    list[2].Netmask = "255.255.255.0";
-    EXPECT_EQ(ChooseServerAddress(list, 3, "192.168.0.50", "255.255.255.0").ToStdString(), "192.168.0.100");
-    EXPECT_EQ(ChooseServerAddress(list, 3, "172.16.0.1", "255.255.0.0").ToStdString(), "");
-    EXPECT_EQ(ChooseServerAddress(list, 0, "192.168.0.50", "255.255.255.0").ToStdString(), "");
-    // Without the device's mask, each interface's own decides.
-    EXPECT_EQ(ChooseServerAddress(list, 3, "10.200.1.1", "").ToStdString(), "10.0.0.5");
-    EXPECT_EQ(ChooseServerAddress(list, 3, "", "").ToStdString(), "");
+    const char* const local[][2] = {{"10.0.0.5", "255.0.0.0"}, {"192.168.0.100", "255.255.255.0"}, {"192.168.0.101", "255.255.255.0"}};
+    for (int i = 0; i < 3; ++i) {
+        list[i].Address = local[i][0];
+        list[i].Netmask = local[i][1];
+    }
+    const struct {
+        int interfaces;
+        const char* device;
+        const char* mask;
+        const char* chosen;
+    } cases[] = {{3, "192.168.0.50", "255.255.255.0", "192.168.0.100"}, {3, "172.16.0.1", "255.255.0.0", ""},
+                 {0, "192.168.0.50", "255.255.255.0", ""},
+                 {3, "10.200.1.1", "", "10.0.0.5"},  // without the device's mask, each interface's own decides
+                 {3, "", "", ""}};
+    for (const auto& c : cases)
+        EXPECT_EQ(ChooseServerAddress(list, c.interfaces, c.device, c.mask).ToStdString(), c.chosen) << c.device;
 }
 
 TEST(TransferPieces, LogLinesSplitIntoTimeTypeAndMessage)
 {
+    const auto Entry = [](const char* line) {
+        const TLogEntry entry = ParseLogLine(line);
+        return (entry.Time + "|" + entry.Type + "|" + entry.Message).ToStdString();
+    };
     EXPECT_EQ(Entry("t1 | [A]m"), "t1|A|m");
     EXPECT_EQ(Entry(" 12:00 |x[a]b]c"), "12:00|a|b]c");
     EXPECT_EQ(Entry("no separators at all"), "||no separators at all");
@@ -82,15 +76,12 @@ TEST(TransferPieces, LogLinesSplitIntoTimeTypeAndMessage)
 
 TEST(TransferPieces, ThePortStandIn)
 {
+    for (const char* bad : {"", "0", "65536", "12ab", "-5", "123456", "16969"}) {
+        setenv(TftpPortVariable, bad, 1);
+        EXPECT_EQ(TftpServerPort(), bad == std::string("16969") ? 16969 : 69) << bad;
+    }
     unsetenv(TftpPortVariable);
     EXPECT_EQ(TftpServerPort(), 69);
-    for (const char* bad : {"", "0", "65536", "12ab", "-5", "123456"}) {
-        setenv(TftpPortVariable, bad, 1);
-        EXPECT_EQ(TftpServerPort(), 69) << bad;
-    }
-    setenv(TftpPortVariable, "16969", 1);
-    EXPECT_EQ(TftpServerPort(), 16969);
-    unsetenv(TftpPortVariable);
 }
 
 // While the form expects the device to fetch "cfg.dcf", every other request is
@@ -112,28 +103,23 @@ TEST(TransferPieces, TheFormsServerRefusesAtOnceWhatItDoesNotExpect)
     server.Expect("cfg.dcf", TTransferDirection::ToDevice);
 
     const std::string local = folder.Path() + "/client.out";
-    const QString at = QString::number(port);
-    struct RealClient {
-        QString program;
-        QStringList arguments;
-        std::string script;
+    const struct {
+        ProcessResult run;
         const char* heard;  // tftp-hpa's words; atftp only fails
-    } const clients[] = {
-        {"tftp", {"127.0.0.1", at}, "get ../../etc/passwd " + local, "Error code 2"},
-        {"tftp", {"127.0.0.1", at}, "get other.dcf " + local, "Error code 1"},
-        {"tftp", {"127.0.0.1", at}, "put " + folder.Path() + "/cfg.dcf cfg.dcf", "Error code 2"},
-        {"atftp", {"--get", "-r", "../cfg.dcf", "-l", local.c_str(), "127.0.0.1", at}, "", ""},
-        {"atftp", {"--get", "-r", "CFG.DCF", "-l", local.c_str(), "127.0.0.1", at}, "", ""},
+    } runs[] = {
+        {Hpa(port, "get ../../etc/passwd " + local, 3000), "Error code 2"},
+        {Hpa(port, "get other.dcf " + local, 3000), "Error code 1"},
+        {Hpa(port, "put " + folder.Path() + "/cfg.dcf cfg.dcf", 3000), "Error code 2"},
+        {Atftp(port, "--get", "../cfg.dcf", local, 3000), ""},
+        {Atftp(port, "--get", "CFG.DCF", local, 3000), ""},
     };
-    for (const RealClient& client : clients) {
-        const std::string script = client.script.empty() ? "" : "mode octet\ntimeout 30\n" + client.script + "\nquit\n";
-        const ProcessResult run = RunPumping(client.program, client.arguments, script, 3000);
-        const std::string what = client.program.toStdString() + " " + client.script;
-        EXPECT_TRUE(run.Finished) << what << ": no answer";
-        if (*client.heard)
-            EXPECT_NE(run.Output.find(client.heard), std::string::npos) << what << ": " << run.Output;
-        else
-            EXPECT_NE(run.ExitCode, 0) << what << ": " << run.Output;
+    for (const auto& r : runs) {
+        EXPECT_TRUE(r.run.Finished) << "no answer: " << r.run.Output;
+        if (*r.heard) {
+            EXPECT_NE(r.run.Output.find(r.heard), std::string::npos) << r.run.Output;
+        } else {
+            EXPECT_NE(r.run.ExitCode, 0) << r.run.Output;
+        }
     }
     EXPECT_EQ(server.State(), TTransferState::Expecting);
 

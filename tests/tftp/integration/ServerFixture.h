@@ -10,6 +10,11 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+constexpr int kWait = 5000;  // generous bound for a packet that must come
+constexpr int kQuiet = 150;  // a packet that must not come stays away this long
+
+inline int OpcodeOf(const std::optional<RawPacket>& p) { return p ? p->Opcode() : -1; }
+
 class ServerFixture : public ::testing::Test {
 protected:
     // Time-out in 10 ms units: short, so lost packets heal quickly.
@@ -36,17 +41,15 @@ protected:
     {
         return PumpUntil([&] { return server->SessionCount() == 0; }, maxMs);
     }
-    // Asks to upload `name` and sends its first full block, acknowledged; the
-    // session's port goes to `sessionPort`.
-    void UploadFirstBlock(RawTftpClient& client, const std::string& name, std::uint16_t& sessionPort)
+    // Reads a file of one block: its bytes, or "error N" for an ERROR.
+    std::string Fetch(const std::string& name)
     {
-        client.SendRequest(port, 2, name);
-        auto ack = client.Receive(5000);
-        ASSERT_TRUE(ack && ack->Opcode() == 4);
-        sessionPort = ack->FromPort;
-        client.SendData(sessionPort, 1, PatternBytes(512));
-        auto next = client.Receive(5000);
-        ASSERT_TRUE(next && next->Opcode() == 4 && next->Block() == 1);
+        RawTftpClient client;
+        client.SendRequest(port, 1, name);
+        const auto reply = client.Receive(kWait);
+        if (OpcodeOf(reply) == 3)
+            client.SendAck(reply->FromPort, 1);
+        return OpcodeOf(reply) == 3 ? reply->Payload() : "error " + std::to_string(reply ? reply->Block() : -1);
     }
     // The codes reported by the session with the given serial.
     std::vector<int> CodesOfSession(int number) const

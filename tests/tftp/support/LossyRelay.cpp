@@ -1,4 +1,5 @@
 #include "LossyRelay.h"
+#include "RawTftpClient.h"
 
 #include <memory>
 #include <netinet/in.h>
@@ -7,38 +8,18 @@
 #include <unistd.h>
 
 namespace {
-int LoopbackSocket(std::uint16_t* port)
-{
-    const int fd = ::socket(AF_INET, SOCK_DGRAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t length = sizeof address;
-    ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
-    ::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length);
-    if (port)
-        *port = ntohs(address.sin_port);
-    return fd;
-}
-
 void SendTo(int fd, const std::string& bytes, const sockaddr_in& to)
 {
     ::sendto(fd, bytes.data(), bytes.size(), 0, reinterpret_cast<const sockaddr*>(&to), sizeof to);
 }
 
-int WordAt(const std::string& bytes, std::size_t offset)
-{
-    if (bytes.size() < offset + 2)
-        return -1;
-    return (static_cast<unsigned char>(bytes[offset]) << 8) | static_cast<unsigned char>(bytes[offset + 1]);
-}
-}
+}  // namespace
 
 LossyRelay::LossyRelay(std::uint16_t serverPort, DropRule rule)
     : serverPort_(serverPort), rule_(std::move(rule))
 {
-    front_ = LoopbackSocket(&port_);
-    back_ = LoopbackSocket(nullptr);
+    front_ = BoundUdpSocket(INADDR_LOOPBACK, 0, &port_);
+    back_ = BoundUdpSocket(INADDR_LOOPBACK, 0, nullptr);
     thread_ = std::thread([this] { Run(); });
 }
 

@@ -12,6 +12,7 @@ std::string Word(int value)
 {
     return std::string{static_cast<char>((value >> 8) & 0xFF), static_cast<char>(value & 0xFF)};
 }
+}
 
 int WordAt(const std::string& bytes, std::size_t offset)
 {
@@ -19,6 +20,19 @@ int WordAt(const std::string& bytes, std::size_t offset)
         return -1;
     return (static_cast<unsigned char>(bytes[offset]) << 8) | static_cast<unsigned char>(bytes[offset + 1]);
 }
+
+int BoundUdpSocket(std::uint32_t localAddress, int flags, std::uint16_t* port)
+{
+    const int fd = ::socket(AF_INET, SOCK_DGRAM | flags, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(localAddress);
+    socklen_t length = sizeof address;
+    ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
+    ::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length);
+    if (port)
+        *port = ntohs(address.sin_port);
+    return fd;
 }
 
 int RawPacket::Opcode() const { return WordAt(Bytes, 0); }
@@ -29,14 +43,7 @@ RawTftpClient::RawTftpClient() : RawTftpClient(INADDR_LOOPBACK) {}
 
 RawTftpClient::RawTftpClient(std::uint32_t localAddress)
 {
-    fd_ = ::socket(AF_INET, SOCK_DGRAM | SOCK_NONBLOCK, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(localAddress);
-    socklen_t length = sizeof address;
-    ::bind(fd_, reinterpret_cast<sockaddr*>(&address), sizeof address);
-    ::getsockname(fd_, reinterpret_cast<sockaddr*>(&address), &length);
-    port_ = ntohs(address.sin_port);
+    fd_ = BoundUdpSocket(localAddress, SOCK_NONBLOCK, &port_);
 }
 
 RawTftpClient::~RawTftpClient()

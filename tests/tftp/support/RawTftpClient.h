@@ -6,6 +6,11 @@
 #include <optional>
 #include <string>
 
+// The 16-bit word at `offset`, or -1 past the end.
+int WordAt(const std::string& bytes, std::size_t offset);
+// A UDP socket bound to a free port on `address` (host order); its port to `port`.
+int BoundUdpSocket(std::uint32_t address, int flags, std::uint16_t* port);
+
 struct RawPacket {
     std::string Bytes;
     std::uint16_t FromPort = 0;

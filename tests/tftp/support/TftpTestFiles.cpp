@@ -1,4 +1,3 @@
-#include "TempFolder.h"
 #include "TftpTestFiles.h"
 
 #include <algorithm>
@@ -10,18 +9,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-TempFolder::TempFolder() : path_(vka_test::MakeTempFolder("vka-tftp"))
-{
-    if (path_.empty())
-        throw std::runtime_error("cannot create a temporary folder");
-}
-
-TempFolder::~TempFolder() { vka_test::RemoveFolder(path_); }
-
-std::vector<std::string> TempFolder::Names() const
+std::vector<std::string> FolderNames(const TempFolder& folder)
 {
     std::vector<std::string> names;
-    if (DIR* dir = ::opendir(path_.c_str())) {
+    if (DIR* dir = ::opendir(folder.Path().c_str())) {
         while (dirent* entry = ::readdir(dir)) {
             const std::string name = entry->d_name;
             if (name != "." && name != "..")
@@ -62,10 +53,4 @@ std::string ReadFileBytes(const std::string& path, bool* exists)
     std::ostringstream content;
     content << in.rdbuf();
     return content.str();
-}
-
-bool PathExists(const std::string& path)
-{
-    struct stat info {};
-    return ::stat(path.c_str(), &info) == 0;
 }

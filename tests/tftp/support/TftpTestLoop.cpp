@@ -1,31 +1,7 @@
 #include "TftpTestLoop.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QEventLoop>
 #include <QProcess>
-#include <QTimer>
-
-bool PumpUntil(const std::function<bool()>& done, int maxMs)
-{
-    QElapsedTimer clock;
-    clock.start();
-    QTimer wake;  // bounds each wait, so an idle loop still rechecks `done`
-    wake.start(5);
-    while (!done()) {
-        if (clock.elapsed() >= maxMs)
-            return done();
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    }
-    return true;
-}
-
-void PumpFor(int ms)
-{
-    QElapsedTimer clock;
-    clock.start();
-    PumpUntil([&] { return clock.elapsed() >= ms; }, ms + 1000);
-}
 
 ProcessResult RunPumping(const QString& program, const QStringList& arguments,
                          const std::string& input, int maxMs)
@@ -49,6 +25,20 @@ ProcessResult RunPumping(const QString& program, const QStringList& arguments,
     result.Output = process.readAll().toStdString();
     result.ExitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
     return result;
+}
+
+ProcessResult Hpa(std::uint16_t port, const std::string& command, int maxMs)
+{
+    return RunPumping("tftp", {"127.0.0.1", QString::number(port)},
+                      "mode octet\nrexmt 1\ntimeout 30\n" + command + "\nquit\n", maxMs);
+}
+
+ProcessResult Atftp(std::uint16_t port, const char* direction, const std::string& remote,
+                    const std::string& localPath, int maxMs)
+{
+    return RunPumping("atftp", {direction, "-r", QString::fromStdString(remote), "-l", QString::fromStdString(localPath),
+                                "--tftp-timeout", "1", "127.0.0.1", QString::number(port)},
+                      std::string(), maxMs);
 }
 
 void EnsureCoreApplication()

@@ -4,39 +4,28 @@
 
 TEST(TFTPStatusText, EveryCodeHasItsText)
 {
-    EXPECT_EQ(TFTPStatusText(3), AnsiString("(KwTFTP) Success to transfer file."));
-    EXPECT_EQ(TFTPStatusText(2), AnsiString("(KwTFTP) File is transferring..."));
-    EXPECT_EQ(TFTPStatusText(1), AnsiString("(KwTFTP) A TFTP session is connected..."));
-    EXPECT_EQ(TFTPStatusText(0), AnsiString("(KwTFTP) A TFTP session is disconnected..."));
-    EXPECT_EQ(TFTPStatusText(-1101), AnsiString("(KwTFTP) Undefined error:"));
-    EXPECT_EQ(TFTPStatusText(-1102), AnsiString("(KwTFTP) File not found!"));
-    EXPECT_EQ(TFTPStatusText(-1103), AnsiString("(KwTFTP) Access violation!"));
-    EXPECT_EQ(TFTPStatusText(-1104), AnsiString("(KwTFTP) Disk full!"));
-    EXPECT_EQ(TFTPStatusText(-1105), AnsiString("(KwTFTP) Bad operation!"));
-    EXPECT_EQ(TFTPStatusText(-1106), AnsiString("(KwTFTP) Unknown port!"));
-    EXPECT_EQ(TFTPStatusText(-1107), AnsiString("(KwTFTP) File already exist!"));
-    EXPECT_EQ(TFTPStatusText(-1108), AnsiString("(KwTFTP) No such user!"));
-    EXPECT_EQ(TFTPStatusText(-1109),
-              AnsiString("(KwTFTP) Fail to open socket!Please check if the network is ready."));
-    EXPECT_EQ(TFTPStatusText(-1110), AnsiString("(KwTFTP) Fail to send or receive socket packet!"));
-    EXPECT_EQ(TFTPStatusText(-1111), AnsiString("(KwTFTP) Socket is not ready!"));
-    EXPECT_EQ(TFTPStatusText(-1112), AnsiString("(KwTFTP) Bad packet!"));
-    EXPECT_EQ(TFTPStatusText(-1113), AnsiString("(KwTFTP) Timeout!"));
-    EXPECT_EQ(TFTPStatusText(-1114), AnsiString("(KwTFTP) Transfer has been canceled."));
-    EXPECT_TRUE(TFTPStatusText(4).IsEmpty());
-    EXPECT_TRUE(TFTPStatusText(-1115).IsEmpty());
-}
-
-TEST(TFTPStatusText, TheServerTemplateStartsAsDesigned)
-{
-    const KwTFTPMsg msg;
-    EXPECT_EQ(msg.Code, -1111);
-    EXPECT_EQ(msg.Text, TFTPStatusText(-1111));
-    EXPECT_EQ(msg.Opcode, 1);
-    EXPECT_EQ(msg.Mode, AnsiString("octet"));
-    EXPECT_EQ(msg.ClientAddress, AnsiString("0.0.0.0"));
-    EXPECT_EQ(msg.ServerPort, 69);
-    EXPECT_EQ(msg.LastBlockSize, -1);
-    EXPECT_EQ(msg.SessionNumber, -1);
-    EXPECT_EQ(msg.Timeout, 1000);
+    const std::pair<int, const char*> texts[] = {
+        {3, "(KwTFTP) Success to transfer file."},
+        {2, "(KwTFTP) File is transferring..."},
+        {1, "(KwTFTP) A TFTP session is connected..."},
+        {0, "(KwTFTP) A TFTP session is disconnected..."},
+        {-1101, "(KwTFTP) Undefined error:"},
+        {-1102, "(KwTFTP) File not found!"},
+        {-1103, "(KwTFTP) Access violation!"},
+        {-1104, "(KwTFTP) Disk full!"},
+        {-1105, "(KwTFTP) Bad operation!"},
+        {-1106, "(KwTFTP) Unknown port!"},
+        {-1107, "(KwTFTP) File already exist!"},
+        {-1108, "(KwTFTP) No such user!"},
+        {-1109, "(KwTFTP) Fail to open socket!Please check if the network is ready."},
+        {-1110, "(KwTFTP) Fail to send or receive socket packet!"},
+        {-1111, "(KwTFTP) Socket is not ready!"},
+        {-1112, "(KwTFTP) Bad packet!"},
+        {-1113, "(KwTFTP) Timeout!"},
+        {-1114, "(KwTFTP) Transfer has been canceled."},
+        {4, ""},
+        {-1115, ""},
+    };
+    for (const auto& [code, text] : texts)
+        EXPECT_EQ(TFTPStatusText(code), AnsiString(text)) << code;
 }
