@@ -57,6 +57,9 @@ TLabel* ValueLabel(TFormBuilder& build, TFormRows& rows, const char* captionName
     return build.Label(name, "", InfoColumns.ControlLeft, top + 4, InfoColumns.ControlWidth);
 }
 
+// The top of a group placed below `group`.
+int Below(const TControl* group) { return group->Top() + group->Height() + 6; }
+
 }  // namespace
 
 TFM_DevInfo::TFM_DevInfo(TComponent* Owner) : TSettingsForm(Owner)
@@ -68,62 +71,86 @@ TFM_DevInfo::TFM_DevInfo(TComponent* Owner) : TSettingsForm(Owner)
     SetPosition(poMainFormCenter);
 
     TFormBuilder build(this);
-    GroupBox1 = InfoGroup(build, "GroupBox1", "Device Info", 8, 6);
-    {
-        TFormBuilder in = build.In(GroupBox1);
-        TFormRows rows(in, InfoColumns, 20);
-        Ed_Firmware = rows.ShowEdit("Lb_Firmware", "Firmware Version:", "Ed_Firmware");
-        rows.Label("Lb_WirelessMac", "Wireless MAC Address: ");
-        rows.Skip(-InfoColumns.RowHeight + 20);
-        LAB_Primary = ValueLabel(in, rows, "Lb_Primary", "Primary:", "LAB_Primary");
-        Lab_Seccondary1 = ValueLabel(in, rows, "Lb_SSID1", "SSID 1: ", "Lab_Seccondary1");
-        Lab_Seccondary2 = ValueLabel(in, rows, "Lb_SSID2", "SSID2:", "Lab_Seccondary2");
-        Lab_Seccondary3 = ValueLabel(in, rows, "Lb_SSID3", "SSID3:", "Lab_Seccondary3");
-    }
-    int top = GroupBox1->Top() + GroupBox1->Height() + 6;
-    GroupBox2 = InfoGroup(build, "GroupBox2", "Ethernet", top, 4);
-    {
-        TFormBuilder in = build.In(GroupBox2);
-        TFormRows rows(in, InfoColumns, 20);
-        Ed_Mac = rows.ShowEdit("Lb_Mac", "Ethernet MAC Address:", "Ed_Mac");
-        Ed_IPaddr = rows.ShowEdit("Lb_IPaddr", "IP Address: ", "Ed_IPaddr");
-        Ed_SubMask = rows.ShowEdit("Lb_SubMask", "Subnet Mask:", "Ed_SubMask");
-        Ed_Gate = rows.ShowEdit("Lb_Gate", "Gateway: ", "Ed_Gate");
-    }
-    top = GroupBox2->Top() + GroupBox2->Height() + 6;
-    GroupBox3 = InfoGroup(build, "GroupBox3", "Wireless(2.4GHz)", top, 4);
-    {
-        TFormBuilder in = build.In(GroupBox3);
-        TFormRows rows(in, InfoColumns, 20);
-        Ed_SSID = rows.ShowEdit("Lb_SSID", "SSID", "Ed_SSID");
-        Ed_Channel = rows.ShowEdit("Lb_Channel", "Channel ", "Ed_Channel");
-        Ed_Sec = rows.ShowEdit("Lb_Sec", "Security Level:", "Ed_Sec");
-        Ed_DRate = rows.ShowEdit("Lb_DRate", "Data Rate", "Ed_DRate");
-    }
-    GroupBox4 = InfoGroup(build, "GroupBox4", "AP Status", top, 2);
-    {
-        TFormBuilder in = build.In(GroupBox4);
-        TFormRows rows(in, InfoColumns, 20);
-        Ed_Cpu = rows.ShowEdit("Lb_Cpu", "CPU Utilization:", "Ed_Cpu");
-        Ed_Memory = rows.ShowEdit("Lb_Memory", "Memory Utilization:", "Ed_Memory");
-    }
-    GroupBox4->SetVisible(false);
-    GB_Internet = InfoGroup(build, "GB_Internet", "Internet", top, 8);
-    {
-        TFormBuilder in = build.In(GB_Internet);
-        TFormRows rows(in, InfoColumns, 20);
-        Edt_InterMAC = rows.ShowEdit("Lb_InterMAC", "MAC Address:", "Edt_InterMAC");
-        Edt_IPType = rows.ShowEdit("Lb_IPType", "Connection", "Edt_IPType");
-        Edt_Connect = rows.ShowEdit("Lb_Connect", "", "Edt_Connect");
-        Edt_IPAddress = rows.ShowEdit("Lb_IPAddress", "IP Address:", "Edt_IPAddress");
-        Edt_Subnet = rows.ShowEdit("Lb_Subnet", "Subnet Mask:", "Edt_Subnet");
-        Edt_Gateway = rows.ShowEdit("Lb_Gateway", "Gateway:", "Edt_Gateway");
-        Edt_PDNS = rows.ShowEdit("Lb_PDNS", "DNS", "Edt_PDNS");
-        Edt_SDNS = rows.ShowEdit("Lb_SDNS", "", "Edt_SDNS");
-    }
+    BuildDeviceGroup(build);
+    BuildEthernetGroup(build, Below(GroupBox1));
+    const int top = Below(GroupBox2);  // the three groups below share one place
+    BuildWirelessGroup(build, top);
+    BuildLoadGroup(build, top);
+    BuildInternetGroup(build, top);
     StatusBar = build.StatusBar("StatusBar", {400});
     SetStatusBar(StatusBar);
+    BuildHiddenControls(build);
 
+    SetClientWidth(GroupBox1->Width() + 16);
+    SetClientHeight(GroupBox3->Top() + GroupBox3->Height() + 30);
+
+    OnCreate = ReadSequence([this](TObject* Sender) { FormCreate(Sender); });
+    OnClose = [this](TObject* Sender, TCloseAction& Action) { FormClose(Sender, Action); };
+}
+
+void TFM_DevInfo::BuildDeviceGroup(TFormBuilder& build)
+{
+    GroupBox1 = InfoGroup(build, "GroupBox1", "Device Info", 8, 6);
+    TFormBuilder in = build.In(GroupBox1);
+    TFormRows rows(in, InfoColumns, 20);
+    Ed_Firmware = rows.ShowEdit("Lb_Firmware", "Firmware Version:", "Ed_Firmware");
+    rows.Label("Lb_WirelessMac", "Wireless MAC Address: ");
+    rows.Skip(-InfoColumns.RowHeight + 20);
+    LAB_Primary = ValueLabel(in, rows, "Lb_Primary", "Primary:", "LAB_Primary");
+    Lab_Seccondary1 = ValueLabel(in, rows, "Lb_SSID1", "SSID 1: ", "Lab_Seccondary1");
+    Lab_Seccondary2 = ValueLabel(in, rows, "Lb_SSID2", "SSID2:", "Lab_Seccondary2");
+    Lab_Seccondary3 = ValueLabel(in, rows, "Lb_SSID3", "SSID3:", "Lab_Seccondary3");
+}
+
+void TFM_DevInfo::BuildEthernetGroup(TFormBuilder& build, int top)
+{
+    GroupBox2 = InfoGroup(build, "GroupBox2", "Ethernet", top, 4);
+    TFormBuilder in = build.In(GroupBox2);
+    TFormRows rows(in, InfoColumns, 20);
+    Ed_Mac = rows.ShowEdit("Lb_Mac", "Ethernet MAC Address:", "Ed_Mac");
+    Ed_IPaddr = rows.ShowEdit("Lb_IPaddr", "IP Address: ", "Ed_IPaddr");
+    Ed_SubMask = rows.ShowEdit("Lb_SubMask", "Subnet Mask:", "Ed_SubMask");
+    Ed_Gate = rows.ShowEdit("Lb_Gate", "Gateway: ", "Ed_Gate");
+}
+
+void TFM_DevInfo::BuildWirelessGroup(TFormBuilder& build, int top)
+{
+    GroupBox3 = InfoGroup(build, "GroupBox3", "Wireless(2.4GHz)", top, 4);
+    TFormBuilder in = build.In(GroupBox3);
+    TFormRows rows(in, InfoColumns, 20);
+    Ed_SSID = rows.ShowEdit("Lb_SSID", "SSID", "Ed_SSID");
+    Ed_Channel = rows.ShowEdit("Lb_Channel", "Channel ", "Ed_Channel");
+    Ed_Sec = rows.ShowEdit("Lb_Sec", "Security Level:", "Ed_Sec");
+    Ed_DRate = rows.ShowEdit("Lb_DRate", "Data Rate", "Ed_DRate");
+}
+
+void TFM_DevInfo::BuildLoadGroup(TFormBuilder& build, int top)
+{
+    GroupBox4 = InfoGroup(build, "GroupBox4", "AP Status", top, 2);
+    TFormBuilder in = build.In(GroupBox4);
+    TFormRows rows(in, InfoColumns, 20);
+    Ed_Cpu = rows.ShowEdit("Lb_Cpu", "CPU Utilization:", "Ed_Cpu");
+    Ed_Memory = rows.ShowEdit("Lb_Memory", "Memory Utilization:", "Ed_Memory");
+    GroupBox4->SetVisible(false);
+}
+
+void TFM_DevInfo::BuildInternetGroup(TFormBuilder& build, int top)
+{
+    GB_Internet = InfoGroup(build, "GB_Internet", "Internet", top, 8);
+    TFormBuilder in = build.In(GB_Internet);
+    TFormRows rows(in, InfoColumns, 20);
+    Edt_InterMAC = rows.ShowEdit("Lb_InterMAC", "MAC Address:", "Edt_InterMAC");
+    Edt_IPType = rows.ShowEdit("Lb_IPType", "Connection", "Edt_IPType");
+    Edt_Connect = rows.ShowEdit("Lb_Connect", "", "Edt_Connect");
+    Edt_IPAddress = rows.ShowEdit("Lb_IPAddress", "IP Address:", "Edt_IPAddress");
+    Edt_Subnet = rows.ShowEdit("Lb_Subnet", "Subnet Mask:", "Edt_Subnet");
+    Edt_Gateway = rows.ShowEdit("Lb_Gateway", "Gateway:", "Edt_Gateway");
+    Edt_PDNS = rows.ShowEdit("Lb_PDNS", "DNS", "Edt_PDNS");
+    Edt_SDNS = rows.ShowEdit("Lb_SDNS", "", "Edt_SDNS");
+}
+
+void TFM_DevInfo::BuildHiddenControls(TFormBuilder& build)
+{
     CB_APMode = build.HiddenCombo("CB_APMode");
     CB_Band = build.HiddenCombo("CB_Band");
     CB_Authentication = build.HiddenCombo("CB_Authentication");
@@ -136,12 +163,6 @@ TFM_DevInfo::TFM_DevInfo(TComponent* Owner) : TSettingsForm(Owner)
     Ed_SSID1Mac = build.HiddenEdit("Ed_SSID1Mac");
     Ed_SSID2Mac = build.HiddenEdit("Ed_SSID2Mac");
     Ed_SSID3Mac = build.HiddenEdit("Ed_SSID3Mac");
-
-    SetClientWidth(GroupBox1->Width() + 16);
-    SetClientHeight(GroupBox3->Top() + GroupBox3->Height() + 30);
-
-    OnCreate = ReadSequence([this](TObject* Sender) { FormCreate(Sender); });
-    OnClose = [this](TObject* Sender, TCloseAction& Action) { FormClose(Sender, Action); };
 }
 
 TFM_DevInfo::~TFM_DevInfo()
