@@ -71,14 +71,10 @@ void TFM_Time::BuildTimeGroup(TFormBuilder& build)
     GroupBox1 = build.Group("GroupBox1", "Time Configuration", 8, 8, GroupWidth, 222);
     TFormBuilder in = build.In(GroupBox1);
     TFormRows rows(in, TRowColumns{12, 170, 430, 28}, 20);
-    const int top = rows.Top();
-    rows.Label("Lb_Time", "Time :");
-    LB_CurrentTime = in.Label("LB_CurrentTime", "", 170, top + 4, 200);
+    LB_CurrentTime = rows.ValueLabel("Lb_Time", "Time :", "LB_CurrentTime", 200);
     CB_TimeZone = rows.Combo("Lb_TimeZone", "Time Zone :", "CB_TimeZone");
     CB_TimeZone->OnChange = [this](TObject* S) { CB_TimeZoneChange(S); };
-    const int daylightTop = rows.Top();
-    rows.Label("Lb_Daylight", "Enable Daylight Saving :");
-    CheckBox_Daylight = in.Check("CheckBox_Daylight", "", 170, daylightTop + 4, 20);
+    CheckBox_Daylight = rows.LabelledCheck("Lb_Daylight", "Enable Daylight Saving :", "CheckBox_Daylight", 20);
     CheckBox_Daylight->OnClick = [this](TObject* S) { CheckBox_DaylightClick(S); };
     CB_InDays = rows.Combo("Lb_InDays", "Daylight Saving Offset ", "CB_InDays");
     CB_InDays->SetEnabled(false);
@@ -111,9 +107,7 @@ void TFM_Time::BuildNtpGroup(TFormBuilder& build)
     GroupBox2 = build.Group("GroupBox2", "Automatic Time Configuration", 8, 236, GroupWidth, 84);
     TFormBuilder in = build.In(GroupBox2);
     TFormRows rows(in, TRowColumns{12, 170, 140, 28}, 20);
-    const int ntpTop = rows.Top();
-    rows.Label("Lb_NTP", "Enable NTP server :");
-    CheckBox_NTP = in.Check("CheckBox_NTP", "", 170, ntpTop + 4, 20);
+    CheckBox_NTP = rows.LabelledCheck("Lb_NTP", "Enable NTP server :", "CheckBox_NTP", 20);
     CheckBox_NTP->OnClick = [this](TObject* S) { CheckBox_NTPClick(S); };
     const int serverTop = rows.Top();
     Ed_ServerIp = rows.Edit("Lb_ServerIp", "NTP Server Used :", "Ed_ServerIp", 15);
