@@ -82,10 +82,6 @@ public:
 
 private:
     void BuildDeviceGroup(TFormBuilder& build);
-    void BuildEthernetGroup(TFormBuilder& build, int top);
-    void BuildWirelessGroup(TFormBuilder& build, int top);
-    void BuildLoadGroup(TFormBuilder& build, int top);
-    void BuildInternetGroup(TFormBuilder& build, int top);
     void BuildHiddenControls(TFormBuilder& build);
     // A synchronous read; a failure shows its reason in the status panel (the first
     // failure of the opening) and once in a message box. Later steps still run.
