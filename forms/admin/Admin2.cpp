@@ -52,7 +52,20 @@ TFM_Admin2::TFM_Admin2(TComponent* Owner) : TSettingsForm(Owner)
                           [this](TObject* S) { CancelClick(S); });
     StatusBar = build.StatusBar("StatusBar", {400});
     SetStatusBar(StatusBar);
-    BuildHiddenControls(build);
+
+    Ed_Pwd = build.HiddenEdit("Ed_Pwd");
+    CB_managerIpAddressStatus = build.HiddenCombo("CB_managerIpAddressStatus");
+    CB_Telnet = build.HiddenCombo("CB_Telnet");
+    CB_SHH = build.HiddenCombo("CB_SHH");
+    ListView_IpRange = build.HiddenList("ListView_IpRange", 0);
+    LA_Index = build.Label("LA_Index", "", 0, 0, 40);
+    LA_Index->SetVisible(false);
+    Ed_From = build.HiddenEdit("Ed_From");
+    Ed_To = build.HiddenEdit("Ed_To");
+    Ed_Delete = build.HiddenEdit("Ed_Delete");
+    NetMask = build.HiddenEdit("NetMask");
+    NetMask->SetText("255.255.255.0");
+    CB_DeviceApplySetting = build.HiddenCombo("CB_DeviceApplySetting");
 
     SetClientWidth(width + 16);
     SetClientHeight(630 + TFormBuilder::ButtonHeight + 12 + 20);
@@ -126,23 +139,6 @@ void TFM_Admin2::BuildTrapGroup(TFormBuilder& build)
     Ed_TrapServerIp = in.Edit("Ed_TrapServerIp", 316, 20, 90);
     CB_TrapType = in.HiddenCombo("CB_TrapType");
     GroupBox4->SetVisible(false);  // the device's traps are not offered here
-}
-
-void TFM_Admin2::BuildHiddenControls(TFormBuilder& build)
-{
-    Ed_Pwd = build.HiddenEdit("Ed_Pwd");
-    CB_managerIpAddressStatus = build.HiddenCombo("CB_managerIpAddressStatus");
-    CB_Telnet = build.HiddenCombo("CB_Telnet");
-    CB_SHH = build.HiddenCombo("CB_SHH");
-    ListView_IpRange = build.HiddenList("ListView_IpRange", 0);
-    LA_Index = build.Label("LA_Index", "", 0, 0, 40);
-    LA_Index->SetVisible(false);
-    Ed_From = build.HiddenEdit("Ed_From");
-    Ed_To = build.HiddenEdit("Ed_To");
-    Ed_Delete = build.HiddenEdit("Ed_Delete");
-    NetMask = build.HiddenEdit("NetMask");
-    NetMask->SetText("255.255.255.0");
-    CB_DeviceApplySetting = build.HiddenCombo("CB_DeviceApplySetting");
 }
 
 TFM_Admin2::~TFM_Admin2()

@@ -106,7 +106,6 @@ private:
     void BuildManagerGroup(TFormBuilder& build);
     void BuildControlGroup(TFormBuilder& build);
     void BuildTrapGroup(TFormBuilder& build);
-    void BuildHiddenControls(TFormBuilder& build);
     void ResetRangeInputs();
     void StatusToCheckBoxes();
     void CheckBoxesToStatus();

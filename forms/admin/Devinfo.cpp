@@ -110,7 +110,19 @@ TFM_DevInfo::TFM_DevInfo(TComponent* Owner) : TSettingsForm(Owner)
                              {"Lb_SDNS", "", "Edt_SDNS", &Edt_SDNS}});
     StatusBar = build.StatusBar("StatusBar", {400});
     SetStatusBar(StatusBar);
-    BuildHiddenControls(build);
+
+    CB_APMode = build.HiddenCombo("CB_APMode");
+    CB_Band = build.HiddenCombo("CB_Band");
+    CB_Authentication = build.HiddenCombo("CB_Authentication");
+    CB_Encryption = build.HiddenCombo("CB_Encryption");
+    CB_CipherType = build.HiddenCombo("CB_CipherType");
+    CB_WepKeyEntryMethod = build.HiddenCombo("CB_WepKeyEntryMethod");
+    CB_Interconntype = build.HiddenCombo("CB_Interconntype");
+    CB_Connect = build.HiddenCombo("CB_Connect");
+    ED_Key = build.HiddenEdit("ED_Key");
+    Ed_SSID1Mac = build.HiddenEdit("Ed_SSID1Mac");
+    Ed_SSID2Mac = build.HiddenEdit("Ed_SSID2Mac");
+    Ed_SSID3Mac = build.HiddenEdit("Ed_SSID3Mac");
 
     SetClientWidth(GroupBox1->Width() + 16);
     SetClientHeight(GroupBox3->Top() + GroupBox3->Height() + 30);
@@ -131,22 +143,6 @@ void TFM_DevInfo::BuildDeviceGroup(TFormBuilder& build)
     Lab_Seccondary1 = rows.ValueLabel("Lb_SSID1", "SSID 1: ", "Lab_Seccondary1");
     Lab_Seccondary2 = rows.ValueLabel("Lb_SSID2", "SSID2:", "Lab_Seccondary2");
     Lab_Seccondary3 = rows.ValueLabel("Lb_SSID3", "SSID3:", "Lab_Seccondary3");
-}
-
-void TFM_DevInfo::BuildHiddenControls(TFormBuilder& build)
-{
-    CB_APMode = build.HiddenCombo("CB_APMode");
-    CB_Band = build.HiddenCombo("CB_Band");
-    CB_Authentication = build.HiddenCombo("CB_Authentication");
-    CB_Encryption = build.HiddenCombo("CB_Encryption");
-    CB_CipherType = build.HiddenCombo("CB_CipherType");
-    CB_WepKeyEntryMethod = build.HiddenCombo("CB_WepKeyEntryMethod");
-    CB_Interconntype = build.HiddenCombo("CB_Interconntype");
-    CB_Connect = build.HiddenCombo("CB_Connect");
-    ED_Key = build.HiddenEdit("ED_Key");
-    Ed_SSID1Mac = build.HiddenEdit("Ed_SSID1Mac");
-    Ed_SSID2Mac = build.HiddenEdit("Ed_SSID2Mac");
-    Ed_SSID3Mac = build.HiddenEdit("Ed_SSID3Mac");
 }
 
 TFM_DevInfo::~TFM_DevInfo()

@@ -82,7 +82,6 @@ public:
 
 private:
     void BuildDeviceGroup(TFormBuilder& build);
-    void BuildHiddenControls(TFormBuilder& build);
     // A synchronous read; a failure shows its reason in the status panel (the first
     // failure of the opening) and once in a message box. Later steps still run.
     bool Read(KwSNMPRequest2Edits* request);
