@@ -21,6 +21,9 @@ const TSaveGuardTexts SaveGuard = {AdminNotReadText, AdminNotReadText, "Warning"
 const char* const FreeAddress = "0.0.0.0";
 const int MaxRanges = 4;
 const int MaxNameLength = 64;
+// Every group box: its width, and its rows of caption and control.
+const int GroupWidth = 420;
+const TRowColumns Columns{12, 170, 220, 28};
 
 // Cells of a hidden range row and of a user list row: start, end (after the caption).
 enum { rcStart = 0, rcEnd = 1 };
@@ -37,68 +40,12 @@ TFM_Admin2::TFM_Admin2(TComponent* Owner) : TSettingsForm(Owner)
     SetPosition(poMainFormCenter);
 
     TFormBuilder build(this);
-    const TRowColumns columns{12, 170, 220, 28};
-    const int width = 420;
-
-    GroupBox3 = build.Group("GroupBox3", "Administrator", 8, 8, width, 142);
-    {
-        TFormBuilder in = build.In(GroupBox3);
-        TFormRows rows(in, columns, 20);
-        Ed_Usr = rows.Edit("Lb_Usr", "User Name", "Ed_Usr", MaxNameLength);
-        Ed_OPwd = rows.Edit("Lb_OPwd", "Old Password", "Ed_OPwd", MaxNameLength);
-        Ed_NPwd = rows.Edit("Lb_NPwd", "New Password", "Ed_NPwd", MaxNameLength);
-        Ed_CNP = rows.Edit("Lb_CNP", "Confirm New Password", "Ed_CNP", MaxNameLength);
-        for (TEdit* secret : {Ed_OPwd, Ed_NPwd, Ed_CNP})
-            secret->SetPasswordChar('*');
-    }
-    GroupBox2 = build.Group("GroupBox2", "System Name Settings ", 8, 156, width, 82);
-    {
-        TFormBuilder in = build.In(GroupBox2);
-        TFormRows rows(in, columns, 20);
-        Ed_SysName = rows.Edit("Lb_SysName", "System Name", "Ed_SysName", 32);
-        Ed_Location = rows.Edit("Lb_Location", "System Location", "Ed_Location", 32);
-    }
-    GroupBox1 = build.Group("GroupBox1", "Manager", 8, 244, width, 250);
-    {
-        TFormBuilder in = build.In(GroupBox1);
-        CheckBox_VID = in.Check("CheckBox_VID", "Limit Administrator VID", 12, 22, 180);
-        CheckBox_VID->OnClick = [this](TObject* S) { CheckBox_VIDClick(S); };
-        Ed_VID = in.Edit("Ed_VID", 200, 20, 60, 4);
-        Ed_VID->SetAccessibleName(CheckBox_VID->Caption());
-        CkBx_ManagerState = in.Check("CkBx_ManagerState", "Limit Administrator IP", 12, 50, 180);
-        CkBx_ManagerState->OnClick = [this](TObject* S) { CkBx_ManagerStateClick(S); };
-        in.Label("Lb_From", "From:", 12, 82, 40);
-        Ed_FromIP = in.Edit("Ed_FromIP", 52, 78, 120);
-        in.Label("Lb_To", "To:", 182, 82, 26);
-        Ed_ToIP = in.Edit("Ed_ToIP", 208, 78, 120);
-        Btn_Add = in.Button("Btn_Add", "Add", 336, 78, [this](TObject* S) { Btn_AddClick(S); }, 70);
-        ListView_User = in.List("ListView_User", {}, 12, 108, 320, 130);
-        ListView_User->OnClick = [this](TObject* S) { ListView_UserClick(S); };
-        Btn_Del = in.Button("Btn_Del", "Delete", 336, 108, [this](TObject* S) { Btn_DelClick(S); }, 70);
-    }
-    GB_Control = build.Group("GB_Control", "Control Setting", 8, 500, width, 122);
-    {
-        TFormBuilder in = build.In(GB_Control);
-        RadioGroup1 = in.Add<TRadioGroup>("RadioGroup1", 12, 18, 396, 40);
-        RadioGroup1->SetColumns(3);
-        for (const char* item : {"None", "Telnet", "SSH"})
-            RadioGroup1->Items()->Add(item);
-        RadioGroup1->OnClick = [this](TObject* S) { RadioGroup1Click(S); };
-        TFormRows rows(in, columns, 62);
-        CB_Timeout = rows.Combo("Lb_Timeout", "Timeout", "CB_Timeout");
-        CB_Ping = rows.Combo("Lb_Ping", "Ping Control", "CB_Ping");
-    }
-    GroupBox4 = build.Group("GroupBox4", "Trap", 8, 628, width, 60);
-    {
-        TFormBuilder in = build.In(GroupBox4);
-        CB_TrapStatus = in.Combo("CB_TrapStatus", {}, 12, 20, 90);
-        Ch_SystemTrap = in.Check("Ch_SystemTrap", "System Trap ", 110, 22, 100);
-        Ch_WirelessTrap = in.Check("Ch_WirelessTrap", "Wireless Trap ", 212, 22, 100);
-        Ed_TrapServerIp = in.Edit("Ed_TrapServerIp", 316, 20, 90);
-        CB_TrapType = in.HiddenCombo("CB_TrapType");
-    }
-    GroupBox4->SetVisible(false);  // the device's traps are not offered here
-
+    const int width = GroupWidth;
+    BuildLoginGroup(build);
+    BuildSystemNameGroup(build);
+    BuildManagerGroup(build);
+    BuildControlGroup(build);
+    BuildTrapGroup(build);
     OK = build.Button("OK", "Save", width + 8 - 2 * TFormBuilder::ButtonWidth - 10, 630,
                       ReadSequence([this](TObject* S) { OKClick(S); }));
     Cancel = build.Button("Cancel", "Cancel", width + 8 - TFormBuilder::ButtonWidth, 630,
@@ -124,6 +71,74 @@ TFM_Admin2::TFM_Admin2(TComponent* Owner) : TSettingsForm(Owner)
     SetClientHeight(630 + TFormBuilder::ButtonHeight + 12 + 20);
 
     OnCreate = ReadSequence([this](TObject* Sender) { FormCreate(Sender); });
+}
+
+void TFM_Admin2::BuildLoginGroup(TFormBuilder& build)
+{
+    GroupBox3 = build.Group("GroupBox3", "Administrator", 8, 8, GroupWidth, 142);
+    TFormBuilder in = build.In(GroupBox3);
+    TFormRows rows(in, Columns, 20);
+    Ed_Usr = rows.Edit("Lb_Usr", "User Name", "Ed_Usr", MaxNameLength);
+    Ed_OPwd = rows.Edit("Lb_OPwd", "Old Password", "Ed_OPwd", MaxNameLength);
+    Ed_NPwd = rows.Edit("Lb_NPwd", "New Password", "Ed_NPwd", MaxNameLength);
+    Ed_CNP = rows.Edit("Lb_CNP", "Confirm New Password", "Ed_CNP", MaxNameLength);
+    for (TEdit* secret : {Ed_OPwd, Ed_NPwd, Ed_CNP})
+        secret->SetPasswordChar('*');
+}
+
+void TFM_Admin2::BuildSystemNameGroup(TFormBuilder& build)
+{
+    GroupBox2 = build.Group("GroupBox2", "System Name Settings ", 8, 156, GroupWidth, 82);
+    TFormBuilder in = build.In(GroupBox2);
+    TFormRows rows(in, Columns, 20);
+    Ed_SysName = rows.Edit("Lb_SysName", "System Name", "Ed_SysName", 32);
+    Ed_Location = rows.Edit("Lb_Location", "System Location", "Ed_Location", 32);
+}
+
+void TFM_Admin2::BuildManagerGroup(TFormBuilder& build)
+{
+    GroupBox1 = build.Group("GroupBox1", "Manager", 8, 244, GroupWidth, 250);
+    TFormBuilder in = build.In(GroupBox1);
+    CheckBox_VID = in.Check("CheckBox_VID", "Limit Administrator VID", 12, 22, 180);
+    CheckBox_VID->OnClick = [this](TObject* S) { CheckBox_VIDClick(S); };
+    Ed_VID = in.Edit("Ed_VID", 200, 20, 60, 4);
+    Ed_VID->SetAccessibleName(CheckBox_VID->Caption());
+    CkBx_ManagerState = in.Check("CkBx_ManagerState", "Limit Administrator IP", 12, 50, 180);
+    CkBx_ManagerState->OnClick = [this](TObject* S) { CkBx_ManagerStateClick(S); };
+    in.Label("Lb_From", "From:", 12, 82, 40);
+    Ed_FromIP = in.Edit("Ed_FromIP", 52, 78, 120);
+    in.Label("Lb_To", "To:", 182, 82, 26);
+    Ed_ToIP = in.Edit("Ed_ToIP", 208, 78, 120);
+    Btn_Add = in.Button("Btn_Add", "Add", 336, 78, [this](TObject* S) { Btn_AddClick(S); }, 70);
+    ListView_User = in.List("ListView_User", {}, 12, 108, 320, 130);
+    ListView_User->OnClick = [this](TObject* S) { ListView_UserClick(S); };
+    Btn_Del = in.Button("Btn_Del", "Delete", 336, 108, [this](TObject* S) { Btn_DelClick(S); }, 70);
+}
+
+void TFM_Admin2::BuildControlGroup(TFormBuilder& build)
+{
+    GB_Control = build.Group("GB_Control", "Control Setting", 8, 500, GroupWidth, 122);
+    TFormBuilder in = build.In(GB_Control);
+    RadioGroup1 = in.Add<TRadioGroup>("RadioGroup1", 12, 18, 396, 40);
+    RadioGroup1->SetColumns(3);
+    for (const char* item : {"None", "Telnet", "SSH"})
+        RadioGroup1->Items()->Add(item);
+    RadioGroup1->OnClick = [this](TObject* S) { RadioGroup1Click(S); };
+    TFormRows rows(in, Columns, 62);
+    CB_Timeout = rows.Combo("Lb_Timeout", "Timeout", "CB_Timeout");
+    CB_Ping = rows.Combo("Lb_Ping", "Ping Control", "CB_Ping");
+}
+
+void TFM_Admin2::BuildTrapGroup(TFormBuilder& build)
+{
+    GroupBox4 = build.Group("GroupBox4", "Trap", 8, 628, GroupWidth, 60);
+    TFormBuilder in = build.In(GroupBox4);
+    CB_TrapStatus = in.Combo("CB_TrapStatus", {}, 12, 20, 90);
+    Ch_SystemTrap = in.Check("Ch_SystemTrap", "System Trap ", 110, 22, 100);
+    Ch_WirelessTrap = in.Check("Ch_WirelessTrap", "Wireless Trap ", 212, 22, 100);
+    Ed_TrapServerIp = in.Edit("Ed_TrapServerIp", 316, 20, 90);
+    CB_TrapType = in.HiddenCombo("CB_TrapType");
+    GroupBox4->SetVisible(false);  // the device's traps are not offered here
 }
 
 TFM_Admin2::~TFM_Admin2()

@@ -11,6 +11,7 @@
 #include "SettingsFormBase.h"
 
 class New_req2Edit;
+class TFormBuilder;
 
 class TFM_Admin2 : public TSettingsForm {
 public:
@@ -100,6 +101,11 @@ public:
     bool RangesBusy() const;
 
 private:
+    void BuildLoginGroup(TFormBuilder& build);
+    void BuildSystemNameGroup(TFormBuilder& build);
+    void BuildManagerGroup(TFormBuilder& build);
+    void BuildControlGroup(TFormBuilder& build);
+    void BuildTrapGroup(TFormBuilder& build);
     void ResetRangeInputs();
     void StatusToCheckBoxes();
     void CheckBoxesToStatus();

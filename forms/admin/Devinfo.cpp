@@ -49,13 +49,28 @@ TGroupBox* InfoGroup(TFormBuilder& build, const char* name, const char* caption,
                        22 + rows * InfoColumns.RowHeight);
 }
 
-TLabel* ValueLabel(TFormBuilder& build, TFormRows& rows, const char* captionName, const char* caption,
-                   const char* name)
+// One row of a group that shows device values: caption label and read-only edit.
+struct TInfoRow {
+    const char* LabelName;
+    const char* Caption;
+    const char* EditName;
+    TEdit** Edit;
+};
+
+// A group box holding one row per value.
+TGroupBox* InfoGroup(TFormBuilder& build, const char* name, const char* caption, int top,
+                     std::initializer_list<TInfoRow> rows)
 {
-    const int top = rows.Top();
-    rows.Label(captionName, caption);
-    return build.Label(name, "", InfoColumns.ControlLeft, top + 4, InfoColumns.ControlWidth);
+    TGroupBox* group = InfoGroup(build, name, caption, top, static_cast<int>(rows.size()));
+    TFormBuilder in = build.In(group);
+    TFormRows at(in, InfoColumns, 20);
+    for (const TInfoRow& row : rows)
+        *row.Edit = at.ShowEdit(row.LabelName, row.Caption, row.EditName);
+    return group;
 }
+
+// The top of a group placed below `group`.
+int Below(const TControl* group) { return group->Top() + group->Height() + 6; }
 
 }  // namespace
 
@@ -68,59 +83,31 @@ TFM_DevInfo::TFM_DevInfo(TComponent* Owner) : TSettingsForm(Owner)
     SetPosition(poMainFormCenter);
 
     TFormBuilder build(this);
-    GroupBox1 = InfoGroup(build, "GroupBox1", "Device Info", 8, 6);
-    {
-        TFormBuilder in = build.In(GroupBox1);
-        TFormRows rows(in, InfoColumns, 20);
-        Ed_Firmware = rows.ShowEdit("Lb_Firmware", "Firmware Version:", "Ed_Firmware");
-        rows.Label("Lb_WirelessMac", "Wireless MAC Address: ");
-        rows.Skip(-InfoColumns.RowHeight + 20);
-        LAB_Primary = ValueLabel(in, rows, "Lb_Primary", "Primary:", "LAB_Primary");
-        Lab_Seccondary1 = ValueLabel(in, rows, "Lb_SSID1", "SSID 1: ", "Lab_Seccondary1");
-        Lab_Seccondary2 = ValueLabel(in, rows, "Lb_SSID2", "SSID2:", "Lab_Seccondary2");
-        Lab_Seccondary3 = ValueLabel(in, rows, "Lb_SSID3", "SSID3:", "Lab_Seccondary3");
-    }
-    int top = GroupBox1->Top() + GroupBox1->Height() + 6;
-    GroupBox2 = InfoGroup(build, "GroupBox2", "Ethernet", top, 4);
-    {
-        TFormBuilder in = build.In(GroupBox2);
-        TFormRows rows(in, InfoColumns, 20);
-        Ed_Mac = rows.ShowEdit("Lb_Mac", "Ethernet MAC Address:", "Ed_Mac");
-        Ed_IPaddr = rows.ShowEdit("Lb_IPaddr", "IP Address: ", "Ed_IPaddr");
-        Ed_SubMask = rows.ShowEdit("Lb_SubMask", "Subnet Mask:", "Ed_SubMask");
-        Ed_Gate = rows.ShowEdit("Lb_Gate", "Gateway: ", "Ed_Gate");
-    }
-    top = GroupBox2->Top() + GroupBox2->Height() + 6;
-    GroupBox3 = InfoGroup(build, "GroupBox3", "Wireless(2.4GHz)", top, 4);
-    {
-        TFormBuilder in = build.In(GroupBox3);
-        TFormRows rows(in, InfoColumns, 20);
-        Ed_SSID = rows.ShowEdit("Lb_SSID", "SSID", "Ed_SSID");
-        Ed_Channel = rows.ShowEdit("Lb_Channel", "Channel ", "Ed_Channel");
-        Ed_Sec = rows.ShowEdit("Lb_Sec", "Security Level:", "Ed_Sec");
-        Ed_DRate = rows.ShowEdit("Lb_DRate", "Data Rate", "Ed_DRate");
-    }
-    GroupBox4 = InfoGroup(build, "GroupBox4", "AP Status", top, 2);
-    {
-        TFormBuilder in = build.In(GroupBox4);
-        TFormRows rows(in, InfoColumns, 20);
-        Ed_Cpu = rows.ShowEdit("Lb_Cpu", "CPU Utilization:", "Ed_Cpu");
-        Ed_Memory = rows.ShowEdit("Lb_Memory", "Memory Utilization:", "Ed_Memory");
-    }
+    BuildDeviceGroup(build);
+    GroupBox2 = InfoGroup(build, "GroupBox2", "Ethernet", Below(GroupBox1),
+                          {{"Lb_Mac", "Ethernet MAC Address:", "Ed_Mac", &Ed_Mac},
+                           {"Lb_IPaddr", "IP Address: ", "Ed_IPaddr", &Ed_IPaddr},
+                           {"Lb_SubMask", "Subnet Mask:", "Ed_SubMask", &Ed_SubMask},
+                           {"Lb_Gate", "Gateway: ", "Ed_Gate", &Ed_Gate}});
+    const int top = Below(GroupBox2);  // the three groups below share one place
+    GroupBox3 = InfoGroup(build, "GroupBox3", "Wireless(2.4GHz)", top,
+                          {{"Lb_SSID", "SSID", "Ed_SSID", &Ed_SSID},
+                           {"Lb_Channel", "Channel ", "Ed_Channel", &Ed_Channel},
+                           {"Lb_Sec", "Security Level:", "Ed_Sec", &Ed_Sec},
+                           {"Lb_DRate", "Data Rate", "Ed_DRate", &Ed_DRate}});
+    GroupBox4 = InfoGroup(build, "GroupBox4", "AP Status", top,
+                          {{"Lb_Cpu", "CPU Utilization:", "Ed_Cpu", &Ed_Cpu},
+                           {"Lb_Memory", "Memory Utilization:", "Ed_Memory", &Ed_Memory}});
     GroupBox4->SetVisible(false);
-    GB_Internet = InfoGroup(build, "GB_Internet", "Internet", top, 8);
-    {
-        TFormBuilder in = build.In(GB_Internet);
-        TFormRows rows(in, InfoColumns, 20);
-        Edt_InterMAC = rows.ShowEdit("Lb_InterMAC", "MAC Address:", "Edt_InterMAC");
-        Edt_IPType = rows.ShowEdit("Lb_IPType", "Connection", "Edt_IPType");
-        Edt_Connect = rows.ShowEdit("Lb_Connect", "", "Edt_Connect");
-        Edt_IPAddress = rows.ShowEdit("Lb_IPAddress", "IP Address:", "Edt_IPAddress");
-        Edt_Subnet = rows.ShowEdit("Lb_Subnet", "Subnet Mask:", "Edt_Subnet");
-        Edt_Gateway = rows.ShowEdit("Lb_Gateway", "Gateway:", "Edt_Gateway");
-        Edt_PDNS = rows.ShowEdit("Lb_PDNS", "DNS", "Edt_PDNS");
-        Edt_SDNS = rows.ShowEdit("Lb_SDNS", "", "Edt_SDNS");
-    }
+    GB_Internet = InfoGroup(build, "GB_Internet", "Internet", top,
+                            {{"Lb_InterMAC", "MAC Address:", "Edt_InterMAC", &Edt_InterMAC},
+                             {"Lb_IPType", "Connection", "Edt_IPType", &Edt_IPType},
+                             {"Lb_Connect", "", "Edt_Connect", &Edt_Connect},
+                             {"Lb_IPAddress", "IP Address:", "Edt_IPAddress", &Edt_IPAddress},
+                             {"Lb_Subnet", "Subnet Mask:", "Edt_Subnet", &Edt_Subnet},
+                             {"Lb_Gateway", "Gateway:", "Edt_Gateway", &Edt_Gateway},
+                             {"Lb_PDNS", "DNS", "Edt_PDNS", &Edt_PDNS},
+                             {"Lb_SDNS", "", "Edt_SDNS", &Edt_SDNS}});
     StatusBar = build.StatusBar("StatusBar", {400});
     SetStatusBar(StatusBar);
 
@@ -142,6 +129,20 @@ TFM_DevInfo::TFM_DevInfo(TComponent* Owner) : TSettingsForm(Owner)
 
     OnCreate = ReadSequence([this](TObject* Sender) { FormCreate(Sender); });
     OnClose = [this](TObject* Sender, TCloseAction& Action) { FormClose(Sender, Action); };
+}
+
+void TFM_DevInfo::BuildDeviceGroup(TFormBuilder& build)
+{
+    GroupBox1 = InfoGroup(build, "GroupBox1", "Device Info", 8, 6);
+    TFormBuilder in = build.In(GroupBox1);
+    TFormRows rows(in, InfoColumns, 20);
+    Ed_Firmware = rows.ShowEdit("Lb_Firmware", "Firmware Version:", "Ed_Firmware");
+    rows.Label("Lb_WirelessMac", "Wireless MAC Address: ");
+    rows.Skip(-InfoColumns.RowHeight + 20);
+    LAB_Primary = rows.ValueLabel("Lb_Primary", "Primary:", "LAB_Primary");
+    Lab_Seccondary1 = rows.ValueLabel("Lb_SSID1", "SSID 1: ", "Lab_Seccondary1");
+    Lab_Seccondary2 = rows.ValueLabel("Lb_SSID2", "SSID2:", "Lab_Seccondary2");
+    Lab_Seccondary3 = rows.ValueLabel("Lb_SSID3", "SSID3:", "Lab_Seccondary3");
 }
 
 TFM_DevInfo::~TFM_DevInfo()

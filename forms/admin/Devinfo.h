@@ -6,6 +6,8 @@
 // too (the WAN type, connection state and addresses), as the device reports them.
 #include "SettingsFormBase.h"
 
+class TFormBuilder;
+
 class TFM_DevInfo : public TSettingsForm {
 public:
     explicit TFM_DevInfo(TComponent* Owner);
@@ -79,6 +81,7 @@ public:
                                  TComboBox* cipher, TEdit* key) const;
 
 private:
+    void BuildDeviceGroup(TFormBuilder& build);
     // A synchronous read; a failure shows its reason in the status panel (the first
     // failure of the opening) and once in a message box. Later steps still run.
     bool Read(KwSNMPRequest2Edits* request);

@@ -19,6 +19,7 @@ const char* const NtpServerAddresses[5] = {"129.6.15.28", "129.6.15.29", "129.6.
 namespace {
 const TSaveGuardTexts SaveGuard = {TimeNotReadText, TimeNotReadText, "Error"};
 const char* const InvalidAddressText = "Please input valid IP address";
+const int GroupWidth = 620;
 
 // Indexes of the time settings group.
 enum { tvServer = 0, tvZone, tvDaylight, tvTimeOfDay, tvNtp, tvOffset, tvDstFirst = 6, tvDstLast = 13 };
@@ -48,74 +49,10 @@ TFM_Time::TFM_Time(TComponent* Owner) : TSettingsForm(Owner)
     SetPosition(poMainFormCenter);
 
     TFormBuilder build(this);
-    const int width = 620;
-    GroupBox1 = build.Group("GroupBox1", "Time Configuration", 8, 8, width, 222);
-    {
-        TFormBuilder in = build.In(GroupBox1);
-        TFormRows rows(in, TRowColumns{12, 170, 430, 28}, 20);
-        const int top = rows.Top();
-        rows.Label("Lb_Time", "Time :");
-        LB_CurrentTime = in.Label("LB_CurrentTime", "", 170, top + 4, 200);
-        CB_TimeZone = rows.Combo("Lb_TimeZone", "Time Zone :", "CB_TimeZone");
-        CB_TimeZone->OnChange = [this](TObject* S) { CB_TimeZoneChange(S); };
-        const int daylightTop = rows.Top();
-        rows.Label("Lb_Daylight", "Enable Daylight Saving :");
-        CheckBox_Daylight = in.Check("CheckBox_Daylight", "", 170, daylightTop + 4, 20);
-        CheckBox_Daylight->OnClick = [this](TObject* S) { CheckBox_DaylightClick(S); };
-        CB_InDays = rows.Combo("Lb_InDays", "Daylight Saving Offset ", "CB_InDays");
-        CB_InDays->SetEnabled(false);
-        const int datesTop = rows.Top();
-        rows.Label("Lb_Dates", "Daylight Saving Dates ");
-        const char* const headers[] = {"Month", "Week", "Day of Week", "Current Time"};
-        for (int i = 0; i < 4; ++i)
-            in.Label((AnsiString("Lb_Column") + IntToStr(i)).c_str(), headers[i], 170 + i * 92, datesTop + 4, 88);
-        TComboBox** const start[] = {&CB_StartMonth, &CB_StartWeek, &CB_StartDay, &CB_StartTime};
-        TComboBox** const end[] = {&CB_EndMonth, &CB_EndWeek, &CB_EndDay, &CB_EndTime};
-        const char* const startNames[] = {"CB_StartMonth", "CB_StartWeek", "CB_StartDay", "CB_StartTime"};
-        const char* const endNames[] = {"CB_EndMonth", "CB_EndWeek", "CB_EndDay", "CB_EndTime"};
-        const int startTop = rows.Top();
-        rows.Label("Lb_DstStart", "DST Start");
-        const int endTop = rows.Top();
-        rows.Label("Lb_DstEnd", "DST End");
-        for (int i = 0; i < 4; ++i) {
-            *start[i] = in.Combo(startNames[i], {}, 170 + i * 92, startTop, 88);
-            *end[i] = in.Combo(endNames[i], {}, 170 + i * 92, endTop, 88);
-        }
-    }
-    GroupBox2 = build.Group("GroupBox2", "Automatic Time Configuration", 8, 236, width, 84);
-    {
-        TFormBuilder in = build.In(GroupBox2);
-        TFormRows rows(in, TRowColumns{12, 170, 140, 28}, 20);
-        const int ntpTop = rows.Top();
-        rows.Label("Lb_NTP", "Enable NTP server :");
-        CheckBox_NTP = in.Check("CheckBox_NTP", "", 170, ntpTop + 4, 20);
-        CheckBox_NTP->OnClick = [this](TObject* S) { CheckBox_NTPClick(S); };
-        const int serverTop = rows.Top();
-        Ed_ServerIp = rows.Edit("Lb_ServerIp", "NTP Server Used :", "Ed_ServerIp", 15);
-        Btn_Convert = in.Button("Btn_Convert", "<<", 316, serverTop, [this](TObject* S) { Btn_ConvertClick(S); }, 36);
-        CB_ServerName = in.Combo("CB_ServerName", {"Select NTP Server", "time-a.nist.gov"}, 358, serverTop, 190);
-    }
-    GroupBox3 = build.Group("GroupBox3", "Set the Date and Time Manually", 8, 326, width, 112);
-    {
-        TFormBuilder in = build.In(GroupBox3);
-        const char* const names[] = {"CB_Year", "CB_Month", "CB_Day", "CB_Hour", "CB_Minute", "CB_Second"};
-        const char* const captions[] = {"Year:", "Month:", "Day:", "Hour:", "Minute:", "Second:"};
-        TComboBox** const combos[] = {&CB_Year, &CB_Month, &CB_Day, &CB_Hour, &CB_Minute, &CB_Second};
-        for (int i = 0; i < 6; ++i) {
-            const int left = 12 + (i % 3) * 180;
-            const int top = 22 + (i / 3) * 30;
-            in.Label((AnsiString("Lb_") + (names[i] + 3)).c_str(), captions[i], left, top + 4, 60);
-            *combos[i] = in.Combo(names[i], {}, left + 62, top, 90);
-        }
-        AddNumbers(CB_Year, 2002, 2037, 4);  // today's dates and the years after
-        AddNumbers(CB_Month, 1, 12, 2);
-        AddNumbers(CB_Day, 1, 31, 2);
-        AddNumbers(CB_Hour, 0, 23, 2);
-        AddNumbers(CB_Minute, 0, 59, 2);
-        AddNumbers(CB_Second, 0, 59, 2);
-        Btn_Copy = in.Button("Btn_Copy", "Copy Your Computer's Time Settings", 12, 82,
-                             [this](TObject* S) { Btn_CopyClick(S); }, 240);
-    }
+    const int width = GroupWidth;
+    BuildTimeGroup(build);
+    BuildNtpGroup(build);
+    BuildManualGroup(build);
     Ed_DateTime = build.HiddenEdit("Ed_DateTime");
     Btn_Apply = build.Button("Btn_Apply", "Save", width - 2 * TFormBuilder::ButtonWidth - 2, 446,
                              ReadSequence([this](TObject* S) { Btn_ApplyClick(S); }));
@@ -127,6 +64,78 @@ TFM_Time::TFM_Time(TComponent* Owner) : TSettingsForm(Owner)
     SetClientHeight(446 + TFormBuilder::ButtonHeight + 12 + 20);
 
     OnCreate = ReadSequence([this](TObject* Sender) { FormCreate(Sender); });
+}
+
+void TFM_Time::BuildTimeGroup(TFormBuilder& build)
+{
+    GroupBox1 = build.Group("GroupBox1", "Time Configuration", 8, 8, GroupWidth, 222);
+    TFormBuilder in = build.In(GroupBox1);
+    TFormRows rows(in, TRowColumns{12, 170, 430, 28}, 20);
+    LB_CurrentTime = rows.ValueLabel("Lb_Time", "Time :", "LB_CurrentTime", 200);
+    CB_TimeZone = rows.Combo("Lb_TimeZone", "Time Zone :", "CB_TimeZone");
+    CB_TimeZone->OnChange = [this](TObject* S) { CB_TimeZoneChange(S); };
+    CheckBox_Daylight = rows.LabelledCheck("Lb_Daylight", "Enable Daylight Saving :", "CheckBox_Daylight", 20);
+    CheckBox_Daylight->OnClick = [this](TObject* S) { CheckBox_DaylightClick(S); };
+    CB_InDays = rows.Combo("Lb_InDays", "Daylight Saving Offset ", "CB_InDays");
+    CB_InDays->SetEnabled(false);
+    BuildDaylightDates(in, rows);
+}
+
+void TFM_Time::BuildDaylightDates(TFormBuilder& in, TFormRows& rows)
+{
+    const int datesTop = rows.Top();
+    rows.Label("Lb_Dates", "Daylight Saving Dates ");
+    const char* const headers[] = {"Month", "Week", "Day of Week", "Current Time"};
+    for (int i = 0; i < 4; ++i)
+        in.Label((AnsiString("Lb_Column") + IntToStr(i)).c_str(), headers[i], 170 + i * 92, datesTop + 4, 88);
+    TComboBox** const start[] = {&CB_StartMonth, &CB_StartWeek, &CB_StartDay, &CB_StartTime};
+    TComboBox** const end[] = {&CB_EndMonth, &CB_EndWeek, &CB_EndDay, &CB_EndTime};
+    const char* const startNames[] = {"CB_StartMonth", "CB_StartWeek", "CB_StartDay", "CB_StartTime"};
+    const char* const endNames[] = {"CB_EndMonth", "CB_EndWeek", "CB_EndDay", "CB_EndTime"};
+    const int startTop = rows.Top();
+    rows.Label("Lb_DstStart", "DST Start");
+    const int endTop = rows.Top();
+    rows.Label("Lb_DstEnd", "DST End");
+    for (int i = 0; i < 4; ++i) {
+        *start[i] = in.Combo(startNames[i], {}, 170 + i * 92, startTop, 88);
+        *end[i] = in.Combo(endNames[i], {}, 170 + i * 92, endTop, 88);
+    }
+}
+
+void TFM_Time::BuildNtpGroup(TFormBuilder& build)
+{
+    GroupBox2 = build.Group("GroupBox2", "Automatic Time Configuration", 8, 236, GroupWidth, 84);
+    TFormBuilder in = build.In(GroupBox2);
+    TFormRows rows(in, TRowColumns{12, 170, 140, 28}, 20);
+    CheckBox_NTP = rows.LabelledCheck("Lb_NTP", "Enable NTP server :", "CheckBox_NTP", 20);
+    CheckBox_NTP->OnClick = [this](TObject* S) { CheckBox_NTPClick(S); };
+    const int serverTop = rows.Top();
+    Ed_ServerIp = rows.Edit("Lb_ServerIp", "NTP Server Used :", "Ed_ServerIp", 15);
+    Btn_Convert = in.Button("Btn_Convert", "<<", 316, serverTop, [this](TObject* S) { Btn_ConvertClick(S); }, 36);
+    CB_ServerName = in.Combo("CB_ServerName", {"Select NTP Server", "time-a.nist.gov"}, 358, serverTop, 190);
+}
+
+void TFM_Time::BuildManualGroup(TFormBuilder& build)
+{
+    GroupBox3 = build.Group("GroupBox3", "Set the Date and Time Manually", 8, 326, GroupWidth, 112);
+    TFormBuilder in = build.In(GroupBox3);
+    const char* const names[] = {"CB_Year", "CB_Month", "CB_Day", "CB_Hour", "CB_Minute", "CB_Second"};
+    const char* const captions[] = {"Year:", "Month:", "Day:", "Hour:", "Minute:", "Second:"};
+    TComboBox** const combos[] = {&CB_Year, &CB_Month, &CB_Day, &CB_Hour, &CB_Minute, &CB_Second};
+    for (int i = 0; i < 6; ++i) {
+        const int left = 12 + (i % 3) * 180;
+        const int top = 22 + (i / 3) * 30;
+        in.Label((AnsiString("Lb_") + (names[i] + 3)).c_str(), captions[i], left, top + 4, 60);
+        *combos[i] = in.Combo(names[i], {}, left + 62, top, 90);
+    }
+    AddNumbers(CB_Year, 2002, 2037, 4);  // today's dates and the years after
+    AddNumbers(CB_Month, 1, 12, 2);
+    AddNumbers(CB_Day, 1, 31, 2);
+    AddNumbers(CB_Hour, 0, 23, 2);
+    AddNumbers(CB_Minute, 0, 59, 2);
+    AddNumbers(CB_Second, 0, 59, 2);
+    Btn_Copy = in.Button("Btn_Copy", "Copy Your Computer's Time Settings", 12, 82,
+                         [this](TObject* S) { Btn_CopyClick(S); }, 240);
 }
 
 TFM_Time::~TFM_Time()

@@ -6,6 +6,9 @@
 // with every Save; daylight saving only for the zones that have it.
 #include "SettingsFormBase.h"
 
+class TFormBuilder;
+class TFormRows;
+
 class TFM_Time : public TSettingsForm {
 public:
     explicit TFM_Time(TComponent* Owner);
@@ -65,6 +68,10 @@ public:
     static bool ZoneHasDaylightSaving(int itemIndex);
 
 private:
+    void BuildTimeGroup(TFormBuilder& build);
+    void BuildDaylightDates(TFormBuilder& in, TFormRows& rows);
+    void BuildNtpGroup(TFormBuilder& build);
+    void BuildManualGroup(TFormBuilder& build);
     void FillManualFromPc();
     // The first manual combo box without a selection, or the day when the date does
     // not exist; nullptr when the date and time are complete.

@@ -161,6 +161,22 @@ TLabel* TFormRows::Label(const char* labelName, const char* caption)
     return label;
 }
 
+TLabel* TFormRows::ValueLabel(const char* labelName, const char* caption, const char* valueName, int width)
+{
+    RowLabel(labelName, caption);
+    TLabel* value = build_.Label(valueName, "", columns_.ControlLeft, top_ + 4, width ? width : columns_.ControlWidth);
+    top_ += columns_.RowHeight;
+    return value;
+}
+
+TCheckBox* TFormRows::LabelledCheck(const char* labelName, const char* caption, const char* checkName, int width)
+{
+    RowLabel(labelName, caption);
+    TCheckBox* check = build_.Check(checkName, "", columns_.ControlLeft, top_ + 4, width);
+    top_ += columns_.RowHeight;
+    return check;
+}
+
 TEdit* TFormRows::Edit(const char* labelName, const char* caption, const char* editName, int maxLength,
                        TLabel** label)
 {

@@ -119,6 +119,10 @@ public:
     TCheckBox* Check(const char* checkName, const char* caption);
     // The caption label of the next row alone, for a row the form fills by hand.
     TLabel* Label(const char* labelName, const char* caption);
+    // A row whose control is a device value shown as text; width 0 is the column's.
+    TLabel* ValueLabel(const char* labelName, const char* caption, const char* valueName, int width = 0);
+    // A row whose check box has no caption of its own: the row's label names it.
+    TCheckBox* LabelledCheck(const char* labelName, const char* caption, const char* checkName, int width);
 
     // The top of the next row; Skip moves the cursor by `pixels`.
     int Top() const { return top_; }
