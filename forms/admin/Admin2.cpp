@@ -13,8 +13,6 @@ TFM_Admin2* FM_Admin2 = nullptr;
 
 const char* const AdminNotReadText =
     "The administrator settings have not been read from the device. Close this window and open it again.";
-const char* const RangesNotReadyText =
-    "The IP range list is being read from the device. Please try again in a moment.";
 
 namespace {
 const TSaveGuardTexts SaveGuard = {AdminNotReadText, AdminNotReadText, "Warning"};
@@ -404,11 +402,8 @@ bool TFM_Admin2::RangesBusy() const
 
 bool TFM_Admin2::MayChangeRanges()
 {
-    if (!RangeRequest || !UserListRequest || !DeleteRequest)
-        return false;
-    if (RangesBusy() || !GroupRead(RangeRequest) || !GroupRead(UserListRequest))
-        return RefuseInput(RangesNotReadyText, "Warning");
-    return true;
+    // Both lists show the ranges: each must have been read.
+    return MayChangeTable({RangeRequest, UserListRequest, DeleteRequest}) && MayChangeTable({UserListRequest});
 }
 
 TListItem* TFM_Admin2::RangeRowOf(const AnsiString& start, const AnsiString& end, bool asNumbers) const

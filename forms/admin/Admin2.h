@@ -118,4 +118,3 @@ extern TFM_Admin2* FM_Admin2;
 
 // Refusals of this form's own (beyond the device's texts).
 extern const char* const AdminNotReadText;
-extern const char* const RangesNotReadyText;

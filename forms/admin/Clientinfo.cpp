@@ -136,7 +136,7 @@ void TClientInformation::FormCloseQuery(TObject* Sender, bool& CanClose)
 void TClientInformation::Bt_RfrshClick(TObject* Sender)
 {
     // One detection at a time: a second one would walk the table twice over.
-    if (busy_ || !RefreshRequest)
+    if (!MayReadTable({RefreshRequest, TableRequest}))
         return;
     StartDetection();
 }

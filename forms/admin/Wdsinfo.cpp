@@ -90,7 +90,7 @@ bool TFM_WDSInfo::Detecting() const
 void TFM_WDSInfo::Btn_RefreshClick(TObject* Sender)
 {
     // One detection at a time: the one under way answers this click too.
-    if (Detecting())
+    if (wdsMode_ && !MayReadTable({RefreshRequest, TableRequest}))
         return;
     IfGetInfo1->SetItemIndex(1);
     ShowStatus("Refresh WDS Info...");

@@ -25,6 +25,7 @@
 #include "vcl.h"
 
 #include <initializer_list>
+#include <vector>
 
 // What MaySave says when it refuses.
 extern const char* const TableBusyText;
@@ -47,7 +48,8 @@ public:
     static bool Outstanding(const KwSNMPRequest2Controls* request);
     // True while one of the requests (missing ones are skipped) is outstanding: a table
     // operation is under way.
-    static bool AnyOutstanding(std::initializer_list<const KwSNMPRequest2Controls*> requests);
+    using TRequests = std::vector<const KwSNMPRequest2Controls*>;
+    static bool AnyOutstanding(const TRequests& requests);
 
 protected:
     // A request owned by this form on one catalogue group (see NewGroupRequest). Its
@@ -78,9 +80,10 @@ protected:
     // write it after: refused while any of them is outstanding, and until the walk has
     // completed, whose rows give the keys a write uses. Refresh and page changes ask
     // MayReadTable: refused while one is outstanding. A refusal puts TableBusyText or
-    // TableUnreadText in the status bar and sends nothing.
-    bool MayChangeTable(std::initializer_list<const KwSNMPRequest2Controls*> requests);
-    bool MayReadTable(std::initializer_list<const KwSNMPRequest2Controls*> requests);
+    // TableUnreadText in `bar` (the form's status bar when none is given) and sends
+    // nothing.
+    bool MayChangeTable(const TRequests& requests, TStatusBar* bar = nullptr);
+    bool MayReadTable(const TRequests& requests, TStatusBar* bar = nullptr);
 
     // The first failed ReadGroup since ClearReadFailure, for forms whose status bar
     // sums up a creation or refresh ("Get OK!" only when every read came back).

@@ -144,6 +144,7 @@ private:
     void OnStaticSetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error);
     void FillStaticUserList();
     void SaveStaticEntry();
+    TRequests StaticTableRequests() const;  // the static table's walk and the requests writing it
     bool CheckStaticEntry();
     bool IsValidStaticMac(const AnsiString& text);
     bool IsStaticMacUnique(const AnsiString& targetKey);

@@ -93,7 +93,7 @@ void TFM_DHCP::StartLeaseWalk(New_req2Edit* request, TButton* refresh)
 
 void TFM_DHCP::Bt_RefreshDynamicPoolClick(TObject* Sender)
 {
-    if (!DynamicRefreshRequest || !DynamicLeaseRequest || Outstanding(DynamicLeaseRequest))
+    if (!MayReadTable({DynamicLeaseRequest, DynamicRefreshRequest}, StatusBar3))
         return;
     Bt_RefreshDynamicPool->SetEnabled(false);
     ShowFormStatus(StatusBar3, "");
@@ -103,7 +103,7 @@ void TFM_DHCP::Bt_RefreshDynamicPoolClick(TObject* Sender)
 
 void TFM_DHCP::Bt_RefreshStaticPoolClick(TObject* Sender)
 {
-    if (!StaticRefreshRequest || !StaticLeaseRequest || Outstanding(StaticLeaseRequest))
+    if (!MayReadTable({StaticLeaseRequest, StaticRefreshRequest}, StatusBar4))
         return;
     Bt_RefreshStaticPool->SetEnabled(false);
     ShowFormStatus(StatusBar4, "");

@@ -218,7 +218,7 @@ void TFM_DHCP::Btn_AddClick(TObject* Sender)
         return;
     }
     // Until the table has been read there is no row to write.
-    if (!MaySave(StaticRequest, guard))
+    if (!MayChangeTable(StaticTableRequests(), StatusBar2))
         return;
     SaveStaticEntry();
 }
@@ -320,9 +320,14 @@ void TFM_DHCP::SaveStaticEntry()
     Bt_Cancel->SetEnabled(true);
 }
 
+TSettingsForm::TRequests TFM_DHCP::StaticTableRequests() const
+{
+    return {StaticRequest, StaticSwitchRequest, StaticDeleteRequest};
+}
+
 void TFM_DHCP::Bt_DelClick(TObject* Sender)
 {
-    if (!StaticRequest || Outstanding(StaticRequest) || AddMode)
+    if (!StaticRequest || AddMode || !MayChangeTable(StaticTableRequests(), StatusBar2))
         return;
     // The entry chosen in the user list, by the key of its own table row.
     const AnsiString key = staticRows_->SelectedKey();

@@ -100,7 +100,7 @@ bool TFM_ParentalCtr::CheckUrl()
 
 void TFM_ParentalCtr::Btn_AddClick(TObject* Sender)
 {
-    if (!AddRequest || !ModeRequest)
+    if (!AddRequest || !ModeRequest || !MayChangeRules())
         return;
     if (RefusedAsFull(false, MaxUrls, "Maximum Numbers of WebURL List is 10!")) {
         Edt_WebURL->SetText("");
@@ -125,7 +125,7 @@ void TFM_ParentalCtr::LV_WebURLUserClick(TObject* Sender)
 void TFM_ParentalCtr::Btn_DelectClick(TObject* Sender)
 {
     const AnsiString key = rows_->SelectedKey();
-    if (!DeleteRequest || key.IsEmpty() || Edt_WebURL->Text().IsEmpty())
+    if (!DeleteRequest || key.IsEmpty() || Edt_WebURL->Text().IsEmpty() || !MayChangeRules())
         return;
     if (Application->MessageBox("Are you sure that you want to delete this Website URL?", "Warning",
                                 MB_OKCANCEL) != IDOK)

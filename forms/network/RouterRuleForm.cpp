@@ -51,6 +51,7 @@ KwSNMPRequest2Edits* TRouterRuleForm::ActionRequest(const KwSNMPVar* vars, KwSNM
     request->BindFormat(0, format, edit);
     request->OnSetDone = setDone;
     request->OnGetDone = getDone;
+    actionRequests_.push_back(request);
     return request;
 }
 
@@ -72,6 +73,14 @@ bool TRouterRuleForm::RereadAfterChange(const KwSNMPError& error, const AnsiStri
     return true;
 }
 
+bool TRouterRuleForm::MayChangeRules(const TRequests& alsoWritten)
+{
+    TRequests requests = {ruleRequest_};
+    requests.insert(requests.end(), actionRequests_.begin(), actionRequests_.end());
+    requests.insert(requests.end(), alsoWritten.begin(), alsoWritten.end());
+    return MayChangeTable(requests);
+}
+
 bool TRouterRuleForm::RefusedAsFull(bool editing, int limit, const AnsiString& text)
 {
     if (editing || rows_->ShownCount() < limit)
@@ -83,7 +92,7 @@ bool TRouterRuleForm::RefusedAsFull(bool editing, int limit, const AnsiString& t
 bool TRouterRuleForm::ReadyToWrite(bool editing, int limit, const AnsiString& fullText, const TRowTest& isFree,
                                    const std::function<bool()>& checks)
 {
-    if (RefusedAsFull(editing, limit, fullText) || !checks())
+    if (!MayChangeRules() || RefusedAsFull(editing, limit, fullText) || !checks())
         return false;
     TListItem* target = editing ? rows_->HiddenRow(editKey_) : rows_->FirstHiddenRow(isFree);
     if (!target)
@@ -125,7 +134,7 @@ void TRouterRuleForm::DeleteChosenRule(KwSNMPRequest2Edits* request, TEdit* keyE
                                        const std::function<void()>& edit)
 {
     const AnsiString key = ChosenRuleKey();
-    if (!request || key.IsEmpty())
+    if (!request || key.IsEmpty() || !MayChangeRules())
         return;
     edit();
     keyEdit->SetText(key);

@@ -77,7 +77,7 @@ bool TFM_RouterMACFilter::CheckMacText()
 
 void TFM_RouterMACFilter::Btn_AddClick(TObject* Sender)
 {
-    if (!AddRequest)
+    if (!AddRequest || !MayChangeRules())
         return;
     if (RefusedAsFull(false, MaxFilters, "Maximum Numbers of MAC Access Control Filter List is 25!")) {
         Edt_MACAddress->SetText("");
@@ -94,7 +94,7 @@ void TFM_RouterMACFilter::Btn_AddClick(TObject* Sender)
 
 void TFM_RouterMACFilter::Btn_DelClick(TObject* Sender)
 {
-    if (!DeleteRequest)
+    if (!DeleteRequest || !MayChangeRules())
         return;
     // A chosen row is deleted by its own address (already in the edit); a typed
     // address must be a whole one: nothing else is sent.

@@ -326,9 +326,14 @@ bool TFM_FilterMACACL::IsMacUnique(const AnsiString& text)
     return true;
 }
 
+TSettingsForm::TRequests TFM_FilterMACACL::ListRequests() const
+{
+    return {HiddenListRequest, VisibleListRequest, AddRequest, ClientAddRequest, DeleteRequest};
+}
+
 void TFM_FilterMACACL::Bt_AddClick(TObject* Sender)
 {
-    if (pendingListOps_ > 0)
+    if (!MayChangeTable(ListRequests()))
         return;  // one list operation at a time: no second add of the same address
     if (!WriteAccessMode()) {
         ShowStatus("Set error!");
@@ -365,7 +370,7 @@ void TFM_FilterMACACL::Bt_AddClick(TObject* Sender)
 
 void TFM_FilterMACACL::Btn_AddCliClick(TObject* Sender)
 {
-    if (pendingListOps_ > 0)
+    if (!MayChangeTable(ListRequests()))
         return;
     const AnsiString text = Ed_ClientInfoMac->Text();
     if (text.Length() != 12) {
@@ -393,7 +398,7 @@ void TFM_FilterMACACL::Btn_AddCliClick(TObject* Sender)
 void TFM_FilterMACACL::Bt_DelClick(TObject* Sender)
 {
     TListItem* selected = LV_UerMACAddress->Selected();
-    if (!selected || pendingListOps_ > 0)
+    if (!selected || !MayChangeTable(ListRequests()))
         return;
     const AnsiString mac = SubItemText(selected, 0);
     TListItems* rows = LV_GetMAC->Items();

@@ -460,9 +460,14 @@ bool TFM_Scheduling::ResetNodeStatuses()
     return NodeStatusRequest->Set(false, false, "", nullptr);
 }
 
+TSettingsForm::TRequests TFM_Scheduling::RuleTableRequests() const
+{
+    return {RuleRequest, NodeStatusRequest, DeleteRequest};
+}
+
 void TFM_Scheduling::Btn_AddClick(TObject* Sender)
 {
-    if (Outstanding(RuleRequest))
+    if (!MayChangeTable(RuleTableRequests()))
         return;  // the rule table is being written or read: one thing at a time
     if (Ed_ScheduleName->Text().IsEmpty()) {
         RefuseInput("The Name field can not be blank.", "Warning", Ed_ScheduleName);
@@ -502,7 +507,7 @@ const char* const ScheduleNotReadText =
 void TFM_Scheduling::Btn_ApplyClick(TObject* Sender)
 {
     const TSaveGuardTexts guard = {ScheduleNotReadText, ScheduleNotReadText, "Error"};
-    if (Outstanding(RuleRequest) || !StatusRequest || !MaySave(StatusRequest, guard))
+    if (!MayReadTable(RuleTableRequests()) || !StatusRequest || !MaySave(StatusRequest, guard))
         return;
     statusWritten_ = StatusRequest->Set(false, true, "", nullptr);
     if (User_ListView->Selected() && Schedule_ListView->Selected()) {
@@ -521,7 +526,7 @@ void TFM_Scheduling::Btn_ApplyClick(TObject* Sender)
 
 void TFM_Scheduling::Btn_DelClick(TObject* Sender)
 {
-    if (Ed_DeleteName->Text().IsEmpty() || Outstanding(RuleRequest))
+    if (Ed_DeleteName->Text().IsEmpty() || !MayChangeTable(RuleTableRequests()))
         return;
     if (Application->MessageBox(ScheduleDeleteQuestion, "Warning", MB_OKCANCEL) != IDOK)
         return;

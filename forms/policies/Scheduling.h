@@ -90,6 +90,7 @@ private:
     bool WriteRuleRow(RuleWrite kind, const std::vector<TSendMark>& marks);
     void RestoreRuleMarks();
     bool ResetNodeStatuses();
+    TRequests RuleTableRequests() const;  // the rule table's walk and the requests writing it
 
     std::vector<int> shownRows_;  // the hidden row of each shown rule
     RuleWrite pendingWrite_ = RuleWrite::None;
