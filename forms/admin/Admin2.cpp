@@ -26,14 +26,9 @@ enum { rcStart = 0, rcEnd = 1 };
 bool IsFreeRow(TListItem* row) { return SubItemText(row, rcStart) == FreeAddress && SubItemText(row, rcEnd) == FreeAddress; }
 }  // namespace
 
-TFM_Admin2::TFM_Admin2(TComponent* Owner) : TSettingsForm(Owner)
+TFM_Admin2::TFM_Admin2(TComponent* Owner)
+    : TSettingsForm(Owner, FormFrame("FM_Admin2", "Tools \\ Administrator Settings", FM_Admin2))
 {
-    SetName("FM_Admin2");
-    SetCaption("Tools \\ Administrator Settings");
-    SetBorderStyle(bsSingle);
-    SetBorderIcons(biSystemMenu | biMinimize);
-    SetPosition(poMainFormCenter);
-
     TFormBuilder build(this);
     const TRowColumns columns{12, 170, 220, 28};
     const int width = 420;
@@ -122,12 +117,6 @@ TFM_Admin2::TFM_Admin2(TComponent* Owner) : TSettingsForm(Owner)
     SetClientHeight(630 + TFormBuilder::ButtonHeight + 12 + 20);
 
     OnCreate = ReadSequence([this](TObject* Sender) { FormCreate(Sender); });
-}
-
-TFM_Admin2::~TFM_Admin2()
-{
-    if (FM_Admin2 == this)
-        FM_Admin2 = nullptr;
 }
 
 void TFM_Admin2::FormCreate(TObject* Sender)
@@ -522,3 +511,5 @@ bool TFM_Admin2::RefreshManagerRanges()
     ReadGroup(UserListRequest);
     return true;
 }
+
+static const bool menuEntry = RegisterModalForm("tAdmin2", FM_Admin2);

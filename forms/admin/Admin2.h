@@ -15,7 +15,6 @@ class New_req2Edit;
 class TFM_Admin2 : public TSettingsForm {
 public:
     explicit TFM_Admin2(TComponent* Owner);
-    ~TFM_Admin2() override;
 
     // Management access
     TGroupBox* GroupBox1;

@@ -20,13 +20,9 @@ const int RebootIndex = 2;      // tftpUpgradeSettingCommand "Reboot"
 void Tell(const char* text, const char* caption) { MessageBoxA(nullptr, text, caption, MB_OK); }
 }  // namespace
 
-TFM_CfgFile::TFM_CfgFile(TComponent* Owner) : TSettingsForm(Owner)
+TFM_CfgFile::TFM_CfgFile(TComponent* Owner)
+    : TSettingsForm(Owner, FormFrame("FM_CfgFile", "Tools \\ Configuration File", FM_CfgFile))
 {
-    SetName("FM_CfgFile");
-    SetCaption("Tools \\ Configuration File");
-    SetBorderStyle(bsSingle);
-    SetBorderIcons(biSystemMenu | biMinimize);
-    SetPosition(poMainFormCenter);
     SetClientWidth(460);
     SetClientHeight(200);
 
@@ -74,8 +70,6 @@ TFM_CfgFile::TFM_CfgFile(TComponent* Owner) : TSettingsForm(Owner)
 TFM_CfgFile::~TFM_CfgFile()
 {
     delete busyNote_;
-    if (FM_CfgFile == this)
-        FM_CfgFile = nullptr;
 }
 
 void TFM_CfgFile::FormCreate(TObject* Sender)
@@ -327,3 +321,5 @@ void TFM_CfgFile::Restore()
         Tell("The configuration file update successfully!", "OK");
     SetEnabled(true);
 }
+
+static const bool menuEntry = RegisterModalForm("tUpdate2", FM_CfgFile);

@@ -36,14 +36,9 @@ AnsiString PowerSavingWord(const AnsiString& label)
 enum StationCell { scMac = 0, scBand, scAuthentication, scSignal, scPowerSaving, scSsid };
 }  // namespace
 
-TClientInformation::TClientInformation(TComponent* Owner) : TSettingsForm(Owner)
+TClientInformation::TClientInformation(TComponent* Owner)
+    : TSettingsForm(Owner, FormFrame("ClientInformation", "Status \\ Client Information", ClientInformation))
 {
-    SetName("ClientInformation");
-    SetCaption("Status \\ Client Information");
-    SetBorderStyle(bsSingle);
-    SetBorderIcons(biSystemMenu | biMinimize);
-    SetPosition(poMainFormCenter);
-
     TFormBuilder build(this);
     Lb_ClientInformation = build.Label("Lb_ClientInformation", "Client Information ", 12, 10, 110);
     NumOfRecord = build.Label("NumOfRecord", "0", 122, 10, 40);
@@ -75,12 +70,6 @@ TClientInformation::TClientInformation(TComponent* Owner) : TSettingsForm(Owner)
 
     OnCreate = ReadSequence([this](TObject* Sender) { FormCreate(Sender); });
     OnCloseQuery = [this](TObject* Sender, bool& CanClose) { FormCloseQuery(Sender, CanClose); };
-}
-
-TClientInformation::~TClientInformation()
-{
-    if (ClientInformation == this)
-        ClientInformation = nullptr;
 }
 
 void TClientInformation::FormCreate(TObject* Sender)
@@ -189,3 +178,5 @@ void TClientInformation::FillClientList()
         cells->Add(PowerSavingWord(SubItemText(station, scPowerSaving)));
     }
 }
+
+static const bool menuEntry = RegisterModalForm("Client1", ClientInformation);

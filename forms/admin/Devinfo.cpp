@@ -59,14 +59,9 @@ TLabel* ValueLabel(TFormBuilder& build, TFormRows& rows, const char* captionName
 
 }  // namespace
 
-TFM_DevInfo::TFM_DevInfo(TComponent* Owner) : TSettingsForm(Owner)
+TFM_DevInfo::TFM_DevInfo(TComponent* Owner)
+    : TSettingsForm(Owner, FormFrame("FM_DevInfo", "Status \\ Device Information", FM_DevInfo))
 {
-    SetName("FM_DevInfo");
-    SetCaption("Status \\ Device Information");
-    SetBorderStyle(bsSingle);
-    SetBorderIcons(biSystemMenu | biMinimize);
-    SetPosition(poMainFormCenter);
-
     TFormBuilder build(this);
     GroupBox1 = InfoGroup(build, "GroupBox1", "Device Info", 8, 6);
     {
@@ -142,12 +137,6 @@ TFM_DevInfo::TFM_DevInfo(TComponent* Owner) : TSettingsForm(Owner)
 
     OnCreate = ReadSequence([this](TObject* Sender) { FormCreate(Sender); });
     OnClose = [this](TObject* Sender, TCloseAction& Action) { FormClose(Sender, Action); };
-}
-
-TFM_DevInfo::~TFM_DevInfo()
-{
-    if (FM_DevInfo == this)
-        FM_DevInfo = nullptr;
 }
 
 bool TFM_DevInfo::Read(KwSNMPRequest2Edits* request)
@@ -301,3 +290,5 @@ AnsiString TFM_DevInfo::SecurityLevelText(TComboBox* authentication, TComboBox* 
             return named.Shown + cipherText;
     return AnsiString();
 }
+
+static const bool menuEntry = RegisterModalForm("stDeviceInfo2", FM_DevInfo);

@@ -9,7 +9,6 @@
 class TFM_DevInfo : public TSettingsForm {
 public:
     explicit TFM_DevInfo(TComponent* Owner);
-    ~TFM_DevInfo() override;
 
     // Device Info
     TGroupBox* GroupBox1;

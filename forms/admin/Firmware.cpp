@@ -34,13 +34,9 @@ AnsiString BareName(const AnsiString& path)
 }
 }  // namespace
 
-TFM_Firmware::TFM_Firmware(TComponent* Owner) : TSettingsForm(Owner)
+TFM_Firmware::TFM_Firmware(TComponent* Owner)
+    : TSettingsForm(Owner, FormFrame("FM_Firmware", "Tools \\ Firmware and SSL Certification Upload", FM_Firmware))
 {
-    SetName("FM_Firmware");
-    SetCaption("Tools \\ Firmware and SSL Certification Upload");
-    SetBorderStyle(bsSingle);
-    SetBorderIcons(biSystemMenu | biMinimize);
-    SetPosition(poMainFormCenter);
     SetClientWidth(520);
     SetClientHeight(250);
 
@@ -84,12 +80,6 @@ TFM_Firmware::TFM_Firmware(TComponent* Owner) : TSettingsForm(Owner)
     OD_File->SetFilter(FirmwareFilter);
 
     OnCreate = [this](TObject* S) { FormCreate(S); };
-}
-
-TFM_Firmware::~TFM_Firmware()
-{
-    if (FM_Firmware == this)
-        FM_Firmware = nullptr;
 }
 
 void TFM_Firmware::FormCreate(TObject* Sender)
@@ -341,3 +331,5 @@ void TFM_Firmware::RestartDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Erro
     ShowStatus(Error.Message);
     ShowMessage("Set error!");
 }
+
+static const bool menuEntry = RegisterModalForm("Firmware1", FM_Firmware);

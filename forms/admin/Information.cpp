@@ -19,14 +19,9 @@ const int MaxTextLength = 32;
 const TSaveGuardTexts SaveGuard = {InformationNotReadText, InformationReadPendingText, "Error"};
 }  // namespace
 
-TFM_Information::TFM_Information(TComponent* Owner) : TSettingsForm(Owner)
+TFM_Information::TFM_Information(TComponent* Owner)
+    : TSettingsForm(Owner, FormFrame("FM_Information", "Home \\ Information", FM_Information))
 {
-    SetName("FM_Information");
-    SetCaption("Home \\ Information");
-    SetBorderStyle(bsSingle);
-    SetBorderIcons(biSystemMenu | biMinimize);
-    SetPosition(poMainFormCenter);
-
     TFormBuilder build(this);
     TFormRows rows(build, TRowColumns{});
     Ed_SD = rows.ShowEdit("Lb_SD", "System Description:", "Ed_SD", &Lb_SD);
@@ -48,12 +43,6 @@ TFM_Information::TFM_Information(TComponent* Owner) : TSettingsForm(Owner)
     SetClientHeight(rows.Top() + TFormBuilder::ButtonHeight + 12 + 20);
 
     OnCreate = ReadSequence([this](TObject* Sender) { FormCreate(Sender); });
-}
-
-TFM_Information::~TFM_Information()
-{
-    if (FM_Information == this)
-        FM_Information = nullptr;
 }
 
 void TFM_Information::FormCreate(TObject* Sender)
@@ -130,3 +119,5 @@ void TFM_Information::Btn_SaClick(TObject* Sender)
     ShowStatus("");
     SystemRequest->Set(true, true, "", nullptr);
 }
+
+static const bool menuEntry = RegisterModalForm("Information1", FM_Information);

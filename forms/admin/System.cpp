@@ -14,14 +14,9 @@ const int FactoryIndex = 1;
 const int CommandOn = 1;     // "reboot", "reset", "apply"
 }  // namespace
 
-TFM_Sytem::TFM_Sytem(TComponent* Owner) : TSettingsForm(Owner)
+TFM_Sytem::TFM_Sytem(TComponent* Owner)
+    : TSettingsForm(Owner, FormFrame("FM_Sytem", "Tools \\ System", FM_Sytem))
 {
-    SetName("FM_Sytem");
-    SetCaption("Tools \\ System");
-    SetBorderStyle(bsSingle);
-    SetBorderIcons(biSystemMenu | biMinimize);
-    SetPosition(poMainFormCenter);
-
     TFormBuilder build(this);
     const int buttonLeft = 300;
     Label1 = build.Label("Label1", "Restart the device", 24, 28);
@@ -41,12 +36,6 @@ TFM_Sytem::TFM_Sytem(TComponent* Owner) : TSettingsForm(Owner)
     SetClientHeight(144 + TFormBuilder::ButtonHeight + 24 + 20);
 
     OnCreate = Guarded(&TFM_Sytem::FormCreate);
-}
-
-TFM_Sytem::~TFM_Sytem()
-{
-    if (FM_Sytem == this)
-        FM_Sytem = nullptr;
 }
 
 TNotifyEvent TFM_Sytem::Guarded(void (TFM_Sytem::*handler)(TObject*))
@@ -134,3 +123,5 @@ void TFM_Sytem::Button4Click(TObject* Sender)
     texts.Caption = "The device is rebooting, please waiting.....";
     ShowDeviceWait(60, texts);
 }
+
+static const bool menuEntry = RegisterModalForm("tSystem2", FM_Sytem);

@@ -18,11 +18,9 @@ const int CommandOn = 1;  // "get", "clear"
 const int TransferLogCommandIndex = 2;
 }  // namespace
 
-TLogForm::TLogForm(TComponent* Owner) : TSettingsForm(Owner)
+TLogForm::TLogForm(TComponent* Owner)
+    : TSettingsForm(Owner, FormFrame("LogForm", "Status \\ Log", LogForm, TFrameBorder::Sizeable))
 {
-    SetName("LogForm");
-    SetCaption("Status \\ Log");
-    SetPosition(poMainFormCenter);
     SetClientWidth(478);
     SetClientHeight(330);
 
@@ -53,12 +51,6 @@ TLogForm::TLogForm(TComponent* Owner) : TSettingsForm(Owner)
 
     OnResize = [this](TObject* S) { FormResize(S); };
     OnCreate = [this](TObject* S) { FormCreate(S); };
-}
-
-TLogForm::~TLogForm()
-{
-    if (LogForm == this)
-        LogForm = nullptr;
 }
 
 bool TLogForm::ChooseLocalServerAddress(TEdit* target) { return ::ChooseLocalServerAddress(target); }
@@ -257,3 +249,5 @@ void TLogForm::ClearDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)
 void TLogForm::SetBtnClick(TObject* Sender) { RunModalForm(LogSetForm); }
 
 void TLogForm::CloseBtnClick(TObject* Sender) { Close(); }
+
+static const bool menuEntry = RegisterModalForm("ViewLog1", LogForm);

@@ -39,14 +39,9 @@ void AddNumbers(TComboBox* combo, int first, int last, int digits)
 bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
 }  // namespace
 
-TFM_Time::TFM_Time(TComponent* Owner) : TSettingsForm(Owner)
+TFM_Time::TFM_Time(TComponent* Owner)
+    : TSettingsForm(Owner, FormFrame("FM_Time", "Tools \\ Time and Date", FM_Time))
 {
-    SetName("FM_Time");
-    SetCaption("Tools \\ Time and Date");
-    SetBorderStyle(bsSingle);
-    SetBorderIcons(biSystemMenu | biMinimize);
-    SetPosition(poMainFormCenter);
-
     TFormBuilder build(this);
     const int width = 620;
     GroupBox1 = build.Group("GroupBox1", "Time Configuration", 8, 8, width, 222);
@@ -127,12 +122,6 @@ TFM_Time::TFM_Time(TComponent* Owner) : TSettingsForm(Owner)
     SetClientHeight(446 + TFormBuilder::ButtonHeight + 12 + 20);
 
     OnCreate = ReadSequence([this](TObject* Sender) { FormCreate(Sender); });
-}
-
-TFM_Time::~TFM_Time()
-{
-    if (FM_Time == this)
-        FM_Time = nullptr;
 }
 
 bool TFM_Time::ReadTimeGroups()
@@ -309,3 +298,5 @@ void TFM_Time::Btn_ApplyClick(TObject* Sender)
 }
 
 void TFM_Time::Btn_CancelClick(TObject* Sender) { Close(); }
+
+static const bool menuEntry = RegisterModalForm("Time", FM_Time);

@@ -9,7 +9,6 @@
 class TFM_Time : public TSettingsForm {
 public:
     explicit TFM_Time(TComponent* Owner);
-    ~TFM_Time() override;
 
     // Time Configuration
     TGroupBox* GroupBox1;

@@ -22,8 +22,8 @@ TGroupBox* CounterGroup(TFormBuilder& build, const char* name, const char* capti
 }
 }  // namespace
 
-TTrafficStatisticsForm::TTrafficStatisticsForm(TComponent* Owner, const TStatisticsTexts& texts)
-    : TSettingsForm(Owner), texts_(texts)
+TTrafficStatisticsForm::TTrafficStatisticsForm(TComponent* Owner, const TFormFrame& frame, const TStatisticsTexts& texts)
+    : TSettingsForm(Owner, frame), texts_(texts)
 {
 }
 

@@ -13,14 +13,9 @@ const char* const NoMacAddress = "000000000000";
 enum WdsCell { wcMac = 0, wcBand, wcAuthentication, wcSignal, wcPowerSaving, wcName, wcConnected, wcStatus };
 }  // namespace
 
-TFM_WDSInfo::TFM_WDSInfo(TComponent* Owner) : TSettingsForm(Owner)
+TFM_WDSInfo::TFM_WDSInfo(TComponent* Owner)
+    : TSettingsForm(Owner, FormFrame("FM_WDSInfo", "Status \\ WDS Information", FM_WDSInfo))
 {
-    SetName("FM_WDSInfo");
-    SetCaption("Status \\ WDS Information");
-    SetBorderStyle(bsSingle);
-    SetBorderIcons(biSystemMenu | biMinimize);
-    SetPosition(poMainFormCenter);
-
     TFormBuilder build(this);
     TLabel* caption = build.Label("Lb_ChannelCaption", "Channel : ", 12, 10, 60);
     Lb_Channel = build.Label("Lb_Channel", "CH", 72, 10, 40);
@@ -44,12 +39,6 @@ TFM_WDSInfo::TFM_WDSInfo(TComponent* Owner) : TSettingsForm(Owner)
     SetClientHeight(246 + TFormBuilder::ButtonHeight + 12 + 20);
 
     OnCreate = ReadSequence([this](TObject* Sender) { FormCreate(Sender); });
-}
-
-TFM_WDSInfo::~TFM_WDSInfo()
-{
-    if (FM_WDSInfo == this)
-        FM_WDSInfo = nullptr;
 }
 
 void TFM_WDSInfo::FormCreate(TObject* Sender)
@@ -136,3 +125,5 @@ void TFM_WDSInfo::FillWdsList()
         cells->Add(status == "on" ? AnsiString("On") : status == "off" ? AnsiString("Off") : AnsiString());
     }
 }
+
+static const bool menuEntry = RegisterModalForm("WDSInformation1", FM_WDSInfo);

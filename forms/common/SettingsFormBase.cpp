@@ -2,6 +2,23 @@
 
 #include "KwReadSequence.h"
 
+TSettingsForm::TSettingsForm(TComponent* owner, const TFormFrame& frame) : TForm(owner), forget_(frame.Forget)
+{
+    SetName(frame.Name);
+    SetCaption(frame.Caption);
+    if (frame.Border == TFrameBorder::Fixed) {
+        SetBorderStyle(bsSingle);
+        SetBorderIcons(biSystemMenu | biMinimize);
+    }
+    SetPosition(poMainFormCenter);
+}
+
+TSettingsForm::~TSettingsForm()
+{
+    if (forget_)
+        forget_(this);
+}
+
 bool TSettingsForm::Outstanding(const KwSNMPRequest2Controls* request)
 {
     return request->Busy || request->Request.Pending > 0;

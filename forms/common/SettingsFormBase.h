@@ -18,8 +18,9 @@
 // form as owner. Deleting the form deletes them first, while every control still exists,
 // and a request being deleted cancels what it has outstanding: no reply, time-out or
 // done handler ever reaches a closed form. Forms therefore need no destructor of their
-// own for their requests; the only thing left for a destructor is the form's global
-// pointer, which the menu's opener (RunModalForm) already sets back to null.
+// own for their requests; the form's global pointer is set back to null by the base
+// (TFormFrame).
+#include "FormFrame.h"
 #include "KwSNMPRequest2Edits.h"
 #include "SettingsForm.h"
 #include "vcl.h"
@@ -40,6 +41,9 @@ struct TSaveGuardTexts {
 class TSettingsForm : public TForm {
 public:
     explicit TSettingsForm(TComponent* owner) : TForm(owner) {}
+    // The form's window as `frame` gives it (see FormFrame.h).
+    TSettingsForm(TComponent* owner, const TFormFrame& frame);
+    ~TSettingsForm() override;
 
     // True once a read of the request's group has succeeded, false again after a failed
     // one (the request keeps it: KwSNMPRequest2Controls::WasRead).
@@ -106,6 +110,7 @@ protected:
     bool ShowFailure(const KwSNMPError& error);
 
 private:
+    std::function<void(const TForm*)> forget_;
     TStatusBar* statusBar_ = nullptr;
     bool readFailed_ = false;
     AnsiString readFailure_;

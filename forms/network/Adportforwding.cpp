@@ -24,7 +24,7 @@ bool IsPort(const AnsiString& text)
 }  // namespace
 
 TFM_AdPortfwding::TFM_AdPortfwding(TComponent* Owner)
-    : TRouterRuleForm(Owner, "FM_AdPortfwding", "Advanced \\ Advance Port Forwarding")
+    : TRouterRuleForm(Owner, FormFrame("FM_AdPortfwding", "Advanced \\ Advance Port Forwarding", FM_AdPortfwding))
 {
     TFormBuilder build(this);
     TFormRows rows(build, TRowColumns{16, 150, 160});
@@ -60,12 +60,6 @@ TFM_AdPortfwding::TFM_AdPortfwding(TComponent* Owner)
     ED_IpAddr = build.HiddenEdit("ED_IpAddr");
     NetMask = build.HiddenEdit("NetMask");
     NetMask->SetText("255.255.255.0");
-}
-
-TFM_AdPortfwding::~TFM_AdPortfwding()
-{
-    if (FM_AdPortfwding == this)
-        FM_AdPortfwding = nullptr;
 }
 
 void TFM_AdPortfwding::FormCreate(TObject* Sender)
@@ -180,3 +174,5 @@ void TFM_AdPortfwding::Edt_PubPortRangeEndChange(TObject* Sender)
 }
 
 void TFM_AdPortfwding::Edt_PriPortRangeStartChange(TObject* Sender) { Edt_PubPortRangeEndChange(Sender); }
+
+static const bool menuEntry = RegisterModalForm("AdvancePortForwarding1", FM_AdPortfwding);

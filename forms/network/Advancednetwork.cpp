@@ -13,14 +13,9 @@ namespace {
 const TSaveGuardTexts SaveGuard = {AdnetworkNotReadText, AdnetworkNotReadText, "Error"};
 }
 
-TFM_Adnetwork::TFM_Adnetwork(TComponent* Owner) : TSettingsForm(Owner)
+TFM_Adnetwork::TFM_Adnetwork(TComponent* Owner)
+    : TSettingsForm(Owner, FormFrame("FM_Adnetwork", "Advanced \\ Advanced Network", FM_Adnetwork))
 {
-    SetName("FM_Adnetwork");
-    SetCaption("Advanced \\ Advanced Network");
-    SetBorderStyle(bsSingle);
-    SetBorderIcons(biSystemMenu | biMinimize);
-    SetPosition(poMainFormCenter);
-
     TFormBuilder build(this);
     GB_UPnP = build.Group("GB_UPnP", "UPnP", 16, 12, 300, 50);
     CBH_EnalbeUPnP = build.In(GB_UPnP).Check("CBH_EnalbeUPnP", "Enable UPnP ", 16, 22);
@@ -34,12 +29,6 @@ TFM_Adnetwork::TFM_Adnetwork(TComponent* Owner) : TSettingsForm(Owner)
     SetClientHeight(136 + TFormBuilder::ButtonHeight + 12 + 20);
 
     OnCreate = ReadSequence([this](TObject* Sender) { FormCreate(Sender); });
-}
-
-TFM_Adnetwork::~TFM_Adnetwork()
-{
-    if (FM_Adnetwork == this)
-        FM_Adnetwork = nullptr;
 }
 
 void TFM_Adnetwork::FormCreate(TObject* Sender)
@@ -64,3 +53,5 @@ void TFM_Adnetwork::Btn_ApplyClick(TObject* Sender)
 }
 
 void TFM_Adnetwork::Btn_CancelClick(TObject* Sender) { Close(); }
+
+static const bool menuEntry = RegisterModalForm("AdvancedNetwork1", FM_Adnetwork);

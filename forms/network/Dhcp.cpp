@@ -19,13 +19,9 @@ const int DomainStaticItem = 1;
 const char* const ListingText = "Listing data ... ";
 }  // namespace
 
-TFM_DHCP::TFM_DHCP(TComponent* Owner) : TSettingsForm(Owner)
+TFM_DHCP::TFM_DHCP(TComponent* Owner)
+    : TSettingsForm(Owner, FormFrame("FM_DHCP", "Advanced \\ DHCP Server", FM_DHCP))
 {
-    SetName("FM_DHCP");
-    SetCaption("Advanced \\ DHCP Server");
-    SetBorderStyle(bsSingle);
-    SetBorderIcons(biSystemMenu | biMinimize);
-    SetPosition(poMainFormCenter);
     SetClientWidth(600);
     SetClientHeight(440);
 
@@ -59,12 +55,6 @@ TFM_DHCP::TFM_DHCP(TComponent* Owner) : TSettingsForm(Owner)
 
     OnCreate = ReadSequence([this](TObject* Sender) { FormCreate(Sender); });
     OnCloseQuery = [this](TObject* Sender, bool& CanClose) { FormCloseQuery(Sender, CanClose); };
-}
-
-TFM_DHCP::~TFM_DHCP()
-{
-    if (FM_DHCP == this)
-        FM_DHCP = nullptr;
 }
 
 void TFM_DHCP::FormCreate(TObject* Sender)
@@ -253,3 +243,5 @@ void TFM_DHCP::CreatePoolRequests()
     DomainStatusRequest->BindComboBox(0, CB_DNStatus);
     ReadGroup(DomainStatusRequest);
 }
+
+static const bool menuEntry = RegisterModalForm("DHCPServer1", FM_DHCP);

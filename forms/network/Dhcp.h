@@ -20,7 +20,6 @@ class New_req2Edit;
 class TFM_DHCP : public TSettingsForm {
 public:
     explicit TFM_DHCP(TComponent* Owner);
-    ~TFM_DHCP() override;
 
     TPageControl* PageControl1;
     TTabSheet* TabSheet1;

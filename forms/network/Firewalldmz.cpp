@@ -28,7 +28,7 @@ const TSaveGuardTexts SaveGuard = {FirewallNotReadText, FirewallNotReadText, "Er
 }  // namespace
 
 TFM_FirewallDMZ::TFM_FirewallDMZ(TComponent* Owner)
-    : TRouterRuleForm(Owner, "FM_FirewallDMZ", "Advanced \\ Firewall&DMZ")
+    : TRouterRuleForm(Owner, FormFrame("FM_FirewallDMZ", "Advanced \\ Firewall&DMZ", FM_FirewallDMZ))
 {
     TFormBuilder build(this);
     CBH_EableDMZ = build.Check("CBH_EableDMZ", "Enable DMZ ", 16, 12, 120);
@@ -68,12 +68,6 @@ TFM_FirewallDMZ::TFM_FirewallDMZ(TComponent* Owner)
     left.Skip(196);
     LV_FireRules = FinishPage(build, LV_UserFireRules, "LV_FireRules", {556, 641, left.Top(), 922});
     Edt_MACAddressDel = build.HiddenEdit("Edt_MACAddressDel");
-}
-
-TFM_FirewallDMZ::~TFM_FirewallDMZ()
-{
-    if (FM_FirewallDMZ == this)
-        FM_FirewallDMZ = nullptr;
 }
 
 void TFM_FirewallDMZ::FormCreate(TObject* Sender)
@@ -242,3 +236,5 @@ void TFM_FirewallDMZ::Btn_ApplyClick(TObject* Sender)
         ShowStatus("Setting Error!");
     }
 }
+
+static const bool menuEntry = RegisterModalForm("FirewallDMZ1", FM_FirewallDMZ);

@@ -27,13 +27,9 @@ TEdit* PasswordEdit(TEdit* edit)
 }
 }  // namespace
 
-TFM_InternetConnect::TFM_InternetConnect(TComponent* Owner) : TSettingsForm(Owner)
+TFM_InternetConnect::TFM_InternetConnect(TComponent* Owner)
+    : TSettingsForm(Owner, FormFrame("FM_InternetConnect", "Home \\ Internet Connection", FM_InternetConnect))
 {
-    SetName("FM_InternetConnect");
-    SetCaption("Home \\ Internet Connection");
-    SetBorderStyle(bsSingle);
-    SetBorderIcons(biSystemMenu | biMinimize);
-    SetPosition(poMainFormCenter);
     SetClientWidth(GroupWidth + 2 * GroupLeft);
 
     TFormBuilder build(this);
@@ -62,12 +58,6 @@ TFM_InternetConnect::TFM_InternetConnect(TComponent* Owner) : TSettingsForm(Owne
 
     OnCreate = ReadSequence([this](TObject* Sender) { FormCreate(Sender); });
     OnClose = [this](TObject* Sender, TCloseAction& Action) { FormClose(Sender, Action); };
-}
-
-TFM_InternetConnect::~TFM_InternetConnect()
-{
-    if (FM_InternetConnect == this)
-        FM_InternetConnect = nullptr;
 }
 
 void TFM_InternetConnect::BuildStaticGroup()
@@ -377,3 +367,5 @@ void TFM_InternetConnect::FormClose(TObject* Sender, TCloseAction& Action)
 }
 
 void TFM_InternetConnect::Bt_CancelClick(TObject* Sender) { Close(); }
+
+static const bool menuEntry = RegisterModalForm("InternetConnect1", FM_InternetConnect);

@@ -19,14 +19,9 @@ const char* const NoAddress = "0.0.0.0";
 const TSaveGuardTexts SaveGuard = {LanNotReadText, LanNotReadText, "Error"};
 }  // namespace
 
-TFM_LanCfg::TFM_LanCfg(TComponent* Owner) : TSettingsForm(Owner)
+TFM_LanCfg::TFM_LanCfg(TComponent* Owner)
+    : TSettingsForm(Owner, FormFrame("FM_LanCfg", "Home \\ LAN", FM_LanCfg))
 {
-    SetName("FM_LanCfg");
-    SetCaption("Home \\ LAN");
-    SetBorderStyle(bsSingle);
-    SetBorderIcons(biSystemMenu | biMinimize);
-    SetPosition(poMainFormCenter);
-
     TFormBuilder build(this);
     TFormRows rows(build, TRowColumns{16, 150, 200});
     CB_IPFrom = rows.Combo("GetIPFrom", "Get IP From", "CB_IPFrom", {}, &GetIPFrom);
@@ -56,12 +51,6 @@ TFM_LanCfg::TFM_LanCfg(TComponent* Owner) : TSettingsForm(Owner)
     SetClientHeight(rows.Top() + TFormBuilder::ButtonHeight + 12 + 20);
 
     OnCreate = ReadSequence([this](TObject* Sender) { FormCreate(Sender); });
-}
-
-TFM_LanCfg::~TFM_LanCfg()
-{
-    if (FM_LanCfg == this)
-        FM_LanCfg = nullptr;
 }
 
 void TFM_LanCfg::FormCreate(TObject* Sender)
@@ -183,3 +172,5 @@ void TFM_LanCfg::BT_LanCfgOkClick(TObject* Sender)
         break;
     }
 }
+
+static const bool menuEntry = RegisterModalForm("hLan1", FM_LanCfg);

@@ -14,7 +14,7 @@ const int UrlColumn = 0;
 }  // namespace
 
 TFM_ParentalCtr::TFM_ParentalCtr(TComponent* Owner)
-    : TRouterValueListForm(Owner, "FM_ParentalCtr", "Advanced \\ Parental Control")
+    : TRouterValueListForm(Owner, FormFrame("FM_ParentalCtr", "Advanced \\ Parental Control", FM_ParentalCtr))
 {
     TFormBuilder build(this);
     TFormRows rows(build, TRowColumns{16, 170, 200});
@@ -29,12 +29,6 @@ TFM_ParentalCtr::TFM_ParentalCtr(TComponent* Owner)
     rows.Skip(190);
     LV_WebURL = FinishPage(build, LV_WebURLUser, "LV_WebURL", {380, 460, rows.Top(), 552});
     Edt_WebURLDel = build.HiddenEdit("Edt_WebURLDel");
-}
-
-TFM_ParentalCtr::~TFM_ParentalCtr()
-{
-    if (FM_ParentalCtr == this)
-        FM_ParentalCtr = nullptr;
 }
 
 void TFM_ParentalCtr::FormCreate(TObject* Sender)
@@ -141,3 +135,5 @@ void TFM_ParentalCtr::Btn_ApplyClick(TObject* Sender)
         return;  // the status was never read: there is nothing to write back
     ShowStatus(ModeRequest->Set(true, true, "", nullptr) ? "Set OK!" : "Set error!");
 }
+
+static const bool menuEntry = RegisterModalForm("ParentalControl1", FM_ParentalCtr);

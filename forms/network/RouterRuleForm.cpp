@@ -5,13 +5,8 @@
 #include "KwSNMPRequest2Edits.h"
 #include "ListCells.h"
 
-TRouterRuleForm::TRouterRuleForm(TComponent* Owner, const char* name, const char* caption) : TSettingsForm(Owner)
+TRouterRuleForm::TRouterRuleForm(TComponent* Owner, const TFormFrame& frame) : TSettingsForm(Owner, frame)
 {
-    SetName(name);
-    SetCaption(caption);
-    SetBorderStyle(bsSingle);
-    SetBorderIcons(biSystemMenu | biMinimize);
-    SetPosition(poMainFormCenter);
     OnCreate = ReadSequence([this](TObject* Sender) { FormCreate(Sender); });
 }
 

@@ -31,7 +31,7 @@ public:
     void Btn_CancelClick(TObject* Sender) { Close(); }
 
 protected:
-    TRouterRuleForm(TComponent* Owner, const char* name, const char* caption);
+    TRouterRuleForm(TComponent* Owner, const TFormFrame& frame);
 
     // Placement of the page's last row: Save and Cancel at `top`, the client width.
     struct TFooter {

@@ -13,7 +13,7 @@ const int MacColumn = 0;
 }  // namespace
 
 TFM_RouterMACFilter::TFM_RouterMACFilter(TComponent* Owner)
-    : TRouterValueListForm(Owner, "FM_RouterMACFilter", "Advanced \\ MAC Filter")
+    : TRouterValueListForm(Owner, FormFrame("FM_RouterMACFilter", "Advanced \\ MAC Filter", FM_RouterMACFilter))
 {
     TFormBuilder build(this);
     TFormRows rows(build, TRowColumns{16, 150, 160});
@@ -28,12 +28,6 @@ TFM_RouterMACFilter::TFM_RouterMACFilter(TComponent* Owner)
     LV_UserMACFilter->OnClick = [this](TObject* S) { LV_UserMACFilterClick(S); };
     rows.Skip(190);
     LV_MACFilter = FinishPage(build, LV_UserMACFilter, "LV_MACFilter", {320, 400, rows.Top(), 492});
-}
-
-TFM_RouterMACFilter::~TFM_RouterMACFilter()
-{
-    if (FM_RouterMACFilter == this)
-        FM_RouterMACFilter = nullptr;
 }
 
 void TFM_RouterMACFilter::FormCreate(TObject* Sender)
@@ -117,3 +111,5 @@ void TFM_RouterMACFilter::Btn_ApplyClick(TObject* Sender)
         return;  // the mode was never read: there is nothing to write back
     ShowStatus(ModeRequest->Set(true, true, "", nullptr) ? "Set Ok!" : "Set error!");
 }
+
+static const bool menuEntry = RegisterModalForm("MACFilter1", FM_RouterMACFilter);

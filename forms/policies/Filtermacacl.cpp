@@ -50,14 +50,9 @@ bool SameMacText(const AnsiString& entered, const AnsiString& stored)
     return true;
 }
 
-TFM_FilterMACACL::TFM_FilterMACACL(TComponent* Owner) : TSettingsForm(Owner)
+TFM_FilterMACACL::TFM_FilterMACACL(TComponent* Owner)
+    : TSettingsForm(Owner, FormFrame("FM_FilterMACACL", "Advanced \\ Wireless MAC ACL", FM_FilterMACACL))
 {
-    SetName("FM_FilterMACACL");
-    SetCaption("Advanced \\ Wireless MAC ACL");
-    SetBorderStyle(bsSingle);
-    SetBorderIcons(biSystemMenu | biMinimize);
-    SetPosition(poMainFormCenter);
-
     TFormBuilder build(this);
     TFormRows rows(build, TRowColumns{16, 130, 160});
     CB_Band = rows.Combo("Label1", "Band", "CB_Band");
@@ -99,12 +94,6 @@ TFM_FilterMACACL::TFM_FilterMACACL(TComponent* Owner) : TSettingsForm(Owner)
 
     OnCreate = ReadSequence(Guarded([this](TObject* Sender) { FormCreate(Sender); }));
     OnCloseQuery = [this](TObject* Sender, bool& CanClose) { FormCloseQuery(Sender, CanClose); };
-}
-
-TFM_FilterMACACL::~TFM_FilterMACACL()
-{
-    if (FM_FilterMACACL == this)
-        FM_FilterMACACL = nullptr;
 }
 
 void TFM_FilterMACACL::FormCreate(TObject* Sender)
@@ -466,3 +455,5 @@ void TFM_FilterMACACL::LV_UerMACAddressClick(TObject* Sender)
     Bt_Del->SetEnabled(LV_UerMACAddress->Selected() != nullptr && pendingListOps_ == 0 &&
                        CB_AccessControl->ItemIndex() != DisableItem);
 }
+
+static const bool menuEntry = RegisterModalForm("Mac1", FM_FilterMACACL);

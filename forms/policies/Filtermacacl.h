@@ -16,7 +16,6 @@ class New_req2Edit;
 class TFM_FilterMACACL : public TSettingsForm {
 public:
     explicit TFM_FilterMACACL(TComponent* Owner);
-    ~TFM_FilterMACACL() override;
 
     TComboBox* CB_Band;
     TComboBox* CB_AccessControl;

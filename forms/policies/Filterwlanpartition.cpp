@@ -22,14 +22,9 @@ const TSaveGuardTexts SaveGuard = {PartitionNotReadText, PartitionNotReadText, "
 const int WirelessClientItem = 3;
 }  // namespace
 
-TFM_WLANPart::TFM_WLANPart(TComponent* Owner) : TSettingsForm(Owner)
+TFM_WLANPart::TFM_WLANPart(TComponent* Owner)
+    : TSettingsForm(Owner, FormFrame("FM_WLANPart", "Advanced \\WLAN Partition", FM_WLANPart))
 {
-    SetName("FM_WLANPart");
-    SetCaption("Advanced \\WLAN Partition");
-    SetBorderStyle(bsSingle);
-    SetBorderIcons(biSystemMenu | biMinimize);
-    SetPosition(poMainFormCenter);
-
     TFormBuilder build(this);
     TFormRows rows(build, TRowColumns{16, 190, 160});
     CB_WBand = rows.Combo("Label1", "Wireless Band", "CB_WBand");
@@ -55,12 +50,6 @@ TFM_WLANPart::TFM_WLANPart(TComponent* Owner) : TSettingsForm(Owner)
     SetClientHeight(top + TFormBuilder::ButtonHeight + 12 + 20);
 
     OnCreate = ReadSequence([this](TObject* Sender) { FormCreate(Sender); });
-}
-
-TFM_WLANPart::~TFM_WLANPart()
-{
-    if (FM_WLANPart == this)
-        FM_WLANPart = nullptr;
 }
 
 void TFM_WLANPart::FormCreate(TObject* Sender)
@@ -146,3 +135,5 @@ void TFM_WLANPart::Btn_RefreshClick(TObject* Sender)
 }
 
 void TFM_WLANPart::Btn_CloseClick(TObject* Sender) { Close(); }
+
+static const bool menuEntry = RegisterModalForm("WLANPartition1", FM_WLANPart);

@@ -18,14 +18,9 @@ namespace {
 const TSaveGuardTexts SaveGuard = {GroupNotReadText, GroupNotReadText, "Error"};
 }  // namespace
 
-TFM_Group::TFM_Group(TComponent* Owner) : TSettingsForm(Owner)
+TFM_Group::TFM_Group(TComponent* Owner)
+    : TSettingsForm(Owner, FormFrame("FM_Group", "Advanced \\ Grouping", FM_Group))
 {
-    SetName("FM_Group");
-    SetCaption("Advanced \\ Grouping");
-    SetBorderStyle(bsSingle);
-    SetBorderIcons(biSystemMenu | biMinimize);
-    SetPosition(poMainFormCenter);
-
     TFormBuilder build(this);
     Label5 = build.Label("Label5", "AP Grouping Settings:(For AP Mode Only)", 16, 12);
     TFormRows rows(build, TRowColumns{16, 150, 160}, 40);
@@ -48,12 +43,6 @@ TFM_Group::TFM_Group(TComponent* Owner) : TSettingsForm(Owner)
     SetClientHeight(top + TFormBuilder::ButtonHeight + 12 + 20);
 
     OnCreate = ReadSequence([this](TObject* Sender) { FormCreate(Sender); });
-}
-
-TFM_Group::~TFM_Group()
-{
-    if (FM_Group == this)
-        FM_Group = nullptr;
 }
 
 void TFM_Group::FormCreate(TObject* Sender)
@@ -141,3 +130,5 @@ void TFM_Group::Bt_ApplyClick(TObject* Sender)
     SetEnabled(true);
     ShowStatus(saved && committed ? "Setting OK!" : "Setting Error!");
 }
+
+static const bool menuEntry = RegisterModalForm("UserLimit", FM_Group);

@@ -36,14 +36,8 @@ AnsiString PortsText(const TListItem* row, int startColumn, int endColumn)
 }  // namespace
 
 TFM_QosSetting::TFM_QosSetting(TComponent* Owner)
-    : TSettingsForm(Owner), rules_(nullptr, nullptr)
+    : TSettingsForm(Owner, FormFrame("FM_QosSetting", "Advanced \\ QoS Setting", FM_QosSetting)), rules_(nullptr, nullptr)
 {
-    SetName("FM_QosSetting");
-    SetCaption("Advanced \\ QoS Setting");
-    SetBorderStyle(bsSingle);
-    SetBorderIcons(biSystemMenu | biMinimize);
-    SetPosition(poMainFormCenter);
-
     TFormBuilder build(this);
     build.Label("Lb_EnableQos", "Enable Qos(Quality of Service)", 16, 20);
     CB_EnableQos = build.Combo("CB_EnableQos", {"Disable", "Enable"}, 220, 16, 120);
@@ -105,12 +99,6 @@ TFM_QosSetting::TFM_QosSetting(TComponent* Owner)
     SetClientWidth(772);
     SetClientHeight(540);
     OnCreate = ReadSequence([this](TObject* Sender) { FormCreate(Sender); });
-}
-
-TFM_QosSetting::~TFM_QosSetting()
-{
-    if (FM_QosSetting == this)
-        FM_QosSetting = nullptr;
 }
 
 void TFM_QosSetting::FormCreate(TObject* Sender)
@@ -287,3 +275,5 @@ void TFM_QosSetting::Btn_ClearClick(TObject*)
     CB_Protocol->SetItemIndex(0);
     CB_Priority->SetItemIndex(0);
 }
+
+static const bool menuEntry = RegisterModalForm("QosSetting1", FM_QosSetting);

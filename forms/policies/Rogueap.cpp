@@ -20,14 +20,9 @@ const int MarkValidVar = 0;
 const int MarkRogueVar = 1;
 }  // namespace
 
-TFM_RogueAP::TFM_RogueAP(TComponent* Owner) : TSettingsForm(Owner)
+TFM_RogueAP::TFM_RogueAP(TComponent* Owner)
+    : TSettingsForm(Owner, FormFrame("FM_RogueAP", "Advanced \\ Wireless Intrusion Protection", FM_RogueAP))
 {
-    SetName("FM_RogueAP");
-    SetCaption("Advanced \\ Wireless Intrusion Protection");
-    SetBorderStyle(bsSingle);
-    SetBorderIcons(biSystemMenu | biMinimize);
-    SetPosition(poMainFormCenter);
-
     TFormBuilder build(this);
     TabSheet1 = AddSinglePage(build, PageControl1, "Wireless Intrusion Protection", 8, 8, 736, 440);
     TFormBuilder page = build.In(TabSheet1);
@@ -78,12 +73,6 @@ TFM_RogueAP::TFM_RogueAP(TComponent* Owner) : TSettingsForm(Owner)
 
     OnCreate = ReadSequence(Guarded([this](TObject* Sender) { FormCreate(Sender); }));
     OnShow = [this](TObject* Sender) { FormShow(Sender); };
-}
-
-TFM_RogueAP::~TFM_RogueAP()
-{
-    if (FM_RogueAP == this)
-        FM_RogueAP = nullptr;
 }
 
 void TFM_RogueAP::FormCreate(TObject* Sender)
@@ -312,3 +301,5 @@ void TFM_RogueAP::CheckBox_SelectAllClick(TObject* Sender)
     for (int i = 0; i < shown->Count(); ++i)
         shown->Item(i)->SetChecked(CheckBox_SelectAll->Checked());
 }
+
+static const bool menuEntry = RegisterModalForm("Intrusion1", FM_RogueAP);

@@ -30,14 +30,9 @@ QImage MarkImage(bool active)
 }
 }  // namespace
 
-TFM_Scheduling::TFM_Scheduling(TComponent* Owner) : TSettingsForm(Owner)
+TFM_Scheduling::TFM_Scheduling(TComponent* Owner)
+    : TSettingsForm(Owner, FormFrame("FM_Scheduling", "Advanced \\ Wireless Schedule", FM_Scheduling))
 {
-    SetName("FM_Scheduling");
-    SetCaption("Advanced \\ Wireless Schedule");
-    SetBorderStyle(bsSingle);
-    SetBorderIcons(biSystemMenu | biMinimize);
-    SetPosition(poMainFormCenter);
-
     TFormBuilder build(this);
     TabSheet1 = AddSinglePage(build, PageControl1, "Wireless Scheduling Setting", 8, 8, 600, 500);
     TFormBuilder in = build.In(TabSheet1);
@@ -105,12 +100,6 @@ TFM_Scheduling::TFM_Scheduling(TComponent* Owner) : TSettingsForm(Owner)
 
     OnCreate = ReadSequence(Guarded([this](TObject* Sender) { FormCreate(Sender); }));
     OnShow = [this](TObject* Sender) { FormShow(Sender); };
-}
-
-TFM_Scheduling::~TFM_Scheduling()
-{
-    if (FM_Scheduling == this)
-        FM_Scheduling = nullptr;
 }
 
 std::vector<TCheckBox*> TFM_Scheduling::DayBoxList() const
@@ -536,3 +525,5 @@ void TFM_Scheduling::Btn_DelClick(TObject* Sender)
     RuleRequest->Get();
     ShowStatus(deleted ? "Delete OK!" : "Delete Fail!");
 }
+
+static const bool menuEntry = RegisterModalForm("Scheduling1", FM_Scheduling);

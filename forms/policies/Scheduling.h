@@ -12,7 +12,6 @@
 class TFM_Scheduling : public TSettingsForm {
 public:
     explicit TFM_Scheduling(TComponent* Owner);
-    ~TFM_Scheduling() override;
 
     TPageControl* PageControl1;
     TTabSheet* TabSheet1;  // "Wireless Scheduling Setting"

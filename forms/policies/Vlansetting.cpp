@@ -25,14 +25,8 @@ const char* const PvidEditNames[18] = {
 }  // namespace
 
 TFM_VlanSetting::TFM_VlanSetting(TComponent* Owner)
-    : TSettingsForm(Owner), groups_(nullptr, nullptr)
+    : TSettingsForm(Owner, FormFrame("FM_VlanSetting", "Advanced \\ VLAN Settings", FM_VlanSetting)), groups_(nullptr, nullptr)
 {
-    SetName("FM_VlanSetting");
-    SetCaption("Advanced \\ VLAN Settings");
-    SetBorderStyle(bsSingle);
-    SetBorderIcons(biSystemMenu | biMinimize);
-    SetPosition(poMainFormCenter);
-
     TFormBuilder build(this);
     LB_Title = build.Label("LB_Title", "VLAN Settings", 8, 8, 680);
     LB_Title->Font()->SetStyle(fsBold);
@@ -58,12 +52,6 @@ TFM_VlanSetting::TFM_VlanSetting(TComponent* Owner)
     SetClientWidth(700);
     SetClientHeight(526);
     OnCreate = ReadSequence([this](TObject* Sender) { FormCreate(Sender); });
-}
-
-TFM_VlanSetting::~TFM_VlanSetting()
-{
-    if (FM_VlanSetting == this)
-        FM_VlanSetting = nullptr;
 }
 
 void TFM_VlanSetting::BuildPages()
@@ -349,3 +337,5 @@ void TFM_VlanSetting::PageControl1Change(TObject* Sender)
         MayReadTable({VlanTableRequest, PortListRequest}))
         RefreshPortList();
 }
+
+static const bool menuEntry = RegisterModalForm("VlanSetting1", FM_VlanSetting);

@@ -50,14 +50,9 @@ AnsiString RateText(const AnsiString& text)
 
 }  // namespace
 
-TFM_Performace::TFM_Performace(TComponent* Owner) : TSettingsForm(Owner)
+TFM_Performace::TFM_Performace(TComponent* Owner)
+    : TSettingsForm(Owner, FormFrame("FM_Performace", "Advanced \\ Performance", FM_Performace))
 {
-    SetName("FM_Performace");
-    SetCaption("Advanced \\ Performance");
-    SetBorderStyle(bsSingle);
-    SetBorderIcons(biSystemMenu | biMinimize);
-    SetPosition(poMainFormCenter);
-
     TFormBuilder build(this);
     PageControl1 = build.Add<TPageControl>("PageControl1", 8, 8, 560, 480);
     TabSheet1 = new TTabSheet(this);
@@ -117,12 +112,6 @@ TFM_Performace::TFM_Performace(TComponent* Owner) : TSettingsForm(Owner)
     SetClientHeight(520);
 
     OnCreate = ReadSequence([this](TObject* Sender) { FormCreate(Sender); });
-}
-
-TFM_Performace::~TFM_Performace()
-{
-    if (FM_Performace == this)
-        FM_Performace = nullptr;
 }
 
 // --- creation and reads ------------------------------------------------------------
@@ -466,3 +455,5 @@ void TFM_Performace::Bt_Apply_aClick(TObject* Sender)
     else
         SaveRadioOn();
 }
+
+static const bool menuEntry = RegisterModalForm("adPerformance1", FM_Performace);

@@ -2,7 +2,6 @@
 
 #include "ToolOutput.h"
 
-#include "InformationMenu.h"
 
 namespace information_test {
 
