@@ -114,7 +114,7 @@ TFM_Admin2::TFM_Admin2(TComponent* Owner)
     CB_DeviceApplySetting = build.HiddenCombo("CB_DeviceApplySetting");
 
     SetClientWidth(width + 16);
-    SetClientHeight(630 + TFormBuilder::ButtonHeight + 12 + 20);
+    FitClientHeight();
 
     OnCreate = ReadSequence([this](TObject* Sender) { FormCreate(Sender); });
 }

@@ -66,7 +66,7 @@ TClientInformation::TClientInformation(TComponent* Owner)
     IfGetInfo0 = build.HiddenCombo("IfGetInfo0");
     CB_Band = build.HiddenCombo("CB_Band");
     SetClientWidth(614);
-    SetClientHeight(288 + TFormBuilder::ButtonHeight + 12 + 20);
+    FitClientHeight();
 
     OnCreate = ReadSequence([this](TObject* Sender) { FormCreate(Sender); });
     OnCloseQuery = [this](TObject* Sender, bool& CanClose) { FormCloseQuery(Sender, CanClose); };

@@ -40,7 +40,7 @@ TFM_Information::TFM_Information(TComponent* Owner)
     SetStatusBar(StatusBar);
     const TRowColumns& columns = rows.Columns();
     SetClientWidth(columns.ControlLeft + columns.ControlWidth + columns.LabelLeft);
-    SetClientHeight(rows.Top() + TFormBuilder::ButtonHeight + 12 + 20);
+    FitClientHeight();
 
     OnCreate = ReadSequence([this](TObject* Sender) { FormCreate(Sender); });
 }

@@ -119,7 +119,7 @@ TFM_Time::TFM_Time(TComponent* Owner)
     StatusBar = build.StatusBar("StatusBar", {50});
     SetStatusBar(StatusBar);
     SetClientWidth(width + 16);
-    SetClientHeight(446 + TFormBuilder::ButtonHeight + 12 + 20);
+    FitClientHeight();
 
     OnCreate = ReadSequence([this](TObject* Sender) { FormCreate(Sender); });
 }

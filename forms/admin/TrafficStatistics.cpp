@@ -46,7 +46,7 @@ std::vector<TEdit*> TTrafficStatisticsForm::BuildCounters(const char* transmitte
     StatusBar1 = build.StatusBar("StatusBar1", {50});
     SetStatusBar(StatusBar1);
     SetClientWidth(right + GroupLeft);
-    SetClientHeight(buttonTop + TFormBuilder::ButtonHeight + 12 + 20);
+    FitClientHeight();
     return edits;
 }
 

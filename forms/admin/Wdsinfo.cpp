@@ -36,7 +36,7 @@ TFM_WDSInfo::TFM_WDSInfo(TComponent* Owner)
     CB_APMode = build.HiddenCombo("CB_APMode");
     CB_dot11Encryption = build.HiddenCombo("CB_dot11Encryption");
     SetClientWidth(614);
-    SetClientHeight(246 + TFormBuilder::ButtonHeight + 12 + 20);
+    FitClientHeight();
 
     OnCreate = ReadSequence([this](TObject* Sender) { FormCreate(Sender); });
 }

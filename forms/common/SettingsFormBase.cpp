@@ -2,6 +2,8 @@
 
 #include "KwReadSequence.h"
 
+#include <algorithm>
+
 TSettingsForm::TSettingsForm(TComponent* owner, const TFormFrame& frame) : TForm(owner), forget_(frame.Forget)
 {
     SetName(frame.Name);
@@ -17,6 +19,18 @@ TSettingsForm::~TSettingsForm()
 {
     if (forget_)
         forget_(this);
+}
+
+void TSettingsForm::FitClientHeight()
+{
+    const int statusBarHeight = 20;
+    int bottom = 0;
+    for (int i = 0; i < ControlCount(); ++i) {
+        const TControl* control = Controls(i);
+        if (control->Visible() && control->Align() == alNone)
+            bottom = std::max(bottom, control->Top() + control->Height());
+    }
+    SetClientHeight(bottom + 12 + (statusBar_ ? statusBarHeight : 0));
 }
 
 bool TSettingsForm::Outstanding(const KwSNMPRequest2Controls* request)

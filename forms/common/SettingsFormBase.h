@@ -101,6 +101,10 @@ protected:
     // `handler` with its synchronous reads run as one read sequence.
     static TNotifyEvent ReadSequence(TNotifyEvent handler);
 
+    // The client height from the controls: the lowest bottom of the form's visible
+    // controls, a margin of 12 and the status bar below (set the status bar first).
+    void FitClientHeight();
+
     // The form's result text in panel 0 of its status bar (the simple text without
     // panels).
     void SetStatusBar(TStatusBar* bar) { statusBar_ = bar; }

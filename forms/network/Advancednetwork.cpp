@@ -26,7 +26,7 @@ TFM_Adnetwork::TFM_Adnetwork(TComponent* Owner)
     StatusBar1 = build.StatusBar("StatusBar1", {50});
     SetStatusBar(StatusBar1);
     SetClientWidth(332);
-    SetClientHeight(136 + TFormBuilder::ButtonHeight + 12 + 20);
+    FitClientHeight();
 
     OnCreate = ReadSequence([this](TObject* Sender) { FormCreate(Sender); });
 }

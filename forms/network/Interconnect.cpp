@@ -256,7 +256,7 @@ void TFM_InternetConnect::LayOut(int t)
         group->SetVisible(group == shown);
     Bt_Apply->SetTop(panel + 10);
     Bt_Cancel->SetTop(panel + 10);
-    SetClientHeight(panel + 10 + TFormBuilder::ButtonHeight + 12 + 20);
+    FitClientHeight();
 }
 
 void TFM_InternetConnect::CopyPasswords(int t)

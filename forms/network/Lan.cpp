@@ -48,7 +48,7 @@ TFM_LanCfg::TFM_LanCfg(TComponent* Owner)
     SetStatusBar(StatusBar);
     const TRowColumns& columns = rows.Columns();
     SetClientWidth(columns.ControlLeft + columns.ControlWidth + columns.LabelLeft);
-    SetClientHeight(rows.Top() + TFormBuilder::ButtonHeight + 12 + 20);
+    FitClientHeight();
 
     OnCreate = ReadSequence([this](TObject* Sender) { FormCreate(Sender); });
 }

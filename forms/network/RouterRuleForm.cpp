@@ -24,7 +24,7 @@ TListView* TRouterRuleForm::FinishPage(TFormBuilder& build, TListView* shown, co
     LA_Index->SetVisible(false);
     rows_ = std::make_unique<TKeyedRows>(ruleTable_, shown);
     SetClientWidth(footer.width);
-    SetClientHeight(footer.top + TFormBuilder::ButtonHeight + 12 + 20);
+    FitClientHeight();
     return ruleTable_;
 }
 

@@ -47,7 +47,7 @@ TFM_WLANPart::TFM_WLANPart(TComponent* Owner)
     StatusBar = build.StatusBar("StatusBar");
     SetStatusBar(StatusBar);
     SetClientWidth(rows.Columns().ControlLeft + rows.Columns().ControlWidth + 16);
-    SetClientHeight(top + TFormBuilder::ButtonHeight + 12 + 20);
+    FitClientHeight();
 
     OnCreate = ReadSequence([this](TObject* Sender) { FormCreate(Sender); });
 }
