@@ -124,34 +124,24 @@ void TFM_Admin2::FormCreate(TObject* Sender)
     const auto read = [this](KwSNMPRequest2Edits* request) { ReadGroup(request); };
     try {
         // 1. Management access limits.
-        ManagerRequest = GroupRequest(managerIpAddressStatusVars, SVT_SV, 0, 10000, 0);
-        ManagerRequest->BindComboBox(0, CB_managerIpAddressStatus);
-        ManagerRequest->BindFormat(1, "%u{n1x4094}", Ed_VID);
+        ManagerRequest =
+            BoundGroup(managerIpAddressStatusVars, SVT_SV, {CB_managerIpAddressStatus, {Ed_VID, "%u{n1x4094}"}}, 10000, 0);
         read(ManagerRequest);
         StatusToCheckBoxes();
         Ed_VID->SetEnabled(CheckBox_VID->Checked());
 
         // 2. Console, time-out, system name, login.
-        ConsoleRequest = GroupRequest(telnetVars, MVT_SV, 0, 10000, 0);
-        ConsoleRequest->BindComboBox(0, CB_Telnet);
-        ConsoleRequest->BindComboBox(1, CB_SHH);
+        ConsoleRequest = BoundGroup(telnetVars, MVT_SV, {CB_Telnet, CB_SHH}, 10000, 0);
         read(ConsoleRequest);
-        TimeoutRequest = GroupRequest(timeoutVars, SVT_SV, 0, 10000, 0);
-        TimeoutRequest->BindComboBox(0, CB_Timeout);
+        TimeoutRequest = BoundGroup(timeoutVars, SVT_SV, {CB_Timeout}, 10000, 0);
         read(TimeoutRequest);
-        SystemNameRequest = GroupRequest(systemNameVars, SVT_SV, 0, 10000, 0);
-        SystemNameRequest->BindFormat(0, "%s", Ed_SysName);
-        SystemNameRequest->BindFormat(1, "%s", Ed_Location);
+        SystemNameRequest = BoundGroup(systemNameVars, SVT_SV, {Ed_SysName, Ed_Location}, 10000, 0);
         read(SystemNameRequest);
-        LoginRequest = GroupRequest(usersNameVars, MVT_SV, 0, 10000, 0);
-        LoginRequest->BindFormat(0, "%s", Ed_Usr);
-        LoginRequest->BindFormat(1, "%s", Ed_Pwd);
+        LoginRequest = BoundGroup(usersNameVars, MVT_SV, {Ed_Usr, Ed_Pwd}, 10000, 0);
         read(LoginRequest);
 
         // 3. Traps (kept, not offered).
-        TrapRequest = GroupRequest(trapStatusVars, SVT_SV, 0, 10000, 0);
-        TrapRequest->BindComboBox(0, CB_TrapStatus);
-        TrapRequest->BindComboBox(1, CB_TrapType);
+        TrapRequest = BoundGroup(trapStatusVars, SVT_SV, {CB_TrapStatus, CB_TrapType}, 10000, 0);
         read(TrapRequest);
         if (CB_TrapType->ItemIndex() == 0 || CB_TrapType->ItemIndex() == 1) {
             Ch_SystemTrap->SetChecked(CB_TrapType->ItemIndex() == 0);
@@ -159,8 +149,7 @@ void TFM_Admin2::FormCreate(TObject* Sender)
         }
 
         // 4. Ping.
-        PingRequest = GroupRequest(pingControlStatusVars, SVT_SV, 0, 10000, 0);
-        PingRequest->BindComboBox(0, CB_Ping);
+        PingRequest = BoundGroup(pingControlStatusVars, SVT_SV, {CB_Ping}, 10000, 0);
         read(PingRequest);
 
         // 5. The range table (whole, hidden), the ranges in use (shown), the delete.
@@ -184,8 +173,7 @@ void TFM_Admin2::FormCreate(TObject* Sender)
             ListView_User->Column(2)->SetWidth(100);
         }
 
-        DeleteRequest = GroupRequest(managerDeleteVars, SVT_SV, 0, 10000);
-        DeleteRequest->BindFormat(0, "%s", Ed_Delete);
+        DeleteRequest = BoundGroup(managerDeleteVars, SVT_SV, {Ed_Delete}, 10000);
         DeleteRequest->AttachStatusBar(StatusBar);
         DeleteRequest->OnSetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnManagerDeleteDone(S, E); };
     } catch (const std::exception& e) {
@@ -365,7 +353,7 @@ void TFM_Admin2::OKClick(TObject* Sender)
         // A set that would carry nothing (the time-out with no console) is not sent.
         const bool sent = HasVariablesToSend(write.Request);
         // A failed set shows the device's reason itself; the result line follows.
-        const bool ok = !sent || write.Request->Set(true, true, "", nullptr);
+        const bool ok = !sent || WriteGroup(write.Request);
         DebugTrace("Administrator Save: %s %s\n", write.Name, !sent ? "nothing to send" : ok ? "set" : "failed");
         allSet = allSet && ok;
     }
@@ -457,7 +445,7 @@ void TFM_Admin2::Btn_AddClick(TObject* Sender)
     Ed_To->SetText(Ed_ToIP->Text());
     ShowStatus("");
     // The lists are read again by OnManagerRangeSetDone once the device has the range.
-    if (!RangeRequest->Set(false, true, "", nullptr))
+    if (!WriteWithoutReread(RangeRequest))
         ShowStatus("Setting Error!");
 }
 
@@ -487,7 +475,7 @@ void TFM_Admin2::Btn_DelClick(TObject* Sender)
     ListView_IpRange->SetSelected(row);
     Ed_Delete->SetText(LA_Index->Caption());
     ShowStatus("");
-    if (!DeleteRequest->Set(false, true, "", nullptr))
+    if (!WriteWithoutReread(DeleteRequest))
         ShowStatus("Delete Error!");
 }
 

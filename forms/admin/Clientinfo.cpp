@@ -79,8 +79,7 @@ void TClientInformation::FormCreate(TObject* Sender)
         RefreshRequest->BindComboBox(0, IfGetInfo0);
         RefreshRequest->OnSetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnClientRefreshDone(S, E); };
 
-        BandRequest = GroupRequest(dot11BandVars2, MVT_SV, 0, 10000, 0);
-        BandRequest->BindComboBox(0, CB_Band);
+        BandRequest = BoundGroup(dot11BandVars2, MVT_SV, {CB_Band}, 10000, 0);
         ReadGroup(BandRequest);
         // A band the device did not report (no item) is not shown as 5 GHz.
         Lb_Band->SetCaption(CB_Band->ItemIndex() > 0 ? "5GHZ" : "2.4GHZ");
@@ -107,7 +106,7 @@ void TClientInformation::StartDetection()
     IfGetInfo0->SetItemIndex(1);  // "get"
     ShowStatus("Detect Client Info...");
     User_ListView->Items()->Clear();
-    if (!RefreshRequest->Set(true, true, "", nullptr)) {
+    if (!WriteGroup(RefreshRequest)) {
         // The write never went out: no completion will end the detection.
         busy_ = false;
         ShowStatus("Detect timed out!");

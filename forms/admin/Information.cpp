@@ -47,8 +47,7 @@ TFM_Information::TFM_Information(TComponent* Owner)
 
 void TFM_Information::FormCreate(TObject* Sender)
 {
-    ApplyRequest = GroupRequest(deviceSettingApplyVars, SVT_SV, 0, 1000);
-    ApplyRequest->BindComboBox(0, CB_DeviceApplySetting);
+    ApplyRequest = BoundGroup(deviceSettingApplyVars, SVT_SV, {CB_DeviceApplySetting}, 1000);
 
     SystemRequest = GroupRequest(systemDescrVars, SVT_SV, 0, 3000);
     TEdit* const shown[] = {Ed_SD, Ed_SO, Ed_SU, Ed_SC, Ed_SN, Ed_SL};
@@ -117,7 +116,7 @@ void TFM_Information::Btn_SaClick(TObject* Sender)
         return;
     // "Save OK!" waits for the device's answer (SystemGroupSetDone).
     ShowStatus("");
-    SystemRequest->Set(true, true, "", nullptr);
+    WriteGroup(SystemRequest);
 }
 
 static const bool menuEntry = RegisterModalForm("Information1", FM_Information);

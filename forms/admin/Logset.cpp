@@ -105,7 +105,7 @@ void TLogSetForm::Bt_ApplyClick(TObject* Sender)
         return;
     }
     CBoxRemoteLogStatus->SetItemIndex(RemoteLogEnabled);
-    const bool saved = LogRequest->Set(true, true, "", nullptr);
+    const bool saved = WriteGroup(LogRequest);
     ShowStatus(saved ? "Set Success!" : "Set Error!");
     if (Ed_LogServerIp->Text() == "0.0.0.0")
         Ed_LogServerIp->SetText("");

@@ -59,8 +59,7 @@ void TFM_Sytem::FormCreate(TObject* Sender)
     RestartRequest->AttachStatusBar(StatusBar);
     RestartRequest->OnSetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { CommandDone(S, E); };
 
-    CommitRequest = GroupRequest(deviceSettingApplyVars, SVT_SV, 0, 100000);
-    CommitRequest->BindComboBox(0, CB_DeviceApplySetting);
+    CommitRequest = BoundGroup(deviceSettingApplyVars, SVT_SV, {CB_DeviceApplySetting}, 100000);
     CommitRequest->OnSetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { CommandDone(S, E); };
 }
 
@@ -82,7 +81,7 @@ bool TFM_Sytem::SendRestartPair(int command, const char* confirmation)
     MarkVars(RestartRequest, smLeaveOut, command == RestartIndex ? FactoryIndex : RestartIndex);
     if (MessageBoxA(nullptr, confirmation, "Warning", MB_OKCANCEL) != IDOK)
         return false;
-    return RestartRequest->Set(true, true, "", nullptr);
+    return WriteGroup(RestartRequest);
 }
 
 void TFM_Sytem::Button1Click(TObject* Sender)
@@ -107,7 +106,7 @@ void TFM_Sytem::Button2Click(TObject* Sender)
 void TFM_Sytem::Button3Click(TObject* Sender)
 {
     CB_DeviceApplySetting->SetItemIndex(CommandOn);
-    if (!CommitRequest->Set(true, true, "", nullptr))
+    if (!WriteGroup(CommitRequest))
         return;
     TWaitTexts texts;
     texts.Label2 = "Please wait...";

@@ -148,8 +148,7 @@ void TFM_Time::FormCreate(TObject* Sender)
             TimeRequest->BindComboBox(i, dst[i - tvDstFirst]);
         TimeRequest->AttachStatusBar(StatusBar);
 
-        ManualRequest = GroupRequest(setTimeManuallyVars, SVT_SV, 0, 10000, 0);
-        ManualRequest->BindFormat(0, "%s", Ed_DateTime);
+        ManualRequest = BoundGroup(setTimeManuallyVars, SVT_SV, {Ed_DateTime}, 10000, 0);
         ReadTimeGroups();
         FillManualFromPc();
     } catch (const std::exception& e) {
@@ -285,9 +284,9 @@ void TFM_Time::Btn_ApplyClick(TObject* Sender)
         Ed_DateTime->SetText(ManualTimeText());
     MarkTimeSettings();
 
-    const bool settingsSet = TimeRequest->Set(true, true, "", nullptr);
+    const bool settingsSet = WriteGroup(TimeRequest);
     // With NTP on the manual time is left out and its set would carry nothing.
-    const bool manualSet = !HasVariablesToSend(ManualRequest) || ManualRequest->Set(true, true, "", nullptr);
+    const bool manualSet = !HasVariablesToSend(ManualRequest) || WriteGroup(ManualRequest);
     // A variable left out of a set is left out of reads too: mark them all again, so
     // that the read below shows everything the device holds now.
     UnmarkTimeSettings();

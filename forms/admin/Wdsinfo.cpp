@@ -43,23 +43,18 @@ TFM_WDSInfo::TFM_WDSInfo(TComponent* Owner)
 
 void TFM_WDSInfo::FormCreate(TObject* Sender)
 {
-    ModeRequest = GroupRequest(dot11ApModeVars, MVT_SV, 0, 1000, 0);
-    ModeRequest->BindComboBox(0, CB_APMode);
+    ModeRequest = BoundGroup(dot11ApModeVars, MVT_SV, {CB_APMode}, 1000, 0);
     ReadGroup(ModeRequest);
 
-    ChannelRequest = GroupRequest(dot11ChannelVars, MVT_SV, 0, 1000, 0);
-    ChannelRequest->BindLabel(0, Lb_Channel);
-    ChannelRequest->BindLabel(1, Lb_Band);
+    ChannelRequest = BoundGroup(dot11ChannelVars, MVT_SV, {Lb_Channel, Lb_Band}, 1000, 0);
     ReadGroup(ChannelRequest);
 
-    EncryptionRequest = GroupRequest(dot11EncryptionVars, MVT_SV, 0, 5000, 0);
-    EncryptionRequest->BindComboBox(0, CB_dot11Encryption);
+    EncryptionRequest = BoundGroup(dot11EncryptionVars, MVT_SV, {CB_dot11Encryption}, 5000, 0);
     ReadGroup(EncryptionRequest);
 
     wdsMode_ = CB_APMode->ItemIndex() == 1 || CB_APMode->ItemIndex() == 2;
     if (wdsMode_) {
-        RefreshRequest = GroupRequest(dot11WdsRefreshVars, MVT_SV, 0, 10000);
-        RefreshRequest->BindComboBox(0, IfGetInfo1);
+        RefreshRequest = BoundGroup(dot11WdsRefreshVars, MVT_SV, {IfGetInfo1}, 10000);
         RefreshRequest->OnSetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnWdsRefreshDone(S, E); };
         TableRequest = GroupRequest(dot11WdsIndexVars, MVT_UMV, 1, 10000);
         TableRequest->BindListView(WDS_ListView, true);
@@ -68,7 +63,7 @@ void TFM_WDSInfo::FormCreate(TObject* Sender)
     }
     IfGetInfo1->SetItemIndex(1);  // "get"
     if (wdsMode_)
-        RefreshRequest->Set(true, true, "", nullptr);
+        WriteGroup(RefreshRequest);
 }
 
 bool TFM_WDSInfo::Detecting() const
@@ -84,7 +79,7 @@ void TFM_WDSInfo::Btn_RefreshClick(TObject* Sender)
     IfGetInfo1->SetItemIndex(1);
     ShowStatus("Refresh WDS Info...");
     if (wdsMode_)
-        RefreshRequest->Set(true, true, "", nullptr);
+        WriteGroup(RefreshRequest);
     else
         ShowStatus("Get OK!");
 }

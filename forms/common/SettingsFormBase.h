@@ -21,6 +21,7 @@
 // own for their requests; the form's global pointer is set back to null by the base
 // (TFormFrame).
 #include "FormFrame.h"
+#include "GroupBinding.h"
 #include "KwSNMPRequest2Edits.h"
 #include "SettingsForm.h"
 #include "vcl.h"
@@ -69,6 +70,16 @@ protected:
         return request;
     }
 
+    // GroupRequest on a group of single variables with its controls bound by position
+    // (GroupBinding.h).
+    KwSNMPRequest2Edits* BoundGroup(const KwSNMPVar* table, KwSNMPItemType itemType,
+                                    std::initializer_list<TBinding> bindings, int timeout = 0, unsigned char mode = 1)
+    {
+        KwSNMPRequest2Edits* request = GroupRequest(table, itemType, 0, timeout, mode);
+        BindByPosition(request, bindings);
+        return request;
+    }
+
     // Reads the group. A synchronous read that failed is kept as the first failure
     // (ReadFailed) unless one is kept already.
     bool ReadGroup(KwSNMPRequest2Controls* request);
@@ -88,6 +99,19 @@ protected:
     // nothing.
     bool MayChangeTable(const TRequests& requests, TStatusBar* bar = nullptr);
     bool MayReadTable(const TRequests& requests, TStatusBar* bar = nullptr);
+
+    // Writes the group from its bound controls; a table is walked again after a
+    // successful write (WriteGroup), or not (WriteWithoutReread). WriteVariables sends
+    // the variables' values as they stand, not from the controls, with no walk after.
+    // As KwSNMPRequest2Controls::Set: false when refused (or, asynchronously, not issued).
+    static bool WriteGroup(KwSNMPRequest2Controls* request) { return request->Set(true, true, "", nullptr); }
+    static bool WriteWithoutReread(KwSNMPRequest2Controls* request) { return request->Set(false, true, "", nullptr); }
+    static bool WriteVariables(KwSNMPRequest2Controls* request) { return request->Set(false, false, "", nullptr); }
+    // WriteGroup of the variables `varIndexes` names ("0", "1,3,4") only.
+    static bool WriteGroupPart(KwSNMPRequest2Controls* request, const AnsiString& varIndexes)
+    {
+        return request->Set(true, true, varIndexes, nullptr);
+    }
 
     // The first failed ReadGroup since ClearReadFailure, for forms whose status bar
     // sums up a creation or refresh ("Get OK!" only when every read came back).

@@ -64,8 +64,7 @@ TFM_AdPortfwding::TFM_AdPortfwding(TComponent* Owner)
 
 void TFM_AdPortfwding::FormCreate(TObject* Sender)
 {
-    LanAddressRequest = GroupRequest(ifIpAddressVars2, MVT_SV, 0, 1000, 0);
-    LanAddressRequest->BindFormat(0, "%s", ED_IpAddr);
+    LanAddressRequest = BoundGroup(ifIpAddressVars2, MVT_SV, {ED_IpAddr}, 1000, 0);
     ReadGroup(LanAddressRequest);
 
     PortRuleRequest = RuleTableRequest(portForwardingIndexVars, 10000,
@@ -137,7 +136,7 @@ void TFM_AdPortfwding::Btn_AddClick(TObject* Sender)
     if (!PortRuleRequest ||
         !ReadyToWrite(PortRuleEditing, MaxRules, "Maximum Numbers of Port Forwarding Rule is 25!", IsFreeRow, [this] { return CheckRule(); }))
         return;
-    if (!PortRuleRequest->Set(false, true, "", nullptr))
+    if (!WriteWithoutReread(PortRuleRequest))
         ShowStatus("Setting Error!");
 }
 

@@ -33,11 +33,9 @@ TFM_Adnetwork::TFM_Adnetwork(TComponent* Owner)
 
 void TFM_Adnetwork::FormCreate(TObject* Sender)
 {
-    UpnpRequest = GroupRequest(upnpControlStatusVars, SVT_SV, 0, 10000, 0);
-    UpnpRequest->BindCheckBox(0, CBH_EnalbeUPnP);
+    UpnpRequest = BoundGroup(upnpControlStatusVars, SVT_SV, {CBH_EnalbeUPnP}, 10000, 0);
     ReadGroup(UpnpRequest);
-    WanPingRequest = GroupRequest(wanPingRespondControlStatusVars, SVT_SV, 0, 10000, 0);
-    WanPingRequest->BindCheckBox(0, CHB_EnableWLANPingRes);
+    WanPingRequest = BoundGroup(wanPingRespondControlStatusVars, SVT_SV, {CHB_EnableWLANPingRes}, 10000, 0);
     ReadGroup(WanPingRequest);
 }
 
@@ -47,8 +45,8 @@ void TFM_Adnetwork::Btn_ApplyClick(TObject* Sender)
         !MaySave(WanPingRequest, SaveGuard))
         return;
     ShowStatus("Refresh...");
-    const bool upnpSet = UpnpRequest->Set(true, true, "", nullptr);
-    const bool pingSet = WanPingRequest->Set(true, true, "", nullptr);  // whatever became of UPnP
+    const bool upnpSet = WriteGroup(UpnpRequest);
+    const bool pingSet = WriteGroup(WanPingRequest);  // whatever became of UPnP
     ShowStatus(upnpSet && pingSet ? "Set OK!" : "Set Error!");
 }
 

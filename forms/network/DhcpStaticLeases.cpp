@@ -97,8 +97,7 @@ void TFM_DHCP::CreateStaticRequests()
         StaticRequest->Get();
     }
 
-    StaticDeleteRequest = GroupRequest(dhcpServerStaticDeleteVars, SVT_SV, 0, 10000, 0);
-    StaticDeleteRequest->BindLabel(0, Lb_Index);
+    StaticDeleteRequest = BoundGroup(dhcpServerStaticDeleteVars, SVT_SV, {Lb_Index}, 10000, 0);
     ED_StaticAssignIP->SetMaxLength(15);
     ED_StaticAssignMAC->SetMaxLength(12);
     for (TEdit* edit : {ED_StaticSubMask, ED_StaticGateway, ED_StaticWins, ED_StaticDNS})
@@ -212,7 +211,7 @@ void TFM_DHCP::Btn_AddClick(TObject* Sender)
         if (!MaySave(StaticSwitchRequest, guard))
             return;
         AddMode = true;
-        const bool set = StaticSwitchRequest->Set(true, true, "", nullptr);
+        const bool set = WriteGroup(StaticSwitchRequest);
         ShowFormStatus(StatusBar2, set ? "Setting Success!" : "Setting Error!");
         CB_Fuction1Change(Sender);
         return;
@@ -307,7 +306,7 @@ void TFM_DHCP::SaveStaticEntry()
         return;
     for (int column = 1; column <= 9; ++column)  // the key names the row; it is not written
         MarkVars(StaticRequest, smSend, column);
-    if (!StaticSwitchRequest->Set(true, true, "", nullptr)) {
+    if (!WriteGroup(StaticSwitchRequest)) {
         ShowFormStatus(StatusBar2, "Setting Error!");
         UpdateEditStates();
         Btn_Add->SetEnabled(true);
@@ -316,7 +315,7 @@ void TFM_DHCP::SaveStaticEntry()
     CB_StaticStatus->SetItemIndex(EnableItem);
     Lb_Index->SetCaption(targetKey);
     AddMode = true;  // written: the next Save is a new entry again
-    StaticRequest->Set(true, true, "", nullptr);
+    WriteGroup(StaticRequest);
     Bt_Cancel->SetEnabled(true);
 }
 
@@ -335,7 +334,7 @@ void TFM_DHCP::Bt_DelClick(TObject* Sender)
         Application->MessageBox("Are you sure that you want to delete this entry?", "Warning",
                                 MB_OKCANCEL) == IDOK) {
         Lb_Index->SetCaption(key);
-        if (StaticDeleteRequest->Set(true, true, "", nullptr)) {
+        if (WriteGroup(StaticDeleteRequest)) {
             StaticRequest->Get();
             ShowFormStatus(StatusBar2, "Delete OK!");
         } else {

@@ -59,7 +59,7 @@ void TFM_ParentalCtr::OnListDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Er
     if (rows_->ShownCount() == 0 && ModeRequest && GroupRead(ModeRequest)) {
         // Nothing to control: the device is told so.
         CB_ParentContrl->SetItemIndex(DisabledItem);
-        ModeRequest->Set(true, true, "", nullptr);
+        WriteGroup(ModeRequest);
         CB_ParentContrlChange(this);
     }
     Edt_WebURL->SetText("");
@@ -105,9 +105,9 @@ void TFM_ParentalCtr::Btn_AddClick(TObject* Sender)
     // Checked before anything is written: a refused address leaves the device as it was.
     if (!CheckUrl())
         return;
-    ModeRequest->Set(true, true, "", nullptr);
+    WriteGroup(ModeRequest);
     ShowStatus("");
-    AddRequest->Set(true, true, "", nullptr);
+    WriteGroup(AddRequest);
 }
 
 void TFM_ParentalCtr::LV_WebURLUserClick(TObject* Sender)
@@ -126,14 +126,14 @@ void TFM_ParentalCtr::Btn_DelectClick(TObject* Sender)
         return;
     Edt_WebURLDel->SetText(key);
     ShowStatus("");
-    DeleteRequest->Set(false, true, "", nullptr);
+    WriteWithoutReread(DeleteRequest);
 }
 
 void TFM_ParentalCtr::Btn_ApplyClick(TObject* Sender)
 {
     if (!ModeRequest || CB_ParentContrl->ItemIndex() < 0)
         return;  // the status was never read: there is nothing to write back
-    ShowStatus(ModeRequest->Set(true, true, "", nullptr) ? "Set OK!" : "Set error!");
+    ShowStatus(WriteGroup(ModeRequest) ? "Set OK!" : "Set error!");
 }
 
 static const bool menuEntry = RegisterModalForm("ParentalControl1", FM_ParentalCtr);

@@ -134,7 +134,7 @@ void TRouterRuleForm::DeleteChosenRule(KwSNMPRequest2Edits* request, TEdit* keyE
     edit();
     keyEdit->SetText(key);
     ShowStatus("");
-    request->Set(false, true, "", nullptr);
+    WriteWithoutReread(request);
 }
 
 bool TRouterRuleForm::TableHolds(int column, const AnsiString& text) const

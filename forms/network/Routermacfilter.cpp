@@ -83,7 +83,7 @@ void TFM_RouterMACFilter::Btn_AddClick(TObject* Sender)
     if (TableHolds(MacColumn, Edt_MACAddress->Text()))
         return void(RefuseInput("Reject: The MAC already exists ", "Warning"));
     ShowStatus("");
-    AddRequest->Set(false, true, "", nullptr);
+    WriteWithoutReread(AddRequest);
 }
 
 void TFM_RouterMACFilter::Btn_DelClick(TObject* Sender)
@@ -95,7 +95,7 @@ void TFM_RouterMACFilter::Btn_DelClick(TObject* Sender)
     if (!CheckMacText())
         return;
     ShowStatus("");
-    DeleteRequest->Set(true, true, "", nullptr);
+    WriteGroup(DeleteRequest);
 }
 
 void TFM_RouterMACFilter::OnActionSetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)
@@ -109,7 +109,7 @@ void TFM_RouterMACFilter::Btn_ApplyClick(TObject* Sender)
 {
     if (!ModeRequest || CB_Telnet->ItemIndex() < 0)
         return;  // the mode was never read: there is nothing to write back
-    ShowStatus(ModeRequest->Set(true, true, "", nullptr) ? "Set Ok!" : "Set error!");
+    ShowStatus(WriteGroup(ModeRequest) ? "Set Ok!" : "Set error!");
 }
 
 static const bool menuEntry = RegisterModalForm("MACFilter1", FM_RouterMACFilter);

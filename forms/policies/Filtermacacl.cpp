@@ -98,8 +98,7 @@ TFM_FilterMACACL::TFM_FilterMACACL(TComponent* Owner)
 
 void TFM_FilterMACACL::FormCreate(TObject* Sender)
 {
-    ApModeRequest = GroupRequest(dot11ApModeVars3, MVT_SV, 0, 10000, 0);
-    ApModeRequest->BindComboBox(0, CB_APMode);
+    ApModeRequest = BoundGroup(dot11ApModeVars3, MVT_SV, {CB_APMode}, 10000, 0);
     ReadGroup(ApModeRequest);
 
     ApplyRequest = GroupRequest(deviceSettingApplyVars, SVT_SV, 0, 10000, 0);
@@ -129,24 +128,22 @@ void TFM_FilterMACACL::FormCreate(TObject* Sender)
     LV_ClientUser->Items()->Clear();
     Btn_AddCli->SetEnabled(false);
     try {
-        ClientRefreshRequest->Set(true, true, "", nullptr);
+        WriteGroup(ClientRefreshRequest);
     } catch (const std::exception& e) {
         ShowStatus(AnsiString("Detect timed out!") + e.what());
     }
 
     const KwSNMPDoneEvent listSetDone = GuardedDone([this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnListSetDone(S, E); });
     const KwSNMPDoneEvent listGetDone = GuardedDone([this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnListGetDone(S, E); });
-    AddRequest = GroupRequest(dot11MacAccessControlMacAddressAddVars, MVT_SV, 0, 10000, 1);
-    AddRequest->BindFormat(0, "%h", Ed_MacAdd);
+    AddRequest = BoundGroup(dot11MacAccessControlMacAddressAddVars, MVT_SV, {{Ed_MacAdd, "%h"}}, 10000, 1);
     AddRequest->OnSetDone = listSetDone;
     Ed_MacAdd->SetMaxLength(12);
 
-    ClientAddRequest = GroupRequest(dot11MacAccessControlMacAddressAddVars, MVT_SV, 0, 10000, 1);
-    ClientAddRequest->BindFormat(0, "%h", Ed_ClientInfoMac);
+    ClientAddRequest =
+        BoundGroup(dot11MacAccessControlMacAddressAddVars, MVT_SV, {{Ed_ClientInfoMac, "%h"}}, 10000, 1);
     ClientAddRequest->OnSetDone = listSetDone;
 
-    DeleteRequest = GroupRequest(dot11MacAccessControlMacAddressDeleteVars, MVT_SV, 0, 10000, 1);
-    DeleteRequest->BindFormat(0, "%h", Ed_MACAddr);
+    DeleteRequest = BoundGroup(dot11MacAccessControlMacAddressDeleteVars, MVT_SV, {{Ed_MACAddr, "%h"}}, 10000, 1);
     DeleteRequest->OnSetDone = listSetDone;
 
     HiddenListRequest = GroupRequest(dot11MacAccessControlListIndexVars, MVT_UMV, 1, 2000, 1);
@@ -180,7 +177,7 @@ bool TFM_FilterMACACL::StartListOp(KwSNMPRequest2Controls* request, bool set)
     EnableListControls();
     bool started = false;
     try {
-        started = set ? request->Set(true, true, "", nullptr) : request->Get();
+        started = set ? WriteGroup(request) : request->Get();
     } catch (const std::exception& e) {
         ShowStatus(e.what());
     }
@@ -257,7 +254,7 @@ void TFM_FilterMACACL::OnListSetDone(KwSNMPRequest2Controls* Sender, KwSNMPError
 bool TFM_FilterMACACL::WriteAccessMode()
 {
     try {
-        return AccessRequest->Set(true, true, "", nullptr);
+        return WriteGroup(AccessRequest);
     } catch (const std::exception& e) {
         ShowStatus(e.what());
         return false;

@@ -55,8 +55,7 @@ TFM_WLANPart::TFM_WLANPart(TComponent* Owner)
 void TFM_WLANPart::FormCreate(TObject* Sender)
 {
     try {
-        BandRequest = GroupRequest(dot11BandVars, MVT_SV, 0, 10000, 0);
-        BandRequest->BindComboBox(0, CB_WBand);
+        BandRequest = BoundGroup(dot11BandVars, MVT_SV, {CB_WBand}, 10000, 0);
         ReadGroup(BandRequest);
         CB_WBand->SetEnabled(false);
 
@@ -118,8 +117,8 @@ void TFM_WLANPart::Btn_ApplyClick(TObject* Sender)
             return;
         }
     // Both are written whatever the first one gives.
-    const bool partition = PartitionRequest->Set(true, true, "", nullptr);
-    const bool link = LinkRequest->Set(true, true, "", nullptr);
+    const bool partition = WriteGroup(PartitionRequest);
+    const bool link = WriteGroup(LinkRequest);
     ShowStatus(partition && link ? "Setting Success!" : "Setting Error!");
 }
 

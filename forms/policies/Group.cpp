@@ -48,16 +48,12 @@ TFM_Group::TFM_Group(TComponent* Owner)
 void TFM_Group::FormCreate(TObject* Sender)
 {
     try {
-        UserLimitRequest = GroupRequest(dot11UserLimitStatusVars, MVT_SV, 0, 0, 0);
-        UserLimitRequest->BindComboBox(0, CB_LoadB);
-        UserLimitRequest->BindFormat(1, "%u", Ed_UsrL);
+        UserLimitRequest = BoundGroup(dot11UserLimitStatusVars, MVT_SV, {CB_LoadB, {Ed_UsrL, "%u"}}, 0, 0);
         UserLimitRequest->AttachStatusBar(StatusBar);
         ReadGroup(UserLimitRequest);
-        ApModeRequest = GroupRequest(dot11ApModeVars2, MVT_SV, 0, 0, 0);
-        ApModeRequest->BindComboBox(0, CB_APMode);
+        ApModeRequest = BoundGroup(dot11ApModeVars2, MVT_SV, {CB_APMode}, 0, 0);
         ReadGroup(ApModeRequest);
-        ApplyRequest = GroupRequest(deviceSettingApplyVars, SVT_SV, 0, 1000, 0);
-        ApplyRequest->BindComboBox(0, CB_DeviceApplySetting);
+        ApplyRequest = BoundGroup(deviceSettingApplyVars, SVT_SV, {CB_DeviceApplySetting}, 1000, 0);
         Ed_UsrL->SetMaxLength(2);
     } catch (const std::exception& e) {
         ShowStatus(e.what());
@@ -118,9 +114,9 @@ void TFM_Group::Bt_ApplyClick(TObject* Sender)
     bool saved = false;
     bool committed = false;
     try {
-        saved = UserLimitRequest->Set(true, true, "", nullptr);
+        saved = WriteGroup(UserLimitRequest);
         // The commit goes last, also after a failed first set.
-        committed = ApplyRequest->Set(true, true, "", nullptr);
+        committed = WriteGroup(ApplyRequest);
     } catch (const std::exception& e) {
         ShowStatus(e.what());
     }

@@ -103,20 +103,15 @@ TFM_QosSetting::TFM_QosSetting(TComponent* Owner)
 
 void TFM_QosSetting::FormCreate(TObject* Sender)
 {
-    ApModeRequest = GroupRequest(dot11ApModeVars3, MVT_SV, 0, RequestTimeout, 0);
-    ApModeRequest->BindComboBox(0, CB_ApMode);
+    ApModeRequest = BoundGroup(dot11ApModeVars3, MVT_SV, {CB_ApMode}, RequestTimeout, 0);
     ReadGroup(ApModeRequest);
     CB_EnableQos->SetEnabled(CB_ApMode->ItemIndex() != 3);  // not as a wireless client
 
-    QosStatusRequest = GroupRequest(dot11QosStatusVars, SVT_SV, 0, RequestTimeout, 0);
-    QosStatusRequest->BindComboBox(0, CB_EnableQos);
+    QosStatusRequest = BoundGroup(dot11QosStatusVars, SVT_SV, {CB_EnableQos}, RequestTimeout, 0);
     ReadGroup(QosStatusRequest);
-    QosHttpRequest = GroupRequest(dot11QosHttpVars, SVT_SV, 0, RequestTimeout, 0);
-    QosHttpRequest->BindCheckBox(0, CheckBox_Http);
-    QosHttpRequest->BindCheckBox(1, CheckBox_Automatic);
+    QosHttpRequest = BoundGroup(dot11QosHttpVars, SVT_SV, {CheckBox_Http, CheckBox_Automatic}, RequestTimeout, 0);
     ReadGroup(QosHttpRequest);
-    RuleDeleteRequest = GroupRequest(dot11QosRulesDeleteVars, SVT_SV, 0, RequestTimeout, 0);
-    RuleDeleteRequest->BindFormat(0, "%s", Ed_QosRuleDel);
+    RuleDeleteRequest = BoundGroup(dot11QosRulesDeleteVars, SVT_SV, {Ed_QosRuleDel}, RequestTimeout, 0);
 
     RulesRequest = GroupRequest(dot11QosRulesIndexVars, MVT_UMV, 1, RequestTimeout, 1);
     RulesRequest->BindListView(LV_QosRules, false);  // the form enables the editor itself

@@ -77,8 +77,7 @@ TFM_RogueAP::TFM_RogueAP(TComponent* Owner)
 
 void TFM_RogueAP::FormCreate(TObject* Sender)
 {
-    RefreshRequest = GroupRequest(dot11RogueApSurveyRefreshVars, SVT_SV, 0, 10000, 1);
-    RefreshRequest->BindComboBox(0, CB_Refresh);
+    RefreshRequest = BoundGroup(dot11RogueApSurveyRefreshVars, SVT_SV, {CB_Refresh}, 10000, 1);
     RefreshRequest->OnSetDone = GuardedDone([this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnSurveyRefreshDone(S, E); });
 
     SurveyRequest = GroupRequest(dot11RogueApSurveyIndexVars, MVT_UMV, 1, 10000, 1);
@@ -131,7 +130,7 @@ void TFM_RogueAP::StartSurvey()
 {
     EnableSurveyControls(false);
     CB_Refresh->SetItemIndex(1);
-    RefreshRequest->Set(true, true, "", nullptr);
+    WriteGroup(RefreshRequest);
 }
 
 void TFM_RogueAP::Btn_DetectClick(TObject* Sender) { StartSurvey(); }
@@ -220,7 +219,7 @@ void TFM_RogueAP::ClassifyChecked(KwSNMPRequest2Edits* request, TEdit* edit)
         if (index.IsEmpty())
             continue;
         edit->SetText(index);
-        request->Set(true, true, "", nullptr);
+        WriteGroup(request);
     }
 }
 
@@ -253,7 +252,7 @@ void TFM_RogueAP::Btn_ApplyClick(TObject* Sender)
     }
     ClassifyChecked(NewRequest, Ed_New);
     // The radio buttons left out the variable of the choice not made.
-    const bool ok = MarkAllRequest->Set(true, true, "", nullptr);
+    const bool ok = WriteGroup(MarkAllRequest);
     MarkVars(MarkAllRequest, smSend);
     if (ok) {
         StartSurvey();

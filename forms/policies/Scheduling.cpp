@@ -125,9 +125,7 @@ void TFM_Scheduling::SetDayBoxes(const TDayFlags& days)
 
 void TFM_Scheduling::FormCreate(TObject* Sender)
 {
-    StatusRequest = GroupRequest(schedulingStatusVars, MVT_SV, 0, 10000, 0);
-    StatusRequest->BindCheckBox(0, CheckBox_SchEnable);
-    StatusRequest->BindFormat(1, "%s", Ed_Apmode);
+    StatusRequest = BoundGroup(schedulingStatusVars, MVT_SV, {CheckBox_SchEnable, Ed_Apmode}, 10000, 0);
     ReadGroup(StatusRequest);
 
     DeleteRequest = GroupRequest(schedulingDeleteVars, SVT_SV, 0, 10000, 0);
@@ -410,7 +408,7 @@ bool TFM_Scheduling::WriteRuleRow(RuleWrite kind, const std::vector<TSendMark>& 
     pendingWrite_ = kind;
     bool started = false;
     try {
-        started = RuleRequest->Set(true, true, "", nullptr);
+        started = WriteGroup(RuleRequest);
     } catch (const std::exception& e) {
         ShowStatus(e.what());
     }
@@ -446,7 +444,7 @@ bool TFM_Scheduling::ResetNodeStatuses()
     // Every rule's node status Disable, so the rule activated next is the only one.
     for (int i = 0; i < NodeStatusRequest->Request.VarList.Count(); ++i)
         *NodeStatusRequest->Request.VarList.Item(i).Value = "Disable";
-    return NodeStatusRequest->Set(false, false, "", nullptr);
+    return WriteVariables(NodeStatusRequest);
 }
 
 TSettingsForm::TRequests TFM_Scheduling::RuleTableRequests() const
@@ -498,7 +496,7 @@ void TFM_Scheduling::Btn_ApplyClick(TObject* Sender)
     const TSaveGuardTexts guard = {ScheduleNotReadText, ScheduleNotReadText, "Error"};
     if (!MayReadTable(RuleTableRequests()) || !StatusRequest || !MaySave(StatusRequest, guard))
         return;
-    statusWritten_ = StatusRequest->Set(false, true, "", nullptr);
+    statusWritten_ = WriteWithoutReread(StatusRequest);
     if (User_ListView->Selected() && Schedule_ListView->Selected()) {
         const bool reset = ResetNodeStatuses();
         statusWritten_ = statusWritten_ && reset;
@@ -521,7 +519,7 @@ void TFM_Scheduling::Btn_DelClick(TObject* Sender)
         return;
     Ed_DeleteSchdule->SetText(LB_Index->Caption());
     ResetNodeStatuses();
-    const bool deleted = DeleteRequest->Set(false, true, "", nullptr);
+    const bool deleted = WriteWithoutReread(DeleteRequest);
     RuleRequest->Get();
     ShowStatus(deleted ? "Delete OK!" : "Delete Fail!");
 }

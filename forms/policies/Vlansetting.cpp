@@ -201,8 +201,7 @@ void TFM_VlanSetting::BuildPvidPage(TTabSheet* page)
 void TFM_VlanSetting::FormCreate(TObject* Sender)
 {
     Creating = 1;
-    ApModeRequest = GroupRequest(dot11ApModeVars3, MVT_SV, 0, RequestTimeout, 0);
-    ApModeRequest->BindComboBox(0, CB_APMode);
+    ApModeRequest = BoundGroup(dot11ApModeVars3, MVT_SV, {CB_APMode}, RequestTimeout, 0);
     ReadGroup(ApModeRequest);
     Btn_VlanEdit->SetEnabled(false);
     Btn_VlanDelete->SetEnabled(false);
@@ -212,14 +211,11 @@ void TFM_VlanSetting::FormCreate(TObject* Sender)
         PortCombos[port] = build.HiddenCombo(name.c_str());
     }
 
-    VlanStatusRequest = GroupRequest(dot11VlanStatusVars, SVT_SV, 0, RequestTimeout, 0);
-    VlanStatusRequest->BindComboBox(0, CB_VlanStatus);
-    VlanStatusRequest->BindComboBox(1, CB_VlanMode);
+    VlanStatusRequest = BoundGroup(dot11VlanStatusVars, SVT_SV, {CB_VlanStatus, CB_VlanMode}, RequestTimeout, 0);
     if (ReadGroup(VlanStatusRequest))
         LB_VlanMode->SetCaption(CB_VlanMode->ItemIndex() > 0 ? "Dynamic" : "Static");
 
-    PvidAutoRequest = GroupRequest(dot11PvidAutoAssignStatusVars, SVT_SV, 0, RequestTimeout, 0);
-    PvidAutoRequest->BindComboBox(0, CB_PvidAutoStatus);
+    PvidAutoRequest = BoundGroup(dot11PvidAutoAssignStatusVars, SVT_SV, {CB_PvidAutoStatus}, RequestTimeout, 0);
     if (ReadGroup(PvidAutoRequest))
         CB_PvidAutoStatusChange(Sender);
     PvidSettingRequest = GroupRequest(dot11PvidSettingMgmtVars, MVT_SV, 0, RequestTimeout, 0);
@@ -233,8 +229,7 @@ void TFM_VlanSetting::FormCreate(TObject* Sender)
     SsidRequest->OnGetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnSsidListDone(S, E); };
     BuildPortNames();  // the ports' own names until the SSIDs arrive
     ReadGroup(SsidRequest);
-    PortRefreshRequest = GroupRequest(dot11PortListRefreshVars, SVT_SV, 0, RequestTimeout, 0);
-    PortRefreshRequest->BindComboBox(0, CB_PortListRefresh);
+    PortRefreshRequest = BoundGroup(dot11PortListRefreshVars, SVT_SV, {CB_PortListRefresh}, RequestTimeout, 0);
     PortListRequest = GroupRequest(dot11PortListIndexVars, MVT_UMV, 1, RequestTimeout, 1);
     PortListRequest->BindListView(LV_PortList, false);
     PortListRequest->OnGetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnPortListDone(S, E); };
