@@ -155,9 +155,7 @@ void TFM_Admin2::FormCreate(TObject* Sender)
         // 5. The range table (whole, hidden), the ranges in use (shown), the delete.
         RangeRequest = GroupRequest(managerIpAddressIndexVars, MVT_UMV, 1, 10000);
         RangeRequest->BindListView(ListView_IpRange, true);
-        RangeRequest->BindLabel(0, LA_Index);
-        RangeRequest->BindFormat(1, "%s", Ed_From);
-        RangeRequest->BindFormat(2, "%s", Ed_To);
+        BindByPosition(RangeRequest, {LA_Index, Ed_From, Ed_To});
         RangeRequest->AttachStatusBar(StatusBar);
         RangeRequest->OnSetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnManagerRangeSetDone(S, E); };
                 ReadGroup(RangeRequest);

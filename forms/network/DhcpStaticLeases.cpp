@@ -76,16 +76,9 @@ void TFM_DHCP::CreateStaticRequests()
     StaticRequest = GroupRequest(staticIndexVars, MVT_UMV, 1, 10000, 1);
     StaticRequest->BindListView(LV_StaticPoolSet, true);
     StaticRequest->AttachStatusBar(StatusBar2);
-    StaticRequest->BindLabel(0, Lb_Index);
-    StaticRequest->BindComboBox(1, CB_StaticStatus);
-    StaticRequest->BindFormat(2, "%s", ED_StaticHostName);
-    StaticRequest->BindFormat(3, "%s", ED_StaticAssignIP);
-    StaticRequest->BindFormat(4, "%h", ED_StaticAssignMAC);
-    StaticRequest->BindFormat(5, "%s", ED_StaticSubMask);
-    StaticRequest->BindFormat(6, "%s", ED_StaticGateway);
-    StaticRequest->BindFormat(7, "%s", ED_StaticDNS);
-    StaticRequest->BindFormat(8, "%s", ED_StaticWins);
-    StaticRequest->BindFormat(9, "%s", ED_StaticDoname);
+    BindByPosition(StaticRequest, {Lb_Index, CB_StaticStatus, ED_StaticHostName, ED_StaticAssignIP,
+                                   {ED_StaticAssignMAC, "%h"}, ED_StaticSubMask, ED_StaticGateway, ED_StaticDNS,
+                                   ED_StaticWins, ED_StaticDoname});
     StaticRequest->OnGetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnStaticGetDone(S, E); };
     StaticRequest->OnSetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnStaticSetDone(S, E); };
     if (KwReadSequence::SilentDeviceSeen()) {

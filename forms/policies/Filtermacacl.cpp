@@ -148,8 +148,7 @@ void TFM_FilterMACACL::FormCreate(TObject* Sender)
 
     HiddenListRequest = GroupRequest(dot11MacAccessControlListIndexVars, MVT_UMV, 1, 2000, 1);
     HiddenListRequest->BindListView(LV_GetMAC, false);
-    HiddenListRequest->BindLabel(0, LA_Index);
-    HiddenListRequest->BindFormat(1, "%h", Ed_MACAddr);
+    BindByPosition(HiddenListRequest, {LA_Index, {Ed_MACAddr, "%h"}});
     HiddenListRequest->OnGetDone = listGetDone;
 
     VisibleListRequest = GroupRequest<New_req2Edit>(dot11MacAccessControlListIndexVars, MVT_UMV, 1, 10000, 1);

@@ -72,8 +72,7 @@ void TFM_WLANPart::FormCreate(TObject* Sender)
 
         PartitionRequest = GroupRequest(dot11InternalStationConnectionVars, MVT_SV, 0, 500, 0);
 
-        PartitionRequest->BindComboBox(0, CB_StationConnection);
-        PartitionRequest->BindComboBox(1, CB_WLANAccess);
+        BindByPosition(PartitionRequest, {CB_StationConnection, CB_WLANAccess});
         PartitionRequest->AttachStatusBar(StatusBar);
         ReadGroup(PartitionRequest);
 

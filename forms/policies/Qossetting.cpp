@@ -115,12 +115,7 @@ void TFM_QosSetting::FormCreate(TObject* Sender)
 
     RulesRequest = GroupRequest(dot11QosRulesIndexVars, MVT_UMV, 1, RequestTimeout, 1);
     RulesRequest->BindListView(LV_QosRules, false);  // the form enables the editor itself
-    RulesRequest->BindLabel(0, LB_Index);
-    RulesRequest->BindComboBox(1, CB_QosRulesState);
-    RulesRequest->BindFormat(2, "%s", Ed_QosName);
-    RulesRequest->BindComboBox(3, CB_Priority);
-    RulesRequest->BindFormat(4, "%s", Ed_ProtocolName);
-    RulesRequest->BindComboBox(5, CB_Protocol);
+    BindByPosition(RulesRequest, {LB_Index, CB_QosRulesState, Ed_QosName, CB_Priority, Ed_ProtocolName, CB_Protocol});
     TEdit* const columns[] = {Ed_IpFrom1,   Ed_IpTo1,  Ed_HostOneIpRange, Ed_PortFrom1,
                               Ed_PortTo1,   Ed_HostOnePortRange, Ed_IpFrom2, Ed_IpTo2,
                               Ed_HostTowIpRange, Ed_PortFrom2, Ed_PortTo2, Ed_HostTowPortRange};

@@ -134,14 +134,8 @@ void TFM_Scheduling::FormCreate(TObject* Sender)
 
     RuleRequest = GroupRequest(schedulingIndexVars, MVT_UMV, 1, 10000, 1);
     RuleRequest->BindListView(Schedule_ListView, false);
-    RuleRequest->BindLabel(0, LB_Index);
-    RuleRequest->BindFormat(1, "%s", Ed_ScheduleName);
-    RuleRequest->BindFormat(2, "%s", Ed_day);
-    RuleRequest->BindCheckBox(3, CheckBox_AllDay);
-    RuleRequest->BindFormat(4, "%s", Ed_StartTime);
-    RuleRequest->BindFormat(5, "%s", Ed_EndTime);
-    RuleRequest->BindComboBox(6, CB_Wireless);
-    RuleRequest->BindComboBox(7, CB_NodeStatus);
+    BindByPosition(RuleRequest, {LB_Index, Ed_ScheduleName, Ed_day, CheckBox_AllDay, Ed_StartTime, Ed_EndTime,
+                                 CB_Wireless, CB_NodeStatus});
     RuleRequest->OnGetDone = GuardedDone([this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnRuleTableDone(S, E); });
     RuleRequest->OnSetDone = GuardedDone([this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnRuleSetDone(S, E); });
     RuleRequest->Get();

@@ -239,9 +239,7 @@ void TFM_VlanSetting::FormCreate(TObject* Sender)
     VlanTableRequest->OnGetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnVlanListDone(S, E); };
     VlanTableRequest->OnSetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnVlanSetDone(S, E); };
     VlanTableRequest->BindListView(LV_VlanList, false);  // the form enables the editor itself
-    VlanTableRequest->BindLabel(0, LB_Index);
-    VlanTableRequest->BindFormat(1, "%u{n1x4094}", Ed_VlanID);
-    VlanTableRequest->BindFormat(2, "%s", Ed_VlanName);
+    BindByPosition(VlanTableRequest, {LB_Index, {Ed_VlanID, "%u{n1x4094}"}, Ed_VlanName});
     for (int port = 0; port < PortCount; ++port)
         VlanTableRequest->BindComboBox(3 + port, PortCombos[port]);
     VlanTableRequest->BindComboBox(17, CB_VlanItemDel);
