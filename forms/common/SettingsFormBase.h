@@ -2,10 +2,15 @@
 // The base of every settings form that the main menu opens.
 //
 // How a form is made (Home / Information, forms/admin/Information.*, is the model):
-// - The constructor builds the controls with TFormBuilder / TFormRows, one call per
-//   control of the form's design, and sets OnCreate = ReadSequence(FormCreate).
-// - FormCreate builds one request per catalogue group with GroupRequest (owned by the
-//   form), binds the controls, and reads the groups the page shows.
+// - The constructor hands TSettingsForm its window (FormFrame: name, caption, global
+//   pointer), builds the controls with TFormBuilder / TFormRows, one call per control
+//   of the form's design, sizes the client (FitClientHeight) and sets
+//   OnCreate = ReadSequence(FormCreate). The unit registers its menu entry in one line
+//   (RegisterModalForm).
+// - FormCreate builds one request per catalogue group with GroupRequest or BoundGroup
+//   (owned by the form, controls bound by position), and reads the groups the page shows.
+// - Writes are named: WriteGroup, WriteWithoutReread, WriteVariables, WriteGroupPart.
+// - Table forms ask MayChangeTable / MayReadTable before each table operation.
 // - Refresh buttons are wrapped in ReadSequence as well, so that a silent device costs
 //   one time-out per sequence, not one per synchronous read.
 // - A failed read is reported by the request itself (GroupRequest): forms add no
