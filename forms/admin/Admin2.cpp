@@ -13,8 +13,6 @@ TFM_Admin2* FM_Admin2 = nullptr;
 
 const char* const AdminNotReadText =
     "The administrator settings have not been read from the device. Close this window and open it again.";
-const char* const RangesNotReadyText =
-    "The IP range list is being read from the device. Please try again in a moment.";
 
 namespace {
 const TSaveGuardTexts SaveGuard = {AdminNotReadText, AdminNotReadText, "Warning"};
@@ -31,14 +29,9 @@ enum { rcStart = 0, rcEnd = 1 };
 bool IsFreeRow(TListItem* row) { return SubItemText(row, rcStart) == FreeAddress && SubItemText(row, rcEnd) == FreeAddress; }
 }  // namespace
 
-TFM_Admin2::TFM_Admin2(TComponent* Owner) : TSettingsForm(Owner)
+TFM_Admin2::TFM_Admin2(TComponent* Owner)
+    : TSettingsForm(Owner, FormFrame("FM_Admin2", "Tools \\ Administrator Settings", FM_Admin2))
 {
-    SetName("FM_Admin2");
-    SetCaption("Tools \\ Administrator Settings");
-    SetBorderStyle(bsSingle);
-    SetBorderIcons(biSystemMenu | biMinimize);
-    SetPosition(poMainFormCenter);
-
     TFormBuilder build(this);
     const int width = GroupWidth;
     BuildLoginGroup(build);
@@ -68,7 +61,7 @@ TFM_Admin2::TFM_Admin2(TComponent* Owner) : TSettingsForm(Owner)
     CB_DeviceApplySetting = build.HiddenCombo("CB_DeviceApplySetting");
 
     SetClientWidth(width + 16);
-    SetClientHeight(630 + TFormBuilder::ButtonHeight + 12 + 20);
+    FitClientHeight();
 
     OnCreate = ReadSequence([this](TObject* Sender) { FormCreate(Sender); });
 }
@@ -141,45 +134,29 @@ void TFM_Admin2::BuildTrapGroup(TFormBuilder& build)
     GroupBox4->SetVisible(false);  // the device's traps are not offered here
 }
 
-TFM_Admin2::~TFM_Admin2()
-{
-    if (FM_Admin2 == this)
-        FM_Admin2 = nullptr;
-}
-
 void TFM_Admin2::FormCreate(TObject* Sender)
 {
     const auto read = [this](KwSNMPRequest2Edits* request) { ReadGroup(request); };
     try {
         // 1. Management access limits.
-        ManagerRequest = GroupRequest(managerIpAddressStatusVars, SVT_SV, 0, 10000, 0);
-        ManagerRequest->BindComboBox(0, CB_managerIpAddressStatus);
-        ManagerRequest->BindFormat(1, "%u{n1x4094}", Ed_VID);
+        ManagerRequest =
+            BoundGroup(managerIpAddressStatusVars, SVT_SV, {CB_managerIpAddressStatus, {Ed_VID, "%u{n1x4094}"}}, 10000, 0);
         read(ManagerRequest);
         StatusToCheckBoxes();
         Ed_VID->SetEnabled(CheckBox_VID->Checked());
 
         // 2. Console, time-out, system name, login.
-        ConsoleRequest = GroupRequest(telnetVars, MVT_SV, 0, 10000, 0);
-        ConsoleRequest->BindComboBox(0, CB_Telnet);
-        ConsoleRequest->BindComboBox(1, CB_SHH);
+        ConsoleRequest = BoundGroup(telnetVars, MVT_SV, {CB_Telnet, CB_SHH}, 10000, 0);
         read(ConsoleRequest);
-        TimeoutRequest = GroupRequest(timeoutVars, SVT_SV, 0, 10000, 0);
-        TimeoutRequest->BindComboBox(0, CB_Timeout);
+        TimeoutRequest = BoundGroup(timeoutVars, SVT_SV, {CB_Timeout}, 10000, 0);
         read(TimeoutRequest);
-        SystemNameRequest = GroupRequest(systemNameVars, SVT_SV, 0, 10000, 0);
-        SystemNameRequest->BindFormat(0, "%s", Ed_SysName);
-        SystemNameRequest->BindFormat(1, "%s", Ed_Location);
+        SystemNameRequest = BoundGroup(systemNameVars, SVT_SV, {Ed_SysName, Ed_Location}, 10000, 0);
         read(SystemNameRequest);
-        LoginRequest = GroupRequest(usersNameVars, MVT_SV, 0, 10000, 0);
-        LoginRequest->BindFormat(0, "%s", Ed_Usr);
-        LoginRequest->BindFormat(1, "%s", Ed_Pwd);
+        LoginRequest = BoundGroup(usersNameVars, MVT_SV, {Ed_Usr, Ed_Pwd}, 10000, 0);
         read(LoginRequest);
 
         // 3. Traps (kept, not offered).
-        TrapRequest = GroupRequest(trapStatusVars, SVT_SV, 0, 10000, 0);
-        TrapRequest->BindComboBox(0, CB_TrapStatus);
-        TrapRequest->BindComboBox(1, CB_TrapType);
+        TrapRequest = BoundGroup(trapStatusVars, SVT_SV, {CB_TrapStatus, CB_TrapType}, 10000, 0);
         read(TrapRequest);
         if (CB_TrapType->ItemIndex() == 0 || CB_TrapType->ItemIndex() == 1) {
             Ch_SystemTrap->SetChecked(CB_TrapType->ItemIndex() == 0);
@@ -187,16 +164,13 @@ void TFM_Admin2::FormCreate(TObject* Sender)
         }
 
         // 4. Ping.
-        PingRequest = GroupRequest(pingControlStatusVars, SVT_SV, 0, 10000, 0);
-        PingRequest->BindComboBox(0, CB_Ping);
+        PingRequest = BoundGroup(pingControlStatusVars, SVT_SV, {CB_Ping}, 10000, 0);
         read(PingRequest);
 
         // 5. The range table (whole, hidden), the ranges in use (shown), the delete.
         RangeRequest = GroupRequest(managerIpAddressIndexVars, MVT_UMV, 1, 10000);
         RangeRequest->BindListView(ListView_IpRange, true);
-        RangeRequest->BindLabel(0, LA_Index);
-        RangeRequest->BindFormat(1, "%s", Ed_From);
-        RangeRequest->BindFormat(2, "%s", Ed_To);
+        BindByPosition(RangeRequest, {LA_Index, Ed_From, Ed_To});
         RangeRequest->AttachStatusBar(StatusBar);
         RangeRequest->OnSetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnManagerRangeSetDone(S, E); };
                 ReadGroup(RangeRequest);
@@ -212,8 +186,7 @@ void TFM_Admin2::FormCreate(TObject* Sender)
             ListView_User->Column(2)->SetWidth(100);
         }
 
-        DeleteRequest = GroupRequest(managerDeleteVars, SVT_SV, 0, 10000);
-        DeleteRequest->BindFormat(0, "%s", Ed_Delete);
+        DeleteRequest = BoundGroup(managerDeleteVars, SVT_SV, {Ed_Delete}, 10000);
         DeleteRequest->AttachStatusBar(StatusBar);
         DeleteRequest->OnSetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnManagerDeleteDone(S, E); };
     } catch (const std::exception& e) {
@@ -393,7 +366,7 @@ void TFM_Admin2::OKClick(TObject* Sender)
         // A set that would carry nothing (the time-out with no console) is not sent.
         const bool sent = HasVariablesToSend(write.Request);
         // A failed set shows the device's reason itself; the result line follows.
-        const bool ok = !sent || write.Request->Set(true, true, "", nullptr);
+        const bool ok = !sent || WriteGroup(write.Request);
         DebugTrace("Administrator Save: %s %s\n", write.Name, !sent ? "nothing to send" : ok ? "set" : "failed");
         allSet = allSet && ok;
     }
@@ -419,11 +392,8 @@ bool TFM_Admin2::RangesBusy() const
 
 bool TFM_Admin2::MayChangeRanges()
 {
-    if (!RangeRequest || !UserListRequest || !DeleteRequest)
-        return false;
-    if (RangesBusy() || !GroupRead(RangeRequest) || !GroupRead(UserListRequest))
-        return RefuseInput(RangesNotReadyText, "Warning");
-    return true;
+    // Both lists show the ranges: each must have been read.
+    return MayChangeTable({RangeRequest, UserListRequest, DeleteRequest}) && MayChangeTable({UserListRequest});
 }
 
 TListItem* TFM_Admin2::RangeRowOf(const AnsiString& start, const AnsiString& end, bool asNumbers) const
@@ -488,7 +458,7 @@ void TFM_Admin2::Btn_AddClick(TObject* Sender)
     Ed_To->SetText(Ed_ToIP->Text());
     ShowStatus("");
     // The lists are read again by OnManagerRangeSetDone once the device has the range.
-    if (!RangeRequest->Set(false, true, "", nullptr))
+    if (!WriteWithoutReread(RangeRequest))
         ShowStatus("Setting Error!");
 }
 
@@ -518,7 +488,7 @@ void TFM_Admin2::Btn_DelClick(TObject* Sender)
     ListView_IpRange->SetSelected(row);
     Ed_Delete->SetText(LA_Index->Caption());
     ShowStatus("");
-    if (!DeleteRequest->Set(false, true, "", nullptr))
+    if (!WriteWithoutReread(DeleteRequest))
         ShowStatus("Delete Error!");
 }
 
@@ -542,3 +512,5 @@ bool TFM_Admin2::RefreshManagerRanges()
     ReadGroup(UserListRequest);
     return true;
 }
+
+static const bool menuEntry = RegisterModalForm("tAdmin2", FM_Admin2);

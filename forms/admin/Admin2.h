@@ -16,7 +16,6 @@ class TFormBuilder;
 class TFM_Admin2 : public TSettingsForm {
 public:
     explicit TFM_Admin2(TComponent* Owner);
-    ~TFM_Admin2() override;
 
     // Management access
     TGroupBox* GroupBox1;
@@ -124,4 +123,3 @@ extern TFM_Admin2* FM_Admin2;
 
 // Refusals of this form's own (beyond the device's texts).
 extern const char* const AdminNotReadText;
-extern const char* const RangesNotReadyText;

@@ -20,13 +20,9 @@ const int RebootIndex = 2;      // tftpUpgradeSettingCommand "Reboot"
 void Tell(const char* text, const char* caption) { MessageBoxA(nullptr, text, caption, MB_OK); }
 }  // namespace
 
-TFM_CfgFile::TFM_CfgFile(TComponent* Owner) : TSettingsForm(Owner)
+TFM_CfgFile::TFM_CfgFile(TComponent* Owner)
+    : TSettingsForm(Owner, FormFrame("FM_CfgFile", "Tools \\ Configuration File", FM_CfgFile))
 {
-    SetName("FM_CfgFile");
-    SetCaption("Tools \\ Configuration File");
-    SetBorderStyle(bsSingle);
-    SetBorderIcons(biSystemMenu | biMinimize);
-    SetPosition(poMainFormCenter);
     SetClientWidth(460);
     SetClientHeight(200);
 
@@ -74,21 +70,15 @@ TFM_CfgFile::TFM_CfgFile(TComponent* Owner) : TSettingsForm(Owner)
 TFM_CfgFile::~TFM_CfgFile()
 {
     delete busyNote_;
-    if (FM_CfgFile == this)
-        FM_CfgFile = nullptr;
 }
 
 void TFM_CfgFile::FormCreate(TObject* Sender)
 {
     try {
-        TargetRequest = GroupRequest(tftpServerIPAddressVars2, SVT_SV, 0, 10000, 0);
-        TargetRequest->BindFormat(0, "%s", Ed_TfpSrv);
-        TargetRequest->BindFormat(1, "%s", Ed_UpgFile);
-        UpgradeRequest = GroupRequest(tftpUpgradeSettingCommandVars, SVT_SV, 0, 30000);
-        UpgradeRequest->BindComboBox(0, CB_UpgCom);
+        TargetRequest = BoundGroup(tftpServerIPAddressVars2, SVT_SV, {Ed_TfpSrv, Ed_UpgFile}, 10000, 0);
+        UpgradeRequest = BoundGroup(tftpUpgradeSettingCommandVars, SVT_SV, {CB_UpgCom}, 30000);
         UpgradeRequest->OnSetDone = [this](KwSNMPRequest2Controls*, KwSNMPError& E) { UpgradeResult(E); };
-        TransferRequest = GroupRequest(tftpcommandVars, SVT_SV, 0, 10000);
-        TransferRequest->BindComboBox(0, CB_TfpCom);
+        TransferRequest = BoundGroup(tftpcommandVars, SVT_SV, {CB_TfpCom}, 10000);
         TransferRequest->AttachStatusBar(StatusBar);
         TransferRequest->OnSetDone = [this](KwSNMPRequest2Controls*, KwSNMPError& E) { TransferResult(E); };
     } catch (const Exception& e) {
@@ -154,7 +144,7 @@ bool TFM_CfgFile::SendTarget(const AnsiString& root, const AnsiString& name)
     Ed_TfpSrv->SetText(Ed_TfpSrv->Text().Trim());
     Ed_UpgFile->SetText(name);
     ShowBusyNote();
-    if (TargetRequest->Set(true, true, "", nullptr))
+    if (WriteGroup(TargetRequest))
         return true;
     ReportFailure();
     return false;
@@ -197,7 +187,7 @@ void TFM_CfgFile::Bt_OKClick(TObject* Sender)
     CB_UpgCom->SetItemIndex(ConfigsaveIndex);
     RestorePending = true;
     restartFailed_ = false;
-    if (!UpgradeRequest->Set(true, true, "", nullptr)) {
+    if (!WriteGroup(UpgradeRequest)) {
         RestorePending = false;
         ReportFailure();
     }
@@ -234,7 +224,7 @@ void TFM_CfgFile::Bt_UploadClick(TObject* Sender)
     commandAccepted_ = false;
     backupName_ = parts.Name;
     Server->Expect(parts.Name, TTransferDirection::FromDevice);
-    if (!TransferRequest->Set(true, true, "", nullptr))
+    if (!WriteGroup(TransferRequest))
         ReportFailure();
 }
 
@@ -278,7 +268,7 @@ void TFM_CfgFile::FinishBackup(bool completed)
     // The device takes the saved file as its configuration: it may read it back.
     Server->Expect(backupName_, TTransferDirection::ToDevice);
     CB_UpgCom->SetItemIndex(ConfigsaveIndex);
-    UpgradeRequest->Set(true, true, "", nullptr);
+    WriteGroup(UpgradeRequest);
     RestorePending = false;
     Tell("The configuration file saved successfully!", "OK");
 }
@@ -315,7 +305,7 @@ void TFM_CfgFile::Restore()
         return;
     }
     CB_UpgCom->SetItemIndex(RebootIndex);
-    if (!UpgradeRequest->Set(true, true, "", nullptr)) {
+    if (!WriteGroup(UpgradeRequest)) {
         SetEnabled(true);
         ReportFailure();
         return;
@@ -327,3 +317,5 @@ void TFM_CfgFile::Restore()
         Tell("The configuration file update successfully!", "OK");
     SetEnabled(true);
 }
+
+static const bool menuEntry = RegisterModalForm("tUpdate2", FM_CfgFile);

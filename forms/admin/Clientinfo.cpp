@@ -36,14 +36,9 @@ AnsiString PowerSavingWord(const AnsiString& label)
 enum StationCell { scMac = 0, scBand, scAuthentication, scSignal, scPowerSaving, scSsid };
 }  // namespace
 
-TClientInformation::TClientInformation(TComponent* Owner) : TSettingsForm(Owner)
+TClientInformation::TClientInformation(TComponent* Owner)
+    : TSettingsForm(Owner, FormFrame("ClientInformation", "Status \\ Client Information", ClientInformation))
 {
-    SetName("ClientInformation");
-    SetCaption("Status \\ Client Information");
-    SetBorderStyle(bsSingle);
-    SetBorderIcons(biSystemMenu | biMinimize);
-    SetPosition(poMainFormCenter);
-
     TFormBuilder build(this);
     Lb_ClientInformation = build.Label("Lb_ClientInformation", "Client Information ", 12, 10, 110);
     NumOfRecord = build.Label("NumOfRecord", "0", 122, 10, 40);
@@ -71,16 +66,10 @@ TClientInformation::TClientInformation(TComponent* Owner) : TSettingsForm(Owner)
     IfGetInfo0 = build.HiddenCombo("IfGetInfo0");
     CB_Band = build.HiddenCombo("CB_Band");
     SetClientWidth(614);
-    SetClientHeight(288 + TFormBuilder::ButtonHeight + 12 + 20);
+    FitClientHeight();
 
     OnCreate = ReadSequence([this](TObject* Sender) { FormCreate(Sender); });
     OnCloseQuery = [this](TObject* Sender, bool& CanClose) { FormCloseQuery(Sender, CanClose); };
-}
-
-TClientInformation::~TClientInformation()
-{
-    if (ClientInformation == this)
-        ClientInformation = nullptr;
 }
 
 void TClientInformation::FormCreate(TObject* Sender)
@@ -90,8 +79,7 @@ void TClientInformation::FormCreate(TObject* Sender)
         RefreshRequest->BindComboBox(0, IfGetInfo0);
         RefreshRequest->OnSetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnClientRefreshDone(S, E); };
 
-        BandRequest = GroupRequest(dot11BandVars2, MVT_SV, 0, 10000, 0);
-        BandRequest->BindComboBox(0, CB_Band);
+        BandRequest = BoundGroup(dot11BandVars2, MVT_SV, {CB_Band}, 10000, 0);
         ReadGroup(BandRequest);
         // A band the device did not report (no item) is not shown as 5 GHz.
         Lb_Band->SetCaption(CB_Band->ItemIndex() > 0 ? "5GHZ" : "2.4GHZ");
@@ -118,7 +106,7 @@ void TClientInformation::StartDetection()
     IfGetInfo0->SetItemIndex(1);  // "get"
     ShowStatus("Detect Client Info...");
     User_ListView->Items()->Clear();
-    if (!RefreshRequest->Set(true, true, "", nullptr)) {
+    if (!WriteGroup(RefreshRequest)) {
         // The write never went out: no completion will end the detection.
         busy_ = false;
         ShowStatus("Detect timed out!");
@@ -136,7 +124,7 @@ void TClientInformation::FormCloseQuery(TObject* Sender, bool& CanClose)
 void TClientInformation::Bt_RfrshClick(TObject* Sender)
 {
     // One detection at a time: a second one would walk the table twice over.
-    if (busy_ || !RefreshRequest)
+    if (!MayReadTable({RefreshRequest, TableRequest}))
         return;
     StartDetection();
 }
@@ -189,3 +177,5 @@ void TClientInformation::FillClientList()
         cells->Add(PowerSavingWord(SubItemText(station, scPowerSaving)));
     }
 }
+
+static const bool menuEntry = RegisterModalForm("Client1", ClientInformation);

@@ -10,7 +10,6 @@
 class TClientInformation : public TSettingsForm {
 public:
     explicit TClientInformation(TComponent* Owner);
-    ~TClientInformation() override;
 
     TLabel* Lb_ClientInformation;
     TLabel* NumOfRecord;

@@ -74,14 +74,9 @@ int Below(const TControl* group) { return group->Top() + group->Height() + 6; }
 
 }  // namespace
 
-TFM_DevInfo::TFM_DevInfo(TComponent* Owner) : TSettingsForm(Owner)
+TFM_DevInfo::TFM_DevInfo(TComponent* Owner)
+    : TSettingsForm(Owner, FormFrame("FM_DevInfo", "Status \\ Device Information", FM_DevInfo))
 {
-    SetName("FM_DevInfo");
-    SetCaption("Status \\ Device Information");
-    SetBorderStyle(bsSingle);
-    SetBorderIcons(biSystemMenu | biMinimize);
-    SetPosition(poMainFormCenter);
-
     TFormBuilder build(this);
     BuildDeviceGroup(build);
     GroupBox2 = InfoGroup(build, "GroupBox2", "Ethernet", Below(GroupBox1),
@@ -145,12 +140,6 @@ void TFM_DevInfo::BuildDeviceGroup(TFormBuilder& build)
     Lab_Seccondary3 = rows.ValueLabel("Lb_SSID3", "SSID3:", "Lab_Seccondary3");
 }
 
-TFM_DevInfo::~TFM_DevInfo()
-{
-    if (FM_DevInfo == this)
-        FM_DevInfo = nullptr;
-}
-
 bool TFM_DevInfo::Read(KwSNMPRequest2Edits* request)
 {
     if (ReadGroup(request))
@@ -165,8 +154,7 @@ void TFM_DevInfo::FormCreate(TObject* Sender)
 {
     try {
         // 1. The operating mode; the Internet group stays hidden.
-        ModeRequest = GroupRequest(dot11ApModeVars2, MVT_SV, 0, 0, 0);
-        ModeRequest->BindComboBox(0, CB_APMode);
+        ModeRequest = BoundGroup(dot11ApModeVars2, MVT_SV, {CB_APMode}, 0, 0);
         Read(ModeRequest);
         GB_Internet->SetVisible(false);
         StatusBar->SetTop(428);
@@ -194,37 +182,25 @@ void TFM_DevInfo::FormCreate(TObject* Sender)
         ReadGroup(FirmwareRequest);
 
         // 4. The radio's settings and its security level.
-        WirelessRequest = GroupRequest(WirelessVars, MVT_SV, 0, 10000, 0);
-        WirelessRequest->BindFormat(0, "%s", Ed_SSID);
-        WirelessRequest->BindFormat(1, "%s", Ed_Channel);
-        WirelessRequest->BindFormat(2, "%s", Ed_DRate);
-        WirelessRequest->BindComboBox(3, CB_Authentication);
-        WirelessRequest->BindComboBox(4, CB_Encryption);
-        WirelessRequest->BindComboBox(5, CB_CipherType);
-        WirelessRequest->BindComboBox(6, CB_WepKeyEntryMethod);
-        WirelessRequest->BindFormat(7, "%s", ED_Key);
+        WirelessRequest =
+            BoundGroup(WirelessVars, MVT_SV, {Ed_SSID, Ed_Channel, Ed_DRate, CB_Authentication, CB_Encryption, CB_CipherType, CB_WepKeyEntryMethod, ED_Key}, 10000, 0);
         Read(WirelessRequest);
         Ed_Sec->SetText(SecurityLevelText(CB_Authentication, CB_Encryption, CB_WepKeyEntryMethod, CB_CipherType, ED_Key));
 
         // 5. The band names the wireless group.
-        BandRequest = GroupRequest(dot11BandVars, MVT_SV, 0, 10000, 0);
-        BandRequest->BindComboBox(0, CB_Band);
+        BandRequest = BoundGroup(dot11BandVars, MVT_SV, {CB_Band}, 10000, 0);
         Read(BandRequest);
         // A band the device did not report (no item) is not shown as 5 GHz.
         GroupBox3->SetCaption(CB_Band->ItemIndex() > 0 ? "Wireless(5GHz)" : "Wireless(2.4GHz)");
 
         // 6. Load.
-        LoadRequest = GroupRequest(deviceInformationCpuUtilizationVars, SVT_SV, 0, 10000, 0);
-        LoadRequest->BindFormat(0, "%s", Ed_Cpu);
-        LoadRequest->BindFormat(1, "%s", Ed_Memory);
+        LoadRequest = BoundGroup(deviceInformationCpuUtilizationVars, SVT_SV, {Ed_Cpu, Ed_Memory}, 10000, 0);
         Read(LoadRequest);
 
         // 7. The WAN connection.
-        ConnectionRequest = GroupRequest(ipInformationPppoeManualModeVars, MVT_SV, 0, 10000, 0);
-        ConnectionRequest->BindComboBox(0, CB_Connect);
+        ConnectionRequest = BoundGroup(ipInformationPppoeManualModeVars, MVT_SV, {CB_Connect}, 10000, 0);
         Read(ConnectionRequest);
-        WanTypeRequest = GroupRequest(ipTypeVars2, MVT_SV, 0, 10000, 0);
-        WanTypeRequest->BindComboBox(0, CB_Interconntype);
+        WanTypeRequest = BoundGroup(ipTypeVars2, MVT_SV, {CB_Interconntype}, 10000, 0);
         Read(WanTypeRequest);
         ShowInternet();
 
@@ -302,3 +278,5 @@ AnsiString TFM_DevInfo::SecurityLevelText(TComboBox* authentication, TComboBox* 
             return named.Shown + cipherText;
     return AnsiString();
 }
+
+static const bool menuEntry = RegisterModalForm("stDeviceInfo2", FM_DevInfo);

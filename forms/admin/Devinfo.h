@@ -11,7 +11,6 @@ class TFormBuilder;
 class TFM_DevInfo : public TSettingsForm {
 public:
     explicit TFM_DevInfo(TComponent* Owner);
-    ~TFM_DevInfo() override;
 
     // Device Info
     TGroupBox* GroupBox1;

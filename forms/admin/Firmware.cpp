@@ -34,13 +34,9 @@ AnsiString BareName(const AnsiString& path)
 }
 }  // namespace
 
-TFM_Firmware::TFM_Firmware(TComponent* Owner) : TSettingsForm(Owner)
+TFM_Firmware::TFM_Firmware(TComponent* Owner)
+    : TSettingsForm(Owner, FormFrame("FM_Firmware", "Tools \\ Firmware and SSL Certification Upload", FM_Firmware))
 {
-    SetName("FM_Firmware");
-    SetCaption("Tools \\ Firmware and SSL Certification Upload");
-    SetBorderStyle(bsSingle);
-    SetBorderIcons(biSystemMenu | biMinimize);
-    SetPosition(poMainFormCenter);
     SetClientWidth(520);
     SetClientHeight(250);
 
@@ -86,31 +82,20 @@ TFM_Firmware::TFM_Firmware(TComponent* Owner) : TSettingsForm(Owner)
     OnCreate = [this](TObject* S) { FormCreate(S); };
 }
 
-TFM_Firmware::~TFM_Firmware()
-{
-    if (FM_Firmware == this)
-        FM_Firmware = nullptr;
-}
-
 void TFM_Firmware::FormCreate(TObject* Sender)
 {
     try {
-        TargetRequest = GroupRequest(tftpServerIPAddressVars, SVT_SV, 0, 10000);
-        TargetRequest->BindFormat(0, "%s", Ed_TfpSrv);
-        TargetRequest->BindFormat(1, "%s", Ed_UpgFile);
+        TargetRequest = BoundGroup(tftpServerIPAddressVars, SVT_SV, {Ed_TfpSrv, Ed_UpgFile}, 10000);
         TargetRequest->OnSetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { TargetDone(S, E); };
-        TransferRequest = GroupRequest(tftpcommandVars, SVT_SV, 0, 15000);
-        TransferRequest->BindComboBox(0, CB_TfpCom);
+        TransferRequest = BoundGroup(tftpcommandVars, SVT_SV, {CB_TfpCom}, 15000);
         TransferRequest->AttachStatusBar(StatusBar);
         TransferRequest->OnSetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { TransferDone(S, E); };
-        RestartRequest = GroupRequest(deviceRestartVars2, SVT_SV, 0, 10000);
-        RestartRequest->BindComboBox(0, CB_Restart);
+        RestartRequest = BoundGroup(deviceRestartVars2, SVT_SV, {CB_Restart}, 10000);
         // Bound to nothing, the factory default would go out without a value and the
         // device would refuse the restart with it.
         MarkVars(RestartRequest, smLeaveOut, FactoryDefaultVar);
         RestartRequest->OnSetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { RestartDone(S, E); };
-        UpgradeRequest = GroupRequest(tftpUpgradeSettingCommandVars, SVT_SV, 0, 30000);
-        UpgradeRequest->BindComboBox(0, CB_UpgCom);
+        UpgradeRequest = BoundGroup(tftpUpgradeSettingCommandVars, SVT_SV, {CB_UpgCom}, 30000);
         UpgradeRequest->AttachStatusBar(StatusBar2);
         UpgradeRequest->OnSetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { UpgradeDone(S, E); };
     } catch (const Exception& e) {
@@ -164,7 +149,7 @@ bool TFM_Firmware::StartUpload(const AnsiString& path)
     Ed_TfpSrv->SetText(Ed_TfpSrv->Text().Trim());
     const AnsiString shown = Ed_UpgFile->Text();
     Ed_UpgFile->SetText(parts.Name);
-    const bool sent = TargetRequest->Set(true, true, "", nullptr);
+    const bool sent = WriteGroup(TargetRequest);
     Ed_UpgFile->SetText(shown);
     TargetSent = sent;
     return sent;
@@ -226,7 +211,7 @@ void TFM_Firmware::TargetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error
         return;
     }
     CB_TfpCom->SetItemIndex(GetIndex);
-    if (!TransferRequest->Set(true, true, "", nullptr))
+    if (!WriteGroup(TransferRequest))
         RefuseTransfer("");
 }
 
@@ -263,7 +248,7 @@ bool TFM_Firmware::FileLoaded(const char* text)
 void TFM_Firmware::SendUpgrade(int index)
 {
     CB_UpgCom->SetItemIndex(index);
-    UpgradeRequest->Set(true, true, "", nullptr);
+    WriteGroup(UpgradeRequest);
 }
 
 void TFM_Firmware::FirmwareStep()
@@ -309,7 +294,7 @@ void TFM_Firmware::UpgradeDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Erro
     if (FirmwarePending) {
         ShowStatus(Error.Message);
         CB_Restart->SetItemIndex(RebootIndex);
-        if (!RestartRequest->Set(true, true, "", nullptr)) {
+        if (!WriteGroup(RestartRequest)) {
             ShowMessage("Set error!");
             return;
         }
@@ -341,3 +326,5 @@ void TFM_Firmware::RestartDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Erro
     ShowStatus(Error.Message);
     ShowMessage("Set error!");
 }
+
+static const bool menuEntry = RegisterModalForm("Firmware1", FM_Firmware);

@@ -14,7 +14,6 @@ class TTransferServer;
 class TFM_Firmware : public TSettingsForm {
 public:
     explicit TFM_Firmware(TComponent* Owner);
-    ~TFM_Firmware() override;
 
     TLabel* La_File;
     TEdit* Ed_UpgFile;

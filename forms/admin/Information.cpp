@@ -19,14 +19,9 @@ const int MaxTextLength = 32;
 const TSaveGuardTexts SaveGuard = {InformationNotReadText, InformationReadPendingText, "Error"};
 }  // namespace
 
-TFM_Information::TFM_Information(TComponent* Owner) : TSettingsForm(Owner)
+TFM_Information::TFM_Information(TComponent* Owner)
+    : TSettingsForm(Owner, FormFrame("FM_Information", "Home \\ Information", FM_Information))
 {
-    SetName("FM_Information");
-    SetCaption("Home \\ Information");
-    SetBorderStyle(bsSingle);
-    SetBorderIcons(biSystemMenu | biMinimize);
-    SetPosition(poMainFormCenter);
-
     TFormBuilder build(this);
     TFormRows rows(build, TRowColumns{});
     Ed_SD = rows.ShowEdit("Lb_SD", "System Description:", "Ed_SD", &Lb_SD);
@@ -45,21 +40,14 @@ TFM_Information::TFM_Information(TComponent* Owner) : TSettingsForm(Owner)
     SetStatusBar(StatusBar);
     const TRowColumns& columns = rows.Columns();
     SetClientWidth(columns.ControlLeft + columns.ControlWidth + columns.LabelLeft);
-    SetClientHeight(rows.Top() + TFormBuilder::ButtonHeight + 12 + 20);
+    FitClientHeight();
 
     OnCreate = ReadSequence([this](TObject* Sender) { FormCreate(Sender); });
 }
 
-TFM_Information::~TFM_Information()
-{
-    if (FM_Information == this)
-        FM_Information = nullptr;
-}
-
 void TFM_Information::FormCreate(TObject* Sender)
 {
-    ApplyRequest = GroupRequest(deviceSettingApplyVars, SVT_SV, 0, 1000);
-    ApplyRequest->BindComboBox(0, CB_DeviceApplySetting);
+    ApplyRequest = BoundGroup(deviceSettingApplyVars, SVT_SV, {CB_DeviceApplySetting}, 1000);
 
     SystemRequest = GroupRequest(systemDescrVars, SVT_SV, 0, 3000);
     TEdit* const shown[] = {Ed_SD, Ed_SO, Ed_SU, Ed_SC, Ed_SN, Ed_SL};
@@ -128,5 +116,7 @@ void TFM_Information::Btn_SaClick(TObject* Sender)
         return;
     // "Save OK!" waits for the device's answer (SystemGroupSetDone).
     ShowStatus("");
-    SystemRequest->Set(true, true, "", nullptr);
+    WriteGroup(SystemRequest);
 }
+
+static const bool menuEntry = RegisterModalForm("Information1", FM_Information);

@@ -10,7 +10,6 @@ class KwSNMPRequest2Edits;
 class TFM_Information : public TSettingsForm {
 public:
     explicit TFM_Information(TComponent* Owner);
-    ~TFM_Information() override;
 
     TLabel* Lb_SD;
     TLabel* Lb_SO;

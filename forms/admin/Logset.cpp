@@ -16,13 +16,9 @@ const TSaveGuardTexts SaveGuard = {LogSettingsNotReadText, LogSettingsNotReadTex
 const int RemoteLogEnabled = 1;
 }  // namespace
 
-TLogSetForm::TLogSetForm(TComponent* Owner) : TSettingsForm(Owner)
+TLogSetForm::TLogSetForm(TComponent* Owner)
+    : TSettingsForm(Owner, FormFrame("LogSetForm", "Status \\ Log \\  Log Setting", LogSetForm))
 {
-    SetName("LogSetForm");
-    SetCaption("Status \\ Log \\  Log Setting");
-    SetBorderStyle(bsSingle);
-    SetBorderIcons(biSystemMenu | biMinimize);
-    SetPosition(poMainFormCenter);
     SetClientWidth(420);
     SetClientHeight(230);
 
@@ -77,12 +73,6 @@ TLogSetForm::TLogSetForm(TComponent* Owner) : TSettingsForm(Owner)
     OnCreate = ReadSequence([this](TObject* S) { FormCreate(S); });
 }
 
-TLogSetForm::~TLogSetForm()
-{
-    if (LogSetForm == this)
-        LogSetForm = nullptr;
-}
-
 void TLogSetForm::FormCreate(TObject* Sender)
 {
     try {
@@ -115,7 +105,7 @@ void TLogSetForm::Bt_ApplyClick(TObject* Sender)
         return;
     }
     CBoxRemoteLogStatus->SetItemIndex(RemoteLogEnabled);
-    const bool saved = LogRequest->Set(true, true, "", nullptr);
+    const bool saved = WriteGroup(LogRequest);
     ShowStatus(saved ? "Set Success!" : "Set Error!");
     if (Ed_LogServerIp->Text() == "0.0.0.0")
         Ed_LogServerIp->SetText("");
@@ -129,3 +119,5 @@ void TLogSetForm::CheckBox_EMNotifcaClick(TObject* Sender)
     for (TEdit* edit : {Ed_MailServerIp, Edt_FEail, Ed_TMail, Ed_UserName, Ed_Password, Ed_Conpass, Ed_Schdule})
         edit->SetEnabled(on);
 }
+
+static const bool menuEntry = RegisterModalForm("LogSettings1", LogSetForm);

@@ -7,7 +7,6 @@
 class TLogSetForm : public TSettingsForm {
 public:
     explicit TLogSetForm(TComponent* Owner);
-    ~TLogSetForm() override;
 
     TGroupBox* GB_LogSettings;
     TEdit* Ed_LogServerIp;

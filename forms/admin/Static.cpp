@@ -9,14 +9,9 @@ const TStatisticsTexts EthernetTexts = {"Ethernet Info Get OK!", "Ethernet Info 
                                         "Refresh Ethernet Info OK!", "Refresh Ethernet Info Error!"};
 }  // namespace
 
-TFM_Static::TFM_Static(TComponent* Owner) : TTrafficStatisticsForm(Owner, EthernetTexts)
+TFM_Static::TFM_Static(TComponent* Owner)
+    : TTrafficStatisticsForm(Owner, FormFrame("FM_Static", "Status \\ Stats \\ Ethernet", FM_Static), EthernetTexts)
 {
-    SetName("FM_Static");
-    SetCaption("Status \\ Stats \\ Ethernet");
-    SetBorderStyle(bsSingle);
-    SetBorderIcons(biSystemMenu | biMinimize);
-    SetPosition(poMainFormCenter);
-
     edits_ = BuildCounters("Transmitted Count", "Recieved Count",
                            {{"Ed_TranPCount", "Transmitted Packet Count"},
                             {"Edt_TransBCount", "Transmitted Bytes Count"},
@@ -31,12 +26,6 @@ TFM_Static::TFM_Static(TComponent* Owner) : TTrafficStatisticsForm(Owner, Ethern
     Btn_Clear->OnClick = ReadSequence([this](TObject* S) { Btn_ClearClick(S); });
 
     OnCreate = ReadSequence([this](TObject* Sender) { FormCreate(Sender); });
-}
-
-TFM_Static::~TFM_Static()
-{
-    if (FM_Static == this)
-        FM_Static = nullptr;
 }
 
 void TFM_Static::FormCreate(TObject* Sender)
@@ -55,3 +44,5 @@ void TFM_Static::Btn_ClearClick(TObject* Sender)
     Btn_RefreshClick(Sender);
     ShowStatus("Clear Ethernet Info is OK!");
 }
+
+static const bool menuEntry = RegisterModalForm("Ethernet1", FM_Static);

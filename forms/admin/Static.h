@@ -7,7 +7,6 @@
 class TFM_Static : public TTrafficStatisticsForm {
 public:
     explicit TFM_Static(TComponent* Owner);
-    ~TFM_Static() override;
 
     TEdit* Ed_TranPCount;
     TEdit* Edt_TransBCount;

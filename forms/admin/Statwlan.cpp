@@ -9,14 +9,9 @@ const TStatisticsTexts WlanTexts = {"Wlan Info Get OK!", "Wlan Info Get Error!",
                                     "Refresh Wlan Info Error!"};
 }  // namespace
 
-TFM_StatWLAN::TFM_StatWLAN(TComponent* Owner) : TTrafficStatisticsForm(Owner, WlanTexts)
+TFM_StatWLAN::TFM_StatWLAN(TComponent* Owner)
+    : TTrafficStatisticsForm(Owner, FormFrame("FM_StatWLAN", "Status \\ Stats \\ WLAN ", FM_StatWLAN), WlanTexts)
 {
-    SetName("FM_StatWLAN");
-    SetCaption("Status \\ Stats \\ WLAN ");
-    SetBorderStyle(bsSingle);
-    SetBorderIcons(biSystemMenu | biMinimize);
-    SetPosition(poMainFormCenter);
-
     edits_ = BuildCounters("Transmitted Count ", "Received Count",
                            {{"Ed_TranPCount", "Transmitted Packet Count"},
                             {"Edt_TransBCount", "Transmitted Bytes Count"},
@@ -42,12 +37,6 @@ TFM_StatWLAN::TFM_StatWLAN(TComponent* Owner) : TTrafficStatisticsForm(Owner, Wl
     ClearPause->OnTimer = ReadSequence([this](TObject* S) { ClearPauseTimer(S); });
 
     OnCreate = ReadSequence([this](TObject* Sender) { FormCreate(Sender); });
-}
-
-TFM_StatWLAN::~TFM_StatWLAN()
-{
-    if (FM_StatWLAN == this)
-        FM_StatWLAN = nullptr;
 }
 
 void TFM_StatWLAN::FormCreate(TObject* Sender)
@@ -84,3 +73,5 @@ void TFM_StatWLAN::ClearPauseTimer(TObject* Sender)
     if (read)
         ShowStatus("Clear OK!");
 }
+
+static const bool menuEntry = RegisterModalForm("WLAN1", FM_StatWLAN);

@@ -8,7 +8,6 @@
 class TFM_StatWLAN : public TTrafficStatisticsForm {
 public:
     explicit TFM_StatWLAN(TComponent* Owner);
-    ~TFM_StatWLAN() override;
 
     TEdit* Ed_TranPCount;
     TEdit* Edt_TransBCount;

@@ -14,14 +14,9 @@ const int FactoryIndex = 1;
 const int CommandOn = 1;     // "reboot", "reset", "apply"
 }  // namespace
 
-TFM_Sytem::TFM_Sytem(TComponent* Owner) : TSettingsForm(Owner)
+TFM_Sytem::TFM_Sytem(TComponent* Owner)
+    : TSettingsForm(Owner, FormFrame("FM_Sytem", "Tools \\ System", FM_Sytem))
 {
-    SetName("FM_Sytem");
-    SetCaption("Tools \\ System");
-    SetBorderStyle(bsSingle);
-    SetBorderIcons(biSystemMenu | biMinimize);
-    SetPosition(poMainFormCenter);
-
     TFormBuilder build(this);
     const int buttonLeft = 300;
     Label1 = build.Label("Label1", "Restart the device", 24, 28);
@@ -41,12 +36,6 @@ TFM_Sytem::TFM_Sytem(TComponent* Owner) : TSettingsForm(Owner)
     SetClientHeight(144 + TFormBuilder::ButtonHeight + 24 + 20);
 
     OnCreate = Guarded(&TFM_Sytem::FormCreate);
-}
-
-TFM_Sytem::~TFM_Sytem()
-{
-    if (FM_Sytem == this)
-        FM_Sytem = nullptr;
 }
 
 TNotifyEvent TFM_Sytem::Guarded(void (TFM_Sytem::*handler)(TObject*))
@@ -70,8 +59,7 @@ void TFM_Sytem::FormCreate(TObject* Sender)
     RestartRequest->AttachStatusBar(StatusBar);
     RestartRequest->OnSetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { CommandDone(S, E); };
 
-    CommitRequest = GroupRequest(deviceSettingApplyVars, SVT_SV, 0, 100000);
-    CommitRequest->BindComboBox(0, CB_DeviceApplySetting);
+    CommitRequest = BoundGroup(deviceSettingApplyVars, SVT_SV, {CB_DeviceApplySetting}, 100000);
     CommitRequest->OnSetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { CommandDone(S, E); };
 }
 
@@ -93,7 +81,7 @@ bool TFM_Sytem::SendRestartPair(int command, const char* confirmation)
     MarkVars(RestartRequest, smLeaveOut, command == RestartIndex ? FactoryIndex : RestartIndex);
     if (MessageBoxA(nullptr, confirmation, "Warning", MB_OKCANCEL) != IDOK)
         return false;
-    return RestartRequest->Set(true, true, "", nullptr);
+    return WriteGroup(RestartRequest);
 }
 
 void TFM_Sytem::Button1Click(TObject* Sender)
@@ -118,7 +106,7 @@ void TFM_Sytem::Button2Click(TObject* Sender)
 void TFM_Sytem::Button3Click(TObject* Sender)
 {
     CB_DeviceApplySetting->SetItemIndex(CommandOn);
-    if (!CommitRequest->Set(true, true, "", nullptr))
+    if (!WriteGroup(CommitRequest))
         return;
     TWaitTexts texts;
     texts.Label2 = "Please wait...";
@@ -134,3 +122,5 @@ void TFM_Sytem::Button4Click(TObject* Sender)
     texts.Caption = "The device is rebooting, please waiting.....";
     ShowDeviceWait(60, texts);
 }
+
+static const bool menuEntry = RegisterModalForm("tSystem2", FM_Sytem);

@@ -7,7 +7,6 @@
 class TFM_Sytem : public TSettingsForm {
 public:
     explicit TFM_Sytem(TComponent* Owner);
-    ~TFM_Sytem() override;
 
     TLabel* Label1;
     TLabel* Label2;

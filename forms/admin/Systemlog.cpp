@@ -18,11 +18,9 @@ const int CommandOn = 1;  // "get", "clear"
 const int TransferLogCommandIndex = 2;
 }  // namespace
 
-TLogForm::TLogForm(TComponent* Owner) : TSettingsForm(Owner)
+TLogForm::TLogForm(TComponent* Owner)
+    : TSettingsForm(Owner, FormFrame("LogForm", "Status \\ Log", LogForm, TFrameBorder::Sizeable))
 {
-    SetName("LogForm");
-    SetCaption("Status \\ Log");
-    SetPosition(poMainFormCenter);
     SetClientWidth(478);
     SetClientHeight(330);
 
@@ -55,30 +53,20 @@ TLogForm::TLogForm(TComponent* Owner) : TSettingsForm(Owner)
     OnCreate = [this](TObject* S) { FormCreate(S); };
 }
 
-TLogForm::~TLogForm()
-{
-    if (LogForm == this)
-        LogForm = nullptr;
-}
-
 bool TLogForm::ChooseLocalServerAddress(TEdit* target) { return ::ChooseLocalServerAddress(target); }
 
 void TLogForm::FormCreate(TObject* Sender)
 {
-    TransferRequest = GroupRequest(systemLogTFTPServerIPAddressVars, SVT_SV, 0, 1000);
-    TransferRequest->BindFormat(0, "%s", ServerEdit);
-    TransferRequest->BindFormat(1, "%s", FileNameEdit);
+    TransferRequest = BoundGroup(systemLogTFTPServerIPAddressVars, SVT_SV, {ServerEdit, FileNameEdit}, 1000);
     // The get command has a set of its own, after this one: here it would go out
     // without a value, and the device would refuse the whole set.
     MarkVars(TransferRequest, smLeaveOut, TransferLogCommandIndex);
     TransferRequest->OnSetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { TransferTargetDone(S, E); };
 
-    GetRequest = GroupRequest(systemLogGetLogVars, SVT_SV, 0, 1000);
-    GetRequest->BindComboBox(0, GetCoBox);
+    GetRequest = BoundGroup(systemLogGetLogVars, SVT_SV, {GetCoBox}, 1000);
     GetRequest->OnSetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { GetLogDone(S, E); };
 
-    ClearRequest = GroupRequest(systemLogClearLocalLogVars, SVT_SV, 0, 1000);
-    ClearRequest->BindComboBox(0, Bt_Clear);
+    ClearRequest = BoundGroup(systemLogClearLocalLogVars, SVT_SV, {Bt_Clear}, 1000);
     ClearRequest->OnSetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { ClearDone(S, E); };
 
     Server = new TTransferServer(this, 5000);
@@ -120,7 +108,7 @@ void TLogForm::GetBtnClick(TObject* Sender)
     commandAccepted_ = false;
     std::remove(LogFilePath.c_str());
     Server->Expect(LogFileName, TTransferDirection::FromDevice);
-    TransferRequest->Set(true, true, "", nullptr);
+    WriteGroup(TransferRequest);
 }
 
 void TLogForm::TransferTargetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)
@@ -131,7 +119,7 @@ void TLogForm::TransferTargetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& E
         return;
     }
     GetCoBox->SetItemIndex(CommandOn);
-    GetRequest->Set(true, true, "", nullptr);
+    WriteGroup(GetRequest);
 }
 
 void TLogForm::GetLogDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)
@@ -241,7 +229,7 @@ bool TLogForm::LoadLogFile(TLogForm* form, const AnsiString& path)
 void TLogForm::Clear_BtnClick(TObject* Sender)
 {
     Bt_Clear->SetItemIndex(CommandOn);
-    if (ClearRequest->Set(true, true, "", nullptr))
+    if (WriteGroup(ClearRequest))
         ViewListView->Items()->Clear();
 }
 
@@ -257,3 +245,5 @@ void TLogForm::ClearDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)
 void TLogForm::SetBtnClick(TObject* Sender) { RunModalForm(LogSetForm); }
 
 void TLogForm::CloseBtnClick(TObject* Sender) { Close(); }
+
+static const bool menuEntry = RegisterModalForm("ViewLog1", LogForm);

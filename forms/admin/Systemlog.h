@@ -15,7 +15,6 @@ class TTransferServer;
 class TLogForm : public TSettingsForm {
 public:
     explicit TLogForm(TComponent* Owner);
-    ~TLogForm() override;
 
     TGroupBox* ViewGrpBox;
     TListView* ViewListView;

@@ -40,14 +40,9 @@ void AddNumbers(TComboBox* combo, int first, int last, int digits)
 bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
 }  // namespace
 
-TFM_Time::TFM_Time(TComponent* Owner) : TSettingsForm(Owner)
+TFM_Time::TFM_Time(TComponent* Owner)
+    : TSettingsForm(Owner, FormFrame("FM_Time", "Tools \\ Time and Date", FM_Time))
 {
-    SetName("FM_Time");
-    SetCaption("Tools \\ Time and Date");
-    SetBorderStyle(bsSingle);
-    SetBorderIcons(biSystemMenu | biMinimize);
-    SetPosition(poMainFormCenter);
-
     TFormBuilder build(this);
     const int width = GroupWidth;
     BuildTimeGroup(build);
@@ -61,7 +56,7 @@ TFM_Time::TFM_Time(TComponent* Owner) : TSettingsForm(Owner)
     StatusBar = build.StatusBar("StatusBar", {50});
     SetStatusBar(StatusBar);
     SetClientWidth(width + 16);
-    SetClientHeight(446 + TFormBuilder::ButtonHeight + 12 + 20);
+    FitClientHeight();
 
     OnCreate = ReadSequence([this](TObject* Sender) { FormCreate(Sender); });
 }
@@ -138,12 +133,6 @@ void TFM_Time::BuildManualGroup(TFormBuilder& build)
                          [this](TObject* S) { Btn_CopyClick(S); }, 240);
 }
 
-TFM_Time::~TFM_Time()
-{
-    if (FM_Time == this)
-        FM_Time = nullptr;
-}
-
 bool TFM_Time::ReadTimeGroups()
 {
     bool read = true;
@@ -168,8 +157,7 @@ void TFM_Time::FormCreate(TObject* Sender)
             TimeRequest->BindComboBox(i, dst[i - tvDstFirst]);
         TimeRequest->AttachStatusBar(StatusBar);
 
-        ManualRequest = GroupRequest(setTimeManuallyVars, SVT_SV, 0, 10000, 0);
-        ManualRequest->BindFormat(0, "%s", Ed_DateTime);
+        ManualRequest = BoundGroup(setTimeManuallyVars, SVT_SV, {Ed_DateTime}, 10000, 0);
         ReadTimeGroups();
         FillManualFromPc();
     } catch (const std::exception& e) {
@@ -305,9 +293,9 @@ void TFM_Time::Btn_ApplyClick(TObject* Sender)
         Ed_DateTime->SetText(ManualTimeText());
     MarkTimeSettings();
 
-    const bool settingsSet = TimeRequest->Set(true, true, "", nullptr);
+    const bool settingsSet = WriteGroup(TimeRequest);
     // With NTP on the manual time is left out and its set would carry nothing.
-    const bool manualSet = !HasVariablesToSend(ManualRequest) || ManualRequest->Set(true, true, "", nullptr);
+    const bool manualSet = !HasVariablesToSend(ManualRequest) || WriteGroup(ManualRequest);
     // A variable left out of a set is left out of reads too: mark them all again, so
     // that the read below shows everything the device holds now.
     UnmarkTimeSettings();
@@ -318,3 +306,5 @@ void TFM_Time::Btn_ApplyClick(TObject* Sender)
 }
 
 void TFM_Time::Btn_CancelClick(TObject* Sender) { Close(); }
+
+static const bool menuEntry = RegisterModalForm("Time", FM_Time);

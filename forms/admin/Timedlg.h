@@ -12,7 +12,6 @@ class TFormRows;
 class TFM_Time : public TSettingsForm {
 public:
     explicit TFM_Time(TComponent* Owner);
-    ~TFM_Time() override;
 
     // Time Configuration
     TGroupBox* GroupBox1;

@@ -22,8 +22,8 @@ TGroupBox* CounterGroup(TFormBuilder& build, const char* name, const char* capti
 }
 }  // namespace
 
-TTrafficStatisticsForm::TTrafficStatisticsForm(TComponent* Owner, const TStatisticsTexts& texts)
-    : TSettingsForm(Owner), texts_(texts)
+TTrafficStatisticsForm::TTrafficStatisticsForm(TComponent* Owner, const TFormFrame& frame, const TStatisticsTexts& texts)
+    : TSettingsForm(Owner, frame), texts_(texts)
 {
 }
 
@@ -46,7 +46,7 @@ std::vector<TEdit*> TTrafficStatisticsForm::BuildCounters(const char* transmitte
     StatusBar1 = build.StatusBar("StatusBar1", {50});
     SetStatusBar(StatusBar1);
     SetClientWidth(right + GroupLeft);
-    SetClientHeight(buttonTop + TFormBuilder::ButtonHeight + 12 + 20);
+    FitClientHeight();
     return edits;
 }
 
@@ -58,8 +58,7 @@ void TTrafficStatisticsForm::CreateRequests(const KwSNMPVar* counters, const KwS
         CountersRequest->BindFormat(i, "%s", edits[i]);
     ReadCounters(texts_.GetOk, texts_.GetError);
 
-    ClearRequest = GroupRequest(clear, MVT_SV, 0, clearTimeout, 0);
-    ClearRequest->BindComboBox(0, CB_Clear);
+    ClearRequest = BoundGroup(clear, MVT_SV, {CB_Clear}, clearTimeout, 0);
 }
 
 bool TTrafficStatisticsForm::ReadCounters(const char* okText, const char* errorText)
@@ -72,7 +71,7 @@ bool TTrafficStatisticsForm::ReadCounters(const char* okText, const char* errorT
 bool TTrafficStatisticsForm::ClearCounters()
 {
     CB_Clear->SetItemIndex(1);  // "clear"
-    return ClearRequest->Set(true, true, "", nullptr);
+    return WriteGroup(ClearRequest);
 }
 
 void TTrafficStatisticsForm::Btn_RefreshClick(TObject* Sender)

@@ -39,7 +39,7 @@ public:
     void Btn_RefreshClick(TObject* Sender);
 
 protected:
-    TTrafficStatisticsForm(TComponent* Owner, const TStatisticsTexts& texts);
+    TTrafficStatisticsForm(TComponent* Owner, const TFormFrame& frame, const TStatisticsTexts& texts);
 
     // Builds the two groups (transmitted, then received) and the buttons and status bar
     // below them; the edits in order, transmitted first.

@@ -13,14 +13,9 @@ const char* const NoMacAddress = "000000000000";
 enum WdsCell { wcMac = 0, wcBand, wcAuthentication, wcSignal, wcPowerSaving, wcName, wcConnected, wcStatus };
 }  // namespace
 
-TFM_WDSInfo::TFM_WDSInfo(TComponent* Owner) : TSettingsForm(Owner)
+TFM_WDSInfo::TFM_WDSInfo(TComponent* Owner)
+    : TSettingsForm(Owner, FormFrame("FM_WDSInfo", "Status \\ WDS Information", FM_WDSInfo))
 {
-    SetName("FM_WDSInfo");
-    SetCaption("Status \\ WDS Information");
-    SetBorderStyle(bsSingle);
-    SetBorderIcons(biSystemMenu | biMinimize);
-    SetPosition(poMainFormCenter);
-
     TFormBuilder build(this);
     TLabel* caption = build.Label("Lb_ChannelCaption", "Channel : ", 12, 10, 60);
     Lb_Channel = build.Label("Lb_Channel", "CH", 72, 10, 40);
@@ -41,36 +36,25 @@ TFM_WDSInfo::TFM_WDSInfo(TComponent* Owner) : TSettingsForm(Owner)
     CB_APMode = build.HiddenCombo("CB_APMode");
     CB_dot11Encryption = build.HiddenCombo("CB_dot11Encryption");
     SetClientWidth(614);
-    SetClientHeight(246 + TFormBuilder::ButtonHeight + 12 + 20);
+    FitClientHeight();
 
     OnCreate = ReadSequence([this](TObject* Sender) { FormCreate(Sender); });
 }
 
-TFM_WDSInfo::~TFM_WDSInfo()
-{
-    if (FM_WDSInfo == this)
-        FM_WDSInfo = nullptr;
-}
-
 void TFM_WDSInfo::FormCreate(TObject* Sender)
 {
-    ModeRequest = GroupRequest(dot11ApModeVars, MVT_SV, 0, 1000, 0);
-    ModeRequest->BindComboBox(0, CB_APMode);
+    ModeRequest = BoundGroup(dot11ApModeVars, MVT_SV, {CB_APMode}, 1000, 0);
     ReadGroup(ModeRequest);
 
-    ChannelRequest = GroupRequest(dot11ChannelVars, MVT_SV, 0, 1000, 0);
-    ChannelRequest->BindLabel(0, Lb_Channel);
-    ChannelRequest->BindLabel(1, Lb_Band);
+    ChannelRequest = BoundGroup(dot11ChannelVars, MVT_SV, {Lb_Channel, Lb_Band}, 1000, 0);
     ReadGroup(ChannelRequest);
 
-    EncryptionRequest = GroupRequest(dot11EncryptionVars, MVT_SV, 0, 5000, 0);
-    EncryptionRequest->BindComboBox(0, CB_dot11Encryption);
+    EncryptionRequest = BoundGroup(dot11EncryptionVars, MVT_SV, {CB_dot11Encryption}, 5000, 0);
     ReadGroup(EncryptionRequest);
 
     wdsMode_ = CB_APMode->ItemIndex() == 1 || CB_APMode->ItemIndex() == 2;
     if (wdsMode_) {
-        RefreshRequest = GroupRequest(dot11WdsRefreshVars, MVT_SV, 0, 10000);
-        RefreshRequest->BindComboBox(0, IfGetInfo1);
+        RefreshRequest = BoundGroup(dot11WdsRefreshVars, MVT_SV, {IfGetInfo1}, 10000);
         RefreshRequest->OnSetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnWdsRefreshDone(S, E); };
         TableRequest = GroupRequest(dot11WdsIndexVars, MVT_UMV, 1, 10000);
         TableRequest->BindListView(WDS_ListView, true);
@@ -79,7 +63,7 @@ void TFM_WDSInfo::FormCreate(TObject* Sender)
     }
     IfGetInfo1->SetItemIndex(1);  // "get"
     if (wdsMode_)
-        RefreshRequest->Set(true, true, "", nullptr);
+        WriteGroup(RefreshRequest);
 }
 
 bool TFM_WDSInfo::Detecting() const
@@ -90,12 +74,12 @@ bool TFM_WDSInfo::Detecting() const
 void TFM_WDSInfo::Btn_RefreshClick(TObject* Sender)
 {
     // One detection at a time: the one under way answers this click too.
-    if (Detecting())
+    if (wdsMode_ && !MayReadTable({RefreshRequest, TableRequest}))
         return;
     IfGetInfo1->SetItemIndex(1);
     ShowStatus("Refresh WDS Info...");
     if (wdsMode_)
-        RefreshRequest->Set(true, true, "", nullptr);
+        WriteGroup(RefreshRequest);
     else
         ShowStatus("Get OK!");
 }
@@ -136,3 +120,5 @@ void TFM_WDSInfo::FillWdsList()
         cells->Add(status == "on" ? AnsiString("On") : status == "off" ? AnsiString("Off") : AnsiString());
     }
 }
+
+static const bool menuEntry = RegisterModalForm("WDSInformation1", FM_WDSInfo);

@@ -8,7 +8,6 @@
 class TFM_WDSInfo : public TSettingsForm {
 public:
     explicit TFM_WDSInfo(TComponent* Owner);
-    ~TFM_WDSInfo() override;
 
     TLabel* Lb_Channel;
     TLabel* Lb_Band;

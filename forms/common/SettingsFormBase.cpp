@@ -2,12 +2,43 @@
 
 #include "KwReadSequence.h"
 
+#include <algorithm>
+
+TSettingsForm::TSettingsForm(TComponent* owner, const TFormFrame& frame) : TForm(owner), forget_(frame.Forget)
+{
+    SetName(frame.Name);
+    SetCaption(frame.Caption);
+    if (frame.Border == TFrameBorder::Fixed) {
+        SetBorderStyle(bsSingle);
+        SetBorderIcons(biSystemMenu | biMinimize);
+    }
+    SetPosition(poMainFormCenter);
+}
+
+TSettingsForm::~TSettingsForm()
+{
+    if (forget_)
+        forget_(this);
+}
+
+void TSettingsForm::FitClientHeight()
+{
+    const int statusBarHeight = 20;
+    int bottom = 0;
+    for (int i = 0; i < ControlCount(); ++i) {
+        const TControl* control = Controls(i);
+        if (control->Visible() && control->Align() == alNone)
+            bottom = std::max(bottom, control->Top() + control->Height());
+    }
+    SetClientHeight(bottom + 12 + (statusBar_ ? statusBarHeight : 0));
+}
+
 bool TSettingsForm::Outstanding(const KwSNMPRequest2Controls* request)
 {
     return request->Busy || request->Request.Pending > 0;
 }
 
-bool TSettingsForm::AnyOutstanding(std::initializer_list<const KwSNMPRequest2Controls*> requests)
+bool TSettingsForm::AnyOutstanding(const TRequests& requests)
 {
     for (const KwSNMPRequest2Controls* request : requests)
         if (request && Outstanding(request))
@@ -46,24 +77,24 @@ bool TSettingsForm::MaySave(const KwSNMPRequest2Controls* request, const TSaveGu
 const char* const TableBusyText = "The device has not finished the last change of the list yet. Please wait.";
 const char* const TableUnreadText = "The list has not been read from the device. Press Refresh first.";
 
-bool TSettingsForm::MayReadTable(std::initializer_list<const KwSNMPRequest2Controls*> requests)
+bool TSettingsForm::MayReadTable(const TRequests& requests, TStatusBar* bar)
 {
     for (const KwSNMPRequest2Controls* request : requests)
         if (!request)
             return false;  // the form's creation failed before its requests existed
     if (AnyOutstanding(requests)) {
-        ShowStatus(TableBusyText);
+        ShowFormStatus(bar ? bar : statusBar_, TableBusyText);
         return false;
     }
     return true;
 }
 
-bool TSettingsForm::MayChangeTable(std::initializer_list<const KwSNMPRequest2Controls*> requests)
+bool TSettingsForm::MayChangeTable(const TRequests& requests, TStatusBar* bar)
 {
-    if (!MayReadTable(requests))
+    if (!MayReadTable(requests, bar))
         return false;
-    if (requests.size() > 0 && !GroupRead(*requests.begin())) {
-        ShowStatus(TableUnreadText);
+    if (!requests.empty() && !GroupRead(requests.front())) {
+        ShowFormStatus(bar ? bar : statusBar_, TableUnreadText);
         return false;
     }
     return true;

@@ -2,10 +2,15 @@
 // The base of every settings form that the main menu opens.
 //
 // How a form is made (Home / Information, forms/admin/Information.*, is the model):
-// - The constructor builds the controls with TFormBuilder / TFormRows, one call per
-//   control of the form's design, and sets OnCreate = ReadSequence(FormCreate).
-// - FormCreate builds one request per catalogue group with GroupRequest (owned by the
-//   form), binds the controls, and reads the groups the page shows.
+// - The constructor hands TSettingsForm its window (FormFrame: name, caption, global
+//   pointer), builds the controls with TFormBuilder / TFormRows, one call per control
+//   of the form's design, sizes the client (FitClientHeight) and sets
+//   OnCreate = ReadSequence(FormCreate). The unit registers its menu entry in one line
+//   (RegisterModalForm).
+// - FormCreate builds one request per catalogue group with GroupRequest or BoundGroup
+//   (owned by the form, controls bound by position), and reads the groups the page shows.
+// - Writes are named: WriteGroup, WriteWithoutReread, WriteVariables, WriteGroupPart.
+// - Table forms ask MayChangeTable / MayReadTable before each table operation.
 // - Refresh buttons are wrapped in ReadSequence as well, so that a silent device costs
 //   one time-out per sequence, not one per synchronous read.
 // - A failed read is reported by the request itself (GroupRequest): forms add no
@@ -18,13 +23,16 @@
 // form as owner. Deleting the form deletes them first, while every control still exists,
 // and a request being deleted cancels what it has outstanding: no reply, time-out or
 // done handler ever reaches a closed form. Forms therefore need no destructor of their
-// own for their requests; the only thing left for a destructor is the form's global
-// pointer, which the menu's opener (RunModalForm) already sets back to null.
+// own for their requests; the form's global pointer is set back to null by the base
+// (TFormFrame).
+#include "FormFrame.h"
+#include "GroupBinding.h"
 #include "KwSNMPRequest2Edits.h"
 #include "SettingsForm.h"
 #include "vcl.h"
 
 #include <initializer_list>
+#include <vector>
 
 // What MaySave says when it refuses.
 extern const char* const TableBusyText;
@@ -39,6 +47,9 @@ struct TSaveGuardTexts {
 class TSettingsForm : public TForm {
 public:
     explicit TSettingsForm(TComponent* owner) : TForm(owner) {}
+    // The form's window as `frame` gives it (see FormFrame.h).
+    TSettingsForm(TComponent* owner, const TFormFrame& frame);
+    ~TSettingsForm() override;
 
     // True once a read of the request's group has succeeded, false again after a failed
     // one (the request keeps it: KwSNMPRequest2Controls::WasRead).
@@ -47,7 +58,8 @@ public:
     static bool Outstanding(const KwSNMPRequest2Controls* request);
     // True while one of the requests (missing ones are skipped) is outstanding: a table
     // operation is under way.
-    static bool AnyOutstanding(std::initializer_list<const KwSNMPRequest2Controls*> requests);
+    using TRequests = std::vector<const KwSNMPRequest2Controls*>;
+    static bool AnyOutstanding(const TRequests& requests);
 
 protected:
     // A request owned by this form on one catalogue group (see NewGroupRequest). Its
@@ -60,6 +72,16 @@ protected:
     {
         Request* request = NewGroupRequest<Request>(this, table, itemType, keyCount, timeout, mode);
         request->ReportFailures = true;
+        return request;
+    }
+
+    // GroupRequest on a group of single variables with its controls bound by position
+    // (GroupBinding.h).
+    KwSNMPRequest2Edits* BoundGroup(const KwSNMPVar* table, KwSNMPItemType itemType,
+                                    std::initializer_list<TBinding> bindings, int timeout = 0, unsigned char mode = 1)
+    {
+        KwSNMPRequest2Edits* request = GroupRequest(table, itemType, 0, timeout, mode);
+        BindByPosition(request, bindings);
         return request;
     }
 
@@ -78,9 +100,23 @@ protected:
     // write it after: refused while any of them is outstanding, and until the walk has
     // completed, whose rows give the keys a write uses. Refresh and page changes ask
     // MayReadTable: refused while one is outstanding. A refusal puts TableBusyText or
-    // TableUnreadText in the status bar and sends nothing.
-    bool MayChangeTable(std::initializer_list<const KwSNMPRequest2Controls*> requests);
-    bool MayReadTable(std::initializer_list<const KwSNMPRequest2Controls*> requests);
+    // TableUnreadText in `bar` (the form's status bar when none is given) and sends
+    // nothing.
+    bool MayChangeTable(const TRequests& requests, TStatusBar* bar = nullptr);
+    bool MayReadTable(const TRequests& requests, TStatusBar* bar = nullptr);
+
+    // Writes the group from its bound controls; a table is walked again after a
+    // successful write (WriteGroup), or not (WriteWithoutReread). WriteVariables sends
+    // the variables' values as they stand, not from the controls, with no walk after.
+    // As KwSNMPRequest2Controls::Set: false when refused (or, asynchronously, not issued).
+    static bool WriteGroup(KwSNMPRequest2Controls* request) { return request->Set(true, true, "", nullptr); }
+    static bool WriteWithoutReread(KwSNMPRequest2Controls* request) { return request->Set(false, true, "", nullptr); }
+    static bool WriteVariables(KwSNMPRequest2Controls* request) { return request->Set(false, false, "", nullptr); }
+    // WriteGroup of the variables `varIndexes` names ("0", "1,3,4") only.
+    static bool WriteGroupPart(KwSNMPRequest2Controls* request, const AnsiString& varIndexes)
+    {
+        return request->Set(true, true, varIndexes, nullptr);
+    }
 
     // The first failed ReadGroup since ClearReadFailure, for forms whose status bar
     // sums up a creation or refresh ("Get OK!" only when every read came back).
@@ -94,6 +130,10 @@ protected:
     // `handler` with its synchronous reads run as one read sequence.
     static TNotifyEvent ReadSequence(TNotifyEvent handler);
 
+    // The client height from the controls: the lowest bottom of the form's visible
+    // controls, a margin of 12 and the status bar below (set the status bar first).
+    void FitClientHeight();
+
     // The form's result text in panel 0 of its status bar (the simple text without
     // panels).
     void SetStatusBar(TStatusBar* bar) { statusBar_ = bar; }
@@ -103,6 +143,7 @@ protected:
     bool ShowFailure(const KwSNMPError& error);
 
 private:
+    std::function<void(const TForm*)> forget_;
     TStatusBar* statusBar_ = nullptr;
     bool readFailed_ = false;
     AnsiString readFailure_;

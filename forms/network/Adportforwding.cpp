@@ -24,7 +24,7 @@ bool IsPort(const AnsiString& text)
 }  // namespace
 
 TFM_AdPortfwding::TFM_AdPortfwding(TComponent* Owner)
-    : TRouterRuleForm(Owner, "FM_AdPortfwding", "Advanced \\ Advance Port Forwarding")
+    : TRouterRuleForm(Owner, FormFrame("FM_AdPortfwding", "Advanced \\ Advance Port Forwarding", FM_AdPortfwding))
 {
     TFormBuilder build(this);
     TFormRows rows(build, TRowColumns{16, 150, 160});
@@ -62,16 +62,9 @@ TFM_AdPortfwding::TFM_AdPortfwding(TComponent* Owner)
     NetMask->SetText("255.255.255.0");
 }
 
-TFM_AdPortfwding::~TFM_AdPortfwding()
-{
-    if (FM_AdPortfwding == this)
-        FM_AdPortfwding = nullptr;
-}
-
 void TFM_AdPortfwding::FormCreate(TObject* Sender)
 {
-    LanAddressRequest = GroupRequest(ifIpAddressVars2, MVT_SV, 0, 1000, 0);
-    LanAddressRequest->BindFormat(0, "%s", ED_IpAddr);
+    LanAddressRequest = BoundGroup(ifIpAddressVars2, MVT_SV, {ED_IpAddr}, 1000, 0);
     ReadGroup(LanAddressRequest);
 
     PortRuleRequest = RuleTableRequest(portForwardingIndexVars, 10000,
@@ -143,7 +136,7 @@ void TFM_AdPortfwding::Btn_AddClick(TObject* Sender)
     if (!PortRuleRequest ||
         !ReadyToWrite(PortRuleEditing, MaxRules, "Maximum Numbers of Port Forwarding Rule is 25!", IsFreeRow, [this] { return CheckRule(); }))
         return;
-    if (!PortRuleRequest->Set(false, true, "", nullptr))
+    if (!WriteWithoutReread(PortRuleRequest))
         ShowStatus("Setting Error!");
 }
 
@@ -180,3 +173,5 @@ void TFM_AdPortfwding::Edt_PubPortRangeEndChange(TObject* Sender)
 }
 
 void TFM_AdPortfwding::Edt_PriPortRangeStartChange(TObject* Sender) { Edt_PubPortRangeEndChange(Sender); }
+
+static const bool menuEntry = RegisterModalForm("AdvancePortForwarding1", FM_AdPortfwding);

@@ -8,7 +8,6 @@
 class TFM_AdPortfwding : public TRouterRuleForm {
 public:
     explicit TFM_AdPortfwding(TComponent* Owner);
-    ~TFM_AdPortfwding() override;
 
     TEdit* Edt_Name;
     TEdit* Edt_IPAddr;

@@ -13,14 +13,9 @@ namespace {
 const TSaveGuardTexts SaveGuard = {AdnetworkNotReadText, AdnetworkNotReadText, "Error"};
 }
 
-TFM_Adnetwork::TFM_Adnetwork(TComponent* Owner) : TSettingsForm(Owner)
+TFM_Adnetwork::TFM_Adnetwork(TComponent* Owner)
+    : TSettingsForm(Owner, FormFrame("FM_Adnetwork", "Advanced \\ Advanced Network", FM_Adnetwork))
 {
-    SetName("FM_Adnetwork");
-    SetCaption("Advanced \\ Advanced Network");
-    SetBorderStyle(bsSingle);
-    SetBorderIcons(biSystemMenu | biMinimize);
-    SetPosition(poMainFormCenter);
-
     TFormBuilder build(this);
     GB_UPnP = build.Group("GB_UPnP", "UPnP", 16, 12, 300, 50);
     CBH_EnalbeUPnP = build.In(GB_UPnP).Check("CBH_EnalbeUPnP", "Enable UPnP ", 16, 22);
@@ -31,24 +26,16 @@ TFM_Adnetwork::TFM_Adnetwork(TComponent* Owner) : TSettingsForm(Owner)
     StatusBar1 = build.StatusBar("StatusBar1", {50});
     SetStatusBar(StatusBar1);
     SetClientWidth(332);
-    SetClientHeight(136 + TFormBuilder::ButtonHeight + 12 + 20);
+    FitClientHeight();
 
     OnCreate = ReadSequence([this](TObject* Sender) { FormCreate(Sender); });
 }
 
-TFM_Adnetwork::~TFM_Adnetwork()
-{
-    if (FM_Adnetwork == this)
-        FM_Adnetwork = nullptr;
-}
-
 void TFM_Adnetwork::FormCreate(TObject* Sender)
 {
-    UpnpRequest = GroupRequest(upnpControlStatusVars, SVT_SV, 0, 10000, 0);
-    UpnpRequest->BindCheckBox(0, CBH_EnalbeUPnP);
+    UpnpRequest = BoundGroup(upnpControlStatusVars, SVT_SV, {CBH_EnalbeUPnP}, 10000, 0);
     ReadGroup(UpnpRequest);
-    WanPingRequest = GroupRequest(wanPingRespondControlStatusVars, SVT_SV, 0, 10000, 0);
-    WanPingRequest->BindCheckBox(0, CHB_EnableWLANPingRes);
+    WanPingRequest = BoundGroup(wanPingRespondControlStatusVars, SVT_SV, {CHB_EnableWLANPingRes}, 10000, 0);
     ReadGroup(WanPingRequest);
 }
 
@@ -58,9 +45,11 @@ void TFM_Adnetwork::Btn_ApplyClick(TObject* Sender)
         !MaySave(WanPingRequest, SaveGuard))
         return;
     ShowStatus("Refresh...");
-    const bool upnpSet = UpnpRequest->Set(true, true, "", nullptr);
-    const bool pingSet = WanPingRequest->Set(true, true, "", nullptr);  // whatever became of UPnP
+    const bool upnpSet = WriteGroup(UpnpRequest);
+    const bool pingSet = WriteGroup(WanPingRequest);  // whatever became of UPnP
     ShowStatus(upnpSet && pingSet ? "Set OK!" : "Set Error!");
 }
 
 void TFM_Adnetwork::Btn_CancelClick(TObject* Sender) { Close(); }
+
+static const bool menuEntry = RegisterModalForm("AdvancedNetwork1", FM_Adnetwork);

@@ -7,7 +7,6 @@
 class TFM_Adnetwork : public TSettingsForm {
 public:
     explicit TFM_Adnetwork(TComponent* Owner);
-    ~TFM_Adnetwork() override;
 
     TGroupBox* GB_UPnP;
     TCheckBox* CBH_EnalbeUPnP;

@@ -19,13 +19,9 @@ const int DomainStaticItem = 1;
 const char* const ListingText = "Listing data ... ";
 }  // namespace
 
-TFM_DHCP::TFM_DHCP(TComponent* Owner) : TSettingsForm(Owner)
+TFM_DHCP::TFM_DHCP(TComponent* Owner)
+    : TSettingsForm(Owner, FormFrame("FM_DHCP", "Advanced \\ DHCP Server", FM_DHCP))
 {
-    SetName("FM_DHCP");
-    SetCaption("Advanced \\ DHCP Server");
-    SetBorderStyle(bsSingle);
-    SetBorderIcons(biSystemMenu | biMinimize);
-    SetPosition(poMainFormCenter);
     SetClientWidth(600);
     SetClientHeight(440);
 
@@ -61,12 +57,6 @@ TFM_DHCP::TFM_DHCP(TComponent* Owner) : TSettingsForm(Owner)
     OnCloseQuery = [this](TObject* Sender, bool& CanClose) { FormCloseQuery(Sender, CanClose); };
 }
 
-TFM_DHCP::~TFM_DHCP()
-{
-    if (FM_DHCP == this)
-        FM_DHCP = nullptr;
-}
-
 void TFM_DHCP::FormCreate(TObject* Sender)
 {
     try {
@@ -77,8 +67,7 @@ void TFM_DHCP::FormCreate(TObject* Sender)
         for (TStatusBar* bar : {StatusBar1, StatusBar2, StatusBar3})
             ShowFormStatus(bar, e.what());
     }
-    LanRequest = GroupRequest(lanIfIpAddressVars, MVT_SV, 0, 1000, 1);
-    LanRequest->BindFormat(0, "%s", Ed_ext);
+    LanRequest = BoundGroup(lanIfIpAddressVars, MVT_SV, {Ed_ext}, 1000, 1);
     if (!KwReadSequence::SilentDeviceSeen())
         LanRequest->Get();
 
@@ -203,23 +192,14 @@ void TFM_DHCP::ClearRouterZeroServers(TEdit* wins, TEdit* dns)
 
 void TFM_DHCP::CreatePoolRequests()
 {
-    ModeRequest = GroupRequest(dot11ApModeVars2, MVT_SV, 0, 0, 0);
-    ModeRequest->BindComboBox(0, CB_APMode);
+    ModeRequest = BoundGroup(dot11ApModeVars2, MVT_SV, {CB_APMode}, 0, 0);
     ReadGroup(ModeRequest);
 
-    AddressRequest = GroupRequest(ipInformationIpVars, MVT_SV, 0, 1000, 0);
-    AddressRequest->BindFormat(0, "%s", ED_IpAddr);
+    AddressRequest = BoundGroup(ipInformationIpVars, MVT_SV, {ED_IpAddr}, 1000, 0);
     ReadGroup(AddressRequest);
 
-    PoolRequest = GroupRequest(dynamicIpPoolStartVars2, MVT_SV, 0, 10000, 0);
-    PoolRequest->BindFormat(0, "%s", Ed_IPAF);
-    PoolRequest->BindFormat(1, "%s", Ed_PoolRan);
-    PoolRequest->BindFormat(2, "%s", Ed_SubMask);
-    PoolRequest->BindFormat(3, "%s", Ed_Gateway);
-    PoolRequest->BindFormat(4, "%s", Ed_Wins);
-    PoolRequest->BindFormat(5, "%s", Ed_DNS);
-    PoolRequest->BindFormat(6, "%s", Ed_DomNa);
-    PoolRequest->BindFormat(7, "%u", Ed_Lease);
+    PoolRequest =
+        BoundGroup(dynamicIpPoolStartVars2, MVT_SV, {Ed_IPAF, Ed_PoolRan, Ed_SubMask, Ed_Gateway, Ed_Wins, Ed_DNS, Ed_DomNa, {Ed_Lease, "%u"}}, 10000, 0);
     PoolRequest->AttachStatusBar(StatusBar1);
     ShowFormStatus(StatusBar1, ListingText);
     if (ReadGroup(PoolRequest)) {
@@ -232,11 +212,9 @@ void TFM_DHCP::CreatePoolRequests()
         ShowPoolFailure(PoolRequest);  // never "Get OK!" for a read that failed
     }
 
-    SwitchRequest = GroupRequest(dhcpServerControlVars, SVT_SV, 0, 10000, 0);
-    SwitchRequest->BindComboBox(0, CB_Fuction1);
+    SwitchRequest = BoundGroup(dhcpServerControlVars, SVT_SV, {CB_Fuction1}, 10000, 0);
     const bool switchRead = ReadGroup(SwitchRequest);
-    StaticSwitchRequest = GroupRequest(dhcpServerStaticControlVars, SVT_SV, 0, 10000, 0);
-    StaticSwitchRequest->BindComboBox(0, CB_Fuction2);
+    StaticSwitchRequest = BoundGroup(dhcpServerStaticControlVars, SVT_SV, {CB_Fuction2}, 10000, 0);
     if (ReadGroup(StaticSwitchRequest) && switchRead) {
         CB_Fuction2->SetItemIndex(CB_Fuction1->ItemIndex());
         UpdateEditStates();
@@ -249,7 +227,8 @@ void TFM_DHCP::CreatePoolRequests()
         CB_Fuction2->SetEnabled(false);
     }
 
-    DomainStatusRequest = GroupRequest(dhcpServerDomainNameStatusVars, SVT_SV, 0, 10000, 0);
-    DomainStatusRequest->BindComboBox(0, CB_DNStatus);
+    DomainStatusRequest = BoundGroup(dhcpServerDomainNameStatusVars, SVT_SV, {CB_DNStatus}, 10000, 0);
     ReadGroup(DomainStatusRequest);
 }
+
+static const bool menuEntry = RegisterModalForm("DHCPServer1", FM_DHCP);

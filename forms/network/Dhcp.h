@@ -20,7 +20,6 @@ class New_req2Edit;
 class TFM_DHCP : public TSettingsForm {
 public:
     explicit TFM_DHCP(TComponent* Owner);
-    ~TFM_DHCP() override;
 
     TPageControl* PageControl1;
     TTabSheet* TabSheet1;
@@ -144,6 +143,7 @@ private:
     void OnStaticSetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error);
     void FillStaticUserList();
     void SaveStaticEntry();
+    TRequests StaticTableRequests() const;  // the static table's walk and the requests writing it
     bool CheckStaticEntry();
     bool IsValidStaticMac(const AnsiString& text);
     bool IsStaticMacUnique(const AnsiString& targetKey);

@@ -48,13 +48,11 @@ void TFM_DHCP::BuildLeasePage()
 
 void TFM_DHCP::CreateLeaseRequests()
 {
-    DynamicRefreshRequest = GroupRequest(refreshCurrentDynamicListVars, SVT_SV, 0, 10000, 1);
-    DynamicRefreshRequest->BindComboBox(0, CoboxDynamic);
+    DynamicRefreshRequest = BoundGroup(refreshCurrentDynamicListVars, SVT_SV, {CoboxDynamic}, 10000, 1);
     DynamicRefreshRequest->OnSetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) {
         OnDynamicRefreshDone(S, E);
     };
-    StaticRefreshRequest = GroupRequest(refreshCurrentStaticListVars, SVT_SV, 0, 10000, 1);
-    StaticRefreshRequest->BindComboBox(0, CoboxStatic);
+    StaticRefreshRequest = BoundGroup(refreshCurrentStaticListVars, SVT_SV, {CoboxStatic}, 10000, 1);
     StaticRefreshRequest->OnSetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) {
         OnStaticRefreshDone(S, E);
     };
@@ -93,22 +91,22 @@ void TFM_DHCP::StartLeaseWalk(New_req2Edit* request, TButton* refresh)
 
 void TFM_DHCP::Bt_RefreshDynamicPoolClick(TObject* Sender)
 {
-    if (!DynamicRefreshRequest || !DynamicLeaseRequest || Outstanding(DynamicLeaseRequest))
+    if (!MayReadTable({DynamicLeaseRequest, DynamicRefreshRequest}, StatusBar3))
         return;
     Bt_RefreshDynamicPool->SetEnabled(false);
     ShowFormStatus(StatusBar3, "");
     CoboxDynamic->SetItemIndex(RefreshItem);
-    DynamicRefreshRequest->Set(true, true, "", nullptr);
+    WriteGroup(DynamicRefreshRequest);
 }
 
 void TFM_DHCP::Bt_RefreshStaticPoolClick(TObject* Sender)
 {
-    if (!StaticRefreshRequest || !StaticLeaseRequest || Outstanding(StaticLeaseRequest))
+    if (!MayReadTable({StaticLeaseRequest, StaticRefreshRequest}, StatusBar4))
         return;
     Bt_RefreshStaticPool->SetEnabled(false);
     ShowFormStatus(StatusBar4, "");
     CoboxStatic->SetItemIndex(RefreshItem);
-    StaticRefreshRequest->Set(true, true, "", nullptr);
+    WriteGroup(StaticRefreshRequest);
 }
 
 void TFM_DHCP::OnDynamicRefreshDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)

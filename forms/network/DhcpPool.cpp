@@ -103,10 +103,10 @@ bool TFM_DHCP::CheckPool()
 void TFM_DHCP::SavePool()
 {
     ConvertPoolRange(true);  // the device keeps the pool's last address
-    const bool switchSet = SwitchRequest->Set(true, true, "", nullptr);
+    const bool switchSet = WriteGroup(SwitchRequest);
     // The domain name goes out whenever the user can edit it here.
     MarkVars(PoolRequest, Ed_DomNa->Enabled() ? smSend : smLeaveOut, DomainNameVar);
-    const bool poolSet = PoolRequest->Set(true, true, "", nullptr);
+    const bool poolSet = WriteGroup(PoolRequest);
     MarkVars(PoolRequest, smSend, DomainNameVar);  // later reads show it again
     if (!switchSet || !poolSet) {
         ConvertPoolRange(false);
@@ -128,7 +128,7 @@ void TFM_DHCP::Bt_ApplyClick(TObject* Sender)
             SavePool();
         return;
     }
-    if (SwitchRequest->Set(true, true, "", nullptr))
+    if (WriteGroup(SwitchRequest))
         ShowFormStatus(StatusBar1, "Setting Success!");
     else
         ShowPoolFailure(SwitchRequest);

@@ -76,16 +76,9 @@ void TFM_DHCP::CreateStaticRequests()
     StaticRequest = GroupRequest(staticIndexVars, MVT_UMV, 1, 10000, 1);
     StaticRequest->BindListView(LV_StaticPoolSet, true);
     StaticRequest->AttachStatusBar(StatusBar2);
-    StaticRequest->BindLabel(0, Lb_Index);
-    StaticRequest->BindComboBox(1, CB_StaticStatus);
-    StaticRequest->BindFormat(2, "%s", ED_StaticHostName);
-    StaticRequest->BindFormat(3, "%s", ED_StaticAssignIP);
-    StaticRequest->BindFormat(4, "%h", ED_StaticAssignMAC);
-    StaticRequest->BindFormat(5, "%s", ED_StaticSubMask);
-    StaticRequest->BindFormat(6, "%s", ED_StaticGateway);
-    StaticRequest->BindFormat(7, "%s", ED_StaticDNS);
-    StaticRequest->BindFormat(8, "%s", ED_StaticWins);
-    StaticRequest->BindFormat(9, "%s", ED_StaticDoname);
+    BindByPosition(StaticRequest, {Lb_Index, CB_StaticStatus, ED_StaticHostName, ED_StaticAssignIP,
+                                   {ED_StaticAssignMAC, "%h"}, ED_StaticSubMask, ED_StaticGateway, ED_StaticDNS,
+                                   ED_StaticWins, ED_StaticDoname});
     StaticRequest->OnGetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnStaticGetDone(S, E); };
     StaticRequest->OnSetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnStaticSetDone(S, E); };
     if (KwReadSequence::SilentDeviceSeen()) {
@@ -97,8 +90,7 @@ void TFM_DHCP::CreateStaticRequests()
         StaticRequest->Get();
     }
 
-    StaticDeleteRequest = GroupRequest(dhcpServerStaticDeleteVars, SVT_SV, 0, 10000, 0);
-    StaticDeleteRequest->BindLabel(0, Lb_Index);
+    StaticDeleteRequest = BoundGroup(dhcpServerStaticDeleteVars, SVT_SV, {Lb_Index}, 10000, 0);
     ED_StaticAssignIP->SetMaxLength(15);
     ED_StaticAssignMAC->SetMaxLength(12);
     for (TEdit* edit : {ED_StaticSubMask, ED_StaticGateway, ED_StaticWins, ED_StaticDNS})
@@ -212,13 +204,13 @@ void TFM_DHCP::Btn_AddClick(TObject* Sender)
         if (!MaySave(StaticSwitchRequest, guard))
             return;
         AddMode = true;
-        const bool set = StaticSwitchRequest->Set(true, true, "", nullptr);
+        const bool set = WriteGroup(StaticSwitchRequest);
         ShowFormStatus(StatusBar2, set ? "Setting Success!" : "Setting Error!");
         CB_Fuction1Change(Sender);
         return;
     }
     // Until the table has been read there is no row to write.
-    if (!MaySave(StaticRequest, guard))
+    if (!MayChangeTable(StaticTableRequests(), StatusBar2))
         return;
     SaveStaticEntry();
 }
@@ -307,7 +299,7 @@ void TFM_DHCP::SaveStaticEntry()
         return;
     for (int column = 1; column <= 9; ++column)  // the key names the row; it is not written
         MarkVars(StaticRequest, smSend, column);
-    if (!StaticSwitchRequest->Set(true, true, "", nullptr)) {
+    if (!WriteGroup(StaticSwitchRequest)) {
         ShowFormStatus(StatusBar2, "Setting Error!");
         UpdateEditStates();
         Btn_Add->SetEnabled(true);
@@ -316,13 +308,18 @@ void TFM_DHCP::SaveStaticEntry()
     CB_StaticStatus->SetItemIndex(EnableItem);
     Lb_Index->SetCaption(targetKey);
     AddMode = true;  // written: the next Save is a new entry again
-    StaticRequest->Set(true, true, "", nullptr);
+    WriteGroup(StaticRequest);
     Bt_Cancel->SetEnabled(true);
+}
+
+TSettingsForm::TRequests TFM_DHCP::StaticTableRequests() const
+{
+    return {StaticRequest, StaticSwitchRequest, StaticDeleteRequest};
 }
 
 void TFM_DHCP::Bt_DelClick(TObject* Sender)
 {
-    if (!StaticRequest || Outstanding(StaticRequest) || AddMode)
+    if (!StaticRequest || AddMode || !MayChangeTable(StaticTableRequests(), StatusBar2))
         return;
     // The entry chosen in the user list, by the key of its own table row.
     const AnsiString key = staticRows_->SelectedKey();
@@ -330,7 +327,7 @@ void TFM_DHCP::Bt_DelClick(TObject* Sender)
         Application->MessageBox("Are you sure that you want to delete this entry?", "Warning",
                                 MB_OKCANCEL) == IDOK) {
         Lb_Index->SetCaption(key);
-        if (StaticDeleteRequest->Set(true, true, "", nullptr)) {
+        if (WriteGroup(StaticDeleteRequest)) {
             StaticRequest->Get();
             ShowFormStatus(StatusBar2, "Delete OK!");
         } else {

@@ -28,7 +28,7 @@ const TSaveGuardTexts SaveGuard = {FirewallNotReadText, FirewallNotReadText, "Er
 }  // namespace
 
 TFM_FirewallDMZ::TFM_FirewallDMZ(TComponent* Owner)
-    : TRouterRuleForm(Owner, "FM_FirewallDMZ", "Advanced \\ Firewall&DMZ")
+    : TRouterRuleForm(Owner, FormFrame("FM_FirewallDMZ", "Advanced \\ Firewall&DMZ", FM_FirewallDMZ))
 {
     TFormBuilder build(this);
     CBH_EableDMZ = build.Check("CBH_EableDMZ", "Enable DMZ ", 16, 12, 120);
@@ -70,20 +70,11 @@ TFM_FirewallDMZ::TFM_FirewallDMZ(TComponent* Owner)
     Edt_MACAddressDel = build.HiddenEdit("Edt_MACAddressDel");
 }
 
-TFM_FirewallDMZ::~TFM_FirewallDMZ()
-{
-    if (FM_FirewallDMZ == this)
-        FM_FirewallDMZ = nullptr;
-}
-
 void TFM_FirewallDMZ::FormCreate(TObject* Sender)
 {
-    DmzRequest = GroupRequest(dmzStatusVars, SVT_SV, 0, 10000, 0);
-    DmzRequest->BindCheckBox(0, CBH_EableDMZ);
-    DmzRequest->BindFormat(1, "%s", Edt_DMZIPAddr);
+    DmzRequest = BoundGroup(dmzStatusVars, SVT_SV, {CBH_EableDMZ, Edt_DMZIPAddr}, 10000, 0);
     ReadGroup(DmzRequest);
-    SpiRequest = GroupRequest(firewallSettingStatusVars, SVT_SV, 0, 10000, 0);
-    SpiRequest->BindCheckBox(0, CB_EnableSPI);
+    SpiRequest = BoundGroup(firewallSettingStatusVars, SVT_SV, {CB_EnableSPI}, 10000, 0);
     ReadGroup(SpiRequest);
 
     FireRuleDeleteRequest = ActionRequest(fireWallSettingRuleDeleteVars, SVT_SV, "%s", Edt_MACAddressDel,
@@ -200,8 +191,8 @@ void TFM_FirewallDMZ::Btn_AddClick(TObject* Sender)
     // Both go out whatever the other's outcome: a refused switch does not lose the rule.
     // The switch's failure is reported by its request as it happens; the rule's outcome
     // (and "Set Success!" only when both were taken) waits for the device's answer.
-    spiRefused_ = !SpiRequest->Set(true, true, "", nullptr);
-    if (!FireRuleRequest->Set(false, true, "", nullptr))
+    spiRefused_ = !WriteGroup(SpiRequest);
+    if (!WriteWithoutReread(FireRuleRequest))
         ShowStatus("Set Error!");
 }
 
@@ -231,8 +222,8 @@ void TFM_FirewallDMZ::Btn_ApplyClick(TObject* Sender)
     } else {
         MarkVars(DmzRequest, smKeep, DmzAddressVar);  // only the status goes out
     }
-    const bool dmzSet = DmzRequest->Set(true, true, "", nullptr);
-    const bool spiSet = SpiRequest->Set(true, true, "", nullptr);
+    const bool dmzSet = WriteGroup(DmzRequest);
+    const bool spiSet = WriteGroup(SpiRequest);
     if (dmzSet && spiSet) {
         ReadGroup(DmzRequest);
         if (Edt_DMZIPAddr->Text() == FreeAddress)
@@ -242,3 +233,5 @@ void TFM_FirewallDMZ::Btn_ApplyClick(TObject* Sender)
         ShowStatus("Setting Error!");
     }
 }
+
+static const bool menuEntry = RegisterModalForm("FirewallDMZ1", FM_FirewallDMZ);

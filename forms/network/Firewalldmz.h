@@ -8,7 +8,6 @@
 class TFM_FirewallDMZ : public TRouterRuleForm {
 public:
     explicit TFM_FirewallDMZ(TComponent* Owner);
-    ~TFM_FirewallDMZ() override;
 
     TCheckBox* CBH_EableDMZ;
     TEdit* Edt_DMZIPAddr;

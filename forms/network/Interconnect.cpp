@@ -27,13 +27,9 @@ TEdit* PasswordEdit(TEdit* edit)
 }
 }  // namespace
 
-TFM_InternetConnect::TFM_InternetConnect(TComponent* Owner) : TSettingsForm(Owner)
+TFM_InternetConnect::TFM_InternetConnect(TComponent* Owner)
+    : TSettingsForm(Owner, FormFrame("FM_InternetConnect", "Home \\ Internet Connection", FM_InternetConnect))
 {
-    SetName("FM_InternetConnect");
-    SetCaption("Home \\ Internet Connection");
-    SetBorderStyle(bsSingle);
-    SetBorderIcons(biSystemMenu | biMinimize);
-    SetPosition(poMainFormCenter);
     SetClientWidth(GroupWidth + 2 * GroupLeft);
 
     TFormBuilder build(this);
@@ -62,12 +58,6 @@ TFM_InternetConnect::TFM_InternetConnect(TComponent* Owner) : TSettingsForm(Owne
 
     OnCreate = ReadSequence([this](TObject* Sender) { FormCreate(Sender); });
     OnClose = [this](TObject* Sender, TCloseAction& Action) { FormClose(Sender, Action); };
-}
-
-TFM_InternetConnect::~TFM_InternetConnect()
-{
-    if (FM_InternetConnect == this)
-        FM_InternetConnect = nullptr;
 }
 
 void TFM_InternetConnect::BuildStaticGroup()
@@ -149,24 +139,18 @@ void TFM_InternetConnect::BuildPptpGroup()
 
 void TFM_InternetConnect::FormCreate(TObject* Sender)
 {
-    ManualModeRequest = GroupRequest(ipInformationPppoeManualModeVars, MVT_SV, 0, 10000, 0);
-    ManualModeRequest->BindComboBox(0, CB_PppoeManualMode);
+    ManualModeRequest = BoundGroup(ipInformationPppoeManualModeVars, MVT_SV, {CB_PppoeManualMode}, 10000, 0);
     ReadGroup(ManualModeRequest);
 
-    TypeRequest = GroupRequest(ipTypeVars2, MVT_SV, 0, 10000, 0);
-    TypeRequest->BindComboBox(0, CB_Interconntypeshow);
+    TypeRequest = BoundGroup(ipTypeVars2, MVT_SV, {CB_Interconntypeshow}, 10000, 0);
     TypeRead = ReadGroup(TypeRequest);
     if (TypeRead)
         SavedConnectionType = CB_Interconntypeshow->ItemIndex();
 
-    LanRequest = GroupRequest(ipInformationIpVars3, MVT_SV, 0, 1000, 0);
-    LanRequest->BindFormat(0, "%s", Edt_LANIP);
-    LanRequest->BindFormat(1, "%s", ED_LANSubMask);
+    LanRequest = BoundGroup(ipInformationIpVars3, MVT_SV, {Edt_LANIP, ED_LANSubMask}, 1000, 0);
     ReadGroup(LanRequest);
-    WanRequest = GroupRequest(ipInformationIpVars2, MVT_SV, 0, 10000, 0);
-    WanRequest->BindFormat(0, "%s", Edt_StaticIP);
-    WanRequest->BindFormat(1, "%s", Edt_StaticSubmask);
-    WanRequest->BindFormat(2, "%s", Edt_StaticGateway);
+    WanRequest =
+        BoundGroup(ipInformationIpVars2, MVT_SV, {Edt_StaticIP, Edt_StaticSubmask, Edt_StaticGateway}, 10000, 0);
     ReadGroup(WanRequest);
     InfoRequest = GroupRequest(ipPrimaryDNSVars, MVT_SV, 0, 10000, 0);
     TControl* const info[] = {Edt_StaticPDNS, Edt_StaticSDNS, Edt_Dyhostname, CB_PPPoEMode, Edt_PPPoEUser,
@@ -196,7 +180,7 @@ void TFM_InternetConnect::CB_InterconntypeshowChange(TObject* Sender)
 {
     if (!TypeRequest)
         return;
-    TypeRequest->Set(true, true, "", nullptr);  // the device switches to the type at once
+    WriteGroup(TypeRequest);  // the device switches to the type at once
     ShowType(CB_Interconntypeshow->ItemIndex());
 }
 
@@ -266,7 +250,7 @@ void TFM_InternetConnect::LayOut(int t)
         group->SetVisible(group == shown);
     Bt_Apply->SetTop(panel + 10);
     Bt_Cancel->SetTop(panel + 10);
-    SetClientHeight(panel + 10 + TFormBuilder::ButtonHeight + 12 + 20);
+    FitClientHeight();
 }
 
 void TFM_InternetConnect::CopyPasswords(int t)
@@ -357,7 +341,7 @@ void TFM_InternetConnect::SetManualMode(int item)
     if (!ManualModeRequest)
         return;
     CB_PppoeManualMode->SetItemIndex(item);
-    if (!ManualModeRequest->Set(true, true, "", nullptr))
+    if (!WriteGroup(ManualModeRequest))
         ShowStatus("Set Error!");
     ReadGroup(ManualModeRequest);
     CB_PppoeManualModeChange(this);
@@ -373,7 +357,9 @@ void TFM_InternetConnect::FormClose(TObject* Sender, TCloseAction& Action)
     if (!TypeRead || !TypeRequest)
         return;
     CB_Interconntypeshow->SetItemIndex(SavedConnectionType);
-    TypeRequest->Set(true, true, "", nullptr);
+    WriteGroup(TypeRequest);
 }
 
 void TFM_InternetConnect::Bt_CancelClick(TObject* Sender) { Close(); }
+
+static const bool menuEntry = RegisterModalForm("InternetConnect1", FM_InternetConnect);

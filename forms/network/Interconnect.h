@@ -17,7 +17,6 @@
 class TFM_InternetConnect : public TSettingsForm {
 public:
     explicit TFM_InternetConnect(TComponent* Owner);
-    ~TFM_InternetConnect() override;
 
     TComboBox* CB_Interconntypeshow;
     TGroupBox* GroupBox1;  // Static IP

@@ -203,7 +203,7 @@ void TFM_InternetConnect::Bt_ApplyClick(TObject* Sender)
     ShowStatus("");
     UnblankEmptyAddresses();  // never an empty value where the device holds 0.0.0.0
     // A type the device refused leaves the rest unwritten: it belongs to that type.
-    if (!TypeRequest->Set(true, true, "", nullptr)) {
+    if (!WriteGroup(TypeRequest)) {
         MarkRange(InfoRequest, PrimaryDns, PptpLast, smSend);
         BlankEmptyAddresses();
         ShowStatus("Set Error!");
@@ -212,7 +212,7 @@ void TFM_InternetConnect::Bt_ApplyClick(TObject* Sender)
     // The device runs type t from here on, with what follows: the close keeps it.
     SavedConnectionType = t;
     // Their failures are reported by the requests themselves; the MTU gives the outcome.
-    WanRequest->Set(true, true, "", nullptr);
+    WriteGroup(WanRequest);
     if (t == DynamicType) {
         Edt_StaticPDNS->SetText(Edt_DyPDNS->Text());
         Edt_StaticSDNS->SetText(Edt_DySDNS->Text());
@@ -220,12 +220,12 @@ void TFM_InternetConnect::Bt_ApplyClick(TObject* Sender)
         Edt_StaticPDNS->SetText(Edt_PPPoEPDNS->Text());
         Edt_StaticSDNS->SetText(Edt_PPPoESDNS->Text());
     }
-    InfoRequest->Set(true, true, "", nullptr);
+    WriteGroup(InfoRequest);
     // Later reads show every setting again.
     MarkRange(InfoRequest, PrimaryDns, PptpLast, smSend);
     LayOut(t);
     CB_PppoeManualModeChange(this);
-    const bool mtuSet = MtuRequest->Set(true, true, "", nullptr);
+    const bool mtuSet = WriteGroup(MtuRequest);
     BlankEmptyAddresses();
     // The outcome is the MTU's; a failed address or settings set has shown its reason.
     ShowStatus(mtuSet ? "Save OK!" : "Set Error!");

@@ -19,14 +19,9 @@ const char* const NoAddress = "0.0.0.0";
 const TSaveGuardTexts SaveGuard = {LanNotReadText, LanNotReadText, "Error"};
 }  // namespace
 
-TFM_LanCfg::TFM_LanCfg(TComponent* Owner) : TSettingsForm(Owner)
+TFM_LanCfg::TFM_LanCfg(TComponent* Owner)
+    : TSettingsForm(Owner, FormFrame("FM_LanCfg", "Home \\ LAN", FM_LanCfg))
 {
-    SetName("FM_LanCfg");
-    SetCaption("Home \\ LAN");
-    SetBorderStyle(bsSingle);
-    SetBorderIcons(biSystemMenu | biMinimize);
-    SetPosition(poMainFormCenter);
-
     TFormBuilder build(this);
     TFormRows rows(build, TRowColumns{16, 150, 200});
     CB_IPFrom = rows.Combo("GetIPFrom", "Get IP From", "CB_IPFrom", {}, &GetIPFrom);
@@ -53,43 +48,28 @@ TFM_LanCfg::TFM_LanCfg(TComponent* Owner) : TSettingsForm(Owner)
     SetStatusBar(StatusBar);
     const TRowColumns& columns = rows.Columns();
     SetClientWidth(columns.ControlLeft + columns.ControlWidth + columns.LabelLeft);
-    SetClientHeight(rows.Top() + TFormBuilder::ButtonHeight + 12 + 20);
+    FitClientHeight();
 
     OnCreate = ReadSequence([this](TObject* Sender) { FormCreate(Sender); });
-}
-
-TFM_LanCfg::~TFM_LanCfg()
-{
-    if (FM_LanCfg == this)
-        FM_LanCfg = nullptr;
 }
 
 void TFM_LanCfg::FormCreate(TObject* Sender)
 {
     try {
-        ModeRequest = GroupRequest(dot11ApModeVars, MVT_SV, 0, 1000, 0);
-        ModeRequest->BindComboBox(0, CB_APMode);
+        ModeRequest = BoundGroup(dot11ApModeVars, MVT_SV, {CB_APMode}, 1000, 0);
         ReadGroup(ModeRequest);
-        AddressModeRequest = GroupRequest(ipTypeVars, MVT_SV, 0, 1000, 0);
-        AddressModeRequest->BindComboBox(0, CB_IPFrom);
+        AddressModeRequest = BoundGroup(ipTypeVars, MVT_SV, {CB_IPFrom}, 1000, 0);
         ReadGroup(AddressModeRequest);
         if (CB_APMode->ItemIndex() == RouterModeItem)
             CB_IPFrom->SetEnabled(false);
 
-        WanRequest = GroupRequest(ipInformationIpVars4, MVT_SV, 0, 1000, 0);
-        WanRequest->BindFormat(0, "%s", Edt_WANIP);
-        WanRequest->BindFormat(1, "%s", ED_WANSubMask);
+        WanRequest = BoundGroup(ipInformationIpVars4, MVT_SV, {Edt_WANIP, ED_WANSubMask}, 1000, 0);
         ReadGroup(WanRequest);
 
-        LanRequest = GroupRequest(ipInformationIpVars, MVT_SV, 0, 1000, 0);
-        LanRequest->BindFormat(0, "%s", ED_IpAddr);
-        LanRequest->BindFormat(1, "%s", ED_SubMask);
-        LanRequest->BindFormat(2, "%s", ED_DefGw);
+        LanRequest = BoundGroup(ipInformationIpVars, MVT_SV, {ED_IpAddr, ED_SubMask, ED_DefGw}, 1000, 0);
         LanRequest->AttachStatusBar(StatusBar);
 
-        PoolRequest = GroupRequest(dynamicIpPoolStartVars, MVT_SV, 0, 0, 1);
-        PoolRequest->BindFormat(0, "%s", Ed_IPAF);
-        PoolRequest->BindFormat(1, "%s", Ed_IPEND);
+        PoolRequest = BoundGroup(dynamicIpPoolStartVars, MVT_SV, {Ed_IPAF, Ed_IPEND}, 0, 1);
         ReadGroup(PoolRequest);
 
         StaticRequest = GroupRequest(staticIndexVars, MVT_UMV, 1, 10000, 1);
@@ -157,8 +137,8 @@ void TFM_LanCfg::SaveStaticAddress()
     if (ED_DefGw->Text().IsEmpty())
         ED_DefGw->SetText(NoAddress);
     ShowStatus("");
-    const bool modeSet = AddressModeRequest->Set(true, true, "", nullptr);
-    const bool addressSet = LanRequest->Set(true, true, "", nullptr);
+    const bool modeSet = WriteGroup(AddressModeRequest);
+    const bool addressSet = WriteGroup(LanRequest);
     // No gateway is shown as the user left it (empty) once the device has confirmed it.
     if (ReadGroup(LanRequest) && ED_DefGw->Text() == NoAddress)
         ED_DefGw->SetText("");
@@ -174,7 +154,7 @@ void TFM_LanCfg::BT_LanCfgOkClick(TObject* Sender)
         return;
     switch (CB_IPFrom->ItemIndex()) {
     case DhcpItem:
-        ShowStatus(AddressModeRequest->Set(true, true, "", nullptr) ? "Set OK!" : "Set Error!");
+        ShowStatus(WriteGroup(AddressModeRequest) ? "Set OK!" : "Set Error!");
         break;
     case StaticItem:
         SaveStaticAddress();
@@ -183,3 +163,5 @@ void TFM_LanCfg::BT_LanCfgOkClick(TObject* Sender)
         break;
     }
 }
+
+static const bool menuEntry = RegisterModalForm("hLan1", FM_LanCfg);

@@ -8,7 +8,6 @@
 class TFM_LanCfg : public TSettingsForm {
 public:
     explicit TFM_LanCfg(TComponent* Owner);
-    ~TFM_LanCfg() override;
 
     TLabel* GetIPFrom;
     TComboBox* CB_IPFrom;

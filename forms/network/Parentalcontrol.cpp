@@ -14,7 +14,7 @@ const int UrlColumn = 0;
 }  // namespace
 
 TFM_ParentalCtr::TFM_ParentalCtr(TComponent* Owner)
-    : TRouterValueListForm(Owner, "FM_ParentalCtr", "Advanced \\ Parental Control")
+    : TRouterValueListForm(Owner, FormFrame("FM_ParentalCtr", "Advanced \\ Parental Control", FM_ParentalCtr))
 {
     TFormBuilder build(this);
     TFormRows rows(build, TRowColumns{16, 170, 200});
@@ -29,12 +29,6 @@ TFM_ParentalCtr::TFM_ParentalCtr(TComponent* Owner)
     rows.Skip(190);
     LV_WebURL = FinishPage(build, LV_WebURLUser, "LV_WebURL", {380, 460, rows.Top(), 552});
     Edt_WebURLDel = build.HiddenEdit("Edt_WebURLDel");
-}
-
-TFM_ParentalCtr::~TFM_ParentalCtr()
-{
-    if (FM_ParentalCtr == this)
-        FM_ParentalCtr = nullptr;
 }
 
 void TFM_ParentalCtr::FormCreate(TObject* Sender)
@@ -65,7 +59,7 @@ void TFM_ParentalCtr::OnListDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Er
     if (rows_->ShownCount() == 0 && ModeRequest && GroupRead(ModeRequest)) {
         // Nothing to control: the device is told so.
         CB_ParentContrl->SetItemIndex(DisabledItem);
-        ModeRequest->Set(true, true, "", nullptr);
+        WriteGroup(ModeRequest);
         CB_ParentContrlChange(this);
     }
     Edt_WebURL->SetText("");
@@ -100,7 +94,7 @@ bool TFM_ParentalCtr::CheckUrl()
 
 void TFM_ParentalCtr::Btn_AddClick(TObject* Sender)
 {
-    if (!AddRequest || !ModeRequest)
+    if (!AddRequest || !ModeRequest || !MayChangeRules())
         return;
     if (RefusedAsFull(false, MaxUrls, "Maximum Numbers of WebURL List is 10!")) {
         Edt_WebURL->SetText("");
@@ -111,9 +105,9 @@ void TFM_ParentalCtr::Btn_AddClick(TObject* Sender)
     // Checked before anything is written: a refused address leaves the device as it was.
     if (!CheckUrl())
         return;
-    ModeRequest->Set(true, true, "", nullptr);
+    WriteGroup(ModeRequest);
     ShowStatus("");
-    AddRequest->Set(true, true, "", nullptr);
+    WriteGroup(AddRequest);
 }
 
 void TFM_ParentalCtr::LV_WebURLUserClick(TObject* Sender)
@@ -125,19 +119,21 @@ void TFM_ParentalCtr::LV_WebURLUserClick(TObject* Sender)
 void TFM_ParentalCtr::Btn_DelectClick(TObject* Sender)
 {
     const AnsiString key = rows_->SelectedKey();
-    if (!DeleteRequest || key.IsEmpty() || Edt_WebURL->Text().IsEmpty())
+    if (!DeleteRequest || key.IsEmpty() || Edt_WebURL->Text().IsEmpty() || !MayChangeRules())
         return;
     if (Application->MessageBox("Are you sure that you want to delete this Website URL?", "Warning",
                                 MB_OKCANCEL) != IDOK)
         return;
     Edt_WebURLDel->SetText(key);
     ShowStatus("");
-    DeleteRequest->Set(false, true, "", nullptr);
+    WriteWithoutReread(DeleteRequest);
 }
 
 void TFM_ParentalCtr::Btn_ApplyClick(TObject* Sender)
 {
     if (!ModeRequest || CB_ParentContrl->ItemIndex() < 0)
         return;  // the status was never read: there is nothing to write back
-    ShowStatus(ModeRequest->Set(true, true, "", nullptr) ? "Set OK!" : "Set error!");
+    ShowStatus(WriteGroup(ModeRequest) ? "Set OK!" : "Set error!");
 }
+
+static const bool menuEntry = RegisterModalForm("ParentalControl1", FM_ParentalCtr);

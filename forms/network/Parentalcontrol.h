@@ -7,7 +7,6 @@
 class TFM_ParentalCtr : public TRouterValueListForm {
 public:
     explicit TFM_ParentalCtr(TComponent* Owner);
-    ~TFM_ParentalCtr() override;
 
     TComboBox* CB_ParentContrl;
     TEdit* Edt_WebURL;

@@ -5,13 +5,8 @@
 #include "KwSNMPRequest2Edits.h"
 #include "ListCells.h"
 
-TRouterRuleForm::TRouterRuleForm(TComponent* Owner, const char* name, const char* caption) : TSettingsForm(Owner)
+TRouterRuleForm::TRouterRuleForm(TComponent* Owner, const TFormFrame& frame) : TSettingsForm(Owner, frame)
 {
-    SetName(name);
-    SetCaption(caption);
-    SetBorderStyle(bsSingle);
-    SetBorderIcons(biSystemMenu | biMinimize);
-    SetPosition(poMainFormCenter);
     OnCreate = ReadSequence([this](TObject* Sender) { FormCreate(Sender); });
 }
 
@@ -29,7 +24,7 @@ TListView* TRouterRuleForm::FinishPage(TFormBuilder& build, TListView* shown, co
     LA_Index->SetVisible(false);
     rows_ = std::make_unique<TKeyedRows>(ruleTable_, shown);
     SetClientWidth(footer.width);
-    SetClientHeight(footer.top + TFormBuilder::ButtonHeight + 12 + 20);
+    FitClientHeight();
     return ruleTable_;
 }
 
@@ -51,6 +46,7 @@ KwSNMPRequest2Edits* TRouterRuleForm::ActionRequest(const KwSNMPVar* vars, KwSNM
     request->BindFormat(0, format, edit);
     request->OnSetDone = setDone;
     request->OnGetDone = getDone;
+    actionRequests_.push_back(request);
     return request;
 }
 
@@ -72,6 +68,14 @@ bool TRouterRuleForm::RereadAfterChange(const KwSNMPError& error, const AnsiStri
     return true;
 }
 
+bool TRouterRuleForm::MayChangeRules(const TRequests& alsoWritten)
+{
+    TRequests requests = {ruleRequest_};
+    requests.insert(requests.end(), actionRequests_.begin(), actionRequests_.end());
+    requests.insert(requests.end(), alsoWritten.begin(), alsoWritten.end());
+    return MayChangeTable(requests);
+}
+
 bool TRouterRuleForm::RefusedAsFull(bool editing, int limit, const AnsiString& text)
 {
     if (editing || rows_->ShownCount() < limit)
@@ -83,7 +87,7 @@ bool TRouterRuleForm::RefusedAsFull(bool editing, int limit, const AnsiString& t
 bool TRouterRuleForm::ReadyToWrite(bool editing, int limit, const AnsiString& fullText, const TRowTest& isFree,
                                    const std::function<bool()>& checks)
 {
-    if (RefusedAsFull(editing, limit, fullText) || !checks())
+    if (!MayChangeRules() || RefusedAsFull(editing, limit, fullText) || !checks())
         return false;
     TListItem* target = editing ? rows_->HiddenRow(editKey_) : rows_->FirstHiddenRow(isFree);
     if (!target)
@@ -125,12 +129,12 @@ void TRouterRuleForm::DeleteChosenRule(KwSNMPRequest2Edits* request, TEdit* keyE
                                        const std::function<void()>& edit)
 {
     const AnsiString key = ChosenRuleKey();
-    if (!request || key.IsEmpty())
+    if (!request || key.IsEmpty() || !MayChangeRules())
         return;
     edit();
     keyEdit->SetText(key);
     ShowStatus("");
-    request->Set(false, true, "", nullptr);
+    WriteWithoutReread(request);
 }
 
 bool TRouterRuleForm::TableHolds(int column, const AnsiString& text) const

@@ -31,7 +31,7 @@ public:
     void Btn_CancelClick(TObject* Sender) { Close(); }
 
 protected:
-    TRouterRuleForm(TComponent* Owner, const char* name, const char* caption);
+    TRouterRuleForm(TComponent* Owner, const TFormFrame& frame);
 
     // Placement of the page's last row: Save and Cancel at `top`, the client width.
     struct TFooter {
@@ -51,6 +51,10 @@ protected:
     KwSNMPRequest2Edits* ActionRequest(const KwSNMPVar* vars, KwSNMPItemType itemType, const char* format,
                                        TEdit* edit, const KwSNMPDoneEvent& setDone,
                                        const KwSNMPDoneEvent& getDone = nullptr);
+    // One change of the table at a time: refused (MayChangeTable) while the walk or a
+    // write of the table (the action requests, `alsoWritten`) is outstanding, and until
+    // the table was walked.
+    bool MayChangeRules(const TRequests& alsoWritten = {});
     // A list switched by a mode combo: adding is offered unless it stands at item 0.
     static void OfferAdding(const TComboBox* mode, TEdit* edit, TButton* add);
 
@@ -61,7 +65,7 @@ protected:
     // A new entry while the list shows `limit` (and no rule is being edited): refused
     // with `text`, caption "Waring". True when refused.
     bool RefusedAsFull(bool editing, int limit, const AnsiString& text);
-    // Add of a rule table: true when the rule may be written: not refused as full, the
+    // Add of a rule table: true when the rule may be written: MayChangeRules, not refused as full, the
     // page's `checks` passed, and a row to write found: the rule chosen by Edit, or the
     // first free row (its key goes to LA_Index). A table without a free row takes no new
     // rule: refused with `fullText` ("Waring"), so no rule is written over.
@@ -74,7 +78,7 @@ protected:
     TListItem* ResetAfterWalk(const TRowTest& isFree, std::initializer_list<TEdit*> cleared, bool& editing);
     // The key of the rule chosen in the visible list while the table still has it, else "".
     AnsiString ChosenRuleKey() const;
-    // Delete: the chosen rule (never the table's free row) is chosen as Edit does
+    // Delete (when MayChangeRules): the chosen rule (never the table's free row) is chosen as Edit does
     // (`edit`), its key written to `keyEdit` and sent by `request`, without a re-read.
     void DeleteChosenRule(KwSNMPRequest2Edits* request, TEdit* keyEdit, const std::function<void()>& edit);
     // Whether a table row holds `text` in sub-item `column`, whatever its letter case.
@@ -85,6 +89,7 @@ protected:
 
     TListView* ruleTable_ = nullptr;
     KwSNMPRequest2Edits* ruleRequest_ = nullptr;
+    TRequests actionRequests_;
     std::unique_ptr<TKeyedRows> rows_;
     AnsiString editKey_;  // the table row Edit chose
 };

@@ -13,7 +13,7 @@ const int MacColumn = 0;
 }  // namespace
 
 TFM_RouterMACFilter::TFM_RouterMACFilter(TComponent* Owner)
-    : TRouterValueListForm(Owner, "FM_RouterMACFilter", "Advanced \\ MAC Filter")
+    : TRouterValueListForm(Owner, FormFrame("FM_RouterMACFilter", "Advanced \\ MAC Filter", FM_RouterMACFilter))
 {
     TFormBuilder build(this);
     TFormRows rows(build, TRowColumns{16, 150, 160});
@@ -28,12 +28,6 @@ TFM_RouterMACFilter::TFM_RouterMACFilter(TComponent* Owner)
     LV_UserMACFilter->OnClick = [this](TObject* S) { LV_UserMACFilterClick(S); };
     rows.Skip(190);
     LV_MACFilter = FinishPage(build, LV_UserMACFilter, "LV_MACFilter", {320, 400, rows.Top(), 492});
-}
-
-TFM_RouterMACFilter::~TFM_RouterMACFilter()
-{
-    if (FM_RouterMACFilter == this)
-        FM_RouterMACFilter = nullptr;
 }
 
 void TFM_RouterMACFilter::FormCreate(TObject* Sender)
@@ -77,7 +71,7 @@ bool TFM_RouterMACFilter::CheckMacText()
 
 void TFM_RouterMACFilter::Btn_AddClick(TObject* Sender)
 {
-    if (!AddRequest)
+    if (!AddRequest || !MayChangeRules())
         return;
     if (RefusedAsFull(false, MaxFilters, "Maximum Numbers of MAC Access Control Filter List is 25!")) {
         Edt_MACAddress->SetText("");
@@ -89,19 +83,19 @@ void TFM_RouterMACFilter::Btn_AddClick(TObject* Sender)
     if (TableHolds(MacColumn, Edt_MACAddress->Text()))
         return void(RefuseInput("Reject: The MAC already exists ", "Warning"));
     ShowStatus("");
-    AddRequest->Set(false, true, "", nullptr);
+    WriteWithoutReread(AddRequest);
 }
 
 void TFM_RouterMACFilter::Btn_DelClick(TObject* Sender)
 {
-    if (!DeleteRequest)
+    if (!DeleteRequest || !MayChangeRules())
         return;
     // A chosen row is deleted by its own address (already in the edit); a typed
     // address must be a whole one: nothing else is sent.
     if (!CheckMacText())
         return;
     ShowStatus("");
-    DeleteRequest->Set(true, true, "", nullptr);
+    WriteGroup(DeleteRequest);
 }
 
 void TFM_RouterMACFilter::OnActionSetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)
@@ -115,5 +109,7 @@ void TFM_RouterMACFilter::Btn_ApplyClick(TObject* Sender)
 {
     if (!ModeRequest || CB_Telnet->ItemIndex() < 0)
         return;  // the mode was never read: there is nothing to write back
-    ShowStatus(ModeRequest->Set(true, true, "", nullptr) ? "Set Ok!" : "Set error!");
+    ShowStatus(WriteGroup(ModeRequest) ? "Set Ok!" : "Set error!");
 }
+
+static const bool menuEntry = RegisterModalForm("MACFilter1", FM_RouterMACFilter);

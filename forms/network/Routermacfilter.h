@@ -7,7 +7,6 @@
 class TFM_RouterMACFilter : public TRouterValueListForm {
 public:
     explicit TFM_RouterMACFilter(TComponent* Owner);
-    ~TFM_RouterMACFilter() override;
 
     TComboBox* CB_Telnet;
     TEdit* Edt_MACAddress;

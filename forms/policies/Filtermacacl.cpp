@@ -50,14 +50,9 @@ bool SameMacText(const AnsiString& entered, const AnsiString& stored)
     return true;
 }
 
-TFM_FilterMACACL::TFM_FilterMACACL(TComponent* Owner) : TSettingsForm(Owner)
+TFM_FilterMACACL::TFM_FilterMACACL(TComponent* Owner)
+    : TSettingsForm(Owner, FormFrame("FM_FilterMACACL", "Advanced \\ Wireless MAC ACL", FM_FilterMACACL))
 {
-    SetName("FM_FilterMACACL");
-    SetCaption("Advanced \\ Wireless MAC ACL");
-    SetBorderStyle(bsSingle);
-    SetBorderIcons(biSystemMenu | biMinimize);
-    SetPosition(poMainFormCenter);
-
     TFormBuilder build(this);
     TFormRows rows(build, TRowColumns{16, 130, 160});
     CB_Band = rows.Combo("Label1", "Band", "CB_Band");
@@ -101,16 +96,9 @@ TFM_FilterMACACL::TFM_FilterMACACL(TComponent* Owner) : TSettingsForm(Owner)
     OnCloseQuery = [this](TObject* Sender, bool& CanClose) { FormCloseQuery(Sender, CanClose); };
 }
 
-TFM_FilterMACACL::~TFM_FilterMACACL()
-{
-    if (FM_FilterMACACL == this)
-        FM_FilterMACACL = nullptr;
-}
-
 void TFM_FilterMACACL::FormCreate(TObject* Sender)
 {
-    ApModeRequest = GroupRequest(dot11ApModeVars3, MVT_SV, 0, 10000, 0);
-    ApModeRequest->BindComboBox(0, CB_APMode);
+    ApModeRequest = BoundGroup(dot11ApModeVars3, MVT_SV, {CB_APMode}, 10000, 0);
     ReadGroup(ApModeRequest);
 
     ApplyRequest = GroupRequest(deviceSettingApplyVars, SVT_SV, 0, 10000, 0);
@@ -140,30 +128,27 @@ void TFM_FilterMACACL::FormCreate(TObject* Sender)
     LV_ClientUser->Items()->Clear();
     Btn_AddCli->SetEnabled(false);
     try {
-        ClientRefreshRequest->Set(true, true, "", nullptr);
+        WriteGroup(ClientRefreshRequest);
     } catch (const std::exception& e) {
         ShowStatus(AnsiString("Detect timed out!") + e.what());
     }
 
     const KwSNMPDoneEvent listSetDone = GuardedDone([this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnListSetDone(S, E); });
     const KwSNMPDoneEvent listGetDone = GuardedDone([this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnListGetDone(S, E); });
-    AddRequest = GroupRequest(dot11MacAccessControlMacAddressAddVars, MVT_SV, 0, 10000, 1);
-    AddRequest->BindFormat(0, "%h", Ed_MacAdd);
+    AddRequest = BoundGroup(dot11MacAccessControlMacAddressAddVars, MVT_SV, {{Ed_MacAdd, "%h"}}, 10000, 1);
     AddRequest->OnSetDone = listSetDone;
     Ed_MacAdd->SetMaxLength(12);
 
-    ClientAddRequest = GroupRequest(dot11MacAccessControlMacAddressAddVars, MVT_SV, 0, 10000, 1);
-    ClientAddRequest->BindFormat(0, "%h", Ed_ClientInfoMac);
+    ClientAddRequest =
+        BoundGroup(dot11MacAccessControlMacAddressAddVars, MVT_SV, {{Ed_ClientInfoMac, "%h"}}, 10000, 1);
     ClientAddRequest->OnSetDone = listSetDone;
 
-    DeleteRequest = GroupRequest(dot11MacAccessControlMacAddressDeleteVars, MVT_SV, 0, 10000, 1);
-    DeleteRequest->BindFormat(0, "%h", Ed_MACAddr);
+    DeleteRequest = BoundGroup(dot11MacAccessControlMacAddressDeleteVars, MVT_SV, {{Ed_MACAddr, "%h"}}, 10000, 1);
     DeleteRequest->OnSetDone = listSetDone;
 
     HiddenListRequest = GroupRequest(dot11MacAccessControlListIndexVars, MVT_UMV, 1, 2000, 1);
     HiddenListRequest->BindListView(LV_GetMAC, false);
-    HiddenListRequest->BindLabel(0, LA_Index);
-    HiddenListRequest->BindFormat(1, "%h", Ed_MACAddr);
+    BindByPosition(HiddenListRequest, {LA_Index, {Ed_MACAddr, "%h"}});
     HiddenListRequest->OnGetDone = listGetDone;
 
     VisibleListRequest = GroupRequest<New_req2Edit>(dot11MacAccessControlListIndexVars, MVT_UMV, 1, 10000, 1);
@@ -191,7 +176,7 @@ bool TFM_FilterMACACL::StartListOp(KwSNMPRequest2Controls* request, bool set)
     EnableListControls();
     bool started = false;
     try {
-        started = set ? request->Set(true, true, "", nullptr) : request->Get();
+        started = set ? WriteGroup(request) : request->Get();
     } catch (const std::exception& e) {
         ShowStatus(e.what());
     }
@@ -268,7 +253,7 @@ void TFM_FilterMACACL::OnListSetDone(KwSNMPRequest2Controls* Sender, KwSNMPError
 bool TFM_FilterMACACL::WriteAccessMode()
 {
     try {
-        return AccessRequest->Set(true, true, "", nullptr);
+        return WriteGroup(AccessRequest);
     } catch (const std::exception& e) {
         ShowStatus(e.what());
         return false;
@@ -326,9 +311,14 @@ bool TFM_FilterMACACL::IsMacUnique(const AnsiString& text)
     return true;
 }
 
+TSettingsForm::TRequests TFM_FilterMACACL::ListRequests() const
+{
+    return {HiddenListRequest, VisibleListRequest, AddRequest, ClientAddRequest, DeleteRequest};
+}
+
 void TFM_FilterMACACL::Bt_AddClick(TObject* Sender)
 {
-    if (pendingListOps_ > 0)
+    if (!MayChangeTable(ListRequests()))
         return;  // one list operation at a time: no second add of the same address
     if (!WriteAccessMode()) {
         ShowStatus("Set error!");
@@ -365,7 +355,7 @@ void TFM_FilterMACACL::Bt_AddClick(TObject* Sender)
 
 void TFM_FilterMACACL::Btn_AddCliClick(TObject* Sender)
 {
-    if (pendingListOps_ > 0)
+    if (!MayChangeTable(ListRequests()))
         return;
     const AnsiString text = Ed_ClientInfoMac->Text();
     if (text.Length() != 12) {
@@ -393,7 +383,7 @@ void TFM_FilterMACACL::Btn_AddCliClick(TObject* Sender)
 void TFM_FilterMACACL::Bt_DelClick(TObject* Sender)
 {
     TListItem* selected = LV_UerMACAddress->Selected();
-    if (!selected || pendingListOps_ > 0)
+    if (!selected || !MayChangeTable(ListRequests()))
         return;
     const AnsiString mac = SubItemText(selected, 0);
     TListItems* rows = LV_GetMAC->Items();
@@ -461,3 +451,5 @@ void TFM_FilterMACACL::LV_UerMACAddressClick(TObject* Sender)
     Bt_Del->SetEnabled(LV_UerMACAddress->Selected() != nullptr && pendingListOps_ == 0 &&
                        CB_AccessControl->ItemIndex() != DisableItem);
 }
+
+static const bool menuEntry = RegisterModalForm("Mac1", FM_FilterMACACL);

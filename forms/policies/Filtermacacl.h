@@ -6,7 +6,7 @@
 //
 // List operations (both list reads, add, client add, delete) are asynchronous and
 // counted: while any is outstanding the form refuses to close, Save, Add, Delete and
-// the client add are disabled, and an empty list is taken as such only from a
+// the client add are disabled (and refused, on the shared table rule), and an empty list is taken as such only from a
 // completed read of the shown list with nothing else outstanding (the device is then
 // put into Disable).
 #include "SettingsFormBase.h"
@@ -16,7 +16,6 @@ class New_req2Edit;
 class TFM_FilterMACACL : public TSettingsForm {
 public:
     explicit TFM_FilterMACACL(TComponent* Owner);
-    ~TFM_FilterMACACL() override;
 
     TComboBox* CB_Band;
     TComboBox* CB_AccessControl;
@@ -79,6 +78,8 @@ private:
     void ListOpEnded();
     void EnableListControls();
     bool WriteAccessMode();
+    // The list walks and the action requests that change the list (MayChangeTable).
+    TRequests ListRequests() const;
 
     int pendingListOps_ = 0;
     bool emptyCheckDue_ = false;  // a read of the shown list completed since the last check

@@ -22,14 +22,9 @@ const TSaveGuardTexts SaveGuard = {PartitionNotReadText, PartitionNotReadText, "
 const int WirelessClientItem = 3;
 }  // namespace
 
-TFM_WLANPart::TFM_WLANPart(TComponent* Owner) : TSettingsForm(Owner)
+TFM_WLANPart::TFM_WLANPart(TComponent* Owner)
+    : TSettingsForm(Owner, FormFrame("FM_WLANPart", "Advanced \\WLAN Partition", FM_WLANPart))
 {
-    SetName("FM_WLANPart");
-    SetCaption("Advanced \\WLAN Partition");
-    SetBorderStyle(bsSingle);
-    SetBorderIcons(biSystemMenu | biMinimize);
-    SetPosition(poMainFormCenter);
-
     TFormBuilder build(this);
     TFormRows rows(build, TRowColumns{16, 190, 160});
     CB_WBand = rows.Combo("Label1", "Wireless Band", "CB_WBand");
@@ -52,22 +47,15 @@ TFM_WLANPart::TFM_WLANPart(TComponent* Owner) : TSettingsForm(Owner)
     StatusBar = build.StatusBar("StatusBar");
     SetStatusBar(StatusBar);
     SetClientWidth(rows.Columns().ControlLeft + rows.Columns().ControlWidth + 16);
-    SetClientHeight(top + TFormBuilder::ButtonHeight + 12 + 20);
+    FitClientHeight();
 
     OnCreate = ReadSequence([this](TObject* Sender) { FormCreate(Sender); });
-}
-
-TFM_WLANPart::~TFM_WLANPart()
-{
-    if (FM_WLANPart == this)
-        FM_WLANPart = nullptr;
 }
 
 void TFM_WLANPart::FormCreate(TObject* Sender)
 {
     try {
-        BandRequest = GroupRequest(dot11BandVars, MVT_SV, 0, 10000, 0);
-        BandRequest->BindComboBox(0, CB_WBand);
+        BandRequest = BoundGroup(dot11BandVars, MVT_SV, {CB_WBand}, 10000, 0);
         ReadGroup(BandRequest);
         CB_WBand->SetEnabled(false);
 
@@ -84,8 +72,7 @@ void TFM_WLANPart::FormCreate(TObject* Sender)
 
         PartitionRequest = GroupRequest(dot11InternalStationConnectionVars, MVT_SV, 0, 500, 0);
 
-        PartitionRequest->BindComboBox(0, CB_StationConnection);
-        PartitionRequest->BindComboBox(1, CB_WLANAccess);
+        BindByPosition(PartitionRequest, {CB_StationConnection, CB_WLANAccess});
         PartitionRequest->AttachStatusBar(StatusBar);
         ReadGroup(PartitionRequest);
 
@@ -129,8 +116,8 @@ void TFM_WLANPart::Btn_ApplyClick(TObject* Sender)
             return;
         }
     // Both are written whatever the first one gives.
-    const bool partition = PartitionRequest->Set(true, true, "", nullptr);
-    const bool link = LinkRequest->Set(true, true, "", nullptr);
+    const bool partition = WriteGroup(PartitionRequest);
+    const bool link = WriteGroup(LinkRequest);
     ShowStatus(partition && link ? "Setting Success!" : "Setting Error!");
 }
 
@@ -146,3 +133,5 @@ void TFM_WLANPart::Btn_RefreshClick(TObject* Sender)
 }
 
 void TFM_WLANPart::Btn_CloseClick(TObject* Sender) { Close(); }
+
+static const bool menuEntry = RegisterModalForm("WLANPartition1", FM_WLANPart);

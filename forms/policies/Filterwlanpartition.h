@@ -8,7 +8,6 @@
 class TFM_WLANPart : public TSettingsForm {
 public:
     explicit TFM_WLANPart(TComponent* Owner);
-    ~TFM_WLANPart() override;
 
     TComboBox* CB_WBand;
     TComboBox* CB_StationConnection;

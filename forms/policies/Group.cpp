@@ -18,14 +18,9 @@ namespace {
 const TSaveGuardTexts SaveGuard = {GroupNotReadText, GroupNotReadText, "Error"};
 }  // namespace
 
-TFM_Group::TFM_Group(TComponent* Owner) : TSettingsForm(Owner)
+TFM_Group::TFM_Group(TComponent* Owner)
+    : TSettingsForm(Owner, FormFrame("FM_Group", "Advanced \\ Grouping", FM_Group))
 {
-    SetName("FM_Group");
-    SetCaption("Advanced \\ Grouping");
-    SetBorderStyle(bsSingle);
-    SetBorderIcons(biSystemMenu | biMinimize);
-    SetPosition(poMainFormCenter);
-
     TFormBuilder build(this);
     Label5 = build.Label("Label5", "AP Grouping Settings:(For AP Mode Only)", 16, 12);
     TFormRows rows(build, TRowColumns{16, 150, 160}, 40);
@@ -45,30 +40,20 @@ TFM_Group::TFM_Group(TComponent* Owner) : TSettingsForm(Owner)
     StatusBar = build.StatusBar("StatusBar");
     SetStatusBar(StatusBar);
     SetClientWidth(rows.Columns().ControlLeft + rows.Columns().ControlWidth + 16);
-    SetClientHeight(top + TFormBuilder::ButtonHeight + 12 + 20);
+    FitClientHeight();
 
     OnCreate = ReadSequence([this](TObject* Sender) { FormCreate(Sender); });
-}
-
-TFM_Group::~TFM_Group()
-{
-    if (FM_Group == this)
-        FM_Group = nullptr;
 }
 
 void TFM_Group::FormCreate(TObject* Sender)
 {
     try {
-        UserLimitRequest = GroupRequest(dot11UserLimitStatusVars, MVT_SV, 0, 0, 0);
-        UserLimitRequest->BindComboBox(0, CB_LoadB);
-        UserLimitRequest->BindFormat(1, "%u", Ed_UsrL);
+        UserLimitRequest = BoundGroup(dot11UserLimitStatusVars, MVT_SV, {CB_LoadB, {Ed_UsrL, "%u"}}, 0, 0);
         UserLimitRequest->AttachStatusBar(StatusBar);
         ReadGroup(UserLimitRequest);
-        ApModeRequest = GroupRequest(dot11ApModeVars2, MVT_SV, 0, 0, 0);
-        ApModeRequest->BindComboBox(0, CB_APMode);
+        ApModeRequest = BoundGroup(dot11ApModeVars2, MVT_SV, {CB_APMode}, 0, 0);
         ReadGroup(ApModeRequest);
-        ApplyRequest = GroupRequest(deviceSettingApplyVars, SVT_SV, 0, 1000, 0);
-        ApplyRequest->BindComboBox(0, CB_DeviceApplySetting);
+        ApplyRequest = BoundGroup(deviceSettingApplyVars, SVT_SV, {CB_DeviceApplySetting}, 1000, 0);
         Ed_UsrL->SetMaxLength(2);
     } catch (const std::exception& e) {
         ShowStatus(e.what());
@@ -129,9 +114,9 @@ void TFM_Group::Bt_ApplyClick(TObject* Sender)
     bool saved = false;
     bool committed = false;
     try {
-        saved = UserLimitRequest->Set(true, true, "", nullptr);
+        saved = WriteGroup(UserLimitRequest);
         // The commit goes last, also after a failed first set.
-        committed = ApplyRequest->Set(true, true, "", nullptr);
+        committed = WriteGroup(ApplyRequest);
     } catch (const std::exception& e) {
         ShowStatus(e.what());
     }
@@ -141,3 +126,5 @@ void TFM_Group::Bt_ApplyClick(TObject* Sender)
     SetEnabled(true);
     ShowStatus(saved && committed ? "Setting OK!" : "Setting Error!");
 }
+
+static const bool menuEntry = RegisterModalForm("UserLimit", FM_Group);

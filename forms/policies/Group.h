@@ -8,7 +8,6 @@
 class TFM_Group : public TSettingsForm {
 public:
     explicit TFM_Group(TComponent* Owner);
-    ~TFM_Group() override;
 
     TLabel* Label5;
     TComboBox* CB_LoadB;

@@ -36,14 +36,8 @@ AnsiString PortsText(const TListItem* row, int startColumn, int endColumn)
 }  // namespace
 
 TFM_QosSetting::TFM_QosSetting(TComponent* Owner)
-    : TSettingsForm(Owner), rules_(nullptr, nullptr)
+    : TSettingsForm(Owner, FormFrame("FM_QosSetting", "Advanced \\ QoS Setting", FM_QosSetting)), rules_(nullptr, nullptr)
 {
-    SetName("FM_QosSetting");
-    SetCaption("Advanced \\ QoS Setting");
-    SetBorderStyle(bsSingle);
-    SetBorderIcons(biSystemMenu | biMinimize);
-    SetPosition(poMainFormCenter);
-
     TFormBuilder build(this);
     build.Label("Lb_EnableQos", "Enable Qos(Quality of Service)", 16, 20);
     CB_EnableQos = build.Combo("CB_EnableQos", {"Disable", "Enable"}, 220, 16, 120);
@@ -107,37 +101,21 @@ TFM_QosSetting::TFM_QosSetting(TComponent* Owner)
     OnCreate = ReadSequence([this](TObject* Sender) { FormCreate(Sender); });
 }
 
-TFM_QosSetting::~TFM_QosSetting()
-{
-    if (FM_QosSetting == this)
-        FM_QosSetting = nullptr;
-}
-
 void TFM_QosSetting::FormCreate(TObject* Sender)
 {
-    ApModeRequest = GroupRequest(dot11ApModeVars3, MVT_SV, 0, RequestTimeout, 0);
-    ApModeRequest->BindComboBox(0, CB_ApMode);
+    ApModeRequest = BoundGroup(dot11ApModeVars3, MVT_SV, {CB_ApMode}, RequestTimeout, 0);
     ReadGroup(ApModeRequest);
     CB_EnableQos->SetEnabled(CB_ApMode->ItemIndex() != 3);  // not as a wireless client
 
-    QosStatusRequest = GroupRequest(dot11QosStatusVars, SVT_SV, 0, RequestTimeout, 0);
-    QosStatusRequest->BindComboBox(0, CB_EnableQos);
+    QosStatusRequest = BoundGroup(dot11QosStatusVars, SVT_SV, {CB_EnableQos}, RequestTimeout, 0);
     ReadGroup(QosStatusRequest);
-    QosHttpRequest = GroupRequest(dot11QosHttpVars, SVT_SV, 0, RequestTimeout, 0);
-    QosHttpRequest->BindCheckBox(0, CheckBox_Http);
-    QosHttpRequest->BindCheckBox(1, CheckBox_Automatic);
+    QosHttpRequest = BoundGroup(dot11QosHttpVars, SVT_SV, {CheckBox_Http, CheckBox_Automatic}, RequestTimeout, 0);
     ReadGroup(QosHttpRequest);
-    RuleDeleteRequest = GroupRequest(dot11QosRulesDeleteVars, SVT_SV, 0, RequestTimeout, 0);
-    RuleDeleteRequest->BindFormat(0, "%s", Ed_QosRuleDel);
+    RuleDeleteRequest = BoundGroup(dot11QosRulesDeleteVars, SVT_SV, {Ed_QosRuleDel}, RequestTimeout, 0);
 
     RulesRequest = GroupRequest(dot11QosRulesIndexVars, MVT_UMV, 1, RequestTimeout, 1);
     RulesRequest->BindListView(LV_QosRules, false);  // the form enables the editor itself
-    RulesRequest->BindLabel(0, LB_Index);
-    RulesRequest->BindComboBox(1, CB_QosRulesState);
-    RulesRequest->BindFormat(2, "%s", Ed_QosName);
-    RulesRequest->BindComboBox(3, CB_Priority);
-    RulesRequest->BindFormat(4, "%s", Ed_ProtocolName);
-    RulesRequest->BindComboBox(5, CB_Protocol);
+    BindByPosition(RulesRequest, {LB_Index, CB_QosRulesState, Ed_QosName, CB_Priority, Ed_ProtocolName, CB_Protocol});
     TEdit* const columns[] = {Ed_IpFrom1,   Ed_IpTo1,  Ed_HostOneIpRange, Ed_PortFrom1,
                               Ed_PortTo1,   Ed_HostOnePortRange, Ed_IpFrom2, Ed_IpTo2,
                               Ed_HostTowIpRange, Ed_PortFrom2, Ed_PortTo2, Ed_HostTowPortRange};
@@ -287,3 +265,5 @@ void TFM_QosSetting::Btn_ClearClick(TObject*)
     CB_Protocol->SetItemIndex(0);
     CB_Priority->SetItemIndex(0);
 }
+
+static const bool menuEntry = RegisterModalForm("QosSetting1", FM_QosSetting);

@@ -19,7 +19,6 @@ class KwSNMPRequest2Edits;
 class TFM_QosSetting : public TSettingsForm {
 public:
     explicit TFM_QosSetting(TComponent* Owner);
-    ~TFM_QosSetting() override;
 
     TComboBox* CB_EnableQos;
     TCheckBox* CheckBox_Http;

@@ -204,7 +204,7 @@ void TFM_QosSetting::AddRule(bool keepState)
         if (ruleSend_[static_cast<std::size_t>(column)])
             sent += (sent.IsEmpty() ? "" : ",") + IntToStr(column);
     ShowStatus("Adding QOS!");
-    RulesRequest->Set(true, true, sent, nullptr);
+    WriteGroupPart(RulesRequest, sent);
 }
 
 void TFM_QosSetting::Btn_DelClick(TObject*)
@@ -220,7 +220,7 @@ void TFM_QosSetting::Btn_DelClick(TObject*)
     if (key.IsEmpty())
         return;
     Ed_QosRuleDel->SetText(key);
-    if (RuleDeleteRequest->Set(true, true, "", nullptr)) {
+    if (WriteGroup(RuleDeleteRequest)) {
         WalkRules();
         ShowStatus("Delete OK!");
     } else {

@@ -74,7 +74,7 @@ bool TFM_QosSetting::WriteRuleStates()
     for (int k = 0; k < count; ++k)
         stateCombos_[static_cast<std::size_t>(k)]->SetItemIndex(
             LV_QosRulesUser->Items()->Item(k)->Checked() ? 1 : 0);
-    return RuleStateRequest->Set(true, true, "", nullptr);
+    return WriteGroup(RuleStateRequest);
 }
 
 const char* const QosNotReadText =
@@ -91,7 +91,7 @@ void TFM_QosSetting::Btn_ApplyClick(TObject*)
                                 "because of priority classifier specified and empty rule table.",
                                 "Warning", MB_OK);
     if (CB_EnableQos->ItemIndex() == 0) {
-        QosStatusRequest->Set(true, true, "", nullptr);
+        WriteGroup(QosStatusRequest);
         return;
     }
     // The rule states are written only over states just read. Then all three writes
@@ -100,8 +100,8 @@ void TFM_QosSetting::Btn_ApplyClick(TObject*)
     if (!ReadRuleStates())
         return;
     const bool statesWritten = WriteRuleStates();
-    const bool switchWritten = QosStatusRequest->Set(true, true, "", nullptr);
-    const bool classifiersWritten = QosHttpRequest->Set(true, true, "", nullptr);
+    const bool switchWritten = WriteGroup(QosStatusRequest);
+    const bool classifiersWritten = WriteGroup(QosHttpRequest);
     if (!statesWritten || !switchWritten || !classifiersWritten)
         return;
     if (EditState == esRuleSelected)

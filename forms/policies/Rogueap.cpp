@@ -20,14 +20,9 @@ const int MarkValidVar = 0;
 const int MarkRogueVar = 1;
 }  // namespace
 
-TFM_RogueAP::TFM_RogueAP(TComponent* Owner) : TSettingsForm(Owner)
+TFM_RogueAP::TFM_RogueAP(TComponent* Owner)
+    : TSettingsForm(Owner, FormFrame("FM_RogueAP", "Advanced \\ Wireless Intrusion Protection", FM_RogueAP))
 {
-    SetName("FM_RogueAP");
-    SetCaption("Advanced \\ Wireless Intrusion Protection");
-    SetBorderStyle(bsSingle);
-    SetBorderIcons(biSystemMenu | biMinimize);
-    SetPosition(poMainFormCenter);
-
     TFormBuilder build(this);
     TabSheet1 = AddSinglePage(build, PageControl1, "Wireless Intrusion Protection", 8, 8, 736, 440);
     TFormBuilder page = build.In(TabSheet1);
@@ -80,16 +75,9 @@ TFM_RogueAP::TFM_RogueAP(TComponent* Owner) : TSettingsForm(Owner)
     OnShow = [this](TObject* Sender) { FormShow(Sender); };
 }
 
-TFM_RogueAP::~TFM_RogueAP()
-{
-    if (FM_RogueAP == this)
-        FM_RogueAP = nullptr;
-}
-
 void TFM_RogueAP::FormCreate(TObject* Sender)
 {
-    RefreshRequest = GroupRequest(dot11RogueApSurveyRefreshVars, SVT_SV, 0, 10000, 1);
-    RefreshRequest->BindComboBox(0, CB_Refresh);
+    RefreshRequest = BoundGroup(dot11RogueApSurveyRefreshVars, SVT_SV, {CB_Refresh}, 10000, 1);
     RefreshRequest->OnSetDone = GuardedDone([this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnSurveyRefreshDone(S, E); });
 
     SurveyRequest = GroupRequest(dot11RogueApSurveyIndexVars, MVT_UMV, 1, 10000, 1);
@@ -142,7 +130,7 @@ void TFM_RogueAP::StartSurvey()
 {
     EnableSurveyControls(false);
     CB_Refresh->SetItemIndex(1);
-    RefreshRequest->Set(true, true, "", nullptr);
+    WriteGroup(RefreshRequest);
 }
 
 void TFM_RogueAP::Btn_DetectClick(TObject* Sender) { StartSurvey(); }
@@ -231,7 +219,7 @@ void TFM_RogueAP::ClassifyChecked(KwSNMPRequest2Edits* request, TEdit* edit)
         if (index.IsEmpty())
             continue;
         edit->SetText(index);
-        request->Set(true, true, "", nullptr);
+        WriteGroup(request);
     }
 }
 
@@ -264,7 +252,7 @@ void TFM_RogueAP::Btn_ApplyClick(TObject* Sender)
     }
     ClassifyChecked(NewRequest, Ed_New);
     // The radio buttons left out the variable of the choice not made.
-    const bool ok = MarkAllRequest->Set(true, true, "", nullptr);
+    const bool ok = WriteGroup(MarkAllRequest);
     MarkVars(MarkAllRequest, smSend);
     if (ok) {
         StartSurvey();
@@ -312,3 +300,5 @@ void TFM_RogueAP::CheckBox_SelectAllClick(TObject* Sender)
     for (int i = 0; i < shown->Count(); ++i)
         shown->Item(i)->SetChecked(CheckBox_SelectAll->Checked());
 }
+
+static const bool menuEntry = RegisterModalForm("Intrusion1", FM_RogueAP);

@@ -10,7 +10,6 @@
 class TFM_RogueAP : public TSettingsForm {
 public:
     explicit TFM_RogueAP(TComponent* Owner);
-    ~TFM_RogueAP() override;
 
     TPageControl* PageControl1;
     TTabSheet* TabSheet1;  // "Wireless Intrusion Protection", the group "AP List" on it

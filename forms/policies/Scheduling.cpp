@@ -30,14 +30,9 @@ QImage MarkImage(bool active)
 }
 }  // namespace
 
-TFM_Scheduling::TFM_Scheduling(TComponent* Owner) : TSettingsForm(Owner)
+TFM_Scheduling::TFM_Scheduling(TComponent* Owner)
+    : TSettingsForm(Owner, FormFrame("FM_Scheduling", "Advanced \\ Wireless Schedule", FM_Scheduling))
 {
-    SetName("FM_Scheduling");
-    SetCaption("Advanced \\ Wireless Schedule");
-    SetBorderStyle(bsSingle);
-    SetBorderIcons(biSystemMenu | biMinimize);
-    SetPosition(poMainFormCenter);
-
     TFormBuilder build(this);
     TabSheet1 = AddSinglePage(build, PageControl1, "Wireless Scheduling Setting", 8, 8, 600, 500);
     TFormBuilder in = build.In(TabSheet1);
@@ -107,12 +102,6 @@ TFM_Scheduling::TFM_Scheduling(TComponent* Owner) : TSettingsForm(Owner)
     OnShow = [this](TObject* Sender) { FormShow(Sender); };
 }
 
-TFM_Scheduling::~TFM_Scheduling()
-{
-    if (FM_Scheduling == this)
-        FM_Scheduling = nullptr;
-}
-
 std::vector<TCheckBox*> TFM_Scheduling::DayBoxList() const
 {
     return {CheckBox_Sat, CheckBox_Fri, CheckBox_Thu, CheckBox_Wed, CheckBox_Tue, CheckBox_Mon, CheckBox_Sun};
@@ -136,9 +125,7 @@ void TFM_Scheduling::SetDayBoxes(const TDayFlags& days)
 
 void TFM_Scheduling::FormCreate(TObject* Sender)
 {
-    StatusRequest = GroupRequest(schedulingStatusVars, MVT_SV, 0, 10000, 0);
-    StatusRequest->BindCheckBox(0, CheckBox_SchEnable);
-    StatusRequest->BindFormat(1, "%s", Ed_Apmode);
+    StatusRequest = BoundGroup(schedulingStatusVars, MVT_SV, {CheckBox_SchEnable, Ed_Apmode}, 10000, 0);
     ReadGroup(StatusRequest);
 
     DeleteRequest = GroupRequest(schedulingDeleteVars, SVT_SV, 0, 10000, 0);
@@ -147,14 +134,8 @@ void TFM_Scheduling::FormCreate(TObject* Sender)
 
     RuleRequest = GroupRequest(schedulingIndexVars, MVT_UMV, 1, 10000, 1);
     RuleRequest->BindListView(Schedule_ListView, false);
-    RuleRequest->BindLabel(0, LB_Index);
-    RuleRequest->BindFormat(1, "%s", Ed_ScheduleName);
-    RuleRequest->BindFormat(2, "%s", Ed_day);
-    RuleRequest->BindCheckBox(3, CheckBox_AllDay);
-    RuleRequest->BindFormat(4, "%s", Ed_StartTime);
-    RuleRequest->BindFormat(5, "%s", Ed_EndTime);
-    RuleRequest->BindComboBox(6, CB_Wireless);
-    RuleRequest->BindComboBox(7, CB_NodeStatus);
+    BindByPosition(RuleRequest, {LB_Index, Ed_ScheduleName, Ed_day, CheckBox_AllDay, Ed_StartTime, Ed_EndTime,
+                                 CB_Wireless, CB_NodeStatus});
     RuleRequest->OnGetDone = GuardedDone([this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnRuleTableDone(S, E); });
     RuleRequest->OnSetDone = GuardedDone([this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnRuleSetDone(S, E); });
     RuleRequest->Get();
@@ -421,7 +402,7 @@ bool TFM_Scheduling::WriteRuleRow(RuleWrite kind, const std::vector<TSendMark>& 
     pendingWrite_ = kind;
     bool started = false;
     try {
-        started = RuleRequest->Set(true, true, "", nullptr);
+        started = WriteGroup(RuleRequest);
     } catch (const std::exception& e) {
         ShowStatus(e.what());
     }
@@ -457,12 +438,17 @@ bool TFM_Scheduling::ResetNodeStatuses()
     // Every rule's node status Disable, so the rule activated next is the only one.
     for (int i = 0; i < NodeStatusRequest->Request.VarList.Count(); ++i)
         *NodeStatusRequest->Request.VarList.Item(i).Value = "Disable";
-    return NodeStatusRequest->Set(false, false, "", nullptr);
+    return WriteVariables(NodeStatusRequest);
+}
+
+TSettingsForm::TRequests TFM_Scheduling::RuleTableRequests() const
+{
+    return {RuleRequest, NodeStatusRequest, DeleteRequest};
 }
 
 void TFM_Scheduling::Btn_AddClick(TObject* Sender)
 {
-    if (Outstanding(RuleRequest))
+    if (!MayChangeTable(RuleTableRequests()))
         return;  // the rule table is being written or read: one thing at a time
     if (Ed_ScheduleName->Text().IsEmpty()) {
         RefuseInput("The Name field can not be blank.", "Warning", Ed_ScheduleName);
@@ -502,9 +488,9 @@ const char* const ScheduleNotReadText =
 void TFM_Scheduling::Btn_ApplyClick(TObject* Sender)
 {
     const TSaveGuardTexts guard = {ScheduleNotReadText, ScheduleNotReadText, "Error"};
-    if (Outstanding(RuleRequest) || !StatusRequest || !MaySave(StatusRequest, guard))
+    if (!MayReadTable(RuleTableRequests()) || !StatusRequest || !MaySave(StatusRequest, guard))
         return;
-    statusWritten_ = StatusRequest->Set(false, true, "", nullptr);
+    statusWritten_ = WriteWithoutReread(StatusRequest);
     if (User_ListView->Selected() && Schedule_ListView->Selected()) {
         const bool reset = ResetNodeStatuses();
         statusWritten_ = statusWritten_ && reset;
@@ -521,13 +507,15 @@ void TFM_Scheduling::Btn_ApplyClick(TObject* Sender)
 
 void TFM_Scheduling::Btn_DelClick(TObject* Sender)
 {
-    if (Ed_DeleteName->Text().IsEmpty() || Outstanding(RuleRequest))
+    if (Ed_DeleteName->Text().IsEmpty() || !MayChangeTable(RuleTableRequests()))
         return;
     if (Application->MessageBox(ScheduleDeleteQuestion, "Warning", MB_OKCANCEL) != IDOK)
         return;
     Ed_DeleteSchdule->SetText(LB_Index->Caption());
     ResetNodeStatuses();
-    const bool deleted = DeleteRequest->Set(false, true, "", nullptr);
+    const bool deleted = WriteWithoutReread(DeleteRequest);
     RuleRequest->Get();
     ShowStatus(deleted ? "Delete OK!" : "Delete Fail!");
 }
+
+static const bool menuEntry = RegisterModalForm("Scheduling1", FM_Scheduling);

@@ -12,7 +12,6 @@
 class TFM_Scheduling : public TSettingsForm {
 public:
     explicit TFM_Scheduling(TComponent* Owner);
-    ~TFM_Scheduling() override;
 
     TPageControl* PageControl1;
     TTabSheet* TabSheet1;  // "Wireless Scheduling Setting"
@@ -90,6 +89,7 @@ private:
     bool WriteRuleRow(RuleWrite kind, const std::vector<TSendMark>& marks);
     void RestoreRuleMarks();
     bool ResetNodeStatuses();
+    TRequests RuleTableRequests() const;  // the rule table's walk and the requests writing it
 
     std::vector<int> shownRows_;  // the hidden row of each shown rule
     RuleWrite pendingWrite_ = RuleWrite::None;

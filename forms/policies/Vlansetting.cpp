@@ -25,14 +25,8 @@ const char* const PvidEditNames[18] = {
 }  // namespace
 
 TFM_VlanSetting::TFM_VlanSetting(TComponent* Owner)
-    : TSettingsForm(Owner), groups_(nullptr, nullptr)
+    : TSettingsForm(Owner, FormFrame("FM_VlanSetting", "Advanced \\ VLAN Settings", FM_VlanSetting)), groups_(nullptr, nullptr)
 {
-    SetName("FM_VlanSetting");
-    SetCaption("Advanced \\ VLAN Settings");
-    SetBorderStyle(bsSingle);
-    SetBorderIcons(biSystemMenu | biMinimize);
-    SetPosition(poMainFormCenter);
-
     TFormBuilder build(this);
     LB_Title = build.Label("LB_Title", "VLAN Settings", 8, 8, 680);
     LB_Title->Font()->SetStyle(fsBold);
@@ -58,12 +52,6 @@ TFM_VlanSetting::TFM_VlanSetting(TComponent* Owner)
     SetClientWidth(700);
     SetClientHeight(526);
     OnCreate = ReadSequence([this](TObject* Sender) { FormCreate(Sender); });
-}
-
-TFM_VlanSetting::~TFM_VlanSetting()
-{
-    if (FM_VlanSetting == this)
-        FM_VlanSetting = nullptr;
 }
 
 void TFM_VlanSetting::BuildPages()
@@ -213,8 +201,7 @@ void TFM_VlanSetting::BuildPvidPage(TTabSheet* page)
 void TFM_VlanSetting::FormCreate(TObject* Sender)
 {
     Creating = 1;
-    ApModeRequest = GroupRequest(dot11ApModeVars3, MVT_SV, 0, RequestTimeout, 0);
-    ApModeRequest->BindComboBox(0, CB_APMode);
+    ApModeRequest = BoundGroup(dot11ApModeVars3, MVT_SV, {CB_APMode}, RequestTimeout, 0);
     ReadGroup(ApModeRequest);
     Btn_VlanEdit->SetEnabled(false);
     Btn_VlanDelete->SetEnabled(false);
@@ -224,14 +211,11 @@ void TFM_VlanSetting::FormCreate(TObject* Sender)
         PortCombos[port] = build.HiddenCombo(name.c_str());
     }
 
-    VlanStatusRequest = GroupRequest(dot11VlanStatusVars, SVT_SV, 0, RequestTimeout, 0);
-    VlanStatusRequest->BindComboBox(0, CB_VlanStatus);
-    VlanStatusRequest->BindComboBox(1, CB_VlanMode);
+    VlanStatusRequest = BoundGroup(dot11VlanStatusVars, SVT_SV, {CB_VlanStatus, CB_VlanMode}, RequestTimeout, 0);
     if (ReadGroup(VlanStatusRequest))
         LB_VlanMode->SetCaption(CB_VlanMode->ItemIndex() > 0 ? "Dynamic" : "Static");
 
-    PvidAutoRequest = GroupRequest(dot11PvidAutoAssignStatusVars, SVT_SV, 0, RequestTimeout, 0);
-    PvidAutoRequest->BindComboBox(0, CB_PvidAutoStatus);
+    PvidAutoRequest = BoundGroup(dot11PvidAutoAssignStatusVars, SVT_SV, {CB_PvidAutoStatus}, RequestTimeout, 0);
     if (ReadGroup(PvidAutoRequest))
         CB_PvidAutoStatusChange(Sender);
     PvidSettingRequest = GroupRequest(dot11PvidSettingMgmtVars, MVT_SV, 0, RequestTimeout, 0);
@@ -245,8 +229,7 @@ void TFM_VlanSetting::FormCreate(TObject* Sender)
     SsidRequest->OnGetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnSsidListDone(S, E); };
     BuildPortNames();  // the ports' own names until the SSIDs arrive
     ReadGroup(SsidRequest);
-    PortRefreshRequest = GroupRequest(dot11PortListRefreshVars, SVT_SV, 0, RequestTimeout, 0);
-    PortRefreshRequest->BindComboBox(0, CB_PortListRefresh);
+    PortRefreshRequest = BoundGroup(dot11PortListRefreshVars, SVT_SV, {CB_PortListRefresh}, RequestTimeout, 0);
     PortListRequest = GroupRequest(dot11PortListIndexVars, MVT_UMV, 1, RequestTimeout, 1);
     PortListRequest->BindListView(LV_PortList, false);
     PortListRequest->OnGetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnPortListDone(S, E); };
@@ -256,9 +239,7 @@ void TFM_VlanSetting::FormCreate(TObject* Sender)
     VlanTableRequest->OnGetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnVlanListDone(S, E); };
     VlanTableRequest->OnSetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnVlanSetDone(S, E); };
     VlanTableRequest->BindListView(LV_VlanList, false);  // the form enables the editor itself
-    VlanTableRequest->BindLabel(0, LB_Index);
-    VlanTableRequest->BindFormat(1, "%u{n1x4094}", Ed_VlanID);
-    VlanTableRequest->BindFormat(2, "%s", Ed_VlanName);
+    BindByPosition(VlanTableRequest, {LB_Index, {Ed_VlanID, "%u{n1x4094}"}, Ed_VlanName});
     for (int port = 0; port < PortCount; ++port)
         VlanTableRequest->BindComboBox(3 + port, PortCombos[port]);
     VlanTableRequest->BindComboBox(17, CB_VlanItemDel);
@@ -349,3 +330,5 @@ void TFM_VlanSetting::PageControl1Change(TObject* Sender)
         MayReadTable({VlanTableRequest, PortListRequest}))
         RefreshPortList();
 }
+
+static const bool menuEntry = RegisterModalForm("VlanSetting1", FM_VlanSetting);

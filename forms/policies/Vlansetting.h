@@ -19,7 +19,6 @@ class KwSNMPRequest2Edits;
 class TFM_VlanSetting : public TSettingsForm {
 public:
     explicit TFM_VlanSetting(TComponent* Owner);
-    ~TFM_VlanSetting() override;
 
     static const int PortCount = 14;  // the table's ports: Mgmt, LAN, Primary, S-1..S-7, W-1..W-4
     static const int PvidCount = 10;  // Mgmt, LAN, Primary, S-1..S-3, W-1..W-4

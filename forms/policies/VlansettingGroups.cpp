@@ -204,7 +204,7 @@ void TFM_VlanSetting::AddButtonClick(TObject*)
         PortCombos[port]->SetItemIndex(UntagRadios[port]->Checked() ? 2 : TagRadios[port]->Checked() ? 1 : 0);
     Ed_VlanID->SetEnabled(true);
     // The delete column stays out of this set only; the access words stay as they are.
-    VlanTableRequest->Set(true, true, GroupColumns, nullptr);
+    WriteGroupPart(VlanTableRequest, GroupColumns);
 }
 
 void TFM_VlanSetting::Btn_VlanDeleteClick(TObject*)
@@ -218,7 +218,7 @@ void TFM_VlanSetting::Btn_VlanDeleteClick(TObject*)
         return;
     LV_VlanList->SetSelected(group);
     CB_VlanItemDel->SetItemIndex(1);  // delete
-    VlanTableRequest->Set(true, true, DeleteColumns, nullptr);
+    WriteGroupPart(VlanTableRequest, DeleteColumns);
 }
 
 const char* const VlanNotReadText =
@@ -227,7 +227,7 @@ const char* const VlanNotReadText =
 bool TFM_VlanSetting::SetVlanStatus()
 {
     // The switch only: the mode is the device's to say.
-    return VlanStatusRequest->Set(true, true, "0", nullptr);
+    return WriteGroupPart(VlanStatusRequest, "0");
 }
 
 void TFM_VlanSetting::Btn_VlanApplyClick(TObject*)

@@ -59,7 +59,7 @@ bool TFM_VlanSetting::RefreshPortList()
 {
     // The device builds the list on request; the walk follows the refresh.
     CB_PortListRefresh->SetItemIndex(1);
-    if (!PortRefreshRequest->Set(true, true, "", nullptr))
+    if (!WriteGroup(PortRefreshRequest))
         return false;
     return ReadGroup(PortListRequest);
 }
@@ -114,7 +114,7 @@ void TFM_VlanSetting::Btn_PvidApplyClick(TObject*)
     // Automatic assignment, or dynamic VLANs: the device sets the PVIDs itself.
     if (CB_PvidAutoStatus->ItemIndex() != 0 || CB_VlanMode->ItemIndex() > 0) {
         const bool status = SetVlanStatus();
-        const bool automatic = PvidAutoRequest->Set(true, true, "", nullptr);
+        const bool automatic = WriteGroup(PvidAutoRequest);
         ShowStatus(status && automatic ? "Set OK!" : "Set Error!");
         return;
     }
@@ -126,8 +126,8 @@ void TFM_VlanSetting::Btn_PvidApplyClick(TObject*)
         }
     }
     const bool status = SetVlanStatus();
-    const bool automatic = PvidAutoRequest->Set(true, true, "", nullptr);
-    const bool pvids = PvidSettingRequest->Set(true, true, "", nullptr);
+    const bool automatic = WriteGroup(PvidAutoRequest);
+    const bool pvids = WriteGroup(PvidSettingRequest);
     if (!(status && automatic && pvids)) {
         ShowStatus("Set Error!");
         return;

@@ -15,7 +15,6 @@ const char* const MultiSsidPendingText =
     "The device has not answered the last request on the multi-SSID table yet. Try again when it has.";
 
 namespace {
-const TSaveGuardTexts TableGuard = {MultiSsidNotReadText, MultiSsidPendingText, "Warning"};
 const TSaveGuardTexts StateGuard = {
     "The multi-SSID settings have not been read from the device yet. Close the form and open it again.",
     MultiSsidPendingText, "Warning"};
@@ -701,7 +700,7 @@ void TFM_MultiSSIDNewForm::MarkColumns(bool send)
 
 bool TFM_MultiSSIDNewForm::MayWriteTable()
 {
-    if (!MaySave(TableRequest, TableGuard))
+    if (!MayChangeTable({TableRequest}))
         return false;
     // The row a write goes to is the chosen entry's, shown from the walked table.
     const int k = CB_Index->ItemIndex();

@@ -50,14 +50,9 @@ AnsiString RateText(const AnsiString& text)
 
 }  // namespace
 
-TFM_Performace::TFM_Performace(TComponent* Owner) : TSettingsForm(Owner)
+TFM_Performace::TFM_Performace(TComponent* Owner)
+    : TSettingsForm(Owner, FormFrame("FM_Performace", "Advanced \\ Performance", FM_Performace))
 {
-    SetName("FM_Performace");
-    SetCaption("Advanced \\ Performance");
-    SetBorderStyle(bsSingle);
-    SetBorderIcons(biSystemMenu | biMinimize);
-    SetPosition(poMainFormCenter);
-
     TFormBuilder build(this);
     PageControl1 = build.Add<TPageControl>("PageControl1", 8, 8, 560, 480);
     TabSheet1 = new TTabSheet(this);
@@ -119,12 +114,6 @@ TFM_Performace::TFM_Performace(TComponent* Owner) : TSettingsForm(Owner)
     OnCreate = ReadSequence([this](TObject* Sender) { FormCreate(Sender); });
 }
 
-TFM_Performace::~TFM_Performace()
-{
-    if (FM_Performace == this)
-        FM_Performace = nullptr;
-}
-
 // --- creation and reads ------------------------------------------------------------
 
 bool TFM_Performace::Read(KwSNMPRequest2Edits* request)
@@ -134,17 +123,15 @@ bool TFM_Performace::Read(KwSNMPRequest2Edits* request)
 
 bool TFM_Performace::Write(KwSNMPRequest2Edits* request)
 {
-    return request->Set(true, true, "", nullptr);
+    return WriteGroup(request);
 }
 
 void TFM_Performace::FormCreate(TObject* Sender)
 {
     try {
-        CountryRequest = GroupRequest(dot11CountrycodeVars, MVT_SV, 0, 5000, 0);
-        CountryRequest->BindFormat(0, "%s", ED_Country);
+        CountryRequest = BoundGroup(dot11CountrycodeVars, MVT_SV, {ED_Country}, 5000, 0);
 
-        SecurityRequest = GroupRequest(dot11AuthenticationVars, MVT_SV, 0, 5000, 0);
-        SecurityRequest->BindComboBox(0, CB_dot11Authentication);
+        SecurityRequest = BoundGroup(dot11AuthenticationVars, MVT_SV, {CB_dot11Authentication}, 5000, 0);
         MarkVars(SecurityRequest, smLeaveOut, 1);  // the key index
         SecurityRequest->BindComboBox(2, CB_dot11Encryption);
 
@@ -153,8 +140,7 @@ void TFM_Performace::FormCreate(TObject* Sender)
         CipherRequest->BindComboBox(1, CB_Clipher);
         MarkVars(CipherRequest, smLeaveOut, 2);
 
-        ModeRequest = GroupRequest(dot11ApModeVars3, MVT_SV, 0, 10000, 0);
-        ModeRequest->BindComboBox(0, CB_ApMode);
+        ModeRequest = BoundGroup(dot11ApModeVars3, MVT_SV, {CB_ApMode}, 10000, 0);
         ModeRequest->AttachStatusBar(StatusBar);
 
         RadioRequest = GroupRequest(dot11BeaconIntervalVars, MVT_SV, 0, 10000, 0);
@@ -172,17 +158,14 @@ void TFM_Performace::FormCreate(TObject* Sender)
         RadioRequest->BindFormat(rvRateList24, "%s", Ed_24GDataRateList);
         RadioRequest->BindFormat(rvRateList5, "%s", Ed_5GDataRateList);
 
-        BandRequest = GroupRequest(dot11BandVars, MVT_SV, 0, 10000, 0);
-        BandRequest->BindComboBox(0, CB_Wireless);
+        BandRequest = BoundGroup(dot11BandVars, MVT_SV, {CB_Wireless}, 10000, 0);
         BandRequest->AttachStatusBar(StatusBar);
         Read(BandRequest);
 
         // The mode lists are filled once: "802.11n Only", once taken out for the
         // security in force, stays out for the life of the form.
-        Mode24Request = GroupRequest(dot11WifiModeVars2, MVT_SV, 0, 10000, 0);
-        Mode24Request->BindComboBox(0, CB_WMode1);
-        Mode5Request = GroupRequest(dot11WifiModeVars3, MVT_SV, 0, 10000, 0);
-        Mode5Request->BindComboBox(0, CB_WMode2);
+        Mode24Request = BoundGroup(dot11WifiModeVars2, MVT_SV, {CB_WMode1}, 10000, 0);
+        Mode5Request = BoundGroup(dot11WifiModeVars3, MVT_SV, {CB_WMode2}, 10000, 0);
 
         Ed_BeInta->SetMaxLength(4);  // after the bindings, whose formats set their own
         Bt_Refresh_aClick(Sender);
@@ -466,3 +449,5 @@ void TFM_Performace::Bt_Apply_aClick(TObject* Sender)
     else
         SaveRadioOn();
 }
+
+static const bool menuEntry = RegisterModalForm("adPerformance1", FM_Performace);

@@ -14,7 +14,6 @@ class TTabSheet;
 class TFM_Performace : public TSettingsForm {
 public:
     explicit TFM_Performace(TComponent* Owner);
-    ~TFM_Performace() override;
 
     TPageControl* PageControl1;
     TTabSheet* TabSheet1;

@@ -104,3 +104,24 @@ TEST_P(LanForm, AFailedStaticSaveSaysSetError)
 }
 
 INSTANTIATE_TEST_SUITE_P(Roads, LanForm, ::testing::Values(1), vka_test::VersionName);
+
+// The device takes the address but refuses the read that follows (its gateway object
+// gained an instance below it): the gateway left empty shows what was sent, never an
+// empty field the device did not confirm.
+class LanRereadRefused : public LanForm {};
+
+TEST_P(LanRereadRefused, AFailedRereadLeavesTheGatewayAsSent)
+{
+    Open([&](TFM_LanCfg& form) {
+        form.ED_IpAddr->SetText("192.168.1.9");
+        form.ED_SubMask->SetText("255.255.255.0");
+        form.ED_DefGw->SetText("");
+        ASSERT_TRUE(devsim.SetValue(LanGateway + ".1", "IPADDRESS", "0.0.0.0"));
+        ASSERT_TRUE(Press(form.BT_LanCfgOk));
+        EXPECT_EQ(Panel(form.StatusBar), "Set OK!");
+        EXPECT_EQ(form.ED_DefGw->Text().ToStdString(), "0.0.0.0");
+    });
+    EXPECT_EQ(DeviceValue(LanGateway), "IPADDRESS 0.0.0.0");
+}
+
+INSTANTIATE_TEST_SUITE_P(Roads, LanRereadRefused, ::testing::Values(0), vka_test::VersionName);

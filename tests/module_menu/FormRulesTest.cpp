@@ -2,17 +2,26 @@
 // (and every table form) against devsim: a read that failed is shown to the user once
 // and leaves the controls as they were; a group that was never read is never written; a
 // table form runs one table operation at a time.
+#include "Admin2.h"
+#include "Clientinfo.h"
 #include "ComCtrls.h"
+#include "Dhcp.h"
+#include "Filtermacacl.h"
+#include "Firewalldmz.h"
 #include "KwSNMPRequest2Controls.h"
 #include "KwSNMPSession.h"
 #include "DeviceState.h"
 #include "MenuRoad.h"
+#include "Parentalcontrol.h"
 #include "Qossetting.h"
+#include "Routermacfilter.h"
+#include "Scheduling.h"
 #include "QtPump.h"
 #include "SettingsFormBase.h"
 #include "StdCtrls.h"
 #include "Vlansetting.h"
 
+#include <map>
 #include <set>
 #include <sstream>
 #include <string>
@@ -65,27 +74,33 @@ struct SilentOpening {
 
 class FormRules : public MenuRoad {
 protected:
-    // The default device with a free third row in the QoS and VLAN tables.
+    // The default device with a free third row in each table a table write goes to: a
+    // copy of row 2 with the columns that mark a row free.
     std::string StateText() const override
     {
-        const std::string qos = "1.3.6.1.4.1.32473.10.37.37.3.3.6.2.5.1.";
-        const std::string vlan = "1.3.6.1.4.1.32473.10.37.37.3.3.5.1.3.1.";
+        const std::string ip0 = " IPADDRESS 0.0.0.0", noName = " STRING \"\"";
+        const std::vector<std::pair<std::string, std::map<std::string, std::string>>> tables = {
+            {"1.3.6.1.4.1.32473.10.37.37.3.3.6.2.5.1.", {{"3", noName}}},                       // QoS
+            {"1.3.6.1.4.1.32473.10.37.37.3.3.5.1.3.1.", {{"3", noName}, {"2", " INTEGER 0"}}},  // VLAN
+            {"1.3.6.1.4.1.32473.10.37.37.3.2.3.1.3.1.", {{"5", ip0}}},                          // firewall
+            {"1.3.6.1.4.1.32473.10.37.37.3.3.1.3.3.1.", {{"4", ip0}}},                          // DHCP static
+            {"1.3.6.1.4.1.32473.10.37.37.4.10.1.4.1.", {{"2", ip0}, {"3", ip0}}},               // admin ranges
+        };
         std::istringstream in(DefaultStateText());
         std::string state, line;
         while (std::getline(in, line)) {
             state += line + "\n";
             const std::size_t end = line.find(' ');
             const std::string oid = line.substr(0, end);
-            const bool table = oid.rfind(qos, 0) == 0 || oid.rfind(vlan, 0) == 0;
-            if (!table || oid.size() < 2 || oid.compare(oid.size() - 2, 2, ".2") != 0)
+            if (oid.size() < 2 || oid.compare(oid.size() - 2, 2, ".2") != 0)
                 continue;
-            const std::string column = oid.substr(0, oid.size() - 2);
-            std::string value = line.substr(end);
-            if (column == qos + "3" || column == vlan + "3")
-                value = " STRING \"\"";  // no name: a free row
-            else if (column == vlan + "2")
-                value = " INTEGER 0";
-            state += column + ".3" + value + "\n";
+            for (const auto& [prefix, free] : tables) {
+                if (oid.rfind(prefix, 0) != 0)
+                    continue;
+                const std::string column = oid.substr(prefix.size(), oid.size() - 2 - prefix.size());
+                const auto value = free.find(column);
+                state += prefix + column + ".3" + (value == free.end() ? line.substr(end) : value->second) + "\n";
+            }
         }
         return state;
     }
@@ -135,13 +150,14 @@ TEST_P(FormRules, AFormOpenedAgainstASilentDeviceSaysSoOnceKeepsItsControlsAndWr
 
 namespace {
 // A write of a new entry into a table form: the entry typed, the button that writes it,
-// the request that walks the table.
+// the request that walks the table, the writes one click sends.
 struct TableWrite {
     const char* item;
     std::function<TForm*()> form;
     std::function<void()> type;
     std::function<TButton*()> button;
     std::function<KwSNMPRequest2Controls*()> table;
+    std::size_t sets = 1;
 };
 
 const TableWrite TableWrites[] = {
@@ -166,6 +182,61 @@ const TableWrite TableWrites[] = {
          form.TagRadios[0]->SetChecked(true);
      },
      [] { return FM_VlanSetting->AddButton; }, [] { return FM_VlanSetting->VlanTableRequest; }},
+    {"FirewallDMZ1", [] { return FM_FirewallDMZ; },
+     [] {
+         TFM_FirewallDMZ& form = *FM_FirewallDMZ;
+         form.Edt_Name->SetText("web");
+         form.CB_SourInterface->SetItemIndex(0);
+         form.CB_DestInterface->SetItemIndex(1);
+         form.CB_Protocol->SetItemIndex(0);
+         for (TEdit* edit : {form.Edt_SourceIPStart, form.Edt_SourceIPEnd, form.Edt_DestIPStart, form.Edt_DestIPEnd})
+             edit->SetText("192.168.2.10");
+     },
+     [] { return FM_FirewallDMZ->Btn_Add; }, [] { return FM_FirewallDMZ->FireRuleRequest; }, 2},
+    {"MACFilter1", [] { return FM_RouterMACFilter; },
+     [] {
+         FM_RouterMACFilter->CB_Telnet->SetItemIndex(1);
+         FM_RouterMACFilter->Edt_MACAddress->SetText("00AA00BB00CC");
+     },
+     [] { return FM_RouterMACFilter->Btn_Add; }, [] { return FM_RouterMACFilter->ListRequest; }},
+    {"ParentalControl1", [] { return FM_ParentalCtr; },
+     [] {
+         FM_ParentalCtr->CB_ParentContrl->SetItemIndex(1);
+         FM_ParentalCtr->Edt_WebURL->SetText("www.vka-rules.org");
+     },
+     [] { return FM_ParentalCtr->Btn_Add; }, [] { return FM_ParentalCtr->ListRequest; }, 2},
+    {"DHCPServer1", [] { return FM_DHCP; },
+     [] {
+         TFM_DHCP& form = *FM_DHCP;
+         form.CB_Fuction2->SetItemIndex(1);
+         form.AddMode = true;
+         form.ED_StaticAssignIP->SetText("192.168.2.60");
+         form.ED_StaticAssignMAC->SetText("00AA00BB00CC");
+         form.ED_StaticSubMask->SetText("255.255.255.0");
+         form.ED_StaticHostName->SetText("tv");
+     },
+     [] { return FM_DHCP->Btn_Add; }, [] { return FM_DHCP->StaticRequest; }, 2},
+    {"Mac1", [] { return FM_FilterMACACL; },
+     [] {
+         FM_FilterMACACL->CB_AccessControl->SetItemIndex(0);
+         FM_FilterMACACL->Ed_MacAdd->SetText("00AA00BB00CC");
+     },
+     [] { return FM_FilterMACACL->Bt_Add; }, [] { return FM_FilterMACACL->HiddenListRequest; }, 2},
+    {"Scheduling1", [] { return FM_Scheduling; },
+     [] {
+         FM_Scheduling->Ed_ScheduleName->SetText("night");
+         FM_Scheduling->RB_Week->SetChecked(true);
+         FM_Scheduling->CheckBox_AllDay->SetChecked(true);
+     },
+     [] { return FM_Scheduling->Btn_Add; }, [] { return FM_Scheduling->RuleRequest; }},
+    {"tAdmin2", [] { return FM_Admin2; },
+     [] {
+         FM_Admin2->Ed_FromIP->SetText("192.168.2.70");
+         FM_Admin2->Ed_ToIP->SetText("192.168.2.80");
+     },
+     [] { return FM_Admin2->Btn_Add; }, [] { return FM_Admin2->RangeRequest; }},
+    {"Client1", [] { return ClientInformation; }, [] {}, [] { return ClientInformation->Bt_Rfrsh; },
+     [] { return ClientInformation->TableRequest; }},
 };
 }  // namespace
 
@@ -193,7 +264,7 @@ TEST_P(FormRules, ASecondTableWriteBeforeTheFirstWasAnsweredIsRefusedAndSendsNot
             },
             [&] { return write.form() == nullptr; });
         EXPECT_TRUE(refused) << "the second write was not refused";
-        EXPECT_EQ(Sets().size(), 1u) << "a second write of the same row";
+        EXPECT_EQ(Sets().size(), write.sets) << "a second write of the same row";
     }
 }
 
