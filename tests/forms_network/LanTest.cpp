@@ -118,7 +118,7 @@ TEST_P(LanRereadRefused, AFailedRereadLeavesTheGatewayAsSent)
         form.ED_DefGw->SetText("");
         ASSERT_TRUE(devsim.SetValue(LanGateway + ".1", "IPADDRESS", "0.0.0.0"));
         ASSERT_TRUE(Press(form.BT_LanCfgOk));
-        EXPECT_EQ(Panel(form.StatusBar), "Set OK!");
+        EXPECT_EQ(StatusText(form.StatusBar), "Set OK!");
         EXPECT_EQ(form.ED_DefGw->Text().ToStdString(), "0.0.0.0");
     });
     EXPECT_EQ(DeviceValue(LanGateway), "IPADDRESS 0.0.0.0");
