@@ -115,14 +115,9 @@ const TRowColumns RightColumn = {300, 420, 140, 28};
 const int ListTop = 291;  // the Add button's row, then the list
 }  // namespace
 
-TFM_MultiSSIDNewForm::TFM_MultiSSIDNewForm(TComponent* Owner) : TSettingsForm(Owner)
+TFM_MultiSSIDNewForm::TFM_MultiSSIDNewForm(TComponent* Owner)
+    : TSettingsForm(Owner, FormFrame("FM_MultiSSIDNewForm", "Advanced \\ Multi-SSID", FM_MultiSSIDNewForm))
 {
-    SetName("FM_MultiSSIDNewForm");
-    SetCaption("Advanced \\ Multi-SSID");
-    SetBorderStyle(bsSingle);
-    SetBorderIcons(biSystemMenu | biMinimize);
-    SetPosition(poMainFormCenter);
-
     TFormBuilder build(this);
     BuildSettingsGroup(build);
     BuildKeyGroup(build);
@@ -248,12 +243,6 @@ void TFM_MultiSSIDNewForm::BuildHiddenControls(TFormBuilder& build)
     for (const char* name : {"Edt_AccountServer", "Edt_AccountPort", "Edt_AccountSecret",
                              "Edt_BackupAccountServer", "Edt_BackupAccountPort", "Edt_BackupAccountSecret"})
         AccountingEdits.push_back(hidden.HiddenEdit(name));
-}
-
-TFM_MultiSSIDNewForm::~TFM_MultiSSIDNewForm()
-{
-    if (FM_MultiSSIDNewForm == this)
-        FM_MultiSSIDNewForm = nullptr;
 }
 
 // --- creation and reads ------------------------------------------------------------
@@ -717,7 +706,7 @@ bool TFM_MultiSSIDNewForm::SwitchToAccessPoint()
     // Add tries the switch again.
     const int deviceMode = CB_ApMode->ItemIndex();
     CB_ApMode->SetItemIndex(apAccessPoint);
-    if (ApModeRequest->Set(true, true, "", nullptr))
+    if (WriteGroup(ApModeRequest))
         return true;
     CB_ApMode->SetItemIndex(deviceMode);
     return false;
@@ -892,7 +881,7 @@ bool TFM_MultiSSIDNewForm::CheckEntry()
 void TFM_MultiSSIDNewForm::WriteEntry()
 {
     CB_IdvState->SetItemIndex(1);  // Enable
-    ShowStatus(TableRequest->Set(false, true, "", nullptr) ? "Save SSID...!" : "Save Fail!");
+    ShowStatus(WriteWithoutReread(TableRequest) ? "Save SSID...!" : "Save Fail!");
 }
 
 void TFM_MultiSSIDNewForm::AddButtonClick(TObject* Sender)
@@ -910,7 +899,7 @@ void TFM_MultiSSIDNewForm::AddButtonClick(TObject* Sender)
         }
         if (IfEnablePriority->Checked()) {
             MarkColumn(colPriority, true);
-            ShowStatus(TableRequest->Set(false, true, "", nullptr) ? "Save SSID...!" : "Save Fail!");
+            ShowStatus(WriteWithoutReread(TableRequest) ? "Save SSID...!" : "Save Fail!");
         }
         MarkColumns(true);
         return;
@@ -946,7 +935,7 @@ void TFM_MultiSSIDNewForm::DelButtonClick(TObject* Sender)
     CB_IdvState->SetItemIndex(0);  // Disable
     MarkVars(TableRequest, smSend, colState);
     ShowStatus("Deleting...");
-    if (!TableRequest->Set(false, true, "", nullptr))
+    if (!WriteWithoutReread(TableRequest))
         ShowStatus("Save Fail!");
     MarkColumns(true);
 }
@@ -960,12 +949,14 @@ void TFM_MultiSSIDNewForm::ApplyBtnClick(TObject* Sender)
     if (IfEnabMuSSID->Checked() && ApModeNeedsSwitch())
         saved = SwitchToAccessPoint();
     MarkVars(StateRequest, smSend, 0);
-    saved = StateRequest->Set(true, true, "", nullptr) && saved;
+    saved = WriteGroup(StateRequest) && saved;
     // A priority switch that was never read is not written back in its default.
     if (priorityStateRead_)
-        saved = PriorityStateRequest->Set(true, true, "", nullptr) && saved;
+        saved = WriteGroup(PriorityStateRequest) && saved;
     MarkColumns(true);
     ShowStatus(saved ? "Save OK!" : "Save Fail!");
 }
 
 void TFM_MultiSSIDNewForm::CancelBtnClick(TObject* Sender) { Close(); }
+
+static const bool menuEntry = RegisterModalForm("Ad_MultiSSID", FM_MultiSSIDNewForm);

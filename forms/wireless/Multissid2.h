@@ -15,8 +15,6 @@ class TFormBuilder;
 class TFM_MultiSSIDNewForm : public TSettingsForm {
 public:
     explicit TFM_MultiSSIDNewForm(TComponent* Owner);
-    ~TFM_MultiSSIDNewForm() override;
-
     TGroupBox* GroupBox1;  // "Multi-SSID Settings"
     TCheckBox* IfEnabMuSSID;
     TCheckBox* IfEnablePriority;

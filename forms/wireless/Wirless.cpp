@@ -13,13 +13,9 @@ const int LabelLeft = 16;
 const int GroupWidth = 490;
 }  // namespace
 
-TFM_Wirless::TFM_Wirless(TComponent* Owner) : TSettingsForm(Owner)
+TFM_Wirless::TFM_Wirless(TComponent* Owner)
+    : TSettingsForm(Owner, FormFrame("FM_Wirless", "Home \\ Wireless", FM_Wirless))
 {
-    SetName("FM_Wirless");
-    SetCaption("Home \\ Wireless");
-    SetBorderStyle(bsSingle);
-    SetBorderIcons(biSystemMenu | biMinimize);
-    SetPosition(poMainFormCenter);
     SetClientWidth(GroupWidth + 30);
 
     TFormBuilder build(this);
@@ -49,12 +45,6 @@ TFM_Wirless::TFM_Wirless(TComponent* Owner) : TSettingsForm(Owner)
     CB_Band->SetItemIndex(0);
     OnCreate = ReadSequence([this](TObject* Sender) { FormCreate(Sender); });
     OnShow = [this](TObject* Sender) { FormShow(Sender); };
-}
-
-TFM_Wirless::~TFM_Wirless()
-{
-    if (FM_Wirless == this)
-        FM_Wirless = nullptr;
 }
 
 void TFM_Wirless::BuildNetworkGroup(TFormBuilder& page)
@@ -495,3 +485,5 @@ void TFM_Wirless::ReportReads(bool refresh)
 }
 
 void TFM_Wirless::Bt_CloseClick(TObject* Sender) { Close(); }
+
+static const bool menuEntry = RegisterModalForm("hWirelessBand1", FM_Wirless);

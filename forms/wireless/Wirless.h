@@ -24,8 +24,6 @@ class TFormBuilder;
 class TFM_Wirless : public TSettingsForm {
 public:
     explicit TFM_Wirless(TComponent* Owner);
-    ~TFM_Wirless() override;
-
     // --- page and first group ----------------------------------------------------
     TPageControl* PageControl1;
     TTabSheet* TabSheet1;

@@ -133,7 +133,7 @@ void TFM_Wirless::Btn_ScanClick(TObject* Sender)
     if (KwReadSequence::SilentDeviceSeen())
         return;
     CB_CloneAddrReresh->SetItemIndex(1);
-    CloneRefreshRequest->Set(true, true, "", nullptr);
+    WriteGroup(CloneRefreshRequest);
     if (Outstanding(CloneSurveyRequest))
         cloneRescan_ = true;
     else

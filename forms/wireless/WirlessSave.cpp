@@ -51,7 +51,7 @@ void TFM_Wirless::WriteApplication()
     if (ED_Country->Text() != "JP" || !ApplicationRequest)
         return;
     ApplicationToHidden();
-    ApplicationRequest->Set(true, true, "", nullptr);
+    WriteGroup(ApplicationRequest);
 }
 
 void TFM_Wirless::CopyCipherToHidden()

@@ -212,5 +212,5 @@ bool TFM_Wirless::Send(KwSNMPRequest2Edits* request)
     bool any = false;
     for (int i = 0; i < list.Count() && !any; ++i)
         any = list.Item(i).Access == smSend;
-    return !any || request->Set(true, true, "", nullptr);
+    return !any || WriteGroup(request);
 }

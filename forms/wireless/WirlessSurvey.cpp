@@ -47,7 +47,7 @@ void TFM_Wirless::SiteScanClick(TObject* Sender)
         return;  // the scan under way ends as it began
     ShowStatus("Detecting...");
     EnableSurveyButtons(false);
-    request->Set(true, true, "", nullptr);
+    WriteGroup(request);
 }
 
 void TFM_Wirless::SurveyRefreshDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)
