@@ -170,14 +170,9 @@ void TFM_CfgFile::Bt_OKClick(TObject* Sender)
         RefuseInput(FormatErrorText, "Warning");
         return;
     }
-    Ed_TfpSrv->SetText("");
-    if (!ChooseLocalServerAddress(Ed_TfpSrv))
-        return;
     TTransferPath parts;
-    if (!SplitTransferPath(path, parts)) {
-        RefuseInput(FilePathErrorText, "Warning");
+    if (!PrepareTransfer(Ed_TfpSrv, path, parts))
         return;
-    }
     BackupRunning = false;
     const bool sent = SendTarget(parts.Root, parts.Name);
     Ed_UpgFile->SetText(path);
@@ -200,14 +195,9 @@ void TFM_CfgFile::Bt_UploadClick(TObject* Sender)
         RefuseInput("Empty file is not accepted.", "Warning");
         return;
     }
-    Ed_TfpSrv->SetText("");
-    if (!ChooseLocalServerAddress(Ed_TfpSrv))
-        return;
     TTransferPath parts;
-    if (!SplitTransferPath(path, parts)) {
-        RefuseInput(FilePathErrorText, "Warning");
+    if (!PrepareTransfer(Ed_TfpSrv, path, parts))
         return;
-    }
     if (parts.Name.UpperCase().Pos(".DCF") == 0)
         parts.Name += ".dcf";
     if (!TransferNameAccepted(parts.Name)) {

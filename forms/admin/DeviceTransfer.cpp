@@ -104,6 +104,17 @@ bool ChooseLocalServerAddress(TEdit* target)
     return false;
 }
 
+bool PrepareTransfer(TEdit* serverEdit, const AnsiString& path, TTransferPath& parts)
+{
+    serverEdit->SetText("");
+    if (!ChooseLocalServerAddress(serverEdit))
+        return false;
+    if (SplitTransferPath(path, parts))
+        return true;
+    RefuseInput(FilePathErrorText, "Warning");
+    return false;
+}
+
 // --- TTransferServer ----------------------------------------------------------------
 
 TTransferServer::TTransferServer(TForm* form, int timeout)

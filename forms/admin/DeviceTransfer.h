@@ -60,6 +60,11 @@ AnsiString ChooseServerAddress(const KwNetInterface* interfaces, int count, cons
 // NoServerAddressText, when no local interface is on the device's network.
 bool ChooseLocalServerAddress(TEdit* target);
 
+// The first steps of every transfer: `serverEdit` emptied and given the PC address
+// (ChooseLocalServerAddress), then `path` split into folder and name, a path that does
+// not split refused with FilePathErrorText. False, after its message, when either fails.
+bool PrepareTransfer(TEdit* serverEdit, const AnsiString& path, TTransferPath& parts);
+
 // --- the form's TFTP server -------------------------------------------------------
 
 enum class TTransferDirection { ToDevice, FromDevice };  // the device reads, or writes

@@ -138,12 +138,9 @@ void TFM_Firmware::Bt_KBrowseClick(TObject* Sender)
 // once the device has taken the target (TargetDone).
 bool TFM_Firmware::StartUpload(const AnsiString& path)
 {
-    Ed_TfpSrv->SetText("");
-    if (!ChooseLocalServerAddress(Ed_TfpSrv))
-        return false;
     TTransferPath parts;
-    if (!SplitTransferPath(path, parts))
-        return RefuseInput(FilePathErrorText, "Warning");
+    if (!PrepareTransfer(Ed_TfpSrv, path, parts))
+        return false;
     Server->Serve(parts.Root);
     Server->Expect(parts.Name, TTransferDirection::ToDevice);
     Ed_TfpSrv->SetText(Ed_TfpSrv->Text().Trim());
