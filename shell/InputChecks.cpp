@@ -161,6 +161,22 @@ bool CheckMaxLength(TEdit* edit, int maxLength, const AnsiString& message, const
     return RefuseInput(message, caption, edit);
 }
 
+bool IsDecimalInRange(const AnsiString& text, int low, int high, int* value)
+{
+    const int maxDigits = int(std::to_string(high).size());
+    if (text.IsEmpty() || text.Length() > maxDigits)
+        return false;
+    int number = 0;
+    for (int i = 1; i <= text.Length(); ++i) {
+        if (text[i] < '0' || text[i] > '9')
+            return false;
+        number = number * 10 + (text[i] - '0');
+    }
+    if (value)
+        *value = number;
+    return number >= low && number <= high;
+}
+
 bool CheckNumberRange(TEdit* edit, int low, int high, const AnsiString& message,
                       const AnsiString& caption)
 {

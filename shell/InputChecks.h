@@ -41,6 +41,10 @@ bool IsAsciiText(const AnsiString& text);
 // True when every character is a letter, a digit, '.', '_' or '-' (an empty text too).
 bool IsHostNameText(const AnsiString& text);
 
+// Decimal digits only (no sign, no blanks, at most as many digits as `high` has) for a
+// number from low to high; the number goes to *value when given.
+bool IsDecimalInRange(const AnsiString& text, int low, int high, int* value = nullptr);
+
 // --- refusals ---------------------------------------------------------------------
 
 extern const char* const HighBytesText;  // "Don't support chinese character !"

@@ -12,19 +12,7 @@ enum RuleVar {
 };
 
 // A port number typed by the user: decimal digits only, 1 to 65535.
-bool IsPortText(const AnsiString& text, int* value)
-{
-    if (text.IsEmpty() || text.Length() > 5)
-        return false;
-    int number = 0;
-    for (int i = 1; i <= text.Length(); ++i) {
-        if (text[i] < '0' || text[i] > '9')
-            return false;
-        number = number * 10 + (text[i] - '0');
-    }
-    *value = number;
-    return number >= 1 && number <= 65535;
-}
+bool IsPortText(const AnsiString& text, int* value) { return IsDecimalInRange(text, 1, 65535, value); }
 
 // The decimal number after the last "." (-1 without a ".", 0 when it is no number).
 int LastField(const AnsiString& text)

@@ -1,24 +1,15 @@
 // The VLAN form's port list and port VLAN IDs.
 #include "Vlansetting.h"
 
+#include "InputChecks.h"
+
 #include "KwSNMPRequest2Edits.h"
 
 namespace {
 const char* const VidRangeText = "The VID value range is 1~4094.";
 
 // A PVID typed by the user: decimal digits only, 1 to 4094.
-bool IsPvidText(const AnsiString& text)
-{
-    if (text.IsEmpty() || text.Length() > 4)
-        return false;
-    int number = 0;
-    for (int i = 1; i <= text.Length(); ++i) {
-        if (text[i] < '0' || text[i] > '9')
-            return false;
-        number = number * 10 + (text[i] - '0');
-    }
-    return number >= 1 && number <= 4094;
-}
+bool IsPvidText(const AnsiString& text) { return IsDecimalInRange(text, 1, 4094); }
 }  // namespace
 
 void TFM_VlanSetting::BuildPortNames()
