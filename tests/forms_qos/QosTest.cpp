@@ -286,6 +286,71 @@ TEST_P(QosForm, RefusedRulesSendNothing)
     });
 }
 
+TEST_P(QosForm, AnOtherProtocolNumberOutside0To255IsRefusedBeforeAnythingIsSent)
+{
+    LoadThreeRules(Layouts[1]);
+    RunForm([&](TFM_QosSetting& form) {
+        for (const char* typed : {"", "abc", "300", "-1", " 47", "0047"}) {
+            SCOPED_TRACE(typed);
+            TypeWebRule(form);
+            vka_test::Choose(form.CB_Protocol, 5);  // Other
+            form.Ed_ProtocolName->SetText(typed);
+            dialogs.Clear();
+            form.Btn_Add->Click();
+            ASSERT_EQ(dialogs.Count(), 1);
+            EXPECT_EQ(dialogs.Last().Text, QosProtocolNumberText);
+            EXPECT_EQ(dialogs.Last().Caption, "Warning");
+        }
+        // The highest number goes out as typed, and is the only set the device saw.
+        TypeWebRule(form);
+        vka_test::Choose(form.CB_Protocol, 5);
+        form.Ed_ProtocolName->SetText("255");
+        const int row = std::stoi(form.LB_Index->Caption().ToStdString());
+        form.Btn_Add->Click();
+        ASSERT_TRUE(WaitForStatus(form, "Get OK!")) << Status(form);
+        ASSERT_EQ(Sets().size(), 1u);
+        const auto* number = JournalBinding(Sets()[0], RuleOid(5, row));
+        ASSERT_NE(number, nullptr);
+        EXPECT_EQ(number->Value, "255");
+    });
+}
+
+// Clear after choosing a rule starts a new rule: Save and Add leave the chosen one alone.
+TEST_P(QosForm, ClearAfterChoosingARuleReturnsToTheFirstFreeRow)
+{
+    const Layout& layout = Layouts[1];  // rules in rows 2, 5 and 7
+    LoadThreeRules(layout);
+    RunForm([&](TFM_QosSetting& form) {
+        ClickRule(form, 0);  // Voice
+        ASSERT_EQ(form.EditState, TFM_QosSetting::esRuleSelected);
+        form.Btn_Clear->Click();
+        EXPECT_EQ(form.EditState, TFM_QosSetting::esNewRule);
+        EXPECT_EQ(form.LV_QosRulesUser->Selected(), nullptr);
+        EXPECT_EQ(form.LB_Index->Caption().ToStdString(), std::to_string(layout.FreeRow));
+        EXPECT_FALSE(form.Btn_Del->Enabled());
+        EXPECT_EQ(Text(form.Ed_ProtocolName), "256");  // "Any"
+
+        // Save writes the states and switches, and rewrites no rule.
+        ClearStatus(form);
+        form.Btn_Apply->Click();
+        ASSERT_TRUE(WaitForStatus(form, "Get OK!")) << Status(form);
+        EXPECT_EQ(Sets().size(), 3u);
+        EXPECT_EQ(dialogs.Count(), 0);
+
+        ClickRule(form, 0);
+        form.Btn_Clear->Click();
+        TypeWebRule(form);
+        devsim.ClearJournal();
+        ClearStatus(form);
+        form.Btn_Add->Click();
+        ASSERT_TRUE(WaitForStatus(form, "Get OK!")) << Status(form);
+        ASSERT_EQ(Sets().size(), 1u);
+        EXPECT_NE(JournalBinding(Sets()[0], RuleOid(NameColumn, layout.FreeRow)), nullptr);
+    });
+    EXPECT_EQ(DeviceText(RuleOid(NameColumn, layout.FreeRow)), "\"Web\"");
+    EXPECT_EQ(DeviceText(RuleOid(NameColumn, layout.Rows[0])), "\"Voice\"");
+}
+
 TEST_P(QosForm, DeleteRemovesTheChosenRuleEvenAfterARefusedAdd)
 {
     const Layout& layout = Layouts[1];
