@@ -96,4 +96,34 @@ TEST_P(PartitionForm, AsAClientTheThreeSettingsAreDisabled)
     });
 }
 
+TEST_P(PartitionForm, HoldsTheHiddenPerSsidBoxesWithTheirLabels)
+{
+    Run([&](TFM_WLANPart& form) {
+        const std::pair<const char*, const char*> boxes[] = {
+            {"CB_PSSID", "Primary SSID"}, {"CB_MSSID1", "Multi-SSID 1"}, {"CB_MSSID2", "Multi-SSID 2"},
+            {"CB_MSSID3", "Multi-SSID 3"}};
+        for (const auto& [name, caption] : boxes) {
+            SCOPED_TRACE(name);
+            auto* box = dynamic_cast<TComboBox*>(form.FindComponent(name));
+            ASSERT_NE(box, nullptr);
+            EXPECT_FALSE(box->Visible());
+            TLabel* label = nullptr;
+            for (int i = 0; i < form.ComponentCount() && !label; ++i) {
+                auto* candidate = dynamic_cast<TLabel*>(form.Components(i));
+                if (candidate && candidate->FocusControl() == box)
+                    label = candidate;
+            }
+            ASSERT_NE(label, nullptr);
+            EXPECT_EQ(label->Caption().ToStdString(), caption);
+            EXPECT_FALSE(label->Visible());
+        }
+        int headings = 0;
+        for (int i = 0; i < form.ComponentCount(); ++i) {
+            auto* label = dynamic_cast<TLabel*>(form.Components(i));
+            headings += label && !label->Visible() && label->Caption() == "Internal Station Connection" ? 1 : 0;
+        }
+        EXPECT_EQ(headings, 1);
+    });
+}
+
 INSTANTIATE_TEST_SUITE_P(Roads, PartitionForm, ::testing::Values(1), vka_test::VersionName);
