@@ -12,6 +12,9 @@
 
 TFM_FilterMACACL* FM_FilterMACACL = nullptr;
 
+const char* const MacAclModeNotReadText =
+    "The access mode has not been read from the device. Close the form and open it again.";
+
 namespace {
 const char* const EmptyMac = "000000000000";
 const int RejectItem = 1;
@@ -187,7 +190,7 @@ bool TFM_FilterMACACL::StartListOp(KwSNMPRequest2Controls* request, bool set)
 
 void TFM_FilterMACACL::ReadLists()
 {
-    ShowStatus("Refresh...");
+    ShowProgress("Refresh...");
     VisibleListRequest->RowNumber = 1;
     VisibleListRequest->SkipIndex = 1;
     VisibleListRequest->SkipValue = EmptyMac;
@@ -226,14 +229,14 @@ void TFM_FilterMACACL::OnListGetDone(KwSNMPRequest2Controls* Sender, KwSNMPError
     if (pendingListOps_ > 0)
         return;  // the other read (or a write) is still on its way
     bool written = true;
-    if (emptyCheckDue_ && LV_UerMACAddress->Items()->Count() == 0) {
+    if (emptyCheckDue_ && LV_UerMACAddress->Items()->Count() == 0 && AccessModeRead()) {
         // An empty list always leaves the device in Disable.
         CB_AccessControl->SetItemIndex(DisableItem);
         written = WriteAccessMode();
     }
     emptyCheckDue_ = false;
     CB_AccessControlChange(CB_AccessControl);
-    ShowStatus(written ? "Get OK!" : "Set error!");
+    ShowProgress(written ? "Get OK!" : "Set error!");
 }
 
 void TFM_FilterMACACL::OnListSetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)
@@ -273,9 +276,27 @@ void TFM_FilterMACACL::CB_AccessControlChange(TObject* Sender)
     }
 }
 
+bool TFM_FilterMACACL::AccessModeRead() const { return AccessRequest && GroupRead(AccessRequest); }
+
+bool TFM_FilterMACACL::MayWriteAccessMode()
+{
+    const TSaveGuardTexts guard = {MacAclModeNotReadText, MacAclModeNotReadText, "Error"};
+    return MaySave({AccessRequest}, guard);
+}
+
+void TFM_FilterMACACL::ShowProgress(const AnsiString& text)
+{
+    // Until the access mode has been read, its failure stays in view: the lists'
+    // progress and results never hide it.
+    if (AccessModeRead() || !AccessRequest)
+        ShowStatus(text);
+    else
+        ShowStatus("Access mode not read: " + AccessRequest->Request.LastFailure.Message);
+}
+
 void TFM_FilterMACACL::Bt_ApplyClick(TObject* Sender)
 {
-    if (pendingListOps_ > 0)
+    if (pendingListOps_ > 0 || !MayWriteAccessMode())
         return;
     ShowStatus(WriteAccessMode() ? "Save OK!" : "Set error!");
 }
@@ -318,7 +339,7 @@ TSettingsForm::TRequests TFM_FilterMACACL::ListRequests() const
 
 void TFM_FilterMACACL::Bt_AddClick(TObject* Sender)
 {
-    if (!MayChangeTable(ListRequests()))
+    if (!MayChangeTable(ListRequests()) || !MayWriteAccessMode())
         return;  // one list operation at a time: no second add of the same address
     if (!WriteAccessMode()) {
         ShowStatus("Set error!");
@@ -366,7 +387,7 @@ void TFM_FilterMACACL::Btn_AddCliClick(TObject* Sender)
         RefuseInput("Please input a valid MAC Address.", "Warning");
         return;
     }
-    if (!IsMacUnique(text))
+    if (!IsMacUnique(text) || !MayWriteAccessMode())
         return;
     // The client goes on the list only once the mode says the list rejects it; a
     // refused switch leaves the box at the mode the device kept.
@@ -407,14 +428,14 @@ void TFM_FilterMACACL::OnClientRefreshDone(KwSNMPRequest2Controls* Sender, KwSNM
         return;
     }
     ClientTableRequest->Get();
-    ShowStatus("Get Client info...!");
+    ShowProgress("Get Client info...!");
 }
 
 void TFM_FilterMACACL::OnClientTableDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)
 {
-    ShowStatus(Error.Message);
-    if (Error.Code != 0)
+    if (ShowFailure(Error))
         return;
+    ShowProgress(Error.Message);
     FillClientList();
     Btn_AddCli->SetEnabled(false);
 }

@@ -78,6 +78,13 @@ private:
     void ListOpEnded();
     void EnableListControls();
     bool WriteAccessMode();
+    // Whether the access mode was read: every write of it needs that read (refused
+    // with MacAclModeNotReadText otherwise).
+    bool AccessModeRead() const;
+    bool MayWriteAccessMode();
+    // The form's progress and result texts; while the access mode is unread, its
+    // failure instead.
+    void ShowProgress(const AnsiString& text);
     // The list walks and the action requests that change the list (MayChangeTable).
     TRequests ListRequests() const;
 
@@ -86,6 +93,9 @@ private:
 };
 
 extern TFM_FilterMACACL* FM_FilterMACACL;
+
+// Save's and Add's refusal while the access mode has not been read.
+extern const char* const MacAclModeNotReadText;
 
 // True when `entered` matches `stored` over the entered text's length, a lower-case
 // letter matching its upper-case form in `stored`.

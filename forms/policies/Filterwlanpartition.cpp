@@ -44,12 +44,29 @@ TFM_WLANPart::TFM_WLANPart(TComponent* Owner)
     CB_ApMode->OnChange = Guarded([this](TObject* S) { CB_ApModeChange(S); });
     CB_MultiState = build.HiddenCombo("CB_MultiState");
     CB_DeviceApplySetting = build.HiddenCombo("CB_DeviceApplySetting");
+    BuildSsidBoxes(build);
     StatusBar = build.StatusBar("StatusBar");
     SetStatusBar(StatusBar);
     SetClientWidth(rows.Columns().ControlLeft + rows.Columns().ControlWidth + 16);
     FitClientHeight();
 
     OnCreate = ReadSequence([this](TObject* Sender) { FormCreate(Sender); });
+}
+
+void TFM_WLANPart::BuildSsidBoxes(TFormBuilder& build)
+{
+    // The per-SSID station connection of the design: kept hidden, unbound and unused.
+    build.Label("Label5", "Internal Station Connection", 0, 0)->SetVisible(false);
+    const char* const labels[4] = {"Label6", "Label7", "Label8", "Label9"};
+    const char* const captions[4] = {"Primary SSID", "Multi-SSID 1", "Multi-SSID 2", "Multi-SSID 3"};
+    const char* const boxes[4] = {"CB_PSSID", "CB_MSSID1", "CB_MSSID2", "CB_MSSID3"};
+    TComboBox** const fields[4] = {&CB_PSSID, &CB_MSSID1, &CB_MSSID2, &CB_MSSID3};
+    for (int i = 0; i < 4; ++i) {
+        TLabel* label = build.Label(labels[i], captions[i], 0, 0);
+        label->SetVisible(false);
+        *fields[i] = build.HiddenCombo(boxes[i]);
+        label->SetFocusControl(*fields[i]);
+    }
 }
 
 void TFM_WLANPart::FormCreate(TObject* Sender)

@@ -5,6 +5,8 @@
 // synchronous; Save writes the partition pair and the link-integrity switch.
 #include "SettingsFormBase.h"
 
+class TFormBuilder;
+
 class TFM_WLANPart : public TSettingsForm {
 public:
     explicit TFM_WLANPart(TComponent* Owner);
@@ -20,6 +22,11 @@ public:
     TComboBox* CB_ApMode;
     TComboBox* CB_MultiState;
     TComboBox* CB_DeviceApplySetting;
+    // Hidden and unused: the station connection per SSID.
+    TComboBox* CB_PSSID;
+    TComboBox* CB_MSSID1;
+    TComboBox* CB_MSSID2;
+    TComboBox* CB_MSSID3;
 
     // Built by FormCreate, owned by the form.
     KwSNMPRequest2Edits* BandRequest = nullptr;
@@ -34,6 +41,9 @@ public:
     void Btn_ApplyClick(TObject* Sender);
     void Btn_RefreshClick(TObject* Sender);
     void Btn_CloseClick(TObject* Sender);
+
+private:
+    void BuildSsidBoxes(TFormBuilder& build);
 };
 
 extern TFM_WLANPart* FM_WLANPart;

@@ -143,17 +143,7 @@ void TFM_QosSetting::RulesGetDone(KwSNMPRequest2Controls*, KwSNMPError& Error)
     EditState = esNewRule;
     FillUserRuleList();
     UserRuleCount = LV_QosRulesUser->Items()->Count();
-    // A new rule goes into the first free row, wherever the device keeps it.
-    int state = esTableFull;
-    if (UserRuleCount < MaxRules && rules_.SelectFirstHiddenRow(IsFreeRule))
-        state = esNewRule;
-    else
-        LV_QosRules->ClearSelection();
-    if (CB_EnableQos->ItemIndex() == 1)
-        SetEditState(state);
-    else
-        EditState = state;
-    Btn_ClearClick(this);
+    Btn_ClearClick(this);  // the editor on a new rule
     CB_EnableQosChange(this);
     ShowStatus("Get OK!");
 }
@@ -257,13 +247,31 @@ void TFM_QosSetting::CB_ProtocolChange(TObject*)
         edit->SetEnabled(ports);
 }
 
-void TFM_QosSetting::Btn_ClearClick(TObject*)
+void TFM_QosSetting::ChooseNewRule()
 {
+    // A new rule goes into the first free row, wherever the device keeps it; no listed
+    // rule stays chosen, so Add and Save never overwrite one.
+    LV_QosRulesUser->ClearSelection();
+    int state = esTableFull;
+    if (UserRuleCount < MaxRules && rules_.SelectFirstHiddenRow(IsFreeRule))
+        state = esNewRule;
+    else
+        LV_QosRules->ClearSelection();
+    if (CB_EnableQos->ItemIndex() == 1)
+        SetEditState(state);
+    else
+        EditState = state;
+}
+
+void TFM_QosSetting::Btn_ClearClick(TObject* Sender)
+{
+    ChooseNewRule();
     for (TEdit* edit : {Ed_QosName, Ed_IpFrom1, Ed_IpTo1, Ed_IpFrom2, Ed_IpTo2, Ed_PortFrom1, Ed_PortTo1,
                         Ed_PortFrom2, Ed_PortTo2})
         edit->SetText("");
     CB_Protocol->SetItemIndex(0);
     CB_Priority->SetItemIndex(0);
+    CB_ProtocolChange(Sender);  // the protocol number of "Any", not the chosen rule's
 }
 
 static const bool menuEntry = RegisterModalForm("QosSetting1", FM_QosSetting);

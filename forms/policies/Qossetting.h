@@ -90,6 +90,9 @@ private:
     void RulesSetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error);
     void FillUserRuleList();
     void SetEditState(int state);
+    // The editor on a new rule: the first free row chosen (state 0), or none when the
+    // table is full (state 3).
+    void ChooseNewRule();
     // Walks the rule table with every column's access word at "send", so the hidden
     // list's columns keep their layout. (Add leaves columns out of its own set only.)
     void WalkRules();
@@ -99,6 +102,7 @@ private:
     void SendColumn(bool send, int column);
     // Add's checks; they leave out the columns the rule does not fill.
     bool CheckRule();
+    bool CheckProtocolNumber();
     bool CheckPorts(TEdit* from, TEdit* to, int startColumn, TEdit* rangeEdit);
     bool CheckHostTwo();
     bool NoRuleEnabled() const;
@@ -113,3 +117,5 @@ private:
 
 extern TFM_QosSetting* FM_QosSetting;
 extern const char* const QosNotReadText;
+// Add's refusal of an "Other" protocol number outside 0 to 255.
+extern const char* const QosProtocolNumberText;

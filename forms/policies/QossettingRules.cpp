@@ -115,6 +115,17 @@ bool TFM_QosSetting::CheckHostTwo()
     return true;
 }
 
+const char* const QosProtocolNumberText = "The protocol number must be a number from 0 to 255.";
+
+bool TFM_QosSetting::CheckProtocolNumber()
+{
+    // Only "Other" takes the number as typed; the other protocols set their own.
+    const int OtherItem = 5;
+    if (CB_Protocol->ItemIndex() != OtherItem || IsDecimalInRange(Ed_ProtocolName->Text(), 0, 255))
+        return true;
+    return RefuseInput(QosProtocolNumberText, "Warning", Ed_ProtocolName);
+}
+
 bool TFM_QosSetting::CheckRule()
 {
     if (Ed_QosName->Text().IsEmpty())
@@ -147,6 +158,8 @@ bool TFM_QosSetting::CheckRule()
         return RefuseInput("Invalid IP address Range!", "Warning", Ed_IpTo1);
     Ed_HostOneIpRange->SetText(IntToStr(IpRangeCount(Ed_IpFrom1, Ed_IpTo1)));
 
+    if (!CheckProtocolNumber())
+        return false;
     const int protocol = CB_Protocol->ItemIndex();
     if (protocol >= 1 && protocol <= 3) {  // TCP, UDP, Both
         if (!CheckPorts(Ed_PortFrom1, Ed_PortTo1, rvHostOnePortStart, Ed_HostOnePortRange) ||

@@ -259,13 +259,21 @@ void TFM_Scheduling::FillRuleList()
         item->SubItems()->Add(TimeFrameText(SubItemText(row, rcAllDay), SubItemText(row, rcStart), SubItemText(row, rcEnd)));
         item->SubItems()->Add(SubItemText(row, rcWireless));
         shownRows_.push_back(i);
-        if (SubItemText(row, rcNodeStatus) == "Disable")
-            item->SetImageIndex(0);
-        else
-            ActiveRow = item->Index();
     }
-    if (ActiveRow >= 0 && ActiveRow < shown->Count())
-        shown->Item(ActiveRow)->SetImageIndex(1);
+    MarkActiveRule();
+}
+
+void TFM_Scheduling::MarkActiveRule()
+{
+    // The device's active rule (with several enabled ones, the last) carries the mark.
+    TListItems* shown = User_ListView->Items();
+    TListItems* rows = Schedule_ListView->Items();
+    ActiveRow = -1;
+    for (int i = 0; i < shown->Count() && i < int(shownRows_.size()); ++i)
+        if (shownRows_[i] < rows->Count() && SubItemText(rows->Item(shownRows_[i]), rcNodeStatus) != "Disable")
+            ActiveRow = i;
+    for (int i = 0; i < shown->Count(); ++i)
+        shown->Item(i)->SetImageIndex(i == ActiveRow ? 1 : 0);
 }
 
 void TFM_Scheduling::OnRuleTableDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)
@@ -360,6 +368,10 @@ void TFM_Scheduling::User_ListViewClick(TObject* Sender)
 
 void TFM_Scheduling::Btn_ClearClick(TObject* Sender)
 {
+    // A new rule: the rule chosen in the list is let go as well, so that Save, like
+    // Add, acts on what the user now sees, and the mark is the device's again.
+    User_ListView->ClearSelection();
+    MarkActiveRule();
     RB_Day->SetChecked(true);
     CheckBox_AllDay->SetChecked(false);
     CB_Wireless->SetItemIndex(0);

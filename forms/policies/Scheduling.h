@@ -71,6 +71,8 @@ public:
     void Btn_ApplyClick(TObject* Sender);
 
     void FillRuleList();
+    // Marks the rule the device holds active (ActiveRow), and no other.
+    void MarkActiveRule();
     void SetEditMode(int mode);
     // The day boxes in mask order (Sat ... Sun).
     TDayFlags DayBoxes() const;

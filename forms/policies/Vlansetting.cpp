@@ -289,7 +289,7 @@ void TFM_VlanSetting::CB_VlanStatusChange(TObject* Sender)
             RowState = rsTableFull;
         }
     }
-    EnableEditing(CB_VlanMode->ItemIndex() <= 0 && CB_VlanStatus->ItemIndex() > 0);
+    EnableEditing(!DynamicMode() && CB_VlanStatus->ItemIndex() > 0);
 }
 
 void TFM_VlanSetting::EnableEditing(bool enable)

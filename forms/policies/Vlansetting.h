@@ -138,6 +138,8 @@ private:
     // Selects the first free table row for a new group; false when there is none.
     bool SelectFreeRow();
     bool SetVlanStatus();
+    // The device runs dynamic VLANs: it keeps the groups and PVIDs itself.
+    bool DynamicMode() const { return CB_VlanMode->ItemIndex() > 0; }
 
     TKeyedRows groups_;
     AnsiString editKey_;  // the row of the group opened with Edit
@@ -145,3 +147,5 @@ private:
 
 extern TFM_VlanSetting* FM_VlanSetting;
 extern const char* const VlanNotReadText;
+// The group page's refusal to save with dynamic VLANs.
+extern const char* const VlanDynamicText;

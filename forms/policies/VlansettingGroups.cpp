@@ -142,7 +142,10 @@ void TFM_VlanSetting::LV_VlanListUserClick(TObject*)
 void TFM_VlanSetting::Btn_VlanEditClick(TObject* Sender)
 {
     PageControl1->SetActivePage(TabSheet_EditVlan);
-    CB_VlanStatus->SetItemIndex(1);  // no change handler from code
+    // With dynamic VLANs the device keeps the groups: Edit only shows the group.
+    const bool editable = !DynamicMode();
+    if (editable)
+        CB_VlanStatus->SetItemIndex(1);  // no change handler from code
     TListItem* selected = LV_VlanListUser->Selected();
     TListItem* group = selected ? groups_.HiddenRowOf(selected) : nullptr;
     if (!group) {
@@ -153,7 +156,7 @@ void TFM_VlanSetting::Btn_VlanEditClick(TObject* Sender)
         return;
     }
     LV_VlanList->SetSelected(group);
-    EnableEditing(true);
+    EnableEditing(editable);
     Ed_VlanID->SetText(SubItem(group, VidItem));
     Ed_VlanID->SetEnabled(false);
     Ed_VlanName->SetText(SubItem(group, NameItem));
@@ -181,6 +184,8 @@ void TFM_VlanSetting::AddButtonClick(TObject*)
 {
     if (!MayChangeTable({VlanTableRequest}))
         return;
+    if (DynamicMode())
+        return (void)RefuseInput(VlanDynamicText, "Warning");
     const AnsiString vid = Ed_VlanID->Text();
     if (VidNumber(vid) == 0)
         return (void)RefuseInput(VidRangeText, "Warning", Ed_VlanID);
@@ -220,6 +225,9 @@ void TFM_VlanSetting::Btn_VlanDeleteClick(TObject*)
     CB_VlanItemDel->SetItemIndex(1);  // delete
     WriteGroupPart(VlanTableRequest, DeleteColumns);
 }
+
+const char* const VlanDynamicText =
+    "The VLAN mode is Dynamic: the device keeps the VLAN groups, which cannot be changed here.";
 
 const char* const VlanNotReadText =
     "The VLAN settings have not been read from the device. Close the form and open it again.";

@@ -6,6 +6,7 @@
 #include "FormTexts.h"
 #include "New_req2Edit.h"
 #include "PolicySets.h"
+#include "StateTables.h"
 #include "UserActions.h"
 
 #include <chrono>
@@ -297,3 +298,31 @@ TEST_P(MacAclForm, AsAClientBandAndModeAreDisabledAndShowDisable)
 }
 
 INSTANTIATE_TEST_SUITE_P(Roads, MacAclForm, ::testing::Values(1), vka_test::VersionName);
+
+// A device without the access mode: its read fails (noSuchName over SNMPv1).
+class MacAclWithoutMode : public MacAclForm {
+protected:
+    std::string StateText() const override { return vka_test::StateWithout(vka_test::DefaultStateText(), {Mode}); }
+};
+
+TEST_P(MacAclWithoutMode, TheFailedModeReadStaysInViewAndSaveAndAddSayWhy)
+{
+    vka_test::RunMenuForm<TFM_FilterMACACL>("Mac1", FM_FilterMACACL, [&](TFM_FilterMACACL& form) {
+        ASSERT_TRUE(PumpUntil([&] { return form.PendingListOps() == 0 && form.LV_ClientUser->Items()->Count() == 2; }));
+        const std::string status = StatusText(form.StatusBar1);
+        EXPECT_EQ(status.rfind("Access mode not read: ", 0), 0u) << status;
+        devsim.ClearJournal();
+        form.Bt_Apply->Click();
+        form.Ed_MacAdd->SetText("001CC0304003");
+        form.Bt_Add->Click();
+        ClickRow(form.LV_ClientUser, 0);
+        form.Btn_AddCli->Click();
+        ASSERT_EQ(dialogs.Texts(), std::vector<std::string>(3, MacAclModeNotReadText));
+        EXPECT_EQ(form.PendingListOps(), 0);
+        EXPECT_EQ(StatusText(form.StatusBar1), status);
+    });
+    EXPECT_TRUE(Sets().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Roads, MacAclWithoutMode, ::testing::Values(0), vka_test::VersionName);
+

@@ -207,6 +207,23 @@ TEST_P(ScheduleForm, SaveActivatesTheChosenRuleAloneWithIntegerNodeStatuses)
     EXPECT_EQ(DeviceValue(NodeStatus(2)), "INTEGER 0");
 }
 
+// Clear lets the chosen rule go: Save then writes the switch alone and activates nothing.
+TEST_P(ScheduleForm, SaveAfterClearActivatesNoRule)
+{
+    FreeRows();
+    Run([&](TFM_Scheduling& form) {
+        ClickRow(form.User_ListView, 0);
+        form.Btn_Clear->Click();
+        EXPECT_EQ(form.User_ListView->Selected(), nullptr);
+        EXPECT_EQ(form.ActiveRow, 1);  // the device's active rule is marked again
+        form.Btn_Apply->Click();
+        EXPECT_EQ(StatusText(form.StatusBar), "Set OK!");
+        ASSERT_TRUE(TableRead(form));
+        EXPECT_EQ(SetBindings(Sets()), std::vector<std::string>{Switch + " INTEGER 1"});
+    });
+    EXPECT_EQ(DeviceValue(NodeStatus(3)), "INTEGER 0");
+}
+
 // The first rule's node status and the delete scalar fixed: activating and deleting fail.
 TEST_P(ScheduleForm, AFailedActivationOrDeleteSaysSoAndLeavesTheNextAddWhole)
 {

@@ -96,4 +96,20 @@ TEST_P(PartitionForm, AsAClientTheThreeSettingsAreDisabled)
     });
 }
 
+TEST_P(PartitionForm, HoldsTheHiddenPerSsidBoxesWithTheirLabels)
+{
+    Run([&](TFM_WLANPart& form) {
+        std::vector<std::string> hidden;  // caption, then the box it names
+        for (int i = 0; i < form.ComponentCount(); ++i)
+            if (auto* label = dynamic_cast<TLabel*>(form.Components(i)); label && !label->Visible()) {
+                TWinControl* box = label->FocusControl();
+                hidden.push_back(label->Caption().ToStdString() +
+                                 (box && !box->Visible() ? " " + box->Name().ToStdString() : ""));
+            }
+        EXPECT_EQ(hidden, (std::vector<std::string>{"Internal Station Connection", "Primary SSID CB_PSSID",
+                                                     "Multi-SSID 1 CB_MSSID1", "Multi-SSID 2 CB_MSSID2",
+                                                     "Multi-SSID 3 CB_MSSID3"}));
+    });
+}
+
 INSTANTIATE_TEST_SUITE_P(Roads, PartitionForm, ::testing::Values(1), vka_test::VersionName);

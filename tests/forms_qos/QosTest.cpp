@@ -198,7 +198,7 @@ TEST_P(QosForm, AddWritesTheFirstFreeRowWithTheColumnsAndNumberOfItsProtocol)
             int Item;  // of CB_Protocol
             const char* Number;
             bool Ports;
-        } cases[] = {{0, "256", false}, {2, "17", true}, {3, "257", true}, {4, "1", false}, {5, "47", false}};
+        } cases[] = {{0, "256", false}, {2, "17", true}, {3, "257", true}, {4, "1", false}, {5, "255", false}};
         for (const auto& c : cases) {
             SCOPED_TRACE(c.Number);
             const int row = std::stoi(form.LB_Index->Caption().ToStdString());
@@ -209,7 +209,7 @@ TEST_P(QosForm, AddWritesTheFirstFreeRowWithTheColumnsAndNumberOfItsProtocol)
             EXPECT_EQ(form.Ed_PortFrom1->Enabled(), c.Ports);
             EXPECT_EQ(form.Ed_ProtocolName->Enabled(), c.Item == 5);
             if (c.Item == 5)
-                form.Ed_ProtocolName->SetText("47");
+                form.Ed_ProtocolName->SetText("255");
             form.Ed_IpFrom1->SetText("192.168.4.1");
             form.Ed_PortFrom1->SetText(c.Ports ? "53" : "not a port");  // the empty end becomes 53
             form.Ed_IpFrom2->SetText("10.1.1.5");
@@ -252,6 +252,10 @@ TEST_P(QosForm, RefusedRulesSendNothing)
         {"port", "80", "65536", "Invalid port!", "Waring"},
         {"port", "80", "79", "Invalid Port Range!", "Waring"},
         {"port", "80", "0", "Invalid Port!", "Warning"},
+        {"protocol", "", "", QosProtocolNumberText, "Warning"},  // "Other": a number from 0 to 255
+        {"protocol", "abc", "", QosProtocolNumberText, "Warning"},
+        {"protocol", "256", "", QosProtocolNumberText, "Warning"},
+        {"protocol", "-1", "", QosProtocolNumberText, "Warning"},
     };
     LoadThreeRules(Layouts[1]);
     RunForm([&](TFM_QosSetting& form) {
@@ -263,7 +267,10 @@ TEST_P(QosForm, RefusedRulesSendNothing)
                 form.Ed_QosName->SetText("");
             TEdit* from = field == "ip" ? form.Ed_IpFrom1 : form.Ed_PortFrom1;
             TEdit* to = field == "ip" ? form.Ed_IpTo1 : form.Ed_PortTo1;
-            if (field != "name") {
+            if (field == "protocol") {
+                vka_test::Choose(form.CB_Protocol, 5);
+                form.Ed_ProtocolName->SetText(c.From);
+            } else if (field != "name") {
                 from->SetText(c.From);
                 to->SetText(c.To);
             }
@@ -284,6 +291,25 @@ TEST_P(QosForm, RefusedRulesSendNothing)
         EXPECT_EQ(Text(form.Ed_QosName), "Voice");
         EXPECT_EQ(form.LB_Index->Caption().ToStdString(), "2");
     });
+}
+
+// Clear after choosing a rule starts a new rule: Add leaves the chosen one alone.
+TEST_P(QosForm, ClearAfterChoosingARuleReturnsToTheFirstFreeRow)
+{
+    const Layout& layout = Layouts[1];  // rules in rows 2, 5 and 7
+    LoadThreeRules(layout);
+    RunForm([&](TFM_QosSetting& form) {
+        ClickRule(form, 0);  // Voice
+        form.Btn_Clear->Click();
+        EXPECT_EQ(form.EditState, TFM_QosSetting::esNewRule);
+        EXPECT_EQ(form.LV_QosRulesUser->Selected(), nullptr);
+        EXPECT_EQ(Text(form.Ed_ProtocolName), "256");  // "Any"
+        TypeWebRule(form);
+        form.Btn_Add->Click();
+        ASSERT_TRUE(WaitForStatus(form, "Get OK!")) << Status(form);
+    });
+    EXPECT_EQ(DeviceText(RuleOid(NameColumn, layout.FreeRow)), "\"Web\"");
+    EXPECT_EQ(DeviceText(RuleOid(NameColumn, layout.Rows[0])), "\"Voice\"");
 }
 
 TEST_P(QosForm, DeleteRemovesTheChosenRuleEvenAfterARefusedAdd)

@@ -446,6 +446,25 @@ TEST_P(VlanForm, PvidSaveWritesThePvidsOnlyInStaticModeAndOnlyTheStatusWithVlanO
     }
 }
 
+// With dynamic VLANs Edit shows the group read-only, and its Save is refused.
+TEST_P(VlanForm, DynamicModeEditShowsTheGroupAndSaveWritesNothing)
+{
+    DeviceSetup setup;
+    setup.VlanMode = 1;
+    LoadDevice(6, TwoGroups(Layouts[0]), setup);
+    RunForm([&](TFM_VlanSetting& form) {
+        ClickGroup(form, 1);
+        form.Btn_VlanEdit->Click();
+        EXPECT_EQ(Text(form.Ed_VlanName), "office");
+        EXPECT_FALSE(form.Ed_VlanName->Enabled() || form.UntagRadios[1]->Enabled() || form.AddButton->Enabled());
+        form.AddButton->Click();
+        ASSERT_EQ(dialogs.Count(), 1);
+        EXPECT_EQ(dialogs.Last().Text, VlanDynamicText);
+        EXPECT_FALSE(TSettingsForm::Outstanding(form.VlanTableRequest));
+    });
+    EXPECT_TRUE(Sets().empty());
+}
+
 TEST_P(VlanForm, ALateWalkOrUnansweredSetReachesNothingOnceTheFormIsClosed)
 {
     LoadDevice(6, TwoGroups(Layouts[1]));
