@@ -309,9 +309,10 @@ bool AwaitTransfer(TTransferServer& server, int firstSeconds, int startWaits, co
         if (server.State() == TTransferState::Expecting && ++notBegun >= startWaits && server.GiveUpUnlessBegun())
             return false;
     } while (server.Awaited());
-    const bool arrived = server.State() == TTransferState::Arrived;
+    if (server.State() == TTransferState::Arrived)
+        return true;
     server.ExpectNothing();
-    return arrived;
+    return false;
 }
 
 // --- TArrivalWait -------------------------------------------------------------------
