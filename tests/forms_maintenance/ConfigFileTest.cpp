@@ -116,7 +116,7 @@ TEST_P(ConfigFile, ABackupReplacesAFileOnlyWhenTheUserSaysSo)
 // backup to begin: the form waits while blocks come, and the file arrives whole.
 class ConfigFileSlowDevice : public ConfigFile {
 protected:
-    // A small configuration: a few blocks, not sixty.
+    // A small configuration: three blocks, not sixty.
     std::string StateText() const override
     {
         std::string text;
@@ -124,7 +124,7 @@ protected:
                                  ".4.3.2.4.0 INTEGER 6"})
             text += P + line + "\n";
         for (const char* oid : {"1.3.6.1.2.1.1.4.0", "1.3.6.1.2.1.1.5.0", "1.3.6.1.2.1.1.6.0"})
-            text += std::string(oid) + " STRING \"" + std::string(200, 'x') + "\"\n";
+            text += std::string(oid) + " STRING \"" + std::string(250, 'x') + "\"\n";
         return text;
     }
 };
@@ -133,7 +133,7 @@ TEST_P(ConfigFileSlowDevice, ABackupThatKeepsComingIsAwaited)
 {
     ASSERT_EQ(devsim.Control("transfer-fault slow 2000"), "OK");
     vka_test::RunMenuForm<TFM_CfgFile>("tUpdate2", FM_CfgFile, [&](TFM_CfgFile& form) {
-        form.ArrivalWaitMs = 1000;
+        form.ArrivalWaitMs = 2000;
         dialogs.ChooseFile(Folder() + "/slow.dcf");
         form.Bt_SavBrw->Click();
         form.Bt_Upload->Click();
@@ -141,7 +141,7 @@ TEST_P(ConfigFileSlowDevice, ABackupThatKeepsComingIsAwaited)
     });
     EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{SavedText});
     const std::string backup = DeviceFile("config.dcf");
-    EXPECT_GT(backup.size(), 512u);
+    EXPECT_GT(backup.size(), 1024u);
     EXPECT_EQ(ReadFileBytes(Folder() + "/slow.dcf"), backup);
     // The device's client ends once its file has (the pipe's end comes a block later).
     EXPECT_TRUE(vka_test::PumpUntil([&] { return HasNote("tftp put config.dcf ok"); }));

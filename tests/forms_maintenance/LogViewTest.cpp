@@ -148,19 +148,19 @@ TEST_P(LogViewSlowDevice, ALogThatKeepsComingIsAwaited)
     vka_test::RunMenuForm<TLogForm>("ViewLog1", LogForm, [&](TLogForm& form) {
         if (!WaitForStatus(form, "Get OK."))
             return;
-        for (int i = 0; i < 3; ++i) {
-            const std::string message = "long entry " + std::to_string(i) + " " + std::string(150, 'x');
+        for (int i = 0; i < 4; ++i) {
+            const std::string message = "long entry " + std::to_string(i) + " " + std::string(200, 'x');
             ASSERT_EQ(devsim.Control("log Jan  1 02:00:0" + std::to_string(i) + " | VKA-7410 [Notice]" + message), "OK");
             expected.push_back("Jan  1 02:00:0" + std::to_string(i) + "|Notice|" + message);
         }
         ASSERT_EQ(devsim.Control("transfer-fault slow 2000"), "OK");
-        form.UploadWaitMs = 1000;
+        form.UploadWaitMs = 2000;
         form.GetBtn->Click();
         EXPECT_TRUE(vka_test::PumpUntil([&] { return Status(form) != "Refresh...!"; }, 30));
         EXPECT_EQ(Status(form), "Get OK.");
         EXPECT_EQ(Rows(form), expected);
     });
-    EXPECT_GT(DeviceFile("LogFile.RD").size(), 512u);
+    EXPECT_GT(DeviceFile("LogFile.RD").size(), 1024u);
 }
 
 // A device that sends its log before it answers the get.
