@@ -136,6 +136,8 @@ public:
         }
         if (fault.kind == TransferFault::Kind::Late)
             s_.jobs.pause(std::chrono::milliseconds(fault.lateMs));
+        if (fault.kind == TransferFault::Kind::Slow && upload)
+            t.blockMs = fault.blockMs;
         s_.jobs.transfer(t, [journal, verb, deviceFile, then](bool ok, const std::string& reason) {
             if (journal)
                 journal->note("tftp " + verb + " " + deviceFile + (ok ? " ok" : " failed: " + reason));

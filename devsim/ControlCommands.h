@@ -19,8 +19,8 @@
 //                             answers column.(k+1) (StateStore::makeEndless)
 //   log TEXT                  adds a line to the device log as given
 //   clear-log                 empties the device log
-//   transfer-fault ...        the next file transfers fail, never happen or
-//                             start late (TransferFaults.h)
+//   transfer-fault ...        the next file transfers fail, never happen,
+//                             start late or go slowly (TransferFaults.h)
 //   stop                      ends the program
 #include "DeviceLog.h"
 #include "Journal.h"

@@ -49,6 +49,7 @@ void DeviceJobs::finish(bool ok, std::string reason)
 {
     Job job = std::move(*running_);
     running_.reset();
+    feed_.close();
     if (!job.transfer.upload) {
         if (ok && std::rename(partPath(job.transfer).c_str(), job.transfer.localPath.c_str()) != 0) {
             ok = false;
@@ -94,6 +95,7 @@ void DeviceJobs::transferNow(TftpTransfer transfer, Done done)
 void DeviceJobs::poll()
 {
     int exitCode = 0;
+    feed_.poll();
     if (running_ && child_.finished(exitCode)) {
         std::string reason;
         const bool ok = tftpSucceeded(program_, exitCode, readAll(outputPath_), reason);
@@ -124,6 +126,18 @@ void DeviceJobs::poll()
         if (!run.upload)
             run.localPath = partPath(job.transfer);
         running_ = std::move(job);
+        if (run.upload && run.blockMs > 0) {
+            if (program_ != TftpProgram::TftpHpa) {
+                // atftp seeks to each block in its file, which a pipe cannot do.
+                finish(false, "a slow transfer needs tftp-hpa's client");
+                continue;
+            }
+            run.localPath = running_->transfer.localPath + ".paced";
+            if (!feed_.open(running_->transfer.localPath, run.localPath, std::chrono::milliseconds(run.blockMs), reason)) {
+                finish(false, reason);
+                continue;
+            }
+        }
         if (!child_.start(tftpCommandLine(program_, run), outputPath_, reason))
             finish(false, reason);
     }

@@ -5,6 +5,7 @@
 // a received firmware image). poll() moves the queue on; the main loop
 // calls it each round.
 #include "ChildProcess.h"
+#include "PacedFeed.h"
 #include "TftpClient.h"
 
 #include <chrono>
@@ -24,7 +25,8 @@ public:
 
     // A transfer; `done` gets its outcome. A get writes a temporary file next
     // to the local path and puts it in place only when the transfer worked,
-    // so a failed get leaves the earlier file as it was.
+    // so a failed get leaves the earlier file as it was. A put with a
+    // blockMs feeds the client its file one block per blockMs (PacedFeed).
     void transfer(TftpTransfer transfer, Done done);
 
     // A step that runs once everything queued before it has ended.
@@ -55,6 +57,7 @@ private:
     std::deque<Job> queue_;
     std::optional<Job> running_;
     ChildProcess child_;
+    PacedFeed feed_;  // the running put's file, when it goes slowly
     std::optional<std::chrono::steady_clock::time_point> pausedUntil_;
 };
 

@@ -16,6 +16,7 @@ struct TftpTransfer {
     int port = 69;
     std::string remoteName;       // the name on the server
     std::string localPath;        // the device-side file
+    unsigned blockMs = 0;         // a put fed to the client one block per blockMs (0: at once)
 };
 
 std::vector<std::string> tftpCommandLine(TftpProgram program, const TftpTransfer& transfer);

@@ -24,7 +24,7 @@ std::string TransferFaults::command(const std::string& argument)
     std::istringstream words(argument);
     std::string kind, first, second, extra;
     words >> kind >> first >> second >> extra;
-    const char* usage = "ERR transfer-fault needs fail [N], skip [N], late MS [N] or none";
+    const char* usage = "ERR transfer-fault needs fail [N], skip [N], late MS [N], slow MS [N] or none";
     if (!extra.empty())
         return usage;
     TransferFault fault;
@@ -46,10 +46,15 @@ std::string TransferFaults::command(const std::string& argument)
         if (!parseNumber(first, 600000, fault.lateMs))
             return "ERR transfer-fault late needs milliseconds from 0 to 600000";
         countText = second;
+    } else if (kind == "slow") {
+        fault.kind = TransferFault::Kind::Slow;
+        if (!parseNumber(first, 60000, fault.blockMs) || fault.blockMs < 100)
+            return "ERR transfer-fault slow needs milliseconds from 100 to 60000";
+        countText = second;
     } else {
         return usage;
     }
-    if (kind != "late" && !second.empty())
+    if (kind != "late" && kind != "slow" && !second.empty())
         return usage;
     if (!countText.empty() && (!parseNumber(countText, 1000000, count) || count == 0))
         return "ERR transfer-fault needs a count from 1 to 1000000";

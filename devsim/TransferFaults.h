@@ -6,6 +6,9 @@
 //   transfer-fault fail [N]      the next N transfers (default 1) fail at once
 //   transfer-fault skip [N]      the next N transfers never happen
 //   transfer-fault late MS [N]   the next N transfers start MS milliseconds late
+//   transfer-fault slow MS [N]   the next N files the device sends go one block
+//                                every MS milliseconds (100 to 60000), steadily
+//                                (tftp-hpa's client only)
 //   transfer-fault none          no fault from now on
 //
 // Each transfer takes one fault when it is queued; the notes say what happened
@@ -15,9 +18,10 @@
 namespace devsim {
 
 struct TransferFault {
-    enum class Kind { None, Fail, Skip, Late };
+    enum class Kind { None, Fail, Skip, Late, Slow };
     Kind kind = Kind::None;
     unsigned lateMs = 0;
+    unsigned blockMs = 0;  // Slow: the time between two blocks
 };
 
 class TransferFaults {

@@ -7,6 +7,7 @@
 #include "ListCells.h"
 #include "New_req2Edit.h"
 #include "SetContents.h"
+#include "SystemTexts.h"
 #include "SysUtils.h"
 
 TFM_Admin2* FM_Admin2 = nullptr;
@@ -84,8 +85,8 @@ void TFM_Admin2::BuildSystemNameGroup(TFormBuilder& build)
     GroupBox2 = build.Group("GroupBox2", "System Name Settings ", 8, 156, GroupWidth, 82);
     TFormBuilder in = build.In(GroupBox2);
     TFormRows rows(in, Columns, 20);
-    Ed_SysName = rows.Edit("Lb_SysName", "System Name", "Ed_SysName", 32);
-    Ed_Location = rows.Edit("Lb_Location", "System Location", "Ed_Location", 32);
+    Ed_SysName = rows.Edit("Lb_SysName", "System Name", "Ed_SysName", SystemTextMaxLength);
+    Ed_Location = rows.Edit("Lb_Location", "System Location", "Ed_Location", SystemTextMaxLength);
 }
 
 void TFM_Admin2::BuildManagerGroup(TFormBuilder& build)
@@ -196,8 +197,8 @@ void TFM_Admin2::FormCreate(TObject* Sender)
 
     for (TEdit* edit : {Ed_Usr, Ed_OPwd, Ed_NPwd, Ed_CNP})
         edit->SetMaxLength(MaxNameLength);
-    Ed_SysName->SetMaxLength(32);
-    Ed_Location->SetMaxLength(32);
+    Ed_SysName->SetMaxLength(SystemTextMaxLength);
+    Ed_Location->SetMaxLength(SystemTextMaxLength);
     RadioFromConsole();
     ResetRangeInputs();
     CkBx_ManagerStateClick(this);
@@ -321,7 +322,8 @@ bool TFM_Admin2::CheckSaveInput()
         ResetRangeInputs();
         return RefuseInput("Please input the confirm new password correctly!", "Warning", Ed_NPwd);
     }
-    return true;
+    return CheckSystemTexts({{Ed_SysName, SystemNameTooLongText}, {Ed_Location, SystemLocationTooLongText}},
+                            "Warning");
 }
 
 void TFM_Admin2::MarkConsole()
@@ -342,12 +344,16 @@ void TFM_Admin2::OKClick(TObject* Sender)
 {
     // Until every group Save writes has been read, its controls hold no device values:
     // placeholders must never become the device's login.
-    for (KwSNMPRequest2Edits* request : {LoginRequest, ConsoleRequest, TimeoutRequest, PingRequest, ManagerRequest})
+    for (KwSNMPRequest2Edits* request :
+         {LoginRequest, ConsoleRequest, TimeoutRequest, PingRequest, ManagerRequest, SystemNameRequest})
         if (!request || !MaySave(request, SaveGuard))
             return;
     if (!CheckSaveInput())
         return;
 
+    // The login request sends the new password from Ed_Pwd; until the device has taken
+    // it, the device's own stays the one the old password is checked against.
+    const AnsiString devicePassword = Ed_Pwd->Text();
     Ed_Pwd->SetText(Ed_NPwd->Text());
     CheckBoxesToStatus();
     MarkVars(ManagerRequest, CheckBox_VID->Checked() ? smSend : smLeaveOut, 1);
@@ -361,12 +367,15 @@ void TFM_Admin2::OKClick(TObject* Sender)
                   {"console", ConsoleRequest},
                   {"console time-out", TimeoutRequest},
                   {"ping", PingRequest},
-                  {"management access", ManagerRequest}};
+                  {"management access", ManagerRequest},
+                  {"system name", SystemNameRequest}};
     for (const auto& write : writes) {
         // A set that would carry nothing (the time-out with no console) is not sent.
         const bool sent = HasVariablesToSend(write.Request);
         // A failed set shows the device's reason itself; the result line follows.
         const bool ok = !sent || WriteGroup(write.Request);
+        if (!ok && write.Request == LoginRequest)
+            Ed_Pwd->SetText(devicePassword);
         DebugTrace("Administrator Save: %s %s\n", write.Name, !sent ? "nothing to send" : ok ? "set" : "failed");
         allSet = allSet && ok;
     }

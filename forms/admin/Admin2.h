@@ -2,12 +2,14 @@
 // Tools / Administrator Settings: the device's login name and password, the management
 // console (none, Telnet or SSH) and its idle time-out, answering to ping, and the limits
 // on management access: one VLAN and up to four ranges of manager addresses. The system
-// name and location are shown too. Save writes login, console, time-out, ping and the
-// access limits; ranges are added and deleted at once, each by its own request.
+// name and location are shown too. Save writes login, console, time-out, ping, the
+// access limits and the system name and location; ranges are added and deleted at once,
+// each by its own request.
 //
 // Passwords: the device's current one sits in the hidden Ed_Pwd; the three password
-// edits start with it, so a Save without changes writes the same password again. No
-// password is ever written to the debug trace.
+// edits start with it, so a Save without changes writes the same password again; a
+// login write the device refused leaves it there. No password is ever written to the
+// debug trace.
 #include "SettingsFormBase.h"
 
 class New_req2Edit;

@@ -60,10 +60,6 @@ TFM_CfgFile::TFM_CfgFile(TComponent* Owner)
     OD_SaveFile->SetName("OD_SaveFile");
     OD_SaveFile->SetFilter(DcfFilter);
 
-    ArrivalWait = new TTimer(this);
-    ArrivalWait->SetEnabled(false);
-    ArrivalWait->OnTimer = [this](TObject*) { FinishBackup(false); };
-
     OnCreate = [this](TObject* S) { FormCreate(S); };
 }
 
@@ -88,9 +84,9 @@ void TFM_CfgFile::FormCreate(TObject* Sender)
     Ed_SaveFile->SetReadOnly(true);
 
     Server = new TTransferServer(this, 300);
-    if (!Server->Open(""))
-        return;  // the form closes as soon as it is shown
-    Server->OnEnded = [this](bool completed) { BackupArrived(completed); };
+    ArrivalWait = new TArrivalWait(Server);
+    ArrivalWait->OnDone = [this](bool completed) { FinishBackup(completed); };
+    Server->Open("");  // on failure the form closes as soon as it is shown
 }
 
 void TFM_CfgFile::Bt_BrowseClick(TObject* Sender)
@@ -152,9 +148,8 @@ bool TFM_CfgFile::SendTarget(const AnsiString& root, const AnsiString& name)
 
 void TFM_CfgFile::ReportFailure()
 {
-    ArrivalWait->SetEnabled(false);
+    ArrivalWait->Cancel();
     Server->ExpectNothing();
-    commandAccepted_ = false;
     HideBusyNote();
     Tell(FailText, "ERROR");
 }
@@ -195,15 +190,19 @@ void TFM_CfgFile::Bt_UploadClick(TObject* Sender)
         RefuseInput("Empty file is not accepted.", "Warning");
         return;
     }
+    // The file the device's backup goes into: ".dcf" appended to a name without it.
+    AnsiString file = path;
+    if (TransferFileName(path).UpperCase().Pos(".DCF") == 0)
+        file += ".dcf";
     TTransferPath parts;
-    if (!PrepareTransfer(Ed_TfpSrv, path, parts))
+    if (!PrepareTransfer(Ed_TfpSrv, file, parts))
         return;
-    if (parts.Name.UpperCase().Pos(".DCF") == 0)
-        parts.Name += ".dcf";
     if (!TransferNameAccepted(parts.Name)) {
         RefuseInput(FormatErrorText, "Warning");
         return;
     }
+    if (!MayReplaceFile(file))
+        return;
     const bool sent = SendTarget(parts.Root, parts.Name);
     Ed_UpgFile->SetText("");
     if (!sent)
@@ -211,7 +210,6 @@ void TFM_CfgFile::Bt_UploadClick(TObject* Sender)
     La_TftpSrv->SetEnabled(true);
     CB_TfpCom->SetItemIndex(PutIndex);
     BackupRunning = true;
-    commandAccepted_ = false;
     backupName_ = parts.Name;
     Server->Expect(parts.Name, TTransferDirection::FromDevice);
     if (!WriteGroup(TransferRequest))
@@ -229,27 +227,12 @@ void TFM_CfgFile::TransferResult(KwSNMPError& Error)
         return;
     }
     // The device sends the file after its answer: success waits for the whole file.
-    commandAccepted_ = true;
-    switch (Server->State()) {
-    case TTransferState::Arrived: FinishBackup(true); break;
-    case TTransferState::Failed: FinishBackup(false); break;
-    default:
-        ArrivalWait->SetInterval(ArrivalWaitMs);
-        ArrivalWait->SetEnabled(true);
-        break;
-    }
-}
-
-void TFM_CfgFile::BackupArrived(bool completed)
-{
-    if (BackupRunning && commandAccepted_)
-        FinishBackup(completed);
+    ArrivalWait->StartWaitMs = ArrivalWaitMs;
+    ArrivalWait->Begin();
 }
 
 void TFM_CfgFile::FinishBackup(bool completed)
 {
-    ArrivalWait->SetEnabled(false);
-    commandAccepted_ = false;
     if (!completed) {
         ReportFailure();
         return;

@@ -3,10 +3,12 @@
 // on the PC, and restores it from one (the device then restarts under the waiting
 // dialog). Both through the form's TFTP server and the device's file commands.
 //
-// A backup is reported as saved only once the device's file has arrived whole; a
-// restore goes on to the restart only once the device has fetched the whole file.
+// A backup is reported as saved only once the device's file has arrived whole, and
+// replaces an existing file only when the user confirms it; a restore goes on to the
+// restart only once the device has fetched the whole file.
 #include "SettingsFormBase.h"
 
+class TArrivalWait;
 class TFM_Waiting;
 class TTransferServer;
 
@@ -38,8 +40,9 @@ public:
     KwSNMPRequest2Edits* UpgradeRequest = nullptr;   // tftpUpgradeSettingCommand
     KwSNMPRequest2Edits* TransferRequest = nullptr;  // tftpcommand
     TTransferServer* Server = nullptr;
-    TTimer* ArrivalWait = nullptr;
-    // How long after the device accepted the backup command its file may take to arrive.
+    TArrivalWait* ArrivalWait = nullptr;
+    // How long after the device accepted the backup command its file may take to begin
+    // arriving; once it has begun, it is awaited however slowly it comes.
     int ArrivalWaitMs = 15000;
 
     bool BackupRunning = false;
@@ -57,13 +60,11 @@ private:
     bool SendTarget(const AnsiString& root, const AnsiString& name);
     void TransferResult(KwSNMPError& Error);
     void UpgradeResult(KwSNMPError& Error);
-    void BackupArrived(bool completed);
     void FinishBackup(bool completed);
     void Restore();
     void ReportFailure();
 
     TFM_Waiting* busyNote_ = nullptr;
-    bool commandAccepted_ = false;  // the device said it sends the backup
     bool restartFailed_ = false;
     AnsiString backupName_;
 };

@@ -8,6 +8,7 @@
 #include "KwTFTPPacket.h"
 #include "KwTFTPServer.h"
 #include "Main.h"
+#include "MessageBox.h"
 #include "TftpPort.h"
 #include "UdpEndpoint.h"
 #include "Wait.h"
@@ -15,6 +16,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 const char* const FilePathErrorText = "The file path is error.";
@@ -35,13 +37,31 @@ bool SplitTransferPath(const AnsiString& path, TTransferPath& parts)
     return true;
 }
 
+AnsiString TransferFileName(const AnsiString& path)
+{
+    TTransferPath parts;
+    return SplitTransferPath(path, parts) ? parts.Name : path;
+}
+
 bool TransferNameAccepted(const AnsiString& name) { return KwTFTPIsPlainFileName(name); }
+
+AnsiString ResolveChosenFile(const AnsiString& path)
+{
+    struct stat entry {};
+    TTransferPath parts;
+    if (!SplitTransferPath(path, parts) || ::lstat(path.c_str(), &entry) != 0 || !S_ISLNK(entry.st_mode))
+        return path;
+    std::error_code failed;
+    const std::filesystem::path target = std::filesystem::canonical(path.ToStdString(), failed);
+    return failed ? path : AnsiString(target.string());
+}
 
 bool TransferFileExists(const AnsiString& path)
 {
+    const AnsiString chosen = ResolveChosenFile(path);
     TTransferPath parts;
-    if (!SplitTransferPath(path, parts))
-        parts = TTransferPath{"", path};
+    if (!SplitTransferPath(chosen, parts))
+        parts = TTransferPath{"", chosen};
     if (!TransferNameAccepted(parts.Name))
         return false;
     KwTFTPSourceFile file;  // opened as the server's session opens it
@@ -104,12 +124,21 @@ bool ChooseLocalServerAddress(TEdit* target)
     return false;
 }
 
+bool MayReplaceFile(const AnsiString& path)
+{
+    struct stat entry {};
+    if (::lstat(path.c_str(), &entry) != 0)
+        return true;
+    const AnsiString question = TransferFileName(path) + " already exists.\nDo you want to replace it?";
+    return MessageBoxA(nullptr, question.c_str(), "Confirm Save As", MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDYES;
+}
+
 bool PrepareTransfer(TEdit* serverEdit, const AnsiString& path, TTransferPath& parts)
 {
     serverEdit->SetText("");
     if (!ChooseLocalServerAddress(serverEdit))
         return false;
-    if (SplitTransferPath(path, parts))
+    if (SplitTransferPath(ResolveChosenFile(path), parts))
         return true;
     RefuseInput(FilePathErrorText, "Warning");
     return false;
@@ -215,6 +244,14 @@ int TTransferServer::Request(const KwTFTPMsg& msg)
     return msg.Opcode == KwTFTPPacket::RRQ ? KwTFTPPacket::ERR_FILE_NOT_FOUND : KwTFTPPacket::ERR_ACCESS_VIOLATION;
 }
 
+bool TTransferServer::GiveUpUnlessBegun()
+{
+    if (state_ != TTransferState::Expecting)
+        return false;
+    ExpectNothing();
+    return true;
+}
+
 void TTransferServer::Status(KwTFTPMsg& msg, bool& cancel)
 {
     if (msg.SessionNumber != session_ || state_ != TTransferState::Running)
@@ -264,19 +301,62 @@ void ShowDeviceWait(int seconds, const TWaitTexts& texts)
 
 bool AwaitTransfer(TTransferServer& server, int firstSeconds, int startWaits, const TWaitTexts& texts)
 {
+    int seconds = firstSeconds;
     int notBegun = 0;
-    for (int seconds = firstSeconds;; seconds = 5) {
+    do {
         ShowDeviceWait(seconds, texts);
-        const TTransferState state = server.State();
-        if (state == TTransferState::Arrived)
-            return true;
-        if (state == TTransferState::Running)
-            continue;
-        if (state != TTransferState::Expecting || ++notBegun >= startWaits)
-            break;
-    }
+        seconds = 5;
+        if (server.State() == TTransferState::Expecting && ++notBegun >= startWaits && server.GiveUpUnlessBegun())
+            return false;
+    } while (server.Awaited());
+    if (server.State() == TTransferState::Arrived)
+        return true;
     server.ExpectNothing();
     return false;
+}
+
+// --- TArrivalWait -------------------------------------------------------------------
+
+TArrivalWait::TArrivalWait(TTransferServer* server) : TComponent(server), server_(server), start_(new TTimer(this))
+{
+    start_->SetEnabled(false);
+    start_->OnTimer = [this](TObject*) {
+        start_->SetEnabled(false);
+        if (waiting_ && server_->GiveUpUnlessBegun())
+            Finish(false);
+    };
+    server_->OnEnded = [this](bool completed) {
+        if (waiting_)
+            Finish(completed);
+    };
+}
+
+void TArrivalWait::Begin()
+{
+    waiting_ = true;
+    switch (server_->State()) {
+    case TTransferState::Arrived: Finish(true); break;
+    case TTransferState::Failed:
+    case TTransferState::Idle: Finish(false); break;
+    case TTransferState::Running: break;  // its session ends it
+    case TTransferState::Expecting:
+        start_->SetInterval(StartWaitMs);
+        start_->SetEnabled(true);
+        break;
+    }
+}
+
+void TArrivalWait::Cancel()
+{
+    waiting_ = false;
+    start_->SetEnabled(false);
+}
+
+void TArrivalWait::Finish(bool completed)
+{
+    Cancel();
+    if (OnDone)
+        OnDone(completed);
 }
 
 void EndDeviceWait()

@@ -10,8 +10,10 @@
 // - TTransferServer: a form's TFTP server. It accepts only the one transfer the form
 //   expects (name and direction, from the device's address), refuses every other
 //   request at once, and tells the form when that transfer has ended.
-// - ShowDeviceWait, AwaitTransfer: the countdowns that cover the device's work or
-//   restart, and its fetch of a file.
+// - ShowDeviceWait, AwaitTransfer, TArrivalWait: the countdowns that cover the
+//   device's work or restart, and the waits for a file the device fetches or sends.
+//   One rule for all: a countdown bounds the wait for the device to begin a transfer;
+//   once it has begun, the transfer's own session time-outs end it if it stalls.
 #include "KwTFTPMsg.h"
 #include "vcl.h"
 
@@ -32,12 +34,20 @@ struct TTransferPath {
 // Splits a chosen path at its last "/" (on this system a "\" is part of a name). False
 // when the path holds no "/" or ends in one.
 bool SplitTransferPath(const AnsiString& path, TTransferPath& parts);
+// The name part of a path (the whole path when it holds no "/").
+AnsiString TransferFileName(const AnsiString& path);
 // Whether the TFTP server serves a file of this bare name (KwTFTPIsPlainFileName).
 bool TransferNameAccepted(const AnsiString& name);
-// Whether the server will open the file at `path` for the device: an accepted name and
-// a readable regular file of exactly that name (case included; a path without a
-// folder lies in the current folder).
+// The file the user chose: a symbolic link is followed to the file it names, which is
+// what the server then serves (it serves no link itself); any other path as given.
+AnsiString ResolveChosenFile(const AnsiString& path);
+// Whether the server will open the file at `path` (resolved as ResolveChosenFile) for
+// the device: an accepted name and a readable regular file of exactly that name (case
+// included; a path without a folder lies in the current folder).
 bool TransferFileExists(const AnsiString& path);
+// Before a file from the device replaces what lies at `path`: true when nothing does,
+// or when the user confirms the replacement (the box names the file as `path` does).
+bool MayReplaceFile(const AnsiString& path);
 
 // The module's per-user data folder, where files from the device are received:
 // $XDG_STATE_HOME/vka7410 (default ~/.local/state/vka7410), created when missing.
@@ -61,8 +71,9 @@ AnsiString ChooseServerAddress(const KwNetInterface* interfaces, int count, cons
 bool ChooseLocalServerAddress(TEdit* target);
 
 // The first steps of every transfer: `serverEdit` emptied and given the PC address
-// (ChooseLocalServerAddress), then `path` split into folder and name, a path that does
-// not split refused with FilePathErrorText. False, after its message, when either fails.
+// (ChooseLocalServerAddress), then `path` (resolved as ResolveChosenFile) split into
+// folder and name, a path that does not split refused with FilePathErrorText. False,
+// after its message, when either fails.
 bool PrepareTransfer(TEdit* serverEdit, const AnsiString& path, TTransferPath& parts);
 
 // --- the form's TFTP server -------------------------------------------------------
@@ -94,6 +105,12 @@ public:
     // Serves nothing until the next Expect; a transfer under way is stopped.
     void ExpectNothing();
     TTransferState State() const { return state_; }
+    // True while the expected transfer has not begun or is under way.
+    bool Awaited() const { return state_ == TTransferState::Expecting || state_ == TTransferState::Running; }
+    // The wait for the device to begin is over: when the expected transfer has not
+    // begun, the server expects nothing any more and true is returned. A transfer under
+    // way is left to its session's time-outs, an ended one to OnEnded.
+    bool GiveUpUnlessBegun();
 
     // The expected transfer has ended: true when the whole file moved. Called from the
     // event loop once the TFTP session's own work is done, so the handler may show
@@ -144,3 +161,31 @@ void EndDeviceWait();
 // beginning. True once the whole file has moved; otherwise the server expects nothing
 // any more (a transfer under way is stopped) and false.
 bool AwaitTransfer(TTransferServer& server, int firstSeconds, int startWaits, const TWaitTexts& texts);
+
+// The wait, without a dialog, for a file the device sends after it accepted the
+// command: StartWaitMs bounds the wait for the device to begin; a transfer that has
+// begun is awaited to its end, however slowly its blocks come.
+class TArrivalWait : public TComponent {
+public:
+    // Owned by the server's form; takes the server's OnEnded.
+    explicit TArrivalWait(TTransferServer* server);
+
+    int StartWaitMs = 10000;
+    // The end of the awaited transfer: true when the whole file arrived.
+    std::function<void(bool completed)> OnDone;
+
+    // The device accepted the command: OnDone follows once the transfer has ended, or
+    // (false) when it has not begun within StartWaitMs. A transfer that ended before
+    // is reported at once.
+    void Begin();
+    // Nothing more is reported until the next Begin.
+    void Cancel();
+    bool Waiting() const { return waiting_; }
+
+private:
+    void Finish(bool completed);
+
+    TTransferServer* server_;
+    TTimer* start_;
+    bool waiting_ = false;
+};

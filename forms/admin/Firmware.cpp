@@ -11,6 +11,7 @@ TFM_Firmware* FM_Firmware = nullptr;
 namespace {
 const char* const FirmwareFilter = ".bin document|*.bin|.tfp document|*.tfp|All Files|*.*";
 const char* const CantPerformText = "Cant Perform Operation,Please try again!";
+const char* const TransferBusyText = "A file is still being sent to the device. Please wait until it has finished.";
 const int GetIndex = 0;          // tftpcommand "Get"
 const int FirmwareIndex = 0;     // tftpUpgradeSettingCommand "Firmwareupdate"
 const int CertificateIndex = 4;  // "certificateFileUpdate"
@@ -24,13 +25,6 @@ void Tell(const char* text, const char* caption) { MessageBoxA(nullptr, text, ca
 bool EndsInSeparator(const AnsiString& path)
 {
     return !path.IsEmpty() && (path[path.Length()] == '/' || path[path.Length()] == '\\');
-}
-
-// The name part of a path, as the device will ask for it.
-AnsiString BareName(const AnsiString& path)
-{
-    TTransferPath parts;
-    return SplitTransferPath(path, parts) ? parts.Name : path;
 }
 }  // namespace
 
@@ -149,11 +143,28 @@ bool TFM_Firmware::StartUpload(const AnsiString& path)
     const bool sent = WriteGroup(TargetRequest);
     Ed_UpgFile->SetText(shown);
     TargetSent = sent;
+    if (!sent)
+        Server->ExpectNothing();
     return sent;
+}
+
+bool TFM_Firmware::TransferUnderWay() const
+{
+    return (Server && Server->Awaited()) ||
+           AnyOutstanding({TargetRequest, TransferRequest, UpgradeRequest, RestartRequest});
+}
+
+// One transfer at a time: the device has one staging file, which a second fetch would
+// cut short.
+bool TFM_Firmware::MayUpload()
+{
+    return !TransferUnderWay() || RefuseInput(TransferBusyText, "Warning");
 }
 
 void TFM_Firmware::Bt_OKClick(TObject* Sender)
 {
+    if (!MayUpload())
+        return;
     UploadKind = FirmwareUpload;
     const AnsiString path = Ed_UpgFile->Text();
     if (path.IsEmpty() || EndsInSeparator(path)) {
@@ -172,7 +183,7 @@ bool TFM_Firmware::CheckPemPath(TEdit* edit)
     const AnsiString path = edit->Text();
     if (path.IsEmpty() || EndsInSeparator(path))
         return RefuseInput("Empty file is not accepted!", "Warning");
-    if ((path.Pos(".der") == 0 && path.Pos(".pem") == 0) || !TransferNameAccepted(BareName(path)))
+    if ((path.Pos(".der") == 0 && path.Pos(".pem") == 0) || !TransferNameAccepted(TransferFileName(path)))
         return RefuseInput("File format error! Please try again.", "Warning", edit);
     if (!TransferFileExists(path))
         return RefuseInput("Please put in valid pem file & path.", "Warning");
@@ -181,6 +192,8 @@ bool TFM_Firmware::CheckPemPath(TEdit* edit)
 
 void TFM_Firmware::Bt_CUploadClick(TObject* Sender)
 {
+    if (!MayUpload())
+        return;
     UploadKind = CertificateUpload;
     if (CheckPemPath(EDT_Certificate))
         StartUpload(EDT_Certificate->Text());
@@ -188,6 +201,8 @@ void TFM_Firmware::Bt_CUploadClick(TObject* Sender)
 
 void TFM_Firmware::Bt_KUploadClick(TObject* Sender)
 {
+    if (!MayUpload())
+        return;
     UploadKind = KeyUpload;
     if (CheckPemPath(EDT_Key))
         StartUpload(EDT_Key->Text());

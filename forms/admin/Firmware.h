@@ -6,7 +6,8 @@
 //
 // Each step waits for the one before it: the transfer command follows an accepted
 // target, the upgrade command follows a whole transfer of the chosen file, and success
-// is reported only when the device accepted every command.
+// is reported only when the device accepted every command. One upload at a time: a
+// second one while the first is under way is refused and sends nothing.
 #include "SettingsFormBase.h"
 
 class TTransferServer;
@@ -64,7 +65,11 @@ public:
     void Bt_CUploadClick(TObject* Sender);
     void Bt_KUploadClick(TObject* Sender);
 
+    // True from an upload's start until its last command has been answered or it failed.
+    bool TransferUnderWay() const;
+
 private:
+    bool MayUpload();
     bool CheckPemPath(TEdit* edit);
     bool StartUpload(const AnsiString& path);
     void TargetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error);

@@ -4,6 +4,7 @@
 #include "FormBuilder.h"
 #include "InputChecks.h"
 #include "KwSNMPRequest2Edits.h"
+#include "SystemTexts.h"
 
 TFM_Information* FM_Information = nullptr;
 
@@ -15,7 +16,6 @@ const char* const InformationReadPendingText =
     "The device has not answered the last Refresh yet. Save again when it has.";
 
 namespace {
-const int MaxTextLength = 32;
 const TSaveGuardTexts SaveGuard = {InformationNotReadText, InformationReadPendingText, "Error"};
 }  // namespace
 
@@ -67,7 +67,7 @@ void TFM_Information::FormCreate(TObject* Sender)
 
     // After the bindings, whose edit formats set a length of their own.
     for (TEdit* edit : {Ed_SC, Ed_SN, Ed_SL})
-        edit->SetMaxLength(MaxTextLength);
+        edit->SetMaxLength(SystemTextMaxLength);
 }
 
 void TFM_Information::SystemGroupGetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)
@@ -99,15 +99,10 @@ void TFM_Information::Btn_ReClick(TObject* Sender)
 
 bool TFM_Information::CheckInput()
 {
-    // A text too long is refused with the focus left where it is.
-    const auto fits = [](TEdit* edit, const char* message) {
-        return edit->Text().Length() <= MaxTextLength || RefuseInput(message, "Error");
-    };
-    return fits(Ed_SC, "The Max Lengh of the SystemContact is 32.") &&
-           fits(Ed_SN, "The Max Lengh of the SystemName is 32.") &&
-           fits(Ed_SL, "The Max Lengh of the SystemLocation is 32.") &&
-           CheckPlainText(Ed_SC, "Error", true) && CheckPlainText(Ed_SN, "Error", true) &&
-           CheckPlainText(Ed_SL, "Error", true);
+    return CheckSystemTexts({{Ed_SC, SystemContactTooLongText},
+                             {Ed_SN, SystemNameTooLongText},
+                             {Ed_SL, SystemLocationTooLongText}},
+                            "Error");
 }
 
 void TFM_Information::Btn_SaClick(TObject* Sender)

@@ -45,10 +45,6 @@ TLogForm::TLogForm(TComponent* Owner)
     GetCoBox = build.HiddenCombo("GetCoBox");
     Bt_Clear = build.HiddenCombo("Bt_Clear");
 
-    UploadWait = new TTimer(this);
-    UploadWait->SetEnabled(false);
-    UploadWait->OnTimer = [this](TObject*) { UploadWaitOver(); };
-
     OnResize = [this](TObject* S) { FormResize(S); };
     OnCreate = [this](TObject* S) { FormCreate(S); };
 }
@@ -70,10 +66,11 @@ void TLogForm::FormCreate(TObject* Sender)
     ClearRequest->OnSetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { ClearDone(S, E); };
 
     Server = new TTransferServer(this, 5000);
+    UploadWait = new TArrivalWait(Server);
+    UploadWait->OnDone = [this](bool completed) { UploadEnded(completed); };
     const AnsiString folder = ModuleDataFolder();
     if (!Server->Open(folder))
         return;  // the form closes as soon as it is shown
-    Server->OnEnded = [this](bool completed) { UploadEnded(completed); };
     // Without a data folder nothing is received, and the get says so.
     if (!folder.IsEmpty())
         LogFilePath = IncludeTrailingPathDelimiter(folder) + LogFileName;
@@ -96,7 +93,7 @@ void TLogForm::FormResize(TObject* Sender)
 
 void TLogForm::GetBtnClick(TObject* Sender)
 {
-    if (!Server || !Server->Opened() || TransferRequest->Busy || GetRequest->Busy)
+    if (!Server || !Server->Opened() || TransferRequest->Busy || GetRequest->Busy || Server->Awaited())
         return;  // a get is under way
     ShowStatus("Refresh...!");
     FileNameEdit->SetText(LogFileName);
@@ -104,8 +101,7 @@ void TLogForm::GetBtnClick(TObject* Sender)
     if (!ChooseLocalServerAddress(ServerEdit))
         return;
     // Only what the device sends for this get may be shown.
-    UploadWait->SetEnabled(false);
-    commandAccepted_ = false;
+    UploadWait->Cancel();
     std::remove(LogFilePath.c_str());
     Server->Expect(LogFileName, TTransferDirection::FromDevice);
     WriteGroup(TransferRequest);
@@ -129,45 +125,26 @@ void TLogForm::GetLogDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)
         ShowStatus(Error.Message);
         return;
     }
-    commandAccepted_ = true;
-    switch (Server->State()) {
-    case TTransferState::Arrived: ShowReceivedLog(); break;
-    case TTransferState::Failed: ShowGetFailure(); break;
-    default:
-        // The device sends the file after its answer.
-        UploadWait->SetInterval(UploadWaitMs);
-        UploadWait->SetEnabled(true);
-        break;
-    }
+    // The device sends the file after its answer.
+    UploadWait->StartWaitMs = UploadWaitMs;
+    UploadWait->Begin();
 }
 
 void TLogForm::UploadEnded(bool completed)
 {
-    if (!commandAccepted_)
-        return;  // GetLogDone looks at the outcome
-    UploadWait->SetEnabled(false);
     if (completed)
         ShowReceivedLog();
     else
         ShowGetFailure();
 }
 
-void TLogForm::UploadWaitOver()
-{
-    UploadWait->SetEnabled(false);
-    Server->ExpectNothing();
-    ShowGetFailure();
-}
-
 void TLogForm::ShowReceivedLog()
 {
-    commandAccepted_ = false;
     ShowStatus(LoadLogFile(this, LogFilePath) ? "Get OK." : "Get fail.");
 }
 
 void TLogForm::ShowGetFailure()
 {
-    commandAccepted_ = false;
     LBLog->Clear();
     ShowLines();
     GetBtn->SetEnabled(true);

@@ -5,11 +5,12 @@
 //
 // The log is shown only when this opening's transfer of "LogFile.RD" has completed:
 // the old file is removed before each get, and a device that answers the command but
-// sends nothing within UploadWaitMs gives "Get fail." and an empty list, never an
-// older log. The file is received into the module's per-user data folder
+// does not begin sending within UploadWaitMs gives "Get fail." and an empty list, never
+// an older log; a log that has begun to arrive is awaited however slowly it comes. The file is received into the module's per-user data folder
 // (ModuleDataFolder), never into the current or the program's folder.
 #include "SettingsFormBase.h"
 
+class TArrivalWait;
 class TTransferServer;
 
 class TLogForm : public TSettingsForm {
@@ -34,8 +35,8 @@ public:
     KwSNMPRequest2Edits* GetRequest = nullptr;       // systemLogGetLog
     KwSNMPRequest2Edits* ClearRequest = nullptr;     // systemLogClearLocalLog
     TTransferServer* Server = nullptr;
-    TTimer* UploadWait = nullptr;
-    // How long after the device accepted the get its file may take to arrive.
+    TArrivalWait* UploadWait = nullptr;
+    // How long after the device accepted the get its file may take to begin arriving.
     int UploadWaitMs = 10000;
     // Where the received log lies.
     AnsiString LogFilePath;
@@ -57,12 +58,9 @@ private:
     void GetLogDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error);
     void ClearDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error);
     void UploadEnded(bool completed);
-    void UploadWaitOver();
     void ShowReceivedLog();
     void ShowGetFailure();
     void ShowLines();
-
-    bool commandAccepted_ = false;  // the device said it sends the log
 };
 
 extern TLogForm* LogForm;

@@ -1,4 +1,5 @@
 #include "TextBytes.h"
+#include "TextLength.h"
 
 namespace {
 constexpr char16_t EscapeBase = 0xDC00;
@@ -53,6 +54,18 @@ void AppendUtf8(std::string& out, char32_t code)
     }
 }
 }  // namespace
+
+std::size_t TextCharacterCount(const std::string& bytes)
+{
+    const auto* s = reinterpret_cast<const unsigned char*>(bytes.data());
+    std::size_t count = 0;
+    for (std::size_t i = 0; i < bytes.size(); ++count) {
+        char32_t code = 0;
+        const int n = Utf8Sequence(s + i, bytes.size() - i, code);
+        i += n == 0 ? 1 : std::size_t(n);
+    }
+    return count;
+}
 
 QString BytesToQString(const char* bytes, std::size_t length)
 {

@@ -1,4 +1,4 @@
-// Tools / Administrator Settings against the simulated device: Save writes its five
+// Tools / Administrator Settings against the simulated device: Save writes its six
 // groups in order (marked by the console choice and the VLAN limit), refuses input and
 // unread groups without sending anything, never traces a password; manager ranges are
 // added into the first free row and deleted by their row, gaps in the table included.
@@ -27,6 +27,11 @@ const std::string ManagerDelete = P + "4.10.1.3.0";
 const std::string RangeStart = P + "4.10.1.4.1.2.";
 const std::string RangeEnd = P + "4.10.1.4.1.3.";
 const char* const DevicePassword = "Pa55-word.7";
+const std::string SystemName = "1.3.6.1.2.1.1.5.0";
+const std::string SystemLocation = "1.3.6.1.2.1.1.6.0";
+// The system name and location as the default device holds them.
+const std::string SameSystemName = SystemName + " STRING \"VKA-7410\"";
+const std::string SameSystemLocation = SystemLocation + " STRING \"Rooftop mast\"";
 
 std::string Text(TEdit* edit) { return edit->Text().ToStdString(); }
 using Lines = std::vector<std::string>;
@@ -57,7 +62,7 @@ protected:
     static void WaitForActive() { PumpUntil([] { return QApplication::activeWindow() != nullptr; }); }
 };
 
-TEST_P(AdminRoad, ShowsTheDevicesSettingsAndSaveWritesTheFiveGroupsInOrder)
+TEST_P(AdminRoad, ShowsTheDevicesSettingsAndSaveWritesTheSixGroupsInOrder)
 {
     TraceViewer traces;
     RunMenuForm<TFM_Admin2>("tAdmin2", FM_Admin2, [&](TFM_Admin2& form) {
@@ -87,11 +92,11 @@ TEST_P(AdminRoad, ShowsTheDevicesSettingsAndSaveWritesTheFiveGroupsInOrder)
         EXPECT_EQ(dialogs.Count(), 0);
     });
     const auto sets = Sets();
-    ASSERT_EQ(sets.size(), 5u);
+    ASSERT_EQ(sets.size(), 6u);
     // SSH: telnet is left as it is; no VLAN limit: the tag is left out.
     EXPECT_EQ(SentBindings(), (Lines{UserName + " STRING \"admin\"", Password + " STRING \"" + DevicePassword + "\"",
                                      Ssh + " INTEGER 1", Timeout + " INTEGER 3", Ping + " INTEGER 1",
-                                     ManagerStatus + " INTEGER 0"}));
+                                     ManagerStatus + " INTEGER 0", SameSystemName, SameSystemLocation}));
     for (const auto& set : sets)
         EXPECT_EQ(set.Status, "noError");
     // The Save was traced, the password never.
@@ -115,10 +120,10 @@ TEST_P(AdminRoad, ANewPasswordAndNoConsoleAreWrittenAndNeverTraced)
         EXPECT_EQ(StatusText(form.StatusBar), "Set OK!");
         EXPECT_EQ(Text(form.Ed_Pwd), fresh);
     });
-    EXPECT_EQ(Sets().size(), 4u);  // no time-out without a console
+    EXPECT_EQ(Sets().size(), 5u);  // no time-out without a console
     EXPECT_EQ(SentBindings(), (Lines{UserName + " STRING \"admin\"", Password + " STRING \"" + fresh + "\"",
                                      Telnet + " INTEGER 0", Ssh + " INTEGER 0", Ping + " INTEGER 1",
-                                     ManagerStatus + " INTEGER 0"}));
+                                     ManagerStatus + " INTEGER 0", SameSystemName, SameSystemLocation}));
     EXPECT_EQ(DeviceValue(Password), "STRING \"" + fresh + "\"");
     for (const auto& line : traces.Lines()) {
         EXPECT_EQ(line.find(fresh), std::string::npos) << line;
@@ -181,10 +186,64 @@ TEST_P(AdminRoad, RefusedInputSendsNothingAndTheVidIsTakenAtItsEdges)
         }
     });
     const auto sets = Sets();
-    ASSERT_EQ(sets.size(), 10u);
+    ASSERT_EQ(sets.size(), 12u);
     EXPECT_EQ(vka_test::Bindings(sets[4]), (Lines{ManagerStatus + " INTEGER 1", VlanTag + " INTEGER 4094"}));
-    EXPECT_EQ(vka_test::Bindings(sets[9]), (Lines{ManagerStatus + " INTEGER 1", VlanTag + " INTEGER 1"}));
+    EXPECT_EQ(vka_test::Bindings(sets[10]), (Lines{ManagerStatus + " INTEGER 1", VlanTag + " INTEGER 1"}));
     EXPECT_EQ(DeviceValue(Password), "STRING \"" + pwd + "\"");
+}
+
+// A renamed system is written, and "Set OK!" only once it was; a name the device
+// cannot store is refused first, and nothing is sent.
+TEST_P(AdminRoad, ARenamedSystemIsWritten)
+{
+    RunMenuForm<TFM_Admin2>("tAdmin2", FM_Admin2, [&](TFM_Admin2& form) {
+        EXPECT_EQ(Text(form.Ed_SysName), "VKA-7410");
+        WaitForActive();
+        devsim.ClearJournal();
+        form.Ed_SysName->SetText("Z\xC3\xBCrich mast");
+        form.OK->Click();
+        ASSERT_EQ(dialogs.Texts(), Lines{"Don't support chinese character !"});
+        EXPECT_EQ(dialogs.Last().Caption, "Warning");
+        EXPECT_EQ(Text(form.Ed_SysName), "");
+        EXPECT_TRUE(form.Ed_SysName->Focused());
+        EXPECT_TRUE(Sets().empty());
+
+        form.Ed_SysName->SetText("Mast 7");
+        form.Ed_Location->SetText(std::string(31, 'n') + "\xC3\xA9");  // 32 characters
+        form.OK->Click();
+        ASSERT_EQ(dialogs.Count(), 2);
+        EXPECT_EQ(dialogs.Last().Text, "Don't support chinese character !");
+        form.Ed_Location->SetText("North face");
+        form.OK->Click();
+        EXPECT_EQ(StatusText(form.StatusBar), "Set OK!");
+    });
+    EXPECT_EQ(DeviceValue(SystemName), "STRING \"Mast 7\"");
+    EXPECT_EQ(DeviceValue(SystemLocation), "STRING \"North face\"");
+    ASSERT_EQ(Sets().size(), 6u);
+    EXPECT_EQ(vka_test::Bindings(Sets()[5]), (Lines{SystemName + " STRING \"Mast 7\"", SystemLocation + " STRING \"North face\""}));
+}
+
+// The device refuses the new password: the form keeps the device's own, so a retry with
+// the right old password goes through once the device takes it.
+TEST_P(AdminRoad, ARefusedPasswordLeavesTheDevicesPasswordInTheForm)
+{
+    const std::string fresh = "N3w_secret@x";
+    ASSERT_EQ(devsim.Control("set ro " + Password + " STRING \"" + DevicePassword + "\"").rfind("OK", 0), 0u);
+    RunMenuForm<TFM_Admin2>("tAdmin2", FM_Admin2, [&](TFM_Admin2& form) {
+        WaitForActive();
+        form.Ed_NPwd->SetText(fresh.c_str());
+        form.Ed_CNP->SetText(fresh.c_str());
+        form.OK->Click();
+        EXPECT_EQ(StatusText(form.StatusBar), "Setting Error!");
+        EXPECT_EQ(Text(form.Ed_Pwd), DevicePassword);
+
+        ASSERT_EQ(devsim.Control("set " + Password + " STRING \"" + DevicePassword + "\"").rfind("OK", 0), 0u);
+        dialogs.Clear();
+        form.OK->Click();
+        EXPECT_EQ(dialogs.Count(), 0) << dialogs.Last().Text;
+        EXPECT_EQ(StatusText(form.StatusBar), "Set OK!");
+    });
+    EXPECT_EQ(DeviceValue(Password), "STRING \"" + fresh + "\"");
 }
 
 TEST_P(AdminRoad, RangesGoIntoTheFirstFreeRowAndAreDeletedByTheirOwnRow)

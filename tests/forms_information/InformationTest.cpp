@@ -71,8 +71,9 @@ TEST_P(Information, ReadsTheGroupOnceAndSavesTheThreeWritableVariables)
                                         System + "6.0 STRING \"Mast 7, north face\""}));
 }
 
-// Length checks of all three come before any check of the bytes; a length refusal keeps
-// the text and the focus, a byte refusal empties the edit and gives it the focus.
+// Length checks of all three come before any check of the bytes; a length counts
+// characters, not bytes. A length refusal keeps the text and the focus, a byte refusal
+// empties the edit and gives it the focus.
 TEST_P(Information, RefusesTooLongAndNonAsciiTextsAndSendsNothing)
 {
     struct Case {
@@ -88,6 +89,9 @@ TEST_P(Information, RefusesTooLongAndNonAsciiTextsAndSendsNothing)
          &TFM_Information::Ed_SC},
         {std::string(32, 'c'), "Z\xFCrich", "roof", "Don't support chinese character !", "",
          &TFM_Information::Ed_SN},
+        // 32 characters, the last one "\xC3\xA9" of two bytes: the length is right, the character is not.
+        {std::string(31, 'c') + "\xC3\xA9", "plain", "roof", "Don't support chinese character !", "plain",
+         &TFM_Information::Ed_SC},
     };
     Open([&](TFM_Information& form) {
         if (!WaitForRead(form))

@@ -22,6 +22,8 @@ const std::string Upgrade = P + ".4.3.2.4.0";
 const char* const SavedText = "The configuration file saved successfully!";
 const char* const FailText = "Fail to save the configuration file!";
 const char* const UpdatedText = "The configuration file update successfully!";
+
+std::string ReplaceQuestion(const std::string& name) { return name + " already exists.\nDo you want to replace it?"; }
 }  // namespace
 
 TEST_P(ConfigFile, BackupArrivesAsTheDeviceSentIt)
@@ -67,10 +69,12 @@ TEST_P(ConfigFile, TransferTheDeviceDoesNotMakeIsAFailure)
             } else {
                 dialogs.ChooseFile(earlier);
                 form.Bt_SavBrw->Click();
+                dialogs.Answer(DialogButton::Yes);  // replace the earlier backup
                 form.Bt_Upload->Click();
             }
             EXPECT_TRUE(PumpUntilBox(FailText)) << fault;
-            EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{FailText}) << fault;
+            const std::vector<std::string> replace{ReplaceQuestion("kept.DCF"), FailText};
+            EXPECT_EQ(dialogs.Texts(), isRestore ? std::vector<std::string>{FailText} : replace) << fault;
             EXPECT_EQ(dialogs.Last().Caption, "ERROR");
             EXPECT_TRUE(form.Enabled());
         }
@@ -80,6 +84,87 @@ TEST_P(ConfigFile, TransferTheDeviceDoesNotMakeIsAFailure)
     const auto sets = SetBindings();
     ASSERT_EQ(sets.size(), 6u);
     EXPECT_EQ(sets[5], std::vector<std::string>{Upgrade + " INTEGER 3"});
+}
+
+// A backup onto an existing file, named with ".dcf" still to come: the user is asked
+// about the final name first. "No" sends nothing and keeps the file; "Yes" replaces it.
+TEST_P(ConfigFile, ABackupReplacesAFileOnlyWhenTheUserSaysSo)
+{
+    const std::string existing = WriteFile("site-A.dcf", "an earlier backup");
+    vka_test::RunMenuForm<TFM_CfgFile>("tUpdate2", FM_CfgFile, [&](TFM_CfgFile& form) {
+        dialogs.ChooseFile(Folder() + "/site-A");
+        form.Bt_SavBrw->Click();
+        dialogs.Answer(DialogButton::No);
+        form.Bt_Upload->Click();
+        ASSERT_EQ(dialogs.Count(), 1);
+        EXPECT_EQ(dialogs.Last().Text, ReplaceQuestion("site-A.dcf"));
+        EXPECT_EQ(dialogs.Last().Caption, "Confirm Save As");
+        EXPECT_EQ(dialogs.Last().DefaultButton, DialogButton::No);
+        EXPECT_TRUE(form.Enabled());
+        EXPECT_TRUE(Sets().empty());
+
+        dialogs.Answer(DialogButton::Yes);
+        form.Bt_Upload->Click();
+        EXPECT_TRUE(PumpUntilBox(SavedText));
+    });
+    EXPECT_EQ(ReadFileBytes(existing), DeviceFile("config.dcf"));
+    ASSERT_FALSE(SetBindings().empty());
+    EXPECT_EQ(SetBindings()[0][1], TftpName + " STRING \"site-A.dcf\"");
+}
+
+// A device whose backup comes one block every 2 s, longer than the form waits for a
+// backup to begin: the form waits while blocks come, and the file arrives whole.
+class ConfigFileSlowDevice : public ConfigFile {
+protected:
+    // A small configuration: three blocks, not sixty.
+    std::string StateText() const override
+    {
+        std::string text;
+        for (const char* line : {".4.3.2.1.0 IPADDRESS 0.0.0.0", ".4.3.2.2.0 STRING \"\"", ".4.3.2.3.0 INTEGER 4",
+                                 ".4.3.2.4.0 INTEGER 6"})
+            text += P + line + "\n";
+        for (const char* oid : {"1.3.6.1.2.1.1.4.0", "1.3.6.1.2.1.1.5.0", "1.3.6.1.2.1.1.6.0"})
+            text += std::string(oid) + " STRING \"" + std::string(250, 'x') + "\"\n";
+        return text;
+    }
+};
+
+TEST_P(ConfigFileSlowDevice, ABackupThatKeepsComingIsAwaited)
+{
+    ASSERT_EQ(devsim.Control("transfer-fault slow 2000"), "OK");
+    vka_test::RunMenuForm<TFM_CfgFile>("tUpdate2", FM_CfgFile, [&](TFM_CfgFile& form) {
+        form.ArrivalWaitMs = 2000;
+        dialogs.ChooseFile(Folder() + "/slow.dcf");
+        form.Bt_SavBrw->Click();
+        form.Bt_Upload->Click();
+        EXPECT_TRUE(vka_test::PumpUntil([&] { return dialogs.Count() > 0; }, 30));
+    });
+    EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{SavedText});
+    const std::string backup = DeviceFile("config.dcf");
+    EXPECT_GT(backup.size(), 1024u);
+    EXPECT_EQ(ReadFileBytes(Folder() + "/slow.dcf"), backup);
+    // The device's client ends once its file has (the pipe's end comes a block later).
+    EXPECT_TRUE(vka_test::PumpUntil([&] { return HasNote("tftp put config.dcf ok"); }));
+}
+
+// A restore file chosen through a symbolic link: the device fetches the file it names.
+TEST_P(ConfigFile, ARestoreFileChosenThroughALinkIsSent)
+{
+    std::filesystem::create_directory(Folder() + "/store");
+    WriteFile("store/saved-2.dcf", "# VKA-7410 configuration\n1.3.6.1.2.1.1.5.0 STRING \"linked\"\n");
+    std::filesystem::create_symlink("store/saved-2.dcf", Folder() + "/current.dcf");
+    waits.Ready = [&](const ShownWait& wait) {
+        return wait.Label3 != "Updating config file..." || HasNote("configuration restored");
+    };
+    vka_test::RunMenuForm<TFM_CfgFile>("tUpdate2", FM_CfgFile, [&](TFM_CfgFile& form) {
+        form.Ed_UpgFile->SetText(Folder() + "/current.dcf");
+        form.Bt_OK->Click();
+        EXPECT_TRUE(PumpUntilBox(UpdatedText)) << (dialogs.Count() ? dialogs.Last().Text : "");
+        EXPECT_EQ(form.Ed_UpgFile->Text().ToStdString(), Folder() + "/current.dcf");
+    });
+    EXPECT_EQ(DeviceValue("1.3.6.1.2.1.1.5.0"), "STRING \"linked\"");
+    ASSERT_FALSE(SetBindings().empty());
+    EXPECT_EQ(SetBindings()[0][1], TftpName + " STRING \"saved-2.dcf\"");
 }
 
 // Each restore changes the device and restarts it. The first file is chosen through
@@ -186,4 +271,6 @@ TEST_P(ConfigFileClosing, WithTheRestartOutstanding)
 }
 
 INSTANTIATE_TEST_SUITE_P(Roads, ConfigFile, Roads(), RoadName);
+// The device's slow mode feeds tftp-hpa's client (atftp's seeks in its file).
+INSTANTIATE_TEST_SUITE_P(Roads, ConfigFileSlowDevice, ::testing::Values(1), RoadName);
 INSTANTIATE_TEST_SUITE_P(Roads, ConfigFileClosing, ::testing::Values(1), RoadName);

@@ -8,6 +8,8 @@
 #include "MaintenanceRoad.h"
 #include "RawTftpClient.h"
 
+#include <filesystem>
+
 using namespace maintenance_test;
 
 namespace {
@@ -74,6 +76,64 @@ TEST_P(Firmware, CertificateKeyAndFirmwareArrive)
     ASSERT_GE(labels.size(), 3u);
     EXPECT_EQ(Set(labels.end() - 3, labels.end()),
               (Set{"Loading firmware file...", "Updating firmware file...", "Device is restarting..."}));
+}
+
+// OK pressed again, or a certificate sent, while the firmware is on its way: refused
+// with the busy note, nothing sent; the firmware goes on to its restart alone.
+TEST_P(Firmware, OneUploadAtATime)
+{
+    const std::string path = WriteFile("image.bin", PatternBytes(3000, 5));
+    const std::string certificate = WriteFile("server.pem", "-----BEGIN CERTIFICATE-----\n");
+    const std::string busy = "A file is still being sent to the device. Please wait until it has finished.";
+    waits.EndLoadingWhenFetched();
+    vka_test::RunMenuForm<TFM_Firmware>("Firmware1", FM_Firmware, [&](TFM_Firmware& form) {
+        form.Ed_UpgFile->SetText(path);
+        form.EDT_Certificate->SetText(certificate);
+        form.Bt_OK->Click();
+        EXPECT_TRUE(form.TransferUnderWay());
+        form.Bt_OK->Click();
+        form.Bt_CUpload->Click();
+        ASSERT_EQ(dialogs.Texts(), (std::vector<std::string>{busy, busy}));
+        EXPECT_EQ(dialogs.Last().Caption, "Warning");
+        EXPECT_TRUE(PumpUntilBox("Update firmware success!", 30));
+        EXPECT_TRUE(vka_test::PumpUntil([&] { return !form.TransferUnderWay(); }));
+    });
+    EXPECT_EQ(vka_test::WaitForDevsimOutcome(devsim, "upgrade firmware", 10), "upgrade firmware ok");
+    EXPECT_EQ(SetBindings(), (std::vector<std::vector<std::string>>{Target("image.bin"), {TftpGet},
+                                                                    {Upgrade + " INTEGER 1"}, {Restart}}));
+    EXPECT_FALSE(BoxShown("Cant Perform Operation,Please try again!"));
+}
+
+// A certificate and a firmware image chosen through symbolic links: the device is told
+// the names of the files they lead to and gets those files.
+TEST_P(Firmware, FilesChosenThroughLinksAreSent)
+{
+    std::filesystem::create_directory(Folder() + "/store");
+    const std::string certificate = "-----BEGIN CERTIFICATE-----\n" + PatternBytes(700, 9);
+    const std::string image = PatternBytes(4000, 10);
+    WriteFile("store/site-cert.pem", certificate);
+    WriteFile("store/image-1.2.bin", image);
+    std::filesystem::create_symlink("store/site-cert.pem", Folder() + "/cert.pem");
+    std::filesystem::create_symlink(Folder() + "/store/image-1.2.bin", Folder() + "/current.bin");
+    waits.EndLoadingWhenFetched();
+    vka_test::RunMenuForm<TFM_Firmware>("Firmware1", FM_Firmware, [&](TFM_Firmware& form) {
+        form.EDT_Certificate->SetText(Folder() + "/cert.pem");
+        form.Bt_CUpload->Click();
+        if (!PumpUntilBox("Update SSL success!"))
+            return;
+        dialogs.ChooseFile(Folder() + "/current.bin");
+        form.Bt_Browse->Click();
+        form.Bt_OK->Click();
+        EXPECT_TRUE(PumpUntilBox("Update firmware success!", 30));
+        EXPECT_EQ(form.Ed_UpgFile->Text().ToStdString(), Folder() + "/current.bin");
+    });
+    EXPECT_EQ(vka_test::WaitForDevsimOutcome(devsim, "upgrade firmware", 10), "upgrade firmware ok");
+    EXPECT_EQ(DeviceFile("certificate.pem"), certificate);
+    EXPECT_TRUE(DeviceFile("firmware.img") == image);
+    const auto sets = SetBindings();
+    ASSERT_GE(sets.size(), 5u);
+    EXPECT_EQ(sets[0], Target("site-cert.pem"));
+    EXPECT_EQ(sets[3], Target("image-1.2.bin"));
 }
 
 // Folders end in "/"; a name is the file's only in its own case; a "\\" is part of a

@@ -138,6 +138,31 @@ TEST_P(LogView, ARefusedTransferSetStopsTheGet)
     EXPECT_NE(Sets()[0].Status, "noError");
 }
 
+// A device whose log comes one block every 2 s, longer than the form waits for a log
+// to begin: the form waits while blocks come and lists the whole log.
+class LogViewSlowDevice : public LogView {};
+
+TEST_P(LogViewSlowDevice, ALogThatKeepsComingIsAwaited)
+{
+    std::vector<std::string> expected = DeviceLog;
+    vka_test::RunMenuForm<TLogForm>("ViewLog1", LogForm, [&](TLogForm& form) {
+        if (!WaitForStatus(form, "Get OK."))
+            return;
+        for (int i = 0; i < 4; ++i) {
+            const std::string message = "long entry " + std::to_string(i) + " " + std::string(200, 'x');
+            ASSERT_EQ(devsim.Control("log Jan  1 02:00:0" + std::to_string(i) + " | VKA-7410 [Notice]" + message), "OK");
+            expected.push_back("Jan  1 02:00:0" + std::to_string(i) + "|Notice|" + message);
+        }
+        ASSERT_EQ(devsim.Control("transfer-fault slow 2000"), "OK");
+        form.UploadWaitMs = 2000;
+        form.GetBtn->Click();
+        EXPECT_TRUE(vka_test::PumpUntil([&] { return Status(form) != "Refresh...!"; }, 30));
+        EXPECT_EQ(Status(form), "Get OK.");
+        EXPECT_EQ(Rows(form), expected);
+    });
+    EXPECT_GT(DeviceFile("LogFile.RD").size(), 1024u);
+}
+
 // A device that sends its log before it answers the get.
 class LogViewSentFirst : public LogView {
 protected:
@@ -155,3 +180,5 @@ TEST_P(LogViewSentFirst, ShowsTheLog)
 
 INSTANTIATE_TEST_SUITE_P(Roads, LogView, Roads(), RoadName);
 INSTANTIATE_TEST_SUITE_P(Roads, LogViewSentFirst, Roads(), RoadName);
+// The device's slow mode feeds tftp-hpa's client (atftp's seeks in its file).
+INSTANTIATE_TEST_SUITE_P(Roads, LogViewSlowDevice, ::testing::Values(1), RoadName);
