@@ -712,6 +712,15 @@ bool TFM_MultiSSIDNewForm::SwitchToAccessPoint()
     return false;
 }
 
+bool TFM_MultiSSIDNewForm::SwitchedForFurtherSsids()
+{
+    if (!IfEnabMuSSID->Checked() || !ApModeNeedsSwitch() || SwitchToAccessPoint())
+        return true;
+    MarkColumns(true);
+    ShowStatus("Save Fail!");
+    return false;
+}
+
 bool TFM_MultiSSIDNewForm::CheckSsid()
 {
     const AnsiString ssid = Ed_SSID->Text();
@@ -892,11 +901,8 @@ void TFM_MultiSSIDNewForm::AddButtonClick(TObject* Sender)
     Edt_Priority->SetText(CB_Priority->Text());
     if (CB_Index->ItemIndex() == 0) {
         // Of the primary SSID only the priority is written here.
-        if (IfEnabMuSSID->Checked() && ApModeNeedsSwitch() && !SwitchToAccessPoint()) {
-            MarkColumns(true);
-            ShowStatus("Save Fail!");
+        if (!SwitchedForFurtherSsids())
             return;
-        }
         if (IfEnablePriority->Checked()) {
             MarkColumn(colPriority, true);
             ShowStatus(WriteWithoutReread(TableRequest) ? "Save SSID...!" : "Save Fail!");
@@ -909,11 +915,8 @@ void TFM_MultiSSIDNewForm::AddButtonClick(TObject* Sender)
         MarkColumns(true);
         return;
     }
-    if (IfEnabMuSSID->Checked() && ApModeNeedsSwitch() && !SwitchToAccessPoint()) {
-        MarkColumns(true);
-        ShowStatus("Save Fail!");
+    if (!SwitchedForFurtherSsids())
         return;
-    }
     WriteEntry();
     MarkColumns(true);
 }
@@ -945,11 +948,12 @@ void TFM_MultiSSIDNewForm::ApplyBtnClick(TObject* Sender)
     if (!MaySave(StateRequest, StateGuard))
         return;
     MarkColumns(false);
-    bool saved = true;
-    if (IfEnabMuSSID->Checked() && ApModeNeedsSwitch())
-        saved = SwitchToAccessPoint();
+    // The device refuses the further SSIDs outside Access Point: a refused switch
+    // ends Save there, as it ends Add.
+    if (!SwitchedForFurtherSsids())
+        return;
     MarkVars(StateRequest, smSend, 0);
-    saved = WriteGroup(StateRequest) && saved;
+    bool saved = WriteGroup(StateRequest);
     // A priority switch that was never read is not written back in its default.
     if (priorityStateRead_)
         saved = WriteGroup(PriorityStateRequest) && saved;

@@ -124,6 +124,9 @@ private:
     bool MayWriteTable();
     bool ApModeNeedsSwitch() const;
     bool SwitchToAccessPoint();
+    // With the feature on, the switch to Access Point its write needs first; false
+    // (with "Save Fail!") when the device refused it and nothing more may be written.
+    bool SwitchedForFurtherSsids();
     bool CheckEntry();
     bool CheckSsid();
     bool CheckDuplicateSSID();

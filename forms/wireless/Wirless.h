@@ -92,6 +92,9 @@ public:
 
     TButton* Bt_Apply;
     TButton* Bt_Refresh;
+    // Says that Save keeps the device's security, one the mode does not offer; shown
+    // between the page and the buttons only then.
+    TLabel* Lb_KeptSecurity;
     TButton* Bt_Close;
     TStatusBar* StatusBar;
 
@@ -165,6 +168,9 @@ public:
     bool ReadModeWasClient = false;
     int SavedIndex[4] = {0, 0, 0, 0};  // cipher; security for WDS, WDS with AP, the others
     bool VlanWarningShown = false;
+    // The device holds a security the mode does not offer and the user has chosen none:
+    // Save leaves authentication, encryption and keys as they are.
+    bool KeepDeviceSecurity = false;
     TLayoutMetrics LayoutMetrics;
 
     // --- creation and refresh (Wirless.cpp) ------------------------------------------
@@ -191,6 +197,8 @@ public:
     void CopyDefaultKeyToConfirm(int keyIndex);
     void ShowDefaultKeyRow();
     void ApplyKeyLengths();
+    // The user's own choice of a security ends keeping the device's.
+    void SecurityChosen();
     void FillCipherList();
     void UpdateModeLayout();
     void SetEditLimits();

@@ -37,6 +37,20 @@ void TFM_Wirless::ShowSecurityFromAuthentication()
     CB_SecurityMode->SetItemIndex(view.SecurityIndex);
     CB_WPAMode->SetItemIndex(view.WpaModeIndex);
     CB_WPAMode->SetEnabled(view.WpaModeEnabled);
+    // A security the mode does not offer is shown as another one, or as none: Save
+    // keeps the device's until the user chooses one.
+    const TSaveSequence sequence = SaveSequenceFor(Mode(), RestrictedCase());
+    KeepDeviceSecurity = AuthRequest && GroupRead(AuthRequest) && sequence != ssNoSequence &&
+                         !ShowsDeviceSecurity(sequence, CB_dot11Authentication->Text(), CB_SecurityMode->Text(),
+                                              CB_WPAMode->ItemIndex());
+}
+
+void TFM_Wirless::SecurityChosen()
+{
+    if (!KeepDeviceSecurity)
+        return;
+    KeepDeviceSecurity = false;
+    PlaceGroups(WirelessLayoutFor(GroupsOfMode(), SecurityGroupShown(), LayoutMetrics));
 }
 
 // --- mode and security ------------------------------------------------------------------
@@ -67,8 +81,10 @@ void TFM_Wirless::CB_APModeChange(TObject* Sender)
     if (mode != WirelessModeOf(ModeText) && mode != wmAccessPoint && mode != wmClient) {
         // Back to the security item last chosen in this mode.
         const int saved = RestrictedCase() ? SavedIndex[3] : mode == wmWdsWithAp ? SavedIndex[2] : SavedIndex[1];
-        if (saved >= 0 && saved < CB_SecurityMode->Items()->Count())
+        if (saved >= 0 && saved < CB_SecurityMode->Items()->Count() && saved != CB_SecurityMode->ItemIndex()) {
             CB_SecurityMode->SetItemIndex(saved);
+            KeepDeviceSecurity = false;  // the user's own choice in this mode
+        }
     }
     ResetRemoteMacEdits();
     UpdateModeLayout();
@@ -86,6 +102,8 @@ void TFM_Wirless::CB_APModeChange(TObject* Sender)
 
 void TFM_Wirless::CB_SecurityModeChange(TObject* Sender)
 {
+    if (Sender == CB_SecurityMode)
+        SecurityChosen();
     const TWirelessMode mode = Mode();
     const int item = CB_SecurityMode->ItemIndex();
     if (RestrictedCase())
@@ -146,6 +164,8 @@ void TFM_Wirless::FillCipherList()
 
 void TFM_Wirless::CB_dot11EncryptionChange(TObject* Sender)
 {
+    if (Sender == CB_dot11Encryption)
+        SecurityChosen();
     const bool on = CB_dot11Encryption->ItemIndex() != 0;
     for (int k = 0; k < 4; ++k) {
         CB_WepEncryp[k]->SetEnabled(on);
@@ -301,8 +321,9 @@ void TFM_Wirless::UpdateModeLayout()
     PlaceGroups(WirelessLayoutFor(groups, security, LayoutMetrics));
 }
 
-void TFM_Wirless::PlaceGroups(const TWirelessLayout& layout)
+void TFM_Wirless::PlaceGroups(const TWirelessLayout& groupsLayout)
 {
+    const TWirelessLayout layout = KeepDeviceSecurity ? WithNoteRow(groupsLayout) : groupsLayout;
     auto place = [](TControl* group, int top) {
         group->SetVisible(top >= 0);
         if (top >= 0)
@@ -315,6 +336,11 @@ void TFM_Wirless::PlaceGroups(const TWirelessLayout& layout)
     place(GroupBox6, layout.PassphraseTop);
     if (layout.PassphraseHeight > 0)
         GroupBox6->SetHeight(layout.PassphraseHeight);
+    Lb_KeptSecurity->SetVisible(layout.NoteTop >= 0);
+    if (layout.NoteTop >= 0) {
+        Lb_KeptSecurity->SetCaption(KeptSecurityNote(CB_dot11Authentication->Text()));
+        Lb_KeptSecurity->SetTop(layout.NoteTop);
+    }
     PageControl1->SetHeight(layout.PageHeight);
     for (TButton* button : {Bt_Apply, Bt_Refresh, Bt_Close})
         button->SetTop(layout.ButtonsTop);

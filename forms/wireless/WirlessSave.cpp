@@ -66,7 +66,9 @@ TFM_Wirless::TSavePlan TFM_Wirless::PlanSave() const
 {
     TSavePlan plan;
     plan.Sequence = SaveSequenceFor(Mode(), RestrictedCase());
-    plan.Branch = SecurityBranchFor(plan.Sequence, CB_SecurityMode->Text(), CB_dot11Encryption->ItemIndex());
+    plan.Branch = KeepDeviceSecurity && plan.Sequence != ssNoSequence
+                      ? sbKeep
+                      : SecurityBranchFor(plan.Sequence, CB_SecurityMode->Text(), CB_dot11Encryption->ItemIndex());
     if (plan.Branch == sbWep) {
         const int key = CB_DefaultKey->ItemIndex();
         plan.Key = key >= 0 && key <= 3 ? key : -1;
@@ -108,7 +110,8 @@ void TFM_Wirless::Bt_ApplyClick(TObject* Sender)
         return;
 
     MarkWirelessVars(false);
-    SecurityToAuthentication();
+    if (plan.Branch != sbKeep)
+        SecurityToAuthentication();
     WriteApplication();
     const bool written = WriteSavePlan(plan);
     // Whatever happened, every group is read and sent again from now on.

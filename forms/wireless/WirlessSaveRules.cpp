@@ -63,6 +63,19 @@ AnsiString AuthenticationFor(TSaveSequence sequence, const AnsiString& securityT
     }
 }
 
+bool ShowsDeviceSecurity(TSaveSequence sequence, const AnsiString& deviceAuthentication,
+                         const AnsiString& securityText, int wpaModeIndex)
+{
+    const AnsiString shown = AuthenticationFor(sequence, securityText, wpaModeIndex);
+    return !shown.IsEmpty() && shown.LowerCase() == deviceAuthentication.LowerCase();
+}
+
+AnsiString KeptSecurityNote(const AnsiString& deviceAuthentication)
+{
+    const AnsiString held = deviceAuthentication.IsEmpty() ? AnsiString("a security") : deviceAuthentication;
+    return "The device holds " + held + ", not offered in this mode: Save keeps it.";
+}
+
 bool IsUnicastMacText(const AnsiString& text)
 {
     if (text == "000000000000")

@@ -9,13 +9,22 @@
 enum TSaveSequence { ssNoSequence, ssAccessPoint, ssWdsWithAp, ssWds, ssClient };
 TSaveSequence SaveSequenceFor(TWirelessMode mode, bool restricted);
 
-// The security branch of a sequence; sbNone where the sequence has no such branch.
-enum TSecurityBranch { sbNone, sbOpen, sbWep, sbPersonal, sbEnterprise };
+// The security branch of a sequence; sbNone where the sequence has no such branch;
+// sbKeep writes no security at all: the device keeps the one it holds.
+enum TSecurityBranch { sbNone, sbOpen, sbWep, sbPersonal, sbEnterprise, sbKeep };
 TSecurityBranch SecurityBranchFor(TSaveSequence sequence, const AnsiString& securityText, int encryptionIndex);
 
 // The dot11Authentication label for the security shown and the WPA-mode item; ""
 // when the choice stands for none (the hidden combo is then left as it is).
 AnsiString AuthenticationFor(TSaveSequence sequence, const AnsiString& securityText, int wpaModeIndex);
+
+// Whether the security shown stands for the device's dot11Authentication label. It
+// does not when the mode's choices lack the device's security: the form then shows
+// another one, or none.
+bool ShowsDeviceSecurity(TSaveSequence sequence, const AnsiString& deviceAuthentication,
+                         const AnsiString& securityText, int wpaModeIndex);
+// What the form says while Save keeps the device's security.
+AnsiString KeptSecurityNote(const AnsiString& deviceAuthentication);
 
 // A unicast address: not "000000000000", and the first octet's low bit clear.
 bool IsUnicastMacText(const AnsiString& text);

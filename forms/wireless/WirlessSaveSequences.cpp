@@ -56,6 +56,7 @@ bool TFM_Wirless::WriteAccessPointSequence(const TSavePlan& plan)
     switch (plan.Branch) {
     case sbOpen:
     case sbWep:
+    case sbKeep:
         return WriteOpenOrWep(plan);
     case sbPersonal:
         MarkPassphrase();
@@ -89,6 +90,7 @@ bool TFM_Wirless::WriteWdsSequence(const TSavePlan& plan)
     switch (plan.Branch) {
     case sbOpen:
     case sbWep:
+    case sbKeep:
         written = WriteOpenOrWep(plan);
         break;
     case sbPersonal:
@@ -114,8 +116,11 @@ bool TFM_Wirless::WriteClientSequence(const TSavePlan& plan)
     Mark(SsidRequest, {0, 2, 5});
     bool written = false;
     switch (plan.Branch) {
-    case sbOpen: {
-        Mark(AuthRequest, {0, 2});
+    case sbOpen:
+    case sbKeep: {
+        // A kept security marks nothing of the security group: its set sends nothing.
+        if (plan.Branch == sbOpen)
+            Mark(AuthRequest, {0, 2});
         const bool ssid = Send(SsidRequest);
         const bool auth = Send(AuthRequest);
         MarkClone();
@@ -166,11 +171,12 @@ void TFM_Wirless::MarkClone()
 }
 
 // Open and WEP write the same groups, in the same order, in the access point and the
-// WDS sequences.
+// WDS sequences; a kept security writes those of open but the security group.
 bool TFM_Wirless::WriteOpenOrWep(const TSavePlan& plan)
 {
-    if (plan.Branch == sbOpen) {
-        Mark(AuthRequest, {0, 2});
+    if (plan.Branch != sbWep) {
+        if (plan.Branch == sbOpen)
+            Mark(AuthRequest, {0, 2});
         return AllTrue({Send(ApModeRequest), Send(SsidRequest), Send(AuthRequest)});
     }
     Mark(AuthRequest, {0, 1, 2});

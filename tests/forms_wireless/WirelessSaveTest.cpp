@@ -3,6 +3,7 @@
 // refusal sending nothing, and a failed set reported as such.
 #include <algorithm>
 
+#include "LayoutCheck.h"
 #include "WirelessFixture.h"
 
 using namespace wireless_test;
@@ -143,6 +144,62 @@ TEST_P(WirelessSave, EveryModeSecurityAndMultiSsidWritesItsSetsInOrder)
         });
         dialogs.Clear();
     }
+}
+
+namespace {
+
+// Every variable a Save of some mode and security writes, as the device holds it.
+std::vector<std::string> SavedState(const vka_test::DevsimPeer& device)
+{
+    std::vector<std::string> oids = {ModeOid, BandOid, Ssid, Broadcast, Channel, AutoScan, Width, MultiSsidOid,
+                                     Auth, Encryption, KeyIndex, Passphrase, Cipher, Interval, RadiusServerOid,
+                                     RadiusPort, RadiusSecretOid, Nap, PeerListColumn + ".1", PeerListColumn + ".2",
+                                     CloneStatusOid, CloneSourceOid, CloneAddress};
+    for (int key = 1; key <= 4; ++key)
+        oids.insert(oids.end(), {KeyTypeOid(key), KeyOid(key)});
+    std::vector<std::string> state;
+    for (const std::string& oid : oids)
+        state.push_back(oid + " " + device.GetValue(oid));
+    return state;
+}
+
+}  // namespace
+
+TEST_P(WirelessSave, AnUnchangedSaveLeavesTheDeviceAsItWasInEveryModeAndSecurity)
+{
+    // Each dot11Authentication value with the encryption it goes with: open with and
+    // without WEP, shared key, the six WPA kinds and dot1x, offered by a mode or not.
+    const std::vector<std::pair<int, int>> securities = {{1, 0}, {1, 1}, {2, 1}, {3, 0}, {4, 0},
+                                                         {5, 0}, {6, 0}, {7, 0}, {8, 0}, {9, 0}};
+    Device(PeerListColumn + ".1", "HEX 00:1A:2B:74:20:01");
+    Device(PeerListColumn + ".2", "HEX 00:1A:2B:74:20:02");
+    for (int mode : {1, 2, 3, 4})
+        for (int multiSsid : {0, 1})
+            for (const auto& [authentication, encryption] : securities) {
+                SCOPED_TRACE("mode " + std::to_string(mode) + ", multi-SSID " + std::to_string(multiSsid) +
+                             ", authentication " + std::to_string(authentication) + ", encryption " +
+                             std::to_string(encryption));
+                Device(ModeOid, "INTEGER " + std::to_string(mode));
+                Device(AuthenticationOid, "INTEGER " + std::to_string(authentication));
+                Device(EncryptionOid, "INTEGER " + std::to_string(encryption));
+                // A client takes its root's width, "Auto 20/40 MHz", but 20 MHz with WEP.
+                Device(Width, mode == 4 && encryption == 0 ? "INTEGER 2" : "INTEGER 1");
+                // WDS and the client run without the further SSIDs: Save switches them off.
+                const bool switchedOff = multiSsid == 1 && (mode == 3 || mode == 4);
+                Device(MultiSsidOid, switchedOff ? "INTEGER 0" : "INTEGER " + std::to_string(multiSsid));
+                const std::vector<std::string> expected = SavedState(devsim);
+                Device(MultiSsidOid, "INTEGER " + std::to_string(multiSsid));
+                Open([&](TFM_Wirless& form) {
+                    ASSERT_TRUE(vka_test::PumpUntil([&] { return PeersRead(form); }));
+                    form.Bt_Apply->Click();
+                    EXPECT_EQ(Status(form), "Setting Success!");
+                    EXPECT_EQ(dialogs.Count(), 0) << (dialogs.Count() ? dialogs.Last().Text : "");
+                });
+                const std::vector<std::string> after = SavedState(devsim);
+                for (std::size_t i = 0; i < expected.size(); ++i)
+                    EXPECT_EQ(after[i], expected[i]);
+                dialogs.Clear();
+            }
 }
 
 TEST_P(WirelessSave, PeersGoAfterADeleteAllInEditOrderWithTheSameOidTwice)
@@ -353,19 +410,40 @@ TEST_P(WirelessSave, APeerListThatWasNotReadIsNeverWrittenOver)
     EXPECT_EQ(DeviceValue(PeerListColumn + ".2"), "HEX 00 1A 2B 74 20 02") << "the device keeps its peers";
 }
 
-TEST_P(WirelessSave, ASecurityThatNamesNoBranchWritesNothingAndSaysSo)
+// Unchanged Saves keep such a security (the test above); the user's own choice ends it.
+TEST_P(WirelessSave, ASecurityTheModeDoesNotOfferIsSaidAndKeptUntilTheUserChoosesOne)
 {
-    // With multi-SSID on an access point has no "Shared Key": a device on sharedkey
-    // leaves the security unselected, and Save has nothing it could write.
-    Device(MultiSsidOid, "INTEGER 1");
-    Device(AuthenticationOid, "INTEGER 2");
+    Device(ModeOid, "INTEGER 3");            // WDS
+    Device(AuthenticationOid, "INTEGER 3");  // wpa-psk
+    Device(PeerListColumn + ".1", "HEX 00:1A:2B:74:20:01");
     Open([&](TFM_Wirless& form) {
-        ASSERT_EQ(form.CB_SecurityMode->ItemIndex(), -1);
-        devsim.ClearJournal();
+        ASSERT_TRUE(vka_test::PumpUntil([&] { return PeersRead(form); }));
+        EXPECT_EQ(Text(form.CB_SecurityMode), "Open System");
+        EXPECT_TRUE(form.Lb_KeptSecurity->Visible());
+        EXPECT_EQ(Text(form.Lb_KeptSecurity), "The device holds wpa-psk, not offered in this mode: Save keeps it.");
+        // Choosing the security shown is a choice too.
+        vka_test::Choose(form.CB_SecurityMode, "Open System");
+        EXPECT_FALSE(form.Lb_KeptSecurity->Visible());
         form.Bt_Apply->Click();
-        EXPECT_TRUE(Sets().empty());
-        EXPECT_EQ(Status(form), "Setting error!");
+        EXPECT_EQ(Status(form), "Setting Success!");
     });
+    EXPECT_EQ(DeviceValue(AuthenticationOid), "INTEGER 1");
+
+    // A client has no WPA-Enterprise; the user's change of the encryption chooses open
+    // WEP. This is the tallest form with the note, and its longest text.
+    Device(ModeOid, "INTEGER 4");
+    Device(AuthenticationOid, "INTEGER 8");
+    Open([&](TFM_Wirless& form) {
+        EXPECT_EQ(Text(form.Lb_KeptSecurity),
+                  "The device holds wpa-auto-eap, not offered in this mode: Save keeps it.");
+        EXPECT_EQ(vka_test::LayoutFaults(form), std::vector<std::string>{});
+        vka_test::Choose(form.CB_dot11Encryption, 1);
+        EXPECT_FALSE(form.Lb_KeptSecurity->Visible());
+        form.Bt_Apply->Click();
+        EXPECT_EQ(Status(form), "Setting Success!");
+    });
+    EXPECT_EQ(DeviceValue(AuthenticationOid), "INTEGER 1");
+    EXPECT_EQ(DeviceValue(EncryptionOid), "INTEGER 1");
 }
 
 INSTANTIATE_TEST_SUITE_P(Roads, WirelessSave, ::testing::Values(1), vka_test::VersionName);

@@ -325,6 +325,24 @@ TEST_P(MultiSsidTest, ARefusedSwitchToAccessPointIsTriedAgainByEveryAdd)
     EXPECT_EQ(DeviceValue(MssidColumn(3, 2)), "STRING \"VKA-7410-1\"");
 }
 
+TEST_P(MultiSsidTest, SaveWritesNothingMoreAfterARefusedSwitchToAccessPoint)
+{
+    ASSERT_EQ(devsim.Control("set ro " + ApMode + " INTEGER 3").rfind("OK", 0), 0u);  // WDS, kept
+    Run([&](TFM_MultiSSIDNewForm& form) {
+        ASSERT_TRUE(WaitForTable(form));
+        form.IfEnabMuSSID->SetChecked(true);
+        devsim.ClearJournal();
+        form.ApplyBtn->Click();
+        EXPECT_EQ(Status(form), "Save Fail!");
+        const auto sets = Sets();
+        ASSERT_EQ(sets.size(), 1u);
+        EXPECT_EQ(JournalOids(sets[0]), std::vector<std::string>{ApMode});
+        EXPECT_EQ(form.CB_ApMode->Text().ToStdString(), "WDS");
+    });
+    // The device stays in WDS without the further SSIDs, as the form found it.
+    EXPECT_EQ(DeviceValue(MssidState), "INTEGER 0");
+}
+
 TEST_P(MultiSsidTest, ClosingWithTheTableWalkOutstandingCancelsIt)
 {
     ASSERT_TRUE(devsim.DelayReplies(300));
