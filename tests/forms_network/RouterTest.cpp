@@ -99,6 +99,28 @@ TEST_P(RouterMacFilter, RefusesWhatTheListCannotTakeAndSendsNothing)
     EXPECT_EQ(SentBindings(), Lines{FilterMode + " INTEGER 0"});
 }
 
+// A device without the filter mode: Save is refused with its reason and sends nothing.
+class RouterMacFilterUnreadMode : public RouterMacFilter {
+protected:
+    std::string StateText() const override { return StateWithRows(FilterMode, "", RouterMacFilter::StateText()); }
+};
+
+TEST_P(RouterMacFilterUnreadMode, SaveIsRefusedAndSendsNothing)
+{
+    Open([&](TFM_RouterMACFilter& form) {
+        const int shown = dialogs.Count();  // a failed read's report (SNMPv1)
+        ASSERT_TRUE(devsim.ClearJournal());
+        ASSERT_TRUE(Press(form.Btn_Apply));
+        ASSERT_EQ(dialogs.Count(), shown + 1);
+        EXPECT_EQ(dialogs.Last().Text, MacFilterNotReadText);
+        EXPECT_EQ(dialogs.Last().Caption, "Error");
+    });
+    EXPECT_TRUE(Sets().empty());
+}
+
+// SNMPv1: the read fails (noSuchName); SNMPv2c: the device answers it without a value.
+INSTANTIATE_TEST_SUITE_P(Roads, RouterMacFilterUnreadMode, ::testing::Values(0, 1), vka_test::VersionName);
+
 class AdvancedNetwork : public vka_test::FormRoad {
 protected:
     void Open(const std::function<void(TFM_Adnetwork&)>& body)
