@@ -91,26 +91,3 @@ TEST_P(Parental, AddsUpToTenEntriesAndNoMore)
         EXPECT_EQ(int(Sets().size()), sets);
     });
 }
-
-// A device without the status: the list is shown, but Save is refused with its reason
-// and sends nothing.
-class ParentalUnreadStatus : public Parental {
-protected:
-    std::string StateText() const override { return StateWithRows(Status, "", Parental::StateText()); }
-};
-
-TEST_P(ParentalUnreadStatus, SaveIsRefusedAndSendsNothing)
-{
-    Open([&](TFM_ParentalCtr& form) {
-        const int shown = dialogs.Count();  // a failed read's report (SNMPv1)
-        ASSERT_TRUE(devsim.ClearJournal());
-        ASSERT_TRUE(Press(form.Btn_Apply));
-        ASSERT_EQ(dialogs.Count(), shown + 1);
-        EXPECT_EQ(dialogs.Last().Text, ParentalNotReadText);
-        EXPECT_EQ(dialogs.Last().Caption, "Error");
-    });
-    EXPECT_TRUE(Sets().empty());
-}
-
-// SNMPv1: the read fails (noSuchName); SNMPv2c: the device answers it without a value.
-INSTANTIATE_TEST_SUITE_P(Roads, ParentalUnreadStatus, ::testing::Values(0, 1), vka_test::VersionName);
