@@ -257,7 +257,8 @@ private:
 
 // A status line at the bottom of its parent (Align alBottom).
 // SimpleText is shown only while SimplePanel is true; otherwise the panels are
-// shown, each Width pixels wide, the last one reaching the right edge. The two
+// shown, each Width pixels wide, the last one taking the room up to the right edge
+// (its own Width aside). The two
 // texts are kept apart: writing one never changes the other.
 class TStatusBar : public TWinControl {
 public:

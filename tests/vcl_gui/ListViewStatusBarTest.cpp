@@ -166,6 +166,14 @@ TEST(StatusBarRules, SimpleTextShowsOnlyInSimpleModeAndTheLastPanelReachesTheEdg
         if (l->isVisibleTo(bar->Widget()))
             rightmost = std::max(rightmost, l->geometry().right() + 1);
     EXPECT_EQ(bar->Width(), rightmost);
+
+    // A last panel wider than the room left ends at the edge too, never beyond it.
+    bar->Panels()->Items(1)->SetWidth(bar->Width() + 40);
+    for (QLabel* l : bar->Widget()->findChildren<QLabel*>()) {
+        if (l->isVisibleTo(bar->Widget())) {
+            EXPECT_TRUE(bar->Widget()->rect().contains(l->geometry())) << l->text().toStdString();
+        }
+    }
 }
 
 }  // namespace

@@ -88,6 +88,7 @@ private:
             }
             TextFits(*child);
             NamedByItsLabel(*child);
+            PanelsInside(*child);
             if (auto* win = dynamic_cast<const TWinControl*>(child))
                 Walk(*win);
         }
@@ -118,6 +119,24 @@ private:
             Fault(Name(&child) + " " + Rect(r) + " leaves the client area " + Rect(area) + " of " + Name(&parent));
         else if (r.intersects(title))
             Fault(Name(&child) + " " + Rect(r) + " covers the title " + Rect(title) + " of " + Name(&parent));
+    }
+
+    // A status bar draws its panels itself: each panel shown lies inside the bar.
+    void PanelsInside(const TControl& control)
+    {
+        if (!dynamic_cast<const TStatusBar*>(&control))
+            return;
+        const QWidget* bar = control.Widget();
+        int shown = 0;
+        for (const QLabel* panel : bar->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+            if (!panel->isVisibleTo(bar))
+                continue;
+            const QRect r = panel->geometry();
+            if (!bar->rect().contains(r))
+                Fault(Name(&control) + " panel " + std::to_string(shown) + " " + Rect(r) + " leaves the bar " +
+                      Rect(bar->rect()));
+            ++shown;
+        }
     }
 
     bool Allowed(const std::string& a, const std::string& b) const

@@ -1,6 +1,7 @@
 #pragma once
 // The layout every window must have, checked on what the window shows now:
-// - every visible control lies inside its parent's client area;
+// - every visible control lies inside its parent's client area, every status bar
+//   panel shown inside its bar;
 // - visible siblings do not overlap (but for the pairs a form places so on purpose);
 // - the text of every label, check box, radio button, button, group title and list
 //   column header fits its control in the control's own font;
