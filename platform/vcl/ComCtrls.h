@@ -197,6 +197,9 @@ private:
     friend class TListItem;
     friend class TListItems;
     void ApplyColumns();
+    // A caption wider than its fixed column is wrapped at its blanks, and the header
+    // grows to its lines, so that it is read whole (the Windows list cut it short).
+    void WrapNarrowHeaders();
     void SelectionChanged(const QItemSelection& selected, const QItemSelection& deselected);
     void ItemChanged(TListItem* item, TItemChange change);
     TListItem* ItemOf(QTreeWidgetItem* row) const;

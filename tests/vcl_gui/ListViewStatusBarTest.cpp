@@ -1,6 +1,8 @@
 // List view selection events, columns, check boxes and pictures; status bar texts.
 #include "GuiTestSupport.h"
 
+#include <QApplication>
+#include <QHeaderView>
 #include <QLabel>
 #include <QTest>
 #include <QTreeWidget>
@@ -143,6 +145,29 @@ TEST(ListViewRules, CheckBoxesImagesAndChangeEvents)
     EXPECT_EQ(QColor(Qt::green), row->icon(0).pixmap(8, 8).toImage().pixelColor(4, 4));
     rule->SetImageIndex(5);  // no such picture: none
     EXPECT_TRUE(row->icon(0).isNull());
+}
+
+// A caption wider than its column is shown whole on several lines; the header grows to
+// them, and back when the column is widened.
+TEST(ListViewRules, ACaptionWiderThanItsColumnWrapsAndTheHeaderGrows)
+{
+    ShownForm f;
+    TListView* list = MakeList(f);
+    QHeaderView* header = list->Tree()->header();
+    const int oneLine = header->height();
+    TListColumn* narrow = list->Columns()->Add();
+    narrow->SetCaption("Power Saving Mode");
+    narrow->SetWidth(50);
+    QApplication::processEvents();
+    const QFontMetrics fm(header->font());
+    EXPECT_GE(header->height(), oneLine + 2 * fm.lineSpacing());
+    EXPECT_TRUE(list->Tree()->headerItem()->data(3, Qt::TextAlignmentRole).toInt() & Qt::TextWordWrap);
+    EXPECT_EQ(header->sectionSize(3), 50);
+
+    narrow->SetWidth(200);
+    QApplication::processEvents();
+    EXPECT_EQ(header->height(), oneLine);
+    EXPECT_FALSE(list->Tree()->headerItem()->data(3, Qt::TextAlignmentRole).toInt() & Qt::TextWordWrap);
 }
 
 TEST(StatusBarRules, SimpleTextShowsOnlyInSimpleModeAndTheLastPanelReachesTheEdge)

@@ -217,8 +217,19 @@ private:
         for (int i = 0; i < header->count(); ++i) {
             if (header->isSectionHidden(i) || header->sectionSize(i) == 0)
                 continue;
-            Cell(control, i, tree.headerItem()->text(i), fm.horizontalAdvance(tree.headerItem()->text(i)) + margins,
-                 header->sectionSize(i));
+            const QString caption = tree.headerItem()->text(i);
+            if (tree.headerItem()->data(i, Qt::TextAlignmentRole).toInt() & Qt::TextWordWrap) {
+                // A wrapped caption: each word fits the column, all its lines the header.
+                const QRect lines =
+                    fm.boundingRect(QRect(0, 0, header->sectionSize(i) - margins, 1 << 16), Qt::TextWordWrap, caption);
+                Cell(control, i, caption, lines.width() + margins, header->sectionSize(i));
+                if (lines.height() + margins > header->height())
+                    Fault(Name(&control) + " column " + std::to_string(i) + " \"" + caption.toStdString() +
+                          "\" needs " + std::to_string(lines.height() + margins) + " px high, the header has " +
+                          std::to_string(header->height()));
+            } else {
+                Cell(control, i, caption, fm.horizontalAdvance(caption) + margins, header->sectionSize(i));
+            }
             const QFontMetrics cells(tree.font());
             for (int row = 0; row < tree.topLevelItemCount(); ++row) {
                 const QString text = tree.topLevelItem(row)->text(i);
