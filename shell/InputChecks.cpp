@@ -11,15 +11,17 @@ const char* const HighBytesText = "Don't support chinese character !";
 
 namespace {
 
-// The shape both checks share: exactly three dots, none first or last, four parts
-// converted as decimal numbers (an empty or non-numeric part counts as -1).
+// The shape both checks share: exactly three dots, none first or last, four parts of
+// one to three decimal digits, as the value codec sends an address. Any other part
+// (empty, signed, hexadecimal, with blanks, above 255) counts as -1.
 bool SplitDottedQuad(const AnsiString& text, std::array<int, 4>& parts)
 {
     const std::vector<AnsiString> fields = DottedFields(text);
     if (fields.size() != 4 || fields.front().IsEmpty() || fields.back().IsEmpty())
         return false;
     for (int part = 0; part < 4; ++part)
-        parts[part] = StrToIntDef(fields[part], -1);
+        if (!IsDecimalInRange(fields[part], 0, 255, &parts[part]))
+            parts[part] = -1;
     return true;
 }
 

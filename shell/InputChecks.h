@@ -17,10 +17,12 @@ class TWinControl;
 // empty text gives one empty field). The one parser of dotted addresses and masks.
 std::vector<AnsiString> DottedFields(const AnsiString& text);
 
-// Four dotted decimal parts: first 1 to 223, middle 0 to 255, last 1 to 254.
+// Four dotted parts of one to three decimal digits each (no sign, blank or hexadecimal
+// form: what the value codec sends as an address): first 1 to 223, middle 0 to 255,
+// last 1 to 254.
 bool IsValidHostAddressText(const AnsiString& text);
 
-// Four dotted decimal parts forming ones followed by zeros, at least 192.0.0.0 and
+// Four dotted parts, digits only as above, forming ones followed by zeros, at least 192.0.0.0 and
 // not all ones; no part may be 1.
 bool IsValidSubnetMaskText(const AnsiString& text);
 

@@ -52,10 +52,10 @@ TClientInformation::TClientInformation(TComponent* Owner)
                                {{"Index", 0},
                                 {"SSID", 100},
                                 {"MAC", 135},
-                                {"Band", 70},
-                                {"Authentication", 100},
+                                {"Band", 120},
+                                {"Authentication", 120},
                                 {"Signal", 50},
-                                {"Power Saving Mode", 125}},
+                                {"Power Saving Mode", 50}},
                                12, 56, 590, 220);
     User_ListView->SetGridLines(true);
     Bt_Rfrsh = build.Button("Bt_Rfrsh", "Refresh", 430, 288, [this](TObject* S) { Bt_RfrshClick(S); });
@@ -89,7 +89,7 @@ void TClientInformation::FormCreate(TObject* Sender)
         TableRequest->AttachStatusBar(StatusBar);
         TableRequest->OnGetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnClientTableDone(S, E); };
 
-        const int widths[] = {0, 100, 135, 70, 100, 50, 125};
+        const int widths[] = {0, 100, 135, 120, 120, 50, 50};
         for (int i = 0; i < 7; ++i)
             User_ListView->Column(i)->SetWidth(widths[i]);
         StartDetection();

@@ -128,6 +128,10 @@ bool TFM_AdPortfwding::CheckRule()
             return refusePort(edit, "Invaild port value!");
     if (NumberText::OrZero(Edt_PubPortRangeStart->Text()) > NumberText::OrZero(Edt_PubPortRangeEnd->Text()))
         return refusePort(Edt_PubPortRangeEnd, "The end port should be equle and geater than the start port!");
+    // The private range, as long as the public one, must end on a port as well; its end
+    // is computed, so the private start is the one to change.
+    if (!IsPort(Edt_PriPortRangeEnd->Text()))
+        return refusePort(Edt_PriPortRangeStart, "Invaild port value!");
     return true;
 }
 

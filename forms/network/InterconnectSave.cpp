@@ -2,8 +2,7 @@
 // fixed order (the first refusal ends the save with nothing sent), the variables of
 // that type are marked to be sent, and the type, the WAN address, the connection
 // settings and the MTU are written in that order. Once the device took the type it is
-// kept for the close; the MTU's set gives the outcome, the others report their own
-// failures.
+// kept for the close; "Save OK!" only when all four sets succeeded.
 #include "InputChecks.h"
 #include "NumberText.h"
 #include "Interconnect.h"
@@ -211,8 +210,8 @@ void TFM_InternetConnect::Bt_ApplyClick(TObject* Sender)
     }
     // The device runs type t from here on, with what follows: the close keeps it.
     SavedConnectionType = t;
-    // Their failures are reported by the requests themselves; the MTU gives the outcome.
-    WriteGroup(WanRequest);
+    // Each failure is reported by its request; the save succeeded only when all did.
+    const bool wanSet = WriteGroup(WanRequest);
     if (t == DynamicType) {
         Edt_StaticPDNS->SetText(Edt_DyPDNS->Text());
         Edt_StaticSDNS->SetText(Edt_DySDNS->Text());
@@ -220,13 +219,12 @@ void TFM_InternetConnect::Bt_ApplyClick(TObject* Sender)
         Edt_StaticPDNS->SetText(Edt_PPPoEPDNS->Text());
         Edt_StaticSDNS->SetText(Edt_PPPoESDNS->Text());
     }
-    WriteGroup(InfoRequest);
+    const bool settingsSet = WriteGroup(InfoRequest);
     // Later reads show every setting again.
     MarkRange(InfoRequest, PrimaryDns, PptpLast, smSend);
     LayOut(t);
     CB_PppoeManualModeChange(this);
     const bool mtuSet = WriteGroup(MtuRequest);
     BlankEmptyAddresses();
-    // The outcome is the MTU's; a failed address or settings set has shown its reason.
-    ShowStatus(mtuSet ? "Save OK!" : "Set Error!");
+    ShowStatus(wanSet && settingsSet && mtuSet ? "Save OK!" : "Set Error!");
 }

@@ -129,11 +129,12 @@ void TFM_ParentalCtr::Btn_DelectClick(TObject* Sender)
     WriteWithoutReread(DeleteRequest);
 }
 
+const char* const ParentalNotReadText =
+    "The parental control status has not been read from the device. Close the form and open it again.";
+
 void TFM_ParentalCtr::Btn_ApplyClick(TObject* Sender)
 {
-    if (!ModeRequest || CB_ParentContrl->ItemIndex() < 0)
-        return;  // the status was never read: there is nothing to write back
-    ShowStatus(WriteGroup(ModeRequest) ? "Set OK!" : "Set error!");
+    SaveMode(CB_ParentContrl, ParentalNotReadText, "Set OK!", "Set error!");
 }
 
 static const bool menuEntry = RegisterModalForm("ParentalControl1", FM_ParentalCtr);

@@ -32,3 +32,5 @@ private:
 };
 
 extern TFM_ParentalCtr* FM_ParentalCtr;
+// Save's refusal until the status has been read.
+extern const char* const ParentalNotReadText;

@@ -120,6 +120,11 @@ protected:
     void CreateValueRequests(const TValueListVars& vars, TComboBox* mode, const char* format, TEdit* value,
                              TEdit* deleted);
 
+    // Save: the mode written from its combo, `okText` or `errorText` after. Refused with
+    // `notReadText` (caption "Error") until the device has given a mode.
+    void SaveMode(const TComboBox* mode, const char* notReadText, const AnsiString& okText,
+                  const AnsiString& errorText);
+
     virtual void OnListDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error) = 0;
     virtual void OnActionSetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error) = 0;
     virtual void OnActionGetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error);

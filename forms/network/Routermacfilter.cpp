@@ -105,11 +105,12 @@ void TFM_RouterMACFilter::OnActionSetDone(KwSNMPRequest2Controls* Sender, KwSNMP
     RereadAfterChange(Error, "Set Success", LV_MACFilter);
 }
 
+const char* const MacFilterNotReadText =
+    "The MAC filter mode has not been read from the device. Close the form and open it again.";
+
 void TFM_RouterMACFilter::Btn_ApplyClick(TObject* Sender)
 {
-    if (!ModeRequest || CB_Telnet->ItemIndex() < 0)
-        return;  // the mode was never read: there is nothing to write back
-    ShowStatus(WriteGroup(ModeRequest) ? "Set Ok!" : "Set error!");
+    SaveMode(CB_Telnet, MacFilterNotReadText, "Set Ok!", "Set error!");
 }
 
 static const bool menuEntry = RegisterModalForm("MACFilter1", FM_RouterMACFilter);

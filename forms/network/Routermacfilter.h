@@ -30,3 +30,5 @@ private:
 };
 
 extern TFM_RouterMACFilter* FM_RouterMACFilter;
+// Save's refusal until the filter mode has been read.
+extern const char* const MacFilterNotReadText;

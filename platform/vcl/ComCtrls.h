@@ -197,6 +197,9 @@ private:
     friend class TListItem;
     friend class TListItems;
     void ApplyColumns();
+    // A caption wider than its fixed column is wrapped at its blanks, and the header
+    // grows to its lines, so that it is read whole (the Windows list cut it short).
+    void WrapNarrowHeaders();
     void SelectionChanged(const QItemSelection& selected, const QItemSelection& deselected);
     void ItemChanged(TListItem* item, TItemChange change);
     TListItem* ItemOf(QTreeWidgetItem* row) const;
@@ -257,7 +260,8 @@ private:
 
 // A status line at the bottom of its parent (Align alBottom).
 // SimpleText is shown only while SimplePanel is true; otherwise the panels are
-// shown, each Width pixels wide, the last one reaching the right edge. The two
+// shown, each Width pixels wide, the last one taking the room up to the right edge
+// (its own Width aside). The two
 // texts are kept apart: writing one never changes the other.
 class TStatusBar : public TWinControl {
 public:

@@ -3,6 +3,8 @@
 #include "WidgetHooks.h"
 
 #include <QHeaderView>
+#include <QStyle>
+#include <QStyleOptionHeader>
 #include <QMouseEvent>
 #include <QSignalBlocker>
 #include <QTreeWidget>
@@ -355,6 +357,7 @@ void TListView::ApplyColumns()
                               : c->alignment_ == taRightJustify ? Qt::AlignRight
                                                                 : Qt::AlignLeft;
         tree_->headerItem()->setTextAlignment(i, align | Qt::AlignVCenter);
+        tree_->headerItem()->setData(i, Qt::SizeHintRole, QVariant());  // WrapNarrowHeaders sets it
         // A width of 0 hides the column: the user cannot see or widen it.
         tree_->setColumnHidden(i, c->width_ == 0);
         if (c->width_ == -1)
@@ -364,6 +367,36 @@ void TListView::ApplyColumns()
         else if (c->width_ > 0)
             tree_->setColumnWidth(i, c->width_);
     }
+    WrapNarrowHeaders();
+}
+
+void TListView::WrapNarrowHeaders()
+{
+    QHeaderView* header = tree_->header();
+    QTreeWidgetItem* labels = tree_->headerItem();
+    const QFontMetrics fm(header->font());
+    const int margins = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+    QStyleOptionHeader oneLine;
+    oneLine.initFrom(header);
+    oneLine.text = QStringLiteral("X");
+    const int padding =
+        header->style()->sizeFromContents(QStyle::CT_HeaderSection, &oneLine, QSize(), header).height() - fm.height();
+    bool wrapped = false;
+    for (int i = 0; i < columns_->Count(); ++i) {
+        const int width = columns_->columns_[size_t(i)]->width_;
+        const QString text = labels->text(i);
+        int align = labels->textAlignment(i) & ~int(Qt::TextWordWrap);
+        if (width > 0 && fm.horizontalAdvance(text) + margins > width) {
+            const QRect lines = fm.boundingRect(QRect(0, 0, width - margins, 1 << 16), Qt::TextWordWrap, text);
+            labels->setData(i, Qt::SizeHintRole, QSize(width, lines.height() + padding));
+            align |= Qt::TextWordWrap;
+            wrapped = true;
+        }
+        labels->setData(i, Qt::TextAlignmentRole, align);  // a text flag: no Qt::Alignment
+    }
+    // A wrapped caption is shown whole, line by line, never cut short with an ellipsis.
+    header->setTextElideMode(wrapped ? Qt::ElideNone : Qt::ElideRight);
+    tree_->doItemsLayout();
 }
 
 TListItem* TListView::Selected() const

@@ -130,8 +130,9 @@ void TStatusBar::Refresh()
     for (int i = 0; i < int(panelLabels_.size()); ++i) {
         QLabel* label = panelLabels_[size_t(i)];
         TStatusPanel* panel = panels_->Items(i);
-        // The last panel reaches the right edge, as the original status bar draws it.
-        int width = i == panels_->Count() - 1 ? std::max(panel->Width(), bar_->width() - x) : panel->Width();
+        // The last panel takes the room left, up to the right edge and never beyond it,
+        // whatever its own width: the original status bar draws it so.
+        int width = i == panels_->Count() - 1 ? bar_->width() - x : panel->Width();
         label->setGeometry(x, 0, std::max(0, width), height);
         label->setText(ControlQString(panel->Text()));
         Qt::Alignment align = panel->Alignment() == taCenter ? Qt::AlignHCenter

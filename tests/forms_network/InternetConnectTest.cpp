@@ -163,8 +163,8 @@ TEST_P(InternetConnect, SavesTheDhcpAndPptpTypesWithTheirOwnVariables)
     TFM_InternetConnect::SavedConnectionType = 0;
 }
 
-// A settings set the device refuses shows the device's reason; the MTU gives the
-// outcome, and the close keeps the type the device took.
+// A settings set the device refuses shows the device's reason and the save ends in
+// "Set Error!", though the MTU went through; the close keeps the type the device took.
 TEST_P(InternetConnect, ShowsARefusedSetAndClosesWithTheTypeSaved)
 {
     ASSERT_EQ(devsim.Control("set ro " + HostName + " STRING \"fixed\"").rfind("OK", 0), 0u);
@@ -173,10 +173,28 @@ TEST_P(InternetConnect, ShowsARefusedSetAndClosesWithTheTypeSaved)
         form.Edt_Dyhostname->SetText("myhost");
         ASSERT_TRUE(Press(form.Bt_Apply));
         EXPECT_EQ(dialogs.Count(), 1);
-        EXPECT_EQ(StatusText(form.StatusBar1), "Save OK!");
+        EXPECT_EQ(StatusText(form.StatusBar1), "Set Error!");
     });
     EXPECT_EQ(TypeSets(), (std::vector<std::string>{"2", "2", "2"}));
+    EXPECT_EQ(Sets().at(4).Status, "noError");  // the MTU
     TFM_InternetConnect::SavedConnectionType = 0;
+}
+
+// A WAN address the device refuses is no saved setting either.
+TEST_P(InternetConnect, ARefusedWanAddressIsASetError)
+{
+    ASSERT_EQ(devsim.Control("set ro " + WanIp + " IPADDRESS 203.0.113.10").rfind("OK", 0), 0u);
+    Open([&](TFM_InternetConnect& form) {
+        form.Edt_StaticIP->SetText("203.0.113.20");
+        ASSERT_TRUE(Press(form.Bt_Apply));
+        EXPECT_EQ(dialogs.Count(), 1);
+        EXPECT_EQ(StatusText(form.StatusBar1), "Set Error!");
+    });
+    const auto sets = Sets();
+    ASSERT_EQ(sets.size(), 5u);  // type, WAN, settings, MTU, and the type again at close
+    EXPECT_NE(sets[1].Status, "noError");
+    EXPECT_EQ(sets[3].Status, "noError");
+    EXPECT_EQ(DeviceValue(WanIp), "IPADDRESS 203.0.113.10");
 }
 
 // An address the device holds as 0.0.0.0 is shown empty and written back as 0.0.0.0,

@@ -44,4 +44,15 @@ using vka_test::Press;
 using vka_test::Rows;
 using vka_test::StatusText;
 
+// Save pressed on a form that holds no device value to write back: one more box, with
+// `text` and the caption "Error".
+inline void ExpectRefusedSave(const ScriptedDialogs& dialogs, TButton* save, const std::string& text)
+{
+    const int shown = dialogs.Count();  // a failed read has shown its report already
+    ASSERT_TRUE(Press(save));
+    ASSERT_EQ(dialogs.Count(), shown + 1);
+    EXPECT_EQ(dialogs.Last().Text, text);
+    EXPECT_EQ(dialogs.Last().Caption, "Error");
+}
+
 }  // namespace network_test

@@ -71,6 +71,13 @@ protected:
             body(form);
         });
     }
+    // A new rule typed in: its name, address and public start (which fills the other ports).
+    static void TypeRule(TFM_AdPortfwding& form, const char* name, const char* address, const char* port)
+    {
+        form.Edt_Name->SetText(name);
+        form.Edt_IPAddr->SetText(address);
+        form.Edt_PubPortRangeStart->SetText(port);
+    }
     static bool Reread(TFM_AdPortfwding& form)
     {
         return PumpUntil([&] { return !TSettingsForm::Outstanding(form.PortRuleRequest) &&
@@ -124,6 +131,31 @@ TEST_P(PortForwarding, EditsAddsAndDeletesTheRulesOwnRows)
 
 INSTANTIATE_TEST_SUITE_P(Roads, PortForwarding, ::testing::Values(1), vka_test::VersionName);
 
+// A private range that would end above 65535 is refused, and nothing is sent.
+TEST_P(PortForwarding, RefusesAPrivateRangeEndingAbovePortNumbers)
+{
+    Open([&](TFM_AdPortfwding& form) {
+        ASSERT_TRUE(devsim.ClearJournal());
+        TypeRule(form, "Range", "192.168.1.70", "1");
+        form.Edt_PubPortRangeEnd->SetText("1000");
+        form.Edt_PriPortRangeStart->SetText("65000");
+        EXPECT_EQ(form.Edt_PriPortRangeEnd->Text().ToStdString(), "65999");
+        ASSERT_TRUE(Press(form.Btn_Add));
+        ASSERT_EQ(dialogs.Count(), 1);
+        EXPECT_EQ(dialogs.Last().Text, "Invaild port value!");
+        EXPECT_EQ(dialogs.Last().Caption, "Waring");
+        EXPECT_EQ(form.Edt_PriPortRangeStart->Text().ToStdString(), "");
+
+        form.Edt_PriPortRangeStart->SetText("64536");  // ends at 65535: accepted
+        ASSERT_TRUE(Press(form.Btn_Add));
+        ASSERT_TRUE(Reread(form));
+        EXPECT_EQ(dialogs.Count(), 1);
+    });
+    const auto sets = Sets();
+    ASSERT_EQ(sets.size(), 1u);
+    EXPECT_EQ(Bindings(sets[0]).at(5), Cell(Forward, 7, 2) + " INTEGER 65535");
+}
+
 class PortForwardingFull : public PortForwarding {
 protected:
     std::string StateText() const override
@@ -138,9 +170,7 @@ TEST_P(PortForwardingFull, RefusesANewRuleAndBadInputAndSendsNothing)
 {
     Open([&](TFM_AdPortfwding& form) {
         ASSERT_TRUE(devsim.ClearJournal());
-        form.Edt_Name->SetText("Ssh");
-        form.Edt_IPAddr->SetText("10.0.0.7");
-        form.Edt_PubPortRangeStart->SetText("22");
+        TypeRule(form, "Ssh", "10.0.0.7", "22");
         ASSERT_TRUE(Press(form.Btn_Add));
         EXPECT_EQ(dialogs.Last().Text, "The IP address and Router address should be the same network! ");
         form.Edt_IPAddr->SetText("192.168.1.70");

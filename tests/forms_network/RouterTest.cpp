@@ -1,14 +1,16 @@
 // The router forms, opened through their menu items (offered in router operation):
-// the MAC filter list with free rows between its addresses, and the advanced network
-// switches.
+// the MAC filter list with free rows between its addresses, the Saves of the parental
+// control and MAC filter modes, and the advanced network switches.
 #include "Advancednetwork.h"
 #include "KwSNMPRequest2Edits.h"
 #include "NetworkFixture.h"
+#include "Parentalcontrol.h"
 #include "Routermacfilter.h"
 
 using namespace network_test;
 
 namespace {
+const std::string ParentalStatus = P + ".3.2.1.1.1.1.1";
 const std::string FilterMode = P + ".3.2.2.1.1.1.1";
 const std::string FilterAdd = P + ".3.2.2.1.1.2.1";
 const std::string FilterDelete = P + ".3.2.2.1.1.3.1";
@@ -98,6 +100,30 @@ TEST_P(RouterMacFilter, RefusesWhatTheListCannotTakeAndSendsNothing)
     });
     EXPECT_EQ(SentBindings(), Lines{FilterMode + " INTEGER 0"});
 }
+
+// A device without the parental control status and the MAC filter mode: the lists are
+// read, but each Save is refused with its form's reason and sends nothing.
+class RouterModesUnread : public vka_test::FormRoad {
+protected:
+    std::string StateText() const override
+    {
+        return StateWithRows(FilterMode, "", StateWithRows(ParentalStatus, ""));
+    }
+};
+
+TEST_P(RouterModesUnread, SavesAreRefusedAndSendNothing)
+{
+    vka_test::RunMenuForm<TFM_ParentalCtr>("ParentalControl1", FM_ParentalCtr, [&](TFM_ParentalCtr& form) {
+        ExpectRefusedSave(dialogs, form.Btn_Apply, ParentalNotReadText);
+    });
+    vka_test::RunMenuForm<TFM_RouterMACFilter>("MACFilter1", FM_RouterMACFilter, [&](TFM_RouterMACFilter& form) {
+        ExpectRefusedSave(dialogs, form.Btn_Apply, MacFilterNotReadText);
+    });
+    EXPECT_TRUE(Sets().empty());
+}
+
+// SNMPv1: the reads fail (noSuchName); SNMPv2c: the device answers them without a value.
+INSTANTIATE_TEST_SUITE_P(Roads, RouterModesUnread, ::testing::Values(0, 1), vka_test::VersionName);
 
 class AdvancedNetwork : public vka_test::FormRoad {
 protected:

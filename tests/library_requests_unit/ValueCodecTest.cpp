@@ -216,6 +216,9 @@ TEST(ValueCodec, SentValues)
         {SX_DOUBLE, "-2.5", "octets 00000000000004C0"},
         {SX_DATETIME, "2006-3-14,10:5:0.0,-5:30", "octets 07D6030E0A0500002D051E"},
         {SX_IPADDRESS, "not an address", "none"}, {SX_IPADDRESS, "10.0.0.7", "ip 10.0.0.7"},
+        // Parts of one to three digits, as the forms' address checks accept them.
+        {SX_IPADDRESS, "010.001.000.001", "ip 10.1.0.1"}, {SX_IPADDRESS, "0010.1.1.1", "none"},
+        {SX_IPADDRESS, "+8.8.8.8", "none"},
         {SX_COUNTER64, "4294967298", "c64 4294967298"},
         // Beyond a double's 53 bits every digit still counts.
         {SX_COUNTER64, "1152921504606846977", "c64 1152921504606846977"},

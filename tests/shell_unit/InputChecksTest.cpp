@@ -1,3 +1,4 @@
+#include "Address.h"
 #include "InputChecks.h"
 
 #include <gtest/gtest.h>
@@ -20,6 +21,23 @@ TEST(InputChecks, SubnetMasks)
     for (const char* bad : {"255.255.255.255", "255.0.255.0", "255.255.255.1", "0.0.0.0", "128.0.0.0",
                             "255.255.0", ".255.255.0", "255.255.255.", "255..255.0", "256.0.0.0"})
         EXPECT_FALSE(IsValidSubnetMaskText(bad)) << bad;
+}
+
+// Only what the value codec sends as an address passes: decimal digits and dots, no
+// signs, hexadecimal forms or blanks, at most three digits a part.
+TEST(InputChecks, AddressPartsAreDecimalDigitsOnly)
+{
+    for (const char* bad : {"+8.8.8.8", "8.8.8.+8", "$C0.1.1.1", "0x0A.1.1.1", "10.0x1.1.1", " 10.1.1.1",
+                            "10.1.1.1 ", "10. 1.1.1", "10.1.1.\t1", "0010.1.1.1", "10.1.1.0001"})
+        EXPECT_FALSE(IsValidHostAddressText(bad)) << bad;
+    for (const char* bad : {"+255.255.255.0", "$FF.255.255.0", "255.255.255.0x0", " 255.255.255.0",
+                            "255.255.255.0 ", "0255.255.255.0"})
+        EXPECT_FALSE(IsValidSubnetMaskText(bad)) << bad;
+    EXPECT_TRUE(IsValidHostAddressText("010.001.000.001"));
+    EXPECT_TRUE(IsValidSubnetMaskText("255.255.255.000"));
+    // Whatever the checks accept goes out as an address, never as NULL.
+    for (const char* text : {"010.001.000.001", "223.255.255.254", "1.0.0.1", "255.255.255.000", "192.0.0.0"})
+        EXPECT_TRUE(IpAddress(text).valid()) << text;
 }
 
 TEST(InputChecks, MaskFirstOctetIsJudgedByItsRealBits)

@@ -1,6 +1,8 @@
 // List view selection events, columns, check boxes and pictures; status bar texts.
 #include "GuiTestSupport.h"
 
+#include <QApplication>
+#include <QHeaderView>
 #include <QLabel>
 #include <QTest>
 #include <QTreeWidget>
@@ -145,6 +147,29 @@ TEST(ListViewRules, CheckBoxesImagesAndChangeEvents)
     EXPECT_TRUE(row->icon(0).isNull());
 }
 
+// A caption wider than its column is shown whole on several lines; the header grows to
+// them, and back when the column is widened.
+TEST(ListViewRules, ACaptionWiderThanItsColumnWrapsAndTheHeaderGrows)
+{
+    ShownForm f;
+    TListView* list = MakeList(f);
+    QHeaderView* header = list->Tree()->header();
+    const int oneLine = header->height();
+    TListColumn* narrow = list->Columns()->Add();
+    narrow->SetCaption("Power Saving Mode");
+    narrow->SetWidth(50);
+    QApplication::processEvents();
+    const QFontMetrics fm(header->font());
+    EXPECT_GE(header->height(), oneLine + 2 * fm.lineSpacing());
+    EXPECT_TRUE(list->Tree()->headerItem()->data(3, Qt::TextAlignmentRole).toInt() & Qt::TextWordWrap);
+    EXPECT_EQ(header->sectionSize(3), 50);
+
+    narrow->SetWidth(200);
+    QApplication::processEvents();
+    EXPECT_EQ(header->height(), oneLine);
+    EXPECT_FALSE(list->Tree()->headerItem()->data(3, Qt::TextAlignmentRole).toInt() & Qt::TextWordWrap);
+}
+
 TEST(StatusBarRules, SimpleTextShowsOnlyInSimpleModeAndTheLastPanelReachesTheEdge)
 {
     ShownForm f;
@@ -166,6 +191,14 @@ TEST(StatusBarRules, SimpleTextShowsOnlyInSimpleModeAndTheLastPanelReachesTheEdg
         if (l->isVisibleTo(bar->Widget()))
             rightmost = std::max(rightmost, l->geometry().right() + 1);
     EXPECT_EQ(bar->Width(), rightmost);
+
+    // A last panel wider than the room left ends at the edge too, never beyond it.
+    bar->Panels()->Items(1)->SetWidth(bar->Width() + 40);
+    for (QLabel* l : bar->Widget()->findChildren<QLabel*>()) {
+        if (l->isVisibleTo(bar->Widget())) {
+            EXPECT_TRUE(bar->Widget()->rect().contains(l->geometry())) << l->text().toStdString();
+        }
+    }
 }
 
 }  // namespace

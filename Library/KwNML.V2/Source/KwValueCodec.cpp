@@ -127,7 +127,8 @@ bool IsDottedAddress(const std::string& text)
     while (true) {
         std::size_t digits = 0;
         unsigned value = 0;
-        while (pos < text.size() && text[pos] >= '0' && text[pos] <= '9' && digits < 4) {
+        // At most three digits a part: the engine's address takes no more.
+        while (pos < text.size() && text[pos] >= '0' && text[pos] <= '9' && digits < 3) {
             value = value * 10 + static_cast<unsigned>(text[pos] - '0');
             ++pos;
             ++digits;

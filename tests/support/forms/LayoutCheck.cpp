@@ -88,6 +88,7 @@ private:
             }
             TextFits(*child);
             NamedByItsLabel(*child);
+            PanelsInside(*child);
             if (auto* win = dynamic_cast<const TWinControl*>(child))
                 Walk(*win);
         }
@@ -118,6 +119,24 @@ private:
             Fault(Name(&child) + " " + Rect(r) + " leaves the client area " + Rect(area) + " of " + Name(&parent));
         else if (r.intersects(title))
             Fault(Name(&child) + " " + Rect(r) + " covers the title " + Rect(title) + " of " + Name(&parent));
+    }
+
+    // A status bar draws its panels itself: each panel shown lies inside the bar.
+    void PanelsInside(const TControl& control)
+    {
+        if (!dynamic_cast<const TStatusBar*>(&control))
+            return;
+        const QWidget* bar = control.Widget();
+        int shown = 0;
+        for (const QLabel* panel : bar->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+            if (!panel->isVisibleTo(bar))
+                continue;
+            const QRect r = panel->geometry();
+            if (!bar->rect().contains(r))
+                Fault(Name(&control) + " panel " + std::to_string(shown) + " " + Rect(r) + " leaves the bar " +
+                      Rect(bar->rect()));
+            ++shown;
+        }
     }
 
     bool Allowed(const std::string& a, const std::string& b) const
@@ -198,8 +217,19 @@ private:
         for (int i = 0; i < header->count(); ++i) {
             if (header->isSectionHidden(i) || header->sectionSize(i) == 0)
                 continue;
-            Cell(control, i, tree.headerItem()->text(i), fm.horizontalAdvance(tree.headerItem()->text(i)) + margins,
-                 header->sectionSize(i));
+            const QString caption = tree.headerItem()->text(i);
+            if (tree.headerItem()->data(i, Qt::TextAlignmentRole).toInt() & Qt::TextWordWrap) {
+                // A wrapped caption: each word fits the column, all its lines the header.
+                const QRect lines =
+                    fm.boundingRect(QRect(0, 0, header->sectionSize(i) - margins, 1 << 16), Qt::TextWordWrap, caption);
+                Cell(control, i, caption, lines.width() + margins, header->sectionSize(i));
+                if (lines.height() + margins > header->height())
+                    Fault(Name(&control) + " column " + std::to_string(i) + " \"" + caption.toStdString() +
+                          "\" needs " + std::to_string(lines.height() + margins) + " px high, the header has " +
+                          std::to_string(header->height()));
+            } else {
+                Cell(control, i, caption, fm.horizontalAdvance(caption) + margins, header->sectionSize(i));
+            }
             const QFontMetrics cells(tree.font());
             for (int row = 0; row < tree.topLevelItemCount(); ++row) {
                 const QString text = tree.topLevelItem(row)->text(i);

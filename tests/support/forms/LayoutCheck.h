@@ -1,9 +1,11 @@
 #pragma once
 // The layout every window must have, checked on what the window shows now:
-// - every visible control lies inside its parent's client area;
+// - every visible control lies inside its parent's client area, every status bar
+//   panel shown inside its bar;
 // - visible siblings do not overlap (but for the pairs a form places so on purpose);
 // - the text of every label, check box, radio button, button, group title and list
-//   column header fits its control in the control's own font;
+//   column header fits its control in the control's own font (a wrapped header with
+//   each of its words and all its lines);
 // - no visible edit shows its own control name (a field nothing ever filled);
 // - no edit, combo box or list in a group box is read by the group's title (its caption
 //   label names it);
