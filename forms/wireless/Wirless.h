@@ -93,7 +93,7 @@ public:
     TButton* Bt_Apply;
     TButton* Bt_Refresh;
     // Says that Save keeps the device's security, one the mode does not offer; shown
-    // between the page and the buttons only then.
+    // left of the buttons only then.
     TLabel* Lb_KeptSecurity;
     TButton* Bt_Close;
     TStatusBar* StatusBar;
@@ -286,6 +286,7 @@ private:
     void BuildHiddenControls(TFormBuilder& build);
     void ConnectHandlers();
     void PlaceGroups(const TWirelessLayout& layout);
+    void PlaceNote();
 
     struct TSavePlan {
         TSaveSequence Sequence = ssNoSequence;
