@@ -47,10 +47,14 @@ void TFM_Wirless::ShowSecurityFromAuthentication()
 
 void TFM_Wirless::SecurityChosen()
 {
-    if (!KeepDeviceSecurity)
-        return;
     KeepDeviceSecurity = false;
-    PlaceGroups(WirelessLayoutFor(GroupsOfMode(), SecurityGroupShown(), LayoutMetrics));
+    PlaceNote();
+}
+
+void TFM_Wirless::CipherChosen()
+{
+    KeepDeviceCipher = false;
+    PlaceNote();
 }
 
 // --- mode and security ------------------------------------------------------------------
@@ -138,7 +142,12 @@ void TFM_Wirless::CB_SecurityModeChange(TObject* Sender)
     UpdateChannelWidth();
 }
 
-void TFM_Wirless::CB_CipherTypeChange(TObject* Sender) { SavedIndex[0] = CB_CipherType->ItemIndex(); }
+void TFM_Wirless::CB_CipherTypeChange(TObject* Sender)
+{
+    SavedIndex[0] = CB_CipherType->ItemIndex();
+    if (Sender == CB_CipherType)
+        CipherChosen();
+}
 
 void TFM_Wirless::CB_AuScClick(TObject* Sender) { CB_Chanal->SetEnabled(CB_AuSc->ItemIndex() != 1); }
 
@@ -158,6 +167,10 @@ void TFM_Wirless::FillCipherList()
     CB_CipherType->SetItemIndex(CipherIndexFor(mode, CB_Clipher->Text()));
     if (mode == wmWds)
         CB_WPAMode->SetItemIndex(0);
+    // A cipher the list lacks shows as its first item: Save keeps the device's until the
+    // user chooses one. WDS writes no cipher at all.
+    KeepDeviceCipher = mode != wmWds && PassPhraseRequest && GroupRead(PassPhraseRequest) &&
+                       !OffersCipher(mode, CB_Clipher->Text());
 }
 
 // --- WEP keys --------------------------------------------------------------------------------
@@ -302,6 +315,7 @@ void TFM_Wirless::UpdateModeLayout()
     }
 
     const TSecurityGroup security = SecurityGroupShown();
+    KeepDeviceCipher = false;  // until the cipher list is shown
     if (CB_SecurityMode->Text() == "Shared Key") {
         CB_dot11Encryption->SetItemIndex(1);
         CB_dot11Encryption->SetEnabled(false);
@@ -338,21 +352,25 @@ void TFM_Wirless::PlaceGroups(const TWirelessLayout& layout)
     PageControl1->SetHeight(layout.PageHeight);
     for (TButton* button : {Bt_Apply, Bt_Refresh, Bt_Close})
         button->SetTop(layout.ButtonsTop);
-    SetHeight(layout.FormHeight);
+    // The layout's height is the client area's: the window's frame comes on top of it,
+    // whether the form is shown yet or not.
+    SetClientHeight(layout.FormHeight);
     PlaceNote();
 }
 
 void TFM_Wirless::PlaceNote()
 {
-    Lb_KeptSecurity->SetVisible(KeepDeviceSecurity);
-    if (!KeepDeviceSecurity)
+    Lb_KeptSecurity->SetVisible(KeepDeviceSecurity || KeepDeviceCipher);
+    if (!Lb_KeptSecurity->Visible())
         return;
-    Lb_KeptSecurity->SetCaption(KeptSecurityNote(CB_dot11Authentication->Text()));
+    // A kept security writes no cipher either.
+    Lb_KeptSecurity->SetCaption(KeepDeviceSecurity ? KeptSecurityNote(CB_dot11Authentication->Text())
+                                                   : KeptCipherNote(CB_Clipher->Text()));
     // Left of the buttons, from just below the page to the status bar: the note adds
     // nothing to the form's height.
-    const int top = PageControl1->Top() + PageControl1->Height() + 2;
+    const int top = PageControl1->Top() + PageControl1->Height() + 1;
     Lb_KeptSecurity->SetBounds(Lb_KeptSecurity->Left(), top, Bt_Apply->Left() - Lb_KeptSecurity->Left() - 5,
-                               StatusBar->Top() - top - 1);
+                               StatusBar->Top() - top);
 }
 
 void TFM_Wirless::SetEditLimits()
