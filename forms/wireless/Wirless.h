@@ -92,8 +92,8 @@ public:
 
     TButton* Bt_Apply;
     TButton* Bt_Refresh;
-    // Says that Save keeps the device's security, one the mode does not offer; shown
-    // between the page and the buttons only then.
+    // Says that Save keeps the device's security or cipher, one the mode does not
+    // offer; shown left of the buttons only then.
     TLabel* Lb_KeptSecurity;
     TButton* Bt_Close;
     TStatusBar* StatusBar;
@@ -171,6 +171,9 @@ public:
     // The device holds a security the mode does not offer and the user has chosen none:
     // Save leaves authentication, encryption and keys as they are.
     bool KeepDeviceSecurity = false;
+    // Likewise for a cipher the WPA security shown does not offer: Save leaves the
+    // device's cipher as it is.
+    bool KeepDeviceCipher = false;
     TLayoutMetrics LayoutMetrics;
 
     // --- creation and refresh (Wirless.cpp) ------------------------------------------
@@ -197,8 +200,9 @@ public:
     void CopyDefaultKeyToConfirm(int keyIndex);
     void ShowDefaultKeyRow();
     void ApplyKeyLengths();
-    // The user's own choice of a security ends keeping the device's.
+    // The user's own choice of a security, or a cipher, ends keeping the device's.
     void SecurityChosen();
+    void CipherChosen();
     void FillCipherList();
     void UpdateModeLayout();
     void SetEditLimits();
@@ -241,6 +245,7 @@ public:
     void ApplicationToHidden();
     void WriteApplication();
     void CopyCipherToHidden();
+    void MarkCipher();
     bool CheckWepKey(int key);  // key 0 to 3: the default key's length and digits
     bool CheckHexKeyText(TEdit* edit);
     bool IsValidMacAddress(const AnsiString& text);
@@ -286,6 +291,7 @@ private:
     void BuildHiddenControls(TFormBuilder& build);
     void ConnectHandlers();
     void PlaceGroups(const TWirelessLayout& layout);
+    void PlaceNote();
 
     struct TSavePlan {
         TSaveSequence Sequence = ssNoSequence;

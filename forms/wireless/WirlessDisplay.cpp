@@ -47,10 +47,14 @@ void TFM_Wirless::ShowSecurityFromAuthentication()
 
 void TFM_Wirless::SecurityChosen()
 {
-    if (!KeepDeviceSecurity)
-        return;
     KeepDeviceSecurity = false;
-    PlaceGroups(WirelessLayoutFor(GroupsOfMode(), SecurityGroupShown(), LayoutMetrics));
+    PlaceNote();
+}
+
+void TFM_Wirless::CipherChosen()
+{
+    KeepDeviceCipher = false;
+    PlaceNote();
 }
 
 // --- mode and security ------------------------------------------------------------------
@@ -138,7 +142,12 @@ void TFM_Wirless::CB_SecurityModeChange(TObject* Sender)
     UpdateChannelWidth();
 }
 
-void TFM_Wirless::CB_CipherTypeChange(TObject* Sender) { SavedIndex[0] = CB_CipherType->ItemIndex(); }
+void TFM_Wirless::CB_CipherTypeChange(TObject* Sender)
+{
+    SavedIndex[0] = CB_CipherType->ItemIndex();
+    if (Sender == CB_CipherType)
+        CipherChosen();
+}
 
 void TFM_Wirless::CB_AuScClick(TObject* Sender) { CB_Chanal->SetEnabled(CB_AuSc->ItemIndex() != 1); }
 
@@ -158,6 +167,10 @@ void TFM_Wirless::FillCipherList()
     CB_CipherType->SetItemIndex(CipherIndexFor(mode, CB_Clipher->Text()));
     if (mode == wmWds)
         CB_WPAMode->SetItemIndex(0);
+    // A cipher the list lacks shows as its first item: Save keeps the device's until the
+    // user chooses one. WDS writes no cipher at all.
+    KeepDeviceCipher = mode != wmWds && PassPhraseRequest && GroupRead(PassPhraseRequest) &&
+                       !OffersCipher(mode, CB_Clipher->Text());
 }
 
 // --- WEP keys --------------------------------------------------------------------------------
@@ -302,6 +315,7 @@ void TFM_Wirless::UpdateModeLayout()
     }
 
     const TSecurityGroup security = SecurityGroupShown();
+    KeepDeviceCipher = false;  // until the cipher list is shown
     if (CB_SecurityMode->Text() == "Shared Key") {
         CB_dot11Encryption->SetItemIndex(1);
         CB_dot11Encryption->SetEnabled(false);
@@ -321,9 +335,8 @@ void TFM_Wirless::UpdateModeLayout()
     PlaceGroups(WirelessLayoutFor(groups, security, LayoutMetrics));
 }
 
-void TFM_Wirless::PlaceGroups(const TWirelessLayout& groupsLayout)
+void TFM_Wirless::PlaceGroups(const TWirelessLayout& layout)
 {
-    const TWirelessLayout layout = KeepDeviceSecurity ? WithNoteRow(groupsLayout) : groupsLayout;
     auto place = [](TControl* group, int top) {
         group->SetVisible(top >= 0);
         if (top >= 0)
@@ -336,15 +349,28 @@ void TFM_Wirless::PlaceGroups(const TWirelessLayout& groupsLayout)
     place(GroupBox6, layout.PassphraseTop);
     if (layout.PassphraseHeight > 0)
         GroupBox6->SetHeight(layout.PassphraseHeight);
-    Lb_KeptSecurity->SetVisible(layout.NoteTop >= 0);
-    if (layout.NoteTop >= 0) {
-        Lb_KeptSecurity->SetCaption(KeptSecurityNote(CB_dot11Authentication->Text()));
-        Lb_KeptSecurity->SetTop(layout.NoteTop);
-    }
     PageControl1->SetHeight(layout.PageHeight);
     for (TButton* button : {Bt_Apply, Bt_Refresh, Bt_Close})
         button->SetTop(layout.ButtonsTop);
-    SetHeight(layout.FormHeight);
+    // The layout's height is the client area's: the window's frame comes on top of it,
+    // whether the form is shown yet or not.
+    SetClientHeight(layout.FormHeight);
+    PlaceNote();
+}
+
+void TFM_Wirless::PlaceNote()
+{
+    Lb_KeptSecurity->SetVisible(KeepDeviceSecurity || KeepDeviceCipher);
+    if (!Lb_KeptSecurity->Visible())
+        return;
+    // A kept security writes no cipher either.
+    Lb_KeptSecurity->SetCaption(KeepDeviceSecurity ? KeptSecurityNote(CB_dot11Authentication->Text())
+                                                   : KeptCipherNote(CB_Clipher->Text()));
+    // Left of the buttons, from just below the page to the status bar: the note adds
+    // nothing to the form's height.
+    const int top = PageControl1->Top() + PageControl1->Height() + 1;
+    Lb_KeptSecurity->SetBounds(Lb_KeptSecurity->Left(), top, Bt_Apply->Left() - Lb_KeptSecurity->Left() - 5,
+                               StatusBar->Top() - top);
 }
 
 void TFM_Wirless::SetEditLimits()
@@ -364,14 +390,23 @@ void TFM_Wirless::SetEditLimits()
 void TFM_Wirless::LayoutForCountry()
 {
     LayoutMetrics = TLayoutMetrics{};
-    if (ED_Country->Text() != "JP") {
-        // Without the application row the rows below it move up into its place.
-        const int d = CB_Applicaiton->Height() + 6;
-        Label51->SetVisible(false);
-        CB_Applicaiton->SetVisible(false);
-        for (TControl* control : RowsBelowApplication)
-            control->SetTop(control->Top() - d);
-        LayoutMetrics.FirstGroup -= d;
+    // The first group is as high in every country. Without the application row the rows
+    // below it move up into its place; with it (JP) the room comes from between the
+    // rows: each row from the application row down moves up its share, the last one
+    // the whole row. A row of its own would make a client's form too tall for the
+    // screen.
+    const int d = CB_Applicaiton->Height() + 6;
+    const bool shown = ED_Country->Text() == "JP";
+    Label51->SetVisible(shown);
+    CB_Applicaiton->SetVisible(shown);
+    const int rows = static_cast<int>(RowsBelowApplication.size()) / 2 + 1;
+    auto moveUp = [&](TControl* control, int row) { control->SetTop(control->Top() - (shown ? d * row / rows : d)); };
+    if (shown) {
+        moveUp(Label51, 1);
+        moveUp(CB_Applicaiton, 1);
     }
+    for (std::size_t i = 0; i < RowsBelowApplication.size(); ++i)
+        moveUp(RowsBelowApplication[i], static_cast<int>(i) / 2 + 2);
+    LayoutMetrics.FirstGroup -= d;
     GroupBox1->SetHeight(LayoutMetrics.FirstGroup);
 }

@@ -52,11 +52,3 @@ TWirelessLayout WirelessLayoutFor(TModeGroups groups, TSecurityGroup security, c
     layout.FormHeight = layout.ButtonsTop + BelowButtons * g;
     return layout;
 }
-
-TWirelessLayout WithNoteRow(TWirelessLayout layout)
-{
-    layout.NoteTop = layout.ButtonsTop;
-    layout.ButtonsTop += NoteRow;
-    layout.FormHeight += NoteRow;
-    return layout;
-}

@@ -51,12 +51,6 @@ struct TWirelessLayout {
     int PageHeight = 0;
     int ButtonsTop = 0;
     int FormHeight = 0;
-    int NoteTop = -1;        // the note under the page; -1: no note
 };
 
 TWirelessLayout WirelessLayoutFor(TModeGroups groups, TSecurityGroup security, const TLayoutMetrics& m);
-
-// The layout with a one-line note where the buttons were, and the buttons and the
-// form's bottom that much lower.
-const int NoteRow = 22;
-TWirelessLayout WithNoteRow(TWirelessLayout layout);

@@ -135,17 +135,27 @@ std::vector<const char*> CipherItemsFor(TWirelessMode mode)
     }
 }
 
-int CipherIndexFor(TWirelessMode mode, const AnsiString& deviceCipher)
+namespace {
+
+int FindCipher(TWirelessMode mode, const AnsiString& deviceCipher)
 {
-    if (mode == wmWds)
-        return 0;
     const std::string wanted = Lower(deviceCipher);
     const std::vector<const char*> items = CipherItemsFor(mode);
     for (std::size_t i = 0; i < items.size(); ++i)
         if (Lower(items[i]) == wanted)
             return static_cast<int>(i);
-    return 0;
+    return -1;
 }
+
+}  // namespace
+
+int CipherIndexFor(TWirelessMode mode, const AnsiString& deviceCipher)
+{
+    const int found = mode == wmWds ? -1 : FindCipher(mode, deviceCipher);
+    return found < 0 ? 0 : found;
+}
+
+bool OffersCipher(TWirelessMode mode, const AnsiString& deviceCipher) { return FindCipher(mode, deviceCipher) >= 0; }
 
 int KeySizeIndexFor(int keyType, int length)
 {

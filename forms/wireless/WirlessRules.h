@@ -41,6 +41,8 @@ TSecurityView SecurityViewFor(TWirelessMode mode, bool multiSsid, bool restricte
 // device's cipher label ("auto", "aes", "tkip"; case ignored; item 0 when none).
 std::vector<const char*> CipherItemsFor(TWirelessMode mode);
 int CipherIndexFor(TWirelessMode mode, const AnsiString& deviceCipher);
+// Whether the choices of `mode` hold the device's cipher label.
+bool OffersCipher(TWirelessMode mode, const AnsiString& deviceCipher);
 
 // --- WEP keys ----------------------------------------------------------------------
 

@@ -62,6 +62,15 @@ void TFM_Wirless::CopyCipherToHidden()
         CB_Clipher->SetItemIndex(item);
 }
 
+void TFM_Wirless::MarkCipher()
+{
+    // A cipher the mode does not offer stays the device's until the user chooses one.
+    if (KeepDeviceCipher)
+        return;
+    MarkVars(PassPhraseRequest, smSend, 1);
+    CopyCipherToHidden();
+}
+
 TFM_Wirless::TSavePlan TFM_Wirless::PlanSave() const
 {
     TSavePlan plan;

@@ -60,16 +60,16 @@ bool TFM_Wirless::WriteAccessPointSequence(const TSavePlan& plan)
         return WriteOpenOrWep(plan);
     case sbPersonal:
         MarkPassphrase();
-        Mark(PassPhraseRequest, {1, 2});
-        CopyCipherToHidden();
+        Mark(PassPhraseRequest, {2});
+        MarkCipher();
         return AllTrue({Send(ApModeRequest), Send(SsidRequest), Send(PassPhraseRequest), Send(AuthRequest)});
     case sbEnterprise:
         Mark(RadiusRequest, {0, 1, 3});
         // A secret left as it was read is not written again.
         MarkVars(RadiusRequest, Edt_RadiusSecret->Text() == ReadRadiusSecret ? smLeaveOut : smSend, 2);
-        Mark(PassPhraseRequest, {1, 2});
+        Mark(PassPhraseRequest, {2});
+        MarkCipher();
         Mark(AuthRequest, {0});
-        CopyCipherToHidden();
         return AllTrue({Send(ApModeRequest), Send(SsidRequest), Send(RadiusRequest), Send(PassPhraseRequest),
                         Send(AuthRequest)});
     default:
@@ -95,12 +95,9 @@ bool TFM_Wirless::WriteWdsSequence(const TSavePlan& plan)
         break;
     case sbPersonal:
         MarkPassphrase();
-        if (plan.Sequence == ssWdsWithAp) {
-            Mark(PassPhraseRequest, {1, 2});
-            CopyCipherToHidden();
-        } else {
-            Mark(PassPhraseRequest, {2});  // WDS keeps its cipher
-        }
+        Mark(PassPhraseRequest, {2});
+        if (plan.Sequence == ssWdsWithAp)  // WDS keeps its cipher
+            MarkCipher();
         written = AllTrue({Send(ApModeRequest), Send(SsidRequest), Send(PassPhraseRequest), Send(AuthRequest)});
         break;
     default:
@@ -138,8 +135,7 @@ bool TFM_Wirless::WriteClientSequence(const TSavePlan& plan)
     }
     case sbPersonal: {
         MarkPassphrase();
-        Mark(PassPhraseRequest, {1});  // a client has no group key interval
-        CopyCipherToHidden();
+        MarkCipher();  // the cipher alone: a client has no group key interval
         const bool security =
             AllTrue({Send(ApModeRequest), Send(SsidRequest), Send(PassPhraseRequest), Send(AuthRequest)});
         MarkClone();

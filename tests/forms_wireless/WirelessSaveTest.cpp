@@ -173,33 +173,41 @@ TEST_P(WirelessSave, AnUnchangedSaveLeavesTheDeviceAsItWasInEveryModeAndSecurity
                                                          {5, 0}, {6, 0}, {7, 0}, {8, 0}, {9, 0}};
     Device(PeerListColumn + ".1", "HEX 00:1A:2B:74:20:01");
     Device(PeerListColumn + ".2", "HEX 00:1A:2B:74:20:02");
+    // The cipher auto, offered by all but WDS (which writes none); with the WPA kinds and
+    // multi-SSID off tkip, which WDS with AP does not offer, and wep, which none offers.
+    auto ciphersOf = [](int multiSsid, int authentication) {
+        return multiSsid == 0 && authentication >= 3 && authentication <= 8 ? std::vector<int>{3, 4}
+                                                                            : std::vector<int>{1};
+    };
     for (int mode : {1, 2, 3, 4})
         for (int multiSsid : {0, 1})
-            for (const auto& [authentication, encryption] : securities) {
-                SCOPED_TRACE("mode " + std::to_string(mode) + ", multi-SSID " + std::to_string(multiSsid) +
-                             ", authentication " + std::to_string(authentication) + ", encryption " +
-                             std::to_string(encryption));
-                Device(ModeOid, "INTEGER " + std::to_string(mode));
-                Device(AuthenticationOid, "INTEGER " + std::to_string(authentication));
-                Device(EncryptionOid, "INTEGER " + std::to_string(encryption));
-                // A client takes its root's width, "Auto 20/40 MHz", but 20 MHz with WEP.
-                Device(Width, mode == 4 && encryption == 0 ? "INTEGER 2" : "INTEGER 1");
-                // WDS and the client run without the further SSIDs: Save switches them off.
-                const bool switchedOff = multiSsid == 1 && (mode == 3 || mode == 4);
-                Device(MultiSsidOid, switchedOff ? "INTEGER 0" : "INTEGER " + std::to_string(multiSsid));
-                const std::vector<std::string> expected = SavedState(devsim);
-                Device(MultiSsidOid, "INTEGER " + std::to_string(multiSsid));
-                Open([&](TFM_Wirless& form) {
-                    ASSERT_TRUE(vka_test::PumpUntil([&] { return PeersRead(form); }));
-                    form.Bt_Apply->Click();
-                    EXPECT_EQ(Status(form), "Setting Success!");
-                    EXPECT_EQ(dialogs.Count(), 0) << (dialogs.Count() ? dialogs.Last().Text : "");
-                });
-                const std::vector<std::string> after = SavedState(devsim);
-                for (std::size_t i = 0; i < expected.size(); ++i)
-                    EXPECT_EQ(after[i], expected[i]);
-                dialogs.Clear();
-            }
+            for (const auto& [authentication, encryption] : securities)
+                for (int cipher : ciphersOf(multiSsid, authentication)) {
+                    SCOPED_TRACE("mode " + std::to_string(mode) + ", multi-SSID " + std::to_string(multiSsid) +
+                                 ", authentication " + std::to_string(authentication) + ", encryption " +
+                                 std::to_string(encryption) + ", cipher " + std::to_string(cipher));
+                    Device(ModeOid, "INTEGER " + std::to_string(mode));
+                    Device(AuthenticationOid, "INTEGER " + std::to_string(authentication));
+                    Device(EncryptionOid, "INTEGER " + std::to_string(encryption));
+                    Device(CipherOid, "INTEGER " + std::to_string(cipher));
+                    // A client takes its root's width, "Auto 20/40 MHz", but 20 MHz with WEP.
+                    Device(Width, mode == 4 && encryption == 0 ? "INTEGER 2" : "INTEGER 1");
+                    // WDS and the client run without the further SSIDs: Save switches them off.
+                    const bool switchedOff = multiSsid == 1 && (mode == 3 || mode == 4);
+                    Device(MultiSsidOid, switchedOff ? "INTEGER 0" : "INTEGER " + std::to_string(multiSsid));
+                    const std::vector<std::string> expected = SavedState(devsim);
+                    Device(MultiSsidOid, "INTEGER " + std::to_string(multiSsid));
+                    Open([&](TFM_Wirless& form) {
+                        ASSERT_TRUE(vka_test::PumpUntil([&] { return PeersRead(form); }));
+                        form.Bt_Apply->Click();
+                        EXPECT_EQ(Status(form), "Setting Success!");
+                        EXPECT_EQ(dialogs.Count(), 0) << (dialogs.Count() ? dialogs.Last().Text : "");
+                    });
+                    const std::vector<std::string> after = SavedState(devsim);
+                    for (std::size_t i = 0; i < expected.size(); ++i)
+                        EXPECT_EQ(after[i], expected[i]);
+                    dialogs.Clear();
+                }
 }
 
 TEST_P(WirelessSave, PeersGoAfterADeleteAllInEditOrderWithTheSameOidTwice)
@@ -410,8 +418,9 @@ TEST_P(WirelessSave, APeerListThatWasNotReadIsNeverWrittenOver)
     EXPECT_EQ(DeviceValue(PeerListColumn + ".2"), "HEX 00 1A 2B 74 20 02") << "the device keeps its peers";
 }
 
-// Unchanged Saves keep such a security (the test above); the user's own choice ends it.
-TEST_P(WirelessSave, ASecurityTheModeDoesNotOfferIsSaidAndKeptUntilTheUserChoosesOne)
+// Unchanged Saves keep such a security or cipher (the test above); the user's own choice
+// ends it.
+TEST_P(WirelessSave, ASecurityOrCipherTheModeDoesNotOfferIsSaidAndKeptUntilTheUserChoosesOne)
 {
     Device(ModeOid, "INTEGER 3");            // WDS
     Device(AuthenticationOid, "INTEGER 3");  // wpa-psk
@@ -444,6 +453,23 @@ TEST_P(WirelessSave, ASecurityTheModeDoesNotOfferIsSaidAndKeptUntilTheUserChoose
     });
     EXPECT_EQ(DeviceValue(AuthenticationOid), "INTEGER 1");
     EXPECT_EQ(DeviceValue(EncryptionOid), "INTEGER 1");
+
+    // WDS with AP offers no tkip: the cipher shows as its first item and is kept alike.
+    Device(ModeOid, "INTEGER 2");
+    Device(AuthenticationOid, "INTEGER 5");  // wpa2-psk
+    Device(CipherOid, "INTEGER 3");          // tkip
+    Open([&](TFM_Wirless& form) {
+        ASSERT_TRUE(vka_test::PumpUntil([&] { return PeersRead(form); }));
+        EXPECT_EQ(Text(form.CB_CipherType), "Auto");
+        EXPECT_TRUE(form.Lb_KeptSecurity->Visible());
+        EXPECT_EQ(Text(form.Lb_KeptSecurity),
+                  "The device holds the cipher tkip, not offered in this mode: Save keeps it.");
+        vka_test::Choose(form.CB_CipherType, "Auto");
+        EXPECT_FALSE(form.Lb_KeptSecurity->Visible());
+        form.Bt_Apply->Click();
+        EXPECT_EQ(Status(form), "Setting Success!");
+    });
+    EXPECT_EQ(DeviceValue(CipherOid), "INTEGER 1");
 }
 
 INSTANTIATE_TEST_SUITE_P(Roads, WirelessSave, ::testing::Values(1), vka_test::VersionName);

@@ -1,11 +1,13 @@
 // Every window the module opens passes the layout check against the simulated device:
 // each form of the menus (the router forms too, whose entries the menu hides) on each of
-// its pages, Home / Wireless in every mode with every security, Multi-SSID with every
-// security, the grouping form and the generic pages.
+// its pages, Home / Wireless in every mode with every security (also in the countries
+// and with the device settings that lengthen it), Multi-SSID with every security, the
+// grouping form and the generic pages.
 #include "FormTestRoad.h"
 #include "LayoutCheck.h"
 #include "Main.h"
 #include "QtPump.h"
+#include "StateTables.h"
 #include "UserActions.h"
 
 #include <QApplication>
@@ -155,6 +157,9 @@ protected:
                     run->checked = true;
                     vka_test::PumpUntil([form] { return !Unfilled(*form); }, 3);
                     const auto found = Variants.find(form->Name().ToStdString());
+                    // As the device's values show it, before any choice of the user.
+                    if (found != Variants.end())
+                        CheckPages(*form, " [as opened]", run->faults);
                     CheckVariants(*form, found == Variants.end() ? std::vector<const char*>{} : found->second, 0,
                                   "", run->faults);
                 }
@@ -213,6 +218,31 @@ TEST_P(WindowLayout, TheGroupingFormAndTheGenericPagesPassTheLayoutCheck)
         const Faults faults = Check([window, handler] { (window->*handler)(window); });
         EXPECT_TRUE(faults.empty()) << main->PageName.ToStdString() << Lines(faults);
     }
+}
+
+// Home / Wireless is at its tallest for a client: the country JP adds the application
+// row, and a security or a cipher the mode does not offer adds the note that Save keeps
+// it. Each such device, in every mode and security, and as it opens.
+TEST_P(WindowLayout, HomeWirelessFitsInTheCountriesAndWithTheSettingsThatLengthenIt)
+{
+    const std::string security = "2.1.3.3.1.1.", radio = "2.1.3.2.1.1.";
+    struct Held {
+        const char* name;
+        int authentication;
+        int cipher;
+    };
+    const Held helds[] = {{"wpa-auto-eap", 8, 1}, {"wpa2-psk with the cipher wep", 5, 4}};
+    for (const char* country : {"US", "JP"})
+        for (const Held& held : helds) {
+            ASSERT_TRUE(devsim.SetValue(vka_test::DeviceOid(radio + "27.1"), "STRING", country));
+            ASSERT_TRUE(devsim.SetValue(vka_test::DeviceOid(radio + "18.1"), "INTEGER", "4"));
+            ASSERT_TRUE(devsim.SetValue(vka_test::DeviceOid(security + "1.1"), "INTEGER",
+                                        std::to_string(held.authentication)));
+            ASSERT_TRUE(
+                devsim.SetValue(vka_test::DeviceOid(security + "5.1"), "INTEGER", std::to_string(held.cipher)));
+            const Faults faults = Check([this] { main->hWirelessBand1->Click(); });
+            EXPECT_TRUE(faults.empty()) << country << ", a client holding " << held.name << Lines(faults);
+        }
 }
 
 INSTANTIATE_TEST_SUITE_P(Road, WindowLayout, ::testing::Values(1), vka_test::VersionName);
