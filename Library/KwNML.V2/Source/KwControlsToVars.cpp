@@ -25,9 +25,13 @@ bool IsReadableKind(const TControl* control)
            dynamic_cast<const TEdit*>(control);
 }
 
-// A combo box or radio group without a chosen item: nothing to read back.
-bool ShowsNoChoice(const TControl* control)
+// A combo box or radio group without a chosen item, or a switch shown as not set (a
+// value outside its option list, or not a value of its kind): nothing to read back.
+bool ShowsNoChoice(const KwControlBinding& binding)
 {
+    const TControl* control = binding.Controls.empty() ? nullptr : binding.Controls[0];
+    if (const auto* box = dynamic_cast<const TCheckBox*>(control))
+        return !binding.IsBitBinding() && box->State() == cbGrayed;
     if (const auto* combo = dynamic_cast<const TComboBox*>(control))
         return combo->ItemIndex() < 0 || combo->ItemIndex() >= combo->Items()->Count();
     if (const auto* group = dynamic_cast<const TRadioGroup*>(control))
@@ -168,12 +172,13 @@ void KwSNMPRequest2Edits::ControlsToVars(int varIndex)
         int found = 0;
         bool unshown = false;
         for (const auto& binding : Bindings)
-            if (binding->VarIndex == i && !binding->Controls.empty() && ShowsNoChoice(binding->Controls[0]))
+            if (binding->VarIndex == i && ShowsNoChoice(*binding))
                 unshown = true;
         if (unshown) {
-            Request.LeftOut.insert(i);
+            Request.LeftOut[i] = KwSNMPVarList::ValueOf(var);
             continue;
         }
+        Request.LeftOut.erase(i);
         for (const auto& binding : Bindings) {
             if (binding->VarIndex != i)
                 continue;
