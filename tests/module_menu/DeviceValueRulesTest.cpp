@@ -117,7 +117,9 @@ TEST_P(MissingVariableRules, IsAFailedReadNamedOnceNeverShownAndNeverWritten)
         ASSERT_TRUE(devsim.ClearJournal());
         const int before = dialogs.Count();
         std::set<std::string> unread;
+        bool seen = false;
         EXPECT_TRUE(OpenAndClose([&] { OpenMenuForm(missing.item); }, [&] {
+            seen = true;
             TForm* form = NewestForm();
             ASSERT_TRUE(PumpUntil([&] { return Idle(form); }, 20));
             unread = UnreadVariables(form);
@@ -134,6 +136,7 @@ TEST_P(MissingVariableRules, IsAFailedReadNamedOnceNeverShownAndNeverWritten)
             ASSERT_TRUE(devsim.ClearJournal());
             SaveUnchanged(form);
         }));
+        EXPECT_TRUE(seen) << "the form was never open";
         for (const auto& set : Sets())
             for (const auto& binding : set.Bindings)
                 EXPECT_FALSE(unread.count(binding.Oid)) << "Save wrote " << binding.Oid << " of a group that failed to read";
@@ -153,11 +156,14 @@ protected:
             if (!HasMenuForm(item.c_str()))
                 continue;
             SCOPED_TRACE(item);
+            bool seen = false;
             EXPECT_TRUE(OpenAndClose([&] { OpenMenuForm(item.c_str()); }, [&] {
+                seen = true;
                 TForm* form = NewestForm();
                 ASSERT_TRUE(PumpUntil([&] { return Idle(form); }, 20));
                 whileOpen(item, form);
             }));
+            EXPECT_TRUE(seen) << "the form was never open";
         }
     }
 
