@@ -81,6 +81,24 @@ TEST_F(DeviceValue, AValueTheCodeAssignsAfterTheControlsWereReadIsSent)
     EXPECT_EQ(device->GetValue(ScalarOid(3)), "INTEGER 99");
 }
 
+// A value of another type than the variable's shows as "(NULL)"; an unchanged edit
+// leaves it out, so the rest of the group is written and it stays as the device has it.
+TEST_F(DeviceValue, AnEditShowingAValueOfAnotherTypeIsNotWrittenBack)
+{
+    ASSERT_TRUE(device->SetValue(ScalarOid(7), "STRING", "\"100\""));
+    auto* request = NewRequest(false, 0);
+    auto* name = Add<TEdit>("Ed_Name");
+    auto* vlan = Add<TEdit>("Ed_Vlan");
+    request->BindFormat(0, "%s", name);
+    request->BindFormat(6, "%s", vlan);
+    ASSERT_TRUE(request->Get());
+    ASSERT_EQ(vlan->Text(), "(NULL)");
+    name->SetText("renamed");
+    EXPECT_TRUE(request->Set(false, true, "0,6", nullptr));
+    EXPECT_EQ(device->GetValue(ScalarOid(1)), "STRING \"renamed\"");
+    EXPECT_EQ(device->GetValue(ScalarOid(7)), "STRING \"100\"");
+}
+
 // Every variable of the set was left out: nothing is sent, and the user reads why.
 TEST_F(DeviceValue, ASetWithNothingToSendSendsNothingAndSaysNoValueWasChosen)
 {

@@ -25,13 +25,18 @@ bool IsReadableKind(const TControl* control)
            dynamic_cast<const TEdit*>(control);
 }
 
-// A combo box or radio group without a chosen item, or a switch shown as not set (a
-// value outside its option list, or not a value of its kind): nothing to read back.
+// A combo box or radio group without a chosen item, a switch shown as not set (a value
+// outside its option list, or not a value of its kind), or an edit or label that still
+// shows the mark of a value the device did not give: nothing to read back.
 bool ShowsNoChoice(const KwControlBinding& binding)
 {
     const TControl* control = binding.Controls.empty() ? nullptr : binding.Controls[0];
     if (const auto* box = dynamic_cast<const TCheckBox*>(control))
         return !binding.IsBitBinding() && box->State() == cbGrayed;
+    if (const auto* label = dynamic_cast<const TLabel*>(control))
+        return label->Caption() == KwNoValueText;
+    if (dynamic_cast<const TEdit*>(control) && binding.ControlCount() == 1)
+        return control->Text() == KwNoValueText;
     if (const auto* combo = dynamic_cast<const TComboBox*>(control))
         return combo->ItemIndex() < 0 || combo->ItemIndex() >= combo->Items()->Count();
     if (const auto* group = dynamic_cast<const TRadioGroup*>(control))
