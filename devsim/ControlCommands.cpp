@@ -57,6 +57,17 @@ std::string ControlCommands::execute(const std::string& rawLine)
             return "ERR clear-template needs a numeric OID prefix";
         return "OK " + std::to_string(store_.removeTemplatesBelow(prefix));
     }
+    if (command == "remove") {
+        // The device loses a variable: a get of it then gets noSuchObject /
+        // noSuchInstance (noSuchName in SNMPv1).
+        Oid oid;
+        if (!parseOid(argument, oid) || !store_.find(oid))
+            return "ERR remove needs the numeric OID of a served variable";
+        if (oidStartsWith(oid, systemGroupOid()))
+            return "ERR the system group keeps its variables";
+        store_.removeBelow(oid);
+        return "OK";
+    }
     if (command == "endless") {
         Oid column;
         if (!parseOid(argument, column) || !isServedOid(column))

@@ -251,8 +251,11 @@ void TFM_Time::MarkTimeSettings()
     MarkVars(TimeRequest, CheckBox_Daylight->Enabled() ? smSend : smLeaveOut, tvDaylight);
     for (int i = tvDstFirst; i <= tvDstLast; ++i)
         MarkVars(TimeRequest, CheckBox_Daylight->Checked() ? smSend : smLeaveOut, i);
-    const bool ntp = CheckBox_NTP->Checked();
-    MarkVars(ManualRequest, ntp ? smLeaveOut : smSend, 0);
+    // A switch shown as not set (the device gave a value outside its list) neither
+    // switches NTP on nor writes a manual time: the device keeps its own.
+    const bool ntp = CheckBox_NTP->State() == cbChecked;
+    const bool manual = CheckBox_NTP->State() == cbUnchecked;
+    MarkVars(ManualRequest, manual ? smSend : smLeaveOut, 0);
     MarkVars(TimeRequest, ntp ? smSend : smLeaveOut, tvServer);
 }
 

@@ -105,7 +105,9 @@ void TFM_ParentalCtr::Btn_AddClick(TObject* Sender)
     // Checked before anything is written: a refused address leaves the device as it was.
     if (!CheckUrl())
         return;
-    WriteGroup(ModeRequest);
+    // The status goes only when it was read and holds a value of its list.
+    if (GroupRead(ModeRequest) && CB_ParentContrl->ItemIndex() >= 0)
+        WriteGroup(ModeRequest);
     ShowStatus("");
     WriteGroup(AddRequest);
 }

@@ -281,7 +281,8 @@ void TFM_Scheduling::OnRuleTableDone(KwSNMPRequest2Controls* Sender, KwSNMPError
     if (Error.Code != 0)
         return;
     ActiveRow = -1;
-    ReadGroup(StatusRequest);
+    if (GroupRead(StatusRequest))  // a status that failed to read was reported once already
+        ReadGroup(StatusRequest);
     FillRuleList();
     FreeRow = User_ListView->Items()->Count();
     if (CheckBox_SchEnable->Checked()) {

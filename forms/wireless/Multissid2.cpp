@@ -607,7 +607,9 @@ void TFM_MultiSSIDNewForm::IfEnabMuSSIDClick(TObject* Sender)
         DelButton->SetEnabled(false);
         if (priorityStateRead_) {
             IfEnablePriority->SetEnabled(false);
-            IfEnablePriority->SetChecked(false);
+            // A Multi-SSID switch shown as not set leaves the priority as the device has it.
+            if (IfEnabMuSSID->State() == cbUnchecked)
+                IfEnablePriority->SetChecked(false);
         }
         LV_MultiSSID_User->Items()->Clear();
         warnApMode_ = true;

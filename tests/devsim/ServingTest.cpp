@@ -57,6 +57,19 @@ TEST_F(Devsim, MissingVariablesAreNoSuchObjectOrInstance)
     EXPECT_EQ(v1Get.ErrorIndex, 2);
 }
 
+// The control channel takes a variable away: the device then answers it as one it lacks.
+TEST_F(Devsim, ARemovedVariableIsAnsweredAsMissing)
+{
+    StartDevice();
+    EXPECT_EQ(device.Control("remove " + kP37 + ".77.0").rfind("ERR ", 0), 0u);
+    EXPECT_EQ(device.Control("remove 1.3.6.1.2.1.1.5.0").rfind("ERR ", 0), 0u);
+    ASSERT_TRUE(device.RemoveVariable(kApMode));
+    const auto vars = ParseVars(Tool("snmpget", Community("2c", "orchid"), {kApMode}).output);
+    ASSERT_EQ(vars.size(), 1u);
+    EXPECT_NE(vars[0].Value.find("No Such"), std::string::npos) << vars[0].Value;
+    EXPECT_EQ(device.GetValue(kApMode), "");
+}
+
 // A line with instances below it names an object, as a column OID does: an agent
 // answers it as a variable it does not have, and a walk passes over it.
 TEST_F(Devsim, AnObjectWithInstancesBelowItIsNoVariable)

@@ -91,3 +91,20 @@ TEST_P(Parental, AddsUpToTenEntriesAndNoMore)
         EXPECT_EQ(int(Sets().size()), sets);
     });
 }
+
+// A status outside its list is not written back with an added entry, and the add goes
+// through without a word of a set that had nothing to send.
+TEST_P(Parental, AddLeavesAStatusOutsideItsListAsTheDeviceHasIt)
+{
+    ASSERT_TRUE(devsim.SetValue(Status, "INTEGER", "99"));
+    Open([&](TFM_ParentalCtr& form) {
+        ASSERT_EQ(form.CB_ParentContrl->ItemIndex(), -1);
+        ASSERT_TRUE(devsim.ClearJournal());
+        form.Edt_WebURL->SetText("news.example.com");
+        ASSERT_TRUE(Press(form.Btn_Add));
+        ASSERT_TRUE(PumpUntil([&] { return Shown(form).size() == 3u; }));
+        EXPECT_EQ(dialogs.Count(), 0) << dialogs.Last().Text;
+    });
+    EXPECT_EQ(SentBindings(), (Lines{UrlAdd + " STRING \"news.example.com\""}));
+    EXPECT_EQ(DeviceValue(Status), "INTEGER 99");
+}

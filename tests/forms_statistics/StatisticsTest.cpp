@@ -176,7 +176,7 @@ TEST_F(StatisticsWithoutCounters, TheGetAndRefreshErrorTextsAreShown)
     RunMenuForm<TFM_StatWLAN>("WLAN1", FM_StatWLAN, [&](TFM_StatWLAN& form) {
         EXPECT_EQ(StatusText(form.StatusBar1), "Wlan Info Get Error!");
         ASSERT_EQ(dialogs.Count(), 1);
-        EXPECT_EQ(dialogs.Last().Text, "(SNMP) Variable does not exist!");
+        EXPECT_EQ(dialogs.Last().Text, "(SNMP) Variable does not exist! (dot11ReceivedPHYErrorCount)");
         form.Btn_Refresh->Click();
         EXPECT_EQ(StatusText(form.StatusBar1), "Refresh Wlan Info Error!");
     });

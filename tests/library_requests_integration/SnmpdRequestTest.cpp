@@ -429,6 +429,34 @@ TEST_F(SnmpdRequests, AsynchronousGetAndWalk)
     EXPECT_EQ(walker.Pending, 0);
 }
 
+// A variable the agent lacks fails the get over every version alike (noSuchName in
+// SNMPv1, an exception value in SNMPv2c), synchronously and asynchronously, naming it.
+TEST_F(SnmpdRequests, AGetOfAMissingVariableFailsOverEveryVersion)
+{
+    const AnsiString reason = KwErrorText(-102) + " (v)";
+    for (int version : {0, 1}) {
+        SCOPED_TRACE(version);
+        KwSNMPRequest request;
+        Aim(request, peer->Port(), version);
+        LoadList(request, {{"1.3.6.1.2.1.1.5", SX_DISPLAYSTR, AC_READWRITE}, {"1.3.6.1.2.1.1.77", SX_INTEGER}});
+        std::vector<KwSNMPError> failures;
+        request.OnResult = [&](const KwSNMPError& e) { failures.push_back(e); };
+        bool ok = true;
+        request.Get(ok, true);
+        EXPECT_FALSE(ok);
+        ASSERT_EQ(failures.size(), 1u);
+        EXPECT_EQ(failures[0].Code, -102);
+        EXPECT_EQ(failures[0].Message, reason);
+
+        std::vector<KwSNMPError> records;
+        request.GetAsync([&](KwSNMPError& e, KwSNMPVarList&) { records.push_back(e); }, true);
+        ASSERT_TRUE(PumpUntil([&] { return !records.empty(); }));
+        EXPECT_EQ(records[0].Code, -102);
+        EXPECT_EQ(records[0].Message, reason);
+        EXPECT_TRUE(records[0].Last);
+    }
+}
+
 TEST_F(SnmpdRequests, RaisingCompletionLeavesTheEventTimerRunning)
 {
     int reported = 0;

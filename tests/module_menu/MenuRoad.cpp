@@ -30,12 +30,17 @@ bool OpenAndClose(const std::function<void()>& open, const std::function<void()>
     auto returned = std::make_shared<bool>(false);
     auto attempt = std::make_shared<std::function<void()>>();
     auto tries = std::make_shared<int>(0);
+    auto seen = std::make_shared<bool>(false);
     *attempt = [=] {
         if (*returned || ++*tries > 1200)
             return;
         if (QWidget* modal = QApplication::activeModalWidget()) {
-            if (*tries == 1 && whileOpen)
+            // Once, at the first attempt that finds the form open (a creation that pumps
+            // messages runs the first attempts before the form is shown).
+            if (!*seen && whileOpen) {
+                *seen = true;
                 whileOpen();
+            }
             modal->close();
         }
         QTimer::singleShot(50, QApplication::instance(), *attempt);

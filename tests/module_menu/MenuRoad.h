@@ -15,7 +15,7 @@ std::vector<TMenuItem*> FormEntries(TMainForm& main);
 
 // Runs `open` and closes whatever modal form it opened, trying again while the form is
 // still being created or refuses to close (a reply it waits for); `whileOpen` runs once,
-// first, inside the form's modal loop. True when the modal loop ended.
+// inside the form's modal loop, before the first close. True when the modal loop ended.
 bool OpenAndClose(const std::function<void()>& open, const std::function<void()>& whileOpen = nullptr);
 bool OpenAndClose(TMenuItem* entry, const std::function<void()>& whileOpen = nullptr);
 

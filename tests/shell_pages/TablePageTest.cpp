@@ -91,6 +91,25 @@ TEST_P(TablePage, AnAnswerOtherThanYesDeletesNothing)
     EXPECT_TRUE(Sets().empty());
 }
 
+// A row whose status lies outside the list: its combo box shows no choice, yet the
+// "Delete" the panel puts in its place afterwards is written.
+TEST_P(TablePage, ARowWithAnUnlistedStatusIsDeleted)
+{
+    ASSERT_TRUE(devsim.SetValue(Column(3, 1), "INTEGER", "99"));
+    RunTablePage([&](TConfigForm& form, KwSNMPRequest2Edits& request) {
+        TSNMPListViewPanel* panel = ListPanelOf(form);
+        TListView* list = panel->ListViewPanel->ListView;
+        ASSERT_TRUE(PumpUntil([&] { return list->Items()->Count() == 3 && !request.Busy; }));
+        list->SetSelected(list->Items()->Item(0));
+        list->OnClick(list);
+        dialogs.Answer(DialogButton::Yes);
+        panel->Buttons->DeleteBtn->Click();
+        ASSERT_TRUE(PumpUntil([&] { return !request.Busy; }));
+        EXPECT_EQ(dialogs.Count(), 1) << dialogs.Last().Text;
+    });
+    EXPECT_EQ(DeviceValue(Column(3, 1)), "INTEGER 2");
+}
+
 INSTANTIATE_TEST_SUITE_P(Roads, TablePage, ::testing::Values(1), vka_test::VersionName);
 
 // A status value its combo box does not list is refused, and "Add" stays hidden.

@@ -207,6 +207,11 @@ bool DevsimPeer::SilentFor(int seconds) const
     return IsOk(Control("silent " + std::to_string(seconds)));
 }
 
+bool DevsimPeer::RemoveVariable(const std::string& oid) const
+{
+    return IsOk(Control("remove " + oid));
+}
+
 bool DevsimPeer::ClearJournal() const
 {
     return IsOk(Control("clear-journal"));

@@ -66,6 +66,8 @@ public:
     bool DropNext(int requests) const;
     bool SilentFor(int seconds) const;
     bool ClearJournal() const;
+    // The device loses the variable (control command "remove").
+    bool RemoveVariable(const std::string& oid) const;
     // "TYPE value" as the device holds it now, "" when it has no such variable.
     std::string GetValue(const std::string& oid) const;
 

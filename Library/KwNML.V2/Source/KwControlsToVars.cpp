@@ -25,9 +25,18 @@ bool IsReadableKind(const TControl* control)
            dynamic_cast<const TEdit*>(control);
 }
 
-// A combo box or radio group without a chosen item: nothing to read back.
-bool ShowsNoChoice(const TControl* control)
+// A combo box or radio group without a chosen item, a switch shown as not set (a value
+// outside its option list, or not a value of its kind), or an edit or label that still
+// shows the mark of a value the device did not give: nothing to read back.
+bool ShowsNoChoice(const KwControlBinding& binding)
 {
+    const TControl* control = binding.Controls.empty() ? nullptr : binding.Controls[0];
+    if (const auto* box = dynamic_cast<const TCheckBox*>(control))
+        return !binding.IsBitBinding() && box->State() == cbGrayed;
+    if (const auto* label = dynamic_cast<const TLabel*>(control))
+        return label->Caption() == KwNoValueText;
+    if (dynamic_cast<const TEdit*>(control) && binding.ControlCount() == 1)
+        return control->Text() == KwNoValueText;
     if (const auto* combo = dynamic_cast<const TComboBox*>(control))
         return combo->ItemIndex() < 0 || combo->ItemIndex() >= combo->Items()->Count();
     if (const auto* group = dynamic_cast<const TRadioGroup*>(control))
@@ -168,12 +177,13 @@ void KwSNMPRequest2Edits::ControlsToVars(int varIndex)
         int found = 0;
         bool unshown = false;
         for (const auto& binding : Bindings)
-            if (binding->VarIndex == i && !binding->Controls.empty() && ShowsNoChoice(binding->Controls[0]))
+            if (binding->VarIndex == i && ShowsNoChoice(*binding))
                 unshown = true;
         if (unshown) {
-            Request.LeftOut.insert(i);
+            Request.LeftOut[i] = KwSNMPVarList::ValueOf(var);
             continue;
         }
+        Request.LeftOut.erase(i);
         for (const auto& binding : Bindings) {
             if (binding->VarIndex != i)
                 continue;

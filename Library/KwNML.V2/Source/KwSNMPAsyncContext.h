@@ -13,4 +13,6 @@ struct KwSNMPAsyncContext {
     std::vector<int> Variables;  // the variables of the sent PDU, in binding order
     std::vector<Oid> Sent;       // the OIDs sent, in binding order
     unsigned long RequestId = 0;
+    bool PlainGet = false;       // a get (not a walk's get-next, not a set)
+    bool PastLimit = false;      // a walk's get-next after KwWalkRowLimit rows
 };

@@ -149,7 +149,7 @@ void KwSNMPRequest::BuildPdu(KwPduMode mode, Pdu& pdu)
         } else {
             if (table && i < VarList.KeyCount)
                 continue;  // index columns name the row; they are never written
-            if (!VarList.IsWritable(i) || LeftOut.count(i))
+            if (!VarList.IsWritable(i) || StillLeftOut(i))
                 continue;
             AnsiString oid;
             switch (VarList.ItemType) {
@@ -167,6 +167,13 @@ void KwSNMPRequest::BuildPdu(KwPduMode mode, Pdu& pdu)
         pdu += vb;
         pduVariables.push_back(i);
     }
+}
+
+bool KwSNMPRequest::StillLeftOut(int index) const
+{
+    const auto left = LeftOut.find(index);
+    return left != LeftOut.end() && !givenForSet_.count(index) &&
+           left->second == KwSNMPVarList::ValueOf(VarList.Item(index));
 }
 
 AnsiString KwSNMPRequest::RowIndex()

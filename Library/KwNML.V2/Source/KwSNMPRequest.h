@@ -9,6 +9,7 @@
 // messages) for outstanding replies, and detaches whatever is still outstanding, so
 // no reply or time-out ever reaches a destroyed request.
 #include <functional>
+#include <map>
 #include <memory>
 #include <set>
 #include <vector>
@@ -44,6 +45,10 @@ enum KwPduMode { KwPduFirstGet, KwPduNextRow, KwPduSet };
 extern int KwWalkRowLimit;
 // The status text of a walk that stopped at KwWalkRowLimit.
 AnsiString KwWalkCutText();
+// A set that has no variable left to send sends nothing and fails with this code and
+// text (every variable was left out: no value was chosen for any of them).
+constexpr int KwNothingToSetCode = -529;
+AnsiString KwNothingToSetText();
 
 class KwSNMPRequest {
 public:
@@ -67,8 +72,9 @@ public:
     bool Enabled = true;
     int Pending = 0;  // asynchronous operations sent and not yet answered
     // Writable variables that sets leave out for now: values their controls could not
-    // show, which are never written back.
-    std::set<int> LeftOut;
+    // show, which are never written back. Each keeps the value text it had when its
+    // controls were read: a value the code assigns afterwards goes out.
+    std::map<int, AnsiString> LeftOut;
     int WalkRows = 0;       // rows the current or last walk read
     bool WalkCut = false;   // that walk stopped at KwWalkRowLimit
 
@@ -123,6 +129,8 @@ private:
     // The session, the target and the PDU of one exchange, built in that order.
     void PrepareExchange(KwPduMode mode, Exchange& exchange);
     void RequireSession() const;
+    // A variable left out whose value nobody assigned since its controls were read.
+    bool StillLeftOut(int index) const;
     bool ChooseOperation(int& operation, const KwSNMPAsyncDone* done);
     void ReportFailure(int code, const AnsiString& message);
     void MarkForSet(const AnsiString& varIndexes, TStrings* values);
@@ -132,16 +140,21 @@ private:
     void StoreResponse(const Pdu& response, const Pairing& pairing, Outcome& outcome,
                        bool noSuchNameRule);
     bool FinishResponse(const Outcome& outcome);
+    // A get answered for a variable the device does not have fails, over every version.
+    void NoteMissingVariable(const Pdu& response, const Pairing& pairing, int& code,
+                             AnsiString& message) const;
     void SendAsync(int operation, Pdu& pdu, SnmpTarget& target, bool readResponse,
-                   KwSNMPAsyncDone done);
+                   KwSNMPAsyncDone done, bool pastLimit = false);
     void DeliverLater(const KwSNMPError& error, KwSNMPAsyncDone done);
     void HandleReply(KwSNMPAsyncContext& context, int reason, Pdu& pdu, SnmpTarget& target);
     void WaitForReplies();
-    // Starts a walk's row count (first) or tells whether the walk has read its last row.
+    // Starts a walk's row count (first) or tells whether the walk has read as many rows
+    // as it may: its next get-next only tells whether the table went on (WalkCut).
     bool WalkAtLimit(bool first);
 
     long long errorCount = 0;
     bool inExchange = false;                 // a synchronous exchange is running
+    std::set<int> givenForSet_;              // variables the current set was given values for
     std::vector<int> pduVariables;           // the variables of the last PDU built, in order
     std::set<KwSNMPAsyncContext*> outstanding;  // sent, reply not yet handled
     std::shared_ptr<int> alive = std::make_shared<int>(0);  // expires with the request

@@ -65,8 +65,10 @@ public:
 
     void VarsToControls(int varIndex);
     // Reads the controls back into the variables. A variable whose combo box or radio
-    // group shows no choice (the device's value is outside the option list) is left
-    // out of the coming set: a value the form cannot show is never written back.
+    // group shows no choice, whose check box is grayed (the device's value is outside
+    // the option list or of another type), or whose edit still shows "(NULL)" (no value
+    // of its type) is left out of the coming set: a value the form cannot show is never
+    // written back.
     void ControlsToVars(int varIndex);
     void EnableControls(bool enable);
 

@@ -10,16 +10,13 @@ void KwSNMPRequest::GetAsync(KwSNMPAsyncDone done, bool first)
 {
     if (!Enabled)
         return;
-    if (WalkAtLimit(first)) {
-        DeliverLater(KwResultRecord(KW_SUCCESS, KwErrorText(KW_SUCCESS)), std::move(done));
-        return;
-    }
+    const bool pastLimit = WalkAtLimit(first);
     int operation = OpGet;
     if (!ChooseOperation(operation, &done))
         return;
     Exchange exchange;
     PrepareExchange(first ? KwPduFirstGet : KwPduNextRow, exchange);
-    SendAsync(operation, exchange.Request, *exchange.Target, true, std::move(done));
+    SendAsync(operation, exchange.Request, *exchange.Target, true, std::move(done), pastLimit);
 }
 
 void KwSNMPRequest::SetAsync(KwSNMPAsyncDone done, bool readResponse,
@@ -31,15 +28,22 @@ void KwSNMPRequest::SetAsync(KwSNMPAsyncDone done, bool readResponse,
     Exchange exchange;
     PrepareSet(kept, varIndexes, values, exchange);
     VarList.RestoreFrom(kept);
+    if (exchange.Request.get_vb_count() == 0) {
+        DeliverLater(KwResultRecord(KwNothingToSetCode, KwNothingToSetText()), std::move(done));
+        ReportFailure(KwNothingToSetCode, KwNothingToSetText());
+        return;
+    }
     SendAsync(OpSet, exchange.Request, *exchange.Target, readResponse, std::move(done));
 }
 
 void KwSNMPRequest::SendAsync(int operation, Pdu& pdu, SnmpTarget& target, bool readResponse,
-                              KwSNMPAsyncDone done)
+                              KwSNMPAsyncDone done, bool pastLimit)
 {
     const Pairing pairing = PairingOf(pdu);
     auto context = std::make_unique<KwSNMPAsyncContext>(KwSNMPAsyncContext{
         &KwSNMPRequest::HandleReply, this, readResponse, done, pairing.Variables, pairing.Sent});
+    context->PlainGet = operation == OpGet;
+    context->PastLimit = pastLimit;
     int status = SNMP_CLASS_SUCCESS;
     switch (operation) {
     case OpGet: status = KwSNMPSession->get(pdu, target, KwSNMPAsyncCallback, context.get()); break;
@@ -116,6 +120,9 @@ void KwSNMPRequest::HandleReply(KwSNMPAsyncContext& context, int reason, Pdu& pd
         TranslateSNMPStatus(pdu.get_error_status(), code, message);
     else  // a time-out, or the USM or MP status of an SNMPv3 REPORT
         TranslateSNMPStatus(reason, code, message);
+    const Pairing pairing{context.Variables, context.Sent};
+    if (context.PlainGet && reason == SNMP_CLASS_ASYNC_RESPONSE)
+        NoteMissingVariable(pdu, pairing, code, message);
     error.Code = code;
     error.Message = message;
     error.ErrorIndex = pdu.get_error_index();
@@ -125,7 +132,6 @@ void KwSNMPRequest::HandleReply(KwSNMPAsyncContext& context, int reason, Pdu& pd
     error.AgentPort = static_cast<unsigned short>(target.get_address().get_port());
 
     const bool table = VarList.IsTable();
-    const Pairing pairing{context.Variables, context.Sent};
     try {
         if ((code == 0 && context.ReadResponse) || (code == -102 && table)) {
             error.Last = false;
@@ -147,6 +153,10 @@ void KwSNMPRequest::HandleReply(KwSNMPAsyncContext& context, int reason, Pdu& pd
                 StoreResponse(pdu, pairing, outcome, false);
                 if (outcome.Finished == outcome.Paired)
                     error.Last = true;
+                if (!error.Last && table && context.PastLimit) {
+                    WalkCut = true;  // the table went on past the rows a walk may read
+                    error.Last = true;
+                }
                 if (!error.Last) {
                     if (table) {
                         SetRowIndex(outcome.RowIndex);

@@ -55,8 +55,7 @@ bool KwSNMPRequest::Get(bool& ok, bool first)
         ok = false;
         return false;
     }
-    if (WalkAtLimit(first))
-        return false;
+    const bool pastLimit = WalkAtLimit(first);
     ExchangeScope scope(inExchange);
     int operation = OpGet;
     if (!ChooseOperation(operation, nullptr)) {
@@ -78,6 +77,8 @@ bool KwSNMPRequest::Get(bool& ok, bool first)
     Outcome outcome;
     AnsiString message;
     TranslateSNMPStatus(status, outcome.Code, message);
+    if (operation == OpGet)
+        NoteMissingVariable(pdu, pairing, outcome.Code, message);
     if (outcome.Code != 0) {
         ok = false;
         if (!(outcome.Code == -102 && VarList.IsTable()))
@@ -86,13 +87,23 @@ bool KwSNMPRequest::Get(bool& ok, bool first)
     StoreResponse(pdu, pairing, outcome, true);
     ok = ok && outcome.Ok;
     const bool more = FinishResponse(outcome);
+    if (more && pastLimit) {
+        WalkCut = true;  // the table went on past the rows a walk may read
+        return false;
+    }
     if (more)
         ++WalkRows;
     return more;
 }
 
+AnsiString KwNothingToSetText()
+{
+    return "(KwSNMP++) No value was chosen: nothing was sent!";
+}
+
 void KwSNMPRequest::MarkForSet(const AnsiString& varIndexes, TStrings* values)
 {
+    givenForSet_.clear();
     if (varIndexes.IsEmpty())
         return;
     KwNumList<int> listed;
@@ -106,8 +117,10 @@ void KwSNMPRequest::MarkForSet(const AnsiString& varIndexes, TStrings* values)
             continue;
         }
         var.Access &= ~AC_INVALID;
-        if (values && position < values->Count())
+        if (values && position < values->Count()) {
             *var.Value = values->Strings(position);
+            givenForSet_.insert(i);
+        }
     }
 }
 
@@ -140,6 +153,12 @@ bool KwSNMPRequest::Set(bool& ok, bool readResponse, const AnsiString& varIndexe
     Exchange exchange;
     PrepareSet(kept, varIndexes, values, exchange);
     Pdu& pdu = exchange.Request;
+    if (pdu.get_vb_count() == 0) {
+        VarList.RestoreFrom(kept);
+        ok = false;
+        ReportFailure(KwNothingToSetCode, KwNothingToSetText());
+        return false;
+    }
     const Pairing pairing = PairingOf(pdu);
     // A device that already timed out in this window's sequence is not written either.
     int status = 0;

@@ -122,6 +122,37 @@ void KwSNMPRequest::StoreResponse(const Pdu& response, const Pairing& pairing,
     }
 }
 
+// Over SNMPv1 the device answers a get for a variable it lacks with noSuchName; over
+// SNMPv2c and v3 with an exception value in the variable's binding (noSuchObject,
+// noSuchInstance, endOfMibView). Both are the same failed read, whose text names the
+// variable. (A walk's get-next ends at such a binding instead: not handled here.)
+void KwSNMPRequest::NoteMissingVariable(const Pdu& response, const Pairing& pairing, int& code,
+                                        AnsiString& message) const
+{
+    const int noSuchName = -102;
+    std::size_t missing = pairing.Variables.size();
+    if (code == noSuchName) {
+        const int errorIndex = response.get_error_index();
+        if (errorIndex >= 1)
+            missing = static_cast<std::size_t>(errorIndex - 1);
+    } else if (code == 0) {
+        for (int n = 0; n < response.get_vb_count() && missing == pairing.Variables.size(); ++n) {
+            Vb binding;
+            response.get_vb(binding, n);
+            if (binding.get_exception_status() != 0)
+                missing = static_cast<std::size_t>(n);
+        }
+        if (missing == pairing.Variables.size())
+            return;
+        code = noSuchName;
+        message = KwErrorText(noSuchName);
+    } else {
+        return;
+    }
+    if (missing < pairing.Variables.size() && pairing.Variables[missing] < VarList.Count())
+        message += " (" + AnsiString(VarList.Item(pairing.Variables[missing]).Name) + ")";
+}
+
 // After a stored response: true when a further row may follow.
 bool KwSNMPRequest::FinishResponse(const Outcome& outcome)
 {

@@ -271,6 +271,5 @@ bool KwSNMPRequest::WalkAtLimit(bool first)
         WalkCut = false;
         return false;
     }
-    WalkCut = WalkRows >= KwWalkRowLimit;
-    return WalkCut;
+    return WalkRows >= KwWalkRowLimit;
 }

@@ -112,12 +112,20 @@ void KwSNMPRequest2Edits::ShowBinding(const KwControlBinding& binding)
                     ->SetChecked((static_cast<unsigned char>(bytes[n / 8]) & mask) != 0);
             }
         } else if (options) {
+            // A value outside the list (or not of the variable's type) shows the switch
+            // as not set, and a set leaves it out (ControlsToVars).
             int position = options->IndexOfText(text);
             if (position == -1)
                 position = options->IndexOfValue(text);
-            box->SetChecked(position > 0);
+            if (position < 0)
+                box->SetState(cbGrayed);
+            else
+                box->SetChecked(position > 0);
         } else if (IsBooleanKind(binding.Syntax)) {
-            box->SetChecked(text == "true");
+            if (text == "true" || text == "false")
+                box->SetChecked(text == "true");
+            else
+                box->SetState(cbGrayed);
         } else {
             RaiseKwError(KWERR_ASSOC_SYNTAX);
         }
