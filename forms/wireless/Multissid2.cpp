@@ -984,12 +984,15 @@ void TFM_MultiSSIDNewForm::AddButtonClick(TObject* Sender)
     if (!MayWriteTable())
         return;
     MarkColumns(false);
-    Edt_Priority->SetText(CB_Priority->Text());
+    // A priority beyond the list shows as none: it stays the device's.
+    const bool priorityShown = CB_Priority->ItemIndex() >= 0;
+    if (priorityShown)
+        Edt_Priority->SetText(CB_Priority->Text());
     if (CB_Index->ItemIndex() == 0) {
         // Of the primary SSID only the priority is written here.
         if (!SwitchedForFurtherSsids())
             return;
-        if (IfEnablePriority->Checked()) {
+        if (IfEnablePriority->Checked() && priorityShown) {
             MarkColumn(colPriority, true);
             ShowStatus(WriteWithoutReread(TableRequest) ? "Save SSID...!" : "Save Fail!");
         }
@@ -1003,6 +1006,7 @@ void TFM_MultiSSIDNewForm::AddButtonClick(TObject* Sender)
     }
     if (!SwitchedForFurtherSsids())
         return;
+    MarkColumn(colPriority, priorityShown);
     WriteEntry();
     MarkColumns(true);
 }

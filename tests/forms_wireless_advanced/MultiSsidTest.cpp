@@ -441,6 +441,21 @@ TEST_P(MultiSsidTest, ASecurityOrCipherTheUserChoosesIsWritten)
     });
 }
 
+// A priority beyond the list's 0 to 7 shows as none; an unchanged Add leaves it.
+TEST_P(MultiSsidTest, AnUnchangedAddKeepsAPriorityTheListCannotShow)
+{
+    ASSERT_TRUE(devsim.SetValue(MssidColumn(29, 2), "INTEGER", "9"));
+    Run([&](TFM_MultiSSIDNewForm& form) {
+        ASSERT_TRUE(WaitForTable(form));
+        Choose(form, 1);
+        EXPECT_EQ(form.CB_Priority->ItemIndex(), -1);
+        const auto sets = Add(form);
+        ASSERT_EQ(sets.size(), 1u);
+        EXPECT_EQ(JournalOids(sets[0]), Entry2({2, 3, 4, 5, 6, 13}));
+    });
+    EXPECT_EQ(DeviceValue(MssidColumn(29, 2)), "INTEGER 9");
+}
+
 TEST_P(MultiSsidTest, ClosingWithTheTableWalkOutstandingCancelsIt)
 {
     ASSERT_TRUE(devsim.DelayReplies(300));
@@ -493,3 +508,4 @@ TEST_P(MultiSsidWithoutPriority, AFailedPriorityReadNeitherSpoilsAddNorIsWritten
 }
 
 INSTANTIATE_TEST_SUITE_P(Roads, MultiSsidWithoutPriority, ::testing::Values(0), vka_test::VersionName);
+
