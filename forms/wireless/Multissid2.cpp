@@ -2,6 +2,7 @@
 
 #include "InputChecks.h"
 #include "Catalogue.h"
+#include "KeptSecurity.h"
 #include "ComCtrls.h"
 #include "Dialogs.h"
 #include "FormBuilder.h"
@@ -127,12 +128,13 @@ TFM_MultiSSIDNewForm::TFM_MultiSSIDNewForm(TComponent* Owner)
                              [this](TObject* S) { DelButtonClick(S); });
     GroupBox4 = build.Group("GroupBox4", "", 8, ListTop + TFormBuilder::ButtonHeight, 580, 135);
     LV_MultiSSID_User = build.In(GroupBox4).List(
-        "LV_MultiSSID_User", {{"Index", 100}, {"SSID", 150}, {"Band", 60}, {"Encryption", 120}}, 8, 16, 564, 110);
+        "LV_MultiSSID_User", {{"Index", 100}, {"SSID", 150}, {"Band", 60}, {"Encryption", 140}}, 8, 16, 564, 110);
     LV_MultiSSID_User->SetGridLines(true);
     ApplyBtn = build.Button("ApplyBtn", "Save", 420, 441 + TFormBuilder::ButtonHeight,
                             [this](TObject* S) { ApplyBtnClick(S); });
     CancelBtn = build.Button("CancelBtn", "Cancel", 505, 441 + TFormBuilder::ButtonHeight,
                              [this](TObject* S) { CancelBtnClick(S); });
+    Lb_KeptSecurity = AddKeptNote(build, "Lb_KeptSecurity");
     StatusBar = build.StatusBar("StatusBar", {300});
     SetStatusBar(StatusBar);
     BuildHiddenControls(build);
@@ -145,6 +147,8 @@ TFM_MultiSSIDNewForm::TFM_MultiSSIDNewForm(TComponent* Owner)
     for (TComboBox* combo : {CB_KeyType, CB_WepEncryp, CB_DefaultKey})
         combo->OnChange = [this](TObject* S) { CB_KeyTypeChange(S); };
     CB_MssidEncryption->OnChange = [this](TObject* S) { CB_MssidEncryptionChange(S); };
+    CB_WPAMode->OnChange = [this](TObject* S) { CB_WPAModeChange(S); };
+    CB_CipherType->OnChange = [this](TObject* S) { CB_CipherTypeChange(S); };
     CB_AccountMode->OnChange = [this](TObject* S) { CB_AccountModeChange(S); };
     LV_MultiSSID_User->OnClick = [this](TObject* S) { LV_MultiSSID_UserClick(S); };
 
@@ -415,19 +419,23 @@ void TFM_MultiSSIDNewForm::SetSecurityLists()
         break;
     }
     const AnsiString auth = CB_dot11Authentication->Text();
+    CB_SecurityMode->SetItemIndex(-1);
+    if (apMode != apWds)
+        CB_WPAMode->SetItemIndex(-1);
     for (const SecurityPick& pick : SecurityPicks(apMode)) {
         if (auth == pick.Auth) {
             CB_SecurityMode->SetItemIndex(pick.Security);
             CB_WPAMode->SetItemIndex(pick.WpaMode);
-            return;
+            break;
         }
     }
-    CB_SecurityMode->SetItemIndex(-1);
-    if (apMode != apWds)
-        CB_WPAMode->SetItemIndex(-1);
+    // A security the lists lack shows as another one, or as none: Add keeps the device's
+    // until the user chooses one. The primary entry's security is never written here.
+    keepSecurity_ = TableRead() && CB_Index->ItemIndex() > 0 && !ShowsDeviceSecurity();
+    cipherChosen_ = false;
 }
 
-void TFM_MultiSSIDNewForm::UiToAuthentication()
+int TFM_MultiSSIDNewForm::AuthenticationItemShown() const
 {
     const int apMode = CB_ApMode->ItemIndex();
     const int security = CB_SecurityMode->ItemIndex();
@@ -446,8 +454,52 @@ void TFM_MultiSSIDNewForm::UiToAuthentication()
         else if (security == secEnterprise && apMode != apClient)
             item = enterprise[wpa];
     }
+    return item;
+}
+
+void TFM_MultiSSIDNewForm::UiToAuthentication()
+{
+    const int item = AuthenticationItemShown();
     if (item >= 0)
         CB_dot11Authentication->SetItemIndex(item);
+}
+
+bool TFM_MultiSSIDNewForm::ShowsDeviceSecurity() const
+{
+    const int shown = AuthenticationItemShown();
+    return shown >= 0 && shown == CB_dot11Authentication->ItemIndex();
+}
+
+bool TFM_MultiSSIDNewForm::KeepsDeviceCipher() const
+{
+    // While the device's WPA security is shown, a cipher its list lacks (or a security
+    // that has no list) shows another cipher: Add keeps the device's until the user
+    // chooses one.
+    const int security = CB_SecurityMode->ItemIndex();
+    if (cipherChosen_ || !TableRead() || CB_Index->ItemIndex() <= 0 ||
+        (security != secPersonal && security != secEnterprise) || !ShowsDeviceSecurity())
+        return false;
+    return !cipherListFilled_ || CB_CipherType->Items()->IndexOf(CB_Clipher->Text()) < 0;
+}
+
+void TFM_MultiSSIDNewForm::SecurityChosen()
+{
+    keepSecurity_ = false;
+    UpdateKeptNote();
+}
+
+void TFM_MultiSSIDNewForm::UpdateKeptNote()
+{
+    // Add writes the entry only while the feature is on.
+    const bool editing = IfEnabMuSSID->Checked() && CB_Index->ItemIndex() > 0;
+    ShowKeptNote(Lb_KeptSecurity, editing && keepSecurity_, editing && KeepsDeviceCipher(),
+                 CB_dot11Authentication->Text(), CB_Clipher->Text(), "Add");
+    if (!Lb_KeptSecurity->Visible())
+        return;
+    // Under the list, left of Save and Cancel, down to the status bar.
+    const int top = GroupBox4->Top() + GroupBox4->Height() + 1;
+    Lb_KeptSecurity->SetBounds(GroupBox4->Left(), top, ApplyBtn->Left() - GroupBox4->Left() - 5,
+                               ClientHeight() - StatusBar->Height() - top);
 }
 
 void TFM_MultiSSIDNewForm::CipherTypeToClipher()
@@ -497,6 +549,8 @@ void TFM_MultiSSIDNewForm::CB_KeyTypeChange(TObject* Sender) { SetKeyMaxLength()
 
 void TFM_MultiSSIDNewForm::CB_MssidEncryptionChange(TObject* Sender)
 {
+    if (Sender == CB_MssidEncryption)
+        SecurityChosen();
     const bool on = CB_MssidEncryption->ItemIndex() != 0;
     for (TWinControl* control :
          std::initializer_list<TWinControl*>{CB_WepEncryp, CB_KeyType, CB_DefaultKey, Ed_Key, Ed_ConfirmKey})
@@ -509,7 +563,26 @@ void TFM_MultiSSIDNewForm::CB_AccountModeChange(TObject* Sender)
         edit->SetEnabled(CB_AccountMode->ItemIndex() != 0);
 }
 
-void TFM_MultiSSIDNewForm::CB_SecurityModeChange(TObject* Sender) { ShowSecurityGroups(CB_Index->ItemIndex() == 0); }
+void TFM_MultiSSIDNewForm::CB_SecurityModeChange(TObject* Sender)
+{
+    if (Sender == CB_SecurityMode)
+        keepSecurity_ = false;
+    ShowSecurityGroups(CB_Index->ItemIndex() == 0);
+}
+
+void TFM_MultiSSIDNewForm::CB_WPAModeChange(TObject* Sender)
+{
+    // A WPA mode alone is no security: the device's stays until one is chosen.
+    if (CB_SecurityMode->ItemIndex() >= 0)
+        keepSecurity_ = false;
+    UpdateKeptNote();
+}
+
+void TFM_MultiSSIDNewForm::CB_CipherTypeChange(TObject* Sender)
+{
+    cipherChosen_ = true;
+    UpdateKeptNote();
+}
 
 void TFM_MultiSSIDNewForm::ShowSecurityGroups(bool primary)
 {
@@ -580,9 +653,12 @@ void TFM_MultiSSIDNewForm::ShowSecurityGroups(bool primary)
         CB_CipherType->SetEnabled(CB_Index->ItemIndex() != 0);
         const int at = CB_CipherType->Items()->IndexOf(CB_Clipher->Text());
         CB_CipherType->SetItemIndex(at >= 0 ? at : 0);
+        cipherChosen_ = false;
     }
+    cipherListFilled_ = refilled;
     if (GroupBox2->Visible() && !primary && multi)
         CB_MssidEncryptionChange(this);
+    UpdateKeptNote();
 }
 
 // --- the feature switches and the visible list ----------------------------------------
@@ -842,8 +918,16 @@ bool TFM_MultiSSIDNewForm::CheckEntry()
         return false;
     if (!CheckDuplicateSSID())
         return false;
+    if (keepSecurity_) {
+        // The device's security stays as it is: the entry's own settings alone.
+        for (int column : {colSsid, colSuppress, colWmm, colPriority})
+            MarkColumn(column, true);
+        return true;
+    }
+    const bool keepCipher = KeepsDeviceCipher();
     UiToAuthentication();
-    CipherTypeToClipher();
+    if (!keepCipher)
+        CipherTypeToClipher();
     switch (CB_SecurityMode->ItemIndex()) {
     case secOpen:
         if (CB_MssidEncryption->ItemIndex() == 0) {
@@ -870,8 +954,9 @@ bool TFM_MultiSSIDNewForm::CheckEntry()
             return RefuseInput("The max length of Passphrase is 63.", "Error", Ed_Passphrase);
         if (Ed_ConfirmPass->Text() != Ed_Passphrase->Text())
             return RefuseInput(ConfirmText, "Warning", Ed_Passphrase);
-        for (int column : {colSsid, colSuppress, colAuthentication, colWmm, colPriority, colCipher, colInterval})
+        for (int column : {colSsid, colSuppress, colAuthentication, colWmm, colPriority, colInterval})
             MarkColumn(column, true);
+        MarkColumn(colCipher, !keepCipher);
         // An unchanged pass phrase is not sent again.
         MarkColumn(colPassPhrase, Ed_Passphrase->Text() != shownPassphrase_);
         return true;
@@ -880,8 +965,9 @@ bool TFM_MultiSSIDNewForm::CheckEntry()
         if (!CheckInterval() || !CheckRadius())
             return false;
         for (int column : {colRadiusServer, colRadiusPort, colSsid, colSuppress, colAuthentication, colWmm,
-                           colPriority, colCipher, colInterval})
+                           colPriority, colInterval})
             MarkColumn(column, true);
+        MarkColumn(colCipher, !keepCipher);
         MarkColumn(colRadiusSecret, Edt_RadiusSecret->Text() != shownSecret_);
         return true;
     default:
@@ -900,12 +986,15 @@ void TFM_MultiSSIDNewForm::AddButtonClick(TObject* Sender)
     if (!MayWriteTable())
         return;
     MarkColumns(false);
-    Edt_Priority->SetText(CB_Priority->Text());
+    // A priority beyond the list shows as none: it stays the device's.
+    const bool priorityShown = CB_Priority->ItemIndex() >= 0;
+    if (priorityShown)
+        Edt_Priority->SetText(CB_Priority->Text());
     if (CB_Index->ItemIndex() == 0) {
         // Of the primary SSID only the priority is written here.
         if (!SwitchedForFurtherSsids())
             return;
-        if (IfEnablePriority->Checked()) {
+        if (IfEnablePriority->Checked() && priorityShown) {
             MarkColumn(colPriority, true);
             ShowStatus(WriteWithoutReread(TableRequest) ? "Save SSID...!" : "Save Fail!");
         }
@@ -919,6 +1008,7 @@ void TFM_MultiSSIDNewForm::AddButtonClick(TObject* Sender)
     }
     if (!SwitchedForFurtherSsids())
         return;
+    MarkColumn(colPriority, priorityShown);
     WriteEntry();
     MarkColumns(true);
 }

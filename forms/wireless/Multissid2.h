@@ -55,6 +55,8 @@ public:
     TButton* ApplyBtn;
     TButton* CancelBtn;
     TStatusBar* StatusBar;
+    // Says that Add keeps a security or a cipher the entry holds but the lists lack.
+    TLabel* Lb_KeptSecurity;
 
     // Never shown: device values, the walked table, and the backup RADIUS and
     // accounting settings (enabled and limited with the others, never sent).
@@ -92,6 +94,8 @@ public:
     void CB_SecurityModeChange(TObject* Sender);
     void CB_KeyTypeChange(TObject* Sender);
     void CB_MssidEncryptionChange(TObject* Sender);
+    void CB_WPAModeChange(TObject* Sender);
+    void CB_CipherTypeChange(TObject* Sender);
     void CB_AccountModeChange(TObject* Sender);
     void LV_MultiSSID_UserClick(TObject* Sender);
     void AddButtonClick(TObject* Sender);
@@ -113,6 +117,12 @@ private:
     void EnableEntryControls(int index);
     void SetSecurityLists();
     void UiToAuthentication();
+    // The authentication item the security and WPA mode shown stand for; -1 for none.
+    int AuthenticationItemShown() const;
+    bool ShowsDeviceSecurity() const;
+    bool KeepsDeviceCipher() const;
+    void SecurityChosen();
+    void UpdateKeptNote();
     void CipherTypeToClipher();
     void ShowSecurityGroups(bool primary);
     void FillUserList();
@@ -142,6 +152,12 @@ private:
     AnsiString shownPassphrase_;   // as they stood when the entry was shown
     AnsiString shownSecret_;
     bool inListClick_ = false;
+    // The entry shown holds a security the mode's lists lack and the user has chosen
+    // none: Add leaves authentication, encryption, keys and cipher as they are.
+    bool keepSecurity_ = false;
+    // The cipher list was filled for the security shown; the user chose from it.
+    bool cipherListFilled_ = false;
+    bool cipherChosen_ = false;
     bool priorityStateRead_ = false;
     // The AP-mode warning: armed once the feature's state was read and whenever the
     // user switches the feature off; shown at most once per arming, per form.

@@ -2,6 +2,7 @@
 
 #include "Catalogue.h"
 #include "FormBuilder.h"
+#include "KeptSecurity.h"
 #include "KwSNMPRequest2Edits.h"
 
 TFM_Wirless* FM_Wirless = nullptr;
@@ -37,11 +38,7 @@ TFM_Wirless::TFM_Wirless(TComponent* Owner)
     Bt_Refresh = build.Button("Bt_Refresh", "Refresh", 335, 0, ReadSequence([this](TObject* S) { Bt_RefreshClick(S); }));
     Bt_Close = build.Button("Bt_Close", "Close", 420, 0, [this](TObject* S) { Bt_CloseClick(S); });
     // A note, not the caption of a control.
-    Lb_KeptSecurity = build.Add<TLabel>("Lb_KeptSecurity", 10, 0, 235, 17);
-    Lb_KeptSecurity->SetAutoSize(false);
-    Lb_KeptSecurity->SetWordWrap(true);
-    Lb_KeptSecurity->SetLayout(tlCenter);
-    Lb_KeptSecurity->SetVisible(false);
+    Lb_KeptSecurity = AddKeptNote(build, "Lb_KeptSecurity");
     StatusBar = build.StatusBar("StatusBar", {50});
     SetStatusBar(StatusBar);
 

@@ -2,6 +2,8 @@
 // security handlers, the WEP key controls, and the layout of the groups by mode.
 #include "Wirless.h"
 
+#include "KeptSecurity.h"
+
 #include <cstring>
 
 const char* const MultiSsidWarningText =
@@ -360,12 +362,10 @@ void TFM_Wirless::PlaceGroups(const TWirelessLayout& layout)
 
 void TFM_Wirless::PlaceNote()
 {
-    Lb_KeptSecurity->SetVisible(KeepDeviceSecurity || KeepDeviceCipher);
+    ShowKeptNote(Lb_KeptSecurity, KeepDeviceSecurity, KeepDeviceCipher, CB_dot11Authentication->Text(),
+                 CB_Clipher->Text(), "Save");
     if (!Lb_KeptSecurity->Visible())
         return;
-    // A kept security writes no cipher either.
-    Lb_KeptSecurity->SetCaption(KeepDeviceSecurity ? KeptSecurityNote(CB_dot11Authentication->Text())
-                                                   : KeptCipherNote(CB_Clipher->Text()));
     // Left of the buttons, from just below the page to the status bar: the note adds
     // nothing to the form's height.
     const int top = PageControl1->Top() + PageControl1->Height() + 1;

@@ -70,25 +70,6 @@ bool ShowsDeviceSecurity(TSaveSequence sequence, const AnsiString& deviceAuthent
     return !shown.IsEmpty() && shown.LowerCase() == deviceAuthentication.LowerCase();
 }
 
-namespace {
-
-AnsiString KeptNote(const AnsiString& held)
-{
-    return "The device holds " + held + ", not offered in this mode: Save keeps it.";
-}
-
-}  // namespace
-
-AnsiString KeptSecurityNote(const AnsiString& deviceAuthentication)
-{
-    return KeptNote(deviceAuthentication.IsEmpty() ? AnsiString("a security") : deviceAuthentication);
-}
-
-AnsiString KeptCipherNote(const AnsiString& deviceCipher)
-{
-    return KeptNote(deviceCipher.IsEmpty() ? AnsiString("a cipher") : "the cipher " + deviceCipher);
-}
-
 bool IsUnicastMacText(const AnsiString& text)
 {
     if (text == "000000000000")

@@ -23,9 +23,6 @@ AnsiString AuthenticationFor(TSaveSequence sequence, const AnsiString& securityT
 // another one, or none.
 bool ShowsDeviceSecurity(TSaveSequence sequence, const AnsiString& deviceAuthentication,
                          const AnsiString& securityText, int wpaModeIndex);
-// What the form says while Save keeps the device's security, or its cipher.
-AnsiString KeptSecurityNote(const AnsiString& deviceAuthentication);
-AnsiString KeptCipherNote(const AnsiString& deviceCipher);
 
 // A unicast address: not "000000000000", and the first octet's low bit clear.
 bool IsUnicastMacText(const AnsiString& text);

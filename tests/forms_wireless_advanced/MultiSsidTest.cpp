@@ -6,9 +6,12 @@
 #include "FormTestRoad.h"
 #include "JournalBindings.h"
 #include "KwSNMPRequest2Edits.h"
+#include "LayoutCheck.h"
 #include "Multissid2.h"
 #include "StateTables.h"
 #include "UserActions.h"
+
+#include <algorithm>
 
 using vka_test::DeviceOid;
 using vka_test::JournalOids;
@@ -343,6 +346,116 @@ TEST_P(MultiSsidTest, SaveWritesNothingMoreAfterARefusedSwitchToAccessPoint)
     EXPECT_EQ(DeviceValue(MssidState), "INTEGER 0");
 }
 
+// Entry 2 holds a security or a cipher that its mode's lists do not offer. The form says
+// so, and an unchanged Add, whether the entry is picked by its index or by its row,
+// writes the entry but leaves its security and cipher as the device has them.
+TEST_P(MultiSsidTest, AnUnchangedAddKeepsASecurityOrCipherTheListsDoNotOffer)
+{
+    const struct {
+        const char* mode;
+        int authentication;
+        int encryption;
+        int cipher;
+        const char* held;  // as the note names it
+    } cases[] = {
+        {"Access Point", 5, 0, 4, "the cipher WEP"},         // wpa2-psk
+        {"Access Point", 2, 1, 4, "sharedkey"},              // shown as Open System
+        {"Access Point", 9, 0, 1, "dot1x"},
+        {"WDS With AP", 5, 0, 3, "the cipher TKIP"},         // wpa2-psk
+        {"WDS With AP", 3, 0, 3, "wpa-psk"},
+        {"WDS With AP", 6, 0, 3, "the cipher TKIP"},         // wpa2-eap: no cipher list at all
+        {"WDS", 5, 0, 4, "the cipher WEP"},                  // wpa2-psk
+        {"WDS", 7, 0, 1, "wpa-auto-psk"},
+        {"Wireless Client", 7, 0, 4, "the cipher WEP"},      // wpa-auto-psk
+        {"Wireless Client", 2, 1, 4, "sharedkey"},
+        {"Wireless Client", 6, 0, 2, "wpa2-eap"},
+    };
+    const std::string modes[] = {"", "Access Point", "WDS With AP", "WDS", "Wireless Client"};
+    for (const auto& c : cases)
+        for (const bool byRow : {false, true}) {
+            const int mode = int(std::find(std::begin(modes), std::end(modes), c.mode) - std::begin(modes));
+            SCOPED_TRACE(std::string(c.mode) + " holding " + c.held + (byRow ? ", picked by its row" : ""));
+            ASSERT_TRUE(devsim.SetValue(ApMode, "INTEGER", std::to_string(mode)));
+            ASSERT_TRUE(devsim.SetValue(MssidState, "INTEGER", "1"));
+            ASSERT_TRUE(devsim.SetValue(MssidColumn(2, 2), "INTEGER", "1"));
+            ASSERT_TRUE(devsim.SetValue(MssidColumn(5, 2), "INTEGER", std::to_string(c.authentication)));
+            ASSERT_TRUE(devsim.SetValue(MssidColumn(6, 2), "INTEGER", std::to_string(c.encryption)));
+            ASSERT_TRUE(devsim.SetValue(MssidColumn(10, 2), "INTEGER", std::to_string(c.cipher)));
+            Run([&](TFM_MultiSSIDNewForm& form) {
+                ASSERT_TRUE(WaitForTable(form));
+                if (byRow) {
+                    ASSERT_EQ(form.LV_MultiSSID_User->Items()->Count(), 2);
+                    form.LV_MultiSSID_User->SetSelected(form.LV_MultiSSID_User->Items()->Item(1));
+                    form.LV_MultiSSID_User->Click();
+                } else {
+                    Choose(form, 1);
+                }
+                ASSERT_EQ(form.CB_Index->ItemIndex(), 1);
+                EXPECT_TRUE(form.Lb_KeptSecurity->Visible());
+                EXPECT_EQ(form.Lb_KeptSecurity->Caption().ToStdString(),
+                          std::string("The device holds ") + c.held + ", not offered in this mode: Add keeps it.");
+                EXPECT_EQ(vka_test::LayoutFaults(form), std::vector<std::string>{});
+                const auto sets = Add(form);
+                EXPECT_EQ(Status(form), "Get OK!");
+                ASSERT_FALSE(sets.empty());
+                EXPECT_NE(vka_test::JournalBinding(sets.back(), MssidColumn(3, 2)), nullptr);  // the entry's SSID
+            });
+            EXPECT_EQ(DeviceValue(MssidColumn(5, 2)), "INTEGER " + std::to_string(c.authentication));
+            EXPECT_EQ(DeviceValue(MssidColumn(6, 2)), "INTEGER " + std::to_string(c.encryption));
+            EXPECT_EQ(DeviceValue(MssidColumn(10, 2)), "INTEGER " + std::to_string(c.cipher));
+        }
+}
+
+// The user's own choice of a security or a cipher ends the keeping: Add writes it.
+TEST_P(MultiSsidTest, ASecurityOrCipherTheUserChoosesIsWritten)
+{
+    ASSERT_TRUE(devsim.SetValue(ApMode, "INTEGER", "2"));             // WDS With AP
+    ASSERT_TRUE(devsim.SetValue(MssidColumn(5, 2), "INTEGER", "5"));  // wpa2-psk
+    ASSERT_TRUE(devsim.SetValue(MssidColumn(10, 2), "INTEGER", "3")); // TKIP
+    ASSERT_TRUE(devsim.SetValue(MssidColumn(5, 3), "INTEGER", "3"));  // wpa-psk
+    Run([&](TFM_MultiSSIDNewForm& form) {
+        ASSERT_TRUE(WaitForTable(form));
+        Choose(form, 1);
+        EXPECT_EQ(form.CB_CipherType->Text().ToStdString(), "Auto");
+        ASSERT_TRUE(form.Lb_KeptSecurity->Visible());
+        vka_test::Choose(form.CB_CipherType, "Auto");  // the item shown is a choice too
+        EXPECT_FALSE(form.Lb_KeptSecurity->Visible());
+        auto sets = Add(form);
+        ASSERT_EQ(sets.size(), 1u);
+        EXPECT_EQ(ValueOf(sets[0], MssidColumn(10, 2)), "1");
+        EXPECT_EQ(DeviceValue(MssidColumn(10, 2)), "INTEGER 1");
+
+        Choose(form, 2);
+        EXPECT_EQ(form.CB_SecurityMode->ItemIndex(), -1);
+        ASSERT_TRUE(form.Lb_KeptSecurity->Visible());
+        vka_test::Choose(form.CB_SecurityMode, "WPA-Personal");
+        vka_test::Choose(form.CB_WPAMode, "WPA2 Only");
+        EXPECT_FALSE(form.Lb_KeptSecurity->Visible());
+        sets = Add(form);
+        ASSERT_EQ(sets.size(), 1u);
+        EXPECT_EQ(ValueOf(sets[0], MssidColumn(5, 3)), "5");
+        EXPECT_EQ(DeviceValue(MssidColumn(5, 3)), "INTEGER 5");
+        // The primary entry writes its priority alone: nothing of it is kept or said.
+        Choose(form, 0);
+        EXPECT_FALSE(form.Lb_KeptSecurity->Visible());
+    });
+}
+
+// A priority beyond the list's 0 to 7 shows as none; an unchanged Add leaves it.
+TEST_P(MultiSsidTest, AnUnchangedAddKeepsAPriorityTheListCannotShow)
+{
+    ASSERT_TRUE(devsim.SetValue(MssidColumn(29, 2), "INTEGER", "9"));
+    Run([&](TFM_MultiSSIDNewForm& form) {
+        ASSERT_TRUE(WaitForTable(form));
+        Choose(form, 1);
+        EXPECT_EQ(form.CB_Priority->ItemIndex(), -1);
+        const auto sets = Add(form);
+        ASSERT_EQ(sets.size(), 1u);
+        EXPECT_EQ(JournalOids(sets[0]), Entry2({2, 3, 4, 5, 6, 13}));
+    });
+    EXPECT_EQ(DeviceValue(MssidColumn(29, 2)), "INTEGER 9");
+}
+
 TEST_P(MultiSsidTest, ClosingWithTheTableWalkOutstandingCancelsIt)
 {
     ASSERT_TRUE(devsim.DelayReplies(300));
@@ -395,3 +508,4 @@ TEST_P(MultiSsidWithoutPriority, AFailedPriorityReadNeitherSpoilsAddNorIsWritten
 }
 
 INSTANTIATE_TEST_SUITE_P(Roads, MultiSsidWithoutPriority, ::testing::Values(0), vka_test::VersionName);
+

@@ -1,0 +1,41 @@
+#include "KeptSecurity.h"
+
+#include "FormBuilder.h"
+
+namespace {
+
+AnsiString KeptNote(const AnsiString& held, const char* write)
+{
+    return "The device holds " + held + ", not offered in this mode: " + write + " keeps it.";
+}
+
+}  // namespace
+
+AnsiString KeptSecurityNote(const AnsiString& deviceAuthentication, const char* write)
+{
+    return KeptNote(deviceAuthentication.IsEmpty() ? AnsiString("a security") : deviceAuthentication, write);
+}
+
+AnsiString KeptCipherNote(const AnsiString& deviceCipher, const char* write)
+{
+    return KeptNote(deviceCipher.IsEmpty() ? AnsiString("a cipher") : "the cipher " + deviceCipher, write);
+}
+
+TLabel* AddKeptNote(TFormBuilder& build, const char* name)
+{
+    TLabel* note = build.Add<TLabel>(name, 10, 0, 235, 17);
+    note->SetAutoSize(false);
+    note->SetWordWrap(true);
+    note->SetLayout(tlCenter);
+    note->SetVisible(false);
+    return note;
+}
+
+void ShowKeptNote(TLabel* note, bool security, bool cipher, const AnsiString& deviceAuthentication,
+                  const AnsiString& deviceCipher, const char* write)
+{
+    note->SetVisible(security || cipher);
+    if (note->Visible())
+        note->SetCaption(security ? KeptSecurityNote(deviceAuthentication, write)
+                                  : KeptCipherNote(deviceCipher, write));
+}
