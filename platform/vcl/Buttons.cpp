@@ -17,6 +17,11 @@ TCheckBox::TCheckBox(TComponent* owner) : TWinControl(owner)
     box_->resize(97, 17);
     // Signals are blocked while code sets the state, so this is the user's change.
     QObject::connect(box_, &QCheckBox::stateChanged, SignalContext(), [this](int) {
+        // A box grayed by code (a value it cannot show) takes the user's click to
+        // checked and then only checked and unchecked, as the VCL's does: the grayed
+        // state is never the user's choice unless AllowGrayed says so.
+        if (!allowGrayed_ && box_->checkState() != Qt::PartiallyChecked)
+            box_->setTristate(false);
         FromQt([this] { Click(); });
     });
 }

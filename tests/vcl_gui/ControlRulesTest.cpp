@@ -111,6 +111,18 @@ TEST(HandlerRules, AnExceptionFromAHandlerRunByCodeReachesTheCaller)
     EXPECT_EQ(1, list->ItemIndex());
 }
 
+TEST(ButtonRules, AGrayedBoxTakesTheUsersClicksAndNeverGoesBackToGrayed)
+{
+    ShownForm f;
+    auto* box = f.Add<TCheckBox>("CB_Switch");
+    box->SetState(cbGrayed);  // a device value outside the box's list
+    std::vector<TCheckBoxState> seen;
+    box->OnClick = [&](TObject*) { seen.push_back(box->State()); };
+    for (int i = 0; i < 3; ++i)
+        QTest::mouseClick(box->Widget(), Qt::LeftButton, {}, QPoint(5, box->Height() / 2));
+    EXPECT_EQ((std::vector<TCheckBoxState>{cbChecked, cbUnchecked, cbChecked}), seen);
+}
+
 TEST(ButtonRules, CheckedOrItemIndexFromCodeClicksOnlyWhenItChanges)
 {
     ShownForm f;
