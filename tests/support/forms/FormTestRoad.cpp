@@ -9,7 +9,6 @@
 #include <fstream>
 #include <sstream>
 
-#include "FreePort.h"
 #include "KwSNMPSession.h"
 #include "TftpPort.h"
 
@@ -88,8 +87,8 @@ void RunMenuItem(const char* itemName, const std::function<void()>& body,
 void FormRoad::SetUp()
 {
     ASSERT_FALSE(home_.Path().empty());
-    tftpPort = FreeUdpPort();
-    ASSERT_NE(tftpPort, 0);
+    tftpPort = tftpReservation_.Port();
+    ASSERT_NE(tftpPort, 0) << "no UDP port to reserve";
     environment_.Set(TftpPortVariable, std::to_string(tftpPort));
     environment_.Set("HOME", home_.Path());
     environment_.Set("XDG_STATE_HOME", StateHome());

@@ -18,6 +18,7 @@
 
 #include "DevsimPeer.h"
 #include "EnvironmentOverride.h"
+#include "FreePort.h"
 #include "MenuForms.h"
 #include "QtPump.h"
 #include "QtTestEnvironment.h"
@@ -58,8 +59,8 @@ void RunMenuForm(const char* itemName, T*& global, const std::function<void(T& f
 
 // A test with one simulated device (started with the test's state text, if any), the
 // session aimed at it over the parameter's version, and scripted dialogs. Each test has
-// a free port of its own for the forms' TFTP server (VKA7410_TFTP_PORT; the device is
-// told it) and per-user folders of its own (HOME, XDG_STATE_HOME): no form it opens
+// a port of its own for the forms' TFTP server (VKA7410_TFTP_PORT, reserved; the device
+// is told it) and per-user folders of its own (HOME, XDG_STATE_HOME): no form it opens
 // binds a fixed port or writes under the real home folder.
 class FormRoad : public ::testing::TestWithParam<int> {
 protected:
@@ -90,6 +91,7 @@ protected:
     unsigned short tftpPort = 0;
 
 private:
+    ReservedUdpPort tftpReservation_;
     TempFolder home_{"vka-form-home"};
     EnvironmentOverride environment_;
 };
