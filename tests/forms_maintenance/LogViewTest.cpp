@@ -92,7 +92,7 @@ TEST_P(LogView, ShowsTheDevicesLogGetsItAgainAndClearsIt)
 TEST_P(LogView, ALogThatDoesNotArriveNeverShowsAnOlderOne)
 {
     std::filesystem::create_directories(DataFolder());
-    WriteFile("state/vka7410/LogFile.RD", "Dec 31 23:59:59 | VKA-7410 [System]stale entry of an earlier run\r\n");
+    WriteFileBytes(DataFolder() + "/LogFile.RD", "Dec 31 23:59:59 | VKA-7410 [System]stale entry of an earlier run\r\n");
     const struct {
         const char* fault;
         int waitMs;
@@ -166,7 +166,7 @@ TEST_P(LogViewSlowDevice, ALogThatKeepsComingIsAwaited)
 // A device that sends its log before it answers the get.
 class LogViewSentFirst : public LogView {
 protected:
-    std::string ExtraConfig() const override { return "log-upload before-reply\n"; }
+    std::string ExtraConfig() const override { return MaintenanceRoad::ExtraConfig() + "log-upload before-reply\n"; }
 };
 
 TEST_P(LogViewSentFirst, ShowsTheLog)

@@ -2,14 +2,11 @@
 
 #include <QTimer>
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
 
 #include "DeviceTransfer.h"
 #include "Firmware.h"
-#include "FreePort.h"
 #include "TempFolder.h"
-#include "TftpPort.h"
 #include "Wait.h"
 
 namespace maintenance_test {
@@ -71,30 +68,20 @@ void MaintenanceRoad::SetUp()
     ASSERT_FALSE(folder_.empty());
     previousFolder_ = std::filesystem::current_path().string();
     std::filesystem::current_path(folder_);
-
-    tftpPort = vka_test::FreeUdpPort();
-    ASSERT_NE(tftpPort, 0);
-    setenv(TftpPortVariable, std::to_string(tftpPort).c_str(), 1);
-    setenv("XDG_STATE_HOME", (folder_ + "/state").c_str(), 1);
-
-    vka_test::OpenFormSession();
-    devsim.SetConfigText(std::string("user ") + vka_test::FormV3User + " authPriv SHA " + vka_test::FormV3AuthPass +
-                         " DES " + vka_test::FormV3PrivPass + "\ntftp-port " + std::to_string(tftpPort) +
-                         "\ntftp-client " + (Atftp(GetParam()) ? "atftp" : "tftp-hpa") + "\n" + ExtraConfig());
-    devsim.SetStateText(StateText());
-    std::string error;
-    ASSERT_TRUE(devsim.Start(&error)) << error;
-    vka_test::AimFormSession(devsim.Port(), VersionOf(GetParam()));
+    FormRoad::SetUp();
 }
 
 void MaintenanceRoad::TearDown()
 {
     FormRoad::TearDown();
-    unsetenv(TftpPortVariable);
-    unsetenv("XDG_STATE_HOME");
     if (!previousFolder_.empty())
         std::filesystem::current_path(previousFolder_);
     vka_test::RemoveFolder(folder_);
+}
+
+std::string MaintenanceRoad::ExtraConfig() const
+{
+    return std::string("tftp-client ") + (Atftp(GetParam()) ? "atftp" : "tftp-hpa") + "\n";
 }
 
 std::string MaintenanceRoad::WriteFile(const std::string& name, const std::string& bytes) const
@@ -103,10 +90,10 @@ std::string MaintenanceRoad::WriteFile(const std::string& name, const std::strin
     return folder_ + "/" + name;
 }
 
-bool MaintenanceRoad::HasNote(const std::string& start) const
+std::size_t MaintenanceRoad::NoteCount(const std::string& start) const
 {
     const std::vector<std::string> notes = vka_test::DevsimNotes(devsim);
-    return std::any_of(notes.begin(), notes.end(), [&](const std::string& note) { return note.rfind(start, 0) == 0; });
+    return std::count_if(notes.begin(), notes.end(), [&](const std::string& note) { return note.rfind(start, 0) == 0; });
 }
 
 std::vector<std::vector<std::string>> MaintenanceRoad::SetBindings() const

@@ -1,9 +1,8 @@
 #pragma once
-// The maintenance forms' road: the simulated device told the port of the forms' TFTP
-// server (VKA7410_TFTP_PORT, a free loopback port) and which TFTP client to run, each
-// test in a fresh current folder with its own per-user data folder (XDG_STATE_HOME,
-// where the log view receives "LogFile.RD"), and the waiting dialogs ended as soon as
-// they show, each recorded.
+// The maintenance forms' road: the form road's own TFTP port and per-user folders (the
+// log view receives "LogFile.RD" into XDG_STATE_HOME), the simulated device told which
+// TFTP client to run, each test in a fresh current folder, and the waiting dialogs
+// ended as soon as they show, each recorded.
 #include <functional>
 #include <string>
 #include <vector>
@@ -53,23 +52,25 @@ class MaintenanceRoad : public vka_test::FormRoad {
 protected:
     void SetUp() override;
     void TearDown() override;
-    // Lines added to the device's configuration.
-    virtual std::string ExtraConfig() const { return ""; }
+    int Version() const override { return VersionOf(GetParam()); }
+    // The device's TFTP client; a test adds its own lines after these.
+    std::string ExtraConfig() const override;
 
     // The test's own folder (the current folder while it runs).
     const std::string& Folder() const { return folder_; }
     // The module's data folder under the test's XDG_STATE_HOME (made by the forms).
-    std::string DataFolder() const { return folder_ + "/state/vka7410"; }
+    std::string DataFolder() const { return StateHome() + "/vka7410"; }
     std::string WriteFile(const std::string& name, const std::string& bytes) const;
     std::string DeviceFile(const std::string& name) const { return ReadFileBytes(vka_test::DevsimFilesFolder(devsim) + "/" + name); }
     // A note of the device's starting with `start`.
-    bool HasNote(const std::string& start) const;
+    bool HasNote(const std::string& start) const { return NoteCount(start) > 0; }
+    // How many of the device's notes start with `start`.
+    std::size_t NoteCount(const std::string& start) const;
     // The device's sets as "OID TYPE VALUE" lists, in order.
     std::vector<std::vector<std::string>> SetBindings() const;
     bool BoxShown(const std::string& text) const;
     bool PumpUntilBox(const std::string& text, double seconds = 20);
 
-    unsigned short tftpPort = 0;
     WaitingDialogs waits;
 
 private:

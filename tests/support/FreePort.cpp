@@ -1,10 +1,16 @@
 #include "FreePort.h"
 
 #include <arpa/inet.h>
+#include <fcntl.h>
 #include <netinet/in.h>
+#include <sys/file.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <cerrno>
+#include <fstream>
+#include <random>
+#include <string>
 
 namespace vka_test {
 
@@ -47,6 +53,60 @@ bool UdpPortInUse(unsigned short port)
         return false;
     }
     return errno == EADDRINUSE;
+}
+
+namespace {
+// The ports bind(0) hands out, from /proc (Linux's default when it cannot be read).
+void EphemeralRange(int& low, int& high)
+{
+    low = 32768;
+    high = 60999;
+    std::ifstream("/proc/sys/net/ipv4/ip_local_port_range") >> low >> high;
+}
+
+std::string LockPath(unsigned short port) { return "/tmp/vka-test-udp-" + std::to_string(port) + ".lock"; }
+}  // namespace
+
+ReservedUdpPort::ReservedUdpPort()
+{
+    int low = 0, high = 0;
+    EphemeralRange(low, high);
+    // Below the ephemeral range when there is room, else above it.
+    const int first = low - 10000 >= 1024 ? 10000 : high + 1;
+    const int last = low - 10000 >= 1024 ? low - 1 : 65535;
+    if (first > last)
+        return;
+    std::mt19937 pick(std::random_device{}());
+    std::uniform_int_distribution<int> ports(first, last);
+    for (int attempt = 0; attempt < 200; ++attempt)
+        if (Claim(static_cast<unsigned short>(ports(pick))))
+            return;
+}
+
+bool ReservedUdpPort::Claim(unsigned short port)
+{
+    const std::string path = LockPath(port);
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CREAT | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return false;
+    struct stat held{}, named{};
+    // The lock counts only on the file still under its name (its last holder removes it).
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0 || ::fstat(fd, &held) != 0 || ::stat(path.c_str(), &named) != 0 ||
+        held.st_ino != named.st_ino || held.st_dev != named.st_dev || UdpPortInUse(port)) {
+        ::close(fd);
+        return false;
+    }
+    port_ = port;
+    lock_ = fd;
+    return true;
+}
+
+ReservedUdpPort::~ReservedUdpPort()
+{
+    if (lock_ < 0)
+        return;
+    ::unlink(LockPath(port_).c_str());
+    ::close(lock_);
 }
 
 }

@@ -6,4 +6,23 @@ namespace vka_test {
 unsigned short FreeUdpPort();
 // True while something holds the UDP port on 127.0.0.1.
 bool UdpPortInUse(unsigned short port);
+
+// A UDP port kept for a server the test starts later (a form's TFTP server, bound
+// perhaps minutes after): outside the range the system hands out for bind(0), so no
+// client socket of another test gets it meanwhile, free when taken, and claimed by a
+// lock file in /tmp that every other test honours until the reservation ends.
+class ReservedUdpPort {
+public:
+    ReservedUdpPort();
+    ~ReservedUdpPort();
+    ReservedUdpPort(const ReservedUdpPort&) = delete;
+    ReservedUdpPort& operator=(const ReservedUdpPort&) = delete;
+    // 0 when none could be had.
+    unsigned short Port() const { return port_; }
+
+private:
+    bool Claim(unsigned short port);
+    unsigned short port_ = 0;
+    int lock_ = -1;
+};
 }

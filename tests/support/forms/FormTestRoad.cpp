@@ -10,6 +10,7 @@
 #include <sstream>
 
 #include "KwSNMPSession.h"
+#include "TftpPort.h"
 
 namespace vka_test {
 
@@ -85,16 +86,26 @@ void RunMenuItem(const char* itemName, const std::function<void()>& body,
 
 void FormRoad::SetUp()
 {
+    ASSERT_FALSE(home_.Path().empty());
+    tftpPort = tftpReservation_.Port();
+    ASSERT_NE(tftpPort, 0) << "no UDP port to reserve";
+    environment_.Set(TftpPortVariable, std::to_string(tftpPort));
+    environment_.Set("HOME", home_.Path());
+    environment_.Set("XDG_STATE_HOME", StateHome());
     OpenFormSession();
     devsim.SetConfigText(std::string("user ") + FormV3User + " authPriv SHA " + FormV3AuthPass + " DES " +
-                         FormV3PrivPass + "\n");
+                         FormV3PrivPass + "\ntftp-port " + std::to_string(tftpPort) + "\n" + ExtraConfig());
     devsim.SetStateText(StateText());
     std::string error;
     ASSERT_TRUE(devsim.Start(&error)) << error;
-    AimFormSession(devsim.Port(), GetParam());
+    AimFormSession(devsim.Port(), Version());
 }
 
-void FormRoad::TearDown() { devsim.Stop(); }
+void FormRoad::TearDown()
+{
+    devsim.Stop();
+    environment_.Restore();
+}
 
 std::vector<std::string> FormRoad::SentBindings() const
 {

@@ -17,10 +17,13 @@
 #include <vector>
 
 #include "DevsimPeer.h"
+#include "EnvironmentOverride.h"
+#include "FreePort.h"
 #include "MenuForms.h"
 #include "QtPump.h"
 #include "QtTestEnvironment.h"
 #include "ScriptedDialogs.h"
+#include "TempFolder.h"
 
 namespace vka_test {
 
@@ -55,7 +58,10 @@ void RunMenuForm(const char* itemName, T*& global, const std::function<void(T& f
 }
 
 // A test with one simulated device (started with the test's state text, if any), the
-// session aimed at it over the parameter's version, and scripted dialogs.
+// session aimed at it over the parameter's version, and scripted dialogs. Each test has
+// a port of its own for the forms' TFTP server (VKA7410_TFTP_PORT, reserved; the device
+// is told it) and per-user folders of its own (HOME, XDG_STATE_HOME): no form it opens
+// binds a fixed port or writes under the real home folder.
 class FormRoad : public ::testing::TestWithParam<int> {
 protected:
     void SetUp() override;
@@ -63,6 +69,12 @@ protected:
     // The state devsim starts with: the device's default state (every catalogue
     // variable); a test overrides it to add or change lines.
     virtual std::string StateText() const { return DefaultStateText(); }
+    // The SNMP version of the road (0, 1, 3): the parameter, unless it carries more.
+    virtual int Version() const { return GetParam(); }
+    // Lines added to the device's configuration.
+    virtual std::string ExtraConfig() const { return ""; }
+    // The test's XDG_STATE_HOME (the module's data folder is "vka7410" in it).
+    std::string StateHome() const { return home_ / ".local/state"; }
 
     // The device's requests of one kind (GET, GETNEXT, GETBULK, SET), in order.
     std::vector<DevsimJournalEntry> Requests(const std::string& kind) const;
@@ -76,6 +88,12 @@ protected:
 
     DevsimPeer devsim;
     InstalledScriptedDialogs dialogs;
+    unsigned short tftpPort = 0;
+
+private:
+    ReservedUdpPort tftpReservation_;
+    TempFolder home_{"vka-form-home"};
+    EnvironmentOverride environment_;
 };
 
 }  // namespace vka_test
