@@ -69,7 +69,6 @@ TClientInformation::TClientInformation(TComponent* Owner)
     FitClientHeight();
 
     OnCreate = ReadSequence([this](TObject* Sender) { FormCreate(Sender); });
-    OnCloseQuery = [this](TObject* Sender, bool& CanClose) { FormCloseQuery(Sender, CanClose); };
 }
 
 void TClientInformation::FormCreate(TObject* Sender)
@@ -78,6 +77,7 @@ void TClientInformation::FormCreate(TObject* Sender)
         RefreshRequest = GroupRequest(dot11ClientInformationRefreshVars, MVT_SV, 1, 1000);
         RefreshRequest->BindComboBox(0, IfGetInfo0);
         RefreshRequest->OnSetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnClientRefreshDone(S, E); };
+        HoldCloseWhileWriting({RefreshRequest});
 
         BandRequest = BoundGroup(dot11BandVars2, MVT_SV, {CB_Band}, 10000, 0);
         ReadGroup(BandRequest);
@@ -112,13 +112,6 @@ void TClientInformation::StartDetection()
         ShowStatus("Detect timed out!");
         ShowRowCount();
     }
-}
-
-void TClientInformation::FormCloseQuery(TObject* Sender, bool& CanClose)
-{
-    // A walk of the table does not hold the form: closing it ends the walk.
-    if (busy_ && !(TableRequest && TableRequest->Busy))
-        CanClose = false;
 }
 
 void TClientInformation::Bt_RfrshClick(TObject* Sender)

@@ -2,9 +2,10 @@
 // Status / Client Information: the wireless stations associated with the access point.
 // The device rebuilds its station table only on request: the form writes the refresh
 // scalar, and once the device has taken it, walks the station table into a hidden list
-// and copies the rows into the visible list with readable words. While a detection
-// runs (from the form's construction, and from each Refresh, until the walk or the
-// refresh write has ended) the form refuses to close.
+// and copies the rows into the visible list with readable words. One detection runs at
+// a time (from the form's construction, and from each Refresh, until the walk or the
+// refresh write has ended); the form refuses to close while the refresh write is on its
+// way, and closing during the walk ends the walk.
 #include "SettingsFormBase.h"
 
 class TClientInformation : public TSettingsForm {
@@ -30,7 +31,6 @@ public:
     KwSNMPRequest2Edits* TableRequest = nullptr;    // asynchronous
 
     void FormCreate(TObject* Sender);
-    void FormCloseQuery(TObject* Sender, bool& CanClose);
     void Bt_RfrshClick(TObject* Sender);
     void Bt_CloseClick(TObject* Sender);
 

@@ -19,8 +19,8 @@ TLabel* TFormBuilder::Label(const char* name, const char* caption, int left, int
 
 TEdit* TFormBuilder::Edit(const char* name, int left, int top, int width, int maxLength)
 {
+    // Empty until the device's value or the form's own starting text fills it.
     TEdit* edit = Add<TEdit>(name, left, top, width, EditHeight);
-    edit->SetText(name);  // until the device's value fills it, as designed
     if (maxLength > 0)
         edit->SetMaxLength(maxLength);
     return Named(edit);

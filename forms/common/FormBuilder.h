@@ -46,6 +46,7 @@ public:
     }
 
     TLabel* Label(const char* name, const char* caption, int left, int top, int width = 0);
+    // An edit starts empty: a form whose design gives it a starting text sets that.
     TEdit* Edit(const char* name, int left, int top, int width, int maxLength = 0);
     // A read-only edit showing a device value the user cannot change.
     TEdit* ShowEdit(const char* name, int left, int top, int width);

@@ -46,6 +46,27 @@ bool TSettingsForm::AnyOutstanding(const TRequests& requests)
     return false;
 }
 
+bool TSettingsForm::WriteOutstanding(const KwSNMPRequest2Controls* request)
+{
+    return request->Busy && request->RequestKind == KwCycleSet;
+}
+
+void TSettingsForm::HoldCloseWhileWriting(std::initializer_list<const KwSNMPRequest2Controls*> requests)
+{
+    for (const KwSNMPRequest2Controls* request : requests)
+        if (request)
+            closeHolders_.push_back(request);
+}
+
+bool TSettingsForm::CloseQuery()
+{
+    // Reads and walks do not hold the form: deleting it ends them.
+    for (const KwSNMPRequest2Controls* request : closeHolders_)
+        if (WriteOutstanding(request))
+            return false;
+    return TForm::CloseQuery();
+}
+
 bool TSettingsForm::ReadGroup(KwSNMPRequest2Controls* request)
 {
     const bool ok = request->Get();
@@ -64,7 +85,7 @@ void TSettingsForm::ClearReadFailure()
 
 bool TSettingsForm::MaySave(const KwSNMPRequest2Controls* request, const TSaveGuardTexts& texts)
 {
-    // Until the group has been read the controls hold their own names or stale text,
+    // Until the group has been read the controls hold empty, starting or stale text,
     // which must never reach the device.
     if (!GroupRead(request))
         return RefuseInput(texts.NotRead, texts.Caption);

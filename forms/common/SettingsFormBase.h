@@ -19,6 +19,11 @@
 //   read successfully, never while a read of it is outstanding.
 // - Input checks and refusals come from InputChecks.h; results go to ShowStatus.
 //
+// Closing: a form closes at once whatever it reads; deleting it ends its walks and
+// reads. Only a write already sent by one of the requests a form names with
+// HoldCloseWhileWriting holds it, until the device answered or the write's bounded
+// deadline passed, so that its outcome is seen through (CloseQuery).
+//
 // Lifetime: the requests (and timers, TFTP servers, any non-visual component) have the
 // form as owner. Deleting the form deletes them first, while every control still exists,
 // and a request being deleted cancels what it has outstanding: no reply, time-out or
@@ -60,6 +65,11 @@ public:
     // operation is under way.
     using TRequests = std::vector<const KwSNMPRequest2Controls*>;
     static bool AnyOutstanding(const TRequests& requests);
+    // True while the request has a write sent and not answered yet.
+    static bool WriteOutstanding(const KwSNMPRequest2Controls* request);
+    // Refuses while a write of a request named by HoldCloseWhileWriting is outstanding,
+    // then asks OnCloseQuery. Reads and walks never hold the form.
+    bool CloseQuery() override;
 
 protected:
     // A request owned by this form on one catalogue group (see NewGroupRequest). Its
@@ -84,6 +94,10 @@ protected:
         BindByPosition(request, bindings);
         return request;
     }
+
+    // The form refuses to close while one of these requests (missing ones are skipped)
+    // has a write outstanding.
+    void HoldCloseWhileWriting(std::initializer_list<const KwSNMPRequest2Controls*> requests);
 
     // Reads the group. A synchronous read that failed is kept as the first failure
     // (ReadFailed) unless one is kept already.
@@ -144,6 +158,7 @@ protected:
 
 private:
     std::function<void(const TForm*)> forget_;
+    std::vector<const KwSNMPRequest2Controls*> closeHolders_;
     TStatusBar* statusBar_ = nullptr;
     bool readFailed_ = false;
     AnsiString readFailure_;

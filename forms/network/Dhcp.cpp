@@ -54,7 +54,6 @@ TFM_DHCP::TFM_DHCP(TComponent* Owner)
     Bt_Cancel->SetEnabled(false);
 
     OnCreate = ReadSequence([this](TObject* Sender) { FormCreate(Sender); });
-    OnCloseQuery = [this](TObject* Sender, bool& CanClose) { FormCloseQuery(Sender, CanClose); };
 }
 
 void TFM_DHCP::FormCreate(TObject* Sender)
@@ -67,6 +66,7 @@ void TFM_DHCP::FormCreate(TObject* Sender)
         for (TStatusBar* bar : {StatusBar1, StatusBar2, StatusBar3})
             ShowFormStatus(bar, e.what());
     }
+    HoldCloseWhileWriting({StaticRequest});
     LanRequest = BoundGroup(lanIfIpAddressVars, MVT_SV, {Ed_ext}, 1000, 1);
     if (!KwReadSequence::SilentDeviceSeen())
         LanRequest->Get();
@@ -86,14 +86,6 @@ void TFM_DHCP::AllowCancelWhenIdle()
 {
     if (!StaticRequest || !Outstanding(StaticRequest))
         Bt_Cancel->SetEnabled(true);
-}
-
-void TFM_DHCP::FormCloseQuery(TObject* Sender, bool& CanClose)
-{
-    // The requests stay with the form until it is deleted: nothing is freed here, so
-    // closing twice or during a wait frees nothing twice.
-    if (StaticRequest && Outstanding(StaticRequest))
-        CanClose = false;
 }
 
 void TFM_DHCP::Bt_CancelClick(TObject* Sender) { Close(); }

@@ -7,9 +7,8 @@
 // checks and Save; DhcpStaticLeases.cpp the static lease table; DhcpLeaseLists.cpp the
 // current lease lists.
 //
-// Closing is refused only while the static lease table is being read or written (a
-// write whose outcome is unknown must be seen through). A device that never answered
-// leaves the form closable: a failed read does not trap the user.
+// Closing is refused only while a write of the static lease table is on its way (a
+// write whose outcome is unknown is seen through); reads and walks end with the form.
 #include "KeyedRows.h"
 #include "SettingsFormBase.h"
 
@@ -99,7 +98,6 @@ public:
     bool AddMode = true;
 
     void FormCreate(TObject* Sender);
-    void FormCloseQuery(TObject* Sender, bool& CanClose);
     void PageControl1Change(TObject* Sender);
     void CB_Fuction1Change(TObject* Sender);
     void CB_Fuction2Change(TObject* Sender);

@@ -96,7 +96,6 @@ TFM_FilterMACACL::TFM_FilterMACACL(TComponent* Owner)
     SetClientHeight(rows.Top() + 400);
 
     OnCreate = ReadSequence(Guarded([this](TObject* Sender) { FormCreate(Sender); }));
-    OnCloseQuery = [this](TObject* Sender, bool& CanClose) { FormCloseQuery(Sender, CanClose); };
 }
 
 void TFM_FilterMACACL::FormCreate(TObject* Sender)
@@ -148,6 +147,7 @@ void TFM_FilterMACACL::FormCreate(TObject* Sender)
 
     DeleteRequest = BoundGroup(dot11MacAccessControlMacAddressDeleteVars, MVT_SV, {{Ed_MACAddr, "%h"}}, 10000, 1);
     DeleteRequest->OnSetDone = listSetDone;
+    HoldCloseWhileWriting({AddRequest, ClientAddRequest, DeleteRequest});
 
     HiddenListRequest = GroupRequest(dot11MacAccessControlListIndexVars, MVT_UMV, 1, 2000, 1);
     HiddenListRequest->BindListView(LV_GetMAC, false);
@@ -299,11 +299,6 @@ void TFM_FilterMACACL::Bt_ApplyClick(TObject* Sender)
     if (pendingListOps_ > 0 || !MayWriteAccessMode())
         return;
     ShowStatus(WriteAccessMode() ? "Save OK!" : "Set error!");
-}
-
-void TFM_FilterMACACL::FormCloseQuery(TObject* Sender, bool& CanClose)
-{
-    CanClose = CanClose && pendingListOps_ == 0;
 }
 
 // --- add and delete --------------------------------------------------------------

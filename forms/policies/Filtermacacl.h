@@ -5,10 +5,11 @@
 // action scalars, never by writing table rows.
 //
 // List operations (both list reads, add, client add, delete) are asynchronous and
-// counted: while any is outstanding the form refuses to close, Save, Add, Delete and
-// the client add are disabled (and refused, on the shared table rule), and an empty list is taken as such only from a
+// counted: while any is outstanding Save, Add, Delete and the client add are disabled
+// (and refused, on the shared table rule), and an empty list is taken as such only from a
 // completed read of the shown list with nothing else outstanding (the device is then
-// put into Disable).
+// put into Disable). The form refuses to close only while a list write is on its way;
+// closing during a list read ends it.
 #include "SettingsFormBase.h"
 
 class New_req2Edit;
@@ -49,7 +50,7 @@ public:
     KwSNMPRequest2Edits* HiddenListRequest = nullptr;    // asynchronous walk, every row
     New_req2Edit* VisibleListRequest = nullptr;          // asynchronous walk, listed rows
 
-    // List operations outstanding; the form closes only at 0.
+    // List operations outstanding.
     int PendingListOps() const { return pendingListOps_; }
 
     void FormCreate(TObject* Sender);
@@ -60,7 +61,6 @@ public:
     void LV_ClientUserClick(TObject* Sender);
     void LV_UerMACAddressClick(TObject* Sender);
     void Bt_ApplyClick(TObject* Sender);
-    void FormCloseQuery(TObject* Sender, bool& CanClose);
 
     void FillClientList();
     bool CheckMacAddress(const AnsiString& text);

@@ -126,7 +126,7 @@ AnsiString AnsiString::UpperCase() const
 {
     std::string out = bytes_;
     for (char& c : out)
-        c = Latin1Upper(c);
+        c = AsciiUpper(c);
     return AnsiString(std::move(out));
 }
 
@@ -134,7 +134,7 @@ AnsiString AnsiString::LowerCase() const
 {
     std::string out = bytes_;
     for (char& c : out)
-        c = Latin1Lower(c);
+        c = AsciiLower(c);
     return AnsiString(std::move(out));
 }
 

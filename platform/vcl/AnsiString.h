@@ -1,7 +1,9 @@
 #pragma once
 // The module's text type: a string of 8-bit bytes with value semantics and 1-based
 // positions. Any byte may be held, NUL included (the length counts, not a terminator).
-// Text crosses into Qt as Latin-1, so every byte 0-255 survives a round trip.
+// Text is UTF-8 and crosses into Qt as such (platform/win/TextBytes); a byte that is no
+// part of a valid UTF-8 sequence is carried along, so every byte string survives a
+// round trip.
 #include <QString>
 #include <cstdarg>
 #include <cstddef>
@@ -54,7 +56,7 @@ public:
     AnsiString Trim() const;
     AnsiString TrimLeft() const;
     AnsiString TrimRight() const;
-    // Latin-1 aware case mapping.
+    // Case mapping of ASCII letters; every other byte (parts of UTF-8 characters) stays.
     AnsiString UpperCase() const;
     AnsiString LowerCase() const;
 
@@ -73,14 +75,14 @@ public:
     static AnsiString StringOfChar(char c, int count);
 
     int AnsiCompare(const AnsiString& other) const;    // <0, 0, >0, byte order
-    int AnsiCompareIC(const AnsiString& other) const;  // ignoring Latin-1 case
+    int AnsiCompareIC(const AnsiString& other) const;  // ignoring ASCII case
 
     AnsiString& operator+=(const AnsiString& other) { bytes_ += other.bytes_; return *this; }
     AnsiString& operator+=(const char* other) { if (other) bytes_ += other; return *this; }
 
     const std::string& ToStdString() const { return bytes_; }
-    QString ToQString() const;                 // Latin-1
-    static AnsiString FromQString(const QString& text);  // Latin-1; other characters become '?'
+    QString ToQString() const;                 // UTF-8, odd bytes carried (TextBytes)
+    static AnsiString FromQString(const QString& text);  // UTF-8 (TextBytes)
 
 private:
     std::string bytes_;

@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <QSignalBlocker>
 
+#include <limits>
+
 TComboBox::TComboBox(TComponent* owner) : TWinControl(owner)
 {
     combo_ = new QComboBox;
@@ -77,6 +79,8 @@ void TComboBox::SetStyle(TComboBoxStyle style)
         combo_->setInsertPolicy(QComboBox::NoInsert);
         combo_->setCompleter(nullptr);
         QLineEdit* edit = combo_->lineEdit();
+        // Qt's own limit (32767 characters) would cut a text set by code.
+        edit->setMaxLength(std::numeric_limits<int>::max());
         QObject::connect(edit, &QLineEdit::textEdited, SignalContext(), [this] {
             FromQt([this] { Fire(OnChange); });
         });

@@ -97,9 +97,9 @@ Word QtKeyToVirtualKey(int qtKey);
 constexpr UINT WM_CLOSE = 0x0010;
 constexpr UINT WM_NEXTDLGCTL = 0x0028;
 
-// Text between controls and AnsiString: Latin-1 both ways. A character beyond
-// Latin-1 typed by the user arrives as its UTF-8 bytes (all 128 or above), so
-// checks for bytes of 128 and more still see it.
+// Text between controls and AnsiString: UTF-8 both ways (platform/win/TextBytes). A
+// character beyond ASCII typed by the user arrives as its UTF-8 bytes (all 128 or
+// above), so checks for bytes of 128 and more still see it.
 AnsiString ControlText(const QString& text);
 QString ControlQString(const AnsiString& text);
 

@@ -1,10 +1,73 @@
 #include "StdCtrls.h"
 
+#include "Dialogs.h"
+
 #include <QApplication>
 #include <QLineEdit>
 #include <QSignalBlocker>
 
+#include <algorithm>
 #include <limits>
+
+namespace {
+// The device counts a text in bytes: those the control's text stands for.
+int TextBytes(const QString& text) { return ControlText(text).Length(); }
+
+// True when position `at` lies between the two halves of one character.
+bool SplitsCharacter(const QString& text, qsizetype at)
+{
+    return at > 0 && at < text.size() && text.at(at - 1).isHighSurrogate() && text.at(at).isLowSurrogate();
+}
+
+// At most the first `limit` code units of `text`, never half a character.
+QString StartOf(const QString& text, qsizetype limit)
+{
+    if (text.size() <= limit)
+        return text;
+    return text.left(SplitsCharacter(text, limit) ? limit - 1 : limit);
+}
+
+// The longest start of `text`, in whole characters, of at most `bytes` bytes.
+QString StartWithin(const QString& text, int bytes)
+{
+    qsizetype end = 0;
+    while (end < text.size()) {
+        const qsizetype units = SplitsCharacter(text, end + 1) ? 2 : 1;
+        const int size = TextBytes(text.mid(end, units));
+        if (size > bytes)
+            break;
+        bytes -= size;
+        end += units;
+    }
+    return text.left(end);
+}
+
+// `after` is `before` with one stretch replaced by typed or pasted text that makes it
+// longer than `maxBytes`: keeps as much of the new stretch as fits, in whole
+// characters. `cursor` is put after what was kept.
+QString FitTyping(const QString& before, const QString& after, int maxBytes, qsizetype& cursor)
+{
+    qsizetype prefix = 0;
+    while (prefix < before.size() && prefix < after.size() && before[prefix] == after[prefix])
+        ++prefix;
+    while (SplitsCharacter(before, prefix) || SplitsCharacter(after, prefix))
+        --prefix;
+    qsizetype suffix = 0;
+    while (suffix < before.size() - prefix && suffix < after.size() - prefix &&
+           before[before.size() - 1 - suffix] == after[after.size() - 1 - suffix])
+        ++suffix;
+    while (SplitsCharacter(before, before.size() - suffix) || SplitsCharacter(after, after.size() - suffix))
+        --suffix;
+    const QString kept = before.left(prefix) + before.right(suffix);
+    const QString typed = after.mid(prefix, after.size() - prefix - suffix);
+    const QString taken = StartWithin(typed, std::max(0, maxBytes - TextBytes(kept)));
+    cursor = prefix + taken.size();
+    return before.left(prefix) + taken + before.right(suffix);
+}
+}  // namespace
+
+const char* const TEdit::ClippedNotice =
+    "This value is too long to be shown whole, so it cannot be changed here. It is kept as it is.";
 
 TEdit::TEdit(TComponent* owner) : TWinControl(owner)
 {
@@ -22,11 +85,10 @@ AnsiString TEdit::ReadText() const { return clipped_ ? shown_ : ControlText(edit
 
 void TEdit::WriteText(const AnsiString& text)
 {
+    const QString whole = ControlQString(text);
+    const QString shown = StartOf(whole, ShownLimit);
+    clipped_ = shown.size() < whole.size();
     {
-        QString shown = ControlQString(text);
-        clipped_ = shown.size() > ShownLimit;
-        if (clipped_)
-            shown.truncate(ShownLimit);
         QSignalBlocker quiet(edit_);
         edit_->setText(shown);
     }
@@ -34,37 +96,34 @@ void TEdit::WriteText(const AnsiString& text)
     Change();
 }
 
+void TEdit::ShowInWidget(const QString& text, qsizetype cursor)
+{
+    QSignalBlocker quiet(edit_);
+    edit_->setText(text);
+    edit_->setCursorPosition(int(std::min(cursor, text.size())));
+}
+
 void TEdit::UserEdited(const QString& text)
 {
-    QString before = ControlQString(shown_);
-    if (clipped_)
-        before.truncate(ShownLimit);
+    const QString before = ControlQString(shown_);
+    if (clipped_) {
+        // Only the start of the value is shown: any change would write back a value the
+        // user never saw whole. The value stays, and the user is told why.
+        ShowInWidget(StartOf(before, ShownLimit), edit_->cursorPosition());
+        QApplication::beep();
+        FromQt([] { ShowMessage(ClippedNotice); });
+        return;
+    }
     QString after = text;
-    if (maxLength_ > 0 && after.size() > maxLength_ && after.size() > before.size()) {
-        // Keep as much of the inserted text as fits; the rest is refused.
-        int prefix = 0;
-        while (prefix < before.size() && prefix < after.size() && before[prefix] == after[prefix])
-            ++prefix;
-        int suffix = 0;
-        while (suffix < before.size() - prefix && suffix < after.size() - prefix &&
-               before[before.size() - 1 - suffix] == after[after.size() - 1 - suffix])
-            ++suffix;
-        int removed = int(before.size()) - prefix - suffix;
-        QString inserted = after.mid(prefix, after.size() - prefix - suffix);
-        int room = std::max(0, maxLength_ - (int(before.size()) - removed));
-        after = before.left(prefix) + inserted.left(room) + before.right(suffix);
-        int cursor = prefix + std::min<int>(room, int(inserted.size()));
-        {
-            QSignalBlocker quiet(edit_);
-            edit_->setText(after);
-            edit_->setCursorPosition(cursor);
-        }
+    if (maxLength_ > 0 && TextBytes(after) > maxLength_ && TextBytes(after) > TextBytes(before)) {
+        qsizetype cursor = 0;
+        after = FitTyping(before, text, maxLength_, cursor);
+        ShowInWidget(after, cursor);
         QApplication::beep();
         if (after == before)
             return;
     }
     shown_ = ControlText(after);
-    clipped_ = false;  // the user changed what is shown: that is the text now
     modified_ = true;
     FromQt([this] { Change(); });
 }

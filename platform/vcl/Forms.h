@@ -54,7 +54,9 @@ public:
     void SetVisible(bool visible) override;
     int ShowModal();
     void Close();
-    bool CloseQuery();
+    // True when the form may close: asks OnCloseQuery. A kind of form with a rule of
+    // its own for every form of that kind extends it.
+    virtual bool CloseQuery();
     // Deletes the form once control is back in the message loop.
     void Release();
     TModalResult ModalResult() const { return modalResult_; }

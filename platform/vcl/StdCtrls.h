@@ -75,15 +75,20 @@ private:
 
 // A single-line edit.
 // OnChange fires on every change of the text: typed by the user (guarded) and set
-// by code (in the caller's frame). MaxLength limits typing and pasting only: text
-// set by code is never cut, and a longer text can still be shortened by the user.
+// by code (in the caller's frame). MaxLength limits typing and pasting only, in bytes
+// of the text as the device counts them (a character that does not fit whole is not
+// taken): text set by code is never cut, and a longer text can still be shortened by
+// the user.
 // A line edit lays out every character it holds, at tens of bytes each: a text set by
-// code shows its first ShownLimit characters only, while Text() keeps the whole of it
-// until the user changes what is shown.
+// code shows only its first ShownLimit UTF-16 units (never half a character), while
+// Text() keeps the whole of it. Such a clipped value cannot be edited: the user's change
+// is undone and ClippedNotice says why, so a value is never written back shorter
+// than it was.
 class TEdit : public TWinControl {
 public:
     explicit TEdit(TComponent* owner);
     static constexpr int ShownLimit = 4096;
+    static const char* const ClippedNotice;
 
     int MaxLength() const { return maxLength_; }
     void SetMaxLength(int maxLength) { maxLength_ = maxLength < 0 ? 0 : maxLength; }
@@ -113,6 +118,7 @@ protected:
 
 private:
     void UserEdited(const QString& text);
+    void ShowInWidget(const QString& text, qsizetype cursor);
     QLineEdit* edit_;
     AnsiString shown_;  // the text as of the last change
     bool clipped_ = false;  // shown_ is longer than what the widget holds

@@ -299,8 +299,8 @@ static AnsiString MapBytes(const AnsiString& text)
 
 AnsiString UpperCase(const AnsiString& text) { return MapBytes<AsciiUpper>(text); }
 AnsiString LowerCase(const AnsiString& text) { return MapBytes<AsciiLower>(text); }
-AnsiString AnsiUpperCase(const AnsiString& text) { return MapBytes<Latin1Upper>(text); }
-AnsiString AnsiLowerCase(const AnsiString& text) { return MapBytes<Latin1Lower>(text); }
+AnsiString AnsiUpperCase(const AnsiString& text) { return MapBytes<AsciiUpper>(text); }
+AnsiString AnsiLowerCase(const AnsiString& text) { return MapBytes<AsciiLower>(text); }
 
 template <char (*Map)(char)>
 static int CompareMapped(const AnsiString& a, const AnsiString& b)
@@ -324,7 +324,7 @@ int CompareText(const AnsiString& a, const AnsiString& b) { return CompareMapped
 int AnsiCompareStr(const AnsiString& a, const AnsiString& b) { return CompareMapped<Same>(a, b); }
 int AnsiCompareText(const AnsiString& a, const AnsiString& b)
 {
-    return CompareMapped<Latin1Upper>(a, b);
+    return CompareMapped<AsciiUpper>(a, b);
 }
 bool SameText(const AnsiString& a, const AnsiString& b) { return CompareText(a, b) == 0; }
 

@@ -58,12 +58,12 @@ AnsiString TrimLeft(const AnsiString& text);
 AnsiString TrimRight(const AnsiString& text);
 AnsiString UpperCase(const AnsiString& text);      // ASCII letters only
 AnsiString LowerCase(const AnsiString& text);      // ASCII letters only
-AnsiString AnsiUpperCase(const AnsiString& text);  // Latin-1 letters too
+AnsiString AnsiUpperCase(const AnsiString& text);  // ASCII letters only: text is UTF-8
 AnsiString AnsiLowerCase(const AnsiString& text);
 int CompareStr(const AnsiString& a, const AnsiString& b);
 int CompareText(const AnsiString& a, const AnsiString& b);      // ASCII case ignored
 int AnsiCompareStr(const AnsiString& a, const AnsiString& b);
-int AnsiCompareText(const AnsiString& a, const AnsiString& b);  // Latin-1 case ignored
+int AnsiCompareText(const AnsiString& a, const AnsiString& b);  // ASCII case ignored
 bool SameText(const AnsiString& a, const AnsiString& b);
 AnsiString QuotedStr(const AnsiString& text);                   // 'it''s'
 // Replaces every occurrence (or the first only), optionally ignoring case.

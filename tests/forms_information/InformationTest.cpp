@@ -170,7 +170,7 @@ TEST_P(InformationDevsim, SaveBeforeTheFirstReplyIsRefusedAndSendsNothing)
         ASSERT_EQ(dialogs.Count(), 1);
         EXPECT_EQ(dialogs.Last().Text, InformationNotReadText);
         EXPECT_EQ(dialogs.Last().Caption, "Error");
-        EXPECT_EQ(form.Ed_SC->Text().ToStdString(), "Ed_SC");
+        EXPECT_EQ(form.Ed_SC->Text().ToStdString(), "");  // as it started
 
         // Once the group is in, the same Save goes out.
         if (!WaitForRead(form))
@@ -184,7 +184,7 @@ TEST_P(InformationDevsim, SaveBeforeTheFirstReplyIsRefusedAndSendsNothing)
     const auto sets = Requests("SET");
     ASSERT_EQ(sets.size(), 1u);
     ASSERT_EQ(sets[0].Bindings.size(), 3u);
-    EXPECT_EQ(sets[0].Bindings[0].Value, "\"admin@example.com\"");  // read, not "Ed_SC"
+    EXPECT_EQ(sets[0].Bindings[0].Value, "\"admin@example.com\"");  // read, not the empty start
     EXPECT_EQ(sets[0].Bindings[1].Value, "\"after the read\"");
 }
 

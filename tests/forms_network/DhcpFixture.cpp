@@ -47,7 +47,7 @@ void DhcpForm::Open(const std::function<void(TFM_DHCP&)>& body)
     vka_test::RunMenuForm<TFM_DHCP>("DHCPServer1", FM_DHCP, [&](TFM_DHCP& form) {
         ASSERT_TRUE(WaitForStaticTable(form));
         body(form);
-        // The form refuses to close while its static table is busy.
+        // The form refuses to close while a write of its static table is on its way.
         if (form.ModalResult() == mrNone) {
             EXPECT_TRUE(WaitForStaticTable(form));
         }

@@ -41,7 +41,7 @@ protected:
         vka_test::RunMenuForm<TFM_FilterMACACL>("Mac1", FM_FilterMACACL, [&](TFM_FilterMACACL& form) {
             ASSERT_TRUE(WaitIdle(form));
             body(form);
-            // The form refuses to close while a list operation is outstanding.
+            // Every list operation has ended before the journal is examined.
             EXPECT_TRUE(WaitIdle(form));
         });
     }

@@ -23,7 +23,6 @@ TEST(FormBuilder, RowsPlaceALabelAndAControlPerRowAndEveryControlBelongsToTheFor
     EXPECT_EQ(label->Name(), "Lb_Name");
     EXPECT_EQ(label->Caption(), "Name:");
     EXPECT_EQ(name->Name(), "Ed_Name");
-    EXPECT_EQ(name->Text(), "Ed_Name");
     EXPECT_EQ(name->MaxLength(), 32);
     EXPECT_EQ(name->Left(), 120);
     EXPECT_EQ(name->Top(), 20);
@@ -36,6 +35,20 @@ TEST(FormBuilder, RowsPlaceALabelAndAControlPerRowAndEveryControlBelongsToTheFor
     EXPECT_EQ(form.FindComponent("CB_On"), on);
     EXPECT_EQ(rows.ButtonLeft(0), 120 + 200 - TFormBuilder::ButtonWidth);
     EXPECT_EQ(rows.ButtonLeft(1), rows.ButtonLeft(0) - TFormBuilder::ButtonWidth - 10);
+}
+
+// An edit shows nothing until the device's value or the form's own starting text fills
+// it: never its own name, which a Save would otherwise take for the user's input.
+TEST(FormBuilder, EditsStartEmpty)
+{
+    vka_test::EnsureQApplication();
+    TForm form(nullptr);
+    TFormBuilder build(&form);
+    TFormRows rows(build, TRowColumns{10, 120, 200, 30}, 20);
+    for (TEdit* edit : {build.Edit("Edt_StaticIP", 8, 8, 100), build.ShowEdit("Ed_SU", 8, 40, 100),
+                        build.HiddenEdit("Ed_From"), rows.Edit("Lb_Host", "Host Name", "ED_StaticHostName", 63),
+                        rows.ShowEdit("Lb_SD", "System Description:", "Ed_SD")})
+        EXPECT_EQ(edit->Text(), "") << edit->Name();
 }
 
 TEST(FormBuilder, HiddenHoldersAreNeverShownAndListsAndBarsGetTheirColumns)

@@ -96,9 +96,11 @@ TEST(OptionList, CaseOfLabelsMattersOnlyWhenAsked)
     EXPECT_EQ(exact.IndexOfText("Access Point"), 0);
     EXPECT_EQ(ignoring.IndexOfText("Access Point "), -1);  // whole text, no trimming
 
-    const KwIntOption latin[] = {{1, "\xC9t\xE9"}, {0, nullptr}};  // "Été"
-    KwOptionList accents(latin);
-    EXPECT_EQ(accents.IndexOfText("\xE9T\xC9"), 0);
+    // Labels are UTF-8: ASCII letters match in either case, other characters exactly.
+    const KwIntOption accented[] = {{1, "\xC3\x89t\xC3\xA9"}, {2, "\xE2\x82\xAC"}, {0, nullptr}};  // "Été", "€"
+    KwOptionList accents(accented);
+    EXPECT_EQ(accents.IndexOfText("\xC3\x89T\xC3\xA9"), 0);
+    EXPECT_EQ(accents.IndexOfText("\xC2\x82\xAC"), -1);
 }
 
 TEST(OptionList, StringKeysMatchWhole)

@@ -1,5 +1,6 @@
 #include "MenuRoad.h"
 
+#include "KwSNMPRequest2Controls.h"
 #include "KwSNMPSession.h"
 
 #include <QApplication>
@@ -62,6 +63,14 @@ TForm* NewestForm()
         if (auto* form = dynamic_cast<TForm*>(Application->Components(i)))
             return form;
     return nullptr;
+}
+
+bool RequestsIdle(TForm* form)
+{
+    for (KwSNMPRequest2Controls* request : Owned<KwSNMPRequest2Controls>(form))
+        if (request->Busy || request->Request.Pending > 0)
+            return false;
+    return true;
 }
 
 void MenuRoad::SetUp()

@@ -37,6 +37,9 @@ std::vector<T*> Owned(TComponent* owner)
     return found;
 }
 
+// True when none of the form's requests has an operation outstanding.
+bool RequestsIdle(TForm* form);
+
 // A main window (its menus, without the start-up) on the road's device.
 class MenuRoad : public FormRoad {
 protected:

@@ -41,8 +41,9 @@ TEST(AnsiString, EditsAndSearchesClampAndCountFromOne)
         {" \t\r\nx y \x01", [](AnsiString s) { return s.Trim(); }, "x y"},
         {"  x \r\n", [](AnsiString s) { return s.TrimRight(); }, "  x"},
         {" \xA0x\xA0 ", [](AnsiString s) { return s.Trim(); }, "\xA0x\xA0"},  // high bytes are not blanks
-        {"aBc\xE9\xF7", [](AnsiString s) { return s.UpperCase(); }, "ABC\xC9\xF7"},
-        {"AbC\xC9\xD7", [](AnsiString s) { return s.LowerCase(); }, "abc\xE9\xD7"},
+        // ASCII letters only: UTF-8 bytes ("\xE2\x82\xAC" is the euro sign) stay as they are.
+        {"aBc\xC3\xA9\xE2\x82\xAC\xE9", [](AnsiString s) { return s.UpperCase(); }, "ABC\xC3\xA9\xE2\x82\xAC\xE9"},
+        {"AbC\xC3\x89\xE2\x82\xAC\xC9", [](AnsiString s) { return s.LowerCase(); }, "abc\xC3\x89\xE2\x82\xAC\xC9"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.expected, c.edit(c.input)) << c.input;
@@ -52,7 +53,8 @@ TEST(AnsiString, EditsAndSearchesClampAndCountFromOne)
     EXPECT_EQ(0, ip.Pos(""));
     EXPECT_EQ(7, ip.LastDelimiter("."));
     EXPECT_EQ(11, AnsiString("C:\\x/y\\dir\\f").LastDelimiter("\\/"));
-    EXPECT_EQ(0, AnsiString("Caf\xE9").AnsiCompareIC("CAF\xC9"));
+    EXPECT_EQ(0, AnsiString("Caf\xC3\xA9").AnsiCompareIC("CAF\xC3\xA9"));
+    EXPECT_NE(0, AnsiString("\xE2\x82\xAC").AnsiCompareIC("\xC2\x82\xAC"));  // two characters, not one
     EXPECT_GT(AnsiString("\xE9").AnsiCompare("z"), 0);  // bytes compare unsigned
 }
 

@@ -130,12 +130,14 @@ TEST(FloatConversions, IgnoreTheDesktopLocale)
 TEST(TextHelpers, CaseComparisonAndFormat)
 {
     EXPECT_EQ("ABC\xE9", UpperCase("abc\xE9"));          // ASCII only
-    EXPECT_EQ("ABC\xC9", AnsiUpperCase("abc\xE9"));      // Latin-1 too
+    EXPECT_EQ("ABC\xE2\x82\xAC", AnsiUpperCase("abc\xE2\x82\xAC"));  // UTF-8 stays whole
+    EXPECT_EQ("abc\xC3\x89", AnsiLowerCase("ABC\xC3\x89"));
     EXPECT_EQ("abc\xC9", LowerCase("ABC\xC9"));
     EXPECT_EQ(0, CompareText("SysName", "SYSNAME"));
     EXPECT_LT(CompareText("ab", "abc"), 0);
     EXPECT_NE(0, CompareStr("a", "A"));
-    EXPECT_EQ(0, AnsiCompareText("\xE9t\xE9", "\xC9T\xC9"));
+    EXPECT_EQ(0, AnsiCompareText("\xC3\xA9t\xC3\xA9", "\xC3\xA9T\xC3\xA9"));
+    EXPECT_NE(0, AnsiCompareText("\xE2\x82\xAC", "\xC2\x82\xAC"));
     EXPECT_EQ("sysName.0 = 7", Format("%s.%d = %u", AnsiString("sysName"), 0, 7u));
     EXPECT_EQ("[  ab]", Format("[%4s]", std::string("ab")));
 }
