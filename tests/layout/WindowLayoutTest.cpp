@@ -3,6 +3,7 @@
 // its pages, Home / Wireless in every mode with every security (also in the countries
 // and with the device settings that lengthen it), Multi-SSID with every security, the
 // grouping form and the generic pages.
+#include "FormRequests.h"
 #include "FormTestRoad.h"
 #include "LayoutCheck.h"
 #include "Main.h"
@@ -34,6 +35,10 @@ const std::map<std::string, std::vector<const char*>> Variants = {
 // Controls a form places over each other on purpose.
 const std::vector<vka_test::AllowedOverlap> Overlaps = {};
 
+// List columns of the device's free text: a log message and a group's member list have
+// no bound length, and a cell longer than its column is elided by the list.
+const std::vector<vka_test::FreeTextColumn> FreeText = {{"ViewListView", 2}, {"LV_VlanListUser", 2}};
+
 TCustomForm* ModalForm()
 {
     QWidget* modal = QApplication::activeModalWidget();
@@ -42,21 +47,6 @@ TCustomForm* ModalForm()
             if (form->Widget() == modal)
                 return form;
     return nullptr;
-}
-
-// Whether an edit shown still holds its own name: the device's values are not all in.
-bool Unfilled(const TWinControl& parent)
-{
-    for (int i = 0; i < parent.ControlCount(); ++i) {
-        const TControl* control = parent.Controls(i);
-        if (!control->Widget()->isVisibleTo(parent.ParentForm()->Widget()))
-            continue;
-        if (dynamic_cast<const TEdit*>(control) && control->Text() == control->Name())
-            return true;
-        if (auto* win = dynamic_cast<const TWinControl*>(control); win && Unfilled(*win))
-            return true;
-    }
-    return false;
 }
 
 void PageControls(TWinControl& parent, std::vector<TPageControl*>& found)
@@ -91,7 +81,7 @@ void SaveScreen(const TCustomForm& form, std::string name)
 void CheckPages(TCustomForm& form, const std::string& variant, Faults& faults)
 {
     auto check = [&](const std::string& where) {
-        for (const std::string& fault : vka_test::LayoutFaults(form, Overlaps))
+        for (const std::string& fault : vka_test::LayoutFaults(form, Overlaps, FreeText))
             faults.emplace(fault, where);
         SaveScreen(form, form.Name().ToStdString() + where);
     };
@@ -155,7 +145,7 @@ protected:
             if (TCustomForm* form = ModalForm()) {
                 if (!run->checked) {
                     run->checked = true;
-                    vka_test::PumpUntil([form] { return !Unfilled(*form); }, 3);
+                    vka_test::PumpUntil([form] { return vka_test::RequestsIdle(form); }, 3);
                     const auto found = Variants.find(form->Name().ToStdString());
                     // As the device's values show it, before any choice of the user.
                     if (found != Variants.end())

@@ -19,21 +19,13 @@ using namespace vka_test;
 namespace {
 const std::string P = "1.3.6.1.4.1.32473.10.37.37.";
 
-bool Idle(TForm* form)
-{
-    for (KwSNMPRequest2Controls* request : Owned<KwSNMPRequest2Controls>(form))
-        if (request->Busy || request->Request.Pending > 0)
-            return false;
-    return true;
-}
-
 // Clicks every enabled Save and Apply button of the form and waits for its writes.
 void SaveUnchanged(TForm* form)
 {
     for (TButton* button : Owned<TButton>(form))
         if ((button->Caption() == "Save" || button->Caption() == "Apply") && button->Enabled())
             button->Click();
-    PumpUntil([&] { return Idle(form); }, 20);
+    EXPECT_TRUE(PumpUntil([&] { return RequestsIdle(form); }, 20)) << OutstandingRequests(form);
 }
 
 // The instance OID a scalar variable of the request is read and written at.
@@ -121,7 +113,7 @@ TEST_P(MissingVariableRules, IsAFailedReadNamedOnceNeverShownAndNeverWritten)
         EXPECT_TRUE(OpenAndClose([&] { OpenMenuForm(missing.item); }, [&] {
             seen = true;
             TForm* form = NewestForm();
-            ASSERT_TRUE(PumpUntil([&] { return Idle(form); }, 20));
+            ASSERT_TRUE(PumpUntil([&] { return RequestsIdle(form); }, 20)) << OutstandingRequests(form);
             unread = UnreadVariables(form);
             EXPECT_TRUE(unread.count(missing.oid)) << "the group counts as read";
             // Reported once, as the library reports a failed request, naming the variable.
@@ -160,7 +152,7 @@ protected:
             EXPECT_TRUE(OpenAndClose([&] { OpenMenuForm(item.c_str()); }, [&] {
                 seen = true;
                 TForm* form = NewestForm();
-                ASSERT_TRUE(PumpUntil([&] { return Idle(form); }, 20));
+                ASSERT_TRUE(PumpUntil([&] { return RequestsIdle(form); }, 20)) << OutstandingRequests(form);
                 whileOpen(item, form);
             }));
             EXPECT_TRUE(seen) << "the form was never open";

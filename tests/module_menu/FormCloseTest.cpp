@@ -51,7 +51,7 @@ TEST_P(FormClose, EveryFormClosesDuringAnEndlessWalkAndTheWalkEndsWithIt)
         SCOPED_TRACE(entry->Name().ToStdString());
         EXPECT_TRUE(OpenAndClose(entry, [&] {
             TForm* form = NewestForm();
-            EXPECT_TRUE(PumpUntil([&] { return RequestsIdle(form); }, 20));
+            EXPECT_TRUE(PumpUntil([&] { return RequestsIdle(form); }, 20)) << OutstandingRequests(form);
             for (KwSNMPRequest2Controls* request : Owned<KwSNMPRequest2Controls>(form)) {
                 const KwSNMPVarList& list = request->Request.VarList;
                 for (int i = 0; list.IsTable() && i < list.Count(); ++i)

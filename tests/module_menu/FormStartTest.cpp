@@ -18,7 +18,7 @@ TEST_P(FormStart, NoEditShowsItsOwnNameAfterAFailedRead)
         SCOPED_TRACE(entry->Name().ToStdString());
         EXPECT_TRUE(OpenAndClose(entry, [&] {
             TForm* form = NewestForm();
-            EXPECT_TRUE(PumpUntil([&] { return RequestsIdle(form); }, 20));
+            EXPECT_TRUE(PumpUntil([&] { return RequestsIdle(form); }, 20)) << OutstandingRequests(form);
             for (TEdit* edit : Owned<TEdit>(form))
                 EXPECT_NE(edit->Text(), edit->Name());
         }));

@@ -65,14 +65,6 @@ TForm* NewestForm()
     return nullptr;
 }
 
-bool RequestsIdle(TForm* form)
-{
-    for (KwSNMPRequest2Controls* request : Owned<KwSNMPRequest2Controls>(form))
-        if (request->Busy || request->Request.Pending > 0)
-            return false;
-    return true;
-}
-
 void MenuRoad::SetUp()
 {
     FormRoad::SetUp();

@@ -1,6 +1,7 @@
 #pragma once
 // The main menu against devsim: the entries that open settings forms, opening one and
 // closing whatever modal form it opened, and the form that is open.
+#include "FormRequests.h"
 #include "FormTestRoad.h"
 #include "KwSNMPRequest.h"
 #include "Main.h"
@@ -21,24 +22,6 @@ bool OpenAndClose(TMenuItem* entry, const std::function<void()>& whileOpen = nul
 
 // The newest form the application owns (the one a menu entry opened), or null.
 TForm* NewestForm();
-// Every component the form owns, and theirs, of type T.
-template <class T>
-std::vector<T*> Owned(TComponent* owner)
-{
-    std::vector<T*> found;
-    std::function<void(TComponent*)> walk = [&](TComponent* c) {
-        for (int i = 0; i < c->ComponentCount(); ++i) {
-            if (auto* t = dynamic_cast<T*>(c->Components(i)))
-                found.push_back(t);
-            walk(c->Components(i));
-        }
-    };
-    walk(owner);
-    return found;
-}
-
-// True when none of the form's requests has an operation outstanding.
-bool RequestsIdle(TForm* form);
 
 // A main window (its menus, without the start-up) on the road's device.
 class MenuRoad : public FormRoad {

@@ -45,8 +45,9 @@ std::string Rect(const QRect& r)
 
 class Checker {
 public:
-    Checker(const TCustomForm& form, const std::vector<AllowedOverlap>& allowed)
-        : form_(form), allowed_(allowed), where_(form.Name().ToStdString() + ": ")
+    Checker(const TCustomForm& form, const std::vector<AllowedOverlap>& allowed,
+            const std::vector<FreeTextColumn>& freeText)
+        : form_(form), allowed_(allowed), freeText_(freeText), where_(form.Name().ToStdString() + ": ")
     {
     }
 
@@ -230,12 +231,21 @@ private:
             } else {
                 Cell(control, i, caption, fm.horizontalAdvance(caption) + margins, header->sectionSize(i));
             }
+            if (FreeText(control, i))
+                continue;
             const QFontMetrics cells(tree.font());
             for (int row = 0; row < tree.topLevelItemCount(); ++row) {
                 const QString text = tree.topLevelItem(row)->text(i);
                 Cell(control, i, text, cells.horizontalAdvance(text) + CellMargins, header->sectionSize(i));
             }
         }
+    }
+
+    bool FreeText(const TControl& control, int column) const
+    {
+        return std::any_of(freeText_.begin(), freeText_.end(), [&](const FreeTextColumn& free) {
+            return control.Name() == free.List && column == free.Column;
+        });
     }
 
     void Cell(const TControl& control, int column, const QString& text, int needed, int width)
@@ -247,15 +257,17 @@ private:
 
     const TCustomForm& form_;
     const std::vector<AllowedOverlap>& allowed_;
+    const std::vector<FreeTextColumn>& freeText_;
     std::string where_;
     std::vector<std::string> faults_;
 };
 
 }  // namespace
 
-std::vector<std::string> LayoutFaults(const TCustomForm& form, const std::vector<AllowedOverlap>& allowed)
+std::vector<std::string> LayoutFaults(const TCustomForm& form, const std::vector<AllowedOverlap>& allowed,
+                                      const std::vector<FreeTextColumn>& freeText)
 {
-    return Checker(form, allowed).Run();
+    return Checker(form, allowed, freeText).Run();
 }
 
 }  // namespace vka_test

@@ -5,7 +5,9 @@
 // - visible siblings do not overlap (but for the pairs a form places so on purpose);
 // - the text of every label, check box, radio button, button, group title and list
 //   column header fits its control in the control's own font (a wrapped header with
-//   each of its words and all its lines);
+//   each of its words and all its lines), and so does every list cell but those of the
+//   columns named as the device's free text (log messages, member lists: any length,
+//   elided by the list);
 // - no visible edit shows its own control name (a field nothing ever filled);
 // - no edit, combo box or list in a group box is read by the group's title (its caption
 //   label names it);
@@ -24,6 +26,13 @@ struct AllowedOverlap {
     const char* Second;
 };
 
-std::vector<std::string> LayoutFaults(const TCustomForm& form, const std::vector<AllowedOverlap>& allowed = {});
+// A list column that shows the device's free text (by the list's object name).
+struct FreeTextColumn {
+    const char* List;
+    int Column;
+};
+
+std::vector<std::string> LayoutFaults(const TCustomForm& form, const std::vector<AllowedOverlap>& allowed = {},
+                                      const std::vector<FreeTextColumn>& freeText = {});
 
 }  // namespace vka_test

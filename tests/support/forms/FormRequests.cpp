@@ -1,0 +1,26 @@
+#include "FormRequests.h"
+
+namespace vka_test {
+
+bool RequestsIdle(TComponent* form)
+{
+    for (KwSNMPRequest2Controls* request : Owned<KwSNMPRequest2Controls>(form))
+        if (request->Busy || request->Request.Pending > 0)
+            return false;
+    return true;
+}
+
+std::string OutstandingRequests(TComponent* form)
+{
+    std::string lines;
+    for (KwSNMPRequest2Controls* request : Owned<KwSNMPRequest2Controls>(form)) {
+        if (!request->Busy && request->Request.Pending == 0)
+            continue;
+        const KwSNMPVarList& list = request->Request.VarList;
+        lines += "\n  " + std::string(list.Count() > 0 ? list.Item(0).Oid : "(no variables)") +
+                 (request->Busy ? " busy" : "") + " pending " + std::to_string(request->Request.Pending);
+    }
+    return lines;
+}
+
+}  // namespace vka_test

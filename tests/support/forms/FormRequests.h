@@ -1,0 +1,35 @@
+#pragma once
+// A form's components and requests as the tests see them: what it owns, and whether any
+// of its requests still waits for the device.
+#include "KwSNMPRequest2Controls.h"
+#include "vcl.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace vka_test {
+
+// Every component the owner owns, and theirs, of type T.
+template <class T>
+std::vector<T*> Owned(TComponent* owner)
+{
+    std::vector<T*> found;
+    std::function<void(TComponent*)> walk = [&](TComponent* c) {
+        for (int i = 0; i < c->ComponentCount(); ++i) {
+            if (auto* t = dynamic_cast<T*>(c->Components(i)))
+                found.push_back(t);
+            walk(c->Components(i));
+        }
+    };
+    walk(owner);
+    return found;
+}
+
+// True when none of the form's requests has an operation outstanding.
+bool RequestsIdle(TComponent* form);
+// The requests that have, one a line (their first variable's OID, busy, pending), for a
+// test that waited in vain.
+std::string OutstandingRequests(TComponent* form);
+
+}  // namespace vka_test
