@@ -45,22 +45,15 @@ TEST_P(FormClose, EveryFormClosesDuringAnEndlessWalkAndTheWalkEndsWithIt)
     // and every column the forms walk, learnt from one opening against the usual device.
     std::map<TMenuItem*, int> walkers;
     std::map<std::vector<unsigned long>, std::string> columns;
-    for (TMenuItem* entry : FormEntries(*main)) {
-        if (!entry->Enabled())
-            continue;
-        SCOPED_TRACE(entry->Name().ToStdString());
-        EXPECT_TRUE(OpenAndClose(entry, [&] {
-            TForm* form = NewestForm();
-            EXPECT_TRUE(PumpUntil([&] { return RequestsIdle(form); }, 20)) << OutstandingRequests(form);
-            for (KwSNMPRequest2Controls* request : Owned<KwSNMPRequest2Controls>(form)) {
-                const KwSNMPVarList& list = request->Request.VarList;
-                for (int i = 0; list.IsTable() && i < list.Count(); ++i)
-                    columns[OidNumbers(list.Item(i).Oid)] = list.Item(i).Oid;
-                if (Walks(request) && request->WasRead())
-                    ++walkers[entry];
-            }
-        }));
-    }
+    ForEveryFormEntry(*main, [&](TMenuItem* entry, TForm* form) {
+        for (KwSNMPRequest2Controls* request : Owned<KwSNMPRequest2Controls>(form)) {
+            const KwSNMPVarList& list = request->Request.VarList;
+            for (int i = 0; list.IsTable() && i < list.Count(); ++i)
+                columns[OidNumbers(list.Item(i).Oid)] = list.Item(i).Oid;
+            if (Walks(request) && request->WasRead())
+                ++walkers[entry];
+        }
+    });
     ASSERT_GE(walkers.size(), 3u);
     // In OID order, so that each column's get-next stays inside that column.
     for (const auto& column : columns)

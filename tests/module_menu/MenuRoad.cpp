@@ -57,6 +57,20 @@ bool OpenAndClose(TMenuItem* entry, const std::function<void()>& whileOpen)
     return OpenAndClose([entry] { entry->Click(); }, whileOpen);
 }
 
+void ForEveryFormEntry(TMainForm& main, const std::function<void(TMenuItem* entry, TForm* form)>& whileOpen)
+{
+    for (TMenuItem* entry : FormEntries(main)) {
+        if (!entry->Enabled())
+            continue;
+        SCOPED_TRACE(entry->Name().ToStdString());
+        EXPECT_TRUE(OpenAndClose(entry, [&] {
+            TForm* form = NewestForm();
+            EXPECT_TRUE(PumpUntil([&] { return RequestsIdle(form); }, 20)) << OutstandingRequests(form);
+            whileOpen(entry, form);
+        }));
+    }
+}
+
 TForm* NewestForm()
 {
     for (int i = Application->ComponentCount() - 1; i >= 0; --i)

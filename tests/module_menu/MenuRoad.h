@@ -20,6 +20,10 @@ std::vector<TMenuItem*> FormEntries(TMainForm& main);
 bool OpenAndClose(const std::function<void()>& open, const std::function<void()>& whileOpen = nullptr);
 bool OpenAndClose(TMenuItem* entry, const std::function<void()>& whileOpen = nullptr);
 
+// Opens every enabled form entry in turn and runs `whileOpen` inside each once none of
+// its requests is outstanding (a wait in vain fails the test and names them).
+void ForEveryFormEntry(TMainForm& main, const std::function<void(TMenuItem* entry, TForm* form)>& whileOpen);
+
 // The newest form the application owns (the one a menu entry opened), or null.
 TForm* NewestForm();
 
