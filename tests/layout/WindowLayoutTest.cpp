@@ -143,6 +143,10 @@ protected:
             if (!run || run->returned)
                 return;
             if (TCustomForm* form = ModalForm()) {
+                if (!run->checked && vka_test::RequestPumping(form)) {
+                    QTimer::singleShot(10, QApplication::instance(), run->attempt);
+                    return;  // not from inside a request's own message pumping
+                }
                 if (!run->checked) {
                     run->checked = true;
                     vka_test::PumpUntil([form] { return vka_test::RequestsIdle(form); }, 3);

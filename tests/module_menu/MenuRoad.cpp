@@ -39,6 +39,10 @@ bool OpenAndClose(const std::function<void()>& open, const std::function<void()>
             // Once, at the first attempt that finds the form open (a creation that pumps
             // messages runs the first attempts before the form is shown).
             if (!*seen && whileOpen) {
+                if (TForm* form = NewestForm(); form && RequestPumping(form)) {
+                    QTimer::singleShot(10, QApplication::instance(), *attempt);
+                    return;  // not from inside a request's own message pumping
+                }
                 *seen = true;
                 whileOpen();
             }

@@ -2,6 +2,14 @@
 
 namespace vka_test {
 
+bool RequestPumping(TComponent* form)
+{
+    for (KwSNMPRequest2Controls* request : Owned<KwSNMPRequest2Controls>(form))
+        if (request->Pumping())
+            return true;
+    return false;
+}
+
 bool RequestsIdle(TComponent* form)
 {
     for (KwSNMPRequest2Controls* request : Owned<KwSNMPRequest2Controls>(form))

@@ -26,6 +26,10 @@ std::vector<T*> Owned(TComponent* owner)
     return found;
 }
 
+// True while one of the form's requests pumps messages (rows of a list are being
+// shown): a test's step run from in there would wait for a reply that cannot be
+// delivered until that request goes on, so steps wait for it to end.
+bool RequestPumping(TComponent* form);
 // True when none of the form's requests has an operation outstanding.
 bool RequestsIdle(TComponent* form);
 // The requests that have, one a line (their first variable's OID, busy, pending), for a
