@@ -64,18 +64,6 @@ std::set<std::string> UnreadVariables(TForm* form)
     return oids;
 }
 
-bool StatusShows(TForm* form, const std::string& text)
-{
-    for (TStatusBar* bar : Owned<TStatusBar>(form)) {
-        std::string shown = bar->SimpleText().ToStdString();
-        for (int i = 0; i < bar->Panels()->Count(); ++i)
-            shown += bar->Panels()->Items(i)->Text().ToStdString();
-        if (shown.find(text) != std::string::npos)
-            return true;
-    }
-    return false;
-}
-
 struct Missing {
     const char* item;
     std::string oid;

@@ -42,26 +42,6 @@ std::vector<TButton*> SaveButtons(TForm* form)
     return found;
 }
 
-bool StatusShows(TForm* form, const std::string& text)
-{
-    for (TStatusBar* bar : Owned<TStatusBar>(form)) {
-        if (bar->SimpleText().ToStdString().find(text) != std::string::npos)
-            return true;
-        for (int i = 0; i < bar->Panels()->Count(); ++i)
-            if (bar->Panels()->Items(i)->Text().ToStdString().find(text) != std::string::npos)
-                return true;
-    }
-    return false;
-}
-
-bool NothingOutstanding(TForm* form)
-{
-    for (KwSNMPRequest2Controls* request : Owned<KwSNMPRequest2Controls>(form))
-        if (request->Busy || request->Request.Pending > 0)
-            return false;
-    return true;
-}
-
 // What a form did against a device that stayed silent while it opened.
 struct SilentOpening {
     bool asked = false;             // the form sent requests while it opened
@@ -114,7 +94,7 @@ protected:
         EXPECT_TRUE(OpenAndClose(entry, [&] {
           try {
             TForm* form = NewestForm();
-            EXPECT_TRUE(PumpUntil([&] { return NothingOutstanding(form); }, 20));
+            EXPECT_TRUE(PumpUntil([&] { return RequestsIdle(form); }, 20));
             seen.boxes = dialogs.Count() - before;
             seen.asked = !devsim.Journal().empty();
             seen.statusShowsFailure = StatusShows(form, TimedOut);
@@ -125,7 +105,7 @@ protected:
             EXPECT_TRUE(devsim.ClearJournal());
             for (TButton* save : SaveButtons(form))
                 save->Click();
-            PumpUntil([&] { return NothingOutstanding(form); }, 20);
+            PumpUntil([&] { return RequestsIdle(form); }, 20);
             seen.setsAfterSave = Sets().size();
           } catch (const std::exception& e) { ADD_FAILURE() << "exception: " << e.what(); }
         }));
@@ -251,14 +231,14 @@ TEST_P(FormRules, ASecondTableWriteBeforeTheFirstWasAnsweredIsRefusedAndSendsNot
                 TForm* form = write.form();
                 ASSERT_TRUE(form);
                 // Every list request the button checks, not only the table's.
-                ASSERT_TRUE(PumpUntil([&] { return write.table()->WasRead() && NothingOutstanding(form); }));
+                ASSERT_TRUE(PumpUntil([&] { return write.table()->WasRead() && RequestsIdle(form); }));
                 ASSERT_TRUE(devsim.ClearJournal());
                 ASSERT_TRUE(devsim.DelayReplies(300));
                 write.type();
                 write.button()->Click();
                 write.button()->Click();
                 refused = StatusShows(form, TableBusyText);
-                EXPECT_TRUE(PumpUntil([&] { return NothingOutstanding(form); }, 20));
+                EXPECT_TRUE(PumpUntil([&] { return RequestsIdle(form); }, 20));
                 EXPECT_TRUE(devsim.DelayReplies(0));
             },
             [&] { return write.form() == nullptr; });
@@ -288,7 +268,7 @@ TEST_P(FormRulesMissingVariable, AGroupThatFailedToReadIsReportedAndNotWritten)
             item,
             [&] {
                 TForm* form = NewestForm();
-                ASSERT_TRUE(PumpUntil([&] { return NothingOutstanding(form); }));
+                ASSERT_TRUE(PumpUntil([&] { return RequestsIdle(form); }));
                 EXPECT_TRUE(dialogs.Count() > before || StatusShows(form, "Variable does not exist"));
                 for (TButton* save : SaveButtons(form))
                     save->Click();

@@ -75,6 +75,18 @@ void ForEveryFormEntry(TMainForm& main, const std::function<void(TMenuItem* entr
     }
 }
 
+bool StatusShows(TForm* form, const std::string& text)
+{
+    for (TStatusBar* bar : Owned<TStatusBar>(form)) {
+        if (bar->SimpleText().ToStdString().find(text) != std::string::npos)
+            return true;
+        for (int i = 0; i < bar->Panels()->Count(); ++i)
+            if (bar->Panels()->Items(i)->Text().ToStdString().find(text) != std::string::npos)
+                return true;
+    }
+    return false;
+}
+
 TForm* NewestForm()
 {
     for (int i = Application->ComponentCount() - 1; i >= 0; --i)

@@ -7,6 +7,7 @@
 #include "Main.h"
 
 #include <functional>
+#include <string>
 #include <vector>
 
 namespace vka_test {
@@ -23,6 +24,9 @@ bool OpenAndClose(TMenuItem* entry, const std::function<void()>& whileOpen = nul
 // Opens every enabled form entry in turn and runs `whileOpen` inside each once none of
 // its requests is outstanding (a wait in vain fails the test and names them).
 void ForEveryFormEntry(TMainForm& main, const std::function<void(TMenuItem* entry, TForm* form)>& whileOpen);
+
+// True when a status bar of the form shows `text`, in its simple text or a panel.
+bool StatusShows(TForm* form, const std::string& text);
 
 // The newest form the application owns (the one a menu entry opened), or null.
 TForm* NewestForm();
