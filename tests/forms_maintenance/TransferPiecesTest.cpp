@@ -92,7 +92,8 @@ TEST(TransferPieces, TheFormsServerRefusesAtOnceWhatItDoesNotExpect)
 {
     vka_test::TempFolder folder("vka-transfer");
     std::ofstream(folder.Path() + "/cfg.dcf") << std::string(1500, 'c');
-    const std::uint16_t port = FreeUdpPort();
+    const vka_test::ReservedUdpPort reserved;
+    const std::uint16_t port = reserved.Port();
     setenv(TftpPortVariable, std::to_string(port).c_str(), 1);
     KwDefaultDevice.Address = "127.0.0.1";
     TForm form(nullptr);

@@ -49,7 +49,8 @@ TEST_P(DhcpForm, RefreshesEachListAndWalksItAfterTheRefreshWrite)
 
         // A walk that fails is reported in its own list's bar; the list stays as it was.
         // (The walk goes where nobody answers; the refresh write still reaches the device.)
-        form.DynamicLeaseRequest->Request.Device.Port = vka_test::FreeUdpPort();
+        const vka_test::ReservedUdpPort nobody;
+        form.DynamicLeaseRequest->Request.Device.Port = nobody.Port();
         form.DynamicLeaseRequest->Request.Timeout = 20;
         ASSERT_TRUE(Press(form.Bt_RefreshDynamicPool));
         ASSERT_TRUE(PumpUntil([&] { return StatusText(form.StatusBar3) == "Setting Error!"; }))

@@ -226,7 +226,8 @@ TEST_F(SnmpdRequests, FixedInstancesWithGetNext)
 
 TEST_F(SnmpdRequests, TimeOutReportsAndCounts)
 {
-    const unsigned short silent = vka_test::FreeUdpPort();
+    const vka_test::ReservedUdpPort nobody;  // no other test binds it meanwhile
+    const unsigned short silent = nobody.Port();
     KwSNMPRequest request;
     Aim(request, silent, 1);
     request.Timeout = 20;
@@ -248,7 +249,8 @@ TEST_F(SnmpdRequests, TimeOutReportsAndCounts)
 
 TEST_F(SnmpdRequests, SecondSynchronousOperationFromACallbackIsRefused)
 {
-    const unsigned short silent = vka_test::FreeUdpPort();
+    const vka_test::ReservedUdpPort nobody;  // no other test binds it meanwhile
+    const unsigned short silent = nobody.Port();
     KwSNMPRequest request;
     Aim(request, silent, 1);
     request.Timeout = 10;
@@ -475,7 +477,8 @@ TEST_F(SnmpdRequests, RaisingCompletionLeavesTheEventTimerRunning)
 
 TEST_F(SnmpdRequests, DestroyedRequestNeverHearsItsReplies)
 {
-    const unsigned short silent = vka_test::FreeUdpPort();
+    const vka_test::ReservedUdpPort nobody;  // no other test binds it meanwhile
+    const unsigned short silent = nobody.Port();
     auto calls = std::make_shared<int>(0);
     {
         auto request = std::make_unique<KwSNMPRequest>();

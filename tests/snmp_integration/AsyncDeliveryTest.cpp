@@ -139,7 +139,8 @@ using DeadAgent = EngineTest;
 
 TEST_F(DeadAgent, SilentPortTimesOutForVersion3)
 {
-    unsigned short port = vka_test::FreeUdpPort();
+    const vka_test::ReservedUdpPort silent;  // no other test binds it meanwhile
+    unsigned short port = silent.Port();
     ASSERT_NE(port, 0);
     UTarget target = UserTarget("127.0.0.1/" + std::to_string(port), "noauthuser");
     target.set_timeout(10);
