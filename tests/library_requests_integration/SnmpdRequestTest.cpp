@@ -21,6 +21,16 @@ using namespace library_requests;
 namespace {
 const char* const SysGroup = "1.3.6.1.2.1.1";
 
+// A synchronous first get (its result), with what the request reported through
+// OnResult meanwhile in `failures`.
+bool GetReporting(KwSNMPRequest& request, bool& ok, std::vector<KwSNMPError>& failures)
+{
+    request.OnResult = [&](const KwSNMPError& e) { failures.push_back(e); };
+    const bool more = request.Get(ok, true);
+    request.OnResult = nullptr;
+    return more;
+}
+
 class SnmpdRequests : public AgentSuite<vka_test::SnmpdPeer> {
 protected:
     static void SetUpTestSuite() { StartAgent(new vka_test::SnmpdPeer()); }
@@ -53,10 +63,9 @@ TEST_F(SnmpdRequests, SystemGroupGetOverEachVersion)
         KwSNMPRequest request;
         Aim(request, peer->Port(), version);
         LoadSystemGroup(request);
-        std::vector<KwSNMPError> failures;
-        request.OnResult = [&](const KwSNMPError& e) { failures.push_back(e); };
         bool ok = false;
-        EXPECT_FALSE(request.Get(ok, true));
+        std::vector<KwSNMPError> failures;
+        EXPECT_FALSE(GetReporting(request, ok, failures));
         EXPECT_TRUE(ok) << version;
         EXPECT_TRUE(failures.empty());
         const std::string descr = ToolGet("1.3.6.1.2.1.1.1.0");
@@ -233,10 +242,9 @@ TEST_F(SnmpdRequests, TimeOutReportsAndCounts)
     request.Timeout = 20;
     request.Retries = 0;
     LoadSystemGroup(request);
-    std::vector<KwSNMPError> failures;
-    request.OnResult = [&](const KwSNMPError& e) { failures.push_back(e); };
     bool ok = true;
-    request.Get(ok, true);
+    std::vector<KwSNMPError> failures;
+    GetReporting(request, ok, failures);
     EXPECT_FALSE(ok);
     ASSERT_EQ(failures.size(), 1u);
     EXPECT_EQ(failures[0].Code, -405);
@@ -441,10 +449,9 @@ TEST_F(SnmpdRequests, AGetOfAMissingVariableFailsOverEveryVersion)
         KwSNMPRequest request;
         Aim(request, peer->Port(), version);
         LoadList(request, {{"1.3.6.1.2.1.1.5", SX_DISPLAYSTR, AC_READWRITE}, {"1.3.6.1.2.1.1.77", SX_INTEGER}});
-        std::vector<KwSNMPError> failures;
-        request.OnResult = [&](const KwSNMPError& e) { failures.push_back(e); };
         bool ok = true;
-        request.Get(ok, true);
+        std::vector<KwSNMPError> failures;
+        GetReporting(request, ok, failures);
         EXPECT_FALSE(ok);
         ASSERT_EQ(failures.size(), 1u);
         EXPECT_EQ(failures[0].Code, -102);
