@@ -180,6 +180,7 @@ void TFM_InternetConnect::CB_InterconntypeshowChange(TObject* Sender)
 {
     if (!TypeRequest)
         return;
+    TypeTouched = true;
     WriteGroup(TypeRequest);  // the device switches to the type at once
     ShowType(CB_Interconntypeshow->ItemIndex());
 }
@@ -353,8 +354,11 @@ void TFM_InternetConnect::Btn_DisconnectClick(TObject* Sender) { SetManualMode(1
 void TFM_InternetConnect::FormClose(TObject* Sender, TCloseAction& Action)
 {
     // Back to the type in force when the form opened (or last saved); a form that
-    // never read the device's type has none to give back.
+    // never read the device's type has none to give back. A type the list does not
+    // hold cannot be written back; when the user did nothing that is no news to them.
     if (!TypeRead || !TypeRequest)
+        return;
+    if (SavedConnectionType < 0 && !TypeTouched)
         return;
     CB_Interconntypeshow->SetItemIndex(SavedConnectionType);
     WriteGroup(TypeRequest);

@@ -84,6 +84,9 @@ public:
     static int SavedConnectionType;
     // This opening read the device's type.
     bool TypeRead = false;
+    // The user chose a type or pressed Save: the close then answers for the type it
+    // writes back, also when there is none it could write.
+    bool TypeTouched = false;
 
     void FormCreate(TObject* Sender);
     void FormClose(TObject* Sender, TCloseAction& Action);

@@ -42,10 +42,15 @@ QString StartWithin(const QString& text, int bytes)
     return text.left(end);
 }
 
-// `after` is `before` with one stretch replaced by typed or pasted text that makes it
-// longer than `maxBytes`: keeps as much of the new stretch as fits, in whole
-// characters. `cursor` is put after what was kept.
-QString FitTyping(const QString& before, const QString& after, int maxBytes, qsizetype& cursor)
+// One edit of the text: `removed` units at `start` gave way to `inserted`.
+struct Replacement {
+    qsizetype start = 0;
+    qsizetype removed = 0;
+    QString inserted;
+};
+
+// The one stretch in which `before` and `after` differ, in whole characters.
+Replacement Difference(const QString& before, const QString& after)
 {
     qsizetype prefix = 0;
     while (prefix < before.size() && prefix < after.size() && before[prefix] == after[prefix])
@@ -58,11 +63,32 @@ QString FitTyping(const QString& before, const QString& after, int maxBytes, qsi
         ++suffix;
     while (SplitsCharacter(before, before.size() - suffix) || SplitsCharacter(after, after.size() - suffix))
         --suffix;
-    const QString kept = before.left(prefix) + before.right(suffix);
-    const QString typed = after.mid(prefix, after.size() - prefix - suffix);
-    const QString taken = StartWithin(typed, std::max(0, maxBytes - TextBytes(kept)));
-    cursor = prefix + taken.size();
-    return before.left(prefix) + taken + before.right(suffix);
+    return {prefix, before.size() - prefix - suffix, after.mid(prefix, after.size() - prefix - suffix)};
+}
+
+// The edit that turned `before` into `after`: typing, a paste or an input method's
+// text replace the selection [start, end) (or go in at the cursor, start == end).
+// Any other change (an undo, an input method reworking text before the cursor) is
+// taken as the one stretch in which the texts differ.
+Replacement EditOf(const QString& before, qsizetype start, qsizetype end, const QString& after)
+{
+    const QStringView head = QStringView(before).left(start);
+    const QStringView tail = QStringView(before).mid(end);
+    if (after.size() >= head.size() + tail.size() && after.startsWith(head) && after.endsWith(tail))
+        return {start, end - start, after.mid(start, after.size() - head.size() - tail.size())};
+    return Difference(before, after);
+}
+
+// `edit` applied to `before` where it makes the text longer than `maxBytes`: keeps the
+// start of the inserted text that fits, in whole characters, where it went in; the
+// rest of `before` stays as it was. `cursor` is put after what was kept.
+QString FitTyping(const QString& before, const Replacement& edit, int maxBytes, qsizetype& cursor)
+{
+    const QString head = before.left(edit.start);
+    const QString tail = before.mid(edit.start + edit.removed);
+    const QString taken = StartWithin(edit.inserted, std::max(0, maxBytes - TextBytes(head) - TextBytes(tail)));
+    cursor = head.size() + taken.size();
+    return head + taken + tail;
 }
 }  // namespace
 
@@ -79,6 +105,22 @@ TEdit::TEdit(TComponent* owner) : TWinControl(owner)
     edit_->setMaxLength(std::numeric_limits<int>::max());
     // textEdited comes only from the user; code changes go through WriteText.
     QObject::connect(edit_, &QLineEdit::textEdited, SignalContext(), [this](const QString& text) { UserEdited(text); });
+    // A user's edit tells only the text it left: what it replaced is the selection
+    // before it. Qt reports cursor and selection moves after the text of an edit, and
+    // an input method's cursor move before it: only moves over an unchanged text count.
+    const auto moved = [this] {
+        if (edit_->text() == widgetText_)
+            RememberWidget();
+    };
+    QObject::connect(edit_, &QLineEdit::cursorPositionChanged, SignalContext(), moved);
+    QObject::connect(edit_, &QLineEdit::selectionChanged, SignalContext(), moved);
+}
+
+void TEdit::RememberWidget()
+{
+    widgetText_ = edit_->text();
+    selectionStart_ = edit_->hasSelectedText() ? edit_->selectionStart() : edit_->cursorPosition();
+    selectionEnd_ = edit_->hasSelectedText() ? edit_->selectionEnd() : selectionStart_;
 }
 
 AnsiString TEdit::ReadText() const { return clipped_ ? shown_ : ControlText(edit_->text()); }
@@ -92,6 +134,7 @@ void TEdit::WriteText(const AnsiString& text)
         QSignalBlocker quiet(edit_);
         edit_->setText(shown);
     }
+    RememberWidget();
     shown_ = text;
     Change();
 }
@@ -101,28 +144,33 @@ void TEdit::ShowInWidget(const QString& text, qsizetype cursor)
     QSignalBlocker quiet(edit_);
     edit_->setText(text);
     edit_->setCursorPosition(int(std::min(cursor, text.size())));
+    RememberWidget();
 }
 
 void TEdit::UserEdited(const QString& text)
 {
-    const QString before = ControlQString(shown_);
+    const QString before = widgetText_;
     if (clipped_) {
         // Only the start of the value is shown: any change would write back a value the
         // user never saw whole. The value stays, and the user is told why.
-        ShowInWidget(StartOf(before, ShownLimit), edit_->cursorPosition());
+        ShowInWidget(before, edit_->cursorPosition());
         QApplication::beep();
         FromQt([] { ShowMessage(ClippedNotice); });
         return;
     }
+    // The widget's own text, not one made from shown_: the bytes of a value that is not
+    // valid UTF-8 can join into a character when the user deletes between them, and
+    // the edit must be told apart from the text around it as the user sees it.
     QString after = text;
     if (maxLength_ > 0 && TextBytes(after) > maxLength_ && TextBytes(after) > TextBytes(before)) {
         qsizetype cursor = 0;
-        after = FitTyping(before, text, maxLength_, cursor);
+        after = FitTyping(before, EditOf(before, selectionStart_, selectionEnd_, text), maxLength_, cursor);
         ShowInWidget(after, cursor);
         QApplication::beep();
         if (after == before)
             return;
     }
+    RememberWidget();
     shown_ = ControlText(after);
     modified_ = true;
     FromQt([this] { Change(); });

@@ -76,9 +76,10 @@ private:
 // A single-line edit.
 // OnChange fires on every change of the text: typed by the user (guarded) and set
 // by code (in the caller's frame). MaxLength limits typing and pasting only, in bytes
-// of the text as the device counts them (a character that does not fit whole is not
-// taken): text set by code is never cut, and a longer text can still be shortened by
-// the user.
+// of the text as the device counts them: an insert that does not fit keeps the whole
+// characters it starts with that do, where it went in, and nothing of the selection it
+// replaced; the rest of the text is never touched. Text set by code is never cut, and
+// a longer text can still be shortened by the user.
 // A line edit lays out every character it holds, at tens of bytes each: a text set by
 // code shows only its first ShownLimit UTF-16 units (never half a character), while
 // Text() keeps the whole of it. Such a clipped value cannot be edited: the user's change
@@ -119,8 +120,13 @@ protected:
 private:
     void UserEdited(const QString& text);
     void ShowInWidget(const QString& text, qsizetype cursor);
+    void RememberWidget();
     QLineEdit* edit_;
     AnsiString shown_;  // the text as of the last change
+    // The widget's text and selection as the user's next edit finds them.
+    QString widgetText_;
+    qsizetype selectionStart_ = 0;
+    qsizetype selectionEnd_ = 0;
     bool clipped_ = false;  // shown_ is longer than what the widget holds
     int maxLength_ = 0;
     char passwordChar_ = 0;

@@ -218,6 +218,23 @@ TEST_P(InternetConnect, APptpSaveWritesBlankAddressesAsZeroAddresses)
     TFM_InternetConnect::SavedConnectionType = 0;
 }
 
+// A type the device reports that the list does not hold cannot be written back: a
+// close the user did nothing for says nothing; after a pressed Save the close says
+// that nothing was sent.
+TEST_P(InternetConnect, AnUnlistedTypeIsWrittenBackByNoCloseAndExplainedOnlyAfterASave)
+{
+    ASSERT_TRUE(devsim.SetValue(WanType, "INTEGER", "7"));
+    Open([&](TFM_InternetConnect& form) { EXPECT_EQ(form.CB_Interconntypeshow->ItemIndex(), -1); });
+    EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{});
+
+    Open([&](TFM_InternetConnect& form) { ASSERT_TRUE(Press(form.Bt_Apply)); });
+    ASSERT_EQ(dialogs.Count(), 2);
+    EXPECT_EQ(dialogs.Last().Text, "(KwSNMP++) No value was chosen: nothing was sent!");
+    EXPECT_TRUE(Sets().empty());
+    EXPECT_EQ(DeviceValue(WanType), "INTEGER 7");
+    TFM_InternetConnect::SavedConnectionType = 0;
+}
+
 // The type could not be read (SNMPv1: the device has no such variable): nothing is
 // saved and the close writes no type.
 class InternetConnectUnreadType : public InternetConnect {

@@ -3,7 +3,9 @@
 // text set by code.
 #include "GuiTestSupport.h"
 
+#include <QClipboard>
 #include <QComboBox>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTest>
@@ -22,6 +24,35 @@ void Type(TEdit* edit, const char* text)
 }
 
 QLineEdit* Line(TEdit* edit) { return static_cast<QLineEdit*>(edit->Widget()); }
+
+// Puts the cursor after `characters` characters and selects the next `selected` ones,
+// with the keys a user would press.
+void Select(TEdit* edit, int characters, int selected)
+{
+    QTest::keyClick(Line(edit), Qt::Key_Home);
+    for (int i = 0; i < characters; ++i)
+        QTest::keyClick(Line(edit), Qt::Key_Right);
+    for (int i = 0; i < selected; ++i)
+        QTest::keyClick(Line(edit), Qt::Key_Right, Qt::ShiftModifier);
+}
+
+enum class Insert { Typed, Pasted, InputMethod };
+
+// Hands `text` to the line edit at its cursor or over its selection.
+void Enter(TEdit* edit, Insert how, const std::string& text)
+{
+    const QString inserted = QString::fromUtf8(text);
+    if (how == Insert::Typed) {
+        Type(edit, text.c_str());
+    } else if (how == Insert::Pasted) {
+        QGuiApplication::clipboard()->setText(inserted);
+        QTest::keyClick(Line(edit), Qt::Key_V, Qt::ControlModifier);
+    } else {
+        QInputMethodEvent commit;
+        commit.setCommitString(inserted);
+        QApplication::sendEvent(Line(edit), &commit);
+    }
+}
 }  // namespace
 
 TEST(EditLimits, MaxLengthCountsBytesAndTakesOnlyWholeCharactersThatFit)
@@ -50,6 +81,64 @@ TEST(EditLimits, MaxLengthCountsBytesAndTakesOnlyWholeCharactersThatFit)
     edit->SetMaxLength(6);
     Type(edit, Antenna);
     EXPECT_EQ(AnsiString(std::string("ab") + Antenna), edit->Text());
+}
+
+// What does not fit is cut from the end of what was inserted, at the place it went in;
+// what it replaced goes, the text around it stays (also where it repeats the insert).
+TEST(EditLimits, AnInsertThatDoesNotFitKeepsItsHeadWhereItWentIn)
+{
+    struct Case {
+        std::string text;
+        int maxLength, at, selected;
+        Insert how;
+        std::string inserted, expected;
+        int cursor;  // in UTF-16 units
+    };
+    const std::string e = EAcute, euro = Euro, antenna = Antenna;
+    const Case cases[] = {
+        {"ab", 3, 1, 1, Insert::Pasted, "xyzb", "axy", 3},
+        {euro + "b", 5, 1, 1, Insert::Pasted, "x" + euro + "b", euro + "x", 2},
+        {"ab", 3, 1, 0, Insert::Typed, "ba", "abb", 2},
+        {e + euro, 8, 1, 0, Insert::Typed, euro + e, e + euro + euro, 2},
+        {"a" + antenna, 9, 1, 0, Insert::InputMethod, antenna + "a", "a" + antenna + antenna, 3},
+        {"ab", 3, 1, 1, Insert::InputMethod, e + "b", "a" + e, 2},
+        {"ab", 2, 0, 1, Insert::Pasted, antenna, "b", 0},
+    };
+    ShownForm f;
+    auto* edit = f.Add<TEdit>("Ed_Name");
+    for (const Case& c : cases) {
+        edit->SetMaxLength(0);
+        edit->SetText(c.text);
+        edit->SetMaxLength(c.maxLength);
+        Select(edit, c.at, c.selected);
+        Enter(edit, c.how, c.inserted);
+        EXPECT_EQ(AnsiString(c.expected), edit->Text()) << c.text << " + " << c.inserted;
+        EXPECT_EQ(c.cursor, Line(edit)->cursorPosition()) << c.expected;
+    }
+}
+
+// A value that is not valid UTF-8 shows its stray bytes one by one; deleting between
+// them can join them into a character, and the edit still changes only what the user
+// edits: at the limit an insert is refused, over a selection it replaces just that.
+TEST(EditLimits, EditsNextToJoinedStrayBytesLeaveTheOtherBytesAlone)
+{
+    ShownForm f;
+    auto* edit = f.Add<TEdit>("Ed_Name");
+    edit->SetText("ab\xF0X\x9F\x98\x80");
+    edit->SetMaxLength(6);
+    Select(edit, 4, 0);
+    QTest::keyClick(Line(edit), Qt::Key_Backspace);
+    ASSERT_EQ(AnsiString("ab\xF0\x9F\x98\x80"), edit->Text());
+
+    Select(edit, 1, 0);
+    Enter(edit, Insert::Typed, "Q");
+    EXPECT_EQ(AnsiString("ab\xF0\x9F\x98\x80"), edit->Text()) << "refused";
+    Select(edit, 1, 1);
+    Enter(edit, Insert::Typed, "Q");
+    EXPECT_EQ(AnsiString("aQ\xF0\x9F\x98\x80"), edit->Text());
+    Select(edit, 0, 1);
+    Enter(edit, Insert::InputMethod, EAcute);  // two bytes for one: nothing of it fits
+    EXPECT_EQ(AnsiString("Q\xF0\x9F\x98\x80"), edit->Text());
 }
 
 TEST(EditLimits, AClippedValueShowsWholeCharactersAndIsNeverWrittenBackShorter)
