@@ -13,7 +13,9 @@ AnsiString KeptNote(const AnsiString& held, const char* write)
 
 AnsiString KeptSecurityNote(const AnsiString& deviceAuthentication, const char* write)
 {
-    return KeptNote(deviceAuthentication.IsEmpty() ? AnsiString("a security") : deviceAuthentication, write);
+    // Its settings take no input meanwhile: the note says how to change them.
+    const AnsiString held = deviceAuthentication.IsEmpty() ? AnsiString("a security") : deviceAuthentication;
+    return "The device holds " + held + ": " + write + " keeps it until you choose a security.";
 }
 
 AnsiString KeptCipherNote(const AnsiString& deviceCipher, const char* write)

@@ -1,7 +1,9 @@
 #pragma once
 // A security or a cipher that the device holds but a wireless form's lists do not offer:
 // the form shows another one, or none. Its write then leaves the device's as it is until
-// the user chooses one, and a note beside the form's buttons says so.
+// the user chooses one, and a note beside the form's buttons says so. While a security
+// is kept, the controls of its settings (keys, passphrase, RADIUS server) take no input:
+// the write would leave out whatever the user typed there.
 #include "AnsiString.h"
 
 class TFormBuilder;

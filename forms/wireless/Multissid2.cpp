@@ -359,17 +359,21 @@ AnsiString TFM_MultiSSIDNewForm::RowText(int row, int column) const
 void TFM_MultiSSIDNewForm::EnableEntryControls(int index)
 {
     const bool enable = index != 0;
-    for (TWinControl* control :
-         std::initializer_list<TWinControl*>{CB_Index, Ed_SSID, CB_SsidBroadcast, CB_SecurityMode, CB_WMM,
-                                             CB_MssidEncryption, CB_KeyType, CB_WepEncryp, CB_DefaultKey, Ed_Key,
-                                             Ed_ConfirmKey, CB_WPAMode, CB_CipherType, Ed_UpdateInterval,
-                                             Ed_Passphrase, Ed_ConfirmPass, Edt_RadiusServer, Edt_RadiusPort,
-                                             Edt_RadiusSecret, CB_AccountMode})
+    for (TWinControl* control : std::initializer_list<TWinControl*>{CB_Index, Ed_SSID, CB_SsidBroadcast,
+                                                                    CB_SecurityMode, CB_WMM, CB_MssidEncryption})
         control->SetEnabled(enable);
+    // The settings of a security Add keeps take no input: Add would not write them.
+    const bool settings = enable && !keepSecurity_;
+    for (TWinControl* control :
+         std::initializer_list<TWinControl*>{CB_KeyType, CB_WepEncryp, CB_DefaultKey, Ed_Key, Ed_ConfirmKey,
+                                             CB_WPAMode, CB_CipherType, Ed_UpdateInterval, Ed_Passphrase,
+                                             Ed_ConfirmPass, Edt_RadiusServer, Edt_RadiusPort, Edt_RadiusSecret,
+                                             CB_AccountMode})
+        control->SetEnabled(settings);
     for (TEdit* edit : BackupRadiusEdits)
-        edit->SetEnabled(enable);
+        edit->SetEnabled(settings);
     for (TEdit* edit : AccountingEdits)
-        edit->SetEnabled(enable);
+        edit->SetEnabled(settings);
 }
 
 void TFM_MultiSSIDNewForm::CB_IndexChange(TObject* Sender)
@@ -485,6 +489,7 @@ bool TFM_MultiSSIDNewForm::KeepsDeviceCipher() const
 void TFM_MultiSSIDNewForm::SecurityChosen()
 {
     keepSecurity_ = false;
+    EnableEntryControls(IfEnabMuSSID->Checked() ? CB_Index->ItemIndex() : 0);
     UpdateKeptNote();
 }
 
@@ -551,7 +556,7 @@ void TFM_MultiSSIDNewForm::CB_MssidEncryptionChange(TObject* Sender)
 {
     if (Sender == CB_MssidEncryption)
         SecurityChosen();
-    const bool on = CB_MssidEncryption->ItemIndex() != 0;
+    const bool on = CB_MssidEncryption->ItemIndex() != 0 && !keepSecurity_;
     for (TWinControl* control :
          std::initializer_list<TWinControl*>{CB_WepEncryp, CB_KeyType, CB_DefaultKey, Ed_Key, Ed_ConfirmKey})
         control->SetEnabled(on);
@@ -566,7 +571,7 @@ void TFM_MultiSSIDNewForm::CB_AccountModeChange(TObject* Sender)
 void TFM_MultiSSIDNewForm::CB_SecurityModeChange(TObject* Sender)
 {
     if (Sender == CB_SecurityMode)
-        keepSecurity_ = false;
+        SecurityChosen();
     ShowSecurityGroups(CB_Index->ItemIndex() == 0);
 }
 
@@ -650,7 +655,7 @@ void TFM_MultiSSIDNewForm::ShowSecurityGroups(bool primary)
         refilled = true;
     }
     if (refilled) {
-        CB_CipherType->SetEnabled(CB_Index->ItemIndex() != 0);
+        CB_CipherType->SetEnabled(CB_Index->ItemIndex() != 0 && !keepSecurity_);
         const int at = CB_CipherType->Items()->IndexOf(CB_Clipher->Text());
         CB_CipherType->SetItemIndex(at >= 0 ? at : 0);
         cipherChosen_ = false;

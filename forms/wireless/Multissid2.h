@@ -153,7 +153,8 @@ private:
     AnsiString shownSecret_;
     bool inListClick_ = false;
     // The entry shown holds a security the mode's lists lack and the user has chosen
-    // none: Add leaves authentication, encryption, keys and cipher as they are.
+    // none: Add leaves authentication, encryption, keys and cipher as they are, and the
+    // controls of those settings take no input.
     bool keepSecurity_ = false;
     // The cipher list was filled for the security shown; the user chose from it.
     bool cipherListFilled_ = false;

@@ -169,7 +169,8 @@ public:
     int SavedIndex[4] = {0, 0, 0, 0};  // cipher; security for WDS, WDS with AP, the others
     bool VlanWarningShown = false;
     // The device holds a security the mode does not offer and the user has chosen none:
-    // Save leaves authentication, encryption and keys as they are.
+    // Save leaves authentication, encryption and keys as they are, and the key controls
+    // take no input.
     bool KeepDeviceSecurity = false;
     // Likewise for a cipher the WPA security shown does not offer: Save leaves the
     // device's cipher as it is.

@@ -182,15 +182,17 @@ void TFM_Wirless::CB_dot11EncryptionChange(TObject* Sender)
     if (Sender == CB_dot11Encryption)
         SecurityChosen();
     const bool on = CB_dot11Encryption->ItemIndex() != 0;
+    // The keys of a kept security take no input: Save would not write them.
+    const bool editable = on && !KeepDeviceSecurity;
     for (int k = 0; k < 4; ++k) {
-        CB_WepEncryp[k]->SetEnabled(on);
-        CB_KeyType[k]->SetEnabled(on);
-        Ed_Key[k]->SetEnabled(on);
+        CB_WepEncryp[k]->SetEnabled(editable);
+        CB_KeyType[k]->SetEnabled(editable);
+        Ed_Key[k]->SetEnabled(editable);
     }
-    CB_DefaultKey->SetEnabled(on);
+    CB_DefaultKey->SetEnabled(editable);
     if (on && !Contains(CB_SecurityMode->Text(), "WPA"))
         ShowDefaultKeyRow();
-    Ed_ConfirmKey->SetEnabled(on);
+    Ed_ConfirmKey->SetEnabled(editable);
     UpdateChannelWidth();
 }
 

@@ -429,7 +429,8 @@ TEST_P(WirelessSave, ASecurityOrCipherTheModeDoesNotOfferIsSaidAndKeptUntilTheUs
         ASSERT_TRUE(vka_test::PumpUntil([&] { return PeersRead(form); }));
         EXPECT_EQ(Text(form.CB_SecurityMode), "Open System");
         EXPECT_TRUE(form.Lb_KeptSecurity->Visible());
-        EXPECT_EQ(Text(form.Lb_KeptSecurity), "The device holds wpa-psk, not offered in this mode: Save keeps it.");
+        EXPECT_EQ(Text(form.Lb_KeptSecurity),
+                  "The device holds wpa-psk: Save keeps it until you choose a security.");
         // Choosing the security shown is a choice too.
         vka_test::Choose(form.CB_SecurityMode, "Open System");
         EXPECT_FALSE(form.Lb_KeptSecurity->Visible());
@@ -444,7 +445,7 @@ TEST_P(WirelessSave, ASecurityOrCipherTheModeDoesNotOfferIsSaidAndKeptUntilTheUs
     Device(AuthenticationOid, "INTEGER 8");
     Open([&](TFM_Wirless& form) {
         EXPECT_EQ(Text(form.Lb_KeptSecurity),
-                  "The device holds wpa-auto-eap, not offered in this mode: Save keeps it.");
+                  "The device holds wpa-auto-eap: Save keeps it until you choose a security.");
         EXPECT_EQ(vka_test::LayoutFaults(form), std::vector<std::string>{});
         vka_test::Choose(form.CB_dot11Encryption, 1);
         EXPECT_FALSE(form.Lb_KeptSecurity->Visible());
@@ -470,6 +471,41 @@ TEST_P(WirelessSave, ASecurityOrCipherTheModeDoesNotOfferIsSaidAndKeptUntilTheUs
         EXPECT_EQ(Status(form), "Setting Success!");
     });
     EXPECT_EQ(DeviceValue(CipherOid), "INTEGER 1");
+}
+
+// A kept security shown as "Open System" with its keys: they take no input, so Save drops
+// nothing typed while it reports success. Choosing the encryption makes them the user's.
+TEST_P(WirelessSave, TheKeysOfAKeptSecurityTakeNoInputUntilTheUserChoosesASecurity)
+{
+    // Mode, multi-SSID, authentication: a client with sharedkey, WDS and WDS with AP with
+    // multi-SSID on and sharedkey, a client with wpa-eap.
+    const int cases[][3] = {{4, 0, 2}, {3, 1, 2}, {2, 1, 2}, {4, 0, 4}};
+    Device(PeerListColumn + ".1", "HEX 00:1A:2B:74:20:01");
+    Device(EncryptionOid, "INTEGER 1");
+    for (const auto& [mode, multiSsid, authentication] : cases) {
+        SCOPED_TRACE("mode " + std::to_string(mode) + ", authentication " + std::to_string(authentication));
+        Device(ModeOid, "INTEGER " + std::to_string(mode));
+        Device(MultiSsidOid, "INTEGER " + std::to_string(multiSsid));
+        Device(AuthenticationOid, "INTEGER " + std::to_string(authentication));
+        Device(KeyOid(1), "STRING 12345");
+        Open([&](TFM_Wirless& form) {
+            ASSERT_TRUE(vka_test::PumpUntil([&] { return PeersRead(form); }));
+            ASSERT_TRUE(form.Lb_KeptSecurity->Visible());
+            EXPECT_EQ(Text(form.CB_dot11Encryption), "Enable");
+            for (TWinControl* control : std::initializer_list<TWinControl*>{
+                     form.Ed_Key[0], form.CB_DefaultKey, form.CB_KeyType[0], form.CB_WepEncryp[0], form.Ed_ConfirmKey})
+                EXPECT_FALSE(control->Enabled()) << control->Name().ToStdString();
+            vka_test::Choose(form.CB_dot11Encryption, "Enable");
+            EXPECT_TRUE(form.Ed_Key[0]->Enabled() && form.Ed_ConfirmKey->Enabled());
+            form.Ed_Key[0]->SetText("abcde");
+            form.Ed_ConfirmKey->SetText("abcde");
+            form.Bt_Apply->Click();
+            EXPECT_EQ(Status(form), "Setting Success!");
+        });
+        EXPECT_EQ(DeviceValue(KeyOid(1)), "STRING \"abcde\"");
+        EXPECT_EQ(DeviceValue(AuthenticationOid), "INTEGER 1");
+        dialogs.Clear();
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Roads, WirelessSave, ::testing::Values(1), vka_test::VersionName);

@@ -384,8 +384,11 @@ TEST_P(MultiSsidTest, AnUnchangedAddKeepsASecurityOrCipherTheListsDoNotOffer)
                 }
                 ASSERT_EQ(form.CB_Index->ItemIndex(), 1);
                 EXPECT_TRUE(form.Lb_KeptSecurity->Visible());
+                const bool cipher = std::string(c.held).rfind("the cipher", 0) == 0;
                 EXPECT_EQ(form.Lb_KeptSecurity->Caption().ToStdString(),
-                          std::string("The device holds ") + c.held + ", not offered in this mode: Add keeps it.");
+                          std::string("The device holds ") + c.held +
+                              (cipher ? ", not offered in this mode: Add keeps it."
+                                      : ": Add keeps it until you choose a security."));
                 EXPECT_EQ(vka_test::LayoutFaults(form), std::vector<std::string>{});
                 const auto sets = Add(form);
                 EXPECT_EQ(Status(form), "Get OK!");
@@ -396,6 +399,39 @@ TEST_P(MultiSsidTest, AnUnchangedAddKeepsASecurityOrCipherTheListsDoNotOffer)
             EXPECT_EQ(DeviceValue(MssidColumn(6, 2)), "INTEGER " + std::to_string(c.encryption));
             EXPECT_EQ(DeviceValue(MssidColumn(10, 2)), "INTEGER " + std::to_string(c.cipher));
         }
+}
+
+// The settings of a kept security take no input, so Add drops nothing the user typed;
+// choosing a security makes them the user's.
+TEST_P(MultiSsidTest, TheSettingsOfAKeptSecurityTakeNoInputUntilTheUserChoosesOne)
+{
+    ASSERT_TRUE(devsim.SetValue(MssidState, "INTEGER", "1"));
+    ASSERT_TRUE(devsim.SetValue(MssidColumn(2, 2), "INTEGER", "1"));
+    ASSERT_TRUE(devsim.SetValue(MssidColumn(6, 2), "INTEGER", "1"));
+    for (const int mode : {1, 2, 4}) {  // Access Point, WDS With AP, Wireless Client
+        SCOPED_TRACE("mode " + std::to_string(mode));
+        ASSERT_TRUE(devsim.SetValue(ApMode, "INTEGER", std::to_string(mode)));
+        ASSERT_TRUE(devsim.SetValue(MssidColumn(5, 2), "INTEGER", "2"));  // sharedkey
+        Run([&](TFM_MultiSSIDNewForm& form) {
+            ASSERT_TRUE(WaitForTable(form));
+            Choose(form, 1);
+            ASSERT_TRUE(form.Lb_KeptSecurity->Visible());
+            EXPECT_TRUE(form.CB_SecurityMode->Enabled() && form.CB_MssidEncryption->Enabled());
+            for (TWinControl* control : std::initializer_list<TWinControl*>{
+                     form.Ed_Key, form.CB_DefaultKey, form.CB_KeyType, form.CB_WepEncryp, form.Ed_ConfirmKey,
+                     form.CB_WPAMode, form.CB_CipherType, form.Ed_Passphrase, form.Edt_RadiusSecret})
+                EXPECT_FALSE(control->Enabled()) << control->Name().ToStdString();
+            vka_test::Choose(form.CB_SecurityMode, "Open System");
+            EXPECT_TRUE(form.Ed_Key->Enabled() && form.Ed_ConfirmKey->Enabled());
+            form.Ed_Key->SetText("abcde");
+            form.Ed_ConfirmKey->SetText("abcde");
+            Add(form);
+            EXPECT_EQ(Status(form), "Get OK!");
+        });
+        EXPECT_EQ(DeviceValue(MssidColumn(8, 2)), "STRING \"abcde\"");
+        EXPECT_EQ(DeviceValue(MssidColumn(5, 2)), "INTEGER 1");  // opensystem, with WEP
+        dialogs.Clear();
+    }
 }
 
 // The user's own choice of a security or a cipher ends the keeping: Add writes it.
