@@ -374,7 +374,9 @@ bool TFM_Wirless::ModeUnlisted() const
 
 bool TFM_Wirless::ChannelUnlisted() const
 {
-    return SsidRequest && GroupRead(SsidRequest) && CB_Chanal->ItemIndex() < 0;
+    // A client writes the channel it holds, not the one of the list.
+    const TSaveSequence sequence = SaveSequenceFor(Mode(), RestrictedCase());
+    return SsidRequest && GroupRead(SsidRequest) && CB_Chanal->ItemIndex() < 0 && sequence != ssClient;
 }
 
 bool TFM_Wirless::EncryptionUnlisted() const

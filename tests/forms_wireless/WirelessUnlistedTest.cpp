@@ -38,7 +38,7 @@ protected:
     std::string seen;
 };
 
-TEST_P(WirelessUnlisted, AModeOutsideTheListOrOfAnotherTypeStopsSaveUntilOneIsChosen)
+TEST_P(WirelessUnlisted, AModeOutsideTheListOrOfAnotherTypeStopsSaveUntilTheUserChoosesOne)
 {
     for (const char* mode : {"INTEGER 99", "STRING \"1\""}) {
         Device(ModeOid, mode);
@@ -48,24 +48,31 @@ TEST_P(WirelessUnlisted, AModeOutsideTheListOrOfAnotherTypeStopsSaveUntilOneIsCh
         EXPECT_EQ(seen, ModeNotListedText);
         EXPECT_EQ(DeviceValue(ModeOid), mode);
     }
+    // The user's choice ends it.
+    Device(ModeOid, "INTEGER 99");
+    Open([&](TFM_Wirless& form) {
+        vka_test::Choose(form.CB_APMode, "Access Point");
+        form.Bt_Apply->Click();
+        EXPECT_EQ(Status(form), "Setting Success!");
+    });
+    EXPECT_EQ(DeviceValue(ModeOid), "INTEGER 1");
 }
 
 TEST_P(WirelessUnlisted, AChannelOrBandOutsideTheListsIsKeptBySave)
 {
     Device(ChannelOid, "INTEGER 99");
-    // The access point and WDS write the channel chosen; a client with the band unknown
-    // is the tallest form with the longest note.
-    for (const auto& [mode, band] : {std::pair{1, 0}, std::pair{2, 1}, std::pair{4, 7}}) {
+    // The access point and WDS write the channel chosen; with the band unknown too, and
+    // the encryption, the longest note.
+    for (const auto& [mode, band] : {std::pair{1, 0}, std::pair{2, 1}, std::pair{1, 7}}) {
         Device(ModeOid, "INTEGER " + std::to_string(mode));
         Device(BandOid, "INTEGER " + std::to_string(band));
-        Device(EncryptionOid, mode == 4 ? "INTEGER 99" : "INTEGER 0");
-        const auto oids = Save(mode == 4 ? "Save keeps the device's band, channel and encryption: not offered here."
+        Device(EncryptionOid, band == 7 ? "INTEGER 99" : "INTEGER 0");
+        const auto oids = Save(band == 7 ? "Save keeps the device's band, channel and encryption: not offered here."
                                          : "The device's channel is not in the list: Save keeps it.",
                                seen);
         EXPECT_EQ(seen, "Setting Success!");
-        // A client sends the channel as read (or picked from its survey), never one of the list.
-        EXPECT_TRUE(Has(oids, SsidOid) && (mode == 4 || !Has(oids, ChannelOid))) << mode;
-        EXPECT_EQ(Has(oids, EncryptionOid), mode != 4);
+        EXPECT_TRUE(Has(oids, SsidOid) && !Has(oids, ChannelOid)) << mode;
+        EXPECT_EQ(Has(oids, EncryptionOid), band != 7);
         EXPECT_EQ(DeviceValue(ChannelOid), "INTEGER 99");
         EXPECT_EQ(DeviceValue(BandOid), "INTEGER " + std::to_string(band));
     }
