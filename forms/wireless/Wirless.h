@@ -208,6 +208,10 @@ public:
     void UpdateModeLayout();
     void SetEditLimits();
     void LayoutForCountry();
+    // Read values the lists lack, shown as none: the device keeps them on Save.
+    bool ModeUnlisted() const;
+    bool ChannelUnlisted() const;
+    bool EncryptionUnlisted() const;
     TModeGroups GroupsOfMode() const;
     TSecurityGroup SecurityGroupShown() const;
 
@@ -223,8 +227,8 @@ public:
     void CB_ChanalChange(TObject* Sender);
     void FillChannelsByCountry();
     void UpdateChannelWidth();
-    // Fills `combo` from the channels of `list` and selects `channel`'s text (item 0
-    // when it is not there); true when found.
+    // Fills `combo` from the channels of `list` and selects `channel`'s text (none when
+    // it is not there); true when found.
     static bool FillChannelCombo(TEdit* list, TComboBox* combo, TEdit* channel);
 
     // --- WDS peers and MAC clone (WirlessPeers.cpp) --------------------------------------
@@ -307,6 +311,8 @@ private:
     bool WriteWdsSequence(const TSavePlan& plan);
     bool WriteClientSequence(const TSavePlan& plan);
     void MarkClone();
+    void MarkWep();
+    void CopyChosenChannel();
     bool WriteDefaultKey(int key);
     bool WriteOpenOrWep(const TSavePlan& plan);
     bool WritePeers();
@@ -330,3 +336,5 @@ extern const char* const RefreshOkText;
 // read is outstanding.
 extern const char* const WirelessNotReadText;
 extern const char* const WirelessReadPendingText;
+// Save's refusal while the mode shows none: the device's is not in the list.
+extern const char* const ModeNotListedText;

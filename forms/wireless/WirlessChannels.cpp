@@ -6,14 +6,17 @@
 
 namespace {
 
-void SelectModeText(TComboBox* combo, const std::vector<const char*>& items, const AnsiString& modeText)
+// Selects `missing` when the list lacks the mode: none (-1), or the first item where the
+// list is the restricted one and the device's mode is not offered there.
+void SelectModeText(TComboBox* combo, const std::vector<const char*>& items, const AnsiString& modeText,
+                    int missing)
 {
     combo->Items()->Clear();
     for (const char* item : items)
         combo->Items()->Add(item);
     // IndexOf ignores case: "WDS With AP" read from the device finds "WDS with AP".
     const int found = combo->Items()->IndexOf(modeText);
-    combo->SetItemIndex(found >= 0 ? found : 0);
+    combo->SetItemIndex(found >= 0 ? found : missing);
 }
 
 }  // namespace
@@ -29,7 +32,8 @@ bool TFM_Wirless::FillChannelCombo(TEdit* list, TComboBox* combo, TEdit* channel
             found = counter;
         ++counter;
     }
-    combo->SetItemIndex(found >= 0 ? found : 0);
+    // A channel the list lacks shows as none: Save leaves the device's channel as it is.
+    combo->SetItemIndex(found);
     return found >= 0;
 }
 
@@ -107,21 +111,26 @@ void TFM_Wirless::ReadApMode()
 {
     Read(ApModeRequest);
     ModeText = CB_APMode->Text();
-    // A mode JP and GB do not offer on 5 GHz shows as the first one offered.
-    if (IsRestrictedCountry(Ed_Countrycode->Text()) && CB_APMode->Text().IsEmpty())
+    // A mode JP and GB do not offer on 5 GHz shows as the first one offered. Elsewhere
+    // a mode outside the list shows as none, and Save writes nothing until one is chosen.
+    if (RestrictedCase() && CB_APMode->Text().IsEmpty())
         CB_APMode->SetItemIndex(0);
 }
 
 void TFM_Wirless::CB_ApplicaitonChange(TObject* Sender)
 {
-    SelectModeText(CB_APMode, FullModeItems, ModeText);
+    SelectModeText(CB_APMode, FullModeItems, ModeText, -1);
     if (CB_Band->ItemIndex() == 1 && CB_Applicaiton->ItemIndex() == 1 && IsRestrictedCountry(Ed_Countrycode->Text()))
-        SelectModeText(CB_APMode, RestrictedModeItems, ModeText);
+        SelectModeText(CB_APMode, RestrictedModeItems, ModeText, 0);
     CB_APModeChange(Sender);
     FillChannelsByCountry();
 }
 
-void TFM_Wirless::CB_ChanalChange(TObject* Sender) { UpdateChannelWidth(); }
+void TFM_Wirless::CB_ChanalChange(TObject* Sender)
+{
+    UpdateChannelWidth();
+    PlaceNote();
+}
 
 void TFM_Wirless::FillChannelsByCountry()
 {

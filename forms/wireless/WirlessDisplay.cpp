@@ -123,7 +123,10 @@ void TFM_Wirless::CB_SecurityModeChange(TObject* Sender)
 
     const AnsiString security = CB_SecurityMode->Text();
     if (Contains(security, "Share")) {
-        CB_dot11Encryption->SetItemIndex(1);
+        // Shared key means WEP, but an encryption the device gave outside the list
+        // stays shown as none until the user chooses the security.
+        if (Sender == CB_SecurityMode || CB_dot11Encryption->ItemIndex() >= 0)
+            CB_dot11Encryption->SetItemIndex(1);
         CB_dot11Encryption->SetEnabled(false);
     } else {
         CB_dot11Encryption->SetEnabled(true);
@@ -181,7 +184,10 @@ void TFM_Wirless::CB_dot11EncryptionChange(TObject* Sender)
 {
     if (Sender == CB_dot11Encryption)
         SecurityChosen();
-    const bool on = CB_dot11Encryption->ItemIndex() != 0;
+    // No encryption shown: the device keeps its own, and open writes no key, so the
+    // keys are offered only with shared key, which writes them.
+    const int encryption = CB_dot11Encryption->ItemIndex();
+    const bool on = encryption > 0 || (encryption < 0 && Contains(CB_SecurityMode->Text(), "Share"));
     // The keys of a kept security take no input: Save would not write them.
     const bool editable = on && !KeepDeviceSecurity;
     for (int k = 0; k < 4; ++k) {
@@ -321,7 +327,8 @@ void TFM_Wirless::UpdateModeLayout()
     const TSecurityGroup security = SecurityGroupShown();
     KeepDeviceCipher = false;  // until the cipher list is shown
     if (CB_SecurityMode->Text() == "Shared Key") {
-        CB_dot11Encryption->SetItemIndex(1);
+        if (CB_dot11Encryption->ItemIndex() >= 0)
+            CB_dot11Encryption->SetItemIndex(1);
         CB_dot11Encryption->SetEnabled(false);
     }
     if (security == sgPersonal || security == sgEnterprise) {
@@ -362,10 +369,42 @@ void TFM_Wirless::PlaceGroups(const TWirelessLayout& layout)
     PlaceNote();
 }
 
+bool TFM_Wirless::ModeUnlisted() const
+{
+    return ApModeRequest && GroupRead(ApModeRequest) && CB_APMode->ItemIndex() < 0;
+}
+
+bool TFM_Wirless::ChannelUnlisted() const
+{
+    // A client writes the channel it holds, not the one of the list.
+    const TSaveSequence sequence = SaveSequenceFor(Mode(), RestrictedCase());
+    return SsidRequest && GroupRead(SsidRequest) && CB_Chanal->ItemIndex() < 0 && sequence != ssClient;
+}
+
+bool TFM_Wirless::EncryptionUnlisted() const
+{
+    return AuthRequest && GroupRead(AuthRequest) && SecurityGroupShown() == sgKeys &&
+           CB_dot11Encryption->ItemIndex() < 0;
+}
+
 void TFM_Wirless::PlaceNote()
 {
     ShowKeptNote(Lb_KeptSecurity, KeepDeviceSecurity, KeepDeviceCipher, CB_dot11Authentication->Text(),
                  CB_Clipher->Text(), "Save");
+    std::vector<const char*> unlisted;
+    if (BandRequest && GroupRead(BandRequest) && CB_Band->ItemIndex() < 0)
+        unlisted.push_back("band");
+    if (ChannelUnlisted())
+        unlisted.push_back("channel");
+    // A kept security keeps its encryption too.
+    if (EncryptionUnlisted() && !KeepDeviceSecurity)
+        unlisted.push_back("encryption");
+    const AnsiString note = UnlistedNote(ModeUnlisted(), unlisted,
+                                         KeepDeviceSecurity ? "security" : KeepDeviceCipher ? "cipher" : "");
+    if (!note.IsEmpty()) {
+        Lb_KeptSecurity->SetCaption(note);
+        Lb_KeptSecurity->SetVisible(true);
+    }
     if (!Lb_KeptSecurity->Visible())
         return;
     // Left of the buttons, from just below the page to the status bar: the note adds

@@ -264,3 +264,19 @@ std::vector<const char*> ApplicationItemsFor(int bandIndex)
         return {"Concurrent 11a/n on W52/W53/W56 for indoor", "Concurrent 11a/n on W56 for outdoor"};
     return {};
 }
+
+AnsiString UnlistedNote(bool mode, std::vector<const char*> unlisted, const char* kept)
+{
+    if (mode)
+        return "The device's operating mode is not in the list: choose one to save.";
+    if (unlisted.empty())
+        return "";
+    if (unlisted.size() == 1 && !*kept)
+        return AnsiString("The device's ") + unlisted[0] + " is not in the list: Save keeps it.";
+    if (*kept)
+        unlisted.push_back(kept);
+    AnsiString joined = unlisted[0];
+    for (std::size_t i = 1; i < unlisted.size(); ++i)
+        joined += AnsiString(i + 1 == unlisted.size() ? " and " : ", ") + unlisted[i];
+    return "Save keeps the device's " + joined + ": not offered here.";
+}

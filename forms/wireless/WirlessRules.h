@@ -84,6 +84,13 @@ struct TChannelWidthInputs {
 };
 bool ChannelWidthRestricted(const TChannelWidthInputs& inputs);
 
+// --- values outside the lists --------------------------------------------------------
+
+// The form's note on read values its lists lack ("" for none): a mode stops Save; the
+// others (`unlisted`: "band", "channel", "encryption") stay the device's. `kept` names
+// what the form keeps besides ("security", "cipher", or "" for nothing).
+AnsiString UnlistedNote(bool mode, std::vector<const char*> unlisted, const char* kept);
+
 // --- application -------------------------------------------------------------------
 
 // The application choices of a band (index 0 2.4 GHz, 1 5 GHz; none for others).

@@ -9,6 +9,8 @@ const char* const WirelessNotReadText =
     "The wireless settings have not been read from the device yet. Press Refresh, then Save again.";
 const char* const WirelessReadPendingText =
     "The device has not answered the last read of the WDS peers yet. Save again when it has.";
+const char* const ModeNotListedText =
+    "The device's operating mode is not in the list. Choose a mode, then Save again.";
 
 namespace {
 
@@ -109,6 +111,12 @@ void TFM_Wirless::Bt_ApplyClick(TObject* Sender)
         return;
     }
 
+    // Without a mode the form cannot tell what the device's settings are: nothing is
+    // written, its mode included, until the user chooses one.
+    if (ModeUnlisted()) {
+        RefuseInput(ModeNotListedText, "Warning", CB_APMode);
+        return;
+    }
     const TSavePlan plan = PlanSave();
     // A mode or security that names no write sequence writes nothing, and says so.
     if (plan.Sequence == ssNoSequence || plan.Branch == sbNone) {

@@ -18,8 +18,10 @@ TSecurityBranch SecurityBranchFor(TSaveSequence sequence, const AnsiString& secu
 {
     if (sequence == ssNoSequence)
         return sbNone;
+    // Open with no encryption shown writes the authentication alone: the set leaves
+    // out the encryption the list could not show, and the device keeps it.
     if (securityText == "Open System")
-        return encryptionIndex == 0 ? sbOpen : sbWep;
+        return encryptionIndex > 0 ? sbWep : sbOpen;
     if (securityText == "Shared Key")
         return sequence == ssClient ? sbNone : sbWep;
     if (securityText == "WPA-Personal")

@@ -10,7 +10,8 @@ enum TSaveSequence { ssNoSequence, ssAccessPoint, ssWdsWithAp, ssWds, ssClient }
 TSaveSequence SaveSequenceFor(TWirelessMode mode, bool restricted);
 
 // The security branch of a sequence; sbNone where the sequence has no such branch;
-// sbKeep writes no security at all: the device keeps the one it holds.
+// sbKeep writes no security at all: the device keeps the one it holds. An encryption
+// index below 0 (none shown) is never WEP.
 enum TSecurityBranch { sbNone, sbOpen, sbWep, sbPersonal, sbEnterprise, sbKeep };
 TSecurityBranch SecurityBranchFor(TSaveSequence sequence, const AnsiString& securityText, int encryptionIndex);
 

@@ -32,7 +32,8 @@ bool TFM_Wirless::WriteSavePlan(const TSavePlan& plan)
         MarkVars(MssidStateRequest, smSend);
         Send(MssidStateRequest);
     }
-    const bool band = Send(BandRequest);
+    // A band the list lacks shows as none: the device keeps it.
+    const bool band = CB_Band->ItemIndex() < 0 || Send(BandRequest);
     bool written = false;
     switch (plan.Sequence) {
     case ssAccessPoint:
@@ -52,7 +53,7 @@ bool TFM_Wirless::WriteSavePlan(const TSavePlan& plan)
 bool TFM_Wirless::WriteAccessPointSequence(const TSavePlan& plan)
 {
     Mark(SsidRequest, {0, 1, 2, 4, 5});
-    Ed_Channel->SetText(CB_Chanal->Text());
+    CopyChosenChannel();
     switch (plan.Branch) {
     case sbOpen:
     case sbWep:
@@ -80,7 +81,7 @@ bool TFM_Wirless::WriteAccessPointSequence(const TSavePlan& plan)
 bool TFM_Wirless::WriteWdsSequence(const TSavePlan& plan)
 {
     Mark(SsidRequest, {0, 1, 2, 5});
-    Ed_Channel->SetText(CB_Chanal->Text());
+    CopyChosenChannel();
     for (int k = 0; k < 8; ++k) {
         const AnsiString peer = Ed_ReMAddra[k]->Text();
         if (!peer.IsEmpty() && peer != "000000000000")
@@ -125,8 +126,7 @@ bool TFM_Wirless::WriteClientSequence(const TSavePlan& plan)
         break;
     }
     case sbWep: {
-        Mark(AuthRequest, {0, 1, 2});
-        CB_dot11Encryption->SetItemIndex(1);
+        MarkWep();
         const bool key = WriteDefaultKey(plan.Key);
         const bool auth = Send(AuthRequest);
         MarkClone();
@@ -175,9 +175,25 @@ bool TFM_Wirless::WriteOpenOrWep(const TSavePlan& plan)
             Mark(AuthRequest, {0, 2});
         return AllTrue({Send(ApModeRequest), Send(SsidRequest), Send(AuthRequest)});
     }
-    Mark(AuthRequest, {0, 1, 2});
-    CB_dot11Encryption->SetItemIndex(1);
+    MarkWep();
     return AllTrue({WriteDefaultKey(plan.Key), Send(ApModeRequest), Send(AuthRequest)});
+}
+
+void TFM_Wirless::MarkWep()
+{
+    Mark(AuthRequest, {0, 1, 2});
+    // An encryption the list could not show (shared key over it) stays the device's.
+    if (CB_dot11Encryption->ItemIndex() >= 0)
+        CB_dot11Encryption->SetItemIndex(1);
+}
+
+void TFM_Wirless::CopyChosenChannel()
+{
+    // A channel the list lacks shows as none: the device keeps its own.
+    if (CB_Chanal->ItemIndex() < 0)
+        MarkVars(SsidRequest, smLeaveOut, 2);
+    else
+        Ed_Channel->SetText(CB_Chanal->Text());
 }
 
 bool TFM_Wirless::WriteDefaultKey(int key)

@@ -1,0 +1,95 @@
+// A mode, band, channel or encryption outside its list (or of another type) shows as no
+// choice and is said; Save writes no value in its place.
+#include <algorithm>
+
+#include "LayoutCheck.h"
+#include "WirelessFixture.h"
+
+using namespace wireless_test;
+
+class WirelessUnlisted : public WirelessRoad {
+protected:
+    // Opens the form, checks its note (and `check`), presses Save: the OIDs written, and in
+    // `seen` the status text or, after a refusal, its message.
+    std::vector<std::string> Save(const std::string& note, std::string& seen,
+                                  const std::function<void(TFM_Wirless&)>& check = {})
+    {
+        std::vector<std::string> oids;
+        Open([&](TFM_Wirless& form) {
+            ASSERT_TRUE(vka_test::PumpUntil([&] { return PeersRead(form); }));
+            EXPECT_EQ(form.Lb_KeptSecurity->Visible() ? Text(form.Lb_KeptSecurity) : "", note);
+            EXPECT_EQ(vka_test::LayoutFaults(form), std::vector<std::string>{});
+            if (check)
+                check(form);
+            devsim.ClearJournal();
+            const int boxes = dialogs.Count();
+            form.Bt_Apply->Click();
+            seen = dialogs.Count() > boxes ? dialogs.Last().Text : Status(form);
+            for (const auto& set : Sets())
+                for (const auto& binding : set.Bindings)
+                    oids.push_back(binding.Oid);
+        });
+        return oids;
+    }
+    static bool Has(const std::vector<std::string>& oids, const std::string& oid)
+    {
+        return std::find(oids.begin(), oids.end(), oid) != oids.end();
+    }
+    std::string seen;
+};
+
+TEST_P(WirelessUnlisted, AModeOutsideTheListOrOfAnotherTypeStopsSaveUntilTheUserChoosesOne)
+{
+    for (const char* mode : {"INTEGER 99", "STRING \"1\""}) {
+        Device(ModeOid, mode);
+        EXPECT_EQ(Save("The device's operating mode is not in the list: choose one to save.", seen,
+                       [](TFM_Wirless& form) { EXPECT_EQ(Text(form.CB_APMode), ""); }),
+                  std::vector<std::string>{});
+        EXPECT_EQ(seen, ModeNotListedText);
+        EXPECT_EQ(DeviceValue(ModeOid), mode);
+    }
+    // The user's choice ends it.
+    Device(ModeOid, "INTEGER 99");
+    Open([&](TFM_Wirless& form) {
+        vka_test::Choose(form.CB_APMode, "Access Point");
+        form.Bt_Apply->Click();
+        EXPECT_EQ(Status(form), "Setting Success!");
+    });
+    EXPECT_EQ(DeviceValue(ModeOid), "INTEGER 1");
+}
+
+TEST_P(WirelessUnlisted, AChannelOrBandOutsideTheListsIsKeptBySave)
+{
+    Device(ChannelOid, "INTEGER 99");
+    // The access point and WDS write the channel chosen; with the band unknown too, and
+    // the encryption, the longest note.
+    for (const auto& [mode, band] : {std::pair{1, 0}, std::pair{2, 1}, std::pair{1, 7}}) {
+        Device(ModeOid, "INTEGER " + std::to_string(mode));
+        Device(BandOid, "INTEGER " + std::to_string(band));
+        Device(EncryptionOid, band == 7 ? "INTEGER 99" : "INTEGER 0");
+        const auto oids = Save(band == 7 ? "Save keeps the device's band, channel and encryption: not offered here."
+                                         : "The device's channel is not in the list: Save keeps it.",
+                               seen);
+        EXPECT_EQ(seen, "Setting Success!");
+        EXPECT_TRUE(Has(oids, SsidOid) && !Has(oids, ChannelOid)) << mode;
+        EXPECT_EQ(Has(oids, EncryptionOid), band != 7);
+        EXPECT_EQ(DeviceValue(ChannelOid), "INTEGER 99");
+        EXPECT_EQ(DeviceValue(BandOid), "INTEGER " + std::to_string(band));
+    }
+}
+
+TEST_P(WirelessUnlisted, AnEncryptionOutsideTheListIsKeptAndNeverTurnsWepOn)
+{
+    Device(EncryptionOid, "INTEGER 99");
+    for (int authentication : {1, 2}) {  // open system writes no key; shared key does
+        Device(AuthenticationOid, "INTEGER " + std::to_string(authentication));
+        const auto oids = Save("The device's encryption is not in the list: Save keeps it.", seen, [&](TFM_Wirless& form) {
+            EXPECT_EQ(form.Ed_Key[form.CB_DefaultKey->ItemIndex()]->Enabled(), authentication == 2);
+        });
+        EXPECT_EQ(seen, "Setting Success!");
+        EXPECT_FALSE(Has(oids, EncryptionOid));
+        EXPECT_EQ(DeviceValue(EncryptionOid), "INTEGER 99");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Roads, WirelessUnlisted, vka_test::AllVersions(), vka_test::VersionName);
