@@ -185,8 +185,6 @@ TEST_P(LogViewSlowDevice, ALogThatStallsEndsAfterOneTimeOut)
         EXPECT_TRUE(Rows(form).empty());
         for (const auto& entry : std::filesystem::directory_iterator(DataFolder()))
             EXPECT_EQ(entry.path().filename().string().find("LogFile"), std::string::npos) << entry.path();
-        EXPECT_TRUE(form.GetBtn->Enabled());
-
         // Once the device's client has given up, the next get brings the whole log.
         ASSERT_TRUE(vka_test::PumpUntil([&] { return HasNote("tftp put LogFile.RD failed"); }, 60));
         form.GetBtn->Click();
