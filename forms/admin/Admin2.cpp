@@ -159,7 +159,8 @@ void TFM_Admin2::FormCreate(TObject* Sender)
         read(TimeoutRequest);
         SystemNameRequest = BoundGroup(systemNameVars, SVT_SV, {Ed_SysName, Ed_Location}, 10000, 0);
         read(SystemNameRequest);
-        deviceTexts_.TakeShown({Ed_SysName, Ed_Location});
+        if (SystemNameRead())
+            deviceTexts_.TakeShown({Ed_SysName, Ed_Location});
         LoginRequest = BoundGroup(usersNameVars, MVT_SV, {Ed_Usr, Ed_Pwd}, 10000, 0);
         read(LoginRequest);
 

@@ -1,8 +1,8 @@
 #pragma once
 // Home / Information: the device's MIB-II system group. Description, object id and
-// up time are shown; contact, name and location can be changed and those the user
-// changed are written back with one set. The commit request of deviceSettingApply is built and bound to a
-// hidden combo box but never sent.
+// up time are shown; contact, name and location can be changed, and those the user
+// changed are written back with one set. The commit request of deviceSettingApply is
+// built and bound to a hidden combo box but never sent.
 #include "SettingsFormBase.h"
 #include "SystemTexts.h"
 
