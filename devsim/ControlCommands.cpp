@@ -63,8 +63,13 @@ std::string ControlCommands::execute(const std::string& rawLine)
         Oid oid;
         if (!parseOid(argument, oid) || !store_.find(oid))
             return "ERR remove needs the numeric OID of a served variable";
-        if (oidStartsWith(oid, systemGroupOid()))
-            return "ERR the system group keeps its variables";
+        if (oidStartsWith(oid, systemGroupOid())) {
+            // Contact, name and location may be lost; what names the device stays.
+            if (store_.find(oid)->readOnly)
+                return "ERR the system group keeps its read-only variables";
+            store_.removeVariable(oid);
+            return "OK";
+        }
         store_.removeBelow(oid);
         return "OK";
     }

@@ -74,6 +74,8 @@ public:
     // Removes every variable below `prefix` (a table's rows before a refresh
     // fills it again); the system group stays.
     void removeBelow(const Oid& prefix);
+    // Removes the one variable `oid`, of the system group too.
+    void removeVariable(const Oid& oid) { slots_.erase(oid); }
 
     std::size_t size() const { return slots_.size(); }
 

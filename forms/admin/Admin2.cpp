@@ -14,6 +14,12 @@ TFM_Admin2* FM_Admin2 = nullptr;
 
 const char* const AdminNotReadText =
     "The administrator settings have not been read from the device. Close this window and open it again.";
+const char* const SystemNameNotReadText = "System name and location not read: not written.";
+
+AnsiString UnshownAccessLimitText(const AnsiString& deviceStatus)
+{
+    return "Access limit " + deviceStatus + " not shown: Save keeps it until a box is clicked.";
+}
 
 namespace {
 const TSaveGuardTexts SaveGuard = {AdminNotReadText, AdminNotReadText, "Warning"};
@@ -153,6 +159,8 @@ void TFM_Admin2::FormCreate(TObject* Sender)
         read(TimeoutRequest);
         SystemNameRequest = BoundGroup(systemNameVars, SVT_SV, {Ed_SysName, Ed_Location}, 10000, 0);
         read(SystemNameRequest);
+        if (SystemNameRead())
+            deviceTexts_.TakeShown({Ed_SysName, Ed_Location});
         LoginRequest = BoundGroup(usersNameVars, MVT_SV, {Ed_Usr, Ed_Pwd}, 10000, 0);
         read(LoginRequest);
 
@@ -197,8 +205,10 @@ void TFM_Admin2::FormCreate(TObject* Sender)
 
     for (TEdit* edit : {Ed_Usr, Ed_OPwd, Ed_NPwd, Ed_CNP})
         edit->SetMaxLength(MaxNameLength);
-    Ed_SysName->SetMaxLength(SystemTextMaxLength);
-    Ed_Location->SetMaxLength(SystemTextMaxLength);
+    for (TEdit* edit : {Ed_SysName, Ed_Location}) {
+        edit->SetMaxLength(SystemTextMaxLength);
+        edit->SetEnabled(SystemNameRead());  // nothing typed there could be written
+    }
     RadioFromConsole();
     ResetRangeInputs();
     CkBx_ManagerStateClick(this);
@@ -220,21 +230,45 @@ void TFM_Admin2::ResetRangeInputs()
 void TFM_Admin2::StatusToCheckBoxes()
 {
     const int status = CB_managerIpAddressStatus->ItemIndex();
-    if (status < 0 || status > 3)
-        return;
-    CheckBox_VID->SetChecked(status == 1 || status == 3);
-    CkBx_ManagerState->SetChecked(status == 2 || status == 3);
+    if (status >= 0 && status <= 3) {
+        CheckBox_VID->SetChecked(status == 1 || status == 3);
+        CkBx_ManagerState->SetChecked(status == 2 || status == 3);
+    } else if (ManagerRequest && GroupRead(ManagerRequest)) {
+        // A limit the two boxes cannot show: both grayed, and Save leaves it as the
+        // device has it until the user clicks one.
+        CheckBox_VID->SetState(cbGrayed);
+        CkBx_ManagerState->SetState(cbGrayed);
+        ShowStatus(UnshownAccessLimitText(KwSNMPVarList::ValueOf(ManagerRequest->Request.VarList.Item(0))));
+    }
+}
+
+bool TFM_Admin2::AccessLimitShown() const
+{
+    return CheckBox_VID->State() != cbGrayed && CkBx_ManagerState->State() != cbGrayed;
 }
 
 void TFM_Admin2::CheckBoxesToStatus()
 {
-    CB_managerIpAddressStatus->SetItemIndex((CkBx_ManagerState->Checked() ? 2 : 0) + (CheckBox_VID->Checked() ? 1 : 0));
+    if (AccessLimitShown())
+        CB_managerIpAddressStatus->SetItemIndex((CkBx_ManagerState->Checked() ? 2 : 0) + (CheckBox_VID->Checked() ? 1 : 0));
 }
 
-void TFM_Admin2::CheckBox_VIDClick(TObject* Sender) { Ed_VID->SetEnabled(CheckBox_VID->Checked()); }
+void TFM_Admin2::SettleAccessLimit(TCheckBox* clicked, TCheckBox* other)
+{
+    // The user's click on one box of a limit they could not see chooses both.
+    if (clicked->State() != cbGrayed && other->State() == cbGrayed)
+        other->SetChecked(false);
+}
+
+void TFM_Admin2::CheckBox_VIDClick(TObject* Sender)
+{
+    SettleAccessLimit(CheckBox_VID, CkBx_ManagerState);
+    Ed_VID->SetEnabled(CheckBox_VID->Checked());
+}
 
 void TFM_Admin2::CkBx_ManagerStateClick(TObject* Sender)
 {
+    SettleAccessLimit(CkBx_ManagerState, CheckBox_VID);
     const bool limited = CkBx_ManagerState->Checked();
     Ed_FromIP->SetEnabled(limited);
     Ed_ToIP->SetEnabled(limited);
@@ -322,8 +356,9 @@ bool TFM_Admin2::CheckSaveInput()
         ResetRangeInputs();
         return RefuseInput("Please input the confirm new password correctly!", "Warning", Ed_NPwd);
     }
-    return CheckSystemTexts({{Ed_SysName, SystemNameTooLongText}, {Ed_Location, SystemLocationTooLongText}},
-                            "Warning");
+    return !SystemNameRead() ||
+           CheckSystemTexts({{Ed_SysName, SystemNameTooLongText}, {Ed_Location, SystemLocationTooLongText}},
+                            deviceTexts_, "Warning");
 }
 
 void TFM_Admin2::MarkConsole()
@@ -344,8 +379,8 @@ void TFM_Admin2::OKClick(TObject* Sender)
 {
     // Until every group Save writes has been read, its controls hold no device values:
     // placeholders must never become the device's login.
-    for (KwSNMPRequest2Edits* request :
-         {LoginRequest, ConsoleRequest, TimeoutRequest, PingRequest, ManagerRequest, SystemNameRequest})
+    // The system name and location are written only when read (SystemNameRead).
+    for (KwSNMPRequest2Edits* request : {LoginRequest, ConsoleRequest, TimeoutRequest, PingRequest, ManagerRequest})
         if (!request || !MaySave(request, SaveGuard))
             return;
     if (!CheckSaveInput())
@@ -356,8 +391,14 @@ void TFM_Admin2::OKClick(TObject* Sender)
     const AnsiString devicePassword = Ed_Pwd->Text();
     Ed_Pwd->SetText(Ed_NPwd->Text());
     CheckBoxesToStatus();
+    MarkVars(ManagerRequest, AccessLimitShown() ? smSend : smLeaveOut, 0);
     MarkVars(ManagerRequest, CheckBox_VID->Checked() ? smSend : smLeaveOut, 1);
     MarkConsole();
+    const bool systemNameRead = SystemNameRead();
+    if (systemNameRead) {
+        deviceTexts_.MarkEdited(SystemNameRequest, 0, Ed_SysName);
+        deviceTexts_.MarkEdited(SystemNameRequest, 1, Ed_Location);
+    }
 
     bool allSet = true;
     const struct {
@@ -370,21 +411,26 @@ void TFM_Admin2::OKClick(TObject* Sender)
                   {"management access", ManagerRequest},
                   {"system name", SystemNameRequest}};
     for (const auto& write : writes) {
-        // A set that would carry nothing (the time-out with no console) is not sent.
+        if (write.Request == SystemNameRequest && !systemNameRead)
+            continue;
+        // A set that would carry nothing (the time-out with no console, an unchanged
+        // system name) is not sent.
         const bool sent = HasVariablesToSend(write.Request);
         // A failed set shows the device's reason itself; the result line follows.
         const bool ok = !sent || WriteGroup(write.Request);
         if (!ok && write.Request == LoginRequest)
             Ed_Pwd->SetText(devicePassword);
+        if (sent && ok && write.Request == SystemNameRequest)
+            deviceTexts_.TakeShown({Ed_SysName, Ed_Location});
         DebugTrace("Administrator Save: %s %s\n", write.Name, !sent ? "nothing to send" : ok ? "set" : "failed");
         allSet = allSet && ok;
     }
-    // The VLAN tag is read again with the next reads even when it was left out.
-    MarkVars(ManagerRequest, smSend, 1);
+    // The status and VLAN tag are read again with the next reads even when left out.
+    MarkVars(ManagerRequest, smSend);
     if (allSet) {
         ResetRangeInputs();
         ReadGroup(ConsoleRequest);
-        ShowStatus("Set OK!");
+        ShowStatus(systemNameRead ? AnsiString("Set OK!") : AnsiString("Set OK! ") + SystemNameNotReadText);
     } else {
         ShowStatus("Setting Error!");
     }

@@ -3,14 +3,16 @@
 // console (none, Telnet or SSH) and its idle time-out, answering to ping, and the limits
 // on management access: one VLAN and up to four ranges of manager addresses. The system
 // name and location are shown too. Save writes login, console, time-out, ping, the
-// access limits and the system name and location; ranges are added and deleted at once,
-// each by its own request.
+// access limits and, when the user changed them, the system name and location; ranges
+// are added and deleted at once, each by its own request. An access limit the two boxes
+// cannot show is said, grayed and kept until the user clicks a box.
 //
 // Passwords: the device's current one sits in the hidden Ed_Pwd; the three password
 // edits start with it, so a Save without changes writes the same password again; a
 // login write the device refused leaves it there. No password is ever written to the
 // debug trace.
 #include "SettingsFormBase.h"
+#include "SystemTexts.h"
 
 class New_req2Edit;
 class TFormBuilder;
@@ -110,6 +112,10 @@ private:
     void ResetRangeInputs();
     void StatusToCheckBoxes();
     void CheckBoxesToStatus();
+    // Both access limit boxes show the device's status (none is grayed).
+    bool AccessLimitShown() const;
+    void SettleAccessLimit(TCheckBox* clicked, TCheckBox* other);
+    bool SystemNameRead() const { return SystemNameRequest && GroupRead(SystemNameRequest); }
     void RadioFromConsole();
     void MarkConsole();
     bool CheckSaveInput();
@@ -119,9 +125,14 @@ private:
     TListItem* RangeRowOf(const AnsiString& start, const AnsiString& end, bool asNumbers) const;
     TListItem* FirstFreeRangeRow() const;
 
+    TDeviceTexts deviceTexts_;  // the system name and location as the device has them
 };
 
 extern TFM_Admin2* FM_Admin2;
 
 // Refusals of this form's own (beyond the device's texts).
 extern const char* const AdminNotReadText;
+// Added to "Set OK!" when the system name and location could not be read.
+extern const char* const SystemNameNotReadText;
+// What the status says of a management access status the boxes cannot show.
+AnsiString UnshownAccessLimitText(const AnsiString& deviceStatus);

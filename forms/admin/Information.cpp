@@ -4,7 +4,7 @@
 #include "FormBuilder.h"
 #include "InputChecks.h"
 #include "KwSNMPRequest2Edits.h"
-#include "SystemTexts.h"
+#include "SetContents.h"
 
 TFM_Information* FM_Information = nullptr;
 
@@ -17,6 +17,7 @@ const char* const InformationReadPendingText =
 
 namespace {
 const TSaveGuardTexts SaveGuard = {InformationNotReadText, InformationReadPendingText, "Error"};
+const int FirstWritable = 3;  // contact, name, location follow
 }  // namespace
 
 TFM_Information::TFM_Information(TComponent* Owner)
@@ -74,18 +75,24 @@ void TFM_Information::SystemGroupGetDone(KwSNMPRequest2Controls* Sender, KwSNMPE
 {
     const bool announce = announceGet_;
     announceGet_ = false;
-    if (Error.Code != 0)
+    if (Error.Code != 0) {
         Sender->ShowGetError(Error);
-    else if (announce)
+        return;
+    }
+    deviceTexts_.TakeShown({Ed_SC, Ed_SN, Ed_SL});
+    if (announce)
         ShowStatus("Get OK!");
 }
 
 void TFM_Information::SystemGroupSetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)
 {
-    if (Error.Code != 0)
+    if (Error.Code != 0) {
         Sender->ShowSetError(Error);
-    else
-        ShowStatus("Save OK!");
+        return;
+    }
+    for (const auto& [edit, text] : sending_)
+        deviceTexts_.Take(edit, text);
+    ShowStatus("Save OK!");
 }
 
 void TFM_Information::Btn_ReClick(TObject* Sender)
@@ -102,13 +109,25 @@ bool TFM_Information::CheckInput()
     return CheckSystemTexts({{Ed_SC, SystemContactTooLongText},
                              {Ed_SN, SystemNameTooLongText},
                              {Ed_SL, SystemLocationTooLongText}},
-                            "Error");
+                            deviceTexts_, "Error");
 }
 
 void TFM_Information::Btn_SaClick(TObject* Sender)
 {
     if (!MaySave(SystemRequest, SaveGuard) || !CheckInput())
         return;
+    // Only the texts the user edited go out.
+    sending_.clear();
+    TEdit* const writable[] = {Ed_SC, Ed_SN, Ed_SL};
+    for (int i = 0; i < 3; ++i) {
+        deviceTexts_.MarkEdited(SystemRequest, FirstWritable + i, writable[i]);
+        if (deviceTexts_.Edited(writable[i]))
+            sending_.emplace_back(writable[i], writable[i]->Text());
+    }
+    if (!HasVariablesToSend(SystemRequest)) {
+        ShowStatus("Save OK!");  // the device holds what the form shows
+        return;
+    }
     // "Save OK!" waits for the device's answer (SystemGroupSetDone).
     ShowStatus("");
     WriteGroup(SystemRequest);

@@ -1,9 +1,13 @@
 #pragma once
 // Home / Information: the device's MIB-II system group. Description, object id and
-// up time are shown; contact, name and location can be changed and are written back
-// with one set. The commit request of deviceSettingApply is built and bound to a
-// hidden combo box but never sent.
+// up time are shown; contact, name and location can be changed, and those the user
+// changed are written back with one set. The commit request of deviceSettingApply is
+// built and bound to a hidden combo box but never sent.
 #include "SettingsFormBase.h"
+#include "SystemTexts.h"
+
+#include <utility>
+#include <vector>
 
 class KwSNMPRequest2Edits;
 
@@ -46,6 +50,8 @@ private:
     void SystemGroupSetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error);
 
     bool announceGet_ = false;  // a Refresh waits for its reply to say "Get OK!"
+    TDeviceTexts deviceTexts_;  // contact, name and location as the device has them
+    std::vector<std::pair<const TEdit*, AnsiString>> sending_;  // the texts of the set under way
 };
 
 extern TFM_Information* FM_Information;

@@ -1,19 +1,38 @@
 #include "SystemTexts.h"
 
 #include "InputChecks.h"
+#include "SettingsForm.h"
 #include "TextLength.h"
 
 const char* const SystemContactTooLongText = "The Max Lengh of the SystemContact is 32.";
 const char* const SystemNameTooLongText = "The Max Lengh of the SystemName is 32.";
 const char* const SystemLocationTooLongText = "The Max Lengh of the SystemLocation is 32.";
 
-bool CheckSystemTexts(std::initializer_list<TSystemText> texts, const AnsiString& caption)
+void TDeviceTexts::TakeShown(std::initializer_list<TEdit*> edits)
+{
+    for (TEdit* edit : edits)
+        Take(edit, edit->Text());
+}
+
+bool TDeviceTexts::Edited(const TEdit* edit) const
+{
+    const auto given = given_.find(edit);
+    return given == given_.end() || given->second != edit->Text();
+}
+
+void TDeviceTexts::MarkEdited(KwSNMPRequest2Controls* request, int index, const TEdit* edit) const
+{
+    MarkVars(request, Edited(edit) ? smSend : smKeep, index);
+}
+
+bool CheckSystemTexts(std::initializer_list<TSystemText> texts, const TDeviceTexts& device, const AnsiString& caption)
 {
     for (const TSystemText& text : texts)
-        if (TextCharacterCount(text.Edit->Text().ToStdString()) > std::size_t(SystemTextMaxLength))
+        if (device.Edited(text.Edit) &&
+            TextCharacterCount(text.Edit->Text().ToStdString()) > std::size_t(SystemTextMaxLength))
             return RefuseInput(text.TooLongText, caption);
     for (const TSystemText& text : texts)
-        if (!CheckPlainText(text.Edit, caption, true))
+        if (device.Edited(text.Edit) && !CheckPlainText(text.Edit, caption, true))
             return false;
     return true;
 }

@@ -2,9 +2,16 @@
 // The checks of the device's system texts (contact, name, location) before a form
 // writes them: at most 32 characters each (as many as the user sees, whatever their
 // bytes), then only characters the device stores (no byte of 0x80 or above).
+//
+// Only texts the user edited are checked and written: what the device gave (another
+// tool may have set up to 255 bytes of any kind) is never emptied by a refusal, never
+// holds up the other writes and is never written back.
 #include "vcl.h"
 
 #include <initializer_list>
+#include <map>
+
+class KwSNMPRequest2Controls;
 
 extern const char* const SystemContactTooLongText;   // "The Max Lengh of the SystemContact is 32."
 extern const char* const SystemNameTooLongText;      // "The Max Lengh of the SystemName is 32."
@@ -12,12 +19,30 @@ extern const char* const SystemLocationTooLongText;  // "The Max Lengh of the Sy
 
 const int SystemTextMaxLength = 32;
 
+// What the device holds of each system text edit, as far as the form knows it.
+class TDeviceTexts {
+public:
+    // The edits show the device's texts now (a read of them has just succeeded).
+    void TakeShown(std::initializer_list<TEdit*> edits);
+    // The device took `text` for the edit's variable.
+    void Take(const TEdit* edit, const AnsiString& text) { given_[edit] = text; }
+    // True when the edit shows other than what the device gave, or the device's text
+    // is not known.
+    bool Edited(const TEdit* edit) const;
+    // Marks variable `index` of `request` sent when its edit was edited, read only
+    // (not sent) when not.
+    void MarkEdited(KwSNMPRequest2Controls* request, int index, const TEdit* edit) const;
+
+private:
+    std::map<const TEdit*, AnsiString> given_;
+};
+
 struct TSystemText {
     TEdit* Edit;
     const char* TooLongText;
 };
 
-// The lengths of all texts first, in order, then their characters: the first text
-// refused shows its box (`caption`) and ends the check. A text too long keeps its
+// The lengths of the edited texts first, in order, then their characters: the first
+// text refused shows its box (`caption`) and ends the check. A text too long keeps its
 // edit and the focus as they are; one with other characters is emptied and focused.
-bool CheckSystemTexts(std::initializer_list<TSystemText> texts, const AnsiString& caption);
+bool CheckSystemTexts(std::initializer_list<TSystemText> texts, const TDeviceTexts& device, const AnsiString& caption);

@@ -10,6 +10,7 @@
 #include "TraceViewer.h"
 
 #include <QApplication>
+#include <QCheckBox>
 
 using namespace vka_test;
 
@@ -29,12 +30,20 @@ const std::string RangeEnd = P + "4.10.1.4.1.3.";
 const char* const DevicePassword = "Pa55-word.7";
 const std::string SystemName = "1.3.6.1.2.1.1.5.0";
 const std::string SystemLocation = "1.3.6.1.2.1.1.6.0";
-// The system name and location as the default device holds them.
-const std::string SameSystemName = SystemName + " STRING \"VKA-7410\"";
-const std::string SameSystemLocation = SystemLocation + " STRING \"Rooftop mast\"";
 
 std::string Text(TEdit* edit) { return edit->Text().ToStdString(); }
 using Lines = std::vector<std::string>;
+
+// A click of the user's on a check box (code's SetChecked is not one).
+void UserClick(TCheckBox* box) { qobject_cast<QCheckBox*>(box->Widget())->click(); }
+
+bool Sent(const Lines& bindings, const std::string& oid)
+{
+    for (const std::string& binding : bindings)
+        if (binding.rfind(oid + " ", 0) == 0)
+            return true;
+    return false;
+}
 }  // namespace
 
 class AdminRoad : public FormRoad {
@@ -92,11 +101,12 @@ TEST_P(AdminRoad, ShowsTheDevicesSettingsAndSaveWritesTheSixGroupsInOrder)
         EXPECT_EQ(dialogs.Count(), 0);
     });
     const auto sets = Sets();
-    ASSERT_EQ(sets.size(), 6u);
-    // SSH: telnet is left as it is; no VLAN limit: the tag is left out.
+    ASSERT_EQ(sets.size(), 5u);
+    // SSH: telnet is left as it is; no VLAN limit: the tag is left out; the system name
+    // and location, unchanged, are not written.
     EXPECT_EQ(SentBindings(), (Lines{UserName + " STRING \"admin\"", Password + " STRING \"" + DevicePassword + "\"",
                                      Ssh + " INTEGER 1", Timeout + " INTEGER 3", Ping + " INTEGER 1",
-                                     ManagerStatus + " INTEGER 0", SameSystemName, SameSystemLocation}));
+                                     ManagerStatus + " INTEGER 0"}));
     for (const auto& set : sets)
         EXPECT_EQ(set.Status, "noError");
     // The Save was traced, the password never.
@@ -120,10 +130,10 @@ TEST_P(AdminRoad, ANewPasswordAndNoConsoleAreWrittenAndNeverTraced)
         EXPECT_EQ(StatusText(form.StatusBar), "Set OK!");
         EXPECT_EQ(Text(form.Ed_Pwd), fresh);
     });
-    EXPECT_EQ(Sets().size(), 5u);  // no time-out without a console
+    EXPECT_EQ(Sets().size(), 4u);  // no time-out without a console
     EXPECT_EQ(SentBindings(), (Lines{UserName + " STRING \"admin\"", Password + " STRING \"" + fresh + "\"",
                                      Telnet + " INTEGER 0", Ssh + " INTEGER 0", Ping + " INTEGER 1",
-                                     ManagerStatus + " INTEGER 0", SameSystemName, SameSystemLocation}));
+                                     ManagerStatus + " INTEGER 0"}));
     EXPECT_EQ(DeviceValue(Password), "STRING \"" + fresh + "\"");
     for (const auto& line : traces.Lines()) {
         EXPECT_EQ(line.find(fresh), std::string::npos) << line;
@@ -186,9 +196,9 @@ TEST_P(AdminRoad, RefusedInputSendsNothingAndTheVidIsTakenAtItsEdges)
         }
     });
     const auto sets = Sets();
-    ASSERT_EQ(sets.size(), 12u);
+    ASSERT_EQ(sets.size(), 10u);
     EXPECT_EQ(vka_test::Bindings(sets[4]), (Lines{ManagerStatus + " INTEGER 1", VlanTag + " INTEGER 4094"}));
-    EXPECT_EQ(vka_test::Bindings(sets[10]), (Lines{ManagerStatus + " INTEGER 1", VlanTag + " INTEGER 1"}));
+    EXPECT_EQ(vka_test::Bindings(sets[9]), (Lines{ManagerStatus + " INTEGER 1", VlanTag + " INTEGER 1"}));
     EXPECT_EQ(DeviceValue(Password), "STRING \"" + pwd + "\"");
 }
 
@@ -221,6 +231,35 @@ TEST_P(AdminRoad, ARenamedSystemIsWritten)
     EXPECT_EQ(DeviceValue(SystemLocation), "STRING \"North face\"");
     ASSERT_EQ(Sets().size(), 6u);
     EXPECT_EQ(vka_test::Bindings(Sets()[5]), (Lines{SystemName + " STRING \"Mast 7\"", SystemLocation + " STRING \"North face\""}));
+}
+
+// A system name the device holds and the user did not touch - outside ASCII, longer
+// than 32 characters as MIB-II allows, or not read at all (the device lacks the
+// location) - neither blocks nor rides along with a password change.
+TEST_P(AdminRoad, AnUntouchedOrUnreadSystemNameNeverHoldsUpSave)
+{
+    const char* const unread = "Set OK! System name and location not read: not written.";
+    for (const std::string name : {"Caf\xC3\xA9 mast", "Building 7 / Rooftop mast north-east", ""}) {
+        ASSERT_TRUE(name.empty() ? devsim.RemoveVariable(SystemLocation)
+                                 : devsim.SetValue(SystemName, "STRING", "\"" + name + "\""));
+        const std::string held = DeviceValue(SystemName);
+        RunMenuForm<TFM_Admin2>("tAdmin2", FM_Admin2, [&](TFM_Admin2& form) {
+            WaitForActive();
+            EXPECT_EQ(form.Ed_SysName->Enabled(), !name.empty());
+            devsim.ClearJournal();
+            dialogs.Clear();
+            form.Ed_NPwd->SetText(name.empty() ? "N3w" : DevicePassword);
+            form.Ed_CNP->SetText(form.Ed_NPwd->Text());
+            form.OK->Click();
+            EXPECT_EQ(dialogs.Texts(), Lines{}) << name;
+            EXPECT_EQ(StatusText(form.StatusBar), name.empty() ? unread : "Set OK!") << name;
+            EXPECT_EQ(Text(form.Ed_SysName), name);
+        });
+        EXPECT_EQ(Sets().size(), 5u) << name;
+        EXPECT_FALSE(Sent(SentBindings(), SystemName)) << name;
+        EXPECT_EQ(DeviceValue(SystemName), held);
+    }
+    EXPECT_EQ(DeviceValue(Password), "STRING \"N3w\"");
 }
 
 // The device refuses the new password: the form keeps the device's own, so a retry with
@@ -361,4 +400,42 @@ TEST_P(AdminRoad, ClosingWithARangeWriteUnderWayLeavesNothingBehind)
 }
 
 INSTANTIATE_TEST_SUITE_P(Roads, AdminRoad, ::testing::Values(1), VersionName);
+
+// A management access status outside the boxes' four (99): both boxes grayed and the
+// status said; Save leaves status and VLAN tag out until the user clicks a box, which
+// chooses both.
+class AdminUnshownAccessLimit : public AdminRoad {
+protected:
+    std::string StateText() const override { return WithLines(AdminRoad::StateText(), {ManagerStatus + " INTEGER 99"}); }
+};
+
+TEST_P(AdminUnshownAccessLimit, IsKeptUntilTheUserClicksABox)
+{
+    RunMenuForm<TFM_Admin2>("tAdmin2", FM_Admin2, [&](TFM_Admin2& form) {
+        WaitForActive();
+        EXPECT_EQ(form.CheckBox_VID->State(), cbGrayed);
+        EXPECT_EQ(form.CkBx_ManagerState->State(), cbGrayed);
+        EXPECT_EQ(StatusText(form.StatusBar), "Access limit 99 not shown: Save keeps it until a box is clicked.");
+        devsim.ClearJournal();
+        form.OK->Click();
+        EXPECT_EQ(StatusText(form.StatusBar), "Set OK!");
+        EXPECT_FALSE(Sent(SentBindings(), ManagerStatus));
+        EXPECT_FALSE(Sent(SentBindings(), VlanTag));
+        EXPECT_EQ(DeviceValue(ManagerStatus), "INTEGER 99");
+        EXPECT_EQ(Sets().size(), 4u);  // login, console, time-out, ping
+
+        UserClick(form.CheckBox_VID);
+        EXPECT_EQ(form.CheckBox_VID->State(), cbChecked);
+        EXPECT_EQ(form.CkBx_ManagerState->State(), cbUnchecked);
+        EXPECT_TRUE(form.Ed_VID->Enabled());
+        form.Ed_VID->SetText("12");
+        form.OK->Click();
+        EXPECT_EQ(StatusText(form.StatusBar), "Set OK!");
+    });
+    ASSERT_FALSE(SentBindings().empty());
+    EXPECT_EQ(SentBindings().back(), VlanTag + " INTEGER 12");
+    EXPECT_EQ(DeviceValue(ManagerStatus), "INTEGER 1");
+}
+
+INSTANTIATE_TEST_SUITE_P(Roads, AdminUnshownAccessLimit, AllVersions(), VersionName);
 

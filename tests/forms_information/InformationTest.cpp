@@ -37,8 +37,9 @@ using vka_test::PumpUntil;
 class Information : public vka_test::FormRoad {};
 
 // One get of the six scalars with their instance ".0"; the commit variable
-// deviceSettingApply is never read or written; one set of exactly the three writable
-// variables, an empty one as an empty string (not NULL).
+// deviceSettingApply is never read or written; one set of the three writable variables
+// the user changed, an empty one as an empty string (not NULL); a Save without changes
+// sends nothing.
 TEST_P(Information, ReadsTheGroupOnceAndSavesTheThreeWritableVariables)
 {
     Open([&](TFM_Information& form) {
@@ -54,21 +55,54 @@ TEST_P(Information, ReadsTheGroupOnceAndSavesTheThreeWritableVariables)
         EXPECT_NE(Status(form), "Save OK!") << "success shown before the device answered";
         ASSERT_TRUE(vka_test::PumpUntil([&] { return Status(form) == "Save OK!"; })) << Status(form);
         // A second Save does not borrow the first one's result while it waits.
+        form.Ed_SC->SetText("noc@example.org");
         form.Btn_Sa->Click();
         EXPECT_EQ(Status(form), "");
         ASSERT_TRUE(vka_test::PumpUntil([&] { return Status(form) == "Save OK!"; })) << Status(form);
+        form.Btn_Sa->Click();
+        EXPECT_EQ(Status(form), "Save OK!");
         EXPECT_EQ(dialogs.Count(), 0);
     });
     const auto journal = devsim.Journal();
-    ASSERT_EQ(journal.size(), 3u);  // the read and the two saves
+    ASSERT_EQ(journal.size(), 3u);  // the read and the two saves that changed something
     EXPECT_EQ(journal[0].Kind, "GET");
     EXPECT_EQ(vka_test::JournalOids(journal[0]),
               (std::vector<std::string>{System + "1.0", System + "2.0", System + "3.0", System + "4.0",
                                         System + "5.0", System + "6.0"}));
-    ASSERT_EQ(SentBindings().size(), 6u);
+    ASSERT_EQ(SentBindings().size(), 4u);
     EXPECT_EQ(vka_test::Bindings(Sets().at(0)),
               (std::vector<std::string>{System + "4.0 STRING \"noc@example.net\"", System + "5.0 STRING \"\"",
                                         System + "6.0 STRING \"Mast 7, north face\""}));
+}
+
+// Texts the device holds and the user did not touch - outside ASCII, longer than 32
+// characters - are neither checked, nor emptied, nor written; a text the user typed is
+// still refused and emptied.
+TEST_P(Information, UntouchedTextsAreNeitherCheckedNorWritten)
+{
+    const std::string contact = "Andr\xC3\xA9 at the mast", name = "Building 7 / Rooftop mast north-east";
+    ASSERT_TRUE(devsim.SetValue(System + "4.0", "STRING", "\"" + contact + "\""));
+    ASSERT_TRUE(devsim.SetValue(System + "5.0", "STRING", "\"" + name + "\""));
+    const std::string heldContact = DeviceValue(System + "4.0");
+    Open([&](TFM_Information& form) {
+        if (!WaitForRead(form))
+            return;
+        form.Ed_SL->SetText("North face");
+        form.Btn_Sa->Click();
+        ASSERT_TRUE(vka_test::PumpUntil([&] { return Status(form) == "Save OK!"; })) << Status(form);
+        EXPECT_EQ(dialogs.Count(), 0);
+        EXPECT_EQ(Text(form.Ed_SC), contact);
+
+        form.Ed_SN->SetText("Z\xC3\xBCrich");
+        form.Btn_Sa->Click();
+        EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{"Don't support chinese character !"});
+        EXPECT_EQ(Text(form.Ed_SN), "");
+        EXPECT_EQ(Text(form.Ed_SC), contact);
+    });
+    ASSERT_EQ(Sets().size(), 1u);
+    EXPECT_EQ(vka_test::Bindings(Sets()[0]), std::vector<std::string>{System + "6.0 STRING \"North face\""});
+    EXPECT_EQ(DeviceValue(System + "4.0"), heldContact);
+    EXPECT_EQ(DeviceValue(System + "5.0"), "STRING \"" + name + "\"");
 }
 
 // Length checks of all three come before any check of the bytes; a length counts
@@ -183,9 +217,8 @@ TEST_P(InformationDevsim, SaveBeforeTheFirstReplyIsRefusedAndSendsNothing)
     });
     const auto sets = Requests("SET");
     ASSERT_EQ(sets.size(), 1u);
-    ASSERT_EQ(sets[0].Bindings.size(), 3u);
-    EXPECT_EQ(sets[0].Bindings[0].Value, "\"admin@example.com\"");  // read, not the empty start
-    EXPECT_EQ(sets[0].Bindings[1].Value, "\"after the read\"");
+    ASSERT_EQ(sets[0].Bindings.size(), 1u);  // the contact, read and untouched, stays out
+    EXPECT_EQ(sets[0].Bindings[0].Value, "\"after the read\"");
 }
 
 TEST_P(InformationDevsim, SaveWaitsForAnOutstandingRefresh)
@@ -209,7 +242,7 @@ TEST_P(InformationDevsim, SaveWaitsForAnOutstandingRefresh)
     });
     const auto sets = Requests("SET");
     ASSERT_EQ(sets.size(), 1u);
-    EXPECT_EQ(sets[0].Bindings[1].Value, "\"saved name\"");
+    EXPECT_EQ(sets[0].Bindings.at(0).Value, "\"saved name\"");
 }
 
 TEST_P(InformationDevsim, ASaveStillOnItsWayWhenTheFormClosesLands)

@@ -3,6 +3,8 @@
 // late, never lets an older one be shown; Clear empties the device's log.
 #include <filesystem>
 
+#include "DeviceTransfer.h"
+#include "KwTFTPServer.h"
 #include "Systemlog.h"
 #include "MaintenanceRoad.h"
 
@@ -161,6 +163,35 @@ TEST_P(LogViewSlowDevice, ALogThatKeepsComingIsAwaited)
         EXPECT_EQ(Rows(form), expected);
     });
     EXPECT_GT(DeviceFile("LogFile.RD").size(), 1024u);
+}
+
+// A device that sends the first block of its log and then nothing for longer than the
+// form's TFTP time-out: the get ends after that one time-out (a write is never
+// retransmitted, so waiting longer brings nothing) with "Get fail.", no log and no part
+// of the file; Get Log works again afterwards.
+TEST_P(LogViewSlowDevice, ALogThatStallsEndsAfterOneTimeOut)
+{
+    vka_test::RunMenuForm<TLogForm>("ViewLog1", LogForm, [&](TLogForm& form) {
+        if (!WaitForStatus(form, "Get OK."))
+            return;
+        for (int i = 0; i < 3; ++i)
+            ASSERT_EQ(devsim.Control("log Jan  1 03:00:0" + std::to_string(i) + " | VKA-7410 [Notice]" + std::string(200, 's')), "OK");
+        // One second per time-out; the device's next block comes 2.5 s after its first.
+        form.Server->Server()->SetTimeout(100, 3);
+        ASSERT_EQ(devsim.Control("transfer-fault slow 2500"), "OK");
+        form.GetBtn->Click();
+        EXPECT_TRUE(vka_test::PumpUntil([&] { return Status(form) != "Refresh...!"; }, 30));
+        EXPECT_EQ(Status(form), "Get fail.");
+        EXPECT_TRUE(Rows(form).empty());
+        for (const auto& entry : std::filesystem::directory_iterator(DataFolder()))
+            EXPECT_EQ(entry.path().filename().string().find("LogFile"), std::string::npos) << entry.path();
+        // Once the device's client has given up, the next get brings the whole log.
+        ASSERT_TRUE(vka_test::PumpUntil([&] { return HasNote("tftp put LogFile.RD failed"); }, 60));
+        form.GetBtn->Click();
+        if (WaitForStatus(form, "Get OK.")) {
+            EXPECT_EQ(Rows(form).size(), DeviceLog.size() + 3);
+        }
+    });
 }
 
 // A device that sends its log before it answers the get.

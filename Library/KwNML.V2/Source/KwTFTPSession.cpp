@@ -241,7 +241,6 @@ void _TFTPSession::OnData(int block, const std::uint8_t* payload, int count)
         return;
     }
     LastBlockReceived_ = block;
-    Waits_ = 0;
     Msg_.LastBlockSize = count;
     Msg_.Bytes = SaturatingAdd(Msg_.Bytes, count);
     if (count == BlockSize) {
@@ -272,12 +271,8 @@ void _TFTPSession::OnPeerError(int errorCode)
 bool _TFTPSession::Resend(int RetryLimit)
 {
     auto keepAlive = shared_from_this();
-    if (Msg_.Opcode == WRQ) {
-        if (++Waits_ >= RetryLimit)
-            return true;
-        ArmDeadline();
-        return false;
-    }
+    if (Msg_.Opcode == WRQ)
+        return true;  // a write has nothing to repeat: one time-out without DATA ends it
     if (Msg_.SendCount >= RetryLimit)
         return true;
     ++Msg_.SendCount;

@@ -12,11 +12,10 @@
 //  - a received file replaces the target only when complete;
 //  - a read or write failure ends with an ERROR packet and an error status;
 //  - an ERROR packet from the peer ends the transfer with -1101 minus its code;
-//  - a write waits RetryLimit time-outs for the next DATA (it sends nothing meanwhile),
-//    as patient as a read is with its three transmissions, so a lost DATA heals when
-//    the peer repeats it;
-//  - a finished write stays as long to acknowledge a repeated last block, in case the
-//    peer lost the last ACK.
+//  - a write never retransmits: it waits one time-out for the next DATA (the peer
+//    repeats a lost DATA within it), and a peer that stops sending ends it then;
+//  - a finished write stays RetryLimit time-outs to acknowledge a repeated last block,
+//    in case the peer lost the last ACK.
 // On a fast link (the peer answered within QuickRoundTripUs) the session waits a moment
 // for the peer's next packet right after answering, instead of a round through the event
 // loop per block; at most BurstBlocks packets or BurstUs in a row, so the loop keeps its turn.
@@ -54,8 +53,8 @@ public:
     void Begin();
     // Handles one socket notification.
     void OnSocket();
-    // Retransmits the last DATA (a write only waits again); true when the session is to
-    // be timed out instead.
+    // Retransmits the last DATA; true when the session is to be timed out instead (a
+    // write at once).
     bool Resend(int RetryLimit);
     // Ends the transfer now: ERROR 0 to the peer, status -1114.
     void Abort();
@@ -119,7 +118,6 @@ private:
     int State_ = Running;
     std::int64_t Deadline_ = 0;
     std::int64_t FinishedAt_ = 0;  // when a write completed
-    int Waits_ = 0;                // time-outs a write has waited for its next DATA
     HWND Window_ = nullptr;
     UdpSocket Socket_;
     KwTFTPSourceFile Source_;

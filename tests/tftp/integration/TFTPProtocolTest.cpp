@@ -88,11 +88,12 @@ std::vector<Case> Cases()
          {Wrq("d.bin"), Hear(4, 0), Data(1, k900.substr(0, 512)), Hear(4, 1), Data(1, k900.substr(0, 512)), Hear(4, 1),
           Data(3, "out of order"), Silence(), Data(2, k900.substr(512)), Hear(4, 2), Data(2, k900.substr(512)), Hear(4, 2)},
          {1, 2, 2, 3, 0}, {{"d.bin", k900}}},
-        // A repeated DATA after more than one time-out, within the three the session waits.
-        {"WriteWaitsForARepeatedDataAfterALoss", {},
-         {Wrq("late.bin"), Hear(4, 0), Data(1, k800.substr(0, 512)), Hear(4, 1), Silence(700), Data(2, k800.substr(512)),
-          Hear(4, 2)},
-         {1, 2, 2, 3, 0}, {{"late.bin", k800}}},
+        // A writer that stalls after its first block: one time-out (500 ms) ends the
+        // session, its late DATA reaches no one, and nothing of the file is left.
+        {"StalledWriterEndsAfterOneTimeOut", {},
+         {Wrq("late.bin"), Hear(4, 0), Data(1, k800.substr(0, 512)), Hear(4, 1), Silence(800), Data(2, k800.substr(512)),
+          Settled()},
+         {1, 2, 2, -1113, 0}, {}},
         {"RepeatedWriteRequestIsTheSameSession", {}, {Wrq("up.bin"), Hear(4, 0), Wrq("up.bin"), Hear(4, 0)}, {1, 2, -1113, 0}, {}},
         // The same peer port asking again, in any form, is the same transfer.
         {"RepeatedReadRequestIsTheSameSession", {{"r.bin", k512.substr(0, 100)}},
