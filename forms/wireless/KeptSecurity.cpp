@@ -2,15 +2,6 @@
 
 #include "FormBuilder.h"
 
-namespace {
-
-AnsiString KeptNote(const AnsiString& held, const char* write)
-{
-    return "The device holds " + held + ", not offered in this mode: " + write + " keeps it.";
-}
-
-}  // namespace
-
 AnsiString KeptSecurityNote(const AnsiString& deviceAuthentication, const char* write)
 {
     // Its settings take no input meanwhile: the note says how to change them.
@@ -20,7 +11,8 @@ AnsiString KeptSecurityNote(const AnsiString& deviceAuthentication, const char* 
 
 AnsiString KeptCipherNote(const AnsiString& deviceCipher, const char* write)
 {
-    return KeptNote(deviceCipher.IsEmpty() ? AnsiString("a cipher") : "the cipher " + deviceCipher, write);
+    const AnsiString held = deviceCipher.IsEmpty() ? AnsiString("a cipher") : "the cipher " + deviceCipher;
+    return "The device holds " + held + ", not offered in this mode: " + write + " keeps it.";
 }
 
 TLabel* AddKeptNote(TFormBuilder& build, const char* name)
