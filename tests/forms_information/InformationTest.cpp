@@ -245,6 +245,31 @@ TEST_P(InformationDevsim, SaveWaitsForAnOutstandingRefresh)
     EXPECT_EQ(sets[0].Bindings.at(0).Value, "\"saved name\"");
 }
 
+TEST_P(InformationDevsim, ASecondSaveWaitsForTheFirstOnesReplyAndSaysSo)
+{
+    Open([&](TFM_Information& form) {
+        if (!WaitForRead(form))
+            return;
+        ASSERT_TRUE(devsim.DelayReplies(800));
+        form.Ed_SN->SetText("first name");
+        form.Btn_Sa->Click();
+        form.Ed_SN->SetText("second name");
+        form.Btn_Sa->Click();
+        ASSERT_EQ(dialogs.Count(), 1);
+        EXPECT_EQ(dialogs.Last().Text, InformationSavePendingText);
+        ASSERT_TRUE(PumpUntil([&] { return Status(form) == "Save OK!"; })) << Status(form);
+
+        ASSERT_TRUE(devsim.DelayReplies(0));
+        form.Btn_Sa->Click();
+        ASSERT_TRUE(PumpUntil([&] { return Requests("SET").size() == 2 && Status(form) == "Save OK!"; }))
+            << Status(form);
+    });
+    const auto sets = Requests("SET");
+    ASSERT_EQ(sets.size(), 2u);
+    EXPECT_EQ(sets[0].Bindings.at(0).Value, "\"first name\"");
+    EXPECT_EQ(sets[1].Bindings.at(0).Value, "\"second name\"");
+}
+
 TEST_P(InformationDevsim, ASaveStillOnItsWayWhenTheFormClosesLands)
 {
     Open([&](TFM_Information& form) {
