@@ -144,8 +144,10 @@ void TFM_InternetConnect::FormCreate(TObject* Sender)
 
     TypeRequest = BoundGroup(ipTypeVars2, MVT_SV, {CB_Interconntypeshow}, 10000, 0);
     TypeRead = ReadGroup(TypeRequest);
-    if (TypeRead)
+    if (TypeRead) {
         SavedConnectionType = CB_Interconntypeshow->ItemIndex();
+        OpeningTypeValue = KwSNMPVarList::ValueOf(TypeRequest->Request.VarList.Item(0));
+    }
 
     LanRequest = BoundGroup(ipInformationIpVars3, MVT_SV, {Edt_LANIP, ED_LANSubMask}, 1000, 0);
     ReadGroup(LanRequest);
@@ -180,7 +182,7 @@ void TFM_InternetConnect::CB_InterconntypeshowChange(TObject* Sender)
 {
     if (!TypeRequest)
         return;
-    TypeTouched = true;
+    TypeSwitched = true;
     WriteGroup(TypeRequest);  // the device switches to the type at once
     ShowType(CB_Interconntypeshow->ItemIndex());
 }
@@ -354,14 +356,23 @@ void TFM_InternetConnect::Btn_DisconnectClick(TObject* Sender) { SetManualMode(1
 void TFM_InternetConnect::FormClose(TObject* Sender, TCloseAction& Action)
 {
     // Back to the type in force when the form opened (or last saved); a form that
-    // never read the device's type has none to give back. A type the list does not
-    // hold cannot be written back; when the user did nothing that is no news to them.
+    // never read the device's type has none to give back.
     if (!TypeRead || !TypeRequest)
         return;
-    if (SavedConnectionType < 0 && !TypeTouched)
-        return;
-    CB_Interconntypeshow->SetItemIndex(SavedConnectionType);
-    WriteGroup(TypeRequest);
+    if (SavedConnectionType >= 0) {
+        CB_Interconntypeshow->SetItemIndex(SavedConnectionType);
+        WriteGroup(TypeRequest);
+    } else if (TypeSwitched) {
+        RestoreOpeningType();
+    }
+}
+
+void TFM_InternetConnect::RestoreOpeningType()
+{
+    // The device's own value, which no item of the list stands for: sent as read.
+    TStringList values;
+    values.Add(OpeningTypeValue);
+    TypeRequest->Set(false, false, "0", &values);
 }
 
 void TFM_InternetConnect::Bt_CancelClick(TObject* Sender) { Close(); }
