@@ -239,7 +239,10 @@ void TFM_FilterMACACL::OnListGetDone(KwSNMPRequest2Controls* Sender, KwSNMPError
     emptyCheckDue_ = false;
     CB_AccessControlChange(CB_AccessControl);
     // The lists' success says nothing of the clients: a failed detection stays in view.
-    ShowProgress(!written ? AnsiString("Set error!") : clientFailure_.IsEmpty() ? AnsiString("Get OK!") : clientFailure_);
+    if (!written)
+        ShowProgress("Set error!");
+    else
+        ShowProgress(clientFailure_.IsEmpty() ? AnsiString("Get OK!") : clientFailure_);
 }
 
 void TFM_FilterMACACL::OnListSetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)

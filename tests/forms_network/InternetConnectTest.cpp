@@ -240,7 +240,10 @@ TEST_P(InternetConnect, AnUnlistedTypeIsLeftAloneByACloseThatNeverSwitchedAway)
 // type back, as the device gave it, and says nothing.
 class InternetConnectUnlistedType : public InternetConnect {
 protected:
-    std::string StateText() const override { return vka_test::WithLines(InternetConnect::StateText(), {WanType + " INTEGER 7"}); }
+    std::string StateText() const override
+    {
+        return vka_test::WithLines(InternetConnect::StateText(), {WanType + " INTEGER 7"});
+    }
 };
 
 TEST_P(InternetConnectUnlistedType, CancelGivesTheDeviceItsOwnTypeBack)
