@@ -216,6 +216,9 @@ void TFM_Admin2::FormCreate(TObject* Sender)
     for (TEdit* secret : {Ed_OPwd, Ed_NPwd, Ed_CNP})
         secret->SetText(Ed_Pwd->Text());
     Ed_VID->SetMaxLength(4);
+    if (ManagerRequest && GroupRead(ManagerRequest))
+        deviceVid_.TakeShown({Ed_VID});
+    vidClicked_ = false;  // the boxes were set from the device, not clicked
 }
 
 // --- small helpers -----------------------------------------------------------------
@@ -262,6 +265,7 @@ void TFM_Admin2::SettleAccessLimit(TCheckBox* clicked, TCheckBox* other)
 
 void TFM_Admin2::CheckBox_VIDClick(TObject* Sender)
 {
+    vidClicked_ = true;
     SettleAccessLimit(CheckBox_VID, CkBx_ManagerState);
     Ed_VID->SetEnabled(CheckBox_VID->Checked());
 }
@@ -326,7 +330,7 @@ bool TFM_Admin2::IsValidUserName(const AnsiString& text)
 
 bool TFM_Admin2::CheckSaveInput()
 {
-    if (CheckBox_VID->Checked()) {
+    if (CheckBox_VID->Checked() && VidEdited()) {
         // The range the VID's binding allows, 1 to 4094; anything else never reaches the device.
         const int vid = StrToIntDef(Ed_VID->Text(), 0);
         if (Ed_VID->Text().IsEmpty() || vid < 1 || vid > 4094) {
@@ -392,7 +396,8 @@ void TFM_Admin2::OKClick(TObject* Sender)
     Ed_Pwd->SetText(Ed_NPwd->Text());
     CheckBoxesToStatus();
     MarkVars(ManagerRequest, AccessLimitShown() ? smSend : smLeaveOut, 0);
-    MarkVars(ManagerRequest, CheckBox_VID->Checked() ? smSend : smLeaveOut, 1);
+    const bool vidSent = CheckBox_VID->Checked() && VidEdited();
+    MarkVars(ManagerRequest, vidSent ? smSend : smLeaveOut, 1);
     MarkConsole();
     const bool systemNameRead = SystemNameRead();
     if (systemNameRead) {
@@ -422,6 +427,10 @@ void TFM_Admin2::OKClick(TObject* Sender)
             Ed_Pwd->SetText(devicePassword);
         if (sent && ok && write.Request == SystemNameRequest)
             deviceTexts_.TakeShown({Ed_SysName, Ed_Location});
+        if (sent && ok && write.Request == ManagerRequest && vidSent) {
+            deviceVid_.TakeShown({Ed_VID});
+            vidClicked_ = false;
+        }
         DebugTrace("Administrator Save: %s %s\n", write.Name, !sent ? "nothing to send" : ok ? "set" : "failed");
         allSet = allSet && ok;
     }

@@ -7,6 +7,8 @@
 // are added and deleted at once, each by its own request. An access limit the two boxes
 // cannot show is said, grayed and kept until the user clicks a box.
 //
+// The VLAN tag is checked and written only when the user edited it or clicked its box.
+//
 // Passwords: the device's current one sits in the hidden Ed_Pwd; the three password
 // edits start with it, so a Save without changes writes the same password again; a
 // login write the device refused leaves it there. No password is ever written to the
@@ -126,6 +128,11 @@ private:
     TListItem* FirstFreeRangeRow() const;
 
     TDeviceTexts deviceTexts_;  // the system name and location as the device has them
+    // The VLAN tag as the device has it, and whether the user clicked its box since: an
+    // unedited tag (even one the device holds outside 1-4094) is neither checked nor sent.
+    TDeviceTexts deviceVid_;
+    bool vidClicked_ = false;
+    bool VidEdited() const { return vidClicked_ || deviceVid_.Edited(Ed_VID); }
 };
 
 extern TFM_Admin2* FM_Admin2;

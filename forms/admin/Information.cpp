@@ -15,6 +15,9 @@ const char* const InformationNotReadText =
 const char* const InformationReadPendingText =
     "The device has not answered the last Refresh yet. Save again when it has.";
 
+const char* const InformationSavePendingText =
+    "The device has not answered the last Save yet. Save again when it has.";
+
 namespace {
 const TSaveGuardTexts SaveGuard = {InformationNotReadText, InformationReadPendingText, "Error"};
 const int FirstWritable = 3;  // contact, name, location follow
@@ -114,6 +117,10 @@ bool TFM_Information::CheckInput()
 
 void TFM_Information::Btn_SaClick(TObject* Sender)
 {
+    if (WriteOutstanding(SystemRequest)) {
+        RefuseInput(InformationSavePendingText, SaveGuard.Caption);
+        return;
+    }
     if (!MaySave(SystemRequest, SaveGuard) || !CheckInput())
         return;
     // Only the texts the user edited go out.

@@ -60,3 +60,5 @@ extern TFM_Information* FM_Information;
 extern const char* const InformationNotReadText;
 // Save's refusal while a Refresh is still waiting for the device.
 extern const char* const InformationReadPendingText;
+// Save's refusal while the last Save is still waiting for the device.
+extern const char* const InformationSavePendingText;

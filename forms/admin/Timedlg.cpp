@@ -105,7 +105,7 @@ void TFM_Time::BuildNtpGroup(TFormBuilder& build)
     CheckBox_NTP = rows.LabelledCheck("Lb_NTP", "Enable NTP server :", "CheckBox_NTP", 20);
     CheckBox_NTP->OnClick = [this](TObject* S) { CheckBox_NTPClick(S); };
     const int serverTop = rows.Top();
-    Ed_ServerIp = rows.Edit("Lb_ServerIp", "NTP Server Used :", "Ed_ServerIp", 15);
+    Ed_ServerIp = rows.Edit("Lb_ServerIp", "NTP Server Used :", "Ed_ServerIp");
     Btn_Convert = in.Button("Btn_Convert", "<<", 316, serverTop, [this](TObject* S) { Btn_ConvertClick(S); }, 36);
     CB_ServerName = in.Combo("CB_ServerName", {"Select NTP Server", "time-a.nist.gov"}, 358, serverTop, 190);
 }

@@ -29,7 +29,7 @@ TFM_AdPortfwding::TFM_AdPortfwding(TComponent* Owner)
     TFormBuilder build(this);
     TFormRows rows(build, TRowColumns{16, 150, 160});
     Edt_Name = rows.Edit("Lb_Name", "Name ", "Edt_Name", 31);
-    Edt_IPAddr = rows.Edit("Lb_IPAddr", "IP Address", "Edt_IPAddr", 15);
+    Edt_IPAddr = rows.Edit("Lb_IPAddr", "IP Address", "Edt_IPAddr");
     const int pubTop = rows.Top();
     rows.Label("Lb_PubPortRange", "Public Port Range");
     Edt_PubPortRangeStart = build.Edit("Edt_PubPortRangeStart", 150, pubTop, 60, 5);

@@ -34,7 +34,7 @@ TFM_FirewallDMZ::TFM_FirewallDMZ(TComponent* Owner)
     CBH_EableDMZ = build.Check("CBH_EableDMZ", "Enable DMZ ", 16, 12, 120);
     CBH_EableDMZ->OnClick = [this](TObject* S) { CBH_EableDMZClick(S); };
     build.Label("Lb_DMZIPAddr", "DMZ IP Address", 150, 14);
-    Edt_DMZIPAddr = build.Edit("Edt_DMZIPAddr", 260, 10, 130, 15);
+    Edt_DMZIPAddr = build.Edit("Edt_DMZIPAddr", 260, 10, 130);
     CB_EnableSPI = build.Check("CB_EnableSPI", "Enable SPI", 16, 40, 120);
 
     TFormRows left(build, TRowColumns{16, 150, 130, 28}, 72);

@@ -66,12 +66,12 @@ void TFM_InternetConnect::BuildStaticGroup()
     GroupBox1 = TypeGroup(build, "GroupBox1", "Static IP", 217);
     TFormBuilder in = build.In(GroupBox1);
     TFormRows rows(in, GroupRows, 20);
-    Edt_StaticIP = rows.Edit("Lb_StaticIP", "IP Address", "Edt_StaticIP", 15);
-    Edt_StaticSubmask = rows.Edit("Lb_StaticSubmask", "Subnet Mask", "Edt_StaticSubmask", 15);
-    Edt_StaticGateway = rows.Edit("Lb_StaticGateway", "ISP Gateway", "Edt_StaticGateway", 15);
-    Edt_StaticPDNS = rows.Edit("Lb_StaticPDNS", "Primary DNS Address", "Edt_StaticPDNS", 15);
-    Edt_StaticSDNS = rows.Edit("Lb_StaticSDNS", "Secordary DNS Address", "Edt_StaticSDNS", 15);
-    Edt_StaticMTU = rows.Edit("Lb_StaticMTU", "MTU(200-1500) ", "Edt_StaticMTU", 4);
+    Edt_StaticIP = rows.Edit("Lb_StaticIP", "IP Address", "Edt_StaticIP");
+    Edt_StaticSubmask = rows.Edit("Lb_StaticSubmask", "Subnet Mask", "Edt_StaticSubmask");
+    Edt_StaticGateway = rows.Edit("Lb_StaticGateway", "ISP Gateway", "Edt_StaticGateway");
+    Edt_StaticPDNS = rows.Edit("Lb_StaticPDNS", "Primary DNS Address", "Edt_StaticPDNS");
+    Edt_StaticSDNS = rows.Edit("Lb_StaticSDNS", "Secordary DNS Address", "Edt_StaticSDNS");
+    Edt_StaticMTU = rows.Edit("Lb_StaticMTU", "MTU(200-1500) ", "Edt_StaticMTU");
 }
 
 void TFM_InternetConnect::BuildDynamicGroup()
@@ -81,9 +81,9 @@ void TFM_InternetConnect::BuildDynamicGroup()
     TFormBuilder in = build.In(GroupBox3);
     TFormRows rows(in, GroupRows, 20);
     Edt_Dyhostname = rows.Edit("Lb_Dyhostname", "Host Name", "Edt_Dyhostname");
-    Edt_DyPDNS = rows.Edit("Lb_DyPDNS", "Primary DNS Address", "Edt_DyPDNS", 15);
-    Edt_DySDNS = rows.Edit("Lb_DySDNS", "Secordary DNS Address", "Edt_DySDNS", 15);
-    Edt_DyMTU = rows.Edit("Lb_DyMTU", "MTU(200-1500)", "Edt_DyMTU", 4);
+    Edt_DyPDNS = rows.Edit("Lb_DyPDNS", "Primary DNS Address", "Edt_DyPDNS");
+    Edt_DySDNS = rows.Edit("Lb_DySDNS", "Secordary DNS Address", "Edt_DySDNS");
+    Edt_DyMTU = rows.Edit("Lb_DyMTU", "MTU(200-1500)", "Edt_DyMTU");
 }
 
 void TFM_InternetConnect::BuildPppoeGroup()
@@ -98,11 +98,11 @@ void TFM_InternetConnect::BuildPppoeGroup()
     Edt_PPPoEPassword = PasswordEdit(rows.Edit("Lb_PPPoEPassword", "Password", "Edt_PPPoEPassword"));
     Edt_PPPoERePassword = PasswordEdit(rows.Edit("Lb_PPPoERePassword", "Retype Password", "Edt_PPPoERePassword"));
     Edt_PPPoEService = rows.Edit("Lb_PPPoEService", "Service Name", "Edt_PPPoEService");
-    Edt_PPPoEIP = rows.Edit("Lb_PPPoEIP", "IP Address", "Edt_PPPoEIP", 15);
+    Edt_PPPoEIP = rows.Edit("Lb_PPPoEIP", "IP Address", "Edt_PPPoEIP");
     CB_PPPoEDNS = rows.Combo("Lb_PPPoEDNS", "Get DNS from", "CB_PPPoEDNS");
     CB_PPPoEDNS->OnChange = [this](TObject* S) { CB_PPPoEDNSChange(S); };
-    Edt_PPPoEPDNS = rows.Edit("Lb_PPPoEPDNS", "Primary DNS Address", "Edt_PPPoEPDNS", 15);
-    Edt_PPPoESDNS = rows.Edit("Lb_PPPoESDNS", "Secordary DNS Address", "Edt_PPPoESDNS", 15);
+    Edt_PPPoEPDNS = rows.Edit("Lb_PPPoEPDNS", "Primary DNS Address", "Edt_PPPoEPDNS");
+    Edt_PPPoESDNS = rows.Edit("Lb_PPPoESDNS", "Secordary DNS Address", "Edt_PPPoESDNS");
     Edt_PPPoEPDNS->SetEnabled(false);
     Edt_PPPoESDNS->SetEnabled(false);
     const int modeTop = rows.Top();
@@ -115,7 +115,7 @@ void TFM_InternetConnect::BuildPppoeGroup()
     Btn_Disconnect = in.Button("Btn_Disconnect", "Disconnet", 275, rows.Top(),
                                [this](TObject* S) { Btn_DisconnectClick(S); });
     Label25 = in.Label("Label25", "MTU(200-1492)", 12, rows.Top() + 8, 170);
-    Edt_PPPoEMTU = in.Edit("Edt_PPPoEMTU", 190, rows.Top(), 200, 4);
+    Edt_PPPoEMTU = in.Edit("Edt_PPPoEMTU", 190, rows.Top(), 200);
 }
 
 void TFM_InternetConnect::BuildPptpGroup()
@@ -126,15 +126,15 @@ void TFM_InternetConnect::BuildPptpGroup()
     TFormRows rows(in, GroupRows, 20);
     CB_PPTPMode = rows.Combo("Lb_PPTPMode", "PPTP Mode", "CB_PPTPMode");
     CB_PPTPMode->OnChange = [this](TObject* S) { CB_PPTPModeClick(S); };
-    Edt_PPTPIP = rows.Edit("Lb_PPTPIP", "IP Address", "Edt_PPTPIP", 15);
-    Edt_PPTPSubmask = rows.Edit("Lb_PPTPSubmask", "Subnet Mask", "Edt_PPTPSubmask", 15);
-    Edt_PPTPGateway = rows.Edit("Lb_PPTPGateway", "Gateway", "Edt_PPTPGateway", 15);
-    Edt_PPTPDNS = rows.Edit("Lb_PPTPDNS", "DNS Address", "Edt_PPTPDNS", 15);
+    Edt_PPTPIP = rows.Edit("Lb_PPTPIP", "IP Address", "Edt_PPTPIP");
+    Edt_PPTPSubmask = rows.Edit("Lb_PPTPSubmask", "Subnet Mask", "Edt_PPTPSubmask");
+    Edt_PPTPGateway = rows.Edit("Lb_PPTPGateway", "Gateway", "Edt_PPTPGateway");
+    Edt_PPTPDNS = rows.Edit("Lb_PPTPDNS", "DNS Address", "Edt_PPTPDNS");
     Edt_PPTPSever = rows.Edit("Lb_PPTPSever", "Server IP / Name", "Edt_PPTPSever");
     Edt_PPTPAccount = rows.Edit("Lb_PPTPAccount", "PPTP Account", "Edt_PPTPAccount");
     Edt_PPTPPassword = PasswordEdit(rows.Edit("Lb_PPTPPassword", "PPTP Password", "Edt_PPTPPassword"));
     Edt_PPTPRePassword = PasswordEdit(rows.Edit("Lb_PPTPRePassword", "PPTP Retype Password", "Edt_PPTPRePassword"));
-    Edt_PPTPMTU = rows.Edit("Lb_PPTPMTU", "MTU(200-1400)", "Edt_PPTPMTU", 4);
+    Edt_PPTPMTU = rows.Edit("Lb_PPTPMTU", "MTU(200-1400)", "Edt_PPTPMTU");
 }
 
 void TFM_InternetConnect::FormCreate(TObject* Sender)
@@ -144,8 +144,10 @@ void TFM_InternetConnect::FormCreate(TObject* Sender)
 
     TypeRequest = BoundGroup(ipTypeVars2, MVT_SV, {CB_Interconntypeshow}, 10000, 0);
     TypeRead = ReadGroup(TypeRequest);
-    if (TypeRead)
+    if (TypeRead) {
         SavedConnectionType = CB_Interconntypeshow->ItemIndex();
+        OpeningTypeValue = KwSNMPVarList::ValueOf(TypeRequest->Request.VarList.Item(0));
+    }
 
     LanRequest = BoundGroup(ipInformationIpVars3, MVT_SV, {Edt_LANIP, ED_LANSubMask}, 1000, 0);
     ReadGroup(LanRequest);
@@ -180,7 +182,7 @@ void TFM_InternetConnect::CB_InterconntypeshowChange(TObject* Sender)
 {
     if (!TypeRequest)
         return;
-    TypeTouched = true;
+    TypeSwitched = true;
     WriteGroup(TypeRequest);  // the device switches to the type at once
     ShowType(CB_Interconntypeshow->ItemIndex());
 }
@@ -354,14 +356,23 @@ void TFM_InternetConnect::Btn_DisconnectClick(TObject* Sender) { SetManualMode(1
 void TFM_InternetConnect::FormClose(TObject* Sender, TCloseAction& Action)
 {
     // Back to the type in force when the form opened (or last saved); a form that
-    // never read the device's type has none to give back. A type the list does not
-    // hold cannot be written back; when the user did nothing that is no news to them.
+    // never read the device's type has none to give back.
     if (!TypeRead || !TypeRequest)
         return;
-    if (SavedConnectionType < 0 && !TypeTouched)
-        return;
-    CB_Interconntypeshow->SetItemIndex(SavedConnectionType);
-    WriteGroup(TypeRequest);
+    if (SavedConnectionType >= 0) {
+        CB_Interconntypeshow->SetItemIndex(SavedConnectionType);
+        WriteGroup(TypeRequest);
+    } else if (TypeSwitched) {
+        RestoreOpeningType();
+    }
+}
+
+void TFM_InternetConnect::RestoreOpeningType()
+{
+    // The device's own value, which no item of the list stands for: sent as read.
+    TStringList values;
+    values.Add(OpeningTypeValue);
+    TypeRequest->Set(false, false, "0", &values);
 }
 
 void TFM_InternetConnect::Bt_CancelClick(TObject* Sender) { Close(); }

@@ -9,7 +9,9 @@
 // dependent controls; InterconnectSave.cpp checks and writes on Save.
 //
 // The type is written only by the user's choice, a save and the close; a form whose
-// read of the type failed writes no type when it closes (it would be a guess).
+// read of the type failed writes no type when it closes (it would be a guess). A type
+// the list cannot show is the device's own: the close gives it back as the device gave
+// it when the user switched away from it and no save succeeded.
 #include "SettingsFormBase.h"
 
 #include <vector>
@@ -84,9 +86,11 @@ public:
     static int SavedConnectionType;
     // This opening read the device's type.
     bool TypeRead = false;
-    // The user chose a type or pressed Save: the close then answers for the type it
-    // writes back, also when there is none it could write.
-    bool TypeTouched = false;
+    // The device's type as it was read at opening: given back at close when the list
+    // cannot show it and the form switched the device away from it.
+    AnsiString OpeningTypeValue;
+    // A type was written since the form opened.
+    bool TypeSwitched = false;
 
     void FormCreate(TObject* Sender);
     void FormClose(TObject* Sender, TCloseAction& Action);
@@ -117,6 +121,7 @@ private:
     void BlankEmptyAddresses();
     void UnblankEmptyAddresses();
     void SetManualMode(int item);
+    void RestoreOpeningType();
     // Save's checks of type t; marks what the sets send.
     bool CheckStatic();
     bool CheckDynamic();

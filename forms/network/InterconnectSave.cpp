@@ -171,7 +171,6 @@ bool TFM_InternetConnect::CheckPptp()
 
 void TFM_InternetConnect::Bt_ApplyClick(TObject* Sender)
 {
-    TypeTouched = true;
     // Groups never read hold no device values: nothing of them is written.
     if (!MaySave({TypeRequest, WanRequest, InfoRequest, MtuRequest}, SaveGuard))
         return;

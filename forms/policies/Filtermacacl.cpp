@@ -175,6 +175,8 @@ void TFM_FilterMACACL::FormCreate(TObject* Sender)
 
 bool TFM_FilterMACACL::StartListOp(KwSNMPRequest2Controls* request, bool set)
 {
+    if (set)
+        clientFailure_ = "";  // the user's change of the list is the news from here on
     ++pendingListOps_;
     EnableListControls();
     bool started = false;
@@ -236,7 +238,11 @@ void TFM_FilterMACACL::OnListGetDone(KwSNMPRequest2Controls* Sender, KwSNMPError
     }
     emptyCheckDue_ = false;
     CB_AccessControlChange(CB_AccessControl);
-    ShowProgress(written ? "Get OK!" : "Set error!");
+    // The lists' success says nothing of the clients: a failed detection stays in view.
+    if (!written)
+        ShowProgress("Set error!");
+    else
+        ShowProgress(clientFailure_.IsEmpty() ? AnsiString("Get OK!") : clientFailure_);
 }
 
 void TFM_FilterMACACL::OnListSetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)
@@ -419,7 +425,8 @@ void TFM_FilterMACACL::Bt_DelClick(TObject* Sender)
 void TFM_FilterMACACL::OnClientRefreshDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)
 {
     if (Error.Code != 0) {
-        ShowStatus("Detect timed out!" + Error.Message);
+        clientFailure_ = "Detect timed out!" + Error.Message;
+        ShowStatus(clientFailure_);
         return;
     }
     ClientTableRequest->Get();
@@ -428,8 +435,10 @@ void TFM_FilterMACACL::OnClientRefreshDone(KwSNMPRequest2Controls* Sender, KwSNM
 
 void TFM_FilterMACACL::OnClientTableDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)
 {
-    if (ShowFailure(Error))
+    if (ShowFailure(Error)) {
+        clientFailure_ = Error.Message;
         return;
+    }
     ShowProgress(Error.Message);
     FillClientList();
     Btn_AddCli->SetEnabled(false);

@@ -90,6 +90,9 @@ private:
 
     int pendingListOps_ = 0;
     bool emptyCheckDue_ = false;  // a read of the shown list completed since the last check
+    // Why the client list stays empty (a refused detection or client read), until the
+    // user changes the list.
+    AnsiString clientFailure_;
 };
 
 extern TFM_FilterMACACL* FM_FilterMACACL;

@@ -439,3 +439,47 @@ TEST_P(AdminUnshownAccessLimit, IsKeptUntilTheUserClicksABox)
 
 INSTANTIATE_TEST_SUITE_P(Roads, AdminUnshownAccessLimit, AllVersions(), VersionName);
 
+// The VID limit on with a tag the device holds outside 1-4094 (0, 4095): a Save of a new
+// password neither refuses nor writes the tag; a tag the user typed, or a click on its
+// box, is checked as ever.
+class AdminVidOutsideItsRange : public AdminRoad {
+protected:
+    std::string StateText() const override { return WithLines(AdminRoad::StateText(), {ManagerStatus + " INTEGER 1"}); }
+};
+
+TEST_P(AdminVidOutsideItsRange, IsCheckedAndWrittenOnlyOnceTheUserTouchesIt)
+{
+    for (const std::string tag : {"0", "4095"}) {
+        ASSERT_TRUE(devsim.SetValue(VlanTag, "INTEGER", tag));
+        dialogs.Clear();
+        RunMenuForm<TFM_Admin2>("tAdmin2", FM_Admin2, [&](TFM_Admin2& form) {
+            WaitForActive();
+            ASSERT_TRUE(form.CheckBox_VID->Checked());
+            const std::string shown = Text(form.Ed_VID);
+            devsim.ClearJournal();
+            const std::string fresh = "N3w-" + tag;
+            form.Ed_NPwd->SetText(fresh.c_str());
+            form.Ed_CNP->SetText(fresh.c_str());
+            form.OK->Click();
+            EXPECT_EQ(dialogs.Texts(), Lines{}) << tag;
+            EXPECT_EQ(StatusText(form.StatusBar), "Set OK!") << tag;
+            EXPECT_EQ(DeviceValue(Password), "STRING \"" + fresh + "\"");
+            EXPECT_TRUE(Sent(SentBindings(), ManagerStatus)) << tag;
+            EXPECT_FALSE(Sent(SentBindings(), VlanTag)) << tag;
+            EXPECT_EQ(Text(form.Ed_VID), shown);
+
+            devsim.ClearJournal();
+            form.Ed_OPwd->SetText(fresh.c_str());
+            UserClick(form.CheckBox_VID);
+            UserClick(form.CheckBox_VID);
+            form.OK->Click();
+            form.Ed_VID->SetText("9999");
+            form.OK->Click();
+            EXPECT_EQ(dialogs.Texts(), Lines(2, "The VID value range is 1~4094.")) << tag;
+            EXPECT_TRUE(Sets().empty()) << tag;
+        });
+        EXPECT_EQ(DeviceValue(VlanTag), "INTEGER " + tag);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Roads, AdminVidOutsideItsRange, AllVersions(), VersionName);

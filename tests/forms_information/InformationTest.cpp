@@ -221,7 +221,8 @@ TEST_P(InformationDevsim, SaveBeforeTheFirstReplyIsRefusedAndSendsNothing)
     EXPECT_EQ(sets[0].Bindings[0].Value, "\"after the read\"");
 }
 
-TEST_P(InformationDevsim, SaveWaitsForAnOutstandingRefresh)
+// A Save waits for the reply of a Refresh, or of the Save before it, and says which.
+TEST_P(InformationDevsim, SaveWaitsForAnOutstandingRefreshOrSave)
 {
     Open([&](TFM_Information& form) {
         if (!WaitForRead(form))
@@ -234,15 +235,24 @@ TEST_P(InformationDevsim, SaveWaitsForAnOutstandingRefresh)
         EXPECT_EQ(dialogs.Last().Text, InformationReadPendingText);
         ASSERT_TRUE(PumpUntil([&] { return Status(form) == "Get OK!"; })) << Status(form);
 
-        ASSERT_TRUE(devsim.DelayReplies(0));
         form.Ed_SN->SetText("saved name");
         form.Btn_Sa->Click();
+        form.Ed_SN->SetText("second name");
+        form.Btn_Sa->Click();
+        ASSERT_EQ(dialogs.Count(), 2);
+        EXPECT_EQ(dialogs.Last().Text, InformationSavePendingText);
         ASSERT_TRUE(PumpUntil([&] { return Status(form) == "Save OK!"; })) << Status(form);
-        EXPECT_EQ(form.Ed_SN->Text().ToStdString(), "saved name");
+
+        ASSERT_TRUE(devsim.DelayReplies(0));
+        form.Btn_Sa->Click();
+        ASSERT_TRUE(PumpUntil([&] { return Requests("SET").size() == 2 && Status(form) == "Save OK!"; }))
+            << Status(form);
+        EXPECT_EQ(form.Ed_SN->Text().ToStdString(), "second name");
     });
     const auto sets = Requests("SET");
-    ASSERT_EQ(sets.size(), 1u);
+    ASSERT_EQ(sets.size(), 2u);
     EXPECT_EQ(sets[0].Bindings.at(0).Value, "\"saved name\"");
+    EXPECT_EQ(sets[1].Bindings.at(0).Value, "\"second name\"");
 }
 
 TEST_P(InformationDevsim, ASaveStillOnItsWayWhenTheFormClosesLands)

@@ -20,6 +20,7 @@ const std::string Link = P + ".2.2.1.1.2.1";
 const std::string HostName = Link + ".1.1";
 const std::string ManualMode = Link + ".17.1";
 const std::string ConnectMode = Link + ".8.1";
+const int PppoeItem = 2;
 }  // namespace
 
 class InternetConnect : public vka_test::FormRoad {
@@ -218,20 +219,54 @@ TEST_P(InternetConnect, APptpSaveWritesBlankAddressesAsZeroAddresses)
     TFM_InternetConnect::SavedConnectionType = 0;
 }
 
-// A type the device reports that the list does not hold cannot be written back: a
-// close the user did nothing for says nothing; after a pressed Save the close says
-// that nothing was sent.
-TEST_P(InternetConnect, AnUnlistedTypeIsWrittenBackByNoCloseAndExplainedOnlyAfterASave)
+// A type the device reports that the list does not hold is the device's own: a close
+// that never switched away from it writes nothing and says nothing, also after a Save.
+TEST_P(InternetConnect, AnUnlistedTypeIsLeftAloneByACloseThatNeverSwitchedAway)
 {
     ASSERT_TRUE(devsim.SetValue(WanType, "INTEGER", "7"));
     Open([&](TFM_InternetConnect& form) { EXPECT_EQ(form.CB_Interconntypeshow->ItemIndex(), -1); });
     EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{});
 
     Open([&](TFM_InternetConnect& form) { ASSERT_TRUE(Press(form.Bt_Apply)); });
-    ASSERT_EQ(dialogs.Count(), 2);
-    EXPECT_EQ(dialogs.Last().Text, "(KwSNMP++) No value was chosen: nothing was sent!");
+    for (const std::string& text : dialogs.Texts())
+        EXPECT_EQ(text.find("nothing was sent"), std::string::npos) << text;
     EXPECT_TRUE(Sets().empty());
     EXPECT_EQ(DeviceValue(WanType), "INTEGER 7");
+    TFM_InternetConnect::SavedConnectionType = 0;
+}
+
+// The user switches a device of such a type to PPPoE (written at once) and then
+// cancels, straight away or after a refused Save: the close gives the device its own
+// type back, as the device gave it, and says nothing.
+class InternetConnectUnlistedType : public InternetConnect {
+protected:
+    std::string StateText() const override
+    {
+        return vka_test::WithLines(InternetConnect::StateText(), {WanType + " INTEGER 7"});
+    }
+};
+
+TEST_P(InternetConnectUnlistedType, CancelGivesTheDeviceItsOwnTypeBack)
+{
+    Open([&](TFM_InternetConnect& form) {
+        Choose(form.CB_Interconntypeshow, PppoeItem);
+        EXPECT_EQ(DeviceValue(WanType), "INTEGER 3");
+        ASSERT_TRUE(Press(form.Bt_Cancel));
+    });
+    EXPECT_EQ(TypeSets(), (std::vector<std::string>{"3", "7"}));
+    EXPECT_EQ(DeviceValue(WanType), "INTEGER 7");
+    EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{});
+
+    ASSERT_TRUE(devsim.ClearJournal());
+    Open([&](TFM_InternetConnect& form) {
+        Choose(form.CB_Interconntypeshow, PppoeItem);
+        form.Edt_PPPoEUser->SetText("");
+        ASSERT_TRUE(Press(form.Bt_Apply));
+        ASSERT_TRUE(Press(form.Bt_Cancel));
+    });
+    EXPECT_EQ(TypeSets(), (std::vector<std::string>{"3", "7"}));
+    EXPECT_EQ(DeviceValue(WanType), "INTEGER 7");
+    EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{"Invaild user name!"});
     TFM_InternetConnect::SavedConnectionType = 0;
 }
 
@@ -288,3 +323,4 @@ TEST_P(InternetConnect, PppoeConnectsDisconnectsAndSavesWithoutDns)
 }
 
 INSTANTIATE_TEST_SUITE_P(Roads, InternetConnectUnreadType, ::testing::Values(0), vka_test::VersionName);
+INSTANTIATE_TEST_SUITE_P(Roads, InternetConnectUnlistedType, vka_test::AllVersions(), vka_test::VersionName);

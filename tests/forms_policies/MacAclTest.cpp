@@ -299,6 +299,29 @@ TEST_P(MacAclForm, AsAClientBandAndModeAreDisabledAndShowDisable)
 
 INSTANTIATE_TEST_SUITE_P(Roads, MacAclForm, ::testing::Values(1), vka_test::VersionName);
 
+// The device refuses the client refresh at opening: its reason stays in view after the
+// lists' reads, and no client is shown.
+class MacAclRefusedClientRefresh : public MacAclForm {};
+
+TEST_P(MacAclRefusedClientRefresh, StaysInViewAfterTheListsAreRead)
+{
+    ASSERT_EQ(devsim.Control("set ro " + ClientRefresh + " INTEGER 0").rfind("OK", 0), 0u);
+    Run([&](TFM_FilterMACACL& form) {
+        ASSERT_TRUE(PumpUntil([&] { return !TSettingsForm::Outstanding(form.ClientRefreshRequest); }));
+        EXPECT_EQ(Shown(form), (std::vector<std::string>{"1|001CC0304001", "2|001CC0304002"}));
+        const std::string status = StatusText(form.StatusBar1);
+        const std::string detect = "Detect timed out!";
+        EXPECT_EQ(status.rfind(detect, 0), 0u) << status;
+        EXPECT_GT(status.size(), detect.size()) << "the device's reason is missing";
+        EXPECT_EQ(form.LV_ClientUser->Items()->Count(), 0);
+    });
+    const auto sets = Sets();
+    ASSERT_EQ(sets.size(), 1u);
+    EXPECT_NE(sets[0].Status, "noError");
+}
+
+INSTANTIATE_TEST_SUITE_P(Roads, MacAclRefusedClientRefresh, vka_test::AllVersions(), vka_test::VersionName);
+
 // A device without the access mode: its read fails (noSuchName over SNMPv1).
 class MacAclWithoutMode : public MacAclForm {
 protected:
