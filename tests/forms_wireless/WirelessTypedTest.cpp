@@ -51,6 +51,22 @@ TEST_P(WirelessTyped, SettingsTypedBeforeAModeThatKeepsTheSecurityArePutBackAndS
         EXPECT_EQ(DeviceValue(ModeOid), "INTEGER 4");
         EXPECT_EQ(DeviceValue(c.oid), asRead);
     }
+    // A band change reads the device's mode again: a client, which keeps shared key.
+    Device(ModeOid, "INTEGER 4");
+    Device(AuthenticationOid, "INTEGER 2");
+    Device(BandOid, "INTEGER 0");
+    Open([&](TFM_Wirless& form) {
+        ASSERT_TRUE(vka_test::PumpUntil([&] { return PeersRead(form); }));
+        vka_test::Choose(form.CB_APMode, "Access Point");
+        ASSERT_TRUE(form.Ed_Key[0]->Enabled());
+        form.Ed_Key[0]->SetText("fghij");
+        const int boxes = dialogs.Count();
+        vka_test::Choose(form.CB_Band, 1);
+        ASSERT_EQ(Text(form.CB_APMode), "Wireless Client");
+        ASSERT_EQ(dialogs.Count(), boxes + 1);
+        EXPECT_EQ(dialogs.Last().Text, TypedSecurityNotSavedText);
+        EXPECT_NE(Text(form.Ed_Key[0]), "fghij");
+    });
     // Nothing typed: the mode change has nothing to say.
     Device(ModeOid, "INTEGER 1");
     Device(AuthenticationOid, "INTEGER 2");
