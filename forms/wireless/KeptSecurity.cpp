@@ -55,6 +55,9 @@ bool TSecurityTexts::Typed() const
 
 void TSecurityTexts::PutBack() const
 {
-    for (const auto& [edit, text] : asRead_)
+    // What the edits hold is the device's again, no change of the user's.
+    for (const auto& [edit, text] : asRead_) {
         edit->SetText(text);
+        edit->SetModified(false);
+    }
 }
