@@ -98,7 +98,7 @@ void TFM_Wirless::BuildKeyGroup(TFormBuilder& page)
         Lb_Key[k]->SetFocusControl(Ed_Key[k]);  // the key, not its type, is read as "Key n"
     }
     keys.Label("Label11", "Confirm Key", 170, 73);
-    Ed_ConfirmKey = keys.Edit("Ed_ConfirmKey", 260, 70, 210, 32);
+    Ed_ConfirmKey = keys.Edit("Ed_ConfirmKey", 260, 70, 210);
     Ed_ConfirmKey->SetPasswordChar('*');
 }
 
@@ -115,7 +115,7 @@ void TFM_Wirless::BuildPassphraseGroup(TFormBuilder& page)
     TFormRows passRows(pass, {LabelLeft, 190, 200, 24}, modeRow.Top());
     Ed_UpdateInterval = passRows.Edit("Label14", "Group Key Update Interval", "Ed_UpdateInterval", 7);
     Ed_Passphrase = passRows.Edit("Lb_Passphrase", "Passphrase", "Ed_Passphrase", 63, &Lb_Passphrase);
-    Ed_ConfirmPass = passRows.Edit("Lb_ConfirmPass", "Confirm Passphrase", "Ed_ConfirmPass", 63, &Lb_ConfirmPass);
+    Ed_ConfirmPass = passRows.Edit("Lb_ConfirmPass", "Confirm Passphrase", "Ed_ConfirmPass", 0, &Lb_ConfirmPass);
     GroupBox2 = pass.Group("GroupBox2", "RADIUS Server", 8, Lb_Passphrase->Top() - LayoutMetrics.Margin,
                            GroupWidth - 16, 120);
     TFormBuilder radius = pass.In(GroupBox2);
@@ -227,8 +227,8 @@ void TFM_Wirless::BuildHiddenControls(TFormBuilder& build)
 
 void TFM_Wirless::ConnectHandlers()
 {
-    CB_Band->OnChange = [this](TObject* S) { CB_BandChange(S); };
-    CB_APMode->OnChange = [this](TObject* S) { CB_APModeChange(S); };
+    CB_Band->OnChange = [this](TObject* S) { ChangeMode([&] { CB_BandChange(S); }); };
+    CB_APMode->OnChange = [this](TObject* S) { ChangeMode([&] { CB_APModeChange(S); }); };
     CB_SecurityMode->OnChange = [this](TObject* S) { CB_SecurityModeChange(S); };
     CB_dot11Encryption->OnChange = [this](TObject* S) { CB_dot11EncryptionChange(S); };
     CB_DefaultKey->OnChange = [this](TObject* S) { CB_DefaultKeyChange(S); };
@@ -441,6 +441,7 @@ void TFM_Wirless::FormCreate(TObject* Sender)
     UpdateModeLayout();
     SetEditLimits();
     Btn_ScanClick(Sender);
+    RememberSecurityTexts();
     ReportReads(false);
 }
 
@@ -474,7 +475,26 @@ void TFM_Wirless::Bt_RefreshClick(TObject* Sender)
     ClearZeroRemoteMacs();
     UpdateChannelWidth();
     CB_dot11EncryptionChange(Sender);
+    RememberSecurityTexts();
     ReportReads(true);
+}
+
+void TFM_Wirless::RememberSecurityTexts()
+{
+    securityAsRead_.Remember({Ed_Key[0], Ed_Key[1], Ed_Key[2], Ed_Key[3], Ed_ConfirmKey, Ed_Passphrase,
+                              Ed_ConfirmPass, Edt_RadiusServer, Edt_RadiusPort, Edt_RadiusSecret});
+}
+
+void TFM_Wirless::ChangeMode(const std::function<void()>& change)
+{
+    const bool kept = KeepDeviceSecurity;
+    change();
+    // The settings of a kept security take no input and are not written: they show the
+    // device's again, and the user learns that the typed ones are not saved.
+    if (kept || !KeepDeviceSecurity || !securityAsRead_.Typed())
+        return;
+    securityAsRead_.PutBack();
+    RefuseInput(TypedSecurityNotSavedText, "Warning");
 }
 
 void TFM_Wirless::ReportReads(bool refresh)

@@ -13,6 +13,7 @@
 //   WirlessSave.cpp      Save: SSID checks, the plan of the mode and security, guards
 //   WirlessSaveSequences.cpp  the write sequences: access point, WDS, client
 //   WirlessChecks.cpp, WirlessSurvey.cpp  the checks of Save, the site survey
+#include "KeptSecurity.h"
 #include "SettingsFormBase.h"
 #include "WirlessLayout.h"
 #include "WirlessRules.h"
@@ -200,6 +201,10 @@ public:
     void KeySizeFromLength();
     void CopyDefaultKeyToConfirm(int keyIndex);
     void ShowDefaultKeyRow();
+    // The WEP keys are on (encryption, or shared key), and a key index is shown.
+    bool KeysOn() const;
+    bool KeyIndexShown() const;
+    void EnableKeyControls();
     void ApplyKeyLengths();
     // The user's own choice of a security, or a cipher, ends keeping the device's.
     void SecurityChosen();
@@ -212,6 +217,7 @@ public:
     bool ModeUnlisted() const;
     bool ChannelUnlisted() const;
     bool EncryptionUnlisted() const;
+    bool KeyIndexUnlisted() const;
     TModeGroups GroupsOfMode() const;
     TSecurityGroup SecurityGroupShown() const;
 
@@ -324,6 +330,11 @@ private:
     bool Send(KwSNMPRequest2Edits* request);
     void EnableSurveyButtons(bool enabled);
     KwSNMPRequest2Edits* SurveyTableFor(bool clientList) const;
+    // A change of mode or band by the user; what was typed in a security it starts
+    // keeping is put back as read, and the user told.
+    void ChangeMode(const std::function<void()>& change);
+    void RememberSecurityTexts();
+    TSecurityTexts securityAsRead_;
     bool cloneRescan_ = false;  // a clone scan waits for the walk under way
     bool peersRead_ = false;    // the peer edits hold the device's list as last walked
 };

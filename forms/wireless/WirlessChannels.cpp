@@ -98,6 +98,9 @@ void TFM_Wirless::CB_BandChange(TObject* Sender)
 
     TEdit* list = band == 0 ? Ed_ChanListA : CB_APMode->ItemIndex() != 2 ? Ed_ChanListG : Ed_ChanListW;
     FillChannelCombo(list, CB_Chanal, CB_AuSc->ItemIndex() == 1 ? Ed_Channeldatabase : Ed_Channel);
+    // The channel the mode handler puts back is an item of this list, not of the one
+    // filled before: without a band no list by country follows to take its place.
+    ReadChannelIndex = CB_Chanal->ItemIndex();
 
     UpdateModeLayout();
     UpdateChannelWidth();

@@ -184,29 +184,45 @@ void TFM_Wirless::CB_dot11EncryptionChange(TObject* Sender)
 {
     if (Sender == CB_dot11Encryption)
         SecurityChosen();
+    EnableKeyControls();
+    if (KeysOn() && !Contains(CB_SecurityMode->Text(), "WPA"))
+        ShowDefaultKeyRow();
+    UpdateChannelWidth();
+}
+
+bool TFM_Wirless::KeysOn() const
+{
     // No encryption shown: the device keeps its own, and open writes no key, so the
     // keys are offered only with shared key, which writes them.
     const int encryption = CB_dot11Encryption->ItemIndex();
-    const bool on = encryption > 0 || (encryption < 0 && Contains(CB_SecurityMode->Text(), "Share"));
-    // The keys of a kept security take no input: Save would not write them.
-    const bool editable = on && !KeepDeviceSecurity;
+    return encryption > 0 || (encryption < 0 && Contains(CB_SecurityMode->Text(), "Share"));
+}
+
+bool TFM_Wirless::KeyIndexShown() const
+{
+    const int key = CB_DefaultKey->ItemIndex();
+    return key >= 0 && key <= 3;
+}
+
+void TFM_Wirless::EnableKeyControls()
+{
+    // The keys of a kept security take no input: Save would not write them. Nor do
+    // they while no key index is shown: Save checks and writes the key in use only.
+    const bool on = KeysOn() && !KeepDeviceSecurity;
+    const bool editable = on && KeyIndexShown();
     for (int k = 0; k < 4; ++k) {
         CB_WepEncryp[k]->SetEnabled(editable);
         CB_KeyType[k]->SetEnabled(editable);
         Ed_Key[k]->SetEnabled(editable);
     }
-    CB_DefaultKey->SetEnabled(editable);
-    if (on && !Contains(CB_SecurityMode->Text(), "WPA"))
-        ShowDefaultKeyRow();
+    CB_DefaultKey->SetEnabled(on);
     Ed_ConfirmKey->SetEnabled(editable);
-    UpdateChannelWidth();
 }
 
 void TFM_Wirless::ShowDefaultKeyRow()
 {
-    const int shown = CB_DefaultKey->ItemIndex();
-    if (shown < 0 || shown > 3)
-        return;
+    // Without a key index one row stands for all four, taking no input.
+    const int shown = KeyIndexShown() ? CB_DefaultKey->ItemIndex() : 0;
     for (int k = 0; k < 4; ++k) {
         const bool visible = k == shown;
         Lb_Key[k]->SetVisible(visible);
@@ -249,6 +265,10 @@ void TFM_Wirless::CB_DefaultKeyChange(TObject* Sender)
     ApplyKeyLengths();
     ShowDefaultKeyRow();
     ConfirmLimitOfFirstVisibleKey(Ed_Key, Ed_ConfirmKey);
+    if (Sender == CB_DefaultKey) {
+        EnableKeyControls();
+        PlaceNote();
+    }
 }
 
 void TFM_Wirless::KeySizeFromLength()
@@ -381,6 +401,12 @@ bool TFM_Wirless::ChannelUnlisted() const
     return SsidRequest && GroupRead(SsidRequest) && CB_Chanal->ItemIndex() < 0 && sequence != ssClient;
 }
 
+bool TFM_Wirless::KeyIndexUnlisted() const
+{
+    return AuthRequest && GroupRead(AuthRequest) && !KeepDeviceSecurity && SecurityGroupShown() == sgKeys &&
+           KeysOn() && !KeyIndexShown();
+}
+
 bool TFM_Wirless::EncryptionUnlisted() const
 {
     return AuthRequest && GroupRead(AuthRequest) && SecurityGroupShown() == sgKeys &&
@@ -399,6 +425,8 @@ void TFM_Wirless::PlaceNote()
     // A kept security keeps its encryption too.
     if (EncryptionUnlisted() && !KeepDeviceSecurity)
         unlisted.push_back("encryption");
+    if (KeyIndexUnlisted())
+        unlisted.push_back("key index");
     const AnsiString note = UnlistedNote(ModeUnlisted(), unlisted,
                                          KeepDeviceSecurity ? "security" : KeepDeviceCipher ? "cipher" : "");
     if (!note.IsEmpty()) {

@@ -271,6 +271,9 @@ AnsiString UnlistedNote(bool mode, std::vector<const char*> unlisted, const char
         return "The device's operating mode is not in the list: choose one to save.";
     if (unlisted.empty())
         return "";
+    // The keys take no input until a key index is chosen.
+    if (unlisted.size() == 1 && !*kept && std::string(unlisted[0]) == "key index")
+        return "The device's key index is not in the list: choose one to type a key.";
     if (unlisted.size() == 1 && !*kept)
         return AnsiString("The device's ") + unlisted[0] + " is not in the list: Save keeps it.";
     if (*kept)
@@ -278,5 +281,6 @@ AnsiString UnlistedNote(bool mode, std::vector<const char*> unlisted, const char
     AnsiString joined = unlisted[0];
     for (std::size_t i = 1; i < unlisted.size(); ++i)
         joined += AnsiString(i + 1 == unlisted.size() ? " and " : ", ") + unlisted[i];
-    return "Save keeps the device's " + joined + ": not offered here.";
+    // Four of them fill the note's two lines without the reason.
+    return "Save keeps the device's " + joined + (unlisted.size() > 3 ? "." : ": not offered here.");
 }

@@ -87,7 +87,8 @@ bool ChannelWidthRestricted(const TChannelWidthInputs& inputs);
 // --- values outside the lists --------------------------------------------------------
 
 // The form's note on read values its lists lack ("" for none): a mode stops Save; the
-// others (`unlisted`: "band", "channel", "encryption") stay the device's. `kept` names
+// others (`unlisted`: "band", "channel", "encryption", "key index") stay the device's;
+// the keys take no input while the key index is unlisted. `kept` names
 // what the form keeps besides ("security", "cipher", or "" for nothing).
 AnsiString UnlistedNote(bool mode, std::vector<const char*> unlisted, const char* kept);
 

@@ -50,7 +50,8 @@ void TFM_Wirless::ApplicationToHidden()
 
 void TFM_Wirless::WriteApplication()
 {
-    if (ED_Country->Text() != "JP" || !ApplicationRequest)
+    // Without a band the form shows no application: the device keeps its own.
+    if (ED_Country->Text() != "JP" || !ApplicationRequest || CB_Applicaiton->ItemIndex() < 0)
         return;
     ApplicationToHidden();
     WriteGroup(ApplicationRequest);
@@ -118,12 +119,15 @@ void TFM_Wirless::Bt_ApplyClick(TObject* Sender)
         return;
     }
     const TSavePlan plan = PlanSave();
+    // A mode whose read failed shows none either: that is a read to repeat, said first.
+    if (!MaySaveGroups(plan))
+        return;
     // A mode or security that names no write sequence writes nothing, and says so.
     if (plan.Sequence == ssNoSequence || plan.Branch == sbNone) {
         ShowStatus(SettingErrorText);
         return;
     }
-    if (!MaySaveGroups(plan) || !RunSaveChecks(plan))
+    if (!RunSaveChecks(plan))
         return;
 
     MarkWirelessVars(false);

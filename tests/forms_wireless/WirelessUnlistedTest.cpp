@@ -92,4 +92,80 @@ TEST_P(WirelessUnlisted, AnEncryptionOutsideTheListIsKeptAndNeverTurnsWepOn)
     }
 }
 
+TEST_P(WirelessUnlisted, WithoutABandNoChannelOrApplicationIsTakenFromAnotherList)
+{
+    // Japan shows the application, which the band's list gives; channel 6 is on the
+    // 2.4 GHz list only.
+    Device(CountryOid, "STRING \"JP\"");
+    Device(BandOid, "INTEGER 7");
+    Device(ChannelOid, "INTEGER 6");
+    Device(ApplicationOid, "INTEGER 1");
+    for (int mode : {1, 2, 3, 4}) {
+        SCOPED_TRACE(mode);
+        Device(ModeOid, "INTEGER " + std::to_string(mode));
+        // A client writes the channel it holds.
+        const auto oids = Save(mode == 4 ? "The device's band is not in the list: Save keeps it."
+                                         : "Save keeps the device's band and channel: not offered here.",
+                               seen, [](TFM_Wirless& form) {
+                                   EXPECT_EQ(Text(form.CB_Chanal), "");
+                                   EXPECT_EQ(Text(form.CB_Applicaiton), "");
+                               });
+        EXPECT_EQ(seen, "Setting Success!");
+        EXPECT_TRUE(Has(oids, SsidOid));
+        EXPECT_FALSE(Has(oids, ApplicationOid));
+        EXPECT_EQ(DeviceValue(ChannelOid), "INTEGER 6");
+        EXPECT_EQ(DeviceValue(ApplicationOid), "INTEGER 1");
+    }
+}
+
+TEST_P(WirelessUnlisted, AKeyIndexOutsideTheListTakesNoKeyUntilOneIsChosen)
+{
+    Device(AuthenticationOid, "INTEGER 1");  // open system, with WEP
+    Device(EncryptionOid, "INTEGER 1");
+    Device(KeyTypeOid(2), "INTEGER 1");
+    Device(KeyOid(2), "STRING \"abcde\"");
+    for (int mode : {1, 4}) {  // access point, client
+        SCOPED_TRACE(mode);
+        Device(ModeOid, "INTEGER " + std::to_string(mode));
+        Device(KeyIndexOid, "INTEGER 7");
+        const auto oids =
+            Save("The device's key index is not in the list: choose one to type a key.", seen, [](TFM_Wirless& form) {
+                int shown = 0;
+                for (TEdit* key : form.Ed_Key) {
+                    shown += key->Visible();
+                    EXPECT_FALSE(key->Enabled());
+                }
+                EXPECT_EQ(shown, 1) << "one row of key controls";
+                EXPECT_FALSE(form.Ed_ConfirmKey->Enabled());
+                EXPECT_TRUE(form.CB_DefaultKey->Enabled());
+            });
+        EXPECT_EQ(seen, "Setting Success!");
+        EXPECT_FALSE(Has(oids, KeyIndexOid));
+        EXPECT_EQ(DeviceValue(KeyIndexOid), "INTEGER 7");
+        EXPECT_EQ(DeviceValue(KeyOid(2)), "STRING \"abcde\"");
+
+        // A key index chosen: the key typed is checked and written.
+        Open([&](TFM_Wirless& form) {
+            ASSERT_TRUE(vka_test::PumpUntil([&] { return PeersRead(form); }));
+            vka_test::Choose(form.CB_DefaultKey, "Second");
+            ASSERT_TRUE(form.Ed_Key[1]->Enabled() && form.Ed_Key[1]->Visible());
+            EXPECT_FALSE(form.Lb_KeptSecurity->Visible());
+            form.Ed_Key[1]->SetText("fghij");
+            form.Ed_ConfirmKey->SetText("fghij");
+            form.Bt_Apply->Click();
+            EXPECT_EQ(Status(form), "Setting Success!");
+        });
+        EXPECT_EQ(DeviceValue(KeyIndexOid), "INTEGER 2");
+        EXPECT_EQ(DeviceValue(KeyOid(2)), "STRING \"fghij\"");
+        Device(KeyOid(2), "STRING \"abcde\"");
+    }
+    // Shared key with the band, channel and encryption unlisted too: the longest note.
+    for (const auto& [oid, value] : {std::pair{ModeOid, "INTEGER 1"}, {AuthenticationOid, "INTEGER 2"}, {EncryptionOid, "INTEGER 99"},
+                                     {BandOid, "INTEGER 7"}, {ChannelOid, "INTEGER 99"}, {KeyIndexOid, "INTEGER 7"}})
+        Device(oid, value);
+    Save("Save keeps the device's band, channel, encryption and key index.", seen);
+    EXPECT_EQ(seen, "Setting Success!");
+    EXPECT_EQ(DeviceValue(KeyIndexOid), "INTEGER 7");
+}
+
 INSTANTIATE_TEST_SUITE_P(Roads, WirelessUnlisted, vka_test::AllVersions(), vka_test::VersionName);
