@@ -5,6 +5,8 @@
 
 class QLabel;
 class QLineEdit;
+class QKeyEvent;
+class QInputMethodEvent;
 class QPlainTextEdit;
 class QComboBox;
 class QListWidget;
@@ -118,7 +120,10 @@ protected:
     virtual void Change() { Fire(OnChange); }
 
 private:
-    void UserEdited(const QString& text);
+    void UserEdited(const QString& text, const QInputMethodEvent* commit);
+    void KeepCursorOnCharacter(int from, int to);
+    void BeforeKey(QKeyEvent* key);
+    void DropSelection();
     void ShowInWidget(const QString& text, qsizetype cursor);
     void RememberWidget();
     QLineEdit* edit_;
