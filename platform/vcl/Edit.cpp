@@ -14,24 +14,28 @@
 #include <limits>
 
 namespace {
-// The edit's widget: lets the control act before a key, and tells it which
-// input method commit a change comes from.
+// The edit's widget: lets the control act before and after each key and input method
+// event, and tells it which commit a change comes from.
 class LineEditWidget : public QLineEdit {
 public:
-    std::function<void(QKeyEvent*)> beforeKey;
+    std::function<void(QKeyEvent*)> beforeInput;  // the key, or null for a commit
+    std::function<void()> afterInput;
     const QInputMethodEvent* commit = nullptr;  // while one is applied
 
 protected:
     void keyPressEvent(QKeyEvent* event) override
     {
-        beforeKey(event);
+        beforeInput(event);
         QLineEdit::keyPressEvent(event);
+        afterInput();
     }
     void inputMethodEvent(QInputMethodEvent* event) override
     {
+        beforeInput(nullptr);
         commit = event;
         QLineEdit::inputMethodEvent(event);
         commit = nullptr;
+        afterInput();
     }
 };
 }  // namespace
@@ -48,7 +52,8 @@ TEdit::TEdit(TComponent* owner) : TWinControl(owner)
     // MaxLength is ours and limits typing only; Qt's own limit (32767) would cut text
     // set by code.
     edit_->setMaxLength(std::numeric_limits<int>::max());
-    widget->beforeKey = [this](QKeyEvent* key) { BeforeKey(key); };
+    widget->beforeInput = [this](QKeyEvent* key) { BeforeInput(key); };
+    widget->afterInput = [this] { KeepSelectionInText(); };
     // Code changes the widget's text with its signals blocked: any change that is
     // reported came from the user (keys, paste, drop, undo, an input method).
     QObject::connect(edit_, &QLineEdit::textChanged, SignalContext(), [this, widget](const QString& text) {
@@ -74,7 +79,7 @@ void TEdit::KeepCursorOnCharacter(int from, int to)
     if (!SplitsCharacter(edit_->text(), to))
         return;
     const int past = to < from ? to - 1 : to + 1;
-    if (!edit_->hasSelectedText()) {
+    if (!edit_->hasSelectedText() || !SelectionInText()) {
         edit_->setCursorPosition(past);
         return;
     }
@@ -82,20 +87,41 @@ void TEdit::KeepCursorOnCharacter(int from, int to)
     edit_->setSelection(anchor, past - anchor);
 }
 
-void TEdit::BeforeKey(QKeyEvent* key)
+void TEdit::BeforeInput(QKeyEvent* key)
 {
+    // Qt does not report every selection it makes (an undo's, for one): the edit
+    // replaces the one there is now.
+    RememberWidget();
     // Qt's Delete in password mode takes one UTF-16 unit: a character of two goes whole.
     const int cursor = edit_->cursorPosition();
-    if (key->matches(QKeySequence::Delete) && !edit_->hasSelectedText() &&
+    if (key && key->matches(QKeySequence::Delete) && !edit_->hasSelectedText() &&
         SplitsCharacter(edit_->text(), cursor + 1))
         edit_->setSelection(cursor, 2);
 }
 
-void TEdit::DropSelection()
+// Qt's redo can leave the selection an undone removal had, and an input method's
+// replacement that runs off the text the one it could not make: a selection of text
+// that is not there, and the next key would remove text the user never selected. Such
+// a commit can also leave the cursor inside a character. Checked after every edit,
+// key and commit.
+void TEdit::KeepSelectionInText()
 {
-    edit_->setCursorPosition(int(std::clamp<qsizetype>(edit_->cursorPosition(), 0, edit_->text().size())));
-    edit_->deselect();
+    // Qt also keeps an unseen selection of an empty text for the text typed next, and
+    // one that cuts a character in two is none the user made.
+    const QString text = edit_->text();
+    if (!edit_->hasSelectedText() || !SelectionInText() || SplitsCharacter(text, edit_->selectionStart()) ||
+        SplitsCharacter(text, edit_->selectionEnd())) {
+        edit_->setCursorPosition(int(std::clamp<qsizetype>(edit_->cursorPosition(), 0, edit_->text().size())));
+        edit_->deselect();
+    }
+    if (SplitsCharacter(edit_->text(), edit_->cursorPosition()))
+        edit_->setCursorPosition(edit_->cursorPosition() + 1);
     RememberWidget();
+}
+
+bool TEdit::SelectionInText() const
+{
+    return !edit_->hasSelectedText() || (edit_->selectionStart() >= 0 && edit_->selectionEnd() <= edit_->text().size());
 }
 
 void TEdit::RememberWidget()
@@ -166,11 +192,8 @@ void TEdit::UserEdited(const QString& text, const QInputMethodEvent* commit)
         QApplication::beep();
         if (after == before)
             return;
-    } else if (edit_->hasSelectedText() && (edit_->selectionStart() < 0 || edit_->selectionEnd() > after.size())) {
-        // Qt's redo can leave the selection an undone removal had, over text no longer
-        // there: the next key would remove text the user never selected.
-        DropSelection();
     }
+    KeepSelectionInText();
     RememberWidget();
     shown_ = ControlText(after);
     modified_ = true;

@@ -88,8 +88,8 @@ bool CommitOf(const QString& before, qsizetype start, qsizetype end, qsizetype r
 {
     const QString rest = before.left(start) + before.mid(end);
     const qsizetype from = std::max<qsizetype>(0, start + replacementStart);
-    const qsizetype to = std::min(from + std::max<qsizetype>(0, length), rest.size());
-    if (from > rest.size() || SplitsCharacter(rest, from) || SplitsCharacter(rest, to))
+    const qsizetype to = from + std::max<qsizetype>(0, length);
+    if (to > rest.size() || SplitsCharacter(rest, from) || SplitsCharacter(rest, to))
         return false;
     edit = Replacing(rest, from, to - from, commit);
     return true;

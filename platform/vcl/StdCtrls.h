@@ -122,8 +122,9 @@ protected:
 private:
     void UserEdited(const QString& text, const QInputMethodEvent* commit);
     void KeepCursorOnCharacter(int from, int to);
-    void BeforeKey(QKeyEvent* key);
-    void DropSelection();
+    void BeforeInput(QKeyEvent* key);
+    void KeepSelectionInText();
+    bool SelectionInText() const;
     void ShowInWidget(const QString& text, qsizetype cursor);
     void RememberWidget();
     QLineEdit* edit_;
