@@ -53,7 +53,7 @@ TEdit::TEdit(TComponent* owner) : TWinControl(owner)
     // set by code.
     edit_->setMaxLength(std::numeric_limits<int>::max());
     widget->beforeInput = [this](QKeyEvent* key) { BeforeInput(key); };
-    widget->afterInput = [this] { KeepSelectionInText(); };
+    widget->afterInput = [this] { DropStraySelection(); };
     // Code changes the widget's text with its signals blocked: any change that is
     // reported came from the user (keys, paste, drop, undo, an input method).
     QObject::connect(edit_, &QLineEdit::textChanged, SignalContext(), [this, widget](const QString& text) {
@@ -99,22 +99,21 @@ void TEdit::BeforeInput(QKeyEvent* key)
         edit_->setSelection(cursor, 2);
 }
 
-// Qt's redo can leave the selection an undone removal had, and an input method's
-// replacement that runs off the text the one it could not make: a selection of text
-// that is not there, and the next key would remove text the user never selected. Such
-// a commit can also leave the cursor inside a character. Checked after every edit,
-// key and commit.
-void TEdit::KeepSelectionInText()
+// Drops a selection the user did not make, after every key, commit and edit: Qt's redo
+// can leave the one an undone removal had, over text no longer there; an input
+// method's replacement that runs off the text leaves the one it could not remove, and
+// Qt keeps an unseen one of an empty text for the text typed next. The next key would
+// remove text the user never selected. Such a commit can also leave the cursor
+// inside a character.
+void TEdit::DropStraySelection()
 {
-    // Qt also keeps an unseen selection of an empty text for the text typed next, and
-    // one that cuts a character in two is none the user made.
     const QString text = edit_->text();
     if (!edit_->hasSelectedText() || !SelectionInText() || SplitsCharacter(text, edit_->selectionStart()) ||
         SplitsCharacter(text, edit_->selectionEnd())) {
-        edit_->setCursorPosition(int(std::clamp<qsizetype>(edit_->cursorPosition(), 0, edit_->text().size())));
+        edit_->setCursorPosition(int(std::clamp<qsizetype>(edit_->cursorPosition(), 0, text.size())));
         edit_->deselect();
     }
-    if (SplitsCharacter(edit_->text(), edit_->cursorPosition()))
+    if (SplitsCharacter(text, edit_->cursorPosition()))
         edit_->setCursorPosition(edit_->cursorPosition() + 1);
     RememberWidget();
 }
@@ -174,12 +173,13 @@ void TEdit::UserEdited(const QString& text, const QInputMethodEvent* commit)
     // An input method's commit names the range it replaces; other edits replace the
     // selection.
     Insertion edit;
-    const bool fits = !commit || CommitOf(before, selectionStart_, selectionEnd_, commit->replacementStart(),
-                                          commit->replacementLength(), commit->commitString(), edit);
+    const bool soundRange = !commit || CommitOf(before, selectionStart_, selectionEnd_, commit->replacementStart(),
+                                                commit->replacementLength(), commit->commitString(), edit);
     if (!commit || edit.Result() != text)
         edit = EditOf(before, selectionStart_, selectionEnd_, text);
-    if (!fits || !IsWhole(text)) {
-        // Half a character would reach the device as bytes nobody typed.
+    if (!soundRange || !IsWhole(text)) {
+        // Half a character would reach the device as bytes nobody typed, and a commit
+        // whose range is not in the text cannot be carried out as it asks.
         ShowInWidget(before, selectionStart_);
         QApplication::beep();
         return;
@@ -193,8 +193,7 @@ void TEdit::UserEdited(const QString& text, const QInputMethodEvent* commit)
         if (after == before)
             return;
     }
-    KeepSelectionInText();
-    RememberWidget();
+    DropStraySelection();
     shown_ = ControlText(after);
     modified_ = true;
     FromQt([this] { Change(); });

@@ -13,8 +13,6 @@ bool IsPairAt(const QString& text, qsizetype at)
 // Units of the character that starts at `at`.
 qsizetype CharacterAt(const QString& text, qsizetype at) { return IsPairAt(text, at) ? 2 : 1; }
 
-bool OnBoundary(const QString& text, qsizetype at) { return at <= 0 || !IsPairAt(text, at - 1); }
-
 QString Without(const QString& text, qsizetype start, qsizetype end) { return text.left(start) + text.mid(end); }
 
 // `inserted` at `at` of `kept`, cut to fit as typing is when the result would grow
@@ -39,6 +37,8 @@ QString Fitted(const QString& before, const QString& kept, qsizetype at, const Q
 
 namespace EditModel {
 int Bytes(const QString& text) { return ControlText(text).Length(); }
+
+bool OnBoundary(const QString& text, qsizetype at) { return at <= 0 || !IsPairAt(text, at - 1); }
 
 bool IsWhole(const QString& text)
 {

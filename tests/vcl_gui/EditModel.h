@@ -14,6 +14,8 @@ struct EditState {
 
 namespace EditModel {
 int Bytes(const QString& text);
+// True unless `at` lies between the two units of one character.
+bool OnBoundary(const QString& text, qsizetype at);
 // No character cut in half: every unit of a pair has its other half, and a lone unit
 // stands for a byte.
 bool IsWhole(const QString& text);

@@ -36,6 +36,14 @@ void Select(TEdit* edit, int characters, int selected)
         QTest::keyClick(Line(edit), Qt::Key_Right, Qt::ShiftModifier);
 }
 
+// Sets `text` by code, then the typing limit.
+void SetLimited(TEdit* edit, const std::string& text, int maxLength)
+{
+    edit->SetMaxLength(0);
+    edit->SetText(text);
+    edit->SetMaxLength(maxLength);
+}
+
 enum class Insert { Typed, Pasted, InputMethod };
 
 // Hands `text` to the line edit at its cursor or over its selection.
@@ -107,9 +115,7 @@ TEST(EditLimits, AnInsertThatDoesNotFitKeepsItsHeadWhereItWentIn)
     ShownForm f;
     auto* edit = f.Add<TEdit>("Ed_Name");
     for (const Case& c : cases) {
-        edit->SetMaxLength(0);
-        edit->SetText(c.text);
-        edit->SetMaxLength(c.maxLength);
+        SetLimited(edit, c.text, c.maxLength);
         Select(edit, c.at, c.selected);
         Enter(edit, c.how, c.inserted);
         EXPECT_EQ(AnsiString(c.expected), edit->Text()) << c.text << " + " << c.inserted;
@@ -291,7 +297,8 @@ TEST(EditLimits, AfterARedoAKeyRemovesOnlyWhatTheUserSelected)
                      });
 }
 
-// An input method's commit replaces the range it names, whatever the texts look like.
+// An input method's commit replaces the range it names, whatever the texts look like;
+// a range that cuts a character or runs off the text is refused.
 TEST(EditLimits, AnInputMethodCommitReplacesItsOwnRange)
 {
     struct Case {
@@ -305,13 +312,13 @@ TEST(EditLimits, AnInputMethodCommitReplacesItsOwnRange)
         {"ab", 3, "xyzb", -1, 1, "axy"},
         {"ab", 2, "xb", -1, 1, "ax"},
         {"abc", 3, "XYZ", -3, 2, "XYc"},
+        {"a" + std::string(Smile), 0, "x", -1, 1, "a" + std::string(Smile)},
+        {"ab", 0, "x", -1, 2, "ab"},
     };
     ShownForm f;
     auto* edit = f.Add<TEdit>("Ed_Name");
     for (const Case& c : cases) {
-        edit->SetMaxLength(0);
-        edit->SetText(c.text);
-        edit->SetMaxLength(c.maxLength);
+        SetLimited(edit, c.text, c.maxLength);
         QTest::keyClick(Line(edit), Qt::Key_End);
         QInputMethodEvent commit;
         commit.setCommitString(QString::fromUtf8(c.commit), c.replacementStart, c.replacementLength);
