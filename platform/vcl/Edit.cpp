@@ -1,95 +1,43 @@
 #include "StdCtrls.h"
 
 #include "Dialogs.h"
+#include "EditFitting.h"
 
 #include <QApplication>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QSignalBlocker>
 
 #include <algorithm>
+#include <functional>
 #include <limits>
 
 namespace {
-// The device counts a text in bytes: those the control's text stands for.
-int TextBytes(const QString& text) { return ControlText(text).Length(); }
+// The edit's widget: lets the control act before and after each key and input method
+// event, and tells it which commit a change comes from.
+class LineEditWidget : public QLineEdit {
+public:
+    std::function<void(QKeyEvent*)> beforeInput;  // the key, or null for a commit
+    std::function<void()> afterInput;
+    const QInputMethodEvent* commit = nullptr;  // while one is applied
 
-// True when position `at` lies between the two halves of one character.
-bool SplitsCharacter(const QString& text, qsizetype at)
-{
-    return at > 0 && at < text.size() && text.at(at - 1).isHighSurrogate() && text.at(at).isLowSurrogate();
-}
-
-// At most the first `limit` code units of `text`, never half a character.
-QString StartOf(const QString& text, qsizetype limit)
-{
-    if (text.size() <= limit)
-        return text;
-    return text.left(SplitsCharacter(text, limit) ? limit - 1 : limit);
-}
-
-// The longest start of `text`, in whole characters, of at most `bytes` bytes.
-QString StartWithin(const QString& text, int bytes)
-{
-    qsizetype end = 0;
-    while (end < text.size()) {
-        const qsizetype units = SplitsCharacter(text, end + 1) ? 2 : 1;
-        const int size = TextBytes(text.mid(end, units));
-        if (size > bytes)
-            break;
-        bytes -= size;
-        end += units;
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        beforeInput(event);
+        QLineEdit::keyPressEvent(event);
+        afterInput();
     }
-    return text.left(end);
-}
-
-// One edit of the text: `removed` units at `start` gave way to `inserted`.
-struct Replacement {
-    qsizetype start = 0;
-    qsizetype removed = 0;
-    QString inserted;
+    void inputMethodEvent(QInputMethodEvent* event) override
+    {
+        beforeInput(nullptr);
+        commit = event;
+        QLineEdit::inputMethodEvent(event);
+        commit = nullptr;
+        afterInput();
+    }
 };
-
-// The one stretch in which `before` and `after` differ, in whole characters.
-Replacement Difference(const QString& before, const QString& after)
-{
-    qsizetype prefix = 0;
-    while (prefix < before.size() && prefix < after.size() && before[prefix] == after[prefix])
-        ++prefix;
-    while (SplitsCharacter(before, prefix) || SplitsCharacter(after, prefix))
-        --prefix;
-    qsizetype suffix = 0;
-    while (suffix < before.size() - prefix && suffix < after.size() - prefix &&
-           before[before.size() - 1 - suffix] == after[after.size() - 1 - suffix])
-        ++suffix;
-    while (SplitsCharacter(before, before.size() - suffix) || SplitsCharacter(after, after.size() - suffix))
-        --suffix;
-    return {prefix, before.size() - prefix - suffix, after.mid(prefix, after.size() - prefix - suffix)};
-}
-
-// The edit that turned `before` into `after`: typing, a paste or an input method's
-// text replace the selection [start, end) (or go in at the cursor, start == end).
-// Any other change (an undo, an input method reworking text before the cursor) is
-// taken as the one stretch in which the texts differ.
-Replacement EditOf(const QString& before, qsizetype start, qsizetype end, const QString& after)
-{
-    const QStringView head = QStringView(before).left(start);
-    const QStringView tail = QStringView(before).mid(end);
-    if (after.size() >= head.size() + tail.size() && after.startsWith(head) && after.endsWith(tail))
-        return {start, end - start, after.mid(start, after.size() - head.size() - tail.size())};
-    return Difference(before, after);
-}
-
-// `edit` applied to `before` where it makes the text longer than `maxBytes`: keeps the
-// start of the inserted text that fits, in whole characters, where it went in; the
-// rest of `before` stays as it was. `cursor` is put after what was kept.
-QString FitTyping(const QString& before, const Replacement& edit, int maxBytes, qsizetype& cursor)
-{
-    const QString head = before.left(edit.start);
-    const QString tail = before.mid(edit.start + edit.removed);
-    const QString taken = StartWithin(edit.inserted, std::max(0, maxBytes - TextBytes(head) - TextBytes(tail)));
-    cursor = head.size() + taken.size();
-    return head + taken + tail;
-}
 }  // namespace
 
 const char* const TEdit::ClippedNotice =
@@ -97,14 +45,20 @@ const char* const TEdit::ClippedNotice =
 
 TEdit::TEdit(TComponent* owner) : TWinControl(owner)
 {
-    edit_ = new QLineEdit;
+    auto* widget = new LineEditWidget;
+    edit_ = widget;
     AttachWidget(edit_);
     edit_->resize(121, 21);
     // MaxLength is ours and limits typing only; Qt's own limit (32767) would cut text
     // set by code.
     edit_->setMaxLength(std::numeric_limits<int>::max());
-    // textEdited comes only from the user; code changes go through WriteText.
-    QObject::connect(edit_, &QLineEdit::textEdited, SignalContext(), [this](const QString& text) { UserEdited(text); });
+    widget->beforeInput = [this](QKeyEvent* key) { BeforeInput(key); };
+    widget->afterInput = [this] { DropStraySelection(); };
+    // Code changes the widget's text with its signals blocked: any change that is
+    // reported came from the user (keys, paste, drop, undo, an input method).
+    QObject::connect(edit_, &QLineEdit::textChanged, SignalContext(), [this, widget](const QString& text) {
+        UserEdited(text, widget->commit);
+    });
     // A user's edit tells only the text it left: what it replaced is the selection
     // before it. Qt reports cursor and selection moves after the text of an edit, and
     // an input method's cursor move before it: only moves over an unchanged text count.
@@ -112,8 +66,61 @@ TEdit::TEdit(TComponent* owner) : TWinControl(owner)
         if (edit_->text() == widgetText_)
             RememberWidget();
     };
+    QObject::connect(edit_, &QLineEdit::cursorPositionChanged, SignalContext(),
+                     [this](int from, int to) { KeepCursorOnCharacter(from, to); });
     QObject::connect(edit_, &QLineEdit::cursorPositionChanged, SignalContext(), moved);
     QObject::connect(edit_, &QLineEdit::selectionChanged, SignalContext(), moved);
+}
+
+// A password edit shows one mark per UTF-16 unit, so its cursor can stop inside a
+// character of two; it is moved on past the character, the way it was going.
+void TEdit::KeepCursorOnCharacter(int from, int to)
+{
+    if (!SplitsCharacter(edit_->text(), to))
+        return;
+    const int past = to < from ? to - 1 : to + 1;
+    if (!edit_->hasSelectedText() || !SelectionInText()) {
+        edit_->setCursorPosition(past);
+        return;
+    }
+    const int anchor = to == edit_->selectionStart() ? edit_->selectionEnd() : edit_->selectionStart();
+    edit_->setSelection(anchor, past - anchor);
+}
+
+void TEdit::BeforeInput(QKeyEvent* key)
+{
+    // Qt does not report every selection it makes (an undo's, for one): the edit
+    // replaces the one there is now.
+    RememberWidget();
+    // Qt's Delete in password mode takes one UTF-16 unit: a character of two goes whole.
+    const int cursor = edit_->cursorPosition();
+    if (key && key->matches(QKeySequence::Delete) && !edit_->hasSelectedText() &&
+        SplitsCharacter(edit_->text(), cursor + 1))
+        edit_->setSelection(cursor, 2);
+}
+
+// Drops a selection the user did not make, after every key, commit and edit: Qt's redo
+// can leave the one an undone removal had, over text no longer there; an input
+// method's replacement that runs off the text leaves the one it could not remove, and
+// Qt keeps an unseen one of an empty text for the text typed next. The next key would
+// remove text the user never selected. Such a commit can also leave the cursor
+// inside a character.
+void TEdit::DropStraySelection()
+{
+    const QString text = edit_->text();
+    if (!edit_->hasSelectedText() || !SelectionInText() || SplitsCharacter(text, edit_->selectionStart()) ||
+        SplitsCharacter(text, edit_->selectionEnd())) {
+        edit_->setCursorPosition(int(std::clamp<qsizetype>(edit_->cursorPosition(), 0, text.size())));
+        edit_->deselect();
+    }
+    if (SplitsCharacter(text, edit_->cursorPosition()))
+        edit_->setCursorPosition(edit_->cursorPosition() + 1);
+    RememberWidget();
+}
+
+bool TEdit::SelectionInText() const
+{
+    return !edit_->hasSelectedText() || (edit_->selectionStart() >= 0 && edit_->selectionEnd() <= edit_->text().size());
 }
 
 void TEdit::RememberWidget()
@@ -147,13 +154,15 @@ void TEdit::ShowInWidget(const QString& text, qsizetype cursor)
     RememberWidget();
 }
 
-void TEdit::UserEdited(const QString& text)
+void TEdit::UserEdited(const QString& text, const QInputMethodEvent* commit)
 {
     const QString before = widgetText_;
+    if (text == before)
+        return;
     if (clipped_) {
         // Only the start of the value is shown: any change would write back a value the
         // user never saw whole. The value stays, and the user is told why.
-        ShowInWidget(before, edit_->cursorPosition());
+        ShowInWidget(before, selectionStart_);
         QApplication::beep();
         FromQt([] { ShowMessage(ClippedNotice); });
         return;
@@ -161,16 +170,30 @@ void TEdit::UserEdited(const QString& text)
     // The widget's own text, not one made from shown_: the bytes of a value that is not
     // valid UTF-8 can join into a character when the user deletes between them, and
     // the edit must be told apart from the text around it as the user sees it.
+    // An input method's commit names the range it replaces; other edits replace the
+    // selection.
+    Insertion edit;
+    const bool soundRange = !commit || CommitOf(before, selectionStart_, selectionEnd_, commit->replacementStart(),
+                                                commit->replacementLength(), commit->commitString(), edit);
+    if (!commit || edit.Result() != text)
+        edit = EditOf(before, selectionStart_, selectionEnd_, text);
+    if (!soundRange || !IsWhole(text)) {
+        // Half a character would reach the device as bytes nobody typed, and a commit
+        // whose range is not in the text cannot be carried out as it asks.
+        ShowInWidget(before, selectionStart_);
+        QApplication::beep();
+        return;
+    }
     QString after = text;
     if (maxLength_ > 0 && TextBytes(after) > maxLength_ && TextBytes(after) > TextBytes(before)) {
         qsizetype cursor = 0;
-        after = FitTyping(before, EditOf(before, selectionStart_, selectionEnd_, text), maxLength_, cursor);
+        after = FitInsertion(edit, maxLength_, cursor);
         ShowInWidget(after, cursor);
         QApplication::beep();
         if (after == before)
             return;
     }
-    RememberWidget();
+    DropStraySelection();
     shown_ = ControlText(after);
     modified_ = true;
     FromQt([this] { Change(); });

@@ -5,6 +5,8 @@
 
 class QLabel;
 class QLineEdit;
+class QKeyEvent;
+class QInputMethodEvent;
 class QPlainTextEdit;
 class QComboBox;
 class QListWidget;
@@ -80,6 +82,10 @@ private:
 // characters it starts with that do, where it went in, and nothing of the selection it
 // replaced; the rest of the text is never touched. Text set by code is never cut, and
 // a longer text can still be shortened by the user.
+// Every change the user makes counts, an undo too (in password mode Qt's undo empties
+// the line), and none leaves half a character: the cursor and the selection stay on
+// whole characters also in password mode, an input method's commit replaces the range
+// it names (one that cuts a character or runs off the text is refused).
 // A line edit lays out every character it holds, at tens of bytes each: a text set by
 // code shows only its first ShownLimit UTF-16 units (never half a character), while
 // Text() keeps the whole of it. Such a clipped value cannot be edited: the user's change
@@ -118,7 +124,11 @@ protected:
     virtual void Change() { Fire(OnChange); }
 
 private:
-    void UserEdited(const QString& text);
+    void UserEdited(const QString& text, const QInputMethodEvent* commit);
+    void KeepCursorOnCharacter(int from, int to);
+    void BeforeInput(QKeyEvent* key);
+    void DropStraySelection();
+    bool SelectionInText() const;
     void ShowInWidget(const QString& text, qsizetype cursor);
     void RememberWidget();
     QLineEdit* edit_;

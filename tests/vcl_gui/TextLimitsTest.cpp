@@ -36,6 +36,14 @@ void Select(TEdit* edit, int characters, int selected)
         QTest::keyClick(Line(edit), Qt::Key_Right, Qt::ShiftModifier);
 }
 
+// Sets `text` by code, then the typing limit.
+void SetLimited(TEdit* edit, const std::string& text, int maxLength)
+{
+    edit->SetMaxLength(0);
+    edit->SetText(text);
+    edit->SetMaxLength(maxLength);
+}
+
 enum class Insert { Typed, Pasted, InputMethod };
 
 // Hands `text` to the line edit at its cursor or over its selection.
@@ -107,9 +115,7 @@ TEST(EditLimits, AnInsertThatDoesNotFitKeepsItsHeadWhereItWentIn)
     ShownForm f;
     auto* edit = f.Add<TEdit>("Ed_Name");
     for (const Case& c : cases) {
-        edit->SetMaxLength(0);
-        edit->SetText(c.text);
-        edit->SetMaxLength(c.maxLength);
+        SetLimited(edit, c.text, c.maxLength);
         Select(edit, c.at, c.selected);
         Enter(edit, c.how, c.inserted);
         EXPECT_EQ(AnsiString(c.expected), edit->Text()) << c.text << " + " << c.inserted;
@@ -182,4 +188,141 @@ TEST(ComboBoxLimits, AnEditableComboKeepsALongTextSetByCode)
     const AnsiString text = AnsiString::StringOfChar('s', 40000);
     combo->SetText(text);
     EXPECT_EQ(text, combo->Text());
+}
+
+namespace {
+const char* const Smile = "\xF0\x9F\x98\x80";  // 4 bytes, two units
+
+// Presses the keys of `script` on the edit: H Home, E End, L Left, R Right, l and r
+// the same with Shift, B Backspace, D Delete, Z Ctrl+Z, Y Ctrl+Y; any other
+// character is typed.
+void Press(TEdit* edit, const std::string& script)
+{
+    for (char c : script) {
+        switch (c) {
+        case 'H': QTest::keyClick(Line(edit), Qt::Key_Home); break;
+        case 'E': QTest::keyClick(Line(edit), Qt::Key_End); break;
+        case 'L': QTest::keyClick(Line(edit), Qt::Key_Left); break;
+        case 'R': QTest::keyClick(Line(edit), Qt::Key_Right); break;
+        case 'l': QTest::keyClick(Line(edit), Qt::Key_Left, Qt::ShiftModifier); break;
+        case 'r': QTest::keyClick(Line(edit), Qt::Key_Right, Qt::ShiftModifier); break;
+        case 'B': QTest::keyClick(Line(edit), Qt::Key_Backspace); break;
+        case 'D': QTest::keyClick(Line(edit), Qt::Key_Delete); break;
+        case 'Z': QTest::keyClick(Line(edit), Qt::Key_Z, Qt::ControlModifier); break;
+        case 'Y': QTest::keyClick(Line(edit), Qt::Key_Y, Qt::ControlModifier); break;
+        default: QTest::keyClick(Line(edit), c); break;
+        }
+    }
+}
+
+struct KeyCase {
+    std::string text, keys, expected;
+};
+
+// Sets each case's text by code, presses its keys and checks what the edit holds.
+void ExpectKeys(TEdit* edit, const std::vector<KeyCase>& cases)
+{
+    for (const KeyCase& c : cases) {
+        edit->SetText(c.text);
+        Press(edit, c.keys);
+        EXPECT_EQ(AnsiString(c.expected), edit->Text()) << c.text << " / " << c.keys;
+        EXPECT_EQ(edit->Text(), ControlText(Line(edit)->text())) << c.text << " / " << c.keys;
+    }
+}
+}  // namespace
+
+// A password edit shows one mark per UTF-16 unit; its cursor still moves over a
+// character of four bytes whole, and keys never leave half of one.
+TEST(EditLimits, APasswordEditNeverSplitsACharacter)
+{
+    ShownForm f;
+    auto* edit = f.Add<TEdit>("Ed_Key");
+    edit->SetPasswordChar('*');
+    const std::string smile = Smile, antenna = Antenna;
+    ExpectKeys(edit, {
+                         {smile, "ELx", "x" + smile},
+                         {antenna + "ab", "HRx", antenna + "xab"},
+                         {"a" + smile, "ELB", smile},
+                         {smile + "ab", "HRD", smile + "b"},
+                         {smile + "ab", "HD", "ab"},
+                         {"a" + smile, "Elx", "ax"},
+                         {smile + "b", "Hrx", "xb"},
+                         {"a" + smile + "b", "ELLrB", "ab"},
+                     });
+}
+
+// In password mode Qt's undo empties the line: that is a change like any other.
+TEST(EditLimits, UndoInAPasswordEditIsAChangeLikeAnyOther)
+{
+    InstalledScriptedDialogs dialogs;
+    ShownForm f;
+    auto* edit = f.Add<TEdit>("Ed_Password");
+    edit->SetPasswordChar('*');
+    edit->SetMaxLength(6);
+    int changes = 0;
+    edit->OnChange = [&](TObject*) { ++changes; };
+    Press(edit, "abcd");
+    changes = 0;
+    Press(edit, "Z");
+    EXPECT_EQ(ControlText(Line(edit)->text()), edit->Text());
+    EXPECT_EQ(1, changes);
+    EXPECT_TRUE(edit->Modified());
+    Enter(edit, Insert::Pasted, "wxyzefcd");
+    EXPECT_EQ(AnsiString("wxyzef"), edit->Text()) << "cut against what is shown";
+
+    // A clipped value is kept, shown and explained.
+    const std::string value(TEdit::ShownLimit + 10, 'v');
+    edit->SetText(value);
+    const QString shown = Line(edit)->text();
+    edit->SetModified(false);
+    changes = 0;
+    Press(edit, "Z");
+    EXPECT_EQ(AnsiString(value), edit->Text());
+    EXPECT_EQ(shown, Line(edit)->text());
+    EXPECT_EQ(0, changes);
+    EXPECT_FALSE(edit->Modified());
+    EXPECT_EQ(1, dialogs.Count());
+}
+
+// Qt's redo can leave a selection of text that is no longer there; the next key
+// changes only what the user selected.
+TEST(EditLimits, AfterARedoAKeyRemovesOnlyWhatTheUserSelected)
+{
+    ShownForm f;
+    auto* edit = f.Add<TEdit>("Ed_Name");
+    const std::string smile = Smile;
+    ExpectKeys(edit, {
+                         {"abc", "ElDZYq", "abq"},
+                         {smile + "c", "ElDZYq", smile + "q"},
+                     });
+}
+
+// An input method's commit replaces the range it names, whatever the texts look like;
+// a range that cuts a character or runs off the text is refused.
+TEST(EditLimits, AnInputMethodCommitReplacesItsOwnRange)
+{
+    struct Case {
+        std::string text;
+        int maxLength;
+        std::string commit;
+        int replacementStart, replacementLength;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {"ab", 3, "xyzb", -1, 1, "axy"},
+        {"ab", 2, "xb", -1, 1, "ax"},
+        {"abc", 3, "XYZ", -3, 2, "XYc"},
+        {"a" + std::string(Smile), 0, "x", -1, 1, "a" + std::string(Smile)},
+        {"ab", 0, "x", -1, 2, "ab"},
+    };
+    ShownForm f;
+    auto* edit = f.Add<TEdit>("Ed_Name");
+    for (const Case& c : cases) {
+        SetLimited(edit, c.text, c.maxLength);
+        QTest::keyClick(Line(edit), Qt::Key_End);
+        QInputMethodEvent commit;
+        commit.setCommitString(QString::fromUtf8(c.commit), c.replacementStart, c.replacementLength);
+        QApplication::sendEvent(Line(edit), &commit);
+        EXPECT_EQ(AnsiString(c.expected), edit->Text()) << c.text << " <- " << c.commit;
+    }
 }
