@@ -139,9 +139,11 @@ TEST_F(Devsim, DumpWritesTheWholeStateAsItStandsNow)
     EXPECT_TRUE(has(kApMode + " INTEGER 1"));
     EXPECT_TRUE(has("ro " + kFirmware + " STRING \"1.2.07\""));
     EXPECT_TRUE(has("advance=5 " + kP37 + ".6.1.0 COUNTER32 7")) << "a counter's stored base";
+    const std::string name = kSysName + " STRING \"VKA-7410\"";
     EXPECT_NE(std::find_if(lines.begin(), lines.end(),
-                           [](const std::string& line) { return line.find(kSysName + " STRING \"VKA-7410\"") != std::string::npos; }),
-              lines.end()) << "the system group is part of the state";
+                           [&](const std::string& line) { return line.find(name) != std::string::npos; }),
+              lines.end())
+        << "the system group is part of the state";
     for (const std::string& line : lines)
         EXPECT_EQ(line.find(kTftpCommand), std::string::npos) << line;
     EXPECT_EQ(device.Control("dump"), "ERR dump needs a file path");

@@ -34,7 +34,10 @@ bool PerformanceModeAtItem0Or2(const SweepCase& write)
     return mode != "INTEGER 3" && mode != "INTEGER 7";
 }
 
-bool InMode(const SweepCase& write, int mode) { return write.Held("2.1.3.2.1.1.18.1") == "INTEGER " + std::to_string(mode); }
+bool InMode(const SweepCase& write, int mode)
+{
+    return write.Held("2.1.3.2.1.1.18.1") == "INTEGER " + std::to_string(mode);
+}
 bool InJapan(const SweepCase& write) { return write.Held("2.1.3.2.1.1.27.1") == "STRING \"JP\""; }
 bool WepInUse(const SweepCase& write)
 {
@@ -47,14 +50,17 @@ const NamedWrite Writes[] = {
     // Home / Wireless: a client's channel width is "Auto 20/40 MHz"; with WEP in use the
     // width is held at "20MHz".
     {"hWirelessBand1", "dot11ChannelWidth",
-     [](const SweepCase& w) { return (InMode(w, 4) && w.Value == "INTEGER 2") || (WepInUse(w) && w.Value == "INTEGER 1"); }},
+     [](const SweepCase& w) {
+         return (InMode(w, 4) && w.Value == "INTEGER 2") || (WepInUse(w) && w.Value == "INTEGER 1");
+     }},
     // Japan and Great Britain on 5 GHz (outdoor) offer Access Point and Wireless Client
     // only: a WDS mode is shown, and saved, as Access Point.
     {"hWirelessBand1", "dot11ApMode",
      [](const SweepCase& w) {
          const std::string country = w.Held("2.1.3.2.1.1.27.1");
-         return (country == "STRING \"JP\"" || country == "STRING \"GB\"") && w.Held("2.1.3.2.1.1.24.1") == "INTEGER 1" &&
-                (InMode(w, 2) || InMode(w, 3)) && w.Value == "INTEGER 1";
+         const bool restricted = country == "STRING \"JP\"" || country == "STRING \"GB\"";
+         return restricted && w.Held("2.1.3.2.1.1.24.1") == "INTEGER 1" && (InMode(w, 2) || InMode(w, 3)) &&
+                w.Value == "INTEGER 1";
      }},
     // A clone source outside its list shows as "Auto" while cloning is on, and is saved so.
     {"hWirelessBand1", "dot11MacCloneSource",
@@ -66,7 +72,8 @@ const NamedWrite Writes[] = {
     {"hWirelessBand1", "dot11Application",
      [](const SweepCase& w) {
          const std::string band = w.Held("2.1.3.2.1.1.24.1");
-         return InJapan(w) && ((band == "INTEGER 0" && w.Value == "INTEGER 1") || (band == "INTEGER 1" && w.Value == "INTEGER 2"));
+         return InJapan(w) && ((band == "INTEGER 0" && w.Value == "INTEGER 1") ||
+                               (band == "INTEGER 1" && w.Value == "INTEGER 2"));
      }},
     {"hWirelessBand1", "dot11ABandChannelList", InJapan},
     {"hWirelessBand1", "dot11GBandChannelList", InJapan},
@@ -83,12 +90,16 @@ const NamedWrite Writes[] = {
      [](const SweepCase& w) { return w.Value == "STRING \"0\"" && PerformanceModeAtItem0Or2(w); }},
     // The device's 2.4 GHz LED follows the radio settings Performance sends again; with
     // a band outside its list the device turns it off.
-    {"adPerformance1", "1.3.6.1.4.1.32473.10.37.37.5.1.4.1.1.6.1", [](const SweepCase& w) { return w.Gives("dot11Band"); }},
+    {"adPerformance1", "1.3.6.1.4.1.32473.10.37.37.5.1.4.1.1.6.1",
+     [](const SweepCase& w) { return w.Gives("dot11Band"); }},
     // DHCP's static switch is written as the server switch stands.
     {"DHCPServer1", "dhcpServerStaticControl",
      [](const SweepCase& w) { return w.Value == w.Held("3.3.1.1.0"); }},
     // Grouping's Apply is the device's apply command (the device then reads "nothing to do").
     {"UserLimit", "deviceSettingApply", [](const SweepCase& w) { return w.Value == "INTEGER 0"; }},
+    // Time and Date sends the PC's clock while NTP is off; the device's time of day follows.
+    {"Time", "setTimeManually", [](const SweepCase& w) { return w.Held("4.8.5.0") == "INTEGER 0"; }},
+    {"Time", "sntpTimeofDay", [](const SweepCase& w) { return w.Held("4.8.5.0") == "INTEGER 0"; }},
     // Refreshes and the log fetch the forms ask for while opening.
     {"hWirelessBand1", "dot11MacCloneAddressRefresh", AtOpening},
     {"Mac1", "dot11ClientInformationRefresh", AtOpening},

@@ -78,6 +78,7 @@ UnchangedSaveRun SaveUnchanged(const char* item, const DevsimPeer& device, const
             press.Button = button->Name().ToStdString();
             const std::size_t journalAt = device.Journal().size();
             const int boxesAt = dialogs.Count();
+            press.StatusesBefore = StatusTexts(form);
             button->Click();
             EXPECT_TRUE(PumpUntil([&] { return RequestsIdle(form); }, 20)) << OutstandingRequests(form);
             press.Sets = SetsFrom(device, journalAt);

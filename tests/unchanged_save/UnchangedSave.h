@@ -17,7 +17,8 @@ struct SavePress {
     std::string Button;
     std::vector<DevsimJournalEntry> Sets;  // what the press sent, in order
     std::vector<std::string> Boxes;        // message boxes it showed
-    std::vector<std::string> Statuses;     // the form's status texts afterwards
+    std::vector<std::string> StatusesBefore;  // the form's status texts before the press
+    std::vector<std::string> Statuses;        // and afterwards
 };
 
 struct UnchangedSaveRun {

@@ -69,9 +69,11 @@ std::vector<UnshownValue> ValuesFor(const KwSNMPRequest2Controls& request, int i
         return type == "STRING" ? "\"" + std::to_string(number) + "\"" : std::to_string(number);
     };
     if (const KwOptionList* options = ShownOptions(request, index); options && options->Count() > 0) {
-        if (options->KeyKind() == KW_OPTKEY_INT)
-            return {value(type == "STRING" ? "STRING" : "INTEGER", type == "STRING" ? "\"" + UnlistedKey(*options) + "\"" : UnlistedKey(*options), "outside its list")};
-        return {value("STRING", "\"unlisted\"", "outside its list")};
+        if (options->KeyKind() != KW_OPTKEY_INT)
+            return {value("STRING", "\"unlisted\"", "outside its list")};
+        const std::string key = UnlistedKey(*options);
+        return {type == "STRING" ? value("STRING", "\"" + key + "\"", "outside its list")
+                                 : value("INTEGER", key, "outside its list")};
     }
     if (const KwEditSpecifier* range = ShownRange(request, index)) {
         const std::string t = type == "STRING" ? "STRING" : "INTEGER";
