@@ -71,7 +71,7 @@ UnchangedSaveRun SaveUnchanged(const char* item, const DevsimPeer& device, const
         ASSERT_TRUE(PumpUntil([&] { return RequestsIdle(form); }, 20)) << OutstandingRequests(form);
         run.Names = VariableNames(form);
         if (collect)
-            run.Unshown = UnshownValues(form, device);
+            run.Unshown = UnshownValues(form, run.Before);
         run.OpeningSets = SetsFrom(device, start);
         for (TButton* button : SaveButtons(form)) {
             SavePress press;

@@ -1,6 +1,5 @@
 #include "UnshownValues.h"
 
-#include "DevsimPeer.h"
 #include "FormRequests.h"
 #include "JournalBindings.h"
 #include "KwOptionList.h"
@@ -52,12 +51,16 @@ const KwEditSpecifier* ShownRange(const KwSNMPRequest2Controls& request, int ind
     return nullptr;
 }
 
-// The unshown values of one variable, of the type the device holds it in.
-std::vector<UnshownValue> ValuesFor(const KwSNMPRequest2Controls& request, int index, const std::string& held)
+// The unshown values of one variable at `oid`, of the type the device holds it in.
+std::vector<UnshownValue> ValuesFor(const KwSNMPRequest2Controls& request, int index, const std::string& oid,
+                                    const std::string& held)
 {
     const KwSNMPVar& var = request.Request.VarList.Item(index);
     const std::string type = held.substr(0, held.find(' '));
-    const UnshownValue base{InstanceOid(request.Request, index), var.Name ? var.Name : var.Oid, "", "", ""};
+    const std::string name = var.Name ? var.Name : var.Oid;
+    // A table cell is named with its row; a scalar by its name alone.
+    const std::string row = request.Request.VarList.IsTable() ? oid.substr(std::string(var.Oid).size()) : "";
+    const UnshownValue base{oid, name + row, "", "", ""};
     auto value = [&](const std::string& t, const std::string& v, const char* why) {
         UnshownValue made = base;
         made.Type = t;
@@ -90,23 +93,35 @@ std::vector<UnshownValue> ValuesFor(const KwSNMPRequest2Controls& request, int i
 }
 }  // namespace
 
-std::vector<UnshownValue> UnshownValues(TComponent* form, const DevsimPeer& device)
+std::vector<UnshownValue> UnshownValues(TComponent* form, const std::map<std::string, std::string>& state)
 {
     std::vector<UnshownValue> values;
     std::set<std::string> seen;
+    auto add = [&](const KwSNMPRequest2Controls& request, int index, const std::string& oid) {
+        const auto held = state.find(oid);
+        if (held == state.end())
+            return;  // the device has no such variable
+        for (UnshownValue& value : ValuesFor(request, index, oid, held->second))
+            if (seen.insert(value.Oid + " " + value.Value).second && value.Type + " " + value.Value != held->second)
+                values.push_back(value);
+    };
     for (KwSNMPRequest2Controls* request : Owned<KwSNMPRequest2Controls>(form)) {
         const KwSNMPVarList& list = request->Request.VarList;
-        if (list.IsTable())
+        if (!list.IsTable()) {
+            for (int i = 0; i < list.Count(); ++i)
+                if (list.IsReadable(i))
+                    add(*request, i, InstanceOid(request->Request, i));
             continue;
-        for (int i = 0; i < list.Count(); ++i) {
-            if (!list.IsReadable(i))
-                continue;
-            const std::string held = device.GetValue(InstanceOid(request->Request, i));
-            if (held.empty())
-                continue;  // the device has no such variable
-            for (UnshownValue& value : ValuesFor(*request, i, held))
-                if (seen.insert(value.Oid + " " + value.Value).second && value.Type + " " + value.Value != held)
-                    values.push_back(value);
+        }
+        // A table whose selected row the form shows in controls: the cells of its first row.
+        const auto* edits = dynamic_cast<const KwSNMPRequest2Edits*>(request);
+        if (!edits)
+            continue;
+        for (const auto& binding : edits->Bindings) {
+            const std::string column = std::string(list.Item(binding->VarIndex).Oid) + ".";
+            const auto cell = state.lower_bound(column);
+            if (cell != state.end() && cell->first.compare(0, column.size(), column) == 0)
+                add(*request, binding->VarIndex, cell->first);
         }
     }
     return values;

@@ -10,8 +10,6 @@
 
 namespace vka_test {
 
-class DevsimPeer;
-
 // One value given to the device before the form opens.
 struct UnshownValue {
     std::string Oid;    // instance OID
@@ -23,8 +21,10 @@ struct UnshownValue {
     std::string Text() const { return Name + " = " + Type + " " + Value + " (" + Why + ")"; }
 };
 
-// The unshown values for the form's scalars that `device` holds now, one per OID and value.
-std::vector<UnshownValue> UnshownValues(TComponent* form, const DevsimPeer& device);
+// The unshown values for the form's scalars, and for the first row of each table it
+// shows in controls, that the device holds (`state`, OID -> "TYPE value"): one per OID
+// and value.
+std::vector<UnshownValue> UnshownValues(TComponent* form, const std::map<std::string, std::string>& state);
 
 // Every variable the form's requests read, scalars and table columns, as OID -> name.
 std::map<std::string, std::string> VariableNames(TComponent* form);
