@@ -5,6 +5,8 @@
 #include "StateLine.h"
 #include "TransferFaults.h"
 
+#include <fstream>
+
 namespace devsim {
 
 namespace {
@@ -49,6 +51,8 @@ std::string ControlCommands::execute(const std::string& rawLine)
         return set(argument);
     if (command == "get")
         return get(argument);
+    if (command == "dump")
+        return dump(argument);
     if (command == "template")
         return set("template " + argument);
     if (command == "clear-template") {
@@ -148,6 +152,20 @@ std::string ControlCommands::set(const std::string& line)
         return "ERR template rows belong to the private subtree's tables";
     store_.put(std::move(parsed.entry));
     return "OK";
+}
+
+std::string ControlCommands::dump(const std::string& path) const
+{
+    if (path.empty())
+        return "ERR dump needs a file path";
+    std::ofstream file(path, std::ios::trunc);
+    const std::vector<StateEntry> entries = store_.entries();
+    for (const StateEntry& entry : entries)
+        file << formatStateLine(entry) << "\n";
+    file.close();
+    if (!file)
+        return "ERR cannot write " + path;
+    return "OK " + std::to_string(entries.size());
 }
 
 std::string ControlCommands::get(const std::string& oidText)

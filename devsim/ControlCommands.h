@@ -7,6 +7,9 @@
 //   set [flags] OID TYPE VALUE  adds or replaces one variable (a state-file
 //                             line; read-only marks do not stop it): OK
 //   get OID                   OK OID TYPE VALUE (the value a reader sees now)
+//   dump PATH                 writes every served variable to PATH as state
+//                             lines, in OID order, with the values as stored
+//                             (a counter's base, not its advance): OK <count>
 //   delay MS                  holds every later reply back MS milliseconds (0: off)
 //   drop N                    the next N requests get no reply
 //   silent SECONDS            no reply to anything for SECONDS (0: speak again)
@@ -43,6 +46,7 @@ private:
     std::string load(const std::string& path);
     std::string set(const std::string& line);
     std::string get(const std::string& oidText);
+    std::string dump(const std::string& path) const;
 
     StateStore& store_;
     RequestGate& gate_;

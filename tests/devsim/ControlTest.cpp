@@ -3,6 +3,7 @@
 #include "TempFolder.h"
 #include "DeviceFixture.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -124,6 +125,29 @@ TEST_F(Devsim, LoadReplacesTheStateAndABadFileKeepsIt)
     EXPECT_EQ(device.Control("load " + device.Folder() + "/missing.state").rfind("ERR ", 0), 0u);
     EXPECT_EQ(device.Control("load /dev/zero"), "ERR /dev/zero: is not a regular file, not a state file");
     EXPECT_EQ(Get(kP37 + ".1.1.0").Value, "\"fresh\"");
+}
+
+TEST_F(Devsim, DumpWritesTheWholeStateAsItStandsNow)
+{
+    StartDevice(SmallState() + "advance=5 " + kP37 + ".6.1.0 COUNTER32 7\n");
+    ASSERT_TRUE(device.SetValue(kTftpFile, "STRING", "\"other.dcf\""));
+    ASSERT_TRUE(device.RemoveVariable(kTftpCommand));
+    const std::vector<std::string> lines = device.StateLines();
+    ASSERT_FALSE(lines.empty());
+    auto has = [&](const std::string& line) { return std::find(lines.begin(), lines.end(), line) != lines.end(); };
+    EXPECT_TRUE(has(kTftpFile + " STRING \"other.dcf\""));
+    EXPECT_TRUE(has(kApMode + " INTEGER 1"));
+    EXPECT_TRUE(has("ro " + kFirmware + " STRING \"1.2.07\""));
+    EXPECT_TRUE(has("advance=5 " + kP37 + ".6.1.0 COUNTER32 7")) << "a counter's stored base";
+    const std::string name = kSysName + " STRING \"VKA-7410\"";
+    EXPECT_NE(std::find_if(lines.begin(), lines.end(),
+                           [&](const std::string& line) { return line.find(name) != std::string::npos; }),
+              lines.end())
+        << "the system group is part of the state";
+    for (const std::string& line : lines)
+        EXPECT_EQ(line.find(kTftpCommand), std::string::npos) << line;
+    EXPECT_EQ(device.Control("dump"), "ERR dump needs a file path");
+    EXPECT_EQ(device.Control("dump " + device.Folder() + "/no/such/folder/x").rfind("ERR cannot write", 0), 0u);
 }
 
 TEST_F(Devsim, JournalLinesCarryKindVersionSecurityAndBindings)

@@ -22,17 +22,9 @@ const std::string P = "1.3.6.1.4.1.32473.10.37.37.";
 // Clicks every enabled Save and Apply button of the form and waits for its writes.
 void SaveUnchanged(TForm* form)
 {
-    for (TButton* button : Owned<TButton>(form))
-        if ((button->Caption() == "Save" || button->Caption() == "Apply") && button->Enabled())
-            button->Click();
+    for (TButton* button : SaveButtons(form))
+        button->Click();
     EXPECT_TRUE(PumpUntil([&] { return RequestsIdle(form); }, 20)) << OutstandingRequests(form);
-}
-
-// The instance OID a scalar variable of the request is read and written at.
-std::string InstanceOid(const KwSNMPRequest& request, int index)
-{
-    const std::string column = request.VarList.Item(index).Oid;
-    return request.VarList.ItemType == SVT_SV ? column + ".0" : column;
 }
 
 // The writable scalar variables that the form shows in a visible check box, by instance

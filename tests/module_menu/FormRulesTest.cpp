@@ -31,17 +31,6 @@ using namespace vka_test;
 namespace {
 const char* const TimedOut = "SNMP request timed out";
 
-// The buttons whose click writes what the form shows.
-std::vector<TButton*> SaveButtons(TForm* form)
-{
-    static const std::set<std::string> captions = {"Save", "Apply"};
-    std::vector<TButton*> found;
-    for (TButton* button : Owned<TButton>(form))
-        if (captions.count(button->Caption().ToStdString()) && button->Enabled())
-            found.push_back(button);
-    return found;
-}
-
 // What a form did against a device that stayed silent while it opened.
 struct SilentOpening {
     bool asked = false;             // the form sent requests while it opened

@@ -227,6 +227,18 @@ std::string DevsimPeer::GetValue(const std::string& oid) const
     return afterOid == std::string::npos ? std::string() : reply.substr(afterOid + 1);
 }
 
+std::vector<std::string> DevsimPeer::StateLines() const
+{
+    const std::string path = dir_ + "/dump.state";
+    if (!IsOk(Control("dump " + path)))
+        return {};
+    std::istringstream text(ReadFile(path));
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(text, line);)
+        lines.push_back(line);
+    return lines;
+}
+
 std::vector<DevsimJournalEntry> DevsimPeer::Journal() const
 {
     return ParseJournal(ReadFile(JournalPath()));

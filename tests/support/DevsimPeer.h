@@ -70,6 +70,9 @@ public:
     bool RemoveVariable(const std::string& oid) const;
     // "TYPE value" as the device holds it now, "" when it has no such variable.
     std::string GetValue(const std::string& oid) const;
+    // Every variable the device serves, as state lines in OID order with the stored
+    // values (control command "dump"); empty when the device does not answer.
+    std::vector<std::string> StateLines() const;
 
     std::vector<DevsimJournalEntry> Journal() const;
     static std::vector<DevsimJournalEntry> ParseJournal(const std::string& text);

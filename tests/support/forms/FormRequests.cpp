@@ -2,6 +2,12 @@
 
 namespace vka_test {
 
+std::string InstanceOid(const KwSNMPRequest& request, int index)
+{
+    const std::string column = request.VarList.Item(index).Oid;
+    return request.VarList.ItemType == SVT_SV ? column + ".0" : column;
+}
+
 bool RequestPumping(TComponent* form)
 {
     for (KwSNMPRequest2Controls* request : Owned<KwSNMPRequest2Controls>(form))

@@ -26,6 +26,9 @@ std::vector<T*> Owned(TComponent* owner)
     return found;
 }
 
+// The instance OID a variable of the request is read and written at (a scalar's ".0").
+std::string InstanceOid(const KwSNMPRequest& request, int index);
+
 // True while one of the form's requests pumps messages (rows of a list are being
 // shown): a test's step run from in there would wait for a reply that cannot be
 // delivered until that request goes on, so steps wait for it to end.

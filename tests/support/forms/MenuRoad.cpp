@@ -2,6 +2,7 @@
 
 #include "KwSNMPRequest2Controls.h"
 #include "KwSNMPSession.h"
+#include "StdCtrls.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -75,6 +76,15 @@ void ForEveryFormEntry(TMainForm& main, const std::function<void(TMenuItem* entr
     }
 }
 
+std::vector<TButton*> SaveButtons(TForm* form)
+{
+    std::vector<TButton*> found;
+    for (TButton* button : Owned<TButton>(form))
+        if ((button->Caption() == "Save" || button->Caption() == "Apply") && button->Enabled())
+            found.push_back(button);
+    return found;
+}
+
 bool StatusShows(TForm* form, const std::string& text)
 {
     for (TStatusBar* bar : Owned<TStatusBar>(form)) {
@@ -99,7 +109,7 @@ void MenuRoad::SetUp()
 {
     FormRoad::SetUp();
     main = new TMainForm(Application);
-    AimFormSession(devsim.Port(), GetParam());
+    AimFormSession(devsim.Port(), Version());
 }
 
 void MenuRoad::TearDown()

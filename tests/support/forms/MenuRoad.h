@@ -25,6 +25,9 @@ bool OpenAndClose(TMenuItem* entry, const std::function<void()>& whileOpen = nul
 // its requests is outstanding (a wait in vain fails the test and names them).
 void ForEveryFormEntry(TMainForm& main, const std::function<void(TMenuItem* entry, TForm* form)>& whileOpen);
 
+// The enabled buttons whose click writes what the form shows (Save, Apply).
+std::vector<TButton*> SaveButtons(TForm* form);
+
 // True when a status bar of the form shows `text`, in its simple text or a panel.
 bool StatusShows(TForm* form, const std::string& text);
 

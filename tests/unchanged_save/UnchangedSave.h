@@ -1,0 +1,45 @@
+#pragma once
+// One unchanged Save of a form through the main menu: the form opened, each of its
+// Save (Apply) buttons pressed without touching anything, the form closed; what the
+// device held before and after, what each press sent, and what the form said.
+#include "DevsimPeer.h"
+#include "ScriptedDialogs.h"
+#include "UnshownValues.h"
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace vka_test {
+
+// One Save press.
+struct SavePress {
+    std::string Button;
+    std::vector<DevsimJournalEntry> Sets;  // what the press sent, in order
+    std::vector<std::string> Boxes;        // message boxes it showed
+    std::vector<std::string> StatusesBefore;  // the form's status texts before the press
+    std::vector<std::string> Statuses;        // and afterwards
+};
+
+struct UnchangedSaveRun {
+    bool Opened = false;
+    std::map<std::string, std::string> Names;  // the form's variables, OID -> name
+    std::vector<UnshownValue> Unshown;          // values the form cannot show, if asked
+    std::vector<DevsimJournalEntry> OpeningSets;
+    std::vector<SavePress> Presses;
+    std::map<std::string, std::string> Before;  // the device's state, OID -> "TYPE value"
+    std::map<std::string, std::string> After;
+};
+
+// The device's state as OID -> "TYPE value" (flags left out).
+std::map<std::string, std::string> StateValues(const DevsimPeer& device);
+
+// Opens the menu item's form, saves it unchanged and closes it. With `collect` the run
+// also lists the values the form cannot show.
+UnchangedSaveRun SaveUnchanged(const char* item, const DevsimPeer& device, const ScriptedDialogs& dialogs,
+                               bool collect);
+
+// The status texts that say a Save failed.
+bool SaysFailure(const std::string& status);
+
+}  // namespace vka_test
