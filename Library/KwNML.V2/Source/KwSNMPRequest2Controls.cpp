@@ -131,8 +131,7 @@ bool KwSNMPRequest2Controls::EndCycle(KwCycleKind kind, KwSNMPError& error)
     std::weak_ptr<int> alive = alive_;
     Busy = false;
     RequestKind = kind;
-    if (kind == KwCycleGet)
-        wasRead_ = error.Code == 0;
+    CycleEnded(kind, error.Code == 0);
     if (error.Code == 0) {
         SendOk();
         if (alive.expired())
@@ -221,10 +220,23 @@ bool KwSNMPRequest2Controls::SyncGet(const AnsiString& condition)
     return ok;
 }
 
+void KwSNMPRequest2Controls::CycleEnded(KwCycleKind kind, bool ok)
+{
+    if (kind == KwCycleGet) {
+        wasRead_ = ok;
+        return;
+    }
+    ++setLedger_.Ended;
+    if (!ok) {
+        ++setLedger_.Failed;
+        return;
+    }
+    setLedger_.Written.insert(Request.LastSetVariables.begin(), Request.LastSetVariables.end());
+}
+
 void KwSNMPRequest2Controls::EndSyncCycle(KwCycleKind kind, bool ok)
 {
-    if (kind == KwCycleGet)
-        wasRead_ = ok;
+    CycleEnded(kind, ok);
     if (ok) {
         SendOk();
         return;
