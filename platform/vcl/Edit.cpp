@@ -173,6 +173,7 @@ void TEdit::UserEdited(const QString& text)
     RememberWidget();
     shown_ = ControlText(after);
     modified_ = true;
+    NoteUserChange();
     FromQt([this] { Change(); });
 }
 

@@ -99,7 +99,7 @@ void MenuRoad::SetUp()
 {
     FormRoad::SetUp();
     main = new TMainForm(Application);
-    AimFormSession(devsim.Port(), GetParam());
+    AimFormSession(devsim.Port(), Version());
 }
 
 void MenuRoad::TearDown()

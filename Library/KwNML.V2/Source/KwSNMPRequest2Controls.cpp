@@ -141,6 +141,11 @@ bool KwSNMPRequest2Controls::EndCycle(KwCycleKind kind, KwSNMPError& error)
     const KwSNMPDoneEvent done = kind == KwCycleGet ? OnGetDone : OnSetDone;
     if (done)
         done(this, error);
+    if (alive.expired())
+        return false;
+    const auto after = AfterCycleDone;
+    if (after)
+        after(this);
     return !alive.expired();
 }
 

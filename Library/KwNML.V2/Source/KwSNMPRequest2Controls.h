@@ -56,6 +56,9 @@ public:
     KwSNMPRequest Request;
     KwSNMPDoneEvent OnGetDone;
     KwSNMPDoneEvent OnSetDone;
+    // For the owner's own rules, after the done event of every asynchronous get or set
+    // (forms use OnGetDone and OnSetDone).
+    std::function<void(KwSNMPRequest2Controls* Sender)> AfterCycleDone;
     unsigned char Mode = 1;   // 0 synchronous, 1 asynchronous; others send nothing
     bool Busy = false;
     int RowCount = 0;         // rows accepted by the current or last Get
