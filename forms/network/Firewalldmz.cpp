@@ -222,16 +222,16 @@ void TFM_FirewallDMZ::Btn_ApplyClick(TObject* Sender)
     } else {
         MarkVars(DmzRequest, smKeep, DmzAddressVar);  // only the status goes out
     }
-    const bool dmzSet = WriteGroup(DmzRequest);
-    const bool spiSet = WriteGroup(SpiRequest);
-    if (dmzSet && spiSet) {
+    BeginSave();
+    WriteGroup(DmzRequest);
+    WriteGroup(SpiRequest);
+    const AnsiString verdict = SaveVerdict("Setting Success!", "Setting Error!");
+    if (SaveSucceeded()) {
         ReadGroup(DmzRequest);
         if (Edt_DMZIPAddr->Text() == FreeAddress)
             Edt_DMZIPAddr->SetText("");
-        ShowStatus("Setting Success!");
-    } else {
-        ShowStatus("Setting Error!");
     }
+    ShowStatus(verdict);
 }
 
 static const bool menuEntry = RegisterModalForm("FirewallDMZ1", FM_FirewallDMZ);

@@ -2,6 +2,7 @@
 // the user's choice, a save and the close; a save says "Save OK!" only when all four
 // sets succeeded; refused input sends nothing.
 #include "Interconnect.h"
+#include "SaveVerdict.h"
 #include "KwSNMPRequest2Edits.h"
 #include "NetworkFixture.h"
 
@@ -219,17 +220,15 @@ TEST_P(InternetConnect, APptpSaveWritesBlankAddressesAsZeroAddresses)
 }
 
 // A type the device reports that the list does not hold cannot be written back: a
-// close the user did nothing for says nothing; after a pressed Save the close says
-// that nothing was sent.
-TEST_P(InternetConnect, AnUnlistedTypeIsWrittenBackByNoCloseAndExplainedOnlyAfterASave)
+// close says nothing; a Save, whose settings belong to a type, is refused and says why.
+TEST_P(InternetConnect, AnUnlistedTypeIsWrittenBackByNoCloseAndRefusesSave)
 {
     ASSERT_TRUE(devsim.SetValue(WanType, "INTEGER", "7"));
     Open([&](TFM_InternetConnect& form) { EXPECT_EQ(form.CB_Interconntypeshow->ItemIndex(), -1); });
     EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{});
 
     Open([&](TFM_InternetConnect& form) { ASSERT_TRUE(Press(form.Bt_Apply)); });
-    ASSERT_EQ(dialogs.Count(), 2);
-    EXPECT_EQ(dialogs.Last().Text, "(KwSNMP++) No value was chosen: nothing was sent!");
+    EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{UnshownSwitchText("Internet Connection Type").ToStdString()});
     EXPECT_TRUE(Sets().empty());
     EXPECT_EQ(DeviceValue(WanType), "INTEGER 7");
     TFM_InternetConnect::SavedConnectionType = 0;
