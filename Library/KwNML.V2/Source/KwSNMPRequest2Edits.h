@@ -104,6 +104,7 @@ private:
     // The variable a binding names; raises -12 when the list has no such variable.
     const KwSNMPVar& BoundVariable(int varIndex) const;
     void ShowBinding(const KwControlBinding& binding);
+    void KeepBinding(std::unique_ptr<KwControlBinding> binding);
     AnsiString ReadPart(const KwControlBinding& binding, KwOptionList* options);
     void ShowInEdits(const KwControlBinding& binding, const AnsiString& text, const AnsiString& raw);
     AnsiString JoinEdits(const KwControlBinding& binding);
