@@ -226,11 +226,9 @@ void TFM_FirewallDMZ::Btn_ApplyClick(TObject* Sender)
     WriteGroup(DmzRequest);
     WriteGroup(SpiRequest);
     const AnsiString verdict = SaveVerdict("Setting Success!", "Setting Error!");
-    if (SaveSucceeded()) {
-        ReadGroup(DmzRequest);
-        if (Edt_DMZIPAddr->Text() == FreeAddress)
-            Edt_DMZIPAddr->SetText("");
-    }
+    // The address the device took, shown empty when it has none.
+    if (SaveSucceeded() && ReadGroup(DmzRequest) && Edt_DMZIPAddr->Text() == FreeAddress)
+        Edt_DMZIPAddr->SetText("");
     ShowStatus(verdict);
 }
 
