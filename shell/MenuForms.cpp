@@ -24,6 +24,15 @@ bool HasMenuForm(const AnsiString& itemName)
     return found != Openers().end() && found->second;
 }
 
+std::vector<AnsiString> MenuFormItems()
+{
+    std::vector<AnsiString> items;
+    for (const auto& [item, opener] : Openers())
+        if (opener)
+            items.push_back(item);
+    return items;
+}
+
 bool OpenMenuForm(const AnsiString& itemName)
 {
     auto found = Openers().find(itemName);

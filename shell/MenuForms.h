@@ -11,6 +11,7 @@
 #include "Forms.h"
 
 #include <functional>
+#include <vector>
 
 using TMenuFormOpener = std::function<void()>;
 
@@ -18,6 +19,8 @@ using TMenuFormOpener = std::function<void()>;
 // for the same item replaces the first.
 bool RegisterMenuForm(const AnsiString& itemName, TMenuFormOpener opener);
 bool HasMenuForm(const AnsiString& itemName);
+// The items that have an opener, in name order.
+std::vector<AnsiString> MenuFormItems();
 // Runs the item's opener; false when it has none.
 bool OpenMenuForm(const AnsiString& itemName);
 

@@ -16,11 +16,6 @@ const char* const AdminNotReadText =
     "The administrator settings have not been read from the device. Close this window and open it again.";
 const char* const SystemNameNotReadText = "System name and location not read: not written.";
 
-AnsiString UnshownAccessLimitText(const AnsiString& deviceStatus)
-{
-    return "Access limit " + deviceStatus + " not shown: Save keeps it until a box is clicked.";
-}
-
 namespace {
 const TSaveGuardTexts SaveGuard = {AdminNotReadText, AdminNotReadText, "Warning"};
 const char* const FreeAddress = "0.0.0.0";
@@ -145,7 +140,9 @@ void TFM_Admin2::FormCreate(TObject* Sender)
 {
     const auto read = [this](KwSNMPRequest2Edits* request) { ReadGroup(request); };
     try {
-        // 1. Management access limits.
+        // 1. Management access limits; a limit the two boxes cannot show is named in the
+        // note of kept values.
+        NameControl(CB_managerIpAddressStatus, "Access limit");
         ManagerRequest =
             BoundGroup(managerIpAddressStatusVars, SVT_SV, {CB_managerIpAddressStatus, {Ed_VID, "%u{n1x4094}"}}, 10000, 0);
         read(ManagerRequest);
@@ -241,7 +238,6 @@ void TFM_Admin2::StatusToCheckBoxes()
         // device has it until the user clicks one.
         CheckBox_VID->SetState(cbGrayed);
         CkBx_ManagerState->SetState(cbGrayed);
-        ShowStatus(UnshownAccessLimitText(KwSNMPVarList::ValueOf(ManagerRequest->Request.VarList.Item(0))));
     }
 }
 
@@ -405,7 +401,7 @@ void TFM_Admin2::OKClick(TObject* Sender)
         deviceTexts_.MarkEdited(SystemNameRequest, 1, Ed_Location);
     }
 
-    bool allSet = true;
+    BeginSave();
     const struct {
         const char* Name;
         KwSNMPRequest2Edits* Request;
@@ -432,17 +428,16 @@ void TFM_Admin2::OKClick(TObject* Sender)
             vidClicked_ = false;
         }
         DebugTrace("Administrator Save: %s %s\n", write.Name, !sent ? "nothing to send" : ok ? "set" : "failed");
-        allSet = allSet && ok;
     }
     // The status and VLAN tag are read again with the next reads even when left out.
     MarkVars(ManagerRequest, smSend);
-    if (allSet) {
+    const AnsiString verdict = SaveVerdict(
+        systemNameRead ? AnsiString("Set OK!") : AnsiString("Set OK! ") + SystemNameNotReadText, "Setting Error!");
+    if (SaveSucceeded()) {
         ResetRangeInputs();
         ReadGroup(ConsoleRequest);
-        ShowStatus(systemNameRead ? AnsiString("Set OK!") : AnsiString("Set OK! ") + SystemNameNotReadText);
-    } else {
-        ShowStatus("Setting Error!");
     }
+    ShowStatus(verdict);
 }
 
 void TFM_Admin2::CancelClick(TObject* Sender) { Close(); }

@@ -141,5 +141,3 @@ extern TFM_Admin2* FM_Admin2;
 extern const char* const AdminNotReadText;
 // Added to "Set OK!" when the system name and location could not be read.
 extern const char* const SystemNameNotReadText;
-// What the status says of a management access status the boxes cannot show.
-AnsiString UnshownAccessLimitText(const AnsiString& deviceStatus);

@@ -95,7 +95,7 @@ void TFM_Information::SystemGroupSetDone(KwSNMPRequest2Controls* Sender, KwSNMPE
     }
     for (const auto& [edit, text] : sending_)
         deviceTexts_.Take(edit, text);
-    ShowStatus("Save OK!");
+    ReportSaved("Save OK!");
 }
 
 void TFM_Information::Btn_ReClick(TObject* Sender)
@@ -131,8 +131,9 @@ void TFM_Information::Btn_SaClick(TObject* Sender)
         if (deviceTexts_.Edited(writable[i]))
             sending_.emplace_back(writable[i], writable[i]->Text());
     }
+    BeginSave();
     if (!HasVariablesToSend(SystemRequest)) {
-        ShowStatus("Save OK!");  // the device holds what the form shows
+        ReportSaved("Save OK!");  // the device holds what the form shows
         return;
     }
     // "Save OK!" waits for the device's answer (SystemGroupSetDone).

@@ -105,8 +105,9 @@ void TLogSetForm::Bt_ApplyClick(TObject* Sender)
         return;
     }
     CBoxRemoteLogStatus->SetItemIndex(RemoteLogEnabled);
-    const bool saved = WriteGroup(LogRequest);
-    ShowStatus(saved ? "Set Success!" : "Set Error!");
+    BeginSave();
+    WriteGroup(LogRequest);
+    ReportSave("Set Success!", "Set Error!");
     if (Ed_LogServerIp->Text() == "0.0.0.0")
         Ed_LogServerIp->SetText("");
 }

@@ -296,15 +296,17 @@ void TFM_Time::Btn_ApplyClick(TObject* Sender)
         Ed_DateTime->SetText(ManualTimeText());
     MarkTimeSettings();
 
-    const bool settingsSet = WriteGroup(TimeRequest);
+    BeginSave();
+    WriteGroup(TimeRequest);
     // With NTP on the manual time is left out and its set would carry nothing.
-    const bool manualSet = !HasVariablesToSend(ManualRequest) || WriteGroup(ManualRequest);
+    if (HasVariablesToSend(ManualRequest))
+        WriteGroup(ManualRequest);
     // A variable left out of a set is left out of reads too: mark them all again, so
     // that the read below shows everything the device holds now.
     UnmarkTimeSettings();
     if (Ed_ServerIp->Text() == "0.0.0.0")
         Ed_ServerIp->Clear();
-    ShowStatus(settingsSet && manualSet ? "Setting Success" : "Setting Error");
+    ShowStatus(SaveVerdict("Setting Success", "Setting Error"));
     ReadTimeGroups();
 }
 

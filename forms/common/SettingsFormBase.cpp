@@ -1,5 +1,6 @@
 #include "SettingsFormBase.h"
 
+#include "ComCtrls.h"
 #include "KwReadSequence.h"
 
 #include <algorithm>
@@ -144,4 +145,66 @@ TNotifyEvent TSettingsForm::ReadSequence(TNotifyEvent handler)
         KwReadSequence sequence;
         handler(sender);
     };
+}
+
+void TSettingsForm::AfterCreate()
+{
+    AppendKeptNote();
+    // Reads still on their way end with a summary of their own: the note follows it.
+    for (KwSNMPRequest2Edits* request : BoundRequests(this))
+        if (Outstanding(request))
+            request->AfterCycleDone = [this](KwSNMPRequest2Controls* done) {
+                done->AfterCycleDone = nullptr;
+                AppendKeptNote();
+            };
+}
+
+void TSettingsForm::AppendKeptNote()
+{
+    const AnsiString kept = KeptNote(this, names_);
+    const AnsiString summary = StatusText();
+    if (kept.IsEmpty() || summary.Pos(kept) > 0)
+        return;
+    ShowStatus(summary.IsEmpty() ? kept : summary + " " + kept);
+}
+
+AnsiString TSettingsForm::StatusText() const
+{
+    if (!statusBar_)
+        return AnsiString();
+    if (statusBar_->Panels()->Count() > 0 && !statusBar_->SimplePanel())
+        return statusBar_->Panels()->Items(0)->Text();
+    return statusBar_->SimpleText();
+}
+
+void TSettingsForm::BeginSave()
+{
+    for (KwSNMPRequest2Edits* request : BoundRequests(this))
+        request->ClearSetLedger();
+}
+
+bool TSettingsForm::SaveSucceeded() const
+{
+    for (const KwSNMPRequest2Edits* request : BoundRequests(this))
+        if (request->SetLedger().Failed > 0)
+            return false;
+    return true;
+}
+
+AnsiString TSettingsForm::SaveVerdict(const AnsiString& ok, const AnsiString& error) const
+{
+    const AnsiString unsaved = UnsavedNote(this, names_);
+    const AnsiString verdict = SaveSucceeded() ? ok : error;
+    return unsaved.IsEmpty() ? verdict : verdict + " " + unsaved;
+}
+
+bool TSettingsForm::ReportSave(const AnsiString& ok, const AnsiString& error)
+{
+    ShowStatus(SaveVerdict(ok, error));
+    return SaveSucceeded();
+}
+
+bool TSettingsForm::RefuseUnshownSwitch(TWinControl* control)
+{
+    return RefuseInput(UnshownSwitchText(ControlCaption(this, control, names_)), "Warning", control);
 }

@@ -18,6 +18,10 @@
 // - Save first asks MaySave for each group it writes back: never before the group was
 //   read successfully, never while a read of it is outstanding.
 // - Input checks and refusals come from InputChecks.h; results go to ShowStatus.
+// - After the creation's reads the status says which bound controls show no choice for
+//   the device's value (kept as the device has them: AfterCreate). A Save starts with
+//   BeginSave and ends with ReportSave, whose verdict is what reached the device (see
+//   SaveVerdict.h).
 //
 // Closing: a form closes at once whatever it reads; deleting it ends its walks and
 // reads. Only a write already sent by one of the requests a form names with
@@ -33,6 +37,7 @@
 #include "FormFrame.h"
 #include "GroupBinding.h"
 #include "KwSNMPRequest2Edits.h"
+#include "SaveVerdict.h"
 #include "SettingsForm.h"
 #include "vcl.h"
 
@@ -70,6 +75,9 @@ public:
     // Refuses while a write of a request named by HoldCloseWhileWriting is outstanding,
     // then asks OnCloseQuery. Reads and walks never hold the form.
     bool CloseQuery() override;
+    // Appends the note of the kept controls (KeptNote) to the read summary in the
+    // status bar.
+    void AfterCreate() override;
 
 protected:
     // A request owned by this form on one catalogue group (see NewGroupRequest). Its
@@ -152,6 +160,26 @@ protected:
     // panels).
     void SetStatusBar(TStatusBar* bar) { statusBar_ = bar; }
     void ShowStatus(const AnsiString& text) { ShowFormStatus(statusBar_, text); }
+    // The status text of panel 0 (the simple text without panels).
+    AnsiString StatusText() const;
+
+    // A Save's verdict. BeginSave starts counting the sets of the form's requests;
+    // SaveSucceeded is true when every set that ended since succeeded (a set whose
+    // variables are all kept sends nothing and fails nothing); ReportSave shows `ok` or
+    // `error` accordingly, followed by UnsavedNote when a control the user changed was
+    // not written, and returns SaveSucceeded. SaveVerdict is that text.
+    void BeginSave();
+    bool SaveSucceeded() const;
+    AnsiString SaveVerdict(const AnsiString& ok, const AnsiString& error) const;
+    bool ReportSave(const AnsiString& ok, const AnsiString& error);
+    // For a save whose failure its request has shown already: `ok` with UnsavedNote.
+    void ReportSaved(const AnsiString& ok) { ShowStatus(SaveVerdict(ok, ok)); }
+    // Save's refusal while a switch on which everything Save writes depends shows no
+    // choice for the device's value (UnshownSwitchText). Always false.
+    bool RefuseUnshownSwitch(TWinControl* control);
+    // Names a bound control without a caption of its own in these notes.
+    void NameControl(const TControl* control, const AnsiString& caption) { names_[control] = caption; }
+
     // For done handlers: shows a failed operation's text with ShowStatus. True when
     // `error` is a failure (the handler then stops), false for a success.
     bool ShowFailure(const KwSNMPError& error);
@@ -159,7 +187,11 @@ protected:
 private:
     std::function<void(const TForm*)> forget_;
     std::vector<const KwSNMPRequest2Controls*> closeHolders_;
+    // Appends the note of the kept controls to the status, unless it is there already.
+    void AppendKeptNote();
+
     TStatusBar* statusBar_ = nullptr;
+    TControlNames names_;
     bool readFailed_ = false;
     AnsiString readFailure_;
 };

@@ -45,9 +45,10 @@ void TFM_Adnetwork::Btn_ApplyClick(TObject* Sender)
         !MaySave(WanPingRequest, SaveGuard))
         return;
     ShowStatus("Refresh...");
-    const bool upnpSet = WriteGroup(UpnpRequest);
-    const bool pingSet = WriteGroup(WanPingRequest);  // whatever became of UPnP
-    ShowStatus(upnpSet && pingSet ? "Set OK!" : "Set Error!");
+    BeginSave();
+    WriteGroup(UpnpRequest);
+    WriteGroup(WanPingRequest);  // whatever became of UPnP
+    ReportSave("Set OK!", "Set Error!");
 }
 
 void TFM_Adnetwork::Btn_CancelClick(TObject* Sender) { Close(); }

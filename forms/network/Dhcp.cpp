@@ -44,6 +44,7 @@ TFM_DHCP::TFM_DHCP(TComponent* Owner)
     BuildStaticPage();
     BuildLeasePage();
     PageControl1->SetActivePage(TabSheet2);  // the form opens on the static pool
+    SetStatusBar(StatusBar2);                  // whose status says what the form keeps
 
     // Until the static table has been read once, as designed.
     EnableStaticLists(false);

@@ -103,6 +103,7 @@ bool TFM_DHCP::CheckPool()
 void TFM_DHCP::SavePool()
 {
     ConvertPoolRange(true);  // the device keeps the pool's last address
+    BeginSave();
     const bool switchSet = WriteGroup(SwitchRequest);
     // The domain name goes out whenever the user can edit it here.
     MarkVars(PoolRequest, Ed_DomNa->Enabled() ? smSend : smLeaveOut, DomainNameVar);
@@ -113,23 +114,28 @@ void TFM_DHCP::SavePool()
         ShowPoolFailure(switchSet ? PoolRequest : SwitchRequest);
         return;
     }
+    const AnsiString verdict = SaveVerdict("Setting Success!", "Setting Error!");
     ReadGroup(PoolRequest);
     ClearRouterZeroServers(Ed_Wins, Ed_DNS);
     ConvertPoolRange(false);
-    ShowFormStatus(StatusBar1, "Setting Success!");
+    ShowFormStatus(StatusBar1, verdict);
 }
 
 void TFM_DHCP::Bt_ApplyClick(TObject* Sender)
 {
-    if (!SwitchRequest || !PoolRequest || CB_Fuction1->ItemIndex() < 0)
-        return;  // the switch was never read: there is nothing to write back
+    if (!SwitchRequest || !PoolRequest)
+        return;  // the form's creation failed before its requests existed
+    // What goes out depends on the switch: nothing while it shows no choice.
+    if (CB_Fuction1->ItemIndex() < 0)
+        return void(RefuseUnshownSwitch(CB_Fuction1));
     if (CB_Fuction1->ItemIndex() == EnableItem) {
         if (CheckPool())
             SavePool();
         return;
     }
+    BeginSave();
     if (WriteGroup(SwitchRequest))
-        ShowFormStatus(StatusBar1, "Setting Success!");
+        ShowFormStatus(StatusBar1, SaveVerdict("Setting Success!", "Setting Error!"));
     else
         ShowPoolFailure(SwitchRequest);
 }

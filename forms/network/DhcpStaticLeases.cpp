@@ -145,7 +145,7 @@ void TFM_DHCP::OnStaticSetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Erro
         return;
     }
     StaticReadAwaited = true;
-    ShowFormStatus(StatusBar2, "Setting Success!");
+    ShowFormStatus(StatusBar2, SaveVerdict("Setting Success!", "Setting Error!"));
     // The request reads the table again by itself; OnStaticGetDone follows.
 }
 
@@ -199,13 +199,17 @@ void TFM_DHCP::Btn_AddClick(TObject* Sender)
     if (!StaticRequest || !StaticSwitchRequest)
         return;
     const TSaveGuardTexts guard = {StaticPoolNotReadText, StaticPoolReadingText, "Warning"};
+    // What goes out depends on the switch: nothing while it shows no choice.
+    if (CB_Fuction2->ItemIndex() < 0)
+        return void(RefuseUnshownSwitch(CB_Fuction2));
+    BeginSave();
     if (CB_Fuction2->ItemIndex() == DisableItem) {
         // Only the switch goes out: nothing of the table is checked or needed.
         if (!MaySave(StaticSwitchRequest, guard))
             return;
         AddMode = true;
-        const bool set = WriteGroup(StaticSwitchRequest);
-        ShowFormStatus(StatusBar2, set ? "Setting Success!" : "Setting Error!");
+        WriteGroup(StaticSwitchRequest);
+        ShowFormStatus(StatusBar2, SaveVerdict("Setting Success!", "Setting Error!"));
         CB_Fuction1Change(Sender);
         return;
     }

@@ -222,16 +222,14 @@ void TFM_FirewallDMZ::Btn_ApplyClick(TObject* Sender)
     } else {
         MarkVars(DmzRequest, smKeep, DmzAddressVar);  // only the status goes out
     }
-    const bool dmzSet = WriteGroup(DmzRequest);
-    const bool spiSet = WriteGroup(SpiRequest);
-    if (dmzSet && spiSet) {
-        ReadGroup(DmzRequest);
-        if (Edt_DMZIPAddr->Text() == FreeAddress)
-            Edt_DMZIPAddr->SetText("");
-        ShowStatus("Setting Success!");
-    } else {
-        ShowStatus("Setting Error!");
-    }
+    BeginSave();
+    WriteGroup(DmzRequest);
+    WriteGroup(SpiRequest);
+    const AnsiString verdict = SaveVerdict("Setting Success!", "Setting Error!");
+    // The address the device took, shown empty when it has none.
+    if (SaveSucceeded() && ReadGroup(DmzRequest) && Edt_DMZIPAddr->Text() == FreeAddress)
+        Edt_DMZIPAddr->SetText("");
+    ShowStatus(verdict);
 }
 
 static const bool menuEntry = RegisterModalForm("FirewallDMZ1", FM_FirewallDMZ);

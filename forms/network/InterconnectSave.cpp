@@ -171,6 +171,9 @@ bool TFM_InternetConnect::CheckPptp()
 
 void TFM_InternetConnect::Bt_ApplyClick(TObject* Sender)
 {
+    // The checks and the settings written belong to the type: none without one.
+    if (TypeRequest && GroupRead(TypeRequest) && CB_Interconntypeshow->ItemIndex() < 0)
+        return void(RefuseUnshownSwitch(CB_Interconntypeshow));
     // Groups never read hold no device values: nothing of them is written.
     if (!MaySave({TypeRequest, WanRequest, InfoRequest, MtuRequest}, SaveGuard))
         return;
@@ -201,6 +204,7 @@ void TFM_InternetConnect::Bt_ApplyClick(TObject* Sender)
 
     ShowStatus("");
     UnblankEmptyAddresses();  // never an empty value where the device holds 0.0.0.0
+    BeginSave();
     // A type the device refused leaves the rest unwritten: it belongs to that type.
     if (!WriteGroup(TypeRequest)) {
         MarkRange(InfoRequest, PrimaryDns, PptpLast, smSend);
@@ -211,7 +215,7 @@ void TFM_InternetConnect::Bt_ApplyClick(TObject* Sender)
     // The device runs type t from here on, with what follows: the close keeps it.
     SavedConnectionType = t;
     // Each failure is reported by its request; the save succeeded only when all did.
-    const bool wanSet = WriteGroup(WanRequest);
+    WriteGroup(WanRequest);
     if (t == DynamicType) {
         Edt_StaticPDNS->SetText(Edt_DyPDNS->Text());
         Edt_StaticSDNS->SetText(Edt_DySDNS->Text());
@@ -219,12 +223,12 @@ void TFM_InternetConnect::Bt_ApplyClick(TObject* Sender)
         Edt_StaticPDNS->SetText(Edt_PPPoEPDNS->Text());
         Edt_StaticSDNS->SetText(Edt_PPPoESDNS->Text());
     }
-    const bool settingsSet = WriteGroup(InfoRequest);
+    WriteGroup(InfoRequest);
     // Later reads show every setting again.
     MarkRange(InfoRequest, PrimaryDns, PptpLast, smSend);
     LayOut(t);
     CB_PppoeManualModeChange(this);
-    const bool mtuSet = WriteGroup(MtuRequest);
+    WriteGroup(MtuRequest);
     BlankEmptyAddresses();
-    ShowStatus(wanSet && settingsSet && mtuSet ? "Save OK!" : "Set Error!");
+    ReportSave("Save OK!", "Set Error!");
 }

@@ -137,13 +137,15 @@ void TFM_LanCfg::SaveStaticAddress()
     if (ED_DefGw->Text().IsEmpty())
         ED_DefGw->SetText(NoAddress);
     ShowStatus("");
-    const bool modeSet = WriteGroup(AddressModeRequest);
-    const bool addressSet = WriteGroup(LanRequest);
+    BeginSave();
+    WriteGroup(AddressModeRequest);
+    WriteGroup(LanRequest);
+    // A failed write is never left looking like a success.
+    const AnsiString verdict = SaveVerdict("Set OK!", "Set Error!");
     // No gateway is shown as the user left it (empty) once the device has confirmed it.
     if (ReadGroup(LanRequest) && ED_DefGw->Text() == NoAddress)
         ED_DefGw->SetText("");
-    // A failed write is never left looking like a success.
-    ShowStatus(modeSet && addressSet ? "Set OK!" : "Set Error!");
+    ShowStatus(verdict);
 }
 
 void TFM_LanCfg::BT_LanCfgOkClick(TObject* Sender)
@@ -154,12 +156,16 @@ void TFM_LanCfg::BT_LanCfgOkClick(TObject* Sender)
         return;
     switch (CB_IPFrom->ItemIndex()) {
     case DhcpItem:
-        ShowStatus(WriteGroup(AddressModeRequest) ? "Set OK!" : "Set Error!");
+        BeginSave();
+        WriteGroup(AddressModeRequest);
+        ReportSave("Set OK!", "Set Error!");
         break;
     case StaticItem:
         SaveStaticAddress();
         break;
     default:
+        // Which settings go out depends on the address mode: none without one.
+        RefuseUnshownSwitch(CB_IPFrom);
         break;
     }
 }

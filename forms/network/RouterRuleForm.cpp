@@ -168,17 +168,18 @@ void TRouterValueListForm::CreateValueRequests(const TValueListVars& vars, TComb
     DeleteRequest = ActionRequest(vars.Delete, MVT_SV, format, deleted, setDone, getDone);
 }
 
-void TRouterValueListForm::SaveMode(const TComboBox* mode, const char* notReadText, const AnsiString& okText,
+void TRouterValueListForm::SaveMode(TComboBox* mode, const char* notReadText, const AnsiString& okText,
                                     const AnsiString& errorText)
 {
     const TSaveGuardTexts guard = {notReadText, notReadText, "Error"};
     if (!MaySave({ModeRequest}, guard))
         return;
-    // A read the device answered without a mode it knows leaves the combo empty:
-    // there is nothing to write back until the user chooses one.
+    // The mode is all Save writes: nothing goes out until the user chooses one.
     if (mode->ItemIndex() < 0)
-        return void(RefuseInput(notReadText, guard.Caption));
-    ShowStatus(WriteGroup(ModeRequest) ? okText : errorText);
+        return void(RefuseUnshownSwitch(mode));
+    BeginSave();
+    WriteGroup(ModeRequest);
+    ReportSave(okText, errorText);
 }
 
 void TRouterValueListForm::OnActionGetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)

@@ -122,7 +122,7 @@ protected:
 
     // Save: the mode written from its combo, `okText` or `errorText` after. Refused with
     // `notReadText` (caption "Error") until the device has given a mode.
-    void SaveMode(const TComboBox* mode, const char* notReadText, const AnsiString& okText,
+    void SaveMode(TComboBox* mode, const char* notReadText, const AnsiString& okText,
                   const AnsiString& errorText);
 
     virtual void OnListDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error) = 0;

@@ -304,7 +304,12 @@ void TFM_FilterMACACL::Bt_ApplyClick(TObject* Sender)
 {
     if (pendingListOps_ > 0 || !MayWriteAccessMode())
         return;
-    ShowStatus(WriteAccessMode() ? "Save OK!" : "Set error!");
+    // The access mode is all Save writes: nothing goes out until the user chooses one.
+    if (CB_AccessControl->ItemIndex() < 0)
+        return void(RefuseUnshownSwitch(CB_AccessControl));
+    BeginSave();
+    WriteAccessMode();
+    ReportSave("Save OK!", "Set error!");
 }
 
 // --- add and delete --------------------------------------------------------------

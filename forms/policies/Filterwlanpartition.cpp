@@ -126,16 +126,12 @@ void TFM_WLANPart::Btn_ApplyClick(TObject* Sender)
     // Unread boxes hold no choice, which would go out as Disable.
     if (!MaySave(PartitionRequest, SaveGuard) || !MaySave(LinkRequest, SaveGuard))
         return;
-    // A box the device's answer left without a choice holds nothing to write.
-    for (TComboBox* box : {CB_StationConnection, CB_WLANAccess, CB_Connect})
-        if (box->ItemIndex() < 0) {
-            RefuseInput(PartitionNotReadText, "Error");
-            return;
-        }
-    // Both are written whatever the first one gives.
-    const bool partition = WriteGroup(PartitionRequest);
-    const bool link = WriteGroup(LinkRequest);
-    ShowStatus(partition && link ? "Setting Success!" : "Setting Error!");
+    // Both are written whatever the first one gives; a box that shows no choice for the
+    // device's value keeps it.
+    BeginSave();
+    WriteGroup(PartitionRequest);
+    WriteGroup(LinkRequest);
+    ReportSave("Setting Success!", "Setting Error!");
 }
 
 void TFM_WLANPart::Btn_RefreshClick(TObject* Sender)

@@ -111,20 +111,21 @@ void TFM_Group::Bt_ApplyClick(TObject* Sender)
     FM_Waiting->Repaint();
     SetEnabled(false);
 
-    bool saved = false;
-    bool committed = false;
+    BeginSave();
+    bool thrown = false;
     try {
-        saved = WriteGroup(UserLimitRequest);
+        WriteGroup(UserLimitRequest);
         // The commit goes last, also after a failed first set.
-        committed = WriteGroup(ApplyRequest);
+        WriteGroup(ApplyRequest);
     } catch (const std::exception& e) {
         ShowStatus(e.what());
+        thrown = true;
     }
 
     delete FM_Waiting;
     FM_Waiting = nullptr;
     SetEnabled(true);
-    ShowStatus(saved && committed ? "Setting OK!" : "Setting Error!");
+    ShowStatus(thrown ? AnsiString("Setting Error!") : SaveVerdict("Setting OK!", "Setting Error!"));
 }
 
 static const bool menuEntry = RegisterModalForm("UserLimit", FM_Group);

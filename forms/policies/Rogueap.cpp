@@ -252,14 +252,13 @@ void TFM_RogueAP::Btn_ApplyClick(TObject* Sender)
     }
     ClassifyChecked(NewRequest, Ed_New);
     // The radio buttons left out the variable of the choice not made.
-    const bool ok = WriteGroup(MarkAllRequest);
+    BeginSave();
+    WriteGroup(MarkAllRequest);
     MarkVars(MarkAllRequest, smSend);
-    if (ok) {
+    const AnsiString verdict = SaveVerdict("Set OK!", "Set Error!");
+    if (SaveSucceeded())
         StartSurvey();
-        ShowStatus("Set OK!");
-    } else {
-        ShowStatus("Set Error!");
-    }
+    ShowStatus(verdict);
 }
 
 // --- mark all ----------------------------------------------------------------------

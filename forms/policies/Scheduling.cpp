@@ -503,10 +503,11 @@ void TFM_Scheduling::Btn_ApplyClick(TObject* Sender)
     const TSaveGuardTexts guard = {ScheduleNotReadText, ScheduleNotReadText, "Error"};
     if (!MayReadTable(RuleTableRequests()) || !StatusRequest || !MaySave(StatusRequest, guard))
         return;
-    statusWritten_ = WriteWithoutReread(StatusRequest);
+    BeginSave();
+    WriteWithoutReread(StatusRequest);
     if (User_ListView->Selected() && Schedule_ListView->Selected()) {
         const bool reset = ResetNodeStatuses();
-        statusWritten_ = statusWritten_ && reset;
+        statusWritten_ = SaveSucceeded() && reset;
         CB_NodeStatus->SetItemIndex(1);
         // Only the node status of the chosen rule's row.
         if (!WriteRuleRow(RuleWrite::Activate,
@@ -514,8 +515,9 @@ void TFM_Scheduling::Btn_ApplyClick(TObject* Sender)
             ShowStatus("Set Error!");
         return;
     }
+    const AnsiString verdict = SaveVerdict("Set OK!", "Set Error!");
     RuleRequest->Get();
-    ShowStatus(statusWritten_ ? "Set OK!" : "Set Error!");
+    ShowStatus(verdict);
 }
 
 void TFM_Scheduling::Btn_DelClick(TObject* Sender)

@@ -241,8 +241,10 @@ bool TFM_VlanSetting::SetVlanStatus()
 void TFM_VlanSetting::Btn_VlanApplyClick(TObject*)
 {
     PageControl1->SetActivePage(TabSheet_VlanList);
-    if (!MaySave({VlanStatusRequest}, SaveGuard) || !MayReadTable({VlanTableRequest, PortListRequest}) ||
-        !SetVlanStatus())
+    if (!MaySave({VlanStatusRequest}, SaveGuard) || !MayReadTable({VlanTableRequest, PortListRequest}))
         return;
-    ShowStatus(RefreshPortList() ? "Set OK!" : "Set Error!");
+    BeginSave();
+    if (!SetVlanStatus())
+        return;
+    ShowStatus(RefreshPortList() ? SaveVerdict("Set OK!", "Set Error!") : AnsiString("Set Error!"));
 }

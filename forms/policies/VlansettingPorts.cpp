@@ -99,14 +99,17 @@ void TFM_VlanSetting::Btn_PvidApplyClick(TObject*)
     if (!MaySave({VlanStatusRequest, PvidAutoRequest, PvidSettingRequest}, guard))
         return;
     if (CB_VlanStatus->ItemIndex() == 0) {
-        ShowStatus(SetVlanStatus() ? "Set OK!" : "Set Error!");
+        BeginSave();
+        SetVlanStatus();
+        ReportSave("Set OK!", "Set Error!");
         return;
     }
     // Automatic assignment, or dynamic VLANs: the device sets the PVIDs itself.
     if (CB_PvidAutoStatus->ItemIndex() != 0 || CB_VlanMode->ItemIndex() > 0) {
-        const bool status = SetVlanStatus();
-        const bool automatic = WriteGroup(PvidAutoRequest);
-        ShowStatus(status && automatic ? "Set OK!" : "Set Error!");
+        BeginSave();
+        SetVlanStatus();
+        WriteGroup(PvidAutoRequest);
+        ReportSave("Set OK!", "Set Error!");
         return;
     }
     for (int k = 0; k < PvidCount; ++k) {
@@ -116,14 +119,14 @@ void TFM_VlanSetting::Btn_PvidApplyClick(TObject*)
             return;
         }
     }
-    const bool status = SetVlanStatus();
-    const bool automatic = WriteGroup(PvidAutoRequest);
-    const bool pvids = WriteGroup(PvidSettingRequest);
-    if (!(status && automatic && pvids)) {
-        ShowStatus("Set Error!");
-        return;
+    BeginSave();
+    SetVlanStatus();
+    WriteGroup(PvidAutoRequest);
+    WriteGroup(PvidSettingRequest);
+    const AnsiString verdict = SaveVerdict("Set OK!", "Set Error!");
+    if (SaveSucceeded()) {
+        ReadGroup(PvidSettingRequest);
+        FillPortPvids();
     }
-    ReadGroup(PvidSettingRequest);
-    FillPortPvids();
-    ShowStatus("Set OK!");
+    ShowStatus(verdict);
 }

@@ -22,6 +22,7 @@ TCheckBox::TCheckBox(TComponent* owner) : TWinControl(owner)
         // state is never the user's choice unless AllowGrayed says so.
         if (!allowGrayed_ && box_->checkState() != Qt::PartiallyChecked)
             box_->setTristate(false);
+        NoteUserChange();
         FromQt([this] { Click(); });
     });
 }

@@ -82,6 +82,7 @@ void TComboBox::SetStyle(TComboBoxStyle style)
         // Qt's own limit (32767 characters) would cut a text set by code.
         edit->setMaxLength(std::numeric_limits<int>::max());
         QObject::connect(edit, &QLineEdit::textEdited, SignalContext(), [this] {
+            NoteUserChange();
             FromQt([this] { Fire(OnChange); });
         });
     }
@@ -90,6 +91,7 @@ void TComboBox::SetStyle(TComboBoxStyle style)
 
 void TComboBox::UserPicked(int index)
 {
+    NoteUserChange();
     FromQt([this] {
         Fire(OnClick);
         if (OnSelect)

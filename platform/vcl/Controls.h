@@ -180,6 +180,10 @@ public:
     // Fires OnClick (and does what a click on the control does).
     virtual void Click();
 
+    // How many times the user changed the control's value (typed, picked, clicked);
+    // changes made by code never count.
+    unsigned UserChanges() const { return userChanges_; }
+
     // Handlers no longer run (the control's form is being destroyed).
     void MuteEvents() { muted_ = true; }
     bool EventsMuted() const { return muted_; }
@@ -250,6 +254,7 @@ protected:
         }
     }
     bool ChangingByCode() const { return codeDepth_ > 0; }
+    void NoteUserChange() { ++userChanges_; }
     void Fire(const TNotifyEvent& event)
     {
         if (event && !muted_)
@@ -269,6 +274,7 @@ private:
     TAlign align_ = alNone;
     TColor color_ = clDefault;
     int codeDepth_ = 0;
+    unsigned userChanges_ = 0;
     std::exception_ptr pending_;
     bool visible_ = true;
     bool enabled_ = true;

@@ -196,6 +196,7 @@ void TEdit::UserEdited(const QString& text, const QInputMethodEvent* commit)
     DropStraySelection();
     shown_ = ControlText(after);
     modified_ = true;
+    NoteUserChange();
     FromQt([this] { Change(); });
 }
 

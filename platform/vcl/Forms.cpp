@@ -165,6 +165,7 @@ void TCustomForm::DoCreate()
     if (OnCreate) {
         try {
             OnCreate(this);
+            AfterCreate();
         } catch (...) {
             Application->HandleException(this, std::current_exception());
         }

@@ -47,7 +47,7 @@ public:
     explicit TCustomForm(TComponent* owner);
     ~TCustomForm() override;
 
-    // Runs OnCreate once (see above).
+    // Runs OnCreate once (see above), then AfterCreate.
     void DoCreate();
     bool CreateDone() const { return created_; }
 
@@ -57,6 +57,8 @@ public:
     // True when the form may close: asks OnCloseQuery. A kind of form with a rule of
     // its own for every form of that kind extends it.
     virtual bool CloseQuery();
+    // Runs once OnCreate has returned: what a kind of form does after every creation.
+    virtual void AfterCreate() {}
     // Deletes the form once control is back in the message loop.
     void Release();
     TModalResult ModalResult() const { return modalResult_; }

@@ -108,5 +108,6 @@ void TRadioGroup::SetItemIndex(int index)
 void TRadioGroup::UserPicked(int index)
 {
     itemIndex_ = index;
+    NoteUserChange();
     FromQt([this] { Click(); });
 }

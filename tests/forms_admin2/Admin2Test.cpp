@@ -401,8 +401,8 @@ TEST_P(AdminRoad, ClosingWithARangeWriteUnderWayLeavesNothingBehind)
 
 INSTANTIATE_TEST_SUITE_P(Roads, AdminRoad, ::testing::Values(1), VersionName);
 
-// A management access status outside the boxes' four (99): both boxes grayed and the
-// status said; Save leaves status and VLAN tag out until the user clicks a box, which
+// A management access status outside the boxes' four (99): both boxes grayed and said
+// to be kept; Save leaves status and VLAN tag out until the user clicks a box, which
 // chooses both.
 class AdminUnshownAccessLimit : public AdminRoad {
 protected:
@@ -415,7 +415,7 @@ TEST_P(AdminUnshownAccessLimit, IsKeptUntilTheUserClicksABox)
         WaitForActive();
         EXPECT_EQ(form.CheckBox_VID->State(), cbGrayed);
         EXPECT_EQ(form.CkBx_ManagerState->State(), cbGrayed);
-        EXPECT_EQ(StatusText(form.StatusBar), "Access limit 99 not shown: Save keeps it until a box is clicked.");
+        EXPECT_EQ(StatusText(form.StatusBar), "Kept as the device has it: Access limit.");
         devsim.ClearJournal();
         form.OK->Click();
         EXPECT_EQ(StatusText(form.StatusBar), "Set OK!");
@@ -483,3 +483,36 @@ TEST_P(AdminVidOutsideItsRange, IsCheckedAndWrittenOnlyOnceTheUserTouchesIt)
 }
 
 INSTANTIATE_TEST_SUITE_P(Roads, AdminVidOutsideItsRange, AllVersions(), VersionName);
+
+// A ping control (7) and a console time-out (9) outside their lists: the opening says
+// both are kept; a Save of a new password writes it and the other groups, leaves the
+// two as the device has them and says it succeeded.
+class AdminUnlistedPingAndTimeOut : public AdminRoad {
+protected:
+    std::string StateText() const override
+    {
+        return WithLines(AdminRoad::StateText(), {Ping + " INTEGER 7", Timeout + " INTEGER 9"});
+    }
+};
+
+TEST_P(AdminUnlistedPingAndTimeOut, AreKeptAndTheRestIsSavedWithSuccess)
+{
+    const std::string fresh = "N3w_secret@x";
+    RunMenuForm<TFM_Admin2>("tAdmin2", FM_Admin2, [&](TFM_Admin2& form) {
+        EXPECT_EQ(form.CB_Ping->ItemIndex(), -1);
+        EXPECT_EQ(form.CB_Timeout->ItemIndex(), -1);
+        EXPECT_EQ(StatusText(form.StatusBar), "Kept as the device has it: Timeout, Ping Control.");
+        form.Ed_NPwd->SetText(fresh.c_str());
+        form.Ed_CNP->SetText(fresh.c_str());
+        devsim.ClearJournal();
+        form.OK->Click();
+        EXPECT_EQ(StatusText(form.StatusBar), "Set OK!");
+    });
+    EXPECT_EQ(dialogs.Texts(), Lines{});
+    EXPECT_EQ(SentBindings(), (Lines{UserName + " STRING \"admin\"", Password + " STRING \"" + fresh + "\"",
+                                     Ssh + " INTEGER 1", ManagerStatus + " INTEGER 0"}));
+    EXPECT_EQ(DeviceValue(Ping), "INTEGER 7");
+    EXPECT_EQ(DeviceValue(Timeout), "INTEGER 9");
+}
+
+INSTANTIATE_TEST_SUITE_P(Roads, AdminUnlistedPingAndTimeOut, AllVersions(), VersionName);

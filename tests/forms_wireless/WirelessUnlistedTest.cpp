@@ -168,4 +168,46 @@ TEST_P(WirelessUnlisted, AKeyIndexOutsideTheListTakesNoKeyUntilOneIsChosen)
     EXPECT_EQ(DeviceValue(KeyIndexOid), "INTEGER 7");
 }
 
+// A Save whose last set would hold only a value the form keeps (a client's clone switch
+// 9; an access point's WEP key type 9 with its key masked) writes the rest, sends that
+// set not at all and succeeds.
+TEST_P(WirelessUnlisted, ASetLeftWithOnlyKeptValuesIsNoFailure)
+{
+    struct Case {
+        const char* name;
+        std::vector<std::pair<std::string, std::string>> device;
+        std::vector<std::string> kept;
+    };
+    const Case cases[] = {
+        {"client", {{ModeOid, "INTEGER 4"}, {CloneStatusOid, "INTEGER 9"}}, {CloneStatusOid}},
+        {"access point",
+         {{ModeOid, "INTEGER 1"}, {AuthenticationOid, "INTEGER 1"}, {EncryptionOid, "INTEGER 1"},
+          {KeyTypeOid(1), "INTEGER 9"}, {KeyOid(1), "STRING \"*****\""}},
+         {KeyTypeOid(1), KeyOid(1)}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        for (const auto& [oid, value] : c.device)
+            Device(oid, value);
+        std::vector<std::string> oids;
+        Open([&](TFM_Wirless& form) {
+            ASSERT_TRUE(vka_test::PumpUntil([&] { return PeersRead(form); }));
+            devsim.ClearJournal();
+            const int boxes = dialogs.Count();
+            form.Bt_Apply->Click();
+            EXPECT_EQ(dialogs.Count(), boxes) << dialogs.Last().Text;
+            EXPECT_EQ(Status(form), "Setting Success!");
+            for (const auto& set : Sets())
+                for (const auto& binding : set.Bindings)
+                    oids.push_back(binding.Oid);
+        });
+        EXPECT_TRUE(Has(oids, SsidOid) && Has(oids, ModeOid));
+        for (const auto& [oid, value] : c.device)
+            if (Has(c.kept, oid)) {
+                EXPECT_FALSE(Has(oids, oid)) << oid;
+                EXPECT_EQ(DeviceValue(oid), value);
+            }
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Roads, WirelessUnlisted, vka_test::AllVersions(), vka_test::VersionName);

@@ -77,7 +77,7 @@ TEST_F(DeviceValue, AValueTheCodeAssignsAfterTheControlsWereReadIsSent)
     // Without an assignment it stays as the device has it.
     ASSERT_TRUE(device->SetValue(ScalarOid(3), "INTEGER", "99"));
     request->ReadControls();
-    EXPECT_FALSE(request->Set(false, false, "2", nullptr));
+    EXPECT_TRUE(request->Set(false, false, "2", nullptr));
     EXPECT_EQ(device->GetValue(ScalarOid(3)), "INTEGER 99");
 }
 
@@ -99,44 +99,60 @@ TEST_F(DeviceValue, AnEditShowingAValueOfAnotherTypeIsNotWrittenBack)
     EXPECT_EQ(device->GetValue(ScalarOid(7)), "STRING \"100\"");
 }
 
-// Every variable of the set was left out: nothing is sent, and the user reads why.
-TEST_F(DeviceValue, ASetWithNothingToSendSendsNothingAndSaysNoValueWasChosen)
+// A set whose only variable is kept as the device has it sends nothing and succeeds;
+// one whose every variable the form marked out sends nothing and says no value was
+// chosen. Both ways of setting, as the forms' requests report.
+TEST_F(DeviceValue, ASetLeftWithNothingToSendFailsOnlyWhenTheFormMarkedEverythingOut)
 {
-    for (unsigned char mode : {0, 1}) {
-        SCOPED_TRACE(static_cast<int>(mode));
-        ASSERT_TRUE(device->SetValue(ScalarOid(3), "INTEGER", "99"));
-        auto* request = NewRequest(false, mode);
-        auto* bar = Add<TStatusBar>("StatusBar");
-        request->AttachStatusBar(bar);
-        request->ReportFailures = true;  // as the forms' requests do
-        auto* radio = Add<TComboBox>("CB_Radio");
-        request->BindComboBox(2, radio);
-        bool read = false;
-        request->OnGetDone = [&](KwSNMPRequest2Controls*, KwSNMPError&) { read = true; };
-        request->Get();
-        ASSERT_TRUE(PumpUntil([&] { return read || mode == 0; }));
-        ASSERT_EQ(radio->ItemIndex(), -1);
+    for (unsigned char mode : {0, 1})
+        for (bool markedOut : {false, true}) {
+            SCOPED_TRACE(std::to_string(mode) + (markedOut ? " marked out" : " kept"));
+            ASSERT_TRUE(device->SetValue(ScalarOid(3), "INTEGER", "99"));
+            auto* request = NewRequest(false, mode);
+            auto* bar = Add<TStatusBar>("StatusBar");
+            request->AttachStatusBar(bar);
+            request->ReportFailures = true;
+            auto* radio = Add<TComboBox>("CB_Radio");
+            request->BindComboBox(2, radio);
+            bool read = false;
+            request->OnGetDone = [&](KwSNMPRequest2Controls*, KwSNMPError&) { read = true; };
+            request->Get();
+            ASSERT_TRUE(PumpUntil([&] { return read || mode == 0; }));
+            ASSERT_EQ(radio->ItemIndex(), -1);
+            if (markedOut)
+                for (int i = 0; i < request->Request.VarList.Count(); ++i)
+                    request->Request.VarList.Item(i).Access |= AC_INVALID;
 
-        device->ClearJournal();
-        KwSNMPError result;
-        bool written = false;
-        request->OnSetDone = [&](KwSNMPRequest2Controls*, KwSNMPError& e) {
-            result = e;
-            written = true;
-        };
-        request->Request.OnResult = [&](const KwSNMPError& e) { result = e; };
-        request->Set(false, true, "2", nullptr);
-        ASSERT_TRUE(PumpUntil([&] { return written || mode == 0; }));
-        EXPECT_NE(result.Code, 0);
-        EXPECT_EQ(result.Message, "(KwSNMP++) No value was chosen: nothing was sent!");
-        // An asynchronous failure goes to the form's done handler, a synchronous one to
-        // the status line.
-        EXPECT_EQ(bar->SimpleText().Pos("No value was chosen") > 0, mode == 0) << bar->SimpleText().c_str();
-        EXPECT_EQ(CountKind("SET"), 0);
-        delete request;
-        delete bar;
-        delete radio;
-    }
+            device->ClearJournal();
+            std::vector<KwSNMPError> results;
+            bool written = false;
+            request->OnSetDone = [&](KwSNMPRequest2Controls*, KwSNMPError& e) {
+                results.push_back(e);
+                written = true;
+            };
+            request->Request.OnResult = [&](const KwSNMPError& e) { results.push_back(e); };
+            const bool returned = request->Set(false, true, markedOut ? "" : "2", nullptr);
+            ASSERT_TRUE(PumpUntil([&] { return written || mode == 0; }));
+            EXPECT_EQ(CountKind("SET"), 0);
+            EXPECT_EQ(device->GetValue(ScalarOid(3)), "INTEGER 99");
+            ASSERT_FALSE(results.empty());
+            EXPECT_EQ(results.back().Code, markedOut ? KwNothingToSetCode : 0);
+            EXPECT_EQ(results.back().Message == "(KwSNMP++) No value was chosen: nothing was sent!", markedOut);
+            if (mode == 0) {
+                EXPECT_EQ(returned, !markedOut);
+            }
+            // A synchronous failure goes to the status line, an asynchronous one to the
+            // form's done handler.
+            EXPECT_EQ(bar->SimpleText().Pos("No value was chosen") > 0, mode == 0 && markedOut)
+                << bar->SimpleText().c_str();
+            const KwSetLedger& ledger = request->SetLedger();
+            EXPECT_EQ(ledger.Ended, 1);
+            EXPECT_EQ(ledger.Failed, markedOut ? 1 : 0);
+            EXPECT_TRUE(ledger.Written.empty());
+            delete request;
+            delete bar;
+            delete radio;
+        }
 }
 
 // The lab table has three rows.

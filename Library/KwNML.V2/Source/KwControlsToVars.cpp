@@ -1,4 +1,5 @@
 // Reading bound controls back into the variables' value texts.
+#include <algorithm>
 #include <cstdint>
 
 #include "ExtCtrls.h"
@@ -224,5 +225,44 @@ void KwSNMPRequest2Edits::ControlsToVars(int varIndex)
         if (var.Options)
             value = var.Options->ValueToText(value);
         *var.Value = value;
+    }
+}
+
+bool KwShowsNoChoice(const KwControlBinding& binding) { return ShowsNoChoice(binding); }
+
+std::vector<const KwControlBinding*> KwSNMPRequest2Edits::KeptBindings() const
+{
+    std::vector<const KwControlBinding*> kept;
+    for (const auto& binding : Bindings)
+        if (Request.VarList.IsWritable(binding->VarIndex) && ShowsNoChoice(*binding))
+            kept.push_back(binding.get());
+    return kept;
+}
+
+std::vector<const KwControlBinding*> KwSNMPRequest2Edits::UserChangedBindings() const
+{
+    std::vector<const KwControlBinding*> changed;
+    for (const auto& binding : Bindings)
+        for (const TControl* control : binding->Controls) {
+            const auto settled = settledChanges_.find(control);
+            if (control->UserChanges() != (settled == settledChanges_.end() ? 0u : settled->second)) {
+                changed.push_back(binding.get());
+                break;
+            }
+        }
+    return changed;
+}
+
+void KwSNMPRequest2Edits::CycleEnded(KwCycleKind kind, bool ok)
+{
+    KwSNMPRequest2Controls::CycleEnded(kind, ok);
+    if (!ok)
+        return;
+    const std::vector<int>& sent = Request.LastSetVariables;
+    for (const auto& binding : Bindings) {
+        if (kind == KwCycleSet && std::find(sent.begin(), sent.end(), binding->VarIndex) == sent.end())
+            continue;
+        for (const TControl* control : binding->Controls)
+            settledChanges_[control] = control->UserChanges();
     }
 }

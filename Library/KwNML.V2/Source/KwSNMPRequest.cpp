@@ -128,6 +128,7 @@ void KwSNMPRequest::BuildPdu(KwPduMode mode, Pdu& pdu)
     pdu.set_context_name(OctetStr(Scope.ContextName.ToStdString()));
     pdu.set_context_engine_id(OctetStr(Scope.ContextEngineId.ToStdString()));
     pduVariables.clear();
+    keptInSet_ = 0;
 
     const bool table = VarList.IsTable();
     Vb vb;
@@ -149,8 +150,12 @@ void KwSNMPRequest::BuildPdu(KwPduMode mode, Pdu& pdu)
         } else {
             if (table && i < VarList.KeyCount)
                 continue;  // index columns name the row; they are never written
-            if (!VarList.IsWritable(i) || StillLeftOut(i))
+            if (!VarList.IsWritable(i))
                 continue;
+            if (StillLeftOut(i)) {
+                ++keptInSet_;
+                continue;
+            }
             AnsiString oid;
             switch (VarList.ItemType) {
             case SVT_SV: oid = column + ".0"; break;
@@ -174,6 +179,11 @@ bool KwSNMPRequest::StillLeftOut(int index) const
     const auto left = LeftOut.find(index);
     return left != LeftOut.end() && !givenForSet_.count(index) &&
            left->second == KwSNMPVarList::ValueOf(VarList.Item(index));
+}
+
+bool KwSNMPRequest::KeptOnly(const Pdu& pdu) const
+{
+    return keptInSet_ > 0 && pdu.get_vb_count() == 0;
 }
 
 AnsiString KwSNMPRequest::RowIndex()

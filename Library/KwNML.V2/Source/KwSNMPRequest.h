@@ -46,7 +46,9 @@ extern int KwWalkRowLimit;
 // The status text of a walk that stopped at KwWalkRowLimit.
 AnsiString KwWalkCutText();
 // A set that has no variable left to send sends nothing and fails with this code and
-// text (every variable was left out: no value was chosen for any of them).
+// text (every variable was marked out: no value was chosen for any of them). A set
+// whose every variable to send is kept as the device has it (LeftOut) sends nothing
+// and succeeds: the device already holds what it would write.
 constexpr int KwNothingToSetCode = -529;
 AnsiString KwNothingToSetText();
 
@@ -75,6 +77,9 @@ public:
     // show, which are never written back. Each keeps the value text it had when its
     // controls were read: a value the code assigns afterwards goes out.
     std::map<int, AnsiString> LeftOut;
+    // The variables the last set sent, in the order of its PDU (none when it was left
+    // with nothing to send).
+    std::vector<int> LastSetVariables;
     int WalkRows = 0;       // rows the current or last walk read
     bool WalkCut = false;   // that walk stopped at KwWalkRowLimit
 
@@ -131,6 +136,8 @@ private:
     void RequireSession() const;
     // A variable left out whose value nobody assigned since its controls were read.
     bool StillLeftOut(int index) const;
+    // True when the set PDU just built is empty only because its variables are kept.
+    bool KeptOnly(const Pdu& pdu) const;
     bool ChooseOperation(int& operation, const KwSNMPAsyncDone* done);
     void ReportFailure(int code, const AnsiString& message);
     void MarkForSet(const AnsiString& varIndexes, TStrings* values);
@@ -156,6 +163,7 @@ private:
     bool inExchange = false;                 // a synchronous exchange is running
     std::set<int> givenForSet_;              // variables the current set was given values for
     std::vector<int> pduVariables;           // the variables of the last PDU built, in order
+    int keptInSet_ = 0;                      // variables the last set PDU left out as kept
     std::set<KwSNMPAsyncContext*> outstanding;  // sent, reply not yet handled
     std::shared_ptr<int> alive = std::make_shared<int>(0);  // expires with the request
 };

@@ -131,8 +131,7 @@ bool KwSNMPRequest2Controls::EndCycle(KwCycleKind kind, KwSNMPError& error)
     std::weak_ptr<int> alive = alive_;
     Busy = false;
     RequestKind = kind;
-    if (kind == KwCycleGet)
-        wasRead_ = error.Code == 0;
+    CycleEnded(kind, error.Code == 0);
     if (error.Code == 0) {
         SendOk();
         if (alive.expired())
@@ -142,6 +141,11 @@ bool KwSNMPRequest2Controls::EndCycle(KwCycleKind kind, KwSNMPError& error)
     const KwSNMPDoneEvent done = kind == KwCycleGet ? OnGetDone : OnSetDone;
     if (done)
         done(this, error);
+    if (alive.expired())
+        return false;
+    const auto after = AfterCycleDone;
+    if (after)
+        after(this);
     return !alive.expired();
 }
 
@@ -221,10 +225,23 @@ bool KwSNMPRequest2Controls::SyncGet(const AnsiString& condition)
     return ok;
 }
 
+void KwSNMPRequest2Controls::CycleEnded(KwCycleKind kind, bool ok)
+{
+    if (kind == KwCycleGet) {
+        wasRead_ = ok;
+        return;
+    }
+    ++setLedger_.Ended;
+    if (!ok) {
+        ++setLedger_.Failed;
+        return;
+    }
+    setLedger_.Written.insert(Request.LastSetVariables.begin(), Request.LastSetVariables.end());
+}
+
 void KwSNMPRequest2Controls::EndSyncCycle(KwCycleKind kind, bool ok)
 {
-    if (kind == KwCycleGet)
-        wasRead_ = ok;
+    CycleEnded(kind, ok);
     if (ok) {
         SendOk();
         return;

@@ -14,6 +14,7 @@
 // to start a second cycle inside it.
 #include <functional>
 #include <memory>
+#include <set>
 
 #include "Classes.h"
 #include "KwSNMPRequest.h"
@@ -35,6 +36,15 @@ public:
 // The two cycles of a request: which status-line template and done event apply.
 enum KwCycleKind { KwCycleGet = 0, KwCycleSet = 1 };
 
+// What the sets of a request did since its ledger was last cleared: the sets that
+// ended, those of them that failed, and the variables that reached the device. A set
+// whose variables are all kept as the device has them sends nothing and fails nothing.
+struct KwSetLedger {
+    int Ended = 0;
+    int Failed = 0;
+    std::set<int> Written;
+};
+
 class KwSNMPRequest2Controls : public TComponent {
 protected:
     bool destroying_ = false;  // set first by every destructor; drops late completions
@@ -46,6 +56,9 @@ public:
     KwSNMPRequest Request;
     KwSNMPDoneEvent OnGetDone;
     KwSNMPDoneEvent OnSetDone;
+    // For the owner's own rules, after the done event of every asynchronous get or set
+    // (forms use OnGetDone and OnSetDone).
+    std::function<void(KwSNMPRequest2Controls* Sender)> AfterCycleDone;
     unsigned char Mode = 1;   // 0 synchronous, 1 asynchronous; others send nothing
     bool Busy = false;
     int RowCount = 0;         // rows accepted by the current or last Get
@@ -64,6 +77,9 @@ public:
     // keeps the last outcome (see Busy).
     bool WasRead() const { return wasRead_; }
 
+    const KwSetLedger& SetLedger() const { return setLedger_; }
+    void ClearSetLedger() { setLedger_ = KwSetLedger(); }
+
     void AttachStatusMemo(TMemo* memo);
     void AttachStatusBar(TStatusBar* bar);
     void ShowStatus(const AnsiString& text);
@@ -80,6 +96,8 @@ public:
     virtual void ShowSetError(KwSNMPError& error);
     virtual void AfterGet() {}
     virtual void AfterSet() {}
+    // Every get or set cycle that ended, before its result is reported.
+    virtual void CycleEnded(KwCycleKind kind, bool ok);
 
     // The raw value codec (see KwRawCodec.h).
     AnsiString TextToRaw(const AnsiString& text, int syntax);
@@ -120,5 +138,6 @@ private:
 
     int pumping_ = 0;
     bool wasRead_ = false;
+    KwSetLedger setLedger_;
     std::shared_ptr<int> alive_ = std::make_shared<int>(0);
 };

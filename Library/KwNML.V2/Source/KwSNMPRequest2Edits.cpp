@@ -58,6 +58,14 @@ void KwSNMPRequest2Edits::AddBinding(int varIndex, int partIndex, int syntax,
     binding->Controls.push_back(first);
     if (second)
         binding->Controls.push_back(second);
+    KeepBinding(std::move(binding));
+}
+
+void KwSNMPRequest2Edits::KeepBinding(std::unique_ptr<KwControlBinding> binding)
+{
+    // The user's changes count from here on.
+    for (const TControl* control : binding->Controls)
+        settledChanges_[control] = control->UserChanges();
     Bindings.push_back(std::move(binding));
 }
 
@@ -91,7 +99,7 @@ void KwSNMPRequest2Edits::BindFormat(int varIndex, const AnsiString& format,
     binding->VarIndex = varIndex;
     binding->Syntax = syntax;
     binding->Controls.assign(edits.begin(), edits.begin() + count);
-    Bindings.push_back(std::move(binding));
+    KeepBinding(std::move(binding));
 }
 
 void KwSNMPRequest2Edits::BindBits(int varIndex, const AnsiString& bits,
@@ -115,7 +123,7 @@ void KwSNMPRequest2Edits::BindBits(int varIndex, const AnsiString& bits,
     binding->BitIndexes = numbers.Items();
     for (int k = 0; k < numbers.Count(); ++k)
         binding->Controls.push_back(boxes[k]);
-    Bindings.push_back(std::move(binding));
+    KeepBinding(std::move(binding));
 }
 
 void KwSNMPRequest2Edits::Unbind(int varIndex)

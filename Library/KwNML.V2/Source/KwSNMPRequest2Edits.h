@@ -9,6 +9,7 @@
 // view and the edits their own handlers back.
 #include <functional>
 #include <initializer_list>
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -23,6 +24,10 @@ class TComboBox;
 class TEdit;
 class TLabel;
 class TListView;
+
+// True when the binding's controls show no choice for the variable's value (see
+// ControlsToVars): there is nothing to read back from them.
+bool KwShowsNoChoice(const KwControlBinding& binding);
 
 class KwSNMPRequest2Edits : public KwSNMPRequest2Controls {
 public:
@@ -72,6 +77,13 @@ public:
     void ControlsToVars(int varIndex);
     void EnableControls(bool enable);
 
+    // The bindings of writable variables whose controls show no choice for the
+    // device's value: sets keep those variables as the device has them.
+    std::vector<const KwControlBinding*> KeptBindings() const;
+    // The bindings with a control the user changed since its variable was last read or
+    // written successfully.
+    std::vector<const KwControlBinding*> UserChangedBindings() const;
+
     // List view side.
     void BuildListColumns();
     void AddListRow();
@@ -86,17 +98,22 @@ public:
     void ReadControls() override;
     void AfterGet() override;
     void AfterSet() override;
+    void CycleEnded(KwCycleKind kind, bool ok) override;
 
 private:
     // The variable a binding names; raises -12 when the list has no such variable.
     const KwSNMPVar& BoundVariable(int varIndex) const;
     void ShowBinding(const KwControlBinding& binding);
+    void KeepBinding(std::unique_ptr<KwControlBinding> binding);
     AnsiString ReadPart(const KwControlBinding& binding, KwOptionList* options);
     void ShowInEdits(const KwControlBinding& binding, const AnsiString& text, const AnsiString& raw);
     AnsiString JoinEdits(const KwControlBinding& binding);
     void SetEditText(TControl* control, const AnsiString& text);
     KwOptionList* OptionsInForce(const KwControlBinding& binding) const;
 
+    // Each bound control's count of user changes when its variable was last read or
+    // written successfully.
+    std::map<const TControl*, unsigned> settledChanges_;
     TLVSelectItemEvent savedSelectItem_;
     KwWidgetGuard listViewAlive_;
 };

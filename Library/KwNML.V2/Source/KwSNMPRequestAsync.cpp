@@ -28,6 +28,11 @@ void KwSNMPRequest::SetAsync(KwSNMPAsyncDone done, bool readResponse,
     Exchange exchange;
     PrepareSet(kept, varIndexes, values, exchange);
     VarList.RestoreFrom(kept);
+    LastSetVariables = pduVariables;
+    if (KeptOnly(exchange.Request)) {
+        DeliverLater(KwResultRecord(0, AnsiString()), std::move(done));
+        return;
+    }
     if (exchange.Request.get_vb_count() == 0) {
         DeliverLater(KwResultRecord(KwNothingToSetCode, KwNothingToSetText()), std::move(done));
         ReportFailure(KwNothingToSetCode, KwNothingToSetText());

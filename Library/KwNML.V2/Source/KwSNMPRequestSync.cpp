@@ -153,6 +153,11 @@ bool KwSNMPRequest::Set(bool& ok, bool readResponse, const AnsiString& varIndexe
     Exchange exchange;
     PrepareSet(kept, varIndexes, values, exchange);
     Pdu& pdu = exchange.Request;
+    LastSetVariables = pduVariables;
+    if (KeptOnly(pdu)) {
+        VarList.RestoreFrom(kept);
+        return true;  // the device holds every value this set would write
+    }
     if (pdu.get_vb_count() == 0) {
         VarList.RestoreFrom(kept);
         ok = false;

@@ -1,0 +1,101 @@
+#include "SaveVerdict.h"
+
+#include "ExtCtrls.h"
+#include "KwSNMPRequest2Edits.h"
+#include "StdCtrls.h"
+
+#include <algorithm>
+
+namespace {
+AnsiString LabelCaption(const TComponent* owner, const TControl* control)
+{
+    for (int i = 0; i < owner->ComponentCount(); ++i) {
+        const auto* label = dynamic_cast<const TLabel*>(owner->Components(i));
+        if (label && label->FocusControl() == control)
+            return label->Caption();
+    }
+    return AnsiString();
+}
+
+AnsiString Trimmed(AnsiString caption)
+{
+    std::string text = caption.ToStdString();
+    text.erase(std::remove(text.begin(), text.end(), '&'), text.end());
+    while (!text.empty() && (text.back() == ' ' || text.back() == ':'))
+        text.pop_back();
+    while (!text.empty() && text.front() == ' ')
+        text.erase(text.begin());
+    return AnsiString(text);
+}
+
+// "<lead>A, B." naming each binding's first control once: by its caption, else by its
+// name, and a hidden control without a caption not at all when `hiddenToo` is false.
+AnsiString NamedList(const char* lead, const TComponent* owner, const std::vector<const KwControlBinding*>& bindings,
+                     const TControlNames& names, bool hiddenToo)
+{
+    std::vector<AnsiString> captions;
+    for (const KwControlBinding* binding : bindings) {
+        if (binding->Controls.empty())
+            continue;
+        const TControl* control = binding->Controls[0];
+        AnsiString caption = ControlCaption(owner, control, names);
+        if (caption.IsEmpty() && !hiddenToo && !control->Visible())
+            continue;
+        if (caption.IsEmpty())
+            caption = control->Name();
+        if (!caption.IsEmpty() && std::find(captions.begin(), captions.end(), caption) == captions.end())
+            captions.push_back(caption);
+    }
+    if (captions.empty())
+        return AnsiString();
+    AnsiString text = lead;
+    for (std::size_t i = 0; i < captions.size(); ++i)
+        text += (i ? ", " : "") + captions[i];
+    return text + ".";
+}
+}  // namespace
+
+std::vector<KwSNMPRequest2Edits*> BoundRequests(const TComponent* owner)
+{
+    std::vector<KwSNMPRequest2Edits*> requests;
+    for (int i = 0; i < owner->ComponentCount(); ++i)
+        if (auto* request = dynamic_cast<KwSNMPRequest2Edits*>(owner->Components(i)))
+            requests.push_back(request);
+    return requests;
+}
+
+AnsiString ControlCaption(const TComponent* owner, const TControl* control, const TControlNames& names)
+{
+    const auto named = names.find(control);
+    if (named != names.end())
+        return named->second;
+    if (dynamic_cast<const TCheckBox*>(control) || dynamic_cast<const TRadioGroup*>(control))
+        return Trimmed(control->Caption());
+    return Trimmed(LabelCaption(owner, control));
+}
+
+AnsiString KeptNote(const TComponent* owner, const TControlNames& names)
+{
+    std::vector<const KwControlBinding*> kept;
+    for (const KwSNMPRequest2Edits* request : BoundRequests(owner))
+        if (request->WasRead()) {
+            const auto bindings = request->KeptBindings();
+            kept.insert(kept.end(), bindings.begin(), bindings.end());
+        }
+    return NamedList("Kept as the device has it: ", owner, kept, names, false);
+}
+
+AnsiString UnsavedNote(const TComponent* owner, const TControlNames& names)
+{
+    std::vector<const KwControlBinding*> changed;
+    for (const KwSNMPRequest2Edits* request : BoundRequests(owner)) {
+        const auto bindings = request->UserChangedBindings();
+        changed.insert(changed.end(), bindings.begin(), bindings.end());
+    }
+    return NamedList("Not saved: ", owner, changed, names, true);
+}
+
+AnsiString UnshownSwitchText(const AnsiString& caption)
+{
+    return "The device's " + caption + " cannot be shown, and Save depends on it: choose one, then Save.";
+}

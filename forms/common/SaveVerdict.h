@@ -1,0 +1,35 @@
+#pragma once
+// What a settings form says about the values it keeps and about its Save, the same way
+// in every form: the bound controls that show no choice for the device's value (sets
+// keep those values as the device has them), and the controls the user changed that no
+// successful set wrote since.
+#include "AnsiString.h"
+
+#include <map>
+#include <vector>
+
+class KwSNMPRequest2Edits;
+class TComponent;
+class TControl;
+
+// Captions for controls that have none of their own (a hidden control behind others).
+using TControlNames = std::map<const TControl*, AnsiString>;
+
+// The requests with bound controls that `owner` owns.
+std::vector<KwSNMPRequest2Edits*> BoundRequests(const TComponent* owner);
+
+// The caption the user knows a control by: a name given in `names`, the control's own
+// caption (check box, radio group), else the caption of the label that names it, without
+// its colon. Empty when it has none.
+AnsiString ControlCaption(const TComponent* owner, const TControl* control, const TControlNames& names);
+
+// "Kept as the device has it: A, B." for the controls that show no choice (a hidden one
+// only when it has a caption or a name in `names`); empty when there are none.
+AnsiString KeptNote(const TComponent* owner, const TControlNames& names);
+// "Not saved: A, B." for the controls the user changed that no set wrote since they were
+// read; empty when there are none.
+AnsiString UnsavedNote(const TComponent* owner, const TControlNames& names);
+
+// Save's refusal while `caption`, on which everything Save writes depends, shows no
+// choice for the device's value.
+AnsiString UnshownSwitchText(const AnsiString& caption);
