@@ -1044,18 +1044,19 @@ void TFM_MultiSSIDNewForm::ApplyBtnClick(TObject* Sender)
 {
     if (!MaySave(StateRequest, StateGuard))
         return;
+    BeginSave();
     MarkColumns(false);
     // The device refuses the further SSIDs outside Access Point: a refused switch
     // ends Save there, as it ends Add.
     if (!SwitchedForFurtherSsids())
         return;
     MarkVars(StateRequest, smSend, 0);
-    bool saved = WriteGroup(StateRequest);
+    WriteGroup(StateRequest);
     // A priority switch that was never read is not written back in its default.
     if (priorityStateRead_)
-        saved = WriteGroup(PriorityStateRequest) && saved;
+        WriteGroup(PriorityStateRequest);
     MarkColumns(true);
-    ShowStatus(saved ? "Save OK!" : "Save Fail!");
+    ReportSave("Save OK!", "Save Fail!");
 }
 
 void TFM_MultiSSIDNewForm::CancelBtnClick(TObject* Sender) { Close(); }

@@ -406,10 +406,13 @@ void TFM_Performace::SaveRadioOff()
     // The switch alone: everything else stays as the device has it.
     MarkVars(RadioRequest, smKeep);
     MarkVars(RadioRequest, smSend, rvRadioWave);
-    const bool saved = Write(RadioRequest);
+    BeginSave();
+    Write(RadioRequest);
     RestoreMarks();
+    // Taken before the Refresh, whose read settles the user's changes.
+    const AnsiString verdict = SaveVerdict("Save OK!", "Set Error!");
     Bt_Refresh_aClick(this);
-    ShowStatus(saved ? "Save OK!" : "Set Error!");
+    ShowStatus(verdict);
 }
 
 void TFM_Performace::SaveRadioOn()
@@ -425,14 +428,18 @@ void TFM_Performace::SaveRadioOn()
     if (BandModeList()->ItemIndex() == 1)
         Ed_TRate->SetText(CB_DRate->Text());
     MarkVars(RadioRequest, smSend, rvDataRate);  // in every mode
-    const bool radioSaved = Write(RadioRequest);
+    BeginSave();
+    Write(RadioRequest);
     KwSNMPRequest2Edits* modeRequest = FiveGHz() ? Mode5Request : Mode24Request;
     // A client keeps its band's wireless mode: then there is nothing to send.
-    const bool modeSaved = !HasVariablesToSend(modeRequest) || Write(modeRequest);
+    if (HasVariablesToSend(modeRequest))
+        Write(modeRequest);
     RestoreMarks();
-    // The form reads everything again first, so its own result is what stays shown.
+    // The verdict is taken before the Refresh, whose read settles the user's changes;
+    // the form reads everything again first, so its own result is what stays shown.
+    const AnsiString verdict = SaveVerdict("Save OK!", "Set Error!");
     Bt_Refresh_aClick(this);
-    ShowStatus(radioSaved && modeSaved ? "Save OK!" : "Set Error!");
+    ShowStatus(verdict);
 }
 
 void TFM_Performace::Bt_Apply_aClick(TObject* Sender)

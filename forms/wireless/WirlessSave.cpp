@@ -130,6 +130,7 @@ void TFM_Wirless::Bt_ApplyClick(TObject* Sender)
     if (!RunSaveChecks(plan))
         return;
 
+    BeginSave();
     MarkWirelessVars(false);
     if (plan.Branch != sbKeep)
         SecurityToAuthentication();
@@ -138,13 +139,15 @@ void TFM_Wirless::Bt_ApplyClick(TObject* Sender)
     // Whatever happened, every group is read and sent again from now on.
     MarkWirelessVars(true);
     if (!written) {
-        ShowStatus(SettingErrorText);
+        ShowStatus(SaveVerdict(SettingErrorText, SettingErrorText));
         return;
     }
+    // Taken before the Refresh, whose read settles the user's changes.
+    const AnsiString verdict = SaveVerdict(SettingSuccessText, SettingErrorText);
     ReadSequence([this](TObject* S) { Bt_RefreshClick(S); })(Sender);
     if (plan.Sequence == ssClient)
         ReadModeWasClient = CB_APMode->ItemIndex() == 3 || CB_APMode->ItemIndex() == 4;
-    ShowStatus(SettingSuccessText);
+    ShowStatus(verdict);
 }
 
 bool TFM_Wirless::MaySaveGroups(const TSavePlan& plan)

@@ -163,9 +163,6 @@ protected:
 
 TEST_P(SaveVerdictRules, AControlTheUserChangedIsWrittenRefusedOrNamedAsNotSaved)
 {
-    // Performance still words its Save's result itself.
-    if (ItemOf(GetParam()) == "adPerformance1")
-        GTEST_SKIP() << "Performance does not report its Save through the form's verdict yet";
     WithForm([&](TForm* form) {
         for (const BoundControl& bound : BoundControls(form)) {
             TControl* control = bound.Control;
