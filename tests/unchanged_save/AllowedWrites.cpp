@@ -54,12 +54,12 @@ const NamedWrite Writes[] = {
          return (InMode(w, 4) && w.Value == "INTEGER 2") || (WepInUse(w) && w.Value == "INTEGER 1");
      }},
     // Japan and Great Britain on 5 GHz (outdoor) offer Access Point and Wireless Client
-    // only: a WDS mode is shown, and saved, as Access Point.
+    // only: a WDS mode, or a mode outside the list, is shown, and saved, as Access Point.
     {"hWirelessBand1", "dot11ApMode",
      [](const SweepCase& w) {
          const std::string country = w.Held("2.1.3.2.1.1.27.1");
          const bool restricted = country == "STRING \"JP\"" || country == "STRING \"GB\"";
-         return restricted && w.Held("2.1.3.2.1.1.24.1") == "INTEGER 1" && (InMode(w, 2) || InMode(w, 3)) &&
+         return restricted && w.Held("2.1.3.2.1.1.24.1") == "INTEGER 1" && !InMode(w, 1) && !InMode(w, 4) &&
                 w.Value == "INTEGER 1";
      }},
     // A clone source outside its list shows as "Auto" while cloning is on, and is saved so.
@@ -124,11 +124,35 @@ bool AllowedWrite(const SweepCase& write)
     return false;
 }
 
+namespace {
+// The forms whose whole Save belongs to one switch (the settings shown are those of the
+// chosen address mode, connection type or server state; the access mode is all the Save
+// writes): a switch they cannot show holds the Save, and the form says why.
+struct SwitchSave {
+    const char* Item;
+    const char* Switch;
+    const char* Caption;
+};
+const SwitchSave SwitchSaves[] = {
+    {"hLan1", "ipType", "Get IP From"},
+    {"InternetConnect1", "ipType", "Internet Connection Type"},
+    {"DHCPServer1", "dhcpServerControl", "Function Enable/Disable"},
+    {"MACFilter1", "macAccessControlFilterControlStatus", "Access Control List"},
+    {"ParentalControl1", "parantalControlStatus", "Enabled Parental Control"},
+    {"Mac1", "dot11MacAccessControl", "Access Control"},
+};
+}  // namespace
+
 bool AllowedRefusal(const SweepCase& save, const std::string& box)
 {
     // Home / Wireless saves nothing while it shows no operating mode, and says so.
-    return save.Item == "hWirelessBand1" && save.Gives("dot11ApMode") &&
-           box == "The device's operating mode is not in the list. Choose a mode, then Save again.";
+    if (save.Item == "hWirelessBand1" && save.Gives("dot11ApMode"))
+        return box == "The device's operating mode is not in the list. Choose a mode, then Save again.";
+    for (const SwitchSave& form : SwitchSaves)
+        if (save.Item == form.Item && save.Gives(form.Switch) && save.Given->Why == "outside its list")
+            return box == std::string("The device's ") + form.Caption +
+                              " cannot be shown, and Save depends on it: choose one, then Save.";
+    return false;
 }
 
 }  // namespace vka_test

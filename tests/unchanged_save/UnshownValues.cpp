@@ -51,6 +51,10 @@ const KwEditSpecifier* ShownRange(const KwSNMPRequest2Controls& request, int ind
     return nullptr;
 }
 
+// Variables whose writes the device takes as commands on a table (add a row): what
+// they read is no setting the device keeps, and their type is the catalogue's.
+bool IsCommand(const std::string& name) { return name == "dot11RemoteApMacAddressAdd"; }
+
 // The unshown values of one variable at `oid`, of the type the device holds it in.
 std::vector<UnshownValue> ValuesFor(const KwSNMPRequest2Controls& request, int index, const std::string& oid,
                                     const std::string& held)
@@ -83,7 +87,7 @@ std::vector<UnshownValue> ValuesFor(const KwSNMPRequest2Controls& request, int i
         return {value(t, asHeld(static_cast<long>(range->Minimum) - 1), "below its range"),
                 value(t, asHeld(static_cast<long>(range->Maximum) + 1), "above its range")};
     }
-    if (!request.Request.VarList.IsWritable(index))
+    if (!request.Request.VarList.IsWritable(index) || IsCommand(name))
         return {};
     if (type == "INTEGER")
         return {value("STRING", "\"1\"", "of another type")};
