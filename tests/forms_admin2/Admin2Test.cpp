@@ -102,9 +102,9 @@ TEST_P(AdminRoad, ShowsTheDevicesSettingsAndSaveWritesTheSixGroupsInOrder)
     });
     const auto sets = Sets();
     ASSERT_EQ(sets.size(), 5u);
-    // SSH: telnet is left as it is; no VLAN limit: the tag is left out; the system name
-    // and location, unchanged, are not written.
-    EXPECT_EQ(SentBindings(), (Lines{UserName + " STRING \"admin\"", Password + " STRING \"" + DevicePassword + "\"",
+    // SSH: telnet is left as it is; no VLAN limit: the tag is left out; the login name,
+    // the system name and location, unchanged, are not written.
+    EXPECT_EQ(SentBindings(), (Lines{Password + " STRING \"" + DevicePassword + "\"",
                                      Ssh + " INTEGER 1", Timeout + " INTEGER 3", Ping + " INTEGER 1",
                                      ManagerStatus + " INTEGER 0"}));
     for (const auto& set : sets)
@@ -131,7 +131,7 @@ TEST_P(AdminRoad, ANewPasswordAndNoConsoleAreWrittenAndNeverTraced)
         EXPECT_EQ(Text(form.Ed_Pwd), fresh);
     });
     EXPECT_EQ(Sets().size(), 4u);  // no time-out without a console
-    EXPECT_EQ(SentBindings(), (Lines{UserName + " STRING \"admin\"", Password + " STRING \"" + fresh + "\"",
+    EXPECT_EQ(SentBindings(), (Lines{Password + " STRING \"" + fresh + "\"",
                                      Telnet + " INTEGER 0", Ssh + " INTEGER 0", Ping + " INTEGER 1",
                                      ManagerStatus + " INTEGER 0"}));
     EXPECT_EQ(DeviceValue(Password), "STRING \"" + fresh + "\"");

@@ -88,6 +88,7 @@ TEST_P(GroupForm, AFailedSettingsWriteIsAnErrorAndTheCommitIsStillSent)
 {
     ASSERT_EQ(devsim.Control("set ro " + UserLimit + " INTEGER 32").rfind("OK", 0), 0u);
     Run([&](TFM_Group& form) {
+        form.Ed_UsrL->SetText("40");  // a limit the user typed is written
         devsim.ClearJournal();
         form.Bt_Apply->Click();
         EXPECT_EQ(vka_test::StatusText(form.StatusBar), "Setting Error!");
