@@ -483,3 +483,34 @@ TEST_P(AdminVidOutsideItsRange, IsCheckedAndWrittenOnlyOnceTheUserTouchesIt)
 }
 
 INSTANTIATE_TEST_SUITE_P(Roads, AdminVidOutsideItsRange, AllVersions(), VersionName);
+
+// A login name the device holds as another type: a Save of a new password keeps it, a
+// name the user typed is checked as ever and one it refuses sends nothing.
+class AdminUnshownUserName : public AdminRoad {};
+
+TEST_P(AdminUnshownUserName, IsKeptUntilTheUserTypesOne)
+{
+    ASSERT_TRUE(devsim.SetValue(UserName, "INTEGER", "1"));
+    const std::string fresh = "N3w-secret";
+    RunMenuForm<TFM_Admin2>("tAdmin2", FM_Admin2, [&](TFM_Admin2& form) {
+        WaitForActive();
+        devsim.ClearJournal();
+        form.Ed_NPwd->SetText(fresh.c_str());
+        form.Ed_CNP->SetText(fresh.c_str());
+        form.OK->Click();
+        EXPECT_EQ(dialogs.Texts(), Lines{});
+        EXPECT_EQ(StatusText(form.StatusBar), "Set OK!");
+        EXPECT_FALSE(Sent(SentBindings(), UserName));
+
+        devsim.ClearJournal();
+        form.Ed_OPwd->SetText(fresh.c_str());
+        form.Ed_Usr->SetText("no blanks");
+        form.OK->Click();
+        EXPECT_EQ(dialogs.Texts(), Lines{"Invaild UserName!"});
+        EXPECT_TRUE(Sets().empty());
+    });
+    EXPECT_EQ(DeviceValue(Password), "STRING \"" + fresh + "\"");
+    EXPECT_EQ(DeviceValue(UserName), "INTEGER 1");
+}
+
+INSTANTIATE_TEST_SUITE_P(Roads, AdminUnshownUserName, AllVersions(), VersionName);

@@ -85,6 +85,35 @@ TEST_P(InternetConnect, SavesAStaticAddressWithItsOwnVariablesOnly)
 
 INSTANTIATE_TEST_SUITE_P(Roads, InternetConnect, ::testing::Values(1), vka_test::VersionName);
 
+// Static settings the device holds as another type (a gateway, an MTU) are the device's
+// until the user edits them: a Save that does not touch them writes the type only; a
+// typed MTU is checked, and the gateway is checked against a typed address.
+class InternetConnectUnshownSettings : public InternetConnect {};
+
+TEST_P(InternetConnectUnshownSettings, AreKeptUntilTheUserEditsThem)
+{
+    ASSERT_TRUE(devsim.SetValue(WanGateway, "INTEGER", "1"));
+    ASSERT_TRUE(devsim.SetValue(Mtu, "STRING", "\"1\""));
+    Open([&](TFM_InternetConnect& form) {
+        ASSERT_TRUE(Press(form.Bt_Apply));
+        EXPECT_EQ(dialogs.Count(), 0);
+        EXPECT_EQ(StatusText(form.StatusBar1), "Save OK!");
+
+        form.Edt_StaticMTU->SetText("1");
+        ASSERT_TRUE(Press(form.Bt_Apply));
+        form.Edt_StaticMTU->SetText("1400");
+        form.Edt_StaticIP->SetText("203.0.113.20");
+        ASSERT_TRUE(Press(form.Bt_Apply));
+        EXPECT_EQ(dialogs.Texts(), (Lines{"Please input valid Static MTU.",
+                                          "The Gateway and Router addresses should be in the same network! "}));
+    });
+    EXPECT_EQ(SentBindings(), (Lines{WanType + " INTEGER 1", WanType + " INTEGER 1"}));  // the Save, the close
+    EXPECT_EQ(DeviceValue(WanGateway), "INTEGER 1");
+    EXPECT_EQ(DeviceValue(Mtu), "STRING \"1\"");
+}
+
+INSTANTIATE_TEST_SUITE_P(Roads, InternetConnectUnshownSettings, vka_test::AllVersions(), vka_test::VersionName);
+
 TEST_P(InternetConnect, RefusesEachBadFieldWithItsMessageAndSendsNothing)
 {
     Open([&](TFM_InternetConnect& form) {
