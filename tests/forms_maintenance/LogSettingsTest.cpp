@@ -71,28 +71,3 @@ TEST_P(LogSettings, ReadsAndWritesTheSettings)
 }
 
 INSTANTIATE_TEST_SUITE_P(Roads, LogSettings, ::testing::Values(1), RoadName);
-
-// A server address the device holds as another type is kept by a Save that does not
-// touch it; one the user typed is checked as ever.
-class LogSettingsUnshownServer : public LogSettings {};
-
-TEST_P(LogSettingsUnshownServer, IsKeptUntilTheUserTypesOne)
-{
-    ASSERT_TRUE(devsim.SetValue(Server, "INTEGER", "1"));
-    vka_test::RunMenuForm<TLogSetForm>("LogSettings1", LogSetForm, [&](TLogSetForm& form) {
-        form.Bt_Apply->Click();
-        EXPECT_EQ(dialogs.Count(), 0);
-        EXPECT_EQ(form.StatusBar->SimpleText().ToStdString(), "Set Success!");
-        ASSERT_EQ(SetBindings().size(), 1u);
-        EXPECT_EQ(SetBindings()[0].back(), RemoteState + " INTEGER 1");
-
-        form.Ed_LogServerIp->SetText("300.1.1.1");
-        form.Bt_Apply->Click();
-        ASSERT_EQ(dialogs.Count(), 1);
-        EXPECT_EQ(dialogs.boxes[0].Text, "Please input valid IP Address.");
-    });
-    EXPECT_EQ(SetBindings().size(), 1u);
-    EXPECT_EQ(DeviceValue(Server), "INTEGER 1");
-}
-
-INSTANTIATE_TEST_SUITE_P(Roads, LogSettingsUnshownServer, vka_test::AllVersions(), RoadName);

@@ -105,31 +105,6 @@ TEST_P(LanForm, AFailedStaticSaveSaysSetError)
 
 INSTANTIATE_TEST_SUITE_P(Roads, LanForm, ::testing::Values(1), vka_test::VersionName);
 
-// An address the device holds as another type is the device's until the user edits it:
-// a Save that does not touch it writes the mode only; one the user typed is checked.
-class LanUnshownAddress : public LanForm {};
-
-TEST_P(LanUnshownAddress, IsKeptUntilTheUserEditsIt)
-{
-    ASSERT_TRUE(devsim.SetValue(LanGateway, "INTEGER", "1"));
-    Open([&](TFM_LanCfg& form) {
-        ASSERT_TRUE(devsim.ClearJournal());
-        ASSERT_TRUE(Press(form.BT_LanCfgOk));
-        EXPECT_EQ(dialogs.Count(), 0);
-        EXPECT_EQ(StatusText(form.StatusBar), "Set OK!");
-
-        form.ED_DefGw->SetText("1");
-        ASSERT_TRUE(Press(form.BT_LanCfgOk));
-        ASSERT_EQ(dialogs.Count(), 1);
-        EXPECT_EQ(dialogs.Last().Text, "Please input valid Gateway.");
-    });
-    EXPECT_EQ(SentBindings(), (Lines{IpType + " INTEGER 1"}));
-    EXPECT_EQ(DeviceValue(LanGateway), "INTEGER 1");
-    EXPECT_EQ(DeviceValue(LanIp), "IPADDRESS 127.0.0.1");
-}
-
-INSTANTIATE_TEST_SUITE_P(Roads, LanUnshownAddress, vka_test::AllVersions(), vka_test::VersionName);
-
 // The device takes the address but refuses the read that follows (its gateway object
 // gained an instance below it): the gateway left empty shows what was sent, never an
 // empty field the device did not confirm.

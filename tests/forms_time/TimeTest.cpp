@@ -212,31 +212,3 @@ TEST_P(TimeRoad, ADeviceThatRefusesTheTimeIsASettingError)
 }
 
 INSTANTIATE_TEST_SUITE_P(Roads, TimeRoad, ::testing::Values(1), VersionName);
-
-
-// An NTP server the device holds as another type is kept by a Save that does not touch
-// it; one the user typed is checked as ever.
-class TimeUnshownServer : public FormRoad {};
-
-TEST_P(TimeUnshownServer, IsKeptUntilTheUserTypesOne)
-{
-    ASSERT_TRUE(devsim.SetValue(T + "1.0", "INTEGER", "1"));
-    RunMenuForm<TFM_Time>("Time", FM_Time, [&](TFM_Time& form) {
-        ASSERT_TRUE(form.CheckBox_NTP->Checked());
-        devsim.ClearJournal();
-        form.Btn_Apply->Click();
-        EXPECT_EQ(dialogs.Count(), 0);
-        EXPECT_EQ(StatusText(form.StatusBar), "Setting Success");
-        ASSERT_EQ(Sets().size(), 1u);
-        for (const std::string& binding : SentBindings())
-            EXPECT_NE(binding.rfind(T + "1.0 ", 0), 0u) << binding;
-
-        form.Ed_ServerIp->SetText("1.2.3");
-        form.Btn_Apply->Click();
-        EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{"Please input valid IP address"});
-    });
-    EXPECT_EQ(Sets().size(), 1u);
-    EXPECT_EQ(DeviceValue(T + "1.0"), "INTEGER 1");
-}
-
-INSTANTIATE_TEST_SUITE_P(Roads, TimeUnshownServer, AllVersions(), VersionName);
