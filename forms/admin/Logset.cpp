@@ -117,8 +117,6 @@ void TLogSetForm::Bt_ApplyClick(TObject* Sender)
         Ed_LogServerIp->SetText("");
     if (saved)
         deviceServer_.TakeShown({Ed_LogServerIp});
-    if (LogRequest && GroupRead(LogRequest))
-        deviceServer_.TakeShown({Ed_LogServerIp});
 }
 
 void TLogSetForm::Bt_CancelClick(TObject* Sender) { Close(); }

@@ -1,8 +1,8 @@
 #pragma once
 // Home / LAN: how the access point gets its LAN address (static or by DHCP) and, for a
 // static address, the address, mask and default gateway, checked before they are
-// written (those the user edited). The WAN address, the DHCP pool and the static lease table are read into
-// hidden controls (the table is bound but never read).
+// written (those the user edited). The WAN address, the DHCP pool and the static lease
+// table are read into hidden controls (the table is bound but never read).
 #include "SettingsFormBase.h"
 #include "SystemTexts.h"
 
