@@ -4,6 +4,7 @@
 #include "Catalogue.h"
 #include "DebugTraceLine.h"
 #include "FormBuilder.h"
+#include "KwValueText.h"
 #include "ListCells.h"
 #include "New_req2Edit.h"
 #include "SetContents.h"
@@ -215,6 +216,8 @@ void TFM_Admin2::FormCreate(TObject* Sender)
     Ed_VID->SetMaxLength(4);
     if (ManagerRequest && GroupRead(ManagerRequest))
         deviceVid_.TakeShown({Ed_VID});
+    if (LoginRequest && GroupRead(LoginRequest))
+        deviceUser_.TakeShown({Ed_Usr});
     vidClicked_ = false;  // the boxes were set from the device, not clicked
 }
 
@@ -341,12 +344,15 @@ bool TFM_Admin2::CheckSaveInput()
         ResetRangeInputs();
         return RefuseInput(text, "Warning", Ed_Usr);
     };
-    if (Ed_Usr->Text().IsEmpty())
-        return refuseName("Please input the login name!");
-    if (Ed_Usr->Text().Length() > MaxNameLength)
-        return refuseName("Please limit user name to 64 characters!");
-    if (!IsValidUserName(Ed_Usr->Text()))
-        return refuseName("Invaild UserName!");
+    // A login name the user did not edit is the device's: neither checked nor written.
+    if (deviceUser_.Edited(Ed_Usr)) {
+        if (Ed_Usr->Text().IsEmpty())
+            return refuseName("Please input the login name!");
+        if (Ed_Usr->Text().Length() > MaxNameLength)
+            return refuseName("Please limit user name to 64 characters!");
+        if (!IsValidUserName(Ed_Usr->Text()))
+            return refuseName("Invaild UserName!");
+    }
     if (Ed_NPwd->Text().Length() > MaxNameLength) {
         Ed_NPwd->Clear();
         ResetRangeInputs();
@@ -395,6 +401,11 @@ void TFM_Admin2::OKClick(TObject* Sender)
     const bool vidSent = CheckBox_VID->Checked() && VidEdited();
     MarkVars(ManagerRequest, vidSent ? smSend : smLeaveOut, 1);
     MarkConsole();
+    deviceUser_.MarkEdited(LoginRequest, 0, Ed_Usr);
+    // A password the edits cannot hold (the device gave another type) is never written
+    // back: with the login name kept too, the login set is not sent.
+    const bool passwordKept = devicePassword == KwNoValueText && Ed_NPwd->Text() == devicePassword;
+    MarkVars(LoginRequest, passwordKept ? smKeep : smSend, 1);
     const bool systemNameRead = SystemNameRead();
     if (systemNameRead) {
         deviceTexts_.MarkEdited(SystemNameRequest, 0, Ed_SysName);
@@ -421,6 +432,8 @@ void TFM_Admin2::OKClick(TObject* Sender)
         const bool ok = !sent || WriteGroup(write.Request);
         if (!ok && write.Request == LoginRequest)
             Ed_Pwd->SetText(devicePassword);
+        if (ok && write.Request == LoginRequest)
+            deviceUser_.TakeShown({Ed_Usr});
         if (sent && ok && write.Request == SystemNameRequest)
             deviceTexts_.TakeShown({Ed_SysName, Ed_Location});
         if (sent && ok && write.Request == ManagerRequest && vidSent) {
@@ -431,6 +444,7 @@ void TFM_Admin2::OKClick(TObject* Sender)
     }
     // The status and VLAN tag are read again with the next reads even when left out.
     MarkVars(ManagerRequest, smSend);
+    MarkVars(LoginRequest, smSend);
     const AnsiString verdict = SaveVerdict(
         systemNameRead ? AnsiString("Set OK!") : AnsiString("Set OK! ") + SystemNameNotReadText, "Setting Error!");
     if (SaveSucceeded()) {

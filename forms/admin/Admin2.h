@@ -7,7 +7,8 @@
 // are added and deleted at once, each by its own request. An access limit the two boxes
 // cannot show is said, grayed and kept until the user clicks a box.
 //
-// The VLAN tag is checked and written only when the user edited it or clicked its box.
+// The VLAN tag is checked and written only when the user edited it or clicked its box;
+// the login name only when the user edited it.
 //
 // Passwords: the device's current one sits in the hidden Ed_Pwd; the three password
 // edits start with it, so a Save without changes writes the same password again; a
@@ -133,6 +134,7 @@ private:
     TDeviceTexts deviceVid_;
     bool vidClicked_ = false;
     bool VidEdited() const { return vidClicked_ || deviceVid_.Edited(Ed_VID); }
+    TDeviceTexts deviceUser_;  // the login name as the device has it
 };
 
 extern TFM_Admin2* FM_Admin2;

@@ -90,6 +90,8 @@ void TLogSetForm::FormCreate(TObject* Sender)
     Ed_MailServerIp->SetMaxLength(15);
     if (Ed_LogServerIp->Text() == "0.0.0.0")
         Ed_LogServerIp->SetText("");
+    if (LogRequest && GroupRead(LogRequest))
+        deviceServer_.TakeShown({Ed_LogServerIp});
 }
 
 void TLogSetForm::Bt_ApplyClick(TObject* Sender)
@@ -97,19 +99,25 @@ void TLogSetForm::Bt_ApplyClick(TObject* Sender)
     // Settings that were never read would overwrite the device's with the form's blanks.
     if (!MaySave(LogRequest, SaveGuard))
         return;
-    if (Ed_LogServerIp->Text().IsEmpty()) {
-        Ed_LogServerIp->SetText("0.0.0.0");
-    } else if (!IsValidHostAddressText(Ed_LogServerIp->Text())) {
+    // A server address the user did not edit is the device's: neither checked nor written.
+    const AnsiString server = Ed_LogServerIp->Text();
+    if (!deviceServer_.Passes(Ed_LogServerIp, server.IsEmpty() || IsValidHostAddressText(server))) {
         RefuseInput("Please input valid IP Address.", "Warning", Ed_LogServerIp);
         Ed_LogServerIp->SetText("");
         return;
     }
+    deviceServer_.MarkEdited(LogRequest, ServerAddress, Ed_LogServerIp);
+    if (server.IsEmpty())
+        Ed_LogServerIp->SetText("0.0.0.0");
     CBoxRemoteLogStatus->SetItemIndex(RemoteLogEnabled);
     BeginSave();
     WriteGroup(LogRequest);
-    ReportSave("Set Success!", "Set Error!");
+    MarkVars(LogRequest, smSend, ServerAddress);
+    const bool saved = ReportSave("Set Success!", "Set Error!");
     if (Ed_LogServerIp->Text() == "0.0.0.0")
         Ed_LogServerIp->SetText("");
+    if (saved)
+        deviceServer_.TakeShown({Ed_LogServerIp});
 }
 
 void TLogSetForm::Bt_CancelClick(TObject* Sender) { Close(); }

@@ -3,6 +3,7 @@
 // the remote log state. The e-mail notification and schedule groups exist but are
 // hidden; nothing of them is bound or read.
 #include "SettingsFormBase.h"
+#include "SystemTexts.h"
 
 class TLogSetForm : public TSettingsForm {
 public:
@@ -39,6 +40,9 @@ public:
     void Bt_ApplyClick(TObject* Sender);
     void Bt_CancelClick(TObject* Sender);
     void CheckBox_EMNotifcaClick(TObject* Sender);
+
+private:
+    TDeviceTexts deviceServer_;  // the log server address as the device has it
 };
 
 extern TLogSetForm* LogSetForm;

@@ -135,9 +135,13 @@ void TFM_Time::BuildManualGroup(TFormBuilder& build)
 
 bool TFM_Time::ReadTimeGroups()
 {
-    bool read = true;
-    for (KwSNMPRequest2Edits* request : {TimeRequest, ManualRequest})
-        read = ReadGroup(request) && read;
+    const bool serverRead = ReadGroup(TimeRequest);
+    const bool read = ReadGroup(ManualRequest) && serverRead;
+    if (serverRead) {
+        if (Ed_ServerIp->Text() == "0.0.0.0")
+            Ed_ServerIp->Clear();
+        deviceServer_.TakeShown({Ed_ServerIp});
+    }
     return read;
 }
 
@@ -257,6 +261,8 @@ void TFM_Time::MarkTimeSettings()
     const bool manual = CheckBox_NTP->State() == cbUnchecked;
     MarkVars(ManualRequest, manual ? smSend : smLeaveOut, 0);
     MarkVars(TimeRequest, ntp ? smSend : smLeaveOut, tvServer);
+    if (ntp)
+        deviceServer_.MarkEdited(TimeRequest, tvServer, Ed_ServerIp);
 }
 
 void TFM_Time::UnmarkTimeSettings()
@@ -276,7 +282,9 @@ void TFM_Time::Btn_ApplyClick(TObject* Sender)
         RefuseInput(InvalidAddressText, "Waring", Ed_ServerIp);
         return;
     }
-    if (!Ed_ServerIp->Text().IsEmpty() && !IsValidHostAddressText(Ed_ServerIp->Text())) {
+    // A server the user did not edit is the device's: neither checked nor written.
+    const AnsiString server = Ed_ServerIp->Text();
+    if (!deviceServer_.Passes(Ed_ServerIp, server.IsEmpty() || IsValidHostAddressText(server))) {
         Application->MessageBox(InvalidAddressText, "Waring", MB_OK);
         Ed_ServerIp->Clear();
         if (Ed_ServerIp->CanFocus())
@@ -290,11 +298,11 @@ void TFM_Time::Btn_ApplyClick(TObject* Sender)
             return;
         }
     }
+    MarkTimeSettings();
     if (Ed_ServerIp->Text().IsEmpty())
         Ed_ServerIp->SetText("0.0.0.0");
     if (!CheckBox_NTP->Checked())
         Ed_DateTime->SetText(ManualTimeText());
-    MarkTimeSettings();
 
     BeginSave();
     WriteGroup(TimeRequest);

@@ -5,6 +5,7 @@
 // are sent once. Time zone and daylight saving (with its start and end rules) are sent
 // with every Save; daylight saving only for the zones that have it.
 #include "SettingsFormBase.h"
+#include "SystemTexts.h"
 
 class TFormBuilder;
 class TFormRows;
@@ -77,8 +78,10 @@ private:
     TComboBox* IncompleteManualField() const;
     void MarkTimeSettings();
     void UnmarkTimeSettings();
+    // Reads the settings and the manual time; the server edit shows no 0.0.0.0.
     bool ReadTimeGroups();
 
+    TDeviceTexts deviceServer_;  // the NTP server as the device has it
 };
 
 extern TFM_Time* FM_Time;

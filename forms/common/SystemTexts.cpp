@@ -20,6 +20,14 @@ bool TDeviceTexts::Edited(const TEdit* edit) const
     return given == given_.end() || given->second != edit->Text();
 }
 
+bool TDeviceTexts::Edited(std::initializer_list<const TEdit*> edits) const
+{
+    for (const TEdit* edit : edits)
+        if (Edited(edit))
+            return true;
+    return false;
+}
+
 void TDeviceTexts::MarkEdited(KwSNMPRequest2Controls* request, int index, const TEdit* edit) const
 {
     MarkVars(request, Edited(edit) ? smSend : smKeep, index);

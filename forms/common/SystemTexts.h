@@ -19,7 +19,9 @@ extern const char* const SystemLocationTooLongText;  // "The Max Lengh of the Sy
 
 const int SystemTextMaxLength = 32;
 
-// What the device holds of each system text edit, as far as the form knows it.
+// What the device holds of each edit given to it, as far as the form knows it. An edit
+// the user left as the device gave it is kept: Save neither checks nor writes it (the
+// device may hold what the edit's check refuses: another type, a value out of range).
 class TDeviceTexts {
 public:
     // The edits show the device's texts now (a read of them has just succeeded).
@@ -29,6 +31,11 @@ public:
     // True when the edit shows other than what the device gave, or the device's text
     // is not known.
     bool Edited(const TEdit* edit) const;
+    // True when one of the edits was edited (edits checked against each other).
+    bool Edited(std::initializer_list<const TEdit*> edits) const;
+    // Save's check of one edit: true when it is kept unchecked or what the user typed
+    // is `valid`.
+    bool Passes(const TEdit* edit, bool valid) const { return valid || !Edited(edit); }
     // Marks variable `index` of `request` sent when its edit was edited, read only
     // (not sent) when not.
     void MarkEdited(KwSNMPRequest2Controls* request, int index, const TEdit* edit) const;

@@ -219,6 +219,13 @@ void TFM_InternetConnect::ShowType(int t)
     BlankEmptyAddresses();
     CB_PPPoEModeChange(this);
     CB_PppoeManualModeChange(this);
+    TakeStaticShown();
+}
+
+void TFM_InternetConnect::TakeStaticShown()
+{
+    deviceStatic_.TakeShown({Edt_StaticIP, Edt_StaticSubmask, Edt_StaticGateway, Edt_StaticPDNS, Edt_StaticSDNS,
+                             Edt_StaticMTU});
 }
 
 void TFM_InternetConnect::LayOut(int t)

@@ -13,6 +13,7 @@
 // the list cannot show is the device's own: the close gives it back as the device gave
 // it when the user switched away from it and no save succeeded.
 #include "SettingsFormBase.h"
+#include "SystemTexts.h"
 
 #include <vector>
 
@@ -128,6 +129,10 @@ private:
     bool CheckPppoe();
     bool CheckPptp();
     void MarkMtuCopy(int t);
+    // The static type's edits as the device has them (after each read of them): an
+    // unedited one is neither checked nor written.
+    TDeviceTexts deviceStatic_;
+    void TakeStaticShown();
 };
 
 extern TFM_InternetConnect* FM_InternetConnect;

@@ -7,6 +7,7 @@
 #include "NumberText.h"
 #include "Interconnect.h"
 #include "KwSNMPRequest2Edits.h"
+#include "SetContents.h"
 
 const char* const InternetConnectNotReadText =
     "The connection settings have not been read from the device. Close the form and open it again.";
@@ -62,25 +63,36 @@ bool MtuIn(TEdit* edit, long long low, long long high)
 bool TFM_InternetConnect::CheckStatic()
 {
     MarkRange(InfoRequest, HostName, PptpLast, smLeaveOut);
-    if (!IsValidHostAddressText(Edt_StaticIP->Text()))
+    // Only what the user edited is checked and written. The address is checked against
+    // the LAN with its mask, and the gateway against the address, when one of the pair
+    // was edited: the device's value of the other takes part as it is.
+    const TDeviceTexts& device = deviceStatic_;
+    device.MarkEdited(WanRequest, 0, Edt_StaticIP);
+    device.MarkEdited(WanRequest, 1, Edt_StaticSubmask);
+    device.MarkEdited(WanRequest, 2, Edt_StaticGateway);
+    device.MarkEdited(InfoRequest, PrimaryDns, Edt_StaticPDNS);
+    device.MarkEdited(InfoRequest, SecondaryDns, Edt_StaticSDNS);
+    if (!device.Passes(Edt_StaticIP, IsValidHostAddressText(Edt_StaticIP->Text())))
         return Refuse(Edt_StaticIP, "Please input valid static IP address", "Waring");
-    if (NetworkAddressText(Edt_StaticIP->Text(), Edt_StaticSubmask->Text()) ==
-        NetworkAddressText(Edt_LANIP->Text(), ED_LANSubMask->Text()))
+    if (device.Edited({Edt_StaticIP, Edt_StaticSubmask}) &&
+        NetworkAddressText(Edt_StaticIP->Text(), Edt_StaticSubmask->Text()) ==
+            NetworkAddressText(Edt_LANIP->Text(), ED_LANSubMask->Text()))
         return Refuse(Edt_StaticIP, "The LAN IP address and WAN IP addresses should  not be in the same network! ",
                       "Warning", false);
-    if (!IsValidSubnetMaskText(Edt_StaticSubmask->Text()))
+    if (!device.Passes(Edt_StaticSubmask, IsValidSubnetMaskText(Edt_StaticSubmask->Text())))
         return Refuse(Edt_StaticSubmask, "Please input valid static SubMask.", "Waring");
-    if (!IsValidHostAddressText(Edt_StaticGateway->Text()))
+    if (!device.Passes(Edt_StaticGateway, IsValidHostAddressText(Edt_StaticGateway->Text())))
         return Refuse(Edt_StaticGateway, "Please input valid static Gateway.", "Waring");
-    if (NetworkAddressText(Edt_StaticIP->Text(), NetMask->Text()) !=
-        NetworkAddressText(Edt_StaticGateway->Text(), NetMask->Text()))
+    if (device.Edited({Edt_StaticIP, Edt_StaticGateway}) &&
+        NetworkAddressText(Edt_StaticIP->Text(), NetMask->Text()) !=
+            NetworkAddressText(Edt_StaticGateway->Text(), NetMask->Text()))
         return Refuse(Edt_StaticGateway, "The Gateway and Router addresses should be in the same network! ",
                       "Warning", false);
-    if (!IsValidHostAddressText(Edt_StaticPDNS->Text()))
+    if (!device.Passes(Edt_StaticPDNS, IsValidHostAddressText(Edt_StaticPDNS->Text())))
         return Refuse(Edt_StaticPDNS, "Please input valid static primary DNS.", "Waring");
-    if (!OptionalAddress(Edt_StaticSDNS))
+    if (device.Edited(Edt_StaticSDNS) && !OptionalAddress(Edt_StaticSDNS))
         return Refuse(Edt_StaticSDNS, "Please input valid static Secordary DNS.", "Waring");
-    if (!MtuIn(Edt_StaticMTU, 200, 1500))
+    if (!device.Passes(Edt_StaticMTU, MtuIn(Edt_StaticMTU, 200, 1500)))
         return Refuse(Edt_StaticMTU, "Please input valid Static MTU.", "Waring");
     return true;
 }
@@ -198,9 +210,16 @@ void TFM_InternetConnect::Bt_ApplyClick(TObject* Sender)
     }
     if (!accepted) {
         MarkRange(InfoRequest, PrimaryDns, PptpLast, smSend);
+        MarkVars(WanRequest, smSend);
         return;
     }
     MarkMtuCopy(t);
+    if (t == StaticType)
+        deviceStatic_.MarkEdited(MtuRequest, StaticType, Edt_StaticMTU);
+    // A set left with nothing to send (all kept as the device has them) is done.
+    const auto write = [](KwSNMPRequest2Controls* request) {
+        return !HasVariablesToSend(request) || WriteGroup(request);
+    };
 
     ShowStatus("");
     UnblankEmptyAddresses();  // never an empty value where the device holds 0.0.0.0
@@ -208,6 +227,7 @@ void TFM_InternetConnect::Bt_ApplyClick(TObject* Sender)
     // A type the device refused leaves the rest unwritten: it belongs to that type.
     if (!WriteGroup(TypeRequest)) {
         MarkRange(InfoRequest, PrimaryDns, PptpLast, smSend);
+        MarkVars(WanRequest, smSend);
         BlankEmptyAddresses();
         ShowStatus("Set Error!");
         return;
@@ -215,7 +235,8 @@ void TFM_InternetConnect::Bt_ApplyClick(TObject* Sender)
     // The device runs type t from here on, with what follows: the close keeps it.
     SavedConnectionType = t;
     // Each failure is reported by its request; the save succeeded only when all did.
-    WriteGroup(WanRequest);
+    write(WanRequest);
+    MarkVars(WanRequest, smSend);
     if (t == DynamicType) {
         Edt_StaticPDNS->SetText(Edt_DyPDNS->Text());
         Edt_StaticSDNS->SetText(Edt_DySDNS->Text());
@@ -223,12 +244,13 @@ void TFM_InternetConnect::Bt_ApplyClick(TObject* Sender)
         Edt_StaticPDNS->SetText(Edt_PPPoEPDNS->Text());
         Edt_StaticSDNS->SetText(Edt_PPPoESDNS->Text());
     }
-    WriteGroup(InfoRequest);
+    write(InfoRequest);
     // Later reads show every setting again.
     MarkRange(InfoRequest, PrimaryDns, PptpLast, smSend);
     LayOut(t);
     CB_PppoeManualModeChange(this);
-    WriteGroup(MtuRequest);
+    write(MtuRequest);
     BlankEmptyAddresses();
-    ReportSave("Save OK!", "Set Error!");
+    if (ReportSave("Save OK!", "Set Error!"))
+        TakeStaticShown();  // the device holds what the edits show
 }

@@ -4,6 +4,7 @@
 #include "Catalogue.h"
 #include "FormBuilder.h"
 #include "KwSNMPRequest2Edits.h"
+#include "SetContents.h"
 
 TFM_LanCfg* FM_LanCfg = nullptr;
 
@@ -78,6 +79,7 @@ void TFM_LanCfg::FormCreate(TObject* Sender)
         if (ReadGroup(LanRequest)) {
             ShowAddressRows();
             ClearZeroAddresses();
+            deviceAddress_.TakeShown({ED_IpAddr, ED_SubMask, ED_DefGw});
         }
     } catch (const std::exception& e) {
         ShowStatus(e.what());
@@ -108,7 +110,7 @@ void TFM_LanCfg::BT_LanCfgCancelClick(TObject* Sender) { Close(); }
 
 bool TFM_LanCfg::CheckStaticAddress()
 {
-    if (!IsValidHostAddressText(ED_IpAddr->Text())) {
+    if (!deviceAddress_.Passes(ED_IpAddr, IsValidHostAddressText(ED_IpAddr->Text()))) {
         ED_IpAddr->SetText("");
         return RefuseInput("Please input valid IP Address.", "Warning", ED_IpAddr);
     }
@@ -118,12 +120,13 @@ bool TFM_LanCfg::CheckStaticAddress()
             NetworkAddressText(ED_IpAddr->Text(), ED_SubMask->Text()))
         return RefuseInput("The LAN IP address and WAN IP address should  not be the same network! ",
                            "Warning", ED_IpAddr);
-    if (!IsValidSubnetMaskText(ED_SubMask->Text())) {
+    if (!deviceAddress_.Passes(ED_SubMask, IsValidSubnetMaskText(ED_SubMask->Text()))) {
         ED_SubMask->SetText("");
         return RefuseInput("Please input valid Subnet Mask.", "Warning", ED_SubMask);
     }
     const AnsiString gateway = ED_DefGw->Text();
-    if (!gateway.IsEmpty() && (!IsValidHostAddressText(gateway) || gateway == NoAddress)) {
+    const bool gatewayValid = gateway.IsEmpty() || (IsValidHostAddressText(gateway) && gateway != NoAddress);
+    if (!deviceAddress_.Passes(ED_DefGw, gatewayValid)) {
         ED_DefGw->SetText("");
         return RefuseInput("Please input valid Gateway.", "Waring", ED_DefGw);
     }
@@ -134,17 +137,25 @@ void TFM_LanCfg::SaveStaticAddress()
 {
     if (!MaySave(LanRequest, SaveGuard) || !CheckStaticAddress())
         return;
+    // Only what the user edited is written: the rest stays as the device has it.
+    const TEdit* const edits[] = {ED_IpAddr, ED_SubMask, ED_DefGw};
+    for (int i = 0; i < 3; ++i)
+        deviceAddress_.MarkEdited(LanRequest, i, edits[i]);
     if (ED_DefGw->Text().IsEmpty())
         ED_DefGw->SetText(NoAddress);
     ShowStatus("");
     BeginSave();
     WriteGroup(AddressModeRequest);
-    WriteGroup(LanRequest);
+    if (HasVariablesToSend(LanRequest))
+        WriteGroup(LanRequest);
+    MarkVars(LanRequest, smSend);
     // A failed write is never left looking like a success.
     const AnsiString verdict = SaveVerdict("Set OK!", "Set Error!");
     // No gateway is shown as the user left it (empty) once the device has confirmed it.
-    if (ReadGroup(LanRequest) && ED_DefGw->Text() == NoAddress)
-        ED_DefGw->SetText("");
+    if (ReadGroup(LanRequest)) {
+        ClearZeroAddresses();
+        deviceAddress_.TakeShown({ED_IpAddr, ED_SubMask, ED_DefGw});
+    }
     ShowStatus(verdict);
 }
 

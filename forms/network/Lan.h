@@ -1,9 +1,10 @@
 #pragma once
 // Home / LAN: how the access point gets its LAN address (static or by DHCP) and, for a
 // static address, the address, mask and default gateway, checked before they are
-// written. The WAN address, the DHCP pool and the static lease table are read into
-// hidden controls (the table is bound but never read).
+// written (those the user edited). The WAN address, the DHCP pool and the static lease
+// table are read into hidden controls (the table is bound but never read).
 #include "SettingsFormBase.h"
+#include "SystemTexts.h"
 
 class TFM_LanCfg : public TSettingsForm {
 public:
@@ -48,6 +49,9 @@ private:
     void SaveStaticAddress();
     void ClearZeroAddresses();
 
+    // The address, mask and gateway as the device has them: each is checked and
+    // written only when the user edited it.
+    TDeviceTexts deviceAddress_;
 };
 
 extern TFM_LanCfg* FM_LanCfg;

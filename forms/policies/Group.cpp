@@ -4,6 +4,7 @@
 #include "FormBuilder.h"
 #include "GuardedEvents.h"
 #include "KwSNMPRequest2Edits.h"
+#include "SetContents.h"
 #include "Wait.h"
 
 #include <exception>
@@ -50,7 +51,7 @@ void TFM_Group::FormCreate(TObject* Sender)
     try {
         UserLimitRequest = BoundGroup(dot11UserLimitStatusVars, MVT_SV, {CB_LoadB, {Ed_UsrL, "%u"}}, 0, 0);
         UserLimitRequest->AttachStatusBar(StatusBar);
-        ReadGroup(UserLimitRequest);
+        ReadLimits();
         ApModeRequest = BoundGroup(dot11ApModeVars2, MVT_SV, {CB_APMode}, 0, 0);
         ReadGroup(ApModeRequest);
         ApplyRequest = BoundGroup(deviceSettingApplyVars, SVT_SV, {CB_DeviceApplySetting}, 1000, 0);
@@ -78,27 +79,36 @@ void TFM_Group::Bt_RefreshClick(TObject* Sender)
 {
     if (!UserLimitRequest || !ApModeRequest)
         return;  // the creation failed before the requests existed
-    ReadGroup(UserLimitRequest);
+    ReadLimits();
     ReadGroup(ApModeRequest);
     UpdateGroupEnabling();
 }
 
 void TFM_Group::Bt_CancelClick(TObject* Sender) { Close(); }
 
+void TFM_Group::ReadLimits()
+{
+    if (ReadGroup(UserLimitRequest))
+        deviceLimit_.TakeShown({Ed_UsrL});
+}
+
 void TFM_Group::Bt_ApplyClick(TObject* Sender)
 {
     if (!UserLimitRequest || !ApplyRequest || !MaySave(UserLimitRequest, SaveGuard))
         return;
-    if (CB_LoadB->ItemIndex() < 0) {  // the device's answer held no load balance choice
-        RefuseInput(GroupNotReadText, "Error");
-        return;
+    // A user limit the user did not edit is the device's: neither checked nor written.
+    const bool limitEdited = deviceLimit_.Edited(Ed_UsrL);
+    if (limitEdited) {
+        if (Ed_UsrL->Text().IsEmpty())
+            Ed_UsrL->SetText("0");
+        if (!CheckNumberRange(Ed_UsrL, 0, 64, "Please input a number between 0 and 64.", "Error")) {
+            Ed_UsrL->Clear();
+            return;
+        }
     }
-    if (Ed_UsrL->Text().IsEmpty())
-        Ed_UsrL->SetText("0");
-    if (!CheckNumberRange(Ed_UsrL, 0, 64, "Please input a number between 0 and 64.", "Error")) {
-        Ed_UsrL->Clear();
-        return;
-    }
+    // A load balance the list cannot show stays as the device has it.
+    MarkVars(UserLimitRequest, CB_LoadB->ItemIndex() < 0 ? smLeaveOut : smSend, 0);
+    MarkVars(UserLimitRequest, limitEdited ? smSend : smKeep, 1);
     CB_DeviceApplySetting->SetItemIndex(1);
 
     FM_Waiting = NewForm<TFM_Waiting>(Application);
@@ -113,14 +123,20 @@ void TFM_Group::Bt_ApplyClick(TObject* Sender)
 
     BeginSave();
     bool thrown = false;
+    bool saved = false;
     try {
-        WriteGroup(UserLimitRequest);
+        // A set left with nothing to send (all kept as the device has them) is done.
+        saved = !HasVariablesToSend(UserLimitRequest) || WriteGroup(UserLimitRequest);
         // The commit goes last, also after a failed first set.
         WriteGroup(ApplyRequest);
     } catch (const std::exception& e) {
         ShowStatus(e.what());
         thrown = true;
     }
+
+    MarkVars(UserLimitRequest, smSend);
+    if (saved)
+        deviceLimit_.TakeShown({Ed_UsrL});
 
     delete FM_Waiting;
     FM_Waiting = nullptr;

@@ -2,8 +2,10 @@
 // Advanced \ Grouping: load balancing between grouped access points (on or off) and
 // the user limit (0 to 64 associated users). Meant for the Access Point mode: in other
 // modes the load balance box is disabled. Apply writes both settings, then the
-// device's commit variable, under a modeless "Please wait" note.
+// device's commit variable, under a modeless "Please wait" note. A load balance the
+// list cannot show, and a user limit the user did not edit, stay as the device has them.
 #include "SettingsFormBase.h"
+#include "SystemTexts.h"
 
 class TFM_Group : public TSettingsForm {
 public:
@@ -30,6 +32,10 @@ public:
     void Bt_CancelClick(TObject* Sender);
     void CB_LoadBChange(TObject* Sender);
     void UpdateGroupEnabling();
+
+private:
+    void ReadLimits();
+    TDeviceTexts deviceLimit_;  // the user limit as the device has it
 };
 
 extern TFM_Group* FM_Group;

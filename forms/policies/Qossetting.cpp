@@ -159,12 +159,16 @@ void TFM_QosSetting::RulesSetDone(KwSNMPRequest2Controls*, KwSNMPError& Error)
 void TFM_QosSetting::FillUserRuleList()
 {
     rules_.Clear();
+    unshownStates_.clear();
     for (int i = 0; i < LV_QosRules->Items()->Count(); ++i) {
         const TListItem* rule = LV_QosRules->Items()->Item(i);
         if (IsFreeRule(rule))
             continue;
         TListItem* row = rules_.Add(rule);
-        row->SetChecked(SubItem(rule, rcState) == "Enable");
+        const AnsiString state = SubItem(rule, rcState);
+        row->SetChecked(state == "Enable");
+        if (state != "Enable" && state != "Disable")
+            unshownStates_.insert(rules_.KeyOf(row));
         row->SetCaption(SubItem(rule, rcName));
         TStrings* shown = row->SubItems();
         shown->Add(SubItem(rule, rcPriority));

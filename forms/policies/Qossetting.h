@@ -11,6 +11,7 @@
 #include "SettingsFormBase.h"
 #include "KeyedRows.h"
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -111,6 +112,7 @@ private:
     void CreateStateCombos(int count);
 
     TKeyedRows rules_;
+    std::set<AnsiString> unshownStates_;  // keys of the rules whose state the list cannot show
     std::vector<TComboBox*> stateCombos_;
     std::vector<bool> ruleSend_ = std::vector<bool>(18, true);
 };

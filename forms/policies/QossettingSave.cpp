@@ -15,8 +15,9 @@ const char* const RuleStateColumn = "1.3.6.1.4.1.32473.10.37.37.3.3.6.2.5.1.2.";
 
 bool TFM_QosSetting::NoRuleEnabled() const
 {
+    // A rule whose state the box cannot show (left unchecked) is not known to be off.
     for (int i = 0; i < LV_QosRulesUser->Items()->Count(); ++i)
-        if (LV_QosRulesUser->Items()->Item(i)->Checked())
+        if (LV_QosRulesUser->Items()->Item(i)->Checked() || unshownStates_.count(rules_.KeyOf(i)))
             return false;
     return true;
 }

@@ -102,9 +102,9 @@ TEST_P(AdminRoad, ShowsTheDevicesSettingsAndSaveWritesTheSixGroupsInOrder)
     });
     const auto sets = Sets();
     ASSERT_EQ(sets.size(), 5u);
-    // SSH: telnet is left as it is; no VLAN limit: the tag is left out; the system name
-    // and location, unchanged, are not written.
-    EXPECT_EQ(SentBindings(), (Lines{UserName + " STRING \"admin\"", Password + " STRING \"" + DevicePassword + "\"",
+    // SSH: telnet is left as it is; no VLAN limit: the tag is left out; the login name,
+    // the system name and location, unchanged, are not written.
+    EXPECT_EQ(SentBindings(), (Lines{Password + " STRING \"" + DevicePassword + "\"",
                                      Ssh + " INTEGER 1", Timeout + " INTEGER 3", Ping + " INTEGER 1",
                                      ManagerStatus + " INTEGER 0"}));
     for (const auto& set : sets)
@@ -131,7 +131,7 @@ TEST_P(AdminRoad, ANewPasswordAndNoConsoleAreWrittenAndNeverTraced)
         EXPECT_EQ(Text(form.Ed_Pwd), fresh);
     });
     EXPECT_EQ(Sets().size(), 4u);  // no time-out without a console
-    EXPECT_EQ(SentBindings(), (Lines{UserName + " STRING \"admin\"", Password + " STRING \"" + fresh + "\"",
+    EXPECT_EQ(SentBindings(), (Lines{Password + " STRING \"" + fresh + "\"",
                                      Telnet + " INTEGER 0", Ssh + " INTEGER 0", Ping + " INTEGER 1",
                                      ManagerStatus + " INTEGER 0"}));
     EXPECT_EQ(DeviceValue(Password), "STRING \"" + fresh + "\"");
@@ -509,10 +509,32 @@ TEST_P(AdminUnlistedPingAndTimeOut, AreKeptAndTheRestIsSavedWithSuccess)
         EXPECT_EQ(StatusText(form.StatusBar), "Set OK!");
     });
     EXPECT_EQ(dialogs.Texts(), Lines{});
-    EXPECT_EQ(SentBindings(), (Lines{UserName + " STRING \"admin\"", Password + " STRING \"" + fresh + "\"",
-                                     Ssh + " INTEGER 1", ManagerStatus + " INTEGER 0"}));
+    EXPECT_EQ(SentBindings(), (Lines{Password + " STRING \"" + fresh + "\"", Ssh + " INTEGER 1",
+                                     ManagerStatus + " INTEGER 0"}));
     EXPECT_EQ(DeviceValue(Ping), "INTEGER 7");
     EXPECT_EQ(DeviceValue(Timeout), "INTEGER 9");
 }
 
 INSTANTIATE_TEST_SUITE_P(Roads, AdminUnlistedPingAndTimeOut, AllVersions(), VersionName);
+// A login name the device holds as another type: a Save of a new password keeps it.
+class AdminUnshownUserName : public AdminRoad {};
+
+TEST_P(AdminUnshownUserName, IsKeptUntilTheUserTypesOne)
+{
+    ASSERT_TRUE(devsim.SetValue(UserName, "INTEGER", "1"));
+    const std::string fresh = "N3w-secret";
+    RunMenuForm<TFM_Admin2>("tAdmin2", FM_Admin2, [&](TFM_Admin2& form) {
+        WaitForActive();
+        devsim.ClearJournal();
+        form.Ed_NPwd->SetText(fresh.c_str());
+        form.Ed_CNP->SetText(fresh.c_str());
+        form.OK->Click();
+        EXPECT_EQ(dialogs.Texts(), Lines{});
+        EXPECT_EQ(StatusText(form.StatusBar), "Set OK!");
+        EXPECT_FALSE(Sent(SentBindings(), UserName));
+    });
+    EXPECT_EQ(DeviceValue(Password), "STRING \"" + fresh + "\"");
+    EXPECT_EQ(DeviceValue(UserName), "INTEGER 1");
+}
+
+INSTANTIATE_TEST_SUITE_P(Roads, AdminUnshownUserName, AllVersions(), VersionName);

@@ -88,6 +88,7 @@ TEST_P(GroupForm, AFailedSettingsWriteIsAnErrorAndTheCommitIsStillSent)
 {
     ASSERT_EQ(devsim.Control("set ro " + UserLimit + " INTEGER 32").rfind("OK", 0), 0u);
     Run([&](TFM_Group& form) {
+        form.Ed_UsrL->SetText("40");  // a limit the user typed is written
         devsim.ClearJournal();
         form.Bt_Apply->Click();
         EXPECT_EQ(vka_test::StatusText(form.StatusBar), "Setting Error!");
@@ -100,3 +101,30 @@ TEST_P(GroupForm, AFailedSettingsWriteIsAnErrorAndTheCommitIsStillSent)
 }
 
 INSTANTIATE_TEST_SUITE_P(Roads, GroupForm, ::testing::Values(1), vka_test::VersionName);
+
+// A load balance outside its list and a user limit outside 0-64 are the device's:
+// Apply writes neither and commits; a limit the user typed is written, the load
+// balance still kept.
+class GroupUnshownSettings : public GroupForm {};
+
+TEST_P(GroupUnshownSettings, AreKeptAndApplyWritesTheRest)
+{
+    ASSERT_TRUE(devsim.SetValue(LoadBalance, "INTEGER", "99"));
+    ASSERT_TRUE(devsim.SetValue(UserLimit, "INTEGER", "65"));
+    std::vector<std::vector<std::string>> sent;
+    Run([&](TFM_Group& form) {
+        for (const char* typed : {"65", "40"}) {  // as read, then typed
+            form.Ed_UsrL->SetText(typed);
+            devsim.ClearJournal();
+            form.Bt_Apply->Click();
+            sent.push_back(SetBindings(Sets()));
+            EXPECT_EQ(vka_test::StatusText(form.StatusBar), "Setting OK!");
+        }
+    });
+    EXPECT_EQ(dialogs.Count(), 0);
+    EXPECT_EQ(sent, (std::vector<std::vector<std::string>>{
+                        {Commit + " INTEGER 1"}, {UserLimit + " INTEGER 40", Commit + " INTEGER 1"}}));
+    EXPECT_EQ(DeviceValue(LoadBalance), "INTEGER 99");
+}
+
+INSTANTIATE_TEST_SUITE_P(Roads, GroupUnshownSettings, vka_test::AllVersions(), vka_test::VersionName);

@@ -453,6 +453,23 @@ TEST_P(QosForm, SaveWritesTheRuleStatesAtTheirRowsThenTheSwitches)
     }
 }
 
+// A rule whose state the list cannot show is not known to be off: Save warns of no
+// empty rule table for it.
+TEST_P(QosForm, ARuleWhoseStateCannotBeShownIsNotTakenAsOff)
+{
+    Rule rule{"Voice"};
+    rule.State = 99;
+    LoadDevice(RuleTable(8, {{1, rule}}));
+    RunForm([&](TFM_QosSetting& form) {
+        ASSERT_EQ(form.LV_QosRulesUser->Items()->Count(), 1);
+        EXPECT_FALSE(form.LV_QosRulesUser->Items()->Item(0)->Checked());
+        ClearStatus(form);
+        form.Btn_Apply->Click();
+        ASSERT_TRUE(PumpUntil([&] { return !Sets().empty(); }));
+        EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{});
+    });
+}
+
 TEST_P(QosForm, SaveRewritesTheRuleBeingEditedAtItsRowKeepingItsState)
 {
     const Layout& layout = Layouts[1];
