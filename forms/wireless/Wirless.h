@@ -15,6 +15,7 @@
 //   WirlessChecks.cpp, WirlessSurvey.cpp  the checks of Save, the site survey
 #include "KeptSecurity.h"
 #include "SettingsFormBase.h"
+#include "SystemTexts.h"
 #include "WirlessLayout.h"
 #include "WirlessRules.h"
 #include "WirlessSaveRules.h"
@@ -335,6 +336,9 @@ private:
     void ChangeMode(const std::function<void()>& change);
     void RememberSecurityTexts();
     TSecurityTexts securityAsRead_;
+    // The WEP keys as the device gave them: only a key the user edited is checked and
+    // written; the device's own, whatever it holds, never holds up a Save.
+    TDeviceTexts deviceKeys_;
     bool cloneRescan_ = false;  // a clone scan waits for the walk under way
     bool peersRead_ = false;    // the peer edits hold the device's list as last walked
 };
