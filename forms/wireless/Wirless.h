@@ -230,6 +230,8 @@ public:
     void CB_BandChange(TObject* Sender);
     // Reads the mode into CB_APMode and records it in ModeText.
     void ReadApMode();
+    // The device's mode is one of the full mode list (a value that is no mode is not).
+    bool DeviceModeKnown() const;
     void CB_ApplicaitonChange(TObject* Sender);
     void CB_ChanalChange(TObject* Sender);
     void FillChannelsByCountry();

@@ -218,4 +218,17 @@ TEST_P(WirelessUnlisted, AWepKeyOfAnotherTypeHoldsUpNoSaveWhileATypedKeyIsChecke
     EXPECT_EQ(DeviceValue(KeyOid(1)), "INTEGER 1");
 }
 
+TEST_P(WirelessUnlisted, InJapanAt5GHzAValueThatIsNoModeIsNotShownAsAccessPoint)
+{
+    // There WDS and WDS with AP show as Access Point; a value that is no mode shows none.
+    Device(CountryOid, "STRING \"JP\"");
+    Device(BandOid, "INTEGER 1");
+    Device(ModeOid, "INTEGER 99");
+    EXPECT_EQ(Save("The device's operating mode is not in the list: choose one to save.", seen,
+                   [](TFM_Wirless& form) { EXPECT_EQ(Text(form.CB_APMode), ""); }),
+              std::vector<std::string>{});
+    EXPECT_EQ(seen, ModeNotListedText);
+    EXPECT_EQ(DeviceValue(ModeOid), "INTEGER 99");
+}
+
 INSTANTIATE_TEST_SUITE_P(Roads, WirelessUnlisted, vka_test::AllVersions(), vka_test::VersionName);
