@@ -688,8 +688,9 @@ void TFM_MultiSSIDNewForm::IfEnabMuSSIDClick(TObject* Sender)
         DelButton->SetEnabled(false);
         if (priorityStateRead_) {
             IfEnablePriority->SetEnabled(false);
-            // A Multi-SSID switch shown as not set leaves the priority as the device has it.
-            if (IfEnabMuSSID->State() == cbUnchecked)
+            // A Multi-SSID switch shown as not set leaves the priority as the device has
+            // it, and so does a priority switch the box cannot show.
+            if (IfEnabMuSSID->State() == cbUnchecked && IfEnablePriority->State() != cbGrayed)
                 IfEnablePriority->SetChecked(false);
         }
         LV_MultiSSID_User->Items()->Clear();

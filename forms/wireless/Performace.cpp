@@ -189,7 +189,8 @@ void TFM_Performace::Bt_Refresh_aClick(TObject* Sender)
     const TSendMark beacon = CB_ApMode->ItemIndex() == apClient ? smLeaveOut : smSend;
     MarkVars(RadioRequest, beacon, rvBeacon);
     MarkVars(RadioRequest, beacon, rvDtim);
-    Read(RadioRequest);
+    if (Read(RadioRequest))
+        deviceNumbers_.TakeShown({Ed_BeInta, Ed_DTIMa, Ed_AckTimeOut});
 
     // The band decides what is shown below: it is read before it is used, so a band
     // changed on the device never leaves the other band's lists on view.
@@ -354,10 +355,15 @@ void TFM_Performace::CB_GroupingChange(TObject* Sender)
 
 bool TFM_Performace::CheckInput()
 {
+    // A value the device gave is the device's, in range or not: only an edited one is
+    // checked (and written).
+    auto inRange = [this](TEdit* edit, int low, int high, const char* message) {
+        return !deviceNumbers_.Edited(edit) || CheckRange(edit, low, high, message);
+    };
     const int apMode = CB_ApMode->ItemIndex();
     if (apMode != apClient) {
-        if (!CheckRange(Ed_BeInta, 25, 500, "Please input a number between 25 and 500.") ||
-            !CheckRange(Ed_DTIMa, 1, 15, "Please input a number between 1 and 15."))
+        if (!inRange(Ed_BeInta, 25, 500, "Please input a number between 25 and 500.") ||
+            !inRange(Ed_DTIMa, 1, 15, "Please input a number between 1 and 15."))
             return false;
         // The user limit counts only where it is sent: an access point with the
         // connection limit on. Elsewhere the device's value never blocks a Save.
@@ -367,12 +373,15 @@ bool TFM_Performace::CheckInput()
             return false;
     }
     if (FiveGHz())
-        return CheckRange(Ed_AckTimeOut, 50, 200, "The Ack TimeOut value range is 50~200.");
-    return CheckRange(Ed_AckTimeOut, 64, 200, "The Ack TimeOut value range is 64~200.");
+        return inRange(Ed_AckTimeOut, 50, 200, "The Ack TimeOut value range is 50~200.");
+    return inRange(Ed_AckTimeOut, 64, 200, "The Ack TimeOut value range is 64~200.");
 }
 
 void TFM_Performace::MarkForMode()
 {
+    deviceNumbers_.MarkEdited(RadioRequest, rvBeacon, Ed_BeInta);
+    deviceNumbers_.MarkEdited(RadioRequest, rvDtim, Ed_DTIMa);
+    deviceNumbers_.MarkEdited(RadioRequest, rvAckTimeout, Ed_AckTimeOut);
     switch (CB_ApMode->ItemIndex()) {
     case apAccessPoint:
         MarkVars(RadioRequest, CB_Grouping->ItemIndex() == 1 ? smSend : smLeaveOut, rvUserLimit);

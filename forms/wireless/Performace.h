@@ -6,6 +6,7 @@
 // sends by access words just before the set, then reads everything again and shows
 // its own result.
 #include "SettingsFormBase.h"
+#include "SystemTexts.h"
 
 class KwSNMPRequest2Edits;
 class TPageControl;
@@ -89,6 +90,9 @@ private:
     void SaveRadioOn();
     void RestoreMarks();
 
+    // The beacon, DTIM and ACK time-out edits as the device gave them: only what the
+    // user edited is checked against its range and written.
+    TDeviceTexts deviceNumbers_;
     bool mode24AtFirst_ = false;  // the 2.4 GHz mode list was at item 0 since the last read
     bool mode5AtFirst_ = false;   // the same for 5 GHz
 };

@@ -483,6 +483,7 @@ void TFM_Wirless::RememberSecurityTexts()
 {
     securityAsRead_.Remember({Ed_Key[0], Ed_Key[1], Ed_Key[2], Ed_Key[3], Ed_ConfirmKey, Ed_Passphrase,
                               Ed_ConfirmPass, Edt_RadiusServer, Edt_RadiusPort, Edt_RadiusSecret});
+    deviceKeys_.TakeShown({Ed_Key[0], Ed_Key[1], Ed_Key[2], Ed_Key[3]});
 }
 
 void TFM_Wirless::ChangeMode(const std::function<void()>& change)

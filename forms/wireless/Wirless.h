@@ -15,6 +15,7 @@
 //   WirlessChecks.cpp, WirlessSurvey.cpp  the checks of Save, the site survey
 #include "KeptSecurity.h"
 #include "SettingsFormBase.h"
+#include "SystemTexts.h"
 #include "WirlessLayout.h"
 #include "WirlessRules.h"
 #include "WirlessSaveRules.h"
@@ -229,6 +230,8 @@ public:
     void CB_BandChange(TObject* Sender);
     // Reads the mode into CB_APMode and records it in ModeText.
     void ReadApMode();
+    // The device's mode is one of the full mode list (a value that is no mode is not).
+    bool DeviceModeKnown() const;
     void CB_ApplicaitonChange(TObject* Sender);
     void CB_ChanalChange(TObject* Sender);
     void FillChannelsByCountry();
@@ -335,6 +338,9 @@ private:
     void ChangeMode(const std::function<void()>& change);
     void RememberSecurityTexts();
     TSecurityTexts securityAsRead_;
+    // The WEP keys as the device gave them: only a key the user edited is checked and
+    // written; the device's own, whatever it holds, never holds up a Save.
+    TDeviceTexts deviceKeys_;
     bool cloneRescan_ = false;  // a clone scan waits for the walk under way
     bool peersRead_ = false;    // the peer edits hold the device's list as last walked
 };

@@ -114,17 +114,27 @@ void TFM_Wirless::ReadApMode()
 {
     Read(ApModeRequest);
     ModeText = CB_APMode->Text();
-    // A mode JP and GB do not offer on 5 GHz shows as the first one offered. Elsewhere
-    // a mode outside the list shows as none, and Save writes nothing until one is chosen.
-    if (RestrictedCase() && CB_APMode->Text().IsEmpty())
+    // A mode JP and GB do not offer on 5 GHz shows as the first one offered. Elsewhere,
+    // and for a value that is no mode at all, a mode outside the list shows as none, and
+    // Save writes nothing until one is chosen.
+    if (RestrictedCase() && CB_APMode->Text().IsEmpty() && DeviceModeKnown())
         CB_APMode->SetItemIndex(0);
+}
+
+bool TFM_Wirless::DeviceModeKnown() const
+{
+    if (!ModeText.IsEmpty())
+        return true;
+    // WDS with AP and WDS, which the JP and GB 5 GHz list lacks, read as their numbers.
+    const AnsiString held = ApModeRequest ? KwSNMPVarList::ValueOf(ApModeRequest->Request.VarList.Item(0)) : "";
+    return held == "2" || held == "3";
 }
 
 void TFM_Wirless::CB_ApplicaitonChange(TObject* Sender)
 {
     SelectModeText(CB_APMode, FullModeItems, ModeText, -1);
     if (CB_Band->ItemIndex() == 1 && CB_Applicaiton->ItemIndex() == 1 && IsRestrictedCountry(Ed_Countrycode->Text()))
-        SelectModeText(CB_APMode, RestrictedModeItems, ModeText, 0);
+        SelectModeText(CB_APMode, RestrictedModeItems, ModeText, DeviceModeKnown() ? 0 : -1);
     CB_APModeChange(Sender);
     FillChannelsByCountry();
 }

@@ -34,6 +34,11 @@ bool TFM_Wirless::WriteSavePlan(const TSavePlan& plan)
     }
     // A band the list lacks shows as none: the device keeps it.
     const bool band = CB_Band->ItemIndex() < 0 || Send(BandRequest);
+    // The device switches multi-SSID off whenever WDS or client is written, even the
+    // mode it has: with a multi-SSID state the form cannot show, an unchanged mode is
+    // not written, and the device keeps both.
+    const bool modeKept = CB_MultEnable->ItemIndex() < 0 && CB_APMode->Text() == ModeText;
+    MarkVars(ApModeRequest, modeKept ? smLeaveOut : smSend);
     bool written = false;
     switch (plan.Sequence) {
     case ssAccessPoint:
@@ -47,6 +52,7 @@ bool TFM_Wirless::WriteSavePlan(const TSavePlan& plan)
         written = WriteClientSequence(plan);
         break;
     }
+    MarkVars(ApModeRequest, smSend);
     return band && written;
 }
 
@@ -202,8 +208,9 @@ bool TFM_Wirless::WriteDefaultKey(int key)
         return true;
     KwSNMPRequest2Edits* request = WepKeyRequest[key];
     Mark(request, {0, 1});
-    // A key still shown masked is the device's own: its type is sent, not the mask.
-    if (IsMaskedKey(Ed_Key[key]->Text()))
+    // A key the user did not edit, or one still shown masked, is the device's own: its
+    // type is sent, not the key.
+    if (!deviceKeys_.Edited(Ed_Key[key]) || IsMaskedKey(Ed_Key[key]->Text()))
         MarkVars(request, smLeaveOut, 1);
     return AllTrue({Send(SsidRequest), Send(request)});
 }

@@ -69,14 +69,15 @@ std::string CaseName(const SaveCase& c)
 }
 
 // The sets each case must send, in order (the device's defaults: key 1 "12345" ASCII,
-// passphrase and RADIUS secret unchanged, two WDS peers, clone off).
+// passphrase and RADIUS secret unchanged, two WDS peers, clone off). The key itself
+// is untouched: its set carries the key type alone.
 SetList Expected(const SaveCase& c)
 {
     SetList sets;
     if (c.multiSsid == 1 && (c.mode == 3 || c.mode == 4))
         sets.push_back({MultiSsidOid});
     sets.push_back({BandOid});
-    const std::vector<std::string> key1 = {KeyTypeOid(1), KeyOid(1)};
+    const std::vector<std::string> key1 = {KeyTypeOid(1)};
     if (c.mode == 1) {
         const std::vector<std::string> ssid = {Ssid, Broadcast, Channel, AutoScan, Width};
         switch (c.security) {

@@ -210,4 +210,67 @@ TEST_P(WirelessUnlisted, ASetLeftWithOnlyKeptValuesIsNoFailure)
     }
 }
 
+TEST_P(WirelessUnlisted, AMultiSsidStateOutsideTheListSurvivesAClientsUnchangedSave)
+{
+    // The device switches multi-SSID off on every write of the client mode.
+    Device(MultiSsidOid, "INTEGER 99");
+    Device(ModeOid, "INTEGER 4");
+    for (const char* country : {"US", "JP"}) {
+        SCOPED_TRACE(country);
+        Device(CountryOid, std::string("STRING \"") + country + "\"");
+        const auto oids = Save("", seen);
+        EXPECT_EQ(seen, "Setting Success!");
+        EXPECT_TRUE(Has(oids, SsidOid));
+        EXPECT_FALSE(Has(oids, ModeOid));
+        EXPECT_EQ(DeviceValue(MultiSsidOid), "INTEGER 99");
+    }
+    // A mode the user chooses is written, and the device does what it does with it.
+    Open([&](TFM_Wirless& form) {
+        ASSERT_TRUE(vka_test::PumpUntil([&] { return PeersRead(form); }));
+        vka_test::Choose(form.CB_APMode, "Access Point");
+        form.Bt_Apply->Click();
+        EXPECT_EQ(Status(form), "Setting Success!");
+    });
+    EXPECT_EQ(DeviceValue(ModeOid), "INTEGER 1");
+}
+
+TEST_P(WirelessUnlisted, AWepKeyOfAnotherTypeHoldsUpNoSaveWhileATypedKeyIsChecked)
+{
+    Device(AuthenticationOid, "INTEGER 1");  // open system, with WEP, the first key
+    Device(EncryptionOid, "INTEGER 1");
+    Device(KeyIndexOid, "INTEGER 1");
+    Device(KeyOid(1), "INTEGER 1");
+    const auto oids = Save("", seen);
+    EXPECT_EQ(seen, "Setting Success!");
+    EXPECT_TRUE(Has(oids, SsidOid));
+    EXPECT_FALSE(Has(oids, KeyOid(1)));
+    EXPECT_EQ(DeviceValue(KeyOid(1)), "INTEGER 1");
+
+    Open([&](TFM_Wirless& form) {
+        ASSERT_TRUE(vka_test::PumpUntil([&] { return PeersRead(form); }));
+        vka_test::Choose(form.CB_WepEncryp[0], "64Bits");
+        form.Ed_Key[0]->SetText("abc");
+        form.Ed_ConfirmKey->SetText("abc");
+        devsim.ClearJournal();
+        form.Bt_Apply->Click();
+        ASSERT_GE(dialogs.Count(), 1);
+        EXPECT_EQ(dialogs.Last().Text, "The Length of the 1st key must be 5 ASCII numbers!");
+        EXPECT_TRUE(Sets().empty());
+    });
+    EXPECT_EQ(DeviceValue(KeyOid(1)), "INTEGER 1");
+}
+
+TEST_P(WirelessUnlisted, InJapanAt5GHzAValueThatIsNoModeIsNotShownAsAccessPoint)
+{
+    // There WDS and WDS with AP show as Access Point; a value that is no mode shows none.
+    Device(CountryOid, "STRING \"JP\"");
+    Device(BandOid, "INTEGER 1");
+    Device(ModeOid, "INTEGER 99");
+    EXPECT_EQ(Save("The device's operating mode is not in the list: choose one to save.", seen,
+                   [](TFM_Wirless& form) { EXPECT_EQ(Text(form.CB_APMode), ""); }),
+              std::vector<std::string>{});
+    EXPECT_EQ(seen, ModeNotListedText);
+    EXPECT_EQ(DeviceValue(ModeOid), "INTEGER 99");
+}
+
 INSTANTIATE_TEST_SUITE_P(Roads, WirelessUnlisted, vka_test::AllVersions(), vka_test::VersionName);

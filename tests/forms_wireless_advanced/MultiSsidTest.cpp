@@ -537,3 +537,34 @@ TEST_P(MultiSsidWithoutPriority, AFailedPriorityReadNeitherSpoilsAddNorIsWritten
 
 INSTANTIATE_TEST_SUITE_P(Roads, MultiSsidWithoutPriority, ::testing::Values(0), vka_test::VersionName);
 
+
+// A priority switch outside its list shows grayed: an unchanged Save keeps it, and the
+// user's own choice is written.
+class MultiSsidUnlistedPriority : public MultiSsidTest {};
+
+TEST_P(MultiSsidUnlistedPriority, AnUnchangedSaveKeepsItAndAChosenOneIsWritten)
+{
+    ASSERT_TRUE(devsim.SetValue(PriorityState, "INTEGER", "99"));
+    Run([&](TFM_MultiSSIDNewForm& form) {
+        ASSERT_TRUE(WaitForTable(form));
+        EXPECT_EQ(form.IfEnablePriority->State(), cbGrayed);
+        devsim.ClearJournal();
+        form.ApplyBtn->Click();
+        EXPECT_EQ(form.IfEnablePriority->State(), cbGrayed);
+        for (const auto& set : Sets())
+            EXPECT_NE(JournalOids(set), std::vector<std::string>{PriorityState});
+    });
+    EXPECT_EQ(DeviceValue(PriorityState), "INTEGER 99");
+
+    Run([&](TFM_MultiSSIDNewForm& form) {
+        ASSERT_TRUE(WaitForTable(form));
+        form.IfEnabMuSSID->SetChecked(true);
+        form.IfEnablePriority->SetChecked(true);
+        form.ApplyBtn->Click();
+        EXPECT_EQ(Status(form), "Save OK!");
+    });
+    EXPECT_EQ(DeviceValue(PriorityState), "INTEGER 1");
+    EXPECT_EQ(dialogs.Count(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Roads, MultiSsidUnlistedPriority, vka_test::AllVersions(), vka_test::VersionName);

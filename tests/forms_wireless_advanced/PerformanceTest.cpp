@@ -50,6 +50,17 @@ protected:
         form.Bt_Apply_a->Click();
         return Sets();
     }
+    // Values in range for the beacon, DTIM and ACK time-out, other than those shown: only
+    // edited ones are sent.
+    static void TypeNumbers(TFM_Performace& form)
+    {
+        const auto type = [](TEdit* edit, const char* one, const char* other) {
+            edit->SetText(edit->Text() == one ? other : one);
+        };
+        type(form.Ed_BeInta, "150", "160");
+        type(form.Ed_DTIMa, "3", "4");
+        type(form.Ed_AckTimeOut, "100", "110");
+    }
 };
 
 TEST_P(PerformanceTest, RadioOffSendsTheSwitchAloneAndRadioOnEverythingAgain)
@@ -69,8 +80,10 @@ TEST_P(PerformanceTest, RadioOffSendsTheSwitchAloneAndRadioOnEverythingAgain)
         EXPECT_EQ(dialogs.Count(), 0);
         EXPECT_EQ(form.Ed_BeInta->Text().ToStdString(), "100");  // read again
 
-        // Back on: every variable is marked for sending again.
+        // Back on: every variable is marked for sending again (the numbers the user
+        // edits among them).
         form.CB_Radio->SetItemIndex(1);
+        TypeNumbers(form);
         const auto again = Save(form);
         ASSERT_EQ(again.size(), 2u);
         EXPECT_EQ(again[0].Bindings.size(), 10u);
@@ -102,6 +115,7 @@ TEST_P(PerformanceTest, EachApModeSendsItsOwnVariables)
             EXPECT_EQ(form.Ed_BeInta->Enabled(), c.apMode != 4);
             EXPECT_EQ(form.CB_Grouping->Enabled(), c.apMode == 1);
             EXPECT_EQ(form.CB_IGMPSnooping->Enabled(), c.apMode <= 2);
+            TypeNumbers(form);  // a client leaves its beacon and DTIM out even then
             const auto sets = Save(form);
             ASSERT_EQ(sets.size(), c.modeSet ? 2u : 1u);
             EXPECT_EQ(JournalOids(sets[0]), c.radio);
@@ -309,3 +323,37 @@ TEST(PerformanceWithoutDevice, ACreationFailureIsShownAndNothingIsSentAfterIt)
         EXPECT_EQ(dialogs.Count(), 0);
     });
 }
+
+// Beacon, DTIM and ACK time-out as the device holds them, out of range or of another
+// type: an unchanged Save keeps them and sends the rest; a value the user types is
+// checked against its range as ever.
+class PerformanceDeviceNumbers : public PerformanceTest {};
+
+TEST_P(PerformanceDeviceNumbers, AreKeptUnlessTheUserEditsThem)
+{
+    ASSERT_TRUE(devsim.SetValue(Beacon, "INTEGER", "1000"));
+    ASSERT_TRUE(devsim.SetValue(Dtim, "STRING", "1"));
+    ASSERT_TRUE(devsim.SetValue(Ack, "INTEGER", "7"));
+    Run([&](TFM_Performace& form) {
+        auto sets = Save(form);
+        ASSERT_EQ(sets.size(), 2u);
+        EXPECT_EQ(JournalOids(sets[0]),
+                  (std::vector<std::string>{Power, Wmm, ShortGI, Igmp, Radio, DataRate, LoadBalance}));
+        EXPECT_EQ(dialogs.Count(), 0) << (dialogs.Count() ? dialogs.Last().Text : "");
+        EXPECT_EQ(Status(form), "Save OK!");
+
+        form.Ed_AckTimeOut->SetText("10");
+        EXPECT_TRUE(Save(form).empty());
+        EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{"The Ack TimeOut value range is 64~200."});
+        form.Ed_AckTimeOut->SetText("100");
+        sets = Save(form);
+        ASSERT_EQ(sets.size(), 2u);
+        EXPECT_EQ(ValueOf(sets[0], Ack), "100");
+        EXPECT_EQ(ValueOf(sets[0], Beacon), "");
+    });
+    EXPECT_EQ(DeviceValue(Beacon), "INTEGER 1000");
+    EXPECT_EQ(DeviceValue(Dtim), "STRING \"1\"");
+    EXPECT_EQ(DeviceValue(Ack), "INTEGER 100");
+}
+
+INSTANTIATE_TEST_SUITE_P(Roads, PerformanceDeviceNumbers, vka_test::AllVersions(), vka_test::VersionName);

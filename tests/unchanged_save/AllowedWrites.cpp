@@ -54,12 +54,12 @@ const NamedWrite Writes[] = {
          return (InMode(w, 4) && w.Value == "INTEGER 2") || (WepInUse(w) && w.Value == "INTEGER 1");
      }},
     // Japan and Great Britain on 5 GHz (outdoor) offer Access Point and Wireless Client
-    // only: a WDS mode, or a mode outside the list, is shown, and saved, as Access Point.
+    // only: a WDS mode is shown, and saved, as Access Point.
     {"hWirelessBand1", "dot11ApMode",
      [](const SweepCase& w) {
          const std::string country = w.Held("2.1.3.2.1.1.27.1");
          const bool restricted = country == "STRING \"JP\"" || country == "STRING \"GB\"";
-         return restricted && w.Held("2.1.3.2.1.1.24.1") == "INTEGER 1" && !InMode(w, 1) && !InMode(w, 4) &&
+         return restricted && w.Held("2.1.3.2.1.1.24.1") == "INTEGER 1" && (InMode(w, 2) || InMode(w, 3)) &&
                 w.Value == "INTEGER 1";
      }},
     // A clone source outside its list shows as "Auto" while cloning is on, and is saved so.
