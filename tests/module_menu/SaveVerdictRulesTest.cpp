@@ -134,11 +134,11 @@ bool Written(const std::vector<DevsimJournalEntry>& sets, const std::string& oid
 
 // Writes a Save makes whatever the switch showed: Log Settings turns remote logging on,
 // Performance writes the wireless mode of its first item, VLAN asks the device to list
-// its ports again.
+// its ports again, Grouping's Apply ends with the device's apply command.
 bool WrittenWhateverItShows(const std::string& oid)
 {
     const std::string p = "1.3.6.1.4.1.32473.10.37.37.";
-    return oid == p + "5.4.8.0" || oid == p + "2.1.3.2.1.1.9.1" || oid == p + "3.3.5.3.1.0";
+    return oid == p + "5.4.8.0" || oid == p + "2.1.3.2.1.1.9.1" || oid == p + "3.3.5.3.1.0" || oid == p + "4.2.3.0";
 }
 
 std::string ItemOf(int index) { return MenuFormItems().at(std::size_t(index)).ToStdString(); }
