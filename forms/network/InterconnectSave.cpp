@@ -1,8 +1,9 @@
 // Home / Internet Connection, Save: the fields of the chosen type are checked in a
 // fixed order (the first refusal ends the save with nothing sent), the variables of
-// that type are marked to be sent, and the type, the WAN address, the connection
-// settings and the MTU are written in that order. Once the device took the type it is
-// kept for the close; "Save OK!" only when all four sets succeeded.
+// that type the user edited are marked to be sent (the rest are kept as the device has
+// them), and the type, the WAN address, the connection settings and the MTU are
+// written in that order. Once the device took the type it is kept for the close;
+// "Save OK!" only when every set with something to send succeeded.
 #include "InputChecks.h"
 #include "NumberText.h"
 #include "Interconnect.h"
