@@ -219,13 +219,16 @@ void TFM_InternetConnect::ShowType(int t)
     BlankEmptyAddresses();
     CB_PPPoEModeChange(this);
     CB_PppoeManualModeChange(this);
-    TakeStaticShown();
+    TakeDeviceShown();
 }
 
-void TFM_InternetConnect::TakeStaticShown()
+void TFM_InternetConnect::TakeDeviceShown()
 {
-    deviceStatic_.TakeShown({Edt_StaticIP, Edt_StaticSubmask, Edt_StaticGateway, Edt_StaticPDNS, Edt_StaticSDNS,
-                             Edt_StaticMTU});
+    deviceShown_.TakeShown({Edt_StaticIP, Edt_StaticSubmask, Edt_StaticGateway, Edt_StaticPDNS, Edt_StaticSDNS,
+                            Edt_StaticMTU, Edt_Dyhostname, Edt_DyPDNS, Edt_DySDNS, Edt_DyMTU, Edt_PPPoEUser,
+                            Edt_PPPoEPassword, Edt_PPPoERePassword, Edt_PPPoEService, Edt_PPPoEIP, Edt_PPPoEPDNS,
+                            Edt_PPPoESDNS, Edt_PPPoEMTU, Edt_PPTPIP, Edt_PPTPSubmask, Edt_PPTPGateway, Edt_PPTPDNS,
+                            Edt_PPTPSever, Edt_PPTPAccount, Edt_PPTPPassword, Edt_PPTPRePassword, Edt_PPTPMTU});
 }
 
 void TFM_InternetConnect::LayOut(int t)

@@ -129,10 +129,14 @@ private:
     bool CheckPppoe();
     bool CheckPptp();
     void MarkMtuCopy(int t);
-    // The static type's edits as the device has them (after each read of them): an
-    // unedited one is neither checked nor written.
-    TDeviceTexts deviceStatic_;
-    void TakeStaticShown();
+    // Every type's edits as the device has them (after each read of them): an unedited
+    // one is neither checked nor written.
+    TDeviceTexts deviceShown_;
+    void TakeDeviceShown();
+    // An optional address the user edited is empty (sent as 0.0.0.0) or a host address.
+    bool KeptOrOptionalAddress(TEdit* edit) const;
+    // The passwords of a pair are checked against each other when one was edited.
+    bool PasswordsAgree(TEdit* password, TEdit* retyped) const;
 };
 
 extern TFM_InternetConnect* FM_InternetConnect;

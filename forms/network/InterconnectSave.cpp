@@ -1,8 +1,9 @@
 // Home / Internet Connection, Save: the fields of the chosen type are checked in a
 // fixed order (the first refusal ends the save with nothing sent), the variables of
-// that type are marked to be sent, and the type, the WAN address, the connection
-// settings and the MTU are written in that order. Once the device took the type it is
-// kept for the close; "Save OK!" only when all four sets succeeded.
+// that type the user edited are marked to be sent (the rest are kept as the device has
+// them), and the type, the WAN address, the connection settings and the MTU are
+// written in that order. Once the device took the type it is kept for the close;
+// "Save OK!" only when every set with something to send succeeded.
 #include "InputChecks.h"
 #include "NumberText.h"
 #include "Interconnect.h"
@@ -21,6 +22,9 @@ const int PrimaryDns = 0;
 const int SecondaryDns = 1;
 const int HostName = 2;
 const int PppoeFirst = 3;
+const int PppoeUser = 4;
+const int PppoePassword = 5;
+const int PppoeService = 6;
 const int PppoeIp = 7;
 const int PppoeLast = 9;
 const int PptpFirst = 10;
@@ -60,18 +64,24 @@ bool MtuIn(TEdit* edit, long long low, long long high)
 }
 }  // namespace
 
+bool TFM_InternetConnect::KeptOrOptionalAddress(TEdit* edit) const
+{
+    return !deviceShown_.Edited(edit) || OptionalAddress(edit);
+}
+
+bool TFM_InternetConnect::PasswordsAgree(TEdit* password, TEdit* retyped) const
+{
+    return !deviceShown_.Edited({password, retyped}) || password->Text() == retyped->Text();
+}
+
+// Each type's checks look only at what the user edited: a value the device gave is
+// kept as it is (it may be of another type or beyond the form's limits). Addresses
+// checked against each other are checked when one of them was edited, the device's
+// value of the other taking part as it is.
 bool TFM_InternetConnect::CheckStatic()
 {
     MarkRange(InfoRequest, HostName, PptpLast, smLeaveOut);
-    // Only what the user edited is checked and written. The address is checked against
-    // the LAN with its mask, and the gateway against the address, when one of the pair
-    // was edited: the device's value of the other takes part as it is.
-    const TDeviceTexts& device = deviceStatic_;
-    device.MarkEdited(WanRequest, 0, Edt_StaticIP);
-    device.MarkEdited(WanRequest, 1, Edt_StaticSubmask);
-    device.MarkEdited(WanRequest, 2, Edt_StaticGateway);
-    device.MarkEdited(InfoRequest, PrimaryDns, Edt_StaticPDNS);
-    device.MarkEdited(InfoRequest, SecondaryDns, Edt_StaticSDNS);
+    const TDeviceTexts& device = deviceShown_;
     if (!device.Passes(Edt_StaticIP, IsValidHostAddressText(Edt_StaticIP->Text())))
         return Refuse(Edt_StaticIP, "Please input valid static IP address", "Waring");
     if (device.Edited({Edt_StaticIP, Edt_StaticSubmask}) &&
@@ -90,7 +100,7 @@ bool TFM_InternetConnect::CheckStatic()
                       "Warning", false);
     if (!device.Passes(Edt_StaticPDNS, IsValidHostAddressText(Edt_StaticPDNS->Text())))
         return Refuse(Edt_StaticPDNS, "Please input valid static primary DNS.", "Waring");
-    if (device.Edited(Edt_StaticSDNS) && !OptionalAddress(Edt_StaticSDNS))
+    if (!KeptOrOptionalAddress(Edt_StaticSDNS))
         return Refuse(Edt_StaticSDNS, "Please input valid static Secordary DNS.", "Waring");
     if (!device.Passes(Edt_StaticMTU, MtuIn(Edt_StaticMTU, 200, 1500)))
         return Refuse(Edt_StaticMTU, "Please input valid Static MTU.", "Waring");
@@ -99,16 +109,18 @@ bool TFM_InternetConnect::CheckStatic()
 
 bool TFM_InternetConnect::CheckDynamic()
 {
-    MarkVars(InfoRequest, smSend, HostName);
     MarkRange(InfoRequest, PppoeFirst, PptpLast, smLeaveOut);
+    const TDeviceTexts& device = deviceShown_;
+    device.MarkEdited(InfoRequest, PrimaryDns, Edt_DyPDNS);
+    device.MarkEdited(InfoRequest, SecondaryDns, Edt_DySDNS);
     const AnsiString host = Edt_Dyhostname->Text();
-    if (host.IsEmpty() || !IsAsciiText(host) || !IsHostNameText(host))
+    if (!device.Passes(Edt_Dyhostname, !host.IsEmpty() && IsAsciiText(host) && IsHostNameText(host)))
         return Refuse(Edt_Dyhostname, "Please input valid host name!", "Warning");
-    if (!OptionalAddress(Edt_DyPDNS))
+    if (!KeptOrOptionalAddress(Edt_DyPDNS))
         return Refuse(Edt_DyPDNS, "Please input valid Dynamic Primary DNS.", "Waring");
-    if (!OptionalAddress(Edt_DySDNS))
+    if (!KeptOrOptionalAddress(Edt_DySDNS))
         return Refuse(Edt_DySDNS, "Please input valid Dynamic Secordary DNS.", "Waring");
-    if (!MtuIn(Edt_DyMTU, 200, 1500))
+    if (!device.Passes(Edt_DyMTU, MtuIn(Edt_DyMTU, 200, 1500)))
         return Refuse(Edt_DyMTU, "Please input valid Dynamic MTU.", "Waring");
     return true;
 }
@@ -117,23 +129,30 @@ bool TFM_InternetConnect::CheckPppoe()
 {
     MarkRange(InfoRequest, PppoeFirst, PppoeLast, smSend);
     MarkRange(InfoRequest, PptpFirst, PptpLast, smLeaveOut);
-    if (Edt_PPPoEUser->Text().IsEmpty())
+    const TDeviceTexts& device = deviceShown_;
+    device.MarkEdited(InfoRequest, PppoeUser, Edt_PPPoEUser);
+    device.MarkEdited(InfoRequest, PppoePassword, Edt_PPPoEPassword);
+    device.MarkEdited(InfoRequest, PppoeService, Edt_PPPoEService);
+    device.MarkEdited(InfoRequest, PppoeIp, Edt_PPPoEIP);
+    device.MarkEdited(InfoRequest, PrimaryDns, Edt_PPPoEPDNS);
+    device.MarkEdited(InfoRequest, SecondaryDns, Edt_PPPoESDNS);
+    if (!device.Passes(Edt_PPPoEUser, !Edt_PPPoEUser->Text().IsEmpty()))
         return Refuse(Edt_PPPoEUser, "Invaild user name!", "Warning");
-    if (Edt_PPPoEPassword->Text() != Edt_PPPoERePassword->Text())
+    if (!PasswordsAgree(Edt_PPPoEPassword, Edt_PPPoERePassword))
         return Refuse(Edt_PPPoERePassword, "Please input the confirm password correctly!", "Warning");
     if (CB_PPPoEMode->ItemIndex() != 1)
         MarkVars(InfoRequest, smLeaveOut, PppoeIp);
-    else if (!IsValidHostAddressText(Edt_PPPoEIP->Text()))
+    else if (!device.Passes(Edt_PPPoEIP, IsValidHostAddressText(Edt_PPPoEIP->Text())))
         return Refuse(Edt_PPPoEIP, "Please input valid PPPoE IP address.", "Waring");
     if (CB_PPPoEDNS->ItemIndex() != 1) {
         MarkRange(InfoRequest, PrimaryDns, SecondaryDns, smLeaveOut);  // the ISP gives them
     } else {
-        if (!IsValidHostAddressText(Edt_PPPoEPDNS->Text()))
+        if (!device.Passes(Edt_PPPoEPDNS, IsValidHostAddressText(Edt_PPPoEPDNS->Text())))
             return Refuse(Edt_PPPoEPDNS, "Please input valid PPPoE primary DNS.", "Waring");
-        if (!OptionalAddress(Edt_PPPoESDNS))
+        if (!KeptOrOptionalAddress(Edt_PPPoESDNS))
             return Refuse(Edt_PPPoESDNS, "Please input valid PPPoE Secordary DNS.", "Waring");
     }
-    if (!MtuIn(Edt_PPPoEMTU, 200, 1492))
+    if (!device.Passes(Edt_PPPoEMTU, MtuIn(Edt_PPPoEMTU, 200, 1492)))
         return Refuse(Edt_PPPoEMTU, "Please input valid PPPOE MTU.", "Waring");
     if (RB_Always->Checked())
         CB_connectMode->SetItemIndex(0);
@@ -148,35 +167,40 @@ bool TFM_InternetConnect::CheckPptp()
 {
     MarkRange(InfoRequest, SecondaryDns, PppoeLast, smLeaveOut);
     MarkRange(InfoRequest, PptpFirst, PptpLast, smSend);
+    const TDeviceTexts& device = deviceShown_;
+    TEdit* const edits[] = {Edt_PPTPIP,    Edt_PPTPSubmask,  Edt_PPTPGateway, Edt_PPTPDNS,
+                            Edt_PPTPSever, Edt_PPTPAccount, Edt_PPTPPassword};
+    for (int i = 0; i < 7; ++i)
+        device.MarkEdited(InfoRequest, PptpAddressFirst + i, edits[i]);
     if (CB_PPTPMode->ItemIndex() != 0) {
         MarkRange(InfoRequest, PptpAddressFirst, PptpAddressLast, smLeaveOut);  // the server gives them
     } else {
-        if (!IsValidHostAddressText(Edt_PPTPIP->Text()))
+        if (!device.Passes(Edt_PPTPIP, IsValidHostAddressText(Edt_PPTPIP->Text())))
             return Refuse(Edt_PPTPIP, "Please input valid PPTP IP address", "Waring");
-        if (!IsValidSubnetMaskText(Edt_PPTPSubmask->Text()))
+        if (!device.Passes(Edt_PPTPSubmask, IsValidSubnetMaskText(Edt_PPTPSubmask->Text())))
             return Refuse(Edt_PPTPSubmask, "Please input valid PPTP SubMask.", "Waring");
-        if (!OptionalAddress(Edt_PPTPGateway))
+        if (!KeptOrOptionalAddress(Edt_PPTPGateway))
             return Refuse(Edt_PPTPGateway, "Please input valid PPTP Gateway.", "Waring");
         // The gateway, when there is one, lies in the address's network (a server
         // named by its host name never could).
-        if (Edt_PPTPGateway->Text() != NoAddress &&
+        if (device.Edited({Edt_PPTPIP, Edt_PPTPGateway}) && Edt_PPTPGateway->Text() != NoAddress &&
             NetworkAddressText(Edt_PPTPIP->Text(), NetMask->Text()) !=
                 NetworkAddressText(Edt_PPTPGateway->Text(), NetMask->Text()))
             return Refuse(Edt_PPTPGateway, "The Gateway and Router address should be the same network! ", "Warning",
                           false);
-        if (!OptionalAddress(Edt_PPTPDNS))
+        if (!KeptOrOptionalAddress(Edt_PPTPDNS))
             return Refuse(Edt_PPTPDNS, "Please input valid PPTP primary DNS.", "Waring");
     }
-    if (Edt_PPTPPassword->Text() != Edt_PPTPRePassword->Text())
+    if (!PasswordsAgree(Edt_PPTPPassword, Edt_PPTPRePassword))
         return Refuse(Edt_PPTPRePassword, "Please input the confirm password correctly!", "Warning");
     const AnsiString server = Edt_PPTPSever->Text();
-    if (server.IsEmpty())
+    if (!device.Passes(Edt_PPTPSever, !server.IsEmpty()))
         return Refuse(Edt_PPTPSever, "Server IP/Name can not be empty!", "Warning");
-    if (!IsAsciiText(server) || !IsHostNameText(server))
+    if (!device.Passes(Edt_PPTPSever, IsAsciiText(server) && IsHostNameText(server)))
         return Refuse(Edt_PPTPSever, "Please input valid the host name!", "Warning");
-    if (Edt_PPTPAccount->Text().IsEmpty())
+    if (!device.Passes(Edt_PPTPAccount, !Edt_PPTPAccount->Text().IsEmpty()))
         return Refuse(Edt_PPTPAccount, "Account can not be empty!", "Warning");
-    if (!MtuIn(Edt_PPTPMTU, 200, 1400))
+    if (!device.Passes(Edt_PPTPMTU, MtuIn(Edt_PPTPMTU, 200, 1400)))
         return Refuse(Edt_PPTPMTU, "Please input valid PPTP MTU.", "Waring");
     return true;
 }
@@ -190,7 +214,16 @@ void TFM_InternetConnect::Bt_ApplyClick(TObject* Sender)
     if (!MaySave({TypeRequest, WanRequest, InfoRequest, MtuRequest}, SaveGuard))
         return;
     const int t = CB_Interconntypeshow->ItemIndex();
-    MarkRange(InfoRequest, PrimaryDns, SecondaryDns, smSend);
+    // The static edits hold the WAN address and the DNS servers, the dynamic one the host
+    // name, as the device has them: written when edited, whatever type is saved (the
+    // other types mark their own DNS edits).
+    const TDeviceTexts& device = deviceShown_;
+    device.MarkEdited(WanRequest, 0, Edt_StaticIP);
+    device.MarkEdited(WanRequest, 1, Edt_StaticSubmask);
+    device.MarkEdited(WanRequest, 2, Edt_StaticGateway);
+    device.MarkEdited(InfoRequest, PrimaryDns, Edt_StaticPDNS);
+    device.MarkEdited(InfoRequest, SecondaryDns, Edt_StaticSDNS);
+    device.MarkEdited(InfoRequest, HostName, Edt_Dyhostname);
     bool accepted = false;
     switch (t) {
     case StaticType:
@@ -214,8 +247,8 @@ void TFM_InternetConnect::Bt_ApplyClick(TObject* Sender)
         return;
     }
     MarkMtuCopy(t);
-    if (t == StaticType)
-        deviceStatic_.MarkEdited(MtuRequest, StaticType, Edt_StaticMTU);
+    TEdit* const mtu[] = {Edt_StaticMTU, Edt_DyMTU, Edt_PPPoEMTU, Edt_PPTPMTU};
+    device.MarkEdited(MtuRequest, t, mtu[t]);
     // A set left with nothing to send (all kept as the device has them) is done.
     const auto write = [](KwSNMPRequest2Controls* request) {
         return !HasVariablesToSend(request) || WriteGroup(request);
@@ -252,5 +285,5 @@ void TFM_InternetConnect::Bt_ApplyClick(TObject* Sender)
     write(MtuRequest);
     BlankEmptyAddresses();
     if (ReportSave("Save OK!", "Set Error!"))
-        TakeStaticShown();  // the device holds what the edits show
+        TakeDeviceShown();  // the device holds what the edits show
 }

@@ -115,6 +115,45 @@ TEST_P(InternetConnectUnshownSettings, AreKeptUntilTheUserEditsThem)
 
 INSTANTIATE_TEST_SUITE_P(Roads, InternetConnectUnshownSettings, vka_test::AllVersions(), vka_test::VersionName);
 
+// The same on the other types: a host name, a PPPoE user name and a PPTP server the
+// device holds though the form would refuse them are kept by a Save that leaves them
+// alone; what the user types instead is checked as before.
+class InternetConnectOtherTypesUnshown : public InternetConnect {};
+
+TEST_P(InternetConnectOtherTypesUnshown, KeepTheDeviceValuesUntilTheUserEditsThem)
+{
+    const std::string user = Link + ".3.1";
+    const std::string server = Link + ".14.1";
+    ASSERT_TRUE(devsim.SetValue(HostName, "STRING", "\"my host\""));
+    ASSERT_TRUE(devsim.SetValue(user, "STRING", "\"\""));
+    ASSERT_TRUE(devsim.SetValue(server, "STRING", "\"vpn server\""));
+    Lines statuses;
+    Open([&](TFM_InternetConnect& form) {
+        for (int type : {1, 2, 3}) {
+            Choose(form.CB_Interconntypeshow, type);
+            ASSERT_TRUE(Press(form.Bt_Apply));
+            statuses.push_back(StatusText(form.StatusBar1));
+        }
+        EXPECT_EQ(dialogs.Count(), 0);
+        form.Edt_PPTPSever->SetText("other server");
+        ASSERT_TRUE(Press(form.Bt_Apply));
+        Choose(form.CB_Interconntypeshow, 1);
+        form.Edt_Dyhostname->SetText("");
+        ASSERT_TRUE(Press(form.Bt_Apply));
+    });
+    EXPECT_EQ(statuses, (Lines{"Save OK!", "Save OK!", "Save OK!"}));
+    EXPECT_EQ(dialogs.Texts(), (Lines{"Please input valid the host name!", "Please input valid host name!"}));
+    for (const auto& set : Sets())
+        for (const auto& binding : set.Bindings)
+            EXPECT_TRUE(binding.Oid != HostName && binding.Oid != user && binding.Oid != server) << binding.Oid;
+    EXPECT_EQ(DeviceValue(HostName), "STRING \"my host\"");
+    EXPECT_EQ(DeviceValue(user), "STRING \"\"");
+    EXPECT_EQ(DeviceValue(server), "STRING \"vpn server\"");
+    TFM_InternetConnect::SavedConnectionType = 0;
+}
+
+INSTANTIATE_TEST_SUITE_P(Roads, InternetConnectOtherTypesUnshown, vka_test::AllVersions(), vka_test::VersionName);
+
 TEST_P(InternetConnect, RefusesEachBadFieldWithItsMessageAndSendsNothing)
 {
     Open([&](TFM_InternetConnect& form) {
@@ -176,21 +215,20 @@ TEST_P(InternetConnect, SavesTheDhcpAndPptpTypesWithTheirOwnVariables)
         form.Edt_PPTPMTU->SetText("1401");
         ASSERT_TRUE(Press(form.Bt_Apply));
         EXPECT_EQ(dialogs.Last().Text, "Please input valid PPTP MTU.");
-        form.Edt_PPTPMTU->SetText("1400");
+        form.Edt_PPTPMTU->SetText("1300");
+        form.Edt_PPTPAccount->SetText("isp-user");
         ASSERT_TRUE(Press(form.Bt_Apply));
         EXPECT_EQ(StatusText(form.StatusBar1), "Save OK!");
     });
+    // What was left as the device gave it (addresses, DNS, MTU) is not written.
     const auto sets = Sets();
-    ASSERT_EQ(sets.size(), 10u);  // DHCP: four sets; the switch to PPTP; PPTP: four; close
-    EXPECT_EQ(Bindings(sets[2]), (Lines{PrimaryDns + " IPADDRESS 10.10.0.1", SecondaryDns + " IPADDRESS 8.8.8.8",
-                                        HostName + " STRING \"gateway-7\""}));
-    EXPECT_EQ(Bindings(sets[3]), Lines{Mtu + " INTEGER 1500"});
-    EXPECT_EQ(Bindings(sets[5]), Lines{WanType + " INTEGER 4"});
-    EXPECT_EQ(Bindings(sets[7]), (Lines{PrimaryDns + " IPADDRESS 10.10.0.1", Link + ".9.1 INTEGER 2",
-                                        Link + ".14.1 STRING \"vpn.example.com\"", Link + ".15.1 STRING \"user\"",
-                                        Link + ".16.1 STRING \"password\""}));
-    EXPECT_EQ(Bindings(sets[8]), Lines{Mtu + " INTEGER 1400"});
-    EXPECT_EQ(Bindings(sets[9]), Lines{WanType + " INTEGER 4"});  // the saved type stays
+    ASSERT_EQ(sets.size(), 7u);  // DHCP: type, settings; the switch to PPTP; PPTP: three; close
+    EXPECT_EQ(Bindings(sets[0]), Lines{WanType + " INTEGER 2"});
+    EXPECT_EQ(Bindings(sets[1]), Lines{HostName + " STRING \"gateway-7\""});
+    EXPECT_EQ(Bindings(sets[2]), Lines{WanType + " INTEGER 4"});
+    EXPECT_EQ(Bindings(sets[4]), (Lines{Link + ".9.1 INTEGER 2", Link + ".15.1 STRING \"isp-user\""}));
+    EXPECT_EQ(Bindings(sets[5]), Lines{Mtu + " INTEGER 1300"});
+    EXPECT_EQ(Bindings(sets[6]), Lines{WanType + " INTEGER 4"});  // the saved type stays
     TFM_InternetConnect::SavedConnectionType = 0;
 }
 
@@ -202,12 +240,14 @@ TEST_P(InternetConnect, ShowsARefusedSetAndClosesWithTheTypeSaved)
     Open([&](TFM_InternetConnect& form) {
         Choose(form.CB_Interconntypeshow, 1);
         form.Edt_Dyhostname->SetText("myhost");
+        form.Edt_DyMTU->SetText("1400");
         ASSERT_TRUE(Press(form.Bt_Apply));
         EXPECT_EQ(dialogs.Count(), 1);
         EXPECT_EQ(StatusText(form.StatusBar1), "Set Error!");
     });
     EXPECT_EQ(TypeSets(), (std::vector<std::string>{"2", "2", "2"}));
-    EXPECT_EQ(Sets().at(4).Status, "noError");  // the MTU
+    EXPECT_EQ(Bindings(Sets().at(3)), Lines{Mtu + " INTEGER 1400"});
+    EXPECT_EQ(Sets().at(3).Status, "noError");
     TFM_InternetConnect::SavedConnectionType = 0;
 }
 
@@ -228,24 +268,30 @@ TEST_P(InternetConnect, ARefusedWanAddressIsASetError)
     EXPECT_EQ(DeviceValue(WanIp), "IPADDRESS 203.0.113.10");
 }
 
-// An address the device holds as 0.0.0.0 is shown empty and written back as 0.0.0.0,
-// never as an empty value the device refuses (PPTP sends the primary DNS it cannot show).
+// An address the device holds as 0.0.0.0 is shown empty and kept; an optional address
+// the user empties is written as 0.0.0.0, never as an empty value the device refuses.
+// PPTP does not send the primary DNS it cannot show.
 TEST_P(InternetConnect, APptpSaveWritesBlankAddressesAsZeroAddresses)
 {
     ASSERT_TRUE(devsim.SetValue(PrimaryDns, "IPADDRESS", "0.0.0.0"));
+    ASSERT_TRUE(devsim.SetValue(Link + ".13.1", "IPADDRESS", "10.0.0.1"));
     Open([&](TFM_InternetConnect& form) {
         Choose(form.CB_Interconntypeshow, 3);
+        Choose(form.CB_PPTPMode, 0);
+        EXPECT_EQ(form.Edt_PPTPIP->Text().ToStdString(), "");
+        form.Edt_PPTPDNS->SetText("");
         ASSERT_TRUE(devsim.ClearJournal());
         ASSERT_TRUE(Press(form.Bt_Apply));
         EXPECT_EQ(StatusText(form.StatusBar1), "Save OK!");
         EXPECT_EQ(dialogs.Count(), 0);
         EXPECT_EQ(form.Edt_StaticPDNS->Text().ToStdString(), "");
+        EXPECT_EQ(form.Edt_PPTPDNS->Text().ToStdString(), "");
     });
     const auto sets = Sets();
-    ASSERT_GE(sets.size(), 3u);
+    ASSERT_EQ(sets.size(), 3u);  // type, settings, and the type again at close
     for (const auto& set : sets)
         EXPECT_EQ(set.Status, "noError") << Bindings(set).at(0);
-    EXPECT_EQ(Bindings(sets[2]).at(0), PrimaryDns + " IPADDRESS 0.0.0.0");
+    EXPECT_EQ(Bindings(sets[1]), (Lines{Link + ".9.1 INTEGER 1", Link + ".13.1 IPADDRESS 0.0.0.0"}));
     TFM_InternetConnect::SavedConnectionType = 0;
 }
 

@@ -59,6 +59,18 @@ const std::vector<SweepRoad>& Roads()
                                  IntegerLine(DeviceOid("2.1.3.2.1.1.3.1"), 36),
                                  "ro " + IntegerLine(DeviceOid("5.1.4.1.1.6.1"), 0),
                                  "ro " + IntegerLine(DeviceOid("5.1.4.1.1.7.1"), 1)}));
+        // Internet Connection on its other types, with the settings each type shows.
+        const auto wan = [](const char* tail) { return DeviceOid(std::string("2.2.1.1.") + tail); };
+        all.push_back(SweepRoad("InternetConnect1", 1, "Dhcp", {IntegerLine(wan("1.1.3.2"), 2)}));
+        all.push_back(SweepRoad("InternetConnect1", 1, "Pppoe",
+                                {IntegerLine(wan("1.1.3.2"), 3), IntegerLine(wan("1.1.4.2"), 1492),
+                                 IntegerLine(wan("2.1.2.1"), 1), StateLine(wan("2.1.6.1"), "IPADDRESS", "100.64.0.2"),
+                                 IntegerLine(wan("2.1.7.1"), 0), IntegerLine(wan("2.1.8.1"), 2)}));
+        all.push_back(SweepRoad("InternetConnect1", 1, "Pptp",
+                                {IntegerLine(wan("1.1.3.2"), 4), IntegerLine(wan("1.1.4.2"), 1400),
+                                 IntegerLine(wan("2.1.9.1"), 1), StateLine(wan("2.1.10.1"), "IPADDRESS", "10.0.0.2"),
+                                 StateLine(wan("2.1.12.1"), "IPADDRESS", "10.0.0.1"),
+                                 StateLine(wan("2.1.13.1"), "IPADDRESS", "10.0.0.1")}));
         all.push_back(SweepRoad("Time", 1, "NtpOff", {IntegerLine(DeviceOid("4.8.5.0"), 0)}));
         all.push_back(SweepRoad("tAdmin2", 1, "VidLimit", {IntegerLine(DeviceOid("4.10.1.1.0"), 1)}));
         for (int version : {0, 3}) {
