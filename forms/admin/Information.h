@@ -51,7 +51,7 @@ private:
 
     bool announceGet_ = false;  // a Refresh waits for its reply to say "Get OK!"
     TDeviceTexts deviceTexts_;  // contact, name and location as the device has them
-    std::vector<std::pair<const TEdit*, AnsiString>> sending_;  // the texts of the set under way
+    std::vector<std::pair<TEdit*, AnsiString>> sending_;  // the texts of the set under way
 };
 
 extern TFM_Information* FM_Information;

@@ -3,7 +3,6 @@
 #include "Catalogue.h"
 #include "FormBuilder.h"
 #include "InputChecks.h"
-#include "SetContents.h"
 #include "SysUtils.h"
 
 #include <algorithm>
@@ -306,9 +305,8 @@ void TFM_Time::Btn_ApplyClick(TObject* Sender)
 
     BeginSave();
     WriteGroup(TimeRequest);
-    // With NTP on the manual time is left out and its set would carry nothing.
-    if (HasVariablesToSend(ManualRequest))
-        WriteGroup(ManualRequest);
+    // With NTP on the manual time is left out and its set carries nothing.
+    WriteMarkedGroup(ManualRequest);
     // A variable left out of a set is left out of reads too: mark them all again, so
     // that the read below shows everything the device holds now.
     UnmarkTimeSettings();

@@ -2,6 +2,7 @@
 
 #include "ComCtrls.h"
 #include "KwReadSequence.h"
+#include "SetContents.h"
 
 #include <algorithm>
 
@@ -207,4 +208,9 @@ bool TSettingsForm::ReportSave(const AnsiString& ok, const AnsiString& error)
 bool TSettingsForm::RefuseUnshownSwitch(TWinControl* control)
 {
     return RefuseInput(UnshownSwitchText(ControlCaption(this, control, names_)), "Warning", control);
+}
+
+bool TSettingsForm::WriteMarkedGroup(KwSNMPRequest2Controls* request)
+{
+    return !HasVariablesToSend(request) || WriteGroup(request);
 }

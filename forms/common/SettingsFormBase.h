@@ -139,6 +139,9 @@ protected:
     {
         return request->Set(true, true, varIndexes, nullptr);
     }
+    // WriteGroup, unless the form's marks left the group nothing to send (every
+    // variable kept or left out): then nothing is sent, and that is no failure.
+    static bool WriteMarkedGroup(KwSNMPRequest2Controls* request);
 
     // The first failed ReadGroup since ClearReadFailure, for forms whose status bar
     // sums up a creation or refresh ("Get OK!" only when every read came back).

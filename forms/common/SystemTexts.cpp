@@ -28,6 +28,22 @@ bool TDeviceTexts::Edited(std::initializer_list<const TEdit*> edits) const
     return false;
 }
 
+bool TDeviceTexts::AnyEdited() const
+{
+    for (const auto& [edit, text] : given_)
+        if (edit->Text() != text)
+            return true;
+    return false;
+}
+
+void TDeviceTexts::PutBack() const
+{
+    for (const auto& [edit, text] : given_) {
+        edit->SetText(text);
+        edit->SetModified(false);
+    }
+}
+
 void TDeviceTexts::MarkEdited(KwSNMPRequest2Controls* request, int index, const TEdit* edit) const
 {
     MarkVars(request, Edited(edit) ? smSend : smKeep, index);

@@ -27,12 +27,17 @@ public:
     // The edits show the device's texts now (a read of them has just succeeded).
     void TakeShown(std::initializer_list<TEdit*> edits);
     // The device took `text` for the edit's variable.
-    void Take(const TEdit* edit, const AnsiString& text) { given_[edit] = text; }
+    void Take(TEdit* edit, const AnsiString& text) { given_[edit] = text; }
     // True when the edit shows other than what the device gave, or the device's text
     // is not known.
     bool Edited(const TEdit* edit) const;
     // True when one of the edits was edited (edits checked against each other).
     bool Edited(std::initializer_list<const TEdit*> edits) const;
+    // True when one of the edits taken so far was edited.
+    bool AnyEdited() const;
+    // Shows the device's text again in every edit taken so far, as no change of the
+    // user's (not Modified).
+    void PutBack() const;
     // Save's check of one edit: true when it is kept unchecked or what the user typed
     // is `valid`.
     bool Passes(const TEdit* edit, bool valid) const { return valid || !Edited(edit); }
@@ -41,7 +46,7 @@ public:
     void MarkEdited(KwSNMPRequest2Controls* request, int index, const TEdit* edit) const;
 
 private:
-    std::map<const TEdit*, AnsiString> given_;
+    std::map<TEdit*, AnsiString, std::less<>> given_;
 };
 
 struct TSystemText {

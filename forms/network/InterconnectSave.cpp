@@ -8,7 +8,6 @@
 #include "NumberText.h"
 #include "Interconnect.h"
 #include "KwSNMPRequest2Edits.h"
-#include "SetContents.h"
 
 const char* const InternetConnectNotReadText =
     "The connection settings have not been read from the device. Close the form and open it again.";
@@ -249,11 +248,6 @@ void TFM_InternetConnect::Bt_ApplyClick(TObject* Sender)
     MarkMtuCopy(t);
     TEdit* const mtu[] = {Edt_StaticMTU, Edt_DyMTU, Edt_PPPoEMTU, Edt_PPTPMTU};
     device.MarkEdited(MtuRequest, t, mtu[t]);
-    // A set left with nothing to send (all kept as the device has them) is done.
-    const auto write = [](KwSNMPRequest2Controls* request) {
-        return !HasVariablesToSend(request) || WriteGroup(request);
-    };
-
     ShowStatus("");
     UnblankEmptyAddresses();  // never an empty value where the device holds 0.0.0.0
     BeginSave();
@@ -268,7 +262,7 @@ void TFM_InternetConnect::Bt_ApplyClick(TObject* Sender)
     // The device runs type t from here on, with what follows: the close keeps it.
     SavedConnectionType = t;
     // Each failure is reported by its request; the save succeeded only when all did.
-    write(WanRequest);
+    WriteMarkedGroup(WanRequest);
     MarkVars(WanRequest, smSend);
     if (t == DynamicType) {
         Edt_StaticPDNS->SetText(Edt_DyPDNS->Text());
@@ -277,12 +271,12 @@ void TFM_InternetConnect::Bt_ApplyClick(TObject* Sender)
         Edt_StaticPDNS->SetText(Edt_PPPoEPDNS->Text());
         Edt_StaticSDNS->SetText(Edt_PPPoESDNS->Text());
     }
-    write(InfoRequest);
+    WriteMarkedGroup(InfoRequest);
     // Later reads show every setting again.
     MarkRange(InfoRequest, PrimaryDns, PptpLast, smSend);
     LayOut(t);
     CB_PppoeManualModeChange(this);
-    write(MtuRequest);
+    WriteMarkedGroup(MtuRequest);
     BlankEmptyAddresses();
     if (ReportSave("Save OK!", "Set Error!"))
         TakeDeviceShown();  // the device holds what the edits show

@@ -4,7 +4,6 @@
 #include "Catalogue.h"
 #include "FormBuilder.h"
 #include "KwSNMPRequest2Edits.h"
-#include "SetContents.h"
 
 TFM_LanCfg* FM_LanCfg = nullptr;
 
@@ -146,8 +145,7 @@ void TFM_LanCfg::SaveStaticAddress()
     ShowStatus("");
     BeginSave();
     WriteGroup(AddressModeRequest);
-    if (HasVariablesToSend(LanRequest))
-        WriteGroup(LanRequest);
+    WriteMarkedGroup(LanRequest);
     MarkVars(LanRequest, smSend);
     // A failed write is never left looking like a success.
     const AnsiString verdict = SaveVerdict("Set OK!", "Set Error!");

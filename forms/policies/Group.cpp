@@ -4,7 +4,6 @@
 #include "FormBuilder.h"
 #include "GuardedEvents.h"
 #include "KwSNMPRequest2Edits.h"
-#include "SetContents.h"
 #include "Wait.h"
 
 #include <exception>
@@ -125,8 +124,7 @@ void TFM_Group::Bt_ApplyClick(TObject* Sender)
     bool thrown = false;
     bool saved = false;
     try {
-        // A set left with nothing to send (all kept as the device has them) is done.
-        saved = !HasVariablesToSend(UserLimitRequest) || WriteGroup(UserLimitRequest);
+        saved = WriteMarkedGroup(UserLimitRequest);
         // The commit goes last, also after a failed first set.
         WriteGroup(ApplyRequest);
     } catch (const std::exception& e) {

@@ -1,7 +1,6 @@
 #include "KeptSecurity.h"
 
 #include "FormBuilder.h"
-#include "StdCtrls.h"
 
 const char* const TypedSecurityNotSavedText =
     "The key or passphrase you typed is not saved: Save keeps the device's security until you choose one.";
@@ -36,28 +35,4 @@ void ShowKeptNote(TLabel* note, bool security, bool cipher, const AnsiString& de
     if (note->Visible())
         note->SetCaption(security ? KeptSecurityNote(deviceAuthentication, write)
                                   : KeptCipherNote(deviceCipher, write));
-}
-
-void TSecurityTexts::Remember(std::initializer_list<TEdit*> edits)
-{
-    asRead_.clear();
-    for (TEdit* edit : edits)
-        asRead_.emplace_back(edit, edit->Text());
-}
-
-bool TSecurityTexts::Typed() const
-{
-    for (const auto& [edit, text] : asRead_)
-        if (edit->Text() != text)
-            return true;
-    return false;
-}
-
-void TSecurityTexts::PutBack() const
-{
-    // What the edits hold is the device's again, no change of the user's.
-    for (const auto& [edit, text] : asRead_) {
-        edit->SetText(text);
-        edit->SetModified(false);
-    }
 }

@@ -6,13 +6,8 @@
 // the write would leave out whatever the user typed there.
 #include "AnsiString.h"
 
-#include <initializer_list>
-#include <utility>
-#include <vector>
-
 class TFormBuilder;
 class TLabel;
-class TEdit;
 
 // What the note says while the write keeps the device's security, or its cipher; `write`
 // is the caption of the button that writes.
@@ -25,19 +20,7 @@ TLabel* AddKeptNote(TFormBuilder& build, const char* name);
 void ShowKeptNote(TLabel* note, bool security, bool cipher, const AnsiString& deviceAuthentication,
                   const AnsiString& deviceCipher, const char* write);
 
-// The settings of a security as last read (keys, passphrase, RADIUS server), to tell
-// whether the user typed in them since. When a change of mode or band starts keeping
-// the device's security, what was typed would not be written: the form puts the
-// settings back as read and says so (TypedSecurityNotSavedText), never dropping them
-// in silence.
-class TSecurityTexts {
-public:
-    void Remember(std::initializer_list<TEdit*> edits);
-    bool Typed() const;
-    void PutBack() const;
-
-private:
-    std::vector<std::pair<TEdit*, AnsiString>> asRead_;
-};
-
+// When a change of mode or band starts keeping the device's security, what the user
+// typed in its settings would not be written: the form puts them back as read and says
+// so with this text, never dropping them in silence.
 extern const char* const TypedSecurityNotSavedText;

@@ -4,7 +4,6 @@
 #include "ComCtrls.h"
 #include "FormBuilder.h"
 #include "KwSNMPRequest2Edits.h"
-#include "SetContents.h"
 #include "SysUtils.h"
 
 
@@ -439,10 +438,8 @@ void TFM_Performace::SaveRadioOn()
     MarkVars(RadioRequest, smSend, rvDataRate);  // in every mode
     BeginSave();
     Write(RadioRequest);
-    KwSNMPRequest2Edits* modeRequest = FiveGHz() ? Mode5Request : Mode24Request;
     // A client keeps its band's wireless mode: then there is nothing to send.
-    if (HasVariablesToSend(modeRequest))
-        Write(modeRequest);
+    WriteMarkedGroup(FiveGHz() ? Mode5Request : Mode24Request);
     RestoreMarks();
     // The verdict is taken before the Refresh, whose read settles the user's changes;
     // the form reads everything again first, so its own result is what stays shown.

@@ -481,7 +481,7 @@ void TFM_Wirless::Bt_RefreshClick(TObject* Sender)
 
 void TFM_Wirless::RememberSecurityTexts()
 {
-    securityAsRead_.Remember({Ed_Key[0], Ed_Key[1], Ed_Key[2], Ed_Key[3], Ed_ConfirmKey, Ed_Passphrase,
+    securityAsRead_.TakeShown({Ed_Key[0], Ed_Key[1], Ed_Key[2], Ed_Key[3], Ed_ConfirmKey, Ed_Passphrase,
                               Ed_ConfirmPass, Edt_RadiusServer, Edt_RadiusPort, Edt_RadiusSecret});
     deviceKeys_.TakeShown({Ed_Key[0], Ed_Key[1], Ed_Key[2], Ed_Key[3]});
 }
@@ -492,7 +492,7 @@ void TFM_Wirless::ChangeMode(const std::function<void()>& change)
     change();
     // The settings of a kept security take no input and are not written: they show the
     // device's again, and the user learns that the typed ones are not saved.
-    if (kept || !KeepDeviceSecurity || !securityAsRead_.Typed())
+    if (kept || !KeepDeviceSecurity || !securityAsRead_.AnyEdited())
         return;
     securityAsRead_.PutBack();
     RefuseInput(TypedSecurityNotSavedText, "Warning");

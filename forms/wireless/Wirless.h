@@ -337,7 +337,8 @@ private:
     // keeping is put back as read, and the user told.
     void ChangeMode(const std::function<void()>& change);
     void RememberSecurityTexts();
-    TSecurityTexts securityAsRead_;
+    // The settings of the security (keys, passphrase, RADIUS server) as last read.
+    TDeviceTexts securityAsRead_;
     // The WEP keys as the device gave them: only a key the user edited is checked and
     // written; the device's own, whatever it holds, never holds up a Save.
     TDeviceTexts deviceKeys_;
