@@ -481,9 +481,8 @@ void TFM_Wirless::Bt_RefreshClick(TObject* Sender)
 
 void TFM_Wirless::RememberSecurityTexts()
 {
-    securityAsRead_.TakeShown({Ed_Key[0], Ed_Key[1], Ed_Key[2], Ed_Key[3], Ed_ConfirmKey, Ed_Passphrase,
-                              Ed_ConfirmPass, Edt_RadiusServer, Edt_RadiusPort, Edt_RadiusSecret});
-    deviceKeys_.TakeShown({Ed_Key[0], Ed_Key[1], Ed_Key[2], Ed_Key[3]});
+    deviceSecurity_.TakeShown({Ed_Key[0], Ed_Key[1], Ed_Key[2], Ed_Key[3], Ed_ConfirmKey, Ed_Passphrase,
+                               Ed_ConfirmPass, Edt_RadiusServer, Edt_RadiusPort, Edt_RadiusSecret});
 }
 
 void TFM_Wirless::ChangeMode(const std::function<void()>& change)
@@ -492,9 +491,9 @@ void TFM_Wirless::ChangeMode(const std::function<void()>& change)
     change();
     // The settings of a kept security take no input and are not written: they show the
     // device's again, and the user learns that the typed ones are not saved.
-    if (kept || !KeepDeviceSecurity || !securityAsRead_.AnyEdited())
+    if (kept || !KeepDeviceSecurity || !deviceSecurity_.AnyEdited())
         return;
-    securityAsRead_.PutBack();
+    deviceSecurity_.PutBack();
     RefuseInput(TypedSecurityNotSavedText, "Warning");
 }
 

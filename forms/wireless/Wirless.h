@@ -337,11 +337,10 @@ private:
     // keeping is put back as read, and the user told.
     void ChangeMode(const std::function<void()>& change);
     void RememberSecurityTexts();
-    // The settings of the security (keys, passphrase, RADIUS server) as last read.
-    TDeviceTexts securityAsRead_;
-    // The WEP keys as the device gave them: only a key the user edited is checked and
-    // written; the device's own, whatever it holds, never holds up a Save.
-    TDeviceTexts deviceKeys_;
+    // The settings of the security (keys, passphrase, RADIUS server) as last read. Only a
+    // WEP key the user edited is checked and written: the device's own, whatever it
+    // holds, never holds up a Save.
+    TDeviceTexts deviceSecurity_;
     bool cloneRescan_ = false;  // a clone scan waits for the walk under way
     bool peersRead_ = false;    // the peer edits hold the device's list as last walked
 };

@@ -71,7 +71,7 @@ bool TFM_Wirless::CheckWepKey(int key)
 
 bool TFM_Wirless::CheckDefaultKey(int key)
 {
-    if (deviceKeys_.Edited(Ed_Key[key]) && !CheckWepKey(key))
+    if (deviceSecurity_.Edited(Ed_Key[key]) && !CheckWepKey(key))
         return false;
     if (Ed_Key[key]->Text() != Ed_ConfirmKey->Text())
         return RefuseInput(ConfirmText, "Warning", Ed_ConfirmKey);

@@ -210,7 +210,7 @@ bool TFM_Wirless::WriteDefaultKey(int key)
     Mark(request, {0, 1});
     // A key the user did not edit, or one still shown masked, is the device's own: its
     // type is sent, not the key.
-    if (!deviceKeys_.Edited(Ed_Key[key]) || IsMaskedKey(Ed_Key[key]->Text()))
+    if (!deviceSecurity_.Edited(Ed_Key[key]) || IsMaskedKey(Ed_Key[key]->Text()))
         MarkVars(request, smLeaveOut, 1);
     return AllTrue({Send(SsidRequest), Send(request)});
 }
