@@ -99,9 +99,14 @@ void TLogSetForm::Bt_ApplyClick(TObject* Sender)
     // Settings that were never read would overwrite the device's with the form's blanks.
     if (!MaySave(LogRequest, SaveGuard))
         return;
-    // A server address the user did not edit is the device's: neither checked nor written.
+    // Save turns remote logging on: the server it sends to is checked as if typed when
+    // the device had it off. A server address the user did not edit is otherwise the
+    // device's: neither checked nor written.
+    const int remoteState = CBoxRemoteLogStatus->ItemIndex();
+    CBoxRemoteLogStatus->SetItemIndex(RemoteLogEnabled);
     const AnsiString server = Ed_LogServerIp->Text();
     if (!deviceServer_.Passes(Ed_LogServerIp, server.IsEmpty() || IsValidHostAddressText(server))) {
+        CBoxRemoteLogStatus->SetItemIndex(remoteState);
         RefuseInput("Please input valid IP Address.", "Warning", Ed_LogServerIp);
         Ed_LogServerIp->SetText("");
         return;
@@ -109,7 +114,6 @@ void TLogSetForm::Bt_ApplyClick(TObject* Sender)
     deviceServer_.MarkEdited(LogRequest, ServerAddress, Ed_LogServerIp);
     if (server.IsEmpty())
         Ed_LogServerIp->SetText("0.0.0.0");
-    CBoxRemoteLogStatus->SetItemIndex(RemoteLogEnabled);
     BeginSave();
     WriteGroup(LogRequest);
     MarkVars(LogRequest, smSend, ServerAddress);

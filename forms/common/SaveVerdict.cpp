@@ -99,3 +99,8 @@ AnsiString UnshownSwitchText(const AnsiString& caption)
 {
     return "The device's " + caption + " cannot be shown, and Save depends on it: choose one, then Save.";
 }
+
+AnsiString UnshownInEffectText(const AnsiString& caption)
+{
+    return "The device's " + caption + " cannot be shown, and Save puts it into effect: choose one, then Save.";
+}

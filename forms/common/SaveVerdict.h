@@ -33,3 +33,7 @@ AnsiString UnsavedNote(const TComponent* owner, const TControlNames& names);
 // Save's refusal while `caption`, on which everything Save writes depends, shows no
 // choice for the device's value.
 AnsiString UnshownSwitchText(const AnsiString& caption);
+
+// Save's refusal while `caption`, which a switch the user turned puts into effect, shows
+// no choice for the device's value.
+AnsiString UnshownInEffectText(const AnsiString& caption);

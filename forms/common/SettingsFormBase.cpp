@@ -1,5 +1,7 @@
 #include "SettingsFormBase.h"
 
+#include "GoverningSwitches.h"
+
 #include "ComCtrls.h"
 #include "KwReadSequence.h"
 #include "SetContents.h"
@@ -94,7 +96,16 @@ bool TSettingsForm::MaySave(const KwSNMPRequest2Controls* request, const TSaveGu
     // A read still on its way would put the older values back after the save.
     if (Outstanding(request))
         return RefuseInput(texts.ReadPending, texts.Caption);
-    return true;
+    return RefuseUnshownInEffect();
+}
+
+bool TSettingsForm::RefuseUnshownInEffect()
+{
+    TControl* unshown = UnshownSettingPutIntoEffect(this);
+    if (!unshown)
+        return true;
+    return RefuseInput(UnshownInEffectText(ControlCaption(this, unshown, names_)), "Warning",
+                       dynamic_cast<TWinControl*>(unshown));
 }
 
 const char* const TableBusyText = "The device has not finished the last change of the list yet. Please wait.";

@@ -113,6 +113,8 @@ protected:
     // Save's guard for one group: refuses with a message box while the group has not
     // been read or a read is outstanding. True when the save may go on.
     bool MaySave(const KwSNMPRequest2Controls* request, const TSaveGuardTexts& texts);
+    // Both also refuse, naming it, while a switch the user turned puts into effect a
+    // setting that shows no choice for the device's value (GoverningSwitches.h).
     // The same for every group a save writes (false, silently, for a missing one: the
     // form's creation failed before its requests existed).
     bool MaySave(std::initializer_list<const KwSNMPRequest2Controls*> requests, const TSaveGuardTexts& texts);
@@ -188,6 +190,9 @@ protected:
     bool ShowFailure(const KwSNMPError& error);
 
 private:
+    // The refusal MaySave makes for a setting put into effect that shows no choice.
+    bool RefuseUnshownInEffect();
+
     std::function<void(const TForm*)> forget_;
     std::vector<const KwSNMPRequest2Controls*> closeHolders_;
     // Appends the note of the kept controls to the status, unless it is there already.

@@ -1,6 +1,9 @@
 #include "SystemTexts.h"
 
+#include "GoverningSwitches.h"
 #include "InputChecks.h"
+#include "KwSNMPRequest2Edits.h"
+#include "SaveVerdict.h"
 #include "SettingsForm.h"
 #include "TextLength.h"
 
@@ -14,10 +17,20 @@ void TDeviceTexts::TakeShown(std::initializer_list<TEdit*> edits)
         Take(edit, edit->Text());
 }
 
+void TDeviceTexts::Take(TEdit* edit, const AnsiString& text)
+{
+    given_[edit] = text;
+    // What the edit shows is the device's now, however the form put it there: no user
+    // change to name.
+    if (edit->Text() == text && edit->Owner())
+        for (KwSNMPRequest2Edits* request : BoundRequests(edit->Owner()))
+            request->Settle(edit);
+}
+
 bool TDeviceTexts::Edited(const TEdit* edit) const
 {
     const auto given = given_.find(edit);
-    return given == given_.end() || given->second != edit->Text();
+    return given == given_.end() || given->second != edit->Text() || PutIntoEffect(edit);
 }
 
 bool TDeviceTexts::Edited(std::initializer_list<const TEdit*> edits) const
@@ -30,8 +43,8 @@ bool TDeviceTexts::Edited(std::initializer_list<const TEdit*> edits) const
 
 bool TDeviceTexts::AnyEdited() const
 {
-    for (const auto& [edit, text] : given_)
-        if (edit->Text() != text)
+    for (const auto& given : given_)
+        if (Edited(given.first))
             return true;
     return false;
 }

@@ -21,15 +21,17 @@ const int SystemTextMaxLength = 32;
 
 // What the device holds of each edit given to it, as far as the form knows it. An edit
 // the user left as the device gave it is kept: Save neither checks nor writes it (the
-// device may hold what the edit's check refuses: another type, a value out of range).
+// device may hold what the edit's check refuses: another type, a value out of range),
+// unless a switch the user turned puts it into effect (GoverningSwitches.h): then it
+// counts as edited.
 class TDeviceTexts {
 public:
     // The edits show the device's texts now (a read of them has just succeeded).
     void TakeShown(std::initializer_list<TEdit*> edits);
     // The device took `text` for the edit's variable.
-    void Take(TEdit* edit, const AnsiString& text) { given_[edit] = text; }
-    // True when the edit shows other than what the device gave, or the device's text
-    // is not known.
+    void Take(TEdit* edit, const AnsiString& text);
+    // True when the edit shows other than what the device gave, the device's text is
+    // not known, or a turned switch puts the edit into effect.
     bool Edited(const TEdit* edit) const;
     // True when one of the edits was edited (edits checked against each other).
     bool Edited(std::initializer_list<const TEdit*> edits) const;

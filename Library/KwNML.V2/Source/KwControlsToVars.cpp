@@ -230,6 +230,19 @@ void KwSNMPRequest2Edits::ControlsToVars(int varIndex)
 
 bool KwShowsNoChoice(const KwControlBinding& binding) { return ShowsNoChoice(binding); }
 
+AnsiString KwShownState(const TControl* control)
+{
+    if (const auto* box = dynamic_cast<const TCheckBox*>(control))
+        return AnsiString(std::to_string(static_cast<int>(box->State())));
+    if (const auto* button = dynamic_cast<const TRadioButton*>(control))
+        return button->Checked() ? "1" : "0";
+    if (const auto* combo = dynamic_cast<const TComboBox*>(control))
+        return AnsiString(std::to_string(combo->ItemIndex())) + ":" + combo->Text();
+    if (const auto* group = dynamic_cast<const TRadioGroup*>(control))
+        return AnsiString(std::to_string(group->ItemIndex()));
+    return control->Text();
+}
+
 std::vector<const KwControlBinding*> KwSNMPRequest2Edits::KeptBindings() const
 {
     std::vector<const KwControlBinding*> kept;
@@ -244,13 +257,26 @@ std::vector<const KwControlBinding*> KwSNMPRequest2Edits::UserChangedBindings() 
     std::vector<const KwControlBinding*> changed;
     for (const auto& binding : Bindings)
         for (const TControl* control : binding->Controls) {
-            const auto settled = settledChanges_.find(control);
-            if (control->UserChanges() != (settled == settledChanges_.end() ? 0u : settled->second)) {
+            const auto settled = settled_.find(control);
+            const bool unsettled = settled == settled_.end();
+            if (control->UserChanges() != (unsettled ? 0u : settled->second.Changes) &&
+                (unsettled || KwShownState(control) != settled->second.Shown)) {
                 changed.push_back(binding.get());
                 break;
             }
         }
     return changed;
+}
+
+bool KwSNMPRequest2Edits::DiffersFromRead(const TControl* control) const
+{
+    const auto read = read_.find(control);
+    return read != read_.end() && KwShownState(control) != read->second;
+}
+
+void KwSNMPRequest2Edits::Settle(const TControl* control)
+{
+    settled_[control] = Settled{control->UserChanges(), KwShownState(control)};
 }
 
 void KwSNMPRequest2Edits::CycleEnded(KwCycleKind kind, bool ok)
@@ -262,7 +288,10 @@ void KwSNMPRequest2Edits::CycleEnded(KwCycleKind kind, bool ok)
     for (const auto& binding : Bindings) {
         if (kind == KwCycleSet && std::find(sent.begin(), sent.end(), binding->VarIndex) == sent.end())
             continue;
-        for (const TControl* control : binding->Controls)
-            settledChanges_[control] = control->UserChanges();
+        for (const TControl* control : binding->Controls) {
+            Settle(control);
+            if (kind == KwCycleGet)
+                read_[control] = KwShownState(control);
+        }
     }
 }

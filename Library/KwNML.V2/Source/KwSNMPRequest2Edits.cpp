@@ -65,7 +65,7 @@ void KwSNMPRequest2Edits::KeepBinding(std::unique_ptr<KwControlBinding> binding)
 {
     // The user's changes count from here on.
     for (const TControl* control : binding->Controls)
-        settledChanges_[control] = control->UserChanges();
+        Settle(control);
     Bindings.push_back(std::move(binding));
 }
 

@@ -28,6 +28,9 @@ class TListView;
 // True when the binding's controls show no choice for the variable's value (see
 // ControlsToVars): there is nothing to read back from them.
 bool KwShowsNoChoice(const KwControlBinding& binding);
+// What a control shows, as one text to compare (the text, the state of a check box, the
+// item of a combo box or radio group).
+AnsiString KwShownState(const TControl* control);
 
 class KwSNMPRequest2Edits : public KwSNMPRequest2Controls {
 public:
@@ -80,9 +83,17 @@ public:
     // The bindings of writable variables whose controls show no choice for the
     // device's value: sets keep those variables as the device has them.
     std::vector<const KwControlBinding*> KeptBindings() const;
-    // The bindings with a control the user changed since its variable was last read or
-    // written successfully.
+    // The bindings with a control the user changed that no longer shows what it showed
+    // when its variable was last read or written successfully (a change put back is no
+    // change).
     std::vector<const KwControlBinding*> UserChangedBindings() const;
+    // True when the bound control shows other than it showed after the last successful
+    // read of its variable (false for a control this request does not bind, or before
+    // any read).
+    bool DiffersFromRead(const TControl* control) const;
+    // The control shows what the device holds now (a form put the device's value into
+    // it in its own way after a read or write).
+    void Settle(const TControl* control);
 
     // List view side.
     void BuildListColumns();
@@ -111,9 +122,15 @@ private:
     void SetEditText(TControl* control, const AnsiString& text);
     KwOptionList* OptionsInForce(const KwControlBinding& binding) const;
 
-    // Each bound control's count of user changes when its variable was last read or
-    // written successfully.
-    std::map<const TControl*, unsigned> settledChanges_;
+    // What a bound control showed when its variable was last read or written
+    // successfully, and the user's count of changes then.
+    struct Settled {
+        unsigned Changes = 0;
+        AnsiString Shown;
+    };
+    std::map<const TControl*, Settled> settled_;
+    // What a bound control showed after the last successful read of its variable.
+    std::map<const TControl*, AnsiString> read_;
     TLVSelectItemEvent savedSelectItem_;
     KwWidgetGuard listViewAlive_;
 };

@@ -1,0 +1,91 @@
+#include "GoverningSwitches.h"
+
+#include "KwSNMPRequest2Edits.h"
+#include "SaveVerdict.h"
+#include "StdCtrls.h"
+
+#include <algorithm>
+#include <cstring>
+
+const char* const TickedItem = "ticked";
+const char* const UntickedItem = "unticked";
+
+const std::vector<TGoverningSwitch>& GoverningSwitches()
+{
+    static const std::vector<TGoverningSwitch> table = {
+        {"FM_LanCfg", "CB_IPFrom", {"Static (Manual)"}, {"ED_IpAddr", "ED_SubMask", "ED_DefGw"}},
+        {"FM_Time", "CheckBox_NTP", {TickedItem}, {"Ed_ServerIp"}},
+        {"FM_Time", "CheckBox_Daylight", {TickedItem},
+         {"CB_StartMonth", "CB_StartWeek", "CB_StartDay", "CB_StartTime", "CB_EndMonth", "CB_EndWeek", "CB_EndDay",
+          "CB_EndTime"}},
+        {"LogSetForm", "CBoxRemoteLogStatus", {"Enable"}, {"Ed_LogServerIp"}},
+        {"FM_Performace", "CB_Radio", {"On"}, {"Ed_BeInta", "Ed_DTIMa", "Ed_AckTimeOut"}},
+        {"FM_Group", "CB_LoadB", {"Enable"}, {"Ed_UsrL"}},
+        {"FM_Admin2", "CB_Telnet", {"Enable"}, {"CB_Timeout"}},
+        {"FM_Admin2", "CB_SHH", {"Enable"}, {"CB_Timeout"}},
+    };
+    return table;
+}
+
+AnsiString SwitchItem(const TControl* control)
+{
+    if (const auto* box = dynamic_cast<const TCheckBox*>(control))
+        return box->State() == cbChecked ? TickedItem : UntickedItem;
+    if (const auto* combo = dynamic_cast<const TComboBox*>(control)) {
+        const int index = combo->ItemIndex();
+        return index >= 0 && index < combo->Items()->Count() ? combo->Items()->Strings(index) : AnsiString();
+    }
+    if (const auto* group = dynamic_cast<const TRadioGroup*>(control)) {
+        const int index = group->ItemIndex();
+        return index >= 0 && index < group->Items()->Count() ? group->Items()->Strings(index) : AnsiString();
+    }
+    return AnsiString();
+}
+
+namespace {
+bool Turned(const TComponent* form, const TControl* control)
+{
+    for (const KwSNMPRequest2Edits* request : BoundRequests(form))
+        if (request->DiffersFromRead(control))
+            return true;
+    return false;
+}
+
+bool Names(const std::vector<const char*>& names, const AnsiString& name)
+{
+    return std::any_of(names.begin(), names.end(), [&](const char* each) { return name == each; });
+}
+
+// True when `entry`'s switch on `form` was turned to an item that puts its settings
+// into effect.
+bool InEffect(const TComponent* form, const TGoverningSwitch& entry)
+{
+    const auto* control = FindControl<TControl>(form, entry.Switch);
+    return control && Turned(form, control) && (entry.Into.empty() || Names(entry.Into, SwitchItem(control)));
+}
+}  // namespace
+
+bool PutIntoEffect(const TControl* setting)
+{
+    const TComponent* form = setting ? setting->Owner() : nullptr;
+    if (!form)
+        return false;
+    for (const TGoverningSwitch& entry : GoverningSwitches())
+        if (form->Name() == entry.Form && Names(entry.Settings, setting->Name()) && InEffect(form, entry))
+            return true;
+    return false;
+}
+
+TControl* UnshownSettingPutIntoEffect(const TComponent* form)
+{
+    for (const TGoverningSwitch& entry : GoverningSwitches()) {
+        if (form->Name() != entry.Form || !InEffect(form, entry))
+            continue;
+        for (const KwSNMPRequest2Edits* request : BoundRequests(form))
+            for (const auto& binding : request->Bindings)
+                if (!binding->Controls.empty() && Names(entry.Settings, binding->Controls[0]->Name()) &&
+                    KwShowsNoChoice(*binding))
+                    return binding->Controls[0];
+    }
+    return nullptr;
+}

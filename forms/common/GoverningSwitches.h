@@ -1,0 +1,38 @@
+#pragma once
+// Which switch puts which settings into effect. A setting the user left as the device
+// gave it is kept unchecked and unwritten, until the user turns a switch that governs
+// it to an item that puts it into effect (an address mode, a connection type, a
+// security switch): what the form shows for it is then part of what the user asked
+// for, and Save checks and writes it as if typed. A switch counts as turned while it
+// shows other than it showed after the last read of its variable, also when Save itself
+// turned it.
+#include "vcl.h"
+
+#include <vector>
+
+struct TGoverningSwitch {
+    const char* Form;    // the form's name
+    const char* Switch;  // the bound switch's name
+    // The switch's items that put the settings into effect (SwitchItem); none: any item.
+    std::vector<const char*> Into;
+    std::vector<const char*> Settings;  // names of the governed controls
+};
+
+// The item a check box shows.
+extern const char* const TickedItem;    // "ticked"
+extern const char* const UntickedItem;  // "unticked"
+
+// Every governing switch of every form.
+const std::vector<TGoverningSwitch>& GoverningSwitches();
+
+// The item a switch shows: a combo box's or radio group's item, a check box's
+// TickedItem or UntickedItem.
+AnsiString SwitchItem(const TControl* control);
+
+// True when a switch that governs `setting` was turned (see above) to an item that puts
+// it into effect.
+bool PutIntoEffect(const TControl* setting);
+
+// The first bound setting of `form` put into effect that shows no choice for the
+// device's value (a value outside its list), or null.
+TControl* UnshownSettingPutIntoEffect(const TComponent* form);
