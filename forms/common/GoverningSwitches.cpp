@@ -5,7 +5,6 @@
 #include "StdCtrls.h"
 
 #include <algorithm>
-#include <cstring>
 
 const char* const TickedItem = "ticked";
 const char* const UntickedItem = "unticked";

@@ -1,6 +1,6 @@
 // What every form says about what reached the device, one form a test: a control the
 // user changed is written by Save, refused with a message, or named as not saved, never
-// passed over with plain success; and a switch whose device value the form cannot show
+// passed over with plain success; a change the user put back is no change; and a switch whose device value the form cannot show
 // is named at opening as kept, and an unchanged Save then says no failure.
 #include "ComCtrls.h"
 #include "ExtCtrls.h"
@@ -178,6 +178,24 @@ TEST_P(SaveVerdictRules, AControlTheUserChangedIsWrittenRefusedOrNamedAsNotSaved
             EXPECT_TRUE(Written(Sets(), bound.Oid) || dialogs.Count() > boxes || !PlainSuccess(status))
                 << bound.Oid << " was not written, yet the form says " << status;
         }
+    });
+}
+
+TEST_P(SaveVerdictRules, AChangePutBackIsNoChange)
+{
+    WithForm([&](TForm* form) {
+        for (const BoundControl& bound : BoundControls(form)) {
+            auto* edit = qobject_cast<QLineEdit*>(bound.Control->Widget());
+            if (!edit || edit->isReadOnly() || !Reachable(bound.Control))
+                continue;
+            const QString before = edit->text();
+            QTest::keyClick(edit, Qt::Key_End);
+            QTest::keyClicks(edit, "1");
+            QTest::keyClick(edit, Qt::Key_Backspace);
+            ASSERT_EQ(edit->text(), before) << bound.Control->Name().ToStdString();
+        }
+        PressSave(form);
+        EXPECT_EQ(StatusTexts(form).find("Not saved"), std::string::npos) << StatusTexts(form);
     });
 }
 

@@ -148,6 +148,10 @@ bool AllowedRefusal(const SweepCase& save, const std::string& box)
     // Home / Wireless saves nothing while it shows no operating mode, and says so.
     if (save.Item == "hWirelessBand1" && save.Gives("dot11ApMode"))
         return box == "The device's operating mode is not in the list. Choose a mode, then Save again.";
+    // Log Settings' Save turns remote logging on, which puts the server's address into
+    // effect: one the form cannot show is refused as if typed.
+    if (save.Item == "LogSettings1" && save.Gives("systemLogServerIPAddress"))
+        return box == "Please input valid IP Address.";
     for (const SwitchSave& form : SwitchSaves)
         if (save.Item == form.Item && save.Gives(form.Switch) && save.Given->Why == "outside its list")
             return box == std::string("The device's ") + form.Caption +

@@ -60,7 +60,7 @@ std::map<std::string, std::string> StateValues(const DevsimPeer& device)
 }
 
 UnchangedSaveRun SaveUnchanged(const char* item, const DevsimPeer& device, const ScriptedDialogs& dialogs,
-                               bool collect)
+                               bool collect, const std::function<void(TForm*)>& change)
 {
     UnchangedSaveRun run;
     run.Before = StateValues(device);
@@ -73,6 +73,10 @@ UnchangedSaveRun SaveUnchanged(const char* item, const DevsimPeer& device, const
         if (collect)
             run.Unshown = UnshownValues(form, run.Before);
         run.OpeningSets = SetsFrom(device, start);
+        if (change) {
+            change(form);
+            EXPECT_TRUE(PumpUntil([&] { return RequestsIdle(form); }, 20)) << OutstandingRequests(form);
+        }
         for (TButton* button : SaveButtons(form)) {
             SavePress press;
             press.Button = button->Name().ToStdString();

@@ -6,6 +6,7 @@
 #include "ScriptedDialogs.h"
 #include "UnshownValues.h"
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -35,9 +36,10 @@ struct UnchangedSaveRun {
 std::map<std::string, std::string> StateValues(const DevsimPeer& device);
 
 // Opens the menu item's form, saves it unchanged and closes it. With `collect` the run
-// also lists the values the form cannot show.
+// also lists the values the form cannot show. A `change` is the user's one change
+// before the Saves.
 UnchangedSaveRun SaveUnchanged(const char* item, const DevsimPeer& device, const ScriptedDialogs& dialogs,
-                               bool collect);
+                               bool collect, const std::function<void(TForm*)>& change = nullptr);
 
 // The status texts that say a Save failed.
 bool SaysFailure(const std::string& status);

@@ -4,6 +4,12 @@
 // (AllowedWrites), and the form's verdict matches what reached the device.
 #include "AllowedWrites.h"
 #include "DeviceState.h"
+#include "FormRequests.h"
+#include "GoverningSwitches.h"
+#include "KwOptionList.h"
+#include "KwSNMPRequest2Edits.h"
+#include "StdCtrls.h"
+#include "UserActions.h"
 #include "MenuRoad.h"
 #include "StateTables.h"
 #include "UnchangedSave.h"
@@ -228,3 +234,157 @@ TEST_P(SweepCoverage, EveryFormOfTheMenuIsSwept)
 }
 
 INSTANTIATE_TEST_SUITE_P(Roads, SweepCoverage, ::testing::Values(1), VersionName);
+
+// The switch pass: each governing switch turned alone, from an item that keeps its
+// settings to each item that puts them into effect, over settings that hold a value the
+// form refuses: no Save ends in plain success with such a value in effect. The pass
+// also holds the table against the form: every setting the switch shows or enables
+// when it puts them into effect is one the table names.
+namespace {
+const std::map<std::string, const char*> MenuItems = {
+    {"FM_LanCfg", "hLan1"},          {"FM_InternetConnect", "InternetConnect1"}, {"FM_Wirless", "hWirelessBand1"},
+    {"FM_Time", "Time"},             {"LogSetForm", "LogSettings1"},            {"FM_Performace", "adPerformance1"},
+    {"FM_Group", "UserLimit"},       {"FM_Admin2", "tAdmin2"}};
+
+// A value the form's check refuses, of the type the device holds the setting in.
+std::string RefusedValue(const std::string& setting, const std::string& type)
+{
+    static const std::map<std::string, std::string> own = {{"Ed_AckTimeOut", "10"}, {"Ed_UsrL", "99"}};
+    const auto given = own.find(setting);
+    if (given != own.end())
+        return given->second;
+    return type == "IPADDRESS" ? "224.0.0.1" : type == "INTEGER" ? "9999" : "\"\"";
+}
+
+struct BoundSetting {
+    std::string Oid;
+    const KwOptionList* Options = nullptr;
+};
+
+BoundSetting Bound(TForm* form, const char* name)
+{
+    for (KwSNMPRequest2Edits* request : Owned<KwSNMPRequest2Edits>(form))
+        for (const auto& binding : request->Bindings)
+            if (!binding->Controls.empty() && binding->Controls[0]->Name() == name) {
+                const KwSNMPVar& var = request->Request.VarList.Item(binding->VarIndex);
+                return {InstanceOid(request->Request, binding->VarIndex), binding->Options ? binding->Options : var.Options};
+            }
+    return {};
+}
+
+std::vector<std::string> Items(const TControl* control)
+{
+    if (dynamic_cast<const TCheckBox*>(control))
+        return {UntickedItem, TickedItem};
+    std::vector<std::string> items;
+    if (const auto* combo = dynamic_cast<const TComboBox*>(control))
+        for (int i = 0; i < combo->Items()->Count(); ++i)
+            items.push_back(combo->Items()->Strings(i).ToStdString());
+    return items;
+}
+
+// The device's value for a switch's item.
+std::string ItemValue(bool box, const KwOptionList& options, const std::string& item)
+{
+    const AnsiString text = box ? options.Item(item == TickedItem)->Text : AnsiString(item);
+    return options.TextToValue(text).ToStdString();
+}
+
+void Turn(TControl* control, const std::string& item)
+{
+    if (auto* combo = dynamic_cast<TComboBox*>(control))
+        Choose(combo, item.c_str());
+    else if (auto* box = dynamic_cast<TCheckBox*>(control))
+        box->SetChecked(item == TickedItem);
+}
+
+// The bound settings of the form the user can reach (shown and enabled), by name.
+std::set<std::string> Reachable(TForm* form)
+{
+    std::set<std::string> names;
+    for (KwSNMPRequest2Edits* request : Owned<KwSNMPRequest2Edits>(form))
+        for (const auto& binding : request->Bindings)
+            for (TControl* control : binding->Controls)
+                if ((dynamic_cast<TEdit*>(control) || dynamic_cast<TComboBox*>(control)) && control->Visible() &&
+                    control->Enabled())
+                    names.insert(control->Name().ToStdString());
+    return names;
+}
+
+bool Says(const UnchangedSaveRun& run)
+{
+    for (const SavePress& press : run.Presses) {
+        if (!press.Boxes.empty())
+            return true;
+        for (const std::string& status : press.Statuses)
+            if (SaysFailure(status) || status.find("Not saved") != std::string::npos)
+                return true;
+    }
+    return false;
+}
+}  // namespace
+
+class GoverningSwitchSweep : public FormRoad {
+protected:
+    int Version() const override { return 1; }
+};
+
+TEST_P(GoverningSwitchSweep, NoTurnPutsARefusedSettingIntoEffectSilently)
+{
+    const TGoverningSwitch& entry = GoverningSwitches()[GetParam()];
+    const char* item = MenuItems.at(entry.Form);
+    const std::map<std::string, std::string> start = StateValues(devsim);
+    BoundSetting turned;
+    std::map<std::string, std::string> refused;  // OID -> "TYPE value"
+    std::vector<std::string> keep, into;
+    bool box = false;
+    ASSERT_TRUE(OpenAndClose([&] { OpenMenuForm(item); }, [&] {
+        TForm* form = NewestForm();
+        ASSERT_TRUE(PumpUntil([&] { return RequestsIdle(form); }, 20));
+        auto* control = FindControl<TControl>(form, entry.Switch);
+        turned = Bound(form, entry.Switch);
+        ASSERT_TRUE(control && turned.Options) << entry.Switch << " is no bound switch of " << entry.Form;
+        box = dynamic_cast<TCheckBox*>(control) != nullptr;
+        for (const char* setting : entry.Settings) {
+            const BoundSetting bound = Bound(form, setting);
+            ASSERT_FALSE(bound.Oid.empty()) << setting << " is no bound setting of " << entry.Form;
+            const std::string type = start.at(bound.Oid).substr(0, start.at(bound.Oid).find(' '));
+            refused[bound.Oid] = type + " " + RefusedValue(setting, type);
+        }
+        for (const std::string& each : Items(control)) {
+            const bool puts = entry.Into.empty() ? each != SwitchItem(control).ToStdString()
+                                                 : std::count(entry.Into.begin(), entry.Into.end(), each) > 0;
+            (puts ? into : keep).push_back(each);
+        }
+        ASSERT_FALSE(keep.empty() || into.empty());
+        for (const std::string& each : into) {
+            Turn(control, keep[0]);
+            const std::set<std::string> before = Reachable(form);
+            Turn(control, each);
+            for (const std::string& name : Reachable(form))
+                EXPECT_TRUE(before.count(name) || name == entry.Switch ||
+                            std::count(entry.Settings.begin(), entry.Settings.end(), name))
+                    << entry.Form << ": " << entry.Switch << " \"" << each << "\" brings up " << name
+                    << ", which the table does not name";
+        }
+    }));
+    const std::string switchType = start.at(turned.Oid).substr(0, start.at(turned.Oid).find(' '));
+    for (const std::string& each : into) {
+        ASSERT_TRUE(devsim.LoadState(WriteStateFile(devsim.Folder(), "switch.state", StateText())));
+        ASSERT_TRUE(devsim.SetValue(turned.Oid, switchType, ItemValue(box, *turned.Options, keep[0])));
+        for (const auto& [oid, value] : refused)
+            ASSERT_TRUE(devsim.SetValue(oid, value.substr(0, value.find(' ')), value.substr(value.find(' ') + 1)));
+        const UnchangedSaveRun run = SaveUnchanged(item, devsim, dialogs, false, [&](TForm* form) {
+            Turn(FindControl<TControl>(form, entry.Switch), each);
+        });
+        if (Says(run) || run.After.at(turned.Oid) != switchType + " " + ItemValue(box, *turned.Options, each))
+            continue;
+        for (const auto& [oid, value] : refused)
+            EXPECT_NE(run.After.at(oid), value) << entry.Form << ": " << entry.Switch << " turned to \"" << each
+                                                << "\" puts " << NameOf(run.Names, oid) << " = " << value
+                                                << " into effect with plain success";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, GoverningSwitchSweep,
+                         ::testing::Range(0, static_cast<int>(GoverningSwitches().size())));
