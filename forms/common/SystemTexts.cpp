@@ -11,20 +11,24 @@ const char* const SystemContactTooLongText = "The Max Lengh of the SystemContact
 const char* const SystemNameTooLongText = "The Max Lengh of the SystemName is 32.";
 const char* const SystemLocationTooLongText = "The Max Lengh of the SystemLocation is 32.";
 
-void TDeviceTexts::TakeShown(std::initializer_list<TEdit*> edits)
+void TDeviceTexts::TakeShown(const std::vector<TEdit*>& edits, TTakes takes)
 {
     for (TEdit* edit : edits)
-        Take(edit, edit->Text());
+        Take(edit, edit->Text(), takes);
 }
 
-void TDeviceTexts::Take(TEdit* edit, const AnsiString& text)
+void TDeviceTexts::Take(TEdit* edit, const AnsiString& text, TTakes takes)
 {
     given_[edit] = text;
     // What the edit shows is the device's now, however the form put it there: no user
     // change to name.
-    if (edit->Text() == text && edit->Owner())
-        for (KwSNMPRequest2Edits* request : BoundRequests(edit->Owner()))
-            request->Settle(edit);
+    if (edit->Text() != text || !edit->Owner())
+        return;
+    for (KwSNMPRequest2Edits* request : BoundRequests(edit->Owner())) {
+        request->Settle(edit);
+        if (takes)
+            request->SetUntakable(edit, !takes(text));
+    }
 }
 
 bool TDeviceTexts::Edited(const TEdit* edit) const

@@ -10,6 +10,7 @@
 
 #include <initializer_list>
 #include <map>
+#include <vector>
 
 class KwSNMPRequest2Controls;
 
@@ -26,10 +27,15 @@ const int SystemTextMaxLength = 32;
 // counts as edited.
 class TDeviceTexts {
 public:
-    // The edits show the device's texts now (a read of them has just succeeded).
-    void TakeShown(std::initializer_list<TEdit*> edits);
+    // Whether the form can take a text the device gave (its edit's check).
+    using TTakes = bool (*)(const AnsiString& text);
+
+    // The edits show the device's texts now (a read of them has just succeeded). A text
+    // `takes` refuses is kept by its request while the edit shows it, and named as kept
+    // (SaveVerdict.h).
+    void TakeShown(const std::vector<TEdit*>& edits, TTakes takes = nullptr);
     // The device took `text` for the edit's variable.
-    void Take(TEdit* edit, const AnsiString& text);
+    void Take(TEdit* edit, const AnsiString& text, TTakes takes = nullptr);
     // True when the edit shows other than what the device gave, the device's text is
     // not known, or a turned switch puts the edit into effect.
     bool Edited(const TEdit* edit) const;

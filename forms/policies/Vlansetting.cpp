@@ -190,6 +190,7 @@ void TFM_VlanSetting::BuildPvidPage(TTabSheet* page)
         while (columnOf[k] != column)
             ++k;
         PvidEdits[k] = build.Edit(PvidEditNames[k], left, top + 20, 56);
+        NameControl(PvidEdits[k], AnsiString("PVID ") + heads[column]);
         if (k >= PvidCount) {
             headLabel->SetVisible(false);
             PvidEdits[k]->SetVisible(false);
@@ -221,7 +222,7 @@ void TFM_VlanSetting::FormCreate(TObject* Sender)
     PvidSettingRequest = GroupRequest(dot11PvidSettingMgmtVars, MVT_SV, 0, RequestTimeout, 0);
     for (int k = 0; k < PvidCount; ++k)
         PvidSettingRequest->BindFormat(k, "%s", PvidEdits[k]);
-    ReadGroup(PvidSettingRequest);
+    ReadPvids();
     // The SSID names are walked asynchronously: a walk waiting row by row inside the
     // form's creation would let other events reach the half-built form.
     SsidRequest = GroupRequest(dot11MssidIndexVars2, MVT_UMV, 1, RequestTimeout, 1);

@@ -13,6 +13,7 @@
 // the port list and the PVIDs.
 #include "SettingsFormBase.h"
 #include "KeyedRows.h"
+#include "SystemTexts.h"
 
 class KwSNMPRequest2Edits;
 
@@ -138,11 +139,18 @@ private:
     // Selects the first free table row for a new group; false when there is none.
     bool SelectFreeRow();
     bool SetVlanStatus();
+    // The ten PVID edits bound to the device's PVIDs, in PVID edit order.
+    std::vector<TEdit*> BoundPvidEdits() const { return {PvidEdits, PvidEdits + PvidCount}; }
+    // Reads the PVIDs; those shown as the device gave them are kept unless edited.
+    bool ReadPvids();
     // The device runs dynamic VLANs: it keeps the groups and PVIDs itself.
     bool DynamicMode() const { return CB_VlanMode->ItemIndex() > 0; }
 
     TKeyedRows groups_;
     AnsiString editKey_;  // the row of the group opened with Edit
+    // The PVIDs as the device has them: one the user did not edit is neither checked
+    // nor written, also when the form cannot take it (out of range, another type).
+    TDeviceTexts devicePvids_;
 };
 
 extern TFM_VlanSetting* FM_VlanSetting;

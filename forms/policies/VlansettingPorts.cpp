@@ -86,6 +86,14 @@ void TFM_VlanSetting::FillPortPvids()
         LV_PortListUser->Items()->Item(i)->SubItems()->SetStrings(2, PvidEdits[i]->Text());
 }
 
+bool TFM_VlanSetting::ReadPvids()
+{
+    if (!ReadGroup(PvidSettingRequest))
+        return false;
+    devicePvids_.TakeShown(BoundPvidEdits(), IsPvidText);
+    return true;
+}
+
 void TFM_VlanSetting::CB_PvidAutoStatusChange(TObject*)
 {
     const bool manual = CB_VlanMode->ItemIndex() <= 0 && CB_PvidAutoStatus->ItemIndex() <= 0;
@@ -112,20 +120,24 @@ void TFM_VlanSetting::Btn_PvidApplyClick(TObject*)
         ReportSave("Set OK!", "Set Error!");
         return;
     }
+    // Only what the user typed is checked and written: a PVID as the device gave it is
+    // the device's, whether the form could take it or not.
     for (int k = 0; k < PvidCount; ++k) {
-        if (!IsPvidText(PvidEdits[k]->Text())) {
+        if (!devicePvids_.Passes(PvidEdits[k], IsPvidText(PvidEdits[k]->Text()))) {
             PvidEdits[k]->SetText("1");
             RefuseInput(VidRangeText, "Warning", PvidEdits[k]);
             return;
         }
     }
+    for (int k = 0; k < PvidCount; ++k)
+        devicePvids_.MarkEdited(PvidSettingRequest, k, PvidEdits[k]);
     BeginSave();
     SetVlanStatus();
     WriteGroup(PvidAutoRequest);
-    WriteGroup(PvidSettingRequest);
+    WriteMarkedGroup(PvidSettingRequest);
     const AnsiString verdict = SaveVerdict("Set OK!", "Set Error!");
     if (SaveSucceeded()) {
-        ReadGroup(PvidSettingRequest);
+        ReadPvids();
         FillPortPvids();
     }
     ShowStatus(verdict);

@@ -385,9 +385,7 @@ TEST_P(VlanForm, PortListNamesMissingSsidsByTheirPortHasVidsOnlyWithTenRowsAndRe
 
 TEST_P(VlanForm, PvidSaveWritesThePvidsOnlyInStaticModeAndOnlyTheStatusWithVlanOff)
 {
-    std::vector<std::string> pvids;
-    for (int column : PvidColumns)
-        pvids.push_back(PvidOid(column));
+    const std::vector<std::string> pvids = {PvidOid(5), PvidOid(15)};  // the two typed
     const struct {
         const char* Name;
         int VlanStatus, VlanMode;
@@ -444,6 +442,32 @@ TEST_P(VlanForm, PvidSaveWritesThePvidsOnlyInStaticModeAndOnlyTheStatusWithVlanO
         EXPECT_EQ(DeviceText(PvidOid(15)), c.VlanMode == 0 && c.VlanStatus == 1 ? "20" : "10");
         dialogs.Clear();
     }
+}
+
+// PVIDs the form cannot take (out of range, another type) stay the device's: named as
+// kept, neither checked nor written, until the user types over one.
+TEST_P(VlanForm, PvidsTheFormCannotTakeAreKeptUntilTheUserTypesOverThem)
+{
+    LoadDevice(6, TwoGroups(Layouts[0]));
+    ASSERT_TRUE(devsim.SetValue(PvidOid(5), "INTEGER", "5000"));
+    ASSERT_TRUE(devsim.SetValue(PvidOid(6), "STRING", "7"));
+    RunForm([&](TFM_VlanSetting& form) {
+        const std::string kept = "Kept as the device has it: PVID S-1, PVID S-2.";
+        ASSERT_TRUE(PumpUntil([&] { return Status(form).find(kept) != std::string::npos; })) << Status(form);
+        form.PvidEdits[9]->SetText("20");
+        form.Btn_PvidApply->Click();
+        EXPECT_EQ(Status(form), "Set OK!");
+        EXPECT_EQ(dialogs.Count(), 0);
+        form.PvidEdits[3]->SetText("4095");
+        form.Btn_PvidApply->Click();
+        EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{VidRangeText});
+        EXPECT_EQ(Text(form.PvidEdits[3]), "1");
+    });
+    ASSERT_EQ(Sets().size(), 3u);
+    EXPECT_EQ(JournalOids(Sets()[2]), std::vector<std::string>{PvidOid(15)});
+    EXPECT_EQ(DeviceText(PvidOid(5)), "5000");
+    EXPECT_EQ(DeviceText(PvidOid(6)), "\"7\"");
+    EXPECT_EQ(DeviceText(PvidOid(15)), "20");
 }
 
 // With dynamic VLANs Edit shows the group read-only, and its Save is refused.

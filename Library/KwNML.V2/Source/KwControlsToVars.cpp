@@ -178,7 +178,7 @@ void KwSNMPRequest2Edits::ControlsToVars(int varIndex)
         int found = 0;
         bool unshown = false;
         for (const auto& binding : Bindings)
-            if (binding->VarIndex == i && ShowsNoChoice(*binding))
+            if (binding->VarIndex == i && KeepsDeviceValue(*binding))
                 unshown = true;
         if (unshown) {
             Request.LeftOut[i] = KwSNMPVarList::ValueOf(var);
@@ -247,9 +247,27 @@ std::vector<const KwControlBinding*> KwSNMPRequest2Edits::KeptBindings() const
 {
     std::vector<const KwControlBinding*> kept;
     for (const auto& binding : Bindings)
-        if (Request.VarList.IsWritable(binding->VarIndex) && ShowsNoChoice(*binding))
+        if (Request.VarList.IsWritable(binding->VarIndex) && KeepsDeviceValue(*binding))
             kept.push_back(binding.get());
     return kept;
+}
+
+void KwSNMPRequest2Edits::SetUntakable(const TControl* control, bool untakable)
+{
+    if (untakable)
+        untakable_[control] = KwShownState(control);
+    else
+        untakable_.erase(control);
+}
+
+bool KwSNMPRequest2Edits::KeepsDeviceValue(const KwControlBinding& binding) const
+{
+    if (ShowsNoChoice(binding))
+        return true;
+    return std::any_of(binding.Controls.begin(), binding.Controls.end(), [this](const TControl* control) {
+        const auto marked = untakable_.find(control);
+        return marked != untakable_.end() && KwShownState(control) == marked->second;
+    });
 }
 
 std::vector<const KwControlBinding*> KwSNMPRequest2Edits::UserChangedBindings() const

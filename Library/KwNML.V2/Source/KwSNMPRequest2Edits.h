@@ -75,14 +75,18 @@ public:
     // Reads the controls back into the variables. A variable whose combo box or radio
     // group shows no choice, whose check box is grayed (the device's value is outside
     // the option list or of another type), or whose edit still shows "(NULL)" (no value
-    // of its type) is left out of the coming set: a value the form cannot show is never
-    // written back.
+    // of its type) or a value marked untakable is left out of the coming set: a value
+    // the form cannot show or take is never written back.
     void ControlsToVars(int varIndex);
     void EnableControls(bool enable);
 
     // The bindings of writable variables whose controls show no choice for the
     // device's value: sets keep those variables as the device has them.
     std::vector<const KwControlBinding*> KeptBindings() const;
+    // The bound control shows a device value the form cannot take (`untakable`), or one
+    // it can. While it still shows that value, its binding counts as showing no choice:
+    // kept, as an edit showing "(NULL)" is, until the user changes it.
+    void SetUntakable(const TControl* control, bool untakable);
     // The bindings with a control the user changed that no longer shows what it showed
     // when its variable was last read or written successfully (a change put back is no
     // change).
@@ -121,6 +125,9 @@ private:
     AnsiString JoinEdits(const KwControlBinding& binding);
     void SetEditText(TControl* control, const AnsiString& text);
     KwOptionList* OptionsInForce(const KwControlBinding& binding) const;
+    // The binding shows no choice (KwShowsNoChoice), or a control of it still shows the
+    // untakable value it was marked with.
+    bool KeepsDeviceValue(const KwControlBinding& binding) const;
 
     // What a bound control showed when its variable was last read or written
     // successfully, and the user's count of changes then.
@@ -131,6 +138,8 @@ private:
     std::map<const TControl*, Settled> settled_;
     // What a bound control showed after the last successful read of its variable.
     std::map<const TControl*, AnsiString> read_;
+    // What a bound control showed when marked untakable.
+    std::map<const TControl*, AnsiString> untakable_;
     TLVSelectItemEvent savedSelectItem_;
     KwWidgetGuard listViewAlive_;
 };
