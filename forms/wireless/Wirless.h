@@ -199,6 +199,7 @@ public:
     void CB_AuScClick(TObject* Sender);
     void CB_AccountModeChange(TObject* Sender);
     void CB_IEmodeChange(TObject* Sender) {}
+    // Selects each key's size for its length, as the device's keys stand for it.
     void KeySizeFromLength();
     void CopyDefaultKeyToConfirm(int keyIndex);
     void ShowDefaultKeyRow();
@@ -326,6 +327,9 @@ private:
     bool WriteOpenOrWep(const TSavePlan& plan);
     bool WritePeers();
     bool CheckDefaultKey(int key);
+    // The key (0 to 3) is typed, or put into effect by a switch the user turned or by
+    // another size chosen for it: Save checks and writes it.
+    bool KeyInEffect(int key) const;
     bool CheckInterval();
     bool CheckPassphrase();
     bool CheckRadius();
@@ -341,6 +345,9 @@ private:
     // WEP key the user edited is checked and written: the device's own, whatever it
     // holds, never holds up a Save.
     TDeviceTexts deviceSecurity_;
+    // Each key's size item as the key read stands for it; the size is no variable of the
+    // device's, written only with a key of that length.
+    int readKeySize_[4] = {-1, -1, -1, -1};
     bool cloneRescan_ = false;  // a clone scan waits for the walk under way
     bool peersRead_ = false;    // the peer edits hold the device's list as last walked
 };

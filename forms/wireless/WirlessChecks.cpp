@@ -23,6 +23,22 @@ long NumberOf(const AnsiString& text)
     return std::atol(s.c_str());
 }
 
+// The key check's refusal of key `key` (0 to 3) for its type and its size item.
+AnsiString KeyLengthText(int key, bool hex, int size)
+{
+    static const char* const ordinals[] = {"1st", "2nd", "3rd", "4th"};
+    const bool large = size == 1;
+    if (hex)
+        return AnsiString("The Length of the ") + ordinals[key] + " key must be " + (large ? "26" : "10") +
+               " hexadecimal numbers!";
+    // The fourth key's messages are the device maker's own wording.
+    if (key == 3)
+        return large ? "The Length of the 4th key in must be 13 ASCII numbers!!"
+                     : "The Length of the 4th key in must be 5 ASCII numbers!";
+    return AnsiString("The Length of the ") + ordinals[key] + " key must be " + (large ? "13" : "5") +
+           " ASCII numbers!";
+}
+
 }  // namespace
 
 bool TFM_Wirless::CheckHexKeyText(TEdit* edit)
@@ -41,37 +57,24 @@ bool TFM_Wirless::CheckHexKeyText(TEdit* edit)
 
 bool TFM_Wirless::CheckWepKey(int key)
 {
-    static const char* const ordinals[] = {"1st", "2nd", "3rd", "4th"};
-    static const char* const defaultLabels[] = {"First", "Second", "Third", "Fourth"};
-    const int type = CB_KeyType[key]->ItemIndex();
+    const bool hex = CB_KeyType[key]->ItemIndex() == 1;
     const int size = CB_WepEncryp[key]->ItemIndex();
-    const int length = Ed_Key[key]->Text().Length();
-    const bool inUse = CB_DefaultKey->Text() == defaultLabels[key];
-    const AnsiString ordinal = ordinals[key];
-    if (type != 1) {
-        if (inUse && ((size == 0 && length != 5) || (size == 1 && length != 13))) {
-            // The fourth key's messages are the device maker's own wording.
-            const AnsiString text = key == 3 ? (size == 0 ? "The Length of the 4th key in must be 5 ASCII numbers!"
-                                                          : "The Length of the 4th key in must be 13 ASCII numbers!!")
-                                             : "The Length of the " + ordinal + " key must be " +
-                                                   (size == 0 ? "5" : "13") + " ASCII numbers!";
-            Application->MessageBox(text.c_str(), "Warning", MB_OK);
-            return false;
-        }
-        return true;
-    }
-    if (inUse && ((size == 0 && length != 10) || (size == 1 && length != 26))) {
-        const AnsiString text =
-            "The Length of the " + ordinal + " key must be " + (size == 0 ? "10" : "26") + " hexadecimal numbers!";
-        Application->MessageBox(text.c_str(), "Warning", MB_OK);
-        return false;
-    }
-    return CheckHexKeyText(Ed_Key[key]);
+    const AnsiString text = Ed_Key[key]->Text();
+    const int length = KeyMaxLengthFor(hex ? 1 : 0, size);
+    // Save never writes a key back from the device's mask: the user types it.
+    if (IsMaskedKey(text) || (length > 0 && text.Length() != length))
+        return RefuseInput(KeyLengthText(key, hex, size), "Warning", Ed_Key[key]);
+    return !hex || CheckHexKeyText(Ed_Key[key]);
+}
+
+bool TFM_Wirless::KeyInEffect(int key) const
+{
+    return deviceSecurity_.Edited(Ed_Key[key]) || CB_WepEncryp[key]->ItemIndex() != readKeySize_[key];
 }
 
 bool TFM_Wirless::CheckDefaultKey(int key)
 {
-    if (deviceSecurity_.Edited(Ed_Key[key]) && !CheckWepKey(key))
+    if (KeyInEffect(key) && !CheckWepKey(key))
         return false;
     if (Ed_Key[key]->Text() != Ed_ConfirmKey->Text())
         return RefuseInput(ConfirmText, "Warning", Ed_ConfirmKey);

@@ -277,6 +277,7 @@ void TFM_Wirless::KeySizeFromLength()
         const int size = KeySizeIndexFor(CB_KeyType[k]->ItemIndex(), Ed_Key[k]->Text().Length());
         if (size >= 0)
             CB_WepEncryp[k]->SetItemIndex(size);
+        readKeySize_[k] = CB_WepEncryp[k]->ItemIndex();
     }
 }
 

@@ -127,13 +127,18 @@ void TFM_Wirless::Bt_ApplyClick(TObject* Sender)
         ShowStatus(SettingErrorText);
         return;
     }
-    if (!RunSaveChecks(plan))
+    // The authentication chosen is in its hidden combo for the checks: a change to one
+    // with WEP puts the key in use into effect. A refusal shows the device's again.
+    const int shownAuthentication = CB_dot11Authentication->ItemIndex();
+    if (plan.Branch != sbKeep)
+        SecurityToAuthentication();
+    if (!RunSaveChecks(plan)) {
+        CB_dot11Authentication->SetItemIndex(shownAuthentication);
         return;
+    }
 
     BeginSave();
     MarkWirelessVars(false);
-    if (plan.Branch != sbKeep)
-        SecurityToAuthentication();
     WriteApplication();
     const bool written = WriteSavePlan(plan);
     // Whatever happened, every group is read and sent again from now on.

@@ -509,4 +509,48 @@ TEST_P(WirelessSave, TheKeysOfAKeptSecurityTakeNoInputUntilTheUserChoosesASecuri
     }
 }
 
+// A switch putting WEP into effect has the key in use checked as if typed: over a key that
+// does not fit (its size too) or is masked, Save refuses and sends nothing; typed to fit,
+// the key goes with the switch.
+TEST_P(WirelessSave, ASwitchPuttingWepIntoEffectHasTheKeyInUseChecked)
+{
+    struct Case { int mode, encryption, keyType; const char *key, *control, *item, *text, *fitting; };
+    const char *ascii = "The Length of the 1st key must be 5 ASCII numbers!",
+               *hex = "The Length of the 1st key must be 10 hexadecimal numbers!",
+               *second = "The Length of the 2nd key must be 5 ASCII numbers!",
+               *large = "The Length of the 1st key must be 13 ASCII numbers!";
+    const Case cases[] = {{1, 0, 1, "abc", "CB_dot11Encryption", "Enable", ascii, "abcde"},
+                          {4, 0, 1, "abc", "CB_dot11Encryption", "Enable", ascii, "abcde"},
+                          {1, 0, 2, "**********", "CB_dot11Encryption", "Enable", hex, "00112233ff"},
+                          {1, 1, 1, "abc", "CB_SecurityMode", "Shared Key", ascii, "abcde"},
+                          {1, 1, 1, "12345", "CB_DefaultKey", "Second", second, "fghij"},
+                          {1, 1, 1, "12345", "CB_KeyType1", "HEX", hex, "00112233ff"},
+                          {1, 1, 1, "12345", "CB_WepEncryp1", "128Bits", large, "abcdefghijklm"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.control) + " " + c.item + " over " + c.key);
+        for (const auto& [oid, value] : {std::pair{ModeOid, c.mode}, {Auth, 1}, {Encryption, c.encryption},
+                                         {KeyIndex, 1}, {KeyTypeOid(1), c.keyType}})
+            Device(oid, "INTEGER " + std::to_string(value));
+        Device(KeyOid(1), "STRING \"" + std::string(c.key) + "\"");
+        Device(KeyOid(2), "STRING \"\"");
+        int key = 0;
+        Open([&](TFM_Wirless& form) {
+            vka_test::Choose(FindControl<TComboBox>(&form, c.control), c.item);
+            key = form.CB_DefaultKey->ItemIndex();
+            form.Ed_ConfirmKey->SetText(form.Ed_Key[key]->Text());  // the confirmation typed
+            devsim.ClearJournal();
+            form.Bt_Apply->Click();
+            ASSERT_GE(dialogs.Count(), 1);
+            EXPECT_EQ(dialogs.Last().Text, c.text);
+            EXPECT_TRUE(Sets().empty()) << "neither the switch nor anything else is written";
+            EXPECT_EQ(Text(form.CB_dot11Authentication), "opensystem") << "the device's shown again";
+            form.Ed_Key[key]->SetText(c.fitting);
+            form.Ed_ConfirmKey->SetText(c.fitting);
+            form.Bt_Apply->Click();
+            EXPECT_EQ(Status(form), "Setting Success!");
+        });
+        EXPECT_EQ(DeviceValue(KeyOid(key + 1)), "STRING \"" + std::string(c.fitting) + "\"");
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Roads, WirelessSave, ::testing::Values(1), vka_test::VersionName);
