@@ -47,8 +47,8 @@ bool TDeviceTexts::Edited(std::initializer_list<const TEdit*> edits) const
 
 bool TDeviceTexts::AnyEdited() const
 {
-    for (const auto& given : given_)
-        if (Edited(given.first))
+    for (const auto& [edit, text] : given_)
+        if (edit->Text() != text)
             return true;
     return false;
 }

@@ -41,7 +41,8 @@ public:
     bool Edited(const TEdit* edit) const;
     // True when one of the edits was edited (edits checked against each other).
     bool Edited(std::initializer_list<const TEdit*> edits) const;
-    // True when one of the edits taken so far was edited.
+    // True when one of the edits taken so far shows other than the device gave (what
+    // the user typed; a turned switch aside).
     bool AnyEdited() const;
     // Shows the device's text again in every edit taken so far, as no change of the
     // user's (not Modified).

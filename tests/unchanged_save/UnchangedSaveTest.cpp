@@ -346,8 +346,10 @@ TEST_P(GoverningSwitchSweep, NoTurnPutsARefusedSettingIntoEffectSilently)
         ASSERT_TRUE(control && turned.Options) << entry.Switch << " is no bound switch of " << entry.Form;
         box = dynamic_cast<TCheckBox*>(control) != nullptr;
         for (const char* setting : entry.Settings) {
+            ASSERT_TRUE(FindControl<TControl>(form, setting)) << setting << " is no control of " << entry.Form;
             const BoundSetting bound = Bound(form, setting);
-            ASSERT_FALSE(bound.Oid.empty()) << setting << " is no bound setting of " << entry.Form;
+            if (bound.Oid.empty())
+                continue;  // a retyped confirmation, checked with its setting
             const std::string type = start.at(bound.Oid).substr(0, start.at(bound.Oid).find(' '));
             refused[bound.Oid] = type + " " + RefusedValue(setting, type);
         }
