@@ -93,9 +93,11 @@ void TEdit::BeforeInput(QKeyEvent* key)
     // replaces the one there is now.
     RememberWidget();
     // Qt's Delete in password mode takes one UTF-16 unit: a character of two goes whole.
+    // A plain edit's Delete takes the character as the user sees it (a flag, an emoji
+    // with its skin tone or combining mark), which is never half of one: left to Qt.
     const int cursor = edit_->cursorPosition();
-    if (key && key->matches(QKeySequence::Delete) && !edit_->hasSelectedText() &&
-        SplitsCharacter(edit_->text(), cursor + 1))
+    if (key && edit_->echoMode() == QLineEdit::Password && key->matches(QKeySequence::Delete) &&
+        !edit_->hasSelectedText() && SplitsCharacter(edit_->text(), cursor + 1))
         edit_->setSelection(cursor, 2);
 }
 

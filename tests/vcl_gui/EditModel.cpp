@@ -2,6 +2,8 @@
 
 #include "Controls.h"
 
+#include <QTextBoundaryFinder>
+
 #include <algorithm>
 
 namespace {
@@ -12,6 +14,15 @@ bool IsPairAt(const QString& text, qsizetype at)
 
 // Units of the character that starts at `at`.
 qsizetype CharacterAt(const QString& text, qsizetype at) { return IsPairAt(text, at) ? 2 : 1; }
+
+// Units of the grapheme (the character as the user sees it) that starts at `at`.
+qsizetype GraphemeAt(const QString& text, qsizetype at)
+{
+    QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, text);
+    graphemes.setPosition(at);
+    const qsizetype next = graphemes.toNextBoundary();
+    return next > at ? next - at : CharacterAt(text, at);
+}
 
 QString Without(const QString& text, qsizetype start, qsizetype end) { return text.left(start) + text.mid(end); }
 
@@ -73,8 +84,10 @@ QString Erased(const EditState& state, bool backwards)
     const qsizetype at = state.start;
     if (backwards && at > 0)
         return Without(state.text, at - (at >= 2 && IsPairAt(state.text, at - 2) ? 2 : 1), at);
-    if (!backwards && at < state.text.size())
-        return Without(state.text, at, at + CharacterAt(state.text, at));
+    if (!backwards && at < state.text.size()) {
+        const qsizetype units = state.password ? CharacterAt(state.text, at) : GraphemeAt(state.text, at);
+        return Without(state.text, at, at + units);
+    }
     return state.text;
 }
 }  // namespace EditModel

@@ -10,6 +10,7 @@ struct EditState {
     qsizetype start = 0;  // the selection [start, end); the cursor when they are equal
     qsizetype end = 0;
     int maxBytes = 0;  // 0: no limit
+    bool password = false;
 };
 
 namespace EditModel {
@@ -27,7 +28,10 @@ QString Inserted(const EditState& state, const QString& inserted);
 // there as Inserted would put it. Unchanged when that range cuts a character or runs
 // off the text, and when the commit brings nothing.
 QString Committed(const EditState& state, const QString& commit, int replacementStart, int length);
-// Backspace (`backwards`) or Delete: the selection, or the one whole character next to
-// the cursor.
+// Backspace (`backwards`) or Delete: the selection, or what Qt takes next to the
+// cursor: Backspace one character (code point) before it; Delete, in a plain edit, the
+// character as the user sees it after it (a grapheme: a flag, an emoji with its skin
+// tone or combining mark), in a password edit, whose marks stand for UTF-16 units, one
+// code point.
 QString Erased(const EditState& state, bool backwards);
 }  // namespace EditModel

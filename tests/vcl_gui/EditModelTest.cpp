@@ -16,8 +16,11 @@
 #include <sstream>
 
 namespace {
-// What a user types: characters of one to four bytes.
-const char* const Characters[] = {"a", "b", "z", "\xC3\xA9", "\xE2\x82\xAC", "\xF0\x9F\x98\x80", "\xF0\x9F\x93\xB6"};
+// What a user types: characters of one to four bytes, and characters as the user sees
+// them made of two: a flag, an emoji with a skin tone, an emoji with a combining mark.
+const char* const Characters[] = {"a", "b", "z", "\xC3\xA9", "\xE2\x82\xAC", "\xF0\x9F\x98\x80", "\xF0\x9F\x93\xB6",
+                                  "\xF0\x9F\x87\xA9\xF0\x9F\x87\xAA", "\xF0\x9F\x91\x8D\xF0\x9F\x8F\xBD",
+                                  "\xF0\x9F\x98\x80\xCC\x81"};
 // What a device value may hold besides: bytes that are no valid UTF-8.
 const char* const StrayBytes[] = {"\xF0", "\x9F\x98", "\xFF", "\x80\xF6"};
 constexpr int StepsPerSession = 24;
@@ -96,7 +99,8 @@ private:
 
     EditState Now() const
     {
-        EditState state{line_->text(), line_->cursorPosition(), line_->cursorPosition(), edit_->MaxLength()};
+        EditState state{line_->text(), line_->cursorPosition(), line_->cursorPosition(), edit_->MaxLength(),
+                        edit_->PasswordChar() != 0};
         if (line_->hasSelectedText())
             state.start = line_->selectionStart(), state.end = line_->selectionEnd();
         return state;
