@@ -23,6 +23,24 @@ const std::vector<TGoverningSwitch>& GoverningSwitches()
         {"FM_Group", "CB_LoadB", {"Enable"}, {"Ed_UsrL"}},
         {"FM_Admin2", "CB_Telnet", {"Enable"}, {"CB_Timeout"}},
         {"FM_Admin2", "CB_SHH", {"Enable"}, {"CB_Timeout"}},
+        // Internet Connection: a connection type puts its own settings into effect. Its
+        // passwords are not among them: the device may show them masked, and a password
+        // is written only when typed.
+        {"FM_InternetConnect", "CB_Interconntypeshow", {"Static IP"},
+         {"Edt_StaticIP", "Edt_StaticSubmask", "Edt_StaticGateway", "Edt_StaticPDNS", "Edt_StaticSDNS",
+          "Edt_StaticMTU"}},
+        {"FM_InternetConnect", "CB_Interconntypeshow", {"Dynamic IP(DHCP)"},
+         {"Edt_Dyhostname", "Edt_DyPDNS", "Edt_DySDNS", "Edt_DyMTU"}},
+        {"FM_InternetConnect", "CB_Interconntypeshow", {"PPPoE"},
+         {"CB_PPPoEMode", "Edt_PPPoEUser", "Edt_PPPoEService", "Edt_PPPoEIP", "CB_PPPoEDNS", "Edt_PPPoEPDNS",
+          "Edt_PPPoESDNS", "Edt_PPPoEMTU"}},
+        {"FM_InternetConnect", "CB_Interconntypeshow", {"PPTP"},
+         {"CB_PPTPMode", "Edt_PPTPIP", "Edt_PPTPSubmask", "Edt_PPTPGateway", "Edt_PPTPDNS", "Edt_PPTPSever",
+          "Edt_PPTPAccount", "Edt_PPTPMTU"}},
+        {"FM_InternetConnect", "CB_PPTPMode", {"Static"},
+         {"Edt_PPTPIP", "Edt_PPTPSubmask", "Edt_PPTPGateway", "Edt_PPTPDNS"}},
+        {"FM_InternetConnect", "CB_PPPoEMode", {"Static PPPoE"}, {"Edt_PPPoEIP"}},
+        {"FM_InternetConnect", "CB_PPPoEDNS", {"Enter DNS Manually"}, {"Edt_PPPoEPDNS", "Edt_PPPoESDNS"}},
     };
     return table;
 }
