@@ -32,6 +32,24 @@ const std::vector<TGoverningSwitch>& GoverningSwitches()
         {"FM_Wirless", "CB_KeyType2", {}, {"Ed_Key2", "Ed_ConfirmKey"}},
         {"FM_Wirless", "CB_KeyType3", {}, {"Ed_Key3", "Ed_ConfirmKey"}},
         {"FM_Wirless", "CB_KeyType4", {}, {"Ed_Key4", "Ed_ConfirmKey"}},
+        // Internet Connection: a connection type puts its own settings into effect. Its
+        // passwords are not among them: the device may show them masked, and a password
+        // is written only when typed.
+        {"FM_InternetConnect", "CB_Interconntypeshow", {"Static IP"},
+         {"Edt_StaticIP", "Edt_StaticSubmask", "Edt_StaticGateway", "Edt_StaticPDNS", "Edt_StaticSDNS",
+          "Edt_StaticMTU"}},
+        {"FM_InternetConnect", "CB_Interconntypeshow", {"Dynamic IP(DHCP)"},
+         {"Edt_Dyhostname", "Edt_DyPDNS", "Edt_DySDNS", "Edt_DyMTU"}},
+        {"FM_InternetConnect", "CB_Interconntypeshow", {"PPPoE"},
+         {"CB_PPPoEMode", "Edt_PPPoEUser", "Edt_PPPoEService", "Edt_PPPoEIP", "CB_PPPoEDNS", "Edt_PPPoEPDNS",
+          "Edt_PPPoESDNS", "Edt_PPPoEMTU"}},
+        {"FM_InternetConnect", "CB_Interconntypeshow", {"PPTP"},
+         {"CB_PPTPMode", "Edt_PPTPIP", "Edt_PPTPSubmask", "Edt_PPTPGateway", "Edt_PPTPDNS", "Edt_PPTPSever",
+          "Edt_PPTPAccount", "Edt_PPTPMTU"}},
+        {"FM_InternetConnect", "CB_PPTPMode", {"Static"},
+         {"Edt_PPTPIP", "Edt_PPTPSubmask", "Edt_PPTPGateway", "Edt_PPTPDNS"}},
+        {"FM_InternetConnect", "CB_PPPoEMode", {"Static PPPoE"}, {"Edt_PPPoEIP"}},
+        {"FM_InternetConnect", "CB_PPPoEDNS", {"Enter DNS Manually"}, {"Edt_PPPoEPDNS", "Edt_PPPoESDNS"}},
     };
     return table;
 }

@@ -130,10 +130,12 @@ private:
     bool CheckPptp();
     void MarkMtuCopy(int t);
     // Every type's edits as the device has them (after each read of them): an unedited
-    // one is neither checked nor written.
+    // one is neither checked nor written, unless a switch the user turned (the type, a
+    // mode, the DNS source) put it into effect.
     TDeviceTexts deviceShown_;
     void TakeDeviceShown();
-    // An optional address the user edited is empty (sent as 0.0.0.0) or a host address.
+    // An optional address the user edited (or a switch put into effect) is none, empty
+    // or 0.0.0.0 (sent as 0.0.0.0), or a host address.
     bool KeptOrOptionalAddress(TEdit* edit) const;
     // The passwords of a pair are checked against each other when one was edited.
     bool PasswordsAgree(TEdit* password, TEdit* retyped) const;

@@ -1,9 +1,9 @@
 // Home / Internet Connection, Save: the fields of the chosen type are checked in a
 // fixed order (the first refusal ends the save with nothing sent), the variables of
-// that type the user edited are marked to be sent (the rest are kept as the device has
-// them), and the type, the WAN address, the connection settings and the MTU are
-// written in that order. Once the device took the type it is kept for the close;
-// "Save OK!" only when every set with something to send succeeded.
+// that type the user edited or a turned switch put into effect are marked to be sent
+// (the rest are kept as the device has them), and the type, the WAN address, the
+// connection settings and the MTU are written in that order. "Save OK!" only when every
+// set with something to send succeeded; only then is the type kept for the close.
 #include "InputChecks.h"
 #include "NumberText.h"
 #include "Interconnect.h"
@@ -45,10 +45,13 @@ bool Refuse(TEdit* edit, const char* text, const char* caption, bool clear = tru
     return RefuseInput(text, caption, edit);
 }
 
-// An optional address: empty becomes 0.0.0.0; anything else must be a host address.
+// The device's way of saying "none": shown empty, held as 0.0.0.0.
+bool IsNoAddress(const AnsiString& text) { return text.IsEmpty() || text == NoAddress; }
+
+// An optional address: none becomes 0.0.0.0; anything else must be a host address.
 bool OptionalAddress(TEdit* edit)
 {
-    if (edit->Text().IsEmpty()) {
+    if (IsNoAddress(edit->Text())) {
         edit->SetText(NoAddress);
         return true;
     }
@@ -73,10 +76,11 @@ bool TFM_InternetConnect::PasswordsAgree(TEdit* password, TEdit* retyped) const
     return !deviceShown_.Edited({password, retyped}) || password->Text() == retyped->Text();
 }
 
-// Each type's checks look only at what the user edited: a value the device gave is
-// kept as it is (it may be of another type or beyond the form's limits). Addresses
-// checked against each other are checked when one of them was edited, the device's
-// value of the other taking part as it is.
+// Each type's checks look only at what the user edited or a turned switch (the type, a
+// mode, the DNS source) put into effect: a value the device gave is otherwise kept as it
+// is (it may be of another type or beyond the form's limits). Addresses checked against
+// each other are checked when one of them was, the device's value of the other taking
+// part as it is.
 bool TFM_InternetConnect::CheckStatic()
 {
     MarkRange(InfoRequest, HostName, PptpLast, smLeaveOut);
@@ -182,7 +186,7 @@ bool TFM_InternetConnect::CheckPptp()
             return Refuse(Edt_PPTPGateway, "Please input valid PPTP Gateway.", "Waring");
         // The gateway, when there is one, lies in the address's network (a server
         // named by its host name never could).
-        if (device.Edited({Edt_PPTPIP, Edt_PPTPGateway}) && Edt_PPTPGateway->Text() != NoAddress &&
+        if (device.Edited({Edt_PPTPIP, Edt_PPTPGateway}) && !IsNoAddress(Edt_PPTPGateway->Text()) &&
             NetworkAddressText(Edt_PPTPIP->Text(), NetMask->Text()) !=
                 NetworkAddressText(Edt_PPTPGateway->Text(), NetMask->Text()))
             return Refuse(Edt_PPTPGateway, "The Gateway and Router address should be the same network! ", "Warning",
@@ -214,8 +218,8 @@ void TFM_InternetConnect::Bt_ApplyClick(TObject* Sender)
         return;
     const int t = CB_Interconntypeshow->ItemIndex();
     // The static edits hold the WAN address and the DNS servers, the dynamic one the host
-    // name, as the device has them: written when edited, whatever type is saved (the
-    // other types mark their own DNS edits).
+    // name, as the device has them: written when edited (or put into effect by their
+    // type), whatever type is saved (the other types mark their own DNS edits).
     const TDeviceTexts& device = deviceShown_;
     device.MarkEdited(WanRequest, 0, Edt_StaticIP);
     device.MarkEdited(WanRequest, 1, Edt_StaticSubmask);
@@ -259,8 +263,6 @@ void TFM_InternetConnect::Bt_ApplyClick(TObject* Sender)
         ShowStatus("Set Error!");
         return;
     }
-    // The device runs type t from here on, with what follows: the close keeps it.
-    SavedConnectionType = t;
     // Each failure is reported by its request; the save succeeded only when all did.
     WriteMarkedGroup(WanRequest);
     MarkVars(WanRequest, smSend);
@@ -278,6 +280,8 @@ void TFM_InternetConnect::Bt_ApplyClick(TObject* Sender)
     CB_PppoeManualModeChange(this);
     WriteMarkedGroup(MtuRequest);
     BlankEmptyAddresses();
-    if (ReportSave("Save OK!", "Set Error!"))
-        TakeDeviceShown();  // the device holds what the edits show
+    if (!ReportSave("Save OK!", "Set Error!"))
+        return;  // the close gives back the type saved before
+    SavedConnectionType = t;
+    TakeDeviceShown();  // the device holds what the edits show
 }

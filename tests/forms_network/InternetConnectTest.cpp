@@ -116,8 +116,8 @@ TEST_P(InternetConnectUnshownSettings, AreKeptUntilTheUserEditsThem)
 INSTANTIATE_TEST_SUITE_P(Roads, InternetConnectUnshownSettings, vka_test::AllVersions(), vka_test::VersionName);
 
 // The same on the other types: a host name, a PPPoE user name and a PPTP server the
-// device holds though the form would refuse them are kept by a Save that leaves them
-// alone; what the user types instead is checked as before.
+// device holds though the form would refuse them are kept by a Save of the type the
+// device runs; choosing their type puts them into effect, and Save checks them as typed.
 class InternetConnectOtherTypesUnshown : public InternetConnect {};
 
 TEST_P(InternetConnectOtherTypesUnshown, KeepTheDeviceValuesUntilTheUserEditsThem)
@@ -128,21 +128,24 @@ TEST_P(InternetConnectOtherTypesUnshown, KeepTheDeviceValuesUntilTheUserEditsThe
     ASSERT_TRUE(devsim.SetValue(user, "STRING", "\"\""));
     ASSERT_TRUE(devsim.SetValue(server, "STRING", "\"vpn server\""));
     Lines statuses;
+    for (const char* type : {"2", "3", "4"}) {
+        ASSERT_TRUE(devsim.SetValue(WanType, "INTEGER", type));
+        Open([&](TFM_InternetConnect& form) {
+            ASSERT_TRUE(Press(form.Bt_Apply));
+            statuses.push_back(StatusText(form.StatusBar1));
+        });
+    }
+    EXPECT_EQ(dialogs.Count(), 0);
+    ASSERT_TRUE(devsim.SetValue(WanType, "INTEGER", "1"));
     Open([&](TFM_InternetConnect& form) {
         for (int type : {1, 2, 3}) {
             Choose(form.CB_Interconntypeshow, type);
             ASSERT_TRUE(Press(form.Bt_Apply));
-            statuses.push_back(StatusText(form.StatusBar1));
         }
-        EXPECT_EQ(dialogs.Count(), 0);
-        form.Edt_PPTPSever->SetText("other server");
-        ASSERT_TRUE(Press(form.Bt_Apply));
-        Choose(form.CB_Interconntypeshow, 1);
-        form.Edt_Dyhostname->SetText("");
-        ASSERT_TRUE(Press(form.Bt_Apply));
     });
     EXPECT_EQ(statuses, (Lines{"Save OK!", "Save OK!", "Save OK!"}));
-    EXPECT_EQ(dialogs.Texts(), (Lines{"Please input valid the host name!", "Please input valid host name!"}));
+    EXPECT_EQ(dialogs.Texts(),
+              (Lines{"Please input valid host name!", "Invaild user name!", "Please input valid the host name!"}));
     for (const auto& set : Sets())
         for (const auto& binding : set.Bindings)
             EXPECT_TRUE(binding.Oid != HostName && binding.Oid != user && binding.Oid != server) << binding.Oid;
@@ -220,21 +223,26 @@ TEST_P(InternetConnect, SavesTheDhcpAndPptpTypesWithTheirOwnVariables)
         ASSERT_TRUE(Press(form.Bt_Apply));
         EXPECT_EQ(StatusText(form.StatusBar1), "Save OK!");
     });
-    // What was left as the device gave it (addresses, DNS, MTU) is not written.
+    // The type chosen puts its settings into effect: they are written as shown (the
+    // PPTP addresses are the server's, the passwords are written only when typed).
     const auto sets = Sets();
-    ASSERT_EQ(sets.size(), 7u);  // DHCP: type, settings; the switch to PPTP; PPTP: three; close
+    ASSERT_EQ(sets.size(), 8u);  // DHCP: type, settings, MTU; the switch to PPTP; PPTP: three; close
     EXPECT_EQ(Bindings(sets[0]), Lines{WanType + " INTEGER 2"});
-    EXPECT_EQ(Bindings(sets[1]), Lines{HostName + " STRING \"gateway-7\""});
-    EXPECT_EQ(Bindings(sets[2]), Lines{WanType + " INTEGER 4"});
-    EXPECT_EQ(Bindings(sets[4]), (Lines{Link + ".9.1 INTEGER 2", Link + ".15.1 STRING \"isp-user\""}));
-    EXPECT_EQ(Bindings(sets[5]), Lines{Mtu + " INTEGER 1300"});
-    EXPECT_EQ(Bindings(sets[6]), Lines{WanType + " INTEGER 4"});  // the saved type stays
+    EXPECT_EQ(Bindings(sets[1]), (Lines{PrimaryDns + " IPADDRESS 10.10.0.1", SecondaryDns + " IPADDRESS 8.8.8.8",
+                                        HostName + " STRING \"gateway-7\""}));
+    EXPECT_EQ(Bindings(sets[2]), Lines{Mtu + " INTEGER 1500"});
+    EXPECT_EQ(Bindings(sets[3]), Lines{WanType + " INTEGER 4"});
+    EXPECT_EQ(Bindings(sets[5]), (Lines{Link + ".9.1 INTEGER 2", Link + ".14.1 STRING \"vpn.example.com\"",
+                                        Link + ".15.1 STRING \"isp-user\""}));
+    EXPECT_EQ(Bindings(sets[6]), Lines{Mtu + " INTEGER 1300"});
+    EXPECT_EQ(Bindings(sets[7]), Lines{WanType + " INTEGER 4"});  // the saved type stays
     TFM_InternetConnect::SavedConnectionType = 0;
 }
 
 // A settings set the device refuses shows the device's reason and the save ends in
-// "Set Error!", though the MTU went through; the close keeps the type the device took.
-TEST_P(InternetConnect, ShowsARefusedSetAndClosesWithTheTypeSaved)
+// "Set Error!", though the MTU went through; the close gives back the type read at
+// opening, as no save succeeded as a whole.
+TEST_P(InternetConnect, ShowsARefusedSetAndClosesWithTheOpeningType)
 {
     ASSERT_EQ(devsim.Control("set ro " + HostName + " STRING \"fixed\"").rfind("OK", 0), 0u);
     Open([&](TFM_InternetConnect& form) {
@@ -245,9 +253,25 @@ TEST_P(InternetConnect, ShowsARefusedSetAndClosesWithTheTypeSaved)
         EXPECT_EQ(dialogs.Count(), 1);
         EXPECT_EQ(StatusText(form.StatusBar1), "Set Error!");
     });
-    EXPECT_EQ(TypeSets(), (std::vector<std::string>{"2", "2", "2"}));
+    EXPECT_EQ(TypeSets(), (std::vector<std::string>{"2", "2", "1"}));
     EXPECT_EQ(Bindings(Sets().at(3)), Lines{Mtu + " INTEGER 1400"});
     EXPECT_EQ(Sets().at(3).Status, "noError");
+    TFM_InternetConnect::SavedConnectionType = 0;
+}
+
+// The device took the type but refused the MTU: Cancel leaves it on the opening type.
+TEST_P(InternetConnect, ARefusedMtuIsNoSavedType)
+{
+    ASSERT_EQ(devsim.Control("set ro " + Mtu + " INTEGER 1500").rfind("OK", 0), 0u);
+    Open([&](TFM_InternetConnect& form) {
+        Choose(form.CB_Interconntypeshow, 1);
+        form.Edt_DyMTU->SetText("1400");
+        ASSERT_TRUE(Press(form.Bt_Apply));
+        EXPECT_EQ(StatusText(form.StatusBar1), "Set Error!");
+        ASSERT_TRUE(Press(form.Bt_Cancel));
+    });
+    EXPECT_EQ(TypeSets(), (std::vector<std::string>{"2", "2", "1"}));
+    EXPECT_EQ(DeviceValue(WanType), "INTEGER 1");
     TFM_InternetConnect::SavedConnectionType = 0;
 }
 
@@ -268,9 +292,10 @@ TEST_P(InternetConnect, ARefusedWanAddressIsASetError)
     EXPECT_EQ(DeviceValue(WanIp), "IPADDRESS 203.0.113.10");
 }
 
-// An address the device holds as 0.0.0.0 is shown empty and kept; an optional address
-// the user empties is written as 0.0.0.0, never as an empty value the device refuses.
-// PPTP does not send the primary DNS it cannot show.
+// An address the device holds as 0.0.0.0 is shown empty. The static PPTP mode chosen
+// puts the addresses into effect: an empty address is refused, empty optional ones are
+// written as 0.0.0.0, never as an empty value the device refuses. PPTP does not send
+// the primary DNS it cannot show.
 TEST_P(InternetConnect, APptpSaveWritesBlankAddressesAsZeroAddresses)
 {
     ASSERT_TRUE(devsim.SetValue(PrimaryDns, "IPADDRESS", "0.0.0.0"));
@@ -282,16 +307,41 @@ TEST_P(InternetConnect, APptpSaveWritesBlankAddressesAsZeroAddresses)
         form.Edt_PPTPDNS->SetText("");
         ASSERT_TRUE(devsim.ClearJournal());
         ASSERT_TRUE(Press(form.Bt_Apply));
+        EXPECT_EQ(dialogs.Texts(), Lines{"Please input valid PPTP IP address"});
+        EXPECT_TRUE(Sets().empty());
+        form.Edt_PPTPIP->SetText("10.8.0.6");
+        ASSERT_TRUE(Press(form.Bt_Apply));
         EXPECT_EQ(StatusText(form.StatusBar1), "Save OK!");
-        EXPECT_EQ(dialogs.Count(), 0);
         EXPECT_EQ(form.Edt_StaticPDNS->Text().ToStdString(), "");
         EXPECT_EQ(form.Edt_PPTPDNS->Text().ToStdString(), "");
     });
     const auto sets = Sets();
-    ASSERT_EQ(sets.size(), 3u);  // type, settings, and the type again at close
+    ASSERT_EQ(sets.size(), 4u);  // type, settings, MTU, and the type again at close
     for (const auto& set : sets)
         EXPECT_EQ(set.Status, "noError") << Bindings(set).at(0);
-    EXPECT_EQ(Bindings(sets[1]), (Lines{Link + ".9.1 INTEGER 1", Link + ".13.1 IPADDRESS 0.0.0.0"}));
+    EXPECT_EQ(Bindings(sets[1]),
+              (Lines{Link + ".9.1 INTEGER 1", Link + ".10.1 IPADDRESS 10.8.0.6", Link + ".11.1 IPADDRESS 255.255.255.0",
+                     Link + ".12.1 IPADDRESS 0.0.0.0", Link + ".13.1 IPADDRESS 0.0.0.0",
+                     Link + ".14.1 STRING \"vpn.example.com\"", Link + ".15.1 STRING \"user\""}));
+    TFM_InternetConnect::SavedConnectionType = 0;
+}
+
+// A static PPTP address needs no gateway: none, empty or 0.0.0.0, is written as 0.0.0.0
+// and takes no part in the same-network check.
+TEST_P(InternetConnect, AStaticPptpAddressSavesWithoutAGateway)
+{
+    ASSERT_TRUE(devsim.SetValue(WanType, "INTEGER", "4"));
+    ASSERT_TRUE(devsim.SetValue(Link + ".9.1", "INTEGER", "1"));  // static, no gateway
+    Open([&](TFM_InternetConnect& form) {
+        for (const char* gateway : {"", "0.0.0.0", "10.0.1.1"}) {
+            form.Edt_PPTPIP->SetText("10.0.0.5");
+            form.Edt_PPTPGateway->SetText(gateway);
+            ASSERT_TRUE(Press(form.Bt_Apply));
+        }
+    });
+    EXPECT_EQ(dialogs.Texts(), Lines{"The Gateway and Router address should be the same network! "});
+    EXPECT_EQ(DeviceValue(Link + ".10.1"), "IPADDRESS 10.0.0.5");
+    EXPECT_EQ(DeviceValue(Link + ".12.1"), "IPADDRESS 0.0.0.0");
     TFM_InternetConnect::SavedConnectionType = 0;
 }
 
