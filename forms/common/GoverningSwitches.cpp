@@ -12,6 +12,9 @@ const char* const UntickedItem = "unticked";
 const std::vector<TGoverningSwitch>& GoverningSwitches()
 {
     static const std::vector<const char*> WepKeyEdits = {"Ed_Key1", "Ed_Key2", "Ed_Key3", "Ed_Key4", "Ed_ConfirmKey"};
+    static const std::vector<const char*> WepSettings = {"Ed_Key1",     "Ed_Key2",     "Ed_Key3",     "Ed_Key4",
+                                                         "Ed_ConfirmKey", "CB_DefaultKey", "CB_KeyType1", "CB_KeyType2",
+                                                         "CB_KeyType3", "CB_KeyType4"};
     static const std::vector<TGoverningSwitch> table = {
         {"FM_LanCfg", "CB_IPFrom", {"Static (Manual)"}, {"ED_IpAddr", "ED_SubMask", "ED_DefGw"}},
         {"FM_Time", "CheckBox_NTP", {TickedItem}, {"Ed_ServerIp"}},
@@ -25,8 +28,8 @@ const std::vector<TGoverningSwitch>& GoverningSwitches()
         {"FM_Admin2", "CB_SHH", {"Enable"}, {"CB_Timeout"}},
         // Home / Wireless: WEP turned on, another key index or a key's type; the form
         // checks the key in use of those governed (and takes a key's size, unbound, alike).
-        {"FM_Wirless", "CB_dot11Encryption", {"Enable"}, WepKeyEdits},
-        {"FM_Wirless", "CB_dot11Authentication", {"opensystem", "sharedkey"}, WepKeyEdits},
+        {"FM_Wirless", "CB_dot11Encryption", {"Enable"}, WepSettings},
+        {"FM_Wirless", "CB_dot11Authentication", {"opensystem", "sharedkey"}, WepSettings},
         {"FM_Wirless", "CB_DefaultKey", {}, WepKeyEdits},
         {"FM_Wirless", "CB_KeyType1", {}, {"Ed_Key1", "Ed_ConfirmKey"}},
         {"FM_Wirless", "CB_KeyType2", {}, {"Ed_Key2", "Ed_ConfirmKey"}},
