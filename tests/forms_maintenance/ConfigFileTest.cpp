@@ -256,7 +256,8 @@ TEST_P(ConfigFile, RefusedInputSendsNothing)
 
 // Closing the form with the restart command still unanswered: nothing reaches the
 // closed form (run under AddressSanitizer). One road: the request's destructor waits
-// its 6 s for the reply before it cancels.
+// its 6 s for the reply before it cancels (and the device's slow mode needs tftp-hpa's
+// client).
 class ConfigFileClosing : public ConfigFile {};
 
 TEST_P(ConfigFileClosing, WithTheRestartOutstanding)
@@ -280,6 +281,23 @@ TEST_P(ConfigFileClosing, WithTheRestartOutstanding)
     vka_test::Pump(0.3);
     EXPECT_EQ(dialogs.Count(), boxes);
     EXPECT_EQ(Sets().back().Status, "dropped");
+}
+
+// Closing the form while the device still sends its backup: the device's client hears
+// of the end at once (an ERROR), not by its own time-out (25 s for tftp-hpa's, during
+// which the device starts no other transfer), and no part of the file is left.
+TEST_P(ConfigFileClosing, DuringABackup)
+{
+    ASSERT_EQ(devsim.Control("transfer-fault slow 300"), "OK");  // some sixty blocks
+    vka_test::RunMenuForm<TFM_CfgFile>("tUpdate2", FM_CfgFile, [&](TFM_CfgFile& form) {
+        dialogs.ChooseFile(Folder() + "/backup.dcf");
+        form.Bt_SavBrw->Click();
+        form.Bt_Upload->Click();
+        EXPECT_TRUE(vka_test::PumpUntil([&] { return form.Server->State() == TTransferState::Running; }));
+    });
+    EXPECT_TRUE(vka_test::PumpUntil([&] { return HasNote("tftp put config.dcf failed"); }, 10));
+    for (const auto& entry : std::filesystem::directory_iterator(Folder()))
+        EXPECT_EQ(entry.path().filename().string().find("backup"), std::string::npos) << entry.path();
 }
 
 INSTANTIATE_TEST_SUITE_P(Roads, ConfigFile, Roads(), RoadName);

@@ -32,8 +32,13 @@ KwTFTPServer::~KwTFTPServer()
     Timer_->stop();
     std::vector<std::shared_ptr<_TFTPSession>> ending;
     ending.swap(Sessions_);
-    for (auto& session : ending)
+    for (auto& session : ending) {
         session->DetachStatusHandler();
+        // A transfer under way is ended as an unexpected one is: an ERROR tells its
+        // peer, whose client would otherwise send on to a closed port until its own
+        // time-out; an upload's partial file goes.
+        session->Abort();
+    }
     ending.clear();
     DeallocateHWnd(Window_);
     if (QCoreApplication::instance())

@@ -15,7 +15,8 @@
 //
 // Use: construct with the form as owner; SetTimeout; SetOnStatus; Start(folder, 69);
 // Start again with another folder to serve that one; Stop when the form closes.
-// Deleting the server ends its sessions at once and calls no handler any more.
+// Deleting the server ends its sessions at once and calls no handler any more: the
+// peer of each transfer still under way gets an ERROR (as for EndSession).
 #include "Classes.h"
 #include "KwTFTPMsg.h"
 #include "KwTFTPSession.h"

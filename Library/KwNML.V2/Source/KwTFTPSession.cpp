@@ -286,7 +286,8 @@ bool _TFTPSession::Resend(int RetryLimit)
 void _TFTPSession::Abort()
 {
     auto keepAlive = shared_from_this();
-    if (State_ != Running)
+    // A success or failure reported now (its handler ends us) has had its last packet.
+    if (State_ != Running || Msg_.Code == TFTP_SUCCESS || Msg_.Code < 0)
         return;
     Deadline_ = 0;
     Refuse(ERR_UNDEFINED, TFTPERR_CANCELED);

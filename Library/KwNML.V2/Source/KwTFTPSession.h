@@ -56,7 +56,8 @@ public:
     // Retransmits the last DATA; true when the session is to be timed out instead (a
     // write at once).
     bool Resend(int RetryLimit);
-    // Ends the transfer now: ERROR 0 to the peer, status -1114.
+    // Ends the transfer now: ERROR 0 to the peer, status -1114. Nothing when it has
+    // ended already, also when its end is being reported at this moment.
     void Abort();
     // Answers a request that repeats this session's (its first answer was lost).
     void AnswerRepeatedRequest(int RetryLimit);

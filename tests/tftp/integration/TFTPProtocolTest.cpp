@@ -289,7 +289,8 @@ TEST_F(Protocol, AThrowingHandlerIsReportedAndTheTransferGoesOn)
     EXPECT_EQ(reported, 1);
 }
 
-// A handler may delete the server on any status: nothing is reported or sent after.
+// A handler may delete the server on any status: nothing is reported after, and nothing
+// sent but the ERROR that ends a transfer under way.
 TEST_F(Protocol, AHandlerMayDeleteTheServer)
 {
     WriteFileBytes(root / "gone.bin", k600);
