@@ -162,7 +162,9 @@ void TFM_Admin2::FormCreate(TObject* Sender)
         LoginRequest = BoundGroup(usersNameVars, MVT_SV, {Ed_Usr, Ed_Pwd}, 10000, 0);
         read(LoginRequest);
 
-        // 3. Traps (kept, not offered).
+        // 3. Traps (kept, not offered); a status the box cannot show is named by the
+        // hidden group's title.
+        NameControl(CB_TrapStatus, GroupBox4->Caption());
         TrapRequest = BoundGroup(trapStatusVars, SVT_SV, {CB_TrapStatus, CB_TrapType}, 10000, 0);
         read(TrapRequest);
         if (CB_TrapType->ItemIndex() == 0 || CB_TrapType->ItemIndex() == 1) {

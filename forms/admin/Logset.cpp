@@ -32,6 +32,7 @@ TLogSetForm::TLogSetForm(TComponent* Owner)
     CheckBox_Wireless = group.Check("CheckBox_Wireless", "Wireless Activity", 170, 80, 200);
     CheckBox_Notice = group.Check("CheckBox_Notice", "Notice", 170, 102, 200);
     CBoxRemoteLogStatus = group.Combo("CBoxRemoteLogStatus", {}, 316, 24, 80);
+    CBoxRemoteLogStatus->SetAccessibleName("Log Server");  // the server's switch, on its row
     Bt_Apply = build.Button("Bt_Apply", "Save", 250, 170, [this](TObject* S) { Bt_ApplyClick(S); });
     Bt_Cancel = build.Button("Bt_Cancel", "Cancel", 335, 170, [this](TObject* S) { Bt_CancelClick(S); });
     StatusBar = build.StatusBar("StatusBar");

@@ -82,17 +82,24 @@ void TFM_Time::BuildDaylightDates(TFormBuilder& in, TFormRows& rows)
     const char* const headers[] = {"Month", "Week", "Day of Week", "Current Time"};
     for (int i = 0; i < 4; ++i)
         in.Label((AnsiString("Lb_Column") + IntToStr(i)).c_str(), headers[i], 170 + i * 92, datesTop + 4, 88);
-    TComboBox** const start[] = {&CB_StartMonth, &CB_StartWeek, &CB_StartDay, &CB_StartTime};
-    TComboBox** const end[] = {&CB_EndMonth, &CB_EndWeek, &CB_EndDay, &CB_EndTime};
-    const char* const startNames[] = {"CB_StartMonth", "CB_StartWeek", "CB_StartDay", "CB_StartTime"};
-    const char* const endNames[] = {"CB_EndMonth", "CB_EndWeek", "CB_EndDay", "CB_EndTime"};
-    const int startTop = rows.Top();
-    rows.Label("Lb_DstStart", "DST Start");
-    const int endTop = rows.Top();
-    rows.Label("Lb_DstEnd", "DST End");
-    for (int i = 0; i < 4; ++i) {
-        *start[i] = in.Combo(startNames[i], {}, 170 + i * 92, startTop, 88);
-        *end[i] = in.Combo(endNames[i], {}, 170 + i * 92, endTop, 88);
+    // Each row's label names its first combo box; every combo box is read by its row and
+    // its column ("DST Start Month").
+    const struct {
+        const char* label;
+        const char* caption;
+        TComboBox** combos[4];
+        const char* names[4];
+    } dstRows[] = {{"Lb_DstStart", "DST Start", {&CB_StartMonth, &CB_StartWeek, &CB_StartDay, &CB_StartTime},
+                    {"CB_StartMonth", "CB_StartWeek", "CB_StartDay", "CB_StartTime"}},
+                   {"Lb_DstEnd", "DST End", {&CB_EndMonth, &CB_EndWeek, &CB_EndDay, &CB_EndTime},
+                    {"CB_EndMonth", "CB_EndWeek", "CB_EndDay", "CB_EndTime"}}};
+    for (const auto& row : dstRows) {
+        const int top = rows.Top();
+        rows.Label(row.label, row.caption);
+        for (int i = 0; i < 4; ++i) {
+            *row.combos[i] = in.Combo(row.names[i], {}, 170 + i * 92, top, 88);
+            (*row.combos[i])->SetAccessibleName(AnsiString(row.caption) + " " + headers[i]);
+        }
     }
 }
 

@@ -46,6 +46,9 @@ void TFM_WDSInfo::FormCreate(TObject* Sender)
     ModeRequest = BoundGroup(dot11ApModeVars, MVT_SV, {CB_APMode}, 1000, 0);
     ReadGroup(ModeRequest);
 
+    // Values shown as text after "Channel : ": the notes name them by it.
+    NameControl(Lb_Channel, "Channel");
+    NameControl(Lb_Band, "Channel");
     ChannelRequest = BoundGroup(dot11ChannelVars, MVT_SV, {Lb_Channel, Lb_Band}, 1000, 0);
     ReadGroup(ChannelRequest);
 

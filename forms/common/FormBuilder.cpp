@@ -171,8 +171,9 @@ TLabel* TFormRows::ValueLabel(const char* labelName, const char* caption, const 
 
 TCheckBox* TFormRows::LabelledCheck(const char* labelName, const char* caption, const char* checkName, int width)
 {
-    RowLabel(labelName, caption);
+    TLabel* label = RowLabel(labelName, caption);
     TCheckBox* check = build_.Check(checkName, "", columns_.ControlLeft, top_ + 4, width);
+    label->SetFocusControl(check);
     top_ += columns_.RowHeight;
     return check;
 }

@@ -70,7 +70,12 @@ AnsiString ControlCaption(const TComponent* owner, const TControl* control, cons
     if (named != names.end())
         return named->second;
     if (dynamic_cast<const TCheckBox*>(control) || dynamic_cast<const TRadioGroup*>(control))
-        return Trimmed(control->Caption());
+        if (AnsiString own = Trimmed(control->Caption()); !own.IsEmpty())
+            return own;
+    // The name assistive technology reads it by: its label's text, or the name its row
+    // and column give it.
+    if (AnsiString read = Trimmed(control->AccessibleName()); !read.IsEmpty())
+        return read;
     return Trimmed(LabelCaption(owner, control));
 }
 

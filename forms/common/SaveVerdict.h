@@ -19,7 +19,8 @@ using TControlNames = std::map<const TControl*, AnsiString>;
 std::vector<KwSNMPRequest2Edits*> BoundRequests(const TComponent* owner);
 
 // The caption the user knows a control by: a name given in `names`, the control's own
-// caption (check box, radio group), else the caption of the label that names it, without
+// caption (check box, radio group), else the name assistive technology reads it by (the
+// caption of the label that names it, or the name its row and column give it), without
 // its colon. Empty when it has none.
 AnsiString ControlCaption(const TComponent* owner, const TControl* control, const TControlNames& names);
 

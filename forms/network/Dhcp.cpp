@@ -43,6 +43,12 @@ TFM_DHCP::TFM_DHCP(TComponent* Owner)
     BuildPoolPage();
     BuildStaticPage();
     BuildLeasePage();
+    // The two pool pages show the same captions ("Function Enable/Disable", "Subnet
+    // Mask"): the form's notes name each of their controls with its page.
+    for (TTabSheet* page : {TabSheet1, TabSheet2})
+        for (int i = 0; i < page->ControlCount(); ++i)
+            if (const AnsiString caption = ControlCaption(this, page->Controls(i), {}); !caption.IsEmpty())
+                NameControl(page->Controls(i), caption + " (" + page->Caption().Trim() + ")");
     PageControl1->SetActivePage(TabSheet2);  // the form opens on the static pool
     SetStatusBar(StatusBar2);                  // whose status says what the form keeps
 

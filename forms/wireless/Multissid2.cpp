@@ -637,7 +637,10 @@ void TFM_MultiSSIDNewForm::ShowSecurityGroups(bool primary)
         GroupBox3->SetBounds(GroupBox1->Left(), 163, GroupBox3->Width(), 161);
         place(324, 469);
         break;
-    default:
+    default:  // a security the list lacks: neither keys nor a passphrase to show
+        GroupBox2->SetVisible(false);
+        GroupBox3->SetVisible(false);
+        place(291, 431);
         break;
     }
 

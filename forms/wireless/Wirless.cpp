@@ -96,6 +96,8 @@ void TFM_Wirless::BuildKeyGroup(TFormBuilder& page)
         Ed_Key[k] = keys.Edit(keyNames[k], 260, 43, 210, 32);
         Ed_Key[k]->SetPasswordChar('*');
         Lb_Key[k]->SetFocusControl(Ed_Key[k]);  // the key, not its type, is read as "Key n"
+        CB_KeyType[k]->SetAccessibleName(AnsiString(keyCaptions[k]) + " Type");
+        CB_WepEncryp[k]->SetAccessibleName(AnsiString(keyCaptions[k]) + " Size");
     }
     keys.Label("Label11", "Confirm Key", 170, 73);
     Ed_ConfirmKey = keys.Edit("Ed_ConfirmKey", 260, 70, 210);

@@ -262,7 +262,9 @@ private:
 // SimpleText is shown only while SimplePanel is true; otherwise the panels are
 // shown, each Width pixels wide, the last one taking the room up to the right edge
 // (its own Width aside). The two
-// texts are kept apart: writing one never changes the other.
+// texts are kept apart: writing one never changes the other. A text longer than its
+// panel is shown shortened at its end with an ellipsis, and the whole text is the
+// panel's tool tip and accessible description (none while the text fits).
 class TStatusBar : public TWinControl {
 public:
     explicit TStatusBar(TComponent* owner);
@@ -275,7 +277,8 @@ public:
     void SetSimpleText(const AnsiString& text);
     bool SizeGrip() const { return sizeGrip_; }
     void SetSizeGrip(bool grip) { sizeGrip_ = grip; }
-    // What the bar shows now, panel texts joined by "|" (for tests and traces).
+    // What the bar shows now, panel texts joined by "|", each as shortened to fit (for
+    // tests and traces; SimpleText and the panels' Text are the whole texts).
     AnsiString ShownText() const;
 
 protected:

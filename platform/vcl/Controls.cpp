@@ -294,6 +294,11 @@ int TControl::Top() const { return OuterRect(widget_).y(); }
 int TControl::Width() const { return OuterRect(widget_).width(); }
 int TControl::Height() const { return OuterRect(widget_).height(); }
 
+AnsiString TControl::AccessibleName() const
+{
+    return widget_ ? ControlText(widget_->accessibleName()) : AnsiString();
+}
+
 void TControl::SetAccessibleName(const AnsiString& name)
 {
     if (widget_)

@@ -147,7 +147,9 @@ public:
     void SetHint(const AnsiString& hint);
     bool ShowHint() const { return showHint_; }
     void SetShowHint(bool show);
-    // The name assistive technology reads for a control no caption label names.
+    // The name assistive technology reads for a control no caption label names (a
+    // label's FocusControl gets the label's text).
+    AnsiString AccessibleName() const;
     void SetAccessibleName(const AnsiString& name);
 
     TFont* Font() const { return font_.get(); }

@@ -2,8 +2,32 @@
 
 #include "WidgetHooks.h"
 
+#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
+
+#include <algorithm>
+
+namespace {
+// Shows `text` whole in the label when it fits; otherwise shortened at its end with an
+// ellipsis, the whole text then being the label's tool tip and its accessible
+// description, so that neither a reader nor assistive technology loses any of it.
+void ShowFitted(QLabel* label, const AnsiString& text)
+{
+    const QString whole = ControlQString(text);
+    const QFontMetrics metrics(label->font());
+    // A framed label without an indent of its own indents its text by half an "x".
+    const int indent = label->indent() >= 0 ? label->indent()
+                       : label->frameWidth() > 0 ? metrics.horizontalAdvance(QLatin1Char('x')) / 2
+                                                 : 0;
+    const int room = label->contentsRect().width() - 2 * label->margin() - indent;
+    const QString shown = metrics.elidedText(whole, Qt::ElideRight, std::max(0, room));
+    label->setText(shown);
+    const QString hidden = shown == whole ? QString() : whole;
+    label->setToolTip(hidden);
+    label->setAccessibleDescription(hidden);
+}
+}  // namespace
 
 // --- panels ----------------------------------------------------------------------
 
@@ -114,7 +138,7 @@ void TStatusBar::Refresh()
     int height = bar_->height();
     simpleLabel_->setVisible(simplePanel_);
     simpleLabel_->setGeometry(0, 0, bar_->width(), height);
-    simpleLabel_->setText(ControlQString(simpleText_));
+    ShowFitted(simpleLabel_, simpleText_);
     int count = simplePanel_ ? 0 : panels_->Count();
     while (int(panelLabels_.size()) < panels_->Count()) {
         auto* label = new QLabel(bar_);
@@ -134,7 +158,7 @@ void TStatusBar::Refresh()
         // whatever its own width: the original status bar draws it so.
         int width = i == panels_->Count() - 1 ? bar_->width() - x : panel->Width();
         label->setGeometry(x, 0, std::max(0, width), height);
-        label->setText(ControlQString(panel->Text()));
+        ShowFitted(label, panel->Text());
         Qt::Alignment align = panel->Alignment() == taCenter ? Qt::AlignHCenter
                               : panel->Alignment() == taRightJustify ? Qt::AlignRight
                                                                      : Qt::AlignLeft;

@@ -2,13 +2,16 @@
 // each form of the menus (the router forms too, whose entries the menu hides) on each of
 // its pages, Home / Wireless in every mode with every security (also in the countries
 // and with the device settings that lengthen it), Multi-SSID with every security, the
-// grouping form and the generic pages.
+// grouping form and the generic pages; each form also with every switch outside its list
+// and with long status notes.
 #include "FormRequests.h"
 #include "FormTestRoad.h"
 #include "LayoutCheck.h"
 #include "Main.h"
+#include "MenuRoad.h"
 #include "QtPump.h"
 #include "StateTables.h"
+#include "UnshownValues.h"
 #include "UserActions.h"
 
 #include <QApplication>
@@ -77,6 +80,18 @@ void SaveScreen(const TCustomForm& form, std::string name)
     QGuiApplication::primaryScreen()->grabWindow(0).save(QString::fromStdString(std::string(folder) + "/" + name + ".png"));
 }
 
+// Lengthens every status text of the form past the widest panel.
+void LengthenNotes(TCustomForm& form)
+{
+    const AnsiString tail = " The device keeps each value this window cannot show as it has it, and a Save writes "
+                            "only the settings that you changed in this window.";
+    for (TStatusBar* bar : vka_test::Owned<TStatusBar>(&form)) {
+        bar->SetSimpleText(bar->SimpleText() + tail);
+        for (int i = 0; i < bar->Panels()->Count(); ++i)
+            bar->Panels()->Items(i)->SetText(bar->Panels()->Items(i)->Text() + tail);
+    }
+}
+
 // The form's faults on every page of every page control, in its current variant.
 void CheckPages(TCustomForm& form, const std::string& variant, Faults& faults)
 {
@@ -127,9 +142,10 @@ protected:
         vka_test::FormRoad::TearDown();
     }
 
-    // Opens a window, checks it in all its variants once the device's values are in,
+    // Opens a window, checks it in all its variants once the device's values are in
+    // (with `longNotes` also with every status panel's text lengthened past its width),
     // closes it; the faults found, one a line.
-    Faults Check(const std::function<void()>& open)
+    Faults Check(const std::function<void()>& open, bool longNotes = false)
     {
         struct Run {
             Faults faults;
@@ -138,7 +154,7 @@ protected:
             std::function<void()> attempt;
         };
         auto run = std::make_shared<Run>();
-        run->attempt = [weak = std::weak_ptr<Run>(run)] {
+        run->attempt = [weak = std::weak_ptr<Run>(run), longNotes] {
             auto run = weak.lock();
             if (!run || run->returned)
                 return;
@@ -156,6 +172,10 @@ protected:
                         CheckPages(*form, " [as opened]", run->faults);
                     CheckVariants(*form, found == Variants.end() ? std::vector<const char*>{} : found->second, 0,
                                   "", run->faults);
+                    if (longNotes) {
+                        LengthenNotes(*form);
+                        CheckPages(*form, " [long notes]", run->faults);
+                    }
                 }
                 form->Close();
             }
@@ -211,6 +231,33 @@ TEST_P(WindowLayout, TheGroupingFormAndTheGenericPagesPassTheLayoutCheck)
         TMainForm* window = main;
         const Faults faults = Check([window, handler] { (window->*handler)(window); });
         EXPECT_TRUE(faults.empty()) << main->PageName.ToStdString() << Lines(faults);
+    }
+}
+
+// Each form with every switch outside its list, whose opening note names them all, and
+// with every status text lengthened: each text reaches the user whole, or shortened with
+// the whole as tool tip and accessible description, and names no control by its
+// component name (LayoutFaults).
+TEST_P(WindowLayout, EveryNoteReachesTheUserAndNamesControlsAsTheFormShowsThem)
+{
+    const std::string start = vka_test::WriteStateFile(devsim.Folder(), "start.state", vka_test::DefaultStateText());
+    std::vector<TMenuItem*> entries;
+    for (TMenuItem* top : {main->Home1, main->advanced2, main->tools2, main->status2})
+        Leaves(top, entries);
+    for (TMenuItem* entry : entries) {
+        std::vector<vka_test::UnshownValue> unlisted;
+        vka_test::OpenAndClose(entry, [&] {
+            TForm* form = vka_test::NewestForm();
+            vka_test::PumpUntil([form] { return vka_test::RequestsIdle(form); }, 20);
+            for (const auto& value : vka_test::UnshownValues(form, vka_test::StateValues(devsim)))
+                if (value.Why == "outside its list")
+                    unlisted.push_back(value);
+        });
+        ASSERT_TRUE(devsim.LoadState(start));
+        for (const auto& value : unlisted)
+            ASSERT_TRUE(devsim.SetValue(value.Oid, value.Type, value.Value)) << value.Text();
+        const Faults faults = Check([entry] { entry->Click(); }, true);
+        EXPECT_TRUE(faults.empty()) << entry->Name().ToStdString() << Lines(faults);
     }
 }
 

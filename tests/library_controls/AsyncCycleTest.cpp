@@ -131,7 +131,7 @@ TEST_F(AsyncCycle, ExceptionWhileShowingAReplyGoesToAVisibleStatusLine)
     ASSERT_TRUE(plain->Get());
     ASSERT_TRUE(PumpUntil([&] { return !plain->Busy; }));
     EXPECT_TRUE(simple->SimplePanel());
-    EXPECT_TRUE(IsGetStatus(simple->ShownText(), BadValue, " Request:labScalars")) << simple->ShownText();
+    EXPECT_TRUE(IsGetStatus(simple->SimpleText(), BadValue, " Request:labScalars")) << simple->SimpleText();
 
     // A memo gains one line per status.
     auto* memo = Add<TMemo>("Memo1");

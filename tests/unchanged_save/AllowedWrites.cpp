@@ -127,7 +127,8 @@ bool AllowedWrite(const SweepCase& write)
 namespace {
 // The forms whose whole Save belongs to one switch (the settings shown are those of the
 // chosen address mode, connection type or server state; the access mode is all the Save
-// writes): a switch they cannot show holds the Save, and the form says why.
+// writes): a switch they cannot show holds the Save, and the form says why (DHCP Server
+// names the switch of the page whose Save it holds).
 struct SwitchSave {
     const char* Item;
     const char* Switch;
@@ -136,7 +137,8 @@ struct SwitchSave {
 const SwitchSave SwitchSaves[] = {
     {"hLan1", "ipType", "Get IP From"},
     {"InternetConnect1", "ipType", "Internet Connection Type"},
-    {"DHCPServer1", "dhcpServerControl", "Function Enable/Disable"},
+    {"DHCPServer1", "dhcpServerControl", "Function Enable/Disable (Dynamic Pool Settings)"},
+    {"DHCPServer1", "dhcpServerControl", "Function Enable/Disable (Static Pool Settings)"},
     {"MACFilter1", "macAccessControlFilterControlStatus", "Access Control List"},
     {"ParentalControl1", "parantalControlStatus", "Enabled Parental Control"},
     {"Mac1", "dot11MacAccessControl", "Access Control"},
@@ -153,9 +155,10 @@ bool AllowedRefusal(const SweepCase& save, const std::string& box)
     if (save.Item == "LogSettings1" && save.Gives("systemLogServerIPAddress"))
         return box == "Please input valid IP Address.";
     for (const SwitchSave& form : SwitchSaves)
-        if (save.Item == form.Item && save.Gives(form.Switch) && save.Given->Why == "outside its list")
-            return box == std::string("The device's ") + form.Caption +
-                              " cannot be shown, and Save depends on it: choose one, then Save.";
+        if (save.Item == form.Item && save.Gives(form.Switch) && save.Given->Why == "outside its list" &&
+            box == std::string("The device's ") + form.Caption +
+                       " cannot be shown, and Save depends on it: choose one, then Save.")
+            return true;
     return false;
 }
 

@@ -44,21 +44,6 @@ std::vector<std::string> BoxesFrom(const ScriptedDialogs& dialogs, int from)
 }
 }  // namespace
 
-std::map<std::string, std::string> StateValues(const DevsimPeer& device)
-{
-    std::map<std::string, std::string> values;
-    for (const std::string& line : device.StateLines()) {
-        // "[flag ...] OID TYPE VALUE": the OID is the first word that starts with a digit.
-        std::size_t at = 0;
-        while (at < line.size() && !std::isdigit(static_cast<unsigned char>(line[at])))
-            at = line.find(' ', at) + 1;
-        const std::size_t blank = line.find(' ', at);
-        if (at < line.size() && blank != std::string::npos)
-            values[line.substr(at, blank - at)] = line.substr(blank + 1);
-    }
-    return values;
-}
-
 UnchangedSaveRun SaveUnchanged(const char* item, const DevsimPeer& device, const ScriptedDialogs& dialogs,
                                bool collect, const std::function<void(TForm*)>& change)
 {

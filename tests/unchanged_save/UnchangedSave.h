@@ -32,9 +32,6 @@ struct UnchangedSaveRun {
     std::map<std::string, std::string> After;
 };
 
-// The device's state as OID -> "TYPE value" (flags left out).
-std::map<std::string, std::string> StateValues(const DevsimPeer& device);
-
 // Opens the menu item's form, saves it unchanged and closes it. With `collect` the run
 // also lists the values the form cannot show. A `change` is the user's one change
 // before the Saves.

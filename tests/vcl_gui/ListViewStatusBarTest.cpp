@@ -174,7 +174,7 @@ TEST(StatusBarRules, SimpleTextShowsOnlyInSimpleModeAndTheLastPanelReachesTheEdg
 {
     ShownForm f;
     auto* bar = f.Add<TStatusBar>("StatusBar");
-    bar->Panels()->Add()->SetWidth(50);
+    bar->Panels()->Add()->SetWidth(100);
     bar->Panels()->Items(0)->SetText("Refresh Ok!");
     bar->SetSimpleText("Get: timeout.");
     EXPECT_EQ(AnsiString("Refresh Ok!"), bar->ShownText());

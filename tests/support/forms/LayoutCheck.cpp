@@ -1,5 +1,6 @@
 #include "LayoutCheck.h"
 
+#include "FormRequests.h"
 #include "vcl.h"
 
 #include <QAbstractButton>
@@ -11,11 +12,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStyle>
 #include <QStyleOptionGroupBox>
 #include <QTreeWidget>
 
 #include <algorithm>
+#include <set>
 
 namespace vka_test {
 namespace {
@@ -49,6 +52,8 @@ public:
             const std::vector<FreeTextColumn>& freeText)
         : form_(form), allowed_(allowed), freeText_(freeText), where_(form.Name().ToStdString() + ": ")
     {
+        for (TComponent* component : Owned<TComponent>(const_cast<TCustomForm*>(&form)))
+            componentNames_.insert(component->Name().ToStdString());
     }
 
     std::vector<std::string> Run()
@@ -122,22 +127,53 @@ private:
             Fault(Name(&child) + " " + Rect(r) + " covers the title " + Rect(title) + " of " + Name(&parent));
     }
 
-    // A status bar draws its panels itself: each panel shown lies inside the bar.
+    // A status bar draws its panels itself: each panel shown lies inside the bar, and
+    // its whole text reaches the user (PanelText).
     void PanelsInside(const TControl& control)
     {
-        if (!dynamic_cast<const TStatusBar*>(&control))
+        const auto* statusBar = dynamic_cast<const TStatusBar*>(&control);
+        if (!statusBar)
             return;
+        // The bar's labels in order: the simple text's, then one per panel.
+        std::vector<AnsiString> texts{statusBar->SimpleText()};
+        for (int i = 0; i < statusBar->Panels()->Count(); ++i)
+            texts.push_back(statusBar->Panels()->Items(i)->Text());
         const QWidget* bar = control.Widget();
         int shown = 0;
-        for (const QLabel* panel : bar->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+        const auto labels = bar->findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
+        for (int i = 0; i < labels.size(); ++i) {
+            const QLabel* panel = labels[i];
             if (!panel->isVisibleTo(bar))
                 continue;
             const QRect r = panel->geometry();
+            const std::string what = Name(&control) + " panel " + std::to_string(shown);
             if (!bar->rect().contains(r))
-                Fault(Name(&control) + " panel " + std::to_string(shown) + " " + Rect(r) + " leaves the bar " +
-                      Rect(bar->rect()));
+                Fault(what + " " + Rect(r) + " leaves the bar " + Rect(bar->rect()));
+            if (i < int(texts.size()))
+                PanelText(what, *panel, ControlQString(texts[size_t(i)]));
             ++shown;
         }
+    }
+
+    // The panel shows `whole` and it fits, or shows it shortened to fit with an ellipsis
+    // and has it whole as its tool tip and accessible description; and it names no
+    // component of the form by its component name ("CB_TrapStatus").
+    void PanelText(const std::string& what, const QLabel& panel, const QString& whole)
+    {
+        const QString shown = panel.text();
+        const int needed = QFontMetrics(panel.font()).horizontalAdvance(shown) + 2 * panel.margin();
+        if (needed > panel.contentsRect().width())
+            Fault(what + " \"" + shown.toStdString() + "\" needs " + std::to_string(needed) + " px, has " +
+                  std::to_string(panel.contentsRect().width()));
+        const bool elided = shown.endsWith(QChar(0x2026)) && whole.startsWith(shown.chopped(1));
+        if (shown != whole && !(elided && panel.toolTip() == whole && panel.accessibleDescription() == whole))
+            Fault(what + " shows \"" + shown.toStdString() + "\" of \"" + whole.toStdString() +
+                  "\", tool tip \"" + panel.toolTip().toStdString() + "\", description \"" +
+                  panel.accessibleDescription().toStdString() + "\"");
+        for (const QString& word : whole.split(QRegularExpression("[^A-Za-z0-9_]+"), Qt::SkipEmptyParts))
+            if (componentNames_.count(word.toStdString()))
+                Fault(what + " names a control by its component name " + word.toStdString() + ": \"" +
+                      whole.toStdString() + "\"");
     }
 
     bool Allowed(const std::string& a, const std::string& b) const
@@ -259,6 +295,7 @@ private:
     const std::vector<AllowedOverlap>& allowed_;
     const std::vector<FreeTextColumn>& freeText_;
     std::string where_;
+    std::set<std::string> componentNames_;
     std::vector<std::string> faults_;
 };
 

@@ -2,6 +2,9 @@
 // The layout every window must have, checked on what the window shows now:
 // - every visible control lies inside its parent's client area, every status bar
 //   panel shown inside its bar;
+// - every status bar panel shows its whole text, or the text shortened to fit with an
+//   ellipsis and whole as the panel's tool tip and accessible description, and no such
+//   text names a component of the form by its component name;
 // - visible siblings do not overlap (but for the pairs a form places so on purpose);
 // - the text of every label, check box, radio button, button, group title and list
 //   column header fits its control in the control's own font (a wrapped header with

@@ -6,6 +6,7 @@
 #include "KwSNMPRequest2Edits.h"
 #include "StdCtrls.h"
 
+#include <cctype>
 #include <set>
 
 namespace vka_test {
@@ -127,6 +128,21 @@ std::vector<UnshownValue> UnshownValues(TComponent* form, const std::map<std::st
             if (cell != state.end() && cell->first.compare(0, column.size(), column) == 0)
                 add(*request, binding->VarIndex, cell->first);
         }
+    }
+    return values;
+}
+
+std::map<std::string, std::string> StateValues(const DevsimPeer& device)
+{
+    std::map<std::string, std::string> values;
+    for (const std::string& line : device.StateLines()) {
+        // "[flag ...] OID TYPE VALUE": the OID is the first word that starts with a digit.
+        std::size_t at = 0;
+        while (at < line.size() && !std::isdigit(static_cast<unsigned char>(line[at])))
+            at = line.find(' ', at) + 1;
+        const std::size_t blank = line.find(' ', at);
+        if (at < line.size() && blank != std::string::npos)
+            values[line.substr(at, blank - at)] = line.substr(blank + 1);
     }
     return values;
 }

@@ -2,6 +2,7 @@
 // The values a form cannot show, taken from the form's own reads: for every scalar its
 // requests read, one value outside the variable's option list, one beyond each end of
 // its edit's range, or, for a writable variable with neither, one of another type.
+#include "DevsimPeer.h"
 #include "vcl.h"
 
 #include <map>
@@ -25,6 +26,9 @@ struct UnshownValue {
 // shows in controls, that the device holds (`state`, OID -> "TYPE value"): one per OID
 // and value.
 std::vector<UnshownValue> UnshownValues(TComponent* form, const std::map<std::string, std::string>& state);
+
+// The device's state as OID -> "TYPE value" (flags left out).
+std::map<std::string, std::string> StateValues(const DevsimPeer& device);
 
 // Every variable the form's requests read, scalars and table columns, as OID -> name.
 std::map<std::string, std::string> VariableNames(TComponent* form);
