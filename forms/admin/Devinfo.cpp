@@ -220,6 +220,7 @@ void TFM_DevInfo::FormCreate(TObject* Sender)
         // What was read so far stays shown.
         ShowStatus(AnsiString(e.what()));
     }
+    ShowOnly();
 }
 
 void TFM_DevInfo::ShowAdditionalSsids()

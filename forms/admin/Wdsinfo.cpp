@@ -54,6 +54,7 @@ void TFM_WDSInfo::FormCreate(TObject* Sender)
 
     EncryptionRequest = BoundGroup(dot11EncryptionVars, MVT_SV, {CB_dot11Encryption}, 5000, 0);
     ReadGroup(EncryptionRequest);
+    ShowOnly();  // the refresh below is the form's only write
 
     wdsMode_ = CB_APMode->ItemIndex() == 1 || CB_APMode->ItemIndex() == 2;
     if (wdsMode_) {

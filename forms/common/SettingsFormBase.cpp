@@ -193,6 +193,9 @@ void TSettingsForm::BeginSave()
 {
     for (KwSNMPRequest2Edits* request : BoundRequests(this))
         request->ClearSetLedger();
+    // A new verdict comes: the last one's note is done with.
+    madeUnsaved_ = shownUnsaved_ = AnsiString();
+    saveReads_.clear();
 }
 
 bool TSettingsForm::SaveSucceeded() const
@@ -203,17 +206,60 @@ bool TSettingsForm::SaveSucceeded() const
     return true;
 }
 
-AnsiString TSettingsForm::SaveVerdict(const AnsiString& ok, const AnsiString& error) const
+AnsiString TSettingsForm::SaveVerdict(const AnsiString& ok, const AnsiString& error)
 {
     const AnsiString unsaved = UnsavedNote(this, names_);
+    madeUnsaved_ = unsaved;
     const AnsiString verdict = SaveSucceeded() ? ok : error;
     return unsaved.IsEmpty() ? verdict : verdict + " " + unsaved;
+}
+
+void TSettingsForm::ShowStatus(const AnsiString& text)
+{
+    ShowFormStatus(statusBar_, WithUnsavedNote(text));
+}
+
+AnsiString TSettingsForm::WithUnsavedNote(const AnsiString& text)
+{
+    std::vector<const KwSNMPRequest2Controls*> outstanding;
+    for (const KwSNMPRequest2Edits* request : BoundRequests(this))
+        if (Outstanding(request))
+            outstanding.push_back(request);
+    const int at = madeUnsaved_.IsEmpty() ? 0 : text.Pos(madeUnsaved_);
+    if (at > 0 && at + madeUnsaved_.Length() == text.Length() + 1) {
+        // The verdict itself: the reads still out (a table walked again) report next.
+        shownUnsaved_ = madeUnsaved_;
+        madeUnsaved_ = AnsiString();
+        saveReads_ = outstanding;
+        return text;
+    }
+    if (shownUnsaved_.IsEmpty() || text.IsEmpty() || text.Pos(shownUnsaved_) > 0)
+        return text;
+    if (saveReads_.empty()) {
+        // Every read of the Save has reported: the status is the form's own again.
+        shownUnsaved_ = AnsiString();
+        return text;
+    }
+    // A read of the Save still out, or one that has just ended, says this: the note
+    // stays. Those that ended say nothing more.
+    std::vector<const KwSNMPRequest2Controls*> still;
+    for (const KwSNMPRequest2Controls* request : saveReads_)
+        if (std::find(outstanding.begin(), outstanding.end(), request) != outstanding.end())
+            still.push_back(request);
+    saveReads_ = still;
+    return text + " " + shownUnsaved_;
 }
 
 bool TSettingsForm::ReportSave(const AnsiString& ok, const AnsiString& error)
 {
     ShowStatus(SaveVerdict(ok, error));
     return SaveSucceeded();
+}
+
+void TSettingsForm::ShowOnly()
+{
+    for (KwSNMPRequest2Edits* request : BoundRequests(this))
+        MarkVars(request, smKeep);
 }
 
 bool TSettingsForm::RefuseUnshownSwitch(TWinControl* control)

@@ -162,9 +162,10 @@ protected:
     void FitClientHeight();
 
     // The form's result text in panel 0 of its status bar (the simple text without
-    // panels).
+    // panels). While the reads a Save left outstanding report, their statuses keep the
+    // Save's UnsavedNote (see SaveVerdict).
     void SetStatusBar(TStatusBar* bar) { statusBar_ = bar; }
-    void ShowStatus(const AnsiString& text) { ShowFormStatus(statusBar_, text); }
+    void ShowStatus(const AnsiString& text);
     // The status text of panel 0 (the simple text without panels).
     AnsiString StatusText() const;
 
@@ -173,15 +174,24 @@ protected:
     // variables are all kept sends nothing and fails nothing); ReportSave shows `ok` or
     // `error` accordingly, followed by UnsavedNote when a control the user changed was
     // not written, and returns SaveSucceeded. SaveVerdict is that text.
+    // Once ShowStatus shows the verdict, its note outlives the reads the Save left
+    // outstanding (a table walked again after it): their statuses ("Get OK!") carry the
+    // note too, so the re-read never hides what the Save did not write. The status after
+    // them, or the next BeginSave, is the form's own again.
     void BeginSave();
     bool SaveSucceeded() const;
-    AnsiString SaveVerdict(const AnsiString& ok, const AnsiString& error) const;
+    AnsiString SaveVerdict(const AnsiString& ok, const AnsiString& error);
     bool ReportSave(const AnsiString& ok, const AnsiString& error);
     // For a save whose failure its request has shown already: `ok` with UnsavedNote.
     void ReportSaved(const AnsiString& ok) { ShowStatus(SaveVerdict(ok, ok)); }
     // Save's refusal while a switch on which everything Save writes depends shows no
     // choice for the device's value (UnshownSwitchText). Always false.
     bool RefuseUnshownSwitch(TWinControl* control);
+    // For a page without Save (an information page): the groups bound so far are only
+    // shown, never written. A value the page cannot show (of another type) shows as
+    // the library shows a value it cannot read, "(NULL)", and is named as kept by no
+    // note: a page that writes nothing keeps nothing (KeptNote counts writable values).
+    void ShowOnly();
     // Names a bound control without a caption of its own in these notes.
     void NameControl(const TControl* control, const AnsiString& caption) { names_[control] = caption; }
 
@@ -198,8 +208,15 @@ private:
     // Appends the note of the kept controls to the status, unless it is there already.
     void AppendKeptNote();
 
+    // `text` with the last verdict's note while the Save's reads report (ShowStatus).
+    AnsiString WithUnsavedNote(const AnsiString& text);
+
     TStatusBar* statusBar_ = nullptr;
     TControlNames names_;
+    AnsiString madeUnsaved_;   // the UnsavedNote of the verdict SaveVerdict made, until it is shown
+    AnsiString shownUnsaved_;  // that note once shown, while the Save's reads report
+    // The requests outstanding when the verdict was shown that have not reported since.
+    std::vector<const KwSNMPRequest2Controls*> saveReads_;
     bool readFailed_ = false;
     AnsiString readFailure_;
 };

@@ -151,9 +151,18 @@ void TFM_QosSetting::RulesGetDone(KwSNMPRequest2Controls*, KwSNMPError& Error)
 void TFM_QosSetting::RulesSetDone(KwSNMPRequest2Controls*, KwSNMPError& Error)
 {
     // The words went back to "send" when the set left; after a success the library
-    // walks the table again (RulesGetDone).
-    if (Error.Code != 0)
+    // walks the table again (RulesGetDone), and after Save's rewrite the form does,
+    // with Save's verdict.
+    const bool saving = savingRule_;
+    savingRule_ = false;
+    if (Error.Code != 0) {
         ShowStatus(Error.Message);
+        return;
+    }
+    if (saving) {
+        WalkRules();
+        ReportSave("Set OK!", "Set Error!");
+    }
 }
 
 void TFM_QosSetting::FillUserRuleList()

@@ -98,7 +98,8 @@ private:
     // list's columns keep their layout. (Add leaves columns out of its own set only.)
     void WalkRules();
     // Add, and Save's rewrite of the selected rule (which keeps the rule's state).
-    void AddRule(bool keepState);
+    // False when nothing was sent (refused, or the table is busy).
+    bool AddRule(bool keepState);
     // Whether Add's set sends a column of the rule row.
     void SendColumn(bool send, int column);
     // Add's checks; they leave out the columns the rule does not fill.
@@ -115,6 +116,7 @@ private:
     std::set<AnsiString> unshownStates_;  // keys of the rules whose state the list cannot show
     std::vector<TComboBox*> stateCombos_;
     std::vector<bool> ruleSend_ = std::vector<bool>(18, true);
+    bool savingRule_ = false;  // Save's rewrite of the selected rule is out: its verdict follows it
 };
 
 extern TFM_QosSetting* FM_QosSetting;

@@ -181,13 +181,13 @@ void TFM_QosSetting::SendColumn(bool send, int column)
 
 void TFM_QosSetting::Btn_AddClick(TObject*) { AddRule(false); }
 
-void TFM_QosSetting::AddRule(bool keepState)
+bool TFM_QosSetting::AddRule(bool keepState)
 {
     // The columns a rule leaves out are named to this one set only: the access words
     // stay as they are, so the hidden list keeps the layout it was walked with and
     // the selected row still gives the set its own index.
     if (!MayChangeTable({RulesRequest, RuleDeleteRequest}))
-        return;
+        return false;
     ruleSend_.assign(18, true);
     if (keepState)
         SendColumn(false, 1);
@@ -195,17 +195,21 @@ void TFM_QosSetting::AddRule(bool keepState)
     // walk, or the rule the user clicked. Without one there is nowhere to write.
     if (!LV_QosRules->Selected() || LB_Index->Caption().IsEmpty()) {
         RefuseInput("No free QoS rule entry is left. Delete a rule first.", "Warning");
-        return;
+        return false;
     }
     if (!CheckRule())
-        return;
+        return false;
     CB_QosRulesState->SetItemIndex(1);
     AnsiString sent;
     for (int column = 0; column < 18; ++column)
         if (ruleSend_[static_cast<std::size_t>(column)])
             sent += (sent.IsEmpty() ? "" : ",") + IntToStr(column);
     ShowStatus("Adding QOS!");
-    WriteGroupPart(RulesRequest, sent);
+    if (!keepState)
+        return WriteGroupPart(RulesRequest, sent);
+    // Save's rewrite: RulesSetDone walks the table itself, after the verdict is made.
+    savingRule_ = RulesRequest->Set(false, true, sent, nullptr);
+    return savingRule_;
 }
 
 void TFM_QosSetting::Btn_DelClick(TObject*)

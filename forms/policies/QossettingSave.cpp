@@ -91,8 +91,10 @@ void TFM_QosSetting::Btn_ApplyClick(TObject*)
         Application->MessageBox("All traffic will be treated as priority of 'Best Effort'\n"
                                 "because of priority classifier specified and empty rule table.",
                                 "Warning", MB_OK);
+    BeginSave();
     if (CB_EnableQos->ItemIndex() == 0) {
         WriteGroup(QosStatusRequest);
+        ReportSave("Set OK!", "Set Error!");
         return;
     }
     // The rule states are written only over states just read. Then all three writes
@@ -103,10 +105,18 @@ void TFM_QosSetting::Btn_ApplyClick(TObject*)
     const bool statesWritten = WriteRuleStates();
     const bool switchWritten = WriteGroup(QosStatusRequest);
     const bool classifiersWritten = WriteGroup(QosHttpRequest);
-    if (!statesWritten || !switchWritten || !classifiersWritten)
+    if (!statesWritten || !switchWritten || !classifiersWritten) {
+        ReportSave("Set OK!", "Set Error!");
         return;
-    if (EditState == esRuleSelected)
-        AddRule(true);  // the rule being edited, its state as just written
-    else
-        WalkRules();
+    }
+    // The rule being edited, its state as just written: the verdict follows its write
+    // (RulesSetDone); a rule refused stays in the editor to be corrected. Otherwise the
+    // rules are walked again, and what the editor holds for a new rule is Add's to write.
+    if (EditState == esRuleSelected) {
+        if (!AddRule(true))
+            ReportSave("Set OK!", "Set Error!");
+        return;
+    }
+    WalkRules();
+    ReportSave("Set OK!", "Set Error!");
 }

@@ -331,10 +331,16 @@ void TFM_MultiSSIDNewForm::MssidGetDone(KwSNMPRequest2Controls* Sender, KwSNMPEr
 
 void TFM_MultiSSIDNewForm::MssidSetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)
 {
+    const bool added = addSent_;
+    addSent_ = false;
     if (ShowFailure(Error))
         return;
     MarkColumns(true);
     ReadGroup(TableRequest);
+    // What Add's write left out of what the user changed (a key kept with the device's
+    // security) stays named while the table is read again.
+    if (added)
+        ReportSaved("Save SSID...!");
 }
 
 AnsiString TFM_MultiSSIDNewForm::RowText(int row, int column) const
@@ -984,16 +990,24 @@ bool TFM_MultiSSIDNewForm::CheckEntry()
     }
 }
 
+bool TFM_MultiSSIDNewForm::WriteAdded()
+{
+    addSent_ = WriteWithoutReread(TableRequest);
+    ShowStatus(addSent_ ? "Save SSID...!" : "Save Fail!");
+    return addSent_;
+}
+
 void TFM_MultiSSIDNewForm::WriteEntry()
 {
     CB_IdvState->SetItemIndex(1);  // Enable
-    ShowStatus(WriteWithoutReread(TableRequest) ? "Save SSID...!" : "Save Fail!");
+    WriteAdded();
 }
 
 void TFM_MultiSSIDNewForm::AddButtonClick(TObject* Sender)
 {
     if (!MayWriteTable())
         return;
+    BeginSave();
     MarkColumns(false);
     // A priority beyond the list shows as none: it stays the device's.
     const bool priorityShown = CB_Priority->ItemIndex() >= 0;
@@ -1005,7 +1019,7 @@ void TFM_MultiSSIDNewForm::AddButtonClick(TObject* Sender)
             return;
         if (IfEnablePriority->Checked() && priorityShown) {
             MarkColumn(colPriority, true);
-            ShowStatus(WriteWithoutReread(TableRequest) ? "Save SSID...!" : "Save Fail!");
+            WriteAdded();
         }
         MarkColumns(true);
         return;

@@ -145,6 +145,8 @@ private:
     bool CheckHexKey();
     bool CheckRadius();
     void WarnSharedKey();
+    // Add's write of the table; true when it was sent (Add's verdict follows its answer).
+    bool WriteAdded();
     void WriteEntry();
     AnsiString RowText(int row, int column) const;
 
@@ -160,6 +162,7 @@ private:
     bool cipherListFilled_ = false;
     bool cipherChosen_ = false;
     bool priorityStateRead_ = false;
+    bool addSent_ = false;  // Add's write is out: MssidSetDone says what it did not write
     // The AP-mode warning: armed once the feature's state was read and whenever the
     // user switches the feature off; shown at most once per arming, per form.
     bool warnApMode_ = false;

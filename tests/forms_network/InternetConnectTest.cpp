@@ -6,6 +6,8 @@
 #include "KwSNMPRequest2Edits.h"
 #include "NetworkFixture.h"
 
+#include <QRadioButton>
+
 using namespace network_test;
 
 namespace {
@@ -446,6 +448,20 @@ TEST_P(InternetConnect, PppoeConnectsDisconnectsAndSavesWithoutDns)
         for (const auto& binding : set.Bindings)
             EXPECT_TRUE(binding.Oid != PrimaryDns && binding.Oid != SecondaryDns) << binding.Oid;
     EXPECT_EQ(DeviceValue(Mtu), "INTEGER 1492");
+}
+
+// The PPPoE connect mode the user picks among its radio buttons reaches the device.
+TEST_P(InternetConnect, APppoeConnectModePickedIsWritten)
+{
+    ASSERT_TRUE(devsim.SetValue(WanType, "INTEGER", "3"));
+    Open([&](TFM_InternetConnect& form) {
+        ASSERT_TRUE(form.RB_Always->Checked() && form.RB_Connect->Visible());
+        qobject_cast<QRadioButton*>(form.RB_Connect->Widget())->click();
+        ASSERT_TRUE(Press(form.Bt_Apply));
+        EXPECT_EQ(StatusText(form.StatusBar1), "Save OK!");
+    });
+    const Lines sent = SentBindings();
+    EXPECT_EQ(std::count(sent.begin(), sent.end(), ConnectMode + " INTEGER 3"), 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(Roads, InternetConnectUnreadType, ::testing::Values(0), vka_test::VersionName);

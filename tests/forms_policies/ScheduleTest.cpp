@@ -224,6 +224,18 @@ TEST_P(ScheduleForm, SaveAfterClearActivatesNoRule)
     EXPECT_EQ(DeviceValue(NodeStatus(3)), "INTEGER 0");
 }
 
+// A name typed but never added: Save says it did not write it, and so does its re-read.
+TEST_P(ScheduleForm, SaveNamesATypedRuleItDidNotWriteAlsoAfterItsReRead)
+{
+    FreeRows();
+    Run([&](TFM_Scheduling& form) {
+        vka_test::Type(form.Ed_ScheduleName, "Lunch");
+        form.Btn_Apply->Click();
+        ASSERT_TRUE(PumpUntil([&] { return !form.RuleRequest->Busy; }));
+        EXPECT_EQ(StatusText(form.StatusBar), "Get OK! Not saved: Name.");
+    });
+}
+
 // The first rule's node status and the delete scalar fixed: activating and deleting fail.
 TEST_P(ScheduleForm, AFailedActivationOrDeleteSaysSoAndLeavesTheNextAddWhole)
 {

@@ -470,6 +470,17 @@ TEST_P(QosForm, ARuleWhoseStateCannotBeShownIsNotTakenAsOff)
     });
 }
 
+// Save writes no new rule: a name typed for one is named as not saved, through the walk.
+TEST_P(QosForm, SaveNamesANewRulesTypedNameAsNotSavedAlsoAfterTheWalk)
+{
+    LoadThreeRules(Layouts[0]);
+    RunForm([&](TFM_QosSetting& form) {
+        vka_test::Type(form.Ed_QosName, "Web");
+        form.Btn_Apply->Click();
+        EXPECT_TRUE(WaitForStatus(form, "Get OK! Not saved: Name.")) << Status(form);
+    });
+}
+
 TEST_P(QosForm, SaveRewritesTheRuleBeingEditedAtItsRowKeepingItsState)
 {
     const Layout& layout = Layouts[1];

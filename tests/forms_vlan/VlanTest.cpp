@@ -470,6 +470,18 @@ TEST_P(VlanForm, PvidsTheFormCannotTakeAreKeptUntilTheUserTypesOverThem)
     EXPECT_EQ(DeviceText(PvidOid(15)), "20");
 }
 
+// The Save below the pages writes no PVID typed on its page: it says so, and so does
+// the port list's read after it.
+TEST_P(VlanForm, TheFormsSaveNamesATypedPvidAsNotSavedAlsoAfterThePortList)
+{
+    LoadDevice(6, TwoGroups(Layouts[0]));
+    RunForm([&](TFM_VlanSetting& form) {
+        vka_test::Type(form.PvidEdits[1], "2");
+        form.Btn_VlanApply->Click();
+        EXPECT_TRUE(WaitForStatus(form, "Get OK! Not saved: PVID LAN.")) << Status(form);
+    });
+}
+
 // With dynamic VLANs Edit shows the group read-only, and its Save is refused.
 TEST_P(VlanForm, DynamicModeEditShowsTheGroupAndSaveWritesNothing)
 {

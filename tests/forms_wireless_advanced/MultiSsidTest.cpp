@@ -434,6 +434,25 @@ TEST_P(MultiSsidTest, TheSettingsOfAKeptSecurityTakeNoInputUntilTheUserChoosesOn
     }
 }
 
+// With the key index outside its list, a key Add does not write (typed as the mask) is
+// named as not saved, and stays named after the table's re-read.
+TEST_P(MultiSsidTest, AKeyAddDoesNotWriteIsNamedAlsoAfterTheReRead)
+{
+    ASSERT_TRUE(devsim.SetValue(MssidState, "INTEGER", "1"));
+    ASSERT_TRUE(devsim.SetValue(MssidColumn(6, 2), "INTEGER", "1"));
+    ASSERT_TRUE(devsim.SetValue(MssidColumn(7, 2), "INTEGER", "9"));
+    Run([&](TFM_MultiSSIDNewForm& form) {
+        ASSERT_TRUE(WaitForTable(form));
+        Choose(form, 1);
+        form.Ed_Key->SetText("");
+        vka_test::Type(form.Ed_Key, "*****");
+        form.Ed_ConfirmKey->SetText("*****");
+        form.AddButton->Click();
+        EXPECT_TRUE(PumpUntil([&] { return Status(form).rfind("Get OK!", 0) == 0; })) << Status(form);
+        EXPECT_EQ(Status(form), "Get OK! Not saved: Network Key.");
+    });
+}
+
 // The user's own choice of a security or a cipher ends the keeping: Add writes it.
 TEST_P(MultiSsidTest, ASecurityOrCipherTheUserChoosesIsWritten)
 {

@@ -17,6 +17,7 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include <algorithm>
 #include <set>
 #include <string>
 #include <vector>
@@ -142,6 +143,11 @@ bool WrittenWhateverItShows(const std::string& oid)
 }
 
 std::string ItemOf(int index) { return MenuFormItems().at(std::size_t(index)).ToStdString(); }
+int ItemIndex(const char* item)
+{
+    const std::vector<AnsiString> items = MenuFormItems();
+    return int(std::find(items.begin(), items.end(), AnsiString(item)) - items.begin());
+}
 }  // namespace
 
 class SaveVerdictRules : public MenuRoad {
@@ -234,4 +240,26 @@ TEST_P(SaveVerdictRules, ASwitchTheFormCannotShowIsNamedAsKeptAndSaveKeepsIt)
 }
 
 INSTANTIATE_TEST_SUITE_P(Forms, SaveVerdictRules, ::testing::Range(0, int(MenuFormItems().size())),
+                         [](const ::testing::TestParamInfo<int>& info) { return ItemOf(info.param); });
+
+// A page without Save keeps nothing: a value of another type (an INTEGER SSID, a STRING
+// channel) shows as the library shows a value it cannot read, and no note names it.
+class PagesWithoutSave : public SaveVerdictRules {};
+
+TEST_P(PagesWithoutSave, ShowAValueOfAnotherTypeUnreadableAndKeepNothing)
+{
+    const std::string radio = "1.3.6.1.4.1.32473.10.37.37.2.1.3.2.1.1.";
+    ASSERT_TRUE(devsim.SetValue(radio + "1.1", "INTEGER", "1"));
+    ASSERT_TRUE(devsim.SetValue(radio + "3.1", "STRING", "\"1\""));
+    WithForm([&](TForm* form) {
+        EXPECT_EQ(StatusTexts(form).find("Kept as"), std::string::npos) << StatusTexts(form);
+        const bool wds = ItemOf(GetParam()) == "WDSInformation1";
+        for (const char* name : wds ? std::vector<const char*>{"Lb_Channel"}
+                                    : std::vector<const char*>{"Ed_SSID", "Ed_Channel"})
+            EXPECT_EQ(static_cast<TControl*>(form->FindComponent(name))->Text().ToStdString(), "(NULL)") << name;
+    });
+}
+
+INSTANTIATE_TEST_SUITE_P(Forms, PagesWithoutSave,
+                         ::testing::Values(ItemIndex("stDeviceInfo2"), ItemIndex("WDSInformation1")),
                          [](const ::testing::TestParamInfo<int>& info) { return ItemOf(info.param); });

@@ -78,6 +78,7 @@ const std::vector<SweepRoad>& Roads()
                                  StateLine(wan("2.1.12.1"), "IPADDRESS", "10.0.0.1"),
                                  StateLine(wan("2.1.13.1"), "IPADDRESS", "10.0.0.1")}));
         all.push_back(SweepRoad("Time", 1, "NtpOff", {IntegerLine(DeviceOid("4.8.5.0"), 0)}));
+        all.push_back(SweepRoad("Time", 1, "DstOn", {IntegerLine(DeviceOid("4.8.3.0"), 1)}));
         all.push_back(SweepRoad("tAdmin2", 1, "VidLimit", {IntegerLine(DeviceOid("4.10.1.1.0"), 1)}));
         for (int version : {0, 3}) {
             all.push_back(SweepRoad("hWirelessBand1", version, "WdsWithAp", {IntegerLine(ApMode, 2)}, {"dot11Band"}));

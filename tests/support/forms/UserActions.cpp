@@ -3,6 +3,8 @@
 #include "ComCtrls.h"
 #include "StdCtrls.h"
 
+#include <QTest>
+
 namespace vka_test {
 
 void Choose(TComboBox* combo, int index)
@@ -20,6 +22,12 @@ void Choose(TComboBox* combo, const char* text) { Choose(combo, combo->Items()->
         return ::testing::AssertionFailure() << button->Name().ToStdString() << " cannot be pressed";
     button->Click();
     return ::testing::AssertionSuccess();
+}
+
+void Type(TEdit* edit, const char* text)
+{
+    QTest::keyClick(edit->Widget(), Qt::Key_End);
+    QTest::keyClicks(edit->Widget(), text);
 }
 
 void ClickRow(TListView* list, int row)

@@ -4,6 +4,7 @@
 
 class TButton;
 class TComboBox;
+class TEdit;
 class TListView;
 
 namespace vka_test {
@@ -16,6 +17,9 @@ void Choose(TComboBox* combo, const char* text);
 // Presses an enabled, visible button; one the user could not press fails the test and is
 // not pressed.
 ::testing::AssertionResult Press(TButton* button);
+
+// Text typed at the end of an edit, key by key (a change of the user's, unlike SetText).
+void Type(TEdit* edit, const char* text);
 
 // Clicks a row of a list view: selects it (nothing for -1), then OnClick.
 void ClickRow(TListView* list, int row);
