@@ -238,122 +238,70 @@ INSTANTIATE_TEST_SUITE_P(Roads, SweepCoverage, ::testing::Values(1), VersionName
 
 // The switch pass: each governing switch turned alone, from an item that keeps its
 // settings to each item that puts them into effect, over settings that hold a value the
-// form refuses: no Save ends in plain success with such a value in effect. The pass
-// also holds the table against the form: every setting the switch shows or enables
-// when it puts them into effect is one the table names.
+// form refuses: no Save ends in plain success with such a value in effect. It also holds
+// the table against the form: what a turn brings up is what the table names.
 namespace {
 const std::map<std::string, const char*> MenuItems = {
-    {"FM_LanCfg", "hLan1"},          {"FM_InternetConnect", "InternetConnect1"}, {"FM_Wirless", "hWirelessBand1"},
-    {"FM_Time", "Time"},             {"LogSetForm", "LogSettings1"},            {"FM_Performace", "adPerformance1"},
-    {"FM_Group", "UserLimit"},       {"FM_Admin2", "tAdmin2"}};
+    {"FM_LanCfg", "hLan1"}, {"FM_InternetConnect", "InternetConnect1"}, {"FM_Wirless", "hWirelessBand1"},
+    {"FM_Time", "Time"},    {"LogSetForm", "LogSettings1"},            {"FM_Performace", "adPerformance1"},
+    {"FM_Group", "UserLimit"}, {"FM_Admin2", "tAdmin2"}};
 
 // A value the form's check refuses, of the type the device holds the setting in.
 std::string RefusedValue(const std::string& setting, const std::string& type)
 {
-    static const std::map<std::string, std::string> own = {{"Ed_AckTimeOut", "10"}, {"Ed_UsrL", "99"}};
-    const auto given = own.find(setting);
-    if (given != own.end())
-        return given->second;
+    if (setting == "Ed_AckTimeOut" || setting == "Ed_UsrL")
+        return setting == "Ed_UsrL" ? "99" : "10";
     return type == "IPADDRESS" ? "224.0.0.1" : type == "INTEGER" ? "9999" : "\"\"";
 }
 
-// What the pass needs beyond the table for some switches: the device's ground (WEP on,
-// the key in use), and the control the user turns where the switch is a hidden mirror.
-struct SwitchGround {
-    std::vector<std::pair<std::string, int>> Integers;  // OID tail -> value
-    const char* UserControl = nullptr;
-    std::map<std::string, std::string> UserItems;  // switch item -> the user control's
-};
-
-const SwitchGround* GroundOf(const std::string& switchName)
+// The device's ground for a switch (OID tail -> value): the connection type a mode
+// belongs to; WEP on, open system and the key in use.
+std::map<std::string, int> GroundOf(const std::string& name)
 {
-    const std::pair<std::string, int> wepOn{"2.1.3.3.1.1.2.1", 1}, openSystem{"2.1.3.3.1.1.1.1", 1};
-    const auto keyInUse = [&](int key) {
-        return SwitchGround{{wepOn, openSystem, {"2.1.3.3.1.1.3.1", key}}, nullptr, {}};
-    };
-    static const std::map<std::string, SwitchGround> grounds = {
-        {"CB_dot11Authentication",
-         {{wepOn}, "CB_SecurityMode", {{"opensystem", "Open System"}, {"sharedkey", "Shared Key"}}}},
-        {"CB_DefaultKey", keyInUse(1)}, {"CB_KeyType1", keyInUse(1)}, {"CB_KeyType2", keyInUse(2)},
-        {"CB_KeyType3", keyInUse(3)},   {"CB_KeyType4", keyInUse(4)}};
-    const auto found = grounds.find(switchName);
-    return found == grounds.end() ? nullptr : &found->second;
+    if (name == "CB_PPTPMode" || name == "CB_PPPoEMode" || name == "CB_PPPoEDNS")
+        return {{"2.2.1.1.1.1.3.2", name == "CB_PPTPMode" ? 4 : 3}};
+    const char* const keys[] = {"CB_DefaultKey", "CB_KeyType1", "CB_KeyType2", "CB_KeyType3", "CB_KeyType4"};
+    for (int k = 0; k < 5; ++k)
+        if (name == keys[k])
+            return {{"2.1.3.3.1.1.2.1", 1}, {"2.1.3.3.1.1.1.1", 1}, {"2.1.3.3.1.1.3.1", k ? k : 1}};
+    return name == "CB_dot11Authentication" ? std::map<std::string, int>{{"2.1.3.3.1.1.2.1", 1}}
+                                            : std::map<std::string, int>{};
 }
 
-struct BoundSetting {
-    std::string Oid;
-    const KwOptionList* Options = nullptr;
-};
-
-BoundSetting Bound(TForm* form, const char* name)
+// The variable bound to the control `name`: instance OID and the options it shows.
+std::pair<std::string, const KwOptionList*> Bound(TForm* form, const char* name)
 {
     for (KwSNMPRequest2Edits* request : Owned<KwSNMPRequest2Edits>(form))
         for (const auto& binding : request->Bindings)
-            if (!binding->Controls.empty() && binding->Controls[0]->Name() == name) {
-                const KwSNMPVar& var = request->Request.VarList.Item(binding->VarIndex);
-                return {InstanceOid(request->Request, binding->VarIndex), binding->Options ? binding->Options : var.Options};
-            }
+            if (!binding->Controls.empty() && binding->Controls[0]->Name() == name)
+                return {InstanceOid(request->Request, binding->VarIndex),
+                        binding->Options ? binding->Options : request->Request.VarList.Item(binding->VarIndex).Options};
     return {};
 }
 
-std::vector<std::string> Items(const TControl* control)
+// Turns the switch as the user does (Home / Wireless's authentication through the
+// security the user chooses, which Save copies into it).
+void Turn(TForm* form, const char* name, const std::string& item)
 {
-    if (dynamic_cast<const TCheckBox*>(control))
-        return {UntickedItem, TickedItem};
-    std::vector<std::string> items;
-    if (const auto* combo = dynamic_cast<const TComboBox*>(control))
-        for (int i = 0; i < combo->Items()->Count(); ++i)
-            items.push_back(combo->Items()->Strings(i).ToStdString());
-    return items;
+    auto* control = FindControl<TControl>(form, name);
+    if (auto* box = dynamic_cast<TCheckBox*>(control))
+        return box->SetChecked(item == TickedItem);
+    if (std::string(name) != "CB_dot11Authentication")
+        return Choose(static_cast<TComboBox*>(control), item.c_str());
+    if (item == "opensystem" || item == "sharedkey")
+        Choose(FindControl<TComboBox>(form, "CB_SecurityMode"), item == "opensystem" ? "Open System" : "Shared Key");
 }
 
-// The device's value for a switch's item.
-std::string ItemValue(bool box, const KwOptionList& options, const std::string& item)
-{
-    const AnsiString text = box ? options.Item(item == TickedItem)->Text : AnsiString(item);
-    return options.TextToValue(text).ToStdString();
-}
-
-void Turn(TForm* form, const char* switchName, const std::string& item)
-{
-    TControl* control = FindControl<TControl>(form, switchName);
-    if (const SwitchGround* ground = GroundOf(switchName); ground && ground->UserControl) {
-        const auto shown = ground->UserItems.find(item);
-        if (shown == ground->UserItems.end())
-            return;  // an item the user reaches otherwise: the device's own stays
-        control = FindControl<TControl>(form, ground->UserControl);
-        Choose(static_cast<TComboBox*>(control), shown->second.c_str());
-        return;
-    }
-    if (auto* combo = dynamic_cast<TComboBox*>(control))
-        Choose(combo, item.c_str());
-    else if (auto* box = dynamic_cast<TCheckBox*>(control))
-        box->SetChecked(item == TickedItem);
-}
-
-// The bound settings of the form the user can reach (shown and enabled), by name.
+// The bound edits and combo boxes the user can reach, by name.
 std::set<std::string> Reachable(TForm* form)
 {
     std::set<std::string> names;
     for (KwSNMPRequest2Edits* request : Owned<KwSNMPRequest2Edits>(form))
         for (const auto& binding : request->Bindings)
             for (TControl* control : binding->Controls)
-                if ((dynamic_cast<TEdit*>(control) || dynamic_cast<TComboBox*>(control)) && control->Visible() &&
-                    control->Enabled())
+                if (!dynamic_cast<TCheckBox*>(control) && control->Visible() && control->Enabled())
                     names.insert(control->Name().ToStdString());
     return names;
-}
-
-bool Says(const UnchangedSaveRun& run)
-{
-    for (const SavePress& press : run.Presses) {
-        if (!press.Boxes.empty())
-            return true;
-        for (const std::string& status : press.Statuses)
-            if (SaysFailure(status) || status.find("Not saved") != std::string::npos)
-                return true;
-    }
-    return false;
 }
 }  // namespace
 
@@ -365,35 +313,40 @@ protected:
 TEST_P(GoverningSwitchSweep, NoTurnPutsARefusedSettingIntoEffectSilently)
 {
     const TGoverningSwitch& entry = GoverningSwitches()[GetParam()];
-    const char* item = MenuItems.at(entry.Form);
+    const auto named = [&](const std::string& name) {
+        return std::count(entry.Settings.begin(), entry.Settings.end(), name) > 0;
+    };
     const std::map<std::string, std::string> start = StateValues(devsim);
-    BoundSetting turned;
+    std::pair<std::string, const KwOptionList*> turned;
     std::map<std::string, std::string> refused;  // OID -> "TYPE value"
     std::vector<std::string> keep, into;
-    bool box = false;
-    ASSERT_TRUE(OpenAndClose([&] { OpenMenuForm(item); }, [&] {
+    std::map<std::string, std::string> valueOf;  // item -> the device's value
+    ASSERT_TRUE(OpenAndClose([&] { OpenMenuForm(MenuItems.at(entry.Form)); }, [&] {
         TForm* form = NewestForm();
         ASSERT_TRUE(PumpUntil([&] { return RequestsIdle(form); }, 20));
         auto* control = FindControl<TControl>(form, entry.Switch);
         turned = Bound(form, entry.Switch);
-        ASSERT_TRUE(control && turned.Options) << entry.Switch << " is no bound switch of " << entry.Form;
-        box = dynamic_cast<TCheckBox*>(control) != nullptr;
+        ASSERT_TRUE(control && turned.second) << entry.Switch << " is no bound switch of " << entry.Form;
         // Edits get refused values; choices only where no edit is governed (one that
         // shows no choice refuses the whole Save).
         const bool edits = std::any_of(entry.Settings.begin(), entry.Settings.end(),
                                        [&](const char* setting) { return FindControl<TEdit>(form, setting); });
         for (const char* setting : entry.Settings) {
             ASSERT_TRUE(FindControl<TControl>(form, setting)) << setting << " is no control of " << entry.Form;
-            const BoundSetting bound = Bound(form, setting);
-            if (bound.Oid.empty() || (edits && !FindControl<TEdit>(form, setting)))
+            const std::string oid = Bound(form, setting).first;
+            if (oid.empty() || (edits && !FindControl<TEdit>(form, setting)))
                 continue;  // a retyped confirmation is checked with its setting
-            const std::string type = start.at(bound.Oid).substr(0, start.at(bound.Oid).find(' '));
-            refused[bound.Oid] = type + " " + RefusedValue(setting, type);
+            const std::string type = start.at(oid).substr(0, start.at(oid).find(' '));
+            refused[oid] = type + " " + RefusedValue(setting, type);
         }
-        for (const std::string& each : Items(control)) {
+        auto* combo = dynamic_cast<TComboBox*>(control);
+        for (int i = 0; i < (combo ? combo->Items()->Count() : 2); ++i) {
+            const std::string each = combo ? combo->Items()->Strings(i).ToStdString() : i ? TickedItem : UntickedItem;
             const bool puts = entry.Into.empty() ? each != SwitchItem(control).ToStdString()
                                                  : std::count(entry.Into.begin(), entry.Into.end(), each) > 0;
             (puts ? into : keep).push_back(each);
+            valueOf[each] =
+                turned.second->TextToValue(combo ? AnsiString(each) : turned.second->Item(i)->Text).ToStdString();
         }
         ASSERT_FALSE(keep.empty() || into.empty());
         for (const std::string& each : into) {
@@ -401,31 +354,29 @@ TEST_P(GoverningSwitchSweep, NoTurnPutsARefusedSettingIntoEffectSilently)
             const std::set<std::string> before = Reachable(form);
             Turn(form, entry.Switch, each);
             for (const std::string& name : Reachable(form))
-                EXPECT_TRUE(before.count(name) || name == entry.Switch ||
-                            std::count(entry.Settings.begin(), entry.Settings.end(), name))
-                    << entry.Form << ": " << entry.Switch << " \"" << each << "\" brings up " << name
-                    << ", which the table does not name";
+                EXPECT_TRUE(before.count(name) || name == entry.Switch || named(name))
+                    << entry.Switch << " \"" << each << "\" brings up " << name << ", which the table does not name";
         }
     }));
-    const std::string switchType = start.at(turned.Oid).substr(0, start.at(turned.Oid).find(' '));
+    const std::string type = start.at(turned.first).substr(0, start.at(turned.first).find(' '));
     for (const std::string& each : into) {
         ASSERT_TRUE(devsim.LoadState(WriteStateFile(devsim.Folder(), "switch.state", StateText())));
-        if (const SwitchGround* ground = GroundOf(entry.Switch)) {
-            for (const auto& [tail, value] : ground->Integers)
-                ASSERT_TRUE(devsim.SetValue(DeviceOid(tail), "INTEGER", std::to_string(value)));
-        }
-        ASSERT_TRUE(devsim.SetValue(turned.Oid, switchType, ItemValue(box, *turned.Options, keep[0])));
+        for (const auto& [tail, value] : GroundOf(entry.Switch))
+            ASSERT_TRUE(devsim.SetValue(DeviceOid(tail), "INTEGER", std::to_string(value)));
+        ASSERT_TRUE(devsim.SetValue(turned.first, type, valueOf[keep[0]]));
         for (const auto& [oid, value] : refused)
             ASSERT_TRUE(devsim.SetValue(oid, value.substr(0, value.find(' ')), value.substr(value.find(' ') + 1)));
-        const UnchangedSaveRun run = SaveUnchanged(item, devsim, dialogs, false, [&](TForm* form) {
-            Turn(form, entry.Switch, each);
+        const UnchangedSaveRun run = SaveUnchanged(MenuItems.at(entry.Form), devsim, dialogs, false,
+                                                   [&](TForm* form) { Turn(form, entry.Switch, each); });
+        const bool said = std::any_of(run.Presses.begin(), run.Presses.end(), [](const SavePress& press) {
+            return !press.Boxes.empty() || std::any_of(press.Statuses.begin(), press.Statuses.end(), [](auto& s) {
+                       return SaysFailure(s) || s.find("Not saved") != std::string::npos;
+                   });
         });
-        if (Says(run) || run.After.at(turned.Oid) != switchType + " " + ItemValue(box, *turned.Options, each))
-            continue;
         for (const auto& [oid, value] : refused)
-            EXPECT_NE(run.After.at(oid), value) << entry.Form << ": " << entry.Switch << " turned to \"" << each
-                                                << "\" puts " << NameOf(run.Names, oid) << " = " << value
-                                                << " into effect with plain success";
+            EXPECT_FALSE(!said && run.After.at(turned.first) == type + " " + valueOf[each] && run.After.at(oid) == value)
+                << entry.Switch << " turned to \"" << each << "\" puts " << NameOf(run.Names, oid) << " = " << value
+                << " into effect with plain success";
     }
 }
 
