@@ -12,9 +12,11 @@ const char* const UntickedItem = "unticked";
 const std::vector<TGoverningSwitch>& GoverningSwitches()
 {
     static const std::vector<const char*> WepKeyEdits = {"Ed_Key1", "Ed_Key2", "Ed_Key3", "Ed_Key4", "Ed_ConfirmKey"};
-    static const std::vector<const char*> WepSettings = {"Ed_Key1",     "Ed_Key2",     "Ed_Key3",     "Ed_Key4",
-                                                         "Ed_ConfirmKey", "CB_DefaultKey", "CB_KeyType1", "CB_KeyType2",
-                                                         "CB_KeyType3", "CB_KeyType4"};
+    static const std::vector<const char*> WepSettings = [] {
+        std::vector<const char*> all = WepKeyEdits;
+        all.insert(all.end(), {"CB_DefaultKey", "CB_KeyType1", "CB_KeyType2", "CB_KeyType3", "CB_KeyType4"});
+        return all;
+    }();
     static const std::vector<TGoverningSwitch> table = {
         {"FM_LanCfg", "CB_IPFrom", {"Static (Manual)"}, {"ED_IpAddr", "ED_SubMask", "ED_DefGw"}},
         {"FM_Time", "CheckBox_NTP", {TickedItem}, {"Ed_ServerIp"}},
@@ -57,18 +59,21 @@ const std::vector<TGoverningSwitch>& GoverningSwitches()
     return table;
 }
 
+namespace {
+AnsiString ItemText(const TStrings* items, int index)
+{
+    return index >= 0 && index < items->Count() ? items->Strings(index) : AnsiString();
+}
+}  // namespace
+
 AnsiString SwitchItem(const TControl* control)
 {
     if (const auto* box = dynamic_cast<const TCheckBox*>(control))
         return box->State() == cbChecked ? TickedItem : UntickedItem;
-    if (const auto* combo = dynamic_cast<const TComboBox*>(control)) {
-        const int index = combo->ItemIndex();
-        return index >= 0 && index < combo->Items()->Count() ? combo->Items()->Strings(index) : AnsiString();
-    }
-    if (const auto* group = dynamic_cast<const TRadioGroup*>(control)) {
-        const int index = group->ItemIndex();
-        return index >= 0 && index < group->Items()->Count() ? group->Items()->Strings(index) : AnsiString();
-    }
+    if (const auto* combo = dynamic_cast<const TComboBox*>(control))
+        return ItemText(combo->Items(), combo->ItemIndex());
+    if (const auto* group = dynamic_cast<const TRadioGroup*>(control))
+        return ItemText(group->Items(), group->ItemIndex());
     return AnsiString();
 }
 
