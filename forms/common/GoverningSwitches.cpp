@@ -17,6 +17,15 @@ const std::vector<TGoverningSwitch>& GoverningSwitches()
         all.insert(all.end(), {"CB_DefaultKey", "CB_KeyType1", "CB_KeyType2", "CB_KeyType3", "CB_KeyType4"});
         return all;
     }();
+    static const std::vector<const char*> PvidEdits = {"Ed_PvidMgmt",    "Ed_PvidLan",     "Ed_PvidMssidPrimary",
+                                                        "Ed_PvidMssidS1", "Ed_PvidMssidS2", "Ed_PvidMssidS3",
+                                                        "Ed_PvidWdsW1",   "Ed_PvidWdsW2",   "Ed_PvidWdsW3",
+                                                        "Ed_PvidWdsW4"};
+    static const std::vector<const char*> PvidSettings = [] {
+        std::vector<const char*> all = PvidEdits;
+        all.push_back("CB_PvidAutoStatus");
+        return all;
+    }();
     static const std::vector<TGoverningSwitch> table = {
         {"FM_LanCfg", "CB_IPFrom", {"Static (Manual)"}, {"ED_IpAddr", "ED_SubMask", "ED_DefGw"}},
         {"FM_Time", "CheckBox_NTP", {TickedItem}, {"Ed_ServerIp"}},
@@ -55,6 +64,10 @@ const std::vector<TGoverningSwitch>& GoverningSwitches()
          {"Edt_PPTPIP", "Edt_PPTPSubmask", "Edt_PPTPGateway", "Edt_PPTPDNS"}},
         {"FM_InternetConnect", "CB_PPPoEMode", {"Static PPPoE"}, {"Edt_PPPoEIP"}},
         {"FM_InternetConnect", "CB_PPPoEDNS", {"Enter DNS Manually"}, {"Edt_PPPoEPDNS", "Edt_PPPoESDNS"}},
+        // VLAN: with VLANs on, the PVID Save writes how port VLAN IDs are assigned, and
+        // the IDs themselves while automatic assignment is off.
+        {"FM_VlanSetting", "CB_VlanStatus", {"Enable"}, PvidSettings},
+        {"FM_VlanSetting", "CB_PvidAutoStatus", {"Disable"}, PvidEdits},
     };
     return table;
 }
@@ -81,7 +94,7 @@ namespace {
 bool Turned(const TComponent* form, const TControl* control)
 {
     for (const KwSNMPRequest2Edits* request : BoundRequests(form))
-        if (request->DiffersFromRead(control))
+        if (request->DiffersFromDevice(control))
             return true;
     return false;
 }

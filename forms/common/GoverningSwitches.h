@@ -4,8 +4,8 @@
 // it to an item that puts it into effect (an address mode, a connection type, a
 // security switch): what the form shows for it is then part of what the user asked
 // for, and Save checks and writes it as if typed. A switch counts as turned while it
-// shows other than it showed after the last read of its variable, also when Save itself
-// turned it.
+// shows other than what the device holds as far as the form knows (its last read, or
+// what a Save wrote and the device took), also when Save itself turned it.
 #include "vcl.h"
 
 #include <vector>

@@ -189,6 +189,14 @@ AnsiString TSettingsForm::StatusText() const
     return statusBar_->SimpleText();
 }
 
+bool TSettingsForm::WriteTentatively(KwSNMPRequest2Edits* request)
+{
+    request->SetsSettle = false;
+    const bool written = WriteGroup(request);
+    request->SetsSettle = true;
+    return written;
+}
+
 void TSettingsForm::BeginSave()
 {
     for (KwSNMPRequest2Edits* request : BoundRequests(this))

@@ -141,6 +141,10 @@ protected:
     {
         return request->Set(true, true, varIndexes, nullptr);
     }
+    // WriteGroup of a switch written as the user turns it, which the form may take back
+    // at its close unless a Save keeps it: the switch still counts as turned against
+    // what the last read or Save left on the device.
+    static bool WriteTentatively(KwSNMPRequest2Edits* request);
     // WriteGroup, unless the form's marks left the group nothing to send (every
     // variable kept or left out): then nothing is sent, and that is no failure.
     static bool WriteMarkedGroup(KwSNMPRequest2Controls* request);

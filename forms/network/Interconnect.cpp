@@ -183,7 +183,7 @@ void TFM_InternetConnect::CB_InterconntypeshowChange(TObject* Sender)
     if (!TypeRequest)
         return;
     TypeSwitched = true;
-    WriteGroup(TypeRequest);  // the device switches to the type at once
+    WriteTentatively(TypeRequest);  // the device switches to the type at once
     ShowType(CB_Interconntypeshow->ItemIndex());
 }
 

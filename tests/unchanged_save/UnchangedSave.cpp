@@ -45,7 +45,13 @@ std::vector<std::string> BoxesFrom(const ScriptedDialogs& dialogs, int from)
 }  // namespace
 
 UnchangedSaveRun SaveUnchanged(const char* item, const DevsimPeer& device, const ScriptedDialogs& dialogs,
-                               bool collect, const std::function<void(TForm*)>& change)
+                               bool collect, const TUserChange& change)
+{
+    return SaveRounds(item, device, dialogs, collect, {change});
+}
+
+UnchangedSaveRun SaveRounds(const char* item, const DevsimPeer& device, const ScriptedDialogs& dialogs,
+                            bool collect, const std::vector<TUserChange>& changes)
 {
     UnchangedSaveRun run;
     run.Before = StateValues(device);
@@ -58,26 +64,42 @@ UnchangedSaveRun SaveUnchanged(const char* item, const DevsimPeer& device, const
         if (collect)
             run.Unshown = UnshownValues(form, run.Before);
         run.OpeningSets = SetsFrom(device, start);
-        if (change) {
-            change(form);
-            EXPECT_TRUE(PumpUntil([&] { return RequestsIdle(form); }, 20)) << OutstandingRequests(form);
-        }
-        for (TButton* button : SaveButtons(form)) {
-            SavePress press;
-            press.Button = button->Name().ToStdString();
-            const std::size_t journalAt = device.Journal().size();
-            const int boxesAt = dialogs.Count();
-            press.StatusesBefore = StatusTexts(form);
-            button->Click();
-            EXPECT_TRUE(PumpUntil([&] { return RequestsIdle(form); }, 20)) << OutstandingRequests(form);
-            press.Sets = SetsFrom(device, journalAt);
-            press.Boxes = BoxesFrom(dialogs, boxesAt);
-            press.Statuses = StatusTexts(form);
-            run.Presses.push_back(press);
+        for (std::size_t round = 0; round < changes.size(); ++round) {
+            if (const TUserChange& change = changes[round]) {
+                change(form);
+                EXPECT_TRUE(PumpUntil([&] { return RequestsIdle(form); }, 20)) << OutstandingRequests(form);
+            }
+            for (TButton* button : SaveButtons(form)) {
+                SavePress press;
+                press.Button = button->Name().ToStdString();
+                press.Round = static_cast<int>(round);
+                const std::size_t journalAt = device.Journal().size();
+                const int boxesAt = dialogs.Count();
+                press.StatusesBefore = StatusTexts(form);
+                button->Click();
+                EXPECT_TRUE(PumpUntil([&] { return RequestsIdle(form); }, 20)) << OutstandingRequests(form);
+                press.Sets = SetsFrom(device, journalAt);
+                press.Boxes = BoxesFrom(dialogs, boxesAt);
+                press.Statuses = StatusTexts(form);
+                run.Presses.push_back(press);
+            }
         }
     })) << item << " did not close";
     run.After = StateValues(device);
     return run;
+}
+
+const std::vector<const char*>& SweptMenuItems()
+{
+    static const std::vector<const char*> items = {
+        "hWirelessBand1", "hLan1",         "InternetConnect1", "Information1",   "adPerformance1",
+        "Ad_MultiSSID",   "AdvancedNetwork1", "DHCPServer1",   "FirewallDMZ1",   "AdvancePortForwarding1",
+        "MACFilter1",     "ParentalControl1", "Mac1",          "WLANPartition1", "UserLimit",
+        "QosSetting1",    "Scheduling1",   "VlanSetting1",     "Intrusion1",     "tAdmin2",
+        "tSystem2",       "tUpdate2",      "Firmware1",        "Time",           "LogSettings1",
+        "ViewLog1",       "stDeviceInfo2", "Client1",          "WDSInformation1", "WLAN1",
+        "Ethernet1"};
+    return items;
 }
 
 bool SaysFailure(const std::string& status)

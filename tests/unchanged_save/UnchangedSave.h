@@ -16,6 +16,7 @@ namespace vka_test {
 // One Save press.
 struct SavePress {
     std::string Button;
+    int Round = 0;  // the change it followed (SaveRounds)
     std::vector<DevsimJournalEntry> Sets;  // what the press sent, in order
     std::vector<std::string> Boxes;        // message boxes it showed
     std::vector<std::string> StatusesBefore;  // the form's status texts before the press
@@ -32,11 +33,19 @@ struct UnchangedSaveRun {
     std::map<std::string, std::string> After;
 };
 
+using TUserChange = std::function<void(TForm*)>;
+
 // Opens the menu item's form, saves it unchanged and closes it. With `collect` the run
 // also lists the values the form cannot show. A `change` is the user's one change
 // before the Saves.
 UnchangedSaveRun SaveUnchanged(const char* item, const DevsimPeer& device, const ScriptedDialogs& dialogs,
-                               bool collect, const std::function<void(TForm*)>& change = nullptr);
+                               bool collect, const TUserChange& change = nullptr);
+// The same with rounds: each change, then every Save pressed.
+UnchangedSaveRun SaveRounds(const char* item, const DevsimPeer& device, const ScriptedDialogs& dialogs,
+                            bool collect, const std::vector<TUserChange>& changes);
+
+// The menu items of every settings form the main menu opens.
+const std::vector<const char*>& SweptMenuItems();
 
 // The status texts that say a Save failed.
 bool SaysFailure(const std::string& status);

@@ -5,11 +5,6 @@
 #include "AllowedWrites.h"
 #include "DeviceState.h"
 #include "FormRequests.h"
-#include "GoverningSwitches.h"
-#include "KwOptionList.h"
-#include "KwSNMPRequest2Edits.h"
-#include "StdCtrls.h"
-#include "UserActions.h"
 #include "MenuRoad.h"
 #include "StateTables.h"
 #include "UnchangedSave.h"
@@ -42,12 +37,7 @@ const std::vector<SweepRoad>& Roads()
 {
     static const std::vector<SweepRoad> roads = [] {
         std::vector<SweepRoad> all;
-        for (const char* item :
-             {"hWirelessBand1", "hLan1", "InternetConnect1", "Information1", "adPerformance1", "Ad_MultiSSID",
-              "AdvancedNetwork1", "DHCPServer1", "FirewallDMZ1", "AdvancePortForwarding1", "MACFilter1",
-              "ParentalControl1", "Mac1", "WLANPartition1", "UserLimit", "QosSetting1", "Scheduling1",
-              "VlanSetting1", "Intrusion1", "tAdmin2", "tSystem2", "tUpdate2", "Firmware1", "Time", "LogSettings1",
-              "ViewLog1", "stDeviceInfo2", "Client1", "WDSInformation1", "WLAN1", "Ethernet1"})
+        for (const char* item : SweptMenuItems())
             all.push_back(SweepRoad(item));
         // Home / Wireless in its other modes, in Japan, and with WEP on; the
         // management VLAN limit on.
@@ -235,150 +225,3 @@ TEST_P(SweepCoverage, EveryFormOfTheMenuIsSwept)
 }
 
 INSTANTIATE_TEST_SUITE_P(Roads, SweepCoverage, ::testing::Values(1), VersionName);
-
-// The switch pass: each governing switch turned alone, from an item that keeps its
-// settings to each item that puts them into effect, over settings that hold a value the
-// form refuses: no Save ends in plain success with such a value in effect. It also holds
-// the table against the form: what a turn brings up is what the table names.
-namespace {
-const std::map<std::string, const char*> MenuItems = {
-    {"FM_LanCfg", "hLan1"}, {"FM_InternetConnect", "InternetConnect1"}, {"FM_Wirless", "hWirelessBand1"},
-    {"FM_Time", "Time"},    {"LogSetForm", "LogSettings1"},            {"FM_Performace", "adPerformance1"},
-    {"FM_Group", "UserLimit"}, {"FM_Admin2", "tAdmin2"}};
-
-// A value the form's check refuses, of the type the device holds the setting in.
-std::string RefusedValue(const std::string& setting, const std::string& type)
-{
-    if (setting == "Ed_AckTimeOut" || setting == "Ed_UsrL")
-        return setting == "Ed_UsrL" ? "99" : "10";
-    return type == "IPADDRESS" ? "224.0.0.1" : type == "INTEGER" ? "9999" : "\"\"";
-}
-
-// The device's ground for a switch (OID tail -> value): the connection type a mode
-// belongs to; WEP on, open system and the key in use.
-std::map<std::string, int> GroundOf(const std::string& name)
-{
-    if (name == "CB_PPTPMode" || name == "CB_PPPoEMode" || name == "CB_PPPoEDNS")
-        return {{"2.2.1.1.1.1.3.2", name == "CB_PPTPMode" ? 4 : 3}};
-    const char* const keys[] = {"CB_DefaultKey", "CB_KeyType1", "CB_KeyType2", "CB_KeyType3", "CB_KeyType4"};
-    for (int k = 0; k < 5; ++k)
-        if (name == keys[k])
-            return {{"2.1.3.3.1.1.2.1", 1}, {"2.1.3.3.1.1.1.1", 1}, {"2.1.3.3.1.1.3.1", k ? k : 1}};
-    return name == "CB_dot11Authentication" ? std::map<std::string, int>{{"2.1.3.3.1.1.2.1", 1}}
-                                            : std::map<std::string, int>{};
-}
-
-// The variable bound to the control `name`: instance OID and the options it shows.
-std::pair<std::string, const KwOptionList*> Bound(TForm* form, const char* name)
-{
-    for (KwSNMPRequest2Edits* request : Owned<KwSNMPRequest2Edits>(form))
-        for (const auto& binding : request->Bindings)
-            if (!binding->Controls.empty() && binding->Controls[0]->Name() == name)
-                return {InstanceOid(request->Request, binding->VarIndex),
-                        binding->Options ? binding->Options : request->Request.VarList.Item(binding->VarIndex).Options};
-    return {};
-}
-
-// Turns the switch as the user does (Home / Wireless's authentication through the
-// security the user chooses, which Save copies into it).
-void Turn(TForm* form, const char* name, const std::string& item)
-{
-    auto* control = FindControl<TControl>(form, name);
-    if (auto* box = dynamic_cast<TCheckBox*>(control))
-        return box->SetChecked(item == TickedItem);
-    if (std::string(name) != "CB_dot11Authentication")
-        return Choose(static_cast<TComboBox*>(control), item.c_str());
-    if (item == "opensystem" || item == "sharedkey")
-        Choose(FindControl<TComboBox>(form, "CB_SecurityMode"), item == "opensystem" ? "Open System" : "Shared Key");
-}
-
-// The bound edits and combo boxes the user can reach, by name.
-std::set<std::string> Reachable(TForm* form)
-{
-    std::set<std::string> names;
-    for (KwSNMPRequest2Edits* request : Owned<KwSNMPRequest2Edits>(form))
-        for (const auto& binding : request->Bindings)
-            for (TControl* control : binding->Controls)
-                if (!dynamic_cast<TCheckBox*>(control) && control->Visible() && control->Enabled())
-                    names.insert(control->Name().ToStdString());
-    return names;
-}
-}  // namespace
-
-class GoverningSwitchSweep : public FormRoad {
-protected:
-    int Version() const override { return 1; }
-};
-
-TEST_P(GoverningSwitchSweep, NoTurnPutsARefusedSettingIntoEffectSilently)
-{
-    const TGoverningSwitch& entry = GoverningSwitches()[GetParam()];
-    const auto named = [&](const std::string& name) {
-        return std::count(entry.Settings.begin(), entry.Settings.end(), name) > 0;
-    };
-    const std::map<std::string, std::string> start = StateValues(devsim);
-    std::pair<std::string, const KwOptionList*> turned;
-    std::map<std::string, std::string> refused;  // OID -> "TYPE value"
-    std::vector<std::string> keep, into;
-    std::map<std::string, std::string> valueOf;  // item -> the device's value
-    ASSERT_TRUE(OpenAndClose([&] { OpenMenuForm(MenuItems.at(entry.Form)); }, [&] {
-        TForm* form = NewestForm();
-        ASSERT_TRUE(PumpUntil([&] { return RequestsIdle(form); }, 20));
-        auto* control = FindControl<TControl>(form, entry.Switch);
-        turned = Bound(form, entry.Switch);
-        ASSERT_TRUE(control && turned.second) << entry.Switch << " is no bound switch of " << entry.Form;
-        // Edits get refused values; choices only where no edit is governed (one that
-        // shows no choice refuses the whole Save).
-        const bool edits = std::any_of(entry.Settings.begin(), entry.Settings.end(),
-                                       [&](const char* setting) { return FindControl<TEdit>(form, setting); });
-        for (const char* setting : entry.Settings) {
-            ASSERT_TRUE(FindControl<TControl>(form, setting)) << setting << " is no control of " << entry.Form;
-            const std::string oid = Bound(form, setting).first;
-            if (oid.empty() || (edits && !FindControl<TEdit>(form, setting)))
-                continue;  // a retyped confirmation is checked with its setting
-            const std::string type = start.at(oid).substr(0, start.at(oid).find(' '));
-            refused[oid] = type + " " + RefusedValue(setting, type);
-        }
-        auto* combo = dynamic_cast<TComboBox*>(control);
-        for (int i = 0; i < (combo ? combo->Items()->Count() : 2); ++i) {
-            const std::string each = combo ? combo->Items()->Strings(i).ToStdString() : i ? TickedItem : UntickedItem;
-            const bool puts = entry.Into.empty() ? each != SwitchItem(control).ToStdString()
-                                                 : std::count(entry.Into.begin(), entry.Into.end(), each) > 0;
-            (puts ? into : keep).push_back(each);
-            valueOf[each] =
-                turned.second->TextToValue(combo ? AnsiString(each) : turned.second->Item(i)->Text).ToStdString();
-        }
-        ASSERT_FALSE(keep.empty() || into.empty());
-        for (const std::string& each : into) {
-            Turn(form, entry.Switch, keep[0]);
-            const std::set<std::string> before = Reachable(form);
-            Turn(form, entry.Switch, each);
-            for (const std::string& name : Reachable(form))
-                EXPECT_TRUE(before.count(name) || name == entry.Switch || named(name))
-                    << entry.Switch << " \"" << each << "\" brings up " << name << ", which the table does not name";
-        }
-    }));
-    const std::string type = start.at(turned.first).substr(0, start.at(turned.first).find(' '));
-    for (const std::string& each : into) {
-        ASSERT_TRUE(devsim.LoadState(WriteStateFile(devsim.Folder(), "switch.state", StateText())));
-        for (const auto& [tail, value] : GroundOf(entry.Switch))
-            ASSERT_TRUE(devsim.SetValue(DeviceOid(tail), "INTEGER", std::to_string(value)));
-        ASSERT_TRUE(devsim.SetValue(turned.first, type, valueOf[keep[0]]));
-        for (const auto& [oid, value] : refused)
-            ASSERT_TRUE(devsim.SetValue(oid, value.substr(0, value.find(' ')), value.substr(value.find(' ') + 1)));
-        const UnchangedSaveRun run = SaveUnchanged(MenuItems.at(entry.Form), devsim, dialogs, false,
-                                                   [&](TForm* form) { Turn(form, entry.Switch, each); });
-        const bool said = std::any_of(run.Presses.begin(), run.Presses.end(), [](const SavePress& press) {
-            return !press.Boxes.empty() || std::any_of(press.Statuses.begin(), press.Statuses.end(), [](auto& s) {
-                       return SaysFailure(s) || s.find("Not saved") != std::string::npos;
-                   });
-        });
-        for (const auto& [oid, value] : refused)
-            EXPECT_FALSE(!said && run.After.at(turned.first) == type + " " + valueOf[each] && run.After.at(oid) == value)
-                << entry.Switch << " turned to \"" << each << "\" puts " << NameOf(run.Names, oid) << " = " << value
-                << " into effect with plain success";
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(Table, GoverningSwitchSweep,
-                         ::testing::Range(0, static_cast<int>(GoverningSwitches().size())));

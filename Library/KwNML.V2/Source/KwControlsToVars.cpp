@@ -286,10 +286,10 @@ std::vector<const KwControlBinding*> KwSNMPRequest2Edits::UserChangedBindings() 
     return changed;
 }
 
-bool KwSNMPRequest2Edits::DiffersFromRead(const TControl* control) const
+bool KwSNMPRequest2Edits::DiffersFromDevice(const TControl* control) const
 {
-    const auto read = read_.find(control);
-    return read != read_.end() && KwShownState(control) != read->second;
+    const auto settled = settled_.find(control);
+    return read_.count(control) && settled != settled_.end() && KwShownState(control) != settled->second.Shown;
 }
 
 void KwSNMPRequest2Edits::Settle(const TControl* control)
@@ -300,7 +300,7 @@ void KwSNMPRequest2Edits::Settle(const TControl* control)
 void KwSNMPRequest2Edits::CycleEnded(KwCycleKind kind, bool ok)
 {
     KwSNMPRequest2Controls::CycleEnded(kind, ok);
-    if (!ok)
+    if (!ok || (kind == KwCycleSet && !SetsSettle))
         return;
     const std::vector<int>& sent = Request.LastSetVariables;
     for (const auto& binding : Bindings) {
@@ -309,7 +309,7 @@ void KwSNMPRequest2Edits::CycleEnded(KwCycleKind kind, bool ok)
         for (const TControl* control : binding->Controls) {
             Settle(control);
             if (kind == KwCycleGet)
-                read_[control] = KwShownState(control);
+                read_.insert(control);
         }
     }
 }

@@ -11,6 +11,7 @@
 #include <initializer_list>
 #include <map>
 #include <memory>
+#include <set>
 #include <vector>
 
 #include "ComCtrls.h"
@@ -46,6 +47,10 @@ public:
     std::vector<std::unique_ptr<KwControlBinding>> Bindings;
     std::unique_ptr<KwEditConstraint> Constraints;
     bool AutoEnable = true;
+    // False while the form writes what it may still take back (a switch written as the
+    // user turns it): such a set leaves what the device holds, as far as the form's
+    // baseline goes, as it was (DiffersFromDevice, UserChangedBindings).
+    bool SetsSettle = true;
 
     void BindLabel(int varIndex, TControl* label);
     void BindCheckBox(int varIndex, TControl* checkBox);
@@ -91,10 +96,11 @@ public:
     // when its variable was last read or written successfully (a change put back is no
     // change).
     std::vector<const KwControlBinding*> UserChangedBindings() const;
-    // True when the bound control shows other than it showed after the last successful
-    // read of its variable (false for a control this request does not bind, or before
-    // any read).
-    bool DiffersFromRead(const TControl* control) const;
+    // True when the bound control shows other than what the device holds as far as this
+    // request knows: what the control showed after the last successful read of its
+    // variable or the last successful write of it (false for a control this request does
+    // not bind, or before any read). The same baseline says what the user changed.
+    bool DiffersFromDevice(const TControl* control) const;
     // The control shows what the device holds now (a form put the device's value into
     // it in its own way after a read or write).
     void Settle(const TControl* control);
@@ -136,8 +142,8 @@ private:
         AnsiString Shown;
     };
     std::map<const TControl*, Settled> settled_;
-    // What a bound control showed after the last successful read of its variable.
-    std::map<const TControl*, AnsiString> read_;
+    // The bound controls whose variable was read successfully at least once.
+    std::set<const TControl*> read_;
     // What a bound control showed when marked untakable.
     std::map<const TControl*, AnsiString> untakable_;
     TLVSelectItemEvent savedSelectItem_;
