@@ -256,11 +256,14 @@ void TFM_VlanSetting::FormCreate(TObject* Sender)
 
 void TFM_VlanSetting::EmptyGroupEdits()
 {
-    // An emptied editor is a new group: a group opened with Edit is no longer edited.
+    // An emptied editor is a new group: a group opened with Edit is no longer edited,
+    // and the VID and name, grayed while a listed group was chosen, take input again.
     EditMode = 0;
     editKey_ = "";
     Ed_VlanID->SetText("");
     Ed_VlanName->SetText("");
+    Ed_VlanID->SetEnabled(MayEditGroups());
+    Ed_VlanName->SetEnabled(MayEditGroups());
 }
 
 void TFM_VlanSetting::SelectAll(int first, int last, int membership)
@@ -290,7 +293,7 @@ void TFM_VlanSetting::CB_VlanStatusChange(TObject* Sender)
             RowState = rsTableFull;
         }
     }
-    EnableEditing(!DynamicMode() && CB_VlanStatus->ItemIndex() > 0);
+    EnableEditing(MayEditGroups());
 }
 
 void TFM_VlanSetting::EnableEditing(bool enable)

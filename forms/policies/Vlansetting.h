@@ -145,6 +145,8 @@ private:
     bool ReadPvids();
     // The device runs dynamic VLANs: it keeps the groups and PVIDs itself.
     bool DynamicMode() const { return CB_VlanMode->ItemIndex() > 0; }
+    // Groups are added and changed only with VLAN on in static mode.
+    bool MayEditGroups() const { return !DynamicMode() && CB_VlanStatus->ItemIndex() > 0; }
 
     TKeyedRows groups_;
     AnsiString editKey_;  // the row of the group opened with Edit
@@ -157,3 +159,5 @@ extern TFM_VlanSetting* FM_VlanSetting;
 extern const char* const VlanNotReadText;
 // The group page's refusal to save with dynamic VLANs.
 extern const char* const VlanDynamicText;
+// Its refusal to save while the VID is grayed and empty (no group opened, none to add).
+extern const char* const VlanNoVidText;

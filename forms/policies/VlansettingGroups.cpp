@@ -187,6 +187,8 @@ void TFM_VlanSetting::AddButtonClick(TObject*)
     if (DynamicMode())
         return (void)RefuseInput(VlanDynamicText, "Warning");
     const AnsiString vid = Ed_VlanID->Text();
+    if (vid.IsEmpty() && !Ed_VlanID->Enabled())  // no VID the user could have typed
+        return (void)RefuseInput(VlanNoVidText, "Warning");
     if (VidNumber(vid) == 0)
         return (void)RefuseInput(VidRangeText, "Warning", Ed_VlanID);
     if (VidExists(vid))  // the edited group's own VID excepted
@@ -228,6 +230,10 @@ void TFM_VlanSetting::Btn_VlanDeleteClick(TObject*)
 
 const char* const VlanDynamicText =
     "The VLAN mode is Dynamic: the device keeps the VLAN groups, which cannot be changed here.";
+
+const char* const VlanNoVidText =
+    "There is no VLAN ID to save. To add a VLAN, open this page from the VLAN List with no VLAN selected; "
+    "to change one, select it there and click Edit.";
 
 const char* const VlanNotReadText =
     "The VLAN settings have not been read from the device. Close the form and open it again.";

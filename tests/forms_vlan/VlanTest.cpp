@@ -179,12 +179,13 @@ TEST_P(VlanForm, AddRefusesBadAndTakenVidsAndWritesANewGroupIntoTheFirstFreeRow)
     LoadDevice(6, TwoGroups(layout));
     const int row = layout.FreeRow;
     RunForm([&](TFM_VlanSetting& form) {
-        // A group chosen in the list first: a new group still never goes into its row.
+        // A group chosen in the list first (its VID grayed): a new group still never goes
+        // into its row.
         ClickGroup(form, 0);
         ShowPage(form, form.TabSheet_EditVlan);
         const char* const taken = "There is an existent entry with the same VID.\nPlease change the VID.";
         const std::pair<const char*, const char*> refusals[] = {
-            {"", VidRangeText}, {"0", VidRangeText}, {"4095", VidRangeText}, {"10", taken}, {"010", taken}};
+            {"", VlanNoVidText}, {"0", VidRangeText}, {"4095", VidRangeText}, {"10", taken}, {"010", taken}};
         for (const auto& [vid, text] : refusals) {
             SCOPED_TRACE(vid);
             dialogs.Clear();
@@ -315,6 +316,43 @@ TEST_P(VlanForm, DeleteFreesTheChosenGroupsRowAndAFailedOneKeepsIt)
         }
         dialogs.Clear();
     }
+}
+
+// The device's default table: a third group goes into a free row, and after a delete
+// the page is again ready for a new group, which takes the freed row.
+TEST_P(VlanForm, OnTheDefaultTableAGroupIsAddedAlsoAfterADelete)
+{
+    RunForm([&](TFM_VlanSetting& form) {
+        vka_test::Choose(form.CB_VlanStatus, "Enable");
+        auto add = [&](const char* vid, const char* name) {
+            ShowPage(form, form.TabSheet_EditVlan);
+            EXPECT_TRUE(form.Ed_VlanID->Enabled() && Text(form.Ed_VlanID).empty()) << Text(form.Ed_VlanID);
+            ASSERT_TRUE(vka_test::Press(form.AddButton));  // an empty VID the user can type
+            vka_test::Type(form.Ed_VlanID, vid);
+            vka_test::Type(form.Ed_VlanName, name);
+            ClearStatus(form);
+            ASSERT_TRUE(vka_test::Press(form.AddButton));
+            ASSERT_TRUE(WaitForStatus(form, "Get OK!")) << dialogs.Last().Text;
+            ShowPage(form, form.TabSheet_VlanList);
+        };
+        add("20", "guest");
+        ClickGroup(form, 1);
+        dialogs.Answer(DialogButton::Ok);
+        ClearStatus(form);
+        ASSERT_TRUE(vka_test::Press(form.Btn_VlanDelete));
+        ASSERT_TRUE(WaitForStatus(form, "Get OK!"));
+        add("30", "lab");
+        const std::string ports = "|Mgmt,LAN,Primary,S-1,S-2,S-3,W-1,W-2,W-3,W-4|";
+        EXPECT_EQ(vka_test::Rows(form.LV_VlanListUser),
+                  (std::vector<std::string>{"1|default" + ports, "30|lab" + ports, "20|guest" + ports}));
+        EXPECT_EQ(dialogs.Texts(), (std::vector<std::string>{VidRangeText, "Are you sure you want to delete office?",
+                                                             VidRangeText}));
+    });
+    ASSERT_EQ(Sets().size(), 3u);
+    EXPECT_EQ(JournalOids(Sets()[0]), GroupRowOids(3));
+    EXPECT_EQ(JournalOids(Sets()[1]), std::vector<std::string>{GroupOid(22, 2)});
+    EXPECT_EQ(JournalOids(Sets()[2]), GroupRowOids(2));
+    EXPECT_EQ(DeviceText(GroupOid(3, 2)), "\"lab\"");
 }
 
 TEST_P(VlanForm, AFullTableRefusesANewGroupAndWritesNoRow)

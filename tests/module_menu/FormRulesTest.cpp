@@ -44,13 +44,12 @@ struct SilentOpening {
 class FormRules : public MenuRoad {
 protected:
     // The default device with a free third row in each table a table write goes to: a
-    // copy of row 2 with the columns that mark a row free.
+    // copy of row 2 with the columns that mark a row free (the VLAN table has free rows of its own).
     std::string StateText() const override
     {
         const std::string ip0 = " IPADDRESS 0.0.0.0", noName = " STRING \"\"";
         const std::vector<std::pair<std::string, std::map<std::string, std::string>>> tables = {
             {"1.3.6.1.4.1.32473.10.37.37.3.3.6.2.5.1.", {{"3", noName}}},                       // QoS
-            {"1.3.6.1.4.1.32473.10.37.37.3.3.5.1.3.1.", {{"3", noName}, {"2", " INTEGER 0"}}},  // VLAN
             {"1.3.6.1.4.1.32473.10.37.37.3.2.3.1.3.1.", {{"5", ip0}}},                          // firewall
             {"1.3.6.1.4.1.32473.10.37.37.3.3.1.3.3.1.", {{"4", ip0}}},                          // DHCP static
             {"1.3.6.1.4.1.32473.10.37.37.4.10.1.4.1.", {{"2", ip0}, {"3", ip0}}},               // admin ranges

@@ -84,6 +84,7 @@ int RowsOfGroup(const std::string& group)
         {"macAccessControlFilterListIndexVars", FixedListRows},
         {"dot11RemoteApMacAddressListVars", FixedListRows},
         {"parantalControlListIndexVars", FixedListRows},
+        {"dot11GroupVlanListIndexVars", VlanTableRows},
     };
     const auto it = rows.find(group);
     return it == rows.end() ? 2 : it->second;
@@ -152,8 +153,9 @@ std::string FormatDefaultState(const std::vector<StateLine>& lines)
            "# Scalars of SVT_SV groups carry \".0\", MVT_SV OIDs stand as the groups hold them,\n"
            "# walked groups have a few rows. sysUpTime is the agent's own.\n"
            "# The fixed-row lists (MAC access list, MAC filter, WDS peers, parental URLs)\n"
-           "# have free rows (zero MAC address, empty URL) for their Add variables; the\n"
-           "# traffic counters advance. A refresh finds the rows given here again.\n";
+           "# have free rows (zero MAC address, empty URL) for their Add variables, and the\n"
+           "# VLAN table free rows (VID 0, empty name) for new groups; the traffic counters\n"
+           "# advance. A refresh finds the rows given here again.\n";
     std::string group;
     for (const StateLine& line : lines) {
         if (line.Group != group) {

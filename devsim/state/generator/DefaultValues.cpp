@@ -18,6 +18,9 @@ std::string WithFreeRows(std::string used, int rows, const std::string& freeValu
 
 const char* const FreeMac = "00:00:00:00:00:00";
 
+// A VLAN table column: the groups' values, then 0 in the free rows.
+std::string VlanRows(const std::string& used) { return WithFreeRows(used, VlanTableRows, "0"); }
+
 // name -> value texts, one per row, separated by '|'. Integers of option-typed
 // variables are keys of their option lists; strings are written unquoted here.
 const std::map<std::string, std::string>& Values()
@@ -239,22 +242,23 @@ const std::map<std::string, std::string>& Values()
         {"dot11PortListRefresh", "0"},
         {"dot11PortListTagVid", "|10|"},
         {"dot11PortListUntagVid", "1|1|1"},
-        {"dot11GroupVlanListVid", "1|10"},
-        {"dot11GroupVlanListName", "default|office"},
-        {"dot11GroupVlanListMgmt", "2|0"},
-        {"dot11GroupVlanListLan", "2|1"},
-        {"dot11GroupVlanListPrimary", "2|0"},
-        {"dot11GroupVlanListMssid1", "2|1"},
-        {"dot11GroupVlanListMssid2", "2|0"},
-        {"dot11GroupVlanListMssid3", "2|0"},
+        // The device's fixed VLAN table: two groups, then free rows (VID 0, no name).
+        {"dot11GroupVlanListVid", VlanRows("1|10")},
+        {"dot11GroupVlanListName", WithFreeRows("default|office", VlanTableRows, "")},
+        {"dot11GroupVlanListMgmt", VlanRows("2|0")},
+        {"dot11GroupVlanListLan", VlanRows("2|1")},
+        {"dot11GroupVlanListPrimary", VlanRows("2|0")},
+        {"dot11GroupVlanListMssid1", VlanRows("2|1")},
+        {"dot11GroupVlanListMssid2", VlanRows("2|0")},
+        {"dot11GroupVlanListMssid3", VlanRows("2|0")},
         {"dot11GroupVlanListMssid4", "0"},
         {"dot11GroupVlanListMssid5", "0"},
         {"dot11GroupVlanListMssid6", "0"},
         {"dot11GroupVlanListMssid7", "0"},
-        {"dot11GroupVlanListWds1", "2|0"},
-        {"dot11GroupVlanListWds2", "2|0"},
-        {"dot11GroupVlanListWds3", "2|0"},
-        {"dot11GroupVlanListWds4", "2|0"},
+        {"dot11GroupVlanListWds1", VlanRows("2|0")},
+        {"dot11GroupVlanListWds2", VlanRows("2|0")},
+        {"dot11GroupVlanListWds3", VlanRows("2|0")},
+        {"dot11GroupVlanListWds4", VlanRows("2|0")},
         {"dot11VlanListSurveydelete", "0"},
 
         // Administration.

@@ -14,6 +14,8 @@ bool DefaultValueOfOid(const std::string& oid, std::string& value);
 // Rows of the device's fixed-row lists (MAC access list, MAC filter, WDS
 // peers, parental URLs): two in use, the others free.
 constexpr int FixedListRows = 8;
+// Rows of the device's VLAN group table: every group the VLAN form can list.
+constexpr int VlanTableRows = 14;
 
 // Counters that advance by themselves, per second (0: still).
 int AdvanceOf(const std::string& name);
