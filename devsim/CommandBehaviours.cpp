@@ -179,13 +179,20 @@ public:
         });
     }
 
+    // A restart leaves the same log entry whichever command asked for it.
+    void restart(HookContext& context)
+    {
+        s_.log.add("System", "Restart requested by the manager");
+        note(context, "restart");
+    }
+
     void upgradeCommand(HookContext& context, long command)
     {
         switch (command) {
         case kUpgradeFirmware: install(context, "firmware", kFirmwareFile); break;
         case kUpgradeCertificate: install(context, "certificate", kCertificateFile); break;
         case kUpgradeKey: install(context, "key", kKeyFile); break;
-        case kUpgradeReboot: note(context, "restart"); break;
+        case kUpgradeReboot: restart(context); break;
         case kUpgradeConfigsave: {
             StateStore* store = &context.store;
             Journal* journal = context.journal;
@@ -264,10 +271,7 @@ void installCommandBehaviours(HookTable& hooks, DeviceServices& services)
         });
     };
 
-    command(deviceOid("4.2.1.0"), {0, 1}, 0, [&services](HookContext& c, long) {
-        services.log.add("System", "Restart requested by the manager");
-        note(c, "restart");
-    });
+    command(deviceOid("4.2.1.0"), {0, 1}, 0, [commands](HookContext& c, long) { commands->restart(c); });
     command(deviceOid("4.2.2.0"), {0, 1}, 0, [&services](HookContext& c, long) {
         c.store.reset(services.factoryState);
         services.log.add("System", "Factory default settings restored");

@@ -2,6 +2,7 @@
 // silencing replies, and the journal of what the device received.
 #include "TempFolder.h"
 #include "DeviceFixture.h"
+#include "DevsimNotes.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -105,6 +106,24 @@ TEST_F(Devsim, ARestartCommandIsAnsweredThenTheDeviceGoesSilent)
     ASSERT_EQ(journal.size(), 4u);
     EXPECT_EQ(journal[2].Status, "noError");
     EXPECT_EQ(journal[3].Status, "silent");
+}
+
+// Both restart commands leave the same System entry in the log the device sends.
+TEST_F(Devsim, EveryRestartCommandAddsItsEntryToTheLog)
+{
+    const std::string restart = kP37 + ".4.2.1.0", upgrade = kP37 + ".4.3.2.4.0", getLog = kP37 + ".5.4.6.0";
+    StartDevice(SmallState() + restart + " INTEGER 0\n" + upgrade + " INTEGER 6\n" + getLog + " INTEGER 0\n"
+                + kP37 + ".5.4.4.0 IPADDRESS 127.0.0.1\n" + kP37 + ".5.4.5.0 STRING \"LogFile.RD\"\n");
+    // The log file is written before its transfer, which is told to fail: no server needed.
+    ASSERT_EQ(device.Control("transfer-fault fail"), "OK");
+    const ToolRun set = Tool("snmpset", Community("2c", "thunder"), {upgrade, "i", "4", restart, "i", "1", getLog, "i", "1"});
+    ASSERT_TRUE(Answered(set)) << set.output;
+    ASSERT_NE(vka_test::WaitForDevsimOutcome(device, "tftp put LogFile.RD"), "");
+    std::ifstream file(vka_test::DevsimFilesFolder(device) + "/LogFile.RD");
+    int restarts = 0;
+    for (std::string line; std::getline(file, line);)
+        restarts += line.find(" [System]Restart requested by the manager") != std::string::npos;
+    EXPECT_EQ(restarts, 2);
 }
 
 TEST_F(Devsim, LoadReplacesTheStateAndABadFileKeepsIt)

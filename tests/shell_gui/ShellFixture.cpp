@@ -65,10 +65,12 @@ void ShellTest::TearDown()
     system(("rm -rf '" + folder + "'").c_str());
 }
 
-void ShellTest::StartDevice(const std::string& readCommunity, const std::string& writeCommunity)
+void ShellTest::StartDevice(const std::string& readCommunity, const std::string& writeCommunity,
+                            const std::string& moreConfig)
 {
     device.SetStateText(ReadFile(VKA_DEVSIM_STATE));
-    device.SetConfigText("read-community " + readCommunity + "\nwrite-community " + writeCommunity + "\n");
+    device.SetConfigText("read-community " + readCommunity + "\nwrite-community " + writeCommunity + "\n" +
+                         moreConfig);
     std::string error;
     ASSERT_TRUE(device.Start(&error)) << error;
 }

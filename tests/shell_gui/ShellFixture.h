@@ -37,9 +37,10 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    // Starts the device with the default state and these communities.
+    // Starts the device with the default state, these communities and further
+    // configuration lines (SNMPv3 users).
     void StartDevice(const std::string& readCommunity = "orchid",
-                     const std::string& writeCommunity = "thunder");
+                     const std::string& writeCommunity = "thunder", const std::string& moreConfig = "");
 
     // The registry file with the module's help path and the profile folder.
     void WriteRegistry(const std::string& helpPath, const std::string& profileFolder);

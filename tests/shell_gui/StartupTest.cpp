@@ -46,6 +46,23 @@ TEST_F(ShellTest, CommandLineProfileAndRegistryLandInTheRequestDefaults)
     EXPECT_EQ(form->StatusRequest->Device.Port, device.Port());
 }
 
+// README.md's SNMPv3 example: its switch and profile, with this device's address and
+// port in place of 192.168.1.20 and 161.
+TEST_F(ShellTest, TheReadmeSnmpV3ExampleReadsTheDevice)
+{
+    StartDevice("orchid", "thunder", "user netadmin authPriv SHA auth-phrase-1 AES priv-phrase-1\n");
+    WriteProfile(Address(), "AgentPort=" + std::to_string(device.Port()) +
+                                "\nVersion=3\nSecurityModel=3\nSecurityLevel=2\nSecurityName=netadmin\n"
+                                "AuthProtocol=2\nAuthPassword=auth-phrase-1\nPrivProtocol=3\nPrivPassword=priv-phrase-1\n");
+    TMainForm* form = Open({"/I" + Address(), "/v3"});
+
+    EXPECT_EQ(dialogs.Count(), 0) << dialogs.Texts().front();
+    EXPECT_EQ(form->CB_ApMode->ItemIndex(), 0);  // read at start-up: Access Point
+    ASSERT_TRUE(PumpUntil([&] { return form->LastStatusText.Pos("Get: ") == 1; })) << form->LastStatusText;
+    for (const auto& request : device.Journal())
+        EXPECT_EQ(request.Version + " " + request.Security + " " + request.Status, "3 netadmin noError");
+}
+
 TEST_F(ShellTest, RefusedValuesAreListedInOneWarningAndStartUpGoesOn)
 {
     StartDevice();
