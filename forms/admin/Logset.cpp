@@ -32,7 +32,9 @@ TLogSetForm::TLogSetForm(TComponent* Owner)
     CheckBox_Wireless = group.Check("CheckBox_Wireless", "Wireless Activity", 170, 80, 200);
     CheckBox_Notice = group.Check("CheckBox_Notice", "Notice", 170, 102, 200);
     CBoxRemoteLogStatus = group.Combo("CBoxRemoteLogStatus", {}, 316, 24, 80);
-    CBoxRemoteLogStatus->SetAccessibleName("Log Server");  // the server's switch, on its row
+    CBoxRemoteLogStatus->SetAccessibleName("Remote Log State");  // on the server's row, without a label
+    // Save turns remote logging on: with it off, the server is put into effect.
+    SaveAlwaysSets(CBoxRemoteLogStatus, RemoteLogEnabled);
     Bt_Apply = build.Button("Bt_Apply", "Save", 250, 170, [this](TObject* S) { Bt_ApplyClick(S); });
     Bt_Cancel = build.Button("Bt_Cancel", "Cancel", 335, 170, [this](TObject* S) { Bt_CancelClick(S); });
     StatusBar = build.StatusBar("StatusBar");
@@ -100,18 +102,18 @@ void TLogSetForm::Bt_ApplyClick(TObject* Sender)
     // Settings that were never read would overwrite the device's with the form's blanks.
     if (!MaySave(LogRequest, SaveGuard))
         return;
-    // Save turns remote logging on: the server it sends to is checked as if typed when
-    // the device had it off. A server address the user did not edit is otherwise the
-    // device's: neither checked nor written.
-    const int remoteState = CBoxRemoteLogStatus->ItemIndex();
-    CBoxRemoteLogStatus->SetItemIndex(RemoteLogEnabled);
+    // The server is checked as if typed when the device had remote logging off, which
+    // Save turns on. A server address the user did not edit is otherwise the device's:
+    // neither checked nor written.
+    TSwitchesAsSaved asSaved(SaveSetSwitches());
     const AnsiString server = Ed_LogServerIp->Text();
     if (!deviceServer_.Passes(Ed_LogServerIp, server.IsEmpty() || IsValidHostAddressText(server))) {
-        CBoxRemoteLogStatus->SetItemIndex(remoteState);
+        asSaved.PutBack();
         RefuseInput("Please input valid IP Address.", "Warning", Ed_LogServerIp);
         Ed_LogServerIp->SetText("");
         return;
     }
+    asSaved.Keep();
     deviceServer_.MarkEdited(LogRequest, ServerAddress, Ed_LogServerIp);
     if (server.IsEmpty())
         Ed_LogServerIp->SetText("0.0.0.0");

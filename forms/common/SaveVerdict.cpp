@@ -1,6 +1,7 @@
 #include "SaveVerdict.h"
 
 #include "ExtCtrls.h"
+#include "GoverningSwitches.h"
 #include "KwSNMPRequest2Edits.h"
 #include "StdCtrls.h"
 
@@ -83,10 +84,10 @@ AnsiString KeptNote(const TComponent* owner, const TControlNames& names)
 {
     std::vector<const KwControlBinding*> kept;
     for (const KwSNMPRequest2Edits* request : BoundRequests(owner))
-        if (request->WasRead()) {
-            const auto bindings = request->KeptBindings();
-            kept.insert(kept.end(), bindings.begin(), bindings.end());
-        }
+        if (request->WasRead())
+            for (const KwControlBinding* binding : request->KeptBindings())
+                if (binding->Controls.empty() || !PutIntoEffect(binding->Controls[0]))
+                    kept.push_back(binding);
     return NamedList("Kept as the device has it: ", owner, kept, names, false);
 }
 

@@ -25,7 +25,8 @@ std::vector<KwSNMPRequest2Edits*> BoundRequests(const TComponent* owner);
 AnsiString ControlCaption(const TComponent* owner, const TControl* control, const TControlNames& names);
 
 // "Kept as the device has it: A, B." for the controls that show no choice (a hidden one
-// only when it has a caption or a name in `names`); empty when there are none.
+// only when it has a caption or a name in `names`), but for those a switch puts into
+// effect (GoverningSwitches.h: Save checks and writes them); empty when there are none.
 AnsiString KeptNote(const TComponent* owner, const TControlNames& names);
 // "Not saved: A, B." for the controls the user changed that no set wrote since they were
 // read; empty when there are none.

@@ -99,9 +99,28 @@ bool TSettingsForm::MaySave(const KwSNMPRequest2Controls* request, const TSaveGu
     return RefuseUnshownInEffect();
 }
 
+TSwitchesAsSaved::TSwitchesAsSaved(const std::vector<TSaveSetSwitch>& switches)
+{
+    for (const TSaveSetSwitch& each : switches) {
+        shown_.push_back({each.Switch, each.Switch->ItemIndex()});
+        each.Switch->SetItemIndex(each.Item);
+    }
+}
+
+void TSwitchesAsSaved::PutBack()
+{
+    for (const TSaveSetSwitch& each : shown_)
+        each.Switch->SetItemIndex(each.Item);
+    shown_.clear();
+}
+
 bool TSettingsForm::RefuseUnshownInEffect()
 {
-    TControl* unshown = UnshownSettingPutIntoEffect(this);
+    TControl* unshown = nullptr;
+    {
+        TSwitchesAsSaved asSaved(saveSets_);
+        unshown = UnshownSettingPutIntoEffect(this);
+    }
     if (!unshown)
         return true;
     return RefuseInput(UnshownInEffectText(ControlCaption(this, unshown, names_)), "Warning",
@@ -173,7 +192,11 @@ void TSettingsForm::AfterCreate()
 
 void TSettingsForm::AppendKeptNote()
 {
-    const AnsiString kept = KeptNote(this, names_);
+    AnsiString kept;
+    {
+        TSwitchesAsSaved asSaved(saveSets_);
+        kept = KeptNote(this, names_);
+    }
     const AnsiString summary = StatusText();
     if (kept.IsEmpty() || summary.Pos(kept) > 0)
         return;

@@ -19,9 +19,9 @@
 //   read successfully, never while a read of it is outstanding.
 // - Input checks and refusals come from InputChecks.h; results go to ShowStatus.
 // - After the creation's reads the status says which bound controls show no choice for
-//   the device's value (kept as the device has them: AfterCreate). A Save starts with
-//   BeginSave and ends with ReportSave, whose verdict is what reached the device (see
-//   SaveVerdict.h).
+//   the device's value (kept as the device has them: AfterCreate), but for those the
+//   next Save puts into effect. A Save starts with BeginSave and ends with ReportSave,
+//   whose verdict is what reached the device (see SaveVerdict.h).
 //
 // Closing: a form closes at once whatever it reads; deleting it ends its walks and
 // reads. Only a write already sent by one of the requests a form names with
@@ -52,6 +52,29 @@ struct TSaveGuardTexts {
     const char* NotRead;      // the group has not been read successfully yet
     const char* ReadPending;  // a read of the group is still outstanding
     const char* Caption;      // the message box's caption
+};
+
+// A switch that every Save of a form sets to one item, whatever it shows (Log Settings
+// turns remote logging on).
+struct TSaveSetSwitch {
+    TComboBox* Switch;
+    int Item;
+};
+
+// While it lives, each such switch shows the item Save gives it, so that the switch
+// table (GoverningSwitches.h) answers for the next Save; then each shows again what it
+// showed (PutBack, at the latest when it ends), unless the Save goes on (Keep).
+class TSwitchesAsSaved {
+public:
+    explicit TSwitchesAsSaved(const std::vector<TSaveSetSwitch>& switches);
+    ~TSwitchesAsSaved() { PutBack(); }
+    TSwitchesAsSaved(const TSwitchesAsSaved&) = delete;
+    TSwitchesAsSaved& operator=(const TSwitchesAsSaved&) = delete;
+    void PutBack();
+    void Keep() { shown_.clear(); }
+
+private:
+    std::vector<TSaveSetSwitch> shown_;  // each switch with the item it showed
 };
 
 class TSettingsForm : public TForm {
@@ -196,6 +219,12 @@ protected:
     // the library shows a value it cannot read, "(NULL)", and is named as kept by no
     // note: a page that writes nothing keeps nothing (KeptNote counts writable values).
     void ShowOnly();
+    // Every Save sets `control` to `item` before it writes, whatever the user chose: the
+    // settings that item puts into effect are the next Save's, never named as kept, and
+    // one of them that shows no choice refuses the Save (MaySave). Save shows the item
+    // with a TSwitchesAsSaved on SaveSetSwitches.
+    void SaveAlwaysSets(TComboBox* control, int item) { saveSets_.push_back({control, item}); }
+    const std::vector<TSaveSetSwitch>& SaveSetSwitches() const { return saveSets_; }
     // Names a bound control without a caption of its own in these notes.
     void NameControl(const TControl* control, const AnsiString& caption) { names_[control] = caption; }
 
@@ -217,6 +246,7 @@ private:
 
     TStatusBar* statusBar_ = nullptr;
     TControlNames names_;
+    std::vector<TSaveSetSwitch> saveSets_;
     AnsiString madeUnsaved_;   // the UnsavedNote of the verdict SaveVerdict made, until it is shown
     AnsiString shownUnsaved_;  // that note once shown, while the Save's reads report
     // The requests outstanding when the verdict was shown that have not reported since.

@@ -70,4 +70,30 @@ TEST_P(LogSettings, ReadsAndWritesTheSettings)
     EXPECT_EQ(DeviceValue(Levels[1]), "INTEGER 1");
 }
 
+// Every Save turns remote logging on, so while the device has it off the server is put
+// into effect: one held as a value of another type is not named as kept, and Save
+// refuses it as a value the form cannot show, sends nothing and leaves the edit as it was.
+TEST_P(LogSettings, RefusesAServerOfAnotherTypeThatSavePutsIntoEffect)
+{
+    for (const auto& [type, value] : {std::pair{"INTEGER", "7"}, {"STRING", "\"10.1.2.3\""}}) {
+        SCOPED_TRACE(type);
+        ASSERT_TRUE(devsim.SetValue(Server, type, value));
+        const int boxes = dialogs.Count();
+        vka_test::RunMenuForm<TLogSetForm>("LogSettings1", LogSetForm, [&](TLogSetForm& form) {
+            const AnsiString shown = form.Ed_LogServerIp->Text();
+            EXPECT_EQ(form.StatusBar->SimpleText().Pos("Kept as"), 0) << form.StatusBar->SimpleText().ToStdString();
+            for (int save = 0; save < 2; ++save) {
+                form.Bt_Apply->Click();
+                EXPECT_EQ(form.Ed_LogServerIp->Text(), shown);
+            }
+        });
+        ASSERT_EQ(dialogs.Count(), boxes + 2);
+        for (int i = boxes; i < dialogs.Count(); ++i)
+            EXPECT_EQ(dialogs.boxes[i].Text, "The device's Log Server / IP Address cannot be shown, and Save puts it "
+                                             "into effect: choose one, then Save.");
+        EXPECT_TRUE(Sets().empty());
+        EXPECT_EQ(DeviceValue(Server), std::string(type) + " " + value);
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Roads, LogSettings, ::testing::Values(1), RoadName);

@@ -151,9 +151,10 @@ bool AllowedRefusal(const SweepCase& save, const std::string& box)
     if (save.Item == "hWirelessBand1" && save.Gives("dot11ApMode"))
         return box == "The device's operating mode is not in the list. Choose a mode, then Save again.";
     // Log Settings' Save turns remote logging on, which puts the server's address into
-    // effect: one the form cannot show is refused as if typed.
+    // effect: one the form cannot show refuses the Save.
     if (save.Item == "LogSettings1" && save.Gives("systemLogServerIPAddress"))
-        return box == "Please input valid IP Address.";
+        return box == "The device's Log Server / IP Address cannot be shown, and Save puts it into effect: choose "
+                      "one, then Save.";
     for (const SwitchSave& form : SwitchSaves)
         if (save.Item == form.Item && save.Gives(form.Switch) && save.Given->Why == "outside its list" &&
             box == std::string("The device's ") + form.Caption +
