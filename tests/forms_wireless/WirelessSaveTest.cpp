@@ -510,18 +510,21 @@ TEST_P(WirelessSave, TheKeysOfAKeptSecurityTakeNoInputUntilTheUserChoosesASecuri
 }
 
 // A switch putting WEP into effect has the key in use checked as if typed: over a key that
-// does not fit (its size too) or is masked, Save refuses and sends nothing; typed to fit,
-// the key goes with the switch.
+// does not fit (its size too), or a masked one given another type or size, Save refuses,
+// sends nothing and leaves the focus; typed to fit, the key goes with the switch.
 TEST_P(WirelessSave, ASwitchPuttingWepIntoEffectHasTheKeyInUseChecked)
 {
     struct Case { int mode, encryption, keyType; const char *key, *control, *item, *text, *fitting; };
     const char *ascii = "The Length of the 1st key must be 5 ASCII numbers!",
                *hex = "The Length of the 1st key must be 10 hexadecimal numbers!",
                *second = "The Length of the 2nd key must be 5 ASCII numbers!",
-               *large = "The Length of the 1st key must be 13 ASCII numbers!";
+               *large = "The Length of the 1st key must be 13 ASCII numbers!",
+               *masked = "The device does not show the 1st key, and its type or size was changed: type the key "
+                         "again, then Save.";
     const Case cases[] = {{1, 0, 1, "abc", "CB_dot11Encryption", "Enable", ascii, "abcde"},
                           {4, 0, 1, "abc", "CB_dot11Encryption", "Enable", ascii, "abcde"},
-                          {1, 0, 2, "**********", "CB_dot11Encryption", "Enable", hex, "00112233ff"},
+                          {1, 1, 1, "*****", "CB_KeyType1", "HEX", masked, "00112233ff"},
+                          {1, 1, 1, "*****", "CB_WepEncryp1", "128Bits", masked, "abcdefghijklm"},
                           {1, 1, 1, "abc", "CB_SecurityMode", "Shared Key", ascii, "abcde"},
                           {1, 1, 1, "12345", "CB_DefaultKey", "Second", second, "fghij"},
                           {1, 1, 1, "12345", "CB_KeyType1", "HEX", hex, "00112233ff"},
@@ -542,6 +545,7 @@ TEST_P(WirelessSave, ASwitchPuttingWepIntoEffectHasTheKeyInUseChecked)
             form.Bt_Apply->Click();
             ASSERT_GE(dialogs.Count(), 1);
             EXPECT_EQ(dialogs.Last().Text, c.text);
+            EXPECT_FALSE(form.Ed_Key[key]->Focused());
             EXPECT_TRUE(Sets().empty()) << "neither the switch nor anything else is written";
             EXPECT_EQ(Text(form.CB_dot11Authentication), "opensystem") << "the device's shown again";
             form.Ed_Key[key]->SetText(c.fitting);
@@ -550,6 +554,68 @@ TEST_P(WirelessSave, ASwitchPuttingWepIntoEffectHasTheKeyInUseChecked)
             EXPECT_EQ(Status(form), "Setting Success!");
         });
         EXPECT_EQ(DeviceValue(KeyOid(key + 1)), "STRING \"" + std::string(c.fitting) + "\"");
+    }
+}
+
+// WEP turned on governs the key in use alone: another key's type the list cannot show
+// holds up nothing until that key is chosen.
+TEST_P(WirelessSave, WepTurnedOnGovernsTheKeyInUseAlone)
+{
+    for (const auto& [oid, value] : {std::pair{ModeOid, 1}, {Auth, 1}, {Encryption, 0}, {KeyIndex, 1},
+                                     {KeyTypeOid(1), 1}, {KeyTypeOid(4), 3}})
+        Device(oid, "INTEGER " + std::to_string(value));
+    Device(KeyOid(1), "STRING \"abcde\"");
+    Open([&](TFM_Wirless& form) {
+        vka_test::Choose(form.CB_dot11Encryption, "Enable");
+        form.Ed_ConfirmKey->SetText("abcde");
+        devsim.ClearJournal();
+        form.Bt_Apply->Click();
+        EXPECT_EQ(dialogs.Count(), 0);
+        EXPECT_EQ(Status(form), "Setting Success!");
+        const SetList sets = SetOids(true);
+        ASSERT_GE(sets.size(), 3u);
+        EXPECT_EQ(sets[2], (std::vector<std::string>{KeyTypeOid(1) + "=1", KeyOid(1) + "=\"abcde\""}));
+        vka_test::Choose(form.CB_DefaultKey, "Fourth");
+        devsim.ClearJournal();
+        form.Bt_Apply->Click();
+        ASSERT_EQ(dialogs.Count(), 1);
+        EXPECT_EQ(dialogs.Last().Text,
+                  "The device's Key 4 Type cannot be shown, and Save puts it into effect: choose one, then Save.");
+        EXPECT_TRUE(Sets().empty());
+    });
+    EXPECT_EQ(DeviceValue(Encryption), "INTEGER 1");
+    EXPECT_EQ(DeviceValue(KeyTypeOid(4)), "INTEGER 3");
+}
+
+// A switch turned over a key the device shows masked, of its type's length: the switch is
+// written and the key's type, not the key; the device keeps its key.
+TEST_P(WirelessSave, ASwitchOverAMaskedKeyWritesTheSwitchAndLeavesTheKey)
+{
+    struct Case { int encryption; const char *control, *item; int key; std::string oid; };
+    const Case cases[] = {{0, "CB_dot11Encryption", "Enable", 1, Encryption},
+                          {1, "CB_DefaultKey", "Second", 2, KeyIndex}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.control);
+        for (const auto& [oid, value] : {std::pair{ModeOid, 1}, {Auth, 1}, {Encryption, c.encryption},
+                                         {KeyIndex, 1}, {KeyTypeOid(1), 2}, {KeyTypeOid(2), 1}})
+            Device(oid, "INTEGER " + std::to_string(value));
+        Device(KeyOid(1), "STRING \"**********\"");  // HEX, 64Bits
+        Device(KeyOid(2), "STRING \"*****\"");       // ASCII, 64Bits
+        Open([&](TFM_Wirless& form) {
+            vka_test::Choose(FindControl<TComboBox>(&form, c.control), c.item);
+            form.Ed_ConfirmKey->SetText(form.Ed_Key[c.key - 1]->Text());
+            devsim.ClearJournal();
+            form.Bt_Apply->Click();
+            EXPECT_EQ(dialogs.Count(), 0) << dialogs.Last().Text;
+            EXPECT_EQ(Status(form), "Setting Success!");
+            const SetList sets = SetOids();
+            ASSERT_GE(sets.size(), 3u);
+            EXPECT_EQ(sets[2], (std::vector<std::string>{KeyTypeOid(c.key)}));
+        });
+        EXPECT_EQ(DeviceValue(c.oid), "INTEGER " + std::to_string(c.oid == Encryption ? 1 : c.key));
+        EXPECT_EQ(DeviceValue(KeyOid(1)), "STRING \"**********\"");
+        EXPECT_EQ(DeviceValue(KeyOid(2)), "STRING \"*****\"");
+        dialogs.Clear();
     }
 }
 

@@ -313,8 +313,9 @@ protected:
 TEST_P(GoverningSwitchSweep, NoTurnPutsARefusedSettingIntoEffectSilently)
 {
     const TGoverningSwitch& entry = GoverningSwitches()[GetParam()];
-    const auto named = [&](const std::string& name) {
-        return std::count(entry.Settings.begin(), entry.Settings.end(), name) > 0;
+    const auto named = [&](TForm* form, const std::string& name) {
+        const std::vector<AnsiString> settings = GovernedSettings(form, entry);
+        return std::count(settings.begin(), settings.end(), AnsiString(name.c_str())) > 0;
     };
     const std::map<std::string, std::string> start = StateValues(devsim);
     std::pair<std::string, const KwOptionList*> turned;
@@ -329,9 +330,11 @@ TEST_P(GoverningSwitchSweep, NoTurnPutsARefusedSettingIntoEffectSilently)
         ASSERT_TRUE(control && turned.second) << entry.Switch << " is no bound switch of " << entry.Form;
         // Edits get refused values; choices only where no edit is governed (one that
         // shows no choice refuses the whole Save).
-        const bool edits = std::any_of(entry.Settings.begin(), entry.Settings.end(),
-                                       [&](const char* setting) { return FindControl<TEdit>(form, setting); });
-        for (const char* setting : entry.Settings) {
+        const std::vector<AnsiString> settings = EveryGovernedSetting(form, entry);
+        const bool edits = std::any_of(settings.begin(), settings.end(),
+                                       [&](const AnsiString& setting) { return FindControl<TEdit>(form, setting); });
+        for (const AnsiString& each : settings) {
+            const char* setting = each.c_str();
             ASSERT_TRUE(FindControl<TControl>(form, setting)) << setting << " is no control of " << entry.Form;
             const std::string oid = Bound(form, setting).first;
             if (oid.empty() || (edits && !FindControl<TEdit>(form, setting)))
@@ -354,7 +357,7 @@ TEST_P(GoverningSwitchSweep, NoTurnPutsARefusedSettingIntoEffectSilently)
             const std::set<std::string> before = Reachable(form);
             Turn(form, entry.Switch, each);
             for (const std::string& name : Reachable(form))
-                EXPECT_TRUE(before.count(name) || name == entry.Switch || named(name))
+                EXPECT_TRUE(before.count(name) || name == entry.Switch || named(form, name))
                     << entry.Switch << " \"" << each << "\" brings up " << name << ", which the table does not name";
         }
     }));
