@@ -3,6 +3,7 @@
 #include "KwSNMPRequest2Edits.h"
 #include "SaveVerdict.h"
 #include "StdCtrls.h"
+#include "SysUtils.h"
 
 #include <algorithm>
 
@@ -11,10 +12,11 @@ const char* const UntickedItem = "unticked";
 
 const std::vector<TGoverningSwitch>& GoverningSwitches()
 {
-    static const std::vector<const char*> WepKeyEdits = {"Ed_Key1", "Ed_Key2", "Ed_Key3", "Ed_Key4", "Ed_ConfirmKey"};
+    // WEP writes the key in use only: its key, its type and the confirmation typed for it.
+    static const std::vector<const char*> KeyInUse = {"Ed_Key#", "CB_KeyType#", "Ed_ConfirmKey"};
     static const std::vector<const char*> WepSettings = [] {
-        std::vector<const char*> all = WepKeyEdits;
-        all.insert(all.end(), {"CB_DefaultKey", "CB_KeyType1", "CB_KeyType2", "CB_KeyType3", "CB_KeyType4"});
+        std::vector<const char*> all = KeyInUse;
+        all.push_back("CB_DefaultKey");
         return all;
     }();
     static const std::vector<const char*> PvidEdits = {"Ed_PvidMgmt",    "Ed_PvidLan",     "Ed_PvidMssidPrimary",
@@ -38,10 +40,10 @@ const std::vector<TGoverningSwitch>& GoverningSwitches()
         {"FM_Admin2", "CB_Telnet", {"Enable"}, {"CB_Timeout"}},
         {"FM_Admin2", "CB_SHH", {"Enable"}, {"CB_Timeout"}},
         // Home / Wireless: WEP turned on, another key index or a key's type; the form
-        // checks the key in use of those governed (and takes a key's size, unbound, alike).
+        // takes a key's size, unbound, alike.
         {"FM_Wirless", "CB_dot11Encryption", {"Enable"}, WepSettings},
         {"FM_Wirless", "CB_dot11Authentication", {"opensystem", "sharedkey"}, WepSettings},
-        {"FM_Wirless", "CB_DefaultKey", {}, WepKeyEdits},
+        {"FM_Wirless", "CB_DefaultKey", {}, KeyInUse},
         {"FM_Wirless", "CB_KeyType1", {}, {"Ed_Key1", "Ed_ConfirmKey"}},
         {"FM_Wirless", "CB_KeyType2", {}, {"Ed_Key2", "Ed_ConfirmKey"}},
         {"FM_Wirless", "CB_KeyType3", {}, {"Ed_Key3", "Ed_ConfirmKey"}},
@@ -73,6 +75,42 @@ const std::vector<TGoverningSwitch>& GoverningSwitches()
 }
 
 namespace {
+// The choice whose item a "#" setting's number is (1 for its first item).
+const char* const KeyInUseChoice = "CB_DefaultKey";
+
+// The settings of `entry`, a "#" name given with the number of the key in use, or
+// (`every`) with each number the choice offers.
+std::vector<AnsiString> Settings(const TComponent* form, const TGoverningSwitch& entry, bool every)
+{
+    std::vector<int> numbers;
+    if (const auto* choice = FindControl<TComboBox>(form, KeyInUseChoice))
+        for (int i = 0; i < choice->Items()->Count(); ++i)
+            if (every || i == choice->ItemIndex())
+                numbers.push_back(i + 1);
+    std::vector<AnsiString> names;
+    for (const AnsiString name : entry.Settings) {
+        if (name.IsEmpty() || name[name.Length()] != '#') {
+            names.push_back(name);
+            continue;
+        }
+        for (int number : numbers)
+            names.push_back(name.SubString(1, name.Length() - 1) + IntToStr(number));
+    }
+    return names;
+}
+}  // namespace
+
+std::vector<AnsiString> GovernedSettings(const TComponent* form, const TGoverningSwitch& entry)
+{
+    return Settings(form, entry, false);
+}
+
+std::vector<AnsiString> EveryGovernedSetting(const TComponent* form, const TGoverningSwitch& entry)
+{
+    return Settings(form, entry, true);
+}
+
+namespace {
 AnsiString ItemText(const TStrings* items, int index)
 {
     return index >= 0 && index < items->Count() ? items->Strings(index) : AnsiString();
@@ -99,9 +137,10 @@ bool Turned(const TComponent* form, const TControl* control)
     return false;
 }
 
-bool Names(const std::vector<const char*>& names, const AnsiString& name)
+template <typename TName>
+bool Names(const std::vector<TName>& names, const AnsiString& name)
 {
-    return std::any_of(names.begin(), names.end(), [&](const char* each) { return name == each; });
+    return std::any_of(names.begin(), names.end(), [&](const auto& each) { return name == each; });
 }
 
 // True when `entry`'s switch on `form` was turned to an item that puts its settings
@@ -119,7 +158,8 @@ bool PutIntoEffect(const TControl* setting)
     if (!form)
         return false;
     for (const TGoverningSwitch& entry : GoverningSwitches())
-        if (form->Name() == entry.Form && Names(entry.Settings, setting->Name()) && InEffect(form, entry))
+        if (form->Name() == entry.Form && Names(GovernedSettings(form, entry), setting->Name()) &&
+            InEffect(form, entry))
             return true;
     return false;
 }
@@ -129,9 +169,10 @@ TControl* UnshownSettingPutIntoEffect(const TComponent* form)
     for (const TGoverningSwitch& entry : GoverningSwitches()) {
         if (form->Name() != entry.Form || !InEffect(form, entry))
             continue;
+        const std::vector<AnsiString> governed = GovernedSettings(form, entry);
         for (const KwSNMPRequest2Edits* request : BoundRequests(form))
             for (const auto& binding : request->Bindings)
-                if (!binding->Controls.empty() && Names(entry.Settings, binding->Controls[0]->Name()) &&
+                if (!binding->Controls.empty() && Names(governed, binding->Controls[0]->Name()) &&
                     KwShowsNoChoice(*binding))
                     return binding->Controls[0];
     }

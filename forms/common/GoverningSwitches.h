@@ -15,7 +15,10 @@ struct TGoverningSwitch {
     const char* Switch;  // the bound switch's name
     // The switch's items that put the settings into effect (SwitchItem); none: any item.
     std::vector<const char*> Into;
-    std::vector<const char*> Settings;  // names of the governed controls
+    // Names of the governed controls. A name ending in "#" stands for the numbered
+    // control of the key in use (Ed_Key# for Ed_Key2 while CB_DefaultKey shows its
+    // second item): Save checks and writes that key only.
+    std::vector<const char*> Settings;
 };
 
 // The item a check box shows.
@@ -24,6 +27,12 @@ extern const char* const UntickedItem;  // "unticked"
 
 // Every governing switch of every form.
 const std::vector<TGoverningSwitch>& GoverningSwitches();
+
+// The controls `entry` governs on `form` as it stands: a "#" name stands for the key in
+// use, and for none while no key index is shown.
+std::vector<AnsiString> GovernedSettings(const TComponent* form, const TGoverningSwitch& entry);
+// Every control `entry` may govern on `form`, whichever key is in use.
+std::vector<AnsiString> EveryGovernedSetting(const TComponent* form, const TGoverningSwitch& entry);
 
 // The item a switch shows: a combo box's or radio group's item, a check box's
 // TickedItem or UntickedItem.

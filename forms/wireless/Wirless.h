@@ -330,6 +330,8 @@ private:
     // The key (0 to 3) is typed, or put into effect by a switch the user turned or by
     // another size chosen for it: Save checks and writes it.
     bool KeyInEffect(int key) const;
+    // The user chose another type or size for the key (0 to 3) than the device's.
+    bool KeyTypeOrSizeChanged(int key) const;
     bool CheckInterval();
     bool CheckPassphrase();
     bool CheckRadius();

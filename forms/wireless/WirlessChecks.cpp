@@ -39,6 +39,18 @@ AnsiString KeyLengthText(int key, bool hex, int size)
            " ASCII numbers!";
 }
 
+// The refusal of a key the device shows masked when the user chose another type or
+// size for it.
+AnsiString MaskedKeyText(int key)
+{
+    static const char* const ordinals[] = {"1st", "2nd", "3rd", "4th"};
+    return AnsiString("The device does not show the ") + ordinals[key] +
+           " key, and its type or size was changed: type the key again, then Save.";
+}
+
+// Asterisks only: the device's key as it shows it, never written back.
+bool ShownMasked(const AnsiString& key) { return !key.IsEmpty() && IsMaskedKey(key); }
+
 }  // namespace
 
 bool TFM_Wirless::CheckHexKeyText(TEdit* edit)
@@ -61,10 +73,20 @@ bool TFM_Wirless::CheckWepKey(int key)
     const int size = CB_WepEncryp[key]->ItemIndex();
     const AnsiString text = Ed_Key[key]->Text();
     const int length = KeyMaxLengthFor(hex ? 1 : 0, size);
-    // Save never writes a key back from the device's mask: the user types it.
-    if (IsMaskedKey(text) || (length > 0 && text.Length() != length))
-        return RefuseInput(KeyLengthText(key, hex, size), "Warning", Ed_Key[key]);
+    // A key shown masked is the device's and stays so (Save leaves it out); but the
+    // device's key may not fit another type or size: the user types it. No key check
+    // moves the focus.
+    if (ShownMasked(text) && KeyTypeOrSizeChanged(key))
+        return RefuseInput(MaskedKeyText(key), "Warning");
+    if (length > 0 && text.Length() != length)
+        return RefuseInput(KeyLengthText(key, hex, size), "Warning");
     return !hex || CheckHexKeyText(Ed_Key[key]);
+}
+
+bool TFM_Wirless::KeyTypeOrSizeChanged(int key) const
+{
+    return WepKeyRequest[key]->DiffersFromDevice(CB_KeyType[key]) ||
+           CB_WepEncryp[key]->ItemIndex() != readKeySize_[key];
 }
 
 bool TFM_Wirless::KeyInEffect(int key) const

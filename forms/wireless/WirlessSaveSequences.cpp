@@ -208,9 +208,9 @@ bool TFM_Wirless::WriteDefaultKey(int key)
         return true;
     KwSNMPRequest2Edits* request = WepKeyRequest[key];
     Mark(request, {0, 1});
-    // A key not in effect is the device's own: its type is sent, not the key. (One in
-    // effect shown masked was refused by its check.)
-    if (!KeyInEffect(key))
+    // A key not in effect, or shown masked, is the device's own: its type is sent, not
+    // the key.
+    if (!KeyInEffect(key) || IsMaskedKey(Ed_Key[key]->Text()))
         MarkVars(request, smLeaveOut, 1);
     return AllTrue({Send(SsidRequest), Send(request)});
 }

@@ -246,16 +246,22 @@ TEST_P(WirelessSave, ChangedSecretsAreWrittenMaskedKeysAreNot)
         EXPECT_EQ(form.ReadRadiusSecret.ToStdString(), "new secret") << "the secret read again after the save";
     });
     Device(AuthenticationOid, "INTEGER 1");
-    Device(EncryptionOid, "INTEGER 1");
     Device(KeyOid(1), "STRING \"*****\"");
-    Open([&](TFM_Wirless& form) {
-        devsim.ClearJournal();
-        form.Bt_Apply->Click();
-        const SetList sets = SetOids();
-        ASSERT_GE(sets.size(), 3u);
-        EXPECT_EQ(sets[2], (std::vector<std::string>{KeyTypeOid(1)})) << "the masked key stays the device's";
-        EXPECT_EQ(Status(form), "Setting Success!");
-    });
+    // Unchanged, and with WEP turned on over the masked key of its type's length.
+    for (int encryption : {1, 0}) {
+        Device(EncryptionOid, "INTEGER " + std::to_string(encryption));
+        Open([&](TFM_Wirless& form) {
+            if (!encryption)
+                vka_test::Choose(form.CB_dot11Encryption, "Enable");
+            devsim.ClearJournal();
+            form.Bt_Apply->Click();
+            const SetList sets = SetOids();
+            ASSERT_GE(sets.size(), 3u);
+            EXPECT_EQ(sets[2], (std::vector<std::string>{KeyTypeOid(1)})) << "the masked key stays the device's";
+            EXPECT_EQ(Status(form), "Setting Success!");
+        });
+        EXPECT_EQ(DeviceValue(EncryptionOid), "INTEGER 1");
+    }
 }
 
 TEST_P(WirelessSave, EveryRefusalSendsNothingAndRefreshStillReadsEveryGroup)
@@ -510,18 +516,21 @@ TEST_P(WirelessSave, TheKeysOfAKeptSecurityTakeNoInputUntilTheUserChoosesASecuri
 }
 
 // A switch putting WEP into effect has the key in use checked as if typed: over a key that
-// does not fit (its size too) or is masked, Save refuses and sends nothing; typed to fit,
-// the key goes with the switch.
+// does not fit (its size too), or a masked one given another type or size, Save refuses,
+// sends nothing and leaves the focus; typed to fit, the key goes with the switch.
 TEST_P(WirelessSave, ASwitchPuttingWepIntoEffectHasTheKeyInUseChecked)
 {
     struct Case { int mode, encryption, keyType; const char *key, *control, *item, *text, *fitting; };
     const char *ascii = "The Length of the 1st key must be 5 ASCII numbers!",
                *hex = "The Length of the 1st key must be 10 hexadecimal numbers!",
                *second = "The Length of the 2nd key must be 5 ASCII numbers!",
-               *large = "The Length of the 1st key must be 13 ASCII numbers!";
+               *large = "The Length of the 1st key must be 13 ASCII numbers!",
+               *masked = "The device does not show the 1st key, and its type or size was changed: type the key "
+                         "again, then Save.";
     const Case cases[] = {{1, 0, 1, "abc", "CB_dot11Encryption", "Enable", ascii, "abcde"},
                           {4, 0, 1, "abc", "CB_dot11Encryption", "Enable", ascii, "abcde"},
-                          {1, 0, 2, "**********", "CB_dot11Encryption", "Enable", hex, "00112233ff"},
+                          {1, 1, 1, "*****", "CB_KeyType1", "HEX", masked, "00112233ff"},
+                          {1, 1, 1, "*****", "CB_WepEncryp1", "128Bits", masked, "abcdefghijklm"},
                           {1, 1, 1, "abc", "CB_SecurityMode", "Shared Key", ascii, "abcde"},
                           {1, 1, 1, "12345", "CB_DefaultKey", "Second", second, "fghij"},
                           {1, 1, 1, "12345", "CB_KeyType1", "HEX", hex, "00112233ff"},
@@ -542,6 +551,7 @@ TEST_P(WirelessSave, ASwitchPuttingWepIntoEffectHasTheKeyInUseChecked)
             form.Bt_Apply->Click();
             ASSERT_GE(dialogs.Count(), 1);
             EXPECT_EQ(dialogs.Last().Text, c.text);
+            EXPECT_FALSE(form.Ed_Key[key]->Focused());
             EXPECT_TRUE(Sets().empty()) << "neither the switch nor anything else is written";
             EXPECT_EQ(Text(form.CB_dot11Authentication), "opensystem") << "the device's shown again";
             form.Ed_Key[key]->SetText(c.fitting);
@@ -551,6 +561,29 @@ TEST_P(WirelessSave, ASwitchPuttingWepIntoEffectHasTheKeyInUseChecked)
         });
         EXPECT_EQ(DeviceValue(KeyOid(key + 1)), "STRING \"" + std::string(c.fitting) + "\"");
     }
+}
+
+// WEP turned on governs the key in use alone: another key's type the list cannot show
+// holds up nothing until that key is chosen.
+TEST_P(WirelessSave, WepTurnedOnGovernsTheKeyInUseAlone)
+{
+    Device(KeyTypeOid(4), "INTEGER 3");
+    Open([&](TFM_Wirless& form) {
+        vka_test::Choose(form.CB_dot11Encryption, "Enable");
+        devsim.ClearJournal();
+        form.Bt_Apply->Click();
+        EXPECT_EQ(Status(form), "Setting Success!");
+        const SetList sets = SetOids(true);
+        ASSERT_GE(sets.size(), 3u);
+        EXPECT_EQ(sets[2], (std::vector<std::string>{KeyTypeOid(1) + "=1", KeyOid(1) + "=\"12345\""}));
+        vka_test::Choose(form.CB_DefaultKey, "Fourth");
+        form.Bt_Apply->Click();
+        ASSERT_EQ(dialogs.Count(), 1);
+        EXPECT_EQ(dialogs.Last().Text,
+                  "The device's Key 4 Type cannot be shown, and Save puts it into effect: choose one, then Save.");
+    });
+    EXPECT_EQ(DeviceValue(Encryption), "INTEGER 1");
+    EXPECT_EQ(DeviceValue(KeyTypeOid(4)), "INTEGER 3");
 }
 
 INSTANTIATE_TEST_SUITE_P(Roads, WirelessSave, ::testing::Values(1), vka_test::VersionName);

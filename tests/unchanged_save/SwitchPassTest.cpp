@@ -189,15 +189,17 @@ bool Writes(const UnchangedSaveRun& run, const std::string& oid)
     return false;
 }
 
-// True when a row of the table says that `name` turned to `item` on `form` puts `setting`
-// into effect.
-bool Governs(const std::string& form, const std::string& name, const std::string& item, const std::string& setting)
+// True when a row of the table says that `name` turned to `item` on `form` as it stands
+// puts `setting` into effect.
+bool Governs(TForm* form, const std::string& name, const std::string& item, const std::string& setting)
 {
-    for (const TGoverningSwitch& entry : GoverningSwitches())
-        if (form == entry.Form && name == entry.Switch &&
+    for (const TGoverningSwitch& entry : GoverningSwitches()) {
+        const std::vector<AnsiString> governed = GovernedSettings(form, entry);
+        if (form->Name() == entry.Form && name == entry.Switch &&
             (entry.Into.empty() || std::count(entry.Into.begin(), entry.Into.end(), item)) &&
-            std::count(entry.Settings.begin(), entry.Settings.end(), setting))
+            std::count(governed.begin(), governed.end(), AnsiString(setting.c_str())))
             return true;
+    }
     return false;
 }
 }  // namespace
@@ -216,6 +218,7 @@ TEST_P(GoverningSwitchSweep, NoTurnPutsARefusedSettingIntoEffectSilently)
     std::vector<std::string> keep, into;
     std::map<std::string, std::string> valueOf;  // item -> the device's value
     std::map<std::string, std::string> bound;    // the form's governed settings -> OID
+    std::map<const TGoverningSwitch*, std::vector<std::string>> everyOf;  // the form's rows -> all they may govern
     ASSERT_TRUE(OpenAndClose([&] { OpenMenuForm(MenuItems.at(entry.Form)); }, [&] {
         TForm* form = NewestForm();
         ASSERT_TRUE(PumpUntil([&] { return RequestsIdle(form); }, 20));
@@ -224,16 +227,21 @@ TEST_P(GoverningSwitchSweep, NoTurnPutsARefusedSettingIntoEffectSilently)
         ASSERT_TRUE(control && turned.second) << entry.Switch << " is no bound switch of " << entry.Form;
         // Edits get refused values; choices only where no edit is governed (one that
         // shows no choice refuses the whole Save).
-        const bool edits = std::any_of(entry.Settings.begin(), entry.Settings.end(),
-                                       [&](const char* setting) { return FindControl<TEdit>(form, setting); });
         for (const TGoverningSwitch& row : GoverningSwitches())
-            for (const char* setting : row.Settings)
-                if (entry.Form == std::string(row.Form))
-                    bound[setting] = Bound(form, setting).first;
-        for (const char* setting : entry.Settings) {
-            ASSERT_TRUE(FindControl<TControl>(form, setting)) << setting << " is no control of " << entry.Form;
+            if (entry.Form == std::string(row.Form))
+                for (const AnsiString& setting : EveryGovernedSetting(form, row)) {
+                    everyOf[&row].push_back(setting.ToStdString());
+                    bound[setting.ToStdString()] = Bound(form, setting.ToStdString()).first;
+                }
+        // Whichever key a turn puts in use holds a refused value.
+        const std::vector<AnsiString> settings = EveryGovernedSetting(form, entry);
+        const bool edits = std::any_of(settings.begin(), settings.end(),
+                                       [&](const AnsiString& setting) { return FindControl<TEdit>(form, setting); });
+        for (const AnsiString& each : settings) {
+            const std::string setting = each.ToStdString();
+            ASSERT_TRUE(FindControl<TControl>(form, each)) << setting << " is no control of " << entry.Form;
             const std::string oid = bound[setting];
-            if (oid.empty() || (edits && !FindControl<TEdit>(form, setting)))
+            if (oid.empty() || (edits && !FindControl<TEdit>(form, each)))
                 continue;  // a retyped confirmation is checked with its setting
             refused[oid] = TypeOf(start.at(oid)) + " " + RefusedValue(setting, TypeOf(start.at(oid)));
         }
@@ -259,7 +267,7 @@ TEST_P(GoverningSwitchSweep, NoTurnPutsARefusedSettingIntoEffectSilently)
                 for (const TGoverningSwitch& row : GoverningSwitches())
                     if (back && entry.Form == std::string(row.Form) && entry.Switch == std::string(row.Switch) &&
                         (row.Into.empty() || std::count(row.Into.begin(), row.Into.end(), other)))
-                        for (const char* setting : row.Settings)
+                        for (const std::string& setting : everyOf[&row])
                             held.erase(bound[setting]);
                 const auto ground = [&] {
                     ASSERT_TRUE(devsim.LoadState(WriteStateFile(devsim.Folder(), "switch.state", StateText())));
@@ -347,7 +355,7 @@ std::vector<Brought> UnnamedBroughtUp(TForm* form)
             for (const auto& [from, before] : reached)
                 for (const std::string& setting : shown)
                     if (!before.count(setting) && setting != name && !IsPassword(form, setting) &&
-                        !Governs(form->Name().ToStdString(), name, to, setting) && seen.insert({to, setting}).second)
+                        !Governs(form, name, to, setting) && seen.insert({to, setting}).second)
                         found.push_back({name, from, to, setting});
     }
     return found;
