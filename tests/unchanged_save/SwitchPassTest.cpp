@@ -5,12 +5,12 @@
 // of the menu, what a switch's turn brings up and the Save then writes is named in the
 // switch's row, or checked whenever it is sent.
 #include "DeviceState.h"
-#include "StateTables.h"
 #include "FormRequests.h"
 #include "GoverningSwitches.h"
 #include "KwOptionList.h"
 #include "KwSNMPRequest2Edits.h"
 #include "MenuRoad.h"
+#include "StateTables.h"
 #include "StdCtrls.h"
 #include "UnchangedSave.h"
 #include "UserActions.h"
@@ -362,10 +362,7 @@ std::vector<Brought> UnnamedBroughtUp(TForm* form)
 }
 }  // namespace
 
-class SwitchTableCheck : public FormRoad {
-protected:
-    int Version() const override { return 1; }
-};
+class SwitchTableCheck : public GoverningSwitchSweep {};
 
 TEST_P(SwitchTableCheck, WhatATurnBringsUpIsGovernedOrCheckedWheneverSent)
 {
