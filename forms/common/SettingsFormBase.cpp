@@ -225,7 +225,8 @@ void TSettingsForm::BeginSave()
     for (KwSNMPRequest2Edits* request : BoundRequests(this))
         request->ClearSetLedger();
     // A new verdict comes: the last one's note is done with.
-    madeUnsaved_ = shownUnsaved_ = AnsiString();
+    madeVerdict_ = madeUnsaved_ = shownUnsaved_ = shownVerdict_ = AnsiString();
+    keepVerdict_ = false;
     saveReads_.clear();
 }
 
@@ -242,7 +243,8 @@ AnsiString TSettingsForm::SaveVerdict(const AnsiString& ok, const AnsiString& er
     const AnsiString unsaved = UnsavedNote(this, names_);
     madeUnsaved_ = unsaved;
     const AnsiString verdict = SaveSucceeded() ? ok : error;
-    return unsaved.IsEmpty() ? verdict : verdict + " " + unsaved;
+    madeVerdict_ = unsaved.IsEmpty() ? verdict : verdict + " " + unsaved;
+    return madeVerdict_;
 }
 
 void TSettingsForm::ShowStatus(const AnsiString& text)
@@ -256,35 +258,49 @@ AnsiString TSettingsForm::WithUnsavedNote(const AnsiString& text)
     for (const KwSNMPRequest2Edits* request : BoundRequests(this))
         if (Outstanding(request))
             outstanding.push_back(request);
-    const int at = madeUnsaved_.IsEmpty() ? 0 : text.Pos(madeUnsaved_);
-    if (at > 0 && at + madeUnsaved_.Length() == text.Length() + 1) {
+    if (!madeVerdict_.IsEmpty() && text == madeVerdict_) {
         // The verdict itself: the reads still out (a table walked again) report next.
         shownUnsaved_ = madeUnsaved_;
-        madeUnsaved_ = AnsiString();
+        shownVerdict_ = keepVerdict_ ? madeVerdict_ : AnsiString();
+        madeVerdict_ = madeUnsaved_ = AnsiString();
+        keepVerdict_ = false;
         saveReads_ = outstanding;
         return text;
     }
-    if (shownUnsaved_.IsEmpty() || text.IsEmpty() || text.Pos(shownUnsaved_) > 0)
+    if ((shownUnsaved_.IsEmpty() && shownVerdict_.IsEmpty()) || text.IsEmpty() || text == shownVerdict_ ||
+        (!shownUnsaved_.IsEmpty() && text.Pos(shownUnsaved_) > 0))
         return text;
     if (saveReads_.empty()) {
         // Every read of the Save has reported: the status is the form's own again.
-        shownUnsaved_ = AnsiString();
+        shownUnsaved_ = shownVerdict_ = AnsiString();
         return text;
     }
     // A read of the Save still out, or one that has just ended, says this: the note
-    // stays. Those that ended say nothing more.
+    // stays, and a read that ended well gives the verdict back where it is kept. Those
+    // that ended say nothing more.
+    bool readEnded = false;
     std::vector<const KwSNMPRequest2Controls*> still;
     for (const KwSNMPRequest2Controls* request : saveReads_)
         if (std::find(outstanding.begin(), outstanding.end(), request) != outstanding.end())
             still.push_back(request);
+        else
+            readEnded = readEnded || (request->RequestKind == KwCycleGet && request->WasRead());
     saveReads_ = still;
-    return text + " " + shownUnsaved_;
+    if (readEnded && !shownVerdict_.IsEmpty())
+        return shownVerdict_;
+    return shownUnsaved_.IsEmpty() ? text : text + " " + shownUnsaved_;
 }
 
 bool TSettingsForm::ReportSave(const AnsiString& ok, const AnsiString& error)
 {
     ShowStatus(SaveVerdict(ok, error));
     return SaveSucceeded();
+}
+
+bool TSettingsForm::ReportSaveThroughReads(const AnsiString& ok, const AnsiString& error)
+{
+    keepVerdict_ = true;
+    return ReportSave(ok, error);
 }
 
 void TSettingsForm::ShowOnly()

@@ -209,6 +209,11 @@ protected:
     bool SaveSucceeded() const;
     AnsiString SaveVerdict(const AnsiString& ok, const AnsiString& error);
     bool ReportSave(const AnsiString& ok, const AnsiString& error);
+    // ReportSave for a Save that ends in an asynchronous read (a table walked again):
+    // once that read has succeeded, its status is the verdict again, as a Save that
+    // ends in a synchronous read shows its verdict after the read. A read that fails
+    // shows its failure, with the note.
+    bool ReportSaveThroughReads(const AnsiString& ok, const AnsiString& error);
     // For a save whose failure its request has shown already: `ok` with UnsavedNote.
     void ReportSaved(const AnsiString& ok) { ShowStatus(SaveVerdict(ok, ok)); }
     // Save's refusal while a switch on which everything Save writes depends shows no
@@ -247,8 +252,11 @@ private:
     TStatusBar* statusBar_ = nullptr;
     TControlNames names_;
     std::vector<TSaveSetSwitch> saveSets_;
-    AnsiString madeUnsaved_;   // the UnsavedNote of the verdict SaveVerdict made, until it is shown
+    AnsiString madeVerdict_;   // the verdict SaveVerdict made, until it is shown
+    AnsiString madeUnsaved_;   // its UnsavedNote
+    bool keepVerdict_ = false;  // the verdict about to be shown outlives the Save's reads
     AnsiString shownUnsaved_;  // that note once shown, while the Save's reads report
+    AnsiString shownVerdict_;  // the verdict once shown, when it outlives them
     // The requests outstanding when the verdict was shown that have not reported since.
     std::vector<const KwSNMPRequest2Controls*> saveReads_;
     bool readFailed_ = false;

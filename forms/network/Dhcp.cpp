@@ -215,7 +215,9 @@ void TFM_DHCP::CreatePoolRequests()
     const bool switchRead = ReadGroup(SwitchRequest);
     StaticSwitchRequest = BoundGroup(dhcpServerStaticControlVars, SVT_SV, {CB_Fuction2}, 10000, 0);
     if (ReadGroup(StaticSwitchRequest) && switchRead) {
+        // The static page shows the server's switch: a user who puts it back changed nothing.
         CB_Fuction2->SetItemIndex(CB_Fuction1->ItemIndex());
+        StaticSwitchRequest->ShownByForm(CB_Fuction2);
         UpdateEditStates();
     }
     if (CB_APMode->ItemIndex() == WirelessClientItem) {

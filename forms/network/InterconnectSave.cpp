@@ -260,7 +260,7 @@ void TFM_InternetConnect::Bt_ApplyClick(TObject* Sender)
         MarkRange(InfoRequest, PrimaryDns, PptpLast, smSend);
         MarkVars(WanRequest, smSend);
         BlankEmptyAddresses();
-        ShowStatus("Set Error!");
+        ReportSave("Save OK!", "Set Error!");  // names what the user changed, none of it written
         return;
     }
     // Each failure is reported by its request; the save succeeded only when all did.

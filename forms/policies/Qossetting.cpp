@@ -161,7 +161,7 @@ void TFM_QosSetting::RulesSetDone(KwSNMPRequest2Controls*, KwSNMPError& Error)
     }
     if (saving) {
         WalkRules();
-        ReportSave("Set OK!", "Set Error!");
+        ReportSaveThroughReads("Set OK!", "Set Error!");
     }
 }
 

@@ -109,6 +109,20 @@ TEST_P(DhcpForm, RefusesBadInputWithItsMessageAndSendsNothing)
     EXPECT_EQ(Bindings(sets[2]), Lines{ServerSwitch + " INTEGER 0"});
 }
 
+// The static page shows the server's switch over the device's own static one: turned
+// away and back, it is no change the Save left unwritten.
+TEST_P(DhcpForm, AStaticSwitchPutBackIsNoChange)
+{
+    ASSERT_TRUE(devsim.SetValue(StaticSwitch, "INTEGER", "0"));
+    Open([&](TFM_DHCP& form) {
+        vka_test::Pick(form.CB_Fuction2, 0);
+        vka_test::Pick(form.CB_Fuction2, 1);
+        ASSERT_TRUE(Press(form.Bt_Apply));
+        EXPECT_EQ(StatusText(form.StatusBar1), "Setting Success!");
+    });
+    EXPECT_EQ(DeviceValue(StaticSwitch), "INTEGER 0");
+}
+
 // A pool read that fails is reported as such, never as "Get OK!".
 TEST_P(DhcpForm, AFailedSaveOrReadIsNeverShownAsSuccess)
 {

@@ -262,6 +262,20 @@ TEST_P(InternetConnect, ShowsARefusedSetAndClosesWithTheOpeningType)
     TFM_InternetConnect::SavedConnectionType = 0;
 }
 
+// A type the device refuses ends the Save before the settings: the PPTP mode the user
+// chose and the address typed for it are named as not saved.
+TEST_P(InternetConnect, ARefusedTypeNamesThePptpModeAndAddressAsNotSaved)
+{
+    ASSERT_EQ(devsim.Control("set ro " + WanType + " INTEGER 4").rfind("OK", 0), 0u);
+    Open([&](TFM_InternetConnect& form) {
+        vka_test::Pick(form.CB_PPTPMode, 0);
+        vka_test::Type(form.Edt_PPTPIP, "10.8.0.6");
+        ASSERT_TRUE(Press(form.Bt_Apply));
+        EXPECT_EQ(StatusText(form.StatusBar1), "Set Error! Not saved: PPTP Mode, IP Address.");
+    });
+    EXPECT_EQ(DeviceValue(Link + ".9.1"), "INTEGER 2");
+}
+
 // A WAN address the device refuses is no saved setting either.
 TEST_P(InternetConnect, ARefusedWanAddressIsASetError)
 {
@@ -435,18 +449,21 @@ TEST_P(InternetConnect, PppoeConnectsDisconnectsAndSavesWithoutDns)
     EXPECT_EQ(DeviceValue(Mtu), "INTEGER 1492");
 }
 
-// The PPPoE connect mode the user picks among its radio buttons reaches the device.
+// Each PPPoE connect mode the user picks among its radio buttons reaches the device.
 TEST_P(InternetConnect, APppoeConnectModePickedIsWritten)
 {
     ASSERT_TRUE(devsim.SetValue(WanType, "INTEGER", "3"));
     Open([&](TFM_InternetConnect& form) {
         ASSERT_TRUE(form.RB_Always->Checked() && form.RB_Connect->Visible());
-        qobject_cast<QRadioButton*>(form.RB_Connect->Widget())->click();
-        ASSERT_TRUE(Press(form.Bt_Apply));
-        EXPECT_EQ(StatusText(form.StatusBar1), "Save OK!");
+        const std::pair<TRadioButton*, const char*> picks[] = {
+            {form.RB_Manual, "INTEGER 2"}, {form.RB_Connect, "INTEGER 3"}, {form.RB_Always, "INTEGER 1"}};
+        for (const auto& [button, mode] : picks) {
+            qobject_cast<QRadioButton*>(button->Widget())->click();
+            ASSERT_TRUE(Press(form.Bt_Apply));
+            EXPECT_EQ(StatusText(form.StatusBar1), "Save OK!");
+            EXPECT_EQ(DeviceValue(ConnectMode), mode) << button->Name().ToStdString();
+        }
     });
-    const Lines sent = SentBindings();
-    EXPECT_EQ(std::count(sent.begin(), sent.end(), ConnectMode + " INTEGER 3"), 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(Roads, InternetConnectUnreadType, ::testing::Values(0), vka_test::VersionName);

@@ -2,6 +2,7 @@
 // Save, with the device's rules in its first rows and with free rows between them.
 #include <map>
 
+#include "FormRequests.h"
 #include "FormTestRoad.h"
 #include "FormTexts.h"
 #include "JournalBindings.h"
@@ -470,15 +471,19 @@ TEST_P(QosForm, ARuleWhoseStateCannotBeShownIsNotTakenAsOff)
     });
 }
 
-// Save writes no new rule: a name typed for one is named as not saved, through the walk.
+// QoS switched on and a name typed for a new rule, which Save does not write: the walk
+// the Save ends with leaves its verdict on screen, the name named as not saved.
 TEST_P(QosForm, SaveNamesANewRulesTypedNameAsNotSavedAlsoAfterTheWalk)
 {
-    LoadThreeRules(Layouts[0]);
+    LoadDevice(RuleTable(8, ThreeRules(Layouts[0])), 0);
     RunForm([&](TFM_QosSetting& form) {
+        vka_test::Pick(form.CB_EnableQos, 1);
         vka_test::Type(form.Ed_QosName, "Web");
         form.Btn_Apply->Click();
-        EXPECT_TRUE(WaitForStatus(form, "Get OK! Not saved: Name.")) << Status(form);
+        ASSERT_TRUE(PumpUntil([&] { return vka_test::RequestsIdle(&form); }));
+        EXPECT_EQ(Status(form), "Set OK! Not saved: Name.");
     });
+    EXPECT_EQ(DeviceText(QosStatusOid), "1");
 }
 
 TEST_P(QosForm, SaveRewritesTheRuleBeingEditedAtItsRowKeepingItsState)
@@ -492,7 +497,7 @@ TEST_P(QosForm, SaveRewritesTheRuleBeingEditedAtItsRowKeepingItsState)
         ClearStatus(form);
         form.Btn_Apply->Click();
         ASSERT_TRUE(PumpUntil([&] { return Sets().size() == 4u; }));
-        ASSERT_TRUE(WaitForStatus(form, "Get OK!"));
+        ASSERT_TRUE(WaitForStatus(form, "Set OK!"));
         EXPECT_EQ(dialogs.Count(), 0);
     });
     const DevsimJournalEntry rewrite = Sets()[3];

@@ -277,8 +277,11 @@ std::vector<const KwControlBinding*> KwSNMPRequest2Edits::UserChangedBindings() 
         for (const TControl* control : binding->Controls) {
             const auto settled = settled_.find(control);
             const bool unsettled = settled == settled_.end();
+            const AnsiString shown = KwShownState(control);
+            const auto formChoice = shownByForm_.find(control);
+            const bool putBack = formChoice != shownByForm_.end() && shown == formChoice->second;
             if (control->UserChanges() != (unsettled ? 0u : settled->second.Changes) &&
-                (unsettled || KwShownState(control) != settled->second.Shown)) {
+                (unsettled || shown != settled->second.Shown) && !putBack) {
                 changed.push_back(binding.get());
                 break;
             }
@@ -295,7 +298,10 @@ bool KwSNMPRequest2Edits::DiffersFromDevice(const TControl* control) const
 void KwSNMPRequest2Edits::Settle(const TControl* control)
 {
     settled_[control] = Settled{control->UserChanges(), KwShownState(control)};
+    shownByForm_.erase(control);
 }
+
+void KwSNMPRequest2Edits::ShownByForm(const TControl* control) { shownByForm_[control] = KwShownState(control); }
 
 void KwSNMPRequest2Edits::CycleEnded(KwCycleKind kind, bool ok)
 {

@@ -104,6 +104,10 @@ public:
     // The control shows what the device holds now (a form put the device's value into
     // it in its own way after a read or write).
     void Settle(const TControl* control);
+    // The control shows a choice of the form's own in place of the device's value (a
+    // switch mirroring another): the user putting it back to that is no change either,
+    // until the control's variable is next read or written.
+    void ShownByForm(const TControl* control);
 
     // List view side.
     void BuildListColumns();
@@ -142,6 +146,8 @@ private:
         AnsiString Shown;
     };
     std::map<const TControl*, Settled> settled_;
+    // What a bound control showed when the form put its own choice into it (ShownByForm).
+    std::map<const TControl*, AnsiString> shownByForm_;
     // The bound controls whose variable was read successfully at least once.
     std::set<const TControl*> read_;
     // What a bound control showed when marked untakable.

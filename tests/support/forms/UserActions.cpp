@@ -3,6 +3,7 @@
 #include "ComCtrls.h"
 #include "StdCtrls.h"
 
+#include <QComboBox>
 #include <QTest>
 
 namespace vka_test {
@@ -15,6 +16,13 @@ void Choose(TComboBox* combo, int index)
 }
 
 void Choose(TComboBox* combo, const char* text) { Choose(combo, combo->Items()->IndexOf(text)); }
+
+void Pick(TComboBox* combo, int index)
+{
+    auto* box = qobject_cast<QComboBox*>(combo->Widget());
+    box->setCurrentIndex(index);
+    emit box->activated(index);
+}
 
 ::testing::AssertionResult Press(TButton* button)
 {

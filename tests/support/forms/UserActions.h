@@ -13,6 +13,8 @@ namespace vka_test {
 void Choose(TComboBox* combo, int index);
 // The same by the item's text (-1, no item, when the list has no such text).
 void Choose(TComboBox* combo, const char* text);
+// The item picked in the drop-down list, as the user picks it (a change of the user's).
+void Pick(TComboBox* combo, int index);
 
 // Presses an enabled, visible button; one the user could not press fails the test and is
 // not pressed.
