@@ -5,6 +5,11 @@
 #include "AllowedWrites.h"
 #include "DeviceState.h"
 #include "FormRequests.h"
+#include "GoverningSwitches.h"
+#include "KwOptionList.h"
+#include "KwSNMPRequest2Edits.h"
+#include "StdCtrls.h"
+#include "UserActions.h"
 #include "MenuRoad.h"
 #include "StateTables.h"
 #include "UnchangedSave.h"
@@ -225,3 +230,425 @@ TEST_P(SweepCoverage, EveryFormOfTheMenuIsSwept)
 }
 
 INSTANTIATE_TEST_SUITE_P(Roads, SweepCoverage, ::testing::Values(1), VersionName);
+
+// The switch pass: each governing switch turned alone, from an item that keeps its
+// settings to each item that puts them into effect, over settings that hold a value the
+// form refuses: no Save ends in plain success with such a value in effect, also when the
+// user turned the switch away, saved, and turned it back. The table check: on every form
+// of the menu, what a switch's turn brings up and the Save then writes is named in the
+// switch's row, or checked whenever it is sent.
+namespace {
+const std::map<std::string, const char*> MenuItems = {
+    {"FM_LanCfg", "hLan1"}, {"FM_InternetConnect", "InternetConnect1"}, {"FM_Wirless", "hWirelessBand1"},
+    {"FM_Time", "Time"},    {"LogSetForm", "LogSettings1"},            {"FM_Performace", "adPerformance1"},
+    {"FM_Group", "UserLimit"}, {"FM_Admin2", "tAdmin2"},     {"FM_VlanSetting", "VlanSetting1"}};
+
+// A value the form's check refuses, of the type the device holds the setting in.
+std::string RefusedValue(const std::string& setting, const std::string& type)
+{
+    if (setting == "Ed_AckTimeOut" || setting == "Ed_UsrL")
+        return setting == "Ed_UsrL" ? "99" : "10";
+    if (type == "HEX")
+        return "FF:FF:FF:FF:FF:FF";  // broadcast: no station's address
+    return type == "IPADDRESS" ? "224.0.0.1" : type == "INTEGER" ? "9999" : "\"\"";
+}
+
+// The text the user types for a device value ("TYPE value"): a MAC address as twelve
+// hexadecimal digits.
+std::string TypedText(const std::string& value)
+{
+    std::string text = value.substr(value.find(' ') + 1);
+    if (value.rfind("HEX ", 0) == 0)
+        text.erase(std::remove(text.begin(), text.end(), ':'), text.end());
+    return text.size() >= 2 && text.front() == '"' ? text.substr(1, text.size() - 2) : text;
+}
+
+std::string TypeOf(const std::string& value) { return value.substr(0, value.find(' ')); }
+
+// The device's ground for a switch (OID tail -> value): the connection type a mode
+// belongs to; WEP on, open system and the key in use; VLANs on.
+std::map<std::string, int> GroundOf(const std::string& name)
+{
+    if (name == "CB_PPTPMode" || name == "CB_PPPoEMode" || name == "CB_PPPoEDNS")
+        return {{"2.2.1.1.1.1.3.2", name == "CB_PPTPMode" ? 4 : 3}};
+    if (name == "CB_PvidAutoStatus")
+        return {{"3.3.5.1.1.0", 1}};
+    const char* const keys[] = {"CB_DefaultKey", "CB_KeyType1", "CB_KeyType2", "CB_KeyType3", "CB_KeyType4"};
+    for (int k = 0; k < 5; ++k)
+        if (name == keys[k])
+            return {{"2.1.3.3.1.1.2.1", 1}, {"2.1.3.3.1.1.1.1", 1}, {"2.1.3.3.1.1.3.1", k ? k : 1}};
+    return name == "CB_dot11Authentication" ? std::map<std::string, int>{{"2.1.3.3.1.1.2.1", 1}}
+                                            : std::map<std::string, int>{};
+}
+
+// The variable bound to the control `name`: instance OID and the options it shows.
+std::pair<std::string, const KwOptionList*> Bound(TForm* form, const std::string& name)
+{
+    for (KwSNMPRequest2Edits* request : Owned<KwSNMPRequest2Edits>(form))
+        for (const auto& binding : request->Bindings)
+            if (!binding->Controls.empty() && binding->Controls[0]->Name() == name.c_str())
+                return {InstanceOid(request->Request, binding->VarIndex),
+                        binding->Options ? binding->Options : request->Request.VarList.Item(binding->VarIndex).Options};
+    return {};
+}
+
+bool IsChoice(const TControl* control)
+{
+    return dynamic_cast<const TComboBox*>(control) || dynamic_cast<const TRadioGroup*>(control);
+}
+
+// The items of a switch, as SwitchItem names them.
+std::vector<std::string> ItemsOf(const TControl* control)
+{
+    if (dynamic_cast<const TCheckBox*>(control))
+        return {UntickedItem, TickedItem};
+    const TStrings* items = nullptr;
+    if (const auto* combo = dynamic_cast<const TComboBox*>(control))
+        items = combo->Items();
+    else if (const auto* group = dynamic_cast<const TRadioGroup*>(control))
+        items = group->Items();
+    std::vector<std::string> all;
+    for (int i = 0; items && i < items->Count(); ++i)
+        all.push_back(items->Strings(i).ToStdString());
+    return all;
+}
+
+// The device's value for each item of a bound switch.
+std::map<std::string, std::string> ValuesOf(const TControl* control, const KwOptionList* options)
+{
+    std::map<std::string, std::string> values;
+    const std::vector<std::string> items = ItemsOf(control);
+    for (std::size_t i = 0; i < items.size(); ++i)
+        values[items[i]] = options->TextToValue(dynamic_cast<const TCheckBox*>(control)
+                                                    ? options->Item(static_cast<int>(i))->Text
+                                                    : AnsiString(items[i]))
+                               .ToStdString();
+    return values;
+}
+
+// True when Turn can take the switch to the item.
+bool Turnable(const std::string& name, const std::string& item)
+{
+    return name != "CB_dot11Authentication" || item == "opensystem" || item == "sharedkey";
+}
+
+// Turns the switch as the user does (Home / Wireless's authentication through the
+// security the user chooses, which Save copies into it).
+void Turn(TForm* form, const std::string& name, const std::string& item)
+{
+    auto* control = FindControl<TControl>(form, name.c_str());
+    if (auto* box = dynamic_cast<TCheckBox*>(control))
+        return box->SetChecked(item == TickedItem);
+    if (auto* group = dynamic_cast<TRadioGroup*>(control))
+        return group->SetItemIndex(group->Items()->IndexOf(item.c_str()));
+    if (name != "CB_dot11Authentication")
+        return Choose(static_cast<TComboBox*>(control), item.c_str());
+    if (item == "opensystem" || item == "sharedkey")
+        Choose(FindControl<TComboBox>(form, "CB_SecurityMode"), item == "opensystem" ? "Open System" : "Shared Key");
+}
+
+// True when the user can reach the control: it and every parent up to the form shown
+// and enabled (a page of a page control counts while its tab is there).
+bool UserReaches(const TControl* control)
+{
+    for (const TControl* each = control; each && !dynamic_cast<const TForm*>(each); each = each->Parent()) {
+        const auto* page = dynamic_cast<const TTabSheet*>(each);
+        if (!(page ? page->TabVisible() : each->Visible()) || !each->Enabled())
+            return false;
+    }
+    return true;
+}
+
+// The bound edits and choices the user can reach, by name.
+std::set<std::string> Reachable(TForm* form)
+{
+    std::set<std::string> names;
+    for (KwSNMPRequest2Edits* request : Owned<KwSNMPRequest2Edits>(form))
+        for (const auto& binding : request->Bindings)
+            for (TControl* control : binding->Controls)
+                if (!dynamic_cast<TCheckBox*>(control) && UserReaches(control))
+                    names.insert(control->Name().ToStdString());
+    return names;
+}
+
+// The boxes each button shows ("button: box") on a Save of the run's round.
+std::set<std::string> BoxesShown(const UnchangedSaveRun& run, int round)
+{
+    std::set<std::string> shown;
+    for (const SavePress& press : run.Presses)
+        for (const std::string& box : press.Boxes)
+            if (press.Round == round)
+                shown.insert(press.Button + ": " + box);
+    return shown;
+}
+
+// True when a press of the round showed a box its button does not show on a plain Save
+// (`usual`), a failure or a "Not saved" note.
+bool SaidSomething(const UnchangedSaveRun& run, int round, const std::set<std::string>& usual = {})
+{
+    return std::any_of(run.Presses.begin(), run.Presses.end(), [&](const SavePress& press) {
+        return press.Round == round &&
+               (std::any_of(press.Boxes.begin(), press.Boxes.end(),
+                            [&](const std::string& box) { return !usual.count(press.Button + ": " + box); }) ||
+                std::any_of(press.Statuses.begin(), press.Statuses.end(), [](auto& s) {
+                    return SaysFailure(s) || s.find("Not saved") != std::string::npos;
+                }));
+    });
+}
+
+bool Writes(const UnchangedSaveRun& run, const std::string& oid)
+{
+    for (const SavePress& press : run.Presses)
+        for (const DevsimJournalEntry& set : press.Sets)
+            for (const DevsimJournalBinding& binding : set.Bindings)
+                if (binding.Oid == oid)
+                    return true;
+    return false;
+}
+
+// True when a row of the table says that `name` turned to `item` on `form` as it stands
+// puts `setting` into effect.
+bool Governs(TForm* form, const std::string& name, const std::string& item, const std::string& setting)
+{
+    for (const TGoverningSwitch& entry : GoverningSwitches()) {
+        const std::vector<AnsiString> governed = GovernedSettings(form, entry);
+        if (form->Name() == entry.Form && name == entry.Switch &&
+            (entry.Into.empty() || std::count(entry.Into.begin(), entry.Into.end(), item)) &&
+            std::count(governed.begin(), governed.end(), AnsiString(setting.c_str())))
+            return true;
+    }
+    return false;
+}
+}  // namespace
+
+class GoverningSwitchSweep : public FormRoad {
+protected:
+    int Version() const override { return 1; }
+};
+
+TEST_P(GoverningSwitchSweep, NoTurnPutsARefusedSettingIntoEffectSilently)
+{
+    const TGoverningSwitch& entry = GoverningSwitches()[GetParam()];
+    const std::map<std::string, std::string> start = StateValues(devsim);
+    std::pair<std::string, const KwOptionList*> turned;
+    std::map<std::string, std::string> refused;  // OID -> "TYPE value"
+    std::vector<std::string> keep, into;
+    std::map<std::string, std::string> valueOf;  // item -> the device's value
+    std::map<std::string, std::string> bound;    // the form's governed settings -> OID
+    std::map<const TGoverningSwitch*, std::vector<std::string>> everyOf;  // the form's rows -> all they may govern
+    ASSERT_TRUE(OpenAndClose([&] { OpenMenuForm(MenuItems.at(entry.Form)); }, [&] {
+        TForm* form = NewestForm();
+        ASSERT_TRUE(PumpUntil([&] { return RequestsIdle(form); }, 20));
+        auto* control = FindControl<TControl>(form, entry.Switch);
+        turned = Bound(form, entry.Switch);
+        ASSERT_TRUE(control && turned.second) << entry.Switch << " is no bound switch of " << entry.Form;
+        // Edits get refused values; choices only where no edit is governed (one that
+        // shows no choice refuses the whole Save).
+        for (const TGoverningSwitch& row : GoverningSwitches())
+            if (entry.Form == std::string(row.Form))
+                for (const AnsiString& setting : EveryGovernedSetting(form, row)) {
+                    everyOf[&row].push_back(setting.ToStdString());
+                    bound[setting.ToStdString()] = Bound(form, setting.ToStdString()).first;
+                }
+        // Whichever key a turn puts in use holds a refused value.
+        const std::vector<AnsiString> settings = EveryGovernedSetting(form, entry);
+        const bool edits = std::any_of(settings.begin(), settings.end(),
+                                       [&](const AnsiString& setting) { return FindControl<TEdit>(form, setting); });
+        for (const AnsiString& each : settings) {
+            const std::string setting = each.ToStdString();
+            ASSERT_TRUE(FindControl<TControl>(form, each)) << setting << " is no control of " << entry.Form;
+            const std::string oid = bound[setting];
+            if (oid.empty() || (edits && !FindControl<TEdit>(form, each)))
+                continue;  // a retyped confirmation is checked with its setting
+            refused[oid] = TypeOf(start.at(oid)) + " " + RefusedValue(setting, TypeOf(start.at(oid)));
+        }
+        valueOf = ValuesOf(control, turned.second);
+        for (const std::string& each : ItemsOf(control)) {
+            const bool puts = entry.Into.empty() ? each != SwitchItem(control).ToStdString()
+                                                 : std::count(entry.Into.begin(), entry.Into.end(), each) > 0;
+            (puts ? into : keep).push_back(each);
+        }
+    }));
+    ASSERT_FALSE(keep.empty() || into.empty());
+    const std::string type = TypeOf(start.at(turned.first));
+    // Straight: from an item that keeps the settings to `each`. Back: the device on
+    // `each`; the user turns away to an item that keeps them (the first whose Save goes
+    // through, over valid values for what that item governs), saves, turns back and
+    // saves again.
+    for (const bool back : {false, true}) {
+        for (const std::string& each : into) {
+            for (const std::string& other : back ? keep : std::vector<std::string>{keep[0]}) {
+                if (!Turnable(entry.Switch, other))
+                    continue;
+                std::map<std::string, std::string> held = refused;
+                for (const TGoverningSwitch& row : GoverningSwitches())
+                    if (back && entry.Form == std::string(row.Form) && entry.Switch == std::string(row.Switch) &&
+                        (row.Into.empty() || std::count(row.Into.begin(), row.Into.end(), other)))
+                        for (const std::string& setting : everyOf[&row])
+                            held.erase(bound[setting]);
+                const auto ground = [&] {
+                    ASSERT_TRUE(devsim.LoadState(WriteStateFile(devsim.Folder(), "switch.state", StateText())));
+                    for (const auto& [tail, value] : GroundOf(entry.Switch))
+                        ASSERT_TRUE(devsim.SetValue(DeviceOid(tail), "INTEGER", std::to_string(value)));
+                    ASSERT_TRUE(devsim.SetValue(turned.first, type, valueOf[back ? each : other]));
+                    for (const auto& [oid, value] : held)
+                        ASSERT_TRUE(devsim.SetValue(oid, TypeOf(value), value.substr(value.find(' ') + 1)));
+                };
+                ground();
+                const std::set<std::string> usual =
+                    BoxesShown(SaveUnchanged(MenuItems.at(entry.Form), devsim, dialogs, false), 0);
+                ground();
+                std::string away;  // the switch on the device after the Save that turned it away
+                std::vector<TUserChange> rounds = {
+                    [&](TForm* form) { Turn(form, entry.Switch, back ? other : each); }};
+                if (back)
+                    rounds.push_back([&](TForm* form) {
+                        away = devsim.GetValue(turned.first);
+                        Turn(form, entry.Switch, each);
+                    });
+                const UnchangedSaveRun run = SaveRounds(MenuItems.at(entry.Form), devsim, dialogs, false, rounds);
+                if (back && (away != type + " " + valueOf[other] || SaidSomething(run, 0, usual)))
+                    continue;  // no Save that turned it away went through (Log Settings' turns it on)
+                const bool said = SaidSomething(run, static_cast<int>(rounds.size()) - 1, usual);
+                for (const auto& [oid, value] : held)
+                    EXPECT_FALSE(!said && run.After.at(turned.first) == type + " " + valueOf[each] &&
+                                 run.After.at(oid) == value)
+                        << entry.Switch << (back ? " turned away to \"" + other + "\", saved and back to \""
+                                                 : std::string(" turned to \""))
+                        << each << "\" puts " << NameOf(run.Names, oid) << " = " << value
+                        << " into effect with plain success";
+                break;
+            }
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, GoverningSwitchSweep,
+                         ::testing::Range(0, static_cast<int>(GoverningSwitches().size())));
+
+// The table check over every form of the menu. A bound edit or choice that a switch's
+// turn brings up, and that the table does not name for it, is tried: when the form
+// refuses a value typed there (an edit) or writes what it shows (a choice), a device
+// holding that value (a choice: one outside its list) must not have it put into effect
+// by the turn alone with plain success.
+namespace {
+struct Brought {
+    std::string Switch, From, To, Setting;
+};
+
+// A secret is written only when typed, never from what the device shows of it.
+bool IsPassword(TForm* form, const std::string& name)
+{
+    const auto* edit = FindControl<TEdit>(form, name.c_str());
+    return edit && edit->PasswordChar() != 0;
+}
+
+// What each switch the user reaches brings up as it turns from one item to another,
+// and the table does not name.
+std::vector<Brought> UnnamedBroughtUp(TForm* form)
+{
+    std::vector<Brought> found;
+    std::set<std::string> switches;
+    for (KwSNMPRequest2Edits* request : Owned<KwSNMPRequest2Edits>(form))
+        for (const auto& binding : request->Bindings) {
+            TControl* control = binding->Controls.empty() ? nullptr : binding->Controls[0];
+            if (control && (IsChoice(control) || dynamic_cast<TCheckBox*>(control)) &&
+                request->Request.VarList.IsWritable(binding->VarIndex) && UserReaches(control))
+                switches.insert(control->Name().ToStdString());
+        }
+    for (const std::string& name : switches) {
+        const auto* control = FindControl<TControl>(form, name.c_str());
+        const std::string opening = SwitchItem(control).ToStdString();
+        std::map<std::string, std::set<std::string>> reached;
+        for (const std::string& item : ItemsOf(control)) {
+            Turn(form, name, item);
+            EXPECT_TRUE(PumpUntil([&] { return RequestsIdle(form); }, 20)) << OutstandingRequests(form);
+            reached[item] = Reachable(form);
+        }
+        Turn(form, name, opening);
+        EXPECT_TRUE(PumpUntil([&] { return RequestsIdle(form); }, 20)) << OutstandingRequests(form);
+        std::set<std::pair<std::string, std::string>> seen;
+        for (const auto& [to, shown] : reached)
+            for (const auto& [from, before] : reached)
+                for (const std::string& setting : shown)
+                    if (!before.count(setting) && setting != name && !IsPassword(form, setting) &&
+                        !Governs(form, name, to, setting) && seen.insert({to, setting}).second)
+                        found.push_back({name, from, to, setting});
+    }
+    return found;
+}
+}  // namespace
+
+class SwitchTableCheck : public GoverningSwitchSweep {};
+
+TEST_P(SwitchTableCheck, WhatATurnBringsUpIsGovernedOrCheckedWheneverSent)
+{
+    const char* item = SweptMenuItems()[GetParam()];
+    const std::string startState = WriteStateFile(devsim.Folder(), "start.state", StateText());
+    const std::map<std::string, std::string> start = StateValues(devsim);
+    std::string formName;
+    std::vector<Brought> brought;
+    std::map<std::string, std::pair<std::string, const KwOptionList*>> bound;  // control -> variable
+    std::map<std::string, std::map<std::string, std::string>> values;        // switch -> item -> value
+    std::set<std::string> choices;
+    ASSERT_TRUE(OpenAndClose([&] { OpenMenuForm(item); }, [&] {
+        TForm* form = NewestForm();
+        ASSERT_TRUE(PumpUntil([&] { return RequestsIdle(form); }, 20)) << OutstandingRequests(form);
+        formName = form->Name().ToStdString();
+        brought = UnnamedBroughtUp(form);
+        for (const Brought& each : brought)
+            for (const std::string& name : {each.Switch, each.Setting}) {
+                bound[name] = Bound(form, name);
+                if (IsChoice(FindControl<TControl>(form, name.c_str())))
+                    choices.insert(name);
+            }
+        for (const Brought& each : brought)
+            values[each.Switch] = ValuesOf(FindControl<TControl>(form, each.Switch.c_str()), bound[each.Switch].second);
+    }));
+    for (const Brought& each : brought) {
+        const std::string switchOid = bound[each.Switch].first;
+        const std::string settingOid = bound[each.Setting].first;
+        if (settingOid.empty() || !start.count(settingOid))
+            continue;
+        const std::string type = TypeOf(start.at(switchOid));
+        const std::string settingType = TypeOf(start.at(settingOid));
+        const bool choice = choices.count(each.Setting) > 0;
+        if (choice && settingType != "INTEGER")
+            continue;
+        const std::string refused = settingType + " " + (choice ? "9999" : RefusedValue(each.Setting, settingType));
+        const auto ground = [&](bool holdRefused) {
+            EXPECT_TRUE(devsim.LoadState(startState));
+            EXPECT_TRUE(devsim.SetValue(switchOid, type, values[each.Switch][each.From]));
+            if (holdRefused) {
+                EXPECT_TRUE(devsim.SetValue(settingOid, settingType, refused.substr(refused.find(' ') + 1)));
+            }
+        };
+        // The boxes the turn alone brings on a device that holds valid values.
+        const TUserChange turn = [&](TForm* form) { Turn(form, each.Switch, each.To); };
+        ground(false);
+        const std::set<std::string> usual = BoxesShown(SaveRounds(item, devsim, dialogs, false, {turn}), 0);
+        // Does the Save check the setting when typed (an edit), or write it (a choice)?
+        ground(false);
+        const UnchangedSaveRun typed = SaveRounds(item, devsim, dialogs, false, {[&](TForm* form) {
+            Turn(form, each.Switch, each.To);
+            if (auto* edit = !choice ? FindControl<TEdit>(form, each.Setting.c_str()) : nullptr) {
+                edit->SetText("");
+                Type(edit, TypedText(refused).c_str());
+            }
+        }});
+        if (choice ? !Writes(typed, settingOid) : !SaidSomething(typed, 0, usual))
+            continue;  // the form takes the value, or never writes the setting
+        ground(true);
+        const UnchangedSaveRun run = SaveRounds(item, devsim, dialogs, false, {turn});
+        EXPECT_FALSE(!SaidSomething(run, 0, usual) && run.After.at(switchOid) == type + " " + values[each.Switch][each.To] &&
+                     run.After.at(settingOid) == refused)
+            << formName << ": " << each.Switch << " turned from \"" << each.From << "\" to \"" << each.To
+            << "\" puts " << each.Setting << " = " << refused
+            << " into effect unchecked: name it in the switch's row, or check it whenever it is sent";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Menu, SwitchTableCheck, ::testing::Range(0, static_cast<int>(SweptMenuItems().size())),
+                         [](const ::testing::TestParamInfo<int>& info) {
+                             return std::string(SweptMenuItems()[info.param]);
+                         });
