@@ -1,7 +1,7 @@
 #include "GoverningSwitches.h"
 
+#include "GroupBinding.h"
 #include "KwSNMPRequest2Edits.h"
-#include "SaveVerdict.h"
 #include "StdCtrls.h"
 #include "SysUtils.h"
 

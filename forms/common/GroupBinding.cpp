@@ -15,3 +15,12 @@ void BindByPosition(KwSNMPRequest2Edits* request, std::initializer_list<TBinding
         ++var;
     }
 }
+
+std::vector<KwSNMPRequest2Edits*> BoundRequests(const TComponent* owner)
+{
+    std::vector<KwSNMPRequest2Edits*> requests;
+    for (int i = 0; i < owner->ComponentCount(); ++i)
+        if (auto* request = dynamic_cast<KwSNMPRequest2Edits*>(owner->Components(i)))
+            requests.push_back(request);
+    return requests;
+}

@@ -10,6 +10,7 @@
 
 #include <cstddef>
 #include <initializer_list>
+#include <vector>
 
 struct TBinding {
     TBinding(std::nullptr_t) {}
@@ -26,3 +27,6 @@ struct TBinding {
 };
 
 void BindByPosition(KwSNMPRequest2Edits* request, std::initializer_list<TBinding> bindings);
+
+// The requests with bound controls that `owner` owns.
+std::vector<KwSNMPRequest2Edits*> BoundRequests(const TComponent* owner);

@@ -2,6 +2,7 @@
 
 #include "ExtCtrls.h"
 #include "GoverningSwitches.h"
+#include "GroupBinding.h"
 #include "KwSNMPRequest2Edits.h"
 #include "StdCtrls.h"
 
@@ -55,15 +56,6 @@ AnsiString NamedList(const char* lead, const TComponent* owner, const std::vecto
     return text + ".";
 }
 }  // namespace
-
-std::vector<KwSNMPRequest2Edits*> BoundRequests(const TComponent* owner)
-{
-    std::vector<KwSNMPRequest2Edits*> requests;
-    for (int i = 0; i < owner->ComponentCount(); ++i)
-        if (auto* request = dynamic_cast<KwSNMPRequest2Edits*>(owner->Components(i)))
-            requests.push_back(request);
-    return requests;
-}
 
 AnsiString ControlCaption(const TComponent* owner, const TControl* control, const TControlNames& names)
 {

@@ -15,9 +15,6 @@ class TControl;
 // Captions for controls that have none of their own (a hidden control behind others).
 using TControlNames = std::map<const TControl*, AnsiString>;
 
-// The requests with bound controls that `owner` owns.
-std::vector<KwSNMPRequest2Edits*> BoundRequests(const TComponent* owner);
-
 // The caption the user knows a control by: a name given in `names`, the control's own
 // caption (check box, radio group), else the name assistive technology reads it by (the
 // caption of the label that names it, or the name its row and column give it), without

@@ -2,6 +2,7 @@
 
 #include "GoverningSwitches.h"
 #include "InputChecks.h"
+#include "GroupBinding.h"
 #include "KwSNMPRequest2Edits.h"
 #include "SaveVerdict.h"
 #include "SettingsForm.h"
