@@ -579,11 +579,34 @@ std::vector<Brought> UnnamedBroughtUp(TForm* form)
 }
 }  // namespace
 
-class SwitchTableCheck : public GoverningSwitchSweep {};
+// Every form of the menu on the default device; VLAN Settings also with VLANs on, where
+// its PVID page's switch counts.
+struct TableRoad {
+    std::string Item;
+    std::string Variant;
+    std::vector<std::string> Lines;
+};
+
+const std::vector<TableRoad>& TableRoads()
+{
+    static const std::vector<TableRoad> roads = [] {
+        std::vector<TableRoad> all;
+        for (const char* item : SweptMenuItems())
+            all.push_back({item, "", {}});
+        all.push_back({"VlanSetting1", "_VlanOn", {IntegerLine(DeviceOid("3.3.5.1.1.0"), 1)}});
+        return all;
+    }();
+    return roads;
+}
+
+class SwitchTableCheck : public GoverningSwitchSweep {
+protected:
+    std::string StateText() const override { return WithLines(DefaultStateText(), TableRoads()[GetParam()].Lines); }
+};
 
 TEST_P(SwitchTableCheck, WhatATurnBringsUpIsGovernedOrCheckedWheneverSent)
 {
-    const char* item = SweptMenuItems()[GetParam()];
+    const char* item = TableRoads()[GetParam()].Item.c_str();
     const std::string startState = WriteStateFile(devsim.Folder(), "start.state", StateText());
     const std::map<std::string, std::string> start = StateValues(devsim);
     std::string formName;
@@ -648,7 +671,8 @@ TEST_P(SwitchTableCheck, WhatATurnBringsUpIsGovernedOrCheckedWheneverSent)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Menu, SwitchTableCheck, ::testing::Range(0, static_cast<int>(SweptMenuItems().size())),
+INSTANTIATE_TEST_SUITE_P(Menu, SwitchTableCheck, ::testing::Range(0, static_cast<int>(TableRoads().size())),
                          [](const ::testing::TestParamInfo<int>& info) {
-                             return std::string(SweptMenuItems()[info.param]);
+                             const TableRoad& road = TableRoads()[info.param];
+                             return road.Item + road.Variant;
                          });
