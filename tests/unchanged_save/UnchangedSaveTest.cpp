@@ -663,7 +663,8 @@ TEST_P(SwitchTableCheck, WhatATurnBringsUpIsGovernedOrCheckedWheneverSent)
             continue;  // the form takes the value, or never writes the setting
         ground(true);
         const UnchangedSaveRun run = SaveRounds(item, devsim, dialogs, false, {turn});
-        EXPECT_FALSE(!SaidSomething(run, 0, usual) && run.After.at(switchOid) == type + " " + values[each.Switch][each.To] &&
+        EXPECT_FALSE(!SaidSomething(run, 0, usual) &&
+                     run.After.at(switchOid) == type + " " + values[each.Switch][each.To] &&
                      run.After.at(settingOid) == refused)
             << formName << ": " << each.Switch << " turned from \"" << each.From << "\" to \"" << each.To
             << "\" puts " << each.Setting << " = " << refused
