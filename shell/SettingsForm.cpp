@@ -18,10 +18,11 @@ void ShowFormStatus(TStatusBar* bar, const AnsiString& text)
 {
     if (!bar)
         return;
+    // Where a request's status line goes: the simple text and the first panel, so that
+    // no earlier line stays behind in either.
+    bar->SetSimpleText(text);
     if (bar->Panels()->Count() > 0 && !bar->SimplePanel())
         bar->Panels()->Items(0)->SetText(text);
-    else
-        bar->SetSimpleText(text);
 }
 
 TLabel* AddFormLabel(TForm* form, const char* name, const char* caption, int left, int top)

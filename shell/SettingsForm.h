@@ -36,8 +36,8 @@ void MarkVars(KwSNMPRequest2Controls* request, TSendMark mark, int index = -1);
 
 // --- results ---------------------------------------------------------------------
 
-// The form's result text in the first panel of its status bar (the simple text when
-// the bar has no panels).
+// The form's result text in the first panel of its status bar and in its simple text,
+// as a request's status line goes to both.
 void ShowFormStatus(TStatusBar* bar, const AnsiString& text);
 
 // A label placed by hand on a form, named as the form's design names it.

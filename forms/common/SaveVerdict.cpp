@@ -102,3 +102,9 @@ AnsiString UnshownInEffectText(const AnsiString& caption)
 {
     return "The device's " + caption + " cannot be shown, and Save puts it into effect: choose one, then Save.";
 }
+
+AnsiString UnshownElsewhereText(const AnsiString& caption, const AnsiString& page)
+{
+    return "The device's " + caption + " cannot be shown, and Save puts it into effect: choose one on the " + page +
+           " page and save it there.";
+}

@@ -36,3 +36,6 @@ AnsiString UnshownSwitchText(const AnsiString& caption);
 // Save's refusal while `caption`, which a switch the user turned puts into effect, shows
 // no choice for the device's value.
 AnsiString UnshownInEffectText(const AnsiString& caption);
+
+// The same where the Save does not write `caption`: the Save on `page` does.
+AnsiString UnshownElsewhereText(const AnsiString& caption, const AnsiString& page);

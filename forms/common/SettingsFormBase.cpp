@@ -89,6 +89,11 @@ void TSettingsForm::ClearReadFailure()
 
 bool TSettingsForm::MaySave(const KwSNMPRequest2Controls* request, const TSaveGuardTexts& texts)
 {
+    return MayWriteGroup(request, texts) && RefuseUnshownInEffect({});
+}
+
+bool TSettingsForm::MayWriteGroup(const KwSNMPRequest2Controls* request, const TSaveGuardTexts& texts)
+{
     // Until the group has been read the controls hold empty, starting or stale text,
     // which must never reach the device.
     if (!GroupRead(request))
@@ -96,7 +101,7 @@ bool TSettingsForm::MaySave(const KwSNMPRequest2Controls* request, const TSaveGu
     // A read still on its way would put the older values back after the save.
     if (Outstanding(request))
         return RefuseInput(texts.ReadPending, texts.Caption);
-    return RefuseUnshownInEffect();
+    return true;
 }
 
 TSwitchesAsSaved::TSwitchesAsSaved(const std::vector<TSaveSetSwitch>& switches)
@@ -114,7 +119,28 @@ void TSwitchesAsSaved::PutBack()
     shown_.clear();
 }
 
-bool TSettingsForm::RefuseUnshownInEffect()
+namespace {
+// The page of a page control that holds `control`, if any.
+const TTabSheet* PageOf(const TControl* control)
+{
+    for (const TControl* each = control; each; each = each->Parent())
+        if (const auto* page = dynamic_cast<const TTabSheet*>(each))
+            return page;
+    return nullptr;
+}
+
+bool BindsAny(const TControl* control, std::initializer_list<const KwSNMPRequest2Controls*> requests)
+{
+    for (const KwSNMPRequest2Controls* request : requests)
+        if (const auto* edits = dynamic_cast<const KwSNMPRequest2Edits*>(request))
+            for (const auto& binding : edits->Bindings)
+                if (std::count(binding->Controls.begin(), binding->Controls.end(), control))
+                    return true;
+    return false;
+}
+}  // namespace
+
+bool TSettingsForm::RefuseUnshownInEffect(std::initializer_list<const KwSNMPRequest2Controls*> requests)
 {
     TControl* unshown = nullptr;
     {
@@ -123,8 +149,12 @@ bool TSettingsForm::RefuseUnshownInEffect()
     }
     if (!unshown)
         return true;
-    return RefuseInput(UnshownInEffectText(ControlCaption(this, unshown, names_)), "Warning",
-                       dynamic_cast<TWinControl*>(unshown));
+    const AnsiString caption = ControlCaption(this, unshown, names_);
+    // A choice this Save does not write is made where the Save that writes it is.
+    const TTabSheet* page = PageOf(unshown);
+    if (page && requests.size() && !BindsAny(unshown, requests))
+        return RefuseInput(UnshownElsewhereText(caption, page->Caption()), "Warning");
+    return RefuseInput(UnshownInEffectText(caption), "Warning", dynamic_cast<TWinControl*>(unshown));
 }
 
 const char* const TableBusyText = "The device has not finished the last change of the list yet. Please wait.";
@@ -157,9 +187,18 @@ bool TSettingsForm::MaySave(std::initializer_list<const KwSNMPRequest2Controls*>
                             const TSaveGuardTexts& texts)
 {
     for (const KwSNMPRequest2Controls* request : requests)
-        if (!request || !MaySave(request, texts))
+        if (!request || !MayWriteGroup(request, texts))
             return false;
-    return true;
+    return RefuseUnshownInEffect({});
+}
+
+bool TSettingsForm::MaySaveWritingOnly(std::initializer_list<const KwSNMPRequest2Controls*> requests,
+                                       const TSaveGuardTexts& texts)
+{
+    for (const KwSNMPRequest2Controls* request : requests)
+        if (!request || !MayWriteGroup(request, texts))
+            return false;
+    return RefuseUnshownInEffect(requests);
 }
 
 bool TSettingsForm::ShowFailure(const KwSNMPError& error)
@@ -254,9 +293,10 @@ void TSettingsForm::ShowStatus(const AnsiString& text)
 
 AnsiString TSettingsForm::WithUnsavedNote(const AnsiString& text)
 {
+    // A read a set's done handler is about to see started counts as out already.
     std::vector<const KwSNMPRequest2Controls*> outstanding;
     for (const KwSNMPRequest2Edits* request : BoundRequests(this))
-        if (Outstanding(request))
+        if (Outstanding(request) || request->RereadFollows())
             outstanding.push_back(request);
     if (!madeVerdict_.IsEmpty() && text == madeVerdict_) {
         // The verdict itself: the reads still out (a table walked again) report next.

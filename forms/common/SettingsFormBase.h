@@ -141,6 +141,11 @@ protected:
     // The same for every group a save writes (false, silently, for a missing one: the
     // form's creation failed before its requests existed).
     bool MaySave(std::initializer_list<const KwSNMPRequest2Controls*> requests, const TSaveGuardTexts& texts);
+    // MaySave for a Save that writes these groups and no others: a setting it puts
+    // into effect that shows no choice and that none of them writes, on a page whose
+    // own Save writes it, is chosen and saved there (UnshownElsewhereText).
+    bool MaySaveWritingOnly(std::initializer_list<const KwSNMPRequest2Controls*> requests,
+                            const TSaveGuardTexts& texts);
 
     // One table operation at a time. Add, Edit, Save and Delete of a table form ask
     // MayChangeTable with the request that walks the table first and the requests that
@@ -232,14 +237,19 @@ protected:
     const std::vector<TSaveSetSwitch>& SaveSetSwitches() const { return saveSets_; }
     // Names a bound control without a caption of its own in these notes.
     void NameControl(const TControl* control, const AnsiString& caption) { names_[control] = caption; }
+    // The caption these notes give the control (ControlCaption).
+    AnsiString CaptionOf(const TControl* control) const { return ControlCaption(this, control, names_); }
 
     // For done handlers: shows a failed operation's text with ShowStatus. True when
     // `error` is a failure (the handler then stops), false for a success.
     bool ShowFailure(const KwSNMPError& error);
 
 private:
-    // The refusal MaySave makes for a setting put into effect that shows no choice.
-    bool RefuseUnshownInEffect();
+    // MaySave's guard of one group, without the settings put into effect.
+    bool MayWriteGroup(const KwSNMPRequest2Controls* request, const TSaveGuardTexts& texts);
+    // The refusal MaySave makes for a setting put into effect that shows no choice; with
+    // the only `requests` a Save writes (MaySaveWritingOnly), see there.
+    bool RefuseUnshownInEffect(std::initializer_list<const KwSNMPRequest2Controls*> requests);
 
     std::function<void(const TForm*)> forget_;
     std::vector<const KwSNMPRequest2Controls*> closeHolders_;

@@ -20,7 +20,7 @@ void TDeviceTexts::TakeShown(const std::vector<TEdit*>& edits, TTakes takes)
 
 void TDeviceTexts::Take(TEdit* edit, const AnsiString& text, TTakes takes)
 {
-    given_[edit] = text;
+    given_[edit] = {text, KwSNMPRequest2Edits::LastSettleNumber()};
     // What the edit shows is the device's now, however the form put it there: no user
     // change to name.
     if (edit->Text() != text || !edit->Owner())
@@ -32,10 +32,27 @@ void TDeviceTexts::Take(TEdit* edit, const AnsiString& text, TTakes takes)
     }
 }
 
+AnsiString TDeviceTexts::Held(const TEdit* edit, const TGiven& given) const
+{
+    AnsiString text = given.Text;
+    unsigned long number = given.Number;
+    if (edit->Owner())
+        for (const KwSNMPRequest2Edits* request : BoundRequests(edit->Owner()))
+            if (const AnsiString* later = request->SettledAfter(edit, number))
+                text = *later;
+    return text;
+}
+
+AnsiString TDeviceTexts::DeviceText(const TEdit* edit) const
+{
+    const auto given = given_.find(edit);
+    return given == given_.end() ? AnsiString() : Held(edit, given->second);
+}
+
 bool TDeviceTexts::Edited(const TEdit* edit) const
 {
     const auto given = given_.find(edit);
-    return given == given_.end() || given->second != edit->Text() || PutIntoEffect(edit);
+    return given == given_.end() || Held(edit, given->second) != edit->Text() || PutIntoEffect(edit);
 }
 
 bool TDeviceTexts::Edited(std::initializer_list<const TEdit*> edits) const
@@ -48,16 +65,16 @@ bool TDeviceTexts::Edited(std::initializer_list<const TEdit*> edits) const
 
 bool TDeviceTexts::AnyEdited() const
 {
-    for (const auto& [edit, text] : given_)
-        if (edit->Text() != text)
+    for (const auto& [edit, given] : given_)
+        if (edit->Text() != Held(edit, given))
             return true;
     return false;
 }
 
 void TDeviceTexts::PutBack() const
 {
-    for (const auto& [edit, text] : given_) {
-        edit->SetText(text);
+    for (const auto& [edit, given] : given_) {
+        edit->SetText(Held(edit, given));
         edit->SetModified(false);
     }
 }

@@ -25,6 +25,10 @@ const int SystemTextMaxLength = 32;
 // device may hold what the edit's check refuses: another type, a value out of range),
 // unless a switch the user turned puts it into effect (GoverningSwitches.h): then it
 // counts as edited.
+//
+// What the form was given and what its requests learned since are one record: a set
+// the device took (or a read) of a bound edit's variable after the edit was taken is
+// what the device holds of it, whatever became of the Save's other sets.
 class TDeviceTexts {
 public:
     // Whether the form can take a text the device gave (its edit's check).
@@ -44,6 +48,8 @@ public:
     // True when one of the edits taken so far shows other than the device gave (what
     // the user typed; a turned switch aside).
     bool AnyEdited() const;
+    // What the device holds of an edit taken so far.
+    AnsiString DeviceText(const TEdit* edit) const;
     // Shows the device's text again in every edit taken so far, as no change of the
     // user's (not Modified).
     void PutBack() const;
@@ -55,7 +61,13 @@ public:
     void MarkEdited(KwSNMPRequest2Controls* request, int index, const TEdit* edit) const;
 
 private:
-    std::map<TEdit*, AnsiString, std::less<>> given_;
+    struct TGiven {
+        AnsiString Text;
+        unsigned long Number = 0;  // KwSNMPRequest2Edits::LastSettleNumber when taken
+    };
+    AnsiString Held(const TEdit* edit, const TGiven& given) const;
+
+    std::map<TEdit*, TGiven, std::less<>> given_;
 };
 
 struct TSystemText {

@@ -437,13 +437,13 @@ void TFM_Scheduling::OnRuleSetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& 
         Sender->ShowSetError(Error);
         return;
     }
-    // An activation is reported as the add of the rule's node status once the switch
-    // and every node status were written too.
-    if (kind == RuleWrite::Add || (kind == RuleWrite::Activate && statusWritten_))
+    // The set's re-read of the table follows and ends in OnRuleTableDone. An activation
+    // is Save's: reported as the add of the rule's node status once the switch and
+    // every node status were written too, and so it stays after that read.
+    if (kind == RuleWrite::Add)
         ShowStatus("Add OK!");
     else if (kind == RuleWrite::Activate)
-        ShowStatus("Set Error!");
-    // The set's re-read of the table follows and ends in OnRuleTableDone.
+        ReportSaveThroughReads(statusWritten_ ? "Add OK!" : "Set Error!", "Set Error!");
 }
 
 bool TFM_Scheduling::ResetNodeStatuses()
@@ -515,9 +515,8 @@ void TFM_Scheduling::Btn_ApplyClick(TObject* Sender)
             ShowStatus("Set Error!");
         return;
     }
-    const AnsiString verdict = SaveVerdict("Set OK!", "Set Error!");
     RuleRequest->Get();
-    ShowStatus(verdict);
+    ReportSaveThroughReads("Set OK!", "Set Error!");
 }
 
 void TFM_Scheduling::Btn_DelClick(TObject* Sender)

@@ -143,6 +143,9 @@ private:
     std::vector<TEdit*> BoundPvidEdits() const { return {PvidEdits, PvidEdits + PvidCount}; }
     // Reads the PVIDs; those shown as the device gave them are kept unless edited.
     bool ReadPvids();
+    // Turning VLANs on puts the device's PVIDs into effect, whichever Save does it: the
+    // form's Save refuses a PVID the PVID page's Save would refuse, and names that page.
+    bool PvidsTakeTheTurn();
     // The device runs dynamic VLANs: it keeps the groups and PVIDs itself.
     bool DynamicMode() const { return CB_VlanMode->ItemIndex() > 0; }
     // Groups are added and changed only with VLAN on in static mode.
@@ -150,6 +153,7 @@ private:
 
     TKeyedRows groups_;
     AnsiString editKey_;  // the row of the group opened with Edit
+    bool savingGroup_ = false;  // the group page's Save is under way
     // The PVIDs as the device has them: one the user did not edit is neither checked
     // nor written, also when the form cannot take it (out of range, another type).
     TDeviceTexts devicePvids_;

@@ -111,9 +111,14 @@ void TFM_VlanSetting::OnVlanListDone(KwSNMPRequest2Controls*, KwSNMPError& Error
 
 void TFM_VlanSetting::OnVlanSetDone(KwSNMPRequest2Controls*, KwSNMPError& Error)
 {
-    // After a success the library reads the table again (OnVlanListDone).
+    // After a success the library reads the table again (OnVlanListDone); a group's
+    // Save keeps its verdict through that read.
+    const bool saving = savingGroup_;
+    savingGroup_ = false;
     if (Error.Code != 0)
         ShowStatus(Error.Message);
+    else if (saving)
+        ReportSaveThroughReads("Set OK!", "Set Error!");
 }
 
 void TFM_VlanSetting::LV_VlanListUserClick(TObject*)
@@ -186,6 +191,9 @@ void TFM_VlanSetting::AddButtonClick(TObject*)
         return;
     if (DynamicMode())
         return (void)RefuseInput(VlanDynamicText, "Warning");
+    // A new group needs a free row, whatever the page shows.
+    if (EditMode != 1 && !groups_.FirstHiddenRow(IsFreeGroupRow))
+        return (void)RefuseInput(TableFullText, "Warning");
     const AnsiString vid = Ed_VlanID->Text();
     if (vid.IsEmpty() && !Ed_VlanID->Enabled())  // no VID the user could have typed
         return (void)RefuseInput(VlanNoVidText, "Warning");
@@ -211,7 +219,8 @@ void TFM_VlanSetting::AddButtonClick(TObject*)
         PortCombos[port]->SetItemIndex(UntagRadios[port]->Checked() ? 2 : TagRadios[port]->Checked() ? 1 : 0);
     Ed_VlanID->SetEnabled(true);
     // The delete column stays out of this set only; the access words stay as they are.
-    WriteGroupPart(VlanTableRequest, GroupColumns);
+    BeginSave();
+    savingGroup_ = WriteGroupPart(VlanTableRequest, GroupColumns);
 }
 
 void TFM_VlanSetting::Btn_VlanDeleteClick(TObject*)
@@ -247,10 +256,14 @@ bool TFM_VlanSetting::SetVlanStatus()
 void TFM_VlanSetting::Btn_VlanApplyClick(TObject*)
 {
     PageControl1->SetActivePage(TabSheet_VlanList);
-    if (!MaySave({VlanStatusRequest}, SaveGuard) || !MayReadTable({VlanTableRequest, PortListRequest}))
+    if (!MaySaveWritingOnly({VlanStatusRequest}, SaveGuard) || !MayReadTable({VlanTableRequest, PortListRequest}))
+        return;
+    if (!PvidsTakeTheTurn())
         return;
     BeginSave();
     if (!SetVlanStatus())
-        return;
-    ShowStatus(RefreshPortList() ? SaveVerdict("Set OK!", "Set Error!") : AnsiString("Set Error!"));
+        return (void)ReportSave("Set OK!", "Set Error!");
+    if (!RefreshPortList())
+        return ShowStatus("Set Error!");
+    ReportSaveThroughReads("Set OK!", "Set Error!");
 }

@@ -1,6 +1,7 @@
 // The VLAN form's port list and port VLAN IDs.
 #include "Vlansetting.h"
 
+#include "GoverningSwitches.h"
 #include "InputChecks.h"
 
 #include "KwSNMPRequest2Edits.h"
@@ -91,6 +92,25 @@ bool TFM_VlanSetting::ReadPvids()
     if (!ReadGroup(PvidSettingRequest))
         return false;
     devicePvids_.TakeShown(BoundPvidEdits(), IsPvidText);
+    return true;
+}
+
+bool TFM_VlanSetting::PvidsTakeTheTurn()
+{
+    // The device assigns the PVIDs itself (its own auto-assign status, which this Save
+    // does not write), or keeps them out of effect.
+    const bool autoShown = CB_PvidAutoStatus->ItemIndex() != 0;
+    const bool deviceAssigns = PvidAutoRequest->DiffersFromDevice(CB_PvidAutoStatus) ? !autoShown : autoShown;
+    if (DynamicMode() || deviceAssigns)
+        return true;
+    for (TEdit* edit : BoundPvidEdits()) {
+        const AnsiString held = devicePvids_.DeviceText(edit);
+        if (PutIntoEffect(edit) && !IsPvidText(held))
+            return RefuseInput(AnsiString(VidRangeText) + " Save turns VLAN on with the device's " +
+                                   CaptionOf(edit) + " = " + held +
+                                   ": correct it on the PVID Setting page and save it there.",
+                               "Warning");
+    }
     return true;
 }
 

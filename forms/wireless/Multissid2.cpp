@@ -338,9 +338,9 @@ void TFM_MultiSSIDNewForm::MssidSetDone(KwSNMPRequest2Controls* Sender, KwSNMPEr
     MarkColumns(true);
     ReadGroup(TableRequest);
     // What Add's write left out of what the user changed (a key kept with the device's
-    // security) stays named while the table is read again.
+    // security) stays named, and the verdict stays after the table's read.
     if (added)
-        ReportSaved("Save SSID...!");
+        ReportSaveThroughReads("Save SSID...!", "Save SSID...!");
 }
 
 AnsiString TFM_MultiSSIDNewForm::RowText(int row, int column) const

@@ -293,6 +293,30 @@ TEST_P(InternetConnect, ARefusedWanAddressIsASetError)
     EXPECT_EQ(DeviceValue(WanIp), "IPADDRESS 203.0.113.10");
 }
 
+// After a Save the device took in part, what it took is what it holds: an address put
+// back to what the form opened with is written again, and the DNS server it refused is
+// tried again.
+TEST_P(InternetConnect, AnAddressPutBackAfterAPartlyRefusedSaveIsWritten)
+{
+    ASSERT_EQ(devsim.Control("set ro " + PrimaryDns + " IPADDRESS 10.10.0.1").rfind("OK", 0), 0u);
+    Open([&](TFM_InternetConnect& form) {
+        const auto retype = [](TEdit* edit, const char* text) {
+            edit->SetText("");
+            vka_test::Type(edit, text);
+        };
+        retype(form.Edt_StaticIP, "203.0.113.20");
+        retype(form.Edt_StaticPDNS, "9.9.9.9");
+        ASSERT_TRUE(Press(form.Bt_Apply));
+        EXPECT_EQ(StatusText(form.StatusBar1), "Set Error! Not saved: Primary DNS Address.");
+        ASSERT_TRUE(devsim.SetValue(PrimaryDns, "IPADDRESS", "10.10.0.1"));
+        retype(form.Edt_StaticIP, "203.0.113.10");
+        ASSERT_TRUE(Press(form.Bt_Apply));
+        EXPECT_EQ(StatusText(form.StatusBar1), "Save OK!");
+    });
+    EXPECT_EQ(DeviceValue(WanIp), "IPADDRESS 203.0.113.10");
+    EXPECT_EQ(DeviceValue(PrimaryDns), "IPADDRESS 9.9.9.9");
+}
+
 // An address the device holds as 0.0.0.0 is shown empty. The static PPTP mode chosen
 // puts the addresses into effect: an empty address is refused, empty optional ones are
 // written as 0.0.0.0, never as an empty value the device refuses. PPTP does not send

@@ -48,6 +48,11 @@ protected:
     {
         return PumpUntil([&] { return !form.RuleRequest->Busy && StatusText(form.StatusBar) == "Get OK!"; });
     }
+    // The rule table read again after a Save, whose verdict stays.
+    static bool SaveRead(TFM_Scheduling& form, const std::string& verdict)
+    {
+        return PumpUntil([&] { return !form.RuleRequest->Busy && StatusText(form.StatusBar) == verdict; });
+    }
     static void FillEditor(TFM_Scheduling& form, const char* name, const char* startHour, const char* startMinute,
                            const char* endHour, const char* endMinute)
     {
@@ -196,12 +201,11 @@ TEST_P(ScheduleForm, SaveActivatesTheChosenRuleAloneWithIntegerNodeStatuses)
         EXPECT_FALSE(form.CheckBox_Sun->Checked());
         EXPECT_TRUE(form.Btn_Del->Enabled());
         form.Btn_Apply->Click();
-        ASSERT_TRUE(PumpUntil([&] { return StatusText(form.StatusBar) == "Add OK!"; }));
+        ASSERT_TRUE(SaveRead(form, "Add OK!"));
         EXPECT_EQ(SetBindings(Sets()), (std::vector<std::string>{
                                             Switch + " INTEGER 1", NodeStatus(1) + " INTEGER 0",
                                             NodeStatus(2) + " INTEGER 0", NodeStatus(3) + " INTEGER 0",
                                             NodeStatus(4) + " INTEGER 0", NodeStatus(1) + " INTEGER 1"}));
-        ASSERT_TRUE(TableRead(form));
         EXPECT_EQ(form.ActiveRow, 0);
     });
     EXPECT_EQ(DeviceValue(NodeStatus(2)), "INTEGER 0");
@@ -217,11 +221,25 @@ TEST_P(ScheduleForm, SaveAfterClearActivatesNoRule)
         EXPECT_EQ(form.User_ListView->Selected(), nullptr);
         EXPECT_EQ(form.ActiveRow, 1);  // the device's active rule is marked again
         form.Btn_Apply->Click();
-        EXPECT_EQ(StatusText(form.StatusBar), "Set OK!");
-        ASSERT_TRUE(TableRead(form));
+        ASSERT_TRUE(SaveRead(form, "Set OK!"));
         EXPECT_EQ(SetBindings(Sets()), std::vector<std::string>{Switch + " INTEGER 1"});
     });
     EXPECT_EQ(DeviceValue(NodeStatus(3)), "INTEGER 0");
+}
+
+// A switch the device refuses: the Save's "Set Error!" stays after the rule table's
+// re-read, unchanged or with a rule activated.
+TEST_P(ScheduleForm, ARefusedSwitchStaysASetErrorAfterTheReRead)
+{
+    FreeRows();
+    ASSERT_EQ(devsim.Control("set ro " + Switch + " INTEGER 1").rfind("OK", 0), 0u);
+    Run([&](TFM_Scheduling& form) {
+        for (int rule : {-1, 0}) {
+            ClickRow(form.User_ListView, rule);
+            form.Btn_Apply->Click();
+            ASSERT_TRUE(SaveRead(form, "Set Error!")) << StatusText(form.StatusBar);
+        }
+    });
 }
 
 // A name typed but never added: Save says it did not write it, and so does its re-read.
@@ -231,8 +249,7 @@ TEST_P(ScheduleForm, SaveNamesATypedRuleItDidNotWriteAlsoAfterItsReRead)
     Run([&](TFM_Scheduling& form) {
         vka_test::Type(form.Ed_ScheduleName, "Lunch");
         form.Btn_Apply->Click();
-        ASSERT_TRUE(PumpUntil([&] { return !form.RuleRequest->Busy; }));
-        EXPECT_EQ(StatusText(form.StatusBar), "Get OK! Not saved: Name.");
+        EXPECT_TRUE(SaveRead(form, "Set OK! Not saved: Name.")) << StatusText(form.StatusBar);
     });
 }
 

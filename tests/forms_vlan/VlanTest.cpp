@@ -136,6 +136,11 @@ protected:
     {
         return PumpUntil([&] { return Status(form) == text; });
     }
+    // A group's Save: the table read again, and the Save's verdict kept after it.
+    static bool WaitForSaveRead(TFM_VlanSetting& form, const std::string& verdict)
+    {
+        return PumpUntil([&] { return Status(form) == verdict && !TSettingsForm::Outstanding(form.VlanTableRequest); });
+    }
     // Empties the status bar, so that a wait sees the next text, not an earlier one.
     static void ClearStatus(TFM_VlanSetting& form) { form.StatusBar->Panels()->Items(0)->SetText(""); }
     static void ClickGroup(TFM_VlanSetting& form, int visibleRow) { vka_test::ClickRow(form.LV_VlanListUser, visibleRow); }
@@ -203,7 +208,7 @@ TEST_P(VlanForm, AddRefusesBadAndTakenVidsAndWritesANewGroupIntoTheFirstFreeRow)
         ClearStatus(form);
         form.AddButton->Click();
         ASSERT_TRUE(WaitForSets(1));
-        ASSERT_TRUE(WaitForStatus(form, "Get OK!"));
+        ASSERT_TRUE(WaitForSaveRead(form, "Set OK!"));
         EXPECT_EQ(dialogs.Count(), 0);
         ASSERT_EQ(form.LV_VlanListUser->Items()->Count(), 3);
     });
@@ -242,7 +247,7 @@ TEST_P(VlanForm, EditThenSaveWritesTheGroupToItsOwnRow)
         ClearStatus(form);
         form.AddButton->Click();
         ASSERT_TRUE(WaitForSets(1));
-        ASSERT_TRUE(WaitForStatus(form, "Get OK!"));
+        ASSERT_TRUE(WaitForSaveRead(form, "Set OK!"));
         EXPECT_EQ(form.EditMode, 0);  // the read ends the edit
         EXPECT_EQ(form.LV_VlanListUser->Items()->Count(), 2);
         EXPECT_EQ(dialogs.Count(), 0);
@@ -256,7 +261,7 @@ TEST_P(VlanForm, EditThenSaveWritesTheGroupToItsOwnRow)
         ClearStatus(form);
         form.AddButton->Click();
         ASSERT_TRUE(WaitForSets(2));
-        ASSERT_TRUE(WaitForStatus(form, "Get OK!"));
+        ASSERT_TRUE(WaitForSaveRead(form, "Set OK!"));
     });
     ASSERT_EQ(Sets().size(), 2u);
     EXPECT_EQ(JournalOids(Sets()[0]), GroupRowOids(row));
@@ -302,7 +307,7 @@ TEST_P(VlanForm, DeleteFreesTheChosenGroupsRowAndAFailedOneKeepsIt)
             ClearStatus(form);
             form.AddButton->Click();
             ASSERT_TRUE(WaitForSets(2));
-            ASSERT_TRUE(WaitForStatus(form, "Get OK!"));
+            ASSERT_TRUE(WaitForSaveRead(form, "Set OK!"));
             EXPECT_EQ(form.LV_VlanListUser->Items()->Count(), 3);
         });
         ASSERT_EQ(Sets().size(), refused ? 2u : 1u);
@@ -332,7 +337,7 @@ TEST_P(VlanForm, OnTheDefaultTableAGroupIsAddedAlsoAfterADelete)
             vka_test::Type(form.Ed_VlanName, name);
             ClearStatus(form);
             ASSERT_TRUE(vka_test::Press(form.AddButton));
-            ASSERT_TRUE(WaitForStatus(form, "Get OK!")) << dialogs.Last().Text;
+            ASSERT_TRUE(WaitForSaveRead(form, "Set OK!")) << dialogs.Last().Text;
             ShowPage(form, form.TabSheet_VlanList);
         };
         add("20", "guest");
@@ -360,10 +365,14 @@ TEST_P(VlanForm, AFullTableRefusesANewGroupAndWritesNoRow)
     LoadDevice(2, TwoGroups(Layouts[0]));
     RunForm([&](TFM_VlanSetting& form) {
         EXPECT_EQ(form.RowState, TFM_VlanSetting::rsTableFull);
+        ClickGroup(form, -1);  // beside the groups: no VID to type either
         ShowPage(form, form.TabSheet_EditVlan);
+        form.AddButton->Click();
+        ClickGroup(form, 0);
         TypeGuestGroup(form, "30");
         form.AddButton->Click();
-        ASSERT_EQ(dialogs.Texts(), std::vector<std::string>{"The VLAN table is full. Please delete a VLAN first."});
+        const std::string full = "The VLAN table is full. Please delete a VLAN first.";
+        ASSERT_EQ(dialogs.Texts(), (std::vector<std::string>{full, full}));
         EXPECT_EQ(dialogs.Last().Caption, "Warning");
         vka_test::Pump(0.1);
     });
@@ -468,7 +477,7 @@ TEST_P(VlanForm, PvidSaveWritesThePvidsOnlyInStaticModeAndOnlyTheStatusWithVlanO
                 EXPECT_EQ(Status(form), "Set OK!");
                 ClearStatus(form);
                 EXPECT_EQ(form.PageControl1->ActivePage(), form.TabSheet_VlanList);
-                ASSERT_TRUE(WaitForStatus(form, "Get OK!"));
+                ASSERT_TRUE(WaitForStatus(form, "Set OK!"));  // again, after the port list's read
             }
         });
         std::vector<std::vector<std::string>> sent;
@@ -516,8 +525,70 @@ TEST_P(VlanForm, TheFormsSaveNamesATypedPvidAsNotSavedAlsoAfterThePortList)
     RunForm([&](TFM_VlanSetting& form) {
         vka_test::Type(form.PvidEdits[1], "2");
         form.Btn_VlanApply->Click();
-        EXPECT_TRUE(WaitForStatus(form, "Get OK! Not saved: PVID LAN.")) << Status(form);
+        EXPECT_TRUE(PumpUntil([&] {
+            return !TSettingsForm::Outstanding(form.PortListRequest) && Status(form) == "Set OK! Not saved: PVID LAN.";
+        })) << Status(form);
     });
+}
+
+// A PVID Save the device took in part (it refused the VLAN switch): the PVID it took is
+// what it holds, so the PVID put back is written again.
+TEST_P(VlanForm, APvidPutBackAfterASaveTheDeviceTookInPartIsWritten)
+{
+    LoadDevice(6, TwoGroups(Layouts[0]));
+    ASSERT_EQ(devsim.Control("set ro " + VlanStatusOid + " INTEGER 1").rfind("OK", 0), 0u);
+    RunForm([&](TFM_VlanSetting& form) {
+        form.PvidEdits[1]->SetText("");
+        vka_test::Type(form.PvidEdits[1], "2");
+        form.Btn_PvidApply->Click();
+        EXPECT_EQ(Status(form), "Set Error!");
+        ASSERT_TRUE(devsim.SetValue(VlanStatusOid, "INTEGER", "1"));
+        form.PvidEdits[1]->SetText("");
+        vka_test::Type(form.PvidEdits[1], "10");
+        form.Btn_PvidApply->Click();
+        EXPECT_EQ(Status(form), "Set OK!");
+    });
+    EXPECT_EQ(DeviceText(PvidOid(3)), "10");
+}
+
+// The form's Save that turns VLAN on puts the device's PVIDs and their assignment into
+// effect: it refuses what the PVID page's Save refuses, sending nothing, and points to
+// that page. A turn the device refuses says the Save failed.
+TEST_P(VlanForm, TheFormsSaveTurningVlanOnRefusesWhatThePvidPageRefuses)
+{
+    const std::string onPage = ": correct it on the PVID Setting page and save it there.";
+    const struct {
+        std::string Oid, Value, Box;
+    } cases[] = {
+        {PvidOid(5), "5000", std::string(VidRangeText) + " Save turns VLAN on with the device's PVID S-1 = 5000" + onPage},
+        {PvidOid(3), "0", std::string(VidRangeText) + " Save turns VLAN on with the device's PVID LAN = 0" + onPage},
+        {PvidAutoOid, "7", "The device's PVID Auto Assign Status cannot be shown, and Save puts it into effect: "
+                           "choose one on the PVID Setting page and save it there."},
+        {VlanStatusOid, "", ""}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Oid + " " + c.Value);
+        DeviceSetup setup;
+        setup.VlanStatus = 0;
+        LoadDevice(6, TwoGroups(Layouts[0]), setup);
+        if (c.Value.empty())
+            ASSERT_EQ(devsim.Control("set ro " + VlanStatusOid + " INTEGER 0").rfind("OK", 0), 0u);
+        else
+            ASSERT_TRUE(devsim.SetValue(c.Oid, "INTEGER", c.Value));
+        dialogs.Clear();
+        RunForm([&](TFM_VlanSetting& form) {
+            vka_test::Choose(form.CB_VlanStatus, "Enable");
+            form.Btn_VlanApply->Click();
+            ASSERT_EQ(dialogs.Count(), 1);
+            if (c.Value.empty()) {
+                EXPECT_EQ(Status(form), "Set Error!");
+                return;
+            }
+            EXPECT_EQ(dialogs.Last().Text, c.Box);
+            vka_test::Pump(0.1);
+            EXPECT_TRUE(Sets().empty());
+        });
+        EXPECT_EQ(DeviceText(VlanStatusOid), "0");
+    }
 }
 
 // With dynamic VLANs Edit shows the group read-only, and its Save is refused.

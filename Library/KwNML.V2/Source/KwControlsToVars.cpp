@@ -295,10 +295,25 @@ bool KwSNMPRequest2Edits::DiffersFromDevice(const TControl* control) const
     return read_.count(control) && settled != settled_.end() && KwShownState(control) != settled->second.Shown;
 }
 
+namespace {
+unsigned long settleCount = 0;
+}  // namespace
+
 void KwSNMPRequest2Edits::Settle(const TControl* control)
 {
-    settled_[control] = Settled{control->UserChanges(), KwShownState(control)};
+    settled_[control] = Settled{control->UserChanges(), KwShownState(control), ++settleCount};
     shownByForm_.erase(control);
+}
+
+unsigned long KwSNMPRequest2Edits::LastSettleNumber() { return settleCount; }
+
+const AnsiString* KwSNMPRequest2Edits::SettledAfter(const TControl* control, unsigned long& number) const
+{
+    const auto settled = settled_.find(control);
+    if (settled == settled_.end() || settled->second.Number <= number)
+        return nullptr;
+    number = settled->second.Number;
+    return &settled->second.Shown;
 }
 
 void KwSNMPRequest2Edits::ShownByForm(const TControl* control) { shownByForm_[control] = KwShownState(control); }

@@ -384,9 +384,15 @@ void KwSNMPRequest2Controls::SetDone(KwSNMPError& error, KwSNMPVarList&)
     }
     std::weak_ptr<int> alive = alive_;
     AfterSet();
-    if (alive.expired() || !EndCycle(KwCycleSet, error) || destroying_)
-        return;  // a hook or a handler deleted the request
-    if (Request.VarList.IsTable() && ReGet)
+    if (alive.expired())
+        return;  // a hook deleted the request
+    const bool reread = Request.VarList.IsTable() && ReGet;
+    rereadFollows_ = reread;
+    const bool ended = EndCycle(KwCycleSet, error);
+    if (alive.expired())
+        return;  // a handler deleted the request
+    rereadFollows_ = false;
+    if (ended && !destroying_ && reread)
         Get();
 }
 

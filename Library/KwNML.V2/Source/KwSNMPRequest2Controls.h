@@ -110,6 +110,9 @@ public:
 
     // True while the object pumps messages inside one of its cycles.
     bool Pumping() const { return pumping_ > 0; }
+    // True while an asynchronous set that succeeded reports, when the table's re-read
+    // starts right after its done handler.
+    bool RereadFollows() const { return rereadFollows_; }
 
 protected:
     // Lets the application process pending messages; Get and Set refuse meanwhile.
@@ -118,6 +121,7 @@ protected:
     std::weak_ptr<int> AliveToken() const { return alive_; }
 
 private:
+    bool rereadFollows_ = false;
     // True once this object or its owner form is being destroyed; completions stop.
     bool Closing();
     bool AcceptRow(const AnsiString& condition);

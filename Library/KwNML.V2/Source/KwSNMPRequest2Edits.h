@@ -104,6 +104,13 @@ public:
     // The control shows what the device holds now (a form put the device's value into
     // it in its own way after a read or write).
     void Settle(const TControl* control);
+    // Every Settle, of any request, takes the next number of one count: what a form
+    // learned of the device later has the higher number. The last number given.
+    static unsigned long LastSettleNumber();
+    // What the control showed when this request last settled it, if that was after
+    // `number` (LastSettleNumber then), which then becomes that settle's number; null
+    // otherwise.
+    const AnsiString* SettledAfter(const TControl* control, unsigned long& number) const;
     // The control shows a choice of the form's own in place of the device's value (a
     // switch mirroring another): the user putting it back to that is no change either,
     // until the control's variable is next read or written.
@@ -144,6 +151,7 @@ private:
     struct Settled {
         unsigned Changes = 0;
         AnsiString Shown;
+        unsigned long Number = 0;  // LastSettleNumber when settled
     };
     std::map<const TControl*, Settled> settled_;
     // What a bound control showed when the form put its own choice into it (ShownByForm).
