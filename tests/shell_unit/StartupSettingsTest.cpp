@@ -78,7 +78,7 @@ TEST_F(StartupSettingsTest, SwitchesAndProfilesApplyInOrder)
         {"\"/I\" alone reads no profile", {"/I10.1.2.3"}, [&] { return std::to_string(device.Port); }, "161"},
         {"a profile empties a security name it does not hold", {"/I10.0.0.1", "/v3", "/nnetadmin", "/Rx"},
          [&] { return "[" + security.SecurityName.ToStdString() + "]"; }, "[]"},
-        {"v3 switches count only for version three", {"/I10.9.9.9", "/t1161", "/nuser"},
+        {"v3 switches count only for version three, also before \"/v3\"", {"/I10.9.9.9", "/t1161", "/nuser", "/v3"},
          [&] { return std::to_string(device.Port) + security.SecurityName.ToStdString(); }, "161"},
         {"a profile's version three opens them", {"/I10.0.0.1", "/t1162"}, [&] { return std::to_string(device.Port); },
          "1162"},
@@ -119,16 +119,6 @@ TEST_F(StartupSettingsTest, AllV3SwitchesLand)
     EXPECT_EQ(security.PrivPassword, "privPass");
     EXPECT_EQ(scope.ContextName, "ctx");
     EXPECT_EQ(security.SecurityModel, 3);
-}
-
-// Given before "/v3", the SNMPv3 switches are dropped: no user, no authentication.
-TEST_F(StartupSettingsTest, V3SwitchesBeforeV3AreDropped)
-{
-    run({"/I10.9.9.9", "/nnetadmin", "/a1", "/Asecret-1", "/v3"});
-    EXPECT_EQ(security.Version, 3);
-    EXPECT_EQ(security.SecurityName, "");
-    EXPECT_EQ(security.AuthProtocol, 1);
-    EXPECT_EQ(security.AuthPassword, "");
 }
 
 // Every argument re-reads the profile; its refused value is still listed once.
