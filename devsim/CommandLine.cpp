@@ -4,12 +4,61 @@ namespace devsim {
 
 const char* usageText()
 {
-    return "usage: devsim --port N --state FILE [--config FILE] [--journal FILE] [--control PATH] [--dir DIR]";
+    return "usage: devsim --port N --state FILE [--config FILE] [--journal FILE] [--control PATH] [--dir DIR]\n"
+           "       devsim --help (the options, the configuration file's keys)";
+}
+
+const char* helpText()
+{
+    return R"(usage: devsim --port N --state FILE [--config FILE] [--journal FILE]
+              [--control PATH] [--dir DIR]
+       devsim --help
+
+A simulated VKA-7410 access point: it answers SNMP v1, v2c and v3 on
+udp:127.0.0.1:N until it gets SIGTERM or SIGINT, or the control command "stop".
+
+  --port N        the UDP port on 127.0.0.1 (1 to 65535)
+  --state FILE    the device's variables and values, one "[flags] OID TYPE VALUE"
+                  a line (devsim/state/vka7410-default.state is a whole device).
+                  Read once at start; sets change the values in memory only, the
+                  file is never written, and a factory reset goes back to it.
+  --config FILE   communities, SNMPv3 users and behaviour (keys below);
+                  without it the defaults
+  --journal FILE  every request received, one line each, appended
+  --control PATH  a Unix socket taking control commands, one a line
+                  (ping, load FILE, set, get, dump FILE, silent, stop, ...)
+  --dir DIR       the folder for net-snmp's files and the device's own (received
+                  firmware, its configuration backup and log, tftp-client.out).
+                  It must exist: devsim does not make it. A relative DIR is
+                  taken from the current folder. Without --dir, a fresh
+                  temporary folder, removed at exit.
+
+Configuration file, one setting a line ("#" starts a comment line):
+  read-community NAME         (default orchid)
+  write-community NAME        (default thunder)
+  user NAME noAuthNoPriv [readonly]
+  user NAME authNoPriv MD5|SHA AUTHPASS [readonly]
+  user NAME authPriv MD5|SHA AUTHPASS DES|AES PRIVPASS [readonly]
+                              (pass phrases: 8 characters or more, no blanks)
+  restart-silence SECONDS     silent after a restart or factory reset (default 0)
+  tftp-client tftp-hpa|atftp  the client the file commands run (default tftp-hpa)
+  tftp-port N                 the module's TFTP server port (default 69)
+  log-upload after-reply|before-reply
+                              when a log request sends the log (default after-reply)
+
+Exit status: 0 stopped, 2 bad command line, 3 bad file or folder, 4 port in use,
+5 net-snmp set-up failed. devsim/README.md tells the rest.
+)";
 }
 
 Options parseCommandLine(const std::vector<std::string>& arguments)
 {
     Options options;
+    for (const std::string& argument : arguments)
+        if (argument == "--help") {
+            options.help = true;
+            return options;
+        }
     bool havePort = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& name = arguments[i];

@@ -3,14 +3,17 @@
 //
 //   devsim --port N --state FILE [--config FILE] [--journal FILE]
 //          [--control PATH] [--dir DIR]
+//   devsim --help
 //
 // --port     UDP port on 127.0.0.1 (1..65535)
 // --state    state file (variables and values, see StateLine.h)
 // --config   access configuration (communities, USM users, see DeviceConfig.h)
 // --journal  request journal, appended to (see Journal.h)
 // --control  path of the control socket (Unix stream socket, see ControlCommands.h)
-// --dir      folder for net-snmp's own files; a fresh temporary folder,
-//            removed at exit, when not given
+// --dir      folder for net-snmp's own files and the device's; it must exist
+//            (a relative one is taken from the current folder); a fresh
+//            temporary folder, removed at exit, when not given
+// --help     the full usage (helpText) on stdout
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -29,11 +32,15 @@ struct Options {
     std::string journalPath;
     std::string controlPath;
     std::string workDir;
+    bool help = false;  // --help anywhere: nothing else counts
 };
 
 // Throws UsageError naming the fault.
 Options parseCommandLine(const std::vector<std::string>& arguments);
 
+// One line, shown with a fault on the command line.
 const char* usageText();
+// Options, configuration file keys and where the device's state comes from.
+const char* helpText();
 
 } // namespace devsim

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <ftw.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -34,7 +35,14 @@ bool WorkFolder::prepare(const std::string& given, std::string& error)
             error = given + ": not a folder";
             return false;
         }
-        path_ = given;
+        // net-snmp makes its own folders below this one and takes a relative
+        // path from the file system's root: hand everyone the full path.
+        std::error_code failed;
+        path_ = std::filesystem::absolute(given, failed).string();
+        if (failed) {
+            error = given + ": " + failed.message();
+            return false;
+        }
         return true;
     }
     const char* base = std::getenv("TMPDIR");

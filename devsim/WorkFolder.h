@@ -12,7 +12,8 @@ public:
     WorkFolder(const WorkFolder&) = delete;
     WorkFolder& operator=(const WorkFolder&) = delete;
 
-    // `given` empty: creates a temporary folder. False with `error` set when
+    // `given` empty: creates a temporary folder. A given folder must exist; a
+    // relative one is taken from the current folder. False with `error` set when
     // the folder is missing or cannot be created.
     bool prepare(const std::string& given, std::string& error);
     const std::string& path() const { return path_; }

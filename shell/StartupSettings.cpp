@@ -3,6 +3,7 @@
 #include "KwIni.h"
 #include "SysUtils.h"
 
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -52,6 +53,13 @@ AnsiString StartupSettings::ProfileFileName() const { return profileFolder_ + De
 
 bool StartupSettings::Version3() const { return profileVersionText_ == "3" || security_.Version == 3; }
 
+// Every argument re-reads the profile: a value it refuses is listed once.
+void StartupSettings::Refuse(const AnsiString& refusal)
+{
+    if (std::find(Refusals.begin(), Refusals.end(), refusal) == Refusals.end())
+        Refusals.push_back(refusal);
+}
+
 void StartupSettings::ApplyArguments(const std::vector<AnsiString>& arguments)
 {
     for (const AnsiString& argument : arguments)
@@ -93,7 +101,7 @@ void StartupSettings::ApplyArgument(const AnsiString& argument)
 void StartupSettings::ApplySwitch(const AnsiString& sw, const AnsiString& value)
 {
     auto refuse = [&](const char* what) {
-        Refusals.push_back("switch " + sw + ": '" + value + "' is not a valid " + what);
+        Refuse("switch " + sw + ": '" + value + "' is not a valid " + what);
     };
     int n = 0;
     if (sw == "/R") {
@@ -153,7 +161,7 @@ void StartupSettings::ApplyProfile()
     KwIni profile(fileName);
     auto read = [&](const char* key) { return profile.ReadString(ProfileSection, key, ""); };
     auto refuse = [&](const char* key, const AnsiString& text, const char* what) {
-        Refusals.push_back("profile key " + AnsiString(key) + ": '" + text + "' is not a valid " + what);
+        Refuse("profile key " + AnsiString(key) + ": '" + text + "' is not a valid " + what);
     };
     int n = 0;
 

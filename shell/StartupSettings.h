@@ -19,7 +19,8 @@ public:
     void ApplyArguments(const std::vector<AnsiString>& arguments);
 
     AnsiString DeviceAddress;
-    // One line per refused value, e.g. "switch /v: 'x' is not a valid version".
+    // One line per refused value, each listed once, e.g.
+    // "switch /v: 'x' is not a valid version".
     std::vector<AnsiString> Refusals;
 
     // The profile file an argument re-reads at this moment.
@@ -30,6 +31,7 @@ private:
     void ApplyProfile();
     void ApplySwitch(const AnsiString& sw, const AnsiString& value);
     bool Version3() const;
+    void Refuse(const AnsiString& refusal);
 
     KwSNMPDevice& device_;
     KwSNMPScope& scope_;

@@ -14,5 +14,9 @@ int main(int argc, char** argv)
         std::cerr << "devsim: " << e.what() << "\n" << devsim::usageText() << "\n";
         return devsim::kExitUsage;
     }
+    if (options.help) {
+        std::cout << devsim::helpText();
+        return devsim::kExitOk;
+    }
     return devsim::runDevice(options);
 }

@@ -22,10 +22,11 @@ struct ProgramRun {
     std::string output;
 };
 
-ProgramRun RunDevsim(const std::string& arguments)
+ProgramRun RunDevsim(const std::string& arguments, const std::string& folder = ".")
 {
     ProgramRun run;
-    FILE* pipe = ::popen(("timeout 10 " + vka_test::DevsimPeer::Program() + " " + arguments + " 2>&1").c_str(), "r");
+    const std::string command = "cd '" + folder + "' && timeout 10 " + vka_test::DevsimPeer::Program() + " " + arguments;
+    FILE* pipe = ::popen((command + " 2>&1").c_str(), "r");
     if (!pipe)
         return run;
     char buffer[4096];
@@ -138,6 +139,16 @@ TEST_F(DevsimCommandLine, ATakenPortEndsTheProgram)
     ::close(holder);
     EXPECT_EQ(run.exitCode, 4) << run.output;
     EXPECT_NE(run.output.find("cannot listen on udp:127.0.0.1:"), std::string::npos) << run.output;
+}
+
+TEST_F(DevsimCommandLine, ARelativeFolderIsTakenFromTheCurrentFolder)
+{
+    // net-snmp makes its certificate index below the folder as the device starts; a
+    // control socket it cannot make then ends the run.
+    std::filesystem::create_directory(dir + "/files");
+    const ProgramRun run = RunDevsim("--port " + Port() + " --state good.state --dir files --control none/c", dir);
+    EXPECT_EQ(run.exitCode, 3) << run.output;
+    EXPECT_TRUE(std::filesystem::is_directory(dir + "/files/cert_indexes")) << run.output;
 }
 
 TEST_F(DevsimCommandLine, NetSnmpFilesStayInTheGivenFolder)

@@ -63,6 +63,30 @@ TEST_F(ShellTest, TheReadmeSnmpV3ExampleReadsTheDevice)
         EXPECT_EQ(request.Version + " " + request.Security + " " + request.Status, "3 netadmin noError");
 }
 
+// README.md's SNMPv3 command line without a profile: "/v3" first, then the user's switches.
+TEST_F(ShellTest, TheReadmeSnmpV3SwitchesReadTheDeviceAfterV3)
+{
+    StartDevice("orchid", "thunder", "user netadmin authPriv SHA auth-phrase-1 AES priv-phrase-1\n");
+    Open({"/I" + Address(), "/v3", "/t" + std::to_string(device.Port()), "/m3", "/nnetadmin", "/l2", "/a2",
+          "/Aauth-phrase-1", "/p3", "/Ppriv-phrase-1"});
+    EXPECT_EQ(dialogs.Count(), 0) << dialogs.Texts().front();
+    ASSERT_FALSE(device.Journal().empty());
+    for (const auto& request : device.Journal())
+        EXPECT_EQ(request.Version + " " + request.Security + " " + request.Status, "3 netadmin noError");
+}
+
+// README.md's SNMPv2c device on a port other than 161: only the profile's AgentPort
+// takes the module there, "/t" counts under SNMPv3 alone.
+TEST_F(ShellTest, TheReadmeSnmpV2cDeviceOnItsOwnPortIsReachedThroughTheProfile)
+{
+    StartDevice("public", "private");
+    WriteProfile(Address(), "AgentPort=" + std::to_string(device.Port()) + "\n");
+    Open({"/I" + Address(), "/Rpublic", "/Wprivate", "/v1", "/t1"});
+    ASSERT_TRUE(PumpUntil([&] { return !RequestsFor(device, "GET", SysDescr0).empty(); }));
+    const auto poll = RequestsFor(device, "GET", SysDescr0).front();
+    EXPECT_EQ(poll.Version + " " + poll.Security + " " + poll.Status, "2c public noError");
+}
+
 TEST_F(ShellTest, RefusedValuesAreListedInOneWarningAndStartUpGoesOn)
 {
     StartDevice();

@@ -75,7 +75,10 @@ TEST_F(StartupSettingsTest, SwitchesAndProfilesApplyInOrder)
     } cases[] = {
         {"a switch before the address reads the profile of no address", {"/Rpublic", "/I10.1.2.3"},
          [&] { return std::to_string(device.Port); }, "2161"},
-        {"v3 switches count only for version three", {"/I10.9.9.9", "/t1161", "/nuser"},
+        {"\"/I\" alone reads no profile", {"/I10.1.2.3"}, [&] { return std::to_string(device.Port); }, "161"},
+        {"a profile empties a security name it does not hold", {"/I10.0.0.1", "/v3", "/nnetadmin", "/Rx"},
+         [&] { return "[" + security.SecurityName.ToStdString() + "]"; }, "[]"},
+        {"v3 switches count only for version three, also before \"/v3\"", {"/I10.9.9.9", "/t1161", "/nuser", "/v3"},
          [&] { return std::to_string(device.Port) + security.SecurityName.ToStdString(); }, "161"},
         {"a profile's version three opens them", {"/I10.0.0.1", "/t1162"}, [&] { return std::to_string(device.Port); },
          "1162"},
@@ -95,6 +98,7 @@ TEST_F(StartupSettingsTest, SwitchesAndProfilesApplyInOrder)
     };
     for (const auto& c : cases) {
         device.Port = 161;
+        security.Version = 0;
         security.SecurityLevel = 2;
         security.AuthProtocol = 3;
         run(c.args);
@@ -115,6 +119,16 @@ TEST_F(StartupSettingsTest, AllV3SwitchesLand)
     EXPECT_EQ(security.PrivPassword, "privPass");
     EXPECT_EQ(scope.ContextName, "ctx");
     EXPECT_EQ(security.SecurityModel, 3);
+}
+
+// Every argument re-reads the profile; its refused value is still listed once.
+TEST_F(StartupSettingsTest, AValueRefusedAtEveryArgumentIsListedOnce)
+{
+    writeProfile("10.0.0.1", "AgentPort=31162x\r\n");
+    const StartupSettings s = run({"/I10.0.0.1", "/Rr", "/Ww", "/v3", "/t31162"});
+    ASSERT_EQ(s.Refusals.size(), 1u);
+    EXPECT_EQ(s.Refusals[0], "profile key AgentPort: '31162x' is not a valid port (1 to 65535)");
+    EXPECT_EQ(device.Port, 31162);
 }
 
 TEST_F(StartupSettingsTest, BadNumbersAreRefusedAndNamed)
