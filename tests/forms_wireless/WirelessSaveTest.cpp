@@ -529,7 +529,8 @@ TEST_P(WirelessSave, ASwitchPuttingWepIntoEffectHasTheKeyInUseChecked)
                          "again, then Save.";
     const Case cases[] = {{1, 0, 1, "abc", "CB_dot11Encryption", "Enable", ascii, "abcde"},
                           {4, 0, 1, "abc", "CB_dot11Encryption", "Enable", ascii, "abcde"},
-                          {1, 1, 1, "*****", "CB_KeyType1", "HEX", masked, "00112233ff"},
+                          // an ASCII key shown as ten asterisks: of the length HEX asks
+                          {1, 1, 1, "**********", "CB_KeyType1", "HEX", masked, "00112233ff"},
                           {1, 1, 1, "*****", "CB_WepEncryp1", "128Bits", masked, "abcdefghijklm"},
                           {1, 1, 1, "abc", "CB_SecurityMode", "Shared Key", ascii, "abcde"},
                           {1, 1, 1, "12345", "CB_DefaultKey", "Second", second, "fghij"},

@@ -25,6 +25,16 @@ std::vector<std::string> StatusTexts(TForm* form)
     return texts;
 }
 
+// Empties every status bar, so that what a press says is all that shows afterwards.
+void ClearStatuses(TForm* form)
+{
+    for (TStatusBar* bar : Owned<TStatusBar>(form)) {
+        bar->SetSimpleText("");
+        for (int i = 0; i < bar->Panels()->Count(); ++i)
+            bar->Panels()->Items(i)->SetText("");
+    }
+}
+
 std::vector<DevsimJournalEntry> SetsFrom(const DevsimPeer& device, std::size_t from)
 {
     std::vector<DevsimJournalEntry> sets;
@@ -51,7 +61,7 @@ UnchangedSaveRun SaveUnchanged(const char* item, const DevsimPeer& device, const
 }
 
 UnchangedSaveRun SaveRounds(const char* item, const DevsimPeer& device, const ScriptedDialogs& dialogs,
-                            bool collect, const std::vector<TUserChange>& changes)
+                            bool collect, const std::vector<TUserChange>& changes, const std::string& only)
 {
     UnchangedSaveRun run;
     run.Before = StateValues(device);
@@ -72,15 +82,20 @@ UnchangedSaveRun SaveRounds(const char* item, const DevsimPeer& device, const Sc
             for (TButton* button : SaveButtons(form)) {
                 SavePress press;
                 press.Button = button->Name().ToStdString();
+                if (!only.empty() && press.Button != only)
+                    continue;
                 press.Round = static_cast<int>(round);
                 const std::size_t journalAt = device.Journal().size();
                 const int boxesAt = dialogs.Count();
                 press.StatusesBefore = StatusTexts(form);
+                press.Before = StateValues(device);
+                ClearStatuses(form);  // each Save button is judged on what it says itself
                 button->Click();
                 EXPECT_TRUE(PumpUntil([&] { return RequestsIdle(form); }, 20)) << OutstandingRequests(form);
                 press.Sets = SetsFrom(device, journalAt);
                 press.Boxes = BoxesFrom(dialogs, boxesAt);
                 press.Statuses = StatusTexts(form);
+                press.After = StateValues(device);
                 run.Presses.push_back(press);
             }
         }
@@ -100,6 +115,17 @@ const std::vector<const char*>& SweptMenuItems()
         "ViewLog1",       "stDeviceInfo2", "Client1",          "WDSInformation1", "WLAN1",
         "Ethernet1"};
     return items;
+}
+
+bool PressSaid(const SavePress& press, const std::set<std::string>& usual)
+{
+    for (const std::string& box : press.Boxes)
+        if (!usual.count(press.Button + ": " + box))
+            return true;
+    for (const std::string& status : press.Statuses)
+        if (SaysFailure(status) || status.find("Not saved") != std::string::npos)
+            return true;
+    return false;
 }
 
 bool SaysFailure(const std::string& status)

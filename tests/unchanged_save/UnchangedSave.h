@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -20,7 +21,8 @@ struct SavePress {
     std::vector<DevsimJournalEntry> Sets;  // what the press sent, in order
     std::vector<std::string> Boxes;        // message boxes it showed
     std::vector<std::string> StatusesBefore;  // the form's status texts before the press
-    std::vector<std::string> Statuses;        // and afterwards
+    std::vector<std::string> Statuses;        // what the press put there (emptied before it)
+    std::map<std::string, std::string> Before, After;  // the device's state around the press
 };
 
 struct UnchangedSaveRun {
@@ -40,14 +42,19 @@ using TUserChange = std::function<void(TForm*)>;
 // before the Saves.
 UnchangedSaveRun SaveUnchanged(const char* item, const DevsimPeer& device, const ScriptedDialogs& dialogs,
                                bool collect, const TUserChange& change = nullptr);
-// The same with rounds: each change, then every Save pressed.
+// The same with rounds: each change, then every Save pressed (only the button named
+// `only`, when one is).
 UnchangedSaveRun SaveRounds(const char* item, const DevsimPeer& device, const ScriptedDialogs& dialogs,
-                            bool collect, const std::vector<TUserChange>& changes);
+                            bool collect, const std::vector<TUserChange>& changes, const std::string& only = "");
 
 // The menu items of every settings form the main menu opens.
 const std::vector<const char*>& SweptMenuItems();
 
 // The status texts that say a Save failed.
 bool SaysFailure(const std::string& status);
+
+// True when the press showed a box its button does not show on a plain Save (`usual`,
+// "button: box"), or said a failure or a "Not saved" note.
+bool PressSaid(const SavePress& press, const std::set<std::string>& usual = {});
 
 }  // namespace vka_test

@@ -15,6 +15,8 @@
 #include "UnchangedSave.h"
 
 #include <algorithm>
+#include <cctype>
+#include <cstdio>
 #include <set>
 
 using namespace vka_test;
@@ -187,7 +189,7 @@ protected:
                                    : !SaysFailure(box)))
                     << what << ": " << press.Button << " showed \"" << box << "\"";
             EXPECT_FALSE(writingPresses.count(press.Button) && press.Sets.empty() && press.Boxes.empty() &&
-                         press.Statuses == press.StatusesBefore)
+                         press.Statuses.empty())
                 << what << ": " << press.Button << " sent nothing and said nothing";
         }
     }
@@ -382,18 +384,34 @@ std::set<std::string> BoxesShown(const UnchangedSaveRun& run, int round)
     return shown;
 }
 
-// True when a press of the round showed a box its button does not show on a plain Save
-// (`usual`), a failure or a "Not saved" note.
+// True when a press of the round said something (PressSaid).
 bool SaidSomething(const UnchangedSaveRun& run, int round, const std::set<std::string>& usual = {})
 {
-    return std::any_of(run.Presses.begin(), run.Presses.end(), [&](const SavePress& press) {
-        return press.Round == round &&
-               (std::any_of(press.Boxes.begin(), press.Boxes.end(),
-                            [&](const std::string& box) { return !usual.count(press.Button + ": " + box); }) ||
-                std::any_of(press.Statuses.begin(), press.Statuses.end(), [](auto& s) {
-                    return SaysFailure(s) || s.find("Not saved") != std::string::npos;
-                }));
-    });
+    return std::any_of(run.Presses.begin(), run.Presses.end(),
+                       [&](const SavePress& press) { return press.Round == round && PressSaid(press, usual); });
+}
+
+// The device's value of `oid` in `state` ("" when it has none).
+std::string Held(const std::map<std::string, std::string>& state, const std::string& oid)
+{
+    const auto held = state.find(oid);
+    return held == state.end() ? std::string() : held->second;
+}
+
+// The press of the round that brought the device to hold every value of `effect` (OID ->
+// "TYPE value") and said nothing of it, judged on its own; null when none did.
+const SavePress* SilentlyPutIntoEffect(const UnchangedSaveRun& run, int round,
+                                       const std::map<std::string, std::string>& effect,
+                                       const std::set<std::string>& usual)
+{
+    const auto holds = [&](const std::map<std::string, std::string>& state) {
+        return std::all_of(effect.begin(), effect.end(),
+                           [&](const auto& value) { return Held(state, value.first) == value.second; });
+    };
+    for (const SavePress& press : run.Presses)
+        if (press.Round == round && !holds(press.Before) && holds(press.After) && !PressSaid(press, usual))
+            return &press;
+    return nullptr;
 }
 
 bool Writes(const UnchangedSaveRun& run, const std::string& oid)
@@ -509,14 +527,16 @@ TEST_P(GoverningSwitchSweep, NoTurnPutsARefusedSettingIntoEffectSilently)
                 const UnchangedSaveRun run = SaveRounds(MenuItems.at(entry.Form), devsim, dialogs, false, rounds);
                 if (back && (away != type + " " + valueOf[other] || SaidSomething(run, 0, usual)))
                     continue;  // no Save that turned it away went through (Log Settings' turns it on)
-                const bool said = SaidSomething(run, static_cast<int>(rounds.size()) - 1, usual);
-                for (const auto& [oid, value] : held)
-                    EXPECT_FALSE(!said && run.After.at(turned.first) == type + " " + valueOf[each] &&
-                                 run.After.at(oid) == value)
+                const int last = static_cast<int>(rounds.size()) - 1;
+                for (const auto& [oid, value] : held) {
+                    const SavePress* silent =
+                        SilentlyPutIntoEffect(run, last, {{turned.first, type + " " + valueOf[each]}, {oid, value}}, usual);
+                    EXPECT_TRUE(!silent)
                         << entry.Switch << (back ? " turned away to \"" + other + "\", saved and back to \""
                                                  : std::string(" turned to \""))
-                        << each << "\" puts " << NameOf(run.Names, oid) << " = " << value
-                        << " into effect with plain success";
+                        << each << "\": " << (silent ? silent->Button : "") << " puts " << NameOf(run.Names, oid)
+                        << " = " << value << " into effect with plain success";
+                }
                 break;
             }
         }
@@ -663,12 +683,13 @@ TEST_P(SwitchTableCheck, WhatATurnBringsUpIsGovernedOrCheckedWheneverSent)
             continue;  // the form takes the value, or never writes the setting
         ground(true);
         const UnchangedSaveRun run = SaveRounds(item, devsim, dialogs, false, {turn});
-        EXPECT_FALSE(!SaidSomething(run, 0, usual) &&
-                     run.After.at(switchOid) == type + " " + values[each.Switch][each.To] &&
-                     run.After.at(settingOid) == refused)
-            << formName << ": " << each.Switch << " turned from \"" << each.From << "\" to \"" << each.To
-            << "\" puts " << each.Setting << " = " << refused
-            << " into effect unchecked: name it in the switch's row, or check it whenever it is sent";
+        const SavePress* silent = SilentlyPutIntoEffect(
+            run, 0, {{switchOid, type + " " + values[each.Switch][each.To]}, {settingOid, refused}}, usual);
+        EXPECT_TRUE(!silent) << formName << ": " << each.Switch << " turned from \"" << each.From << "\" to \""
+                                   << each.To << "\", " << (silent ? silent->Button : "") << " puts " << each.Setting
+                                   << " = " << refused
+                                   << " into effect unchecked: name it in the switch's row, or check it whenever it "
+                                      "is sent";
     }
 }
 
@@ -677,3 +698,145 @@ INSTANTIATE_TEST_SUITE_P(Menu, SwitchTableCheck, ::testing::Range(0, static_cast
                              const TableRoad& road = TableRoads()[info.param];
                              return road.Item + road.Variant;
                          });
+
+// The partial-failure pass, over the same forms: each Save button saves edits of two or
+// more of its sets while the device refuses one set that holds none of the first edit;
+// then the device takes that set again and the user puts the first edit back. The
+// value put back must reach the device, and the Save must say nothing failed: after a
+// Save the device took in part, each control's baseline is what the device took.
+namespace {
+// One edit the pass types into: the value the device gave and another the form may take.
+struct TypedEdit {
+    std::string Name, Oid, Given, Other;
+};
+
+// Another text of the same kind: an address's last number moved by one, a number one
+// less (one more from 1), a text's last letter changed; "" where none is safe to guess.
+std::string OtherText(const std::string& text)
+{
+    unsigned a, b, c, d;
+    char tail;
+    if (std::sscanf(text.c_str(), "%u.%u.%u.%u%c", &a, &b, &c, &d, &tail) == 4)
+        return d >= 1 && d <= 254 ? std::to_string(a) + "." + std::to_string(b) + "." + std::to_string(c) + "." +
+                                        std::to_string(d == 254 ? 253 : d + 1)
+                                  : "";
+    if (!text.empty() && text.size() <= 6 && std::all_of(text.begin(), text.end(), ::isdigit)) {
+        const int number = std::stoi(text);
+        return std::to_string(number > 1 ? number - 1 : number + 1);
+    }
+    if (text.empty() || text == "(NULL)" || text.find(':') != std::string::npos ||
+        !std::all_of(text.begin(), text.end(), [](char ch) { return ch > ' ' && ch < 127; }))
+        return "";
+    return text.substr(0, text.size() - 1) + (text.back() == 'x' ? "y" : "x");
+}
+
+// The bound edits of writable variables the user can reach, with the values to type.
+std::vector<TypedEdit> TypableEdits(TForm* form)
+{
+    std::vector<TypedEdit> edits;
+    for (KwSNMPRequest2Edits* request : Owned<KwSNMPRequest2Edits>(form))
+        for (const auto& binding : request->Bindings) {
+            auto* edit = binding->Controls.size() == 1 ? dynamic_cast<TEdit*>(binding->Controls[0]) : nullptr;
+            if (!edit || edit->PasswordChar() || !UserReaches(edit) ||
+                !request->Request.VarList.IsWritable(binding->VarIndex))
+                continue;
+            const std::string given = edit->Text().ToStdString();
+            const std::string other = OtherText(given);
+            if (!other.empty())
+                edits.push_back({edit->Name().ToStdString(), InstanceOid(request->Request, binding->VarIndex), given,
+                                 other});
+        }
+    return edits;
+}
+
+void Retype(TForm* form, const TypedEdit& edit, const std::string& text)
+{
+    auto* control = FindControl<TEdit>(form, edit.Name.c_str());
+    control->SetText("");
+    Type(control, text.c_str());
+}
+
+bool WritesOid(const DevsimJournalEntry& set, const std::string& oid)
+{
+    return std::any_of(set.Bindings.begin(), set.Bindings.end(),
+                       [&](const DevsimJournalBinding& binding) { return binding.Oid == oid; });
+}
+}  // namespace
+
+class PartlyRefusedSave : public SwitchTableCheck {};
+
+TEST_P(PartlyRefusedSave, AValuePutBackAfterwardsIsWritten)
+{
+    const char* item = TableRoads()[GetParam()].Item.c_str();
+    const std::string startState = WriteStateFile(devsim.Folder(), "start.state", StateText());
+    const std::map<std::string, std::string> start = StateValues(devsim);
+    std::vector<TypedEdit> edits;
+    std::vector<std::string> buttons;
+    ASSERT_TRUE(OpenAndClose([&] { OpenMenuForm(item); }, [&] {
+        TForm* form = NewestForm();
+        ASSERT_TRUE(PumpUntil([&] { return RequestsIdle(form); }, 20)) << OutstandingRequests(form);
+        edits = TypableEdits(form);
+        for (TButton* button : SaveButtons(form))
+            buttons.push_back(button->Name().ToStdString());
+    }));
+    const auto typeAll = [](const std::vector<TypedEdit>& typed) {
+        return [typed](TForm* form) {
+            for (const TypedEdit& edit : typed)
+                Retype(form, edit, edit.Other);
+        };
+    };
+    const std::size_t MostTried = 6;
+    for (const std::string& button : buttons) {
+        // The edits this button writes together, each taken by the form and the device.
+        std::vector<TypedEdit> taken;
+        SavePress probe;
+        for (std::size_t i = 0; i < edits.size() && i < MostTried; ++i) {
+            std::vector<TypedEdit> tried = taken;
+            tried.push_back(edits[i]);
+            ASSERT_TRUE(devsim.LoadState(startState));
+            const UnchangedSaveRun run = SaveRounds(item, devsim, dialogs, false, {typeAll(tried)}, button);
+            if (run.Presses.size() != 1 || !run.Presses[0].Boxes.empty() ||
+                Held(run.After, edits[i].Oid) == Held(start, edits[i].Oid))
+                continue;
+            taken = tried;
+            probe = run.Presses[0];
+        }
+        if (taken.size() < 2)
+            continue;
+        const TypedEdit& first = taken[0];
+        int refusals = 0;
+        for (const DevsimJournalEntry& set : probe.Sets) {
+            if (WritesOid(set, first.Oid) || set.Bindings.empty() || ++refusals > 3)
+                continue;
+            const std::string refused = set.Bindings[0].Oid;
+            const std::string held = Held(start, refused);
+            ASSERT_TRUE(devsim.LoadState(startState));
+            ASSERT_EQ(devsim.Control("set ro " + refused + " " + held).rfind("OK", 0), 0u) << refused;
+            const UnchangedSaveRun run = SaveRounds(
+                item, devsim, dialogs, false,
+                {typeAll(taken),
+                 [&](TForm* form) {
+                     devsim.SetValue(refused, TypeOf(held), held.substr(held.find(' ') + 1));
+                     Retype(form, first, first.Given);
+                 }},
+                button);
+            if (run.Presses.size() != 2 || Held(run.Presses[0].After, first.Oid) == Held(start, first.Oid))
+                continue;  // refusing that set left the first edit unwritten too
+            const SavePress& putBack = run.Presses[1];
+            EXPECT_EQ(Held(run.After, first.Oid), Held(start, first.Oid))
+                << item << ": " << button << ", after a Save whose set of " << NameOf(run.Names, refused)
+                << " the device refused, does not write " << first.Name << " put back to " << first.Given;
+            EXPECT_FALSE(PressSaid(putBack)) << item << ": " << button << " says \""
+                                             << (putBack.Statuses.empty() ? "" : putBack.Statuses[0])
+                                             << "\" when the value put back was written";
+            break;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Menu, PartlyRefusedSave, ::testing::Range(0, static_cast<int>(TableRoads().size())),
+                         [](const ::testing::TestParamInfo<int>& info) {
+                             const TableRoad& road = TableRoads()[info.param];
+                             return road.Item + road.Variant;
+                         });
+
