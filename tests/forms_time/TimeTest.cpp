@@ -200,14 +200,21 @@ TEST_P(TimeRoad, ZonesWithoutDaylightSavingLeaveItsSwitchOutButKeepCheckedDates)
                      "15.0 INTEGER 2"}));
 }
 
+// A device that refuses the time: a setting error; once it takes it again, the next
+// Save's success leaves nothing of the failure in the status bar.
 TEST_P(TimeRoad, ADeviceThatRefusesTheTimeIsASettingError)
 {
-    ASSERT_EQ(devsim.Control("set ro " + T + "7.0 STRING \"01/01/2000 00:00:00\"").rfind("OK", 0), 0u);
+    const std::string clock = T + "7.0 STRING \"01/01/2000 00:00:00\"";
+    ASSERT_EQ(devsim.Control("set ro " + clock).rfind("OK", 0), 0u);
     RunMenuForm<TFM_Time>("Time", FM_Time, [&](TFM_Time& form) {
         form.CheckBox_NTP->SetChecked(false);
         form.Btn_Apply->Click();
         EXPECT_EQ(StatusText(form.StatusBar), "Setting Error");
         ASSERT_EQ(dialogs.Count(), 1);  // the device's reason
+        ASSERT_EQ(devsim.Control("set " + clock).rfind("OK", 0), 0u);
+        form.Btn_Apply->Click();
+        EXPECT_EQ(StatusText(form.StatusBar), "Setting Success");
+        EXPECT_EQ(form.StatusBar->SimpleText().ToStdString(), "Setting Success");
     });
 }
 

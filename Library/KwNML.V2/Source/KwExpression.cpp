@@ -451,10 +451,12 @@ bool EvalComparison(const AnsiString& text)
     }
     std::string left = WithData(Unquote(leftText.Trim()).ToStdString());
     std::string right = WithData(Unquote(rightText.Trim()).ToStdString());
+    // One reading of the clock a comparison: NOW on both sides is the same time.
+    const std::string now = NumberText(NowAsDays());
     if (SameIgnoringCase(left, "NOW"))
-        left = NumberText(NowAsDays());
+        left = now;
     if (SameIgnoringCase(right, "NOW"))
-        right = NumberText(NowAsDays());
+        right = now;
     int order = left.compare(right);  // byte by byte, as unsigned bytes
     switch (op) {
     case 0: return order != 0;
