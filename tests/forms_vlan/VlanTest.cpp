@@ -560,7 +560,8 @@ TEST_P(VlanForm, TheFormsSaveTurningVlanOnRefusesWhatThePvidPageRefuses)
     const struct {
         std::string Oid, Value, Box;
     } cases[] = {
-        {PvidOid(5), "5000", std::string(VidRangeText) + " Save turns VLAN on with the device's PVID S-1 = 5000" + onPage},
+        {PvidOid(5), "5000",
+         std::string(VidRangeText) + " Save turns VLAN on with the device's PVID S-1 = 5000" + onPage},
         {PvidOid(3), "0", std::string(VidRangeText) + " Save turns VLAN on with the device's PVID LAN = 0" + onPage},
         {PvidAutoOid, "7", "The device's PVID Auto Assign Status cannot be shown, and Save puts it into effect: "
                            "choose one on the PVID Setting page and save it there."},

@@ -529,8 +529,9 @@ TEST_P(GoverningSwitchSweep, NoTurnPutsARefusedSettingIntoEffectSilently)
                     continue;  // no Save that turned it away went through (Log Settings' turns it on)
                 const int last = static_cast<int>(rounds.size()) - 1;
                 for (const auto& [oid, value] : held) {
-                    const SavePress* silent =
-                        SilentlyPutIntoEffect(run, last, {{turned.first, type + " " + valueOf[each]}, {oid, value}}, usual);
+                    const std::map<std::string, std::string> effect = {{turned.first, type + " " + valueOf[each]},
+                                                                       {oid, value}};
+                    const SavePress* silent = SilentlyPutIntoEffect(run, last, effect, usual);
                     EXPECT_TRUE(!silent)
                         << entry.Switch << (back ? " turned away to \"" + other + "\", saved and back to \""
                                                  : std::string(" turned to \""))
@@ -701,65 +702,55 @@ INSTANTIATE_TEST_SUITE_P(Menu, SwitchTableCheck, ::testing::Range(0, static_cast
 
 // The partial-failure pass, over the same forms: each Save button saves edits of two or
 // more of its sets while the device refuses one set that holds none of the first edit;
-// then the device takes that set again and the user puts the first edit back. The
-// value put back must reach the device, and the Save must say nothing failed: after a
-// Save the device took in part, each control's baseline is what the device took.
+// the device takes that set again and the user puts the first edit back. The value put
+// back must reach the device with plain success: after a Save the device took in part,
+// each control's baseline is what the device took.
 namespace {
-// One edit the pass types into: the value the device gave and another the form may take.
 struct TypedEdit {
-    std::string Name, Oid, Given, Other;
+    std::string Name, Oid, Given, Other;  // the value the device gave, and one the form may take
 };
 
-// Another text of the same kind: an address's last number moved by one, a number one
-// less (one more from 1), a text's last letter changed; "" where none is safe to guess.
+// An address's last number moved by one, a number one less (one more from 1), a text's
+// last letter changed; "" where no other value is safe to guess.
 std::string OtherText(const std::string& text)
 {
     unsigned a, b, c, d;
-    char tail;
-    if (std::sscanf(text.c_str(), "%u.%u.%u.%u%c", &a, &b, &c, &d, &tail) == 4)
-        return d >= 1 && d <= 254 ? std::to_string(a) + "." + std::to_string(b) + "." + std::to_string(c) + "." +
-                                        std::to_string(d == 254 ? 253 : d + 1)
-                                  : "";
-    if (!text.empty() && text.size() <= 6 && std::all_of(text.begin(), text.end(), ::isdigit)) {
-        const int number = std::stoi(text);
-        return std::to_string(number > 1 ? number - 1 : number + 1);
-    }
-    if (text.empty() || text == "(NULL)" || text.find(':') != std::string::npos ||
-        !std::all_of(text.begin(), text.end(), [](char ch) { return ch > ' ' && ch < 127; }))
+    char more;
+    if (std::sscanf(text.c_str(), "%u.%u.%u.%u%c", &a, &b, &c, &d, &more) == 4)
+        return d && d < 255 ? text.substr(0, text.rfind('.') + 1) + std::to_string(d == 254 ? 253 : d + 1) : "";
+    if (!text.empty() && text.size() <= 6 && std::all_of(text.begin(), text.end(), ::isdigit))
+        return std::to_string(std::stoi(text) > 1 ? std::stoi(text) - 1 : std::stoi(text) + 1);
+    const bool plain = std::all_of(text.begin(), text.end(), [](char ch) { return ch > ' ' && ch < 127 && ch != ':'; });
+    if (text.empty() || text == "(NULL)" || !plain)
         return "";
     return text.substr(0, text.size() - 1) + (text.back() == 'x' ? "y" : "x");
 }
 
-// The bound edits of writable variables the user can reach, with the values to type.
+// The bound plain edits of writable variables the user can reach.
 std::vector<TypedEdit> TypableEdits(TForm* form)
 {
     std::vector<TypedEdit> edits;
     for (KwSNMPRequest2Edits* request : Owned<KwSNMPRequest2Edits>(form))
         for (const auto& binding : request->Bindings) {
             auto* edit = binding->Controls.size() == 1 ? dynamic_cast<TEdit*>(binding->Controls[0]) : nullptr;
-            if (!edit || edit->PasswordChar() || !UserReaches(edit) ||
-                !request->Request.VarList.IsWritable(binding->VarIndex))
-                continue;
-            const std::string given = edit->Text().ToStdString();
-            const std::string other = OtherText(given);
-            if (!other.empty())
+            const std::string given = edit ? edit->Text().ToStdString() : "";
+            if (edit && !edit->PasswordChar() && UserReaches(edit) &&
+                request->Request.VarList.IsWritable(binding->VarIndex) && !OtherText(given).empty())
                 edits.push_back({edit->Name().ToStdString(), InstanceOid(request->Request, binding->VarIndex), given,
-                                 other});
+                                 OtherText(given)});
         }
     return edits;
 }
 
-void Retype(TForm* form, const TypedEdit& edit, const std::string& text)
+TUserChange Typing(const std::vector<TypedEdit>& edits, bool given)
 {
-    auto* control = FindControl<TEdit>(form, edit.Name.c_str());
-    control->SetText("");
-    Type(control, text.c_str());
-}
-
-bool WritesOid(const DevsimJournalEntry& set, const std::string& oid)
-{
-    return std::any_of(set.Bindings.begin(), set.Bindings.end(),
-                       [&](const DevsimJournalBinding& binding) { return binding.Oid == oid; });
+    return [edits, given](TForm* form) {
+        for (const TypedEdit& edit : edits) {
+            auto* control = FindControl<TEdit>(form, edit.Name.c_str());
+            control->SetText("");
+            Type(control, (given ? edit.Given : edit.Other).c_str());
+        }
+    };
 }
 }  // namespace
 
@@ -779,56 +770,49 @@ TEST_P(PartlyRefusedSave, AValuePutBackAfterwardsIsWritten)
         for (TButton* button : SaveButtons(form))
             buttons.push_back(button->Name().ToStdString());
     }));
-    const auto typeAll = [](const std::vector<TypedEdit>& typed) {
-        return [typed](TForm* form) {
-            for (const TypedEdit& edit : typed)
-                Retype(form, edit, edit.Other);
-        };
+    const auto changed = [&](const SavePress& press, const TypedEdit& edit) {
+        return Held(press.After, edit.Oid) != Held(start, edit.Oid);
     };
-    const std::size_t MostTried = 6;
     for (const std::string& button : buttons) {
         // The edits this button writes together, each taken by the form and the device.
         std::vector<TypedEdit> taken;
         SavePress probe;
-        for (std::size_t i = 0; i < edits.size() && i < MostTried; ++i) {
+        for (std::size_t i = 0; i < edits.size() && i < 6; ++i) {
             std::vector<TypedEdit> tried = taken;
             tried.push_back(edits[i]);
             ASSERT_TRUE(devsim.LoadState(startState));
-            const UnchangedSaveRun run = SaveRounds(item, devsim, dialogs, false, {typeAll(tried)}, button);
-            if (run.Presses.size() != 1 || !run.Presses[0].Boxes.empty() ||
-                Held(run.After, edits[i].Oid) == Held(start, edits[i].Oid))
-                continue;
-            taken = tried;
-            probe = run.Presses[0];
+            const UnchangedSaveRun run = SaveRounds(item, devsim, dialogs, false, {Typing(tried, false)}, button);
+            if (run.Presses.size() == 1 && run.Presses[0].Boxes.empty() && changed(run.Presses[0], edits[i])) {
+                taken = tried;
+                probe = run.Presses[0];
+            }
         }
         if (taken.size() < 2)
             continue;
-        const TypedEdit& first = taken[0];
         int refusals = 0;
         for (const DevsimJournalEntry& set : probe.Sets) {
-            if (WritesOid(set, first.Oid) || set.Bindings.empty() || ++refusals > 3)
+            const std::string refused = set.Bindings.empty() ? "" : set.Bindings[0].Oid;
+            const bool withFirst = std::any_of(set.Bindings.begin(), set.Bindings.end(),
+                                               [&](const DevsimJournalBinding& b) { return b.Oid == taken[0].Oid; });
+            if (refused.empty() || withFirst || ++refusals > 3)
                 continue;
-            const std::string refused = set.Bindings[0].Oid;
             const std::string held = Held(start, refused);
             ASSERT_TRUE(devsim.LoadState(startState));
             ASSERT_EQ(devsim.Control("set ro " + refused + " " + held).rfind("OK", 0), 0u) << refused;
-            const UnchangedSaveRun run = SaveRounds(
-                item, devsim, dialogs, false,
-                {typeAll(taken),
-                 [&](TForm* form) {
-                     devsim.SetValue(refused, TypeOf(held), held.substr(held.find(' ') + 1));
-                     Retype(form, first, first.Given);
-                 }},
-                button);
-            if (run.Presses.size() != 2 || Held(run.Presses[0].After, first.Oid) == Held(start, first.Oid))
+            const TUserChange putBack = [&](TForm* form) {
+                devsim.SetValue(refused, TypeOf(held), held.substr(held.find(' ') + 1));
+                Typing({taken[0]}, true)(form);
+            };
+            const UnchangedSaveRun run =
+                SaveRounds(item, devsim, dialogs, false, {Typing(taken, false), putBack}, button);
+            if (run.Presses.size() != 2 || !changed(run.Presses[0], taken[0]))
                 continue;  // refusing that set left the first edit unwritten too
-            const SavePress& putBack = run.Presses[1];
-            EXPECT_EQ(Held(run.After, first.Oid), Held(start, first.Oid))
+            EXPECT_FALSE(changed(run.Presses[1], taken[0]))
                 << item << ": " << button << ", after a Save whose set of " << NameOf(run.Names, refused)
-                << " the device refused, does not write " << first.Name << " put back to " << first.Given;
-            EXPECT_FALSE(PressSaid(putBack)) << item << ": " << button << " says \""
-                                             << (putBack.Statuses.empty() ? "" : putBack.Statuses[0])
-                                             << "\" when the value put back was written";
+                << " the device refused, does not write " << taken[0].Name << " put back to " << taken[0].Given;
+            EXPECT_FALSE(PressSaid(run.Presses[1]))
+                << item << ": " << button << " says \"" << ::testing::PrintToString(run.Presses[1].Statuses)
+                << "\" when the value put back was written";
             break;
         }
     }
@@ -839,4 +823,3 @@ INSTANTIATE_TEST_SUITE_P(Menu, PartlyRefusedSave, ::testing::Range(0, static_cas
                              const TableRoad& road = TableRoads()[info.param];
                              return road.Item + road.Variant;
                          });
-
