@@ -186,19 +186,22 @@ bool TSettingsForm::MayChangeTable(const TRequests& requests, TStatusBar* bar)
 bool TSettingsForm::MaySave(std::initializer_list<const KwSNMPRequest2Controls*> requests,
                             const TSaveGuardTexts& texts)
 {
-    for (const KwSNMPRequest2Controls* request : requests)
-        if (!request || !MayWriteGroup(request, texts))
-            return false;
-    return RefuseUnshownInEffect({});
+    return MayWriteGroups(requests, texts) && RefuseUnshownInEffect({});
 }
 
 bool TSettingsForm::MaySaveWritingOnly(std::initializer_list<const KwSNMPRequest2Controls*> requests,
                                        const TSaveGuardTexts& texts)
 {
+    return MayWriteGroups(requests, texts) && RefuseUnshownInEffect(requests);
+}
+
+bool TSettingsForm::MayWriteGroups(std::initializer_list<const KwSNMPRequest2Controls*> requests,
+                                   const TSaveGuardTexts& texts)
+{
     for (const KwSNMPRequest2Controls* request : requests)
         if (!request || !MayWriteGroup(request, texts))
             return false;
-    return RefuseUnshownInEffect(requests);
+    return true;
 }
 
 bool TSettingsForm::ShowFailure(const KwSNMPError& error)

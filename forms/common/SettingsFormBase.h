@@ -247,6 +247,9 @@ protected:
 private:
     // MaySave's guard of one group, without the settings put into effect.
     bool MayWriteGroup(const KwSNMPRequest2Controls* request, const TSaveGuardTexts& texts);
+    // The same for each of the groups (false, silently, for a missing one).
+    bool MayWriteGroups(std::initializer_list<const KwSNMPRequest2Controls*> requests,
+                        const TSaveGuardTexts& texts);
     // The refusal MaySave makes for a setting put into effect that shows no choice; with
     // the only `requests` a Save writes (MaySaveWritingOnly), see there.
     bool RefuseUnshownInEffect(std::initializer_list<const KwSNMPRequest2Controls*> requests);

@@ -98,7 +98,8 @@ bool TFM_VlanSetting::ReadPvids()
 bool TFM_VlanSetting::PvidsTakeTheTurn()
 {
     // The device assigns the PVIDs itself (its own auto-assign status, which this Save
-    // does not write), or keeps them out of effect.
+    // does not write: of the two items, the other one while the user changed it), or
+    // keeps them out of effect.
     const bool autoShown = CB_PvidAutoStatus->ItemIndex() != 0;
     const bool deviceAssigns = PvidAutoRequest->DiffersFromDevice(CB_PvidAutoStatus) ? !autoShown : autoShown;
     if (DynamicMode() || deviceAssigns)

@@ -236,6 +236,7 @@ TEST_P(ScheduleForm, ARefusedSwitchStaysASetErrorAfterTheReRead)
     Run([&](TFM_Scheduling& form) {
         for (int rule : {-1, 0}) {
             ClickRow(form.User_ListView, rule);
+            form.StatusBar->Panels()->Items(0)->SetText("");  // this round's verdict, not the last
             form.Btn_Apply->Click();
             ASSERT_TRUE(SaveRead(form, "Set Error!")) << StatusText(form.StatusBar);
         }
