@@ -151,6 +151,8 @@ void TFM_Admin2::FormCreate(TObject* Sender)
         Ed_VID->SetEnabled(CheckBox_VID->Checked());
 
         // 2. Console, time-out, system name, login.
+        NameControl(CB_Telnet, "Telnet");
+        NameControl(CB_SHH, "SSH");
         ConsoleRequest = BoundGroup(telnetVars, MVT_SV, {CB_Telnet, CB_SHH}, 10000, 0);
         read(ConsoleRequest);
         TimeoutRequest = BoundGroup(timeoutVars, SVT_SV, {CB_Timeout}, 10000, 0);

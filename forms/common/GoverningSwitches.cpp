@@ -2,6 +2,7 @@
 
 #include "GroupBinding.h"
 #include "KwSNMPRequest2Edits.h"
+#include "KwValueText.h"
 #include "StdCtrls.h"
 #include "SysUtils.h"
 
@@ -128,6 +129,57 @@ AnsiString SwitchItem(const TControl* control)
     return AnsiString();
 }
 
+bool DeviceState(const TControl* control, AnsiString& state)
+{
+    if (!control || !control->Owner())
+        return false;
+    unsigned long number = 0;
+    bool known = false;
+    for (const KwSNMPRequest2Edits* request : BoundRequests(control->Owner()))
+        if (request->KnowsDeviceValue(control))
+            if (const AnsiString* settled = request->SettledAfter(control, number)) {
+                state = *settled;
+                known = true;
+            }
+    return known;
+}
+
+namespace {
+// The item index a choice's state names ("2", "2:text"); -1 for none.
+int StateItem(const AnsiString& state)
+{
+    const std::string text = state.ToStdString();
+    const std::string head = text.substr(0, text.find(':'));
+    return head.empty() || head.find_first_not_of("-0123456789") != std::string::npos ? -1 : std::stoi(head);
+}
+}  // namespace
+
+AnsiString DeviceSwitchItem(const TControl* control)
+{
+    AnsiString state;
+    if (!DeviceState(control, state))
+        return AnsiString();
+    if (dynamic_cast<const TCheckBox*>(control)) {
+        const int box = StateItem(state);
+        return box == cbChecked ? TickedItem : box == cbUnchecked ? UntickedItem : "";
+    }
+    if (const auto* combo = dynamic_cast<const TComboBox*>(control))
+        return ItemText(combo->Items(), StateItem(state));
+    if (const auto* group = dynamic_cast<const TRadioGroup*>(control))
+        return ItemText(group->Items(), StateItem(state));
+    return AnsiString();
+}
+
+bool DeviceShowsNoChoice(const TControl* control)
+{
+    AnsiString state;
+    if (!DeviceState(control, state))
+        return false;
+    if (dynamic_cast<const TEdit*>(control))
+        return state == KwNoValueText;
+    return DeviceSwitchItem(control).IsEmpty();
+}
+
 namespace {
 bool Turned(const TComponent* form, const TControl* control)
 {
@@ -164,7 +216,7 @@ bool PutIntoEffect(const TControl* setting)
     return false;
 }
 
-TControl* UnshownSettingPutIntoEffect(const TComponent* form)
+TControl* UnshownSettingPutIntoEffect(const TComponent* form, const std::function<bool(const TControl*)>& written)
 {
     for (const TGoverningSwitch& entry : GoverningSwitches()) {
         if (form->Name() != entry.Form || !InEffect(form, entry))
@@ -173,7 +225,8 @@ TControl* UnshownSettingPutIntoEffect(const TComponent* form)
         for (const KwSNMPRequest2Edits* request : BoundRequests(form))
             for (const auto& binding : request->Bindings)
                 if (!binding->Controls.empty() && Names(governed, binding->Controls[0]->Name()) &&
-                    KwShowsNoChoice(*binding))
+                    (!written || written(binding->Controls[0]) ? KwShowsNoChoice(*binding)
+                                                                : DeviceShowsNoChoice(binding->Controls[0])))
                     return binding->Controls[0];
     }
     return nullptr;

@@ -8,6 +8,7 @@
 // what a Save wrote and the device took), also when Save itself turned it.
 #include "vcl.h"
 
+#include <functional>
 #include <vector>
 
 struct TGoverningSwitch {
@@ -38,10 +39,23 @@ std::vector<AnsiString> EveryGovernedSetting(const TComponent* form, const TGove
 // TickedItem or UntickedItem.
 AnsiString SwitchItem(const TControl* control);
 
+// What the device holds of a bound control as far as the form knows (its last read, or
+// what a Save wrote and the device took), as KwShownState gives it: false before any read.
+bool DeviceState(const TControl* control, AnsiString& state);
+// The item of a switch (SwitchItem) the device holds as far as the form knows; empty when
+// that is none the switch shows, or not known.
+AnsiString DeviceSwitchItem(const TControl* control);
+// True when the device's value of a choice (a combo box, radio group or check box) as far
+// as the form knows is none it shows, or an edit's is no value of its type.
+bool DeviceShowsNoChoice(const TControl* control);
+
 // True when a switch that governs `setting` was turned (see above) to an item that puts
 // it into effect.
 bool PutIntoEffect(const TControl* setting);
 
 // The first bound setting of `form` put into effect that shows no choice for the
-// device's value (a value outside its list), or null.
-TControl* UnshownSettingPutIntoEffect(const TComponent* form);
+// device's value (a value outside its list), or null. With `written`, a setting it does
+// not name is judged by the device's value (DeviceShowsNoChoice), which the Save puts
+// into effect whatever the control shows.
+TControl* UnshownSettingPutIntoEffect(const TComponent* form,
+                                      const std::function<bool(const TControl*)>& written = nullptr);

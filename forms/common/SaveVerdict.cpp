@@ -83,10 +83,11 @@ AnsiString KeptNote(const TComponent* owner, const TControlNames& names)
     return NamedList("Kept as the device has it: ", owner, kept, names, false);
 }
 
-AnsiString UnsavedNote(const TComponent* owner, const TControlNames& names)
+AnsiString UnsavedNote(const TComponent* owner, const TControlNames& names,
+                       const std::vector<KwSNMPRequest2Edits*>& requests)
 {
     std::vector<const KwControlBinding*> changed;
-    for (const KwSNMPRequest2Edits* request : BoundRequests(owner)) {
+    for (const KwSNMPRequest2Edits* request : requests.empty() ? BoundRequests(owner) : requests) {
         const auto bindings = request->UserChangedBindings();
         changed.insert(changed.end(), bindings.begin(), bindings.end());
     }
@@ -107,4 +108,9 @@ AnsiString UnshownElsewhereText(const AnsiString& caption, const AnsiString& pag
 {
     return "The device's " + caption + " cannot be shown, and Save puts it into effect: choose one on the " + page +
            " page and save it there.";
+}
+
+AnsiString NotReadAgainText(const AnsiString& verdict, const AnsiString& failure)
+{
+    return verdict + " The list could not be read again: " + failure;
 }

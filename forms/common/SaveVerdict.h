@@ -26,8 +26,9 @@ AnsiString ControlCaption(const TComponent* owner, const TControl* control, cons
 // effect (GoverningSwitches.h: Save checks and writes them); empty when there are none.
 AnsiString KeptNote(const TComponent* owner, const TControlNames& names);
 // "Not saved: A, B." for the controls the user changed that no set wrote since they were
-// read; empty when there are none.
-AnsiString UnsavedNote(const TComponent* owner, const TControlNames& names);
+// read (of `requests` only, when given); empty when there are none.
+AnsiString UnsavedNote(const TComponent* owner, const TControlNames& names,
+                       const std::vector<KwSNMPRequest2Edits*>& requests = {});
 
 // Save's refusal while `caption`, on which everything Save writes depends, shows no
 // choice for the device's value.
@@ -39,3 +40,6 @@ AnsiString UnshownInEffectText(const AnsiString& caption);
 
 // The same where the Save does not write `caption`: the Save on `page` does.
 AnsiString UnshownElsewhereText(const AnsiString& caption, const AnsiString& page);
+
+// A Save's verdict after the read that followed it failed with `failure`: both.
+AnsiString NotReadAgainText(const AnsiString& verdict, const AnsiString& failure);

@@ -142,10 +142,13 @@ bool BindsAny(const TControl* control, std::initializer_list<const KwSNMPRequest
 
 bool TSettingsForm::RefuseUnshownInEffect(std::initializer_list<const KwSNMPRequest2Controls*> requests)
 {
+    // A Save that writes only `requests` puts the device's value of anything else into
+    // effect, whatever its control shows.
+    const auto written = [&](const TControl* control) { return BindsAny(control, requests); };
     TControl* unshown = nullptr;
     {
         TSwitchesAsSaved asSaved(saveSets_);
-        unshown = UnshownSettingPutIntoEffect(this);
+        unshown = UnshownSettingPutIntoEffect(this, requests.size() ? written : std::function<bool(const TControl*)>());
     }
     if (!unshown)
         return true;
@@ -267,9 +270,10 @@ void TSettingsForm::BeginSave()
     for (KwSNMPRequest2Edits* request : BoundRequests(this))
         request->ClearSetLedger();
     // A new verdict comes: the last one's note is done with.
-    madeVerdict_ = madeUnsaved_ = shownUnsaved_ = shownVerdict_ = AnsiString();
+    madeVerdict_ = madeUnsaved_ = shownUnsaved_ = shownVerdict_ = switchNote_ = AnsiString();
     keepVerdict_ = false;
     saveReads_.clear();
+    switchesBefore_ = DeviceSwitchItems(this);
 }
 
 bool TSettingsForm::SaveSucceeded() const
@@ -282,7 +286,12 @@ bool TSettingsForm::SaveSucceeded() const
 
 AnsiString TSettingsForm::SaveVerdict(const AnsiString& ok, const AnsiString& error)
 {
-    const AnsiString unsaved = UnsavedNote(this, names_);
+    if (!switchesBefore_.empty() && !SaveSucceeded())
+        switchNote_ = KeepSwitchesAsTheDeviceHadThem(this, switchesBefore_, deviceChecks_, names_);
+    switchesBefore_.clear();
+    AnsiString unsaved = UnsavedNote(this, names_);
+    if (!switchNote_.IsEmpty())
+        unsaved = unsaved.IsEmpty() ? switchNote_ : unsaved + " " + switchNote_;
     madeUnsaved_ = unsaved;
     const AnsiString verdict = SaveSucceeded() ? ok : error;
     madeVerdict_ = unsaved.IsEmpty() ? verdict : verdict + " " + unsaved;
@@ -310,8 +319,7 @@ AnsiString TSettingsForm::WithUnsavedNote(const AnsiString& text)
         saveReads_ = outstanding;
         return text;
     }
-    if ((shownUnsaved_.IsEmpty() && shownVerdict_.IsEmpty()) || text.IsEmpty() || text == shownVerdict_ ||
-        (!shownUnsaved_.IsEmpty() && text.Pos(shownUnsaved_) > 0))
+    if ((shownUnsaved_.IsEmpty() && shownVerdict_.IsEmpty()) || text.IsEmpty() || text == shownVerdict_)
         return text;
     if (saveReads_.empty()) {
         // Every read of the Save has reported: the status is the form's own again.
@@ -322,16 +330,20 @@ AnsiString TSettingsForm::WithUnsavedNote(const AnsiString& text)
     // stays, and a read that ended well gives the verdict back where it is kept. Those
     // that ended say nothing more.
     bool readEnded = false;
+    bool readFailed = false;
     std::vector<const KwSNMPRequest2Controls*> still;
     for (const KwSNMPRequest2Controls* request : saveReads_)
         if (std::find(outstanding.begin(), outstanding.end(), request) != outstanding.end())
             still.push_back(request);
-        else
-            readEnded = readEnded || (request->RequestKind == KwCycleGet && request->WasRead());
+        else if (request->RequestKind == KwCycleGet)
+            (request->WasRead() ? readEnded : readFailed) = true;
     saveReads_ = still;
+    // A kept verdict stays what the Save did, whatever became of the read after it.
+    if (readFailed && !shownVerdict_.IsEmpty())
+        return NotReadAgainText(shownVerdict_, text);
     if (readEnded && !shownVerdict_.IsEmpty())
         return shownVerdict_;
-    return shownUnsaved_.IsEmpty() ? text : text + " " + shownUnsaved_;
+    return shownUnsaved_.IsEmpty() || text.Pos(shownUnsaved_) > 0 ? text : text + " " + shownUnsaved_;
 }
 
 bool TSettingsForm::ReportSave(const AnsiString& ok, const AnsiString& error)

@@ -39,6 +39,7 @@
 #include "KwSNMPRequest2Edits.h"
 #include "SaveVerdict.h"
 #include "SettingsForm.h"
+#include "SwitchPutBack.h"
 #include "vcl.h"
 
 #include <initializer_list>
@@ -217,8 +218,16 @@ protected:
     // ReportSave for a Save that ends in an asynchronous read (a table walked again):
     // once that read has succeeded, its status is the verdict again, as a Save that
     // ends in a synchronous read shows its verdict after the read. A read that fails
-    // shows its failure, with the note.
+    // shows the verdict and the read's failure (NotReadAgainText).
     bool ReportSaveThroughReads(const AnsiString& ok, const AnsiString& error);
+    // A Save the device took in part writes back each switch it turned over a governed
+    // setting the device holds at a value the form refuses, and its verdict says so
+    // (SwitchPutBack.h). `check` is the Save's check of what is typed in the governed
+    // edit, by which the device's value is judged (choices need none).
+    void CheckGovernedText(const TEdit* edit, TDeviceTextCheck check) { deviceChecks_[edit] = std::move(check); }
+    // UnsavedNote of one request: what a read that keeps the user's changes
+    // (KwSNMPRequest2Edits::ReadsKeepUserChanges) left unsaved.
+    AnsiString UnsavedNoteOf(KwSNMPRequest2Edits* request) const { return UnsavedNote(this, names_, {request}); }
     // For a save whose failure its request has shown already: `ok` with UnsavedNote.
     void ReportSaved(const AnsiString& ok) { ShowStatus(SaveVerdict(ok, ok)); }
     // Save's refusal while a switch on which everything Save writes depends shows no
@@ -265,6 +274,9 @@ private:
     TStatusBar* statusBar_ = nullptr;
     TControlNames names_;
     std::vector<TSaveSetSwitch> saveSets_;
+    TDeviceTextChecks deviceChecks_;
+    TSwitchItems switchesBefore_;  // the device's switches when the Save began
+    AnsiString switchNote_;        // what the Save did about them (KeepSwitchesAsTheDeviceHadThem)
     AnsiString madeVerdict_;   // the verdict SaveVerdict made, until it is shown
     AnsiString madeUnsaved_;   // its UnsavedNote
     bool keepVerdict_ = false;  // the verdict about to be shown outlives the Save's reads

@@ -17,6 +17,12 @@ const int DhcpItem = 1;
 const int RouterModeItem = 4;
 const char* const NoAddress = "0.0.0.0";
 const TSaveGuardTexts SaveGuard = {LanNotReadText, LanNotReadText, "Error"};
+
+// No gateway, or a host's address.
+bool IsGatewayText(const AnsiString& text)
+{
+    return text.IsEmpty() || (IsValidHostAddressText(text) && text != NoAddress);
+}
 }  // namespace
 
 TFM_LanCfg::TFM_LanCfg(TComponent* Owner)
@@ -32,6 +38,9 @@ TFM_LanCfg::TFM_LanCfg(TComponent* Owner)
     ED_IpAddr->SetText("   .   .   .   ");
     ED_SubMask->SetText("255.255.255.0");
     ED_DefGw->SetText("   .   .   .   ");
+    CheckGovernedText(ED_IpAddr, IsValidHostAddressText);
+    CheckGovernedText(ED_SubMask, IsValidSubnetMaskText);
+    CheckGovernedText(ED_DefGw, IsGatewayText);
     rows.Skip(12);
     BT_LanCfgOk = build.Button("BT_LanCfgOk", "Save", rows.ButtonLeft(1), rows.Top(),
                                [this](TObject* S) { BT_LanCfgOkClick(S); });
@@ -123,9 +132,7 @@ bool TFM_LanCfg::CheckStaticAddress()
         ED_SubMask->SetText("");
         return RefuseInput("Please input valid Subnet Mask.", "Warning", ED_SubMask);
     }
-    const AnsiString gateway = ED_DefGw->Text();
-    const bool gatewayValid = gateway.IsEmpty() || (IsValidHostAddressText(gateway) && gateway != NoAddress);
-    if (!deviceAddress_.Passes(ED_DefGw, gatewayValid)) {
+    if (!deviceAddress_.Passes(ED_DefGw, IsGatewayText(ED_DefGw->Text()))) {
         ED_DefGw->SetText("");
         return RefuseInput("Please input valid Gateway.", "Waring", ED_DefGw);
     }

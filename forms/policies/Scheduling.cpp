@@ -126,6 +126,9 @@ void TFM_Scheduling::SetDayBoxes(const TDayFlags& days)
 void TFM_Scheduling::FormCreate(TObject* Sender)
 {
     StatusRequest = BoundGroup(schedulingStatusVars, MVT_SV, {CheckBox_SchEnable, Ed_Apmode}, 10000, 0);
+    // The switch is read again after each change of the rule table: a tick the user has
+    // not saved stays, named as not saved.
+    StatusRequest->ReadsKeepUserChanges = true;
     ReadGroup(StatusRequest);
 
     DeleteRequest = GroupRequest(schedulingDeleteVars, SVT_SV, 0, 10000, 0);
@@ -278,11 +281,12 @@ void TFM_Scheduling::MarkActiveRule()
 
 void TFM_Scheduling::OnRuleTableDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)
 {
-    if (Error.Code != 0)
+    if (ShowFailure(Error))
         return;
     ActiveRow = -1;
     if (GroupRead(StatusRequest))  // a status that failed to read was reported once already
         ReadGroup(StatusRequest);
+    const AnsiString unsavedSwitch = UnsavedNoteOf(StatusRequest);
     FillRuleList();
     FreeRow = User_ListView->Items()->Count();
     if (CheckBox_SchEnable->Checked()) {
@@ -296,7 +300,7 @@ void TFM_Scheduling::OnRuleTableDone(KwSNMPRequest2Controls* Sender, KwSNMPError
     }
     if (FreeRow == 0)
         ResetNodeStatuses();
-    ShowStatus("Get OK!");
+    ShowStatus(unsavedSwitch.IsEmpty() ? AnsiString("Get OK!") : "Get OK! " + unsavedSwitch);
     if (Ed_Apmode->Text() == "Wireless Client") {
         CheckBox_SchEnable->SetEnabled(false);
         CheckBox_SchEnableClick(CheckBox_SchEnable);
@@ -441,7 +445,7 @@ void TFM_Scheduling::OnRuleSetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& 
     // is Save's: reported as the add of the rule's node status once the switch and
     // every node status were written too, and so it stays after that read.
     if (kind == RuleWrite::Add)
-        ShowStatus("Add OK!");
+        ReportSaveThroughReads("Add OK!", "Set Error!");
     else if (kind == RuleWrite::Activate)
         ReportSaveThroughReads(statusWritten_ ? "Add OK!" : "Set Error!", "Set Error!");
 }
@@ -490,6 +494,7 @@ void TFM_Scheduling::Btn_AddClick(TObject* Sender)
     }
     CB_NodeStatus->SetItemIndex(1);
     const TSendMark times = allDay ? smLeaveOut : smSend;
+    BeginSave();
     // name, day, all day, start, end, wireless, node status
     if (WriteRuleRow(RuleWrite::Add, {smSend, smSend, smSend, times, times, smSend, smSend}))
         ShowStatus("Adding schedule!");

@@ -89,6 +89,8 @@ void TFM_VlanSetting::FillPortPvids()
 
 bool TFM_VlanSetting::ReadPvids()
 {
+    for (TEdit* edit : BoundPvidEdits())
+        CheckGovernedText(edit, IsPvidText);
     if (!ReadGroup(PvidSettingRequest))
         return false;
     devicePvids_.TakeShown(BoundPvidEdits(), IsPvidText);
@@ -97,16 +99,20 @@ bool TFM_VlanSetting::ReadPvids()
 
 bool TFM_VlanSetting::PvidsTakeTheTurn()
 {
-    // The device assigns the PVIDs itself (its own auto-assign status, which this Save
-    // does not write: of the two items, the other one while the user changed it), or
-    // keeps them out of effect.
-    const bool autoShown = CB_PvidAutoStatus->ItemIndex() != 0;
-    const bool deviceAssigns = PvidAutoRequest->DiffersFromDevice(CB_PvidAutoStatus) ? !autoShown : autoShown;
-    if (DynamicMode() || deviceAssigns)
+    // Turning VLANs on puts the device's PVID assignment into effect, which this Save
+    // does not write (whatever the PVID page shows), and with manual assignment the
+    // device's PVIDs. A status the form cannot show was refused before (MaySaveWritingOnly).
+    if (DynamicMode() || !PutIntoEffect(CB_PvidAutoStatus))
         return true;
+    if (!GroupRead(PvidAutoRequest))
+        return RefuseInput(VlanNotReadText, "Error");
+    if (DeviceSwitchItem(CB_PvidAutoStatus) != CB_PvidAutoStatus->Items()->Strings(0))
+        return true;  // the device assigns the PVIDs itself
+    if (!GroupRead(PvidSettingRequest))
+        return RefuseInput(VlanNotReadText, "Error");
     for (TEdit* edit : BoundPvidEdits()) {
         const AnsiString held = devicePvids_.DeviceText(edit);
-        if (PutIntoEffect(edit) && !IsPvidText(held))
+        if (!IsPvidText(held))
             return RefuseInput(AnsiString(VidRangeText) + " Save turns VLAN on with the device's " +
                                    CaptionOf(edit) + " = " + held +
                                    ": correct it on the PVID Setting page and save it there.",

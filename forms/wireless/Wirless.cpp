@@ -377,9 +377,8 @@ void TFM_Wirless::ReadPassPhrase()
         PassPhraseRequest->AttachStatusBar(StatusBar);
     }
     Read(PassPhraseRequest);
-    ReadPassphrase = Ed_Passphrase->Text();
     ReadGroupKeyInterval = Ed_UpdateInterval->Text();
-    Ed_ConfirmPass->SetText(ReadPassphrase);
+    Ed_ConfirmPass->SetText(Ed_Passphrase->Text());
 }
 
 void TFM_Wirless::ReadRadius()
@@ -393,7 +392,6 @@ void TFM_Wirless::ReadRadius()
         RadiusRequest->AttachStatusBar(StatusBar);
     }
     Read(RadiusRequest);
-    ReadRadiusSecret = Edt_RadiusSecret->Text();
     for (TEdit* server : {Edt_RadiusServer, Edt_BackRadiusServer, Edt_AccountServer, Edt_BackAccountServer})
         if (server->Text() == "0.0.0.0")
             server->Clear();
@@ -483,6 +481,8 @@ void TFM_Wirless::Bt_RefreshClick(TObject* Sender)
 
 void TFM_Wirless::RememberSecurityTexts()
 {
+    for (int k = 0; k < 4; ++k)
+        CheckGovernedText(Ed_Key[k], [this, k](const AnsiString& text) { return DeviceKeyFits(k, text); });
     deviceSecurity_.TakeShown({Ed_Key[0], Ed_Key[1], Ed_Key[2], Ed_Key[3], Ed_ConfirmKey, Ed_Passphrase,
                                Ed_ConfirmPass, Edt_RadiusServer, Edt_RadiusPort, Edt_RadiusSecret});
 }

@@ -164,8 +164,6 @@ public:
     AnsiString ModeText;               // CB_APMode's text as last read from the device
     int ReadChannelIndex = 0;          // CB_Chanal's item after the last fill by country
     AnsiString ReadGroupKeyInterval;
-    AnsiString ReadPassphrase;
-    AnsiString ReadRadiusSecret;
     AnsiString ReadSecurityMode;
     bool ReadModeWasClient = false;
     int SavedIndex[4] = {0, 0, 0, 0};  // cipher; security for WDS, WDS with AP, the others
@@ -262,6 +260,11 @@ public:
     void CopyCipherToHidden();
     void MarkCipher();
     bool CheckWepKey(int key);  // key 0 to 3: the default key's length and digits
+    // Whether the key check takes `text` as key `key` of the type the device holds it in
+    // (a key shown masked is the device's own, never judged).
+    bool DeviceKeyFits(int key, const AnsiString& text) const;
+    // What the device holds of a security edit as far as the form knows.
+    AnsiString DeviceSecurityText(const TEdit* edit) const { return deviceSecurity_.DeviceText(edit); }
     bool CheckHexKeyText(TEdit* edit);
     bool IsValidMacAddress(const AnsiString& text);
     bool CheckSsidAndWdsPeers();

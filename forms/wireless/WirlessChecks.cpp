@@ -1,5 +1,6 @@
 // Home / Wireless: the checks Save runs on what the user typed before anything is
 // written: WEP keys, WDS peers, the cloned MAC, interval, passphrase and RADIUS.
+#include "GoverningSwitches.h"
 #include "InputChecks.h"
 #include "Wirless.h"
 
@@ -81,6 +82,22 @@ bool TFM_Wirless::CheckWepKey(int key)
     if (length > 0 && text.Length() != length)
         return RefuseInput(KeyLengthText(key, hex, size), "Warning");
     return !hex || CheckHexKeyText(Ed_Key[key]);
+}
+
+bool TFM_Wirless::DeviceKeyFits(int key, const AnsiString& text) const
+{
+    if (ShownMasked(text))
+        return true;
+    const int type = CB_KeyType[key]->Items()->IndexOf(DeviceSwitchItem(CB_KeyType[key]));
+    bool sized = false;  // of the length of a size the form offers
+    for (int size = 0; size < CB_WepEncryp[key]->Items()->Count(); ++size)
+        sized = sized || KeyMaxLengthFor(type, size) == text.Length();
+    if (!sized)
+        return false;
+    for (int i = 1; type == 1 && i <= text.Length(); ++i)
+        if (!std::isxdigit(static_cast<unsigned char>(text[i])))
+            return false;
+    return true;
 }
 
 bool TFM_Wirless::KeyTypeOrSizeChanged(int key) const

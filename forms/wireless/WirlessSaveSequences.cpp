@@ -72,8 +72,8 @@ bool TFM_Wirless::WriteAccessPointSequence(const TSavePlan& plan)
         return AllTrue({Send(ApModeRequest), Send(SsidRequest), Send(PassPhraseRequest), Send(AuthRequest)});
     case sbEnterprise:
         Mark(RadiusRequest, {0, 1, 3});
-        // A secret left as it was read is not written again.
-        MarkVars(RadiusRequest, Edt_RadiusSecret->Text() == ReadRadiusSecret ? smLeaveOut : smSend, 2);
+        // A secret left as the device holds it is not written again.
+        MarkVars(RadiusRequest, deviceSecurity_.Edited(Edt_RadiusSecret) ? smSend : smLeaveOut, 2);
         Mark(PassPhraseRequest, {2});
         MarkCipher();
         Mark(AuthRequest, {0});
@@ -224,8 +224,8 @@ bool TFM_Wirless::WritePeers()
 void TFM_Wirless::MarkPassphrase()
 {
     Mark(AuthRequest, {0});
-    // A passphrase left as it was read is not written again.
-    MarkVars(PassPhraseRequest, Ed_Passphrase->Text() == ReadPassphrase ? smLeaveOut : smSend, 0);
+    // A passphrase left as the device holds it is not written again.
+    MarkVars(PassPhraseRequest, deviceSecurity_.Edited(Ed_Passphrase) ? smSend : smLeaveOut, 0);
 }
 
 bool TFM_Wirless::Send(KwSNMPRequest2Edits* request)

@@ -8,6 +8,8 @@
 #include "StateTables.h"
 #include "UserActions.h"
 
+#include <QAbstractButton>
+
 using namespace policy_test;
 using vka_test::ClickRow;
 using vka_test::PumpUntil;
@@ -244,6 +246,8 @@ TEST_P(ScheduleForm, ARefusedSwitchStaysASetErrorAfterTheReRead)
 }
 
 // A name typed but never added: Save says it did not write it, and so does its re-read.
+// The switch ticked and not saved stays ticked through the re-read after an Add or a
+// Delete, named as not saved.
 TEST_P(ScheduleForm, SaveNamesATypedRuleItDidNotWriteAlsoAfterItsReRead)
 {
     FreeRows();
@@ -252,6 +256,21 @@ TEST_P(ScheduleForm, SaveNamesATypedRuleItDidNotWriteAlsoAfterItsReRead)
         form.Btn_Apply->Click();
         EXPECT_TRUE(SaveRead(form, "Set OK! Not saved: Name.")) << StatusText(form.StatusBar);
     });
+    ASSERT_TRUE(devsim.SetValue(Switch, "INTEGER", "0"));
+    Run([&](TFM_Scheduling& form) {
+        qobject_cast<QAbstractButton*>(form.CheckBox_SchEnable->Widget())->click();
+        FillEditor(form, "Lab", "7", "5", "17", "30");
+        form.CheckBox_Mon->SetChecked(true);
+        form.Btn_Add->Click();
+        EXPECT_TRUE(SaveRead(form, "Add OK! Not saved: Scheduling Enable.")) << StatusText(form.StatusBar);
+        ClickRow(form.User_ListView, 0);
+        dialogs.Answer(DialogButton::Ok);
+        form.Btn_Del->Click();
+        EXPECT_TRUE(SaveRead(form, "Get OK! Not saved: Scheduling Enable.")) << StatusText(form.StatusBar);
+        EXPECT_TRUE(form.CheckBox_SchEnable->Checked());
+        EXPECT_TRUE(form.Ed_ScheduleName->Enabled());
+    });
+    EXPECT_EQ(DeviceValue(Switch), "INTEGER 0");
 }
 
 // The first rule's node status and the delete scalar fixed: activating and deleting fail.

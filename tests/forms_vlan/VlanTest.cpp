@@ -73,6 +73,7 @@ struct DeviceSetup {
     int PortListRows = 10;
     int SsidRows = 4;  // SSID names "ssid-1" ...
     int ReadOnlyDeleteRow = 0;  // a row whose delete flag the device refuses to write
+    bool Pvids = true;          // false: the device has no PVIDs to read
 };
 
 std::string Text(TEdit* edit) { return edit->Text().ToStdString(); }
@@ -98,7 +99,7 @@ protected:
         state += IntegerLine(ApModeOid, setup.ApMode) + IntegerLine(VlanStatusOid, setup.VlanStatus);
         state += "ro " + IntegerLine(DeviceOid("3.3.5.1.2.0"), setup.VlanMode) + IntegerLine(PvidAutoOid, 0);
         for (int column : PvidColumns)
-            state += IntegerLine(PvidOid(column), column == 2 ? 1 : 10);
+            state += setup.Pvids ? IntegerLine(PvidOid(column), column == 2 ? 1 : 10) : "";
         state += IntegerLine(PortRefreshOid, 0);
         for (int row = 1; row <= setup.PortListRows; ++row) {
             state += "ro " + StringLine(DeviceOid("3.3.5.3.2.1.2." + std::to_string(row)), row == 1 ? "10" : "");
@@ -553,34 +554,44 @@ TEST_P(VlanForm, APvidPutBackAfterASaveTheDeviceTookInPartIsWritten)
 
 // The form's Save that turns VLAN on puts the device's PVIDs and their assignment into
 // effect: it refuses what the PVID page's Save refuses, sending nothing, and points to
-// that page. A turn the device refuses says the Save failed.
+// that page; an auto-assign item picked there and not saved changes nothing of that, and
+// PVIDs never read are said to be so. A turn the device refuses says the Save failed.
 TEST_P(VlanForm, TheFormsSaveTurningVlanOnRefusesWhatThePvidPageRefuses)
 {
     const std::string onPage = ": correct it on the PVID Setting page and save it there.";
+    const std::string unshownAuto = "The device's PVID Auto Assign Status cannot be shown, and Save puts it into "
+                                    "effect: choose one on the PVID Setting page and save it there.";
     const struct {
         std::string Oid, Value, Box;
+        int Pick = -1;  // the auto-assign item picked on the PVID page, not saved
     } cases[] = {
         {PvidOid(5), "5000",
          std::string(VidRangeText) + " Save turns VLAN on with the device's PVID S-1 = 5000" + onPage},
         {PvidOid(3), "0", std::string(VidRangeText) + " Save turns VLAN on with the device's PVID LAN = 0" + onPage},
-        {PvidAutoOid, "7", "The device's PVID Auto Assign Status cannot be shown, and Save puts it into effect: "
-                           "choose one on the PVID Setting page and save it there."},
+        {PvidAutoOid, "7", unshownAuto},
+        {PvidAutoOid, "7", unshownAuto, 0},
+        {PvidAutoOid, "7", unshownAuto, 1},
+        {PvidOid(2), "", VlanNotReadText},
         {VlanStatusOid, "", ""}};
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.Oid + " " + c.Value);
+        SCOPED_TRACE(c.Oid + " " + c.Value + " pick " + std::to_string(c.Pick));
         DeviceSetup setup;
         setup.VlanStatus = 0;
+        setup.Pvids = c.Oid != PvidOid(2);
         LoadDevice(6, TwoGroups(Layouts[0]), setup);
-        if (c.Value.empty())
+        if (c.Oid == VlanStatusOid) {
             ASSERT_EQ(devsim.Control("set ro " + VlanStatusOid + " INTEGER 0").rfind("OK", 0), 0u);
-        else
+        } else if (!c.Value.empty()) {
             ASSERT_TRUE(devsim.SetValue(c.Oid, "INTEGER", c.Value));
-        dialogs.Clear();
+        }
         RunForm([&](TFM_VlanSetting& form) {
+            dialogs.Clear();
             vka_test::Choose(form.CB_VlanStatus, "Enable");
+            if (c.Pick >= 0)
+                vka_test::Pick(form.CB_PvidAutoStatus, c.Pick);
             form.Btn_VlanApply->Click();
             ASSERT_EQ(dialogs.Count(), 1);
-            if (c.Value.empty()) {
+            if (c.Oid == VlanStatusOid) {
                 EXPECT_EQ(Status(form), "Set Error!");
                 return;
             }

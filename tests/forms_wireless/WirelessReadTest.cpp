@@ -122,9 +122,9 @@ TEST_P(WirelessRead, RefreshReadsAgainWithTheRadiusGroupAndSaysSo)
         EXPECT_EQ(form.AuthRequest, auth) << "Refresh reads through the same requests";
         EXPECT_EQ(Text(form.Ed_SSID), "Mast 7");
         EXPECT_EQ(Text(form.Edt_RadiusSecret), "changed secret");
-        EXPECT_EQ(form.ReadRadiusSecret.ToStdString(), "changed secret");
+        EXPECT_EQ(form.DeviceSecurityText(form.Edt_RadiusSecret).ToStdString(), "changed secret");
         EXPECT_EQ(Text(form.Edt_RadiusServer), "") << "0.0.0.0 stands for no server";
-        EXPECT_EQ(form.ReadPassphrase.ToStdString(), "another passphrase");
+        EXPECT_EQ(form.DeviceSecurityText(form.Ed_Passphrase).ToStdString(), "another passphrase");
         EXPECT_EQ(Text(form.Ed_ConfirmPass), "another passphrase");
         EXPECT_EQ(Status(form), "Refresh Ok!");
         ASSERT_TRUE(vka_test::PumpUntil([&] { return Text(form.Ed_ReMAddra[2]) == "001A2B742003"; }));

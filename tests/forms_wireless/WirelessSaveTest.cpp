@@ -2,7 +2,9 @@
 // state, what is left out (unchanged passphrase and secret, masked keys), every named
 // refusal sending nothing, and a failed set reported as such.
 #include <algorithm>
+#include <tuple>
 
+#include "JournalBindings.h"
 #include "LayoutCheck.h"
 #include "WirelessFixture.h"
 
@@ -243,7 +245,7 @@ TEST_P(WirelessSave, ChangedSecretsAreWrittenMaskedKeysAreNot)
         ASSERT_GE(sets.size(), 4u);
         EXPECT_EQ(sets[3], (std::vector<std::string>{RadiusServerOid + "=192.168.1.20", RadiusPort + "=1812",
                                                      RadiusSecretOid + "=\"new secret\"", Nap + "=0"}));
-        EXPECT_EQ(form.ReadRadiusSecret.ToStdString(), "new secret") << "the secret read again after the save";
+        EXPECT_EQ(form.DeviceSecurityText(form.Edt_RadiusSecret).ToStdString(), "new secret") << "the secret read again after the save";
     });
     Device(AuthenticationOid, "INTEGER 1");
     Device(KeyOid(1), "STRING \"*****\"");
@@ -261,6 +263,26 @@ TEST_P(WirelessSave, ChangedSecretsAreWrittenMaskedKeysAreNot)
             EXPECT_EQ(Status(form), "Setting Success!");
         });
         EXPECT_EQ(DeviceValue(EncryptionOid), "INTEGER 1");
+    }
+    // A Save the device took in part (the SSID refused): the passphrase or secret it took
+    // is what it holds, so the old one typed back is written again.
+    for (const auto& [authentication, secret, oid] :
+         {std::tuple{5, "Ed_Passphrase", PassphraseOid}, std::tuple{6, "Edt_RadiusSecret", RadiusSecretOid}}) {
+        Device(AuthenticationOid, "INTEGER " + std::to_string(authentication));
+        const std::string old = vka_test::ValueText(DeviceValue(oid));
+        ASSERT_EQ(devsim.Control("set ro " + SsidOid + " STRING \"VKA-7410\"").rfind("OK", 0), 0u);
+        Open([&](TFM_Wirless& form) {
+            for (const std::string& text : {std::string("another secret 42"), old.substr(1, old.size() - 2)}) {
+                for (TEdit* edit : {FindControl<TEdit>(&form, secret), form.Ed_ConfirmPass}) {
+                    edit->SetText("");
+                    vka_test::Type(edit, text.c_str());
+                }
+                form.Bt_Apply->Click();
+                ASSERT_TRUE(devsim.SetValue(SsidOid, "STRING", "\"VKA-7410\""));
+            }
+            EXPECT_EQ(Status(form), "Setting Success!");
+        });
+        EXPECT_EQ(vka_test::ValueText(DeviceValue(oid)), old) << secret;
     }
 }
 

@@ -12,12 +12,15 @@
 #include "KwSNMPSession.h"
 #include "DeviceState.h"
 #include "MenuRoad.h"
+#include "Multissid2.h"
 #include "Parentalcontrol.h"
 #include "Qossetting.h"
 #include "Routermacfilter.h"
 #include "Scheduling.h"
 #include "QtPump.h"
 #include "SettingsFormBase.h"
+#include "StateTables.h"
+#include "UserActions.h"
 #include "StdCtrls.h"
 #include "Vlansetting.h"
 
@@ -70,7 +73,8 @@ protected:
                 state += prefix + column + ".3" + (value == free.end() ? line.substr(end) : value->second) + "\n";
             }
         }
-        return state;
+        // Scheduling on, with its last rule free.
+        return WithLines(state, {IntegerLine(DeviceOid("4.11.2.1.2.1"), 1), StringLine(DeviceOid("4.11.2.1.3.4"), "")});
     }
 
     SilentOpening OpenSilent(TMenuItem* entry)
@@ -126,6 +130,7 @@ struct TableWrite {
     std::function<TButton*()> button;
     std::function<KwSNMPRequest2Controls*()> table;
     std::size_t sets = 1;
+    const char* verdict = nullptr;  // a verdict the status keeps through the table's re-read
 };
 
 const TableWrite TableWrites[] = {
@@ -149,7 +154,7 @@ const TableWrite TableWrites[] = {
          form.Btn_VlanPortUntagAllClick(nullptr);
          form.TagRadios[0]->SetChecked(true);
      },
-     [] { return FM_VlanSetting->AddButton; }, [] { return FM_VlanSetting->VlanTableRequest; }},
+     [] { return FM_VlanSetting->AddButton; }, [] { return FM_VlanSetting->VlanTableRequest; }, 1, "Set OK!"},
     {"FirewallDMZ1", [] { return FM_FirewallDMZ; },
      [] {
          TFM_FirewallDMZ& form = *FM_FirewallDMZ;
@@ -196,7 +201,19 @@ const TableWrite TableWrites[] = {
          FM_Scheduling->RB_Week->SetChecked(true);
          FM_Scheduling->CheckBox_AllDay->SetChecked(true);
      },
-     [] { return FM_Scheduling->Btn_Add; }, [] { return FM_Scheduling->RuleRequest; }},
+     [] { return FM_Scheduling->Btn_Add; }, [] { return FM_Scheduling->RuleRequest; }, 1, "Add OK!"},
+    {"Ad_MultiSSID", [] { return FM_MultiSSIDNewForm; },
+     [] {
+         TFM_MultiSSIDNewForm& form = *FM_MultiSSIDNewForm;
+         if (!form.IfEnabMuSSID->Checked())
+             form.IfEnabMuSSID->SetChecked(true);
+         Choose(form.CB_Index, 1);
+         form.Ed_SSID->SetText("guest");
+         Choose(form.CB_SecurityMode, "Open System");
+         Choose(form.CB_MssidEncryption, "Disable");
+     },
+     [] { return FM_MultiSSIDNewForm->AddButton; }, [] { return FM_MultiSSIDNewForm->TableRequest; }, 1,
+     "Save SSID...!"},
     {"tAdmin2", [] { return FM_Admin2; },
      [] {
          FM_Admin2->Ed_FromIP->SetText("192.168.2.70");
@@ -206,6 +223,21 @@ const TableWrite TableWrites[] = {
     {"Client1", [] { return ClientInformation; }, [] {}, [] { return ClientInformation->Bt_Rfrsh; },
      [] { return ClientInformation->TableRequest; }},
 };
+
+// Opens the write's form and runs `body` once every list request its button checks, not
+// only the table's, has been read.
+void RunTableWrite(const TableWrite& write, const std::function<void(TForm*)>& body)
+{
+    RunMenuItem(
+        write.item,
+        [&] {
+            TForm* form = write.form();
+            ASSERT_TRUE(form);
+            ASSERT_TRUE(PumpUntil([&] { return write.table()->WasRead() && RequestsIdle(form); }));
+            body(form);
+        },
+        [&] { return write.form() == nullptr; });
+}
 }  // namespace
 
 TEST_P(FormRules, ASecondTableWriteBeforeTheFirstWasAnsweredIsRefusedAndSendsNothing)
@@ -213,25 +245,48 @@ TEST_P(FormRules, ASecondTableWriteBeforeTheFirstWasAnsweredIsRefusedAndSendsNot
     for (const TableWrite& write : TableWrites) {
         SCOPED_TRACE(write.item);
         bool refused = false;
-        RunMenuItem(
-            write.item,
-            [&] {
-                TForm* form = write.form();
-                ASSERT_TRUE(form);
-                // Every list request the button checks, not only the table's.
-                ASSERT_TRUE(PumpUntil([&] { return write.table()->WasRead() && RequestsIdle(form); }));
-                ASSERT_TRUE(devsim.ClearJournal());
-                ASSERT_TRUE(devsim.DelayReplies(300));
-                write.type();
-                write.button()->Click();
-                write.button()->Click();
-                refused = StatusShows(form, TableBusyText);
-                EXPECT_TRUE(PumpUntil([&] { return RequestsIdle(form); }, 20));
-                EXPECT_TRUE(devsim.DelayReplies(0));
-            },
-            [&] { return write.form() == nullptr; });
+        RunTableWrite(write, [&](TForm* form) {
+            ASSERT_TRUE(devsim.ClearJournal());
+            ASSERT_TRUE(devsim.DelayReplies(300));
+            write.type();
+            write.button()->Click();
+            write.button()->Click();
+            refused = StatusShows(form, TableBusyText);
+            EXPECT_TRUE(PumpUntil([&] { return RequestsIdle(form); }, 20));
+            EXPECT_TRUE(devsim.DelayReplies(0));
+        });
         EXPECT_TRUE(refused) << "the second write was not refused";
         EXPECT_EQ(Sets().size(), write.sets) << "a second write of the same row";
+    }
+}
+
+// A write whose verdict outlives the table's re-read: when the device falls silent once
+// it has answered the write, the status says the verdict and that the list could not be
+// read again.
+TEST_P(FormRules, AWriteWhoseReReadFailsSaysItsVerdictAndTheFailedRead)
+{
+    KwTimeoutCap = 20;  // a fifth of a second a try
+    for (const TableWrite& write : TableWrites) {
+        if (!write.verdict)
+            continue;
+        SCOPED_TRACE(write.item);
+        const std::string said = std::string(write.verdict) + " The list could not be read again: ";
+        bool seen = false;
+        RunTableWrite(write, [&](TForm* form) {
+            KwSNMPRequest2Controls* table = write.table();
+            const KwSNMPDoneEvent done = table->OnSetDone;
+            table->OnSetDone = [&, done](KwSNMPRequest2Controls* sender, KwSNMPError& error) {
+                EXPECT_TRUE(devsim.SilentFor(60));
+                if (done)
+                    done(sender, error);
+            };
+            write.type();
+            write.button()->Click();
+            EXPECT_TRUE(PumpUntil([&] { return RequestsIdle(form); }, 20));
+            seen = StatusShows(form, said + "(SNMPClass) " + TimedOut + "!");
+            EXPECT_TRUE(devsim.SilentFor(0));
+        });
+        EXPECT_TRUE(seen) << "no status says \"" << said << "\"";
     }
 }
 

@@ -3,7 +3,10 @@
 // the device keeps its whole state but for the writes the forms are meant to make
 // (AllowedWrites), and the form's verdict matches what reached the device.
 #include "AllowedWrites.h"
+#include "ComCtrls.h"
 #include "DeviceState.h"
+#include "ExtCtrls.h"
+#include "FormTexts.h"
 #include "FormRequests.h"
 #include "GoverningSwitches.h"
 #include "KwOptionList.h"
@@ -546,6 +549,98 @@ TEST_P(GoverningSwitchSweep, NoTurnPutsARefusedSettingIntoEffectSilently)
 
 INSTANTIATE_TEST_SUITE_P(Table, GoverningSwitchSweep,
                          ::testing::Range(0, static_cast<int>(GoverningSwitches().size())));
+
+// A Save the device took in part: it took the switch and refused a governed setting, of
+// which it still holds a value the form refuses. The switch goes back as the device had
+// it, and the status says what was not saved and what was kept.
+namespace {
+struct PartlyTakenTurn {
+    const char *Name, *Item, *Button;
+    std::vector<std::string> Lines;  // the device ("ro": it refuses every set of that variable)
+    std::function<void(TForm*)> Change;
+    std::string Switch, Says;  // the switch's OID; the status after the Save
+};
+
+void TypeOver(TForm* form, const char* name, const char* text)
+{
+    FindControl<TEdit>(form, name)->SetText("");
+    Type(FindControl<TEdit>(form, name), text);
+}
+
+const std::vector<PartlyTakenTurn>& PartlyTakenTurns()
+{
+    const auto choose = [](TForm* form, const char* name, const char* item) {
+        Choose(FindControl<TComboBox>(form, name), item);
+    };
+    const std::string vlan = DeviceOid("3.3.5.1.1.0"), ipType = DeviceOid("2.2.1.1.1.1.3.1");
+    static const std::vector<PartlyTakenTurn> turns = {
+        {"Lan", "hLan1", "BT_LanCfgOk",
+         {IntegerLine(ipType, 2), "ro " + StateLine(DeviceOid("2.2.1.1.1.1.8.1"), "IPADDRESS", "255.0.255.0")},
+         [=](TForm* form) {
+             choose(form, "CB_IPFrom", "Static (Manual)");
+             TypeOver(form, "ED_SubMask", "255.255.255.0");
+         },
+         ipType, "Set Error! Not saved: Subnet Mask. Kept as the device had it: Get IP From."},
+        {"Administrator", "tAdmin2", "OK", {IntegerLine(DeviceOid("4.4.2.0"), 0), "ro " + IntegerLine(DeviceOid("4.4.3.0"), 99)},
+         [](TForm* form) {
+             FindControl<TRadioGroup>(form, "RadioGroup1")->SetItemIndex(1);  // Telnet
+             Pick(FindControl<TComboBox>(form, "CB_Timeout"), 1);
+         },
+         DeviceOid("4.4.1.0"), "Setting Error! Not saved: Timeout. Kept as the device had it: Telnet."},
+        {"Wireless", "hWirelessBand1", "Bt_Apply", {"ro " + StringLine(DeviceOid("2.1.3.3.2.1.3.1"), "abc")},
+         [=](TForm* form) {
+             choose(form, "CB_dot11Encryption", "Enable");
+             TypeOver(form, "Ed_Key1", "12345");
+             FindControl<TEdit>(form, "Ed_ConfirmKey")->SetText("12345");
+         },
+         DeviceOid("2.1.3.3.1.1.2.1"), "Setting error! Not saved: Key 1. Kept as the device had it: Encryption."},
+        {"VlanAutoAssignRefused", "VlanSetting1", "Btn_PvidApply",
+         {"ro " + IntegerLine(DeviceOid("3.3.5.2.1.0"), 0), IntegerLine(DeviceOid("3.3.5.2.2.1.5.1"), 5000)},
+         [=](TForm* form) {
+             choose(form, "CB_VlanStatus", "Enable");
+             Pick(FindControl<TComboBox>(form, "CB_PvidAutoStatus"), 1);
+         },
+         vlan, "Set Error! Not saved: PVID Auto Assign Status. Kept as the device had it: VLAN Status."},
+        {"VlanTypedPvidRefused", "VlanSetting1", "Btn_PvidApply", {"ro " + IntegerLine(DeviceOid("3.3.5.2.2.1.3.1"), 0)},
+         [=](TForm* form) {
+             choose(form, "CB_VlanStatus", "Enable");
+             TypeOver(form, "Ed_PvidLan", "2");
+         },
+         vlan, "Set Error! Not saved: PVID LAN. Kept as the device had it: VLAN Status."},
+    };
+    return turns;
+}
+}  // namespace
+
+// Each turn over SNMPv2c (even parameters) and SNMPv3 (odd ones).
+class PartlyTakenSwitch : public FormRoad {
+protected:
+    int Version() const override { return GetParam() % 2 ? 3 : 1; }
+    std::string StateText() const override { return WithLines(DefaultStateText(), Turn().Lines); }
+    const PartlyTakenTurn& Turn() const { return PartlyTakenTurns()[std::size_t(GetParam() / 2)]; }
+};
+
+TEST_P(PartlyTakenSwitch, IsWrittenBackOverASettingTheFormRefuses)
+{
+    const std::string before = devsim.GetValue(Turn().Switch);
+    std::string status;
+    ASSERT_TRUE(OpenAndClose([&] { OpenMenuForm(Turn().Item); }, [&] {
+        TForm* form = NewestForm();
+        ASSERT_TRUE(PumpUntil([&] { return RequestsIdle(form); }, 20));
+        Turn().Change(form);
+        FindControl<TButton>(form, Turn().Button)->Click();
+        ASSERT_TRUE(PumpUntil([&] { return RequestsIdle(form); }, 20));
+        status = StatusText(FindControl<TStatusBar>(form, "StatusBar"));
+    }));
+    EXPECT_EQ(devsim.GetValue(Turn().Switch), before) << "the switch runs over a value the form refuses";
+    EXPECT_EQ(status, Turn().Says);
+}
+
+INSTANTIATE_TEST_SUITE_P(Forms, PartlyTakenSwitch, ::testing::Range(0, 2 * static_cast<int>(PartlyTakenTurns().size())),
+                         [](const ::testing::TestParamInfo<int>& info) {
+                             return PartlyTakenTurns()[std::size_t(info.param / 2)].Name +
+                                    std::string(info.param % 2 ? "_V3" : "_V2c");
+                         });
 
 // The table check over every form of the menu. A bound edit or choice that a switch's
 // turn brings up, and that the table does not name for it, is tried: when the form

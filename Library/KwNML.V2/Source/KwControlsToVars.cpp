@@ -270,22 +270,27 @@ bool KwSNMPRequest2Edits::KeepsDeviceValue(const KwControlBinding& binding) cons
     });
 }
 
+bool KwSNMPRequest2Edits::UserChanged(const KwControlBinding& binding) const
+{
+    for (const TControl* control : binding.Controls) {
+        const auto settled = settled_.find(control);
+        const bool unsettled = settled == settled_.end();
+        const AnsiString shown = KwShownState(control);
+        const auto formChoice = shownByForm_.find(control);
+        const bool putBack = formChoice != shownByForm_.end() && shown == formChoice->second;
+        if (control->UserChanges() != (unsettled ? 0u : settled->second.Changes) &&
+            (unsettled || shown != settled->second.Shown) && !putBack)
+            return true;
+    }
+    return false;
+}
+
 std::vector<const KwControlBinding*> KwSNMPRequest2Edits::UserChangedBindings() const
 {
     std::vector<const KwControlBinding*> changed;
     for (const auto& binding : Bindings)
-        for (const TControl* control : binding->Controls) {
-            const auto settled = settled_.find(control);
-            const bool unsettled = settled == settled_.end();
-            const AnsiString shown = KwShownState(control);
-            const auto formChoice = shownByForm_.find(control);
-            const bool putBack = formChoice != shownByForm_.end() && shown == formChoice->second;
-            if (control->UserChanges() != (unsettled ? 0u : settled->second.Changes) &&
-                (unsettled || shown != settled->second.Shown) && !putBack) {
-                changed.push_back(binding.get());
-                break;
-            }
-        }
+        if (UserChanged(*binding))
+            changed.push_back(binding.get());
     return changed;
 }
 
@@ -327,8 +332,10 @@ void KwSNMPRequest2Edits::CycleEnded(KwCycleKind kind, bool ok)
     for (const auto& binding : Bindings) {
         if (kind == KwCycleSet && std::find(sent.begin(), sent.end(), binding->VarIndex) == sent.end())
             continue;
+        const bool kept = kind == KwCycleGet && KeptFromRead(*binding);
         for (const TControl* control : binding->Controls) {
-            Settle(control);
+            if (!kept)
+                Settle(control);
             if (kind == KwCycleGet)
                 read_.insert(control);
         }

@@ -51,6 +51,10 @@ public:
     // user turns it): such a set leaves what the device holds, as far as the form's
     // baseline goes, as it was (DiffersFromDevice, UserChangedBindings).
     bool SetsSettle = true;
+    // True while a read leaves each control the user changed since its variable was last
+    // read or written as the user left it: the read neither shows the device's value there
+    // nor settles it, so the change stays named as not saved (UserChangedBindings).
+    bool ReadsKeepUserChanges = false;
 
     void BindLabel(int varIndex, TControl* label);
     void BindCheckBox(int varIndex, TControl* checkBox);
@@ -104,6 +108,9 @@ public:
     // The control shows what the device holds now (a form put the device's value into
     // it in its own way after a read or write).
     void Settle(const TControl* control);
+    // True once a read of the control's variable has succeeded: what it settled is then
+    // the device's value.
+    bool KnowsDeviceValue(const TControl* control) const { return read_.count(control) > 0; }
     // Every Settle, of any request, takes the next number of one count: what a form
     // learned of the device later has the higher number. The last number given.
     static unsigned long LastSettleNumber();
@@ -145,6 +152,10 @@ private:
     // The binding shows no choice (KwShowsNoChoice), or a control of it still shows the
     // untakable value it was marked with.
     bool KeepsDeviceValue(const KwControlBinding& binding) const;
+    // A control of the binding was changed by the user since it was last settled.
+    bool UserChanged(const KwControlBinding& binding) const;
+    // A read leaves the binding as the user left it (ReadsKeepUserChanges).
+    bool KeptFromRead(const KwControlBinding& binding) const { return ReadsKeepUserChanges && UserChanged(binding); }
 
     // What a bound control showed when its variable was last read or written
     // successfully, and the user's count of changes then.

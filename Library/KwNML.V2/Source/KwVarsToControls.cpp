@@ -72,7 +72,7 @@ void KwSNMPRequest2Edits::VarsToControls(int varIndex)
     for (const auto& binding : Bindings) {
         if (varIndex >= 0 && varIndex != binding->VarIndex)
             continue;
-        if (BoundVariable(binding->VarIndex).Access & AC_INVALID)
+        if ((BoundVariable(binding->VarIndex).Access & AC_INVALID) || KeptFromRead(*binding))
             continue;
         ShowBinding(*binding);
     }
