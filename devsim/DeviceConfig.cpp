@@ -34,12 +34,12 @@ bool plainWord(const std::string& word)
     return !word.empty();
 }
 
+// A pass phrase is one word of any bytes but blanks (AccessSetup hands it to net-snmp
+// quoted), of the length net-snmp takes whole.
 void checkPass(const std::string& user, const std::string& pass, const char* what)
 {
-    if (!plainWord(pass))
-        throw std::runtime_error("user " + user + ": " + what + " pass phrase may not hold quotes or backslashes");
-    if (pass.size() < 8)
-        throw std::runtime_error("user " + user + ": " + what + " pass phrase must have at least 8 characters");
+    if (pass.size() < 8 || pass.size() > 1023)
+        throw std::runtime_error("user " + user + ": " + what + " pass phrase must have 8 to 1023 bytes");
 }
 
 UsmUser parseUser(const std::vector<std::string>& w)
