@@ -87,6 +87,7 @@ TEST_F(DevsimCommandLine, BadFilesAreNamedWithTheLine)
     const std::string good = dir + "/good.state";
     const std::string badState = Write("bad.state", "# fine\n1.3.6.1.4.1.32473.10.37.37.1.0 INTEGR 1\n");
     const std::string badConfig = Write("bad.conf", "read-community orchid\nuser x authPriv SHA short\n");
+    const std::string badName = Write("name.conf", "user x#1 noAuthNoPriv\n");
     struct Case { std::string arguments; std::string message; };
     for (const Case& c : std::vector<Case>{
              {"--state " + dir + "/none.state", dir + "/none.state: cannot read the state file: it does not exist"},
@@ -97,6 +98,9 @@ TEST_F(DevsimCommandLine, BadFilesAreNamedWithTheLine)
               dir + "/none.conf: cannot read the configuration file: it does not exist"},
              {"--state " + good + " --config /dev/zero", "/dev/zero: is not a regular file, not a configuration file"},
              {"--state " + good + " --config " + badConfig, badConfig + ": line 2: user x: authentication pass phrase must have 8 to 1023 bytes"},
+             {"--state " + good + " --config " + badName,
+              badName + ": line 1: user name \"x#1\" must be 1 to 32 printable ASCII characters without quotes, "
+                        "backslashes or \"#\""},
              {"--state " + good + " --dir " + dir + "/nofolder", dir + "/nofolder: does not exist"},
              {"--state " + good + " --dir " + good, good + ": not a folder"},
              {"--state " + good + " --journal " + dir + "/nofolder/j.log",
