@@ -15,6 +15,19 @@ void configLine(const std::string& line)
     netsnmp_config(buffer.data());
 }
 
+// A word net-snmp's configuration reader gives back byte for byte: quoted, its quotes
+// and backslashes escaped.
+std::string quoted(const std::string& word)
+{
+    std::string text = "\"";
+    for (char c : word) {
+        if (c == '"' || c == '\\')
+            text += '\\';
+        text += c;
+    }
+    return text + "\"";
+}
+
 const char* levelWord(SecurityLevel level)
 {
     switch (level) {
@@ -36,9 +49,9 @@ void applyAccess(const DeviceConfig& config)
     for (const UsmUser& user : config.users) {
         std::string create = "createUser " + user.name;
         if (user.level != SecurityLevel::NoAuthNoPriv)
-            create += " " + user.authProtocol + " " + user.authPass;
+            create += " " + user.authProtocol + " " + quoted(user.authPass);
         if (user.level == SecurityLevel::AuthPriv)
-            create += " " + user.privProtocol + " " + user.privPass;
+            create += " " + user.privProtocol + " " + quoted(user.privPass);
         configLine(create);
         configLine(std::string(user.readOnly ? "rouser " : "rwuser ") + user.name + " " + levelWord(user.level));
     }

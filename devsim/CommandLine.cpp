@@ -39,7 +39,8 @@ Configuration file, one setting a line ("#" starts a comment line):
   user NAME noAuthNoPriv [readonly]
   user NAME authNoPriv MD5|SHA AUTHPASS [readonly]
   user NAME authPriv MD5|SHA AUTHPASS DES|AES PRIVPASS [readonly]
-                              (pass phrases: 8 characters or more, no blanks)
+                              (pass phrases: 8 to 1023 bytes, any but blanks:
+                               "#", quotes, backslashes, letters outside ASCII)
   restart-silence SECONDS     silent after a restart or factory reset (default 0)
   tftp-client tftp-hpa|atftp  the client the file commands run (default tftp-hpa)
   tftp-port N                 the module's TFTP server port (default 69)

@@ -16,6 +16,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
+#include <sys/stat.h>
 
 namespace devsim {
 
@@ -45,6 +46,9 @@ void confineNetSnmp(const std::string& folder)
     netsnmp_ds_set_boolean(NETSNMP_DS_APPLICATION_ID, NETSNMP_DS_AGENT_AGENTX_MASTER, 0);
     netsnmp_ds_set_boolean(NETSNMP_DS_APPLICATION_ID, NETSNMP_DS_AGENT_NO_ROOT_ACCESS, 1);
     netsnmp_ds_set_boolean(NETSNMP_DS_APPLICATION_ID, NETSNMP_DS_AGENT_DONT_LOG_TCPWRAPPERS_CONNECTS, 1);
+    // net-snmp makes its certificate index folder as it starts and says so on stderr;
+    // made here first, it is simply used.
+    ::mkdir((folder + "/cert_indexes").c_str(), 0700);
 }
 
 void onSignal(int)

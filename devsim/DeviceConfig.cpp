@@ -34,12 +34,12 @@ bool plainWord(const std::string& word)
     return !word.empty();
 }
 
+// A pass phrase is one word of any bytes but blanks (AccessSetup hands it to net-snmp
+// quoted), of the length net-snmp takes whole.
 void checkPass(const std::string& user, const std::string& pass, const char* what)
 {
-    if (!plainWord(pass))
-        throw std::runtime_error("user " + user + ": " + what + " pass phrase may not hold quotes or backslashes");
-    if (pass.size() < 8)
-        throw std::runtime_error("user " + user + ": " + what + " pass phrase must have at least 8 characters");
+    if (pass.size() < 8 || pass.size() > 1023)
+        throw std::runtime_error("user " + user + ": " + what + " pass phrase must have 8 to 1023 bytes");
 }
 
 UsmUser parseUser(const std::vector<std::string>& w)
@@ -49,7 +49,8 @@ UsmUser parseUser(const std::vector<std::string>& w)
     UsmUser user;
     user.name = w[1];
     if (!plainWord(user.name) || user.name.size() > 32)
-        throw std::runtime_error("user name \"" + user.name + "\" must be 1 to 32 printable characters without blanks or quotes");
+        throw std::runtime_error("user name \"" + user.name
+                                 + "\" must be 1 to 32 printable ASCII characters without quotes, backslashes or \"#\"");
     std::size_t next = 3;
     const std::string level = w[2];
     if (level == "noAuthNoPriv") {
@@ -110,7 +111,8 @@ DeviceConfig parseDeviceConfig(const std::string& text, const std::string& name)
         try {
             if (w[0] == "read-community" || w[0] == "write-community") {
                 if (w.size() != 2 || !plainWord(w[1]))
-                    throw std::runtime_error(w[0] + " needs one community without blanks or quotes");
+                    throw std::runtime_error(w[0] + " needs one community of printable ASCII characters without"
+                                                    " quotes, backslashes or \"#\"");
                 (w[0] == "read-community" ? config.readCommunities : config.writeCommunities).push_back(w[1]);
             } else if (w[0] == "user") {
                 UsmUser user = parseUser(w);

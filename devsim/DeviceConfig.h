@@ -19,8 +19,7 @@
 //                                 before the device answers the set)
 //
 // A user's level is the least it must use; users may read and write unless
-// marked readonly. Pass phrases are at least 8 characters, without blanks
-// or quotes.
+// marked readonly. Pass phrases hold 8 to 1023 bytes, anything but blanks.
 #include <stdexcept>
 #include <string>
 #include <vector>

@@ -16,7 +16,7 @@ public:
 };
 
 // Throws StateFileError "<path>: line N: <reason>" for the first bad line, or
-// "<path>: cannot read" when the file cannot be opened.
+// "<path>: cannot read the state file: <why>" when it cannot be read.
 std::vector<StateEntry> loadStateFile(const std::string& path);
 
 // The same check for text already in memory; `name` prefixes the messages.

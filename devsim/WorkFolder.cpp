@@ -31,7 +31,11 @@ bool WorkFolder::prepare(const std::string& given, std::string& error)
 {
     if (!given.empty()) {
         struct stat info {};
-        if (::stat(given.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) {
+        if (::stat(given.c_str(), &info) != 0) {
+            error = given + ": " + (errno == ENOENT || errno == ENOTDIR ? "does not exist" : std::strerror(errno));
+            return false;
+        }
+        if (!S_ISDIR(info.st_mode)) {
             error = given + ": not a folder";
             return false;
         }

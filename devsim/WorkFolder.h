@@ -13,8 +13,8 @@ public:
     WorkFolder& operator=(const WorkFolder&) = delete;
 
     // `given` empty: creates a temporary folder. A given folder must exist; a
-    // relative one is taken from the current folder. False with `error` set when
-    // the folder is missing or cannot be created.
+    // relative one is taken from the current folder. False with `error` naming why
+    // when the folder is missing, not a folder, or cannot be created.
     bool prepare(const std::string& given, std::string& error);
     const std::string& path() const { return path_; }
 

@@ -18,7 +18,8 @@ const char* const kUsers =
     "user md5aes authPriv MD5 md5password AES aespassword\n"
     "user shades authPriv SHA shapassword DES despassword\n"
     "user shaaes authPriv SHA shapassword AES aespassword\n"
-    "user watcher authNoPriv SHA shapassword readonly\n";
+    "user watcher authNoPriv SHA shapassword readonly\n"
+    "user oddphrases authPriv SHA #w\xc3\xb6rd\"q\\ AES 'priv#phrase\\\n";
 
 struct V3User {
     const char* name;
@@ -129,7 +130,9 @@ INSTANTIATE_TEST_SUITE_P(
                       V3User{"md5des", "authPriv", "MD5", "md5password", "DES", "despassword"},
                       V3User{"md5aes", "authPriv", "MD5", "md5password", "AES", "aespassword"},
                       V3User{"shades", "authPriv", "SHA", "shapassword", "DES", "despassword"},
-                      V3User{"shaaes", "authPriv", "SHA", "shapassword", "AES", "aespassword"}),
+                      V3User{"shaaes", "authPriv", "SHA", "shapassword", "AES", "aespassword"},
+                      // "#", quotes, backslashes and letters outside ASCII reach net-snmp whole.
+                      V3User{"oddphrases", "authPriv", "SHA", "#w\xc3\xb6rd\"q\\", "AES", "'priv#phrase\\"}),
     [](const ::testing::TestParamInfo<V3User>& info) { return std::string(info.param.name); });
 
 TEST_F(Devsim, V3RefusesWrongKeysLowLevelsAndReadOnlyUsers)

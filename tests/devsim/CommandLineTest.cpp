@@ -87,16 +87,22 @@ TEST_F(DevsimCommandLine, BadFilesAreNamedWithTheLine)
     const std::string good = dir + "/good.state";
     const std::string badState = Write("bad.state", "# fine\n1.3.6.1.4.1.32473.10.37.37.1.0 INTEGR 1\n");
     const std::string badConfig = Write("bad.conf", "read-community orchid\nuser x authPriv SHA short\n");
+    const std::string badName = Write("name.conf", "user x#1 noAuthNoPriv\n");
     struct Case { std::string arguments; std::string message; };
     for (const Case& c : std::vector<Case>{
-             {"--state " + dir + "/none.state", dir + "/none.state: cannot read the state file"},
+             {"--state " + dir + "/none.state", dir + "/none.state: cannot read the state file: it does not exist"},
              {"--state " + badState, badState + ": line 2: unknown type \"INTEGR\""},
              {"--state " + dir, dir + ": is a folder, not a state file"},
              {"--state " + good + " --config " + dir, dir + ": is a folder, not a configuration file"},
-             {"--state " + good + " --config " + dir + "/none.conf", dir + "/none.conf: cannot read"},
+             {"--state " + good + " --config " + dir + "/none.conf",
+              dir + "/none.conf: cannot read the configuration file: it does not exist"},
              {"--state " + good + " --config /dev/zero", "/dev/zero: is not a regular file, not a configuration file"},
-             {"--state " + good + " --config " + badConfig, badConfig + ": line 2: user x: authentication pass phrase must have at least 8 characters"},
-             {"--state " + good + " --dir " + dir + "/nofolder", dir + "/nofolder: not a folder"},
+             {"--state " + good + " --config " + badConfig, badConfig + ": line 2: user x: authentication pass phrase must have 8 to 1023 bytes"},
+             {"--state " + good + " --config " + badName,
+              badName + ": line 1: user name \"x#1\" must be 1 to 32 printable ASCII characters without quotes, "
+                        "backslashes or \"#\""},
+             {"--state " + good + " --dir " + dir + "/nofolder", dir + "/nofolder: does not exist"},
+             {"--state " + good + " --dir " + good, good + ": not a folder"},
              {"--state " + good + " --journal " + dir + "/nofolder/j.log",
               dir + "/nofolder/j.log: cannot open the journal for appending"},
          }) {
@@ -111,6 +117,7 @@ TEST_F(DevsimCommandLine, ConfigurationFaultsAreNamed)
     const std::string good = dir + "/good.state";
     for (const std::string& line : {std::string("user a authNoPriv SHA1 longenough"),
                                     std::string("user a authNoPriv MD5 short"),
+                                    "user a authNoPriv MD5 " + std::string(1024, 'p'),
                                     std::string("user a authPriv MD5 longenough RC4 longenough"),
                                     std::string("user a sometimes"), std::string("community public"),
                                     std::string("user a noAuthNoPriv\nuser a noAuthNoPriv"),
@@ -143,12 +150,13 @@ TEST_F(DevsimCommandLine, ATakenPortEndsTheProgram)
 
 TEST_F(DevsimCommandLine, ARelativeFolderIsTakenFromTheCurrentFolder)
 {
-    // net-snmp makes its certificate index below the folder as the device starts; a
-    // control socket it cannot make then ends the run.
+    // net-snmp's certificate index is made below the folder as the device starts,
+    // without a word from net-snmp; a control socket it cannot make then ends the run.
     std::filesystem::create_directory(dir + "/files");
     const ProgramRun run = RunDevsim("--port " + Port() + " --state good.state --dir files --control none/c", dir);
     EXPECT_EQ(run.exitCode, 3) << run.output;
     EXPECT_TRUE(std::filesystem::is_directory(dir + "/files/cert_indexes")) << run.output;
+    EXPECT_EQ(run.output.find("Created directory"), std::string::npos) << run.output;
 }
 
 TEST_F(DevsimCommandLine, NetSnmpFilesStayInTheGivenFolder)

@@ -125,7 +125,7 @@ TEST(DevsimStateText, AnUnreadableFileIsNamed)
         loadStateFile("/nonexistent/devsim.state");
         FAIL() << "no error";
     } catch (const StateFileError& e) {
-        EXPECT_STREQ(e.what(), "/nonexistent/devsim.state: cannot read the state file");
+        EXPECT_STREQ(e.what(), "/nonexistent/devsim.state: cannot read the state file: it does not exist");
     }
 }
 

@@ -75,6 +75,30 @@ TEST(DefaultState, EveryReadVariableHasALineOfItsTypeInEveryRow)
     }
 }
 
+// Every table a form adds rows to has rules in use and a free row for the form's Add,
+// told by the column the form reads it by.
+TEST(DefaultState, EveryTableAFormAddsToHasAFreeRow)
+{
+    const std::string noName = "\"\"", noAddress = "0.0.0.0", noMac = "00:00:00:00:00:00";
+    const std::pair<const char*, std::string> keys[] = {
+        {"dot11QosRulesName", noName}, {"schedulingName", noName}, {"parantalControlListUrl", noName},
+        {"dot11GroupVlanListVid", "0"}, {"managerIpAddressPoolStart", noAddress}, {"staticIP", noAddress},
+        {"portForwardingIP", noAddress}, {"firewallSouceEndIp", noAddress},
+        {"macAccessControlFilterListMacAddress", noMac}, {"dot11MacAccessControlListMacAddress", noMac},
+        {"dot11RemoteApMacAddressList", noMac},
+    };
+    const auto lines = defaultstate::BuildDefaultState();
+    for (const auto& [column, freeValue] : keys) {
+        int free = 0;
+        int used = 0;
+        for (const auto& line : lines)
+            if (line.Name == column)
+                ++(line.Value == freeValue ? free : used);
+        EXPECT_GT(free, 0) << column;
+        EXPECT_GT(used, 0) << column;
+    }
+}
+
 TEST(DefaultState, EveryVariableHasAChosenValueAndOptionValuesAreKeys)
 {
     std::set<std::string> withoutValue;

@@ -71,6 +71,11 @@ std::vector<std::string> Shown(const TFM_Scheduling& form) { return vka_test::Ro
 
 TEST_P(ScheduleForm, ShowsTheRulesWithTheLastEnabledOneMarked)
 {
+    // A fourth rule in the default device's free row: the table is full.
+    ASSERT_TRUE(devsim.SetValue(Column(3, 4), "STRING", "Maintenance"));
+    ASSERT_TRUE(devsim.SetValue(Column(4, 4), "INTEGER", "1"));
+    ASSERT_TRUE(devsim.SetValue(Column(6, 4), "STRING", "03:00"));
+    ASSERT_TRUE(devsim.SetValue(Column(7, 4), "STRING", "04:00"));
     Run([&](TFM_Scheduling& form) {
         EXPECT_EQ(Shown(form), (std::vector<std::string>{"Office hours|Fri Thu Wed Tue Mon|08:00-18:00|On",
                                                          "Weekend|Sat Sun|All Day(s) - 24hrs|On",

@@ -44,10 +44,12 @@ std::string FallbackValue(const KwSNMPVar& var)
     }
 }
 
-std::string ValueText(const KwSNMPVar& var, const std::string& oid, int row)
+std::string ValueText(const KwSNMPVar& var, const std::string& oid, int row, const std::string& group)
 {
+    const FixedTable* table = FixedTableOf(group);
+    const bool freeRow = table && row > table->Used;
     std::string value;
-    if (!DefaultValueOfOid(oid, value) && !DefaultValueOf(var.Name, row, value))
+    if (freeRow || (!DefaultValueOfOid(oid, value) && !DefaultValueOf(var.Name, row, value)))
         value = FallbackValue(var);
     return var.Syntax == SX_DISPLAYSTR ? Quoted(value) : value;
 }
@@ -78,14 +80,10 @@ int RowsOfGroup(const std::string& group)
     static const std::map<std::string, int> rows = {
         {"dot11MssidIndexVars", 4},         {"dot11MssidIndexVars2", 4},
         {"dot11SiteSurveyIndexVars", 3},    {"dot11RogueApSurveyIndexVars", 3},
-        {"schedulingIndexVars", 4},         {"dot11PortListIndexVars", 3},
-        {"currentDynamicIndexVars", 3},
-        {"dot11MacAccessControlListIndexVars", FixedListRows},
-        {"macAccessControlFilterListIndexVars", FixedListRows},
-        {"dot11RemoteApMacAddressListVars", FixedListRows},
-        {"parantalControlListIndexVars", FixedListRows},
-        {"dot11GroupVlanListIndexVars", VlanTableRows},
+        {"dot11PortListIndexVars", 3},      {"currentDynamicIndexVars", 3},
     };
+    if (const FixedTable* table = FixedTableOf(group))
+        return table->Rows;
     const auto it = rows.find(group);
     return it == rows.end() ? 2 : it->second;
 }
@@ -134,8 +132,8 @@ std::vector<StateLine> BuildDefaultState()
                     continue;
                 }
                 byOid[oid] = lines.size();
-                lines.push_back({oid, TypeOfSyntax(var.Syntax), ValueText(var, oid, row), readOnly, AdvanceOf(var.Name),
-                                 var.Name, table.Name});
+                lines.push_back({oid, TypeOfSyntax(var.Syntax), ValueText(var, oid, row, table.Name), readOnly,
+                                 AdvanceOf(var.Name), var.Name, table.Name});
             }
         }
     }
@@ -152,10 +150,11 @@ std::string FormatDefaultState(const std::vector<StateLine>& lines)
            "#\n"
            "# Scalars of SVT_SV groups carry \".0\", MVT_SV OIDs stand as the groups hold them,\n"
            "# walked groups have a few rows. sysUpTime is the agent's own.\n"
-           "# The fixed-row lists (MAC access list, MAC filter, WDS peers, parental URLs)\n"
-           "# have free rows (zero MAC address, empty URL) for their Add variables, and the\n"
-           "# VLAN table free rows (VID 0, empty name) for new groups; the traffic counters\n"
-           "# advance. A refresh finds the rows given here again.\n";
+           "# The fixed-row tables that forms add to (MAC lists, WDS peers, parental URLs,\n"
+           "# VLAN groups, QoS and schedule rules, manager ranges, static leases, port\n"
+           "# forwarding and firewall rules) have all their rows: the rules in use, then\n"
+           "# free rows (no name, address 0.0.0.0, zero MAC address, VID 0). The traffic\n"
+           "# counters advance. A refresh finds the rows given here again.\n";
     std::string group;
     for (const StateLine& line : lines) {
         if (line.Group != group) {

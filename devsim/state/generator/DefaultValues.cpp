@@ -1,25 +1,10 @@
 #include "DefaultValues.h"
 
-#include <algorithm>
 #include <map>
 
 namespace defaultstate {
 
 namespace {
-
-// Fixed-row lists: the rows given, then free rows up to `rows`.
-std::string WithFreeRows(std::string used, int rows, const std::string& freeValue)
-{
-    int given = 1 + static_cast<int>(std::count(used.begin(), used.end(), '|'));
-    for (; given < rows; ++given)
-        used += "|" + freeValue;
-    return used;
-}
-
-const char* const FreeMac = "00:00:00:00:00:00";
-
-// A VLAN table column: the groups' values, then 0 in the free rows.
-std::string VlanRows(const std::string& used) { return WithFreeRows(used, VlanTableRows, "0"); }
 
 // name -> value texts, one per row, separated by '|'. Integers of option-typed
 // variables are keys of their option lists; strings are written unquoted here.
@@ -139,7 +124,7 @@ const std::map<std::string, std::string>& Values()
         {"SSID", "VKA-7410-North|VKA-7410-South"},
         {"dot11RemoteApMacAddressAdd", "00:00:00:00:00:00"},
         {"dot11RemoteApMacAddressDeleteAll", "0"},
-        {"dot11RemoteApMacAddressList", WithFreeRows("00:1A:2B:74:20:01|00:1A:2B:74:20:02", FixedListRows, FreeMac)},
+        {"dot11RemoteApMacAddressList", "00:1A:2B:74:20:01|00:1A:2B:74:20:02"},
         {"dot11MacCloneStatus", "0"},
         {"dot11MacCloneSource", "1"},
         {"dot11MacCloneMacAddress", "00:00:00:00:00:00"},
@@ -150,7 +135,7 @@ const std::map<std::string, std::string>& Values()
         {"dot11MacAccessControl", "3"},
         {"dot11MacAccessControlMacAddressAdd", "00:00:00:00:00:00"},
         {"dot11MacAccessControlMacAddressDelete", "00:00:00:00:00:00"},
-        {"dot11MacAccessControlListMacAddress", WithFreeRows("00:1C:C0:30:40:01|00:1C:C0:30:40:02", FixedListRows, FreeMac)},
+        {"dot11MacAccessControlListMacAddress", "00:1C:C0:30:40:01|00:1C:C0:30:40:02"},
         {"dot11ClientInformationRefresh", "0"},
         {"dot11ClientMacAddress", "00:1C:C0:50:60:01|00:1C:C0:50:60:02"},
         {"dot11ClientBand", "2|3"},
@@ -242,23 +227,23 @@ const std::map<std::string, std::string>& Values()
         {"dot11PortListRefresh", "0"},
         {"dot11PortListTagVid", "|10|"},
         {"dot11PortListUntagVid", "1|1|1"},
-        // The device's fixed VLAN table: two groups, then free rows (VID 0, no name).
-        {"dot11GroupVlanListVid", VlanRows("1|10")},
-        {"dot11GroupVlanListName", WithFreeRows("default|office", VlanTableRows, "")},
-        {"dot11GroupVlanListMgmt", VlanRows("2|0")},
-        {"dot11GroupVlanListLan", VlanRows("2|1")},
-        {"dot11GroupVlanListPrimary", VlanRows("2|0")},
-        {"dot11GroupVlanListMssid1", VlanRows("2|1")},
-        {"dot11GroupVlanListMssid2", VlanRows("2|0")},
-        {"dot11GroupVlanListMssid3", VlanRows("2|0")},
+        // The device's fixed VLAN table: two groups, then free rows.
+        {"dot11GroupVlanListVid", "1|10"},
+        {"dot11GroupVlanListName", "default|office"},
+        {"dot11GroupVlanListMgmt", "2|0"},
+        {"dot11GroupVlanListLan", "2|1"},
+        {"dot11GroupVlanListPrimary", "2|0"},
+        {"dot11GroupVlanListMssid1", "2|1"},
+        {"dot11GroupVlanListMssid2", "2|0"},
+        {"dot11GroupVlanListMssid3", "2|0"},
         {"dot11GroupVlanListMssid4", "0"},
         {"dot11GroupVlanListMssid5", "0"},
         {"dot11GroupVlanListMssid6", "0"},
         {"dot11GroupVlanListMssid7", "0"},
-        {"dot11GroupVlanListWds1", VlanRows("2|0")},
-        {"dot11GroupVlanListWds2", VlanRows("2|0")},
-        {"dot11GroupVlanListWds3", VlanRows("2|0")},
-        {"dot11GroupVlanListWds4", VlanRows("2|0")},
+        {"dot11GroupVlanListWds1", "2|0"},
+        {"dot11GroupVlanListWds2", "2|0"},
+        {"dot11GroupVlanListWds3", "2|0"},
+        {"dot11GroupVlanListWds4", "2|0"},
         {"dot11VlanListSurveydelete", "0"},
 
         // Administration.
@@ -424,16 +409,38 @@ const std::map<std::string, std::string>& Values()
         {"parantalControlStatus", "0"},
         {"parantalControlUrlAdd", ""},
         {"parantalControlUrlDelete", "0"},
-        {"parantalControlListUrl", WithFreeRows("www.example.org|games.example.net", FixedListRows, "")},
+        {"parantalControlListUrl", "www.example.org|games.example.net"},
         {"macAccessControlFilterControlStatus", "0"},
         {"macAccessControlFilterMacAddressAdd", "00:00:00:00:00:00"},
         {"macAccessControlFilterMacAddressDelete", "00:00:00:00:00:00"},
-        {"macAccessControlFilterListMacAddress", WithFreeRows("00:1C:C0:90:A0:01|00:1C:C0:90:A0:02", FixedListRows, FreeMac)},
+        {"macAccessControlFilterListMacAddress", "00:1C:C0:90:A0:01|00:1C:C0:90:A0:02"},
     };
     return values;
 }
 
 }  // namespace
+
+const FixedTable* FixedTableOf(const std::string& group)
+{
+    // Rows as the forms count them; the MAC access list and the static leases, which
+    // no form counts, get as many as the WDS peers.
+    static const std::map<std::string, FixedTable> tables = {
+        {"dot11MacAccessControlListIndexVars", {8, 2}},
+        {"dot11RemoteApMacAddressListVars", {8, 2}},
+        {"macAccessControlFilterListIndexVars", {25, 2}},
+        {"parantalControlListIndexVars", {10, 2}},
+        {"dot11GroupVlanListIndexVars", {14, 2}},
+        {"dot11QosRulesIndexVars", {64, 2}},
+        {"schedulingIndexVars", {4, 3}},
+        {"managerIpAddressIndexVars", {4, 2}},
+        {"IndexVars2", {4, 2}},
+        {"staticIndexVars", {8, 2}},
+        {"portForwardingIndexVars", {25, 2}},
+        {"firewallRulesIndexVars", {25, 2}},
+    };
+    const auto it = tables.find(group);
+    return it == tables.end() ? nullptr : &it->second;
+}
 
 bool DefaultValueOfOid(const std::string& oid, std::string& value)
 {

@@ -11,11 +11,15 @@ bool DefaultValueOf(const std::string& name, int row, std::string& value);
 // A value given for one object identifier alone (ahead of its variable's name).
 bool DefaultValueOfOid(const std::string& oid, std::string& value);
 
-// Rows of the device's fixed-row lists (MAC access list, MAC filter, WDS
-// peers, parental URLs): two in use, the others free.
-constexpr int FixedListRows = 8;
-// Rows of the device's VLAN group table: every group the VLAN form can list.
-constexpr int VlanTableRows = 14;
+// A fixed-row table that a form adds rows to, by its catalogue group: every row
+// the device has, the first `Used` holding the values given here, the others free
+// (no name, address 0.0.0.0, zero MAC address, VID 0; another column holds the value
+// a variable without one of its own gets). Null for other groups.
+struct FixedTable {
+    int Rows;
+    int Used;
+};
+const FixedTable* FixedTableOf(const std::string& group);
 
 // Counters that advance by themselves, per second (0: still).
 int AdvanceOf(const std::string& name);
