@@ -100,16 +100,20 @@ bool WriteBack(KwSNMPRequest2Edits* request, const std::vector<TTurned*>& turned
         MarkVars(request, smSend, each->VarIndex);
         indexes += (indexes.IsEmpty() ? "" : ",") + IntToStr(each->VarIndex);
     }
+    const auto restore = [&] {
+        for (int i = 0; i < list.Count(); ++i)
+            list.Item(i).Access = marks[static_cast<std::size_t>(i)];
+        for (std::size_t i = 0; i < turned.size(); ++i)
+            ShowItem(turned[i]->Switch, chosen[i]);
+    };
     bool written = false;
     try {
         written = request->Set(false, true, indexes, nullptr);
     } catch (...) {
-        written = false;
+        restore();  // the marks and the user's choice stay; the exception has its one fate
+        throw;
     }
-    for (int i = 0; i < list.Count(); ++i)
-        list.Item(i).Access = marks[static_cast<std::size_t>(i)];
-    for (std::size_t i = 0; i < turned.size(); ++i)
-        ShowItem(turned[i]->Switch, chosen[i]);
+    restore();
     return written;
 }
 
