@@ -150,6 +150,12 @@ bool TSettingsForm::RefuseUnshownInEffect(std::initializer_list<const KwSNMPRequ
         TSwitchesAsSaved asSaved(saveSets_);
         unshown = UnshownSettingPutIntoEffect(this, requests.size() ? written : std::function<bool(const TControl*)>());
     }
+    // A choice a turn brought up since the switches last showed the device's items is
+    // put into effect as well.
+    if (!unshown)
+        for (const TControl* control : ReachedSettings(this))
+            if (!settledReach_.count(control) && !dynamic_cast<const TEdit*>(control) && SwitchItem(control).IsEmpty())
+                unshown = const_cast<TControl*>(control);
     if (!unshown)
         return true;
     const AnsiString caption = ControlCaption(this, unshown, names_);
@@ -223,14 +229,22 @@ TNotifyEvent TSettingsForm::ReadSequence(TNotifyEvent handler)
     };
 }
 
+void TSettingsForm::NoteSettledReach(bool opening)
+{
+    if (opening || SwitchesSettled(this))
+        settledReach_ = ReachedSettings(this);
+}
+
 void TSettingsForm::AfterCreate()
 {
+    NoteSettledReach(true);
     AppendKeptNote();
     // Reads still on their way end with a summary of their own: the note follows it.
     for (KwSNMPRequest2Edits* request : BoundRequests(this))
         if (Outstanding(request))
             request->AfterCycleDone = [this](KwSNMPRequest2Controls* done) {
                 done->AfterCycleDone = nullptr;
+                NoteSettledReach(true);
                 AppendKeptNote();
             };
 }
@@ -286,8 +300,14 @@ bool TSettingsForm::SaveSucceeded() const
 
 AnsiString TSettingsForm::SaveVerdict(const AnsiString& ok, const AnsiString& error)
 {
-    if (!switchesBefore_.empty() && !SaveSucceeded())
-        switchNote_ = KeepSwitchesAsTheDeviceHadThem(this, switchesBefore_, deviceChecks_, names_);
+    if (!switchesBefore_.empty()) {
+        // Those left in effect by an earlier Save are named again while they still are.
+        const AnsiString earlier = StillInEffect(this, inEffect_, PutBackRules());
+        const AnsiString now =
+            SaveSucceeded() ? AnsiString() : KeepSwitchesAsTheDeviceHadThem(this, switchesBefore_, PutBackRules(), inEffect_);
+        switchNote_ = now + (now.IsEmpty() || earlier.IsEmpty() ? "" : " ") + earlier;
+        NoteSettledReach();
+    }
     switchesBefore_.clear();
     AnsiString unsaved = UnsavedNote(this, names_);
     if (!switchNote_.IsEmpty())

@@ -102,6 +102,8 @@ public:
     // Appends the note of the kept controls (KeptNote) to the read summary in the
     // status bar.
     void AfterCreate() override;
+    // What the user reaches once the form has laid itself out for the device's values.
+    void AfterShow() override { NoteSettledReach(); }
 
 protected:
     // A request owned by this form on one catalogue group (see NewGroupRequest). Its
@@ -224,7 +226,14 @@ protected:
     // setting the device holds at a value the form refuses, and its verdict says so
     // (SwitchPutBack.h). `check` is the Save's check of what is typed in the governed
     // edit, by which the device's value is judged (choices need none).
+    // The same for an edit the Save checks whenever it writes it, whose switch (no row of
+    // the table names it) brings it up: the put-back judges it while it came up since
+    // the switches last showed what the device holds.
     void CheckGovernedText(const TEdit* edit, TDeviceTextCheck check) { deviceChecks_[edit] = std::move(check); }
+    // The switch follows the form while it is open (written as the user turns it) and
+    // is given back at the form's close: a Save taken in part leaves it, and says that
+    // it is in effect over the refused setting until the form closes.
+    void FollowsWhileOpen(const TControl* control) { followWhileOpen_.insert(control); }
     // UnsavedNote of one request: what a read that keeps the user's changes
     // (KwSNMPRequest2Edits::ReadsKeepUserChanges) left unsaved.
     AnsiString UnsavedNoteOf(KwSNMPRequest2Edits* request) const { return UnsavedNote(this, names_, {request}); }
@@ -277,6 +286,13 @@ private:
     TDeviceTextChecks deviceChecks_;
     TSwitchItems switchesBefore_;  // the device's switches when the Save began
     AnsiString switchNote_;        // what the Save did about them (KeepSwitchesAsTheDeviceHadThem)
+    std::set<const TControl*> followWhileOpen_;
+    TReach settledReach_;  // what the user reached while the switches showed the device's items
+    std::vector<TSwitchInEffect> inEffect_;  // switches left in effect over refused settings
+    // The put-back's view of the form.
+    TPutBackRules PutBackRules() const { return {deviceChecks_, names_, settledReach_, followWhileOpen_}; }
+    // Takes what the user reaches as the device's switches bring it up, while they do.
+    void NoteSettledReach(bool opening = false);
     AnsiString madeVerdict_;   // the verdict SaveVerdict made, until it is shown
     AnsiString madeUnsaved_;   // its UnsavedNote
     bool keepVerdict_ = false;  // the verdict about to be shown outlives the Save's reads

@@ -1,7 +1,10 @@
 #include "SwitchPutBack.h"
 
 #include "GoverningSwitches.h"
+#include "ComCtrls.h"
+#include "ExtCtrls.h"
 #include "GroupBinding.h"
+#include "KwErrors.h"
 #include "KwSNMPRequest2Edits.h"
 #include "SettingsForm.h"
 #include "StdCtrls.h"
@@ -29,6 +32,58 @@ bool Refused(const TControl* setting, const TDeviceTextChecks& checks)
     const auto check = checks.find(setting);
     AnsiString state;
     return check != checks.end() && DeviceState(setting, state) && !check->second(state);
+}
+
+bool IsSwitch(const TControl* control)
+{
+    return dynamic_cast<const TCheckBox*>(control) || dynamic_cast<const TComboBox*>(control) ||
+           dynamic_cast<const TRadioGroup*>(control);
+}
+
+bool IsSetting(const TControl* control)
+{
+    return dynamic_cast<const TEdit*>(control) || dynamic_cast<const TComboBox*>(control) ||
+           dynamic_cast<const TRadioGroup*>(control);
+}
+
+// True when the user reaches the control: it and every parent up to the form shown and
+// enabled (a page of a page control while its tab is there).
+bool UserReaches(const TControl* control)
+{
+    for (const TControl* each = control; each && !dynamic_cast<const TForm*>(each); each = each->Parent()) {
+        const auto* page = dynamic_cast<const TTabSheet*>(each);
+        if (!(page ? page->TabVisible() : each->Visible()) || !each->Enabled())
+            return false;
+    }
+    return true;
+}
+
+// True when a row of the switch table names `switchControl` as its switch.
+bool IsTableSwitch(const TComponent* form, const TControl* switchControl)
+{
+    for (const TGoverningSwitch& row : GoverningSwitches())
+        if (form->Name() == row.Form && switchControl->Name() == row.Switch)
+            return true;
+    return false;
+}
+
+// True when a row of the switch table governs `setting`: the rows judge it.
+bool NamedByARow(const TComponent* form, const TControl* setting)
+{
+    for (const TGoverningSwitch& row : GoverningSwitches())
+        if (form->Name() == row.Form && Names(EveryGovernedSetting(form, row), setting->Name()))
+            return true;
+    return false;
+}
+
+// The first control of each binding of a writable variable, with its request.
+template <typename Visit>
+void ForEachWritableBinding(const TComponent* form, Visit visit)
+{
+    for (KwSNMPRequest2Edits* request : BoundRequests(form))
+        for (const auto& binding : request->Bindings)
+            if (!binding->Controls.empty() && request->Request.VarList.IsWritable(binding->VarIndex))
+                visit(request, binding->Controls[0]);
 }
 
 // The settings `entry` puts into effect by the device's values: one that another row
@@ -68,6 +123,7 @@ struct TTurned {
     std::vector<const TControl*> Refused;
     KwSNMPRequest2Edits* Request = nullptr;
     int VarIndex = -1;
+    enum { InEffect, Kept, Unknown } Outcome = InEffect;
 };
 
 void FindBinding(const TComponent* form, TTurned& turned)
@@ -81,13 +137,17 @@ void FindBinding(const TComponent* form, TTurned& turned)
             }
 }
 
+bool TimedOut(const KwSNMPRequest2Edits* request) { return KwIsTimeoutCode(request->Request.LastFailure.Code); }
+
 // Writes the switches of one request back as the device had them, each showing the
 // user's choice again afterwards; only their variables are sent. The answer must be in
-// before the verdict: a request that writes asynchronously writes nothing back.
-bool WriteBack(KwSNMPRequest2Edits* request, const std::vector<TTurned*>& turned)
+// before the verdict: a request that writes asynchronously writes nothing back. Where
+// the answer was lost, the device may have taken it: the switches are read, and judged
+// by what the device holds (their state not known when the read fails too).
+void WriteBack(KwSNMPRequest2Edits* request, const std::vector<TTurned*>& turned)
 {
     if (request->Mode != 0)
-        return false;
+        return;
     KwSNMPVarList& list = request->Request.VarList;
     std::vector<int> marks;
     for (int i = 0; i < list.Count(); ++i)
@@ -107,14 +167,32 @@ bool WriteBack(KwSNMPRequest2Edits* request, const std::vector<TTurned*>& turned
             ShowItem(turned[i]->Switch, chosen[i]);
     };
     bool written = false;
+    bool lost = false;
+    bool read = false;
     try {
         written = request->Set(false, true, indexes, nullptr);
+        restore();
+        lost = !written && TimedOut(request);
+        if (lost) {
+            // The read keeps what the user changed and did not save; the switches show
+            // the device's items, then the user's choice again.
+            const bool keeps = request->ReadsKeepUserChanges;
+            request->ReadsKeepUserChanges = true;
+            read = request->Get();
+            request->ReadsKeepUserChanges = keeps;
+            for (std::size_t i = 0; i < turned.size(); ++i)
+                ShowItem(turned[i]->Switch, chosen[i]);
+        }
     } catch (...) {
         restore();  // the marks and the user's choice stay; the exception has its one fate
         throw;
     }
-    restore();
-    return written;
+    for (TTurned* each : turned)
+        each->Outcome = written ? TTurned::Kept
+                        : !lost ? TTurned::InEffect
+                        : !read ? TTurned::Unknown
+                        : DeviceSwitchItem(each->Switch) == each->Before ? TTurned::Kept
+                                                                         : TTurned::InEffect;
 }
 
 AnsiString CaptionList(const TComponent* form, const std::vector<const TControl*>& controls,
@@ -142,11 +220,73 @@ TSwitchItems DeviceSwitchItems(const TComponent* form)
         if (form->Name() == entry.Form)
             if (auto* control = FindControl<TControl>(form, entry.Switch))
                 items[control] = DeviceSwitchItem(control);
+    ForEachWritableBinding(form, [&](KwSNMPRequest2Edits*, TControl* control) {
+        if (IsSwitch(control))
+            items[control] = DeviceSwitchItem(control);
+    });
     return items;
 }
 
-AnsiString KeepSwitchesAsTheDeviceHadThem(TComponent* form, const TSwitchItems& before,
-                                           const TDeviceTextChecks& checks, const TControlNames& names)
+TReach ReachedSettings(const TComponent* form)
+{
+    TReach reach;
+    ForEachWritableBinding(form, [&](KwSNMPRequest2Edits*, TControl* control) {
+        if (IsSetting(control) && UserReaches(control))
+            reach.insert(control);
+    });
+    return reach;
+}
+
+bool SwitchesSettled(const TComponent* form)
+{
+    bool settled = true;
+    ForEachWritableBinding(form, [&](KwSNMPRequest2Edits* request, TControl* control) {
+        settled = settled && !(IsSwitch(control) && request->DiffersFromDevice(control));
+    });
+    return settled;
+}
+
+namespace {
+// What the switch, turned on the device to `now`, puts into effect that the form
+// refuses: its rows' settings, and the settings the Save checks that came up since the
+// switches were last settled and that no row names.
+std::vector<const TControl*> RefusedInEffect(const TComponent* form, const TControl* control, const AnsiString& now,
+                                             const TPutBackRules& rules)
+{
+    std::vector<const TControl*> refused;
+    const auto add = [&](const TControl* setting) {
+        if (Refused(setting, rules.Checks) && std::find(refused.begin(), refused.end(), setting) == refused.end())
+            refused.push_back(setting);
+    };
+    for (const TGoverningSwitch& entry : GoverningSwitches())
+        if (form->Name() == entry.Form && control->Name() == entry.Switch &&
+            (entry.Into.empty() || Names(entry.Into, now)))
+            for (const TControl* setting : InEffect(form, entry))
+                add(setting);
+    if (!IsTableSwitch(form, control) && !UserReaches(control))
+        return refused;  // a hidden switch of the form's own
+    for (const TControl* setting : ReachedSettings(form))
+        if (setting != control && !rules.SettledReach.count(setting) && !NamedByARow(form, setting) &&
+            (!dynamic_cast<const TEdit*>(setting) || rules.Checks.count(setting)))
+            add(setting);
+    return refused;
+}
+
+AnsiString InEffectText(const TComponent* form, const TControl* control, const std::vector<const TControl*>& settings,
+                        bool untilClose, const TControlNames& names)
+{
+    return CaptionList(form, {control}, names) + " is in effect over the device's " +
+           CaptionList(form, settings, names) + (untilClose ? " until the form closes." : ".");
+}
+
+AnsiString Joined(const AnsiString& first, const AnsiString& second)
+{
+    return first + (first.IsEmpty() || second.IsEmpty() ? "" : " ") + second;
+}
+}  // namespace
+
+AnsiString KeepSwitchesAsTheDeviceHadThem(TComponent* form, const TSwitchItems& before, const TPutBackRules& rules,
+                                           std::vector<TSwitchInEffect>& inEffect)
 {
     std::vector<TTurned> turned;
     for (const auto& [control, item] : before) {
@@ -155,31 +295,60 @@ AnsiString KeepSwitchesAsTheDeviceHadThem(TComponent* form, const TSwitchItems& 
         FindBinding(form, each);
         if (now == item || !each.Request || !each.Request->SetLedger().Written.count(each.VarIndex))
             continue;  // not turned on the device by this Save
-        for (const TGoverningSwitch& entry : GoverningSwitches())
-            if (form->Name() == entry.Form && control->Name() == entry.Switch &&
-                (entry.Into.empty() || Names(entry.Into, now)))
-                for (const TControl* setting : InEffect(form, entry))
-                    if (Refused(setting, checks) &&
-                        std::find(each.Refused.begin(), each.Refused.end(), setting) == each.Refused.end())
-                        each.Refused.push_back(setting);
+        each.Refused = RefusedInEffect(form, control, now, rules);
         if (!each.Refused.empty())
             turned.push_back(each);
     }
-    std::vector<const TControl*> kept;
-    AnsiString inEffect;
-    std::map<KwSNMPRequest2Edits*, std::vector<TTurned*>> byRequest;
-    for (TTurned& each : turned)
-        if (!each.Before.IsEmpty())
-            byRequest[each.Request].push_back(&each);
-    for (const auto& [request, switches] : byRequest)
-        if (WriteBack(request, switches))
-            for (const TTurned* each : switches)
-                kept.push_back(each->Switch);
+    // Each request writes its switches back in one set, in the order the form binds them.
+    std::vector<KwSNMPRequest2Edits*> requests;
     for (const TTurned& each : turned)
-        if (std::find(kept.begin(), kept.end(), each.Switch) == kept.end())
-            inEffect += (inEffect.IsEmpty() ? "" : " ") + CaptionList(form, {each.Switch}, names) +
-                        " is in effect over the device's " + CaptionList(form, each.Refused, names) + ".";
+        if (std::find(requests.begin(), requests.end(), each.Request) == requests.end())
+            requests.push_back(each.Request);
+    for (KwSNMPRequest2Edits* request : requests) {
+        std::vector<TTurned*> switches;
+        for (TTurned& each : turned)
+            if (each.Request == request && !each.Before.IsEmpty() && !rules.FollowWhileOpen.count(each.Switch))
+                switches.push_back(&each);
+        if (!switches.empty())
+            WriteBack(request, switches);
+    }
+    std::vector<const TControl*> kept, unknown;
+    AnsiString inEffectText;
+    for (const TTurned& each : turned) {
+        if (each.Outcome == TTurned::Kept) {
+            kept.push_back(each.Switch);
+            continue;
+        }
+        if (each.Outcome == TTurned::Unknown) {
+            unknown.push_back(each.Switch);
+            continue;
+        }
+        const bool untilClose = rules.FollowWhileOpen.count(each.Switch) > 0;
+        inEffectText = Joined(inEffectText, InEffectText(form, each.Switch, each.Refused, untilClose, rules.Names));
+        inEffect.push_back({each.Switch, DeviceSwitchItem(each.Switch), each.Refused, untilClose});
+    }
     const AnsiString keptText =
-        kept.empty() ? AnsiString() : "Kept as the device had it: " + CaptionList(form, kept, names) + ".";
-    return keptText + (keptText.IsEmpty() || inEffect.IsEmpty() ? "" : " ") + inEffect;
+        kept.empty() ? AnsiString() : "Kept as the device had it: " + CaptionList(form, kept, rules.Names) + ".";
+    const AnsiString unknownText =
+        unknown.empty() ? AnsiString()
+                        : "The device's state of " + CaptionList(form, unknown, rules.Names) + " is not known.";
+    return Joined(Joined(keptText, inEffectText), unknownText);
+}
+
+AnsiString StillInEffect(const TComponent* form, std::vector<TSwitchInEffect>& inEffect, const TPutBackRules& rules)
+{
+    AnsiString text;
+    std::vector<TSwitchInEffect> still;
+    for (const TSwitchInEffect& each : inEffect) {
+        std::vector<const TControl*> refused;
+        for (const TControl* setting : each.Settings)
+            if (Refused(setting, rules.Checks))
+                refused.push_back(setting);
+        if (refused.empty() || DeviceSwitchItem(each.Switch) != each.Item)
+            continue;
+        text = Joined(text, InEffectText(form, each.Switch, refused, each.UntilClose, rules.Names));
+        still.push_back({each.Switch, each.Item, refused, each.UntilClose});
+    }
+    inEffect = still;
+    return text;
 }

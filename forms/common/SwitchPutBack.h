@@ -1,29 +1,64 @@
 #pragma once
 // A Save the device took in part must not leave a switch in effect over what the form
-// refuses. The form writes a switch before the settings it governs; when the device
-// takes the switch and refuses a governed setting, the switch runs over what the device
-// still holds of that setting. After such a Save, each switch the Save turned on the
-// device is judged by the device's values of what it now puts into effect (the switch
-// table, GoverningSwitches.h): where the form refuses any of them (a choice it cannot
-// show, a value of another type, a text its Save check refuses), the switch is written
-// back as the device had it before the Save. The switch keeps showing the user's choice.
+// refuses. The form writes a switch with the settings its turn brings up; when the
+// device takes the switch and refuses such a setting, the switch runs over what the
+// device still holds of that setting. After such a Save, each switch the Save turned on
+// the device is judged by the device's values of what it now puts into effect: the rows
+// of the switch table (GoverningSwitches.h), and every setting its turn brought up that
+// the Save checks (a choice, or an edit with the Save's check registered: the form's
+// CheckGovernedText). Where the form refuses any of them (a choice it cannot show, a
+// value of another type, a text its Save check refuses), the switch is written back as
+// the device had it before the Save. The switch keeps showing the user's choice.
 #include "SaveVerdict.h"
 #include "vcl.h"
 
 #include <functional>
 #include <map>
+#include <set>
+#include <vector>
 
-// The check a form's Save runs on what the user types in a governed edit.
+// The check a form's Save runs on what the user types in an edit it checks.
 using TDeviceTextCheck = std::function<bool(const AnsiString& text)>;
 using TDeviceTextChecks = std::map<const TControl*, TDeviceTextCheck>;
 
-// Each switch of the form's rows with the item the device holds (DeviceSwitchItem).
+// Each bound switch of the form (a choice or check box of a writable variable, and each
+// switch of the table's rows) with the item the device holds (DeviceSwitchItem).
 using TSwitchItems = std::map<TControl*, AnsiString>;
 TSwitchItems DeviceSwitchItems(const TComponent* form);
 
-// Writes back each switch of `before` the Save turned whose governed settings the device
-// holds at a value the form refuses, and says so: "Kept as the device had it: A." for
-// those written back, "B is in effect over the device's C." for those the device would
-// not take back (empty when no switch was turned over a refused setting).
-AnsiString KeepSwitchesAsTheDeviceHadThem(TComponent* form, const TSwitchItems& before,
-                                           const TDeviceTextChecks& checks, const TControlNames& names);
+// The bound settings of the form the user reaches (shown and enabled, up to the form).
+using TReach = std::set<const TControl*>;
+TReach ReachedSettings(const TComponent* form);
+// True when every bound switch shows what the device holds as far as the form knows:
+// what the user reaches then is what the device's switches bring up.
+bool SwitchesSettled(const TComponent* form);
+
+// A switch left in effect over settings the form refuses.
+struct TSwitchInEffect {
+    TControl* Switch;
+    AnsiString Item;  // the item it is in effect at
+    std::vector<const TControl*> Settings;
+    bool UntilClose;  // it follows the form while the form is open
+};
+
+// What the form tells the put-back.
+struct TPutBackRules {
+    const TDeviceTextChecks& Checks;
+    const TControlNames& Names;
+    const TReach& SettledReach;              // what the user reached while the switches were settled
+    const std::set<const TControl*>& FollowWhileOpen;  // switches the form gives back at its close
+};
+
+// Writes back each switch of `before` the Save turned over a setting the device holds at
+// a value the form refuses, and says so: "Kept as the device had it: A." for those
+// written back, "B is in effect over the device's C." for those the device would not
+// take back ("... until the form closes." for a switch the form gives back at its close),
+// "The device's state of D is not known." where the write-back's answer and the read
+// after it were lost. Empty when no switch was turned over a refused setting. The
+// switches left in effect are added to `inEffect`.
+AnsiString KeepSwitchesAsTheDeviceHadThem(TComponent* form, const TSwitchItems& before, const TPutBackRules& rules,
+                                           std::vector<TSwitchInEffect>& inEffect);
+
+// The note of the switches of `inEffect` the device still holds over a setting the form
+// refuses; the others are dropped.
+AnsiString StillInEffect(const TComponent* form, std::vector<TSwitchInEffect>& inEffect, const TPutBackRules& rules);

@@ -18,6 +18,15 @@ bool Refuse(TEdit* edit, const char* text, const char* caption, bool empty)
     return RefuseInput(text, caption, edit);
 }
 
+// The device's reason for the first of the requests' sets it refused.
+AnsiString RefusalText(std::initializer_list<const KwSNMPRequest2Controls*> requests)
+{
+    for (const KwSNMPRequest2Controls* request : requests)
+        if (request->SetLedger().Failed > 0 && !request->Request.LastFailure.Message.IsEmpty())
+            return request->Request.LastFailure.Message;
+    return "Setting Error!";
+}
+
 // An optional server address: empty or 0.0.0.0 stand for none.
 bool IsNoneOrHost(const AnsiString& text)
 {
@@ -54,6 +63,12 @@ void TFM_DHCP::BuildPoolPage()
     CB_DNStatus = build.HiddenCombo("CB_DNStatus");
     ED_IpAddr = build.HiddenEdit("ED_IpAddr");
     Ed_ext = build.HiddenEdit("Ed_ext");
+    // What the server switch brings up, checked as CheckPool checks it.
+    CheckGovernedText(Ed_IPAF, IsValidHostAddressText);
+    CheckGovernedText(Ed_SubMask, IsValidSubnetMaskText);
+    CheckGovernedText(Ed_Gateway, IsValidHostAddressText);
+    CheckGovernedText(Ed_Wins, IsNoneOrHost);
+    CheckGovernedText(Ed_DNS, IsNoneOrHost);
 }
 
 void TFM_DHCP::ShowPoolFailure(KwSNMPRequest2Controls* request)
@@ -104,19 +119,18 @@ void TFM_DHCP::SavePool()
 {
     ConvertPoolRange(true);  // the device keeps the pool's last address
     BeginSave();
-    const bool switchSet = WriteGroup(SwitchRequest);
+    WriteGroup(SwitchRequest);
     // The domain name goes out whenever the user can edit it here.
     MarkVars(PoolRequest, Ed_DomNa->Enabled() ? smSend : smLeaveOut, DomainNameVar);
-    const bool poolSet = WriteGroup(PoolRequest);
+    WriteGroup(PoolRequest);
     MarkVars(PoolRequest, smSend, DomainNameVar);  // later reads show it again
-    if (!switchSet || !poolSet) {
-        ConvertPoolRange(false);
-        ShowPoolFailure(switchSet ? PoolRequest : SwitchRequest);
-        return;
+    // What was not saved, and a server the device turned on over a pool it would not
+    // take, are said as every Save says them.
+    const AnsiString verdict = SaveVerdict("Setting Success!", RefusalText({SwitchRequest, PoolRequest}));
+    if (SaveSucceeded()) {
+        ReadGroup(PoolRequest);
+        ClearRouterZeroServers(Ed_Wins, Ed_DNS);
     }
-    const AnsiString verdict = SaveVerdict("Setting Success!", "Setting Error!");
-    ReadGroup(PoolRequest);
-    ClearRouterZeroServers(Ed_Wins, Ed_DNS);
     ConvertPoolRange(false);
     ShowFormStatus(StatusBar1, verdict);
 }
@@ -134,10 +148,8 @@ void TFM_DHCP::Bt_ApplyClick(TObject* Sender)
         return;
     }
     BeginSave();
-    if (WriteGroup(SwitchRequest))
-        ShowFormStatus(StatusBar1, SaveVerdict("Setting Success!", "Setting Error!"));
-    else
-        ShowPoolFailure(SwitchRequest);
+    WriteGroup(SwitchRequest);
+    ShowFormStatus(StatusBar1, SaveVerdict("Setting Success!", RefusalText({SwitchRequest})));
 }
 
 void TFM_DHCP::Bt_RefreshClick(TObject* Sender)

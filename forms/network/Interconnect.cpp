@@ -2,7 +2,16 @@
 
 #include "Catalogue.h"
 #include "FormBuilder.h"
+#include "InputChecks.h"
 #include "KwSNMPRequest2Edits.h"
+
+namespace {
+// An optional address: none (empty or 0.0.0.0), or a host's.
+bool IsNoneOrHostText(const AnsiString& text)
+{
+    return text.IsEmpty() || text == "0.0.0.0" || IsValidHostAddressText(text);
+}
+}  // namespace
 
 TFM_InternetConnect* FM_InternetConnect = nullptr;
 int TFM_InternetConnect::SavedConnectionType = 0;
@@ -55,6 +64,21 @@ TFM_InternetConnect::TFM_InternetConnect(TComponent* Owner)
     CB_Interconntype = build.HiddenCombo("CB_Interconntype");
     CB_DeviceApplySetting = build.HiddenCombo("CB_DeviceApplySetting");
     LayOut(StaticType);
+    // The type follows the box while the form is open; what a type brings up is judged
+    // as its Save's check judges what is typed there.
+    FollowsWhileOpen(CB_Interconntypeshow);
+    for (TEdit* edit : {Edt_StaticIP, Edt_StaticGateway, Edt_StaticPDNS, Edt_PPPoEIP, Edt_PPPoEPDNS, Edt_PPTPIP})
+        CheckGovernedText(edit, IsValidHostAddressText);
+    for (TEdit* edit : {Edt_StaticSubmask, Edt_PPTPSubmask})
+        CheckGovernedText(edit, IsValidSubnetMaskText);
+    for (TEdit* edit : {Edt_StaticSDNS, Edt_DyPDNS, Edt_DySDNS, Edt_PPPoESDNS, Edt_PPTPGateway, Edt_PPTPDNS})
+        CheckGovernedText(edit, IsNoneOrHostText);
+    for (TEdit* edit : {Edt_PPPoEUser, Edt_PPTPAccount})
+        CheckGovernedText(edit, [](const AnsiString& text) { return !text.IsEmpty(); });
+    for (TEdit* edit : {Edt_Dyhostname, Edt_PPTPSever})
+        CheckGovernedText(edit, [](const AnsiString& text) {
+            return !text.IsEmpty() && IsAsciiText(text) && IsHostNameText(text);
+        });
 
     OnCreate = ReadSequence([this](TObject* Sender) { FormCreate(Sender); });
     OnClose = [this](TObject* Sender, TCloseAction& Action) { FormClose(Sender, Action); };

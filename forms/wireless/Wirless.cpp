@@ -2,6 +2,7 @@
 
 #include "Catalogue.h"
 #include "FormBuilder.h"
+#include "InputChecks.h"
 #include "KeptSecurity.h"
 #include "KwSNMPRequest2Edits.h"
 
@@ -483,6 +484,11 @@ void TFM_Wirless::RememberSecurityTexts()
 {
     for (int k = 0; k < 4; ++k)
         CheckGovernedText(Ed_Key[k], [this, k](const AnsiString& text) { return DeviceKeyFits(k, text); });
+    // What WPA's security brings up, checked as its Save checks it.
+    CheckGovernedText(Ed_Passphrase, IsPassphraseText);
+    CheckGovernedText(Edt_RadiusServer, IsValidHostAddressText);
+    CheckGovernedText(Edt_RadiusPort, IsRadiusPortText);
+    CheckGovernedText(Edt_RadiusSecret, IsRadiusSecretText);
     deviceSecurity_.TakeShown({Ed_Key[0], Ed_Key[1], Ed_Key[2], Ed_Key[3], Ed_ConfirmKey, Ed_Passphrase,
                                Ed_ConfirmPass, Edt_RadiusServer, Edt_RadiusPort, Edt_RadiusSecret});
 }

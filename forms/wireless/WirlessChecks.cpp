@@ -211,11 +211,10 @@ bool TFM_Wirless::CheckInterval()
 
 bool TFM_Wirless::CheckPassphrase()
 {
-    const int length = Ed_Passphrase->Text().Length();
-    if (length < 8)
-        return RefuseInput("The Passphrase length is between 8 and 63.", "Error", Ed_Passphrase);
-    if (length > 63)
-        return RefuseInput("The max length of Passphrase is 63.", "Error", Ed_Passphrase);
+    if (!IsPassphraseText(Ed_Passphrase->Text()))
+        return RefuseInput(Ed_Passphrase->Text().Length() < 8 ? "The Passphrase length is between 8 and 63."
+                                                              : "The max length of Passphrase is 63.",
+                           "Error", Ed_Passphrase);
     if (Ed_Passphrase->Text() != Ed_ConfirmPass->Text())
         return RefuseInput(ConfirmText, "Warning", Ed_Passphrase);
     return true;
@@ -225,13 +224,12 @@ bool TFM_Wirless::CheckRadius()
 {
     if (!IsValidHostAddressText(Edt_RadiusServer->Text()))
         return RefuseInput("The Radius server's IP is illegal.", "Error", Edt_RadiusServer);
-    const long port = NumberOf(Edt_RadiusPort->Text());
-    if (port < 1 || port > 65535)
+    if (!IsRadiusPortText(Edt_RadiusPort->Text()))
         return RefuseInput("Please input a number between 1 and 65535.", "Error", Edt_RadiusPort);
-    if (Edt_RadiusSecret->Text().IsEmpty())
-        return RefuseInput("The shared secret of radius server cannot be empty.", "Error", Edt_RadiusSecret);
-    if (Edt_RadiusSecret->Text().Length() > 64)
-        return RefuseInput("The max length of secret of radius server is 64.", "Error", Edt_RadiusSecret);
+    if (!IsRadiusSecretText(Edt_RadiusSecret->Text()))
+        return RefuseInput(Edt_RadiusSecret->Text().IsEmpty() ? "The shared secret of radius server cannot be empty."
+                                                              : "The max length of secret of radius server is 64.",
+                           "Error", Edt_RadiusSecret);
     return true;
 }
 

@@ -179,6 +179,19 @@ int KeyMaxLengthFor(int keyType, int keySize)
     return 0;
 }
 
+bool IsPassphraseText(const AnsiString& text) { return text.Length() >= 8 && text.Length() <= 63; }
+
+bool IsRadiusPortText(const AnsiString& text)
+{
+    const std::string digits = text.ToStdString();
+    if (digits.empty() || digits.size() > 10 || digits.find_first_not_of("0123456789") != std::string::npos)
+        return false;
+    const long port = std::stol(digits);
+    return port >= 1 && port <= 65535;
+}
+
+bool IsRadiusSecretText(const AnsiString& text) { return !text.IsEmpty() && text.Length() <= 64; }
+
 bool IsMaskedKey(const AnsiString& key)
 {
     for (int i = 1; i <= key.Length(); ++i)

@@ -56,6 +56,14 @@ bool IsMaskedKey(const AnsiString& key);
 // The text without any ':'.
 AnsiString StripColons(const AnsiString& text);
 
+// --- WPA ---------------------------------------------------------------------------
+
+// The texts Save takes for a passphrase (8 to 63 characters), a RADIUS port (1 to
+// 65535) and a RADIUS shared secret (1 to 64 characters).
+bool IsPassphraseText(const AnsiString& text);
+bool IsRadiusPortText(const AnsiString& text);
+bool IsRadiusSecretText(const AnsiString& text);
+
 // --- channels ----------------------------------------------------------------------
 
 extern const char* const Fallback24GHzList;

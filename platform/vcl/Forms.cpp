@@ -387,6 +387,7 @@ void TCustomForm::KeepOnScreen()
 void TCustomForm::ShowWindow()
 {
     Fire(OnShow);
+    AfterShow();
     TControl::SetVisible(true);
     ApplyWindowFlags();
     PlaceOnScreen();

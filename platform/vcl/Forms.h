@@ -59,6 +59,8 @@ public:
     virtual bool CloseQuery();
     // Runs once OnCreate has returned: what a kind of form does after every creation.
     virtual void AfterCreate() {}
+    // Runs each time OnShow has returned, before the window appears.
+    virtual void AfterShow() {}
     // Deletes the form once control is back in the message loop.
     void Release();
     TModalResult ModalResult() const { return modalResult_; }

@@ -331,10 +331,17 @@ std::map<std::string, std::string> ValuesOf(const TControl* control, const KwOpt
     return values;
 }
 
+// Home / Wireless's authentication items the user reaches through a WPA security and
+// its WPA mode, on an access point.
+const std::map<std::string, std::pair<const char*, int>> WpaItems = {
+    {"wpa-auto-psk", {"WPA-Personal", 0}},   {"wpa2-psk", {"WPA-Personal", 1}},
+    {"wpa-psk", {"WPA-Personal", 2}},        {"wpa-auto-eap", {"WPA-Enterprise", 0}},
+    {"wpa2-eap", {"WPA-Enterprise", 1}},     {"wpa-eap", {"WPA-Enterprise", 2}}};
+
 // True when Turn can take the switch to the item.
 bool Turnable(const std::string& name, const std::string& item)
 {
-    return name != "CB_dot11Authentication" || item == "opensystem" || item == "sharedkey";
+    return name != "CB_dot11Authentication" || item == "opensystem" || item == "sharedkey" || WpaItems.count(item);
 }
 
 // Turns the switch as the user does (Home / Wireless's authentication through the
@@ -348,8 +355,13 @@ void Turn(TForm* form, const std::string& name, const std::string& item)
         return group->SetItemIndex(group->Items()->IndexOf(item.c_str()));
     if (name != "CB_dot11Authentication")
         return Choose(static_cast<TComboBox*>(control), item.c_str());
+    auto* security = FindControl<TComboBox>(form, "CB_SecurityMode");
     if (item == "opensystem" || item == "sharedkey")
-        Choose(FindControl<TComboBox>(form, "CB_SecurityMode"), item == "opensystem" ? "Open System" : "Shared Key");
+        return Choose(security, item == "opensystem" ? "Open System" : "Shared Key");
+    if (const auto wpa = WpaItems.find(item); wpa != WpaItems.end()) {
+        Choose(security, wpa->second.first);
+        Choose(FindControl<TComboBox>(form, "CB_WPAMode"), wpa->second.second);
+    }
 }
 
 // True when the user can reach the control: it and every parent up to the form shown
@@ -550,96 +562,6 @@ TEST_P(GoverningSwitchSweep, NoTurnPutsARefusedSettingIntoEffectSilently)
 INSTANTIATE_TEST_SUITE_P(Table, GoverningSwitchSweep,
                          ::testing::Range(0, static_cast<int>(GoverningSwitches().size())));
 
-// A Save the device took in part: it took the switch and refused a governed setting, of
-// which it still holds a value the form refuses. The switch goes back as the device had
-// it, and the status says what was not saved and what was kept.
-namespace {
-struct PartlyTakenTurn {
-    const char *Name, *Item, *Button;
-    std::vector<std::string> Lines;  // the device ("ro": it refuses every set of that variable)
-    std::function<void(TForm*)> Change;
-    std::string Switch, Says;  // the switch's OID; the status after the Save
-};
-
-void TypeOver(TForm* form, const char* name, const char* text)
-{
-    FindControl<TEdit>(form, name)->SetText("");
-    Type(FindControl<TEdit>(form, name), text);
-}
-
-const std::vector<PartlyTakenTurn>& PartlyTakenTurns()
-{
-    const auto choose = [](TForm* form, const char* name, const char* item) {
-        Choose(FindControl<TComboBox>(form, name), item);
-    };
-    const std::string vlan = DeviceOid("3.3.5.1.1.0"), ipType = DeviceOid("2.2.1.1.1.1.3.1");
-    static const std::vector<PartlyTakenTurn> turns = {
-        {"Lan", "hLan1", "BT_LanCfgOk",
-         {IntegerLine(ipType, 2), "ro " + StateLine(DeviceOid("2.2.1.1.1.1.8.1"), "IPADDRESS", "255.0.255.0")},
-         [=](TForm* form) {
-             choose(form, "CB_IPFrom", "Static (Manual)");
-             TypeOver(form, "ED_SubMask", "255.255.255.0");
-         },
-         ipType, "Set Error! Not saved: Subnet Mask. Kept as the device had it: Get IP From."},
-        {"Administrator", "tAdmin2", "OK", {IntegerLine(DeviceOid("4.4.2.0"), 0), "ro " + IntegerLine(DeviceOid("4.4.3.0"), 99)},
-         [](TForm* form) {
-             FindControl<TRadioGroup>(form, "RadioGroup1")->SetItemIndex(1);  // Telnet
-             Pick(FindControl<TComboBox>(form, "CB_Timeout"), 1);
-         },
-         DeviceOid("4.4.1.0"), "Setting Error! Not saved: Timeout. Kept as the device had it: Telnet."},
-        {"Wireless", "hWirelessBand1", "Bt_Apply", {"ro " + StringLine(DeviceOid("2.1.3.3.2.1.3.1"), "abc")},
-         [=](TForm* form) {
-             choose(form, "CB_dot11Encryption", "Enable");
-             TypeOver(form, "Ed_Key1", "12345");
-             FindControl<TEdit>(form, "Ed_ConfirmKey")->SetText("12345");
-         },
-         DeviceOid("2.1.3.3.1.1.2.1"), "Setting error! Not saved: Key 1. Kept as the device had it: Encryption."},
-        {"VlanAutoAssignRefused", "VlanSetting1", "Btn_PvidApply",
-         {"ro " + IntegerLine(DeviceOid("3.3.5.2.1.0"), 0), IntegerLine(DeviceOid("3.3.5.2.2.1.5.1"), 5000)},
-         [=](TForm* form) {
-             choose(form, "CB_VlanStatus", "Enable");
-             Pick(FindControl<TComboBox>(form, "CB_PvidAutoStatus"), 1);
-         },
-         vlan, "Set Error! Not saved: PVID Auto Assign Status. Kept as the device had it: VLAN Status."},
-        {"VlanTypedPvidRefused", "VlanSetting1", "Btn_PvidApply", {"ro " + IntegerLine(DeviceOid("3.3.5.2.2.1.3.1"), 0)},
-         [=](TForm* form) {
-             choose(form, "CB_VlanStatus", "Enable");
-             TypeOver(form, "Ed_PvidLan", "2");
-         },
-         vlan, "Set Error! Not saved: PVID LAN. Kept as the device had it: VLAN Status."},
-    };
-    return turns;
-}
-}  // namespace
-
-class PartlyTakenSwitch : public FormRoad {
-protected:
-    int Version() const override { return 1; }
-    std::string StateText() const override { return WithLines(DefaultStateText(), Turn().Lines); }
-    const PartlyTakenTurn& Turn() const { return PartlyTakenTurns()[std::size_t(GetParam())]; }
-};
-
-TEST_P(PartlyTakenSwitch, IsWrittenBackOverASettingTheFormRefuses)
-{
-    const std::string before = devsim.GetValue(Turn().Switch);
-    std::string status;
-    ASSERT_TRUE(OpenAndClose([&] { OpenMenuForm(Turn().Item); }, [&] {
-        TForm* form = NewestForm();
-        ASSERT_TRUE(PumpUntil([&] { return RequestsIdle(form); }, 20));
-        Turn().Change(form);
-        FindControl<TButton>(form, Turn().Button)->Click();
-        ASSERT_TRUE(PumpUntil([&] { return RequestsIdle(form); }, 20));
-        status = StatusText(FindControl<TStatusBar>(form, "StatusBar"));
-    }));
-    EXPECT_EQ(devsim.GetValue(Turn().Switch), before) << "the switch runs over a value the form refuses";
-    EXPECT_EQ(status, Turn().Says);
-}
-
-INSTANTIATE_TEST_SUITE_P(Forms, PartlyTakenSwitch, ::testing::Range(0, static_cast<int>(PartlyTakenTurns().size())),
-                         [](const ::testing::TestParamInfo<int>& info) {
-                             return std::string(PartlyTakenTurns()[std::size_t(info.param)].Name);
-                         });
-
 // The table check over every form of the menu. A bound edit or choice that a switch's
 // turn brings up, and that the table does not name for it, is tried: when the form
 // refuses a value typed there (an edit) or writes what it shows (a choice), a device
@@ -648,6 +570,8 @@ INSTANTIATE_TEST_SUITE_P(Forms, PartlyTakenSwitch, ::testing::Range(0, static_ca
 namespace {
 struct Brought {
     std::string Switch, From, To, Setting;
+    bool Secret = false;   // written only when typed: no silent turn to judge
+    bool Row = false;      // a row of the switch table
 };
 
 // A secret is written only when typed, never from what the device shows of it.
@@ -655,6 +579,23 @@ bool IsPassword(TForm* form, const std::string& name)
 {
     const auto* edit = FindControl<TEdit>(form, name.c_str());
     return edit && edit->PasswordChar() != 0;
+}
+
+// True when a row of the switch table names the switch (a hidden one the user turns
+// through another control).
+bool IsTableSwitch(TForm* form, const std::string& name)
+{
+    return std::any_of(GoverningSwitches().begin(), GoverningSwitches().end(), [&](const TGoverningSwitch& row) {
+        return form->Name() == row.Form && name == row.Switch;
+    });
+}
+
+// True when a row of the table names the item of the switch.
+bool RowPutsIntoEffect(TForm* form, const std::string& name, const std::string& item)
+{
+    return std::any_of(GoverningSwitches().begin(), GoverningSwitches().end(), [&](const TGoverningSwitch& row) {
+        return form->Name() == row.Form && name == row.Switch && std::count(row.Into.begin(), row.Into.end(), item);
+    });
 }
 
 // What each switch the user reaches brings up as it turns from one item to another,
@@ -667,14 +608,20 @@ std::vector<Brought> UnnamedBroughtUp(TForm* form)
         for (const auto& binding : request->Bindings) {
             TControl* control = binding->Controls.empty() ? nullptr : binding->Controls[0];
             if (control && (IsChoice(control) || dynamic_cast<TCheckBox*>(control)) &&
-                request->Request.VarList.IsWritable(binding->VarIndex) && UserReaches(control))
+                request->Request.VarList.IsWritable(binding->VarIndex) &&
+                (UserReaches(control) || IsTableSwitch(form, control->Name().ToStdString())))
                 switches.insert(control->Name().ToStdString());
         }
     for (const std::string& name : switches) {
         const auto* control = FindControl<TControl>(form, name.c_str());
         const std::string opening = SwitchItem(control).ToStdString();
         std::map<std::string, std::set<std::string>> reached;
+        // A hidden switch the user turns through another control: its items no row names
+        // (the switch pass turns it to the others).
+        const bool hidden = !UserReaches(control);
         for (const std::string& item : ItemsOf(control)) {
+            if (!Turnable(name, item) || (hidden && item != opening && RowPutsIntoEffect(form, name, item)))
+                continue;
             Turn(form, name, item);
             EXPECT_TRUE(PumpUntil([&] { return RequestsIdle(form); }, 20)) << OutstandingRequests(form);
             reached[item] = Reachable(form);
@@ -685,11 +632,112 @@ std::vector<Brought> UnnamedBroughtUp(TForm* form)
         for (const auto& [to, shown] : reached)
             for (const auto& [from, before] : reached)
                 for (const std::string& setting : shown)
-                    if (!before.count(setting) && setting != name && !IsPassword(form, setting) &&
-                        !Governs(form, name, to, setting) && seen.insert({to, setting}).second)
-                        found.push_back({name, from, to, setting});
+                    if (!before.count(setting) && setting != name && !Governs(form, name, to, setting) &&
+                        seen.insert({to, setting}).second)
+                        found.push_back({name, from, to, setting, IsPassword(form, setting)});
     }
     return found;
+}
+
+// Each row of the switch table on the form: turned from an item that keeps its settings
+// to one that puts them into effect, over its first governed edit (the key in use for
+// a key's row), or its first choice where it governs no edit.
+std::vector<Brought> TableRows(TForm* form)
+{
+    std::vector<Brought> rows;
+    for (const TGoverningSwitch& row : GoverningSwitches()) {
+        auto* control = FindControl<TControl>(form, row.Switch);
+        if (form->Name() != row.Form || !control)
+            continue;
+        const std::string opening = SwitchItem(control).ToStdString();
+        std::string from, to;
+        for (const std::string& item : ItemsOf(control)) {
+            const bool puts = row.Into.empty() ? item != opening : std::count(row.Into.begin(), row.Into.end(), item);
+            std::string& slot = puts ? to : from;
+            if (slot.empty() && Turnable(row.Switch, item))
+                slot = item;
+        }
+        if (row.Into.empty())
+            from = opening;
+        // The key in use is the one the turn puts in use.
+        std::string setting;
+        if (!to.empty())
+            Turn(form, row.Switch, to);
+        for (const AnsiString& each : GovernedSettings(form, row))
+            if (setting.empty() || (FindControl<TEdit>(form, each) && !FindControl<TEdit>(form, setting.c_str())))
+                setting = each.ToStdString();
+        Turn(form, row.Switch, opening);
+        if (!from.empty() && !to.empty() && !setting.empty())
+            rows.push_back({row.Switch, from, to, setting, IsPassword(form, setting), true});
+    }
+    return rows;
+}
+
+// A text the form takes for the setting, of the type the device holds it in: what the
+// device held at the start where that fits.
+std::string ValidText(const std::string& setting, const std::string& start)
+{
+    const std::string type = TypeOf(start), text = TypedText(start);
+    if (type == "IPADDRESS") {
+        if (setting.find("Mask") != std::string::npos || setting.find("mask") != std::string::npos)
+            return "255.255.255.0";
+        unsigned a = 0, b = 0, c = 0, d = 0;
+        const bool host = std::sscanf(text.c_str(), "%u.%u.%u.%u", &a, &b, &c, &d) == 4 && a && a <= 223 && d &&
+                          d < 200;
+        return host ? text : "10.0.0.2";
+    }
+    return type == "STRING" && text.size() < 8 ? "password1" : text;
+}
+
+// Types the text into the setting's edit, and into its confirmation the user reaches:
+// an edit showing what the setting showed, named a confirmation or (for a secret) secret.
+void TypeSetting(TForm* form, const Brought& each, TEdit* edit, const std::string& text)
+{
+    const AnsiString was = edit->Text();
+    edit->SetText("");
+    Type(edit, text.c_str());
+    for (int i = 0; i < form->ComponentCount(); ++i)
+        if (auto* other = dynamic_cast<TEdit*>(form->Components(i));
+            other && other != edit && other->Text() == was &&
+            ((each.Secret && other->PasswordChar()) || other->Name().Pos("Confirm") > 0) && UserReaches(other)) {
+            other->SetText("");
+            Type(other, text.c_str());
+        }
+}
+
+// The user turns the switch and gives the setting a value the form takes: an edit
+// typed (with its confirmation, for a secret), a choice's first item.
+TUserChange TurnAndGive(const Brought& each, const std::string& valid)
+{
+    return [each, valid](TForm* form) {
+        Turn(form, each.Switch, each.To);
+        if (auto* combo = FindControl<TComboBox>(form, each.Setting.c_str()))
+            return Pick(combo, 0);
+        if (auto* group = FindControl<TRadioGroup>(form, each.Setting.c_str()))
+            return group->SetItemIndex(0);
+        TypeSetting(form, each, FindControl<TEdit>(form, each.Setting.c_str()), valid);
+    };
+}
+
+// True when a press left the switch and the setting in effect together, having put them
+// there or having had a set refused (a switch the form writes as the user turns it is
+// there before the Save), and no status said the switch is in effect over the setting.
+bool SilentlyLeftInEffect(const UnchangedSaveRun& run, const std::map<std::string, std::string>& effect)
+{
+    for (const SavePress& press : run.Presses) {
+        const auto holds = [&](const std::map<std::string, std::string>& state) {
+            return std::all_of(effect.begin(), effect.end(),
+                               [&](const auto& value) { return Held(state, value.first) == value.second; });
+        };
+        const bool refused = std::any_of(press.Sets.begin(), press.Sets.end(),
+                                         [](const DevsimJournalEntry& set) { return set.Status != "noError"; });
+        const bool says = std::any_of(press.Statuses.begin(), press.Statuses.end(), [](const std::string& status) {
+            return status.find(" is in effect over the device's ") != std::string::npos;
+        });
+        if (holds(press.After) && (refused || !holds(press.Before)) && !says)
+            return true;
+    }
+    return false;
 }
 }  // namespace
 
@@ -733,6 +781,8 @@ TEST_P(SwitchTableCheck, WhatATurnBringsUpIsGovernedOrCheckedWheneverSent)
         ASSERT_TRUE(PumpUntil([&] { return RequestsIdle(form); }, 20)) << OutstandingRequests(form);
         formName = form->Name().ToStdString();
         brought = UnnamedBroughtUp(form);
+        for (const Brought& row : TableRows(form))
+            brought.push_back(row);
         for (const Brought& each : brought)
             for (const std::string& name : {each.Switch, each.Setting}) {
                 bound[name] = Bound(form, name);
@@ -755,6 +805,8 @@ TEST_P(SwitchTableCheck, WhatATurnBringsUpIsGovernedOrCheckedWheneverSent)
         const std::string refused = settingType + " " + (choice ? "9999" : RefusedValue(each.Setting, settingType));
         const auto ground = [&](bool holdRefused) {
             EXPECT_TRUE(devsim.LoadState(startState));
+            for (const auto& [tail, value] : each.Row ? GroundOf(each.Switch) : std::map<std::string, int>{})
+                EXPECT_TRUE(devsim.SetValue(DeviceOid(tail), "INTEGER", std::to_string(value)));
             EXPECT_TRUE(devsim.SetValue(switchOid, type, values[each.Switch][each.From]));
             if (holdRefused) {
                 EXPECT_TRUE(devsim.SetValue(settingOid, settingType, refused.substr(refused.find(' ') + 1)));
@@ -768,22 +820,34 @@ TEST_P(SwitchTableCheck, WhatATurnBringsUpIsGovernedOrCheckedWheneverSent)
         ground(false);
         const UnchangedSaveRun typed = SaveRounds(item, devsim, dialogs, false, {[&](TForm* form) {
             Turn(form, each.Switch, each.To);
-            if (auto* edit = !choice ? FindControl<TEdit>(form, each.Setting.c_str()) : nullptr) {
-                edit->SetText("");
-                Type(edit, TypedText(refused).c_str());
-            }
+            if (auto* edit = !choice ? FindControl<TEdit>(form, each.Setting.c_str()) : nullptr)
+                TypeSetting(form, each, edit, TypedText(refused));
         }});
         if (choice ? !Writes(typed, settingOid) : !SaidSomething(typed, 0, usual))
             continue;  // the form takes the value, or never writes the setting
+        const std::map<std::string, std::string> effect = {{switchOid, type + " " + values[each.Switch][each.To]},
+                                                           {settingOid, refused}};
+        if (!each.Secret && !each.Row) {
+            ground(true);
+            const UnchangedSaveRun run = SaveRounds(item, devsim, dialogs, false, {turn});
+            const SavePress* silent = SilentlyPutIntoEffect(run, 0, effect, usual);
+            EXPECT_TRUE(!silent) << formName << ": " << each.Switch << " turned from \"" << each.From << "\" to \""
+                                 << each.To << "\", " << (silent ? silent->Button : "") << " puts " << each.Setting
+                                 << " = " << refused
+                                 << " into effect unchecked: name it in the switch's row, or check it whenever it "
+                                    "is sent";
+        }
+        // Taken in part: the device holds the refused value and refuses the setting's set;
+        // the user turns the switch and gives the setting a value the form takes.
         ground(true);
-        const UnchangedSaveRun run = SaveRounds(item, devsim, dialogs, false, {turn});
-        const SavePress* silent = SilentlyPutIntoEffect(
-            run, 0, {{switchOid, type + " " + values[each.Switch][each.To]}, {settingOid, refused}}, usual);
-        EXPECT_TRUE(!silent) << formName << ": " << each.Switch << " turned from \"" << each.From << "\" to \""
-                                   << each.To << "\", " << (silent ? silent->Button : "") << " puts " << each.Setting
-                                   << " = " << refused
-                                   << " into effect unchecked: name it in the switch's row, or check it whenever it "
-                                      "is sent";
+        ASSERT_EQ(devsim.Control("set ro " + settingOid + " " + refused).rfind("OK", 0), 0u) << settingOid;
+        const UnchangedSaveRun partly = SaveRounds(
+            item, devsim, dialogs, false, {TurnAndGive(each, ValidText(each.Setting, start.at(settingOid)))});
+        EXPECT_FALSE(SilentlyLeftInEffect(partly, effect))
+            << formName << ": " << each.Switch << " turned to \"" << each.To << "\" with " << each.Setting
+            << " refused by the device: the switch runs over " << refused << " and no status says so: "
+            << ::testing::PrintToString(partly.Presses.empty() ? std::vector<std::string>{}
+                                                               : partly.Presses.back().Statuses);
     }
 }
 

@@ -1,5 +1,6 @@
 #include "KwErrors.h"
 
+#include "SnmpStatus.h"
 #include "SysUtils.h"
 
 void TranslateSNMPStatus(int status, int& code, AnsiString& message)
@@ -32,6 +33,8 @@ int SNMPStatusToCode(int status)
     TranslateSNMPStatus(status, code, message);
     return code;
 }
+
+bool KwIsTimeoutCode(int code) { return code == SNMPStatusToCode(SNMP_CLASS_TIMEOUT); }
 
 AnsiString KwErrorText(int code)
 {

@@ -92,6 +92,9 @@ int LoadMessageFiles(const AnsiString& folder);
 // -528.
 void TranslateSNMPStatus(int status, int& code, AnsiString& message);
 int SNMPStatusToCode(int status);
+// True for the code of a request whose answer never came (time-out): the device may
+// have taken a set all the same.
+bool KwIsTimeoutCode(int code);
 
 // The current text of a code of the ranges above; the text of -528 for any other.
 AnsiString KwErrorText(int code);
