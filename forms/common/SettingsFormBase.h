@@ -220,6 +220,9 @@ protected:
     // ends in a synchronous read shows its verdict after the read. A read that fails
     // shows the verdict and the read's failure (NotReadAgainText).
     bool ReportSaveThroughReads(const AnsiString& ok, const AnsiString& error);
+    // What the Save wrote back of its earlier sets (TEarlierSets), said after its
+    // UnsavedNote by the verdict, until the next BeginSave.
+    void AddToVerdict(const AnsiString& note);
     // A Save the device took in part writes back each switch it turned over a governed
     // setting the device holds at a value the form refuses, and its verdict says so
     // (SwitchPutBack.h). `check` is the Save's check of what is typed in the governed
@@ -277,6 +280,7 @@ private:
     TDeviceTextChecks deviceChecks_;
     TSwitchItems switchesBefore_;  // the device's switches when the Save began
     AnsiString switchNote_;        // what the Save did about them (KeepSwitchesAsTheDeviceHadThem)
+    AnsiString writtenBack_;       // AddToVerdict's notes
     AnsiString madeVerdict_;   // the verdict SaveVerdict made, until it is shown
     AnsiString madeUnsaved_;   // its UnsavedNote
     bool keepVerdict_ = false;  // the verdict about to be shown outlives the Save's reads
