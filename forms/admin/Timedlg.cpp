@@ -314,7 +314,7 @@ void TFM_Time::Btn_ApplyClick(TObject* Sender)
     // NTP turned off for a manual time the device refuses goes back as it had it.
     ntpBefore_.Clear();
     if (!CheckBox_NTP->Checked())
-        ntpBefore_.RecordVariables(sntpServerIpAddressVars, CaptionOf(CheckBox_NTP), nullptr, {tvNtp});
+        ntpBefore_.RecordVariables(sntpServerIpAddressVars, SVT_SV, CaptionOf(CheckBox_NTP), nullptr, {tvNtp});
     WriteGroup(TimeRequest);
     // With NTP on the manual time is left out and its set carries nothing.
     if (!WriteMarkedGroup(ManualRequest)) {

@@ -27,20 +27,20 @@ AnsiString Listed(const std::vector<AnsiString>& captions)
 }
 }  // namespace
 
-KwSNMPRequest2Edits* TEarlierSets::RequestFor(const KwSNMPVar* table)
+KwSNMPRequest2Edits* TEarlierSets::RequestFor(const KwSNMPVar* table, KwSNMPItemType type)
 {
     KwSNMPRequest2Edits*& request = requests_[table];
     if (!request)
-        request = NewGroupRequest(form_, table, MVT_SV, 0, 1000, 0);
+        request = NewGroupRequest(form_, table, type, 0, 1000, 0);
     return request;
 }
 
-bool TEarlierSets::RecordVariables(const KwSNMPVar* table, const AnsiString& caption, KwSNMPRequest2Controls* shown,
-                                   const std::vector<int>& only)
+bool TEarlierSets::RecordVariables(const KwSNMPVar* table, KwSNMPItemType type, const AnsiString& caption,
+                                   KwSNMPRequest2Controls* shown, const std::vector<int>& only)
 {
     TRecord record;
     record.Caption = caption;
-    record.Request = RequestFor(table);
+    record.Request = RequestFor(table, type);
     record.Shown = shown;
     record.Only = only;
     const bool read = record.Request->Get();
@@ -50,11 +50,12 @@ bool TEarlierSets::RecordVariables(const KwSNMPVar* table, const AnsiString& cap
     return read;
 }
 
-void TEarlierSets::RecordRows(const AnsiString& caption, const KwSNMPVar* table, const std::vector<AnsiString>& values)
+void TEarlierSets::RecordRows(const AnsiString& caption, const KwSNMPVar* table, KwSNMPItemType type,
+                              const std::vector<AnsiString>& values)
 {
     TRecord record;
     record.Caption = caption;
-    record.Request = RequestFor(table);
+    record.Request = RequestFor(table, type);
     record.Values = values;
     record.Rows = true;
     records_.push_back(record);

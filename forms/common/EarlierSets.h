@@ -30,11 +30,12 @@ public:
     // them, read again after a write-back; `only`, when given, the variables (by index)
     // the earlier sets change. False when the read failed: nothing can be written back,
     // and WriteBack names the setting as in effect.
-    bool RecordVariables(const KwSNMPVar* table, const AnsiString& caption, KwSNMPRequest2Controls* shown = nullptr,
-                         const std::vector<int>& only = {});
+    bool RecordVariables(const KwSNMPVar* table, KwSNMPItemType type, const AnsiString& caption,
+                         KwSNMPRequest2Controls* shown = nullptr, const std::vector<int>& only = {});
     // Rows the earlier sets delete or change, named `caption`, put back by writing
     // `values` to the group's first variables (action variables: an add, a class).
-    void RecordRows(const AnsiString& caption, const KwSNMPVar* table, const std::vector<AnsiString>& values);
+    void RecordRows(const AnsiString& caption, const KwSNMPVar* table, KwSNMPItemType type,
+                    const std::vector<AnsiString>& values);
     bool Recorded() const { return !records_.empty(); }
 
     // After the later set of `refused` was refused: writes back what the earlier sets
@@ -61,7 +62,7 @@ private:
     // when the device holds other values afterwards; `changed` says whether it held
     // other values at all.
     static bool WriteBackVariables(TRecord& record, bool& changed);
-    KwSNMPRequest2Edits* RequestFor(const KwSNMPVar* table);
+    KwSNMPRequest2Edits* RequestFor(const KwSNMPVar* table, KwSNMPItemType type);
 
     TComponent* form_;
     std::vector<TRecord> records_;

@@ -305,7 +305,7 @@ void TFM_DHCP::SaveStaticEntry()
     for (int column = 1; column <= 9; ++column)  // the key names the row; it is not written
         MarkVars(StaticRequest, smSend, column);
     staticSwitchBefore_.Clear();
-    staticSwitchBefore_.RecordVariables(dhcpServerStaticControlVars, CaptionOf(CB_Fuction2), StaticSwitchRequest);
+    staticSwitchBefore_.RecordVariables(dhcpServerStaticControlVars, SVT_SV, CaptionOf(CB_Fuction2), StaticSwitchRequest);
     if (!WriteGroup(StaticSwitchRequest)) {
         ShowFormStatus(StatusBar2, SaveVerdict("Setting Success!", "Setting Error!"));
         UpdateEditStates();

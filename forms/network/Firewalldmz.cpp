@@ -202,7 +202,7 @@ void TFM_FirewallDMZ::Btn_AddClick(TObject* Sender)
     // answer to the rule.
     BeginSave();
     spiBefore_.Clear();
-    spiBefore_.RecordVariables(firewallSettingStatusVars, CaptionOf(CB_EnableSPI), SpiRequest);
+    spiBefore_.RecordVariables(firewallSettingStatusVars, SVT_SV, CaptionOf(CB_EnableSPI), SpiRequest);
     WriteGroup(SpiRequest);
     if (!WriteWithoutReread(FireRuleRequest))
         ReportSave("", "Set Error!");

@@ -116,7 +116,7 @@ void TFM_ParentalCtr::Btn_AddClick(TObject* Sender)
     BeginSave();
     statusBeforeAdd_.Clear();
     if (GroupRead(ModeRequest) && CB_ParentContrl->ItemIndex() >= 0) {
-        statusBeforeAdd_.RecordVariables(parantalControlStatusVars, CaptionOf(CB_ParentContrl), ModeRequest);
+        statusBeforeAdd_.RecordVariables(parantalControlStatusVars, MVT_SV, CaptionOf(CB_ParentContrl), ModeRequest);
         WriteGroup(ModeRequest);
     }
     ShowStatus("");

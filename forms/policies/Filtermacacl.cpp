@@ -294,7 +294,7 @@ bool TFM_FilterMACACL::WriteModeBeforeAdd()
 {
     BeginSave();
     modeBeforeAdd_.Clear();
-    modeBeforeAdd_.RecordVariables(dot11MacAccessControlVars, CaptionOf(CB_AccessControl), AccessRequest);
+    modeBeforeAdd_.RecordVariables(dot11MacAccessControlVars, MVT_SV, CaptionOf(CB_AccessControl), AccessRequest);
     return WriteAccessMode();
 }
 

@@ -282,7 +282,7 @@ void TFM_RogueAP::RecordCheckedClasses()
         const AnsiString index = FindSurveyIndex(bssid);
         for (const auto& [type, table] : classes)
             if (item->Checked() && !index.IsEmpty() && item->Caption() == type)
-                classesBefore_.RecordRows(bssid + " " + type, table, {index});
+                classesBefore_.RecordRows(bssid + " " + type, table, SVT_SV, {index});
     }
 }
 

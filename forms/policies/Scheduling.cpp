@@ -468,7 +468,7 @@ bool TFM_Scheduling::ResetNodeStatuses()
 bool TFM_Scheduling::ResetNodeStatusesRecorded()
 {
     nodesBefore_.Clear();
-    nodesBefore_.RecordVariables(schedulingNodeStatusVars, "Active rule");
+    nodesBefore_.RecordVariables(schedulingNodeStatusVars, MVT_SV, "Active rule");
     return ResetNodeStatuses();
 }
 

@@ -802,7 +802,7 @@ bool TFM_MultiSSIDNewForm::SwitchToAccessPoint()
     // A refused switch leaves the device in its mode: so does the box, and the next
     // Add tries the switch again.
     const int deviceMode = CB_ApMode->ItemIndex();
-    modeBefore_.RecordVariables(dot11ApModeVars3, "AP Mode", ApModeRequest);
+    modeBefore_.RecordVariables(dot11ApModeVars3, MVT_SV, "AP Mode", ApModeRequest);
     CB_ApMode->SetItemIndex(apAccessPoint);
     if (WriteGroup(ApModeRequest))
         return true;

@@ -85,7 +85,7 @@ void TFM_Wirless::PutPeersBack(const std::vector<AnsiString>& had)
     for (const AnsiString& peer : had)
         listed += (listed.IsEmpty() ? "" : ", ") + peer;
     if (!had.empty())
-        peers.RecordRows("WDS peers " + listed, dot11RemoteApMacAddressAddVars, had);
+        peers.RecordRows("WDS peers " + listed, dot11RemoteApMacAddressAddVars, MVT_SV, had);
     AddToVerdict(peers.WriteBack("WDS peers"));
     // WDS with none of its peers is no state the form leaves: the mode goes back.
     if (had.empty() || !peers.AllBack())

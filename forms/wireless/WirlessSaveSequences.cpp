@@ -31,7 +31,7 @@ bool TFM_Wirless::WriteSavePlan(const TSavePlan& plan)
     if (mode != wmAccessPoint && mode != wmWdsWithAp && MultiSsidOn()) {
         // WDS and client run without the further SSIDs: switched off first, and on
         // again as the device had them when it refuses the mode.
-        mssidBefore_.RecordVariables(dot11MssidStateVars, "Multi-SSID", MssidStateRequest);
+        mssidBefore_.RecordVariables(dot11MssidStateVars, MVT_SV, "Multi-SSID", MssidStateRequest);
         CB_MultEnable->SetItemIndex(0);
         MarkVars(MssidStateRequest, smSend);
         Send(MssidStateRequest);
@@ -93,7 +93,7 @@ bool TFM_Wirless::WriteAccessPointSequence(const TSavePlan& plan)
 bool TFM_Wirless::WriteWdsSequence(const TSavePlan& plan)
 {
     modeBefore_.Clear();
-    modeBefore_.RecordVariables(dot11ApModeVars3, CaptionOf(CB_APMode), ApModeRequest);
+    modeBefore_.RecordVariables(dot11ApModeVars3, MVT_SV, CaptionOf(CB_APMode), ApModeRequest);
     Mark(SsidRequest, {0, 1, 2, 5});
     CopyChosenChannel();
     for (int k = 0; k < 8; ++k) {

@@ -66,9 +66,10 @@ std::map<std::string, std::string> BoundCaptions(TForm* form)
     for (KwSNMPRequest2Edits* request : Owned<KwSNMPRequest2Edits>(form))
         for (const auto& binding : request->Bindings)
             for (TControl* control : binding->Controls) {
-                const std::string caption = ControlCaption(form, control, {}).ToStdString();
+                // Named as the verdict names it: by its caption, else by its name.
+                std::string caption = ControlCaption(form, control, {}).ToStdString();
                 if (caption.empty())
-                    continue;
+                    caption = control->Name().ToStdString();
                 captions[control->Name().ToStdString()] = caption;
                 if (!request->ListView)
                     captions[InstanceOid(request->Request, binding->VarIndex)] = caption;

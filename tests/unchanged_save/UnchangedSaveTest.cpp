@@ -897,6 +897,21 @@ const std::vector<TableWrite>& TableWrites()
              Type(FindControl<TEdit>(form, "Ed_ReMAddra2"), "001122334455");
          },
          {ApMode, DeviceOid("2.1.3.2.2.1.1.2.3")}},
+        // SPI turned on with a new rule (ending in "." a prefix: the free row's).
+        {"FirewallDMZ1", "Btn_Add", {},
+         [](TForm* form) {
+             FindControl<TCheckBox>(form, "CB_EnableSPI")->SetChecked(true);
+             Type(FindControl<TEdit>(form, "Edt_Name"), "web");
+             for (const char* edit : {"Edt_SourceIPStart", "Edt_SourceIPEnd"})
+                 Type(FindControl<TEdit>(form, edit), "192.168.1.10");
+             for (const char* edit : {"Edt_DestIPStart", "Edt_DestIPEnd"})
+                 Type(FindControl<TEdit>(form, edit), "10.0.0.1");
+         },
+         {DeviceOid("3.2.3.1.1.0"), DeviceOid("3.2.3.1.3.1.")}},
+        // NTP turned off for a manual time.
+        {"Time", "Btn_Apply", {},
+         [](TForm* form) { FindControl<TCheckBox>(form, "CheckBox_NTP")->SetChecked(false); },
+         {DeviceOid("4.8.5.0"), DeviceOid("4.8.7.0")}},
     };
     return writes;
 }
@@ -904,6 +919,13 @@ const std::vector<TableWrite>& TableWrites()
 bool Counts(const std::string& value)
 {
     return value.rfind("COUNTER", 0) == 0 || value.rfind("TIMETICKS", 0) == 0;
+}
+
+bool Intended(const TableWrite& write, const std::string& oid)
+{
+    return std::any_of(write.Intended.begin(), write.Intended.end(), [&](const std::string& each) {
+        return each == oid || (each.back() == '.' && oid.rfind(each, 0) == 0);
+    });
 }
 }  // namespace
 
@@ -921,7 +943,6 @@ protected:
         const UnchangedSaveRun probe = SaveRounds(write.Item, devsim, dialogs, false, {write.Change}, write.Button);
         ASSERT_EQ(probe.Presses.size(), 1u) << write.Button;
         const std::vector<DevsimJournalEntry>& sets = probe.Presses[0].Sets;
-        std::fprintf(stderr, "DEBUG probe %s %zu sets\n", write.Button, sets.size());
         EXPECT_GE(sets.size(), 2u) << write.Item << ": " << write.Button << " writes one set";
         int refusals = 0;
         for (std::size_t i = sets.size(); i-- > 1 && refusals < 3;) {
@@ -941,7 +962,6 @@ protected:
             const std::string what = std::string(write.Item) + ": " + write.Button + " with the set of " +
                                      NameOf(run.Names, oid) + " refused, saying " +
                                      ::testing::PrintToString(press.Statuses);
-            std::fprintf(stderr, "DEBUG %s\n", what.c_str());
             const auto says = [&](const std::string& text) {
                 return !text.empty() && std::any_of(press.Statuses.begin(), press.Statuses.end(), [&](const std::string& s) {
                     return s.find(text) != std::string::npos;
@@ -951,8 +971,7 @@ protected:
             for (const auto& [oidHeld, value] : press.After) {
                 const std::string was = Held(press.Before, oidHeld);
                 const auto caption = run.Captions.find(oidHeld);
-                if (was == value || Counts(value) ||
-                    std::count(write.Intended.begin(), write.Intended.end(), oidHeld))
+                if (was == value || Counts(value) || Intended(write, oidHeld))
                     continue;
                 EXPECT_TRUE(caption != run.Captions.end() ? says(caption->second) : notes)
                     << what << ": the device's " << NameOf(run.Names, oidHeld) << " went from " << was << " to "
