@@ -311,9 +311,16 @@ void TFM_Time::Btn_ApplyClick(TObject* Sender)
         Ed_DateTime->SetText(ManualTimeText());
 
     BeginSave();
+    // NTP turned off for a manual time the device refuses goes back as it had it.
+    ntpBefore_.Clear();
+    if (!CheckBox_NTP->Checked())
+        ntpBefore_.RecordVariables(sntpServerIpAddressVars, SVT_SV, CaptionOf(CheckBox_NTP), nullptr, {tvNtp});
     WriteGroup(TimeRequest);
     // With NTP on the manual time is left out and its set carries nothing.
-    WriteMarkedGroup(ManualRequest);
+    if (!WriteMarkedGroup(ManualRequest)) {
+        AddToVerdict("Not saved: " + GroupBox3->Caption() + ".");
+        AddToVerdict(ntpBefore_.WriteBack(GroupBox3->Caption()));
+    }
     // A variable left out of a set is left out of reads too: mark them all again, so
     // that the read below shows everything the device holds now.
     UnmarkTimeSettings();

@@ -4,6 +4,7 @@
 // date and time chosen in the manual combo boxes (or copied from this computer's clock)
 // are sent once. Time zone and daylight saving (with its start and end rules) are sent
 // with every Save; daylight saving only for the zones that have it.
+#include "EarlierSets.h"
 #include "SettingsFormBase.h"
 #include "SystemTexts.h"
 
@@ -82,6 +83,7 @@ private:
     bool ReadTimeGroups();
 
     TDeviceTexts deviceServer_;  // the NTP server as the device has it
+    TEarlierSets ntpBefore_{this};  // NTP as the device had it before a Save turned it off
 };
 
 extern TFM_Time* FM_Time;

@@ -284,7 +284,7 @@ void TSettingsForm::BeginSave()
     for (KwSNMPRequest2Edits* request : BoundRequests(this))
         request->ClearSetLedger();
     // A new verdict comes: the last one's note is done with.
-    madeVerdict_ = madeUnsaved_ = shownUnsaved_ = shownVerdict_ = switchNote_ = AnsiString();
+    madeVerdict_ = madeUnsaved_ = shownUnsaved_ = shownVerdict_ = switchNote_ = writtenBack_ = AnsiString();
     keepVerdict_ = false;
     saveReads_.clear();
     switchesBefore_ = DeviceSwitchItems(this);
@@ -312,6 +312,8 @@ AnsiString TSettingsForm::SaveVerdict(const AnsiString& ok, const AnsiString& er
     AnsiString unsaved = UnsavedNote(this, names_);
     if (!switchNote_.IsEmpty())
         unsaved = unsaved.IsEmpty() ? switchNote_ : unsaved + " " + switchNote_;
+    if (!writtenBack_.IsEmpty())
+        unsaved = unsaved.IsEmpty() ? writtenBack_ : unsaved + " " + writtenBack_;
     madeUnsaved_ = unsaved;
     const AnsiString verdict = SaveSucceeded() ? ok : error;
     madeVerdict_ = unsaved.IsEmpty() ? verdict : verdict + " " + unsaved;
@@ -370,6 +372,12 @@ bool TSettingsForm::ReportSave(const AnsiString& ok, const AnsiString& error)
 {
     ShowStatus(SaveVerdict(ok, error));
     return SaveSucceeded();
+}
+
+void TSettingsForm::AddToVerdict(const AnsiString& note)
+{
+    if (!note.IsEmpty())
+        writtenBack_ = writtenBack_.IsEmpty() ? note : writtenBack_ + " " + note;
 }
 
 bool TSettingsForm::ReportSaveThroughReads(const AnsiString& ok, const AnsiString& error)

@@ -222,6 +222,9 @@ protected:
     // ends in a synchronous read shows its verdict after the read. A read that fails
     // shows the verdict and the read's failure (NotReadAgainText).
     bool ReportSaveThroughReads(const AnsiString& ok, const AnsiString& error);
+    // What the Save wrote back of its earlier sets (TEarlierSets), said after its
+    // UnsavedNote by the verdict, until the next BeginSave.
+    void AddToVerdict(const AnsiString& note);
     // A Save the device took in part writes back each switch it turned over a governed
     // setting the device holds at a value the form refuses, and its verdict says so
     // (SwitchPutBack.h). `check` is the Save's check of what is typed in the governed
@@ -293,6 +296,7 @@ private:
     TPutBackRules PutBackRules() const { return {deviceChecks_, names_, settledReach_, followWhileOpen_}; }
     // Takes what the user reaches as the device's switches bring it up, while they do.
     void NoteSettledReach(bool opening = false);
+    AnsiString writtenBack_;       // AddToVerdict's notes
     AnsiString madeVerdict_;   // the verdict SaveVerdict made, until it is shown
     AnsiString madeUnsaved_;   // its UnsavedNote
     bool keepVerdict_ = false;  // the verdict about to be shown outlives the Save's reads

@@ -9,6 +9,7 @@
 //
 // Closing is refused only while a write of the static lease table is on its way (a
 // write whose outcome is unknown is seen through); reads and walks end with the form.
+#include "EarlierSets.h"
 #include "KeyedRows.h"
 #include "SettingsFormBase.h"
 
@@ -136,7 +137,9 @@ private:
     void ShowPoolFailure(KwSNMPRequest2Controls* request);
     void ClearRouterZeroServers(TEdit* wins, TEdit* dns);
 
-    // Static leases.
+    // Static leases. The static switch as the device had it before an entry's Save
+    // wrote it: written back when the device refuses the entry.
+    TEarlierSets staticSwitchBefore_{this};
     void OnStaticGetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error);
     void OnStaticSetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error);
     void FillStaticUserList();

@@ -149,7 +149,16 @@ void TFM_FirewallDMZ::OnRuleReadDone(KwSNMPRequest2Controls* Sender, KwSNMPError
 
 void TFM_FirewallDMZ::OnRuleSetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)
 {
-    RereadAfterChange(Error, spiRefused_ ? "Set Error!" : "Set Success!");
+    // One verdict for the SPI switch and the rule: what was not saved, and SPI written
+    // back as the device had it when the rule was refused.
+    if (Error.Code != 0) {
+        AddToVerdict(spiBefore_.WriteBack(CaptionOf(Edt_Name)));
+        return void(ReportSave("", Error.Message));
+    }
+    if (SaveSucceeded())
+        return void(RereadAfterChange(Error, "Set Success!"));
+    FireRuleRequest->Get();
+    ReportSaveThroughReads("", "Set Error!");
 }
 
 bool TFM_FirewallDMZ::CheckRule()
@@ -189,11 +198,14 @@ void TFM_FirewallDMZ::Btn_AddClick(TObject* Sender)
         !ReadyToWrite(FireRuleEditing, MaxRules, "Maximum Numbers of Firewall Rules is 25!", IsFreeRow, [this] { return CheckRule(); }))
         return;
     // Both go out whatever the other's outcome: a refused switch does not lose the rule.
-    // The switch's failure is reported by its request as it happens; the rule's outcome
-    // (and "Set Success!" only when both were taken) waits for the device's answer.
-    spiRefused_ = !WriteGroup(SpiRequest);
+    // The verdict (and "Set Success!" only when both were taken) waits for the device's
+    // answer to the rule.
+    BeginSave();
+    spiBefore_.Clear();
+    spiBefore_.RecordVariables(firewallSettingStatusVars, SVT_SV, CaptionOf(CB_EnableSPI), SpiRequest);
+    WriteGroup(SpiRequest);
     if (!WriteWithoutReread(FireRuleRequest))
-        ShowStatus("Set Error!");
+        ReportSave("", "Set Error!");
 }
 
 void TFM_FirewallDMZ::Btn_EditClick(TObject* Sender)

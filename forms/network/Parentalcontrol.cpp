@@ -75,10 +75,17 @@ void TFM_ParentalCtr::OnActionGetDone(KwSNMPRequest2Controls* Sender, KwSNMPErro
 
 void TFM_ParentalCtr::OnActionSetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)
 {
-    if (!RereadAfterChange(Error, "Refresh...", LV_WebURLUser)) {
-        Btn_Apply->SetEnabled(true);
-        Btn_Delect->SetEnabled(true);
+    if (Error.Code != 0 && Sender == AddRequest) {
+        // The status the add wrote first goes back as the device had it: the device
+        // never controls over a list without the address it refused.
+        AddToVerdict(statusBeforeAdd_.WriteBack(CaptionOf(Edt_WebURL)));
+        CB_ParentContrlChange(this);
+        ReportSave("", Error.Message);
+    } else if (RereadAfterChange(Error, "Refresh...", LV_WebURLUser)) {
+        return;
     }
+    Btn_Apply->SetEnabled(true);
+    Btn_Delect->SetEnabled(true);
 }
 
 bool TFM_ParentalCtr::CheckUrl()
@@ -106,8 +113,12 @@ void TFM_ParentalCtr::Btn_AddClick(TObject* Sender)
     if (!CheckUrl())
         return;
     // The status goes only when it was read and holds a value of its list.
-    if (GroupRead(ModeRequest) && CB_ParentContrl->ItemIndex() >= 0)
+    BeginSave();
+    statusBeforeAdd_.Clear();
+    if (GroupRead(ModeRequest) && CB_ParentContrl->ItemIndex() >= 0) {
+        statusBeforeAdd_.RecordVariables(parantalControlStatusVars, MVT_SV, CaptionOf(CB_ParentContrl), ModeRequest);
         WriteGroup(ModeRequest);
+    }
     ShowStatus("");
     WriteGroup(AddRequest);
 }

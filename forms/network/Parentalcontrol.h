@@ -2,6 +2,7 @@
 // Advanced / Router Settings / Parental Control: the device's parental control status
 // and its list of at most 10 website addresses, added and deleted one at a time through
 // the device's action variables.
+#include "EarlierSets.h"
 #include "RouterRuleForm.h"
 
 class TFM_ParentalCtr : public TRouterValueListForm {
@@ -29,6 +30,7 @@ private:
     void OnActionGetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error) override;
     void OnActionSetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error) override;
     bool CheckUrl();
+    TEarlierSets statusBeforeAdd_{this};
 };
 
 extern TFM_ParentalCtr* FM_ParentalCtr;

@@ -247,6 +247,14 @@ void TFM_FilterMACACL::OnListGetDone(KwSNMPRequest2Controls* Sender, KwSNMPError
 
 void TFM_FilterMACACL::OnListSetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)
 {
+    if (Error.Code != 0 && Sender != DeleteRequest) {
+        // The mode the add wrote first goes back as the device had it: no list is left
+        // in a mode the user set for an address the device refused.
+        AddToVerdict(modeBeforeAdd_.WriteBack(CaptionOf(Ed_MacAdd)));
+        ListOpEnded();
+        ReportSave("", Error.Message);
+        return;
+    }
     if (ShowFailure(Error)) {
         ListOpEnded();
         return;
@@ -280,6 +288,14 @@ void TFM_FilterMACACL::CB_AccessControlChange(TObject* Sender)
         Bt_Add->SetEnabled(false);
         Bt_Del->SetEnabled(false);
     }
+}
+
+bool TFM_FilterMACACL::WriteModeBeforeAdd()
+{
+    BeginSave();
+    modeBeforeAdd_.Clear();
+    modeBeforeAdd_.RecordVariables(dot11MacAccessControlVars, MVT_SV, CaptionOf(CB_AccessControl), AccessRequest);
+    return WriteAccessMode();
 }
 
 bool TFM_FilterMACACL::AccessModeRead() const { return AccessRequest && GroupRead(AccessRequest); }
@@ -347,8 +363,8 @@ void TFM_FilterMACACL::Bt_AddClick(TObject* Sender)
 {
     if (!MayChangeTable(ListRequests()) || !MayWriteAccessMode())
         return;  // one list operation at a time: no second add of the same address
-    if (!WriteAccessMode()) {
-        ShowStatus("Set error!");
+    if (!WriteModeBeforeAdd()) {
+        ReportSave("", "Set error!");
         return;
     }
     if (CB_AccessControl->ItemIndex() == DisableItem || Ed_MacAdd->Text().IsEmpty()) {
@@ -399,9 +415,9 @@ void TFM_FilterMACACL::Btn_AddCliClick(TObject* Sender)
     // refused switch leaves the box at the mode the device kept.
     const int deviceMode = CB_AccessControl->ItemIndex();
     CB_AccessControl->SetItemIndex(RejectItem);
-    if (!WriteAccessMode()) {
+    if (!WriteModeBeforeAdd()) {
         CB_AccessControl->SetItemIndex(deviceMode);
-        ShowStatus("Set error!");
+        ReportSave("", "Set error!");
         return;
     }
     StartListOp(ClientAddRequest, true);

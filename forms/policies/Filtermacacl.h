@@ -10,6 +10,7 @@
 // completed read of the shown list with nothing else outstanding (the device is then
 // put into Disable). The form refuses to close only while a list write is on its way;
 // closing during a list read ends it.
+#include "EarlierSets.h"
 #include "SettingsFormBase.h"
 
 class New_req2Edit;
@@ -78,6 +79,9 @@ private:
     void ListOpEnded();
     void EnableListControls();
     bool WriteAccessMode();
+    // An add's first write: the access mode, recorded first so that a refused address
+    // leaves the device in the mode it had (TEarlierSets).
+    bool WriteModeBeforeAdd();
     // Whether the access mode was read: every write of it needs that read (refused
     // with MacAclModeNotReadText otherwise).
     bool AccessModeRead() const;
@@ -93,6 +97,7 @@ private:
     // Why the client list stays empty (a refused detection or client read), until the
     // user changes the list.
     AnsiString clientFailure_;
+    TEarlierSets modeBeforeAdd_{this};
 };
 
 extern TFM_FilterMACACL* FM_FilterMACACL;

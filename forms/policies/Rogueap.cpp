@@ -250,15 +250,40 @@ void TFM_RogueAP::Btn_ApplyClick(TObject* Sender)
         RefuseInput("No entry click!", "Waring");
         return;
     }
+    BeginSave();
+    RecordCheckedClasses();
     ClassifyChecked(NewRequest, Ed_New);
     // The radio buttons left out the variable of the choice not made.
-    BeginSave();
     WriteGroup(MarkAllRequest);
     MarkVars(MarkAllRequest, smSend);
-    const AnsiString verdict = SaveVerdict("Set OK!", "Set Error!");
-    if (SaveSucceeded())
+    if (SaveSucceeded()) {
+        const AnsiString verdict = SaveVerdict("Set OK!", "Set Error!");
         StartSurvey();
-    ShowStatus(verdict);
+        return void(ShowStatus(verdict));
+    }
+    // The entries set back to New get their classes again; the list is read as the
+    // device now holds it (no new survey, which would replace it).
+    AddToVerdict(classesBefore_.WriteBack("Mark All"));
+    SurveyRequest->Get();
+    ReportSaveThroughReads("", "Set Error!");
+}
+
+void TFM_RogueAP::RecordCheckedClasses()
+{
+    classesBefore_.Clear();
+    // New entries need nothing back; each other class has its action variable.
+    const std::pair<const char*, const KwSNMPVar*> classes[] = {{"valid", dot11RogueApAddtoValidVars},
+                                                                {"neighborhood", dot11RogueApAddtoNeighborVars},
+                                                                {"rogue", dot11RogueApAddtoRougeVars}};
+    TListItems* shown = AP_UserListView->Items();
+    for (int i = 0; i < shown->Count(); ++i) {
+        const TListItem* item = shown->Item(i);
+        const AnsiString bssid = SubItemText(item, ShownBssid);
+        const AnsiString index = FindSurveyIndex(bssid);
+        for (const auto& [type, table] : classes)
+            if (item->Checked() && !index.IsEmpty() && item->Caption() == type)
+                classesBefore_.RecordRows(bssid + " " + type, table, SVT_SV, {index});
+    }
 }
 
 // --- mark all ----------------------------------------------------------------------

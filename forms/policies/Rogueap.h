@@ -5,6 +5,7 @@
 // rogue or new through four action scalars, each written with one entry's survey
 // index. Save marks the checked entries new and writes whether new access points
 // count as valid or as rogue.
+#include "EarlierSets.h"
 #include "SettingsFormBase.h"
 
 class TFM_RogueAP : public TSettingsForm {
@@ -69,6 +70,10 @@ private:
     void ClassifyChecked(KwSNMPRequest2Edits* request, TEdit* edit);
     void Classify(KwSNMPRequest2Edits* request, TEdit* edit);
     void MarkNewRows(bool checked);
+    // Records, for Save, the class each checked entry has on the device, to be written
+    // back when a later set of the Save is refused.
+    void RecordCheckedClasses();
+    TEarlierSets classesBefore_{this};
 };
 
 extern TFM_RogueAP* FM_RogueAP;

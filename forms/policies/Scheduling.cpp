@@ -437,7 +437,14 @@ void TFM_Scheduling::OnRuleSetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& 
     // Back to all sent, whatever the outcome, before the table is read again.
     RestoreRuleMarks();
     if (Error.Code != 0) {
-        ShowStatus("Set Error!");
+        if (kind == RuleWrite::Activate) {
+            // The list shows the device's active rule again, not the one chosen.
+            PutNodeStatusesBack(Ed_DeleteName->Text());
+            Sender->Get();
+            ReportSaveThroughReads("", "Set Error!");
+        } else {
+            ShowStatus("Set Error!");
+        }
         Sender->ShowSetError(Error);
         return;
     }
@@ -456,6 +463,19 @@ bool TFM_Scheduling::ResetNodeStatuses()
     for (int i = 0; i < NodeStatusRequest->Request.VarList.Count(); ++i)
         *NodeStatusRequest->Request.VarList.Item(i).Value = "Disable";
     return WriteVariables(NodeStatusRequest);
+}
+
+bool TFM_Scheduling::ResetNodeStatusesRecorded()
+{
+    nodesBefore_.Clear();
+    nodesBefore_.RecordVariables(schedulingNodeStatusVars, MVT_SV, "Active rule");
+    return ResetNodeStatuses();
+}
+
+void TFM_Scheduling::PutNodeStatusesBack(const AnsiString& rule)
+{
+    AddToVerdict("Not saved: " + rule + ".");
+    AddToVerdict(nodesBefore_.WriteBack(rule));
 }
 
 TSettingsForm::TRequests TFM_Scheduling::RuleTableRequests() const
@@ -511,7 +531,7 @@ void TFM_Scheduling::Btn_ApplyClick(TObject* Sender)
     BeginSave();
     WriteWithoutReread(StatusRequest);
     if (User_ListView->Selected() && Schedule_ListView->Selected()) {
-        const bool reset = ResetNodeStatuses();
+        const bool reset = ResetNodeStatusesRecorded();
         statusWritten_ = SaveSucceeded() && reset;
         CB_NodeStatus->SetItemIndex(1);
         // Only the node status of the chosen rule's row.
@@ -531,10 +551,17 @@ void TFM_Scheduling::Btn_DelClick(TObject* Sender)
     if (Application->MessageBox(ScheduleDeleteQuestion, "Warning", MB_OKCANCEL) != IDOK)
         return;
     Ed_DeleteSchdule->SetText(LB_Index->Caption());
-    ResetNodeStatuses();
+    BeginSave();
+    ResetNodeStatusesRecorded();
     const bool deleted = WriteWithoutReread(DeleteRequest);
+    if (!deleted)
+        PutNodeStatusesBack(Ed_DeleteName->Text());
     RuleRequest->Get();
-    ShowStatus(deleted ? "Delete OK!" : "Delete Fail!");
+    // A refused delete stays said after the read that follows.
+    if (deleted)
+        ShowStatus("Delete OK!");
+    else
+        ReportSaveThroughReads("", "Delete Fail!");
 }
 
 static const bool menuEntry = RegisterModalForm("Scheduling1", FM_Scheduling);

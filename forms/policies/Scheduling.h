@@ -4,6 +4,7 @@
 // the radio is on or off during it; a rule is created by writing a row whose name is
 // empty and deleted through schedulingDelete. One rule at a time is the active one
 // (node status Enable), marked by an image in the list.
+#include "EarlierSets.h"
 #include "ScheduleTexts.h"
 #include "SettingsFormBase.h"
 
@@ -91,11 +92,18 @@ private:
     bool WriteRuleRow(RuleWrite kind, const std::vector<TSendMark>& marks);
     void RestoreRuleMarks();
     bool ResetNodeStatuses();
+    // ResetNodeStatuses after recording the node statuses the device holds, which a
+    // refused activation or delete writes back (TEarlierSets).
+    bool ResetNodeStatusesRecorded();
+    // The verdict's note of a refused activation or delete of `rule`: the node
+    // statuses written back.
+    void PutNodeStatusesBack(const AnsiString& rule);
     TRequests RuleTableRequests() const;  // the rule table's walk and the requests writing it
 
     std::vector<int> shownRows_;  // the hidden row of each shown rule
     RuleWrite pendingWrite_ = RuleWrite::None;
     bool statusWritten_ = false;  // Save's switch write succeeded
+    TEarlierSets nodesBefore_{this};
 };
 
 extern TFM_Scheduling* FM_Scheduling;

@@ -333,6 +333,10 @@ void TFM_MultiSSIDNewForm::MssidSetDone(KwSNMPRequest2Controls* Sender, KwSNMPEr
 {
     const bool added = addSent_;
     addSent_ = false;
+    if (Error.Code != 0 && added) {
+        AddToVerdict(modeBefore_.WriteBack(CaptionOf(Ed_SSID)));
+        return void(ReportSave("", Error.Message));
+    }
     if (ShowFailure(Error))
         return;
     MarkColumns(true);
@@ -798,6 +802,7 @@ bool TFM_MultiSSIDNewForm::SwitchToAccessPoint()
     // A refused switch leaves the device in its mode: so does the box, and the next
     // Add tries the switch again.
     const int deviceMode = CB_ApMode->ItemIndex();
+    modeBefore_.RecordVariables(dot11ApModeVars3, MVT_SV, "AP Mode", ApModeRequest);
     CB_ApMode->SetItemIndex(apAccessPoint);
     if (WriteGroup(ApModeRequest))
         return true;
@@ -807,6 +812,7 @@ bool TFM_MultiSSIDNewForm::SwitchToAccessPoint()
 
 bool TFM_MultiSSIDNewForm::SwitchedForFurtherSsids()
 {
+    modeBefore_.Clear();
     if (!IfEnabMuSSID->Checked() || !ApModeNeedsSwitch() || SwitchToAccessPoint())
         return true;
     MarkColumns(true);
@@ -1069,7 +1075,8 @@ void TFM_MultiSSIDNewForm::ApplyBtnClick(TObject* Sender)
     if (!SwitchedForFurtherSsids())
         return;
     MarkVars(StateRequest, smSend, 0);
-    WriteGroup(StateRequest);
+    if (!WriteGroup(StateRequest))
+        AddToVerdict(modeBefore_.WriteBack(CaptionOf(IfEnabMuSSID)));
     // A priority switch that was never read is not written back in its default.
     if (priorityStateRead_)
         WriteGroup(PriorityStateRequest);

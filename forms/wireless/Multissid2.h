@@ -5,6 +5,7 @@
 // with or without WEP, WPA-Personal, WPA-Enterprise with a RADIUS server), WMM and
 // priority. The table is walked into a hidden list view and shown in the form's own
 // words in the visible one; each write chooses its columns by access words.
+#include "EarlierSets.h"
 #include "SettingsFormBase.h"
 
 #include <vector>
@@ -166,6 +167,9 @@ private:
     // The AP-mode warning: armed once the feature's state was read and whenever the
     // user switches the feature off; shown at most once per arming, per form.
     bool warnApMode_ = false;
+    // The AP mode as the device had it before an Add or Save switched it to Access
+    // Point, written back when the entry or the Multi-SSID switch is refused.
+    TEarlierSets modeBefore_{this};
 };
 
 extern TFM_MultiSSIDNewForm* FM_MultiSSIDNewForm;

@@ -13,6 +13,7 @@
 //   WirlessSave.cpp      Save: SSID checks, the plan of the mode and security, guards
 //   WirlessSaveSequences.cpp  the write sequences: access point, WDS, client
 //   WirlessChecks.cpp, WirlessSurvey.cpp  the checks of Save, the site survey
+#include "EarlierSets.h"
 #include "KeptSecurity.h"
 #include "SettingsFormBase.h"
 #include "SystemTexts.h"
@@ -244,6 +245,13 @@ public:
     void RemoteMacListDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error);
     void ResetRemoteMacEdits();
     void ClearZeroRemoteMacs();
+    // The peers the device holds as last walked.
+    std::vector<AnsiString> DevicePeers() const;
+    // After a Save whose delete-all of the peers the device took and whose add it
+    // refused: the peers it had are added back; where none are back, the mode goes back
+    // as the device had it before the Save (modeBefore_). Said in the verdict; the peer
+    // edits then show what the device holds.
+    void PutPeersBack(const std::vector<AnsiString>& had);
     void CreateCloneMacRequests();
     void CBH_CloneMACStatusClick(TObject* Sender);
     void CB_MACSourceChange(TObject* Sender);
@@ -355,6 +363,8 @@ private:
     int readKeySize_[4] = {-1, -1, -1, -1};
     bool cloneRescan_ = false;  // a clone scan waits for the walk under way
     bool peersRead_ = false;    // the peer edits hold the device's list as last walked
+    TEarlierSets modeBefore_{this};   // the mode as a WDS Save found it on the device
+    TEarlierSets mssidBefore_{this};  // the further SSIDs' switch, which a Save to WDS or client turns off
 };
 
 extern TFM_Wirless* FM_Wirless;

@@ -68,6 +68,31 @@ void TFM_Wirless::ClearZeroRemoteMacs()
             peer->Clear();
 }
 
+std::vector<AnsiString> TFM_Wirless::DevicePeers() const
+{
+    std::vector<AnsiString> peers;
+    TListItems* rows = Lv_RemoteMac->Items();
+    for (int i = 0; i < PeerCount && i < rows->Count(); ++i)
+        if (rows->Item(i)->Caption() != EmptyMac && !rows->Item(i)->Caption().IsEmpty())
+            peers.push_back(rows->Item(i)->Caption());
+    return peers;
+}
+
+void TFM_Wirless::PutPeersBack(const std::vector<AnsiString>& had)
+{
+    TEarlierSets peers(this);
+    AnsiString listed;
+    for (const AnsiString& peer : had)
+        listed += (listed.IsEmpty() ? "" : ", ") + peer;
+    if (!had.empty())
+        peers.RecordRows("WDS peers " + listed, dot11RemoteApMacAddressAddVars, MVT_SV, had);
+    AddToVerdict(peers.WriteBack("WDS peers"));
+    // WDS with none of its peers is no state the form leaves: the mode goes back.
+    if (had.empty() || !peers.AllBack())
+        AddToVerdict(modeBefore_.WriteBack("WDS peers"));
+    ReadRemoteMacs();
+}
+
 // --- MAC clone --------------------------------------------------------------------------
 
 void TFM_Wirless::CreateCloneMacRequests()

@@ -1,6 +1,7 @@
 // Home / Wireless: the write sequences of Save, one for each mode's groups: the
 // access point, WDS (with or without AP) and the client. Each branch marks what it
 // writes and tries every set of it; the result is true only when all went through.
+#include "Catalogue.h"
 #include "KwSNMPRequest2Edits.h"
 #include "Wirless.h"
 
@@ -26,8 +27,11 @@ bool AllTrue(std::initializer_list<bool> results)
 bool TFM_Wirless::WriteSavePlan(const TSavePlan& plan)
 {
     const TWirelessMode mode = Mode();
+    mssidBefore_.Clear();
     if (mode != wmAccessPoint && mode != wmWdsWithAp && MultiSsidOn()) {
-        // WDS and client run without the further SSIDs: switched off first.
+        // WDS and client run without the further SSIDs: switched off first, and on
+        // again as the device had them when it refuses the mode.
+        mssidBefore_.RecordVariables(dot11MssidStateVars, MVT_SV, "Multi-SSID", MssidStateRequest);
         CB_MultEnable->SetItemIndex(0);
         MarkVars(MssidStateRequest, smSend);
         Send(MssidStateRequest);
@@ -53,6 +57,8 @@ bool TFM_Wirless::WriteSavePlan(const TSavePlan& plan)
         break;
     }
     MarkVars(ApModeRequest, smSend);
+    if (ApModeRequest->SetLedger().Failed > 0)
+        AddToVerdict(mssidBefore_.WriteBack(CaptionOf(CB_APMode)));
     return band && written;
 }
 
@@ -86,6 +92,8 @@ bool TFM_Wirless::WriteAccessPointSequence(const TSavePlan& plan)
 
 bool TFM_Wirless::WriteWdsSequence(const TSavePlan& plan)
 {
+    modeBefore_.Clear();
+    modeBefore_.RecordVariables(dot11ApModeVars3, MVT_SV, CaptionOf(CB_APMode), ApModeRequest);
     Mark(SsidRequest, {0, 1, 2, 5});
     CopyChosenChannel();
     for (int k = 0; k < 8; ++k) {
@@ -217,8 +225,13 @@ bool TFM_Wirless::WriteDefaultKey(int key)
 
 bool TFM_Wirless::WritePeers()
 {
+    const std::vector<AnsiString> had = DevicePeers();
     CB_RemoveMac->SetItemIndex(1);
-    return AllTrue({Send(RemoteMacDeleteAllRequest), Send(RemoteMacAddRequest)});
+    const bool deleted = Send(RemoteMacDeleteAllRequest);
+    const bool added = Send(RemoteMacAddRequest);
+    if (deleted && !added)
+        PutPeersBack(had);
+    return deleted && added;
 }
 
 void TFM_Wirless::MarkPassphrase()

@@ -4,6 +4,8 @@
 #include "FormRequests.h"
 #include "MenuRoad.h"
 #include "QtPump.h"
+#include "KwSNMPRequest2Edits.h"
+#include "SaveVerdict.h"
 #include "StdCtrls.h"
 
 #include <gtest/gtest.h>
@@ -33,6 +35,46 @@ void ClearStatuses(TForm* form)
         for (int i = 0; i < bar->Panels()->Count(); ++i)
             bar->Panels()->Items(i)->SetText("");
     }
+}
+
+// The buttons a round presses: every Save, or the one named `only`.
+std::vector<TButton*> PressedButtons(TForm* form, const std::string& only)
+{
+    if (only.empty())
+        return SaveButtons(form);
+    for (TButton* button : Owned<TButton>(form))
+        if (button->Name() == only.c_str() && button->Enabled())
+            return {button};
+    ADD_FAILURE() << only << " cannot be pressed";
+    return {};
+}
+
+bool ShownToUser(const TControl* control)
+{
+    for (const TControl* each = control; each && !dynamic_cast<const TForm*>(each); each = each->Parent()) {
+        const auto* page = dynamic_cast<const TTabSheet*>(each);
+        if (!(page ? page->TabVisible() : each->Visible()))
+            return false;
+    }
+    return true;
+}
+
+// Captions of the form's bound controls, by name and by their variables' OIDs.
+std::map<std::string, std::string> BoundCaptions(TForm* form)
+{
+    std::map<std::string, std::string> captions;
+    for (KwSNMPRequest2Edits* request : Owned<KwSNMPRequest2Edits>(form))
+        for (const auto& binding : request->Bindings)
+            for (TControl* control : binding->Controls) {
+                // Named as the verdict names it: by its caption, else by its name.
+                std::string caption = ControlCaption(form, control, {}).ToStdString();
+                if (caption.empty())
+                    caption = control->Name().ToStdString();
+                captions[control->Name().ToStdString()] = caption;
+                if (!request->ListView)
+                    captions[InstanceOid(request->Request, binding->VarIndex)] = caption;
+            }
+    return captions;
 }
 
 std::vector<DevsimJournalEntry> SetsFrom(const DevsimPeer& device, std::size_t from)
@@ -74,16 +116,16 @@ UnchangedSaveRun SaveRounds(const char* item, const DevsimPeer& device, const Sc
         if (collect)
             run.Unshown = UnshownValues(form, run.Before);
         run.OpeningSets = SetsFrom(device, start);
+        run.Shown = ShownState(form);
+        run.Captions = BoundCaptions(form);
         for (std::size_t round = 0; round < changes.size(); ++round) {
             if (const TUserChange& change = changes[round]) {
                 change(form);
                 EXPECT_TRUE(PumpUntil([&] { return RequestsIdle(form); }, 20)) << OutstandingRequests(form);
             }
-            for (TButton* button : SaveButtons(form)) {
+            for (TButton* button : PressedButtons(form, only)) {
                 SavePress press;
                 press.Button = button->Name().ToStdString();
-                if (!only.empty() && press.Button != only)
-                    continue;
                 press.Round = static_cast<int>(round);
                 const std::size_t journalAt = device.Journal().size();
                 const int boxesAt = dialogs.Count();
@@ -96,12 +138,35 @@ UnchangedSaveRun SaveRounds(const char* item, const DevsimPeer& device, const Sc
                 press.Boxes = BoxesFrom(dialogs, boxesAt);
                 press.Statuses = StatusTexts(form);
                 press.After = StateValues(device);
+                press.Shown = ShownState(form);
                 run.Presses.push_back(press);
             }
         }
     })) << item << " did not close";
     run.After = StateValues(device);
     return run;
+}
+
+std::map<std::string, std::string> ShownState(TForm* form)
+{
+    std::map<std::string, std::string> shown;
+    for (KwSNMPRequest2Edits* request : Owned<KwSNMPRequest2Edits>(form))
+        for (const auto& binding : request->Bindings)
+            for (TControl* control : binding->Controls)
+                if (ShownToUser(control) && !dynamic_cast<TLabel*>(control))
+                    shown[control->Name().ToStdString()] = KwShownState(control).ToStdString();
+    for (TListView* list : Owned<TListView>(form)) {
+        if (!ShownToUser(list))
+            continue;
+        for (int i = 0; i < list->Items()->Count(); ++i) {
+            TListItem* row = list->Items()->Item(i);
+            std::string text = row->Caption().ToStdString() + " #" + std::to_string(row->ImageIndex());
+            for (int k = 0; k < row->SubItems()->Count(); ++k)
+                text += " | " + row->SubItems()->Strings(k).ToStdString();
+            shown[list->Name().ToStdString() + "[" + std::to_string(i) + "]"] = text;
+        }
+    }
+    return shown;
 }
 
 const std::vector<const char*>& SweptMenuItems()

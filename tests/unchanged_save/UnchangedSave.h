@@ -23,6 +23,7 @@ struct SavePress {
     std::vector<std::string> StatusesBefore;  // the form's status texts before the press
     std::vector<std::string> Statuses;        // what the press put there (emptied before it)
     std::map<std::string, std::string> Before, After;  // the device's state around the press
+    std::map<std::string, std::string> Shown;          // what the form showed after it (ShownState)
 };
 
 struct UnchangedSaveRun {
@@ -33,7 +34,13 @@ struct UnchangedSaveRun {
     std::vector<SavePress> Presses;
     std::map<std::string, std::string> Before;  // the device's state, OID -> "TYPE value"
     std::map<std::string, std::string> After;
+    std::map<std::string, std::string> Shown;     // what the form showed once opened (ShownState)
+    std::map<std::string, std::string> Captions;  // a shown control's name, or a bound OID -> its caption
 };
+
+// What a form shows the user: each bound control on a visible page (name -> its state)
+// and each row of a visible list ("list[row]" -> its texts and mark).
+std::map<std::string, std::string> ShownState(TForm* form);
 
 using TUserChange = std::function<void(TForm*)>;
 
@@ -43,7 +50,7 @@ using TUserChange = std::function<void(TForm*)>;
 UnchangedSaveRun SaveUnchanged(const char* item, const DevsimPeer& device, const ScriptedDialogs& dialogs,
                                bool collect, const TUserChange& change = nullptr);
 // The same with rounds: each change, then every Save pressed (only the button named
-// `only`, when one is).
+// `only`, when one is: also an Add or Delete).
 UnchangedSaveRun SaveRounds(const char* item, const DevsimPeer& device, const ScriptedDialogs& dialogs,
                             bool collect, const std::vector<TUserChange>& changes, const std::string& only = "");
 
