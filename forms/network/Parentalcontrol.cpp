@@ -75,7 +75,7 @@ void TFM_ParentalCtr::OnActionGetDone(KwSNMPRequest2Controls* Sender, KwSNMPErro
 
 void TFM_ParentalCtr::OnActionSetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)
 {
-    if (!RereadAfterChange(Error, "Refresh...", LV_WebURLUser)) {
+    if (!RereadAfterChange(Error, Sender == DeleteRequest ? "Delete OK!" : "Add OK!", LV_WebURLUser)) {
         Btn_Apply->SetEnabled(true);
         Btn_Delect->SetEnabled(true);
     }
