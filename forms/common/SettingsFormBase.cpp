@@ -325,6 +325,8 @@ void TSettingsForm::ShowStatusIn(TStatusBar* bar, const AnsiString& text)
 
 AnsiString TSettingsForm::WithReadFailures(AnsiString text)
 {
+    if (text.IsEmpty() || !readFailuresSaid_)
+        return text;
     // The groups each failure left unread.
     std::vector<std::pair<AnsiString, AnsiString>> unread;  // failure, captions
     for (auto failed = failedReads_.begin(); failed != failedReads_.end();) {
@@ -334,15 +336,14 @@ AnsiString TSettingsForm::WithReadFailures(AnsiString text)
             continue;
         }
         const AnsiString captions = GroupCaptions(this, names_, group);
-        auto same = std::find_if(unread.begin(), unread.end(), [&](const auto& each) { return each.first == failed->second; });
+        const auto same = std::find_if(unread.begin(), unread.end(),
+                                       [&](const auto& each) { return each.first == failed->second; });
         if (same == unread.end())
             unread.push_back({failed->second, captions});
         else if (!captions.IsEmpty())
             same->second = same->second.IsEmpty() ? captions : same->second + ", " + captions;
         ++failed;
     }
-    if (text.IsEmpty() || !readFailuresSaid_)
-        return text;
     for (const auto& [failure, captions] : unread)
         // A status that says the failure already gets only what it left unread.
         if (text.Pos(NotReadNote(captions, AnsiString())) == 0)
