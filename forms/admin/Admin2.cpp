@@ -184,12 +184,15 @@ void TFM_Admin2::FormCreate(TObject* Sender)
         BindByPosition(RangeRequest, {LA_Index, Ed_From, Ed_To});
         RangeRequest->AttachStatusBar(StatusBar);
         RangeRequest->OnSetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnManagerRangeSetDone(S, E); };
+        const KwSNMPDoneEvent walked = [this](KwSNMPRequest2Controls*, KwSNMPError& E) { ShowFailure(E); };
+        RangeRequest->OnGetDone = walked;
                 ReadGroup(RangeRequest);
 
         UserListRequest = GroupRequest<New_req2Edit>(IndexVars2, MVT_UMV, 1, 10000);
         UserListRequest->BindListView(ListView_User, true);
         UserListRequest->SkipIndex = 1;
         UserListRequest->SkipValue = FreeAddress;
+        UserListRequest->OnGetDone = walked;
         ReadGroup(UserListRequest);
         if (ListView_User->Columns()->Count() > 2) {
             ListView_User->Column(0)->SetWidth(0);  // the row number: no column of its own
@@ -547,8 +550,8 @@ void TFM_Admin2::OnManagerRangeSetDone(KwSNMPRequest2Controls* Sender, KwSNMPErr
     }
     Ed_FromIP->Clear();
     Ed_ToIP->Clear();
-    ShowStatus("Set OK!");
     RefreshManagerRanges();
+    ReportSaved("Set OK!");
 }
 
 void TFM_Admin2::Btn_DelClick(TObject* Sender)
@@ -573,9 +576,9 @@ void TFM_Admin2::OnManagerDeleteDone(KwSNMPRequest2Controls* Sender, KwSNMPError
 {
     if (ShowFailure(Error))
         return;
-    ShowStatus("Delete OK!");
     Btn_Del->SetEnabled(false);  // the chosen row goes with the lists' new read
     RefreshManagerRanges();
+    ReportSaved("Delete OK!");
 }
 
 bool TFM_Admin2::RefreshManagerRanges()

@@ -55,6 +55,7 @@ public:
     // The row of `list` whose caption is `key`, or nullptr.
     static TListItem* RowWithKey(TListView* list, const AnsiString& key);
     int ShownCount() const { return int(keys_.size()); }
+    TListView* Shown() const { return shown_; }
 
 private:
     bool SelectHidden(TListItem* row) const;

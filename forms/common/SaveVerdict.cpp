@@ -83,14 +83,55 @@ AnsiString KeptNote(const TComponent* owner, const TControlNames& names)
     return NamedList("Kept as the device has it: ", owner, kept, names, false);
 }
 
+namespace {
+// Another of the form's requests read or wrote the control after `request` last did,
+// and the control still shows what it showed then (an edit bound to a table's walk
+// and to the scalar that adds its value): the device holds it.
+bool SettledLaterElsewhere(const std::vector<KwSNMPRequest2Edits*>& all, const KwSNMPRequest2Edits* request,
+                           const TControl* control)
+{
+    unsigned long number = 0;
+    request->SettledAfter(control, number);
+    const AnsiString* latest = nullptr;  // the latest settle of another request
+    for (const KwSNMPRequest2Edits* other : all)
+        if (other != request)
+            if (const AnsiString* shown = other->SettledAfter(control, number))
+                latest = shown;
+    return latest && *latest == KwShownState(control);
+}
+}  // namespace
+
+TUnsaved UnsavedBindings(const TComponent* owner, const std::vector<KwSNMPRequest2Edits*>& requests)
+{
+    const std::vector<KwSNMPRequest2Edits*> all = BoundRequests(owner);
+    TUnsaved unsaved;
+    for (const KwSNMPRequest2Edits* request : requests.empty() ? all : requests)
+        for (const KwControlBinding* binding : request->UserChangedBindings())
+            if (binding->Controls.empty() || !SettledLaterElsewhere(all, request, binding->Controls[0]))
+                unsaved.push_back({request, binding});
+    return unsaved;
+}
+
+AnsiString StillUnsavedNote(const TComponent* owner, const TControlNames& names, const TUnsaved& unsaved)
+{
+    const std::vector<KwSNMPRequest2Edits*> all = BoundRequests(owner);
+    std::vector<const KwControlBinding*> still;
+    for (const auto& [request, binding] : unsaved) {
+        if (std::find(all.begin(), all.end(), request) == all.end())
+            continue;  // a request the form has let go since
+        const auto changed = request->UserChangedBindings();
+        if (!request->ReadsKeepUserChanges || std::count(changed.begin(), changed.end(), binding))
+            still.push_back(binding);
+    }
+    return NamedList("Not saved: ", owner, still, names, true);
+}
+
 AnsiString UnsavedNote(const TComponent* owner, const TControlNames& names,
                        const std::vector<KwSNMPRequest2Edits*>& requests)
 {
     std::vector<const KwControlBinding*> changed;
-    for (const KwSNMPRequest2Edits* request : requests.empty() ? BoundRequests(owner) : requests) {
-        const auto bindings = request->UserChangedBindings();
-        changed.insert(changed.end(), bindings.begin(), bindings.end());
-    }
+    for (const auto& each : UnsavedBindings(owner, requests))
+        changed.push_back(each.second);
     return NamedList("Not saved: ", owner, changed, names, true);
 }
 
@@ -113,4 +154,25 @@ AnsiString UnshownElsewhereText(const AnsiString& caption, const AnsiString& pag
 AnsiString NotReadAgainText(const AnsiString& verdict, const AnsiString& failure)
 {
     return verdict + " The list could not be read again: " + failure;
+}
+
+AnsiString GroupCaptions(const TComponent* owner, const TControlNames& names, const KwSNMPRequest2Edits* group)
+{
+    std::vector<const KwControlBinding*> bindings;
+    for (const auto& binding : group->Bindings)
+        bindings.push_back(binding.get());
+    const AnsiString list = NamedList("", owner, bindings, names, false);
+    return list.IsEmpty() ? list : list.SubString(1, list.Length() - 1);  // without the full stop
+}
+
+AnsiString NotReadNote(const AnsiString& captions, const AnsiString& failure)
+{
+    const AnsiString note = "Not read: " + (captions.IsEmpty() ? AnsiString("a setting") : captions) + ".";
+    return failure.IsEmpty() ? note : note + " " + failure;
+}
+
+AnsiString UnreadText(const AnsiString& captions, const AnsiString& failure)
+{
+    return "The device's " + (captions.IsEmpty() ? AnsiString("settings") : captions) + " could not be read (" +
+           failure + "): Save sends nothing until a read of it succeeds.";
 }

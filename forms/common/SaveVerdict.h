@@ -6,9 +6,11 @@
 #include "AnsiString.h"
 
 #include <map>
+#include <utility>
 #include <vector>
 
 class KwSNMPRequest2Edits;
+struct KwControlBinding;
 class TComponent;
 class TControl;
 
@@ -29,6 +31,13 @@ AnsiString KeptNote(const TComponent* owner, const TControlNames& names);
 // read (of `requests` only, when given); empty when there are none.
 AnsiString UnsavedNote(const TComponent* owner, const TControlNames& names,
                        const std::vector<KwSNMPRequest2Edits*>& requests = {});
+// The bindings UnsavedNote names, each with its request.
+using TUnsaved = std::vector<std::pair<const KwSNMPRequest2Edits*, const KwControlBinding*>>;
+TUnsaved UnsavedBindings(const TComponent* owner, const std::vector<KwSNMPRequest2Edits*>& requests = {});
+// UnsavedNote of those of `unsaved` that stay the user's alone: a read that keeps the
+// user's changes (KwSNMPRequest2Edits::ReadsKeepUserChanges) settles each the device
+// now holds as shown; other reads leave the note as the write made it.
+AnsiString StillUnsavedNote(const TComponent* owner, const TControlNames& names, const TUnsaved& unsaved);
 
 // Save's refusal while `caption`, on which everything Save writes depends, shows no
 // choice for the device's value.
@@ -43,3 +52,10 @@ AnsiString UnshownElsewhereText(const AnsiString& caption, const AnsiString& pag
 
 // A Save's verdict after the read that followed it failed with `failure`: both.
 AnsiString NotReadAgainText(const AnsiString& verdict, const AnsiString& failure);
+
+// The captions of the controls bound to `group` ("A, B"), as the notes name them.
+AnsiString GroupCaptions(const TComponent* owner, const TControlNames& names, const KwSNMPRequest2Edits* group);
+// "Not read: A, B. <failure>" for a group whose read failed with `failure`.
+AnsiString NotReadNote(const AnsiString& captions, const AnsiString& failure);
+// Save's refusal of a group whose read failed with `failure`.
+AnsiString UnreadText(const AnsiString& captions, const AnsiString& failure);

@@ -74,6 +74,10 @@ bool TSettingsForm::CloseQuery()
 bool TSettingsForm::ReadGroup(KwSNMPRequest2Controls* request)
 {
     const bool ok = request->Get();
+    if (ok)
+        failedReads_.erase(request);
+    else
+        failedReads_[request] = request->Request.LastFailure.Message;
     if (!ok && !readFailed_) {
         readFailed_ = true;
         readFailure_ = request->Request.LastFailure.Message;
@@ -92,12 +96,21 @@ bool TSettingsForm::MaySave(const KwSNMPRequest2Controls* request, const TSaveGu
     return MayWriteGroup(request, texts) && RefuseUnshownInEffect({});
 }
 
+bool TSettingsForm::RefuseUnread(const KwSNMPRequest2Controls* request, const TSaveGuardTexts& texts)
+{
+    const auto failed = failedReads_.find(request);
+    const auto* edits = dynamic_cast<const KwSNMPRequest2Edits*>(request);
+    if (!readFailuresSaid_ || failed == failedReads_.end() || !edits)
+        return RefuseInput(texts.NotRead, texts.Caption);
+    return RefuseInput(UnreadText(GroupCaptions(this, names_, edits), failed->second), texts.Caption);
+}
+
 bool TSettingsForm::MayWriteGroup(const KwSNMPRequest2Controls* request, const TSaveGuardTexts& texts)
 {
     // Until the group has been read the controls hold empty, starting or stale text,
     // which must never reach the device.
     if (!GroupRead(request))
-        return RefuseInput(texts.NotRead, texts.Caption);
+        return RefuseUnread(request, texts);
     // A read still on its way would put the older values back after the save.
     if (Outstanding(request))
         return RefuseInput(texts.ReadPending, texts.Caption);
@@ -158,6 +171,10 @@ bool TSettingsForm::RefuseUnshownInEffect(std::initializer_list<const KwSNMPRequ
                 unshown = const_cast<TControl*>(control);
     if (!unshown)
         return true;
+    // One that was never read: its read's failure says why.
+    for (const auto& [group, failure] : failedReads_)
+        if (readFailuresSaid_ && !group->WasRead() && BindsAny(unshown, {group}))
+            return RefuseUnread(group, {"", "", "Warning"});
     const AnsiString caption = ControlCaption(this, unshown, names_);
     // A choice this Save does not write is made where the Save that writes it is.
     const TTabSheet* page = PageOf(unshown);
@@ -284,7 +301,8 @@ void TSettingsForm::BeginSave()
     for (KwSNMPRequest2Edits* request : BoundRequests(this))
         request->ClearSetLedger();
     // A new verdict comes: the last one's note is done with.
-    madeVerdict_ = madeUnsaved_ = shownUnsaved_ = shownVerdict_ = switchNote_ = writtenBack_ = AnsiString();
+    madeVerdict_ = madeUnsaved_ = shownVerdict_ = switchNote_ = writtenBack_ = AnsiString();
+    verdictUnsaved_.clear();
     keepVerdict_ = false;
     saveReads_.clear();
     switchesBefore_ = DeviceSwitchItems(this);
@@ -320,10 +338,47 @@ AnsiString TSettingsForm::SaveVerdict(const AnsiString& ok, const AnsiString& er
     return madeVerdict_;
 }
 
-void TSettingsForm::ShowStatus(const AnsiString& text)
+void TSettingsForm::ShowStatus(const AnsiString& text) { ShowStatusIn(statusBar_, text); }
+
+void TSettingsForm::ShowStatusIn(TStatusBar* bar, const AnsiString& text)
 {
-    ShowFormStatus(statusBar_, WithUnsavedNote(text));
+    ShowFormStatus(bar, WithReadFailures(WithUnsavedNote(text)));
 }
+
+AnsiString TSettingsForm::WithReadFailures(AnsiString text)
+{
+    if (text.IsEmpty() || !readFailuresSaid_)
+        return text;
+    // The groups each failure left unread.
+    std::vector<std::pair<AnsiString, AnsiString>> unread;  // failure, captions
+    for (auto failed = failedReads_.begin(); failed != failedReads_.end();) {
+        const auto* group = dynamic_cast<const KwSNMPRequest2Edits*>(failed->first);
+        if (!group || group->WasRead()) {  // read since: the failure is over
+            failed = failedReads_.erase(failed);
+            continue;
+        }
+        const AnsiString captions = GroupCaptions(this, names_, group);
+        const auto same = std::find_if(unread.begin(), unread.end(),
+                                       [&](const auto& each) { return each.first == failed->second; });
+        if (same == unread.end())
+            unread.push_back({failed->second, captions});
+        else if (!captions.IsEmpty())
+            same->second = same->second.IsEmpty() ? captions : same->second + ", " + captions;
+        ++failed;
+    }
+    for (const auto& [failure, captions] : unread)
+        // A status that says the failure already gets only what it left unread.
+        if (text.Pos(NotReadNote(captions, AnsiString())) == 0)
+            text = text + " " + NotReadNote(captions, text.Pos(failure) > 0 ? AnsiString() : failure);
+    return text;
+}
+
+namespace {
+AnsiString Joined(const AnsiString& first, const AnsiString& second)
+{
+    return first.IsEmpty() ? second : second.IsEmpty() ? first : first + " " + second;
+}
+}  // namespace
 
 AnsiString TSettingsForm::WithUnsavedNote(const AnsiString& text)
 {
@@ -334,23 +389,26 @@ AnsiString TSettingsForm::WithUnsavedNote(const AnsiString& text)
             outstanding.push_back(request);
     if (!madeVerdict_.IsEmpty() && text == madeVerdict_) {
         // The verdict itself: the reads still out (a table walked again) report next.
-        shownUnsaved_ = madeUnsaved_;
-        shownVerdict_ = keepVerdict_ ? madeVerdict_ : AnsiString();
+        shownVerdict_ = text.SubString(1, text.Length() - (madeUnsaved_.IsEmpty() ? 0 : madeUnsaved_.Length() + 1));
+        verdictKept_ = keepVerdict_;
+        verdictUnsaved_ = UnsavedBindings(this);
         madeVerdict_ = madeUnsaved_ = AnsiString();
         keepVerdict_ = false;
         saveReads_ = outstanding;
         return text;
     }
-    if ((shownUnsaved_.IsEmpty() && shownVerdict_.IsEmpty()) || text.IsEmpty() || text == shownVerdict_)
+    if (shownVerdict_.IsEmpty() || text.IsEmpty())
         return text;
     if (saveReads_.empty()) {
-        // Every read of the Save has reported: the status is the form's own again.
-        shownUnsaved_ = shownVerdict_ = AnsiString();
+        // Every read of the write has reported: the status is the form's own again.
+        shownVerdict_ = AnsiString();
+        verdictUnsaved_.clear();
         return text;
     }
-    // A read of the Save still out, or one that has just ended, says this: the note
-    // stays, and a read that ended well gives the verdict back where it is kept. Those
-    // that ended say nothing more.
+    // A read of the write still out, or one that has just ended, says this. What the
+    // user changed and did not save is named as it stands after the read (a read that
+    // keeps the user's changes settles those the device now holds), and a read that
+    // failed follows the write's verdict. Those that ended say nothing more.
     bool readEnded = false;
     bool readFailed = false;
     std::vector<const KwSNMPRequest2Controls*> still;
@@ -360,12 +418,19 @@ AnsiString TSettingsForm::WithUnsavedNote(const AnsiString& text)
         else if (request->RequestKind == KwCycleGet)
             (request->WasRead() ? readEnded : readFailed) = true;
     saveReads_ = still;
-    // A kept verdict stays what the Save did, whatever became of the read after it.
-    if (readFailed && !shownVerdict_.IsEmpty())
-        return NotReadAgainText(shownVerdict_, text);
-    if (readEnded && !shownVerdict_.IsEmpty())
-        return shownVerdict_;
-    return shownUnsaved_.IsEmpty() || text.Pos(shownUnsaved_) > 0 ? text : text + " " + shownUnsaved_;
+    const AnsiString unsaved = Joined(Joined(StillUnsavedNote(this, names_, verdictUnsaved_), switchNote_), writtenBack_);
+    if (readFailed)
+        return NotReadAgainText(Joined(shownVerdict_, unsaved), text);
+    if (readEnded && verdictKept_)
+        return Joined(shownVerdict_, unsaved);
+    return unsaved.IsEmpty() || text.Pos(unsaved) > 0 ? text : text + " " + unsaved;
+}
+
+void TSettingsForm::KeepUnsavedThroughReads(std::initializer_list<KwSNMPRequest2Edits*> groups)
+{
+    for (KwSNMPRequest2Edits* group : groups)
+        if (group)
+            group->ReadsKeepUserChanges = true;
 }
 
 bool TSettingsForm::ReportSave(const AnsiString& ok, const AnsiString& error)

@@ -43,6 +43,7 @@
 #include "vcl.h"
 
 #include <initializer_list>
+#include <map>
 #include <vector>
 
 // What MaySave says when it refuses.
@@ -198,9 +199,12 @@ protected:
 
     // The form's result text in panel 0 of its status bar (the simple text without
     // panels). While the reads a Save left outstanding report, their statuses keep the
-    // Save's UnsavedNote (see SaveVerdict).
+    // Save's UnsavedNote (see SaveVerdict). On a form that SaysReadFailures, a ReadGroup
+    // that failed stays said (NotReadNote) until a read of that group succeeds.
     void SetStatusBar(TStatusBar* bar) { statusBar_ = bar; }
     void ShowStatus(const AnsiString& text);
+    // The same in another status bar of the form (a page of its own).
+    void ShowStatusIn(TStatusBar* bar, const AnsiString& text);
     // The status text of panel 0 (the simple text without panels).
     AnsiString StatusText() const;
 
@@ -211,8 +215,10 @@ protected:
     // not written, and returns SaveSucceeded. SaveVerdict is that text.
     // Once ShowStatus shows the verdict, its note outlives the reads the Save left
     // outstanding (a table walked again after it): their statuses ("Get OK!") carry the
-    // note too, so the re-read never hides what the Save did not write. The status after
-    // them, or the next BeginSave, is the form's own again.
+    // note too, as it stands after each read, so the re-read never hides what the Save
+    // did not write; a read that fails shows the verdict and its failure
+    // (NotReadAgainText). The status after them, or the next BeginSave, is the form's
+    // own again. Every table write (Add, Delete, activation) ends so as well.
     void BeginSave();
     bool SaveSucceeded() const;
     AnsiString SaveVerdict(const AnsiString& ok, const AnsiString& error);
@@ -237,11 +243,20 @@ protected:
     // is given back at the form's close: a Save taken in part leaves it, and says that
     // it is in effect over the refused setting until the form closes.
     void FollowsWhileOpen(const TControl* control) { followWhileOpen_.insert(control); }
-    // UnsavedNote of one request: what a read that keeps the user's changes
-    // (KwSNMPRequest2Edits::ReadsKeepUserChanges) left unsaved.
-    AnsiString UnsavedNoteOf(KwSNMPRequest2Edits* request) const { return UnsavedNote(this, names_, {request}); }
-    // For a save whose failure its request has shown already: `ok` with UnsavedNote.
+    // The groups a table write (Add, Delete, activation) reads again: their reads keep
+    // what the user changed and did not save (KwSNMPRequest2Edits::ReadsKeepUserChanges),
+    // and the status after the write names it, as after a Save (ReportSaved).
+    static void KeepUnsavedThroughReads(std::initializer_list<KwSNMPRequest2Edits*> groups);
+    // For a save or table write whose failure its request has shown already: `ok` with
+    // UnsavedNote (shown once the write's re-read is under way).
     void ReportSaved(const AnsiString& ok) { ShowStatus(SaveVerdict(ok, ok)); }
+    // From here on a ReadGroup that failed stays said in the status until a read of the
+    // group succeeds, and a Save refused for the group says what its read said
+    // (UnreadText), where closing and opening the form again cannot help.
+    void SaysReadFailures() { readFailuresSaid_ = true; }
+    // Save's refusal of a group that has not been read: UnreadText (SaysReadFailures),
+    // else `texts.NotRead`. Always false.
+    bool RefuseUnread(const KwSNMPRequest2Controls* request, const TSaveGuardTexts& texts);
     // Save's refusal while a switch on which everything Save writes depends shows no
     // choice for the device's value (UnshownSwitchText). Always false.
     bool RefuseUnshownSwitch(TWinControl* control);
@@ -282,6 +297,8 @@ private:
 
     // `text` with the last verdict's note while the Save's reads report (ShowStatus).
     AnsiString WithUnsavedNote(const AnsiString& text);
+    // `text` with what each group whose last ReadGroup failed could not read.
+    AnsiString WithReadFailures(AnsiString text);
 
     TStatusBar* statusBar_ = nullptr;
     TControlNames names_;
@@ -300,10 +317,13 @@ private:
     AnsiString madeVerdict_;   // the verdict SaveVerdict made, until it is shown
     AnsiString madeUnsaved_;   // its UnsavedNote
     bool keepVerdict_ = false;  // the verdict about to be shown outlives the Save's reads
-    AnsiString shownUnsaved_;  // that note once shown, while the Save's reads report
-    AnsiString shownVerdict_;  // the verdict once shown, when it outlives them
+    AnsiString shownVerdict_;  // the verdict once shown (without its note), while the Save's reads report
+    bool verdictKept_ = false;  // it outlives them
+    TUnsaved verdictUnsaved_;   // what its note named
     // The requests outstanding when the verdict was shown that have not reported since.
     std::vector<const KwSNMPRequest2Controls*> saveReads_;
     bool readFailed_ = false;
     AnsiString readFailure_;
+    std::map<const KwSNMPRequest2Controls*, AnsiString> failedReads_;  // by ReadGroup, until read
+    bool readFailuresSaid_ = false;  // SaysReadFailures
 };

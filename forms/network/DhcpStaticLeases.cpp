@@ -75,6 +75,7 @@ void TFM_DHCP::CreateStaticRequests()
 {
     StaticRequest = GroupRequest(staticIndexVars, MVT_UMV, 1, 10000, 1);
     StaticRequest->BindListView(LV_StaticPoolSet, true);
+    StaticRequest->ShowsRowsIn(User_ListView);
     StaticRequest->AttachStatusBar(StatusBar2);
     BindByPosition(StaticRequest, {Lb_Index, CB_StaticStatus, ED_StaticHostName, ED_StaticAssignIP,
                                    {ED_StaticAssignMAC, "%h"}, ED_StaticSubMask, ED_StaticGateway, ED_StaticDNS,
@@ -109,7 +110,7 @@ void TFM_DHCP::OnStaticGetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Erro
 {
     if (Error.Code != 0) {
         ShowFormStatus(StatusBar1, Error.Message);
-        ShowFormStatus(StatusBar2, Error.Message);
+        ShowStatusIn(StatusBar2, Error.Message);
         Bt_Cancel->SetEnabled(true);  // a failed read keeps nobody in the form
         return;
     }
@@ -130,7 +131,7 @@ void TFM_DHCP::OnStaticGetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Erro
     Bt_Edit->SetEnabled(false);
     UpdateEditStates();
     FillStaticUserList();
-    ShowFormStatus(StatusBar2, "Get OK!");
+    ShowStatusIn(StatusBar2, "Get OK!");
 }
 
 void TFM_DHCP::OnStaticSetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)
@@ -146,7 +147,7 @@ void TFM_DHCP::OnStaticSetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Erro
         return;
     }
     StaticReadAwaited = true;
-    ShowFormStatus(StatusBar2, SaveVerdict("Setting Success!", "Setting Error!"));
+    ShowStatusIn(StatusBar2, SaveVerdict("Setting Success!", "Setting Error!"));
     // The request reads the table again by itself; OnStaticGetDone follows.
 }
 
@@ -336,7 +337,7 @@ void TFM_DHCP::Bt_DelClick(TObject* Sender)
         Lb_Index->SetCaption(key);
         if (WriteGroup(StaticDeleteRequest)) {
             StaticRequest->Get();
-            ShowFormStatus(StatusBar2, "Delete OK!");
+            ShowStatusIn(StatusBar2, SaveVerdict("Delete OK!", "Delete OK!"));
         } else {
             const AnsiString failure = StaticDeleteRequest->Request.LastFailure.Message;
             ShowFormStatus(StatusBar2, failure.IsEmpty() ? AnsiString("Delete Error!") : failure);

@@ -81,7 +81,7 @@ void TFM_ParentalCtr::OnActionSetDone(KwSNMPRequest2Controls* Sender, KwSNMPErro
         AddToVerdict(statusBeforeAdd_.WriteBack(CaptionOf(Edt_WebURL)));
         CB_ParentContrlChange(this);
         ReportSave("", Error.Message);
-    } else if (RereadAfterChange(Error, "Refresh...", LV_WebURLUser)) {
+    } else if (RereadAfterChange(Error, Sender == DeleteRequest ? "Delete OK!" : "Add OK!", LV_WebURLUser)) {
         return;
     }
     Btn_Apply->SetEnabled(true);

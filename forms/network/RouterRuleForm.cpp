@@ -33,6 +33,7 @@ KwSNMPRequest2Edits* TRouterRuleForm::RuleTableRequest(const KwSNMPVar* vars, in
 {
     ruleRequest_ = GroupRequest(vars, MVT_UMV, 1, timeout, 1);
     ruleRequest_->BindListView(ruleTable_, true);
+    ruleRequest_->ShowsRowsIn(rows_->Shown());
     ruleRequest_->BindLabel(0, LA_Index);
     ruleRequest_->OnGetDone = readDone;
     return ruleRequest_;
@@ -61,10 +62,10 @@ bool TRouterRuleForm::RereadAfterChange(const KwSNMPError& error, const AnsiStri
 {
     if (ShowFailure(error))
         return false;
-    ShowStatus(okText);
     if (emptied)
         emptied->Items()->Clear();
     ruleRequest_->Get();
+    ReportSaved(okText);  // the write's verdict, which a failed walk keeps
     return true;
 }
 

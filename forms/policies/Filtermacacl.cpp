@@ -261,6 +261,7 @@ void TFM_FilterMACACL::OnListSetDone(KwSNMPRequest2Controls* Sender, KwSNMPError
     }
     // The reads are counted before the write is let go: the count never passes 0.
     ReadLists();
+    ReportSaved(Sender == DeleteRequest ? "Delete OK!" : "Add OK!");
     Ed_MacAdd->Clear();
     ListOpEnded();
 }

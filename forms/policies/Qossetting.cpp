@@ -115,6 +115,7 @@ void TFM_QosSetting::FormCreate(TObject* Sender)
 
     RulesRequest = GroupRequest(dot11QosRulesIndexVars, MVT_UMV, 1, RequestTimeout, 1);
     RulesRequest->BindListView(LV_QosRules, false);  // the form enables the editor itself
+    RulesRequest->ShowsRowsIn(LV_QosRulesUser);
     BindByPosition(RulesRequest, {LB_Index, CB_QosRulesState, Ed_QosName, CB_Priority, Ed_ProtocolName, CB_Protocol});
     TEdit* const columns[] = {Ed_IpFrom1,   Ed_IpTo1,  Ed_HostOneIpRange, Ed_PortFrom1,
                               Ed_PortTo1,   Ed_HostOnePortRange, Ed_IpFrom2, Ed_IpTo2,
@@ -162,6 +163,8 @@ void TFM_QosSetting::RulesSetDone(KwSNMPRequest2Controls*, KwSNMPError& Error)
     if (saving) {
         WalkRules();
         ReportSaveThroughReads("Set OK!", "Set Error!");
+    } else {
+        ReportSaved("Add OK!");
     }
 }
 

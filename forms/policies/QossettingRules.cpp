@@ -227,7 +227,7 @@ void TFM_QosSetting::Btn_DelClick(TObject*)
     Ed_QosRuleDel->SetText(key);
     if (WriteGroup(RuleDeleteRequest)) {
         WalkRules();
-        ShowStatus("Delete OK!");
+        ReportSaved("Delete OK!");
     } else {
         ShowStatus("Delete Fail!");
     }

@@ -128,7 +128,7 @@ void TFM_Scheduling::FormCreate(TObject* Sender)
     StatusRequest = BoundGroup(schedulingStatusVars, MVT_SV, {CheckBox_SchEnable, Ed_Apmode}, 10000, 0);
     // The switch is read again after each change of the rule table: a tick the user has
     // not saved stays, named as not saved.
-    StatusRequest->ReadsKeepUserChanges = true;
+    KeepUnsavedThroughReads({StatusRequest});
     ReadGroup(StatusRequest);
 
     DeleteRequest = GroupRequest(schedulingDeleteVars, SVT_SV, 0, 10000, 0);
@@ -137,6 +137,7 @@ void TFM_Scheduling::FormCreate(TObject* Sender)
 
     RuleRequest = GroupRequest(schedulingIndexVars, MVT_UMV, 1, 10000, 1);
     RuleRequest->BindListView(Schedule_ListView, false);
+    RuleRequest->ShowsRowsIn(User_ListView);
     BindByPosition(RuleRequest, {LB_Index, Ed_ScheduleName, Ed_day, CheckBox_AllDay, Ed_StartTime, Ed_EndTime,
                                  CB_Wireless, CB_NodeStatus});
     RuleRequest->OnGetDone = GuardedDone([this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnRuleTableDone(S, E); });
@@ -286,7 +287,6 @@ void TFM_Scheduling::OnRuleTableDone(KwSNMPRequest2Controls* Sender, KwSNMPError
     ActiveRow = -1;
     if (GroupRead(StatusRequest))  // a status that failed to read was reported once already
         ReadGroup(StatusRequest);
-    const AnsiString unsavedSwitch = UnsavedNoteOf(StatusRequest);
     FillRuleList();
     FreeRow = User_ListView->Items()->Count();
     if (CheckBox_SchEnable->Checked()) {
@@ -300,7 +300,7 @@ void TFM_Scheduling::OnRuleTableDone(KwSNMPRequest2Controls* Sender, KwSNMPError
     }
     if (FreeRow == 0)
         ResetNodeStatuses();
-    ShowStatus(unsavedSwitch.IsEmpty() ? AnsiString("Get OK!") : "Get OK! " + unsavedSwitch);
+    ShowStatus("Get OK!");
     if (Ed_Apmode->Text() == "Wireless Client") {
         CheckBox_SchEnable->SetEnabled(false);
         CheckBox_SchEnableClick(CheckBox_SchEnable);
@@ -559,7 +559,7 @@ void TFM_Scheduling::Btn_DelClick(TObject* Sender)
     RuleRequest->Get();
     // A refused delete stays said after the read that follows.
     if (deleted)
-        ShowStatus("Delete OK!");
+        ReportSaved("Delete OK!");
     else
         ReportSaveThroughReads("", "Delete Fail!");
 }

@@ -202,6 +202,7 @@ void TFM_VlanSetting::BuildPvidPage(TTabSheet* page)
 void TFM_VlanSetting::FormCreate(TObject* Sender)
 {
     Creating = 1;
+    SaysReadFailures();  // a variable the device lacks: no new opening reads it
     ApModeRequest = BoundGroup(dot11ApModeVars3, MVT_SV, {CB_APMode}, RequestTimeout, 0);
     ReadGroup(ApModeRequest);
     Btn_VlanEdit->SetEnabled(false);
@@ -240,6 +241,7 @@ void TFM_VlanSetting::FormCreate(TObject* Sender)
     VlanTableRequest->OnGetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnVlanListDone(S, E); };
     VlanTableRequest->OnSetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnVlanSetDone(S, E); };
     VlanTableRequest->BindListView(LV_VlanList, false);  // the form enables the editor itself
+    VlanTableRequest->ShowsRowsIn(LV_VlanListUser);
     BindByPosition(VlanTableRequest, {LB_Index, {Ed_VlanID, "%u{n1x4094}"}, Ed_VlanName});
     for (int port = 0; port < PortCount; ++port)
         VlanTableRequest->BindComboBox(3 + port, PortCombos[port]);

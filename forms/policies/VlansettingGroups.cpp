@@ -119,6 +119,8 @@ void TFM_VlanSetting::OnVlanSetDone(KwSNMPRequest2Controls*, KwSNMPError& Error)
         ShowStatus(Error.Message);
     else if (saving)
         ReportSaveThroughReads("Set OK!", "Set Error!");
+    else
+        ReportSaved("Delete OK!");
 }
 
 void TFM_VlanSetting::LV_VlanListUserClick(TObject*)

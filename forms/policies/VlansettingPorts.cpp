@@ -104,12 +104,13 @@ bool TFM_VlanSetting::PvidsTakeTheTurn()
     // device's PVIDs. A status the form cannot show was refused before (MaySaveWritingOnly).
     if (DynamicMode() || !PutIntoEffect(CB_PvidAutoStatus))
         return true;
+    const TSaveGuardTexts guard = {VlanNotReadText, VlanNotReadText, "Error"};
     if (!GroupRead(PvidAutoRequest))
-        return RefuseInput(VlanNotReadText, "Error");
+        return RefuseUnread(PvidAutoRequest, guard);
     if (DeviceSwitchItem(CB_PvidAutoStatus) != CB_PvidAutoStatus->Items()->Strings(0))
         return true;  // the device assigns the PVIDs itself
     if (!GroupRead(PvidSettingRequest))
-        return RefuseInput(VlanNotReadText, "Error");
+        return RefuseUnread(PvidSettingRequest, guard);
     for (TEdit* edit : BoundPvidEdits()) {
         const AnsiString held = devicePvids_.DeviceText(edit);
         if (!IsPvidText(held))

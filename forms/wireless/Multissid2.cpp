@@ -286,6 +286,7 @@ void TFM_MultiSSIDNewForm::FormCreate(TObject* Sender)
 
     TableRequest = GroupRequest(dot11MssidIndexVars, MVT_UMV, 1, 10000, 1);
     TableRequest->BindListView(MulSSIDListView, true);
+    TableRequest->ShowsRowsIn(LV_MultiSSID_User);
     TableRequest->BindLabel(colIndex, Lb_Ssidindex);
     TableRequest->BindComboBox(colState, CB_IdvState);
     TableRequest->BindFormat(colSsid, "%s", Ed_SSID);
@@ -345,6 +346,8 @@ void TFM_MultiSSIDNewForm::MssidSetDone(KwSNMPRequest2Controls* Sender, KwSNMPEr
     // security) stays named, and the verdict stays after the table's read.
     if (added)
         ReportSaveThroughReads("Save SSID...!", "Save SSID...!");
+    else
+        ReportSaved("Delete OK!");
 }
 
 AnsiString TFM_MultiSSIDNewForm::RowText(int row, int column) const

@@ -3,6 +3,7 @@
 #include "KwSNMPRequest2Edits.h"
 #include "Lan.h"
 #include "NetworkFixture.h"
+#include "StateTables.h"
 
 using namespace network_test;
 
@@ -101,6 +102,56 @@ TEST_P(LanForm, AFailedStaticSaveSaysSetError)
         ASSERT_TRUE(devsim.DropNext(0));
     });
     EXPECT_EQ(DeviceValue(LanIp), "IPADDRESS 127.0.0.1");
+}
+
+// The device takes the static mode and refuses the mask, of which it holds one the form
+// refuses: the mode goes back as the device had it, and each Save says what became of
+// it, also when the write-back's answer is lost or the device keeps the mode.
+TEST_P(LanForm, AModeTakenOverARefusedMaskIsWrittenBackOrSaidOnEverySave)
+{
+    struct Case {
+        const char* name;
+        std::function<void()> atWriteBack;  // what happens to the write-back of the mode
+        std::string says, then, mode;  // the status of the first Save, of the next; the device's mode after
+    };
+    const std::string kept = "Set Error! Not saved: Subnet Mask. Kept as the device had it: Get IP From.";
+    const std::string unknown = "Set Error! Not saved: Subnet Mask. The device's state of Get IP From is not known.";
+    const Case cases[] = {
+        {"taken", [] {}, kept, kept, "INTEGER 2"},
+        {"answered late", [&] { devsim.Control("delay 400"); }, kept, kept, "INTEGER 2"},
+        {"lost with the read after it", [&] { devsim.DropNext(4); },  // each sent twice
+         unknown, unknown, "INTEGER 1"},
+        // The next Save shows the device's mask after the read: it writes the mode alone.
+        {"refused", [&] { devsim.Control("set ro " + IpType + " INTEGER 1"); },
+         "Set Error! Not saved: Subnet Mask. Get IP From is in effect over the device's Subnet Mask.",
+         "Set Error! Get IP From is in effect over the device's Subnet Mask.", "INTEGER 1"},
+    };
+    const std::string start = vka_test::WriteStateFile(devsim.Folder(), "start.state", StateText());
+    for (const Case& c : cases) {
+        ASSERT_TRUE(devsim.LoadState(start));
+        ASSERT_TRUE(devsim.SetValue(IpType, "INTEGER", "2"));
+        ASSERT_EQ(devsim.Control("set ro " + LanMask + " IPADDRESS 255.0.255.0").rfind("OK", 0), 0u);
+        Open([&](TFM_LanCfg& form) {
+            form.AddressModeRequest->Request.Timeout = 20;
+            // A set of the mode after the refused mask is its write-back.
+            bool writeBackNext = false;
+            form.LanRequest->OnAfterSet = [&] { writeBackNext = true; };
+            form.AddressModeRequest->OnBeforeSet = [&] {
+                if (std::exchange(writeBackNext, false))
+                    c.atWriteBack();
+            };
+            form.AddressModeRequest->OnBeforeGet = [&] { devsim.Control("delay 0"); };
+            Choose(form.CB_IPFrom, 0);
+            form.ED_SubMask->SetText("");
+            vka_test::Type(form.ED_SubMask, "255.255.255.0");
+            for (int save = 0; save < 2; ++save) {
+                ASSERT_TRUE(Press(form.BT_LanCfgOk));
+                EXPECT_EQ(StatusText(form.StatusBar), save ? c.then : c.says) << c.name << ", Save " << save + 1;
+                devsim.DropNext(0);
+            }
+        });
+        EXPECT_EQ(DeviceValue(IpType), c.mode) << c.name;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Roads, LanForm, ::testing::Values(1), vka_test::VersionName);

@@ -276,6 +276,15 @@ TEST_P(ScheduleForm, SaveNamesATypedRuleItDidNotWriteAlsoAfterItsReRead)
         EXPECT_TRUE(form.Ed_ScheduleName->Enabled());
     });
     EXPECT_EQ(DeviceValue(Switch), "INTEGER 0");
+    // The device took the tick meanwhile (from another manager): the re-read settles it.
+    Run([&](TFM_Scheduling& form) {
+        qobject_cast<QAbstractButton*>(form.CheckBox_SchEnable->Widget())->click();
+        ASSERT_TRUE(devsim.SetValue(Switch, "INTEGER", "1"));
+        FillEditor(form, "Eve", "19", "0", "21", "0");
+        form.CheckBox_Tue->SetChecked(true);
+        form.Btn_Add->Click();
+        EXPECT_TRUE(SaveRead(form, "Add OK!")) << StatusText(form.StatusBar);
+    });
 }
 
 // The first rule's node status and the delete scalar fixed: activating and deleting fail.

@@ -1,6 +1,7 @@
 // Reading bound controls back into the variables' value texts.
 #include <algorithm>
 #include <cstdint>
+#include <exception>
 
 #include "ExtCtrls.h"
 #include "KwDateTime.h"
@@ -162,6 +163,58 @@ AnsiString KwSNMPRequest2Edits::ReadPart(const KwControlBinding& binding, KwOpti
     return text;
 }
 
+std::string KwSNMPRequest2Edits::ShownRaw(const KwControlBinding& binding)
+{
+    std::string part;
+    if (binding.IsBitBinding() && dynamic_cast<const TCheckBox*>(binding.Controls[0])) {
+        for (int k = 0; k < binding.ControlCount(); ++k) {
+            const int n = binding.BitIndexes[k];
+            const std::size_t byte = static_cast<std::size_t>(n / 8);
+            const unsigned char mask = static_cast<unsigned char>(1u << (7 - n % 8));
+            if (part.size() <= byte)
+                part.resize(byte + 1, '\0');
+            const bool checked = static_cast<TCheckBox*>(binding.Controls[k])->Checked();
+            part[byte] = static_cast<char>(checked ? (part[byte] | mask) : (part[byte] & ~mask));
+        }
+        return part;
+    }
+    KwOptionList* options = OptionsInForce(binding);
+    AnsiString partText = ReadPart(binding, options);
+    if (options)
+        partText = options->TextToValue(partText);
+    return KwTextToRaw(partText, binding.Syntax).ToStdString();
+}
+
+bool KwSNMPRequest2Edits::ShowsReadValue(const KwControlBinding& binding)
+{
+    if (binding.Controls.empty() || !IsReadableKind(binding.Controls[0]) || KeepsDeviceValue(binding))
+        return false;
+    const KwSNMPVar& var = BoundVariable(binding.VarIndex);
+    AnsiString text = KwSNMPVarList::ValueOf(var);
+    if (var.Options)
+        text = var.Options->TextToValue(text);
+    try {
+        const std::string read = KwTextToRaw(text, var.Syntax).ToStdString();
+        const std::string shown = ShownRaw(binding);
+        const auto at = static_cast<std::size_t>(binding.PartIndex);
+        if (binding.IsBitBinding()) {
+            // Only the bound bits: the others are no part of what the boxes show.
+            for (int n : binding.BitIndexes) {
+                const std::size_t byte = static_cast<std::size_t>(n / 8);
+                const unsigned char mask = static_cast<unsigned char>(1u << (7 - n % 8));
+                if (byte >= read.size() || ((read[byte] ^ shown[byte]) & mask))
+                    return false;
+            }
+            return true;
+        }
+        if (at == 0 && binding.Syntax == var.Syntax)
+            return read == shown;
+        return at + shown.size() <= read.size() && read.compare(at, shown.size(), shown) == 0;
+    } catch (const std::exception&) {
+        return false;  // a value or a control the codecs cannot take shows nothing alike
+    }
+}
+
 void KwSNMPRequest2Edits::ControlsToVars(int varIndex)
 {
     KwSNMPVarList& list = Request.VarList;
@@ -196,24 +249,7 @@ void KwSNMPRequest2Edits::ControlsToVars(int varIndex)
                 *var.Value = "";
             }
             ++found;
-            std::string part;
-            if (binding->IsBitBinding() && dynamic_cast<const TCheckBox*>(first)) {
-                for (int k = 0; k < binding->ControlCount(); ++k) {
-                    const int n = binding->BitIndexes[k];
-                    const std::size_t byte = static_cast<std::size_t>(n / 8);
-                    const unsigned char mask = static_cast<unsigned char>(1u << (7 - n % 8));
-                    if (part.size() <= byte)
-                        part.resize(byte + 1, '\0');
-                    const bool checked = static_cast<TCheckBox*>(binding->Controls[k])->Checked();
-                    part[byte] = static_cast<char>(checked ? (part[byte] | mask) : (part[byte] & ~mask));
-                }
-            } else {
-                KwOptionList* options = OptionsInForce(*binding);
-                AnsiString partText = ReadPart(*binding, options);
-                if (options)
-                    partText = options->TextToValue(partText);
-                part = KwTextToRaw(partText, binding->Syntax).ToStdString();
-            }
+            const std::string part = ShownRaw(*binding);
             const std::size_t end = static_cast<std::size_t>(binding->PartIndex) + part.size();
             if (whole.size() < end)
                 whole.resize(end, '\0');
@@ -326,6 +362,9 @@ void KwSNMPRequest2Edits::ShownByForm(const TControl* control) { shownByForm_[co
 void KwSNMPRequest2Edits::CycleEnded(KwCycleKind kind, bool ok)
 {
     KwSNMPRequest2Controls::CycleEnded(kind, ok);
+    if (!ok && kind == KwCycleGet && ListView)
+        for (TListView* shown : shownLists_)
+            shown->Items()->Clear();
     if (!ok || (kind == KwCycleSet && !SetsSettle))
         return;
     const std::vector<int>& sent = Request.LastSetVariables;

@@ -12,6 +12,7 @@
 #include <map>
 #include <memory>
 #include <set>
+#include <string>
 #include <vector>
 
 #include "ComCtrls.h"
@@ -53,7 +54,9 @@ public:
     bool SetsSettle = true;
     // True while a read leaves each control the user changed since its variable was last
     // read or written as the user left it: the read neither shows the device's value there
-    // nor settles it, so the change stays named as not saved (UserChangedBindings).
+    // nor settles it, so the change stays named as not saved (UserChangedBindings). Where
+    // the read returned what the control shows, the device holds the change: the control
+    // is settled.
     bool ReadsKeepUserChanges = false;
 
     void BindLabel(int varIndex, TControl* label);
@@ -124,6 +127,9 @@ public:
     void ShownByForm(const TControl* control);
 
     // List view side.
+    // `shown` lists rows the form makes from this walk's rows (the rules in use): a walk
+    // that fails empties it, so that it never shows a row the walked list no longer has.
+    void ShowsRowsIn(TListView* shown) { shownLists_.push_back(shown); }
     void BuildListColumns();
     void AddListRow();
     void SelectedRowToVars();
@@ -154,6 +160,10 @@ private:
     bool KeepsDeviceValue(const KwControlBinding& binding) const;
     // A control of the binding was changed by the user since it was last settled.
     bool UserChanged(const KwControlBinding& binding) const;
+    // The raw image of what the binding's controls show (as ControlsToVars reads them).
+    std::string ShownRaw(const KwControlBinding& binding);
+    // The binding's controls show what its variable now holds, as read.
+    bool ShowsReadValue(const KwControlBinding& binding);
     // A read leaves the binding as the user left it (ReadsKeepUserChanges).
     bool KeptFromRead(const KwControlBinding& binding) const { return ReadsKeepUserChanges && UserChanged(binding); }
 
@@ -171,6 +181,7 @@ private:
     std::set<const TControl*> read_;
     // What a bound control showed when marked untakable.
     std::map<const TControl*, AnsiString> untakable_;
+    std::vector<TListView*> shownLists_;  // ShowsRowsIn
     TLVSelectItemEvent savedSelectItem_;
     KwWidgetGuard listViewAlive_;
 };

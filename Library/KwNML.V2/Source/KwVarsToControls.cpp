@@ -72,8 +72,15 @@ void KwSNMPRequest2Edits::VarsToControls(int varIndex)
     for (const auto& binding : Bindings) {
         if (varIndex >= 0 && varIndex != binding->VarIndex)
             continue;
-        if ((BoundVariable(binding->VarIndex).Access & AC_INVALID) || KeptFromRead(*binding))
+        if (BoundVariable(binding->VarIndex).Access & AC_INVALID)
             continue;
+        if (KeptFromRead(*binding)) {
+            // A change the device now holds as well is no longer the user's alone.
+            if (!ShowsReadValue(*binding))
+                continue;
+            for (const TControl* control : binding->Controls)
+                Settle(control);
+        }
         ShowBinding(*binding);
     }
 }
