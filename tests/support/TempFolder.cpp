@@ -7,6 +7,7 @@
 #include <fstream>
 #include <iterator>
 #include <system_error>
+#include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
 #include <vector>
@@ -33,6 +34,10 @@ public:
         const char* base = std::getenv("TMPDIR");
         const std::string program = std::string(program_invocation_short_name).substr(0, 20);
         path_ = MakeFolderLike(std::string(base && *base ? base : "/tmp") + "/vka-" + program + "-XXXXXX");
+        // Others may pass through, as through /tmp, but not list it: a test that opens a
+        // folder of its own to another user (checks run as "nobody") still works.
+        if (!path_.empty())
+            ::chmod(path_.c_str(), 0711);
     }
     ~ProgramFolder()
     {
