@@ -56,6 +56,23 @@ const char* statusName(long status)
     return "unknownError";
 }
 
+// The reason a USM report gives for refusing a request, by the counter it carries;
+// "" for the reports of engine discovery and time synchronisation, which every SNMPv3
+// client draws before its first request and which are no refusal.
+std::string refusalOf(const netsnmp_pdu* report)
+{
+    static const oid usmStats[] = {1, 3, 6, 1, 6, 3, 15, 1, 1};
+    static const char* const counters[] = {"", "usmStatsUnsupportedSecLevels", "", "usmStatsUnknownUserNames",
+                                           "", "usmStatsWrongDigests", "usmStatsDecryptionErrors"};
+    const netsnmp_variable_list* binding = report->variables;
+    const std::size_t prefix = sizeof usmStats / sizeof usmStats[0];
+    if (!binding || binding->name_length != prefix + 2
+        || snmp_oid_compare(binding->name, prefix, usmStats, prefix) != 0)
+        return "";
+    const oid counter = binding->name[prefix];
+    return counter < sizeof counters / sizeof counters[0] ? counters[counter] : "";
+}
+
 } // namespace
 
 AgentSession::AgentSession(RequestGate& gate, Journal& journal)
@@ -112,6 +129,12 @@ int AgentSession::receive(int operation, netsnmp_session* session, int requestId
 {
     if (operation != NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE)
         return handle_snmp_packet(operation, session, requestId, pdu, nullptr);
+    // net-snmp's USM hands over a request whose digest is wrong (a wrong pass phrase),
+    // marked so, before it reports it to the sender: the agent only counts it.
+    if (pdu->version == SNMP_VERSION_3 && session->s_snmp_errno == SNMPERR_USM_AUTHENTICATIONFAILURE) {
+        record(pdu, "usmStatsWrongDigests", 0, "REFUSED");
+        return handle_snmp_packet(operation, session, requestId, pdu, nullptr);
+    }
 
     switch (gate_.admit(RequestGate::Clock::now())) {
     case RequestGate::Verdict::Silent:
@@ -178,6 +201,13 @@ int AgentSession::buildReply(netsnmp_session* session, netsnmp_pdu* pdu, u_char*
                              size_t* offset)
 {
     AgentSession* self = active_;
+    // The USM refuses an unknown user, a level the user lacks or a message it cannot
+    // decrypt with a report, before any handler sees the request.
+    if (self && pdu->command == SNMP_MSG_REPORT) {
+        const std::string refusal = refusalOf(pdu);
+        if (!refusal.empty() && refusal != "usmStatsWrongDigests")
+            self->record(pdu, refusal, 0, "REFUSED");
+    }
     if (self && self->pending_ && !self->pending_->written && pdu->command == SNMP_MSG_RESPONSE) {
         Pending& pending = *self->pending_;
         pending.entry.status = statusName(pdu->errstat);
@@ -194,9 +224,13 @@ int AgentSession::buildReply(netsnmp_session* session, netsnmp_pdu* pdu, u_char*
     return result;
 }
 
-void AgentSession::record(const netsnmp_pdu* pdu, const std::string& status, long index)
+void AgentSession::record(const netsnmp_pdu* pdu, const std::string& status, long index, const char* kind)
 {
     JournalRecord entry = describe(pdu);
+    if (kind) {
+        entry.kind = kind;
+        entry.bindings.clear();  // the report's, not the request's
+    }
     entry.status = status;
     entry.errorIndex = index;
     journal_.append(entry);

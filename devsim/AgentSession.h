@@ -1,7 +1,8 @@
 #pragma once
 // The device's SNMP endpoint: a UDP transport on 127.0.0.1 whose requests go
 // through the request gate (drop, silence, delay) to net-snmp's agent, and
-// whose every request is written to the journal with the reply's status.
+// whose every request is written to the journal with the reply's status, also an
+// SNMPv3 request the USM refuses before the agent reads it.
 #include "Journal.h"
 #include "NetSnmp.h"
 #include "RequestGate.h"
@@ -36,7 +37,9 @@ private:
 
     int receive(int operation, netsnmp_session* session, int requestId, netsnmp_pdu* pdu);
     int process(int operation, netsnmp_session* session, int requestId, netsnmp_pdu* pdu);
-    void record(const netsnmp_pdu* pdu, const std::string& status, long index);
+    // A journal line for `pdu`; `kind` replaces its kind and drops its bindings (a
+    // request the USM refused unread).
+    void record(const netsnmp_pdu* pdu, const std::string& status, long index, const char* kind = nullptr);
     static JournalRecord describe(const netsnmp_pdu* pdu);
 
     RequestGate& gate_;

@@ -39,8 +39,12 @@ Configuration file, one setting a line ("#" starts a comment line):
   user NAME noAuthNoPriv [readonly]
   user NAME authNoPriv MD5|SHA AUTHPASS [readonly]
   user NAME authPriv MD5|SHA AUTHPASS DES|AES PRIVPASS [readonly]
-                              (pass phrases: 8 to 1023 bytes, any but blanks:
-                               "#", quotes, backslashes, letters outside ASCII)
+                              Communities and user names: printable ASCII
+                              characters without blanks, quotes, backslashes
+                              or "#" (user names 1 to 32). Pass phrases: 8 to
+                              1023 bytes without blanks; "#", quotes,
+                              backslashes and letters outside ASCII are taken
+                              as they are.
   restart-silence SECONDS     silent after a restart or factory reset (default 0)
   tftp-client tftp-hpa|atftp  the client the file commands run (default tftp-hpa)
   tftp-port N                 the module's TFTP server port (default 69)

@@ -2,6 +2,7 @@
 
 #include "RegularFile.h"
 
+#include <algorithm>
 #include <cctype>
 #include <sstream>
 
@@ -34,10 +35,25 @@ bool plainWord(const std::string& word)
     return !word.empty();
 }
 
+bool privacyProtocol(const std::string& word)
+{
+    return upper(word) == "DES" || upper(word) == "AES";
+}
+
+// True when words follow w[last] other than one closing "readonly": what the line
+// has no room for is the rest of a pass phrase with blanks.
+bool wordsAfter(const std::vector<std::string>& w, std::size_t last)
+{
+    const std::size_t rest = w.size() - (last + 1);
+    return rest > 1 || (rest == 1 && w.back() != "readonly");
+}
+
 // A pass phrase is one word of any bytes but blanks (AccessSetup hands it to net-snmp
 // quoted), of the length net-snmp takes whole.
-void checkPass(const std::string& user, const std::string& pass, const char* what)
+void checkPass(const std::string& user, const std::string& pass, bool blanks, const char* what)
 {
+    if (blanks)
+        throw std::runtime_error("user " + user + ": " + what + " pass phrase must not hold blanks");
     if (pass.size() < 8 || pass.size() > 1023)
         throw std::runtime_error("user " + user + ": " + what + " pass phrase must have 8 to 1023 bytes");
 }
@@ -63,16 +79,20 @@ UsmUser parseUser(const std::vector<std::string>& w)
         if (user.authProtocol != "MD5" && user.authProtocol != "SHA")
             throw std::runtime_error("user " + user.name + ": unknown authentication protocol \"" + w[3] + "\" (MD5 or SHA)");
         user.authPass = w[4];
-        checkPass(user.name, user.authPass, "authentication");
+        const bool authBlanks = user.level == SecurityLevel::AuthNoPriv
+                                    ? wordsAfter(w, 4)
+                                    : w.size() > 6 && !privacyProtocol(w[5])
+                                          && std::any_of(w.begin() + 6, w.end(), privacyProtocol);
+        checkPass(user.name, user.authPass, authBlanks, "authentication");
         next = 5;
         if (user.level == SecurityLevel::AuthPriv) {
             if (w.size() < 7)
                 throw std::runtime_error("user " + user.name + ": authPriv needs DES|AES and a privacy pass phrase");
             user.privProtocol = upper(w[5]);
-            if (user.privProtocol != "DES" && user.privProtocol != "AES")
+            if (!privacyProtocol(user.privProtocol))
                 throw std::runtime_error("user " + user.name + ": unknown privacy protocol \"" + w[5] + "\" (DES or AES)");
             user.privPass = w[6];
-            checkPass(user.name, user.privPass, "privacy");
+            checkPass(user.name, user.privPass, wordsAfter(w, 6), "privacy");
             next = 7;
         }
     } else {

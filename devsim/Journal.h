@@ -4,7 +4,11 @@
 //
 // Line format (fields separated by one TAB, no TAB inside a field):
 //   KIND  VERSION  SECURITY  STATUS  ERROR-INDEX  BINDING  BINDING ...
-// KIND      GET, GETNEXT, GETBULK, SET (or PDU-0xNN for other PDU types)
+// KIND      GET, GETNEXT, GETBULK, SET (or PDU-0xNN for other PDU types), or
+//           REFUSED: an SNMPv3 request net-snmp's USM refused unread, with STATUS
+//           the counter its report names (usmStatsUnknownUserNames,
+//           usmStatsWrongDigests, usmStatsUnsupportedSecLevels,
+//           usmStatsDecryptionErrors) and no bindings
 // VERSION   1, 2c or 3
 // SECURITY  the community (v1, v2c) or the user name (v3); bytes outside
 //           printable ASCII, blanks and TABs are written as %XX

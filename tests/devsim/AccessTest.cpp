@@ -138,11 +138,21 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(Devsim, V3RefusesWrongKeysLowLevelsAndReadOnlyUsers)
 {
     StartDevice(SmallState(), kUsers);
-    // A wrong pass phrase fails authentication.
-    ToolRun wrong = Tool("snmpget", V3Options({"shaaes", "authPriv", "SHA", "notthepassword", "AES", "aespassword"}),
-                         {kSysName});
-    EXPECT_NE(wrong.exitCode, 0);
-    EXPECT_NE(wrong.output.find("Authentication failure"), std::string::npos) << wrong.output;
+    // A wrong pass phrase fails authentication, with privacy or without; refused, the
+    // request is journaled by the report's counter.
+    for (const V3User& wrongPass : {V3User{"shaaes", "authPriv", "SHA", "notthepassword", "AES", "aespassword"},
+                                    V3User{"shaonly", "authNoPriv", "SHA", "notthepassword", nullptr, nullptr}}) {
+        ASSERT_TRUE(device.ClearJournal());
+        ToolRun wrong = Tool("snmpget", V3Options(wrongPass), {kSysName});
+        EXPECT_NE(wrong.exitCode, 0);
+        EXPECT_NE(wrong.output.find("Authentication failure"), std::string::npos) << wrong.output;
+        const auto journal = device.Journal();
+        ASSERT_EQ(journal.size(), 1u) << wrongPass.name;
+        EXPECT_EQ(journal[0].Kind, "REFUSED");
+        EXPECT_EQ(journal[0].Security, wrongPass.name);
+        EXPECT_EQ(journal[0].Status, "usmStatsWrongDigests");
+        EXPECT_TRUE(journal[0].Bindings.empty());
+    }
 
     // Less than the user's level is refused.
     ToolRun low = Tool("snmpget", V3Options({"shaaes", "authNoPriv", "SHA", "shapassword", nullptr, nullptr}),
@@ -161,4 +171,9 @@ TEST_F(Devsim, V3RefusesWrongKeysLowLevelsAndReadOnlyUsers)
                            {kSysName});
     EXPECT_NE(unknown.exitCode, 0);
     EXPECT_NE(unknown.output.find("Unknown user name"), std::string::npos) << unknown.output;
+    const auto journal = device.Journal();
+    ASSERT_FALSE(journal.empty());
+    EXPECT_EQ(journal.back().Kind, "REFUSED");
+    EXPECT_EQ(journal.back().Security, "nobody");
+    EXPECT_EQ(journal.back().Status, "usmStatsUnknownUserNames");
 }

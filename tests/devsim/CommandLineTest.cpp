@@ -88,6 +88,7 @@ TEST_F(DevsimCommandLine, BadFilesAreNamedWithTheLine)
     const std::string badState = Write("bad.state", "# fine\n1.3.6.1.4.1.32473.10.37.37.1.0 INTEGR 1\n");
     const std::string badConfig = Write("bad.conf", "read-community orchid\nuser x authPriv SHA short\n");
     const std::string badName = Write("name.conf", "user x#1 noAuthNoPriv\n");
+    const std::string blank = Write("blank.conf", "user y authPriv SHA my pass phrase AES privacy-phrase\n");
     struct Case { std::string arguments; std::string message; };
     for (const Case& c : std::vector<Case>{
              {"--state " + dir + "/none.state", dir + "/none.state: cannot read the state file: it does not exist"},
@@ -101,6 +102,7 @@ TEST_F(DevsimCommandLine, BadFilesAreNamedWithTheLine)
              {"--state " + good + " --config " + badName,
               badName + ": line 1: user name \"x#1\" must be 1 to 32 printable ASCII characters without quotes, "
                         "backslashes or \"#\""},
+             {"--state " + good + " --config " + blank, blank + ": line 1: user y: authentication pass phrase must not hold blanks"},
              {"--state " + good + " --dir " + dir + "/nofolder", dir + "/nofolder: does not exist"},
              {"--state " + good + " --dir " + good, good + ": not a folder"},
              {"--state " + good + " --journal " + dir + "/nofolder/j.log",
@@ -117,6 +119,8 @@ TEST_F(DevsimCommandLine, ConfigurationFaultsAreNamed)
     const std::string good = dir + "/good.state";
     for (const std::string& line : {std::string("user a authNoPriv SHA1 longenough"),
                                     std::string("user a authNoPriv MD5 short"),
+                                    std::string("user a authNoPriv MD5 long enough readonly"),
+                                    std::string("user a authPriv MD5 longenough DES private phrase"),
                                     "user a authNoPriv MD5 " + std::string(1024, 'p'),
                                     std::string("user a authPriv MD5 longenough RC4 longenough"),
                                     std::string("user a sometimes"), std::string("community public"),

@@ -41,7 +41,8 @@ TEST(DefaultState, CommittedFileIsWhatTheCatalogueGives)
 }
 
 // Every variable a group reads has a line of its type: scalars one, walked groups one
-// per row in every read column (at least two rows), and no column the agent keeps to itself.
+// per row in every read column (at least two rows; the port list one a port of the ten,
+// as the VLAN page shows VIDs only for ten), and no column the agent keeps to itself.
 TEST(DefaultState, EveryReadVariableHasALineOfItsTypeInEveryRow)
 {
     const auto lines = defaultstate::BuildDefaultState();
@@ -72,6 +73,14 @@ TEST(DefaultState, EveryReadVariableHasALineOfItsTypeInEveryRow)
                 }
             }
         }
+    }
+    EXPECT_EQ(defaultstate::RowsOfGroup("dot11PortListIndexVars"), 10);
+    const std::string portList = "1.3.6.1.4.1.32473.10.37.37.3.3.5.3.2.1.";
+    for (int port = 1; port <= 10; ++port) {
+        SCOPED_TRACE(port);
+        ASSERT_TRUE(byOid.count(portList + "2." + std::to_string(port)) && byOid.count(portList + "3." + std::to_string(port)));
+        EXPECT_EQ(byOid.at(portList + "2." + std::to_string(port)).Value, port == 2 || port == 4 ? "\"10\"" : "\"\"");
+        EXPECT_EQ(byOid.at(portList + "3." + std::to_string(port)).Value, "\"1\"");
     }
 }
 

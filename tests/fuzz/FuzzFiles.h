@@ -2,6 +2,7 @@
 // A private folder for one fuzz process, and whole-file reads and writes.
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -11,18 +12,21 @@ class FuzzFolder {
 public:
     FuzzFolder()
     {
-        char pattern[] = "/tmp/vka-fuzz-XXXXXX";
-        path_ = ::mkdtemp(pattern) ? pattern : "/tmp";
+        std::string pattern = (std::filesystem::temp_directory_path() / "vka-fuzz-XXXXXX").string();
+        made_ = ::mkdtemp(pattern.data()) != nullptr;
+        path_ = made_ ? pattern : std::filesystem::temp_directory_path().string();
     }
     ~FuzzFolder()
     {
-        const std::string command = "rm -rf '" + path_ + "'";
-        (void)std::system(command.c_str());
+        std::error_code ignored;
+        if (made_)
+            std::filesystem::remove_all(path_, ignored);
     }
     const std::string& Path() const { return path_; }
     std::string operator/(const std::string& name) const { return path_ + "/" + name; }
 
 private:
+    bool made_ = false;
     std::string path_;
 };
 

@@ -50,8 +50,16 @@ std::set<std::string> Names(const std::string& folder, bool* onlyFiles = nullptr
     return names;
 }
 
+// The world lives to the end of the run (its server serves to the last input); its
+// folder goes when the run ends.
+FuzzFolder& TopFolder()
+{
+    static FuzzFolder folder;
+    return folder;
+}
+
 struct World {
-    FuzzFolder top;
+    FuzzFolder& top = TopFolder();
     std::string root = top / "served";
     std::string secret = top / "secret";
     KwTFTPServer* server = nullptr;

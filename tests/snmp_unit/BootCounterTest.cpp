@@ -19,8 +19,8 @@ class BootCounterFile : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        char tmpl[] = "/tmp/vka-boots-XXXXXX";
-        ASSERT_NE(mkdtemp(tmpl), nullptr);
+        std::string tmpl = (std::filesystem::temp_directory_path() / "vka-boots-XXXXXX").string();
+        ASSERT_NE(mkdtemp(tmpl.data()), nullptr);
         dir = tmpl;
         file = dir + "/KwSNMP_PP_BootCounter";
     }

@@ -20,8 +20,8 @@ struct PlantedEnvironment {
     std::string root;
     PlantedEnvironment()
     {
-        char tmpl[] = "/tmp/vka-snmpenv-XXXXXX";
-        if (!mkdtemp(tmpl)) return;
+        std::string tmpl = (std::filesystem::temp_directory_path() / "vka-snmpenv-XXXXXX").string();
+        if (!mkdtemp(tmpl.data())) return;
         root = tmpl;
         for (const char* sub : {"/conf", "/persist", "/home/.snmp"})
             std::filesystem::create_directories(root + sub);

@@ -1,22 +1,70 @@
 #include "TempFolder.h"
 
 #include <chrono>
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <system_error>
+#include <sys/stat.h>
 #include <thread>
+#include <unistd.h>
 #include <vector>
 
 namespace vka_test {
 
-std::string MakeTempFolder(const std::string& prefix)
+namespace {
+
+std::string MakeFolderLike(const std::string& pattern)
 {
-    std::string pattern = "/tmp/" + prefix + "-XXXXXX";
     std::vector<char> buffer(pattern.begin(), pattern.end());
     buffer.push_back('\0');
     return ::mkdtemp(buffer.data()) ? std::string(buffer.data()) : std::string();
+}
+
+// $TMPDIR/vka-<program>-XXXXXX, made at first use and removed with everything in it
+// when the program ends, passed or failed. Only the process that made it removes it
+// (a forked child that exits leaves it to its parent). The program's name is cut
+// short: sockets below it must fit 108 bytes.
+class ProgramFolder {
+public:
+    ProgramFolder() : owner_(::getpid())
+    {
+        const char* base = std::getenv("TMPDIR");
+        const std::string program = std::string(program_invocation_short_name).substr(0, 20);
+        path_ = MakeFolderLike(std::string(base && *base ? base : "/tmp") + "/vka-" + program + "-XXXXXX");
+        // Others may pass through, as through /tmp, but not list it: a test that opens a
+        // folder of its own to another user (checks run as "nobody") still works.
+        if (!path_.empty())
+            ::chmod(path_.c_str(), 0711);
+    }
+    ~ProgramFolder()
+    {
+        if (::getpid() == owner_)
+            RemoveFolder(path_);
+    }
+    ProgramFolder(const ProgramFolder&) = delete;
+    ProgramFolder& operator=(const ProgramFolder&) = delete;
+    const std::string& Path() const { return path_; }
+
+private:
+    pid_t owner_;
+    std::string path_;
+};
+
+}  // namespace
+
+const std::string& ProgramTempFolder()
+{
+    static const ProgramFolder folder;
+    return folder.Path();
+}
+
+std::string MakeTempFolder(const std::string& prefix)
+{
+    const std::string& program = ProgramTempFolder();
+    return program.empty() ? std::string() : MakeFolderLike(program + "/" + prefix + "-XXXXXX");
 }
 
 void RemoveFolder(const std::string& path)

@@ -1,13 +1,18 @@
 #pragma once
-// Fresh folders for tests under /tmp and waiting for a condition with a deadline
-// outside the Qt event loop.
+// Fresh folders for tests under $TMPDIR (/tmp without it) and waiting for a condition
+// with a deadline outside the Qt event loop.
 #include <functional>
 #include <string>
 
 namespace vka_test {
 
-// Creates /tmp/<prefix>-XXXXXX; its path without a trailing '/', or "" when it
-// could not be made.
+// This test program's own folder, $TMPDIR/vka-<program>-XXXXXX: made at first use,
+// removed with all it holds when the program ends, also after failed tests. "" when
+// it could not be made.
+const std::string& ProgramTempFolder();
+
+// Creates <prefix>-XXXXXX in the program's folder (so it goes at the latest with it);
+// its path without a trailing '/', or "" when it could not be made.
 std::string MakeTempFolder(const std::string& prefix);
 
 // Removes a folder and everything below it (what a test made in it, read-only or not).

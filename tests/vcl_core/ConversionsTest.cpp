@@ -1,4 +1,5 @@
 #include "SysUtils.h"
+#include "TempFolder.h"
 
 #include <clocale>
 #include <cmath>
@@ -84,10 +85,9 @@ public:
         saved_ = previous ? previous : "C";
         if (std::setlocale(LC_ALL, "de_DE.UTF-8"))
             return;
-        char pattern[] = "/tmp/vka-locale-XXXXXX";
-        if (!::mkdtemp(pattern))
+        folder_ = vka_test::MakeTempFolder("vka-locale");
+        if (folder_.empty())
             return;
-        folder_ = pattern;
         std::string command = "localedef -i de_DE -f UTF-8 '" + folder_ + "/de_DE.UTF-8' >/dev/null 2>&1";
         if (std::system(command.c_str()) == 0) {
             ::setenv("LOCPATH", folder_.c_str(), 1);
@@ -99,7 +99,7 @@ public:
         std::setlocale(LC_ALL, saved_.c_str());
         if (!folder_.empty()) {
             ::unsetenv("LOCPATH");
-            (void)!std::system(("rm -rf '" + folder_ + "'").c_str());
+            vka_test::RemoveFolder(folder_);
         }
     }
     bool Available() const { return std::localeconv()->decimal_point[0] == ','; }

@@ -80,7 +80,7 @@ int RowsOfGroup(const std::string& group)
     static const std::map<std::string, int> rows = {
         {"dot11MssidIndexVars", 4},         {"dot11MssidIndexVars2", 4},
         {"dot11SiteSurveyIndexVars", 3},    {"dot11RogueApSurveyIndexVars", 3},
-        {"dot11PortListIndexVars", 3},      {"currentDynamicIndexVars", 3},
+        {"dot11PortListIndexVars", 10},     {"currentDynamicIndexVars", 3},
     };
     if (const FixedTable* table = FixedTableOf(group))
         return table->Rows;

@@ -225,8 +225,10 @@ const std::map<std::string, std::string>& Values()
         {"dot11PvidSettingWds3", "1"},
         {"dot11PvidSettingWds4", "1"},
         {"dot11PortListRefresh", "0"},
-        {"dot11PortListTagVid", "|10|"},
-        {"dot11PortListUntagVid", "1|1|1"},
+        // The ten ports (Mgmt, LAN, primary SSID, three more SSIDs, four WDS links) as
+        // the groups below put them: all untagged in VID 1, LAN and MSSID 1 tagged in VID 10.
+        {"dot11PortListTagVid", "|10||10|"},
+        {"dot11PortListUntagVid", "1"},
         // The device's fixed VLAN table: two groups, then free rows.
         {"dot11GroupVlanListVid", "1|10"},
         {"dot11GroupVlanListName", "default|office"},
