@@ -46,18 +46,6 @@ bool IsSetting(const TControl* control)
            dynamic_cast<const TRadioGroup*>(control);
 }
 
-// True when the user reaches the control: it and every parent up to the form shown and
-// enabled (a page of a page control while its tab is there).
-bool UserReaches(const TControl* control)
-{
-    for (const TControl* each = control; each && !dynamic_cast<const TForm*>(each); each = each->Parent()) {
-        const auto* page = dynamic_cast<const TTabSheet*>(each);
-        if (!(page ? page->TabVisible() : each->Visible()) || !each->Enabled())
-            return false;
-    }
-    return true;
-}
-
 // True when a row of the switch table names `switchControl` as its switch.
 bool IsTableSwitch(const TComponent* form, const TControl* switchControl)
 {
@@ -212,6 +200,16 @@ AnsiString CaptionList(const TComponent* form, const std::vector<const TControl*
     return text;
 }
 }  // namespace
+
+bool UserReaches(const TControl* control)
+{
+    for (const TControl* each = control; each && !dynamic_cast<const TForm*>(each); each = each->Parent()) {
+        const auto* page = dynamic_cast<const TTabSheet*>(each);
+        if (!(page ? page->TabVisible() : each->Visible()) || !each->Enabled())
+            return false;
+    }
+    return true;
+}
 
 TSwitchItems DeviceSwitchItems(const TComponent* form)
 {

@@ -26,6 +26,10 @@ using TDeviceTextChecks = std::map<const TControl*, TDeviceTextCheck>;
 using TSwitchItems = std::map<TControl*, AnsiString>;
 TSwitchItems DeviceSwitchItems(const TComponent* form);
 
+// True when the user reaches the control: it and every parent up to the form shown and
+// enabled (a page of a page control while its tab is there).
+bool UserReaches(const TControl* control);
+
 // The bound settings of the form the user reaches (shown and enabled, up to the form).
 using TReach = std::set<const TControl*>;
 TReach ReachedSettings(const TComponent* form);

@@ -15,6 +15,7 @@
 #include "UserActions.h"
 #include "MenuRoad.h"
 #include "StateTables.h"
+#include "SwitchPutBack.h"
 #include "UnchangedSave.h"
 
 #include <algorithm>
@@ -362,18 +363,6 @@ void Turn(TForm* form, const std::string& name, const std::string& item)
         Choose(security, wpa->second.first);
         Choose(FindControl<TComboBox>(form, "CB_WPAMode"), wpa->second.second);
     }
-}
-
-// True when the user can reach the control: it and every parent up to the form shown
-// and enabled (a page of a page control counts while its tab is there).
-bool UserReaches(const TControl* control)
-{
-    for (const TControl* each = control; each && !dynamic_cast<const TForm*>(each); each = each->Parent()) {
-        const auto* page = dynamic_cast<const TTabSheet*>(each);
-        if (!(page ? page->TabVisible() : each->Visible()) || !each->Enabled())
-            return false;
-    }
-    return true;
 }
 
 // The bound edits and choices the user can reach, by name.
