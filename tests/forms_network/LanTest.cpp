@@ -107,24 +107,27 @@ TEST_P(LanForm, AFailedStaticSaveSaysSetError)
 // The device takes the static mode and refuses the mask, of which it holds one the form
 // refuses: the mode goes back as the device had it, and each Save says what became of
 // it, also when the write-back's answer is lost or the device keeps the mode.
-TEST_P(LanForm, AModeTakenOverARefusedMaskIsWrittenBackOrSaidOnEverySave)
+class LanPartlyTaken : public LanForm {};
+
+TEST_P(LanPartlyTaken, AModeTakenOverARefusedMaskIsWrittenBackOrSaidOnEverySave)
 {
     struct Case {
         const char* name;
-        std::function<void()> atWriteBack;  // what happens to the write-back of the mode
+        int lost;       // requests lost from the write-back on (each goes out twice)
+        bool refused;   // the device keeps the mode
         std::string says, then, mode;  // the status of the first Save, of the next; the device's mode after
     };
     const std::string kept = "Set Error! Not saved: Subnet Mask. Kept as the device had it: Get IP From.";
     const std::string unknown = "Set Error! Not saved: Subnet Mask. The device's state of Get IP From is not known.";
+    const std::string inEffect = "Get IP From is in effect over the device's Subnet Mask.";
     const Case cases[] = {
-        {"taken", [] {}, kept, kept, "INTEGER 2"},
-        {"answered late", [&] { devsim.Control("delay 400"); }, kept, kept, "INTEGER 2"},
-        {"lost with the read after it", [&] { devsim.DropNext(4); },  // each sent twice
-         unknown, unknown, "INTEGER 1"},
-        // The next Save shows the device's mask after the read: it writes the mode alone.
-        {"refused", [&] { devsim.Control("set ro " + IpType + " INTEGER 1"); },
-         "Set Error! Not saved: Subnet Mask. Get IP From is in effect over the device's Subnet Mask.",
-         "Set Error! Get IP From is in effect over the device's Subnet Mask.", "INTEGER 1"},
+        {"taken", 0, false, kept, kept, "INTEGER 2"},
+        // The write-back never reached the device, whose mode the read after it finds; the
+        // next Save finds it there too, and its mask is the device's again after the
+        // first Save's read.
+        {"lost", 2, false, "Set Error! Not saved: Subnet Mask. " + inEffect, "Set OK! " + inEffect, "INTEGER 1"},
+        {"lost with the read after it", 4, false, unknown, unknown, "INTEGER 1"},
+        {"refused", 0, true, "Set Error! Not saved: Subnet Mask. " + inEffect, "Set Error! " + inEffect, "INTEGER 1"},
     };
     const std::string start = vka_test::WriteStateFile(devsim.Folder(), "start.state", StateText());
     for (const Case& c : cases) {
@@ -132,15 +135,21 @@ TEST_P(LanForm, AModeTakenOverARefusedMaskIsWrittenBackOrSaidOnEverySave)
         ASSERT_TRUE(devsim.SetValue(IpType, "INTEGER", "2"));
         ASSERT_EQ(devsim.Control("set ro " + LanMask + " IPADDRESS 255.0.255.0").rfind("OK", 0), 0u);
         Open([&](TFM_LanCfg& form) {
-            form.AddressModeRequest->Request.Timeout = 20;
-            // A set of the mode after the refused mask is its write-back.
+            KwSNMPRequest& mode = form.AddressModeRequest->Request;
+            const int timeout = mode.Timeout;
+            // A set of the mode after the refused mask is its write-back; what is lost
+            // times out at once, what is answered has the request's own time.
             bool writeBackNext = false;
             form.LanRequest->OnAfterSet = [&] { writeBackNext = true; };
             form.AddressModeRequest->OnBeforeSet = [&] {
-                if (std::exchange(writeBackNext, false))
-                    c.atWriteBack();
+                if (!std::exchange(writeBackNext, false))
+                    return;
+                if (c.refused)
+                    devsim.Control("set ro " + IpType + " INTEGER 1");
+                if (c.lost)
+                    devsim.DropNext(c.lost), mode.Timeout = 20;
             };
-            form.AddressModeRequest->OnBeforeGet = [&] { devsim.Control("delay 0"); };
+            form.AddressModeRequest->OnBeforeGet = [&] { mode.Timeout = c.lost > 2 ? 20 : timeout; };
             Choose(form.CB_IPFrom, 0);
             form.ED_SubMask->SetText("");
             vka_test::Type(form.ED_SubMask, "255.255.255.0");
@@ -148,6 +157,7 @@ TEST_P(LanForm, AModeTakenOverARefusedMaskIsWrittenBackOrSaidOnEverySave)
                 ASSERT_TRUE(Press(form.BT_LanCfgOk));
                 EXPECT_EQ(StatusText(form.StatusBar), save ? c.then : c.says) << c.name << ", Save " << save + 1;
                 devsim.DropNext(0);
+                mode.Timeout = timeout;
             }
         });
         EXPECT_EQ(DeviceValue(IpType), c.mode) << c.name;
@@ -155,6 +165,7 @@ TEST_P(LanForm, AModeTakenOverARefusedMaskIsWrittenBackOrSaidOnEverySave)
 }
 
 INSTANTIATE_TEST_SUITE_P(Roads, LanForm, ::testing::Values(1), vka_test::VersionName);
+INSTANTIATE_TEST_SUITE_P(Roads, LanPartlyTaken, ::testing::Values(1, 3), vka_test::VersionName);
 
 // The device takes the address but refuses the read that follows (its gateway object
 // gained an instance below it): the gateway left empty shows what was sent, never an
