@@ -248,8 +248,11 @@ TNotifyEvent TSettingsForm::ReadSequence(TNotifyEvent handler)
 
 void TSettingsForm::NoteSettledReach(bool opening)
 {
-    if (opening || SwitchesSettled(this))
-        settledReach_ = ReachedSettings(this);
+    if (!opening && !SwitchesSettled(this))
+        return;
+    settledReach_ = ReachedSettings(this);
+    switchTurns_.Settle();
+    switchTurns_.Watch();
 }
 
 void TSettingsForm::AfterCreate()

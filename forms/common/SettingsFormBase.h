@@ -231,14 +231,19 @@ protected:
     // What the Save wrote back of its earlier sets (TEarlierSets), said after its
     // UnsavedNote by the verdict, until the next BeginSave.
     void AddToVerdict(const AnsiString& note);
-    // A Save the device took in part writes back each switch it turned over a governed
-    // setting the device holds at a value the form refuses, and its verdict says so
-    // (SwitchPutBack.h). `check` is the Save's check of what is typed in the governed
-    // edit, by which the device's value is judged (choices need none).
-    // The same for an edit the Save checks whenever it writes it, whose switch (no row of
-    // the table names it) brings it up: the put-back judges it while it came up since
-    // the switches last showed what the device holds.
-    void CheckGovernedText(const TEdit* edit, TDeviceTextCheck check) { deviceChecks_[edit] = std::move(check); }
+    // The check Save runs on what is typed in `edit`, declared once: Save runs it with
+    // PassesCheck, and a Save the device took in part judges the device's value of the
+    // edit by it, writing back each switch whose turn brought the edit up over a value
+    // the check refuses, and its verdict says so (SwitchPutBack.h).
+    void DeclareCheck(const TEdit* edit, TEditCheck check) { deviceChecks_[edit] = std::move(check); }
+    // Runs the check declared for `edit` on what it shows (EditCheck.h).
+    bool PassesCheck(TEdit* edit) const { return PassesEditCheck(edit, deviceChecks_.at(edit)); }
+    // Save sets the hidden switch `hidden` from `through` (the controls the user turns):
+    // what their turns bring up is the switch's.
+    void TurnedThrough(const TControl* hidden, std::vector<const TControl*> through)
+    {
+        switchTurns_.TurnedThrough(hidden, std::move(through));
+    }
     // The switch follows the form while it is open (written as the user turns it) and
     // is given back at the form's close: a Save taken in part leaves it, and says that
     // it is in effect over the refused setting until the form closes.
@@ -308,10 +313,12 @@ private:
     AnsiString switchNote_;        // what the Save did about them (KeepSwitchesAsTheDeviceHadThem)
     std::set<const TControl*> followWhileOpen_;
     TReach settledReach_;  // what the user reached while the switches showed the device's items
+    TSwitchTurns switchTurns_{this, [this] { return ReachedSettings(this); }};
     std::vector<TSwitchInEffect> inEffect_;  // switches left in effect over refused settings
     // The put-back's view of the form.
-    TPutBackRules PutBackRules() const { return {deviceChecks_, names_, settledReach_, followWhileOpen_}; }
-    // Takes what the user reaches as the device's switches bring it up, while they do.
+    TPutBackRules PutBackRules() const { return {deviceChecks_, names_, switchTurns_, followWhileOpen_}; }
+    // Takes what the user reaches as the device's switches bring it up, while they do,
+    // and from then on what each switch's turn brings up.
     void NoteSettledReach(bool opening = false);
     AnsiString writtenBack_;       // AddToVerdict's notes
     AnsiString madeVerdict_;   // the verdict SaveVerdict made, until it is shown

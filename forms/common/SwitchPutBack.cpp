@@ -31,7 +31,7 @@ bool Refused(const TControl* setting, const TDeviceTextChecks& checks)
         return true;
     const auto check = checks.find(setting);
     AnsiString state;
-    return check != checks.end() && DeviceState(setting, state) && !check->second(state);
+    return check != checks.end() && DeviceState(setting, state) && !check->second.Takes(state);
 }
 
 bool IsSwitch(const TControl* control)
@@ -46,15 +46,6 @@ bool IsSetting(const TControl* control)
            dynamic_cast<const TRadioGroup*>(control);
 }
 
-// True when a row of the switch table names `switchControl` as its switch.
-bool IsTableSwitch(const TComponent* form, const TControl* switchControl)
-{
-    for (const TGoverningSwitch& row : GoverningSwitches())
-        if (form->Name() == row.Form && switchControl->Name() == row.Switch)
-            return true;
-    return false;
-}
-
 // True when a row of the switch table governs `setting`: the rows judge it.
 bool NamedByARow(const TComponent* form, const TControl* setting)
 {
@@ -64,14 +55,24 @@ bool NamedByARow(const TComponent* form, const TControl* setting)
     return false;
 }
 
-// The first control of each binding of a writable variable, with its request.
+// The first control of each binding of a writable variable, with its request; with
+// `settingsOnly`, of groups of single variables alone.
 template <typename Visit>
-void ForEachWritableBinding(const TComponent* form, Visit visit)
+void ForEachWritableBinding(const TComponent* form, Visit visit, bool settingsOnly = false)
 {
     for (KwSNMPRequest2Edits* request : BoundRequests(form))
         for (const auto& binding : request->Bindings)
-            if (!binding->Controls.empty() && request->Request.VarList.IsWritable(binding->VarIndex))
+            if (!binding->Controls.empty() && request->Request.VarList.IsWritable(binding->VarIndex) &&
+                !(settingsOnly && request->Request.VarList.IsTable()))
                 visit(request, binding->Controls[0]);
+}
+
+int FormOrder(const TComponent* form, const TControl* control)
+{
+    for (int i = 0; i < form->ComponentCount(); ++i)
+        if (form->Components(i) == control)
+            return i;
+    return form->ComponentCount();
 }
 
 // The settings `entry` puts into effect by the device's values: one that another row
@@ -213,14 +214,20 @@ bool UserReaches(const TControl* control)
 
 TSwitchItems DeviceSwitchItems(const TComponent* form)
 {
-    TSwitchItems items;
+    std::set<TControl*> switches;
     for (const TGoverningSwitch& entry : GoverningSwitches())
         if (form->Name() == entry.Form)
             if (auto* control = FindControl<TControl>(form, entry.Switch))
-                items[control] = DeviceSwitchItem(control);
+                switches.insert(control);
     ForEachWritableBinding(form, [&](KwSNMPRequest2Edits*, TControl* control) {
         if (IsSwitch(control))
-            items[control] = DeviceSwitchItem(control);
+            switches.insert(control);
+    });
+    TSwitchItems items;
+    for (TControl* control : switches)
+        items.emplace_back(control, DeviceSwitchItem(control));
+    std::stable_sort(items.begin(), items.end(), [&](const auto& a, const auto& b) {
+        return FormOrder(form, a.first) < FormOrder(form, b.first);
     });
     return items;
 }
@@ -228,10 +235,13 @@ TSwitchItems DeviceSwitchItems(const TComponent* form)
 TReach ReachedSettings(const TComponent* form)
 {
     TReach reach;
-    ForEachWritableBinding(form, [&](KwSNMPRequest2Edits*, TControl* control) {
-        if (IsSetting(control) && UserReaches(control))
-            reach.insert(control);
-    });
+    ForEachWritableBinding(
+        form,
+        [&](KwSNMPRequest2Edits*, TControl* control) {
+            if (IsSetting(control) && UserReaches(control))
+                reach.insert(control);
+        },
+        true);
     return reach;
 }
 
@@ -246,8 +256,8 @@ bool SwitchesSettled(const TComponent* form)
 
 namespace {
 // What the switch, turned on the device to `now`, puts into effect that the form
-// refuses: its rows' settings, and the settings the Save checks that came up since the
-// switches were last settled and that no row names.
+// refuses: its rows' settings, and the settings the Save checks that its own turn
+// brought up, the user still reaches and no row names.
 std::vector<const TControl*> RefusedInEffect(const TComponent* form, const TControl* control, const AnsiString& now,
                                              const TPutBackRules& rules)
 {
@@ -261,12 +271,15 @@ std::vector<const TControl*> RefusedInEffect(const TComponent* form, const TCont
             (entry.Into.empty() || Names(entry.Into, now)))
             for (const TControl* setting : InEffect(form, entry))
                 add(setting);
-    if (!IsTableSwitch(form, control) && !UserReaches(control))
-        return refused;  // a hidden switch of the form's own
-    for (const TControl* setting : ReachedSettings(form))
-        if (setting != control && !rules.SettledReach.count(setting) && !NamedByARow(form, setting) &&
+    const TReach reached = ReachedSettings(form);
+    for (const TControl* setting : rules.Turns.BroughtUpBy(control))
+        if (reached.count(setting) && !NamedByARow(form, setting) &&
             (!dynamic_cast<const TEdit*>(setting) || rules.Checks.count(setting)))
             add(setting);
+    // In the form's order, as the note names them.
+    std::stable_sort(refused.begin(), refused.end(), [&](const TControl* a, const TControl* b) {
+        return FormOrder(form, a) < FormOrder(form, b);
+    });
     return refused;
 }
 

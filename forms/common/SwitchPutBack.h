@@ -4,12 +4,16 @@
 // device takes the switch and refuses such a setting, the switch runs over what the
 // device still holds of that setting. After such a Save, each switch the Save turned on
 // the device is judged by the device's values of what it now puts into effect: the rows
-// of the switch table (GoverningSwitches.h), and every setting its turn brought up that
-// the Save checks (a choice, or an edit with the Save's check registered: the form's
-// CheckGovernedText). Where the form refuses any of them (a choice it cannot show, a
-// value of another type, a text its Save check refuses), the switch is written back as
-// the device had it before the Save. The switch keeps showing the user's choice.
+// of the switch table (GoverningSwitches.h), and every setting its own turn brought up
+// (SwitchTurns.h) that the Save checks (a choice, or an edit whose check the form
+// declared: TSettingsForm::DeclareCheck). Where the form refuses any of them (a choice
+// it cannot show, a value of another type, a text its check refuses), the switch is
+// written back as the device had it before the Save; a switch whose turn brought up
+// nothing the form refuses stays as the user turned it. The switch keeps showing the
+// user's choice.
+#include "EditCheck.h"
 #include "SaveVerdict.h"
+#include "SwitchTurns.h"
 #include "vcl.h"
 
 #include <functional>
@@ -17,20 +21,22 @@
 #include <set>
 #include <vector>
 
-// The check a form's Save runs on what the user types in an edit it checks.
-using TDeviceTextCheck = std::function<bool(const AnsiString& text)>;
-using TDeviceTextChecks = std::map<const TControl*, TDeviceTextCheck>;
+// The checks the form's Save runs on its edits, by edit.
+using TDeviceTextChecks = std::map<const TControl*, TEditCheck>;
 
 // Each bound switch of the form (a choice or check box of a writable variable, and each
-// switch of the table's rows) with the item the device holds (DeviceSwitchItem).
-using TSwitchItems = std::map<TControl*, AnsiString>;
+// switch of the table's rows) with the item the device holds (DeviceSwitchItem), in the
+// form's order.
+using TSwitchItems = std::vector<std::pair<TControl*, AnsiString>>;
 TSwitchItems DeviceSwitchItems(const TComponent* form);
 
 // True when the user reaches the control: it and every parent up to the form shown and
 // enabled (a page of a page control while its tab is there).
 bool UserReaches(const TControl* control);
 
-// The bound settings of the form the user reaches (shown and enabled, up to the form).
+// The bound settings of the form's groups of single variables (a table's row editor
+// edits a row still to be written, no setting in effect) the user reaches (shown and
+// enabled, up to the form).
 using TReach = std::set<const TControl*>;
 TReach ReachedSettings(const TComponent* form);
 // True when every bound switch shows what the device holds as far as the form knows:
@@ -49,7 +55,7 @@ struct TSwitchInEffect {
 struct TPutBackRules {
     const TDeviceTextChecks& Checks;
     const TControlNames& Names;
-    const TReach& SettledReach;              // what the user reached while the switches were settled
+    const TSwitchTurns& Turns;               // what each switch's turn brought up
     const std::set<const TControl*>& FollowWhileOpen;  // switches the form gives back at its close
 };
 

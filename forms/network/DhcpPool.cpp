@@ -63,12 +63,12 @@ void TFM_DHCP::BuildPoolPage()
     CB_DNStatus = build.HiddenCombo("CB_DNStatus");
     ED_IpAddr = build.HiddenEdit("ED_IpAddr");
     Ed_ext = build.HiddenEdit("Ed_ext");
-    // What the server switch brings up, checked as CheckPool checks it.
-    CheckGovernedText(Ed_IPAF, IsValidHostAddressText);
-    CheckGovernedText(Ed_SubMask, IsValidSubnetMaskText);
-    CheckGovernedText(Ed_Gateway, IsValidHostAddressText);
-    CheckGovernedText(Ed_Wins, IsNoneOrHost);
-    CheckGovernedText(Ed_DNS, IsNoneOrHost);
+    // What the server switch brings up, checked by CheckPool.
+    DeclareCheck(Ed_IPAF, EditCheck(IsValidHostAddressText, "Please input valid IP address", "Waring", ""));
+    DeclareCheck(Ed_SubMask, EditCheck(IsValidSubnetMaskText, "Please input valid SubMask.", "Waring", ""));
+    DeclareCheck(Ed_Gateway, EditCheck(IsValidHostAddressText, "Please input valid Gateway.", "Waring", ""));
+    DeclareCheck(Ed_Wins, EditCheck(IsNoneOrHost, "Invalid WINS!", "Waring", ""));
+    DeclareCheck(Ed_DNS, EditCheck(IsNoneOrHost, "Please input valid DNS!", "Waring", ""));
 }
 
 void TFM_DHCP::ShowPoolFailure(KwSNMPRequest2Controls* request)
@@ -98,18 +98,12 @@ bool TFM_DHCP::CheckPool()
     long long lease = 0;
     if (!NumberText::Decimal(Ed_Lease->Text(), lease) || lease < 60 || lease > 31536000)
         return Refuse(Ed_Lease, "Please input a number between 60 and 31536000.", "Error", true);
-    if (!IsValidHostAddressText(Ed_IPAF->Text()))
-        return Refuse(Ed_IPAF, "Please input valid IP address", "Waring", true);
-    if (!IsValidSubnetMaskText(Ed_SubMask->Text()))
-        return Refuse(Ed_SubMask, "Please input valid SubMask.", "Waring", true);
-    if (!IsValidHostAddressText(Ed_Gateway->Text()))
-        return Refuse(Ed_Gateway, "Please input valid Gateway.", "Waring", true);
-    if (!IsNoneOrHost(Ed_Wins->Text()))
-        return Refuse(Ed_Wins, "Invalid WINS!", "Waring", true);
+    if (!PassesCheck(Ed_IPAF) || !PassesCheck(Ed_SubMask) || !PassesCheck(Ed_Gateway) || !PassesCheck(Ed_Wins))
+        return false;
     if (Ed_Wins->Text().IsEmpty())
         Ed_Wins->SetText(NoAddress);
-    if (!IsNoneOrHost(Ed_DNS->Text()))
-        return Refuse(Ed_DNS, "Please input valid DNS!", "Waring", true);
+    if (!PassesCheck(Ed_DNS))
+        return false;
     if (Ed_DNS->Text().IsEmpty())
         Ed_DNS->SetText(NoAddress);
     return true;

@@ -5,14 +5,6 @@
 #include "InputChecks.h"
 #include "KwSNMPRequest2Edits.h"
 
-namespace {
-// An optional address: none (empty or 0.0.0.0), or a host's.
-bool IsNoneOrHostText(const AnsiString& text)
-{
-    return text.IsEmpty() || text == "0.0.0.0" || IsValidHostAddressText(text);
-}
-}  // namespace
-
 TFM_InternetConnect* FM_InternetConnect = nullptr;
 int TFM_InternetConnect::SavedConnectionType = 0;
 
@@ -65,20 +57,9 @@ TFM_InternetConnect::TFM_InternetConnect(TComponent* Owner)
     CB_DeviceApplySetting = build.HiddenCombo("CB_DeviceApplySetting");
     LayOut(StaticType);
     // The type follows the box while the form is open; what a type brings up is judged
-    // as its Save's check judges what is typed there.
+    // by its Save's checks.
     FollowsWhileOpen(CB_Interconntypeshow);
-    for (TEdit* edit : {Edt_StaticIP, Edt_StaticGateway, Edt_StaticPDNS, Edt_PPPoEIP, Edt_PPPoEPDNS, Edt_PPTPIP})
-        CheckGovernedText(edit, IsValidHostAddressText);
-    for (TEdit* edit : {Edt_StaticSubmask, Edt_PPTPSubmask})
-        CheckGovernedText(edit, IsValidSubnetMaskText);
-    for (TEdit* edit : {Edt_StaticSDNS, Edt_DyPDNS, Edt_DySDNS, Edt_PPPoESDNS, Edt_PPTPGateway, Edt_PPTPDNS})
-        CheckGovernedText(edit, IsNoneOrHostText);
-    for (TEdit* edit : {Edt_PPPoEUser, Edt_PPTPAccount})
-        CheckGovernedText(edit, [](const AnsiString& text) { return !text.IsEmpty(); });
-    for (TEdit* edit : {Edt_Dyhostname, Edt_PPTPSever})
-        CheckGovernedText(edit, [](const AnsiString& text) {
-            return !text.IsEmpty() && IsAsciiText(text) && IsHostNameText(text);
-        });
+    DeclareChecks();
 
     OnCreate = ReadSequence([this](TObject* Sender) { FormCreate(Sender); });
     OnClose = [this](TObject* Sender, TCloseAction& Action) { FormClose(Sender, Action); };

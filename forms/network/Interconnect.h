@@ -136,6 +136,11 @@ private:
     void TakeDeviceShown();
     // An optional address the user edited (or a switch put into effect) is none, empty
     // or 0.0.0.0 (sent as 0.0.0.0), or a host address.
+    // The checks Save runs on each type's edits.
+    void DeclareChecks();
+    // The edit's declared check, unless the device's value is kept.
+    bool Passes(TEdit* edit) const;
+    // The same for an optional address, which none (empty) leaves 0.0.0.0.
     bool KeptOrOptionalAddress(TEdit* edit) const;
     // The passwords of a pair are checked against each other when one was edited.
     bool PasswordsAgree(TEdit* password, TEdit* retyped) const;

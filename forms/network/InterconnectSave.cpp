@@ -48,27 +48,71 @@ bool Refuse(TEdit* edit, const char* text, const char* caption, bool clear = tru
 // The device's way of saying "none": shown empty, held as 0.0.0.0.
 bool IsNoAddress(const AnsiString& text) { return text.IsEmpty() || text == NoAddress; }
 
-// An optional address: none becomes 0.0.0.0; anything else must be a host address.
-bool OptionalAddress(TEdit* edit)
+TEditCheck Address(const char* refusal) { return EditCheck(IsValidHostAddressText, refusal, "Waring", ""); }
+TEditCheck Mask(const char* refusal) { return EditCheck(IsValidSubnetMaskText, refusal, "Waring", ""); }
+
+// An optional address: none (empty or 0.0.0.0), or a host's.
+TEditCheck OptionalAddress(const char* refusal)
 {
-    if (IsNoAddress(edit->Text())) {
-        edit->SetText(NoAddress);
-        return true;
-    }
-    return IsValidHostAddressText(edit->Text());
+    return EditCheck([](const AnsiString& text) { return IsNoAddress(text) || IsValidHostAddressText(text); },
+                     refusal, "Waring", "");
 }
 
 // A text that is no number counts as 0, and is refused.
-bool MtuIn(TEdit* edit, long long low, long long high)
+TEditCheck Mtu(long long high, const char* refusal)
 {
-    const long long mtu = NumberText::OrZero(edit->Text());
-    return mtu >= low && mtu <= high;
+    return EditCheck(
+        [high](const AnsiString& text) {
+            const long long mtu = NumberText::OrZero(text);
+            return mtu >= 200 && mtu <= high;
+        },
+        refusal, "Waring", "");
 }
+
+bool IsFilled(const AnsiString& text) { return !text.IsEmpty(); }
+bool IsHost(const AnsiString& text) { return !text.IsEmpty() && IsAsciiText(text) && IsHostNameText(text); }
 }  // namespace
+
+void TFM_InternetConnect::DeclareChecks()
+{
+    DeclareCheck(Edt_StaticIP, Address("Please input valid static IP address"));
+    DeclareCheck(Edt_StaticSubmask, Mask("Please input valid static SubMask."));
+    DeclareCheck(Edt_StaticGateway, Address("Please input valid static Gateway."));
+    DeclareCheck(Edt_StaticPDNS, Address("Please input valid static primary DNS."));
+    DeclareCheck(Edt_StaticSDNS, OptionalAddress("Please input valid static Secordary DNS."));
+    DeclareCheck(Edt_StaticMTU, Mtu(1500, "Please input valid Static MTU."));
+    DeclareCheck(Edt_Dyhostname, EditCheck(IsHost, "Please input valid host name!", "Warning", ""));
+    DeclareCheck(Edt_DyPDNS, OptionalAddress("Please input valid Dynamic Primary DNS."));
+    DeclareCheck(Edt_DySDNS, OptionalAddress("Please input valid Dynamic Secordary DNS."));
+    DeclareCheck(Edt_DyMTU, Mtu(1500, "Please input valid Dynamic MTU."));
+    DeclareCheck(Edt_PPPoEUser, EditCheck(IsFilled, "Invaild user name!", "Warning", ""));
+    DeclareCheck(Edt_PPPoEIP, Address("Please input valid PPPoE IP address."));
+    DeclareCheck(Edt_PPPoEPDNS, Address("Please input valid PPPoE primary DNS."));
+    DeclareCheck(Edt_PPPoESDNS, OptionalAddress("Please input valid PPPoE Secordary DNS."));
+    DeclareCheck(Edt_PPPoEMTU, Mtu(1492, "Please input valid PPPOE MTU."));
+    DeclareCheck(Edt_PPTPIP, Address("Please input valid PPTP IP address"));
+    DeclareCheck(Edt_PPTPSubmask, Mask("Please input valid PPTP SubMask."));
+    DeclareCheck(Edt_PPTPGateway, OptionalAddress("Please input valid PPTP Gateway."));
+    DeclareCheck(Edt_PPTPDNS, OptionalAddress("Please input valid PPTP primary DNS."));
+    DeclareCheck(Edt_PPTPSever, {IsHost,
+                                 [](const AnsiString& text) {
+                                     return AnsiString(text.IsEmpty() ? "Server IP/Name can not be empty!"
+                                                                      : "Please input valid the host name!");
+                                 },
+                                 "Warning", ""});
+    DeclareCheck(Edt_PPTPAccount, EditCheck(IsFilled, "Account can not be empty!", "Warning", ""));
+    DeclareCheck(Edt_PPTPMTU, Mtu(1400, "Please input valid PPTP MTU."));
+}
+
+bool TFM_InternetConnect::Passes(TEdit* edit) const { return !deviceShown_.Edited(edit) || PassesCheck(edit); }
 
 bool TFM_InternetConnect::KeptOrOptionalAddress(TEdit* edit) const
 {
-    return !deviceShown_.Edited(edit) || OptionalAddress(edit);
+    if (!Passes(edit))
+        return false;
+    if (deviceShown_.Edited(edit) && IsNoAddress(edit->Text()))
+        edit->SetText(NoAddress);
+    return true;
 }
 
 bool TFM_InternetConnect::PasswordsAgree(TEdit* password, TEdit* retyped) const
@@ -85,28 +129,28 @@ bool TFM_InternetConnect::CheckStatic()
 {
     MarkRange(InfoRequest, HostName, PptpLast, smLeaveOut);
     const TDeviceTexts& device = deviceShown_;
-    if (!device.Passes(Edt_StaticIP, IsValidHostAddressText(Edt_StaticIP->Text())))
-        return Refuse(Edt_StaticIP, "Please input valid static IP address", "Waring");
+    if (!Passes(Edt_StaticIP))
+        return false;
     if (device.Edited({Edt_StaticIP, Edt_StaticSubmask}) &&
         NetworkAddressText(Edt_StaticIP->Text(), Edt_StaticSubmask->Text()) ==
             NetworkAddressText(Edt_LANIP->Text(), ED_LANSubMask->Text()))
         return Refuse(Edt_StaticIP, "The LAN IP address and WAN IP addresses should  not be in the same network! ",
                       "Warning", false);
-    if (!device.Passes(Edt_StaticSubmask, IsValidSubnetMaskText(Edt_StaticSubmask->Text())))
-        return Refuse(Edt_StaticSubmask, "Please input valid static SubMask.", "Waring");
-    if (!device.Passes(Edt_StaticGateway, IsValidHostAddressText(Edt_StaticGateway->Text())))
-        return Refuse(Edt_StaticGateway, "Please input valid static Gateway.", "Waring");
+    if (!Passes(Edt_StaticSubmask))
+        return false;
+    if (!Passes(Edt_StaticGateway))
+        return false;
     if (device.Edited({Edt_StaticIP, Edt_StaticGateway}) &&
         NetworkAddressText(Edt_StaticIP->Text(), NetMask->Text()) !=
             NetworkAddressText(Edt_StaticGateway->Text(), NetMask->Text()))
         return Refuse(Edt_StaticGateway, "The Gateway and Router addresses should be in the same network! ",
                       "Warning", false);
-    if (!device.Passes(Edt_StaticPDNS, IsValidHostAddressText(Edt_StaticPDNS->Text())))
-        return Refuse(Edt_StaticPDNS, "Please input valid static primary DNS.", "Waring");
+    if (!Passes(Edt_StaticPDNS))
+        return false;
     if (!KeptOrOptionalAddress(Edt_StaticSDNS))
-        return Refuse(Edt_StaticSDNS, "Please input valid static Secordary DNS.", "Waring");
-    if (!device.Passes(Edt_StaticMTU, MtuIn(Edt_StaticMTU, 200, 1500)))
-        return Refuse(Edt_StaticMTU, "Please input valid Static MTU.", "Waring");
+        return false;
+    if (!Passes(Edt_StaticMTU))
+        return false;
     return true;
 }
 
@@ -117,14 +161,14 @@ bool TFM_InternetConnect::CheckDynamic()
     device.MarkEdited(InfoRequest, PrimaryDns, Edt_DyPDNS);
     device.MarkEdited(InfoRequest, SecondaryDns, Edt_DySDNS);
     const AnsiString host = Edt_Dyhostname->Text();
-    if (!device.Passes(Edt_Dyhostname, !host.IsEmpty() && IsAsciiText(host) && IsHostNameText(host)))
-        return Refuse(Edt_Dyhostname, "Please input valid host name!", "Warning");
+    if (!Passes(Edt_Dyhostname))
+        return false;
     if (!KeptOrOptionalAddress(Edt_DyPDNS))
-        return Refuse(Edt_DyPDNS, "Please input valid Dynamic Primary DNS.", "Waring");
+        return false;
     if (!KeptOrOptionalAddress(Edt_DySDNS))
-        return Refuse(Edt_DySDNS, "Please input valid Dynamic Secordary DNS.", "Waring");
-    if (!device.Passes(Edt_DyMTU, MtuIn(Edt_DyMTU, 200, 1500)))
-        return Refuse(Edt_DyMTU, "Please input valid Dynamic MTU.", "Waring");
+        return false;
+    if (!Passes(Edt_DyMTU))
+        return false;
     return true;
 }
 
@@ -139,24 +183,24 @@ bool TFM_InternetConnect::CheckPppoe()
     device.MarkEdited(InfoRequest, PppoeIp, Edt_PPPoEIP);
     device.MarkEdited(InfoRequest, PrimaryDns, Edt_PPPoEPDNS);
     device.MarkEdited(InfoRequest, SecondaryDns, Edt_PPPoESDNS);
-    if (!device.Passes(Edt_PPPoEUser, !Edt_PPPoEUser->Text().IsEmpty()))
-        return Refuse(Edt_PPPoEUser, "Invaild user name!", "Warning");
+    if (!Passes(Edt_PPPoEUser))
+        return false;
     if (!PasswordsAgree(Edt_PPPoEPassword, Edt_PPPoERePassword))
         return Refuse(Edt_PPPoERePassword, "Please input the confirm password correctly!", "Warning");
     if (CB_PPPoEMode->ItemIndex() != 1)
         MarkVars(InfoRequest, smLeaveOut, PppoeIp);
-    else if (!device.Passes(Edt_PPPoEIP, IsValidHostAddressText(Edt_PPPoEIP->Text())))
-        return Refuse(Edt_PPPoEIP, "Please input valid PPPoE IP address.", "Waring");
+    else if (!Passes(Edt_PPPoEIP))
+        return false;
     if (CB_PPPoEDNS->ItemIndex() != 1) {
         MarkRange(InfoRequest, PrimaryDns, SecondaryDns, smLeaveOut);  // the ISP gives them
     } else {
-        if (!device.Passes(Edt_PPPoEPDNS, IsValidHostAddressText(Edt_PPPoEPDNS->Text())))
-            return Refuse(Edt_PPPoEPDNS, "Please input valid PPPoE primary DNS.", "Waring");
+        if (!Passes(Edt_PPPoEPDNS))
+            return false;
         if (!KeptOrOptionalAddress(Edt_PPPoESDNS))
-            return Refuse(Edt_PPPoESDNS, "Please input valid PPPoE Secordary DNS.", "Waring");
+            return false;
     }
-    if (!device.Passes(Edt_PPPoEMTU, MtuIn(Edt_PPPoEMTU, 200, 1492)))
-        return Refuse(Edt_PPPoEMTU, "Please input valid PPPOE MTU.", "Waring");
+    if (!Passes(Edt_PPPoEMTU))
+        return false;
     if (RB_Always->Checked())
         CB_connectMode->SetItemIndex(0);
     else if (RB_Manual->Checked())
@@ -178,12 +222,12 @@ bool TFM_InternetConnect::CheckPptp()
     if (CB_PPTPMode->ItemIndex() != 0) {
         MarkRange(InfoRequest, PptpAddressFirst, PptpAddressLast, smLeaveOut);  // the server gives them
     } else {
-        if (!device.Passes(Edt_PPTPIP, IsValidHostAddressText(Edt_PPTPIP->Text())))
-            return Refuse(Edt_PPTPIP, "Please input valid PPTP IP address", "Waring");
-        if (!device.Passes(Edt_PPTPSubmask, IsValidSubnetMaskText(Edt_PPTPSubmask->Text())))
-            return Refuse(Edt_PPTPSubmask, "Please input valid PPTP SubMask.", "Waring");
+        if (!Passes(Edt_PPTPIP))
+            return false;
+        if (!Passes(Edt_PPTPSubmask))
+            return false;
         if (!KeptOrOptionalAddress(Edt_PPTPGateway))
-            return Refuse(Edt_PPTPGateway, "Please input valid PPTP Gateway.", "Waring");
+            return false;
         // The gateway, when there is one, lies in the address's network (a server
         // named by its host name never could).
         if (device.Edited({Edt_PPTPIP, Edt_PPTPGateway}) && !IsNoAddress(Edt_PPTPGateway->Text()) &&
@@ -192,19 +236,16 @@ bool TFM_InternetConnect::CheckPptp()
             return Refuse(Edt_PPTPGateway, "The Gateway and Router address should be the same network! ", "Warning",
                           false);
         if (!KeptOrOptionalAddress(Edt_PPTPDNS))
-            return Refuse(Edt_PPTPDNS, "Please input valid PPTP primary DNS.", "Waring");
+            return false;
     }
     if (!PasswordsAgree(Edt_PPTPPassword, Edt_PPTPRePassword))
         return Refuse(Edt_PPTPRePassword, "Please input the confirm password correctly!", "Warning");
-    const AnsiString server = Edt_PPTPSever->Text();
-    if (!device.Passes(Edt_PPTPSever, !server.IsEmpty()))
-        return Refuse(Edt_PPTPSever, "Server IP/Name can not be empty!", "Warning");
-    if (!device.Passes(Edt_PPTPSever, IsAsciiText(server) && IsHostNameText(server)))
-        return Refuse(Edt_PPTPSever, "Please input valid the host name!", "Warning");
-    if (!device.Passes(Edt_PPTPAccount, !Edt_PPTPAccount->Text().IsEmpty()))
-        return Refuse(Edt_PPTPAccount, "Account can not be empty!", "Warning");
-    if (!device.Passes(Edt_PPTPMTU, MtuIn(Edt_PPTPMTU, 200, 1400)))
-        return Refuse(Edt_PPTPMTU, "Please input valid PPTP MTU.", "Waring");
+    if (!Passes(Edt_PPTPSever))
+        return false;
+    if (!Passes(Edt_PPTPAccount))
+        return false;
+    if (!Passes(Edt_PPTPMTU))
+        return false;
     return true;
 }
 

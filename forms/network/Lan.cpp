@@ -38,9 +38,9 @@ TFM_LanCfg::TFM_LanCfg(TComponent* Owner)
     ED_IpAddr->SetText("   .   .   .   ");
     ED_SubMask->SetText("255.255.255.0");
     ED_DefGw->SetText("   .   .   .   ");
-    CheckGovernedText(ED_IpAddr, IsValidHostAddressText);
-    CheckGovernedText(ED_SubMask, IsValidSubnetMaskText);
-    CheckGovernedText(ED_DefGw, IsGatewayText);
+    DeclareCheck(ED_IpAddr, EditCheck(IsValidHostAddressText, "Please input valid IP Address.", "Warning", ""));
+    DeclareCheck(ED_SubMask, EditCheck(IsValidSubnetMaskText, "Please input valid Subnet Mask.", "Warning", ""));
+    DeclareCheck(ED_DefGw, EditCheck(IsGatewayText, "Please input valid Gateway.", "Waring", ""));
     rows.Skip(12);
     BT_LanCfgOk = build.Button("BT_LanCfgOk", "Save", rows.ButtonLeft(1), rows.Top(),
                                [this](TObject* S) { BT_LanCfgOkClick(S); });
@@ -116,27 +116,19 @@ void TFM_LanCfg::CB_IPFromChange(TObject* Sender) { ShowAddressRows(); }
 
 void TFM_LanCfg::BT_LanCfgCancelClick(TObject* Sender) { Close(); }
 
+bool TFM_LanCfg::Passes(TEdit* edit) const { return !deviceAddress_.Edited(edit) || PassesCheck(edit); }
+
 bool TFM_LanCfg::CheckStaticAddress()
 {
-    if (!deviceAddress_.Passes(ED_IpAddr, IsValidHostAddressText(ED_IpAddr->Text()))) {
-        ED_IpAddr->SetText("");
-        return RefuseInput("Please input valid IP Address.", "Warning", ED_IpAddr);
-    }
+    if (!Passes(ED_IpAddr))
+        return false;
     // The WAN side exists in router operation only.
     if (CB_APMode->ItemIndex() == RouterModeItem &&
         NetworkAddressText(Edt_WANIP->Text(), ED_WANSubMask->Text()) ==
             NetworkAddressText(ED_IpAddr->Text(), ED_SubMask->Text()))
         return RefuseInput("The LAN IP address and WAN IP address should  not be the same network! ",
                            "Warning", ED_IpAddr);
-    if (!deviceAddress_.Passes(ED_SubMask, IsValidSubnetMaskText(ED_SubMask->Text()))) {
-        ED_SubMask->SetText("");
-        return RefuseInput("Please input valid Subnet Mask.", "Warning", ED_SubMask);
-    }
-    if (!deviceAddress_.Passes(ED_DefGw, IsGatewayText(ED_DefGw->Text()))) {
-        ED_DefGw->SetText("");
-        return RefuseInput("Please input valid Gateway.", "Waring", ED_DefGw);
-    }
-    return true;
+    return Passes(ED_SubMask) && Passes(ED_DefGw);
 }
 
 void TFM_LanCfg::SaveStaticAddress()

@@ -46,6 +46,8 @@ public:
 
 private:
     bool CheckStaticAddress();
+    // The address edit's declared check, unless the device's value is kept.
+    bool Passes(TEdit* edit) const;
     void SaveStaticAddress();
     void ClearZeroAddresses();
 

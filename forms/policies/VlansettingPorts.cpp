@@ -90,7 +90,7 @@ void TFM_VlanSetting::FillPortPvids()
 bool TFM_VlanSetting::ReadPvids()
 {
     for (TEdit* edit : BoundPvidEdits())
-        CheckGovernedText(edit, IsPvidText);
+        DeclareCheck(edit, EditCheck(IsPvidText, VidRangeText, "Warning", "1"));
     if (!ReadGroup(PvidSettingRequest))
         return false;
     devicePvids_.TakeShown(BoundPvidEdits(), IsPvidText);
@@ -151,11 +151,8 @@ void TFM_VlanSetting::Btn_PvidApplyClick(TObject*)
     // Only what the user typed is checked and written: a PVID as the device gave it is
     // the device's, whether the form could take it or not.
     for (int k = 0; k < PvidCount; ++k) {
-        if (!devicePvids_.Passes(PvidEdits[k], IsPvidText(PvidEdits[k]->Text()))) {
-            PvidEdits[k]->SetText("1");
-            RefuseInput(VidRangeText, "Warning", PvidEdits[k]);
+        if (devicePvids_.Edited(PvidEdits[k]) && !PassesCheck(PvidEdits[k]))
             return;
-        }
     }
     for (int k = 0; k < PvidCount; ++k)
         devicePvids_.MarkEdited(PvidSettingRequest, k, PvidEdits[k]);

@@ -47,6 +47,9 @@ TFM_Wirless::TFM_Wirless(TComponent* Owner)
     ConnectHandlers();
 
     CB_Band->SetItemIndex(0);
+    DeclareChecks();
+    // Save copies the security the user chooses into the authentication.
+    TurnedThrough(CB_dot11Authentication, {CB_SecurityMode, CB_WPAMode});
     OnCreate = ReadSequence([this](TObject* Sender) { FormCreate(Sender); });
     OnShow = [this](TObject* Sender) { FormShow(Sender); };
 }
@@ -482,13 +485,6 @@ void TFM_Wirless::Bt_RefreshClick(TObject* Sender)
 
 void TFM_Wirless::RememberSecurityTexts()
 {
-    for (int k = 0; k < 4; ++k)
-        CheckGovernedText(Ed_Key[k], [this, k](const AnsiString& text) { return DeviceKeyFits(k, text); });
-    // What WPA's security brings up, checked as its Save checks it.
-    CheckGovernedText(Ed_Passphrase, IsPassphraseText);
-    CheckGovernedText(Edt_RadiusServer, IsValidHostAddressText);
-    CheckGovernedText(Edt_RadiusPort, IsRadiusPortText);
-    CheckGovernedText(Edt_RadiusSecret, IsRadiusSecretText);
     deviceSecurity_.TakeShown({Ed_Key[0], Ed_Key[1], Ed_Key[2], Ed_Key[3], Ed_ConfirmKey, Ed_Passphrase,
                                Ed_ConfirmPass, Edt_RadiusServer, Edt_RadiusPort, Edt_RadiusSecret});
 }

@@ -277,7 +277,7 @@ public:
     bool IsValidMacAddress(const AnsiString& text);
     bool CheckSsidAndWdsPeers();
     bool CheckDuplicateRemoteMacs();
-    bool CheckCloneMacAddress();
+    void DeclareChecks();
     void WarnOfSharedKey();
 
     // --- site survey (WirlessSurvey.cpp) ------------------------------------------------

@@ -174,12 +174,38 @@ bool TFM_Wirless::CheckDuplicateRemoteMacs()
     return true;
 }
 
-bool TFM_Wirless::CheckCloneMacAddress()
+void TFM_Wirless::DeclareChecks()
 {
-    const AnsiString address = Edt_MACAddr->Text();
-    if (address.Length() != 12)
-        return RefuseInput("Invaild MAC address!", "Warning", Edt_MACAddr);
-    return IsValidMacAddress(address);
+    // A key is judged under the type the device holds for it: the user's type and size
+    // are checked by CheckWepKey, and the table's rows govern the key in use.
+    for (int k = 0; k < 4; ++k)
+        DeclareCheck(Ed_Key[k], {[this, k](const AnsiString& text) { return DeviceKeyFits(k, text); },
+                                 [this, k](const AnsiString&) {
+                                     return KeyLengthText(k, CB_KeyType[k]->ItemIndex() == 1,
+                                                          CB_WepEncryp[k]->ItemIndex());
+                                 },
+                                 "Warning"});
+    DeclareCheck(Ed_Passphrase, {IsPassphraseText,
+                                 [](const AnsiString& text) {
+                                     return AnsiString(text.Length() < 8 ? "The Passphrase length is between 8 and 63."
+                                                                         : "The max length of Passphrase is 63.");
+                                 },
+                                 "Error"});
+    DeclareCheck(Edt_RadiusServer, EditCheck(IsValidHostAddressText, "The Radius server's IP is illegal.", "Error"));
+    DeclareCheck(Edt_RadiusPort, EditCheck(IsRadiusPortText, "Please input a number between 1 and 65535.", "Error"));
+    DeclareCheck(Edt_RadiusSecret, {IsRadiusSecretText,
+                                    [](const AnsiString& text) {
+                                        return AnsiString(text.IsEmpty()
+                                                              ? "The shared secret of radius server cannot be empty."
+                                                              : "The max length of secret of radius server is 64.");
+                                    },
+                                    "Error"});
+    DeclareCheck(Edt_MACAddr, {[](const AnsiString& text) { return text.Length() == 12 && IsUnicastMacText(text); },
+                               [](const AnsiString& text) {
+                                   return AnsiString(text.Length() != 12 ? "Invaild MAC address!"
+                                                                         : "Invalid MAC Address.");
+                               },
+                               "Warning"});
 }
 
 void TFM_Wirless::WarnOfSharedKey()
@@ -211,10 +237,8 @@ bool TFM_Wirless::CheckInterval()
 
 bool TFM_Wirless::CheckPassphrase()
 {
-    if (!IsPassphraseText(Ed_Passphrase->Text()))
-        return RefuseInput(Ed_Passphrase->Text().Length() < 8 ? "The Passphrase length is between 8 and 63."
-                                                              : "The max length of Passphrase is 63.",
-                           "Error", Ed_Passphrase);
+    if (!PassesCheck(Ed_Passphrase))
+        return false;
     if (Ed_Passphrase->Text() != Ed_ConfirmPass->Text())
         return RefuseInput(ConfirmText, "Warning", Ed_Passphrase);
     return true;
@@ -222,15 +246,7 @@ bool TFM_Wirless::CheckPassphrase()
 
 bool TFM_Wirless::CheckRadius()
 {
-    if (!IsValidHostAddressText(Edt_RadiusServer->Text()))
-        return RefuseInput("The Radius server's IP is illegal.", "Error", Edt_RadiusServer);
-    if (!IsRadiusPortText(Edt_RadiusPort->Text()))
-        return RefuseInput("Please input a number between 1 and 65535.", "Error", Edt_RadiusPort);
-    if (!IsRadiusSecretText(Edt_RadiusSecret->Text()))
-        return RefuseInput(Edt_RadiusSecret->Text().IsEmpty() ? "The shared secret of radius server cannot be empty."
-                                                              : "The max length of secret of radius server is 64.",
-                           "Error", Edt_RadiusSecret);
-    return true;
+    return PassesCheck(Edt_RadiusServer) && PassesCheck(Edt_RadiusPort) && PassesCheck(Edt_RadiusSecret);
 }
 
 bool TFM_Wirless::RunSaveChecks(const TSavePlan& plan)
@@ -262,6 +278,6 @@ bool TFM_Wirless::RunSaveChecks(const TSavePlan& plan)
     }
     // The cloned address is checked with the rest, before anything is written.
     if (plan.Sequence == ssClient && CBH_CloneMACStatus->Checked() && CB_MACSource->ItemIndex() == 1)
-        return CheckCloneMacAddress();
+        return PassesCheck(Edt_MACAddr);
     return true;
 }

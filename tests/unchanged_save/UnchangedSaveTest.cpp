@@ -249,13 +249,19 @@ const std::map<std::string, const char*> MenuItems = {
     {"FM_Time", "Time"},    {"LogSetForm", "LogSettings1"},            {"FM_Performace", "adPerformance1"},
     {"FM_Group", "UserLimit"}, {"FM_Admin2", "tAdmin2"},     {"FM_VlanSetting", "VlanSetting1"}};
 
-// A value the form's check refuses, of the type the device holds the setting in.
-std::string RefusedValue(const std::string& setting, const std::string& type)
+// A value the form's check refuses, of the type the device holds the setting in. An
+// address with the first number 0 keeps the last one of `start` (a pool's range is
+// counted from it), 1 for a 0.
+std::string RefusedValue(const std::string& setting, const std::string& type, const std::string& start = "")
 {
     if (setting == "Ed_AckTimeOut" || setting == "Ed_UsrL")
         return setting == "Ed_UsrL" ? "99" : "10";
     if (type == "HEX")
         return "FF:FF:FF:FF:FF:FF";  // broadcast: no station's address
+    if (type == "IPADDRESS" && !start.empty()) {
+        const std::string last = start.substr(start.rfind('.') + 1);
+        return "0.0.0." + (last == "0" ? std::string("1") : last);
+    }
     return type == "IPADDRESS" ? "224.0.0.1" : type == "INTEGER" ? "9999" : "\"\"";
 }
 
@@ -561,6 +567,9 @@ struct Brought {
     std::string Switch, From, To, Setting;
     bool Secret = false;   // written only when typed: no silent turn to judge
     bool Row = false;      // a row of the switch table
+    // Switches hidden under the switch's From that the device holds at these items, so
+    // that its turn brings the setting up with them (a client's clone, on and manual).
+    std::map<std::string, std::string> Holds;
 };
 
 // A secret is written only when typed, never from what the device shows of it.
@@ -587,11 +596,10 @@ bool RowPutsIntoEffect(TForm* form, const std::string& name, const std::string& 
     });
 }
 
-// What each switch the user reaches brings up as it turns from one item to another,
-// and the table does not name.
-std::vector<Brought> UnnamedBroughtUp(TForm* form)
+// The bound switches of writable variables the user reaches (and the hidden ones a row
+// names, which the user turns through another control).
+std::set<std::string> Switches(TForm* form)
 {
-    std::vector<Brought> found;
     std::set<std::string> switches;
     for (KwSNMPRequest2Edits* request : Owned<KwSNMPRequest2Edits>(form))
         for (const auto& binding : request->Bindings) {
@@ -601,29 +609,82 @@ std::vector<Brought> UnnamedBroughtUp(TForm* form)
                 (UserReaches(control) || IsTableSwitch(form, control->Name().ToStdString())))
                 switches.insert(control->Name().ToStdString());
         }
+    return switches;
+}
+
+void TurnAndSettle(TForm* form, const std::string& name, const std::string& item)
+{
+    Turn(form, name, item);
+    EXPECT_TRUE(PumpUntil([&] { return RequestsIdle(form); }, 20)) << OutstandingRequests(form);
+}
+
+// The edits a switch's turn to `to` brings up together with the switches it brings up
+// (`shown` before them), held as `holds`, up to two deep.
+void BroughtUpUnder(TForm* form, const Brought& turn, const std::set<std::string>& known,
+                    const std::set<std::string>& shown, int depth, std::vector<Brought>& found)
+{
+    if (depth == 0)
+        return;
+    for (const std::string& inner : Switches(form)) {
+        if (known.count(inner) || turn.Holds.count(inner))
+            continue;
+        const std::string opening = SwitchItem(FindControl<TControl>(form, inner.c_str())).ToStdString();
+        for (const std::string& item : ItemsOf(FindControl<TControl>(form, inner.c_str()))) {
+            if (item == opening || !Turnable(inner, item))
+                continue;
+            TurnAndSettle(form, inner, item);
+            Brought under = turn;
+            under.Holds[inner] = item;
+            const std::set<std::string> now = Reachable(form);
+            for (const std::string& setting : now)
+                if (!shown.count(setting) && FindControl<TEdit>(form, setting.c_str()) &&
+                    !Governs(form, turn.Switch, turn.To, setting)) {
+                    under.Setting = setting;
+                    under.Secret = IsPassword(form, setting);
+                    found.push_back(under);
+                }
+            std::set<std::string> more = known;
+            more.insert(inner);
+            BroughtUpUnder(form, under, more, now, depth - 1, found);
+        }
+        TurnAndSettle(form, inner, opening);
+    }
+}
+
+// What each switch the user reaches brings up as it turns from one item to another,
+// and the table does not name; also what it brings up with the switches it brings up,
+// where the device holds those at another item.
+std::vector<Brought> UnnamedBroughtUp(TForm* form)
+{
+    std::vector<Brought> found;
+    const std::set<std::string> switches = Switches(form);
     for (const std::string& name : switches) {
         const auto* control = FindControl<TControl>(form, name.c_str());
         const std::string opening = SwitchItem(control).ToStdString();
         std::map<std::string, std::set<std::string>> reached;
+        std::vector<Brought> under;
         // A hidden switch the user turns through another control: its items no row names
         // (the switch pass turns it to the others).
         const bool hidden = !UserReaches(control);
         for (const std::string& item : ItemsOf(control)) {
             if (!Turnable(name, item) || (hidden && item != opening && RowPutsIntoEffect(form, name, item)))
                 continue;
-            Turn(form, name, item);
-            EXPECT_TRUE(PumpUntil([&] { return RequestsIdle(form); }, 20)) << OutstandingRequests(form);
+            TurnAndSettle(form, name, item);
             reached[item] = Reachable(form);
+            if (item != opening)
+                BroughtUpUnder(form, {name, opening, item, "", false, false, {}}, switches, reached[item], 2, under);
         }
-        Turn(form, name, opening);
-        EXPECT_TRUE(PumpUntil([&] { return RequestsIdle(form); }, 20)) << OutstandingRequests(form);
+        TurnAndSettle(form, name, opening);
         std::set<std::pair<std::string, std::string>> seen;
         for (const auto& [to, shown] : reached)
             for (const auto& [from, before] : reached)
                 for (const std::string& setting : shown)
                     if (!before.count(setting) && setting != name && !Governs(form, name, to, setting) &&
                         seen.insert({to, setting}).second)
-                        found.push_back({name, from, to, setting, IsPassword(form, setting)});
+                        found.push_back({name, from, to, setting, IsPassword(form, setting), false, {}});
+        for (const Brought& each : under)
+            if (seen.insert({each.To, each.Setting}).second)
+                found.push_back(each);
     }
     return found;
 }
@@ -657,9 +718,33 @@ std::vector<Brought> TableRows(TForm* form)
                 setting = each.ToStdString();
         Turn(form, row.Switch, opening);
         if (!from.empty() && !to.empty() && !setting.empty())
-            rows.push_back({row.Switch, from, to, setting, IsPassword(form, setting), true});
+            rows.push_back({row.Switch, from, to, setting, IsPassword(form, setting), true, {}});
     }
     return rows;
+}
+
+// A switch the user reaches whose turns bring nothing up, turned to another item.
+struct Bystander {
+    std::string Switch, To;
+};
+
+std::vector<Bystander> Bystanders(TForm* form, const std::vector<Brought>& brought)
+{
+    std::vector<Bystander> found;
+    for (const std::string& name : Switches(form)) {
+        const auto* control = FindControl<TControl>(form, name.c_str());
+        const bool bringsUp = std::any_of(brought.begin(), brought.end(), [&](const Brought& each) {
+            return each.Switch == name || each.Holds.count(name);
+        });
+        if (bringsUp || !UserReaches(control) || IsTableSwitch(form, name))
+            continue;
+        for (const std::string& item : ItemsOf(control))
+            if (item != SwitchItem(control).ToStdString() && Turnable(name, item)) {
+                found.push_back({name, item});
+                break;
+            }
+    }
+    return found;
 }
 
 // A text the form takes for the setting, of the type the device holds it in: what the
@@ -675,11 +760,26 @@ std::string ValidText(const std::string& setting, const std::string& start)
                           d < 200;
         return host ? text : "10.0.0.2";
     }
+    if (type == "HEX")
+        return "001122334455";  // a station's address
+    if (setting.rfind("Ed_Key", 0) == 0)
+        return "abcde";  // a 64-bit ASCII key
     return type == "STRING" && text.size() < 8 ? "password1" : text;
 }
 
+// True when `confirm` is named the confirmation of `edit` (Ed_ConfirmKey of Ed_Key2).
+bool ConfirmsIt(const TEdit* confirm, const TEdit* edit)
+{
+    const std::string name = confirm->Name().ToStdString(), setting = edit->Name().ToStdString();
+    const std::size_t at = name.find("Confirm");
+    const std::size_t underscore = setting.find('_');
+    return at != std::string::npos && underscore != std::string::npos &&
+           setting.compare(underscore + 1, name.size() - at - 7, name, at + 7) == 0;
+}
+
 // Types the text into the setting's edit, and into its confirmation the user reaches:
-// an edit showing what the setting showed, named a confirmation or (for a secret) secret.
+// an edit showing what the setting showed or named its confirmation, named a
+// confirmation or (for a secret) secret.
 void TypeSetting(TForm* form, const Brought& each, TEdit* edit, const std::string& text)
 {
     const AnsiString was = edit->Text();
@@ -687,8 +787,8 @@ void TypeSetting(TForm* form, const Brought& each, TEdit* edit, const std::strin
     Type(edit, text.c_str());
     for (int i = 0; i < form->ComponentCount(); ++i)
         if (auto* other = dynamic_cast<TEdit*>(form->Components(i));
-            other && other != edit && other->Text() == was &&
-            ((each.Secret && other->PasswordChar()) || other->Name().Pos("Confirm") > 0) && UserReaches(other)) {
+            other && other != edit && UserReaches(other) && (other->Text() == was || ConfirmsIt(other, edit)) &&
+            ((each.Secret && other->PasswordChar()) || other->Name().Pos("Confirm") > 0)) {
             other->SetText("");
             Type(other, text.c_str());
         }
@@ -764,7 +864,9 @@ TEST_P(SwitchTableCheck, WhatATurnBringsUpIsGovernedOrCheckedWheneverSent)
     std::vector<Brought> brought;
     std::map<std::string, std::pair<std::string, const KwOptionList*>> bound;  // control -> variable
     std::map<std::string, std::map<std::string, std::string>> values;        // switch -> item -> value
+    std::map<std::string, std::string> shownText;                             // edit -> its text at opening
     std::set<std::string> choices;
+    std::vector<Bystander> bystanders;
     ASSERT_TRUE(OpenAndClose([&] { OpenMenuForm(item); }, [&] {
         TForm* form = NewestForm();
         ASSERT_TRUE(PumpUntil([&] { return RequestsIdle(form); }, 20)) << OutstandingRequests(form);
@@ -772,15 +874,28 @@ TEST_P(SwitchTableCheck, WhatATurnBringsUpIsGovernedOrCheckedWheneverSent)
         brought = UnnamedBroughtUp(form);
         for (const Brought& row : TableRows(form))
             brought.push_back(row);
-        for (const Brought& each : brought)
+        std::set<std::string> switches;
+        for (const Brought& each : brought) {
+            switches.insert(each.Switch);
+            for (const auto& held : each.Holds)
+                switches.insert(held.first);
+            if (const auto* edit = FindControl<TEdit>(form, each.Setting.c_str()))
+                shownText[each.Setting] = edit->Text().ToStdString();
             for (const std::string& name : {each.Switch, each.Setting}) {
                 bound[name] = Bound(form, name);
                 if (IsChoice(FindControl<TControl>(form, name.c_str())))
                     choices.insert(name);
             }
-        for (const Brought& each : brought)
-            values[each.Switch] = ValuesOf(FindControl<TControl>(form, each.Switch.c_str()), bound[each.Switch].second);
+        }
+        bystanders = Bystanders(form, brought);
+        for (const Bystander& bystander : bystanders)
+            switches.insert(bystander.Switch);
+        for (const std::string& name : switches) {
+            bound[name] = Bound(form, name);
+            values[name] = ValuesOf(FindControl<TControl>(form, name.c_str()), bound[name].second);
+        }
     }));
+    std::size_t cases = 0;
     for (const Brought& each : brought) {
         const std::string switchOid = bound[each.Switch].first;
         const std::string settingOid = bound[each.Setting].first;
@@ -789,16 +904,25 @@ TEST_P(SwitchTableCheck, WhatATurnBringsUpIsGovernedOrCheckedWheneverSent)
         const std::string type = TypeOf(start.at(switchOid));
         const std::string settingType = TypeOf(start.at(settingOid));
         const bool choice = choices.count(each.Setting) > 0;
-        if (choice && settingType != "INTEGER")
-            continue;
-        const std::string refused = settingType + " " + (choice ? "9999" : RefusedValue(each.Setting, settingType));
+        const std::string& shownAs = shownText[each.Setting];
+        const bool converted = settingType == "IPADDRESS" && !shownAs.empty() &&
+                               std::all_of(shownAs.begin(), shownAs.end(), ::isdigit);
+        if ((choice && settingType != "INTEGER") || converted)
+            continue;  // a choice of another type, or an address the form shows as a count
+        const std::string refused = settingType + " " + (choice ? "9999" : RefusedValue(each.Setting, settingType, start.at(settingOid)));
         const auto ground = [&](bool holdRefused) {
             EXPECT_TRUE(devsim.LoadState(startState));
             for (const auto& [tail, value] : each.Row ? GroundOf(each.Switch) : std::map<std::string, int>{})
                 EXPECT_TRUE(devsim.SetValue(DeviceOid(tail), "INTEGER", std::to_string(value)));
             EXPECT_TRUE(devsim.SetValue(switchOid, type, values[each.Switch][each.From]));
-            if (holdRefused) {
-                EXPECT_TRUE(devsim.SetValue(settingOid, settingType, refused.substr(refused.find(' ') + 1)));
+            for (const auto& [held, heldItem] : each.Holds)
+                EXPECT_TRUE(devsim.SetValue(bound[held].first, TypeOf(start.at(bound[held].first)), values[held][heldItem]));
+            // Else a station's address, which the form takes.
+            const std::string value = holdRefused          ? refused.substr(refused.find(' ') + 1)
+                                      : settingType == "HEX" ? "00:11:22:33:44:55"
+                                                             : "";
+            if (!value.empty()) {
+                EXPECT_TRUE(devsim.SetValue(settingOid, settingType, value));
             }
         };
         // The boxes the turn alone brings on a device that holds valid values.
@@ -814,8 +938,10 @@ TEST_P(SwitchTableCheck, WhatATurnBringsUpIsGovernedOrCheckedWheneverSent)
         }});
         if (choice ? !Writes(typed, settingOid) : !SaidSomething(typed, 0, usual))
             continue;  // the form takes the value, or never writes the setting
+        // The refused value as the device's state gives it.
+        ground(true);
         const std::map<std::string, std::string> effect = {{switchOid, type + " " + values[each.Switch][each.To]},
-                                                           {settingOid, refused}};
+                                                           {settingOid, Held(StateValues(devsim), settingOid)}};
         if (!each.Secret && !each.Row) {
             ground(true);
             const UnchangedSaveRun run = SaveRounds(item, devsim, dialogs, false, {turn});
@@ -828,15 +954,63 @@ TEST_P(SwitchTableCheck, WhatATurnBringsUpIsGovernedOrCheckedWheneverSent)
         }
         // Taken in part: the device holds the refused value and refuses the setting's set;
         // the user turns the switch and gives the setting a value the form takes.
+        // A switch the user turned beside it, which brings nothing up, stands on its own:
+        // where the device took it, it stays.
+        // Each case takes the next one, so that every such switch stands beside some turn.
+        const Bystander* beside = nullptr;
+        for (std::size_t i = 0; i < bystanders.size() && !beside; ++i) {
+            const Bystander& bystander = bystanders[(cases + i) % bystanders.size()];
+            if (bystander.Switch != each.Switch && !each.Holds.count(bystander.Switch) &&
+                bound[bystander.Switch].first != switchOid && start.count(bound[bystander.Switch].first))
+                beside = &bystander;
+        }
+        ++cases;
+        const TUserChange give = TurnAndGive(each, ValidText(each.Setting, start.at(settingOid)));
+        const TUserChange giveBeside = [&](TForm* form) {
+            give(form);
+            if (beside)
+                Turn(form, beside->Switch, beside->To);
+        };
+        const auto undone = [&](const UnchangedSaveRun& run, const std::string& name, const std::string& to) {
+            const std::string oid = bound[name].first;
+            const std::string value = TypeOf(start.at(oid)) + " " + values[name][to];
+            for (const SavePress& press : run.Presses)
+                for (const DevsimJournalEntry& set : press.Sets)
+                    for (const DevsimJournalBinding& binding : set.Bindings)
+                        if (binding.Oid == oid && set.Status == "noError" && Held(press.After, oid) != value)
+                            return true;
+            return false;
+        };
         ground(true);
         ASSERT_EQ(devsim.Control("set ro " + settingOid + " " + refused).rfind("OK", 0), 0u) << settingOid;
-        const UnchangedSaveRun partly = SaveRounds(
-            item, devsim, dialogs, false, {TurnAndGive(each, ValidText(each.Setting, start.at(settingOid)))});
+        const UnchangedSaveRun partly = SaveRounds(item, devsim, dialogs, false, {giveBeside});
+        const bool sent = std::any_of(partly.Presses.begin(), partly.Presses.end(), [](const SavePress& press) {
+            return std::any_of(press.Sets.begin(), press.Sets.end(),
+                               [](const DevsimJournalEntry& set) { return set.Status != "noError"; });
+        });
+        // Unless the device's other values refuse the turn alone, the Save sends it.
+        EXPECT_TRUE(sent || !usual.empty()) << formName << ": " << each.Switch << " turned to \"" << each.To << "\" with "
+                          << each.Setting << " given a value the form takes: no Save sent it, saying "
+                          << ::testing::PrintToString(BoxesShown(partly, 0));
         EXPECT_FALSE(SilentlyLeftInEffect(partly, effect))
             << formName << ": " << each.Switch << " turned to \"" << each.To << "\" with " << each.Setting
             << " refused by the device: the switch runs over " << refused << " and no status says so: "
             << ::testing::PrintToString(partly.Presses.empty() ? std::vector<std::string>{}
                                                                : partly.Presses.back().Statuses);
+        if (!beside)
+            continue;
+        EXPECT_FALSE(undone(partly, beside->Switch, beside->To))
+            << formName << ": " << beside->Switch << " turned to \"" << beside->To << "\" beside " << each.Switch
+            << " was taken and written back, though it brings up nothing refused";
+        // The other way round: the device refuses the switch beside it and takes the
+        // setting; the switch brings up nothing refused and stays.
+        ground(false);
+        const std::string besideOid = bound[beside->Switch].first;
+        ASSERT_EQ(devsim.Control("set ro " + besideOid + " " + start.at(besideOid)).rfind("OK", 0), 0u) << besideOid;
+        const UnchangedSaveRun other = SaveRounds(item, devsim, dialogs, false, {giveBeside});
+        EXPECT_FALSE(undone(other, each.Switch, each.To))
+            << formName << ": " << each.Switch << " turned to \"" << each.To << "\" was taken and written back when "
+            << beside->Switch << " was refused, though " << each.Setting << " holds what the form takes";
     }
 }
 
