@@ -64,6 +64,20 @@ std::vector<Row> Walk(KwSNMPRequest& request, bool& ok)
     return rows;
 }
 
+// Walks asynchronously, each done asking for the next row: the record of every step.
+std::vector<KwSNMPError> WalkAsync(KwSNMPRequest& request)
+{
+    std::vector<KwSNMPError> records;
+    KwSNMPAsyncDone step = [&](KwSNMPError& e, KwSNMPVarList&) {
+        records.push_back(e);
+        if (!e.Last)
+            request.GetAsync(step, false);
+    };
+    request.GetAsync(step, true);
+    EXPECT_TRUE(PumpUntil([&] { return !records.empty() && records.back().Last; }));
+    return records;
+}
+
 TEST_F(DevsimRequests, SparseColumnsStayAligned)
 {
     const std::string key = Oid(".1.1.1"), name = Oid(".1.1.2"), number = Oid(".1.1.3");
@@ -123,15 +137,8 @@ TEST_F(DevsimRequests, AnAnswerBrokenPartWayFailsTheWalk)
             EXPECT_NE(request.LastFailure.Message.ToStdString().find(fault.said), std::string::npos)
                 << request.LastFailure.Message.ToStdString();
 
-            std::vector<KwSNMPError> records;
-            KwSNMPAsyncDone step = [&](KwSNMPError& e, KwSNMPVarList&) {
-                records.push_back(e);
-                if (!e.Last)
-                    request.GetAsync(step, false);
-            };
-            request.GetAsync(step, true);
-            ASSERT_TRUE(PumpUntil([&] { return !records.empty() && records.back().Last; }));
-            EXPECT_EQ(records.size(), 2u);  // row 1, then the broken answer
+            const std::vector<KwSNMPError> records = WalkAsync(request);
+            ASSERT_EQ(records.size(), 2u);  // row 1, then the broken answer
             EXPECT_NE(records.back().Code, 0);
             EXPECT_NE(records.back().Message.ToStdString().find(fault.said), std::string::npos)
                 << records.back().Message.ToStdString();
@@ -145,14 +152,7 @@ TEST_F(DevsimRequests, NoSuchNameAtTheEndOfTheViewEndsTheWalkAsynchronously)
     KwSNMPRequest request;
     Aim(request, peer->Port(), 0);
     LoadList(request, {{number.c_str(), SX_INTEGER, AC_READONLY}}, MVT_FMV, 0);
-    std::vector<KwSNMPError> records;
-    KwSNMPAsyncDone step = [&](KwSNMPError& e, KwSNMPVarList&) {
-        records.push_back(e);
-        if (!e.Last)
-            request.GetAsync(step, false);
-    };
-    request.GetAsync(step, true);
-    ASSERT_TRUE(PumpUntil([&] { return !records.empty() && records.back().Last; }));
+    const std::vector<KwSNMPError> records = WalkAsync(request);
     ASSERT_EQ(records.size(), 3u);  // two rows, then the end
     EXPECT_EQ(records.back().Code, 0);
 }
