@@ -152,12 +152,12 @@ private:
                     Exchange& exchange);
     Pairing PairingOf(const Pdu& pdu) const;
     void StoreResponse(const Pdu& response, const Pairing& pairing, Outcome& outcome);
-    // A get-next answer of a walk: one more row, the end of the table (every column
-    // left, endOfMibView, or SNMPv1's noSuchName handing the request back at the end
-    // of the MIB, which becomes a success), or a failed read (code and message say why).
-    enum class WalkAnswer { Row, End, Failed };
-    WalkAnswer JudgeWalkAnswer(const Pdu& response, const Pairing& pairing, int& code,
-                               AnsiString& message) const;
+    // A get-next answer of a walk, before it is stored: one more row or the end of the
+    // table (every column left or at endOfMibView; SNMPv1's noSuchName handing the
+    // request back at the end of the MIB becomes a success), or else a failed read
+    // whose code and message say why.
+    void JudgeWalkAnswer(const Pdu& response, const Pairing& pairing, int& code,
+                         AnsiString& message) const;
     // The OID the n-th binding of the sent get-next asked for.
     Oid AskedOid(const Pairing& pairing, std::size_t n) const;
     bool FinishResponse(const Outcome& outcome);

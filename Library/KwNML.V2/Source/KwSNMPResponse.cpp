@@ -170,7 +170,6 @@ bool KwSNMPRequest::FinishResponse(const Outcome& outcome)
     return table;
 }
 
-
 Oid KwSNMPRequest::AskedOid(const Pairing& pairing, std::size_t n) const
 {
     if (n < pairing.Sent.size())
@@ -181,8 +180,8 @@ Oid KwSNMPRequest::AskedOid(const Pairing& pairing, std::size_t n) const
 
 // A get-next answer goes past the OID it was asked for: into the next row of the
 // column, or out of the column (its end). Only endOfMibView may stay where it was asked.
-KwSNMPRequest::WalkAnswer KwSNMPRequest::JudgeWalkAnswer(const Pdu& response, const Pairing& pairing,
-                                                         int& code, AnsiString& message) const
+void KwSNMPRequest::JudgeWalkAnswer(const Pdu& response, const Pairing& pairing, int& code,
+                                    AnsiString& message) const
 {
     std::size_t paired = 0;
     while (paired < pairing.Variables.size() && pairing.Variables[paired] < VarList.Count())
@@ -202,16 +201,15 @@ KwSNMPRequest::WalkAnswer KwSNMPRequest::JudgeWalkAnswer(const Pdu& response, co
         if (bindingAt(n).get_oid() == AskedOid(pairing, n)) {
             code = 0;
             message = KwErrorText(0);
-            return WalkAnswer::End;
+            return;
         }
     }
     if (code != 0) {
         if (failed < paired)
             message += " (" + nameAt(failed) + ")";
-        return WalkAnswer::Failed;
+        return;
     }
 
-    bool row = false;
     for (std::size_t n = 0; n < paired; ++n) {
         const Vb binding = bindingAt(n);
         const Oid asked = AskedOid(pairing, n);
@@ -237,9 +235,7 @@ KwSNMPRequest::WalkAnswer KwSNMPRequest::JudgeWalkAnswer(const Pdu& response, co
         if (!what.IsEmpty()) {
             code = KwBrokenWalkCode;
             message = KwBrokenWalkText(what);
-            return WalkAnswer::Failed;
+            return;
         }
-        row = true;
     }
-    return row ? WalkAnswer::Row : WalkAnswer::End;
 }
