@@ -2,13 +2,16 @@
 // The device's SNMP endpoint: a UDP transport on 127.0.0.1 whose requests go
 // through the request gate (drop, silence, delay) to net-snmp's agent, and
 // whose every request is written to the journal with the reply's status, also an
-// SNMPv3 request the USM refuses before the agent reads it.
+// SNMPv3 request the USM refuses before the agent reads it. The walk faults the
+// control channel ordered (WalkFaults.h) break a walk's answers as they go out.
 #include "Journal.h"
 #include "NetSnmp.h"
+#include "Oid.h"
 #include "RequestGate.h"
 
 #include <set>
 #include <string>
+#include <vector>
 
 namespace devsim {
 
@@ -28,6 +31,8 @@ private:
     // is built, before it goes out, so a client that has the reply finds it.
     struct Pending {
         JournalRecord entry;
+        bool walk = false;       // a get-next or get-bulk (WalkFaults)
+        std::vector<Oid> asked;  // its bindings' OIDs
         bool written = false;
     };
 

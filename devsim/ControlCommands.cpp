@@ -4,6 +4,7 @@
 #include "StateFile.h"
 #include "StateLine.h"
 #include "TransferFaults.h"
+#include "WalkFaults.h"
 
 #include <fstream>
 
@@ -115,6 +116,8 @@ std::string ControlCommands::execute(const std::string& rawLine)
     }
     if (command == "transfer-fault")
         return transferFaults().command(argument);
+    if (command == "walk-fault")
+        return walkFaults().command(argument);
     if (command == "clear-journal")
         return journal_.clear() ? "OK" : "ERR cannot empty the journal";
     if (command == "stop") {

@@ -192,6 +192,7 @@ bool TFM_FilterMACACL::StartListOp(KwSNMPRequest2Controls* request, bool set)
 
 void TFM_FilterMACACL::ReadLists()
 {
+    listFailure_ = "";
     ShowProgress("Refresh...");
     VisibleListRequest->RowNumber = 1;
     VisibleListRequest->SkipIndex = 1;
@@ -225,11 +226,21 @@ void TFM_FilterMACACL::OnListGetDone(KwSNMPRequest2Controls* Sender, KwSNMPError
 {
     if (Sender == VisibleListRequest)
         emptyCheckDue_ = Error.Code == 0;
+    if (Error.Code != 0) {
+        // The lists of this round are not the device's: nothing is written on them.
+        listFailure_ = Error.Message;
+        emptyCheckDue_ = false;
+    }
     ListOpEnded();
     if (ShowFailure(Error))
         return;
     if (pendingListOps_ > 0)
         return;  // the other read (or a write) is still on its way
+    if (!listFailure_.IsEmpty()) {
+        emptyCheckDue_ = false;  // the other list's read failed
+        ShowStatus(listFailure_);
+        return;
+    }
     bool written = true;
     if (emptyCheckDue_ && LV_UerMACAddress->Items()->Count() == 0 && AccessModeRead()) {
         // An empty list always leaves the device in Disable.
@@ -309,12 +320,12 @@ bool TFM_FilterMACACL::MayWriteAccessMode()
 
 void TFM_FilterMACACL::ShowProgress(const AnsiString& text)
 {
-    // Until the access mode has been read, its failure stays in view: the lists'
-    // progress and results never hide it.
-    if (AccessModeRead() || !AccessRequest)
-        ShowStatus(text);
-    else
+    // Until the access mode has been read, its failure stays in view, and a failed list
+    // read until the lists are read again: progress and results never hide them.
+    if (AccessRequest && !AccessModeRead())
         ShowStatus("Access mode not read: " + AccessRequest->Request.LastFailure.Message);
+    else
+        ShowStatus(listFailure_.IsEmpty() ? text : listFailure_);
 }
 
 void TFM_FilterMACACL::Bt_ApplyClick(TObject* Sender)

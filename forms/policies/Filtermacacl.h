@@ -7,8 +7,9 @@
 // List operations (both list reads, add, client add, delete) are asynchronous and
 // counted: while any is outstanding Save, Add, Delete and the client add are disabled
 // (and refused, on the shared table rule), and an empty list is taken as such only from a
-// completed read of the shown list with nothing else outstanding (the device is then
-// put into Disable). The form refuses to close only while a list write is on its way;
+// completed read of the shown list with nothing else outstanding and no failed list read
+// among them (the device is then put into Disable); a failed list read stays in view
+// until the lists are read again. The form refuses to close only while a list write is on its way;
 // closing during a list read ends it.
 #include "EarlierSets.h"
 #include "SettingsFormBase.h"
@@ -87,13 +88,14 @@ private:
     bool AccessModeRead() const;
     bool MayWriteAccessMode();
     // The form's progress and result texts; while the access mode is unread, its
-    // failure instead.
+    // failure instead, and while the last list reads failed, theirs.
     void ShowProgress(const AnsiString& text);
     // The list walks and the action requests that change the list (MayChangeTable).
     TRequests ListRequests() const;
 
     int pendingListOps_ = 0;
     bool emptyCheckDue_ = false;  // a read of the shown list completed since the last check
+    AnsiString listFailure_;      // why a list read since the last ReadLists failed
     // Why the client list stays empty (a refused detection or client read), until the
     // user changes the list.
     AnsiString clientFailure_;

@@ -209,6 +209,10 @@ TEST_F(Devsim, ControlRefusesUnknownCommandsAndBadArguments)
     EXPECT_EQ(device.Control("delay soon").rfind("ERR ", 0), 0u);
     EXPECT_EQ(device.Control("drop -1").rfind("ERR ", 0), 0u);
     EXPECT_EQ(device.Control("silent").rfind("ERR ", 0), 0u);
+    for (const std::string& walkFault : std::vector<std::string>{"walk-fault", "walk-fault " + kApMode,
+                                                                  "walk-fault " + kApMode + " late",
+                                                                  "walk-fault row genErr", "walk-fault none now"})
+        EXPECT_EQ(device.Control(walkFault).rfind("ERR ", 0), 0u) << walkFault;
     EXPECT_EQ(device.Control("get 1.3.6.1.2.1.1.9.0"), "ERR no variable 1.3.6.1.2.1.1.9.0");
     EXPECT_EQ(device.Control("get " + kApMode), "OK " + kApMode + " INTEGER 1");
     // Still serving.

@@ -286,6 +286,37 @@ TEST_P(MacAclForm, TheShownListEndingFirstWaitsForTheHiddenOne)
     EXPECT_GT(found.lastWrite, found.lastListRead);
 }
 
+// The list's walk broken at its one address (devsim's walk-fault): the failure is said
+// and stays in view after the clients are shown, no row of the walk is shown, and the
+// empty-list rule writes nothing: the device keeps its mode.
+TEST_P(MacAclForm, ABrokenListWalkIsSaidShowsNoRowAndWritesNothing)
+{
+    struct Clear {
+        vka_test::DevsimPeer& devsim;
+        ~Clear() { EXPECT_EQ(devsim.Control("walk-fault none"), "OK"); }
+    } clear{devsim};
+    const std::pair<const char*, const char*> faults[] = {
+        {"short", "not read to its end: no value came for "},
+        {"genErr", "General Error! ("},
+        {"null", "not read to its end: the device answered NULL for a row of "}};
+    for (const auto& [kind, said] : faults) {
+        SCOPED_TRACE(kind);
+        ASSERT_EQ(devsim.Control("walk-fault " + List + ".1 " + kind), "OK");
+        ASSERT_TRUE(devsim.ClearJournal());
+        Run(
+            [&](TFM_FilterMACACL& form) {
+                ASSERT_TRUE(PumpUntil([&] { return form.LV_ClientUser->Items()->Count() == 2; }));
+                const std::string status = StatusText(form.StatusBar1);
+                EXPECT_NE(status.find(said), std::string::npos) << status;
+                EXPECT_TRUE(Shown(form).empty());
+                EXPECT_EQ(form.LV_GetMAC->Items()->Count(), 0);
+            },
+            {List + ".2 HEX 00:00:00:00:00:00"});
+        EXPECT_EQ(Sent(), std::vector<std::string>{ClientRefresh + " INTEGER 1"});
+        EXPECT_EQ(DeviceValue(Mode), "INTEGER 1");
+    }
+}
+
 TEST_P(MacAclForm, AsAClientBandAndModeAreDisabledAndShowDisable)
 {
     Run(

@@ -1,6 +1,6 @@
 // Walks and slow replies against the simulated access point, for what snmpd does
 // not offer: sparse columns, IMPLIED, MAC and IP address indexes, noSuchName at the
-// end of the MIB view (SNMPv1), and a slow agent.
+// end of the MIB view (SNMPv1), answers broken part-way, and a slow agent.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -64,6 +64,20 @@ std::vector<Row> Walk(KwSNMPRequest& request, bool& ok)
     return rows;
 }
 
+// Walks asynchronously, each done asking for the next row: the record of every step.
+std::vector<KwSNMPError> WalkAsync(KwSNMPRequest& request)
+{
+    std::vector<KwSNMPError> records;
+    KwSNMPAsyncDone step = [&](KwSNMPError& e, KwSNMPVarList&) {
+        records.push_back(e);
+        if (!e.Last)
+            request.GetAsync(step, false);
+    };
+    request.GetAsync(step, true);
+    EXPECT_TRUE(PumpUntil([&] { return !records.empty() && records.back().Last; }));
+    return records;
+}
+
 TEST_F(DevsimRequests, SparseColumnsStayAligned)
 {
     const std::string key = Oid(".1.1.1"), name = Oid(".1.1.2"), number = Oid(".1.1.3");
@@ -83,8 +97,51 @@ TEST_F(DevsimRequests, SparseColumnsStayAligned)
         EXPECT_EQ(rows[2].Values, (std::vector<std::string>{"3", "three", "30"}));
         // Past the table: SNMPv1 ends with noSuchName on the last row, v2c with
         // endOfMibView; neither is reported as a failure of an ended walk.
-        if (version == 1) {
-            EXPECT_TRUE(ok);
+        EXPECT_TRUE(ok) << version;
+    }
+}
+
+// A walk ends well only at the end of its table: an answer broken at row 2 (devsim's
+// walk-fault) fails the whole walk, synchronous or not, with a text naming what was
+// wrong. SNMPv1 has no exception values (its noSuchName is the end of the MIB).
+TEST_F(DevsimRequests, AnAnswerBrokenPartWayFailsTheWalk)
+{
+    const struct {
+        const char* kind;
+        const char* said;
+        bool overV1;
+    } faults[] = {{"genErr", "General Error! (v)", true},
+                  {"short", "not read to its end: no value came for v!", true},
+                  {"order", "not read to its end: v was answered out of order!", true},
+                  {"type", "a value of another type for a row of v!", true},
+                  {"noSuchObject", "noSuchObject for a row of v!", false},
+                  {"endOfMibView", "endOfMibView for a row of v!", false},
+                  {"null", "NULL for a row of v!", false}};
+    const std::string name = Oid(".1.1.2"), number = Oid(".1.1.3");
+    struct Clear {
+        ~Clear() { EXPECT_EQ(peer->Control("walk-fault none"), "OK"); }
+    } clear;
+    for (const auto& fault : faults) {
+        ASSERT_EQ(peer->Control("walk-fault " + name + ".2 " + fault.kind), "OK");
+        for (int version : {0, 1}) {
+            if (version == 0 && !fault.overV1)
+                continue;
+            SCOPED_TRACE(std::string(fault.kind) + " over version code " + std::to_string(version));
+            KwSNMPRequest request;
+            Aim(request, peer->Port(), version);
+            LoadList(request, {{name.c_str(), SX_DISPLAYSTR, AC_READONLY}, {number.c_str(), SX_INTEGER, AC_READONLY}},
+                     MVT_FMV, 1);
+            bool ok = true;
+            EXPECT_EQ(Walk(request, ok).size(), 1u);
+            EXPECT_FALSE(ok);
+            EXPECT_NE(request.LastFailure.Message.ToStdString().find(fault.said), std::string::npos)
+                << request.LastFailure.Message.ToStdString();
+
+            const std::vector<KwSNMPError> records = WalkAsync(request);
+            ASSERT_EQ(records.size(), 2u);  // row 1, then the broken answer
+            EXPECT_NE(records.back().Code, 0);
+            EXPECT_NE(records.back().Message.ToStdString().find(fault.said), std::string::npos)
+                << records.back().Message.ToStdString();
         }
     }
 }
@@ -95,14 +152,7 @@ TEST_F(DevsimRequests, NoSuchNameAtTheEndOfTheViewEndsTheWalkAsynchronously)
     KwSNMPRequest request;
     Aim(request, peer->Port(), 0);
     LoadList(request, {{number.c_str(), SX_INTEGER, AC_READONLY}}, MVT_FMV, 0);
-    std::vector<KwSNMPError> records;
-    KwSNMPAsyncDone step = [&](KwSNMPError& e, KwSNMPVarList&) {
-        records.push_back(e);
-        if (!e.Last)
-            request.GetAsync(step, false);
-    };
-    request.GetAsync(step, true);
-    ASSERT_TRUE(PumpUntil([&] { return !records.empty() && records.back().Last; }));
+    const std::vector<KwSNMPError> records = WalkAsync(request);
     ASSERT_EQ(records.size(), 3u);  // two rows, then the end
     EXPECT_EQ(records.back().Code, 0);
 }
@@ -136,18 +186,22 @@ TEST_F(DevsimRequests, MacAndIpAddressIndexes)
 TEST_F(DevsimRequests, ImpliedStringIndex)
 {
     const std::string key = Oid(".3.1.1"), value = Oid(".3.1.2");
-    KwSNMPRequest request;
-    Aim(request, peer->Port(), 1);
-    LoadList(request,
-             {{key.c_str(), SX_DISPLAYSTR, AC_NOTACCESS | AC_IMPLIED},
-              {value.c_str(), SX_INTEGER, AC_READWRITE}},
-             MVT_FMV, 1);
-    bool ok = false;
-    const std::vector<Row> rows = Walk(request, ok);
-    ASSERT_EQ(rows.size(), 2u);
-    EXPECT_EQ(rows[0].Values, (std::vector<std::string>{"AB", "5"}));
-    EXPECT_EQ(rows[1].Values, (std::vector<std::string>{"CDE", "6"}));
-    EXPECT_EQ(request.RowIndex(), "67.68.69");
+    for (int version : {0, 1}) {
+        KwSNMPRequest request;
+        Aim(request, peer->Port(), version);
+        LoadList(request,
+                 {{key.c_str(), SX_DISPLAYSTR, AC_NOTACCESS | AC_IMPLIED},
+                  {value.c_str(), SX_INTEGER, AC_READWRITE}},
+                 MVT_FMV, 1);
+        bool ok = false;
+        const std::vector<Row> rows = Walk(request, ok);
+        ASSERT_EQ(rows.size(), 2u);
+        EXPECT_EQ(rows[0].Values, (std::vector<std::string>{"AB", "5"}));
+        EXPECT_EQ(rows[1].Values, (std::vector<std::string>{"CDE", "6"}));
+        EXPECT_EQ(request.RowIndex(), "67.68.69");
+        // The last table of the MIB: SNMPv1's noSuchName there is the end, no failure.
+        EXPECT_TRUE(ok) << version;
+    }
 }
 
 TEST_F(DevsimRequests, SlowAgentWhileASecondRequestRuns)

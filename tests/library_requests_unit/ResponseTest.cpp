@@ -116,40 +116,63 @@ void LoadTable(KwSNMPRequest& request)
              MVT_FMV, 1);
 }
 
-// After row 4 of the three-column table, each of these replies ends the walk with every
-// value (NOTDONE): every column left (the next column's first row, beyond the table);
-// an earlier row (following it would walk for ever); columns 10, 20, 30 for 1, 2, 3.
+Vb EndOfMibView(const char* oid)
+{
+    Vb vb{Oid(oid)};
+    vb.set_syntax(sNMP_SYNTAX_ENDOFMIBVIEW);
+    return vb;
+}
+
+// After row 4 of the three-column table: the reply to the row's get-next.
+Reply AfterRow4(KwSNMPRequest& request, const std::vector<Vb>& next)
+{
+    LoadTable(request);
+    Pdu row;
+    row += Binding("1.3.6.1.4.1.9.1.1.4", 4);
+    row += Text("1.3.6.1.4.1.9.1.2.4", "four");
+    row += Binding("1.3.6.1.4.1.9.1.3.4", 40);
+    Reply reply = Deliver(request, SNMP_CLASS_ASYNC_RESPONSE, row);
+    EXPECT_EQ(reply.Error.Code, 0);
+    EXPECT_FALSE(reply.Error.Last);
+    EXPECT_EQ(ValueOf(request, 0), "4");
+    EXPECT_EQ(ValueOf(request, 1), "four");
+    EXPECT_EQ(request.RowIndex(), "4");
+    Pdu past;
+    for (const Vb& binding : next)
+        past += binding;
+    return Deliver(request, SNMP_CLASS_ASYNC_RESPONSE, past);
+}
+
+// Each of these replies ends the walk with every value (NOTDONE): every column left (the
+// next column's first row, beyond the table); columns 10, 20, 30 for 1, 2, 3; the end
+// of the MIB (endOfMibView where each column was asked).
 TEST(Response, WalkRowsAndEnd)
 {
-    const std::vector<std::vector<std::pair<const char*, long>>> ends = {
-        {{"1.3.6.1.4.1.9.1.2.1", 1}, {"1.3.6.1.4.1.9.1.3.1", 1}, {"1.3.6.1.4.1.9.2.1.0", 1}},
-        {{"1.3.6.1.4.1.9.1.1.2", 2}, {"1.3.6.1.4.1.9.1.2.2", 2}, {"1.3.6.1.4.1.9.1.3.2", 20}},
-        {{"1.3.6.1.4.1.9.1.10.5", 5}, {"1.3.6.1.4.1.9.1.20.5", 5}, {"1.3.6.1.4.1.9.1.30.5", 50}},
+    const std::vector<std::vector<Vb>> ends = {
+        {Binding("1.3.6.1.4.1.9.1.2.1", 1), Binding("1.3.6.1.4.1.9.1.3.1", 1), Binding("1.3.6.1.4.1.9.2.1.0", 1)},
+        {Binding("1.3.6.1.4.1.9.1.10.5", 5), Binding("1.3.6.1.4.1.9.1.20.5", 5), Binding("1.3.6.1.4.1.9.1.30.5", 50)},
+        {EndOfMibView("1.3.6.1.4.1.9.1.1.4"), EndOfMibView("1.3.6.1.4.1.9.1.2.4"), EndOfMibView("1.3.6.1.4.1.9.1.3.4")},
     };
     for (const auto& end : ends) {
-        SCOPED_TRACE(end[0].first);
+        SCOPED_TRACE(end[0].get_printable_oid());
         KwSNMPRequest request;
-        LoadTable(request);
-        Pdu row;
-        row += Binding("1.3.6.1.4.1.9.1.1.4", 4);
-        row += Text("1.3.6.1.4.1.9.1.2.4", "four");
-        row += Binding("1.3.6.1.4.1.9.1.3.4", 40);
-        Reply reply = Deliver(request, SNMP_CLASS_ASYNC_RESPONSE, row);
-        EXPECT_EQ(reply.Error.Code, 0);
-        EXPECT_FALSE(reply.Error.Last);
-        EXPECT_EQ(ValueOf(request, 0), "4");
-        EXPECT_EQ(ValueOf(request, 1), "four");
-        EXPECT_EQ(request.RowIndex(), "4");
-
-        Pdu past;
-        for (const auto& binding : end)
-            past += Binding(binding.first, binding.second);
-        reply = Deliver(request, SNMP_CLASS_ASYNC_RESPONSE, past);
+        const Reply reply = AfterRow4(request, end);
         EXPECT_EQ(reply.Error.Code, 0);
         EXPECT_TRUE(reply.Error.Last);
         for (int i = 0; i < 3; ++i)
             EXPECT_EQ(ValueOf(request, i), "(NOTDONE)");
     }
+}
+
+// An answer that goes back to an earlier row would walk for ever: the walk fails.
+TEST(Response, AnAnswerBeforeTheRowAskedFailsTheWalk)
+{
+    KwSNMPRequest request;
+    const Reply reply = AfterRow4(request, {Binding("1.3.6.1.4.1.9.1.1.2", 2), Binding("1.3.6.1.4.1.9.1.2.5", 5),
+                                            Binding("1.3.6.1.4.1.9.1.3.5", 50)});
+    EXPECT_EQ(reply.Error.Code, KwBrokenWalkCode);
+    EXPECT_EQ(reply.Error.Message, "(KwSNMP++) The table was not read to its end: v was answered out of order!");
+    EXPECT_TRUE(reply.Error.Last);
 }
 
 TEST(Response, SparseColumnHasNoValueInARowItSkips)

@@ -362,9 +362,12 @@ void KwSNMPRequest2Edits::ShownByForm(const TControl* control) { shownByForm_[co
 void KwSNMPRequest2Edits::CycleEnded(KwCycleKind kind, bool ok)
 {
     KwSNMPRequest2Controls::CycleEnded(kind, ok);
-    if (!ok && kind == KwCycleGet && ListView)
+    if (!ok && kind == KwCycleGet && ListView) {
+        // No row of a failed walk stays in view, nor any row made from one.
+        ListView->Items()->Clear();
         for (TListView* shown : shownLists_)
             shown->Items()->Clear();
+    }
     if (!ok || (kind == KwCycleSet && !SetsSettle))
         return;
     const std::vector<int>& sent = Request.LastSetVariables;

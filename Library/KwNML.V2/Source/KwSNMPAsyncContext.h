@@ -14,5 +14,6 @@ struct KwSNMPAsyncContext {
     std::vector<Oid> Sent;       // the OIDs sent, in binding order
     unsigned long RequestId = 0;
     bool PlainGet = false;       // a get (not a walk's get-next, not a set)
+    bool Walk = false;           // a get-next of a table walk
     bool PastLimit = false;      // a walk's get-next after KwWalkRowLimit rows
 };

@@ -20,6 +20,7 @@
 #include "KwSNMPVarList.h"
 
 class Vb;
+class Oid;
 class Pdu;
 class SnmpTarget;
 class UTarget;
@@ -51,6 +52,12 @@ AnsiString KwWalkCutText();
 // and succeeds: the device already holds what it would write.
 constexpr int KwNothingToSetCode = -529;
 AnsiString KwNothingToSetText();
+// A walk ends well only at the end of its table. An answer that lacks a variable's
+// binding, answers one out of order (at or before the OID asked), or gives a row an
+// exception value, NULL or a value of another type than its column's fails the whole
+// walk with this code and a text naming what was wrong.
+constexpr int KwBrokenWalkCode = -530;
+AnsiString KwBrokenWalkText(const AnsiString& what);
 
 class KwSNMPRequest {
 public:
@@ -144,8 +151,15 @@ private:
     void PrepareSet(const KwSNMPVarList& kept, const AnsiString& varIndexes, TStrings* values,
                     Exchange& exchange);
     Pairing PairingOf(const Pdu& pdu) const;
-    void StoreResponse(const Pdu& response, const Pairing& pairing, Outcome& outcome,
-                       bool noSuchNameRule);
+    void StoreResponse(const Pdu& response, const Pairing& pairing, Outcome& outcome);
+    // A get-next answer of a walk, before it is stored: one more row or the end of the
+    // table (every column left or at endOfMibView; SNMPv1's noSuchName handing the
+    // request back at the end of the MIB becomes a success), or else a failed read
+    // whose code and message say why.
+    void JudgeWalkAnswer(const Pdu& response, const Pairing& pairing, int& code,
+                         AnsiString& message) const;
+    // The OID the n-th binding of the sent get-next asked for.
+    Oid AskedOid(const Pairing& pairing, std::size_t n) const;
     bool FinishResponse(const Outcome& outcome);
     // A get answered for a variable the device does not have fails, over every version.
     void NoteMissingVariable(const Pdu& response, const Pairing& pairing, int& code,

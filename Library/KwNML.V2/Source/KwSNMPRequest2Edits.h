@@ -128,7 +128,8 @@ public:
 
     // List view side.
     // `shown` lists rows the form makes from this walk's rows (the rules in use): a walk
-    // that fails empties it, so that it never shows a row the walked list no longer has.
+    // that fails empties it, as it empties its own list view, so that neither shows a
+    // row the walk did not read to the table's end.
     void ShowsRowsIn(TListView* shown) { shownLists_.push_back(shown); }
     void BuildListColumns();
     void AddListRow();

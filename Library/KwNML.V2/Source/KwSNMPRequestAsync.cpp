@@ -48,6 +48,7 @@ void KwSNMPRequest::SendAsync(int operation, Pdu& pdu, SnmpTarget& target, bool 
     auto context = std::make_unique<KwSNMPAsyncContext>(KwSNMPAsyncContext{
         &KwSNMPRequest::HandleReply, this, readResponse, done, pairing.Variables, pairing.Sent});
     context->PlainGet = operation == OpGet;
+    context->Walk = operation == OpGetNext && VarList.IsTable();
     context->PastLimit = pastLimit;
     int status = SNMP_CLASS_SUCCESS;
     switch (operation) {
@@ -106,6 +107,7 @@ void KwSNMPRequest::AsyncResponse(int reason, Pdu& pdu, SnmpTarget& target, bool
     for (int i = 0; i < VarList.Count(); ++i)
         if (VarList.IsReadable(i))
             context.Variables.push_back(i);
+    context.Walk = VarList.IsTable();
     HandleReply(context, reason, pdu, target);
 }
 
@@ -126,8 +128,10 @@ void KwSNMPRequest::HandleReply(KwSNMPAsyncContext& context, int reason, Pdu& pd
     else  // a time-out, or the USM or MP status of an SNMPv3 REPORT
         TranslateSNMPStatus(reason, code, message);
     const Pairing pairing{context.Variables, context.Sent};
-    if (context.PlainGet && reason == SNMP_CLASS_ASYNC_RESPONSE)
+    if (reason == SNMP_CLASS_ASYNC_RESPONSE && context.PlainGet)
         NoteMissingVariable(pdu, pairing, code, message);
+    else if (reason == SNMP_CLASS_ASYNC_RESPONSE && context.Walk)
+        JudgeWalkAnswer(pdu, pairing, code, message);
     error.Code = code;
     error.Message = message;
     error.ErrorIndex = pdu.get_error_index();
@@ -138,40 +142,25 @@ void KwSNMPRequest::HandleReply(KwSNMPAsyncContext& context, int reason, Pdu& pd
 
     const bool table = VarList.IsTable();
     try {
-        if ((code == 0 && context.ReadResponse) || (code == -102 && table)) {
+        if (code == 0 && context.ReadResponse) {
             error.Last = false;
-            if (code == -102 && table) {
-                // The walk ends; at the last row's OID it ends without an error.
-                if (!pairing.Variables.empty() && pairing.Variables[0] < VarList.Count()) {
-                    Vb first;
-                    if (pdu.get_vb_count() > 0)
-                        pdu.get_vb(first, 0);
-                    const KwSNMPVar& var = VarList.Item(pairing.Variables[0]);
-                    if (AnsiString(first.get_printable_oid()) == *var.InstanceOid) {
-                        error.Code = 0;
-                        error.Message = KwErrorText(0);
-                    }
-                }
+            Outcome outcome;
+            StoreResponse(pdu, pairing, outcome);
+            if (outcome.Finished == outcome.Paired)
                 error.Last = true;
-            } else {
-                Outcome outcome;
-                StoreResponse(pdu, pairing, outcome, false);
-                if (outcome.Finished == outcome.Paired)
-                    error.Last = true;
-                if (!error.Last && table && context.PastLimit) {
-                    WalkCut = true;  // the table went on past the rows a walk may read
-                    error.Last = true;
+            if (!error.Last && table && context.PastLimit) {
+                WalkCut = true;  // the table went on past the rows a walk may read
+                error.Last = true;
+            }
+            if (!error.Last) {
+                if (table) {
+                    SetRowIndex(outcome.RowIndex);
+                    ++WalkRows;
                 }
-                if (!error.Last) {
-                    if (table) {
-                        SetRowIndex(outcome.RowIndex);
-                        ++WalkRows;
-                    }
-                    for (int i = 0; i < VarList.Count(); ++i)
-                        CalcValue(i, true);
-                    if (!table)
-                        error.Last = true;
-                }
+                for (int i = 0; i < VarList.Count(); ++i)
+                    CalcValue(i, true);
+                if (!table)
+                    error.Last = true;
             }
         } else {
             error.Last = true;

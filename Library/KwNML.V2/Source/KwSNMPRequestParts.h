@@ -17,8 +17,6 @@ struct KwSNMPRequest::Pairing {
 
 struct KwSNMPRequest::Outcome {
     int Code = 0;
-    bool Ok = true;
-    bool Stop = false;  // the walk ends at once (noSuchName on the last row's OID)
     int Paired = 0;     // variables that took a binding
     int Finished = 0;   // of these, the ones that left their column
     AnsiString RowIndex;
@@ -33,6 +31,10 @@ struct KwSNMPRequest::Exchange {
 };
 
 enum KwSNMPOperation { OpGet, OpGetNext, OpSet };
+
+// True when the binding holds a value of the kind the variable's syntax reads (any
+// value for a "null" variable).
+bool KwValueOfKind(int syntax, const Vb& vb);
 
 // A result record with a code and its text (the other fields zero).
 KwSNMPError KwResultRecord(int code, const AnsiString& message);

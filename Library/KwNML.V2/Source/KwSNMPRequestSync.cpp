@@ -77,15 +77,18 @@ bool KwSNMPRequest::Get(bool& ok, bool first)
     Outcome outcome;
     AnsiString message;
     TranslateSNMPStatus(status, outcome.Code, message);
+    const bool walk = operation == OpGetNext && VarList.IsTable();
     if (operation == OpGet)
         NoteMissingVariable(pdu, pairing, outcome.Code, message);
+    else if (walk)
+        JudgeWalkAnswer(pdu, pairing, outcome.Code, message);
     if (outcome.Code != 0) {
         ok = false;
-        if (!(outcome.Code == -102 && VarList.IsTable()))
-            ReportFailure(outcome.Code, message);
+        ReportFailure(outcome.Code, message);
+        if (walk)
+            return false;  // nothing of a failed walk's answer is stored
     }
-    StoreResponse(pdu, pairing, outcome, true);
-    ok = ok && outcome.Ok;
+    StoreResponse(pdu, pairing, outcome);
     const bool more = FinishResponse(outcome);
     if (more && pastLimit) {
         WalkCut = true;  // the table went on past the rows a walk may read
@@ -183,7 +186,7 @@ bool KwSNMPRequest::Set(bool& ok, bool readResponse, const AnsiString& varIndexe
     }
     if (!readResponse)
         return false;
-    StoreResponse(pdu, pairing, outcome, false);
+    StoreResponse(pdu, pairing, outcome);
     return FinishResponse(outcome);
 }
 

@@ -27,7 +27,27 @@ std::vector<std::uint32_t> SubIdsOf(const AnsiString& dotted)
     Oid oid(dotted.c_str());
     return oid.ids();
 }
+
+// True for an instance of the column: the column's sub-identifiers and at least one more.
+bool InColumn(const std::vector<std::uint32_t>& column, const std::vector<std::uint32_t>& oid)
+{
+    return oid.size() > column.size() && std::equal(column.begin(), column.end(), oid.begin());
+}
+
+const char* ExceptionName(int exception)
+{
+    switch (exception) {
+    case sNMP_SYNTAX_NOSUCHOBJECT: return "noSuchObject";
+    case sNMP_SYNTAX_NOSUCHINSTANCE: return "noSuchInstance";
+    default: return "endOfMibView";
+    }
+}
 } // namespace
+
+AnsiString KwBrokenWalkText(const AnsiString& what)
+{
+    return "(KwSNMP++) The table was not read to its end: " + what + "!";
+}
 
 KwSNMPRequest::Pairing KwSNMPRequest::PairingOf(const Pdu& pdu) const
 {
@@ -40,8 +60,7 @@ KwSNMPRequest::Pairing KwSNMPRequest::PairingOf(const Pdu& pdu) const
 
 // Stores a response: the n-th variable of the sent PDU takes the n-th binding; a
 // binding the response lacks counts as one without value for the OID that was sent.
-void KwSNMPRequest::StoreResponse(const Pdu& response, const Pairing& pairing,
-                                  Outcome& outcome, bool noSuchNameRule)
+void KwSNMPRequest::StoreResponse(const Pdu& response, const Pairing& pairing, Outcome& outcome)
 {
     struct Slot {
         int Var;
@@ -65,22 +84,7 @@ void KwSNMPRequest::StoreResponse(const Pdu& response, const Pairing& pairing,
     outcome.Paired = static_cast<int>(bound.size());
     const bool table = VarList.IsTable();
 
-    // An agent answering a get-next past the table's end with noSuchName hands back
-    // the last row's OID: the walk ends there.
-    std::size_t usable = bound.size();
-    if (noSuchNameRule && outcome.Code == -102 && table) {
-        for (std::size_t s = 0; s < bound.size(); ++s) {
-            outcome.Ok = false;
-            if (bound[s].Returned == *VarList.Item(bound[s].Var).InstanceOid) {
-                outcome.Stop = true;
-                usable = s;
-                break;
-            }
-            ReportFailure(-102, KwErrorText(-102));
-        }
-    }
-
-    for (std::size_t s = 0; s < usable; ++s) {
+    for (std::size_t s = 0; s < bound.size(); ++s) {
         const KwSNMPVar& var = VarList.Item(bound[s].Var);
         bound[s].Inside = !IsOutOfTable(var.Oid, *var.InstanceOid, bound[s].Returned);
     }
@@ -89,7 +93,7 @@ void KwSNMPRequest::StoreResponse(const Pdu& response, const Pairing& pairing,
     // a column that skips this row (a sparse table) has no value in it.
     std::vector<std::uint32_t> lowest;
     bool haveRow = false;
-    for (std::size_t s = 0; s < usable; ++s) {
+    for (std::size_t s = 0; s < bound.size(); ++s) {
         const KwSNMPVar& var = VarList.Item(bound[s].Var);
         const int columnLength = static_cast<int>(std::string(var.Oid).size());
         if (!bound[s].Inside || bound[s].Returned.Length() <= columnLength)
@@ -103,7 +107,7 @@ void KwSNMPRequest::StoreResponse(const Pdu& response, const Pairing& pairing,
         }
     }
 
-    for (std::size_t s = 0; s < usable; ++s) {
+    for (std::size_t s = 0; s < bound.size(); ++s) {
         const int i = bound[s].Var;
         KwSNMPVar& var = VarList.Item(i);
         const AnsiString column = var.Oid;
@@ -125,7 +129,7 @@ void KwSNMPRequest::StoreResponse(const Pdu& response, const Pairing& pairing,
 // Over SNMPv1 the device answers a get for a variable it lacks with noSuchName; over
 // SNMPv2c and v3 with an exception value in the variable's binding (noSuchObject,
 // noSuchInstance, endOfMibView). Both are the same failed read, whose text names the
-// variable. (A walk's get-next ends at such a binding instead: not handled here.)
+// variable. (A walk's get-next answers are judged by JudgeWalkAnswer.)
 void KwSNMPRequest::NoteMissingVariable(const Pdu& response, const Pairing& pairing, int& code,
                                         AnsiString& message) const
 {
@@ -156,7 +160,7 @@ void KwSNMPRequest::NoteMissingVariable(const Pdu& response, const Pairing& pair
 // After a stored response: true when a further row may follow.
 bool KwSNMPRequest::FinishResponse(const Outcome& outcome)
 {
-    if (outcome.Stop || outcome.Finished == outcome.Paired)
+    if (outcome.Finished == outcome.Paired)
         return false;
     const bool table = VarList.IsTable();
     if (table)
@@ -166,3 +170,72 @@ bool KwSNMPRequest::FinishResponse(const Outcome& outcome)
     return table;
 }
 
+Oid KwSNMPRequest::AskedOid(const Pairing& pairing, std::size_t n) const
+{
+    if (n < pairing.Sent.size())
+        return pairing.Sent[n];
+    const KwSNMPVar& var = VarList.Item(pairing.Variables[n]);
+    return Oid((var.InstanceOid->IsEmpty() ? AnsiString(var.Oid) : *var.InstanceOid).c_str());
+}
+
+// A get-next answer goes past the OID it was asked for: into the next row of the
+// column, or out of the column (its end). Only endOfMibView may stay where it was asked.
+void KwSNMPRequest::JudgeWalkAnswer(const Pdu& response, const Pairing& pairing, int& code,
+                                    AnsiString& message) const
+{
+    std::size_t paired = 0;
+    while (paired < pairing.Variables.size() && pairing.Variables[paired] < VarList.Count())
+        ++paired;
+    const auto nameAt = [&](std::size_t n) { return AnsiString(VarList.Item(pairing.Variables[n]).Name); };
+    const auto bindingAt = [&](std::size_t n) {
+        Vb binding;
+        if (response.get_vb(binding, static_cast<int>(n)) != SNMP_CLASS_SUCCESS)
+            binding = Vb(AskedOid(pairing, n));  // a binding the answer lacks
+        return binding;
+    };
+    const int errorIndex = response.get_error_index();
+    const std::size_t failed = errorIndex >= 1 ? static_cast<std::size_t>(errorIndex - 1) : paired;
+    const int noSuchName = -102;
+    if (code == noSuchName && paired > 0) {
+        const std::size_t n = failed < paired ? failed : 0;
+        if (bindingAt(n).get_oid() == AskedOid(pairing, n)) {
+            code = 0;
+            message = KwErrorText(0);
+            return;
+        }
+    }
+    if (code != 0) {
+        if (failed < paired)
+            message += " (" + nameAt(failed) + ")";
+        return;
+    }
+
+    for (std::size_t n = 0; n < paired; ++n) {
+        const Vb binding = bindingAt(n);
+        const Oid asked = AskedOid(pairing, n);
+        const Oid& returned = binding.get_oid();
+        const bool inColumn = InColumn(SubIdsOf(VarList.Item(pairing.Variables[n]).Oid), returned.ids());
+        const bool past = asked < returned;
+        const int exception = binding.get_exception_status();
+        if (exception == sNMP_SYNTAX_ENDOFMIBVIEW && !(past && inColumn))
+            continue;  // the column ended at the end of the MIB
+        AnsiString what;
+        if (!past)
+            what = returned == asked && binding.get_syntax() == sNMP_SYNTAX_NULL
+                       ? "no value came for " + nameAt(n)
+                       : nameAt(n) + " was answered out of order";
+        else if (!inColumn)
+            continue;  // the column ended
+        else if (exception != 0)
+            what = AnsiString("the device answered ") + ExceptionName(exception) + " for a row of " + nameAt(n);
+        else if (binding.get_syntax() == sNMP_SYNTAX_NULL)
+            what = "the device answered NULL for a row of " + nameAt(n);
+        else if (!KwValueOfKind(VarList.Item(pairing.Variables[n]).Syntax, binding))
+            what = "the device answered a value of another type for a row of " + nameAt(n);
+        if (!what.IsEmpty()) {
+            code = KwBrokenWalkCode;
+            message = KwBrokenWalkText(what);
+            return;
+        }
+    }
+}

@@ -7,6 +7,7 @@
 #include "KwErrors.h"
 #include "KwOptionList.h"
 #include "KwSNMPRequest.h"
+#include "KwSNMPRequestParts.h"
 #include "KwValueText.h"
 #include "SysUtils.h"
 #include "snmp_pp.h"
@@ -158,6 +159,35 @@ bool HasNoValue(int syntax, const Vb& vb)
     return std::string(vb.get_printable_value()).empty();
 }
 } // namespace
+
+bool KwValueOfKind(int syntax, const Vb& vb)
+{
+    const int kind = vb.get_syntax();
+    switch (syntax) {
+    case SX_BOOLEAN:
+    case SX_INTEGER:
+        return kind == sNMP_SYNTAX_INT32;
+    case SX_COUNTER:
+    case SX_GUAGE:
+    case SX_UINTEGER:
+        return kind == sNMP_SYNTAX_CNTR32 || kind == sNMP_SYNTAX_GAUGE32 || kind == sNMP_SYNTAX_UINT32;
+    case SX_COUNTER64:
+        return kind == sNMP_SYNTAX_CNTR64;
+    case SX_TIMETICKS:
+        return kind == sNMP_SYNTAX_TIMETICKS;
+    case SX_OCTETSTR: case SX_BITSTR: case SX_OPAQUE: case SX_MACADDRESS: case SX_DISPLAYSTR:
+    case SX_DOUBLE: case SX_DATETIME: case SX_BCDATETIME:
+        return kind == sNMP_SYNTAX_OCTETS || kind == sNMP_SYNTAX_OPAQUE || kind == sNMP_SYNTAX_BITS;
+    case SX_OBJECTID:
+        return kind == sNMP_SYNTAX_OID;
+    case SX_IPADDRESS:
+        return kind == sNMP_SYNTAX_IPADDR;
+    case SX_NSAPADDR:
+        return kind == sNMP_SYNTAX_IPADDR || kind == sNMP_SYNTAX_OCTETS;
+    default:  // SX_NULL takes any value; a syntax the codec does not know fails when stored
+        return true;
+    }
+}
 
 void KwSNMPRequest::VbToValue(int index, Vb& vb)
 {

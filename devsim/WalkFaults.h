@@ -1,0 +1,46 @@
+#pragma once
+// A broken agent's answers to a walk, ordered by the control channel so tests can
+// see how the module takes a table read that goes wrong part-way:
+//
+//   walk-fault OID KIND   every get-next or get-bulk answer that carries the
+//                         instance OID comes back broken, as KIND says:
+//     genErr              the answer is genErr at that binding, with the request's
+//                         bindings (as an agent answers an error)
+//     short               the answer ends before that binding
+//     noSuchObject, endOfMibView, null
+//                         that binding holds the exception or NULL at OID
+//                         (SNMPv1 has neither: the answer is noSuchName there)
+//     type                that binding holds a value of another type: an OCTET
+//                         STRING "x" for a number, an address or an OID, INTEGER 7
+//                         for a string
+//     order               that binding names the OID it was asked for, keeping
+//                         the row's value
+//   walk-fault none       answers as they are from now on
+//
+// One fault at a time: a new command replaces the last one.
+#include "NetSnmp.h"
+#include "Oid.h"
+
+#include <string>
+#include <vector>
+
+namespace devsim {
+
+class WalkFaults {
+public:
+    // The command's argument; the reply line ("OK" or "ERR reason").
+    std::string command(const std::string& argument);
+    // Breaks `response`, the answer to a get-next or get-bulk whose bindings asked
+    // for `asked`, when it carries the fault's OID.
+    void apply(netsnmp_pdu* response, const std::vector<Oid>& asked) const;
+
+private:
+    enum class Kind { None, GenErr, Short, NoSuchObject, EndOfMibView, Null, Type, Order };
+    Kind kind_ = Kind::None;
+    Oid at_;
+};
+
+// The device's one set of ordered walk faults.
+WalkFaults& walkFaults();
+
+} // namespace devsim
