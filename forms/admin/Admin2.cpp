@@ -536,6 +536,7 @@ void TFM_Admin2::Btn_AddClick(TObject* Sender)
     ListView_IpRange->SetSelected(freeRow);  // its index reaches LA_Index
     Ed_From->SetText(Ed_FromIP->Text());
     Ed_To->SetText(Ed_ToIP->Text());
+    BeginSave();
     ShowStatus("");
     // The lists are read again by OnManagerRangeSetDone once the device has the range.
     if (!WriteWithoutReread(RangeRequest))
@@ -567,6 +568,7 @@ void TFM_Admin2::Btn_DelClick(TObject* Sender)
     }
     ListView_IpRange->SetSelected(row);
     Ed_Delete->SetText(LA_Index->Caption());
+    BeginSave();
     ShowStatus("");
     if (!WriteWithoutReread(DeleteRequest))
         ShowStatus("Delete Error!");

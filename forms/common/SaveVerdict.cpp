@@ -19,6 +19,24 @@ AnsiString LabelCaption(const TComponent* owner, const TControl* control)
     return AnsiString();
 }
 
+// A control without a label of its own beside one that has it, on the same row (the
+// end of a range beside its start): the label of that row names it too.
+AnsiString RowCaption(const TComponent* owner, const TControl* control)
+{
+    const TLabel* row = nullptr;
+    const TControl* named = nullptr;
+    for (int i = 0; i < owner->ComponentCount(); ++i) {
+        const auto* label = dynamic_cast<const TLabel*>(owner->Components(i));
+        const TControl* other = label ? label->FocusControl() : nullptr;
+        if (!other || other == control || other->Parent() != control->Parent() || other->Top() != control->Top() ||
+            other->Left() >= control->Left() || (named && named->Left() >= other->Left()))
+            continue;
+        row = label;
+        named = other;
+    }
+    return row ? row->Caption() : AnsiString();
+}
+
 AnsiString Trimmed(AnsiString caption)
 {
     std::string text = caption.ToStdString();
@@ -69,7 +87,9 @@ AnsiString ControlCaption(const TComponent* owner, const TControl* control, cons
     // and column give it.
     if (AnsiString read = Trimmed(control->AccessibleName()); !read.IsEmpty())
         return read;
-    return Trimmed(LabelCaption(owner, control));
+    if (AnsiString own = Trimmed(LabelCaption(owner, control)); !own.IsEmpty() || !control->Visible())
+        return own;
+    return Trimmed(RowCaption(owner, control));
 }
 
 AnsiString KeptNote(const TComponent* owner, const TControlNames& names)

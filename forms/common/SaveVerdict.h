@@ -19,8 +19,9 @@ using TControlNames = std::map<const TControl*, AnsiString>;
 
 // The caption the user knows a control by: a name given in `names`, the control's own
 // caption (check box, radio group), else the name assistive technology reads it by (the
-// caption of the label that names it, or the name its row and column give it), without
-// its colon. Empty when it has none.
+// caption of the label that names it, or the name its row and column give it), else
+// the caption of its row (the label of the control beside it), without its colon. Empty
+// when it has none.
 AnsiString ControlCaption(const TComponent* owner, const TControl* control, const TControlNames& names);
 
 // "Kept as the device has it: A, B." for the controls that show no choice (a hidden one

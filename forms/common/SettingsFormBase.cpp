@@ -306,7 +306,7 @@ void TSettingsForm::BeginSave()
     // A new verdict comes: the last one's note is done with.
     madeVerdict_ = madeUnsaved_ = shownVerdict_ = switchNote_ = writtenBack_ = AnsiString();
     verdictUnsaved_.clear();
-    keepVerdict_ = false;
+    keepVerdict_ = TVerdictKeep::Never;
     saveReads_.clear();
     switchesBefore_ = DeviceSwitchItems(this);
 }
@@ -383,21 +383,32 @@ AnsiString Joined(const AnsiString& first, const AnsiString& second)
 }
 }  // namespace
 
-AnsiString TSettingsForm::WithUnsavedNote(const AnsiString& text)
+std::vector<const KwSNMPRequest2Controls*> TSettingsForm::OutstandingReads() const
 {
     // A read a set's done handler is about to see started counts as out already.
     std::vector<const KwSNMPRequest2Controls*> outstanding;
     for (const KwSNMPRequest2Edits* request : BoundRequests(this))
         if (Outstanding(request) || request->RereadFollows())
             outstanding.push_back(request);
+    return outstanding;
+}
+
+void TSettingsForm::VerdictShown(const AnsiString& verdict, const std::vector<const KwSNMPRequest2Controls*>& outstanding)
+{
+    shownVerdict_ = verdict.SubString(1, verdict.Length() - (madeUnsaved_.IsEmpty() ? 0 : madeUnsaved_.Length() + 1));
+    verdictKept_ = keepVerdict_;
+    verdictUnsaved_ = UnsavedBindings(this);
+    madeVerdict_ = madeUnsaved_ = AnsiString();
+    keepVerdict_ = TVerdictKeep::Never;
+    saveReads_ = outstanding;
+}
+
+AnsiString TSettingsForm::WithUnsavedNote(const AnsiString& text)
+{
+    const std::vector<const KwSNMPRequest2Controls*> outstanding = OutstandingReads();
     if (!madeVerdict_.IsEmpty() && text == madeVerdict_) {
         // The verdict itself: the reads still out (a table walked again) report next.
-        shownVerdict_ = text.SubString(1, text.Length() - (madeUnsaved_.IsEmpty() ? 0 : madeUnsaved_.Length() + 1));
-        verdictKept_ = keepVerdict_;
-        verdictUnsaved_ = UnsavedBindings(this);
-        madeVerdict_ = madeUnsaved_ = AnsiString();
-        keepVerdict_ = false;
-        saveReads_ = outstanding;
+        VerdictShown(text, outstanding);
         return text;
     }
     if (shownVerdict_.IsEmpty() || text.IsEmpty())
@@ -424,7 +435,9 @@ AnsiString TSettingsForm::WithUnsavedNote(const AnsiString& text)
     const AnsiString unsaved = Joined(Joined(StillUnsavedNote(this, names_, verdictUnsaved_), switchNote_), writtenBack_);
     if (readFailed)
         return NotReadAgainText(Joined(shownVerdict_, unsaved), text);
-    if (readEnded && verdictKept_)
+    const bool saysMore = verdictKept_ == TVerdictKeep::Always ||
+                          (verdictKept_ == TVerdictKeep::WhenItSaysMore && !unsaved.IsEmpty());
+    if (readEnded && saysMore)
         return Joined(shownVerdict_, unsaved);
     return unsaved.IsEmpty() || text.Pos(unsaved) > 0 ? text : text + " " + unsaved;
 }
@@ -450,8 +463,32 @@ void TSettingsForm::AddToVerdict(const AnsiString& note)
 
 bool TSettingsForm::ReportSaveThroughReads(const AnsiString& ok, const AnsiString& error)
 {
-    keepVerdict_ = true;
+    keepVerdict_ = TVerdictKeep::Always;
     return ReportSave(ok, error);
+}
+
+bool TSettingsForm::ReportWrite(const AnsiString& ok, const AnsiString& error, const AnsiString& progress)
+{
+    const bool succeeded = SaveSucceeded();
+    ShowWriteVerdict(SaveVerdict(ok, error), succeeded ? TVerdictKeep::WhenItSaysMore : TVerdictKeep::Always,
+                     succeeded ? progress : AnsiString());
+    return succeeded;
+}
+
+void TSettingsForm::ReportSaved(const AnsiString& ok, const AnsiString& progress)
+{
+    ShowWriteVerdict(SaveVerdict(ok, ok), TVerdictKeep::WhenItSaysMore, progress);
+}
+
+void TSettingsForm::ShowWriteVerdict(const AnsiString& verdict, TVerdictKeep keep, const AnsiString& progress)
+{
+    keepVerdict_ = keep;
+    const std::vector<const KwSNMPRequest2Controls*> outstanding = OutstandingReads();
+    if (progress.IsEmpty() || outstanding.empty())
+        return ShowStatus(verdict);
+    // The form's own text while the re-read is out; the verdict waits behind it.
+    VerdictShown(verdict, outstanding);
+    ShowStatus(progress);
 }
 
 void TSettingsForm::ShowOnly()

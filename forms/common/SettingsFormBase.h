@@ -208,7 +208,9 @@ protected:
     // The status text of panel 0 (the simple text without panels).
     AnsiString StatusText() const;
 
-    // A Save's verdict. BeginSave starts counting the sets of the form's requests;
+    // A Save's verdict. Every Save, Add and Delete button begins with BeginSave, so that
+    // its verdict carries no earlier button's note. BeginSave starts counting the sets
+    // of the form's requests;
     // SaveSucceeded is true when every set that ended since succeeded (a set whose
     // variables are all kept sends nothing and fails nothing); ReportSave shows `ok` or
     // `error` accordingly, followed by UnsavedNote when a control the user changed was
@@ -252,9 +254,16 @@ protected:
     // what the user changed and did not save (KwSNMPRequest2Edits::ReadsKeepUserChanges),
     // and the status after the write names it, as after a Save (ReportSaved).
     static void KeepUnsavedThroughReads(std::initializer_list<KwSNMPRequest2Edits*> groups);
-    // For a save or table write whose failure its request has shown already: `ok` with
-    // UnsavedNote (shown once the write's re-read is under way).
-    void ReportSaved(const AnsiString& ok) { ShowStatus(SaveVerdict(ok, ok)); }
+    // A table write (Add, Delete, activation) that ends in the table's re-read: the
+    // verdict, or `progress` (the form's own text while the re-read is out) when one is
+    // given and every set succeeded; once the re-read succeeded, the read's own text,
+    // unless the verdict has more to say (a set failed, or a note: the verdict with its
+    // note as it stands after the read). A read that fails shows the verdict and the
+    // read's failure (NotReadAgainText).
+    bool ReportWrite(const AnsiString& ok, const AnsiString& error, const AnsiString& progress = AnsiString());
+    // ReportWrite for a write whose failure its request has shown already (shown once
+    // the write's re-read is under way): `ok`, or `progress` when one is given.
+    void ReportSaved(const AnsiString& ok, const AnsiString& progress = AnsiString());
     // From here on a ReadGroup that failed stays said in the status until a read of the
     // group succeeds, and a Save refused for the group says what its read said
     // (UnreadText), where closing and opening the form again cannot help.
@@ -323,9 +332,17 @@ private:
     AnsiString writtenBack_;       // AddToVerdict's notes
     AnsiString madeVerdict_;   // the verdict SaveVerdict made, until it is shown
     AnsiString madeUnsaved_;   // its UnsavedNote
-    bool keepVerdict_ = false;  // the verdict about to be shown outlives the Save's reads
+    // Whether a verdict outlives the reads its Save or write left outstanding.
+    enum class TVerdictKeep { Never, Always, WhenItSaysMore };
+    TVerdictKeep keepVerdict_ = TVerdictKeep::Never;  // the verdict about to be shown
     AnsiString shownVerdict_;  // the verdict once shown (without its note), while the Save's reads report
-    bool verdictKept_ = false;  // it outlives them
+    TVerdictKeep verdictKept_ = TVerdictKeep::Never;  // the shown one
+    // Marks `verdict` as shown, while the reads outstanding now report.
+    void VerdictShown(const AnsiString& verdict, const std::vector<const KwSNMPRequest2Controls*>& outstanding);
+    std::vector<const KwSNMPRequest2Controls*> OutstandingReads() const;
+    // Shows a table write's verdict, kept through its re-read as `keep` says, behind
+    // `progress` while the re-read is out (when given).
+    void ShowWriteVerdict(const AnsiString& verdict, TVerdictKeep keep, const AnsiString& progress);
     TUnsaved verdictUnsaved_;   // what its note named
     // The requests outstanding when the verdict was shown that have not reported since.
     std::vector<const KwSNMPRequest2Controls*> saveReads_;

@@ -335,6 +335,7 @@ void TFM_DHCP::Bt_DelClick(TObject* Sender)
         Application->MessageBox("Are you sure that you want to delete this entry?", "Warning",
                                 MB_OKCANCEL) == IDOK) {
         Lb_Index->SetCaption(key);
+        BeginSave();
         if (WriteGroup(StaticDeleteRequest)) {
             StaticRequest->Get();
             ShowStatusIn(StatusBar2, SaveVerdict("Delete OK!", "Delete OK!"));

@@ -81,7 +81,8 @@ void TFM_ParentalCtr::OnActionSetDone(KwSNMPRequest2Controls* Sender, KwSNMPErro
         AddToVerdict(statusBeforeAdd_.WriteBack(CaptionOf(Edt_WebURL)));
         CB_ParentContrlChange(this);
         ReportSave("", Error.Message);
-    } else if (RereadAfterChange(Error, Sender == DeleteRequest ? "Delete OK!" : "Add OK!", LV_WebURLUser)) {
+    } else if (RereadAfterChange(Error, Sender == DeleteRequest ? "Delete OK!" : "Add OK!", LV_WebURLUser,
+                                 "Refresh...")) {
         return;
     }
     Btn_Apply->SetEnabled(true);
@@ -138,6 +139,7 @@ void TFM_ParentalCtr::Btn_DelectClick(TObject* Sender)
                                 MB_OKCANCEL) != IDOK)
         return;
     Edt_WebURLDel->SetText(key);
+    BeginSave();
     ShowStatus("");
     WriteWithoutReread(DeleteRequest);
 }

@@ -58,14 +58,15 @@ void TRouterRuleForm::OfferAdding(const TComboBox* mode, TEdit* edit, TButton* a
     add->SetEnabled(on);
 }
 
-bool TRouterRuleForm::RereadAfterChange(const KwSNMPError& error, const AnsiString& okText, TListView* emptied)
+bool TRouterRuleForm::RereadAfterChange(const KwSNMPError& error, const AnsiString& okText, TListView* emptied,
+                                        const AnsiString& progress)
 {
     if (ShowFailure(error))
         return false;
     if (emptied)
         emptied->Items()->Clear();
     ruleRequest_->Get();
-    ReportSaved(okText);  // the write's verdict, which a failed walk keeps
+    ReportSaved(okText, progress);  // the write's verdict, which a failed walk keeps
     return true;
 }
 
@@ -94,6 +95,7 @@ bool TRouterRuleForm::ReadyToWrite(bool editing, int limit, const AnsiString& fu
     if (!target)
         return RefuseInput(fullText, "Waring");
     LA_Index->SetCaption(target->Caption());
+    BeginSave();
     ShowStatus("");
     return true;
 }
@@ -134,6 +136,7 @@ void TRouterRuleForm::DeleteChosenRule(KwSNMPRequest2Edits* request, TEdit* keyE
         return;
     edit();
     keyEdit->SetText(key);
+    BeginSave();
     ShowStatus("");
     WriteWithoutReread(request);
 }

@@ -59,8 +59,10 @@ protected:
     static void OfferAdding(const TComboBox* mode, TEdit* edit, TButton* add);
 
     // A change's done handler: a failure is shown and false returned; a success shows
-    // `okText`, empties `emptied` (when given) and walks the table again.
-    bool RereadAfterChange(const KwSNMPError& error, const AnsiString& okText, TListView* emptied = nullptr);
+    // `okText` (or the page's `progress` while the walk is out: ReportSaved), empties
+    // `emptied` (when given) and walks the table again.
+    bool RereadAfterChange(const KwSNMPError& error, const AnsiString& okText, TListView* emptied = nullptr,
+                           const AnsiString& progress = AnsiString());
 
     // A new entry while the list shows `limit` (and no rule is being edited): refused
     // with `text`, caption "Waring". True when refused.

@@ -82,6 +82,7 @@ void TFM_RouterMACFilter::Btn_AddClick(TObject* Sender)
     // One address whatever the letter case it was typed in.
     if (TableHolds(MacColumn, Edt_MACAddress->Text()))
         return void(RefuseInput("Reject: The MAC already exists ", "Warning"));
+    BeginSave();
     ShowStatus("");
     WriteWithoutReread(AddRequest);
 }
@@ -94,6 +95,7 @@ void TFM_RouterMACFilter::Btn_DelClick(TObject* Sender)
     // address must be a whole one: nothing else is sent.
     if (!CheckMacText())
         return;
+    BeginSave();
     ShowStatus("");
     WriteGroup(DeleteRequest);
 }

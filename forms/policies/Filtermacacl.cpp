@@ -272,7 +272,7 @@ void TFM_FilterMACACL::OnListSetDone(KwSNMPRequest2Controls* Sender, KwSNMPError
     }
     // The reads are counted before the write is let go: the count never passes 0.
     ReadLists();
-    ReportSaved(Sender == DeleteRequest ? "Delete OK!" : "Add OK!");
+    ReportSaved(Sender == DeleteRequest ? "Delete OK!" : "Add OK!", "Refresh...");
     Ed_MacAdd->Clear();
     ListOpEnded();
 }
@@ -447,6 +447,7 @@ void TFM_FilterMACACL::Bt_DelClick(TObject* Sender)
             continue;
         LV_GetMAC->SetSelected(rows->Item(i));
         Ed_MACAddr->SetText(mac);
+        BeginSave();
         StartListOp(DeleteRequest, true);
         return;
     }

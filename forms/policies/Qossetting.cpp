@@ -164,7 +164,7 @@ void TFM_QosSetting::RulesSetDone(KwSNMPRequest2Controls*, KwSNMPError& Error)
         WalkRules();
         ReportSaveThroughReads("Set OK!", "Set Error!");
     } else {
-        ReportSaved("Add OK!");
+        ReportSaved("Add OK!", "Adding QOS!");
     }
 }
 

@@ -204,6 +204,8 @@ bool TFM_QosSetting::AddRule(bool keepState)
     for (int column = 0; column < 18; ++column)
         if (ruleSend_[static_cast<std::size_t>(column)])
             sent += (sent.IsEmpty() ? "" : ",") + IntToStr(column);
+    if (!keepState)
+        BeginSave();  // Add's own verdict; Save's rewrite is part of Save's
     ShowStatus("Adding QOS!");
     if (!keepState)
         return WriteGroupPart(RulesRequest, sent);
@@ -225,6 +227,7 @@ void TFM_QosSetting::Btn_DelClick(TObject*)
     if (key.IsEmpty())
         return;
     Ed_QosRuleDel->SetText(key);
+    BeginSave();
     if (WriteGroup(RuleDeleteRequest)) {
         WalkRules();
         ReportSaved("Delete OK!");

@@ -443,7 +443,7 @@ void TFM_Scheduling::OnRuleSetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& 
             Sender->Get();
             ReportSaveThroughReads("", "Set Error!");
         } else {
-            ShowStatus("Set Error!");
+            ReportSave("", "Set Error!");
         }
         Sender->ShowSetError(Error);
         return;
@@ -451,10 +451,11 @@ void TFM_Scheduling::OnRuleSetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& 
     // The set's re-read of the table follows and ends in OnRuleTableDone. An activation
     // is Save's: reported as the add of the rule's node status once the switch and
     // every node status were written too, and so it stays after that read.
-    if (kind == RuleWrite::Add)
-        ReportSaveThroughReads("Add OK!", "Set Error!");
+    // Once read, the table's "Get OK!" stands unless the verdict says more.
+    if (kind == RuleWrite::Add || (kind == RuleWrite::Activate && statusWritten_))
+        ReportWrite("Add OK!", "Set Error!");
     else if (kind == RuleWrite::Activate)
-        ReportSaveThroughReads(statusWritten_ ? "Add OK!" : "Set Error!", "Set Error!");
+        ReportSaveThroughReads("Set Error!", "Set Error!");
 }
 
 bool TFM_Scheduling::ResetNodeStatuses()

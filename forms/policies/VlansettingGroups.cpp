@@ -120,7 +120,7 @@ void TFM_VlanSetting::OnVlanSetDone(KwSNMPRequest2Controls*, KwSNMPError& Error)
     else if (saving)
         ReportSaveThroughReads("Set OK!", "Set Error!");
     else
-        ReportSaved("Delete OK!");
+        ReportSaved("Delete OK!", "Get OK!");
 }
 
 void TFM_VlanSetting::LV_VlanListUserClick(TObject*)
@@ -236,6 +236,7 @@ void TFM_VlanSetting::Btn_VlanDeleteClick(TObject*)
         return;
     LV_VlanList->SetSelected(group);
     CB_VlanItemDel->SetItemIndex(1);  // delete
+    BeginSave();
     WriteGroupPart(VlanTableRequest, DeleteColumns);
 }
 

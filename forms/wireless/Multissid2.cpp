@@ -138,6 +138,9 @@ TFM_MultiSSIDNewForm::TFM_MultiSSIDNewForm(TComponent* Owner)
     StatusBar = build.StatusBar("StatusBar", {300});
     SetStatusBar(StatusBar);
     BuildHiddenControls(build);
+    // Hidden choices the user turns through the ones on screen are named by those.
+    NameControl(CB_dot11Authentication, CaptionOf(CB_SecurityMode));
+    NameControl(CB_Clipher, CaptionOf(CB_CipherType));
 
     IfEnabMuSSID->OnClick = [this](TObject* S) { IfEnabMuSSIDClick(S); };
     IfEnablePriority->OnClick = [this](TObject* S) { IfEnablePriorityClick(S); };
@@ -1061,6 +1064,7 @@ void TFM_MultiSSIDNewForm::DelButtonClick(TObject* Sender)
     MarkColumns(false);
     CB_IdvState->SetItemIndex(0);  // Disable
     MarkVars(TableRequest, smSend, colState);
+    BeginSave();
     ShowStatus("Deleting...");
     if (!WriteWithoutReread(TableRequest))
         ShowStatus("Save Fail!");

@@ -45,6 +45,10 @@ TFM_Wirless::TFM_Wirless(TComponent* Owner)
 
     BuildHiddenControls(build);
     ConnectHandlers();
+    // Hidden choices the user turns through the ones on screen are named by those.
+    NameControl(CB_dot11Authentication, CaptionOf(CB_SecurityMode));
+    NameControl(CB_Clipher, CaptionOf(CB_CipherType));
+    NameControl(CB_App, CaptionOf(CB_Applicaiton));
 
     CB_Band->SetItemIndex(0);
     DeclareChecks();

@@ -208,7 +208,7 @@ TEST_P(ScheduleForm, SaveActivatesTheChosenRuleAloneWithIntegerNodeStatuses)
         EXPECT_FALSE(form.CheckBox_Sun->Checked());
         EXPECT_TRUE(form.Btn_Del->Enabled());
         form.Btn_Apply->Click();
-        ASSERT_TRUE(SaveRead(form, "Add OK!"));
+        ASSERT_TRUE(SaveRead(form, "Get OK!"));  // the rule's write has nothing more to say
         EXPECT_EQ(SetBindings(Sets()), (std::vector<std::string>{
                                             Switch + " INTEGER 1", NodeStatus(1) + " INTEGER 0",
                                             NodeStatus(2) + " INTEGER 0", NodeStatus(3) + " INTEGER 0",
@@ -271,7 +271,7 @@ TEST_P(ScheduleForm, SaveNamesATypedRuleItDidNotWriteAlsoAfterItsReRead)
         ClickRow(form.User_ListView, 0);
         dialogs.Answer(DialogButton::Ok);
         form.Btn_Del->Click();
-        EXPECT_TRUE(SaveRead(form, "Get OK! Not saved: Scheduling Enable.")) << StatusText(form.StatusBar);
+        EXPECT_TRUE(SaveRead(form, "Delete OK! Not saved: Scheduling Enable.")) << StatusText(form.StatusBar);
         EXPECT_TRUE(form.CheckBox_SchEnable->Checked());
         EXPECT_TRUE(form.Ed_ScheduleName->Enabled());
     });
@@ -283,7 +283,7 @@ TEST_P(ScheduleForm, SaveNamesATypedRuleItDidNotWriteAlsoAfterItsReRead)
         FillEditor(form, "Eve", "19", "0", "21", "0");
         form.CheckBox_Tue->SetChecked(true);
         form.Btn_Add->Click();
-        EXPECT_TRUE(SaveRead(form, "Add OK!")) << StatusText(form.StatusBar);
+        EXPECT_TRUE(SaveRead(form, "Get OK!")) << StatusText(form.StatusBar);
     });
 }
 

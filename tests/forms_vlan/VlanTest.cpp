@@ -348,7 +348,7 @@ TEST_P(VlanForm, OnTheDefaultTableAGroupIsAddedAlsoAfterADelete)
         dialogs.Answer(DialogButton::Ok);
         ClearStatus(form);
         ASSERT_TRUE(vka_test::Press(form.Btn_VlanDelete));
-        ASSERT_TRUE(WaitForStatus(form, "Get OK!"));
+        ASSERT_TRUE(WaitForSaveRead(form, "Get OK!"));
         add("30", "lab");
         const std::string ports = "|Mgmt,LAN,Primary,S-1,S-2,S-3,W-1,W-2,W-3,W-4|";
         EXPECT_EQ(vka_test::Rows(form.LV_VlanListUser),

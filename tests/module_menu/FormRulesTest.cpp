@@ -112,6 +112,11 @@ struct TableWrite {
     std::function<void()> turn = nullptr;
     std::function<KwSNMPRequest2Edits*()> turned = nullptr;
     const char* turnedCaption = nullptr;
+    // A write that sets a switch first and writes it back when the device refuses the
+    // entry: the user's turn of that switch (when `type` leaves it as the device has
+    // it), and a Delete of a listed entry: chooses it, returns the button.
+    std::function<void()> turnEarlier = nullptr;
+    std::function<TButton*()> deleteAfter = nullptr;
 };
 
 void UserClick(TCheckBox* box) { qobject_cast<QAbstractButton*>(box->Widget())->click(); }
@@ -158,7 +163,11 @@ const TableWrite TableWrites[] = {
      },
      [] { return FM_FirewallDMZ->Btn_Add; }, [] { return FM_FirewallDMZ->FireRuleRequest; }, 2, "Set Success!",
      nullptr, [] { UserClick(FM_FirewallDMZ->CBH_EableDMZ); }, [] { return FM_FirewallDMZ->DmzRequest; },
-     "Enable DMZ"},
+     "Enable DMZ", [] { UserClick(FM_FirewallDMZ->CB_EnableSPI); },
+     [] {
+         ClickRow(FM_FirewallDMZ->LV_UserFireRules, 0);
+         return FM_FirewallDMZ->Btn_Delete;
+     }},
     {"MACFilter1", [] { return FM_RouterMACFilter; },
      [] {
          FM_RouterMACFilter->CB_Telnet->SetItemIndex(1);
@@ -172,7 +181,11 @@ const TableWrite TableWrites[] = {
          FM_ParentalCtr->Edt_WebURL->SetText("www.vka-rules.org");
      },
      [] { return FM_ParentalCtr->Btn_Add; }, [] { return FM_ParentalCtr->ListRequest; }, 2, "Add OK!",
-     [] { return FM_ParentalCtr->AddRequest; }},
+     [] { return FM_ParentalCtr->AddRequest; }, nullptr, nullptr, nullptr, nullptr,
+     [] {
+         ClickRow(FM_ParentalCtr->LV_WebURLUser, 0);
+         return FM_ParentalCtr->Btn_Delect;
+     }},
     {"DHCPServer1", [] { return FM_DHCP; },
      [] {
          TFM_DHCP& form = *FM_DHCP;
@@ -183,14 +196,23 @@ const TableWrite TableWrites[] = {
          form.ED_StaticSubMask->SetText("255.255.255.0");
          form.ED_StaticHostName->SetText("tv");
      },
-     [] { return FM_DHCP->Btn_Add; }, [] { return FM_DHCP->StaticRequest; }, 2, "Setting Success!"},
+     [] { return FM_DHCP->Btn_Add; }, [] { return FM_DHCP->StaticRequest; }, 2, "Setting Success!", nullptr,
+     nullptr, nullptr, nullptr, nullptr,
+     [] {
+         ClickRow(FM_DHCP->User_ListView, 0);
+         return FM_DHCP->Btn_Del;
+     }},
     {"Mac1", [] { return FM_FilterMACACL; },
      [] {
          FM_FilterMACACL->CB_AccessControl->SetItemIndex(0);
          FM_FilterMACACL->Ed_MacAdd->SetText("00AA00BB00CC");
      },
      [] { return FM_FilterMACACL->Bt_Add; }, [] { return FM_FilterMACACL->HiddenListRequest; }, 2, "Add OK!",
-     [] { return FM_FilterMACACL->AddRequest; }},
+     [] { return FM_FilterMACACL->AddRequest; }, nullptr, nullptr, nullptr, nullptr,
+     [] {
+         ClickRow(FM_FilterMACACL->LV_UerMACAddress, 0);
+         return FM_FilterMACACL->Bt_Del;
+     }},
     {"Scheduling1", [] { return FM_Scheduling; },
      [] {
          FM_Scheduling->Ed_ScheduleName->SetText("night");
@@ -300,6 +322,48 @@ TEST_P(FormRules, AWriteWhoseReReadFailsSaysItsVerdictAndTheFailedRead)
             EXPECT_EQ(dialogs.Count(), boxes) << (dialogs.Count() > boxes ? dialogs.Last().Text : "");
         });
         EXPECT_TRUE(seen) << "no status says \"" << said << "\"";
+    }
+}
+
+// Makes the device refuse every set of the variables `writer` writes: read-only in
+// its state, every instance of each.
+void RefuseWritesOf(const DevsimPeer& devsim, const KwSNMPRequest2Controls* writer)
+{
+    const KwSNMPVarList& vars = writer->Request.VarList;
+    std::vector<std::string> written;
+    for (int i = 0; i < vars.Count(); ++i)
+        if (vars.IsWritable(i))
+            written.push_back(vars.Item(i).Oid);
+    for (const std::string& line : devsim.StateLines())
+        for (const std::string& oid : written)
+            if (line.rfind(oid + ".", 0) == 0 || line.rfind(oid + " ", 0) == 0) {
+                EXPECT_EQ(devsim.Control("set ro " + line).rfind("OK", 0), 0u) << line;
+            }
+}
+
+// Every button begins its own verdict: an entry the device refuses writes back the
+// switch the write set first and says so; a Delete after it says nothing of that.
+TEST_P(FormRules, ADeleteAfterARefusedWriteSaysNothingOfTheWritesNote)
+{
+    const std::string kept = "Kept as the device had it";
+    for (const TableWrite& write : TableWrites) {
+        if (!write.deleteAfter)
+            continue;
+        SCOPED_TRACE(write.item);
+        RunTableWrite(write, [&](TForm* form) {
+            write.type();
+            if (write.turnEarlier)
+                write.turnEarlier();
+            RefuseWritesOf(devsim, write.writer ? write.writer() : write.table());
+            write.button()->Click();
+            EXPECT_TRUE(PumpUntil([&] { return RequestsIdle(form); }, 20));
+            EXPECT_TRUE(StatusShows(form, kept)) << "the refused write says nothing of its switch";
+            ASSERT_TRUE(devsim.ClearJournal());
+            write.deleteAfter()->Click();
+            EXPECT_TRUE(PumpUntil([&] { return RequestsIdle(form); }, 20));
+            EXPECT_FALSE(Sets().empty()) << "nothing was deleted";
+            EXPECT_FALSE(StatusShows(form, kept)) << "the Delete carries the refused write's note";
+        });
     }
 }
 

@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+
 namespace vka_test {
 
 namespace {
@@ -77,6 +79,26 @@ std::map<std::string, std::string> BoundCaptions(TForm* form)
     return captions;
 }
 
+// The object names of the form's components (those made of a prefix and a name, as
+// "Edt_SourceIPEnd") that `text` holds as words: the user knows controls by captions.
+std::vector<std::string> ObjectNamesIn(TForm* form, const std::string& text)
+{
+    const auto wordChar = [](char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; };
+    std::vector<std::string> found;
+    for (int i = 0; i < form->ComponentCount(); ++i) {
+        const std::string name = form->Components(i)->Name().ToStdString();
+        if (name.find('_') == std::string::npos)
+            continue;
+        for (std::size_t at = text.find(name); at != std::string::npos; at = text.find(name, at + 1))
+            if ((at == 0 || !wordChar(text[at - 1])) &&
+                (at + name.size() == text.size() || !wordChar(text[at + name.size()]))) {
+                found.push_back(name);
+                break;
+            }
+    }
+    return found;
+}
+
 std::vector<DevsimJournalEntry> SetsFrom(const DevsimPeer& device, std::size_t from)
 {
     std::vector<DevsimJournalEntry> sets;
@@ -137,6 +159,9 @@ UnchangedSaveRun SaveRounds(const char* item, const DevsimPeer& device, const Sc
                 press.Sets = SetsFrom(device, journalAt);
                 press.Boxes = BoxesFrom(dialogs, boxesAt);
                 press.Statuses = StatusTexts(form);
+                for (const std::string& status : press.Statuses)
+                    for (const std::string& name : ObjectNamesIn(form, status))
+                        ADD_FAILURE() << item << ": " << press.Button << " names " << name << ": \"" << status << "\"";
                 press.After = StateValues(device);
                 press.Shown = ShownState(form);
                 run.Presses.push_back(press);
