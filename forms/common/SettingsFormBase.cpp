@@ -279,6 +279,16 @@ void TSettingsForm::AppendKeptNote()
     ShowStatus(summary.IsEmpty() ? kept : summary + " " + kept);
 }
 
+void TSettingsForm::InputRefused()
+{
+    AnsiString kept;
+    {
+        TSwitchesAsSaved asSaved(saveSets_);
+        kept = KeptNote(this, names_);
+    }
+    ShowFormStatus(statusBar_, WithReadFailures(kept, true));
+}
+
 AnsiString TSettingsForm::StatusText() const
 {
     if (!statusBar_)
@@ -345,9 +355,16 @@ void TSettingsForm::ShowStatusIn(TStatusBar* bar, const AnsiString& text)
     ShowFormStatus(bar, WithReadFailures(WithUnsavedNote(text)));
 }
 
-AnsiString TSettingsForm::WithReadFailures(AnsiString text)
+namespace {
+AnsiString Joined(const AnsiString& first, const AnsiString& second)
 {
-    if (text.IsEmpty() || !readFailuresSaid_)
+    return first.IsEmpty() ? second : second.IsEmpty() ? first : first + " " + second;
+}
+}  // namespace
+
+AnsiString TSettingsForm::WithReadFailures(AnsiString text, bool evenAlone)
+{
+    if ((text.IsEmpty() && !evenAlone) || !readFailuresSaid_)
         return text;
     // The groups each failure left unread.
     std::vector<std::pair<AnsiString, AnsiString>> unread;  // failure, captions
@@ -369,16 +386,9 @@ AnsiString TSettingsForm::WithReadFailures(AnsiString text)
     for (const auto& [failure, captions] : unread)
         // A status that says the failure already gets only what it left unread.
         if (text.Pos(NotReadNote(captions, AnsiString())) == 0)
-            text = text + " " + NotReadNote(captions, text.Pos(failure) > 0 ? AnsiString() : failure);
+            text = Joined(text, NotReadNote(captions, text.Pos(failure) > 0 ? AnsiString() : failure));
     return text;
 }
-
-namespace {
-AnsiString Joined(const AnsiString& first, const AnsiString& second)
-{
-    return first.IsEmpty() ? second : second.IsEmpty() ? first : first + " " + second;
-}
-}  // namespace
 
 AnsiString TSettingsForm::WithUnsavedNote(const AnsiString& text)
 {

@@ -36,6 +36,7 @@
 // (TFormFrame).
 #include "FormFrame.h"
 #include "GroupBinding.h"
+#include "InputChecks.h"
 #include "KwSNMPRequest2Edits.h"
 #include "SaveVerdict.h"
 #include "SettingsForm.h"
@@ -79,7 +80,7 @@ private:
     std::vector<TSaveSetSwitch> shown_;  // each switch with the item it showed
 };
 
-class TSettingsForm : public TForm {
+class TSettingsForm : public TForm, public TRefusalListener {
 public:
     explicit TSettingsForm(TComponent* owner) : TForm(owner) {}
     // The form's window as `frame` gives it (see FormFrame.h).
@@ -105,6 +106,10 @@ public:
     void AfterCreate() override;
     // What the user reaches once the form has laid itself out for the device's values.
     void AfterShow() override { NoteSettledReach(); }
+    // A refusal of the user's input clears the status of an earlier Save, Add or
+    // Delete, which would seem to answer the refused one; what still stands stays said:
+    // the values kept as the device has them (KeptNote) and the reads that failed.
+    void InputRefused() override;
 
 protected:
     // A request owned by this form on one catalogue group (see NewGroupRequest). Its
@@ -297,8 +302,9 @@ private:
 
     // `text` with the last verdict's note while the Save's reads report (ShowStatus).
     AnsiString WithUnsavedNote(const AnsiString& text);
-    // `text` with what each group whose last ReadGroup failed could not read.
-    AnsiString WithReadFailures(AnsiString text);
+    // `text` with what each group whose last ReadGroup failed could not read (an empty
+    // text stays empty, unless `evenAlone`).
+    AnsiString WithReadFailures(AnsiString text, bool evenAlone = false);
 
     TStatusBar* statusBar_ = nullptr;
     TControlNames names_;
