@@ -279,14 +279,30 @@ void TSettingsForm::AppendKeptNote()
     ShowStatus(summary.IsEmpty() ? kept : summary + " " + kept);
 }
 
+namespace {
+// The status text a bar shows for its form: panel 0, or the simple text without panels.
+AnsiString BarStatus(const TStatusBar* bar)
+{
+    return bar->Panels()->Count() > 0 && !bar->SimplePanel() ? bar->Panels()->Items(0)->Text() : bar->SimpleText();
+}
+}  // namespace
+
 void TSettingsForm::InputRefused()
 {
-    AnsiString kept;
-    {
-        TSwitchesAsSaved asSaved(saveSets_);
-        kept = KeptNote(this, names_);
+    if (verdictHead_.IsEmpty())
+        return;
+    for (int i = 0; i < ComponentCount(); ++i) {
+        auto* bar = dynamic_cast<TStatusBar*>(Components(i));
+        const AnsiString shown = bar ? BarStatus(bar) : AnsiString();
+        if (shown.IsEmpty() || (shown != verdictHead_ && shown.Pos(verdictHead_ + " ") != 1))
+            continue;  // no verdict there: a read's summary, a failure, a transfer's progress
+        AnsiString standing;
+        if (bar == statusBar_) {
+            TSwitchesAsSaved asSaved(saveSets_);
+            standing = KeptNote(this, names_);
+        }
+        ShowFormStatus(bar, bar == statusBar_ ? WithReadFailures(standing, true) : standing);
     }
-    ShowFormStatus(statusBar_, WithReadFailures(kept, true));
 }
 
 AnsiString TSettingsForm::StatusText() const
@@ -344,6 +360,7 @@ AnsiString TSettingsForm::SaveVerdict(const AnsiString& ok, const AnsiString& er
         unsaved = unsaved.IsEmpty() ? writtenBack_ : unsaved + " " + writtenBack_;
     madeUnsaved_ = unsaved;
     const AnsiString verdict = SaveSucceeded() ? ok : error;
+    verdictHead_ = verdict;
     madeVerdict_ = unsaved.IsEmpty() ? verdict : verdict + " " + unsaved;
     return madeVerdict_;
 }

@@ -106,9 +106,10 @@ public:
     void AfterCreate() override;
     // What the user reaches once the form has laid itself out for the device's values.
     void AfterShow() override { NoteSettledReach(); }
-    // A refusal of the user's input clears the status of an earlier Save, Add or
-    // Delete, which would seem to answer the refused one; what still stands stays said:
-    // the values kept as the device has them (KeptNote) and the reads that failed.
+    // A refusal of the user's input clears a status bar that shows the verdict of an
+    // earlier Save, Add or Delete, which would seem to answer the refused one; what
+    // still stands stays said in the form's status: the values kept as the device has
+    // them (KeptNote) and the reads that failed. Other statuses stay.
     void InputRefused() override;
 
 protected:
@@ -321,6 +322,7 @@ private:
     void NoteSettledReach(bool opening = false);
     AnsiString writtenBack_;       // AddToVerdict's notes
     AnsiString madeVerdict_;   // the verdict SaveVerdict made, until it is shown
+    AnsiString verdictHead_;   // the last verdict's own words ("Set OK!"), which begin its status
     AnsiString madeUnsaved_;   // its UnsavedNote
     bool keepVerdict_ = false;  // the verdict about to be shown outlives the Save's reads
     AnsiString shownVerdict_;  // the verdict once shown (without its note), while the Save's reads report

@@ -97,16 +97,27 @@ void LengthenNotes(TCustomForm& form)
     }
 }
 
-// The longest verdict a Save of the form can give, made of its own bound controls'
-// captions: each named once, as not saved or as put back, one switch left in effect
-// over another setting, and the list not read again after it.
+// True when the user reaches the control as the form stands: it and every control it
+// lies in are shown (a page not on top included).
+bool Reached(const TCustomForm& form, const TControl* control)
+{
+    for (const TControl* each = control; each && each != &form; each = each->Parent())
+        if (!each->Visible())
+            return false;
+    return true;
+}
+
+// The longest verdict a Save of the form can give as it stands, made of the captions of
+// its bound controls the user reaches: each named once, as not saved or as put back,
+// one switch left in effect over another setting, and the list not read again after it.
 AnsiString LongestVerdict(const TCustomForm& form)
 {
     std::vector<AnsiString> captions;
     for (const KwSNMPRequest2Edits* request : BoundRequests(&form))
         for (const auto& binding : request->Bindings) {
-            const AnsiString caption =
-                binding->Controls.empty() ? AnsiString() : ControlCaption(&form, binding->Controls[0], {});
+            if (binding->Controls.empty() || !Reached(form, binding->Controls[0]))
+                continue;
+            const AnsiString caption = ControlCaption(&form, binding->Controls[0], {});
             if (!caption.IsEmpty() && std::find(captions.begin(), captions.end(), caption) == captions.end())
                 captions.push_back(caption);
         }
@@ -203,16 +214,13 @@ protected:
                     run->checked = true;
                     vka_test::PumpUntil([form] { return vka_test::RequestsIdle(form); }, 3);
                     const auto found = Variants.find(form->Name().ToStdString());
-                    // As the device's values show it, before any choice of the user.
-                    if (found != Variants.end())
-                        CheckPages(*form, " [as opened]", run->faults);
-                    CheckVariants(*form, found == Variants.end() ? std::vector<const char*>{} : found->second, 0,
-                                  "", run->faults);
                     if (longNotes) {
+                        // As the device's values show it, with long notes, then with its
+                        // longest verdict: said whole in the bars at its foot or at its
+                        // pages' (those in a group say how its list was read). The
+                        // variants follow with it, each within the work area.
                         LengthenNotes(*form);
                         CheckPages(*form, " [long notes]", run->faults);
-                        // The form's verdicts are said whole in the bars at its foot or
-                        // at its pages' (those in a group say how its list was read).
                         const AnsiString verdict = LongestVerdict(*form);
                         std::vector<const TStatusBar*> verdictBars;
                         for (TStatusBar* bar : vka_test::Owned<TStatusBar>(form))
@@ -222,7 +230,12 @@ protected:
                             }
                         QApplication::processEvents();  // the window as resized for it
                         CheckPages(*form, " [longest verdict]", run->faults, verdictBars);
+                    } else if (found != Variants.end()) {
+                        // As the device's values show it, before any choice of the user.
+                        CheckPages(*form, " [as opened]", run->faults);
                     }
+                    CheckVariants(*form, found == Variants.end() ? std::vector<const char*>{} : found->second, 0,
+                                  "", run->faults);
                 }
                 form->Close();
             }
