@@ -8,6 +8,7 @@
 #include <string>
 
 const char* const HighBytesText = "Don't support chinese character !";
+const char* const HexDigitsText = "Please input  Hexadecimal digits!";
 
 namespace {
 
@@ -136,8 +137,16 @@ std::uint32_t IpTextToUInt(const AnsiString& text)
 
 std::uint32_t IpEditToUInt(const TEdit* edit) { return edit ? IpTextToUInt(edit->Text()) : 0; }
 
+void NoteRefusal(TControl* control)
+{
+    TCustomForm* form = control ? control->ParentForm() : Screen->ActiveForm();
+    if (auto* listener = dynamic_cast<TRefusalListener*>(form))
+        listener->InputRefused();
+}
+
 bool RefuseInput(const AnsiString& text, const AnsiString& caption, TWinControl* control)
 {
+    NoteRefusal(control);
     Application->MessageBox(text.c_str(), caption.c_str(), MB_OK);
     if (control && control->CanFocus())
         control->SetFocus();
@@ -148,6 +157,7 @@ bool CheckPlainText(TEdit* edit, const AnsiString& caption, bool clearRefused)
 {
     if (IsAsciiText(edit->Text()))
         return true;
+    NoteRefusal(edit);
     Application->MessageBox(HighBytesText, caption.c_str(), MB_OK);
     if (clearRefused)
         edit->Clear();

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <vector>
 
+class TControl;
 class TEdit;
 class TWinControl;
 
@@ -50,10 +51,27 @@ bool IsDecimalInRange(const AnsiString& text, int low, int high, int* value = nu
 // --- refusals ---------------------------------------------------------------------
 
 extern const char* const HighBytesText;  // "Don't support chinese character !"
+extern const char* const HexDigitsText;  // "Please input  Hexadecimal digits!"
 
-// The refusal of an input: a box with the text, the form's caption ("Warning",
-// "Waring", "Error") and OK, then the focus back into the offending control (when
-// given). Always false, so a check can end with `return RefuseInput(...)`.
+// A window whose status answers the user's last action (a settings form): a refusal
+// of its input ends what the status said of an earlier one, so that no verdict stays
+// on screen as if it answered the refused action.
+class TRefusalListener {
+public:
+    virtual void InputRefused() = 0;
+
+protected:
+    ~TRefusalListener() = default;
+};
+
+// Tells the window that holds `control` (without one, the active window) that its
+// input was refused, when it listens. Every refusal below does; a form that shows its
+// own box for a refusal calls it.
+void NoteRefusal(TControl* control);
+
+// The refusal of an input: NoteRefusal, a box with the text, the form's caption
+// ("Warning", "Waring", "Error") and OK, then the focus back into the offending control
+// (when given). Always false, so a check can end with `return RefuseInput(...)`.
 bool RefuseInput(const AnsiString& text, const AnsiString& caption, TWinControl* control = nullptr);
 
 // The text is accepted when it holds no byte of 128 or more; otherwise it is refused

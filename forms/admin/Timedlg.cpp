@@ -291,6 +291,7 @@ void TFM_Time::Btn_ApplyClick(TObject* Sender)
     // A server the user did not edit is the device's: neither checked nor written.
     const AnsiString server = Ed_ServerIp->Text();
     if (!deviceServer_.Passes(Ed_ServerIp, server.IsEmpty() || IsValidHostAddressText(server))) {
+        NoteRefusal(Ed_ServerIp);
         Application->MessageBox(InvalidAddressText, "Waring", MB_OK);
         Ed_ServerIp->Clear();
         if (Ed_ServerIp->CanFocus())

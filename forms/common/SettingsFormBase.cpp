@@ -282,6 +282,32 @@ void TSettingsForm::AppendKeptNote()
     ShowStatus(summary.IsEmpty() ? kept : summary + " " + kept);
 }
 
+namespace {
+// The status text a bar shows for its form: panel 0, or the simple text without panels.
+AnsiString BarStatus(const TStatusBar* bar)
+{
+    return bar->Panels()->Count() > 0 && !bar->SimplePanel() ? bar->Panels()->Items(0)->Text() : bar->SimpleText();
+}
+}  // namespace
+
+void TSettingsForm::InputRefused()
+{
+    if (verdictHead_.IsEmpty())
+        return;
+    for (int i = 0; i < ComponentCount(); ++i) {
+        auto* bar = dynamic_cast<TStatusBar*>(Components(i));
+        const AnsiString shown = bar ? BarStatus(bar) : AnsiString();
+        if (shown.IsEmpty() || (shown != verdictHead_ && shown.Pos(verdictHead_ + " ") != 1))
+            continue;  // no verdict there: a read's summary, a failure, a transfer's progress
+        AnsiString standing;
+        if (bar == statusBar_) {
+            TSwitchesAsSaved asSaved(saveSets_);
+            standing = KeptNote(this, names_);
+        }
+        ShowFormStatus(bar, bar == statusBar_ ? WithReadFailures(standing, true) : standing);
+    }
+}
+
 AnsiString TSettingsForm::StatusText() const
 {
     if (!statusBar_)
@@ -337,6 +363,7 @@ AnsiString TSettingsForm::SaveVerdict(const AnsiString& ok, const AnsiString& er
         unsaved = unsaved.IsEmpty() ? writtenBack_ : unsaved + " " + writtenBack_;
     madeUnsaved_ = unsaved;
     const AnsiString verdict = SaveSucceeded() ? ok : error;
+    verdictHead_ = verdict;
     madeVerdict_ = unsaved.IsEmpty() ? verdict : verdict + " " + unsaved;
     return madeVerdict_;
 }
@@ -348,9 +375,16 @@ void TSettingsForm::ShowStatusIn(TStatusBar* bar, const AnsiString& text)
     ShowFormStatus(bar, WithReadFailures(WithUnsavedNote(text)));
 }
 
-AnsiString TSettingsForm::WithReadFailures(AnsiString text)
+namespace {
+AnsiString Joined(const AnsiString& first, const AnsiString& second)
 {
-    if (text.IsEmpty() || !readFailuresSaid_)
+    return first.IsEmpty() ? second : second.IsEmpty() ? first : first + " " + second;
+}
+}  // namespace
+
+AnsiString TSettingsForm::WithReadFailures(AnsiString text, bool evenAlone)
+{
+    if ((text.IsEmpty() && !evenAlone) || !readFailuresSaid_)
         return text;
     // The groups each failure left unread.
     std::vector<std::pair<AnsiString, AnsiString>> unread;  // failure, captions
@@ -372,16 +406,9 @@ AnsiString TSettingsForm::WithReadFailures(AnsiString text)
     for (const auto& [failure, captions] : unread)
         // A status that says the failure already gets only what it left unread.
         if (text.Pos(NotReadNote(captions, AnsiString())) == 0)
-            text = text + " " + NotReadNote(captions, text.Pos(failure) > 0 ? AnsiString() : failure);
+            text = Joined(text, NotReadNote(captions, text.Pos(failure) > 0 ? AnsiString() : failure));
     return text;
 }
-
-namespace {
-AnsiString Joined(const AnsiString& first, const AnsiString& second)
-{
-    return first.IsEmpty() ? second : second.IsEmpty() ? first : first + " " + second;
-}
-}  // namespace
 
 std::vector<const KwSNMPRequest2Controls*> TSettingsForm::OutstandingReads() const
 {

@@ -36,6 +36,7 @@
 // (TFormFrame).
 #include "FormFrame.h"
 #include "GroupBinding.h"
+#include "InputChecks.h"
 #include "KwSNMPRequest2Edits.h"
 #include "SaveVerdict.h"
 #include "SettingsForm.h"
@@ -79,7 +80,7 @@ private:
     std::vector<TSaveSetSwitch> shown_;  // each switch with the item it showed
 };
 
-class TSettingsForm : public TForm {
+class TSettingsForm : public TForm, public TRefusalListener {
 public:
     explicit TSettingsForm(TComponent* owner) : TForm(owner) {}
     // The form's window as `frame` gives it (see FormFrame.h).
@@ -105,6 +106,11 @@ public:
     void AfterCreate() override;
     // What the user reaches once the form has laid itself out for the device's values.
     void AfterShow() override { NoteSettledReach(); }
+    // A refusal of the user's input clears a status bar that shows the verdict of an
+    // earlier Save, Add or Delete, which would seem to answer the refused one; what
+    // still stands stays said in the form's status: the values kept as the device has
+    // them (KeptNote) and the reads that failed. Other statuses stay.
+    void InputRefused() override;
 
 protected:
     // A request owned by this form on one catalogue group (see NewGroupRequest). Its
@@ -311,8 +317,9 @@ private:
 
     // `text` with the last verdict's note while the Save's reads report (ShowStatus).
     AnsiString WithUnsavedNote(const AnsiString& text);
-    // `text` with what each group whose last ReadGroup failed could not read.
-    AnsiString WithReadFailures(AnsiString text);
+    // `text` with what each group whose last ReadGroup failed could not read (an empty
+    // text stays empty, unless `evenAlone`).
+    AnsiString WithReadFailures(AnsiString text, bool evenAlone = false);
 
     TStatusBar* statusBar_ = nullptr;
     TControlNames names_;
@@ -331,6 +338,7 @@ private:
     void NoteSettledReach(bool opening = false);
     AnsiString writtenBack_;       // AddToVerdict's notes
     AnsiString madeVerdict_;   // the verdict SaveVerdict made, until it is shown
+    AnsiString verdictHead_;   // the last verdict's own words ("Set OK!"), which begin its status
     AnsiString madeUnsaved_;   // its UnsavedNote
     // Whether a verdict outlives the reads its Save or write left outstanding.
     enum class TVerdictKeep { Never, Always, WhenItSaysMore };

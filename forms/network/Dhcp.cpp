@@ -27,6 +27,7 @@ TFM_DHCP::TFM_DHCP(TComponent* Owner)
 
     TFormBuilder build(this);
     PageControl1 = build.Add<TPageControl>("PageControl1", 0, 0, 600, 440);
+    PageControl1->SetAlign(alClient);  // its pages' status bars grow with the form
     PageControl1->OnChange = ReadSequence([this](TObject* S) { PageControl1Change(S); });
     TabSheet1 = new TTabSheet(this);
     TabSheet1->SetName("TabSheet1");

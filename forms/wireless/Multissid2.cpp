@@ -876,7 +876,8 @@ bool TFM_MultiSSIDNewForm::CheckHexKey()
     MarkColumn(colWepKey, true);
     if (IsHexDigits(Ed_Key->Text()))
         return true;
-    ShowMessage("Please input  Hexadecimal digits!");
+    NoteRefusal(Ed_Key);
+    ShowMessage(HexDigitsText);
     if (Ed_Key->CanFocus())
         Ed_Key->SetFocus();
     return false;

@@ -61,7 +61,8 @@ bool TFM_Wirless::CheckHexKeyText(TEdit* edit)
         return true;
     for (int i = 1; i <= key.Length(); ++i)
         if (!std::isxdigit(static_cast<unsigned char>(key[i]))) {
-            ShowMessage("Please input  Hexadecimal digits!");
+            NoteRefusal(edit);
+            ShowMessage(HexDigitsText);
             edit->Clear();
             return false;
         }

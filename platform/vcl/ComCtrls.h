@@ -263,8 +263,14 @@ private:
 // shown, each Width pixels wide, the last one taking the room up to the right edge
 // (its own Width aside). The two
 // texts are kept apart: writing one never changes the other. A text longer than its
-// panel is shown shortened at its end with an ellipsis, and the whole text is the
-// panel's tool tip and accessible description (none while the text fits).
+// panel wraps at word boundaries: a bar at the foot of a form (or of a page that
+// stretches with it) grows by the lines it needs and the form's window with it
+// (TCustomForm::SetStatusRoom), so the controls above stay where they are; it gives
+// the room back when its text is shorter again.
+// Only a text that still does not fit (a bar inside another control, a window at the
+// work area's height, a word wider than its panel) is shortened at its end with an
+// ellipsis, and the whole text is then the panel's tool tip and accessible
+// description (none while the text is shown whole).
 class TStatusBar : public TWinControl {
 public:
     explicit TStatusBar(TComponent* owner);
@@ -285,11 +291,23 @@ protected:
     AnsiString ReadText() const override { return simpleText_; }
     void WriteText(const AnsiString& text) override { SetSimpleText(text); }
     void BoundsChanged() override;
+    void ApplyVisibility() override;
 
 private:
     friend class TStatusPanel;
     friend class TStatusPanels;
+    friend class TCustomForm;
     void Refresh();
+    // The lines the texts shown need, each wrapped in its panel's width.
+    int LinesNeeded();
+    // Grows or shrinks the bar and its form's window to `lines` lines, as far as the
+    // form has room; the lines the bar has then.
+    int TakeLines(int lines);
+    // True for a bar at the foot of its form, or of a page or stretching control in
+    // it: the window's growth reaches it.
+    bool GrowsWithForm(const TCustomForm* form) const;
+    int grownBy_ = 0;  // the height the bar took beyond its own for more lines
+    bool refreshing_ = false;
     QWidget* bar_;
     QLabel* simpleLabel_;
     std::vector<QLabel*> panelLabels_;

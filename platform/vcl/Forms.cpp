@@ -1,5 +1,7 @@
 #include "Forms.h"
 
+#include "ComCtrls.h"
+
 #include "DialogService.h"
 #include "ExtCtrls.h"
 #include "Menus.h"
@@ -187,27 +189,77 @@ void TCustomForm::SetBounds(int left, int top, int width, int height)
 {
     QSize extra = FrameExtra();
     window_->move(left, top);
-    ResizeWindow(width - extra.width(), height - extra.height());
+    // A height left as it is keeps the status room; a new one is the form's own.
+    const int ownHeight = height == Height() ? window_->height() - statusRoom_ : height - extra.height();
+    ResizeWindow(width - extra.width(), ownHeight);
 }
 
 void TCustomForm::ResizeWindow(int width, int height)
 {
     width = std::max(0, width);
-    height = std::max(0, height);
+    height = std::max(0, height) + statusRoom_;
     // A form with a fixed border keeps a fixed size, but code may still change it.
     if (window_->minimumSize() == window_->maximumSize())
         window_->setFixedSize(width, height);
     else
         window_->resize(width, height);
     LayoutClient();
+    if (!refitting_) {
+        // The room the bars may take has changed with the form's own size.
+        refitting_ = true;
+        RefitStatusBars(this);
+        refitting_ = false;
+    }
     if (window_->isVisible())
         KeepOnScreen();  // a form that grows while shown stays on the screen
 }
 
 int TCustomForm::ClientWidth() const { return client_->width(); }
-int TCustomForm::ClientHeight() const { return client_->height(); }
+// The form's own client height, from the window's (an OnResize handler runs before
+// the client is laid out again): the room its status bars took for more lines lies
+// below it, so that a form laying its controls out from its height keeps them above.
+int TCustomForm::ClientHeight() const { return std::max(0, window_->height() - MenuHeight()) - statusRoom_; }
 
-void TCustomForm::SetClientWidth(int width) { ResizeWindow(width, window_->height()); }
+void TCustomForm::SetClientWidth(int width) { ResizeWindow(width, window_->height() - statusRoom_); }
+
+int TCustomForm::StatusRoomLimit() const
+{
+    const int frame = std::max(NominalFrameHeight, FrameExtra().height());
+    return WorkAreaHeight - frame - (window_->height() - statusRoom_);
+}
+
+int TCustomForm::StatusRoomWith(const TControl* bar, int extra, bool atFormFoot) const
+{
+    int feet = 0, pages = 0;
+    auto count = [&](int each, bool foot) { foot ? feet += each : pages = std::max(pages, each); };
+    for (const auto& [other, room] : statusRooms_)
+        if (other != bar)
+            count(room.Extra, room.AtFormFoot);
+    count(extra, atFormFoot);
+    return feet + pages;
+}
+
+void TCustomForm::SetStatusRoom(const TControl* bar, int extra, bool atFormFoot)
+{
+    if (extra > 0)
+        statusRooms_[bar] = {extra, atFormFoot};
+    else
+        statusRooms_.erase(bar);
+    const int ownHeight = window_->height() - statusRoom_;
+    statusRoom_ = StatusRoomWith(bar, extra, atFormFoot);
+    ResizeWindow(window_->width(), ownHeight);
+}
+
+void TCustomForm::RefitStatusBars(TWinControl* parent)
+{
+    for (int i = 0; i < parent->ControlCount(); ++i) {
+        TControl* control = parent->Controls(i);
+        if (auto* bar = dynamic_cast<TStatusBar*>(control))
+            bar->Refresh();
+        else if (auto* win = dynamic_cast<TWinControl*>(control))
+            RefitStatusBars(win);
+    }
+}
 
 int TCustomForm::MenuHeight() const
 {

@@ -23,6 +23,8 @@
 #include "Controls.h"
 #include "MessageBox.h"
 
+#include <map>
+
 class QEventLoop;
 class QMenuBar;
 class FormWindow;
@@ -73,6 +75,20 @@ public:
     void SetClientWidth(int width) override;
     void SetClientHeight(int height) override;
     QWidget* ClientWidget() const override { return client_; }
+    // Room for status bars that show their text on several lines (TStatusBar): the
+    // window is as much taller than the form's own sizes make it, so that a size the
+    // form sets later (SetClientHeight, SetHeight) keeps it, and ClientHeight is the
+    // form's own, without it. Bars at the form's foot add
+    // their extra heights; bars at the foot of pages that stretch with the form share
+    // the largest of theirs. The room never takes the window, with a frame of at least
+    // NominalFrameHeight, past WorkAreaHeight (StatusRoomLimit); whenever the form sets
+    // its size, its bars fit their texts again.
+    static const int WorkAreaHeight = 768;
+    static const int NominalFrameHeight = 31;
+    int StatusRoomLimit() const;
+    // The room with `bar` taking `extra`, at the form's foot or a page's.
+    int StatusRoomWith(const TControl* bar, int extra, bool atFormFoot) const;
+    void SetStatusRoom(const TControl* bar, int extra, bool atFormFoot);
 
     TPosition Position() const { return position_; }
     void SetPosition(TPosition position) { position_ = position; }
@@ -135,6 +151,14 @@ private:
     TFormBorderStyle borderStyle_ = bsSizeable;
     TBorderIcons borderIcons_ = biSystemMenu | biMinimize | biMaximize;
     TWindowState windowState_ = wsNormal;
+    int statusRoom_ = 0;  // the room the status bars take now
+    struct TStatusRoom {
+        int Extra;
+        bool AtFormFoot;
+    };
+    std::map<const TControl*, TStatusRoom> statusRooms_;  // by bar
+    bool refitting_ = false;
+    void RefitStatusBars(TWinControl* parent);
     bool created_ = false;
     bool closing_ = false;
     bool placed_ = false;

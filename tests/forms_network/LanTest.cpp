@@ -116,12 +116,14 @@ TEST_P(LanPartlyTaken, AModeTakenOverARefusedMaskIsWrittenBackOrSaidOnEverySave)
         int lost;       // requests lost from the write-back on (each goes out twice)
         bool refused;   // the device keeps the mode
         std::string says, then, mode;  // the status of the first Save, of the next; the device's mode after
+        const char* refusal = nullptr;  // why the next Save is refused, which clears the first one's verdict
     };
     const std::string kept = "Set Error! Not saved: Subnet Mask. Kept as the device had it: Get IP From.";
     const std::string unknown = "Set Error! Not saved: Subnet Mask. The device's state of Get IP From is not known.";
     const std::string inEffect = "Get IP From is in effect over the device's Subnet Mask.";
     const Case cases[] = {
-        {"taken", 0, false, kept, kept, "INTEGER 2"},
+        // Static over the device's mask again: the next Save refuses it.
+        {"taken", 0, false, kept, "", "INTEGER 2", "Please input valid Subnet Mask."},
         // The write-back never reached the device, whose mode the read after it finds; the
         // next Save finds it there too, and its mask is the device's again after the
         // first Save's read.
@@ -154,8 +156,12 @@ TEST_P(LanPartlyTaken, AModeTakenOverARefusedMaskIsWrittenBackOrSaidOnEverySave)
             form.ED_SubMask->SetText("");
             vka_test::Type(form.ED_SubMask, "255.255.255.0");
             for (int save = 0; save < 2; ++save) {
+                dialogs.Clear();
                 ASSERT_TRUE(Press(form.BT_LanCfgOk));
                 EXPECT_EQ(StatusText(form.StatusBar), save ? c.then : c.says) << c.name << ", Save " << save + 1;
+                if (save && c.refusal) {
+                    EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{c.refusal}) << c.name;
+                }
                 devsim.DropNext(0);
                 mode.Timeout = timeout;
             }

@@ -294,6 +294,7 @@ TEST_P(WirelessSave, EveryRefusalSendsNothingAndRefreshStillReadsEveryGroup)
         std::function<void(TFM_Wirless&)> type;
         const char* text;
         const char* caption;
+        bool afterSave = false;  // refused right after a Save that succeeded, whose verdict it clears
     };
     auto ssid = [](const std::string& text) { return [text](TFM_Wirless& f) { f.Ed_SSID->SetText(text.c_str()); }; };
     const std::vector<Refusal> refusals = {
@@ -343,6 +344,9 @@ TEST_P(WirelessSave, EveryRefusalSendsNothingAndRefreshStillReadsEveryGroup)
              f.Edt_MACAddr->SetText("00112233445");
          },
          "Invaild MAC address!", "Warning"},
+        {"high byte after a Save", 1, 1, 0, ssid("caf\xe9"), "Don't support chinese character !", "Error", true},
+        {"passphrase after a Save", 1, 5, 0, [](TFM_Wirless& f) { f.Ed_Passphrase->SetText("1234567"); },
+         "The Passphrase length is between 8 and 63.", "Error", true},
     };
     for (const Refusal& r : refusals) {
         SCOPED_TRACE(r.name);
@@ -351,6 +355,10 @@ TEST_P(WirelessSave, EveryRefusalSendsNothingAndRefreshStillReadsEveryGroup)
         Device(EncryptionOid, "INTEGER " + std::to_string(r.encryption));
         Open([&](TFM_Wirless& form) {
             ASSERT_TRUE(vka_test::PumpUntil([&] { return PeersRead(form); }));
+            if (r.afterSave) {
+                form.Bt_Apply->Click();
+                ASSERT_EQ(Status(form), "Setting Success!");
+            }
             r.type(form);
             dialogs.Clear();
             devsim.ClearJournal();

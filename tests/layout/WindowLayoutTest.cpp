@@ -6,10 +6,14 @@
 // and with long status notes.
 #include "FormRequests.h"
 #include "FormTestRoad.h"
+#include "GroupBinding.h"
+#include "KwSNMPRequest2Edits.h"
 #include "LayoutCheck.h"
 #include "Main.h"
 #include "MenuRoad.h"
 #include "QtPump.h"
+#include "SaveVerdict.h"
+#include "SettingsForm.h"
 #include "StateTables.h"
 #include "UnshownValues.h"
 #include "UserActions.h"
@@ -19,6 +23,7 @@
 #include <QWindow>
 #include <QTimer>
 
+#include <algorithm>
 #include <cctype>
 #include <cstdlib>
 #include <functional>
@@ -92,11 +97,53 @@ void LengthenNotes(TCustomForm& form)
     }
 }
 
-// The form's faults on every page of every page control, in its current variant.
-void CheckPages(TCustomForm& form, const std::string& variant, Faults& faults)
+// True when the user reaches the control as the form stands: it and every control it
+// lies in are shown (a page not on top included).
+bool Reached(const TCustomForm& form, const TControl* control)
+{
+    for (const TControl* each = control; each && each != &form; each = each->Parent())
+        if (!each->Visible())
+            return false;
+    return true;
+}
+
+// The longest verdict a Save of the form can give as it stands, made of the captions of
+// its bound controls the user reaches: each named once, as not saved or as put back,
+// one switch left in effect over another setting, and the list not read again after it.
+AnsiString LongestVerdict(const TCustomForm& form)
+{
+    std::vector<AnsiString> captions;
+    for (const KwSNMPRequest2Edits* request : BoundRequests(&form))
+        for (const auto& binding : request->Bindings) {
+            if (binding->Controls.empty() || !Reached(form, binding->Controls[0]))
+                continue;
+            const AnsiString caption = ControlCaption(&form, binding->Controls[0], {});
+            if (!caption.IsEmpty() && std::find(captions.begin(), captions.end(), caption) == captions.end())
+                captions.push_back(caption);
+        }
+    if (captions.empty())
+        return AnsiString();
+    const auto listed = [&](size_t from, size_t to) {
+        AnsiString list;
+        for (size_t i = from; i < to; ++i)
+            list += (i > from ? ", " : "") + captions[i];
+        return list + ".";
+    };
+    const size_t half = (captions.size() + 1) / 2;
+    AnsiString verdict = "Set Error! Not saved: " + listed(0, half);
+    if (half < captions.size())
+        verdict += " Kept as the device had it: " + listed(half, captions.size());
+    verdict += " " + captions.front() + " is in effect over the device's " + captions.back() + ".";
+    return NotReadAgainText(verdict, "(SNMPClass) SNMP request timed out!");
+}
+
+// The form's faults on every page of every page control, in its current variant (a
+// text of the `wholeStatus` bars not shown whole is one).
+void CheckPages(TCustomForm& form, const std::string& variant, Faults& faults,
+                const std::vector<const TStatusBar*>& wholeStatus = {})
 {
     auto check = [&](const std::string& where) {
-        for (const std::string& fault : vka_test::LayoutFaults(form, Overlaps, FreeText))
+        for (const std::string& fault : vka_test::LayoutFaults(form, Overlaps, FreeText, wholeStatus))
             faults.emplace(fault, where);
         SaveScreen(form, form.Name().ToStdString() + where);
     };
@@ -167,15 +214,28 @@ protected:
                     run->checked = true;
                     vka_test::PumpUntil([form] { return vka_test::RequestsIdle(form); }, 3);
                     const auto found = Variants.find(form->Name().ToStdString());
-                    // As the device's values show it, before any choice of the user.
-                    if (found != Variants.end())
-                        CheckPages(*form, " [as opened]", run->faults);
-                    CheckVariants(*form, found == Variants.end() ? std::vector<const char*>{} : found->second, 0,
-                                  "", run->faults);
                     if (longNotes) {
+                        // As the device's values show it, with long notes, then with its
+                        // longest verdict: said whole in the bars at its foot or at its
+                        // pages' (those in a group say how its list was read). The
+                        // variants follow with it, each within the work area.
                         LengthenNotes(*form);
                         CheckPages(*form, " [long notes]", run->faults);
+                        const AnsiString verdict = LongestVerdict(*form);
+                        std::vector<const TStatusBar*> verdictBars;
+                        for (TStatusBar* bar : vka_test::Owned<TStatusBar>(form))
+                            if (bar->Parent() == form || dynamic_cast<TTabSheet*>(bar->Parent())) {
+                                ShowFormStatus(bar, verdict);
+                                verdictBars.push_back(bar);
+                            }
+                        QApplication::processEvents();  // the window as resized for it
+                        CheckPages(*form, " [longest verdict]", run->faults, verdictBars);
+                    } else if (found != Variants.end()) {
+                        // As the device's values show it, before any choice of the user.
+                        CheckPages(*form, " [as opened]", run->faults);
                     }
+                    CheckVariants(*form, found == Variants.end() ? std::vector<const char*>{} : found->second, 0,
+                                  "", run->faults);
                 }
                 form->Close();
             }

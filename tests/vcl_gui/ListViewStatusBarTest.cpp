@@ -2,6 +2,7 @@
 #include "GuiTestSupport.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QLabel>
 #include <QTest>
@@ -199,6 +200,68 @@ TEST(StatusBarRules, SimpleTextShowsOnlyInSimpleModeAndTheLastPanelReachesTheEdg
             EXPECT_TRUE(bar->Widget()->rect().contains(l->geometry())) << l->text().toStdString();
         }
     }
+}
+
+// A text longer than the bar wraps: a bar at the foot of a form grows by its lines and
+// the window with it, the controls above staying where they are; a size the form sets
+// later keeps that room, a short text gives it back. Where the window would pass the
+// work area's height the text is shortened, whole in the tool tip.
+TEST(StatusBarRules, ALongTextWrapsAndTheFormMakesRoomForItsLines)
+{
+    ShownForm f;
+    auto* bar = f.Add<TStatusBar>("StatusBar");
+    auto* above = f.Add<TEdit>("Ed_Above");
+    const int client = f.form->ClientHeight();
+    above->SetBounds(8, client - bar->Height() - 22, 200, 21);
+    const int barTop = bar->Top();
+    const AnsiString verdict = "Set Error! Not saved: Subnet Mask, Default Gateway. Kept as the device had it: IP "
+                               "Address. Static is in effect over the device's DHCP, and the list could not be "
+                               "read again: (SNMPClass) SNMP request timed out!";
+    const auto label = [bar] {
+        for (QLabel* l : bar->Widget()->findChildren<QLabel*>())
+            if (l->isVisibleTo(bar->Widget()))
+                return l;
+        return static_cast<QLabel*>(nullptr);
+    };
+    // As a form shows its status: the simple text and panel 0.
+    const auto show = [bar](const AnsiString& text) {
+        bar->SetSimpleText(text);
+        if (bar->Panels()->Count() > 0)
+            bar->Panels()->Items(0)->SetText(text);
+    };
+    const auto shownWhole = [&](const AnsiString& text) {
+        QLabel* l = label();
+        EXPECT_EQ(text, bar->ShownText());
+        EXPECT_TRUE(l->toolTip().isEmpty());
+        EXPECT_LE(l->heightForWidth(l->width()), l->height());
+        EXPECT_EQ(bar->Top() + bar->Height(), f.form->ClientWidget()->height());
+    };
+    for (bool simple : {true, false}) {
+        SCOPED_TRACE(simple ? "simple text" : "panel 0");
+        bar->SetSimplePanel(simple);
+        if (!simple)
+            bar->Panels()->Add()->SetWidth(50);
+        show(verdict);
+        shownWhole(verdict);
+        EXPECT_GE(f.form->ClientWidget()->height(), client + 2 * QFontMetrics(label()->font()).lineSpacing());
+        EXPECT_EQ(f.form->ClientHeight(), client) << "the form's own height is the same";
+        EXPECT_EQ(bar->Top(), barTop);
+        EXPECT_EQ(above->Top() + above->Height(), barTop - 1);
+
+        f.form->SetClientHeight(client + 10);
+        EXPECT_EQ(bar->Top(), barTop + 10) << "a size set later keeps the room";
+        show("Setting Success!");
+        shownWhole("Setting Success!");
+        EXPECT_EQ(f.form->ClientWidget()->height(), client + 10);
+        f.form->SetClientHeight(client);
+    }
+
+    f.form->SetClientHeight(TCustomForm::WorkAreaHeight - TCustomForm::NominalFrameHeight);
+    const int tallest = f.form->ClientWidget()->height();
+    show(verdict);
+    EXPECT_EQ(f.form->ClientWidget()->height(), tallest);
+    EXPECT_TRUE(label()->text().endsWith(QChar(0x2026)));
+    EXPECT_EQ(label()->toolTip(), QString::fromUtf8(verdict.c_str()));
 }
 
 }  // namespace

@@ -49,8 +49,9 @@ std::string Rect(const QRect& r)
 class Checker {
 public:
     Checker(const TCustomForm& form, const std::vector<AllowedOverlap>& allowed,
-            const std::vector<FreeTextColumn>& freeText)
-        : form_(form), allowed_(allowed), freeText_(freeText), where_(form.Name().ToStdString() + ": ")
+            const std::vector<FreeTextColumn>& freeText, const std::vector<const TStatusBar*>& wholeStatus)
+        : form_(form), allowed_(allowed), freeText_(freeText), wholeStatus_(wholeStatus),
+          where_(form.Name().ToStdString() + ": ")
     {
         for (TComponent* component : Owned<TComponent>(const_cast<TCustomForm*>(&form)))
             componentNames_.insert(component->Name().ToStdString());
@@ -150,23 +151,37 @@ private:
             if (!bar->rect().contains(r))
                 Fault(what + " " + Rect(r) + " leaves the bar " + Rect(bar->rect()));
             if (i < int(texts.size()))
-                PanelText(what, *panel, ControlQString(texts[size_t(i)]));
+                PanelText(what, *panel, ControlQString(texts[size_t(i)]),
+                          std::count(wholeStatus_.begin(), wholeStatus_.end(), statusBar) > 0);
             ++shown;
         }
     }
 
-    // The panel shows `whole` and it fits, or shows it shortened to fit with an ellipsis
-    // and has it whole as its tool tip and accessible description; and it names no
-    // component of the form by its component name ("CB_TrapStatus").
-    void PanelText(const std::string& what, const QLabel& panel, const QString& whole)
+    // The panel shows `whole` and it fits, on the lines it wraps to, or shows it
+    // shortened to fit with an ellipsis and has it whole as its tool tip and accessible
+    // description (never when `whole` is required); and it names no component of the
+    // form by its component name ("CB_TrapStatus").
+    void PanelText(const std::string& what, const QLabel& panel, const QString& whole, bool wholeRequired)
     {
         const QString shown = panel.text();
-        const int needed = QFontMetrics(panel.font()).horizontalAdvance(shown) + 2 * panel.margin();
-        if (needed > panel.contentsRect().width())
-            Fault(what + " \"" + shown.toStdString() + "\" needs " + std::to_string(needed) + " px, has " +
-                  std::to_string(panel.contentsRect().width()));
+        // As a label lays out its text: inside its margins, after its indent (half an
+        // "x" for a framed label without one of its own).
+        const QFontMetrics metrics(panel.font());
+        const int indent = panel.indent() >= 0 ? panel.indent()
+                           : panel.frameWidth() > 0 ? metrics.horizontalAdvance(QLatin1Char('x')) / 2
+                                                    : 0;
+        const QRect room =
+            panel.contentsRect().adjusted(panel.margin() + indent, panel.margin(), -panel.margin(), -panel.margin());
+        const QRect needed = metrics
+                                 .boundingRect(QRect(0, 0, room.width(), 1 << 16),
+                                               panel.wordWrap() ? int(Qt::TextWordWrap) : 0, shown);
+        if (needed.width() > room.width() || needed.height() > room.height())
+            Fault(what + " \"" + shown.toStdString() + "\" needs " + Size(needed.size()) + " px, has " +
+                  Size(room.size()));
         const bool elided = shown.endsWith(QChar(0x2026)) && whole.startsWith(shown.chopped(1));
-        if (shown != whole && !(elided && panel.toolTip() == whole && panel.accessibleDescription() == whole))
+        if (wholeRequired && shown != whole)
+            Fault(what + " shows \"" + shown.toStdString() + "\", not the whole \"" + whole.toStdString() + "\"");
+        else if (shown != whole && !(elided && panel.toolTip() == whole && panel.accessibleDescription() == whole))
             Fault(what + " shows \"" + shown.toStdString() + "\" of \"" + whole.toStdString() +
                   "\", tool tip \"" + panel.toolTip().toStdString() + "\", description \"" +
                   panel.accessibleDescription().toStdString() + "\"");
@@ -294,6 +309,7 @@ private:
     const TCustomForm& form_;
     const std::vector<AllowedOverlap>& allowed_;
     const std::vector<FreeTextColumn>& freeText_;
+    const std::vector<const TStatusBar*>& wholeStatus_;
     std::string where_;
     std::set<std::string> componentNames_;
     std::vector<std::string> faults_;
@@ -302,9 +318,10 @@ private:
 }  // namespace
 
 std::vector<std::string> LayoutFaults(const TCustomForm& form, const std::vector<AllowedOverlap>& allowed,
-                                      const std::vector<FreeTextColumn>& freeText)
+                                      const std::vector<FreeTextColumn>& freeText,
+                                      const std::vector<const TStatusBar*>& wholeStatus)
 {
-    return Checker(form, allowed, freeText).Run();
+    return Checker(form, allowed, freeText, wholeStatus).Run();
 }
 
 }  // namespace vka_test

@@ -2,9 +2,10 @@
 // The layout every window must have, checked on what the window shows now:
 // - every visible control lies inside its parent's client area, every status bar
 //   panel shown inside its bar;
-// - every status bar panel shows its whole text, or the text shortened to fit with an
-//   ellipsis and whole as the panel's tool tip and accessible description, and no such
-//   text names a component of the form by its component name;
+// - every status bar panel shows its whole text, on as many lines as it wraps to in
+//   the panel's width, or (but in the bars named in `wholeStatus`) the text shortened
+//   to fit with an ellipsis and whole as the panel's tool tip and accessible
+//   description, and no such text names a component of the form by its component name;
 // - visible siblings do not overlap (but for the pairs a form places so on purpose);
 // - the text of every label, check box, radio button, button, group title and list
 //   column header fits its control in the control's own font (a wrapped header with
@@ -20,6 +21,7 @@
 #include <vector>
 
 class TCustomForm;
+class TStatusBar;
 
 namespace vka_test {
 
@@ -36,6 +38,7 @@ struct FreeTextColumn {
 };
 
 std::vector<std::string> LayoutFaults(const TCustomForm& form, const std::vector<AllowedOverlap>& allowed = {},
-                                      const std::vector<FreeTextColumn>& freeText = {});
+                                      const std::vector<FreeTextColumn>& freeText = {},
+                                      const std::vector<const TStatusBar*>& wholeStatus = {});
 
 }  // namespace vka_test
