@@ -5,6 +5,7 @@
 #include "DialogService.h"
 #include "ExtCtrls.h"
 #include "Menus.h"
+#include "StandardStreams.h"
 #include "StdCtrls.h"
 
 #include <QApplication>
@@ -648,8 +649,11 @@ void TApplication::SetArgs(int argc, char** argv)
 
 void TApplication::Initialize()
 {
-    if (!QCoreApplication::instance())
+    if (!QCoreApplication::instance()) {
+        // Before the toolkit opens its display connection.
+        OpenMissingStandardStreams();
         new QApplication(storedArgc, storedArgv);
+    }
     // Forms decide when the program ends (the main form's close), not Qt.
     if (qobject_cast<QApplication*>(QCoreApplication::instance()))
         QApplication::setQuitOnLastWindowClosed(false);

@@ -1,9 +1,16 @@
 // The plain form road, as the menu tests take it, opening a form with a TFTP server:
 // the server listens on the test's own free port (the device told the same), never on
 // the designed port 69 that another test or a host service may hold, and the log view
-// receives into the test's own per-user folder, never under the real home folder.
+// receives into the test's own per-user folder, never under the real home folder. The
+// port's reservation leaves no lock file behind, also when its port was found taken.
+#include <arpa/inet.h>
+#include <netinet/in.h>
 #include <pwd.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
 #include <unistd.h>
+
+#include <optional>
 
 #include "FormTestRoad.h"
 #include "FreePort.h"
@@ -12,7 +19,48 @@
 
 namespace {
 class FormRoadFolders : public vka_test::FormRoad {};
+
+bool Exists(const std::string& path)
+{
+    struct stat info{};
+    return ::stat(path.c_str(), &info) == 0;
+}
+
+// Another program's socket on the UDP port of 127.0.0.1 (-1 when it cannot be had).
+int HoldUdpPort(unsigned short port)
+{
+    const int fd = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    address.sin_port = htons(port);
+    if (fd >= 0 && ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
 }  // namespace
+
+TEST(ReservedUdpPort, LeavesNoLockFileForAPortFoundTakenNorAfterItsEnd)
+{
+    std::optional<vka_test::ReservedUdpPort> first(std::in_place);
+    const unsigned short port = first->Port();
+    ASSERT_NE(port, 0);
+    const std::string lockFile = vka_test::ReservedUdpPort::LockFile(port);
+    EXPECT_TRUE(Exists(lockFile));
+    const int holder = HoldUdpPort(port);
+    ASSERT_GE(holder, 0);
+    first.reset();
+    EXPECT_FALSE(Exists(lockFile)) << "the reservation's end removes its lock file";
+
+    {
+        const vka_test::ReservedUdpPort again({port});
+        EXPECT_EQ(again.Port(), 0) << "a port another program holds is not reserved";
+    }
+    EXPECT_FALSE(Exists(lockFile)) << "the port found taken left " << lockFile;
+    ::close(holder);
+}
 
 TEST_P(FormRoadFolders, ATransferFormServesOnTheTestsPortIntoTheTestsFolder)
 {

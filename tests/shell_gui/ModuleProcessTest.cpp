@@ -1,8 +1,11 @@
 // The module program itself, started as the host system starts it: a command line, a
 // registry file naming the profile folder, a profile with the agent port, and a
 // writable working folder. The device's journal shows the two-second status poll.
+// Started without standard streams, it puts /dev/null in their place, so that its
+// warnings never go into a socket of its own.
 #include "ShellFixture.h"
 
+#include <climits>
 #include <csignal>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -13,13 +16,18 @@ namespace {
 // The program, stopped and reaped at the end of the test.
 class ModuleProcess {
 public:
-    ModuleProcess(const std::string& workFolder, const std::vector<std::string>& arguments)
+    enum Streams { WithStreams, WithoutStreams };
+    ModuleProcess(const std::string& workFolder, const std::vector<std::string>& arguments,
+                  Streams streams = WithStreams)
     {
         pid_ = fork();
         if (pid_ != 0)
             return;
         if (chdir(workFolder.c_str()) != 0)
             _exit(127);
+        if (streams == WithoutStreams)
+            for (int stream : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO})
+                close(stream);
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
         std::vector<char*> argv{const_cast<char*>(VKA_MODULE_PROGRAM)};
         for (const std::string& a : arguments)
@@ -37,6 +45,14 @@ public:
         waitpid(pid_, &status, 0);
     }
     bool Running() const { return pid_ > 0 && waitpid(pid_, nullptr, WNOHANG) == 0; }
+    // What the program's file descriptor refers to ("" when it has none).
+    std::string Descriptor(int fd) const
+    {
+        char target[PATH_MAX];
+        const std::string link = "/proc/" + std::to_string(pid_) + "/fd/" + std::to_string(fd);
+        const ssize_t length = readlink(link.c_str(), target, sizeof target);
+        return length > 0 ? std::string(target, size_t(length)) : std::string();
+    }
 
 private:
     pid_t pid_ = -1;
@@ -63,4 +79,18 @@ TEST_F(ShellTest, TheModuleProgramPollsSysDescrWithItsReadCommunity)
     // working folder.
     EXPECT_FALSE(RequestsFor(device, "GET", ApMode).empty());
     EXPECT_FALSE(ReadFile(folder + "KwSNMP_PP_BootCounter").empty());
+}
+
+TEST_F(ShellTest, TheModuleProgramStartedWithoutStandardStreamsGivesThemDevNull)
+{
+    StartDevice("prairie", "gale");
+    WriteDeviceProfile(Address());
+    ModuleProcess module(folder, {"/I" + Address(), "/Rprairie", "/Wgale"}, ModuleProcess::WithoutStreams);
+
+    // Up and polling: the toolkit and the device's session have opened what they need.
+    ASSERT_TRUE(PumpUntil([&] { return RequestsFor(device, "GET", SysDescr0).size() >= 2; }, 20))
+        << "polls seen: " << RequestsFor(device, "GET", SysDescr0).size();
+    ASSERT_TRUE(module.Running());
+    for (int stream : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO})
+        EXPECT_EQ(module.Descriptor(stream), "/dev/null") << "standard stream " << stream;
 }

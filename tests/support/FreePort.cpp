@@ -64,35 +64,55 @@ void EphemeralRange(int& low, int& high)
     std::ifstream("/proc/sys/net/ipv4/ip_local_port_range") >> low >> high;
 }
 
-std::string LockPath(unsigned short port) { return "/tmp/vka-test-udp-" + std::to_string(port) + ".lock"; }
-}  // namespace
-
-ReservedUdpPort::ReservedUdpPort()
+// Ports drawn at random outside the range bind(0) hands out: below it when there is
+// room, else above it.
+std::vector<unsigned short> DrawnPorts()
 {
     int low = 0, high = 0;
     EphemeralRange(low, high);
-    // Below the ephemeral range when there is room, else above it.
     const int first = low - 10000 >= 1024 ? 10000 : high + 1;
     const int last = low - 10000 >= 1024 ? low - 1 : 65535;
+    std::vector<unsigned short> drawn;
     if (first > last)
-        return;
+        return drawn;
     std::mt19937 pick(std::random_device{}());
     std::uniform_int_distribution<int> ports(first, last);
     for (int attempt = 0; attempt < 200; ++attempt)
-        if (Claim(static_cast<unsigned short>(ports(pick))))
+        drawn.push_back(static_cast<unsigned short>(ports(pick)));
+    return drawn;
+}
+}  // namespace
+
+std::string ReservedUdpPort::LockFile(unsigned short port)
+{
+    return "/tmp/vka-test-udp-" + std::to_string(port) + ".lock";
+}
+
+ReservedUdpPort::ReservedUdpPort() : ReservedUdpPort(DrawnPorts()) {}
+
+ReservedUdpPort::ReservedUdpPort(const std::vector<unsigned short>& candidates)
+{
+    for (unsigned short port : candidates)
+        if (Claim(port))
             return;
 }
 
 bool ReservedUdpPort::Claim(unsigned short port)
 {
-    const std::string path = LockPath(port);
+    const std::string path = LockFile(port);
     const int fd = ::open(path.c_str(), O_RDONLY | O_CREAT | O_CLOEXEC, 0666);
     if (fd < 0)
         return false;
     struct stat held{}, named{};
     // The lock counts only on the file still under its name (its last holder removes it).
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0 || ::fstat(fd, &held) != 0 || ::stat(path.c_str(), &named) != 0 ||
-        held.st_ino != named.st_ino || held.st_dev != named.st_dev || UdpPortInUse(port)) {
+        held.st_ino != named.st_ino || held.st_dev != named.st_dev) {
+        ::close(fd);
+        return false;
+    }
+    // Ours now; a port another program holds is given up as its holder would.
+    if (UdpPortInUse(port)) {
+        ::unlink(path.c_str());
         ::close(fd);
         return false;
     }
@@ -105,7 +125,7 @@ ReservedUdpPort::~ReservedUdpPort()
 {
     if (lock_ < 0)
         return;
-    ::unlink(LockPath(port_).c_str());
+    ::unlink(LockFile(port_).c_str());
     ::close(lock_);
 }
 
