@@ -942,16 +942,6 @@ TEST_P(SwitchTableCheck, WhatATurnBringsUpIsGovernedOrCheckedWheneverSent)
         ground(true);
         const std::map<std::string, std::string> effect = {{switchOid, type + " " + values[each.Switch][each.To]},
                                                            {settingOid, Held(StateValues(devsim), settingOid)}};
-        if (!each.Secret && !each.Row) {
-            ground(true);
-            const UnchangedSaveRun run = SaveRounds(item, devsim, dialogs, false, {turn});
-            const SavePress* silent = SilentlyPutIntoEffect(run, 0, effect, usual);
-            EXPECT_TRUE(!silent) << formName << ": " << each.Switch << " turned from \"" << each.From << "\" to \""
-                                 << each.To << "\", " << (silent ? silent->Button : "") << " puts " << each.Setting
-                                 << " = " << refused
-                                 << " into effect unchecked: name it in the switch's row, or check it whenever it "
-                                    "is sent";
-        }
         // Taken in part: the device holds the refused value and refuses the setting's set;
         // the user turns the switch and gives the setting a value the form takes.
         // A switch the user turned beside it, which brings nothing up, stands on its own:
@@ -984,19 +974,46 @@ TEST_P(SwitchTableCheck, WhatATurnBringsUpIsGovernedOrCheckedWheneverSent)
         ground(true);
         ASSERT_EQ(devsim.Control("set ro " + settingOid + " " + refused).rfind("OK", 0), 0u) << settingOid;
         const UnchangedSaveRun partly = SaveRounds(item, devsim, dialogs, false, {giveBeside});
-        const bool sent = std::any_of(partly.Presses.begin(), partly.Presses.end(), [](const SavePress& press) {
-            return std::any_of(press.Sets.begin(), press.Sets.end(),
-                               [](const DevsimJournalEntry& set) { return set.Status != "noError"; });
-        });
-        // Unless the device's other values refuse the turn alone, the Save sends it.
-        EXPECT_TRUE(sent || !usual.empty()) << formName << ": " << each.Switch << " turned to \"" << each.To << "\" with "
-                          << each.Setting << " given a value the form takes: no Save sent it, saying "
-                          << ::testing::PrintToString(BoxesShown(partly, 0));
+        const auto sends = [&](bool settingOnly) {
+            return std::any_of(partly.Presses.begin(), partly.Presses.end(), [&](const SavePress& press) {
+                return std::any_of(press.Sets.begin(), press.Sets.end(), [&](const DevsimJournalEntry& set) {
+                    return !settingOnly || std::any_of(set.Bindings.begin(), set.Bindings.end(),
+                                                       [&](const DevsimJournalBinding& b) { return b.Oid == settingOid; });
+                });
+            });
+        };
+        // Unless the device's other values refuse the turn alone, a Save sends.
+        EXPECT_TRUE(sends(false) || !usual.empty() || each.Secret)
+            << formName << ": " << each.Switch << " turned to \"" << each.To << "\" with " << each.Setting
+            << " given a value the form takes: no Save sent anything, saying "
+            << ::testing::PrintToString(BoxesShown(partly, 0));
+        if (!sends(true))
+            continue;  // no Save writes it (an entry the Add writes)
+        if (!each.Secret && !each.Row) {
+            ground(true);
+            const UnchangedSaveRun run = SaveRounds(item, devsim, dialogs, false, {turn});
+            const SavePress* silent = SilentlyPutIntoEffect(run, 0, effect, usual);
+            EXPECT_TRUE(!silent) << formName << ": " << each.Switch << " turned from \"" << each.From << "\" to \""
+                                 << each.To << "\", " << (silent ? silent->Button : "") << " puts " << each.Setting
+                                 << " = " << refused
+                                 << " into effect unchecked: name it in the switch's row, or check it whenever it "
+                                    "is sent";
+        }
         EXPECT_FALSE(SilentlyLeftInEffect(partly, effect))
             << formName << ": " << each.Switch << " turned to \"" << each.To << "\" with " << each.Setting
             << " refused by the device: the switch runs over " << refused << " and no status says so: "
             << ::testing::PrintToString(partly.Presses.empty() ? std::vector<std::string>{}
                                                                : partly.Presses.back().Statuses);
+        // A switch said to be in effect until the form closes is given back at the close,
+        // and one given back at the close is said so.
+        for (const SavePress& press : partly.Presses)
+            for (const std::string& status : press.Statuses)
+                if (status.find(" is in effect over the device's ") != std::string::npos) {
+                    EXPECT_EQ(status.find(" until the form closes.") != std::string::npos,
+                              Held(press.After, switchOid) == effect.at(switchOid) &&
+                                  Held(partly.After, switchOid) != effect.at(switchOid))
+                        << formName << ": " << status;
+                }
         if (!beside)
             continue;
         EXPECT_FALSE(undone(partly, beside->Switch, beside->To))
