@@ -87,9 +87,13 @@ void TFM_Wirless::PutPeersBack(const std::vector<AnsiString>& had)
     if (!had.empty())
         peers.RecordRows("WDS peers " + listed, dot11RemoteApMacAddressAddVars, MVT_SV, had);
     AddToVerdict(peers.WriteBack("WDS peers"));
-    // WDS with none of its peers is no state the form leaves: the mode goes back.
-    if (had.empty() || !peers.AllBack())
+    // WDS with none of its peers is no state the form leaves: the mode goes back, and
+    // with it the further SSIDs switched off for WDS.
+    if (had.empty() || !peers.AllBack()) {
         AddToVerdict(modeBefore_.WriteBack("WDS peers"));
+        if (modeBefore_.AllBack())
+            AddToVerdict(mssidBefore_.WriteBack("WDS peers"));
+    }
     ReadRemoteMacs();
 }
 
