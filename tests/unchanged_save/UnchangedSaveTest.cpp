@@ -1034,7 +1034,8 @@ bool Intended(const TableWrite& write, const std::string& oid)
 class PartlyRefusedSave : public SwitchTableCheck {
 protected:
     // Each later set of the button's press refused in turn (the last first, at most
-    // three; a set whose variable an earlier one writes too cannot be refused alone):
+    // three; a set whose variable an earlier one writes too is refused only for its
+    // other value, where the earlier ones write what the device holds):
     // what the form shows is what a form opened anew shows, the device holds no change
     // the user did not make, but for what the status names, and what the user asked for
     // that stands on its own stays. A press of one set has nothing to refuse; `listed`
@@ -1051,15 +1052,22 @@ protected:
         int refusals = 0;
         for (std::size_t i = sets.size(); i-- > 1 && refusals < 3;) {
             const std::string oid = sets[i].Bindings.empty() ? "" : sets[i].Bindings[0].Oid;
-            const bool alone = std::none_of(sets.begin(), sets.begin() + long(i), [&](const DevsimJournalEntry& set) {
-                return std::any_of(set.Bindings.begin(), set.Bindings.end(),
-                                   [&](const DevsimJournalBinding& b) { return b.Oid == oid; });
+            const auto writes = [&](const DevsimJournalEntry& set, bool held) {
+                return std::any_of(set.Bindings.begin(), set.Bindings.end(), [&](const DevsimJournalBinding& b) {
+                    return b.Oid == oid && (b.Type + " " + b.Value == Held(start, oid)) == held;
+                });
+            };
+            const bool alone = std::none_of(sets.begin(), sets.begin() + long(i), [&](const auto& set) {
+                return writes(set, true) || writes(set, false);
             });
-            if (oid.empty() || !alone || Held(start, oid).empty())
+            const bool keptBefore = std::none_of(sets.begin(), sets.begin() + long(i), [&](const auto& set) {
+                return writes(set, false);
+            });
+            if (oid.empty() || Held(start, oid).empty() || (!alone && (!keptBefore || !writes(sets[i], false))))
                 continue;
             ++refusals;
             ASSERT_TRUE(devsim.LoadState(state));
-            ASSERT_EQ(devsim.Control("set ro " + oid + " " + Held(start, oid)).rfind("OK", 0), 0u) << oid;
+            ASSERT_EQ(devsim.Control(std::string(alone ? "set ro " : "set fixed ") + oid + " " + Held(start, oid)).rfind("OK", 0), 0u) << oid;
             const UnchangedSaveRun run = SaveRounds(write.Item, devsim, dialogs, false, {write.Change}, write.Button);
             ASSERT_EQ(run.Presses.size(), 1u);
             const SavePress& press = run.Presses[0];
