@@ -973,6 +973,10 @@ const std::vector<TableWrite>& TableWrites()
              Type(FindControl<TEdit>(form, "Ed_ReMAddra2"), "001122334455");
          },
          {ApMode, DeviceOid("2.1.3.2.2.1.1.2.3")}, {}, {{mssid, ApMode}}},
+        // Multi-SSID turned on over a client: the access point's mode goes first.
+        {"Ad_MultiSSID", "ApplyBtn", {IntegerLine(ApMode, 4)},
+         [](TForm* form) { Tick(FindControl<TCheckBox>(form, "IfEnabMuSSID"), true); }, {mssid}, {},
+         {{ApMode, mssid}}},
         // SPI turned on with a new rule (ending in "." a prefix: the free row's).
         {"FirewallDMZ1", "Btn_Add", {},
          [](TForm* form) {
