@@ -53,6 +53,8 @@ KwSNMPRequest2Edits* TEarlierSets::RequestFor(const KwSNMPVar* table, KwSNMPItem
 bool TEarlierSets::RecordVariables(const KwSNMPVar* table, KwSNMPItemType type, const AnsiString& caption,
                                    KwSNMPRequest2Controls* shown, const std::vector<int>& only)
 {
+    if (writingBack_)
+        return false;
     TRecord record;
     record.Caption = caption;
     record.Request = RequestFor(table, type);
@@ -83,6 +85,8 @@ bool TEarlierSets::RecordVariables(const KwSNMPVar* table, KwSNMPItemType type, 
 void TEarlierSets::RecordRows(const AnsiString& caption, const KwSNMPVar* table, KwSNMPItemType type,
                               const std::vector<AnsiString>& values)
 {
+    if (writingBack_)
+        return;
     TRecord record;
     record.Caption = caption;
     record.Request = RequestFor(table, type);

@@ -25,8 +25,13 @@ class TEarlierSets {
 public:
     explicit TEarlierSets(TComponent* form) : form_(form) {}
 
-    // Forgets what an earlier button recorded.
-    void Clear() { records_.clear(); }
+    // Forgets what an earlier button recorded. While a write-back runs, a press entered
+    // again neither forgets nor records anything (Clear, RecordVariables, RecordRows).
+    void Clear()
+    {
+        if (!writingBack_)
+            records_.clear();
+    }
     // Reads what the device holds of the group's scalars (the form's own unbound
     // request, synchronous), named `caption`; `shown` is the form's request that shows
     // them, read again after a write-back; `only`, when given, the variables (by index)
