@@ -7,6 +7,7 @@
 #include "FormTestRoad.h"
 #include "JournalBindings.h"
 #include "KwSNMPRequest2Edits.h"
+#include "KwSNMPSession.h"
 
 using namespace vka_test;
 
@@ -59,6 +60,37 @@ TEST_P(EarlierSets, WhatNoReadingTellsIsNotKnownAndNothingIsWritten)
     EXPECT_EQ(earlier.WriteBack("Refused").ToStdString(), "The device's state of System Name is not known.");
     EXPECT_FALSE(earlier.AllBack());
     EXPECT_TRUE(Sets().empty());
+}
+
+// The write-back's answer lost while the device took it: a read judges it; a read that
+// fails too leaves the name not known, never "in effect".
+TEST_P(EarlierSets, ALostAnswerIsJudgedByARead)
+{
+    for (const bool readFails : {false, true}) {
+        SCOPED_TRACE(readFails);
+        TForm form(nullptr);
+        TEarlierSets earlier(&form);
+        ASSERT_TRUE(earlier.RecordVariables(systemDescrVars, SVT_SV, "System Name", nullptr, {NameVariable}));
+        const std::string held = DeviceValue(Name);
+        ASSERT_TRUE(devsim.SetValue(Name, "STRING", "\"renamed\""));
+        KwSNMPRequest2Edits* request = Owned<KwSNMPRequest2Edits>(&form).at(0);
+        request->OnBeforeSet = [&] {
+            request->OnBeforeSet = nullptr;
+            KwTimeoutCap = 5;
+            ASSERT_TRUE(devsim.DelayReplies(400));  // the answer comes after the time-out
+            request->OnBeforeGet = [&] {
+                request->OnBeforeGet = nullptr;
+                ASSERT_TRUE(devsim.DelayReplies(0));
+                EXPECT_TRUE(PumpUntil([&] { return DeviceValue(Name) == held; }));  // taken late
+                if (readFails) {
+                    ASSERT_TRUE(devsim.DropNext(2));
+                }
+            };
+        };
+        EXPECT_EQ(earlier.WriteBack("Refused").ToStdString(),
+                  readFails ? "The device's state of System Name is not known." : "Kept as the device had it: System Name.");
+        KwTimeoutCap = 0;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Roads, EarlierSets, ::testing::Values(1), VersionName);
