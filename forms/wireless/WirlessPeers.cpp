@@ -97,6 +97,26 @@ void TFM_Wirless::PutPeersBack(const std::vector<AnsiString>& had)
     ReadRemoteMacs();
 }
 
+bool TFM_Wirless::PeersTakenAfterAll()
+{
+    std::vector<AnsiString> typed;
+    for (TEdit* peer : Ed_ReMAddra)
+        if (!peer->Text().IsEmpty() && peer->Text() != EmptyMac)
+            typed.push_back(peer->Text().UpperCase());
+    // The walk runs now, before the verdict.
+    RemoteMacListRequest->Mode = 0;
+    const bool read = ReadGroup(RemoteMacListRequest);
+    RemoteMacListRequest->Mode = 1;
+    std::vector<AnsiString> held;
+    for (const AnsiString& peer : DevicePeers())
+        held.push_back(peer.UpperCase());
+    if (!read || held != typed)
+        return false;
+    for (TEdit* peer : Ed_ReMAddra)
+        RemoteMacAddRequest->Settle(peer);
+    return true;
+}
+
 // --- MAC clone --------------------------------------------------------------------------
 
 void TFM_Wirless::CreateCloneMacRequests()
