@@ -241,8 +241,8 @@ TEST_P(WirelessSave, APeerAddWhoseAnswerIsLostIsJudgedByTheDevicesList)
     Device(ModeOid, "INTEGER 2");
     Open([&](TFM_Wirless& form) {
         ASSERT_TRUE(vka_test::PumpUntil([&] { return PeersRead(form); }));
-        form.Ed_ReMAddra[0]->SetText("0002B3A4C5D6");
-        form.Ed_ReMAddra[1]->SetText("");
+        for (TEdit* peer : form.Ed_ReMAddra)  // one peer in place of the device's two
+            peer->SetText(peer == form.Ed_ReMAddra[0] ? "0002B3A4C5D6" : "");
         KwSNMPRequest2Edits* add = form.RemoteMacAddRequest;
         add->Request.Timeout = 20;
         add->Request.Retries = 0;
