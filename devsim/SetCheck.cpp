@@ -11,6 +11,8 @@ SetError checkSet(const StateStore& store, const Oid& oid, const std::optional<V
         return SetError::NotWritable;
     if (!type || *type != entry->value.type || !value)
         return SetError::WrongType;
+    if (entry->fixed && *value != entry->value)
+        return SetError::NotWritable;
     if (entry->value.type == VarType::IpAddress && value->bytes.size() != 4)
         return SetError::WrongLength;
     if (entry->value.type == VarType::OctetString && entry->maxLength && value->bytes.size() > *entry->maxLength)

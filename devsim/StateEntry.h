@@ -13,6 +13,9 @@ struct StateEntry {
     Oid oid;
     Value value;
     bool readOnly = false;
+    // Flag "fixed": a set of another value gets notWritable; a set of the value it
+    // holds is taken.
+    bool fixed = false;
     // Counters that move by themselves: added every second (0 = still).
     // COUNTER32 wraps at 2^32, COUNTER64 at 2^64, INTEGER at 2^31.
     std::uint64_t advancePerSecond = 0;

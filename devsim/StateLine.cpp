@@ -61,6 +61,8 @@ ParsedLine parseStateLine(const std::string& rawLine)
         std::uint64_t n = 0;
         if (word == "ro") {
             entry.readOnly = true;
+        } else if (word == "fixed") {
+            entry.fixed = true;
         } else if (word == "template") {
             entry.isTemplate = true;
         } else if (word.compare(0, 8, "advance=") == 0) {
@@ -72,7 +74,7 @@ ParsedLine parseStateLine(const std::string& rawLine)
                 return failure("bad flag \"" + word + "\": max=N needs a whole number up to 65535");
             entry.maxLength = static_cast<std::size_t>(n);
         } else {
-            return failure("unknown flag \"" + word + "\" (expected ro, advance=N, max=N, template or an OID)");
+            return failure("unknown flag \"" + word + "\" (expected ro, fixed, advance=N, max=N, template or an OID)");
         }
         word = nextWord(line, pos);
     }
@@ -114,6 +116,8 @@ std::string formatStateLine(const StateEntry& entry)
         line += "template ";
     if (entry.readOnly)
         line += "ro ";
+    if (entry.fixed)
+        line += "fixed ";
     if (entry.advancePerSecond)
         line += "advance=" + std::to_string(entry.advancePerSecond) + " ";
     if (entry.maxLength)

@@ -327,8 +327,14 @@ void TFM_Time::Btn_ApplyClick(TObject* Sender)
     UnmarkTimeSettings();
     if (Ed_ServerIp->Text() == "0.0.0.0")
         Ed_ServerIp->Clear();
-    ShowStatus(SaveVerdict("Setting Success", "Setting Error"));
-    ReadTimeGroups();
+    const AnsiString verdict = SaveVerdict("Setting Success", "Setting Error");
+    ShowStatus(verdict);
+    // A read that fails (at once, after a lost answer) is said after the verdict and its
+    // note; it never takes their place.
+    if (!ReadTimeGroups()) {
+        const KwSNMPRequest2Edits* failed = TimeRequest->Request.LastFailure.Code != 0 ? TimeRequest : ManualRequest;
+        ShowStatus(verdict + " " + failed->Request.LastFailure.Message);
+    }
 }
 
 void TFM_Time::Btn_CancelClick(TObject* Sender) { Close(); }

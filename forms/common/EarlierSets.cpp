@@ -1,16 +1,31 @@
 #include "EarlierSets.h"
 
+#include "KwErrors.h"
+#include "KwOptionList.h"
 #include "KwSNMPRequest2Edits.h"
+#include "KwValueText.h"
 #include "SettingsForm.h"
 #include "SysUtils.h"
 
+#include <exception>
+
 namespace {
-std::vector<AnsiString> ValuesOf(const KwSNMPVarList& list)
+// A value the variable can hold: not "no value" (another type, none at all), and one of
+// its list where it has one (nothing out of range).
+bool IsReading(const KwSNMPVar& var)
 {
-    std::vector<AnsiString> values;
-    for (int i = 0; i < list.Count(); ++i)
-        values.push_back(KwSNMPVarList::ValueOf(list.Item(i)));
-    return values;
+    const AnsiString value = KwSNMPVarList::ValueOf(var);
+    return value != KwNoValueText && (!var.Options || var.Options->IndexOfText(value) >= 0);
+}
+
+// The request's read of its group; an exception is a read that failed.
+bool ReadGroupOf(KwSNMPRequest2Controls* request)
+{
+    try {
+        return request->Get();
+    } catch (const std::exception&) {
+        return false;
+    }
 }
 
 AnsiString Sentence(const AnsiString& text, const AnsiString& more)
@@ -38,25 +53,45 @@ KwSNMPRequest2Edits* TEarlierSets::RequestFor(const KwSNMPVar* table, KwSNMPItem
 bool TEarlierSets::RecordVariables(const KwSNMPVar* table, KwSNMPItemType type, const AnsiString& caption,
                                    KwSNMPRequest2Controls* shown, const std::vector<int>& only)
 {
+    if (writingBack_)
+        return false;
     TRecord record;
     record.Caption = caption;
     record.Request = RequestFor(table, type);
     record.Shown = shown;
     record.Only = only;
-    const bool read = record.Request->Get();
-    if (read)
-        record.Values = ValuesOf(record.Request->Request.VarList);
+    const KwSNMPVarList& list = record.Request->Request.VarList;
+    const bool read = ReadGroupOf(record.Request);
+    // Where the pre-read tells nothing, what the form last read of the same group does,
+    // while the form's request has failed nothing since.
+    const KwSNMPVarList* formRead = shown && shown->WasRead() && shown->Request.LastFailure.Code == 0 &&
+                                            shown->Request.VarList.Count() == list.Count()
+                                        ? &shown->Request.VarList
+                                        : nullptr;
+    bool known = false;
+    for (int i = 0; i < list.Count(); ++i) {
+        const KwSNMPVar* source = read && IsReading(list.Item(i)) ? &list.Item(i)
+                                  : formRead && IsReading(formRead->Item(i)) ? &formRead->Item(i)
+                                                                             : nullptr;
+        record.Values.push_back(source ? KwSNMPVarList::ValueOf(*source) : AnsiString());
+        record.Known.push_back(source != nullptr);
+    }
+    for (int i : Variables(record))
+        known = known || record.Known[static_cast<std::size_t>(i)];
     records_.push_back(record);
-    return read;
+    return known;
 }
 
 void TEarlierSets::RecordRows(const AnsiString& caption, const KwSNMPVar* table, KwSNMPItemType type,
                               const std::vector<AnsiString>& values)
 {
+    if (writingBack_)
+        return;
     TRecord record;
     record.Caption = caption;
     record.Request = RequestFor(table, type);
     record.Values = values;
+    record.Known.assign(values.size(), true);
     record.Rows = true;
     records_.push_back(record);
 }
@@ -71,54 +106,105 @@ std::vector<int> TEarlierSets::Variables(const TRecord& record)
     return all;
 }
 
-bool TEarlierSets::Write(const TRecord& record)
+bool TEarlierSets::Write(const TRecord& record, const std::vector<int>& variables)
 {
     KwSNMPVarList& list = record.Request->Request.VarList;
     AnsiString indexes;
-    for (int i : Variables(record)) {
+    for (int i : variables) {
         *list.Item(i).Value = record.Values[static_cast<std::size_t>(i)];
         indexes += (indexes.IsEmpty() ? "" : ",") + IntToStr(i);
     }
     return record.Request->Set(false, false, indexes, nullptr);
 }
 
-bool TEarlierSets::WriteBackVariables(TRecord& record, bool& changed)
+bool TEarlierSets::ReadNow(const TRecord& record, std::vector<AnsiString>& now)
 {
-    changed = true;
-    if (record.Values.empty())
-        return false;  // what the device held is not known
-    KwSNMPRequest2Edits* request = record.Request;
-    KwSNMPVarList& list = request->Request.VarList;
-    // What the device holds now: only what differs goes back (all, when unknown).
-    const bool read = request->Get();
-    changed = !read;
-    for (int i : Variables(record))
-        changed = changed || KwSNMPVarList::ValueOf(list.Item(i)) != record.Values[static_cast<std::size_t>(i)];
-    return !changed || Write(record);
+    const KwSNMPVarList& list = record.Request->Request.VarList;
+    if (!ReadGroupOf(record.Request))
+        return false;
+    now.clear();
+    for (int i = 0; i < list.Count(); ++i) {
+        if (!IsReading(list.Item(i)))
+            return false;
+        now.push_back(KwSNMPVarList::ValueOf(list.Item(i)));
+    }
+    return true;
+}
+
+TEarlierSets::TOutcome TEarlierSets::WriteBackVariables(const TRecord& record)
+{
+    const auto at = [](const std::vector<AnsiString>& values, int i) { return values[static_cast<std::size_t>(i)]; };
+    std::vector<int> known;
+    bool unknown = false;
+    for (int i : Variables(record)) {
+        if (record.Known[static_cast<std::size_t>(i)])
+            known.push_back(i);
+        else
+            unknown = true;
+    }
+    if (known.empty())
+        return TOutcome::Unknown;
+    // What the device holds now: only what differs goes back (every known one, when
+    // the read tells nothing).
+    std::vector<AnsiString> now;
+    const bool read = ReadNow(record, now);
+    std::vector<int> differing;
+    for (int i : known)
+        if (!read || at(now, i) != at(record.Values, i))
+            differing.push_back(i);
+    if (differing.empty())
+        return unknown ? TOutcome::Unknown : TOutcome::Held;
+    bool back = Write(record, differing);
+    if (!back && KwIsTimeoutCode(record.Request->Request.LastFailure.Code)) {
+        // The answer was lost, not the write: what the device holds tells.
+        if (!ReadNow(record, now))
+            return TOutcome::Unknown;
+        back = true;
+        for (int i : differing)
+            back = back && at(now, i) == at(record.Values, i);
+    }
+    return !back ? TOutcome::InEffect : unknown ? TOutcome::Unknown : TOutcome::Back;
 }
 
 AnsiString TEarlierSets::WriteBack(const AnsiString& refused)
 {
-    std::vector<AnsiString> kept, lost;
-    AnsiString inEffect;
-    for (TRecord& record : records_) {
-        if (record.Rows) {
-            (Write(record) ? kept : lost).push_back(record.Caption);
-            continue;
-        }
-        bool changed = false;
-        const bool back = WriteBackVariables(record, changed);
-        if (changed && back)
-            kept.push_back(record.Caption);
-        else if (changed)
-            inEffect = Sentence(inEffect, record.Caption + " is in effect over the refused " + refused + ".");
-        // The form shows what the device now holds of it.
-        if (changed && record.Shown)
-            record.Shown->Get();
-    }
+    // A press entered again while this one writes back finds nothing to write; the
+    // records are this call's own, whatever that press records meanwhile.
+    if (writingBack_)
+        return AnsiString();
+    writingBack_ = true;
+    const std::vector<TRecord> records = std::move(records_);
     records_.clear();
-    allBack_ = lost.empty() && inEffect.IsEmpty();
+    std::vector<AnsiString> kept, lost, unknown;
+    AnsiString inEffect;
+    try {
+        for (const TRecord& record : records) {
+            if (record.Rows) {
+                if (Write(record, Variables(record)))
+                    kept.push_back(record.Caption);
+                else
+                    (KwIsTimeoutCode(record.Request->Request.LastFailure.Code) ? unknown : lost).push_back(record.Caption);
+                continue;
+            }
+            const TOutcome outcome = WriteBackVariables(record);
+            if (outcome == TOutcome::Back)
+                kept.push_back(record.Caption);
+            else if (outcome == TOutcome::InEffect)
+                inEffect = Sentence(inEffect, record.Caption + " is in effect over the refused " + refused + ".");
+            else if (outcome == TOutcome::Unknown)
+                unknown.push_back(record.Caption);
+            // The form shows what the device now holds of it.
+            if (outcome != TOutcome::Held && record.Shown)
+                record.Shown->Get();
+        }
+    } catch (...) {
+        writingBack_ = false;
+        throw;
+    }
+    writingBack_ = false;
+    allBack_ = lost.empty() && inEffect.IsEmpty() && unknown.empty();
     AnsiString note = kept.empty() ? AnsiString() : "Kept as the device had it: " + Listed(kept) + ".";
     note = Sentence(note, inEffect);
-    return Sentence(note, lost.empty() ? AnsiString() : "Lost on the device: " + Listed(lost) + ".");
+    note = Sentence(note, lost.empty() ? AnsiString() : "Lost on the device: " + Listed(lost) + ".");
+    return Sentence(note, unknown.empty() ? AnsiString() : "The device's state of " + Listed(unknown) + " is not known.");
 }

@@ -1,14 +1,16 @@
 #pragma once
 // A button that writes one thing so that a later set can follow (a list's mode before
-// its entry, every rule's node status before the rule it enables, the peers deleted
-// before they are added) must not leave that first write in effect when the device
-// takes it and refuses the later set. Before the earlier sets go out, the button
-// records what the device holds of what they change; when a later set is refused,
-// WriteBack writes each back as the device had it, where the device takes it, and
-// says so in the verdict's words:
-//   "Kept as the device had it: A."            what went back,
-//   "B is in effect over the refused C."       a setting the device would not take back,
-//   "Lost on the device: D."                   rows it would not take back.
+// its entry over an empty list, every rule's node status before the rule it enables,
+// the peers deleted before they are added) must not leave that first write in effect
+// when the device takes it and refuses the later set. A first write that stands on its
+// own (a mode over a list that has entries) is not recorded: it stays as the user chose.
+// Before the earlier sets go out, the button records what the device holds of what they
+// change; when a later set is refused, WriteBack writes back what now differs, where the
+// device takes it, and says so in the verdict's words:
+//   "Kept as the device had it: A."                 what went back,
+//   "B is in effect over the refused C."            a setting the device would not take back,
+//   "Lost on the device: D."                        rows it would not take back,
+//   "The device's state of E is not known."         what no reading tells.
 // The form then shows what the device holds of them (the request given reads them).
 #include "KwSNMPVar.h"
 #include "vcl.h"
@@ -23,13 +25,20 @@ class TEarlierSets {
 public:
     explicit TEarlierSets(TComponent* form) : form_(form) {}
 
-    // Forgets what an earlier button recorded.
-    void Clear() { records_.clear(); }
+    // Forgets what an earlier button recorded. While a write-back runs, a press entered
+    // again neither forgets nor records anything (Clear, RecordVariables, RecordRows).
+    void Clear()
+    {
+        if (!writingBack_)
+            records_.clear();
+    }
     // Reads what the device holds of the group's scalars (the form's own unbound
     // request, synchronous), named `caption`; `shown` is the form's request that shows
     // them, read again after a write-back; `only`, when given, the variables (by index)
-    // the earlier sets change. False when the read failed: nothing can be written back,
-    // and WriteBack names the setting as in effect.
+    // the earlier sets change. A read that fails or answers what is no value of the
+    // variable (another type, none, a value outside its list) is no reading: what
+    // `shown` last read stands in for it where the form knows it, else the device's
+    // state stays not known. False when nothing is known.
     bool RecordVariables(const KwSNMPVar* table, KwSNMPItemType type, const AnsiString& caption,
                          KwSNMPRequest2Controls* shown = nullptr, const std::vector<int>& only = {});
     // Rows the earlier sets delete or change, named `caption`, put back by writing
@@ -38,34 +47,41 @@ public:
                     const std::vector<AnsiString>& values);
     bool Recorded() const { return !records_.empty(); }
 
-    // After the later set of `refused` was refused: writes back what the earlier sets
-    // changed, in the order recorded, and returns the note (empty when the device holds
-    // everything as it had it). What is written back is forgotten.
+    // After the later set of `refused` was refused: writes back, in the order recorded,
+    // what the earlier sets changed and the device no longer holds as it had it (never
+    // what it still holds), and returns the note (empty when the device holds everything
+    // as it had it). A lost answer is judged by a read. What is written back is
+    // forgotten; a press entered again meanwhile writes nothing back.
     AnsiString WriteBack(const AnsiString& refused);
-    // Whether the last WriteBack left the device holding everything as it had it.
+    // Whether the last WriteBack left the device holding everything as it had it, as
+    // far as a reading tells.
     bool AllBack() const { return allBack_; }
 
 private:
     struct TRecord {
         AnsiString Caption;
         KwSNMPRequest2Edits* Request = nullptr;
-        std::vector<AnsiString> Values;  // what the device held (none when unread), or the rows' writes
+        std::vector<AnsiString> Values;  // what the device held, or the rows' writes
+        std::vector<bool> Known;         // per variable: Values holds a reading
         KwSNMPRequest2Controls* Shown = nullptr;
         std::vector<int> Only;  // the variables written back; none: all
         bool Rows = false;
     };
+    enum class TOutcome { Held, Back, InEffect, Unknown };
     // The variables of the record, by index.
     static std::vector<int> Variables(const TRecord& record);
     // Sends the recorded values of those variables.
-    static bool Write(const TRecord& record);
-    // Writes the scalars back where the device no longer holds them as recorded. False
-    // when the device holds other values afterwards; `changed` says whether it held
-    // other values at all.
-    static bool WriteBackVariables(TRecord& record, bool& changed);
+    static bool Write(const TRecord& record, const std::vector<int>& variables);
+    // Reads the group into `now` (false when no reading came: a failed read, or a value
+    // that is none of the variable's).
+    static bool ReadNow(const TRecord& record, std::vector<AnsiString>& now);
+    // Writes back the variables the device no longer holds as recorded.
+    static TOutcome WriteBackVariables(const TRecord& record);
     KwSNMPRequest2Edits* RequestFor(const KwSNMPVar* table, KwSNMPItemType type);
 
     TComponent* form_;
     std::vector<TRecord> records_;
     bool allBack_ = true;
+    bool writingBack_ = false;
     std::map<const KwSNMPVar*, KwSNMPRequest2Edits*> requests_;  // one per group, owned by the form
 };

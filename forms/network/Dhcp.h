@@ -9,7 +9,6 @@
 //
 // Closing is refused only while a write of the static lease table is on its way (a
 // write whose outcome is unknown is seen through); reads and walks end with the form.
-#include "EarlierSets.h"
 #include "KeyedRows.h"
 #include "SettingsFormBase.h"
 
@@ -137,9 +136,8 @@ private:
     void ShowPoolFailure(KwSNMPRequest2Controls* request);
     void ClearRouterZeroServers(TEdit* wins, TEdit* dns);
 
-    // Static leases. The static switch as the device had it before an entry's Save
-    // wrote it: written back when the device refuses the entry.
-    TEarlierSets staticSwitchBefore_{this};
+    // Static leases. The static switch an entry's Save writes first stands on its own:
+    // a refused entry leaves it as the user chose it.
     void OnStaticGetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error);
     void OnStaticSetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error);
     void FillStaticUserList();

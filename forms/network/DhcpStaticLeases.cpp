@@ -138,7 +138,6 @@ void TFM_DHCP::OnStaticSetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Erro
 {
     ShowFormStatus(StatusBar1, Error.Message);
     if (Error.Code != 0) {
-        AddToVerdict(staticSwitchBefore_.WriteBack(CaptionOf(ED_StaticAssignMAC)));
         ShowFormStatus(StatusBar2, SaveVerdict("Setting Success!", "Setting Error!"));
         // The entry was not written: it can be corrected and saved again.
         UpdateEditStates();
@@ -305,8 +304,6 @@ void TFM_DHCP::SaveStaticEntry()
         return;
     for (int column = 1; column <= 9; ++column)  // the key names the row; it is not written
         MarkVars(StaticRequest, smSend, column);
-    staticSwitchBefore_.Clear();
-    staticSwitchBefore_.RecordVariables(dhcpServerStaticControlVars, SVT_SV, CaptionOf(CB_Fuction2), StaticSwitchRequest);
     if (!WriteGroup(StaticSwitchRequest)) {
         ShowFormStatus(StatusBar2, SaveVerdict("Setting Success!", "Setting Error!"));
         UpdateEditStates();

@@ -149,12 +149,10 @@ void TFM_FirewallDMZ::OnRuleReadDone(KwSNMPRequest2Controls* Sender, KwSNMPError
 
 void TFM_FirewallDMZ::OnRuleSetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)
 {
-    // One verdict for the SPI switch and the rule: what was not saved, and SPI written
-    // back as the device had it when the rule was refused.
-    if (Error.Code != 0) {
-        AddToVerdict(spiBefore_.WriteBack(CaptionOf(Edt_Name)));
+    // One verdict for the SPI switch and the rule. SPI stands on its own: a refused rule
+    // leaves it as the user chose it, and the verdict names the rule not saved.
+    if (Error.Code != 0)
         return void(ReportSave("", Error.Message));
-    }
     if (SaveSucceeded())
         return void(RereadAfterChange(Error, "Set Success!"));
     FireRuleRequest->Get();
@@ -197,13 +195,12 @@ void TFM_FirewallDMZ::Btn_AddClick(TObject* Sender)
     if (!FireRuleRequest || !SpiRequest || !MaySave(SpiRequest, SaveGuard) ||
         !ReadyToWrite(FireRuleEditing, MaxRules, "Maximum Numbers of Firewall Rules is 25!", IsFreeRow, [this] { return CheckRule(); }))
         return;
-    // Both go out whatever the other's outcome: a refused switch does not lose the rule.
+    // The switch first, then the rule; a refused switch ends the Add in its refusal.
     // The verdict (and "Set Success!" only when both were taken) waits for the device's
     // answer to the rule.
     BeginSave();
-    spiBefore_.Clear();
-    spiBefore_.RecordVariables(firewallSettingStatusVars, SVT_SV, CaptionOf(CB_EnableSPI), SpiRequest);
-    WriteGroup(SpiRequest);
+    if (!WriteGroup(SpiRequest))
+        return void(ReportSave("", "Set Error!"));
     if (!WriteWithoutReread(FireRuleRequest))
         ReportSave("", "Set Error!");
 }

@@ -3,7 +3,6 @@
 // and the device's fixed table of firewall rules (a row whose source end address is
 // 0.0.0.0 is free). Add writes a new rule into the first free row, or the rule chosen
 // by Edit; Delete frees the chosen rule's row.
-#include "EarlierSets.h"
 #include "RouterRuleForm.h"
 
 class TFM_FirewallDMZ : public TRouterRuleForm {
@@ -54,10 +53,6 @@ private:
     void OnRuleSetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error);
     bool CheckRule();
     void FillUserRules();
-
-    // SPI as the device had it before an Add wrote it: written back when the device
-    // refuses the rule.
-    TEarlierSets spiBefore_{this};
 };
 
 extern TFM_FirewallDMZ* FM_FirewallDMZ;

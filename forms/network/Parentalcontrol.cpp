@@ -113,12 +113,17 @@ void TFM_ParentalCtr::Btn_AddClick(TObject* Sender)
     // Checked before anything is written: a refused address leaves the device as it was.
     if (!CheckUrl())
         return;
-    // The status goes only when it was read and holds a value of its list.
+    // The status goes only when it was read and holds a value of its list; a refused
+    // status ends the Add in its refusal. Over a list that has entries the status stands
+    // on its own; over an empty one it is for the address alone.
     BeginSave();
     statusBeforeAdd_.Clear();
     if (GroupRead(ModeRequest) && CB_ParentContrl->ItemIndex() >= 0) {
-        statusBeforeAdd_.RecordVariables(parantalControlStatusVars, MVT_SV, CaptionOf(CB_ParentContrl), ModeRequest);
-        WriteGroup(ModeRequest);
+        if (rows_->ShownCount() == 0)
+            statusBeforeAdd_.RecordVariables(parantalControlStatusVars, MVT_SV, CaptionOf(CB_ParentContrl),
+                                             ModeRequest);
+        if (!WriteGroup(ModeRequest))
+            return void(ReportSave("", ModeRequest->Request.LastFailure.Message));
     }
     ShowStatus("");
     WriteGroup(AddRequest);

@@ -306,7 +306,10 @@ bool TFM_FilterMACACL::WriteModeBeforeAdd()
 {
     BeginSave();
     modeBeforeAdd_.Clear();
-    modeBeforeAdd_.RecordVariables(dot11MacAccessControlVars, MVT_SV, CaptionOf(CB_AccessControl), AccessRequest);
+    // Over a list that has entries the mode stands on its own; over an empty one it is
+    // for the address alone.
+    if (LV_UerMACAddress->Items()->Count() == 0)
+        modeBeforeAdd_.RecordVariables(dot11MacAccessControlVars, MVT_SV, CaptionOf(CB_AccessControl), AccessRequest);
     return WriteAccessMode();
 }
 

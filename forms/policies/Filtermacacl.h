@@ -80,8 +80,8 @@ private:
     void ListOpEnded();
     void EnableListControls();
     bool WriteAccessMode();
-    // An add's first write: the access mode, recorded first so that a refused address
-    // leaves the device in the mode it had (TEarlierSets).
+    // An add's first write: the access mode, recorded first over an empty list so that
+    // a refused address leaves the device in the mode it had (TEarlierSets).
     bool WriteModeBeforeAdd();
     // Whether the access mode was read: every write of it needs that read (refused
     // with MacAclModeNotReadText otherwise).

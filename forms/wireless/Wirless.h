@@ -252,6 +252,9 @@ public:
     // as the device had it before the Save (modeBefore_). Said in the verdict; the peer
     // edits then show what the device holds.
     void PutPeersBack(const std::vector<AnsiString>& had);
+    // After the answer to the peers' add was lost: whether the device lists the peers
+    // typed (read at once), which then show as the device holds them.
+    bool PeersTakenAfterAll();
     void CreateCloneMacRequests();
     void CBH_CloneMACStatusClick(TObject* Sender);
     void CB_MACSourceChange(TObject* Sender);

@@ -87,10 +87,34 @@ void TFM_Wirless::PutPeersBack(const std::vector<AnsiString>& had)
     if (!had.empty())
         peers.RecordRows("WDS peers " + listed, dot11RemoteApMacAddressAddVars, MVT_SV, had);
     AddToVerdict(peers.WriteBack("WDS peers"));
-    // WDS with none of its peers is no state the form leaves: the mode goes back.
-    if (had.empty() || !peers.AllBack())
+    // WDS with none of its peers is no state the form leaves: the mode goes back, and
+    // with it the further SSIDs switched off for WDS.
+    if (had.empty() || !peers.AllBack()) {
         AddToVerdict(modeBefore_.WriteBack("WDS peers"));
+        if (modeBefore_.AllBack())
+            AddToVerdict(mssidBefore_.WriteBack("WDS peers"));
+    }
     ReadRemoteMacs();
+}
+
+bool TFM_Wirless::PeersTakenAfterAll()
+{
+    std::vector<AnsiString> typed;
+    for (TEdit* peer : Ed_ReMAddra)
+        if (!peer->Text().IsEmpty() && peer->Text() != EmptyMac)
+            typed.push_back(peer->Text().UpperCase());
+    // The walk runs now, before the verdict.
+    RemoteMacListRequest->Mode = 0;
+    const bool read = ReadGroup(RemoteMacListRequest);
+    RemoteMacListRequest->Mode = 1;
+    std::vector<AnsiString> held;
+    for (const AnsiString& peer : DevicePeers())
+        held.push_back(peer.UpperCase());
+    if (!read || held != typed)
+        return false;
+    for (TEdit* peer : Ed_ReMAddra)
+        RemoteMacAddRequest->Settle(peer);
+    return true;
 }
 
 // --- MAC clone --------------------------------------------------------------------------

@@ -2,6 +2,7 @@
 // access point, WDS (with or without AP) and the client. Each branch marks what it
 // writes and tries every set of it; the result is true only when all went through.
 #include "Catalogue.h"
+#include "KwErrors.h"
 #include "KwSNMPRequest2Edits.h"
 #include "Wirless.h"
 
@@ -228,7 +229,9 @@ bool TFM_Wirless::WritePeers()
     const std::vector<AnsiString> had = DevicePeers();
     CB_RemoveMac->SetItemIndex(1);
     const bool deleted = Send(RemoteMacDeleteAllRequest);
-    const bool added = Send(RemoteMacAddRequest);
+    // A lost answer is judged by what the device lists.
+    const bool added = Send(RemoteMacAddRequest) ||
+                       (deleted && KwIsTimeoutCode(RemoteMacAddRequest->Request.LastFailure.Code) && PeersTakenAfterAll());
     if (deleted && !added)
         PutPeersBack(had);
     return deleted && added;

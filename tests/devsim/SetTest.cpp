@@ -85,6 +85,12 @@ TEST_F(Devsim, ControlSetsMayChangeReadOnlyVariablesAndAddNewOnes)
     EXPECT_EQ(Get(kP37 + ".5.1.2.0").Value, "37");
     EXPECT_NE(Tool("snmpset", Community("2c", "thunder"), {kP37 + ".5.1.2.0", "i", "1"}).output.find("notWritable"),
               std::string::npos);
+    // A fixed variable takes the value it holds and refuses any other.
+    ASSERT_EQ(device.Control("set fixed " + kApMode + " INTEGER 1"), "OK");
+    EXPECT_EQ(Tool("snmpset", Community("2c", "thunder"), {kApMode, "i", "1"}).exitCode, 0);
+    EXPECT_NE(Tool("snmpset", Community("2c", "thunder"), {kApMode, "i", "2"}).output.find("notWritable"),
+              std::string::npos);
+    EXPECT_EQ(device.GetValue(kApMode), "INTEGER 1");
     EXPECT_EQ(device.Control("set 1.3.6.1.2.1.2.1.0 INTEGER 1").rfind("ERR ", 0), 0u);
     EXPECT_EQ(device.Control("set " + kApMode + " INTEGER x").rfind("ERR INTEGER", 0), 0u);
 }

@@ -47,6 +47,7 @@ TEST(DevsimStateText, EveryTypeWritesBackAsRead)
              P + ".9.0 COUNTER64 18446744073709551615",
              "ro advance=7 " + P + ".10.0 COUNTER32 5",
              "max=32 " + P + ".11.0 STRING \"short\"",
+             "fixed " + P + ".12.0 INTEGER 2",
          })
         EXPECT_EQ(RoundTrip(line), line);
 }

@@ -1,6 +1,8 @@
 // Parental control against the simulated device: the URL list with a free row between
 // entries, Add up to the limit, duplicates and bad addresses refused before anything
 // (the status included) is written, and Delete of the chosen entry's own row.
+#include "FormRequests.h"
+#include "FormTexts.h"
 #include "KwSNMPRequest2Edits.h"
 #include "NetworkFixture.h"
 #include "Parentalcontrol.h"
@@ -107,4 +109,20 @@ TEST_P(Parental, AddLeavesAStatusOutsideItsListAsTheDeviceHasIt)
     });
     EXPECT_EQ(SentBindings(), (Lines{UrlAdd + " STRING \"news.example.com\""}));
     EXPECT_EQ(DeviceValue(Status), "INTEGER 99");
+}
+
+// A refused status ends the Add in its refusal: no entry follows it, nothing says success.
+TEST_P(Parental, ARefusedStatusEndsTheAddInItsRefusal)
+{
+    ASSERT_EQ(devsim.Control("set ro " + Status + " INTEGER 2").rfind("OK", 0), 0u);
+    Open([&](TFM_ParentalCtr& form) {
+        ASSERT_TRUE(devsim.ClearJournal());
+        form.Edt_WebURL->SetText("news.example.com");
+        ASSERT_TRUE(Press(form.Btn_Add));
+        ASSERT_TRUE(PumpUntil([&] { return vka_test::RequestsIdle(&form); }));
+        const std::string status = StatusText(form.StatusBar1);
+        EXPECT_TRUE(status.find("OK") == std::string::npos && !status.empty()) << status;
+        EXPECT_EQ(Shown(form).size(), 2u);
+    });
+    EXPECT_EQ(SentBindings(), (Lines{Status + " INTEGER 2"}));
 }

@@ -151,6 +151,29 @@ TEST_P(MacAclForm, RefusedAddressesSendNoAdd)
     });
 }
 
+// Over an empty list (which the form leaves in Disable) a refused address puts the mode
+// back. The device's mode changed meanwhile to a value it cannot hold is no reading: the
+// mode goes back as the form last knew it, never as an empty value, and the status says so.
+TEST_P(MacAclForm, ARefusedAddressOverAnEmptyListPutsTheModeBackAsTheFormReadIt)
+{
+    Run(
+        [&](TFM_FilterMACACL& form) {
+            ASSERT_TRUE(Shown(form).empty());
+            vka_test::Choose(form.CB_AccessControl, 1);
+            form.Ed_MacAdd->SetText("001CC0304003");
+            ASSERT_TRUE(devsim.SetValue(Mode, "INTEGER", "99"));
+            ASSERT_EQ(devsim.Control("set ro " + Add + " HEX 00:00:00:00:00:00").rfind("OK", 0), 0u);
+            devsim.ClearJournal();
+            form.Bt_Add->Click();
+            ASSERT_TRUE(WaitIdle(form));
+            EXPECT_NE(StatusText(form.StatusBar1).find("Kept as the device had it: Access Control."), std::string::npos)
+                << StatusText(form.StatusBar1);
+        },
+        {List + ".1 HEX 00:00:00:00:00:00", List + ".2 HEX 00:00:00:00:00:00"});
+    EXPECT_EQ(Sent(), (std::vector<std::string>{Mode + " INTEGER 2", Add + " HEX 00 1C C0 30 40 03", Mode + " INTEGER 3"}));
+    EXPECT_EQ(DeviceValue(Mode), "INTEGER 3");
+}
+
 TEST_P(MacAclForm, DeletingTheLastAddressLeavesTheDeviceInDisable)
 {
     Run([&](TFM_FilterMACACL& form) {

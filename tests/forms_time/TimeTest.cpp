@@ -5,6 +5,7 @@
 #include "FormTestRoad.h"
 #include "FormTexts.h"
 #include "JournalBindings.h"
+#include "KwSNMPSession.h"
 #include "Timedlg.h"
 
 #include <QApplication>
@@ -219,6 +220,23 @@ TEST_P(TimeRoad, ADeviceThatRefusesTheTimeIsASettingError)
         EXPECT_EQ(StatusText(form.StatusBar), "Setting Success");
         EXPECT_EQ(form.StatusBar->SimpleText().ToStdString(), "Setting Success");
     });
+}
+
+// The answers lost: the Save's verdict stays, and the read after it, which fails at once,
+// is said after the verdict, never in its place.
+TEST_P(TimeRoad, ALostAnswerKeepsTheVerdictThroughTheFailedReadAfterIt)
+{
+    RunMenuForm<TFM_Time>("Time", FM_Time, [&](TFM_Time& form) {
+        KwTimeoutCap = 5;
+        ASSERT_TRUE(devsim.SilentFor(60));
+        form.CheckBox_NTP->SetChecked(false);
+        form.Btn_Apply->Click();
+        const std::string status = StatusText(form.StatusBar);
+        EXPECT_EQ(status.rfind("Setting Error", 0), 0u) << status;
+        EXPECT_NE(status.find("timed out"), std::string::npos) << status;
+        ASSERT_TRUE(devsim.SilentFor(0));
+    });
+    KwTimeoutCap = 0;
 }
 
 INSTANTIATE_TEST_SUITE_P(Roads, TimeRoad, ::testing::Values(1), VersionName);

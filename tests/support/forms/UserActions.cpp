@@ -3,6 +3,7 @@
 #include "ComCtrls.h"
 #include "StdCtrls.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QTest>
 
@@ -45,6 +46,12 @@ void ClickRow(TListView* list, int row)
     else
         list->SetSelected(list->Items()->Item(row));
     list->Click();
+}
+
+void Tick(TCheckBox* box, bool checked)
+{
+    if (auto* widget = dynamic_cast<QCheckBox*>(box->Widget()))
+        widget->setChecked(checked);
 }
 
 }  // namespace vka_test

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 class TButton;
+class TCheckBox;
 class TComboBox;
 class TEdit;
 class TListView;
@@ -22,6 +23,9 @@ void Pick(TComboBox* combo, int index);
 
 // Text typed at the end of an edit, key by key (a change of the user's, unlike SetText).
 void Type(TEdit* edit, const char* text);
+
+// A check box ticked or cleared by the user's click (a change of the user's, unlike SetChecked).
+void Tick(TCheckBox* box, bool checked);
 
 // Clicks a row of a list view: selects it (nothing for -1), then OnClick.
 void ClickRow(TListView* list, int row);
