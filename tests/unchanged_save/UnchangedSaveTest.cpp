@@ -961,13 +961,15 @@ TEST_P(SwitchTableCheck, WhatATurnBringsUpIsGovernedOrCheckedWheneverSent)
             if (beside)
                 Turn(form, beside->Switch, beside->To);
         };
+        // A press that wrote the switch's item and left the device without it.
         const auto undone = [&](const UnchangedSaveRun& run, const std::string& name, const std::string& to) {
             const std::string oid = bound[name].first;
             const std::string value = TypeOf(start.at(oid)) + " " + values[name][to];
             for (const SavePress& press : run.Presses)
                 for (const DevsimJournalEntry& set : press.Sets)
                     for (const DevsimJournalBinding& binding : set.Bindings)
-                        if (binding.Oid == oid && set.Status == "noError" && Held(press.After, oid) != value)
+                        if (binding.Oid == oid && binding.Value == values[name][to] && set.Status == "noError" &&
+                            Held(press.After, oid) != value)
                             return true;
             return false;
         };
@@ -1018,7 +1020,9 @@ TEST_P(SwitchTableCheck, WhatATurnBringsUpIsGovernedOrCheckedWheneverSent)
             continue;
         EXPECT_FALSE(undone(partly, beside->Switch, beside->To))
             << formName << ": " << beside->Switch << " turned to \"" << beside->To << "\" beside " << each.Switch
-            << " was taken and written back, though it brings up nothing refused";
+            << " was taken and written back, though it brings up nothing refused: "
+            << ::testing::PrintToString(partly.Presses.empty() ? std::vector<std::string>{}
+                                                               : partly.Presses.back().Statuses);
         // The other way round: the device refuses the switch beside it and takes the
         // setting; the switch brings up nothing refused and stays.
         ground(false);
@@ -1027,7 +1031,9 @@ TEST_P(SwitchTableCheck, WhatATurnBringsUpIsGovernedOrCheckedWheneverSent)
         const UnchangedSaveRun other = SaveRounds(item, devsim, dialogs, false, {giveBeside});
         EXPECT_FALSE(undone(other, each.Switch, each.To))
             << formName << ": " << each.Switch << " turned to \"" << each.To << "\" was taken and written back when "
-            << beside->Switch << " was refused, though " << each.Setting << " holds what the form takes";
+            << beside->Switch << " was refused, though " << each.Setting << " holds what the form takes: "
+            << ::testing::PrintToString(other.Presses.empty() ? std::vector<std::string>{}
+                                                              : other.Presses.back().Statuses);
     }
 }
 
