@@ -145,13 +145,7 @@ bool TFM_InternetConnect::CheckStatic()
             NetworkAddressText(Edt_StaticGateway->Text(), NetMask->Text()))
         return Refuse(Edt_StaticGateway, "The Gateway and Router addresses should be in the same network! ",
                       "Warning", false);
-    if (!Passes(Edt_StaticPDNS))
-        return false;
-    if (!KeptOrOptionalAddress(Edt_StaticSDNS))
-        return false;
-    if (!Passes(Edt_StaticMTU))
-        return false;
-    return true;
+    return Passes(Edt_StaticPDNS) && KeptOrOptionalAddress(Edt_StaticSDNS) && Passes(Edt_StaticMTU);
 }
 
 bool TFM_InternetConnect::CheckDynamic()
@@ -160,16 +154,8 @@ bool TFM_InternetConnect::CheckDynamic()
     const TDeviceTexts& device = deviceShown_;
     device.MarkEdited(InfoRequest, PrimaryDns, Edt_DyPDNS);
     device.MarkEdited(InfoRequest, SecondaryDns, Edt_DySDNS);
-    const AnsiString host = Edt_Dyhostname->Text();
-    if (!Passes(Edt_Dyhostname))
-        return false;
-    if (!KeptOrOptionalAddress(Edt_DyPDNS))
-        return false;
-    if (!KeptOrOptionalAddress(Edt_DySDNS))
-        return false;
-    if (!Passes(Edt_DyMTU))
-        return false;
-    return true;
+    return Passes(Edt_Dyhostname) && KeptOrOptionalAddress(Edt_DyPDNS) && KeptOrOptionalAddress(Edt_DySDNS) &&
+           Passes(Edt_DyMTU);
 }
 
 bool TFM_InternetConnect::CheckPppoe()
@@ -240,13 +226,7 @@ bool TFM_InternetConnect::CheckPptp()
     }
     if (!PasswordsAgree(Edt_PPTPPassword, Edt_PPTPRePassword))
         return Refuse(Edt_PPTPRePassword, "Please input the confirm password correctly!", "Warning");
-    if (!Passes(Edt_PPTPSever))
-        return false;
-    if (!Passes(Edt_PPTPAccount))
-        return false;
-    if (!Passes(Edt_PPTPMTU))
-        return false;
-    return true;
+    return Passes(Edt_PPTPSever) && Passes(Edt_PPTPAccount) && Passes(Edt_PPTPMTU);
 }
 
 void TFM_InternetConnect::Bt_ApplyClick(TObject* Sender)
