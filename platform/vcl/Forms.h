@@ -83,8 +83,8 @@ public:
     // the largest of theirs. The room never takes the window, with a frame of at least
     // NominalFrameHeight, past WorkAreaHeight (StatusRoomLimit); whenever the form sets
     // its size, its bars fit their texts again.
-    static const int WorkAreaHeight = 768;
-    static const int NominalFrameHeight = 31;
+    static constexpr int WorkAreaHeight = 768;
+    static constexpr int NominalFrameHeight = 31;
     int StatusRoomLimit() const;
     // The room with `bar` taking `extra`, at the form's foot or a page's.
     int StatusRoomWith(const TControl* bar, int extra, bool atFormFoot) const;
