@@ -118,6 +118,9 @@ struct TableWrite {
     // it), and a Delete of a listed entry: chooses it, returns the button.
     std::function<void()> turnEarlier = nullptr;
     std::function<TButton*()> deleteAfter = nullptr;
+    // How the device refuses the entry, where not every write of `writer`: its state
+    // lines, set with their flags.
+    std::vector<std::string> refused = {};
 };
 
 void UserClick(TCheckBox* box) { qobject_cast<QAbstractButton*>(box->Widget())->click(); }
@@ -223,9 +226,16 @@ const TableWrite TableWrites[] = {
      [] { return FM_Scheduling->Btn_Add; }, [] { return FM_Scheduling->RuleRequest; }, 1, "Add OK!", nullptr,
      [] { UserClick(FM_Scheduling->CheckBox_SchEnable); }, [] { return FM_Scheduling->StatusRequest; },
      "Scheduling Enable"},
+    // The first rule's delete refused: the node statuses disabled for it go back; the
+    // second's is taken.
     {"Scheduling1", [] { return FM_Scheduling; }, [] { ClickRow(FM_Scheduling->User_ListView, 0); },
      [] { return FM_Scheduling->Btn_Del; }, [] { return FM_Scheduling->RuleRequest; }, 2, "Delete OK!",
-     [] { return FM_Scheduling->DeleteRequest; }},
+     [] { return FM_Scheduling->DeleteRequest; }, nullptr, nullptr, nullptr, nullptr,
+     [] {
+         ClickRow(FM_Scheduling->User_ListView, 1);
+         return FM_Scheduling->Btn_Del;
+     },
+     {"fixed " + DeviceOid("4.11.1.0") + " INTEGER 2"}},  // the second rule's delete only
     {"Ad_MultiSSID", [] { return FM_MultiSSIDNewForm; },
      [] {
          TFM_MultiSSIDNewForm& form = *FM_MultiSSIDNewForm;
@@ -366,10 +376,16 @@ TEST_P(FormRules, ADeleteAfterARefusedWriteSaysNothingOfTheWritesNote)
             write.type();
             if (write.turnEarlier)
                 write.turnEarlier();
-            RefuseWritesOf(devsim, write.writer ? write.writer() : write.table());
+            if (write.refused.empty())
+                RefuseWritesOf(devsim, write.writer ? write.writer() : write.table());
+            for (const std::string& line : write.refused)
+                EXPECT_EQ(devsim.Control("set " + line), "OK") << line;
             write.button()->Click();
             EXPECT_TRUE(PumpUntil([&] { return RequestsIdle(form); }, 20));
             const std::string note = VerdictNote(form);
+            if (!write.refused.empty()) {
+                EXPECT_NE(note, "") << "the refused write says nothing of what it wrote back";
+            }
             ASSERT_TRUE(devsim.ClearJournal());
             write.deleteAfter()->Click();
             EXPECT_TRUE(PumpUntil([&] { return RequestsIdle(form); }, 20));
