@@ -40,7 +40,7 @@ public:
     char& operator[](int index);
     char operator[](int index) const;
 
-    // Delphi Copy semantics: position below 1 counts from 1, count is clamped.
+    // A position below 1 counts from 1; the count is clamped to what follows it.
     AnsiString SubString(int pos, int count) const;
     int Pos(const AnsiString& sub) const;      // 0 when absent or `sub` empty
     int AnsiPos(const AnsiString& sub) const { return Pos(sub); }

@@ -7,6 +7,7 @@
 #include "Menus.h"
 #include "StandardStreams.h"
 #include "StdCtrls.h"
+#include "ToolkitStart.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -652,7 +653,7 @@ void TApplication::Initialize()
     if (!QCoreApplication::instance()) {
         // Before the toolkit opens its display connection.
         OpenMissingStandardStreams();
-        new QApplication(storedArgc, storedArgv);
+        StartToolkit(storedArgc, storedArgv);
     }
     // Forms decide when the program ends (the main form's close), not Qt.
     if (qobject_cast<QApplication*>(QCoreApplication::instance()))

@@ -2,11 +2,14 @@
 // registry file naming the profile folder, a profile with the agent port, and a
 // writable working folder. The device's journal shows the two-second status poll.
 // Started without standard streams, it puts /dev/null in their place, so that its
-// warnings never go into a socket of its own.
+// warnings never go into a socket of its own; on a display nobody serves it ends with
+// status 1, not with the toolkit's abort.
 #include "ShellFixture.h"
 
 #include <climits>
+#include <optional>
 #include <csignal>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -17,8 +20,9 @@ namespace {
 class ModuleProcess {
 public:
     enum Streams { WithStreams, WithoutStreams };
+    // The X display the program is sent to; offscreen where none is given.
     ModuleProcess(const std::string& workFolder, const std::vector<std::string>& arguments,
-                  Streams streams = WithStreams)
+                  Streams streams = WithStreams, const std::string& xDisplay = "")
     {
         pid_ = fork();
         if (pid_ != 0)
@@ -28,7 +32,8 @@ public:
         if (streams == WithoutStreams)
             for (int stream : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO})
                 close(stream);
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        setenv("QT_QPA_PLATFORM", xDisplay.empty() ? "offscreen" : "xcb", 1);
+        setenv("DISPLAY", xDisplay.c_str(), 1);
         std::vector<char*> argv{const_cast<char*>(VKA_MODULE_PROGRAM)};
         for (const std::string& a : arguments)
             argv.push_back(const_cast<char*>(a.c_str()));
@@ -45,6 +50,15 @@ public:
         waitpid(pid_, &status, 0);
     }
     bool Running() const { return pid_ > 0 && waitpid(pid_, nullptr, WNOHANG) == 0; }
+    // The wait status once the program ended by itself, within the seconds given.
+    std::optional<int> Ended(double seconds)
+    {
+        int status = 0;
+        if (!PumpUntil([&] { return waitpid(pid_, &status, WNOHANG) == pid_; }, seconds))
+            return std::nullopt;
+        pid_ = -1;
+        return status;
+    }
     // What the program's file descriptor refers to ("" when it has none).
     std::string Descriptor(int fd) const
     {
@@ -93,4 +107,21 @@ TEST_F(ShellTest, TheModuleProgramStartedWithoutStandardStreamsGivesThemDevNull)
     ASSERT_TRUE(module.Running());
     for (int stream : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO})
         EXPECT_EQ(module.Descriptor(stream), "/dev/null") << "standard stream " << stream;
+}
+
+TEST_F(ShellTest, TheModuleProgramOnADisplayNobodyServesEndsWithStatusOne)
+{
+    StartDevice("prairie", "gale");
+    WriteDeviceProfile(Address());
+    int display = 700;
+    for (struct stat socket{}; ::stat(("/tmp/.X11-unix/X" + std::to_string(display)).c_str(), &socket) == 0;)
+        ++display;
+    ModuleProcess module(folder, {"/I" + Address(), "/Rprairie", "/Wgale"}, ModuleProcess::WithoutStreams,
+                         ":" + std::to_string(display));
+
+    const std::optional<int> status = module.Ended(20);
+    ASSERT_TRUE(status.has_value());
+    EXPECT_TRUE(WIFEXITED(*status)) << "ended by signal " << WTERMSIG(*status);
+    EXPECT_EQ(WEXITSTATUS(*status), 1);
+    EXPECT_TRUE(RequestsFor(device, "GET", SysDescr0).empty());
 }

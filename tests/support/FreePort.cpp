@@ -1,13 +1,12 @@
 #include "FreePort.h"
 
 #include <arpa/inet.h>
-#include <fcntl.h>
 #include <netinet/in.h>
-#include <sys/file.h>
 #include <sys/socket.h>
-#include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 #include <cerrno>
+#include <cstddef>
 #include <fstream>
 #include <random>
 #include <string>
@@ -83,9 +82,9 @@ std::vector<unsigned short> DrawnPorts()
 }
 }  // namespace
 
-std::string ReservedUdpPort::LockFile(unsigned short port)
+std::string ReservedUdpPort::ClaimName(unsigned short port)
 {
-    return "/tmp/vka-test-udp-" + std::to_string(port) + ".lock";
+    return "vka-test-udp-" + std::to_string(port);
 }
 
 ReservedUdpPort::ReservedUdpPort() : ReservedUdpPort(DrawnPorts()) {}
@@ -99,34 +98,30 @@ ReservedUdpPort::ReservedUdpPort(const std::vector<unsigned short>& candidates)
 
 bool ReservedUdpPort::Claim(unsigned short port)
 {
-    const std::string path = LockFile(port);
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CREAT | O_CLOEXEC, 0666);
+    const int fd = ::socket(AF_UNIX, SOCK_DGRAM | SOCK_CLOEXEC, 0);
     if (fd < 0)
         return false;
-    struct stat held{}, named{};
-    // The lock counts only on the file still under its name (its last holder removes it).
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0 || ::fstat(fd, &held) != 0 || ::stat(path.c_str(), &named) != 0 ||
-        held.st_ino != named.st_ino || held.st_dev != named.st_dev) {
-        ::close(fd);
-        return false;
-    }
-    // Ours now; a port another program holds is given up as its holder would.
-    if (UdpPortInUse(port)) {
-        ::unlink(path.c_str());
+    // An abstract name: taken by one socket at a time (in the network namespace the
+    // tests share), and given
+    // back by the kernel when its holder ends, however it ends.
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const std::string name = ClaimName(port);
+    name.copy(address.sun_path + 1, sizeof address.sun_path - 2);
+    const auto length = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + name.size());
+    if (::bind(fd, reinterpret_cast<sockaddr*>(&address), length) != 0 || UdpPortInUse(port)) {
         ::close(fd);
         return false;
     }
     port_ = port;
-    lock_ = fd;
+    claim_ = fd;
     return true;
 }
 
 ReservedUdpPort::~ReservedUdpPort()
 {
-    if (lock_ < 0)
-        return;
-    ::unlink(LockFile(port_).c_str());
-    ::close(lock_);
+    if (claim_ >= 0)
+        ::close(claim_);
 }
 
 }

@@ -12,9 +12,9 @@ bool UdpPortInUse(unsigned short port);
 
 // A UDP port kept for a server the test starts later (a form's TFTP server, bound
 // perhaps minutes after): outside the range the system hands out for bind(0), so no
-// client socket of another test gets it meanwhile, free when taken, and claimed by a
-// lock file in /tmp that every other test honours until the reservation ends. A port
-// found taken, like the reservation's end, leaves no lock file behind.
+// client socket of another test gets it meanwhile, free when taken, and claimed by an
+// abstract socket name that every other test, of any run or user, honours until the
+// reservation ends. Nothing of it lies in the file system.
 class ReservedUdpPort {
 public:
     ReservedUdpPort();
@@ -25,12 +25,12 @@ public:
     ReservedUdpPort& operator=(const ReservedUdpPort&) = delete;
     // 0 when none could be had.
     unsigned short Port() const { return port_; }
-    // The lock file that claims the port while a reservation holds it.
-    static std::string LockFile(unsigned short port);
+    // The abstract socket name that claims the port while a reservation holds it.
+    static std::string ClaimName(unsigned short port);
 
 private:
     bool Claim(unsigned short port);
     unsigned short port_ = 0;
-    int lock_ = -1;
+    int claim_ = -1;
 };
 }

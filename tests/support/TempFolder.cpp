@@ -26,14 +26,17 @@ std::string MakeFolderLike(const std::string& pattern)
 // $TMPDIR/vka-<program>-XXXXXX, made at first use and removed with everything in it
 // when the program ends, passed or failed. Only the process that made it removes it
 // (a forked child that exits leaves it to its parent). The program's name is cut
-// short: sockets below it must fit 108 bytes.
+// short: sockets below it must fit 108 bytes. Under scripts/test the name carries the
+// run's mark ($VKA7410_TEST_RUN) too, so what a run leaves is told from another's.
 class ProgramFolder {
 public:
     ProgramFolder() : owner_(::getpid())
     {
         const char* base = std::getenv("TMPDIR");
+        const char* run = std::getenv("VKA7410_TEST_RUN");
         const std::string program = std::string(program_invocation_short_name).substr(0, 20);
-        path_ = MakeFolderLike(std::string(base && *base ? base : "/tmp") + "/vka-" + program + "-XXXXXX");
+        const std::string mark = run && *run ? std::string(run).substr(0, 12) + "-" : "";
+        path_ = MakeFolderLike(std::string(base && *base ? base : "/tmp") + "/vka-" + mark + program + "-XXXXXX");
         // Others may pass through, as through /tmp, but not list it: a test that opens a
         // folder of its own to another user (checks run as "nobody") still works.
         if (!path_.empty())
