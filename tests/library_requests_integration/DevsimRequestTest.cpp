@@ -103,8 +103,7 @@ TEST_F(DevsimRequests, SparseColumnsStayAligned)
 
 // A walk ends well only at the end of its table: an answer broken at row 2 (devsim's
 // walk-fault) fails the whole walk, synchronous or not, with a text naming what was
-// wrong. SNMPv1 has no exception values; its noSuchName ends a walk only where its MIB
-// ends (the test past the column finds the next table here).
+// wrong. SNMPv1 has no exception values; its noSuchName ends a walk only where the MIB does.
 TEST_F(DevsimRequests, AnAnswerBrokenPartWayFailsTheWalk)
 {
     const struct {

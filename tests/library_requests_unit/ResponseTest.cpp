@@ -198,7 +198,6 @@ TEST(Response, SparseColumnHasNoValueInARowItSkips)
     EXPECT_STREQ(next[1].get_printable_oid(), "1.3.6.1.4.1.9.1.2.2");
 }
 
-// Over SNMPv2c noSuchName is no end: the walk fails (SNMPv1's end is tested on devsim).
 TEST(Response, NoSuchNameFailsTheWalkOverV2c)
 {
     KwSNMPRequest request;
