@@ -27,8 +27,8 @@ udp:127.0.0.1:N until it gets SIGTERM or SIGINT, or the control command "stop".
   --journal FILE  every request received, one line each, appended
   --control PATH  a Unix socket taking control commands, one a line
                   (ping, load FILE, set, get, dump FILE, silent, stop, ...;
-                  walk-fault OID genErr|short|noSuchObject|endOfMibView|null|
-                  type|order breaks every walk answer that carries the row OID,
+                  walk-fault OID genErr|noSuchName|short|noSuchObject|
+                  endOfMibView|null|type|order breaks every walk answer that carries the row OID,
                   walk-fault none ends it)
   --dir DIR       the folder for net-snmp's files and the device's own (received
                   firmware, its configuration backup and log, tftp-client.out).

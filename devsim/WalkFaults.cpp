@@ -52,7 +52,7 @@ std::string WalkFaults::command(const std::string& argument)
     std::string first, second, extra;
     words >> first >> second >> extra;
     const char* usage =
-        "ERR walk-fault needs OID genErr|short|noSuchObject|endOfMibView|null|type|order, or none";
+        "ERR walk-fault needs OID genErr|noSuchName|short|noSuchObject|endOfMibView|null|type|order, or none";
     if (first == "none" && second.empty()) {
         kind_ = Kind::None;
         return "OK";
@@ -60,7 +60,8 @@ std::string WalkFaults::command(const std::string& argument)
     static const struct {
         const char* name;
         Kind kind;
-    } kinds[] = {{"genErr", Kind::GenErr},         {"short", Kind::Short}, {"noSuchObject", Kind::NoSuchObject},
+    } kinds[] = {{"genErr", Kind::GenErr},         {"noSuchName", Kind::NoSuchName},
+                 {"short", Kind::Short},           {"noSuchObject", Kind::NoSuchObject},
                  {"endOfMibView", Kind::EndOfMibView}, {"null", Kind::Null},   {"type", Kind::Type},
                  {"order", Kind::Order}};
     Oid at;
@@ -92,7 +93,8 @@ void WalkFaults::apply(netsnmp_pdu* response, const std::vector<Oid>& asked) con
     const bool v1 = response->version == SNMP_VERSION_1;
     switch (kind_) {
     case Kind::GenErr:
-        answerError(response, asked, SNMP_ERR_GENERR, index);
+    case Kind::NoSuchName:
+        answerError(response, asked, kind_ == Kind::GenErr ? SNMP_ERR_GENERR : SNMP_ERR_NOSUCHNAME, index);
         break;
     case Kind::Short:
         (before ? before->next_variable : response->variables) = nullptr;

@@ -6,6 +6,8 @@
 //                         instance OID comes back broken, as KIND says:
 //     genErr              the answer is genErr at that binding, with the request's
 //                         bindings (as an agent answers an error)
+//     noSuchName          the same with noSuchName, in every version (as a v1
+//                         agent says the MIB ends there)
 //     short               the answer ends before that binding
 //     noSuchObject, endOfMibView, null
 //                         that binding holds the exception or NULL at OID
@@ -35,7 +37,7 @@ public:
     void apply(netsnmp_pdu* response, const std::vector<Oid>& asked) const;
 
 private:
-    enum class Kind { None, GenErr, Short, NoSuchObject, EndOfMibView, Null, Type, Order };
+    enum class Kind { None, GenErr, NoSuchName, Short, NoSuchObject, EndOfMibView, Null, Type, Order };
     Kind kind_ = Kind::None;
     Oid at_;
 };

@@ -384,8 +384,12 @@ AnsiString Joined(const AnsiString& first, const AnsiString& second)
 
 AnsiString TSettingsForm::WithReadFailures(AnsiString text, bool evenAlone)
 {
-    if ((text.IsEmpty() && !evenAlone) || !readFailuresSaid_)
+    if (text.IsEmpty() && !evenAlone)
         return text;
+    // Every list whose walk failed stays said on every form, whatever read it next.
+    for (const KwSNMPRequest2Edits* request : BoundRequests(this))
+        if (request->Request.VarList.IsTable() && !request->WasRead() && !request->ReadFailure().IsEmpty())
+            failedReads_[request] = request->ReadFailure();
     // The groups each failure left unread.
     std::vector<std::pair<AnsiString, AnsiString>> unread;  // failure, captions
     for (auto failed = failedReads_.begin(); failed != failedReads_.end();) {
@@ -394,7 +398,16 @@ AnsiString TSettingsForm::WithReadFailures(AnsiString text, bool evenAlone)
             failed = failedReads_.erase(failed);
             continue;
         }
-        const AnsiString captions = GroupCaptions(this, names_, group);
+        const bool list = group->Request.VarList.IsTable();
+        if (!readFailuresSaid_ && !list) {
+            ++failed;
+            continue;
+        }
+        AnsiString captions = GroupCaptions(this, names_, group);
+        if (captions.IsEmpty() && list)
+            captions = group->ListView ? CaptionOf(group->ListView) : AnsiString();
+        if (captions.IsEmpty() && list)
+            captions = "the list";
         const auto same = std::find_if(unread.begin(), unread.end(),
                                        [&](const auto& each) { return each.first == failed->second; });
         if (same == unread.end())
@@ -403,10 +416,13 @@ AnsiString TSettingsForm::WithReadFailures(AnsiString text, bool evenAlone)
             same->second = same->second.IsEmpty() ? captions : same->second + ", " + captions;
         ++failed;
     }
-    for (const auto& [failure, captions] : unread)
+    for (const auto& [failure, captions] : unread) {
         // A status that says the failure already gets only what it left unread.
         if (text.Pos(NotReadNote(captions, AnsiString())) == 0)
             text = Joined(text, NotReadNote(captions, text.Pos(failure) > 0 ? AnsiString() : failure));
+        else if (text.Pos(failure) == 0)
+            text = Joined(text, failure);  // another list of the same captions
+    }
     return text;
 }
 

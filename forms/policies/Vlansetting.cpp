@@ -234,6 +234,8 @@ void TFM_VlanSetting::FormCreate(TObject* Sender)
     PortRefreshRequest = BoundGroup(dot11PortListRefreshVars, SVT_SV, {CB_PortListRefresh}, RequestTimeout, 0);
     PortListRequest = GroupRequest(dot11PortListIndexVars, MVT_UMV, 1, RequestTimeout, 1);
     PortListRequest->BindListView(LV_PortList, false);
+    PortListRequest->ShowsRowsIn(LV_PortListUser);
+    NameControl(LV_PortList, "Port List");
     PortListRequest->OnGetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnPortListDone(S, E); };
     RefreshPortList();
 

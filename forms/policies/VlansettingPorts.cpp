@@ -19,6 +19,8 @@ void TFM_VlanSetting::BuildPortNames()
     // own name.
     const char* const ssidPorts[4] = {"Primary", "S-1", "S-2", "S-3"};
     LV_PortListUser->Items()->Clear();
+    if (PortListRequest && !PortListRequest->ReadFailure().IsEmpty())
+        return;  // no port is shown from a walk that failed, until one succeeds
     std::vector<AnsiString> names = {"Mgmt", "LAN"};
     for (int k = 0; k < 4; ++k) {
         TListItem* ssid = k < LV_MultiSSID->Items()->Count() ? LV_MultiSSID->Items()->Item(k) : nullptr;
@@ -58,6 +60,7 @@ bool TFM_VlanSetting::RefreshPortList()
 
 void TFM_VlanSetting::OnPortListDone(KwSNMPRequest2Controls*, KwSNMPError& Error)
 {
+    BuildPortNames();
     if (Error.Code != 0) {
         ShowStatus(Error.Message);
         return;

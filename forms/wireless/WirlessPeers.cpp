@@ -134,7 +134,9 @@ void TFM_Wirless::CreateCloneMacRequests()
         CloneSurveyRequest->BindListView(LV_CloneMACSurvey, false);
         // A scan asked for while the last walk was still on its way walks once that
         // one has ended, so the list shows what the device collected last.
-        CloneSurveyRequest->OnGetDone = [this](KwSNMPRequest2Controls* Sender, KwSNMPError&) {
+        // A walk that failed is said: its empty list is no survey that found nothing.
+        CloneSurveyRequest->OnGetDone = [this](KwSNMPRequest2Controls* Sender, KwSNMPError& Error) {
+            ShowFailure(Error);
             if (cloneRescan_) {
                 cloneRescan_ = false;
                 Sender->Get();

@@ -321,6 +321,7 @@ TEST_P(MacAclForm, ABrokenListWalkIsSaidShowsNoRowAndWritesNothing)
     const std::pair<const char*, const char*> faults[] = {
         {"short", "not read to its end: no value came for "},
         {"genErr", "General Error! ("},
+        {"noSuchName", "not read to its end: the device answered noSuchName for "},
         {"null", "not read to its end: the device answered NULL for a row of "}};
     for (const auto& [kind, said] : faults) {
         SCOPED_TRACE(kind);

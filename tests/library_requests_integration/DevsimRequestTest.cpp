@@ -103,7 +103,7 @@ TEST_F(DevsimRequests, SparseColumnsStayAligned)
 
 // A walk ends well only at the end of its table: an answer broken at row 2 (devsim's
 // walk-fault) fails the whole walk, synchronous or not, with a text naming what was
-// wrong. SNMPv1 has no exception values (its noSuchName is the end of the MIB).
+// wrong. SNMPv1 has no exception values; its noSuchName ends a walk only where the MIB does.
 TEST_F(DevsimRequests, AnAnswerBrokenPartWayFailsTheWalk)
 {
     const struct {
@@ -111,6 +111,7 @@ TEST_F(DevsimRequests, AnAnswerBrokenPartWayFailsTheWalk)
         const char* said;
         bool overV1;
     } faults[] = {{"genErr", "General Error! (v)", true},
+                  {"noSuchName", "not read to its end: the device answered noSuchName for v", true},
                   {"short", "not read to its end: no value came for v!", true},
                   {"order", "not read to its end: v was answered out of order!", true},
                   {"type", "a value of another type for a row of v!", true},

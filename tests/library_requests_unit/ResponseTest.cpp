@@ -198,22 +198,23 @@ TEST(Response, SparseColumnHasNoValueInARowItSkips)
     EXPECT_STREQ(next[1].get_printable_oid(), "1.3.6.1.4.1.9.1.2.2");
 }
 
-TEST(Response, NoSuchNameEndsTheWalk)
+TEST(Response, NoSuchNameFailsTheWalkOverV2c)
 {
     KwSNMPRequest request;
+    request.Security.Version = 1;
     LoadTable(request);
     *request.VarList.Item(0).InstanceOid = "1.3.6.1.4.1.9.1.1.9";
-    Pdu atEnd;  // a v1 agent hands the request back
+    Pdu atEnd;  // the request handed back
     atEnd.set_error_status(SNMP_ERROR_NO_SUCH_NAME);
     atEnd += Vb(Oid("1.3.6.1.4.1.9.1.1.9"));
     Reply reply = Deliver(request, SNMP_CLASS_ASYNC_RESPONSE, atEnd);
-    EXPECT_EQ(reply.Error.Code, 0);
-    EXPECT_EQ(reply.Error.Message, "(KwSNMP++) Ok!");
+    EXPECT_EQ(reply.Error.Code, KwBrokenWalkCode);
+    EXPECT_EQ(reply.Error.Message, "(KwSNMP++) The table was not read to its end: the device answered noSuchName for v!");
     EXPECT_TRUE(reply.Error.Last);
 
     *request.VarList.Item(0).InstanceOid = "";
     reply = Deliver(request, SNMP_CLASS_ASYNC_RESPONSE, atEnd);
-    EXPECT_EQ(reply.Error.Code, -102);
+    EXPECT_EQ(reply.Error.Code, KwBrokenWalkCode);
     EXPECT_TRUE(reply.Error.Last);
 }
 

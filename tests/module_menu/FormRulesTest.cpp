@@ -48,10 +48,11 @@ struct SilentOpening {
 
 class FormRules : public MenuRoad {
 protected:
-    // Scheduling on: its editor adds a rule only then.
+    // Scheduling on: its editor adds a rule only then; an address in the clone survey.
     std::string StateText() const override
     {
-        return WithLines(DefaultStateText(), {IntegerLine(DeviceOid("4.11.2.1.2.1"), 1)});
+        return WithLines(DefaultStateText(), {IntegerLine(DeviceOid("4.11.2.1.2.1"), 1),
+                                              DeviceOid("2.1.3.1.2.1.2.1") + " HEX 00:11:22:33:44:55"});
     }
 
     SilentOpening OpenSilent(TMenuItem* entry)
@@ -420,6 +421,57 @@ TEST_P(FormRules, ATableWriteKeepsAndNamesASwitchTheUserDidNotSave)
             EXPECT_EQ(DeviceValue(oid), value) << oid;
     }
 }
+
+// Every list a form walks when it opens, broken at its last row (devsim's walk-fault): once every
+// read has ended the form says it, shows no row from it and wrote no more than opening as a rule.
+class FormRulesEveryVersion : public FormRules {};
+
+TEST_P(FormRulesEveryVersion, AListWalkBrokenAtOpeningIsSaidShowsNoRowAndWritesNothing)
+{
+    const char* const kinds[] = {"noSuchName", "short", "genErr", "null", "order"};
+    std::size_t broken = 0;
+    const auto walks = [](const std::function<void(KwSNMPRequest2Edits*, const std::string&)>& each) {
+        for (KwSNMPRequest2Edits* request : BoundRequests(NewestForm()))
+            for (int i = 0; request->Request.VarList.IsTable() && i < request->Request.VarList.Count(); ++i)
+                if (request->Request.VarList.IsReadable(i)) {
+                    each(request, request->Request.VarList.Item(i).Oid);
+                    break;
+                }
+    };
+    for (TMenuItem* entry : FormEntries(*main)) {
+        std::map<std::string, std::string> lastRows;  // column, the OID of its last row held
+        ASSERT_TRUE(devsim.ClearJournal());
+        OpenAndClose(entry, [&] {
+            EXPECT_TRUE(PumpUntil([&] { return RequestsIdle(NewestForm()); }, 20));
+            walks([&](KwSNMPRequest2Edits* request, const std::string& column) {
+                for (const std::string& line : devsim.StateLines())
+                    if (request->WasRead() && line.rfind(column + ".", 0) == 0)
+                        lastRows[column] = line.substr(0, line.find(' '));
+            });
+        });
+        const std::size_t sets = Sets().size();
+        for (const auto& [column, row] : lastRows) {
+            const std::string kind = kinds[broken++ % std::size(kinds)];
+            SCOPED_TRACE(entry->Name().ToStdString() + " " + row + " " + kind);
+            ASSERT_EQ(devsim.Control("walk-fault " + row + " " + kind), "OK");
+            ASSERT_TRUE(devsim.ClearJournal());
+            OpenAndClose(entry, [&] {
+                EXPECT_TRUE(PumpUntil([&] { return RequestsIdle(NewestForm()); }, 20));
+                walks([&](KwSNMPRequest2Edits* request, const std::string& walked) {
+                    const std::string failure = request->ReadFailure().ToStdString();
+                    EXPECT_TRUE(walked != column || (!failure.empty() && StatusShows(NewestForm(), failure)));
+                    for (TListView* list : request->ShownLists())
+                        EXPECT_TRUE(walked != column || list->Items()->Count() == 0);
+                    EXPECT_TRUE(walked != column || !request->ListView || request->ListView->Items()->Count() == 0);
+                });
+            });
+            EXPECT_LE(Sets().size(), sets) << "a write after the failed walk";
+        }
+    }
+    EXPECT_GE(broken, 10u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Roads, FormRulesEveryVersion, ::testing::Values(0, 1, 3), VersionName);
 
 // Over SNMPv1 a variable the device lacks fails its whole group: the failure is shown
 // and the group's Save writes nothing.

@@ -1,4 +1,5 @@
 #pragma once
+#include <memory>
 #include <vector>
 
 #include "KwSNMPRequest.h"
@@ -16,4 +17,7 @@ struct KwSNMPAsyncContext {
     bool PlainGet = false;       // a get (not a walk's get-next, not a set)
     bool Walk = false;           // a get-next of a table walk
     bool PastLimit = false;      // a walk's get-next after KwWalkRowLimit rows
+    // A proof of SNMPv1's end of the MIB: the answer that claimed it and its binding.
+    std::shared_ptr<Pdu> EndAnswer = nullptr;
+    int EndAt = -1;
 };

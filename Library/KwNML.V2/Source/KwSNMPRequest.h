@@ -153,11 +153,27 @@ private:
     Pairing PairingOf(const Pdu& pdu) const;
     void StoreResponse(const Pdu& response, const Pairing& pairing, Outcome& outcome);
     // A get-next answer of a walk, before it is stored: one more row or the end of the
-    // table (every column left or at endOfMibView; SNMPv1's noSuchName handing the
-    // request back at the end of the MIB becomes a success), or else a failed read
-    // whose code and message say why.
+    // table (every column left or at endOfMibView), or else a failed read whose code and
+    // message say why. noSuchName is no end over SNMPv2c and v3. Over SNMPv1 an answer
+    // that hands the request back with noSuchName claims the end of the MIB: it is a
+    // success only once a get-next past that binding's column (`endToProve`, -1 for
+    // none) finds nothing either (JudgeEndProof); before, it vouches for no end.
     void JudgeWalkAnswer(const Pdu& response, const Pairing& pairing, int& code,
-                         AnsiString& message) const;
+                         AnsiString& message, int& endToProve) const;
+    Oid PastColumn(const Pairing& pairing, std::size_t n) const;
+    void PrepareEndProof(const Pairing& pairing, int endAt, Exchange& exchange);
+    void JudgeEndProof(int proofCode, const AnsiString& proofMessage, const Pairing& pairing, int endAt,
+                       int& code, AnsiString& message) const;
+    // The synchronous proof.
+    void ProveEnd(const Pairing& pairing, int endAt, int& code, AnsiString& message);
+    // The asynchronous proof: true when it was sent (its reply ends the step through
+    // HandleEndProof); false with the failure in code and message when it could not be.
+    bool SendEndProof(const KwSNMPAsyncContext& context, const Pdu& answer, int endAt, int& code,
+                      AnsiString& message);
+    void HandleEndProof(KwSNMPAsyncContext& context, int reason, Pdu& pdu, SnmpTarget& target);
+    // The rest of a reply's handling once its code is judged: stores it, calls done.
+    void FinishReply(KwSNMPAsyncContext& context, int code, const AnsiString& message, Pdu& pdu,
+                     SnmpTarget& target);
     // The OID the n-th binding of the sent get-next asked for.
     Oid AskedOid(const Pairing& pairing, std::size_t n) const;
     bool FinishResponse(const Outcome& outcome);

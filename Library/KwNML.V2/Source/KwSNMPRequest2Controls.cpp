@@ -131,6 +131,8 @@ bool KwSNMPRequest2Controls::EndCycle(KwCycleKind kind, KwSNMPError& error)
     std::weak_ptr<int> alive = alive_;
     Busy = false;
     RequestKind = kind;
+    if (kind == KwCycleGet)
+        readFailure_ = error.Code == 0 ? AnsiString() : error.Message;
     CycleEnded(kind, error.Code == 0);
     if (error.Code == 0) {
         SendOk();
@@ -241,6 +243,8 @@ void KwSNMPRequest2Controls::CycleEnded(KwCycleKind kind, bool ok)
 
 void KwSNMPRequest2Controls::EndSyncCycle(KwCycleKind kind, bool ok)
 {
+    if (kind == KwCycleGet)
+        readFailure_ = ok ? AnsiString() : Request.LastFailure.Message;
     CycleEnded(kind, ok);
     if (ok) {
         SendOk();

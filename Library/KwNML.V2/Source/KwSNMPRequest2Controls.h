@@ -76,6 +76,9 @@ public:
     // one: the bound controls then hold values the device gave. A get in progress
     // keeps the last outcome (see Busy).
     bool WasRead() const { return wasRead_; }
+    // What the last get said when it failed (sync or not), until a get succeeds again:
+    // empty then, and before any get ended.
+    const AnsiString& ReadFailure() const { return readFailure_; }
 
     const KwSetLedger& SetLedger() const { return setLedger_; }
     void ClearSetLedger() { setLedger_ = KwSetLedger(); }
@@ -142,6 +145,7 @@ private:
 
     int pumping_ = 0;
     bool wasRead_ = false;
+    AnsiString readFailure_;
     KwSetLedger setLedger_;
     std::shared_ptr<int> alive_ = std::make_shared<int>(0);
 };

@@ -131,6 +131,7 @@ public:
     // that fails empties it, as it empties its own list view, so that neither shows a
     // row the walk did not read to the table's end.
     void ShowsRowsIn(TListView* shown) { shownLists_.push_back(shown); }
+    const std::vector<TListView*>& ShownLists() const { return shownLists_; }
     void BuildListColumns();
     void AddListRow();
     void SelectedRowToVars();

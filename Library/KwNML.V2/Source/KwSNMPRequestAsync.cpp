@@ -120,7 +120,6 @@ void KwSNMPRequest::HandleReply(KwSNMPAsyncContext& context, int reason, Pdu& pd
     if (reason == SNMP_CLASS_SESSION_DESTROYED)
         return;
 
-    KwSNMPError error;
     int code = 0;
     AnsiString message;
     if (reason == SNMP_CLASS_ASYNC_RESPONSE)
@@ -130,8 +129,61 @@ void KwSNMPRequest::HandleReply(KwSNMPAsyncContext& context, int reason, Pdu& pd
     const Pairing pairing{context.Variables, context.Sent};
     if (reason == SNMP_CLASS_ASYNC_RESPONSE && context.PlainGet)
         NoteMissingVariable(pdu, pairing, code, message);
-    else if (reason == SNMP_CLASS_ASYNC_RESPONSE && context.Walk)
-        JudgeWalkAnswer(pdu, pairing, code, message);
+    else if (reason == SNMP_CLASS_ASYNC_RESPONSE && context.Walk) {
+        int endAt = -1;
+        JudgeWalkAnswer(pdu, pairing, code, message, endAt);
+        if (endAt >= 0 && SendEndProof(context, pdu, endAt, code, message))
+            return;  // the proof's reply ends this step
+    }
+    FinishReply(context, code, message, pdu, target);
+}
+
+bool KwSNMPRequest::SendEndProof(const KwSNMPAsyncContext& context, const Pdu& answer, int endAt, int& code,
+                                 AnsiString& message)
+{
+    auto proof = std::make_unique<KwSNMPAsyncContext>(context);
+    proof->Handler = &KwSNMPRequest::HandleEndProof;
+    proof->EndAnswer = std::make_shared<Pdu>(answer);
+    proof->EndAt = endAt;
+    int status = SNMP_CLASS_SUCCESS;
+    try {
+        Exchange exchange;
+        PrepareEndProof({context.Variables, context.Sent}, endAt, exchange);
+        status = KwSNMPSession->get_next(exchange.Request, *exchange.Target, KwSNMPAsyncCallback, proof.get());
+        proof->RequestId = exchange.Request.get_request_id();
+    } catch (const Exception& exception) {
+        code = KwResultRecordOf(exception).Code;
+        message = exception.Message;
+        return false;
+    }
+    TranslateSNMPStatus(status, code, message);
+    if (code != 0)
+        return false;
+    outstanding.insert(proof.release());
+    ++Pending;
+    return true;
+}
+
+void KwSNMPRequest::HandleEndProof(KwSNMPAsyncContext& context, int reason, Pdu& pdu, SnmpTarget& target)
+{
+    --Pending;
+    if (reason == SNMP_CLASS_SESSION_DESTROYED)
+        return;
+    int proofCode = 0;
+    AnsiString proofMessage;
+    TranslateSNMPStatus(reason == SNMP_CLASS_ASYNC_RESPONSE ? pdu.get_error_status() : reason, proofCode,
+                        proofMessage);
+    int code = 0;
+    AnsiString message = KwErrorText(0);
+    JudgeEndProof(proofCode, proofMessage, {context.Variables, context.Sent}, context.EndAt, code, message);
+    FinishReply(context, code, message, *context.EndAnswer, target);
+}
+
+void KwSNMPRequest::FinishReply(KwSNMPAsyncContext& context, int code, const AnsiString& message, Pdu& pdu,
+                                SnmpTarget& target)
+{
+    KwSNMPError error;
+    const Pairing pairing{context.Variables, context.Sent};
     error.Code = code;
     error.Message = message;
     error.ErrorIndex = pdu.get_error_index();

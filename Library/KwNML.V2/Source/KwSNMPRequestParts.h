@@ -32,6 +32,9 @@ struct KwSNMPRequest::Exchange {
 
 enum KwSNMPOperation { OpGet, OpGetNext, OpSet };
 
+// The error-status noSuchName, as the request's codes give it.
+constexpr int KwNoSuchNameCode = -102;
+
 // True when the binding holds a value of the kind the variable's syntax reads (any
 // value for a "null" variable).
 bool KwValueOfKind(int syntax, const Vb& vb);

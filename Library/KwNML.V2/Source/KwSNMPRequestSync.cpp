@@ -80,8 +80,12 @@ bool KwSNMPRequest::Get(bool& ok, bool first)
     const bool walk = operation == OpGetNext && VarList.IsTable();
     if (operation == OpGet)
         NoteMissingVariable(pdu, pairing, outcome.Code, message);
-    else if (walk)
-        JudgeWalkAnswer(pdu, pairing, outcome.Code, message);
+    else if (walk) {
+        int endAt = -1;
+        JudgeWalkAnswer(pdu, pairing, outcome.Code, message, endAt);
+        if (endAt >= 0)
+            ProveEnd(pairing, endAt, outcome.Code, message);
+    }
     if (outcome.Code != 0) {
         ok = false;
         ReportFailure(outcome.Code, message);
@@ -97,6 +101,21 @@ bool KwSNMPRequest::Get(bool& ok, bool first)
     if (more)
         ++WalkRows;
     return more;
+}
+
+void KwSNMPRequest::ProveEnd(const Pairing& pairing, int endAt, int& code, AnsiString& message)
+{
+    Exchange exchange;
+    PrepareEndProof(pairing, endAt, exchange);
+    int status = 0;
+    if (!KwReadSequence::ShortCut(Device.Address, Device.Port, status)) {
+        status = KwSNMPSession->get_next(exchange.Request, *exchange.Target);
+        KwReadSequence::Note(Device.Address, Device.Port, status);
+    }
+    int proofCode = 0;
+    AnsiString proofMessage;
+    TranslateSNMPStatus(status, proofCode, proofMessage);
+    JudgeEndProof(proofCode, proofMessage, pairing, endAt, code, message);
 }
 
 AnsiString KwNothingToSetText()

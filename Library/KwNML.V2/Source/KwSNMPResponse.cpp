@@ -181,7 +181,7 @@ Oid KwSNMPRequest::AskedOid(const Pairing& pairing, std::size_t n) const
 // A get-next answer goes past the OID it was asked for: into the next row of the
 // column, or out of the column (its end). Only endOfMibView may stay where it was asked.
 void KwSNMPRequest::JudgeWalkAnswer(const Pdu& response, const Pairing& pairing, int& code,
-                                    AnsiString& message) const
+                                    AnsiString& message, int& endToProve) const
 {
     std::size_t paired = 0;
     while (paired < pairing.Variables.size() && pairing.Variables[paired] < VarList.Count())
@@ -195,10 +195,16 @@ void KwSNMPRequest::JudgeWalkAnswer(const Pdu& response, const Pairing& pairing,
     };
     const int errorIndex = response.get_error_index();
     const std::size_t failed = errorIndex >= 1 ? static_cast<std::size_t>(errorIndex - 1) : paired;
-    const int noSuchName = -102;
-    if (code == noSuchName && paired > 0) {
+    endToProve = -1;
+    if (code == KwNoSuchNameCode && paired > 0) {
         const std::size_t n = failed < paired ? failed : 0;
+        if (Security.Version != 0) {  // no end over SNMPv2c and v3: they end with endOfMibView
+            code = KwBrokenWalkCode;
+            message = KwBrokenWalkText("the device answered noSuchName for " + nameAt(n));
+            return;
+        }
         if (bindingAt(n).get_oid() == AskedOid(pairing, n)) {
+            endToProve = static_cast<int>(n);  // the end of the MIB, if nothing follows the column
             code = 0;
             message = KwErrorText(0);
             return;
@@ -238,4 +244,36 @@ void KwSNMPRequest::JudgeWalkAnswer(const Pdu& response, const Pairing& pairing,
             return;
         }
     }
+}
+
+// Asked past the column of the n-th binding: the column's OID with its last
+// sub-identifier one higher, whose get-next answers the first object after the column.
+Oid KwSNMPRequest::PastColumn(const Pairing& pairing, std::size_t n) const
+{
+    std::vector<std::uint32_t> ids = SubIdsOf(VarList.Item(pairing.Variables[n]).Oid);
+    if (!ids.empty())
+        ++ids.back();
+    return Oid(ids.data(), ids.size());
+}
+
+// The answer asked past the column that SNMPv1's noSuchName ended: noSuchName again is
+// the end of the MIB, where the walk ends well; an object there means the MIB goes on,
+// and the list was cut short; any other failure leaves the end unknown.
+void KwSNMPRequest::JudgeEndProof(int proofCode, const AnsiString& proofMessage, const Pairing& pairing,
+                                  int endAt, int& code, AnsiString& message) const
+{
+    if (proofCode == KwNoSuchNameCode)
+        return;
+    code = proofCode == 0 ? KwBrokenWalkCode : proofCode;
+    message = proofCode == 0 ? KwBrokenWalkText("the device answered noSuchName for " +
+                                                AnsiString(VarList.Item(pairing.Variables[endAt]).Name) +
+                                                " where its MIB goes on")
+                             : proofMessage;
+}
+
+void KwSNMPRequest::PrepareEndProof(const Pairing& pairing, int endAt, Exchange& exchange)
+{
+    PrepareExchange(KwPduNextRow, exchange);
+    exchange.Request.clear_vbs();
+    exchange.Request += Vb(PastColumn(pairing, static_cast<std::size_t>(endAt)));
 }
