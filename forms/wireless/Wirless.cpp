@@ -49,11 +49,16 @@ TFM_Wirless::TFM_Wirless(TComponent* Owner)
     NameControl(CB_dot11Authentication, CaptionOf(CB_SecurityMode));
     NameControl(CB_Clipher, CaptionOf(CB_CipherType));
     NameControl(CB_App, CaptionOf(CB_Applicaiton));
+    // The clone switch's own caption, "Enable", says nothing alone: its group's title names it.
+    NameControl(CBH_CloneMACStatus, GroupBox7->Caption());
 
     CB_Band->SetItemIndex(0);
     DeclareChecks();
     // Save copies the security the user chooses into the authentication.
     TurnedThrough(CB_dot11Authentication, {CB_SecurityMode, CB_WPAMode});
+    TurnedThrough(CB_Clipher, {CB_CipherType});
+    // WDS and the client run without the further SSIDs: switched off, they go back with the mode.
+    SwitchesOffFor(CB_APMode, mssidBefore_);
     OnCreate = ReadSequence([this](TObject* Sender) { FormCreate(Sender); });
     OnShow = [this](TObject* Sender) { FormShow(Sender); };
 }
