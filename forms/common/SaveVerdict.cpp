@@ -81,8 +81,11 @@ AnsiString ControlCaption(const TComponent* owner, const TControl* control, cons
     if (named != names.end())
         return named->second;
     if (dynamic_cast<const TCheckBox*>(control) || dynamic_cast<const TRadioGroup*>(control))
-        if (AnsiString own = Trimmed(control->Caption()); !own.IsEmpty())
-            return own;
+        if (AnsiString own = Trimmed(control->Caption()); !own.IsEmpty()) {
+            // "Enable" alone enables what the title of its group names, as the user reads it.
+            const auto* group = dynamic_cast<const TGroupBox*>(control->Parent());
+            return own == "Enable" && group ? own + " " + Trimmed(group->Caption()) : own;
+        }
     // The name assistive technology reads it by: its label's text, or the name its row
     // and column give it.
     if (AnsiString read = Trimmed(control->AccessibleName()); !read.IsEmpty())

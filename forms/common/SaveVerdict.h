@@ -19,7 +19,7 @@ class TControl;
 using TControlNames = std::map<const TControl*, AnsiString>;
 
 // The caption the user knows a control by: a name given in `names`, the control's own
-// caption (check box, radio group), else the name assistive technology reads it by (the
+// caption (check box, radio group; "Enable" alone with the title of its group after it), else the name assistive technology reads it by (the
 // caption of the label that names it, or the name its row and column give it), else
 // the caption of its row (the label of the control beside it), without its colon. Empty
 // when it has none.

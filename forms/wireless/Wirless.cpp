@@ -49,8 +49,6 @@ TFM_Wirless::TFM_Wirless(TComponent* Owner)
     NameControl(CB_dot11Authentication, CaptionOf(CB_SecurityMode));
     NameControl(CB_Clipher, CaptionOf(CB_CipherType));
     NameControl(CB_App, CaptionOf(CB_Applicaiton));
-    // The clone switch's own caption, "Enable", says nothing alone: its group's title names it.
-    NameControl(CBH_CloneMACStatus, GroupBox7->Caption());
 
     CB_Band->SetItemIndex(0);
     DeclareChecks();

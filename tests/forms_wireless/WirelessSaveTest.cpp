@@ -663,7 +663,7 @@ TEST_P(WirelessSave, APartlyTakenSaveSaysWhatWasNotSavedInItsVerdictAlone)
          },
          "Not saved: Passphrase, Cipher Type. Kept as the device had it: Authentication."},
         {{{ModeOid, "INTEGER 4"}}, CloneStatusOid + " INTEGER 0",
-         [](TFM_Wirless& f) { vka_test::Tick(f.CBH_CloneMACStatus, true); }, "Not saved: Clone MAC Address."},
+         [](TFM_Wirless& f) { vka_test::Tick(f.CBH_CloneMACStatus, true); }, "Not saved: Enable Clone MAC Address."},
         {{{ModeOid, "INTEGER 1"}, {MultiSsidOid, "INTEGER 1"}, {CloneStatusOid, "INTEGER 1"}, {CloneSourceOid, "INTEGER 2"}},
          CloneAddress + " HEX FF:FF:FF:FF:FF:FF",
          [&](TFM_Wirless& f) { vka_test::Pick(f.CB_APMode, 3), typed(f.Edt_MACAddr, "001122334455"); },
