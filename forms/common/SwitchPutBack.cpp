@@ -12,6 +12,7 @@
 #include "SysUtils.h"
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -159,6 +160,8 @@ void WriteBack(KwSNMPRequest2Edits* request, const std::vector<TTurned*>& turned
     bool written = false;
     bool lost = false;
     bool read = false;
+    // What became of the write-back the verdict says, not a report of the request's.
+    const bool reports = std::exchange(request->ReportFailures, false);
     try {
         written = request->Set(false, true, indexes, nullptr);
         restore();
@@ -175,8 +178,10 @@ void WriteBack(KwSNMPRequest2Edits* request, const std::vector<TTurned*>& turned
         }
     } catch (...) {
         restore();  // the marks and the user's choice stay; the exception has its one fate
+        request->ReportFailures = reports;
         throw;
     }
+    request->ReportFailures = reports;
     for (TTurned* each : turned)
         each->Outcome = written ? TTurned::Kept
                         : !lost ? TTurned::InEffect

@@ -666,7 +666,13 @@ TEST_P(WirelessSave, APartlyTakenSaveSaysWhatWasNotSavedInItsVerdictAlone)
         {{ap, set + MultiSsidOid + on, set + CloneStatusOid + on, set + CloneSourceOid + " INTEGER 2",
           "set ro " + CloneAddress + " HEX FF:FF:FF:FF:FF:FF"},
          [&](TFM_Wirless& f) { vka_test::Pick(f.CB_APMode, 3), typed(f.Edt_MACAddr, "001122334455"); },
-         "Not saved: MAC Address. Kept as the device had it: Mode, Multi-SSID."}};
+         "Not saved: MAC Address. Kept as the device had it: Mode, Multi-SSID."},
+        {{ap, set + CloneStatusOid + on, set + CloneSourceOid + " INTEGER 2", "set ro " + CloneAddress + " HEX FF:FF:FF:FF:FF:FF"},
+         [&](TFM_Wirless& f) {  // the client's mode held: its write-back refused
+             f.ApModeRequest->OnAfterSet = [&] { devsim.Control("set fixed " + ModeOid + " INTEGER 4"); };
+             vka_test::Pick(f.CB_APMode, 3), typed(f.Edt_MACAddr, "001122334455");
+         },
+         "Not saved: MAC Address. Mode is in effect over the device's MAC Address."}};
     for (const auto& [lines, change, says] : cases) {
         for (const std::string& line : lines)
             ASSERT_EQ(devsim.Control(line).rfind("OK", 0), 0u) << line;
