@@ -9,14 +9,13 @@
 
 #include <exception>
 
-namespace {
-// A value the variable can hold: not "no value" (another type, none at all), and one of
-// its list where it has one (nothing out of range).
-bool IsReading(const KwSNMPVar& var)
+bool IsDeviceReading(const KwSNMPVar& var)
 {
     const AnsiString value = KwSNMPVarList::ValueOf(var);
     return value != KwNoValueText && (!var.Options || var.Options->IndexOfText(value) >= 0);
 }
+
+namespace {
 
 // The request's read of its group; an exception is a read that failed.
 bool ReadGroupOf(KwSNMPRequest2Controls* request)
@@ -70,9 +69,9 @@ bool TEarlierSets::RecordVariables(const KwSNMPVar* table, KwSNMPItemType type, 
                                         : nullptr;
     bool known = false;
     for (int i = 0; i < list.Count(); ++i) {
-        const KwSNMPVar* source = read && IsReading(list.Item(i)) ? &list.Item(i)
-                                  : formRead && IsReading(formRead->Item(i)) ? &formRead->Item(i)
-                                                                             : nullptr;
+        const KwSNMPVar* source = read && IsDeviceReading(list.Item(i))                  ? &list.Item(i)
+                                  : formRead && IsDeviceReading(formRead->Item(i)) ? &formRead->Item(i)
+                                                                                   : nullptr;
         record.Values.push_back(source ? KwSNMPVarList::ValueOf(*source) : AnsiString());
         record.Known.push_back(source != nullptr);
     }
@@ -124,7 +123,7 @@ bool TEarlierSets::ReadNow(const TRecord& record, std::vector<AnsiString>& now)
         return false;
     now.clear();
     for (int i = 0; i < list.Count(); ++i) {
-        if (!IsReading(list.Item(i)))
+        if (!IsDeviceReading(list.Item(i)))
             return false;
         now.push_back(KwSNMPVarList::ValueOf(list.Item(i)));
     }
@@ -168,6 +167,13 @@ TEarlierSets::TOutcome TEarlierSets::WriteBackVariables(const TRecord& record)
 
 AnsiString TEarlierSets::WriteBack(const AnsiString& refused)
 {
+    std::vector<AnsiString> kept;
+    const AnsiString rest = WriteBack(refused, kept);
+    return Sentence(kept.empty() ? AnsiString() : "Kept as the device had it: " + Listed(kept) + ".", rest);
+}
+
+AnsiString TEarlierSets::WriteBack(const AnsiString& refused, std::vector<AnsiString>& kept)
+{
     // A press entered again while this one writes back finds nothing to write; the
     // records are this call's own, whatever that press records meanwhile.
     if (writingBack_)
@@ -175,7 +181,7 @@ AnsiString TEarlierSets::WriteBack(const AnsiString& refused)
     writingBack_ = true;
     const std::vector<TRecord> records = std::move(records_);
     records_.clear();
-    std::vector<AnsiString> kept, lost, unknown;
+    std::vector<AnsiString> lost, unknown;
     AnsiString inEffect;
     try {
         for (const TRecord& record : records) {
@@ -203,8 +209,6 @@ AnsiString TEarlierSets::WriteBack(const AnsiString& refused)
     }
     writingBack_ = false;
     allBack_ = lost.empty() && inEffect.IsEmpty() && unknown.empty();
-    AnsiString note = kept.empty() ? AnsiString() : "Kept as the device had it: " + Listed(kept) + ".";
-    note = Sentence(note, inEffect);
-    note = Sentence(note, lost.empty() ? AnsiString() : "Lost on the device: " + Listed(lost) + ".");
+    AnsiString note = Sentence(inEffect, lost.empty() ? AnsiString() : "Lost on the device: " + Listed(lost) + ".");
     return Sentence(note, unknown.empty() ? AnsiString() : "The device's state of " + Listed(unknown) + " is not known.");
 }

@@ -21,6 +21,11 @@
 class KwSNMPRequest2Controls;
 class KwSNMPRequest2Edits;
 
+// True when what a read left in `var` is a reading: a value the variable can hold, not
+// "no value" (another type, none at all) and one of its list where it has one (nothing
+// out of range). What depends on an answer that is no reading is not known.
+bool IsDeviceReading(const KwSNMPVar& var);
+
 class TEarlierSets {
 public:
     explicit TEarlierSets(TComponent* form) : form_(form) {}
@@ -53,6 +58,9 @@ public:
     // as it had it). A lost answer is judged by a read. What is written back is
     // forgotten; a press entered again meanwhile writes nothing back.
     AnsiString WriteBack(const AnsiString& refused);
+    // The same for a caller that says what went back in its own note: its captions are
+    // added to `kept`, and the rest of the note is returned.
+    AnsiString WriteBack(const AnsiString& refused, std::vector<AnsiString>& kept);
     // Whether the last WriteBack left the device holding everything as it had it, as
     // far as a reading tells.
     bool AllBack() const { return allBack_; }

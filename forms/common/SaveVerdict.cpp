@@ -81,8 +81,11 @@ AnsiString ControlCaption(const TComponent* owner, const TControl* control, cons
     if (named != names.end())
         return named->second;
     if (dynamic_cast<const TCheckBox*>(control) || dynamic_cast<const TRadioGroup*>(control))
-        if (AnsiString own = Trimmed(control->Caption()); !own.IsEmpty())
-            return own;
+        if (AnsiString own = Trimmed(control->Caption()); !own.IsEmpty()) {
+            // "Enable" alone enables what the title of its group names, as the user reads it.
+            const auto* group = dynamic_cast<const TGroupBox*>(control->Parent());
+            return own == "Enable" && group ? own + " " + Trimmed(group->Caption()) : own;
+        }
     // The name assistive technology reads it by: its label's text, or the name its row
     // and column give it.
     if (AnsiString read = Trimmed(control->AccessibleName()); !read.IsEmpty())
@@ -121,14 +124,23 @@ bool SettledLaterElsewhere(const std::vector<KwSNMPRequest2Edits*>& all, const K
 }
 }  // namespace
 
-TUnsaved UnsavedBindings(const TComponent* owner, const std::vector<KwSNMPRequest2Edits*>& requests)
+TUnsaved UnsavedBindings(const TComponent* owner, const std::vector<KwSNMPRequest2Edits*>& requests,
+                         const TCarried& carried)
 {
     const std::vector<KwSNMPRequest2Edits*> all = BoundRequests(owner);
     TUnsaved unsaved;
-    for (const KwSNMPRequest2Edits* request : requests.empty() ? all : requests)
-        for (const KwControlBinding* binding : request->UserChangedBindings())
-            if (binding->Controls.empty() || !SettledLaterElsewhere(all, request, binding->Controls[0]))
+    for (const KwSNMPRequest2Edits* request : requests.empty() ? all : requests) {
+        const std::vector<const KwControlBinding*> changed = request->UserChangedBindings();
+        for (const auto& each : request->Bindings) {
+            const KwControlBinding* binding = each.get();
+            const TControl* control = binding->Controls.empty() ? nullptr : binding->Controls[0];
+            const bool carriedUnsaved = carried.count(control) && request->DiffersFromDevice(control) &&
+                                        !request->SetLedger().Written.count(binding->VarIndex);
+            if ((carriedUnsaved || std::count(changed.begin(), changed.end(), binding)) &&
+                (!control || !SettledLaterElsewhere(all, request, control)))
                 unsaved.push_back({request, binding});
+        }
+    }
     return unsaved;
 }
 
@@ -147,10 +159,10 @@ AnsiString StillUnsavedNote(const TComponent* owner, const TControlNames& names,
 }
 
 AnsiString UnsavedNote(const TComponent* owner, const TControlNames& names,
-                       const std::vector<KwSNMPRequest2Edits*>& requests)
+                       const std::vector<KwSNMPRequest2Edits*>& requests, const TCarried& carried)
 {
     std::vector<const KwControlBinding*> changed;
-    for (const auto& each : UnsavedBindings(owner, requests))
+    for (const auto& each : UnsavedBindings(owner, requests, carried))
         changed.push_back(each.second);
     return NamedList("Not saved: ", owner, changed, names, true);
 }

@@ -6,6 +6,7 @@
 #include "AnsiString.h"
 
 #include <map>
+#include <set>
 #include <utility>
 #include <vector>
 
@@ -18,7 +19,7 @@ class TControl;
 using TControlNames = std::map<const TControl*, AnsiString>;
 
 // The caption the user knows a control by: a name given in `names`, the control's own
-// caption (check box, radio group), else the name assistive technology reads it by (the
+// caption (check box, radio group; "Enable" alone with the title of its group after it), else the name assistive technology reads it by (the
 // caption of the label that names it, or the name its row and column give it), else
 // the caption of its row (the label of the control beside it), without its colon. Empty
 // when it has none.
@@ -29,12 +30,17 @@ AnsiString ControlCaption(const TComponent* owner, const TControl* control, cons
 // effect (GoverningSwitches.h: Save checks and writes them); empty when there are none.
 AnsiString KeptNote(const TComponent* owner, const TControlNames& names);
 // "Not saved: A, B." for the controls the user changed that no set wrote since they were
-// read (of `requests` only, when given); empty when there are none.
+// read (of `requests` only, when given); empty when there are none. A hidden control of
+// `carried`, which a Save sets from the controls the user turns, counts as changed by the
+// user where it shows other than the device holds and no set since the ledgers were
+// cleared (the Save's start) wrote it.
+using TCarried = std::set<const TControl*>;
 AnsiString UnsavedNote(const TComponent* owner, const TControlNames& names,
-                       const std::vector<KwSNMPRequest2Edits*>& requests = {});
+                       const std::vector<KwSNMPRequest2Edits*>& requests = {}, const TCarried& carried = {});
 // The bindings UnsavedNote names, each with its request.
 using TUnsaved = std::vector<std::pair<const KwSNMPRequest2Edits*, const KwControlBinding*>>;
-TUnsaved UnsavedBindings(const TComponent* owner, const std::vector<KwSNMPRequest2Edits*>& requests = {});
+TUnsaved UnsavedBindings(const TComponent* owner, const std::vector<KwSNMPRequest2Edits*>& requests = {},
+                         const TCarried& carried = {});
 // UnsavedNote of those of `unsaved` that stay the user's alone: a read that keeps the
 // user's changes (KwSNMPRequest2Edits::ReadsKeepUserChanges) settles each the device
 // now holds as shown; other reads leave the note as the write made it.

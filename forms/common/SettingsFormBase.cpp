@@ -3,6 +3,7 @@
 #include "GoverningSwitches.h"
 
 #include "ComCtrls.h"
+#include "EarlierSets.h"
 #include "KwReadSequence.h"
 #include "SetContents.h"
 
@@ -356,7 +357,7 @@ AnsiString TSettingsForm::SaveVerdict(const AnsiString& ok, const AnsiString& er
         NoteSettledReach();
     }
     switchesBefore_.clear();
-    AnsiString unsaved = UnsavedNote(this, names_);
+    AnsiString unsaved = UnsavedNote(this, names_, {}, switchTurns_.TurnedThroughOthers());
     if (!switchNote_.IsEmpty())
         unsaved = unsaved.IsEmpty() ? switchNote_ : unsaved + " " + switchNote_;
     if (!writtenBack_.IsEmpty())
@@ -366,6 +367,12 @@ AnsiString TSettingsForm::SaveVerdict(const AnsiString& ok, const AnsiString& er
     verdictHead_ = verdict;
     madeVerdict_ = unsaved.IsEmpty() ? verdict : verdict + " " + unsaved;
     return madeVerdict_;
+}
+
+AnsiString TSettingsForm::SwitchedBack(const TControl* control, const AnsiString& refused)
+{
+    const auto off = switchedOff_.find(control);
+    return off == switchedOff_.end() ? AnsiString() : off->second->WriteBack(refused);
 }
 
 void TSettingsForm::ShowStatus(const AnsiString& text) { ShowStatusIn(statusBar_, text); }
@@ -440,7 +447,7 @@ void TSettingsForm::VerdictShown(const AnsiString& verdict, const std::vector<co
 {
     shownVerdict_ = verdict.SubString(1, verdict.Length() - (madeUnsaved_.IsEmpty() ? 0 : madeUnsaved_.Length() + 1));
     verdictKept_ = keepVerdict_;
-    verdictUnsaved_ = UnsavedBindings(this);
+    verdictUnsaved_ = UnsavedBindings(this, {}, switchTurns_.TurnedThroughOthers());
     madeVerdict_ = madeUnsaved_ = AnsiString();
     keepVerdict_ = TVerdictKeep::Never;
     saveReads_ = outstanding;

@@ -248,7 +248,8 @@ protected:
     // Runs the check declared for `edit` on what it shows (EditCheck.h).
     bool PassesCheck(TEdit* edit) const { return PassesEditCheck(edit, deviceChecks_.at(edit)); }
     // Save sets the hidden switch `hidden` from `through` (the controls the user turns):
-    // what their turns bring up is the switch's.
+    // what their turns bring up is the switch's, and what they chose and no set wrote is
+    // named as not saved by its caption (UnsavedNote).
     void TurnedThrough(const TControl* hidden, std::vector<const TControl*> through)
     {
         switchTurns_.TurnedThrough(hidden, std::move(through));
@@ -257,6 +258,15 @@ protected:
     // is given back at the form's close: a Save taken in part leaves it, and says that
     // it is in effect over the refused setting until the form closes.
     void FollowsWhileOpen(const TControl* control) { followWhileOpen_.insert(control); }
+    // What a Save switches off for the item it writes to `control`, recorded in `sets`
+    // before it goes out (the further SSIDs for a mode that runs without them), goes back
+    // wherever `control` ends as the device had it: where the put-back writes the switch
+    // back (SwitchPutBack.h), and where the form's own write-back or the device's refusal
+    // leaves it so (SwitchedBack).
+    void SwitchesOffFor(const TControl* control, TEarlierSets& sets) { switchedOff_[control] = &sets; }
+    // `control` is as the device had it after the Save's set of `refused` was refused:
+    // writes back what the Save switched off for it (SwitchesOffFor); the note.
+    AnsiString SwitchedBack(const TControl* control, const AnsiString& refused);
     // The groups a table write (Add, Delete, activation) reads again: their reads keep
     // what the user changed and did not save (KwSNMPRequest2Edits::ReadsKeepUserChanges),
     // and the status after the write names it, as after a Save (ReportSaved).
@@ -329,11 +339,15 @@ private:
     TSwitchItems switchesBefore_;  // the device's switches when the Save began
     AnsiString switchNote_;        // what the Save did about them (KeepSwitchesAsTheDeviceHadThem)
     std::set<const TControl*> followWhileOpen_;
+    std::map<const TControl*, TEarlierSets*> switchedOff_;  // SwitchesOffFor
     TReach settledReach_;  // what the user reached while the switches showed the device's items
     TSwitchTurns switchTurns_{this, [this] { return ReachedSettings(this); }};
     std::vector<TSwitchInEffect> inEffect_;  // switches left in effect over refused settings
     // The put-back's view of the form.
-    TPutBackRules PutBackRules() const { return {deviceChecks_, names_, switchTurns_, followWhileOpen_}; }
+    TPutBackRules PutBackRules() const
+    {
+        return {deviceChecks_, names_, switchTurns_, followWhileOpen_, switchedOff_};
+    }
     // Takes what the user reaches as the device's switches bring it up, while they do,
     // and from then on what each switch's turn brings up.
     void NoteSettledReach(bool opening = false);

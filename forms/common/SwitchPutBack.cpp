@@ -2,6 +2,7 @@
 
 #include "GoverningSwitches.h"
 #include "ComCtrls.h"
+#include "EarlierSets.h"
 #include "ExtCtrls.h"
 #include "GroupBinding.h"
 #include "KwErrors.h"
@@ -11,6 +12,7 @@
 #include "SysUtils.h"
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -132,7 +134,7 @@ bool TimedOut(const KwSNMPRequest2Edits* request) { return KwIsTimeoutCode(reque
 // user's choice again afterwards; only their variables are sent. The answer must be in
 // before the verdict: a request that writes asynchronously writes nothing back. Where
 // the answer was lost, the device may have taken it: the switches are read, and judged
-// by what the device holds (their state not known when the read fails too).
+// by what the device holds (their state not known where the read brings no reading).
 void WriteBack(KwSNMPRequest2Edits* request, const std::vector<TTurned*>& turned)
 {
     if (request->Mode != 0)
@@ -158,6 +160,8 @@ void WriteBack(KwSNMPRequest2Edits* request, const std::vector<TTurned*>& turned
     bool written = false;
     bool lost = false;
     bool read = false;
+    // What became of the write-back the verdict says, not a report of the request's.
+    const bool reports = std::exchange(request->ReportFailures, false);
     try {
         written = request->Set(false, true, indexes, nullptr);
         restore();
@@ -174,14 +178,16 @@ void WriteBack(KwSNMPRequest2Edits* request, const std::vector<TTurned*>& turned
         }
     } catch (...) {
         restore();  // the marks and the user's choice stay; the exception has its one fate
+        request->ReportFailures = reports;
         throw;
     }
+    request->ReportFailures = reports;
     for (TTurned* each : turned)
         each->Outcome = written ? TTurned::Kept
                         : !lost ? TTurned::InEffect
-                        : !read ? TTurned::Unknown
-                        : DeviceSwitchItem(each->Switch) == each->Before ? TTurned::Kept
-                                                                         : TTurned::InEffect;
+                        : !read || !IsDeviceReading(list.Item(each->VarIndex)) ? TTurned::Unknown
+                        : DeviceSwitchItem(each->Switch) == each->Before       ? TTurned::Kept
+                                                                               : TTurned::InEffect;
 }
 
 AnsiString CaptionList(const TComponent* form, const std::vector<const TControl*>& controls,
@@ -324,10 +330,14 @@ AnsiString KeepSwitchesAsTheDeviceHadThem(TComponent* form, const TSwitchItems& 
             WriteBack(request, switches);
     }
     std::vector<const TControl*> kept, unknown;
-    AnsiString inEffectText;
+    std::vector<AnsiString> keptWith;  // what the Save switched off for them, back with them
+    AnsiString inEffectText, switchedOffText;
     for (const TTurned& each : turned) {
         if (each.Outcome == TTurned::Kept) {
             kept.push_back(each.Switch);
+            if (const auto off = rules.SwitchedOff.find(each.Switch); off != rules.SwitchedOff.end())
+                switchedOffText = Joined(switchedOffText,
+                                         off->second->WriteBack(CaptionList(form, each.Refused, rules.Names), keptWith));
             continue;
         }
         if (each.Outcome == TTurned::Unknown) {
@@ -338,12 +348,15 @@ AnsiString KeepSwitchesAsTheDeviceHadThem(TComponent* form, const TSwitchItems& 
         inEffectText = Joined(inEffectText, InEffectText(form, each.Switch, each.Refused, untilClose, rules.Names));
         inEffect.push_back({each.Switch, DeviceSwitchItem(each.Switch), each.Refused, untilClose});
     }
-    const AnsiString keptText =
-        kept.empty() ? AnsiString() : "Kept as the device had it: " + CaptionList(form, kept, rules.Names) + ".";
+    AnsiString keptText = kept.empty() ? AnsiString() : CaptionList(form, kept, rules.Names);
+    for (const AnsiString& caption : keptWith)
+        keptText += ", " + caption;
+    if (!keptText.IsEmpty())
+        keptText = "Kept as the device had it: " + keptText + ".";
     const AnsiString unknownText =
         unknown.empty() ? AnsiString()
                         : "The device's state of " + CaptionList(form, unknown, rules.Names) + " is not known.";
-    return Joined(Joined(keptText, inEffectText), unknownText);
+    return Joined(Joined(Joined(keptText, inEffectText), switchedOffText), unknownText);
 }
 
 AnsiString StillInEffect(const TComponent* form, std::vector<TSwitchInEffect>& inEffect, const TPutBackRules& rules)

@@ -21,6 +21,8 @@
 #include <set>
 #include <vector>
 
+class TEarlierSets;
+
 // The checks the form's Save runs on its edits, by edit.
 using TDeviceTextChecks = std::map<const TControl*, TEditCheck>;
 
@@ -57,15 +59,20 @@ struct TPutBackRules {
     const TControlNames& Names;
     const TSwitchTurns& Turns;               // what each switch's turn brought up
     const std::set<const TControl*>& FollowWhileOpen;  // switches the form gives back at its close
+    // What a Save switched off for the item it wrote to a switch, by switch: it goes back
+    // with the switch (TSettingsForm::SwitchesOffFor).
+    const std::map<const TControl*, TEarlierSets*>& SwitchedOff;
 };
 
 // Writes back each switch of `before` the Save turned over a setting the device holds at
 // a value the form refuses, and says so: "Kept as the device had it: A." for those
 // written back, "B is in effect over the device's C." for those the device would not
 // take back ("... until the form closes." for a switch the form gives back at its close),
-// "The device's state of D is not known." where the write-back's answer and the read
-// after it were lost. Empty when no switch was turned over a refused setting. The
-// switches left in effect are added to `inEffect`.
+// "The device's state of D is not known." where the write-back's answer was lost and the
+// read after it brought no reading of the switch (lost too, or malformed: another type,
+// no value, one out of range). What the Save switched off for a switch written back goes
+// back with it, and is named with it. Empty when no switch was turned over a refused
+// setting. The switches left in effect are added to `inEffect`.
 AnsiString KeepSwitchesAsTheDeviceHadThem(TComponent* form, const TSwitchItems& before, const TPutBackRules& rules,
                                            std::vector<TSwitchInEffect>& inEffect);
 

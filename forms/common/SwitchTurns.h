@@ -26,6 +26,14 @@ public:
     {
         through_[hidden] = std::move(through);
     }
+    // The hidden switches turned through others.
+    std::set<const TControl*> TurnedThroughOthers() const
+    {
+        std::set<const TControl*> hidden;
+        for (const auto& each : through_)
+            hidden.insert(each.first);
+        return hidden;
+    }
     // What the turns of `control` (and of the controls it is turned through) brought up
     // since the last Settle.
     std::set<const TControl*> BroughtUpBy(const TControl* control) const;

@@ -54,6 +54,9 @@ TFM_Wirless::TFM_Wirless(TComponent* Owner)
     DeclareChecks();
     // Save copies the security the user chooses into the authentication.
     TurnedThrough(CB_dot11Authentication, {CB_SecurityMode, CB_WPAMode});
+    TurnedThrough(CB_Clipher, {CB_CipherType});
+    // WDS and the client run without the further SSIDs: switched off, they go back with the mode.
+    SwitchesOffFor(CB_APMode, mssidBefore_);
     OnCreate = ReadSequence([this](TObject* Sender) { FormCreate(Sender); });
     OnShow = [this](TObject* Sender) { FormShow(Sender); };
 }

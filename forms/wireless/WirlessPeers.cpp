@@ -92,7 +92,7 @@ void TFM_Wirless::PutPeersBack(const std::vector<AnsiString>& had)
     if (had.empty() || !peers.AllBack()) {
         AddToVerdict(modeBefore_.WriteBack("WDS peers"));
         if (modeBefore_.AllBack())
-            AddToVerdict(mssidBefore_.WriteBack("WDS peers"));
+            AddToVerdict(SwitchedBack(CB_APMode, "WDS peers"));
     }
     ReadRemoteMacs();
 }

@@ -6,6 +6,8 @@
 #include "KwSNMPRequest2Edits.h"
 #include "Wirless.h"
 
+#include <utility>
+
 namespace {
 
 void Mark(KwSNMPRequest2Edits* request, std::initializer_list<int> items, TSendMark mark = smSend)
@@ -59,7 +61,7 @@ bool TFM_Wirless::WriteSavePlan(const TSavePlan& plan)
     }
     MarkVars(ApModeRequest, smSend);
     if (ApModeRequest->SetLedger().Failed > 0)
-        AddToVerdict(mssidBefore_.WriteBack(CaptionOf(CB_APMode)));
+        AddToVerdict(SwitchedBack(CB_APMode, CaptionOf(CB_APMode)));
     return band && written;
 }
 
@@ -253,5 +255,17 @@ bool TFM_Wirless::Send(KwSNMPRequest2Edits* request)
     bool any = false;
     for (int i = 0; i < list.Count() && !any; ++i)
         any = list.Item(i).Access == smSend;
-    return !any || WriteGroup(request);
+    if (!any)
+        return true;
+    // A refused set ends in the Save's verdict alone: no box of the library's, whether or
+    // not its request has a status line, in the middle of the Save.
+    const bool reports = std::exchange(request->ReportFailures, false);
+    try {
+        const bool written = WriteGroup(request);
+        request->ReportFailures = reports;
+        return written;
+    } catch (...) {
+        request->ReportFailures = reports;
+        throw;
+    }
 }

@@ -117,6 +117,7 @@ TEST_P(LanPartlyTaken, AModeTakenOverARefusedMaskIsWrittenBackOrSaidOnEverySave)
         bool refused;   // the device keeps the mode
         std::string says, then, mode;  // the status of the first Save, of the next; the device's mode after
         const char* refusal = nullptr;  // why the next Save is refused, which clears the first one's verdict
+        const char* reads = nullptr;    // the malformed mode the read after the lost write-back finds
     };
     const std::string kept = "Set Error! Not saved: Subnet Mask. Kept as the device had it: Get IP From.";
     const std::string unknown = "Set Error! Not saved: Subnet Mask. The device's state of Get IP From is not known.";
@@ -129,6 +130,9 @@ TEST_P(LanPartlyTaken, AModeTakenOverARefusedMaskIsWrittenBackOrSaidOnEverySave)
         // first Save's read.
         {"lost", 2, false, "Set Error! Not saved: Subnet Mask. " + inEffect, "Set OK! " + inEffect, "INTEGER 1"},
         {"lost with the read after it", 4, false, unknown, unknown, "INTEGER 1"},
+        // A read of another type or out of range is no reading; the next Save refuses the mask read with it.
+        {"lost, read of another type", 2, false, unknown, "", "STRING \"x\"", "Please input valid Subnet Mask.", "STRING \"x\""},
+        {"lost, read out of range", 2, false, unknown, "", "INTEGER 99", "Please input valid Subnet Mask.", "INTEGER 99"},
         {"refused", 0, true, "Set Error! Not saved: Subnet Mask. " + inEffect, "Set Error! " + inEffect, "INTEGER 1"},
     };
     const std::string start = vka_test::WriteStateFile(devsim.Folder(), "start.state", StateText());
@@ -150,6 +154,8 @@ TEST_P(LanPartlyTaken, AModeTakenOverARefusedMaskIsWrittenBackOrSaidOnEverySave)
                     devsim.Control("set ro " + IpType + " INTEGER 1");
                 if (c.lost)
                     devsim.DropNext(c.lost), mode.Timeout = 20;
+                if (c.reads)
+                    devsim.Control("set " + IpType + " " + c.reads);
             };
             form.AddressModeRequest->OnBeforeGet = [&] { mode.Timeout = c.lost > 2 ? 20 : timeout; };
             Choose(form.CB_IPFrom, 0);

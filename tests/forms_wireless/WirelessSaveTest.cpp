@@ -648,4 +648,42 @@ TEST_P(WirelessSave, WepTurnedOnGovernsTheKeyInUseAlone)
     EXPECT_EQ(DeviceValue(KeyTypeOid(4)), "INTEGER 3");
 }
 
+// A Save the device took in part says in its verdict alone, by the captions the user sees,
+// what was not saved (a hidden setting chosen through another too) and what went back.
+TEST_P(WirelessSave, APartlyTakenSaveSaysWhatWasNotSavedInItsVerdictAlone)
+{
+    const auto typed = [](TEdit* edit, const char* text) { edit->SetText(""), vka_test::Type(edit, text); };
+    const std::string ap = "set " + ModeOid + " INTEGER 1", on = " INTEGER 1", set = "set ";
+    const std::tuple<std::vector<std::string>, std::function<void(TFM_Wirless&)>, std::string> cases[] = {
+        {{ap, "set ro " + PassphraseOid + " STRING \"short\""},
+         [&](TFM_Wirless& f) {
+             vka_test::Choose(f.CB_SecurityMode, "WPA-Personal"), vka_test::Choose(f.CB_CipherType, "AES");
+             typed(f.Ed_Passphrase, "abcdefgh123"), typed(f.Ed_ConfirmPass, "abcdefgh123");
+         },
+         "Not saved: Passphrase, Cipher Type. Kept as the device had it: Authentication."},
+        {{set + ModeOid + " INTEGER 4", "set ro " + CloneStatusOid + " INTEGER 0"},
+         [](TFM_Wirless& f) { vka_test::Tick(f.CBH_CloneMACStatus, true); }, "Not saved: Enable Clone MAC Address."},
+        {{ap, set + MultiSsidOid + on, set + CloneStatusOid + on, set + CloneSourceOid + " INTEGER 2",
+          "set ro " + CloneAddress + " HEX FF:FF:FF:FF:FF:FF"},
+         [&](TFM_Wirless& f) { vka_test::Pick(f.CB_APMode, 3), typed(f.Edt_MACAddr, "001122334455"); },
+         "Not saved: MAC Address. Kept as the device had it: Mode, Multi-SSID."},
+        {{ap, set + CloneStatusOid + on, set + CloneSourceOid + " INTEGER 2", "set ro " + CloneAddress + " HEX FF:FF:FF:FF:FF:FF"},
+         [&](TFM_Wirless& f) {  // the client's mode held: its write-back refused
+             f.ApModeRequest->OnAfterSet = [&] { devsim.Control("set fixed " + ModeOid + " INTEGER 4"); };
+             vka_test::Pick(f.CB_APMode, 3), typed(f.Edt_MACAddr, "001122334455");
+         },
+         "Not saved: MAC Address. Mode is in effect over the device's MAC Address."}};
+    for (const auto& [lines, change, says] : cases) {
+        for (const std::string& line : lines)
+            ASSERT_EQ(devsim.Control(line).rfind("OK", 0), 0u) << line;
+        Open([&](TFM_Wirless& form) {
+            change(form);
+            dialogs.Clear();  // the warning of a mode without the further SSIDs
+            form.Bt_Apply->Click();
+            EXPECT_EQ(Status(form), "Setting error! " + says);
+            EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{});
+        });
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Roads, WirelessSave, ::testing::Values(1), vka_test::VersionName);
