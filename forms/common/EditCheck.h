@@ -15,11 +15,19 @@ struct TEditCheck {
     AnsiString Caption = "Warning";
     const char* Leaves = nullptr;  // what a refused edit shows ("" empties it); none: as typed
     bool Focuses = true;   // the focus goes back into the edit
+    // An empty edit is refused with this caption instead, and left empty (none: as any
+    // other text).
+    const char* EmptyCaption = nullptr;
 };
 
 // A check with one refusal text.
 TEditCheck EditCheck(std::function<bool(const AnsiString&)> takes, const AnsiString& refusal,
                      const AnsiString& caption = "Warning", const char* leaves = nullptr);
+
+// A number from `low` to `high` in decimal digits; an empty edit is refused with
+// `emptyCaption`, any other text the check refuses is emptied.
+TEditCheck NumberCheck(int low, int high, const AnsiString& refusal, const AnsiString& caption,
+                       const char* emptyCaption);
 
 // Runs the check on the edit's text: true when taken; otherwise the refusal's box, the
 // edit left showing and focused as the check says, and false.

@@ -346,7 +346,6 @@ private:
     bool KeyInEffect(int key) const;
     // The user chose another type or size for the key (0 to 3) than the device's.
     bool KeyTypeOrSizeChanged(int key) const;
-    bool CheckInterval();
     bool CheckPassphrase();
     bool CheckRadius();
     void MarkPassphrase();

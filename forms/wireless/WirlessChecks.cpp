@@ -5,24 +5,11 @@
 #include "Wirless.h"
 
 #include <cctype>
-#include <cstdlib>
 #include <cstring>
 
 namespace {
 
 const char* const ConfirmText = "Please input the confirm new password correctly!";
-
-// The number a text stands for, 0 for a text that is not a number.
-long NumberOf(const AnsiString& text)
-{
-    const std::string s = text.ToStdString();
-    if (s.empty() || s.size() > 10)
-        return 0;
-    for (char c : s)
-        if (!std::isdigit(static_cast<unsigned char>(c)))
-            return 0;
-    return std::atol(s.c_str());
-}
 
 // The key check's refusal of key `key` (0 to 3) for its type and its size item.
 AnsiString KeyLengthText(int key, bool hex, int size)
@@ -186,6 +173,9 @@ void TFM_Wirless::DeclareChecks()
                                                           CB_WepEncryp[k]->ItemIndex());
                                  },
                                  "Warning"});
+    // The edit is emptied and focused; so is an empty one.
+    DeclareCheck(Ed_UpdateInterval, NumberCheck(300, 9999999, "Please input a number between 300 and 9999999.",
+                                                "Error", nullptr));
     DeclareCheck(Ed_Passphrase, {IsPassphraseText,
                                  [](const AnsiString& text) {
                                      return AnsiString(text.Length() < 8 ? "The Passphrase length is between 8 and 63."
@@ -227,15 +217,6 @@ void TFM_Wirless::WarnOfSharedKey()
     }
 }
 
-bool TFM_Wirless::CheckInterval()
-{
-    const long interval = NumberOf(Ed_UpdateInterval->Text());
-    if (interval >= 300 && interval <= 9999999)
-        return true;
-    Ed_UpdateInterval->Clear();
-    return RefuseInput("Please input a number between 300 and 9999999.", "Error", Ed_UpdateInterval);
-}
-
 bool TFM_Wirless::CheckPassphrase()
 {
     if (!PassesCheck(Ed_Passphrase))
@@ -265,13 +246,13 @@ bool TFM_Wirless::RunSaveChecks(const TSavePlan& plan)
             return false;
         break;
     case sbPersonal:
-        if (plan.Sequence != ssClient && !CheckInterval())
+        if (plan.Sequence != ssClient && !PassesCheck(Ed_UpdateInterval))
             return false;
         if (!CheckPassphrase())
             return false;
         break;
     case sbEnterprise:
-        if (!CheckInterval() || !CheckRadius())
+        if (!PassesCheck(Ed_UpdateInterval) || !CheckRadius())
             return false;
         break;
     default:
