@@ -111,12 +111,13 @@ public:
     // still stands stays said in the form's status: the values kept as the device has
     // them (KeptNote) and the reads that failed. Other statuses stay.
     void InputRefused() override;
-    // True when a check the form declared for `edit` refuses `text` (DeclareCheck): a
-    // Save refuses no text of an edit that none refuses.
-    bool DeclaresRefusal(const TControl* edit, const AnsiString& text) const
+    // The refusal of the check the form declared for `edit` (DeclareCheck) for `text`;
+    // empty where it takes the text or none is declared. A Save refuses nothing else.
+    AnsiString DeclaredRefusal(const TControl* edit, const AnsiString& text) const
     {
         const auto check = deviceChecks_.find(edit);
-        return check != deviceChecks_.end() && !check->second.Takes(text);
+        return check == deviceChecks_.end() || check->second.Takes(text) ? AnsiString()
+                                                                           : check->second.Refusal(text);
     }
 
 protected:

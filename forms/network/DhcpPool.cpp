@@ -10,6 +10,7 @@ const int EnableItem = 1;
 const int DomainNameVar = 6;  // dynamicDomainName in the pool's group
 const char* const NoAddress = "0.0.0.0";
 const char* const RangeText = "Please input a number between 1 and 254.";
+const char* const AddressText = "Please input valid IP address";
 
 // The device's reason for the first of the requests' sets it refused.
 AnsiString RefusalText(std::initializer_list<const KwSNMPRequest2Controls*> requests)
@@ -57,17 +58,16 @@ void TFM_DHCP::BuildPoolPage()
     ED_IpAddr = build.HiddenEdit("ED_IpAddr");
     Ed_ext = build.HiddenEdit("Ed_ext");
     // What the server switch brings up, checked by CheckPool.
-    TEditCheck first = EditCheck(IsValidHostAddressText, "Please input valid IP address", "Waring", "");
-    first.EmptyCaption = "Warning";
-    DeclareCheck(Ed_IPAF, first);
+    DeclareCheck(Ed_IPAF, InTurn({FilledCheck(AddressText, "Warning"),
+                                  EditCheck(IsValidHostAddressText, AddressText, "Waring", "")}));
     // The count of the pool's addresses, its last one at most .254 from the first
     // address the form shows.
-    TEditCheck range = NumberCheck(1, 254, RangeText, "Error", "Warning");
-    range.Takes = [this](const AnsiString& text) { return PoolRangeFits(Ed_IPAF->Text(), text); };
-    range.Refusal = [this](const AnsiString& text) {
+    TEditCheck range = EditCheck([this](const AnsiString& text) { return PoolRangeFits(Ed_IPAF->Text(), text); },
+                                 RangeText, "Error", "");
+    range.Refusal = [](const AnsiString& text) {
         return AnsiString(IsDecimalInRange(text, 1, 254) ? "Invaild IP range!" : RangeText);
     };
-    DeclareCheck(Ed_PoolRan, range);
+    DeclareCheck(Ed_PoolRan, InTurn({FilledCheck(RangeText, "Warning"), range}));
     DeclareCheck(Ed_Lease, NumberCheck(60, 31536000, "Please input a number between 60 and 31536000.", "Error",
                                        "Warning"));
     DeclareCheck(Ed_SubMask, EditCheck(IsValidSubnetMaskText, "Please input valid SubMask.", "Waring", ""));

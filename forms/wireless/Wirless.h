@@ -277,7 +277,6 @@ public:
     // What the device holds of a security edit as far as the form knows.
     AnsiString DeviceSecurityText(const TEdit* edit) const { return deviceSecurity_.DeviceText(edit); }
     bool CheckHexKeyText(TEdit* edit);
-    bool IsValidMacAddress(const AnsiString& text);
     bool CheckSsidAndWdsPeers();
     bool CheckDuplicateRemoteMacs();
     void DeclareChecks();

@@ -108,13 +108,6 @@ bool TFM_Wirless::CheckDefaultKey(int key)
     return true;
 }
 
-bool TFM_Wirless::IsValidMacAddress(const AnsiString& text)
-{
-    if (IsUnicastMacText(text))
-        return true;
-    return RefuseInput("Invalid MAC Address.", "Warning");
-}
-
 bool TFM_Wirless::CheckSsidAndWdsPeers()
 {
     if (Ed_SSID->Text().IsEmpty())
@@ -126,25 +119,9 @@ bool TFM_Wirless::CheckSsidAndWdsPeers()
     const TWirelessMode mode = Mode();
     if (mode != wmWdsWithAp && mode != wmWds)
         return true;
-    static const char* const lengthTexts[] = {
-        "The length is 12 Root AP MAC Address.", "The length is 12 MAC address.", "The length is 12 in MAC address.",
-        "The length is 12 in MAC address.",      "The length is 12 MAC address.", "The length is 12 MAC address.",
-        "The length is 12 MAC address.",         "The length is 12 MAC address."};
-    for (int i = 0; i < 8; ++i) {
-        const AnsiString peer = Ed_ReMAddra[i]->Text();
-        if (peer.IsEmpty()) {
-            if (i == 0)
-                return RefuseInput("Please input MAC address in first blank space!", "Warning", Ed_ReMAddra[0]);
-            continue;
-        }
-        if (peer.Length() != 12)
-            return RefuseInput(lengthTexts[i], "Error");
-        if (!IsValidMacAddress(peer)) {
-            if (Ed_ReMAddra[i]->CanFocus())
-                Ed_ReMAddra[i]->SetFocus();
+    for (int i = 0; i < 8; ++i)
+        if (!PassesCheck(Ed_ReMAddra[i]))
             return false;
-        }
-    }
     return true;
 }
 
@@ -191,6 +168,22 @@ void TFM_Wirless::DeclareChecks()
                                                               : "The max length of secret of radius server is 64.");
                                     },
                                     "Error"});
+    // The WDS peers: the first one filled; each one given of 12 characters, for one station.
+    static const char* const lengthTexts[] = {
+        "The length is 12 Root AP MAC Address.", "The length is 12 MAC address.", "The length is 12 in MAC address.",
+        "The length is 12 in MAC address.",      "The length is 12 MAC address.", "The length is 12 MAC address.",
+        "The length is 12 MAC address.",         "The length is 12 MAC address."};
+    for (int i = 0; i < 8; ++i) {
+        TEditCheck length = EditCheck([](const AnsiString& text) { return text.IsEmpty() || text.Length() == 12; },
+                                      lengthTexts[i], "Error");
+        length.Focuses = false;
+        const TEditCheck station = EditCheck(
+            [](const AnsiString& text) { return text.IsEmpty() || IsUnicastMacText(text); }, "Invalid MAC Address.");
+        DeclareCheck(Ed_ReMAddra[i],
+                     i == 0 ? InTurn({FilledCheck("Please input MAC address in first blank space!", "Warning"), length,
+                                      station})
+                            : InTurn({length, station}));
+    }
     DeclareCheck(Edt_MACAddr, {[](const AnsiString& text) { return text.Length() == 12 && IsUnicastMacText(text); },
                                [](const AnsiString& text) {
                                    return AnsiString(text.Length() != 12 ? "Invaild MAC address!"
