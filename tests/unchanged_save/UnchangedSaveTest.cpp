@@ -761,27 +761,16 @@ std::vector<std::string> CandidateValues(const std::string& type, const std::str
     return {type + " \"\"", type + " \"a\"", type + " \"" + std::string(70, 'x') + "\""};
 }
 
-// The boxes of the form's own that presses of the first round showed and the turn alone
-// does not show (the device's refusals are the library's "(SNMP) " boxes).
-std::vector<std::string> FormRefusals(const UnchangedSaveRun& run, const std::set<std::string>& usual)
-{
-    std::vector<std::string> boxes;
-    for (const SavePress& press : run.Presses)
-        for (const std::string& box : press.Boxes)
-            if (press.Round == 0 && !usual.count(press.Button + ": " + box) && box.rfind("(SNMP) ", 0) != 0)
-                boxes.push_back(box);
-    return boxes;
-}
-
-// What the checks the form declared refuse of what its edits show.
-std::set<std::string> DeclaredRefusals(TForm* form)
+// What the checks the form declared refuse of what its edits show; "" where they refuse
+// what `typed` shows.
+std::set<std::string> DeclaredRefusals(TForm* form, const TEdit* typed)
 {
     std::set<std::string> refusals;
-    const auto* settings = dynamic_cast<const TSettingsForm*>(form);
-    for (int i = 0; settings && i < form->ComponentCount(); ++i)
+    for (int i = 0; i < form->ComponentCount(); ++i)
         if (const auto* edit = dynamic_cast<const TEdit*>(form->Components(i)))
-            if (const AnsiString refusal = settings->DeclaredRefusal(edit, edit->Text()); !refusal.IsEmpty())
-                refusals.insert(refusal.ToStdString());
+            if (const AnsiString refusal = static_cast<TSettingsForm*>(form)->DeclaredRefusal(edit, edit->Text());
+                !refusal.IsEmpty())
+                refusals.insert(edit == typed ? "" : refusal.ToStdString());
     return refusals;
 }
 
@@ -980,27 +969,22 @@ TEST_P(SwitchTableCheck, WhatATurnBringsUpIsGovernedOrCheckedWheneverSent)
              choice ? std::vector<std::string>{} : CandidateValues(settingType, start.at(settingOid))) {
             ground(false);
             std::string typedText;
-            std::set<std::string> declared;  // what the form's declared checks refuse of what its edits show
-            bool typedRefused = false;       // the setting's declared check refuses what was typed there
+            std::set<std::string> declared;
             const UnchangedSaveRun typed = SaveRounds(item, devsim, dialogs, false, {[&](TForm* form) {
                 Turn(form, each.Switch, each.To);
                 auto* edit = FindControl<TEdit>(form, each.Setting.c_str());
                 TypeSetting(form, each, edit, TypedText(candidate));
                 typedText = edit->Text().ToStdString();
-                declared = DeclaredRefusals(form);
-                const auto* settings = dynamic_cast<const TSettingsForm*>(form);
-                typedRefused = settings && !settings->DeclaredRefusal(edit, edit->Text()).IsEmpty();
+                declared = DeclaredRefusals(form, edit);
             }});
-            const std::vector<std::string> refusals = FormRefusals(typed, usual);
-            if (refusals.empty())
-                continue;
-            for (const std::string& box : refusals)
-                EXPECT_TRUE(typedRefused || declared.count(box))
-                    << formName << ": " << each.Switch << " turned to \"" << each.To << "\" and " << each.Setting
-                    << " given \"" << typedText << "\", Save refuses with \"" << box
-                    << "\", which no check the form declared gives for what an edit shows: declare it (DeclareCheck)";
-            if (refused.empty())
-                refused = candidate;
+            // A box of the form's own (not the library's "(SNMP) " box of a device refusal).
+            for (const std::string& box : BoxesShown(typed, 0))
+                if (!usual.count(box) && box.find(": (SNMP) ") == std::string::npos) {
+                    EXPECT_TRUE(declared.count("") || declared.count(box.substr(box.find(": ") + 2)))
+                        << formName << ": " << each.Switch << " turned to \"" << each.To << "\" and " << each.Setting
+                        << " given \"" << typedText << "\", " << box << ": no check the form declared refuses that";
+                    refused = refused.empty() ? candidate : refused;
+                }
         }
         if (refused.empty())
             continue;  // the form takes every value tried
