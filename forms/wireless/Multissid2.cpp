@@ -238,6 +238,12 @@ void TFM_MultiSSIDNewForm::BuildPassphraseGroup(TFormBuilder& build)
                                                                        return seconds >= 300 && seconds <= 9999999;
                                                                    },
                                                                    IntervalText, "Error")}));
+    DeclareCheck(Ed_Passphrase, {IsPassphraseText,
+                                 [](const AnsiString& text) {
+                                     return AnsiString(text.Length() < 8 ? "The ComPassphrase length is between 8 and 63."
+                                                                         : "The max length of Passphrase is 63.");
+                                 },
+                                 "Error"});
     DeclareCheck(Edt_RadiusServer, EditCheck(IsValidHostAddressText, "The Radius server's IP is illegal.", "Error"));
     DeclareCheck(Edt_RadiusPort, EditCheck(IsRadiusPortText, PortText, "Error"));
     DeclareCheck(Edt_RadiusSecret, {IsRadiusSecretText,
@@ -973,13 +979,8 @@ bool TFM_MultiSSIDNewForm::CheckEntry()
             MarkColumn(column, true);
         return true;
     case secPersonal: {
-        if (!CheckInterval())
+        if (!CheckInterval() || !PassesCheck(Ed_Passphrase))
             return false;
-        const int length = Ed_Passphrase->Text().Length();
-        if (length < 8)
-            return RefuseInput("The ComPassphrase length is between 8 and 63.", "Error", Ed_Passphrase);
-        if (length > 63)
-            return RefuseInput("The max length of Passphrase is 63.", "Error", Ed_Passphrase);
         if (Ed_ConfirmPass->Text() != Ed_Passphrase->Text())
             return RefuseInput(ConfirmText, "Warning", Ed_Passphrase);
         for (int column : {colSsid, colSuppress, colAuthentication, colWmm, colPriority, colInterval})
