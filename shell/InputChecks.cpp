@@ -189,17 +189,20 @@ bool IsDecimalInRange(const AnsiString& text, int low, int high, int* value)
     return number >= low && number <= high;
 }
 
-bool CheckNumberRange(TEdit* edit, int low, int high, const AnsiString& message,
-                      const AnsiString& caption)
+bool IsNumberInRange(const AnsiString& typed, int low, int high)
 {
-    const AnsiString text = edit->Text().Trim();
+    const AnsiString text = typed.Trim();
     bool digits = !text.IsEmpty() && text.Length() <= 10;
     for (int i = 1; digits && i <= text.Length(); ++i)
         digits = (text[i] >= '0' && text[i] <= '9') || (i == 1 && text[i] == '-' && text.Length() > 1);
-    if (digits) {
-        const long long value = std::stoll(text.ToStdString());
-        if (value >= low && value <= high)
-            return true;
-    }
-    return RefuseInput(message, caption, edit);
+    if (!digits)
+        return false;
+    const long long value = std::stoll(text.ToStdString());
+    return value >= low && value <= high;
+}
+
+bool CheckNumberRange(TEdit* edit, int low, int high, const AnsiString& message,
+                      const AnsiString& caption)
+{
+    return IsNumberInRange(edit->Text(), low, high) || RefuseInput(message, caption, edit);
 }

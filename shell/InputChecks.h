@@ -82,6 +82,8 @@ bool CheckPlainText(TEdit* edit, const AnsiString& caption = "Warning", bool cle
 bool CheckMaxLength(TEdit* edit, int maxLength, const AnsiString& message,
                     const AnsiString& caption = "Warning");
 
+// A decimal whole number from low to high, blanks around it aside.
+bool IsNumberInRange(const AnsiString& text, int low, int high);
 // A decimal whole number from low to high; otherwise refused with `message`.
 bool CheckNumberRange(TEdit* edit, int low, int high, const AnsiString& message,
                       const AnsiString& caption = "Warning");

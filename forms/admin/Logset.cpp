@@ -27,6 +27,10 @@ TLogSetForm::TLogSetForm(TComponent* Owner)
     TFormBuilder group = build.In(GB_LogSettings);
     group.Label("La_LogServer", "Log Server / IP Address :", 12, 28);
     Ed_LogServerIp = group.Edit("Ed_LogServerIp", 170, 24, 140);
+    // No server is empty.
+    DeclareCheck(Ed_LogServerIp,
+                 EditCheck([](const AnsiString& text) { return text.IsEmpty() || IsValidHostAddressText(text); },
+                           "Please input valid IP Address.", "Warning", ""));
     group.Label("La_LogType", "Log Type :", 12, 60);
     CheckBox_System = group.Check("CheckBox_System", "System Activity", 170, 58, 200);
     CheckBox_Wireless = group.Check("CheckBox_Wireless", "Wireless Activity", 170, 80, 200);
@@ -107,10 +111,9 @@ void TLogSetForm::Bt_ApplyClick(TObject* Sender)
     // neither checked nor written.
     TSwitchesAsSaved asSaved(SaveSetSwitches());
     const AnsiString server = Ed_LogServerIp->Text();
-    if (!deviceServer_.Passes(Ed_LogServerIp, server.IsEmpty() || IsValidHostAddressText(server))) {
+    if (!deviceServer_.Passes(Ed_LogServerIp, DeclaredRefusal(Ed_LogServerIp, server).IsEmpty())) {
         asSaved.PutBack();
-        RefuseInput("Please input valid IP Address.", "Warning", Ed_LogServerIp);
-        Ed_LogServerIp->SetText("");
+        PassesCheck(Ed_LogServerIp);
         return;
     }
     asSaved.Keep();

@@ -112,6 +112,12 @@ void TFM_Time::BuildNtpGroup(TFormBuilder& build)
     CheckBox_NTP->OnClick = [this](TObject* S) { CheckBox_NTPClick(S); };
     const int serverTop = rows.Top();
     Ed_ServerIp = rows.Edit("Lb_ServerIp", "NTP Server Used :", "Ed_ServerIp");
+    // Empty only while NTP is off.
+    DeclareCheck(Ed_ServerIp, EditCheck(
+                                  [this](const AnsiString& text) {
+                                      return IsValidHostAddressText(text) || (text.IsEmpty() && !CheckBox_NTP->Checked());
+                                  },
+                                  InvalidAddressText, "Waring", ""));
     Btn_Convert = in.Button("Btn_Convert", "<<", 316, serverTop, [this](TObject* S) { Btn_ConvertClick(S); }, 36);
     CB_ServerName = in.Combo("CB_ServerName", {"Select NTP Server", "time-a.nist.gov"}, 358, serverTop, 190);
 }
@@ -284,20 +290,11 @@ void TFM_Time::Btn_ApplyClick(TObject* Sender)
 {
     if (!MaySave(TimeRequest, SaveGuard) || !MaySave(ManualRequest, SaveGuard))
         return;
-    if (CheckBox_NTP->Checked() && Ed_ServerIp->Text().IsEmpty()) {
-        RefuseInput(InvalidAddressText, "Waring", Ed_ServerIp);
+    // NTP needs a server; one the user did not edit is otherwise the device's: neither
+    // checked nor written.
+    const bool noServer = CheckBox_NTP->Checked() && Ed_ServerIp->Text().IsEmpty();
+    if ((noServer || deviceServer_.Edited(Ed_ServerIp)) && !PassesCheck(Ed_ServerIp))
         return;
-    }
-    // A server the user did not edit is the device's: neither checked nor written.
-    const AnsiString server = Ed_ServerIp->Text();
-    if (!deviceServer_.Passes(Ed_ServerIp, server.IsEmpty() || IsValidHostAddressText(server))) {
-        NoteRefusal(Ed_ServerIp);
-        Application->MessageBox(InvalidAddressText, "Waring", MB_OK);
-        Ed_ServerIp->Clear();
-        if (Ed_ServerIp->CanFocus())
-            Ed_ServerIp->SetFocus();
-        return;
-    }
     // A date that is not complete (or does not exist) never reaches the device.
     if (!CheckBox_NTP->Checked()) {
         if (TComboBox* field = IncompleteManualField()) {

@@ -6,6 +6,7 @@
 #include "vcl.h"
 
 #include <functional>
+#include <vector>
 
 struct TEditCheck {
     // Whether the form takes the text.
@@ -15,11 +16,24 @@ struct TEditCheck {
     AnsiString Caption = "Warning";
     const char* Leaves = nullptr;  // what a refused edit shows ("" empties it); none: as typed
     bool Focuses = true;   // the focus goes back into the edit
+    // A check made of steps (InTurn): each refuses with its own box, caption and focus.
+    std::vector<TEditCheck> Steps = {};
 };
 
 // A check with one refusal text.
 TEditCheck EditCheck(std::function<bool(const AnsiString&)> takes, const AnsiString& refusal,
                      const AnsiString& caption = "Warning", const char* leaves = nullptr);
+
+// The steps run in turn on a text: it is taken when every step takes it, refused with
+// the first step that refuses it.
+TEditCheck InTurn(std::vector<TEditCheck> steps);
+
+// A number from `low` to `high` in decimal digits; what the check refuses is emptied.
+// With `emptyCaption`, an empty edit is refused with that caption first.
+TEditCheck NumberCheck(int low, int high, const AnsiString& refusal, const AnsiString& caption,
+                       const char* emptyCaption = nullptr);
+// A text that is not empty, refused with `caption` and left as it is.
+TEditCheck FilledCheck(const AnsiString& refusal, const AnsiString& caption);
 
 // Runs the check on the edit's text: true when taken; otherwise the refusal's box, the
 // edit left showing and focused as the check says, and false.

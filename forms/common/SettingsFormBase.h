@@ -111,6 +111,14 @@ public:
     // still stands stays said in the form's status: the values kept as the device has
     // them (KeptNote) and the reads that failed. Other statuses stay.
     void InputRefused() override;
+    // The refusal of the check the form declared for `edit` (DeclareCheck) for `text`;
+    // empty where it takes the text or none is declared. A Save refuses nothing else.
+    AnsiString DeclaredRefusal(const TControl* edit, const AnsiString& text) const
+    {
+        const auto check = deviceChecks_.find(edit);
+        return check == deviceChecks_.end() || check->second.Takes(text) ? AnsiString()
+                                                                           : check->second.Refusal(text);
+    }
 
 protected:
     // A request owned by this form on one catalogue group (see NewGroupRequest). Its

@@ -181,6 +181,12 @@ void TFM_DHCP::ConvertPoolRange(bool toEnd)
         Ed_PoolRan->SetText(range);
 }
 
+void TFM_DHCP::ShowReadPoolRange()
+{
+    ConvertPoolRange(false);
+    PoolRequest->Settle(Ed_PoolRan);
+}
+
 void TFM_DHCP::ClearRouterZeroServers(TEdit* wins, TEdit* dns)
 {
     if (CB_APMode->ItemIndex() != RouterModeItem)
@@ -203,7 +209,7 @@ void TFM_DHCP::CreatePoolRequests()
     PoolRequest->AttachStatusBar(StatusBar1);
     ShowFormStatus(StatusBar1, ListingText);
     if (ReadGroup(PoolRequest)) {
-        ConvertPoolRange(false);
+        ShowReadPoolRange();
         if (Ed_Gateway->Text() == "0.0.0.0")
             Ed_Gateway->SetText("");
         ClearRouterZeroServers(Ed_Wins, Ed_DNS);

@@ -115,6 +115,9 @@ public:
     void UpdateEditStates();
     void EnableStaticLists(bool on);
     void ConvertPoolRange(bool toEnd);
+    // After a read of the pool: the count the device's range makes, which is what the
+    // device holds of it as far as the form's checks go.
+    void ShowReadPoolRange();
     // The static table row the visible row `shown` stands for (nullptr when none).
     TListItem* StaticRowOf(const TListItem* shown) const;
 

@@ -9,14 +9,8 @@ namespace {
 const int EnableItem = 1;
 const int DomainNameVar = 6;  // dynamicDomainName in the pool's group
 const char* const NoAddress = "0.0.0.0";
-
-// Refuses with `text` after emptying the edit (when `empty`) and focusing it.
-bool Refuse(TEdit* edit, const char* text, const char* caption, bool empty)
-{
-    if (empty)
-        edit->SetText("");
-    return RefuseInput(text, caption, edit);
-}
+const char* const RangeText = "Please input a number between 1 and 254.";
+const char* const AddressText = "Please input valid IP address";
 
 // The device's reason for the first of the requests' sets it refused.
 AnsiString RefusalText(std::initializer_list<const KwSNMPRequest2Controls*> requests)
@@ -64,7 +58,18 @@ void TFM_DHCP::BuildPoolPage()
     ED_IpAddr = build.HiddenEdit("ED_IpAddr");
     Ed_ext = build.HiddenEdit("Ed_ext");
     // What the server switch brings up, checked by CheckPool.
-    DeclareCheck(Ed_IPAF, EditCheck(IsValidHostAddressText, "Please input valid IP address", "Waring", ""));
+    DeclareCheck(Ed_IPAF, InTurn({FilledCheck(AddressText, "Warning"),
+                                  EditCheck(IsValidHostAddressText, AddressText, "Waring", "")}));
+    // The count of the pool's addresses, its last one at most .254 from the first
+    // address the form shows.
+    TEditCheck range = EditCheck([this](const AnsiString& text) { return PoolRangeFits(Ed_IPAF->Text(), text); },
+                                 RangeText, "Error", "");
+    range.Refusal = [](const AnsiString& text) {
+        return AnsiString(IsDecimalInRange(text, 1, 254) ? "Invaild IP range!" : RangeText);
+    };
+    DeclareCheck(Ed_PoolRan, InTurn({FilledCheck(RangeText, "Warning"), range}));
+    DeclareCheck(Ed_Lease, NumberCheck(60, 31536000, "Please input a number between 60 and 31536000.", "Error",
+                                       "Warning"));
     DeclareCheck(Ed_SubMask, EditCheck(IsValidSubnetMaskText, "Please input valid SubMask.", "Waring", ""));
     DeclareCheck(Ed_Gateway, EditCheck(IsValidHostAddressText, "Please input valid Gateway.", "Waring", ""));
     DeclareCheck(Ed_Wins, EditCheck(IsNoneOrHost, "Invalid WINS!", "Waring", ""));
@@ -79,25 +84,12 @@ void TFM_DHCP::ShowPoolFailure(KwSNMPRequest2Controls* request)
 
 bool TFM_DHCP::CheckPool()
 {
+    // An empty first address is refused first; a typed one is checked after the range
+    // and the lease time, as designed.
     if (Ed_IPAF->Text().IsEmpty())
-        return Refuse(Ed_IPAF, "Please input valid IP address", "Warning", false);
-    if (Ed_PoolRan->Text().IsEmpty())
-        return Refuse(Ed_PoolRan, "Please input a number between 1 and 254.", "Warning", false);
-    // Texts that are no numbers are refused like numbers out of range, never left to
-    // a conversion error.
-    long long count = 0;
-    if (!NumberText::Decimal(Ed_PoolRan->Text(), count) || count < 1 || count > 254)
-        return Refuse(Ed_PoolRan, "Please input a number between 1 and 254.", "Error", true);
-    int start = 0;
-    if (!NumberText::LastDotted(Ed_IPAF->Text(), start))
-        return Refuse(Ed_IPAF, "Please input valid IP address", "Waring", true);
-    if (start + count > 255)
-        return Refuse(Ed_PoolRan, "Invaild IP range!", "Error", true);
-    if (Ed_Lease->Text().IsEmpty())
-        return Refuse(Ed_Lease, "Please input a number between 60 and 31536000.", "Warning", false);
-    long long lease = 0;
-    if (!NumberText::Decimal(Ed_Lease->Text(), lease) || lease < 60 || lease > 31536000)
-        return Refuse(Ed_Lease, "Please input a number between 60 and 31536000.", "Error", true);
+        return PassesCheck(Ed_IPAF);
+    if (!PassesCheck(Ed_PoolRan) || !PassesCheck(Ed_Lease))
+        return false;
     if (!PassesCheck(Ed_IPAF) || !PassesCheck(Ed_SubMask) || !PassesCheck(Ed_Gateway) || !PassesCheck(Ed_Wins))
         return false;
     if (Ed_Wins->Text().IsEmpty())
@@ -121,11 +113,15 @@ void TFM_DHCP::SavePool()
     // What was not saved, and a server the device turned on over a pool it would not
     // take, are said as every Save says them.
     const AnsiString verdict = SaveVerdict("Setting Success!", RefusalText({SwitchRequest, PoolRequest}));
+    bool read = false;
     if (SaveSucceeded()) {
-        ReadGroup(PoolRequest);
+        read = ReadGroup(PoolRequest);
         ClearRouterZeroServers(Ed_Wins, Ed_DNS);
     }
-    ConvertPoolRange(false);
+    if (read)
+        ShowReadPoolRange();
+    else
+        ConvertPoolRange(false);
     ShowFormStatus(StatusBar1, verdict);
 }
 
@@ -152,5 +148,5 @@ void TFM_DHCP::Bt_RefreshClick(TObject* Sender)
         return;
     ReadGroup(SwitchRequest);
     if (ReadGroup(PoolRequest))
-        ConvertPoolRange(false);
+        ShowReadPoolRange();
 }

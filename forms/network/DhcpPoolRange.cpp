@@ -24,3 +24,12 @@ bool PoolEndToCount(const AnsiString& first, AnsiString& range)
     range = AnsiString(end - start + 1);
     return true;
 }
+
+bool PoolRangeFits(const AnsiString& first, const AnsiString& range)
+{
+    long long count = 0;
+    int start = 0;
+    if (!NumberText::Decimal(range, count) || count < 1 || count > 254)
+        return false;
+    return !NumberText::LastDotted(first, start) || start + count <= 255;
+}

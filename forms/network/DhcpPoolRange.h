@@ -10,3 +10,8 @@
 bool PoolCountToEnd(const AnsiString& first, AnsiString& range);
 // "192.168.0.149" with first address 192.168.0.100 becomes "50".
 bool PoolEndToCount(const AnsiString& first, AnsiString& range);
+
+// True when `range` is a count from 1 to 254 whose last address, counted from the
+// first address `first`, is at most .254. A first address without a number after its
+// last dot is left to its own check.
+bool PoolRangeFits(const AnsiString& first, const AnsiString& range);

@@ -27,6 +27,9 @@ TFM_Group::TFM_Group(TComponent* Owner)
     CB_LoadB = rows.Combo("Label1", "Load Balance", "CB_LoadB");
     CB_LoadB->OnChange = Guarded([this](TObject* S) { CB_LoadBChange(S); });
     Ed_UsrL = rows.Edit("Label2", "User Limit (0-64)", "Ed_UsrL", 2);
+    // An empty limit is no limit (0).
+    DeclareCheck(Ed_UsrL, EditCheck([](const AnsiString& text) { return text.IsEmpty() || IsNumberInRange(text, 0, 64); },
+                                    "Please input a number between 0 and 64.", "Error", ""));
     rows.Skip(8);
     const int top = rows.Top();
     Bt_Apply = build.Button("Bt_Apply", "Apply", rows.ButtonLeft(2), top,
@@ -98,12 +101,10 @@ void TFM_Group::Bt_ApplyClick(TObject* Sender)
     // A user limit the user did not edit is the device's: neither checked nor written.
     const bool limitEdited = deviceLimit_.Edited(Ed_UsrL);
     if (limitEdited) {
+        if (!PassesCheck(Ed_UsrL))
+            return;
         if (Ed_UsrL->Text().IsEmpty())
             Ed_UsrL->SetText("0");
-        if (!CheckNumberRange(Ed_UsrL, 0, 64, "Please input a number between 0 and 64.", "Error")) {
-            Ed_UsrL->Clear();
-            return;
-        }
     }
     // A load balance the list cannot show stays as the device has it.
     MarkVars(UserLimitRequest, CB_LoadB->ItemIndex() < 0 ? smLeaveOut : smSend, 0);

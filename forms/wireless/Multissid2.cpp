@@ -7,6 +7,7 @@
 #include "Dialogs.h"
 #include "FormBuilder.h"
 #include "KwSNMPRequest2Edits.h"
+#include "WirlessRules.h"
 
 TFM_MultiSSIDNewForm* FM_MultiSSIDNewForm = nullptr;
 
@@ -229,6 +230,29 @@ void TFM_MultiSSIDNewForm::BuildPassphraseGroup(TFormBuilder& build)
     Edt_RadiusPort = radiusRight.Edit("Lb_RadiusPort", "RADIUS Port", "Edt_RadiusPort");
     Edt_RadiusSecret = radiusLeft.Edit("Lb_RadiusSecret", "RADIUS Secret", "Edt_RadiusSecret");
     Edt_RadiusSecret->SetPasswordChar('*');
+    // What the entry's checks refuse; nothing is emptied.
+    DeclareCheck(Ed_UpdateInterval,
+                 InTurn({FilledCheck(IntervalText, "Warning"), EditCheck(
+                                                                   [](const AnsiString& text) {
+                                                                       const long long seconds = DecimalOrZero(text);
+                                                                       return seconds >= 300 && seconds <= 9999999;
+                                                                   },
+                                                                   IntervalText, "Error")}));
+    DeclareCheck(Ed_Passphrase, {IsPassphraseText,
+                                 [](const AnsiString& text) {
+                                     return AnsiString(text.Length() < 8 ? "The ComPassphrase length is between 8 and 63."
+                                                                         : "The max length of Passphrase is 63.");
+                                 },
+                                 "Error"});
+    DeclareCheck(Edt_RadiusServer, EditCheck(IsValidHostAddressText, "The Radius server's IP is illegal.", "Error"));
+    DeclareCheck(Edt_RadiusPort, EditCheck(IsRadiusPortText, PortText, "Error"));
+    DeclareCheck(Edt_RadiusSecret, {IsRadiusSecretText,
+                                    [](const AnsiString& text) {
+                                        return AnsiString(text.IsEmpty()
+                                                              ? "The shared secret of radius server cannot be empty."
+                                                              : "The max length of secret of radius server is 64.");
+                                    },
+                                    "Error"});
 }
 
 void TFM_MultiSSIDNewForm::BuildHiddenControls(TFormBuilder& build)
@@ -857,15 +881,7 @@ bool TFM_MultiSSIDNewForm::CheckDuplicateSSID()
     return true;
 }
 
-bool TFM_MultiSSIDNewForm::CheckInterval()
-{
-    if (Ed_UpdateInterval->Text().IsEmpty())
-        return RefuseInput(IntervalText, "Warning", Ed_UpdateInterval);
-    const long long seconds = DecimalOrZero(Ed_UpdateInterval->Text());
-    if (seconds < 300 || seconds > 9999999)
-        return RefuseInput(IntervalText, "Error", Ed_UpdateInterval);
-    return true;
-}
+bool TFM_MultiSSIDNewForm::CheckInterval() { return PassesCheck(Ed_UpdateInterval); }
 
 bool TFM_MultiSSIDNewForm::CheckHexKey()
 {
@@ -904,17 +920,7 @@ bool TFM_MultiSSIDNewForm::CheckWepKeyLength()
 
 bool TFM_MultiSSIDNewForm::CheckRadius()
 {
-    if (!IsValidHostAddressText(Edt_RadiusServer->Text()))
-        return RefuseInput("The Radius server's IP is illegal.", "Error", Edt_RadiusServer);
-    const long long port = DecimalOrZero(Edt_RadiusPort->Text());
-    if (Edt_RadiusPort->Text().IsEmpty() || port < 1 || port > 65535)
-        return RefuseInput(PortText, "Error", Edt_RadiusPort);
-    const AnsiString secret = Edt_RadiusSecret->Text();
-    if (secret.IsEmpty())
-        return RefuseInput("The shared secret of radius server cannot be empty.", "Error", Edt_RadiusSecret);
-    if (secret.Length() > 64)
-        return RefuseInput("The max length of secret of radius server is 64.", "Error", Edt_RadiusSecret);
-    return true;
+    return PassesCheck(Edt_RadiusServer) && PassesCheck(Edt_RadiusPort) && PassesCheck(Edt_RadiusSecret);
 }
 
 void TFM_MultiSSIDNewForm::WarnSharedKey()
@@ -973,13 +979,8 @@ bool TFM_MultiSSIDNewForm::CheckEntry()
             MarkColumn(column, true);
         return true;
     case secPersonal: {
-        if (!CheckInterval())
+        if (!CheckInterval() || !PassesCheck(Ed_Passphrase))
             return false;
-        const int length = Ed_Passphrase->Text().Length();
-        if (length < 8)
-            return RefuseInput("The ComPassphrase length is between 8 and 63.", "Error", Ed_Passphrase);
-        if (length > 63)
-            return RefuseInput("The max length of Passphrase is 63.", "Error", Ed_Passphrase);
         if (Ed_ConfirmPass->Text() != Ed_Passphrase->Text())
             return RefuseInput(ConfirmText, "Warning", Ed_Passphrase);
         for (int column : {colSsid, colSuppress, colAuthentication, colWmm, colPriority, colInterval})

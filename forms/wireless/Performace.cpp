@@ -19,21 +19,25 @@ const char* const NOnly = "802.11n Only";
 
 enum ApModeItem { apAccessPoint, apWdsWithAp, apWds, apClient };
 
-// Refuses a decimal number outside low..high (a text that is no number counts as 0):
-// the message with caption "Error", then the edit cleared. The focus stays where it
-// is unless `focus` is given.
-bool CheckRange(TEdit* edit, int low, int high, const char* message, TWinControl* focus = nullptr)
+// A decimal number from low to high, blanks around it aside.
+bool InRange(const AnsiString& typed, int low, int high)
 {
-    const AnsiString text = edit->Text().Trim();
+    const AnsiString text = typed.Trim();
     bool decimal = !text.IsEmpty();
     for (int i = 1; decimal && i <= text.Length(); ++i)
         decimal = text[i] >= '0' && text[i] <= '9';
     const int value = decimal ? StrToIntDef(text, 0) : 0;
-    if (decimal && value >= low && value <= high)
-        return true;
-    RefuseInput(message, "Error", focus);
-    edit->Clear();
-    return false;
+    return decimal && value >= low && value <= high;
+}
+
+// A number from low to high: refused with the message and caption "Error", the edit
+// cleared and the focus left where it is.
+TEditCheck RangeCheck(int low, int high, const char* message)
+{
+    TEditCheck check = EditCheck([low, high](const AnsiString& text) { return InRange(text, low, high); }, message,
+                                 "Error", "");
+    check.Focuses = false;
+    return check;
 }
 
 // A rate as its shortest decimal ("5.50" and "5.5" are one rate); "" when the text is
@@ -109,6 +113,21 @@ TFM_Performace::TFM_Performace(TComponent* Owner)
     SetStatusBar(StatusBar);
     SetClientWidth(576);
     SetClientHeight(520);
+
+    DeclareCheck(Ed_BeInta, RangeCheck(25, 500, "Please input a number between 25 and 500."));
+    DeclareCheck(Ed_DTIMa, RangeCheck(1, 15, "Please input a number between 1 and 15."));
+    // No user limit is 0; the focus goes to the edit.
+    TEditCheck limit = RangeCheck(1, 64, "The range of 'User Limit' is from 0 to 64");
+    limit.Takes = [](const AnsiString& text) { return text == "0" || InRange(text, 1, 64); };
+    limit.Focuses = true;
+    DeclareCheck(Ed_ULimit, limit);
+    // The band's range.
+    TEditCheck ack = RangeCheck(64, 200, "");
+    ack.Takes = [this](const AnsiString& text) { return InRange(text, FiveGHz() ? 50 : 64, 200); };
+    ack.Refusal = [this](const AnsiString&) {
+        return AnsiString(FiveGHz() ? "The Ack TimeOut value range is 50~200." : "The Ack TimeOut value range is 64~200.");
+    };
+    DeclareCheck(Ed_AckTimeOut, ack);
 
     OnCreate = ReadSequence([this](TObject* Sender) { FormCreate(Sender); });
 }
@@ -356,24 +375,18 @@ bool TFM_Performace::CheckInput()
 {
     // A value the device gave is the device's, in range or not: only an edited one is
     // checked (and written).
-    auto inRange = [this](TEdit* edit, int low, int high, const char* message) {
-        return !deviceNumbers_.Edited(edit) || CheckRange(edit, low, high, message);
-    };
+    auto inRange = [this](TEdit* edit) { return !deviceNumbers_.Edited(edit) || PassesCheck(edit); };
     const int apMode = CB_ApMode->ItemIndex();
     if (apMode != apClient) {
-        if (!inRange(Ed_BeInta, 25, 500, "Please input a number between 25 and 500.") ||
-            !inRange(Ed_DTIMa, 1, 15, "Please input a number between 1 and 15."))
+        if (!inRange(Ed_BeInta) || !inRange(Ed_DTIMa))
             return false;
         // The user limit counts only where it is sent: an access point with the
         // connection limit on. Elsewhere the device's value never blocks a Save.
         const bool userLimitSent = apMode == apAccessPoint && CB_Grouping->ItemIndex() == 1;
-        if (userLimitSent && Ed_ULimit->Text() != "0" &&
-            !CheckRange(Ed_ULimit, 1, 64, "The range of 'User Limit' is from 0 to 64", Ed_ULimit))
+        if (userLimitSent && !PassesCheck(Ed_ULimit))
             return false;
     }
-    if (FiveGHz())
-        return inRange(Ed_AckTimeOut, 50, 200, "The Ack TimeOut value range is 50~200.");
-    return inRange(Ed_AckTimeOut, 64, 200, "The Ack TimeOut value range is 64~200.");
+    return inRange(Ed_AckTimeOut);
 }
 
 void TFM_Performace::MarkForMode()

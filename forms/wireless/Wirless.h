@@ -277,7 +277,6 @@ public:
     // What the device holds of a security edit as far as the form knows.
     AnsiString DeviceSecurityText(const TEdit* edit) const { return deviceSecurity_.DeviceText(edit); }
     bool CheckHexKeyText(TEdit* edit);
-    bool IsValidMacAddress(const AnsiString& text);
     bool CheckSsidAndWdsPeers();
     bool CheckDuplicateRemoteMacs();
     void DeclareChecks();
@@ -346,7 +345,6 @@ private:
     bool KeyInEffect(int key) const;
     // The user chose another type or size for the key (0 to 3) than the device's.
     bool KeyTypeOrSizeChanged(int key) const;
-    bool CheckInterval();
     bool CheckPassphrase();
     bool CheckRadius();
     void MarkPassphrase();

@@ -5,24 +5,11 @@
 #include "Wirless.h"
 
 #include <cctype>
-#include <cstdlib>
 #include <cstring>
 
 namespace {
 
 const char* const ConfirmText = "Please input the confirm new password correctly!";
-
-// The number a text stands for, 0 for a text that is not a number.
-long NumberOf(const AnsiString& text)
-{
-    const std::string s = text.ToStdString();
-    if (s.empty() || s.size() > 10)
-        return 0;
-    for (char c : s)
-        if (!std::isdigit(static_cast<unsigned char>(c)))
-            return 0;
-    return std::atol(s.c_str());
-}
 
 // The key check's refusal of key `key` (0 to 3) for its type and its size item.
 AnsiString KeyLengthText(int key, bool hex, int size)
@@ -121,13 +108,6 @@ bool TFM_Wirless::CheckDefaultKey(int key)
     return true;
 }
 
-bool TFM_Wirless::IsValidMacAddress(const AnsiString& text)
-{
-    if (IsUnicastMacText(text))
-        return true;
-    return RefuseInput("Invalid MAC Address.", "Warning");
-}
-
 bool TFM_Wirless::CheckSsidAndWdsPeers()
 {
     if (Ed_SSID->Text().IsEmpty())
@@ -139,25 +119,9 @@ bool TFM_Wirless::CheckSsidAndWdsPeers()
     const TWirelessMode mode = Mode();
     if (mode != wmWdsWithAp && mode != wmWds)
         return true;
-    static const char* const lengthTexts[] = {
-        "The length is 12 Root AP MAC Address.", "The length is 12 MAC address.", "The length is 12 in MAC address.",
-        "The length is 12 in MAC address.",      "The length is 12 MAC address.", "The length is 12 MAC address.",
-        "The length is 12 MAC address.",         "The length is 12 MAC address."};
-    for (int i = 0; i < 8; ++i) {
-        const AnsiString peer = Ed_ReMAddra[i]->Text();
-        if (peer.IsEmpty()) {
-            if (i == 0)
-                return RefuseInput("Please input MAC address in first blank space!", "Warning", Ed_ReMAddra[0]);
-            continue;
-        }
-        if (peer.Length() != 12)
-            return RefuseInput(lengthTexts[i], "Error");
-        if (!IsValidMacAddress(peer)) {
-            if (Ed_ReMAddra[i]->CanFocus())
-                Ed_ReMAddra[i]->SetFocus();
+    for (int i = 0; i < 8; ++i)
+        if (!PassesCheck(Ed_ReMAddra[i]))
             return false;
-        }
-    }
     return true;
 }
 
@@ -186,6 +150,9 @@ void TFM_Wirless::DeclareChecks()
                                                           CB_WepEncryp[k]->ItemIndex());
                                  },
                                  "Warning"});
+    // The edit is emptied and focused; so is an empty one.
+    DeclareCheck(Ed_UpdateInterval, NumberCheck(300, 9999999, "Please input a number between 300 and 9999999.",
+                                                "Error", nullptr));
     DeclareCheck(Ed_Passphrase, {IsPassphraseText,
                                  [](const AnsiString& text) {
                                      return AnsiString(text.Length() < 8 ? "The Passphrase length is between 8 and 63."
@@ -201,6 +168,22 @@ void TFM_Wirless::DeclareChecks()
                                                               : "The max length of secret of radius server is 64.");
                                     },
                                     "Error"});
+    // The WDS peers: the first one filled; each one given of 12 characters, for one station.
+    static const char* const lengthTexts[] = {
+        "The length is 12 Root AP MAC Address.", "The length is 12 MAC address.", "The length is 12 in MAC address.",
+        "The length is 12 in MAC address.",      "The length is 12 MAC address.", "The length is 12 MAC address.",
+        "The length is 12 MAC address.",         "The length is 12 MAC address."};
+    for (int i = 0; i < 8; ++i) {
+        TEditCheck length = EditCheck([](const AnsiString& text) { return text.IsEmpty() || text.Length() == 12; },
+                                      lengthTexts[i], "Error");
+        length.Focuses = false;
+        const TEditCheck station = EditCheck(
+            [](const AnsiString& text) { return text.IsEmpty() || IsUnicastMacText(text); }, "Invalid MAC Address.");
+        DeclareCheck(Ed_ReMAddra[i],
+                     i == 0 ? InTurn({FilledCheck("Please input MAC address in first blank space!", "Warning"), length,
+                                      station})
+                            : InTurn({length, station}));
+    }
     DeclareCheck(Edt_MACAddr, {[](const AnsiString& text) { return text.Length() == 12 && IsUnicastMacText(text); },
                                [](const AnsiString& text) {
                                    return AnsiString(text.Length() != 12 ? "Invaild MAC address!"
@@ -225,15 +208,6 @@ void TFM_Wirless::WarnOfSharedKey()
             return;
         }
     }
-}
-
-bool TFM_Wirless::CheckInterval()
-{
-    const long interval = NumberOf(Ed_UpdateInterval->Text());
-    if (interval >= 300 && interval <= 9999999)
-        return true;
-    Ed_UpdateInterval->Clear();
-    return RefuseInput("Please input a number between 300 and 9999999.", "Error", Ed_UpdateInterval);
 }
 
 bool TFM_Wirless::CheckPassphrase()
@@ -265,13 +239,13 @@ bool TFM_Wirless::RunSaveChecks(const TSavePlan& plan)
             return false;
         break;
     case sbPersonal:
-        if (plan.Sequence != ssClient && !CheckInterval())
+        if (plan.Sequence != ssClient && !PassesCheck(Ed_UpdateInterval))
             return false;
         if (!CheckPassphrase())
             return false;
         break;
     case sbEnterprise:
-        if (!CheckInterval() || !CheckRadius())
+        if (!PassesCheck(Ed_UpdateInterval) || !CheckRadius())
             return false;
         break;
     default:

@@ -14,6 +14,7 @@
 #include "StdCtrls.h"
 #include "UserActions.h"
 #include "MenuRoad.h"
+#include "SettingsFormBase.h"
 #include "StateTables.h"
 #include "SwitchPutBack.h"
 #include "UnchangedSave.h"
@@ -747,6 +748,32 @@ std::vector<Bystander> Bystanders(TForm* form, const std::vector<Brought>& broug
     return found;
 }
 
+// The values tried for a setting the device holds as `start` ("TYPE value"), in order:
+// what the checks of one form or another refuse, and what a device may hold.
+std::vector<std::string> CandidateValues(const std::string& type, const std::string& start)
+{
+    if (type == "INTEGER")
+        return {"INTEGER 9999", "INTEGER 0", "INTEGER 99999999"};
+    if (type == "HEX")
+        return {"HEX FF:FF:FF:FF:FF:FF", "HEX 01:00:5E:00:00:01"};
+    if (type == "IPADDRESS")
+        return {"IPADDRESS 224.0.0.1", "IPADDRESS " + RefusedValue("", type, start), "IPADDRESS 255.255.255.255"};
+    return {type + " \"\"", type + " \"a\"", type + " \"" + std::string(70, 'x') + "\""};
+}
+
+// What the checks the form declared refuse of what its edits show; "" where they refuse
+// what `typed` shows.
+std::set<std::string> DeclaredRefusals(TForm* form, const TEdit* typed)
+{
+    std::set<std::string> refusals;
+    for (int i = 0; i < form->ComponentCount(); ++i)
+        if (const auto* edit = dynamic_cast<const TEdit*>(form->Components(i)))
+            if (const AnsiString refusal = static_cast<TSettingsForm*>(form)->DeclaredRefusal(edit, edit->Text());
+                !refusal.IsEmpty())
+                refusals.insert(edit == typed ? "" : refusal.ToStdString());
+    return refusals;
+}
+
 // A text the form takes for the setting, of the type the device holds it in: what the
 // device held at the start where that fits.
 std::string ValidText(const std::string& setting, const std::string& start)
@@ -785,12 +812,13 @@ void TypeSetting(TForm* form, const Brought& each, TEdit* edit, const std::strin
     const AnsiString was = edit->Text();
     edit->SetText("");
     Type(edit, text.c_str());
+    const AnsiString typed = edit->Text();  // as much as the edit takes
     for (int i = 0; i < form->ComponentCount(); ++i)
         if (auto* other = dynamic_cast<TEdit*>(form->Components(i));
             other && other != edit && UserReaches(other) && (other->Text() == was || ConfirmsIt(other, edit)) &&
             ((each.Secret && other->PasswordChar()) || other->Name().Pos("Confirm") > 0)) {
             other->SetText("");
-            Type(other, text.c_str());
+            Type(other, typed.c_str());
         }
 }
 
@@ -907,9 +935,9 @@ TEST_P(SwitchTableCheck, WhatATurnBringsUpIsGovernedOrCheckedWheneverSent)
         const std::string& shownAs = shownText[each.Setting];
         const bool converted = settingType == "IPADDRESS" && !shownAs.empty() &&
                                std::all_of(shownAs.begin(), shownAs.end(), ::isdigit);
-        if ((choice && settingType != "INTEGER") || converted)
-            continue;  // a choice of another type, or an address the form shows as a count
-        const std::string refused = settingType + " " + (choice ? "9999" : RefusedValue(each.Setting, settingType, start.at(settingOid)));
+        if (choice && settingType != "INTEGER")
+            continue;  // a choice of another type
+        std::string refused = choice ? "INTEGER 9999" : "";  // the device's value the form refuses
         const auto ground = [&](bool holdRefused) {
             EXPECT_TRUE(devsim.LoadState(startState));
             for (const auto& [tail, value] : each.Row ? GroundOf(each.Switch) : std::map<std::string, int>{})
@@ -929,15 +957,37 @@ TEST_P(SwitchTableCheck, WhatATurnBringsUpIsGovernedOrCheckedWheneverSent)
         const TUserChange turn = [&](TForm* form) { Turn(form, each.Switch, each.To); };
         ground(false);
         const std::set<std::string> usual = BoxesShown(SaveRounds(item, devsim, dialogs, false, {turn}), 0);
-        // Does the Save check the setting when typed (an edit), or write it (a choice)?
-        ground(false);
-        const UnchangedSaveRun typed = SaveRounds(item, devsim, dialogs, false, {[&](TForm* form) {
-            Turn(form, each.Switch, each.To);
-            if (auto* edit = !choice ? FindControl<TEdit>(form, each.Setting.c_str()) : nullptr)
-                TypeSetting(form, each, edit, TypedText(refused));
-        }});
-        if (choice ? !Writes(typed, settingOid) : !SaidSomething(typed, 0, usual))
-            continue;  // the form takes the value, or never writes the setting
+        // Does the Save write the setting (a choice), or refuse values typed there (an
+        // edit)? What it refuses, a check the form declared refuses, and the first such
+        // value is the device's below.
+        if (choice) {
+            ground(false);
+            if (!Writes(SaveRounds(item, devsim, dialogs, false, {turn}), settingOid))
+                continue;  // the form never writes the setting
+        }
+        for (const std::string& candidate :
+             choice ? std::vector<std::string>{} : CandidateValues(settingType, start.at(settingOid))) {
+            ground(false);
+            std::string typedText;
+            std::set<std::string> declared;
+            const UnchangedSaveRun typed = SaveRounds(item, devsim, dialogs, false, {[&](TForm* form) {
+                Turn(form, each.Switch, each.To);
+                auto* edit = FindControl<TEdit>(form, each.Setting.c_str());
+                TypeSetting(form, each, edit, TypedText(candidate));
+                typedText = edit->Text().ToStdString();
+                declared = DeclaredRefusals(form, edit);
+            }});
+            // A box of the form's own (not the library's "(SNMP) " box of a device refusal).
+            for (const std::string& box : BoxesShown(typed, 0))
+                if (!usual.count(box) && box.find(": (SNMP) ") == std::string::npos) {
+                    EXPECT_TRUE(declared.count("") || declared.count(box.substr(box.find(": ") + 2)))
+                        << formName << ": " << each.Switch << " turned to \"" << each.To << "\" and " << each.Setting
+                        << " given \"" << typedText << "\", " << box << ": no check the form declared refuses that";
+                    refused = refused.empty() ? candidate : refused;
+                }
+        }
+        if (refused.empty())
+            continue;  // the form takes every value tried
         // The refused value as the device's state gives it.
         ground(true);
         const std::map<std::string, std::string> effect = {{switchOid, type + " " + values[each.Switch][each.To]},
@@ -955,7 +1005,8 @@ TEST_P(SwitchTableCheck, WhatATurnBringsUpIsGovernedOrCheckedWheneverSent)
                 beside = &bystander;
         }
         ++cases;
-        const TUserChange give = TurnAndGive(each, ValidText(each.Setting, start.at(settingOid)));
+        // A count the form shows for an address takes what it showed.
+        const TUserChange give = TurnAndGive(each, converted ? shownAs : ValidText(each.Setting, start.at(settingOid)));
         const TUserChange giveBeside = [&](TForm* form) {
             give(form);
             if (beside)
