@@ -1096,6 +1096,15 @@ TUserChange Typing(const std::vector<TypedEdit>& edits, bool given)
     };
 }
 
+// The user types each text into the edit of that name.
+TUserChange Typed(std::vector<std::pair<const char*, const char*>> texts)
+{
+    return [texts](TForm* form) {
+        for (const auto& [edit, text] : texts)
+            Type(FindControl<TEdit>(form, edit), text);
+    };
+}
+
 // The user's change a button writes with: the buttons that write a row, or a mode or
 // rule status before the row it is for. The device each starts from, the user's change,
 // the OIDs the user means to change, and those of them an earlier set writes that stand
@@ -1133,20 +1142,20 @@ const std::vector<TableWrite>& TableWrites()
         // Over an empty list: the mode goes on with the address.
         {"Mac1", "Bt_Add", emptied("2.1.3.3.3.3.1.2.", "HEX", "00:00:00:00:00:00"),
          [](TForm* form) {
-             Choose(FindControl<TComboBox>(form, "CB_AccessControl"), "Accept");
+             Pick(FindControl<TComboBox>(form, "CB_AccessControl"), 0);
              Type(FindControl<TEdit>(form, "Ed_MacAdd"), "001122334455");
          },
          {macMode, DeviceOid("2.1.3.3.3.3.1.2.1")}},
         // Over a list that has entries the mode stands on its own.
         {"Mac1", "Bt_Add", {},
          [](TForm* form) {
-             Choose(FindControl<TComboBox>(form, "CB_AccessControl"), "Accept");
+             Pick(FindControl<TComboBox>(form, "CB_AccessControl"), 0);
              Type(FindControl<TEdit>(form, "Ed_MacAdd"), "001122334455");
          },
          {macMode, DeviceOid("2.1.3.3.3.3.1.2.")}, {macMode}},
         {"ParentalControl1", "Btn_Add", emptied("3.2.1.2.1.2.", "STRING", "\"\"", true),
          [](TForm* form) {
-             Choose(FindControl<TComboBox>(form, "CB_ParentContrl"), 1);
+             Pick(FindControl<TComboBox>(form, "CB_ParentContrl"), 1);
              Type(FindControl<TEdit>(form, "Edt_WebURL"), "www.example.com");
          },
          {DeviceOid("3.2.1.1.1.1.1"), DeviceOid("3.2.1.2.1.2.1")}},
@@ -1155,7 +1164,7 @@ const std::vector<TableWrite>& TableWrites()
          [](TForm* form) { ClickRow(FindControl<TListView>(form, "User_ListView"), 0); }, rule(1)},
         {"Scheduling1", "Btn_Apply", {scheduleOn},
          [](TForm* form) { ClickRow(FindControl<TListView>(form, "User_ListView"), 2); },
-         {DeviceOid("4.11.2.1.9.3")}},
+         {DeviceOid("4.11.2.1.9.3")}, {}, {{DeviceOid("4.11.2.1.9.1"), DeviceOid("4.11.2.1.9.3")}, {DeviceOid("4.11.2.1.9.2"), DeviceOid("4.11.2.1.9.3")}}},
         // The access point turned to WDS with a peer typed: its peers are deleted, then added.
         {"hWirelessBand1", "Bt_Apply", {},
          [](TForm* form) {
@@ -1177,7 +1186,7 @@ const std::vector<TableWrite>& TableWrites()
         // SPI turned on with a new rule (ending in "." a prefix: the free row's).
         {"FirewallDMZ1", "Btn_Add", {},
          [](TForm* form) {
-             FindControl<TCheckBox>(form, "CB_EnableSPI")->SetChecked(true);
+             Tick(FindControl<TCheckBox>(form, "CB_EnableSPI"), true);
              Type(FindControl<TEdit>(form, "Edt_Name"), "web");
              for (const char* edit : {"Edt_SourceIPStart", "Edt_SourceIPEnd"})
                  Type(FindControl<TEdit>(form, edit), "192.168.1.10");
@@ -1197,9 +1206,33 @@ const std::vector<TableWrite>& TableWrites()
                      Type(FindControl<TEdit>(form, edit), text);
          },
          {staticSwitch, DeviceOid("3.3.1.3.3.1.")}, {staticSwitch}},
+        // Every form's Add.
+        {"MACFilter1", "Btn_Add", {IntegerLine(DeviceOid("3.2.2.1.1.1.1"), 1)}, Typed({{"Edt_MACAddress", "001122334466"}}), {DeviceOid("3.2.2.")}},
+        {"tAdmin2", "Btn_Add", {IntegerLine(DeviceOid("4.10.1.1.0"), 2)}, Typed({{"Ed_FromIP", "192.168.1.20"}, {"Ed_ToIP", "192.168.1.30"}}), {DeviceOid("4.10.1.")}},
+        {"AdvancePortForwarding1", "Btn_Add", {},
+         Typed({{"Edt_Name", "web"}, {"Edt_IPAddr", "192.168.1.20"}, {"Edt_PubPortRangeStart", "80"},
+                {"Edt_PubPortRangeEnd", "80"}, {"Edt_PriPortRangeStart", "80"}, {"Edt_PriPortRangeEnd", "80"}}),
+         {DeviceOid("3.1.1.")}},
+        // A further SSID added over a client: the access point's mode goes first.
+        {"Ad_MultiSSID", "AddButton", {IntegerLine(ApMode, 4)},
+         [](TForm* form) {
+             Tick(FindControl<TCheckBox>(form, "IfEnabMuSSID"), true);
+             Choose(FindControl<TComboBox>(form, "CB_Index"), 1);
+             Typed({{"Ed_SSID", "guest"}})(form);
+         },
+         {DeviceOid("3.3.3.")}, {}, {{ApMode, DeviceOid("3.3.3.3.1.2.2")}}},
+        // The valid access point of a survey marked new, all new ones marked valid.
+        {"Intrusion1", "Btn_Apply", {},
+         [](TForm* form) {
+             FindControl<TButton>(form, "Btn_Detect")->Click();
+             auto* list = FindControl<TListView>(form, "AP_UserListView");
+             if (PumpUntil([&] { return list->Items()->Count() > 0; }))
+                 list->Items()->Item(0)->SetChecked(true);
+         },
+         {DeviceOid("3.3.4.1.6.0"), DeviceOid("3.3.4.1.8.1.7.3")}},
         // NTP turned off for a manual time.
         {"Time", "Btn_Apply", {},
-         [](TForm* form) { FindControl<TCheckBox>(form, "CheckBox_NTP")->SetChecked(false); },
+         [](TForm* form) { Tick(FindControl<TCheckBox>(form, "CheckBox_NTP"), false); },
          {DeviceOid("4.8.5.0"), DeviceOid("4.8.7.0")}},
     };
     return writes;
@@ -1249,9 +1282,10 @@ protected:
         const UnchangedSaveRun probe = SaveRounds(write.Item, devsim, dialogs, false, {write.Change}, write.Button);
         ASSERT_EQ(probe.Presses.size(), 1u) << write.Button;
         const std::vector<DevsimJournalEntry>& sets = probe.Presses[0].Sets;
-        EXPECT_TRUE(!listed || sets.size() >= 2u) << write.Item << ": " << write.Button << " writes one set";
+        EXPECT_TRUE(!listed || sets.size() >= std::min<std::size_t>(2, write.Intended.size()))
+            << write.Item << ": " << write.Button << " writes one set";
         int refusals = 0;
-        for (std::size_t i = sets.size(); i-- > 1 && refusals < 3;) {
+        for (std::size_t i = sets.size(); i-- > 0 && (refusals < 3 || i == 0);) {
             const std::string oid = sets[i].Bindings.empty() ? "" : sets[i].Bindings[0].Oid;
             const auto writes = [&](const DevsimJournalEntry& set, bool held) {
                 return std::any_of(set.Bindings.begin(), set.Bindings.end(), [&](const DevsimJournalBinding& b) {
@@ -1272,6 +1306,8 @@ protected:
             const UnchangedSaveRun run = SaveRounds(write.Item, devsim, dialogs, false, {write.Change}, write.Button);
             ASSERT_EQ(run.Presses.size(), 1u);
             const SavePress& press = run.Presses[0];
+            if (press.Sets.empty())
+                continue;  // the refusal stopped the user's change itself (a survey it starts)
             const std::string what = std::string(write.Item) + ": " + write.Button + " with the set of " +
                                      NameOf(run.Names, oid) + " refused, saying " +
                                      ::testing::PrintToString(press.Statuses);
