@@ -1096,12 +1096,14 @@ TUserChange Typing(const std::vector<TypedEdit>& edits, bool given)
     };
 }
 
-// The user types each text into the edit of that name.
+// The user types each text over what the edit of that name shows.
 TUserChange Typed(std::vector<std::pair<const char*, const char*>> texts)
 {
     return [texts](TForm* form) {
-        for (const auto& [edit, text] : texts)
+        for (const auto& [edit, text] : texts) {
+            FindControl<TEdit>(form, edit)->SetText("");
             Type(FindControl<TEdit>(form, edit), text);
+        }
     };
 }
 
@@ -1168,14 +1170,14 @@ const std::vector<TableWrite>& TableWrites()
         // The access point turned to WDS with a peer typed: its peers are deleted, then added.
         {"hWirelessBand1", "Bt_Apply", {},
          [](TForm* form) {
-             Choose(FindControl<TComboBox>(form, "CB_APMode"), "WDS With AP");
+             Pick(FindControl<TComboBox>(form, "CB_APMode"), FindControl<TComboBox>(form, "CB_APMode")->Items()->IndexOf("WDS With AP"));
              Type(FindControl<TEdit>(form, "Ed_ReMAddra2"), "001122334455");
          },
          {ApMode, DeviceOid("2.1.3.2.2.1.1.2.3")}},
         // The same to WDS alone with Multi-SSID on: Multi-SSID is switched off for WDS.
         {"hWirelessBand1", "Bt_Apply", {IntegerLine(mssid, 1)},
          [](TForm* form) {
-             Choose(FindControl<TComboBox>(form, "CB_APMode"), "WDS");
+             Pick(FindControl<TComboBox>(form, "CB_APMode"), FindControl<TComboBox>(form, "CB_APMode")->Items()->IndexOf("WDS"));
              Type(FindControl<TEdit>(form, "Ed_ReMAddra2"), "001122334455");
          },
          {ApMode, DeviceOid("2.1.3.2.2.1.1.2.3")}, {}, {{mssid, ApMode}}},
@@ -1209,10 +1211,6 @@ const std::vector<TableWrite>& TableWrites()
         // Every form's Add.
         {"MACFilter1", "Btn_Add", {IntegerLine(DeviceOid("3.2.2.1.1.1.1"), 1)}, Typed({{"Edt_MACAddress", "001122334466"}}), {DeviceOid("3.2.2.")}},
         {"tAdmin2", "Btn_Add", {IntegerLine(DeviceOid("4.10.1.1.0"), 2)}, Typed({{"Ed_FromIP", "192.168.1.20"}, {"Ed_ToIP", "192.168.1.30"}}), {DeviceOid("4.10.1.")}},
-        {"AdvancePortForwarding1", "Btn_Add", {},
-         Typed({{"Edt_Name", "web"}, {"Edt_IPAddr", "192.168.1.20"}, {"Edt_PubPortRangeStart", "80"},
-                {"Edt_PubPortRangeEnd", "80"}, {"Edt_PriPortRangeStart", "80"}, {"Edt_PriPortRangeEnd", "80"}}),
-         {DeviceOid("3.1.1.")}},
         // A further SSID added over a client: the access point's mode goes first.
         {"Ad_MultiSSID", "AddButton", {IntegerLine(ApMode, 4)},
          [](TForm* form) {
@@ -1230,6 +1228,14 @@ const std::vector<TableWrite>& TableWrites()
                  list->Items()->Item(0)->SetChecked(true);
          },
          {DeviceOid("3.3.4.1.6.0"), DeviceOid("3.3.4.1.8.1.7.3")}},
+        // PPPoE chosen over the device's empty user name: the type follows the box until
+        // the form closes, whatever the Save leaves unwritten.
+        {"InternetConnect1", "Bt_Apply", {StateLine(DeviceOid("2.2.1.1.2.1.3.1"), "STRING", "\"\"")},
+         [](TForm* form) {
+             Pick(FindControl<TComboBox>(form, "CB_Interconntypeshow"), 2);
+             Typed({{"Edt_PPPoEUser", "me"}, {"Edt_PPPoEMTU", "1492"}})(form);
+         },
+         {DeviceOid("2.2.1.1.")}, {DeviceOid("2.2.1.1.1.1.3.2")}},
         // NTP turned off for a manual time.
         {"Time", "Btn_Apply", {},
          [](TForm* form) { Tick(FindControl<TCheckBox>(form, "CheckBox_NTP"), false); },
@@ -1267,13 +1273,13 @@ bool Intended(const TableWrite& write, const std::string& oid)
 
 class PartlyRefusedSave : public SwitchTableCheck {
 protected:
-    // Each later set of the button's press refused in turn (the last first, at most
-    // three; a set whose variable an earlier one writes too is refused only for its
-    // other value, where the earlier ones write what the device holds):
-    // what the form shows is what a form opened anew shows, the device holds no change
-    // the user did not make, but for what the status names, and what the user asked for
-    // that stands on its own stays. A press of one set has nothing to refuse; `listed`
-    // says the button's change is meant to write more.
+    // Each set of the button's press refused in turn (the last first: three of them,
+    // the first and those of what the user asked for; a set whose variable an earlier
+    // one writes too is refused only for its other value, where the earlier ones write
+    // what the device holds): what the form shows is what a form opened anew shows,
+    // the device holds no change the user did not make, but for what the status names,
+    // and what the user asked for that stands on its own stays. `listed` says the
+    // button's change is meant to write more than one set where it asks for more.
     void RefuseEachLaterSet(const TableWrite& write, bool listed)
     {
         const std::string state = WriteStateFile(devsim.Folder(), "write.state", WithLines(StateText(), write.Lines));
@@ -1283,10 +1289,13 @@ protected:
         ASSERT_EQ(probe.Presses.size(), 1u) << write.Button;
         const std::vector<DevsimJournalEntry>& sets = probe.Presses[0].Sets;
         EXPECT_TRUE(!listed || sets.size() >= std::min<std::size_t>(2, write.Intended.size()))
-            << write.Item << ": " << write.Button << " writes one set";
+            << write.Item << ": " << write.Button << " writes one set, saying "
+            << ::testing::PrintToString(probe.Presses[0].Boxes);
         int refusals = 0;
-        for (std::size_t i = sets.size(); i-- > 0 && (refusals < 3 || i == 0);) {
+        for (std::size_t i = sets.size(); i-- > 0;) {
             const std::string oid = sets[i].Bindings.empty() ? "" : sets[i].Bindings[0].Oid;
+            if (refusals >= 3 && i > 0 && !Intended(write, oid))
+                continue;
             const auto writes = [&](const DevsimJournalEntry& set, bool held) {
                 return std::any_of(set.Bindings.begin(), set.Bindings.end(), [&](const DevsimJournalBinding& b) {
                     return b.Oid == oid && (b.Type + " " + b.Value == Held(start, oid)) == held;
