@@ -96,9 +96,9 @@ void TEarlierSets::RecordRows(const AnsiString& caption, const KwSNMPVar* table,
     records_.push_back(record);
 }
 
-bool TEarlierSets::TakenAfterAll(KwSNMPRequest2Controls* request, const std::function<bool()>& held)
+bool TEarlierSets::TakenAfterAll(KwSNMPRequest2Controls* request, int failure, const std::function<bool()>& held)
 {
-    if (!request || !KwIsTimeoutCode(request->Request.LastFailure.Code) || !held())
+    if (!request || !KwIsTimeoutCode(failure) || !held())
         return false;
     request->SetTakenAfterAll();
     return true;
@@ -106,7 +106,7 @@ bool TEarlierSets::TakenAfterAll(KwSNMPRequest2Controls* request, const std::fun
 
 bool TEarlierSets::TakenAfterAll(KwSNMPRequest2Controls* request, const KwSNMPVar* table, KwSNMPItemType type)
 {
-    return TakenAfterAll(request, [&] {
+    return TakenAfterAll(request, request->Request.LastFailure.Code, [&] {
         KwSNMPRequest2Edits* now = RequestFor(table, type);
         const KwSNMPVarList& sent = request->Request.VarList;
         const KwSNMPVarList& held = now->Request.VarList;

@@ -76,7 +76,7 @@ void TFM_ParentalCtr::OnActionGetDone(KwSNMPRequest2Controls* Sender, KwSNMPErro
 void TFM_ParentalCtr::OnActionSetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)
 {
     KwSNMPError outcome = Error;
-    if (outcome.Code != 0 && Sender == AddRequest && AddressTakenAfterAll())
+    if (outcome.Code != 0 && Sender == AddRequest && AddressTakenAfterAll(Error.Code))
         outcome = KwSNMPError();
     if (outcome.Code != 0 && Sender == AddRequest) {
         // The status the add wrote first goes back as the device had it: the device
@@ -92,11 +92,11 @@ void TFM_ParentalCtr::OnActionSetDone(KwSNMPRequest2Controls* Sender, KwSNMPErro
     Btn_Delect->SetEnabled(true);
 }
 
-bool TFM_ParentalCtr::AddressTakenAfterAll()
+bool TFM_ParentalCtr::AddressTakenAfterAll(int failure)
 {
     // A lost answer: the device's list, walked now, tells whether it took the address.
     const AnsiString url = addedUrl_;
-    return TEarlierSets::TakenAfterAll(AddRequest,
+    return TEarlierSets::TakenAfterAll(AddRequest, failure,
                                        [&] { return TEarlierSets::WalkNow(ListRequest) && TableHolds(UrlColumn, url); });
 }
 

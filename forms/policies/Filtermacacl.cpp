@@ -256,11 +256,11 @@ void TFM_FilterMACACL::OnListGetDone(KwSNMPRequest2Controls* Sender, KwSNMPError
         ShowProgress(clientFailure_.IsEmpty() ? AnsiString("Get OK!") : clientFailure_);
 }
 
-bool TFM_FilterMACACL::AddressTakenAfterAll(KwSNMPRequest2Controls* add)
+bool TFM_FilterMACACL::AddressTakenAfterAll(KwSNMPRequest2Controls* add, int failure)
 {
     // A lost answer: the device's list, walked now, tells whether it took the address.
     const AnsiString sent = (add == ClientAddRequest ? Ed_ClientInfoMac : Ed_MacAdd)->Text();
-    return TEarlierSets::TakenAfterAll(add, [&] {
+    return TEarlierSets::TakenAfterAll(add, failure, [&] {
         if (!TEarlierSets::WalkNow(HiddenListRequest))
             return false;
         TListItems* rows = LV_GetMAC->Items();
@@ -274,7 +274,7 @@ bool TFM_FilterMACACL::AddressTakenAfterAll(KwSNMPRequest2Controls* add)
 void TFM_FilterMACACL::OnListSetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)
 {
     KwSNMPError outcome = Error;
-    if (outcome.Code != 0 && Sender != DeleteRequest && AddressTakenAfterAll(Sender))
+    if (outcome.Code != 0 && Sender != DeleteRequest && AddressTakenAfterAll(Sender, Error.Code))
         outcome = KwSNMPError();
     if (outcome.Code != 0 && Sender != DeleteRequest) {
         // The mode the add wrote first goes back as the device had it: no list is left
