@@ -116,7 +116,6 @@ void TLogSetForm::Bt_ApplyClick(TObject* Sender)
         PassesCheck(Ed_LogServerIp);
         return;
     }
-    asSaved.Keep();
     deviceServer_.MarkEdited(LogRequest, ServerAddress, Ed_LogServerIp);
     if (server.IsEmpty())
         Ed_LogServerIp->SetText("0.0.0.0");
@@ -126,8 +125,11 @@ void TLogSetForm::Bt_ApplyClick(TObject* Sender)
     const bool saved = ReportSave("Set Success!", "Set Error!");
     if (Ed_LogServerIp->Text() == "0.0.0.0")
         Ed_LogServerIp->SetText("");
-    if (saved)
+    // A refused Save shows remote logging as the device kept it.
+    if (saved) {
+        asSaved.Keep();
         deviceServer_.TakeShown({Ed_LogServerIp});
+    }
 }
 
 void TLogSetForm::Bt_CancelClick(TObject* Sender) { Close(); }

@@ -313,9 +313,10 @@ void TFM_Time::Btn_ApplyClick(TObject* Sender)
     ntpBefore_.Clear();
     if (!CheckBox_NTP->Checked())
         ntpBefore_.RecordVariables(sntpServerIpAddressVars, SVT_SV, CaptionOf(CheckBox_NTP), nullptr, {tvNtp});
-    WriteGroup(TimeRequest);
-    // With NTP on the manual time is left out and its set carries nothing.
-    if (!WriteMarkedGroup(ManualRequest)) {
+    const bool settings = WriteGroup(TimeRequest);
+    // With NTP on the manual time is left out and its set carries nothing; with NTP's
+    // switch refused off it is not sent.
+    if ((!settings && !CheckBox_NTP->Checked()) || !WriteMarkedGroup(ManualRequest)) {
         AddToVerdict("Not saved: " + GroupBox3->Caption() + ".");
         AddToVerdict(ntpBefore_.WriteBack(GroupBox3->Caption()));
     }

@@ -95,6 +95,38 @@ void TEarlierSets::RecordRows(const AnsiString& caption, const KwSNMPVar* table,
     records_.push_back(record);
 }
 
+bool TEarlierSets::TakenAfterAll(KwSNMPRequest2Controls* request, int failure, const std::function<bool()>& held)
+{
+    if (!request || !KwIsTimeoutCode(failure) || !held())
+        return false;
+    request->SetTakenAfterAll();
+    return true;
+}
+
+bool TEarlierSets::TakenAfterAll(KwSNMPRequest2Controls* request, const KwSNMPVar* table, KwSNMPItemType type)
+{
+    return TakenAfterAll(request, request->Request.LastFailure.Code, [&] {
+        KwSNMPRequest2Edits* now = RequestFor(table, type);
+        const KwSNMPVarList& sent = request->Request.VarList;
+        const KwSNMPVarList& held = now->Request.VarList;
+        if (!ReadGroupOf(now) || held.Count() != sent.Count())
+            return false;
+        for (int i : request->Request.LastSetVariables)
+            if (!IsReading(held.Item(i)) || KwSNMPVarList::ValueOf(held.Item(i)) != KwSNMPVarList::ValueOf(sent.Item(i)))
+                return false;
+        return !request->Request.LastSetVariables.empty();
+    });
+}
+
+bool TEarlierSets::WalkNow(KwSNMPRequest2Controls* list)
+{
+    const unsigned char mode = list->Mode;
+    list->Mode = 0;
+    const bool read = ReadGroupOf(list);
+    list->Mode = mode;
+    return read;
+}
+
 std::vector<int> TEarlierSets::Variables(const TRecord& record)
 {
     if (!record.Only.empty())

@@ -15,6 +15,7 @@
 #include "KwSNMPVar.h"
 #include "vcl.h"
 
+#include <functional>
 #include <map>
 #include <vector>
 
@@ -51,6 +52,20 @@ public:
     void RecordRows(const AnsiString& caption, const KwSNMPVar* table, KwSNMPItemType type,
                     const std::vector<AnsiString>& values);
     bool Recorded() const { return !records_.empty(); }
+
+    // A set of `request` that failed with `failure`, where that is a lost answer (a
+    // time-out), is judged by a read: `held` reads what the set changes and tells
+    // whether the device holds what it sent. Taken, it counts as a set that succeeded
+    // (KwSNMPRequest2Controls::SetTakenAfterAll) and true is returned; a set refused, or
+    // one no reading shows taken, stays failed.
+    static bool TakenAfterAll(KwSNMPRequest2Controls* request, int failure, const std::function<bool()>& held);
+    // The same for a synchronous set (its request's last failure) where a read of the
+    // set's own group `table` tells (this object's request of it): the device holds
+    // each value the set sent.
+    bool TakenAfterAll(KwSNMPRequest2Controls* request, const KwSNMPVar* table, KwSNMPItemType type);
+    // Walks `list` (a table request of the form) at once, whatever its mode: true when
+    // the walk came back.
+    static bool WalkNow(KwSNMPRequest2Controls* list);
 
     // After the later set of `refused` was refused: writes back, in the order recorded,
     // what the earlier sets changed and the device no longer holds as it had it (never

@@ -149,8 +149,9 @@ void TFM_FirewallDMZ::OnRuleReadDone(KwSNMPRequest2Controls* Sender, KwSNMPError
 
 void TFM_FirewallDMZ::OnRuleSetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)
 {
-    // One verdict for the SPI switch and the rule. SPI stands on its own: a refused rule
-    // leaves it as the user chose it, and the verdict names the rule not saved.
+    // One verdict for the SPI switch and the rule, "Set Error!" when either was refused.
+    // SPI stands on its own: a refused rule leaves it as the user chose it. The verdict
+    // names what the user changed of a refused set (UnsavedNote).
     if (Error.Code != 0)
         return void(ReportSave("", Error.Message));
     if (SaveSucceeded())
@@ -195,12 +196,10 @@ void TFM_FirewallDMZ::Btn_AddClick(TObject* Sender)
     if (!FireRuleRequest || !SpiRequest || !MaySave(SpiRequest, SaveGuard) ||
         !ReadyToWrite(FireRuleEditing, MaxRules, "Maximum Numbers of Firewall Rules is 25!", IsFreeRow, [this] { return CheckRule(); }))
         return;
-    // The switch first, then the rule; a refused switch ends the Add in its refusal.
-    // The verdict (and "Set Success!" only when both were taken) waits for the device's
-    // answer to the rule.
+    // The switch first, then the rule, whatever the switch's outcome. The verdict ("Set
+    // Success!" only when both were taken) waits for the device's answer to the rule.
     BeginSave();
-    if (!WriteGroup(SpiRequest))
-        return void(ReportSave("", "Set Error!"));
+    WriteGroup(SpiRequest);
     if (!WriteWithoutReread(FireRuleRequest))
         ReportSave("", "Set Error!");
 }

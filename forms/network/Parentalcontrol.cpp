@@ -75,18 +75,29 @@ void TFM_ParentalCtr::OnActionGetDone(KwSNMPRequest2Controls* Sender, KwSNMPErro
 
 void TFM_ParentalCtr::OnActionSetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)
 {
-    if (Error.Code != 0 && Sender == AddRequest) {
+    KwSNMPError outcome = Error;
+    if (outcome.Code != 0 && Sender == AddRequest && AddressTakenAfterAll(Error.Code))
+        outcome = KwSNMPError();
+    if (outcome.Code != 0 && Sender == AddRequest) {
         // The status the add wrote first goes back as the device had it: the device
         // never controls over a list without the address it refused.
         AddToVerdict(statusBeforeAdd_.WriteBack(CaptionOf(Edt_WebURL)));
         CB_ParentContrlChange(this);
-        ReportSave("", Error.Message);
-    } else if (RereadAfterChange(Error, Sender == DeleteRequest ? "Delete OK!" : "Add OK!", LV_WebURLUser,
-                                 "Refresh...")) {
-        return;
+        ReportSave("", outcome.Message);
+    } else if (RereadAfterChange(outcome, Sender == DeleteRequest ? "Delete OK!" : "Add OK!", LV_WebURLUser,
+                                 "Refresh...", "Set error!")) {
+        return;  // a status the device refused is said, through the list's re-read
     }
     Btn_Apply->SetEnabled(true);
     Btn_Delect->SetEnabled(true);
+}
+
+bool TFM_ParentalCtr::AddressTakenAfterAll(int failure)
+{
+    // A lost answer: the device's list, walked now, tells whether it took the address.
+    const AnsiString url = addedUrl_;
+    return TEarlierSets::TakenAfterAll(AddRequest, failure,
+                                       [&] { return TEarlierSets::WalkNow(ListRequest) && TableHolds(UrlColumn, url); });
 }
 
 bool TFM_ParentalCtr::CheckUrl()
@@ -113,9 +124,10 @@ void TFM_ParentalCtr::Btn_AddClick(TObject* Sender)
     // Checked before anything is written: a refused address leaves the device as it was.
     if (!CheckUrl())
         return;
-    // The status goes only when it was read and holds a value of its list; a refused
-    // status ends the Add in its refusal. Over a list that has entries the status stands
-    // on its own; over an empty one it is for the address alone.
+    // The status goes only when it was read and holds a value of its list; whatever its
+    // outcome, the address goes too, and the verdict names a status the device refused
+    // (a lost answer is judged by a read). Over a list that has entries the status
+    // stands on its own; over an empty one it is for the address alone.
     BeginSave();
     statusBeforeAdd_.Clear();
     if (GroupRead(ModeRequest) && CB_ParentContrl->ItemIndex() >= 0) {
@@ -123,9 +135,10 @@ void TFM_ParentalCtr::Btn_AddClick(TObject* Sender)
             statusBeforeAdd_.RecordVariables(parantalControlStatusVars, MVT_SV, CaptionOf(CB_ParentContrl),
                                              ModeRequest);
         if (!WriteGroup(ModeRequest))
-            return void(ReportSave("", ModeRequest->Request.LastFailure.Message));
+            statusBeforeAdd_.TakenAfterAll(ModeRequest, parantalControlStatusVars, MVT_SV);
     }
     ShowStatus("");
+    addedUrl_ = Edt_WebURL->Text();
     WriteGroup(AddRequest);
 }
 

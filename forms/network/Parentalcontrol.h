@@ -30,6 +30,9 @@ private:
     void OnActionGetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error) override;
     void OnActionSetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error) override;
     bool CheckUrl();
+    // After the add's answer was lost: whether the device lists the address after all.
+    bool AddressTakenAfterAll(int failure);
+    AnsiString addedUrl_;  // the address the last Add sent
     TEarlierSets statusBeforeAdd_{this};
 };
 

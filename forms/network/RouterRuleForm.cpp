@@ -59,14 +59,19 @@ void TRouterRuleForm::OfferAdding(const TComboBox* mode, TEdit* edit, TButton* a
 }
 
 bool TRouterRuleForm::RereadAfterChange(const KwSNMPError& error, const AnsiString& okText, TListView* emptied,
-                                        const AnsiString& progress)
+                                        const AnsiString& progress, const AnsiString& errorText)
 {
-    if (ShowFailure(error))
-        return false;
+    // A refused change names what the user typed and the device did not take.
+    if (error.Code != 0)
+        return ReportSave("", error.Message);
     if (emptied)
         emptied->Items()->Clear();
     ruleRequest_->Get();
-    ReportSaved(okText, progress);  // the write's verdict, which a failed walk keeps
+    // The write's verdict, which a failed walk keeps.
+    if (errorText.IsEmpty())
+        ReportSaved(okText, progress);
+    else
+        ReportWrite(okText, errorText, progress);
     return true;
 }
 

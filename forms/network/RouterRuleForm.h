@@ -58,11 +58,12 @@ protected:
     // A list switched by a mode combo: adding is offered unless it stands at item 0.
     static void OfferAdding(const TComboBox* mode, TEdit* edit, TButton* add);
 
-    // A change's done handler: a failure is shown and false returned; a success shows
+    // A change's done handler: a failure is the verdict (ReportSave) and false returned; a success shows
     // `okText` (or the page's `progress` while the walk is out: ReportSaved), empties
-    // `emptied` (when given) and walks the table again.
+    // `emptied` (when given) and walks the table again. Where an earlier set of the
+    // change failed, `errorText` (when given) is the verdict (ReportWrite).
     bool RereadAfterChange(const KwSNMPError& error, const AnsiString& okText, TListView* emptied = nullptr,
-                           const AnsiString& progress = AnsiString());
+                           const AnsiString& progress = AnsiString(), const AnsiString& errorText = AnsiString());
 
     // A new entry while the list shows `limit` (and no rule is being edited): refused
     // with `text`, caption "Waring". True when refused.

@@ -256,17 +256,35 @@ void TFM_FilterMACACL::OnListGetDone(KwSNMPRequest2Controls* Sender, KwSNMPError
         ShowProgress(clientFailure_.IsEmpty() ? AnsiString("Get OK!") : clientFailure_);
 }
 
+bool TFM_FilterMACACL::AddressTakenAfterAll(KwSNMPRequest2Controls* add, int failure)
+{
+    // A lost answer: the device's list, walked now, tells whether it took the address.
+    const AnsiString sent = (add == ClientAddRequest ? Ed_ClientInfoMac : Ed_MacAdd)->Text();
+    return TEarlierSets::TakenAfterAll(add, failure, [&] {
+        if (!TEarlierSets::WalkNow(HiddenListRequest))
+            return false;
+        TListItems* rows = LV_GetMAC->Items();
+        for (int i = 0; i < rows->Count(); ++i)
+            if (SameMacText(sent, SubItemText(rows->Item(i), 0)))
+                return true;
+        return false;
+    });
+}
+
 void TFM_FilterMACACL::OnListSetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)
 {
-    if (Error.Code != 0 && Sender != DeleteRequest) {
+    KwSNMPError outcome = Error;
+    if (outcome.Code != 0 && Sender != DeleteRequest && AddressTakenAfterAll(Sender, Error.Code))
+        outcome = KwSNMPError();
+    if (outcome.Code != 0 && Sender != DeleteRequest) {
         // The mode the add wrote first goes back as the device had it: no list is left
         // in a mode the user set for an address the device refused.
         AddToVerdict(modeBeforeAdd_.WriteBack(CaptionOf(Ed_MacAdd)));
         ListOpEnded();
-        ReportSave("", Error.Message);
+        ReportSave("", outcome.Message);
         return;
     }
-    if (ShowFailure(Error)) {
+    if (ShowFailure(outcome)) {
         ListOpEnded();
         return;
     }
@@ -310,7 +328,12 @@ bool TFM_FilterMACACL::WriteModeBeforeAdd()
     // for the address alone.
     if (LV_UerMACAddress->Items()->Count() == 0)
         modeBeforeAdd_.RecordVariables(dot11MacAccessControlVars, MVT_SV, CaptionOf(CB_AccessControl), AccessRequest);
-    return WriteAccessMode();
+    // A lost answer is judged by a read; a mode not taken ends the Add, and what the
+    // device may hold of it goes back as it had it, or is said.
+    if (WriteAccessMode() || modeBeforeAdd_.TakenAfterAll(AccessRequest, dot11MacAccessControlVars, MVT_SV))
+        return true;
+    AddToVerdict(modeBeforeAdd_.WriteBack(CaptionOf(Ed_MacAdd)));
+    return false;
 }
 
 bool TFM_FilterMACACL::AccessModeRead() const { return AccessRequest && GroupRead(AccessRequest); }

@@ -846,7 +846,7 @@ bool TFM_MultiSSIDNewForm::SwitchedForFurtherSsids()
     if (!IfEnabMuSSID->Checked() || !ApModeNeedsSwitch() || SwitchToAccessPoint())
         return true;
     MarkColumns(true);
-    ShowStatus("Save Fail!");
+    ReportSave("", "Save Fail!");
     return false;
 }
 

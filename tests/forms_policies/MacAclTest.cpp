@@ -404,3 +404,28 @@ TEST_P(MacAclWithoutMode, TheFailedModeReadStaysInViewAndSaveAndAddSayWhy)
 
 INSTANTIATE_TEST_SUITE_P(Roads, MacAclWithoutMode, ::testing::Values(0), vka_test::VersionName);
 
+
+// The add's answer lost while the device took the address: the list judges it, and the
+// mode the add wrote over the empty list stays.
+TEST_P(MacAclForm, AnAddWhoseAnswerIsLostIsJudgedByTheList)
+{
+    Run(
+        [&](TFM_FilterMACACL& form) {
+            vka_test::Choose(form.CB_AccessControl, 1);
+            form.Ed_MacAdd->SetText("001CC0304003");
+            form.AddRequest->Request.Timeout = 20;
+            form.AddRequest->Request.Retries = 0;
+            form.AddRequest->OnBeforeSet = [&] { ASSERT_TRUE(devsim.DelayReplies(400)); };
+            form.HiddenListRequest->OnBeforeGet = [&] {  // taken after the time-out
+                form.HiddenListRequest->OnBeforeGet = nullptr;
+                ASSERT_TRUE(devsim.DelayReplies(0));
+                EXPECT_TRUE(PumpUntil([&] { return DeviceValue(List + ".1") == "HEX 00 1C C0 30 40 03"; }));
+            };
+            devsim.ClearJournal();
+            form.Bt_Add->Click();
+            ASSERT_TRUE(WaitIdle(form));
+            EXPECT_EQ(StatusText(form.StatusBar1), "Get OK!");
+        },
+        {List + ".1 HEX 00:00:00:00:00:00", List + ".2 HEX 00:00:00:00:00:00"});
+    EXPECT_EQ(Sent(), (std::vector<std::string>{Mode + " INTEGER 2", Add + " HEX 00 1C C0 30 40 03"}));
+}

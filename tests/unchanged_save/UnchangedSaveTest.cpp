@@ -1184,20 +1184,20 @@ const std::vector<TableWrite>& TableWrites()
         // Over an empty list: the mode goes on with the address.
         {"Mac1", "Bt_Add", emptied("2.1.3.3.3.3.1.2.", "HEX", "00:00:00:00:00:00"),
          [](TForm* form) {
-             Choose(FindControl<TComboBox>(form, "CB_AccessControl"), "Accept");
+             Pick(FindControl<TComboBox>(form, "CB_AccessControl"), 0);
              Type(FindControl<TEdit>(form, "Ed_MacAdd"), "001122334455");
          },
          {macMode, DeviceOid("2.1.3.3.3.3.1.2.1")}},
         // Over a list that has entries the mode stands on its own.
         {"Mac1", "Bt_Add", {},
          [](TForm* form) {
-             Choose(FindControl<TComboBox>(form, "CB_AccessControl"), "Accept");
+             Pick(FindControl<TComboBox>(form, "CB_AccessControl"), 0);
              Type(FindControl<TEdit>(form, "Ed_MacAdd"), "001122334455");
          },
          {macMode, DeviceOid("2.1.3.3.3.3.1.2.")}, {macMode}},
         {"ParentalControl1", "Btn_Add", emptied("3.2.1.2.1.2.", "STRING", "\"\"", true),
          [](TForm* form) {
-             Choose(FindControl<TComboBox>(form, "CB_ParentContrl"), 1);
+             Pick(FindControl<TComboBox>(form, "CB_ParentContrl"), 1);
              Type(FindControl<TEdit>(form, "Edt_WebURL"), "www.example.com");
          },
          {DeviceOid("3.2.1.1.1.1.1"), DeviceOid("3.2.1.2.1.2.1")}},
@@ -1206,18 +1206,18 @@ const std::vector<TableWrite>& TableWrites()
          [](TForm* form) { ClickRow(FindControl<TListView>(form, "User_ListView"), 0); }, rule(1)},
         {"Scheduling1", "Btn_Apply", {scheduleOn},
          [](TForm* form) { ClickRow(FindControl<TListView>(form, "User_ListView"), 2); },
-         {DeviceOid("4.11.2.1.9.3")}},
+         {DeviceOid("4.11.2.1.9.3")}, {}, {{DeviceOid("4.11.2.1.9.1"), DeviceOid("4.11.2.1.9.3")}, {DeviceOid("4.11.2.1.9.2"), DeviceOid("4.11.2.1.9.3")}}},
         // The access point turned to WDS with a peer typed: its peers are deleted, then added.
         {"hWirelessBand1", "Bt_Apply", {},
          [](TForm* form) {
-             Choose(FindControl<TComboBox>(form, "CB_APMode"), "WDS With AP");
+             Pick(FindControl<TComboBox>(form, "CB_APMode"), FindControl<TComboBox>(form, "CB_APMode")->Items()->IndexOf("WDS With AP"));
              Type(FindControl<TEdit>(form, "Ed_ReMAddra2"), "001122334455");
          },
          {ApMode, DeviceOid("2.1.3.2.2.1.1.2.3")}},
         // The same to WDS alone with Multi-SSID on: Multi-SSID is switched off for WDS.
         {"hWirelessBand1", "Bt_Apply", {IntegerLine(mssid, 1)},
          [](TForm* form) {
-             Choose(FindControl<TComboBox>(form, "CB_APMode"), "WDS");
+             Pick(FindControl<TComboBox>(form, "CB_APMode"), FindControl<TComboBox>(form, "CB_APMode")->Items()->IndexOf("WDS"));
              Type(FindControl<TEdit>(form, "Ed_ReMAddra2"), "001122334455");
          },
          {ApMode, DeviceOid("2.1.3.2.2.1.1.2.3")}, {}, {{mssid, ApMode}}},
@@ -1228,7 +1228,7 @@ const std::vector<TableWrite>& TableWrites()
         // SPI turned on with a new rule (ending in "." a prefix: the free row's).
         {"FirewallDMZ1", "Btn_Add", {},
          [](TForm* form) {
-             FindControl<TCheckBox>(form, "CB_EnableSPI")->SetChecked(true);
+             Tick(FindControl<TCheckBox>(form, "CB_EnableSPI"), true);
              Type(FindControl<TEdit>(form, "Edt_Name"), "web");
              for (const char* edit : {"Edt_SourceIPStart", "Edt_SourceIPEnd"})
                  Type(FindControl<TEdit>(form, edit), "192.168.1.10");
@@ -1248,9 +1248,37 @@ const std::vector<TableWrite>& TableWrites()
                      Type(FindControl<TEdit>(form, edit), text);
          },
          {staticSwitch, DeviceOid("3.3.1.3.3.1.")}, {staticSwitch}},
+        // Every form's Add.
+        {"MACFilter1", "Btn_Add", {IntegerLine(DeviceOid("3.2.2.1.1.1.1"), 1)}, Typing({{"Edt_MACAddress", "", "001122334466", ""}}, true), {DeviceOid("3.2.2.")}},
+        {"tAdmin2", "Btn_Add", {IntegerLine(DeviceOid("4.10.1.1.0"), 2)}, Typing({{"Ed_FromIP", "", "192.168.1.20", ""}, {"Ed_ToIP", "", "192.168.1.30", ""}}, true), {DeviceOid("4.10.1.")}},
+        // A further SSID added over a client: the access point's mode goes first.
+        {"Ad_MultiSSID", "AddButton", {IntegerLine(ApMode, 4)},
+         [](TForm* form) {
+             Tick(FindControl<TCheckBox>(form, "IfEnabMuSSID"), true);
+             Choose(FindControl<TComboBox>(form, "CB_Index"), 1);
+             Typing({{"Ed_SSID", "", "guest", ""}}, true)(form);
+         },
+         {DeviceOid("3.3.3.")}, {}, {{ApMode, DeviceOid("3.3.3.3.1.2.2")}}},
+        // The valid access point of a survey marked new, all new ones marked valid.
+        {"Intrusion1", "Btn_Apply", {},
+         [](TForm* form) {
+             FindControl<TButton>(form, "Btn_Detect")->Click();
+             auto* list = FindControl<TListView>(form, "AP_UserListView");
+             if (PumpUntil([&] { return list->Items()->Count() > 0; }))
+                 list->Items()->Item(0)->SetChecked(true);
+         },
+         {DeviceOid("3.3.4.1.6.0"), DeviceOid("3.3.4.1.8.1.7.3")}},
+        // PPPoE chosen over the device's empty user name: the type follows the box until
+        // the form closes, whatever the Save leaves unwritten.
+        {"InternetConnect1", "Bt_Apply", {StateLine(DeviceOid("2.2.1.1.2.1.3.1"), "STRING", "\"\"")},
+         [](TForm* form) {
+             Pick(FindControl<TComboBox>(form, "CB_Interconntypeshow"), 2);
+             Typing({{"Edt_PPPoEUser", "", "me", ""}, {"Edt_PPPoEMTU", "", "1492", ""}}, true)(form);
+         },
+         {DeviceOid("2.2.1.1.")}, {DeviceOid("2.2.1.1.1.1.3.2")}},
         // NTP turned off for a manual time.
         {"Time", "Btn_Apply", {},
-         [](TForm* form) { FindControl<TCheckBox>(form, "CheckBox_NTP")->SetChecked(false); },
+         [](TForm* form) { Tick(FindControl<TCheckBox>(form, "CheckBox_NTP"), false); },
          {DeviceOid("4.8.5.0"), DeviceOid("4.8.7.0")}},
     };
     return writes;
@@ -1285,13 +1313,13 @@ bool Intended(const TableWrite& write, const std::string& oid)
 
 class PartlyRefusedSave : public SwitchTableCheck {
 protected:
-    // Each later set of the button's press refused in turn (the last first, at most
-    // three; a set whose variable an earlier one writes too is refused only for its
-    // other value, where the earlier ones write what the device holds):
+    // Each set of the button's press refused in turn (the last three, the first, and
+    // those of what the user asked for; a set whose variable an earlier one writes too is
+    // refused only for its other value, where the earlier ones write what the device holds):
     // what the form shows is what a form opened anew shows, the device holds no change
     // the user did not make, but for what the status names, and what the user asked for
-    // that stands on its own stays. A press of one set has nothing to refuse; `listed`
-    // says the button's change is meant to write more.
+    // that stands on its own stays. `listed` says the button's change is meant to write
+    // more where it asks for more.
     void RefuseEachLaterSet(const TableWrite& write, bool listed)
     {
         const std::string state = WriteStateFile(devsim.Folder(), "write.state", WithLines(StateText(), write.Lines));
@@ -1300,10 +1328,13 @@ protected:
         const UnchangedSaveRun probe = SaveRounds(write.Item, devsim, dialogs, false, {write.Change}, write.Button);
         ASSERT_EQ(probe.Presses.size(), 1u) << write.Button;
         const std::vector<DevsimJournalEntry>& sets = probe.Presses[0].Sets;
-        EXPECT_TRUE(!listed || sets.size() >= 2u) << write.Item << ": " << write.Button << " writes one set";
+        EXPECT_TRUE(!listed || sets.size() >= std::min<std::size_t>(2, write.Intended.size()))
+            << write.Item << ": " << write.Button << " writes one set";
         int refusals = 0;
-        for (std::size_t i = sets.size(); i-- > 1 && refusals < 3;) {
+        for (std::size_t i = sets.size(); i-- > 0;) {
             const std::string oid = sets[i].Bindings.empty() ? "" : sets[i].Bindings[0].Oid;
+            if (refusals >= 3 && i > 0 && !Intended(write, oid))
+                continue;
             const auto writes = [&](const DevsimJournalEntry& set, bool held) {
                 return std::any_of(set.Bindings.begin(), set.Bindings.end(), [&](const DevsimJournalBinding& b) {
                     return b.Oid == oid && (b.Type + " " + b.Value == Held(start, oid)) == held;
@@ -1323,6 +1354,8 @@ protected:
             const UnchangedSaveRun run = SaveRounds(write.Item, devsim, dialogs, false, {write.Change}, write.Button);
             ASSERT_EQ(run.Presses.size(), 1u);
             const SavePress& press = run.Presses[0];
+            if (press.Sets.empty())
+                continue;  // the refusal stopped the user's change itself (a survey it starts)
             const std::string what = std::string(write.Item) + ": " + write.Button + " with the set of " +
                                      NameOf(run.Names, oid) + " refused, saying " +
                                      ::testing::PrintToString(press.Statuses);

@@ -241,6 +241,16 @@ void KwSNMPRequest2Controls::CycleEnded(KwCycleKind kind, bool ok)
     setLedger_.Written.insert(Request.LastSetVariables.begin(), Request.LastSetVariables.end());
 }
 
+void KwSNMPRequest2Controls::SetTakenAfterAll()
+{
+    if (setLedger_.Failed > 0) {
+        --setLedger_.Failed;
+        --setLedger_.Ended;
+    }
+    Request.LastFailure = KwSNMPError();
+    CycleEnded(KwCycleSet, true);
+}
+
 void KwSNMPRequest2Controls::EndSyncCycle(KwCycleKind kind, bool ok)
 {
     if (kind == KwCycleGet)

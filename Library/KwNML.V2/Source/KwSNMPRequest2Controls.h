@@ -82,6 +82,9 @@ public:
 
     const KwSetLedger& SetLedger() const { return setLedger_; }
     void ClearSetLedger() { setLedger_ = KwSetLedger(); }
+    // The last set failed for a lost answer, and a read showed the device took it: it
+    // counts as a set that succeeded, as if its answer had come.
+    void SetTakenAfterAll();
 
     void AttachStatusMemo(TMemo* memo);
     void AttachStatusBar(TStatusBar* bar);
