@@ -112,7 +112,7 @@ bool TEarlierSets::TakenAfterAll(KwSNMPRequest2Controls* request, const KwSNMPVa
         if (!ReadGroupOf(now) || held.Count() != sent.Count())
             return false;
         for (int i : request->Request.LastSetVariables)
-            if (!IsReading(held.Item(i)) || KwSNMPVarList::ValueOf(held.Item(i)) != KwSNMPVarList::ValueOf(sent.Item(i)))
+            if (!IsDeviceReading(held.Item(i)) || KwSNMPVarList::ValueOf(held.Item(i)) != KwSNMPVarList::ValueOf(sent.Item(i)))
                 return false;
         return !request->Request.LastSetVariables.empty();
     });
