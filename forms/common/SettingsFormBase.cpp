@@ -3,6 +3,7 @@
 #include "GoverningSwitches.h"
 
 #include "ComCtrls.h"
+#include "ExtCtrls.h"
 #include "KwReadSequence.h"
 #include "SetContents.h"
 
@@ -191,22 +192,82 @@ bool TSettingsForm::MayReadTable(const TRequests& requests, TStatusBar* bar)
     for (const KwSNMPRequest2Controls* request : requests)
         if (!request)
             return false;  // the form's creation failed before its requests existed
-    if (AnyOutstanding(requests)) {
+    if (AnyOutstanding(requests) || pressAfterWalk_) {  // a press waits for its lists' walk
         ShowFormStatus(bar ? bar : statusBar_, TableBusyText);
         return false;
     }
     return true;
 }
 
+const char* const TableReadAgainText = "Reading the list from the device again first...";
+
 bool TSettingsForm::MayChangeTable(const TRequests& requests, TStatusBar* bar)
 {
     if (!MayReadTable(requests, bar))
         return false;
-    if (!requests.empty() && !GroupRead(requests.front())) {
-        ShowFormStatus(bar ? bar : statusBar_, TableUnreadText);
-        return false;
+    if (requests.empty() || GroupRead(requests.front()))
+        return true;
+    for (const TListWalk& walk : walksOnPress_)
+        if (std::count(walk.lists.begin(), walk.lists.end(), requests.front()))
+            return WalkThenPress(walk, bar);
+    ShowFormStatus(bar ? bar : statusBar_, TableUnreadText);
+    return false;
+}
+
+void TSettingsForm::ReadAgainOnPress(std::initializer_list<KwSNMPRequest2Controls*> lists, std::function<void()> walk)
+{
+    KwSNMPRequest2Controls* first = *lists.begin();
+    walksOnPress_.push_back({lists, walk ? std::move(walk) : [this, first] { ReadGroup(first); }});
+}
+
+bool TSettingsForm::WalkThenPress(const TListWalk& walk, TStatusBar* bar)
+{
+    const TControl* press = TControl::Clicking();
+    pressAfterWalk_.reset(new TPressAfterWalk{press && press->Owner() == this ? press->Name() : AnsiString(),
+                                              TShownInput(this), TRequests(walk.lists.begin(), walk.lists.end())});
+    ShowFormStatus(bar ? bar : statusBar_, TableReadAgainText);
+    walk.walk();
+    for (KwSNMPRequest2Controls* list : walk.lists)
+        if (Outstanding(list))
+            list->AfterCycleDone = [this, before = list->AfterCycleDone](KwSNMPRequest2Controls* done) {
+                done->AfterCycleDone = before;
+                if (before)
+                    before(done);
+                ListWalked();
+            };
+    ListWalked();  // a walk that ended at once
+    return false;
+}
+
+void TSettingsForm::ListWalked()
+{
+    if (!pressAfterWalk_ || AnyOutstanding(pressAfterWalk_->lists))
+        return;
+    for (const KwSNMPRequest2Controls* list : pressAfterWalk_->lists)
+        if (!list->WasRead()) {
+            pressAfterWalk_.reset();  // the walk has said its failure: nothing is written
+            return;
+        }
+    if (!pressAgain_) {
+        pressAgain_ = new TTimer(this);
+        pressAgain_->SetEnabled(false);
+        pressAgain_->SetInterval(1);
+        pressAgain_->OnTimer = [this](TObject*) {
+            pressAgain_->SetEnabled(false);
+            PressAgain();
+        };
     }
-    return true;
+    pressAgain_->SetEnabled(true);
+}
+
+void TSettingsForm::PressAgain()
+{
+    const std::unique_ptr<TPressAfterWalk> waiting = std::move(pressAfterWalk_);
+    auto* press = waiting && !waiting->press.IsEmpty() ? dynamic_cast<TControl*>(FindComponent(waiting->press)) : nullptr;
+    if (!press)
+        return;
+    waiting->shown.PutBack();
+    press->Click();
 }
 
 bool TSettingsForm::MaySave(std::initializer_list<const KwSNMPRequest2Controls*> requests,

@@ -40,16 +40,19 @@
 #include "KwSNMPRequest2Edits.h"
 #include "SaveVerdict.h"
 #include "SettingsForm.h"
+#include "ShownInput.h"
 #include "SwitchPutBack.h"
 #include "vcl.h"
 
 #include <initializer_list>
 #include <map>
+#include <memory>
 #include <vector>
 
 // What MaySave says when it refuses.
 extern const char* const TableBusyText;
 extern const char* const TableUnreadText;
+extern const char* const TableReadAgainText;
 
 struct TSaveGuardTexts {
     const char* NotRead;      // the group has not been read successfully yet
@@ -163,9 +166,17 @@ protected:
     // completed, whose rows give the keys a write uses. Refresh and page changes ask
     // MayReadTable: refused while one is outstanding. A refusal puts TableBusyText or
     // TableUnreadText in `bar` (the form's status bar when none is given) and sends
-    // nothing.
+    // nothing. A list the form reads again on a press (ReadAgainOnPress) is walked
+    // instead of refused.
     bool MayChangeTable(const TRequests& requests, TStatusBar* bar = nullptr);
     bool MayReadTable(const TRequests& requests, TStatusBar* bar = nullptr);
+    // Lists that no Refresh button of the form reads again, and how the form walks them
+    // (ReadGroup of the first when no `walk` is given). A table operation that finds one
+    // of them unread says TableReadAgainText and walks them; once every one is read,
+    // the button pressed is pressed again, the editor showing what it showed at the
+    // press (TShownInput). A walk that fails again says its failure, and the press ends
+    // there, having written nothing.
+    void ReadAgainOnPress(std::initializer_list<KwSNMPRequest2Controls*> lists, std::function<void()> walk = nullptr);
 
     // Writes the group from its bound controls; a table is walked again after a
     // successful write (WriteGroup), or not (WriteWithoutReread). WriteVariables sends
@@ -357,5 +368,24 @@ private:
     bool readFailed_ = false;
     AnsiString readFailure_;
     std::map<const KwSNMPRequest2Controls*, AnsiString> failedReads_;  // by ReadGroup, until read
+
+    // ReadAgainOnPress's lists, and a press waiting for their walk: the pressed
+    // control's name, what the editor showed, the lists.
+    struct TListWalk {
+        std::vector<KwSNMPRequest2Controls*> lists;
+        std::function<void()> walk;
+    };
+    struct TPressAfterWalk {
+        AnsiString press;
+        TShownInput shown;
+        TRequests lists;
+    };
+    std::vector<TListWalk> walksOnPress_;
+    std::unique_ptr<TPressAfterWalk> pressAfterWalk_;
+    TTimer* pressAgain_ = nullptr;  // the press goes on from the event loop, after the walk's handlers
+    // Walks the lists for the press under way (MayChangeTable). Always false.
+    bool WalkThenPress(const TListWalk& walk, TStatusBar* bar);
+    void ListWalked();
+    void PressAgain();
     bool readFailuresSaid_ = false;  // SaysReadFailures
 };

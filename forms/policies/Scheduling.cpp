@@ -142,6 +142,7 @@ void TFM_Scheduling::FormCreate(TObject* Sender)
                                  CB_Wireless, CB_NodeStatus});
     RuleRequest->OnGetDone = GuardedDone([this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnRuleTableDone(S, E); });
     RuleRequest->OnSetDone = GuardedDone([this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnRuleSetDone(S, E); });
+    ReadAgainOnPress({RuleRequest});
     RuleRequest->Get();
 
     NodeStatusRequest = GroupRequest(schedulingNodeStatusVars, MVT_SV, 0, 10000, 0);
