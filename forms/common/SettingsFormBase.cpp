@@ -523,9 +523,9 @@ AnsiString TSettingsForm::WithUnsavedNote(const AnsiString& text)
     const AnsiString unsaved = Joined(Joined(StillUnsavedNote(this, names_, verdictUnsaved_), switchNote_), writtenBack_);
     if (readFailed)
         return NotReadAgainText(Joined(shownVerdict_, unsaved), text);
-    const bool saysMore = verdictKept_ == TVerdictKeep::Always ||
-                          (verdictKept_ == TVerdictKeep::WhenItSaysMore && !unsaved.IsEmpty());
-    if (readEnded && saysMore)
+    // A verdict kept through the read comes back; otherwise the read's own text says
+    // what the form shows now, followed by the note.
+    if (readEnded && verdictKept_ == TVerdictKeep::Always)
         return Joined(shownVerdict_, unsaved);
     return unsaved.IsEmpty() || text.Pos(unsaved) > 0 ? text : text + " " + unsaved;
 }
@@ -558,14 +558,14 @@ bool TSettingsForm::ReportSaveThroughReads(const AnsiString& ok, const AnsiStrin
 bool TSettingsForm::ReportWrite(const AnsiString& ok, const AnsiString& error, const AnsiString& progress)
 {
     const bool succeeded = SaveSucceeded();
-    ShowWriteVerdict(SaveVerdict(ok, error), succeeded ? TVerdictKeep::WhenItSaysMore : TVerdictKeep::Always,
+    ShowWriteVerdict(SaveVerdict(ok, error), succeeded ? TVerdictKeep::Never : TVerdictKeep::Always,
                      succeeded ? progress : AnsiString());
     return succeeded;
 }
 
 void TSettingsForm::ReportSaved(const AnsiString& ok, const AnsiString& progress)
 {
-    ShowWriteVerdict(SaveVerdict(ok, ok), TVerdictKeep::WhenItSaysMore, progress);
+    ShowWriteVerdict(SaveVerdict(ok, ok), TVerdictKeep::Never, progress);
 }
 
 void TSettingsForm::ShowWriteVerdict(const AnsiString& verdict, TVerdictKeep keep, const AnsiString& progress)

@@ -273,10 +273,10 @@ protected:
     static void KeepUnsavedThroughReads(std::initializer_list<KwSNMPRequest2Edits*> groups);
     // A table write (Add, Delete, activation) that ends in the table's re-read: the
     // verdict, or `progress` (the form's own text while the re-read is out) when one is
-    // given and every set succeeded; once the re-read succeeded, the read's own text,
-    // unless the verdict has more to say (a set failed, or a note: the verdict with its
-    // note as it stands after the read). A read that fails shows the verdict and the
-    // read's failure (NotReadAgainText).
+    // given and every set succeeded; once the re-read succeeded, the read's own text
+    // ("Get OK!") followed by the verdict's note as it stands after the read, unless a
+    // set failed: that verdict stays, with its note. A read that fails shows the verdict
+    // and the read's failure (NotReadAgainText).
     bool ReportWrite(const AnsiString& ok, const AnsiString& error, const AnsiString& progress = AnsiString());
     // ReportWrite for a write whose failure its request has shown already (shown once
     // the write's re-read is under way): `ok`, or `progress` when one is given.
@@ -352,7 +352,7 @@ private:
     AnsiString verdictHead_;   // the last verdict's own words ("Set OK!"), which begin its status
     AnsiString madeUnsaved_;   // its UnsavedNote
     // Whether a verdict outlives the reads its Save or write left outstanding.
-    enum class TVerdictKeep { Never, Always, WhenItSaysMore };
+    enum class TVerdictKeep { Never, Always };
     TVerdictKeep keepVerdict_ = TVerdictKeep::Never;  // the verdict about to be shown
     AnsiString shownVerdict_;  // the verdict once shown (without its note), while the Save's reads report
     TVerdictKeep verdictKept_ = TVerdictKeep::Never;  // the shown one
