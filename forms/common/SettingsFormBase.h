@@ -164,10 +164,10 @@ protected:
     // MayChangeTable with the request that walks the table first and the requests that
     // write it after: refused while any of them is outstanding, and until the walk has
     // completed, whose rows give the keys a write uses. Refresh and page changes ask
-    // MayReadTable: refused while one is outstanding. A refusal puts TableBusyText or
-    // TableUnreadText in `bar` (the form's status bar when none is given) and sends
-    // nothing. A list the form reads again on a press (ReadAgainOnPress) is walked
-    // instead of refused.
+    // MayReadTable: refused while one is outstanding, or while a press waits for the
+    // walk of ReadAgainOnPress. A refusal puts TableBusyText or TableUnreadText in `bar`
+    // (the form's status bar when none is given) and sends nothing. A list the form
+    // reads again on a press (ReadAgainOnPress) is walked instead of refused.
     bool MayChangeTable(const TRequests& requests, TStatusBar* bar = nullptr);
     bool MayReadTable(const TRequests& requests, TStatusBar* bar = nullptr);
     // Lists that no Refresh button of the form reads again, and how the form walks them
@@ -323,6 +323,25 @@ private:
 
     std::function<void(const TForm*)> forget_;
     std::vector<const KwSNMPRequest2Controls*> closeHolders_;
+    // ReadAgainOnPress's lists, and a press waiting for their walk: the pressed
+    // control's name, what the editor showed, the lists.
+    struct TListWalk {
+        std::vector<KwSNMPRequest2Controls*> lists;
+        std::function<void()> walk;
+    };
+    struct TPressAfterWalk {
+        AnsiString press;
+        TShownInput shown;
+        TRequests lists;
+    };
+    std::vector<TListWalk> walksOnPress_;
+    std::unique_ptr<TPressAfterWalk> pressAfterWalk_;
+    TTimer* pressAgain_ = nullptr;  // the press goes on from the event loop, after the walk's handlers
+    // Walks the lists for the press under way (MayChangeTable). Always false.
+    bool WalkThenPress(const TListWalk& walk, TStatusBar* bar);
+    void ListWalked();
+    void PressAgain();
+
     // Appends the note of the kept controls to the status, unless it is there already.
     void AppendKeptNote();
 
@@ -368,24 +387,5 @@ private:
     bool readFailed_ = false;
     AnsiString readFailure_;
     std::map<const KwSNMPRequest2Controls*, AnsiString> failedReads_;  // by ReadGroup, until read
-
-    // ReadAgainOnPress's lists, and a press waiting for their walk: the pressed
-    // control's name, what the editor showed, the lists.
-    struct TListWalk {
-        std::vector<KwSNMPRequest2Controls*> lists;
-        std::function<void()> walk;
-    };
-    struct TPressAfterWalk {
-        AnsiString press;
-        TShownInput shown;
-        TRequests lists;
-    };
-    std::vector<TListWalk> walksOnPress_;
-    std::unique_ptr<TPressAfterWalk> pressAfterWalk_;
-    TTimer* pressAgain_ = nullptr;  // the press goes on from the event loop, after the walk's handlers
-    // Walks the lists for the press under way (MayChangeTable). Always false.
-    bool WalkThenPress(const TListWalk& walk, TStatusBar* bar);
-    void ListWalked();
-    void PressAgain();
     bool readFailuresSaid_ = false;  // SaysReadFailures
 };
