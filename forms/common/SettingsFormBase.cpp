@@ -4,6 +4,7 @@
 
 #include "ComCtrls.h"
 #include "EarlierSets.h"
+#include "ExtCtrls.h"
 #include "KwReadSequence.h"
 #include "SetContents.h"
 
@@ -192,22 +193,82 @@ bool TSettingsForm::MayReadTable(const TRequests& requests, TStatusBar* bar)
     for (const KwSNMPRequest2Controls* request : requests)
         if (!request)
             return false;  // the form's creation failed before its requests existed
-    if (AnyOutstanding(requests)) {
+    if (AnyOutstanding(requests) || pressAfterWalk_) {  // a press waits for its lists' walk
         ShowFormStatus(bar ? bar : statusBar_, TableBusyText);
         return false;
     }
     return true;
 }
 
+const char* const TableReadAgainText = "Reading the list from the device again first...";
+
 bool TSettingsForm::MayChangeTable(const TRequests& requests, TStatusBar* bar)
 {
     if (!MayReadTable(requests, bar))
         return false;
-    if (!requests.empty() && !GroupRead(requests.front())) {
-        ShowFormStatus(bar ? bar : statusBar_, TableUnreadText);
-        return false;
+    if (requests.empty() || GroupRead(requests.front()))
+        return true;
+    for (const TListWalk& walk : walksOnPress_)
+        if (std::count(walk.lists.begin(), walk.lists.end(), requests.front()))
+            return WalkThenPress(walk, bar);
+    ShowFormStatus(bar ? bar : statusBar_, TableUnreadText);
+    return false;
+}
+
+void TSettingsForm::ReadAgainOnPress(std::initializer_list<KwSNMPRequest2Controls*> lists, std::function<void()> walk)
+{
+    KwSNMPRequest2Controls* first = *lists.begin();
+    walksOnPress_.push_back({lists, walk ? std::move(walk) : [this, first] { ReadGroup(first); }});
+}
+
+bool TSettingsForm::WalkThenPress(const TListWalk& walk, TStatusBar* bar)
+{
+    const TControl* press = TControl::Clicking();
+    pressAfterWalk_.reset(new TPressAfterWalk{press && press->Owner() == this ? press->Name() : AnsiString(),
+                                              TShownInput(this), TRequests(walk.lists.begin(), walk.lists.end())});
+    ShowFormStatus(bar ? bar : statusBar_, TableReadAgainText);
+    walk.walk();
+    for (KwSNMPRequest2Controls* list : walk.lists)
+        if (Outstanding(list))
+            list->AfterCycleDone = [this, before = list->AfterCycleDone](KwSNMPRequest2Controls* done) {
+                done->AfterCycleDone = before;
+                if (before)
+                    before(done);
+                ListWalked();
+            };
+    ListWalked();  // a walk that ended at once
+    return false;
+}
+
+void TSettingsForm::ListWalked()
+{
+    if (!pressAfterWalk_ || AnyOutstanding(pressAfterWalk_->lists))
+        return;
+    for (const KwSNMPRequest2Controls* list : pressAfterWalk_->lists)
+        if (!list->WasRead()) {
+            pressAfterWalk_.reset();  // the walk has said its failure: nothing is written
+            return;
+        }
+    if (!pressAgain_) {
+        pressAgain_ = new TTimer(this);
+        pressAgain_->SetEnabled(false);
+        pressAgain_->SetInterval(1);
+        pressAgain_->OnTimer = [this](TObject*) {
+            pressAgain_->SetEnabled(false);
+            PressAgain();
+        };
     }
-    return true;
+    pressAgain_->SetEnabled(true);
+}
+
+void TSettingsForm::PressAgain()
+{
+    const std::unique_ptr<TPressAfterWalk> waiting = std::move(pressAfterWalk_);
+    auto* press = waiting && !waiting->press.IsEmpty() ? dynamic_cast<TControl*>(FindComponent(waiting->press)) : nullptr;
+    if (!press)
+        return;
+    waiting->shown.PutBack();
+    press->Click();
 }
 
 bool TSettingsForm::MaySave(std::initializer_list<const KwSNMPRequest2Controls*> requests,
@@ -485,9 +546,9 @@ AnsiString TSettingsForm::WithUnsavedNote(const AnsiString& text)
     const AnsiString unsaved = Joined(Joined(StillUnsavedNote(this, names_, verdictUnsaved_), switchNote_), writtenBack_);
     if (readFailed)
         return NotReadAgainText(Joined(shownVerdict_, unsaved), text);
-    const bool saysMore = verdictKept_ == TVerdictKeep::Always ||
-                          (verdictKept_ == TVerdictKeep::WhenItSaysMore && !unsaved.IsEmpty());
-    if (readEnded && saysMore)
+    // A verdict kept through the read comes back; otherwise the read's own text says
+    // what the form shows now, followed by the note.
+    if (readEnded && verdictKept_ == TVerdictKeep::Always)
         return Joined(shownVerdict_, unsaved);
     return unsaved.IsEmpty() || text.Pos(unsaved) > 0 ? text : text + " " + unsaved;
 }
@@ -520,14 +581,14 @@ bool TSettingsForm::ReportSaveThroughReads(const AnsiString& ok, const AnsiStrin
 bool TSettingsForm::ReportWrite(const AnsiString& ok, const AnsiString& error, const AnsiString& progress)
 {
     const bool succeeded = SaveSucceeded();
-    ShowWriteVerdict(SaveVerdict(ok, error), succeeded ? TVerdictKeep::WhenItSaysMore : TVerdictKeep::Always,
+    ShowWriteVerdict(SaveVerdict(ok, error), succeeded ? TVerdictKeep::Never : TVerdictKeep::Always,
                      succeeded ? progress : AnsiString());
     return succeeded;
 }
 
 void TSettingsForm::ReportSaved(const AnsiString& ok, const AnsiString& progress)
 {
-    ShowWriteVerdict(SaveVerdict(ok, ok), TVerdictKeep::WhenItSaysMore, progress);
+    ShowWriteVerdict(SaveVerdict(ok, ok), TVerdictKeep::Never, progress);
 }
 
 void TSettingsForm::ShowWriteVerdict(const AnsiString& verdict, TVerdictKeep keep, const AnsiString& progress)

@@ -40,16 +40,19 @@
 #include "KwSNMPRequest2Edits.h"
 #include "SaveVerdict.h"
 #include "SettingsForm.h"
+#include "ShownInput.h"
 #include "SwitchPutBack.h"
 #include "vcl.h"
 
 #include <initializer_list>
 #include <map>
+#include <memory>
 #include <vector>
 
 // What MaySave says when it refuses.
 extern const char* const TableBusyText;
 extern const char* const TableUnreadText;
+extern const char* const TableReadAgainText;
 
 struct TSaveGuardTexts {
     const char* NotRead;      // the group has not been read successfully yet
@@ -169,11 +172,19 @@ protected:
     // MayChangeTable with the request that walks the table first and the requests that
     // write it after: refused while any of them is outstanding, and until the walk has
     // completed, whose rows give the keys a write uses. Refresh and page changes ask
-    // MayReadTable: refused while one is outstanding. A refusal puts TableBusyText or
-    // TableUnreadText in `bar` (the form's status bar when none is given) and sends
-    // nothing.
+    // MayReadTable: refused while one is outstanding, or while a press waits for the
+    // walk of ReadAgainOnPress. A refusal puts TableBusyText or TableUnreadText in `bar`
+    // (the form's status bar when none is given) and sends nothing. A list the form
+    // reads again on a press (ReadAgainOnPress) is walked instead of refused.
     bool MayChangeTable(const TRequests& requests, TStatusBar* bar = nullptr);
     bool MayReadTable(const TRequests& requests, TStatusBar* bar = nullptr);
+    // Lists that no Refresh button of the form reads again, and how the form walks them
+    // (ReadGroup of the first when no `walk` is given). A table operation that finds one
+    // of them unread says TableReadAgainText and walks them; once every one is read,
+    // the button pressed is pressed again, the editor showing what it showed at the
+    // press (TShownInput). A walk that fails again says its failure, and the press ends
+    // there, having written nothing.
+    void ReadAgainOnPress(std::initializer_list<KwSNMPRequest2Controls*> lists, std::function<void()> walk = nullptr);
 
     // Writes the group from its bound controls; a table is walked again after a
     // successful write (WriteGroup), or not (WriteWithoutReread). WriteVariables sends
@@ -281,10 +292,10 @@ protected:
     static void KeepUnsavedThroughReads(std::initializer_list<KwSNMPRequest2Edits*> groups);
     // A table write (Add, Delete, activation) that ends in the table's re-read: the
     // verdict, or `progress` (the form's own text while the re-read is out) when one is
-    // given and every set succeeded; once the re-read succeeded, the read's own text,
-    // unless the verdict has more to say (a set failed, or a note: the verdict with its
-    // note as it stands after the read). A read that fails shows the verdict and the
-    // read's failure (NotReadAgainText).
+    // given and every set succeeded; once the re-read succeeded, the read's own text
+    // ("Get OK!") followed by the verdict's note as it stands after the read, unless a
+    // set failed: that verdict stays, with its note. A read that fails shows the verdict
+    // and the read's failure (NotReadAgainText).
     bool ReportWrite(const AnsiString& ok, const AnsiString& error, const AnsiString& progress = AnsiString());
     // ReportWrite for a write whose failure its request has shown already (shown once
     // the write's re-read is under way): `ok`, or `progress` when one is given.
@@ -331,6 +342,25 @@ private:
 
     std::function<void(const TForm*)> forget_;
     std::vector<const KwSNMPRequest2Controls*> closeHolders_;
+    // ReadAgainOnPress's lists, and a press waiting for their walk: the pressed
+    // control's name, what the editor showed, the lists.
+    struct TListWalk {
+        std::vector<KwSNMPRequest2Controls*> lists;
+        std::function<void()> walk;
+    };
+    struct TPressAfterWalk {
+        AnsiString press;
+        TShownInput shown;
+        TRequests lists;
+    };
+    std::vector<TListWalk> walksOnPress_;
+    std::unique_ptr<TPressAfterWalk> pressAfterWalk_;
+    TTimer* pressAgain_ = nullptr;  // the press goes on from the event loop, after the walk's handlers
+    // Walks the lists for the press under way (MayChangeTable). Always false.
+    bool WalkThenPress(const TListWalk& walk, TStatusBar* bar);
+    void ListWalked();
+    void PressAgain();
+
     // Appends the note of the kept controls to the status, unless it is there already.
     void AppendKeptNote();
 
@@ -364,7 +394,7 @@ private:
     AnsiString verdictHead_;   // the last verdict's own words ("Set OK!"), which begin its status
     AnsiString madeUnsaved_;   // its UnsavedNote
     // Whether a verdict outlives the reads its Save or write left outstanding.
-    enum class TVerdictKeep { Never, Always, WhenItSaysMore };
+    enum class TVerdictKeep { Never, Always };
     TVerdictKeep keepVerdict_ = TVerdictKeep::Never;  // the verdict about to be shown
     AnsiString shownVerdict_;  // the verdict once shown (without its note), while the Save's reads report
     TVerdictKeep verdictKept_ = TVerdictKeep::Never;  // the shown one

@@ -36,6 +36,7 @@ KwSNMPRequest2Edits* TRouterRuleForm::RuleTableRequest(const KwSNMPVar* vars, in
     ruleRequest_->ShowsRowsIn(rows_->Shown());
     ruleRequest_->BindLabel(0, LA_Index);
     ruleRequest_->OnGetDone = readDone;
+    ReadAgainOnPress({ruleRequest_});
     return ruleRequest_;
 }
 

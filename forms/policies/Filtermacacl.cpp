@@ -157,6 +157,7 @@ void TFM_FilterMACACL::FormCreate(TObject* Sender)
     VisibleListRequest = GroupRequest<New_req2Edit>(dot11MacAccessControlListIndexVars, MVT_UMV, 1, 10000, 1);
     VisibleListRequest->BindListView(LV_UerMACAddress, false);
     VisibleListRequest->OnGetDone = listGetDone;
+    ReadAgainOnPress({HiddenListRequest, VisibleListRequest}, [this] { ReadLists(); });
 
     Bt_Del->SetEnabled(false);
     Bt_Apply->SetEnabled(false);

@@ -124,6 +124,7 @@ void TFM_QosSetting::FormCreate(TObject* Sender)
         RulesRequest->BindFormat(6 + i, "%s", columns[i]);
     RulesRequest->OnGetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { RulesGetDone(S, E); };
     RulesRequest->OnSetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { RulesSetDone(S, E); };
+    ReadAgainOnPress({RulesRequest}, [this] { WalkRules(); });
     WalkRules();
 }
 

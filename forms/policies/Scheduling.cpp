@@ -142,6 +142,7 @@ void TFM_Scheduling::FormCreate(TObject* Sender)
                                  CB_Wireless, CB_NodeStatus});
     RuleRequest->OnGetDone = GuardedDone([this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnRuleTableDone(S, E); });
     RuleRequest->OnSetDone = GuardedDone([this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnRuleSetDone(S, E); });
+    ReadAgainOnPress({RuleRequest});
     RuleRequest->Get();
 
     NodeStatusRequest = GroupRequest(schedulingNodeStatusVars, MVT_SV, 0, 10000, 0);
@@ -451,7 +452,7 @@ void TFM_Scheduling::OnRuleSetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& 
     // The set's re-read of the table follows and ends in OnRuleTableDone. An activation
     // is Save's: reported as the add of the rule's node status once the switch and
     // every node status were written too, and so it stays after that read.
-    // Once read, the table's "Get OK!" stands unless the verdict says more.
+    // Once read, the table's "Get OK!" stands, with the verdict's note, unless a set failed.
     if (kind == RuleWrite::Add || (kind == RuleWrite::Activate && statusWritten_))
         ReportWrite("Add OK!", "Set Error!");
     else if (kind == RuleWrite::Activate)
@@ -542,7 +543,7 @@ void TFM_Scheduling::Btn_ApplyClick(TObject* Sender)
         return;
     }
     RuleRequest->Get();
-    ReportSaveThroughReads("Set OK!", "Set Error!");
+    ReportWrite("Set OK!", "Set Error!");
 }
 
 void TFM_Scheduling::Btn_DelClick(TObject* Sender)

@@ -111,14 +111,14 @@ void TFM_VlanSetting::OnVlanListDone(KwSNMPRequest2Controls*, KwSNMPError& Error
 
 void TFM_VlanSetting::OnVlanSetDone(KwSNMPRequest2Controls*, KwSNMPError& Error)
 {
-    // After a success the library reads the table again (OnVlanListDone); a group's
-    // Save keeps its verdict through that read.
+    // After a success the library reads the table again (OnVlanListDone), whose
+    // "Get OK!" then stands, with the verdict's note.
     const bool saving = savingGroup_;
     savingGroup_ = false;
     if (Error.Code != 0)
         ShowStatus(Error.Message);
     else if (saving)
-        ReportSaveThroughReads("Set OK!", "Set Error!");
+        ReportWrite("Set OK!", "Set Error!");
     else
         ReportSaved("Delete OK!", "Get OK!");
 }

@@ -334,6 +334,7 @@ void TFM_MultiSSIDNewForm::FormCreate(TObject* Sender)
     TableRequest->OnBeforeGet = [this] { rowColumns_ = TableRequest->ColumnVariables(); };
     TableRequest->OnGetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { MssidGetDone(S, E); };
     TableRequest->OnSetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { MssidSetDone(S, E); };
+    ReadAgainOnPress({TableRequest});
     if (ReadFailed())
         ShowStatus(ReadFailureText("Get Fail!"));
     ReadGroup(TableRequest);

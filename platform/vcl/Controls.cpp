@@ -537,7 +537,17 @@ void TControl::Invalidate()
         widget_->update();
 }
 
-void TControl::Click() { Fire(OnClick); }
+TControl* TControl::clicking_ = nullptr;
+
+void TControl::Click()
+{
+    struct TClickScope {
+        TControl* outer;
+        ~TClickScope() { clicking_ = outer; }
+    } scope{clicking_};
+    clicking_ = this;
+    Fire(OnClick);
+}
 
 // --- TWinControl -----------------------------------------------------------------
 

@@ -228,7 +228,7 @@ TEST_P(ScheduleForm, SaveAfterClearActivatesNoRule)
         EXPECT_EQ(form.User_ListView->Selected(), nullptr);
         EXPECT_EQ(form.ActiveRow, 1);  // the device's active rule is marked again
         form.Btn_Apply->Click();
-        ASSERT_TRUE(SaveRead(form, "Set OK!"));
+        ASSERT_TRUE(SaveRead(form, "Get OK!"));
         EXPECT_EQ(SetBindings(Sets()), std::vector<std::string>{Switch + " INTEGER 1"});
     });
     EXPECT_EQ(DeviceValue(NodeStatus(3)), "INTEGER 0");
@@ -259,7 +259,7 @@ TEST_P(ScheduleForm, SaveNamesATypedRuleItDidNotWriteAlsoAfterItsReRead)
     Run([&](TFM_Scheduling& form) {
         vka_test::Type(form.Ed_ScheduleName, "Lunch");
         form.Btn_Apply->Click();
-        EXPECT_TRUE(SaveRead(form, "Set OK! Not saved: Name.")) << StatusText(form.StatusBar);
+        EXPECT_TRUE(SaveRead(form, "Get OK! Not saved: Name.")) << StatusText(form.StatusBar);
     });
     ASSERT_TRUE(devsim.SetValue(Switch, "INTEGER", "0"));
     Run([&](TFM_Scheduling& form) {
@@ -267,11 +267,11 @@ TEST_P(ScheduleForm, SaveNamesATypedRuleItDidNotWriteAlsoAfterItsReRead)
         FillEditor(form, "Lab", "7", "5", "17", "30");
         form.CheckBox_Mon->SetChecked(true);
         form.Btn_Add->Click();
-        EXPECT_TRUE(SaveRead(form, "Add OK! Not saved: Scheduling Enable.")) << StatusText(form.StatusBar);
+        EXPECT_TRUE(SaveRead(form, "Get OK! Not saved: Scheduling Enable.")) << StatusText(form.StatusBar);
         ClickRow(form.User_ListView, 0);
         dialogs.Answer(DialogButton::Ok);
         form.Btn_Del->Click();
-        EXPECT_TRUE(SaveRead(form, "Delete OK! Not saved: Scheduling Enable.")) << StatusText(form.StatusBar);
+        EXPECT_TRUE(SaveRead(form, "Get OK! Not saved: Scheduling Enable.")) << StatusText(form.StatusBar);
         EXPECT_TRUE(form.CheckBox_SchEnable->Checked());
         EXPECT_TRUE(form.Ed_ScheduleName->Enabled());
     });

@@ -211,7 +211,7 @@ TEST_P(VlanForm, AddRefusesBadAndTakenVidsAndWritesANewGroupIntoTheFirstFreeRow)
         ClearStatus(form);
         form.AddButton->Click();
         ASSERT_TRUE(WaitForSets(1));
-        ASSERT_TRUE(WaitForSaveRead(form, "Set OK!"));
+        ASSERT_TRUE(WaitForSaveRead(form, "Get OK!"));
         EXPECT_EQ(dialogs.Count(), 0);
         ASSERT_EQ(form.LV_VlanListUser->Items()->Count(), 3);
     });
@@ -250,7 +250,7 @@ TEST_P(VlanForm, EditThenSaveWritesTheGroupToItsOwnRow)
         ClearStatus(form);
         form.AddButton->Click();
         ASSERT_TRUE(WaitForSets(1));
-        ASSERT_TRUE(WaitForSaveRead(form, "Set OK!"));
+        ASSERT_TRUE(WaitForSaveRead(form, "Get OK!"));
         EXPECT_EQ(form.EditMode, 0);  // the read ends the edit
         EXPECT_EQ(form.LV_VlanListUser->Items()->Count(), 2);
         EXPECT_EQ(dialogs.Count(), 0);
@@ -264,7 +264,7 @@ TEST_P(VlanForm, EditThenSaveWritesTheGroupToItsOwnRow)
         ClearStatus(form);
         form.AddButton->Click();
         ASSERT_TRUE(WaitForSets(2));
-        ASSERT_TRUE(WaitForSaveRead(form, "Set OK!"));
+        ASSERT_TRUE(WaitForSaveRead(form, "Get OK!"));
     });
     ASSERT_EQ(Sets().size(), 2u);
     EXPECT_EQ(JournalOids(Sets()[0]), GroupRowOids(row));
@@ -310,7 +310,7 @@ TEST_P(VlanForm, DeleteFreesTheChosenGroupsRowAndAFailedOneKeepsIt)
             ClearStatus(form);
             form.AddButton->Click();
             ASSERT_TRUE(WaitForSets(2));
-            ASSERT_TRUE(WaitForSaveRead(form, "Set OK!"));
+            ASSERT_TRUE(WaitForSaveRead(form, "Get OK!"));
             EXPECT_EQ(form.LV_VlanListUser->Items()->Count(), 3);
         });
         ASSERT_EQ(Sets().size(), refused ? 2u : 1u);
@@ -340,7 +340,7 @@ TEST_P(VlanForm, OnTheDefaultTableAGroupIsAddedAlsoAfterADelete)
             vka_test::Type(form.Ed_VlanName, name);
             ClearStatus(form);
             ASSERT_TRUE(vka_test::Press(form.AddButton));
-            ASSERT_TRUE(WaitForSaveRead(form, "Set OK!")) << dialogs.Last().Text;
+            ASSERT_TRUE(WaitForSaveRead(form, "Get OK!")) << dialogs.Last().Text;
             ShowPage(form, form.TabSheet_VlanList);
         };
         add("20", "guest");
