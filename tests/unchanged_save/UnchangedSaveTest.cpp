@@ -1251,6 +1251,9 @@ const std::vector<TableWrite>& TableWrites()
         // Every form's Add.
         {"MACFilter1", "Btn_Add", {IntegerLine(DeviceOid("3.2.2.1.1.1.1"), 1)}, Typing({{"Edt_MACAddress", "", "001122334466", ""}}, true), {DeviceOid("3.2.2.")}},
         {"tAdmin2", "Btn_Add", {IntegerLine(DeviceOid("4.10.1.1.0"), 2)}, Typing({{"Ed_FromIP", "", "192.168.1.20", ""}, {"Ed_ToIP", "", "192.168.1.30", ""}}, true), {DeviceOid("4.10.1.")}},
+        {"AdvancePortForwarding1", "Btn_Add", {},
+         Typing({{"Edt_Name", "", "web", ""}, {"Edt_IPAddr", "", "192.168.1.20", ""}, {"Edt_PubPortRangeStart", "", "80", ""}}, true),
+         {DeviceOid("3.1.1.")}},
         // A further SSID added over a client: the access point's mode goes first.
         {"Ad_MultiSSID", "AddButton", {IntegerLine(ApMode, 4)},
          [](TForm* form) {
