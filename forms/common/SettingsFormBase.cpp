@@ -410,7 +410,13 @@ bool TSettingsForm::SaveSucceeded() const
 TCarried TSettingsForm::Carried() const
 {
     TCarried carried = switchTurns_.TurnedThroughOthers();
-    carried.insert(filledFromTyping_.begin(), filledFromTyping_.end());
+    std::set<const TControl*> typed;
+    for (const KwSNMPRequest2Edits* request : BoundRequests(this))
+        for (const KwControlBinding* binding : request->UserChangedBindings())
+            typed.insert(binding->Controls.begin(), binding->Controls.end());
+    for (const auto& [filled, from] : filledFrom_)
+        if (std::any_of(from.begin(), from.end(), [&](const TControl* each) { return typed.count(each) > 0; }))
+            carried.insert(filled);
     return carried;
 }
 

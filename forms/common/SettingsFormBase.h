@@ -273,10 +273,10 @@ protected:
     {
         switchTurns_.TurnedThrough(hidden, std::move(through));
     }
-    // The form fills `control` from what the user types elsewhere (the end of a range
-    // from its start): what it shows and no set wrote is the user's change, named as not
-    // saved by its caption (UnsavedNote).
-    void FilledFromTyping(const TControl* control) { filledFromTyping_.insert(control); }
+    // The form fills `control` from what the user types in `from` (the end of a range
+    // from its start): while the user's change of one of them is unsaved, what it shows
+    // and no set wrote is the user's change too, named as not saved (UnsavedNote).
+    void FilledFrom(const TControl* control, std::vector<const TControl*> from) { filledFrom_[control] = std::move(from); }
     // The switch follows the form while it is open (written as the user turns it) and
     // is given back at the form's close: a Save taken in part leaves it, and says that
     // it is in effect over the refused setting until the form closes.
@@ -381,8 +381,8 @@ private:
     TSwitchItems switchesBefore_;  // the device's switches when the Save began
     AnsiString switchNote_;        // what the Save did about them (KeepSwitchesAsTheDeviceHadThem)
     std::set<const TControl*> followWhileOpen_;
-    std::set<const TControl*> filledFromTyping_;
-    // What a Save sets from the user's controls (TurnedThrough, FilledFromTyping).
+    std::map<const TControl*, std::vector<const TControl*>> filledFrom_;
+    // What a Save sets from the user's controls (TurnedThrough, FilledFrom).
     TCarried Carried() const;
     std::map<const TControl*, TEarlierSets*> switchedOff_;  // SwitchesOffFor
     TReach settledReach_;  // what the user reached while the switches showed the device's items
