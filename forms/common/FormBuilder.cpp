@@ -1,5 +1,8 @@
 #include "FormBuilder.h"
 
+#include <algorithm>
+#include <cctype>
+#include <string>
 #include <vector>
 
 TComponent* TFormBuilder::Owner() const
@@ -13,7 +16,9 @@ TLabel* TFormBuilder::Label(const char* name, const char* caption, int left, int
 {
     TLabel* label = Add<TLabel>(name, left, top, width > 0 ? width : 120, 17);
     label->SetCaption(caption);
-    *caption_ = label;
+    // A sign between two controls (the "~" of a range) names neither.
+    const std::string text = caption;
+    *caption_ = std::any_of(text.begin(), text.end(), [](unsigned char c) { return std::isalnum(c); }) ? label : nullptr;
     return label;
 }
 

@@ -407,6 +407,19 @@ bool TSettingsForm::SaveSucceeded() const
     return true;
 }
 
+TCarried TSettingsForm::Carried() const
+{
+    TCarried carried = switchTurns_.TurnedThroughOthers();
+    std::set<const TControl*> typed;
+    for (const KwSNMPRequest2Edits* request : BoundRequests(this))
+        for (const KwControlBinding* binding : request->UserChangedBindings())
+            typed.insert(binding->Controls.begin(), binding->Controls.end());
+    for (const auto& [filled, from] : filledFrom_)
+        if (std::any_of(from.begin(), from.end(), [&](const TControl* each) { return typed.count(each) > 0; }))
+            carried.insert(filled);
+    return carried;
+}
+
 AnsiString TSettingsForm::SaveVerdict(const AnsiString& ok, const AnsiString& error)
 {
     if (!switchesBefore_.empty()) {
@@ -418,7 +431,7 @@ AnsiString TSettingsForm::SaveVerdict(const AnsiString& ok, const AnsiString& er
         NoteSettledReach();
     }
     switchesBefore_.clear();
-    AnsiString unsaved = UnsavedNote(this, names_, {}, switchTurns_.TurnedThroughOthers());
+    AnsiString unsaved = UnsavedNote(this, names_, {}, Carried());
     if (!switchNote_.IsEmpty())
         unsaved = unsaved.IsEmpty() ? switchNote_ : unsaved + " " + switchNote_;
     if (!writtenBack_.IsEmpty())
@@ -508,7 +521,7 @@ void TSettingsForm::VerdictShown(const AnsiString& verdict, const std::vector<co
 {
     shownVerdict_ = verdict.SubString(1, verdict.Length() - (madeUnsaved_.IsEmpty() ? 0 : madeUnsaved_.Length() + 1));
     verdictKept_ = keepVerdict_;
-    verdictUnsaved_ = UnsavedBindings(this, {}, switchTurns_.TurnedThroughOthers());
+    verdictUnsaved_ = UnsavedBindings(this, {}, Carried());
     madeVerdict_ = madeUnsaved_ = AnsiString();
     keepVerdict_ = TVerdictKeep::Never;
     saveReads_ = outstanding;

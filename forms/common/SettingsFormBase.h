@@ -273,6 +273,10 @@ protected:
     {
         switchTurns_.TurnedThrough(hidden, std::move(through));
     }
+    // The form fills `control` from what the user types in `from` (the end of a range
+    // from its start): while the user's change of one of them is unsaved, what it shows
+    // and no set wrote is the user's change too, named as not saved (UnsavedNote).
+    void FilledFrom(const TControl* control, std::vector<const TControl*> from) { filledFrom_[control] = std::move(from); }
     // The switch follows the form while it is open (written as the user turns it) and
     // is given back at the form's close: a Save taken in part leaves it, and says that
     // it is in effect over the refused setting until the form closes.
@@ -377,6 +381,9 @@ private:
     TSwitchItems switchesBefore_;  // the device's switches when the Save began
     AnsiString switchNote_;        // what the Save did about them (KeepSwitchesAsTheDeviceHadThem)
     std::set<const TControl*> followWhileOpen_;
+    std::map<const TControl*, std::vector<const TControl*>> filledFrom_;
+    // What a Save sets from the user's controls (TurnedThrough, FilledFrom).
+    TCarried Carried() const;
     std::map<const TControl*, TEarlierSets*> switchedOff_;  // SwitchesOffFor
     TReach settledReach_;  // what the user reached while the switches showed the device's items
     TSwitchTurns switchTurns_{this, [this] { return ReachedSettings(this); }};

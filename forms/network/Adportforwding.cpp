@@ -41,6 +41,9 @@ TFM_AdPortfwding::TFM_AdPortfwding(TComponent* Owner)
     build.Label("Lb_PriTilde", "~", 218, priTop + 4, 10);
     Edt_PriPortRangeEnd = build.Edit("Edt_PriPortRangeEnd", 232, priTop, 60, 5);
     Edt_PriPortRangeEnd->SetEnabled(false);  // computed from the other three
+    FilledFrom(Edt_PubPortRangeEnd, {Edt_PubPortRangeStart});
+    FilledFrom(Edt_PriPortRangeStart, {Edt_PubPortRangeStart});
+    FilledFrom(Edt_PriPortRangeEnd, {Edt_PubPortRangeStart, Edt_PubPortRangeEnd, Edt_PriPortRangeStart});
     CB_TraType = rows.Combo("Lb_TraType", "Traffic Type", "CB_TraType");
     Edt_PubPortRangeStart->OnChange = [this](TObject* S) { Edt_PubPortRangeStartChange(S); };
     Edt_PubPortRangeEnd->OnChange = [this](TObject* S) { Edt_PubPortRangeEndChange(S); };

@@ -67,6 +67,9 @@ TFM_QosSetting::TFM_QosSetting(TComponent* Owner)
     build.Label("Lb_Host2Port", "Host 2 Port Range", 16, 234);
     Ed_PortFrom2 = build.Edit("Ed_PortFrom2", 150, 230, 60);
     Ed_PortTo2 = build.Edit("Ed_PortTo2", 290, 230, 60);
+    // An end left empty takes its start (CheckRule).
+    for (const auto& [end, start] : {std::pair{Ed_IpTo1, Ed_IpFrom1}, {Ed_IpTo2, Ed_IpFrom2}, {Ed_PortTo1, Ed_PortFrom1}, {Ed_PortTo2, Ed_PortFrom2}})
+        FilledFrom(end, {start});
 
     Btn_Add = build.Button("Btn_Add", "Add", 380, 262, [this](TObject* S) { Btn_AddClick(S); });
     Btn_Del = build.Button("Btn_Del", "Delete", 460, 262, [this](TObject* S) { Btn_DelClick(S); });
@@ -158,7 +161,7 @@ void TFM_QosSetting::RulesSetDone(KwSNMPRequest2Controls*, KwSNMPError& Error)
     const bool saving = savingRule_;
     savingRule_ = false;
     if (Error.Code != 0) {
-        ShowStatus(Error.Message);
+        ReportSave("", Error.Message);  // names what the user typed and the device did not take
         return;
     }
     if (saving) {

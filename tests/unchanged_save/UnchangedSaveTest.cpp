@@ -1251,6 +1251,13 @@ const std::vector<TableWrite>& TableWrites()
         // Every form's Add.
         {"MACFilter1", "Btn_Add", {IntegerLine(DeviceOid("3.2.2.1.1.1.1"), 1)}, Typing({{"Edt_MACAddress", "", "001122334466", ""}}, true), {DeviceOid("3.2.2.")}},
         {"tAdmin2", "Btn_Add", {IntegerLine(DeviceOid("4.10.1.1.0"), 2)}, Typing({{"Ed_FromIP", "", "192.168.1.20", ""}, {"Ed_ToIP", "", "192.168.1.30", ""}}, true), {DeviceOid("4.10.1.")}},
+        {"AdvancePortForwarding1", "Btn_Add", {}, Typing({{"Edt_Name", "", "web", ""}, {"Edt_IPAddr", "", "192.168.1.20", ""}, {"Edt_PubPortRangeStart", "", "80", ""}}, true), {DeviceOid("3.1.1.")}},
+        {"QosSetting1", "Btn_Add", {IntegerLine(DeviceOid("3.3.6.1.0"), 1)}, Typing({{"Ed_QosName", "", "voip", ""}, {"Ed_IpFrom1", "", "192.168.1.20", ""}}, true), {DeviceOid("3.3.6.2.5.1.")}},
+        {"Scheduling1", "Btn_Add", {scheduleOn}, [](TForm* form) { Typing({{"Ed_ScheduleName", "", "night", ""}}, true)(form);
+             for (const char* box : {"CheckBox_Fri", "CheckBox_AllDay"}) Tick(FindControl<TCheckBox>(form, box), true); }, {DeviceOid("4.11.2.1.")}},
+        // A detected client added: the mode goes to Reject first, and stands on its own.
+        {"Mac1", "Btn_AddCli", {}, [](TForm* form) { auto* clients = FindControl<TListView>(form, "LV_ClientUser");
+             if (PumpUntil([&] { return clients->Items()->Count() > 0; })) ClickRow(clients, 0); }, {macMode, DeviceOid("2.1.3.3.3.3.1.2.")}, {macMode}},
         // A further SSID added over a client: the access point's mode goes first.
         {"Ad_MultiSSID", "AddButton", {IntegerLine(ApMode, 4)},
          [](TForm* form) {
