@@ -98,6 +98,8 @@ void TFM_Admin2::BuildManagerGroup(TFormBuilder& build)
     CheckBox_VID = in.Check("CheckBox_VID", "Limit Administrator VID", 12, 22, 180);
     CheckBox_VID->OnClick = [this](TObject* S) { CheckBox_VIDClick(S); };
     Ed_VID = in.Edit("Ed_VID", 200, 20, 60, 4);
+    // The range the VID's binding allows; anything else never reaches the device, and is emptied.
+    DeclareCheck(Ed_VID, NumberCheck(1, 4094, "The VID value range is 1~4094.", "Warning"));
     Ed_VID->SetAccessibleName(CheckBox_VID->Caption());
     CkBx_ManagerState = in.Check("CkBx_ManagerState", "Limit Administrator IP", 12, 50, 180);
     CkBx_ManagerState->OnClick = [this](TObject* S) { CkBx_ManagerStateClick(S); };
@@ -338,12 +340,8 @@ bool TFM_Admin2::IsValidUserName(const AnsiString& text)
 bool TFM_Admin2::CheckSaveInput()
 {
     if (CheckBox_VID->Checked() && VidEdited()) {
-        // The range the VID's binding allows, 1 to 4094; anything else never reaches the device.
-        const int vid = StrToIntDef(Ed_VID->Text(), 0);
-        if (Ed_VID->Text().IsEmpty() || vid < 1 || vid > 4094) {
-            Ed_VID->Clear();
-            return RefuseInput("The VID value range is 1~4094.", "Warning", Ed_VID);
-        }
+        if (!PassesCheck(Ed_VID))
+            return false;
     }
     if (Ed_OPwd->Text() != Ed_Pwd->Text())
         return RefuseInput("Please input the current password correctly!", "Warning");

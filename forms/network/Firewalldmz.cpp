@@ -35,6 +35,9 @@ TFM_FirewallDMZ::TFM_FirewallDMZ(TComponent* Owner)
     CBH_EableDMZ->OnClick = [this](TObject* S) { CBH_EableDMZClick(S); };
     build.Label("Lb_DMZIPAddr", "DMZ IP Address", 150, 14);
     Edt_DMZIPAddr = build.Edit("Edt_DMZIPAddr", 260, 10, 130);
+    // A host's address; an empty edit stays empty, a refused address is emptied.
+    DeclareCheck(Edt_DMZIPAddr, InTurn({FilledCheck("Please input valid IP address", "Warning"),
+                                        EditCheck(IsValidHostAddressText, "Please input valid IP address", "Waring", "")}));
     CB_EnableSPI = build.Check("CB_EnableSPI", "Enable SPI", 16, 40, 120);
 
     TFormRows left(build, TRowColumns{16, 150, 130, 28}, 72);
@@ -220,12 +223,8 @@ void TFM_FirewallDMZ::Btn_ApplyClick(TObject* Sender)
     if (!MaySave({DmzRequest, SpiRequest}, SaveGuard))
         return;
     if (CBH_EableDMZ->Checked()) {
-        if (Edt_DMZIPAddr->Text().IsEmpty())
-            return void(RefuseInput("Please input valid IP address", "Warning", Edt_DMZIPAddr));
-        if (!IsValidHostAddressText(Edt_DMZIPAddr->Text())) {
-            Edt_DMZIPAddr->SetText("");
-            return void(RefuseInput("Please input valid IP address", "Waring", Edt_DMZIPAddr));
-        }
+        if (!PassesCheck(Edt_DMZIPAddr))
+            return;
         MarkVars(DmzRequest, smSend, DmzAddressVar);
     } else {
         MarkVars(DmzRequest, smKeep, DmzAddressVar);  // only the status goes out

@@ -175,6 +175,13 @@ void TFM_MultiSSIDNewForm::BuildSettingsGroup(TFormBuilder& build)
     CB_Band = right.Combo("Lb_Band", "Band", "CB_Band");
     CB_Band->SetEnabled(false);
     Ed_SSID = left.Edit("Lb_SSID", "SSID", "Ed_SSID");
+    // Filled, not starting with a blank, of at most 32 characters; nothing is emptied.
+    DeclareCheck(Ed_SSID,
+                 InTurn({FilledCheck("Please input SSID!", "Warning"),
+                         EditCheck([](const AnsiString& text) { return text.IsEmpty() || text[1] != ' '; },
+                                   "The first character can't be blank!"),
+                         EditCheck([](const AnsiString& text) { return text.Length() <= 32; },
+                                   "The Max Length of SSID is 32!")}));
     CB_SsidBroadcast = right.Combo("Lb_SsidBroadcast", "SSID Visibility:", "CB_SsidBroadcast");
     CB_SecurityMode = left.Combo("Lb_SecurityMode", "Security:", "CB_SecurityMode");
     CB_MssidEncryption = right.Combo("Lb_MssidEncryption", "Encryption:", "CB_MssidEncryption");
@@ -851,18 +858,6 @@ bool TFM_MultiSSIDNewForm::SwitchedForFurtherSsids()
     return false;
 }
 
-bool TFM_MultiSSIDNewForm::CheckSsid()
-{
-    const AnsiString ssid = Ed_SSID->Text();
-    if (ssid.IsEmpty())
-        return RefuseInput("Please input SSID!", "Warning", Ed_SSID);
-    if (ssid[1] == ' ')
-        return RefuseInput("The first character can't be blank!", "Warning", Ed_SSID);
-    if (ssid.Length() > 32)
-        return RefuseInput("The Max Length of SSID is 32!", "Warning", Ed_SSID);
-    return true;
-}
-
 bool TFM_MultiSSIDNewForm::CheckDuplicateSSID()
 {
     const int selectedIndex = CB_Index->ItemIndex() + 1;
@@ -949,7 +944,7 @@ void TFM_MultiSSIDNewForm::WarnSharedKey()
 
 bool TFM_MultiSSIDNewForm::CheckEntry()
 {
-    if (IfEnabMuSSID->Checked() && !CheckSsid())
+    if (IfEnabMuSSID->Checked() && !PassesCheck(Ed_SSID))
         return false;
     if (!CheckDuplicateSSID())
         return false;

@@ -139,7 +139,6 @@ private:
     // (with "Save Fail!") when the device refused it and nothing more may be written.
     bool SwitchedForFurtherSsids();
     bool CheckEntry();
-    bool CheckSsid();
     bool CheckDuplicateSSID();
     bool CheckInterval();
     bool CheckWepKeyLength();

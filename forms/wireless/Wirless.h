@@ -277,7 +277,7 @@ public:
     // What the device holds of a security edit as far as the form knows.
     AnsiString DeviceSecurityText(const TEdit* edit) const { return deviceSecurity_.DeviceText(edit); }
     bool CheckHexKeyText(TEdit* edit);
-    bool CheckSsidAndWdsPeers();
+    bool CheckWdsPeers();
     bool CheckDuplicateRemoteMacs();
     void DeclareChecks();
     void WarnOfSharedKey();

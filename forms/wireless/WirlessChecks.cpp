@@ -108,12 +108,8 @@ bool TFM_Wirless::CheckDefaultKey(int key)
     return true;
 }
 
-bool TFM_Wirless::CheckSsidAndWdsPeers()
+bool TFM_Wirless::CheckWdsPeers()
 {
-    if (Ed_SSID->Text().IsEmpty())
-        return RefuseInput("Please input the SSID.", "Warning", Ed_SSID);
-    if (Ed_SSID->Text()[1] == ' ')
-        return RefuseInput("The first character can't be blank.", "Error", Ed_SSID);
     if (RestrictedCase())
         return true;
     const TWirelessMode mode = Mode();
@@ -141,6 +137,13 @@ bool TFM_Wirless::CheckDuplicateRemoteMacs()
 
 void TFM_Wirless::DeclareChecks()
 {
+    // The SSID: at most 32 characters, filled, not starting with a blank, of ASCII only.
+    DeclareCheck(Ed_SSID, InTurn({EditCheck([](const AnsiString& text) { return text.Length() <= 32; },
+                                            "The Max Length of SSID is 32.!"),
+                                  FilledCheck("Please Input SSID.", "Warning"),
+                                  EditCheck([](const AnsiString& text) { return text.IsEmpty() || text[1] != ' '; },
+                                            "The first character can't be blank.", "Error"),
+                                  EditCheck(IsAsciiText, HighBytesText, "Error")}));
     // A key is judged under the type the device holds for it: the user's type and size
     // are checked by CheckWepKey, and the table's rows govern the key in use.
     for (int k = 0; k < 4; ++k)
@@ -227,7 +230,7 @@ bool TFM_Wirless::CheckRadius()
 bool TFM_Wirless::RunSaveChecks(const TSavePlan& plan)
 {
     const bool wds = plan.Sequence == ssWdsWithAp || plan.Sequence == ssWds;
-    if (wds && !(CheckDuplicateRemoteMacs() && CheckSsidAndWdsPeers())) {
+    if (wds && !(CheckDuplicateRemoteMacs() && CheckWdsPeers())) {
         ResetRemoteMacEdits();
         return false;
     }

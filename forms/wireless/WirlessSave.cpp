@@ -90,25 +90,13 @@ TFM_Wirless::TSavePlan TFM_Wirless::PlanSave() const
 
 void TFM_Wirless::Bt_ApplyClick(TObject* Sender)
 {
-    const AnsiString ssid = Ed_SSID->Text();
-    const char* refusal = nullptr;
-    const char* caption = "Warning";
-    // The user reads the refusal beside the SSID typed; it is emptied afterwards.
-    if (ssid.Length() >= 33) {
-        RefuseInput("The Max Length of SSID is 32.!", "Warning", Ed_SSID);
+    // The user reads the refusal beside the SSID typed; it is emptied afterwards, and
+    // the WDS peers shown again, but for an SSID too long.
+    if (!PassesCheck(Ed_SSID)) {
+        const bool tooLong = Ed_SSID->Text().Length() > 32;
         Ed_SSID->Clear();
-        return;
-    }
-    if (ssid.IsEmpty())
-        refusal = "Please Input SSID.";
-    else if (ssid[1] == ' ')
-        refusal = "The first character can't be blank.", caption = "Error";
-    else if (!IsAsciiText(ssid))
-        refusal = HighBytesText, caption = "Error";
-    if (refusal) {
-        RefuseInput(refusal, caption, Ed_SSID);
-        Ed_SSID->Clear();
-        ResetRemoteMacEdits();
+        if (!tooLong)
+            ResetRemoteMacEdits();
         return;
     }
 

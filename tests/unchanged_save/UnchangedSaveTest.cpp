@@ -956,7 +956,17 @@ TEST_P(SwitchTableCheck, WhatATurnBringsUpIsGovernedOrCheckedWheneverSent)
         // The boxes the turn alone brings on a device that holds valid values.
         const TUserChange turn = [&](TForm* form) { Turn(form, each.Switch, each.To); };
         ground(false);
-        const std::set<std::string> usual = BoxesShown(SaveRounds(item, devsim, dialogs, false, {turn}), 0);
+        std::set<std::string> atTurn;  // what the declared checks refuse after the turn alone
+        const std::set<std::string> usual = BoxesShown(SaveRounds(item, devsim, dialogs, false, {[&](TForm* form) {
+            turn(form), atTurn = DeclaredRefusals(form, FindControl<TEdit>(form, each.Setting.c_str()));
+        }}), 0);
+        // A box of the turn alone that a value the form takes for the setting ends is the setting's own check's.
+        ground(false);
+        const std::set<std::string> given = choice || usual.empty() ? usual : BoxesShown(SaveRounds(item, devsim, dialogs, false,
+            {TurnAndGive(each, converted ? shownAs : ValidText(each.Setting, start.at(settingOid)))}), 0);
+        for (const std::string& box : usual)
+            EXPECT_TRUE(given.count(box) || atTurn.count("") || atTurn.count(box.substr(box.find(": ") + 2)))
+                << formName << ": " << box << ": no check the form declared refuses what " << each.Setting << " showed";
         // Does the Save write the setting (a choice), or refuse values typed there (an
         // edit)? What it refuses, a check the form declared refuses, and the first such
         // value is the device's below.
