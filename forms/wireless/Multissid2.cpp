@@ -8,6 +8,7 @@
 #include "FormBuilder.h"
 #include "KwSNMPRequest2Edits.h"
 #include "WirlessRules.h"
+#include "WpaChecks.h"
 
 TFM_MultiSSIDNewForm* FM_MultiSSIDNewForm = nullptr;
 
@@ -27,7 +28,6 @@ const char* const PrimaryCaption = "Primary SSID";
 const char* const ListCaption = "Multi-SSID";
 const char* const ConfirmText = "Please input the confirm new password correctly!";
 const char* const IntervalText = "Please input a number between 300 and 9999999.";
-const char* const PortText = "Please input a number between 1 and 65535.";
 
 // A decimal number; a text that is not one counts as 0.
 long long DecimalOrZero(const AnsiString& text)
@@ -245,21 +245,10 @@ void TFM_MultiSSIDNewForm::BuildPassphraseGroup(TFormBuilder& build)
                                                                        return seconds >= 300 && seconds <= 9999999;
                                                                    },
                                                                    IntervalText, "Error")}));
-    DeclareCheck(Ed_Passphrase, {IsPassphraseText,
-                                 [](const AnsiString& text) {
-                                     return AnsiString(text.Length() < 8 ? "The ComPassphrase length is between 8 and 63."
-                                                                         : "The max length of Passphrase is 63.");
-                                 },
-                                 "Error"});
-    DeclareCheck(Edt_RadiusServer, EditCheck(IsValidHostAddressText, "The Radius server's IP is illegal.", "Error"));
-    DeclareCheck(Edt_RadiusPort, EditCheck(IsRadiusPortText, PortText, "Error"));
-    DeclareCheck(Edt_RadiusSecret, {IsRadiusSecretText,
-                                    [](const AnsiString& text) {
-                                        return AnsiString(text.IsEmpty()
-                                                              ? "The shared secret of radius server cannot be empty."
-                                                              : "The max length of secret of radius server is 64.");
-                                    },
-                                    "Error"});
+    DeclareCheck(Ed_Passphrase, PassphraseCheck("The ComPassphrase length is between 8 and 63."));
+    DeclareCheck(Edt_RadiusServer, RadiusServerCheck());
+    DeclareCheck(Edt_RadiusPort, RadiusPortCheck());
+    DeclareCheck(Edt_RadiusSecret, RadiusSecretCheck());
 }
 
 void TFM_MultiSSIDNewForm::BuildHiddenControls(TFormBuilder& build)

@@ -3,6 +3,7 @@
 #include "GoverningSwitches.h"
 #include "InputChecks.h"
 #include "Wirless.h"
+#include "WpaChecks.h"
 
 #include <cctype>
 #include <cstring>
@@ -156,21 +157,10 @@ void TFM_Wirless::DeclareChecks()
     // The edit is emptied and focused; so is an empty one.
     DeclareCheck(Ed_UpdateInterval, NumberCheck(300, 9999999, "Please input a number between 300 and 9999999.",
                                                 "Error", nullptr));
-    DeclareCheck(Ed_Passphrase, {IsPassphraseText,
-                                 [](const AnsiString& text) {
-                                     return AnsiString(text.Length() < 8 ? "The Passphrase length is between 8 and 63."
-                                                                         : "The max length of Passphrase is 63.");
-                                 },
-                                 "Error"});
-    DeclareCheck(Edt_RadiusServer, EditCheck(IsValidHostAddressText, "The Radius server's IP is illegal.", "Error"));
-    DeclareCheck(Edt_RadiusPort, EditCheck(IsRadiusPortText, "Please input a number between 1 and 65535.", "Error"));
-    DeclareCheck(Edt_RadiusSecret, {IsRadiusSecretText,
-                                    [](const AnsiString& text) {
-                                        return AnsiString(text.IsEmpty()
-                                                              ? "The shared secret of radius server cannot be empty."
-                                                              : "The max length of secret of radius server is 64.");
-                                    },
-                                    "Error"});
+    DeclareCheck(Ed_Passphrase, PassphraseCheck("The Passphrase length is between 8 and 63."));
+    DeclareCheck(Edt_RadiusServer, RadiusServerCheck());
+    DeclareCheck(Edt_RadiusPort, RadiusPortCheck());
+    DeclareCheck(Edt_RadiusSecret, RadiusSecretCheck());
     // The WDS peers: the first one filled; each one given of 12 characters, for one station.
     static const char* const lengthTexts[] = {
         "The length is 12 Root AP MAC Address.", "The length is 12 MAC address.", "The length is 12 in MAC address.",
