@@ -94,9 +94,9 @@ AgentSession::~AgentSession()
         active_ = nullptr;
 }
 
-bool AgentSession::open(int port, std::string& error)
+bool AgentSession::open(const std::string& address, int port, std::string& error)
 {
-    const std::string endpoint = "udp:127.0.0.1:" + std::to_string(port);
+    const std::string endpoint = "udp:" + address + ":" + std::to_string(port);
     netsnmp_transport* transport = netsnmp_transport_open_server("snmp", endpoint.c_str());
     if (!transport) {
         error = "cannot listen on " + endpoint + " (port in use or not allowed)";

@@ -1,5 +1,5 @@
 #pragma once
-// The device's SNMP endpoint: a UDP transport on 127.0.0.1 whose requests go
+// The device's SNMP endpoint: a UDP transport on a loopback address whose requests go
 // through the request gate (drop, silence, delay) to net-snmp's agent, and
 // whose every request is written to the journal with the reply's status, also an
 // SNMPv3 request the USM refuses before the agent reads it. The walk faults the
@@ -22,8 +22,8 @@ public:
     AgentSession(const AgentSession&) = delete;
     AgentSession& operator=(const AgentSession&) = delete;
 
-    // Listens on udp:127.0.0.1:port; false with `error` set when it cannot.
-    bool open(int port, std::string& error);
+    // Listens on udp:address:port; false with `error` set when it cannot.
+    bool open(const std::string& address, int port, std::string& error);
 
 private:
     struct Delayed;

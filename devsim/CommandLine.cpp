@@ -1,23 +1,27 @@
 #include "CommandLine.h"
 
+#include <arpa/inet.h>
+
 namespace devsim {
 
 const char* usageText()
 {
     return "usage: devsim --port N --state FILE [--config FILE] [--journal FILE] [--control PATH] [--dir DIR]\n"
+           "              [--address A]\n"
            "       devsim --help (the options, the configuration file's keys)";
 }
 
 const char* helpText()
 {
     return R"(usage: devsim --port N --state FILE [--config FILE] [--journal FILE]
-              [--control PATH] [--dir DIR]
+              [--control PATH] [--dir DIR] [--address A]
        devsim --help
 
 A simulated VKA-7410 access point: it answers SNMP v1, v2c and v3 on
-udp:127.0.0.1:N until it gets SIGTERM or SIGINT, or the control command "stop".
+udp:127.0.0.1:N (or udp:A:N) until it gets SIGTERM or SIGINT, or the control
+command "stop".
 
-  --port N        the UDP port on 127.0.0.1 (1 to 65535)
+  --port N        the UDP port (1 to 65535)
   --state FILE    the device's variables and values, one "[flags] OID TYPE VALUE"
                   a line (devsim/state/vka7410-default.state is a whole device).
                   Read once at start; sets change the values in memory only, the
@@ -35,6 +39,8 @@ udp:127.0.0.1:N until it gets SIGTERM or SIGINT, or the control command "stop".
                   It must exist: devsim does not make it. A relative DIR is
                   taken from the current folder. Without --dir, a fresh
                   temporary folder, removed at exit.
+  --address A     the loopback address to answer on (127.0.0.1 by default);
+                  another 127.x.y.z is a device of its own on this machine
 
 Configuration file, one setting a line ("#" starts a comment line):
   read-community NAME         (default orchid)
@@ -76,6 +82,7 @@ Options parseCommandLine(const std::vector<std::string>& arguments)
         else if (name == "--journal") target = &options.journalPath;
         else if (name == "--control") target = &options.controlPath;
         else if (name == "--dir") target = &options.workDir;
+        else if (name == "--address") target = &options.address;
         else if (name != "--port") throw UsageError("unknown argument \"" + name + "\"");
         if (i + 1 >= arguments.size() || arguments[i + 1].empty())
             throw UsageError(name + " needs a value");
@@ -95,6 +102,9 @@ Options parseCommandLine(const std::vector<std::string>& arguments)
         throw UsageError("--port is required");
     if (options.statePath.empty())
         throw UsageError("--state is required");
+    in_addr address{};
+    if (::inet_pton(AF_INET, options.address.c_str(), &address) != 1 || (ntohl(address.s_addr) >> 24) != 127)
+        throw UsageError("--address needs a loopback address 127.x.y.z, not \"" + options.address + "\"");
     return options;
 }
 

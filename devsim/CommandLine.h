@@ -2,10 +2,11 @@
 // devsim's command line:
 //
 //   devsim --port N --state FILE [--config FILE] [--journal FILE]
-//          [--control PATH] [--dir DIR]
+//          [--control PATH] [--dir DIR] [--address A]
 //   devsim --help
 //
-// --port     UDP port on 127.0.0.1 (1..65535)
+// --port     UDP port (1..65535)
+// --address  the loopback address to answer on (127.x.y.z), 127.0.0.1 by default
 // --state    state file (variables and values, see StateLine.h)
 // --config   access configuration (communities, USM users, see DeviceConfig.h)
 // --journal  request journal, appended to (see Journal.h)
@@ -27,6 +28,7 @@ public:
 
 struct Options {
     int port = 0;
+    std::string address = "127.0.0.1";
     std::string statePath;
     std::string configPath;
     std::string journalPath;

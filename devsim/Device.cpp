@@ -128,7 +128,7 @@ int runDevice(const Options& options)
             || !handler.registerTree(privateTreeOid(), "devsim-private")) {
             std::cerr << "devsim: net-snmp refused to register the device's subtrees\n";
             status = kExitSetup;
-        } else if (!session.open(options.port, error)) {
+        } else if (!session.open(options.address, options.port, error)) {
             std::cerr << "devsim: " << error << "\n";
             status = kExitPortInUse;
         } else if (!options.controlPath.empty() && !control.listen(options.controlPath, error)) {
@@ -136,7 +136,7 @@ int runDevice(const Options& options)
             status = kExitBadFile;
         } else {
             snmp_alarm_register_hr(timeval{0, 200000}, SA_REPEAT, wakeUp, nullptr);
-            std::cout << "devsim: serving udp:127.0.0.1:" << options.port << std::endl;
+            std::cout << "devsim: serving udp:" << options.address << ":" << options.port << std::endl;
             while (!stopFlag && !commands.stopRequested()) {
                 agent_check_and_process(1);
                 afterReply.runAll();

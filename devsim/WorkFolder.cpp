@@ -49,8 +49,11 @@ bool WorkFolder::prepare(const std::string& given, std::string& error)
         }
         return true;
     }
+    // A test run's mark ($VKA7410_TEST_RUN) in the name tells what a run left from another's.
     const char* base = std::getenv("TMPDIR");
-    std::string pattern = std::string(base && *base ? base : "/tmp") + "/devsim.XXXXXX";
+    const char* run = std::getenv("VKA7410_TEST_RUN");
+    const std::string mark = run && *run ? std::string(run) + "." : "";
+    std::string pattern = std::string(base && *base ? base : "/tmp") + "/devsim." + mark + "XXXXXX";
     std::vector<char> buffer(pattern.begin(), pattern.end());
     buffer.push_back('\0');
     if (!::mkdtemp(buffer.data())) {

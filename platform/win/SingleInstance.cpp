@@ -4,7 +4,9 @@
 #include <QByteArray>
 #include <cerrno>
 #include <cstddef>
+#include <cstdlib>
 #include <cstring>
+#include <fstream>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -14,15 +16,29 @@ SingleInstanceGuard::~SingleInstanceGuard()
     Release();
 }
 
-std::string SingleInstanceGuard::NameFor(const std::string& caption)
+LoginSession LoginSession::Own()
 {
-    QByteArray digest = QCryptographicHash::hash(
-        QByteArray(caption.data(), static_cast<qsizetype>(caption.size())),
-        QCryptographicHash::Sha256);
+    std::string audit;
+    std::getline(std::ifstream("/proc/self/sessionid"), audit);
+    return Of(::geteuid(), audit, std::getenv("XDG_SESSION_ID"));
+}
+
+LoginSession LoginSession::Of(unsigned user, const std::string& auditSession, const char* loginManagerSession)
+{
+    if (!auditSession.empty() && auditSession != "4294967295")
+        return {user, auditSession};
+    return {user, loginManagerSession ? loginManagerSession : ""};
+}
+
+std::string SingleInstanceGuard::NameFor(const std::string& caption, const LoginSession& session)
+{
+    QByteArray scoped = QByteArray::number(session.user) + '\0' + QByteArray::fromStdString(session.id) + '\0'
+                        + QByteArray::fromStdString(caption);
+    QByteArray digest = QCryptographicHash::hash(scoped, QCryptographicHash::Sha256);
     return "vka7410-instance-" + digest.toHex().left(40).toStdString();
 }
 
-SingleInstanceGuard::Result SingleInstanceGuard::Acquire(const std::string& caption)
+SingleInstanceGuard::Result SingleInstanceGuard::Acquire(const std::string& caption, const LoginSession& session)
 {
     Release();
     error_.clear();
@@ -33,7 +49,7 @@ SingleInstanceGuard::Result SingleInstanceGuard::Acquire(const std::string& capt
     }
     sockaddr_un address{};
     address.sun_family = AF_UNIX;
-    const std::string name = NameFor(caption);
+    const std::string name = NameFor(caption, session);
     std::memcpy(address.sun_path + 1, name.data(), name.size());  // sun_path[0] = 0: abstract
     socklen_t length = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + name.size());
     if (::bind(fd, reinterpret_cast<sockaddr*>(&address), length) != 0) {

@@ -74,6 +74,7 @@ TEST_F(DevsimCommandLine, BadArgumentsAreNamedWithTheUsage)
              {"--port 161", "--state is required"},
              {"--port 161 --state", "--state needs a value"},
              {"--port 161 --state x --verbose", "unknown argument \"--verbose\""},
+             {"--port 161 --state x --address 10.0.0.1", "--address needs a loopback address 127.x.y.z, not \"10.0.0.1\""},
          }) {
         const ProgramRun run = RunDevsim(c.arguments);
         EXPECT_EQ(run.exitCode, 2) << c.arguments << "\n" << run.output;

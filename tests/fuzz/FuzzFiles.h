@@ -12,7 +12,8 @@ class FuzzFolder {
 public:
     FuzzFolder()
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / "vka-fuzz-XXXXXX").string();
+        const char* run = std::getenv("VKA7410_TEST_RUN");  // a test run's mark, as every name it gives
+        std::string pattern = (std::filesystem::temp_directory_path() / ("vka-fuzz-" + std::string(run ? run : "") + "-XXXXXX")).string();
         made_ = ::mkdtemp(pattern.data()) != nullptr;
         path_ = made_ ? pattern : std::filesystem::temp_directory_path().string();
     }

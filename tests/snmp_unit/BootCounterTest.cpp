@@ -19,7 +19,8 @@ class BootCounterFile : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        std::string tmpl = (std::filesystem::temp_directory_path() / "vka-boots-XXXXXX").string();
+        const char* run = std::getenv("VKA7410_TEST_RUN");  // a test run's mark, as every name it gives
+        std::string tmpl = (std::filesystem::temp_directory_path() / ("vka-boots-" + std::string(run ? run : "") + "-XXXXXX")).string();
         ASSERT_NE(mkdtemp(tmpl.data()), nullptr);
         dir = tmpl;
         file = dir + "/KwSNMP_PP_BootCounter";

@@ -20,7 +20,8 @@ struct PlantedEnvironment {
     std::string root;
     PlantedEnvironment()
     {
-        std::string tmpl = (std::filesystem::temp_directory_path() / "vka-snmpenv-XXXXXX").string();
+        const char* run = std::getenv("VKA7410_TEST_RUN");  // a test run's mark, as every name it gives
+        std::string tmpl = (std::filesystem::temp_directory_path() / ("vka-snmpenv-" + std::string(run ? run : "") + "-XXXXXX")).string();
         if (!mkdtemp(tmpl.data())) return;
         root = tmpl;
         for (const char* sub : {"/conf", "/persist", "/home/.snmp"})

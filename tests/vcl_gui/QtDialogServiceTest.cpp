@@ -1,6 +1,7 @@
 // The Qt dialog service itself: real message boxes and file dialogs, answered by
 // clicking them from the event loop.
 #include "GuiTestSupport.h"
+#include "TempFolder.h"
 
 #include <QAbstractButton>
 #include <QDir>
@@ -9,7 +10,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -87,9 +87,9 @@ void AnswerFileDialogWith(const QString& name)
 // A name outside ASCII, in a folder outside ASCII, comes back as the file system's bytes.
 TEST(QtDialogService, SaveDialogReturnsTheChosenNameWithTheDefaultExtension)
 {
-    QTemporaryDir base;
-    ASSERT_TRUE(base.isValid());
-    const QString folder = base.path() + QString::fromUtf8("/d\xC3\xA9p\xC3\xB4t");
+    vka_test::TempFolder base("dialog");
+    ASSERT_FALSE(base.Path().empty());
+    const QString folder = QString::fromStdString(base.Path()) + QString::fromUtf8("/d\xC3\xA9p\xC3\xB4t");
     ASSERT_TRUE(QDir().mkpath(folder));
     AnswerFileDialogWith(QString::fromUtf8("\xE9\x85\x8D\xE7\xBD\xAE"));
     TSaveDialog save(nullptr);

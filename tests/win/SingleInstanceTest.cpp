@@ -13,12 +13,12 @@ std::string UniqueCaption(const char* tag)
     return std::string("VKA-7410 : test-") + tag + "-" + std::to_string(::getpid());
 }
 
-// A child process that takes the guard, reports on `ready`, and waits to be told to go.
+// A child process that takes the guard as `user`, reports on `ready`, and waits to be told to go.
 struct GuardHolder {
     pid_t pid = -1;
     int release = -1;
 
-    bool Start(const std::string& caption)
+    bool Start(const std::string& caption, uid_t user = ::geteuid())
     {
         int ready[2], go[2];
         if (::pipe(ready) != 0 || ::pipe(go) != 0)
@@ -28,7 +28,7 @@ struct GuardHolder {
             ::close(ready[0]);
             ::close(go[1]);
             SingleInstanceGuard guard;
-            char status = guard.Acquire(caption) == SingleInstanceGuard::Acquired ? 'y' : 'n';
+            char status = (user == ::geteuid() || ::setuid(user) == 0) && guard.Acquire(caption) == SingleInstanceGuard::Acquired ? 'y' : 'n';
             (void)!::write(ready[1], &status, 1);
             char dummy;
             (void)!::read(go[0], &dummy, 1);  // returns when the parent writes or closes
@@ -54,6 +54,7 @@ struct GuardHolder {
 
 TEST(SingleInstance, AGuardHeldByAnotherProcessIsRefusedUntilItEndsOrIsKilled)
 {
+    const LoginSession own = LoginSession::Own();
     for (bool kill : {false, true}) {
         const std::string caption = UniqueCaption(kill ? "kill" : "exit");
         GuardHolder holder;
@@ -63,9 +64,21 @@ TEST(SingleInstance, AGuardHeldByAnotherProcessIsRefusedUntilItEndsOrIsKilled)
         EXPECT_FALSE(mine.Held());
         SingleInstanceGuard other;  // another device's caption is a different guard
         EXPECT_EQ(SingleInstanceGuard::Acquired, other.Acquire(caption + "2"));
+        // Another login session of this user, or another user, holds guards of its own.
+        EXPECT_EQ(SingleInstanceGuard::Acquired, SingleInstanceGuard().Acquire(caption, {own.user, own.id + "9"}));
+        EXPECT_EQ(SingleInstanceGuard::Acquired, SingleInstanceGuard().Acquire(caption, {own.user + 1, own.id}));
         holder.Stop(kill);
         EXPECT_EQ(SingleInstanceGuard::Acquired, mine.Acquire(caption)) << kill;
     }
+    GuardHolder nobody;  // another user's module for the same device, where one can run here
+    if (::geteuid() == 0) {
+        ASSERT_TRUE(nobody.Start(UniqueCaption("user"), 65534));
+        EXPECT_EQ(SingleInstanceGuard::Acquired, SingleInstanceGuard().Acquire(UniqueCaption("user")));
+        nobody.Stop();
+    }
+    EXPECT_EQ("3", LoginSession::Of(7, "3", "c5").id);  // the kernel's audit session first, where set
+    EXPECT_EQ("c5", LoginSession::Of(7, "4294967295", "c5").id);
+    EXPECT_EQ("", LoginSession::Of(7, "", nullptr).id);
 }
 
 TEST(SingleInstance, MutexCallsReportAlreadyExists)
