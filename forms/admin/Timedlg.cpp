@@ -2,6 +2,7 @@
 
 #include "Catalogue.h"
 #include "FormBuilder.h"
+#include "GoverningSwitches.h"
 #include "InputChecks.h"
 #include "SysUtils.h"
 
@@ -314,9 +315,11 @@ void TFM_Time::Btn_ApplyClick(TObject* Sender)
     if (!CheckBox_NTP->Checked())
         ntpBefore_.RecordVariables(sntpServerIpAddressVars, SVT_SV, CaptionOf(CheckBox_NTP), nullptr, {tvNtp});
     const bool settings = WriteGroup(TimeRequest);
-    // With NTP on the manual time is left out and its set carries nothing; with NTP's
-    // switch refused off it is not sent.
-    if ((!settings && !CheckBox_NTP->Checked()) || !WriteMarkedGroup(ManualRequest)) {
+    // With NTP on the manual time is left out and its set carries nothing. With the
+    // settings refused, NTP stays as the device has it: where that is on (or not known),
+    // the device could run NTP over the time, which is then not sent.
+    const bool ntpMayRun = !settings && DeviceSwitchItem(CheckBox_NTP) != UntickedItem;
+    if ((ntpMayRun && !CheckBox_NTP->Checked()) || !WriteMarkedGroup(ManualRequest)) {
         AddToVerdict("Not saved: " + GroupBox3->Caption() + ".");
         AddToVerdict(ntpBefore_.WriteBack(GroupBox3->Caption()));
     }

@@ -156,8 +156,8 @@ void TFM_QosSetting::RulesGetDone(KwSNMPRequest2Controls*, KwSNMPError& Error)
 void TFM_QosSetting::RulesSetDone(KwSNMPRequest2Controls*, KwSNMPError& Error)
 {
     // The words went back to "send" when the set left; after a success the library
-    // walks the table again (RulesGetDone), and after Save's rewrite the form does,
-    // with Save's verdict.
+    // walks the table again (RulesGetDone), and after Save's rewrite the form does:
+    // its "Get OK!" then stands, with the verdict's note.
     const bool saving = savingRule_;
     savingRule_ = false;
     if (Error.Code != 0) {
@@ -166,7 +166,7 @@ void TFM_QosSetting::RulesSetDone(KwSNMPRequest2Controls*, KwSNMPError& Error)
     }
     if (saving) {
         WalkRules();
-        ReportSaveThroughReads("Set OK!", "Set Error!");
+        ReportWrite("Set OK!", "Set Error!");
     } else {
         ReportSaved("Add OK!", "Adding QOS!");
     }

@@ -112,12 +112,13 @@ void TFM_QosSetting::Btn_ApplyClick(TObject*)
     // The rule being edited, its state as just written: the verdict follows its write
     // (RulesSetDone); a rule refused stays in the editor to be corrected. Otherwise the
     // rules are walked again, and what the editor holds for a new rule is Add's to write.
-    // Either way the verdict is what the walk leaves on screen.
+    // Either way, once the rules are read again, the walk's "Get OK!" stands, with the
+    // verdict's note.
     if (EditState == esRuleSelected) {
         if (!AddRule(true))
             ReportSave("Set OK!", "Set Error!");
         return;
     }
     WalkRules();
-    ReportSaveThroughReads("Set OK!", "Set Error!");
+    ReportWrite("Set OK!", "Set Error!");
 }

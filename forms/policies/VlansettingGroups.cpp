@@ -268,5 +268,5 @@ void TFM_VlanSetting::Btn_VlanApplyClick(TObject*)
         return (void)ReportSave("Set OK!", "Set Error!");
     if (!RefreshPortList())
         return ShowStatus("Set Error!");
-    ReportSaveThroughReads("Set OK!", "Set Error!");
+    ReportWrite("Set OK!", "Set Error!");  // the port list's "Get OK!" follows
 }

@@ -472,7 +472,7 @@ TEST_P(QosForm, ARuleWhoseStateCannotBeShownIsNotTakenAsOff)
 }
 
 // QoS switched on and a name typed for a new rule, which Save does not write: the walk
-// the Save ends with leaves its verdict on screen, the name named as not saved.
+// the Save ends with shows its own text, the name named as not saved.
 TEST_P(QosForm, SaveNamesANewRulesTypedNameAsNotSavedAlsoAfterTheWalk)
 {
     LoadDevice(RuleTable(8, ThreeRules(Layouts[0])), 0);
@@ -481,7 +481,7 @@ TEST_P(QosForm, SaveNamesANewRulesTypedNameAsNotSavedAlsoAfterTheWalk)
         vka_test::Type(form.Ed_QosName, "Web");
         form.Btn_Apply->Click();
         ASSERT_TRUE(PumpUntil([&] { return vka_test::RequestsIdle(&form); }));
-        EXPECT_EQ(Status(form), "Set OK! Not saved: Name.");
+        EXPECT_EQ(Status(form), "Get OK! Not saved: Name.");
     });
     EXPECT_EQ(DeviceText(QosStatusOid), "1");
 }
@@ -497,7 +497,7 @@ TEST_P(QosForm, SaveRewritesTheRuleBeingEditedAtItsRowKeepingItsState)
         ClearStatus(form);
         form.Btn_Apply->Click();
         ASSERT_TRUE(PumpUntil([&] { return Sets().size() == 4u; }));
-        ASSERT_TRUE(WaitForStatus(form, "Set OK!"));
+        ASSERT_TRUE(WaitForStatus(form, "Get OK!"));
         EXPECT_EQ(dialogs.Count(), 0);
     });
     const DevsimJournalEntry rewrite = Sets()[3];

@@ -201,25 +201,26 @@ TEST_P(TimeRoad, ZonesWithoutDaylightSavingLeaveItsSwitchOutButKeepCheckedDates)
                      "15.0 INTEGER 2"}));
 }
 
-// A device that refuses the time: a setting error; once it takes it again, the next
-// Save's success leaves nothing of the failure in the status bar.
+// A refused time: a setting error, NTP (turned off for it) on again as the device had it; with NTP off a refused zone
+// or NTP switch still lets the time out. Once the device takes it, the next Save's success leaves no trace of it.
 TEST_P(TimeRoad, ADeviceThatRefusesTheTimeIsASettingError)
 {
-    const std::string clock = T + "7.0 STRING \"01/01/2000 00:00:00\"";
-    ASSERT_EQ(devsim.Control("set ro " + clock).rfind("OK", 0), 0u);
-    RunMenuForm<TFM_Time>("Time", FM_Time, [&](TFM_Time& form) {
-        form.CheckBox_NTP->SetChecked(false);
-        form.Btn_Apply->Click();
-        // NTP, turned off for the refused time, is on again as the device had it.
-        EXPECT_EQ(StatusText(form.StatusBar), "Setting Error Not saved: Set the Date and Time Manually. Kept as the "
-                                              "device had it: Enable NTP server.");
-        EXPECT_TRUE(form.CheckBox_NTP->Checked());
-        ASSERT_EQ(dialogs.Count(), 1);  // the device's reason
-        ASSERT_EQ(devsim.Control("set " + clock).rfind("OK", 0), 0u);
-        form.Btn_Apply->Click();
-        EXPECT_EQ(StatusText(form.StatusBar), "Setting Success");
-        EXPECT_EQ(form.StatusBar->SimpleText().ToStdString(), "Setting Success");
-    });
+    for (const std::string refused : {"7.0 STRING \"01/01/2000 00:00:00\"", "2.0 INTEGER 27", "5.0 INTEGER 0"}) {
+        const bool ntp = refused[0] == '7';
+        ASSERT_TRUE(devsim.SetValue(T + "5.0", "INTEGER", ntp ? "1" : "0") && devsim.Control("set ro " + T + refused).rfind("OK", 0) == 0);
+        RunMenuForm<TFM_Time>("Time", FM_Time, [&](TFM_Time& form) {
+            form.CheckBox_NTP->SetChecked(false);
+            form.Btn_Apply->Click();
+            EXPECT_EQ(StatusText(form.StatusBar), ntp ? "Setting Error Not saved: Set the Date and Time Manually. Kept as the "
+                                                        "device had it: Enable NTP server." : "Setting Error");
+            EXPECT_EQ(std::make_pair(form.CheckBox_NTP->Checked(), form.LB_CurrentTime->Caption() == form.ManualTimeText()), std::make_pair(ntp, !ntp));
+            ASSERT_EQ(dialogs.Count(), 1);  // the device's reason for the refused time, and no other
+            ASSERT_EQ(devsim.Control("set " + T + refused).rfind("OK", 0), 0u);
+            form.Btn_Apply->Click();
+            EXPECT_EQ(StatusText(form.StatusBar), "Setting Success");
+            EXPECT_EQ(form.StatusBar->SimpleText().ToStdString(), "Setting Success");
+        });
+    }
 }
 
 // The answers lost: the Save's verdict stays, and the read after it, which fails at once,

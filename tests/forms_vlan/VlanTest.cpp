@@ -480,7 +480,7 @@ TEST_P(VlanForm, PvidSaveWritesThePvidsOnlyInStaticModeAndOnlyTheStatusWithVlanO
                 EXPECT_EQ(Status(form), "Set OK!");
                 ClearStatus(form);
                 EXPECT_EQ(form.PageControl1->ActivePage(), form.TabSheet_VlanList);
-                ASSERT_TRUE(WaitForStatus(form, "Set OK!"));  // again, after the port list's read
+                ASSERT_TRUE(WaitForStatus(form, "Get OK!"));  // the port list's read
             }
         });
         std::vector<std::vector<std::string>> sent;
@@ -529,7 +529,7 @@ TEST_P(VlanForm, TheFormsSaveNamesATypedPvidAsNotSavedAlsoAfterThePortList)
         vka_test::Type(form.PvidEdits[1], "2");
         form.Btn_VlanApply->Click();
         EXPECT_TRUE(PumpUntil([&] {
-            return !TSettingsForm::Outstanding(form.PortListRequest) && Status(form) == "Set OK! Not saved: PVID LAN.";
+            return !TSettingsForm::Outstanding(form.PortListRequest) && Status(form) == "Get OK! Not saved: PVID LAN.";
         })) << Status(form);
     });
 }
