@@ -373,6 +373,10 @@ private:
     // `text` with what each group whose last ReadGroup failed could not read (an empty
     // text stays empty, unless `evenAlone`).
     AnsiString WithReadFailures(AnsiString text, bool evenAlone = false);
+    // What the user knows a walked list by: the name the form gave it, the caption of
+    // the list shown, else the title of the group box or page that holds it; empty
+    // when it has none.
+    AnsiString ListName(const KwSNMPRequest2Edits* group) const;
 
     TStatusBar* statusBar_ = nullptr;
     TControlNames names_;
