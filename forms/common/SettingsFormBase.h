@@ -225,8 +225,9 @@ protected:
     // The form's result text in panel 0 of its status bar (the simple text without
     // panels). While the reads a Save left outstanding report, their statuses keep the
     // Save's UnsavedNote (see SaveVerdict). A list whose walk failed, on every form, and
-    // on a form that SaysReadFailures any ReadGroup that failed, stays said (NotReadNote)
-    // until a read of it succeeds.
+    // on a form that SaysReadFailures any ReadGroup that failed, stays said (NotReadNote,
+    // a list by ListName, once) until a read of it succeeds; meanwhile no status opens
+    // with "Get OK!".
     void SetStatusBar(TStatusBar* bar) { statusBar_ = bar; }
     void ShowStatus(const AnsiString& text);
     // The same in another status bar of the form (a page of its own).
