@@ -463,6 +463,54 @@ AnsiString Joined(const AnsiString& first, const AnsiString& second)
 }
 }  // namespace
 
+namespace {
+// The list the user sees a walk's rows in: the one it shows them in, else its own when
+// visible, else the list of another walk of the same table (a hidden copy of a shown
+// list); null when the user sees none.
+const TListView* SeenList(const TComponent* form, const KwSNMPRequest2Edits* group)
+{
+    if (!group->ShownLists().empty())
+        return group->ShownLists().front();
+    if (group->ListView && group->ListView->Visible())
+        return group->ListView;
+    for (const KwSNMPRequest2Edits* other : BoundRequests(form))
+        if (other != group && other->Request.VarList.IsTable() && other->ListView &&
+            AnsiString(other->Request.VarList.Item(0).Oid) == AnsiString(group->Request.VarList.Item(0).Oid) &&
+            (other->ListView->Visible() || !other->ShownLists().empty()))
+            return SeenList(form, other);
+    return nullptr;
+}
+
+// True when `captions` ("A, B") holds `caption` as one of its names.
+bool Names(const AnsiString& captions, const AnsiString& caption)
+{
+    return (", " + captions + ", ").Pos(", " + caption + ", ") > 0;
+}
+}  // namespace
+
+AnsiString TSettingsForm::ListName(const KwSNMPRequest2Edits* group) const
+{
+    const TControl* seen = SeenList(this, group);
+    for (const TControl* list : {static_cast<const TControl*>(group->ListView), seen})
+        if (const auto named = names_.find(list); list && named != names_.end())
+            return named->second;
+    if (!seen)
+        return AnsiString();
+    if (AnsiString own = CaptionOf(seen); !own.IsEmpty())
+        return own;
+    // Else the title of the group box or page that holds it.
+    for (const TControl* holder = seen->Parent(); holder && holder != this; holder = holder->Parent()) {
+        AnsiString title;
+        if (const auto* box = dynamic_cast<const TGroupBox*>(holder))
+            title = box->Caption();
+        else if (const auto* page = dynamic_cast<const TTabSheet*>(holder))
+            title = page->Caption();
+        if (!title.Trim().IsEmpty())
+            return title.Trim();
+    }
+    return AnsiString();
+}
+
 AnsiString TSettingsForm::WithReadFailures(AnsiString text, bool evenAlone)
 {
     if (text.IsEmpty() && !evenAlone)
@@ -484,19 +532,22 @@ AnsiString TSettingsForm::WithReadFailures(AnsiString text, bool evenAlone)
             ++failed;
             continue;
         }
-        AnsiString captions = GroupCaptions(this, names_, group);
-        if (captions.IsEmpty() && list)
-            captions = group->ListView ? CaptionOf(group->ListView) : AnsiString();
+        // A list is known by its own name, not by the fields its rows fill.
+        AnsiString captions = group->ListView ? ListName(group) : GroupCaptions(this, names_, group);
         if (captions.IsEmpty() && list)
             captions = "the list";
         const auto same = std::find_if(unread.begin(), unread.end(),
                                        [&](const auto& each) { return each.first == failed->second; });
         if (same == unread.end())
             unread.push_back({failed->second, captions});
-        else if (!captions.IsEmpty())
+        else if (!captions.IsEmpty() && !Names(same->second, captions))  // two walks of one list: named once
             same->second = same->second.IsEmpty() ? captions : same->second + ", " + captions;
         ++failed;
     }
+    // "Get OK!" sums up the reads: it never stands beside a list that could not be read.
+    const AnsiString readOk = "Get OK!";
+    if (!unread.empty() && text.Pos(readOk) == 1)
+        text = text.SubString(readOk.Length() + 1, text.Length()).Trim();
     for (const auto& [failure, captions] : unread) {
         // A status that says the failure already gets only what it left unread.
         if (text.Pos(NotReadNote(captions, AnsiString())) == 0)

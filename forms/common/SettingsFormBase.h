@@ -225,8 +225,9 @@ protected:
     // The form's result text in panel 0 of its status bar (the simple text without
     // panels). While the reads a Save left outstanding report, their statuses keep the
     // Save's UnsavedNote (see SaveVerdict). A list whose walk failed, on every form, and
-    // on a form that SaysReadFailures any ReadGroup that failed, stays said (NotReadNote)
-    // until a read of it succeeds.
+    // on a form that SaysReadFailures any ReadGroup that failed, stays said (NotReadNote,
+    // a list by ListName, once) until a read of it succeeds; meanwhile no status opens
+    // with "Get OK!".
     void SetStatusBar(TStatusBar* bar) { statusBar_ = bar; }
     void ShowStatus(const AnsiString& text);
     // The same in another status bar of the form (a page of its own).
@@ -373,6 +374,10 @@ private:
     // `text` with what each group whose last ReadGroup failed could not read (an empty
     // text stays empty, unless `evenAlone`).
     AnsiString WithReadFailures(AnsiString text, bool evenAlone = false);
+    // What the user knows a walked list by: the name the form gave it, the caption of
+    // the list shown, else the title of the group box or page that holds it; empty
+    // when it has none.
+    AnsiString ListName(const KwSNMPRequest2Edits* group) const;
 
     TStatusBar* statusBar_ = nullptr;
     TControlNames names_;

@@ -113,6 +113,7 @@ void TFM_DHCP::OnStaticGetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Erro
         ShowFormStatus(StatusBar1, Error.Message);
         ShowStatusIn(StatusBar2, Error.Message);
         Bt_Cancel->SetEnabled(true);  // a failed read keeps nobody in the form
+        UpdateEditStates();           // the entry follows the device's switch: a press reads the list first
         return;
     }
     // The next Save adds its entry in the first free row.

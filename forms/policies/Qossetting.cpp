@@ -73,6 +73,7 @@ TFM_QosSetting::TFM_QosSetting(TComponent* Owner)
 
     Btn_Add = build.Button("Btn_Add", "Add", 380, 262, [this](TObject* S) { Btn_AddClick(S); });
     Btn_Del = build.Button("Btn_Del", "Delete", 460, 262, [this](TObject* S) { Btn_DelClick(S); });
+    Btn_Del->SetEnabled(false);  // until a rule is chosen from the list as read
     Btn_Clear = build.Button("Btn_Clear", "Clear", 540, 262, [this](TObject* S) { Btn_ClearClick(S); });
 
     LV_QosRulesUser = build.List("LV_QosRulesUser",
@@ -204,7 +205,7 @@ void TFM_QosSetting::SetEditState(int state)
     Btn_Add->SetEnabled(state != esTableFull);
     Btn_Clear->SetEnabled(true);
     Btn_Apply->SetEnabled(true);
-    Btn_Del->SetEnabled(state == esRuleSelected || state == esInitial);
+    Btn_Del->SetEnabled(state == esRuleSelected);  // Delete deletes the rule chosen in the list
 }
 
 void TFM_QosSetting::LV_QosRulesUserClick(TObject* Sender)

@@ -228,6 +228,7 @@ void TFM_VlanSetting::FormCreate(TObject* Sender)
     // form's creation would let other events reach the half-built form.
     SsidRequest = GroupRequest(dot11MssidIndexVars2, MVT_UMV, 1, RequestTimeout, 1);
     SsidRequest->BindListView(LV_MultiSSID, false);
+    NameControl(LV_MultiSSID, "SSID names");  // shown only as the names of the SSID ports
     SsidRequest->OnGetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnSsidListDone(S, E); };
     BuildPortNames();  // the ports' own names until the SSIDs arrive
     ReadGroup(SsidRequest);

@@ -339,6 +339,7 @@ void TFM_MultiSSIDNewForm::FormCreate(TObject* Sender)
     CB_Index->SetEnabled(IfEnabMuSSID->Checked());
     EnableEntryControls(0);
     IfEnablePriorityClick(Sender);
+    ShowSecurityGroups(true);  // the panel of the entry's security, none until the list gives one
 }
 
 void TFM_MultiSSIDNewForm::MssidGetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)

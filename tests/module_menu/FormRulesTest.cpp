@@ -10,6 +10,7 @@
 #include "Firewalldmz.h"
 #include "FormTexts.h"
 #include "KwSNMPRequest2Edits.h"
+#include "LayoutCheck.h"
 #include "KwSNMPSession.h"
 #include "DeviceState.h"
 #include "MenuRoad.h"
@@ -48,10 +49,11 @@ struct SilentOpening {
 
 class FormRules : public MenuRoad {
 protected:
-    // Scheduling on: its editor adds a rule only then; an address in the clone survey.
+    // Scheduling on: its editor adds a rule only then; both DHCP servers on; an address in the clone survey.
     std::string StateText() const override
     {
-        return WithLines(DefaultStateText(), {IntegerLine(DeviceOid("4.11.2.1.2.1"), 1),
+        return WithLines(DefaultStateText(), {IntegerLine(DeviceOid("4.11.2.1.2.1"), 1), IntegerLine(DeviceOid("3.3.1.1.0"), 1),
+                                              IntegerLine(DeviceOid("3.3.1.3.1.0"), 1),
                                               DeviceOid("2.1.3.1.2.1.2.1") + " HEX 00:11:22:33:44:55"});
     }
 
@@ -439,7 +441,8 @@ TEST_P(FormRules, ATableWriteKeepsAndNamesASwitchTheUserDidNotSave)
 }
 
 // Every list a form walks when it opens, broken at its last row (devsim's walk-fault): once every
-// read has ended the form says it, shows no row from it and wrote no more than opening as a rule.
+// read has ended the form says it, naming the list once, shows no row from it, stays usable and
+// wrote no more than opening as a rule.
 class FormRulesEveryVersion : public FormRules {};
 
 TEST_P(FormRulesEveryVersion, AListWalkBrokenAtOpeningIsSaidShowsNoRowAndWritesNothing)
@@ -473,9 +476,25 @@ TEST_P(FormRulesEveryVersion, AListWalkBrokenAtOpeningIsSaidShowsNoRowAndWritesN
             ASSERT_TRUE(devsim.ClearJournal());
             OpenAndClose(entry, [&] {
                 EXPECT_TRUE(PumpUntil([&] { return RequestsIdle(NewestForm()); }, 20));
+                // No panel over another (VLAN's member column holds free text).
+                EXPECT_EQ(LayoutFaults(*NewestForm(), {}, {{"LV_VlanListUser", 2}}), std::vector<std::string>{});
+                if (auto* qos = dynamic_cast<TFM_QosSetting*>(NewestForm())) {
+                    EXPECT_FALSE(qos->Btn_Del->Enabled());  // no rule chosen to delete
+                }
+                if (auto* dhcp = dynamic_cast<TFM_DHCP*>(NewestForm())) {
+                    EXPECT_TRUE(dhcp->ED_StaticAssignIP->Enabled());  // its press reads the list first
+                }
                 walks([&](KwSNMPRequest2Edits* request, const std::string& walked) {
                     const std::string failure = request->ReadFailure().ToStdString();
                     EXPECT_TRUE(walked != column || (!failure.empty() && StatusShows(NewestForm(), failure)));
+                    for (TStatusBar* bar : Owned<TStatusBar>(NewestForm())) {  // the list named once, no "Get OK!" first
+                        const std::string text = StatusText(bar);
+                        const std::size_t note = text.find("Not read: ");
+                        EXPECT_TRUE(walked != column || note == std::string::npos ||
+                                    (text.find("Get OK!") > note &&
+                                     text.substr(note, text.find(". ", note) - note).find(',') == std::string::npos))
+                            << text;
+                    }
                     for (TListView* list : request->ShownLists())
                         EXPECT_TRUE(walked != column || list->Items()->Count() == 0);
                     EXPECT_TRUE(walked != column || !request->ListView || request->ListView->Items()->Count() == 0);
