@@ -82,6 +82,7 @@ void TFM_RogueAP::FormCreate(TObject* Sender)
 
     SurveyRequest = GroupRequest(dot11RogueApSurveyIndexVars, MVT_UMV, 1, 10000, 1);
     SurveyRequest->BindListView(AP_ListView, false);
+    SurveyRequest->ShowsRowsIn(AP_UserListView);
     SurveyRequest->OnGetDone = GuardedDone([this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnSurveyTableDone(S, E); });
 
     struct Scalar {
