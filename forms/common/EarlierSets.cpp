@@ -4,6 +4,7 @@
 #include "KwOptionList.h"
 #include "KwSNMPRequest2Edits.h"
 #include "KwValueText.h"
+#include "SaveVerdict.h"
 #include "SettingsForm.h"
 #include "SysUtils.h"
 
@@ -95,36 +96,48 @@ void TEarlierSets::RecordRows(const AnsiString& caption, const KwSNMPVar* table,
     records_.push_back(record);
 }
 
-bool TEarlierSets::TakenAfterAll(KwSNMPRequest2Controls* request, int failure, const std::function<bool()>& held)
+TEarlierSets::TJudged TEarlierSets::TakenAfterAll(KwSNMPRequest2Controls* request, int failure,
+                                                  const std::function<TJudged()>& held)
 {
-    if (!request || !KwIsTimeoutCode(failure) || !held())
-        return false;
-    request->SetTakenAfterAll();
-    return true;
+    if (!request || !KwIsTimeoutCode(failure))
+        return TJudged::NotTaken;
+    const TJudged judged = held();
+    if (judged == TJudged::Taken)
+        request->SetTakenAfterAll();
+    else if (judged == TJudged::NotKnown)
+        request->SetNotKnown();
+    return judged;
 }
 
-bool TEarlierSets::TakenAfterAll(KwSNMPRequest2Controls* request, const KwSNMPVar* table, KwSNMPItemType type)
+TEarlierSets::TJudged TEarlierSets::TakenAfterAll(KwSNMPRequest2Controls* request, const KwSNMPVar* table,
+                                                  KwSNMPItemType type)
 {
     return TakenAfterAll(request, request->Request.LastFailure.Code, [&] {
         KwSNMPRequest2Edits* now = RequestFor(table, type);
         const KwSNMPVarList& sent = request->Request.VarList;
         const KwSNMPVarList& held = now->Request.VarList;
+        if (request->Request.LastSetVariables.empty())
+            return TJudged::NotTaken;
         if (!ReadGroupOf(now) || held.Count() != sent.Count())
-            return false;
+            return TJudged::NotKnown;
+        // A value read unlike the one sent tells it was not taken; no value tells nothing.
+        TJudged judged = TJudged::Taken;
         for (int i : request->Request.LastSetVariables)
-            if (!IsDeviceReading(held.Item(i)) || KwSNMPVarList::ValueOf(held.Item(i)) != KwSNMPVarList::ValueOf(sent.Item(i)))
-                return false;
-        return !request->Request.LastSetVariables.empty();
+            if (!IsDeviceReading(held.Item(i)))
+                judged = TJudged::NotKnown;
+            else if (KwSNMPVarList::ValueOf(held.Item(i)) != KwSNMPVarList::ValueOf(sent.Item(i)))
+                return TJudged::NotTaken;
+        return judged;
     });
 }
 
-bool TEarlierSets::WalkNow(KwSNMPRequest2Controls* list)
+TEarlierSets::TJudged TEarlierSets::WalkJudges(KwSNMPRequest2Controls* list, const std::function<bool()>& holds)
 {
     const unsigned char mode = list->Mode;
     list->Mode = 0;
     const bool read = ReadGroupOf(list);
     list->Mode = mode;
-    return read;
+    return !read ? TJudged::NotKnown : holds() ? TJudged::Taken : TJudged::NotTaken;
 }
 
 std::vector<int> TEarlierSets::Variables(const TRecord& record)
@@ -242,5 +255,5 @@ AnsiString TEarlierSets::WriteBack(const AnsiString& refused, std::vector<AnsiSt
     writingBack_ = false;
     allBack_ = lost.empty() && inEffect.IsEmpty() && unknown.empty();
     AnsiString note = Sentence(inEffect, lost.empty() ? AnsiString() : "Lost on the device: " + Listed(lost) + ".");
-    return Sentence(note, unknown.empty() ? AnsiString() : "The device's state of " + Listed(unknown) + " is not known.");
+    return Sentence(note, unknown.empty() ? AnsiString() : NotKnownText(Listed(unknown)));
 }

@@ -53,19 +53,24 @@ public:
                     const std::vector<AnsiString>& values);
     bool Recorded() const { return !records_.empty(); }
 
+    // What a read tells of a set whose answer was lost: the device took it, it did not,
+    // or the read brought no reading (it failed, or answered what is no value).
+    enum class TJudged { Taken, NotTaken, NotKnown };
     // A set of `request` that failed with `failure`, where that is a lost answer (a
     // time-out), is judged by a read: `held` reads what the set changes and tells
     // whether the device holds what it sent. Taken, it counts as a set that succeeded
-    // (KwSNMPRequest2Controls::SetTakenAfterAll) and true is returned; a set refused, or
-    // one no reading shows taken, stays failed.
-    static bool TakenAfterAll(KwSNMPRequest2Controls* request, int failure, const std::function<bool()>& held);
+    // (KwSNMPRequest2Controls::SetTakenAfterAll). Not known, it stays failed and what it
+    // sent is not known (KwSNMPRequest2Controls::SetNotKnown): no write-back is decided
+    // on it, and the verdict says so. A set refused stays failed: NotTaken.
+    static TJudged TakenAfterAll(KwSNMPRequest2Controls* request, int failure, const std::function<TJudged()>& held);
     // The same for a synchronous set (its request's last failure) where a read of the
     // set's own group `table` tells (this object's request of it): the device holds
     // each value the set sent.
-    bool TakenAfterAll(KwSNMPRequest2Controls* request, const KwSNMPVar* table, KwSNMPItemType type);
-    // Walks `list` (a table request of the form) at once, whatever its mode: true when
-    // the walk came back.
-    static bool WalkNow(KwSNMPRequest2Controls* list);
+    TJudged TakenAfterAll(KwSNMPRequest2Controls* request, const KwSNMPVar* table, KwSNMPItemType type);
+    // Walks `list` (a table request of the form) at once, whatever its mode, and tells
+    // whether the rows it read hold what a set sent (`holds`): NotKnown when the walk
+    // did not come back whole.
+    static TJudged WalkJudges(KwSNMPRequest2Controls* list, const std::function<bool()>& holds);
 
     // After the later set of `refused` was refused: writes back, in the order recorded,
     // what the earlier sets changed and the device no longer holds as it had it (never

@@ -137,6 +137,7 @@ TUnsaved UnsavedBindings(const TComponent* owner, const std::vector<KwSNMPReques
             const bool carriedUnsaved = carried.count(control) && request->DiffersFromDevice(control) &&
                                         !request->SetLedger().Written.count(binding->VarIndex);
             if ((carriedUnsaved || std::count(changed.begin(), changed.end(), binding)) &&
+                !request->SetLedger().NotKnown.count(binding->VarIndex) &&
                 (!control || !SettledLaterElsewhere(all, request, control)))
                 unsaved.push_back({request, binding});
         }
@@ -165,6 +166,19 @@ AnsiString UnsavedNote(const TComponent* owner, const TControlNames& names,
     for (const auto& each : UnsavedBindings(owner, requests, carried))
         changed.push_back(each.second);
     return NamedList("Not saved: ", owner, changed, names, true);
+}
+
+AnsiString NotKnownText(const AnsiString& captions) { return "The device's state of " + captions + " is not known."; }
+
+AnsiString NotKnownNote(const TComponent* owner, const TControlNames& names)
+{
+    std::vector<const KwControlBinding*> unknown;
+    for (const KwSNMPRequest2Edits* request : BoundRequests(owner))
+        for (const auto& binding : request->Bindings)
+            if (request->SetLedger().NotKnown.count(binding->VarIndex))
+                unknown.push_back(binding.get());
+    const AnsiString list = NamedList("", owner, unknown, names, true);
+    return list.IsEmpty() ? list : NotKnownText(list.SubString(1, list.Length() - 1));
 }
 
 AnsiString UnshownSwitchText(const AnsiString& caption)

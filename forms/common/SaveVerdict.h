@@ -37,6 +37,12 @@ AnsiString KeptNote(const TComponent* owner, const TControlNames& names);
 using TCarried = std::set<const TControl*>;
 AnsiString UnsavedNote(const TComponent* owner, const TControlNames& names,
                        const std::vector<KwSNMPRequest2Edits*>& requests = {}, const TCarried& carried = {});
+// "The device's state of <captions> is not known.": what no reading tells.
+AnsiString NotKnownText(const AnsiString& captions);
+// NotKnownText for the controls whose set's answer was lost and that no reading showed
+// taken or not since the ledgers were cleared (KwSetLedger::NotKnown); empty when there
+// are none. UnsavedNote does not name them.
+AnsiString NotKnownNote(const TComponent* owner, const TControlNames& names);
 // The bindings UnsavedNote names, each with its request.
 using TUnsaved = std::vector<std::pair<const KwSNMPRequest2Edits*, const KwControlBinding*>>;
 TUnsaved UnsavedBindings(const TComponent* owner, const std::vector<KwSNMPRequest2Edits*>& requests = {},

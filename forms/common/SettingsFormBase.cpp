@@ -434,8 +434,9 @@ AnsiString TSettingsForm::SaveVerdict(const AnsiString& ok, const AnsiString& er
     AnsiString unsaved = UnsavedNote(this, names_, {}, Carried());
     if (!switchNote_.IsEmpty())
         unsaved = unsaved.IsEmpty() ? switchNote_ : unsaved + " " + switchNote_;
-    if (!writtenBack_.IsEmpty())
-        unsaved = unsaved.IsEmpty() ? writtenBack_ : unsaved + " " + writtenBack_;
+    for (const AnsiString& note : {writtenBack_, NotKnownNote(this, names_)})
+        if (!note.IsEmpty())
+            unsaved = unsaved.IsEmpty() ? note : unsaved + " " + note;
     madeUnsaved_ = unsaved;
     const AnsiString verdict = SaveSucceeded() ? ok : error;
     verdictHead_ = verdict;
@@ -607,7 +608,8 @@ AnsiString TSettingsForm::WithUnsavedNote(const AnsiString& text)
         else if (request->RequestKind == KwCycleGet)
             (request->WasRead() ? readEnded : readFailed) = true;
     saveReads_ = still;
-    const AnsiString unsaved = Joined(Joined(StillUnsavedNote(this, names_, verdictUnsaved_), switchNote_), writtenBack_);
+    const AnsiString unsaved = Joined(Joined(Joined(StillUnsavedNote(this, names_, verdictUnsaved_), switchNote_), writtenBack_),
+                                      NotKnownNote(this, names_));
     if (readFailed)
         return NotReadAgainText(Joined(shownVerdict_, unsaved), text);
     // A verdict kept through the read comes back; otherwise the read's own text says

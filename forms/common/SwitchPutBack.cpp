@@ -355,7 +355,7 @@ AnsiString KeepSwitchesAsTheDeviceHadThem(TComponent* form, const TSwitchItems& 
         keptText = "Kept as the device had it: " + keptText + ".";
     const AnsiString unknownText =
         unknown.empty() ? AnsiString()
-                        : "The device's state of " + CaptionList(form, unknown, rules.Names) + " is not known.";
+                        : NotKnownText(CaptionList(form, unknown, rules.Names));
     return Joined(Joined(Joined(keptText, inEffectText), switchedOffText), unknownText);
 }
 

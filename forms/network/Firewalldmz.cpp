@@ -152,11 +152,12 @@ void TFM_FirewallDMZ::OnRuleReadDone(KwSNMPRequest2Controls* Sender, KwSNMPError
 
 void TFM_FirewallDMZ::OnRuleSetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)
 {
-    // One verdict for the SPI switch and the rule, "Set Error!" when either was refused.
+    // One verdict for the SPI switch and the rule: a refused rule alone is said in the
+    // device's words, "Set Error!" when the switch failed, whatever became of the rule.
     // SPI stands on its own: a refused rule leaves it as the user chose it. The verdict
     // names what the user changed of a refused set (UnsavedNote).
     if (Error.Code != 0)
-        return void(ReportSave("", Error.Message));
+        return void(ReportSave("", SpiRequest->SetLedger().Failed > 0 ? AnsiString("Set Error!") : Error.Message));
     if (SaveSucceeded())
         return void(RereadAfterChange(Error, "Set Success!"));
     FireRuleRequest->Get();

@@ -76,12 +76,16 @@ void TFM_ParentalCtr::OnActionGetDone(KwSNMPRequest2Controls* Sender, KwSNMPErro
 void TFM_ParentalCtr::OnActionSetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)
 {
     KwSNMPError outcome = Error;
-    if (outcome.Code != 0 && Sender == AddRequest && AddressTakenAfterAll(Error.Code))
+    const TEarlierSets::TJudged judged =
+        outcome.Code != 0 && Sender == AddRequest ? AddressTakenAfterAll(Error.Code) : TEarlierSets::TJudged::NotTaken;
+    if (judged == TEarlierSets::TJudged::Taken)
         outcome = KwSNMPError();
     if (outcome.Code != 0 && Sender == AddRequest) {
         // The status the add wrote first goes back as the device had it: the device
-        // never controls over a list without the address it refused.
-        AddToVerdict(statusBeforeAdd_.WriteBack(CaptionOf(Edt_WebURL)));
+        // never controls over a list without the address it refused. Where no reading
+        // tells whether it took the address, nothing goes back (the verdict says so).
+        if (judged != TEarlierSets::TJudged::NotKnown)
+            AddToVerdict(statusBeforeAdd_.WriteBack(CaptionOf(Edt_WebURL)));
         CB_ParentContrlChange(this);
         ReportSave("", outcome.Message);
     } else if (RereadAfterChange(outcome, Sender == DeleteRequest ? "Delete OK!" : "Add OK!", LV_WebURLUser,
@@ -92,12 +96,13 @@ void TFM_ParentalCtr::OnActionSetDone(KwSNMPRequest2Controls* Sender, KwSNMPErro
     Btn_Delect->SetEnabled(true);
 }
 
-bool TFM_ParentalCtr::AddressTakenAfterAll(int failure)
+TEarlierSets::TJudged TFM_ParentalCtr::AddressTakenAfterAll(int failure)
 {
     // A lost answer: the device's list, walked now, tells whether it took the address.
     const AnsiString url = addedUrl_;
-    return TEarlierSets::TakenAfterAll(AddRequest, failure,
-                                       [&] { return TEarlierSets::WalkNow(ListRequest) && TableHolds(UrlColumn, url); });
+    return TEarlierSets::TakenAfterAll(AddRequest, failure, [&] {
+        return TEarlierSets::WalkJudges(ListRequest, [&] { return TableHolds(UrlColumn, url); });
+    });
 }
 
 bool TFM_ParentalCtr::CheckUrl()

@@ -31,7 +31,7 @@ private:
     void OnActionSetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error) override;
     bool CheckUrl();
     // After the add's answer was lost: whether the device lists the address after all.
-    bool AddressTakenAfterAll(int failure);
+    TEarlierSets::TJudged AddressTakenAfterAll(int failure);
     AnsiString addedUrl_;  // the address the last Add sent
     TEarlierSets statusBeforeAdd_{this};
 };

@@ -89,6 +89,7 @@ TFM_FilterMACACL::TFM_FilterMACACL(TComponent* Owner)
     Ed_MACAddr = build.HiddenEdit("Ed_MACAddr");
     LV_ClientTable = build.HiddenList("LV_ClientTable", 9);
     Ed_ClientInfoMac = build.HiddenEdit("Ed_ClientInfoMac");
+    NameControl(Ed_ClientInfoMac, "MAC Address");  // the chosen client's, as a note names it
     CB_GetInfo = build.HiddenCombo("CB_GetInfo");
     CB_APMode = build.HiddenCombo("CB_APMode");
     CB_DeviceApplySetting = build.HiddenCombo("CB_DeviceApplySetting");
@@ -257,30 +258,35 @@ void TFM_FilterMACACL::OnListGetDone(KwSNMPRequest2Controls* Sender, KwSNMPError
         ShowProgress(clientFailure_.IsEmpty() ? AnsiString("Get OK!") : clientFailure_);
 }
 
-bool TFM_FilterMACACL::AddressTakenAfterAll(KwSNMPRequest2Controls* add, int failure)
+TEarlierSets::TJudged TFM_FilterMACACL::AddressTakenAfterAll(KwSNMPRequest2Controls* add, int failure)
 {
     // A lost answer: the device's list, walked now, tells whether it took the address.
     const AnsiString sent = (add == ClientAddRequest ? Ed_ClientInfoMac : Ed_MacAdd)->Text();
     return TEarlierSets::TakenAfterAll(add, failure, [&] {
-        if (!TEarlierSets::WalkNow(HiddenListRequest))
+        return TEarlierSets::WalkJudges(HiddenListRequest, [&] {
+            TListItems* rows = LV_GetMAC->Items();
+            for (int i = 0; i < rows->Count(); ++i)
+                if (SameMacText(sent, SubItemText(rows->Item(i), 0)))
+                    return true;
             return false;
-        TListItems* rows = LV_GetMAC->Items();
-        for (int i = 0; i < rows->Count(); ++i)
-            if (SameMacText(sent, SubItemText(rows->Item(i), 0)))
-                return true;
-        return false;
+        });
     });
 }
 
 void TFM_FilterMACACL::OnListSetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)
 {
     KwSNMPError outcome = Error;
-    if (outcome.Code != 0 && Sender != DeleteRequest && AddressTakenAfterAll(Sender, Error.Code))
+    const TEarlierSets::TJudged judged = outcome.Code != 0 && Sender != DeleteRequest
+                                             ? AddressTakenAfterAll(Sender, Error.Code)
+                                             : TEarlierSets::TJudged::NotTaken;
+    if (judged == TEarlierSets::TJudged::Taken)
         outcome = KwSNMPError();
     if (outcome.Code != 0 && Sender != DeleteRequest) {
         // The mode the add wrote first goes back as the device had it: no list is left
-        // in a mode the user set for an address the device refused.
-        AddToVerdict(modeBeforeAdd_.WriteBack(CaptionOf(Ed_MacAdd)));
+        // in a mode the user set for an address the device refused. Where no reading
+        // tells whether it took the address, nothing goes back (the verdict says so).
+        if (judged != TEarlierSets::TJudged::NotKnown)
+            AddToVerdict(modeBeforeAdd_.WriteBack(CaptionOf(Ed_MacAdd)));
         ListOpEnded();
         ReportSave("", outcome.Message);
         return;
@@ -330,11 +336,14 @@ bool TFM_FilterMACACL::WriteModeBeforeAdd()
     if (LV_UerMACAddress->Items()->Count() == 0)
         modeBeforeAdd_.RecordVariables(dot11MacAccessControlVars, MVT_SV, CaptionOf(CB_AccessControl), AccessRequest);
     // A lost answer is judged by a read; a mode not taken ends the Add, and what the
-    // device may hold of it goes back as it had it, or is said.
-    if (WriteAccessMode() || modeBeforeAdd_.TakenAfterAll(AccessRequest, dot11MacAccessControlVars, MVT_SV))
+    // device may hold of it goes back as it had it, or is said. A mode no reading shows
+    // ends it too, and stays as the device holds it: not known.
+    if (WriteAccessMode())
         return true;
-    AddToVerdict(modeBeforeAdd_.WriteBack(CaptionOf(Ed_MacAdd)));
-    return false;
+    const TEarlierSets::TJudged judged = modeBeforeAdd_.TakenAfterAll(AccessRequest, dot11MacAccessControlVars, MVT_SV);
+    if (judged == TEarlierSets::TJudged::NotTaken)
+        AddToVerdict(modeBeforeAdd_.WriteBack(CaptionOf(Ed_MacAdd)));
+    return judged == TEarlierSets::TJudged::Taken;
 }
 
 bool TFM_FilterMACACL::AccessModeRead() const { return AccessRequest && GroupRead(AccessRequest); }

@@ -84,7 +84,7 @@ private:
     // a refused address leaves the device in the mode it had (TEarlierSets).
     bool WriteModeBeforeAdd();
     // After an add's answer was lost: whether the device lists the address after all.
-    bool AddressTakenAfterAll(KwSNMPRequest2Controls* add, int failure);
+    TEarlierSets::TJudged AddressTakenAfterAll(KwSNMPRequest2Controls* add, int failure);
     // Whether the access mode was read: every write of it needs that read (refused
     // with MacAclModeNotReadText otherwise).
     bool AccessModeRead() const;

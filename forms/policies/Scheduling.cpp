@@ -450,9 +450,10 @@ void TFM_Scheduling::OnRuleSetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& 
         return;
     }
     // The set's re-read of the table follows and ends in OnRuleTableDone. An activation
-    // is Save's: reported as the add of the rule's node status once the switch and
-    // every node status were written too, and so it stays after that read.
-    // Once read, the table's "Get OK!" stands, with the verdict's note, unless a set failed.
+    // is Save's: once the switch and every node status were written too it is reported
+    // as the add of the rule's node status, and like an add its verdict gives way to the
+    // table's "Get OK!" (with the verdict's note) once read; where a set failed, its
+    // "Set Error!" stays after that read.
     if (kind == RuleWrite::Add || (kind == RuleWrite::Activate && statusWritten_))
         ReportWrite("Add OK!", "Set Error!");
     else if (kind == RuleWrite::Activate)

@@ -251,23 +251,26 @@ TEST_P(Firewall, EditsAndDeletesTheRulesOwnRowsAndSavesTheDmz)
 }
 
 // A device that refuses the SPI switch still gets the rule: both go out, and the verdict
-// is "Set Error!", naming the switch.
+// is "Set Error!", naming the switch; so too where its answer is lost and the rule refused.
 TEST_P(Firewall, ARefusedSpiSwitchDoesNotLoseTheRule)
 {
-    ASSERT_EQ(devsim.Control("set ro " + Spi + " INTEGER 0").rfind("OK", 0), 0u);
-    Open([&](TFM_FirewallDMZ& form) {
-        ASSERT_TRUE(devsim.ClearJournal());
-        vka_test::Tick(form.CB_EnableSPI, true);
-        form.Edt_Name->SetText("New");
-        for (TEdit* edit : {form.Edt_SourceIPStart, form.Edt_SourceIPEnd, form.Edt_DestIPStart, form.Edt_DestIPEnd})
-            edit->SetText("192.168.1.30");
-        ASSERT_TRUE(Press(form.Btn_Add));
-        EXPECT_EQ(dialogs.Count(), 1);  // the switch's refusal
-        ASSERT_TRUE(PumpUntil([&] { return !TSettingsForm::Outstanding(form.FireRuleRequest); }));
-        EXPECT_EQ(StatusText(form.StatusBar1), "Set Error! Not saved: Enable SPI.");
-        EXPECT_EQ(Sets().size(), 2u);
-        EXPECT_EQ(Captions(form.LV_UserFireRules), (std::vector<std::string>{"Telnet", "New", "Web"}));
-    });
+    for (const bool lost : {false, true}) {  // lost: dropped on its way, the rule's row read-only
+        ASSERT_EQ(devsim.Control("set ro " + (lost ? Cell(Rules, 2, 4) + " STRING \"\"" : Spi + " INTEGER 0")).rfind("OK", 0), 0u);
+        Open([&](TFM_FirewallDMZ& form) {
+            ASSERT_TRUE(devsim.ClearJournal() && (!lost || devsim.DropNext(2)));
+            form.SpiRequest->Request.Timeout = 20;
+            vka_test::Tick(form.CB_EnableSPI, true);
+            form.Edt_Name->SetText(lost ? "Lost" : "New");
+            for (TEdit* edit : {form.Edt_SourceIPStart, form.Edt_SourceIPEnd, form.Edt_DestIPStart, form.Edt_DestIPEnd})
+                edit->SetText("192.168.1.30");
+            ASSERT_TRUE(Press(form.Btn_Add));
+            EXPECT_EQ(dialogs.Count(), lost ? 2 : 1);  // the switch's failure
+            ASSERT_TRUE(PumpUntil([&] { return !TSettingsForm::Outstanding(form.FireRuleRequest); }));
+            EXPECT_EQ(StatusText(form.StatusBar1), "Set Error! Not saved: Enable SPI.");
+            EXPECT_EQ(Sets().size(), lost ? 3u : 2u);
+            EXPECT_EQ(Captions(form.LV_UserFireRules), (std::vector<std::string>{"Telnet", "New", "Web"}));
+        });
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Roads, Firewall, ::testing::Values(1), vka_test::VersionName);

@@ -2,6 +2,9 @@
 // action scalars, the mode written first, the refusals, the empty-list rule, and the
 // counted list operations that keep the form open and Add from running twice.
 #include "Filtermacacl.h"
+#include "FormRequests.h"
+#include "KwSNMPSession.h"
+#include "Parentalcontrol.h"
 #include "FormTestRoad.h"
 #include "FormTexts.h"
 #include "New_req2Edit.h"
@@ -405,27 +408,43 @@ TEST_P(MacAclWithoutMode, TheFailedModeReadStaysInViewAndSaveAndAddSayWhy)
 INSTANTIATE_TEST_SUITE_P(Roads, MacAclWithoutMode, ::testing::Values(0), vka_test::VersionName);
 
 
-// The add's answer lost while the device took the address: the list judges it, and the
-// mode the add wrote over the empty list stays.
+// The add's answer lost while the device took the address: the list judges it. A walk of no reading (another
+// type at the row) writes nothing back and says so, on Parental Control too, as does its status's lost answer.
 TEST_P(MacAclForm, AnAddWhoseAnswerIsLostIsJudgedByTheList)
 {
-    Run(
-        [&](TFM_FilterMACACL& form) {
-            vka_test::Choose(form.CB_AccessControl, 1);
-            form.Ed_MacAdd->SetText("001CC0304003");
-            form.AddRequest->Request.Timeout = 20;
-            form.AddRequest->Request.Retries = 0;
-            form.AddRequest->OnBeforeSet = [&] { ASSERT_TRUE(devsim.DelayReplies(400)); };
-            form.HiddenListRequest->OnBeforeGet = [&] {  // taken after the time-out
-                form.HiddenListRequest->OnBeforeGet = nullptr;
-                ASSERT_TRUE(devsim.DelayReplies(0));
-                EXPECT_TRUE(PumpUntil([&] { return DeviceValue(List + ".1") == "HEX 00 1C C0 30 40 03"; }));
+    const std::string url = P + ".3.2.1.2.1.2.", site = "STRING \"a.example\"", mac = "HEX 00 1C C0 30 40 03";
+    const struct { const char* fault; bool parental; const char* said; } cases[] = {  // at the added row; none: the status lost
+        {"", false, "Get OK!"}, {"type", false, "The device's state of MAC Address is not known."},
+        {nullptr, true, "Set error! The device's state of Enabled Parental Control is not known."},
+        {"type", true, "The device's state of Website URL is not known."}};
+    for (const auto& c : cases) {
+        const std::string row = c.parental ? url + "1" : List + ".1", taken = c.parental ? site : mac;
+        const auto press = [&](TForm* form, TComboBox* mode, TEdit* entry, KwSNMPRequest2Edits* add, KwSNMPRequest2Edits* list, TButton* button, TStatusBar* bar) {
+            ASSERT_TRUE(PumpUntil([&] { return vka_test::RequestsIdle(form); }));
+            vka_test::Pick(mode, 1);
+            entry->SetText(c.parental ? "a.example" : "001CC0304003");
+            add->Request.Timeout = 20;
+            add->Request.Retries = 0;
+            add->OnBeforeSet = [&] { ASSERT_TRUE(devsim.DelayReplies(400) && (!*c.fault || devsim.Control("walk-fault " + row + " " + c.fault) == "OK")); };
+            list->OnBeforeGet = [&, list] {  // taken after the time-out
+                list->OnBeforeGet = nullptr;
+                ASSERT_TRUE(devsim.DelayReplies(0) && PumpUntil([&] { return DeviceValue(row) == taken; }));
             };
+            if (!c.fault)  // the status's set and the read after it lost, the add answered
+                FM_ParentalCtr->ModeRequest->OnBeforeSet = [&] { KwTimeoutCap = devsim.DropNext(4) ? 5 : 0, add->OnBeforeSet = [] { KwTimeoutCap = 0; }; };
             devsim.ClearJournal();
-            form.Bt_Add->Click();
-            ASSERT_TRUE(WaitIdle(form));
-            EXPECT_EQ(StatusText(form.StatusBar1), "Get OK!");
-        },
-        {List + ".1 HEX 00:00:00:00:00:00", List + ".2 HEX 00:00:00:00:00:00"});
-    EXPECT_EQ(Sent(), (std::vector<std::string>{Mode + " INTEGER 2", Add + " HEX 00 1C C0 30 40 03"}));
+            button->Click();
+            ASSERT_TRUE(PumpUntil([&] { return vka_test::RequestsIdle(form) && StatusText(bar) != "Refresh..."; }));
+            EXPECT_TRUE(StatusText(bar).find(c.said) != std::string::npos && StatusText(bar).find("Not saved") == std::string::npos) << StatusText(bar);
+            EXPECT_EQ(Sent().back(), (c.parental ? P + ".3.2.1.1.1.2.1 " + site : Add + " " + mac));  // nothing written back
+        };
+        ASSERT_TRUE(devsim.SetValue(url + "1", "STRING", "\"\"") && devsim.SetValue(url + "2", "STRING", "\"\""));
+        if (c.parental)
+            vka_test::RunMenuForm<TFM_ParentalCtr>("ParentalControl1", FM_ParentalCtr, [&](TFM_ParentalCtr& f) {
+                press(&f, f.CB_ParentContrl, f.Edt_WebURL, f.AddRequest, f.ListRequest, f.Btn_Add, f.StatusBar1);
+            });
+        else
+            Run([&](TFM_FilterMACACL& f) { press(&f, f.CB_AccessControl, f.Ed_MacAdd, f.AddRequest, f.HiddenListRequest, f.Bt_Add, f.StatusBar1); },
+                {List + ".1 HEX 00:00:00:00:00:00", List + ".2 HEX 00:00:00:00:00:00"});
+    }
 }

@@ -239,6 +239,8 @@ void KwSNMPRequest2Controls::CycleEnded(KwCycleKind kind, bool ok)
         return;
     }
     setLedger_.Written.insert(Request.LastSetVariables.begin(), Request.LastSetVariables.end());
+    for (int variable : Request.LastSetVariables)
+        setLedger_.NotKnown.erase(variable);
 }
 
 void KwSNMPRequest2Controls::SetTakenAfterAll()
@@ -249,6 +251,11 @@ void KwSNMPRequest2Controls::SetTakenAfterAll()
     }
     Request.LastFailure = KwSNMPError();
     CycleEnded(KwCycleSet, true);
+}
+
+void KwSNMPRequest2Controls::SetNotKnown()
+{
+    setLedger_.NotKnown.insert(Request.LastSetVariables.begin(), Request.LastSetVariables.end());
 }
 
 void KwSNMPRequest2Controls::EndSyncCycle(KwCycleKind kind, bool ok)

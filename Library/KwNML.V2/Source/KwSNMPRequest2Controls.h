@@ -37,12 +37,15 @@ public:
 enum KwCycleKind { KwCycleGet = 0, KwCycleSet = 1 };
 
 // What the sets of a request did since its ledger was last cleared: the sets that
-// ended, those of them that failed, and the variables that reached the device. A set
-// whose variables are all kept as the device has them sends nothing and fails nothing.
+// ended, those of them that failed, the variables that reached the device, and those a
+// failed set sent whose lost answer no reading showed taken or not (until a set writes
+// them). A set whose variables are all kept as the device has them sends nothing and
+// fails nothing.
 struct KwSetLedger {
     int Ended = 0;
     int Failed = 0;
     std::set<int> Written;
+    std::set<int> NotKnown;
 };
 
 class KwSNMPRequest2Controls : public TComponent {
@@ -85,6 +88,9 @@ public:
     // The last set failed for a lost answer, and a read showed the device took it: it
     // counts as a set that succeeded, as if its answer had come.
     void SetTakenAfterAll();
+    // The last set failed for a lost answer, and no reading tells whether the device took
+    // it: it stays failed, and what it sent is not known (KwSetLedger::NotKnown).
+    void SetNotKnown();
 
     void AttachStatusMemo(TMemo* memo);
     void AttachStatusBar(TStatusBar* bar);
