@@ -169,6 +169,7 @@ void TFM_Wirless::BuildWdsGroup(TFormBuilder& page)
         TLabel* label = wds.Label(peerLabels[i], peerCaptions[i], left, rowTop + 3);
         Ed_ReMAddra[i] = wds.Edit(peerNames[i], left + 24, rowTop, 160, 12);
         Ed_ReMAddra[i]->SetText("");  // empty until a peer is read or typed
+        NameControl(Ed_ReMAddra[i], AnsiString("WDS peer ") + peerCaptions[i]);  // its label is its number alone
         if (i >= 4) {
             label->SetVisible(false);
             Ed_ReMAddra[i]->SetVisible(false);

@@ -253,8 +253,9 @@ public:
     // edits then show what the device holds.
     void PutPeersBack(const std::vector<AnsiString>& had);
     // After the answer to the peers' add was lost: whether the device lists the peers
-    // typed (read at once), which then show as the device holds them.
-    bool PeersTakenAfterAll();
+    // typed (read at once), which then show as the device holds them; not known where
+    // the list does not come back whole.
+    TEarlierSets::TJudged PeersJudged();
     void CreateCloneMacRequests();
     void CBH_CloneMACStatusClick(TObject* Sender);
     void CB_MACSourceChange(TObject* Sender);

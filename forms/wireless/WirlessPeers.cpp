@@ -97,24 +97,27 @@ void TFM_Wirless::PutPeersBack(const std::vector<AnsiString>& had)
     ReadRemoteMacs();
 }
 
-bool TFM_Wirless::PeersTakenAfterAll()
+TEarlierSets::TJudged TFM_Wirless::PeersJudged()
 {
     std::vector<AnsiString> typed;
     for (TEdit* peer : Ed_ReMAddra)
         if (!peer->Text().IsEmpty() && peer->Text() != EmptyMac)
             typed.push_back(peer->Text().UpperCase());
-    // The walk runs now, before the verdict.
-    RemoteMacListRequest->Mode = 0;
-    const bool read = ReadGroup(RemoteMacListRequest);
-    RemoteMacListRequest->Mode = 1;
-    std::vector<AnsiString> held;
-    for (const AnsiString& peer : DevicePeers())
-        held.push_back(peer.UpperCase());
-    if (!read || held != typed)
-        return false;
-    for (TEdit* peer : Ed_ReMAddra)
-        RemoteMacAddRequest->Settle(peer);
-    return true;
+    // The walk runs now, before the verdict; one that does not come back whole tells
+    // nothing of what the device took.
+    const TEarlierSets::TJudged judged = TEarlierSets::TakenAfterAll(
+        RemoteMacAddRequest, RemoteMacAddRequest->Request.LastFailure.Code, [&] {
+            return TEarlierSets::WalkJudges(RemoteMacListRequest, [&] {
+                std::vector<AnsiString> held;
+                for (const AnsiString& peer : DevicePeers())
+                    held.push_back(peer.UpperCase());
+                return held == typed;
+            });
+        });
+    if (judged == TEarlierSets::TJudged::Taken)
+        for (TEdit* peer : Ed_ReMAddra)
+            RemoteMacAddRequest->Settle(peer);
+    return judged;
 }
 
 // --- MAC clone --------------------------------------------------------------------------

@@ -231,12 +231,13 @@ bool TFM_Wirless::WritePeers()
     const std::vector<AnsiString> had = DevicePeers();
     CB_RemoveMac->SetItemIndex(1);
     const bool deleted = Send(RemoteMacDeleteAllRequest);
-    // A lost answer is judged by what the device lists.
-    const bool added = Send(RemoteMacAddRequest) ||
-                       (deleted && KwIsTimeoutCode(RemoteMacAddRequest->Request.LastFailure.Code) && PeersTakenAfterAll());
-    if (deleted && !added)
+    // A lost answer is judged by what the device lists; where that tells nothing, nothing
+    // is put back (the verdict says the peers are not known).
+    using TJudged = TEarlierSets::TJudged;
+    const TJudged added = Send(RemoteMacAddRequest) ? TJudged::Taken : deleted ? PeersJudged() : TJudged::NotTaken;
+    if (deleted && added == TJudged::NotTaken)
         PutPeersBack(had);
-    return deleted && added;
+    return deleted && added == TJudged::Taken;
 }
 
 void TFM_Wirless::MarkPassphrase()

@@ -235,34 +235,42 @@ TEST_P(WirelessSave, PeersGoAfterADeleteAllInEditOrderWithTheSameOidTwice)
 }
 
 // The answer to the add lost while the device took the peers: the device's list judges
-// it, and nothing is put back or named as lost.
+// it, and nothing is put back or named as lost. A list that comes back malformed tells
+// nothing: nothing is put back either, and the peers are said not known.
 TEST_P(WirelessSave, APeerAddWhoseAnswerIsLostIsJudgedByTheDevicesList)
 {
-    Device(ModeOid, "INTEGER 2");
-    Open([&](TFM_Wirless& form) {
-        ASSERT_TRUE(vka_test::PumpUntil([&] { return PeersRead(form); }));
-        for (TEdit* peer : form.Ed_ReMAddra)  // one peer in place of the device's two
-            peer->SetText(peer == form.Ed_ReMAddra[0] ? "0002B3A4C5D6" : "");
-        KwSNMPRequest2Edits* add = form.RemoteMacAddRequest;
-        add->Request.Timeout = 20;
-        add->Request.Retries = 0;
-        add->OnBeforeSet = [&] {
-            add->OnBeforeSet = nullptr;
-            ASSERT_TRUE(devsim.DelayReplies(400));  // taken after the time-out
-            form.RemoteMacListRequest->OnBeforeGet = [&] {
-                form.RemoteMacListRequest->OnBeforeGet = nullptr;
-                ASSERT_TRUE(devsim.DelayReplies(0));
-                EXPECT_TRUE(vka_test::PumpUntil([&] { return DeviceValue(PeerListColumn + ".1") == "HEX 00 02 B3 A4 C5 D6"; }));
+    for (const char* fault : {"", "type"}) {
+        SCOPED_TRACE(fault);
+        Device(ModeOid, "INTEGER 2");
+        Open([&](TFM_Wirless& form) {
+            ASSERT_TRUE(vka_test::PumpUntil([&] { return PeersRead(form); }));
+            for (TEdit* peer : form.Ed_ReMAddra)  // one peer in place of the device's two
+                peer->SetText(peer == form.Ed_ReMAddra[0] ? "0002B3A4C5D6" : "");
+            KwSNMPRequest2Edits* add = form.RemoteMacAddRequest;
+            add->Request.Timeout = 20;
+            add->Request.Retries = 0;
+            add->OnBeforeSet = [&] {
+                add->OnBeforeSet = nullptr;
+                ASSERT_TRUE(devsim.DelayReplies(400));  // taken after the time-out
+                form.RemoteMacListRequest->OnBeforeGet = [&] {
+                    form.RemoteMacListRequest->OnBeforeGet = nullptr;
+                    ASSERT_TRUE(devsim.DelayReplies(0));
+                    EXPECT_TRUE(vka_test::PumpUntil([&] { return DeviceValue(PeerListColumn + ".1") == "HEX 00 02 B3 A4 C5 D6"; }));
+                    ASSERT_TRUE(!*fault || devsim.Control("walk-fault " + PeerListColumn + ".1 " + fault) == "OK");
+                };
             };
-        };
-        devsim.ClearJournal();
-        form.Bt_Apply->Click();
-        EXPECT_EQ(Status(form).find("Lost on the device"), std::string::npos) << Status(form);
-        EXPECT_EQ(Status(form).find("Not saved"), std::string::npos) << Status(form);
-        EXPECT_EQ(SetOids(true).back(), (std::vector<std::string>{PeerAdd + "=00 02 B3 A4 C5 D6"}));  // none put back
-    });
-    EXPECT_EQ(DeviceValue(PeerListColumn + ".1"), "HEX 00 02 B3 A4 C5 D6");
-    EXPECT_EQ(DeviceValue(ModeOid), "INTEGER 2");
+            devsim.ClearJournal();
+            form.Bt_Apply->Click();
+            EXPECT_EQ(Status(form).find("Lost on the device"), std::string::npos) << Status(form);
+            EXPECT_EQ(Status(form).find("Not saved"), std::string::npos) << Status(form);
+            EXPECT_EQ(Status(form).find("The device's state of WDS peer 1 is not known.") != std::string::npos, *fault != 0)
+                << Status(form);
+            EXPECT_EQ(SetOids(true).back(), (std::vector<std::string>{PeerAdd + "=00 02 B3 A4 C5 D6"}));  // none put back
+        });
+        ASSERT_EQ(devsim.Control("walk-fault none"), "OK");
+        EXPECT_EQ(DeviceValue(PeerListColumn + ".1"), "HEX 00 02 B3 A4 C5 D6");
+        EXPECT_EQ(DeviceValue(ModeOid), "INTEGER 2");
+    }
 }
 
 TEST_P(WirelessSave, ChangedSecretsAreWrittenMaskedKeysAreNot)
