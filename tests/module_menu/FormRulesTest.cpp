@@ -333,21 +333,50 @@ TEST_P(FormRules, AWriteWhoseReReadFailsSaysItsVerdictAndTheFailedRead)
             EXPECT_TRUE(PumpUntil([&] { return RequestsIdle(form); }, 20));
             EXPECT_EQ(dialogs.Count(), boxes) << (dialogs.Count() > boxes ? dialogs.Last().Text : "");
             // The next press (a Delete has no row left to choose) names no Refresh the
-            // form lacks: it reads the list again; a read that fails again is said and
-            // writes nothing, one that succeeds goes on to the write.
+            // form lacks: it reads the list again and writes nothing. A read that fails
+            // again is said; one that succeeds asks for the press again, the editor
+            // showing what the user typed during the read and no blank left before it
+            // (the list's combo boxes blanked as a failed opening leaves them).
+            // A Delete again reads the list, finds its rule gone and says so.
             writer->OnAfterSet = after;
-            if (std::string(write.verdict) == "Delete OK!")
+            if (std::string(write.verdict) == "Delete OK!") {
+                ASSERT_TRUE(devsim.ClearJournal());
+                write.button()->Click();
+                EXPECT_TRUE(PumpUntil([&] { return RequestsIdle(form); }, 20));
+                EXPECT_TRUE(Sets().empty());
+                EXPECT_TRUE(StatusShows(form, ChooseAgainText)) << "the rule's absence is not said";
                 return;
+            }
             ASSERT_TRUE(devsim.LoadState(devsim.StatePath()));  // the entry is new to the device again
+            std::vector<TComboBox*> blanked;
+            TEdit* typed = nullptr;
+            std::string typedText;
             for (const int silent : {60, 0}) {
                 ASSERT_TRUE(devsim.SilentFor(silent) && devsim.ClearJournal());
                 write.type();
+                for (const auto& binding : dynamic_cast<KwSNMPRequest2Edits*>(write.table())->Bindings)
+                    for (TControl* control : binding->Controls)
+                        if (auto* combo = dynamic_cast<TComboBox*>(control); combo && combo->Visible() && !silent)
+                            combo->SetItemIndex(-1), blanked.push_back(combo);
                 write.button()->Click();
+                for (TEdit* edit : Owned<TEdit>(form))
+                    if (!typed && !silent && edit->Visible() && edit->Enabled() && !edit->Text().IsEmpty()) {
+                        const AnsiString before = edit->Text();
+                        Type(edit, "2");  // an edit at its length takes no more
+                        if (edit->Text() != before)
+                            typedText = (typed = edit)->Text().ToStdString();
+                    }
                 EXPECT_FALSE(StatusShows(form, TableUnreadText));
-                EXPECT_TRUE(PumpUntil([&] { return (silent || !Sets().empty()) && RequestsIdle(form); }, 20));
-                EXPECT_EQ(Sets().empty(), silent > 0) << "silent for " << silent;
-                EXPECT_TRUE(!silent || StatusShows(form, TimedOut)) << "the failed read is not said";
+                EXPECT_TRUE(PumpUntil([&] { return RequestsIdle(form); }, 20));
+                EXPECT_TRUE(Sets().empty()) << "silent for " << silent;
+                EXPECT_TRUE(StatusShows(form, silent ? TimedOut : PressAgainText)) << "silent for " << silent;
             }
+            EXPECT_TRUE(!typed || typed->Text().ToStdString() == typedText) << "the typing was undone";
+            for (TComboBox* combo : blanked)
+                EXPECT_GE(combo->ItemIndex(), 0) << combo->Name().ToStdString() << " shows the failed read's blank";
+            write.type();
+            write.button()->Click();
+            EXPECT_TRUE(PumpUntil([&] { return !Sets().empty() && RequestsIdle(form); }, 20));
         });
         EXPECT_TRUE(seen) << "no status says \"" << said << "\"";
     }
