@@ -571,7 +571,9 @@ void TFM_Scheduling::Btn_DelClick(TObject* Sender)
 
 bool TFM_Scheduling::ChooseRowAgain(const AnsiString& name)
 {
-    return ClickRowWhere(User_ListView, [&](const TListItem* row) { return row->Caption() == name; });
+    const TListItem* chosen = User_ListView->Selected();
+    return (chosen && chosen->Caption() == name) ||
+           ClickRowWhere(User_ListView, [&](const TListItem* row) { return row->Caption() == name; });
 }
 
 static const bool menuEntry = RegisterModalForm("Scheduling1", FM_Scheduling);
