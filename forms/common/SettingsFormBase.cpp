@@ -193,7 +193,7 @@ bool TSettingsForm::MayReadTable(const TRequests& requests, TStatusBar* bar)
     for (const KwSNMPRequest2Controls* request : requests)
         if (!request)
             return false;  // the form's creation failed before its requests existed
-    if (AnyOutstanding(requests) || pressAfterWalk_) {  // a press waits for its lists' walk
+    if (AnyOutstanding(requests) || walkForPress_) {  // a press's walk of its lists is out
         ShowFormStatus(bar ? bar : statusBar_, TableBusyText);
         return false;
     }
@@ -201,6 +201,8 @@ bool TSettingsForm::MayReadTable(const TRequests& requests, TStatusBar* bar)
 }
 
 const char* const TableReadAgainText = "Reading the list from the device again first...";
+const char* const PressAgainText = "The list has been read from the device. Please press the button again.";
+const char* const ChooseAgainText = "The entry you chose is no longer in the list. Please choose it again.";
 
 bool TSettingsForm::MayChangeTable(const TRequests& requests, TStatusBar* bar)
 {
@@ -210,7 +212,7 @@ bool TSettingsForm::MayChangeTable(const TRequests& requests, TStatusBar* bar)
         return true;
     for (const TListWalk& walk : walksOnPress_)
         if (std::count(walk.lists.begin(), walk.lists.end(), requests.front()))
-            return WalkThenPress(walk, bar);
+            return WalkForPress(walk, bar);
     ShowFormStatus(bar ? bar : statusBar_, TableUnreadText);
     return false;
 }
@@ -221,11 +223,30 @@ void TSettingsForm::ReadAgainOnPress(std::initializer_list<KwSNMPRequest2Control
     walksOnPress_.push_back({lists, walk ? std::move(walk) : [this, first] { ReadGroup(first); }});
 }
 
-bool TSettingsForm::WalkThenPress(const TListWalk& walk, TStatusBar* bar)
+bool TSettingsForm::ClickRowWhere(TListView* list, const std::function<bool(const TListItem*)>& test)
 {
-    const TControl* press = TControl::Clicking();
-    pressAfterWalk_.reset(new TPressAfterWalk{press && press->Owner() == this ? press->Name() : AnsiString(),
-                                              TShownInput(this), TRequests(walk.lists.begin(), walk.lists.end())});
+    for (int i = 0; i < list->Items()->Count(); ++i)
+        if (test(list->Items()->Item(i))) {
+            list->SetSelected(list->Items()->Item(i));
+            list->Click();
+            return true;
+        }
+    return false;
+}
+
+bool TSettingsForm::WalkForPress(const TListWalk& walk, TStatusBar* bar)
+{
+    walkForPress_.reset(new TWalkForPress{TRequests(walk.lists.begin(), walk.lists.end()), bar, ChosenRow(), {}, {}});
+    // What the user changed is taken as the walk ends, before its handlers reset the editor.
+    for (KwSNMPRequest2Controls* list : walk.lists) {
+        walkForPress_->dones.push_back({list, list->OnGetDone});
+        list->OnGetDone = [this, done = list->OnGetDone](KwSNMPRequest2Controls* sender, KwSNMPError& error) {
+            if (walkForPress_ && !walkForPress_->typed)
+                walkForPress_->typed.reset(new TShownInput(this));
+            if (done)
+                done(sender, error);
+        };
+    }
     ShowFormStatus(bar ? bar : statusBar_, TableReadAgainText);
     walk.walk();
     for (KwSNMPRequest2Controls* list : walk.lists)
@@ -242,33 +263,18 @@ bool TSettingsForm::WalkThenPress(const TListWalk& walk, TStatusBar* bar)
 
 void TSettingsForm::ListWalked()
 {
-    if (!pressAfterWalk_ || AnyOutstanding(pressAfterWalk_->lists))
+    if (!walkForPress_ || AnyOutstanding(walkForPress_->lists))
         return;
-    for (const KwSNMPRequest2Controls* list : pressAfterWalk_->lists)
-        if (!list->WasRead()) {
-            pressAfterWalk_.reset();  // the walk has said its failure: nothing is written
-            return;
-        }
-    if (!pressAgain_) {
-        pressAgain_ = new TTimer(this);
-        pressAgain_->SetEnabled(false);
-        pressAgain_->SetInterval(1);
-        pressAgain_->OnTimer = [this](TObject*) {
-            pressAgain_->SetEnabled(false);
-            PressAgain();
-        };
-    }
-    pressAgain_->SetEnabled(true);
-}
-
-void TSettingsForm::PressAgain()
-{
-    const std::unique_ptr<TPressAfterWalk> waiting = std::move(pressAfterWalk_);
-    auto* press = waiting && !waiting->press.IsEmpty() ? dynamic_cast<TControl*>(FindComponent(waiting->press)) : nullptr;
-    if (!press)
-        return;
-    waiting->shown.PutBack();
-    press->Click();
+    const std::unique_ptr<TWalkForPress> walked = std::move(walkForPress_);
+    for (const auto& [list, done] : walked->dones)
+        list->OnGetDone = done;
+    for (const KwSNMPRequest2Controls* list : walked->lists)
+        if (!list->WasRead())
+            return;  // the walk has said its failure
+    const bool chosen = walked->chosen.IsEmpty() || ChooseRowAgain(walked->chosen);
+    if (walked->typed)
+        walked->typed->PutBack();
+    ShowFormStatus(walked->bar ? walked->bar : statusBar_, chosen ? PressAgainText : ChooseAgainText);
 }
 
 bool TSettingsForm::MaySave(std::initializer_list<const KwSNMPRequest2Controls*> requests,

@@ -53,6 +53,8 @@
 extern const char* const TableBusyText;
 extern const char* const TableUnreadText;
 extern const char* const TableReadAgainText;
+extern const char* const PressAgainText;
+extern const char* const ChooseAgainText;
 
 struct TSaveGuardTexts {
     const char* NotRead;      // the group has not been read successfully yet
@@ -180,11 +182,20 @@ protected:
     bool MayReadTable(const TRequests& requests, TStatusBar* bar = nullptr);
     // Lists that no Refresh button of the form reads again, and how the form walks them
     // (ReadGroup of the first when no `walk` is given). A table operation that finds one
-    // of them unread says TableReadAgainText and walks them; once every one is read,
-    // the button pressed is pressed again, the editor showing what it showed at the
-    // press (TShownInput). A walk that fails again says its failure, and the press ends
-    // there, having written nothing.
+    // of them unread writes nothing: it says TableReadAgainText and walks them. Once every
+    // one is read, the row the user had chosen (ChosenRow) is chosen again, what the user
+    // changed in the editor (also during the walk) shows again over what the walk put
+    // there, and the status asks for the press again (PressAgainText), or to choose the
+    // row again where the list as read lacks it (ChooseAgainText). A walk that fails
+    // again says its failure.
     void ReadAgainOnPress(std::initializer_list<KwSNMPRequest2Controls*> lists, std::function<void()> walk = nullptr);
+    // The row the user chose for the form's next table write, as the form shows it (empty
+    // for none), and choosing it again once the list was read: false, choosing nothing,
+    // where the list as read lacks it.
+    virtual AnsiString ChosenRow() const { return AnsiString(); }
+    virtual bool ChooseRowAgain(const AnsiString&) { return false; }
+    // Chooses the row of `list` that `test` accepts, as the user's click does; false when none does.
+    static bool ClickRowWhere(TListView* list, const std::function<bool(const TListItem*)>& test);
 
     // Writes the group from its bound controls; a table is walked again after a
     // successful write (WriteGroup), or not (WriteWithoutReread). WriteVariables sends
@@ -347,24 +358,25 @@ private:
 
     std::function<void(const TForm*)> forget_;
     std::vector<const KwSNMPRequest2Controls*> closeHolders_;
-    // ReadAgainOnPress's lists, and a press waiting for their walk: the pressed
-    // control's name, what the editor showed, the lists.
+    // ReadAgainOnPress's lists, and the walk of them that a press started: the row chosen
+    // and the status bar at the press, what the user changed as the walk ended (before
+    // its handlers), and the lists' own done handlers.
     struct TListWalk {
         std::vector<KwSNMPRequest2Controls*> lists;
         std::function<void()> walk;
     };
-    struct TPressAfterWalk {
-        AnsiString press;
-        TShownInput shown;
+    struct TWalkForPress {
         TRequests lists;
+        TStatusBar* bar = nullptr;
+        AnsiString chosen;
+        std::unique_ptr<TShownInput> typed;
+        std::vector<std::pair<KwSNMPRequest2Controls*, KwSNMPDoneEvent>> dones;
     };
     std::vector<TListWalk> walksOnPress_;
-    std::unique_ptr<TPressAfterWalk> pressAfterWalk_;
-    TTimer* pressAgain_ = nullptr;  // the press goes on from the event loop, after the walk's handlers
+    std::unique_ptr<TWalkForPress> walkForPress_;
     // Walks the lists for the press under way (MayChangeTable). Always false.
-    bool WalkThenPress(const TListWalk& walk, TStatusBar* bar);
+    bool WalkForPress(const TListWalk& walk, TStatusBar* bar);
     void ListWalked();
-    void PressAgain();
 
     // Appends the note of the kept controls to the status, unless it is there already.
     void AppendKeptNote();

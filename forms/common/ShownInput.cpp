@@ -6,7 +6,7 @@ TShownInput::TShownInput(const TComponent* form)
 {
     for (int i = 0; i < form->ComponentCount(); ++i) {
         auto* control = dynamic_cast<TControl*>(form->Components(i));
-        if (!control || !control->Visible())
+        if (!control || !control->Visible() || !control->UserChanges())
             continue;  // the form's own hidden controls hold what it reads and writes
         TShown each;
         if ((each.combo = dynamic_cast<TComboBox*>(control)))

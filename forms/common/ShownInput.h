@@ -1,8 +1,9 @@
 #pragma once
-// What a form's editor shows the user: the text of each visible edit, the item of each
-// visible combo box, the state of each visible check box and radio button. Put back,
-// the form shows that again where something changed it since (the walk of a list
-// that empties the editor after it), so that a press goes on with what the user saw.
+// What the user changed in a form's editor, as it shows now: the text of each visible
+// edit, the item of each visible combo box, the state of each visible check box and
+// radio button that the user typed in, picked or clicked. Put back, the form shows that
+// again where something changed it since (the walk of a list that resets the editor
+// after it); what the user never changed keeps what the form put there.
 #include "vcl.h"
 
 #include <vector>

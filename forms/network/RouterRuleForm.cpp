@@ -112,7 +112,14 @@ bool TRouterRuleForm::ChooseRuleToEdit(bool& editing)
         return false;
     editKey_ = rows_->SelectedKey();
     editing = true;
+    editing_ = &editing;
     return true;
+}
+
+bool TRouterRuleForm::ChooseRowAgain(const AnsiString& key)
+{
+    return ClickRowWhere(rows_->Shown(), [&](const TListItem* row) { return rows_->KeyOf(row) == key; }) &&
+           editing_ && ChooseRuleToEdit(*editing_);
 }
 
 TListItem* TRouterRuleForm::ResetAfterWalk(const TRowTest& isFree, std::initializer_list<TEdit*> cleared,

@@ -95,6 +95,10 @@ protected:
     TRequests actionRequests_;
     std::unique_ptr<TKeyedRows> rows_;
     AnsiString editKey_;  // the table row Edit chose
+    bool* editing_ = nullptr;  // the page's own edit mode (ChooseRuleToEdit)
+    // The rule being edited, chosen and edited again in the list as read.
+    AnsiString ChosenRow() const override { return editKey_; }
+    bool ChooseRowAgain(const AnsiString& key) override;
 };
 
 // A list of single values (web addresses, MAC addresses) switched on and off by a mode

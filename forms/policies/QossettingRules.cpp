@@ -216,8 +216,10 @@ bool TFM_QosSetting::AddRule(bool keepState)
 
 void TFM_QosSetting::Btn_DelClick(TObject*)
 {
+    if (!MayChangeTable({RulesRequest, RuleDeleteRequest}))
+        return;
     TListItem* selected = LV_QosRulesUser->Selected();
-    if (!selected || !MayChangeTable({RulesRequest, RuleDeleteRequest}))
+    if (!selected)
         return;
     const AnsiString question = "Are you sure you want to delete " + selected->Caption() + "?";
     if (Application->MessageBox(question.c_str(), "Warning", MB_OKCANCEL) != IDOK)

@@ -551,6 +551,9 @@ void TFM_Scheduling::Btn_DelClick(TObject* Sender)
 {
     if (Ed_DeleteName->Text().IsEmpty() || !MayChangeTable(RuleTableRequests()))
         return;
+    // The rule the editor names, wherever the list as read keeps it (its index then in LB_Index).
+    if (!ChooseRowAgain(Ed_DeleteName->Text()))
+        return void(ShowStatus(ChooseAgainText));
     if (Application->MessageBox(ScheduleDeleteQuestion, "Warning", MB_OKCANCEL) != IDOK)
         return;
     Ed_DeleteSchdule->SetText(LB_Index->Caption());
@@ -565,6 +568,13 @@ void TFM_Scheduling::Btn_DelClick(TObject* Sender)
         ReportSaved("Delete OK!");
     else
         ReportSaveThroughReads("", "Delete Fail!");
+}
+
+bool TFM_Scheduling::ChooseRowAgain(const AnsiString& name)
+{
+    const TListItem* chosen = User_ListView->Selected();
+    return (chosen && chosen->Caption() == name) ||
+           ClickRowWhere(User_ListView, [&](const TListItem* row) { return row->Caption() == name; });
 }
 
 static const bool menuEntry = RegisterModalForm("Scheduling1", FM_Scheduling);

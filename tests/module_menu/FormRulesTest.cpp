@@ -334,21 +334,39 @@ TEST_P(FormRules, AWriteWhoseReReadFailsSaysItsVerdictAndTheFailedRead)
                     ClickRow(list, row);
             EXPECT_TRUE(PumpUntil([&] { return RequestsIdle(form); }, 20));
             EXPECT_EQ(dialogs.Count(), boxes) << (dialogs.Count() > boxes ? dialogs.Last().Text : "");
-            // The next press (a Delete has no row left to choose) names no Refresh the
-            // form lacks: it reads the list again; a read that fails again is said and
-            // writes nothing, one that succeeds goes on to the write.
+            // The next press names no Refresh the form lacks: it reads the list again and writes
+            // nothing; a failed read is said, a good one asks for the press again (a Delete: to
+            // choose its gone rule again), keeping what the user typed during it and no blank left
+            // before it (the list's combo boxes as a failed opening leaves them). Then it writes.
             writer->OnAfterSet = after;
-            if (std::string(write.verdict) == "Delete OK!")
-                return;
-            ASSERT_TRUE(devsim.LoadState(devsim.StatePath()));  // the entry is new to the device again
-            for (const int silent : {60, 0}) {
-                ASSERT_TRUE(devsim.SilentFor(silent) && devsim.ClearJournal());
-                write.type();
+            if (std::string(write.verdict) == "Delete OK!") {
+                ASSERT_TRUE(devsim.ClearJournal());
                 write.button()->Click();
+                EXPECT_TRUE(PumpUntil([&] { return RequestsIdle(form); }, 20) && Sets().empty() &&
+                            StatusShows(form, ChooseAgainText)) << "the rule's absence is not said";
+                return;
+            }
+            ASSERT_TRUE(devsim.LoadState(devsim.StatePath()));  // the entry is new to the device again
+            std::vector<TComboBox*> blanked;
+            TEdit* typed = nullptr;
+            for (const int silent : {60, 0, -1}) {  // -1: the list read
+                ASSERT_TRUE(devsim.SilentFor(std::max(silent, 0)) && devsim.ClearJournal());
+                write.type();
+                for (const auto& binding : dynamic_cast<KwSNMPRequest2Edits*>(write.table())->Bindings)
+                    for (TControl* control : binding->Controls)
+                        if (auto* combo = dynamic_cast<TComboBox*>(control); combo && combo->Visible() && !silent)
+                            combo->SetItemIndex(-1), blanked.push_back(combo);
+                write.button()->Click();
+                for (TEdit* edit : Owned<TEdit>(form))  // an edit at its length takes no more
+                    if (!typed && !silent && edit->Visible() && edit->Enabled() && !edit->Text().IsEmpty())
+                        Type(typed = edit, "2");
+                const AnsiString typedText = typed ? typed->Text() : AnsiString();
                 EXPECT_FALSE(StatusShows(form, TableUnreadText));
-                EXPECT_TRUE(PumpUntil([&] { return (silent || !Sets().empty()) && RequestsIdle(form); }, 20));
-                EXPECT_EQ(Sets().empty(), silent > 0) << "silent for " << silent;
-                EXPECT_TRUE(!silent || StatusShows(form, TimedOut)) << "the failed read is not said";
+                EXPECT_TRUE(PumpUntil([&] { return (silent >= 0 || !Sets().empty()) && RequestsIdle(form); }, 20));
+                EXPECT_EQ(Sets().empty(), silent >= 0) << "silent for " << silent;
+                EXPECT_TRUE(silent < 0 || StatusShows(form, silent ? TimedOut : PressAgainText)) << silent;
+                EXPECT_TRUE(silent || !typed || typed->Text() == typedText) << "the typing was undone";
+                EXPECT_TRUE(std::none_of(blanked.begin(), blanked.end(), [](auto* c) { return c->ItemIndex() < 0; }));
             }
         });
         EXPECT_TRUE(seen) << "no status says \"" << said << "\"";
