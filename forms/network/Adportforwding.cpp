@@ -52,6 +52,7 @@ TFM_AdPortfwding::TFM_AdPortfwding(TComponent* Owner)
     const int buttonsTop = 16;
     Btn_Add = build.Button("Btn_Add", "Add", 340, buttonsTop, [this](TObject* S) { Btn_AddClick(S); });
     Btn_Edit = build.Button("Btn_Edit", "Edit", 340, buttonsTop + 30, [this](TObject* S) { Btn_EditClick(S); });
+    EditsWith([this] { Btn_EditClick(this); });
     Btn_Delete = build.Button("Btn_Delete", "Delete", 340, buttonsTop + 60, [this](TObject* S) { Btn_DeleteClick(S); });
     LV_UserPortFwdRule = build.List("LV_UserPortFwdRule",
                                     {{"Name", 90}, {"IP Address", 100}, {"Public Port Range", 110},

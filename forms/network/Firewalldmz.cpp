@@ -62,6 +62,7 @@ TFM_FirewallDMZ::TFM_FirewallDMZ(TComponent* Owner)
 
     Btn_Add = build.Button("Btn_Add", "Add", 420, 72, [this](TObject* S) { Btn_AddClick(S); });
     Btn_Edit = build.Button("Btn_Edit", "Edit", 420, 102, [this](TObject* S) { Btn_EditClick(S); });
+    EditsWith([this] { Btn_EditClick(this); });
     Btn_Delete = build.Button("Btn_Delete", "Delete", 420, 132, [this](TObject* S) { Btn_DeleteClick(S); });
     LV_UserFireRules = build.List("LV_UserFireRules",
                                   {{"Name", 80}, {"Source Interface", 106}, {"Soure IP", 185}, {"Protocol", 60},

@@ -112,14 +112,16 @@ bool TRouterRuleForm::ChooseRuleToEdit(bool& editing)
         return false;
     editKey_ = rows_->SelectedKey();
     editing = true;
-    editing_ = &editing;
     return true;
 }
 
 bool TRouterRuleForm::ChooseRowAgain(const AnsiString& key)
 {
-    return ClickRowWhere(rows_->Shown(), [&](const TListItem* row) { return rows_->KeyOf(row) == key; }) &&
-           editing_ && ChooseRuleToEdit(*editing_);
+    if (!ClickRowWhere(rows_->Shown(), [&](const TListItem* row) { return rows_->KeyOf(row) == key; }))
+        return false;
+    if (key == editedBeforeWalk_ && edit_)
+        edit_();
+    return true;
 }
 
 TListItem* TRouterRuleForm::ResetAfterWalk(const TRowTest& isFree, std::initializer_list<TEdit*> cleared,
@@ -131,6 +133,7 @@ TListItem* TRouterRuleForm::ResetAfterWalk(const TRowTest& isFree, std::initiali
         edit->SetText("");
     ShowStatus("Get OK!");
     editing = false;
+    editedBeforeWalk_ = editKey_;
     editKey_ = "";
     return free;
 }

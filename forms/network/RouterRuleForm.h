@@ -95,9 +95,13 @@ protected:
     TRequests actionRequests_;
     std::unique_ptr<TKeyedRows> rows_;
     AnsiString editKey_;  // the table row Edit chose
-    bool* editing_ = nullptr;  // the page's own edit mode (ChooseRuleToEdit)
-    // The rule being edited, chosen and edited again in the list as read.
-    AnsiString ChosenRow() const override { return editKey_; }
+    AnsiString editedBeforeWalk_;  // editKey_ as the last walk found it
+    std::function<void()> edit_;   // the page's Edit press (EditsWith)
+    // The page's Edit press: after a press found the list unread and it was read again,
+    // the rule the user was editing is edited again as that press does.
+    void EditsWith(std::function<void()> edit) { edit_ = std::move(edit); }
+    // The rule being edited, else the one chosen; chosen, and edited, again in the list as read.
+    AnsiString ChosenRow() const override { return editKey_.IsEmpty() ? ChosenRuleKey() : editKey_; }
     bool ChooseRowAgain(const AnsiString& key) override;
 };
 
