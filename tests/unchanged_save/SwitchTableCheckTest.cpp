@@ -613,6 +613,23 @@ TUserChange TurnAndGive(const Brought& each, const std::string& valid)
     };
 }
 
+// Types into the edit the setting's declared check reads an address unlike the device's
+// under which the check takes what the setting shows (the device's refused value): the
+// put-back must judge that value by the device's address, not the one typed.
+void TypeOtherUnlike(TForm* form, const std::string& setting)
+{
+    const auto* edit = FindControl<TEdit>(form, setting.c_str());
+    auto* other = dynamic_cast<TEdit*>(const_cast<TControl*>(static_cast<TSettingsForm*>(form)->DeclaredOther(edit)));
+    const std::string shown = other && UserReaches(other) ? other->Text().ToStdString() : "";
+    for (const char* last : {"1", "254"})
+        if (shown.rfind('.') != std::string::npos && shown.substr(shown.rfind('.') + 1) != last) {
+            other->SetText((shown.substr(0, shown.rfind('.') + 1) + last).c_str());
+            if (static_cast<TSettingsForm*>(form)->DeclaredRefusal(edit, edit->Text()).IsEmpty())
+                return;
+            other->SetText(shown.c_str());
+        }
+}
+
 // True when a press left the switch and the setting in effect together, having put them
 // there or having had a set refused (a switch the form writes as the user turns it is
 // there before the Save), and no status said the switch is in effect over the setting.
@@ -648,6 +665,7 @@ TEST_P(SwitchTableCheck, WhatATurnBringsUpIsGovernedOrCheckedWheneverSent)
     std::map<std::string, std::pair<std::string, const KwOptionList*>> bound;  // control -> variable
     std::map<std::string, std::map<std::string, std::string>> values;        // switch -> item -> value
     std::map<std::string, std::string> shownText;                             // edit -> its text at opening
+    std::set<std::string> formOthers;  // edits whose declared check reads another edit
     std::set<std::string> choices;
     std::vector<Bystander> bystanders;
     ASSERT_TRUE(OpenAndClose([&] { OpenMenuForm(item); }, [&] {
@@ -664,6 +682,9 @@ TEST_P(SwitchTableCheck, WhatATurnBringsUpIsGovernedOrCheckedWheneverSent)
                 switches.insert(held.first);
             if (const auto* edit = FindControl<TEdit>(form, each.Setting.c_str()))
                 shownText[each.Setting] = edit->Text().ToStdString();
+            if (dynamic_cast<const TEdit*>(static_cast<TSettingsForm*>(form)->DeclaredOther(
+                    FindControl<TEdit>(form, each.Setting.c_str()))))
+                formOthers.insert(each.Setting);
             for (const std::string& name : {each.Switch, each.Setting}) {
                 bound[name] = Bound(form, name);
                 if (IsChoice(FindControl<TControl>(form, name.c_str())))
@@ -737,6 +758,9 @@ TEST_P(SwitchTableCheck, WhatATurnBringsUpIsGovernedOrCheckedWheneverSent)
             ground(false);
             std::string typedText;
             std::set<std::string> declared;
+            // For a check that reads another edit, the last value refused: one at the end of
+            // its range, which another value there may take.
+            const bool others = !choice && formOthers.count(each.Setting);
             const UnchangedSaveRun typed = SaveRounds(item, devsim, dialogs, false, {[&](TForm* form) {
                 Turn(form, each.Switch, each.To);
                 auto* edit = FindControl<TEdit>(form, each.Setting.c_str());
@@ -750,7 +774,7 @@ TEST_P(SwitchTableCheck, WhatATurnBringsUpIsGovernedOrCheckedWheneverSent)
                     EXPECT_TRUE(declared.count("") || declared.count(box.substr(box.find(": ") + 2)))
                         << formName << ": " << each.Switch << " turned to \"" << each.To << "\" and " << each.Setting
                         << " given \"" << typedText << "\", " << box << ": no check the form declared refuses that";
-                    refused = refused.empty() ? candidate : refused;
+                    refused = refused.empty() || others ? candidate : refused;
                 }
         }
         if (refused.empty())
@@ -774,7 +798,11 @@ TEST_P(SwitchTableCheck, WhatATurnBringsUpIsGovernedOrCheckedWheneverSent)
         ++cases;
         // A count the form shows for an address takes what it showed.
         const TUserChange give = TurnAndGive(each, converted ? shownAs : ValidText(each.Setting, start.at(settingOid)));
+        // With the edit the setting's check reads typed unlike the device.
         const TUserChange giveBeside = [&](TForm* form) {
+            Turn(form, each.Switch, each.To);
+            if (formOthers.count(each.Setting))
+                TypeOtherUnlike(form, each.Setting);
             give(form);
             if (beside)
                 Turn(form, beside->Switch, beside->To);
