@@ -117,11 +117,11 @@ public:
     // The refusal of the check the form declared for `edit` (DeclareCheck) for `text`,
     // with what the form shows of the control the check depends on; empty where it
     // takes the text or none is declared. A Save refuses nothing else.
-    // The control that check depends on (TEditCheck::Other); null for none.
-    const TControl* DeclaredOther(const TControl* edit) const
+    // The check itself; null for none.
+    const TEditCheck* DeclaredCheck(const TControl* edit) const
     {
         const auto check = deviceChecks_.find(edit);
-        return check == deviceChecks_.end() ? nullptr : check->second.Other;
+        return check == deviceChecks_.end() ? nullptr : &check->second;
     }
     AnsiString DeclaredRefusal(const TControl* edit, const AnsiString& text) const
     {

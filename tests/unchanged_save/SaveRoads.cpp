@@ -20,6 +20,7 @@ const std::vector<TableRoad>& TableRoads()
         for (const char* item : SweptMenuItems())
             all.push_back({item, "", {}});
         all.push_back({"VlanSetting1", "_VlanOn", {IntegerLine(DeviceOid("3.3.5.1.1.0"), 1)}});
+        all.push_back({"tAdmin2", "_VidLimit", {IntegerLine(DeviceOid("4.10.1.1.0"), 1)}});
         return all;
     }();
     return roads;

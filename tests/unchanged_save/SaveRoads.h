@@ -21,7 +21,8 @@ std::string TypeOf(const std::string& value);
 std::string Held(const std::map<std::string, std::string>& state, const std::string& oid);
 
 // Every form of the menu on the default device; VLAN Settings also with VLANs on, where
-// its PVID page's switch counts.
+// its PVID page's switch counts, and Administrator with the management VLAN limit on,
+// where its VID is checked.
 struct TableRoad {
     std::string Item;
     std::string Variant;

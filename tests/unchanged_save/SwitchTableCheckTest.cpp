@@ -141,6 +141,8 @@ bool Turnable(const std::string& name, const std::string& item)
 void Turn(TForm* form, const std::string& name, const std::string& item)
 {
     auto* control = FindControl<TControl>(form, name.c_str());
+    if (!control)
+        return;  // a declared edit no switch brings up
     if (auto* box = dynamic_cast<TCheckBox*>(control))
         return box->SetChecked(item == TickedItem);
     if (auto* group = dynamic_cast<TRadioGroup*>(control))
@@ -616,15 +618,23 @@ TUserChange TurnAndGive(const Brought& each, const std::string& valid)
 // Types into the edit the setting's declared check reads an address unlike the device's
 // under which the check takes what the setting shows (the device's refused value): the
 // put-back must judge that value by the device's address, not the one typed.
-void TypeOtherUnlike(TForm* form, const std::string& setting)
+// With `taken` false, one under which it refuses what the setting shows (a value the
+// device holds that the form takes).
+TEdit* OtherEdit(TForm* form, const TEdit* edit)
+{
+    const TEditCheck* check = static_cast<TSettingsForm*>(form)->DeclaredCheck(edit);
+    return dynamic_cast<TEdit*>(const_cast<TControl*>(check ? check->Other : nullptr));
+}
+
+void TypeOtherUnlike(TForm* form, const std::string& setting, bool taken = true)
 {
     const auto* edit = FindControl<TEdit>(form, setting.c_str());
-    auto* other = dynamic_cast<TEdit*>(const_cast<TControl*>(static_cast<TSettingsForm*>(form)->DeclaredOther(edit)));
+    auto* other = OtherEdit(form, edit);
     const std::string shown = other && UserReaches(other) ? other->Text().ToStdString() : "";
     for (const char* last : {"1", "254"})
         if (shown.rfind('.') != std::string::npos && shown.substr(shown.rfind('.') + 1) != last) {
             other->SetText((shown.substr(0, shown.rfind('.') + 1) + last).c_str());
-            if (static_cast<TSettingsForm*>(form)->DeclaredRefusal(edit, edit->Text()).IsEmpty())
+            if (static_cast<TSettingsForm*>(form)->DeclaredRefusal(edit, edit->Text()).IsEmpty() == taken)
                 return;
             other->SetText(shown.c_str());
         }
@@ -675,15 +685,23 @@ TEST_P(SwitchTableCheck, WhatATurnBringsUpIsGovernedOrCheckedWheneverSent)
         brought = UnnamedBroughtUp(form);
         for (const Brought& row : TableRows(form))
             brought.push_back(row);
+        // Every other bound edit the user reaches, brought up by no switch: what a Save
+        // refuses there, a check the form declared refuses.
+        for (TEdit* edit : Owned<TEdit>(form)) {
+            const std::string name = edit->Name().ToStdString();
+            if (UserReaches(edit) && !Bound(form, name).first.empty() &&
+                std::none_of(brought.begin(), brought.end(), [&](const Brought& each) { return each.Setting == name; }))
+                brought.push_back({"", "", "", name, IsPassword(form, name), false, {}});
+        }
         std::set<std::string> switches;
         for (const Brought& each : brought) {
-            switches.insert(each.Switch);
+            if (!each.Switch.empty())
+                switches.insert(each.Switch);
             for (const auto& held : each.Holds)
                 switches.insert(held.first);
             if (const auto* edit = FindControl<TEdit>(form, each.Setting.c_str()))
                 shownText[each.Setting] = edit->Text().ToStdString();
-            if (dynamic_cast<const TEdit*>(static_cast<TSettingsForm*>(form)->DeclaredOther(
-                    FindControl<TEdit>(form, each.Setting.c_str()))))
+            if (OtherEdit(form, FindControl<TEdit>(form, each.Setting.c_str())))
                 formOthers.insert(each.Setting);
             for (const std::string& name : {each.Switch, each.Setting}) {
                 bound[name] = Bound(form, name);
@@ -707,7 +725,7 @@ TEST_P(SwitchTableCheck, WhatATurnBringsUpIsGovernedOrCheckedWheneverSent)
         const std::string settingOid = bound[each.Setting].first;
         if (settingOid.empty() || !start.count(settingOid))
             continue;
-        const std::string type = TypeOf(start.at(switchOid));
+        const std::string type = each.Switch.empty() ? "" : TypeOf(start.at(switchOid));
         const std::string settingType = TypeOf(start.at(settingOid));
         const bool choice = choices.count(each.Setting) > 0;
         const std::string& shownAs = shownText[each.Setting];
@@ -720,7 +738,7 @@ TEST_P(SwitchTableCheck, WhatATurnBringsUpIsGovernedOrCheckedWheneverSent)
             EXPECT_TRUE(devsim.LoadState(startState));
             for (const auto& [tail, value] : each.Row ? GroundOf(each.Switch) : std::map<std::string, int>{})
                 EXPECT_TRUE(devsim.SetValue(DeviceOid(tail), "INTEGER", std::to_string(value)));
-            EXPECT_TRUE(devsim.SetValue(switchOid, type, values[each.Switch][each.From]));
+            EXPECT_TRUE(each.Switch.empty() || devsim.SetValue(switchOid, type, values[each.Switch][each.From]));
             for (const auto& [held, heldItem] : each.Holds)
                 EXPECT_TRUE(devsim.SetValue(bound[held].first, TypeOf(start.at(bound[held].first)), values[held][heldItem]));
             // Else a station's address, which the form takes.
@@ -772,12 +790,13 @@ TEST_P(SwitchTableCheck, WhatATurnBringsUpIsGovernedOrCheckedWheneverSent)
             for (const std::string& box : BoxesShown(typed, 0))
                 if (!usual.count(box) && box.find(": (SNMP) ") == std::string::npos) {
                     EXPECT_TRUE(declared.count("") || declared.count(box.substr(box.find(": ") + 2)))
-                        << formName << ": " << each.Switch << " turned to \"" << each.To << "\" and " << each.Setting
+                        << formName << ": " << (each.Switch.empty() ? "" : each.Switch + " turned to \"" + each.To + "\" and ")
+                        << each.Setting
                         << " given \"" << typedText << "\", " << box << ": no check the form declared refuses that";
                     refused = refused.empty() || others ? candidate : refused;
                 }
         }
-        if (refused.empty())
+        if (refused.empty() || each.Switch.empty())
             continue;  // the form takes every value tried
         // The refused value as the device's state gives it.
         ground(true);
@@ -862,6 +881,25 @@ TEST_P(SwitchTableCheck, WhatATurnBringsUpIsGovernedOrCheckedWheneverSent)
                                   Held(partly.After, switchOid) != effect.at(switchOid))
                         << formName << ": " << status;
                 }
+        if (formOthers.count(each.Setting)) {
+            // The device holds a value the form takes and refuses its set; the user types the
+            // edit the check reads so that the form would refuse the device's value, and the
+            // setting a count of one where what it showed does not fit: the switch stays.
+            ground(false);
+            ASSERT_EQ(devsim.Control("set ro " + settingOid + " " + start.at(settingOid)).rfind("OK", 0), 0u);
+            const UnchangedSaveRun over = SaveRounds(item, devsim, dialogs, false, {[&](TForm* form) {
+                Turn(form, each.Switch, each.To);
+                TypeOtherUnlike(form, each.Setting, false);
+                give(form);
+                if (auto* edit = FindControl<TEdit>(form, each.Setting.c_str());
+                    !static_cast<TSettingsForm*>(form)->DeclaredRefusal(edit, edit->Text()).IsEmpty())
+                    TypeSetting(form, each, edit, "1");
+            }});
+            EXPECT_TRUE(Writes(over, settingOid) && !undone(over, each.Switch, each.To))
+                << formName << ": " << each.Switch << " turned to \"" << each.To << "\" over the device's "
+                << each.Setting << ", which the form takes, was written back or never sent: "
+                << ::testing::PrintToString(over.Presses.empty() ? std::vector<std::string>{} : over.Presses.back().Statuses);
+        }
         if (!beside)
             continue;
         EXPECT_FALSE(undone(partly, beside->Switch, beside->To))
