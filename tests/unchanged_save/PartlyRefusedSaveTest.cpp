@@ -3,22 +3,17 @@
 // the device takes that set again and the user puts the first edit back. The value put
 // back must reach the device with plain success: after a Save the device took in part,
 // each control's baseline is what the device took.
-#include "AllowedWrites.h"
 #include "ComCtrls.h"
 #include "DeviceState.h"
-#include "ExtCtrls.h"
 #include "FormTexts.h"
 #include "FormRequests.h"
-#include "GoverningSwitches.h"
-#include "KwOptionList.h"
 #include "KwSNMPRequest2Edits.h"
 #include "StdCtrls.h"
 #include "UserActions.h"
 #include "MenuRoad.h"
-#include "SettingsFormBase.h"
 #include "StateTables.h"
-#include "SaveRoads.h"
 #include "SwitchPutBack.h"
+#include "SaveRoads.h"
 #include "UnchangedSave.h"
 
 #include <algorithm>

@@ -20,9 +20,8 @@ std::string TypeOf(const std::string& value);
 // The device's value of `oid` in `state` ("" when it has none).
 std::string Held(const std::map<std::string, std::string>& state, const std::string& oid);
 
-// Every form of the menu on the default device; VLAN Settings also with VLANs on, where
-// its PVID page's switch counts, and Administrator with the management VLAN limit on,
-// where its VID is checked.
+// Every form of the menu on the default device; VLAN Settings also with VLANs on (its PVID
+// page's switch counts), Administrator with the VID limit on (its VID is checked).
 struct TableRoad {
     std::string Item;
     std::string Variant;

@@ -3,26 +3,14 @@
 // the device keeps its whole state but for the writes the forms are meant to make
 // (AllowedWrites), and the form's verdict matches what reached the device.
 #include "AllowedWrites.h"
-#include "ComCtrls.h"
 #include "DeviceState.h"
-#include "ExtCtrls.h"
 #include "FormTexts.h"
-#include "FormRequests.h"
-#include "GoverningSwitches.h"
-#include "KwOptionList.h"
-#include "KwSNMPRequest2Edits.h"
-#include "StdCtrls.h"
-#include "UserActions.h"
 #include "MenuRoad.h"
-#include "SettingsFormBase.h"
 #include "StateTables.h"
 #include "SaveRoads.h"
-#include "SwitchPutBack.h"
 #include "UnchangedSave.h"
 
 #include <algorithm>
-#include <cctype>
-#include <cstdio>
 #include <set>
 
 using namespace vka_test;

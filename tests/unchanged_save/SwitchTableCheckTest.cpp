@@ -5,7 +5,6 @@
 // of the menu, what a switch's turn brings up and the Save then writes is named in the
 // switch's row, or checked whenever it is sent.
 
-#include "AllowedWrites.h"
 #include "ComCtrls.h"
 #include "DeviceState.h"
 #include "ExtCtrls.h"
@@ -615,31 +614,6 @@ TUserChange TurnAndGive(const Brought& each, const std::string& valid)
     };
 }
 
-// Types into the edit the setting's declared check reads an address unlike the device's
-// under which the check takes what the setting shows (the device's refused value): the
-// put-back must judge that value by the device's address, not the one typed.
-// With `taken` false, one under which it refuses what the setting shows (a value the
-// device holds that the form takes).
-TEdit* OtherEdit(TForm* form, const TEdit* edit)
-{
-    const TEditCheck* check = static_cast<TSettingsForm*>(form)->DeclaredCheck(edit);
-    return dynamic_cast<TEdit*>(const_cast<TControl*>(check ? check->Other : nullptr));
-}
-
-void TypeOtherUnlike(TForm* form, const std::string& setting, bool taken = true)
-{
-    const auto* edit = FindControl<TEdit>(form, setting.c_str());
-    auto* other = OtherEdit(form, edit);
-    const std::string shown = other && UserReaches(other) ? other->Text().ToStdString() : "";
-    for (const char* last : {"1", "254"})
-        if (shown.rfind('.') != std::string::npos && shown.substr(shown.rfind('.') + 1) != last) {
-            other->SetText((shown.substr(0, shown.rfind('.') + 1) + last).c_str());
-            if (static_cast<TSettingsForm*>(form)->DeclaredRefusal(edit, edit->Text()).IsEmpty() == taken)
-                return;
-            other->SetText(shown.c_str());
-        }
-}
-
 // True when a press left the switch and the setting in effect together, having put them
 // there or having had a set refused (a switch the form writes as the user turns it is
 // there before the Save), and no status said the switch is in effect over the setting.
@@ -685,23 +659,21 @@ TEST_P(SwitchTableCheck, WhatATurnBringsUpIsGovernedOrCheckedWheneverSent)
         brought = UnnamedBroughtUp(form);
         for (const Brought& row : TableRows(form))
             brought.push_back(row);
-        // Every other bound edit the user reaches, brought up by no switch: what a Save
-        // refuses there, a check the form declared refuses.
-        for (TEdit* edit : Owned<TEdit>(form)) {
-            const std::string name = edit->Name().ToStdString();
-            if (UserReaches(edit) && !Bound(form, name).first.empty() &&
+        // And every other bound edit the user reaches, which no switch brings up.
+        for (const std::string name : Reachable(form))
+            if (FindControl<TEdit>(form, name.c_str()) &&
                 std::none_of(brought.begin(), brought.end(), [&](const Brought& each) { return each.Setting == name; }))
                 brought.push_back({"", "", "", name, IsPassword(form, name), false, {}});
-        }
         std::set<std::string> switches;
         for (const Brought& each : brought) {
             if (!each.Switch.empty())
                 switches.insert(each.Switch);
             for (const auto& held : each.Holds)
                 switches.insert(held.first);
-            if (const auto* edit = FindControl<TEdit>(form, each.Setting.c_str()))
+            const auto* edit = FindControl<TEdit>(form, each.Setting.c_str());
+            if (edit)
                 shownText[each.Setting] = edit->Text().ToStdString();
-            if (OtherEdit(form, FindControl<TEdit>(form, each.Setting.c_str())))
+            if (const TEditCheck* check = static_cast<TSettingsForm*>(form)->DeclaredCheck(edit); check && dynamic_cast<const TEdit*>(check->Other))
                 formOthers.insert(each.Setting);
             for (const std::string& name : {each.Switch, each.Setting}) {
                 bound[name] = Bound(form, name);
@@ -776,9 +748,6 @@ TEST_P(SwitchTableCheck, WhatATurnBringsUpIsGovernedOrCheckedWheneverSent)
             ground(false);
             std::string typedText;
             std::set<std::string> declared;
-            // For a check that reads another edit, the last value refused: one at the end of
-            // its range, which another value there may take.
-            const bool others = !choice && formOthers.count(each.Setting);
             const UnchangedSaveRun typed = SaveRounds(item, devsim, dialogs, false, {[&](TForm* form) {
                 Turn(form, each.Switch, each.To);
                 auto* edit = FindControl<TEdit>(form, each.Setting.c_str());
@@ -790,10 +759,9 @@ TEST_P(SwitchTableCheck, WhatATurnBringsUpIsGovernedOrCheckedWheneverSent)
             for (const std::string& box : BoxesShown(typed, 0))
                 if (!usual.count(box) && box.find(": (SNMP) ") == std::string::npos) {
                     EXPECT_TRUE(declared.count("") || declared.count(box.substr(box.find(": ") + 2)))
-                        << formName << ": " << (each.Switch.empty() ? "" : each.Switch + " turned to \"" + each.To + "\" and ")
-                        << each.Setting
+                        << formName << ": " << each.Switch << " turned to \"" << each.To << "\" and " << each.Setting
                         << " given \"" << typedText << "\", " << box << ": no check the form declared refuses that";
-                    refused = refused.empty() || others ? candidate : refused;
+                    refused = refused.empty() ? candidate : refused;
                 }
         }
         if (refused.empty() || each.Switch.empty())
@@ -817,11 +785,7 @@ TEST_P(SwitchTableCheck, WhatATurnBringsUpIsGovernedOrCheckedWheneverSent)
         ++cases;
         // A count the form shows for an address takes what it showed.
         const TUserChange give = TurnAndGive(each, converted ? shownAs : ValidText(each.Setting, start.at(settingOid)));
-        // With the edit the setting's check reads typed unlike the device.
         const TUserChange giveBeside = [&](TForm* form) {
-            Turn(form, each.Switch, each.To);
-            if (formOthers.count(each.Setting))
-                TypeOtherUnlike(form, each.Setting);
             give(form);
             if (beside)
                 Turn(form, beside->Switch, beside->To);
@@ -882,23 +846,23 @@ TEST_P(SwitchTableCheck, WhatATurnBringsUpIsGovernedOrCheckedWheneverSent)
                         << formName << ": " << status;
                 }
         if (formOthers.count(each.Setting)) {
-            // The device holds a value the form takes and refuses its set; the user types the
-            // edit the check reads so that the form would refuse the device's value, and the
-            // setting a count of one where what it showed does not fit: the switch stays.
+            // Over a value the form takes by the device's other edit, with that edit typed so
+            // that the form would refuse it (an address's last number 1, else 254) and the
+            // set refused: the switch stays.
             ground(false);
             ASSERT_EQ(devsim.Control("set ro " + settingOid + " " + start.at(settingOid)).rfind("OK", 0), 0u);
             const UnchangedSaveRun over = SaveRounds(item, devsim, dialogs, false, {[&](TForm* form) {
                 Turn(form, each.Switch, each.To);
-                TypeOtherUnlike(form, each.Setting, false);
-                give(form);
-                if (auto* edit = FindControl<TEdit>(form, each.Setting.c_str());
-                    !static_cast<TSettingsForm*>(form)->DeclaredRefusal(edit, edit->Text()).IsEmpty())
-                    TypeSetting(form, each, edit, "1");
+                auto* edit = FindControl<TEdit>(form, each.Setting.c_str());
+                auto* other = const_cast<TEdit*>(dynamic_cast<const TEdit*>(static_cast<TSettingsForm*>(form)->DeclaredCheck(edit)->Other));
+                const std::string shown = other->Text().ToStdString(), net = shown.substr(0, shown.rfind('.') + 1);
+                for (const char* last : {"1", "254"})
+                    if (static_cast<TSettingsForm*>(form)->DeclaredRefusal(edit, edit->Text()).IsEmpty())
+                        other->SetText((net + last).c_str());
+                TypeSetting(form, each, edit, "1");  // a count of one fits every start
             }});
             EXPECT_TRUE(Writes(over, settingOid) && !undone(over, each.Switch, each.To))
-                << formName << ": " << each.Switch << " turned to \"" << each.To << "\" over the device's "
-                << each.Setting << ", which the form takes, was written back or never sent: "
-                << ::testing::PrintToString(over.Presses.empty() ? std::vector<std::string>{} : over.Presses.back().Statuses);
+                << formName << ": " << each.Switch << " written back over the device's " << each.Setting;
         }
         if (!beside)
             continue;
