@@ -75,6 +75,14 @@ void TFM_Admin2::BuildLoginGroup(TFormBuilder& build)
     TFormBuilder in = build.In(GroupBox3);
     TFormRows rows(in, Columns, 20);
     Ed_Usr = rows.Edit("Lb_Usr", "User Name", "Ed_Usr", MaxNameLength);
+    // A login name: given, of 64 characters at most, of the characters a name takes; what
+    // is refused is emptied.
+    DeclareCheck(Ed_Usr,
+                 InTurn({EditCheck([](const AnsiString& text) { return !text.IsEmpty(); },
+                                   "Please input the login name!", "Warning", ""),
+                         EditCheck([](const AnsiString& text) { return text.Length() <= MaxNameLength; },
+                                   "Please limit user name to 64 characters!", "Warning", ""),
+                         EditCheck(IsValidUserName, "Invaild UserName!", "Warning", "")}));
     Ed_OPwd = rows.Edit("Lb_OPwd", "Old Password", "Ed_OPwd", MaxNameLength);
     Ed_NPwd = rows.Edit("Lb_NPwd", "New Password", "Ed_NPwd", MaxNameLength);
     Ed_CNP = rows.Edit("Lb_CNP", "Confirm New Password", "Ed_CNP", MaxNameLength);
@@ -345,19 +353,11 @@ bool TFM_Admin2::CheckSaveInput()
     }
     if (Ed_OPwd->Text() != Ed_Pwd->Text())
         return RefuseInput("Please input the current password correctly!", "Warning");
-    const auto refuseName = [this](const char* text) {
-        Ed_Usr->Clear();
-        ResetRangeInputs();
-        return RefuseInput(text, "Warning", Ed_Usr);
-    };
     // A login name the user did not edit is the device's: neither checked nor written.
-    if (deviceUser_.Edited(Ed_Usr)) {
-        if (Ed_Usr->Text().IsEmpty())
-            return refuseName("Please input the login name!");
-        if (Ed_Usr->Text().Length() > MaxNameLength)
-            return refuseName("Please limit user name to 64 characters!");
-        if (!IsValidUserName(Ed_Usr->Text()))
-            return refuseName("Invaild UserName!");
+    // A refused one empties the range's inputs too.
+    if (deviceUser_.Edited(Ed_Usr) && !DeclaredRefusal(Ed_Usr, Ed_Usr->Text()).IsEmpty()) {
+        ResetRangeInputs();
+        return PassesCheck(Ed_Usr);
     }
     if (Ed_NPwd->Text().Length() > MaxNameLength) {
         Ed_NPwd->Clear();

@@ -114,9 +114,10 @@ void TFM_Time::BuildNtpGroup(TFormBuilder& build)
     const int serverTop = rows.Top();
     Ed_ServerIp = rows.Edit("Lb_ServerIp", "NTP Server Used :", "Ed_ServerIp");
     // Empty only while NTP is off.
-    DeclareCheck(Ed_ServerIp, EditCheck(
-                                  [this](const AnsiString& text) {
-                                      return IsValidHostAddressText(text) || (text.IsEmpty() && !CheckBox_NTP->Checked());
+    DeclareCheck(Ed_ServerIp, EditCheckWith(
+                                  CheckBox_NTP,
+                                  [](const AnsiString& text, const AnsiString& ntp) {
+                                      return IsValidHostAddressText(text) || (text.IsEmpty() && ntp != TickedItem);
                                   },
                                   InvalidAddressText, "Waring", ""));
     Btn_Convert = in.Button("Btn_Convert", "<<", 316, serverTop, [this](TObject* S) { Btn_ConvertClick(S); }, 36);

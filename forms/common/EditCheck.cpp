@@ -1,5 +1,6 @@
 #include "EditCheck.h"
 
+#include "GoverningSwitches.h"
 #include "InputChecks.h"
 #include "StdCtrls.h"
 
@@ -9,18 +10,45 @@ TEditCheck EditCheck(std::function<bool(const AnsiString&)> takes, const AnsiStr
     return {std::move(takes), [refusal](const AnsiString&) { return refusal; }, caption, leaves, true};
 }
 
+TEditCheck EditCheckWith(const TControl* other, std::function<bool(const AnsiString&, const AnsiString&)> takes,
+                         const AnsiString& refusal, const AnsiString& caption, const char* leaves)
+{
+    TEditCheck check = EditCheck(nullptr, refusal, caption, leaves);
+    check.Other = other;
+    check.TakesWith = std::move(takes);
+    return check;
+}
+
+AnsiString ShownOther(const TEditCheck& check)
+{
+    if (!check.Other || dynamic_cast<const TEdit*>(check.Other))
+        return check.Other ? check.Other->Text() : AnsiString();
+    return SwitchItem(check.Other);
+}
+
+bool DeviceOther(const TEditCheck& check, AnsiString& other)
+{
+    if (!check.Other || dynamic_cast<const TEdit*>(check.Other))
+        return !check.Other || DeviceState(check.Other, other);
+    other = DeviceSwitchItem(check.Other);
+    return !other.IsEmpty();
+}
+
 TEditCheck InTurn(std::vector<TEditCheck> steps)
 {
     TEditCheck check;
-    check.Takes = [steps](const AnsiString& text) {
+    for (const TEditCheck& step : steps)
+        check.Other = step.Other ? step.Other : check.Other;
+    check.TakesWith = [steps](const AnsiString& text, const AnsiString& other) {
         for (const TEditCheck& step : steps)
-            if (!step.Takes(text))
+            if (!step.TakesAt(text, other))
                 return false;
         return true;
     };
+    // The refusal of what the form shows.
     check.Refusal = [steps](const AnsiString& text) {
         for (const TEditCheck& step : steps)
-            if (!step.Takes(text))
+            if (!step.TakesAt(text, ShownOther(step)))
                 return step.Refusal(text);
         return AnsiString();
     };
@@ -51,7 +79,7 @@ bool PassesEditCheck(TEdit* edit, const TEditCheck& check)
         return true;
     }
     const AnsiString text = edit->Text();
-    if (check.Takes(text))
+    if (check.TakesAt(text, ShownOther(check)))
         return true;
     if (check.Leaves)
         edit->SetText(check.Leaves);

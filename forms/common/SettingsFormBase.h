@@ -116,13 +116,21 @@ public:
     // still stands stays said in the form's status: the values kept as the device has
     // them (KeptNote) and the reads that failed. Other statuses stay.
     void InputRefused() override;
-    // The refusal of the check the form declared for `edit` (DeclareCheck) for `text`;
-    // empty where it takes the text or none is declared. A Save refuses nothing else.
+    // The refusal of the check the form declared for `edit` (DeclareCheck) for `text`,
+    // with what the form shows of the control the check depends on; empty where it
+    // takes the text or none is declared. A Save refuses nothing else.
+    // The check itself; null for none.
+    const TEditCheck* DeclaredCheck(const TControl* edit) const
+    {
+        const auto check = deviceChecks_.find(edit);
+        return check == deviceChecks_.end() ? nullptr : &check->second;
+    }
     AnsiString DeclaredRefusal(const TControl* edit, const AnsiString& text) const
     {
         const auto check = deviceChecks_.find(edit);
-        return check == deviceChecks_.end() || check->second.Takes(text) ? AnsiString()
-                                                                           : check->second.Refusal(text);
+        return check == deviceChecks_.end() || check->second.TakesAt(text, ShownOther(check->second))
+                   ? AnsiString()
+                   : check->second.Refusal(text);
     }
 
 protected:

@@ -31,9 +31,11 @@ bool Refused(const TControl* setting, const TDeviceTextChecks& checks)
 {
     if (DeviceShowsNoChoice(setting))
         return true;
+    // Judged with the device's value of the control the check depends on, too.
     const auto check = checks.find(setting);
-    AnsiString state;
-    return check != checks.end() && DeviceState(setting, state) && !check->second.Takes(state);
+    AnsiString state, other;
+    return check != checks.end() && DeviceState(setting, state) && DeviceOther(check->second, other) &&
+           !check->second.TakesAt(state, other);
 }
 
 bool IsSwitch(const TControl* control)

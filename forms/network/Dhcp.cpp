@@ -53,7 +53,8 @@ TFM_DHCP::TFM_DHCP(TComponent* Owner)
     PageControl1->SetActivePage(TabSheet2);  // the form opens on the static pool
     SetStatusBar(StatusBar2);                  // whose status says what the form keeps
 
-    // Until the static table has been read once, as designed.
+    // The static lists wait for the static table's first read: until then they hold
+    // none of the device's rows to pick.
     EnableStaticLists(false);
     CB_Fuction2->Items()->Add("Disable");
     CB_Fuction2->Items()->Add("Enable");

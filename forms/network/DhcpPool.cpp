@@ -47,7 +47,8 @@ void TFM_DHCP::BuildPoolPage()
     rows.Skip(8);
     Bt_Refresh = build.Button("Bt_Refresh", "Refresh", rows.ButtonLeft(2), rows.Top(),
                               ReadSequence([this](TObject* S) { Bt_RefreshClick(S); }));
-    Bt_Refresh->SetVisible(false);  // no user reaches it, as designed
+    // The pool is read as the form opens and after each Save: the page offers no Refresh.
+    Bt_Refresh->SetVisible(false);
     Bt_Apply = build.Button("Bt_Apply", "Save", rows.ButtonLeft(1), rows.Top(),
                             [this](TObject* S) { Bt_ApplyClick(S); });
     Bt_Cancel = build.Button("Bt_Cancel", "Cancel", rows.ButtonLeft(0), rows.Top(),
@@ -60,10 +61,11 @@ void TFM_DHCP::BuildPoolPage()
     // What the server switch brings up, checked by CheckPool.
     DeclareCheck(Ed_IPAF, InTurn({FilledCheck(AddressText, "Warning"),
                                   EditCheck(IsValidHostAddressText, AddressText, "Waring", "")}));
-    // The count of the pool's addresses, its last one at most .254 from the first
-    // address the form shows.
-    TEditCheck range = EditCheck([this](const AnsiString& text) { return PoolRangeFits(Ed_IPAF->Text(), text); },
-                                 RangeText, "Error", "");
+    // The count of the pool's addresses, its last one at most .254 from the pool's first
+    // address.
+    TEditCheck range = EditCheckWith(
+        Ed_IPAF, [](const AnsiString& text, const AnsiString& start) { return PoolRangeFits(start, text); }, RangeText,
+        "Error", "");
     range.Refusal = [](const AnsiString& text) {
         return AnsiString(IsDecimalInRange(text, 1, 254) ? "Invaild IP range!" : RangeText);
     };
@@ -84,8 +86,9 @@ void TFM_DHCP::ShowPoolFailure(KwSNMPRequest2Controls* request)
 
 bool TFM_DHCP::CheckPool()
 {
-    // An empty first address is refused first; a typed one is checked after the range
-    // and the lease time, as designed.
+    // An empty first address is refused first, since the range is counted from it; a
+    // typed one is judged as a host address after the range and the lease time, the
+    // numbers the whole pool stands on.
     if (Ed_IPAF->Text().IsEmpty())
         return PassesCheck(Ed_IPAF);
     if (!PassesCheck(Ed_PoolRan) || !PassesCheck(Ed_Lease))

@@ -121,9 +121,13 @@ TFM_Performace::TFM_Performace(TComponent* Owner)
     limit.Takes = [](const AnsiString& text) { return text == "0" || InRange(text, 1, 64); };
     limit.Focuses = true;
     DeclareCheck(Ed_ULimit, limit);
-    // The band's range.
+    // The range of the device's band (the form shows it, and the user has no way to
+    // change it).
     TEditCheck ack = RangeCheck(64, 200, "");
-    ack.Takes = [this](const AnsiString& text) { return InRange(text, FiveGHz() ? 50 : 64, 200); };
+    ack.Other = CB_Wireless;
+    ack.TakesWith = [](const AnsiString& text, const AnsiString& band) {
+        return InRange(text, band == "5GHz" ? 50 : 64, 200);
+    };
     ack.Refusal = [this](const AnsiString&) {
         return AnsiString(FiveGHz() ? "The Ack TimeOut value range is 50~200." : "The Ack TimeOut value range is 64~200.");
     };

@@ -272,9 +272,6 @@ public:
     void CopyCipherToHidden();
     void MarkCipher();
     bool CheckWepKey(int key);  // key 0 to 3: the default key's length and digits
-    // Whether the key check takes `text` as key `key` of the type the device holds it in
-    // (a key shown masked is the device's own, never judged).
-    bool DeviceKeyFits(int key, const AnsiString& text) const;
     // What the device holds of a security edit as far as the form knows.
     AnsiString DeviceSecurityText(const TEdit* edit) const { return deviceSecurity_.DeviceText(edit); }
     bool CheckHexKeyText(TEdit* edit);

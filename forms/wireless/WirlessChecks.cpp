@@ -40,6 +40,23 @@ AnsiString MaskedKeyText(int key)
 // Asterisks only: the device's key as it shows it, never written back.
 bool ShownMasked(const AnsiString& key) { return !key.IsEmpty() && IsMaskedKey(key); }
 
+// Whether a key check takes `text` for a key of type `type` (an index of its items),
+// of one of `sizes` sizes (a key shown masked is the device's own, never judged).
+bool KeyFits(int type, int sizes, const AnsiString& text)
+{
+    if (ShownMasked(text))
+        return true;
+    bool sized = false;  // of the length of a size the form offers
+    for (int size = 0; size < sizes; ++size)
+        sized = sized || KeyMaxLengthFor(type, size) == text.Length();
+    if (!sized)
+        return false;
+    for (int i = 1; type == 1 && i <= text.Length(); ++i)
+        if (!std::isxdigit(static_cast<unsigned char>(text[i])))
+            return false;
+    return true;
+}
+
 }  // namespace
 
 bool TFM_Wirless::CheckHexKeyText(TEdit* edit)
@@ -71,22 +88,6 @@ bool TFM_Wirless::CheckWepKey(int key)
     if (length > 0 && text.Length() != length)
         return RefuseInput(KeyLengthText(key, hex, size), "Warning");
     return !hex || CheckHexKeyText(Ed_Key[key]);
-}
-
-bool TFM_Wirless::DeviceKeyFits(int key, const AnsiString& text) const
-{
-    if (ShownMasked(text))
-        return true;
-    const int type = CB_KeyType[key]->Items()->IndexOf(DeviceSwitchItem(CB_KeyType[key]));
-    bool sized = false;  // of the length of a size the form offers
-    for (int size = 0; size < CB_WepEncryp[key]->Items()->Count(); ++size)
-        sized = sized || KeyMaxLengthFor(type, size) == text.Length();
-    if (!sized)
-        return false;
-    for (int i = 1; type == 1 && i <= text.Length(); ++i)
-        if (!std::isxdigit(static_cast<unsigned char>(text[i])))
-            return false;
-    return true;
 }
 
 bool TFM_Wirless::KeyTypeOrSizeChanged(int key) const
@@ -145,15 +146,17 @@ void TFM_Wirless::DeclareChecks()
                                   EditCheck([](const AnsiString& text) { return text.IsEmpty() || text[1] != ' '; },
                                             "The first character can't be blank.", "Error"),
                                   EditCheck(IsAsciiText, HighBytesText, "Error")}));
-    // A key is judged under the type the device holds for it: the user's type and size
-    // are checked by CheckWepKey, and the table's rows govern the key in use.
-    for (int k = 0; k < 4; ++k)
-        DeclareCheck(Ed_Key[k], {[this, k](const AnsiString& text) { return DeviceKeyFits(k, text); },
-                                 [this, k](const AnsiString&) {
-                                     return KeyLengthText(k, CB_KeyType[k]->ItemIndex() == 1,
-                                                          CB_WepEncryp[k]->ItemIndex());
-                                 },
-                                 "Warning"});
+    // A key is judged under its type: the user's size is checked by CheckWepKey, and the
+    // table's rows govern the key in use.
+    for (int k = 0; k < 4; ++k) {
+        TEditCheck key = EditCheckWith(CB_KeyType[k], [this, k](const AnsiString& text, const AnsiString& type) {
+            return KeyFits(CB_KeyType[k]->Items()->IndexOf(type), CB_WepEncryp[k]->Items()->Count(), text);
+        }, "");
+        key.Refusal = [this, k](const AnsiString&) {
+            return KeyLengthText(k, CB_KeyType[k]->ItemIndex() == 1, CB_WepEncryp[k]->ItemIndex());
+        };
+        DeclareCheck(Ed_Key[k], key);
+    }
     // The edit is emptied and focused; so is an empty one.
     DeclareCheck(Ed_UpdateInterval, NumberCheck(300, 9999999, "Please input a number between 300 and 9999999.",
                                                 "Error", nullptr));

@@ -1,8 +1,10 @@
-// Every settings form of the main menu, saved without a change while the device holds,
-// one at a time, each value the form cannot show (taken from the form's own reads):
-// the device keeps its whole state but for the writes the forms are meant to make
-// (AllowedWrites), and the form's verdict matches what reached the device.
-#include "AllowedWrites.h"
+// The switch pass: each governing switch turned alone, from an item that keeps its
+// settings to each item that puts them into effect, over settings that hold a value the
+// form refuses: no Save ends in plain success with such a value in effect, also when the
+// user turned the switch away, saved, and turned it back. The table check: on every form
+// of the menu, what a switch's turn brings up and the Save then writes is named in the
+// switch's row, or checked whenever it is sent.
+
 #include "ComCtrls.h"
 #include "DeviceState.h"
 #include "ExtCtrls.h"
@@ -16,6 +18,7 @@
 #include "MenuRoad.h"
 #include "SettingsFormBase.h"
 #include "StateTables.h"
+#include "SaveRoads.h"
 #include "SwitchPutBack.h"
 #include "UnchangedSave.h"
 
@@ -26,224 +29,6 @@
 
 using namespace vka_test;
 
-namespace {
-// A form over one SNMP version, on the default device or on one with some lines changed
-// (a mode, a country, a switch on); `Only` narrows the values to those of the named
-// variables (the few cases run over the other versions).
-struct SweepRoad {
-    SweepRoad(const char* item, int version = 1, const char* variant = "", std::vector<std::string> lines = {},
-              std::vector<std::string> only = {})
-        : Item(item), Version(version), Variant(variant), Lines(std::move(lines)), Only(std::move(only))
-    {
-    }
-    const char* Item;
-    int Version;
-    const char* Variant;
-    std::vector<std::string> Lines;
-    std::vector<std::string> Only;
-};
-
-const std::string ApMode = DeviceOid("2.1.3.2.1.1.18.1");
-
-const std::vector<SweepRoad>& Roads()
-{
-    static const std::vector<SweepRoad> roads = [] {
-        std::vector<SweepRoad> all;
-        for (const char* item : SweptMenuItems())
-            all.push_back(SweepRoad(item));
-        // Home / Wireless in its other modes, in Japan, and with WEP on; the
-        // management VLAN limit on.
-        const std::string country = "ro " + DeviceOid("2.1.3.2.1.1.27.1") + " STRING \"JP\"";
-        all.push_back(SweepRoad("hWirelessBand1", 1, "WdsWithAp", {IntegerLine(ApMode, 2)}));
-        const std::string cloning = IntegerLine(DeviceOid("2.1.3.1.1.1.1.1"), 1);
-        all.push_back(SweepRoad("hWirelessBand1", 1, "Client", {IntegerLine(ApMode, 4), cloning}));
-        all.push_back(SweepRoad("hWirelessBand1", 1, "Japan", {country}));
-        all.push_back(SweepRoad("hWirelessBand1", 1, "JapanClient", {country, IntegerLine(ApMode, 4)}));
-        all.push_back(SweepRoad("hWirelessBand1", 1, "Wep",
-                                {IntegerLine(DeviceOid("2.1.3.3.1.1.2.1"), 1),
-                                 StringLine(DeviceOid("2.1.3.3.2.1.3.1"), "*****")}));
-        all.push_back(SweepRoad("hWirelessBand1", 1, "Japan5GHzWds",
-                                {country, IntegerLine(ApMode, 2), IntegerLine(DeviceOid("2.1.3.2.1.1.24.1"), 1),
-                                 IntegerLine(DeviceOid("2.1.3.2.1.1.3.1"), 36),
-                                 "ro " + IntegerLine(DeviceOid("5.1.4.1.1.6.1"), 0),
-                                 "ro " + IntegerLine(DeviceOid("5.1.4.1.1.7.1"), 1)}));
-        // Internet Connection on its other types, with the settings each type shows.
-        const auto wan = [](const char* tail) { return DeviceOid(std::string("2.2.1.1.") + tail); };
-        all.push_back(SweepRoad("InternetConnect1", 1, "Dhcp", {IntegerLine(wan("1.1.3.2"), 2)}));
-        all.push_back(SweepRoad("InternetConnect1", 1, "Pppoe",
-                                {IntegerLine(wan("1.1.3.2"), 3), IntegerLine(wan("1.1.4.2"), 1492),
-                                 IntegerLine(wan("2.1.2.1"), 1), StateLine(wan("2.1.6.1"), "IPADDRESS", "100.64.0.2"),
-                                 IntegerLine(wan("2.1.7.1"), 0), IntegerLine(wan("2.1.8.1"), 2)}));
-        all.push_back(SweepRoad("InternetConnect1", 1, "Pptp",
-                                {IntegerLine(wan("1.1.3.2"), 4), IntegerLine(wan("1.1.4.2"), 1400),
-                                 IntegerLine(wan("2.1.9.1"), 1), StateLine(wan("2.1.10.1"), "IPADDRESS", "10.0.0.2"),
-                                 StateLine(wan("2.1.12.1"), "IPADDRESS", "10.0.0.1"),
-                                 StateLine(wan("2.1.13.1"), "IPADDRESS", "10.0.0.1")}));
-        all.push_back(SweepRoad("Time", 1, "NtpOff", {IntegerLine(DeviceOid("4.8.5.0"), 0)}));
-        all.push_back(SweepRoad("Time", 1, "DstOn", {IntegerLine(DeviceOid("4.8.3.0"), 1)}));
-        all.push_back(SweepRoad("tAdmin2", 1, "VidLimit", {IntegerLine(DeviceOid("4.10.1.1.0"), 1)}));
-        for (int version : {0, 3}) {
-            all.push_back(SweepRoad("hWirelessBand1", version, "WdsWithAp", {IntegerLine(ApMode, 2)}, {"dot11Band"}));
-            all.push_back(SweepRoad("hWirelessBand1", version, "Japan", {country}, {"dot11Band"}));
-            all.push_back({"tAdmin2", version, "VidLimit", {IntegerLine(DeviceOid("4.10.1.1.0"), 1)},
-                           {"pingControlStatus", "timeout", "manergeVLANTag"}});
-            all.push_back(SweepRoad("FirewallDMZ1", version, "", {}, {"dmzStatus"}));
-            all.push_back(SweepRoad("InternetConnect1", version, "", {}, {"ipType"}));
-        }
-        return all;
-    }();
-    return roads;
-}
-
-std::string RoadName(const ::testing::TestParamInfo<int>& info)
-{
-    const SweepRoad& road = Roads()[info.param];
-    return std::string(road.Item) + (*road.Variant ? std::string("_") + road.Variant : "") +
-           (road.Version == 0 ? "_V1" : road.Version == 1 ? "_V2c" : "_V3");
-}
-
-std::string SetText(const DevsimJournalEntry& set)
-{
-    std::string text = set.Status;
-    for (const DevsimJournalBinding& binding : set.Bindings)
-        text += " " + binding.Oid + "=" + binding.Value;
-    return text;
-}
-}  // namespace
-
-class UnchangedSave : public FormRoad {
-protected:
-    int Version() const override { return Roads()[GetParam()].Version; }
-    std::string StateText() const override { return WithLines(DefaultStateText(), Roads()[GetParam()].Lines); }
-
-    // True when every binding of the set writes a value the device already held or a
-    // named write (a set the device refused for its own reasons, e.g. the PC's clock
-    // sent to a clock the device holds as a number).
-    static bool OnlyNamedWrites(SweepCase write, const DevsimJournalEntry& set,
-                                const std::map<std::string, std::string>& names)
-    {
-        for (const DevsimJournalBinding& binding : set.Bindings) {
-            const auto held = write.Before->find(binding.Oid);
-            write.Value = binding.Type + " " + binding.Value;
-            if (held != write.Before->end() && held->second == write.Value)
-                continue;
-            write.Variable = NameOf(names, binding.Oid);
-            if (!AllowedWrite(write))
-                return false;
-        }
-        return true;
-    }
-
-    // Checks one run: each change of the device's state is a named write, each press's
-    // status says no failure when every set it sent succeeded, no press showed a box the
-    // form does not show on a plain unchanged Save (`plain`), and a press that writes on
-    // the plain Save does not end in silence, nothing sent and nothing said.
-    void Judge(const char* item, const UnchangedSaveRun& run, const UnshownValue* given, const UnchangedSaveRun* plain)
-    {
-        std::set<std::string> usualBoxes, writingPresses;
-        if (plain)
-            for (const SavePress& press : plain->Presses) {
-                for (const std::string& box : press.Boxes)
-                    usualBoxes.insert(press.Button + ": " + box);
-                if (!press.Sets.empty())
-                    writingPresses.insert(press.Button);
-            }
-        const SweepRoad& road = Roads()[GetParam()];
-        const std::string form = std::string(item) + (*road.Variant ? std::string("/") + road.Variant : "");
-        const std::string what = "[" + form + "] " + (given ? given->Text() : "the device as it is");
-        EXPECT_TRUE(run.Opened) << what << ": the form never opened";
-        SweepCase write{item, given, &run.Before, "", ""};
-        std::set<std::string> openingWrites;
-        for (const DevsimJournalEntry& set : run.OpeningSets)
-            for (const DevsimJournalBinding& binding : set.Bindings)
-                openingWrites.insert(binding.Oid);
-        std::set<std::string> oids;
-        for (const auto& [oid, value] : run.Before)
-            oids.insert(oid);
-        for (const auto& [oid, value] : run.After)
-            oids.insert(oid);
-        for (const std::string& oid : oids) {
-            const auto before = run.Before.find(oid);
-            const auto after = run.After.find(oid);
-            const std::string was = before == run.Before.end() ? "(none)" : before->second;
-            const std::string now = after == run.After.end() ? "(none)" : after->second;
-            if (was == now)
-                continue;
-            write.Variable = NameOf(run.Names, oid);
-            write.Value = now;
-            write.Opening = openingWrites.count(oid) > 0;
-            EXPECT_TRUE(AllowedWrite(write))
-                << what << ": " << write.Variable << " changed from " << was << " to " << now;
-        }
-        for (const SavePress& press : run.Presses) {
-            const bool allSent = std::all_of(press.Sets.begin(), press.Sets.end(),
-                                             [](const DevsimJournalEntry& set) { return set.Status == "noError"; });
-            for (const DevsimJournalEntry& set : press.Sets)
-                EXPECT_TRUE(set.Status == "noError" || OnlyNamedWrites(write, set, run.Names))
-                    << what << ": " << press.Button << " sent a set the device refused: " << SetText(set);
-            for (const std::string& status : press.Statuses)
-                EXPECT_FALSE(allSent && SaysFailure(status))
-                    << what << ": " << press.Button << " says \"" << status << "\" after " << press.Sets.size()
-                    << " sets that all succeeded";
-            // A box with the device's refusal of a set is the right verdict. Otherwise, on
-            // the device as it is only a box that says the Save failed is a fault; with a
-            // value given, any box the plain Save did not show.
-            for (const std::string& box : press.Boxes)
-                EXPECT_TRUE((!allSent && box.rfind("(SNMP) ", 0) == 0) ||
-                            (given ? usualBoxes.count(press.Button + ": " + box) || AllowedRefusal(write, box)
-                                   : !SaysFailure(box)))
-                    << what << ": " << press.Button << " showed \"" << box << "\"";
-            EXPECT_FALSE(writingPresses.count(press.Button) && press.Sets.empty() && press.Boxes.empty() &&
-                         press.Statuses.empty())
-                << what << ": " << press.Button << " sent nothing and said nothing";
-        }
-    }
-};
-
-TEST_P(UnchangedSave, KeepsTheDeviceAndSaysWhatReachedIt)
-{
-    const SweepRoad& road = Roads()[GetParam()];
-    const std::string startState = WriteStateFile(devsim.Folder(), "start.state", StateText());
-    const UnchangedSaveRun plain = SaveUnchanged(road.Item, devsim, dialogs, true);
-    Judge(road.Item, plain, nullptr, nullptr);
-    if (plain.Presses.empty())
-        return;  // a form with nothing to save: its opening was the whole check
-    int given = 0;
-    for (const UnshownValue& value : plain.Unshown) {
-        if (!road.Only.empty() && std::find(road.Only.begin(), road.Only.end(), value.Name) == road.Only.end())
-            continue;
-        ASSERT_TRUE(devsim.LoadState(startState));
-        ASSERT_TRUE(devsim.SetValue(value.Oid, value.Type, value.Value)) << value.Text();
-        Judge(road.Item, SaveUnchanged(road.Item, devsim, dialogs, false), &value, &plain);
-        ++given;
-    }
-    EXPECT_GT(given, 0) << "no value the form cannot show was found";
-}
-
-INSTANTIATE_TEST_SUITE_P(Forms, UnchangedSave, ::testing::Range(0, static_cast<int>(Roads().size())), RoadName);
-
-// The sweep's forms are the menu's.
-class SweepCoverage : public MenuRoad {};
-
-TEST_P(SweepCoverage, EveryFormOfTheMenuIsSwept)
-{
-    std::set<std::string> swept;
-    for (const SweepRoad& road : Roads())
-        swept.insert(road.Item);
-    for (TMenuItem* entry : FormEntries(*main)) {
-        const std::string item = entry->Name().ToStdString();
-        EXPECT_TRUE(!HasMenuForm(entry->Name()) || swept.count(item)) << item << " is not swept";
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(Roads, SweepCoverage, ::testing::Values(1), VersionName);
-
-// The switch pass: each governing switch turned alone, from an item that keeps its
-// settings to each item that puts them into effect, over settings that hold a value the
-// form refuses: no Save ends in plain success with such a value in effect, also when the
-// user turned the switch away, saved, and turned it back. The table check: on every form
-// of the menu, what a switch's turn brings up and the Save then writes is named in the
-// switch's row, or checked whenever it is sent.
 namespace {
 const std::map<std::string, const char*> MenuItems = {
     {"FM_LanCfg", "hLan1"}, {"FM_InternetConnect", "InternetConnect1"}, {"FM_Wirless", "hWirelessBand1"},
@@ -275,8 +60,6 @@ std::string TypedText(const std::string& value)
         text.erase(std::remove(text.begin(), text.end(), ':'), text.end());
     return text.size() >= 2 && text.front() == '"' ? text.substr(1, text.size() - 2) : text;
 }
-
-std::string TypeOf(const std::string& value) { return value.substr(0, value.find(' ')); }
 
 // The device's ground for a switch (OID tail -> value): the connection type a mode
 // belongs to; WEP on, open system and the key in use; VLANs on.
@@ -357,6 +140,8 @@ bool Turnable(const std::string& name, const std::string& item)
 void Turn(TForm* form, const std::string& name, const std::string& item)
 {
     auto* control = FindControl<TControl>(form, name.c_str());
+    if (!control)
+        return;  // a declared edit no switch brings up
     if (auto* box = dynamic_cast<TCheckBox*>(control))
         return box->SetChecked(item == TickedItem);
     if (auto* group = dynamic_cast<TRadioGroup*>(control))
@@ -400,13 +185,6 @@ bool SaidSomething(const UnchangedSaveRun& run, int round, const std::set<std::s
 {
     return std::any_of(run.Presses.begin(), run.Presses.end(),
                        [&](const SavePress& press) { return press.Round == round && PressSaid(press, usual); });
-}
-
-// The device's value of `oid` in `state` ("" when it has none).
-std::string Held(const std::map<std::string, std::string>& state, const std::string& oid)
-{
-    const auto held = state.find(oid);
-    return held == state.end() ? std::string() : held->second;
 }
 
 // The press of the round that brought the device to hold every value of `effect` (OID ->
@@ -858,45 +636,7 @@ bool SilentlyLeftInEffect(const UnchangedSaveRun& run, const std::map<std::strin
 }
 }  // namespace
 
-// Every form of the menu on the default device; VLAN Settings also with VLANs on, where
-// its PVID page's switch counts.
-struct TableRoad {
-    std::string Item;
-    std::string Variant;
-    std::vector<std::string> Lines;
-};
-
-const std::vector<TableRoad>& TableRoads()
-{
-    static const std::vector<TableRoad> roads = [] {
-        std::vector<TableRoad> all;
-        for (const char* item : SweptMenuItems())
-            all.push_back({item, "", {}});
-        all.push_back({"VlanSetting1", "_VlanOn", {IntegerLine(DeviceOid("3.3.5.1.1.0"), 1)}});
-        return all;
-    }();
-    return roads;
-}
-
-// Home / Wireless brings up far more than any other form: its cases run in shards, the
-// parameter being the road plus 1000 times the shard.
-int ShardsOf(const TableRoad& road) { return road.Item == "hWirelessBand1" ? 4 : 1; }
-
-std::vector<int> ShardedRoads()
-{
-    std::vector<int> params;
-    for (int road = 0; road < static_cast<int>(TableRoads().size()); ++road)
-        for (int shard = 0; shard < ShardsOf(TableRoads()[road]); ++shard)
-            params.push_back(road + 1000 * shard);
-    return params;
-}
-
-class SwitchTableCheck : public GoverningSwitchSweep {
-protected:
-    int Road() const { return GetParam() % 1000; }
-    int Shard() const { return GetParam() / 1000; }
-    std::string StateText() const override { return WithLines(DefaultStateText(), TableRoads()[Road()].Lines); }
-};
+class SwitchTableCheck : public TableRoadForm {};
 
 TEST_P(SwitchTableCheck, WhatATurnBringsUpIsGovernedOrCheckedWheneverSent)
 {
@@ -909,6 +649,7 @@ TEST_P(SwitchTableCheck, WhatATurnBringsUpIsGovernedOrCheckedWheneverSent)
     std::map<std::string, std::pair<std::string, const KwOptionList*>> bound;  // control -> variable
     std::map<std::string, std::map<std::string, std::string>> values;        // switch -> item -> value
     std::map<std::string, std::string> shownText;                             // edit -> its text at opening
+    std::set<std::string> formOthers;  // edits whose declared check reads another edit
     std::set<std::string> choices;
     std::vector<Bystander> bystanders;
     ASSERT_TRUE(OpenAndClose([&] { OpenMenuForm(item); }, [&] {
@@ -918,13 +659,22 @@ TEST_P(SwitchTableCheck, WhatATurnBringsUpIsGovernedOrCheckedWheneverSent)
         brought = UnnamedBroughtUp(form);
         for (const Brought& row : TableRows(form))
             brought.push_back(row);
+        // And every other bound edit the user reaches, which no switch brings up.
+        for (const std::string name : Reachable(form))
+            if (FindControl<TEdit>(form, name.c_str()) &&
+                std::none_of(brought.begin(), brought.end(), [&](const Brought& each) { return each.Setting == name; }))
+                brought.push_back({"", "", "", name, IsPassword(form, name), false, {}});
         std::set<std::string> switches;
         for (const Brought& each : brought) {
-            switches.insert(each.Switch);
+            if (!each.Switch.empty())
+                switches.insert(each.Switch);
             for (const auto& held : each.Holds)
                 switches.insert(held.first);
-            if (const auto* edit = FindControl<TEdit>(form, each.Setting.c_str()))
+            const auto* edit = FindControl<TEdit>(form, each.Setting.c_str());
+            if (edit)
                 shownText[each.Setting] = edit->Text().ToStdString();
+            if (const TEditCheck* check = static_cast<TSettingsForm*>(form)->DeclaredCheck(edit); check && dynamic_cast<const TEdit*>(check->Other))
+                formOthers.insert(each.Setting);
             for (const std::string& name : {each.Switch, each.Setting}) {
                 bound[name] = Bound(form, name);
                 if (IsChoice(FindControl<TControl>(form, name.c_str())))
@@ -947,7 +697,7 @@ TEST_P(SwitchTableCheck, WhatATurnBringsUpIsGovernedOrCheckedWheneverSent)
         const std::string settingOid = bound[each.Setting].first;
         if (settingOid.empty() || !start.count(settingOid))
             continue;
-        const std::string type = TypeOf(start.at(switchOid));
+        const std::string type = each.Switch.empty() ? "" : TypeOf(start.at(switchOid));
         const std::string settingType = TypeOf(start.at(settingOid));
         const bool choice = choices.count(each.Setting) > 0;
         const std::string& shownAs = shownText[each.Setting];
@@ -960,7 +710,7 @@ TEST_P(SwitchTableCheck, WhatATurnBringsUpIsGovernedOrCheckedWheneverSent)
             EXPECT_TRUE(devsim.LoadState(startState));
             for (const auto& [tail, value] : each.Row ? GroundOf(each.Switch) : std::map<std::string, int>{})
                 EXPECT_TRUE(devsim.SetValue(DeviceOid(tail), "INTEGER", std::to_string(value)));
-            EXPECT_TRUE(devsim.SetValue(switchOid, type, values[each.Switch][each.From]));
+            EXPECT_TRUE(each.Switch.empty() || devsim.SetValue(switchOid, type, values[each.Switch][each.From]));
             for (const auto& [held, heldItem] : each.Holds)
                 EXPECT_TRUE(devsim.SetValue(bound[held].first, TypeOf(start.at(bound[held].first)), values[held][heldItem]));
             // Else a station's address, which the form takes.
@@ -1014,7 +764,7 @@ TEST_P(SwitchTableCheck, WhatATurnBringsUpIsGovernedOrCheckedWheneverSent)
                     refused = refused.empty() ? candidate : refused;
                 }
         }
-        if (refused.empty())
+        if (refused.empty() || each.Switch.empty())
             continue;  // the form takes every value tried
         // The refused value as the device's state gives it.
         ground(true);
@@ -1095,6 +845,25 @@ TEST_P(SwitchTableCheck, WhatATurnBringsUpIsGovernedOrCheckedWheneverSent)
                                   Held(partly.After, switchOid) != effect.at(switchOid))
                         << formName << ": " << status;
                 }
+        if (formOthers.count(each.Setting)) {
+            // Over a value the form takes by the device's other edit, with that edit typed so
+            // that the form would refuse it (an address's last number 1, else 254) and the
+            // set refused: the switch stays.
+            ground(false);
+            ASSERT_EQ(devsim.Control("set ro " + settingOid + " " + start.at(settingOid)).rfind("OK", 0), 0u);
+            const UnchangedSaveRun over = SaveRounds(item, devsim, dialogs, false, {[&](TForm* form) {
+                Turn(form, each.Switch, each.To);
+                auto* edit = FindControl<TEdit>(form, each.Setting.c_str());
+                auto* other = const_cast<TEdit*>(dynamic_cast<const TEdit*>(static_cast<TSettingsForm*>(form)->DeclaredCheck(edit)->Other));
+                const std::string shown = other->Text().ToStdString(), net = shown.substr(0, shown.rfind('.') + 1);
+                for (const char* last : {"1", "254"})
+                    if (static_cast<TSettingsForm*>(form)->DeclaredRefusal(edit, edit->Text()).IsEmpty())
+                        other->SetText((net + last).c_str());
+                TypeSetting(form, each, edit, "1");  // a count of one fits every start
+            }});
+            EXPECT_TRUE(Writes(over, settingOid) && !undone(over, each.Switch, each.To))
+                << formName << ": " << each.Switch << " written back over the device's " << each.Setting;
+        }
         if (!beside)
             continue;
         EXPECT_FALSE(undone(partly, beside->Switch, beside->To))
@@ -1122,416 +891,4 @@ INSTANTIATE_TEST_SUITE_P(Menu, SwitchTableCheck, ::testing::ValuesIn(ShardedRoad
                              const int shards = ShardsOf(road);
                              return road.Item + road.Variant +
                                     (shards > 1 ? "_" + std::to_string(info.param / 1000 + 1) + "of" + std::to_string(shards) : "");
-                         });
-
-// The partial-failure pass, over the same forms: each Save button saves edits of two or
-// more of its sets while the device refuses one set that holds none of the first edit;
-// the device takes that set again and the user puts the first edit back. The value put
-// back must reach the device with plain success: after a Save the device took in part,
-// each control's baseline is what the device took.
-namespace {
-struct TypedEdit {
-    std::string Name, Oid, Given, Other;  // the value the device gave, and one the form may take
-};
-
-// An address's last number moved by one, a number one less (one more from 1), a text's
-// last letter changed; "" where no other value is safe to guess.
-std::string OtherText(const std::string& text)
-{
-    unsigned a, b, c, d;
-    char more;
-    if (std::sscanf(text.c_str(), "%u.%u.%u.%u%c", &a, &b, &c, &d, &more) == 4)
-        return d && d < 255 ? text.substr(0, text.rfind('.') + 1) + std::to_string(d == 254 ? 253 : d + 1) : "";
-    if (!text.empty() && text.size() <= 6 && std::all_of(text.begin(), text.end(), ::isdigit))
-        return std::to_string(std::stoi(text) > 1 ? std::stoi(text) - 1 : std::stoi(text) + 1);
-    const bool plain = std::all_of(text.begin(), text.end(), [](char ch) { return ch > ' ' && ch < 127 && ch != ':'; });
-    if (text.empty() || text == "(NULL)" || !plain)
-        return "";
-    return text.substr(0, text.size() - 1) + (text.back() == 'x' ? "y" : "x");
-}
-
-// The bound plain edits of writable variables the user can reach.
-std::vector<TypedEdit> TypableEdits(TForm* form)
-{
-    std::vector<TypedEdit> edits;
-    for (KwSNMPRequest2Edits* request : Owned<KwSNMPRequest2Edits>(form))
-        for (const auto& binding : request->Bindings) {
-            auto* edit = binding->Controls.size() == 1 ? dynamic_cast<TEdit*>(binding->Controls[0]) : nullptr;
-            const std::string given = edit ? edit->Text().ToStdString() : "";
-            if (edit && !edit->PasswordChar() && UserReaches(edit) &&
-                request->Request.VarList.IsWritable(binding->VarIndex) && !OtherText(given).empty())
-                edits.push_back({edit->Name().ToStdString(), InstanceOid(request->Request, binding->VarIndex), given,
-                                 OtherText(given)});
-        }
-    return edits;
-}
-
-TUserChange Typing(const std::vector<TypedEdit>& edits, bool given)
-{
-    return [edits, given](TForm* form) {
-        for (const TypedEdit& edit : edits) {
-            auto* control = FindControl<TEdit>(form, edit.Name.c_str());
-            control->SetText("");
-            Type(control, (given ? edit.Given : edit.Other).c_str());
-        }
-    };
-}
-
-// The user's change a button writes with: the buttons that write a row, or a mode or
-// rule status before the row it is for. The device each starts from, the user's change,
-// the OIDs the user means to change, and those of them an earlier set writes that stand
-// on their own (no later set depends on them): a refused later set never undoes them.
-struct TableWrite {
-    const char* Item;
-    std::string Button;
-    std::vector<std::string> Lines;
-    TUserChange Change;
-    std::vector<std::string> Intended;
-    std::vector<std::string> Stands = {};
-    // A change the device makes with one the user asked for (OID, the OID it follows):
-    // intended while the device holds that one as the user asked.
-    std::vector<std::pair<std::string, std::string>> Follows = {};
-};
-
-const std::vector<TableWrite>& TableWrites()
-{
-    const auto emptied = [](const std::string& column, const char* type, const char* value, bool ro = false) {
-        std::vector<std::string> lines;
-        for (int row = 1; row <= 2; ++row)
-            lines.push_back((ro ? "ro " : "") + StateLine(DeviceOid(column + std::to_string(row)), type, value));
-        return lines;
-    };
-    const auto rule = [](int row) {
-        std::vector<std::string> oids;
-        for (int column = 3; column <= 9; ++column)
-            oids.push_back(DeviceOid("4.11.2.1." + std::to_string(column) + "." + std::to_string(row)));
-        return oids;
-    };
-    const std::string scheduleOn = IntegerLine(DeviceOid("4.11.2.1.2.1"), 1);
-    const std::string macMode = DeviceOid("2.1.3.3.3.2.1.1.1"), spi = DeviceOid("3.2.3.1.1.0");
-    const std::string staticSwitch = DeviceOid("3.3.1.3.1.0"), mssid = DeviceOid("3.3.3.1.1.1.1");
-    static const std::vector<TableWrite> writes = {
-        // Over an empty list: the mode goes on with the address.
-        {"Mac1", "Bt_Add", emptied("2.1.3.3.3.3.1.2.", "HEX", "00:00:00:00:00:00"),
-         [](TForm* form) {
-             Pick(FindControl<TComboBox>(form, "CB_AccessControl"), 0);
-             Type(FindControl<TEdit>(form, "Ed_MacAdd"), "001122334455");
-         },
-         {macMode, DeviceOid("2.1.3.3.3.3.1.2.1")}},
-        // Over a list that has entries the mode stands on its own.
-        {"Mac1", "Bt_Add", {},
-         [](TForm* form) {
-             Pick(FindControl<TComboBox>(form, "CB_AccessControl"), 0);
-             Type(FindControl<TEdit>(form, "Ed_MacAdd"), "001122334455");
-         },
-         {macMode, DeviceOid("2.1.3.3.3.3.1.2.")}, {macMode}},
-        {"ParentalControl1", "Btn_Add", emptied("3.2.1.2.1.2.", "STRING", "\"\"", true),
-         [](TForm* form) {
-             Pick(FindControl<TComboBox>(form, "CB_ParentContrl"), 1);
-             Type(FindControl<TEdit>(form, "Edt_WebURL"), "www.example.com");
-         },
-         {DeviceOid("3.2.1.1.1.1.1"), DeviceOid("3.2.1.2.1.2.1")}},
-        // Every node status Disable, then the chosen rule deleted or enabled.
-        {"Scheduling1", "Btn_Del", {scheduleOn},
-         [](TForm* form) { ClickRow(FindControl<TListView>(form, "User_ListView"), 0); }, rule(1)},
-        {"Scheduling1", "Btn_Apply", {scheduleOn},
-         [](TForm* form) { ClickRow(FindControl<TListView>(form, "User_ListView"), 2); },
-         {DeviceOid("4.11.2.1.9.3")}, {}, {{DeviceOid("4.11.2.1.9.1"), DeviceOid("4.11.2.1.9.3")}, {DeviceOid("4.11.2.1.9.2"), DeviceOid("4.11.2.1.9.3")}}},
-        // The access point turned to WDS with a peer typed: its peers are deleted, then added.
-        {"hWirelessBand1", "Bt_Apply", {},
-         [](TForm* form) {
-             Pick(FindControl<TComboBox>(form, "CB_APMode"), FindControl<TComboBox>(form, "CB_APMode")->Items()->IndexOf("WDS With AP"));
-             Type(FindControl<TEdit>(form, "Ed_ReMAddra2"), "001122334455");
-         },
-         {ApMode, DeviceOid("2.1.3.2.2.1.1.2.3")}},
-        // The same to WDS alone with Multi-SSID on: Multi-SSID is switched off for WDS.
-        {"hWirelessBand1", "Bt_Apply", {IntegerLine(mssid, 1)},
-         [](TForm* form) {
-             Pick(FindControl<TComboBox>(form, "CB_APMode"), FindControl<TComboBox>(form, "CB_APMode")->Items()->IndexOf("WDS"));
-             Type(FindControl<TEdit>(form, "Ed_ReMAddra2"), "001122334455");
-         },
-         {ApMode, DeviceOid("2.1.3.2.2.1.1.2.3")}, {}, {{mssid, ApMode}}},
-        // Multi-SSID turned on over a client: the access point's mode goes first.
-        {"Ad_MultiSSID", "ApplyBtn", {IntegerLine(ApMode, 4)},
-         [](TForm* form) { Tick(FindControl<TCheckBox>(form, "IfEnabMuSSID"), true); }, {mssid}, {},
-         {{ApMode, mssid}}},
-        // SPI turned on with a new rule (ending in "." a prefix: the free row's).
-        {"FirewallDMZ1", "Btn_Add", {},
-         [](TForm* form) {
-             Tick(FindControl<TCheckBox>(form, "CB_EnableSPI"), true);
-             Type(FindControl<TEdit>(form, "Edt_Name"), "web");
-             for (const char* edit : {"Edt_SourceIPStart", "Edt_SourceIPEnd"})
-                 Type(FindControl<TEdit>(form, edit), "192.168.1.10");
-             for (const char* edit : {"Edt_DestIPStart", "Edt_DestIPEnd"})
-                 Type(FindControl<TEdit>(form, edit), "10.0.0.1");
-         },
-         {spi, DeviceOid("3.2.3.1.3.1.")}, {spi}},
-        // The static switch turned on with a new lease (the server on: the form shows the
-        // static switch as the server's).
-        {"DHCPServer1", "Btn_Add", {IntegerLine(DeviceOid("3.3.1.1.0"), 1)},
-         [](TForm* form) {
-             Choose(FindControl<TComboBox>(form, "CB_Fuction2"), "Enable");
-             Type(FindControl<TEdit>(form, "ED_StaticAssignIP"), "192.168.1.60");
-             Type(FindControl<TEdit>(form, "ED_StaticAssignMAC"), "001122334466");
-             for (const auto& [edit, text] : {std::pair{"ED_StaticSubMask", "255.255.255.0"}, {"ED_StaticHostName", "pc"}})
-                 if (FindControl<TEdit>(form, edit)->Text().IsEmpty())
-                     Type(FindControl<TEdit>(form, edit), text);
-         },
-         {staticSwitch, DeviceOid("3.3.1.3.3.1.")}, {staticSwitch}},
-        // Every form's Add.
-        {"MACFilter1", "Btn_Add", {IntegerLine(DeviceOid("3.2.2.1.1.1.1"), 1)}, Typing({{"Edt_MACAddress", "", "001122334466", ""}}, true), {DeviceOid("3.2.2.")}},
-        {"tAdmin2", "Btn_Add", {IntegerLine(DeviceOid("4.10.1.1.0"), 2)}, Typing({{"Ed_FromIP", "", "192.168.1.20", ""}, {"Ed_ToIP", "", "192.168.1.30", ""}}, true), {DeviceOid("4.10.1.")}},
-        {"AdvancePortForwarding1", "Btn_Add", {}, Typing({{"Edt_Name", "", "web", ""}, {"Edt_IPAddr", "", "192.168.1.20", ""}, {"Edt_PubPortRangeStart", "", "80", ""}}, true), {DeviceOid("3.1.1.")}},
-        {"QosSetting1", "Btn_Add", {IntegerLine(DeviceOid("3.3.6.1.0"), 1)}, Typing({{"Ed_QosName", "", "voip", ""}, {"Ed_IpFrom1", "", "192.168.1.20", ""}}, true), {DeviceOid("3.3.6.2.5.1.")}},
-        {"Scheduling1", "Btn_Add", {scheduleOn}, [](TForm* form) { Typing({{"Ed_ScheduleName", "", "night", ""}}, true)(form);
-             for (const char* box : {"CheckBox_Fri", "CheckBox_AllDay"}) Tick(FindControl<TCheckBox>(form, box), true); }, {DeviceOid("4.11.2.1.")}},
-        // A detected client added: the mode goes to Reject first, and stands on its own.
-        {"Mac1", "Btn_AddCli", {}, [](TForm* form) { auto* clients = FindControl<TListView>(form, "LV_ClientUser");
-             if (PumpUntil([&] { return clients->Items()->Count() > 0; })) ClickRow(clients, 0); }, {macMode, DeviceOid("2.1.3.3.3.3.1.2.")}, {macMode}},
-        // A further SSID added over a client: the access point's mode goes first.
-        {"Ad_MultiSSID", "AddButton", {IntegerLine(ApMode, 4)},
-         [](TForm* form) {
-             Tick(FindControl<TCheckBox>(form, "IfEnabMuSSID"), true);
-             Choose(FindControl<TComboBox>(form, "CB_Index"), 1);
-             Typing({{"Ed_SSID", "", "guest", ""}}, true)(form);
-         },
-         {DeviceOid("3.3.3.")}, {}, {{ApMode, DeviceOid("3.3.3.3.1.2.2")}}},
-        // The valid access point of a survey marked new, all new ones marked valid.
-        {"Intrusion1", "Btn_Apply", {},
-         [](TForm* form) {
-             FindControl<TButton>(form, "Btn_Detect")->Click();
-             auto* list = FindControl<TListView>(form, "AP_UserListView");
-             if (PumpUntil([&] { return list->Items()->Count() > 0; }))
-                 list->Items()->Item(0)->SetChecked(true);
-         },
-         {DeviceOid("3.3.4.1.6.0"), DeviceOid("3.3.4.1.8.1.7.3")}},
-        // PPPoE chosen over the device's empty user name: the type follows the box until
-        // the form closes, whatever the Save leaves unwritten.
-        {"InternetConnect1", "Bt_Apply", {StateLine(DeviceOid("2.2.1.1.2.1.3.1"), "STRING", "\"\"")},
-         [](TForm* form) {
-             Pick(FindControl<TComboBox>(form, "CB_Interconntypeshow"), 2);
-             Typing({{"Edt_PPPoEUser", "", "me", ""}, {"Edt_PPPoEMTU", "", "1492", ""}}, true)(form);
-         },
-         {DeviceOid("2.2.1.1.")}, {DeviceOid("2.2.1.1.1.1.3.2")}},
-        // NTP turned off for a manual time.
-        {"Time", "Btn_Apply", {},
-         [](TForm* form) { Tick(FindControl<TCheckBox>(form, "CheckBox_NTP"), false); },
-         {DeviceOid("4.8.5.0"), DeviceOid("4.8.7.0")}},
-    };
-    return writes;
-}
-
-// The buttons the user can press that stay with the form and the device: none that
-// closes the form, reads only, restarts or resets the device, or moves a file.
-std::vector<std::string> PressableButtons(TForm* form)
-{
-    static const std::set<std::string> leaving = {"Cancel",  "Close",   "OK",      "Refresh", "Browse",   "Upload",
-                                                  "Restart", "Restore", "Set Apply", "Discard", "Connect", "Disconnet", "Get Log", "Log Settings",
-                                                  "Scan",    "SiteScan", "Detect"};
-    std::vector<std::string> found;
-    for (TButton* button : Owned<TButton>(form))
-        if (button->Enabled() && UserReaches(button) && !leaving.count(button->Caption().ToStdString()))
-            found.push_back(button->Name().ToStdString());
-    return found;
-}
-
-bool Counts(const std::string& value)
-{
-    return value.rfind("COUNTER", 0) == 0 || value.rfind("TIMETICKS", 0) == 0;
-}
-
-bool Intended(const TableWrite& write, const std::string& oid)
-{
-    return std::any_of(write.Intended.begin(), write.Intended.end(), [&](const std::string& each) {
-        return each == oid || (each.back() == '.' && oid.rfind(each, 0) == 0);
-    });
-}
-}  // namespace
-
-class PartlyRefusedSave : public SwitchTableCheck {
-protected:
-    // Each set of the button's press refused in turn (the last three, the first, and
-    // those of what the user asked for; a set whose variable an earlier one writes too is
-    // refused only for its other value, where the earlier ones write what the device holds):
-    // what the form shows is what a form opened anew shows, the device holds no change
-    // the user did not make, but for what the status names, and what the user asked for
-    // that stands on its own stays. `listed` says the button's change is meant to write
-    // more where it asks for more.
-    void RefuseEachLaterSet(const TableWrite& write, bool listed)
-    {
-        const std::string state = WriteStateFile(devsim.Folder(), "write.state", WithLines(StateText(), write.Lines));
-        ASSERT_TRUE(devsim.LoadState(state));
-        const std::map<std::string, std::string> start = StateValues(devsim);
-        const UnchangedSaveRun probe = SaveRounds(write.Item, devsim, dialogs, false, {write.Change}, write.Button);
-        ASSERT_EQ(probe.Presses.size(), 1u) << write.Button;
-        const std::vector<DevsimJournalEntry>& sets = probe.Presses[0].Sets;
-        EXPECT_TRUE(!listed || sets.size() >= std::min<std::size_t>(2, write.Intended.size()))
-            << write.Item << ": " << write.Button << " writes one set";
-        int refusals = 0;
-        for (std::size_t i = sets.size(); i-- > 0;) {
-            const std::string oid = sets[i].Bindings.empty() ? "" : sets[i].Bindings[0].Oid;
-            if (refusals >= 3 && i > 0 && !Intended(write, oid))
-                continue;
-            const auto writes = [&](const DevsimJournalEntry& set, bool held) {
-                return std::any_of(set.Bindings.begin(), set.Bindings.end(), [&](const DevsimJournalBinding& b) {
-                    return b.Oid == oid && (b.Type + " " + b.Value == Held(start, oid)) == held;
-                });
-            };
-            const bool alone = std::none_of(sets.begin(), sets.begin() + long(i), [&](const auto& set) {
-                return writes(set, true) || writes(set, false);
-            });
-            const bool keptBefore = std::none_of(sets.begin(), sets.begin() + long(i), [&](const auto& set) {
-                return writes(set, false);
-            });
-            if (oid.empty() || Held(start, oid).empty() || (!alone && (!keptBefore || !writes(sets[i], false))))
-                continue;
-            ++refusals;
-            ASSERT_TRUE(devsim.LoadState(state));
-            ASSERT_EQ(devsim.Control(std::string(alone ? "set ro " : "set fixed ") + oid + " " + Held(start, oid)).rfind("OK", 0), 0u) << oid;
-            const UnchangedSaveRun run = SaveRounds(write.Item, devsim, dialogs, false, {write.Change}, write.Button);
-            ASSERT_EQ(run.Presses.size(), 1u);
-            const SavePress& press = run.Presses[0];
-            if (press.Sets.empty())
-                continue;  // the refusal stopped the user's change itself (a survey it starts)
-            const std::string what = std::string(write.Item) + ": " + write.Button + " with the set of " +
-                                     NameOf(run.Names, oid) + " refused, saying " +
-                                     ::testing::PrintToString(press.Statuses);
-            const auto says = [&](const std::string& text) {
-                return !text.empty() && std::any_of(press.Statuses.begin(), press.Statuses.end(), [&](const std::string& s) {
-                    return s.find(text) != std::string::npos;
-                });
-            };
-            const bool notes = says("Kept as the device had it") || says("Lost on the device") || says(" is in effect over ");
-            // A write-back sends what differs, never what the device holds (the refused
-            // variable's own value).
-            const auto refusedAt = std::find_if(press.Sets.begin(), press.Sets.end(), [&](const DevsimJournalEntry& set) {
-                return set.Status != "noError" && !set.Bindings.empty() && set.Bindings[0].Oid == oid;
-            });
-            for (auto later = refusedAt; later != press.Sets.end(); ++later)
-                EXPECT_TRUE(later == refusedAt ||
-                            std::none_of(later->Bindings.begin(), later->Bindings.end(), [&](const DevsimJournalBinding& b) {
-                                return b.Oid == oid && b.Type + " " + b.Value == Held(start, oid);
-                            }))
-                    << what << ": a set after the refusal writes " << NameOf(run.Names, oid) << " as the device holds it";
-            for (const auto& [oidHeld, value] : press.After) {
-                const std::string was = Held(press.Before, oidHeld);
-                const auto caption = run.Captions.find(oidHeld);
-                const bool follows = std::any_of(write.Follows.begin(), write.Follows.end(), [&](const auto& each) {
-                    return each.first == oidHeld && Held(press.After, each.second) == Held(probe.Presses[0].After, each.second);
-                });
-                // A button pressed as the form opened asks for what it writes when nothing is refused.
-                const bool pressed = !listed && Held(probe.Presses[0].After, oidHeld) == value;
-                if (was == value || Counts(value) || Intended(write, oidHeld) || follows || pressed)
-                    continue;
-                EXPECT_TRUE(caption != run.Captions.end() ? says(caption->second) : notes)
-                    << what << ": the device's " << NameOf(run.Names, oidHeld) << " went from " << was << " to "
-                    << value << " unsaid";
-            }
-            // What the user asked for that an earlier set wrote and the device took: undone
-            // only where it depends on the refused set, and then said.
-            for (std::size_t k = 0; k < i; ++k)
-                for (const DevsimJournalBinding& binding : sets[k].Bindings) {
-                    const std::string asked = Held(probe.Presses[0].After, binding.Oid);
-                    if (!Intended(write, binding.Oid) || asked == Held(start, binding.Oid) ||
-                        Held(press.After, binding.Oid) == asked)
-                        continue;
-                    const bool stands = std::count(write.Stands.begin(), write.Stands.end(), binding.Oid) > 0;
-                    EXPECT_TRUE(!stands && says("Kept as the device had it"))
-                        << what << ": the device's " << NameOf(run.Names, binding.Oid) << " the user set to " << asked
-                        << (stands ? " stands on its own, and was undone" : " was undone unsaid");
-                }
-            const UnchangedSaveRun fresh = SaveRounds(write.Item, devsim, dialogs, false, {}, write.Button);
-            for (const auto& [name, shown] : press.Shown) {
-                const auto anew = fresh.Shown.find(name);
-                const auto caption = run.Captions.find(name);
-                EXPECT_TRUE(anew == fresh.Shown.end() || anew->second == shown ||
-                            (caption != run.Captions.end() && says(caption->second)))
-                    << what << ": " << name << " shows \"" << shown << "\", a form opened anew \""
-                    << (anew == fresh.Shown.end() ? "" : anew->second) << "\"";
-            }
-        }
-    }
-};
-
-TEST_P(PartlyRefusedSave, AValuePutBackAfterwardsIsWritten)
-{
-    const char* item = TableRoads()[GetParam()].Item.c_str();
-    const std::string startState = WriteStateFile(devsim.Folder(), "start.state", StateText());
-    const std::map<std::string, std::string> start = StateValues(devsim);
-    std::vector<TypedEdit> edits;
-    std::vector<std::string> buttons, pressable;
-    ASSERT_TRUE(OpenAndClose([&] { OpenMenuForm(item); }, [&] {
-        TForm* form = NewestForm();
-        ASSERT_TRUE(PumpUntil([&] { return RequestsIdle(form); }, 20)) << OutstandingRequests(form);
-        edits = TypableEdits(form);
-        for (TButton* button : SaveButtons(form))
-            buttons.push_back(button->Name().ToStdString());
-        pressable = PressableButtons(form);
-    }));
-    const auto changed = [&](const SavePress& press, const TypedEdit& edit) {
-        return Held(press.After, edit.Oid) != Held(start, edit.Oid);
-    };
-    for (const std::string& button : buttons) {
-        // The edits this button writes together, each taken by the form and the device.
-        std::vector<TypedEdit> taken;
-        SavePress probe;
-        for (std::size_t i = 0; i < edits.size() && i < 6; ++i) {
-            std::vector<TypedEdit> tried = taken;
-            tried.push_back(edits[i]);
-            ASSERT_TRUE(devsim.LoadState(startState));
-            const UnchangedSaveRun run = SaveRounds(item, devsim, dialogs, false, {Typing(tried, false)}, button);
-            if (run.Presses.size() == 1 && run.Presses[0].Boxes.empty() && changed(run.Presses[0], edits[i])) {
-                taken = tried;
-                probe = run.Presses[0];
-            }
-        }
-        if (taken.size() < 2)
-            continue;
-        int refusals = 0;
-        for (const DevsimJournalEntry& set : probe.Sets) {
-            const std::string refused = set.Bindings.empty() ? "" : set.Bindings[0].Oid;
-            const bool withFirst = std::any_of(set.Bindings.begin(), set.Bindings.end(),
-                                               [&](const DevsimJournalBinding& b) { return b.Oid == taken[0].Oid; });
-            if (refused.empty() || withFirst || ++refusals > 3)
-                continue;
-            const std::string held = Held(start, refused);
-            ASSERT_TRUE(devsim.LoadState(startState));
-            ASSERT_EQ(devsim.Control("set ro " + refused + " " + held).rfind("OK", 0), 0u) << refused;
-            const TUserChange putBack = [&](TForm* form) {
-                devsim.SetValue(refused, TypeOf(held), held.substr(held.find(' ') + 1));
-                Typing({taken[0]}, true)(form);
-            };
-            const UnchangedSaveRun run =
-                SaveRounds(item, devsim, dialogs, false, {Typing(taken, false), putBack}, button);
-            if (run.Presses.size() != 2 || !changed(run.Presses[0], taken[0]))
-                continue;  // refusing that set left the first edit unwritten too
-            EXPECT_FALSE(changed(run.Presses[1], taken[0]))
-                << item << ": " << button << ", after a Save whose set of " << NameOf(run.Names, refused)
-                << " the device refused, does not write " << taken[0].Name << " put back to " << taken[0].Given;
-            EXPECT_FALSE(PressSaid(run.Presses[1]))
-                << item << ": " << button << " says \"" << ::testing::PrintToString(run.Presses[1].Statuses)
-                << "\" when the value put back was written";
-            break;
-        }
-    }
-    if (!TableRoads()[GetParam()].Variant.empty())
-        return;
-    // Every button that sends more than one set by itself: with the user's change the
-    // table gives it, else as the form opened.
-    std::vector<TableWrite> writes;
-    for (const TableWrite& write : TableWrites())
-        if (item == std::string(write.Item))
-            writes.push_back(write);
-    const std::size_t listed = writes.size();
-    for (const std::string& button : pressable)
-        if (std::none_of(writes.begin(), writes.end(), [&](const TableWrite& write) { return write.Button == button; }))
-            writes.push_back({item, button, {}, nullptr, {}, {}});
-    for (std::size_t i = 0; i < writes.size(); ++i)
-        RefuseEachLaterSet(writes[i], i < listed);
-}
-
-INSTANTIATE_TEST_SUITE_P(Menu, PartlyRefusedSave, ::testing::Range(0, static_cast<int>(TableRoads().size())),
-                         [](const ::testing::TestParamInfo<int>& info) {
-                             const TableRoad& road = TableRoads()[info.param];
-                             return road.Item + road.Variant;
                          });
