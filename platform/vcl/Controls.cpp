@@ -537,17 +537,7 @@ void TControl::Invalidate()
         widget_->update();
 }
 
-TControl* TControl::clicking_ = nullptr;
-
-void TControl::Click()
-{
-    struct TClickScope {
-        TControl* outer;
-        ~TClickScope() { clicking_ = outer; }
-    } scope{clicking_};
-    clicking_ = this;
-    Fire(OnClick);
-}
+void TControl::Click() { Fire(OnClick); }
 
 // --- TWinControl -----------------------------------------------------------------
 

@@ -181,8 +181,6 @@ public:
 
     // Fires OnClick (and does what a click on the control does).
     virtual void Click();
-    // The control whose Click runs now (the innermost of nested clicks), else null.
-    static TControl* Clicking() { return clicking_; }
 
     // How many times the user changed the control's value (typed, picked, clicked);
     // changes made by code never count.
@@ -269,7 +267,6 @@ private:
     friend class TWinControl;
     friend class ControlEventFilter;
 
-    static TControl* clicking_;
 
     QPointer<QWidget> widget_;
     QPointer<QObject> context_;
