@@ -249,6 +249,21 @@ void TFM_MultiSSIDNewForm::BuildPassphraseGroup(TFormBuilder& build)
     DeclareCheck(Edt_RadiusServer, RadiusServerCheck());
     DeclareCheck(Edt_RadiusPort, RadiusPortCheck());
     DeclareCheck(Edt_RadiusSecret, RadiusSecretCheck());
+    // A WEP key under the key type it is judged with, of either size the form offers (the
+    // Save holds it to the size chosen, CheckWepKeyLength); a key shown masked is the
+    // device's own.
+    TEditCheck key = EditCheckWith(CB_KeyType, [this](const AnsiString& text, const AnsiString& type) {
+        const int length = text.Length();
+        if (CB_KeyType->Items()->IndexOf(type) != 1)
+            return IsMasked(text) || length == 5 || length == 13;
+        return IsMasked(text) || ((length == 10 || length == 26) && IsHexDigits(text));
+    }, "");
+    key.Refusal = [this](const AnsiString& text) {
+        const int length = text.Length();
+        return CB_KeyType->ItemIndex() == 1 && (length == 10 || length == 26) ? AnsiString(HexDigitsText)
+                                                                              : WepKeyLengthText();
+    };
+    DeclareCheck(Ed_Key, key);
 }
 
 void TFM_MultiSSIDNewForm::BuildHiddenControls(TFormBuilder& build)
@@ -885,22 +900,26 @@ bool TFM_MultiSSIDNewForm::CheckHexKey()
     return false;
 }
 
+AnsiString TFM_MultiSSIDNewForm::WepKeyLengthText() const
+{
+    const bool wide = CB_WepEncryp->ItemIndex() == 1;
+    if (CB_KeyType->ItemIndex() != 1)
+        return wide ? "The Length of the keymust be 13 ASCII numbers!" : "The Length of the key  must be 5 ASCII numbers!";
+    return wide ? "The Length of the key must be 26 hexadecimal numbers!"
+                : "The Length of the key must be 10 hexadecimal numbers!";
+}
+
 bool TFM_MultiSSIDNewForm::CheckWepKeyLength()
 {
     const int length = Ed_Key->Text().Length();
     const bool wide = CB_WepEncryp->ItemIndex() == 1;
-    if (CB_KeyType->ItemIndex() != 1) {
-        if (!wide && length != 5)
-            return RefuseInput("The Length of the key  must be 5 ASCII numbers!", "Warning", Ed_Key);
-        if (wide && length != 13)
-            return RefuseInput("The Length of the keymust be 13 ASCII numbers!", "Warning", Ed_Key);
+    const bool hex = CB_KeyType->ItemIndex() == 1;
+    if (length != (hex ? (wide ? 26 : 10) : (wide ? 13 : 5)))
+        return RefuseInput(WepKeyLengthText(), "Warning", Ed_Key);
+    if (!hex) {
         MarkColumn(colWepKey, !IsMasked(Ed_Key->Text()));
         return true;
     }
-    if (!wide && length != 10)
-        return RefuseInput("The Length of the key must be 10 hexadecimal numbers!", "Warning", Ed_Key);
-    if (wide && length != 26)
-        return RefuseInput("The Length of the key must be 26 hexadecimal numbers!", "Warning", Ed_Key);
     return CheckHexKey();
 }
 
@@ -955,6 +974,11 @@ bool TFM_MultiSSIDNewForm::CheckEntry()
                 MarkColumn(column, true);
             return true;
         }
+        // WEP turned on puts the device's key index and type into effect: a value the form
+        // cannot show is chosen first. Where the device runs WEP already, it stays its own.
+        for (TComboBox* setting : {CB_DefaultKey, CB_KeyType})
+            if (setting->ItemIndex() < 0 && RowText(CB_Index->ItemIndex(), colEncryption) != CB_MssidEncryption->Text())
+                return RefuseInput(UnshownInEffectText(CaptionOf(setting)), "Warning", setting);
         if (!CheckWepKeyLength())
             return false;
         if (Ed_Key->Text() != Ed_ConfirmKey->Text())

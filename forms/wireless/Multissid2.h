@@ -143,6 +143,8 @@ private:
     bool CheckInterval();
     bool CheckWepKeyLength();
     bool CheckHexKey();
+    // The refusal of a key of another length than its type and size take.
+    AnsiString WepKeyLengthText() const;
     bool CheckRadius();
     void WarnSharedKey();
     // Add's write of the table; true when it was sent (Add's verdict follows its answer).

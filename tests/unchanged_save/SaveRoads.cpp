@@ -1,6 +1,8 @@
 #include "SaveRoads.h"
 
 #include "DeviceState.h"
+#include "StdCtrls.h"
+#include "UserActions.h"
 #include "UnchangedSave.h"
 
 namespace vka_test {
@@ -21,6 +23,8 @@ const std::vector<TableRoad>& TableRoads()
             all.push_back({item, "", {}});
         all.push_back({"VlanSetting1", "_VlanOn", {IntegerLine(DeviceOid("3.3.5.1.1.0"), 1)}});
         all.push_back({"tAdmin2", "_VidLimit", {IntegerLine(DeviceOid("4.10.1.1.0"), 1)}});
+        all.push_back({"Ad_MultiSSID", "_SsidChosen", {IntegerLine(DeviceOid("3.3.3.1.1.1.1"), 1)},
+                       [](TForm* form) { Choose(FindControl<TComboBox>(form, "CB_Index"), 1); }, ".2", "AddButton"});
         return all;
     }();
     return roads;

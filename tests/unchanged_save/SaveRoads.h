@@ -5,6 +5,7 @@
 #include "FormTestRoad.h"
 #include "StateTables.h"
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -21,11 +22,15 @@ std::string TypeOf(const std::string& value);
 std::string Held(const std::map<std::string, std::string>& state, const std::string& oid);
 
 // Every form of the menu on the default device; VLAN Settings also with VLANs on (its PVID
-// page's switch counts), Administrator with the VID limit on (its VID is checked).
+// page's switch counts), Administrator with the VID limit on (its VID is checked), and
+// Multi-SSID with a further SSID chosen (its entry takes input, its Add writes it).
 struct TableRoad {
     std::string Item;
     std::string Variant;
     std::vector<std::string> Lines;
+    std::function<void(TForm*)> Prepare = [](TForm*) {};  // what the user does first at each opening
+    std::string Row = "";    // the instance of the table row an entry edits
+    std::string Press = "";  // the button that writes it, else every Save
 };
 const std::vector<TableRoad>& TableRoads();
 

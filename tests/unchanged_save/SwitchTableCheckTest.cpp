@@ -652,9 +652,21 @@ TEST_P(SwitchTableCheck, WhatATurnBringsUpIsGovernedOrCheckedWheneverSent)
     std::set<std::string> formOthers;  // edits whose declared check reads another edit
     std::set<std::string> choices;
     std::vector<Bystander> bystanders;
+    const TableRoad& road = TableRoads()[Road()];
+    const auto Rounds = [&](std::vector<TUserChange> changes) {
+        for (TUserChange& change : changes)
+            change = [&road, change](TForm* form) { road.Prepare(form), change(form); };
+        return SaveRounds(item, devsim, dialogs, false, changes, road.Press);
+    };
+    const auto Bound = [&](TForm* form, const std::string& name) {  // an entry's at the road's row
+        auto oid = ::Bound(form, name);
+        oid.first += start.count(oid.first) ? "" : road.Row;
+        return oid;
+    };
     ASSERT_TRUE(OpenAndClose([&] { OpenMenuForm(item); }, [&] {
         TForm* form = NewestForm();
         ASSERT_TRUE(PumpUntil([&] { return RequestsIdle(form); }, 20)) << OutstandingRequests(form);
+        road.Prepare(form);
         formName = form->Name().ToStdString();
         brought = UnnamedBroughtUp(form);
         for (const Brought& row : TableRows(form))
@@ -725,12 +737,12 @@ TEST_P(SwitchTableCheck, WhatATurnBringsUpIsGovernedOrCheckedWheneverSent)
         const TUserChange turn = [&](TForm* form) { Turn(form, each.Switch, each.To); };
         ground(false);
         std::set<std::string> atTurn;  // what the declared checks refuse after the turn alone
-        const std::set<std::string> usual = BoxesShown(SaveRounds(item, devsim, dialogs, false, {[&](TForm* form) {
+        const std::set<std::string> usual = BoxesShown(Rounds({[&](TForm* form) {
             turn(form), atTurn = DeclaredRefusals(form, FindControl<TEdit>(form, each.Setting.c_str()));
         }}), 0);
         // A box of the turn alone that a value the form takes for the setting ends is the setting's own check's.
         ground(false);
-        const std::set<std::string> given = choice || usual.empty() ? usual : BoxesShown(SaveRounds(item, devsim, dialogs, false,
+        const std::set<std::string> given = choice || usual.empty() ? usual : BoxesShown(Rounds(
             {TurnAndGive(each, converted ? shownAs : ValidText(each.Setting, start.at(settingOid)))}), 0);
         for (const std::string& box : usual)
             EXPECT_TRUE(given.count(box) || atTurn.count("") || atTurn.count(box.substr(box.find(": ") + 2)))
@@ -740,7 +752,7 @@ TEST_P(SwitchTableCheck, WhatATurnBringsUpIsGovernedOrCheckedWheneverSent)
         // value is the device's below.
         if (choice) {
             ground(false);
-            if (!Writes(SaveRounds(item, devsim, dialogs, false, {turn}), settingOid))
+            if (!Writes(Rounds({turn}), settingOid))
                 continue;  // the form never writes the setting
         }
         for (const std::string& candidate :
@@ -748,7 +760,7 @@ TEST_P(SwitchTableCheck, WhatATurnBringsUpIsGovernedOrCheckedWheneverSent)
             ground(false);
             std::string typedText;
             std::set<std::string> declared;
-            const UnchangedSaveRun typed = SaveRounds(item, devsim, dialogs, false, {[&](TForm* form) {
+            const UnchangedSaveRun typed = Rounds({[&](TForm* form) {
                 Turn(form, each.Switch, each.To);
                 auto* edit = FindControl<TEdit>(form, each.Setting.c_str());
                 TypeSetting(form, each, edit, TypedText(candidate));
@@ -804,7 +816,7 @@ TEST_P(SwitchTableCheck, WhatATurnBringsUpIsGovernedOrCheckedWheneverSent)
         };
         ground(true);
         ASSERT_EQ(devsim.Control("set ro " + settingOid + " " + refused).rfind("OK", 0), 0u) << settingOid;
-        const UnchangedSaveRun partly = SaveRounds(item, devsim, dialogs, false, {giveBeside});
+        const UnchangedSaveRun partly = Rounds({giveBeside});
         const auto sends = [&](bool settingOnly) {
             return std::any_of(partly.Presses.begin(), partly.Presses.end(), [&](const SavePress& press) {
                 return std::any_of(press.Sets.begin(), press.Sets.end(), [&](const DevsimJournalEntry& set) {
@@ -822,7 +834,7 @@ TEST_P(SwitchTableCheck, WhatATurnBringsUpIsGovernedOrCheckedWheneverSent)
             continue;  // no Save writes it (an entry the Add writes)
         if (!each.Secret && !each.Row) {
             ground(true);
-            const UnchangedSaveRun run = SaveRounds(item, devsim, dialogs, false, {turn});
+            const UnchangedSaveRun run = Rounds({turn});
             const SavePress* silent = SilentlyPutIntoEffect(run, 0, effect, usual);
             EXPECT_TRUE(!silent) << formName << ": " << each.Switch << " turned from \"" << each.From << "\" to \""
                                  << each.To << "\", " << (silent ? silent->Button : "") << " puts " << each.Setting
@@ -851,7 +863,7 @@ TEST_P(SwitchTableCheck, WhatATurnBringsUpIsGovernedOrCheckedWheneverSent)
             // set refused: the switch stays.
             ground(false);
             ASSERT_EQ(devsim.Control("set ro " + settingOid + " " + start.at(settingOid)).rfind("OK", 0), 0u);
-            const UnchangedSaveRun over = SaveRounds(item, devsim, dialogs, false, {[&](TForm* form) {
+            const UnchangedSaveRun over = Rounds({[&](TForm* form) {
                 Turn(form, each.Switch, each.To);
                 auto* edit = FindControl<TEdit>(form, each.Setting.c_str());
                 auto* other = const_cast<TEdit*>(dynamic_cast<const TEdit*>(static_cast<TSettingsForm*>(form)->DeclaredCheck(edit)->Other));
@@ -876,7 +888,7 @@ TEST_P(SwitchTableCheck, WhatATurnBringsUpIsGovernedOrCheckedWheneverSent)
         ground(false);
         const std::string besideOid = bound[beside->Switch].first;
         ASSERT_EQ(devsim.Control("set ro " + besideOid + " " + start.at(besideOid)).rfind("OK", 0), 0u) << besideOid;
-        const UnchangedSaveRun other = SaveRounds(item, devsim, dialogs, false, {giveBeside});
+        const UnchangedSaveRun other = Rounds({giveBeside});
         EXPECT_FALSE(undone(other, each.Switch, each.To))
             << formName << ": " << each.Switch << " turned to \"" << each.To << "\" was taken and written back when "
             << beside->Switch << " was refused, though " << each.Setting << " holds what the form takes: "
