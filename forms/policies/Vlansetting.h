@@ -153,6 +153,16 @@ private:
 
     TKeyedRows groups_;
     AnsiString editKey_;  // the row of the group opened with Edit
+    bool editedBeforeRead_ = false;  // EditMode as the last good read of the table found it
+
+    // What a press on the group list acts on: the group opened with Edit, else the
+    // one chosen in the list; once the list is read again it is chosen, and opened
+    // with Edit where it was, again, the page the user is on staying in view.
+    bool GroupChosen() const { return EditMode == 1 || LV_VlanListUser->Selected(); }
+    TListItem* ChosenGroupRow() const;
+    void ChooseGroupAgain(TListItem* row);
+    AnsiString ChosenRow() const override;
+    bool ChooseRowAgain(const AnsiString& key) override;
     bool savingGroup_ = false;  // the group page's Save is under way
     // The PVIDs as the device has them: one the user did not edit is neither checked
     // nor written, also when the form cannot take it (out of range, another type).

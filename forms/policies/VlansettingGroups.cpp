@@ -92,6 +92,7 @@ void TFM_VlanSetting::OnVlanListDone(KwSNMPRequest2Controls*, KwSNMPError& Error
         return;
     }
     RowState = rsFreeRow;
+    editedBeforeRead_ = EditMode == 1;
     EditMode = 0;
     editKey_ = "";
     BuildVlanUserList();
@@ -177,6 +178,42 @@ void TFM_VlanSetting::Btn_VlanEditClick(TObject* Sender)
     editKey_ = groups_.KeyOf(selected);
 }
 
+TListItem* TFM_VlanSetting::ChosenGroupRow() const
+{
+    if (EditMode != 1)
+        return LV_VlanListUser->Selected();
+    for (int i = 0; i < LV_VlanListUser->Items()->Count(); ++i)
+        if (groups_.KeyOf(i) == editKey_)
+            return LV_VlanListUser->Items()->Item(i);
+    return nullptr;
+}
+
+void TFM_VlanSetting::ChooseGroupAgain(TListItem* row)
+{
+    LV_VlanListUser->SetSelected(row);
+    LV_VlanListUserClick(LV_VlanListUser);
+    if (!editedBeforeRead_)
+        return;
+    TTabSheet* const shown = PageControl1->ActivePage();
+    Btn_VlanEditClick(Btn_VlanEdit);
+    PageControl1->SetActivePage(shown);
+}
+
+AnsiString TFM_VlanSetting::ChosenRow() const
+{
+    return EditMode == 1 ? editKey_ : groups_.KeyOf(ChosenGroupRow());
+}
+
+bool TFM_VlanSetting::ChooseRowAgain(const AnsiString& key)
+{
+    for (int i = 0; i < LV_VlanListUser->Items()->Count(); ++i)
+        if (groups_.KeyOf(i) == key) {
+            ChooseGroupAgain(LV_VlanListUser->Items()->Item(i));
+            return true;
+        }
+    return false;
+}
+
 bool TFM_VlanSetting::VidExists(const AnsiString& vid) const
 {
     // Compared as numbers: "010" is VLAN 10.
@@ -227,9 +264,12 @@ void TFM_VlanSetting::AddButtonClick(TObject*)
 
 void TFM_VlanSetting::Btn_VlanDeleteClick(TObject*)
 {
+    // A group chosen while the list is unread is chosen again by the list's read first.
+    if (!GroupChosen() || !MayChangeTable({VlanTableRequest}))
+        return;
     TListItem* selected = LV_VlanListUser->Selected();
     TListItem* group = selected ? groups_.HiddenRowOf(selected) : nullptr;
-    if (!group || !MayChangeTable({VlanTableRequest}))
+    if (!group)
         return;
     const AnsiString question = "Are you sure you want to delete " + SubItem(group, NameItem) + "?";
     if (Application->MessageBox(question.c_str(), "Warning", MB_OKCANCEL) != IDOK)
