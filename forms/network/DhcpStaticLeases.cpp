@@ -114,6 +114,8 @@ void TFM_DHCP::OnStaticGetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Erro
         ShowStatusIn(StatusBar2, Error.Message);
         Bt_Cancel->SetEnabled(true);  // a failed read keeps nobody in the form
         UpdateEditStates();           // the entry follows the device's switch: a press reads the list first
+        Btn_Add->SetEnabled(true);
+        Btn_Del->SetEnabled(!AddMode);  // the entry being edited, chosen again by that read
         return;
     }
     // The next Save adds its entry in the first free row.
@@ -314,7 +316,9 @@ void TFM_DHCP::SaveStaticEntry()
     }
     CB_StaticStatus->SetItemIndex(EnableItem);
     Lb_Index->SetCaption(targetKey);
-    AddMode = true;  // written: the next Save is a new entry again
+    // An edited entry stays the edit of its row until the table's read after the write
+    // (OnStaticGetDone): a refused write is corrected there, and a press after a failed
+    // read acts on it again.
     WriteGroup(StaticRequest);
     Bt_Cancel->SetEnabled(true);
 }
