@@ -785,6 +785,34 @@ void TFM_MultiSSIDNewForm::FillUserList()
     }
 }
 
+TListItem* TFM_MultiSSIDNewForm::ChosenEntryRow() const
+{
+    const int k = CB_Index->ItemIndex();
+    return k >= 0 && k < MulSSIDListView->Items()->Count() ? MulSSIDListView->Items()->Item(k) : nullptr;
+}
+
+void TFM_MultiSSIDNewForm::ShowEntryAgain(TListItem* row)
+{
+    const int number = int(DecimalOrZero(EntryNumber(row)));
+    if (number < 2 || number > CB_Index->Items()->Count())
+        return;
+    const AnsiString listed = AnsiString(ListCaption) + AnsiString(number - 1);
+    if (ClickRowWhere(LV_MultiSSID_User, [&](const TListItem* shown) { return shown->Caption() == listed; }))
+        return;
+    CB_Index->SetItemIndex(number - 1);
+    CB_IndexChange(CB_Index);
+}
+
+bool TFM_MultiSSIDNewForm::ChooseRowAgain(const AnsiString& number)
+{
+    for (int i = 0; i < MulSSIDListView->Items()->Count(); ++i)
+        if (EntryNumber(MulSSIDListView->Items()->Item(i)) == number) {
+            ShowEntryAgain(MulSSIDListView->Items()->Item(i));
+            return true;
+        }
+    return false;
+}
+
 void TFM_MultiSSIDNewForm::LV_MultiSSID_UserClick(TObject* Sender)
 {
     inListClick_ = true;
