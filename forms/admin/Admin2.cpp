@@ -203,7 +203,7 @@ void TFM_Admin2::FormCreate(TObject* Sender)
         UserListRequest->SkipIndex = 1;
         UserListRequest->SkipValue = FreeAddress;
         UserListRequest->OnGetDone = walked;
-        ReadAgainOnPress({RangeRequest, UserListRequest}, [this] { RefreshManagerRanges(); });
+        ReadAgainOnPress({RangeRequest, UserListRequest}, TPressTarget::NoChosenEntry(), [this] { RefreshManagerRanges(); });
         ReadGroup(UserListRequest);
         if (ListView_User->Columns()->Count() > 2) {
             ListView_User->Column(0)->SetWidth(0);  // the row number: no column of its own

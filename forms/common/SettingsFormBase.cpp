@@ -193,34 +193,29 @@ bool TSettingsForm::MayReadTable(const TRequests& requests, TStatusBar* bar)
     for (const KwSNMPRequest2Controls* request : requests)
         if (!request)
             return false;  // the form's creation failed before its requests existed
-    if (AnyOutstanding(requests) || walkForPress_) {  // a press's walk of its lists is out
+    pressRead_.NoteChosen();
+    if (AnyOutstanding(requests) || pressRead_.Walking()) {  // a press's walk of its lists is out
         ShowFormStatus(bar ? bar : statusBar_, TableBusyText);
         return false;
     }
     return true;
 }
 
-const char* const TableReadAgainText = "Reading the list from the device again first...";
-const char* const PressAgainText = "The list has been read from the device. Please press the button again.";
-const char* const ChooseAgainText = "The entry you chose is no longer in the list. Please choose it again.";
-
 bool TSettingsForm::MayChangeTable(const TRequests& requests, TStatusBar* bar)
 {
-    if (!MayReadTable(requests, bar))
+    if (!MayReadTable(requests, bar) || !pressRead_.ReadsFirst(requests, bar ? bar : statusBar_))
         return false;
     if (requests.empty() || GroupRead(requests.front()))
         return true;
-    for (const TListWalk& walk : walksOnPress_)
-        if (std::count(walk.lists.begin(), walk.lists.end(), requests.front()))
-            return WalkForPress(walk, bar);
     ShowFormStatus(bar ? bar : statusBar_, TableUnreadText);
     return false;
 }
 
-void TSettingsForm::ReadAgainOnPress(std::initializer_list<KwSNMPRequest2Controls*> lists, std::function<void()> walk)
+void TSettingsForm::ReadAgainOnPress(std::initializer_list<KwSNMPRequest2Controls*> lists, TPressTarget target,
+                                     std::function<void()> walk)
 {
     KwSNMPRequest2Controls* first = *lists.begin();
-    walksOnPress_.push_back({lists, walk ? std::move(walk) : [this, first] { ReadGroup(first); }});
+    pressRead_.Add(lists, std::move(target), walk ? std::move(walk) : [this, first] { ReadGroup(first); });
 }
 
 bool TSettingsForm::ClickRowWhere(TListView* list, const std::function<bool(const TListItem*)>& test)
@@ -232,49 +227,6 @@ bool TSettingsForm::ClickRowWhere(TListView* list, const std::function<bool(cons
             return true;
         }
     return false;
-}
-
-bool TSettingsForm::WalkForPress(const TListWalk& walk, TStatusBar* bar)
-{
-    walkForPress_.reset(new TWalkForPress{TRequests(walk.lists.begin(), walk.lists.end()), bar, ChosenRow(), {}, {}});
-    // What the user changed is taken as the walk ends, before its handlers reset the editor.
-    for (KwSNMPRequest2Controls* list : walk.lists) {
-        walkForPress_->dones.push_back({list, list->OnGetDone});
-        list->OnGetDone = [this, done = list->OnGetDone](KwSNMPRequest2Controls* sender, KwSNMPError& error) {
-            if (walkForPress_ && !walkForPress_->typed)
-                walkForPress_->typed.reset(new TShownInput(this));
-            if (done)
-                done(sender, error);
-        };
-    }
-    ShowFormStatus(bar ? bar : statusBar_, TableReadAgainText);
-    walk.walk();
-    for (KwSNMPRequest2Controls* list : walk.lists)
-        if (Outstanding(list))
-            list->AfterCycleDone = [this, before = list->AfterCycleDone](KwSNMPRequest2Controls* done) {
-                done->AfterCycleDone = before;
-                if (before)
-                    before(done);
-                ListWalked();
-            };
-    ListWalked();  // a walk that ended at once
-    return false;
-}
-
-void TSettingsForm::ListWalked()
-{
-    if (!walkForPress_ || AnyOutstanding(walkForPress_->lists))
-        return;
-    const std::unique_ptr<TWalkForPress> walked = std::move(walkForPress_);
-    for (const auto& [list, done] : walked->dones)
-        list->OnGetDone = done;
-    for (const KwSNMPRequest2Controls* list : walked->lists)
-        if (!list->WasRead())
-            return;  // the walk has said its failure
-    const bool chosen = walked->chosen.IsEmpty() || ChooseRowAgain(walked->chosen);
-    if (walked->typed)
-        walked->typed->PutBack();
-    ShowFormStatus(walked->bar ? walked->bar : statusBar_, chosen ? PressAgainText : ChooseAgainText);
 }
 
 bool TSettingsForm::MaySave(std::initializer_list<const KwSNMPRequest2Controls*> requests,
@@ -395,6 +347,7 @@ bool TSettingsForm::WriteTentatively(KwSNMPRequest2Edits* request)
 
 void TSettingsForm::BeginSave()
 {
+    pressRead_.OtherButtonBegan();
     for (KwSNMPRequest2Edits* request : BoundRequests(this))
         request->ClearSetLedger();
     // A new verdict comes: the last one's note is done with.
@@ -460,7 +413,11 @@ void TSettingsForm::ShowStatus(const AnsiString& text) { ShowStatusIn(statusBar_
 
 void TSettingsForm::ShowStatusIn(TStatusBar* bar, const AnsiString& text)
 {
-    ShowFormStatus(bar, WithReadFailures(WithUnsavedNote(text)));
+    const bool verdict = !madeVerdict_.IsEmpty() && text == madeVerdict_;
+    const AnsiString shown = WithReadFailures(WithUnsavedNote(text));
+    ShowFormStatus(bar, shown);
+    if (verdict)
+        pressRead_.VerdictShown(bar, shown);  // it stays said when a press's walk ends
 }
 
 namespace {

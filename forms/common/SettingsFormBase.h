@@ -37,10 +37,10 @@
 #include "FormFrame.h"
 #include "GroupBinding.h"
 #include "InputChecks.h"
+#include "PressAfterRead.h"
 #include "KwSNMPRequest2Edits.h"
 #include "SaveVerdict.h"
 #include "SettingsForm.h"
-#include "ShownInput.h"
 #include "SwitchPutBack.h"
 #include "vcl.h"
 
@@ -52,9 +52,6 @@
 // What MaySave says when it refuses.
 extern const char* const TableBusyText;
 extern const char* const TableUnreadText;
-extern const char* const TableReadAgainText;
-extern const char* const PressAgainText;
-extern const char* const ChooseAgainText;
 
 struct TSaveGuardTexts {
     const char* NotRead;      // the group has not been read successfully yet
@@ -188,20 +185,12 @@ protected:
     // reads again on a press (ReadAgainOnPress) is walked instead of refused.
     bool MayChangeTable(const TRequests& requests, TStatusBar* bar = nullptr);
     bool MayReadTable(const TRequests& requests, TStatusBar* bar = nullptr);
-    // Lists that no Refresh button of the form reads again, and how the form walks them
-    // (ReadGroup of the first when no `walk` is given). A table operation that finds one
-    // of them unread writes nothing: it says TableReadAgainText and walks them. Once every
-    // one is read, the row the user had chosen (ChosenRow) is chosen again, what the user
-    // changed in the editor (also during the walk) shows again over what the walk put
-    // there, and the status asks for the press again (PressAgainText), or to choose the
-    // row again where the list as read lacks it (ChooseAgainText). A walk that fails
-    // again says its failure.
-    void ReadAgainOnPress(std::initializer_list<KwSNMPRequest2Controls*> lists, std::function<void()> walk = nullptr);
-    // The row the user chose for the form's next table write, as the form shows it (empty
-    // for none), and choosing it again once the list was read: false, choosing nothing,
-    // where the list as read lacks it.
-    virtual AnsiString ChosenRow() const { return AnsiString(); }
-    virtual bool ChooseRowAgain(const AnsiString&) { return false; }
+    // Lists that no Refresh button of the form reads again, how the form walks them
+    // (ReadGroup of the first when no `walk` is given), and what its presses on them act
+    // on: a table operation that finds one of them unread reads them first (see
+    // PressAfterRead.h, which states the one contract).
+    void ReadAgainOnPress(std::initializer_list<KwSNMPRequest2Controls*> lists, TPressTarget target,
+                          std::function<void()> walk = nullptr);
     // Chooses the row of `list` that `test` accepts, as the user's click does; false when none does.
     static bool ClickRowWhere(TListView* list, const std::function<bool(const TListItem*)>& test);
 
@@ -366,25 +355,10 @@ private:
 
     std::function<void(const TForm*)> forget_;
     std::vector<const KwSNMPRequest2Controls*> closeHolders_;
-    // ReadAgainOnPress's lists, and the walk of them that a press started: the row chosen
-    // and the status bar at the press, what the user changed as the walk ended (before
-    // its handlers), and the lists' own done handlers.
-    struct TListWalk {
-        std::vector<KwSNMPRequest2Controls*> lists;
-        std::function<void()> walk;
-    };
-    struct TWalkForPress {
-        TRequests lists;
-        TStatusBar* bar = nullptr;
-        AnsiString chosen;
-        std::unique_ptr<TShownInput> typed;
-        std::vector<std::pair<KwSNMPRequest2Controls*, KwSNMPDoneEvent>> dones;
-    };
-    std::vector<TListWalk> walksOnPress_;
-    std::unique_ptr<TWalkForPress> walkForPress_;
-    // Walks the lists for the press under way (MayChangeTable). Always false.
-    bool WalkForPress(const TListWalk& walk, TStatusBar* bar);
-    void ListWalked();
+    // ReadAgainOnPress's lists, and the walk of them that a press started.
+    TPressAfterRead pressRead_{this, [this](TStatusBar* bar, const AnsiString& text) {
+                                   ShowFormStatus(bar ? bar : statusBar_, text);
+                               }};
 
     // Appends the note of the kept controls to the status, unless it is there already.
     void AppendKeptNote();

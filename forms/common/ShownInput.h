@@ -6,6 +6,7 @@
 // after it); what the user never changed keeps what the form put there.
 #include "vcl.h"
 
+#include <set>
 #include <vector>
 
 class TShownInput {
@@ -13,11 +14,12 @@ public:
     explicit TShownInput(const TComponent* form);
     // Each control that shows something else now shows what it showed: a combo box
     // first, as the user's pick (its OnChange lays out what depends on it), then check
-    // boxes and radio buttons, then the texts.
-    void PutBack() const;
+    // boxes and radio buttons, then the texts. Those in `left` keep what they show.
+    void PutBack(const std::set<const TControl*>& left = {}) const;
 
 private:
     struct TShown {
+        const TControl* control = nullptr;
         TComboBox* combo = nullptr;
         TCheckBox* box = nullptr;
         TRadioButton* radio = nullptr;

@@ -72,7 +72,8 @@ void TFM_AdPortfwding::FormCreate(TObject* Sender)
     ReadGroup(LanAddressRequest);
 
     PortRuleRequest = RuleTableRequest(portForwardingIndexVars, 10000,
-                                       [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnRuleReadDone(S, E); });
+                                       [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnRuleReadDone(S, E); },
+                                       EditedRule());
     TEdit* const edits[] = {Edt_Name, Edt_IPAddr, Edt_PubPortRangeStart, Edt_PubPortRangeEnd,
                             Edt_PriPortRangeStart, Edt_PriPortRangeEnd};
     for (int i = 0; i < 6; ++i)

@@ -122,12 +122,6 @@ public:
     TListItem* StaticRowOf(const TListItem* shown) const;
 
 private:
-    // The static entry being edited (its key), chosen again in the list as read.
-    AnsiString ChosenRow() const override { return AddMode ? AnsiString() : Lb_Index->Caption(); }
-    bool ChooseRowAgain(const AnsiString& key) override
-    {
-        return ClickRowWhere(User_ListView, [&](const TListItem* row) { return staticRows_->KeyOf(row) == key; });
-    }
     // Page builders (one per page's file).
     void BuildPoolPage();
     void BuildStaticPage();

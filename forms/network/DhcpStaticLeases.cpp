@@ -82,7 +82,8 @@ void TFM_DHCP::CreateStaticRequests()
                                    ED_StaticWins, ED_StaticDoname});
     StaticRequest->OnGetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnStaticGetDone(S, E); };
     StaticRequest->OnSetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnStaticSetDone(S, E); };
-    ReadAgainOnPress({StaticRequest});
+    // The static entry being edited, chosen again in the list as read by what its row shows.
+    ReadAgainOnPress({StaticRequest}, {User_ListView, [this] { return !AddMode; }});
     if (KwReadSequence::SilentDeviceSeen()) {
         // The device did not answer this opening's reads: the table is not asked for,
         // and nothing keeps the form from closing.

@@ -87,7 +87,8 @@ void TFM_FirewallDMZ::FormCreate(TObject* Sender)
                                           });
 
     FireRuleRequest = RuleTableRequest(firewallRulesIndexVars, 2000,
-                                       [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnRuleReadDone(S, E); });
+                                       [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnRuleReadDone(S, E); },
+                                       EditedRule());
     FireRuleRequest->BindFormat(1, "%s", Edt_Name);
     FireRuleRequest->BindComboBox(2, CB_SourInterface);
     FireRuleRequest->BindFormat(3, "%s", Edt_SourceIPStart);

@@ -29,14 +29,14 @@ TListView* TRouterRuleForm::FinishPage(TFormBuilder& build, TListView* shown, co
 }
 
 KwSNMPRequest2Edits* TRouterRuleForm::RuleTableRequest(const KwSNMPVar* vars, int timeout,
-                                                       const KwSNMPDoneEvent& readDone)
+                                                       const KwSNMPDoneEvent& readDone, TPressTarget target)
 {
     ruleRequest_ = GroupRequest(vars, MVT_UMV, 1, timeout, 1);
     ruleRequest_->BindListView(ruleTable_, true);
     ruleRequest_->ShowsRowsIn(rows_->Shown());
     ruleRequest_->BindLabel(0, LA_Index);
     ruleRequest_->OnGetDone = readDone;
-    ReadAgainOnPress({ruleRequest_});
+    ReadAgainOnPress({ruleRequest_}, std::move(target));
     return ruleRequest_;
 }
 
@@ -115,13 +115,24 @@ bool TRouterRuleForm::ChooseRuleToEdit(bool& editing)
     return true;
 }
 
-bool TRouterRuleForm::ChooseRowAgain(const AnsiString& key)
+TPressTarget TRouterRuleForm::EditedRule()
 {
-    if (!ClickRowWhere(rows_->Shown(), [&](const TListItem* row) { return rows_->KeyOf(row) == key; }))
-        return false;
-    if (key == editedBeforeWalk_ && edit_)
-        edit_();
-    return true;
+    TPressTarget target{rows_->Shown(), [this] { return !editKey_.IsEmpty() || !ChosenRuleKey().IsEmpty(); }};
+    target.row = [this]() -> TListItem* {
+        if (editKey_.IsEmpty())
+            return rows_->Shown()->Selected();
+        for (int i = 0; i < rows_->ShownCount(); ++i)
+            if (rows_->KeyOf(i) == editKey_)
+                return rows_->Shown()->Items()->Item(i);
+        return nullptr;
+    };
+    target.bringBack = [this](TListItem* row) {
+        rows_->Shown()->SetSelected(row);
+        rows_->Shown()->Click();
+        if (editedBeforeWalk_ && edit_)
+            edit_();
+    };
+    return target;
 }
 
 TListItem* TRouterRuleForm::ResetAfterWalk(const TRowTest& isFree, std::initializer_list<TEdit*> cleared,
@@ -133,7 +144,7 @@ TListItem* TRouterRuleForm::ResetAfterWalk(const TRowTest& isFree, std::initiali
         edit->SetText("");
     ShowStatus("Get OK!");
     editing = false;
-    editedBeforeWalk_ = editKey_;
+    editedBeforeWalk_ = !editKey_.IsEmpty();
     editKey_ = "";
     return free;
 }
@@ -147,8 +158,10 @@ AnsiString TRouterRuleForm::ChosenRuleKey() const
 void TRouterRuleForm::DeleteChosenRule(KwSNMPRequest2Edits* request, TEdit* keyEdit,
                                        const std::function<void()>& edit)
 {
+    if (!request || !MayChangeRules())
+        return;  // an unread list is read first, the rule chosen again
     const AnsiString key = ChosenRuleKey();
-    if (!request || key.IsEmpty() || !MayChangeRules())
+    if (key.IsEmpty())
         return;
     edit();
     keyEdit->SetText(key);
@@ -178,7 +191,9 @@ void TRouterValueListForm::CreateValueRequests(const TValueListVars& vars, TComb
     ModeRequest->BindComboBox(0, mode);
     ReadGroup(ModeRequest);
 
-    ListRequest = RuleTableRequest(vars.List, 10000, [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnListDone(S, E); });
+    // Add and Delete act on the value typed in the editor, which a click on a row fills.
+    ListRequest = RuleTableRequest(vars.List, 10000, [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnListDone(S, E); },
+                                   TPressTarget::NoChosenEntry());
     ListRequest->BindFormat(1, format, value);
     ListRequest->Get();
 

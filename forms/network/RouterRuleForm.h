@@ -45,8 +45,15 @@ protected:
     TListView* FinishPage(TFormBuilder& build, TListView* shown, const char* tableName, const TFooter& footer);
 
     // The table request: walked into the hidden list, keys into LA_Index, `readDone`
-    // after each walk (a failed one too). Further bindings are the page's.
-    KwSNMPRequest2Edits* RuleTableRequest(const KwSNMPVar* vars, int timeout, const KwSNMPDoneEvent& readDone);
+    // after each walk (a failed one too), read again on a press that finds it unread,
+    // whose presses act on `target` (EditedRule, or no chosen entry). Further bindings
+    // are the page's.
+    KwSNMPRequest2Edits* RuleTableRequest(const KwSNMPVar* vars, int timeout, const KwSNMPDoneEvent& readDone,
+                                          TPressTarget target);
+    // What the presses of a page with Edit act on: the rule being edited, else the one
+    // chosen in the visible list; brought back by the row's click and, where it was
+    // being edited, the page's Edit press (EditsWith).
+    TPressTarget EditedRule();
     // A request writing one action variable (add or delete) from `edit`.
     KwSNMPRequest2Edits* ActionRequest(const KwSNMPVar* vars, KwSNMPItemType itemType, const char* format,
                                        TEdit* edit, const KwSNMPDoneEvent& setDone,
@@ -95,14 +102,11 @@ protected:
     TRequests actionRequests_;
     std::unique_ptr<TKeyedRows> rows_;
     AnsiString editKey_;  // the table row Edit chose
-    AnsiString editedBeforeWalk_;  // editKey_ as the last walk found it
+    bool editedBeforeWalk_ = false;  // a rule was being edited when the last walk ended
     std::function<void()> edit_;   // the page's Edit press (EditsWith)
     // The page's Edit press: after a press found the list unread and it was read again,
     // the rule the user was editing is edited again as that press does.
     void EditsWith(std::function<void()> edit) { edit_ = std::move(edit); }
-    // The rule being edited, else the one chosen; chosen, and edited, again in the list as read.
-    AnsiString ChosenRow() const override { return editKey_.IsEmpty() ? ChosenRuleKey() : editKey_; }
-    bool ChooseRowAgain(const AnsiString& key) override;
 };
 
 // A list of single values (web addresses, MAC addresses) switched on and off by a mode

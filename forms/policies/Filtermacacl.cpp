@@ -158,7 +158,10 @@ void TFM_FilterMACACL::FormCreate(TObject* Sender)
     VisibleListRequest = GroupRequest<New_req2Edit>(dot11MacAccessControlListIndexVars, MVT_UMV, 1, 10000, 1);
     VisibleListRequest->BindListView(LV_UerMACAddress, false);
     VisibleListRequest->OnGetDone = listGetDone;
-    ReadAgainOnPress({HiddenListRequest, VisibleListRequest}, [this] { ReadLists(); });
+    // Delete acts on the address chosen in the list, also once a failed walk emptied it.
+    TPressTarget chosenAddress{LV_UerMACAddress, [this] { return !chosenAddress_.IsEmpty(); }};
+    chosenAddress.row = [this] { return LV_UerMACAddress->Selected(); };
+    ReadAgainOnPress({HiddenListRequest, VisibleListRequest}, chosenAddress, [this] { ReadLists(); });
 
     Bt_Del->SetEnabled(false);
     Bt_Apply->SetEnabled(false);
@@ -243,6 +246,7 @@ void TFM_FilterMACACL::OnListGetDone(KwSNMPRequest2Controls* Sender, KwSNMPError
         ShowStatus(listFailure_);
         return;
     }
+    chosenAddress_ = AnsiString();  // the list is shown anew, nothing chosen in it
     bool written = true;
     if (emptyCheckDue_ && LV_UerMACAddress->Items()->Count() == 0 && AccessModeRead()) {
         // An empty list always leaves the device in Disable.
@@ -473,8 +477,10 @@ void TFM_FilterMACACL::Btn_AddCliClick(TObject* Sender)
 
 void TFM_FilterMACACL::Bt_DelClick(TObject* Sender)
 {
+    if (!MayChangeTable(ListRequests()))
+        return;
     TListItem* selected = LV_UerMACAddress->Selected();
-    if (!selected || !MayChangeTable(ListRequests()))
+    if (!selected)
         return;
     const AnsiString mac = SubItemText(selected, 0);
     TListItems* rows = LV_GetMAC->Items();
@@ -543,6 +549,7 @@ void TFM_FilterMACACL::LV_ClientUserClick(TObject* Sender)
 
 void TFM_FilterMACACL::LV_UerMACAddressClick(TObject* Sender)
 {
+    chosenAddress_ = LV_UerMACAddress->Selected() ? SubItemText(LV_UerMACAddress->Selected(), 0) : AnsiString();
     Bt_Del->SetEnabled(LV_UerMACAddress->Selected() != nullptr && pendingListOps_ == 0 &&
                        CB_AccessControl->ItemIndex() != DisableItem);
 }

@@ -96,6 +96,7 @@ private:
     TRequests ListRequests() const;
 
     int pendingListOps_ = 0;
+    AnsiString chosenAddress_;  // the address chosen in the user list, until the list is shown anew
     bool emptyCheckDue_ = false;  // a read of the shown list completed since the last check
     AnsiString listFailure_;      // why a list read since the last ReadLists failed
     // Why the client list stays empty (a refused detection or client read), until the

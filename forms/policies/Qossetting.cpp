@@ -128,7 +128,9 @@ void TFM_QosSetting::FormCreate(TObject* Sender)
         RulesRequest->BindFormat(6 + i, "%s", columns[i]);
     RulesRequest->OnGetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { RulesGetDone(S, E); };
     RulesRequest->OnSetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { RulesSetDone(S, E); };
-    ReadAgainOnPress({RulesRequest}, [this] { WalkRules(); });
+    // Add over a chosen rule, Save and Delete act on the rule chosen in the list.
+    ReadAgainOnPress({RulesRequest}, {LV_QosRulesUser, [this] { return EditState == esRuleSelected; }},
+                     [this] { WalkRules(); });
     WalkRules();
 }
 

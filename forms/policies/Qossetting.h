@@ -87,12 +87,6 @@ public:
     static int PortRangeCount(TEdit* start, TEdit* end);
 
 private:
-    // The rule chosen in the list (its key), chosen again in the list as read.
-    AnsiString ChosenRow() const override { return EditState == esRuleSelected ? Ed_QosRuleDel->Text() : AnsiString(); }
-    bool ChooseRowAgain(const AnsiString& key) override
-    {
-        return ClickRowWhere(LV_QosRulesUser, [&](const TListItem* row) { return rules_.KeyOf(row) == key; });
-    }
     void RulesGetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error);
     void RulesSetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error);
     void FillUserRuleList();

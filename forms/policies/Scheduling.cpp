@@ -142,7 +142,8 @@ void TFM_Scheduling::FormCreate(TObject* Sender)
                                  CB_Wireless, CB_NodeStatus});
     RuleRequest->OnGetDone = GuardedDone([this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnRuleTableDone(S, E); });
     RuleRequest->OnSetDone = GuardedDone([this](KwSNMPRequest2Controls* S, KwSNMPError& E) { OnRuleSetDone(S, E); });
-    ReadAgainOnPress({RuleRequest});
+    // Delete and the activation act on the rule chosen in the list (Delete offered).
+    ReadAgainOnPress({RuleRequest}, {User_ListView, [this] { return Btn_Del->Enabled(); }});
     RuleRequest->Get();
 
     NodeStatusRequest = GroupRequest(schedulingNodeStatusVars, MVT_SV, 0, 10000, 0);
@@ -552,7 +553,7 @@ void TFM_Scheduling::Btn_DelClick(TObject* Sender)
     if (Ed_DeleteName->Text().IsEmpty() || !MayChangeTable(RuleTableRequests()))
         return;
     // The rule the editor names, wherever the list as read keeps it (its index then in LB_Index).
-    if (!ChooseRowAgain(Ed_DeleteName->Text()))
+    if (!ChooseNamedRule(Ed_DeleteName->Text()))
         return void(ShowStatus(ChooseAgainText));
     if (Application->MessageBox(ScheduleDeleteQuestion, "Warning", MB_OKCANCEL) != IDOK)
         return;
@@ -570,7 +571,7 @@ void TFM_Scheduling::Btn_DelClick(TObject* Sender)
         ReportSaveThroughReads("", "Delete Fail!");
 }
 
-bool TFM_Scheduling::ChooseRowAgain(const AnsiString& name)
+bool TFM_Scheduling::ChooseNamedRule(const AnsiString& name)
 {
     const TListItem* chosen = User_ListView->Selected();
     return (chosen && chosen->Caption() == name) ||

@@ -80,9 +80,8 @@ public:
     void SetDayBoxes(const TDayFlags& days);
 
 private:
-    // The rule the editor names while one is chosen (Delete offered), chosen again in the list as read.
-    AnsiString ChosenRow() const override { return Btn_Del->Enabled() ? Ed_DeleteName->Text() : AnsiString(); }
-    bool ChooseRowAgain(const AnsiString& name) override;
+    // Chooses the rule `name` in the list as read, unless it is chosen already; false where the list lacks it.
+    bool ChooseNamedRule(const AnsiString& name);
     enum class RuleWrite { None, Add, Activate };
     void OnRuleTableDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error);
     void OnRuleSetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error);

@@ -249,7 +249,7 @@ void TFM_VlanSetting::FormCreate(TObject* Sender)
     for (int port = 0; port < PortCount; ++port)
         VlanTableRequest->BindComboBox(3 + port, PortCombos[port]);
     VlanTableRequest->BindComboBox(17, CB_VlanItemDel);
-    ReadAgainOnPress({VlanTableRequest});
+    ReadAgainOnPress({VlanTableRequest}, TPressTarget::NoChosenEntry());
     ReadGroup(VlanTableRequest);
 
     CB_VlanStatusChange(Sender);

@@ -345,7 +345,7 @@ void TFM_MultiSSIDNewForm::FormCreate(TObject* Sender)
     TableRequest->OnBeforeGet = [this] { rowColumns_ = TableRequest->ColumnVariables(); };
     TableRequest->OnGetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { MssidGetDone(S, E); };
     TableRequest->OnSetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { MssidSetDone(S, E); };
-    ReadAgainOnPress({TableRequest});
+    ReadAgainOnPress({TableRequest}, TPressTarget::NoChosenEntry());
     if (ReadFailed())
         ShowStatus(ReadFailureText("Get Fail!"));
     ReadGroup(TableRequest);
