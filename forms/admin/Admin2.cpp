@@ -203,7 +203,9 @@ void TFM_Admin2::FormCreate(TObject* Sender)
         UserListRequest->SkipIndex = 1;
         UserListRequest->SkipValue = FreeAddress;
         UserListRequest->OnGetDone = walked;
-        ReadAgainOnPress({RangeRequest, UserListRequest}, TPressTarget::NoChosenEntry(), [this] { RefreshManagerRanges(); });
+        // Add acts on the range typed, Delete on the range chosen in the list.
+        ReadAgainOnPress({RangeRequest, UserListRequest}, {ListView_User, [this] { return ListView_User->Selected(); }},
+                         [this] { RefreshManagerRanges(); });
         ReadGroup(UserListRequest);
         if (ListView_User->Columns()->Count() > 2) {
             ListView_User->Column(0)->SetWidth(0);  // the row number: no column of its own
@@ -454,7 +456,8 @@ void TFM_Admin2::OKClick(TObject* Sender)
     const AnsiString verdict = SaveVerdict(
         systemNameRead ? AnsiString("Set OK!") : AnsiString("Set OK! ") + SystemNameNotReadText, "Setting Error!");
     if (SaveSucceeded()) {
-        ResetRangeInputs();
+        if (!PressWaitsForRead())  // the range typed is the input of the Add that waits
+            ResetRangeInputs();
         ReadGroup(ConsoleRequest);
     }
     ShowStatus(verdict);

@@ -87,7 +87,7 @@ bool TPressAfterRead::Start(TList& list, TStatusBar* bar)
     walk_->list = &list;
     walk_->bar = bar;
     walk_->chosen = list.target.list && list.target.chosen();
-    walk_->known = list.known;
+    walk_->known = list.target.fixedShows && walk_->chosen ? list.target.fixedShows() : list.known;
     // What the user changed is taken as the walk ends, before its handlers reset the editor.
     for (KwSNMPRequest2Controls* request : list.lists) {
         walk_->dones.push_back({request, request->OnGetDone});

@@ -54,6 +54,10 @@ struct TPressTarget {
     std::function<TListItem*()> row = nullptr;
     // What a row shows, by which the entry is known. Unset: its caption and sub-items.
     std::function<AnsiString(const TListItem*)> shows = nullptr;
+    // What the chosen entry's row shows, where the form knows it also while the list is
+    // unread (an entry of a fixed table row, by its number). Unset: noted from its row
+    // while the list is read.
+    std::function<AnsiString()> fixedShows = nullptr;
     // Chooses the entry at `row` again as the user did: its row click, its Edit press
     // (the page with it). Unset: the row selected and clicked. A form that cannot bring
     // it back states `choosesAgain = false`: the press then ends in ChooseAgainText.

@@ -191,6 +191,8 @@ protected:
     // PressAfterRead.h, which states the one contract).
     void ReadAgainOnPress(std::initializer_list<KwSNMPRequest2Controls*> lists, TPressTarget target,
                           std::function<void()> walk = nullptr);
+    // A press waits for the read of its lists: what the user typed for it is its input.
+    bool PressWaitsForRead() const { return pressRead_.Walking(); }
     // Chooses the row of `list` that `test` accepts, as the user's click does; false when none does.
     static bool ClickRowWhere(TListView* list, const std::function<bool(const TListItem*)>& test);
 

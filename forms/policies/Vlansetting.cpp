@@ -249,7 +249,9 @@ void TFM_VlanSetting::FormCreate(TObject* Sender)
     for (int port = 0; port < PortCount; ++port)
         VlanTableRequest->BindComboBox(3 + port, PortCombos[port]);
     VlanTableRequest->BindComboBox(17, CB_VlanItemDel);
-    ReadAgainOnPress({VlanTableRequest}, TPressTarget::NoChosenEntry());
+    TPressTarget chosenGroup{LV_VlanListUser, [this] { return GroupChosen(); }, [this] { return ChosenGroupRow(); }};
+    chosenGroup.bringBack = [this](TListItem* row) { ChooseGroupAgain(row); };
+    ReadAgainOnPress({VlanTableRequest}, chosenGroup);
     ReadGroup(VlanTableRequest);
 
     CB_VlanStatusChange(Sender);

@@ -161,8 +161,6 @@ private:
     bool GroupChosen() const { return EditMode == 1 || LV_VlanListUser->Selected(); }
     TListItem* ChosenGroupRow() const;
     void ChooseGroupAgain(TListItem* row);
-    AnsiString ChosenRow() const override;
-    bool ChooseRowAgain(const AnsiString& key) override;
     bool savingGroup_ = false;  // the group page's Save is under way
     // The PVIDs as the device has them: one the user did not edit is neither checked
     // nor written, also when the form cannot take it (out of range, another type).

@@ -199,21 +199,6 @@ void TFM_VlanSetting::ChooseGroupAgain(TListItem* row)
     PageControl1->SetActivePage(shown);
 }
 
-AnsiString TFM_VlanSetting::ChosenRow() const
-{
-    return EditMode == 1 ? editKey_ : groups_.KeyOf(ChosenGroupRow());
-}
-
-bool TFM_VlanSetting::ChooseRowAgain(const AnsiString& key)
-{
-    for (int i = 0; i < LV_VlanListUser->Items()->Count(); ++i)
-        if (groups_.KeyOf(i) == key) {
-            ChooseGroupAgain(LV_VlanListUser->Items()->Item(i));
-            return true;
-        }
-    return false;
-}
-
 bool TFM_VlanSetting::VidExists(const AnsiString& vid) const
 {
     // Compared as numbers: "010" is VLAN 10.

@@ -345,7 +345,11 @@ void TFM_MultiSSIDNewForm::FormCreate(TObject* Sender)
     TableRequest->OnBeforeGet = [this] { rowColumns_ = TableRequest->ColumnVariables(); };
     TableRequest->OnGetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { MssidGetDone(S, E); };
     TableRequest->OnSetDone = [this](KwSNMPRequest2Controls* S, KwSNMPError& E) { MssidSetDone(S, E); };
-    ReadAgainOnPress({TableRequest}, TPressTarget::NoChosenEntry());
+    TPressTarget chosenEntry{MulSSIDListView, [this] { return EntryChosen(); }, [this] { return ChosenEntryRow(); },
+                             [this](const TListItem* row) { return EntryNumber(row); }};
+    chosenEntry.bringBack = [this](TListItem* row) { ShowEntryAgain(row); };
+    chosenEntry.fixedShows = [this] { return AnsiString(CB_Index->ItemIndex() + 1); };
+    ReadAgainOnPress({TableRequest}, chosenEntry);
     if (ReadFailed())
         ShowStatus(ReadFailureText("Get Fail!"));
     ReadGroup(TableRequest);
@@ -801,16 +805,6 @@ void TFM_MultiSSIDNewForm::ShowEntryAgain(TListItem* row)
         return;
     CB_Index->SetItemIndex(number - 1);
     CB_IndexChange(CB_Index);
-}
-
-bool TFM_MultiSSIDNewForm::ChooseRowAgain(const AnsiString& number)
-{
-    for (int i = 0; i < MulSSIDListView->Items()->Count(); ++i)
-        if (EntryNumber(MulSSIDListView->Items()->Item(i)) == number) {
-            ShowEntryAgain(MulSSIDListView->Items()->Item(i));
-            return true;
-        }
-    return false;
 }
 
 void TFM_MultiSSIDNewForm::LV_MultiSSID_UserClick(TObject* Sender)

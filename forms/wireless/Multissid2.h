@@ -152,14 +152,13 @@ private:
     void WriteEntry();
     AnsiString RowText(int row, int column) const;
     // What a press on the table acts on: the further SSID shown (CB_Index), known by the
-    // number its table row gives it; once the table is read again it is shown again, as
-    // the user's choice in the list or in the index box shows it.
+    // number its table row gives it, which the index box shows also while the table is
+    // unread; once the table is read again it is shown again, as the user's choice in
+    // the list or in the index box shows it.
     bool EntryChosen() const { return CB_Index->ItemIndex() > 0; }
     TListItem* ChosenEntryRow() const;
     AnsiString EntryNumber(const TListItem* row) const { return row ? RowText(row->Index(), colIndex) : AnsiString(); }
     void ShowEntryAgain(TListItem* row);
-    AnsiString ChosenRow() const override { return EntryChosen() ? AnsiString(CB_Index->ItemIndex() + 1) : AnsiString(); }
-    bool ChooseRowAgain(const AnsiString& number) override;
 
     std::vector<int> rowColumns_;  // the variables of the hidden list's columns, as walked
     AnsiString shownPassphrase_;   // as they stood when the entry was shown

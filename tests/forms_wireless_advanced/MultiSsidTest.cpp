@@ -276,6 +276,18 @@ TEST_P(MultiSsidTest, AnEntryAddedWhenTheTableWasNotReadIsShownAgainOnceItIs)
         EXPECT_EQ(JournalOids(Sets()[0]), Entry2({2, 3, 4, 5, 6, 13, 29}));
         EXPECT_EQ(DeviceValue(MssidColumn(3, 2)), "STRING \"" + typed + "\"");
     });
+    // The same with the table unread since the opening: the entry is known by its number.
+    ASSERT_TRUE(devsim.LoadState(devsim.StatePath()) && devsim.SetValue(MssidColumn(3, 4), "INTEGER", "1"));
+    Run([&](TFM_MultiSSIDNewForm& form) {
+        ASSERT_TRUE(PumpUntil([&] { return vka_test::RequestsIdle(&form); }) && !form.TableRead());
+        Choose(form, 2);
+        vka_test::Type(form.Ed_SSID, "lab");
+        ASSERT_TRUE(devsim.SetValue(MssidColumn(3, 4), "STRING", "") && devsim.ClearJournal());
+        ASSERT_TRUE(vka_test::Press(form.AddButton));
+        ASSERT_TRUE(PumpUntil([&] { return Status(form) == PressAgainText; })) << Status(form);
+        EXPECT_EQ(form.CB_Index->ItemIndex(), 2);
+        EXPECT_EQ(form.Ed_SSID->Text().ToStdString(), "lab");
+    });
 }
 
 TEST_P(MultiSsidTest, DeleteWritesTheEntrysStateAlone)
