@@ -3,6 +3,7 @@
 // and leaves the controls as they were; a group that was never read is never written; a
 // table form runs one table operation at a time.
 #include "Admin2.h"
+#include "Adportforwding.h"
 #include "Clientinfo.h"
 #include "ComCtrls.h"
 #include "Dhcp.h"
@@ -124,6 +125,9 @@ struct TableWrite {
     // How the device refuses the entry, where not every write of `writer`: its state
     // lines, set with their flags.
     std::vector<std::string> refused = {};
+    // A press on a listed entry: chooses it as the user does (with Edit where the page has
+    // one) and changes it, the same on every call; the button whose press acts on it.
+    std::function<TButton*()> onEntry = nullptr;
 };
 
 void UserClick(TCheckBox* box) { qobject_cast<QAbstractButton*>(box->Widget())->click(); }
@@ -143,10 +147,19 @@ const TableWrite TableWrites[] = {
      },
      [] { return FM_QosSetting->Btn_Add; }, [] { return FM_QosSetting->RulesRequest; }, 1, "Add OK!", nullptr,
      [] { PickOther(FM_QosSetting->CB_EnableQos); }, [] { return FM_QosSetting->QosStatusRequest; },
-     "Enable Qos(Quality of Service)"},
+     "Enable Qos(Quality of Service)", nullptr, nullptr, {},
+     [] {
+         ClickRow(FM_QosSetting->LV_QosRulesUser, 0);
+         FM_QosSetting->Ed_QosName->SetText("renamed");
+         return FM_QosSetting->Btn_Add;
+     }},
     {"QosSetting1", [] { return FM_QosSetting; }, [] { ClickRow(FM_QosSetting->LV_QosRulesUser, 0); },
      [] { return FM_QosSetting->Btn_Del; }, [] { return FM_QosSetting->RulesRequest; }, 1, "Delete OK!",
-     [] { return FM_QosSetting->RuleDeleteRequest; }},
+     [] { return FM_QosSetting->RuleDeleteRequest; }, nullptr, nullptr, nullptr, nullptr, nullptr, {},
+     [] {
+         ClickRow(FM_QosSetting->LV_QosRulesUser, 0);
+         return FM_QosSetting->Btn_Del;
+     }},
     {"VlanSetting1", [] { return FM_VlanSetting; },
      [] {
          TFM_VlanSetting& form = *FM_VlanSetting;
@@ -174,6 +187,29 @@ const TableWrite TableWrites[] = {
      [] {
          ClickRow(FM_FirewallDMZ->LV_UserFireRules, 0);
          return FM_FirewallDMZ->Btn_Delete;
+     },
+     {}, [] {
+         ClickRow(FM_FirewallDMZ->LV_UserFireRules, 0);
+         FM_FirewallDMZ->Btn_EditClick(nullptr);
+         FM_FirewallDMZ->Edt_Name->SetText("renamed");
+         return FM_FirewallDMZ->Btn_Add;
+     }},
+    {"AdvancePortForwarding1", [] { return FM_AdPortfwding; },
+     [] {
+         TFM_AdPortfwding& form = *FM_AdPortfwding;
+         form.Edt_Name->SetText("game");
+         form.Edt_IPAddr->SetText("192.168.2.30");
+         form.Edt_PubPortRangeStart->SetText("3000");
+         form.Edt_PubPortRangeEnd->SetText("3001");
+         form.Edt_PriPortRangeStart->SetText("3000");
+     },
+     [] { return FM_AdPortfwding->Btn_Add; }, [] { return FM_AdPortfwding->PortRuleRequest; }, 1, "Set OK!",
+     nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, {},
+     [] {
+         ClickRow(FM_AdPortfwding->LV_UserPortFwdRule, 0);
+         FM_AdPortfwding->Btn_EditClick(nullptr);
+         FM_AdPortfwding->Edt_Name->SetText("renamed");
+         return FM_AdPortfwding->Btn_Add;
      }},
     {"MACFilter1", [] { return FM_RouterMACFilter; },
      [] {
@@ -219,6 +255,10 @@ const TableWrite TableWrites[] = {
      [] {
          ClickRow(FM_FilterMACACL->LV_UerMACAddress, 0);
          return FM_FilterMACACL->Bt_Del;
+     },
+     {}, [] {
+         ClickRow(FM_FilterMACACL->LV_UerMACAddress, 0);
+         return FM_FilterMACACL->Bt_Del;
      }},
     {"Scheduling1", [] { return FM_Scheduling; },
      [] {
@@ -238,7 +278,11 @@ const TableWrite TableWrites[] = {
          ClickRow(FM_Scheduling->User_ListView, 1);
          return FM_Scheduling->Btn_Del;
      },
-     {"fixed " + DeviceOid("4.11.1.0") + " INTEGER 2"}},  // the second rule's delete only
+     {"fixed " + DeviceOid("4.11.1.0") + " INTEGER 2"},  // the second rule's delete only
+     [] {
+         ClickRow(FM_Scheduling->User_ListView, 0);
+         return FM_Scheduling->Btn_Del;
+     }},
     {"Ad_MultiSSID", [] { return FM_MultiSSIDNewForm; },
      [] {
          TFM_MultiSSIDNewForm& form = *FM_MultiSSIDNewForm;
@@ -522,6 +566,135 @@ TEST_P(FormRulesEveryVersion, AListWalkBrokenAtOpeningIsSaidShowsNoRowAndWritesN
         }
     }
     EXPECT_GE(broken, 10u);
+}
+
+namespace {
+// The device's rows of a table: by instance, the state line of each column but the index, in
+// the table's order.
+using TableRows = std::map<std::string, std::vector<std::pair<std::string, std::string>>>;
+TableRows RowsOf(const DevsimPeer& devsim, const KwSNMPRequest2Controls* table)
+{
+    TableRows rows;
+    const KwSNMPVarList& vars = table->Request.VarList;
+    const std::vector<std::string> lines = devsim.StateLines();
+    for (int i = 1; i < vars.Count(); ++i)
+        for (const std::string& line : lines)
+            if (line.rfind(std::string(vars.Item(i).Oid) + ".", 0) == 0) {
+                const std::size_t end = line.find(' ');
+                const std::size_t dot = line.rfind('.', end);
+                rows[line.substr(dot + 1, end - dot - 1)].push_back({line.substr(0, dot), line.substr(end)});
+            }
+    return rows;
+}
+
+// The column of a row that names its entry: its first text or address.
+const std::pair<std::string, std::string>& NameCell(const TableRows& rows, const std::string& row)
+{
+    for (const auto& cell : rows.at(row))
+        if (cell.second.find(" STRING") == 0 || cell.second.find(" HEX") == 0)
+            return cell;
+    return rows.at(row).front();
+}
+
+// The table row the chosen entry stands in: the table's own list's selection, else a shown list's.
+std::string ChosenInstance(TForm* form, KwSNMPRequest2Controls* table)
+{
+    if (auto* list = dynamic_cast<KwSNMPRequest2Edits*>(table)->ListView; list && list->Selected())
+        return list->Selected()->Caption().ToStdString();
+    for (TListView* list : Owned<TListView>(form))
+        if (list->Visible() && list->Selected())
+            return list->Selected()->Caption().ToStdString();
+    return "";
+}
+
+// Puts the device's row `from` into row `to`.
+void CopyRow(const DevsimPeer& devsim, const TableRows& rows, const std::string& from, const std::string& to)
+{
+    for (const auto& [column, line] : rows.at(from))
+        EXPECT_EQ(devsim.Control("set " + column + "." + to + line), "OK");
+}
+
+std::string SetsText(const std::vector<DevsimJournalEntry>& sets)
+{
+    std::string text;
+    for (const DevsimJournalEntry& set : sets)
+        for (const DevsimJournalBinding& binding : set.Bindings)
+            text += binding.Oid + " " + binding.Value + "\n";
+    return text;
+}
+}  // namespace
+
+// A press on a listed entry made while its list is unread (its read broke after the user chose
+// and changed the entry) reads the list, brings the entry back by what its row shows, and the
+// press asked for writes exactly what a good opening with the same input writes. With the rows
+// moved, the entry is acted on where it stands now; gone or duplicated, the press asks to choose
+// it again and nothing is written.
+TEST_P(FormRulesEveryVersion, APressOnAChosenEntryAfterItsListsReadBrokeActsOnThatEntryOrOnNothing)
+{
+    for (const TableWrite& write : TableWrites) {
+        for (const std::string change : {"", "moved", "gone", "duplicated"}) {
+            if (!write.onEntry)
+                break;
+            SCOPED_TRACE(std::string(write.item) + " " + change);
+            std::vector<DevsimJournalEntry> broken;
+            std::string typedName;
+            RunTableWrite(write, [&](TForm* form) {
+                TButton* button = write.onEntry();
+                const std::string chosen = ChosenInstance(form, write.table());
+                TableRows rows = RowsOf(devsim, write.table());
+                ASSERT_TRUE(rows.count(chosen)) << "no row chosen";
+                ASSERT_EQ(devsim.Control("walk-fault " + rows[chosen].front().first + "." + chosen + " genErr"), "OK");
+                write.table()->Get();
+                EXPECT_TRUE(PumpUntil([&] { return RequestsIdle(form); }, 20) && !write.table()->WasRead());
+                ASSERT_EQ(devsim.Control("walk-fault none"), "OK");
+                std::string other;  // another row, in use where there is one
+                for (const auto& [row, columns] : rows)
+                    if (row != chosen && (other.empty() || NameCell(rows, row).second != NameCell(rows, chosen).second))
+                        other = row;
+                if (change == "moved")
+                    CopyRow(devsim, rows, other, chosen), CopyRow(devsim, rows, chosen, other);
+                if (change == "duplicated")
+                    CopyRow(devsim, rows, chosen, other);
+                if (change == "gone") {
+                    const auto& [column, line] = NameCell(rows, chosen);
+                    EXPECT_EQ(devsim.Control("set " + column + "." + chosen +
+                                             (line.find(" HEX") == 0 ? " HEX 00 11 22 33 44 99" : " STRING \"Backup\"")),
+                              "OK");
+                }
+                const TableRows changed = RowsOf(devsim, write.table());
+                ASSERT_TRUE(devsim.ClearJournal());
+                button->Click();
+                for (TEdit* edit : Owned<TEdit>(form))  // typed during the read
+                    if (typedName.empty() && edit->Visible() && edit->Enabled() && !edit->Text().IsEmpty())
+                        typedName = edit->Name().ToStdString(), Type(edit, "2");
+                EXPECT_TRUE(PumpUntil([&] { return RequestsIdle(form); }, 20) && Sets().empty());
+                const bool again = change.empty() || change == "moved";
+                EXPECT_TRUE(StatusShows(form, again ? PressAgainText : ChooseAgainText)) << VerdictNote(form);
+                button->Click();
+                EXPECT_TRUE(PumpUntil([&] { return RequestsIdle(form); }, 20));
+                broken = Sets();
+                EXPECT_EQ(broken.empty(), !again) << "the press asked for wrote " << broken.size();
+                // Where it stands now, the row of another entry is left as it was.
+                const TableRows after = RowsOf(devsim, write.table());
+                for (const std::string& row : {chosen, other})
+                    EXPECT_TRUE(change.empty() || (change == "moved" && row == other) || after.at(row) == changed.at(row)) << row;
+            });
+            ASSERT_TRUE(devsim.LoadState(devsim.StatePath()));
+            if (!change.empty())
+                continue;
+            RunTableWrite(write, [&](TForm* form) {  // a good opening, the same input
+                TButton* button = write.onEntry();
+                for (TEdit* edit : Owned<TEdit>(form))
+                    if (edit->Name().ToStdString() == typedName)
+                        Type(edit, "2");
+                ASSERT_TRUE(devsim.ClearJournal());
+                button->Click();
+                EXPECT_TRUE(PumpUntil([&] { return RequestsIdle(form); }, 20));
+                EXPECT_EQ(SetsText(Sets()), SetsText(broken));
+            });
+            ASSERT_TRUE(devsim.LoadState(devsim.StatePath()));
+        }
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Roads, FormRulesEveryVersion, ::testing::Values(0, 1, 3), VersionName);
