@@ -203,8 +203,11 @@ void TFM_Admin2::FormCreate(TObject* Sender)
         UserListRequest->SkipIndex = 1;
         UserListRequest->SkipValue = FreeAddress;
         UserListRequest->OnGetDone = walked;
-        // Add acts on the range typed, Delete on the range chosen in the list.
-        ReadAgainOnPress({RangeRequest, UserListRequest}, {ListView_User, [this] { return ListView_User->Selected(); }},
+        // Add acts on the range typed, Delete on the range chosen in the list, known by its
+        // addresses (the row number moves with the ranges before it).
+        ReadAgainOnPress({RangeRequest, UserListRequest},
+                         {ListView_User, [this] { return ListView_User->Selected(); }, nullptr,
+                          [](const TListItem* row) { return SubItemText(row, rcStart) + "-" + SubItemText(row, rcEnd); }},
                          [this] { RefreshManagerRanges(); });
         ReadGroup(UserListRequest);
         if (ListView_User->Columns()->Count() > 2) {

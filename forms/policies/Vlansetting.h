@@ -156,9 +156,10 @@ private:
     bool editedBeforeRead_ = false;  // EditMode as the last good read of the table found it
 
     // What a press on the group list acts on: the group opened with Edit, else the
-    // one chosen in the list; once the list is read again it is chosen, and opened
-    // with Edit where it was, again, the page the user is on staying in view.
-    bool GroupChosen() const { return EditMode == 1 || LV_VlanListUser->Selected(); }
+    // one chosen in the list (also once a failed read emptied it); once the list is read
+    // again it is chosen, and opened with Edit where it was, again, the page the user is
+    // on staying in view.
+    bool GroupChosen() const { return EditMode == 1 || RowState == rsGroupSelected || LV_VlanListUser->Selected(); }
     TListItem* ChosenGroupRow() const;
     void ChooseGroupAgain(TListItem* row);
     bool savingGroup_ = false;  // the group page's Save is under way

@@ -170,7 +170,22 @@ const TableWrite TableWrites[] = {
      },
      [] { return FM_VlanSetting->AddButton; }, [] { return FM_VlanSetting->VlanTableRequest; }, 1, "Set OK!", nullptr,
      [] { PickOther(FM_VlanSetting->CB_PvidAutoStatus); }, [] { return FM_VlanSetting->PvidAutoRequest; },
-     "PVID Auto Assign Status"},
+     "PVID Auto Assign Status", nullptr, nullptr, {},
+     [] {
+         ClickRow(FM_VlanSetting->LV_VlanListUser, 0);
+         FM_VlanSetting->Btn_VlanEdit->Click();
+         Type(FM_VlanSetting->Ed_VlanName, "-renamed");
+         return FM_VlanSetting->AddButton;
+     }},
+    {"VlanSetting1", [] { return FM_VlanSetting; }, [] { ClickRow(FM_VlanSetting->LV_VlanListUser, 1); },
+     [] { return FM_VlanSetting->Btn_VlanDelete; }, [] { return FM_VlanSetting->VlanTableRequest; }, 1, "Delete OK!",
+     nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, {},
+     [] {
+         ClickRow(FM_VlanSetting->LV_VlanListUser, 1);
+         FM_VlanSetting->Btn_VlanEdit->Click();
+         FM_VlanSetting->PageControl1->SetActivePage(FM_VlanSetting->TabSheet_VlanList);
+         return FM_VlanSetting->Btn_VlanDelete;
+     }},
     {"FirewallDMZ1", [] { return FM_FirewallDMZ; },
      [] {
          TFM_FirewallDMZ& form = *FM_FirewallDMZ;
@@ -244,6 +259,11 @@ const TableWrite TableWrites[] = {
      [] {
          ClickRow(FM_DHCP->User_ListView, 0);
          return FM_DHCP->Btn_Del;
+     },
+     {}, [] {
+         ClickRow(FM_DHCP->User_ListView, 0);
+         Type(FM_DHCP->ED_StaticHostName, "-renamed");
+         return FM_DHCP->Btn_Add;
      }},
     {"Mac1", [] { return FM_FilterMACACL; },
      [] {
