@@ -4,7 +4,6 @@
 #include <array>
 #include <map>
 
-#include "FormRequests.h"
 #include "FormTestRoad.h"
 #include "FormTexts.h"
 #include "JournalBindings.h"
@@ -638,48 +637,6 @@ TEST_P(VlanForm, DynamicModeEditShowsTheGroupAndSaveWritesNothing)
         EXPECT_FALSE(TSettingsForm::Outstanding(form.VlanTableRequest));
     });
     EXPECT_TRUE(Sets().empty());
-}
-
-// A group opened with Edit and renamed, whose Save the device took while the list's read
-// after it failed; the device then holds the group as before. The next Save, or Delete,
-// reads the list and writes nothing; the group is edited again with what the user typed,
-// and the press asked for writes what it writes after a good opening.
-TEST_P(VlanForm, AGroupEditedWhenItsListWasNotReadIsEditedAgainOnceItIs)
-{
-    const Layout& layout = Layouts[1];
-    for (const bool deleting : {false, true}) {
-        SCOPED_TRACE(deleting ? "Delete" : "Save");
-        LoadDevice(6, TwoGroups(layout));
-        RunForm([&](TFM_VlanSetting& form) {
-            KwTimeoutCap = 20;
-            ClickGroup(form, 1);
-            form.Btn_VlanEdit->Click();
-            vka_test::Type(form.Ed_VlanName, "-2");
-            form.VlanTableRequest->OnAfterSet = [&] { EXPECT_TRUE(devsim.SilentFor(60)); };
-            form.AddButton->Click();
-            ASSERT_TRUE(PumpUntil([&] { return vka_test::RequestsIdle(&form) && !form.VlanTableRequest->WasRead(); }));
-            form.VlanTableRequest->OnAfterSet = nullptr;
-            ASSERT_TRUE(devsim.SilentFor(0));
-            LoadDevice(6, TwoGroups(layout));
-            devsim.ClearJournal();
-            TButton* press = deleting ? form.Btn_VlanDelete : form.AddButton;
-            dialogs.Answer(DialogButton::Ok);
-            ASSERT_TRUE(vka_test::Press(press));
-            ASSERT_TRUE(WaitForStatus(form, PressAgainText)) << Status(form);
-            EXPECT_TRUE(Sets().empty());
-            EXPECT_EQ(form.EditMode, 1);
-            EXPECT_EQ(Text(form.Ed_VlanName), "office-2");
-            ASSERT_TRUE(vka_test::Press(press));
-            ASSERT_TRUE(WaitForSets(1));
-            ASSERT_TRUE(PumpUntil([&] { return vka_test::RequestsIdle(&form); }));
-            KwTimeoutCap = 0;
-        });
-        ASSERT_EQ(Sets().size(), 1u);
-        EXPECT_EQ(JournalOids(Sets()[0]), deleting ? std::vector<std::string>{GroupOid(22, layout.Rows[1])}
-                                                   : GroupRowOids(layout.Rows[1]));
-        EXPECT_EQ(DeviceText(GroupOid(3, layout.Rows[1])), deleting ? "\"\"" : "\"office-2\"");
-        dialogs.Clear();
-    }
 }
 
 TEST_P(VlanForm, ALateWalkOrUnansweredSetReachesNothingOnceTheFormIsClosed)

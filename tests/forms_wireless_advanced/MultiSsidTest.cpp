@@ -245,51 +245,6 @@ TEST_P(MultiSsidTest, EveryCheckRefusesBeforeAnythingIsSentAndAcceptsItsEdges)
     });
 }
 
-// An entry added while the table's read after it failed, the device then as before: the
-// next Add reads the table and writes nothing, shows the entry with what the user typed,
-// and the Add asked for writes what it writes after a good opening.
-TEST_P(MultiSsidTest, AnEntryAddedWhenTheTableWasNotReadIsShownAgainOnceItIs)
-{
-    Run([&](TFM_MultiSSIDNewForm& form) {
-        ASSERT_TRUE(WaitForTable(form));
-        KwTimeoutCap = 20;
-        Choose(form, 1);
-        vka_test::Type(form.Ed_SSID, "guest");
-        vka_test::Choose(form.CB_SecurityMode, "Open System");
-        vka_test::Choose(form.CB_MssidEncryption, "Disable");
-        const std::string typed = form.Ed_SSID->Text().ToStdString();
-        form.TableRequest->OnAfterSet = [&] { EXPECT_TRUE(devsim.SilentFor(60)); };
-        form.AddButton->Click();
-        ASSERT_TRUE(PumpUntil([&] { return vka_test::RequestsIdle(&form) && !form.TableRead(); }));
-        form.TableRequest->OnAfterSet = nullptr;
-        ASSERT_TRUE(devsim.SilentFor(0) && devsim.LoadState(devsim.StatePath()));
-        devsim.ClearJournal();
-        ASSERT_TRUE(vka_test::Press(form.AddButton));
-        ASSERT_TRUE(PumpUntil([&] { return Status(form) == PressAgainText; })) << Status(form);
-        EXPECT_TRUE(Sets().empty());
-        EXPECT_EQ(form.CB_Index->ItemIndex(), 1);
-        EXPECT_EQ(form.Ed_SSID->Text().ToStdString(), typed);
-        ASSERT_TRUE(vka_test::Press(form.AddButton));
-        ASSERT_TRUE(AddRead(form, "Save SSID...!")) << Status(form);
-        KwTimeoutCap = 0;
-        ASSERT_EQ(Sets().size(), 1u);
-        EXPECT_EQ(JournalOids(Sets()[0]), Entry2({2, 3, 4, 5, 6, 13, 29}));
-        EXPECT_EQ(DeviceValue(MssidColumn(3, 2)), "STRING \"" + typed + "\"");
-    });
-    // The same with the table unread since the opening: the entry is known by its number.
-    ASSERT_TRUE(devsim.LoadState(devsim.StatePath()) && devsim.SetValue(MssidColumn(3, 4), "INTEGER", "1"));
-    Run([&](TFM_MultiSSIDNewForm& form) {
-        ASSERT_TRUE(PumpUntil([&] { return vka_test::RequestsIdle(&form); }) && !form.TableRead());
-        Choose(form, 2);
-        vka_test::Type(form.Ed_SSID, "lab");
-        ASSERT_TRUE(devsim.SetValue(MssidColumn(3, 4), "STRING", "") && devsim.ClearJournal());
-        ASSERT_TRUE(vka_test::Press(form.AddButton));
-        ASSERT_TRUE(PumpUntil([&] { return Status(form) == PressAgainText; })) << Status(form);
-        EXPECT_EQ(form.CB_Index->ItemIndex(), 2);
-        EXPECT_EQ(form.Ed_SSID->Text().ToStdString(), "lab");
-    });
-}
-
 TEST_P(MultiSsidTest, DeleteWritesTheEntrysStateAlone)
 {
     ASSERT_TRUE(devsim.SetValue(MssidState, "INTEGER", "1"));
