@@ -49,6 +49,12 @@ void TPressAfterRead::Add(std::vector<KwSNMPRequest2Controls*> lists, TPressTarg
     KwSNMPRequest2Controls* first = lists.front();
     if (!walk)
         walk = [first] { first->Get(); };
+    if (TListView* shown = target.list)  // the user's choice of a row is noted as it is made
+        shown->OnClick = [this, click = shown->OnClick](TObject* sender) {
+            if (click)
+                click(sender);
+            NoteChosen();
+        };
     lists_.push_back({std::move(lists), std::move(target), std::move(walk), AnsiString()});
 }
 

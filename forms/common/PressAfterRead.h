@@ -13,8 +13,8 @@
 //   whose presses act on no chosen entry states NoChosenEntry().
 //
 // What the base does with it:
-// - While the list is read, each table operation (MayChangeTable, MayReadTable) notes
-//   what the chosen entry's row shows.
+// - While the list is read, each click on it and each table operation (MayChangeTable,
+//   MayReadTable) notes what the chosen entry's row shows.
 // - A table operation that finds the list unread sends nothing: it says
 //   TableReadAgainText and walks the lists. A walk that fails again says its failure.
 // - Once every list is read, the entry chosen at the press is chosen again in the one

@@ -161,6 +161,7 @@ void TFM_FilterMACACL::FormCreate(TObject* Sender)
     // Delete acts on the address chosen in the list, also once a failed walk emptied it.
     TPressTarget chosenAddress{LV_UerMACAddress, [this] { return !chosenAddress_.IsEmpty(); }};
     chosenAddress.row = [this] { return LV_UerMACAddress->Selected(); };
+    chosenAddress.shows = [](const TListItem* row) { return SubItemText(row, 0); };  // the address, not its row
     ReadAgainOnPress({HiddenListRequest, VisibleListRequest}, chosenAddress, [this] { ReadLists(); });
 
     Bt_Del->SetEnabled(false);

@@ -574,8 +574,13 @@ void TFM_Scheduling::Btn_DelClick(TObject* Sender)
 bool TFM_Scheduling::ChooseNamedRule(const AnsiString& name)
 {
     const TListItem* chosen = User_ListView->Selected();
-    return (chosen && chosen->Caption() == name) ||
-           ClickRowWhere(User_ListView, [&](const TListItem* row) { return row->Caption() == name; });
+    if (chosen && chosen->Caption() == name)
+        return true;
+    // Only a name one rule shows is known to be the rule chosen.
+    int named = 0;
+    for (int i = 0; i < User_ListView->Items()->Count(); ++i)
+        named += User_ListView->Items()->Item(i)->Caption() == name;
+    return named == 1 && ClickRowWhere(User_ListView, [&](const TListItem* row) { return row->Caption() == name; });
 }
 
 static const bool menuEntry = RegisterModalForm("Scheduling1", FM_Scheduling);

@@ -80,7 +80,8 @@ public:
     void SetDayBoxes(const TDayFlags& days);
 
 private:
-    // Chooses the rule `name` in the list as read, unless it is chosen already; false where the list lacks it.
+    // Chooses the rule `name` in the list as read, unless it is chosen already; false where
+    // no rule, or more than one, bears the name.
     bool ChooseNamedRule(const AnsiString& name);
     enum class RuleWrite { None, Add, Activate };
     void OnRuleTableDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error);

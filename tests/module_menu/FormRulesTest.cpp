@@ -132,6 +132,11 @@ struct TableWrite {
 
 void UserClick(TCheckBox* box) { qobject_cast<QAbstractButton*>(box->Widget())->click(); }
 void PickOther(TComboBox* combo) { Pick(combo, combo->ItemIndex() == 1 ? 0 : 1); }
+void Retype(TEdit* edit, const char* text)
+{
+    edit->SetText("");
+    Type(edit, text);
+}
 
 const TableWrite TableWrites[] = {
     {"QosSetting1", [] { return FM_QosSetting; },
@@ -149,8 +154,9 @@ const TableWrite TableWrites[] = {
      [] { PickOther(FM_QosSetting->CB_EnableQos); }, [] { return FM_QosSetting->QosStatusRequest; },
      "Enable Qos(Quality of Service)", nullptr, nullptr, {},
      [] {
+         Pick(FM_QosSetting->CB_EnableQos, 1);  // the editor takes input with QoS on
          ClickRow(FM_QosSetting->LV_QosRulesUser, 0);
-         FM_QosSetting->Ed_QosName->SetText("renamed");
+         Retype(FM_QosSetting->Ed_QosName, "renamed");
          return FM_QosSetting->Btn_Add;
      }},
     {"QosSetting1", [] { return FM_QosSetting; }, [] { ClickRow(FM_QosSetting->LV_QosRulesUser, 0); },
@@ -198,7 +204,9 @@ const TableWrite TableWrites[] = {
      {}, [] {
          ClickRow(FM_FirewallDMZ->LV_UserFireRules, 0);
          FM_FirewallDMZ->Btn_EditClick(nullptr);
-         FM_FirewallDMZ->Edt_Name->SetText("renamed");
+         Retype(FM_FirewallDMZ->Edt_Name, "renamed");
+         for (TEdit* edit : {FM_FirewallDMZ->Edt_SourceIPStart, FM_FirewallDMZ->Edt_SourceIPEnd})
+             Retype(edit, "192.168.2.10");
          return FM_FirewallDMZ->Btn_Add;
      }},
     {"AdvancePortForwarding1", [] { return FM_AdPortfwding; },
@@ -215,7 +223,7 @@ const TableWrite TableWrites[] = {
      [] {
          ClickRow(FM_AdPortfwding->LV_UserPortFwdRule, 0);
          FM_AdPortfwding->Btn_EditClick(nullptr);
-         FM_AdPortfwding->Edt_Name->SetText("renamed");
+         Retype(FM_AdPortfwding->Edt_Name, "renamed");
          return FM_AdPortfwding->Btn_Add;
      }},
     {"MACFilter1", [] { return FM_RouterMACFilter; },
@@ -681,8 +689,8 @@ TEST_P(FormRulesEveryVersion, APressOnAChosenEntryAfterItsListsReadBrokeActsOnTh
                 const TableRows changed = RowsOf(devsim, write.table());
                 ASSERT_TRUE(devsim.ClearJournal());
                 button->Click();
-                for (TEdit* edit : Owned<TEdit>(form))  // typed during the read
-                    if (typedName.empty() && edit->Visible() && edit->Enabled() && !edit->Text().IsEmpty())
+                for (TEdit* edit : Owned<TEdit>(form))  // typed during the read, after the change
+                    if (typedName.empty() && edit->Text() == "renamed")
                         typedName = edit->Name().ToStdString(), Type(edit, "2");
                 EXPECT_TRUE(PumpUntil([&] { return RequestsIdle(form); }, 20) && Sets().empty());
                 const bool again = change.empty() || change == "moved";
