@@ -178,7 +178,7 @@ const TableWrite TableWrites[] = {
      [] { PickOther(FM_VlanSetting->CB_PvidAutoStatus); }, [] { return FM_VlanSetting->PvidAutoRequest; },
      "PVID Auto Assign Status", nullptr, nullptr, {},
      [] { return ClickRow(FM_VlanSetting->LV_VlanListUser, 0), FM_VlanSetting->Btn_VlanEdit->Click(),
-                 Type(FM_VlanSetting->Ed_VlanName, "-renamed"), FM_VlanSetting->AddButton; }},
+                 Retype(FM_VlanSetting->Ed_VlanName, "renamed"), FM_VlanSetting->AddButton; }},
     {"VlanSetting1", [] { return FM_VlanSetting; }, [] { ClickRow(FM_VlanSetting->LV_VlanListUser, 1); },
      [] { return FM_VlanSetting->Btn_VlanDelete; }, [] { return FM_VlanSetting->VlanTableRequest; }, 1, "Delete OK!",
      nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, {},
@@ -260,7 +260,7 @@ const TableWrite TableWrites[] = {
          ClickRow(FM_DHCP->User_ListView, 0);
          return FM_DHCP->Btn_Del;
      },
-     {}, [] { return ClickRow(FM_DHCP->User_ListView, 0), Type(FM_DHCP->ED_StaticHostName, "-renamed"), FM_DHCP->Btn_Add; }},
+     {}, [] { return ClickRow(FM_DHCP->User_ListView, 0), Retype(FM_DHCP->ED_StaticHostName, "renamed"), FM_DHCP->Btn_Add; }},
     {"Mac1", [] { return FM_FilterMACACL; },
      [] {
          FM_FilterMACACL->CB_AccessControl->SetItemIndex(0);
