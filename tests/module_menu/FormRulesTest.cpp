@@ -132,6 +132,13 @@ struct TableWrite {
 
 void UserClick(TCheckBox* box) { qobject_cast<QAbstractButton*>(box->Widget())->click(); }
 void PickOther(TComboBox* combo) { Pick(combo, combo->ItemIndex() == 1 ? 0 : 1); }
+// The item a combo box shows, the state of a check box.
+int Shown(TControl* control)
+{
+    auto* combo = dynamic_cast<TComboBox*>(control);
+    auto* box = dynamic_cast<TCheckBox*>(control);
+    return combo ? combo->ItemIndex() : box ? int(box->State()) : 0;
+}
 void Retype(TEdit* edit, const char* text)
 {
     edit->SetText("");
@@ -433,7 +440,7 @@ TEST_P(FormRules, AWriteWhoseReReadFailsSaysItsVerdictAndTheFailedRead)
                 // Another button's refused Save during the read: its verdict stays said, and the
                 // switch shows what the refusal left.
                 std::string verdict;
-                std::vector<std::pair<TComboBox*, int>> left;
+                std::vector<std::pair<TControl*, int>> left;
                 for (TButton* save : SaveButtons(form))
                     if (!silent && write.turn && verdict.empty() && save != write.button()) {
                         RefuseWritesOf(devsim, write.turned());
@@ -448,16 +455,16 @@ TEST_P(FormRules, AWriteWhoseReReadFailsSaysItsVerdictAndTheFailedRead)
                         }
                         for (const auto& binding : write.turned()->Bindings)
                             for (TControl* control : binding->Controls)
-                                if (auto* combo = dynamic_cast<TComboBox*>(control); combo && verdict != "-")
-                                    left.push_back({combo, combo->ItemIndex()});
+                                if (verdict != "-")
+                                    left.push_back({control, Shown(control)});
                         ASSERT_TRUE(devsim.ClearJournal());
                     }
                 EXPECT_TRUE(PumpUntil([&] { return (silent >= 0 || !Sets().empty()) && RequestsIdle(form); }, 20));
                 EXPECT_EQ(Sets().empty(), silent >= 0) << "silent for " << silent;
                 EXPECT_TRUE(silent < 0 || StatusShows(form, silent ? TimedOut : PressAgainText)) << silent;
                 EXPECT_TRUE(verdict.size() < 2 || StatusShows(form, verdict)) << "the Save's verdict is gone: " << verdict;
-                for (const auto& [combo, item] : left)
-                    EXPECT_EQ(combo->ItemIndex(), item) << combo->Name().ToStdString();
+                for (const auto& [control, shown] : left)
+                    EXPECT_EQ(Shown(control), shown) << control->Name().ToStdString();
                 // What the user typed during the read and the device took is not named as not saved.
                 const auto& written = writer->Bindings;
                 const bool writes = std::any_of(written.begin(), written.end(), [&](const auto& binding) {
