@@ -132,6 +132,13 @@ struct TableWrite {
 
 void UserClick(TCheckBox* box) { qobject_cast<QAbstractButton*>(box->Widget())->click(); }
 void PickOther(TComboBox* combo) { Pick(combo, combo->ItemIndex() == 1 ? 0 : 1); }
+// The item a combo box shows, the state of a check box.
+int Shown(TControl* control)
+{
+    auto* combo = dynamic_cast<TComboBox*>(control);
+    auto* box = dynamic_cast<TCheckBox*>(control);
+    return combo ? combo->ItemIndex() : box ? int(box->State()) : 0;
+}
 void Retype(TEdit* edit, const char* text)
 {
     edit->SetText("");
@@ -213,7 +220,7 @@ const TableWrite TableWrites[] = {
      [] {
          TFM_AdPortfwding& form = *FM_AdPortfwding;
          form.Edt_Name->SetText("game");
-         form.Edt_IPAddr->SetText("192.168.2.30");
+         form.Edt_IPAddr->SetText("192.168.1.30");
          form.Edt_PubPortRangeStart->SetText("3000");
          form.Edt_PubPortRangeEnd->SetText("3001");
          form.Edt_PriPortRangeStart->SetText("3000");
@@ -360,6 +367,22 @@ TEST_P(FormRules, ASecondTableWriteBeforeTheFirstWasAnsweredIsRefusedAndSendsNot
     }
 }
 
+// Makes the device refuse every set of the variables `writer` writes: read-only in
+// its state, every instance of each.
+void RefuseWritesOf(const DevsimPeer& devsim, const KwSNMPRequest2Controls* writer)
+{
+    const KwSNMPVarList& vars = writer->Request.VarList;
+    std::vector<std::string> written;
+    for (int i = 0; i < vars.Count(); ++i)
+        if (vars.IsWritable(i))
+            written.push_back(vars.Item(i).Oid);
+    for (const std::string& line : devsim.StateLines())
+        for (const std::string& oid : written)
+            if (line.rfind(oid + ".", 0) == 0 || line.rfind(oid + " ", 0) == 0) {
+                EXPECT_EQ(devsim.Control("set ro " + line).rfind("OK", 0), 0u) << line;
+            }
+}
+
 // A write whose verdict outlives the table's re-read: when the device falls silent once
 // it has answered the write, the status says the verdict and that the list could not be
 // read again; the next write reads it first.
@@ -422,31 +445,46 @@ TEST_P(FormRules, AWriteWhoseReReadFailsSaysItsVerdictAndTheFailedRead)
                         Type(typed = edit, "2");
                 const AnsiString typedText = typed ? typed->Text() : AnsiString();
                 EXPECT_FALSE(StatusShows(form, TableUnreadText));
+                // Another button's refused Save during the read: its verdict stays said, and the
+                // switch shows what the refusal left.
+                std::string verdict;
+                std::vector<std::pair<TControl*, int>> left;
+                for (TButton* save : SaveButtons(form))
+                    if (!silent && write.turn && verdict.empty() && save != write.button()) {
+                        RefuseWritesOf(devsim, write.turned());
+                        write.turn();
+                        save->Click();
+                        verdict = StatusText(Owned<TStatusBar>(form).front());
+                        verdict = verdict.substr(0, verdict.find_first_of(".!") + 1);
+                        if (std::string(TableBusyText).rfind(verdict, 0) == 0 ||
+                            std::string(TableReadAgainText).rfind(verdict, 0) == 0) {
+                            verdict = "-";  // refused while the list is read: no verdict, the switch turned back
+                            write.turn();
+                        }
+                        for (const auto& binding : write.turned()->Bindings)
+                            for (TControl* control : binding->Controls)
+                                if (verdict != "-")
+                                    left.push_back({control, Shown(control)});
+                        ASSERT_TRUE(devsim.ClearJournal());
+                    }
                 EXPECT_TRUE(PumpUntil([&] { return (silent >= 0 || !Sets().empty()) && RequestsIdle(form); }, 20));
                 EXPECT_EQ(Sets().empty(), silent >= 0) << "silent for " << silent;
                 EXPECT_TRUE(silent < 0 || StatusShows(form, silent ? TimedOut : PressAgainText)) << silent;
+                EXPECT_TRUE(verdict.size() < 2 || StatusShows(form, verdict)) << "the Save's verdict is gone: " << verdict;
+                for (const auto& [control, shown] : left)
+                    EXPECT_EQ(Shown(control), shown) << control->Name().ToStdString();
+                // What the user typed during the read and the device took is not named as not saved.
+                const auto& written = writer->Bindings;
+                const bool writes = std::any_of(written.begin(), written.end(), [&](const auto& binding) {
+                    return std::count(binding->Controls.begin(), binding->Controls.end(), typed) > 0;
+                });
+                EXPECT_FALSE(silent < 0 && writes && !write.turn && StatusShows(form, "Not saved: ")) << "the input the device took is named";
                 EXPECT_TRUE(silent || !typed || typed->Text() == typedText) << "the typing was undone";
                 EXPECT_TRUE(std::none_of(blanked.begin(), blanked.end(), [](auto* c) { return c->ItemIndex() < 0; }));
             }
         });
         EXPECT_TRUE(seen) << "no status says \"" << said << "\"";
     }
-}
-
-// Makes the device refuse every set of the variables `writer` writes: read-only in
-// its state, every instance of each.
-void RefuseWritesOf(const DevsimPeer& devsim, const KwSNMPRequest2Controls* writer)
-{
-    const KwSNMPVarList& vars = writer->Request.VarList;
-    std::vector<std::string> written;
-    for (int i = 0; i < vars.Count(); ++i)
-        if (vars.IsWritable(i))
-            written.push_back(vars.Item(i).Oid);
-    for (const std::string& line : devsim.StateLines())
-        for (const std::string& oid : written)
-            if (line.rfind(oid + ".", 0) == 0 || line.rfind(oid + " ", 0) == 0) {
-                EXPECT_EQ(devsim.Control("set ro " + line).rfind("OK", 0), 0u) << line;
-            }
 }
 
 // The notes a form's status bars show after the verdict's first sentence.
