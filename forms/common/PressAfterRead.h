@@ -75,6 +75,8 @@ public:
     TPressAfterRead(TForm* form, std::function<void(TStatusBar*, const AnsiString&)> show);
     ~TPressAfterRead();
 
+    // The lists (the first is the one table operations name), what the presses on them
+    // act on, and how they are walked.
     void Add(std::vector<KwSNMPRequest2Controls*> lists, TPressTarget target, std::function<void()> walk);
     // True while a press's walk is out.
     bool Walking() const { return walk_ != nullptr; }
