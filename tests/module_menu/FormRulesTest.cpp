@@ -396,8 +396,7 @@ TEST_P(FormRules, AWriteWhoseReReadFailsSaysItsVerdictAndTheFailedRead)
                         Type(typed = edit, "2");
                 const AnsiString typedText = typed ? typed->Text() : AnsiString();
                 EXPECT_FALSE(StatusShows(form, TableUnreadText));
-                // Another button's refused Save during the read: its verdict stays said, and the
-                // switch shows what the refusal left.
+                // Another button's refused Save during the read: its verdict stays said.
                 std::string verdict;
                 for (TButton* save : SaveButtons(form))
                     if (!silent && write.turn && verdict.empty() && save != write.button()) {
