@@ -46,9 +46,6 @@ TPressAfterRead::~TPressAfterRead() = default;
 
 void TPressAfterRead::Add(std::vector<KwSNMPRequest2Controls*> lists, TPressTarget target, std::function<void()> walk)
 {
-    KwSNMPRequest2Controls* first = lists.front();
-    if (!walk)
-        walk = [first] { first->Get(); };
     if (TListView* shown = target.list)  // the user's choice of a row is noted as it is made
         shown->OnClick = [this, click = shown->OnClick](TObject* sender) {
             if (click)

@@ -13,18 +13,20 @@
 //   whose presses act on no chosen entry states NoChosenEntry().
 //
 // What the base does with it:
-// - While the list is read, each click on it and each table operation (MayChangeTable,
-//   MayReadTable) notes what the chosen entry's row shows.
+// - While the list is read, each click on it (the registration wraps the list's OnClick,
+//   so the form sets that first) and each table operation (MayChangeTable, MayReadTable)
+//   notes what the chosen entry's row shows.
 // - A table operation that finds the list unread sends nothing: it says
 //   TableReadAgainText and walks the lists. A walk that fails again says its failure.
 // - Once every list is read, the entry chosen at the press is chosen again in the one
 //   row that shows what its row showed when last noted, by the form's own handlers;
 //   then what the user changed in the editor (also during the walk) shows again, and
-//   the status asks for the press again (PressAgainText). Where no row, or more than one,
-//   shows it (rows moved, gone, duplicated; or the user's own write of the entry was
-//   taken and changed what it shows), nothing is chosen, none of the user's edit is put
-//   over another entry, and the status says ChooseAgainText. The next press then acts on
-//   no entry the user did not choose.
+//   the status asks for the press again (PressAgainText); an entry the device moved to
+//   another row is chosen there. Where no row, or more than one, shows it (the entry gone
+//   or duplicated, or the user's own write of it taken and changing what its row shows:
+//   the user then chooses it as the device now has it), nothing is chosen, none of the
+//   user's edit is put over another entry, and the status says ChooseAgainText. The next
+//   press then acts on no entry the user did not choose.
 // - What another button said during the walk stays said: the press's text follows its
 //   verdict. A control whose group another button wrote during the walk shows what that
 //   write left, not what the user had typed before it.
@@ -79,6 +81,8 @@ public:
     TPressAfterRead(TForm* form, std::function<void(TStatusBar*, const AnsiString&)> show);
     ~TPressAfterRead();
 
+    // The lists (the first is the one table operations name), what the presses on them
+    // act on, and how they are walked.
     void Add(std::vector<KwSNMPRequest2Controls*> lists, TPressTarget target, std::function<void()> walk);
     // True while a press's walk is out.
     bool Walking() const { return walk_ != nullptr; }

@@ -62,7 +62,7 @@ void TFM_ParentalCtr::OnListDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Er
         WriteGroup(ModeRequest);
         CB_ParentContrlChange(this);
     }
-    Edt_WebURL->SetText("");
+    EmptyAfterWalk(Edt_WebURL);
     Edt_WebURL->SetMaxLength(MaxUrlLength);
 }
 

@@ -203,6 +203,12 @@ void TRouterValueListForm::CreateValueRequests(const TValueListVars& vars, TComb
     DeleteRequest = ActionRequest(vars.Delete, MVT_SV, format, deleted, setDone, getDone);
 }
 
+void TRouterValueListForm::EmptyAfterWalk(TEdit* value)
+{
+    value->SetText("");
+    ListRequest->Settle(value);
+}
+
 void TRouterValueListForm::SaveMode(TComboBox* mode, const char* notReadText, const AnsiString& okText,
                                     const AnsiString& errorText)
 {

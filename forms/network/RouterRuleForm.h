@@ -140,6 +140,10 @@ protected:
     void SaveMode(TComboBox* mode, const char* notReadText, const AnsiString& okText,
                   const AnsiString& errorText);
 
+    // After a walk of the list: `value` shows no value, and the user's next typing there
+    // changes that blank, not what the edit showed while the walk was out.
+    void EmptyAfterWalk(TEdit* value);
+
     virtual void OnListDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error) = 0;
     virtual void OnActionSetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error) = 0;
     virtual void OnActionGetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error);

@@ -50,7 +50,7 @@ void TFM_RouterMACFilter::OnListDone(KwSNMPRequest2Controls* Sender, KwSNMPError
     ShowStatus("Get OK!");
     CB_TelnetChange(this);
     ShowKeyAndValue([](TListItem* row) { return SubItemText(row, MacColumn) != EmptyMac; });
-    Edt_MACAddress->SetText("");
+    EmptyAfterWalk(Edt_MACAddress);
     Edt_MACAddress->SetMaxLength(12);
 }
 

@@ -2,6 +2,7 @@
 // the MAC filter list with free rows between its addresses, the Saves of the parental
 // control and MAC filter modes, and the advanced network switches.
 #include "Advancednetwork.h"
+#include "FormRequests.h"
 #include "KwSNMPRequest2Edits.h"
 #include "NetworkFixture.h"
 #include "Parentalcontrol.h"
@@ -160,3 +161,25 @@ TEST_P(AdvancedNetwork, WritesBothSwitchesAndSaysWhenOneFailed)
 
 
 INSTANTIATE_TEST_SUITE_P(Roads, AdvancedNetwork, ::testing::Values(1), vka_test::VersionName);
+
+// A press on the list while it is unread reads it and asks for the press again; the user
+// then corrects the address and the device takes it: nothing is named as not saved.
+TEST_P(RouterMacFilter, AnAddressCorrectedAfterTheListWasReadForThePressIsSaved)
+{
+    Open([&](TFM_RouterMACFilter& form) {
+        ASSERT_EQ(devsim.Control("walk-fault " + FilterList + ".3 genErr"), "OK");
+        form.ListRequest->Get();
+        ASSERT_TRUE(PumpUntil([&] { return vka_test::RequestsIdle(&form); }));
+        ASSERT_EQ(devsim.Control("walk-fault none"), "OK");
+        vka_test::Type(form.Edt_MACAddress, "001CC090A0AA");
+        ASSERT_TRUE(Press(form.Btn_Add));
+        ASSERT_TRUE(PumpUntil([&] { return vka_test::RequestsIdle(&form); }));
+        EXPECT_EQ(form.Edt_MACAddress->Text().ToStdString(), "001CC090A0AA");
+        form.Edt_MACAddress->SetText("001CC090A0");
+        vka_test::Type(form.Edt_MACAddress, "BB");
+        ASSERT_TRUE(Press(form.Btn_Add));
+        ASSERT_TRUE(PumpUntil([&] { return vka_test::RequestsIdle(&form) && Shown(form).size() == 4u; }));
+        EXPECT_EQ(StatusText(form.StatusBar1), "Get OK!");
+    });
+    EXPECT_EQ(SentBindings(), Lines{FilterAdd + " HEX 00 1C C0 90 A0 BB"});
+}
