@@ -27,7 +27,7 @@ TFM_RouterMACFilter::TFM_RouterMACFilter(TComponent* Owner)
                                   460, 180);
     LV_UserMACFilter->OnClick = [this](TObject* S) { LV_UserMACFilterClick(S); };
     rows.Skip(190);
-    LV_MACFilter = FinishPage(build, LV_UserMACFilter, "LV_MACFilter", {320, 400, rows.Top(), 492});
+    LV_MACFilter = FinishPage(build, LV_UserMACFilter, "MAC Filter List", Btn_Del, "LV_MACFilter", {320, 400, rows.Top(), 492});
 }
 
 void TFM_RouterMACFilter::FormCreate(TObject* Sender)

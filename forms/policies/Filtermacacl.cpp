@@ -68,6 +68,7 @@ TFM_FilterMACACL::TFM_FilterMACACL(TComponent* Owner)
                           Guarded([this](TObject* S) { Bt_AddClick(S); }));
     LV_UerMACAddress = build.List("LV_UerMACAddress", {{"ID", 40}, {"MAC Address", 140}}, 16, rows.Top(), 280, 150);
     LV_UerMACAddress->SetGridLines(true);
+    NameControl(LV_UerMACAddress, "MAC Address List");
     LV_UerMACAddress->OnClick = Guarded([this](TObject* S) { LV_UerMACAddressClick(S); });
     Bt_Del = build.Button("Bt_Del", "Delete", 300, rows.Top(), Guarded([this](TObject* S) { Bt_DelClick(S); }));
 
