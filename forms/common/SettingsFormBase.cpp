@@ -200,7 +200,16 @@ bool TSettingsForm::MayReadTable(const TRequests& requests, TStatusBar* bar)
     return true;
 }
 
+namespace {
+// The status text a bar shows for its form: panel 0, or the simple text without panels.
+AnsiString BarStatus(const TStatusBar* bar)
+{
+    return bar->Panels()->Count() > 0 && !bar->SimplePanel() ? bar->Panels()->Items(0)->Text() : bar->SimpleText();
+}
+}  // namespace
+
 const char* const TableReadAgainText = "Reading the list from the device again first...";
+const char* const ReadFailedTooText = "This read of the list failed too:";
 const char* const PressAgainText = "The list has been read from the device. Please press the button again.";
 const char* const ChooseAgainText = "The entry you chose is no longer in the list. Please choose it again.";
 
@@ -270,11 +279,18 @@ void TSettingsForm::ListWalked()
         list->OnGetDone = done;
     for (const KwSNMPRequest2Controls* list : walked->lists)
         if (!list->WasRead())
-            return;  // the walk has said its failure
+            return SayReadFailedToo(walked->bar ? walked->bar : statusBar_);  // after the walk's own failure
     const bool chosen = walked->chosen.IsEmpty() || ChooseRowAgain(walked->chosen);
     if (walked->typed)
         walked->typed->PutBack();
     ShowFormStatus(walked->bar ? walked->bar : statusBar_, chosen ? PressAgainText : ChooseAgainText);
+}
+
+void TSettingsForm::SayReadFailedToo(TStatusBar* bar)
+{
+    const AnsiString said = bar ? BarStatus(bar) : AnsiString();
+    if (bar && said.Pos(ReadFailedTooText) != 1)
+        ShowFormStatus(bar, AnsiString(ReadFailedTooText) + " " + said);
 }
 
 bool TSettingsForm::MaySave(std::initializer_list<const KwSNMPRequest2Controls*> requests,
@@ -349,14 +365,6 @@ void TSettingsForm::AppendKeptNote()
         return;
     ShowStatus(summary.IsEmpty() ? kept : summary + " " + kept);
 }
-
-namespace {
-// The status text a bar shows for its form: panel 0, or the simple text without panels.
-AnsiString BarStatus(const TStatusBar* bar)
-{
-    return bar->Panels()->Count() > 0 && !bar->SimplePanel() ? bar->Panels()->Items(0)->Text() : bar->SimpleText();
-}
-}  // namespace
 
 void TSettingsForm::InputRefused()
 {
@@ -460,7 +468,24 @@ void TSettingsForm::ShowStatus(const AnsiString& text) { ShowStatusIn(statusBar_
 
 void TSettingsForm::ShowStatusIn(TStatusBar* bar, const AnsiString& text)
 {
-    ShowFormStatus(bar, WithReadFailures(WithUnsavedNote(text)));
+    AnsiString shown = WithReadFailures(WithUnsavedNote(text));
+    // While a list stays unread, the form's status keeps saying what it keeps as the
+    // device has it, as it did after the opening's reads.
+    if (bar && bar == statusBar_ && !shown.IsEmpty() && ListUnread()) {
+        TSwitchesAsSaved asSaved(saveSets_);
+        const AnsiString kept = KeptNote(this, names_);
+        if (!kept.IsEmpty() && shown.Pos(kept) == 0)
+            shown = shown + " " + kept;
+    }
+    ShowFormStatus(bar, shown);
+}
+
+bool TSettingsForm::ListUnread() const
+{
+    for (const auto& [request, failure] : failedReads_)
+        if (request->Request.VarList.IsTable() && !request->WasRead())
+            return true;
+    return false;
 }
 
 namespace {
@@ -486,6 +511,13 @@ const TListView* SeenList(const TComponent* form, const KwSNMPRequest2Edits* gro
             (other->ListView->Visible() || !other->ShownLists().empty()))
             return SeenList(form, other);
     return nullptr;
+}
+
+// The table a request walks (the OID of its first column); empty for a group of single variables.
+AnsiString TableOf(const KwSNMPRequest2Controls* request)
+{
+    const KwSNMPVarList& vars = request->Request.VarList;
+    return vars.IsTable() && vars.Count() > 0 ? AnsiString(vars.Item(0).Oid) : AnsiString();
 }
 
 // True when `captions` ("A, B") holds `caption` as one of its names.
@@ -526,6 +558,16 @@ AnsiString TSettingsForm::WithReadFailures(AnsiString text, bool evenAlone)
     for (const KwSNMPRequest2Edits* request : BoundRequests(this))
         if (request->Request.VarList.IsTable() && !request->WasRead() && !request->ReadFailure().IsEmpty())
             failedReads_[request] = request->ReadFailure();
+    // Walks of one table that failed failed as one: the failure is said once, in the
+    // words the status has already where it has them.
+    std::map<AnsiString, const KwSNMPRequest2Controls*> sayingTable;
+    for (const auto& [request, failure] : failedReads_) {
+        const AnsiString table = TableOf(request);
+        const auto said = sayingTable.find(table);
+        if (!table.IsEmpty() && !request->WasRead() &&
+            (said == sayingTable.end() || (text.Pos(failure) > 0 && text.Pos(failedReads_[said->second]) == 0)))
+            sayingTable[table] = request;
+    }
     // The groups each failure left unread.
     std::vector<std::pair<AnsiString, AnsiString>> unread;  // failure, captions
     for (auto failed = failedReads_.begin(); failed != failedReads_.end();) {
@@ -535,6 +577,10 @@ AnsiString TSettingsForm::WithReadFailures(AnsiString text, bool evenAlone)
             continue;
         }
         const bool list = group->Request.VarList.IsTable();
+        if (list && sayingTable[TableOf(group)] != group) {
+            ++failed;  // said by another walk of the table
+            continue;
+        }
         if (!readFailuresSaid_ && !list) {
             ++failed;
             continue;

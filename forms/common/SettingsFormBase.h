@@ -54,6 +54,7 @@ extern const char* const TableBusyText;
 extern const char* const TableUnreadText;
 extern const char* const TableReadAgainText;
 extern const char* const PressAgainText;
+extern const char* const ReadFailedTooText;
 extern const char* const ChooseAgainText;
 
 struct TSaveGuardTexts {
@@ -195,7 +196,7 @@ protected:
     // changed in the editor (also during the walk) shows again over what the walk put
     // there, and the status asks for the press again (PressAgainText), or to choose the
     // row again where the list as read lacks it (ChooseAgainText). A walk that fails
-    // again says its failure.
+    // again says its failure, and that this read failed too (ReadFailedTooText).
     void ReadAgainOnPress(std::initializer_list<KwSNMPRequest2Controls*> lists, std::function<void()> walk = nullptr);
     // The row the user chose for the form's next table write, as the form shows it (empty
     // for none), and choosing it again once the list was read: false, choosing nothing,
@@ -385,9 +386,13 @@ private:
     // Walks the lists for the press under way (MayChangeTable). Always false.
     bool WalkForPress(const TListWalk& walk, TStatusBar* bar);
     void ListWalked();
+    // Puts ReadFailedTooText before what `bar` says of a press's walk that failed again.
+    void SayReadFailedToo(TStatusBar* bar);
 
     // Appends the note of the kept controls to the status, unless it is there already.
     void AppendKeptNote();
+    // True while a list whose walk failed has not been read since.
+    bool ListUnread() const;
 
     // `text` with the last verdict's note while the Save's reads report (ShowStatus).
     AnsiString WithUnsavedNote(const AnsiString& text);

@@ -36,6 +36,7 @@ void TFM_RouterMACFilter::FormCreate(TObject* Sender)
                          macAccessControlFilterMacAddressAddVars, macAccessControlFilterMacAddressDeleteVars},
                         CB_Telnet, "%h", Edt_MACAddress, Edt_MACAddress);
     Edt_MACAddress->SetMaxLength(12);
+    CB_TelnetChange(Sender);  // adding as the mode offers it, also while the list is unread
 }
 
 void TFM_RouterMACFilter::CB_TelnetChange(TObject* Sender)

@@ -89,6 +89,7 @@ TFM_FilterMACACL::TFM_FilterMACACL(TComponent* Owner)
     LA_Index->SetVisible(false);
     Ed_MACAddr = build.HiddenEdit("Ed_MACAddr");
     LV_ClientTable = build.HiddenList("LV_ClientTable", 9);
+    NameControl(LV_ClientTable, clients->Caption());  // the list it fills
     Ed_ClientInfoMac = build.HiddenEdit("Ed_ClientInfoMac");
     NameControl(Ed_ClientInfoMac, "MAC Address");  // the chosen client's, as a note names it
     CB_GetInfo = build.HiddenCombo("CB_GetInfo");

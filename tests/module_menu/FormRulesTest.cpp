@@ -459,14 +459,36 @@ TEST_P(FormRules, ATableWriteKeepsAndNamesASwitchTheUserDidNotSave)
 }
 
 // Every list a form walks when it opens, broken at its last row (devsim's walk-fault): once every
-// read has ended the form says it, naming the list once, shows no row from it, stays usable and
-// wrote no more than opening as a rule.
-class FormRulesEveryVersion : public FormRules {};
+// read has ended the form says it, naming the list once by what the user sees of it, keeps its
+// note of kept values, offers no Delete without a row, shows no row from it, stays usable and
+// wrote no more than opening as a rule. Its Add reads the list again and says a failure again;
+// once the list reads, a status that asks for the press again asks for a button that is offered.
+class FormRulesEveryVersion : public FormRules {
+protected:
+    // A QoS classifier and the firewall's SPI the forms cannot show: named as kept, beside the unread list.
+    std::string StateText() const override
+    {
+        return WithLines(FormRules::StateText(),
+                         {IntegerLine(DeviceOid("3.3.6.2.1.0"), 99), IntegerLine(DeviceOid("3.2.3.1.1.0"), 99)});
+    }
+};
+
+namespace {
+// The first visible button of the form captioned `caption`, else null.
+TButton* ButtonCaptioned(TForm* form, const char* caption)
+{
+    for (TButton* button : Owned<TButton>(form))
+        if (button->Caption() == caption && button->Visible())
+            return button;
+    return nullptr;
+}
+}  // namespace
 
 TEST_P(FormRulesEveryVersion, AListWalkBrokenAtOpeningIsSaidShowsNoRowAndWritesNothing)
 {
     const char* const kinds[] = {"noSuchName", "short", "genErr", "null", "order"};
     std::size_t broken = 0;
+    std::size_t failedAgain = 0, askedAgain = 0;
     const auto walks = [](const std::function<void(KwSNMPRequest2Edits*, const std::string&)>& each) {
         for (KwSNMPRequest2Edits* request : BoundRequests(NewestForm()))
             for (int i = 0; request->Request.VarList.IsTable() && i < request->Request.VarList.Count(); ++i)
@@ -477,14 +499,18 @@ TEST_P(FormRulesEveryVersion, AListWalkBrokenAtOpeningIsSaidShowsNoRowAndWritesN
     };
     for (TMenuItem* entry : FormEntries(*main)) {
         std::map<std::string, std::string> lastRows;  // column, the OID of its last row held
+        std::string kept;  // the note of kept values a good opening shows
         ASSERT_TRUE(devsim.ClearJournal());
         OpenAndClose(entry, [&] {
             EXPECT_TRUE(PumpUntil([&] { return RequestsIdle(NewestForm()); }, 20));
             walks([&](KwSNMPRequest2Edits* request, const std::string& column) {
-                for (const std::string& line : devsim.StateLines())
-                    if (request->WasRead() && line.rfind(column + ".", 0) == 0)
+                for (std::string line : devsim.StateLines())
+                    if (line = line.substr(line.rfind("ro ", 0) == 0 ? 3 : 0); request->WasRead() && line.rfind(column + ".", 0) == 0)
                         lastRows[column] = line.substr(0, line.find(' '));
             });
+            for (TStatusBar* bar : Owned<TStatusBar>(NewestForm()))
+                if (const std::string text = StatusText(bar); text.find("Kept as the device has it: ") != std::string::npos)
+                    kept = text.substr(text.find("Kept as the device has it: "));
         });
         const std::size_t sets = Sets().size();
         for (const auto& [column, row] : lastRows) {
@@ -502,9 +528,17 @@ TEST_P(FormRulesEveryVersion, AListWalkBrokenAtOpeningIsSaidShowsNoRowAndWritesN
                 if (auto* dhcp = dynamic_cast<TFM_DHCP*>(NewestForm())) {
                     EXPECT_TRUE(dhcp->ED_StaticAssignIP->Enabled());  // its press reads the list first
                 }
+                for (TStatusBar* bar : Owned<TStatusBar>(NewestForm())) {
+                    EXPECT_EQ(StatusText(bar).find("Not read: the list."), std::string::npos) << StatusText(bar);
+                }
+                EXPECT_TRUE(kept.empty() || StatusShows(NewestForm(), kept)) << "the note of kept values is gone: " << kept;
+                if (TButton* del = ButtonCaptioned(NewestForm(), "Delete")) {
+                    EXPECT_FALSE(del->Enabled()) << "Delete offered with no row chosen";
+                }
+                bool failureSaid = false;  // of the broken walk, or of another walk of its table
                 walks([&](KwSNMPRequest2Edits* request, const std::string& walked) {
                     const std::string failure = request->ReadFailure().ToStdString();
-                    EXPECT_TRUE(walked != column || (!failure.empty() && StatusShows(NewestForm(), failure)));
+                    failureSaid = failureSaid || (walked == column && !failure.empty() && StatusShows(NewestForm(), failure));
                     for (TStatusBar* bar : Owned<TStatusBar>(NewestForm())) {  // the list named once, no "Get OK!" first
                         const std::string text = StatusText(bar);
                         const std::size_t note = text.find("Not read: ");
@@ -517,11 +551,29 @@ TEST_P(FormRulesEveryVersion, AListWalkBrokenAtOpeningIsSaidShowsNoRowAndWritesN
                         EXPECT_TRUE(walked != column || list->Items()->Count() == 0);
                     EXPECT_TRUE(walked != column || !request->ListView || request->ListView->Items()->Count() == 0);
                 });
+                EXPECT_TRUE(failureSaid);
+                TButton* add = ButtonCaptioned(NewestForm(), "Add");
+                if (!add || !add->Enabled())
+                    return;
+                add->Click();
+                EXPECT_TRUE(PumpUntil([&] { return RequestsIdle(NewestForm()); }, 20));
+                EXPECT_FALSE(StatusShows(NewestForm(), PressAgainText));
+                failedAgain += StatusShows(NewestForm(), ReadFailedTooText);
+                EXPECT_TRUE(kept.empty() || StatusShows(NewestForm(), kept)) << "the note of kept values is gone: " << kept;
+                ASSERT_EQ(devsim.Control("walk-fault none"), "OK");
+                add->Click();
+                EXPECT_TRUE(PumpUntil([&] { return RequestsIdle(NewestForm()); }, 20));
+                if (StatusShows(NewestForm(), PressAgainText)) {
+                    ++askedAgain;
+                    EXPECT_TRUE(add->Enabled()) << "the press asked for cannot be made";
+                }
             });
             EXPECT_LE(Sets().size(), sets) << "a write after the failed walk";
         }
     }
     EXPECT_GE(broken, 10u);
+    EXPECT_GE(failedAgain, 3u);
+    EXPECT_GE(askedAgain, 3u);
 }
 
 INSTANTIATE_TEST_SUITE_P(Roads, FormRulesEveryVersion, ::testing::Values(0, 1, 3), VersionName);
