@@ -236,6 +236,8 @@ void TFM_FilterMACACL::OnListGetDone(KwSNMPRequest2Controls* Sender, KwSNMPError
         emptyCheckDue_ = false;
     }
     ListOpEnded();
+    if (pendingListOps_ == 0 && !listFailure_.IsEmpty())
+        CB_AccessControlChange(CB_AccessControl);  // Add as the switch offers it, as after a good read
     if (ShowFailure(Error))
         return;
     if (pendingListOps_ > 0)
