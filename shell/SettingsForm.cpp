@@ -25,6 +25,11 @@ void ShowFormStatus(TStatusBar* bar, const AnsiString& text)
         bar->Panels()->Items(0)->SetText(text);
 }
 
+AnsiString FormStatusText(const TStatusBar* bar)
+{
+    return bar->Panels()->Count() > 0 && !bar->SimplePanel() ? bar->Panels()->Items(0)->Text() : bar->SimpleText();
+}
+
 TLabel* AddFormLabel(TForm* form, const char* name, const char* caption, int left, int top)
 {
     TLabel* label = new TLabel(form);

@@ -39,6 +39,8 @@ void MarkVars(KwSNMPRequest2Controls* request, TSendMark mark, int index = -1);
 // The form's result text in the first panel of its status bar and in its simple text,
 // as a request's status line goes to both.
 void ShowFormStatus(TStatusBar* bar, const AnsiString& text);
+// The status text a bar shows for its form: panel 0, or the simple text without panels.
+AnsiString FormStatusText(const TStatusBar* bar);
 
 // A label placed by hand on a form, named as the form's design names it.
 TLabel* AddFormLabel(TForm* form, const char* name, const char* caption, int left, int top);

@@ -63,6 +63,7 @@ TClientInformation::TClientInformation(TComponent* Owner)
     StatusBar = build.StatusBar("StatusBar", {400});
     SetStatusBar(StatusBar);
     ClientListView = build.HiddenList("ClientListView", 0);
+    NameControl(ClientListView, Lb_ClientInformation->Caption().Trim());  // the list it fills
     IfGetInfo0 = build.HiddenCombo("IfGetInfo0");
     CB_Band = build.HiddenCombo("CB_Band");
     SetClientWidth(614);

@@ -3,6 +3,7 @@
 #include "ComCtrls.h"
 #include "GroupBinding.h"
 #include "KwSNMPRequest2Edits.h"
+#include "SettingsForm.h"
 
 #include <algorithm>
 #include <set>
@@ -10,6 +11,7 @@
 const char* const TableReadAgainText = "Reading the list from the device again first...";
 const char* const PressAgainText = "The list has been read from the device. Please press the button again.";
 const char* const ChooseAgainText = "The entry you chose is no longer in the list. Please choose it again.";
+const char* const ReadFailedTooText = "This read of the list failed too:";
 
 namespace {
 bool Outstanding(const KwSNMPRequest2Controls* request) { return request->Busy || request->Request.Pending > 0; }
@@ -161,7 +163,7 @@ void TPressAfterRead::Walked()
         request->OnGetDone = done;
     for (const KwSNMPRequest2Controls* request : walked->list->lists)
         if (!request->WasRead())
-            return;  // the walk has said its failure
+            return SayReadFailedToo(walked->bar);  // after the walk's own failure
     const bool chosen = !walked->chosen || ChooseAgain(*walked->list, walked->known);
     if (chosen && walked->typed) {
         // What another button wrote during the walk shows as that write left it.
@@ -178,4 +180,11 @@ void TPressAfterRead::Walked()
     NoteChosen();
     const AnsiString ask = chosen ? PressAgainText : ChooseAgainText;
     show_(walked->bar, walked->said.IsEmpty() ? ask : walked->said + " " + ask);
+}
+
+void TPressAfterRead::SayReadFailedToo(TStatusBar* bar)
+{
+    const AnsiString said = bar ? FormStatusText(bar) : AnsiString();
+    if (bar && said.Pos(ReadFailedTooText) != 1)
+        show_(bar, AnsiString(ReadFailedTooText) + " " + said);
 }

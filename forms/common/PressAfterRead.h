@@ -17,7 +17,8 @@
 //   so the form sets that first) and each table operation (MayChangeTable, MayReadTable)
 //   notes what the chosen entry's row shows.
 // - A table operation that finds the list unread sends nothing: it says
-//   TableReadAgainText and walks the lists. A walk that fails again says its failure.
+//   TableReadAgainText and walks the lists. A walk that fails again says its failure,
+//   and that this read failed too (ReadFailedTooText).
 // - Once every list is read, the entry chosen at the press is chosen again in the one
 //   row that shows what its row showed when last noted, by the form's own handlers;
 //   then what the user changed in the editor (also during the walk) shows again, and
@@ -43,6 +44,7 @@ class TForm;
 
 extern const char* const TableReadAgainText;
 extern const char* const PressAgainText;
+extern const char* const ReadFailedTooText;
 extern const char* const ChooseAgainText;
 
 // What a form's presses on a list act on.
@@ -108,6 +110,8 @@ private:
     void Walked();
     bool ChooseAgain(TList& list, const AnsiString& known);
     static TListItem* RowOf(const TPressTarget& target);
+    // Puts ReadFailedTooText before what `bar` says of a press's walk that failed again.
+    void SayReadFailedToo(TStatusBar* bar);
 
     TForm* form_;
     std::function<void(TStatusBar*, const AnsiString&)> show_;

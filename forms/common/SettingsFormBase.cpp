@@ -302,21 +302,13 @@ void TSettingsForm::AppendKeptNote()
     ShowStatus(summary.IsEmpty() ? kept : summary + " " + kept);
 }
 
-namespace {
-// The status text a bar shows for its form: panel 0, or the simple text without panels.
-AnsiString BarStatus(const TStatusBar* bar)
-{
-    return bar->Panels()->Count() > 0 && !bar->SimplePanel() ? bar->Panels()->Items(0)->Text() : bar->SimpleText();
-}
-}  // namespace
-
 void TSettingsForm::InputRefused()
 {
     if (verdictHead_.IsEmpty())
         return;
     for (int i = 0; i < ComponentCount(); ++i) {
         auto* bar = dynamic_cast<TStatusBar*>(Components(i));
-        const AnsiString shown = bar ? BarStatus(bar) : AnsiString();
+        const AnsiString shown = bar ? FormStatusText(bar) : AnsiString();
         if (shown.IsEmpty() || (shown != verdictHead_ && shown.Pos(verdictHead_ + " ") != 1))
             continue;  // no verdict there: a read's summary, a failure, a transfer's progress
         AnsiString standing;
@@ -414,10 +406,26 @@ void TSettingsForm::ShowStatus(const AnsiString& text) { ShowStatusIn(statusBar_
 void TSettingsForm::ShowStatusIn(TStatusBar* bar, const AnsiString& text)
 {
     const bool verdict = !madeVerdict_.IsEmpty() && text == madeVerdict_;
-    const AnsiString shown = WithReadFailures(WithUnsavedNote(text));
+    AnsiString shown = WithReadFailures(WithUnsavedNote(text));
+    // While a list stays unread, the form's status keeps saying what it keeps as the
+    // device has it, as it did after the opening's reads.
+    if (bar && bar == statusBar_ && !shown.IsEmpty() && ListUnread()) {
+        TSwitchesAsSaved asSaved(saveSets_);
+        const AnsiString kept = KeptNote(this, names_);
+        if (!kept.IsEmpty() && shown.Pos(kept) == 0)
+            shown = shown + " " + kept;
+    }
     ShowFormStatus(bar, shown);
     if (verdict)
         pressRead_.VerdictShown(bar, shown);  // it stays said when a press's walk ends
+}
+
+bool TSettingsForm::ListUnread() const
+{
+    for (const auto& [request, failure] : failedReads_)
+        if (request->Request.VarList.IsTable() && !request->WasRead())
+            return true;
+    return false;
 }
 
 namespace {
@@ -443,6 +451,13 @@ const TListView* SeenList(const TComponent* form, const KwSNMPRequest2Edits* gro
             (other->ListView->Visible() || !other->ShownLists().empty()))
             return SeenList(form, other);
     return nullptr;
+}
+
+// The table a request walks (the OID of its first column); empty for a group of single variables.
+AnsiString TableOf(const KwSNMPRequest2Controls* request)
+{
+    const KwSNMPVarList& vars = request->Request.VarList;
+    return vars.IsTable() && vars.Count() > 0 ? AnsiString(vars.Item(0).Oid) : AnsiString();
 }
 
 // True when `captions` ("A, B") holds `caption` as one of its names.
@@ -483,6 +498,16 @@ AnsiString TSettingsForm::WithReadFailures(AnsiString text, bool evenAlone)
     for (const KwSNMPRequest2Edits* request : BoundRequests(this))
         if (request->Request.VarList.IsTable() && !request->WasRead() && !request->ReadFailure().IsEmpty())
             failedReads_[request] = request->ReadFailure();
+    // Walks of one table that failed failed as one: the failure is said once, in the
+    // words the status has already where it has them.
+    std::map<AnsiString, const KwSNMPRequest2Controls*> sayingTable;
+    for (const auto& [request, failure] : failedReads_) {
+        const AnsiString table = TableOf(request);
+        const auto said = sayingTable.find(table);
+        if (!table.IsEmpty() && !request->WasRead() &&
+            (said == sayingTable.end() || (text.Pos(failure) > 0 && text.Pos(failedReads_[said->second]) == 0)))
+            sayingTable[table] = request;
+    }
     // The groups each failure left unread.
     std::vector<std::pair<AnsiString, AnsiString>> unread;  // failure, captions
     for (auto failed = failedReads_.begin(); failed != failedReads_.end();) {
@@ -492,6 +517,10 @@ AnsiString TSettingsForm::WithReadFailures(AnsiString text, bool evenAlone)
             continue;
         }
         const bool list = group->Request.VarList.IsTable();
+        if (list && sayingTable[TableOf(group)] != group) {
+            ++failed;  // said by another walk of the table
+            continue;
+        }
         if (!readFailuresSaid_ && !list) {
             ++failed;
             continue;

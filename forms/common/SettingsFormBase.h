@@ -364,6 +364,8 @@ private:
 
     // Appends the note of the kept controls to the status, unless it is there already.
     void AppendKeptNote();
+    // True while a list whose walk failed has not been read since.
+    bool ListUnread() const;
 
     // `text` with the last verdict's note while the Save's reads report (ShowStatus).
     AnsiString WithUnsavedNote(const AnsiString& text);

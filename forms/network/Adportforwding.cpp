@@ -59,7 +59,7 @@ TFM_AdPortfwding::TFM_AdPortfwding(TComponent* Owner)
                                      {"Private Port Range", 118}, {"Traffic Type", 80}},
                                     16, rows.Top() + 8, 520, 180);
     rows.Skip(196);
-    LV_PortFwdRule = FinishPage(build, LV_UserPortFwdRule, "LV_PortFwdRule", {376, 461, rows.Top(), 552});
+    LV_PortFwdRule = FinishPage(build, LV_UserPortFwdRule, "Port Forwarding List", Btn_Delete, "LV_PortFwdRule", {376, 461, rows.Top(), 552});
     Edt_portFrdRuleDel = build.HiddenEdit("Edt_portFrdRuleDel");
     ED_IpAddr = build.HiddenEdit("ED_IpAddr");
     NetMask = build.HiddenEdit("NetMask");

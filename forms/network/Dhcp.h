@@ -122,6 +122,12 @@ public:
     TListItem* StaticRowOf(const TListItem* shown) const;
 
 private:
+    // The pool page's status bar says a failed read or write of the static table too,
+    // until the table's next good read or write; what the bar said before comes back
+    // then, unless something else was said there since.
+    void SayStaticOutcomeOnPoolPage(const KwSNMPError& error);
+    AnsiString poolPageStatus_;    // the pool page's own status under that failure
+    AnsiString staticFailureSaid_; // the failure said there, while it stands
     // Page builders (one per page's file).
     void BuildPoolPage();
     void BuildStaticPage();

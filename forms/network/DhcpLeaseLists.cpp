@@ -42,6 +42,8 @@ void TFM_DHCP::BuildLeasePage()
 
     LV_Dy = page.HiddenList("LV_Dy", 0);
     LV_Static = page.HiddenList("LV_Static", 0);
+    NameControl(LV_Dy, dynamicGroup->Caption());  // the lists the user sees them in
+    NameControl(LV_Static, staticGroup->Caption());
     CoboxDynamic = page.HiddenCombo("CoboxDynamic");
     CoboxStatic = page.HiddenCombo("CoboxStatic");
 }

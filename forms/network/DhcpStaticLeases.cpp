@@ -110,8 +110,8 @@ TListItem* TFM_DHCP::StaticRowOf(const TListItem* shown) const
 
 void TFM_DHCP::OnStaticGetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)
 {
+    SayStaticOutcomeOnPoolPage(Error);
     if (Error.Code != 0) {
-        ShowFormStatus(StatusBar1, Error.Message);
         ShowStatusIn(StatusBar2, Error.Message);
         Bt_Cancel->SetEnabled(true);  // a failed read keeps nobody in the form
         UpdateEditStates();           // the entry follows the device's switch: a press reads the list first
@@ -139,9 +139,23 @@ void TFM_DHCP::OnStaticGetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Erro
     ShowStatusIn(StatusBar2, "Get OK!");
 }
 
+void TFM_DHCP::SayStaticOutcomeOnPoolPage(const KwSNMPError& error)
+{
+    if (error.Code != 0) {
+        if (staticFailureSaid_.IsEmpty())
+            poolPageStatus_ = StatusBar1->SimpleText();
+        staticFailureSaid_ = error.Message;
+        ShowFormStatus(StatusBar1, error.Message);
+    } else if (!staticFailureSaid_.IsEmpty()) {
+        if (StatusBar1->SimpleText() == staticFailureSaid_)
+            ShowFormStatus(StatusBar1, poolPageStatus_);
+        staticFailureSaid_ = AnsiString();
+    }
+}
+
 void TFM_DHCP::OnStaticSetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)
 {
-    ShowFormStatus(StatusBar1, Error.Message);
+    SayStaticOutcomeOnPoolPage(Error);
     if (Error.Code != 0) {
         ShowFormStatus(StatusBar2, SaveVerdict("Setting Success!", "Setting Error!"));
         // The entry was not written: it can be corrected and saved again.

@@ -70,7 +70,7 @@ TFM_FirewallDMZ::TFM_FirewallDMZ(TComponent* Owner)
                                    {"Port Range", 80}},
                                   16, left.Top() + 8, 890, 180);
     left.Skip(196);
-    LV_FireRules = FinishPage(build, LV_UserFireRules, "LV_FireRules", {556, 641, left.Top(), 922});
+    LV_FireRules = FinishPage(build, LV_UserFireRules, "Firewall Rule List", Btn_Delete, "LV_FireRules", {556, 641, left.Top(), 922});
     Edt_MACAddressDel = build.HiddenEdit("Edt_MACAddressDel");
 }
 

@@ -27,7 +27,7 @@ TFM_ParentalCtr::TFM_ParentalCtr(TComponent* Owner)
     LV_WebURLUser = build.List("LV_WebURLUser", {{"ID", 40}, {"Website URL", 300}}, 16, rows.Top(), 520, 180);
     LV_WebURLUser->OnClick = [this](TObject* S) { LV_WebURLUserClick(S); };
     rows.Skip(190);
-    LV_WebURL = FinishPage(build, LV_WebURLUser, "LV_WebURL", {380, 460, rows.Top(), 552});
+    LV_WebURL = FinishPage(build, LV_WebURLUser, "Website URL List", Btn_Delect, "LV_WebURL", {380, 460, rows.Top(), 552});
     Edt_WebURLDel = build.HiddenEdit("Edt_WebURLDel");
 }
 
@@ -69,7 +69,6 @@ void TFM_ParentalCtr::OnListDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Er
 void TFM_ParentalCtr::OnActionGetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error)
 {
     Btn_Apply->SetEnabled(true);
-    Btn_Delect->SetEnabled(true);
     TRouterValueListForm::OnActionGetDone(Sender, Error);
 }
 
@@ -93,7 +92,6 @@ void TFM_ParentalCtr::OnActionSetDone(KwSNMPRequest2Controls* Sender, KwSNMPErro
         return;  // a status the device refused is said, through the list's re-read
     }
     Btn_Apply->SetEnabled(true);
-    Btn_Delect->SetEnabled(true);
 }
 
 TEarlierSets::TJudged TFM_ParentalCtr::AddressTakenAfterAll(int failure)

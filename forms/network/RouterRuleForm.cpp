@@ -1,5 +1,6 @@
 #include "RouterRuleForm.h"
 
+#include "ChosenRowButton.h"
 #include "FormBuilder.h"
 #include "InputChecks.h"
 #include "KwSNMPRequest2Edits.h"
@@ -10,10 +11,12 @@ TRouterRuleForm::TRouterRuleForm(TComponent* Owner, const TFormFrame& frame) : T
     OnCreate = ReadSequence([this](TObject* Sender) { FormCreate(Sender); });
 }
 
-TListView* TRouterRuleForm::FinishPage(TFormBuilder& build, TListView* shown, const char* tableName,
-                                       const TFooter& footer)
+TListView* TRouterRuleForm::FinishPage(TFormBuilder& build, TListView* shown, const char* listName, TButton* del,
+                                       const char* tableName, const TFooter& footer)
 {
     shown->SetGridLines(true);
+    NameControl(shown, listName);
+    EnableWhileRowChosen(del, shown);
     Btn_Apply = build.Button("Btn_Apply", "Save", footer.saveLeft, footer.top, [this](TObject* S) { Btn_ApplyClick(S); });
     Btn_Cancel = build.Button("Btn_Cancel", "Cancel", footer.cancelLeft, footer.top,
                               [this](TObject* S) { Btn_CancelClick(S); });

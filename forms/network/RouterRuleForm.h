@@ -41,8 +41,11 @@ protected:
         int width;
     };
     // Save, Cancel, the status bar and the hidden table list `tableName` tied to the
-    // visible list `shown`; sizes the form. Returns the hidden list.
-    TListView* FinishPage(TFormBuilder& build, TListView* shown, const char* tableName, const TFooter& footer);
+    // visible list `shown`, which the notes call `listName` and whose chosen row
+    // `del` deletes (offered only while one is chosen); sizes the form. Returns the
+    // hidden list.
+    TListView* FinishPage(TFormBuilder& build, TListView* shown, const char* listName, TButton* del,
+                          const char* tableName, const TFooter& footer);
 
     // The table request: walked into the hidden list, keys into LA_Index, `readDone`
     // after each walk (a failed one too), read again on a press that finds it unread,

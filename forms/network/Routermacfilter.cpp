@@ -27,7 +27,7 @@ TFM_RouterMACFilter::TFM_RouterMACFilter(TComponent* Owner)
                                   460, 180);
     LV_UserMACFilter->OnClick = [this](TObject* S) { LV_UserMACFilterClick(S); };
     rows.Skip(190);
-    LV_MACFilter = FinishPage(build, LV_UserMACFilter, "LV_MACFilter", {320, 400, rows.Top(), 492});
+    LV_MACFilter = FinishPage(build, LV_UserMACFilter, "MAC Filter List", Btn_Del, "LV_MACFilter", {320, 400, rows.Top(), 492});
 }
 
 void TFM_RouterMACFilter::FormCreate(TObject* Sender)
@@ -36,6 +36,7 @@ void TFM_RouterMACFilter::FormCreate(TObject* Sender)
                          macAccessControlFilterMacAddressAddVars, macAccessControlFilterMacAddressDeleteVars},
                         CB_Telnet, "%h", Edt_MACAddress, Edt_MACAddress);
     Edt_MACAddress->SetMaxLength(12);
+    CB_TelnetChange(Sender);  // adding as the mode offers it, also while the list is unread
 }
 
 void TFM_RouterMACFilter::CB_TelnetChange(TObject* Sender)

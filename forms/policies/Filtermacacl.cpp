@@ -68,6 +68,7 @@ TFM_FilterMACACL::TFM_FilterMACACL(TComponent* Owner)
                           Guarded([this](TObject* S) { Bt_AddClick(S); }));
     LV_UerMACAddress = build.List("LV_UerMACAddress", {{"ID", 40}, {"MAC Address", 140}}, 16, rows.Top(), 280, 150);
     LV_UerMACAddress->SetGridLines(true);
+    NameControl(LV_UerMACAddress, "MAC Address List");
     LV_UerMACAddress->OnClick = Guarded([this](TObject* S) { LV_UerMACAddressClick(S); });
     Bt_Del = build.Button("Bt_Del", "Delete", 300, rows.Top(), Guarded([this](TObject* S) { Bt_DelClick(S); }));
 
@@ -88,6 +89,7 @@ TFM_FilterMACACL::TFM_FilterMACACL(TComponent* Owner)
     LA_Index->SetVisible(false);
     Ed_MACAddr = build.HiddenEdit("Ed_MACAddr");
     LV_ClientTable = build.HiddenList("LV_ClientTable", 9);
+    NameControl(LV_ClientTable, clients->Caption());  // the list it fills
     Ed_ClientInfoMac = build.HiddenEdit("Ed_ClientInfoMac");
     NameControl(Ed_ClientInfoMac, "MAC Address");  // the chosen client's, as a note names it
     CB_GetInfo = build.HiddenCombo("CB_GetInfo");
@@ -238,6 +240,8 @@ void TFM_FilterMACACL::OnListGetDone(KwSNMPRequest2Controls* Sender, KwSNMPError
         emptyCheckDue_ = false;
     }
     ListOpEnded();
+    if (pendingListOps_ == 0 && !listFailure_.IsEmpty())
+        CB_AccessControlChange(CB_AccessControl);  // Add as the switch offers it, as after a good read
     if (ShowFailure(Error))
         return;
     if (pendingListOps_ > 0)

@@ -83,6 +83,7 @@ TFM_QosSetting::TFM_QosSetting(TComponent* Owner)
     LV_QosRulesUser->SetCheckboxes(true);
     LV_QosRulesUser->SetGridLines(true);
     LV_QosRulesUser->OnClick = [this](TObject* S) { LV_QosRulesUserClick(S); };
+    NameControl(LV_QosRulesUser, "QoS Rule List");
     LV_QosRules = build.HiddenList("LV_QosRules", 18);
     rules_ = TKeyedRows(LV_QosRules, LV_QosRulesUser);
 
@@ -144,6 +145,7 @@ void TFM_QosSetting::WalkRules()
 void TFM_QosSetting::RulesGetDone(KwSNMPRequest2Controls*, KwSNMPError& Error)
 {
     if (Error.Code != 0) {
+        CB_EnableQosChange(this);  // the editor as the QoS switch has it, as after a good read
         ShowStatus(Error.Message);
         return;
     }

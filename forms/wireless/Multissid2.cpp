@@ -5,6 +5,7 @@
 #include "KeptSecurity.h"
 #include "ComCtrls.h"
 #include "Dialogs.h"
+#include "ChosenRowButton.h"
 #include "FormBuilder.h"
 #include "KwSNMPRequest2Edits.h"
 #include "WirlessRules.h"
@@ -131,6 +132,9 @@ TFM_MultiSSIDNewForm::TFM_MultiSSIDNewForm(TComponent* Owner)
     LV_MultiSSID_User = build.In(GroupBox4).List(
         "LV_MultiSSID_User", {{"Index", 100}, {"SSID", 150}, {"Band", 60}, {"Encryption", 140}}, 8, 16, 564, 110);
     LV_MultiSSID_User->SetGridLines(true);
+    NameControl(LV_MultiSSID_User, "SSID List");
+    EnableWhileRowChosen(DelButton, LV_MultiSSID_User,
+                         [](const TListItem* row) { return row->Caption() != PrimaryCaption; });
     ApplyBtn = build.Button("ApplyBtn", "Save", 420, 441 + TFormBuilder::ButtonHeight,
                             [this](TObject* S) { ApplyBtnClick(S); });
     CancelBtn = build.Button("CancelBtn", "Cancel", 505, 441 + TFormBuilder::ButtonHeight,
@@ -354,8 +358,8 @@ void TFM_MultiSSIDNewForm::FormCreate(TObject* Sender)
         ShowStatus(ReadFailureText("Get Fail!"));
     ReadGroup(TableRequest);
 
-    // UpdateIndexCombo
-    CB_Index->SetEnabled(IfEnabMuSSID->Checked());
+    // UpdateIndexCombo; with the list unread too, the editor is as the switch has it
+    FollowMultiSsidSwitch(IfEnabMuSSID->Checked());
     EnableEntryControls(0);
     IfEnablePriorityClick(Sender);
     ShowSecurityGroups(true);  // the panel of the entry's security, none until the list gives one
@@ -743,11 +747,8 @@ void TFM_MultiSSIDNewForm::IfEnabMuSSIDClick(TObject* Sender)
 {
     if (!IfEnabMuSSID->Checked()) {
         EnableEntryControls(0);
-        CB_Index->SetEnabled(false);
-        AddButton->SetEnabled(false);
-        DelButton->SetEnabled(false);
+        FollowMultiSsidSwitch(false);
         if (priorityStateRead_) {
-            IfEnablePriority->SetEnabled(false);
             // A Multi-SSID switch shown as not set leaves the priority as the device has
             // it, and so does a priority switch the box cannot show.
             if (IfEnabMuSSID->State() == cbUnchecked && IfEnablePriority->State() != cbGrayed)
@@ -757,10 +758,7 @@ void TFM_MultiSSIDNewForm::IfEnabMuSSIDClick(TObject* Sender)
         warnApMode_ = true;
     } else {
         EnableEntryControls(CB_Index->ItemIndex());
-        CB_Index->SetEnabled(true);
-        AddButton->SetEnabled(true);
-        if (priorityStateRead_)
-            IfEnablePriority->SetEnabled(true);
+        FollowMultiSsidSwitch(true);
         if (!inListClick_)
             FillUserList();
         if (warnApMode_) {
@@ -771,6 +769,14 @@ void TFM_MultiSSIDNewForm::IfEnabMuSSIDClick(TObject* Sender)
         }
     }
     ShowSecurityGroups(CB_Index->ItemIndex() == 0);
+}
+
+void TFM_MultiSSIDNewForm::FollowMultiSsidSwitch(bool on)
+{
+    CB_Index->SetEnabled(on);
+    AddButton->SetEnabled(on);
+    if (priorityStateRead_)
+        IfEnablePriority->SetEnabled(on);
 }
 
 void TFM_MultiSSIDNewForm::FillUserList()
@@ -811,21 +817,17 @@ void TFM_MultiSSIDNewForm::LV_MultiSSID_UserClick(TObject* Sender)
 {
     inListClick_ = true;
     TListItem* selected = LV_MultiSSID_User->Selected();
-    if (!selected) {
-        DelButton->SetEnabled(false);
-    } else {
+    if (selected) {
         CB_Priority->SetItemIndex(CB_Priority->Items()->IndexOf(Edt_Priority->Text()));
         const AnsiString caption = selected->Caption();
         if (caption == PrimaryCaption) {
             CB_Index->SetItemIndex(0);
-            DelButton->SetEnabled(false);
             ShowSecurityGroups(true);
             CB_IndexChange(Sender);
         } else {
             const int digit = caption.Length() >= 11 ? caption[11] - '0' : -1;
             if (digit >= 1 && digit <= 3)
                 CB_Index->SetItemIndex(digit);
-            DelButton->SetEnabled(true);
             CB_IndexChange(Sender);
             CB_AccountModeChange(Sender);
         }

@@ -90,6 +90,8 @@ public:
 
     void FormCreate(TObject* Sender);
     void IfEnabMuSSIDClick(TObject* Sender);
+    // The index, Add and the priority switch as the Multi-SSID switch offers them.
+    void FollowMultiSsidSwitch(bool on);
     void IfEnablePriorityClick(TObject* Sender);
     void CB_IndexChange(TObject* Sender);
     void CB_SecurityModeChange(TObject* Sender);

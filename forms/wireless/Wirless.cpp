@@ -233,6 +233,8 @@ void TFM_Wirless::BuildHiddenControls(TFormBuilder& build)
     CB_RemoveMac = build.HiddenCombo("CB_RemoveMac");
     Lv_RemoteMac = build.HiddenList("Lv_RemoteMac", 0);
     MssidListView = build.HiddenList("MssidListView", 0);
+    NameControl(Lv_RemoteMac, GroupBox3->Caption());  // the peers it shows
+    NameControl(MssidListView, "SSID List");
     CB_SiteScan = build.HiddenCombo("CB_SiteScan");
     CB_WdsSiteScan = build.HiddenCombo("CB_WdsSiteScan");
     CB_App = build.HiddenCombo("CB_App");

@@ -520,14 +520,27 @@ TEST_P(FormRules, ATableWriteKeepsAndNamesASwitchTheUserDidNotSave)
 }
 
 // Every list a form walks when it opens, broken at its last row (devsim's walk-fault): once every
-// read has ended the form says it, naming the list once, shows no row from it, stays usable and
-// wrote no more than opening as a rule.
-class FormRulesEveryVersion : public FormRules {};
+// read has ended the form says it, naming the list once by what the user sees of it, keeps its
+// kept values said, offers no Delete without a row, shows no row from it, stays usable and wrote
+// no more than opening as a rule. Its Add says a failure again as such, and a press asked for
+// once the list reads can be made. (QoS's HTTP and the firewall's SPI show as kept.)
+class FormRulesEveryVersion : public FormRules {
+    std::string StateText() const override
+    {
+        return WithLines(FormRules::StateText(), {IntegerLine(DeviceOid("3.3.6.2.1.0"), 99), IntegerLine(DeviceOid("3.2.3.1.1.0"), 99)});
+    }
+};
 
 TEST_P(FormRulesEveryVersion, AListWalkBrokenAtOpeningIsSaidShowsNoRowAndWritesNothing)
 {
     const char* const kinds[] = {"noSuchName", "short", "genErr", "null", "order"};
     std::size_t broken = 0;
+    std::size_t failedAgain = 0, askedAgain = 0;
+    const auto captioned = [](const char* caption) {  // a visible button of the form
+        const auto buttons = Owned<TButton>(NewestForm());
+        const auto found = std::find_if(buttons.begin(), buttons.end(), [&](TButton* b) { return b->Caption() == caption && b->Visible(); });
+        return found == buttons.end() ? nullptr : *found;
+    };
     const auto walks = [](const std::function<void(KwSNMPRequest2Edits*, const std::string&)>& each) {
         for (KwSNMPRequest2Edits* request : BoundRequests(NewestForm()))
             for (int i = 0; request->Request.VarList.IsTable() && i < request->Request.VarList.Count(); ++i)
@@ -538,14 +551,18 @@ TEST_P(FormRulesEveryVersion, AListWalkBrokenAtOpeningIsSaidShowsNoRowAndWritesN
     };
     for (TMenuItem* entry : FormEntries(*main)) {
         std::map<std::string, std::string> lastRows;  // column, the OID of its last row held
+        std::string kept;  // the note of kept values a good opening shows
         ASSERT_TRUE(devsim.ClearJournal());
         OpenAndClose(entry, [&] {
             EXPECT_TRUE(PumpUntil([&] { return RequestsIdle(NewestForm()); }, 20));
             walks([&](KwSNMPRequest2Edits* request, const std::string& column) {
-                for (const std::string& line : devsim.StateLines())
-                    if (request->WasRead() && line.rfind(column + ".", 0) == 0)
+                for (std::string line : devsim.StateLines())
+                    if (line = line.substr(line.rfind("ro ", 0) == 0 ? 3 : 0); request->WasRead() && line.rfind(column + ".", 0) == 0)
                         lastRows[column] = line.substr(0, line.find(' '));
             });
+            for (TStatusBar* bar : Owned<TStatusBar>(NewestForm()))
+                if (const std::string text = StatusText(bar); text.find("Kept as the device has it: ") != std::string::npos)
+                    kept = text.substr(text.find("Kept as the device has it: "));
         });
         const std::size_t sets = Sets().size();
         for (const auto& [column, row] : lastRows) {
@@ -563,9 +580,15 @@ TEST_P(FormRulesEveryVersion, AListWalkBrokenAtOpeningIsSaidShowsNoRowAndWritesN
                 if (auto* dhcp = dynamic_cast<TFM_DHCP*>(NewestForm())) {
                     EXPECT_TRUE(dhcp->ED_StaticAssignIP->Enabled());  // its press reads the list first
                 }
+                EXPECT_FALSE(StatusShows(NewestForm(), "Not read: the list."));
+                EXPECT_TRUE(kept.empty() || StatusShows(NewestForm(), kept)) << "the note of kept values is gone: " << kept;
+                EXPECT_FALSE(captioned("Delete") && captioned("Delete")->Enabled()) << "Delete offered with no row chosen";
+                bool failureSaid = false;  // of the broken walk, or of another walk of its table
+                std::string brokenFailure;
                 walks([&](KwSNMPRequest2Edits* request, const std::string& walked) {
                     const std::string failure = request->ReadFailure().ToStdString();
-                    EXPECT_TRUE(walked != column || (!failure.empty() && StatusShows(NewestForm(), failure)));
+                    if (walked == column && !failure.empty() && StatusShows(NewestForm(), failure))
+                        failureSaid = true, brokenFailure = failure;
                     for (TStatusBar* bar : Owned<TStatusBar>(NewestForm())) {  // the list named once, no "Get OK!" first
                         const std::string text = StatusText(bar);
                         const std::size_t note = text.find("Not read: ");
@@ -578,20 +601,39 @@ TEST_P(FormRulesEveryVersion, AListWalkBrokenAtOpeningIsSaidShowsNoRowAndWritesN
                         EXPECT_TRUE(walked != column || list->Items()->Count() == 0);
                     EXPECT_TRUE(walked != column || !request->ListView || request->ListView->Items()->Count() == 0);
                 });
+                EXPECT_TRUE(failureSaid);
                 // A further SSID chosen and typed over the unread table is the one Add's read keeps.
-                if (auto* mssid = dynamic_cast<TFM_MultiSSIDNewForm*>(NewestForm()); mssid && !mssid->TableRead()) {
+                auto* mssid = dynamic_cast<TFM_MultiSSIDNewForm*>(NewestForm());
+                if (mssid && !mssid->TableRead()) {
                     mssid->IfEnabMuSSID->SetChecked(true);
                     Choose(mssid->CB_Index, 2), Type(mssid->Ed_SSID, "lab");
-                    ASSERT_EQ(devsim.Control("walk-fault none"), "OK");
-                    mssid->AddButton->Click();
-                    EXPECT_TRUE(PumpUntil([&] { return RequestsIdle(mssid); }, 20) && StatusShows(mssid, PressAgainText));
-                    EXPECT_TRUE(mssid->CB_Index->ItemIndex() == 2 && mssid->Ed_SSID->Text() == "lab");
+                }
+                auto* dhcp = dynamic_cast<TFM_DHCP*>(NewestForm());  // its static lease's Add is "Save"
+                TButton* add = dhcp ? dhcp->Btn_Add : captioned("Add");
+                if (!add || !add->Enabled())
+                    return;
+                add->Click();
+                EXPECT_TRUE(PumpUntil([&] { return RequestsIdle(NewestForm()); }, 20));
+                EXPECT_FALSE(StatusShows(NewestForm(), PressAgainText));
+                failedAgain += StatusShows(NewestForm(), ReadFailedTooText);
+                EXPECT_TRUE(kept.empty() || StatusShows(NewestForm(), kept)) << "the note of kept values is gone: " << kept;
+                ASSERT_EQ(devsim.Control("walk-fault none"), "OK");
+                add->Click();
+                EXPECT_TRUE(PumpUntil([&] { return RequestsIdle(NewestForm()); }, 20));
+                EXPECT_TRUE(!mssid || StatusShows(NewestForm(), PressAgainText));
+                if (StatusShows(NewestForm(), PressAgainText)) {
+                    ++askedAgain;
+                    EXPECT_TRUE(add->Enabled()) << "the press asked for cannot be made";
+                    EXPECT_FALSE(StatusShows(NewestForm(), brokenFailure)) << "the read's failure stands after a good read";
+                    EXPECT_TRUE(!mssid || (mssid->CB_Index->ItemIndex() == 2 && mssid->Ed_SSID->Text() == "lab"));
                 }
             });
             EXPECT_LE(Sets().size(), sets) << "a write after the failed walk";
         }
     }
     EXPECT_GE(broken, 10u);
+    EXPECT_GE(failedAgain, 3u);
+    EXPECT_GE(askedAgain, 4u);
 }
 
 namespace {
