@@ -2,6 +2,7 @@
 
 #include "KwErrors.h"
 #include "KwOptionList.h"
+#include "KwReadSequence.h"
 #include "KwSNMPRequest2Edits.h"
 #include "KwValueText.h"
 #include "SaveVerdict.h"
@@ -9,6 +10,7 @@
 #include "SysUtils.h"
 
 #include <exception>
+#include <utility>
 
 bool IsDeviceReading(const KwSNMPVar& var)
 {
@@ -129,6 +131,23 @@ TEarlierSets::TJudged TEarlierSets::TakenAfterAll(KwSNMPRequest2Controls* reques
                 return TJudged::NotTaken;
         return judged;
     });
+}
+
+bool TEarlierSets::WriteJudged(KwSNMPRequest2Controls* request, const KwSNMPVar* table, KwSNMPItemType type)
+{
+    const bool reports = std::exchange(request->ReportFailures, false);
+    bool written = false;
+    try {
+        written = request->Set(true, true, "", nullptr) || TakenAfterAll(request, table, type) == TJudged::Taken;
+    } catch (...) {
+        request->ReportFailures = reports;
+        throw;
+    }
+    request->ReportFailures = reports;
+    KwSNMPError failure = request->Request.LastFailure;
+    if (!written && reports && failure.Code != 0 && (request->StatusControl || KwReadSequence::FirstReport()))
+        request->ShowSetError(failure);
+    return written;
 }
 
 TEarlierSets::TJudged TEarlierSets::WalkJudges(KwSNMPRequest2Controls* list, const std::function<bool()>& holds)

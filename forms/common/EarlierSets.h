@@ -67,6 +67,11 @@ public:
     // set's own group `table` tells (this object's request of it): the device holds
     // each value the set sent.
     TJudged TakenAfterAll(KwSNMPRequest2Controls* request, const KwSNMPVar* table, KwSNMPItemType type);
+    // Writes the group of `request` (this object's table `table` of `type`) where the
+    // verdict says its outcome: a lost answer is judged by a read of the group, and a
+    // failure the read does not show taken is reported as the request reports one.
+    // True when the device took it.
+    bool WriteJudged(KwSNMPRequest2Controls* request, const KwSNMPVar* table, KwSNMPItemType type);
     // Walks `list` (a table request of the form) at once, whatever its mode, and tells
     // whether the rows it read hold what a set sent (`holds`): NotKnown when the walk
     // did not come back whole.
