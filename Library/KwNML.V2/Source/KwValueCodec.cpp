@@ -189,6 +189,16 @@ bool KwValueOfKind(int syntax, const Vb& vb)
     }
 }
 
+bool KwValueFits(int syntax, const Vb& vb)
+{
+    if (!KwValueOfKind(syntax, vb))
+        return false;
+    std::string bytes;
+    if ((syntax != SX_MACADDRESS && syntax != SX_DISPLAYSTR) || vb.has_no_value() || !OctetsOf(vb, bytes))
+        return true;
+    return syntax == SX_MACADDRESS ? bytes.empty() || bytes.size() == 6 : bytes.size() <= 255;
+}
+
 void KwSNMPRequest::VbToValue(int index, Vb& vb)
 {
     KwSNMPVar& var = VarList.Item(index);
@@ -197,6 +207,8 @@ void KwSNMPRequest::VbToValue(int index, Vb& vb)
     std::string text = ReceivedText(var.Syntax, vb);
     if (HasNoValue(var.Syntax, vb))
         text = var.Syntax == SX_DISPLAYSTR ? "" : KwNoValueText;
+    else if (KwValueOfKind(var.Syntax, vb) && !KwValueFits(var.Syntax, vb))
+        text = KwNoValueText;  // of the right kind, but of a size the variable cannot hold
     AnsiString value(text);
     if (var.Options)
         value = var.Options->ValueToText(value);
