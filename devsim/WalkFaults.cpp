@@ -52,7 +52,7 @@ std::string WalkFaults::command(const std::string& argument)
     std::string first, second, extra;
     words >> first >> second >> extra;
     const char* usage =
-        "ERR walk-fault needs OID genErr|noSuchName|short|noSuchObject|endOfMibView|null|type|oversized|order, or none";
+        "ERR walk-fault needs OID genErr|noSuchName|short|noSuchObject|endOfMibView|null|type|oversized|shift|order, or none";
     if (first == "none" && second.empty()) {
         kind_ = Kind::None;
         return "OK";
@@ -63,7 +63,8 @@ std::string WalkFaults::command(const std::string& argument)
     } kinds[] = {{"genErr", Kind::GenErr},         {"noSuchName", Kind::NoSuchName},
                  {"short", Kind::Short},           {"noSuchObject", Kind::NoSuchObject},
                  {"endOfMibView", Kind::EndOfMibView}, {"null", Kind::Null},   {"type", Kind::Type},
-                 {"oversized", Kind::Oversized}, {"order", Kind::Order}};
+                 {"oversized", Kind::Oversized}, {"shift", Kind::Shift},
+                 {"order", Kind::Order}};
     Oid at;
     if (!extra.empty() || !parseOid(first, at))
         return usage;
@@ -119,6 +120,12 @@ void WalkFaults::apply(netsnmp_pdu* response, const std::vector<Oid>& asked) con
     case Kind::Oversized: {
         const std::string bytes(30000, 'x');
         snmp_set_var_typed_value(vb, ASN_OCTET_STR, bytes.data(), bytes.size());
+        break;
+    }
+    case Kind::Shift: {
+        std::vector<oid> arcs = toNetSnmpOid(at_);
+        ++arcs.back();
+        snmp_set_var_objid(vb, arcs.data(), arcs.size());
         break;
     }
     case Kind::Order:

@@ -156,7 +156,9 @@ TEarlierSets::TJudged TEarlierSets::WalkJudges(KwSNMPRequest2Controls* list, con
     list->Mode = 0;
     const bool read = ReadGroupOf(list);
     list->Mode = mode;
-    return !read ? TJudged::NotKnown : holds() ? TJudged::Taken : TJudged::NotTaken;
+    // The judged lists are tables of fixed slots: rows that do not come in turn (answers
+    // that name other rows than their own) are no reading of them.
+    return !read || !list->Request.RowsInTurn ? TJudged::NotKnown : holds() ? TJudged::Taken : TJudged::NotTaken;
 }
 
 std::vector<int> TEarlierSets::Variables(const TRecord& record)

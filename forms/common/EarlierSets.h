@@ -74,7 +74,8 @@ public:
     bool WriteJudged(KwSNMPRequest2Controls* request, const KwSNMPVar* table, KwSNMPItemType type);
     // Walks `list` (a table request of the form) at once, whatever its mode, and tells
     // whether the rows it read hold what a set sent (`holds`): NotKnown when the walk
-    // did not come back whole.
+    // did not come back whole, or its rows did not come in turn (a value a row cannot
+    // hold fails the walk: KwValueFits).
     static TJudged WalkJudges(KwSNMPRequest2Controls* list, const std::function<bool()>& holds);
 
     // After the later set of `refused` was refused: writes back, in the order recorded,

@@ -409,7 +409,7 @@ INSTANTIATE_TEST_SUITE_P(Roads, MacAclWithoutMode, ::testing::Values(0), vka_tes
 
 
 // The add's answer lost while the device took the address: the list judges it. A walk of no reading (another
-// type or a size no row holds at the row) writes nothing back and says so, on Parental Control too, as does
+// type or a size no row holds at the row, or the row named as the next) writes nothing back and says so, on Parental Control too, as does
 // its status's lost answer.
 class MacAclLostAnswer : public MacAclForm {};
 
@@ -425,6 +425,8 @@ TEST_P(MacAclLostAnswer, AnAddWhoseAnswerIsLostIsJudgedByTheList)
         {"type", true, "The device's state of Website URL is not known."},
         {"oversized", false, "The device's state of MAC Address is not known."},
         {"oversized", true, "The device's state of Website URL is not known."},
+        {"shift", false, "The device's state of MAC Address is not known."},
+        {"shift", true, "The device's state of Website URL is not known."},
         {nullptr, false, "The device's state of Access Control is not known."},
         {"mode", false, "The device's state of Access Control is not known."}};
     for (const auto& c : cases) {

@@ -239,7 +239,7 @@ TEST_P(WirelessSave, PeersGoAfterADeleteAllInEditOrderWithTheSameOidTwice)
 // nothing: nothing is put back either, and the peers are said not known.
 TEST_P(WirelessSave, APeerAddWhoseAnswerIsLostIsJudgedByTheDevicesList)
 {
-    for (const char* fault : {"", "type", "oversized"}) {
+    for (const char* fault : {"", "type", "oversized", "shift"}) {
         SCOPED_TRACE(fault);
         Device(ModeOid, "INTEGER 2");
         Open([&](TFM_Wirless& form) {
