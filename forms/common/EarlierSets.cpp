@@ -15,7 +15,7 @@
 bool IsDeviceReading(const KwSNMPVar& var)
 {
     const AnsiString value = KwSNMPVarList::ValueOf(var);
-    return value != KwNoValueText && (!var.Options || var.Options->IndexOfText(value) >= 0);
+    return value != KwNoValueText && KwValueTextFits(var) && (!var.Options || var.Options->IndexOfText(value) >= 0);
 }
 
 namespace {

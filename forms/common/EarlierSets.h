@@ -23,8 +23,10 @@ class KwSNMPRequest2Controls;
 class KwSNMPRequest2Edits;
 
 // True when what a read left in `var` is a reading: a value the variable can hold, not
-// "no value" (another type, none at all) and one of its list where it has one (nothing
-// out of range). What depends on an answer that is no reading is not known.
+// "no value" (another type, none at all), of a size the variable holds (KwValueTextFits)
+// and one of its list where it has one (nothing out of range). A walk with a row of no reading fails, and a judged
+// walk's rows must come in turn (WalkJudges). What depends on an answer that is no
+// reading is not known, for every judge.
 bool IsDeviceReading(const KwSNMPVar& var);
 
 class TEarlierSets {

@@ -39,8 +39,8 @@ constexpr int KwNoSuchNameCode = -102;
 // value for a "null" variable).
 bool KwValueOfKind(int syntax, const Vb& vb);
 // True when the binding's value is one the variable's syntax can hold: of its kind
-// (KwValueOfKind) and of a size it takes: a MAC address has six bytes (none for no
-// address), a display string at most 255. A value it cannot hold is no reading.
+// (KwValueOfKind) and of a size it takes (KwValueTextFits). A walk that answers a value
+// its column cannot hold fails.
 bool KwValueFits(int syntax, const Vb& vb);
 
 // A result record with a code and its text (the other fields zero).

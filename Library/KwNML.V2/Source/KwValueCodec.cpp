@@ -160,6 +160,14 @@ bool HasNoValue(int syntax, const Vb& vb)
 }
 } // namespace
 
+namespace {
+// A MAC address has six bytes, or none; a display string 255 at most.
+bool SizeFits(int syntax, std::size_t bytes)
+{
+    return syntax == SX_MACADDRESS ? bytes == 0 || bytes == 6 : syntax != SX_DISPLAYSTR || bytes <= 255;
+}
+}  // namespace
+
 bool KwValueOfKind(int syntax, const Vb& vb)
 {
     const int kind = vb.get_syntax();
@@ -194,9 +202,13 @@ bool KwValueFits(int syntax, const Vb& vb)
     if (!KwValueOfKind(syntax, vb))
         return false;
     std::string bytes;
-    if ((syntax != SX_MACADDRESS && syntax != SX_DISPLAYSTR) || vb.has_no_value() || !OctetsOf(vb, bytes))
-        return true;
-    return syntax == SX_MACADDRESS ? bytes.empty() || bytes.size() == 6 : bytes.size() <= 255;
+    return vb.has_no_value() || !OctetsOf(vb, bytes) || SizeFits(syntax, bytes.size());
+}
+
+bool KwValueTextFits(const KwSNMPVar& var)
+{
+    const std::size_t length = KwSNMPVarList::ValueOf(var).Length();
+    return SizeFits(var.Syntax, var.Syntax == SX_MACADDRESS ? (length + 1) / 2 : length);
 }
 
 void KwSNMPRequest::VbToValue(int index, Vb& vb)
@@ -207,8 +219,6 @@ void KwSNMPRequest::VbToValue(int index, Vb& vb)
     std::string text = ReceivedText(var.Syntax, vb);
     if (HasNoValue(var.Syntax, vb))
         text = var.Syntax == SX_DISPLAYSTR ? "" : KwNoValueText;
-    else if (KwValueOfKind(var.Syntax, vb) && !KwValueFits(var.Syntax, vb))
-        text = KwNoValueText;  // of the right kind, but of a size the variable cannot hold
     AnsiString value(text);
     if (var.Options)
         value = var.Options->ValueToText(value);
