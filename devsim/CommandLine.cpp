@@ -32,7 +32,7 @@ command "stop".
   --control PATH  a Unix socket taking control commands, one a line
                   (ping, load FILE, set, get, dump FILE, silent, stop, ...;
                   walk-fault OID genErr|noSuchName|short|noSuchObject|
-                  endOfMibView|null|type|order breaks every walk answer that carries the row OID,
+                  endOfMibView|null|type|oversized|shift|order breaks every walk answer that carries the row OID,
                   walk-fault none ends it)
   --dir DIR       the folder for net-snmp's files and the device's own (received
                   firmware, its configuration backup and log, tftp-client.out).

@@ -52,7 +52,7 @@ std::string WalkFaults::command(const std::string& argument)
     std::string first, second, extra;
     words >> first >> second >> extra;
     const char* usage =
-        "ERR walk-fault needs OID genErr|noSuchName|short|noSuchObject|endOfMibView|null|type|order, or none";
+        "ERR walk-fault needs OID genErr|noSuchName|short|noSuchObject|endOfMibView|null|type|oversized|shift|order, or none";
     if (first == "none" && second.empty()) {
         kind_ = Kind::None;
         return "OK";
@@ -63,6 +63,7 @@ std::string WalkFaults::command(const std::string& argument)
     } kinds[] = {{"genErr", Kind::GenErr},         {"noSuchName", Kind::NoSuchName},
                  {"short", Kind::Short},           {"noSuchObject", Kind::NoSuchObject},
                  {"endOfMibView", Kind::EndOfMibView}, {"null", Kind::Null},   {"type", Kind::Type},
+                 {"oversized", Kind::Oversized}, {"shift", Kind::Shift},
                  {"order", Kind::Order}};
     Oid at;
     if (!extra.empty() || !parseOid(first, at))
@@ -116,6 +117,17 @@ void WalkFaults::apply(netsnmp_pdu* response, const std::vector<Oid>& asked) con
     case Kind::Type:
         giveAnotherType(vb);
         break;
+    case Kind::Oversized: {
+        const std::string bytes(30000, 'x');
+        snmp_set_var_typed_value(vb, ASN_OCTET_STR, bytes.data(), bytes.size());
+        break;
+    }
+    case Kind::Shift: {
+        std::vector<oid> arcs = toNetSnmpOid(at_);
+        ++arcs.back();
+        snmp_set_var_objid(vb, arcs.data(), arcs.size());
+        break;
+    }
     case Kind::Order:
         if (static_cast<std::size_t>(index - 1) < asked.size()) {
             const std::vector<oid> arcs = toNetSnmpOid(asked[static_cast<std::size_t>(index - 1)]);

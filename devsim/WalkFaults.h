@@ -15,6 +15,10 @@
 //     type                that binding holds a value of another type: an OCTET
 //                         STRING "x" for a number, an address or an OID, INTEGER 7
 //                         for a string
+//     oversized           that binding holds an OCTET STRING of 30000 bytes, more
+//                         than any variable of the device holds
+//     shift               that binding names the next row of its column (the OID's
+//                         last arc one higher), keeping the row's value
 //     order               that binding names the OID it was asked for, keeping
 //                         the row's value
 //   walk-fault none       answers as they are from now on
@@ -37,7 +41,7 @@ public:
     void apply(netsnmp_pdu* response, const std::vector<Oid>& asked) const;
 
 private:
-    enum class Kind { None, GenErr, NoSuchName, Short, NoSuchObject, EndOfMibView, Null, Type, Order };
+    enum class Kind { None, GenErr, NoSuchName, Short, NoSuchObject, EndOfMibView, Null, Type, Oversized, Shift, Order };
     Kind kind_ = Kind::None;
     Oid at_;
 };

@@ -2,6 +2,7 @@
 
 #include "KwErrors.h"
 #include "KwOptionList.h"
+#include "KwReadSequence.h"
 #include "KwSNMPRequest2Edits.h"
 #include "KwValueText.h"
 #include "SaveVerdict.h"
@@ -9,11 +10,12 @@
 #include "SysUtils.h"
 
 #include <exception>
+#include <utility>
 
 bool IsDeviceReading(const KwSNMPVar& var)
 {
     const AnsiString value = KwSNMPVarList::ValueOf(var);
-    return value != KwNoValueText && (!var.Options || var.Options->IndexOfText(value) >= 0);
+    return value != KwNoValueText && KwValueTextFits(var) && (!var.Options || var.Options->IndexOfText(value) >= 0);
 }
 
 namespace {
@@ -131,13 +133,32 @@ TEarlierSets::TJudged TEarlierSets::TakenAfterAll(KwSNMPRequest2Controls* reques
     });
 }
 
+bool TEarlierSets::WriteJudged(KwSNMPRequest2Controls* request, const KwSNMPVar* table, KwSNMPItemType type)
+{
+    const bool reports = std::exchange(request->ReportFailures, false);
+    bool written = false;
+    try {
+        written = request->Set(true, true, "", nullptr) || TakenAfterAll(request, table, type) == TJudged::Taken;
+    } catch (...) {
+        request->ReportFailures = reports;
+        throw;
+    }
+    request->ReportFailures = reports;
+    KwSNMPError failure = request->Request.LastFailure;
+    if (!written && reports && failure.Code != 0 && (request->StatusControl || KwReadSequence::FirstReport()))
+        request->ShowSetError(failure);
+    return written;
+}
+
 TEarlierSets::TJudged TEarlierSets::WalkJudges(KwSNMPRequest2Controls* list, const std::function<bool()>& holds)
 {
     const unsigned char mode = list->Mode;
     list->Mode = 0;
     const bool read = ReadGroupOf(list);
     list->Mode = mode;
-    return !read ? TJudged::NotKnown : holds() ? TJudged::Taken : TJudged::NotTaken;
+    // The judged lists are tables of fixed slots: rows that do not come in turn (answers
+    // that name other rows than their own) are no reading of them.
+    return !read || !list->Request.RowsInTurn ? TJudged::NotKnown : holds() ? TJudged::Taken : TJudged::NotTaken;
 }
 
 std::vector<int> TEarlierSets::Variables(const TRecord& record)

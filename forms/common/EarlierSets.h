@@ -23,8 +23,10 @@ class KwSNMPRequest2Controls;
 class KwSNMPRequest2Edits;
 
 // True when what a read left in `var` is a reading: a value the variable can hold, not
-// "no value" (another type, none at all) and one of its list where it has one (nothing
-// out of range). What depends on an answer that is no reading is not known.
+// "no value" (another type, none at all), of a size the variable holds (KwValueTextFits)
+// and one of its list where it has one (nothing out of range). A walk with a row of no reading fails, and a judged
+// walk's rows must come in turn (WalkJudges). What depends on an answer that is no
+// reading is not known, for every judge.
 bool IsDeviceReading(const KwSNMPVar& var);
 
 class TEarlierSets {
@@ -67,9 +69,15 @@ public:
     // set's own group `table` tells (this object's request of it): the device holds
     // each value the set sent.
     TJudged TakenAfterAll(KwSNMPRequest2Controls* request, const KwSNMPVar* table, KwSNMPItemType type);
+    // Writes the group of `request` (this object's table `table` of `type`) where the
+    // verdict says its outcome: a lost answer is judged by a read of the group, and a
+    // failure the read does not show taken is reported as the request reports one.
+    // True when the device took it.
+    bool WriteJudged(KwSNMPRequest2Controls* request, const KwSNMPVar* table, KwSNMPItemType type);
     // Walks `list` (a table request of the form) at once, whatever its mode, and tells
     // whether the rows it read hold what a set sent (`holds`): NotKnown when the walk
-    // did not come back whole.
+    // did not come back whole, or its rows did not come in turn (a value a row cannot
+    // hold fails the walk: KwValueFits).
     static TJudged WalkJudges(KwSNMPRequest2Controls* list, const std::function<bool()>& holds);
 
     // After the later set of `refused` was refused: writes back, in the order recorded,

@@ -203,9 +203,10 @@ void TFM_FirewallDMZ::Btn_AddClick(TObject* Sender)
         !ReadyToWrite(FireRuleEditing, MaxRules, "Maximum Numbers of Firewall Rules is 25!", IsFreeRow, [this] { return CheckRule(); }))
         return;
     // The switch first, then the rule, whatever the switch's outcome. The verdict ("Set
-    // Success!" only when both were taken) waits for the device's answer to the rule.
+    // Success!" only when both were taken) waits for the device's answer to the rule. The
+    // switch's lost answer is judged by a read.
     BeginSave();
-    WriteGroup(SpiRequest);
+    spiJudge_.WriteJudged(SpiRequest, firewallSettingStatusVars, SVT_SV);
     if (!WriteWithoutReread(FireRuleRequest))
         ReportSave("", "Set Error!");
 }

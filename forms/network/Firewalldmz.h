@@ -3,6 +3,7 @@
 // and the device's fixed table of firewall rules (a row whose source end address is
 // 0.0.0.0 is free). Add writes a new rule into the first free row, or the rule chosen
 // by Edit; Delete frees the chosen rule's row.
+#include "EarlierSets.h"
 #include "RouterRuleForm.h"
 
 class TFM_FirewallDMZ : public TRouterRuleForm {
@@ -53,6 +54,8 @@ private:
     void OnRuleSetDone(KwSNMPRequest2Controls* Sender, KwSNMPError& Error);
     bool CheckRule();
     void FillUserRules();
+
+    TEarlierSets spiJudge_{this};  // reads the switch when its answer is lost
 };
 
 extern TFM_FirewallDMZ* FM_FirewallDMZ;

@@ -409,42 +409,60 @@ INSTANTIATE_TEST_SUITE_P(Roads, MacAclWithoutMode, ::testing::Values(0), vka_tes
 
 
 // The add's answer lost while the device took the address: the list judges it. A walk of no reading (another
-// type at the row) writes nothing back and says so, on Parental Control too, as does its status's lost answer.
-TEST_P(MacAclForm, AnAddWhoseAnswerIsLostIsJudgedByTheList)
+// type, a size or a row no row holds) writes nothing back and says so, on Parental Control too, as do lost modes.
+class MacAclLostAnswer : public MacAclForm {};
+
+TEST_P(MacAclLostAnswer, AnAddWhoseAnswerIsLostIsJudgedByTheList)
 {
     const std::string url = P + ".3.2.1.2.1.2.", site = "STRING \"a.example\"", mac = "HEX 00 1C C0 30 40 03";
-    const struct { const char* fault; bool parental; const char* said; } cases[] = {  // at the added row; none: the status lost
+    // At the added row; none: the mode's set and the read after it lost; "mode": its answer late, its read another type.
+    const struct { const char* fault; bool parental; const char* said; } cases[] = {
         {"", false, "Get OK!"}, {"type", false, "The device's state of MAC Address is not known."},
         {nullptr, true, "Set error! The device's state of Enabled Parental Control is not known."},
-        {"type", true, "The device's state of Website URL is not known."}};
+        {"type", true, "The device's state of Website URL is not known."},
+        {"oversized", false, "The device's state of MAC Address is not known."},
+        {"oversized", true, "The device's state of Website URL is not known."},
+        {"shift", false, "The device's state of MAC Address is not known."},
+        {"shift", true, "The device's state of Website URL is not known."},
+        {nullptr, false, "The device's state of Access Control is not known."},
+        {"mode", false, "The device's state of Access Control is not known."}};
     for (const auto& c : cases) {
+        const bool modeLost = !c.fault || std::string(c.fault) == "mode";
         const std::string row = c.parental ? url + "1" : List + ".1", taken = c.parental ? site : mac;
-        const auto press = [&](TForm* form, TComboBox* mode, TEdit* entry, KwSNMPRequest2Edits* add, KwSNMPRequest2Edits* list, TButton* button, TStatusBar* bar) {
+        const auto press = [&](TForm* form, TComboBox* mode, TEdit* entry, KwSNMPRequest2Edits* add, KwSNMPRequest2Edits* list, KwSNMPRequest2Edits* modeSet, TButton* button, TStatusBar* bar) {
             ASSERT_TRUE(PumpUntil([&] { return vka_test::RequestsIdle(form); }));
             vka_test::Pick(mode, 1);
             entry->SetText(c.parental ? "a.example" : "001CC0304003");
             add->Request.Timeout = 20;
             add->Request.Retries = 0;
-            add->OnBeforeSet = [&] { ASSERT_TRUE(devsim.DelayReplies(400) && (!*c.fault || devsim.Control("walk-fault " + row + " " + c.fault) == "OK")); };
+            add->OnBeforeSet = [&] { ASSERT_TRUE(devsim.DelayReplies(400) && (modeLost || !*c.fault || devsim.Control("walk-fault " + row + " " + c.fault) == "OK")); };
             list->OnBeforeGet = [&, list] {  // taken after the time-out
                 list->OnBeforeGet = nullptr;
                 ASSERT_TRUE(devsim.DelayReplies(0) && PumpUntil([&] { return DeviceValue(row) == taken; }));
             };
-            if (!c.fault)  // the status's set and the read after it lost, the add answered
-                FM_ParentalCtr->ModeRequest->OnBeforeSet = [&] { KwTimeoutCap = devsim.DropNext(4) ? 5 : 0, add->OnBeforeSet = [] { KwTimeoutCap = 0; }; };
+            if (!c.fault)  // the add answered
+                modeSet->OnBeforeSet = [&] { KwTimeoutCap = devsim.DropNext(4) ? 5 : 0, add->OnBeforeSet = [] { KwTimeoutCap = 0; }; };
+            else if (modeLost)
+                modeSet->Request.Timeout = 20, modeSet->Request.Retries = 0, modeSet->OnBeforeSet = [&] { ASSERT_TRUE(devsim.DelayReplies(400)); }, modeSet->OnAfterSet = [&] {
+                    ASSERT_TRUE(PumpUntil([&] { return DeviceValue(Mode) == "INTEGER 2"; }) && devsim.DelayReplies(0) && devsim.SetValue(Mode, "STRING", "x"));
+                };
             devsim.ClearJournal();
             button->Click();
             ASSERT_TRUE(PumpUntil([&] { return vka_test::RequestsIdle(form) && StatusText(bar) != "Refresh..."; }));
+            KwTimeoutCap = 0;
             EXPECT_TRUE(StatusText(bar).find(c.said) != std::string::npos && StatusText(bar).find("Not saved") == std::string::npos) << StatusText(bar);
-            EXPECT_EQ(Sent().back(), (c.parental ? P + ".3.2.1.1.1.2.1 " + site : Add + " " + mac));  // nothing written back
+            EXPECT_EQ(Sent().back(), (c.parental ? P + ".3.2.1.1.1.2.1 " + site : modeLost ? Mode + " INTEGER 2" : Add + " " + mac));  // nothing written back
         };
         ASSERT_TRUE(devsim.SetValue(url + "1", "STRING", "\"\"") && devsim.SetValue(url + "2", "STRING", "\"\""));
         if (c.parental)
             vka_test::RunMenuForm<TFM_ParentalCtr>("ParentalControl1", FM_ParentalCtr, [&](TFM_ParentalCtr& f) {
-                press(&f, f.CB_ParentContrl, f.Edt_WebURL, f.AddRequest, f.ListRequest, f.Btn_Add, f.StatusBar1);
+                press(&f, f.CB_ParentContrl, f.Edt_WebURL, f.AddRequest, f.ListRequest, f.ModeRequest, f.Btn_Add, f.StatusBar1);
             });
         else
-            Run([&](TFM_FilterMACACL& f) { press(&f, f.CB_AccessControl, f.Ed_MacAdd, f.AddRequest, f.HiddenListRequest, f.Bt_Add, f.StatusBar1); },
+            Run([&](TFM_FilterMACACL& f) { press(&f, f.CB_AccessControl, f.Ed_MacAdd, f.AddRequest, f.HiddenListRequest, f.AccessRequest, f.Bt_Add, f.StatusBar1); },
                 {List + ".1 HEX 00:00:00:00:00:00", List + ".2 HEX 00:00:00:00:00:00"});
+        ASSERT_EQ(devsim.Control("walk-fault none"), "OK");
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(Roads, MacAclLostAnswer, ::testing::Values(0, 1), vka_test::VersionName);

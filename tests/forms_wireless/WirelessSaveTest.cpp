@@ -239,7 +239,7 @@ TEST_P(WirelessSave, PeersGoAfterADeleteAllInEditOrderWithTheSameOidTwice)
 // nothing: nothing is put back either, and the peers are said not known.
 TEST_P(WirelessSave, APeerAddWhoseAnswerIsLostIsJudgedByTheDevicesList)
 {
-    for (const char* fault : {"", "type"}) {
+    for (const char* fault : {"", "type", "oversized", "shift"}) {
         SCOPED_TRACE(fault);
         Device(ModeOid, "INTEGER 2");
         Open([&](TFM_Wirless& form) {
@@ -680,7 +680,13 @@ TEST_P(WirelessSave, APartlyTakenSaveSaysWhatWasNotSavedInItsVerdictAlone)
              f.ApModeRequest->OnAfterSet = [&] { devsim.Control("set fixed " + ModeOid + " INTEGER 4"); };
              vka_test::Pick(f.CB_APMode, 3), typed(f.Edt_MACAddr, "001122334455");
          },
-         "Not saved: MAC Address. Mode is in effect over the device's MAC Address."}};
+         "Not saved: MAC Address. Mode is in effect over the device's MAC Address."},
+        // WEP turned on, the key's type refused: the device's key is judged under the device's type.
+        {{ap, set + Auth + on, set + Encryption + " INTEGER 0", set + KeyIndex + on, "set ro " + KeyTypeOid(1) + on, set + KeyOid(1) + " STRING 0011223344"},
+         [&](TFM_Wirless& f) {
+             vka_test::Choose(f.CB_dot11Encryption, "Enable"), vka_test::Choose(f.CB_KeyType[0], "HEX"), typed(f.Ed_Key[0], "00112233ff"), typed(f.Ed_ConfirmKey, "00112233ff");
+         },
+         "Not saved: Key 1. Kept as the device had it: Encryption."}};
     for (const auto& [lines, change, says] : cases) {
         for (const std::string& line : lines)
             ASSERT_EQ(devsim.Control(line).rfind("OK", 0), 0u) << line;

@@ -115,6 +115,7 @@ TEST_F(DevsimRequests, AnAnswerBrokenPartWayFailsTheWalk)
                   {"short", "not read to its end: no value came for v!", true},
                   {"order", "not read to its end: v was answered out of order!", true},
                   {"type", "a value of another type for a row of v!", true},
+                  {"oversized", "a value of a size no row of v holds!", true},
                   {"noSuchObject", "noSuchObject for a row of v!", false},
                   {"endOfMibView", "endOfMibView for a row of v!", false},
                   {"null", "NULL for a row of v!", false}};

@@ -89,6 +89,11 @@ public:
     std::vector<int> LastSetVariables;
     int WalkRows = 0;       // rows the current or last walk read
     bool WalkCut = false;   // that walk stopped at KwWalkRowLimit
+    // The rows of that walk came in turn: row 1, 2, 3 ... by a one-number index, as a
+    // device's table of fixed slots holds them. Rows that skip or start elsewhere (a
+    // sparse table, or answers that name other rows than their own) are no reading of
+    // such a table.
+    bool RowsInTurn = true;
 
     long long ErrorCount() const { return errorCount; }
     void LoadDefaults();
@@ -188,6 +193,8 @@ private:
     // Starts a walk's row count (first) or tells whether the walk has read as many rows
     // as it may: its next get-next only tells whether the table went on (WalkCut).
     bool WalkAtLimit(bool first);
+    // One more row of the walk, at `index` (WalkRows, RowsInTurn).
+    void CountRow(const AnsiString& index);
 
     long long errorCount = 0;
     bool inExchange = false;                 // a synchronous exchange is running

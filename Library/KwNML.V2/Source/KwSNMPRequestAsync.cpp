@@ -207,7 +207,7 @@ void KwSNMPRequest::FinishReply(KwSNMPAsyncContext& context, int code, const Ans
             if (!error.Last) {
                 if (table) {
                     SetRowIndex(outcome.RowIndex);
-                    ++WalkRows;
+                    CountRow(outcome.RowIndex);
                 }
                 for (int i = 0; i < VarList.Count(); ++i)
                     CalcValue(i, true);

@@ -38,6 +38,10 @@ constexpr int KwNoSuchNameCode = -102;
 // True when the binding holds a value of the kind the variable's syntax reads (any
 // value for a "null" variable).
 bool KwValueOfKind(int syntax, const Vb& vb);
+// True when the binding's value is one the variable's syntax can hold: of its kind
+// (KwValueOfKind) and of a size it takes (KwValueTextFits). A walk that answers a value
+// its column cannot hold fails.
+bool KwValueFits(int syntax, const Vb& vb);
 
 // A result record with a code and its text (the other fields zero).
 KwSNMPError KwResultRecord(int code, const AnsiString& message);

@@ -99,7 +99,7 @@ bool KwSNMPRequest::Get(bool& ok, bool first)
         return false;
     }
     if (more)
-        ++WalkRows;
+        CountRow(outcome.RowIndex);
     return more;
 }
 

@@ -238,6 +238,8 @@ void KwSNMPRequest::JudgeWalkAnswer(const Pdu& response, const Pairing& pairing,
             what = "the device answered NULL for a row of " + nameAt(n);
         else if (!KwValueOfKind(VarList.Item(pairing.Variables[n]).Syntax, binding))
             what = "the device answered a value of another type for a row of " + nameAt(n);
+        else if (!KwValueFits(VarList.Item(pairing.Variables[n]).Syntax, binding))
+            what = "the device answered a value of a size no row of " + nameAt(n) + " holds";
         if (!what.IsEmpty()) {
             code = KwBrokenWalkCode;
             message = KwBrokenWalkText(what);

@@ -56,3 +56,8 @@ private:
     static std::unique_ptr<Entry> CopyOf(const KwSNMPVar& record);
     std::vector<std::unique_ptr<Entry>> entries;
 };
+
+// True when the value text a read stored in `var` is of a size its syntax holds (as
+// KwValueFits judges an answer): a MAC address of six bytes or none, a display string
+// of 255 at most. A value of another size is no reading of the variable.
+bool KwValueTextFits(const KwSNMPVar& var);

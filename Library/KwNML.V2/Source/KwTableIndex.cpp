@@ -259,6 +259,12 @@ bool KwSNMPRequest::IsOutOfTable(const AnsiString& column, const AnsiString& las
 
 int KwWalkRowLimit = 4096;
 
+void KwSNMPRequest::CountRow(const AnsiString& index)
+{
+    ++WalkRows;
+    RowsInTurn = RowsInTurn && index == IntToStr(WalkRows);
+}
+
 AnsiString KwWalkCutText()
 {
     return "(KwSNMP++) The table did not end: the walk stopped after " + IntToStr(KwWalkRowLimit) + " rows!";
@@ -269,6 +275,7 @@ bool KwSNMPRequest::WalkAtLimit(bool first)
     if (first || !VarList.IsTable()) {
         WalkRows = 0;
         WalkCut = false;
+        RowsInTurn = true;
         return false;
     }
     return WalkRows >= KwWalkRowLimit;

@@ -160,6 +160,14 @@ bool HasNoValue(int syntax, const Vb& vb)
 }
 } // namespace
 
+namespace {
+// A MAC address has six bytes, or none; a display string 255 at most.
+bool SizeFits(int syntax, std::size_t bytes)
+{
+    return syntax == SX_MACADDRESS ? bytes == 0 || bytes == 6 : syntax != SX_DISPLAYSTR || bytes <= 255;
+}
+}  // namespace
+
 bool KwValueOfKind(int syntax, const Vb& vb)
 {
     const int kind = vb.get_syntax();
@@ -187,6 +195,20 @@ bool KwValueOfKind(int syntax, const Vb& vb)
     default:  // SX_NULL takes any value; a syntax the codec does not know fails when stored
         return true;
     }
+}
+
+bool KwValueFits(int syntax, const Vb& vb)
+{
+    if (!KwValueOfKind(syntax, vb))
+        return false;
+    std::string bytes;
+    return vb.has_no_value() || !OctetsOf(vb, bytes) || SizeFits(syntax, bytes.size());
+}
+
+bool KwValueTextFits(const KwSNMPVar& var)
+{
+    const std::size_t length = KwSNMPVarList::ValueOf(var).Length();
+    return SizeFits(var.Syntax, var.Syntax == SX_MACADDRESS ? (length + 1) / 2 : length);
 }
 
 void KwSNMPRequest::VbToValue(int index, Vb& vb)
