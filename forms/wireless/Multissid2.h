@@ -151,6 +151,9 @@ private:
     bool WriteAdded();
     void WriteEntry();
     AnsiString RowText(int row, int column) const;
+    // True when the device runs the entry of `row` with WEP: encryption on under open
+    // system or shared key (a WPA entry holds encryption on as well).
+    bool RunsWep(int row) const;
 
     std::vector<int> rowColumns_;  // the variables of the hidden list's columns, as walked
     AnsiString shownPassphrase_;   // as they stood when the entry was shown
