@@ -32,6 +32,9 @@ const std::vector<TGoverningSwitch>& GoverningSwitches()
     static const std::vector<TGoverningSwitch> table = {
         {"FM_LanCfg", "CB_IPFrom", {"Static (Manual)"}, {"ED_IpAddr", "ED_SubMask", "ED_DefGw"}},
         {"FM_Time", "CheckBox_NTP", {TickedItem}, {"Ed_ServerIp"}},
+        // NTP off: the manual date and time, which the Save sends once.
+        {"FM_Time", "CheckBox_NTP", {UntickedItem},
+         {"CB_Year", "CB_Month", "CB_Day", "CB_Hour", "CB_Minute", "CB_Second", "Btn_Copy"}},
         {"FM_Time", "CheckBox_Daylight", {TickedItem},
          {"CB_StartMonth", "CB_StartWeek", "CB_StartDay", "CB_StartTime", "CB_EndMonth", "CB_EndWeek", "CB_EndDay",
           "CB_EndTime"}},
@@ -214,6 +217,32 @@ bool PutIntoEffect(const TControl* setting)
             InEffect(form, entry))
             return true;
     return false;
+}
+
+bool ShowsNoChoiceForDevice(const TControl* control)
+{
+    if (!control || !DeviceShowsNoChoice(control))
+        return false;
+    if (const auto* box = dynamic_cast<const TCheckBox*>(control))
+        return box->State() == cbGrayed;
+    return SwitchItem(control).IsEmpty();
+}
+
+void HoldUnderUnshownSwitches(const TComponent* form, const std::set<const TControl*>& turnedThrough)
+{
+    std::vector<AnsiString> named, held;
+    for (const TGoverningSwitch& entry : GoverningSwitches()) {
+        if (form->Name() != entry.Form)
+            continue;
+        const std::vector<AnsiString> settings = EveryGovernedSetting(form, entry);
+        named.insert(named.end(), settings.begin(), settings.end());
+        const auto* control = FindControl<TControl>(form, entry.Switch);
+        if (!turnedThrough.count(control) && ShowsNoChoiceForDevice(control))
+            held.insert(held.end(), settings.begin(), settings.end());
+    }
+    for (const AnsiString& name : named)
+        if (auto* setting = FindControl<TControl>(form, name))
+            setting->SetInputHeld(Names(held, name));
 }
 
 TControl* UnshownSettingPutIntoEffect(const TComponent* form, const std::function<bool(const TControl*)>& written)
