@@ -7,6 +7,7 @@
 #include "SysUtils.h"
 
 #include <algorithm>
+#include <map>
 
 const char* const TickedItem = "ticked";
 const char* const UntickedItem = "unticked";
@@ -230,19 +231,31 @@ bool ShowsNoChoiceForDevice(const TControl* control)
 
 void HoldUnderUnshownSwitches(const TComponent* form, const std::set<const TControl*>& turnedThrough)
 {
-    std::vector<AnsiString> named, held;
-    for (const TGoverningSwitch& entry : GoverningSwitches()) {
-        if (form->Name() != entry.Form)
-            continue;
-        const std::vector<AnsiString> settings = EveryGovernedSetting(form, entry);
-        named.insert(named.end(), settings.begin(), settings.end());
-        const auto* control = FindControl<TControl>(form, entry.Switch);
-        if (!turnedThrough.count(control) && ShowsNoChoiceForDevice(control))
-            held.insert(held.end(), settings.begin(), settings.end());
+    // A setting is held unless another switch, which governs it at some of its items and
+    // does not govern the one that holds it, shows an item that puts it into effect (SSH
+    // on puts the time-out into effect whatever Telnet is; a connection type does not,
+    // over its DNS source, nor WEP over a key's type).
+    std::vector<std::pair<const TGoverningSwitch*, std::vector<AnsiString>>> rows;
+    for (const TGoverningSwitch& entry : GoverningSwitches())
+        if (form->Name() == entry.Form)
+            rows.push_back({&entry, EveryGovernedSetting(form, entry)});
+    const auto opened = [&](const AnsiString& setting, const char* holder) {
+        return std::any_of(rows.begin(), rows.end(), [&](const auto& row) {
+            const auto* control = FindControl<TControl>(form, row.first->Switch);
+            return control && !row.first->Into.empty() && Names(row.second, setting) && !Names(row.second, holder) &&
+                   AnsiString(row.first->Switch) != holder && Names(row.first->Into, SwitchItem(control));
+        });
+    };
+    std::map<AnsiString, bool> held;
+    for (const auto& [entry, settings] : rows) {
+        const auto* control = FindControl<TControl>(form, entry->Switch);
+        const bool holds = !turnedThrough.count(control) && ShowsNoChoiceForDevice(control);
+        for (const AnsiString& setting : settings)
+            held[setting] = held[setting] || (holds && !opened(setting, entry->Switch));
     }
-    for (const AnsiString& name : named)
+    for (const auto& [name, isHeld] : held)
         if (auto* setting = FindControl<TControl>(form, name))
-            setting->SetInputHeld(Names(held, name));
+            setting->SetInputHeld(isHeld);
 }
 
 TControl* UnshownSettingPutIntoEffect(const TComponent* form, const std::function<bool(const TControl*)>& written)
