@@ -6,11 +6,7 @@
 #include "DeviceState.h"
 #include "FormRequests.h"
 #include "FormTexts.h"
-#include "GoverningSwitches.h"
-#include "KwSNMPRequest2Edits.h"
-#include "SaveVerdict.h"
-#include "StdCtrls.h"
-#include "SwitchPutBack.h"
+#include "SettingsFormBase.h"
 #include "UserActions.h"
 #include "MenuRoad.h"
 #include "StateTables.h"
@@ -96,36 +92,26 @@ std::string RoadName(const ::testing::TestParamInfo<int>& info)
            (road.Version == 0 ? "_V1" : road.Version == 1 ? "_V2c" : "_V3");
 }
 
-// Types into what the switch table names under the switch bound to `oid` that the user
-// reaches (an edit, a choice's other item; a button is pressed) and adds the settings
-// typed to `typed`: caption -> the OID it is bound to (none for an unbound one).
+// Types into the edits and choices the switch table names under the switch bound to
+// `oid` that the user reaches: caption -> the OID each is bound to ("" for none).
 void TypeUnderSwitch(TForm* form, const std::string& oid, std::map<std::string, std::string>& typed)
 {
-    std::string name;
     std::map<const TControl*, std::string> oids;
     for (KwSNMPRequest2Edits* request : Owned<KwSNMPRequest2Edits>(form))
         for (const auto& binding : request->Bindings)
-            if (!binding->Controls.empty()) {
+            if (!binding->Controls.empty())
                 oids[binding->Controls[0]] = InstanceOid(request->Request, binding->VarIndex);
-                if (oids[binding->Controls[0]] == oid)
-                    name = binding->Controls[0]->Name().ToStdString();
-            }
     for (const TGoverningSwitch& row : GoverningSwitches())
-        if (form->Name() == row.Form && name == row.Switch)
-            for (const AnsiString& setting : EveryGovernedSetting(form, row)) {
-                auto* control = FindControl<TControl>(form, setting);
-                if (!control || !UserReaches(control))
-                    continue;
-                if (auto* button = dynamic_cast<TButton*>(control)) {
-                    button->Click();
-                    continue;
-                }
-                if (auto* edit = dynamic_cast<TEdit*>(control))
-                    Type(edit, "1");
-                else if (auto* combo = dynamic_cast<TComboBox*>(control))
-                    Pick(combo, combo->ItemIndex() == 1 ? 0 : 1);
-                typed[ControlCaption(form, control, {}).ToStdString()] = oids.count(control) ? oids[control] : "";
-            }
+        for (const AnsiString& setting : EveryGovernedSetting(form, row)) {
+            auto* edit = FindControl<TEdit>(form, setting);
+            auto* combo = FindControl<TComboBox>(form, setting);
+            const TControl* control = edit ? static_cast<TControl*>(edit) : combo;
+            if (form->Name() != row.Form || oids[FindControl<TControl>(form, row.Switch)] != oid || !control ||
+                !UserReaches(control))
+                continue;
+            edit ? Type(edit, "1") : Pick(combo, combo->ItemIndex() == 1 ? 0 : 1);
+            typed[ControlCaption(form, control, {}).ToStdString()] = oids[control];
+        }
 }
 
 std::string SetText(const DevsimJournalEntry& set)
@@ -250,11 +236,10 @@ TEST_P(UnchangedSave, KeepsTheDeviceAndSaysWhatReachedIt)
         for (const SavePress& press : run.Presses)
             for (const auto& [caption, oid] : typed)
                 EXPECT_TRUE(Held(press.Before, oid) != Held(press.After, oid) ||
-                            std::any_of(press.Statuses.begin(), press.Statuses.end(), [&](const std::string& status) {
-                                const std::size_t note = status.find("Not saved: ");
-                                return note != std::string::npos && status.find(caption, note) != std::string::npos;
-                            }))
-                    << value.Text() << ": " << press.Button << " neither saved nor named " << caption;
+                            std::any_of(press.Statuses.begin(), press.Statuses.end(), [&](const std::string& said) {
+                                const std::size_t note = said.find("Not saved: ");
+                                return note != std::string::npos && said.find(caption, note) != std::string::npos;
+                            })) << value.Text() << ": " << press.Button << " neither saved nor named " << caption;
         ++given;
     }
     EXPECT_GT(given, 0) << "no value the form cannot show was found";
