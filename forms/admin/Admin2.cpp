@@ -20,6 +20,7 @@ const char* const SystemNameNotReadText = "System name and location not read: no
 namespace {
 const TSaveGuardTexts SaveGuard = {AdminNotReadText, AdminNotReadText, "Warning"};
 const char* const FreeAddress = "0.0.0.0";
+const char* const AccessLimitText = "Access limit";
 const int MaxRanges = 4;
 const int MaxNameLength = 64;
 // Every group box: its width, and its rows of caption and control.
@@ -153,7 +154,10 @@ void TFM_Admin2::FormCreate(TObject* Sender)
     try {
         // 1. Management access limits; a limit the two boxes cannot show is named in the
         // note of kept values.
-        NameControl(CB_managerIpAddressStatus, "Access limit");
+        NameControl(CB_managerIpAddressStatus, AccessLimitText);
+        // The boxes set the status as the user clicks them: a range's Add or Delete,
+        // which writes no status, names them as not saved.
+        TurnedThrough(CB_managerIpAddressStatus, {CheckBox_VID, CkBx_ManagerState});
         ManagerRequest =
             BoundGroup(managerIpAddressStatusVars, SVT_SV, {CB_managerIpAddressStatus, {Ed_VID, "%u{n1x4094}"}}, 10000, 0);
         read(ManagerRequest);
@@ -274,8 +278,17 @@ bool TFM_Admin2::AccessLimitShown() const
 
 void TFM_Admin2::CheckBoxesToStatus()
 {
-    if (AccessLimitShown())
-        CB_managerIpAddressStatus->SetItemIndex((CkBx_ManagerState->Checked() ? 2 : 0) + (CheckBox_VID->Checked() ? 1 : 0));
+    if (!AccessLimitShown())
+        return;
+    CB_managerIpAddressStatus->SetItemIndex((CkBx_ManagerState->Checked() ? 2 : 0) + (CheckBox_VID->Checked() ? 1 : 0));
+    // Named by the boxes that show other than the device holds.
+    const int device = CB_managerIpAddressStatus->Items()->IndexOf(DeviceSwitchItem(CB_managerIpAddressStatus));
+    AnsiString turned;
+    const std::pair<TCheckBox*, int> boxes[] = {{CheckBox_VID, 1}, {CkBx_ManagerState, 2}};
+    for (const auto& [box, bit] : boxes)
+        if (device >= 0 && box->Checked() != ((device & bit) != 0))
+            turned = turned.IsEmpty() ? box->Caption() : turned + ", " + box->Caption();
+    NameControl(CB_managerIpAddressStatus, turned.IsEmpty() ? AnsiString(AccessLimitText) : turned);
 }
 
 void TFM_Admin2::SettleAccessLimit(TCheckBox* clicked, TCheckBox* other)
@@ -289,12 +302,14 @@ void TFM_Admin2::CheckBox_VIDClick(TObject* Sender)
 {
     vidClicked_ = true;
     SettleAccessLimit(CheckBox_VID, CkBx_ManagerState);
+    CheckBoxesToStatus();
     Ed_VID->SetEnabled(CheckBox_VID->Checked());
 }
 
 void TFM_Admin2::CkBx_ManagerStateClick(TObject* Sender)
 {
     SettleAccessLimit(CkBx_ManagerState, CheckBox_VID);
+    CheckBoxesToStatus();
     const bool limited = CkBx_ManagerState->Checked();
     Ed_FromIP->SetEnabled(limited);
     Ed_ToIP->SetEnabled(limited);

@@ -297,8 +297,9 @@ void TFM_Time::Btn_ApplyClick(TObject* Sender)
     const bool noServer = CheckBox_NTP->Checked() && Ed_ServerIp->Text().IsEmpty();
     if ((noServer || deviceServer_.Edited(Ed_ServerIp)) && !PassesCheck(Ed_ServerIp))
         return;
-    // A date that is not complete (or does not exist) never reaches the device.
-    if (!CheckBox_NTP->Checked()) {
+    // A date that is not complete (or does not exist) never reaches the device; with
+    // NTP shown as no choice none is sent.
+    if (CheckBox_NTP->State() == cbUnchecked) {
         if (TComboBox* field = IncompleteManualField()) {
             RefuseInput(ManualTimeIncompleteText, "Waring", field);
             return;

@@ -7,6 +7,7 @@
 #include "SysUtils.h"
 
 #include <algorithm>
+#include <map>
 
 const char* const TickedItem = "ticked";
 const char* const UntickedItem = "unticked";
@@ -32,6 +33,9 @@ const std::vector<TGoverningSwitch>& GoverningSwitches()
     static const std::vector<TGoverningSwitch> table = {
         {"FM_LanCfg", "CB_IPFrom", {"Static (Manual)"}, {"ED_IpAddr", "ED_SubMask", "ED_DefGw"}},
         {"FM_Time", "CheckBox_NTP", {TickedItem}, {"Ed_ServerIp"}},
+        // NTP off: the manual date and time, which the Save sends once.
+        {"FM_Time", "CheckBox_NTP", {UntickedItem},
+         {"CB_Year", "CB_Month", "CB_Day", "CB_Hour", "CB_Minute", "CB_Second", "Btn_Copy"}},
         {"FM_Time", "CheckBox_Daylight", {TickedItem},
          {"CB_StartMonth", "CB_StartWeek", "CB_StartDay", "CB_StartTime", "CB_EndMonth", "CB_EndWeek", "CB_EndDay",
           "CB_EndTime"}},
@@ -214,6 +218,44 @@ bool PutIntoEffect(const TControl* setting)
             InEffect(form, entry))
             return true;
     return false;
+}
+
+bool ShowsNoChoiceForDevice(const TControl* control)
+{
+    if (!control || !DeviceShowsNoChoice(control))
+        return false;
+    if (const auto* box = dynamic_cast<const TCheckBox*>(control))
+        return box->State() == cbGrayed;
+    return SwitchItem(control).IsEmpty();
+}
+
+void HoldUnderUnshownSwitches(const TComponent* form, const std::set<const TControl*>& turnedThrough)
+{
+    // A setting is held unless another switch, which governs it at some of its items and
+    // does not govern the one that holds it, shows an item that puts it into effect (SSH
+    // on puts the time-out into effect whatever Telnet is; a connection type does not,
+    // over its DNS source, nor WEP over a key's type).
+    std::vector<std::pair<const TGoverningSwitch*, std::vector<AnsiString>>> rows;
+    for (const TGoverningSwitch& entry : GoverningSwitches())
+        if (form->Name() == entry.Form)
+            rows.push_back({&entry, EveryGovernedSetting(form, entry)});
+    const auto opened = [&](const AnsiString& setting, const char* holder) {
+        return std::any_of(rows.begin(), rows.end(), [&](const auto& row) {
+            const auto* control = FindControl<TControl>(form, row.first->Switch);
+            return control && !row.first->Into.empty() && Names(row.second, setting) && !Names(row.second, holder) &&
+                   AnsiString(row.first->Switch) != holder && Names(row.first->Into, SwitchItem(control));
+        });
+    };
+    std::map<AnsiString, bool> held;
+    for (const auto& [entry, settings] : rows) {
+        const auto* control = FindControl<TControl>(form, entry->Switch);
+        const bool holds = !turnedThrough.count(control) && ShowsNoChoiceForDevice(control);
+        for (const AnsiString& setting : settings)
+            held[setting] = held[setting] || (holds && !opened(setting, entry->Switch));
+    }
+    for (const auto& [name, isHeld] : held)
+        if (auto* setting = FindControl<TControl>(form, name))
+            setting->SetInputHeld(isHeld);
 }
 
 TControl* UnshownSettingPutIntoEffect(const TComponent* form, const std::function<bool(const TControl*)>& written)

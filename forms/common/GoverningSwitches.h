@@ -9,6 +9,7 @@
 #include "vcl.h"
 
 #include <functional>
+#include <set>
 #include <vector>
 
 struct TGoverningSwitch {
@@ -52,6 +53,16 @@ bool DeviceShowsNoChoice(const TControl* control);
 // True when a switch that governs `setting` was turned (see above) to an item that puts
 // it into effect.
 bool PutIntoEffect(const TControl* setting);
+
+// True when the switch shows no choice for the device's value, and the user has not
+// turned it since.
+bool ShowsNoChoiceForDevice(const TControl* control);
+// Holds the input of each setting a row names under a switch that shows no choice for
+// the device's value (ShowsNoChoiceForDevice; TControl::SetInputHeld), and releases the
+// others: the form knows neither the device's switch nor the user's choice, and its Save
+// writes nothing that depends on it. A hidden switch Save sets from others
+// (`turnedThrough`) is theirs to show. Run after every handler of a switch.
+void HoldUnderUnshownSwitches(const TComponent* form, const std::set<const TControl*>& turnedThrough);
 
 // The first bound setting of `form` put into effect that shows no choice for the
 // device's value (a value outside its list), or null. With `written`, a setting it does

@@ -186,9 +186,10 @@ AnsiString UnshownSwitchText(const AnsiString& caption)
     return "The device's " + caption + " cannot be shown, and Save depends on it: choose one, then Save.";
 }
 
-AnsiString UnshownInEffectText(const AnsiString& caption)
+AnsiString UnshownInEffectText(const AnsiString& caption, const AnsiString& button)
 {
-    return "The device's " + caption + " cannot be shown, and Save puts it into effect: choose one, then Save.";
+    return "The device's " + caption + " cannot be shown, and " + button + " puts it into effect: choose one, then " +
+           button + ".";
 }
 
 AnsiString UnshownElsewhereText(const AnsiString& caption, const AnsiString& page)

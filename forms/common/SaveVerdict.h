@@ -57,8 +57,9 @@ AnsiString StillUnsavedNote(const TComponent* owner, const TControlNames& names,
 AnsiString UnshownSwitchText(const AnsiString& caption);
 
 // Save's refusal while `caption`, which a switch the user turned puts into effect, shows
-// no choice for the device's value.
-AnsiString UnshownInEffectText(const AnsiString& caption);
+// no choice for the device's value; on a form whose `button` writes instead (an Add
+// that writes the entry), that button's.
+AnsiString UnshownInEffectText(const AnsiString& caption, const AnsiString& button = "Save");
 
 // The same where the Save does not write `caption`: the Save on `page` does.
 AnsiString UnshownElsewhereText(const AnsiString& caption, const AnsiString& page);

@@ -277,6 +277,7 @@ void TSettingsForm::NoteSettledReach(bool opening)
 
 void TSettingsForm::AfterCreate()
 {
+    HoldUnderUnshownSwitches(this, switchTurns_.TurnedThroughOthers());
     NoteSettledReach(true);
     AppendKeptNote();
     // Reads still on their way end with a summary of their own: the note follows it.
@@ -284,6 +285,7 @@ void TSettingsForm::AfterCreate()
         if (Outstanding(request))
             request->AfterCycleDone = [this](KwSNMPRequest2Controls* done) {
                 done->AfterCycleDone = nullptr;
+                HoldUnderUnshownSwitches(this, switchTurns_.TurnedThroughOthers());
                 NoteSettledReach(true);
                 AppendKeptNote();
             };
@@ -429,6 +431,8 @@ bool TSettingsForm::ListUnread() const
 }
 
 namespace {
+const char* const ReadOkText = "Get OK!";
+
 AnsiString Joined(const AnsiString& first, const AnsiString& second)
 {
     return first.IsEmpty() ? second : second.IsEmpty() ? first : first + " " + second;
@@ -538,7 +542,7 @@ AnsiString TSettingsForm::WithReadFailures(AnsiString text, bool evenAlone)
         ++failed;
     }
     // "Get OK!" sums up the reads: it never stands beside a list that could not be read.
-    const AnsiString readOk = "Get OK!";
+    const AnsiString readOk = ReadOkText;
     if (!unread.empty() && text.Pos(readOk) == 1)
         text = text.SubString(readOk.Length() + 1, text.Length()).Trim();
     for (const auto& [failure, captions] : unread) {
@@ -606,7 +610,10 @@ AnsiString TSettingsForm::WithUnsavedNote(const AnsiString& text)
         return NotReadAgainText(Joined(shownVerdict_, unsaved), text);
     // A verdict kept through the read comes back; otherwise the read's own text says
     // what the form shows now, followed by the note.
-    if (readEnded && verdictKept_ == TVerdictKeep::Always)
+    // So does one whose read's "Get OK!" gives way to a list still unread, which would
+    // leave the write's outcome said nowhere.
+    const bool readOkGivesWay = text.Pos(ReadOkText) == 1 && !WithReadFailures(AnsiString(), true).IsEmpty();
+    if (readEnded && (verdictKept_ == TVerdictKeep::Always || readOkGivesWay))
         return Joined(shownVerdict_, unsaved);
     return unsaved.IsEmpty() || text.Pos(unsaved) > 0 ? text : text + " " + unsaved;
 }

@@ -20,7 +20,8 @@
 // - Input checks and refusals come from InputChecks.h; results go to ShowStatus.
 // - After the creation's reads the status says which bound controls show no choice for
 //   the device's value (kept as the device has them: AfterCreate), but for those the
-//   next Save puts into effect. A Save starts with BeginSave and ends with ReportSave,
+//   next Save puts into effect; what such a switch governs takes no input until the
+//   user chooses (HoldUnderUnshownSwitches). A Save starts with BeginSave and ends with ReportSave,
 //   whose verdict is what reached the device (see SaveVerdict.h).
 //
 // Closing: a form closes at once whatever it reads; deleting it ends its walks and
@@ -35,6 +36,7 @@
 // own for their requests; the form's global pointer is set back to null by the base
 // (TFormFrame).
 #include "FormFrame.h"
+#include "GoverningSwitches.h"
 #include "GroupBinding.h"
 #include "InputChecks.h"
 #include "KwSNMPRequest2Edits.h"
@@ -389,7 +391,12 @@ private:
     TCarried Carried() const;
     std::map<const TControl*, TEarlierSets*> switchedOff_;  // SwitchesOffFor
     TReach settledReach_;  // what the user reached while the switches showed the device's items
-    TSwitchTurns switchTurns_{this, [this] { return ReachedSettings(this); }};
+    // After each switch's handler, what a switch showing no choice governs is held first
+    // (HoldUnderUnshownSwitches), so that no handler opens it again.
+    TSwitchTurns switchTurns_{this, [this] {
+                                  HoldUnderUnshownSwitches(this, switchTurns_.TurnedThroughOthers());
+                                  return ReachedSettings(this);
+                              }};
     std::vector<TSwitchInEffect> inEffect_;  // switches left in effect over refused settings
     // The put-back's view of the form.
     TPutBackRules PutBackRules() const

@@ -184,7 +184,10 @@ void TFM_DHCP::ConvertPoolRange(bool toEnd)
 
 void TFM_DHCP::ShowReadPoolRange()
 {
-    ConvertPoolRange(false);
+    // A last address no count is made of (from a first one the form cannot show) is
+    // no size of the pool: none is shown.
+    AnsiString range = Ed_PoolRan->Text();
+    Ed_PoolRan->SetText(PoolEndToCount(Ed_IPAF->Text(), range) ? range : AnsiString());
     PoolRequest->Settle(Ed_PoolRan);
 }
 

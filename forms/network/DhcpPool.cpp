@@ -91,6 +91,11 @@ bool TFM_DHCP::CheckPool()
     // numbers the whole pool stands on.
     if (Ed_IPAF->Text().IsEmpty())
         return PassesCheck(Ed_IPAF);
+    // A first address the device holds as no address, left as it showed, is named.
+    if (DeviceShowsNoChoice(Ed_IPAF) && !PoolRequest->DiffersFromDevice(Ed_IPAF))
+        return RefuseInput("The device's IP Assigned From cannot be shown, and The Range of Pool is counted from it: "
+                           "type it, then Save.",
+                           "Warning", Ed_IPAF);
     if (!PassesCheck(Ed_PoolRan) || !PassesCheck(Ed_Lease))
         return false;
     if (!PassesCheck(Ed_IPAF) || !PassesCheck(Ed_SubMask) || !PassesCheck(Ed_Gateway) || !PassesCheck(Ed_Wins))

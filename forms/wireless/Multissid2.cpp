@@ -398,6 +398,12 @@ void TFM_MultiSSIDNewForm::MssidSetDone(KwSNMPRequest2Controls* Sender, KwSNMPEr
         ReportSaved("Delete OK!");
 }
 
+bool TFM_MultiSSIDNewForm::RunsWep(int row) const
+{
+    const AnsiString auth = RowText(row, colAuthentication);
+    return RowText(row, colEncryption) == "Enable" && (auth == "opensystem" || auth == "sharedkey");
+}
+
 AnsiString TFM_MultiSSIDNewForm::RowText(int row, int column) const
 {
     TListItems* items = MulSSIDListView->Items();
@@ -999,10 +1005,11 @@ bool TFM_MultiSSIDNewForm::CheckEntry()
             return true;
         }
         // WEP turned on puts the device's key index and type into effect: a value the form
-        // cannot show is chosen first. Where the device runs WEP already, it stays its own.
+        // cannot show is chosen first, and Add writes it. Where the device runs WEP
+        // already, it stays its own.
         for (TComboBox* setting : {CB_DefaultKey, CB_KeyType})
-            if (setting->ItemIndex() < 0 && RowText(CB_Index->ItemIndex(), colEncryption) != CB_MssidEncryption->Text())
-                return RefuseInput(UnshownInEffectText(CaptionOf(setting)), "Warning", setting);
+            if (setting->ItemIndex() < 0 && !RunsWep(CB_Index->ItemIndex()))
+                return RefuseInput(UnshownInEffectText(CaptionOf(setting), AddButton->Caption()), "Warning", setting);
         if (!CheckWepKeyLength())
             return false;
         if (Ed_Key->Text() != Ed_ConfirmKey->Text())

@@ -161,6 +161,9 @@ private:
     TListItem* ChosenEntryRow() const;
     AnsiString EntryNumber(const TListItem* row) const { return row ? RowText(row->Index(), colIndex) : AnsiString(); }
     void ShowEntryAgain(TListItem* row);
+    // True when the device runs the entry of `row` with WEP: encryption on under open
+    // system or shared key (a WPA entry holds encryption on as well).
+    bool RunsWep(int row) const;
 
     std::vector<int> rowColumns_;  // the variables of the hidden list's columns, as walked
     AnsiString shownPassphrase_;   // as they stood when the entry was shown

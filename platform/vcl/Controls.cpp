@@ -347,7 +347,14 @@ void TControl::SetEnabled(bool enabled)
 {
     enabled_ = enabled;
     if (widget_)
-        widget_->setEnabled(enabled);
+        widget_->setEnabled(Enabled());
+}
+
+void TControl::SetInputHeld(bool held)
+{
+    held_ = held;
+    if (widget_)
+        widget_->setEnabled(Enabled());
 }
 
 void TControl::SetText(const AnsiString& text)

@@ -136,8 +136,12 @@ public:
     void Hide() { SetVisible(false); }
     // Visible and every parent visible, up to a shown form.
     bool Showing() const;
-    bool Enabled() const { return enabled_; }
+    bool Enabled() const { return enabled_ && !held_; }
     virtual void SetEnabled(bool enabled);
+    // Input held from outside the control's own enabling: while held the control takes
+    // no input (Enabled() is false) whatever SetEnabled says; released, it is as
+    // SetEnabled last left it.
+    void SetInputHeld(bool held);
 
     AnsiString Caption() const { return ReadText(); }
     void SetCaption(const AnsiString& caption) { SetText(caption); }
@@ -281,6 +285,7 @@ private:
     std::exception_ptr pending_;
     bool visible_ = true;
     bool enabled_ = true;
+    bool held_ = false;
     bool showHint_ = false;
     bool muted_ = false;
     bool clickOnMouseUp_ = false;

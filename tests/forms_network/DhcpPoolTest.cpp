@@ -107,6 +107,19 @@ TEST_P(DhcpForm, RefusesBadInputWithItsMessageAndSendsNothing)
     ASSERT_EQ(sets.size(), 3u);
     EXPECT_EQ(Bindings(sets[1])[1], PoolCell(3) + " IPADDRESS 192.168.1.254");
     EXPECT_EQ(Bindings(sets[2]), Lines{ServerSwitch + " INTEGER 0"});
+
+    // A first address the form cannot show: the last one is shown as no size, and Save
+    // names the first.
+    ASSERT_TRUE(devsim.SetValue(PoolCell(2), "STRING", "pool"));
+    ASSERT_TRUE(devsim.SetValue(ServerSwitch, "INTEGER", "1"));
+    Open([&](TFM_DHCP& form) {
+        EXPECT_EQ(form.Ed_PoolRan->Text().ToStdString(), "");
+        dialogs.Clear();
+        ASSERT_TRUE(Press(form.Bt_Apply));
+        EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{"The device's IP Assigned From cannot be shown, and The Range "
+                                                            "of Pool is counted from it: type it, then Save."});
+    });
+    EXPECT_EQ(Sets().size(), 3u);
 }
 
 // The static page shows the server's switch over the device's own static one: turned

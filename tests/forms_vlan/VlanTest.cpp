@@ -618,6 +618,19 @@ TEST_P(VlanForm, TheFormsSaveTurningVlanOnRefusesWhatThePvidPageRefuses)
         });
         EXPECT_EQ(DeviceText(VlanStatusOid), "0");
     }
+    // Turned off with the PVIDs unread, the Save goes on: its verdict stays beside what
+    // was not read once the port list is read again.
+    DeviceSetup setup;
+    setup.VlanStatus = 1;
+    setup.Pvids = false;
+    LoadDevice(6, TwoGroups(Layouts[0]), setup);
+    RunForm([&](TFM_VlanSetting& form) {
+        vka_test::Choose(form.CB_VlanStatus, "Disable");
+        form.Btn_VlanApply->Click();
+        EXPECT_TRUE(PumpUntil([&] { return !TSettingsForm::Outstanding(form.PortListRequest); }));
+        EXPECT_EQ(Status(form).rfind("Set OK! Not read: PVID", 0), 0u) << Status(form);
+    });
+    EXPECT_EQ(DeviceText(VlanStatusOid), "0");
 }
 
 // With dynamic VLANs Edit shows the group read-only, and its Save is refused.

@@ -92,6 +92,10 @@ TEST_P(MultiSsidTest, AddWritesTheColumnsOfEachSecurity)
     ASSERT_TRUE(devsim.SetValue(MssidColumn(2, 3), "INTEGER", "1"));
     ASSERT_TRUE(devsim.SetValue(MssidColumn(6, 3), "INTEGER", "1"));
     ASSERT_TRUE(devsim.SetValue(MssidColumn(7, 3), "INTEGER", "2"));
+    // Entry 4 runs WPA2-Personal (encryption on) over a key index the list cannot show.
+    ASSERT_TRUE(devsim.SetValue(MssidColumn(5, 4), "INTEGER", "5"));
+    ASSERT_TRUE(devsim.SetValue(MssidColumn(6, 4), "INTEGER", "1"));
+    ASSERT_TRUE(devsim.SetValue(MssidColumn(7, 4), "INTEGER", "0"));
     const char* const shared = "Key value is used by SSID! \nTo change Key value affects other SSID settings.";
     Run([&](TFM_MultiSSIDNewForm& form) {
         ASSERT_TRUE(WaitForTable(form));
@@ -172,6 +176,14 @@ TEST_P(MultiSsidTest, AddWritesTheColumnsOfEachSecurity)
         EXPECT_EQ(JournalOids(sets[0]), Entry2({2, 3, 4, 5, 10, 13, 14, 15, 16, 17, 29}));
         EXPECT_EQ(DeviceValue(MssidColumn(17, 2)), "STRING \"another secret\"");
         EXPECT_EQ(dialogs.Count(), 0);
+
+        // Turned into WEP, entry 4 would run that key index: one is chosen first.
+        Choose(form, 3);
+        vka_test::Choose(form.CB_SecurityMode, "Open System");
+        vka_test::Choose(form.CB_MssidEncryption, "Enable");
+        EXPECT_TRUE(Add(form).empty());
+        EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{"The device's Key Index(1~4) cannot be shown, and Add puts "
+                                                            "it into effect: choose one, then Add."});
     });
 }
 

@@ -299,6 +299,15 @@ const TableWrite TableWrites[] = {
      },
      [] { return FM_Admin2->Btn_Add; }, [] { return FM_Admin2->RangeRequest; }, 1, "Set OK!", nullptr,
      [] { PickOther(FM_Admin2->CB_Ping); }, [] { return FM_Admin2->PingRequest; }, "Ping Control"},
+    // A box bound to nothing: Save carries it into the hidden access limit.
+    {"tAdmin2", [] { return FM_Admin2; },
+     [] {
+         FM_Admin2->Ed_FromIP->SetText("192.168.2.90");
+         FM_Admin2->Ed_ToIP->SetText("192.168.2.95");
+     },
+     [] { return FM_Admin2->Btn_Add; }, [] { return FM_Admin2->RangeRequest; }, 1, "Set OK!", nullptr,
+     [] { UserClick(FM_Admin2->CkBx_ManagerState); }, [] { return FM_Admin2->ManagerRequest; },
+     "Limit Administrator IP"},
     {"Client1", [] { return ClientInformation; }, [] {}, [] { return ClientInformation->Bt_Rfrsh; },
      [] { return ClientInformation->TableRequest; }},
 };

@@ -4,7 +4,10 @@
 // (AllowedWrites), and the form's verdict matches what reached the device.
 #include "AllowedWrites.h"
 #include "DeviceState.h"
+#include "FormRequests.h"
 #include "FormTexts.h"
+#include "SettingsFormBase.h"
+#include "UserActions.h"
 #include "MenuRoad.h"
 #include "StateTables.h"
 #include "SaveRoads.h"
@@ -89,6 +92,28 @@ std::string RoadName(const ::testing::TestParamInfo<int>& info)
            (road.Version == 0 ? "_V1" : road.Version == 1 ? "_V2c" : "_V3");
 }
 
+// Types into the edits and choices the switch table names under the switch bound to
+// `oid` that the user reaches: caption -> the OID each is bound to ("" for none).
+void TypeUnderSwitch(TForm* form, const std::string& oid, std::map<std::string, std::string>& typed)
+{
+    std::map<const TControl*, std::string> oids;
+    for (KwSNMPRequest2Edits* request : Owned<KwSNMPRequest2Edits>(form))
+        for (const auto& binding : request->Bindings)
+            if (!binding->Controls.empty())
+                oids[binding->Controls[0]] = InstanceOid(request->Request, binding->VarIndex);
+    for (const TGoverningSwitch& row : GoverningSwitches())
+        for (const AnsiString& setting : EveryGovernedSetting(form, row)) {
+            auto* edit = FindControl<TEdit>(form, setting);
+            auto* combo = FindControl<TComboBox>(form, setting);
+            const TControl* control = edit ? static_cast<TControl*>(edit) : combo;
+            if (form->Name() != row.Form || oids[FindControl<TControl>(form, row.Switch)] != oid || !control ||
+                !UserReaches(control))
+                continue;
+            edit ? Type(edit, "1") : Pick(combo, combo->ItemIndex() == 1 ? 0 : 1);
+            typed[ControlCaption(form, control, {}).ToStdString()] = oids[control];
+        }
+}
+
 std::string SetText(const DevsimJournalEntry& set)
 {
     std::string text = set.Status;
@@ -125,7 +150,8 @@ protected:
     // status says no failure when every set it sent succeeded, no press showed a box the
     // form does not show on a plain unchanged Save (`plain`), and a press that writes on
     // the plain Save does not end in silence, nothing sent and nothing said.
-    void Judge(const char* item, const UnchangedSaveRun& run, const UnshownValue* given, const UnchangedSaveRun* plain)
+    void Judge(const char* item, const UnchangedSaveRun& run, const UnshownValue* given, const UnchangedSaveRun* plain,
+               const std::map<std::string, std::string>& typed = {})
     {
         std::set<std::string> usualBoxes, writingPresses;
         if (plain)
@@ -154,8 +180,8 @@ protected:
             const auto after = run.After.find(oid);
             const std::string was = before == run.Before.end() ? "(none)" : before->second;
             const std::string now = after == run.After.end() ? "(none)" : after->second;
-            if (was == now)
-                continue;
+            if (was == now || std::any_of(typed.begin(), typed.end(), [&](const auto& each) { return each.second == oid; }))
+                continue;  // unchanged, or what the user typed
             write.Variable = NameOf(run.Names, oid);
             write.Value = now;
             write.Opening = openingWrites.count(oid) > 0;
@@ -201,7 +227,19 @@ TEST_P(UnchangedSave, KeepsTheDeviceAndSaysWhatReachedIt)
             continue;
         ASSERT_TRUE(devsim.LoadState(startState));
         ASSERT_TRUE(devsim.SetValue(value.Oid, value.Type, value.Value)) << value.Text();
-        Judge(road.Item, SaveUnchanged(road.Item, devsim, dialogs, false), &value, &plain);
+        // What a switch shown as no choice governs is offered only where the Save names it.
+        std::map<std::string, std::string> typed;
+        const UnchangedSaveRun run = SaveUnchanged(road.Item, devsim, dialogs, false, [&](TForm* form) {
+            TypeUnderSwitch(form, value.Oid, typed);
+        });
+        Judge(road.Item, run, &value, &plain, typed);
+        for (const SavePress& press : run.Presses)
+            for (const auto& [caption, oid] : typed)
+                EXPECT_TRUE(Held(press.Before, oid) != Held(press.After, oid) ||
+                            std::any_of(press.Statuses.begin(), press.Statuses.end(), [&](const std::string& said) {
+                                const std::size_t note = said.find("Not saved: ");
+                                return note != std::string::npos && said.find(caption, note) != std::string::npos;
+                            })) << value.Text() << ": " << press.Button << " neither saved nor named " << caption;
         ++given;
     }
     EXPECT_GT(given, 0) << "no value the form cannot show was found";
