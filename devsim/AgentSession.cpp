@@ -189,7 +189,8 @@ int AgentSession::process(int operation, netsnmp_session* session, int requestId
     Pending pending;
     pending.entry = describe(pdu);
     pending.walk = pdu->command == SNMP_MSG_GETNEXT || pdu->command == SNMP_MSG_GETBULK;
-    for (const netsnmp_variable_list* binding = pdu->variables; pending.walk && binding; binding = binding->next_variable)
+    pending.get = pdu->command == SNMP_MSG_GET;
+    for (const netsnmp_variable_list* binding = pdu->variables; binding; binding = binding->next_variable)
         pending.asked.push_back(toOid(binding->name, binding->name_length));
     pending_ = &pending;
     // The agent reads a non-null magic as its own session of a delegated request.
@@ -215,8 +216,8 @@ int AgentSession::buildReply(netsnmp_session* session, netsnmp_pdu* pdu, u_char*
     }
     if (self && self->pending_ && !self->pending_->written && pdu->command == SNMP_MSG_RESPONSE) {
         Pending& pending = *self->pending_;
-        if (pending.walk)
-            walkFaults().apply(pdu, pending.asked);
+        if (pending.walk || pending.get)
+            (pending.walk ? walkFaults() : getFaults()).apply(pdu, pending.asked);
         pending.entry.status = statusName(pdu->errstat);
         pending.entry.errorIndex = pdu->errindex;
         self->journal_.append(pending.entry);

@@ -31,7 +31,8 @@ private:
     // is built, before it goes out, so a client that has the reply finds it.
     struct Pending {
         JournalRecord entry;
-        bool walk = false;       // a get-next or get-bulk (WalkFaults)
+        bool walk = false;       // a get-next or get-bulk (walkFaults)
+        bool get = false;        // a get (getFaults)
         std::vector<Oid> asked;  // its bindings' OIDs
         bool written = false;
     };

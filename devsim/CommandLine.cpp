@@ -33,7 +33,7 @@ command "stop".
                   (ping, load FILE, set, get, dump FILE, silent, stop, ...;
                   walk-fault OID genErr|noSuchName|short|noSuchObject|
                   endOfMibView|null|type|oversized|shift|order breaks every walk answer that carries the row OID,
-                  walk-fault none ends it)
+                  walk-fault none ends it; get-fault the same for gets)
   --dir DIR       the folder for net-snmp's files and the device's own (received
                   firmware, its configuration backup and log, tftp-client.out).
                   It must exist: devsim does not make it. A relative DIR is

@@ -118,6 +118,8 @@ std::string ControlCommands::execute(const std::string& rawLine)
         return transferFaults().command(argument);
     if (command == "walk-fault")
         return walkFaults().command(argument);
+    if (command == "get-fault")
+        return getFaults().command(argument);
     if (command == "clear-journal")
         return journal_.clear() ? "OK" : "ERR cannot empty the journal";
     if (command == "stop") {

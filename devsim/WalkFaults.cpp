@@ -51,8 +51,8 @@ std::string WalkFaults::command(const std::string& argument)
     std::istringstream words(argument);
     std::string first, second, extra;
     words >> first >> second >> extra;
-    const char* usage =
-        "ERR walk-fault needs OID genErr|noSuchName|short|noSuchObject|endOfMibView|null|type|oversized|shift|order, or none";
+    const std::string usage = "ERR " + name_ +
+                              " needs OID genErr|noSuchName|short|noSuchObject|endOfMibView|null|type|oversized|shift|order, or none";
     if (first == "none" && second.empty()) {
         kind_ = Kind::None;
         return "OK";
@@ -141,7 +141,13 @@ void WalkFaults::apply(netsnmp_pdu* response, const std::vector<Oid>& asked) con
 
 WalkFaults& walkFaults()
 {
-    static WalkFaults faults;
+    static WalkFaults faults("walk-fault");
+    return faults;
+}
+
+WalkFaults& getFaults()
+{
+    static WalkFaults faults("get-fault");
     return faults;
 }
 

@@ -22,6 +22,7 @@
 //     order               that binding names the OID it was asked for, keeping
 //                         the row's value
 //   walk-fault none       answers as they are from now on
+//   get-fault OID KIND    the same for the answers to a get (get-fault none ends it)
 //
 // One fault at a time: a new command replaces the last one.
 #include "NetSnmp.h"
@@ -34,6 +35,8 @@ namespace devsim {
 
 class WalkFaults {
 public:
+    // `name`: the control command that orders these faults.
+    explicit WalkFaults(std::string name) : name_(std::move(name)) {}
     // The command's argument; the reply line ("OK" or "ERR reason").
     std::string command(const std::string& argument);
     // Breaks `response`, the answer to a get-next or get-bulk whose bindings asked
@@ -42,11 +45,14 @@ public:
 
 private:
     enum class Kind { None, GenErr, NoSuchName, Short, NoSuchObject, EndOfMibView, Null, Type, Oversized, Shift, Order };
+    std::string name_;
     Kind kind_ = Kind::None;
     Oid at_;
 };
 
 // The device's one set of ordered walk faults.
 WalkFaults& walkFaults();
+// The device's one set of faults of get answers.
+WalkFaults& getFaults();
 
 } // namespace devsim

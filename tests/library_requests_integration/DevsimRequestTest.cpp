@@ -233,3 +233,30 @@ TEST_F(DevsimRequests, SlowAgentWhileASecondRequestRuns)
     EXPECT_EQ(quick.Pending, 0);
 }
 } // namespace
+
+// A get answered for another variable than the one asked (devsim's get-fault shift) is no
+// reading: synchronous or not, the read fails naming the variable, whose instance stays.
+TEST_F(DevsimRequests, AGetAnsweredForAnotherVariableFails)
+{
+    struct Clear {
+        ~Clear() { EXPECT_EQ(peer->Control("get-fault none"), "OK"); }
+    } clear;
+    ASSERT_EQ(peer->Control("get-fault 1.3.6.1.2.1.1.5.0 shift"), "OK");
+    for (int version : {0, 1}) {
+        SCOPED_TRACE(version);
+        KwSNMPRequest request;
+        Aim(request, peer->Port(), version);
+        LoadList(request, {{"1.3.6.1.2.1.1.5", SX_DISPLAYSTR, AC_READWRITE}});
+        bool ok = true;
+        request.Get(ok, true);
+        EXPECT_FALSE(ok);
+        EXPECT_EQ(request.LastFailure.Code, KwOtherVariableCode);
+        EXPECT_EQ(request.LastFailure.Message, KwOtherVariableText("v"));
+        EXPECT_NE(request.VarList.Item(0).InstanceOid->ToStdString(), "1.3.6.1.2.1.1.6.0");
+
+        std::vector<KwSNMPError> records;
+        request.GetAsync([&](KwSNMPError& e, KwSNMPVarList&) { records.push_back(e); }, true);
+        ASSERT_TRUE(PumpUntil([&] { return !records.empty(); }));
+        EXPECT_EQ(records[0].Code, KwOtherVariableCode);
+    }
+}

@@ -58,6 +58,10 @@ AnsiString KwNothingToSetText();
 // walk with this code and a text naming what was wrong.
 constexpr int KwBrokenWalkCode = -530;
 AnsiString KwBrokenWalkText(const AnsiString& what);
+// A get whose answer names another OID than the one asked for brings no reading of the
+// variable: the read fails with this code and a text naming the variable.
+constexpr int KwOtherVariableCode = -531;
+AnsiString KwOtherVariableText(const AnsiString& name);
 
 class KwSNMPRequest {
 public:

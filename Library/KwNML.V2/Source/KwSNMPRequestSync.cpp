@@ -89,8 +89,8 @@ bool KwSNMPRequest::Get(bool& ok, bool first)
     if (outcome.Code != 0) {
         ok = false;
         ReportFailure(outcome.Code, message);
-        if (walk)
-            return false;  // nothing of a failed walk's answer is stored
+        if (walk || outcome.Code == KwOtherVariableCode)
+            return false;  // nothing of a failed walk's answer, or of another variable's, is stored
     }
     StoreResponse(pdu, pairing, outcome);
     const bool more = FinishResponse(outcome);

@@ -49,6 +49,11 @@ AnsiString KwBrokenWalkText(const AnsiString& what)
     return "(KwSNMP++) The table was not read to its end: " + what + "!";
 }
 
+AnsiString KwOtherVariableText(const AnsiString& name)
+{
+    return "(KwSNMP++) The device answered another variable than " + name + "!";
+}
+
 KwSNMPRequest::Pairing KwSNMPRequest::PairingOf(const Pdu& pdu) const
 {
     Pairing pairing;
@@ -129,7 +134,8 @@ void KwSNMPRequest::StoreResponse(const Pdu& response, const Pairing& pairing, O
 // Over SNMPv1 the device answers a get for a variable it lacks with noSuchName; over
 // SNMPv2c and v3 with an exception value in the variable's binding (noSuchObject,
 // noSuchInstance, endOfMibView). Both are the same failed read, whose text names the
-// variable. (A walk's get-next answers are judged by JudgeWalkAnswer.)
+// variable. An answer that names another OID than the one asked for fails the read
+// too (KwOtherVariableCode). (A walk's get-next answers are judged by JudgeWalkAnswer.)
 void KwSNMPRequest::NoteMissingVariable(const Pdu& response, const Pairing& pairing, int& code,
                                         AnsiString& message) const
 {
@@ -143,8 +149,15 @@ void KwSNMPRequest::NoteMissingVariable(const Pdu& response, const Pairing& pair
         for (int n = 0; n < response.get_vb_count() && missing == pairing.Variables.size(); ++n) {
             Vb binding;
             response.get_vb(binding, n);
+            const std::size_t at = static_cast<std::size_t>(n);
+            if (at < pairing.Sent.size() && at < pairing.Variables.size() && binding.get_oid() != pairing.Sent[at] &&
+                pairing.Variables[at] < VarList.Count()) {
+                code = KwOtherVariableCode;  // the answer is of another row or variable
+                message = KwOtherVariableText(VarList.Item(pairing.Variables[at]).Name);
+                return;
+            }
             if (binding.get_exception_status() != 0)
-                missing = static_cast<std::size_t>(n);
+                missing = at;
         }
         if (missing == pairing.Variables.size())
             return;
