@@ -1075,6 +1075,8 @@ void TFM_MultiSSIDNewForm::AddButtonClick(TObject* Sender)
         if (IfEnablePriority->Checked() && priorityShown) {
             MarkColumn(colPriority, true);
             WriteAdded();
+        } else {
+            ShowStatus(KwNothingToSetText());  // the press is answered, never left unsaid
         }
         MarkColumns(true);
         return;

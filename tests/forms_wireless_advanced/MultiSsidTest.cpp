@@ -569,6 +569,10 @@ TEST_P(MultiSsidWithoutPriority, AFailedPriorityReadNeitherSpoilsAddNorIsWritten
         const auto sets = Sets();
         ASSERT_EQ(sets.size(), 1u);
         EXPECT_EQ(JournalOids(sets[0]), std::vector<std::string>{MssidState});
+        // The primary entry without its priority has nothing to write, and says so.
+        Choose(form, 0);
+        EXPECT_TRUE(Add(form).empty());
+        EXPECT_EQ(Status(form), KwNothingToSetText().ToStdString());
     });
 }
 
