@@ -212,6 +212,13 @@ const TableWrite TableWrites[] = {
          ClickRow(FM_AdPortfwding->LV_UserPortFwdRule, 0), FM_AdPortfwding->Btn_EditClick(nullptr);
          return Retype(FM_AdPortfwding->Edt_Name, "renamed"), FM_AdPortfwding->Btn_Add;
      }},
+    {"AdvancePortForwarding1", [] { return FM_AdPortfwding; }, [] { ClickRow(FM_AdPortfwding->LV_UserPortFwdRule, 0); },
+     [] { return FM_AdPortfwding->Btn_Delete; }, [] { return FM_AdPortfwding->PortRuleRequest; }, 1, nullptr,
+     [] { return FM_AdPortfwding->PortRuleDeleteRequest; }, nullptr, nullptr, nullptr, nullptr, nullptr, {},
+     [] {  // a rule in edit mode
+         ClickRow(FM_AdPortfwding->LV_UserPortFwdRule, 0), FM_AdPortfwding->Btn_EditClick(nullptr);
+         return FM_AdPortfwding->Btn_Delete;
+     }},
     {"MACFilter1", [] { return FM_RouterMACFilter; },
      [] {
          FM_RouterMACFilter->CB_Telnet->SetItemIndex(1);
