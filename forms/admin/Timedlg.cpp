@@ -312,16 +312,18 @@ void TFM_Time::Btn_ApplyClick(TObject* Sender)
         Ed_DateTime->SetText(ManualTimeText());
 
     BeginSave();
-    // NTP turned off for a manual time the device refuses goes back as it had it.
+    // NTP turned off for a manual time the device refuses goes back as it had it. NTP
+    // shown as no choice sends no manual time, and names none as not saved.
+    const bool manual = CheckBox_NTP->State() == cbUnchecked;
     ntpBefore_.Clear();
-    if (!CheckBox_NTP->Checked())
+    if (manual)
         ntpBefore_.RecordVariables(sntpServerIpAddressVars, SVT_SV, CaptionOf(CheckBox_NTP), nullptr, {tvNtp});
     const bool settings = WriteGroup(TimeRequest);
     // With NTP on the manual time is left out and its set carries nothing. With the
     // settings refused, NTP stays as the device has it: where that is on (or not known),
     // the device could run NTP over the time, which is then not sent.
     const bool ntpMayRun = !settings && DeviceSwitchItem(CheckBox_NTP) != UntickedItem;
-    if ((ntpMayRun && !CheckBox_NTP->Checked()) || !WriteMarkedGroup(ManualRequest)) {
+    if ((ntpMayRun && manual) || !WriteMarkedGroup(ManualRequest)) {
         AddToVerdict("Not saved: " + GroupBox3->Caption() + ".");
         AddToVerdict(ntpBefore_.WriteBack(GroupBox3->Caption()));
     }

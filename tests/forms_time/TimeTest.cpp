@@ -221,6 +221,13 @@ TEST_P(TimeRoad, ADeviceThatRefusesTheTimeIsASettingError)
             EXPECT_EQ(form.StatusBar->SimpleText().ToStdString(), "Setting Success");
         });
     }
+    // NTP shown as no choice holds the manual time: a refused Save names none of it.
+    ASSERT_TRUE(devsim.SetValue(T + "5.0", "INTEGER", "9") && devsim.Control("set ro " + T + "2.0 INTEGER 27").rfind("OK", 0) == 0);
+    RunMenuForm<TFM_Time>("Time", FM_Time, [&](TFM_Time& form) {
+        form.Btn_Apply->Click();
+        EXPECT_EQ(StatusText(form.StatusBar).rfind("Setting Error", 0), 0u) << StatusText(form.StatusBar);
+        EXPECT_EQ(StatusText(form.StatusBar).find("Manually"), std::string::npos) << StatusText(form.StatusBar);
+    });
 }
 
 // The answers lost: the Save's verdict stays, and the read after it, which fails at once,
